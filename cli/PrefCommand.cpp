@@ -1,0 +1,60 @@
+#include "cli/PrefCommand.h"
+
+#include "settings/KVSettings.h"
+#include "settings/PreferenceText.h"
+
+#include <QTextStream>
+
+namespace korvel {
+
+namespace {
+
+const KVBrowserPrefSettings::Field* knownField(const QString& key, QTextStream& err)
+{
+    const KVBrowserPrefSettings::Field* field = KVBrowserPrefSettings::fieldForKey(key);
+    if (!field)
+        err << "korvelctl: unknown preference \"" << key << "\"; \"korvelctl pref list\" shows every key\n";
+    return field;
+}
+
+}  // namespace
+
+int runPrefCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const QString verb = arguments.value(0);
+    if (verb == QLatin1String("list") && arguments.size() == 1) {
+        const KVBrowserPrefSettings& record = KVSettings::getSettingsObject().kvBrowPref;
+        for (const KVBrowserPrefSettings::Field& field : KVBrowserPrefSettings::fields())
+            out << field.key << " = " << PreferenceText::format(record, field) << '\n';
+        return 0;
+    }
+    if (verb == QLatin1String("get") && arguments.size() == 2) {
+        const KVBrowserPrefSettings::Field* field = knownField(arguments.at(1), err);
+        if (!field)
+            return 2;
+        out << PreferenceText::format(KVSettings::getSettingsObject().kvBrowPref, *field) << '\n';
+        return 0;
+    }
+    if (verb == QLatin1String("set") && arguments.size() == 3) {
+        const KVBrowserPrefSettings::Field* field = knownField(arguments.at(1), err);
+        if (!field)
+            return 2;
+        QString problem;
+        const std::optional<QVariant> value = PreferenceText::parse(*field, arguments.at(2), &problem);
+        if (!value) {
+            err << "korvelctl: " << problem << "; nothing was changed\n";
+            return 2;
+        }
+        KVSettings& settings = KVSettings::getSettingsObject();
+        settings.kvBrowPref.setValueFromDictionary(*field, *value);
+        if (!settings.save()) {
+            err << "korvelctl: the settings could not be saved\n";
+            return 1;
+        }
+        return 0;
+    }
+    err << "korvelctl: usage: pref get KEY | pref set KEY VALUE | pref list\n";
+    return 2;
+}
+
+}  // namespace korvel

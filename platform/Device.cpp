@@ -1,0 +1,112 @@
+#include "platform/Device.h"
+
+#include "platform/Paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QUuid>
+
+namespace korvel {
+
+namespace {
+
+Device* installed = nullptr;
+
+QString readFirstLine(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    // Device-tree strings end in NUL.
+    return QString::fromUtf8(file.readLine()).remove(QChar(0)).trimmed();
+}
+
+QString osReleaseField(const QString& field)
+{
+    for (const QString& path : {QStringLiteral("/etc/os-release"), QStringLiteral("/usr/lib/os-release")}) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            if (!line.startsWith(field + QLatin1Char('=')))
+                continue;
+            QString value = line.mid(field.size() + 1);
+            if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')))
+                value = value.mid(1, value.size() - 2);
+            return value;
+        }
+        return QString();
+    }
+    return QString();
+}
+
+}  // namespace
+
+QString Device::model() const
+{
+    for (const QString& path : {QStringLiteral("/sys/firmware/devicetree/base/model"),
+                                QStringLiteral("/sys/class/dmi/id/product_name")}) {
+        const QString name = readFirstLine(path);
+        if (!name.isEmpty())
+            return name;
+    }
+    return QStringLiteral("Linux device");
+}
+
+QString Device::systemName() const
+{
+    const QString name = osReleaseField(QStringLiteral("NAME"));
+    return name.isEmpty() ? QStringLiteral("Linux") : name;
+}
+
+QString Device::systemVersion() const
+{
+    return osReleaseField(QStringLiteral("VERSION_ID"));
+}
+
+QString Device::identifierForVendor() const
+{
+    const QString path = Paths::vendorIdentifierFile();
+    const QString stored = readFirstLine(path);
+    if (!QUuid::fromString(stored).isNull())
+        return stored;
+    const QString made = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(made.toUtf8());
+        file.commit();
+    }
+    return made;
+}
+
+double Device::screenBrightness() const
+{
+    const QDir backlights(QStringLiteral("/sys/class/backlight"));
+    const QStringList entries = backlights.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        bool okValue = false;
+        bool okMax = false;
+        const double value = readFirstLine(backlights.filePath(entry + QStringLiteral("/brightness"))).toDouble(&okValue);
+        const double max = readFirstLine(backlights.filePath(entry + QStringLiteral("/max_brightness"))).toDouble(&okMax);
+        if (okValue && okMax && max > 0)
+            return qBound(0.0, value / max, 1.0);
+    }
+    return 1.0;
+}
+
+Device& Device::current()
+{
+    if (installed)
+        return *installed;
+    static Device real;
+    return real;
+}
+
+void Device::setCurrent(Device* device)
+{
+    installed = device;
+}
+
+}  // namespace korvel

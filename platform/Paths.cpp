@@ -1,0 +1,118 @@
+#include "platform/Paths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace korvel {
+
+namespace {
+
+struct PathSettings {
+    QString home;
+    QString managedConfiguration;
+};
+
+PathSettings& settings()
+{
+    static PathSettings s = [] {
+        PathSettings p;
+        p.home = qEnvironmentVariable("KORVEL_HOME");
+        p.managedConfiguration = qEnvironmentVariable("KORVEL_MANAGED_CONFIG");
+        return p;
+    }();
+    return s;
+}
+
+QString ensured(const QString& directory)
+{
+    QDir().mkpath(directory);
+    return directory;
+}
+
+QString xdg(QStandardPaths::StandardLocation location)
+{
+    return QStandardPaths::writableLocation(location) + QStringLiteral("/korvel");
+}
+
+}  // namespace
+
+bool Paths::configureFromArguments(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--home")) {
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
+                return false;
+            setHome(arguments.at(i + 1));
+            return true;
+        }
+        if (argument.startsWith(QLatin1String("--home="))) {
+            const QString value = argument.mid(7);
+            if (value.isEmpty())
+                return false;
+            setHome(value);
+            return true;
+        }
+    }
+    return true;
+}
+
+void Paths::setHome(const QString& directory)
+{
+    settings().home = directory.isEmpty() ? QString() : QDir(directory).absolutePath();
+}
+
+QString Paths::home()
+{
+    return settings().home;
+}
+
+QString Paths::configDirectory()
+{
+    return ensured(home().isEmpty() ? xdg(QStandardPaths::GenericConfigLocation) : home());
+}
+
+QString Paths::dataDirectory()
+{
+    return ensured(home().isEmpty() ? xdg(QStandardPaths::GenericDataLocation) : home());
+}
+
+QString Paths::documentsDirectory()
+{
+    return ensured(dataDirectory() + QStringLiteral("/Documents"));
+}
+
+QString Paths::cachesDirectory()
+{
+    if (home().isEmpty())
+        return ensured(xdg(QStandardPaths::GenericCacheLocation));
+    return ensured(home() + QStringLiteral("/Caches"));
+}
+
+QString Paths::defaultsFile()
+{
+    return configDirectory() + QStringLiteral("/defaults.plist");
+}
+
+QString Paths::keychainFile()
+{
+    return configDirectory() + QStringLiteral("/keychain.plist");
+}
+
+QString Paths::vendorIdentifierFile()
+{
+    return configDirectory() + QStringLiteral("/vendor-identifier");
+}
+
+QString Paths::managedConfigurationFile()
+{
+    const QString& configured = settings().managedConfiguration;
+    return configured.isEmpty() ? QStringLiteral("/etc/korvel/managed.plist") : configured;
+}
+
+void Paths::setManagedConfigurationFile(const QString& path)
+{
+    settings().managedConfiguration = path;
+}
+
+}  // namespace korvel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+namespace korvel {
+
+// Where Korvel keeps its files. With a home directory (--home DIR or KORVEL_HOME) everything lives
+// under it; without one the XDG data, config and cache directories are used.
+class Paths {
+public:
+    // Takes "--home DIR" / "--home=DIR" from the arguments, else KORVEL_HOME, else the XDG default.
+    // Returns false (and leaves the setting alone) when --home is given without a directory.
+    static bool configureFromArguments(const QStringList& arguments);
+
+    // Sets the home directory; an empty text goes back to the XDG directories.
+    static void setHome(const QString& directory);
+    static QString home();
+
+    // The documents directory (created on first use): uploads, downloads, home-page copies.
+    static QString documentsDirectory();
+    static QString cachesDirectory();
+    // The application domain of the defaults store.
+    static QString defaultsFile();
+    static QString keychainFile();
+    // The device's vendor identifier, generated once.
+    static QString vendorIdentifierFile();
+
+    // The read-only managed configuration; /etc/korvel/managed.plist unless overridden here or by
+    // KORVEL_MANAGED_CONFIG.
+    static QString managedConfigurationFile();
+    static void setManagedConfigurationFile(const QString& path);
+
+private:
+    static QString configDirectory();
+    static QString dataDirectory();
+};
+
+}  // namespace korvel

@@ -1,0 +1,105 @@
+#include "policy/KVUtility.h"
+
+#include "platform/Paths.h"
+
+#include <QDir>
+
+namespace korvel {
+
+namespace {
+
+// Characters a URL fragment may hold besides letters, digits and "-._~".
+const QByteArray fragmentAllowed = QByteArrayLiteral("!$&'()*+,;=:@/?");
+
+QString strippedPrefixed(const QString& text, const QString& scheme)
+{
+    QString rest = text;
+    if (rest.startsWith(scheme))
+        rest.remove(scheme);
+    return scheme + rest;
+}
+
+}  // namespace
+
+std::optional<QUrl> KVUtility::getURLFromString(const QString& text, WebsiteProtocol protocol)
+{
+    switch (protocol) {
+    case WebsiteProtocol::Http:
+        return getNonFileURLFromString(strippedPrefixed(text, QStringLiteral("http://")));
+    case WebsiteProtocol::Https:
+        return getNonFileURLFromString(strippedPrefixed(text, QStringLiteral("https://")));
+    case WebsiteProtocol::File:
+        return getFileURLFromString(text);
+    }
+    return std::nullopt;
+}
+
+std::optional<QUrl> KVUtility::getURLFromString(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    std::optional<QUrl> web;
+    if (trimmed.startsWith(QLatin1String("http")))
+        web = getNonFileURLFromString(trimmed);
+    else if (trimmed.startsWith(QLatin1String("www")) && trimmed.contains(QLatin1Char('/')))
+        web = getNonFileURLFromString(QStringLiteral("http://") + trimmed);
+    if (web)
+        return web;
+    return getFileURLFromString(trimmed);
+}
+
+std::optional<QUrl> KVUtility::getNonFileURLFromString(const QString& text)
+{
+    const QByteArray encoded = text.trimmed().toUtf8().toPercentEncoding(fragmentAllowed);
+    const QUrl url(QString::fromLatin1(encoded), QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
+std::optional<QUrl> KVUtility::getFileURLFromString(const QString& fileName)
+{
+    const QString documents = QDir::cleanPath(Paths::documentsDirectory());
+    const QString path = QDir::cleanPath(documents + QLatin1Char('/') + fileName.trimmed());
+    // A name such as "../x" must not reach files outside the documents directory.
+    if (path != documents && !path.startsWith(documents + QLatin1Char('/')))
+        return std::nullopt;
+    const QUrl url = QUrl::fromLocalFile(path);
+    if (url.scheme().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
+QUrl KVUtility::appendDocDirectoryPathIfFileURL(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return url;
+    return getURLFromString(lastPathComponent(url)).value_or(url);
+}
+
+QString KVUtility::getURLString(const QUrl& url)
+{
+    if (url.isLocalFile())
+        return lastPathComponent(url);
+    const QString full = url.toString(QUrl::FullyEncoded);
+    const qsizetype colon = full.indexOf(QLatin1Char(':'));
+    QString specifier = QUrl::fromPercentEncoding(full.mid(colon + 1).toUtf8());
+    qsizetype begin = 0;
+    qsizetype end = specifier.size();
+    while (begin < end && specifier.at(begin) == QLatin1Char('/'))
+        ++begin;
+    while (end > begin && specifier.at(end - 1) == QLatin1Char('/'))
+        --end;
+    return specifier.mid(begin, end - begin);
+}
+
+QString KVUtility::lastPathComponent(const QUrl& url)
+{
+    QString path = url.path(QUrl::FullyDecoded);
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    if (path == QLatin1String("/") || path.isEmpty())
+        return path;
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+}  // namespace korvel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/WebsiteProtocol.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+namespace korvel {
+
+// Turns what an administrator types into the URLs stored in website records, and URLs into the
+// text shown and compared for them.
+class KVUtility {
+public:
+    // http:// or https:// in front of the text (a leading scheme of the same kind is not doubled),
+    // or a file of the documents directory. Nothing when the result has no host, or for an unknown
+    // protocol.
+    static std::optional<QUrl> getURLFromString(const QString& text, WebsiteProtocol protocol);
+    // A web URL when the text starts with "http", or with "www" and holds a "/"; otherwise (and
+    // when that fails) a file of the documents directory.
+    static std::optional<QUrl> getURLFromString(const QString& text);
+    // The trimmed text, percent-encoded where a URL fragment may not hold the character, when it
+    // parses with a scheme and a host; otherwise nothing.
+    static std::optional<QUrl> getNonFileURLFromString(const QString& text);
+    // The file of that name in the documents directory. Nothing when the name would lead out of it.
+    static std::optional<QUrl> getFileURLFromString(const QString& fileName);
+    // A file URL re-rooted in this device's documents directory (by its last path component);
+    // any other URL unchanged.
+    static QUrl appendDocDirectoryPathIfFileURL(const QUrl& url);
+    // A file URL's last path component; for other URLs everything after the scheme's ":",
+    // percent-decoded, with "/" stripped from both ends ("www.example.com/a").
+    static QString getURLString(const QUrl& url);
+
+    // The last component of the URL's decoded path ("/" for the root).
+    static QString lastPathComponent(const QUrl& url);
+};
+
+}  // namespace korvel

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QString>
+#include <QTime>
+#include <QVariantMap>
+
+#include <optional>
+#include <span>
+#include <variant>
+
+namespace korvel {
+
+class UserDefaults;
+
+// Every scalar setting of the browser. A new record holds zero values (false, 0, no text);
+// init() and loadDefaults() give the factory settings.
+struct KVBrowserPrefSettings {
+    bool enableRefreshOnError = false;
+    bool enableCopyPaste = false;
+    bool enablePhoneLinks = false;
+    bool enablePrintLinks = false;
+    bool enableDrivingMode = false;
+    qint32 motionType = 0;  // 0 walking, 1 running, 2 automotive
+    qint32 idleTimeout = 0;
+    bool allowAllWebsites = false;
+    bool allowContentBlocking = false;
+    QString strBlockedKeyWord;
+    bool ignoreSslWarnings = false;
+    bool goHomeOnNetworkGain = false;
+    bool goHomeOnIdleTimeout = false;
+    bool enableMenu = false;
+    bool privateBrowsing = false;
+    bool offlineBrowsingCache = false;
+    bool pluginsEnable = false;
+    QString wallpaper;
+    bool zoomEnable = false;
+    bool fullScreen = false;
+    bool preventSuspend = false;
+    qint32 wallpaperStyle = 0;
+    qint32 browserOrientation = 0;  // 0 any, 1 landscape, 2 portrait
+    qint32 passwordTimeout = 0;     // minutes
+    bool restrictSettings = false;
+    QString userAgents;
+    bool makeToast = false;
+    bool enableScreenSaver = false;
+    QString screenSaverURL;
+    bool enableToolBar = false;
+    qint32 numberTaps = 0;
+    bool accessDenied = false;
+    bool serverSwitchOnOFF = false;
+    qint32 port = 0;
+    qint32 intZoom = 0;  // percent
+    bool bounceSwitch = false;
+    bool allowPopup = false;
+    bool allowPopupInSameWindow = false;
+    bool enableRefreshButton = false;
+    bool enableHomeButton = false;
+    bool enableBackButton = false;
+    bool enableForwardButton = false;
+    bool enablePrintButton = false;
+    QString refreshImage;
+    QString homeImage;
+    QString backImage;
+    QString forwardImage;
+    QString printImage;
+    QString toolbarImage;
+    float brightness = 0;  // 0 to 1
+    bool allowDragDrop = false;
+    bool allowResize = false;
+    bool enableScheduleSuspend = false;
+    QTime startTime;  // invalid: no time
+    QTime endTime;
+    std::optional<QVariantMap> daysSelected;  // "Mon" ... "Sun" to bool
+    bool alwaysSavePower = false;
+    bool useMultiTab = false;
+    bool enableloadingIcon = false;
+    QString customUserAgentHeader;
+    bool enableCustomUserAgentHeader = false;
+    bool enableGuidedAccessMode = false;
+    qint32 countOfTabs = 0;
+    bool isAllowOpenFileInGoogleDocs = false;
+    bool isAllowPDFViewer = false;
+    bool isAllowDownloadInPDFViewer = false;
+    bool isAllowPrintInPDFViewer = false;
+    bool isAllowFileDownloadInDevice = false;
+    bool isAllowOpenFileAfterDownload = false;
+    bool isAllowKeepDownloadHistory = false;
+
+    // How a property is written to and read from the dictionary form.
+    enum class FieldType {
+        Bool,
+        IntegerBool,  // a flag written as the integer 0 or 1
+        Int,
+        String,
+        Float,
+        TimeOfDay,  // "hh:mm a" text
+        Days,       // dictionary of day name to bool
+    };
+    using Member = std::variant<bool KVBrowserPrefSettings::*, qint32 KVBrowserPrefSettings::*,
+                                QString KVBrowserPrefSettings::*, float KVBrowserPrefSettings::*,
+                                QTime KVBrowserPrefSettings::*,
+                                std::optional<QVariantMap> KVBrowserPrefSettings::*>;
+    struct Field {
+        const char* key;
+        FieldType type;
+        Member member;
+    };
+    // The 70 keys of the dictionary form, in the order toDictionary writes them.
+    static std::span<const Field> fields();
+    // The field of a dictionary key, or nullptr.
+    static const Field* fieldForKey(const QString& key);
+
+    static KVBrowserPrefSettings init();
+    void loadDefaults();
+
+    // No dictionary gives the defaults; a dictionary is read key by key from zero values, so a
+    // missing key or a value of the wrong kind gives false, 0 or no value.
+    static KVBrowserPrefSettings initWithDictionary(const std::optional<QVariantMap>& dictionary);
+    // Text and dictionary properties that hold no value are left out.
+    QVariantMap toDictionary() const;
+    // The dictionary value of one field, as toDictionary() writes it (invalid when left out).
+    QVariant valueForField(const Field& field) const;
+    void setValueFromDictionary(const Field& field, const QVariant& value);
+
+    // Repairs the "BrowserPreferences" dictionary stored in `defaults` (legacy "HideMenu", the
+    // power-saver pair, missing keys filled with defaults) and resets this record to the defaults.
+    void afterImportCheck(UserDefaults& defaults);
+    void afterImportCheck();
+
+    // "hh:mm a" in the en_US locale: "09:30 AM". An invalid time gives the empty text.
+    static QString getTimeStringFromDate(const QTime& time);
+    // The inverse; a text that does not match gives an invalid time.
+    static QTime getDateFromTimeString(const QString& text);
+
+    bool operator==(const KVBrowserPrefSettings&) const = default;
+};
+
+}  // namespace korvel

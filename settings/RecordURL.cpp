@@ -1,0 +1,15 @@
+#include "settings/RecordURL.h"
+
+namespace korvel {
+
+std::optional<QUrl> parseRecordURL(const QString& text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
+}  // namespace korvel
