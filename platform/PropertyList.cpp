@@ -1,5 +1,7 @@
 #include "platform/PropertyList.h"
 
+#include "platform/BinaryPropertyListReader.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QSaveFile>
@@ -220,21 +222,23 @@ PropertyListParse PropertyList::parse(const QByteArray& bytes)
     if (bytes.size() > std::numeric_limits<int32_t>::max())
         return failure(PropertyListError::Malformed, QStringLiteral("property list too large"));
 
-    const auto length = static_cast<uint32_t>(bytes.size());
-    const bool binary = plist_is_binary(bytes.constData(), length) != 0;
     QString message;
-    if (!binary && !isWellFormedXmlPlist(bytes, &message))
+    // libplist 2.2 aborts on some damaged binary lists, so those are decoded by a bounded reader.
+    if (BinaryPropertyListReader::looksBinary(bytes)) {
+        std::optional<QVariant> root = BinaryPropertyListReader::read(bytes, &message);
+        if (!root)
+            return failure(PropertyListError::Malformed, QStringLiteral("not a valid binary property list: ") + message);
+        PropertyListParse result;
+        result.value = *root;
+        return result;
+    }
+    if (!isWellFormedXmlPlist(bytes, &message))
         return failure(PropertyListError::Malformed, QStringLiteral("not a property list: ") + message);
 
     plist_t root = nullptr;
-    if (binary)
-        plist_from_bin(bytes.constData(), length, &root);
-    else
-        plist_from_xml(bytes.constData(), length, &root);
+    plist_from_xml(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
     if (!root)
-        return failure(PropertyListError::Malformed,
-                       binary ? QStringLiteral("not a valid binary property list")
-                              : QStringLiteral("not a valid XML property list"));
+        return failure(PropertyListError::Malformed, QStringLiteral("not a valid XML property list"));
     PlistPtr owner(root);
     PropertyListParse result;
     result.value = toVariant(root);

@@ -1,0 +1,125 @@
+#include "platform/PropertyList.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <plist/plist.h>
+
+using korvel::PropertyList;
+using korvel::PropertyListError;
+
+namespace {
+
+QVariantMap sampleDocument()
+{
+    return QVariantMap{
+        {QStringLiteral("text"), QStringLiteral("Grüße & <tags> \"quoted\"")},
+        {QStringLiteral("empty"), QString(QLatin1String(""))},
+        {QStringLiteral("integer"), qint64(8080)},
+        {QStringLiteral("negative"), qint64(-42)},
+        {QStringLiteral("large"), qint64(9007199254740993LL)},
+        {QStringLiteral("real"), 0.1},
+        {QStringLiteral("yes"), true},
+        {QStringLiteral("no"), false},
+        {QStringLiteral("date"), QDateTime(QDate(2026, 12, 6), QTime(7, 30, 15), Qt::UTC)},
+        {QStringLiteral("data"), QByteArray("\x00\x01\xfe\xff", 4)},
+        {QStringLiteral("list"), QVariantList{qint64(1), QStringLiteral("two"), QVariantList{}, QVariantMap{}}},
+        {QStringLiteral("key & <odd> \"one\""), QStringLiteral("a&amp;b")},
+        {QStringLiteral("nested"), QVariantMap{{QStringLiteral("inner"), QVariantList{true, 2.5}}}},
+    };
+}
+
+QByteArray toBinary(const QByteArray& xml)
+{
+    plist_t root = nullptr;
+    plist_from_xml(xml.constData(), static_cast<uint32_t>(xml.size()), &root);
+    char* bin = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &bin, &length);
+    QByteArray bytes(bin, length);
+    free(bin);
+    plist_free(root);
+    return bytes;
+}
+
+}  // namespace
+
+TEST(PropertyList, XmlAndBinaryRoundTripEveryType)
+{
+    const QVariantMap document = sampleDocument();
+    const QByteArray xml = PropertyList::toXml(document);
+    ASSERT_TRUE(xml.startsWith("<?xml"));
+
+    for (const QByteArray& bytes : {xml, toBinary(xml)}) {
+        const auto parsed = PropertyList::parse(bytes);
+        ASSERT_TRUE(parsed.ok()) << qPrintable(parsed.message);
+        const QVariantMap back = parsed.value.toMap();
+        ASSERT_EQ(back.keys(), document.keys());
+        for (const QString& key : document.keys())
+            EXPECT_EQ(back.value(key), document.value(key)) << qPrintable(key);
+        // Booleans and integers stay distinct kinds, and an empty text is a value, not a missing one.
+        EXPECT_EQ(back.value(QStringLiteral("yes")).metaType().id(), QMetaType::Bool);
+        EXPECT_EQ(back.value(QStringLiteral("integer")).metaType().id(), QMetaType::LongLong);
+        EXPECT_FALSE(back.value(QStringLiteral("empty")).toString().isNull());
+    }
+}
+
+TEST(PropertyList, RefusesWhatIsNotAPropertyList)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        PropertyListError error;
+    } cases[] = {
+        {"nothing", QByteArray(), PropertyListError::Empty},
+        {"plain text", "hello", PropertyListError::Malformed},
+        {"other XML root", "<?xml version=\"1.0\"?><html><body/></html>", PropertyListError::Malformed},
+        {"unclosed", "<plist version=\"1.0\"><dict><key>a</key><string>b</string>", PropertyListError::Malformed},
+        {"undeclared entity", "<plist version=\"1.0\"><string>&nbsp;</string></plist>", PropertyListError::Malformed},
+        {"binary header only", "bplist00", PropertyListError::Malformed},
+        {"NUL character reference", "<plist version=\"1.0\"><string>a&#0;b</string></plist>", PropertyListError::Malformed},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = PropertyList::parse(c.bytes);
+        EXPECT_EQ(parsed.error, c.error) << c.name;
+        EXPECT_FALSE(parsed.message.isEmpty()) << c.name;
+    }
+}
+
+// Whatever arrives from outside (settings documents, damaged files) must never crash the reader.
+TEST(PropertyList, DamagedBytesNeverCrash)
+{
+    const QByteArray xml = PropertyList::toXml(sampleDocument());
+    const QByteArray binary = toBinary(xml);
+    for (const QByteArray& valid : {xml, binary}) {
+        for (qsizetype cut = 0; cut < valid.size(); cut += 7)
+            (void)PropertyList::parse(valid.left(cut));
+    }
+    QRandomGenerator random(2026);
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray damaged = round % 2 ? binary : xml;
+        for (int flips = 0; flips < 4; ++flips)
+            damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
+        (void)PropertyList::parse(damaged);
+    }
+    SUCCEED();
+}
+
+TEST(PropertyList, WriteFileIsAtomicAndCanBePrivate)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("secret.plist"));
+    QString error;
+    ASSERT_TRUE(PropertyList::writeFile(path, QVariantMap{{QStringLiteral("a"), 1}}, &error,
+                                        korvel::FileAccess::OwnerOnly));
+    EXPECT_EQ(QFile::permissions(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                                            | QFileDevice::WriteUser);
+    EXPECT_EQ(PropertyList::readFile(path).value.toMap().value(QStringLiteral("a")).toLongLong(), 1);
+
+    EXPECT_FALSE(PropertyList::writeFile(dir.filePath(QStringLiteral("missing/dir/x.plist")), QVariantMap{}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(PropertyList::readFile(dir.filePath(QStringLiteral("absent.plist"))).error, PropertyListError::Unreadable);
+}

@@ -1,0 +1,42 @@
+#include "tests/support/TestHome.h"
+
+#include "platform/Clock.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
+#include "platform/UserDefaults.h"
+#include "settings/KVSettings.h"
+
+namespace korvel::test {
+
+void TestHome::SetUp()
+{
+    ASSERT_TRUE(m_dir.isValid());
+    Paths::setHome(m_dir.path());
+    Paths::setManagedConfigurationFile(m_dir.path() + QStringLiteral("/managed/managed.plist"));
+    Device::setCurrent(&device);
+    Clock::setInstance(&clock);
+    restart();
+}
+
+void TestHome::TearDown()
+{
+    restart();
+    NotificationCenter::defaultCenter().removeAllObservers();
+    KVSettings::setFilesImporter(nullptr);
+    Clock::setInstance(nullptr);
+    Device::setCurrent(nullptr);
+    Paths::setHome(QString());
+}
+
+QString TestHome::documents() const
+{
+    return Paths::documentsDirectory();
+}
+
+void TestHome::restart()
+{
+    KVSettings::resetSettingsObject();
+    UserDefaults::resetStandard();
+}
+
+}  // namespace korvel::test

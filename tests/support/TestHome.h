@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Device.h"
+#include "platform/MockClock.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace korvel::test {
+
+// A device with fixed facts, so records that read the device are the same on every machine.
+class FakeDevice final : public Device {
+public:
+    QString model() const override { return QStringLiteral("Test Panel 10"); }
+    QString systemName() const override { return QStringLiteral("Debian GNU/Linux"); }
+    QString systemVersion() const override { return QStringLiteral("12"); }
+    QString identifierForVendor() const override { return QStringLiteral("00000000-0000-0000-0000-000000000001"); }
+    double screenBrightness() const override { return brightness; }
+
+    double brightness = 0.5;
+};
+
+// A fresh home directory, a fake device and a mock clock for each test; the shared objects
+// (defaults store, settings container) are dropped before and after.
+class TestHome : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString home() const { return m_dir.path(); }
+    QString documents() const;
+    // Drops the shared store and container, as a restart of the process would.
+    static void restart();
+
+    FakeDevice device;
+    MockClock clock;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+}  // namespace korvel::test
