@@ -7,203 +7,15 @@
 #include <QSaveFile>
 #include <QXmlStreamReader>
 
-#include <cstdlib>
-#include <limits>
-#include <memory>
-
-#include <plist/plist.h>
+#include <charconv>
+#include <cmath>
+#include <optional>
 
 namespace korvel {
 
 namespace {
 
-// Property-list dates count seconds from 2001-01-01 00:00:00 UTC.
-constexpr qint64 referenceDateOffset = 978307200;
-
-struct PlistDeleter {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using PlistPtr = std::unique_ptr<void, PlistDeleter>;
-
-QString nonNullString(const char* text, qsizetype length)
-{
-    // An empty string in a document is a value, not an absent one: keep it non-null.
-    QString s = QString::fromUtf8(text, length);
-    return s.isNull() ? QString(QLatin1String("")) : s;
-}
-
-QVariant toVariant(plist_t node)
-{
-    switch (plist_get_node_type(node)) {
-    case PLIST_BOOLEAN: {
-        uint8_t value = 0;
-        plist_get_bool_val(node, &value);
-        return QVariant(value != 0);
-    }
-    case PLIST_UINT: {
-        uint64_t value = 0;
-        plist_get_uint_val(node, &value);
-        return QVariant(static_cast<qint64>(value));
-    }
-    case PLIST_UID: {
-        uint64_t value = 0;
-        plist_get_uid_val(node, &value);
-        return QVariant(static_cast<qint64>(value));
-    }
-    case PLIST_REAL: {
-        double value = 0;
-        plist_get_real_val(node, &value);
-        return QVariant(value);
-    }
-    case PLIST_STRING:
-    case PLIST_KEY: {
-        char* text = nullptr;
-        if (plist_get_node_type(node) == PLIST_STRING)
-            plist_get_string_val(node, &text);
-        else
-            plist_get_key_val(node, &text);
-        QVariant value(nonNullString(text ? text : "", -1));
-        free(text);
-        return value;
-    }
-    case PLIST_DATA: {
-        char* bytes = nullptr;
-        uint64_t length = 0;
-        plist_get_data_val(node, &bytes, &length);
-        QByteArray data(bytes ? bytes : "", static_cast<qsizetype>(bytes ? length : 0));
-        free(bytes);
-        return QVariant(data);
-    }
-    case PLIST_DATE: {
-        int32_t sec = 0;
-        int32_t usec = 0;
-        plist_get_date_val(node, &sec, &usec);
-        const qint64 ms = (referenceDateOffset + sec) * 1000 + usec / 1000;
-        return QVariant(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
-    }
-    case PLIST_ARRAY: {
-        QVariantList list;
-        const uint32_t count = plist_array_get_size(node);
-        list.reserve(count);
-        for (uint32_t i = 0; i < count; ++i)
-            list.append(toVariant(plist_array_get_item(node, i)));
-        return QVariant(list);
-    }
-    case PLIST_DICT: {
-        QVariantMap map;
-        plist_dict_iter it = nullptr;
-        plist_dict_new_iter(node, &it);
-        for (;;) {
-            char* key = nullptr;
-            plist_t value = nullptr;
-            plist_dict_next_item(node, it, &key, &value);
-            if (!key)
-                break;
-            map.insert(QString::fromUtf8(key), toVariant(value));
-            free(key);
-        }
-        free(it);
-        return QVariant(map);
-    }
-    case PLIST_NONE:
-        break;
-    }
-    return QVariant();
-}
-
-plist_t fromVariant(const QVariant& value)
-{
-    switch (value.metaType().id()) {
-    case QMetaType::QVariantMap: {
-        plist_t dict = plist_new_dict();
-        const QVariantMap map = value.toMap();
-        for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
-            if (plist_t item = fromVariant(it.value()))
-                plist_dict_set_item(dict, it.key().toUtf8().constData(), item);
-        }
-        return dict;
-    }
-    case QMetaType::QVariantHash: {
-        QVariantMap map;
-        const QVariantHash hash = value.toHash();
-        for (auto it = hash.constBegin(); it != hash.constEnd(); ++it)
-            map.insert(it.key(), it.value());
-        return fromVariant(QVariant(map));
-    }
-    case QMetaType::QVariantList:
-    case QMetaType::QStringList: {
-        plist_t array = plist_new_array();
-        const QVariantList list = value.toList();
-        for (const QVariant& element : list) {
-            if (plist_t item = fromVariant(element))
-                plist_array_append_item(array, item);
-        }
-        return array;
-    }
-    case QMetaType::Bool:
-        return plist_new_bool(value.toBool() ? 1 : 0);
-    case QMetaType::Int:
-    case QMetaType::Long:
-    case QMetaType::LongLong:
-    case QMetaType::Short:
-    case QMetaType::SChar:
-        return plist_new_uint(static_cast<uint64_t>(value.toLongLong()));
-    case QMetaType::UInt:
-    case QMetaType::ULong:
-    case QMetaType::ULongLong:
-    case QMetaType::UShort:
-    case QMetaType::UChar:
-        return plist_new_uint(value.toULongLong());
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return plist_new_real(value.toDouble());
-    case QMetaType::QDateTime: {
-        const qint64 ms = value.toDateTime().toMSecsSinceEpoch() - referenceDateOffset * 1000;
-        const qint64 sec = ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
-        return plist_new_date(static_cast<int32_t>(sec), static_cast<int32_t>((ms - sec * 1000) * 1000));
-    }
-    case QMetaType::QByteArray: {
-        const QByteArray data = value.toByteArray();
-        return plist_new_data(data.constData(), static_cast<uint64_t>(data.size()));
-    }
-    case QMetaType::UnknownType:
-        return nullptr;
-    default:
-        if (value.canConvert<QString>())
-            return plist_new_string(value.toString().toUtf8().constData());
-        return nullptr;
-    }
-}
-
-// libplist's own XML reader has a history of faults on malformed input; a document must be
-// well-formed XML with a <plist> root before it is handed over.
-bool isWellFormedXmlPlist(const QByteArray& bytes, QString* message)
-{
-    QXmlStreamReader reader(bytes);
-    bool sawRoot = false;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && !sawRoot) {
-            sawRoot = true;
-            if (reader.name() != QLatin1String("plist")) {
-                *message = QStringLiteral("the root element is <%1>, not <plist>").arg(reader.name());
-                return false;
-            }
-        }
-    }
-    if (reader.hasError()) {
-        *message = QStringLiteral("line %1, column %2: %3")
-                       .arg(reader.lineNumber())
-                       .arg(reader.columnNumber())
-                       .arg(reader.errorString());
-        return false;
-    }
-    if (!sawRoot) {
-        *message = QStringLiteral("no <plist> element");
-        return false;
-    }
-    return true;
-}
+constexpr int maximumDepth = 512;
 
 PropertyListParse failure(PropertyListError error, const QString& message)
 {
@@ -213,35 +25,335 @@ PropertyListParse failure(PropertyListError error, const QString& message)
     return result;
 }
 
+// --- Writing -------------------------------------------------------------------------------------
+
+class XmlWriter {
+public:
+    QByteArray finish(const QVariant& root)
+    {
+        m_out.reserve(4096);
+        m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                 "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                 "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                 "<plist version=\"1.0\">\n";
+        if (!value(root, 0))
+            m_out += "<dict/>\n";
+        m_out += "</plist>\n";
+        return std::move(m_out);
+    }
+
+private:
+    void indent(int depth) { m_out.append(depth, '\t'); }
+
+    void text(const QString& s)
+    {
+        const QByteArray utf8 = s.toUtf8();
+        for (char c : utf8) {
+            switch (c) {
+            case '&':
+                m_out += "&amp;";
+                break;
+            case '<':
+                m_out += "&lt;";
+                break;
+            case '>':
+                m_out += "&gt;";
+                break;
+            default:
+                // XML 1.0 cannot carry these controls at all; writing them would make the whole
+                // file unreadable, so they become the replacement character.
+                if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                    m_out += "\xEF\xBF\xBD";
+                else
+                    m_out += c;
+            }
+        }
+    }
+
+    void element(const char* name, const QByteArray& content, int depth)
+    {
+        indent(depth);
+        m_out += '<';
+        m_out += name;
+        m_out += '>';
+        m_out += content;
+        m_out += "</";
+        m_out += name;
+        m_out += ">\n";
+    }
+
+    void stringElement(const char* name, const QString& s, int depth)
+    {
+        indent(depth);
+        m_out += '<';
+        m_out += name;
+        m_out += '>';
+        text(s);
+        m_out += "</";
+        m_out += name;
+        m_out += ">\n";
+    }
+
+    static QByteArray realText(double d)
+    {
+        if (std::isnan(d))
+            return "nan";
+        if (std::isinf(d))
+            return d > 0 ? "+infinity" : "-infinity";
+        char buffer[32];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, d);
+        return QByteArray(buffer, result.ptr - buffer);
+    }
+
+    // Returns false for values that have no property-list form (they are left out).
+    bool value(const QVariant& v, int depth)
+    {
+        switch (v.metaType().id()) {
+        case QMetaType::QVariantMap: {
+            const QVariantMap map = v.toMap();
+            if (map.isEmpty()) {
+                indent(depth);
+                m_out += "<dict/>\n";
+                return true;
+            }
+            indent(depth);
+            m_out += "<dict>\n";
+            for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
+                if (!it.value().isValid())
+                    continue;
+                const qsizetype mark = m_out.size();
+                stringElement("key", it.key(), depth + 1);
+                if (!value(it.value(), depth + 1))
+                    m_out.truncate(mark);
+            }
+            indent(depth);
+            m_out += "</dict>\n";
+            return true;
+        }
+        case QMetaType::QVariantHash: {
+            QVariantMap map;
+            const QVariantHash hash = v.toHash();
+            for (auto it = hash.constBegin(); it != hash.constEnd(); ++it)
+                map.insert(it.key(), it.value());
+            return value(map, depth);
+        }
+        case QMetaType::QVariantList:
+        case QMetaType::QStringList: {
+            const QVariantList list = v.toList();
+            indent(depth);
+            if (list.isEmpty()) {
+                m_out += "<array/>\n";
+                return true;
+            }
+            m_out += "<array>\n";
+            for (const QVariant& element : list)
+                value(element, depth + 1);
+            indent(depth);
+            m_out += "</array>\n";
+            return true;
+        }
+        case QMetaType::Bool:
+            indent(depth);
+            m_out += v.toBool() ? "<true/>\n" : "<false/>\n";
+            return true;
+        case QMetaType::Int:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+        case QMetaType::Short:
+        case QMetaType::SChar:
+            element("integer", QByteArray::number(v.toLongLong()), depth);
+            return true;
+        case QMetaType::UInt:
+        case QMetaType::ULong:
+        case QMetaType::ULongLong:
+        case QMetaType::UShort:
+        case QMetaType::UChar:
+            element("integer", QByteArray::number(v.toULongLong()), depth);
+            return true;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            element("real", realText(v.toDouble()), depth);
+            return true;
+        case QMetaType::QDateTime:
+            element("date", v.toDateTime().toUTC().toString(Qt::ISODate).toLatin1(), depth);
+            return true;
+        case QMetaType::QByteArray:
+            element("data", v.toByteArray().toBase64(), depth);
+            return true;
+        case QMetaType::QString:
+            stringElement("string", v.toString(), depth);
+            return true;
+        case QMetaType::UnknownType:
+            return false;
+        default:
+            if (!v.canConvert<QString>())
+                return false;
+            stringElement("string", v.toString(), depth);
+            return true;
+        }
+    }
+
+    QByteArray m_out;
+};
+
+// --- Reading -------------------------------------------------------------------------------------
+
+class XmlReader {
+public:
+    explicit XmlReader(const QByteArray& bytes)
+        : m_xml(bytes)
+    {
+    }
+
+    std::optional<QVariant> run(QString* error)
+    {
+        std::optional<QVariant> root;
+        if (!m_xml.readNextStartElement()) {
+            fail(QStringLiteral("no <plist> element"));
+        } else if (m_xml.name() != QLatin1String("plist")) {
+            fail(QStringLiteral("the root element is <%1>, not <plist>").arg(m_xml.name()));
+        } else if (!m_xml.readNextStartElement()) {
+            fail(QStringLiteral("<plist> holds no value"));
+        } else {
+            root = value(0);
+            if (root && m_xml.readNextStartElement())
+                root = fail(QStringLiteral("<plist> holds more than one value"));
+            while (root && !m_xml.atEnd())
+                m_xml.readNext();
+        }
+        if (m_xml.hasError() && m_error.isEmpty())
+            fail(m_xml.errorString());
+        if (!m_error.isEmpty()) {
+            *error = QStringLiteral("line %1, column %2: %3").arg(m_xml.lineNumber()).arg(m_xml.columnNumber()).arg(m_error);
+            return std::nullopt;
+        }
+        return root;
+    }
+
+private:
+    std::nullopt_t fail(const QString& why)
+    {
+        if (m_error.isEmpty())
+            m_error = why;
+        return std::nullopt;
+    }
+
+    QString elementText()
+    {
+        QString s = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+        return s.isNull() ? QString(QLatin1String("")) : s;
+    }
+
+    // Reads the value whose start element is current, up to and including its end element.
+    std::optional<QVariant> value(int depth)
+    {
+        if (depth > maximumDepth)
+            return fail(QStringLiteral("values nest too deeply"));
+        const QStringView name = m_xml.name();
+        if (name == QLatin1String("dict"))
+            return dictionary(depth);
+        if (name == QLatin1String("array")) {
+            QVariantList list;
+            while (m_xml.readNextStartElement()) {
+                std::optional<QVariant> element = value(depth + 1);
+                if (!element)
+                    return std::nullopt;
+                list.append(std::move(*element));
+            }
+            if (m_xml.hasError())
+                return std::nullopt;
+            return QVariant(list);
+        }
+        if (name == QLatin1String("string"))
+            return QVariant(elementText());
+        if (name == QLatin1String("integer")) {
+            const QString t = elementText().trimmed();
+            bool ok = false;
+            qint64 v = t.toLongLong(&ok, 0);
+            if (!ok)
+                v = static_cast<qint64>(t.toULongLong(&ok, 0));
+            if (!ok)
+                return fail(QStringLiteral("\"%1\" is not an integer").arg(t));
+            return QVariant(v);
+        }
+        if (name == QLatin1String("real")) {
+            const QString t = elementText().trimmed();
+            const QString lower = t.toLower();
+            if (lower == QLatin1String("nan"))
+                return QVariant(std::nan(""));
+            if (lower == QLatin1String("+infinity") || lower == QLatin1String("infinity") || lower == QLatin1String("inf"))
+                return QVariant(HUGE_VAL);
+            if (lower == QLatin1String("-infinity") || lower == QLatin1String("-inf"))
+                return QVariant(-HUGE_VAL);
+            bool ok = false;
+            const double d = t.toDouble(&ok);
+            if (!ok)
+                return fail(QStringLiteral("\"%1\" is not a real number").arg(t));
+            return QVariant(d);
+        }
+        if (name == QLatin1String("true") || name == QLatin1String("false")) {
+            const bool v = name == QLatin1String("true");
+            elementText();
+            return QVariant(v);
+        }
+        if (name == QLatin1String("date")) {
+            const QString t = elementText().trimmed();
+            QDateTime d = QDateTime::fromString(t, Qt::ISODate);
+            if (!d.isValid())
+                return fail(QStringLiteral("\"%1\" is not a date").arg(t));
+            return QVariant(d.toUTC());
+        }
+        if (name == QLatin1String("data")) {
+            const QByteArray encoded = elementText().toLatin1();
+            return QVariant(QByteArray::fromBase64(encoded));
+        }
+        return fail(QStringLiteral("unknown element <%1>").arg(name));
+    }
+
+    std::optional<QVariant> dictionary(int depth)
+    {
+        QVariantMap map;
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() != QLatin1String("key"))
+                return fail(QStringLiteral("a dictionary value has no <key>"));
+            QString key = elementText();
+            if (m_xml.hasError())
+                return std::nullopt;
+            if (!m_xml.readNextStartElement())
+                return fail(QStringLiteral("the key \"%1\" has no value").arg(key));
+            std::optional<QVariant> v = value(depth + 1);
+            if (!v)
+                return std::nullopt;
+            map.insert(std::move(key), std::move(*v));
+        }
+        if (m_xml.hasError())
+            return std::nullopt;
+        return QVariant(map);
+    }
+
+    QXmlStreamReader m_xml;
+    QString m_error;
+};
+
 }  // namespace
 
 PropertyListParse PropertyList::parse(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return failure(PropertyListError::Empty, QStringLiteral("empty property list"));
-    if (bytes.size() > std::numeric_limits<int32_t>::max())
-        return failure(PropertyListError::Malformed, QStringLiteral("property list too large"));
-
     QString message;
-    // libplist 2.2 aborts on some damaged binary lists, so those are decoded by a bounded reader.
+    std::optional<QVariant> root;
     if (BinaryPropertyListReader::looksBinary(bytes)) {
-        std::optional<QVariant> root = BinaryPropertyListReader::read(bytes, &message);
+        root = BinaryPropertyListReader::read(bytes, &message);
         if (!root)
             return failure(PropertyListError::Malformed, QStringLiteral("not a valid binary property list: ") + message);
-        PropertyListParse result;
-        result.value = *root;
-        return result;
+    } else {
+        root = XmlReader(bytes).run(&message);
+        if (!root)
+            return failure(PropertyListError::Malformed, QStringLiteral("not a valid XML property list: ") + message);
     }
-    if (!isWellFormedXmlPlist(bytes, &message))
-        return failure(PropertyListError::Malformed, QStringLiteral("not a property list: ") + message);
-
-    plist_t root = nullptr;
-    plist_from_xml(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
-    if (!root)
-        return failure(PropertyListError::Malformed, QStringLiteral("not a valid XML property list"));
-    PlistPtr owner(root);
     PropertyListParse result;
-    result.value = toVariant(root);
+    result.value = std::move(*root);
     return result;
 }
 
@@ -258,15 +370,7 @@ PropertyListParse PropertyList::readFile(const QString& path)
 
 QByteArray PropertyList::toXml(const QVariant& value)
 {
-    PlistPtr root(fromVariant(value));
-    if (!root)
-        root.reset(plist_new_dict());
-    char* xml = nullptr;
-    uint32_t length = 0;
-    plist_to_xml(root.get(), &xml, &length);
-    QByteArray bytes(xml, static_cast<qsizetype>(length));
-    plist_to_xml_free(xml);
-    return bytes;
+    return XmlWriter().finish(value);
 }
 
 bool PropertyList::writeFile(const QString& path, const QVariant& value, QString* error, FileAccess access)

@@ -73,7 +73,9 @@ QUrl KVUtility::appendDocDirectoryPathIfFileURL(const QUrl& url)
 {
     if (!url.isLocalFile())
         return url;
-    return getURLFromString(lastPathComponent(url)).value_or(url);
+    // A last component such as ".." is refused; handing back the foreign path instead would let a
+    // stored URL reach outside the documents directory.
+    return getURLFromString(lastPathComponent(url)).value_or(QUrl());
 }
 
 QString KVUtility::getURLString(const QUrl& url)

@@ -26,7 +26,7 @@ public:
     // The file of that name in the documents directory. Nothing when the name would lead out of it.
     static std::optional<QUrl> getFileURLFromString(const QString& fileName);
     // A file URL re-rooted in this device's documents directory (by its last path component);
-    // any other URL unchanged.
+    // any other URL unchanged. An empty URL when that component would lead out of the directory.
     static QUrl appendDocDirectoryPathIfFileURL(const QUrl& url);
     // A file URL's last path component; for other URLs everything after the scheme's ":",
     // percent-decoded, with "/" stripped from both ends ("www.example.com/a").

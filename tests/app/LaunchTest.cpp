@@ -1,1 +1,98 @@
-#include <gtest/gtest.h>
+#include "app/KVAppDelegate.h"
+#include "platform/Paths.h"
+#include "platform/PropertyList.h"
+#include "platform/UserDefaults.h"
+#include "settings/KVHashString.h"
+#include "settings/KVSettings.h"
+#include "settings/TalvexUtils.h"
+#include "tests/support/EventLoop.h"
+#include "tests/support/TestHome.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <csignal>
+
+using korvel::KVAppDelegate;
+using korvel::PropertyList;
+using korvel::TalvexUtils;
+
+namespace {
+
+const QStringList storeKeys = {QStringLiteral("AllowedWebsites"), QStringLiteral("AllowedWebsitesCategory"),
+                               QStringLiteral("BlockedWebsites"), QStringLiteral("DownloadHistory"),
+                               QStringLiteral("BrowserPreferences"), QStringLiteral("AutoImport")};
+
+class LaunchTest : public korvel::test::TestHome {
+protected:
+    QString bin(const char* name) const { return qEnvironmentVariable("KORVEL_BIN") + QLatin1Char('/') + QLatin1String(name); }
+    QVariantMap stored() const { return PropertyList::readFile(home() + QStringLiteral("/defaults.plist")).value.toMap(); }
+
+    // Starts korvel on this home, waits until its launch has written the store, then stops it
+    // with `signalNumber`. Returns the exit code, or -1 when it did not end normally.
+    int launchAndStop(int signalNumber)
+    {
+        // The store appears only once the launch wrote it, and by then the stop signals are handled.
+        QFile::remove(home() + QStringLiteral("/defaults.plist"));
+        QProcess korvel;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        korvel.setProcessEnvironment(env);
+        korvel.start(bin("korvel"), {QStringLiteral("--home"), home()});
+        if (!korvel.waitForStarted(5000))
+            return -1;
+        const bool launched = korvel::test::processEventsUntil([&] {
+            const QVariantMap s = stored();
+            return std::all_of(storeKeys.begin(), storeKeys.end(), [&](const QString& k) { return s.contains(k); });
+        }, 20000);
+        ::kill(static_cast<pid_t>(korvel.processId()), signalNumber);
+        if (!launched || !korvel.waitForFinished(10000) || korvel.exitStatus() != QProcess::NormalExit) {
+            ADD_FAILURE() << "launched " << launched << ", state " << korvel.state() << ", exit status "
+                          << korvel.exitStatus() << " code " << korvel.exitCode() << ": " << korvel.readAllStandardError().constData();
+            return -1;
+        }
+        return korvel.exitCode();
+    }
+};
+
+}  // namespace
+
+TEST_F(LaunchTest, FirstLaunchLeavesACompleteStoreAndTheFactoryPassword)
+{
+    KVAppDelegate delegate;
+    EXPECT_TRUE(delegate.didFinishLaunching());
+    EXPECT_EQ(KVAppDelegate::getAppDelegate(), &delegate);
+
+    const QVariantMap s = stored();
+    for (const QString& key : storeKeys)
+        EXPECT_TRUE(s.contains(key)) << qPrintable(key);
+    EXPECT_EQ(s.value(QStringLiteral("FirstTimeInstalled")), QStringLiteral("App Already Install.."));
+    EXPECT_EQ(s.value(QStringLiteral("BrowserPreferences")).toMap().size(), 70);
+    EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("9246")));
+}
+
+TEST_F(LaunchTest, LaterLaunchesLeaveAChangedPasswordAlone)
+{
+    {
+        KVAppDelegate first;
+        first.didFinishLaunching();
+    }
+    ASSERT_TRUE(TalvexUtils::setPassword(korvel::KVHashString::stringToBase64(QStringLiteral("s3cret"))));
+    restart();
+    KVAppDelegate second;
+    second.didFinishLaunching();
+    EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("s3cret")));
+}
+
+// A kiosk runs as a service: the system's stop signals end it cleanly.
+TEST_F(LaunchTest, KorvelStopsCleanlyOnTermAndInterrupt)
+{
+    for (int signalNumber : {SIGTERM, SIGINT}) {
+        EXPECT_EQ(launchAndStop(signalNumber), 0) << "signal " << signalNumber;
+        QProcess ctl;
+        ctl.start(bin("korvelctl"), {QStringLiteral("--home"), home(), QStringLiteral("pref"), QStringLiteral("get"),
+                                     QStringLiteral("Port")});
+        ASSERT_TRUE(ctl.waitForFinished(10000));
+        EXPECT_EQ(ctl.readAllStandardOutput(), "8080\n");
+    }
+}

