@@ -8,6 +8,7 @@
 #include "tests/support/EventLoop.h"
 #include "tests/support/TestHome.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 
@@ -25,7 +26,7 @@ const QStringList storeKeys = {QStringLiteral("AllowedWebsites"), QStringLiteral
 
 class LaunchTest : public korvel::test::TestHome {
 protected:
-    QString bin(const char* name) const { return qEnvironmentVariable("KORVEL_BIN") + QLatin1Char('/') + QLatin1String(name); }
+    QString bin(const char* name) const { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name); }
     QVariantMap stored() const { return PropertyList::readFile(home() + QStringLiteral("/defaults.plist")).value.toMap(); }
 
     // Starts korvel on this home, waits until its launch has written the store, then stops it

@@ -1,5 +1,6 @@
 #include "tests/support/TestHome.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 
@@ -16,7 +17,7 @@ protected:
     CtlRun ctl(const QStringList& arguments) const
     {
         QProcess process;
-        process.start(qEnvironmentVariable("KORVEL_BIN") + QStringLiteral("/korvelctl"),
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/korvelctl"),
                       QStringList{QStringLiteral("--home"), home()} + arguments);
         CtlRun run;
         if (!process.waitForFinished(10000))

@@ -3,6 +3,7 @@
 #include "tests/support/EventLoop.h"
 #include "tests/support/TestHome.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -133,7 +134,7 @@ TEST_F(UserDefaultsTest, FailedSaveReportsAndKeepsMemory)
 // A kiosk can lose power or be killed at any instant: the file is always the old or the new one.
 TEST_F(UserDefaultsTest, KilledWhileSavingLeavesAWholeFile)
 {
-    const QString writer = qEnvironmentVariable("KORVEL_BIN") + QStringLiteral("/defaults_writer");
+    const QString writer = QCoreApplication::applicationDirPath() + QStringLiteral("/defaults_writer");
     ASSERT_TRUE(QFileInfo::exists(writer)) << qPrintable(writer);
     QRandomGenerator random(7);
     qint64 lastCounter = 0;
