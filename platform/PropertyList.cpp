@@ -1,21 +1,21 @@
 #include "platform/PropertyList.h"
 
 #include "platform/BinaryPropertyListReader.h"
+#include "platform/XmlPropertyListReader.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QSaveFile>
-#include <QXmlStreamReader>
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <cmath>
 #include <optional>
 
 namespace korvel {
 
 namespace {
-
-constexpr int maximumDepth = 512;
 
 PropertyListParse failure(PropertyListError error, const QString& message)
 {
@@ -47,27 +47,64 @@ private:
 
     void text(const QString& s)
     {
-        const QByteArray utf8 = s.toUtf8();
-        for (char c : utf8) {
-            switch (c) {
-            case '&':
-                m_out += "&amp;";
-                break;
-            case '<':
-                m_out += "&lt;";
-                break;
-            case '>':
-                m_out += "&gt;";
-                break;
-            default:
-                // XML 1.0 cannot carry these controls at all; writing them would make the whole
-                // file unreadable, so they become the replacement character.
-                if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
-                    m_out += "\xEF\xBF\xBD";
-                else
-                    m_out += c;
+        // Encoded straight into the output: the worst case is six bytes per UTF-16 unit ("&amp;"
+        // is five, U+FFFD three).
+        const qsizetype used = m_out.size();
+        const qsizetype needed = used + s.size() * 6;
+        if (m_out.capacity() < needed)
+            m_out.reserve(std::max(needed, m_out.capacity() * 2));
+        m_out.resize(needed);
+        char* out = m_out.data() + used;
+        const char16_t* p = reinterpret_cast<const char16_t*>(s.utf16());
+        const char16_t* end = p + s.size();
+        const auto put = [&out](const char* literal, int n) {
+            std::memcpy(out, literal, n);
+            out += n;
+        };
+        for (; p < end; ++p) {
+            char32_t c = *p;
+            if (c < 0x80) {
+                switch (c) {
+                case '&':
+                    put("&amp;", 5);
+                    continue;
+                case '<':
+                    put("&lt;", 4);
+                    continue;
+                case '>':
+                    put("&gt;", 4);
+                    continue;
+                default:
+                    // XML 1.0 cannot carry the other controls at all; writing them would make the
+                    // whole file unreadable, so they become the replacement character.
+                    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                        put("\xEF\xBF\xBD", 3);
+                    else
+                        *out++ = char(c);
+                    continue;
+                }
+            }
+            if (QChar::isHighSurrogate(c) && p + 1 < end && QChar::isLowSurrogate(p[1])) {
+                c = QChar::surrogateToUcs4(char16_t(c), p[1]);
+                ++p;
+            } else if (QChar::isSurrogate(c)) {
+                c = 0xFFFD;
+            }
+            if (c < 0x800) {
+                *out++ = char(0xC0 | (c >> 6));
+                *out++ = char(0x80 | (c & 0x3F));
+            } else if (c < 0x10000) {
+                *out++ = char(0xE0 | (c >> 12));
+                *out++ = char(0x80 | ((c >> 6) & 0x3F));
+                *out++ = char(0x80 | (c & 0x3F));
+            } else {
+                *out++ = char(0xF0 | (c >> 18));
+                *out++ = char(0x80 | ((c >> 12) & 0x3F));
+                *out++ = char(0x80 | ((c >> 6) & 0x3F));
+                *out++ = char(0x80 | (c & 0x3F));
             }
         }
+        m_out.resize(out - m_out.constData());
     }
 
     void element(const char* name, const QByteArray& content, int depth)
@@ -196,145 +233,6 @@ private:
     QByteArray m_out;
 };
 
-// --- Reading -------------------------------------------------------------------------------------
-
-class XmlReader {
-public:
-    explicit XmlReader(const QByteArray& bytes)
-        : m_xml(bytes)
-    {
-    }
-
-    std::optional<QVariant> run(QString* error)
-    {
-        std::optional<QVariant> root;
-        if (!m_xml.readNextStartElement()) {
-            fail(QStringLiteral("no <plist> element"));
-        } else if (m_xml.name() != QLatin1String("plist")) {
-            fail(QStringLiteral("the root element is <%1>, not <plist>").arg(m_xml.name()));
-        } else if (!m_xml.readNextStartElement()) {
-            fail(QStringLiteral("<plist> holds no value"));
-        } else {
-            root = value(0);
-            if (root && m_xml.readNextStartElement())
-                root = fail(QStringLiteral("<plist> holds more than one value"));
-            while (root && !m_xml.atEnd())
-                m_xml.readNext();
-        }
-        if (m_xml.hasError() && m_error.isEmpty())
-            fail(m_xml.errorString());
-        if (!m_error.isEmpty()) {
-            *error = QStringLiteral("line %1, column %2: %3").arg(m_xml.lineNumber()).arg(m_xml.columnNumber()).arg(m_error);
-            return std::nullopt;
-        }
-        return root;
-    }
-
-private:
-    std::nullopt_t fail(const QString& why)
-    {
-        if (m_error.isEmpty())
-            m_error = why;
-        return std::nullopt;
-    }
-
-    QString elementText()
-    {
-        QString s = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
-        return s.isNull() ? QString(QLatin1String("")) : s;
-    }
-
-    // Reads the value whose start element is current, up to and including its end element.
-    std::optional<QVariant> value(int depth)
-    {
-        if (depth > maximumDepth)
-            return fail(QStringLiteral("values nest too deeply"));
-        const QStringView name = m_xml.name();
-        if (name == QLatin1String("dict"))
-            return dictionary(depth);
-        if (name == QLatin1String("array")) {
-            QVariantList list;
-            while (m_xml.readNextStartElement()) {
-                std::optional<QVariant> element = value(depth + 1);
-                if (!element)
-                    return std::nullopt;
-                list.append(std::move(*element));
-            }
-            if (m_xml.hasError())
-                return std::nullopt;
-            return QVariant(list);
-        }
-        if (name == QLatin1String("string"))
-            return QVariant(elementText());
-        if (name == QLatin1String("integer")) {
-            const QString t = elementText().trimmed();
-            bool ok = false;
-            qint64 v = t.toLongLong(&ok, 0);
-            if (!ok)
-                v = static_cast<qint64>(t.toULongLong(&ok, 0));
-            if (!ok)
-                return fail(QStringLiteral("\"%1\" is not an integer").arg(t));
-            return QVariant(v);
-        }
-        if (name == QLatin1String("real")) {
-            const QString t = elementText().trimmed();
-            const QString lower = t.toLower();
-            if (lower == QLatin1String("nan"))
-                return QVariant(std::nan(""));
-            if (lower == QLatin1String("+infinity") || lower == QLatin1String("infinity") || lower == QLatin1String("inf"))
-                return QVariant(HUGE_VAL);
-            if (lower == QLatin1String("-infinity") || lower == QLatin1String("-inf"))
-                return QVariant(-HUGE_VAL);
-            bool ok = false;
-            const double d = t.toDouble(&ok);
-            if (!ok)
-                return fail(QStringLiteral("\"%1\" is not a real number").arg(t));
-            return QVariant(d);
-        }
-        if (name == QLatin1String("true") || name == QLatin1String("false")) {
-            const bool v = name == QLatin1String("true");
-            elementText();
-            return QVariant(v);
-        }
-        if (name == QLatin1String("date")) {
-            const QString t = elementText().trimmed();
-            QDateTime d = QDateTime::fromString(t, Qt::ISODate);
-            if (!d.isValid())
-                return fail(QStringLiteral("\"%1\" is not a date").arg(t));
-            return QVariant(d.toUTC());
-        }
-        if (name == QLatin1String("data")) {
-            const QByteArray encoded = elementText().toLatin1();
-            return QVariant(QByteArray::fromBase64(encoded));
-        }
-        return fail(QStringLiteral("unknown element <%1>").arg(name));
-    }
-
-    std::optional<QVariant> dictionary(int depth)
-    {
-        QVariantMap map;
-        while (m_xml.readNextStartElement()) {
-            if (m_xml.name() != QLatin1String("key"))
-                return fail(QStringLiteral("a dictionary value has no <key>"));
-            QString key = elementText();
-            if (m_xml.hasError())
-                return std::nullopt;
-            if (!m_xml.readNextStartElement())
-                return fail(QStringLiteral("the key \"%1\" has no value").arg(key));
-            std::optional<QVariant> v = value(depth + 1);
-            if (!v)
-                return std::nullopt;
-            map.insert(std::move(key), std::move(*v));
-        }
-        if (m_xml.hasError())
-            return std::nullopt;
-        return QVariant(map);
-    }
-
-    QXmlStreamReader m_xml;
-    QString m_error;
-};
-
 }  // namespace
 
 PropertyListParse PropertyList::parse(const QByteArray& bytes)
@@ -348,7 +246,7 @@ PropertyListParse PropertyList::parse(const QByteArray& bytes)
         if (!root)
             return failure(PropertyListError::Malformed, QStringLiteral("not a valid binary property list: ") + message);
     } else {
-        root = XmlReader(bytes).run(&message);
+        root = XmlPropertyListReader::read(bytes, &message);
         if (!root)
             return failure(PropertyListError::Malformed, QStringLiteral("not a valid XML property list: ") + message);
     }

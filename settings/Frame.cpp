@@ -1,7 +1,7 @@
 #include "settings/Frame.h"
 
 #include <QLocale>
-#include <QRegularExpression>
+#include <charconv>
 
 namespace korvel {
 
@@ -21,15 +21,28 @@ QString Frame::toString() const
 
 Frame Frame::fromString(const QString& text)
 {
-    static const QRegularExpression numberPattern(QStringLiteral("[-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?"));
+    // The first four numbers in order, whatever the braces and commas around them.
     double values[4] = {0, 0, 0, 0};
     int found = 0;
-    for (auto it = numberPattern.globalMatch(text); it.hasNext() && found < 4;) {
-        bool ok = false;
-        const double value = it.next().captured(0).toDouble(&ok);
-        if (!ok)
-            return Frame{};
+    const QByteArray latin = text.toLatin1();
+    const char* p = latin.constData();
+    const char* end = p + latin.size();
+    while (p < end && found < 4) {
+        const bool startsNumber = (*p >= '0' && *p <= '9') || *p == '.'
+                                  || ((*p == '-' || *p == '+') && p + 1 < end && ((p[1] >= '0' && p[1] <= '9') || p[1] == '.'));
+        if (!startsNumber) {
+            ++p;
+            continue;
+        }
+        const char* from = *p == '+' ? p + 1 : p;
+        double value = 0;
+        const auto [next, ec] = std::from_chars(from, end, value);
+        if (ec != std::errc() || next == from) {
+            ++p;
+            continue;
+        }
         values[found++] = value;
+        p = next;
     }
     if (found < 4)
         return Frame{};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+namespace korvel {
+
+// Reads XML property lists (UTF-8) in one pass over the bytes. It understands exactly what property
+// lists use: the XML declaration, a DOCTYPE, comments, CDATA, the predefined and numeric character
+// references, and the plist elements. Anything else is an error with its line, never a crash; it
+// fetches nothing and expands no custom entities.
+class XmlPropertyListReader {
+public:
+    // The root object, or nothing with the reason in `error`.
+    static std::optional<QVariant> read(const QByteArray& bytes, QString* error);
+};
+
+}  // namespace korvel
