@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
@@ -122,4 +124,79 @@ TEST(PropertyList, WriteFileIsAtomicAndCanBePrivate)
     EXPECT_FALSE(PropertyList::writeFile(dir.filePath(QStringLiteral("missing/dir/x.plist")), QVariantMap{}, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(PropertyList::readFile(dir.filePath(QStringLiteral("absent.plist"))).error, PropertyListError::Unreadable);
+}
+
+// Other writers' documents: libplist's serialisation, comments, CDATA, references, odd spacing.
+TEST(PropertyList, ReadsWhatOtherWritersProduce)
+{
+    const QByteArray ours = PropertyList::toXml(sampleDocument());
+    plist_t root = nullptr;
+    plist_from_xml(ours.constData(), static_cast<uint32_t>(ours.size()), &root);
+    ASSERT_NE(root, nullptr) << "libplist reads what we write";
+    char* theirs = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(root, &theirs, &length);
+    const auto parsed = PropertyList::parse(QByteArray(theirs, length));
+    free(theirs);
+    plist_free(root);
+    ASSERT_TRUE(parsed.ok()) << qPrintable(parsed.message);
+    EXPECT_EQ(parsed.value.toMap(), sampleDocument());
+
+    const QByteArray handWritten =
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<!-- exported by hand -->\n"
+        "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+        "<plist version='1.0'><dict>\n"
+        "  <key>Settings&amp;XML</key> <string><![CDATA[<plist>&raw</plist>]]> &lt;&#233;&#x1F600;&gt;</string>\n"
+        "  <!-- a comment between entries -->\n"
+        "  <key>Empty</key><string/>\n"
+        "  <key>Hex</key><integer> 0x1F </integer>\n"
+        "  <key>Inf</key><real>-infinity</real>\n"
+        "  <key>Data</key><data>\n\tAAEC\n\t/w==\n</data>\n"
+        "  <key>When</key><date>2026-12-06T07:30:15Z</date>\n"
+        "  <key>Flag</key><true></true>\n"
+        "</dict></plist>\n";
+    const auto hand = PropertyList::parse(handWritten);
+    ASSERT_TRUE(hand.ok()) << qPrintable(hand.message);
+    const QVariantMap d = hand.value.toMap();
+    EXPECT_EQ(d.value(QStringLiteral("Settings&XML")).toString(), QString::fromUtf8("<plist>&raw</plist> <é😀>"));
+    EXPECT_EQ(d.value(QStringLiteral("Empty")).toString(), QString());
+    EXPECT_EQ(d.value(QStringLiteral("Hex")).toLongLong(), 31);
+    EXPECT_EQ(d.value(QStringLiteral("Inf")).toDouble(), -HUGE_VAL);
+    EXPECT_EQ(d.value(QStringLiteral("Data")).toByteArray(), QByteArray("\x00\x01\x02\xff", 4));
+    EXPECT_EQ(d.value(QStringLiteral("When")).toDateTime(), QDateTime(QDate(2026, 12, 6), QTime(7, 30, 15), Qt::UTC));
+    EXPECT_EQ(d.value(QStringLiteral("Flag")), QVariant(true));
+}
+
+TEST(PropertyList, ControlCharactersNeverMakeTheFileUnreadable)
+{
+    const QString text = QStringLiteral("bell\x07 tab\t line\n") + QChar(0xD800) + QStringLiteral("end");
+    const auto parsed = PropertyList::parse(PropertyList::toXml(QVariantMap{{QStringLiteral("t"), text}}));
+    ASSERT_TRUE(parsed.ok()) << qPrintable(parsed.message);
+    EXPECT_EQ(parsed.value.toMap().value(QStringLiteral("t")).toString(),
+              QStringLiteral("bell\uFFFD tab\t line\n\uFFFDend"));
+}
+
+TEST(PropertyList, HostileNestingIsRefusedNotFollowed)
+{
+    QByteArray deepXml = "<plist>";
+    for (int i = 0; i < 100000; ++i)
+        deepXml += "<array>";
+    EXPECT_EQ(PropertyList::parse(deepXml).error, PropertyListError::Malformed);
+
+    // A binary array that contains itself.
+    QByteArray cyclic("bplist00", 8);
+    cyclic += char(0xA1);  // array of one element...
+    cyclic += char(0x00);  // ...which is object 0, itself
+    const char offsetTable[] = {8};
+    cyclic.append(offsetTable, 1);
+    QByteArray trailer(32, '\0');
+    trailer[6] = 1;   // offset size
+    trailer[7] = 1;   // reference size
+    trailer[15] = 1;  // one object
+    trailer[31] = 10;  // the offset table starts at byte 10
+    cyclic += trailer;
+    const auto parsed = PropertyList::parse(cyclic);
+    EXPECT_EQ(parsed.error, PropertyListError::Malformed);
+    EXPECT_TRUE(parsed.message.contains(QStringLiteral("refer to themselves"))) << qPrintable(parsed.message);
 }
