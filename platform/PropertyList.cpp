@@ -43,7 +43,21 @@ public:
     }
 
 private:
-    void indent(int depth) { m_out.append(depth, '\t'); }
+    void indent(int depth)
+    {
+        static const char tabs[] = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+        for (; depth > 16; depth -= 16)
+            m_out.append(tabs, 16);
+        m_out.append(tabs, depth);
+    }
+
+    template <typename Integer>
+    void integer(Integer value, int depth)
+    {
+        char buffer[24];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        element("integer", QByteArrayView(buffer, result.ptr - buffer), depth);
+    }
 
     void text(const QString& s)
     {
@@ -107,7 +121,7 @@ private:
         m_out.resize(out - m_out.constData());
     }
 
-    void element(const char* name, const QByteArray& content, int depth)
+    void element(const char* name, QByteArrayView content, int depth)
     {
         indent(depth);
         m_out += '<';
@@ -198,14 +212,14 @@ private:
         case QMetaType::LongLong:
         case QMetaType::Short:
         case QMetaType::SChar:
-            element("integer", QByteArray::number(v.toLongLong()), depth);
+            integer(v.toLongLong(), depth);
             return true;
         case QMetaType::UInt:
         case QMetaType::ULong:
         case QMetaType::ULongLong:
         case QMetaType::UShort:
         case QMetaType::UChar:
-            element("integer", QByteArray::number(v.toULongLong()), depth);
+            integer(v.toULongLong(), depth);
             return true;
         case QMetaType::Double:
         case QMetaType::Float:

@@ -101,6 +101,9 @@ private:
         for (;;) {
             while (m_p < m_end && isSpace(*m_p))
                 ++m_p;
+            // The common case: the next element starts here.
+            if (m_end - m_p < 2 || m_p[0] != '<' || (m_p[1] != '!' && m_p[1] != '?'))
+                return true;
             if (startsWith("<!--")) {
                 if (!skipPast("-->"))
                     return fail(QStringLiteral("unterminated comment")), false;
