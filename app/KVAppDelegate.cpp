@@ -1,5 +1,7 @@
 #include "app/KVAppDelegate.h"
 
+#include "log/KVDatabase.h"
+#include "log/KVLogger.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
@@ -43,6 +45,11 @@ bool KVAppDelegate::didFinishLaunching()
     kvSettings = &KVSettings::getSettingsObject();
 
     sharedDelegate = this;
+
+    kvdatabase = &KVDatabase::getDatabaseObject();
+    kvdatabase->createTable();
+    // Log calls before this point are dropped.
+    KVLogger::createDatabase_Tables();
 
     // Written once with whatever is in memory and read back, so a first launch leaves a complete
     // store on disk.

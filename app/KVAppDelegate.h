@@ -4,6 +4,7 @@
 
 namespace korvel {
 
+class KVDatabase;
 class KVSettings;
 class UserDefaults;
 
@@ -23,6 +24,7 @@ public:
     bool didFinishLaunching();
 
     KVSettings* kvSettings = nullptr;
+    KVDatabase* kvdatabase = nullptr;
     qint32 state = 0;  // 1 while the settings menu is on screen
     bool powerSaveOn = false;
 };

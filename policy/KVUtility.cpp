@@ -49,8 +49,7 @@ std::optional<QUrl> KVUtility::getURLFromString(const QString& text)
 
 std::optional<QUrl> KVUtility::getNonFileURLFromString(const QString& text)
 {
-    const QByteArray encoded = text.trimmed().toUtf8().toPercentEncoding(fragmentAllowed);
-    const QUrl url(QString::fromLatin1(encoded), QUrl::StrictMode);
+    const QUrl url(percentEncoded(text.trimmed()), QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
         return std::nullopt;
     return url;
@@ -92,6 +91,11 @@ QString KVUtility::getURLString(const QUrl& url)
     while (end > begin && specifier.at(end - 1) == QLatin1Char('/'))
         --end;
     return specifier.mid(begin, end - begin);
+}
+
+QString KVUtility::percentEncoded(const QString& text)
+{
+    return QString::fromLatin1(text.toUtf8().toPercentEncoding(fragmentAllowed));
 }
 
 QString KVUtility::lastPathComponent(const QUrl& url)

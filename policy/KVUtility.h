@@ -32,6 +32,9 @@ public:
     // percent-decoded, with "/" stripped from both ends ("www.example.com/a").
     static QString getURLString(const QUrl& url);
 
+    // The text percent-encoded wherever a URL fragment may not hold the character (UTF-8 bytes).
+    static QString percentEncoded(const QString& text);
+
     // The last component of the URL's decoded path ("/" for the root).
     static QString lastPathComponent(const QUrl& url);
 };

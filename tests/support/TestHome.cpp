@@ -1,5 +1,7 @@
 #include "tests/support/TestHome.h"
 
+#include "log/KVDatabase.h"
+#include "log/KVLogger.h"
 #include "platform/Clock.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
@@ -35,6 +37,8 @@ QString TestHome::documents() const
 
 void TestHome::restart()
 {
+    KVLogger::closeSharedLogger();
+    KVDatabase::resetDatabaseObject();
     KVSettings::resetSettingsObject();
     UserDefaults::resetStandard();
 }
