@@ -22,7 +22,8 @@ BlockedWebsiteInput BlockedWebsiteInput::fromRecord(const blockedWebsite& websit
 {
     const std::optional<QUrl> url = website.parsedURL();
     const bool file = website.protocol == WebsiteProtocol::File;
-    return BlockedWebsiteInput{file && url ? KVUtility::lastPathComponent(*url) : website.url, website.protocol};
+    return BlockedWebsiteInput{file && url ? KVUtility::lastPathComponent(*url) : QUrl::fromPercentEncoding(website.url.toUtf8()),
+                               website.protocol};
 }
 
 EditOutcome BlockedWebsiteEditing::save(KVSettings& settings, const BlockedWebsiteInput& input, std::optional<qsizetype> index)

@@ -30,7 +30,7 @@ protected:
 
     QString home() const { return m_dir.path(); }
     QString documents() const;
-    // Drops the shared store and container, as a restart of the process would.
+    // Drops the shared store, container, log and history, as a restart of the process would.
     static void restart();
 
     FakeDevice device;

@@ -1,0 +1,213 @@
+#include "log/KVDatabase.h"
+#include "log/KVLog.h"
+#include "log/KVLogBridge.h"
+#include "log/LogQuery.h"
+#include "log/SqliteDatabase.h"
+#include "tests/support/TestHome.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+using namespace std::chrono_literals;
+using korvel::KVDatabase;
+using korvel::KVLog;
+using korvel::KVLogger;
+using korvel::LogEntry;
+using korvel::LogOrder;
+using korvel::LogQuery;
+
+namespace {
+
+class LogTest : public korvel::test::TestHome {
+protected:
+    QString logPath() const { return documents() + QStringLiteral("/korvelLogDatabase.db"); }
+
+    qint64 rowCount() const
+    {
+        korvel::SqliteDatabase db;
+        if (!db.open(logPath()))
+            return -1;
+        korvel::SqliteStatement count = db.prepare("SELECT COUNT(*) FROM applicationTable");
+        return count.step() == korvel::SqliteStatement::Step::Row ? count.integerColumn(0) : -1;
+    }
+
+    static QStringList events(const QList<LogEntry>& entries)
+    {
+        QStringList out;
+        for (const LogEntry& e : entries)
+            out << e.event;
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(LogTest, CallsBeforeTheLogIsOpenedAreDropped)
+{
+    KVLog(QStringLiteral("App General"), QStringLiteral("too early %@"), QStringLiteral("x"));
+    korvel::KVLogBridge::sharedInstance().createLogWithCategory(QStringLiteral("App General"), QStringLiteral("early"));
+    EXPECT_FALSE(QFile::exists(logPath()));
+
+    KVLogger::createDatabase_Tables();
+    KVLog(QStringLiteral("App General"), QStringLiteral("Korvel Started"));
+    EXPECT_EQ(events(LogQuery{}.run()), QStringList{QStringLiteral("Korvel Started")});
+}
+
+TEST_F(LogTest, TextIsStoredVerbatimWithItsTimeAndCategory)
+{
+    KVLogger::createDatabase_Tables();
+    const QStringList messages = {
+        QStringLiteral("Couldn't get shared UIPrintInteractionController!"),
+        QStringLiteral("Robert'); DROP TABLE applicationTable;--"),
+        QStringLiteral("\"quoted\" and 'single' and %@ and %d"),
+        QStringLiteral("Grüße 😀 \n second line"),
+    };
+    for (const QString& m : messages)
+        korvel::KVLogBridge::sharedInstance().createLogWithCategory(QStringLiteral("Import-Export Data"), m);
+    KVLog(QStringLiteral("Warning"), QStringLiteral("Server running successfullly %@"), QStringLiteral("No"));
+
+    const QList<LogEntry> entries = LogQuery{}.run();
+    ASSERT_EQ(entries.size(), messages.size() + 1);
+    for (qsizetype i = 0; i < messages.size(); ++i) {
+        EXPECT_EQ(entries[i].event, messages[i]);
+        EXPECT_EQ(entries[i].category, QStringLiteral("Import-Export Data"));
+        EXPECT_EQ(entries[i].date, QStringLiteral("2026-01-05 09:00:00")) << "the clock's local time";
+    }
+    EXPECT_EQ(entries.last().displayLine(), QStringLiteral("2026-01-05 09:00:00: Warning: Server running successfullly No"));
+}
+
+TEST_F(LogTest, KeepsTheNewest5000Rows)
+{
+    KVLogger::createDatabase_Tables();
+    KVLogger& log = *KVLogger::sharedLogger();
+    for (int i = 1; i <= KVLogger::retentionLimit; ++i) {
+        log.insertUpdateRow(QStringLiteral("entry %1").arg(i), QStringLiteral("Webview"));
+        if (i % 1000 == 0)
+            clock.advance(1s);
+    }
+    EXPECT_EQ(rowCount(), 5000);
+    log.insertUpdateRow(QStringLiteral("entry 5001"), QStringLiteral("Webview"));
+    EXPECT_EQ(rowCount(), 5000);
+    const QStringList kept = events(LogQuery{}.run());
+    EXPECT_EQ(kept.first(), QStringLiteral("entry 2")) << "the oldest went, even among rows of the same second";
+    EXPECT_EQ(kept.last(), QStringLiteral("entry 5001"));
+}
+
+TEST_F(LogTest, ConcurrentThreadsLoseNothing)
+{
+    KVLogger::createDatabase_Tables();
+    std::vector<std::unique_ptr<QThread>> threads;
+    std::atomic<int> failures{0};
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back(QThread::create([t, &failures] {
+            for (int i = 0; i < 1000; ++i) {
+                if (!KVLogger::sharedLogger()->insertUpdateRow(QStringLiteral("thread %1 entry %2").arg(t).arg(i),
+                                                               QStringLiteral("KVServerConnection")))
+                    ++failures;
+            }
+        }));
+    }
+    for (auto& thread : threads)
+        thread->start();
+    for (auto& thread : threads)
+        thread->wait();
+    EXPECT_EQ(failures.load(), 0);
+    EXPECT_EQ(rowCount(), 4000);
+}
+
+TEST_F(LogTest, ASecondProcessWritingAtTheSameTimeLosesNothing)
+{
+    KVLogger::createDatabase_Tables();
+    QProcess other;
+    other.start(QCoreApplication::applicationDirPath() + QStringLiteral("/log_writer"), {home(), QStringLiteral("1500")});
+    ASSERT_TRUE(other.waitForReadyRead(10000));
+    for (int i = 0; i < 1500; ++i)
+        ASSERT_TRUE(KVLogger::sharedLogger()->insertUpdateRow(QStringLiteral("this process %1").arg(i), QStringLiteral("Export")));
+    ASSERT_TRUE(other.waitForFinished(60000));
+    EXPECT_EQ(other.exitCode(), 0);
+    EXPECT_EQ(rowCount(), 3000);
+}
+
+TEST_F(LogTest, QueriesFilterOrderAndSearch)
+{
+    KVLogger::createDatabase_Tables();
+    KVLog(QStringLiteral("Warning"), QStringLiteral("Application recieved Memory Warning"));
+    clock.advance(1s);
+    KVLog(QStringLiteral("URL_action"), QStringLiteral("URL_Added<%@>"), QStringLiteral("http://a.test/"));
+    clock.advance(1s);
+    KVLog(QStringLiteral("Import-Export Data"), QStringLiteral("Files object is available in plist."));
+
+    const struct {
+        const char* name;
+        LogQuery query;
+        QStringList expected;
+    } cases[] = {
+        {"everything, oldest first", LogQuery{},
+         {QStringLiteral("Application recieved Memory Warning"), QStringLiteral("URL_Added<http://a.test/>"),
+          QStringLiteral("Files object is available in plist.")}},
+        {"newest first", LogQuery{std::nullopt, LogOrder::NewestFirst, {}},
+         {QStringLiteral("Files object is available in plist."), QStringLiteral("URL_Added<http://a.test/>"),
+          QStringLiteral("Application recieved Memory Warning")}},
+        {"the viewer's categories leave others out", LogQuery{LogQuery::viewerCategories(), LogOrder::OldestFirst, {}},
+         {QStringLiteral("Application recieved Memory Warning"), QStringLiteral("URL_Added<http://a.test/>")}},
+        {"nothing selected shows nothing", LogQuery{QStringList{}, LogOrder::OldestFirst, {}}, {}},
+        {"a category name with a quote is a value, not SQL",
+         LogQuery{QStringList{QStringLiteral("x') OR ('1'='1")}, LogOrder::OldestFirst, {}}, {}},
+        {"search ignores case and sees the category", LogQuery{std::nullopt, LogOrder::OldestFirst, QStringLiteral("warning")},
+         {QStringLiteral("Application recieved Memory Warning")}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(events(c.query.run()), c.expected) << c.name;
+
+    ASSERT_TRUE(KVLogger::sharedLogger()->clear(QStringLiteral("DELETE FROM applicationTable")));
+    EXPECT_TRUE(LogQuery{}.run().isEmpty());
+}
+
+TEST(LogEntry, DisplayLineKeepsUnexpectedDates)
+{
+    EXPECT_EQ((LogEntry{QStringLiteral("e"), QStringLiteral("2026-12-06 07:30:15"), QStringLiteral("c")}.displayLine()),
+              QStringLiteral("2026-12-06 07:30:15: c: e"));
+    EXPECT_EQ((LogEntry{QStringLiteral("e"), QStringLiteral("yesterday"), QStringLiteral("c")}.displayLine()),
+              QStringLiteral("yesterday : c: e"));
+}
+
+TEST_F(LogTest, CloudIdHistoryKeepsOneRowPerIdWithItsLatestUse)
+{
+    KVDatabase& history = KVDatabase::getDatabaseObject();
+    ASSERT_TRUE(history.createTable());
+    ASSERT_TRUE(history.insertUpdateRow(QStringLiteral("ABCDEFGHIJ"), 0));
+    clock.advance(60s);
+    ASSERT_TRUE(history.insertUpdateRow(QStringLiteral("KLMNOPQRST"), 2));
+    clock.advance(60s);
+    ASSERT_TRUE(history.insertUpdateRow(QStringLiteral("ABCDEFGHIJ"), 1));
+    ASSERT_TRUE(history.insertUpdateRow(QStringLiteral("it's'; DROP TABLE korvelIEDatabase;--"), 0));
+
+    const QList<korvel::CloudIDHistoryRow> rows = history.history();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(history.historyCount(), 3);
+    EXPECT_EQ(rows[0].cloudID, QStringLiteral("it's'; DROP TABLE korvelIEDatabase;--")) << "newest first";
+    EXPECT_EQ(rows[1], (korvel::CloudIDHistoryRow{QStringLiteral("ABCDEFGHIJ"), 1, QStringLiteral("2026-01-05 09:02:00")}));
+    EXPECT_EQ(rows[2].action, 2);
+
+    ASSERT_TRUE(history.clear());
+    EXPECT_EQ(history.historyCount(), 0);
+}
+
+TEST_F(LogTest, CloudIdHistoryRepairsAFileWithoutItsTable)
+{
+    {
+        korvel::SqliteDatabase db;
+        ASSERT_TRUE(db.open(documents() + QStringLiteral("/korvelDatabase.db")));
+        ASSERT_TRUE(db.exec("CREATE TABLE unrelated (x)"));
+    }
+    KVDatabase& history = KVDatabase::getDatabaseObject();
+    ASSERT_TRUE(history.createTable());
+    EXPECT_TRUE(history.insertUpdateRow(QStringLiteral("ABCDEFGHIJ"), 0));
+    EXPECT_EQ(history.historyCount(), 1);
+}

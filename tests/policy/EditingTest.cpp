@@ -1,0 +1,357 @@
+#include "log/KVLogger.h"
+#include "log/LogQuery.h"
+#include "platform/UserDefaults.h"
+#include "policy/AdvancedSettingsEditing.h"
+#include "policy/AllowedWebsiteEditing.h"
+#include "policy/BlockedWebsiteEditing.h"
+#include "policy/CategoryEditing.h"
+#include "policy/IconLayout.h"
+#include "policy/Utils.h"
+#include "settings/KVSettings.h"
+#include "tests/support/TestHome.h"
+
+#include <QFile>
+
+using namespace korvel;
+
+namespace {
+
+class EditingTest : public test::TestHome {
+protected:
+    void SetUp() override
+    {
+        TestHome::SetUp();
+        KVLogger::createDatabase_Tables();
+        settings().save();
+    }
+
+    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
+
+    QByteArray storeBytes() const
+    {
+        QFile f(home() + QStringLiteral("/defaults.plist"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    static AllowedWebsiteInput site(const QString& url, WebsiteProtocol protocol = WebsiteProtocol::Http)
+    {
+        AllowedWebsiteInput input;
+        input.url = url;
+        input.protocol = protocol;
+        return input;
+    }
+
+    static EditOutcome add(const AllowedWebsiteInput& input) { return AllowedWebsiteEditing::save(settings(), input); }
+
+    static QStringList logLines(const QString& category)
+    {
+        QStringList lines;
+        for (const LogEntry& e : LogQuery{QStringList{category}, LogOrder::OldestFirst, {}}.run())
+            lines << e.event;
+        return lines;
+    }
+};
+
+Frame placed()
+{
+    return Frame{10, 20, 96, 96};
+}
+
+}  // namespace
+
+TEST_F(EditingTest, RefusalsChangeNothing)
+{
+    ASSERT_TRUE(add(site(QStringLiteral("kept.test"))).done());
+    ASSERT_TRUE(CategoryEditing::save(settings(), CategoryInput{QStringLiteral("News"), {}}).done());
+    ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("bad.test")}).done());
+    const QByteArray before = storeBytes();
+    const KVSettings memoryBefore = settings();
+
+    AllowedWebsiteInput badIcon = site(QStringLiteral("ok.test"));
+    badIcon.iconPath = QStringLiteral(":icon");
+    const struct {
+        const char* name;
+        std::function<EditOutcome()> edit;
+        const char* message;
+    } cases[] = {
+        {"empty URL on add", [] { return add(site(QStringLiteral("  \n "))); }, "Cannot Add empty URL"},
+        {"empty URL on update", [] { return AllowedWebsiteEditing::save(settings(), site(QString()), 0); }, "Cannot Update empty URL"},
+        {"no host", [] { return add(site(QStringLiteral("http://"))); }, "Invalid URL!!"},
+        {"file outside documents", [] { return add(site(QStringLiteral("../etc/passwd"), WebsiteProtocol::File)); }, "Invalid URL!!"},
+        {"unknown protocol", [] { return add(site(QStringLiteral("x.test"), static_cast<WebsiteProtocol>(5))); }, "Invalid URL!!"},
+        {"icon path that is no URL", [&] { return add(badIcon); }, "Invalid Icon path!!"},
+        {"category without a name", [] { return CategoryEditing::save(settings(), CategoryInput{QStringLiteral("   "), {}}); }, "Cannot Add empty Name"},
+        {"category renamed to nothing", [] { return CategoryEditing::save(settings(), CategoryInput{QString(), {}}, 0); }, "Cannot Update empty Name"},
+        {"category twice, other case", [] { return CategoryEditing::save(settings(), CategoryInput{QStringLiteral(" news "), {}}); }, "Category with same name is already exist."},
+        {"blocked without URL", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("")}); }, "Cannot Add empty URL"},
+        {"blocked update without URL", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral(" ")}, 0); }, "Cannot Update empty URL"},
+        {"blocked without host", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("https://"), WebsiteProtocol::Https}); }, "Invalid URL!!"},
+        {"update past the end", [] { return AllowedWebsiteEditing::save(settings(), site(QStringLiteral("x.test")), 5); }, "There is no allowed website at index 5."},
+        {"remove past the end", [] { return CategoryEditing::remove(settings(), 1); }, "There is no category at index 1."},
+    };
+    for (const auto& c : cases) {
+        const EditOutcome outcome = c.edit();
+        EXPECT_EQ(outcome.status, EditStatus::Refused) << c.name;
+        EXPECT_EQ(outcome.message, QString::fromUtf8(c.message)) << c.name;
+    }
+    EXPECT_EQ(storeBytes(), before);
+    EXPECT_EQ(settings().allowedWebsites, memoryBefore.allowedWebsites);
+    EXPECT_EQ(settings().allowedWebsitesCategories, memoryBefore.allowedWebsitesCategories);
+    EXPECT_EQ(settings().blockedWebsites, memoryBefore.blockedWebsites);
+}
+
+TEST_F(EditingTest, AddedWebsitesGetTheirUrlTitleAndIdentity)
+{
+    const struct {
+        const char* url;
+        WebsiteProtocol protocol;
+        const char* title;
+        const char* storedURL;
+        const char* storedTitle;
+    } cases[] = {
+        {"www.example.co.uk", WebsiteProtocol::Http, "", "http://www.example.co.uk", "example"},
+        {"https://shop.test/a b", WebsiteProtocol::Https, "  Shop  ", "https://shop.test/a%20b", "Shop"},
+        {"a.bb.cc", WebsiteProtocol::Http, " ", "http://a.bb.cc", "bb"},
+        {"menu.pdf", WebsiteProtocol::File, "", nullptr, "menu.pdf"},
+    };
+    qint64 expectedId = 0;
+    for (const auto& c : cases) {
+        AllowedWebsiteInput input = site(QString::fromUtf8(c.url), c.protocol);
+        input.title = QString::fromUtf8(c.title);
+        const EditOutcome outcome = add(input);
+        ASSERT_TRUE(outcome.done()) << c.url << ": " << qPrintable(outcome.message);
+        const allowedWebsite& w = settings().allowedWebsites.at(outcome.index);
+        if (c.storedURL)
+            EXPECT_EQ(w.url, QString::fromUtf8(c.storedURL));
+        else
+            EXPECT_EQ(w.url, QUrl::fromLocalFile(documents() + QStringLiteral("/menu.pdf")).toString());
+        EXPECT_EQ(w.title, QString::fromUtf8(c.storedTitle)) << c.url;
+        EXPECT_EQ(w.protocol, c.protocol);
+        EXPECT_EQ(w.allowedWebsiteId, expectedId++);
+    }
+
+    // Identities follow the last record; once the list is empty they start at 0 again.
+    ASSERT_TRUE(AllowedWebsiteEditing::remove(settings(), 1).done());
+    EXPECT_EQ(settings().allowedWebsites.at(add(site(QStringLiteral("next.test"))).index).allowedWebsiteId, 4);
+    while (!settings().allowedWebsites.isEmpty())
+        ASSERT_TRUE(AllowedWebsiteEditing::remove(settings(), 0).done());
+    EXPECT_EQ(settings().allowedWebsites.at(add(site(QStringLiteral("fresh.test"))).index).allowedWebsiteId, 0);
+
+    KVSettings::resetSettingsObject();
+    EXPECT_EQ(settings().allowedWebsites.size(), 1) << "every edit is saved";
+}
+
+TEST_F(EditingTest, OneStartPageAndOneErrorPage)
+{
+    for (const char* url : {"a.test", "b.test", "c.test"})
+        ASSERT_TRUE(add(site(QString::fromLatin1(url))).done());
+    const auto roles = [] {
+        QString s;
+        for (const allowedWebsite& w : settings().allowedWebsites)
+            s += QString::fromLatin1(w.runAtStartup ? "S" : "-") + QString::fromLatin1(w.errorPage ? "E" : "-") + QLatin1Char(' ');
+        return s.trimmed();
+    };
+    const struct {
+        qsizetype index;
+        bool startup;
+        bool errorPage;
+        const char* after;
+    } steps[] = {
+        {0, true, false, "S- -- --"},
+        {1, true, true, "-- SE --"},
+        {2, false, true, "-- S- -E"},
+        {1, false, false, "-- -- -E"},
+    };
+    for (const auto& s : steps) {
+        AllowedWebsiteInput input = AllowedWebsiteInput::fromRecord(settings().allowedWebsites.at(s.index));
+        input.runAtStartup = s.startup;
+        input.errorPage = s.errorPage;
+        ASSERT_TRUE(AllowedWebsiteEditing::save(settings(), input, s.index).done());
+        EXPECT_EQ(roles(), QString::fromLatin1(s.after));
+    }
+}
+
+TEST_F(EditingTest, UpdatingFromTheRecordKeepsItAndCategoriesResetFrames)
+{
+    AllowedWebsiteInput input = site(QStringLiteral("https://a.test/p?q=1&r=%26"), WebsiteProtocol::Https);
+    input.iconPath = QStringLiteral("icons/my icon.png");
+    input.allowSubDomain = true;
+    ASSERT_TRUE(add(input).done());
+    ASSERT_TRUE(add(site(QStringLiteral("report.pdf"), WebsiteProtocol::File)).done());
+    for (allowedWebsite& w : settings().allowedWebsites) {
+        w.landscapeFrame = placed();
+        w.portraitFrame = placed();
+    }
+    const QList<allowedWebsite> before = settings().allowedWebsites;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        ASSERT_TRUE(AllowedWebsiteEditing::save(settings(), AllowedWebsiteInput::fromRecord(before[i]), i).done());
+        EXPECT_EQ(settings().allowedWebsites[i], before[i]) << "saving an unchanged form changes nothing";
+    }
+    EXPECT_EQ(settings().allowedWebsites[0].iconURL, QStringLiteral("icons/my%20icon.png"));
+
+    const struct {
+        qint64 category;
+        bool reset;
+        bool framesCleared;
+    } moves[] = {{3, true, true}, {3, true, true}, {0, false, false}};
+    for (const auto& m : moves) {
+        settings().allowedWebsites[0].landscapeFrame = placed();
+        AllowedWebsiteInput moved = AllowedWebsiteInput::fromRecord(settings().allowedWebsites[0]);
+        moved.categoryId = m.category;
+        ASSERT_TRUE(AllowedWebsiteEditing::save(settings(), moved, 0).done());
+        const allowedWebsite& w = settings().allowedWebsites[0];
+        EXPECT_EQ(w.categoryId, m.category);
+        EXPECT_EQ(w.isResetForFrame, m.reset) << "category " << m.category;
+        EXPECT_EQ(w.landscapeFrame.isZero(), m.framesCleared) << "category " << m.category;
+    }
+    AllowedWebsiteInput newInFolder = site(QStringLiteral("c.test"));
+    newInFolder.categoryId = 3;
+    const EditOutcome added = add(newInFolder);
+    EXPECT_FALSE(settings().allowedWebsites[added.index].isResetForFrame) << "only existing websites are marked";
+}
+
+TEST_F(EditingTest, EveryWebsiteEditIsLogged)
+{
+    AllowedWebsiteInput input = site(QStringLiteral("example.com"));
+    input.hideURL = true;
+    input.errorPage = true;
+    ASSERT_TRUE(add(input).done());
+    ASSERT_TRUE(AllowedWebsiteEditing::remove(settings(), 0).done());
+    EXPECT_EQ(logLines(QStringLiteral("URL_action")),
+              (QStringList{QStringLiteral("URL_Added<http://example.com>"), QStringLiteral("Title: example"),
+                           QStringLiteral("Hide Icon: 1"), QStringLiteral("AllowOnlyThis: 0"),
+                           QStringLiteral("AllowSubDomain: 0"), QStringLiteral("RunAtStartup: 0"),
+                           QStringLiteral("UseFavicon: 0"), QStringLiteral("Icon URL: "),
+                           QStringLiteral("Custom Error page 1"), QStringLiteral("URL_Deleted<http://example.com>")}));
+}
+
+TEST_F(EditingTest, CategoriesAreNamedNumberedAndUnique)
+{
+    const struct {
+        const char* title;
+        std::optional<qsizetype> index;
+        const char* refusal;  // nullptr: accepted
+        const char* stored;
+        qint64 id;
+    } steps[] = {
+        {"  news  ", std::nullopt, nullptr, "News", 1},
+        {"sport", std::nullopt, nullptr, "Sport", 2},
+        {"NEWS", std::nullopt, "Category with same name is already exist.", nullptr, 0},
+        {"news", 0, nullptr, "News", 1},              // renaming to its own name
+        {"sport", 0, "Category with same name is already exist.", nullptr, 0},
+        {"SPORT", 0, nullptr, "SPORT", 1},            // renaming compares exactly
+        {"éclair", std::nullopt, nullptr, "Éclair", 3},
+    };
+    for (const auto& s : steps) {
+        const EditOutcome outcome = CategoryEditing::save(settings(), CategoryInput{QString::fromUtf8(s.title), {}}, s.index);
+        if (s.refusal) {
+            EXPECT_EQ(outcome.message, QString::fromUtf8(s.refusal)) << s.title;
+            continue;
+        }
+        ASSERT_TRUE(outcome.done()) << s.title << ": " << qPrintable(outcome.message);
+        EXPECT_EQ(settings().allowedWebsitesCategories[outcome.index].categoryTitle, QString::fromUtf8(s.stored));
+        EXPECT_EQ(settings().allowedWebsitesCategories[outcome.index].categoryId, s.id);
+    }
+    EXPECT_EQ(logLines(QStringLiteral("CATEGORY_action")).first(), QStringLiteral("Title: News"));
+}
+
+TEST_F(EditingTest, DeletingACategoryBringsItsWebsitesBackToTheTop)
+{
+    ASSERT_TRUE(CategoryEditing::save(settings(), CategoryInput{QStringLiteral("Folder"), {}}).done());
+    AllowedWebsiteInput inside = site(QStringLiteral("inside.test"));
+    inside.categoryId = 1;
+    ASSERT_TRUE(add(inside).done());
+    ASSERT_TRUE(add(site(QStringLiteral("outside.test"))).done());
+
+    ASSERT_TRUE(CategoryEditing::remove(settings(), 0).done());
+    EXPECT_TRUE(settings().allowedWebsitesCategories.isEmpty());
+    EXPECT_EQ(settings().allowedWebsites[0].categoryId, 0);
+    // A new category reuses id 1 and must not inherit the old folder's websites.
+    ASSERT_TRUE(CategoryEditing::save(settings(), CategoryInput{QStringLiteral("Another"), {}}).done());
+    EXPECT_EQ(settings().allowedWebsitesCategories[0].categoryId, 1);
+    EXPECT_EQ(settings().allowedWebsites[0].categoryId, 0);
+    EXPECT_TRUE(logLines(QStringLiteral("CATEGORY_action")).contains(QStringLiteral("CATEGORY_Deleted<Folder>")));
+}
+
+TEST_F(EditingTest, BlockedWebsitesAlwaysDeriveTheirTitle)
+{
+    ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral(" www.casino.example "), WebsiteProtocol::Https}).done());
+    ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("secret.pdf"), WebsiteProtocol::File}).done());
+    EXPECT_EQ(settings().blockedWebsites[0].url, QStringLiteral("https://www.casino.example"));
+    EXPECT_EQ(settings().blockedWebsites[0].title, QStringLiteral("example"));
+    EXPECT_EQ(settings().blockedWebsites[1].title, QStringLiteral("secret.pdf"));
+
+    ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput::fromRecord(settings().blockedWebsites[1]), 1).done());
+    EXPECT_EQ(settings().blockedWebsites[1].title, QStringLiteral("secret.pdf")) << "a file stays the same file";
+    ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("poker.test")}, 0).done());
+    ASSERT_TRUE(BlockedWebsiteEditing::remove(settings(), 0).done());
+    EXPECT_EQ(logLines(QStringLiteral("Blocked_URL_action")),
+              (QStringList{QStringLiteral("URL_Added<https://www.casino.example>"),
+                           QStringLiteral("URL_Added<") + settings().blockedWebsites[0].url + QLatin1Char('>'),
+                           QStringLiteral("URL_Updated<") + settings().blockedWebsites[0].url + QLatin1Char('>'),
+                           QStringLiteral("URL_Updated<http://poker.test>"), QStringLiteral("URL_Deleted<http://poker.test>")}));
+}
+
+TEST_F(EditingTest, ContentBlockingNeedsAKeyword)
+{
+    const struct {
+        bool blocking;
+        const char* keywords;
+        bool refusedOnLeaving;
+        bool storedBlocking;
+    } cases[] = {
+        {true, "casino,poker", false, true},
+        {true, "   ", true, false},
+        {true, "", true, false},
+        {false, "", false, false},
+        {false, "kept", false, false},
+    };
+    for (const auto& c : cases) {
+        const AdvancedSettingsInput input{true, c.blocking, QString::fromUtf8(c.keywords)};
+        EXPECT_EQ(AdvancedSettingsEditing::leaveRefusal(input).has_value(), c.refusedOnLeaving) << c.keywords;
+        ASSERT_TRUE(AdvancedSettingsEditing::save(settings(), input).done());
+        KVSettings::resetSettingsObject();
+        EXPECT_EQ(settings().kvBrowPref.allowContentBlocking, c.storedBlocking) << c.keywords;
+        EXPECT_EQ(settings().kvBrowPref.strBlockedKeyWord, QString::fromUtf8(c.keywords)) << "kept as typed";
+        EXPECT_TRUE(settings().kvBrowPref.allowAllWebsites);
+    }
+    EXPECT_EQ(AdvancedSettingsEditing::leaveRefusal({false, true, QStringLiteral(" ")}).value_or(QString()),
+              QStringLiteral("Enter the keyword for content blocking"));
+}
+
+TEST_F(EditingTest, ResettingTheIconLayoutClearsEveryFrame)
+{
+    ASSERT_TRUE(add(site(QStringLiteral("a.test"))).done());
+    ASSERT_TRUE(CategoryEditing::save(settings(), CategoryInput{QStringLiteral("Folder"), {}}).done());
+    settings().allowedWebsites[0].portraitFrame = placed();
+    settings().allowedWebsitesCategories[0].landscapeFrame = placed();
+    UserDefaults::standard().setObject(QLatin1String(IconLayout::hasDraggedKey), true);
+
+    const EditOutcome outcome = IconLayout::reset(settings(), UserDefaults::standard());
+    EXPECT_EQ(outcome.message, QStringLiteral("Icon Layout set to default"));
+    KVSettings::resetSettingsObject();
+    UserDefaults::resetStandard();
+    EXPECT_TRUE(settings().allowedWebsites[0].portraitFrame.isZero());
+    EXPECT_TRUE(settings().allowedWebsites[0].isResetForFrame);
+    EXPECT_TRUE(settings().allowedWebsitesCategories[0].landscapeFrame.isZero());
+    EXPECT_EQ(UserDefaults::standard().objectForKey(QLatin1String(IconLayout::hasDraggedKey)), QVariant(false));
+}
+
+TEST(PolicyUtils, CapitalizeAndDefaultTitles)
+{
+    EXPECT_EQ(Utils::capitalizeFirstLetterOfString(QStringLiteral("news")), QStringLiteral("News"));
+    EXPECT_EQ(Utils::capitalizeFirstLetterOfString(QStringLiteral("iPhone apps")), QStringLiteral("IPhone apps"));
+    EXPECT_EQ(Utils::capitalizeFirstLetterOfString(QString()), QString());
+    const struct {
+        const char* url;
+        WebsiteProtocol protocol;
+        const char* title;
+    } cases[] = {
+        {"http://www.example.com/", WebsiteProtocol::Http, "example"},
+        {"https://ab.cd.ef/", WebsiteProtocol::Https, "ab"},
+        {"http://localhost:8080/x", WebsiteProtocol::Http, "localhost"},
+        {"file:///home/k/Documents/a%20b.pdf", WebsiteProtocol::File, "a b.pdf"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Utils::defaultTitleForURL(QUrl(QString::fromLatin1(c.url)), c.protocol), QString::fromUtf8(c.title)) << c.url;
+}
