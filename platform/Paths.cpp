@@ -1,6 +1,8 @@
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace korvel {
@@ -102,6 +104,24 @@ QString Paths::keychainFile()
 QString Paths::vendorIdentifierFile()
 {
     return configDirectory() + QStringLiteral("/vendor-identifier");
+}
+
+QString Paths::resourcesDirectory()
+{
+    const QString configured = qEnvironmentVariable("KORVEL_RESOURCES");
+    if (!configured.isEmpty())
+        return configured;
+    const QString bin = QCoreApplication::applicationDirPath();
+    for (const QString& candidate : {bin + QStringLiteral("/../resources"), bin + QStringLiteral("/../share/korvel/resources")}) {
+        if (QFileInfo(candidate).isDir())
+            return QDir::cleanPath(candidate);
+    }
+    return QDir::cleanPath(bin + QStringLiteral("/../resources"));
+}
+
+QString Paths::resourceFile(const QString& name)
+{
+    return resourcesDirectory() + QLatin1Char('/') + name;
 }
 
 QString Paths::managedConfigurationFile()

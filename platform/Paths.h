@@ -25,6 +25,11 @@ public:
     // The device's vendor identifier, generated once.
     static QString vendorIdentifierFile();
 
+    // The program's own files (pages, scripts, images, data): $KORVEL_RESOURCES, else resources/
+    // beside the executable's directory (build/resources, or share/korvel/resources when installed).
+    static QString resourcesDirectory();
+    static QString resourceFile(const QString& name);
+
     // The read-only managed configuration; /etc/korvel/managed.plist unless overridden here or by
     // KORVEL_MANAGED_CONFIG.
     static QString managedConfigurationFile();
