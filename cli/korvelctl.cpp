@@ -1,4 +1,12 @@
+#include "cli/AdvancedCommand.h"
+#include "cli/BlockedCommand.h"
+#include "cli/CategoriesCommand.h"
+#include "cli/IconsCommand.h"
+#include "cli/LogCommand.h"
+#include "cli/PolicyCommand.h"
 #include "cli/PrefCommand.h"
+#include "cli/SitesCommand.h"
+#include "log/KVLogger.h"
 #include "platform/Paths.h"
 #include "platform/Version.h"
 
@@ -25,7 +33,47 @@ const char* usage =
     "                       times as \"09:30 AM\", days as \"Mon,Tue,Fri\")\n"
     "  pref list            print every browser preference as KEY = VALUE\n"
     "\n"
-    "Exit status: 0 on success, 1 when the settings could not be saved, 2 for bad usage or values.\n";
+    "  sites list           print the allowed websites, one a line:\n"
+    "                       INDEX id=ID category=ID url=URL title=\"TITLE\" [FLAG...]\n"
+    "  sites add URL [--protocol http|https|file] [--title T] [--icon PATH] [--category ID]\n"
+    "                [--startup] [--error-page] [--subdomains] [--only-this] [--hide] [--favicon]\n"
+    "                       add an allowed website (protocol http unless given; an empty title\n"
+    "                       is made from the URL; one start page and one error page at most)\n"
+    "  sites update INDEX [URL] [the options of add] [--no-startup] [--no-error-page]\n"
+    "                [--no-subdomains] [--no-only-this] [--no-hide] [--no-favicon]\n"
+    "                       change only what is given of the website at INDEX (with --protocol,\n"
+    "                       give the URL again: the stored one keeps its old scheme)\n"
+    "  sites remove INDEX   delete the allowed website at INDEX\n"
+    "\n"
+    "  categories list      print the categories: INDEX id=ID title=\"TITLE\" icon=ICON\n"
+    "  categories add TITLE [--icon PATH]\n"
+    "  categories rename INDEX TITLE [--icon PATH]\n"
+    "  categories remove INDEX   its websites return to the top of the home screen\n"
+    "\n"
+    "  blocked list         print the blocked websites: INDEX url=URL title=\"TITLE\" protocol=P\n"
+    "  blocked add URL [--protocol http|https|file]\n"
+    "  blocked update INDEX URL [--protocol http|https|file]\n"
+    "  blocked remove INDEX\n"
+    "\n"
+    "  advanced show        print AllowAllWebsites, AllowContentBlocking and StrBlockedKeyWord\n"
+    "  advanced set [--allow-all on|off] [--content-blocking on|off] [--keywords \"w1,w2\"]\n"
+    "                       content blocking needs at least one keyword\n"
+    "\n"
+    "  icons reset          put the home screen icons back into the default layout\n"
+    "\n"
+    "  log [--category NAME]... [--desc] [--search TEXT]\n"
+    "                       print the event log as \"DATE TIME: CATEGORY: EVENT\", oldest first\n"
+    "                       (--desc: newest first); --category may repeat, no --category shows\n"
+    "                       every category (the viewer's are Warning, Error, AutoImport, Database,\n"
+    "                       Export, Import, Settings, Webview, URL_action and App General);\n"
+    "                       --search keeps lines containing TEXT, ignoring case\n"
+    "  log clear            delete every entry of the event log\n"
+    "\n"
+    "INDEX is the 0-based number that \"list\" prints; \"--\" ends the options, so a text that starts\n"
+    "with \"--\" can follow it. Every change is recorded in the event log, as the screens record it.\n"
+    "\n"
+    "Exit status: 0 on success, 1 when the settings could not be saved, 2 for bad usage or values\n"
+    "and for refused edits (nothing is written then).\n";
 
 }  // namespace
 
@@ -36,13 +84,21 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    if (!korvel::Paths::configureFromArguments(arguments)) {
+    // After "--" every argument is a command's text (a title "--help" is a title), and stays
+    // there for the command's own option reading.
+    const qsizetype optionsEnd = arguments.contains(QStringLiteral("--")) ? arguments.indexOf(QStringLiteral("--"))
+                                                                          : arguments.size();
+    if (!korvel::Paths::configureFromArguments(arguments.mid(0, optionsEnd))) {
         err << "korvelctl: --home needs a directory\n";
         return 2;
     }
     QStringList command;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
+        if (i >= optionsEnd) {
+            command.append(a);
+            continue;
+        }
         if (a == QLatin1String("--home")) {
             ++i;
             continue;
@@ -64,8 +120,27 @@ int main(int argc, char** argv)
         err << usage;
         return 2;
     }
-    if (command.first() == QLatin1String("pref"))
-        return korvel::runPrefCommand(command.mid(1), out, err);
+    using Runner = int (*)(const QStringList&, QTextStream&, QTextStream&);
+    const struct {
+        const char* name;
+        Runner run;
+    } groups[] = {
+        {"pref", korvel::runPrefCommand},
+        {"sites", korvel::runSitesCommand},
+        {"categories", korvel::runCategoriesCommand},
+        {"blocked", korvel::runBlockedCommand},
+        {"advanced", korvel::runAdvancedCommand},
+        {"icons", korvel::runIconsCommand},
+        {"log", korvel::runLogCommand},
+        {"policy", korvel::runPolicyCommand},
+    };
+    for (const auto& group : groups) {
+        if (command.first() != QLatin1String(group.name))
+            continue;
+        // The editing operations record what they change, as they do when the screens call them.
+        korvel::KVLogger::createDatabase_Tables();
+        return group.run(command.mid(1), out, err);
+    }
 
     err << "korvelctl: unknown command \"" << command.first() << "\"; see korvelctl --help\n";
     return 2;

@@ -22,10 +22,8 @@ AllowedWebsiteInput AllowedWebsiteInput::fromRecord(const allowedWebsite& websit
 {
     AllowedWebsiteInput input;
     const std::optional<QUrl> url = website.parsedURL();
-    // A file is entered by its name; a web address as readable text, which saving encodes back to
-    // the stored form (the stored text itself would have its "%" encoded once more at every save).
     input.url = !isWebProtocol(website.protocol) && url ? KVUtility::lastPathComponent(*url)
-                                                        : QUrl::fromPercentEncoding(website.url.toUtf8());
+                                                        : KVUtility::editableWebAddress(website.url);
     input.protocol = website.protocol;
     input.title = website.title;
     input.iconPath = QUrl::fromPercentEncoding(website.iconURL.toUtf8());

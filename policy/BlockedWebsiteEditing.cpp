@@ -22,7 +22,7 @@ BlockedWebsiteInput BlockedWebsiteInput::fromRecord(const blockedWebsite& websit
 {
     const std::optional<QUrl> url = website.parsedURL();
     const bool file = website.protocol == WebsiteProtocol::File;
-    return BlockedWebsiteInput{file && url ? KVUtility::lastPathComponent(*url) : QUrl::fromPercentEncoding(website.url.toUtf8()),
+    return BlockedWebsiteInput{file && url ? KVUtility::lastPathComponent(*url) : KVUtility::editableWebAddress(website.url),
                                website.protocol};
 }
 

@@ -93,6 +93,16 @@ QString KVUtility::getURLString(const QUrl& url)
     return specifier.mid(begin, end - begin);
 }
 
+QString KVUtility::editableWebAddress(const QString& storedAddress)
+{
+    QString text = QUrl::fromPercentEncoding(storedAddress.toUtf8());
+    for (const QLatin1String scheme : {QLatin1String("https://"), QLatin1String("http://")}) {
+        if (text.startsWith(scheme))
+            return text.mid(scheme.size());
+    }
+    return text;
+}
+
 QString KVUtility::percentEncoded(const QString& text)
 {
     return QString::fromLatin1(text.toUtf8().toPercentEncoding(fragmentAllowed));

@@ -32,6 +32,12 @@ public:
     // percent-decoded, with "/" stripped from both ends ("www.example.com/a").
     static QString getURLString(const QUrl& url);
 
+    // A stored web address as an editor shows it: readable (percent-decoded) and without its
+    // "http://" or "https://", which the protocol choice supplies. Saving it with the same protocol
+    // gives the stored address back; re-encoding the stored text itself would turn every "%" into
+    // "%25", and keeping the scheme would double it when the protocol changes.
+    static QString editableWebAddress(const QString& storedAddress);
+
     // The text percent-encoded wherever a URL fragment may not hold the character (UTF-8 bytes).
     static QString percentEncoded(const QString& text);
 

@@ -189,6 +189,13 @@ TEST_F(EditingTest, UpdatingFromTheRecordKeepsItAndCategoriesResetFrames)
     }
     EXPECT_EQ(settings().allowedWebsites[0].iconURL, QStringLiteral("icons/my%20icon.png"));
 
+    // Switching only the protocol keeps the rest of the address.
+    AllowedWebsiteInput plain = AllowedWebsiteInput::fromRecord(settings().allowedWebsites[0]);
+    plain.protocol = WebsiteProtocol::Http;
+    ASSERT_TRUE(AllowedWebsiteEditing::save(settings(), plain, 0).done());
+    EXPECT_EQ(settings().allowedWebsites[0].url, QString(before[0].url).replace(QStringLiteral("https://"), QStringLiteral("http://")));
+    settings().allowedWebsites[0] = before[0];
+
     const struct {
         qint64 category;
         bool reset;

@@ -2,6 +2,7 @@
 
 #include "platform/Device.h"
 #include "platform/MockClock.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QTemporaryDir>
 

@@ -1,0 +1,70 @@
+#include "cli/CategoriesCommand.h"
+
+#include "cli/CommandOptions.h"
+#include "cli/CommandText.h"
+#include "policy/CategoryEditing.h"
+#include "settings/KVSettings.h"
+
+#include <QTextStream>
+
+namespace korvel {
+
+namespace {
+
+const char* const usage =
+    "korvelctl: usage: categories list | categories add TITLE [--icon PATH] | "
+    "categories rename INDEX TITLE [--icon PATH] | categories remove INDEX; see korvelctl --help\n";
+
+}  // namespace
+
+int runCategoriesCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const QString verb = arguments.value(0);
+    if (verb == QLatin1String("list") && arguments.size() == 1) {
+        const QList<allowedWebsiteCategory>& categories = KVSettings::getSettingsObject().allowedWebsitesCategories;
+        for (qsizetype i = 0; i < categories.size(); ++i) {
+            const allowedWebsiteCategory& category = categories.at(i);
+            out << i << " id=" << category.categoryId << " title=" << CommandText::quoted(category.categoryTitle)
+                << " icon=" << category.iconURL << '\n';
+        }
+        return 0;
+    }
+    if (verb == QLatin1String("add") || verb == QLatin1String("rename")) {
+        const bool adding = verb == QLatin1String("add");
+        const std::optional<CommandOptions> options =
+            CommandOptions::parse(arguments.mid(1), {{"--icon", CommandOptions::Kind::Value}}, err);
+        if (!options)
+            return 2;
+        const QStringList& positional = options->positional();
+        if (positional.size() != (adding ? 1 : 2)) {
+            err << usage;
+            return 2;
+        }
+        KVSettings& settings = KVSettings::getSettingsObject();
+        CategoryInput input;
+        std::optional<qsizetype> index;
+        if (!adding) {
+            const std::optional<qint64> number = CommandText::parseNumber(positional.at(0), "an index", err);
+            if (!number)
+                return 2;
+            index = *number;
+            // Out of range, the operation itself refuses with its own message.
+            if (*index < settings.allowedWebsitesCategories.size())
+                input = CategoryInput::fromRecord(settings.allowedWebsitesCategories.at(*index));
+        }
+        input.title = positional.last();
+        if (const std::optional<QString> icon = options->value("--icon"))
+            input.iconPath = *icon;
+        return CommandText::finish(CategoryEditing::save(settings, input, index), out, err);
+    }
+    if (verb == QLatin1String("remove") && arguments.size() == 2) {
+        const std::optional<qint64> index = CommandText::parseNumber(arguments.at(1), "an index", err);
+        if (!index)
+            return 2;
+        return CommandText::finish(CategoryEditing::remove(KVSettings::getSettingsObject(), *index), out, err);
+    }
+    err << usage;
+    return 2;
+}
+
+}  // namespace korvel

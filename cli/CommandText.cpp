@@ -1,0 +1,93 @@
+#include "cli/CommandText.h"
+
+#include <QTextStream>
+
+namespace korvel::CommandText {
+
+std::optional<qint64> parseNumber(const QString& text, const char* what, QTextStream& err)
+{
+    bool ok = !text.isEmpty();
+    for (const QChar c : text)
+        ok = ok && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const qint64 number = ok ? text.toLongLong(&ok) : 0;
+    if (!ok) {
+        err << "korvelctl: \"" << text << "\" is not " << what << "\n";
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::optional<WebsiteProtocol> parseProtocol(const QString& text, QTextStream& err)
+{
+    const QString name = text.toLower();
+    if (name == QLatin1String("http"))
+        return WebsiteProtocol::Http;
+    if (name == QLatin1String("https"))
+        return WebsiteProtocol::Https;
+    if (name == QLatin1String("file"))
+        return WebsiteProtocol::File;
+    err << "korvelctl: unknown protocol \"" << text << "\"; use http, https or file\n";
+    return std::nullopt;
+}
+
+std::optional<bool> parseSwitch(const QString& text, const char* name, QTextStream& err)
+{
+    if (text == QLatin1String("on"))
+        return true;
+    if (text == QLatin1String("off"))
+        return false;
+    err << "korvelctl: " << name << " takes on or off, not \"" << text << "\"\n";
+    return std::nullopt;
+}
+
+QString protocolName(WebsiteProtocol protocol)
+{
+    switch (protocol) {
+    case WebsiteProtocol::Http:
+        return QStringLiteral("http");
+    case WebsiteProtocol::Https:
+        return QStringLiteral("https");
+    case WebsiteProtocol::File:
+        return QStringLiteral("file");
+    }
+    // A settings document may carry any number; it is kept and shown as it is.
+    return QString::number(qint32(protocol));
+}
+
+QString quoted(const QString& text)
+{
+    QString escaped;
+    escaped.reserve(text.size() + 2);
+    escaped += QLatin1Char('"');
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('"'))
+            escaped += QLatin1Char('\\') + QString(c);
+        else if (c == QLatin1Char('\n'))
+            escaped += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            escaped += QLatin1String("\\r");
+        else
+            escaped += c;
+    }
+    escaped += QLatin1Char('"');
+    return escaped;
+}
+
+int finish(const EditOutcome& outcome, QTextStream& out, QTextStream& err)
+{
+    switch (outcome.status) {
+    case EditStatus::Done:
+        if (!outcome.message.isEmpty())
+            out << outcome.message << '\n';
+        return 0;
+    case EditStatus::Refused:
+        err << "korvelctl: " << outcome.message << '\n';
+        return 2;
+    case EditStatus::NotSaved:
+        err << "korvelctl: " << outcome.message << '\n';
+        return 1;
+    }
+    return 1;
+}
+
+}  // namespace korvel::CommandText

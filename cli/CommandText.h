@@ -1,0 +1,37 @@
+#pragma once
+
+#include "policy/EditOutcome.h"
+#include "settings/WebsiteProtocol.h"
+
+#include <QString>
+
+#include <optional>
+
+class QTextStream;
+
+namespace korvel {
+
+// How korvelctl reads the values typed after its commands and reports what the editing operations
+// did. Every "nothing" below has already told `err` why.
+namespace CommandText {
+
+// A non-negative decimal number such as an index from a "list" or a category id.
+std::optional<qint64> parseNumber(const QString& text, const char* what, QTextStream& err);
+// "http", "https" or "file", in any case.
+std::optional<WebsiteProtocol> parseProtocol(const QString& text, QTextStream& err);
+// "on" or "off", for the option `name`.
+std::optional<bool> parseSwitch(const QString& text, const char* name, QTextStream& err);
+
+// "http", "https", "file", or the stored number for a protocol that came from elsewhere.
+QString protocolName(WebsiteProtocol protocol);
+// The text in double quotes, with backslashes, quotes and line breaks escaped so that one record
+// stays on one line.
+QString quoted(const QString& text);
+
+// Prints the outcome's message (stdout when done, stderr otherwise) and returns the exit status:
+// 0 done, 1 not saved, 2 refused.
+int finish(const EditOutcome& outcome, QTextStream& out, QTextStream& err);
+
+}  // namespace CommandText
+
+}  // namespace korvel

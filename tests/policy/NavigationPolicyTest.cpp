@@ -1,0 +1,423 @@
+#include "policy/NavigationPolicy.h"
+#include "policy/Utils.h"
+#include "settings/KVSettings.h"
+#include "tests/support/TestHome.h"
+
+#include <QRandomGenerator>
+
+#include <functional>
+
+using namespace korvel;
+
+namespace {
+
+allowedWebsite website(const QString& url, bool subDomains = false, bool onlyThis = false)
+{
+    allowedWebsite w;
+    w.url = url;
+    w.allowSubDomain = subDomains;
+    w.allowOnlyThis = onlyThis;
+    w.title = QStringLiteral("t");
+    return w;
+}
+
+blockedWebsite blocked(const QString& url)
+{
+    return blockedWebsite::initWithParams(url, WebsiteProtocol::Http, QStringLiteral("b"));
+}
+
+struct Case {
+    const char* name;
+    std::function<void(KVSettings&, BrowserWindowState&)> setup;
+    QString url;
+    Verdict verdict;
+    QStringList effects;  // without the leading debug entry (and the tabbed "updatecell" notice)
+    WindowMode mode = WindowMode::SingleWindow;
+    NavigationType type = NavigationType::LinkActivated;
+    bool newWindow = false;
+};
+
+class NavigationPolicyTest : public test::TestHome {
+protected:
+    void SetUp() override
+    {
+        TestHome::SetUp();
+        services = NavigationServices::standard();
+        services.errorPageFile = QStringLiteral("/opt/korvel/resources/korvel_error.html");
+        services.vendorIdentifier = QStringLiteral("VENDOR-ID");
+        services.appStoreHost = QStringLiteral("store.test");
+        services.canOpenExternally = [](const QUrl&) { return true; };
+        services.readPage = [](const QUrl& url) -> std::optional<QString> {
+            if (url.path().contains(QLatin1String("missing")))
+                return std::nullopt;
+            return QStringLiteral("<p>page</p>");
+        };
+    }
+
+    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
+
+    QString documentFile(const QString& name) const { return QUrl::fromLocalFile(documents() + QLatin1Char('/') + name).toString(); }
+
+    void run(const Case& c)
+    {
+        KVSettings& s = settings();
+        s.allowedWebsites.clear();
+        s.blockedWebsites.clear();
+        s.kvBrowPref = KVBrowserPrefSettings::init();
+        BrowserWindowState window;
+        if (c.setup)
+            c.setup(s, window);
+        NavigationAction action{QUrl(c.url), c.type, c.newWindow};
+        const NavigationDecision d = policy.decide(s, action, window, services, c.mode);
+        QStringList lines;
+        for (const NavigationEffect& e : d.effects)
+            lines << e.describe();
+        ASSERT_FALSE(lines.isEmpty()) << c.name;
+        if (c.mode == WindowMode::Tabbed)
+            EXPECT_EQ(lines.takeFirst(), QStringLiteral("notify: updatecell")) << c.name;
+        EXPECT_EQ(lines.takeFirst(), QStringLiteral("log: debug: decidePolicyForNavigationAction")) << c.name;
+        EXPECT_EQ(d.verdict, c.verdict) << c.name;
+        EXPECT_EQ(lines, c.effects) << c.name;
+        lastWindow = window;
+    }
+
+    NavigationPolicy policy;
+    NavigationServices services;
+    BrowserWindowState lastWindow;
+};
+
+const QString loading = QStringLiteral("log: Webview: Loading URL: %1");
+const QString blockedLog = QStringLiteral("log: URL_action: URL_Blocked<%1>");
+const QString blockedToast = QStringLiteral("toast: Korvel blocked URL:%1");
+const QString windowBars = QStringLiteral("bars: window");
+
+QStringList allowedEffects(const QString& url)
+{
+    return {windowBars, loading.arg(url)};
+}
+QStringList refusedEffects(const QString& url)
+{
+    return {windowBars, blockedLog.arg(url), blockedToast.arg(url)};
+}
+
+void allowExample(KVSettings& s, BrowserWindowState&)
+{
+    s.allowedWebsites = {website(QStringLiteral("http://www.example.com/"))};
+}
+void allowExampleWithSubdomains(KVSettings& s, BrowserWindowState&)
+{
+    s.allowedWebsites = {website(QStringLiteral("http://www.example.com/"), true)};
+}
+
+}  // namespace
+
+TEST_F(NavigationPolicyTest, AllowedListRules)
+{
+    const auto onlyThis = [](KVSettings& s, BrowserWindowState&) {
+        s.allowedWebsites = {website(QStringLiteral("http://example.com/a"), false, true)};
+    };
+    const Case cases[] = {
+        {"exact host", allowExample, "http://www.example.com/page", Verdict::Allow, allowedEffects("http://www.example.com/page")},
+        {"bare domain is another host", allowExample, "http://example.com/", Verdict::Cancel, refusedEffects("http://example.com/")},
+        {"sub-domain is another host", allowExample, "http://shop.example.com/", Verdict::Cancel, refusedEffects("http://shop.example.com/")},
+        {"port on an allowed host", allowExample, "http://www.example.com:8080/", Verdict::Allow, allowedEffects("http://www.example.com:8080/")},
+        {"sub-domains: bare", allowExampleWithSubdomains, "http://example.com/", Verdict::Allow, allowedEffects("http://example.com/")},
+        {"sub-domains: deep", allowExampleWithSubdomains, "https://a.shop.example.com/x", Verdict::Allow, allowedEffects("https://a.shop.example.com/x")},
+        {"sub-domains stop at a label", allowExampleWithSubdomains, "http://notexample.com/", Verdict::Cancel, refusedEffects("http://notexample.com/")},
+        {"only this", onlyThis, "http://example.com/a", Verdict::Allow, allowedEffects("http://example.com/a")},
+        {"only this with slash", onlyThis, "http://example.com/a/", Verdict::Allow, allowedEffects("http://example.com/a/")},
+        {"only this, query", onlyThis, "http://example.com/a?x=1", Verdict::Cancel, refusedEffects("http://example.com/a?x=1")},
+        {"nothing allowed", nullptr, "http://example.com/", Verdict::Cancel, refusedEffects("http://example.com/")},
+        {"own error page", nullptr, "file:///opt/korvel/resources/korvel_error.html", Verdict::Allow,
+         allowedEffects("file:///opt/korvel/resources/korvel_error.html")},
+        {"someone else's error page", allowExample, "http://evil.test/korvel_error.html", Verdict::Cancel,
+         refusedEffects("http://evil.test/korvel_error.html")},
+        {"a website without a usable URL matches nothing",
+         [](KVSettings& s, BrowserWindowState&) { s.allowedWebsites = {website(QString()), website(QStringLiteral("not a url"))}; },
+         "http://example.com/", Verdict::Cancel, refusedEffects("http://example.com/")},
+    };
+    for (const Case& c : cases)
+        run(c);
+}
+
+TEST_F(NavigationPolicyTest, FilesOnlyFromTheDocumentsDirectory)
+{
+    const QString menu = documentFile(QStringLiteral("menu.pdf"));
+    const QString page = documentFile(QStringLiteral("info.html"));
+    const auto allowFiles = [this](KVSettings& s, BrowserWindowState&) {
+        s.allowedWebsites = {website(documentFile(QStringLiteral("info.html"))), website(QStringLiteral("file:///elsewhere/passwd"))};
+    };
+    const Case cases[] = {
+        {"allowed file", allowFiles, page, Verdict::Allow, allowedEffects(page)},
+        {"same name outside documents", allowFiles, "file:///etc/passwd", Verdict::Cancel, refusedEffects("file:///etc/passwd")},
+        {"file outside documents in allow-all mode",
+         [](KVSettings& s, BrowserWindowState&) { s.kvBrowPref.allowAllWebsites = true; }, "file:///etc/shadow",
+         Verdict::Cancel, refusedEffects("file:///etc/shadow")},
+        {"reader for documents", [](KVSettings& s, BrowserWindowState&) {
+             s.kvBrowPref.allowAllWebsites = true;
+             s.kvBrowPref.isAllowPDFViewer = true;
+         },
+         menu, Verdict::Cancel, {windowBars, QStringLiteral("reader: ") + menu}},
+        {"upper-case extension is no document", [](KVSettings& s, BrowserWindowState&) {
+             s.kvBrowPref.allowAllWebsites = true;
+             s.kvBrowPref.isAllowPDFViewer = true;
+         },
+         "http://docs.test/A.PDF", Verdict::Allow, allowedEffects("http://docs.test/A.PDF")},
+    };
+    for (const Case& c : cases)
+        run(c);
+}
+
+TEST_F(NavigationPolicyTest, AllowAllModeAndTheBlockedList)
+{
+    const auto allowAll = [](KVSettings& s, BrowserWindowState&) {
+        s.kvBrowPref.allowAllWebsites = true;
+        s.blockedWebsites = {blocked(QStringLiteral("http://x.com/")), blocked(QStringLiteral("http://*.example.com/"))};
+    };
+    const auto allowAllDenied = [&](KVSettings& s, BrowserWindowState& w) {
+        allowAll(s, w);
+        s.kvBrowPref.accessDenied = true;
+    };
+    const QString denied = QStringLiteral("toast: Access Denied for %1");
+    const Case cases[] = {
+        {"any address", allowAll, "https://anything.test/", Verdict::Allow, allowedEffects("https://anything.test/")},
+        {"blocked host", allowAll, "http://x.com/a", Verdict::Cancel, {windowBars, denied.arg("http://x.com/a")}},
+        {"blocked host's sub-domain", allowAll, "http://www.m.x.com/", Verdict::Cancel, {windowBars, denied.arg("http://www.m.x.com/")}},
+        {"a host that only ends like it", allowAll, "http://netflix.com/", Verdict::Allow, allowedEffects("http://netflix.com/")},
+        {"wildcard blocks sub-domains", allowAll, "http://shop.example.com/", Verdict::Cancel, {windowBars, denied.arg("http://shop.example.com/")}},
+        {"wildcard leaves the domain", allowAll, "http://www.example.com/", Verdict::Allow, allowedEffects("http://www.example.com/")},
+        {"blocked tap goes home", allowAllDenied, "http://x.com/", Verdict::Cancel, {windowBars, denied.arg("http://x.com/"), "home"}},
+        {"about:blank is refused quietly", allowAll, "about:blank", Verdict::Cancel, {windowBars}},
+        {"a data address is just an address", allowAll, "data:text/html,hi", Verdict::Allow, allowedEffects("data:text/html,hi")},
+        {"engine pages stay closed", allowAll, "view-source:http://a.test/", Verdict::Cancel, refusedEffects("view-source:http://a.test/")},
+        {"scripts as addresses stay closed", allowAll, "javascript:alert(1)", Verdict::Cancel, refusedEffects("javascript:alert(1)")},
+        {"blocked list sleeps outside allow-all",
+         [](KVSettings& s, BrowserWindowState&) {
+             s.allowedWebsites = {website(QStringLiteral("http://x.com/"))};
+             s.blockedWebsites = {blocked(QStringLiteral("http://x.com/"))};
+         },
+         "http://x.com/", Verdict::Allow, allowedEffects("http://x.com/")},
+        {"launch marker", allowAll, "https://a.test/window.korvel.launch?app=1", Verdict::Cancel,
+         {windowBars, "launch-app: https://a.test/window.korvel.launch?app=1", "stop-loading"}},
+    };
+    for (const Case& c : cases)
+        run(c);
+}
+
+TEST_F(NavigationPolicyTest, RefusalTextsAndNewWindows)
+{
+    const auto popupsOff = [](KVSettings& s, BrowserWindowState& w) { allowExample(s, w); };
+    const auto denied = [](KVSettings& s, BrowserWindowState& w) {
+        allowExample(s, w);
+        s.kvBrowPref.accessDenied = true;
+    };
+    const auto quiet = [](KVSettings& s, BrowserWindowState&) { s.kvBrowPref.makeToast = false; };
+    const auto sameWindow = [](KVSettings& s, BrowserWindowState& w) {
+        allowExample(s, w);
+        s.kvBrowPref.allowPopup = true;
+        s.kvBrowPref.allowPopupInSameWindow = true;
+    };
+    const QString allowedURL = QStringLiteral("http://www.example.com/");
+    const Case cases[] = {
+        {"a tapped link with access denied", denied, "http://no.test/", Verdict::Cancel,
+         {windowBars, blockedLog.arg("http://no.test/"), "toast: Access Denied URL:http://no.test/", "home"}},
+        {"a script's navigation with access denied", denied, "http://no.test/", Verdict::Cancel, refusedEffects("http://no.test/"),
+         WindowMode::SingleWindow, NavigationType::Other},
+        {"no toasts", quiet, "http://no.test/", Verdict::Cancel, {windowBars, blockedLog.arg("http://no.test/")}},
+        {"pop-up of an allowed page", popupsOff, allowedURL, Verdict::Cancel,
+         {windowBars, blockedLog.arg(allowedURL), "toast: Popups are blocked"}, WindowMode::SingleWindow, NavigationType::LinkActivated, true},
+        {"pop-up loads in place", sameWindow, allowedURL, Verdict::Allow, {windowBars, "load: " + allowedURL, loading.arg(allowedURL)},
+         WindowMode::SingleWindow, NavigationType::LinkActivated, true},
+        {"tabbed pop-up of an allowed page", popupsOff, allowedURL, Verdict::Allow, {loading.arg(allowedURL)}, WindowMode::Tabbed,
+         NavigationType::LinkActivated, true},
+    };
+    for (const Case& c : cases)
+        run(c);
+}
+
+TEST_F(NavigationPolicyTest, CommandsAndSpecialLinks)
+{
+    const QString home = documentFile(QStringLiteral("homeWebPage.html"));
+    const auto phone = [](KVSettings& s, BrowserWindowState&) { s.kvBrowPref.enablePhoneLinks = true; };
+    const auto noPhone = [](KVSettings& s, BrowserWindowState&) { s.kvBrowPref.enablePhoneLinks = false; };
+    const auto remembered = [](KVSettings&, BrowserWindowState& w) { w.firstToReload = QUrl(QStringLiteral("http://failed.test/")); };
+    const auto server = [](KVSettings&, BrowserWindowState& w) { w.localServerPath = QStringLiteral("http://127.0.0.1:8080/"); };
+    const Case cases[] = {
+        {"category", nullptr, "kvcallback://categoryLoad_12", Verdict::Cancel, {windowBars, "show-visible-websites"}},
+        {"category without id", nullptr, "kvcallback://categoryLoad", Verdict::Cancel, {windowBars}},
+        {"home, single window", nullptr, "kvcallback://home", Verdict::Cancel,
+         {windowBars, "pop-to-root", "log: Webview: Going to home as kvcallback"}},
+        {"home, tabbed", nullptr, "kvcallback://home", Verdict::Cancel, {"home", "log: Webview: Going to home as kvcallback"}, WindowMode::Tabbed},
+        {"reload with a failed page", remembered, "kvcallback://reload", Verdict::Cancel,
+         {windowBars, "close-popup", "stop-loading", "retry-failed-page"}},
+        {"reload before any page", nullptr, "kvcallback://reload", Verdict::Allow,
+         {windowBars, "close-popup", "stop-loading", "log: Webview: Reloading kvcallback://reload", loading.arg("kvcallback://reload")}},
+        {"idle timer", nullptr, "kvcallback://resetKorvelIdleTimer", Verdict::Cancel,
+         {windowBars, "reset-idle-timer", "log: Webview: Reseting Idletimeout: kvcallback://resetkorvelidletimer"}},
+        {"device id", nullptr, "kvcallback:getuuid:gotId", Verdict::Cancel, {windowBars, "script: gotId('VENDOR-ID');"}},
+        {"device id without a function", nullptr, "kvcallback:getuuid:", Verdict::Cancel, refusedEffects("kvcallback:getuuid:")},
+        {"telephone", phone, "tel:+4912345", Verdict::Cancel, {"open-externally: tel:+4912345"}},
+        {"telephone switched off", noPhone, "tel:+4912345", Verdict::Cancel, refusedEffects("tel:+4912345")},
+        {"store link", phone, "https://store.test/app/1", Verdict::Cancel, {"open-externally: https://store.test/app/1"}},
+        {"local server page", server, "http://127.0.0.1:8080/list", Verdict::Cancel, {"load-html: http://127.0.0.1:8080/list"}},
+        {"local server page that fails", server, "http://127.0.0.1:8080/missing", Verdict::Cancel,
+         refusedEffects("http://127.0.0.1:8080/missing")},
+        {"tabbed server marker", nullptr, "http://127.0.0.1:8080/KV_localServerlist", Verdict::Cancel,
+         {"load-html: http://127.0.0.1:8080/list"}, WindowMode::Tabbed},
+        {"tabbed server marker that fails", nullptr, "http://127.0.0.1:8080/KV_localServermissing", Verdict::Cancel,
+         {"load-file: file:///opt/korvel/resources/korvel_error.html"}, WindowMode::Tabbed},
+        {"tabbed back", nullptr, "http://x.test/kor_vel_multitab_back_button_pressed", Verdict::Cancel,
+         {"transition: from-left", "show-visible-websites"}, WindowMode::Tabbed},
+        {"own tabbed home page", nullptr, home, Verdict::Allow, {"bars: home-page", loading.arg(home)}, WindowMode::Tabbed},
+        {"someone else's home page", nullptr, "http://evil.test/homeWebPage.html", Verdict::Cancel,
+         {"bars: home-page", blockedLog.arg("http://evil.test/homeWebPage.html"), blockedToast.arg("http://evil.test/homeWebPage.html")},
+         WindowMode::Tabbed},
+    };
+    for (const Case& c : cases)
+        run(c);
+
+    // A web address always becomes the page to retry, a file never, a reload command neither.
+    run({"remember", nullptr, "http://refused.test/", Verdict::Cancel, refusedEffects("http://refused.test/")});
+    EXPECT_EQ(lastWindow.firstToReload, QUrl(QStringLiteral("http://refused.test/")));
+    run({"file", nullptr, "file:///etc/hosts", Verdict::Cancel, refusedEffects("file:///etc/hosts")});
+    EXPECT_FALSE(lastWindow.firstToReload.has_value());
+    run({"category", nullptr, "kvcallback://categoryLoad_12", Verdict::Cancel, {windowBars, "show-visible-websites"}});
+    EXPECT_EQ(lastWindow.selectedCategoryId, 12);
+}
+
+TEST_F(NavigationPolicyTest, TabbedModeRemembersTheTabsWebsiteAndFiltersKeywords)
+{
+    const auto twoOnOneHost = [](KVSettings& s, BrowserWindowState& w) {
+        s.allowedWebsites = {website(QStringLiteral("http://a.test/one")), website(QStringLiteral("http://a.test/two"))};
+        w.tabControllerOnTop = true;
+        s.kvBrowPref.allowContentBlocking = true;
+        s.kvBrowPref.strBlockedKeyWord = QStringLiteral("casino, poker");
+    };
+    run({"the later website on the host", twoOnOneHost, "http://a.test/page", Verdict::Allow, {loading.arg("http://a.test/page")},
+         WindowMode::Tabbed});
+    ASSERT_TRUE(lastWindow.selectedWebsite.has_value());
+    EXPECT_EQ(lastWindow.selectedWebsite->url, QStringLiteral("http://a.test/two"));
+    run({"keyword", twoOnOneHost, "http://a.test/Poker-Night", Verdict::Cancel,
+         {"toast: Access to this website has been blocked due to content filtering",
+          "log: Keyword Block: URL blocked for, Keyword:poker", "home"},
+         WindowMode::Tabbed});
+}
+
+// Addresses that must never pass when the list allows only allowed.test.
+TEST_F(NavigationPolicyTest, HostileAddressesAreRefused)
+{
+    const auto onlyAllowed = [](KVSettings& s, BrowserWindowState&) { s.allowedWebsites = {website(QStringLiteral("http://allowed.test/"))}; };
+    const char* hostile[] = {
+        "http://allowed.test@evil.test/",   "http://allowed.test.evil.test/", "http://evil.test/allowed.test",
+        "http://evil.test/?u=http://allowed.test/", "http://ALLOWED.TEST.evil.test/", "http://allowed.test./",
+        "http://127.0.0.1/",                "http://[::1]/",                  "http://2130706433/",
+        "http://xn--llowed-2gb.test/",      "http://аllowed.test/",           "http://allowed%2Etest.evil.test/",
+        "javascript:alert(document.cookie)", "data:text/html,<script>1</script>", "blob:http://evil.test/uuid",
+        "view-source:http://allowed.test/", "file:///etc/passwd",             "file:///home/user/.ssh/id_rsa",
+        "chrome://settings",                "about:config",                   "http://allowed.test:80@evil.test/",
+    };
+    for (const char* address : hostile) {
+        for (const WindowMode mode : {WindowMode::SingleWindow, WindowMode::Tabbed}) {
+            KVSettings& s = settings();
+            s.allowedWebsites.clear();
+            s.blockedWebsites.clear();
+            s.kvBrowPref = KVBrowserPrefSettings::init();
+            BrowserWindowState window;
+            onlyAllowed(s, window);
+            const NavigationDecision d = policy.decide(s, {QUrl(QString::fromUtf8(address))}, window, services, mode);
+            EXPECT_EQ(d.verdict, Verdict::Cancel) << address;
+        }
+    }
+    // ...while the listed host itself passes in every spelling the engine gives it.
+    for (const char* address : {"http://allowed.test/", "http://ALLOWED.test/x", "http://allowed.test:8080/"}) {
+        BrowserWindowState window;
+        const NavigationDecision d = policy.decide(settings(), {QUrl(QString::fromLatin1(address))}, window, services, WindowMode::SingleWindow);
+        EXPECT_EQ(d.verdict, Verdict::Allow) << address << " " << qPrintable(d.effects.last().describe());
+    }
+}
+
+TEST_F(NavigationPolicyTest, ChangesShowAtTheNextNavigationWithoutSaving)
+{
+    KVSettings& s = settings();
+    s.allowedWebsites = {website(QStringLiteral("http://a.test/"))};
+    BrowserWindowState window;
+    EXPECT_EQ(policy.decide(s, {QUrl(QStringLiteral("http://b.test/"))}, window, services, WindowMode::SingleWindow).verdict, Verdict::Cancel);
+    s.allowedWebsites.append(website(QStringLiteral("http://b.test/")));
+    EXPECT_EQ(policy.decide(s, {QUrl(QStringLiteral("http://b.test/"))}, window, services, WindowMode::SingleWindow).verdict, Verdict::Allow);
+    s.allowedWebsites[1].url = QStringLiteral("http://c.test/");
+    EXPECT_EQ(policy.decide(s, {QUrl(QStringLiteral("http://b.test/"))}, window, services, WindowMode::SingleWindow).verdict, Verdict::Cancel);
+    s.kvBrowPref.allowAllWebsites = true;
+    s.blockedWebsites = {blocked(QStringLiteral("http://b.test/"))};
+    EXPECT_EQ(policy.decide(s, {QUrl(QStringLiteral("http://b.test/"))}, window, services, WindowMode::SingleWindow).verdict, Verdict::Cancel);
+    s.blockedWebsites.clear();
+    EXPECT_EQ(policy.decide(s, {QUrl(QStringLiteral("http://b.test/"))}, window, services, WindowMode::SingleWindow).verdict, Verdict::Allow);
+}
+
+// The index must answer exactly as the plain list walk does.
+TEST_F(NavigationPolicyTest, BlockedIndexAgreesWithTheListWalk)
+{
+    KVSettings& s = settings();
+    s.kvBrowPref.allowAllWebsites = true;
+    const QStringList labels = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("www"), QStringLiteral("ex"), QStringLiteral("com")};
+    QRandomGenerator random(4);
+    const auto randomHost = [&](bool star) {
+        QStringList parts;
+        const int n = 1 + random.bounded(4);
+        for (int i = 0; i < n; ++i)
+            parts << labels.at(random.bounded(int(labels.size())));
+        return (star && random.bounded(3) == 0 ? QStringLiteral("*.") : QString()) + parts.join(QLatin1Char('.'));
+    };
+    for (int i = 0; i < 40; ++i)
+        s.blockedWebsites.append(blocked(QStringLiteral("http://") + randomHost(true) + QLatin1Char('/')));
+    PolicyIndex index;
+    index.refresh(s);
+    for (int i = 0; i < 2000; ++i) {
+        const QUrl url(QStringLiteral("http://") + randomHost(false) + QLatin1Char('/'));
+        EXPECT_EQ(index.blocksHost(Utils::requestHostKey(url.host())), Utils::checkIfWebsiteBlocked(url, s)) << qPrintable(url.toString());
+    }
+}
+
+TEST(PolicyLookups, DocumentsSchemesAndKeywords)
+{
+    for (const char* yes : {"http://a.test/x.pdf", "file:///d/a.docx", "http://a.test/b.tar.zip"})
+        EXPECT_TRUE(Utils::checkIsSupportedByGoogleDocs(QString::fromLatin1(yes))) << yes;
+    for (const char* no : {"http://a.test/x.PDF", "http://a.test/x.pdf?dl=1", "http://a.test/"})
+        EXPECT_FALSE(Utils::checkIsSupportedByGoogleDocs(QString::fromLatin1(no))) << no;
+
+    const struct {
+        const char* in;
+        const char* scheme;
+        const char* rest;
+        const char* repaired;
+    } schemes[] = {
+        {"https://shop.example.co.uk/a", "https://", "shop.example.co.uk/a", "https://shop.example.co.uk/a"},
+        {"https//shop.example.co.uk/a", "https://", "shop.example.co.uk/a", "https://shop.example.co.uk/a"},
+        {"http//a.test", "http://", "a.test", "http://a.test"},
+        {"example.co.uk", "", "example.co.uk", "http://example.co.uk"},
+    };
+    for (const auto& c : schemes) {
+        QString scheme;
+        QString rest;
+        Utils::getSchemeFromURL(QUrl(QString::fromLatin1(c.in)), &scheme, &rest);
+        EXPECT_EQ(scheme, QString::fromLatin1(c.scheme)) << c.in;
+        EXPECT_EQ(rest, QString::fromLatin1(c.rest)) << c.in;
+        EXPECT_EQ(Utils::urlWithScheme(QUrl(QString::fromLatin1(c.in))).toString(), QString::fromLatin1(c.repaired)) << c.in;
+    }
+
+    KVBrowserPrefSettings p;
+    const struct {
+        const char* keywords;
+        const char* text;
+        bool hit;
+    } keywords[] = {
+        {"casino, poker", "http://a.test/Poker-Night", true}, {"casino,", "http://a.test/", false},
+        {"art", "a party", true},                            {"", "anything", false},
+        {" ,\t, ", "anything", false},                       {"casino", "CASINO ROYALE", true},
+    };
+    for (const auto& c : keywords) {
+        p.strBlockedKeyWord = QString::fromLatin1(c.keywords);
+        NavigationEffects effects;
+        EXPECT_EQ(Utils::checkBlockedKeyWordIsExistOrNot(QString::fromLatin1(c.text), false, p, &effects), c.hit) << c.keywords;
+        EXPECT_EQ(effects.size(), c.hit ? 2 : 0);
+    }
+}
