@@ -1,6 +1,7 @@
 #include "cli/AdvancedCommand.h"
 #include "cli/BlockedCommand.h"
 #include "cli/CategoriesCommand.h"
+#include "cli/DomainCommand.h"
 #include "cli/IconsCommand.h"
 #include "cli/LogCommand.h"
 #include "cli/PolicyCommand.h"
@@ -69,6 +70,13 @@ const char* usage =
     "                       --search keeps lines containing TEXT, ignoring case\n"
     "  log clear            delete every entry of the event log\n"
     "\n"
+    "  policy check [--tabbed] [--type link|other] [--new-window] URL\n"
+    "                       the browser's decision for URL in a fresh window: \"allow\" or\n"
+    "                       \"cancel\", then one line per effect (toast, log entry, home, load...);\n"
+    "                       nothing is written to the log\n"
+    "  domain TEXT          split the host of TEXT at its public suffix: rootDomain,\n"
+    "                       topLevelDomain, secondLevelDomain, subDomain (or \"no result\")\n"
+    "\n"
     "INDEX is the 0-based number that \"list\" prints; \"--\" ends the options, so a text that starts\n"
     "with \"--\" can follow it. Every change is recorded in the event log, as the screens record it.\n"
     "\n"
@@ -133,6 +141,7 @@ int main(int argc, char** argv)
         {"icons", korvel::runIconsCommand},
         {"log", korvel::runLogCommand},
         {"policy", korvel::runPolicyCommand},
+        {"domain", korvel::runDomainCommand},
     };
     for (const auto& group : groups) {
         if (command.first() != QLatin1String(group.name))

@@ -43,12 +43,13 @@ public:
 
     NavigationDecision run()
     {
+        effects.reserve(4);
         if (tabbed && !window.runAtStartup_bool)
             effects.append(NavigationEffect::with(Kind::PostNotification, QUrl(), QStringLiteral("updatecell")));
         effects.append(NavigationEffect::log(QStringLiteral("debug"), QStringLiteral("decidePolicyForNavigationAction")));
         abs = url.toString(QUrl::FullyEncoded);
         host = url.host();
-        hostNoWWW = QString(host).remove(QStringLiteral("www."));
+        hostNoWWW = host.contains(QLatin1String("www.")) ? QString(host).remove(QStringLiteral("www.")) : host;
 
         if (std::optional<Verdict> answered = specialLinks())
             return finish(*answered);
@@ -110,8 +111,8 @@ private:
                 add(Kind::FileBars);
             }
         }
+        const QString scheme = url.scheme();
         if (p.enablePhoneLinks) {
-            const QString scheme = url.scheme();
             const bool storeLink = !services.appStoreHost.isEmpty() && host == services.appStoreHost;
             const bool messageLink = scheme == QLatin1String("mailto") || scheme == QLatin1String("tel") || scheme == QLatin1String("sms");
             if ((storeLink || messageLink) && services.canOpenExternally && services.canOpenExternally(url)) {
@@ -127,7 +128,7 @@ private:
             if (const std::optional<qsizetype> last = index.lastWebsiteFor(host, abs))
                 window.selectedWebsite = s.allowedWebsites.at(*last);
         }
-        if (url.scheme() == QLatin1String("kvcallback"))
+        if (scheme == QLatin1String("kvcallback"))
             return command();
         return std::nullopt;
     }
@@ -277,22 +278,22 @@ private:
                 return Verdict::Cancel;
             }
         }
-        effects.append(NavigationEffect::log(QStringLiteral("Webview"), formatString(QStringLiteral("Loading URL: %@"), url)));
+        effects.append(NavigationEffect::log(QStringLiteral("Webview"), formatString(QStringLiteral("Loading URL: %@"), abs)));
         return Verdict::Allow;
     }
 
     Verdict refusal()
     {
         if (!abs.contains(QLatin1String("about:")))
-            effects.append(NavigationEffect::log(QStringLiteral("URL_action"), formatString(QStringLiteral("URL_Blocked<%@>"), url)));
+            effects.append(NavigationEffect::log(QStringLiteral("URL_action"), formatString(QStringLiteral("URL_Blocked<%@>"), abs)));
         if (p.makeToast && abs != QLatin1String("about:blank")) {
             QString message;
             if (p.accessDenied && link)
-                message = formatString(QStringLiteral("Access Denied URL:%@"), url);
+                message = formatString(QStringLiteral("Access Denied URL:%@"), abs);
             else if (action.opensNewWindow && !p.allowPopup && !tabbed)
                 message = QStringLiteral("Popups are blocked");
             else
-                message = formatString(QStringLiteral("Korvel blocked URL:%@"), url);
+                message = formatString(QStringLiteral("Korvel blocked URL:%@"), abs);
             effects.append(NavigationEffect::toast(message, Place::WebView));
         }
         if (p.accessDenied && link)

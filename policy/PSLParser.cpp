@@ -18,7 +18,8 @@ bool isLineBreak(QChar c)
 PSLParse PSLParser::parse(const QByteArray& data)
 {
     PSLParse result;
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless, so bytes cut off inside a character at the end count as an error too.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(data);
     if (decoder.hasError() || text.isEmpty()) {
         result.error = TLDExtractError::pslParseError();
@@ -26,7 +27,7 @@ PSLParse PSLParser::parse(const QByteArray& data)
     }
 
     PSLDataSet& set = result.dataSet;
-    set.normals.reserve(16384);
+    set.normals.reserve(size_t(data.count('\n')) + 1);
     const qsizetype size = text.size();
     for (qsizetype start = 0; start <= size;) {
         qsizetype end = start;

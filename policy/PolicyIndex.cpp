@@ -4,6 +4,8 @@
 #include "policy/Utils.h"
 #include "settings/KVSettings.h"
 
+#include <thread>
+
 namespace korvel {
 
 namespace {
@@ -35,21 +37,29 @@ void PolicyIndex::refresh(const KVSettings& settings)
 
 void PolicyIndex::rebuild(const KVSettings& settings)
 {
+    PolicyIndex previous = std::move(*this);
     *this = PolicyIndex();
     m_allowedSource = settings.allowedWebsites;
     m_blockedSource = settings.blockedWebsites;
     m_built = true;
+    // Two lists, two cores: the blocked list (and freeing the previous index) on a helper thread.
+    std::thread blocked([this, doomed = std::move(previous)]() mutable {
+        doomed = PolicyIndex();
+        buildBlocked();
+    });
+    buildAllowed();
+    blocked.join();
+}
 
-    for (qsizetype i = 0; i < m_allowedSource.size(); ++i) {
-        const allowedWebsite& w = m_allowedSource.at(i);
+void PolicyIndex::buildAllowed()
+{
+    m_exactHosts.reserve(m_allowedSource.size());
+    m_subdomainHosts.reserve(m_allowedSource.size() / 2);
+    m_onlyThisAddresses.reserve(m_allowedSource.size());
+    for (const allowedWebsite& w : std::as_const(m_allowedSource)) {
         const std::optional<QUrl> url = w.parsedURL();
         if (!url)
             continue;
-        const QString host = url->host();
-        const QString address = url->toString(QUrl::FullyEncoded);
-        m_lastByAddress.insert(address, i);
-        if (!host.isEmpty())
-            m_lastByHost.insert(host, i);
         if (url->isLocalFile()) {
             const QString name = KVUtility::lastPathComponent(*url);
             if (name.isEmpty())
@@ -58,19 +68,25 @@ void PolicyIndex::rebuild(const KVSettings& settings)
                 m_fileNames.insert(name);
             continue;
         }
+        const QString host = url->host();
         if (w.allowSubDomain) {
             const QString hostNoWWW = QString(host).remove(QStringLiteral("www."));
             if (!hostNoWWW.isEmpty())
                 m_subdomainHosts.insert(hostNoWWW);
         } else if (w.allowOnlyThis) {
+            const QString address = url->toString(QUrl::FullyEncoded);
             m_onlyThisAddresses.insert(address);
             m_onlyThisAddresses.insert(address + QLatin1Char('/'));
         } else if (!host.isEmpty()) {
             m_exactHosts.insert(host);
         }
     }
+}
 
-    for (const blockedWebsite& b : m_blockedSource) {
+void PolicyIndex::buildBlocked()
+{
+    m_blockedHosts.reserve(m_blockedSource.size());
+    for (const blockedWebsite& b : std::as_const(m_blockedSource)) {
         const QString blockedHost = Utils::blockedWebsiteHost(b);
         if (!blockedHost.isEmpty()) {
             const QString key = Utils::blockedHostKey(blockedHost);
@@ -81,7 +97,8 @@ void PolicyIndex::rebuild(const KVSettings& settings)
             else
                 m_blockedHosts.insert(key);
         }
-        if (!b.url.isEmpty() && b.url != QLatin1String(" ")) {
+        // Only file addresses are compared by their whole text.
+        if (b.url.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
             QString normalised = b.url.toLower();
             normalised.replace(QStringLiteral("////"), QStringLiteral("///"))
                 .remove(QStringLiteral("%20"))
@@ -92,6 +109,21 @@ void PolicyIndex::rebuild(const KVSettings& settings)
     }
 }
 
+void PolicyIndex::buildTabLookup() const
+{
+    m_lastByHost.reserve(m_allowedSource.size());
+    m_lastByAddress.reserve(m_allowedSource.size());
+    for (qsizetype i = 0; i < m_allowedSource.size(); ++i) {
+        const std::optional<QUrl> url = m_allowedSource.at(i).parsedURL();
+        if (!url)
+            continue;
+        m_lastByAddress.insert(url->toString(QUrl::FullyEncoded), i);
+        if (!url->host().isEmpty())
+            m_lastByHost.insert(url->host(), i);
+    }
+    m_tabLookupBuilt = true;
+}
+
 bool PolicyIndex::matchesWebsite(const QString& host, const QString& hostNoWWW, const QString& address) const
 {
     if (!host.isEmpty() && m_exactHosts.contains(host))
@@ -100,7 +132,7 @@ bool PolicyIndex::matchesWebsite(const QString& host, const QString& hostNoWWW, 
         return true;
     if (hostNoWWW.isEmpty() || m_subdomainHosts.isEmpty())
         return false;
-    return anyLabelSuffix(hostNoWWW, [this](QStringView suffix) { return m_subdomainHosts.contains(suffix.toString()); });
+    return anyLabelSuffix(hostNoWWW, [this](QStringView suffix) { return m_subdomainHosts.contains(suffix); });
 }
 
 bool PolicyIndex::blocksHost(const QString& key) const
@@ -108,13 +140,13 @@ bool PolicyIndex::blocksHost(const QString& key) const
     if (key.isEmpty() || key == QLatin1String(" "))
         return false;
     if (!m_blockedHosts.isEmpty()
-        && anyLabelSuffix(key, [this](QStringView suffix) { return m_blockedHosts.contains(suffix.toString()); }))
+        && anyLabelSuffix(key, [this](QStringView suffix) { return m_blockedHosts.contains(suffix); }))
         return true;
     if (m_blockedSubdomainsOnly.isEmpty())
         return false;
     // Only proper suffixes: "*.example.com" does not block example.com itself.
     for (qsizetype dot = key.indexOf(QLatin1Char('.')); dot >= 0; dot = key.indexOf(QLatin1Char('.'), dot + 1)) {
-        if (m_blockedSubdomainsOnly.contains(QStringView(key).mid(dot + 1).toString()))
+        if (m_blockedSubdomainsOnly.contains(QStringView(key).mid(dot + 1)))
             return true;
     }
     return false;
@@ -122,6 +154,8 @@ bool PolicyIndex::blocksHost(const QString& key) const
 
 std::optional<qsizetype> PolicyIndex::lastWebsiteFor(const QString& host, const QString& address) const
 {
+    if (!m_tabLookupBuilt)
+        buildTabLookup();
     const qsizetype byHost = host.isEmpty() ? -1 : m_lastByHost.value(host, -1);
     const qsizetype byAddress = m_lastByAddress.value(address, -1);
     const qsizetype last = std::max(byHost, byAddress);

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "settings/allowedWebsite.h"
+#include "policy/StringSet.h"
 #include "settings/blockedWebsite.h"
 
 #include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <QUrl>
 
@@ -40,20 +40,26 @@ public:
     std::optional<qsizetype> lastWebsiteFor(const QString& host, const QString& address) const;
 
 private:
+    void buildAllowed();
+    void buildBlocked();
+    void buildTabLookup() const;
+
     QList<allowedWebsite> m_allowedSource;
     QList<blockedWebsite> m_blockedSource;
     bool m_built = false;
 
-    QSet<QString> m_exactHosts;
-    QSet<QString> m_subdomainHosts;
-    QSet<QString> m_onlyThisAddresses;
-    QSet<QString> m_fileNames;
+    StringSet m_exactHosts;
+    StringSet m_subdomainHosts;
+    StringSet m_onlyThisAddresses;
+    StringSet m_fileNames;
     bool m_fileWebsiteWithoutName = false;
-    QSet<QString> m_blockedHosts;           // itself and its sub-domains
-    QSet<QString> m_blockedSubdomainsOnly;  // "*.example.com": stored as "example.com"
-    QSet<QString> m_blockedFiles;
-    QHash<QString, qsizetype> m_lastByHost;
-    QHash<QString, qsizetype> m_lastByAddress;
+    StringSet m_blockedHosts;           // itself and its sub-domains
+    StringSet m_blockedSubdomainsOnly;  // "*.example.com": stored as "example.com"
+    StringSet m_blockedFiles;
+    // Only tabbed windows ask for the tab's website: built on first use.
+    mutable bool m_tabLookupBuilt = false;
+    mutable QHash<QString, qsizetype> m_lastByHost;
+    mutable QHash<QString, qsizetype> m_lastByAddress;
 };
 
 }  // namespace korvel

@@ -4,8 +4,6 @@
 #include "policy/KVUtility.h"
 #include "settings/KVSettings.h"
 
-#include <QRegularExpression>
-
 #include <array>
 
 namespace korvel::Utils {
@@ -40,9 +38,13 @@ QString blockedWebsiteHost(const blockedWebsite& website)
     if (separator <= 0)
         return QString();
     QString authority = website.url.mid(separator + 3);
-    authority.truncate(authority.indexOf(QRegularExpression(QStringLiteral("[/?#]"))) >= 0
-                           ? authority.indexOf(QRegularExpression(QStringLiteral("[/?#]")))
-                           : authority.size());
+    for (qsizetype i = 0; i < authority.size(); ++i) {
+        const QChar c = authority.at(i);
+        if (c == QLatin1Char('/') || c == QLatin1Char('?') || c == QLatin1Char('#')) {
+            authority.truncate(i);
+            break;
+        }
+    }
     authority = authority.mid(authority.lastIndexOf(QLatin1Char('@')) + 1);
     const qsizetype port = authority.lastIndexOf(QLatin1Char(':'));
     if (port >= 0 && !authority.contains(QLatin1Char(']')))
@@ -52,7 +54,10 @@ QString blockedWebsiteHost(const blockedWebsite& website)
 
 QString requestHostKey(const QString& host)
 {
-    return host.toLower().remove(QStringLiteral("www."));
+    QString key = host.toLower();
+    if (key.contains(QLatin1String("www.")))
+        key.remove(QStringLiteral("www."));
+    return key;
 }
 
 QString blockedHostKey(const QString& host)

@@ -421,3 +421,42 @@ TEST(PolicyLookups, DocumentsSchemesAndKeywords)
         EXPECT_EQ(effects.size(), c.hit ? 2 : 0);
     }
 }
+
+TEST(PolicyLookups, ExternalAddressesFindTheirWebsite)
+{
+    const auto site = [](const char* url, bool subDomains, bool onlyThis) {
+        allowedWebsite w = website(QString::fromLatin1(url), subDomains, onlyThis);
+        w.title = QString::fromLatin1(url);
+        return w;
+    };
+    const struct {
+        const char* external;
+        QList<allowedWebsite> websites;
+        const char* found;  // nullptr: none
+    } cases[] = {
+        {"https//shop.example.co.uk/a", {site("https://www.example.co.uk", true, false)}, "https://www.example.co.uk"},
+        {"https//shop.example.co.uk/a", {site("http://www.example.co.uk", true, false)}, nullptr},
+        {"https//shop.example.co.uk/a", {site("https://www.example.co.uk", false, false)}, nullptr},
+        {"example.co.uk", {site("http://www.example.co.uk", false, false)}, "http://www.example.co.uk"},
+        {"https://www.example.co.uk/a", {site("https://www.example.co.uk/a", false, true)}, "https://www.example.co.uk/a"},
+        {"https://www.example.co.uk/b", {site("https://www.example.co.uk/a", false, true)}, nullptr},
+        {"https://www.example.co.uk/", {site("https://www.example.co.uk/", true, true)}, nullptr},
+        {"https://evil.co.uk/", {site("https://www.example.co.uk/", true, false)}, nullptr},
+        {"https://a.example.com/", {site("http://other.test/", true, false), site("https://example.com/", true, false)}, "https://example.com/"},
+    };
+    for (const auto& c : cases) {
+        NavigationEffects effects;
+        const std::optional<allowedWebsite> found = Utils::getAllowedWebsiteForExternalURL(QUrl(QString::fromLatin1(c.external)), c.websites, &effects);
+        EXPECT_EQ(found.has_value(), c.found != nullptr) << c.external;
+        if (found && c.found)
+            EXPECT_EQ(found->url, QString::fromLatin1(c.found)) << c.external;
+        if (!found) {
+            ASSERT_FALSE(effects.isEmpty());
+            EXPECT_EQ(effects.last().kind, NavigationEffect::Kind::Alert) << c.external;
+            EXPECT_TRUE(effects.last().text.startsWith(QStringLiteral("External URL not Allowed "))) << c.external;
+        }
+    }
+    NavigationEffects effects;
+    EXPECT_FALSE(Utils::getAllowedWebsiteForExternalURL(QUrl(QStringLiteral("file:///x.pdf")), {}, &effects));
+    EXPECT_EQ(effects.first().describe(), QStringLiteral("log: App General: External URL is file path URL."));
+}
