@@ -168,6 +168,36 @@ TEST_F(NavigationPolicyTest, FilesOnlyFromTheDocumentsDirectory)
         run(c);
 }
 
+TEST_F(NavigationPolicyTest, DocumentsGoToTheReaderOrTheViewer)
+{
+    const QString menu = documentFile(QStringLiteral("menu.pdf"));
+    const auto viewerOnly = [](KVSettings& s, BrowserWindowState& w) {
+        s.kvBrowPref.allowAllWebsites = true;
+        s.kvBrowPref.isAllowOpenFileInGoogleDocs = true;
+        w.strForGoogleDocUrl = QStringLiteral("https://viewer.test/?url=");
+    };
+    const auto readerOff = [this](KVSettings& s, BrowserWindowState&) {
+        s.allowedWebsites = {website(documentFile(QStringLiteral("menu.pdf")))};
+    };
+    const auto noViewer = [](KVSettings& s, BrowserWindowState&) {
+        s.kvBrowPref.allowAllWebsites = true;
+        s.kvBrowPref.isAllowOpenFileInGoogleDocs = true;
+    };
+    const Case cases[] = {
+        {"web document through the viewer", viewerOnly, "https://a.test/report.docx", Verdict::Cancel,
+         {windowBars, "load: https://viewer.test/?url=https://a.test/report.docx"}},
+        {"the viewer's own address loads", viewerOnly, "https://viewer.test/?url=https://a.test/report.docx", Verdict::Allow,
+         allowedEffects("https://viewer.test/?url=https://a.test/report.docx")},
+        {"without a viewer address the document loads as it is", noViewer, "https://a.test/report.docx", Verdict::Allow,
+         allowedEffects("https://a.test/report.docx")},
+        {"tabbed: a file document with the reader off", readerOff, menu, Verdict::Cancel,
+         {"bars: file-page", "toast: PDF_VIEWER_SHOULD_BE_ENABLE_CONTACT_ADMINISTRATOR"}, WindowMode::Tabbed},
+        {"single window: a file document with the reader off loads", readerOff, menu, Verdict::Allow, allowedEffects(menu)},
+    };
+    for (const Case& c : cases)
+        run(c);
+}
+
 TEST_F(NavigationPolicyTest, AllowAllModeAndTheBlockedList)
 {
     const auto allowAll = [](KVSettings& s, BrowserWindowState&) {
