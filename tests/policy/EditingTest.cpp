@@ -121,10 +121,9 @@ TEST_F(EditingTest, AddedWebsitesGetTheirUrlTitleAndIdentity)
         const EditOutcome outcome = add(input);
         ASSERT_TRUE(outcome.done()) << c.url << ": " << qPrintable(outcome.message);
         const allowedWebsite& w = settings().allowedWebsites.at(outcome.index);
-        if (c.storedURL)
-            EXPECT_EQ(w.url, QString::fromUtf8(c.storedURL));
-        else
-            EXPECT_EQ(w.url, QUrl::fromLocalFile(documents() + QStringLiteral("/menu.pdf")).toString());
+        const QString expectedURL = c.storedURL ? QString::fromUtf8(c.storedURL)
+                                                : QUrl::fromLocalFile(documents() + QStringLiteral("/menu.pdf")).toString();
+        EXPECT_EQ(w.url, expectedURL);
         EXPECT_EQ(w.title, QString::fromUtf8(c.storedTitle)) << c.url;
         EXPECT_EQ(w.protocol, c.protocol);
         EXPECT_EQ(w.allowedWebsiteId, expectedId++);

@@ -73,8 +73,9 @@ protected:
         for (const NavigationEffect& e : d.effects)
             lines << e.describe();
         ASSERT_FALSE(lines.isEmpty()) << c.name;
-        if (c.mode == WindowMode::Tabbed)
+        if (c.mode == WindowMode::Tabbed) {
             EXPECT_EQ(lines.takeFirst(), QStringLiteral("notify: updatecell")) << c.name;
+        }
         EXPECT_EQ(lines.takeFirst(), QStringLiteral("log: debug: decidePolicyForNavigationAction")) << c.name;
         EXPECT_EQ(d.verdict, c.verdict) << c.name;
         EXPECT_EQ(lines, c.effects) << c.name;
@@ -478,8 +479,9 @@ TEST(PolicyLookups, ExternalAddressesFindTheirWebsite)
         NavigationEffects effects;
         const std::optional<allowedWebsite> found = Utils::getAllowedWebsiteForExternalURL(QUrl(QString::fromLatin1(c.external)), c.websites, &effects);
         EXPECT_EQ(found.has_value(), c.found != nullptr) << c.external;
-        if (found && c.found)
+        if (found && c.found) {
             EXPECT_EQ(found->url, QString::fromLatin1(c.found)) << c.external;
+        }
         if (!found) {
             ASSERT_FALSE(effects.isEmpty());
             EXPECT_EQ(effects.last().kind, NavigationEffect::Kind::Alert) << c.external;
