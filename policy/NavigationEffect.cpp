@@ -50,6 +50,18 @@ QString NavigationEffect::describe() const
         return QStringLiteral("bars: file-page");
     case Kind::WindowBars:
         return QStringLiteral("bars: window");
+    case Kind::PopWindow:
+        return flag ? QStringLiteral("pop-window: animated") : QStringLiteral("pop-window");
+    case Kind::ShowFile:
+        return QStringLiteral("show-file: ") + address;
+    case Kind::StartDownload:
+        return QStringLiteral("download: ") + address;
+    case Kind::RecordDownload:
+        return QStringLiteral("record-download: ") + address;
+    case Kind::LoadErrorPage:
+        return QStringLiteral("error-page");
+    case Kind::DisableTouches:
+        return QStringLiteral("disable-touches");
     }
     return QString();
 }

@@ -31,6 +31,12 @@ struct NavigationEffect {
         HomePageBars,        // tabbed home page: menu and options hidden; downloads bar per `flag`
         FileBars,            // tabbed file page: bars per the toolbar and menu preferences
         WindowBars,          // single window: bars per the toolbar and menu preferences
+        PopWindow,           // leave the window (animated when `flag`)
+        ShowFile,            // offer the local file url in the document sheet
+        StartDownload,       // download url into the documents directory
+        RecordDownload,      // append an in-progress history entry for url and save
+        LoadErrorPage,       // the program's own error page
+        DisableTouches,      // the web view takes no touches until the load completes
     };
     enum class Place { WindowView, WebView, KeyWindow };
 

@@ -1,0 +1,185 @@
+#include "browser/LaunchRequest.h"
+#include "browser/LoadError.h"
+#include "browser/PageZoom.h"
+#include "browser/RefreshLock.h"
+#include "browser/ResponsePolicy.h"
+#include "browser/ToolbarItem.h"
+#include "settings/KVBrowserPrefSettings.h"
+#include "tests/support/TestHome.h"
+
+using namespace korvel;
+using namespace std::chrono_literals;
+
+namespace {
+
+QStringList describe(const NavigationEffects& effects)
+{
+    QStringList lines;
+    for (const NavigationEffect& e : effects)
+        lines << e.describe();
+    return lines;
+}
+
+QList<int> tags(const QList<ToolbarItem>& items)
+{
+    QList<int> out;
+    for (const ToolbarItem& i : items)
+        out << i.tag;
+    return out;
+}
+
+class BrowserRulesTest : public test::TestHome {};
+
+}  // namespace
+
+TEST(ResponsePolicy, ShowsWhatTheEngineRendersAndHandsOnTheRest)
+{
+    const QUrl web(QStringLiteral("http://a.test/file.bin"));
+    const QUrl file(QStringLiteral("file:///home/k/Documents/a.pages"));
+    KVBrowserPrefSettings downloads = KVBrowserPrefSettings::init();
+    downloads.isAllowFileDownloadInDevice = true;
+    downloads.isAllowKeepDownloadHistory = true;
+    const KVBrowserPrefSettings noDownloads = KVBrowserPrefSettings::init();
+    const struct {
+        const char* name;
+        ResponseContext response;
+        const KVBrowserPrefSettings* preferences;
+        bool allow;
+        QStringList effects;
+    } cases[] = {
+        {"a page", {"text/html", true, web, false, true}, &noDownloads, true, {}},
+        {"an archive is never shown", {"application/zip", true, web, false, false}, &downloads, false,
+         {"record-download: http://a.test/file.bin", "download: http://a.test/file.bin"}},
+        {"octet-stream without history", {"application/octet-stream", true, web, true, false}, &noDownloads, false,
+         {"toast: TEXT_DOWNLOAD_ARE_DISABLE_COTACT_ADMINISTRATOR_TO_ENABLE_IT"}},
+        {"first response of a window that cannot show it", {"application/pdf", false, web, false, true}, &noDownloads, false,
+         {"toast: TEXT_DOWNLOAD_ARE_DISABLE_COTACT_ADMINISTRATOR_TO_ENABLE_IT", "pop-window: animated"}},
+        {"a local file on first load: shown, window left once", {"application/x-iwork", false, file, false, true}, &downloads, false,
+         {"show-file: file:///home/k/Documents/a.pages", "pop-window: animated"}},
+        {"a local file later in a single window downloads", {"application/x-iwork", false, file, false, false}, &downloads, false,
+         {"record-download: file:///home/k/Documents/a.pages", "download: file:///home/k/Documents/a.pages"}},
+        {"a local file in a tab", {"application/x-iwork", false, file, true, false}, &downloads, false,
+         {"show-file: file:///home/k/Documents/a.pages"}},
+    };
+    for (const auto& c : cases) {
+        const ResponseDecision d = ResponsePolicy::decide(c.response, *c.preferences);
+        EXPECT_EQ(d.allow, c.allow) << c.name;
+        EXPECT_EQ(describe(d.effects), c.effects) << c.name;
+        EXPECT_FALSE(d.isFirstTimeLoad) << c.name;
+    }
+}
+
+TEST(LaunchRequest, OnlyNonWebTargetsLaunch)
+{
+    const struct {
+        const char* request;
+        const char* launch;  // nullptr: refused
+    } cases[] = {
+        {"https://a.test/window.korvel.launch.zoommtg://join?id=1", "zoommtg://join?id=1"},
+        {"x/window.korvel.launch.myapp/http://site.test/p", "myapp://http://site.test/p"},
+        {"x/window.korvel.launch.myapp/https://site.test/p", "myapp://https://site.test/p"},
+        {"x/window.korvel.launch.myapp/open", "myapp://"},
+        {"x/window.korvel.launch.https://evil.test/", nullptr},
+        {"x/window.korvel.launch.", nullptr},
+        {"no marker at all", nullptr},
+        {"x/window.korvel.launch.//evil.test/", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto result = LaunchRequest::parse(QString::fromLatin1(c.request));
+        if (c.launch) {
+            ASSERT_TRUE(std::holds_alternative<QString>(result)) << c.request;
+            EXPECT_EQ(std::get<QString>(result), QString::fromLatin1(c.launch)) << c.request;
+        } else {
+            ASSERT_TRUE(std::holds_alternative<LaunchRequest::Refused>(result)) << c.request;
+            EXPECT_EQ(std::get<LaunchRequest::Refused>(result).alert, QStringLiteral("Invalid Request URL."));
+        }
+    }
+}
+
+TEST(PageZoom, ScaleFromTheViewportAndTheZoomSetting)
+{
+    EXPECT_EQ(PageZoom::initialScale(QStringLiteral("width=device-width, initial-scale=1.0")), 1.0);
+    EXPECT_EQ(PageZoom::initialScale(QStringLiteral("initial-scale=2, width=device-width, initial-scale=0.5")), 0.5);
+    EXPECT_EQ(PageZoom::initialScale(QString()), 1.0) << "a page without a viewport";
+    EXPECT_EQ(PageZoom::initialScale(QStringLiteral("initial-scale=big")), 1.0);
+
+    KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
+    EXPECT_FALSE(PageZoom::zoomAfterLoad(1.0, p).has_value()) << "Zoom 100 never changes the scale";
+    p.intZoom = 150;
+    EXPECT_EQ(PageZoom::zoomAfterLoad(1.0, p).value_or(0), 1.5);
+    EXPECT_TRUE(PageZoom::viewportScript(1.0, p).contains(QStringLiteral("initial-scale=1.5, maximum-scale=10.0, user-scalable=yes")));
+    EXPECT_TRUE(PageZoom::committedScript(p).isEmpty());
+    p.zoomEnable = false;
+    EXPECT_FALSE(PageZoom::zoomAfterLoad(1.0, p).has_value());
+    EXPECT_TRUE(PageZoom::viewportScript(1.0, p).contains(QStringLiteral("initial-scale=1.0, maximum-scale=10.0, user-scalable=no")));
+    EXPECT_TRUE(PageZoom::committedScript(p).contains(QStringLiteral("user-scalable=no")));
+}
+
+TEST(LoadError, EngineCodesMapToTheRecoveryCodes)
+{
+    const struct {
+        int domain;
+        int code;
+        LoadError::Kind kind;
+        int mapped;
+        const char* errorDomain;
+    } cases[] = {
+        {2, -106, LoadError::Kind::NotConnected, -1009, "NSURLErrorDomain"},
+        {6, -105, LoadError::Kind::CannotFindHost, -1003, "NSURLErrorDomain"},
+        {2, -102, LoadError::Kind::CannotConnect, -1004, "NSURLErrorDomain"},
+        {2, -118, LoadError::Kind::TimedOut, -1001, "NSURLErrorDomain"},
+        {1, -302, LoadError::Kind::UnsupportedURL, -1002, "NSURLErrorDomain"},
+        {3, -202, LoadError::Kind::CertificateUntrusted, -1202, "NSURLErrorDomain"},
+        {3, -217, LoadError::Kind::CertificateUntrusted, -1202, "NSURLErrorDomain"},
+        {1, -3, LoadError::Kind::Cancelled, -999, "NSURLErrorDomain"},
+        {1, -27, LoadError::Kind::FrameLoadInterrupted, 102, "WebKitErrorDomain"},
+        {4, 404, LoadError::Kind::Other, 404, "QtWebEngine.4"},
+    };
+    for (const auto& c : cases) {
+        const LoadError e = LoadError::fromEngine(c.domain, c.code, QStringLiteral("text"));
+        EXPECT_EQ(e.kind, c.kind) << c.code;
+        EXPECT_EQ(e.code, c.mapped) << c.code;
+        EXPECT_EQ(e.domain, QString::fromLatin1(c.errorDomain)) << c.code;
+    }
+}
+
+TEST(Toolbar, ItemsOverflowAndMenus)
+{
+    KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
+    p.enablePrintButton = true;
+    const QList<ToolbarItem> five = ToolbarLayout::listOutAvailableTabs(p);
+    EXPECT_EQ(tags(five), (QList<int>{0, 1, 2, 3, 4}));
+    const ToolbarLayout full = ToolbarLayout::fill(five);
+    EXPECT_EQ(tags(full.shown), (QList<int>{0, 1, 2, 6}));
+    EXPECT_EQ(tags(ToolbarLayout::overflowItems(five, full.arrForShowingTabName, {})), (QList<int>{3, 4}));
+    EXPECT_EQ(tags(ToolbarLayout::overflowItems(five, full.arrForShowingTabName, {ToolbarItem::Print})), (QList<int>{4}));
+
+    p.enablePrintButton = false;
+    const ToolbarLayout four = ToolbarLayout::fill(ToolbarLayout::listOutAvailableTabs(p));
+    EXPECT_EQ(tags(four.shown), (QList<int>{0, 1, 2, 4})) << "four items all shown, no More";
+    EXPECT_TRUE(four.arrForShowingTabName.isEmpty());
+
+    p.isAllowFileDownloadInDevice = true;
+    p.isAllowKeepDownloadHistory = true;
+    p.backImage = QStringLiteral("back.png");
+    const QList<ToolbarItem> withDownloads = ToolbarLayout::listOutAvailableTabs(p);
+    EXPECT_EQ(tags(withDownloads), (QList<int>{0, 1, 2, 4, 5}));
+    EXPECT_EQ(withDownloads.first().customImage, QStringLiteral("back.png"));
+    EXPECT_EQ(ToolbarLayout::pageMenuTitleKeys(p).last(), QStringLiteral("TEXT_DOWNLOADS"));
+    p.isAllowKeepDownloadHistory = false;
+    EXPECT_EQ(ToolbarLayout::pageMenuTitleKeys(p),
+              (QStringList{QStringLiteral("TEXT_HOME"), QStringLiteral("TEXT_REFRESH"), QStringLiteral("TEXT_BACK"), QStringLiteral("TEXT_STOP")}));
+}
+
+TEST_F(BrowserRulesTest, RefreshLockRestsFifteenSeconds)
+{
+    RefreshLock lock;
+    EXPECT_TRUE(lock.tryRun());
+    EXPECT_FALSE(lock.tryRun()) << "a second press at once";
+    clock.advance(14999ms);
+    EXPECT_FALSE(lock.tryRun());
+    clock.advance(1ms);
+    EXPECT_TRUE(lock.tryRun()) << "after 15 seconds";
+    lock.open();
+    EXPECT_TRUE(lock.tryRun()) << "a network gain opens it at once";
+}
