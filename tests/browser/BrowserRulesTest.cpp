@@ -1,3 +1,5 @@
+#include "browser/EngineFlags.h"
+#include "browser/ErrorRecovery.h"
 #include "browser/LaunchRequest.h"
 #include "browser/LoadError.h"
 #include "browser/PageZoom.h"
@@ -182,4 +184,55 @@ TEST_F(BrowserRulesTest, RefreshLockRestsFifteenSeconds)
     EXPECT_TRUE(lock.tryRun()) << "after 15 seconds";
     lock.open();
     EXPECT_TRUE(lock.tryRun()) << "a network gain opens it at once";
+}
+
+TEST(EngineFlags, DeveloperToolsAndOtherWaysOutAreStripped)
+{
+    const QStringList arguments = {QStringLiteral("korvel"), QStringLiteral("--home"), QStringLiteral("/k"),
+                                   QStringLiteral("--remote-debugging-port=9222"), QStringLiteral("--remote-debugging-port"),
+                                   QStringLiteral("9223"), QStringLiteral("-auto-open-devtools-for-tabs"),
+                                   QStringLiteral("--Disable-Web-Security"), QStringLiteral("--webEngineArgs")};
+    EXPECT_EQ(EngineFlags::sanitizedArguments(arguments),
+              (QStringList{QStringLiteral("korvel"), QStringLiteral("--home"), QStringLiteral("/k"), QStringLiteral("--webEngineArgs")}));
+    EXPECT_EQ(EngineFlags::sanitizedFlags(QStringLiteral("--no-sandbox --remote-debugging-port=1 --host-resolver-rules=\"MAP *.test 127.0.0.1, MAP * ~NOTFOUND\" --renderer-cmd-prefix=gdb")),
+              QStringLiteral("--no-sandbox --host-resolver-rules=\"MAP *.test 127.0.0.1, MAP * ~NOTFOUND\""));
+}
+
+TEST(ErrorRecovery, AlertsAndPagesForEachFailure)
+{
+    KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
+    allowedWebsite webError;
+    webError.url = QStringLiteral("http://errors.test/oops");
+    allowedWebsite fileError;
+    fileError.url = QStringLiteral("file:///docs/oops.html");
+    allowedWebsite onlyThis;
+    onlyThis.url = QStringLiteral("http://a.test/");
+    onlyThis.allowOnlyThis = true;
+    const auto failure = [](int code, std::optional<allowedWebsite> custom, bool fileExists = true,
+                            std::optional<allowedWebsite> selected = std::nullopt) {
+        LoadFailure f;
+        f.error = LoadError::fromEngine(2, code, QStringLiteral("It failed"));
+        f.errorPage = std::move(custom);
+        f.errorPageFileExists = fileExists;
+        f.selectedWebsite = std::move(selected);
+        return f;
+    };
+    const struct {
+        const char* name;
+        LoadFailure failure;
+        QStringList effects;
+    } cases[] = {
+        {"cancelled", failure(-3, webError), {}},
+        {"refused connection, no custom page", failure(-102, std::nullopt), {"alert: Error: It failed", "error-page"}},
+        {"unknown host, no custom page", failure(-105, std::nullopt), {"alert: Error: It failed", "error-page"}},
+        {"unknown host, custom web page", failure(-105, webError), {"alert: Error: It failed", "load: http://errors.test/oops"}},
+        {"offline with a custom web page: the built-in page", failure(-106, webError), {"alert: Error: It failed", "error-page"}},
+        {"offline with a custom file page", failure(-106, fileError), {"alert: Error: It failed", "load-file: file:///docs/oops.html"}},
+        {"custom file page missing", failure(-118, fileError, false), {"alert: Error: It failed", "error-page"}},
+        {"interrupted frame load", failure(-27, webError), {}},
+        {"interrupted frame load of an only-this site", failure(-27, webError, true, onlyThis),
+         {"alert: Error: It failed", "load: http://errors.test/oops"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(describe(ErrorRecovery::provisionalFailure(c.failure, p)), c.effects) << c.name;
 }

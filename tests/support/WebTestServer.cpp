@@ -1,0 +1,86 @@
+#include "tests/support/WebTestServer.h"
+
+#include <httplib.h>
+
+#include <thread>
+
+namespace korvel::test {
+
+WebTestServer& WebTestServer::shared()
+{
+    static WebTestServer server;
+    return server;
+}
+
+WebTestServer::WebTestServer()
+    : m_server(std::make_unique<httplib::Server>())
+{
+    m_server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+        Request seen;
+        seen.host = QString::fromStdString(request.get_header_value("Host")).section(QLatin1Char(':'), 0, 0);
+        seen.path = QString::fromStdString(request.path);
+        seen.userAgent = QString::fromStdString(request.get_header_value("User-Agent"));
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_requests.append(seen);
+        const auto page = m_pages.constFind(seen.path);
+        if (page == m_pages.constEnd()) {
+            response.status = 404;
+            response.set_content("<html><body>not found</body></html>", "text/html");
+            return;
+        }
+        response.status = page->status;
+        response.set_content(page->body.toStdString(), page->mimeType.toStdString());
+    });
+    m_port = m_server->bind_to_any_port("127.0.0.1");
+    std::thread([server = m_server.get()] { server->listen_after_bind(); }).detach();
+    while (!m_server->is_running())
+        std::this_thread::yield();
+}
+
+WebTestServer::~WebTestServer()
+{
+    m_server->stop();
+}
+
+QString WebTestServer::url(const QString& host, const QString& path) const
+{
+    return QStringLiteral("http://%1:%2%3").arg(host).arg(m_port).arg(path);
+}
+
+void WebTestServer::setPage(const QString& path, const Page& page)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_pages.insert(path, page);
+}
+
+QList<WebTestServer::Request> WebTestServer::requests() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_requests;
+}
+
+bool WebTestServer::sawHost(const QString& host) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const Request& r : m_requests) {
+        if (r.host == host)
+            return true;
+    }
+    return false;
+}
+
+void WebTestServer::clearRequests()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_requests.clear();
+}
+
+QByteArray webTestChromiumFlags(int port)
+{
+    Q_UNUSED(port);
+    // Every *.test host is this machine; anything else does not resolve, which is what the
+    // unknown-host tests need.
+    return QByteArrayLiteral("--no-sandbox --disable-gpu --host-resolver-rules=\"MAP *.test 127.0.0.1, MAP * ~NOTFOUND\"");
+}
+
+}  // namespace korvel::test

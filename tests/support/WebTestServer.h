@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+
+namespace httplib {
+class Server;
+}
+
+namespace korvel::test {
+
+// A real HTTP server on 127.0.0.1 for the web-engine tests. Test host names (allowed.test,
+// blocked.test, ...) resolve to it through the engine's host-resolver rules; pages are registered
+// per path, and every request is recorded so a test can tell that a refused address never arrived.
+class WebTestServer {
+public:
+    struct Request {
+        QString host;  // the Host header without the port
+        QString path;
+        QString userAgent;
+    };
+    struct Page {
+        QByteArray body;
+        QByteArray mimeType = "text/html";
+        int status = 200;
+    };
+
+    // The server shared by a test program, started before the engine so that its port can go into
+    // the engine's command line.
+    static WebTestServer& shared();
+
+    int port() const { return m_port; }
+    // "http://HOST:PORT/PATH"
+    QString url(const QString& host, const QString& path = QStringLiteral("/")) const;
+
+    void setPage(const QString& path, const Page& page);
+    void setPage(const QString& path, const QByteArray& html) { setPage(path, Page{html}); }
+    QList<Request> requests() const;
+    bool sawHost(const QString& host) const;
+    void clearRequests();
+
+    ~WebTestServer();
+
+private:
+    WebTestServer();
+
+    std::unique_ptr<httplib::Server> m_server;
+    int m_port = 0;
+    mutable std::mutex m_mutex;
+    QMap<QString, Page> m_pages;
+    QList<Request> m_requests;
+};
+
+// The engine's flags for the tests: test hosts on the server, no sandbox (tests run as root).
+QByteArray webTestChromiumFlags(int port);
+
+}  // namespace korvel::test
