@@ -1,0 +1,542 @@
+#include "browser/ui/KVWKViewController.h"
+
+#include "browser/ErrorRecovery.h"
+#include "browser/LaunchRequest.h"
+#include "browser/LoadError.h"
+#include "browser/PageZoom.h"
+#include "browser/ResponsePolicy.h"
+#include "browser/ui/KVWebPage.h"
+#include "browser/ui/KVWebView.h"
+#include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/UserAgentInterceptor.h"
+#include "log/KVLog.h"
+#include "log/KVLogBridge.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
+#include "platform/Timer.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/Toast.h"
+#include "policy/KVUtility.h"
+#include "policy/Utils.h"
+#include "settings/KVSettings.h"
+
+#include <QAuthenticator>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QVBoxLayout>
+#include <QWebEngineCertificateError>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineCookieStore>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+namespace korvel {
+
+namespace {
+
+using Kind = NavigationEffect::Kind;
+
+QPointer<KVWKViewController> lastWindow;
+
+KVSettings& settings()
+{
+    return KVSettings::getSettingsObject();
+}
+
+const KVBrowserPrefSettings& preferences()
+{
+    return settings().kvBrowPref;
+}
+
+struct Answer {
+    QString button;  // empty when the alert went without a button
+    QStringList fields;
+};
+
+// Shows `alert` and waits for it to go; the page that asked waits with it.
+Answer ask(Alert* alert, QWidget* over)
+{
+    Answer answer;
+    QEventLoop loop;
+    QObject::connect(alert, &Alert::finished, &loop, [&, alert](int index) {
+        answer.button = index >= 0 ? alert->buttonText(index) : QString();
+        for (int f = 0; f < alert->textFieldCount(); ++f)
+            answer.fields.append(alert->textFieldText(f));
+        loop.quit();
+    });
+    if (!alert->showOver(over))
+        return answer;
+    loop.exec();
+    return answer;
+}
+
+}  // namespace
+
+KVWKViewController::KVWKViewController(QWidget* parent)
+    : Screen(parent)
+    , m_services(NavigationServices::standard())
+{
+    lastWindow = this;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    connect(KorvelWebEngine::profile(), &QWebEngineProfile::downloadRequested, this,
+            &KVWKViewController::onDownloadRequested);
+}
+
+KVWKViewController::~KVWKViewController() = default;
+
+KVWKViewController* KVWKViewController::initWithWebsite(const std::optional<allowedWebsite>& website, QWidget* parent)
+{
+    auto* window = new KVWKViewController(parent);
+    window->m_state.selectedWebsite = website;
+    return window;
+}
+
+KVWKViewController* KVWKViewController::initWithWebsite(const allowedWebsite& website, const QString& externalURL,
+                                                        QWidget* parent)
+{
+    KVWKViewController* window = initWithWebsite(website, parent);
+    window->m_extURL = Utils::urlWithScheme(QUrl(externalURL));
+    return window;
+}
+
+KVWKViewController* KVWKViewController::getViewObject()
+{
+    return lastWindow.data();
+}
+
+WindowMode KVWKViewController::mode() const
+{
+    return preferences().useMultiTab ? WindowMode::Tabbed : WindowMode::SingleWindow;
+}
+
+void KVWKViewController::viewDidLoad()
+{
+    m_isFirstTimeLoad = true;
+    m_state.selectedCategoryId = 0;
+    m_state.firstToReload.reset();
+    Init();
+}
+
+void KVWKViewController::Init()
+{
+    const KVBrowserPrefSettings& p = preferences();
+    if (!m_view) {
+        m_view = new KVWebView(this);
+        m_view->setCopyPasteAllowed([] { return preferences().enableCopyPaste; });
+        m_page = new KVWebPage(this, false, m_view);
+        m_view->setPage(m_page);
+        layout()->addWidget(m_view);
+        connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
+        connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
+        connect(m_page, &QWebEnginePage::certificateError, this, &KVWKViewController::onCertificateError);
+        connect(m_page, &QWebEnginePage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
+        connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+            NavigationEffects effects;
+            if (preferences().allowContentBlocking
+                && Utils::checkBlockedKeyWordIsExistOrNot(url.toString(QUrl::FullyEncoded), true, preferences(), &effects)) {
+                perform(effects);
+                homeButtonPressed();
+            }
+        });
+    }
+    KorvelWebEngine::applySettings(m_page->settings(), p);
+    m_state.localServerPath = p.serverSwitchOnOFF ? QStringLiteral("127.0.0.1:8080") : QString();
+    applyUserAgent();
+
+    m_errorPage.reset();
+    for (const allowedWebsite& w : settings().allowedWebsites) {
+        if (w.errorPage) {
+            m_errorPage = w;
+            break;
+        }
+    }
+
+    if (m_state.selectedWebsite) {
+        const std::optional<QUrl> url = m_state.selectedWebsite->parsedURL();
+        const bool plainWebsite = url && !url->isLocalFile();
+        if (m_extURL && plainWebsite)
+            loadWebsite(*m_extURL);
+        else if (url)
+            loadWebsite(*url);
+        else
+            loadBuiltInErrorPage();
+    }
+}
+
+void KVWKViewController::applyUserAgent()
+{
+    const KVBrowserPrefSettings& p = preferences();
+    const bool custom = p.enableCustomUserAgentHeader && !p.customUserAgentHeader.isEmpty();
+    KorvelWebEngine::interceptor()->setUserAgent(custom ? p.customUserAgentHeader.toUtf8() : QByteArray());
+}
+
+bool KVWKViewController::isFileURLAllowed(const QUrl& url) const
+{
+    const QString name = KVUtility::lastPathComponent(url);
+    for (const allowedWebsite& w : settings().allowedWebsites) {
+        const std::optional<QUrl> wURL = w.parsedURL();
+        if (wURL && wURL->isLocalFile() && KVUtility::lastPathComponent(*wURL) == name)
+            return true;
+    }
+    return false;
+}
+
+void KVWKViewController::loadWebsite(const QUrl& url)
+{
+    if (url.isLocalFile()) {
+        const std::optional<QUrl> local = KVUtility::getURLFromString(KVUtility::lastPathComponent(url));
+        if (isFileURLAllowed(url) && local && QFileInfo::exists(local->toLocalFile()))
+            m_view->load(*local);
+        else
+            loadBuiltInErrorPage();
+        return;
+    }
+    m_view->load(url);
+}
+
+void KVWKViewController::loadBuiltInErrorPage()
+{
+    m_view->load(QUrl::fromLocalFile(m_services.errorPageFile));
+}
+
+bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool linkActivated, bool isMainFrame,
+                                          bool opensNewWindow)
+{
+    Q_UNUSED(isMainFrame);
+    NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow};
+    const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
+    perform(decision.effects);
+    if (decision.verdict == Verdict::Cancel)
+        return false;
+    if (!opensNewWindow)
+        return true;
+
+    // The page's new window, allowed by the policy: where it opens is the pop-up preferences' say.
+    const KVBrowserPrefSettings& p = preferences();
+    if (p.allowPopup && p.allowPopupInSameWindow) {
+        QMetaObject::invokeMethod(this, [this, url] { m_view->load(url); }, Qt::QueuedConnection);
+        return false;
+    }
+    if (p.allowPopup) {
+        closeActiveWebView();
+        m_popup = new KVWebView(this);
+        m_popup->setPage(page);
+        page->setParent(m_popup);
+        m_popup->setGeometry(rect().adjusted(25, 25, -25, -25));
+        m_popup->show();
+        return true;
+    }
+    if (mode() == WindowMode::Tabbed) {
+        NotificationCenter::defaultCenter().post(QStringLiteral("createCell"), nullptr, {{QStringLiteral("url"), url}});
+        return false;
+    }
+    if (p.makeToast)
+        showToast(QStringLiteral("Popups are blocked!"), NavigationEffect::Place::WindowView);
+    return false;
+}
+
+QWebEnginePage* KVWKViewController::createPopupPage()
+{
+    // A page to receive the new window's first navigation, which decides where (and whether) it opens.
+    auto* page = new KVWebPage(this, true, this);
+    connect(page, &QWebEnginePage::windowCloseRequested, this, &KVWKViewController::closeActiveWebView);
+    return page;
+}
+
+void KVWKViewController::closeActiveWebView()
+{
+    if (m_popup) {
+        m_popup->hide();
+        m_popup->deleteLater();
+        m_popup.clear();
+    }
+}
+
+void KVWKViewController::perform(const NavigationEffects& effects)
+{
+    for (const NavigationEffect& effect : effects) {
+        switch (effect.kind) {
+        case Kind::Toast:
+            showToast(effect.text, effect.place);
+            break;
+        case Kind::Alert:
+            showAlert(effect.category, effect.text, effect.seconds);
+            break;
+        case Kind::Log:
+            KVLogBridge::sharedInstance().createLogWithCategory(effect.category, effect.text);
+            break;
+        case Kind::PostNotification:
+            NotificationCenter::defaultCenter().post(effect.text);
+            break;
+        case Kind::Home:
+        case Kind::PopToRootAndDisappear:
+            QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+            break;
+        case Kind::LoadRequest:
+            QMetaObject::invokeMethod(this, [this, url = effect.url] { m_view->load(url); }, Qt::QueuedConnection);
+            break;
+        case Kind::LoadHTML:
+            QMetaObject::invokeMethod(this, [this, e = effect] { m_view->setHtml(e.text, e.url); }, Qt::QueuedConnection);
+            break;
+        case Kind::LoadFile:
+            QMetaObject::invokeMethod(this, [this, url = effect.url] { m_view->load(url); }, Qt::QueuedConnection);
+            break;
+        case Kind::LoadErrorPage:
+            QMetaObject::invokeMethod(this, &KVWKViewController::loadBuiltInErrorPage, Qt::QueuedConnection);
+            break;
+        case Kind::OpenReader:
+            Q_EMIT readerRequested(effect.url);
+            break;
+        case Kind::ShowFile:
+            Q_EMIT fileOffered(effect.url);
+            break;
+        case Kind::StartDownload:
+            Q_EMIT downloadRequested(effect.url);
+            break;
+        case Kind::RecordDownload:
+            recordDownload(effect.url);
+            break;
+        case Kind::LaunchApp:
+            embedWithWebToLaunchApp(effect.text);
+            break;
+        case Kind::StopLoading:
+            m_view->stop();
+            break;
+        case Kind::EvaluateScript:
+            m_page->runJavaScript(effect.text);
+            break;
+        case Kind::CloseActiveWebView:
+            closeActiveWebView();
+            break;
+        case Kind::RetryFailedPage:
+            QMetaObject::invokeMethod(this, &KVWKViewController::errorRefreshButtonPressed, Qt::QueuedConnection);
+            break;
+        case Kind::PopWindow:
+            if (NavigationStack* stack = navigationStack())
+                stack->pop(effect.flag ? NavigationStack::Animation::Animated : NavigationStack::Animation::None);
+            break;
+        case Kind::OpenExternally:
+        case Kind::PushTransitionFromLeft:
+        case Kind::LoadVisibleWebSites:
+        case Kind::ResetIdleTimer:
+        case Kind::HomePageBars:
+        case Kind::FileBars:
+        case Kind::WindowBars:
+        case Kind::DisableTouches:
+            // Tabs, bars, the idle timer and other applications are not part of this window yet.
+            break;
+        }
+    }
+}
+
+void KVWKViewController::homeButtonPressed()
+{
+    if (!m_homeLock.tryRun())
+        return;
+    if (mode() == WindowMode::SingleWindow) {
+        if (NavigationStack* stack = navigationStack())
+            stack->popToRoot(NavigationStack::Animation::None);
+        singleTabwillDisappear();
+    }
+    Q_EMIT homeRequested();
+}
+
+void KVWKViewController::singleTabwillDisappear()
+{
+    closeActiveWebView();
+    const KVBrowserPrefSettings& p = preferences();
+    if (p.privateBrowsing) {
+        KorvelWebEngine::profile()->cookieStore()->deleteAllCookies();
+        KorvelWebEngine::profile()->clearAllVisitedLinks();
+    }
+    if (p.offlineBrowsingCache) {
+        KorvelWebEngine::profile()->clearHttpCache();
+        KVLog(QStringLiteral("Webview"), QStringLiteral("Cache cleaned"));
+    }
+    if (m_view)
+        m_view->load(QUrl(QStringLiteral("about:blank")));
+}
+
+void KVWKViewController::errorRefreshButtonPressed()
+{
+    if (!m_state.firstToReload || !m_errorRefreshLock.tryRun())
+        return;
+    if (preferences().enableRefreshOnError) {
+        loadWebsite(*m_state.firstToReload);
+    } else if (m_state.selectedWebsite) {
+        if (const std::optional<QUrl> url = m_state.selectedWebsite->parsedURL())
+            loadWebsite(KVUtility::appendDocDirectoryPathIfFileURL(*url));
+    }
+}
+
+void KVWKViewController::pageFinishedSteps(bool ok)
+{
+    const KVBrowserPrefSettings& p = preferences();
+    if (!p.enableCopyPaste) {
+        m_page->runJavaScript(QStringLiteral("document.documentElement.style.webkitUserSelect='none';"));
+        m_page->runJavaScript(QStringLiteral("document.documentElement.style.webkitTouchCallout='none';"));
+    }
+    QFile custom(Paths::resourceFile(QStringLiteral("customJS.js")));
+    if (custom.open(QIODevice::ReadOnly)) {
+        m_page->runJavaScript(QString::fromUtf8(custom.readAll()));
+        m_page->runJavaScript(QStringLiteral("if (typeof addCSS === 'function') { addCSS(); }"));
+    }
+    m_page->runJavaScript(
+        QStringLiteral("(function(){var v=document.getElementsByName('viewport')[0];return v?v.getAttribute('content'):'';})()"),
+        [this](const QVariant& viewport) {
+            const double scale = PageZoom::initialScale(viewport.toString());
+            const KVBrowserPrefSettings& prefs = preferences();
+            if (const std::optional<double> zoom = PageZoom::zoomAfterLoad(scale, prefs)) {
+                QPointer<KVWKViewController> self(this);
+                singleShot(std::chrono::milliseconds(300), this, [self, zoom] {
+                    if (self && self->m_view)
+                        self->m_view->setZoomFactor(*zoom);
+                });
+            }
+            m_page->runJavaScript(PageZoom::viewportScript(scale, prefs));
+        });
+    if (p.allowContentBlocking)
+        checkPageContentForKeywords();
+    Q_EMIT pageFinished(ok);
+}
+
+void KVWKViewController::checkPageContentForKeywords()
+{
+    m_page->runJavaScript(QStringLiteral("document.body ? document.body.innerHTML : ''"), [this](const QVariant& html) {
+        NavigationEffects effects;
+        if (Utils::checkBlockedKeyWordIsExistOrNot(html.toString(), false, preferences(), &effects)) {
+            perform(effects);
+            homeButtonPressed();
+        }
+    });
+}
+
+void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
+{
+    if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
+        return;
+    KVLog(QStringLiteral("debug"), QStringLiteral("didFailNavigation"));
+    KVLog(QStringLiteral("debug"), QStringLiteral("%d"), info.errorCode());
+    LoadFailure failure;
+    failure.error = LoadError::fromEngine(int(info.errorDomain()), info.errorCode(), info.errorString());
+    failure.selectedWebsite = m_state.selectedWebsite;
+    failure.errorPage = m_errorPage;
+    if (m_errorPage) {
+        if (const std::optional<QUrl> url = m_errorPage->parsedURL(); url && url->isLocalFile())
+            failure.errorPageFileExists = QFileInfo::exists(KVUtility::appendDocDirectoryPathIfFileURL(*url).toLocalFile());
+    }
+    if (m_state.selectedWebsite) {
+        if (const std::optional<QUrl> url = m_state.selectedWebsite->parsedURL(); url && url->isLocalFile()) {
+            failure.selectedFileURL = KVUtility::appendDocDirectoryPathIfFileURL(*url);
+            failure.selectedFileAvailable = isFileURLAllowed(*url) && QFileInfo::exists(failure.selectedFileURL.toLocalFile());
+        }
+    }
+    perform(ErrorRecovery::provisionalFailure(failure, preferences()));
+}
+
+void KVWKViewController::onDownloadRequested(QWebEngineDownloadRequest* download)
+{
+    if (download->page() != m_page)
+        return;
+    ResponseContext response;
+    response.mimeType = download->mimeType();
+    response.engineCanShow = false;
+    response.currentURL = download->url();
+    response.tabbed = mode() == WindowMode::Tabbed;
+    response.isFirstTimeLoad = m_isFirstTimeLoad;
+    const ResponseDecision decision = ResponsePolicy::decide(response, preferences());
+    // The engine never saves anything itself: files reach the device only through the downloader.
+    download->cancel();
+    m_isFirstTimeLoad = false;
+    perform(decision.effects);
+}
+
+void KVWKViewController::recordDownload(const QUrl& url)
+{
+    KVSettings& s = settings();
+    s.arrDownloadHistory.append(DownloadHistoryParam::initWithParams(KVUtility::lastPathComponent(url), url.toString(QUrl::FullyEncoded),
+                                                                     QString(QLatin1String("")), QString(QLatin1String("")), 0));
+    s.save();
+}
+
+void KVWKViewController::onCertificateError(const QWebEngineCertificateError& error)
+{
+    QWebEngineCertificateError copy = error;
+    if (preferences().ignoreSslWarnings)
+        copy.acceptCertificate();
+    else
+        copy.rejectCertificate();
+}
+
+void KVWKViewController::onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator)
+{
+    Q_UNUSED(url);
+    auto* alert = new Alert(QStringLiteral("Authentication Required"));
+    alert->addTextField(QStringLiteral("Login"), Alert::TextEntry::Plain);
+    alert->addTextField(QStringLiteral("Password"), Alert::TextEntry::Secure);
+    alert->addButton(QStringLiteral("Login"), Alert::Role::Default);
+    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    const Answer answer = ask(alert, this);
+    if (answer.button == QLatin1String("Login")) {
+        authenticator->setUser(answer.fields.value(0));
+        authenticator->setPassword(answer.fields.value(1));
+    } else {
+        *authenticator = QAuthenticator();
+    }
+}
+
+bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result)
+{
+    auto* alert = new Alert(message, m_view ? m_view->url().host() : QString());
+    switch (kind) {
+    case PageDialog::Alert:
+        alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
+        break;
+    case PageDialog::Confirm:
+        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
+        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+        break;
+    case PageDialog::Prompt:
+        alert->addTextField(QString(), Alert::TextEntry::Plain, defaultValue);
+        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
+        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+        break;
+    }
+    const Answer answer = ask(alert, this);
+    const bool ok = answer.button == QLatin1String("OK");
+    if (kind == PageDialog::Prompt && ok && result)
+        *result = answer.fields.value(0);
+    return ok;
+}
+
+void KVWKViewController::embedWithWebToLaunchApp(const QString& request)
+{
+    const auto target = LaunchRequest::parse(request);
+    if (const auto* refused = std::get_if<LaunchRequest::Refused>(&target)) {
+        showAlert(QStringLiteral("Alert"), refused->alert, 0);
+        return;
+    }
+    // No other application is started from the kiosk.
+    showAlert(QStringLiteral("Alert"), QStringLiteral("Application is not available. Please install."), 0);
+}
+
+void KVWKViewController::showToast(const QString& text, NavigationEffect::Place place)
+{
+    QWidget* over = place == NavigationEffect::Place::WebView && m_view ? static_cast<QWidget*>(m_view) : this;
+    makeToast(over, text);
+}
+
+void KVWKViewController::showAlert(const QString& title, const QString& text, int seconds)
+{
+    auto* alert = new Alert(title, text);
+    alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
+    if (seconds > 0)
+        alert->setAutoDismiss(std::chrono::seconds(seconds));
+    alert->showOver(this);
+}
+
+}  // namespace korvel

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "browser/RefreshLock.h"
+#include "platform/ui/Screen.h"
+#include "policy/NavigationPolicy.h"
+#include "settings/allowedWebsite.h"
+
+#include <QPointer>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <optional>
+
+class QWebEngineDownloadRequest;
+class QWebEngineLoadingInfo;
+class QWebEngineCertificateError;
+class QAuthenticator;
+
+namespace korvel {
+
+class KVWebPage;
+class KVWebView;
+class NavigationStack;
+
+// The browser window: one web view showing one allowed website and what is reached from it. Every
+// navigation is put to the navigation policy and the effects it returns are carried out here.
+class KVWKViewController : public Screen {
+    Q_OBJECT
+public:
+    enum class PageDialog { Alert, Confirm, Prompt };
+
+    static KVWKViewController* initWithWebsite(const std::optional<allowedWebsite>& website, QWidget* parent = nullptr);
+    static KVWKViewController* initWithWebsite(const allowedWebsite& website, const QString& externalURL,
+                                               QWidget* parent = nullptr);
+    // The window created last; nullptr when it is gone.
+    static KVWKViewController* getViewObject();
+
+    ~KVWKViewController() override;
+
+    void viewDidLoad() override;
+    // Configures the web view from the preferences and loads the website.
+    void Init();
+
+    KVWebView* webView() const { return m_view; }
+    BrowserWindowState& windowState() { return m_state; }
+    NavigationServices& services() { return m_services; }
+    const std::optional<allowedWebsite>& selectedWebsite() const { return m_state.selectedWebsite; }
+
+    // The page's question "may I go there?"; carries out the decision's effects.
+    bool decideNavigation(KVWebPage* page, const QUrl& url, bool linkActivated, bool isMainFrame, bool opensNewWindow);
+    QWebEnginePage* createPopupPage();
+    // Shows a page dialog and waits for the answer; `result` receives a prompt's text.
+    bool runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result);
+
+    void perform(const NavigationEffects& effects);
+    void homeButtonPressed();
+    void errorRefreshButtonPressed();
+    void closeActiveWebView();
+    bool isFileURLAllowed(const QUrl& url) const;
+    QWebEngineView* popupView() const { return m_popup; }
+
+Q_SIGNALS:
+    // The Home action left the window (the shell shows the home screen).
+    void homeRequested();
+    void readerRequested(const QUrl& document);
+    void fileOffered(const QUrl& file);
+    void downloadRequested(const QUrl& url);
+    void pageFinished(bool ok);
+
+private:
+    explicit KVWKViewController(QWidget* parent);
+
+    void loadWebsite(const QUrl& url);
+    void loadBuiltInErrorPage();
+    void applyUserAgent();
+    void pageFinishedSteps(bool ok);
+    void checkPageContentForKeywords();
+    void onLoadingChanged(const QWebEngineLoadingInfo& info);
+    void onDownloadRequested(QWebEngineDownloadRequest* download);
+    void onCertificateError(const QWebEngineCertificateError& error);
+    void onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator);
+    void embedWithWebToLaunchApp(const QString& request);
+    void showToast(const QString& text, NavigationEffect::Place place);
+    void showAlert(const QString& title, const QString& text, int seconds);
+    void singleTabwillDisappear();
+    void recordDownload(const QUrl& url);
+    WindowMode mode() const;
+
+    KVWebView* m_view = nullptr;
+    KVWebPage* m_page = nullptr;
+    QPointer<QWebEngineView> m_popup;
+    NavigationPolicy m_policy;
+    BrowserWindowState m_state;
+    NavigationServices m_services;
+    std::optional<QUrl> m_extURL;
+    std::optional<allowedWebsite> m_errorPage;
+    bool m_isFirstTimeLoad = true;
+    RefreshLock m_errorRefreshLock;
+    RefreshLock m_homeLock;
+};
+
+}  // namespace korvel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWebEnginePage>
+
+namespace korvel {
+
+class KVWKViewController;
+
+// A page of a browser window: every navigation, new window, page dialog and file chooser goes
+// through the window's rules.
+class KVWebPage final : public QWebEnginePage {
+    Q_OBJECT
+public:
+    // `opensNewWindow`: a page made for a page's request for a new window; its first navigation
+    // is decided as one.
+    KVWebPage(KVWKViewController* window, bool opensNewWindow, QObject* parent = nullptr);
+
+    bool isPopupCandidate() const { return m_opensNewWindow; }
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    QWebEnginePage* createWindow(WebWindowType type) override;
+    void javaScriptAlert(const QUrl& securityOrigin, const QString& message) override;
+    bool javaScriptConfirm(const QUrl& securityOrigin, const QString& message) override;
+    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& message, const QString& defaultValue,
+                          QString* result) override;
+    // No system file dialog ever opens from a page.
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles, const QStringList& acceptedMimeTypes) override;
+
+private:
+    KVWKViewController* m_window;
+    bool m_opensNewWindow;
+};
+
+}  // namespace korvel

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+
+class QWebEngineProfile;
+class QWebEngineSettings;
+
+namespace korvel {
+
+class UserAgentInterceptor;
+struct KVBrowserPrefSettings;
+
+// The kiosk's web engine: its schemes, its cleaned command line, its one profile and the settings
+// that keep the person at the device inside the permitted sites.
+class KorvelWebEngine {
+public:
+    // Registers the program's own "kvcallback" scheme; must run before the application object.
+    static void registerSchemes();
+    // Takes developer-tool and other dangerous switches out of QTWEBENGINE_CHROMIUM_FLAGS and
+    // QTWEBENGINE_REMOTE_DEBUGGING; returns the arguments without them. Before the application object.
+    static QStringList prepareEnvironment(const QStringList& arguments);
+
+    // The profile every window uses, created on first use with the request interceptor installed.
+    static QWebEngineProfile* profile();
+    static UserAgentInterceptor* interceptor();
+    // The engine settings of a window's page, from the preferences and the lockdown rules.
+    static void applySettings(QWebEngineSettings* settings, const KVBrowserPrefSettings& preferences);
+};
+
+}  // namespace korvel

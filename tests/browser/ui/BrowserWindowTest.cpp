@@ -1,0 +1,320 @@
+#include "browser/ui/KVWKViewController.h"
+#include "browser/ui/KVWebView.h"
+#include "log/KVLogger.h"
+#include "log/LogQuery.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/Toast.h"
+#include "settings/KVSettings.h"
+#include "tests/support/EventLoop.h"
+#include "tests/support/TestHome.h"
+#include "tests/support/WebTestServer.h"
+
+#include <QSignalSpy>
+#include <QLineEdit>
+#include <QTcpServer>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+
+#include <memory>
+
+using namespace korvel;
+using korvel::test::WebTestServer;
+
+namespace {
+
+class BrowserWindowTest : public test::TestHome {
+protected:
+    void SetUp() override
+    {
+        TestHome::SetUp();
+        KVLogger::createDatabase_Tables();
+        server().clearRequests();
+        server().setPage(QStringLiteral("/"), QByteArrayLiteral(
+            "<html><head><title>Start</title></head><body>"
+            "<a id='blocked' href='BLOCKED'>blocked</a> <a id='allowed' href='/second'>second</a>"
+            "</body></html>"));
+        server().setPage(QStringLiteral("/second"), QByteArrayLiteral("<html><head><title>Second</title></head><body>2</body></html>"));
+        stack = std::make_unique<NavigationStack>();
+        stack->resize(800, 600);
+        stack->show();
+    }
+
+    void TearDown() override
+    {
+        stack.reset();
+        TestHome::TearDown();
+    }
+
+    static WebTestServer& server() { return WebTestServer::shared(); }
+    static QString url(const char* host, const char* path = "/") { return server().url(QString::fromLatin1(host), QString::fromLatin1(path)); }
+
+    static allowedWebsite site(const QString& address)
+    {
+        allowedWebsite w;
+        w.url = address;
+        w.title = QStringLiteral("t");
+        return w;
+    }
+
+    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
+
+    // Opens a window for `address` (allowed) and waits for its page.
+    KVWKViewController* open(const QString& address)
+    {
+        if (settings().allowedWebsites.isEmpty())
+            settings().allowedWebsites = {site(address)};
+        KVWKViewController* window = KVWKViewController::initWithWebsite(site(address));
+        QSignalSpy finished(window, &KVWKViewController::pageFinished);
+        stack->push(window, NavigationStack::Animation::None);
+        EXPECT_TRUE(test::processEventsUntil([&] { return finished.count() > 0; }, 20000)) << qPrintable(address);
+        return window;
+    }
+
+    static QVariant evaluate(KVWKViewController* window, const QString& script)
+    {
+        QVariant result;
+        bool done = false;
+        window->webView()->page()->runJavaScript(script, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
+        test::processEventsUntil([&] { return done; }, 10000);
+        return result;
+    }
+
+    // Page dialogs wait for their answer inside the engine's call, so the answer must come from
+    // the event loop: a timer presses the button once the alert is up.
+    static void answerNextAlert(const QString& button, const QString& fieldText = QString())
+    {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, button, fieldText] {
+            Alert* alert = Alert::visibleAlert();
+            if (!alert)
+                return;
+            if (!fieldText.isNull())
+                alert->textField(0)->setText(fieldText);
+            lastAlertMessage() = alert->message();
+            poll->stop();
+            poll->deleteLater();
+            alert->dismissWithButton(alert->buttonIndex(button));
+        });
+        poll->start(20);
+    }
+
+    static QString& lastAlertMessage()
+    {
+        static QString message;
+        return message;
+    }
+
+    static bool toastShown(const QString& text)
+    {
+        for (Toast* toast : Toast::visibleToasts())
+            if (toast->text() == text)
+                return true;
+        return false;
+    }
+
+    static QStringList log(const QString& category)
+    {
+        QStringList lines;
+        for (const LogEntry& e : LogQuery{QStringList{category}, LogOrder::OldestFirst, {}}.run())
+            lines << e.event;
+        return lines;
+    }
+
+    std::unique_ptr<NavigationStack> stack;
+};
+
+}  // namespace
+
+TEST_F(BrowserWindowTest, AnAllowedSiteLoads)
+{
+    KVWKViewController* window = open(url("allowed.test"));
+    EXPECT_EQ(window->webView()->title(), QStringLiteral("Start"));
+    EXPECT_TRUE(server().sawHost(QStringLiteral("allowed.test")));
+    EXPECT_TRUE(log(QStringLiteral("Webview")).contains(QStringLiteral("Loading URL: ") + url("allowed.test")));
+}
+
+TEST_F(BrowserWindowTest, ARefusedAddressNeverReachesTheServer)
+{
+    const QString refused = url("blocked.test");
+    server().setPage(QStringLiteral("/"), QStringLiteral("<html><head><title>Start</title></head><body><a id='blocked' href='%1'>x</a></body></html>").arg(refused).toUtf8());
+    KVWKViewController* window = open(url("allowed.test"));
+    evaluate(window, QStringLiteral("document.getElementById('blocked').click()"));
+    ASSERT_TRUE(test::processEventsUntil([&] { return toastShown(QStringLiteral("Korvel blocked URL:") + refused); }));
+    EXPECT_FALSE(server().sawHost(QStringLiteral("blocked.test")));
+    EXPECT_TRUE(log(QStringLiteral("URL_action")).contains(QStringLiteral("URL_Blocked<%1>").arg(refused)));
+    EXPECT_EQ(window->webView()->title(), QStringLiteral("Start")) << "the page that was showing stays";
+}
+
+TEST_F(BrowserWindowTest, ATappedRefusedLinkWithAccessDeniedGoesHome)
+{
+    settings().kvBrowPref.accessDenied = true;
+    server().setPage(QStringLiteral("/"), QStringLiteral("<html><body><a id='blocked' href='%1'>x</a></body></html>").arg(url("blocked.test")).toUtf8());
+    KVWKViewController* window = open(url("allowed.test"));
+    QSignalSpy home(window, &KVWKViewController::homeRequested);
+    evaluate(window, QStringLiteral("document.getElementById('blocked').click()"));
+    ASSERT_TRUE(test::processEventsUntil([&] { return home.count() > 0; }));
+    EXPECT_TRUE(toastShown(QStringLiteral("Access Denied URL:") + url("blocked.test")));
+}
+
+TEST_F(BrowserWindowTest, AllowAllModeStillRefusesTheBlockedList)
+{
+    settings().kvBrowPref.allowAllWebsites = true;
+    settings().blockedWebsites = {blockedWebsite::initWithParams(QStringLiteral("http://blocked.test/"), WebsiteProtocol::Http, QStringLiteral("b"))};
+    KVWKViewController* window = open(url("allowed.test"));
+    window->webView()->load(QUrl(url("other.test", "/second")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Second"); }, 20000));
+    window->webView()->load(QUrl(url("m.blocked.test")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return toastShown(QStringLiteral("Access Denied for ") + url("m.blocked.test")); }));
+    EXPECT_FALSE(server().sawHost(QStringLiteral("m.blocked.test")));
+}
+
+TEST_F(BrowserWindowTest, PopupsFollowThePreferences)
+{
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body>start</body></html>"));
+    const QString popup = url("allowed.test", "/second");
+    const struct {
+        const char* name;
+        bool allowPopup;
+        bool sameWindow;
+    } cases[] = {{"same window", true, true}, {"pop-up view", true, false}, {"refused", false, false}};
+    for (const auto& c : cases) {
+        settings().kvBrowPref.allowPopup = c.allowPopup;
+        settings().kvBrowPref.allowPopupInSameWindow = c.sameWindow;
+        KVWKViewController* window = open(url("allowed.test"));
+        evaluate(window, QStringLiteral("window.open('%1')").arg(popup));
+        if (c.allowPopup && c.sameWindow) {
+            EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Second"); }, 20000)) << c.name;
+        } else if (c.allowPopup) {
+            EXPECT_TRUE(test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, 20000))
+                << c.name;
+        } else {
+            EXPECT_TRUE(test::processEventsUntil([&] { return toastShown(QStringLiteral("Popups are blocked")); })) << c.name;
+            EXPECT_EQ(window->popupView(), nullptr) << c.name;
+        }
+        stack->popToRoot(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+    }
+}
+
+TEST_F(BrowserWindowTest, PageDialogsAnswerThePage)
+{
+    KVWKViewController* window = open(url("allowed.test"));
+    const struct {
+        const char* script;
+        const char* button;
+        const char* fieldText;
+        QVariant expected;
+    } cases[] = {
+        {"window.r = confirm('Sure?'); 0", "OK", nullptr, QVariant(true)},
+        {"window.r = confirm('Sure?'); 0", "Cancel", nullptr, QVariant(false)},
+        {"window.r = prompt('Name?', 'def'); 0", "OK", "Ada", QVariant(QStringLiteral("Ada"))},
+        {"window.r = prompt('Name?', 'def'); 0", "Cancel", nullptr, QVariant()},
+        {"alert('Hello'); window.r = 'after'; 0", "Ok", nullptr, QVariant(QStringLiteral("after"))},
+    };
+    for (const auto& c : cases) {
+        answerNextAlert(QString::fromLatin1(c.button), c.fieldText ? QString::fromLatin1(c.fieldText) : QString());
+        evaluate(window, QString::fromLatin1(c.script));
+        EXPECT_EQ(lastAlertMessage(), QStringLiteral("allowed.test")) << "the dialog names the page's host";
+        const QVariant result = evaluate(window, QStringLiteral("window.r === null ? undefined : window.r"));
+        EXPECT_EQ(result, c.expected) << c.script << " " << c.button;
+    }
+}
+
+TEST_F(BrowserWindowTest, FailedLoadsEndOnTheErrorPageWithAnAlert)
+{
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    for (const QString& address : {QStringLiteral("http://127.0.0.1:%1/").arg(port), QStringLiteral("http://nohost.invalid/")}) {
+        settings().allowedWebsites = {site(address)};
+        KVWKViewController* window = KVWKViewController::initWithWebsite(site(address));
+        stack->push(window, NavigationStack::Animation::None);
+        ASSERT_TRUE(test::processEventsUntil([] { return Alert::visibleAlert() != nullptr; }, 20000)) << qPrintable(address);
+        EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("Error"));
+        Alert::visibleAlert()->dismissWithButton(Alert::visibleAlert()->buttonIndex(QStringLiteral("Ok")));
+        EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url().fileName() == QLatin1String("korvel_error.html"); }, 20000))
+            << qPrintable(address);
+        stack->popToRoot(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+    }
+}
+
+TEST_F(BrowserWindowTest, TheErrorRefreshRestsFifteenSeconds)
+{
+    KVWKViewController* window = open(url("allowed.test"));
+    window->windowState().firstToReload = QUrl(url("allowed.test", "/second"));
+    settings().kvBrowPref.enableRefreshOnError = true;
+    const auto loadsOfSecond = [] {
+        int n = 0;
+        for (const auto& r : server().requests())
+            n += r.path == QLatin1String("/second");
+        return n;
+    };
+    window->errorRefreshButtonPressed();
+    window->errorRefreshButtonPressed();
+    ASSERT_TRUE(test::processEventsUntil([&] { return loadsOfSecond() == 1; }, 20000));
+    clock.advance(std::chrono::seconds(14));
+    window->errorRefreshButtonPressed();
+    clock.advance(std::chrono::seconds(1));
+    window->errorRefreshButtonPressed();
+    ASSERT_TRUE(test::processEventsUntil([&] { return loadsOfSecond() == 2; }, 20000));
+    test::processEventsUntil([] { return false; }, 300);
+    EXPECT_EQ(loadsOfSecond(), 2);
+}
+
+TEST_F(BrowserWindowTest, TheCustomUserAgentReachesTheServer)
+{
+    settings().kvBrowPref.enableCustomUserAgentHeader = true;
+    settings().kvBrowPref.customUserAgentHeader = QStringLiteral("KorvelKiosk/1.0 (panel 7)");
+    open(url("allowed.test"));
+    ASSERT_FALSE(server().requests().isEmpty());
+    EXPECT_EQ(server().requests().last().userAgent, QStringLiteral("KorvelKiosk/1.0 (panel 7)"));
+}
+
+TEST_F(BrowserWindowTest, KeywordsInTheAddressOrThePageGoHome)
+{
+    settings().kvBrowPref.allowContentBlocking = true;
+    settings().kvBrowPref.strBlockedKeyWord = QStringLiteral("casino, poker");
+    server().setPage(QStringLiteral("/poker-night"), QByteArrayLiteral("<html><body>cards</body></html>"));
+    server().setPage(QStringLiteral("/news"), QByteArrayLiteral("<html><body>Visit our Casino tonight</body></html>"));
+    for (const char* path : {"/poker-night", "/news"}) {
+        settings().allowedWebsites = {site(url("allowed.test"))};
+        KVWKViewController* window = KVWKViewController::initWithWebsite(site(url("allowed.test", path)));
+        QSignalSpy home(window, &KVWKViewController::homeRequested);
+        stack->push(window, NavigationStack::Animation::None);
+        EXPECT_TRUE(test::processEventsUntil([&] { return home.count() > 0; }, 20000)) << path;
+        EXPECT_TRUE(toastShown(QStringLiteral("Access to this website has been blocked due to content filtering"))) << path;
+    }
+}
+
+TEST_F(BrowserWindowTest, LockdownSettingsAndMenus)
+{
+    KVWKViewController* window = open(url("allowed.test"));
+    QWebEngineSettings* s = window->webView()->page()->settings();
+    EXPECT_EQ(s->unknownUrlSchemePolicy(), QWebEngineSettings::DisallowUnknownUrlSchemes);
+    EXPECT_FALSE(s->testAttribute(QWebEngineSettings::NavigateOnDropEnabled));
+    EXPECT_FALSE(s->testAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls));
+    EXPECT_FALSE(s->testAttribute(QWebEngineSettings::PdfViewerEnabled));
+
+    settings().kvBrowPref.enableCopyPaste = false;
+    EXPECT_TRUE(window->webView()->contextActions().isEmpty());
+    settings().kvBrowPref.enableCopyPaste = true;
+    EXPECT_EQ(window->webView()->contextActions().size(), 4);
+
+    // A page asking for a permission is told no, without anyone being asked.
+    const QVariant permission = evaluate(window, QStringLiteral("Notification.requestPermission().then(p => window.p = p); 0"));
+    Q_UNUSED(permission);
+    EXPECT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("window.p || ''")).toString() == QLatin1String("denied"); }, 10000));
+
+    // Engine pages are refused even in allow-all mode.
+    settings().kvBrowPref.allowAllWebsites = true;
+    window->webView()->load(QUrl(QStringLiteral("chrome://version")));
+    EXPECT_TRUE(test::processEventsUntil([] { return toastShown(QStringLiteral("Korvel blocked URL:chrome://version/")); }))
+        << qPrintable(log(QStringLiteral("URL_action")).join(QLatin1Char('|'))) << " / " << qPrintable(window->webView()->url().toString());
+}

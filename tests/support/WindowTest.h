@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/ui/NavigationStack.h"
+#include "tests/support/TestHome.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include <memory>
+
+namespace korvel::test {
+
+// A shown 800 x 600 window on mock time, with immediate transitions.
+class WindowTest : public TestHome {
+protected:
+    void SetUp() override
+    {
+        TestHome::SetUp();
+        NavigationStack::setAnimationsEnabled(false);
+        window = std::make_unique<QWidget>();
+        window->resize(800, 600);
+        window->show();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        flushDeletes();
+        NavigationStack::setAnimationsEnabled(true);
+        TestHome::TearDown();
+    }
+
+    // Runs what was posted, deleteLater() included, without waiting for anything.
+    static void flushDeletes()
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::unique_ptr<QWidget> window;
+};
+
+}  // namespace korvel::test

@@ -1,0 +1,23 @@
+#include "browser/ui/KorvelWebEngine.h"
+#include "platform/ui/NavigationStack.h"
+#include "tests/support/WebTestServer.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// The engine tests: the local server starts first, so that the engine's command line can send the
+// test host names to it; then the real engine starts offscreen.
+int main(int argc, char** argv)
+{
+    korvel::test::WebTestServer& server = korvel::test::WebTestServer::shared();
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", korvel::test::webTestChromiumFlags(server.port()));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    korvel::KorvelWebEngine::registerSchemes();
+    QApplication application(argc, argv);
+    korvel::NavigationStack::setAnimationsEnabled(false);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
