@@ -5,6 +5,7 @@
 #include "browser/LoadError.h"
 #include "browser/PageZoom.h"
 #include "browser/ResponsePolicy.h"
+#include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -14,6 +15,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/Timer.h"
+#include "platform/ui/ActionSheet.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
@@ -22,12 +24,17 @@
 #include "settings/KVSettings.h"
 
 #include <QAuthenticator>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPushButton>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineDownloadRequest>
+#include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineCookieStore>
 #include <QWebEngineProfile>
@@ -134,6 +141,21 @@ void KVWKViewController::Init()
         connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
         connect(m_page, &QWebEnginePage::certificateError, this, &KVWKViewController::onCertificateError);
         connect(m_page, &QWebEnginePage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
+        connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
+            if (m_toolbar)
+                m_toolbar->setItemEnabled(ToolbarItem::Refresh, progress >= 100);
+        });
+        connect(m_page, &QWebEnginePage::printRequested, this, [this] {
+            if (preferences().enablePrintLinks)
+                printWebview();
+        });
+        connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            // Leaving the foreground stops sound and blanks the page; it is not restored on return.
+            if (state == Qt::ApplicationSuspended && m_view) {
+                pauseMedia();
+                m_view->load(QUrl(QStringLiteral("about:blank")));
+            }
+        });
         connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
             NavigationEffects effects;
             if (preferences().allowContentBlocking
@@ -146,6 +168,8 @@ void KVWKViewController::Init()
     KorvelWebEngine::applySettings(m_page->settings(), p);
     m_state.localServerPath = p.serverSwitchOnOFF ? QStringLiteral("127.0.0.1:8080") : QString();
     applyUserAgent();
+
+    buildToolbar();
 
     m_errorPage.reset();
     for (const allowedWebsite& w : settings().allowedWebsites) {
@@ -165,6 +189,193 @@ void KVWKViewController::Init()
         else
             loadBuiltInErrorPage();
     }
+}
+
+void KVWKViewController::buildToolbar()
+{
+    const KVBrowserPrefSettings& p = preferences();
+    if (!m_toolbar) {
+        m_toolbar = new BrowserToolbar(this);
+        layout()->addWidget(m_toolbar);
+        connect(m_toolbar, &BrowserToolbar::triggered, this, &KVWKViewController::onActionChosen);
+        auto* menu = new QPushButton(QStringLiteral("\u2630"), this);
+        menu->setFixedSize(56, 56);
+        connect(menu, &QPushButton::clicked, this, &KVWKViewController::menuButtonPressed);
+        m_menuButton = menu;
+    }
+    m_items = ToolbarLayout::listOutAvailableTabs(p);
+    const ToolbarLayout filled = ToolbarLayout::fill(m_items);
+    m_arrForShowingTabName = filled.arrForShowingTabName;
+    m_toolbar->setItems(filled.shown);
+    m_toolbar->setVisible(p.enableToolBar);
+    // The floating menu button is inert unless the menu is the chosen way to the page actions.
+    m_menuButton->setVisible(p.enableMenu);
+    m_menuButton->move(width() - m_menuButton->width() - 12, 12);
+    m_menuButton->raise();
+}
+
+void KVWKViewController::onActionChosen(int tag)
+{
+    switch (tag) {
+    case ToolbarItem::Back:
+        backButtonPressed();
+        break;
+    case ToolbarItem::Home:
+        homeButtonPressed();
+        break;
+    case ToolbarItem::Refresh:
+        refreshButtonPressed();
+        break;
+    case ToolbarItem::Print:
+        printButtonPressed();
+        break;
+    case ToolbarItem::Forward:
+        forwardButtonPressed();
+        break;
+    case ToolbarItem::Downloads:
+        goToDownloadHistoryView();
+        break;
+    case ToolbarItem::More:
+        openAllTabbarOptions();
+        break;
+    }
+}
+
+void KVWKViewController::openAllTabbarOptions()
+{
+    QList<int> disabled;
+    for (const ToolbarItem& item : m_items) {
+        if (m_toolbar->hasItem(item.tag) && !m_toolbar->isItemEnabled(item.tag))
+            disabled.append(item.tag);
+    }
+    if (!m_homeLock.isOpen())
+        disabled.append(ToolbarItem::Home);
+    auto* sheet = new ActionSheet(qtTrId("TEXT_KORVEL_MENU"));
+    sheet->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
+    for (const ToolbarItem& item : ToolbarLayout::overflowItems(m_items, m_arrForShowingTabName, disabled)) {
+        const int tag = item.tag;
+        sheet->addButton(qtTrId(item.titleKey.toLatin1().constData()), Alert::Role::Default,
+                         [this, tag](Alert&) { onActionChosen(tag); });
+    }
+    sheet->showOver(this);
+}
+
+void KVWKViewController::menuButtonPressed()
+{
+    auto* sheet = new ActionSheet(qtTrId("TEXT_KORVEL_MENU"));
+    sheet->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
+    const QStringList keys = ToolbarLayout::pageMenuTitleKeys(preferences());
+    for (const QString& key : keys) {
+        sheet->addButton(qtTrId(key.toLatin1().constData()), Alert::Role::Default, [this, key](Alert&) {
+            if (key == QLatin1String("TEXT_HOME")) {
+                homeButtonPressed();
+            } else if (key == QLatin1String("TEXT_REFRESH")) {
+                refreshButtonPressed();
+            } else if (key == QLatin1String("TEXT_STOP")) {
+                m_view->stop();
+            } else if (key == QLatin1String("TEXT_DOWNLOADS")) {
+                goToDownloadHistoryView();
+            } else if (m_view->history()->canGoBack()) {
+                m_view->back();
+            } else if (mode() == WindowMode::Tabbed || !m_state.selectedWebsite || m_state.selectedWebsite->categoryId == 0) {
+                homeButtonPressed();
+            } else if (NavigationStack* stack = navigationStack()) {
+                stack->pop(NavigationStack::Animation::None);
+            }
+        });
+    }
+    sheet->showOver(this);
+}
+
+void KVWKViewController::backButtonPressed()
+{
+    const bool tabbed = mode() == WindowMode::Tabbed;
+    const bool inCategory = m_state.selectedWebsite && m_state.selectedWebsite->categoryId != 0;
+    if (m_view->history()->canGoBack()) {
+        closeActiveWebView();
+        m_view->back();
+        if (!m_view->url().isLocalFile() && m_view->url().toString().endsWith(QLatin1String("homeWebPage.html"))
+            && m_state.selectedCategoryId == 0)
+            homeButtonPressed();
+        return;
+    }
+    if (m_view->url().isLocalFile() && !tabbed && inCategory) {
+        if (NavigationStack* stack = navigationStack())
+            stack->pop(NavigationStack::Animation::None);
+        return;
+    }
+    if (!m_view->url().isLocalFile() && !tabbed) {
+        // The first page of a window: leaving it is leaving the window, cleaned up as Home does.
+        singleTabwillDisappear();
+        if (NavigationStack* stack = navigationStack())
+            stack->pop(NavigationStack::Animation::Animated);
+        return;
+    }
+    homeButtonPressed();
+}
+
+void KVWKViewController::forwardButtonPressed()
+{
+    if (!m_view->history()->canGoForward())
+        return;
+    closeActiveWebView();
+    m_view->forward();
+}
+
+void KVWKViewController::refreshButtonPressed()
+{
+    closeActiveWebView();
+    m_view->reload();
+    if (m_toolbar)
+        m_toolbar->setItemEnabled(ToolbarItem::Refresh, false);
+}
+
+void KVWKViewController::printButtonPressed()
+{
+    printWebview();
+}
+
+void KVWKViewController::goToDownloadHistoryView()
+{
+    Q_EMIT downloadHistoryRequested();
+}
+
+void KVWKViewController::printWebview()
+{
+    QWebEngineView* printed = m_popup ? m_popup.data() : static_cast<QWebEngineView*>(m_view);
+    const QString job = m_view->url().toString(QUrl::FullyEncoded);
+    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request for Webpage: %@"), job);
+    // Without a print service on the device the page is kept as a PDF file in the documents
+    // directory, where the administrator can collect it.
+    const QString path = Paths::documentsDirectory() + QStringLiteral("/Print ")
+                         + Clock::instance().now().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")) + QStringLiteral(".pdf");
+    connect(printed->page(), &QWebEnginePage::pdfPrintingFinished, this,
+            [this, path](const QString& file, bool success) {
+                if (file != path)
+                    return;
+                if (success) {
+                    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));
+                    Q_EMIT printedToFile(path);
+                    return;
+                }
+                showAlert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"), 0);
+                KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"),
+                      QStringLiteral("QtWebEngine"), 0u);
+            },
+            Qt::SingleShotConnection);
+    printed->page()->printToPdf(path, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+}
+
+void KVWKViewController::pauseMedia()
+{
+    static const QString videos = QStringLiteral(
+        "var vids = document.getElementsByTagName('video'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
+    static const QString audios = QStringLiteral(
+        "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
+    m_page->runJavaScript(videos);
+    m_page->runJavaScript(audios);
+    if (m_popup)
+        m_popup->page()->runJavaScript(videos);
 }
 
 void KVWKViewController::applyUserAgent()
@@ -337,6 +548,14 @@ void KVWKViewController::homeButtonPressed()
 {
     if (!m_homeLock.tryRun())
         return;
+    if (m_toolbar) {
+        m_toolbar->setItemEnabled(ToolbarItem::Home, false);
+        QPointer<BrowserToolbar> bar(m_toolbar);
+        singleShot(std::chrono::seconds(15), this, [bar] {
+            if (bar)
+                bar->setItemEnabled(ToolbarItem::Home, true);
+        });
+    }
     if (mode() == WindowMode::SingleWindow) {
         if (NavigationStack* stack = navigationStack())
             stack->popToRoot(NavigationStack::Animation::None);
@@ -347,6 +566,7 @@ void KVWKViewController::homeButtonPressed()
 
 void KVWKViewController::singleTabwillDisappear()
 {
+    pauseMedia();
     closeActiveWebView();
     const KVBrowserPrefSettings& p = preferences();
     if (p.privateBrowsing) {

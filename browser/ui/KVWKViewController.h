@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/RefreshLock.h"
+#include "browser/ToolbarItem.h"
 #include "platform/ui/Screen.h"
 #include "policy/NavigationPolicy.h"
 #include "settings/allowedWebsite.h"
@@ -19,6 +20,7 @@ class QAuthenticator;
 
 namespace korvel {
 
+class BrowserToolbar;
 class KVWebPage;
 class KVWebView;
 class NavigationStack;
@@ -55,6 +57,16 @@ public:
 
     void perform(const NavigationEffects& effects);
     void homeButtonPressed();
+    void backButtonPressed();
+    void forwardButtonPressed();
+    void refreshButtonPressed();
+    void printButtonPressed();
+    void goToDownloadHistoryView();
+    // The overflow menu of a full toolbar, and the page menu of the floating menu button.
+    void openAllTabbarOptions();
+    void menuButtonPressed();
+    BrowserToolbar* toolbar() const { return m_toolbar; }
+    QWidget* menuButton() const { return m_menuButton; }
     void errorRefreshButtonPressed();
     void closeActiveWebView();
     bool isFileURLAllowed(const QUrl& url) const;
@@ -64,6 +76,9 @@ Q_SIGNALS:
     // The Home action left the window (the shell shows the home screen).
     void homeRequested();
     void readerRequested(const QUrl& document);
+    void downloadHistoryRequested();
+    // A page was printed into this PDF file (when no printer is set up).
+    void printedToFile(const QString& path);
     void fileOffered(const QUrl& file);
     void downloadRequested(const QUrl& url);
     void pageFinished(bool ok);
@@ -84,6 +99,10 @@ private:
     void showToast(const QString& text, NavigationEffect::Place place);
     void showAlert(const QString& title, const QString& text, int seconds);
     void singleTabwillDisappear();
+    void buildToolbar();
+    void pauseMedia();
+    void printWebview();
+    void onActionChosen(int tag);
     void recordDownload(const QUrl& url);
     WindowMode mode() const;
 
@@ -98,6 +117,10 @@ private:
     bool m_isFirstTimeLoad = true;
     RefreshLock m_errorRefreshLock;
     RefreshLock m_homeLock;
+    BrowserToolbar* m_toolbar = nullptr;
+    QWidget* m_menuButton = nullptr;
+    QList<ToolbarItem> m_items;
+    QStringList m_arrForShowingTabName;
 };
 
 }  // namespace korvel

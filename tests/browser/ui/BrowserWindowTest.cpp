@@ -1,4 +1,5 @@
 #include "browser/ui/KVWKViewController.h"
+#include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/KVWebView.h"
 #include "log/KVLogger.h"
 #include "log/LogQuery.h"
@@ -11,9 +12,11 @@
 #include "tests/support/WebTestServer.h"
 
 #include <QSignalSpy>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTcpServer>
 #include <QTimer>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 
@@ -317,4 +320,62 @@ TEST_F(BrowserWindowTest, LockdownSettingsAndMenus)
     window->webView()->load(QUrl(QStringLiteral("chrome://version")));
     EXPECT_TRUE(test::processEventsUntil([] { return toastShown(QStringLiteral("Korvel blocked URL:chrome://version/")); }))
         << qPrintable(log(QStringLiteral("URL_action")).join(QLatin1Char('|'))) << " / " << qPrintable(window->webView()->url().toString());
+}
+
+TEST_F(BrowserWindowTest, ToolbarActions)
+{
+    settings().kvBrowPref.enablePrintButton = true;
+    settings().kvBrowPref.backImage = QStringLiteral("missing-back.png");
+    KVWKViewController* window = open(url("allowed.test"));
+    BrowserToolbar* bar = window->toolbar();
+    EXPECT_EQ(bar->tags(), (QList<int>{ToolbarItem::Back, ToolbarItem::Home, ToolbarItem::Refresh, ToolbarItem::More}));
+    EXPECT_TRUE(BrowserToolbar::imageFileFor(ToolbarItem{ToolbarItem::Back, {}, {}, QStringLiteral("missing-back.png")}).isEmpty())
+        << "a custom image that does not load falls back to the built-in one";
+
+    // The overflow menu offers what the full bar could not show.
+    bar->trigger(ToolbarItem::More);
+    ASSERT_NE(Alert::visibleAlert(), nullptr);
+    Alert* sheet = Alert::visibleAlert();
+    QStringList offered;
+    for (int i = 0; i < sheet->buttonCount(); ++i)
+        offered << sheet->buttonText(i);
+    EXPECT_TRUE(offered.contains(QStringLiteral("TEXT_PRINT")));
+    EXPECT_TRUE(offered.contains(QStringLiteral("TEXT_FORWARD")));
+    EXPECT_FALSE(offered.contains(QStringLiteral("TEXT_BACK")));
+    sheet->dismissWithButton(sheet->buttonIndex(QStringLiteral("TEXT_CANCEL")));
+
+    // Back goes back through the page's history first.
+    window->webView()->load(QUrl(url("allowed.test", "/second")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Second"); }, 20000));
+    EXPECT_TRUE(window->webView()->history()->canGoBack());
+    EXPECT_TRUE(bar->isItemEnabled(ToolbarItem::Back));
+    bar->trigger(ToolbarItem::Back);
+    ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Start"); }, 20000));
+
+    // Home runs once in 15 seconds.
+    QSignalSpy home(window, &KVWKViewController::homeRequested);
+    bar->trigger(ToolbarItem::Home);
+    bar->trigger(ToolbarItem::Home);
+    window->homeButtonPressed();
+    test::processEventsUntil([] { return false; }, 100);
+    EXPECT_EQ(home.count(), 1);
+    EXPECT_FALSE(bar->isItemEnabled(ToolbarItem::Home));
+    clock.advance(std::chrono::seconds(15));
+    EXPECT_TRUE(bar->isItemEnabled(ToolbarItem::Home));
+}
+
+TEST_F(BrowserWindowTest, ThePagesOwnPrintCallPrints)
+{
+    settings().kvBrowPref.enablePrintLinks = true;
+    KVWKViewController* window = open(url("allowed.test"));
+    QSignalSpy printed(window, &KVWKViewController::printedToFile);
+    evaluate(window, QStringLiteral("window.print(); 0"));
+    ASSERT_TRUE(test::processEventsUntil([&] { return printed.count() > 0; }, 20000));
+    EXPECT_TRUE(QFileInfo(printed.first().first().toString()).size() > 0);
+    EXPECT_TRUE(log(QStringLiteral("Webview")).contains(QStringLiteral("Print Result! Job Successful!")));
+
+    settings().kvBrowPref.enablePrintLinks = false;
+    evaluate(window, QStringLiteral("window.print(); 0"));
+    test::processEventsUntil([] { return false; }, 500);
+    EXPECT_EQ(printed.count(), 1) << "with print links off the page's call does nothing";
 }

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/ReachabilityBackend.h"
+#include "platform/Timer.h"
+
+#include <QString>
+
+#include <chrono>
+
+class QTcpSocket;
+
+namespace korvel {
+
+// Readings from opening a TCP connection to the host every period, for systems where no network
+// information backend loads (no NetworkManager). Reachable when the connection opens within the
+// timeout. Period and timeout run on the Clock, so tests drive them with mock time.
+class ProbeReachabilityBackend final : public ReachabilityBackend {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds defaultPeriod{std::chrono::seconds(10)};
+    static constexpr std::chrono::milliseconds defaultTimeout{std::chrono::seconds(5)};
+
+    explicit ProbeReachabilityBackend(QString host, quint16 port = 443,
+                                      std::chrono::milliseconds period = defaultPeriod,
+                                      std::chrono::milliseconds timeout = defaultTimeout,
+                                      QObject* parent = nullptr);
+    ~ProbeReachabilityBackend() override;
+
+    // Nothing is known before the first probe has ended.
+    std::optional<NetworkStatus> status() const override { return m_status; }
+    // Probes at once, then every period.
+    void start() override;
+    void stop() override;
+
+private:
+    void probe();
+    void finish(NetworkStatus result);
+    void dropSocket();
+
+    const QString m_host;
+    const quint16 m_port;
+    const std::chrono::milliseconds m_period;
+    const std::chrono::milliseconds m_timeout;
+    Timer m_periodTimer;
+    Timer m_timeoutTimer;
+    QTcpSocket* m_socket = nullptr;  // the probe under way
+    std::optional<NetworkStatus> m_status;
+};
+
+}  // namespace korvel

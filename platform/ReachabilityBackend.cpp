@@ -1,0 +1,7 @@
+#include "platform/ReachabilityBackend.h"
+
+namespace korvel {
+
+ReachabilityBackend::~ReachabilityBackend() = default;
+
+}  // namespace korvel
