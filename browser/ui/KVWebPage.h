@@ -16,6 +16,8 @@ public:
     KVWebPage(KVWKViewController* window, bool opensNewWindow, QObject* parent = nullptr);
 
     bool isPopupCandidate() const { return m_opensNewWindow; }
+    // No system file dialog ever opens from a page: the answer is always "no file".
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles, const QStringList& acceptedMimeTypes) override;
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -24,8 +26,6 @@ protected:
     bool javaScriptConfirm(const QUrl& securityOrigin, const QString& message) override;
     bool javaScriptPrompt(const QUrl& securityOrigin, const QString& message, const QString& defaultValue,
                           QString* result) override;
-    // No system file dialog ever opens from a page.
-    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles, const QStringList& acceptedMimeTypes) override;
 
 private:
     KVWKViewController* m_window;

@@ -20,12 +20,19 @@ WebTestServer::WebTestServer()
         seen.host = QString::fromStdString(request.get_header_value("Host")).section(QLatin1Char(':'), 0, 0);
         seen.path = QString::fromStdString(request.path);
         seen.userAgent = QString::fromStdString(request.get_header_value("User-Agent"));
+        seen.authorization = QString::fromStdString(request.get_header_value("Authorization"));
         std::lock_guard<std::mutex> lock(m_mutex);
         m_requests.append(seen);
         const auto page = m_pages.constFind(seen.path);
         if (page == m_pages.constEnd()) {
             response.status = 404;
             response.set_content("<html><body>not found</body></html>", "text/html");
+            return;
+        }
+        if (!page->requiredAuthorization.isEmpty() && seen.authorization.toUtf8() != page->requiredAuthorization) {
+            response.status = 401;
+            response.set_header("WWW-Authenticate", "Basic realm=\"kiosk\"");
+            response.set_content("<html><body>who are you</body></html>", "text/html");
             return;
         }
         response.status = page->status;

@@ -23,11 +23,14 @@ public:
         QString host;  // the Host header without the port
         QString path;
         QString userAgent;
+        QString authorization;
     };
     struct Page {
         QByteArray body;
         QByteArray mimeType = "text/html";
         int status = 200;
+        // When set, requests without this Authorization header get 401 and a Basic challenge.
+        QByteArray requiredAuthorization;
     };
 
     // The server shared by a test program, started before the engine so that its port can go into

@@ -1,6 +1,8 @@
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/BrowserToolbar.h"
+#include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
+#include "browser/ui/KorvelWebEngine.h"
 #include "log/KVLogger.h"
 #include "log/LogQuery.h"
 #include "platform/ui/Alert.h"
@@ -20,6 +22,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 
+#include <functional>
 #include <memory>
 
 using namespace korvel;
@@ -89,15 +92,18 @@ protected:
 
     // Page dialogs wait for their answer inside the engine's call, so the answer must come from
     // the event loop: a timer presses the button once the alert is up.
-    static void answerNextAlert(const QString& button, const QString& fieldText = QString())
+    static void answerNextAlert(const QString& button, const QString& fieldText = QString(),
+                                const std::function<void(Alert*)>& fill = nullptr)
     {
         auto* poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, button, fieldText] {
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, button, fieldText, fill] {
             Alert* alert = Alert::visibleAlert();
             if (!alert)
                 return;
             if (!fieldText.isNull())
                 alert->textField(0)->setText(fieldText);
+            if (fill)
+                fill(alert);
             lastAlertMessage() = alert->message();
             poll->stop();
             poll->deleteLater();
@@ -310,6 +316,20 @@ TEST_F(BrowserWindowTest, LockdownSettingsAndMenus)
     settings().kvBrowPref.enableCopyPaste = true;
     EXPECT_EQ(window->webView()->contextActions().size(), 4);
 
+    // No file dialog: a page's file input gets no file.
+    auto* page = static_cast<KVWebPage*>(window->webView()->page());
+    EXPECT_TRUE(page->chooseFiles(QWebEnginePage::FileSelectOpen, {}, {}).isEmpty());
+
+    // Developer tools cannot be switched on through the engine's command line.
+    const QByteArray savedFlags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --remote-debugging-port=9222");
+    qputenv("QTWEBENGINE_REMOTE_DEBUGGING", "9223");
+    const QStringList kept = KorvelWebEngine::prepareEnvironment({QStringLiteral("korvel"), QStringLiteral("--remote-debugging-port=1")});
+    EXPECT_EQ(kept, QStringList{QStringLiteral("korvel")});
+    EXPECT_EQ(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--no-sandbox"));
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QTWEBENGINE_REMOTE_DEBUGGING"));
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", savedFlags);
+
     // A page asking for a permission is told no, without anyone being asked.
     const QVariant permission = evaluate(window, QStringLiteral("Notification.requestPermission().then(p => window.p = p); 0"));
     Q_UNUSED(permission);
@@ -378,4 +398,21 @@ TEST_F(BrowserWindowTest, ThePagesOwnPrintCallPrints)
     evaluate(window, QStringLiteral("window.print(); 0"));
     test::processEventsUntil([] { return false; }, 500);
     EXPECT_EQ(printed.count(), 1) << "with print links off the page's call does nothing";
+}
+
+TEST_F(BrowserWindowTest, HttpAuthenticationAsksForLoginAndPassword)
+{
+    WebTestServer::Page secret{QByteArrayLiteral("<html><head><title>Inside</title></head><body>in</body></html>")};
+    secret.requiredAuthorization = "Basic " + QByteArrayLiteral("kiosk:s3cret").toBase64();
+    server().setPage(QStringLiteral("/private"), secret);
+    settings().allowedWebsites = {site(url("allowed.test"))};
+    answerNextAlert(QStringLiteral("Login"), QString(), [](Alert* alert) {
+        ASSERT_EQ(alert->textFieldCount(), 2);
+        alert->textField(0)->setText(QStringLiteral("kiosk"));
+        alert->textField(1)->setText(QStringLiteral("s3cret"));
+    });
+    KVWKViewController* window = KVWKViewController::initWithWebsite(site(url("allowed.test", "/private")));
+    stack->push(window, NavigationStack::Animation::None);
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Inside"); }, 20000));
+    EXPECT_EQ(lastAlertMessage(), QString()) << "the prompt has a title and no message";
 }
