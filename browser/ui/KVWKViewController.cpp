@@ -14,6 +14,7 @@
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
+#include "platform/Reachability.h"
 #include "platform/Timer.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/Alert.h"
@@ -91,6 +92,10 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     connect(KorvelWebEngine::profile(), &QWebEngineProfile::downloadRequested, this,
             &KVWKViewController::onDownloadRequested);
+    NotificationCenter::defaultCenter().addObserver(this, kReachabilityChangedNotification, [this](const Notification& n) {
+        if (auto* monitor = qobject_cast<Reachability*>(n.object))
+            reachabilityDidChange(monitor->isReachable());
+    });
 }
 
 KVWKViewController::~KVWKViewController() = default;
@@ -579,6 +584,25 @@ void KVWKViewController::singleTabwillDisappear()
     }
     if (m_view)
         m_view->load(QUrl(QStringLiteral("about:blank")));
+}
+
+void KVWKViewController::reachabilityDidChange(bool reachable)
+{
+    if (!m_view)
+        return;
+    if (!reachable) {
+        // The reload fails now and so ends on the error page.
+        m_view->reload();
+        return;
+    }
+    if (preferences().goHomeOnNetworkGain) {
+        if (Alert* alert = Alert::visibleAlert())
+            alert->dismiss();
+        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        return;
+    }
+    m_errorRefreshLock.open();
+    errorRefreshButtonPressed();
 }
 
 void KVWKViewController::errorRefreshButtonPressed()

@@ -69,6 +69,8 @@ public:
     QWidget* menuButton() const { return m_menuButton; }
     void errorRefreshButtonPressed();
     void closeActiveWebView();
+    // The network came or went (the notification's object is the monitor).
+    void reachabilityDidChange(bool reachable);
     bool isFileURLAllowed(const QUrl& url) const;
     QWebEngineView* popupView() const { return m_popup; }
 

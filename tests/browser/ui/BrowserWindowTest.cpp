@@ -4,6 +4,8 @@
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "log/KVLogger.h"
+#include "platform/FakeReachabilityBackend.h"
+#include "platform/Reachability.h"
 #include "log/LogQuery.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -415,4 +417,36 @@ TEST_F(BrowserWindowTest, HttpAuthenticationAsksForLoginAndPassword)
     stack->push(window, NavigationStack::Animation::None);
     EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Inside"); }, 20000));
     EXPECT_EQ(lastAlertMessage(), QString()) << "the prompt has a title and no message";
+}
+
+TEST_F(BrowserWindowTest, NetworkChangesReloadRetryOrGoHome)
+{
+    FakeReachabilityBackend::install(NetworkStatus::ReachableViaWiFi);
+    std::unique_ptr<Reachability> monitor(Reachability::reachabilityWithHostName(QStringLiteral("www.example.com")));
+    monitor->startNotifier();
+    FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWiFi);
+
+    KVWKViewController* window = open(url("allowed.test"));
+    const auto requestsFor = [](const char* path) {
+        int n = 0;
+        for (const auto& r : server().requests())
+            n += r.path == QLatin1String(path);
+        return n;
+    };
+    const int startLoads = requestsFor("/");
+    FakeReachabilityBackend::latest()->setStatus(NetworkStatus::NotReachable);
+    EXPECT_TRUE(test::processEventsUntil([&] { return requestsFor("/") > startLoads; }, 20000)) << "losing the network reloads";
+
+    // Coming back retries the page remembered for reloading (the last web address asked for).
+    window->windowState().firstToReload = QUrl(url("allowed.test", "/second"));
+    settings().kvBrowPref.enableRefreshOnError = true;
+    FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWiFi);
+    EXPECT_TRUE(test::processEventsUntil([&] { return requestsFor("/second") == 1; }, 20000)) << "coming back retries the page";
+
+    settings().kvBrowPref.goHomeOnNetworkGain = true;
+    QSignalSpy home(window, &KVWKViewController::homeRequested);
+    FakeReachabilityBackend::latest()->setStatus(NetworkStatus::NotReachable);
+    FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWWAN);
+    EXPECT_TRUE(test::processEventsUntil([&] { return home.count() == 1; }, 20000)) << "with go-home-on-gain it goes home";
+    Reachability::setBackendFactory(nullptr);
 }
