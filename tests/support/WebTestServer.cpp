@@ -1,5 +1,8 @@
 #include "tests/support/WebTestServer.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <httplib.h>
 
 #include <thread>
@@ -15,7 +18,36 @@ WebTestServer& WebTestServer::shared()
 WebTestServer::WebTestServer()
     : m_server(std::make_unique<httplib::Server>())
 {
-    m_server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+    serve(*m_server);
+    m_port = m_server->bind_to_any_port("127.0.0.1");
+    std::thread([server = m_server.get()] { server->listen_after_bind(); }).detach();
+    while (!m_server->is_running())
+        std::this_thread::yield();
+
+    // A throw-away certificate for the HTTPS twin.
+    static QTemporaryDir keys;
+    const QString cert = keys.filePath(QStringLiteral("cert.pem"));
+    const QString key = keys.filePath(QStringLiteral("key.pem"));
+    const int made = QProcess::execute(QStringLiteral("openssl"),
+                                       {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
+                                        QStringLiteral("-nodes"), QStringLiteral("-keyout"), key, QStringLiteral("-out"), cert,
+                                        QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=secure.test")});
+    if (made != 0)
+        return;
+    auto secure = std::make_unique<httplib::SSLServer>(cert.toUtf8().constData(), key.toUtf8().constData());
+    if (!secure->is_valid())
+        return;
+    serve(*secure);
+    m_httpsPort = secure->bind_to_any_port("127.0.0.1");
+    std::thread([server = secure.get()] { server->listen_after_bind(); }).detach();
+    while (!secure->is_running())
+        std::this_thread::yield();
+    m_httpsServer = std::move(secure);
+}
+
+void WebTestServer::serve(httplib::Server& server)
+{
+    server.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         Request seen;
         seen.host = QString::fromStdString(request.get_header_value("Host")).section(QLatin1Char(':'), 0, 0);
         seen.path = QString::fromStdString(request.path);
@@ -38,15 +70,13 @@ WebTestServer::WebTestServer()
         response.status = page->status;
         response.set_content(page->body.toStdString(), page->mimeType.toStdString());
     });
-    m_port = m_server->bind_to_any_port("127.0.0.1");
-    std::thread([server = m_server.get()] { server->listen_after_bind(); }).detach();
-    while (!m_server->is_running())
-        std::this_thread::yield();
 }
 
 WebTestServer::~WebTestServer()
 {
     m_server->stop();
+    if (m_httpsServer)
+        m_httpsServer->stop();
 }
 
 QString WebTestServer::url(const QString& host, const QString& path) const

@@ -38,6 +38,9 @@ public:
     static WebTestServer& shared();
 
     int port() const { return m_port; }
+    // The same pages over HTTPS with a self-signed certificate (no browser trusts it); 0 when no
+    // certificate could be made.
+    int httpsPort() const { return m_httpsPort; }
     // "http://HOST:PORT/PATH"
     QString url(const QString& host, const QString& path = QStringLiteral("/")) const;
 
@@ -52,8 +55,12 @@ public:
 private:
     WebTestServer();
 
+    void serve(httplib::Server& server);
+
     std::unique_ptr<httplib::Server> m_server;
+    std::unique_ptr<httplib::Server> m_httpsServer;
     int m_port = 0;
+    int m_httpsPort = 0;
     mutable std::mutex m_mutex;
     QMap<QString, Page> m_pages;
     QList<Request> m_requests;

@@ -450,3 +450,25 @@ TEST_F(BrowserWindowTest, NetworkChangesReloadRetryOrGoHome)
     EXPECT_TRUE(test::processEventsUntil([&] { return home.count() == 1; }, 20000)) << "with go-home-on-gain it goes home";
     Reachability::setBackendFactory(nullptr);
 }
+
+TEST_F(BrowserWindowTest, UntrustedCertificatesFollowIgnoreSslWarnings)
+{
+    ASSERT_NE(server().httpsPort(), 0) << "no certificate for the HTTPS server";
+    const QString secure = QStringLiteral("https://secure.test:%1/second").arg(server().httpsPort());
+    for (const bool ignore : {false, true}) {
+        settings().kvBrowPref.ignoreSslWarnings = ignore;
+        settings().allowedWebsites = {site(secure)};
+        KVWKViewController* window = KVWKViewController::initWithWebsite(site(secure));
+        stack->push(window, NavigationStack::Animation::None);
+        if (ignore) {
+            EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Second"); }, 20000));
+        } else {
+            ASSERT_TRUE(test::processEventsUntil([] { return Alert::visibleAlert() != nullptr; }, 20000));
+            EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("Error"));
+            Alert::visibleAlert()->dismissWithButton(0);
+            EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url().fileName() == QLatin1String("korvel_error.html"); }, 20000));
+        }
+        stack->popToRoot(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+    }
+}
