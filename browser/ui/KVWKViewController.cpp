@@ -5,6 +5,7 @@
 #include "browser/LoadError.h"
 #include "browser/PageZoom.h"
 #include "browser/ResponsePolicy.h"
+#include "browser/ui/BrowserData.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
@@ -28,7 +29,10 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QPageLayout>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -146,10 +150,14 @@ void KVWKViewController::Init()
         connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
         connect(m_page, &QWebEnginePage::certificateError, this, &KVWKViewController::onCertificateError);
         connect(m_page, &QWebEnginePage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
-        connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
-            if (m_toolbar)
-                m_toolbar->setItemEnabled(ToolbarItem::Refresh, progress >= 100);
-        });
+        m_spinner = new QProgressBar(this);
+        m_spinner->setRange(0, 0);
+        m_spinner->setTextVisible(false);
+        m_spinner->setFixedSize(120, 8);
+        m_spinner->hide();
+        connect(m_page, &QWebEnginePage::loadStarted, this, [this] { setLoading(true); });
+        connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) { setLoading(progress < 100); });
+        connect(m_page, &QWebEnginePage::loadFinished, this, [this] { setLoading(false); });
         connect(m_page, &QWebEnginePage::printRequested, this, [this] {
             if (preferences().enablePrintLinks)
                 printWebview();
@@ -171,6 +179,18 @@ void KVWKViewController::Init()
         });
     }
     KorvelWebEngine::applySettings(m_page->settings(), p);
+    // Without zoom the page may not scale itself either, from its first paint on.
+    const QList<QWebEngineScript> old = m_page->scripts().find(QStringLiteral("korvel-viewport"));
+    for (const QWebEngineScript& script : old)
+        m_page->scripts().remove(script);
+    if (!p.zoomEnable) {
+        QWebEngineScript viewport;
+        viewport.setName(QStringLiteral("korvel-viewport"));
+        viewport.setInjectionPoint(QWebEngineScript::DocumentReady);
+        viewport.setRunsOnSubFrames(false);
+        viewport.setSourceCode(PageZoom::committedScript(p));
+        m_page->scripts().insert(viewport);
+    }
     m_state.localServerPath = p.serverSwitchOnOFF ? QStringLiteral("127.0.0.1:8080") : QString();
     applyUserAgent();
 
@@ -369,6 +389,31 @@ void KVWKViewController::printWebview()
             },
             Qt::SingleShotConnection);
     printed->page()->printToPdf(path, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+}
+
+void KVWKViewController::setLoading(bool loading)
+{
+    // While a page loads the page takes no touches; the Refresh item waits for the load to end.
+    if (m_view)
+        m_view->setAttribute(Qt::WA_TransparentForMouseEvents, loading);
+    if (m_toolbar)
+        m_toolbar->setItemEnabled(ToolbarItem::Refresh, !loading);
+    const bool spin = loading && preferences().enableloadingIcon;
+    m_spinner->setVisible(spin);
+    if (spin) {
+        m_spinner->move((width() - m_spinner->width()) / 2, (height() - m_spinner->height()) / 2);
+        m_spinner->raise();
+    }
+}
+
+QWidget* KVWKViewController::spinner() const
+{
+    return m_spinner;
+}
+
+bool KVWKViewController::isLoading() const
+{
+    return m_spinner && m_view && m_view->testAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void KVWKViewController::pauseMedia()
@@ -575,11 +620,11 @@ void KVWKViewController::singleTabwillDisappear()
     closeActiveWebView();
     const KVBrowserPrefSettings& p = preferences();
     if (p.privateBrowsing) {
-        KorvelWebEngine::profile()->cookieStore()->deleteAllCookies();
+        Utils::clearBrowserCookies();
         KorvelWebEngine::profile()->clearAllVisitedLinks();
     }
     if (p.offlineBrowsingCache) {
-        KorvelWebEngine::profile()->clearHttpCache();
+        Utils::clearBrowserCache();
         KVLog(QStringLiteral("Webview"), QStringLiteral("Cache cleaned"));
     }
     if (m_view)

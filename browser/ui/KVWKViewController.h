@@ -17,6 +17,7 @@ class QWebEngineDownloadRequest;
 class QWebEngineLoadingInfo;
 class QWebEngineCertificateError;
 class QAuthenticator;
+class QProgressBar;
 
 namespace korvel {
 
@@ -73,6 +74,9 @@ public:
     void reachabilityDidChange(bool reachable);
     bool isFileURLAllowed(const QUrl& url) const;
     QWebEngineView* popupView() const { return m_popup; }
+    // A page is loading: the page takes no touches and the spinner runs (when it is enabled).
+    bool isLoading() const;
+    QWidget* spinner() const;
 
 Q_SIGNALS:
     // The Home action left the window (the shell shows the home screen).
@@ -103,6 +107,7 @@ private:
     void singleTabwillDisappear();
     void buildToolbar();
     void pauseMedia();
+    void setLoading(bool loading);
     void printWebview();
     void onActionChosen(int tag);
     void recordDownload(const QUrl& url);
@@ -121,6 +126,7 @@ private:
     RefreshLock m_homeLock;
     BrowserToolbar* m_toolbar = nullptr;
     QWidget* m_menuButton = nullptr;
+    QProgressBar* m_spinner = nullptr;
     QList<ToolbarItem> m_items;
     QStringList m_arrForShowingTabName;
 };

@@ -6,6 +6,7 @@
 #include "browser/RefreshLock.h"
 #include "browser/ResponsePolicy.h"
 #include "browser/ToolbarItem.h"
+#include "browser/WindowOrientation.h"
 #include "settings/KVBrowserPrefSettings.h"
 #include "tests/support/TestHome.h"
 
@@ -235,4 +236,20 @@ TEST(ErrorRecovery, AlertsAndPagesForEachFailure)
     };
     for (const auto& c : cases)
         EXPECT_EQ(describe(ErrorRecovery::provisionalFailure(c.failure, p)), c.effects) << c.name;
+}
+
+TEST(WindowOrientation, PreferenceToAllowedOrientations)
+{
+    const Qt::ScreenOrientations all = Qt::PortraitOrientation | Qt::InvertedPortraitOrientation | Qt::LandscapeOrientation
+                                       | Qt::InvertedLandscapeOrientation;
+    const struct {
+        qint32 preference;
+        Qt::ScreenOrientations allowed;
+    } cases[] = {{0, all},
+                 {1, Qt::LandscapeOrientation | Qt::InvertedLandscapeOrientation},
+                 {2, Qt::PortraitOrientation},
+                 {7, Qt::PortraitOrientation},
+                 {-1, Qt::PortraitOrientation}};
+    for (const auto& c : cases)
+        EXPECT_EQ(WindowOrientation::supportedOrientations(c.preference), c.allowed) << c.preference;
 }

@@ -472,3 +472,35 @@ TEST_F(BrowserWindowTest, UntrustedCertificatesFollowIgnoreSslWarnings)
         stack->pop(NavigationStack::Animation::None);
     }
 }
+
+TEST_F(BrowserWindowTest, WhileAPageLoadsItTakesNoTouches)
+{
+    settings().allowedWebsites = {site(url("allowed.test"))};
+    for (const bool icon : {true, false}) {
+        settings().kvBrowPref.enableloadingIcon = icon;
+        KVWKViewController* window = KVWKViewController::initWithWebsite(site(url("allowed.test")));
+        bool sawLoading = false;
+        bool spinnerShown = false;
+        QSignalSpy finished(window, &KVWKViewController::pageFinished);
+        stack->push(window, NavigationStack::Animation::None);
+        test::processEventsUntil([&] {
+            sawLoading = sawLoading || window->isLoading();
+            spinnerShown = spinnerShown || (window->spinner() && window->spinner()->isVisible());
+            return finished.count() > 0;
+        }, 20000);
+        EXPECT_TRUE(sawLoading);
+        EXPECT_EQ(spinnerShown, icon);
+        EXPECT_FALSE(window->isLoading()) << "touches come back when the page is there";
+        EXPECT_FALSE(window->spinner()->isVisible());
+        stack->pop(NavigationStack::Animation::None);
+    }
+}
+
+TEST_F(BrowserWindowTest, WithoutZoomThePageCannotScale)
+{
+    settings().kvBrowPref.zoomEnable = false;
+    KVWKViewController* window = open(url("allowed.test"));
+    EXPECT_TRUE(evaluate(window, QStringLiteral("document.getElementsByName('viewport')[0].getAttribute('content')"))
+                    .toString()
+                    .contains(QStringLiteral("user-scalable=no")));
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace korvel::Utils {
+
+// Empties the offline application cache, then every cached response of the kiosk's engine profile.
+void clearBrowserCache();
+// Deletes every cookie of the kiosk's engine profile.
+void clearBrowserCookies();
+
+}  // namespace korvel::Utils
