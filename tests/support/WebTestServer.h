@@ -45,7 +45,12 @@ public:
     QString url(const QString& host, const QString& path = QStringLiteral("/")) const;
 
     void setPage(const QString& path, const Page& page);
-    void setPage(const QString& path, const QByteArray& html) { setPage(path, Page{html}); }
+    void setPage(const QString& path, const QByteArray& html)
+    {
+        Page page;
+        page.body = html;
+        setPage(path, page);
+    }
     QList<Request> requests() const;
     bool sawHost(const QString& host) const;
     void clearRequests();

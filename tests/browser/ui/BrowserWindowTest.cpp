@@ -404,7 +404,8 @@ TEST_F(BrowserWindowTest, ThePagesOwnPrintCallPrints)
 
 TEST_F(BrowserWindowTest, HttpAuthenticationAsksForLoginAndPassword)
 {
-    WebTestServer::Page secret{QByteArrayLiteral("<html><head><title>Inside</title></head><body>in</body></html>")};
+    WebTestServer::Page secret;
+    secret.body = QByteArrayLiteral("<html><head><title>Inside</title></head><body>in</body></html>");
     secret.requiredAuthorization = "Basic " + QByteArrayLiteral("kiosk:s3cret").toBase64();
     server().setPage(QStringLiteral("/private"), secret);
     settings().allowedWebsites = {site(url("allowed.test"))};
