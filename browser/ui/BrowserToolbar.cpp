@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QImage>
+#include <QSizePolicy>
 #include <QToolButton>
 
 namespace korvel {
@@ -17,6 +18,8 @@ BrowserToolbar::BrowserToolbar(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     setAutoFillBackground(true);
+    // A bar of buttons: only as tall as its buttons, the page takes the rest.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 QString BrowserToolbar::imageFileFor(const ToolbarItem& item)

@@ -235,8 +235,26 @@ void KVWKViewController::buildToolbar()
     m_toolbar->setVisible(p.enableToolBar);
     // The floating menu button is inert unless the menu is the chosen way to the page actions.
     m_menuButton->setVisible(p.enableMenu);
-    m_menuButton->move(width() - m_menuButton->width() - 12, 12);
-    m_menuButton->raise();
+    placeOverlays();
+}
+
+void KVWKViewController::resizeEvent(QResizeEvent* event)
+{
+    Screen::resizeEvent(event);
+    placeOverlays();
+}
+
+void KVWKViewController::placeOverlays()
+{
+    // The menu button floats at the top right; the spinner sits at the centre, whatever the size.
+    if (m_menuButton) {
+        m_menuButton->move(width() - m_menuButton->width() - 12, 12);
+        m_menuButton->raise();
+    }
+    if (m_spinner) {
+        m_spinner->move((width() - m_spinner->width()) / 2, (height() - m_spinner->height()) / 2);
+        m_spinner->raise();
+    }
 }
 
 void KVWKViewController::onActionChosen(int tag)
@@ -400,10 +418,8 @@ void KVWKViewController::setLoading(bool loading)
         m_toolbar->setItemEnabled(ToolbarItem::Refresh, !loading);
     const bool spin = loading && preferences().enableloadingIcon;
     m_spinner->setVisible(spin);
-    if (spin) {
-        m_spinner->move((width() - m_spinner->width()) / 2, (height() - m_spinner->height()) / 2);
-        m_spinner->raise();
-    }
+    if (spin)
+        placeOverlays();
 }
 
 QWidget* KVWKViewController::spinner() const

@@ -89,8 +89,12 @@ Q_SIGNALS:
     void downloadRequested(const QUrl& url);
     void pageFinished(bool ok);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     explicit KVWKViewController(QWidget* parent);
+    void placeOverlays();
 
     void loadWebsite(const QUrl& url);
     void loadBuiltInErrorPage();

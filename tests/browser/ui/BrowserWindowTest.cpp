@@ -17,6 +17,7 @@
 
 #include <QSignalSpy>
 #include <QFileInfo>
+#include <QLayout>
 #include <QLineEdit>
 #include <QTcpServer>
 #include <QTimer>
@@ -504,4 +505,13 @@ TEST_F(BrowserWindowTest, WithoutZoomThePageCannotScale)
     EXPECT_TRUE(evaluate(window, QStringLiteral("document.getElementsByName('viewport')[0].getAttribute('content')"))
                     .toString()
                     .contains(QStringLiteral("user-scalable=no")));
+}
+
+TEST_F(BrowserWindowTest, ThePageTakesTheWindowAboveTheToolbar)
+{
+    KVWKViewController* window = open(url("allowed.test"));
+    ASSERT_TRUE(window->toolbar()->isVisible());
+    EXPECT_LT(window->toolbar()->height(), 120);
+    EXPECT_EQ(window->webView()->height() + window->toolbar()->height() + window->layout()->spacing(), window->height());
+    EXPECT_EQ(window->menuButton()->geometry().right(), window->width() - 13);
 }
