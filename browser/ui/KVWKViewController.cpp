@@ -3,8 +3,10 @@
 #include "browser/ErrorRecovery.h"
 #include "browser/LaunchRequest.h"
 #include "browser/LoadError.h"
+#include "browser/LocalPageReader.h"
 #include "browser/PageZoom.h"
 #include "browser/ResponsePolicy.h"
+#include "browser/WindowOrientation.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/KVWebPage.h"
@@ -29,6 +31,9 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QWebEngineScript>
@@ -91,6 +96,7 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     : Screen(parent)
     , m_services(NavigationServices::standard())
 {
+    m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
     lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -388,6 +394,10 @@ void KVWKViewController::printWebview()
     QWebEngineView* printed = m_popup ? m_popup.data() : static_cast<QWebEngineView*>(m_view);
     const QString job = m_view->url().toString(QUrl::FullyEncoded);
     KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request for Webpage: %@"), job);
+    if (!QPrinterInfo::availablePrinters().isEmpty()) {
+        printOnPrinter(printed, job);
+        return;
+    }
     // Without a print service on the device the page is kept as a PDF file in the documents
     // directory, where the administrator can collect it.
     const QString path = Paths::documentsDirectory() + QStringLiteral("/Print ")
@@ -430,6 +440,37 @@ QWidget* KVWKViewController::spinner() const
 bool KVWKViewController::isLoading() const
 {
     return m_spinner && m_view && m_view->testAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void KVWKViewController::printOnPrinter(QWebEngineView* printed, const QString& job)
+{
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    printer->setDocName(job);
+    printer->setDuplex(QPrinter::DuplexLongSide);
+    QPrintDialog dialog(printer, this);
+    // The dialog chooses a printer and pages; it never writes a file anywhere on the device.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    if (dialog.exec() != QDialog::Accepted) {
+        delete printer;
+        showAlert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"), 0);
+        KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"),
+              QStringLiteral("QtPrintSupport"), 0u);
+        return;
+    }
+    connect(printed, &QWebEngineView::printFinished, this,
+            [this, printer](bool success) {
+                delete printer;
+                if (success) {
+                    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));
+                    return;
+                }
+                showAlert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"), 0);
+                KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"),
+                      QStringLiteral("QtPrintSupport"), 1u);
+            },
+            Qt::SingleShotConnection);
+    printed->print(printer);
 }
 
 void KVWKViewController::pauseMedia()
@@ -645,6 +686,11 @@ void KVWKViewController::singleTabwillDisappear()
     }
     if (m_view)
         m_view->load(QUrl(QStringLiteral("about:blank")));
+}
+
+Qt::ScreenOrientations KVWKViewController::supportedInterfaceOrientations() const
+{
+    return WindowOrientation::supportedOrientations(preferences().browserOrientation);
 }
 
 void KVWKViewController::reachabilityDidChange(bool reachable)

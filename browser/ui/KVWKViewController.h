@@ -70,6 +70,7 @@ public:
     QWidget* menuButton() const { return m_menuButton; }
     void errorRefreshButtonPressed();
     void closeActiveWebView();
+    Qt::ScreenOrientations supportedInterfaceOrientations() const;
     // The network came or went (the notification's object is the monitor).
     void reachabilityDidChange(bool reachable);
     bool isFileURLAllowed(const QUrl& url) const;
@@ -113,6 +114,7 @@ private:
     void pauseMedia();
     void setLoading(bool loading);
     void printWebview();
+    void printOnPrinter(QWebEngineView* printed, const QString& job);
     void onActionChosen(int tag);
     void recordDownload(const QUrl& url);
     WindowMode mode() const;

@@ -1,4 +1,5 @@
 #include "browser/ui/KVWKViewController.h"
+#include "browser/LocalPageReader.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
@@ -514,4 +515,21 @@ TEST_F(BrowserWindowTest, ThePageTakesTheWindowAboveTheToolbar)
     EXPECT_LT(window->toolbar()->height(), 120);
     EXPECT_EQ(window->webView()->height() + window->toolbar()->height() + window->layout()->spacing(), window->height());
     EXPECT_EQ(window->menuButton()->geometry().right(), window->width() - 13);
+}
+
+TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
+{
+    server().setPage(QStringLiteral("/files.html"), QByteArrayLiteral("<html><head><title>Files</title></head><body>list</body></html>"));
+    settings().kvBrowPref.serverSwitchOnOFF = true;
+    const QString page = QStringLiteral("http://127.0.0.1:%1/files.html").arg(server().port());
+    settings().allowedWebsites = {site(page)};
+    KVWKViewController* window = KVWKViewController::initWithWebsite(site(page));
+    // The server of this test stands in for the device's own upload server.
+    window->windowState().localServerPath = QStringLiteral("127.0.0.1:%1").arg(server().port());
+    EXPECT_TRUE(LocalPageReader::isLocalServerPage(QUrl(page), window->windowState().localServerPath));
+    EXPECT_FALSE(LocalPageReader::isLocalServerPage(QUrl(page), QStringLiteral("127.0.0.1:8080")));
+    EXPECT_EQ(LocalPageReader::read(QUrl(page)).value_or(QString()), QStringLiteral("<html><head><title>Files</title></head><body>list</body></html>"));
+    EXPECT_FALSE(LocalPageReader::read(QUrl(QStringLiteral("http://127.0.0.1:1/files.html")), std::chrono::seconds(2)).has_value());
+    EXPECT_EQ(window->supportedInterfaceOrientations(), Qt::PortraitOrientation | Qt::InvertedPortraitOrientation
+                                                            | Qt::LandscapeOrientation | Qt::InvertedLandscapeOrientation);
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+#include <optional>
+
+namespace korvel {
+
+// Reads a page of the device's own upload server as UTF-8 text, waiting for it (the browser shows
+// those pages through itself). Nothing when the page cannot be read within the time-out.
+class LocalPageReader {
+public:
+    static std::optional<QString> read(const QUrl& url, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    // Whether `url` is a page of the upload server at `serverPath` ("127.0.0.1:8080"): an HTML page
+    // on that host and port.
+    static bool isLocalServerPage(const QUrl& url, const QString& serverPath);
+};
+
+}  // namespace korvel
