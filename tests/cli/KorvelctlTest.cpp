@@ -1,40 +1,11 @@
-#include "tests/support/TestHome.h"
+#include "tests/cli/KorvelctlProcess.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
+
+using korvel::test::CtlRun;
 
 namespace {
-
-struct CtlRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-class KorvelctlTest : public korvel::test::TestHome {
-protected:
-    CtlRun ctl(const QStringList& arguments) const
-    {
-        QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/korvelctl"),
-                      QStringList{QStringLiteral("--home"), home()} + arguments);
-        CtlRun run;
-        if (!process.waitForFinished(10000))
-            return run;
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
-    }
-
-    QByteArray storeBytes() const
-    {
-        QFile f(home() + QStringLiteral("/defaults.plist"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-};
-
+class KorvelctlTest : public korvel::test::KorvelctlProcess {};
 }  // namespace
 
 TEST_F(KorvelctlTest, SetValuesReadBackTyped)
