@@ -1,0 +1,71 @@
+#include "app/AdminTapGesture.h"
+#include "settings/KVBrowserPrefSettings.h"
+
+#include <gtest/gtest.h>
+
+using namespace korvel;
+
+namespace {
+
+const QDateTime start(QDate(2026, 12, 6), QTime(8, 0), Qt::UTC);
+
+// Runs taps at the given offsets (ms after `first`) and returns the outcome of each.
+QList<TapOutcome> taps(const QList<int>& offsets, const KVBrowserPrefSettings& p, const QDateTime& first, bool welcome = false)
+{
+    TapSeries series;
+    QList<TapOutcome> outcomes;
+    for (int ms : offsets) {
+        const QDateTime now = first.addMSecs(ms);
+        outcomes << (welcome ? AdminTapGesture::tapWelcome(series, now) : AdminTapGesture::tap(series, now, start, p));
+    }
+    return outcomes;
+}
+
+constexpr TapOutcome C = TapOutcome::Counted;
+constexpr TapOutcome G = TapOutcome::Granted;
+constexpr TapOutcome R = TapOutcome::Refused;
+
+}  // namespace
+
+TEST(AdminTapGesture, SeriesOnTheHomeScreenAndTheBrowser)
+{
+    KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
+    KVBrowserPrefSettings three = p;
+    three.numberTaps = 3;
+    KVBrowserPrefSettings restricted = p;
+    restricted.restrictSettings = true;
+    restricted.passwordTimeout = 1;
+    const struct {
+        const char* name;
+        QList<int> offsets;
+        const KVBrowserPrefSettings* preferences;
+        int secondsAfterStart;
+        QList<TapOutcome> expected;
+    } cases[] = {
+        {"five taps within 1.5 s", {0, 300, 700, 1100, 1500}, &p, 10, {C, C, C, C, G}},
+        {"five taps over 2.5 s", {0, 600, 1200, 1800, 2500}, &p, 10, {C, C, C, C, C}},
+        {"the series counts from its first tap", {0, 1900, 2000, 2100, 2200}, &p, 10, {C, C, C, C, C}},
+        {"three taps configured", {0, 500, 900}, &three, 10, {C, C, G}},
+        {"restricted, 30 s after start", {0, 300, 600, 900, 1200}, &restricted, 30, {C, C, C, C, G}},
+        {"restricted, 90 s after start", {0, 300, 600, 900, 1200, 1400}, &restricted, 90, {C, C, C, C, R, R}},
+        {"after a grant a new series begins", {0, 100, 200, 300, 400, 500, 600, 700, 800, 900}, &p, 10,
+         {C, C, C, C, G, C, C, C, C, G}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(taps(c.offsets, *c.preferences, start.addSecs(c.secondsAfterStart)), c.expected) << c.name;
+}
+
+TEST(AdminTapGesture, SixTapsOpenTheWelcomeScreensPrompt)
+{
+    const KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
+    EXPECT_EQ(taps({0, 400, 800, 1200, 1600, 2000}, p, start, true), (QList<TapOutcome>{C, C, C, C, C, G}));
+    EXPECT_EQ(taps({0, 600, 1200, 1800, 2400, 3000}, p, start, true), (QList<TapOutcome>{C, C, C, C, C, C}))
+        << "the sixth tap is three seconds after the first";
+}
+
+TEST(AdminTapGesture, PasswordsCompareInTheirStoredForm)
+{
+    EXPECT_TRUE(AdminTapGesture::passwordMatches(QStringLiteral("9246"), QStringLiteral("OTI0Ng==")));
+    EXPECT_FALSE(AdminTapGesture::passwordMatches(QStringLiteral("9245"), QStringLiteral("OTI0Ng==")));
+    EXPECT_TRUE(AdminTapGesture::passwordMatches(QString(), QString(QLatin1String(""))));
+}
