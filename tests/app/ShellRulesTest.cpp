@@ -1,4 +1,5 @@
 #include "app/AdminTapGesture.h"
+#include "app/ExternalURL.h"
 #include "settings/KVBrowserPrefSettings.h"
 
 #include <gtest/gtest.h>
@@ -68,4 +69,28 @@ TEST(AdminTapGesture, PasswordsCompareInTheirStoredForm)
     EXPECT_TRUE(AdminTapGesture::passwordMatches(QStringLiteral("9246"), QStringLiteral("OTI0Ng==")));
     EXPECT_FALSE(AdminTapGesture::passwordMatches(QStringLiteral("9245"), QStringLiteral("OTI0Ng==")));
     EXPECT_TRUE(AdminTapGesture::passwordMatches(QString(), QString(QLatin1String(""))));
+}
+
+TEST(ExternalURL, OnlyTheProgramsSchemeWithATargetAndAllowedWebsites)
+{
+    const struct {
+        const char* opened;
+        bool anyAllowed;
+        const char* target;  // nullptr: none
+    } cases[] = {
+        {"korvel://shop.example.com/page", true, "shop.example.com/page"},
+        {"korvel://https://shop.example.com/", true, "https://shop.example.com/"},
+        {"korvel://", true, nullptr},
+        {"korvel:", true, nullptr},
+        {"korvel://shop.example.com/page", false, nullptr},
+        {"other://shop.example.com/", true, nullptr},
+        {"https://shop.example.com/", true, nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::optional<QUrl> target = ExternalURL::target(QString::fromLatin1(c.opened), c.anyAllowed);
+        EXPECT_EQ(target.has_value(), c.target != nullptr) << c.opened;
+        if (target && c.target) {
+            EXPECT_EQ(target->toString(), QString::fromLatin1(c.target)) << c.opened;
+        }
+    }
 }
