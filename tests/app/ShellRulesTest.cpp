@@ -1,4 +1,4 @@
-#include "app/AdminTapGesture.h"
+#include "browser/AdminTapGesture.h"
 #include "app/ExternalURL.h"
 #include "settings/KVBrowserPrefSettings.h"
 

@@ -1,4 +1,4 @@
-#include "app/AdminTapGesture.h"
+#include "browser/AdminTapGesture.h"
 
 #include "settings/KVBrowserPrefSettings.h"
 #include "settings/KVHashString.h"
