@@ -1,8 +1,38 @@
 #include "app/ui/KVApplication.h"
 
+#include "app/KVAppDelegate.h"
+#include "platform/NotificationCenter.h"
 #include "platform/Version.h"
 
+#include <QEvent>
+#include <QInputDevice>
+
 namespace korvel {
+
+namespace {
+
+std::function<void()>& powerSaverWake()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+std::function<void()>& screensaverStop()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+bool hasTouchScreen()
+{
+    for (const QInputDevice* device : QInputDevice::devices()) {
+        if (device->type() == QInputDevice::DeviceType::TouchScreen)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 KVApplication::KVApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -12,6 +42,38 @@ KVApplication::KVApplication(int& argc, char** argv)
     setApplicationVersion(QString::fromUtf8(version::shortVersion));
     // A kiosk has no "last window closed" moment of its own: only the system ends it.
     setQuitOnLastWindowClosed(false);
+}
+
+void KVApplication::setPowerSaverWake(std::function<void()> wake)
+{
+    powerSaverWake() = std::move(wake);
+}
+
+void KVApplication::setScreensaverStop(std::function<void()> stop)
+{
+    screensaverStop() = std::move(stop);
+}
+
+bool KVApplication::notify(QObject* receiver, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool touch = type == QEvent::TouchBegin || type == QEvent::TouchUpdate || type == QEvent::TouchEnd;
+    // Mouse presses stand in for touches only where there is no touch screen, and only once per
+    // press (the event reaches several widgets on its way up): the top-level window's copy counts.
+    static const bool touchScreen = hasTouchScreen();
+    const bool mouse = !touchScreen && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)
+                       && receiver->isWindowType();
+    const bool handled = QApplication::notify(receiver, event);
+    if ((touch && receiver->isWindowType()) || mouse) {
+        KVAppDelegate* delegate = KVAppDelegate::getAppDelegate();
+        if (delegate && delegate->powerSaveOn && powerSaverWake())
+            powerSaverWake()();
+        if (screensaverStop())
+            screensaverStop()();
+        if (type == QEvent::TouchBegin || type == QEvent::TouchEnd || mouse)
+            NotificationCenter::defaultCenter().post(QStringLiteral("EventHasOccurred"));
+    }
+    return handled;
 }
 
 }  // namespace korvel

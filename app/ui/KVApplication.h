@@ -2,13 +2,23 @@
 
 #include <QApplication>
 
+#include <functional>
+
 namespace korvel {
 
-// The application object: it sees every event before it is dispatched.
+// The application object: it sees every event first. A touch (or, on a device without a touch
+// screen, a mouse press) wakes the power saver, stops the screensaver and, when it begins or ends,
+// posts "EventHasOccurred" so every idle timer starts again.
 class KVApplication final : public QApplication {
     Q_OBJECT
 public:
     KVApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Hooks of the power saver and the screensaver, installed by the screens that own them.
+    static void setPowerSaverWake(std::function<void()> wake);
+    static void setScreensaverStop(std::function<void()> stop);
 };
 
 }  // namespace korvel

@@ -1,0 +1,86 @@
+#include "app/ui/KVPasswordAlert.h"
+#include "platform/NotificationCenter.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/Toast.h"
+#include "settings/KVHashString.h"
+#include "settings/TalvexUtils.h"
+#include "tests/support/WindowTest.h"
+
+#include <QLineEdit>
+
+using namespace korvel;
+using namespace std::chrono_literals;
+
+namespace {
+
+class PasswordAlertTest : public test::WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        TalvexUtils::setPassword(KVHashString::stringToBase64(QStringLiteral("9246")));
+        stack = new NavigationStack(window.get());
+        KVPasswordAlert::initViewController(stack);
+        KVPasswordAlert::setSettingsOpener([this](NavigationStack* s) { openedOn = s; });
+    }
+    void TearDown() override
+    {
+        KVPasswordAlert::setSettingsOpener(nullptr);
+        WindowTest::TearDown();
+    }
+
+    static void answer(const QString& password, const QString& button)
+    {
+        Alert* alert = Alert::visibleAlert();
+        ASSERT_NE(alert, nullptr);
+        alert->textField(0)->setText(password);
+        alert->dismissWithButton(alert->buttonIndex(button));
+    }
+
+    NavigationStack* stack = nullptr;
+    NavigationStack* openedOn = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PasswordAlertTest, TheRightPasswordOpensTheSettings)
+{
+    KVPasswordAlert::showPasswordAlert(window.get());
+    ASSERT_NE(Alert::visibleAlert(), nullptr);
+    EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("Korvel"));
+    EXPECT_EQ(Alert::visibleAlert()->message(), QStringLiteral("Enter password to enter settings.\nDefault password is 9246"));
+    answer(QStringLiteral("9246"), QStringLiteral("OK"));
+    flushDeletes();
+    EXPECT_EQ(openedOn, stack);
+}
+
+TEST_F(PasswordAlertTest, AWrongPasswordOnlyToasts)
+{
+    KVPasswordAlert::showPasswordAlert(window.get());
+    answer(QStringLiteral("1234"), QStringLiteral("OK"));
+    flushDeletes();
+    EXPECT_EQ(openedOn, nullptr);
+    QStringList toasts;
+    for (Toast* t : Toast::visibleToasts())
+        toasts << t->text();
+    EXPECT_TRUE(toasts.contains(QStringLiteral("Wrong Password!")));
+
+    KVPasswordAlert::showPasswordAlert(window.get());
+    answer(QStringLiteral("9246"), QStringLiteral("Cancel"));
+    flushDeletes();
+    EXPECT_EQ(openedOn, nullptr) << "Cancel does nothing";
+}
+
+TEST_F(PasswordAlertTest, AnUntouchedPromptClosesAfterTenSeconds)
+{
+    KVPasswordAlert::showPasswordAlert(window.get());
+    clock.advance(9s);
+    NotificationCenter::defaultCenter().post(QStringLiteral("EventHasOccurred"));
+    clock.advance(9s);
+    EXPECT_NE(Alert::visibleAlert(), nullptr) << "a touch gives it ten more seconds";
+    clock.advance(1s);
+    flushDeletes();
+    EXPECT_EQ(Alert::visibleAlert(), nullptr);
+    EXPECT_EQ(openedOn, nullptr);
+}
