@@ -1,5 +1,6 @@
 #include "browser/ui/KVWKViewController.h"
 
+#include "browser/AdminAccess.h"
 #include "browser/ErrorRecovery.h"
 #include "browser/LaunchRequest.h"
 #include "browser/LoadError.h"
@@ -97,6 +98,7 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     , m_services(NavigationServices::standard())
 {
     m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
+    m_timeStart = Clock::instance().now();
     lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -153,6 +155,11 @@ void KVWKViewController::Init()
         m_view->setPage(m_page);
         layout()->addWidget(m_view);
         connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
+        // The page's own widget gets the touches; the gesture counts them on the way.
+        connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
+            if (QWidget* proxy = m_view->focusProxy())
+                proxy->installEventFilter(this);
+        });
         connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
         connect(m_page, &QWebEnginePage::certificateError, this, &KVWKViewController::onCertificateError);
         connect(m_page, &QWebEnginePage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
@@ -242,6 +249,22 @@ void KVWKViewController::buildToolbar()
     // The floating menu button is inert unless the menu is the chosen way to the page actions.
     m_menuButton->setVisible(p.enableMenu);
     placeOverlays();
+}
+
+bool KVWKViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin)
+        handleSingleTap();
+    return Screen::eventFilter(watched, event);
+}
+
+void KVWKViewController::handleSingleTap()
+{
+    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), m_timeStart, preferences());
+    if (outcome != TapOutcome::Granted)
+        return;
+    KVLog(QStringLiteral("App General"), QStringLiteral("Password Alert shown"));
+    AdminAccess::granted(this);
 }
 
 void KVWKViewController::resizeEvent(QResizeEvent* event)

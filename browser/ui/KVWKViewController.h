@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/AdminTapGesture.h"
 #include "browser/RefreshLock.h"
 #include "browser/ToolbarItem.h"
 #include "platform/ui/Screen.h"
@@ -71,6 +72,8 @@ public:
     void errorRefreshButtonPressed();
     void closeActiveWebView();
     Qt::ScreenOrientations supportedInterfaceOrientations() const;
+    // One tap of the hidden gesture (the page's taps count too).
+    void handleSingleTap();
     // The network came or went (the notification's object is the monitor).
     void reachabilityDidChange(bool reachable);
     bool isFileURLAllowed(const QUrl& url) const;
@@ -92,6 +95,7 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     explicit KVWKViewController(QWidget* parent);
@@ -135,6 +139,8 @@ private:
     QProgressBar* m_spinner = nullptr;
     QList<ToolbarItem> m_items;
     QStringList m_arrForShowingTabName;
+    TapSeries m_taps;
+    QDateTime m_timeStart;
 };
 
 }  // namespace korvel

@@ -1,4 +1,5 @@
 #include "browser/ui/KVWKViewController.h"
+#include "browser/AdminAccess.h"
 #include "browser/LocalPageReader.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/KVWebPage.h"
@@ -532,4 +533,21 @@ TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
     EXPECT_FALSE(LocalPageReader::read(QUrl(QStringLiteral("http://127.0.0.1:1/files.html")), std::chrono::seconds(2)).has_value());
     EXPECT_EQ(window->supportedInterfaceOrientations(), Qt::PortraitOrientation | Qt::InvertedPortraitOrientation
                                                             | Qt::LandscapeOrientation | Qt::InvertedLandscapeOrientation);
+}
+
+TEST_F(BrowserWindowTest, FiveQuickTapsOnThePageAskForThePassword)
+{
+    KVWKViewController* window = open(url("allowed.test"));
+    int granted = 0;
+    AdminAccess::setGrantedHandler([&](QWidget* screen) {
+        EXPECT_EQ(screen, window);
+        ++granted;
+    });
+    for (int i = 0; i < 5; ++i) {
+        window->handleSingleTap();
+        clock.advance(std::chrono::milliseconds(300));
+    }
+    EXPECT_EQ(granted, 1);
+    EXPECT_TRUE(log(QStringLiteral("App General")).contains(QStringLiteral("Password Alert shown")));
+    AdminAccess::setGrantedHandler(nullptr);
 }
