@@ -1,11 +1,19 @@
 #include "app/KVAppDelegate.h"
 
+#include "app/ExternalURL.h"
 #include "log/KVDatabase.h"
+#include "log/KVLog.h"
+#include "platform/FormatString.h"
+#include "platform/NotificationCenter.h"
 #include "log/KVLogger.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
+
+#include <cstdio>
+#include <exception>
+#include <typeinfo>
 
 namespace korvel {
 
@@ -44,6 +52,9 @@ bool KVAppDelegate::didFinishLaunching()
 
     kvSettings = &KVSettings::getSettingsObject();
 
+    installTerminateHandler();
+    addAgent();
+
     sharedDelegate = this;
 
     kvdatabase = &KVDatabase::getDatabaseObject();
@@ -55,7 +66,50 @@ bool KVAppDelegate::didFinishLaunching()
     // store on disk.
     kvSettings->save();
     kvSettings->load();
+
+    KVLog(QStringLiteral("App General"), QStringLiteral("Korvel Started"));
     return true;
+}
+
+void KVAppDelegate::addAgent()
+{
+    const QString agent = QString::fromLatin1(defaultUserAgent);
+    std::fprintf(stderr, "%s\n", qPrintable(formatString(QStringLiteral("Setting User-Agent to: %@"), agent)));
+    UserDefaults::standard().registerDefaults({{QStringLiteral("UserAgent"), agent}});
+}
+
+void KVAppDelegate::installTerminateHandler()
+{
+    // What ends the process unexpectedly is written to the log first.
+    std::set_terminate([] {
+        QString name = QStringLiteral("std::terminate");
+        QString reason = QStringLiteral("unknown");
+        if (const std::exception_ptr current = std::current_exception()) {
+            try {
+                std::rethrow_exception(current);
+            } catch (const std::exception& e) {
+                name = QString::fromLatin1(typeid(e).name());
+                reason = QString::fromUtf8(e.what());
+            } catch (...) {
+                reason = QStringLiteral("a value that is not an exception");
+            }
+        }
+        KVLog(QStringLiteral("Error"), QStringLiteral("%@ **Reason: %@"), name, reason);
+        std::abort();
+    });
+}
+
+void KVAppDelegate::openURL(const QString& url)
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    settings.save();
+    settings.load();
+    std::fprintf(stderr, "%s\n", qPrintable(formatString(QStringLiteral("url recieved: %@"), url)));
+    externalURL = ExternalURL::target(url, !settings.allowedWebsites.isEmpty());
+    if (!externalURL)
+        return;
+    KVLog(QStringLiteral("App General"), QStringLiteral("Load from External source URL Scheme:%@"), *externalURL);
+    NotificationCenter::defaultCenter().post(QStringLiteral("ExternalURL"), nullptr, {{QStringLiteral("url"), *externalURL}});
 }
 
 }  // namespace korvel

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QUrl>
+
+#include <optional>
 
 namespace korvel {
 
@@ -20,13 +23,27 @@ public:
     // The delegate stored by the launch sequence; nullptr before it.
     static KVAppDelegate* getAppDelegate();
 
+    static constexpr const char* defaultUserAgent =
+        "Mozilla/5.0 (iPhone; CPU iPhone OS 11_0 like Mac OS X) AppleWebKit/604.1.38 (KHTML, like Gecko) "
+        "Version/11.0 Mobile/15A372 Safari/604.1";
+
     // The launch sequence. Always returns true.
     bool didFinishLaunching();
+    // Registers the default user agent.
+    void addAgent();
+    // An address of the program's own scheme, handed over by another program: the target is kept in
+    // externalURL and announced ("ExternalURL") when it names one and a website is allowed.
+    void openURL(const QString& url);
+
+    std::optional<QUrl> externalURL;
 
     KVSettings* kvSettings = nullptr;
     KVDatabase* kvdatabase = nullptr;
     qint32 state = 0;  // 1 while the settings menu is on screen
     bool powerSaveOn = false;
+
+private:
+    static void installTerminateHandler();
 };
 
 }  // namespace korvel

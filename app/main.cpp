@@ -1,30 +1,35 @@
 #include "app/KVAppDelegate.h"
 #include "app/UnixSignalWatcher.h"
 #include "app/ui/KVApplication.h"
+#include "app/ui/KorvelShell.h"
+#include "app/ui/SingleInstance.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "platform/Paths.h"
 
-#include <QPalette>
-#include <QWidget>
-
 #include <csignal>
-#include <vector>
 #include <cstdio>
+#include <vector>
 
 int main(int argc, char** argv)
 {
+    using namespace korvel;
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (!korvel::Paths::configureFromArguments(arguments)) {
+    if (!Paths::configureFromArguments(arguments)) {
         std::fprintf(stderr, "korvel: --home needs a directory\n");
         return 2;
+    }
+    QString openedURL;
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(QLatin1String("korvel:")))
+            openedURL = argument;
     }
 
     // Before the application object: the program's own scheme, and an engine command line without
     // developer tools or other ways out.
-    korvel::KorvelWebEngine::registerSchemes();
-    const QStringList kept = korvel::KorvelWebEngine::prepareEnvironment(arguments);
+    KorvelWebEngine::registerSchemes();
+    const QStringList kept = KorvelWebEngine::prepareEnvironment(arguments);
     std::vector<QByteArray> keptBytes;
     std::vector<char*> keptArgv;
     for (const QString& argument : kept)
@@ -34,20 +39,23 @@ int main(int argc, char** argv)
     keptArgv.push_back(nullptr);
     int keptArgc = int(keptBytes.size());
 
-    korvel::KVApplication application(keptArgc, keptArgv.data());
-    korvel::UnixSignalWatcher signals({SIGTERM, SIGINT});
-    QObject::connect(&signals, &korvel::UnixSignalWatcher::received, &application, &QCoreApplication::quit);
+    KVApplication application(keptArgc, keptArgv.data());
 
-    korvel::KVAppDelegate delegate;
-    delegate.didFinishLaunching();
+    // A second start only hands its address to the Korvel already running on this home.
+    SingleInstance instance(Paths::home().isEmpty() ? Paths::defaultsFile() : Paths::home());
+    if (instance.sendToRunning(openedURL.isEmpty() ? QStringLiteral("korvel:") : openedURL))
+        return 0;
+    instance.listen();
 
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Korvel"));
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    window.setPalette(palette);
-    window.setAutoFillBackground(true);
-    window.showFullScreen();
+    UnixSignalWatcher signals({SIGTERM, SIGINT});
+    // exit(), not quit(): the kiosk window refuses to close, and quit() would ask it to.
+    QObject::connect(&signals, &UnixSignalWatcher::received, &application, [] { QCoreApplication::exit(0); });
+
+    KorvelShell shell;
+    QObject::connect(&instance, &SingleInstance::messageReceived, &shell.delegate(), &KVAppDelegate::openURL);
+    shell.show();
+    if (!openedURL.isEmpty())
+        shell.delegate().openURL(openedURL);
 
     return application.exec();
 }

@@ -1,0 +1,37 @@
+#include "admin/MenuEntries.h"
+
+#include "platform/FormatString.h"
+#include "platform/Version.h"
+#include "settings/KVBrowserPrefSettings.h"
+
+namespace korvel {
+
+QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences)
+{
+    QList<menuParams> rows{
+        {QStringLiteral("Allowed Websites"), QStringLiteral("List of allowed websites"), QStringLiteral("allowedurl.png"), AllowedWebsitesMenu},
+        {QStringLiteral("Manage Categories"), QStringLiteral("Add/Edit/Remove Categories"), QStringLiteral("categories.png"), ManageCategoriesMenu},
+        {QStringLiteral("Browser Preferences"), QStringLiteral("Korvel Browser Preferences"), QStringLiteral("browserpref.png"), BrowserPreferencesMenu},
+        {QStringLiteral("Advanced Settings"), QStringLiteral("Korvel Advanced Settings"), QStringLiteral("advance_setting.png"), AdvancedSettingsMenu},
+        {QStringLiteral("System Settings"), QStringLiteral("Korvel in the system's settings"), QStringLiteral("system_setting.png"), SystemSettingsMenu},
+        {QStringLiteral("Import/Export"), QStringLiteral("Import/Export Settings"), QStringLiteral("displaysettings.png"), ImportExportMenu},
+        {QStringLiteral("View Korvel Log"), QString(), QStringLiteral("log.png"), ViewLogMenu},
+        {QStringLiteral("Open Source Licenses"), QString(), QStringLiteral("Library_Icon.png"), OpenSourceLicensesMenu},
+        {QStringLiteral("About"), appNameAndVersionNumberDisplayString(), QStringLiteral("info_green.png"), AboutMenu},
+    };
+    if (preferences.allowAllWebsites)
+        rows.insert(1, {QStringLiteral("Blocked Websites"), QStringLiteral("List of blocked websites"), QStringLiteral("blocked_websites.png"), BlockedWebsitesMenu});
+    return rows;
+}
+
+QString appNameAndVersionNumberDisplayString()
+{
+    return formatString(QStringLiteral("%@ Version %@"), QStringLiteral("Korvel"), QString::fromLatin1(version::shortVersion));
+}
+
+int aboutRowIndex(const KVBrowserPrefSettings& preferences)
+{
+    return preferences.allowAllWebsites ? 9 : 8;
+}
+
+}  // namespace korvel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace korvel {
+
+struct KVBrowserPrefSettings;
+
+// Identities of the settings menu's rows; selection is dispatched on these, never on the row index.
+enum MenuId : int {
+    AllowedWebsitesMenu = 1,
+    BlockedWebsitesMenu = 2,
+    BrowserPreferencesMenu = 3,
+    AdvancedSettingsMenu = 4,
+    ImportExportMenu = 5,
+    ViewLogMenu = 6,
+    AboutMenu = 7,
+    ManageCategoriesMenu = 8,
+    SystemSettingsMenu = 9,
+    OpenSourceLicensesMenu = 10,
+};
+
+struct menuParams {
+    QString menuMainText;
+    QString menuSubText;
+    QString menuImage;
+    int menuId = 0;
+
+    bool operator==(const menuParams&) const = default;
+};
+
+// The rows of the settings menu for `preferences`, in display order. "Blocked Websites" is there
+// only while every website is allowed (otherwise nothing is blocked explicitly).
+QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences);
+
+// "Korvel Version 1.0.0": the About row's subtitle.
+QString appNameAndVersionNumberDisplayString();
+
+// Where the About row is for `preferences`.
+int aboutRowIndex(const KVBrowserPrefSettings& preferences);
+
+}  // namespace korvel

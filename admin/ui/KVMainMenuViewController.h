@@ -1,0 +1,46 @@
+#pragma once
+
+#include "admin/MenuEntries.h"
+#include "platform/ui/Screen.h"
+
+#include <QList>
+
+class QListWidget;
+class QListWidgetItem;
+
+namespace korvel {
+
+// The root of the administration area: lists the settings areas, opens the chosen one, and on
+// "Done" puts the kiosk back into its running state.
+class KVMainMenuViewController final : public Screen {
+    Q_OBJECT
+public:
+    explicit KVMainMenuViewController(QWidget* parent = nullptr);
+    ~KVMainMenuViewController() override;
+
+    // The one live menu; nullptr while the settings are closed.
+    static KVMainMenuViewController* getObject();
+
+    // Rebuilds the rows from the current preferences.
+    void loadMenuData();
+    const QList<menuParams>& tableData() const { return m_tableData; }
+    QListWidget* tableView() const { return m_table; }
+
+    // Opens the area of `menuId`; unknown ids do nothing.
+    void didSelectMenuId(int menuId);
+    // "Done": resume the kiosk and go back to the root of the stack.
+    void handleBack();
+    void handleSearchSettings();
+
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+
+private:
+    void rowActivated(QListWidgetItem* item);
+    void pushUnlessOnTop(int menuId, const QString& title);
+
+    QList<menuParams> m_tableData;
+    QListWidget* m_table = nullptr;
+};
+
+}  // namespace korvel

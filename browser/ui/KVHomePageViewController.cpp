@@ -1,0 +1,573 @@
+#include "browser/ui/KVHomePageViewController.h"
+
+#include "browser/AdminAccess.h"
+#include "browser/IconDrop.h"
+#include "browser/ui/KVWKViewController.h"
+#include "log/KVLog.h"
+#include "platform/Clock.h"
+#include "platform/FormatString.h"
+#include "platform/Paths.h"
+#include "platform/UserDefaults.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/Toast.h"
+#include "policy/IconLayout.h"
+#include "policy/KVUtility.h"
+#include "policy/Utils.h"
+#include "settings/KVSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace korvel {
+
+namespace {
+
+constexpr int kSpacing = 10;
+constexpr int kTitleHeight = 16;
+
+QPointer<KVHomePageViewController>& lastHome()
+{
+    static QPointer<KVHomePageViewController> home;
+    return home;
+}
+
+// Drawn rather than shipped: a globe for a website, a folder for a category.
+QImage builtInIcon(bool website, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(image.rect()).adjusted(2, 2, -2, -2);
+    p.setPen(QPen(QColor(0, 116, 255), 2));
+    if (website) {
+        p.setBrush(QColor(220, 235, 255));
+        p.drawEllipse(r);
+        p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+        p.drawEllipse(QRectF(r.center().x() - r.width() / 4, r.top(), r.width() / 2, r.height()));
+    } else {
+        p.setBrush(QColor(255, 214, 120));
+        p.drawRoundedRect(r.adjusted(0, r.height() / 5, 0, 0), 6, 6);
+        p.drawRoundedRect(QRectF(r.left(), r.top() + r.height() / 10, r.width() / 2.5, r.height() / 5), 3, 3);
+    }
+    return image;
+}
+
+QImage rounded(const QImage& source)
+{
+    QImage image(source.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(image.rect()), 10, 10);
+    p.setClipPath(path);
+    p.drawImage(0, 0, source);
+    return image;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+KVCollectionViewCell::KVCollectionViewCell(int tag, QWidget* parent)
+    : QWidget(parent), m_tag(tag)
+{
+    m_imageLabel = new QLabel(this);
+    m_imageLabel->setAlignment(Qt::AlignCenter);
+    m_imageLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_titleLabel = new QLabel(this);
+    m_titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_titleLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font = m_titleLabel->font();
+    font.setPixelSize(12);
+    m_titleLabel->setFont(font);
+}
+
+QString KVCollectionViewCell::titleText() const
+{
+    return m_titleLabel->text();
+}
+
+void KVCollectionViewCell::setContent(const QString& title, const QImage& image, QSize iconSize)
+{
+    m_placeholder = false;
+    m_image = image;
+    m_iconSize = iconSize;
+    m_titleLabel->setText(title);
+    m_imageLabel->setPixmap(QPixmap::fromImage(rounded(image)));
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+}
+
+void KVCollectionViewCell::makePlaceholder()
+{
+    m_placeholder = true;
+    m_image = QImage();
+    m_titleLabel->clear();
+    m_imageLabel->clear();
+    setAttribute(Qt::WA_TransparentForMouseEvents, true);
+}
+
+void KVCollectionViewCell::resizeEvent(QResizeEvent*)
+{
+    // Subviews follow the cell, so a resized icon keeps its proportions.
+    const int titleHeight = std::min(kTitleHeight, height() / 4);
+    m_imageLabel->setGeometry(0, 0, width(), height() - titleHeight);
+    m_titleLabel->setGeometry(0, height() - titleHeight, width(), titleHeight);
+    if (!m_image.isNull()) {
+        const int side = std::max(1, std::min({m_iconSize.width(), width(), height() - titleHeight}));
+        m_imageLabel->setPixmap(QPixmap::fromImage(rounded(m_image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))));
+    }
+}
+
+void KVCollectionViewCell::mousePressEvent(QMouseEvent* event)
+{
+    // Accepted here so that a tap on an icon never reaches the grid's gesture.
+    event->accept();
+    m_pressPos = event->position().toPoint();
+    m_dragging = false;
+}
+
+void KVCollectionViewCell::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (!m_draggable || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPoint delta = event->position().toPoint() - m_pressPos;
+    if (!m_dragging && delta.manhattanLength() < 6)
+        return;
+    if (!m_dragging) {
+        m_dragging = true;
+        setAutoFillBackground(true);
+        setStyleSheet(QStringLiteral("background-color: lightgray;"));
+        raise();
+        Q_EMIT dragged(m_tag);
+    }
+    move(pos() + delta);
+}
+
+void KVCollectionViewCell::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (m_dragging) {
+        m_dragging = false;
+        setStyleSheet(QString());
+        setAutoFillBackground(false);
+        Q_EMIT dropped(m_tag);
+        return;
+    }
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT tapped(m_tag);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+HomeGridView::HomeGridView(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+void HomeGridView::setWallpaper(const QImage& image, int style)
+{
+    m_wallpaper = image;
+    // Styles other than the three known ones leave the drawing as it was.
+    if (style >= 0 && style <= 2)
+        m_style = style;
+    update();
+}
+
+QRect HomeGridView::wallpaperRect(QSize imageSize, QRect area, int style)
+{
+    if (imageSize.isEmpty())
+        return {};
+    switch (static_cast<WallpaperStyle>(style)) {
+    case WallpaperStyle::Stretch:
+        return area;
+    case WallpaperStyle::Fit: {
+        const QSize fitted = imageSize.scaled(area.size(), Qt::KeepAspectRatio);
+        QRect r(QPoint(), fitted);
+        r.moveCenter(area.center());
+        return r;
+    }
+    case WallpaperStyle::Center:
+    default: {
+        QRect r(QPoint(), imageSize);
+        r.moveCenter(area.center());
+        return r;
+    }
+    }
+}
+
+void HomeGridView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    if (!m_wallpaper.isNull())
+        p.drawImage(wallpaperRect(m_wallpaper.size(), rect(), m_style), m_wallpaper);
+}
+
+void HomeGridView::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void HomeGridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT backgroundTapped();
+    m_pressed = false;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+KVHomePageViewController::KVHomePageViewController(QWidget* parent)
+    : Screen(parent)
+{
+    lastHome() = this;
+    // Until the welcome screen shares its start time, the gesture's restriction counts from here.
+    m_timeStart = Clock::instance().now();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid = new HomeGridView;
+    m_scroll->setWidget(m_grid);
+    layout->addWidget(m_scroll);
+    connect(m_grid, &HomeGridView::backgroundTapped, this, &KVHomePageViewController::handleSingleTap);
+}
+
+KVHomePageViewController::~KVHomePageViewController() = default;
+
+KVHomePageViewController* KVHomePageViewController::getHomeObject()
+{
+    return lastHome();
+}
+
+void KVHomePageViewController::viewDidLoad()
+{
+    m_selectedCategoryId = 0;
+    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { back(); }, {}});
+    if (NavigationStack* stack = navigationStack())
+        stack->hideNavigationBar();
+    loadWallpaper();
+    KVLog(QStringLiteral("App General"), QStringLiteral("Home Page Loaded"));
+}
+
+void KVHomePageViewController::viewWillAppear(bool)
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    if (!settings.kvBrowPref.useMultiTab)
+        openRunAtStartupWebsite();
+    NavigationStack* stack = navigationStack();
+    if (stack)
+        stack->hideNavigationBar();
+    settings.load();
+    loadVisibleAllowedWebsites();
+    reloadData();
+    if (stack && m_selectedCategoryId != 0)
+        stack->showNavigationBar();
+}
+
+void KVHomePageViewController::openRunAtStartupWebsite()
+{
+    const KVSettings& settings = KVSettings::getSettingsObject();
+    for (const allowedWebsite& w : settings.allowedWebsites) {
+        if (!w.runAtStartup)
+            continue;
+        // Pushed after the appearance in progress has finished, so the stack is not re-entered.
+        QPointer<KVHomePageViewController> self(this);
+        QTimer::singleShot(0, this, [self, w] {
+            if (self && self->navigationStack() && self->navigationStack()->topScreen() == self)
+                self->openWebsite(w);
+        });
+        break;
+    }
+}
+
+void KVHomePageViewController::loadVisibleAllowedWebsites()
+{
+    VisibleItems visible = VisibleItems::loadVisibleAllowedWebsites(KVSettings::getSettingsObject(), m_selectedCategoryId,
+                                                                    orientation(), hasDragged());
+    m_items = visible.items;
+    m_downloadsBar = visible.downloadsBar;
+}
+
+ScreenOrientation KVHomePageViewController::orientation() const
+{
+    const QSize s = size();
+    if (s.isEmpty())
+        return ScreenOrientation::Unknown;
+    return s.width() > s.height() ? ScreenOrientation::Landscape : ScreenOrientation::Portrait;
+}
+
+bool KVHomePageViewController::isTabletSized(QSize screenSize)
+{
+    // Seven inches at the platform's 96 logical dots per inch is about 600 points on the short side
+    // of a landscape tablet; phones stay well below.
+    return std::min(screenSize.width(), screenSize.height()) >= 600;
+}
+
+QSize KVHomePageViewController::itemSize(bool tablet)
+{
+    return tablet ? QSize(110, 120) : QSize(60, 80);
+}
+
+QSize KVHomePageViewController::iconSize(bool tablet)
+{
+    return tablet ? QSize(104, 104) : QSize(52, 52);
+}
+
+bool KVHomePageViewController::tablet() const
+{
+    const QScreen* s = screen();
+    return isTabletSized(s ? s->size() : size());
+}
+
+QString KVHomePageViewController::iconFilePath(const QString& iconURL)
+{
+    if (iconURL.isEmpty() || iconURL == QLatin1String("http://") || iconURL == QLatin1String("https://"))
+        return {};
+    const QUrl url(iconURL);
+    // A stored file URL may come from another device; only its name counts here.
+    const QString name = url.isLocalFile() ? url.fileName() : iconURL;
+    const QDir documents(Paths::documentsDirectory());
+    const QString path = QDir::cleanPath(documents.filePath(name));
+    if (!path.startsWith(QDir::cleanPath(documents.absolutePath()) + QLatin1Char('/')))
+        return {};
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable() ? path : QString();
+}
+
+Frame* KVHomePageViewController::storedFrame(const HomeItem& item)
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    const bool landscape = orientation() == ScreenOrientation::Landscape;
+    if (item.kind == HomeItem::Kind::Website && item.index >= 0 && item.index < settings.allowedWebsites.size()) {
+        allowedWebsite& w = settings.allowedWebsites[item.index];
+        return landscape ? &w.landscapeFrame : &w.portraitFrame;
+    }
+    if (item.kind == HomeItem::Kind::Category && item.index >= 0 && item.index < settings.allowedWebsitesCategories.size()) {
+        allowedWebsiteCategory& c = settings.allowedWebsitesCategories[item.index];
+        return landscape ? &c.landscapeFrame : &c.portraitFrame;
+    }
+    return nullptr;
+}
+
+void KVHomePageViewController::reloadData()
+{
+    qDeleteAll(m_cells);
+    m_cells.clear();
+    const KVSettings& settings = KVSettings::getSettingsObject();
+    const bool isTablet = tablet();
+    const QSize icon = iconSize(isTablet);
+    for (int i = 0; i < m_items.size(); ++i) {
+        const HomeItem& item = m_items[i];
+        auto* cell = new KVCollectionViewCell(i, m_grid);
+        if (item.kind == HomeItem::Kind::Placeholder) {
+            cell->makePlaceholder();
+        } else if (item.kind == HomeItem::Kind::Website) {
+            const allowedWebsite& w = settings.allowedWebsites.at(item.index);
+            const QString file = iconFilePath(w.iconURL);
+            QImage image = file.isEmpty() ? QImage() : QImage(file);
+            image = image.isNull() ? builtInIcon(true, icon) : image.scaled(icon, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            cell->setContent(w.title, image, icon);
+        } else {
+            const allowedWebsiteCategory& c = settings.allowedWebsitesCategories.at(item.index);
+            const QString file = iconFilePath(c.iconURL);
+            QImage image = file.isEmpty() ? QImage() : QImage(file);
+            image = image.isNull() ? builtInIcon(false, icon) : image.scaled(icon, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            cell->setContent(c.categoryTitle, image, icon);
+        }
+        cell->setDraggable(!cell->isPlaceholder() && settings.kvBrowPref.allowDragDrop);
+        connect(cell, &KVCollectionViewCell::tapped, this, &KVHomePageViewController::didSelectItem);
+        connect(cell, &KVCollectionViewCell::dragged, this, [this] { setHasDragged(); });
+        connect(cell, &KVCollectionViewCell::dropped, this, &KVHomePageViewController::onCellDropped);
+        m_cells.append(cell);
+    }
+    layoutCells();
+    for (KVCollectionViewCell* cell : std::as_const(m_cells))
+        cell->show();
+}
+
+void KVHomePageViewController::layoutCells()
+{
+    m_laidOutFor = orientation();
+    m_laidOutWidth = width();
+    const QSize cellSize = itemSize(tablet());
+    const int available = std::max(cellSize.width(), m_scroll->viewport()->width() - 2 * kSpacing);
+    const int columns = std::max(1, (available + kSpacing) / (cellSize.width() + kSpacing));
+    bool changed = false;
+    int bottom = 0;
+    for (int i = 0; i < m_cells.size(); ++i) {
+        const QRect flow(kSpacing + (i % columns) * (cellSize.width() + kSpacing),
+                         kSpacing + (i / columns) * (cellSize.height() + kSpacing), cellSize.width(), cellSize.height());
+        QRect placed = flow;
+        if (Frame* f = m_cells[i]->isPlaceholder() ? nullptr : storedFrame(m_items[i])) {
+            // An unplaced icon takes its flow position and keeps it from now on.
+            if (f->isZero()) {
+                *f = Frame{double(flow.x()), double(flow.y()), double(flow.width()), double(flow.height())};
+                changed = true;
+            } else {
+                placed = QRectF(f->x, f->y, f->width, f->height).toRect();
+            }
+        }
+        m_cells[i]->setGeometry(placed);
+        bottom = std::max(bottom, placed.bottom() + 1);
+    }
+    m_grid->setMinimumHeight(bottom + kSpacing);
+    if (changed)
+        KVSettings::getSettingsObject().save();
+}
+
+void KVHomePageViewController::resizeEvent(QResizeEvent* event)
+{
+    Screen::resizeEvent(event);
+    // A rotation gives every icon its frame for the new orientation.
+    if (!m_cells.isEmpty() && (orientation() != m_laidOutFor || width() != m_laidOutWidth)) {
+        loadVisibleAllowedWebsites();
+        reloadData();
+    }
+}
+
+bool KVHomePageViewController::hasDragged() const
+{
+    return UserDefaults::standard().objectForKey(QString::fromLatin1(IconLayout::hasDraggedKey)).toBool();
+}
+
+void KVHomePageViewController::setHasDragged()
+{
+    if (hasDragged())
+        return;
+    UserDefaults::standard().setObject(QString::fromLatin1(IconLayout::hasDraggedKey), true);
+    UserDefaults::standard().synchronize();
+}
+
+void KVHomePageViewController::onCellDropped(int tag)
+{
+    if (tag < 0 || tag >= m_items.size() || tag >= m_cells.size())
+        return;
+    KVCollectionViewCell* cell = m_cells[tag];
+    Frame* f = storedFrame(m_items[tag]);
+    if (!f)
+        return;
+    const double contentHeight = std::max(height(), m_grid->height());
+    if (IconDrop::accepted(cell->x(), cell->y(), *f, width(), contentHeight))
+        *f = Frame{double(cell->x()), double(cell->y()), double(cell->width()), double(cell->height())};
+    else
+        cell->setGeometry(QRectF(f->x, f->y, f->width, f->height).toRect());
+    KVSettings::getSettingsObject().save();
+}
+
+void KVHomePageViewController::didSelectItem(int index)
+{
+    if (index < 0 || index >= m_items.size())
+        return;
+    const HomeItem item = m_items[index];
+    KVSettings& settings = KVSettings::getSettingsObject();
+    if (item.kind == HomeItem::Kind::Website) {
+        if (item.index >= 0 && item.index < settings.allowedWebsites.size())
+            openWebsite(settings.allowedWebsites.at(item.index));
+        return;
+    }
+    if (item.kind != HomeItem::Kind::Category || item.index < 0 || item.index >= settings.allowedWebsitesCategories.size())
+        return;
+    const allowedWebsiteCategory& category = settings.allowedWebsitesCategories.at(item.index);
+    if (NavigationStack* stack = navigationStack())
+        stack->showNavigationBar();
+    setTitle(category.categoryTitle);
+    m_selectedCategoryId = category.categoryId;
+    loadVisibleAllowedWebsites();
+    reloadData();
+}
+
+void KVHomePageViewController::openWebsite(const allowedWebsite& website)
+{
+    const KVSettings& settings = KVSettings::getSettingsObject();
+    const KVBrowserPrefSettings& p = settings.kvBrowPref;
+    const QUrl url(website.url);
+    if (Utils::checkIfWebsiteBlocked(url, settings)) {
+        if (p.makeToast)
+            makeToast(this, formatString(QStringLiteral("Access Denied for %@"), website.url));
+        return;
+    }
+    if (p.allowContentBlocking) {
+        NavigationEffects ignored;  // a keyword in the address is refused without a message here
+        if (Utils::checkBlockedKeyWordIsExistOrNot(website.url, true, p, &ignored))
+            return;
+    }
+    if (website.url.endsWith(QLatin1String(".pdf"))) {
+        const bool local = website.url.startsWith(QLatin1String("file://"));
+        if (local && !p.isAllowPDFViewer) {
+            makeToast(this, qtTrId("PDF_VIEWER_SHOULD_BE_ENABLE_CONTACT_ADMINISTRATOR"));
+            return;
+        }
+        if (p.isAllowPDFViewer) {
+            Q_EMIT readerRequested(KVUtility::appendDocDirectoryPathIfFileURL(url));
+            return;
+        }
+    }
+    NavigationStack* stack = navigationStack();
+    if (stack)
+        stack->hideNavigationBar();
+    if (p.useMultiTab || !stack)
+        return;
+    KVWKViewController* window = KVWKViewController::initWithWebsite(website);
+    QPointer<KVHomePageViewController> self(this);
+    connect(window, &KVWKViewController::homeRequested, this, [self] {
+        if (self && self->navigationStack())
+            self->navigationStack()->popToRoot(NavigationStack::Animation::None);
+    });
+    stack->push(window, NavigationStack::Animation::Animated);
+    Q_EMIT websiteOpened(window);
+}
+
+void KVHomePageViewController::back()
+{
+    if (NavigationStack* stack = navigationStack())
+        stack->hideNavigationBar();
+    setTitle(QString());
+    m_selectedCategoryId = 0;
+    loadVisibleAllowedWebsites();
+    reloadData();
+}
+
+void KVHomePageViewController::handleSingleTap()
+{
+    const KVSettings& settings = KVSettings::getSettingsObject();
+    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), m_timeStart, settings.kvBrowPref);
+    if (outcome != TapOutcome::Granted)
+        return;
+    KVLog(QStringLiteral("App General"), QStringLiteral("Password Alert Shown"));
+    AdminAccess::granted(this);
+}
+
+void KVHomePageViewController::loadWallpaper()
+{
+    const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
+    QImage image;
+    if (!p.wallpaper.isEmpty()) {
+        // Only wallpapers stored on the device are read; a web address leaves the plain background.
+        const std::optional<QUrl> url = KVUtility::getURLFromString(p.wallpaper);
+        if (url && url->isLocalFile())
+            image = QImage(url->toLocalFile());
+    }
+    m_grid->setWallpaper(image, p.wallpaperStyle);
+}
+
+}  // namespace korvel

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "browser/AdminTapGesture.h"
+#include "browser/HomeItems.h"
+#include "platform/ui/Screen.h"
+#include "settings/Frame.h"
+#include "settings/allowedWebsite.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QPointer>
+#include <QSize>
+#include <QUrl>
+#include <QWidget>
+
+class QLabel;
+class QScrollArea;
+
+namespace korvel {
+
+class KVSettings;
+class KVWKViewController;
+
+// One icon of the home screen: image over title. A placeholder shows nothing and lets touches
+// through to the grid, so a hidden website's slot behaves like the background.
+class KVCollectionViewCell final : public QWidget {
+    Q_OBJECT
+public:
+    KVCollectionViewCell(int tag, QWidget* parent);
+
+    int tag() const { return m_tag; }
+    QString titleText() const;
+    QImage image() const { return m_image; }
+    bool isPlaceholder() const { return m_placeholder; }
+
+    void setContent(const QString& title, const QImage& image, QSize iconSize);
+    void makePlaceholder();
+    // Dragging moves the cell with the pointer; without it a press and release is a tap.
+    void setDraggable(bool draggable) { m_draggable = draggable; }
+
+Q_SIGNALS:
+    void tapped(int tag);
+    void dragged(int tag);
+    void dropped(int tag);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int m_tag;
+    bool m_placeholder = false;
+    bool m_draggable = false;
+    bool m_dragging = false;
+    QPoint m_pressPos;
+    QImage m_image;
+    QSize m_iconSize;
+    QLabel* m_imageLabel = nullptr;
+    QLabel* m_titleLabel = nullptr;
+};
+
+// The grid's surface: paints the wallpaper and reports taps that hit no icon.
+class HomeGridView final : public QWidget {
+    Q_OBJECT
+public:
+    enum class WallpaperStyle { Center = 0, Stretch = 1, Fit = 2 };
+
+    explicit HomeGridView(QWidget* parent = nullptr);
+
+    void setWallpaper(const QImage& image, int style);
+    QImage wallpaper() const { return m_wallpaper; }
+    // Where the wallpaper is drawn for a surface of `area` (empty without a wallpaper).
+    static QRect wallpaperRect(QSize imageSize, QRect area, int style);
+
+Q_SIGNALS:
+    void backgroundTapped();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_wallpaper;
+    int m_style = 0;
+    bool m_pressed = false;
+};
+
+// The screen between websites: one icon per visible allowed website, one folder per category, over
+// the wallpaper. Also carries the hidden administrator gesture.
+class KVHomePageViewController : public Screen {
+    Q_OBJECT
+public:
+    explicit KVHomePageViewController(QWidget* parent = nullptr);
+    ~KVHomePageViewController() override;
+
+    // The home screen created last; nullptr when it is gone.
+    static KVHomePageViewController* getHomeObject();
+
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+
+    // Rebuilds the item list from the settings for the open folder and the current orientation.
+    void loadVisibleAllowedWebsites();
+    const QList<HomeItem>& allowedVisibleWebsites() const { return m_items; }
+    qint64 selectedCategoryId() const { return m_selectedCategoryId; }
+    bool downloadsBarShown() const { return m_downloadsBar; }
+
+    // The cells in item order; rebuilt by reloadData().
+    QList<KVCollectionViewCell*> cells() const { return m_cells; }
+    HomeGridView* gridView() const { return m_grid; }
+    void reloadData();
+
+    // What a tap on the item at `index` does (website: open it; folder: enter it).
+    void didSelectItem(int index);
+    // Leaves the open folder for the top level.
+    void back();
+    // A tap on the grid's background: one step of the hidden gesture.
+    void handleSingleTap();
+
+    ScreenOrientation orientation() const;
+    // Cell size by screen: 110 x 120 from about seven inches up, else 60 x 80; the icon inside is
+    // 104 x 104 or 52 x 52.
+    static bool isTabletSized(QSize screenSize);
+    static QSize itemSize(bool tablet);
+    static QSize iconSize(bool tablet);
+    // The icon file an "iconURL" names in the documents directory; empty when it names none.
+    static QString iconFilePath(const QString& iconURL);
+
+Q_SIGNALS:
+    // A local PDF was tapped while the document reader is allowed.
+    void readerRequested(const QUrl& document);
+    // A browser window was opened for a website.
+    void websiteOpened(KVWKViewController* window);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void openWebsite(const allowedWebsite& website);
+    void openRunAtStartupWebsite();
+    void loadWallpaper();
+    void layoutCells();
+    void onCellDropped(int tag);
+    Frame* storedFrame(const HomeItem& item);
+    bool hasDragged() const;
+    void setHasDragged();
+    bool tablet() const;
+
+    QScrollArea* m_scroll = nullptr;
+    HomeGridView* m_grid = nullptr;
+    QList<HomeItem> m_items;
+    QList<KVCollectionViewCell*> m_cells;
+    qint64 m_selectedCategoryId = 0;
+    bool m_downloadsBar = false;
+    TapSeries m_taps;
+    QDateTime m_timeStart;
+    ScreenOrientation m_laidOutFor = ScreenOrientation::Unknown;
+    int m_laidOutWidth = -1;
+};
+
+}  // namespace korvel

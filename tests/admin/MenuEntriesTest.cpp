@@ -1,0 +1,65 @@
+#include "admin/MenuEntries.h"
+#include "platform/Version.h"
+#include "settings/KVBrowserPrefSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace korvel {
+namespace {
+
+struct RowsCase {
+    const char* name;
+    bool allowAllWebsites;
+    std::vector<int> ids;
+    std::vector<const char*> titles;
+};
+
+class MenuRows : public ::testing::TestWithParam<RowsCase> {};
+
+TEST_P(MenuRows, FollowTheAllowAllPreference)
+{
+    const RowsCase& c = GetParam();
+    KVBrowserPrefSettings preferences;
+    preferences.allowAllWebsites = c.allowAllWebsites;
+    const QList<menuParams> rows = menuEntries(preferences);
+
+    ASSERT_EQ(size_t(rows.size()), c.ids.size());
+    for (size_t i = 0; i < c.ids.size(); ++i) {
+        EXPECT_EQ(rows[qsizetype(i)].menuId, c.ids[i]) << "row " << i;
+        EXPECT_EQ(rows[qsizetype(i)].menuMainText, QString::fromUtf8(c.titles[i])) << "row " << i;
+        EXPECT_FALSE(rows[qsizetype(i)].menuImage.isEmpty()) << "row " << i;
+    }
+    EXPECT_EQ(rows[aboutRowIndex(preferences)].menuId, AboutMenu);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllowAll, MenuRows,
+    ::testing::Values(
+        RowsCase{"Off", false, {1, 8, 3, 4, 9, 5, 6, 10, 7},
+                 {"Allowed Websites", "Manage Categories", "Browser Preferences", "Advanced Settings", "System Settings",
+                  "Import/Export", "View Korvel Log", "Open Source Licenses", "About"}},
+        RowsCase{"On", true, {1, 2, 8, 3, 4, 9, 5, 6, 10, 7},
+                 {"Allowed Websites", "Blocked Websites", "Manage Categories", "Browser Preferences", "Advanced Settings",
+                  "System Settings", "Import/Export", "View Korvel Log", "Open Source Licenses", "About"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MenuRows, SubtitlesAreTheFixedTextsAndTheVersionLine)
+{
+    KVBrowserPrefSettings preferences;
+    preferences.allowAllWebsites = true;
+    const QList<menuParams> rows = menuEntries(preferences);
+    EXPECT_EQ(rows[0].menuSubText, QStringLiteral("List of allowed websites"));
+    EXPECT_EQ(rows[1].menuSubText, QStringLiteral("List of blocked websites"));
+    EXPECT_EQ(rows[2].menuSubText, QStringLiteral("Add/Edit/Remove Categories"));
+    EXPECT_EQ(rows[3].menuSubText, QStringLiteral("Korvel Browser Preferences"));
+    EXPECT_EQ(rows[4].menuSubText, QStringLiteral("Korvel Advanced Settings"));
+    EXPECT_EQ(rows[6].menuSubText, QStringLiteral("Import/Export Settings"));
+    EXPECT_TRUE(rows[7].menuSubText.isEmpty());
+    EXPECT_EQ(rows[9].menuSubText, QStringLiteral("Korvel Version ") + QString::fromLatin1(version::shortVersion));
+    EXPECT_EQ(appNameAndVersionNumberDisplayString(), rows[9].menuSubText);
+}
+
+}  // namespace
+}  // namespace korvel

@@ -1,0 +1,140 @@
+#include "admin/AdminState.h"
+#include "admin/ui/AboutKorvelViewController.h"
+#include "admin/ui/KVMainMenuViewController.h"
+#include "admin/ui/UnavailableScreen.h"
+#include "platform/ui/NavigationStack.h"
+#include "settings/KVSettings.h"
+#include "tests/support/WindowTest.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace korvel {
+namespace {
+
+class MainMenuTest : public test::WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        AdminState::setHooks({[this](qint32 s) { states << s; }, [this] { ++suspended; }, [this] { ++resumed; }});
+        stack = new NavigationStack(window.get());
+        stack->resize(window->size());
+        stack->show();
+        stack->push(new Screen, Animation::None);
+    }
+    void TearDown() override
+    {
+        AdminState::setHooks({});
+        AdminState::setState(0);
+        WindowTest::TearDown();
+    }
+
+    KVMainMenuViewController* openMenu()
+    {
+        auto* menu = new KVMainMenuViewController;
+        stack->push(menu, Animation::None);
+        return menu;
+    }
+
+    NavigationStack* stack = nullptr;
+    QList<qint32> states;
+    int suspended = 0;
+    int resumed = 0;
+};
+
+TEST_F(MainMenuTest, OpeningMarksTheSettingsOpenAndSuspendsTheKiosk)
+{
+    KVMainMenuViewController* menu = openMenu();
+    EXPECT_EQ(KVMainMenuViewController::getObject(), menu);
+    EXPECT_EQ(AdminState::state(), 1);
+    EXPECT_EQ(states, QList<qint32>{1});
+    EXPECT_EQ(suspended, 1);
+    EXPECT_EQ(stack->navigationBarTitle()->text(), QStringLiteral("Settings"));
+    EXPECT_EQ(stack->leftBarButton()->text(), QStringLiteral("Done"));
+}
+
+struct DispatchCase {
+    const char* name;
+    bool allowAllWebsites;
+    int menuId;
+    bool pushesPlaceholder;
+    bool pushesAbout;
+};
+
+class MenuDispatch : public MainMenuTest, public ::testing::WithParamInterface<DispatchCase> {};
+
+TEST_P(MenuDispatch, OpensTheAreaOfTheId)
+{
+    const DispatchCase& c = GetParam();
+    KVSettings::getSettingsObject().kvBrowPref.allowAllWebsites = c.allowAllWebsites;
+    KVMainMenuViewController* menu = openMenu();
+
+    menu->didSelectMenuId(c.menuId);
+    auto* placeholder = qobject_cast<UnavailableScreen*>(stack->topScreen());
+    EXPECT_EQ(placeholder != nullptr, c.pushesPlaceholder);
+    if (placeholder) {
+        EXPECT_EQ(placeholder->menuId(), c.menuId);
+    }
+    EXPECT_EQ(qobject_cast<AboutKorvelViewController*>(stack->topScreen()) != nullptr, c.pushesAbout);
+    const qsizetype depth = c.pushesPlaceholder || c.pushesAbout ? 3 : 2;
+    EXPECT_EQ(stack->screens().size(), depth);
+
+    // The same choice again while its screen is on top pushes nothing.
+    menu->didSelectMenuId(c.menuId);
+    EXPECT_EQ(stack->screens().size(), depth);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ids, MenuDispatch,
+    ::testing::Values(DispatchCase{"AllowedWebsites", false, AllowedWebsitesMenu, true, false},
+                      DispatchCase{"BlockedWhileAllowAll", true, BlockedWebsitesMenu, true, false},
+                      DispatchCase{"BlockedWithoutItsRow", false, BlockedWebsitesMenu, false, false},
+                      DispatchCase{"Log", false, ViewLogMenu, true, false},
+                      DispatchCase{"About", false, AboutMenu, false, true},
+                      DispatchCase{"Unknown", true, 42, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainMenuTest, ClickingARowOpensItsEntryNotItsIndex)
+{
+    KVSettings::getSettingsObject().kvBrowPref.allowAllWebsites = true;
+    KVMainMenuViewController* menu = openMenu();
+    QListWidget* table = menu->tableView();
+    ASSERT_EQ(table->count(), 10);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(2)).center());
+    auto* placeholder = qobject_cast<UnavailableScreen*>(stack->topScreen());
+    ASSERT_NE(placeholder, nullptr);
+    EXPECT_EQ(placeholder->menuId(), ManageCategoriesMenu);
+    EXPECT_EQ(placeholder->title(), QStringLiteral("Manage Categories"));
+}
+
+TEST_F(MainMenuTest, ReappearingRereadsAllowAll)
+{
+    KVMainMenuViewController* menu = openMenu();
+    EXPECT_EQ(menu->tableData().at(8).menuId, AboutMenu);
+    menu->didSelectMenuId(BrowserPreferencesMenu);
+    KVSettings::getSettingsObject().kvBrowPref.allowAllWebsites = true;
+    stack->pop(Animation::None);
+    ASSERT_EQ(menu->tableData().size(), 10);
+    EXPECT_EQ(menu->tableData().at(1).menuId, BlockedWebsitesMenu);
+    EXPECT_EQ(menu->tableData().at(9).menuId, AboutMenu);
+    EXPECT_EQ(menu->tableView()->count(), 10);
+}
+
+TEST_F(MainMenuTest, DoneResumesTheKioskAndReturnsToTheRoot)
+{
+    KVMainMenuViewController* menu = openMenu();
+    menu->didSelectMenuId(AdvancedSettingsMenu);
+    ASSERT_EQ(stack->screens().size(), 3);
+    menu->handleBack();
+    EXPECT_EQ(stack->screens().size(), 1);
+    EXPECT_EQ(resumed, 1);
+    EXPECT_EQ(AdminState::state(), 0);
+    flushDeletes();
+    EXPECT_EQ(KVMainMenuViewController::getObject(), nullptr);
+}
+
+}  // namespace
+}  // namespace korvel

@@ -1,0 +1,152 @@
+#include "admin/AdminState.h"
+#include "admin/ui/KVWelcomeScreenViewController.h"
+#include "browser/AdminAccess.h"
+#include "platform/ui/NavigationStack.h"
+#include "settings/KVSettings.h"
+#include "tests/support/WindowTest.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace korvel {
+namespace {
+
+class WelcomeTest : public test::WindowTest {
+public:
+    // Settings the cases start from; saved, since every appearance reloads the store.
+    static void addWebsite()
+    {
+        KVSettings& settings = KVSettings::getSettingsObject();
+        allowedWebsite site;
+        site.url = QStringLiteral("https://example.org");
+        site.allowedWebsiteId = 1;
+        settings.allowedWebsites.append(site);
+        ASSERT_TRUE(settings.save());
+    }
+
+    static void addCategory()
+    {
+        KVSettings& settings = KVSettings::getSettingsObject();
+        allowedWebsiteCategory category;
+        category.categoryId = 1;
+        settings.allowedWebsitesCategories.append(category);
+        ASSERT_TRUE(settings.save());
+    }
+
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        KVWelcomeScreenViewController::setHomeScreenFactory([this] {
+            ++homeScreensMade;
+            return new Screen;
+        });
+        AdminAccess::setGrantedHandler([this](QWidget* screen) { grantedOn << screen; });
+        stack = new NavigationStack(window.get());
+        stack->resize(window->size());
+        stack->show();
+    }
+    void TearDown() override
+    {
+        AdminAccess::setGrantedHandler({});
+        KVWelcomeScreenViewController::resetHomeScreenFactory();
+        AdminState::setState(0);
+        WindowTest::TearDown();
+    }
+
+    KVWelcomeScreenViewController* showWelcome()
+    {
+        auto* welcome = new KVWelcomeScreenViewController;
+        stack->push(welcome, Animation::None);
+        return welcome;
+    }
+
+    NavigationStack* stack = nullptr;
+    int homeScreensMade = 0;
+    QList<QWidget*> grantedOn;
+};
+
+struct HandOverCase {
+    const char* name;
+    void (*configure)();
+    bool handsOver;
+};
+
+class WelcomeHandOver : public WelcomeTest, public ::testing::WithParamInterface<HandOverCase> {};
+
+TEST_P(WelcomeHandOver, PushesTheHomeScreenOnlyWhenSomethingIsAllowed)
+{
+    const HandOverCase& c = GetParam();
+    if (c.configure)
+        c.configure();
+    KVWelcomeScreenViewController* welcome = showWelcome();
+    EXPECT_EQ(homeScreensMade, c.handsOver ? 1 : 0);
+    EXPECT_EQ(stack->screens().size(), c.handsOver ? 2 : 1);
+    EXPECT_EQ(stack->topScreen() == welcome, !c.handsOver);
+    EXPECT_FALSE(stack->isNavigationBarShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, WelcomeHandOver,
+                         ::testing::Values(HandOverCase{"Empty", nullptr, false},
+                                           HandOverCase{"Website", &WelcomeTest::addWebsite, true},
+                                           HandOverCase{"Category", &WelcomeTest::addCategory, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WelcomeTest, TheFirstImportedWebsiteHandsOverOnTheNextAppearance)
+{
+    KVWelcomeScreenViewController* welcome = showWelcome();
+    stack->push(new Screen, Animation::None);
+    AdminState::setState(1);
+    addWebsite();
+    stack->pop(Animation::None);
+    EXPECT_EQ(homeScreensMade, 1);
+    EXPECT_EQ(stack->screens().size(), 2);
+    EXPECT_NE(stack->topScreen(), welcome);
+    EXPECT_EQ(AdminState::state(), 0);
+}
+
+struct TapCase {
+    const char* name;
+    int intervalMs;
+    int taps;
+    int grants;
+};
+
+class WelcomeTaps : public WelcomeTest, public ::testing::WithParamInterface<TapCase> {};
+
+TEST_P(WelcomeTaps, SixTapsWithinThreeSecondsOpenTheSettings)
+{
+    const TapCase& c = GetParam();
+    KVWelcomeScreenViewController* welcome = showWelcome();
+    for (int i = 0; i < c.taps; ++i) {
+        if (i > 0)
+            clock.advance(std::chrono::milliseconds(c.intervalMs));
+        QTest::mouseClick(welcome, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+    EXPECT_EQ(grantedOn.size(), c.grants);
+    for (QWidget* screen : grantedOn)
+        EXPECT_EQ(screen, welcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(Timing, WelcomeTaps,
+                         ::testing::Values(TapCase{"FiveQuick", 100, 5, 0},
+                                           TapCase{"SixQuick", 100, 6, 1},
+                                           TapCase{"SixWithinTwoAndAHalfSeconds", 500, 6, 1},
+                                           TapCase{"SixOverThreeSeconds", 600, 6, 0},
+                                           TapCase{"SixOverFourSeconds", 800, 6, 0},
+                                           TapCase{"TwelveQuick", 100, 12, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WelcomeTest, GetStartedShowsTheInstructionsAndATouchOutsideRemovesThem)
+{
+    KVWelcomeScreenViewController* welcome = showWelcome();
+    QTest::mouseClick(welcome->getStartedButton(), Qt::LeftButton);
+    EXPECT_TRUE(welcome->instructionsShown());
+    EXPECT_TRUE(welcome->getStartedButton()->isHidden() || !welcome->getStartedButton()->isVisibleTo(welcome));
+    QTest::mouseClick(welcome, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(welcome->instructionsShown());
+    EXPECT_TRUE(welcome->getStartedButton()->isVisibleTo(welcome));
+}
+
+}  // namespace
+}  // namespace korvel

@@ -1,0 +1,313 @@
+#include "browser/ui/KVHomePageViewController.h"
+#include "browser/AdminAccess.h"
+#include "browser/IconDrop.h"
+#include "browser/ui/KVWKViewController.h"
+#include "browser/ui/KVWebView.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/Toast.h"
+#include "settings/KVSettings.h"
+#include "tests/support/EventLoop.h"
+#include "tests/support/TestHome.h"
+#include "tests/support/WebTestServer.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace korvel;
+using korvel::test::WebTestServer;
+
+namespace {
+
+class HomeScreenTest : public test::TestHome {
+protected:
+    void SetUp() override
+    {
+        TestHome::SetUp();
+        WebTestServer::shared().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Start</title></head><body>1</body></html>"));
+        stack = std::make_unique<NavigationStack>();
+        stack->resize(800, 600);
+        stack->show();
+    }
+
+    void TearDown() override
+    {
+        AdminAccess::setGrantedHandler(nullptr);
+        stack.reset();
+        TestHome::TearDown();
+    }
+
+    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
+    static QString url(const char* host) { return WebTestServer::shared().url(QString::fromLatin1(host), QStringLiteral("/")); }
+
+    static allowedWebsite site(const QString& title, const QString& address, qint64 categoryId = 0)
+    {
+        allowedWebsite w;
+        w.title = title;
+        w.url = address;
+        w.categoryId = categoryId;
+        return w;
+    }
+
+    KVHomePageViewController* showHome()
+    {
+        settings().save();
+        auto* home = new KVHomePageViewController;
+        stack->push(home, NavigationStack::Animation::None);
+        test::processEventsUntil([] { return false; }, 50);
+        return home;
+    }
+
+    static QStringList titles(const KVHomePageViewController* home)
+    {
+        QStringList list;
+        for (const KVCollectionViewCell* cell : home->cells())
+            list << (cell->isPlaceholder() ? QStringLiteral("<slot>") : cell->titleText());
+        return list;
+    }
+
+    static KVCollectionViewCell* cellTitled(const KVHomePageViewController* home, const QString& title)
+    {
+        for (KVCollectionViewCell* cell : home->cells())
+            if (cell->titleText() == title)
+                return cell;
+        return nullptr;
+    }
+
+    static bool toastShown(const QString& text)
+    {
+        for (Toast* toast : Toast::visibleToasts())
+            if (toast->text() == text)
+                return true;
+        return false;
+    }
+
+    void tapBackground(KVHomePageViewController* home)
+    {
+        HomeGridView* grid = home->gridView();
+        QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(grid->width() - 3, grid->height() - 3));
+    }
+
+    std::unique_ptr<NavigationStack> stack;
+};
+
+}  // namespace
+
+TEST_F(HomeScreenTest, TheGridShowsTheVisibleItemsInTheirOrder)
+{
+    const struct {
+        const char* name;
+        bool allowDragDrop;
+        QStringList expected;
+    } cases[] = {
+        {"flow layout", false, {"Alpha", "Delta", "Games"}},
+        // Unplaced icons follow the folders; the hidden website keeps an empty slot.
+        {"drag and drop", true, {"<slot>", "Games", "Alpha", "Delta"}},
+    };
+    for (const auto& c : cases) {
+        allowedWebsite hidden = site(QStringLiteral("Charlie"), url("c.test"));
+        hidden.hideURL = true;
+        hidden.isResetForFrame = true;
+        settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("a.test")), site(QStringLiteral("Bravo"), url("b.test"), 1), hidden,
+                                      site(QStringLiteral("Delta"), url("d.test"))};
+        settings().allowedWebsitesCategories = {allowedWebsiteCategory::initWithParams(QStringLiteral("Games"), QString(), 1, {}, {})};
+        settings().kvBrowPref.allowDragDrop = c.allowDragDrop;
+        KVHomePageViewController* home = showHome();
+        EXPECT_EQ(titles(home), c.expected) << c.name;
+        const QSize cell = KVHomePageViewController::itemSize(true);
+        for (KVCollectionViewCell* cellWidget : home->cells()) {
+            EXPECT_EQ(cellWidget->size(), cell) << c.name;
+            EXPECT_EQ(cellWidget->testAttribute(Qt::WA_TransparentForMouseEvents), cellWidget->isPlaceholder()) << c.name;
+        }
+        // The flow position each icon took is what the settings now hold for it.
+        const Frame alpha = settings().allowedWebsites[0].landscapeFrame;
+        const QRect shown = cellTitled(home, QStringLiteral("Alpha"))->geometry();
+        EXPECT_EQ(QRectF(alpha.x, alpha.y, alpha.width, alpha.height).toRect(), shown) << c.name;
+        stack.reset();
+        stack = std::make_unique<NavigationStack>();
+        stack->resize(800, 600);
+        stack->show();
+    }
+}
+
+TEST_F(HomeScreenTest, TappingAWebsiteOpensItInABrowserWindow)
+{
+    settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("allowed.test"))};
+    KVHomePageViewController* home = showHome();
+    QTest::mouseClick(cellTitled(home, QStringLiteral("Alpha")), Qt::LeftButton);
+    auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Start"); }, 20000));
+    EXPECT_TRUE(WebTestServer::shared().sawHost(QStringLiteral("allowed.test")));
+    window->homeButtonPressed();
+    EXPECT_TRUE(test::processEventsUntil([&] { return stack->topScreen() == home; }));
+}
+
+TEST_F(HomeScreenTest, AFolderShowsItsWebsitesAndBackLeavesIt)
+{
+    settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("a.test")), site(QStringLiteral("Bravo"), url("b.test"), 7),
+                                  site(QStringLiteral("Echo"), url("e.test"), 7)};
+    settings().allowedWebsitesCategories = {allowedWebsiteCategory::initWithParams(QStringLiteral("News"), QString(), 7, {}, {})};
+    KVHomePageViewController* home = showHome();
+    EXPECT_FALSE(stack->isNavigationBarShown());
+    QTest::mouseClick(cellTitled(home, QStringLiteral("News")), Qt::LeftButton);
+    EXPECT_EQ(home->selectedCategoryId(), 7);
+    EXPECT_EQ(titles(home), (QStringList{"Bravo", "Echo"}));
+    ASSERT_TRUE(stack->isNavigationBarShown());
+    EXPECT_EQ(stack->leftBarButton()->text(), QStringLiteral("Back"));
+    stack->leftBarButton()->click();
+    EXPECT_EQ(home->selectedCategoryId(), 0);
+    EXPECT_EQ(titles(home), (QStringList{"Alpha", "News"}));
+    EXPECT_FALSE(stack->isNavigationBarShown());
+}
+
+TEST_F(HomeScreenTest, TapRulesThatOpenNothing)
+{
+    const QString blocked = url("blocked.test");
+    const struct {
+        const char* name;
+        QString address;
+        bool makeToast;
+        QString toast;  // empty: no toast
+    } cases[] = {
+        {"blocked, with toasts", blocked, true, QStringLiteral("Access Denied for ") + blocked},
+        {"blocked, toasts off", blocked, false, QString()},
+        {"keyword in the address", url("poker.test"), true, QString()},
+        {"local PDF without the reader", QStringLiteral("file:///doc/manual.pdf"), true,
+         qtTrId("PDF_VIEWER_SHOULD_BE_ENABLE_CONTACT_ADMINISTRATOR")},
+    };
+    for (const auto& c : cases) {
+        for (Toast* toast : Toast::visibleToasts())
+            toast->remove();
+        settings().kvBrowPref.allowAllWebsites = true;
+        settings().kvBrowPref.makeToast = c.makeToast;
+        settings().kvBrowPref.allowContentBlocking = true;
+        settings().kvBrowPref.strBlockedKeyWord = QStringLiteral("poker");
+        settings().blockedWebsites = {blockedWebsite::initWithParams(QStringLiteral("http://blocked.test/"), WebsiteProtocol::Http, QStringLiteral("b"))};
+        settings().allowedWebsites = {site(QStringLiteral("Target"), c.address)};
+        KVHomePageViewController* home = showHome();
+        QTest::mouseClick(cellTitled(home, QStringLiteral("Target")), Qt::LeftButton);
+        EXPECT_EQ(stack->topScreen(), home) << c.name;
+        if (c.toast.isEmpty()) {
+            EXPECT_TRUE(Toast::visibleToasts().isEmpty()) << c.name;
+        } else {
+            EXPECT_TRUE(toastShown(c.toast)) << c.name;
+        }
+        stack = std::make_unique<NavigationStack>();
+        stack->resize(800, 600);
+        stack->show();
+    }
+}
+
+TEST_F(HomeScreenTest, FiveBackgroundTapsWithinTwoSecondsGrantAccess)
+{
+    const struct {
+        const char* name;
+        std::chrono::milliseconds gap;
+        int grants;
+    } cases[] = {{"quick series", std::chrono::milliseconds(300), 1}, {"too slow", std::chrono::milliseconds(600), 0}};
+    for (const auto& c : cases) {
+        settings().kvBrowPref.numberTaps = 5;
+        settings().kvBrowPref.restrictSettings = false;
+        settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("a.test"))};
+        KVHomePageViewController* home = showHome();
+        int grants = 0;
+        QWidget* grantedFor = nullptr;
+        AdminAccess::setGrantedHandler([&](QWidget* screen) {
+            ++grants;
+            grantedFor = screen;
+        });
+        for (int i = 0; i < 5; ++i) {
+            tapBackground(home);
+            clock.advance(c.gap);
+        }
+        EXPECT_EQ(grants, c.grants) << c.name;
+        EXPECT_EQ(grantedFor, c.grants ? home : nullptr) << c.name;
+        stack = std::make_unique<NavigationStack>();
+        stack->resize(800, 600);
+        stack->show();
+    }
+}
+
+TEST_F(HomeScreenTest, TheRunAtStartupWebsiteOpensOnEveryAppearance)
+{
+    allowedWebsite start = site(QStringLiteral("Start"), url("allowed.test"));
+    start.runAtStartup = true;
+    settings().allowedWebsites = {start};
+    settings().save();
+    auto* home = new KVHomePageViewController;
+    QSignalSpy opened(home, &KVHomePageViewController::websiteOpened);
+    stack->push(home, NavigationStack::Animation::None);
+    ASSERT_TRUE(test::processEventsUntil([&] { return opened.count() == 1; }));
+    EXPECT_NE(qobject_cast<KVWKViewController*>(stack->topScreen()), nullptr);
+    stack->popToRoot(NavigationStack::Animation::None);
+    ASSERT_TRUE(test::processEventsUntil([&] { return opened.count() == 2; }));
+    EXPECT_NE(qobject_cast<KVWKViewController*>(stack->topScreen()), nullptr);
+}
+
+TEST(IconDropTest, AnIconMustRestInsideTheView)
+{
+    const Frame stored{10, 10, 110, 120};
+    const struct {
+        double x, y;
+        bool accepted;
+    } cases[] = {
+        {0, 0, true},       {690, 0, true},     {691, 0, false},  {-1, 0, false},
+        {0, -1, false},     {0, 480, true},     {0, 481, false},  {300, 200, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IconDrop::accepted(c.x, c.y, stored, 800, 600.9), c.accepted) << c.x << "," << c.y;
+}
+
+TEST(HomeGridViewTest, WallpaperStyles)
+{
+    const QRect area(0, 0, 400, 300);
+    const struct {
+        int style;
+        QSize image;
+        QRect expected;
+    } cases[] = {
+        {0, {100, 50}, QRect(150, 125, 100, 50)},  // centred, unscaled
+        {1, {100, 50}, area},                      // stretched
+        {2, {100, 50}, QRect(0, 50, 400, 200)},    // fitted, aspect kept
+        {2, {50, 100}, QRect(125, 0, 150, 300)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HomeGridView::wallpaperRect(c.image, area, c.style), c.expected) << c.style;
+    EXPECT_TRUE(KVHomePageViewController::isTabletSized({1024, 768}));
+    EXPECT_FALSE(KVHomePageViewController::isTabletSized({390, 844}));
+    EXPECT_EQ(KVHomePageViewController::itemSize(false), QSize(60, 80));
+}
+
+TEST_F(HomeScreenTest, IconsComeFromReadableFilesOfTheDocumentsDirectory)
+{
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(documents() + QStringLiteral("/icon.png")));
+    const QString icon = QDir::cleanPath(documents() + QStringLiteral("/icon.png"));
+    const struct {
+        QString iconURL;
+        QString expected;
+    } cases[] = {
+        {QString(), QString()},
+        {QStringLiteral("http://"), QString()},
+        {QStringLiteral("icon.png"), icon},
+        {QStringLiteral("file:///elsewhere/icon.png"), icon},
+        {QStringLiteral("missing.png"), QString()},
+        {QStringLiteral("../icon.png"), QString()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(KVHomePageViewController::iconFilePath(c.iconURL), c.expected) << qPrintable(c.iconURL);
+
+    allowedWebsite w = site(QStringLiteral("Red"), url("a.test"));
+    w.iconURL = QStringLiteral("icon.png");
+    settings().allowedWebsites = {w, site(QStringLiteral("Plain"), url("b.test"))};
+    KVHomePageViewController* home = showHome();
+    const QImage shown = cellTitled(home, QStringLiteral("Red"))->image();
+    EXPECT_EQ(shown.size(), KVHomePageViewController::iconSize(true));
+    EXPECT_EQ(shown.pixelColor(50, 50), QColor(Qt::red));
+    EXPECT_NE(cellTitled(home, QStringLiteral("Plain"))->image().pixelColor(52, 52), QColor(Qt::red));
+}
