@@ -71,6 +71,21 @@ bool KVAppDelegate::didFinishLaunching()
     return true;
 }
 
+void KVAppDelegate::applicationDidEnterBackground()
+{
+    // The administrator's visit to the settings ends when the kiosk leaves the foreground.
+    if (state == 1 && returnToRoot)
+        returnToRoot();
+    if (dismissVisibleAlert)
+        dismissVisibleAlert();
+    KVLog(QStringLiteral("App General"), QStringLiteral("Application Entered Background"));
+}
+
+void KVAppDelegate::applicationWillEnterForeground()
+{
+    KVLog(QStringLiteral("App General"), QStringLiteral("Application Entered Foreground"));
+}
+
 void KVAppDelegate::addAgent()
 {
     const QString agent = QString::fromLatin1(defaultUserAgent);

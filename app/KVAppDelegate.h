@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 namespace korvel {
@@ -36,6 +37,13 @@ public:
     void openURL(const QString& url);
 
     std::optional<QUrl> externalURL;
+
+    // Leaving and returning to the foreground (the window hidden, minimised or the session locked).
+    void applicationDidEnterBackground();
+    void applicationWillEnterForeground();
+    // What the screens do for the lifecycle, installed by the shell.
+    std::function<void()> returnToRoot;       // the navigation stack back to its root, no animation
+    std::function<void()> dismissVisibleAlert;
 
     KVSettings* kvSettings = nullptr;
     KVDatabase* kvdatabase = nullptr;

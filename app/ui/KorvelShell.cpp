@@ -7,9 +7,12 @@
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KVPasswordAlert.h"
 #include "browser/AdminAccess.h"
+#include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
+
+#include <QGuiApplication>
 
 namespace korvel {
 
@@ -33,6 +36,22 @@ KorvelShell::KorvelShell()
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
     AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; }, nullptr, nullptr});
+    m_delegate->returnToRoot = [stack] { stack->popToRoot(NavigationStack::Animation::None); };
+    m_delegate->dismissVisibleAlert = [] {
+        if (Alert* alert = Alert::visibleAlert())
+            alert->dismiss();
+    };
+    // Hidden, minimised or a locked session: the kiosk is in the background.
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, m_window.get(), [this](Qt::ApplicationState s) {
+        const bool background = s == Qt::ApplicationHidden || s == Qt::ApplicationSuspended;
+        if (background && !m_inBackground) {
+            m_inBackground = true;
+            m_delegate->applicationDidEnterBackground();
+        } else if (s == Qt::ApplicationActive && m_inBackground) {
+            m_inBackground = false;
+            m_delegate->applicationWillEnterForeground();
+        }
+    });
     stack->push(new KVWelcomeScreenViewController, NavigationStack::Animation::None);
 }
 

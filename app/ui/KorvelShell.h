@@ -22,6 +22,7 @@ public:
 private:
     std::unique_ptr<KVAppDelegate> m_delegate;
     std::unique_ptr<KVMainWindow> m_window;
+    bool m_inBackground = false;
 };
 
 }  // namespace korvel

@@ -1,5 +1,9 @@
 #include "browser/AdminTapGesture.h"
 #include "app/ExternalURL.h"
+#include "app/KVAppDelegate.h"
+#include "log/KVLogger.h"
+#include "log/LogQuery.h"
+#include "tests/support/TestHome.h"
 #include "settings/KVBrowserPrefSettings.h"
 
 #include <gtest/gtest.h>
@@ -93,4 +97,31 @@ TEST(ExternalURL, OnlyTheProgramsSchemeWithATargetAndAllowedWebsites)
             EXPECT_EQ(target->toString(), QString::fromLatin1(c.target)) << c.opened;
         }
     }
+}
+
+namespace {
+class LifecycleTest : public korvel::test::TestHome {};
+}  // namespace
+
+TEST_F(LifecycleTest, LeavingTheForegroundEndsTheVisitToTheSettings)
+{
+    KVLogger::createDatabase_Tables();
+    KVAppDelegate delegate;
+    int returned = 0;
+    int dismissed = 0;
+    delegate.returnToRoot = [&] { ++returned; };
+    delegate.dismissVisibleAlert = [&] { ++dismissed; };
+
+    delegate.applicationDidEnterBackground();
+    EXPECT_EQ(returned, 0) << "outside the settings the screens stay";
+    delegate.state = 1;
+    delegate.applicationDidEnterBackground();
+    EXPECT_EQ(returned, 1);
+    EXPECT_EQ(dismissed, 2);
+    delegate.applicationWillEnterForeground();
+    QStringList lines;
+    for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("App General")}, LogOrder::OldestFirst, {}}.run())
+        lines << e.event;
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("Application Entered Background"), QStringLiteral("Application Entered Background"),
+                                  QStringLiteral("Application Entered Foreground")}));
 }
