@@ -4,6 +4,10 @@
 #include "browser/IconDrop.h"
 #include "browser/ui/KVWKViewController.h"
 #include "log/KVLog.h"
+#include "log/KVLogBridge.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Timer.h"
+#include "platform/ui/Alert.h"
 #include "platform/Clock.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
@@ -267,6 +271,49 @@ void KVHomePageViewController::viewDidLoad()
         stack->hideNavigationBar();
     loadWallpaper();
     KVLog(QStringLiteral("App General"), QStringLiteral("Home Page Loaded"));
+    if (!KVSettings::getSettingsObject().kvBrowPref.useMultiTab) {
+        NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("ExternalURL"), [this](const Notification& n) {
+            isActive(n.userInfo.value(QStringLiteral("url")).toUrl());
+        });
+    }
+}
+
+void KVHomePageViewController::isActive(const QUrl& externalURL)
+{
+    if (externalURL.isEmpty())
+        return;
+    NavigationEffects effects;
+    const std::optional<allowedWebsite> website =
+        Utils::getAllowedWebsiteForExternalURL(externalURL, KVSettings::getSettingsObject().allowedWebsites, &effects);
+    for (const NavigationEffect& effect : effects) {
+        switch (effect.kind) {
+        case NavigationEffect::Kind::Log:
+            KVLogBridge::sharedInstance().createLogWithCategory(effect.category, effect.text);
+            break;
+        case NavigationEffect::Kind::Alert: {
+            auto* alert = new Alert(effect.category, effect.text);
+            alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
+            alert->setAutoDismiss(std::chrono::seconds(effect.seconds));
+            alert->showOver(this);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    if (!website)
+        return;
+    // The window for the other program's address opens half a second after it is made, once the
+    // home screen has settled.
+    KVWKViewController* window = KVWKViewController::initWithWebsite(*website, externalURL.toString(QUrl::FullyEncoded));
+    QPointer<KVHomePageViewController> self(this);
+    singleShot(std::chrono::milliseconds(500), this, [self, window] {
+        if (self && self->navigationStack()) {
+            self->showWindow(window);
+        } else {
+            window->deleteLater();
+        }
+    });
 }
 
 void KVHomePageViewController::viewWillAppear(bool)
@@ -527,13 +574,17 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
         stack->hideNavigationBar();
     if (p.useMultiTab || !stack)
         return;
-    KVWKViewController* window = KVWKViewController::initWithWebsite(website);
+    showWindow(KVWKViewController::initWithWebsite(website));
+}
+
+void KVHomePageViewController::showWindow(KVWKViewController* window)
+{
     QPointer<KVHomePageViewController> self(this);
     connect(window, &KVWKViewController::homeRequested, this, [self] {
         if (self && self->navigationStack())
             self->navigationStack()->popToRoot(NavigationStack::Animation::None);
     });
-    stack->push(window, NavigationStack::Animation::Animated);
+    navigationStack()->push(window, NavigationStack::Animation::Animated);
     Q_EMIT websiteOpened(window);
 }
 

@@ -119,6 +119,8 @@ public:
     void didSelectItem(int index);
     // Leaves the open folder for the top level.
     void back();
+    // An address handed over by another program: open the allowed website it belongs to.
+    void isActive(const QUrl& externalURL);
     // A tap on the grid's background: one step of the hidden gesture.
     void handleSingleTap();
 
@@ -142,6 +144,7 @@ protected:
 
 private:
     void openWebsite(const allowedWebsite& website);
+    void showWindow(KVWKViewController* window);
     void openRunAtStartupWebsite();
     void loadWallpaper();
     void layoutCells();

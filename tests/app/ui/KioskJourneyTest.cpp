@@ -86,3 +86,34 @@ TEST_F(KioskJourneyTest, ConfigureStartBrowseAndReachTheSettings)
         << "Done leaves the settings";
     EXPECT_EQ(shell.delegate().state, 0);
 }
+
+TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
+{
+    ASSERT_EQ(ctl({QStringLiteral("sites"), QStringLiteral("add"), QStringLiteral("www.example.co.uk"), QStringLiteral("--protocol"),
+                   QStringLiteral("https"), QStringLiteral("--subdomains")}),
+              0);
+    restart();
+    KVLogger::createDatabase_Tables();
+    KorvelShell shell;
+    shell.show();
+    NavigationStack* stack = shell.window().navigationStack();
+    ASSERT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVHomePageViewController*>(stack->topScreen()) != nullptr; }));
+    QWidget* home = stack->topScreen();
+
+    // Another program's address of no allowed website: the alert, and the grid stays.
+    shell.delegate().openURL(QStringLiteral("korvel://https//elsewhere.org/a"));
+    clock.advance(std::chrono::milliseconds(500));
+    ASSERT_NE(Alert::visibleAlert(), nullptr);
+    EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("ERROR"));
+    EXPECT_TRUE(Alert::visibleAlert()->message().startsWith(QStringLiteral("External URL not Allowed ")));
+    Alert::visibleAlert()->dismiss();
+    EXPECT_EQ(stack->topScreen(), home);
+
+    // One of a sub-domain of the allowed website opens it, with the handed-over address.
+    shell.delegate().openURL(QStringLiteral("korvel://https//shop.example.co.uk/a"));
+    clock.advance(std::chrono::milliseconds(500));
+    KVWKViewController* window = nullptr;
+    ASSERT_TRUE(test::processEventsUntil([&] { return (window = qobject_cast<KVWKViewController*>(stack->topScreen())) != nullptr; }));
+    ASSERT_TRUE(window->selectedWebsite().has_value());
+    EXPECT_EQ(window->selectedWebsite()->url, QStringLiteral("https://www.example.co.uk"));
+}
