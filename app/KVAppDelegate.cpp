@@ -5,11 +5,15 @@
 #include "log/KVLog.h"
 #include "platform/FormatString.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
 #include "log/KVLogger.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <exception>
@@ -39,8 +43,30 @@ KVAppDelegate* KVAppDelegate::getAppDelegate()
     return sharedDelegate;
 }
 
+const QStringList& KVAppDelegate::homeWebPageResources()
+{
+    static const QStringList names = {QStringLiteral("homeWebPage.html"), QStringLiteral("jquery1.js"),
+                                      QStringLiteral("jquery.mobile-1.4.5.min.js"), QStringLiteral("korvelglobe.png"),
+                                      QStringLiteral("categories.png"), QStringLiteral("blue_slim42x42-1.png")};
+    return names;
+}
+
+void KVAppDelegate::copyHomeWebPageToDocumentDirectory()
+{
+    const QString documents = Paths::documentsDirectory();
+    for (const QString& name : homeWebPageResources()) {
+        const QString destination = documents + QLatin1Char('/') + name;
+        if (QFileInfo::exists(destination) && !QFile::remove(destination))
+            std::fprintf(stderr, "%s\n", qPrintable(formatString(QStringLiteral("Error on removing file: %@"), destination)));
+        if (!QFile::copy(Paths::resourceFile(name), destination))
+            std::fprintf(stderr, "%s\n", qPrintable(formatString(QStringLiteral("Error on copying file: %@"), name)));
+    }
+}
+
 bool KVAppDelegate::didFinishLaunching()
 {
+    copyHomeWebPageToDocumentDirectory();
+
     UserDefaults& defaults = UserDefaults::standard();
 
     // First run: the factory password. Later launches leave whatever the administrator chose.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -30,6 +31,10 @@ public:
 
     // The launch sequence. Always returns true.
     bool didFinishLaunching();
+    // The six files of the built-in home page, copied into the documents directory at every launch
+    // so that the copies always match the installed version.
+    static const QStringList& homeWebPageResources();
+    void copyHomeWebPageToDocumentDirectory();
     // Registers the default user agent.
     void addAgent();
     // An address of the program's own scheme, handed over by another program: the target is kept in

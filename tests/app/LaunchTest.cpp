@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <csignal>
@@ -96,4 +97,25 @@ TEST_F(LaunchTest, KorvelStopsCleanlyOnTermAndInterrupt)
         ASSERT_TRUE(ctl.waitForFinished(10000));
         EXPECT_EQ(ctl.readAllStandardOutput(), "8080\n");
     }
+}
+
+TEST_F(LaunchTest, EveryLaunchReplacesTheHomePageFiles)
+{
+    const QString page = documents() + QStringLiteral("/homeWebPage.html");
+    {
+        KVAppDelegate first;
+        first.didFinishLaunching();
+    }
+    for (const QString& name : KVAppDelegate::homeWebPageResources())
+        EXPECT_TRUE(QFileInfo(documents() + QLatin1Char('/') + name).size() > 0) << qPrintable(name);
+    QFile changed(page);
+    ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
+    changed.write("changed by someone");
+    changed.close();
+    restart();
+    KVAppDelegate second;
+    second.didFinishLaunching();
+    QFile copy(page);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(copy.readAll().contains("<title>Home</title>")) << "the installed version comes back";
 }
