@@ -6,6 +6,7 @@
 #include "platform/FormatString.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
+#include "platform/Reachability.h"
 #include "log/KVLogger.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
@@ -34,6 +35,8 @@ KVAppDelegate::KVAppDelegate(QObject* parent)
 
 KVAppDelegate::~KVAppDelegate()
 {
+    if (reachability)
+        reachability->stopNotifier();
     if (sharedDelegate == this)
         sharedDelegate = nullptr;
 }
@@ -63,9 +66,18 @@ void KVAppDelegate::copyHomeWebPageToDocumentDirectory()
     }
 }
 
+QString KVAppDelegate::reachabilityHost()
+{
+    const QString configured = qEnvironmentVariable("KORVEL_REACHABILITY_HOST");
+    return configured.isEmpty() ? QStringLiteral("www.debian.org") : configured;
+}
+
 bool KVAppDelegate::didFinishLaunching()
 {
     copyHomeWebPageToDocumentDirectory();
+
+    reachability.reset(Reachability::reachabilityWithHostName(reachabilityHost()));
+    reachability->startNotifier();
 
     UserDefaults& defaults = UserDefaults::standard();
 

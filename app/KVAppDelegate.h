@@ -5,11 +5,13 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace korvel {
 
 class KVDatabase;
+class Reachability;
 class KVSettings;
 class UserDefaults;
 
@@ -42,6 +44,11 @@ public:
     void openURL(const QString& url);
 
     std::optional<QUrl> externalURL;
+    // Watches the network for the browser windows ("kReachabilityChangedNotification").
+    std::unique_ptr<Reachability> reachability;
+    // The public host whose reachability stands for "the network": $KORVEL_REACHABILITY_HOST, else
+    // a well-known site.
+    static QString reachabilityHost();
 
     // Leaving and returning to the foreground (the window hidden, minimised or the session locked).
     void applicationDidEnterBackground();

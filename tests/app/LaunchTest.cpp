@@ -39,6 +39,8 @@ protected:
         QProcess korvel;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // The started kiosk probes this machine, never a host outside it.
+        env.insert(QStringLiteral("KORVEL_REACHABILITY_HOST"), QStringLiteral("127.0.0.1"));
         korvel.setProcessEnvironment(env);
         korvel.start(bin("korvel"), {QStringLiteral("--home"), home()});
         if (!korvel.waitForStarted(5000))

@@ -3,6 +3,8 @@
 #include "log/KVDatabase.h"
 #include "log/KVLogger.h"
 #include "platform/Clock.h"
+#include "platform/FakeReachabilityBackend.h"
+#include "platform/Reachability.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
@@ -17,6 +19,8 @@ void TestHome::SetUp()
     Paths::setManagedConfigurationFile(m_dir.path() + QStringLiteral("/managed/managed.plist"));
     Device::setCurrent(&device);
     Clock::setInstance(&clock);
+    // No test reaches out to the network: reachability comes from a double unless a test says otherwise.
+    FakeReachabilityBackend::install(NetworkStatus::ReachableViaWiFi);
     restart();
 }
 
@@ -25,6 +29,7 @@ void TestHome::TearDown()
     restart();
     NotificationCenter::defaultCenter().removeAllObservers();
     KVSettings::setFilesImporter(nullptr);
+    Reachability::setBackendFactory(nullptr);
     Clock::setInstance(nullptr);
     Device::setCurrent(nullptr);
     Paths::setHome(QString());
