@@ -28,6 +28,8 @@ KVMainWindow::KVMainWindow(QWidget* parent)
 void KVMainWindow::showForKiosk(bool fullScreen)
 {
     m_fullScreen = fullScreen;
+    if (m_statusBar)
+        m_statusBar->setVisible(!fullScreen);
     if (fullScreen)
         showFullScreen();
     else
@@ -37,6 +39,16 @@ void KVMainWindow::showForKiosk(bool fullScreen)
 void KVMainWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+}
+
+void KVMainWindow::setStatusBar(QWidget* bar)
+{
+    delete m_statusBar;
+    m_statusBar = bar;
+    if (!bar)
+        return;
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, bar);
+    bar->setVisible(isVisible() && !m_fullScreen);
 }
 
 bool KVMainWindow::eventFilter(QObject* watched, QEvent* event)

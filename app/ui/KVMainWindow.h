@@ -14,8 +14,11 @@ public:
     explicit KVMainWindow(QWidget* parent = nullptr);
 
     NavigationStack* navigationStack() const { return m_stack; }
-    // Full screen when "FullScreen" is on, else maximised.
+    // Full screen when "FullScreen" is on, else maximised under the status bar (when one is set).
     void showForKiosk(bool fullScreen);
+    // Takes the bar that is shown above the screens while the window is maximised.
+    void setStatusBar(QWidget* bar);
+    QWidget* statusBar() const { return m_statusBar; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -24,6 +27,7 @@ protected:
 
 private:
     NavigationStack* m_stack;
+    QWidget* m_statusBar = nullptr;
     bool m_fullScreen = true;
 };
 

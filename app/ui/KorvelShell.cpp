@@ -6,6 +6,7 @@
 #include "app/KVAppDelegate.h"
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KVPasswordAlert.h"
+#include "app/ui/KVStatusBar.h"
 #include "browser/AdminAccess.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -21,6 +22,7 @@ KorvelShell::KorvelShell()
 {
     m_delegate->didFinishLaunching();
     m_window = std::make_unique<KVMainWindow>();
+    m_window->setStatusBar(new KVStatusBar(m_delegate->reachability.get()));
     NavigationStack* stack = m_window->navigationStack();
     KVPasswordAlert::initViewController(stack);
     KVPasswordAlert::setSettingsOpener([](NavigationStack* on) {
