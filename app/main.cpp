@@ -1,10 +1,13 @@
 #include "app/KVAppDelegate.h"
+#include "app/SchemeHandler.h"
 #include "app/UnixSignalWatcher.h"
 #include "app/ui/KVApplication.h"
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "platform/Paths.h"
+
+#include <QStandardPaths>
 
 #include <csignal>
 #include <cstdio>
@@ -46,6 +49,17 @@ int main(int argc, char** argv)
     if (instance.sendToRunning(openedURL.isEmpty() ? QStringLiteral("korvel:") : openedURL))
         return 0;
     instance.listen();
+
+    // "korvel:" links anywhere on the desktop reach this instance: the entry starts korvel on the
+    // same home, and a running one takes the address over.
+    QStringList command{QCoreApplication::applicationFilePath()};
+    if (!Paths::home().isEmpty())
+        command << QStringLiteral("--home") << Paths::home();
+    QString registrationError;
+    if (!SchemeHandler::registerHandler(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                                        command, &registrationError))
+        std::fprintf(stderr, "korvel: not registered for korvel: addresses: %s\n", qPrintable(registrationError));
 
     UnixSignalWatcher signals({SIGTERM, SIGINT});
     // exit(), not quit(): the kiosk window refuses to close, and quit() would ask it to.

@@ -41,6 +41,9 @@ protected:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         // The started kiosk probes this machine, never a host outside it.
         env.insert(QStringLiteral("KORVEL_REACHABILITY_HOST"), QStringLiteral("127.0.0.1"));
+        // The scheme registration lands in this home, not in the desktop of whoever runs the tests.
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home() + QStringLiteral("/xdg-data"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home() + QStringLiteral("/xdg-config"));
         korvel.setProcessEnvironment(env);
         korvel.start(bin("korvel"), {QStringLiteral("--home"), home()});
         if (!korvel.waitForStarted(5000))
@@ -99,6 +102,15 @@ TEST_F(LaunchTest, KorvelStopsCleanlyOnTermAndInterrupt)
         ASSERT_TRUE(ctl.waitForFinished(10000));
         EXPECT_EQ(ctl.readAllStandardOutput(), "8080\n");
     }
+    // The launch made korvel the handler of its scheme, for this very home.
+    QFile entry(home() + QStringLiteral("/xdg-data/applications/korvel.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QByteArray text = entry.readAll();
+    EXPECT_TRUE(text.contains("MimeType=x-scheme-handler/korvel;")) << text.constData();
+    EXPECT_TRUE(text.contains(("--home " + home() + " %u").toUtf8())) << text.constData();
+    QFile list(home() + QStringLiteral("/xdg-config/mimeapps.list"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_EQ(list.readAll(), "[Default Applications]\nx-scheme-handler/korvel=korvel.desktop\n");
 }
 
 TEST_F(LaunchTest, EveryLaunchReplacesTheHomePageFiles)

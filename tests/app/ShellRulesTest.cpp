@@ -1,10 +1,14 @@
 #include "browser/AdminTapGesture.h"
 #include "app/ExternalURL.h"
 #include "app/KVAppDelegate.h"
+#include "app/SchemeHandler.h"
 #include "log/KVLogger.h"
 #include "log/LogQuery.h"
 #include "tests/support/TestHome.h"
 #include "settings/KVBrowserPrefSettings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -124,4 +128,59 @@ TEST_F(LifecycleTest, LeavingTheForegroundEndsTheVisitToTheSettings)
         lines << e.event;
     EXPECT_EQ(lines, (QStringList{QStringLiteral("Application Entered Background"), QStringLiteral("Application Entered Background"),
                                   QStringLiteral("Application Entered Foreground")}));
+}
+
+TEST(SchemeHandler, ExecLineQuotesWhatALauncherWouldSplitOrExpand)
+{
+    struct Case {
+        QStringList command;
+        const char* exec;
+    } cases[] = {
+        {{"/usr/bin/korvel"}, "Exec=/usr/bin/korvel %u\n"},
+        {{"/opt/my kiosk/korvel", "--home", "/srv/k"}, "Exec=\"/opt/my kiosk/korvel\" --home /srv/k %u\n"},
+        {{"/k/korvel", "--home", "/h/$HOME\"100%"}, "Exec=/k/korvel --home \"/h/\\\\$HOME\\\\\"100%%\" %u\n"},
+    };
+    for (const Case& c : cases) {
+        const QString entry = SchemeHandler::desktopEntry(c.command);
+        EXPECT_TRUE(entry.contains(QString::fromUtf8(c.exec))) << qPrintable(entry);
+        EXPECT_TRUE(entry.contains(QStringLiteral("MimeType=x-scheme-handler/korvel;\n")));
+    }
+}
+
+TEST(SchemeHandler, MimeappsListKeepsEverythingElse)
+{
+    const QString line = QStringLiteral("x-scheme-handler/korvel=korvel.desktop");
+    struct Case {
+        QString before;
+        QString after;
+    } cases[] = {
+        {QString(), "[Default Applications]\n" + line + "\n"},
+        {"[Added Associations]\ntext/html=firefox.desktop\n",
+         "[Added Associations]\ntext/html=firefox.desktop\n\n[Default Applications]\n" + line + "\n"},
+        {"[Default Applications]\ntext/html=firefox.desktop\n[Removed Associations]\nx=y\n",
+         "[Default Applications]\n" + line + "\ntext/html=firefox.desktop\n[Removed Associations]\nx=y\n"},
+        {"[Default Applications]\nx-scheme-handler/korvel = other.desktop\ntext/html=a.desktop",
+         "[Default Applications]\n" + line + "\ntext/html=a.desktop\n"},
+        // The key in another section is not the default.
+        {"[Added Associations]\nx-scheme-handler/korvel=other.desktop\n",
+         "[Added Associations]\nx-scheme-handler/korvel=other.desktop\n\n[Default Applications]\n" + line + "\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SchemeHandler::withDefaultHandler(c.before), c.after) << qPrintable(c.before);
+}
+
+TEST(SchemeHandler, RegistrationWritesBothFilesAndReportsAFailure)
+{
+    QTemporaryDir dir;
+    const QStringList command{QStringLiteral("/usr/bin/korvel")};
+    QString error;
+    ASSERT_TRUE(SchemeHandler::registerHandler(dir.path() + "/data", dir.path() + "/config", command, &error)) << qPrintable(error);
+    EXPECT_TRUE(QFile::exists(dir.path() + "/data/applications/korvel.desktop"));
+    EXPECT_TRUE(QFile::exists(dir.path() + "/config/mimeapps.list"));
+    // A file where the folder should be.
+    QFile blocker(dir.path() + "/blocked");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(SchemeHandler::registerHandler(dir.path() + "/blocked", dir.path() + "/config", command, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("blocked"))) << qPrintable(error);
 }
