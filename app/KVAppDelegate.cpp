@@ -152,6 +152,25 @@ void KVAppDelegate::installTerminateHandler()
     });
 }
 
+void KVAppDelegate::applicationDidReceiveMemoryWarning()
+{
+    if (clearBrowserCache)
+        clearBrowserCache();
+    KVLog(QStringLiteral("Warning"), QStringLiteral("Application recieved Memory Warning"));
+}
+
+void KVAppDelegate::applicationSignificantTimeChange()
+{
+    if (powerSaverModeSwitch)
+        powerSaverModeSwitch();
+}
+
+void KVAppDelegate::applicationWillTerminate()
+{
+    if (powerStateOff)
+        powerStateOff();
+}
+
 void KVAppDelegate::openURL(const QString& url)
 {
     KVSettings& settings = KVSettings::getSettingsObject();

@@ -53,9 +53,19 @@ public:
     // Leaving and returning to the foreground (the window hidden, minimised or the session locked).
     void applicationDidEnterBackground();
     void applicationWillEnterForeground();
-    // What the screens do for the lifecycle, installed by the shell.
+    // Low memory: the engine's caches are emptied, then the warning is logged.
+    void applicationDidReceiveMemoryWarning();
+    // Midnight or a changed clock: the power saver's schedule is looked at again.
+    void applicationSignificantTimeChange();
+    // The process is ending (SIGTERM, SIGINT): the screen's power state is put back.
+    void applicationWillTerminate();
+
+    // What the screens do for the lifecycle, installed by the shell; each may be empty.
     std::function<void()> returnToRoot;       // the navigation stack back to its root, no animation
     std::function<void()> dismissVisibleAlert;
+    std::function<void()> clearBrowserCache;
+    std::function<void()> powerSaverModeSwitch;  // the home screen's, once it has a power saver
+    std::function<void()> powerStateOff;
 
     KVSettings* kvSettings = nullptr;
     KVDatabase* kvdatabase = nullptr;

@@ -71,5 +71,7 @@ int main(int argc, char** argv)
     if (!openedURL.isEmpty())
         shell.delegate().openURL(openedURL);
 
-    return application.exec();
+    const int code = application.exec();
+    shell.delegate().applicationWillTerminate();
+    return code;
 }

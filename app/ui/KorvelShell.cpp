@@ -8,11 +8,14 @@
 #include "app/ui/KVPasswordAlert.h"
 #include "app/ui/KVStatusBar.h"
 #include "browser/AdminAccess.h"
+#include "browser/ui/BrowserData.h"
+#include "platform/Timer.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
 
+#include <QFile>
 #include <QGuiApplication>
 
 namespace korvel {
@@ -54,7 +57,25 @@ KorvelShell::KorvelShell()
             m_delegate->applicationWillEnterForeground();
         }
     });
+    m_delegate->clearBrowserCache = &Utils::clearBrowserCache;
+    m_steady.start();
+    m_systemWatch = new Timer(m_window.get());
+    QObject::connect(m_systemWatch, &Timer::timeout, m_window.get(), [this] { watchSystem(); });
+    watchSystem();
+    m_systemWatch->start(std::chrono::seconds(10));
     stack->push(new KVWelcomeScreenViewController, NavigationStack::Animation::None);
+}
+
+void KorvelShell::watchSystem()
+{
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (meminfo.open(QIODevice::ReadOnly)) {
+        if (const auto share = MemoryPressure::availableShare(meminfo.readAll()); share && m_memory.update(*share))
+            m_delegate->applicationDidReceiveMemoryWarning();
+    }
+    // The machine's own clocks: this watches the system, not the kiosk's schedule.
+    if (m_time.update(QDateTime::currentDateTime(), m_steady.elapsed()))
+        m_delegate->applicationSignificantTimeChange();
 }
 
 KorvelShell::~KorvelShell()

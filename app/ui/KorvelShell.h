@@ -1,11 +1,16 @@
 #pragma once
 
+#include "app/SystemWatch.h"
+
+#include <QElapsedTimer>
+
 #include <memory>
 
 namespace korvel {
 
 class KVAppDelegate;
 class KVMainWindow;
+class Timer;
 
 // The running kiosk: the launch sequence, the window with its navigation stack, the welcome screen
 // at the root, and the way from the hidden gesture through the password to the settings menu.
@@ -22,7 +27,14 @@ public:
 private:
     std::unique_ptr<KVAppDelegate> m_delegate;
     std::unique_ptr<KVMainWindow> m_window;
+    void watchSystem();
+
     bool m_inBackground = false;
+    // Low memory and time changes, read from the machine every few seconds.
+    Timer* m_systemWatch = nullptr;
+    MemoryPressure m_memory;
+    TimeChange m_time;
+    QElapsedTimer m_steady;
 };
 
 }  // namespace korvel

@@ -2,6 +2,7 @@
 #include "app/ExternalURL.h"
 #include "app/KVAppDelegate.h"
 #include "app/SchemeHandler.h"
+#include "app/SystemWatch.h"
 #include "log/KVLogger.h"
 #include "log/LogQuery.h"
 #include "tests/support/TestHome.h"
@@ -9,6 +10,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -128,6 +130,67 @@ TEST_F(LifecycleTest, LeavingTheForegroundEndsTheVisitToTheSettings)
         lines << e.event;
     EXPECT_EQ(lines, (QStringList{QStringLiteral("Application Entered Background"), QStringLiteral("Application Entered Background"),
                                   QStringLiteral("Application Entered Foreground")}));
+}
+
+TEST_F(LifecycleTest, LowMemoryEmptiesTheCachesBeforeItIsLogged)
+{
+    KVLogger::createDatabase_Tables();
+    KVAppDelegate delegate;
+    QStringList seen;
+    delegate.clearBrowserCache = [&] {
+        seen << QStringLiteral("cleared");
+        const LogQuery warnings{QStringList{QStringLiteral("Warning")}, LogOrder::OldestFirst, {}};
+        EXPECT_TRUE(warnings.run().isEmpty());
+    };
+    delegate.powerSaverModeSwitch = [&] { seen << QStringLiteral("schedule"); };
+    delegate.powerStateOff = [&] { seen << QStringLiteral("power"); };
+    delegate.applicationDidReceiveMemoryWarning();
+    delegate.applicationSignificantTimeChange();
+    delegate.applicationWillTerminate();
+    EXPECT_EQ(seen, (QStringList{"cleared", "schedule", "power"}));
+    const QList<LogEntry> warnings = LogQuery{QStringList{QStringLiteral("Warning")}, LogOrder::OldestFirst, {}}.run();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_EQ(warnings[0].event, QStringLiteral("Application recieved Memory Warning"));
+}
+
+TEST(SystemWatch, MemoryPressureWarnsOnceUntilMemoryRecovers)
+{
+    EXPECT_EQ(MemoryPressure::availableShare("MemTotal:  1000 kB\nMemFree: 10 kB\nMemAvailable:  250 kB\n"), 0.25);
+    EXPECT_FALSE(MemoryPressure::availableShare("MemTotal:  1000 kB\nMemFree: 10 kB\n"));
+    EXPECT_FALSE(MemoryPressure::availableShare("MemTotal: 0 kB\nMemAvailable: 0 kB\n"));
+    EXPECT_FALSE(MemoryPressure::availableShare("MemTotal: lots\nMemAvailable: 1 kB\n"));
+
+    MemoryPressure pressure;
+    const struct {
+        double share;
+        bool warns;
+    } readings[] = {{0.5, false}, {0.09, true}, {0.05, false}, {0.15, false}, {0.08, false},
+                    {0.21, false}, {0.099, true}, {0.3, false}};
+    for (const auto& r : readings)
+        EXPECT_EQ(pressure.update(r.share), r.warns) << r.share;
+}
+
+TEST(SystemWatch, SignificantTimeChanges)
+{
+    const QDateTime evening(QDate(2026, 12, 6), QTime(23, 59, 50), QTimeZone(3600));
+    const struct {
+        QDateTime wall;
+        qint64 steadyMs;
+        bool significant;
+        const char* what;
+    } readings[] = {
+        {evening, 0, false, "the baseline"},
+        {evening.addSecs(5), 5000, false, "time passing"},
+        {evening.addSecs(6), 7500, false, "a reading a little late"},
+        {evening.addSecs(12), 12000, true, "midnight"},
+        {evening.addSecs(22), 22000, false, "the next reading"},
+        {evening.addSecs(3600), 32000, true, "the clock set forward"},
+        {evening.addSecs(3590), 42000, true, "the clock set back"},
+        {evening.addSecs(3600).toOffsetFromUtc(7200), 52000, true, "another time zone"},
+    };
+    TimeChange change;
+    for (const auto& r : readings)
+        EXPECT_EQ(change.update(r.wall, r.steadyMs), r.significant) << r.what;
 }
 
 TEST(SchemeHandler, ExecLineQuotesWhatALauncherWouldSplitOrExpand)
