@@ -21,6 +21,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGestureEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -153,8 +154,7 @@ void KVCollectionViewCell::mouseMoveEvent(QMouseEvent* event)
         return;
     if (!m_dragging) {
         m_dragging = true;
-        setAutoFillBackground(true);
-        setStyleSheet(QStringLiteral("background-color: lightgray;"));
+        setHighlighted(true);
         raise();
         Q_EMIT dragged(m_tag);
     }
@@ -166,13 +166,64 @@ void KVCollectionViewCell::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (m_dragging) {
         m_dragging = false;
-        setStyleSheet(QString());
-        setAutoFillBackground(false);
+        setHighlighted(false);
         Q_EMIT dropped(m_tag);
         return;
     }
     if (rect().contains(event->position().toPoint()))
         Q_EMIT tapped(m_tag);
+}
+
+void KVCollectionViewCell::setHighlighted(bool highlighted)
+{
+    setAutoFillBackground(highlighted);
+    setStyleSheet(highlighted ? QStringLiteral("background-color: lightgray;") : QString());
+}
+
+void KVCollectionViewCell::setResizable(bool resizable)
+{
+    if (resizable == m_resizable)
+        return;
+    m_resizable = resizable;
+    if (resizable)
+        grabGesture(Qt::PinchGesture);
+    else
+        ungrabGesture(Qt::PinchGesture);
+}
+
+void KVCollectionViewCell::pinch(double scale, Qt::GestureState state)
+{
+    if (!m_resizable)
+        return;
+    if (state == Qt::GestureStarted || m_pinchFrame.isNull()) {
+        m_pinchFrame = QRectF(geometry());
+        setHighlighted(true);
+        raise();
+        Q_EMIT resizeStarted(m_tag);
+    }
+    const Frame current{m_pinchFrame.x(), m_pinchFrame.y(), m_pinchFrame.width(), m_pinchFrame.height()};
+    const Frame next = IconDrop::pinched(current, scale);
+    m_pinchFrame = QRectF(next.x, next.y, next.width, next.height);
+    setGeometry(m_pinchFrame.toRect());
+    if (state == Qt::GestureFinished || state == Qt::GestureCanceled) {
+        m_pinchFrame = QRectF();
+        setHighlighted(false);
+        Q_EMIT resized(m_tag);
+    }
+}
+
+bool KVCollectionViewCell::event(QEvent* event)
+{
+    if (event->type() == QEvent::Gesture) {
+        auto* gestures = static_cast<QGestureEvent*>(event);
+        if (auto* pinchGesture = static_cast<QPinchGesture*>(gestures->gesture(Qt::PinchGesture))) {
+            gestures->accept(pinchGesture);
+            // The scale since the previous step: the frame follows the fingers step by step.
+            pinch(pinchGesture->scaleFactor(), pinchGesture->state());
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -445,6 +496,9 @@ void KVHomePageViewController::reloadData()
         connect(cell, &KVCollectionViewCell::tapped, this, &KVHomePageViewController::didSelectItem);
         connect(cell, &KVCollectionViewCell::dragged, this, [this] { setHasDragged(); });
         connect(cell, &KVCollectionViewCell::dropped, this, &KVHomePageViewController::onCellDropped);
+        cell->setResizable(!cell->isPlaceholder() && settings.kvBrowPref.allowResize);
+        connect(cell, &KVCollectionViewCell::resizeStarted, this, [this] { setHasDragged(); });
+        connect(cell, &KVCollectionViewCell::resized, this, &KVHomePageViewController::onCellResized);
         m_cells.append(cell);
     }
     layoutCells();
@@ -518,6 +572,18 @@ void KVHomePageViewController::onCellDropped(int tag)
         *f = Frame{double(cell->x()), double(cell->y()), double(cell->width()), double(cell->height())};
     else
         cell->setGeometry(QRectF(f->x, f->y, f->width, f->height).toRect());
+    KVSettings::getSettingsObject().save();
+}
+
+void KVHomePageViewController::onCellResized(int tag)
+{
+    if (tag < 0 || tag >= m_items.size() || tag >= m_cells.size())
+        return;
+    Frame* f = storedFrame(m_items[tag]);
+    if (!f)
+        return;
+    const QRect r = m_cells[tag]->geometry();
+    *f = Frame{double(r.x()), double(r.y()), double(r.width()), double(r.height())};
     KVSettings::getSettingsObject().save();
 }
 

@@ -39,23 +39,34 @@ public:
     void makePlaceholder();
     // Dragging moves the cell with the pointer; without it a press and release is a tap.
     void setDraggable(bool draggable) { m_draggable = draggable; }
+    // Pinching with two fingers resizes the cell about its centre.
+    void setResizable(bool resizable);
+    // One step of a pinch (the gesture's scale since the previous step) in the gesture's state.
+    void pinch(double scale, Qt::GestureState state);
 
 Q_SIGNALS:
     void tapped(int tag);
     void dragged(int tag);
     void dropped(int tag);
+    void resizeStarted(int tag);
+    void resized(int tag);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    void setHighlighted(bool highlighted);
+
     int m_tag;
     bool m_placeholder = false;
     bool m_draggable = false;
     bool m_dragging = false;
+    bool m_resizable = false;
+    QRectF m_pinchFrame;  // exact while pinching, so small steps do not round away
     QPoint m_pressPos;
     QImage m_image;
     QSize m_iconSize;
@@ -149,6 +160,7 @@ private:
     void loadWallpaper();
     void layoutCells();
     void onCellDropped(int tag);
+    void onCellResized(int tag);
     Frame* storedFrame(const HomeItem& item);
     bool hasDragged() const;
     void setHasDragged();

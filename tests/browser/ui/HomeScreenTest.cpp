@@ -3,7 +3,9 @@
 #include "browser/IconDrop.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
+#include "platform/UserDefaults.h"
 #include "platform/ui/NavigationStack.h"
+#include "policy/IconLayout.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "tests/support/EventLoop.h"
@@ -15,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
 #include <memory>
 
 using namespace korvel;
@@ -310,4 +313,57 @@ TEST_F(HomeScreenTest, IconsComeFromReadableFilesOfTheDocumentsDirectory)
     EXPECT_EQ(shown.size(), KVHomePageViewController::iconSize(true));
     EXPECT_EQ(shown.pixelColor(50, 50), QColor(Qt::red));
     EXPECT_NE(cellTitled(home, QStringLiteral("Plain"))->image().pixelColor(52, 52), QColor(Qt::red));
+}
+
+TEST(IconDropTest, APinchScalesAboutTheCentre)
+{
+    const Frame start{100, 100, 100, 120};
+    const struct {
+        double scale;
+        Frame expected;
+    } cases[] = {
+        {2, {50, 40, 200, 240}},
+        {0.5, {125, 130, 50, 60}},
+        {1, start},
+        {0, start},
+        {-1, start},
+        {std::numeric_limits<double>::quiet_NaN(), start},
+    };
+    for (const auto& c : cases) {
+        const Frame f = IconDrop::pinched(start, c.scale);
+        EXPECT_EQ(QRectF(f.x, f.y, f.width, f.height), QRectF(c.expected.x, c.expected.y, c.expected.width, c.expected.height))
+            << c.scale;
+    }
+}
+
+TEST_F(HomeScreenTest, PinchingResizesAnIconAndStoresItsFrame)
+{
+    UserDefaults::standard().removeObject(QString::fromLatin1(IconLayout::hasDraggedKey));
+    settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("a.test"))};
+    for (bool allowResize : {false, true}) {
+        settings().kvBrowPref.allowResize = allowResize;
+        KVHomePageViewController* home = showHome();
+        KVCollectionViewCell* cell = cellTitled(home, QStringLiteral("Alpha"));
+        ASSERT_NE(cell, nullptr);
+        const QRect before = cell->geometry();
+        cell->pinch(1.5, Qt::GestureStarted);
+        cell->pinch(1.0, Qt::GestureUpdated);
+        cell->pinch(2.0, Qt::GestureFinished);
+        const Frame stored = settings().allowedWebsites[0].landscapeFrame;
+        if (!allowResize) {
+            EXPECT_EQ(cell->geometry(), before);
+            EXPECT_FALSE(UserDefaults::standard().objectForKey(QString::fromLatin1(IconLayout::hasDraggedKey)).toBool());
+            continue;
+        }
+        EXPECT_EQ(cell->size(), before.size() * 3);
+        EXPECT_EQ(cell->geometry().center(), before.center());
+        EXPECT_EQ(QRectF(stored.x, stored.y, stored.width, stored.height).toRect(), cell->geometry());
+        EXPECT_TRUE(UserDefaults::standard().objectForKey(QString::fromLatin1(IconLayout::hasDraggedKey)).toBool());
+        // The size survives a rebuild of the grid.
+        stack = std::make_unique<NavigationStack>();
+        stack->resize(800, 600);
+        stack->show();
+        KVHomePageViewController* again = showHome();
+        EXPECT_EQ(cellTitled(again, QStringLiteral("Alpha"))->size(), before.size() * 3);
+    }
 }
