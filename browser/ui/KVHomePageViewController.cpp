@@ -1,8 +1,10 @@
 #include "browser/ui/KVHomePageViewController.h"
 
 #include "browser/AdminAccess.h"
+#include "browser/FaviconService.h"
 #include "browser/IconDrop.h"
 #include "browser/ui/KVWKViewController.h"
+#include "browser/ui/RemoteImage.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
@@ -111,8 +113,8 @@ void KVCollectionViewCell::setContent(const QString& title, const QImage& image,
     m_image = image;
     m_iconSize = iconSize;
     m_titleLabel->setText(title);
-    m_imageLabel->setPixmap(QPixmap::fromImage(rounded(image)));
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    layoutContent();
 }
 
 void KVCollectionViewCell::makePlaceholder()
@@ -125,6 +127,11 @@ void KVCollectionViewCell::makePlaceholder()
 }
 
 void KVCollectionViewCell::resizeEvent(QResizeEvent*)
+{
+    layoutContent();
+}
+
+void KVCollectionViewCell::layoutContent()
 {
     // Subviews follow the cell, so a resized icon keeps its proportions.
     const int titleHeight = std::min(kTitleHeight, height() / 4);
@@ -481,10 +488,19 @@ void KVHomePageViewController::reloadData()
             cell->makePlaceholder();
         } else if (item.kind == HomeItem::Kind::Website) {
             const allowedWebsite& w = settings.allowedWebsites.at(item.index);
-            const QString file = iconFilePath(w.iconURL);
-            QImage image = file.isEmpty() ? QImage() : QImage(file);
-            image = image.isNull() ? builtInIcon(true, icon) : image.scaled(icon, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            cell->setContent(w.title, image, icon);
+            if (w.useFavicon) {
+                // The globe stands in until the service answers, and stays when it cannot.
+                cell->setContent(w.title, builtInIcon(true, icon), icon);
+                RemoteImage::load(FaviconService::address(w.url), cell, [cell, icon](const QImage& image) {
+                    if (!image.isNull())
+                        cell->setContent(cell->titleText(), image.scaled(icon, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), icon);
+                });
+            } else {
+                const QString file = iconFilePath(w.iconURL);
+                QImage image = file.isEmpty() ? QImage() : QImage(file);
+                image = image.isNull() ? builtInIcon(true, icon) : image.scaled(icon, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                cell->setContent(w.title, image, icon);
+            }
         } else {
             const allowedWebsiteCategory& c = settings.allowedWebsitesCategories.at(item.index);
             const QString file = iconFilePath(c.iconURL);
@@ -677,14 +693,39 @@ void KVHomePageViewController::handleSingleTap()
 void KVHomePageViewController::loadWallpaper()
 {
     const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
-    QImage image;
-    if (!p.wallpaper.isEmpty()) {
-        // Only wallpapers stored on the device are read; a web address leaves the plain background.
-        const std::optional<QUrl> url = KVUtility::getURLFromString(p.wallpaper);
-        if (url && url->isLocalFile())
-            image = QImage(url->toLocalFile());
+    if (m_wallpaperLoad)
+        m_wallpaperLoad->cancel();
+    m_wallpaperFlag = false;
+    const std::optional<QUrl> url = p.wallpaper.isEmpty() ? std::nullopt : KVUtility::getURLFromString(p.wallpaper);
+    if (url && url->isLocalFile()) {
+        const QImage image(url->toLocalFile());
+        m_wallpaperFlag = !image.isNull();
+        m_grid->setWallpaper(image, p.wallpaperStyle);
+        return;
     }
-    m_grid->setWallpaper(image, p.wallpaperStyle);
+    m_grid->setWallpaper(QImage(), p.wallpaperStyle);
+    if (!url)
+        return;
+    const int style = p.wallpaperStyle;
+    m_wallpaperLoad = RemoteImage::load(*url, this, [this, style](const QImage& image) {
+        if (image.isNull())
+            return;
+        m_wallpaperFlag = true;
+        m_grid->setWallpaper(image, style);
+    });
+    singleShot(std::chrono::seconds(20), this, [this, load = m_wallpaperLoad] {
+        if (load == m_wallpaperLoad)  // a later load has its own check
+            checkWallpaper();
+    });
+}
+
+void KVHomePageViewController::checkWallpaper()
+{
+    if (m_wallpaperFlag)
+        return;
+    if (m_wallpaperLoad)
+        m_wallpaperLoad->cancel();
+    m_grid->setWallpaper(QImage(), KVSettings::getSettingsObject().kvBrowPref.wallpaperStyle);
 }
 
 }  // namespace korvel

@@ -22,6 +22,7 @@ namespace korvel {
 
 class KVSettings;
 class KVWKViewController;
+class RemoteImage;
 
 // One icon of the home screen: image over title. A placeholder shows nothing and lets touches
 // through to the grid, so a hidden website's slot behaves like the background.
@@ -60,6 +61,7 @@ protected:
 
 private:
     void setHighlighted(bool highlighted);
+    void layoutContent();
 
     int m_tag;
     bool m_placeholder = false;
@@ -120,6 +122,7 @@ public:
     const QList<HomeItem>& allowedVisibleWebsites() const { return m_items; }
     qint64 selectedCategoryId() const { return m_selectedCategoryId; }
     bool downloadsBarShown() const { return m_downloadsBar; }
+    bool wallpaperFlag() const { return m_wallpaperFlag; }
 
     // The cells in item order; rebuilt by reloadData().
     QList<KVCollectionViewCell*> cells() const { return m_cells; }
@@ -158,6 +161,9 @@ private:
     void showWindow(KVWKViewController* window);
     void openRunAtStartupWebsite();
     void loadWallpaper();
+    // Twenty seconds after a web wallpaper started loading: without an image by then, the plain
+    // background stays and the load is abandoned.
+    void checkWallpaper();
     void layoutCells();
     void onCellDropped(int tag);
     void onCellResized(int tag);
@@ -171,6 +177,8 @@ private:
     QList<HomeItem> m_items;
     QList<KVCollectionViewCell*> m_cells;
     qint64 m_selectedCategoryId = 0;
+    QPointer<RemoteImage> m_wallpaperLoad;
+    bool m_wallpaperFlag = false;  // the wallpaper image was obtained
     bool m_downloadsBar = false;
     TapSeries m_taps;
     QDateTime m_timeStart;

@@ -1,5 +1,6 @@
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/AdminAccess.h"
+#include "browser/FaviconService.h"
 #include "browser/IconDrop.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
@@ -12,6 +13,7 @@
 #include "tests/support/TestHome.h"
 #include "tests/support/WebTestServer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -366,4 +368,63 @@ TEST_F(HomeScreenTest, PinchingResizesAnIconAndStoresItsFrame)
         KVHomePageViewController* again = showHome();
         EXPECT_EQ(cellTitled(again, QStringLiteral("Alpha"))->size(), before.size() * 3);
     }
+}
+
+TEST(FaviconServiceTest, TheAddressCarriesTheWebsitesAddressText)
+{
+    const QUrl service(QStringLiteral("http://icons.example:8081"));
+    const struct {
+        const char* website;
+        const char* expected;
+    } cases[] = {
+        {"https://www.example.com/", "http://icons.example:8081/s2/favicons?domain=www.example.com"},
+        {"http://example.com/a%20b/?q=1&r=2", "http://icons.example:8081/s2/favicons?domain=example.com%2Fa%20b%2F%3Fq%3D1%26r%3D2"},
+        {"file:///home/k/Documents/guide.pdf", "http://icons.example:8081/s2/favicons?domain=guide.pdf"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FaviconService::address(QString::fromUtf8(c.website), service).toString(QUrl::FullyEncoded),
+                  QString::fromUtf8(c.expected))
+            << c.website;
+}
+
+TEST_F(HomeScreenTest, FaviconsAndWebWallpapersLoadOrLeaveTheDefaults)
+{
+    QImage green(16, 16, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    green.save(&buffer, "PNG");
+    WebTestServer::Page image;
+    image.body = png;
+    image.mimeType = "image/png";
+    WebTestServer::shared().setPage(QStringLiteral("/s2/favicons"), image);
+    WebTestServer::shared().setPage(QStringLiteral("/wall.png"), image);
+    const QString origin = QStringLiteral("http://127.0.0.1:%1").arg(WebTestServer::shared().port());
+    qputenv("KORVEL_FAVICON_SERVICE", origin.toUtf8());
+
+    allowedWebsite favicon = site(QStringLiteral("Fav"), url("a.test"));
+    favicon.useFavicon = true;
+    settings().allowedWebsites = {favicon};
+    const struct {
+        QString wallpaper;
+        bool obtained;
+    } cases[] = {
+        {origin + QStringLiteral("/wall.png"), true},
+        {origin + QStringLiteral("/missing.png"), false},
+    };
+    for (const auto& c : cases) {
+        settings().kvBrowPref.wallpaper = c.wallpaper;
+        KVHomePageViewController* home = showHome();
+        KVCollectionViewCell* cell = cellTitled(home, QStringLiteral("Fav"));
+        ASSERT_NE(cell, nullptr);
+        EXPECT_TRUE(test::processEventsUntil([&] { return cell->image().pixelColor(50, 50) == QColor(Qt::green); }, 5000));
+        EXPECT_EQ(cell->image().size(), KVHomePageViewController::iconSize(true));
+        test::processEventsUntil([&] { return home->wallpaperFlag(); }, c.obtained ? 5000 : 300);
+        clock.advance(std::chrono::seconds(20));
+        EXPECT_EQ(home->wallpaperFlag(), c.obtained) << qPrintable(c.wallpaper);
+        EXPECT_EQ(home->gridView()->wallpaper().isNull(), !c.obtained) << qPrintable(c.wallpaper);
+    }
+    qunsetenv("KORVEL_FAVICON_SERVICE");
 }
