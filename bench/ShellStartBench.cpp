@@ -20,10 +20,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWebEngineView>
 
 #include <httplib.h>
@@ -174,17 +177,24 @@ int runBare(int argc, char** argv, const QString& address, const QElapsedTimer& 
 {
     setEngineEnvironment();
     QApplication application(argc, argv);
-    QWebEngineView view;
+    // The view inside a host window, as the browser bench holds it.
+    QWidget host;
+    host.setLayout(new QVBoxLayout);
+    host.layout()->setContentsMargins(0, 0, 0, 0);
+    auto* view = new QWebEngineView(&host);
+    host.layout()->addWidget(view);
     bool loaded = false;
-    QObject::connect(&view, &QWebEngineView::loadFinished, &view, [&loaded](bool ok) { loaded = ok; });
-    // Maximised like the kiosk window, so both paint the same area.
-    view.showMaximized();
-    view.load(QUrl(address));
+    QObject::connect(view, &QWebEngineView::loadFinished, view, [&loaded](bool ok) { loaded = ok; });
+    // Maximised like the kiosk window, so both paint the same area; the offscreen platform leaves a
+    // maximised window at its own size, so it is given the screen's first.
+    host.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    host.showMaximized();
+    view->load(QUrl(address));
     reportWhen(
         [&] {
             if (!loaded)
                 return false;
-            const QImage frame = view.grab().toImage();
+            const QImage frame = view->grab().toImage();
             return !frame.isNull() && frame.pixelColor(frame.width() / 2, frame.height() / 2) == pageColour;
         },
         sinceMain);
