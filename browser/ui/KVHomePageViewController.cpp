@@ -32,6 +32,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -42,6 +44,7 @@ namespace {
 
 constexpr int kSpacing = 10;
 constexpr int kTitleHeight = 16;
+constexpr int kDownloadsBarHeight = 52;
 
 QPointer<KVHomePageViewController>& lastHome()
 {
@@ -311,10 +314,40 @@ KVHomePageViewController::KVHomePageViewController(QWidget* parent)
     m_grid = new HomeGridView;
     m_scroll->setWidget(m_grid);
     layout->addWidget(m_scroll);
+    m_downloadsBarView = makeDownloadsBar();
+    layout->addWidget(m_downloadsBarView);
     connect(m_grid, &HomeGridView::backgroundTapped, this, &KVHomePageViewController::handleSingleTap);
 }
 
 KVHomePageViewController::~KVHomePageViewController() = default;
+
+QWidget* KVHomePageViewController::makeDownloadsBar()
+{
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("downloadsBar"));
+    bar->setAttribute(Qt::WA_StyledBackground);
+    bar->setStyleSheet(QStringLiteral("#downloadsBar { background: #f7f7f7; border-top: 1px solid #c8c8c8; }"));
+    bar->setFixedHeight(kDownloadsBarHeight);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* item = new QToolButton(bar);
+    item->setObjectName(QStringLiteral("downloadsItem"));
+    item->setText(qtTrId("TEXT_DOWNLOADS"));
+    item->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    item->setAutoRaise(true);
+    layout->addStretch();
+    layout->addWidget(item);
+    layout->addStretch();
+    connect(item, &QToolButton::clicked, this, [this] {
+        // Nothing to do when the history is already on top.
+        NavigationStack* stack = navigationStack();
+        if (stack && stack->topScreen() != this)
+            return;
+        Q_EMIT downloadHistoryRequested();
+    });
+    bar->hide();
+    return bar;
+}
 
 KVHomePageViewController* KVHomePageViewController::getHomeObject()
 {
@@ -411,6 +444,7 @@ void KVHomePageViewController::loadVisibleAllowedWebsites()
                                                                     orientation(), hasDragged());
     m_items = visible.items;
     m_downloadsBar = visible.downloadsBar;
+    m_downloadsBarView->setVisible(m_downloadsBar);
 }
 
 ScreenOrientation KVHomePageViewController::orientation() const

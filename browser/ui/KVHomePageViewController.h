@@ -122,6 +122,8 @@ public:
     const QList<HomeItem>& allowedVisibleWebsites() const { return m_items; }
     qint64 selectedCategoryId() const { return m_selectedCategoryId; }
     bool downloadsBarShown() const { return m_downloadsBar; }
+    // The bar at the bottom with its one item, "Downloads"; 52 high when shown.
+    QWidget* downloadsBar() const { return m_downloadsBarView; }
     bool wallpaperFlag() const { return m_wallpaperFlag; }
 
     // The cells in item order; rebuilt by reloadData().
@@ -152,11 +154,14 @@ Q_SIGNALS:
     void readerRequested(const QUrl& document);
     // A browser window was opened for a website.
     void websiteOpened(KVWKViewController* window);
+    // The downloads bar was tapped: the download history should come up.
+    void downloadHistoryRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QWidget* makeDownloadsBar();
     void openWebsite(const allowedWebsite& website);
     void showWindow(KVWKViewController* window);
     void openRunAtStartupWebsite();
@@ -180,6 +185,7 @@ private:
     QPointer<RemoteImage> m_wallpaperLoad;
     bool m_wallpaperFlag = false;  // the wallpaper image was obtained
     bool m_downloadsBar = false;
+    QWidget* m_downloadsBarView = nullptr;
     TapSeries m_taps;
     QDateTime m_timeStart;
     ScreenOrientation m_laidOutFor = ScreenOrientation::Unknown;

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 #include <limits>
 #include <memory>
@@ -427,4 +428,27 @@ TEST_F(HomeScreenTest, FaviconsAndWebWallpapersLoadOrLeaveTheDefaults)
         EXPECT_EQ(home->gridView()->wallpaper().isNull(), !c.obtained) << qPrintable(c.wallpaper);
     }
     qunsetenv("KORVEL_FAVICON_SERVICE");
+}
+
+TEST_F(HomeScreenTest, TheDownloadsBarNeedsDownloadsAndTheirHistory)
+{
+    settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("a.test"))};
+    const struct {
+        bool download, history, shown;
+    } cases[] = {{false, false, false}, {true, false, false}, {false, true, false}, {true, true, true}};
+    for (const auto& c : cases) {
+        settings().kvBrowPref.isAllowFileDownloadInDevice = c.download;
+        settings().kvBrowPref.isAllowKeepDownloadHistory = c.history;
+        KVHomePageViewController* home = showHome();
+        EXPECT_EQ(home->downloadsBar()->isVisible(), c.shown) << c.download << c.history;
+        if (!c.shown)
+            continue;
+        EXPECT_EQ(home->downloadsBar()->height(), 52);
+        QSignalSpy requested(home, &KVHomePageViewController::downloadHistoryRequested);
+        auto* item = home->downloadsBar()->findChild<QToolButton*>(QStringLiteral("downloadsItem"));
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), QStringLiteral("TEXT_DOWNLOADS"));
+        item->click();
+        EXPECT_EQ(requested.count(), 1);
+    }
 }
