@@ -6,6 +6,7 @@
 #include "platform/FormatString.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
+#include "platform/Device.h"
 #include "platform/Reachability.h"
 #include "log/KVLogger.h"
 #include "platform/UserDefaults.h"
@@ -90,6 +91,7 @@ bool KVAppDelegate::didFinishLaunching()
 
     kvSettings = &KVSettings::getSettingsObject();
 
+    screenBrightness = Device::current().screenBrightness();
     installTerminateHandler();
     addAgent();
 
@@ -150,6 +152,11 @@ void KVAppDelegate::installTerminateHandler()
         KVLog(QStringLiteral("Error"), QStringLiteral("%@ **Reason: %@"), name, reason);
         std::abort();
     });
+}
+
+void KVAppDelegate::applicationWillResignActive()
+{
+    Device::current().setScreenBrightness(screenBrightness);
 }
 
 void KVAppDelegate::applicationDidReceiveMemoryWarning()

@@ -53,6 +53,9 @@ public:
     // Leaving and returning to the foreground (the window hidden, minimised or the session locked).
     void applicationDidEnterBackground();
     void applicationWillEnterForeground();
+    // The kiosk loses the focus (another window, a locked session): the screen gets back the
+    // brightness it had at launch, whatever dimming did since.
+    void applicationWillResignActive();
     // Low memory: the engine's caches are emptied, then the warning is logged.
     void applicationDidReceiveMemoryWarning();
     // Midnight or a changed clock: the power saver's schedule is looked at again.
@@ -71,6 +74,7 @@ public:
     KVDatabase* kvdatabase = nullptr;
     qint32 state = 0;  // 1 while the settings menu is on screen
     bool powerSaveOn = false;
+    double screenBrightness = 1.0;  // read at launch
 
 private:
     static void installTerminateHandler();

@@ -96,6 +96,24 @@ double Device::screenBrightness() const
     return 1.0;
 }
 
+bool Device::setScreenBrightness(double value)
+{
+    const QDir backlights(QStringLiteral("/sys/class/backlight"));
+    const QStringList entries = backlights.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        bool okMax = false;
+        const double max = readFirstLine(backlights.filePath(entry + QStringLiteral("/max_brightness"))).toDouble(&okMax);
+        if (!okMax || max <= 0)
+            continue;
+        QFile file(backlights.filePath(entry + QStringLiteral("/brightness")));
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        const qint64 level = qRound64(qBound(0.0, value, 1.0) * max);
+        return file.write(QByteArray::number(level)) > 0;
+    }
+    return false;
+}
+
 Device& Device::current()
 {
     if (installed)

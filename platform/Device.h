@@ -18,6 +18,9 @@ public:
     virtual QString identifierForVendor() const;
     // The backlight's brightness from 0 to 1; 1 when the machine has no readable backlight.
     virtual double screenBrightness() const;
+    // Sets the first backlight to `value` (0 to 1, clamped); false when there is none or it may
+    // not be written.
+    virtual bool setScreenBrightness(double value);
 
     static Device& current();
     // Installs `device` (not owned); nullptr goes back to the real machine.

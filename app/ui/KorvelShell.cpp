@@ -49,6 +49,9 @@ KorvelShell::KorvelShell()
     // Hidden, minimised or a locked session: the kiosk is in the background.
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, m_window.get(), [this](Qt::ApplicationState s) {
         const bool background = s == Qt::ApplicationHidden || s == Qt::ApplicationSuspended;
+        if (s != Qt::ApplicationActive && m_active)
+            m_delegate->applicationWillResignActive();
+        m_active = s == Qt::ApplicationActive;
         if (background && !m_inBackground) {
             m_inBackground = true;
             m_delegate->applicationDidEnterBackground();

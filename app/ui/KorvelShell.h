@@ -30,6 +30,7 @@ private:
     void watchSystem();
 
     bool m_inBackground = false;
+    bool m_active = false;
     // Low memory and time changes, read from the machine every few seconds.
     Timer* m_systemWatch = nullptr;
     MemoryPressure m_memory;

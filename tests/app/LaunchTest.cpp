@@ -69,6 +69,7 @@ TEST_F(LaunchTest, FirstLaunchLeavesACompleteStoreAndTheFactoryPassword)
     KVAppDelegate delegate;
     EXPECT_TRUE(delegate.didFinishLaunching());
     EXPECT_EQ(KVAppDelegate::getAppDelegate(), &delegate);
+    EXPECT_EQ(delegate.screenBrightness, device.brightness);
 
     const QVariantMap s = stored();
     for (const QString& key : storeKeys)

@@ -132,7 +132,7 @@ TEST_F(LifecycleTest, LeavingTheForegroundEndsTheVisitToTheSettings)
                                   QStringLiteral("Application Entered Foreground")}));
 }
 
-TEST_F(LifecycleTest, LowMemoryEmptiesTheCachesBeforeItIsLogged)
+TEST_F(LifecycleTest, MemoryTimeFocusAndTermination)
 {
     KVLogger::createDatabase_Tables();
     KVAppDelegate delegate;
@@ -146,6 +146,11 @@ TEST_F(LifecycleTest, LowMemoryEmptiesTheCachesBeforeItIsLogged)
     delegate.powerStateOff = [&] { seen << QStringLiteral("power"); };
     delegate.applicationDidReceiveMemoryWarning();
     delegate.applicationSignificantTimeChange();
+    // Dimmed since the launch; losing the focus brings back the launch's brightness.
+    delegate.screenBrightness = 0.8;
+    device.brightness = 0.1;
+    delegate.applicationWillResignActive();
+    EXPECT_EQ(device.brightness, 0.8);
     delegate.applicationWillTerminate();
     EXPECT_EQ(seen, (QStringList{"cleared", "schedule", "power"}));
     const QList<LogEntry> warnings = LogQuery{QStringList{QStringLiteral("Warning")}, LogOrder::OldestFirst, {}}.run();

@@ -18,6 +18,11 @@ public:
     QString systemVersion() const override { return QStringLiteral("12"); }
     QString identifierForVendor() const override { return QStringLiteral("00000000-0000-0000-0000-000000000001"); }
     double screenBrightness() const override { return brightness; }
+    bool setScreenBrightness(double value) override
+    {
+        brightness = value;
+        return true;
+    }
 
     double brightness = 0.5;
 };
