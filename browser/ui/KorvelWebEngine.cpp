@@ -40,6 +40,9 @@ QWebEngineProfile* KorvelWebEngine::profile()
         auto* p = new QWebEngineProfile(QStringLiteral("korvel"));
         p->setPersistentStoragePath(Paths::cachesDirectory() + QStringLiteral("/engine/storage"));
         p->setCachePath(Paths::cachesDirectory() + QStringLiteral("/engine/cache"));
+        // A kiosk runs for months: the disk cache is bounded (32 MiB) rather than left to grow.
+        p->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+        p->setHttpCacheMaximumSize(32 * 1024 * 1024);
         p->setUrlRequestInterceptor(interceptor());
         return p;
     }();

@@ -18,6 +18,7 @@
 #include "tests/support/WebTestServer.h"
 
 #include <QSignalSpy>
+#include <QWebEngineProfile>
 #include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
@@ -550,4 +551,12 @@ TEST_F(BrowserWindowTest, FiveQuickTapsOnThePageAskForThePassword)
     EXPECT_EQ(granted, 1);
     EXPECT_TRUE(log(QStringLiteral("App General")).contains(QStringLiteral("Password Alert shown")));
     AdminAccess::setGrantedHandler(nullptr);
+}
+
+TEST_F(BrowserWindowTest, TheEnginesDiskCacheIsBounded)
+{
+    QWebEngineProfile* profile = KorvelWebEngine::profile();
+    EXPECT_EQ(profile->httpCacheType(), QWebEngineProfile::DiskHttpCache);
+    EXPECT_EQ(profile->httpCacheMaximumSize(), 33554432);
+    EXPECT_TRUE(profile->cachePath().endsWith(QStringLiteral("/engine/cache"))) << qPrintable(profile->cachePath());
 }
