@@ -142,8 +142,10 @@ void KVWelcomeScreenViewController::resetHomeScreenFactory()
 
 void KVWelcomeScreenViewController::viewDidLoad()
 {
-    handOverIfConfigured();
+    // Logged first: the home screen pushed here loads at once, and the log should read in the
+    // order the screens came up.
     KVLog(appGeneral, QStringLiteral("Welcome Screen Loaded"));
+    handOverIfConfigured();
 }
 
 void KVWelcomeScreenViewController::viewWillAppear(bool animated)

@@ -6,6 +6,7 @@
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
 #include "log/KVLogger.h"
+#include "log/LogQuery.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
@@ -61,6 +62,13 @@ TEST_F(KioskJourneyTest, ConfigureStartBrowseAndReachTheSettings)
     for (auto* cell : homeScreen->cells())
         titles << cell->titleText();
     EXPECT_EQ(titles, (QStringList{QStringLiteral("Shop"), QStringLiteral("News")}));
+    // The launch in its order: the log opens late in the sequence, so "Korvel Started" is the first
+    // line, then the screens it brought up.
+    QStringList lines;
+    for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("App General")}, LogOrder::OldestFirst, {}}.run())
+        lines << e.event;
+    EXPECT_EQ(lines.mid(0, 3), (QStringList{QStringLiteral("Korvel Started"), QStringLiteral("Welcome Screen Loaded"),
+                                            QStringLiteral("Home Page Loaded")}));
 
     homeScreen->didSelectItem(0);
     auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
