@@ -5,6 +5,7 @@
 #include "browser/AdminAccess.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
+#include "platform/Device.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
@@ -161,6 +162,8 @@ void KVWelcomeScreenViewController::viewWillAppear(bool animated)
 
 void KVWelcomeScreenViewController::viewDidAppear(bool animated)
 {
+    // Whatever dimmed the screen meanwhile, the welcome screen shows at the administrator's level.
+    Device::current().setScreenBrightness(KVSettings::getSettingsObject().kvBrowPref.brightness);
     m_kvHomeGlobal = nullptr;
 }
 

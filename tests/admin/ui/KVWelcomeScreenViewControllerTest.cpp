@@ -92,6 +92,19 @@ INSTANTIATE_TEST_SUITE_P(Settings, WelcomeHandOver,
                                            HandOverCase{"Category", &WelcomeTest::addCategory, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(WelcomeTest, AppearingSetsTheAdministratorsBrightness)
+{
+    KVSettings::getSettingsObject().kvBrowPref.brightness = 0.7f;
+    ASSERT_TRUE(KVSettings::getSettingsObject().save());
+    device.brightness = 0.1;
+    showWelcome();
+    EXPECT_FLOAT_EQ(float(device.brightness), 0.7f);
+    stack->push(new Screen, Animation::None);
+    device.brightness = 0.2;
+    stack->pop(Animation::None);
+    EXPECT_FLOAT_EQ(float(device.brightness), 0.7f) << "again on every return";
+}
+
 TEST_F(WelcomeTest, TheFirstImportedWebsiteHandsOverOnTheNextAppearance)
 {
     KVWelcomeScreenViewController* welcome = showWelcome();
