@@ -4,6 +4,7 @@
 #include "browser/FaviconService.h"
 #include "browser/IconDrop.h"
 #include "browser/ui/KVWKViewController.h"
+#include "browser/ui/BrowserData.h"
 #include "browser/ui/RemoteImage.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
@@ -11,6 +12,7 @@
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
 #include "platform/Clock.h"
+#include "platform/Device.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
@@ -357,6 +359,11 @@ KVHomePageViewController* KVHomePageViewController::getHomeObject()
 void KVHomePageViewController::viewDidLoad()
 {
     m_selectedCategoryId = 0;
+    const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
+    // A private kiosk starts every visit to the home screen without the last visitor's cookies.
+    if (p.privateBrowsing)
+        Utils::clearBrowserCookies();
+    Device::current().setScreenBrightness(p.brightness);
     setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { back(); }, {}});
     if (NavigationStack* stack = navigationStack())
         stack->hideNavigationBar();

@@ -452,3 +452,12 @@ TEST_F(HomeScreenTest, TheDownloadsBarNeedsDownloadsAndTheirHistory)
         EXPECT_EQ(requested.count(), 1);
     }
 }
+
+TEST_F(HomeScreenTest, SettingUpTakesTheAdministratorsBrightness)
+{
+    settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("a.test"))};
+    settings().kvBrowPref.brightness = 0.35f;
+    device.brightness = 0.9;
+    showHome();
+    EXPECT_FLOAT_EQ(float(device.brightness), 0.35f);
+}
