@@ -43,15 +43,8 @@ int runBlockedCommand(const QStringList& arguments, QTextStream& out, QTextStrea
         KVSettings& settings = KVSettings::getSettingsObject();
         BlockedWebsiteInput input;
         std::optional<qsizetype> index;
-        if (!adding) {
-            const std::optional<qint64> number = CommandText::parseNumber(positional.at(0), "an index", err);
-            if (!number)
-                return 2;
-            index = *number;
-            // Out of range, the operation itself refuses with its own message.
-            if (*index < settings.blockedWebsites.size())
-                input = BlockedWebsiteInput::fromRecord(settings.blockedWebsites.at(*index));
-        }
+        if (!adding && !(index = CommandText::recordToEdit(positional.at(0), settings.blockedWebsites, input, err)))
+            return 2;
         input.url = positional.last();
         if (const std::optional<QString> protocol = options->value("--protocol")) {
             const std::optional<WebsiteProtocol> parsed = CommandText::parseProtocol(*protocol, err);

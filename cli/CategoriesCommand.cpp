@@ -43,15 +43,8 @@ int runCategoriesCommand(const QStringList& arguments, QTextStream& out, QTextSt
         KVSettings& settings = KVSettings::getSettingsObject();
         CategoryInput input;
         std::optional<qsizetype> index;
-        if (!adding) {
-            const std::optional<qint64> number = CommandText::parseNumber(positional.at(0), "an index", err);
-            if (!number)
-                return 2;
-            index = *number;
-            // Out of range, the operation itself refuses with its own message.
-            if (*index < settings.allowedWebsitesCategories.size())
-                input = CategoryInput::fromRecord(settings.allowedWebsitesCategories.at(*index));
-        }
+        if (!adding && !(index = CommandText::recordToEdit(positional.at(0), settings.allowedWebsitesCategories, input, err)))
+            return 2;
         input.title = positional.last();
         if (const std::optional<QString> icon = options->value("--icon"))
             input.iconPath = *icon;

@@ -3,11 +3,11 @@
 #include "policy/EditOutcome.h"
 #include "settings/WebsiteProtocol.h"
 
+#include <QList>
 #include <QString>
+#include <QTextStream>
 
 #include <optional>
-
-class QTextStream;
 
 namespace korvel {
 
@@ -17,6 +17,16 @@ namespace CommandText {
 
 // A non-negative decimal number such as an index from a "list" or a category id.
 std::optional<qint64> parseNumber(const QString& text, const char* what, QTextStream& err);
+// The index typed in `text`, with `input` filled from the record there when the index is in range;
+// out of range, the editing operation refuses with its own message.
+template <typename Input, typename Record>
+std::optional<qsizetype> recordToEdit(const QString& text, const QList<Record>& records, Input& input, QTextStream& err)
+{
+    const std::optional<qint64> index = parseNumber(text, "an index", err);
+    if (index && *index < records.size())
+        input = Input::fromRecord(records.at(*index));
+    return index;
+}
 // "http", "https" or "file", in any case.
 std::optional<WebsiteProtocol> parseProtocol(const QString& text, QTextStream& err);
 // "on" or "off", for the option `name`.

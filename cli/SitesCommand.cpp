@@ -136,14 +136,11 @@ int runSitesCommand(const QStringList& arguments, QTextStream& out, QTextStream&
             err << usage;
             return 2;
         }
-        const std::optional<qint64> index = CommandText::parseNumber(positional.at(0), "an index", err);
+        KVSettings& settings = KVSettings::getSettingsObject();
+        AllowedWebsiteInput input;
+        const std::optional<qsizetype> index = CommandText::recordToEdit(positional.at(0), settings.allowedWebsites, input, err);
         if (!index)
             return 2;
-        KVSettings& settings = KVSettings::getSettingsObject();
-        // Out of range, the operation itself refuses with its own message.
-        AllowedWebsiteInput input;
-        if (*index < settings.allowedWebsites.size())
-            input = AllowedWebsiteInput::fromRecord(settings.allowedWebsites.at(*index));
         if (positional.size() == 2)
             input.url = positional.at(1);
         if (!apply(*options, input, err))
