@@ -11,7 +11,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -32,17 +31,9 @@ int main(int argc, char** argv)
     // Before the application object: the program's own scheme, and an engine command line without
     // developer tools or other ways out.
     KorvelWebEngine::registerSchemes();
-    const QStringList kept = KorvelWebEngine::prepareEnvironment(arguments);
-    std::vector<QByteArray> keptBytes;
-    std::vector<char*> keptArgv;
-    for (const QString& argument : kept)
-        keptBytes.push_back(argument.toLocal8Bit());
-    for (QByteArray& bytes : keptBytes)
-        keptArgv.push_back(bytes.data());
-    keptArgv.push_back(nullptr);
-    int keptArgc = int(keptBytes.size());
+    ArgumentVector kept(KorvelWebEngine::prepareEnvironment(arguments));
 
-    KVApplication application(keptArgc, keptArgv.data());
+    KVApplication application(kept.argc(), kept.argv());
 
     // A second start only hands its address to the Korvel already running on this home.
     SingleInstance instance(Paths::home().isEmpty() ? Paths::defaultsFile() : Paths::home());

@@ -9,6 +9,16 @@
 
 namespace korvel {
 
+ArgumentVector::ArgumentVector(const QStringList& arguments)
+{
+    for (const QString& argument : arguments)
+        m_bytes.push_back(argument.toLocal8Bit());
+    for (QByteArray& bytes : m_bytes)
+        m_pointers.push_back(bytes.data());
+    m_pointers.push_back(nullptr);
+    m_argc = int(m_bytes.size());
+}
+
 namespace {
 
 std::function<void()>& powerSaverWake()
