@@ -3,6 +3,7 @@
 // painted. Target: Korvel / bare at most 1.2 (medians).
 //
 // Run: QT_QPA_PLATFORM=offscreen build/bin/bench_browser_start [rounds]
+#include "bench/PageServer.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -25,12 +26,9 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include <httplib.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -38,42 +36,9 @@
 namespace {
 
 using namespace korvel;
+using namespace korvel::bench;
 
-// A solid colour no blank or half-loaded view shows, so one pixel tells that the page was painted.
-const QColor pageColour(0x2a, 0x7f, 0xd4);
-const QByteArray page = QByteArrayLiteral(
-    "<html><head><title>Start</title><style>html,body{margin:0;height:100%;background:#2a7fd4}</style></head>"
-    "<body><p style='color:#fff;margin:0;padding:20px'>Start</p></body></html>");
 constexpr int pageTimeoutMs = 30000;
-
-// The page over real HTTP on 127.0.0.1, as a site would come. Never cached, so every round of
-// either kind fetches it although the window's profile caches on disk and the bare view's in memory.
-class PageServer {
-public:
-    PageServer()
-    {
-        m_server.Get("/", [](const httplib::Request&, httplib::Response& response) {
-            response.set_header("Cache-Control", "no-store");
-            response.set_content(page.toStdString(), "text/html");
-        });
-        m_port = m_server.bind_to_any_port("127.0.0.1");
-        m_thread = std::thread([this] { m_server.listen_after_bind(); });
-        while (!m_server.is_running())
-            std::this_thread::yield();
-    }
-    ~PageServer()
-    {
-        m_server.stop();
-        m_thread.join();
-    }
-    // *.test reaches this machine through the engine's host-resolver rules.
-    QString url() const { return QStringLiteral("http://allowed.test:%1/").arg(m_port); }
-
-private:
-    httplib::Server m_server;
-    std::thread m_thread;
-    int m_port = 0;
-};
 
 // Waits in the event loop (not spinning: the engine's processes need the second core) until
 // `done` holds or the time is up.

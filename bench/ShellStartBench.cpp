@@ -10,6 +10,7 @@
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
+#include "bench/PageServer.h"
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "platform/Paths.h"
@@ -29,55 +30,20 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-#include <httplib.h>
-
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <functional>
-#include <thread>
 #include <vector>
 
 namespace {
 
 using namespace korvel;
+using namespace korvel::bench;
 
 constexpr int websiteCount = 50;
 constexpr int timeoutMs = 60000;
 
-// A solid colour no blank or half-loaded view shows, so one pixel tells that the page was painted.
-const QColor pageColour(0x2a, 0x7f, 0xd4);
-const QByteArray page = QByteArrayLiteral(
-    "<html><head><title>Start</title><style>html,body{margin:0;height:100%;background:#2a7fd4}</style></head>"
-    "<body><p style='color:#fff;margin:0;padding:20px'>Start</p></body></html>");
-
-// The bare page over real HTTP on 127.0.0.1, as a site would come; served by the parent so the
-// children start alike and the server's start is in neither measurement.
-class PageServer {
-public:
-    PageServer()
-    {
-        m_server.Get("/", [](const httplib::Request&, httplib::Response& response) {
-            response.set_header("Cache-Control", "no-store");
-            response.set_content(page.toStdString(), "text/html");
-        });
-        m_port = m_server.bind_to_any_port("127.0.0.1");
-        m_thread = std::thread([this] { m_server.listen_after_bind(); });
-        while (!m_server.is_running())
-            std::this_thread::yield();
-    }
-    ~PageServer()
-    {
-        m_server.stop();
-        m_thread.join();
-    }
-    QString url() const { return QStringLiteral("http://allowed.test:%1/").arg(m_port); }
-
-private:
-    httplib::Server m_server;
-    std::thread m_thread;
-    int m_port = 0;
-};
 
 // Same engine command line for both children; the kiosk child sanitises it as the program does.
 void setEngineEnvironment()
@@ -147,17 +113,9 @@ int runKorvel(int argc, char** argv, const QElapsedTimer& sinceMain)
     setEngineEnvironment();
 
     KorvelWebEngine::registerSchemes();
-    const QStringList kept = KorvelWebEngine::prepareEnvironment(arguments);
-    std::vector<QByteArray> keptBytes;
-    std::vector<char*> keptArgv;
-    for (const QString& argument : kept)
-        keptBytes.push_back(argument.toLocal8Bit());
-    for (QByteArray& bytes : keptBytes)
-        keptArgv.push_back(bytes.data());
-    keptArgv.push_back(nullptr);
-    int keptArgc = int(keptBytes.size());
+    ArgumentVector kept(KorvelWebEngine::prepareEnvironment(arguments));
 
-    KVApplication application(keptArgc, keptArgv.data());
+    KVApplication application(kept.argc(), kept.argv());
     SingleInstance instance(Paths::home());
     if (instance.sendToRunning(QStringLiteral("korvel:"))) {
         std::fprintf(stderr, "child: a previous kiosk is still running\n");
