@@ -13,10 +13,14 @@ QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences)
         {QStringLiteral("Manage Categories"), QStringLiteral("Add/Edit/Remove Categories"), QStringLiteral("categories.png"), ManageCategoriesMenu},
         {QStringLiteral("Browser Preferences"), QStringLiteral("Korvel Browser Preferences"), QStringLiteral("browserpref.png"), BrowserPreferencesMenu},
         {QStringLiteral("Advanced Settings"), QStringLiteral("Korvel Advanced Settings"), QStringLiteral("advance_setting.png"), AdvancedSettingsMenu},
-        {QStringLiteral("System Settings"), QStringLiteral("Korvel in the system's settings"), QStringLiteral("system_setting.png"), SystemSettingsMenu},
+        //% "System Settings"
+        {qtTrId("TITLE_SYSTEM_SETTINGS"),
+         //% "Korvel in the system's settings"
+         qtTrId("TITLE_DETAIL_TEXT_SYSTEM_SETTINGS"), QStringLiteral("system_setting.png"), SystemSettingsMenu},
         {QStringLiteral("Import/Export"), QStringLiteral("Import/Export Settings"), QStringLiteral("displaysettings.png"), ImportExportMenu},
         {QStringLiteral("View Korvel Log"), QString(), QStringLiteral("log.png"), ViewLogMenu},
-        {QStringLiteral("Open Source Licenses"), QString(), QStringLiteral("Library_Icon.png"), OpenSourceLicensesMenu},
+        //% "Open Source Licenses"
+        {qtTrId("OPEN_SOURCE_LICENSES"), QString(), QStringLiteral("Library_Icon.png"), OpenSourceLicensesMenu},
         {QStringLiteral("About"), appNameAndVersionNumberDisplayString(), QStringLiteral("info_green.png"), AboutMenu},
     };
     if (preferences.allowAllWebsites)

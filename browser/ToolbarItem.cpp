@@ -20,12 +20,18 @@ QList<ToolbarItem> ToolbarLayout::listOutAvailableTabs(const KVBrowserPrefSettin
         if (shown)
             items.append(ToolbarItem{tag, QString::fromLatin1(key), QString::fromLatin1(image), custom});
     };
-    add(p.enableBackButton, ToolbarItem::Back, "TEXT_BACK", "tab_back_icon", p.backImage);
-    add(p.enableHomeButton, ToolbarItem::Home, "TEXT_HOME", "tab_home_icon", p.homeImage);
-    add(p.enableRefreshButton, ToolbarItem::Refresh, "TEXT_REFRESH", "tab_refresh_icon", p.refreshImage);
-    add(p.enablePrintButton, ToolbarItem::Print, "TEXT_PRINT", "tab_printer_icon", p.printImage);
-    add(p.enableForwardButton, ToolbarItem::Forward, "TEXT_FORWARD", "tab_forward_icon", p.forwardImage);
-    add(downloadsWithHistory(p), ToolbarItem::Downloads, "TEXT_DOWNLOADS", "tab_download_icon", QString());
+    //% "Back"
+    add(p.enableBackButton, ToolbarItem::Back, QT_TRID_NOOP("TEXT_BACK"), "tab_back_icon", p.backImage);
+    //% "Home"
+    add(p.enableHomeButton, ToolbarItem::Home, QT_TRID_NOOP("TEXT_HOME"), "tab_home_icon", p.homeImage);
+    //% "Refresh"
+    add(p.enableRefreshButton, ToolbarItem::Refresh, QT_TRID_NOOP("TEXT_REFRESH"), "tab_refresh_icon", p.refreshImage);
+    //% "Print"
+    add(p.enablePrintButton, ToolbarItem::Print, QT_TRID_NOOP("TEXT_PRINT"), "tab_printer_icon", p.printImage);
+    //% "Forward"
+    add(p.enableForwardButton, ToolbarItem::Forward, QT_TRID_NOOP("TEXT_FORWARD"), "tab_forward_icon", p.forwardImage);
+    //% "Downloads"
+    add(downloadsWithHistory(p), ToolbarItem::Downloads, QT_TRID_NOOP("TEXT_DOWNLOADS"), "tab_download_icon", QString());
     return items;
 }
 
@@ -40,7 +46,9 @@ ToolbarLayout ToolbarLayout::fill(const QList<ToolbarItem>& items)
         layout.shown.append(items.at(i));
         layout.arrForShowingTabName.append(items.at(i).titleKey);
     }
-    layout.shown.append(ToolbarItem{ToolbarItem::More, QStringLiteral("TEXT_MORE"), QStringLiteral("tab_more_icon"), QString()});
+    //% "More"
+    layout.shown.append(ToolbarItem{ToolbarItem::More, QString::fromLatin1(QT_TRID_NOOP("TEXT_MORE")),
+                                    QStringLiteral("tab_more_icon"), QString()});
     return layout;
 }
 
@@ -58,7 +66,8 @@ QList<ToolbarItem> ToolbarLayout::overflowItems(const QList<ToolbarItem>& items,
 QStringList ToolbarLayout::pageMenuTitleKeys(const KVBrowserPrefSettings& p)
 {
     QStringList keys = {QStringLiteral("TEXT_HOME"), QStringLiteral("TEXT_REFRESH"), QStringLiteral("TEXT_BACK"),
-                        QStringLiteral("TEXT_STOP")};
+                        //% "Stop"
+                        QString::fromLatin1(QT_TRID_NOOP("TEXT_STOP"))};
     if (downloadsWithHistory(p))
         keys.append(QStringLiteral("TEXT_DOWNLOADS"));
     return keys;

@@ -1,4 +1,5 @@
 #include "admin/MenuEntries.h"
+#include "platform/Translations.h"
 #include "platform/Version.h"
 #include "settings/KVBrowserPrefSettings.h"
 
@@ -21,6 +22,8 @@ class MenuRows : public ::testing::TestWithParam<RowsCase> {};
 TEST_P(MenuRows, FollowTheAllowAllPreference)
 {
     const RowsCase& c = GetParam();
+    // Two rows take their titles from the text catalogue.
+    ASSERT_TRUE(Translations::install());
     KVBrowserPrefSettings preferences;
     preferences.allowAllWebsites = c.allowAllWebsites;
     const QList<menuParams> rows = menuEntries(preferences);

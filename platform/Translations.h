@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace korvel {
+
+// The texts behind the localisation keys ("TEXT_BACK" -> "Back"): compiled catalogues
+// resources/translations/korvel_<locale>.qm, looked up with qtTrId.
+namespace Translations {
+
+// Installs the catalogue for `locale` (its language, then English when there is none for it) on
+// the application. Call once, before any screen exists. Returns false when not even the English
+// catalogue loads; the keys themselves are shown then.
+bool install(const QLocale& locale = QLocale::system());
+
+// The catalogue file that install() would take for `locale`; empty when none exists.
+QString catalogueFor(const QLocale& locale);
+
+}  // namespace Translations
+
+}  // namespace korvel

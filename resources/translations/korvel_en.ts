@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <message id="ALLOW_DOWNLOADING_FILES_TO_DEVICE">
+        <source>Allows files to be downloaded to this device</source>
+        <translation>Allows files to be downloaded to this device</translation>
+    </message>
+    <message id="ALLOW_DOWNLOADS">
+        <source>Allow Downloads</source>
+        <translation>Allow Downloads</translation>
+    </message>
+    <message id="ALLOW_DOWNLOADS_SHOULD_BE_ENABLED">
+        <source>Turn on Allow Downloads first.</source>
+        <translation>Turn on Allow Downloads first.</translation>
+    </message>
+    <message id="BTN_TITLE_CANCEL">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="CAMERA_ACCESS_DENIED_ERROR_MESSAGE">
+        <source>Korvel may not use the camera, so QR codes cannot be scanned.</source>
+        <translation>Korvel may not use the camera, so QR codes cannot be scanned.</translation>
+    </message>
+    <message id="CAMERA_ACCESS_RESTRICTED_ERROR_MESSAGE">
+        <source>The camera may not be used on this device.</source>
+        <translation>The camera may not be used on this device.</translation>
+    </message>
+    <message id="CHANGE_PDF_VIEWER_SETTINGS">
+        <source>Change PDF Viewer Settings</source>
+        <translation>Change PDF Viewer Settings</translation>
+    </message>
+    <message id="CHECK_TO_KEEP_DOWNLOAD_HISTORY">
+        <source>Keeps a list of downloaded files</source>
+        <translation>Keeps a list of downloaded files</translation>
+    </message>
+    <message id="CHECK_TO_OPEN_FILE_AFTER_DOWNLOAD">
+        <source>Opens a file as soon as it has downloaded</source>
+        <translation>Opens a file as soon as it has downloaded</translation>
+    </message>
+    <message id="DETAIL_MESSAGE">
+        <source>Delete the selected items?</source>
+        <translation>Delete the selected items?</translation>
+    </message>
+    <message id="DOWNLOADS">
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message id="DOWNLOAD_IS_IN_PROGRESS">
+        <source>A download is in progress.</source>
+        <translation>A download is in progress.</translation>
+    </message>
+    <message id="ENABLES_VIEWING_OF_GOOGLE_DOCS">
+        <source>Opens documents in the Google Docs viewer</source>
+        <translation>Opens documents in the Google Docs viewer</translation>
+    </message>
+    <message id="FILE_DOES_NOT_EXIST">
+        <source>The file does not exist any more.</source>
+        <translation>The file does not exist any more.</translation>
+    </message>
+    <message id="FILE_SETTINGS">
+        <source>File Settings</source>
+        <translation>File Settings</translation>
+    </message>
+    <message id="KEEP_DOWNLOAD_HISTORY">
+        <source>Keep Download History</source>
+        <translation>Keep Download History</translation>
+    </message>
+    <message id="KORVEL_DOWNLOADS">
+        <source>Korvel Downloads</source>
+        <translation>Korvel Downloads</translation>
+    </message>
+    <message id="OPEN_FILE_AFTER_DOWNLOAD">
+        <source>Open File After Download</source>
+        <translation>Open File After Download</translation>
+    </message>
+    <message id="OPEN_SOURCE_LICENSES">
+        <source>Open Source Licenses</source>
+        <translation>Open Source Licenses</translation>
+    </message>
+    <message id="PDF_VIEWER">
+        <source>PDF Viewer</source>
+        <translation>PDF Viewer</translation>
+    </message>
+    <message id="PDF_VIEWER_DOWNLOAD_OPTION_IS_DISABLE">
+        <source>Downloading from the PDF viewer is turned off.</source>
+        <translation>Downloading from the PDF viewer is turned off.</translation>
+    </message>
+    <message id="PDF_VIEWER_SHOULD_BE_ENABLE_CONTACT_ADMINISTRATOR">
+        <source>Opening documents is turned off. Please contact the administrator.</source>
+        <translation>Opening documents is turned off. Please contact the administrator.</translation>
+    </message>
+    <message id="PLEASE_SELECT_ATLEAST_ONE_ITEM_FOR_DELETE">
+        <source>Select at least one item to delete.</source>
+        <translation>Select at least one item to delete.</translation>
+    </message>
+    <message id="SHOW_FILES_USING_GOOGLE_DOCS">
+        <source>Show Files Using Google Docs</source>
+        <translation>Show Files Using Google Docs</translation>
+    </message>
+    <message id="STATUS_DOWNLOADING">
+        <source>Downloading</source>
+        <translation>Downloading</translation>
+    </message>
+    <message id="TEXT_ALERT">
+        <source>Alert</source>
+        <translation>Alert</translation>
+    </message>
+    <message id="TEXT_BACK">
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message id="TEXT_CANCEL">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="TEXT_DOWNLOADING">
+        <source>Downloading…</source>
+        <translation>Downloading…</translation>
+    </message>
+    <message id="TEXT_DOWNLOADING_STARTED">
+        <source>Download started</source>
+        <translation>Download started</translation>
+    </message>
+    <message id="TEXT_DOWNLOADS">
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message id="TEXT_DOWNLOAD_ARE_DISABLE_COTACT_ADMINISTRATOR_TO_ENABLE_IT">
+        <source>Downloads are turned off. Please contact the administrator to turn them on.</source>
+        <translation>Downloads are turned off. Please contact the administrator to turn them on.</translation>
+    </message>
+    <message id="TEXT_FORWARD">
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message id="TEXT_HOME">
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message id="TEXT_KORVEL_MENU">
+        <source>Korvel Menu</source>
+        <translation>Korvel Menu</translation>
+    </message>
+    <message id="TEXT_MORE">
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+    <message id="TEXT_NO">
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message id="TEXT_PASSWORD_ALERT_HEADING">
+        <source>Weak Password</source>
+        <translation>Weak Password</translation>
+    </message>
+    <message id="TEXT_PASSWORD_COMMENT">
+        <source>A strong password has at least 8 characters.</source>
+        <translation>A strong password has at least 8 characters.</translation>
+    </message>
+    <message id="TEXT_PASSWORD_COMMENT_ONE">
+        <source>It mixes upper-case letters, digits and symbols.</source>
+        <translation>It mixes upper-case letters, digits and symbols.</translation>
+    </message>
+    <message id="TEXT_PASSWORD_QUESTION">
+        <source>Use this password anyway?</source>
+        <translation>Use this password anyway?</translation>
+    </message>
+    <message id="TEXT_PRINT">
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message id="TEXT_REFRESH">
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message id="TEXT_SIZE">
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message id="TEXT_STOP">
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message id="TEXT_WHEN">
+        <source>When</source>
+        <translation>When</translation>
+    </message>
+    <message id="TEXT_YES">
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message id="THIS_FILE_IS_PASSWORD_PROTECTED">
+        <source>This file is password protected.</source>
+        <translation>This file is password protected.</translation>
+    </message>
+    <message id="TITLE_DETAIL_TEXT_SYSTEM_SETTINGS">
+        <source>Korvel in the system's settings</source>
+        <translation>Korvel in the system's settings</translation>
+    </message>
+    <message id="TITLE_DOWNLOAD_SUCCESSFULLY">
+        <source>Downloaded successfully</source>
+        <translation>Downloaded successfully</translation>
+    </message>
+    <message id="TITLE_EDIT">
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="TITLE_PDF_FILE">
+        <source>PDF File</source>
+        <translation>PDF File</translation>
+    </message>
+    <message id="TITLE_SELECT_ALL">
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message id="TITLE_SYSTEM_SETTINGS">
+        <source>System Settings</source>
+        <translation>System Settings</translation>
+    </message>
+    <message id="TITLE_UNSELECT_ALL">
+        <source>Unselect All</source>
+        <translation>Unselect All</translation>
+    </message>
+    <message id="TXT_DOWNLOAD">
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
+</TS>
