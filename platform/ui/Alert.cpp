@@ -2,10 +2,13 @@
 
 #include "platform/Timer.h"
 #include "platform/ui/KeyWindow.h"
+#include "platform/ui/Theme.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,22 +60,37 @@ Alert::Alert(Style style, const QString& title, const QString& message, QWidget*
         break;
     }
     m_panel->setObjectName(QStringLiteral("alertPanel"));
-    m_panel->setStyleSheet(QStringLiteral("QFrame#alertPanel { background-color: palette(window); border-radius: 12px; }"));
-    QFont titleFont = m_title->font();
-    titleFont.setBold(true);
-    m_title->setFont(titleFont);
+    const Theme& theme = Theme::current();
+    // Buttons run edge to edge under hairlines, as on the platform the kiosk imitates.
+    m_panel->setStyleSheet(
+        QStringLiteral("QFrame#alertPanel { background-color: %1; border-radius: 14px; }"
+                       "QFrame#alertPanel QLabel { color: %2; }"
+                       "QFrame#alertPanel QPushButton { background: transparent; border: none; border-radius: 0;"
+                       " border-top: 1px solid %3; color: %4; min-height: %5px; padding: 0 12px; }"
+                       "QFrame#alertPanel QPushButton:pressed { background: %6; }"
+                       "QFrame#alertPanel QPushButton[alertRole=\"cancel\"] { font-weight: 600; }"
+                       "QFrame#alertPanel QPushButton[alertRole=\"destructive\"] { color: %7; }"
+                       "QFrame#alertPanel QPushButton[besideOther=\"true\"] { border-left: 1px solid %3; }")
+            .arg(theme.cell.name(), theme.label.name(), theme.separator.name(), theme.tint.name())
+            .arg(Theme::touchTarget)
+            .arg(theme.selection.name(), theme.destructive.name()));
+    m_title->setFont(m_style == Style::Sheet ? Theme::detailFont() : Theme::titleFont());
+    m_message->setFont(m_style == Style::Sheet ? Theme::detailFont() : Theme::bodyFont());
     for (QLabel* label : {m_title, m_message}) {
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
+        label->setContentsMargins(20, 0, 20, 0);
         label->setVisible(!label->text().isEmpty());
     }
+    m_fieldBox->setContentsMargins(16, 4, 16, 4);
     auto* layout = new QVBoxLayout(m_panel);
-    layout->setContentsMargins(16, 16, 16, 12);
+    layout->setContentsMargins(0, 20, 0, 0);
     layout->setSpacing(8);
     layout->addWidget(m_title);
     layout->addWidget(m_message);
     layout->addLayout(m_fieldBox);
+    layout->addSpacing(8);
     layout->addWidget(m_buttonBox);
     arrangeButtons();
     connect(m_autoDismiss, &Timer::timeout, this, [this] {
@@ -135,21 +153,18 @@ QString Alert::textFieldText(int index) const
 int Alert::addButton(const QString& text, Role role, Action action)
 {
     auto* button = new QPushButton(text, m_buttonBox);
+    button->setFont(Theme::bodyFont());
+    // Alert buttons are touched; the keyboard uses Return and Escape.
+    button->setFocusPolicy(Qt::NoFocus);
     switch (role) {
     case Role::Default:
         break;
-    case Role::Cancel: {
-        QFont font = button->font();
-        font.setBold(true);
-        button->setFont(font);
+    case Role::Cancel:
+        button->setProperty("alertRole", QStringLiteral("cancel"));
         break;
-    }
-    case Role::Destructive: {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::ButtonText, Qt::red);
-        button->setPalette(palette);
+    case Role::Destructive:
+        button->setProperty("alertRole", QStringLiteral("destructive"));
         break;
-    }
     }
     const int index = int(m_buttons.size());
     m_buttons.append(button);
@@ -289,6 +304,9 @@ void Alert::appear()
     m_state = State::Visible;
     shownAlert() = this;
     cover(parentWidget());
+    QInputMethod* input = QGuiApplication::inputMethod();
+    connect(input, &QInputMethod::keyboardRectangleChanged, this, &Alert::placePanel, Qt::UniqueConnection);
+    connect(input, &QInputMethod::visibleChanged, this, &Alert::placePanel, Qt::UniqueConnection);
     placePanel();
     if (!m_fields.isEmpty())
         m_fields.first()->setFocus(Qt::OtherFocusReason);
@@ -339,7 +357,7 @@ void Alert::arrangeButtons()
     const bool stacked = m_style == Style::Sheet || m_buttons.size() > 2;
     auto* box = new QBoxLayout(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, m_buttonBox);
     box->setContentsMargins(0, 0, 0, 0);
-    box->setSpacing(8);
+    box->setSpacing(0);
     QList<int> cancels;
     QList<int> others;
     for (int i = 0; i < m_buttons.size(); ++i)
@@ -348,23 +366,55 @@ void Alert::arrangeButtons()
     for (const int index : order) {
         if (stacked && m_style == Style::Sheet && index == cancels.value(0, -1) && !others.isEmpty())
             box->addSpacing(8);
-        box->addWidget(m_buttons.at(index));
+        QPushButton* button = m_buttons.at(index);
+        button->setProperty("besideOther", !stacked && box->count() > 0);
+        box->addWidget(button);
     }
+}
+
+// The part of the alert's area that an on-screen keyboard leaves free.
+static QRect uncoveredArea(const QWidget* overlay)
+{
+    QRect area = overlay->rect();
+    const QInputMethod* input = QGuiApplication::inputMethod();
+    const QRectF keyboard = input->isVisible() ? input->keyboardRectangle() : QRectF();
+    if (keyboard.isEmpty())
+        return area;
+    // The keyboard's rectangle is in screen coordinates; a kiosk window starts at the screen's corner.
+    const int top = overlay->mapFromGlobal(keyboard.topLeft().toPoint()).y();
+    if (top > area.top() && top < area.bottom())
+        area.setBottom(top - 1);
+    return area;
 }
 
 void Alert::placePanel()
 {
     if (width() <= 0 || height() <= 0)
         return;
-    const int side = m_style == Style::Sheet ? 8 : 20;
-    const int widest = m_style == Style::Sheet ? 420 : 320;
+    const QRect free = uncoveredArea(this);
+    int side = m_style == Style::Sheet ? 8 : 20;
+    const int widest = m_style == Style::Sheet ? Theme::widestPanel : 360;
     const int panelWidth = std::max(0, std::min(widest, width() - 2 * side));
-    QLayout* layout = m_panel->layout();
-    layout->activate();
-    int panelHeight = layout->hasHeightForWidth() ? layout->totalHeightForWidth(panelWidth) : layout->totalSizeHint().height();
-    panelHeight = std::max(0, std::min(panelHeight, height() - 2 * side));
+    auto* layout = static_cast<QVBoxLayout*>(m_panel->layout());
+    const auto heightFor = [layout, panelWidth] {
+        layout->activate();
+        return layout->hasHeightForWidth() ? layout->totalHeightForWidth(panelWidth) : layout->totalSizeHint().height();
+    };
+    // Above a keyboard on a small panel the room is short: tighter spacing rather than cut-off text.
+    layout->setContentsMargins(0, 20, 0, 0);
+    layout->setSpacing(8);
+    int panelHeight = heightFor();
+    if (panelHeight > free.height() - 2 * side) {
+        side = 4;
+        layout->setContentsMargins(0, 10, 0, 0);
+        layout->setSpacing(2);
+        panelHeight = heightFor();
+    }
+    panelHeight = std::max(0, std::min(panelHeight, free.height() - 2 * side));
     const int x = (width() - panelWidth) / 2;
-    const int y = m_style == Style::Sheet ? height() - side - panelHeight : (height() - panelHeight) / 2;
+    // Above an on-screen keyboard, so the field being typed into stays in sight.
+    const int y = m_style == Style::Sheet ? free.bottom() + 1 - side - panelHeight
+                                          : free.top() + (free.height() - panelHeight) / 2;
     m_panel->setGeometry(x, y, panelWidth, panelHeight);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/ui/ModalOverlay.h"
 
 #include "platform/ui/KeyWindow.h"
+#include "platform/ui/Theme.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -57,7 +58,7 @@ void ModalOverlay::uncover()
 
 void ModalOverlay::paintEvent(QPaintEvent*)
 {
-    QPainter(this).fillRect(rect(), QColor(0, 0, 0, 102));
+    QPainter(this).fillRect(rect(), Theme::current().dim);
 }
 
 // Everything that reaches the overlay stops here: nothing under it may see a touch or a key.

@@ -1,9 +1,12 @@
 #include "platform/ui/NavigationStack.h"
 
+#include "platform/ui/Images.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/Theme.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
 #include <QPushButton>
@@ -18,35 +21,51 @@ bool animationsOn = true;
 // The platform's push lasts about a third of a second; the leaving screen drifts a third of the
 // width, so the eye follows the arriving one.
 constexpr int transitionMs = 300;
-constexpr int barHeight = 44;
+constexpr int barHeight = Theme::navigationBarHeight;
+
+// The bar's surface with its hairline at the bottom, in the theme's colours.
+class NavigationBar final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const Theme& theme = Theme::current();
+        QPainter painter(this);
+        painter.fillRect(rect(), theme.cell);
+        painter.fillRect(QRect(0, height() - 1, width(), 1), theme.separator);
+    }
+};
 
 }  // namespace
 
 NavigationStack::NavigationStack(QWidget* parent)
     : QWidget(parent)
     , m_content(new QWidget(this))
-    , m_bar(new QWidget(this))
+    , m_bar(new NavigationBar(this))
     , m_barTitle(new QLabel(m_bar))
     , m_barLeft(new QPushButton(m_bar))
     , m_barRight(new QPushButton(m_bar))
 {
     m_bar->setObjectName(QStringLiteral("navigationBar"));
     m_bar->setFixedHeight(barHeight);
-    m_bar->setAutoFillBackground(true);
     m_bar->hide();
-    QFont titleFont = m_barTitle->font();
-    titleFont.setBold(true);
-    m_barTitle->setFont(titleFont);
+    m_barTitle->setObjectName(QStringLiteral("navigationTitle"));
+    m_barTitle->setFont(Theme::titleFont());
     m_barTitle->setAlignment(Qt::AlignCenter);
+    m_barTitle->setTextFormat(Qt::PlainText);
     for (QPushButton* button : {m_barLeft, m_barRight}) {
         button->setFlat(true);
+        button->setFont(Theme::bodyFont());
+        button->setIconSize(QSize(22, 22));
         // Bar buttons are touched, never reached with the keyboard.
         button->setFocusPolicy(Qt::NoFocus);
         button->hide();
     }
     // Equal side columns keep the title centred whatever the buttons hold.
     auto* layout = new QGridLayout(m_bar);
-    layout->setContentsMargins(8, 0, 8, 0);
+    layout->setContentsMargins(4, 0, 4, 0);
     layout->addWidget(m_barLeft, 0, 0, Qt::AlignLeft | Qt::AlignVCenter);
     layout->addWidget(m_barTitle, 0, 1);
     layout->addWidget(m_barRight, 0, 2, Qt::AlignRight | Qt::AlignVCenter);
@@ -415,9 +434,11 @@ void NavigationStack::updateNavigationBar()
     if (top && top->leftBarButton()) {
         fill(m_barLeft, *top->leftBarButton());
     } else if (m_screens.size() > 1) {
+        // The platform's back button: a chevron and the title of the screen it returns to.
         const QString previous = m_screens.at(m_screens.size() - 2)->title();
         //% "Back"
-        fill(m_barLeft, BarButton{previous.isEmpty() ? qtTrId("TEXT_BACK") : previous, {}, {}});
+        fill(m_barLeft, BarButton{previous.isEmpty() ? qtTrId("TEXT_BACK") : previous, {},
+                                  Images::icon(QStringLiteral("navigation_back_category"))});
     } else {
         m_barLeft->hide();
     }

@@ -3,6 +3,7 @@
 #include "platform/Timer.h"
 #include "platform/ui/KeyWindow.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/Theme.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -16,7 +17,7 @@ namespace korvel {
 
 namespace {
 
-constexpr int padding = 10;
+constexpr int padding = 14;
 constexpr int edgeMargin = 10;
 constexpr int gap = 8;
 constexpr int imageSide = 80;
@@ -41,6 +42,7 @@ Toast::Toast(QWidget* over, const QString& text, ToastOptions options)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
+    setFont(Theme::bodyFont());
     if (!m_options.image.isNull())
         m_scaledImage = m_options.image.scaled(imageSide, imageSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     over->installEventFilter(this);
@@ -128,7 +130,7 @@ void Toast::layoutOver(QWidget* over)
         }
         int height = 0;
         for (Toast* toast : column) {
-            toast->fitInto(area.width() * 8 / 10);
+            toast->fitInto(std::min(area.width() * 8 / 10, 560));
             height += toast->height() + (height > 0 ? gap : 0);
         }
         int y = 0;
@@ -163,11 +165,11 @@ void Toast::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(m_opacity);
     QPainterPath background;
-    background.addRoundedRect(QRectF(rect()), 10, 10);
-    painter.fillPath(background, QColor(0, 0, 0, 204));
+    background.addRoundedRect(QRectF(rect()), Theme::cornerRadius, Theme::cornerRadius);
+    painter.fillPath(background, Theme::current().toastBackground);
     if (!m_scaledImage.isNull())
         painter.drawImage(m_imageRect, m_scaledImage);
-    painter.setPen(Qt::white);
+    painter.setPen(Theme::current().toastText);
     if (!m_options.title.isEmpty()) {
         QFont titleFont = font();
         titleFont.setBold(true);

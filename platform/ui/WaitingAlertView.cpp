@@ -1,6 +1,7 @@
 #include "platform/ui/WaitingAlertView.h"
 
 #include "platform/ui/Alert.h"
+#include "platform/ui/Theme.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -26,7 +27,10 @@ WaitingAlertView::WaitingAlertView(QWidget* parent)
 {
     setObjectName(QStringLiteral("waitingAlert"));
     m_panel->setObjectName(QStringLiteral("waitingPanel"));
-    m_panel->setStyleSheet(QStringLiteral("QFrame#waitingPanel { background-color: palette(window); border-radius: 12px; }"));
+    m_panel->setStyleSheet(QStringLiteral("QFrame#waitingPanel { background-color: %1; border-radius: 14px; }"
+                                          "QFrame#waitingPanel QLabel { color: %2; }")
+                               .arg(Theme::current().cell.name(), Theme::current().label.name()));
+    m_label->setFont(Theme::bodyFont());
     m_label->setAlignment(Qt::AlignCenter);
     m_label->setWordWrap(true);
     m_label->setTextFormat(Qt::PlainText);
@@ -95,7 +99,7 @@ void WaitingAlertView::placePanel()
 {
     if (width() <= 0 || height() <= 0)
         return;
-    const int panelWidth = std::max(0, std::min(280, width() - 40));
+    const int panelWidth = std::max(0, std::min(320, width() - 40));
     QLayout* layout = m_panel->layout();
     layout->activate();
     const int panelHeight = std::min(height() - 40,

@@ -1,0 +1,61 @@
+#include "platform/ui/Images.h"
+
+#include "platform/Paths.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace korvel {
+
+QString Images::file(const QString& name)
+{
+    if (name.isEmpty())
+        return QString();
+    const QString base = QFileInfo(name).completeBaseName();
+    const QString path = Paths::resourceFile(QStringLiteral("images/") + base + QStringLiteral(".svg"));
+    return QFileInfo::exists(path) ? path : QString();
+}
+
+QPixmap Images::pixmap(const QString& name, QSize size, qreal devicePixelRatio, Fit fit)
+{
+    // Screens ask for the same few images at the same few sizes over and over. Pixmaps must go
+    // before the application object does, not at the program's exit.
+    static QHash<QString, QPixmap>& cache = [] () -> QHash<QString, QPixmap>& {
+        static auto* pixmaps = new QHash<QString, QPixmap>;
+        qAddPostRoutine([] { pixmaps->clear(); });
+        return *pixmaps;
+    }();
+    const QString key = name + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x')
+                        + QString::number(size.height()) + QLatin1Char('@') + QString::number(devicePixelRatio)
+                        + (fit == Fit::Cover ? QLatin1Char('c') : QLatin1Char('f'));
+    if (const auto found = cache.constFind(key); found != cache.constEnd())
+        return *found;
+    const QString path = file(name);
+    if (path.isEmpty() || size.isEmpty())
+        return QPixmap();
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return QPixmap();
+    QPixmap result(size * devicePixelRatio);
+    result.setDevicePixelRatio(devicePixelRatio);
+    result.fill(Qt::transparent);
+    QSizeF drawn = renderer.defaultSize();
+    drawn.scale(QSizeF(size), fit == Fit::Cover ? Qt::KeepAspectRatioByExpanding : Qt::KeepAspectRatio);
+    QPainter painter(&result);
+    renderer.render(&painter, QRectF(QPointF((size.width() - drawn.width()) / 2, (size.height() - drawn.height()) / 2), drawn));
+    painter.end();
+    cache.insert(key, result);
+    return result;
+}
+
+QIcon Images::icon(const QString& name)
+{
+    const QString path = file(name);
+    // Qt's SVG icon engine renders the file afresh for every size and pixel ratio it is drawn at.
+    return path.isEmpty() ? QIcon() : QIcon(path);
+}
+
+}  // namespace korvel

@@ -1,0 +1,96 @@
+#include "platform/ui/SegmentedControl.h"
+
+#include "platform/ui/Theme.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace korvel {
+
+namespace {
+
+constexpr int drawnHeight = 36;
+constexpr int minimumSegmentWidth = 64;
+
+}  // namespace
+
+SegmentedControl::SegmentedControl(const QStringList& segments, QWidget* parent)
+    : QWidget(parent)
+    , m_segments(segments)
+{
+    setFont(Theme::detailFont());
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void SegmentedControl::setSelectedIndex(int index)
+{
+    m_selected = index >= 0 && index < m_segments.size() ? index : -1;
+    update();
+}
+
+QSize SegmentedControl::sizeHint() const
+{
+    int widest = minimumSegmentWidth;
+    for (const QString& segment : m_segments)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(segment) + 28);
+    return {widest * int(std::max<qsizetype>(1, m_segments.size())), Theme::touchTarget};
+}
+
+QSize SegmentedControl::minimumSizeHint() const
+{
+    return {minimumSegmentWidth * int(std::max<qsizetype>(1, m_segments.size())), Theme::touchTarget};
+}
+
+QRectF SegmentedControl::segmentRect(int index) const
+{
+    const qreal width = m_segments.isEmpty() ? 0 : qreal(this->width() - 2) / m_segments.size();
+    return QRectF(1 + index * width, (height() - drawnHeight) / 2.0, width, drawnHeight);
+}
+
+void SegmentedControl::paintEvent(QPaintEvent*)
+{
+    const Theme& theme = Theme::current();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF whole(1, (height() - drawnHeight) / 2.0, width() - 2, drawnHeight);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(theme.groupedBackground == theme.cell ? theme.selection : theme.groupedBackground);
+    painter.drawRoundedRect(whole, 9, 9);
+    for (int i = 0; i < m_segments.size(); ++i) {
+        const QRectF r = segmentRect(i);
+        if (i == m_selected) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(theme.tint);
+            painter.drawRoundedRect(r.adjusted(2, 2, -2, -2), 7, 7);
+        } else if (i > 0 && i - 1 != m_selected) {
+            painter.setPen(QPen(theme.separator, 1));
+            painter.drawLine(QPointF(r.left(), r.top() + 8), QPointF(r.left(), r.bottom() - 8));
+        }
+        painter.setPen(i == m_selected ? QColor(Qt::white) : (isEnabled() ? theme.label : theme.secondaryLabel));
+        painter.drawText(r, Qt::AlignCenter, fontMetrics().elidedText(m_segments.at(i), Qt::ElideRight, int(r.width()) - 8));
+    }
+}
+
+void SegmentedControl::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void SegmentedControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (m_segments.isEmpty() || !rect().contains(event->position().toPoint()))
+        return;
+    const int index = std::clamp(int(event->position().x() * m_segments.size() / std::max(1, width())), 0,
+                                 int(m_segments.size()) - 1);
+    if (index == m_selected)
+        return;
+    m_selected = index;
+    update();
+    Q_EMIT selectionChanged(index);
+}
+
+}  // namespace korvel

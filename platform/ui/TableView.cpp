@@ -1,0 +1,469 @@
+#include "platform/ui/TableView.h"
+
+#include "platform/ui/Images.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/ui/Theme.h"
+#include "platform/ui/ToggleSwitch.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollArea>
+#include <QScroller>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace korvel {
+
+namespace {
+
+constexpr int sliderSteps = 1000;
+constexpr int accessoryRoom = 36;   // right margin kept for a drawn chevron or check mark
+constexpr int tapSlop = 12;         // a finger that moved further was scrolling, not tapping
+constexpr int widestContent = 760;  // rows wider than this are hard to read across
+
+// The rounded group the rows of one section sit in.
+class GroupCard final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath path;
+        path.addRoundedRect(QRectF(rect()), Theme::cornerRadius, Theme::cornerRadius);
+        painter.fillPath(path, Theme::current().cell);
+    }
+};
+
+// Keeps the column of sections at a readable width in the middle of wide screens.
+class CenteredColumn final : public QWidget {
+public:
+    explicit CenteredColumn(QWidget* parent)
+        : QWidget(parent)
+    {
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        const int side = std::max(Theme::margin, (width() - widestContent) / 2);
+        if (layout())
+            layout()->setContentsMargins(side, Theme::margin, side, Theme::sectionGap);
+    }
+};
+
+QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    // Taps go to the row, not the text.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+}  // namespace
+
+TableCell::TableCell(const TableRow& row, QWidget* parent)
+    : QWidget(parent)
+    , m_row(row)
+{
+    const Theme& theme = Theme::current();
+    setMinimumHeight(Theme::rowHeight);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    setEnabled(row.enabled);
+    auto* layout = new QHBoxLayout(this);
+    const bool drawnAccessory = row.accessory == Accessory::Disclosure || row.accessory == Accessory::Checkmark;
+    layout->setContentsMargins(Theme::margin, 6, drawnAccessory ? accessoryRoom : Theme::margin - 4, 6);
+    layout->setSpacing(12);
+    m_textLeft = Theme::margin;
+
+    const QIcon icon = !row.icon.isNull() ? row.icon : Images::icon(row.image);
+    if (!icon.isNull()) {
+        m_image = new QLabel(this);
+        m_image->setFixedSize(Theme::rowImageSize, Theme::rowImageSize);
+        m_image->setPixmap(icon.pixmap(QSize(Theme::rowImageSize, Theme::rowImageSize), devicePixelRatioF()));
+        m_image->setAttribute(Qt::WA_TransparentForMouseEvents);
+        layout->addWidget(m_image);
+        m_textLeft += Theme::rowImageSize + 12;
+    }
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->setContentsMargins(0, 0, 0, 0);
+    m_title = makeLabel(row.title, Theme::bodyFont(), row.destructive ? theme.destructive : theme.label, this);
+    m_title->setObjectName(QStringLiteral("rowTitle"));
+    m_title->setWordWrap(true);
+    texts->addWidget(m_title);
+    const bool subtitle = row.detailStyle == DetailStyle::Subtitle;
+    m_detail = makeLabel(row.detail, subtitle ? Theme::detailFont() : Theme::bodyFont(), theme.secondaryLabel, this);
+    m_detail->setObjectName(QStringLiteral("rowDetail"));
+    m_detail->setVisible(!row.detail.isEmpty());
+    if (subtitle) {
+        m_detail->setWordWrap(true);
+        texts->addWidget(m_detail);
+    }
+    layout->addLayout(texts, 1);
+    if (!subtitle)
+        layout->addWidget(m_detail, 0, Qt::AlignRight | Qt::AlignVCenter);
+
+    switch (row.accessory) {
+    case Accessory::None:
+    case Accessory::Disclosure:
+    case Accessory::Checkmark:
+        break;
+    case Accessory::Switch:
+        m_switch = new ToggleSwitch(this);
+        m_switch->setChecked(row.checked);
+        connect(m_switch, &ToggleSwitch::toggled, this, [this](bool on) {
+            m_row.checked = on;
+            Q_EMIT switchToggled(on);
+        });
+        layout->addWidget(m_switch);
+        break;
+    case Accessory::TextField:
+        m_field = new QLineEdit(row.text, this);
+        m_field->setPlaceholderText(row.placeholder);
+        m_field->setEchoMode(row.secure ? QLineEdit::Password : QLineEdit::Normal);
+        m_field->setMinimumWidth(160);
+        m_field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        connect(m_field, &QLineEdit::textChanged, this, [this](const QString& text) {
+            m_row.text = text;
+            Q_EMIT textChanged(text);
+        });
+        layout->setStretch(layout->indexOf(texts), 0);
+        layout->addWidget(m_field, 1);
+        break;
+    case Accessory::Segmented:
+        m_segments = new SegmentedControl(row.segments, this);
+        m_segments->setSelectedIndex(row.selectedSegment);
+        connect(m_segments, &SegmentedControl::selectionChanged, this, [this](int index) {
+            m_row.selectedSegment = index;
+            Q_EMIT segmentChanged(index);
+        });
+        layout->addWidget(m_segments);
+        break;
+    case Accessory::Slider: {
+        m_slider = new QSlider(Qt::Horizontal, this);
+        m_slider->setRange(0, sliderSteps);
+        m_slider->setMinimumWidth(200);
+        m_slider->setFixedHeight(Theme::touchTarget);
+        const double span = row.maximum - row.minimum;
+        m_slider->setValue(span > 0 ? int(std::lround((row.value - row.minimum) / span * sliderSteps)) : 0);
+        connect(m_slider, &QSlider::valueChanged, this, [this](int step) {
+            m_row.value = m_row.minimum + (m_row.maximum - m_row.minimum) * step / sliderSteps;
+            Q_EMIT sliderChanged(m_row.value);
+        });
+        layout->addWidget(m_slider, 1);
+        break;
+    }
+    }
+}
+
+void TableCell::setLast(bool last)
+{
+    m_last = last;
+    update();
+}
+
+void TableCell::paintEvent(QPaintEvent*)
+{
+    const Theme& theme = Theme::current();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (m_pressed) {
+        // The group's rounded corners show through at the ends of the column.
+        QPainterPath path;
+        path.addRoundedRect(QRectF(rect()), Theme::cornerRadius, Theme::cornerRadius);
+        painter.fillPath(path, theme.selection);
+        if (!m_last)
+            painter.fillRect(QRectF(0, height() / 2.0, width(), height() / 2.0), theme.selection);
+    }
+    if (!m_last)
+        painter.fillRect(QRectF(m_textLeft, height() - 1, width() - m_textLeft, 1), theme.separator);
+    const qreal cx = width() - accessoryRoom / 2.0 - 2;
+    const qreal cy = height() / 2.0;
+    switch (m_row.accessory) {
+    case Accessory::Disclosure:
+        painter.setPen(QPen(theme.secondaryLabel, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({QPointF(cx - 3, cy - 7), QPointF(cx + 4, cy), QPointF(cx - 3, cy + 7)}));
+        break;
+    case Accessory::Checkmark:
+        if (m_row.checked) {
+            painter.setPen(QPen(theme.tint, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawPolyline(QPolygonF({QPointF(cx - 8, cy), QPointF(cx - 3, cy + 6), QPointF(cx + 7, cy - 7)}));
+        }
+        break;
+    case Accessory::None:
+    case Accessory::Switch:
+    case Accessory::TextField:
+    case Accessory::Segmented:
+    case Accessory::Slider:
+        break;
+    }
+}
+
+void TableCell::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    m_pressAt = event->position().toPoint();
+    m_pressed = true;
+    update();
+}
+
+void TableCell::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (m_pressed && (event->position().toPoint() - m_pressAt).manhattanLength() > tapSlop) {
+        m_pressed = false;
+        update();
+    }
+}
+
+void TableCell::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const bool tap = m_pressed && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    update();
+    if (!tap || !isEnabled())
+        return;
+    // A switch row answers a tap anywhere on it, the larger target.
+    if (m_switch)
+        m_switch->toggle();
+    Q_EMIT tapped();
+}
+
+TableView::TableView(QWidget* parent)
+    : QWidget(parent)
+    , m_scroll(new QScrollArea(this))
+    , m_content(new CenteredColumn(m_scroll))
+    , m_sectionsBox(new QVBoxLayout)
+    , m_search(new QLineEdit(m_content))
+    , m_empty(new QLabel(m_content))
+{
+    const Theme& theme = Theme::current();
+    m_scroll->setWidget(m_content);
+    // The grouped background is painted by the table itself: palettes do not hold under the
+    // application's style sheet, and the scroll area would fill its page with the window colour.
+    m_content->setAutoFillBackground(false);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    // Fingers scroll with momentum; a mouse keeps its wheel and the bar.
+    QScroller::grabGesture(m_scroll->viewport(), QScroller::TouchGesture);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_scroll);
+
+    m_search->setObjectName(QStringLiteral("tableSearch"));
+    m_search->setClearButtonEnabled(true);
+    if (const QIcon magnifier = Images::icon(QStringLiteral("search_settings")); !magnifier.isNull())
+        m_search->addAction(magnifier, QLineEdit::LeadingPosition);
+    m_search->hide();
+    connect(m_search, &QLineEdit::textChanged, this, &TableView::applySearch);
+
+    m_empty->setObjectName(QStringLiteral("tableEmpty"));
+    m_empty->setAlignment(Qt::AlignCenter);
+    m_empty->setWordWrap(true);
+    m_empty->setFont(Theme::titleFont());
+    QPalette emptyPalette = m_empty->palette();
+    emptyPalette.setColor(QPalette::WindowText, theme.secondaryLabel);
+    m_empty->setPalette(emptyPalette);
+    m_empty->setContentsMargins(0, 60, 0, 0);
+    m_empty->hide();
+
+    auto* column = new QVBoxLayout(m_content);
+    column->setSpacing(Theme::spacing);
+    column->addWidget(m_search);
+    m_sectionsBox->setSpacing(Theme::sectionGap);
+    m_sectionsBox->setContentsMargins(0, Theme::spacing, 0, 0);
+    column->addLayout(m_sectionsBox);
+    column->addWidget(m_empty);
+    column->addStretch(1);
+}
+
+void TableView::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), Theme::current().groupedBackground);
+}
+
+void TableView::setSections(const QList<TableSection>& sections)
+{
+    m_sections = sections;
+    rebuild();
+}
+
+void TableView::updateRow(int section, int row, const TableRow& content)
+{
+    TableCell* old = cell(section, row);
+    if (!old)
+        return;
+    m_sections[section].rows[row] = content;
+    auto* replacement = new TableCell(content, old->parentWidget());
+    old->parentWidget()->layout()->replaceWidget(old, replacement);
+    m_cells[section][row] = replacement;
+    const int id = content.id;
+    connect(replacement, &TableCell::tapped, this, [this, section, row, id] { Q_EMIT rowSelected(section, row, id); });
+    connect(replacement, &TableCell::switchToggled, this, [this, id](bool on) { Q_EMIT switchToggled(id, on); });
+    connect(replacement, &TableCell::textChanged, this, [this, id](const QString& t) { Q_EMIT textChanged(id, t); });
+    connect(replacement, &TableCell::segmentChanged, this, [this, id](int i) { Q_EMIT segmentChanged(id, i); });
+    connect(replacement, &TableCell::sliderChanged, this, [this, id](double v) { Q_EMIT sliderChanged(id, v); });
+    delete old;
+    applySearch();
+}
+
+TableCell* TableView::cell(int section, int row) const
+{
+    if (section < 0 || section >= m_cells.size() || row < 0 || row >= m_cells.at(section).size())
+        return nullptr;
+    return m_cells.at(section).at(row);
+}
+
+TableCell* TableView::cellWithId(int id) const
+{
+    for (const QList<TableCell*>& cells : m_cells) {
+        for (TableCell* c : cells) {
+            if (c->row().id == id)
+                return c;
+        }
+    }
+    return nullptr;
+}
+
+QList<TableCell*> TableView::visibleCells() const
+{
+    QList<TableCell*> shown;
+    for (const QList<TableCell*>& cells : m_cells) {
+        for (TableCell* c : cells) {
+            if (!c->isHidden())
+                shown.append(c);
+        }
+    }
+    return shown;
+}
+
+void TableView::setSearchPlaceholder(const QString& placeholder)
+{
+    m_search->setPlaceholderText(placeholder);
+    m_search->setVisible(!placeholder.isEmpty());
+}
+
+void TableView::setSearchText(const QString& text)
+{
+    m_search->setText(text);
+}
+
+void TableView::setEmptyText(const QString& text)
+{
+    m_empty->setText(text);
+    applySearch();
+}
+
+void TableView::tapRow(int section, int row)
+{
+    TableCell* target = cell(section, row);
+    if (!target || !target->isEnabled())
+        return;
+    if (target->toggle())
+        target->toggle()->toggle();
+    Q_EMIT rowSelected(section, row, target->row().id);
+}
+
+QWidget* TableView::makeSection(int sectionIndex)
+{
+    const Theme& theme = Theme::current();
+    const TableSection& section = m_sections.at(sectionIndex);
+    auto* box = new QWidget(m_content);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    if (!section.header.isEmpty()) {
+        QLabel* header = makeLabel(section.header.toUpper(), Theme::headerFont(), theme.secondaryLabel, box);
+        header->setObjectName(QStringLiteral("sectionHeader"));
+        header->setContentsMargins(Theme::margin, 0, Theme::margin, 0);
+        layout->addWidget(header);
+    }
+    auto* card = new GroupCard(box);
+    auto* rows = new QVBoxLayout(card);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    QList<TableCell*> cells;
+    for (int i = 0; i < section.rows.size(); ++i) {
+        const TableRow& row = section.rows.at(i);
+        auto* c = new TableCell(row, card);
+        const int id = row.id;
+        connect(c, &TableCell::tapped, this, [this, sectionIndex, i, id] { Q_EMIT rowSelected(sectionIndex, i, id); });
+        connect(c, &TableCell::switchToggled, this, [this, id](bool on) { Q_EMIT switchToggled(id, on); });
+        connect(c, &TableCell::textChanged, this, [this, id](const QString& t) { Q_EMIT textChanged(id, t); });
+        connect(c, &TableCell::segmentChanged, this, [this, id](int index) { Q_EMIT segmentChanged(id, index); });
+        connect(c, &TableCell::sliderChanged, this, [this, id](double v) { Q_EMIT sliderChanged(id, v); });
+        rows->addWidget(c);
+        cells.append(c);
+    }
+    card->setVisible(!cells.isEmpty());
+    layout->addWidget(card);
+    if (!section.footer.isEmpty()) {
+        QLabel* footer = makeLabel(section.footer, Theme::detailFont(), theme.secondaryLabel, box);
+        footer->setObjectName(QStringLiteral("sectionFooter"));
+        footer->setWordWrap(true);
+        footer->setContentsMargins(Theme::margin, 0, Theme::margin, 0);
+        layout->addWidget(footer);
+    }
+    m_cells.append(cells);
+    return box;
+}
+
+void TableView::rebuild()
+{
+    qDeleteAll(m_sectionWidgets);
+    m_sectionWidgets.clear();
+    m_cells.clear();
+    for (int s = 0; s < m_sections.size(); ++s) {
+        QWidget* section = makeSection(s);
+        m_sectionsBox->addWidget(section);
+        m_sectionWidgets.append(section);
+    }
+    applySearch();
+}
+
+void TableView::applySearch()
+{
+    const QString needle = m_search->isHidden() ? QString() : m_search->text().trimmed();
+    int shown = 0;
+    for (int s = 0; s < m_cells.size(); ++s) {
+        TableCell* lastShown = nullptr;
+        int shownHere = 0;
+        for (TableCell* c : m_cells.at(s)) {
+            const bool match = needle.isEmpty() || c->row().title.contains(needle, Qt::CaseInsensitive)
+                               || c->row().detail.contains(needle, Qt::CaseInsensitive);
+            c->setVisible(match);
+            if (match) {
+                c->setLast(false);
+                lastShown = c;
+                ++shownHere;
+            }
+        }
+        if (lastShown)
+            lastShown->setLast(true);
+        // A section with rows that the search hid goes too; an empty section keeps its texts.
+        m_sectionWidgets.at(s)->setVisible(shownHere > 0 || m_cells.at(s).isEmpty());
+        shown += shownHere;
+    }
+    m_empty->setVisible(shown == 0 && !m_empty->text().isEmpty());
+}
+
+}  // namespace korvel
