@@ -2,8 +2,12 @@
 
 #include "admin/MenuEntries.h"
 #include "platform/Device.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/Theme.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace korvel {
@@ -12,14 +16,35 @@ AboutKorvelViewController::AboutKorvelViewController(QWidget* parent)
     : Screen(parent)
 {
     setTitle(QStringLiteral("About"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    for (const QString& line : lines()) {
-        auto* label = new QLabel(line, this);
-        label->setAlignment(Qt::AlignCenter);
-        layout->addWidget(label);
+    const QStringList shown = lines();
+    // The product's mark over a group of facts an administrator reads out to support.
+    auto* table = new TableView(this);
+    TableSection device;
+    const QStringList names{QStringLiteral("Application"), QStringLiteral("Version"), QStringLiteral("Device"),
+                            QStringLiteral("System")};
+    for (int i = 0; i < shown.size() && i < names.size(); ++i) {
+        TableRow row;
+        row.title = names.at(i);
+        row.detail = shown.at(i);
+        row.detailStyle = DetailStyle::Value;
+        device.rows.append(row);
     }
-    layout->addStretch();
+    table->setSections({device});
+    auto* mark = new QLabel(this);
+    mark->setAlignment(Qt::AlignCenter);
+    mark->setPixmap(Images::pixmap(QStringLiteral("korvel_start"), QSize(96, 96), devicePixelRatioF()));
+    mark->setContentsMargins(0, 2 * Theme::margin, 0, 0);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(mark);
+    layout->addWidget(table, 1);
+}
+
+void AboutKorvelViewController::paintEvent(QPaintEvent*)
+{
+    // The mark sits on the same ground as the table under it.
+    QPainter(this).fillRect(rect(), Theme::current().groupedBackground);
 }
 
 QStringList AboutKorvelViewController::lines() const

@@ -12,6 +12,9 @@ public:
 
     // The lines shown, top to bottom.
     QStringList lines() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace korvel

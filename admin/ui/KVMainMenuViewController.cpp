@@ -4,10 +4,11 @@
 #include "admin/ui/AboutKorvelViewController.h"
 #include "admin/ui/UnavailableScreen.h"
 #include "log/KVLog.h"
+#include "platform/ui/Images.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/TableView.h"
 #include "settings/KVSettings.h"
 
-#include <QListWidget>
 #include <QVBoxLayout>
 
 namespace korvel {
@@ -16,8 +17,6 @@ namespace {
 
 KVMainMenuViewController* liveMenu = nullptr;
 
-constexpr int menuIdRole = Qt::UserRole + 1;
-
 }  // namespace
 
 KVMainMenuViewController::KVMainMenuViewController(QWidget* parent)
@@ -25,14 +24,13 @@ KVMainMenuViewController::KVMainMenuViewController(QWidget* parent)
 {
     liveMenu = this;
     setTitle(QStringLiteral("Settings"));
-    m_table = new QListWidget(this);
+    m_table = new TableView(this);
     m_table->setObjectName(QStringLiteral("menuTable"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
-    // A kiosk is touched, not double-clicked: one tap opens the row.
-    connect(m_table, &QListWidget::itemClicked, this, &KVMainMenuViewController::rowActivated);
-    connect(m_table, &QListWidget::itemActivated, this, &KVMainMenuViewController::rowActivated);
+    // Selection goes by the entry's identity, never by the row's place.
+    connect(m_table, &TableView::rowSelected, this, [this](int, int, int menuId) { didSelectMenuId(menuId); });
 }
 
 KVMainMenuViewController::~KVMainMenuViewController()
@@ -54,7 +52,7 @@ void KVMainMenuViewController::viewDidLoad()
     if (NavigationStack* stack = navigationStack())
         stack->showNavigationBar();
     setLeftBarButton(BarButton{QStringLiteral("Done"), [this] { handleBack(); }, {}});
-    setRightBarButton(BarButton{QStringLiteral("Search"), [this] { handleSearchSettings(); }, {}});
+    setRightBarButton(BarButton{QString(), [this] { handleSearchSettings(); }, Images::icon(QStringLiteral("search_settings"))});
     KVLog(QStringLiteral("App General"), QStringLiteral("Main Menu loaded"));
 }
 
@@ -70,19 +68,18 @@ void KVMainMenuViewController::viewWillAppear(bool animated)
 void KVMainMenuViewController::loadMenuData()
 {
     m_tableData = menuEntries(KVSettings::getSettingsObject().kvBrowPref);
-    m_table->clear();
+    // One group of rows, as the entries are one list; each row opens its area.
+    TableSection section;
     for (const menuParams& entry : m_tableData) {
-        auto* item = new QListWidgetItem(m_table);
-        item->setText(entry.menuSubText.isEmpty() ? entry.menuMainText
-                                                  : entry.menuMainText + QLatin1Char('\n') + entry.menuSubText);
-        item->setData(menuIdRole, entry.menuId);
+        TableRow row;
+        row.id = entry.menuId;
+        row.title = entry.menuMainText;
+        row.detail = entry.menuSubText;
+        row.image = entry.menuImage;
+        row.accessory = Accessory::Disclosure;
+        section.rows.append(row);
     }
-}
-
-void KVMainMenuViewController::rowActivated(QListWidgetItem* item)
-{
-    if (item)
-        didSelectMenuId(item->data(menuIdRole).toInt());
+    m_table->setSections({section});
 }
 
 void KVMainMenuViewController::pushUnlessOnTop(int menuId, const QString& title)

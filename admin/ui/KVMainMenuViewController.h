@@ -5,10 +5,10 @@
 
 #include <QList>
 
-class QListWidget;
-class QListWidgetItem;
 
 namespace korvel {
+
+class TableView;
 
 // The root of the administration area: lists the settings areas, opens the chosen one, and on
 // "Done" puts the kiosk back into its running state.
@@ -24,7 +24,7 @@ public:
     // Rebuilds the rows from the current preferences.
     void loadMenuData();
     const QList<menuParams>& tableData() const { return m_tableData; }
-    QListWidget* tableView() const { return m_table; }
+    TableView* tableView() const { return m_table; }
 
     // Opens the area of `menuId`; unknown ids do nothing.
     void didSelectMenuId(int menuId);
@@ -36,11 +36,10 @@ public:
     void viewWillAppear(bool animated) override;
 
 private:
-    void rowActivated(QListWidgetItem* item);
     void pushUnlessOnTop(int menuId, const QString& title);
 
     QList<menuParams> m_tableData;
-    QListWidget* m_table = nullptr;
+    TableView* m_table = nullptr;
 };
 
 }  // namespace korvel

@@ -6,16 +6,22 @@
 #include "log/KVLog.h"
 #include "platform/Clock.h"
 #include "platform/Device.h"
+#include "platform/ui/Images.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #if __has_include("browser/ui/KVHomePageViewController.h")
 #include "browser/ui/KVHomePageViewController.h"
@@ -36,6 +42,7 @@ KVWelcomeScreenViewController::HomeScreenFactory defaultHomeScreenFactory()
         // The download history arrives with the downloads; until then its screen says so.
         QObject::connect(home, &KVHomePageViewController::downloadHistoryRequested, home, [home] {
             if (NavigationStack* stack = home->navigationStack())
+                //% "Downloads"
                 stack->push(new UnavailableScreen(qtTrId("TEXT_DOWNLOADS"), 0), NavigationStack::Animation::Animated);
         });
         return static_cast<Screen*>(home);
@@ -58,7 +65,7 @@ const QString appGeneral = QStringLiteral("App General");
 QString KVWelcomeScreenViewController::instructionsText()
 {
     return QStringLiteral(
-        " 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 5 times within 3 seconds.\n"
+        " 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.\n"
         " 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.\n"
         " 3. Enter Website Url to be allowed.\n"
         " 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.");
@@ -70,45 +77,62 @@ KVWelcomeScreenViewController::KVWelcomeScreenViewController(QWidget* parent)
     welcomeScreen = this;
     setAutoFillBackground(true);
 
-    // No image resources yet: the start image is the product's name.
-    m_startImage = new QLabel(QStringLiteral("Korvel"), this);
+    m_startImage = new QLabel(this);
     m_startImage->setObjectName(QStringLiteral("korvel_start"));
     m_startImage->setAlignment(Qt::AlignCenter);
-    QFont font = m_startImage->font();
-    font.setPointSize(25);
-    font.setBold(true);
-    m_startImage->setFont(font);
+    m_startImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_name = new QLabel(QStringLiteral("Korvel"), this);
+    m_name->setAlignment(Qt::AlignCenter);
+    m_name->setFont(Theme::largeTitleFont());
+    m_name->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_buttons = new QWidget(this);
     m_getStarted = new QPushButton(QStringLiteral("Get Started"), m_buttons);
+    m_getStarted->setProperty("role", QStringLiteral("primary"));
     m_import = new QPushButton(QStringLiteral("Import from Cloud"), m_buttons);
     m_scan = new QPushButton(QStringLiteral("Scan QR Code"), m_buttons);
     auto* buttonRow = new QHBoxLayout(m_buttons);
-    buttonRow->addWidget(m_getStarted);
-    buttonRow->addWidget(m_import);
-    buttonRow->addWidget(m_scan);
+    buttonRow->setSpacing(Theme::margin);
+    buttonRow->addStretch();
+    for (QPushButton* button : {m_getStarted, m_import, m_scan}) {
+        button->setMinimumWidth(200);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setIconSize(QSize(28, 28));
+        buttonRow->addWidget(button);
+    }
+    buttonRow->addStretch();
     connect(m_getStarted, &QPushButton::clicked, this, &KVWelcomeScreenViewController::getStarted);
     connect(m_import, &QPushButton::clicked, this, &KVWelcomeScreenViewController::importFromCloud);
     connect(m_scan, &QPushButton::clicked, this, &KVWelcomeScreenViewController::onClickScanQR);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
+    layout->setContentsMargins(Theme::margin, Theme::margin, Theme::margin, 2 * Theme::margin);
+    layout->addStretch(2);
     layout->addWidget(m_startImage);
-    layout->addStretch();
+    layout->addSpacing(Theme::margin);
+    layout->addWidget(m_name);
+    layout->addStretch(3);
     layout->addWidget(m_buttons);
 
     // Laid over the screen rather than in the layout, like the panel it stands for.
     m_panel = new QWidget(this);
     m_panel->setObjectName(QStringLiteral("instructionsPanel"));
     m_panel->setAttribute(Qt::WA_StyledBackground);
-    m_panel->setStyleSheet(QStringLiteral("#instructionsPanel { background: rgba(0, 0, 0, 153); border-radius: 10px; }"
+    m_panel->setStyleSheet(QStringLiteral("#instructionsPanel { background: rgba(0, 0, 0, 153); border-radius: 14px; }"
                                           "QLabel { color: white; }"));
     auto* text = new QLabel(instructionsText(), m_panel);
+    text->setObjectName(QStringLiteral("instructionsText"));
     text->setWordWrap(true);
+    text->setFont(Theme::bodyFont());
     auto* gotIt = new QPushButton(QStringLiteral("OK, Got it"), m_panel);
     gotIt->setObjectName(QStringLiteral("okGotit"));
+    gotIt->setProperty("role", QStringLiteral("primary"));
+    gotIt->setMinimumWidth(200);
+    gotIt->setFocusPolicy(Qt::NoFocus);
     connect(gotIt, &QPushButton::clicked, this, &KVWelcomeScreenViewController::okGotit);
     auto* panelLayout = new QVBoxLayout(m_panel);
+    panelLayout->setContentsMargins(24, 24, 24, 20);
+    panelLayout->setSpacing(Theme::margin);
     panelLayout->addWidget(text);
     panelLayout->addWidget(gotIt, 0, Qt::AlignHCenter);
     m_panel->hide();
@@ -209,6 +233,11 @@ void KVWelcomeScreenViewController::setButtonsVisible(bool visible)
 void KVWelcomeScreenViewController::getStarted()
 {
     setButtonsVisible(false);
+    // The start image steps back so the instructions read clearly over the plain background.
+    auto* faded = new QGraphicsOpacityEffect(m_startImage);
+    faded->setOpacity(0.15);
+    m_startImage->setGraphicsEffect(faded);
+    m_name->hide();
     m_panel->show();
     m_panel->raise();
     resizeEvent(nullptr);
@@ -218,6 +247,8 @@ void KVWelcomeScreenViewController::getStarted()
 void KVWelcomeScreenViewController::okGotit()
 {
     m_panel->hide();
+    m_startImage->setGraphicsEffect(nullptr);
+    m_name->show();
     setButtonsVisible(true);
 }
 
@@ -247,14 +278,38 @@ void KVWelcomeScreenViewController::homeButtonPressed()
     m_startImage->show();
 }
 
+void KVWelcomeScreenViewController::paintEvent(QPaintEvent*)
+{
+    // The background pattern follows the screen's orientation.
+    const bool portrait = height() > width();
+    QPainter painter(this);
+    painter.fillRect(rect(), Theme::current().background);
+    const QPixmap pattern = Images::pixmap(portrait ? QStringLiteral("main_bg_portrait") : QStringLiteral("main_bg_land"), size(),
+                                           devicePixelRatioF(), Images::Fit::Cover);
+    if (!pattern.isNull()) {
+        const QSize drawn = pattern.size() / pattern.devicePixelRatio();
+        painter.drawPixmap(QRect(QPoint((width() - drawn.width()) / 2, (height() - drawn.height()) / 2), drawn), pattern);
+    }
+}
+
 void KVWelcomeScreenViewController::resizeEvent(QResizeEvent* event)
 {
     if (event)
         Screen::resizeEvent(event);
+    // The start image takes about a third of the shorter side, so it fits above the buttons on
+    // a small panel too.
+    const int side = std::clamp(std::min(width(), height()) / 3, 96, 240);
+    m_startImage->setPixmap(Images::pixmap(QStringLiteral("korvel_start"), QSize(side, side), devicePixelRatioF()));
+    m_startImage->setMinimumHeight(side);
+    const bool narrow = width() < 3 * 200 + 4 * Theme::margin;
+    if (auto* row = qobject_cast<QBoxLayout*>(m_buttons->layout()))
+        row->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     const int margin = 20;
-    const int width = qMin(this->width() - 2 * margin, 600);
-    m_panel->setFixedWidth(qMax(width, 100));
-    m_panel->adjustSize();
+    const int width = qMax(qMin(this->width() - 2 * margin, 640), 100);
+    // Word-wrapped text: the height follows from the width, not from the text's widest line.
+    QLayout* panelLayout = m_panel->layout();
+    panelLayout->activate();
+    m_panel->setFixedSize(width, qMax(0, qMin(panelLayout->totalHeightForWidth(width), height() - 2 * margin)));
     m_panel->move((this->width() - m_panel->width()) / 2, (height() - m_panel->height()) / 2);
 }
 

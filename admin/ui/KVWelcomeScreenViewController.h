@@ -60,6 +60,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void handOverIfConfigured();
@@ -68,6 +69,7 @@ private:
     TapSeries m_taps;
     QPointer<Screen> m_kvHomeGlobal;
     QLabel* m_startImage = nullptr;
+    QLabel* m_name = nullptr;
     QWidget* m_buttons = nullptr;
     QPushButton* m_getStarted = nullptr;
     QPushButton* m_import = nullptr;

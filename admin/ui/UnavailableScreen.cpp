@@ -1,5 +1,7 @@
 #include "admin/ui/UnavailableScreen.h"
 
+#include "platform/ui/TableView.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -14,12 +16,13 @@ UnavailableScreen::UnavailableScreen(const QString& title, int menuId, QWidget* 
     : Screen(parent), m_menuId(menuId)
 {
     setTitle(title);
-    auto* label = new QLabel(message(), this);
-    label->setObjectName(QStringLiteral("unavailableMessage"));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
+    // An empty table with its own text: the same look as a list with nothing in it.
+    auto* table = new TableView(this);
+    table->setEmptyText(message());
+    table->emptyLabel()->setObjectName(QStringLiteral("unavailableMessage"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table);
 }
 
 }  // namespace korvel

@@ -2,7 +2,9 @@
 
 #include "app/KVAppDelegate.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Translations.h"
 #include "platform/Version.h"
+#include "platform/ui/Theme.h"
 
 #include <QEvent>
 #include <QInputDevice>
@@ -52,6 +54,9 @@ KVApplication::KVApplication(int& argc, char** argv)
     setApplicationVersion(QString::fromUtf8(version::shortVersion));
     // A kiosk has no "last window closed" moment of its own: only the system ends it.
     setQuitOnLastWindowClosed(false);
+    // Words and looks before the first screen exists: no screen ever shows a raw key.
+    Translations::install();
+    Theme::apply(*this);
 }
 
 void KVApplication::setPowerSaverWake(std::function<void()> wake)

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Reachability.h"
 #include "platform/Timer.h"
+#include "platform/ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +21,8 @@ KVStatusBar::KVStatusBar(Reachability* reachability, QWidget* parent)
     setObjectName(QStringLiteral("KVStatusBar"));
     setFixedHeight(20);
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#KVStatusBar { background: #f2f2f2; } QLabel { font-size: 12px; color: #333; }"));
+    setStyleSheet(QStringLiteral("#KVStatusBar { background: %1; } QLabel { font-size: 12px; font-weight: 600; color: %2; }")
+                      .arg(Theme::current().cell.name(), Theme::current().label.name()));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 0, 8, 0);
     layout->addWidget(m_network);

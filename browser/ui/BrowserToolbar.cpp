@@ -1,12 +1,14 @@
 #include "browser/ui/BrowserToolbar.h"
 
-#include "platform/Paths.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Theme.h"
 #include "policy/KVUtility.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <QSizePolicy>
 #include <QToolButton>
 
@@ -16,10 +18,31 @@ BrowserToolbar::BrowserToolbar(QWidget* parent)
     : QWidget(parent)
 {
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
-    setAutoFillBackground(true);
+    layout->setContentsMargins(8, 1, 8, 0);
+    layout->setSpacing(4);
     // A bar of buttons: only as tall as its buttons, the page takes the rest.
+    setFixedHeight(Theme::toolbarHeight);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    const Theme& theme = Theme::current();
+    setStyleSheet(QStringLiteral("QToolButton { border: none; border-radius: 10px; color: %1; padding: 2px 4px; }"
+                                 "QToolButton:pressed { background: %2; }"
+                                 "QToolButton:disabled { color: %3; }")
+                      .arg(theme.tint.name(), theme.selection.name(), theme.secondaryLabel.name()));
+}
+
+void BrowserToolbar::paintEvent(QPaintEvent*)
+{
+    const Theme& theme = Theme::current();
+    QPainter painter(this);
+    painter.fillRect(rect(), theme.cell);
+    painter.fillRect(QRect(0, 0, width(), 1), theme.separator);
+}
+
+QIcon BrowserToolbar::imageFor(const ToolbarItem& item)
+{
+    const QString custom = imageFileFor(item);
+    // A custom image that does not load falls back to the built-in icon, never an empty item.
+    return custom.isEmpty() ? Images::icon(item.builtInImage) : QIcon(custom);
 }
 
 QString BrowserToolbar::imageFileFor(const ToolbarItem& item)
@@ -43,11 +66,13 @@ void BrowserToolbar::setItems(const QList<ToolbarItem>& items)
         auto* button = new QToolButton(this);
         button->setText(qtTrId(item.titleKey.toLatin1().constData()));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        const QString custom = imageFileFor(item);
-        const QString builtIn = Paths::resourceFile(QStringLiteral("images/") + item.builtInImage + QStringLiteral(".png"));
-        // A custom image that does not load falls back to the built-in icon, never an empty item.
-        button->setIcon(QIcon(custom.isEmpty() ? builtIn : custom));
-        button->setProperty("usesCustomImage", !custom.isEmpty());
+        button->setFont(Theme::detailFont());
+        button->setIconSize(QSize(Theme::toolbarImageSize, Theme::toolbarImageSize));
+        button->setIcon(imageFor(item));
+        button->setProperty("usesCustomImage", !imageFileFor(item).isEmpty());
+        button->setMinimumSize(Theme::touchTarget + 30, Theme::toolbarHeight - 6);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setFocusPolicy(Qt::NoFocus);
         button->setAutoRaise(true);
         const int tag = item.tag;
         connect(button, &QToolButton::clicked, this, [this, tag] { Q_EMIT triggered(tag); });

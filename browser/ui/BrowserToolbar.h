@@ -3,6 +3,7 @@
 #include "browser/ToolbarItem.h"
 
 #include <QHash>
+#include <QIcon>
 #include <QWidget>
 
 class QToolButton;
@@ -26,6 +27,11 @@ public:
     void trigger(int tag);
     // The custom image's file when the setting names one that loads, else nothing.
     static QString imageFileFor(const ToolbarItem& item);
+    // The custom image when it loads, else the built-in one.
+    static QIcon imageFor(const ToolbarItem& item);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 Q_SIGNALS:
     void triggered(int tag);

@@ -12,6 +12,8 @@
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
 #include "platform/Clock.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Theme.h"
 #include "platform/Device.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
@@ -23,6 +25,7 @@
 #include "policy/Utils.h"
 #include "settings/KVSettings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGestureEvent>
@@ -54,9 +57,13 @@ QPointer<KVHomePageViewController>& lastHome()
     return home;
 }
 
-// Drawn rather than shipped: a globe for a website, a folder for a category.
+// The built-in globe for a website, folder for a category; drawn here when the images are missing.
 QImage builtInIcon(bool website, QSize size)
 {
+    const QPixmap shipped = Images::pixmap(website ? QStringLiteral("korvelglobe") : QStringLiteral("categories"), size,
+                                           qApp->devicePixelRatio());
+    if (!shipped.isNull())
+        return shipped.toImage();
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -102,14 +109,15 @@ KVCollectionViewCell::KVCollectionViewCell(int tag, QWidget* parent)
     m_titleLabel = new QLabel(this);
     m_titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_titleLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QFont font = m_titleLabel->font();
+    QFont font = Theme::detailFont();
     font.setPixelSize(12);
+    font.setWeight(QFont::Medium);
     m_titleLabel->setFont(font);
 }
 
 QString KVCollectionViewCell::titleText() const
 {
-    return m_titleLabel->text();
+    return m_title;
 }
 
 void KVCollectionViewCell::setContent(const QString& title, const QImage& image, QSize iconSize)
@@ -117,7 +125,7 @@ void KVCollectionViewCell::setContent(const QString& title, const QImage& image,
     m_placeholder = false;
     m_image = image;
     m_iconSize = iconSize;
-    m_titleLabel->setText(title);
+    m_title = title;
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     layoutContent();
 }
@@ -126,6 +134,7 @@ void KVCollectionViewCell::makePlaceholder()
 {
     m_placeholder = true;
     m_image = QImage();
+    m_title.clear();
     m_titleLabel->clear();
     m_imageLabel->clear();
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
@@ -142,6 +151,8 @@ void KVCollectionViewCell::layoutContent()
     const int titleHeight = std::min(kTitleHeight, height() / 4);
     m_imageLabel->setGeometry(0, 0, width(), height() - titleHeight);
     m_titleLabel->setGeometry(0, height() - titleHeight, width(), titleHeight);
+    // A long title ends in an ellipsis under its icon rather than being cut at the cell's edges.
+    m_titleLabel->setText(m_titleLabel->fontMetrics().elidedText(m_title, Qt::ElideRight, width()));
     if (!m_image.isNull()) {
         const int side = std::max(1, std::min({m_iconSize.width(), width(), height() - titleHeight}));
         m_imageLabel->setPixmap(QPixmap::fromImage(rounded(m_image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))));
@@ -188,8 +199,21 @@ void KVCollectionViewCell::mouseReleaseEvent(QMouseEvent* event)
 
 void KVCollectionViewCell::setHighlighted(bool highlighted)
 {
-    setAutoFillBackground(highlighted);
-    setStyleSheet(highlighted ? QStringLiteral("background-color: lightgray;") : QString());
+    m_highlighted = highlighted;
+    update();
+}
+
+void KVCollectionViewCell::paintEvent(QPaintEvent*)
+{
+    if (!m_highlighted)
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()), Theme::cornerRadius, Theme::cornerRadius);
+    QColor shade = Theme::current().label;
+    shade.setAlpha(40);
+    p.fillPath(path, shade);
 }
 
 void KVCollectionViewCell::setResizable(bool resizable)
@@ -280,8 +304,17 @@ void HomeGridView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().window());
-    if (!m_wallpaper.isNull())
+    if (!m_wallpaper.isNull()) {
         p.drawImage(wallpaperRect(m_wallpaper.size(), rect(), m_style), m_wallpaper);
+        return;
+    }
+    // Without the administrator's wallpaper the screen keeps a calm one of its own.
+    const QPixmap plain = Images::pixmap(QStringLiteral("wallpaper_default"), size(), devicePixelRatioF(), Images::Fit::Cover);
+    if (!plain.isNull())
+        p.drawPixmap(QRect(QPoint((width() - plain.width() / plain.devicePixelRatio()) / 2,
+                                  (height() - plain.height() / plain.devicePixelRatio()) / 2),
+                           plain.size() / plain.devicePixelRatio()),
+                     plain);
 }
 
 void HomeGridView::mousePressEvent(QMouseEvent* event)
@@ -328,14 +361,24 @@ QWidget* KVHomePageViewController::makeDownloadsBar()
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("downloadsBar"));
     bar->setAttribute(Qt::WA_StyledBackground);
-    bar->setStyleSheet(QStringLiteral("#downloadsBar { background: #f7f7f7; border-top: 1px solid #c8c8c8; }"));
+    bar->setStyleSheet(QStringLiteral("#downloadsBar { background: %1; border-top: 1px solid %2; }"
+                                      "QToolButton { border: none; border-radius: 10px; color: %3; padding: 2px 12px; }"
+                                      "QToolButton:pressed { background: %4; }")
+                           .arg(Theme::current().cell.name(), Theme::current().separator.name(), Theme::current().tint.name(),
+                                Theme::current().selection.name()));
     bar->setFixedHeight(kDownloadsBarHeight);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* item = new QToolButton(bar);
     item->setObjectName(QStringLiteral("downloadsItem"));
+    //% "Downloads"
     item->setText(qtTrId("TEXT_DOWNLOADS"));
     item->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    item->setIcon(Images::icon(QStringLiteral("tab_download_icon")));
+    item->setIconSize(QSize(24, 24));
+    item->setFont(Theme::detailFont());
+    item->setMinimumSize(Theme::touchTarget + 40, kDownloadsBarHeight - 4);
+    item->setFocusPolicy(Qt::NoFocus);
     item->setAutoRaise(true);
     layout->addStretch();
     layout->addWidget(item);
@@ -364,7 +407,7 @@ void KVHomePageViewController::viewDidLoad()
     if (p.privateBrowsing)
         Utils::clearBrowserCookies();
     Device::current().setScreenBrightness(p.brightness);
-    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { back(); }, {}});
+    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { back(); }, Images::icon(QStringLiteral("navigation_back_category"))});
     if (NavigationStack* stack = navigationStack())
         stack->hideNavigationBar();
     loadWallpaper();
@@ -684,6 +727,7 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
     if (website.url.endsWith(QLatin1String(".pdf"))) {
         const bool local = website.url.startsWith(QLatin1String("file://"));
         if (local && !p.isAllowPDFViewer) {
+            //% "Opening documents is turned off. Please contact the administrator."
             makeToast(this, qtTrId("PDF_VIEWER_SHOULD_BE_ENABLE_CONTACT_ADMINISTRATOR"));
             return;
         }

@@ -57,6 +57,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -68,8 +69,10 @@ private:
     bool m_draggable = false;
     bool m_dragging = false;
     bool m_resizable = false;
+    bool m_highlighted = false;
     QRectF m_pinchFrame;  // exact while pinching, so small steps do not round away
     QPoint m_pressPos;
+    QString m_title;
     QImage m_image;
     QSize m_iconSize;
     QLabel* m_imageLabel = nullptr;

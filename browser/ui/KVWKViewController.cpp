@@ -21,6 +21,8 @@
 #include "platform/Reachability.h"
 #include "platform/Timer.h"
 #include "platform/ui/ActionSheet.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Theme.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
@@ -236,8 +238,13 @@ void KVWKViewController::buildToolbar()
         m_toolbar = new BrowserToolbar(this);
         layout()->addWidget(m_toolbar);
         connect(m_toolbar, &BrowserToolbar::triggered, this, &KVWKViewController::onActionChosen);
-        auto* menu = new QPushButton(QStringLiteral("\u2630"), this);
-        menu->setFixedSize(56, 56);
+        auto* menu = new QPushButton(this);
+        menu->setObjectName(QStringLiteral("pageMenuButton"));
+        menu->setIcon(Images::icon(QStringLiteral("tab_more_icon")));
+        menu->setIconSize(QSize(28, 28));
+        menu->setFixedSize(Theme::touchTarget + 6, Theme::touchTarget + 6);
+        menu->setStyleSheet(QStringLiteral("QPushButton#pageMenuButton { border-radius: 28px; background: rgba(255, 255, 255, 230);"
+                                           " border: 1px solid rgba(0, 0, 0, 40); }"));
         connect(menu, &QPushButton::clicked, this, &KVWKViewController::menuButtonPressed);
         m_menuButton = menu;
     }
@@ -322,12 +329,16 @@ void KVWKViewController::openAllTabbarOptions()
     }
     if (!m_homeLock.isOpen())
         disabled.append(ToolbarItem::Home);
+    //% "Korvel Menu"
     auto* sheet = new ActionSheet(qtTrId("TEXT_KORVEL_MENU"));
+    //% "Cancel"
     sheet->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
     for (const ToolbarItem& item : ToolbarLayout::overflowItems(m_items, m_arrForShowingTabName, disabled)) {
         const int tag = item.tag;
-        sheet->addButton(qtTrId(item.titleKey.toLatin1().constData()), Alert::Role::Default,
-                         [this, tag](Alert&) { onActionChosen(tag); });
+        const int index = sheet->addButton(qtTrId(item.titleKey.toLatin1().constData()), Alert::Role::Default,
+                                           [this, tag](Alert&) { onActionChosen(tag); });
+        sheet->button(index)->setIcon(BrowserToolbar::imageFor(item));
+        sheet->button(index)->setIconSize(QSize(24, 24));
     }
     sheet->showOver(this);
 }

@@ -2,6 +2,9 @@
 #include "platform/ui/NavigationStack.h"
 #include "tests/support/WebTestServer.h"
 
+#include "platform/Translations.h"
+#include "platform/ui/Theme.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -17,6 +20,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     korvel::KorvelWebEngine::registerSchemes();
     QApplication application(argc, argv);
+    // The screens under test show the words and look of the kiosk.
+    korvel::Translations::install();
+    korvel::Theme::apply(application);
     korvel::NavigationStack::setAnimationsEnabled(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

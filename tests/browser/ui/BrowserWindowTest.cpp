@@ -365,10 +365,10 @@ TEST_F(BrowserWindowTest, ToolbarActions)
     QStringList offered;
     for (int i = 0; i < sheet->buttonCount(); ++i)
         offered << sheet->buttonText(i);
-    EXPECT_TRUE(offered.contains(QStringLiteral("TEXT_PRINT")));
-    EXPECT_TRUE(offered.contains(QStringLiteral("TEXT_FORWARD")));
-    EXPECT_FALSE(offered.contains(QStringLiteral("TEXT_BACK")));
-    sheet->dismissWithButton(sheet->buttonIndex(QStringLiteral("TEXT_CANCEL")));
+    EXPECT_TRUE(offered.contains(QStringLiteral("Print")));
+    EXPECT_TRUE(offered.contains(QStringLiteral("Forward")));
+    EXPECT_FALSE(offered.contains(QStringLiteral("Back")));
+    sheet->dismissWithButton(sheet->buttonIndex(QStringLiteral("Cancel")));
 
     // Back goes back through the page's history first.
     window->webView()->load(QUrl(url("allowed.test", "/second")));

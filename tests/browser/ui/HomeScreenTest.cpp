@@ -447,7 +447,7 @@ TEST_F(HomeScreenTest, TheDownloadsBarNeedsDownloadsAndTheirHistory)
         QSignalSpy requested(home, &KVHomePageViewController::downloadHistoryRequested);
         auto* item = home->downloadsBar()->findChild<QToolButton*>(QStringLiteral("downloadsItem"));
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->text(), QStringLiteral("TEXT_DOWNLOADS"));
+        EXPECT_EQ(item->text(), QStringLiteral("Downloads"));
         item->click();
         EXPECT_EQ(requested.count(), 1);
     }
