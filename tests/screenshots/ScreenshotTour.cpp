@@ -1,0 +1,221 @@
+// Walks the kiosk through every screen that exists and saves what the X screen shows at each
+// step, so people can look at the product without a touch panel. Run by scripts/screenshots
+// under Xvfb at each panel size; pictures go to the directory given with --out.
+
+#include "admin/MenuEntries.h"
+#include "admin/ui/KVMainMenuViewController.h"
+#include "admin/ui/KVWelcomeScreenViewController.h"
+#include "app/KVAppDelegate.h"
+#include "app/ui/KVApplication.h"
+#include "app/ui/KVMainWindow.h"
+#include "app/ui/KVPasswordAlert.h"
+#include "app/ui/KorvelShell.h"
+#include "browser/ToolbarItem.h"
+#include "browser/ui/BrowserToolbar.h"
+#include "browser/ui/KVHomePageViewController.h"
+#include "browser/ui/KVWKViewController.h"
+#include "browser/ui/KVWebView.h"
+#include "browser/ui/KorvelWebEngine.h"
+#include "platform/Paths.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "settings/KVSettings.h"
+#include "tests/support/WebTestServer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+using namespace korvel;
+using korvel::test::WebTestServer;
+
+namespace {
+
+QString outputDirectory;
+int failures = 0;
+
+void waitFor(int ms, const std::function<bool()>& done = [] { return false; })
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms && !done())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void shoot(const QString& name)
+{
+    // Let layouts, fades and the engine's compositor settle before the picture.
+    waitFor(900);
+    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0);
+    const QString file = outputDirectory + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (picture.isNull() || !picture.save(file)) {
+        std::fprintf(stderr, "screenshots: could not save %s\n", qPrintable(file));
+        ++failures;
+        return;
+    }
+    std::printf("%s\n", qPrintable(file));
+}
+
+template <typename T>
+T* waitForTop(NavigationStack* stack, int ms = 10000)
+{
+    T* found = nullptr;
+    waitFor(ms, [&] { return (found = qobject_cast<T*>(stack->topScreen())) != nullptr; });
+    return found;
+}
+
+allowedWebsite site(const QString& title, const QString& url, qint64 category = 0)
+{
+    allowedWebsite w;
+    w.title = title;
+    w.url = url;
+    w.categoryId = category;
+    return w;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "--out") == 0)
+            outputDirectory = QString::fromLocal8Bit(argv[i + 1]);
+    }
+    if (outputDirectory.isEmpty()) {
+        std::fprintf(stderr, "usage: screenshot_tour --out DIR (under an X server)\n");
+        return 2;
+    }
+    QDir().mkpath(outputDirectory);
+    QTemporaryDir home;
+    Paths::setHome(home.path());
+
+    WebTestServer& server = WebTestServer::shared();
+    server.setPage(QStringLiteral("/"), QByteArrayLiteral(
+        "<html><head><title>Town hall</title><meta name=viewport content='width=device-width'></head>"
+        "<body style='font-family:sans-serif;margin:0'>"
+        "<div style='background:#1769d6;color:white;padding:28px 32px;font-size:30px'>Town hall services</div>"
+        "<div style='padding:24px 32px;font-size:20px;line-height:1.5'>"
+        "<p>Opening hours: Monday to Friday, 8:00 to 17:00.</p>"
+        "<p><a href='/forms'>Forms and applications</a></p><p><a href='/news'>Local news</a></p>"
+        "<p><input placeholder='Search the services' style='font-size:20px;padding:10px;width:60%'></p></div></body></html>"));
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", korvel::test::webTestChromiumFlags(server.port()));
+    // The pictures show the on-screen keyboard a touch-only panel gets.
+    if (qEnvironmentVariableIsEmpty("QT_IM_MODULE"))
+        qputenv("QT_IM_MODULE", "qtvirtualkeyboard");
+    KorvelWebEngine::registerSchemes();
+    KVApplication application(argc, argv);
+    NavigationStack::setAnimationsEnabled(false);
+
+    KorvelShell shell;
+    shell.show();
+    NavigationStack* stack = shell.window().navigationStack();
+    auto* welcome = waitForTop<KVWelcomeScreenViewController>(stack);
+    if (!welcome) {
+        std::fprintf(stderr, "screenshots: the welcome screen did not come up\n");
+        return 1;
+    }
+    shoot(QStringLiteral("01-welcome"));
+    welcome->getStarted();
+    shoot(QStringLiteral("02-welcome-instructions"));
+    welcome->okGotit();
+
+    KVPasswordAlert::showPasswordAlert(welcome);
+    if (Alert* prompt = Alert::visibleAlert()) {
+        prompt->textField(0)->setFocus();
+        QGuiApplication::inputMethod()->show();
+        shoot(QStringLiteral("03-password-prompt"));
+        QGuiApplication::inputMethod()->hide();
+        prompt->textField(0)->setText(QStringLiteral("9246"));
+        prompt->dismissWithButton(prompt->buttonIndex(QStringLiteral("OK")));
+    }
+    auto* menu = waitForTop<KVMainMenuViewController>(stack);
+    if (menu) {
+        shoot(QStringLiteral("04-settings-menu"));
+        menu->didSelectMenuId(AboutMenu);
+        shoot(QStringLiteral("05-about"));
+        stack->pop(NavigationStack::Animation::None);
+        menu->didSelectMenuId(AllowedWebsitesMenu);
+        shoot(QStringLiteral("06-settings-area-not-yet-available"));
+        stack->pop(NavigationStack::Animation::None);
+        menu->handleBack();
+    }
+
+    // A configured kiosk: websites, a folder, downloads with their history.
+    KVSettings& settings = KVSettings::getSettingsObject();
+    const QString town = server.url(QStringLiteral("town.test"));
+    settings.allowedWebsites = {site(QStringLiteral("Town hall"), town), site(QStringLiteral("Library"), server.url(QStringLiteral("library.test"))),
+                                site(QStringLiteral("Bus times"), server.url(QStringLiteral("bus.test"))),
+                                site(QStringLiteral("Weather"), server.url(QStringLiteral("weather.test"))),
+                                site(QStringLiteral("Closed office"), QStringLiteral("http://closed.test:65000/")),
+                                site(QStringLiteral("Local news"), server.url(QStringLiteral("news.test")), 1),
+                                site(QStringLiteral("Sports"), server.url(QStringLiteral("sports.test")), 1)};
+    allowedWebsiteCategory news;
+    news.categoryId = 1;
+    news.categoryTitle = QStringLiteral("News");
+    settings.allowedWebsitesCategories = {news};
+    KVBrowserPrefSettings& p = settings.kvBrowPref;
+    p.isAllowFileDownloadInDevice = true;
+    p.isAllowKeepDownloadHistory = true;
+    p.enablePrintButton = true;
+    p.enableForwardButton = true;
+    settings.save();
+    stack->popToRoot(NavigationStack::Animation::None);
+    if (welcome->isVisible())
+        welcome->viewWillAppear(false);
+    auto* homeScreen = waitForTop<KVHomePageViewController>(stack);
+    if (!homeScreen) {
+        std::fprintf(stderr, "screenshots: the home screen did not come up\n");
+        return 1;
+    }
+    shoot(QStringLiteral("07-home"));
+    const QList<HomeItem> items = homeScreen->allowedVisibleWebsites();
+    for (int i = 0; i < items.size(); ++i) {
+        if (items.at(i).kind == HomeItem::Kind::Category) {
+            homeScreen->didSelectItem(i);
+            shoot(QStringLiteral("08-home-category"));
+            homeScreen->back();
+            break;
+        }
+    }
+
+    homeScreen->didSelectItem(0);
+    if (auto* browser = waitForTop<KVWKViewController>(stack)) {
+        waitFor(15000, [&] { return browser->webView()->title() == QLatin1String("Town hall"); });
+        shoot(QStringLiteral("09-browser"));
+        browser->toolbar()->trigger(ToolbarItem::More);
+        shoot(QStringLiteral("10-browser-overflow-menu"));
+        if (Alert* sheet = Alert::visibleAlert())
+            sheet->dismiss();
+        browser->homeButtonPressed();
+    }
+    homeScreen = waitForTop<KVHomePageViewController>(stack);
+    if (homeScreen) {
+        const QList<HomeItem> again = homeScreen->allowedVisibleWebsites();
+        for (int i = 0; i < again.size(); ++i) {
+            const HomeItem& item = again.at(i);
+            if (item.kind == HomeItem::Kind::Website
+                && KVSettings::getSettingsObject().allowedWebsites.at(item.index).title == QLatin1String("Closed office")) {
+                homeScreen->didSelectItem(i);
+                break;
+            }
+        }
+        if (waitForTop<KVWKViewController>(stack)) {
+            waitFor(8000, [] { return Alert::visibleAlert() != nullptr; });
+            shoot(QStringLiteral("11-error-page"));
+        }
+    }
+    // The pictures are written; the virtual keyboard's window does not survive the normal
+    // teardown order of a program that ends right after showing it, and nothing here needs it.
+    std::fflush(stdout);
+    std::_Exit(failures == 0 ? 0 : 1);
+}
