@@ -83,14 +83,14 @@ QImage builtInIcon(bool website, QSize size)
     return image;
 }
 
-QImage rounded(const QImage& source)
+QImage rounded(const QImage& source, qreal radius)
 {
     QImage image(source.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
-    path.addRoundedRect(QRectF(image.rect()), 10, 10);
+    path.addRoundedRect(QRectF(image.rect()), radius, radius);
     p.setClipPath(path);
     p.drawImage(0, 0, source);
     return image;
@@ -155,7 +155,12 @@ void KVCollectionViewCell::layoutContent()
     m_titleLabel->setText(m_titleLabel->fontMetrics().elidedText(m_title, Qt::ElideRight, width()));
     if (!m_image.isNull()) {
         const int side = std::max(1, std::min({m_iconSize.width(), width(), height() - titleHeight}));
-        m_imageLabel->setPixmap(QPixmap::fromImage(rounded(m_image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))));
+        // Drawn at the screen's pixel density, so icons stay sharp on high-DPI panels.
+        const qreal dpr = devicePixelRatioF();
+        QPixmap icon = QPixmap::fromImage(
+            rounded(m_image.scaled(QSize(side, side) * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 10 * dpr));
+        icon.setDevicePixelRatio(dpr);
+        m_imageLabel->setPixmap(icon);
     }
 }
 

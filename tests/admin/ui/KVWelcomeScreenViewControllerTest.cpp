@@ -6,6 +6,7 @@
 #include "tests/support/WindowTest.h"
 
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace korvel {
@@ -159,6 +160,34 @@ TEST_F(WelcomeTest, GetStartedShowsTheInstructionsAndATouchOutsideRemovesThem)
     QTest::mouseClick(welcome, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_FALSE(welcome->instructionsShown());
     EXPECT_TRUE(welcome->getStartedButton()->isVisibleTo(welcome));
+}
+
+}  // namespace
+}  // namespace korvel
+
+namespace korvel {
+namespace {
+
+// The instructions are all an administrator has on a new device: the count they give must be
+// the one that opens the settings.
+TEST(WelcomeInstructions, TheTapCountTheyGiveOpensTheSettings)
+{
+    const QRegularExpressionMatch said =
+        QRegularExpression(QStringLiteral("(\\d+) times within (\\d+) seconds")).match(KVWelcomeScreenViewController::instructionsText());
+    ASSERT_TRUE(said.hasMatch());
+    const int taps = said.captured(1).toInt();
+    const int seconds = said.captured(2).toInt();
+    const QDateTime start = QDateTime::fromSecsSinceEpoch(1000000);
+    const auto outcomeOf = [&](int count) {
+        TapSeries series;
+        TapOutcome last = TapOutcome::Counted;
+        // Evenly spread over just under the time the text allows.
+        for (int i = 0; i < count; ++i)
+            last = AdminTapGesture::tapWelcome(series, start.addMSecs(qint64(i) * (seconds * 1000 - 100) / std::max(1, taps - 1)));
+        return last;
+    };
+    EXPECT_EQ(outcomeOf(taps), TapOutcome::Granted);
+    EXPECT_NE(outcomeOf(taps - 1), TapOutcome::Granted);
 }
 
 }  // namespace
