@@ -316,12 +316,7 @@ void TableView::updateRow(int section, int row, const TableRow& content)
     auto* replacement = new TableCell(content, old->parentWidget());
     old->parentWidget()->layout()->replaceWidget(old, replacement);
     m_cells[section][row] = replacement;
-    const int id = content.id;
-    connect(replacement, &TableCell::tapped, this, [this, section, row, id] { Q_EMIT rowSelected(section, row, id); });
-    connect(replacement, &TableCell::switchToggled, this, [this, id](bool on) { Q_EMIT switchToggled(id, on); });
-    connect(replacement, &TableCell::textChanged, this, [this, id](const QString& t) { Q_EMIT textChanged(id, t); });
-    connect(replacement, &TableCell::segmentChanged, this, [this, id](int i) { Q_EMIT segmentChanged(id, i); });
-    connect(replacement, &TableCell::sliderChanged, this, [this, id](double v) { Q_EMIT sliderChanged(id, v); });
+    wire(replacement, section, row);
     delete old;
     applySearch();
 }
@@ -383,6 +378,17 @@ void TableView::tapRow(int section, int row)
     Q_EMIT rowSelected(section, row, target->row().id);
 }
 
+// The table reports what happens in a row with the row's place and identity.
+void TableView::wire(TableCell* c, int section, int row)
+{
+    const int id = c->row().id;
+    connect(c, &TableCell::tapped, this, [this, section, row, id] { Q_EMIT rowSelected(section, row, id); });
+    connect(c, &TableCell::switchToggled, this, [this, id](bool on) { Q_EMIT switchToggled(id, on); });
+    connect(c, &TableCell::textChanged, this, [this, id](const QString& t) { Q_EMIT textChanged(id, t); });
+    connect(c, &TableCell::segmentChanged, this, [this, id](int index) { Q_EMIT segmentChanged(id, index); });
+    connect(c, &TableCell::sliderChanged, this, [this, id](double v) { Q_EMIT sliderChanged(id, v); });
+}
+
 QWidget* TableView::makeSection(int sectionIndex)
 {
     const Theme& theme = Theme::current();
@@ -405,12 +411,7 @@ QWidget* TableView::makeSection(int sectionIndex)
     for (int i = 0; i < section.rows.size(); ++i) {
         const TableRow& row = section.rows.at(i);
         auto* c = new TableCell(row, card);
-        const int id = row.id;
-        connect(c, &TableCell::tapped, this, [this, sectionIndex, i, id] { Q_EMIT rowSelected(sectionIndex, i, id); });
-        connect(c, &TableCell::switchToggled, this, [this, id](bool on) { Q_EMIT switchToggled(id, on); });
-        connect(c, &TableCell::textChanged, this, [this, id](const QString& t) { Q_EMIT textChanged(id, t); });
-        connect(c, &TableCell::segmentChanged, this, [this, id](int index) { Q_EMIT segmentChanged(id, index); });
-        connect(c, &TableCell::sliderChanged, this, [this, id](double v) { Q_EMIT sliderChanged(id, v); });
+        wire(c, sectionIndex, i);
         rows->addWidget(c);
         cells.append(c);
     }

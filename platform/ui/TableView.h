@@ -138,6 +138,7 @@ protected:
 private:
     void rebuild();
     void applySearch();
+    void wire(TableCell* cell, int section, int row);
     QWidget* makeSection(int sectionIndex);
 
     QList<TableSection> m_sections;
