@@ -35,7 +35,7 @@ QString WindowVerdict::description() const
     return names.join(QStringLiteral(", "));
 }
 
-WindowVerdict WindowCheck::check(const WindowObservation& o, WindowMode mode)
+WindowVerdict WindowCheck::check(const WindowObservation& o, KioskWindowMode mode)
 {
     WindowVerdict v;
     auto act = [&v](std::initializer_list<WindowAction> actions) {
@@ -67,13 +67,13 @@ WindowVerdict WindowCheck::check(const WindowObservation& o, WindowMode mode)
         act({WindowAction::Map, WindowAction::Raise, WindowAction::Activate});
     }
     switch (mode) {
-    case WindowMode::FullScreen:
+    case KioskWindowMode::FullScreen:
         if (!o.fullScreen && !o.minimised) {
             v.faults << WindowFault::LeftFullScreen;
             act({WindowAction::ApplyState, WindowAction::ApplyGeometry, WindowAction::Raise});
         }
         break;
-    case WindowMode::Maximised:
+    case KioskWindowMode::Maximised:
         if ((!o.maximised || o.fullScreen) && !o.minimised) {
             v.faults << WindowFault::LeftMaximised;
             act({WindowAction::ApplyState, WindowAction::ApplyGeometry, WindowAction::Raise});

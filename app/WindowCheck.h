@@ -7,7 +7,7 @@
 namespace korvel {
 
 // How the kiosk window covers the screen: all of it, or maximised under the status bar.
-enum class WindowMode { FullScreen, Maximised };
+enum class KioskWindowMode { FullScreen, Maximised };
 
 // What the window system says about the kiosk window at one moment.
 struct WindowObservation {
@@ -40,7 +40,7 @@ struct WindowVerdict {
 // What is wrong with the kiosk window and what puts it right.
 class WindowCheck {
 public:
-    static WindowVerdict check(const WindowObservation& observed, WindowMode mode);
+    static WindowVerdict check(const WindowObservation& observed, KioskWindowMode mode);
     static QString name(WindowFault fault);
 };
 

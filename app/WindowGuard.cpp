@@ -8,7 +8,13 @@ void WindowGuard::noteOwnChange(std::chrono::milliseconds now, std::chrono::mill
     m_quiet = quiet;
 }
 
-WindowGuard::Step WindowGuard::check(const WindowObservation& observed, WindowMode mode, std::chrono::milliseconds now)
+void WindowGuard::noteShown(std::chrono::milliseconds now)
+{
+    noteOwnChange(now, showQuietTime);
+    m_shownAt = now;
+}
+
+WindowGuard::Step WindowGuard::check(const WindowObservation& observed, KioskWindowMode mode, std::chrono::milliseconds now)
 {
     const WindowVerdict verdict = WindowCheck::check(observed, mode);
     if (verdict.faults.isEmpty()) {
@@ -23,6 +29,11 @@ WindowGuard::Step WindowGuard::check(const WindowObservation& observed, WindowMo
     noteOwnChange(now, settleTime);
     Step step;
     step.actions = verdict.actions;
+    if (m_shownAt) {
+        const auto sinceShown = now - *m_shownAt;
+        if (sinceShown >= std::chrono::milliseconds(0) && sinceShown < showSettleTime)
+            return step;
+    }
     const QString what = verdict.description();
     if (what != m_logged)
         step.logLine = QStringLiteral("Window restored: ") + what;

@@ -19,16 +19,23 @@ public:
 
     // `now` is a time in milliseconds that only moves forward between calls (a clock set back is
     // taken as the quiet time being over).
-    Step check(const WindowObservation& observed, WindowMode mode, std::chrono::milliseconds now);
+    Step check(const WindowObservation& observed, KioskWindowMode mode, std::chrono::milliseconds now);
     // The program itself changed the window at `now`; until `quiet` passed, what the window system
     // reports is its way there rather than a fault.
     void noteOwnChange(std::chrono::milliseconds now, std::chrono::milliseconds quiet);
+    // The program showed the window at `now`. Until `showSettleTime` passed, what is put right
+    // finishes the program's own showing (a compositor that maximises what asked for full screen, a
+    // window re-created for the first web view) and is not logged as a restoration.
+    void noteShown(std::chrono::milliseconds now);
 
     static constexpr std::chrono::milliseconds settleTime{250};
+    static constexpr std::chrono::milliseconds showQuietTime{1000};
+    static constexpr std::chrono::milliseconds showSettleTime{3000};
 
 private:
     std::optional<std::chrono::milliseconds> m_changedAt;
     std::chrono::milliseconds m_quiet{0};
+    std::optional<std::chrono::milliseconds> m_shownAt;
     QString m_logged;
 };
 

@@ -15,13 +15,6 @@
 
 namespace korvel {
 
-namespace {
-
-// Long enough for a window manager to take a newly mapped window and apply its state.
-constexpr std::chrono::milliseconds showQuiet{1000};
-
-}  // namespace
-
 KVMainWindow::KVMainWindow(QWidget* parent)
     : QWidget(parent)
     , m_stack(new NavigationStack(this))
@@ -72,7 +65,7 @@ void KVMainWindow::showForKiosk(bool fullScreen)
     setVisible(true);
     raise();
     activateWindow();
-    m_guard.noteOwnChange(now(), showQuiet);
+    m_guard.noteShown(now());
     m_watch->start(checkInterval);
 }
 

@@ -44,7 +44,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    WindowMode mode() const { return m_fullScreen ? WindowMode::FullScreen : WindowMode::Maximised; }
+    KioskWindowMode mode() const { return m_fullScreen ? KioskWindowMode::FullScreen : KioskWindowMode::Maximised; }
     WindowObservation observe() const;
     void perform(const QList<WindowAction>& actions);
     void applyState();
