@@ -309,6 +309,16 @@ TEST_F(KioskWindowXTest, ABareSessionShowsTheStartWebsiteOverTheWholeScreen)
     });
     EXPECT_TRUE(log().contains(QLatin1String("Window restored: resized"))) << qPrintable(log());
     EXPECT_TRUE(log().contains(QLatin1String("Render path: "))) << qPrintable(log());
+
+    // The screen changes size (a new mode on Xvfb's one output): the window follows it.
+    const auto xrandr = [&](const QStringList& arguments) { return !run(QStringLiteral("xrandr"), arguments).isNull(); };
+    ASSERT_TRUE(xrandr({QStringLiteral("--newmode"), QStringLiteral("1024x768"), QStringLiteral("63.5"), QStringLiteral("1024"),
+                        QStringLiteral("1072"), QStringLiteral("1176"), QStringLiteral("1328"), QStringLiteral("768"),
+                        QStringLiteral("771"), QStringLiteral("775"), QStringLiteral("798")}));
+    ASSERT_TRUE(xrandr({QStringLiteral("--addmode"), QStringLiteral("screen"), QStringLiteral("1024x768")}));
+    ASSERT_TRUE(xrandr({QStringLiteral("--output"), QStringLiteral("screen"), QStringLiteral("--mode"), QStringLiteral("1024x768")}));
+    EXPECT_TRUE(waitUntil([&] { return viewableGeometry(windowId()) == QRect(0, 0, 1024, 768); }, 1000, 20))
+        << "still " << qPrintable(describe(viewableGeometry(windowId())));
 }
 
 TEST_F(KioskWindowXTest, AWindowManagerCannotDecorateHideOrShrinkTheKiosk)
