@@ -142,7 +142,10 @@ protected:
         env.insert(QStringLiteral("KORVEL_REACHABILITY_HOST"), QStringLiteral("127.0.0.1"));
         env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.path() + QStringLiteral("/xdg-data"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/xdg-config"));
-        env.remove(QStringLiteral("KORVEL_RENDER"));
+        if (m_render.isEmpty())
+            env.remove(QStringLiteral("KORVEL_RENDER"));
+        else
+            env.insert(QStringLiteral("KORVEL_RENDER"), m_render);
         return env;
     }
 
@@ -184,6 +187,8 @@ protected:
         sinceStart.start();
         m_korvel.process.start(bin("korvel"), {QStringLiteral("--home"), m_home.path()});
         ASSERT_TRUE(m_korvel.process.waitForStarted(5000));
+        // The window as first shown, before any web view exists.
+        waitUntil([&] { return !(m_firstWindow = windowId()).isEmpty() || m_server.requests() > 0; }, 40000);
         ASSERT_TRUE(waitUntil([&] { return m_server.requests() > 0; }, 40000)) << "the start website was never asked for";
         ASSERT_TRUE(waitUntil([&] { return screenshot().page > 0.5; }, 15000, 250)) << "the page never showed";
         // What korvel puts right in its first seconds finishes its own showing and is not logged as
@@ -287,6 +292,8 @@ protected:
     Child m_korvel;
     PageServer m_server;
     QString m_display;
+    QString m_render;       // KORVEL_RENDER for korvel; empty: unset
+    QString m_firstWindow;  // the kiosk window's id when it first showed
 };
 
 }  // namespace
@@ -308,7 +315,8 @@ TEST_F(KioskWindowXTest, ABareSessionShowsTheStartWebsiteOverTheWholeScreen)
         run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), id, QStringLiteral("200"), QStringLiteral("100")});
     });
     EXPECT_TRUE(log().contains(QLatin1String("Window restored: resized"))) << qPrintable(log());
-    EXPECT_TRUE(log().contains(QLatin1String("Render path: "))) << qPrintable(log());
+    // Xvfb's OpenGL is always emulated (llvmpipe): the automatic choice is software.
+    EXPECT_TRUE(log().contains(QLatin1String("Render path: software"))) << qPrintable(log());
 
     // The screen changes size (a new mode on Xvfb's one output): the window follows it.
     const auto xrandr = [&](const QStringList& arguments) { return !run(QStringLiteral("xrandr"), arguments).isNull(); };
@@ -344,4 +352,20 @@ TEST_F(KioskWindowXTest, AWindowManagerCannotDecorateHideOrShrinkTheKiosk)
     EXPECT_LT(lines.count(QLatin1String("Window restored")), 12) << qPrintable(lines);
     const Shot shot = screenshot();
     EXPECT_GT(shot.page, 0.5) << "the page is not back on the screen";
+}
+
+// The GPU path (forced here, since Xvfb has no GPU) composites the web view with OpenGL: the window
+// must have been made for that from the start, not re-created (and left unmapped) for the first web
+// view.
+TEST_F(KioskWindowXTest, TheGpuPathKeepsTheWindowItWasShownWith)
+{
+    m_render = QStringLiteral("gpu");
+    startKorvel();
+    EXPECT_TRUE(log().contains(QLatin1String("Render path: GPU ("))) << qPrintable(log());
+    EXPECT_EQ(viewableGeometry(windowId()), screenRect);
+    EXPECT_EQ(windowId(), m_firstWindow) << "the window was re-created";
+    EXPECT_FALSE(log().contains(QLatin1String("Window restored"))) << qPrintable(log());
+    const Shot shot = screenshot();
+    keep(shot, QStringLiteral("bare-x-gpu-path.png"));
+    EXPECT_GT(shot.page, 0.5);
 }
