@@ -5,6 +5,7 @@
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "log/KVLog.h"
 #include "platform/Paths.h"
 
 #include <QStandardPaths>
@@ -56,7 +57,12 @@ int main(int argc, char** argv)
     // exit(), not quit(): the kiosk window refuses to close, and quit() would ask it to.
     QObject::connect(&signals, &UnixSignalWatcher::received, &application, [] { QCoreApplication::exit(0); });
 
+    // Before any window or web view: the first window is made ready for the path, never re-made.
+    const RenderChoice render = KorvelWebEngine::chooseRenderPath();
+
     KorvelShell shell;
+    // The log opens with the shell's launch sequence.
+    KVLog(QStringLiteral("App General"), QStringLiteral("%@"), RenderPathRule::logLine(render));
     QObject::connect(&instance, &SingleInstance::messageReceived, &shell.delegate(), &KVAppDelegate::openURL);
     shell.show();
     if (!openedURL.isEmpty())

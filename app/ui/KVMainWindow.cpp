@@ -1,19 +1,28 @@
 #include "app/ui/KVMainWindow.h"
 
+#include "app/ui/X11Window.h"
+#include "log/KVLog.h"
+#include "platform/Clock.h"
+#include "platform/Timer.h"
 #include "platform/ui/NavigationStack.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace korvel {
 
 KVMainWindow::KVMainWindow(QWidget* parent)
     : QWidget(parent)
     , m_stack(new NavigationStack(this))
+    , m_watch(new Timer(this))
 {
     setWindowTitle(QStringLiteral("Korvel"));
+    // No title bar or close button from a window manager, and nothing stacked above the kiosk.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_stack);
@@ -23,17 +32,47 @@ KVMainWindow::KVMainWindow(QWidget* parent)
     setAutoFillBackground(true);
     // Keys that leave or shrink a window are caught before any widget sees them.
     qApp->installEventFilter(this);
+    connect(m_watch, &Timer::timeout, this, &KVMainWindow::checkWindow);
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
+        followScreen(screen);
+        fitToScreen();
+    });
+    followScreen(QGuiApplication::primaryScreen());
+}
+
+QRect KVMainWindow::targetGeometry() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return m_fullScreen ? screen->geometry() : screen->availableGeometry();
 }
 
 void KVMainWindow::showForKiosk(bool fullScreen)
 {
     m_fullScreen = fullScreen;
+    m_kioskShown = true;
     if (m_statusBar)
         m_statusBar->setVisible(!fullScreen);
-    if (fullScreen)
-        showFullScreen();
-    else
-        showMaximized();
+    if (!windowHandle())
+        create();
+    watchHandle();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        windowHandle()->setScreen(screen);
+    // The geometry is set whatever the state: without a window manager nobody else sets it.
+    setGeometry(targetGeometry());
+    applyState();
+    setVisible(true);
+    raise();
+    activateWindow();
+    m_guard.noteShown(now());
+    m_watch->start(checkInterval);
+}
+
+void KVMainWindow::applyState()
+{
+    const Qt::WindowState wanted = m_fullScreen ? Qt::WindowFullScreen : Qt::WindowMaximized;
+    setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) | wanted);
 }
 
 void KVMainWindow::closeEvent(QCloseEvent* event)
@@ -61,15 +100,142 @@ bool KVMainWindow::eventFilter(QObject* watched, QEvent* event)
         if (altF4 || closeKeys || key->key() == Qt::Key_F11)
             return true;
     }
+    if (watched == m_handle && event->type() == QEvent::Expose)
+        requestCheck();
     return QWidget::eventFilter(watched, event);
 }
 
-void KVMainWindow::changeEvent(QEvent* event)
+bool KVMainWindow::event(QEvent* event)
 {
-    // A window manager that minimises the window anyway gets it back at once.
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
-        showForKiosk(m_fullScreen);
-    QWidget::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Hide:
+    case QEvent::WindowStateChange:
+        requestCheck();
+        break;
+    case QEvent::WinIdChange:
+    case QEvent::Show:
+        // A window re-created underneath (for another surface type) needs watching again.
+        watchHandle();
+        requestCheck();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void KVMainWindow::watchHandle()
+{
+    QWindow* handle = windowHandle();
+    if (!handle || handle == m_handle)
+        return;
+    m_handle = handle;
+    connect(handle, &QWindow::visibilityChanged, this, [this] { requestCheck(); });
+}
+
+void KVMainWindow::followScreen(QScreen* screen)
+{
+    if (m_screen)
+        disconnect(m_screen, nullptr, this, nullptr);
+    m_screen = screen;
+    if (!screen)
+        return;
+    connect(screen, &QScreen::geometryChanged, this, &KVMainWindow::fitToScreen);
+    connect(screen, &QScreen::availableGeometryChanged, this, &KVMainWindow::fitToScreen);
+}
+
+void KVMainWindow::fitToScreen()
+{
+    if (!m_kioskShown)
+        return;
+    if (QScreen* screen = QGuiApplication::primaryScreen(); screen && windowHandle())
+        windowHandle()->setScreen(screen);
+    setGeometry(targetGeometry());
+    applyState();
+    m_guard.noteOwnChange(now(), WindowGuard::settleTime);
+}
+
+void KVMainWindow::requestCheck()
+{
+    if (!m_kioskShown || m_checkPending)
+        return;
+    // Coalesces a burst of events (a resize brings a move, a state change and an exposure) into
+    // one look at the window once the toolkit has taken them all in.
+    m_checkPending = true;
+    singleShot(std::chrono::milliseconds(20), this, [this] {
+        m_checkPending = false;
+        checkWindow();
+    });
+}
+
+std::chrono::milliseconds KVMainWindow::now()
+{
+    return std::chrono::milliseconds(Clock::instance().now().toMSecsSinceEpoch());
+}
+
+WindowObservation KVMainWindow::observe() const
+{
+    WindowObservation o;
+    const Qt::WindowStates state = windowState();
+    o.shown = isVisible();
+    o.minimised = state & Qt::WindowMinimized;
+    o.fullScreen = state & Qt::WindowFullScreen;
+    o.maximised = state & Qt::WindowMaximized;
+    o.mapped = windowHandle() && windowHandle()->isExposed();
+    if (X11Window::available()) {
+        if (const std::optional<bool> viewable = X11Window::viewable(winId()))
+            o.mapped = *viewable;
+        o.desktopShown = X11Window::showingDesktop();
+    }
+    o.geometry = geometry();
+    o.target = targetGeometry();
+    return o;
+}
+
+void KVMainWindow::checkWindow()
+{
+    if (!m_kioskShown)
+        return;
+    const WindowGuard::Step step = m_guard.check(observe(), mode(), now());
+    if (!step.logLine.isEmpty())
+        KVLog(QStringLiteral("App General"), QStringLiteral("%@"), step.logLine);
+    perform(step.actions);
+}
+
+void KVMainWindow::perform(const QList<WindowAction>& actions)
+{
+    for (WindowAction action : actions) {
+        switch (action) {
+        case WindowAction::LeaveDesktopMode:
+            X11Window::leaveShowingDesktop();
+            break;
+        case WindowAction::Show:
+            setVisible(true);
+            break;
+        case WindowAction::ApplyState:
+            applyState();
+            break;
+        case WindowAction::Map:
+            if (X11Window::available())
+                X11Window::map(winId());
+            else if (windowHandle())
+                windowHandle()->setVisible(true);
+            break;
+        case WindowAction::ApplyGeometry:
+            if (QScreen* screen = QGuiApplication::primaryScreen(); screen && windowHandle())
+                windowHandle()->setScreen(screen);
+            setGeometry(targetGeometry());
+            break;
+        case WindowAction::Raise:
+            raise();
+            break;
+        case WindowAction::Activate:
+            activateWindow();
+            break;
+        }
+    }
 }
 
 }  // namespace korvel

@@ -1,13 +1,23 @@
 #pragma once
 
+#include "app/WindowGuard.h"
+
+#include <QPointer>
 #include <QWidget>
+
+class QScreen;
+class QWindow;
 
 namespace korvel {
 
 class NavigationStack;
+class Timer;
 
 // The one window of the kiosk. The person at the device cannot close, minimise or leave it: close
 // requests, Alt+F4, Escape and F11 do nothing. Only the system ends Korvel (SIGTERM, SIGINT).
+// It covers the primary screen itself (a bare X server honours no full-screen request), follows it
+// when it changes, and whatever a window manager does to it (hide, minimise, "show desktop", leave
+// full screen, move, resize) is undone at once and logged.
 class KVMainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -19,16 +29,40 @@ public:
     // Takes the bar that is shown above the screens while the window is maximised.
     void setStatusBar(QWidget* bar);
     QWidget* statusBar() const { return m_statusBar; }
+    // The area the window must cover now: the primary screen, less the desktop's panels when
+    // maximised. Invalid when there is no screen.
+    QRect targetGeometry() const;
+    // Looks at the window now and puts right what is wrong. Runs every 500 ms on the clock and soon
+    // after any event that may have changed the window.
+    void checkWindow();
+
+    static constexpr std::chrono::milliseconds checkInterval{500};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    KioskWindowMode mode() const { return m_fullScreen ? KioskWindowMode::FullScreen : KioskWindowMode::Maximised; }
+    WindowObservation observe() const;
+    void perform(const QList<WindowAction>& actions);
+    void applyState();
+    void requestCheck();
+    void fitToScreen();
+    void followScreen(QScreen* screen);
+    void watchHandle();
+    static std::chrono::milliseconds now();
+
     NavigationStack* m_stack;
     QWidget* m_statusBar = nullptr;
     bool m_fullScreen = true;
+    bool m_kioskShown = false;
+    bool m_checkPending = false;
+    WindowGuard m_guard;
+    Timer* m_watch;
+    QPointer<QScreen> m_screen;
+    QPointer<QWindow> m_handle;
 };
 
 }  // namespace korvel

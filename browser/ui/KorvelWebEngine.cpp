@@ -5,9 +5,18 @@
 #include "platform/Paths.h"
 #include "settings/KVBrowserPrefSettings.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QQuickWindow>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlScheme>
+
+#include <cstdio>
 
 namespace korvel {
 
@@ -26,6 +35,71 @@ QStringList KorvelWebEngine::prepareEnvironment(const QStringList& arguments)
     if (!flags.isEmpty())
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", EngineFlags::sanitizedFlags(flags).toUtf8());
     return EngineFlags::sanitizedArguments(arguments);
+}
+
+namespace {
+
+// A GPU shows up as a render node of the kernel's DRM, or as NVIDIA's own device.
+bool gpuDeviceNodeExists()
+{
+    const QStringList nodes = QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*")}, QDir::System | QDir::Files);
+    return !nodes.isEmpty() || QFileInfo::exists(QStringLiteral("/dev/nvidia0"));
+}
+
+}  // namespace
+
+QString KorvelWebEngine::probeRenderer()
+{
+    QOffscreenSurface surface;
+    surface.create();
+    QOpenGLContext context;
+    if (!surface.isValid() || !context.create() || !context.makeCurrent(&surface))
+        return {};
+    const auto* name = reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER));
+    const QString renderer = name ? QString::fromUtf8(name) : QString();
+    context.doneCurrent();
+    return renderer;
+}
+
+RenderChoice KorvelWebEngine::chooseRenderPath()
+{
+    const QString asked = qEnvironmentVariable("KORVEL_RENDER");
+    std::optional<RenderRequest> request = RenderPathRule::parseRequest(asked);
+    if (!request) {
+        std::fprintf(stderr, "korvel: KORVEL_RENDER=%s is none of gpu, software, auto; choosing by the device\n", qPrintable(asked));
+        request = RenderRequest::Auto;
+    }
+    RenderFacts facts;
+    facts.platform = QGuiApplication::platformName();
+    facts.renderNode = gpuDeviceNodeExists();
+    if (RenderPathRule::needsProbe(*request, facts.platform, facts.renderNode))
+        facts.glRenderer = probeRenderer();
+    const RenderChoice choice = RenderPathRule::choose(*request, facts);
+
+    switch (choice.path) {
+    case RenderPath::Gpu:
+        // Top-level widget windows are made for OpenGL composition from the start, so the first web
+        // view does not force the window to be destroyed and made again.
+        qputenv("QT_WIDGETS_RHI", "1");
+        qputenv("QT_WIDGETS_RHI_BACKEND", "opengl");
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
+        break;
+    case RenderPath::Software:
+        // The web view's scene graph draws with the raster engine: no emulated OpenGL in this
+        // process, and the window stays a plain raster window.
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        break;
+    }
+    const QStringList extra = RenderPathRule::engineFlags(choice.path);
+    if (!extra.isEmpty()) {
+        QString flags = qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS");
+        for (const QString& flag : extra) {
+            if (!flags.split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(flag))
+                flags += (flags.isEmpty() ? QString() : QStringLiteral(" ")) + flag;
+        }
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.toUtf8());
+    }
+    return choice;
 }
 
 UserAgentInterceptor* KorvelWebEngine::interceptor()

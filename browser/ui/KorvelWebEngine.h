@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/RenderPath.h"
+
 #include <QStringList>
 
 class QWebEngineProfile;
@@ -19,6 +21,12 @@ public:
     // Takes developer-tool and other dangerous switches out of QTWEBENGINE_CHROMIUM_FLAGS and
     // QTWEBENGINE_REMOTE_DEBUGGING; returns the arguments without them. Before the application object.
     static QStringList prepareEnvironment(const QStringList& arguments);
+    // Chooses how pages reach the screen on this device (KORVEL_RENDER may insist) and sets Qt Quick
+    // and the engine up for it. After the application object, before any window or engine object:
+    // the first window is then made ready for the chosen path and never re-created for it.
+    static RenderChoice chooseRenderPath();
+    // The OpenGL renderer of a probe context; empty when no context can be made.
+    static QString probeRenderer();
 
     // The profile every window uses, created on first use with the request interceptor installed.
     static QWebEngineProfile* profile();

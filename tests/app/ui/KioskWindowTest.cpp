@@ -1,0 +1,95 @@
+#include "app/ui/KVMainWindow.h"
+#include "app/ui/KVStatusBar.h"
+#include "log/KVLogger.h"
+#include "log/LogQuery.h"
+#include "tests/support/TestHome.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+using namespace korvel;
+using namespace std::chrono_literals;
+
+namespace {
+
+class KioskWindowTest : public test::TestHome {
+protected:
+    static QStringList logLines()
+    {
+        QStringList lines;
+        for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("App General")}, LogOrder::OldestFirst, {}}.run())
+            lines << e.event;
+        return lines;
+    }
+
+    // Lets the window system's answer reach the window, then the clock run the check it asked for.
+    void settle()
+    {
+        QCoreApplication::processEvents();
+        clock.advance(100ms);
+        QCoreApplication::processEvents();
+    }
+    // Time enough for the window system to answer the last restoration before the next change.
+    void calm()
+    {
+        QCoreApplication::processEvents();
+        clock.advance(1s);
+        QCoreApplication::processEvents();
+    }
+};
+
+}  // namespace
+
+TEST_F(KioskWindowTest, CoversTheScreenAndTakesBackWhatOthersChange)
+{
+    KVLogger::createDatabase_Tables();
+    KVMainWindow window;
+    window.showForKiosk(true);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(window.geometry(), screen);
+    EXPECT_TRUE(window.windowState() & Qt::WindowFullScreen);
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint) << "a window manager would add a close button";
+    QCoreApplication::processEvents();
+    clock.advance(WindowGuard::showSettleTime);
+    calm();
+
+    window.setGeometry(40, 30, 400, 300);
+    settle();
+    EXPECT_EQ(window.geometry(), screen);
+
+    calm();
+    window.setWindowState(Qt::WindowMinimized);
+    settle();
+    EXPECT_EQ(window.windowState(), Qt::WindowFullScreen);
+
+    calm();
+    window.hide();
+    settle();
+    EXPECT_TRUE(window.isVisible());
+
+    // Resizing a full-screen window may also drop its state, depending on the platform.
+    const QStringList lines = logLines();
+    ASSERT_EQ(lines.size(), 3) << qPrintable(lines.join(QLatin1Char('\n')));
+    EXPECT_TRUE(lines[0].startsWith(QLatin1String("Window restored: "))) << qPrintable(lines[0]);
+    EXPECT_TRUE(lines[0].endsWith(QLatin1String("moved, resized"))) << qPrintable(lines[0]);
+    EXPECT_EQ(lines.mid(1), (QStringList{QStringLiteral("Window restored: minimised"), QStringLiteral("Window restored: hidden")}));
+    // Nothing is wrong any more: the periodic check leaves the window and the log alone.
+    calm();
+    clock.advance(5s);
+    EXPECT_EQ(logLines().size(), 3);
+}
+
+TEST_F(KioskWindowTest, MaximisedUnderTheStatusBarWhenNotFullScreen)
+{
+    KVMainWindow window;
+    window.setStatusBar(new KVStatusBar(nullptr));
+    window.showForKiosk(false);
+    EXPECT_EQ(window.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
+    EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(window.statusBar()->isVisible());
+    calm();
+    window.setWindowState(Qt::WindowFullScreen);
+    settle();
+    EXPECT_EQ(window.windowState(), Qt::WindowMaximized);
+}
