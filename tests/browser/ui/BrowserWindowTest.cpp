@@ -5,6 +5,7 @@
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/PopupFrame.h"
 #include "log/KVLogger.h"
 #include "platform/FakeReachabilityBackend.h"
 #include "platform/Reachability.h"
@@ -17,7 +18,13 @@
 #include "tests/support/TestHome.h"
 #include "tests/support/WebTestServer.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
 #include <QWebEngineProfile>
 #include <QFileInfo>
 #include <QLayout>
@@ -130,6 +137,28 @@ protected:
             if (toast->text() == text)
                 return true;
         return false;
+    }
+
+    // A real click through the window system at `pos` of `window`, hit-tested like a touch.
+    void clickAt(QWidget* window, const QPoint& pos)
+    {
+        const QPoint inStack = window->mapTo(stack.get(), pos);
+        QTest::mouseClick(stack->windowHandle(), Qt::LeftButton, {}, inStack);
+    }
+
+    static int pagesOf(KVWKViewController* window)
+    {
+        return int(window->findChildren<QWebEnginePage*>().size());
+    }
+
+    // The top-level windows on screen now (a window kept off screen does not count).
+    static QList<QWindow*> shownWindows()
+    {
+        QList<QWindow*> shown;
+        for (QWindow* w : QGuiApplication::topLevelWindows())
+            if (w->isVisible())
+                shown << w;
+        return shown;
     }
 
     static QStringList log(const QString& category)
@@ -559,4 +588,106 @@ TEST_F(BrowserWindowTest, TheEnginesDiskCacheIsBounded)
     EXPECT_EQ(profile->httpCacheType(), QWebEngineProfile::DiskHttpCache);
     EXPECT_EQ(profile->httpCacheMaximumSize(), 33554432);
     EXPECT_TRUE(profile->cachePath().endsWith(QStringLiteral("/engine/cache"))) << qPrintable(profile->cachePath());
+}
+
+TEST_F(BrowserWindowTest, APopupOpensOverADimmedWindowAndItsCloseButtonReleasesIt)
+{
+    settings().kvBrowPref.allowPopup = true;
+    settings().kvBrowPref.allowPopupInSameWindow = false;
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral(
+        "<html><body style='margin:0'><div style='width:100%;height:2000px'"
+        " onmousedown='window.presses = (window.presses || 0) + 1'>start</div></body></html>"));
+    KVWKViewController* window = open(url("allowed.test"));
+    const QPoint inMargin(10, window->height() / 2);
+
+    const auto presses = [&] { return evaluate(window, QStringLiteral("window.presses || 0")).toInt(); };
+    // Taps at `pos` until the page has seen one more (a click right after a load can come before
+    // the page takes input); false when none arrived.
+    const auto tapReachesThePage = [&](const QPoint& pos) {
+        const int before = presses();
+        for (int i = 0; i < 10; ++i) {
+            clickAt(window, pos);
+            if (test::processEventsUntil([&] { return presses() > before; }, 1000))
+                return true;
+        }
+        return false;
+    };
+
+    // Without a pop-up, a click at that point reaches the page: the path the dimmed layer must cut.
+    ASSERT_TRUE(tapReachesThePage(inMargin));
+    ASSERT_EQ(pagesOf(window), 1);
+    const int pressesBefore = presses();
+
+    evaluate(window, QStringLiteral("window.open('%1')").arg(url("allowed.test", "/second")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, 20000));
+    QPointer<QWebEngineView> view = window->popupView();
+    QPointer<QWebEnginePage> page = view->page();
+    auto* frame = qobject_cast<PopupFrame*>(view->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    QPointer<PopupFrame> frameAlive(frame);
+
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->geometry(), window->rect()) << "the dimmed layer covers the whole browser window";
+    EXPECT_EQ(view->geometry(), window->rect().adjusted(25, 25, -25, -25));
+    EXPECT_EQ(window->childAt(inMargin), frame);
+    EXPECT_EQ(window->childAt(window->width() - 14, 14), frame->closeButton()) << "the close button is above everything at the corner";
+
+    QAbstractButton* close = frame->closeButton();
+    ASSERT_NE(close, nullptr);
+    EXPECT_TRUE(close->isVisible());
+    EXPECT_GE(close->width(), 50);
+    EXPECT_GE(close->height(), 50);
+    EXPECT_EQ(QRectF(close->geometry()).center(), QRectF(view->geometry()).topRight()) << "the button sits on the pop-up's corner";
+
+    clickAt(window, inMargin);
+    test::processEventsUntil([] { return false; }, 500);
+    EXPECT_EQ(presses(), pressesBefore) << "a tap on the dimmed area reached the page";
+    EXPECT_EQ(window->popupView(), view.data()) << "a tap on the dimmed area does nothing";
+
+    clickAt(window, close->geometry().center());
+    EXPECT_EQ(window->popupView(), nullptr);
+    EXPECT_TRUE(test::processEventsUntil([&] { return page.isNull() && view.isNull() && frameAlive.isNull(); }))
+        << "the pop-up's frame, view and page are all released";
+    EXPECT_EQ(pagesOf(window), 1);
+    EXPECT_TRUE(tapReachesThePage(inMargin)) << "the page takes touches again once the pop-up is gone";
+}
+
+TEST_F(BrowserWindowTest, APopupsOwnWindowCloseClosesIt)
+{
+    settings().kvBrowPref.allowPopup = true;
+    settings().kvBrowPref.allowPopupInSameWindow = false;
+    KVWKViewController* window = open(url("allowed.test"));
+    evaluate(window, QStringLiteral("window.open('%1')").arg(url("allowed.test", "/second")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, 20000));
+    QPointer<QWebEnginePage> page = window->popupView()->page();
+    page->runJavaScript(QStringLiteral("window.close()"));
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->popupView() == nullptr && page.isNull(); }, 10000));
+    EXPECT_EQ(pagesOf(window), 1);
+}
+
+TEST_F(BrowserWindowTest, APageMadeForARefusedPopupIsReleased)
+{
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body>start</body></html>"));
+    const struct {
+        const char* name;
+        bool allowPopup;
+        bool sameWindow;
+        QString target;
+    } cases[] = {
+        {"opened in the same window", true, true, url("allowed.test", "/second")},
+        {"pop-ups refused", false, false, url("allowed.test", "/second")},
+        {"address refused by the policy", true, false, url("blocked.test", "/")},
+    };
+    for (const auto& c : cases) {
+        settings().kvBrowPref.allowPopup = c.allowPopup;
+        settings().kvBrowPref.allowPopupInSameWindow = c.sameWindow;
+        settings().allowedWebsites = {site(url("allowed.test"))};
+        KVWKViewController* window = open(url("allowed.test"));
+        evaluate(window, QStringLiteral("window.open('%1')").arg(c.target));
+        test::processEventsUntil([] { return false; }, 1500);
+        EXPECT_EQ(window->popupView(), nullptr) << c.name;
+        EXPECT_TRUE(test::processEventsUntil([&] { return pagesOf(window) == 1; })) << c.name << ": " << pagesOf(window) << " pages";
+        stack->popToRoot(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+    }
 }
