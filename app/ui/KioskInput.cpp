@@ -1,6 +1,7 @@
 #include "app/ui/KioskInput.h"
 
 #include "app/VirtualKeyboard.h"
+#include "browser/ui/PagePickers.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -65,6 +66,7 @@ void KioskInput::install()
             qApp->installEventFilter(showOnFocus);
         }
     }
+    PagePickers::install();
 }
 
 bool KioskInput::restrictKeyboardToEnglish()

@@ -2,9 +2,11 @@
 #include "browser/AdminAccess.h"
 #include "browser/LocalPageReader.h"
 #include "browser/ui/BrowserToolbar.h"
+#include "browser/ui/ColorPicker.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/PagePickers.h"
 #include "browser/ui/PopupFrame.h"
 #include "log/KVLogger.h"
 #include "platform/FakeReachabilityBackend.h"
@@ -20,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -689,5 +692,59 @@ TEST_F(BrowserWindowTest, APageMadeForARefusedPopupIsReleased)
         EXPECT_TRUE(test::processEventsUntil([&] { return pagesOf(window) == 1; })) << c.name << ": " << pagesOf(window) << " pages";
         stack->popToRoot(NavigationStack::Animation::None);
         stack->pop(NavigationStack::Animation::None);
+    }
+}
+
+TEST_F(BrowserWindowTest, AColourInputIsAnsweredInsideTheKioskWindow)
+{
+    PagePickers::install();
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral(
+        "<html><body style='margin:0'><input type='color' id='c' value='#000000'"
+        " style='position:absolute;left:0;top:0;width:300px;height:200px'></body></html>"));
+    // One input asked again and again: each answer starts from the colour the one before left, and
+    // the input must open its picker again after every kind of answer.
+    const struct {
+        const char* name;
+        int swatch;  // -1: none touched
+        bool done;
+        const char* expected;
+    } cases[] = {
+        {"a swatch, then Done", 0, true, "#ff0000"},
+        {"a swatch, then Cancel", 4, false, "#ff0000"},
+        {"Done without a swatch keeps the colour", -1, true, "#ff0000"},
+        {"the palette's last swatch", 23, true, "#c0e0ff"},
+    };
+    KVWKViewController* window = open(url("allowed.test"));
+    for (const auto& c : cases) {
+        // A click right after a load can come before the page takes input: tap again until the picker is up.
+        for (int i = 0; i < 10 && !ColorPicker::visiblePicker(); ++i) {
+            clickAt(window, QPoint(150, 100));
+            test::processEventsUntil([] { return ColorPicker::visiblePicker() != nullptr; }, 1000);
+        }
+        ColorPicker* picker = ColorPicker::visiblePicker();
+        ASSERT_NE(picker, nullptr) << c.name;
+        EXPECT_EQ(picker->window(), stack.get()) << c.name << ": the picker is part of the kiosk window";
+        EXPECT_EQ(shownWindows(), QList<QWindow*>{stack->windowHandle()}) << c.name << ": no other window was shown";
+        EXPECT_EQ(QGuiApplication::modalWindow(), nullptr) << c.name << ": the dialog kept off screen blocks nothing";
+        ASSERT_EQ(picker->swatches().size(), 24);
+        for (QPushButton* swatch : picker->swatches()) {
+            EXPECT_GE(swatch->width(), 50);
+            EXPECT_GE(swatch->height(), 50);
+            EXPECT_TRUE(picker->rect().contains(swatch->mapTo(picker, swatch->rect().bottomRight()))) << "every swatch is on screen";
+        }
+        // A person's answer takes a moment; one given at once can reach the engine before the page
+        // has noted its chooser open.
+        test::processEventsUntil([] { return false; }, 300);
+        if (c.swatch >= 0)
+            QTest::mouseClick(picker->swatches().at(c.swatch), Qt::LeftButton);
+        QTest::mouseClick(c.done ? picker->doneButton() : picker->cancelButton(), Qt::LeftButton);
+        EXPECT_TRUE(test::processEventsUntil([&] {
+            return evaluate(window, QStringLiteral("document.getElementById('c').value")).toString() == QLatin1String(c.expected);
+        }, 10000)) << c.name << ": " << evaluate(window, QStringLiteral("document.getElementById('c').value")).toString().toStdString();
+        // deleteLater() from inside this test's event processing needs the deferred deletes sent.
+        EXPECT_TRUE(test::processEventsUntil([&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return ColorPicker::visiblePicker() == nullptr && window->findChildren<QColorDialog*>().isEmpty();
+        })) << c.name << ": the picker and the dialog are gone";
     }
 }
