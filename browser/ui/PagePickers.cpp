@@ -1,11 +1,13 @@
 #include "browser/ui/PagePickers.h"
 
+#include "browser/PopupPlacement.h"
 #include "browser/ui/ColorPicker.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QEvent>
 #include <QPointer>
+#include <QWebEngineView>
 
 namespace korvel {
 
@@ -34,6 +36,18 @@ void answerFromPicker(QColorDialog* dialog)
         delete picker;  // no window to show in: answers Cancel
 }
 
+// The list of a <select> and the date picker are the engine's own windows (Qt::Popup) beside the
+// page's view, placed against the screen's edges: one that would reach out of the kiosk window is
+// moved back into it.
+void keepPagePopupInside(QWidget* widget)
+{
+    if (!widget->isWindow() || widget->windowType() != Qt::Popup || !qobject_cast<QWebEngineView*>(widget->parentWidget()))
+        return;
+    const QRect inside = PopupPlacement::keepInside(widget->geometry(), widget->parentWidget()->window()->geometry());
+    if (inside != widget->geometry())
+        widget->setGeometry(inside);
+}
+
 }  // namespace
 
 void PagePickers::install()
@@ -48,7 +62,10 @@ void PagePickers::install()
 
 bool PagePickers::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Show) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) && watched->isWidgetType())
+        keepPagePopupInside(static_cast<QWidget*>(watched));
+    if (type == QEvent::Show) {
         auto* dialog = qobject_cast<QColorDialog*>(watched);
         if (dialog && dialog->isWindow() && !dialog->testAttribute(Qt::WA_DontShowOnScreen)) {
             // The show event comes before the window is mapped (QWidget sends it first): the dialog
