@@ -53,6 +53,13 @@ protected:
     }
 };
 
+void releaseKeyboard()
+{
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->clearFocus();
+    QGuiApplication::inputMethod()->hide();
+}
+
 }  // namespace
 
 void KioskInput::install()
@@ -64,6 +71,9 @@ void KioskInput::install()
         if (!showOnFocus) {
             showOnFocus = new ShowOnFocus(qApp);
             qApp->installEventFilter(showOnFocus);
+            // Qt Virtual Keyboard 6.4 crashes when the focused field's window is destroyed under it
+            // (it hides its selection handles after they went): the focus is let go first.
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, showOnFocus, &releaseKeyboard);
         }
     }
     PagePickers::install();

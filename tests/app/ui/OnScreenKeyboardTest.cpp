@@ -121,5 +121,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     korvel::KioskInput::install();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // korvel's exec() ends the same way (KioskInput lets the focus go when the application quits).
+    QMetaObject::invokeMethod(&application, &QCoreApplication::quit, Qt::QueuedConnection);
+    QApplication::exec();
+    return result;
 }
