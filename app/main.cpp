@@ -1,7 +1,9 @@
 #include "app/KVAppDelegate.h"
 #include "app/SchemeHandler.h"
 #include "app/UnixSignalWatcher.h"
+#include "app/VirtualKeyboard.h"
 #include "app/ui/KVApplication.h"
+#include "app/ui/KioskInput.h"
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -33,6 +35,7 @@ int main(int argc, char** argv)
     // developer tools or other ways out.
     KorvelWebEngine::registerSchemes();
     ArgumentVector kept(KorvelWebEngine::prepareEnvironment(arguments));
+    VirtualKeyboard::prepareEnvironment(arguments);
 
     KVApplication application(kept.argc(), kept.argv());
 
@@ -41,6 +44,7 @@ int main(int argc, char** argv)
     if (instance.sendToRunning(openedURL.isEmpty() ? QStringLiteral("korvel:") : openedURL))
         return 0;
     instance.listen();
+    KioskInput::install();
 
     // "korvel:" links anywhere on the desktop reach this instance: the entry starts korvel on the
     // same home, and a running one takes the address over.

@@ -13,6 +13,7 @@
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/PopupFrame.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
@@ -291,6 +292,9 @@ void KVWKViewController::placeOverlays()
         m_spinner->move((width() - m_spinner->width()) / 2, (height() - m_spinner->height()) / 2);
         m_spinner->raise();
     }
+    // A shown pop-up stays above everything of the window, the floating buttons included.
+    if (m_popup)
+        m_popup->parentWidget()->raise();
 }
 
 void KVWKViewController::onActionChosen(int tag)
@@ -562,8 +566,14 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
     NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow};
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
-    if (decision.verdict == Verdict::Cancel)
+    // A page made for a new window that does not open as a pop-up has no further use.
+    const auto dropCandidate = [page, opensNewWindow] {
+        if (opensNewWindow)
+            page->deleteLater();
         return false;
+    };
+    if (decision.verdict == Verdict::Cancel)
+        return dropCandidate();
     if (!opensNewWindow)
         return true;
 
@@ -571,39 +581,48 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
     const KVBrowserPrefSettings& p = preferences();
     if (p.allowPopup && p.allowPopupInSameWindow) {
         QMetaObject::invokeMethod(this, [this, url] { m_view->load(url); }, Qt::QueuedConnection);
-        return false;
+        return dropCandidate();
     }
     if (p.allowPopup) {
         closeActiveWebView();
-        m_popup = new KVWebView(this);
-        m_popup->setPage(page);
-        page->setParent(m_popup);
-        m_popup->setGeometry(rect().adjusted(25, 25, -25, -25));
-        m_popup->show();
+        auto* view = new KVWebView;
+        view->setPage(page);
+        page->setParent(view);
+        m_popup = view;
+        auto* frame = new PopupFrame(view, this);
+        connect(frame, &PopupFrame::closeRequested, this, &KVWKViewController::closeActiveWebView);
         return true;
     }
     if (mode() == WindowMode::Tabbed) {
         NotificationCenter::defaultCenter().post(QStringLiteral("createCell"), nullptr, {{QStringLiteral("url"), url}});
-        return false;
+        return dropCandidate();
     }
     if (p.makeToast)
         showToast(QStringLiteral("Popups are blocked!"), NavigationEffect::Place::WindowView);
-    return false;
+    return dropCandidate();
 }
 
 QWebEnginePage* KVWKViewController::createPopupPage()
 {
     // A page to receive the new window's first navigation, which decides where (and whether) it opens.
+    // It keeps the lockdown settings of the window's own page.
     auto* page = new KVWebPage(this, true, this);
-    connect(page, &QWebEnginePage::windowCloseRequested, this, &KVWKViewController::closeActiveWebView);
+    KorvelWebEngine::applySettings(page->settings(), preferences());
+    // The page's own window.close(): only the pop-up showing this page goes, never a newer one.
+    connect(page, &QWebEnginePage::windowCloseRequested, this, [this, page] {
+        if (m_popup && m_popup->page() == page)
+            closeActiveWebView();
+    });
     return page;
 }
 
 void KVWKViewController::closeActiveWebView()
 {
+    // The frame holds the view, and the view the page: all three go together.
     if (m_popup) {
-        m_popup->hide();
-        m_popup->deleteLater();
+        QWidget* frame = m_popup->parentWidget();
+        frame->hide();
+        frame->deleteLater();
         m_popup.clear();
     }
 }

@@ -2,9 +2,12 @@
 #include "browser/AdminAccess.h"
 #include "browser/LocalPageReader.h"
 #include "browser/ui/BrowserToolbar.h"
+#include "browser/ui/ColorPicker.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/PagePickers.h"
+#include "browser/ui/PopupFrame.h"
 #include "log/KVLogger.h"
 #include "platform/FakeReachabilityBackend.h"
 #include "platform/Reachability.h"
@@ -17,7 +20,14 @@
 #include "tests/support/TestHome.h"
 #include "tests/support/WebTestServer.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
 #include <QWebEngineProfile>
 #include <QFileInfo>
 #include <QLayout>
@@ -130,6 +140,28 @@ protected:
             if (toast->text() == text)
                 return true;
         return false;
+    }
+
+    // A real click through the window system at `pos` of `window`, hit-tested like a touch.
+    void clickAt(QWidget* window, const QPoint& pos)
+    {
+        const QPoint inStack = window->mapTo(stack.get(), pos);
+        QTest::mouseClick(stack->windowHandle(), Qt::LeftButton, {}, inStack);
+    }
+
+    static int pagesOf(KVWKViewController* window)
+    {
+        return int(window->findChildren<QWebEnginePage*>().size());
+    }
+
+    // The top-level windows on screen now (a window kept off screen does not count).
+    static QList<QWindow*> shownWindows()
+    {
+        QList<QWindow*> shown;
+        for (QWindow* w : QGuiApplication::topLevelWindows())
+            if (w->isVisible())
+                shown << w;
+        return shown;
     }
 
     static QStringList log(const QString& category)
@@ -559,4 +591,160 @@ TEST_F(BrowserWindowTest, TheEnginesDiskCacheIsBounded)
     EXPECT_EQ(profile->httpCacheType(), QWebEngineProfile::DiskHttpCache);
     EXPECT_EQ(profile->httpCacheMaximumSize(), 33554432);
     EXPECT_TRUE(profile->cachePath().endsWith(QStringLiteral("/engine/cache"))) << qPrintable(profile->cachePath());
+}
+
+TEST_F(BrowserWindowTest, APopupOpensOverADimmedWindowAndItsCloseButtonReleasesIt)
+{
+    settings().kvBrowPref.allowPopup = true;
+    settings().kvBrowPref.allowPopupInSameWindow = false;
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral(
+        "<html><body style='margin:0'><div style='width:100%;height:2000px'"
+        " onmousedown='window.presses = (window.presses || 0) + 1'>start</div></body></html>"));
+    KVWKViewController* window = open(url("allowed.test"));
+    const QPoint inMargin(10, window->height() / 2);
+
+    const auto presses = [&] { return evaluate(window, QStringLiteral("window.presses || 0")).toInt(); };
+    // Taps at `pos` until the page has seen one more (a click right after a load can come before
+    // the page takes input); false when none arrived.
+    const auto tapReachesThePage = [&](const QPoint& pos) {
+        const int before = presses();
+        for (int i = 0; i < 10; ++i) {
+            clickAt(window, pos);
+            if (test::processEventsUntil([&] { return presses() > before; }, 1000))
+                return true;
+        }
+        return false;
+    };
+
+    // Without a pop-up, a click at that point reaches the page: the path the dimmed layer must cut.
+    ASSERT_TRUE(tapReachesThePage(inMargin));
+    ASSERT_EQ(pagesOf(window), 1);
+    const int pressesBefore = presses();
+
+    evaluate(window, QStringLiteral("window.open('%1')").arg(url("allowed.test", "/second")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, 20000));
+    QPointer<QWebEngineView> view = window->popupView();
+    QPointer<QWebEnginePage> page = view->page();
+    auto* frame = qobject_cast<PopupFrame*>(view->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    QPointer<PopupFrame> frameAlive(frame);
+
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->geometry(), window->rect()) << "the dimmed layer covers the whole browser window";
+    EXPECT_EQ(view->geometry(), window->rect().adjusted(25, 25, -25, -25));
+    EXPECT_EQ(window->childAt(inMargin), frame);
+    EXPECT_EQ(window->childAt(window->width() - 14, 14), frame->closeButton()) << "the close button is above everything at the corner";
+
+    QAbstractButton* close = frame->closeButton();
+    ASSERT_NE(close, nullptr);
+    EXPECT_TRUE(close->isVisible());
+    EXPECT_GE(close->width(), 50);
+    EXPECT_GE(close->height(), 50);
+    EXPECT_EQ(QRectF(close->geometry()).center(), QRectF(view->geometry()).topRight()) << "the button sits on the pop-up's corner";
+
+    clickAt(window, inMargin);
+    test::processEventsUntil([] { return false; }, 500);
+    EXPECT_EQ(presses(), pressesBefore) << "a tap on the dimmed area reached the page";
+    EXPECT_EQ(window->popupView(), view.data()) << "a tap on the dimmed area does nothing";
+
+    clickAt(window, close->geometry().center());
+    EXPECT_EQ(window->popupView(), nullptr);
+    EXPECT_TRUE(test::processEventsUntil([&] { return page.isNull() && view.isNull() && frameAlive.isNull(); }))
+        << "the pop-up's frame, view and page are all released";
+    EXPECT_EQ(pagesOf(window), 1);
+    EXPECT_TRUE(tapReachesThePage(inMargin)) << "the page takes touches again once the pop-up is gone";
+}
+
+TEST_F(BrowserWindowTest, APopupsOwnWindowCloseClosesIt)
+{
+    settings().kvBrowPref.allowPopup = true;
+    settings().kvBrowPref.allowPopupInSameWindow = false;
+    KVWKViewController* window = open(url("allowed.test"));
+    evaluate(window, QStringLiteral("window.open('%1')").arg(url("allowed.test", "/second")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, 20000));
+    QPointer<QWebEnginePage> page = window->popupView()->page();
+    page->runJavaScript(QStringLiteral("window.close()"));
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->popupView() == nullptr && page.isNull(); }, 10000));
+    EXPECT_EQ(pagesOf(window), 1);
+}
+
+TEST_F(BrowserWindowTest, APageMadeForARefusedPopupIsReleased)
+{
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body>start</body></html>"));
+    const struct {
+        const char* name;
+        bool allowPopup;
+        bool sameWindow;
+        QString target;
+    } cases[] = {
+        {"opened in the same window", true, true, url("allowed.test", "/second")},
+        {"pop-ups refused", false, false, url("allowed.test", "/second")},
+        {"address refused by the policy", true, false, url("blocked.test", "/")},
+    };
+    for (const auto& c : cases) {
+        settings().kvBrowPref.allowPopup = c.allowPopup;
+        settings().kvBrowPref.allowPopupInSameWindow = c.sameWindow;
+        settings().allowedWebsites = {site(url("allowed.test"))};
+        KVWKViewController* window = open(url("allowed.test"));
+        evaluate(window, QStringLiteral("window.open('%1')").arg(c.target));
+        test::processEventsUntil([] { return false; }, 1500);
+        EXPECT_EQ(window->popupView(), nullptr) << c.name;
+        EXPECT_TRUE(test::processEventsUntil([&] { return pagesOf(window) == 1; })) << c.name << ": " << pagesOf(window) << " pages";
+        stack->popToRoot(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+    }
+}
+
+TEST_F(BrowserWindowTest, AColourInputIsAnsweredInsideTheKioskWindow)
+{
+    PagePickers::install();
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral(
+        "<html><body style='margin:0'><input type='color' id='c' value='#000000'"
+        " style='position:absolute;left:0;top:0;width:300px;height:200px'></body></html>"));
+    // One input asked again and again: each answer starts from the colour the one before left, and
+    // the input must open its picker again after every kind of answer.
+    const struct {
+        const char* name;
+        int swatch;  // -1: none touched
+        bool done;
+        const char* expected;
+    } cases[] = {
+        {"a swatch, then Done", 0, true, "#ff0000"},
+        {"a swatch, then Cancel", 4, false, "#ff0000"},
+        {"Done without a swatch keeps the colour", -1, true, "#ff0000"},
+        {"the palette's last swatch", 23, true, "#c0e0ff"},
+    };
+    KVWKViewController* window = open(url("allowed.test"));
+    for (const auto& c : cases) {
+        // A click right after a load can come before the page takes input: tap again until the picker is up.
+        for (int i = 0; i < 10 && !ColorPicker::visiblePicker(); ++i) {
+            clickAt(window, QPoint(150, 100));
+            test::processEventsUntil([] { return ColorPicker::visiblePicker() != nullptr; }, 1000);
+        }
+        ColorPicker* picker = ColorPicker::visiblePicker();
+        ASSERT_NE(picker, nullptr) << c.name;
+        EXPECT_EQ(picker->window(), stack.get()) << c.name << ": the picker is part of the kiosk window";
+        EXPECT_EQ(shownWindows(), QList<QWindow*>{stack->windowHandle()}) << c.name << ": no other window was shown";
+        EXPECT_EQ(QGuiApplication::modalWindow(), nullptr) << c.name << ": the dialog kept off screen blocks nothing";
+        ASSERT_EQ(picker->swatches().size(), 24);
+        for (QPushButton* swatch : picker->swatches()) {
+            EXPECT_GE(swatch->width(), 50);
+            EXPECT_GE(swatch->height(), 50);
+            EXPECT_TRUE(picker->rect().contains(swatch->mapTo(picker, swatch->rect().bottomRight()))) << "every swatch is on screen";
+        }
+        // A person's answer takes a moment; one given at once can reach the engine before the page
+        // has noted its chooser open.
+        test::processEventsUntil([] { return false; }, 300);
+        if (c.swatch >= 0)
+            QTest::mouseClick(picker->swatches().at(c.swatch), Qt::LeftButton);
+        QTest::mouseClick(c.done ? picker->doneButton() : picker->cancelButton(), Qt::LeftButton);
+        EXPECT_TRUE(test::processEventsUntil([&] {
+            return evaluate(window, QStringLiteral("document.getElementById('c').value")).toString() == QLatin1String(c.expected);
+        }, 10000)) << c.name << ": " << evaluate(window, QStringLiteral("document.getElementById('c').value")).toString().toStdString();
+        // deleteLater() from inside this test's event processing needs the deferred deletes sent.
+        EXPECT_TRUE(test::processEventsUntil([&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return ColorPicker::visiblePicker() == nullptr && window->findChildren<QColorDialog*>().isEmpty();
+        })) << c.name << ": the picker and the dialog are gone";
+    }
 }

@@ -1,0 +1,129 @@
+#include "app/VirtualKeyboard.h"
+#include "app/ui/KVPasswordAlert.h"
+#include "app/ui/KioskInput.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "tests/support/WindowTest.h"
+
+#include <QApplication>
+#include <QInputMethod>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+using namespace korvel;
+
+namespace {
+
+class OnScreenKeyboardTest : public test::WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        window->setGeometry(QGuiApplication::primaryScreen()->geometry());
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void TearDown() override
+    {
+        QGuiApplication::inputMethod()->hide();
+        WindowTest::TearDown();
+    }
+
+    static bool keyboardShown(int timeoutMs = 5000)
+    {
+        return QTest::qWaitFor([] { return QGuiApplication::inputMethod()->isVisible(); }, timeoutMs);
+    }
+
+    static bool keyboardHidden(int timeoutMs = 5000)
+    {
+        return QTest::qWaitFor([] { return !QGuiApplication::inputMethod()->isVisible(); }, timeoutMs);
+    }
+};
+
+}  // namespace
+
+TEST_F(OnScreenKeyboardTest, ThePasswordPromptBringsUpAnEnglishKeyboardOverTheLowerScreen)
+{
+    auto* stack = new NavigationStack(window.get());
+    stack->resize(window->size());
+    stack->show();
+    KVPasswordAlert::initViewController(stack);
+    // What the keyboard looked like when it came up. (The offscreen platform then hands the focus to
+    // the keyboard's own window, which a real display does not, and the keyboard goes again.)
+    bool shown = false;
+    QRectF keyboard;
+    QObject::connect(QGuiApplication::inputMethod(), &QInputMethod::visibleChanged, window.get(), [&] {
+        if (!QGuiApplication::inputMethod()->isVisible() || shown)
+            return;
+        shown = true;
+        keyboard = QGuiApplication::inputMethod()->keyboardRectangle();
+    });
+    KVPasswordAlert::showPasswordAlert(window.get());
+    ASSERT_NE(Alert::visibleAlert(), nullptr);
+    EXPECT_TRUE(Alert::visibleAlert()->textField(0)->hasFocus());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown; }, 5000)) << "the prompt's field has the focus, so the keyboard comes up without a tap";
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(keyboard.width(), screen.width());
+    EXPECT_EQ(keyboard.bottom(), screen.bottom() + 1);
+    EXPECT_GE(keyboard.top(), screen.height() / 2) << "the keyboard takes the lower part of the screen only";
+    // The keyboard names its layout once loaded; without the restriction it would be British
+    // English, or the session's language.
+    (void)QTest::qWaitFor([] { return QGuiApplication::inputMethod()->locale().name() != QLatin1String("C"); }, 5000);
+    EXPECT_EQ(QGuiApplication::inputMethod()->locale().name(), QStringLiteral("en_US"));
+    if (Alert::visibleAlert())
+        Alert::visibleAlert()->dismiss();
+}
+
+TEST_F(OnScreenKeyboardTest, ATextFieldBringsItUpAndAButtonTakesItAway)
+{
+    auto* layout = new QVBoxLayout(window.get());
+    auto* button = new QPushButton(QStringLiteral("Save"));
+    auto* field = new QLineEdit;
+    auto* readOnly = new QLineEdit(QStringLiteral("fixed"));
+    readOnly->setReadOnly(true);
+    layout->addWidget(button);
+    layout->addWidget(readOnly);
+    layout->addWidget(field);
+    layout->addStretch();
+    QTest::qWait(50);
+
+    const struct {
+        const char* name;
+        QWidget* focus;
+        bool shown;
+    } cases[] = {
+        {"a text field", field, true},
+        {"a button", button, false},
+        {"a read-only field", readOnly, false},
+        {"the text field again", field, true},
+    };
+    for (const auto& c : cases) {
+        QTest::mouseClick(c.focus, Qt::LeftButton);
+        ASSERT_TRUE(c.focus->hasFocus()) << c.name;
+        EXPECT_TRUE(c.shown ? keyboardShown() : keyboardHidden()) << c.name;
+    }
+}
+
+int main(int argc, char** argv)
+{
+    // As korvel's own main does it, before the application object; the session asks for German.
+    korvel::VirtualKeyboard::prepareEnvironment({QStringLiteral("korvel"), QStringLiteral("--virtual-keyboard=on")});
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    korvel::KioskInput::install();
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    // korvel's exec() ends the same way (KioskInput lets the focus go when the application quits).
+    QMetaObject::invokeMethod(&application, &QCoreApplication::quit, Qt::QueuedConnection);
+    QApplication::exec();
+    return result;
+}
