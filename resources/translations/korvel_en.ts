@@ -115,6 +115,18 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message id="TEXT_CHOOSE_COLOUR">
+        <source>Choose a Colour</source>
+        <translation>Choose a Colour</translation>
+    </message>
+    <message id="TEXT_CLOSE">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="TEXT_DONE">
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
     <message id="TEXT_DOWNLOADING">
         <source>Downloading…</source>
         <translation>Downloading…</translation>
