@@ -82,12 +82,14 @@ protected:
         if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
             auto* widget = static_cast<QWidget*>(watched);
             if (takesTypedText(widget)) {
-                // The mode before the keyboard shows (a tap shows it right after this focus change);
-                // the showing itself after the focus change has reached the input method.
-                chooseKeyboardMode(QRectF(widget->mapToGlobal(QPoint(0, 0)), widget->size()));
+                // After the focus change has reached the input method. The mode is set right before
+                // the keyboard shows: changed while the keyboard is hidden, Qt Virtual Keyboard 6.4
+                // lays out its lower rows wrong again.
                 QMetaObject::invokeMethod(this, [field = QPointer<QWidget>(widget)] {
-                    if (field && field->hasFocus())
-                        QGuiApplication::inputMethod()->show();
+                    if (!field || !field->hasFocus())
+                        return;
+                    chooseKeyboardMode(QRectF(field->mapToGlobal(QPoint(0, 0)), field->size()));
+                    QGuiApplication::inputMethod()->show();
                 }, Qt::QueuedConnection);
             }
         }
