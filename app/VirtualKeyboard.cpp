@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QList>
 
+#include <algorithm>
+
 #include <cstdio>
 
 namespace korvel {
@@ -143,6 +145,17 @@ VirtualKeyboard::InputMethod VirtualKeyboard::prepareEnvironment(const QStringLi
 bool VirtualKeyboard::isChosen()
 {
     return qgetenv("QT_IM_MODULE") == moduleName;
+}
+
+QRectF VirtualKeyboard::expectedKeyboard(const QRect& screen)
+{
+    const qreal height = std::min<qreal>(screen.width() * 0.3125, screen.height());
+    return {qreal(screen.x()), screen.y() + screen.height() - height, qreal(screen.width()), height};
+}
+
+bool VirtualKeyboard::hidesField(const QRectF& field, const QRectF& keyboard)
+{
+    return !field.isEmpty() && !keyboard.isEmpty() && field.intersects(keyboard);
 }
 
 }  // namespace korvel

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +48,13 @@ public:
     static InputMethod prepareEnvironment(const QStringList& arguments);
     // True once prepareEnvironment chose the on-screen keyboard (QT_IM_MODULE names it).
     static bool isChosen();
+
+    // The keyboard's rectangle on `screen` before it has shown itself: the width of the screen, a
+    // height of 0.3125 of it (the default style's proportion), at the bottom.
+    static QRectF expectedKeyboard(const QRect& screen);
+    // True when the keyboard at `keyboard` would hide part of the text field at `field` (screen
+    // coordinates): the person could not see what they type. An empty field hides nothing.
+    static bool hidesField(const QRectF& field, const QRectF& keyboard);
 };
 
 }  // namespace korvel

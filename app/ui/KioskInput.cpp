@@ -12,20 +12,60 @@
 #include <QPointer>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QScreen>
 #include <QTextEdit>
+#include <QWindow>
 
 #include <cstdio>
-#include <memory>
 
 namespace korvel {
 
 namespace {
+
+// The keyboard's process-wide settings, reached through QML: an engine of our own and one object
+// in it, kept for the whole run.
+QObject*& settingsObject()
+{
+    static QObject* settings = nullptr;
+    return settings;
+}
 
 bool takesTypedText(const QWidget* widget)
 {
     return widget->testAttribute(Qt::WA_InputMethodEnabled)
            && (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)
                || qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget));
+}
+
+// A field the keyboard would cover is typed into with the keyboard in its full-screen mode, which
+// shows the text (as dots for a password) above the keys; any other field keeps the page or screen
+// visible above the keyboard.
+void chooseKeyboardMode(const QRectF& field)
+{
+    const QScreen* screen = QGuiApplication::screenAt(field.center().toPoint());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const bool hidden = VirtualKeyboard::hidesField(field, VirtualKeyboard::expectedKeyboard(screen->geometry()));
+    KioskInput::setKeyboardFullScreen(hidden);
+}
+
+// The text cursor of whatever has the focus (a page's input included), on the screen.
+QRectF focusedCursor()
+{
+    const QWindow* window = QGuiApplication::focusWindow();
+    if (!window)
+        return {};
+    const QRectF cursor = QGuiApplication::inputMethod()->cursorRectangle();
+    return cursor.translated(window->mapToGlobal(QPoint(0, 0)));
+}
+
+void releaseKeyboard()
+{
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->clearFocus();
+    QGuiApplication::inputMethod()->hide();
 }
 
 // Brings the keyboard up as soon as a text field takes the focus, not only on a second tap. Besides
@@ -42,23 +82,20 @@ protected:
         if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
             auto* widget = static_cast<QWidget*>(watched);
             if (takesTypedText(widget)) {
-                // After the focus change has reached the input method.
+                // After the focus change has reached the input method. The mode is set right before
+                // the keyboard shows: changed while the keyboard is hidden, Qt Virtual Keyboard 6.4
+                // lays out its lower rows wrong again.
                 QMetaObject::invokeMethod(this, [field = QPointer<QWidget>(widget)] {
-                    if (field && field->hasFocus())
-                        QGuiApplication::inputMethod()->show();
+                    if (!field || !field->hasFocus())
+                        return;
+                    chooseKeyboardMode(QRectF(field->mapToGlobal(QPoint(0, 0)), field->size()));
+                    QGuiApplication::inputMethod()->show();
                 }, Qt::QueuedConnection);
             }
         }
         return QObject::eventFilter(watched, event);
     }
 };
-
-void releaseKeyboard()
-{
-    if (QWidget* focus = QApplication::focusWidget())
-        focus->clearFocus();
-    QGuiApplication::inputMethod()->hide();
-}
 
 }  // namespace
 
@@ -71,6 +108,13 @@ void KioskInput::install()
         if (!showOnFocus) {
             showOnFocus = new ShowOnFocus(qApp);
             qApp->installEventFilter(showOnFocus);
+            // A page's input brings the keyboard up by itself (the engine asks for it): the mode is
+            // chosen from its text cursor as it comes.
+            QObject::connect(QGuiApplication::inputMethod(), &QInputMethod::visibleChanged, showOnFocus, [] {
+                const auto* widget = qobject_cast<QWidget*>(QGuiApplication::focusObject());
+                if (QGuiApplication::inputMethod()->isVisible() && !(widget && takesTypedText(widget)))
+                    chooseKeyboardMode(focusedCursor());
+            });
             // Qt Virtual Keyboard 6.4 crashes when the focused field's window is destroyed under it
             // (it hides its selection handles after they went): the focus is let go first.
             QObject::connect(qApp, &QCoreApplication::aboutToQuit, showOnFocus, &releaseKeyboard);
@@ -81,22 +125,43 @@ void KioskInput::install()
 
 bool KioskInput::restrictKeyboardToEnglish()
 {
-    // The keyboard's settings are one object for the whole process, reachable only from QML; a
-    // throw-away engine sets them before the keyboard's own panel is ever created. With one locale
-    // active the language key does nothing and its pop-up list never shows.
-    QQmlEngine engine;
-    QQmlComponent component(&engine);
+    if (settingsObject())
+        return true;
+    // The settings are one object for the whole process; this engine sets them before the
+    // keyboard's own panel is ever created. With one locale active the language key does nothing
+    // and its pop-up list never shows.
+    auto* engine = new QQmlEngine(qApp);
+    QQmlComponent component(engine);
     component.setData(QByteArrayLiteral("import QtQml\n"
                                         "import QtQuick.VirtualKeyboard.Settings\n"
                                         "QtObject {\n"
+                                        "    property bool fullScreen: false\n"
+                                        "    onFullScreenChanged: VirtualKeyboardSettings.fullScreenMode = fullScreen\n"
                                         "    Component.onCompleted: {\n"
                                         "        VirtualKeyboardSettings.locale = \"en_US\"\n"
                                         "        VirtualKeyboardSettings.activeLocales = [\"en_US\"]\n"
                                         "    }\n"
                                         "}\n"),
                       QUrl());
-    const std::unique_ptr<QObject> settings(component.create());
-    return settings != nullptr;
+    QObject* settings = component.create();
+    if (!settings) {
+        delete engine;
+        return false;
+    }
+    settings->setParent(engine);
+    settingsObject() = settings;
+    return true;
+}
+
+void KioskInput::setKeyboardFullScreen(bool fullScreen)
+{
+    if (settingsObject())
+        settingsObject()->setProperty("fullScreen", fullScreen);
+}
+
+bool KioskInput::keyboardFullScreen()
+{
+    return settingsObject() && settingsObject()->property("fullScreen").toBool();
 }
 
 }  // namespace korvel

@@ -8,7 +8,6 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QWebEngineView>
 
 namespace korvel {

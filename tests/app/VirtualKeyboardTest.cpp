@@ -326,3 +326,26 @@ TEST(VirtualKeyboard, PreparingTheEnvironmentSetsOrClearsTheInputMethodModule)
     else
         qputenv("QT_IM_MODULE", saved);
 }
+
+TEST(VirtualKeyboard, AFieldUnderTheKeyboardIsHidden)
+{
+    const QRect screen(0, 0, 1280, 800);
+    const QRectF keyboard = VirtualKeyboard::expectedKeyboard(screen);
+    EXPECT_EQ(keyboard, QRectF(0, 400, 1280, 400)) << "as the default style draws it on 1280 x 800";
+    EXPECT_EQ(VirtualKeyboard::expectedKeyboard(QRect(0, 0, 800, 480)), QRectF(0, 230, 800, 250));
+    EXPECT_EQ(VirtualKeyboard::expectedKeyboard(QRect(0, 0, 1080, 300)), QRectF(0, 0, 1080, 300)) << "never taller than the screen";
+    const struct {
+        const char* name;
+        QRectF field;
+        bool hidden;
+    } cases[] = {
+        {"a field at the top", {10, 10, 300, 30}, false},
+        {"the password prompt's field, just below the middle", {496, 408, 288, 22}, true},
+        {"a field ending on the keyboard's top edge", {10, 370, 300, 30}, false},
+        {"a field reaching one pixel into the keyboard", {10, 371, 300, 30}, true},
+        {"a field at the bottom", {10, 760, 300, 30}, true},
+        {"no field", {}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(VirtualKeyboard::hidesField(c.field, keyboard), c.hidden) << c.name;
+}

@@ -88,26 +88,37 @@ TEST_F(OnScreenKeyboardTest, ATextFieldBringsItUpAndAButtonTakesItAway)
     auto* field = new QLineEdit;
     auto* readOnly = new QLineEdit(QStringLiteral("fixed"));
     readOnly->setReadOnly(true);
+    auto* low = new QLineEdit;
     layout->addWidget(button);
     layout->addWidget(readOnly);
     layout->addWidget(field);
     layout->addStretch();
+    layout->addWidget(low);
     QTest::qWait(50);
 
     const struct {
         const char* name;
         QWidget* focus;
         bool shown;
+        bool fullScreen;  // when shown: the typed text above the keys
     } cases[] = {
-        {"a text field", field, true},
-        {"a button", button, false},
-        {"a read-only field", readOnly, false},
-        {"the text field again", field, true},
+        {"a text field", field, true, false},
+        {"a button", button, false, false},
+        {"a read-only field", readOnly, false, false},
+        {"a field the keyboard would cover", low, true, true},
+        {"the text field again", field, true, false},
     };
     for (const auto& c : cases) {
+        // The offscreen platform hands the activation to the keyboard's window once it shows; a
+        // real display does not. Each tap starts from the kiosk window being active again.
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())) << c.name;
         QTest::mouseClick(c.focus, Qt::LeftButton);
         ASSERT_TRUE(c.focus->hasFocus()) << c.name;
         EXPECT_TRUE(c.shown ? keyboardShown() : keyboardHidden()) << c.name;
+        if (c.shown) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return KioskInput::keyboardFullScreen() == c.fullScreen; }, 2000)) << c.name;
+        }
     }
 }
 
