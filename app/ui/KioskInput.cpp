@@ -1,6 +1,7 @@
 #include "app/ui/KioskInput.h"
 
 #include "app/VirtualKeyboard.h"
+#include "platform/ui/Alert.h"
 #include "browser/ui/PagePickers.h"
 
 #include <QAbstractSpinBox>
@@ -35,6 +36,15 @@ bool takesTypedText(const QWidget* widget)
     return widget->testAttribute(Qt::WA_InputMethodEnabled)
            && (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)
                || qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget));
+}
+
+bool isInsideAlert(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<const Alert*>(w))
+            return true;
+    }
+    return false;
 }
 
 // A field the keyboard would cover is typed into with the keyboard in its full-screen mode, which
@@ -88,7 +98,12 @@ protected:
                 QMetaObject::invokeMethod(this, [field = QPointer<QWidget>(widget)] {
                     if (!field || !field->hasFocus())
                         return;
-                    chooseKeyboardMode(QRectF(field->mapToGlobal(QPoint(0, 0)), field->size()));
+                    // An alert moves itself above the keyboard, so its fields stay in sight with
+                    // the alert's message; other fields are judged where they are.
+                    if (isInsideAlert(field))
+                        KioskInput::setKeyboardFullScreen(false);
+                    else
+                        chooseKeyboardMode(QRectF(field->mapToGlobal(QPoint(0, 0)), field->size()));
                     QGuiApplication::inputMethod()->show();
                 }, Qt::QueuedConnection);
             }

@@ -6,9 +6,11 @@
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
+#include "app/VirtualKeyboard.h"
 #include "app/ui/KVApplication.h"
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KVPasswordAlert.h"
+#include "app/ui/KioskInput.h"
 #include "app/ui/KorvelShell.h"
 #include "browser/ToolbarItem.h"
 #include "browser/ui/BrowserToolbar.h"
@@ -109,11 +111,12 @@ int main(int argc, char** argv)
         "<p><input placeholder='Search the services' style='font-size:20px;padding:10px;width:60%'></p></div></body></html>"));
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", korvel::test::webTestChromiumFlags(server.port()));
-    // The pictures show the on-screen keyboard a touch-only panel gets.
-    if (qEnvironmentVariableIsEmpty("QT_IM_MODULE"))
-        qputenv("QT_IM_MODULE", "qtvirtualkeyboard");
+    // The pictures show the on-screen keyboard a touch-only panel gets, set up as korvel sets it up.
+    VirtualKeyboard::prepareEnvironment({QStringLiteral("screenshot_tour"), QStringLiteral("--virtual-keyboard=on")});
     KorvelWebEngine::registerSchemes();
     KVApplication application(argc, argv);
+    KioskInput::install();
+    KorvelWebEngine::chooseRenderPath();
     NavigationStack::setAnimationsEnabled(false);
 
     KorvelShell shell;
@@ -131,8 +134,8 @@ int main(int argc, char** argv)
 
     KVPasswordAlert::showPasswordAlert(welcome);
     if (Alert* prompt = Alert::visibleAlert()) {
-        prompt->textField(0)->setFocus();
-        QGuiApplication::inputMethod()->show();
+        // Its field takes the focus, which brings the keyboard up.
+        waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
         shoot(QStringLiteral("03-password-prompt"));
         QGuiApplication::inputMethod()->hide();
         prompt->textField(0)->setText(QStringLiteral("9246"));
@@ -168,6 +171,8 @@ int main(int argc, char** argv)
     p.isAllowKeepDownloadHistory = true;
     p.enablePrintButton = true;
     p.enableForwardButton = true;
+    p.allowPopup = true;
+    p.allowPopupInSameWindow = false;
     settings.save();
     stack->popToRoot(NavigationStack::Animation::None);
     if (welcome->isVisible())
@@ -196,6 +201,9 @@ int main(int argc, char** argv)
         shoot(QStringLiteral("10-browser-overflow-menu"));
         if (Alert* sheet = Alert::visibleAlert())
             sheet->dismiss();
+        browser->webView()->page()->runJavaScript(QStringLiteral("window.open('/', '_blank')"));
+        waitFor(2500);
+        shoot(QStringLiteral("11-browser-popup"));
         browser->homeButtonPressed();
     }
     homeScreen = waitForTop<KVHomePageViewController>(stack);
@@ -211,7 +219,7 @@ int main(int argc, char** argv)
         }
         if (waitForTop<KVWKViewController>(stack)) {
             waitFor(8000, [] { return Alert::visibleAlert() != nullptr; });
-            shoot(QStringLiteral("11-error-page"));
+            shoot(QStringLiteral("12-error-page"));
         }
     }
     // The pictures are written; the virtual keyboard's window does not survive the normal
