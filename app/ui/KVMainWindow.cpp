@@ -66,7 +66,10 @@ void KVMainWindow::showForKiosk(bool fullScreen)
     raise();
     activateWindow();
     m_guard.noteShown(now());
-    m_watch->start(checkInterval);
+    // An idle kiosk should not ask the X server about its window twice a second: under X the
+    // server's own events say when to look, and the clock only backs them up.
+    const bool watched = X11Window::watch(winId(), [this] { requestCheck(); });
+    m_watch->start(watched ? watchedCheckInterval : checkInterval);
 }
 
 void KVMainWindow::applyState()
@@ -198,10 +201,20 @@ void KVMainWindow::checkWindow()
 {
     if (!m_kioskShown)
         return;
-    const WindowGuard::Step step = m_guard.check(observe(), mode(), now());
+    const WindowObservation observed = observe();
+    const WindowGuard::Step step = m_guard.check(observed, mode(), now());
     if (!step.logLine.isEmpty())
         KVLog(QStringLiteral("App General"), QStringLiteral("%@"), step.logLine);
     perform(step.actions);
+    // Until the window is right again it is looked at again shortly: a restoration the guard held
+    // back, or one the window system has not answered yet, may bring no further event.
+    if (!WindowCheck::check(observed, mode()).actions.isEmpty() && !m_followUpPending) {
+        m_followUpPending = true;
+        singleShot(WindowGuard::settleTime + std::chrono::milliseconds(50), this, [this] {
+            m_followUpPending = false;
+            checkWindow();
+        });
+    }
 }
 
 void KVMainWindow::perform(const QList<WindowAction>& actions)

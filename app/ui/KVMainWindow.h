@@ -32,11 +32,13 @@ public:
     // The area the window must cover now: the primary screen, less the desktop's panels when
     // maximised. Invalid when there is no screen.
     QRect targetGeometry() const;
-    // Looks at the window now and puts right what is wrong. Runs every 500 ms on the clock and soon
-    // after any event that may have changed the window.
+    // Looks at the window now and puts right what is wrong. Runs soon after any event that may have
+    // changed the window (the X server's map changes and "show desktop" mode included), and on the
+    // clock as a safety net: every 500 ms where nothing reports those, every 5 s under X.
     void checkWindow();
 
     static constexpr std::chrono::milliseconds checkInterval{500};
+    static constexpr std::chrono::milliseconds watchedCheckInterval{5000};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +60,7 @@ private:
     QWidget* m_statusBar = nullptr;
     bool m_fullScreen = true;
     bool m_kioskShown = false;
+    bool m_followUpPending = false;
     bool m_checkPending = false;
     WindowGuard m_guard;
     Timer* m_watch;

@@ -1,5 +1,6 @@
 #include "app/ui/X11Window.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -38,7 +39,67 @@ xcb_atom_t showingDesktopAtom(xcb_connection_t* c)
     return atom;
 }
 
+// Sees the server's events before the toolkit does; passes every one on.
+class MapWatcher final : public QAbstractNativeEventFilter {
+public:
+    xcb_window_t window = XCB_WINDOW_NONE;
+    xcb_window_t root = XCB_WINDOW_NONE;
+    xcb_atom_t showingDesktop = XCB_ATOM_NONE;
+    std::function<void()> changed;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        if (eventType != "xcb_generic_event_t" || !changed)
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        switch (event->response_type & ~0x80) {
+        case XCB_MAP_NOTIFY:
+            if (reinterpret_cast<const xcb_map_notify_event_t*>(event)->window == window)
+                changed();
+            break;
+        case XCB_UNMAP_NOTIFY:
+            if (reinterpret_cast<const xcb_unmap_notify_event_t*>(event)->window == window)
+                changed();
+            break;
+        case XCB_PROPERTY_NOTIFY: {
+            const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            if (property->window == root && property->atom == showingDesktop)
+                changed();
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
 }  // namespace
+
+bool X11Window::watch(WId window, std::function<void()> changed)
+{
+    xcb_connection_t* c = connection();
+    if (!c || !window)
+        return false;
+    static MapWatcher* watcher = nullptr;
+    if (!watcher) {
+        watcher = new MapWatcher;
+        qGuiApp->installNativeEventFilter(watcher);
+    }
+    watcher->window = xcb_window_t(window);
+    watcher->root = rootWindow(c);
+    watcher->showingDesktop = showingDesktopAtom(c);
+    watcher->changed = std::move(changed);
+    // The root's property changes reach this client only when it asks for them; what the toolkit
+    // already asked for on the root is kept.
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, watcher->root), nullptr);
+    const quint32 mask = (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    std::free(attributes);
+    xcb_change_window_attributes(c, watcher->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+    return true;
+}
 
 bool X11Window::available()
 {

@@ -2,6 +2,7 @@
 
 #include <QWindow>
 
+#include <functional>
 #include <optional>
 
 namespace korvel {
@@ -19,6 +20,10 @@ public:
     static void leaveShowingDesktop();
     // Maps the window again behind the toolkit's back (it still takes the window for shown).
     static void map(WId window);
+    // Calls `changed` whenever the server maps or unmaps `window` or the window manager enters or
+    // leaves "show desktop" mode, so the window is looked at when something happens rather than
+    // asked about all the time. Replaces an earlier watch; returns false outside X.
+    static bool watch(WId window, std::function<void()> changed);
 };
 
 }  // namespace korvel
