@@ -1,6 +1,8 @@
 // The real korvel on a real X server (Xvfb): the window covers the screen and shows the start
 // website in a bare session and under a stock window manager, and whatever the window manager does
 // to it is undone within a second.
+#include "tests/support/WebTestServer.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,13 +14,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <httplib.h>
-
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <functional>
-#include <thread>
 
 namespace {
 
@@ -27,9 +25,9 @@ constexpr int screenHeight = 800;
 const QRect screenRect(0, 0, screenWidth, screenHeight);
 // The start website's colour: no blank, black or half-drawn screen shows it.
 const QRgb pageColour = qRgb(0x2a, 0x7f, 0xd4);
-const std::string page =
+const QByteArray page = QByteArrayLiteral(
     "<html><head><title>Start</title><style>html,body{margin:0;height:100%;background:#2a7fd4}</style></head>"
-    "<body><p style='color:#fff;margin:0;padding:20px'>Start</p></body></html>";
+    "<body><p style='color:#fff;margin:0;padding:20px'>Start</p></body></html>");
 
 QString bin(const char* name)
 {
@@ -72,36 +70,6 @@ public:
             process.waitForFinished(5000);
         }
     }
-};
-
-// The start website over real HTTP on 127.0.0.1.
-class PageServer {
-public:
-    PageServer()
-    {
-        m_server.Get("/", [this](const httplib::Request&, httplib::Response& response) {
-            ++m_requests;
-            response.set_header("Cache-Control", "no-store");
-            response.set_content(page, "text/html");
-        });
-        m_port = m_server.bind_to_any_port("127.0.0.1");
-        m_thread = std::thread([this] { m_server.listen_after_bind(); });
-        while (!m_server.is_running())
-            std::this_thread::yield();
-    }
-    ~PageServer()
-    {
-        m_server.stop();
-        m_thread.join();
-    }
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1/").arg(m_port); }
-    int requests() const { return m_requests; }
-
-private:
-    httplib::Server m_server;
-    std::thread m_thread;
-    std::atomic<int> m_requests{0};
-    int m_port = 0;
 };
 
 struct Shot {
@@ -178,7 +146,11 @@ protected:
     // Starts korvel with a start website and waits until the page is on the screen.
     void startKorvel()
     {
-        ASSERT_FALSE(ctl({QStringLiteral("sites"), QStringLiteral("add"), m_server.url(), QStringLiteral("--title"),
+        // The tests' shared page server, which records what it was asked for.
+        korvel::test::WebTestServer& server = korvel::test::WebTestServer::shared();
+        server.setPage(QStringLiteral("/"), page);
+        server.clearRequests();
+        ASSERT_FALSE(ctl({QStringLiteral("sites"), QStringLiteral("add"), server.url(QStringLiteral("127.0.0.1")), QStringLiteral("--title"),
                           QStringLiteral("Start"), QStringLiteral("--startup")})
                          .isNull());
         m_korvel.process.setProcessEnvironment(environment());
@@ -188,8 +160,8 @@ protected:
         m_korvel.process.start(bin("korvel"), {QStringLiteral("--home"), m_home.path()});
         ASSERT_TRUE(m_korvel.process.waitForStarted(5000));
         // The window as first shown, before any web view exists.
-        waitUntil([&] { return !(m_firstWindow = windowId()).isEmpty() || m_server.requests() > 0; }, 40000);
-        ASSERT_TRUE(waitUntil([&] { return m_server.requests() > 0; }, 40000)) << "the start website was never asked for";
+        waitUntil([&] { return !(m_firstWindow = windowId()).isEmpty() || !korvel::test::WebTestServer::shared().requests().isEmpty(); }, 40000);
+        ASSERT_TRUE(waitUntil([&] { return !korvel::test::WebTestServer::shared().requests().isEmpty(); }, 40000)) << "the start website was never asked for";
         ASSERT_TRUE(waitUntil([&] { return screenshot().page > 0.5; }, 15000, 250)) << "the page never showed";
         // What korvel puts right in its first seconds finishes its own showing and is not logged as
         // a restoration; the disturbances come after that.
@@ -290,7 +262,6 @@ protected:
     Child m_x;
     Child m_wm;
     Child m_korvel;
-    PageServer m_server;
     QString m_display;
     QString m_render;       // KORVEL_RENDER for korvel; empty: unset
     QString m_firstWindow;  // the kiosk window's id when it first showed
