@@ -408,9 +408,9 @@ void KVHomePageViewController::viewDidLoad()
 {
     m_selectedCategoryId = 0;
     const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
-    // A private kiosk starts every visit to the home screen without the last visitor's cookies.
+    // A private kiosk starts every visit to the home screen without anything the last visitor left.
     if (p.privateBrowsing)
-        Utils::clearBrowserCookies();
+        Utils::clearCookoes();
     Device::current().setScreenBrightness(p.brightness);
     setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { back(); }, Images::icon(QStringLiteral("navigation_back_category"))});
     if (NavigationStack* stack = navigationStack())

@@ -10,6 +10,7 @@
 #include "browser/WindowOrientation.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/BrowserToolbar.h"
+#include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -105,12 +106,14 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    connect(KorvelWebEngine::profile(), &QWebEngineProfile::downloadRequested, this,
-            &KVWKViewController::onDownloadRequested);
-    NotificationCenter::defaultCenter().addObserver(this, kReachabilityChangedNotification, [this](const Notification& n) {
+    connect(&EngineProfiles::instance(), &EngineProfiles::downloadRequested, this, &KVWKViewController::onDownloadRequested);
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.addObserver(this, kReachabilityChangedNotification, [this](const Notification& n) {
         if (auto* monitor = qobject_cast<Reachability*>(n.object))
             reachabilityDidChange(monitor->isReachable());
     });
+    center.addObserver(this, QStringLiteral("callSingleTabDisappear"), [this](const Notification&) { callSingleTabDisappear(); });
+    center.addObserver(this, kApplicationDidEnterBackgroundNotification, [this](const Notification&) { handleEnteredBackground(); });
 }
 
 KVWKViewController::~KVWKViewController() = default;
@@ -177,13 +180,6 @@ void KVWKViewController::Init()
         connect(m_page, &QWebEnginePage::printRequested, this, [this] {
             if (preferences().enablePrintLinks)
                 printWebview();
-        });
-        connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-            // Leaving the foreground stops sound and blanks the page; it is not restored on return.
-            if (state == Qt::ApplicationSuspended && m_view) {
-                pauseMedia();
-                m_view->load(QUrl(QStringLiteral("about:blank")));
-            }
         });
         connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
             NavigationEffects effects;
@@ -706,6 +702,11 @@ void KVWKViewController::perform(const NavigationEffects& effects)
 
 void KVWKViewController::homeButtonPressed()
 {
+    // Left for the settings: the administrator stays there; Home runs once the window is back.
+    if (m_left) {
+        m_homeWaiting = true;
+        return;
+    }
     if (!m_homeLock.tryRun())
         return;
     if (m_toolbar) {
@@ -729,16 +730,54 @@ void KVWKViewController::singleTabwillDisappear()
     pauseMedia();
     closeActiveWebView();
     const KVBrowserPrefSettings& p = preferences();
-    if (p.privateBrowsing) {
-        Utils::clearBrowserCookies();
-        KorvelWebEngine::profile()->clearAllVisitedLinks();
-    }
+    if (p.privateBrowsing)
+        Utils::clearCookoes();
     if (p.offlineBrowsingCache) {
         Utils::clearBrowserCache();
         KVLog(QStringLiteral("Webview"), QStringLiteral("Cache cleaned"));
     }
     if (m_view)
         m_view->load(QUrl(QStringLiteral("about:blank")));
+}
+
+void KVWKViewController::singleTabDidDisappear()
+{
+    // Nothing of the window acts while it is not shown: no reachability reaction. Its loading has
+    // already stopped: the blank page that leaving loads replaces whatever was loading.
+    NotificationCenter::defaultCenter().removeObserver(this, kReachabilityChangedNotification);
+}
+
+void KVWKViewController::callSingleTabDisappear()
+{
+    if (m_left)
+        return;
+    NotificationCenter::defaultCenter().removeObserver(this, QStringLiteral("callSingleTabDisappear"));
+    m_left = true;
+    singleTabwillDisappear();
+    singleTabDidDisappear();
+}
+
+void KVWKViewController::viewWillAppear(bool animated)
+{
+    Screen::viewWillAppear(animated);
+    if (!m_left)
+        return;
+    m_left = false;
+    NotificationCenter::defaultCenter().addObserver(this, kReachabilityChangedNotification, [this](const Notification& n) {
+        if (auto* monitor = qobject_cast<Reachability*>(n.object))
+            reachabilityDidChange(monitor->isReachable());
+    });
+    if (std::exchange(m_homeWaiting, false))
+        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+}
+
+void KVWKViewController::handleEnteredBackground()
+{
+    // Leaving the foreground stops sound and blanks the page; it is not restored on return.
+    if (!m_view)
+        return;
+    pauseMedia();
+    m_view->load(QUrl(QStringLiteral("about:blank")));
 }
 
 Qt::ScreenOrientations KVWKViewController::supportedInterfaceOrientations() const

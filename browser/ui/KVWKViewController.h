@@ -43,6 +43,7 @@ public:
     ~KVWKViewController() override;
 
     void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
     // Configures the web view from the preferences and loads the website.
     void Init();
 
@@ -114,6 +115,10 @@ private:
     void showToast(const QString& text, NavigationEffect::Place place);
     void showAlert(const QString& title, const QString& text, int seconds);
     void singleTabwillDisappear();
+    void singleTabDidDisappear();
+    // The settings open over the window: it pauses, and its Home actions wait until it is back.
+    void callSingleTabDisappear();
+    void handleEnteredBackground();
     void buildToolbar();
     void pauseMedia();
     void setLoading(bool loading);
@@ -132,6 +137,8 @@ private:
     std::optional<QUrl> m_extURL;
     std::optional<allowedWebsite> m_errorPage;
     bool m_isFirstTimeLoad = true;
+    bool m_left = false;
+    bool m_homeWaiting = false;
     RefreshLock m_errorRefreshLock;
     RefreshLock m_homeLock;
     BrowserToolbar* m_toolbar = nullptr;
