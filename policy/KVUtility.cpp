@@ -59,8 +59,9 @@ std::optional<QUrl> KVUtility::getFileURLFromString(const QString& fileName)
 {
     const QString documents = QDir::cleanPath(Paths::documentsDirectory());
     const QString path = QDir::cleanPath(documents + QLatin1Char('/') + fileName.trimmed());
-    // A name such as "../x" must not reach files outside the documents directory.
-    if (path != documents && !path.startsWith(documents + QLatin1Char('/')))
+    // A name such as "../x", or one through a symbolic link, must not reach files outside the
+    // documents directory.
+    if (path != documents && !Paths::resolvedInside(documents, path))
         return std::nullopt;
     const QUrl url = QUrl::fromLocalFile(path);
     if (url.scheme().isEmpty())

@@ -351,11 +351,7 @@ NavigationDecision NavigationPolicy::decide(const KVSettings& settings, const Na
 
 bool NavigationPolicy::isInsideDocuments(const QUrl& url, const NavigationServices& services)
 {
-    if (!url.isLocalFile() || services.documentsDirectory.isEmpty())
-        return false;
-    const QString documents = QDir::cleanPath(services.documentsDirectory);
-    const QString path = QDir::cleanPath(url.toLocalFile());
-    return path.startsWith(documents + QLatin1Char('/'));
+    return url.isLocalFile() && Paths::resolvedInside(services.documentsDirectory, url.toLocalFile()).has_value();
 }
 
 bool NavigationPolicy::isNeverAllowed(const QUrl& url, const NavigationServices& services)

@@ -540,12 +540,12 @@ QString KVHomePageViewController::iconFilePath(const QString& iconURL)
     const QUrl url(iconURL);
     // A stored file URL may come from another device; only its name counts here.
     const QString name = url.isLocalFile() ? url.fileName() : iconURL;
-    const QDir documents(Paths::documentsDirectory());
-    const QString path = QDir::cleanPath(documents.filePath(name));
-    if (!path.startsWith(QDir::cleanPath(documents.absolutePath()) + QLatin1Char('/')))
+    const QString documents = Paths::documentsDirectory();
+    const std::optional<QString> path = Paths::resolvedInside(documents, documents + QLatin1Char('/') + name);
+    if (!path)
         return {};
-    const QFileInfo info(path);
-    return info.isFile() && info.isReadable() ? path : QString();
+    const QFileInfo info(*path);
+    return info.isFile() && info.isReadable() ? *path : QString();
 }
 
 Frame* KVHomePageViewController::storedFrame(const HomeItem& item)

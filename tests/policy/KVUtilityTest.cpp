@@ -2,6 +2,9 @@
 
 #include "tests/support/TestHome.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -136,7 +139,15 @@ TEST_F(KVUtilityTest, GetFileURLFromStringStaysInsideDocuments)
         {"..", nothing},
         // Shares the directory's name as a prefix but is beside it.
         {"../Documents-old/x.pdf", nothing},
+        // Symbolic links are followed before the check: one that leads out is refused, even to a
+        // file that does not exist yet; one that stays inside is fine.
+        {"out/passwd", nothing},
+        {"out/new.pdf", nothing},
+        {"in/manual.pdf", document("in/manual.pdf")},
     };
+    ASSERT_TRUE(QFile::link(QStringLiteral("/etc"), documents() + QStringLiteral("/out")));
+    ASSERT_TRUE(QDir(documents()).mkpath(QStringLiteral("sub")));
+    ASSERT_TRUE(QFile::link(documents() + QStringLiteral("/sub"), documents() + QStringLiteral("/in")));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const std::optional<QUrl> url = KVUtility::getFileURLFromString(QString::fromUtf8(c.text));

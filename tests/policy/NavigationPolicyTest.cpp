@@ -145,6 +145,8 @@ TEST_F(NavigationPolicyTest, FilesOnlyFromTheDocumentsDirectory)
 {
     const QString menu = documentFile(QStringLiteral("menu.pdf"));
     const QString page = documentFile(QStringLiteral("info.html"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/etc"), documents() + QStringLiteral("/etc")));
+    const QString linkedOut = documentFile(QStringLiteral("etc/passwd"));
     const auto allowFiles = [this](KVSettings& s, BrowserWindowState&) {
         s.allowedWebsites = {website(documentFile(QStringLiteral("info.html"))), website(QStringLiteral("file:///elsewhere/passwd"))};
     };
@@ -154,6 +156,9 @@ TEST_F(NavigationPolicyTest, FilesOnlyFromTheDocumentsDirectory)
         {"file outside documents in allow-all mode",
          [](KVSettings& s, BrowserWindowState&) { s.kvBrowPref.allowAllWebsites = true; }, "file:///etc/shadow",
          Verdict::Cancel, refusedEffects("file:///etc/shadow")},
+        {"through a link out of documents in allow-all mode",
+         [](KVSettings& s, BrowserWindowState&) { s.kvBrowPref.allowAllWebsites = true; }, linkedOut,
+         Verdict::Cancel, refusedEffects(linkedOut)},
         {"reader for documents", [](KVSettings& s, BrowserWindowState&) {
              s.kvBrowPref.allowAllWebsites = true;
              s.kvBrowPref.isAllowPDFViewer = true;
