@@ -517,14 +517,14 @@ bool KVHomePageViewController::isTabletSized(QSize screenSize)
     return std::min(screenSize.width(), screenSize.height()) >= 600;
 }
 
-QSize KVHomePageViewController::itemSize(bool tablet)
+QSize KVHomePageViewController::itemSize(Idiom idiom)
 {
-    return tablet ? QSize(110, 120) : QSize(60, 80);
+    return idiom == Idiom::Tablet ? QSize(110, 120) : QSize(60, 80);
 }
 
-QSize KVHomePageViewController::iconSize(bool tablet)
+QSize KVHomePageViewController::iconSize(Idiom idiom)
 {
-    return tablet ? QSize(104, 104) : QSize(52, 52);
+    return idiom == Idiom::Tablet ? QSize(104, 104) : QSize(52, 52);
 }
 
 bool KVHomePageViewController::tablet() const
@@ -569,7 +569,7 @@ void KVHomePageViewController::reloadData()
     m_cells.clear();
     const KVSettings& settings = KVSettings::getSettingsObject();
     const bool isTablet = tablet();
-    const QSize icon = iconSize(isTablet);
+    const QSize icon = iconSize(isTablet ? Idiom::Tablet : Idiom::Phone);
     for (int i = 0; i < m_items.size(); ++i) {
         const HomeItem& item = m_items[i];
         auto* cell = new KVCollectionViewCell(i, m_grid);
@@ -615,7 +615,7 @@ void KVHomePageViewController::layoutCells()
 {
     m_laidOutFor = orientation();
     m_laidOutWidth = width();
-    const QSize cellSize = itemSize(tablet());
+    const QSize cellSize = itemSize(tablet() ? Idiom::Tablet : Idiom::Phone);
     const int available = std::max(cellSize.width(), m_scroll->viewport()->width() - 2 * kSpacing);
     const int columns = std::max(1, (available + kSpacing) / (cellSize.width() + kSpacing));
     bool changed = false;
