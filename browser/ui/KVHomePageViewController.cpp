@@ -3,6 +3,7 @@
 #include "browser/AdminAccess.h"
 #include "browser/FaviconService.h"
 #include "browser/IconDrop.h"
+#include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/RemoteImage.h"
@@ -25,6 +26,7 @@
 #include "policy/Utils.h"
 #include "settings/KVSettings.h"
 
+#include <QMetaMethod>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -431,22 +433,7 @@ void KVHomePageViewController::isActive(const QUrl& externalURL)
     NavigationEffects effects;
     const std::optional<allowedWebsite> website =
         Utils::getAllowedWebsiteForExternalURL(externalURL, KVSettings::getSettingsObject().allowedWebsites, &effects);
-    for (const NavigationEffect& effect : effects) {
-        switch (effect.kind) {
-        case NavigationEffect::Kind::Log:
-            KVLogBridge::sharedInstance().createLogWithCategory(effect.category, effect.text);
-            break;
-        case NavigationEffect::Kind::Alert: {
-            auto* alert = new Alert(effect.category, effect.text);
-            alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
-            alert->setAutoDismiss(std::chrono::seconds(effect.seconds));
-            alert->showOver(this);
-            break;
-        }
-        default:
-            break;
-        }
-    }
+    EffectPerformer(this, nullptr).perform(effects);
     if (!website)
         return;
     // The window for the other program's address opens half a second after it is made, once the
@@ -737,7 +724,10 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
             return;
         }
         if (p.isAllowPDFViewer) {
-            Q_EMIT readerRequested(KVUtility::appendDocDirectoryPathIfFileURL(url));
+            if (isSignalConnected(QMetaMethod::fromSignal(&KVHomePageViewController::readerRequested)))
+                Q_EMIT readerRequested(KVUtility::appendDocDirectoryPathIfFileURL(url));
+            else
+                makeToast(this, EffectPerformer::notAvailableText());
             return;
         }
     }

@@ -10,6 +10,7 @@
 #include "browser/WindowOrientation.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/BrowserToolbar.h"
+#include "browser/ui/EffectPerformer.h"
 #include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
@@ -33,6 +34,7 @@
 #include "settings/KVSettings.h"
 
 #include <QAuthenticator>
+#include <QMetaMethod>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -100,6 +102,7 @@ Answer ask(Alert* alert, QWidget* over)
 KVWKViewController::KVWKViewController(QWidget* parent)
     : Screen(parent)
     , m_services(NavigationServices::standard())
+    , m_performer(this, this)
 {
     m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
     m_timeStart = Clock::instance().now();
@@ -420,7 +423,10 @@ void KVWKViewController::printButtonPressed()
 
 void KVWKViewController::goToDownloadHistoryView()
 {
-    Q_EMIT downloadHistoryRequested();
+    if (isSignalConnected(QMetaMethod::fromSignal(&KVWKViewController::downloadHistoryRequested)))
+        Q_EMIT downloadHistoryRequested();
+    else
+        makeToast(this, EffectPerformer::notAvailableText());
 }
 
 void KVWKViewController::printWebview()
@@ -625,79 +631,73 @@ void KVWKViewController::closeActiveWebView()
 
 void KVWKViewController::perform(const NavigationEffects& effects)
 {
-    for (const NavigationEffect& effect : effects) {
-        switch (effect.kind) {
-        case Kind::Toast:
-            showToast(effect.text, effect.place);
-            break;
-        case Kind::Alert:
-            showAlert(effect.category, effect.text, effect.seconds);
-            break;
-        case Kind::Log:
-            KVLogBridge::sharedInstance().createLogWithCategory(effect.category, effect.text);
-            break;
-        case Kind::PostNotification:
-            NotificationCenter::defaultCenter().post(effect.text);
-            break;
-        case Kind::Home:
-        case Kind::PopToRootAndDisappear:
-            QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
-            break;
-        case Kind::LoadRequest:
-            QMetaObject::invokeMethod(this, [this, url = effect.url] { m_view->load(url); }, Qt::QueuedConnection);
-            break;
-        case Kind::LoadHTML:
-            QMetaObject::invokeMethod(this, [this, e = effect] { m_view->setHtml(e.text, e.url); }, Qt::QueuedConnection);
-            break;
-        case Kind::LoadFile:
-            QMetaObject::invokeMethod(this, [this, url = effect.url] { m_view->load(url); }, Qt::QueuedConnection);
-            break;
-        case Kind::LoadErrorPage:
-            QMetaObject::invokeMethod(this, &KVWKViewController::loadBuiltInErrorPage, Qt::QueuedConnection);
-            break;
-        case Kind::OpenReader:
-            Q_EMIT readerRequested(effect.url);
-            break;
-        case Kind::ShowFile:
-            Q_EMIT fileOffered(effect.url);
-            break;
-        case Kind::StartDownload:
-            Q_EMIT downloadRequested(effect.url);
-            break;
-        case Kind::RecordDownload:
-            recordDownload(effect.url);
-            break;
-        case Kind::LaunchApp:
-            embedWithWebToLaunchApp(effect.text);
-            break;
-        case Kind::StopLoading:
-            m_view->stop();
-            break;
-        case Kind::EvaluateScript:
-            m_page->runJavaScript(effect.text);
-            break;
-        case Kind::CloseActiveWebView:
-            closeActiveWebView();
-            break;
-        case Kind::RetryFailedPage:
-            QMetaObject::invokeMethod(this, &KVWKViewController::errorRefreshButtonPressed, Qt::QueuedConnection);
-            break;
-        case Kind::PopWindow:
-            if (NavigationStack* stack = navigationStack())
-                stack->pop(effect.flag ? NavigationStack::Animation::Animated : NavigationStack::Animation::None);
-            break;
-        case Kind::OpenExternally:
-        case Kind::PushTransitionFromLeft:
-        case Kind::LoadVisibleWebSites:
-        case Kind::ResetIdleTimer:
-        case Kind::HomePageBars:
-        case Kind::FileBars:
-        case Kind::WindowBars:
-        case Kind::DisableTouches:
-            // Tabs, bars, the idle timer and other applications are not part of this window yet.
-            break;
-        }
-    }
+    m_performer.perform(effects);
+}
+
+QWidget* KVWKViewController::webViewWidget()
+{
+    return m_view;
+}
+
+void KVWKViewController::goHome()
+{
+    QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+}
+
+void KVWKViewController::load(const QUrl& url)
+{
+    // The decision is made inside the engine's own call: the load follows once it has returned.
+    QMetaObject::invokeMethod(this, [this, url] { m_view->load(url); }, Qt::QueuedConnection);
+}
+
+void KVWKViewController::loadHTML(const QString& html, const QUrl& baseURL)
+{
+    QMetaObject::invokeMethod(this, [this, html, baseURL] { m_view->setHtml(html, baseURL); }, Qt::QueuedConnection);
+}
+
+void KVWKViewController::loadErrorPage()
+{
+    QMetaObject::invokeMethod(this, &KVWKViewController::loadBuiltInErrorPage, Qt::QueuedConnection);
+}
+
+void KVWKViewController::stopLoading()
+{
+    m_view->stop();
+}
+
+void KVWKViewController::evaluateScript(const QString& script)
+{
+    m_page->runJavaScript(script);
+}
+
+void KVWKViewController::retryFailedPage()
+{
+    QMetaObject::invokeMethod(this, &KVWKViewController::errorRefreshButtonPressed, Qt::QueuedConnection);
+}
+
+void KVWKViewController::popWindow(Animation animation)
+{
+    if (NavigationStack* stack = navigationStack())
+        stack->pop(animation);
+}
+
+void KVWKViewController::showBars(PageBars bars)
+{
+    // One window shows one kind of page: its bars follow the preferences whatever it shows.
+    Q_UNUSED(bars);
+    buildToolbar();
+}
+
+void KVWKViewController::resetIdleTimer()
+{
+    NotificationCenter::defaultCenter().post(QStringLiteral("EventHasOccurred"));
+}
+
+void KVWKViewController::loadVisibleWebSites(Animation transition)
+{
+    Q_UNUSED(transition);
+    // A single window shows no list of websites: a chosen category is shown by the home screen.
+    goHome();
 }
 
 void KVWKViewController::homeButtonPressed()
@@ -898,14 +898,6 @@ void KVWKViewController::onDownloadRequested(QWebEngineDownloadRequest* download
     perform(decision.effects);
 }
 
-void KVWKViewController::recordDownload(const QUrl& url)
-{
-    KVSettings& s = settings();
-    s.arrDownloadHistory.append(DownloadHistoryParam::initWithParams(KVUtility::lastPathComponent(url), url.toString(QUrl::FullyEncoded),
-                                                                     QString(QLatin1String("")), QString(QLatin1String("")), 0));
-    s.save();
-}
-
 void KVWKViewController::onCertificateError(const QWebEngineCertificateError& error)
 {
     QWebEngineCertificateError copy = error;
@@ -954,17 +946,6 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
     if (kind == PageDialog::Prompt && ok && result)
         *result = answer.fields.value(0);
     return ok;
-}
-
-void KVWKViewController::embedWithWebToLaunchApp(const QString& request)
-{
-    const auto target = LaunchRequest::parse(request);
-    if (const auto* refused = std::get_if<LaunchRequest::Refused>(&target)) {
-        showAlert(QStringLiteral("Alert"), refused->alert, 0);
-        return;
-    }
-    // No other application is started from the kiosk.
-    showAlert(QStringLiteral("Alert"), QStringLiteral("Application is not available. Please install."), 0);
 }
 
 void KVWKViewController::showToast(const QString& text, NavigationEffect::Place place)

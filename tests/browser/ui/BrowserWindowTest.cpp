@@ -3,6 +3,7 @@
 #include "browser/LocalPageReader.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/ColorPicker.h"
+#include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -420,6 +421,26 @@ TEST_F(BrowserWindowTest, ToolbarActions)
     EXPECT_FALSE(bar->isItemEnabled(ToolbarItem::Home));
     clock.advance(std::chrono::seconds(15));
     EXPECT_TRUE(bar->isItemEnabled(ToolbarItem::Home));
+}
+
+// Functions whose screens are not part of this version say so instead of doing nothing.
+TEST_F(BrowserWindowTest, FunctionsWithoutTheirScreenSaySo)
+{
+    KVWKViewController* window = open(url("allowed.test"));
+    const QString document = url("allowed.test", "/guide.pdf");
+    const std::function<void()> uses[] = {
+        [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::OpenReader, QUrl(document))}); },
+        [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::ShowFile, QUrl(document))}); },
+        [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::StartDownload, QUrl(document))}); },
+        [&] { window->goToDownloadHistoryView(); },
+    };
+    for (const auto& use : uses) {
+        for (Toast* toast : Toast::visibleToasts())
+            toast->close();
+        use();
+        EXPECT_TRUE(toastShown(EffectPerformer::notAvailableText()));
+    }
+    EXPECT_NE(EffectPerformer::notAvailableText(), QStringLiteral("TEXT_FUNCTION_NOT_AVAILABLE"));
 }
 
 TEST_F(BrowserWindowTest, ThePagesOwnPrintCallPrints)
