@@ -18,6 +18,7 @@ using Place = NavigationEffect::Place;
 
 const QString homePageName = QStringLiteral("homeWebPage.html");
 const QString errorPageName = QStringLiteral("korvel_error.html");
+const QString serverMarker = QStringLiteral("KV_localServer");
 
 bool sameLocalFile(const QUrl& url, const QString& path)
 {
@@ -87,14 +88,19 @@ private:
             return Verdict::Cancel;
         }
         // A page of the local upload server, shown through the program.
-        if (link && !window.localServerPath.isEmpty() && abs.contains(window.localServerPath)) {
+        const bool onLocalServer = window.localServerPath && window.localServerPath->serves(url);
+        if (link && onLocalServer) {
             if (const std::optional<QString> page = read(url)) {
                 effects.append(loadHTML(url, *page));
                 return Verdict::Cancel;
             }
         }
-        if (tabbed && abs.contains(QLatin1String("KV_localServer"))) {
-            const QUrl target(QString(abs).remove(QStringLiteral("KV_localServer")));
+        // The marker opens the server's path; anywhere else it would have any site read and shown
+        // outside the website rules.
+        const QString path = url.path(QUrl::FullyEncoded);
+        if (tabbed && onLocalServer && path.startsWith(QLatin1Char('/') + serverMarker)) {
+            QUrl target = url;
+            target.setPath(QLatin1Char('/') + path.mid(serverMarker.size() + 1), QUrl::TolerantMode);
             if (const std::optional<QString> page = read(target))
                 effects.append(loadHTML(target, *page));
             else

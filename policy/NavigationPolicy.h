@@ -1,5 +1,6 @@
 #pragma once
 
+#include "policy/LocalServerAddress.h"
 #include "policy/NavigationEffect.h"
 #include "policy/PolicyIndex.h"
 #include "settings/allowedWebsite.h"
@@ -29,7 +30,7 @@ struct BrowserWindowState {
     std::optional<allowedWebsite> selectedWebsite;
     qint64 selectedCategoryId = 0;
     std::optional<QUrl> firstToReload;
-    QString localServerPath;     // address prefix of the local upload server's pages
+    std::optional<LocalServerAddress> localServerPath;  // the upload server, while it is switched on
     QString strForGoogleDocUrl;  // the document viewer prefix; empty when none is used
     bool runAtStartup_bool = false;
     bool tabControllerOnTop = false;  // the tab controller is the visible screen

@@ -207,7 +207,7 @@ void KVWKViewController::Init()
         viewport.setSourceCode(PageZoom::committedScript(p));
         m_page->scripts().insert(viewport);
     }
-    m_state.localServerPath = p.serverSwitchOnOFF ? QStringLiteral("127.0.0.1:8080") : QString();
+    m_state.localServerPath = p.serverSwitchOnOFF ? std::optional<LocalServerAddress>(LocalServerAddress{}) : std::nullopt;
     applyUserAgent();
 
     buildToolbar();

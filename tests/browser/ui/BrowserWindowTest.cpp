@@ -559,9 +559,9 @@ TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
     settings().allowedWebsites = {site(page)};
     KVWKViewController* window = KVWKViewController::initWithWebsite(site(page));
     // The server of this test stands in for the device's own upload server.
-    window->windowState().localServerPath = QStringLiteral("127.0.0.1:%1").arg(server().port());
+    window->windowState().localServerPath = LocalServerAddress{QStringLiteral("127.0.0.1"), server().port()};
     EXPECT_TRUE(LocalPageReader::isLocalServerPage(QUrl(page), window->windowState().localServerPath));
-    EXPECT_FALSE(LocalPageReader::isLocalServerPage(QUrl(page), QStringLiteral("127.0.0.1:8080")));
+    EXPECT_FALSE(LocalPageReader::isLocalServerPage(QUrl(page), LocalServerAddress{}));
     EXPECT_EQ(LocalPageReader::read(QUrl(page)).value_or(QString()), QStringLiteral("<html><head><title>Files</title></head><body>list</body></html>"));
     EXPECT_FALSE(LocalPageReader::read(QUrl(QStringLiteral("http://127.0.0.1:1/files.html")), std::chrono::seconds(2)).has_value());
     EXPECT_EQ(window->supportedInterfaceOrientations(), Qt::PortraitOrientation | Qt::InvertedPortraitOrientation
