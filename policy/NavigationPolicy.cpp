@@ -8,6 +8,7 @@
 #include "settings/KVSettings.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace korvel {
 
@@ -19,6 +20,15 @@ using Place = NavigationEffect::Place;
 const QString homePageName = QStringLiteral("homeWebPage.html");
 const QString errorPageName = QStringLiteral("korvel_error.html");
 const QString serverMarker = QStringLiteral("KV_localServer");
+
+// The page function a device-id command names. It becomes script text, so only a name (dotted
+// names included) is taken, never an expression.
+bool isScriptFunctionName(const QString& text)
+{
+    static const QRegularExpression name(QRegularExpression::anchoredPattern(
+        QStringLiteral("[A-Za-z_$][A-Za-z0-9_$]*(?:\\.[A-Za-z_$][A-Za-z0-9_$]*)*")));
+    return name.match(text).hasMatch();
+}
 
 bool sameLocalFile(const QUrl& url, const QString& path)
 {
@@ -183,8 +193,9 @@ private:
             return Verdict::Cancel;
         }
         if (name.contains(QLatin1String("getuuid"), Qt::CaseInsensitive)) {
+            // Only the page itself asks: a frame of another site must not run script in it.
             const QStringList parts = abs.split(QLatin1Char(':'));
-            if (parts.size() == 3 && !parts.at(2).isEmpty()) {
+            if (action.frame == NavigationFrame::Main && parts.size() == 3 && isScriptFunctionName(parts.at(2))) {
                 add(Kind::EvaluateScript, QUrl(), formatString(QStringLiteral("%@('%@');"), parts.at(2), services.vendorIdentifier));
                 return Verdict::Cancel;
             }

@@ -17,12 +17,15 @@ class KVSettings;
 enum class NavigationType { LinkActivated, Other };
 enum class Verdict { Allow, Cancel };
 enum class WindowMode { SingleWindow, Tabbed };
+// Which frame of the page navigates: the page itself, or a frame inside it (possibly another site's).
+enum class NavigationFrame { Main, Sub };
 
 // What a web view is about to do.
 struct NavigationAction {
     QUrl url;
     NavigationType type = NavigationType::LinkActivated;
     bool opensNewWindow = false;  // the page asked for a new window (no target frame)
+    NavigationFrame frame = NavigationFrame::Main;
 };
 
 // The browser window's fields the decision reads and writes.

@@ -562,8 +562,8 @@ void KVWKViewController::loadBuiltInErrorPage()
 bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool linkActivated, bool isMainFrame,
                                           bool opensNewWindow)
 {
-    Q_UNUSED(isMainFrame);
-    NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow};
+    NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow,
+                            isMainFrame ? NavigationFrame::Main : NavigationFrame::Sub};
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.

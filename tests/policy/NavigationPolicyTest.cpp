@@ -35,6 +35,7 @@ struct Case {
     WindowMode mode = WindowMode::SingleWindow;
     NavigationType type = NavigationType::LinkActivated;
     bool newWindow = false;
+    NavigationFrame frame = NavigationFrame::Main;
 };
 
 class NavigationPolicyTest : public test::TestHome {
@@ -68,7 +69,7 @@ protected:
         BrowserWindowState window;
         if (c.setup)
             c.setup(s, window);
-        NavigationAction action{QUrl(c.url), c.type, c.newWindow};
+        NavigationAction action{QUrl(c.url), c.type, c.newWindow, c.frame};
         const NavigationDecision d = policy.decide(s, action, window, services, c.mode);
         QStringList lines;
         for (const NavigationEffect& e : d.effects)
@@ -315,6 +316,26 @@ TEST_F(NavigationPolicyTest, CommandsAndSpecialLinks)
     EXPECT_FALSE(lastWindow.firstToReload.has_value());
     run({"category", nullptr, "kvcallback://categoryLoad_12", Verdict::Cancel, {windowBars, "show-visible-websites"}});
     EXPECT_EQ(lastWindow.selectedCategoryId, 12);
+}
+
+// The device id goes only to the page itself, and only to a function named in the address: the name
+// becomes script text, and a frame of another site must not run script in the page.
+TEST_F(NavigationPolicyTest, TheDeviceIdGoesOnlyToAFunctionOfTheMainFrame)
+{
+    const auto script = [](const char* function) { return QStringList{windowBars, QStringLiteral("script: %1('VENDOR-ID');").arg(function)}; };
+    const Case cases[] = {
+        {"plain name", nullptr, "kvcallback:getuuid:gotId", Verdict::Cancel, script("gotId")},
+        {"dotted name", nullptr, "kvcallback:getuuid:app.$_on1", Verdict::Cancel, script("app.$_on1")},
+        {"asked by a frame inside the page", nullptr, "kvcallback:getuuid:gotId", Verdict::Cancel,
+         refusedEffects("kvcallback:getuuid:gotId"), WindowMode::SingleWindow, NavigationType::Other, false, NavigationFrame::Sub},
+        {"a call", nullptr, "kvcallback:getuuid:alert(document.cookie)//", Verdict::Cancel,
+         refusedEffects("kvcallback:getuuid:alert(document.cookie)//")},
+        {"statements", nullptr, "kvcallback:getuuid:x;fetch(1)", Verdict::Cancel, refusedEffects("kvcallback:getuuid:x;fetch(1)")},
+        {"leading digit", nullptr, "kvcallback:getuuid:1x", Verdict::Cancel, refusedEffects("kvcallback:getuuid:1x")},
+        {"empty name part", nullptr, "kvcallback:getuuid:a..b", Verdict::Cancel, refusedEffects("kvcallback:getuuid:a..b")},
+    };
+    for (const Case& c : cases)
+        run(c);
 }
 
 // The upload server's pages are known by scheme, host and port, never by text found in an address.

@@ -568,6 +568,24 @@ TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
                                                             | Qt::LandscapeOrientation | Qt::InvertedLandscapeOrientation);
 }
 
+// The device id is handed to the page only when its main frame asks. The question is put as the
+// page's acceptNavigationRequest puts it: the engine itself keeps web pages away from the local
+// "kvcallback" scheme, so no real frame can ask here.
+TEST_F(BrowserWindowTest, OnlyThePagesMainFrameGetsTheDeviceId)
+{
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body><script>window.got = []; function gotId(id) { got.push(id); }</script></body></html>"));
+    KVWKViewController* window = open(url("allowed.test"));
+    auto* page = static_cast<KVWebPage*>(window->webView()->page());
+    const QUrl command(QStringLiteral("kvcallback:getuuid:gotId"));
+    EXPECT_FALSE(window->decideNavigation(page, command, false, false, false));
+    EXPECT_TRUE(log(QStringLiteral("URL_action")).contains(QStringLiteral("URL_Blocked<kvcallback:getuuid:gotId>"))) << "an ordinary, refused address";
+    EXPECT_EQ(evaluate(window, QStringLiteral("got.length")).toInt(), 0);
+
+    EXPECT_FALSE(window->decideNavigation(page, command, false, true, false));
+    ASSERT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("got.length")).toInt() == 1; }));
+    EXPECT_EQ(evaluate(window, QStringLiteral("got[0]")).toString(), device.identifierForVendor());
+}
+
 TEST_F(BrowserWindowTest, FiveQuickTapsOnThePageAskForThePassword)
 {
     KVWKViewController* window = open(url("allowed.test"));
