@@ -19,6 +19,19 @@ QString strippedPrefixed(const QString& text, const QString& scheme)
     return scheme + rest;
 }
 
+QString webScheme(WebsiteProtocol protocol)
+{
+    switch (protocol) {
+    case WebsiteProtocol::Http:
+        return QStringLiteral("http://");
+    case WebsiteProtocol::Https:
+        return QStringLiteral("https://");
+    case WebsiteProtocol::File:
+        return QString();
+    }
+    return QString();
+}
+
 }  // namespace
 
 std::optional<QUrl> KVUtility::getURLFromString(const QString& text, WebsiteProtocol protocol)
@@ -91,6 +104,25 @@ QString KVUtility::getURLString(const QUrl& url)
     while (end > begin && specifier.at(end - 1) == QLatin1Char('/'))
         --end;
     return specifier.mid(begin, end - begin);
+}
+
+std::optional<KVUtility::BlockedAddress> KVUtility::getBlockedAddressFromString(const QString& text, WebsiteProtocol protocol)
+{
+    if (const std::optional<QUrl> url = getURLFromString(text, protocol))
+        return BlockedAddress{url->toString(QUrl::FullyEncoded), *url};
+    const QString scheme = webScheme(protocol);
+    const QString rest = strippedPrefixed(text, scheme).mid(scheme.size());
+    if (scheme.isEmpty() || !rest.startsWith(QLatin1String("*.")))
+        return std::nullopt;
+    const std::optional<QUrl> url = getNonFileURLFromString(scheme + rest.mid(2));
+    if (!url)
+        return std::nullopt;
+    // The "*." goes back in front of the host, so the address must begin with it (no user name).
+    QString stored = url->toString(QUrl::FullyEncoded);
+    if (!stored.startsWith(scheme + url->host(QUrl::FullyEncoded)))
+        return std::nullopt;
+    stored.insert(scheme.size(), QLatin1String("*."));
+    return BlockedAddress{stored, *url};
 }
 
 QString KVUtility::editableWebAddress(const QString& storedAddress)

@@ -32,6 +32,16 @@ public:
     // percent-decoded, with "/" stripped from both ends ("www.example.com/a").
     static QString getURLString(const QUrl& url);
 
+    // What a blocked website is stored as: the address getURLFromString builds, or, for a web
+    // protocol, one whose host is written "*.example.com" (only the sub-domains, as the blocked
+    // lookup reads it). No URL parser takes "*" in a host, so `text` is what is stored and `url`
+    // the same address without the "*.". Nothing when either is no URL.
+    struct BlockedAddress {
+        QString text;
+        QUrl url;
+    };
+    static std::optional<BlockedAddress> getBlockedAddressFromString(const QString& text, WebsiteProtocol protocol);
+
     // A stored web address as an editor shows it: readable (percent-decoded) and without its
     // "http://" or "https://", which the protocol choice supplies. Saving it with the same protocol
     // gives the stored address back; re-encoding the stored text itself would turn every "%" into

@@ -61,6 +61,9 @@ TEST_F(KorvelctlPolicyTest, EditsRoundTripThroughTheirLists)
         {{"blocked", "update", "0", "bets.test", "--protocol", "https"}, {"blocked", "list"},
          "0 url=https://bets.test title=\"bets\" protocol=https\n1 url=https://poker.test title=\"poker\" protocol=https\n"},
         {{"blocked", "remove", "1"}, {"blocked", "list"}, "0 url=https://bets.test title=\"bets\" protocol=https\n"},
+        // A wildcard host, as the blocked lookup reads it: the sub-domains only.
+        {{"blocked", "add", "*.casino.test"}, {"blocked", "list"},
+         "0 url=https://bets.test title=\"bets\" protocol=https\n1 url=http://*.casino.test title=\"casino\" protocol=http\n"},
     };
     for (const Step& step : steps) {
         const QString command = list(step.edit).join(QLatin1Char(' '));
@@ -104,6 +107,7 @@ TEST_F(KorvelctlPolicyTest, RefusalsAndBadUsageExitTwoAndWriteNothing)
         {{"categories", "add", "news"}, "korvelctl: Category with same name is already exist.\n"},
         {{"categories", "rename", "0", "  "}, "korvelctl: Cannot Update empty Name\n"},
         {{"blocked", "add", ""}, "korvelctl: Cannot Add empty URL\n"},
+        {{"blocked", "add", "*.*.casino.test"}, "korvelctl: Invalid URL!!\n"},
         {{"blocked", "remove", "1"}, "korvelctl: There is no blocked website at index 1.\n"},
         {{"advanced", "set", "--content-blocking", "on", "--keywords", "   "},
          "korvelctl: Enter the keyword for content blocking\n"},

@@ -86,6 +86,14 @@ TEST_F(EditingTest, RefusalsChangeNothing)
         {"blocked without URL", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("")}); }, "Cannot Add empty URL"},
         {"blocked update without URL", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral(" ")}, 0); }, "Cannot Update empty URL"},
         {"blocked without host", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("https://"), WebsiteProtocol::Https}); }, "Invalid URL!!"},
+        {"blocked *", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*")}); }, "Invalid URL!!"},
+        {"blocked *.", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*.")}); }, "Invalid URL!!"},
+        {"blocked **.casino.test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("**.casino.test")}); }, "Invalid URL!!"},
+        {"blocked *.*.casino.test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*.*.casino.test")}); }, "Invalid URL!!"},
+        {"blocked shop.*.casino.test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("shop.*.casino.test")}); }, "Invalid URL!!"},
+        {"blocked *casino.test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*casino.test")}); }, "Invalid URL!!"},
+        {"blocked *.[::1]", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*.[::1]")}); }, "Invalid URL!!"},
+        {"blocked *.casino test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*.casino test")}); }, "Invalid URL!!"},
         {"update past the end", [] { return AllowedWebsiteEditing::save(settings(), site(QStringLiteral("x.test")), 5); }, "There is no allowed website at index 5."},
         {"remove past the end", [] { return CategoryEditing::remove(settings(), 1); }, "There is no category at index 1."},
     };
@@ -296,6 +304,38 @@ TEST_F(EditingTest, BlockedWebsitesAlwaysDeriveTheirTitle)
                            QStringLiteral("URL_Added<") + settings().blockedWebsites[0].url + QLatin1Char('>'),
                            QStringLiteral("URL_Updated<") + settings().blockedWebsites[0].url + QLatin1Char('>'),
                            QStringLiteral("URL_Updated<http://poker.test>"), QStringLiteral("URL_Deleted<http://poker.test>")}));
+}
+
+// A wildcard host is entered as the blocked lookup reads it: "*." in front blocks the sub-domains.
+TEST_F(EditingTest, BlockedWildcardHostsAreStoredAsTheLookupReadsThem)
+{
+    settings().kvBrowPref.allowAllWebsites = true;
+    const struct {
+        const char* typed;
+        WebsiteProtocol protocol;
+        const char* stored;
+        const char* title;
+        const char* blocks;
+        const char* passes;
+    } cases[] = {
+        {"*.casino.test", WebsiteProtocol::Http, "http://*.casino.test", "casino", "http://shop.casino.test/", "http://casino.test/"},
+        {"https://*.Poker.TEST/rooms", WebsiteProtocol::Https, "https://*.poker.test/rooms", "poker", "https://a.b.poker.test/",
+         "http://www.poker.test/"},
+        {"http://*.bets.test:8080", WebsiteProtocol::Http, "http://*.bets.test:8080", "bets", "http://live.bets.test/", "http://bets.test.evil/"},
+    };
+    for (const auto& c : cases) {
+        const EditOutcome outcome = BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QString::fromUtf8(c.typed), c.protocol});
+        ASSERT_TRUE(outcome.done()) << c.typed << ": " << qPrintable(outcome.message);
+        const blockedWebsite saved = settings().blockedWebsites.at(outcome.index);
+        EXPECT_EQ(saved.url, QString::fromUtf8(c.stored));
+        EXPECT_EQ(saved.title, QString::fromUtf8(c.title));
+        EXPECT_TRUE(Utils::checkIfWebsiteBlocked(QUrl(QString::fromUtf8(c.blocks)), settings())) << c.typed;
+        EXPECT_FALSE(Utils::checkIfWebsiteBlocked(QUrl(QString::fromUtf8(c.passes)), settings())) << c.typed;
+        // The editor shows it without its scheme, and saving that keeps it.
+        ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput::fromRecord(saved), outcome.index).done()) << c.typed;
+        EXPECT_EQ(settings().blockedWebsites.at(outcome.index), saved);
+        settings().blockedWebsites.clear();
+    }
 }
 
 TEST_F(EditingTest, ContentBlockingNeedsAKeyword)
