@@ -39,8 +39,11 @@ EditOutcome BlockedWebsiteEditing::save(KVSettings& settings, const BlockedWebsi
     if (!address)
         return EditOutcome::refused(QStringLiteral("Invalid URL!!"));
 
-    const blockedWebsite website =
-        blockedWebsite::initWithParams(address->text, input.protocol, Utils::defaultTitleForURL(address->url, input.protocol));
+    // Text left as the editor showed it keeps the stored address to the letter.
+    const bool kept = !adding && input.protocol == blocked.at(*index).protocol
+                      && text == BlockedWebsiteInput::fromRecord(blocked.at(*index)).url.trimmed();
+    const blockedWebsite website = blockedWebsite::initWithParams(kept ? blocked.at(*index).url : address->text, input.protocol,
+                                                                  Utils::defaultTitleForURL(address->url, input.protocol));
     qsizetype at = 0;
     if (adding) {
         blocked.append(website);

@@ -42,11 +42,15 @@ public:
     };
     static std::optional<BlockedAddress> getBlockedAddressFromString(const QString& text, WebsiteProtocol protocol);
 
-    // A stored web address as an editor shows it: readable (percent-decoded) and without its
-    // "http://" or "https://", which the protocol choice supplies. Saving it with the same protocol
-    // gives the stored address back; re-encoding the stored text itself would turn every "%" into
-    // "%25", and keeping the scheme would double it when the protocol changes.
+    // A stored web address as an editor shows it: editableText without its "http://" or
+    // "https://", which the protocol choice supplies (kept, it would double when the protocol
+    // changes).
     static QString editableWebAddress(const QString& storedAddress);
+    // Stored URL text as an editor shows it: an escape is decoded only where typing the decoded
+    // character is encoded to that same escape again (a space, "%", "<", a letter outside ASCII).
+    // The others ("%2F", "%26", "%3F", "%2B") stay as they are: decoded, they would read and save
+    // as a different address. Saving the shown text unchanged keeps the stored text anyway.
+    static QString editableText(const QString& storedText);
 
     // The text percent-encoded wherever a URL fragment may not hold the character (UTF-8 bytes).
     static QString percentEncoded(const QString& text);

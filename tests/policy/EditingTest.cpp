@@ -338,6 +338,50 @@ TEST_F(EditingTest, BlockedWildcardHostsAreStoredAsTheLookupReadsThem)
     }
 }
 
+// Records as a settings document brings them, with escapes that typed text cannot give. Saving the
+// editor's text unchanged, or changing something else, must keep each address to the letter.
+TEST_F(EditingTest, SavingTheShownTextKeepsTheStoredAddress)
+{
+    const QString icon = QStringLiteral("http://icons.test/a%2Fb%20c.png");
+    for (const QString& address : {QStringLiteral("https://a.test/p%2Fq?x=a%26b%3Fc%2Bd"), QStringLiteral("http://Example.TEST/%7e/caf%c3%a9"),
+                                   QStringLiteral("http://a.test/100%25/a%20b")}) {
+        allowedWebsite site;
+        site.url = address;
+        site.protocol = address.startsWith(QLatin1String("https")) ? WebsiteProtocol::Https : WebsiteProtocol::Http;
+        site.iconURL = icon;
+        site.allowOnlyThis = true;
+        site.title = QStringLiteral("t");
+        settings().allowedWebsites = {site};
+        settings().blockedWebsites = {blockedWebsite::initWithParams(address, site.protocol, QStringLiteral("b")),
+                                      blockedWebsite::initWithParams(QStringLiteral("http://*.casino.test/a%2Fb"), WebsiteProtocol::Http,
+                                                                     QStringLiteral("casino"))};
+        allowedWebsiteCategory category;
+        category.categoryId = 1;
+        category.categoryTitle = QStringLiteral("Folder");
+        category.iconURL = icon;
+        settings().allowedWebsitesCategories = {category};
+        const QList<blockedWebsite> blocked = settings().blockedWebsites;
+
+        AllowedWebsiteInput retitled = AllowedWebsiteInput::fromRecord(site);
+        retitled.title = QStringLiteral("Renamed");
+        for (const AllowedWebsiteInput& input : {AllowedWebsiteInput::fromRecord(site), retitled}) {
+            ASSERT_TRUE(AllowedWebsiteEditing::save(settings(), input, 0).done()) << qPrintable(address);
+            EXPECT_EQ(settings().allowedWebsites[0].url, address);
+            EXPECT_EQ(settings().allowedWebsites[0].iconURL, icon) << qPrintable(address);
+        }
+        EXPECT_EQ(settings().allowedWebsites[0].title, QStringLiteral("Renamed"));
+        for (qsizetype i = 0; i < blocked.size(); ++i) {
+            ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput::fromRecord(blocked[i]), i).done()) << qPrintable(blocked[i].url);
+            EXPECT_EQ(settings().blockedWebsites[i].url, blocked[i].url);
+        }
+        ASSERT_TRUE(CategoryEditing::save(settings(), CategoryInput::fromRecord(category), 0).done());
+        EXPECT_EQ(settings().allowedWebsitesCategories[0].iconURL, icon);
+    }
+    // The editor shows as they are the escapes that, decoded, would read as another address.
+    EXPECT_EQ(AllowedWebsiteInput::fromRecord(settings().allowedWebsites[0]).iconPath, QStringLiteral("http://icons.test/a%2Fb c.png"));
+    EXPECT_EQ(BlockedWebsiteInput::fromRecord(settings().blockedWebsites[1]).url, QStringLiteral("*.casino.test/a%2Fb"));
+}
+
 TEST_F(EditingTest, ContentBlockingNeedsAKeyword)
 {
     const struct {
