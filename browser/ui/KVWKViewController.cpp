@@ -206,7 +206,7 @@ void KVWKViewController::Init()
         viewport.setSourceCode(PageZoom::committedScript(p));
         m_page->scripts().insert(viewport);
     }
-    m_state.localServerPath = p.serverSwitchOnOFF ? QStringLiteral("127.0.0.1:8080") : QString();
+    m_state.localServerPath = p.serverSwitchOnOFF ? std::optional<LocalServerAddress>(LocalServerAddress{}) : std::nullopt;
     applyUserAgent();
 
     buildToolbar();
@@ -564,8 +564,8 @@ void KVWKViewController::loadBuiltInErrorPage()
 bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool linkActivated, bool isMainFrame,
                                           bool opensNewWindow)
 {
-    Q_UNUSED(isMainFrame);
-    NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow};
+    NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow,
+                            isMainFrame ? NavigationFrame::Main : NavigationFrame::Sub};
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.

@@ -580,13 +580,31 @@ TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
     settings().allowedWebsites = {site(page)};
     KVWKViewController* window = KVWKViewController::initWithWebsite(site(page));
     // The server of this test stands in for the device's own upload server.
-    window->windowState().localServerPath = QStringLiteral("127.0.0.1:%1").arg(server().port());
+    window->windowState().localServerPath = LocalServerAddress{QStringLiteral("127.0.0.1"), server().port()};
     EXPECT_TRUE(LocalPageReader::isLocalServerPage(QUrl(page), window->windowState().localServerPath));
-    EXPECT_FALSE(LocalPageReader::isLocalServerPage(QUrl(page), QStringLiteral("127.0.0.1:8080")));
+    EXPECT_FALSE(LocalPageReader::isLocalServerPage(QUrl(page), LocalServerAddress{}));
     EXPECT_EQ(LocalPageReader::read(QUrl(page)).value_or(QString()), QStringLiteral("<html><head><title>Files</title></head><body>list</body></html>"));
     EXPECT_FALSE(LocalPageReader::read(QUrl(QStringLiteral("http://127.0.0.1:1/files.html")), std::chrono::seconds(2)).has_value());
     EXPECT_EQ(window->supportedInterfaceOrientations(), Qt::PortraitOrientation | Qt::InvertedPortraitOrientation
                                                             | Qt::LandscapeOrientation | Qt::InvertedLandscapeOrientation);
+}
+
+// The device id is handed to the page only when its main frame asks. The question is put as the
+// page's acceptNavigationRequest puts it: the engine itself keeps web pages away from the local
+// "kvcallback" scheme, so no real frame can ask here.
+TEST_F(BrowserWindowTest, OnlyThePagesMainFrameGetsTheDeviceId)
+{
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body><script>window.got = []; function gotId(id) { got.push(id); }</script></body></html>"));
+    KVWKViewController* window = open(url("allowed.test"));
+    auto* page = static_cast<KVWebPage*>(window->webView()->page());
+    const QUrl command(QStringLiteral("kvcallback:getuuid:gotId"));
+    EXPECT_FALSE(window->decideNavigation(page, command, false, false, false));
+    EXPECT_TRUE(log(QStringLiteral("URL_action")).contains(QStringLiteral("URL_Blocked<kvcallback:getuuid:gotId>"))) << "an ordinary, refused address";
+    EXPECT_EQ(evaluate(window, QStringLiteral("got.length")).toInt(), 0);
+
+    EXPECT_FALSE(window->decideNavigation(page, command, false, true, false));
+    ASSERT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("got.length")).toInt() == 1; }));
+    EXPECT_EQ(evaluate(window, QStringLiteral("got[0]")).toString(), device.identifierForVendor());
 }
 
 TEST_F(BrowserWindowTest, FiveQuickTapsOnThePageAskForThePassword)
