@@ -11,11 +11,26 @@
 #include <QWebEngineCookieStore>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlSchemeHandler>
 
 #include <algorithm>
 #include <utility>
 
 namespace korvel {
+
+namespace {
+
+// The program's command scheme is known to the engine, so pages may navigate to it and each such
+// navigation is put to the window's decision, which cancels it; should one ever get past, it is
+// refused here and nothing is served.
+class CommandSchemeHandler final : public QWebEngineUrlSchemeHandler {
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    void requestStarted(QWebEngineUrlRequestJob* job) override { job->fail(QWebEngineUrlRequestJob::RequestDenied); }
+};
+
+}  // namespace
 
 EngineProfiles& EngineProfiles::instance()
 {
@@ -62,6 +77,8 @@ QWebEngineProfile* EngineProfiles::makeVisitorProfile()
 
 void EngineProfiles::watch(QWebEngineProfile* profile)
 {
+    static auto* commands = new CommandSchemeHandler;
+    profile->installUrlSchemeHandler(QByteArrayLiteral("kvcallback"), commands);
     connect(profile, &QWebEngineProfile::downloadRequested, this, &EngineProfiles::downloadRequested);
     connect(profile->cookieStore(), &QWebEngineCookieStore::cookieAdded, this, [this, profile](const QNetworkCookie& cookie) {
         QString domain = cookie.domain();

@@ -22,9 +22,13 @@ namespace korvel {
 
 void KorvelWebEngine::registerSchemes()
 {
+    // Pages ask for the program's commands by navigating to this scheme, so web content must be
+    // able to reach it (no LocalScheme), and addresses such as "kvcallback:getuuid:gotId" must
+    // arrive as written (path syntax; host syntax would rewrite them to "kvcallback://getuuid/").
+    // Nothing is ever served from it: every navigation to it is decided and cancelled.
     QWebEngineUrlScheme callback(QByteArrayLiteral("kvcallback"));
-    callback.setSyntax(QWebEngineUrlScheme::Syntax::Host);
-    callback.setFlags(QWebEngineUrlScheme::LocalScheme);
+    callback.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    callback.setFlags({});
     QWebEngineUrlScheme::registerScheme(callback);
 }
 

@@ -589,22 +589,27 @@ TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
                                                             | Qt::LandscapeOrientation | Qt::InvertedLandscapeOrientation);
 }
 
-// The device id is handed to the page only when its main frame asks. The question is put as the
-// page's acceptNavigationRequest puts it: the engine itself keeps web pages away from the local
-// "kvcallback" scheme, so no real frame can ask here.
-TEST_F(BrowserWindowTest, OnlyThePagesMainFrameGetsTheDeviceId)
+// The program's commands reach it from a real page: the device id goes to the function the main
+// frame names, never to one a sub-frame names, and "home" leaves the window.
+TEST_F(BrowserWindowTest, PagesReachTheProgramsCommands)
 {
-    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body><script>window.got = []; function gotId(id) { got.push(id); }</script></body></html>"));
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral(
+        "<html><body><script>window.got = []; function gotId(id) { got.push(id); }</script>"
+        "<iframe src='/frame'></iframe></body></html>"));
+    server().setPage(QStringLiteral("/frame"), QByteArrayLiteral(
+        "<html><body><script>function gotId(id) {} location.href = 'kvcallback:getuuid:gotId';</script></body></html>"));
     KVWKViewController* window = open(url("allowed.test"));
-    auto* page = static_cast<KVWebPage*>(window->webView()->page());
-    const QUrl command(QStringLiteral("kvcallback:getuuid:gotId"));
-    EXPECT_FALSE(window->decideNavigation(page, command, false, false, false));
-    EXPECT_TRUE(log(QStringLiteral("URL_action")).contains(QStringLiteral("URL_Blocked<kvcallback:getuuid:gotId>"))) << "an ordinary, refused address";
+    ASSERT_TRUE(test::processEventsUntil([&] { return log(QStringLiteral("URL_action")).join(QString()).contains(QStringLiteral("getuuid")); }))
+        << "the sub-frame's request arrives, as an ordinary address";
     EXPECT_EQ(evaluate(window, QStringLiteral("got.length")).toInt(), 0);
 
-    EXPECT_FALSE(window->decideNavigation(page, command, false, true, false));
+    evaluate(window, QStringLiteral("location.href = 'kvcallback:getuuid:gotId'; true"));
     ASSERT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("got.length")).toInt() == 1; }));
     EXPECT_EQ(evaluate(window, QStringLiteral("got[0]")).toString(), device.identifierForVendor());
+
+    QSignalSpy home(window, &KVWKViewController::homeRequested);
+    evaluate(window, QStringLiteral("location.href = 'kvcallback://home'; true"));
+    EXPECT_TRUE(test::processEventsUntil([&] { return home.count() == 1; }));
 }
 
 TEST_F(BrowserWindowTest, FiveQuickTapsOnThePageAskForThePassword)
