@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QUrl>
+
+namespace korvel {
+
+// The engine commits pages of its "about:" scheme without asking the navigation policy: a link or
+// a script reaching about:blank, or about:config (which it turns into about:blank#blocked). No such
+// page is ever allowed, so the window takes the person back to the page that was showing.
+class AboutPageRule {
+public:
+    enum class Action {
+        Keep,       // not an about: page, nothing to go back to, or the window blanked itself
+        GoBack,     // the page before is the history entry behind the about: page
+        LoadAgain,  // the about: page replaced that entry: load the page again
+    };
+
+    // `committed`: the page the main frame now shows; `lastPage`: the page it showed before;
+    // `backEntry`: the history entry one step back (empty when none); `windowInUse`: false while
+    // the window leaves or the device sleeps, when the window blanks the page itself.
+    static Action restore(const QUrl& committed, const QUrl& lastPage, const QUrl& backEntry, bool windowInUse);
+};
+
+}  // namespace korvel
