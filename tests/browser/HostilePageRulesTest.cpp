@@ -151,6 +151,7 @@ TEST(AboutPageRule, AnUnaskedAboutPageGoesBackToThePageBefore)
         QUrl backEntry;
         bool inUse;
         A expected;
+        qint64 sinceRestore = -1;
     } cases[] = {
         {"a web page is no concern", "http://a.test/other", page, page, true, A::Keep},
         {"about:blank from a link", "about:blank", page, page, true, A::GoBack},
@@ -159,8 +160,10 @@ TEST(AboutPageRule, AnUnaskedAboutPageGoesBackToThePageBefore)
         {"no history to go back to", "about:blank", page, QUrl(), true, A::LoadAgain},
         {"the window blanks itself as it leaves", "about:blank", page, page, false, A::Keep},
         {"nothing was shown before", "about:blank", QUrl(), QUrl(), true, A::Keep},
+        {"again right after a restore: no loop", "about:blank", page, page, true, A::GoHome, 9},
+        {"again long after a restore", "about:blank", page, page, true, A::GoBack, 10},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(int(AboutPageRule::restore(QUrl(QString::fromLatin1(c.committed)), c.lastPage, c.backEntry, c.inUse)), int(c.expected))
+        EXPECT_EQ(int(AboutPageRule::restore(QUrl(QString::fromLatin1(c.committed)), c.lastPage, c.backEntry, c.inUse, c.sinceRestore)), int(c.expected))
             << c.name;
 }
