@@ -188,7 +188,9 @@ void KVWKViewController::Init()
             if (preferences().enablePrintLinks && mayPrint(PrintGuard::Source::Page))
                 printWebview();
         });
+        // The page's widget comes with its first renderer and is renewed with a new one.
         m_input = new PageInputFilter([] { return preferences().zoomEnable; }, this);
+        connect(m_page, &QWebEnginePage::loadProgress, this, [this] { m_input->watch(m_view->focusProxy()); });
         connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
             m_input->watch(m_view->focusProxy());
             if (ok)
@@ -692,7 +694,9 @@ void KVWKViewController::onRendererTerminated(QWebEnginePage::RenderProcessTermi
     case RendererRecovery::Action::GoHome:
         KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ ended again (status %d, exit code %d); going home"),
               address, int(status), exitCode);
-        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        // A window that has already left has no Home to go to: it only waits to be deleted.
+        if (isVisible())
+            QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
         break;
     }
 }

@@ -1,23 +1,21 @@
 #include "browser/ui/KVWKViewController.h"
-#include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "log/KVLogger.h"
 #include "log/LogQuery.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
-#include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "tests/support/EventLoop.h"
 #include "tests/support/TestHome.h"
 #include "tests/support/WebTestServer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QNativeGestureEvent>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTest>
-#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWheelEvent>
 
@@ -198,7 +196,7 @@ TEST_F(HostilePageTest, AnAboutPageTheEngineShowsUnaskedLeavesThePageThatWasShow
         EXPECT_TRUE(test::processEventsUntil([&] { return !shown.isEmpty(); }, 5000)) << c.name << ": nothing happened";
         EXPECT_TRUE(test::processEventsUntil([&] {
             return window->webView()->url() == QUrl(url("allowed.test")) && evaluate(window, QStringLiteral("document.title")).toString() == QLatin1String("Start");
-        }, 10000)) << c.name << ": " << qPrintable(shown.join(QLatin1Char(' '))) << qPrintable(log(QStringLiteral("URL_action")).join(QLatin1Char('|'))) << qPrintable(log(QStringLiteral("Webview")).join(QLatin1Char('|')));
+        }, 10000)) << c.name << ": " << qPrintable(shown.join(QLatin1Char(' ')));
         stack->pop(NavigationStack::Animation::None);
     }
 }
