@@ -630,6 +630,9 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
         view->setPage(page);
         page->setParent(view);
         m_popup = view;
+        // Zoom off holds in the pop-up as well.
+        auto* input = new PageInputFilter([] { return preferences().zoomEnable; }, view);
+        connect(page, &QWebEnginePage::loadProgress, input, [input, view] { input->watch(view->focusProxy()); });
         auto* frame = new PopupFrame(view, this);
         connect(frame, &PopupFrame::closeRequested, this, &KVWKViewController::closeActiveWebView);
         return true;

@@ -234,17 +234,20 @@ TEST_F(HostilePageTest, WithZoomOffNoInputZoomsThePage)
     const auto scale = [&](KVWKViewController* window) {
         return evaluate(window, QStringLiteral("window.visualViewport.scale")).toDouble();
     };
+    const QPointF at(200, 200);
+    const auto ctrlWheel = [&](QWidget* input) {
+        for (int i = 0; i < 3; ++i) {
+            QWheelEvent wheel(at, input->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(input, &wheel);
+        }
+    };
     for (const bool zoom : {false, true}) {
         settings().kvBrowPref.zoomEnable = zoom;
         settings().kvBrowPref.intZoom = 100;
         KVWKViewController* window = open(url("allowed.test"));
         QWidget* input = window->webView()->focusProxy();
         ASSERT_NE(input, nullptr);
-        const QPointF at(200, 200);
-        for (int i = 0; i < 3; ++i) {
-            QWheelEvent wheel(at, input->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(input, &wheel);
-        }
+        ctrlWheel(input);
         for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Equal, Qt::Key_Minus, Qt::Key_0})
             QTest::keyClick(input, key, Qt::ControlModifier);
         QNativeGestureEvent pinch(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, at, at, input->mapToGlobal(at), 0.5, QPointF(), 0);
@@ -269,6 +272,16 @@ TEST_F(HostilePageTest, WithZoomOffNoInputZoomsThePage)
             EXPECT_GT(scale(window), 1.0) << "with zoom on a pinch zooms";
         else
             EXPECT_EQ(scale(window), 1.0) << "a pinch on the screen zoomed";
+
+        // A pop-up follows the same preference.
+        settings().kvBrowPref.allowPopup = true;
+        evaluate(window, QStringLiteral("window.open('%1'); 0").arg(url("allowed.test", "/second")));
+        ASSERT_TRUE(test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, 20000));
+        ASSERT_NE(window->popupView()->focusProxy(), nullptr);
+        ctrlWheel(window->popupView()->focusProxy());
+        wait(500);
+        EXPECT_EQ(window->popupView()->zoomFactor() != 1.0, zoom);
+        window->popupView()->setZoomFactor(1.0);
         stack->pop(NavigationStack::Animation::None);
     }
 }
