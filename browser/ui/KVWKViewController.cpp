@@ -1,5 +1,6 @@
 #include "browser/ui/KVWKViewController.h"
 
+#include "browser/AboutPageRule.h"
 #include "browser/AdminAccess.h"
 #include "browser/ErrorRecovery.h"
 #include "browser/LaunchRequest.h"
@@ -15,6 +16,7 @@
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/PageInputFilter.h"
 #include "browser/ui/PopupFrame.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "log/KVLog.h"
@@ -33,6 +35,8 @@
 #include "policy/Utils.h"
 #include "settings/KVSettings.h"
 
+#include <algorithm>
+
 #include <QAuthenticator>
 #include <QMetaMethod>
 #include <QDateTime>
@@ -42,6 +46,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressBar>
+#include <QStorageInfo>
 #include <QPushButton>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -119,7 +124,12 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     center.addObserver(this, kApplicationDidEnterBackgroundNotification, [this](const Notification&) { handleEnteredBackground(); });
 }
 
-KVWKViewController::~KVWKViewController() = default;
+KVWKViewController::~KVWKViewController()
+{
+    // The page goes with the view, after this window's part of the object: nothing of it may call back.
+    if (m_page)
+        m_page->disconnect(this);
+}
 
 KVWKViewController* KVWKViewController::initWithWebsite(const std::optional<allowedWebsite>& website, QWidget* parent)
 {
@@ -181,9 +191,19 @@ void KVWKViewController::Init()
         connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) { setLoading(progress < 100); });
         connect(m_page, &QWebEnginePage::loadFinished, this, [this] { setLoading(false); });
         connect(m_page, &QWebEnginePage::printRequested, this, [this] {
-            if (preferences().enablePrintLinks)
+            if (preferences().enablePrintLinks && mayPrint(PrintGuard::Source::Page))
                 printWebview();
         });
+        // The page's widget comes with its first renderer and is renewed with a new one.
+        m_input = new PageInputFilter([] { return preferences().zoomEnable; }, this);
+        connect(m_page, &QWebEnginePage::loadProgress, this, [this] { m_input->watch(m_view->focusProxy()); });
+        connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+            m_input->watch(m_view->focusProxy());
+            if (ok)
+                m_rendererRecovery.loaded(Clock::instance().now());
+        });
+        connect(m_page, &QWebEnginePage::renderProcessTerminated, this, &KVWKViewController::onRendererTerminated);
+        connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::restoreAfterAboutPage);
         connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
             NavigationEffects effects;
             if (preferences().allowContentBlocking
@@ -418,7 +438,23 @@ void KVWKViewController::refreshButtonPressed()
 
 void KVWKViewController::printButtonPressed()
 {
-    printWebview();
+    if (mayPrint(PrintGuard::Source::Person))
+        printWebview();
+}
+
+bool KVWKViewController::mayPrint(PrintGuard::Source source)
+{
+    PrintGuard::Request request;
+    request.source = source;
+    request.now = Clock::instance().now();
+    request.lastUserInput = m_input ? m_input->lastUserInput() : QDateTime();
+    // Without a printer the page becomes a file in Documents (see printWebview).
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        request.freeBytes = QStorageInfo(Paths::documentsDirectory()).bytesAvailable();
+    const PrintGuard::Decision decision = m_printGuard.request(request);
+    if (decision.log)
+        KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request refused: %@"), PrintGuard::describe(decision.verdict));
+    return decision.verdict == PrintGuard::Verdict::Print;
 }
 
 void KVWKViewController::goToDownloadHistoryView()
@@ -569,9 +605,9 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
-    const auto dropCandidate = [page, opensNewWindow] {
+    const auto dropCandidate = [this, page, opensNewWindow] {
         if (opensNewWindow)
-            page->deleteLater();
+            releaseCandidate(page);
         return false;
     };
     if (decision.verdict == Verdict::Cancel)
@@ -582,7 +618,12 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
     // The page's new window, allowed by the policy: where it opens is the pop-up preferences' say.
     const KVBrowserPrefSettings& p = preferences();
     if (p.allowPopup && p.allowPopupInSameWindow) {
-        QMetaObject::invokeMethod(this, [this, url] { m_view->load(url); }, Qt::QueuedConnection);
+        // The decision's own effects normally load it already; a second load would fetch it twice.
+        const bool loads = std::any_of(decision.effects.begin(), decision.effects.end(), [](const NavigationEffect& e) {
+            return e.kind == Kind::LoadRequest || e.kind == Kind::LoadHTML || e.kind == Kind::LoadFile;
+        });
+        if (!loads)
+            QMetaObject::invokeMethod(this, [this, url] { m_view->load(url); }, Qt::QueuedConnection);
         return dropCandidate();
     }
     if (p.allowPopup) {
@@ -591,6 +632,9 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
         view->setPage(page);
         page->setParent(view);
         m_popup = view;
+        // Zoom off holds in the pop-up as well.
+        auto* input = new PageInputFilter([] { return preferences().zoomEnable; }, view);
+        connect(page, &QWebEnginePage::loadProgress, input, [input, view] { input->watch(view->focusProxy()); });
         auto* frame = new PopupFrame(view, this);
         connect(frame, &PopupFrame::closeRequested, this, &KVWKViewController::closeActiveWebView);
         return true;
@@ -607,15 +651,101 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
 QWebEnginePage* KVWKViewController::createPopupPage()
 {
     // A page to receive the new window's first navigation, which decides where (and whether) it opens.
-    // It keeps the lockdown settings of the window's own page.
+    // It keeps the lockdown settings of the window's own page. Only the newest such page may wait
+    // for its first navigation: a page opening windows it never navigates (window.open('')) would
+    // otherwise leave a page behind for each.
+    if (m_pendingCandidate && m_pendingCandidate->isPopupCandidate())
+        releaseCandidate(m_pendingCandidate);
     auto* page = new KVWebPage(this, true, this);
+    m_pendingCandidate = page;
     KorvelWebEngine::applySettings(page->settings(), preferences());
     // The page's own window.close(): only the pop-up showing this page goes, never a newer one.
     connect(page, &QWebEnginePage::windowCloseRequested, this, [this, page] {
         if (m_popup && m_popup->page() == page)
             closeActiveWebView();
     });
+    // A pop-up whose renderer died shows nothing any more: it goes.
+    connect(page, &QWebEnginePage::renderProcessTerminated, this, [this, page] {
+        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of a pop-up ended"));
+        if (m_popup && m_popup->page() == page)
+            QMetaObject::invokeMethod(this, &KVWKViewController::closeActiveWebView, Qt::QueuedConnection);
+    });
     return page;
+}
+
+void KVWKViewController::releaseCandidate(KVWebPage* page)
+{
+    // Asked from inside the engine's own call on that page (its navigation request): the page
+    // goes once that call has returned and the engine has let go of it.
+    QMetaObject::invokeMethod(this, [candidate = QPointer<KVWebPage>(page)] {
+        if (candidate)
+            candidate->deleteLater();
+    }, Qt::QueuedConnection);
+}
+
+void KVWKViewController::onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode)
+{
+    const QString address = m_view ? m_view->url().toString(QUrl::FullyEncoded) : QString();
+    // The engine reports from inside its own bookkeeping of the dead process: act after it.
+    switch (m_rendererRecovery.terminated(Clock::instance().now())) {
+    case RendererRecovery::Action::Reload:
+        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ ended (status %d, exit code %d); reloading"), address,
+              int(status), exitCode);
+        QMetaObject::invokeMethod(this, [this] {
+            if (m_view)
+                m_view->reload();
+        }, Qt::QueuedConnection);
+        break;
+    case RendererRecovery::Action::GoHome:
+        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ ended again (status %d, exit code %d); going home"),
+              address, int(status), exitCode);
+        // A window that has already left has no Home to go to: it only waits to be deleted.
+        if (isVisible())
+            QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        break;
+    }
+}
+
+void KVWKViewController::restoreAfterAboutPage(const QWebEngineLoadingInfo& info)
+{
+    if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus || !m_view)
+        return;
+    const QUrl committed = info.url();
+    QWebEngineHistory* history = m_view->history();
+    const QUrl back = history->canGoBack() ? history->backItem().url() : QUrl();
+    // The window blanks the page itself when it leaves or the kiosk goes to the background.
+    if (committed.scheme() != QLatin1String("about"))
+        m_blankedByWindow = false;
+    const bool inUse = isVisible() && !m_left && !m_blankedByWindow;
+    const QDateTime now = Clock::instance().now();
+    const qint64 sinceRestore = m_aboutRestoredAt.isValid() ? m_aboutRestoredAt.secsTo(now) : -1;
+    const AboutPageRule::Action action = AboutPageRule::restore(committed, m_shownURL, back, inUse, sinceRestore);
+    if (action == AboutPageRule::Action::GoBack || action == AboutPageRule::Action::LoadAgain)
+        m_aboutRestoredAt = now;
+    switch (action) {
+    case AboutPageRule::Action::Keep:
+        if (committed.scheme() != QLatin1String("about"))
+            m_shownURL = committed;
+        break;
+    case AboutPageRule::Action::GoBack:
+        // To that entry itself: the engine's Back skips an entry whose page navigated on its own.
+        QMetaObject::invokeMethod(this, [this] {
+            if (m_view && m_view->history()->canGoBack())
+                m_view->history()->goToItem(m_view->history()->backItem());
+        }, Qt::QueuedConnection);
+        break;
+    case AboutPageRule::Action::LoadAgain:
+        QMetaObject::invokeMethod(this, [this, url = m_shownURL] {
+            if (m_view)
+                m_view->load(url);
+        }, Qt::QueuedConnection);
+        break;
+    case AboutPageRule::Action::GoHome:
+        KVLog(QStringLiteral("Webview"), QStringLiteral("%@ left for %@ again; going home"), m_shownURL.toString(QUrl::FullyEncoded),
+              committed.toString(QUrl::FullyEncoded));
+        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        break;
+    }
 }
 
 void KVWKViewController::closeActiveWebView()
@@ -707,6 +837,13 @@ void KVWKViewController::homeButtonPressed()
         m_homeWaiting = true;
         return;
     }
+    // A page dialog waits inside the engine's call into this window: the dialog goes first, and
+    // the window leaves once that call has returned (see runPageDialog).
+    if (m_pageDialog) {
+        m_homeAfterDialog = true;
+        m_pageDialog->dismiss();
+        return;
+    }
     if (!m_homeLock.tryRun())
         return;
     if (m_toolbar) {
@@ -737,7 +874,7 @@ void KVWKViewController::singleTabwillDisappear()
         KVLog(QStringLiteral("Webview"), QStringLiteral("Cache cleaned"));
     }
     if (m_view)
-        m_view->load(QUrl(QStringLiteral("about:blank")));
+        blankPage();
 }
 
 void KVWKViewController::singleTabDidDisappear()
@@ -771,13 +908,19 @@ void KVWKViewController::viewWillAppear(bool animated)
         QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
 }
 
+void KVWKViewController::blankPage()
+{
+    m_blankedByWindow = true;
+    m_view->load(QUrl(QStringLiteral("about:blank")));
+}
+
 void KVWKViewController::handleEnteredBackground()
 {
     // Leaving the foreground stops sound and blanks the page; it is not restored on return.
     if (!m_view)
         return;
     pauseMedia();
-    m_view->load(QUrl(QStringLiteral("about:blank")));
+    blankPage();
 }
 
 Qt::ScreenOrientations KVWKViewController::supportedInterfaceOrientations() const
@@ -866,6 +1009,8 @@ void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
     KVLog(QStringLiteral("debug"), QStringLiteral("%d"), info.errorCode());
     LoadFailure failure;
     failure.error = LoadError::fromEngine(int(info.errorDomain()), info.errorCode(), info.errorString());
+    failure.failedURL = info.url();
+    failure.builtInErrorPage = QUrl::fromLocalFile(m_services.errorPageFile);
     failure.selectedWebsite = m_state.selectedWebsite;
     failure.errorPage = m_errorPage;
     if (m_errorPage) {
@@ -926,6 +1071,9 @@ void KVWKViewController::onAuthenticationRequired(const QUrl& url, QAuthenticato
 
 bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result)
 {
+    // A window on its way Home, or already left, answers no page.
+    if (m_homeAfterDialog || !isVisible())
+        return false;
     auto* alert = new Alert(message, m_view ? m_view->url().host() : QString());
     switch (kind) {
     case PageDialog::Alert:
@@ -941,7 +1089,16 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
         alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
         break;
     }
+    m_pageDialog = alert;
     const Answer answer = ask(alert, this);
+    m_pageDialog.clear();
+    if (m_homeAfterDialog) {
+        QMetaObject::invokeMethod(this, [this] {
+            m_homeAfterDialog = false;
+            homeButtonPressed();
+        }, Qt::QueuedConnection);
+        return false;
+    }
     const bool ok = answer.button == QLatin1String("OK");
     if (kind == PageDialog::Prompt && ok && result)
         *result = answer.fields.value(0);

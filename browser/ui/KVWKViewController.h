@@ -1,7 +1,9 @@
 #pragma once
 
 #include "browser/AdminTapGesture.h"
+#include "browser/PrintGuard.h"
 #include "browser/RefreshLock.h"
+#include "browser/RendererRecovery.h"
 #include "browser/ToolbarItem.h"
 #include "browser/ui/EffectPerformer.h"
 #include "platform/ui/Screen.h"
@@ -23,10 +25,12 @@ class QProgressBar;
 
 namespace korvel {
 
+class Alert;
 class BrowserToolbar;
 class KVWebPage;
 class KVWebView;
 class NavigationStack;
+class PageInputFilter;
 
 // The browser window: one web view showing one allowed website and what is reached from it. Every
 // navigation is put to the navigation policy and the effects it returns are carried out here.
@@ -116,10 +120,17 @@ private:
     // The settings open over the window: it pauses, and its Home actions wait until it is back.
     void callSingleTabDisappear();
     void handleEnteredBackground();
+    // Loads the blank page of a window that leaves or goes to the background; that one stays.
+    void blankPage();
     void buildToolbar();
     void pauseMedia();
     void setLoading(bool loading);
     void printWebview();
+    // Whether a print from `source` may run now (logs the first refusal of a run).
+    bool mayPrint(PrintGuard::Source source);
+    void onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
+    void restoreAfterAboutPage(const QWebEngineLoadingInfo& info);
+    void releaseCandidate(KVWebPage* page);
     void printOnPrinter(QWebEngineView* printed, const QString& job);
     void onActionChosen(int tag);
     WindowMode mode() const;
@@ -150,6 +161,7 @@ private:
     bool m_isFirstTimeLoad = true;
     bool m_left = false;
     bool m_homeWaiting = false;
+    bool m_blankedByWindow = false;
     RefreshLock m_errorRefreshLock;
     RefreshLock m_homeLock;
     BrowserToolbar* m_toolbar = nullptr;
@@ -159,6 +171,17 @@ private:
     QStringList m_arrForShowingTabName;
     TapSeries m_taps;
     QDateTime m_timeStart;
+    PrintGuard m_printGuard;
+    RendererRecovery m_rendererRecovery;
+    PageInputFilter* m_input = nullptr;
+    // The page dialog on screen; Home waits for it to go (see homeButtonPressed).
+    QPointer<Alert> m_pageDialog;
+    bool m_homeAfterDialog = false;
+    // The page made for a new window that has not navigated yet.
+    QPointer<KVWebPage> m_pendingCandidate;
+    // The last page other than an about: page the main frame showed.
+    QUrl m_shownURL;
+    QDateTime m_aboutRestoredAt;
 };
 
 }  // namespace korvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/DialogGuard.h"
+
 #include <QWebEnginePage>
 
 namespace korvel {
@@ -28,8 +30,13 @@ protected:
                           QString* result) override;
 
 private:
+    // Whether the page may put up one more dialog (logs the start of its suppression).
+    bool mayShowDialog();
+    void dialogFinished();
+
     KVWKViewController* m_window;
     bool m_opensNewWindow;
+    DialogGuard m_dialogs;
 };
 
 }  // namespace korvel
