@@ -15,6 +15,8 @@
 #include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
+#include "browser/ui/PageDialogs.h"
+#include "browser/ui/PagePrinter.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/PageInputFilter.h"
 #include "browser/ui/PopupFrame.h"
@@ -41,16 +43,10 @@
 #include <QMetaMethod>
 #include <QDateTime>
 #include <QGuiApplication>
-#include <QPageLayout>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QProgressBar>
-#include <QStorageInfo>
 #include <QPushButton>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QVBoxLayout>
@@ -80,28 +76,6 @@ const KVBrowserPrefSettings& preferences()
     return settings().kvBrowPref;
 }
 
-struct Answer {
-    QString button;  // empty when the alert went without a button
-    QStringList fields;
-};
-
-// Shows `alert` and waits for it to go; the page that asked waits with it.
-Answer ask(Alert* alert, QWidget* over)
-{
-    Answer answer;
-    QEventLoop loop;
-    QObject::connect(alert, &Alert::finished, &loop, [&, alert](int index) {
-        answer.button = index >= 0 ? alert->buttonText(index) : QString();
-        for (int f = 0; f < alert->textFieldCount(); ++f)
-            answer.fields.append(alert->textFieldText(f));
-        loop.quit();
-    });
-    if (!alert->showOver(over))
-        return answer;
-    loop.exec();
-    return answer;
-}
-
 }  // namespace
 
 KVWKViewController::KVWKViewController(QWidget* parent)
@@ -109,6 +83,8 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     , m_services(NavigationServices::standard())
     , m_performer(this, this)
 {
+    m_printer = new PagePrinter(this, [this] { return m_input ? m_input->lastUserInput() : QDateTime(); });
+    connect(m_printer, &PagePrinter::printedToFile, this, &KVWKViewController::printedToFile);
     m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
     m_timeStart = Clock::instance().now();
     lastWindow = this;
@@ -191,7 +167,7 @@ void KVWKViewController::Init()
         connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) { setLoading(progress < 100); });
         connect(m_page, &QWebEnginePage::loadFinished, this, [this] { setLoading(false); });
         connect(m_page, &QWebEnginePage::printRequested, this, [this] {
-            if (preferences().enablePrintLinks && mayPrint(PrintGuard::Source::Page))
+            if (preferences().enablePrintLinks && m_printer->mayPrint(PrintGuard::Source::Page))
                 printWebview();
         });
         // The page's widget comes with its first renderer and is renewed with a new one.
@@ -438,23 +414,14 @@ void KVWKViewController::refreshButtonPressed()
 
 void KVWKViewController::printButtonPressed()
 {
-    if (mayPrint(PrintGuard::Source::Person))
+    if (m_printer->mayPrint(PrintGuard::Source::Person))
         printWebview();
 }
 
-bool KVWKViewController::mayPrint(PrintGuard::Source source)
+void KVWKViewController::printWebview()
 {
-    PrintGuard::Request request;
-    request.source = source;
-    request.now = Clock::instance().now();
-    request.lastUserInput = m_input ? m_input->lastUserInput() : QDateTime();
-    // Without a printer the page becomes a file in Documents (see printWebview).
-    if (QPrinterInfo::availablePrinters().isEmpty())
-        request.freeBytes = QStorageInfo(Paths::documentsDirectory()).bytesAvailable();
-    const PrintGuard::Decision decision = m_printGuard.request(request);
-    if (decision.log)
-        KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request refused: %@"), PrintGuard::describe(decision.verdict));
-    return decision.verdict == PrintGuard::Verdict::Print;
+    // A shown pop-up is what the person is looking at.
+    m_printer->print(m_popup ? m_popup.data() : static_cast<QWebEngineView*>(m_view), m_view->url().toString(QUrl::FullyEncoded));
 }
 
 void KVWKViewController::goToDownloadHistoryView()
@@ -463,36 +430,6 @@ void KVWKViewController::goToDownloadHistoryView()
         Q_EMIT downloadHistoryRequested();
     else
         makeToast(this, EffectPerformer::notAvailableText());
-}
-
-void KVWKViewController::printWebview()
-{
-    QWebEngineView* printed = m_popup ? m_popup.data() : static_cast<QWebEngineView*>(m_view);
-    const QString job = m_view->url().toString(QUrl::FullyEncoded);
-    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request for Webpage: %@"), job);
-    if (!QPrinterInfo::availablePrinters().isEmpty()) {
-        printOnPrinter(printed, job);
-        return;
-    }
-    // Without a print service on the device the page is kept as a PDF file in the documents
-    // directory, where the administrator can collect it.
-    const QString path = Paths::documentsDirectory() + QStringLiteral("/Print ")
-                         + Clock::instance().now().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")) + QStringLiteral(".pdf");
-    connect(printed->page(), &QWebEnginePage::pdfPrintingFinished, this,
-            [this, path](const QString& file, bool success) {
-                if (file != path)
-                    return;
-                if (success) {
-                    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));
-                    Q_EMIT printedToFile(path);
-                    return;
-                }
-                showAlert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"), 0);
-                KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"),
-                      QStringLiteral("QtWebEngine"), 0u);
-            },
-            Qt::SingleShotConnection);
-    printed->page()->printToPdf(path, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
 }
 
 void KVWKViewController::setLoading(bool loading)
@@ -516,37 +453,6 @@ QWidget* KVWKViewController::spinner() const
 bool KVWKViewController::isLoading() const
 {
     return m_spinner && m_view && m_view->testAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void KVWKViewController::printOnPrinter(QWebEngineView* printed, const QString& job)
-{
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    printer->setDocName(job);
-    printer->setDuplex(QPrinter::DuplexLongSide);
-    QPrintDialog dialog(printer, this);
-    // The dialog chooses a printer and pages; it never writes a file anywhere on the device.
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    if (dialog.exec() != QDialog::Accepted) {
-        delete printer;
-        showAlert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"), 0);
-        KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"),
-              QStringLiteral("QtPrintSupport"), 0u);
-        return;
-    }
-    connect(printed, &QWebEngineView::printFinished, this,
-            [this, printer](bool success) {
-                delete printer;
-                if (success) {
-                    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));
-                    return;
-                }
-                showAlert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"), 0);
-                KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"),
-                      QStringLiteral("QtPrintSupport"), 1u);
-            },
-            Qt::SingleShotConnection);
-    printed->print(printer);
 }
 
 void KVWKViewController::pauseMedia()
@@ -1055,18 +961,7 @@ void KVWKViewController::onCertificateError(const QWebEngineCertificateError& er
 void KVWKViewController::onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator)
 {
     Q_UNUSED(url);
-    auto* alert = new Alert(QStringLiteral("Authentication Required"));
-    alert->addTextField(QStringLiteral("Login"), Alert::TextEntry::Plain);
-    alert->addTextField(QStringLiteral("Password"), Alert::TextEntry::Secure);
-    alert->addButton(QStringLiteral("Login"), Alert::Role::Default);
-    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
-    const Answer answer = ask(alert, this);
-    if (answer.button == QLatin1String("Login")) {
-        authenticator->setUser(answer.fields.value(0));
-        authenticator->setPassword(answer.fields.value(1));
-    } else {
-        *authenticator = QAuthenticator();
-    }
+    PageDialogs::authenticate(this, authenticator);
 }
 
 bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result)
@@ -1074,23 +969,9 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
     // A window on its way Home, or already left, answers no page.
     if (m_homeAfterDialog || !isVisible())
         return false;
-    auto* alert = new Alert(message, m_view ? m_view->url().host() : QString());
-    switch (kind) {
-    case PageDialog::Alert:
-        alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
-        break;
-    case PageDialog::Confirm:
-        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
-        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
-        break;
-    case PageDialog::Prompt:
-        alert->addTextField(QString(), Alert::TextEntry::Plain, defaultValue);
-        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
-        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
-        break;
-    }
+    Alert* alert = PageDialogs::make(kind, message, m_view ? m_view->url().host() : QString(), defaultValue);
     m_pageDialog = alert;
-    const Answer answer = ask(alert, this);
+    const PageDialogs::Answer answer = PageDialogs::ask(alert, this);
     m_pageDialog.clear();
     if (m_homeAfterDialog) {
         QMetaObject::invokeMethod(this, [this] {

@@ -6,6 +6,7 @@
 #include "browser/RendererRecovery.h"
 #include "browser/ToolbarItem.h"
 #include "browser/ui/EffectPerformer.h"
+#include "browser/ui/PageDialogs.h"
 #include "platform/ui/Screen.h"
 #include "policy/NavigationPolicy.h"
 #include "settings/allowedWebsite.h"
@@ -29,6 +30,7 @@ class Alert;
 class BrowserToolbar;
 class KVWebPage;
 class KVWebView;
+class PagePrinter;
 class NavigationStack;
 class PageInputFilter;
 
@@ -37,7 +39,7 @@ class PageInputFilter;
 class KVWKViewController : public Screen, private EffectTarget {
     Q_OBJECT
 public:
-    enum class PageDialog { Alert, Confirm, Prompt };
+    using PageDialog = PageDialogs::Kind;
 
     static KVWKViewController* initWithWebsite(const std::optional<allowedWebsite>& website, QWidget* parent = nullptr);
     static KVWKViewController* initWithWebsite(const allowedWebsite& website, const QString& externalURL,
@@ -127,11 +129,9 @@ private:
     void setLoading(bool loading);
     void printWebview();
     // Whether a print from `source` may run now (logs the first refusal of a run).
-    bool mayPrint(PrintGuard::Source source);
     void onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
     void restoreAfterAboutPage(const QWebEngineLoadingInfo& info);
     void releaseCandidate(KVWebPage* page);
-    void printOnPrinter(QWebEngineView* printed, const QString& job);
     void onActionChosen(int tag);
     WindowMode mode() const;
 
@@ -171,7 +171,7 @@ private:
     QStringList m_arrForShowingTabName;
     TapSeries m_taps;
     QDateTime m_timeStart;
-    PrintGuard m_printGuard;
+    PagePrinter* m_printer = nullptr;
     RendererRecovery m_rendererRecovery;
     PageInputFilter* m_input = nullptr;
     // The page dialog on screen; Home waits for it to go (see homeButtonPressed).
