@@ -140,6 +140,7 @@ private:
     QList<ToolbarItem> m_items;
     QStringList m_arrForShowingTabName;
     TapSeries m_taps;
+    quint64 m_lastPressTimestamp = 0;
     QDateTime m_timeStart;
 };
 
