@@ -9,6 +9,7 @@
 #include "app/ui/KVStatusBar.h"
 #include "browser/AdminAccess.h"
 #include "browser/ui/BrowserData.h"
+#include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -23,6 +24,8 @@ namespace korvel {
 KorvelShell::KorvelShell()
     : m_delegate(std::make_unique<KVAppDelegate>())
 {
+    // The gesture's time restriction counts from here on every screen, whichever comes and goes.
+    AdminAccess::setTimeStart(Clock::instance().now());
     m_delegate->didFinishLaunching();
     m_window = std::make_unique<KVMainWindow>();
     m_window->setStatusBar(new KVStatusBar(m_delegate->reachability.get()));
@@ -84,6 +87,7 @@ void KorvelShell::watchSystem()
 KorvelShell::~KorvelShell()
 {
     AdminAccess::setGrantedHandler(nullptr);
+    AdminAccess::setTimeStart({});
     AdminState::setHooks({});
     KVPasswordAlert::setSettingsOpener(nullptr);
 }

@@ -102,7 +102,6 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     , m_services(NavigationServices::standard())
 {
     m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
-    m_timeStart = Clock::instance().now();
     lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -283,7 +282,7 @@ bool KVWKViewController::eventFilter(QObject* watched, QEvent* event)
 
 void KVWKViewController::handleSingleTap()
 {
-    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), m_timeStart, preferences());
+    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), AdminAccess::timeStart(), preferences());
     if (outcome != TapOutcome::Granted)
         return;
     KVLog(QStringLiteral("App General"), QStringLiteral("Password Alert shown"));

@@ -141,7 +141,6 @@ private:
     QStringList m_arrForShowingTabName;
     TapSeries m_taps;
     quint64 m_lastPressTimestamp = 0;
-    QDateTime m_timeStart;
 };
 
 }  // namespace korvel
