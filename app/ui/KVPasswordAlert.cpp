@@ -1,7 +1,7 @@
 #include "app/ui/KVPasswordAlert.h"
 
-#include "browser/AdminTapGesture.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
@@ -46,6 +46,34 @@ void KVPasswordAlert::moveToSettingsScreen()
         opener()(registered.data());
 }
 
+void KVPasswordAlert::requestAccess(QWidget* over)
+{
+    switch (TalvexUtils::readPassword().state) {
+    case PasswordState::Set:
+        showPasswordAlert(over);
+        break;
+    case PasswordState::None:
+        moveToSettingsScreen();
+        break;
+    case PasswordState::Damaged:
+        showDamagedStoreAlert(over);
+        break;
+    }
+}
+
+void KVPasswordAlert::showDamagedStoreAlert(QWidget* over)
+{
+    // The way out needs the home directory, which the person at the device does not have.
+    const QString command = Paths::home().isEmpty()
+                                ? QStringLiteral("korvelctl password set")
+                                : QStringLiteral("korvelctl --home %1 password set").arg(Paths::home());
+    auto* alert = new Alert(QStringLiteral("Korvel"),
+                            //% "The password store is damaged, so the settings stay locked. To set a new password, run this on the device as the user Korvel runs as (it needs Korvel's home directory):"
+                            qtTrId("TEXT_PASSWORD_STORE_DAMAGED") + QLatin1Char('\n') + command);
+    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
+    alert->showOver(over);
+}
+
 void KVPasswordAlert::showPasswordAlert(QWidget* over)
 {
     // The prompt lives as long as its alert.
@@ -59,10 +87,19 @@ KVPasswordAlert::KVPasswordAlert(QWidget* over)
     alert->addTextField(QString(), Alert::TextEntry::Secure);
     alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
     alert->addButton(QStringLiteral("OK"), Alert::Role::Default, [over = QPointer<QWidget>(over)](Alert& answered) {
-        if (AdminTapGesture::passwordMatches(answered.textFieldText(0), TalvexUtils::getPassword()))
+        switch (TalvexUtils::checkPassword(answered.textFieldText(0))) {
+        case PasswordCheck::Matches:
+        case PasswordCheck::NoPassword:
             moveToSettingsScreen();
-        else if (over)
-            makeToast(over, QStringLiteral("Wrong Password!"));
+            break;
+        case PasswordCheck::Wrong:
+            if (over)
+                makeToast(over, QStringLiteral("Wrong Password!"));
+            break;
+        case PasswordCheck::Damaged:
+            showDamagedStoreAlert(over);
+            break;
+        }
     });
     connect(alert, &Alert::finished, this, [this] {
         NotificationCenter::defaultCenter().removeObserver(this);

@@ -14,7 +14,6 @@
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -34,13 +33,7 @@ KorvelShell::KorvelShell()
     KVPasswordAlert::setSettingsOpener([](NavigationStack* on) {
         on->push(new KVMainMenuViewController, NavigationStack::Animation::None);
     });
-    AdminAccess::setGrantedHandler([](QWidget* screen) {
-        // Without a password the settings open at once.
-        if (TalvexUtils::getPassword().isEmpty())
-            KVPasswordAlert::moveToSettingsScreen();
-        else
-            KVPasswordAlert::showPasswordAlert(screen);
-    });
+    AdminAccess::setGrantedHandler(&KVPasswordAlert::requestAccess);
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
     AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; }, nullptr, nullptr});

@@ -179,6 +179,10 @@
         <source>Use this password anyway?</source>
         <translation>Use this password anyway?</translation>
     </message>
+    <message id="TEXT_PASSWORD_STORE_DAMAGED">
+        <source>The password store is damaged, so the settings stay locked. To set a new password, run this on the device as the user Korvel runs as (it needs Korvel's home directory):</source>
+        <translation>The password store is damaged, so the settings stay locked. To set a new password, run this on the device as the user Korvel runs as (it needs Korvel's home directory):</translation>
+    </message>
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>Print</translation>

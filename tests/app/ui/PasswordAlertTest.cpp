@@ -1,5 +1,6 @@
 #include "app/ui/KVPasswordAlert.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
@@ -7,6 +8,7 @@
 #include "settings/TalvexUtils.h"
 #include "tests/support/WindowTest.h"
 
+#include <QFile>
 #include <QLineEdit>
 
 using namespace korvel;
@@ -83,4 +85,37 @@ TEST_F(PasswordAlertTest, AnUntouchedPromptClosesAfterTenSeconds)
     flushDeletes();
     EXPECT_EQ(Alert::visibleAlert(), nullptr);
     EXPECT_EQ(openedOn, nullptr);
+}
+
+TEST_F(PasswordAlertTest, ADamagedPasswordStoreSaysSoAndOpensNothing)
+{
+    const auto damage = [] {
+        QFile keychain(Paths::keychainFile());
+        ASSERT_TRUE(keychain.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        keychain.write("garbage");
+    };
+    const struct {
+        const char* name;
+        bool beforeTheGesture;
+    } cases[] = {{"damaged before the gesture", true}, {"damaged while the prompt is up", false}};
+    for (const auto& c : cases) {
+        QFile::remove(Paths::keychainFile());
+        TalvexUtils::setPassword(KVHashString::stringToBase64(QStringLiteral("9246")));
+        if (c.beforeTheGesture)
+            damage();
+        KVPasswordAlert::requestAccess(window.get());
+        if (!c.beforeTheGesture) {
+            damage();
+            answer(QStringLiteral("9246"), QStringLiteral("OK"));
+        }
+        Alert* alert = Alert::visibleAlert();
+        ASSERT_NE(alert, nullptr) << c.name;
+        EXPECT_TRUE(alert->message().contains(QStringLiteral("damaged"))) << c.name << ": " << qPrintable(alert->message());
+        EXPECT_TRUE(alert->message().contains(QStringLiteral("password set"))) << c.name << ": " << qPrintable(alert->message());
+        EXPECT_EQ(alert->textFieldCount(), 0) << c.name;
+        alert->dismissWithButton(0);
+        flushDeletes();
+        EXPECT_EQ(openedOn, nullptr) << c.name;
+        EXPECT_EQ(Alert::visibleAlert(), nullptr) << c.name;
+    }
 }
