@@ -1,10 +1,12 @@
 #include "app/ui/KVPasswordAlert.h"
 
+#include "admin/AdminPassword.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
+#include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
 
 #include <QLineEdit>
@@ -22,6 +24,14 @@ std::function<void(NavigationStack*)>& opener()
 }
 
 constexpr std::chrono::seconds idleTimeout(10);
+
+// "Too many wrong passwords. Try again in 2:30."
+QString pausedText(std::chrono::seconds wait)
+{
+    const qint64 s = wait.count();
+    //% "Too many wrong passwords. Try again in %1."
+    return qtTrId("TEXT_PASSWORD_PAUSED").arg(QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0')));
+}
 
 }  // namespace
 
@@ -82,21 +92,34 @@ void KVPasswordAlert::showPasswordAlert(QWidget* over)
 
 KVPasswordAlert::KVPasswordAlert(QWidget* over)
 {
-    auto* alert = new Alert(QStringLiteral("Korvel"), QStringLiteral("Enter password to enter settings.\nDefault password is 9246"));
+    QString message = QStringLiteral("Enter password to enter settings.");
+    // Anyone at the device reads the prompt: the factory password only while nobody has set up
+    // the device, when the administrator needs it to begin.
+    if (AdminPassword::showsFactoryHint(KVSettings::getSettingsObject()))
+        message += QStringLiteral("\nDefault password is 9246");
+    if (const std::chrono::seconds paused = AdminPassword::pausedFor(); paused.count() > 0)
+        message += QLatin1Char('\n') + pausedText(paused);
+    auto* alert = new Alert(QStringLiteral("Korvel"), message);
     m_alert = alert;
     alert->addTextField(QString(), Alert::TextEntry::Secure);
     alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
     alert->addButton(QStringLiteral("OK"), Alert::Role::Default, [over = QPointer<QWidget>(over)](Alert& answered) {
-        switch (TalvexUtils::checkPassword(answered.textFieldText(0))) {
-        case PasswordCheck::Matches:
-        case PasswordCheck::NoPassword:
+        const PasswordAttempt attempt = AdminPassword::attempt(answered.textFieldText(0));
+        switch (attempt.verdict) {
+        case PasswordAttempt::Verdict::Accepted:
             moveToSettingsScreen();
             break;
-        case PasswordCheck::Wrong:
+        case PasswordAttempt::Verdict::Wrong:
             if (over)
                 makeToast(over, QStringLiteral("Wrong Password!"));
+            if (over && attempt.wait.count() > 0)
+                makeToast(over, pausedText(attempt.wait));
             break;
-        case PasswordCheck::Damaged:
+        case PasswordAttempt::Verdict::Refused:
+            if (over)
+                makeToast(over, pausedText(attempt.wait));
+            break;
+        case PasswordAttempt::Verdict::Damaged:
             showDamagedStoreAlert(over);
             break;
         }

@@ -1,4 +1,5 @@
 #include "platform/Paths.h"
+#include "settings/PasswordLockout.h"
 #include "settings/TalvexUtils.h"
 #include "tests/cli/KorvelctlProcess.h"
 
@@ -50,7 +51,15 @@ TEST_F(PasswordCommandTest, SetAndCheckReadThePasswordFromStandardInput)
         EXPECT_EQ(run.status, step.status) << step.name << ": " << qPrintable(run.out + run.err);
         EXPECT_TRUE((run.out + run.err).contains(QLatin1String(step.said))) << step.name << ": " << qPrintable(run.out + run.err);
     }
+    // A new password ends a pause of the prompt.
+    korvel::PasswordLockout paused;
+    for (int i = 0; i < 5; ++i)
+        paused.recordFailure(clock.now());
+    ASSERT_TRUE(paused.save(korvel::PasswordLockout::standardFile()));
+    EXPECT_EQ(ctl({QStringLiteral("password"), QStringLiteral("set")}, "fresh\n").status, 0);
+    EXPECT_FALSE(QFile::exists(korvel::PasswordLockout::standardFile()));
+
     // The screens read the same store.
     EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("fresh")), PasswordCheck::Matches);
-    EXPECT_EQ(ok({"log", "--category", "Settings"}).count(QStringLiteral("Password Changed")), 2);
+    EXPECT_EQ(ok({"log", "--category", "Settings"}).count(QStringLiteral("Password Changed")), 3);
 }
