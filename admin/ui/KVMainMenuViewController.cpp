@@ -136,7 +136,7 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
 
 Alert* KVMainMenuViewController::showChangePassword()
 {
-    //% "Change the administrator password"
+    //% "Change the password"
     auto* alert = new Alert(qtTrId("TEXT_CHANGE_PASSWORD_TITLE"));
     //% "New password"
     alert->addTextField(qtTrId("TEXT_NEW_PASSWORD"), Alert::TextEntry::Secure);

@@ -78,7 +78,7 @@ void KVPasswordAlert::showDamagedStoreAlert(QWidget* over)
                                 ? QStringLiteral("korvelctl password set")
                                 : QStringLiteral("korvelctl --home %1 password set").arg(Paths::home());
     auto* alert = new Alert(QStringLiteral("Korvel"),
-                            //% "The password store is damaged, so the settings stay locked. To set a new password, run this on the device as the user Korvel runs as (it needs Korvel's home directory):"
+                            //% "The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:"
                             qtTrId("TEXT_PASSWORD_STORE_DAMAGED") + QLatin1Char('\n') + command);
     alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
     alert->showOver(over);
@@ -97,8 +97,10 @@ KVPasswordAlert::KVPasswordAlert(QWidget* over)
     // the device, when the administrator needs it to begin.
     if (AdminPassword::showsFactoryHint(KVSettings::getSettingsObject()))
         message += QStringLiteral("\nDefault password is 9246");
+    // While paused, only that matters; it also keeps the prompt short enough to stay readable
+    // above the on-screen keyboard of a small panel.
     if (const std::chrono::seconds paused = AdminPassword::pausedFor(); paused.count() > 0)
-        message += QLatin1Char('\n') + pausedText(paused);
+        message = pausedText(paused);
     auto* alert = new Alert(QStringLiteral("Korvel"), message);
     m_alert = alert;
     alert->addTextField(QString(), Alert::TextEntry::Secure);

@@ -120,8 +120,8 @@
         <translation>Change</translation>
     </message>
     <message id="TEXT_CHANGE_PASSWORD_TITLE">
-        <source>Change the administrator password</source>
-        <translation>Change the administrator password</translation>
+        <source>Change the password</source>
+        <translation>Change the password</translation>
     </message>
     <message id="TEXT_CHOOSE_COLOUR">
         <source>Choose a Colour</source>
@@ -224,8 +224,8 @@
         <translation>Use this password anyway?</translation>
     </message>
     <message id="TEXT_PASSWORD_STORE_DAMAGED">
-        <source>The password store is damaged, so the settings stay locked. To set a new password, run this on the device as the user Korvel runs as (it needs Korvel's home directory):</source>
-        <translation>The password store is damaged, so the settings stay locked. To set a new password, run this on the device as the user Korvel runs as (it needs Korvel's home directory):</translation>
+        <source>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</source>
+        <translation>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</translation>
     </message>
     <message id="TEXT_PRINT">
         <source>Print</source>

@@ -154,7 +154,7 @@ TEST_F(PasswordAlertTest, AfterFiveWrongPasswordsThePromptPausesWithoutChecking)
     writeKeychain("garbage");
     clock.advance(3s);
     KVPasswordAlert::showPasswordAlert(window.get());
-    EXPECT_TRUE(Alert::visibleAlert()->message().endsWith(QStringLiteral("Try again in 0:27.")))
+    EXPECT_EQ(Alert::visibleAlert()->message(), QStringLiteral("Too many wrong passwords. Try again in 0:27."))
         << qPrintable(Alert::visibleAlert()->message());
     answer(QStringLiteral("1234"), QStringLiteral("OK"));
     flushDeletes();
