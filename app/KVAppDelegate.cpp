@@ -119,6 +119,7 @@ void KVAppDelegate::applicationDidEnterBackground()
     if (dismissVisibleAlert)
         dismissVisibleAlert();
     KVLog(QStringLiteral("App General"), QStringLiteral("Application Entered Background"));
+    NotificationCenter::defaultCenter().post(kApplicationDidEnterBackgroundNotification);
 }
 
 void KVAppDelegate::applicationWillEnterForeground()

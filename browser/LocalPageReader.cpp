@@ -1,7 +1,5 @@
 #include "browser/LocalPageReader.h"
 
-#include "platform/FormatString.h"
-
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -29,14 +27,13 @@ std::optional<QString> LocalPageReader::read(const QUrl& url, std::chrono::milli
     return QString::fromUtf8(body);
 }
 
-bool LocalPageReader::isLocalServerPage(const QUrl& url, const QString& serverPath)
+bool LocalPageReader::isLocalServerPage(const QUrl& url, const std::optional<LocalServerAddress>& server)
 {
-    if (serverPath.isEmpty())
+    if (!server || !server->serves(url))
         return false;
     const QString name = url.fileName();
     const QString extension = name.contains(QLatin1Char('.')) ? name.section(QLatin1Char('.'), -1) : QString();
-    return extension.contains(QLatin1String("htm"))
-           && formatString(QStringLiteral("%@:%@"), url.host(), QString::number(url.port())) == serverPath;
+    return extension.contains(QLatin1String("htm"));
 }
 
 }  // namespace korvel

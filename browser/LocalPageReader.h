@@ -1,5 +1,7 @@
 #pragma once
 
+#include "policy/LocalServerAddress.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -13,9 +15,8 @@ namespace korvel {
 class LocalPageReader {
 public:
     static std::optional<QString> read(const QUrl& url, std::chrono::milliseconds timeout = std::chrono::seconds(5));
-    // Whether `url` is a page of the upload server at `serverPath` ("127.0.0.1:8080"): an HTML page
-    // on that host and port.
-    static bool isLocalServerPage(const QUrl& url, const QString& serverPath);
+    // Whether `url` is an HTML page of the upload server at `server` (none: the server is off).
+    static bool isLocalServerPage(const QUrl& url, const std::optional<LocalServerAddress>& server);
 };
 
 }  // namespace korvel

@@ -54,6 +54,7 @@ const char* usage =
     "\n"
     "  blocked list         print the blocked websites: INDEX url=URL title=\"TITLE\" protocol=P\n"
     "  blocked add URL [--protocol http|https|file]\n"
+    "                       a host written *.example.com blocks only its sub-domains\n"
     "  blocked update INDEX URL [--protocol http|https|file]\n"
     "  blocked remove INDEX\n"
     "\n"

@@ -10,6 +10,10 @@
 
 namespace korvel {
 
+// Posted by the application delegate when the kiosk has gone to the background (hidden,
+// minimised, a locked session), after its own steps.
+inline constexpr QLatin1String kApplicationDidEnterBackgroundNotification("UIApplicationDidEnterBackgroundNotification");
+
 struct Notification {
     QString name;
     QObject* object = nullptr;  // the sender, when the poster named one

@@ -106,6 +106,39 @@ QString Paths::vendorIdentifierFile()
     return configDirectory() + QStringLiteral("/vendor-identifier");
 }
 
+namespace {
+
+// The path with the symbolic links of its existing part resolved; the rest appended as written.
+QString resolved(const QString& path)
+{
+    QString existing = QDir::cleanPath(QDir(path).absolutePath());
+    QStringList rest;
+    while (!QFileInfo::exists(existing)) {
+        const int slash = existing.lastIndexOf(QLatin1Char('/'));
+        if (slash <= 0)
+            return QDir::cleanPath(path);
+        rest.prepend(existing.mid(slash + 1));
+        existing.truncate(slash);
+    }
+    QString result = QFileInfo(existing).canonicalFilePath();
+    for (const QString& part : rest)
+        result += QLatin1Char('/') + part;
+    return result;
+}
+
+}  // namespace
+
+std::optional<QString> Paths::resolvedInside(const QString& directory, const QString& path)
+{
+    if (directory.isEmpty() || path.isEmpty())
+        return std::nullopt;
+    const QString root = resolved(directory);
+    const QString candidate = resolved(path);
+    if (!candidate.startsWith(root + QLatin1Char('/')))
+        return std::nullopt;
+    return candidate;
+}
+
 QString Paths::resourcesDirectory()
 {
     const QString configured = qEnvironmentVariable("KORVEL_RESOURCES");

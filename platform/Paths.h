@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace korvel {
 
 // Where Korvel keeps its files. With a home directory (--home DIR or KORVEL_HOME) everything lives
@@ -24,6 +26,12 @@ public:
     static QString keychainFile();
     // The device's vendor identifier, generated once.
     static QString vendorIdentifierFile();
+
+    // `path` with every symbolic link resolved, when it then lies strictly inside `directory` (also
+    // resolved); nullopt when it lies outside, is the directory itself, or either is empty. Parts of
+    // `path` that do not exist yet are taken as written, so a file about to be made can be checked.
+    // Every path that arrives from outside is checked with this before it is trusted.
+    static std::optional<QString> resolvedInside(const QString& directory, const QString& path);
 
     // The program's own files (pages, scripts, images, data): $KORVEL_RESOURCES, else resources/
     // beside the executable's directory (build/resources, or share/korvel/resources when installed).

@@ -26,7 +26,7 @@ AllowedWebsiteInput AllowedWebsiteInput::fromRecord(const allowedWebsite& websit
                                                         : KVUtility::editableWebAddress(website.url);
     input.protocol = website.protocol;
     input.title = website.title;
-    input.iconPath = QUrl::fromPercentEncoding(website.iconURL.toUtf8());
+    input.iconPath = KVUtility::editableText(website.iconURL);
     input.categoryId = website.categoryId;
     input.runAtStartup = website.runAtStartup;
     input.hideURL = website.hideURL;
@@ -61,9 +61,15 @@ EditOutcome AllowedWebsiteEditing::save(KVSettings& settings, const AllowedWebsi
     }
 
     allowedWebsite website = adding ? allowedWebsite{} : sites.at(*index);
-    website.url = url->toString(QUrl::FullyEncoded);
+    // Text left as the editor showed it keeps the stored address to the letter. Built again from
+    // that text, an escape that typing cannot give ("%2F" beside "/") would change the address,
+    // and an "Allow Only This URL" match with it.
+    const AllowedWebsiteInput shown = adding ? AllowedWebsiteInput{} : AllowedWebsiteInput::fromRecord(website);
+    if (adding || input.protocol != website.protocol || urlText != shown.url.trimmed())
+        website.url = url->toString(QUrl::FullyEncoded);
+    if (adding || iconPath != shown.iconPath.trimmed())
+        website.iconURL = iconURL;
     website.protocol = input.protocol;
-    website.iconURL = iconURL;
     website.title = title.isEmpty() ? Utils::defaultTitleForURL(*url, input.protocol) : title;
     website.allowSubDomain = input.allowSubDomain;
     website.allowOnlyThis = input.allowOnlyThis;

@@ -35,12 +35,15 @@ EditOutcome BlockedWebsiteEditing::save(KVSettings& settings, const BlockedWebsi
     const QString text = input.url.trimmed();
     if (text.isEmpty())
         return EditOutcome::refused(adding ? QStringLiteral("Cannot Add empty URL") : QStringLiteral("Cannot Update empty URL"));
-    const std::optional<QUrl> url = KVUtility::getURLFromString(text, input.protocol);
-    if (!url)
+    const std::optional<KVUtility::BlockedAddress> address = KVUtility::getBlockedAddressFromString(text, input.protocol);
+    if (!address)
         return EditOutcome::refused(QStringLiteral("Invalid URL!!"));
 
-    const blockedWebsite website = blockedWebsite::initWithParams(
-        url->toString(QUrl::FullyEncoded), input.protocol, Utils::defaultTitleForURL(*url, input.protocol));
+    // Text left as the editor showed it keeps the stored address to the letter.
+    const bool kept = !adding && input.protocol == blocked.at(*index).protocol
+                      && text == BlockedWebsiteInput::fromRecord(blocked.at(*index)).url.trimmed();
+    const blockedWebsite website = blockedWebsite::initWithParams(kept ? blocked.at(*index).url : address->text, input.protocol,
+                                                                  Utils::defaultTitleForURL(address->url, input.protocol));
     qsizetype at = 0;
     if (adding) {
         blocked.append(website);

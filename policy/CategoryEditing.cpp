@@ -23,7 +23,7 @@ EditOutcome noSuchCategory(qsizetype index)
 
 CategoryInput CategoryInput::fromRecord(const allowedWebsiteCategory& category)
 {
-    return CategoryInput{category.categoryTitle, QUrl::fromPercentEncoding(category.iconURL.toUtf8())};
+    return CategoryInput{category.categoryTitle, KVUtility::editableText(category.iconURL)};
 }
 
 EditOutcome CategoryEditing::save(KVSettings& settings, const CategoryInput& input, std::optional<qsizetype> index)
@@ -66,10 +66,12 @@ EditOutcome CategoryEditing::save(KVSettings& settings, const CategoryInput& inp
     } else {
         at = *index;
         categories[at].categoryTitle = title;
-        categories[at].iconURL = iconURL;
+        // A path left as the editor showed it keeps the stored text to the letter.
+        if (iconPath != CategoryInput::fromRecord(categories.at(at)).iconPath.trimmed())
+            categories[at].iconURL = iconURL;
     }
     KVLog(logCategory, QStringLiteral("Title: %@"), title);
-    KVLog(logCategory, QStringLiteral("Icon URL: %@"), iconURL);
+    KVLog(logCategory, QStringLiteral("Icon URL: %@"), categories.at(at).iconURL);
     return EditOutcome::saved(settings.save(), at);
 }
 

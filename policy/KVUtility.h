@@ -32,11 +32,25 @@ public:
     // percent-decoded, with "/" stripped from both ends ("www.example.com/a").
     static QString getURLString(const QUrl& url);
 
-    // A stored web address as an editor shows it: readable (percent-decoded) and without its
-    // "http://" or "https://", which the protocol choice supplies. Saving it with the same protocol
-    // gives the stored address back; re-encoding the stored text itself would turn every "%" into
-    // "%25", and keeping the scheme would double it when the protocol changes.
+    // What a blocked website is stored as: the address getURLFromString builds, or, for a web
+    // protocol, one whose host is written "*.example.com" (only the sub-domains, as the blocked
+    // lookup reads it). No URL parser takes "*" in a host, so `text` is what is stored and `url`
+    // the same address without the "*.". Nothing when either is no URL.
+    struct BlockedAddress {
+        QString text;
+        QUrl url;
+    };
+    static std::optional<BlockedAddress> getBlockedAddressFromString(const QString& text, WebsiteProtocol protocol);
+
+    // A stored web address as an editor shows it: editableText without its "http://" or
+    // "https://", which the protocol choice supplies (kept, it would double when the protocol
+    // changes).
     static QString editableWebAddress(const QString& storedAddress);
+    // Stored URL text as an editor shows it: an escape is decoded only where typing the decoded
+    // character is encoded to that same escape again (a space, "%", "<", a letter outside ASCII).
+    // The others ("%2F", "%26", "%3F", "%2B") stay as they are: decoded, they would read and save
+    // as a different address. Saving the shown text unchanged keeps the stored text anyway.
+    static QString editableText(const QString& storedText);
 
     // The text percent-encoded wherever a URL fragment may not hold the character (UTF-8 bytes).
     static QString percentEncoded(const QString& text);

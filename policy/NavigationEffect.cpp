@@ -60,8 +60,6 @@ QString NavigationEffect::describe() const
         return QStringLiteral("record-download: ") + address;
     case Kind::LoadErrorPage:
         return QStringLiteral("error-page");
-    case Kind::DisableTouches:
-        return QStringLiteral("disable-touches");
     }
     return QString();
 }

@@ -36,7 +36,6 @@ struct NavigationEffect {
         StartDownload,       // download url into the documents directory
         RecordDownload,      // append an in-progress history entry for url and save
         LoadErrorPage,       // the program's own error page
-        DisableTouches,      // the web view takes no touches until the load completes
     };
     enum class Place { WindowView, WebView, KeyWindow };
 

@@ -8,6 +8,7 @@
 #include "settings/KVSettings.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace korvel {
 
@@ -18,6 +19,16 @@ using Place = NavigationEffect::Place;
 
 const QString homePageName = QStringLiteral("homeWebPage.html");
 const QString errorPageName = QStringLiteral("korvel_error.html");
+const QString serverMarker = QStringLiteral("KV_localServer");
+
+// The page function a device-id command names. It becomes script text, so only a name (dotted
+// names included) is taken, never an expression.
+bool isScriptFunctionName(const QString& text)
+{
+    static const QRegularExpression name(QRegularExpression::anchoredPattern(
+        QStringLiteral("[A-Za-z_$][A-Za-z0-9_$]*(?:\\.[A-Za-z_$][A-Za-z0-9_$]*)*")));
+    return name.match(text).hasMatch();
+}
 
 bool sameLocalFile(const QUrl& url, const QString& path)
 {
@@ -87,14 +98,19 @@ private:
             return Verdict::Cancel;
         }
         // A page of the local upload server, shown through the program.
-        if (link && !window.localServerPath.isEmpty() && abs.contains(window.localServerPath)) {
+        const bool onLocalServer = window.localServerPath && window.localServerPath->serves(url);
+        if (link && onLocalServer) {
             if (const std::optional<QString> page = read(url)) {
                 effects.append(loadHTML(url, *page));
                 return Verdict::Cancel;
             }
         }
-        if (tabbed && abs.contains(QLatin1String("KV_localServer"))) {
-            const QUrl target(QString(abs).remove(QStringLiteral("KV_localServer")));
+        // The marker opens the server's path; anywhere else it would have any site read and shown
+        // outside the website rules.
+        const QString path = url.path(QUrl::FullyEncoded);
+        if (tabbed && onLocalServer && path.startsWith(QLatin1Char('/') + serverMarker)) {
+            QUrl target = url;
+            target.setPath(QLatin1Char('/') + path.mid(serverMarker.size() + 1), QUrl::TolerantMode);
             if (const std::optional<QString> page = read(target))
                 effects.append(loadHTML(target, *page));
             else
@@ -177,8 +193,9 @@ private:
             return Verdict::Cancel;
         }
         if (name.contains(QLatin1String("getuuid"), Qt::CaseInsensitive)) {
+            // Only the page itself asks: a frame of another site must not run script in it.
             const QStringList parts = abs.split(QLatin1Char(':'));
-            if (parts.size() == 3 && !parts.at(2).isEmpty()) {
+            if (action.frame == NavigationFrame::Main && parts.size() == 3 && isScriptFunctionName(parts.at(2))) {
                 add(Kind::EvaluateScript, QUrl(), formatString(QStringLiteral("%@('%@');"), parts.at(2), services.vendorIdentifier));
                 return Verdict::Cancel;
             }
@@ -351,11 +368,7 @@ NavigationDecision NavigationPolicy::decide(const KVSettings& settings, const Na
 
 bool NavigationPolicy::isInsideDocuments(const QUrl& url, const NavigationServices& services)
 {
-    if (!url.isLocalFile() || services.documentsDirectory.isEmpty())
-        return false;
-    const QString documents = QDir::cleanPath(services.documentsDirectory);
-    const QString path = QDir::cleanPath(url.toLocalFile());
-    return path.startsWith(documents + QLatin1Char('/'));
+    return url.isLocalFile() && Paths::resolvedInside(services.documentsDirectory, url.toLocalFile()).has_value();
 }
 
 bool NavigationPolicy::isNeverAllowed(const QUrl& url, const NavigationServices& services)

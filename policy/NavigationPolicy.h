@@ -1,5 +1,6 @@
 #pragma once
 
+#include "policy/LocalServerAddress.h"
 #include "policy/NavigationEffect.h"
 #include "policy/PolicyIndex.h"
 #include "settings/allowedWebsite.h"
@@ -16,12 +17,15 @@ class KVSettings;
 enum class NavigationType { LinkActivated, Other };
 enum class Verdict { Allow, Cancel };
 enum class WindowMode { SingleWindow, Tabbed };
+// Which frame of the page navigates: the page itself, or a frame inside it (possibly another site's).
+enum class NavigationFrame { Main, Sub };
 
 // What a web view is about to do.
 struct NavigationAction {
     QUrl url;
     NavigationType type = NavigationType::LinkActivated;
     bool opensNewWindow = false;  // the page asked for a new window (no target frame)
+    NavigationFrame frame = NavigationFrame::Main;
 };
 
 // The browser window's fields the decision reads and writes.
@@ -29,7 +33,7 @@ struct BrowserWindowState {
     std::optional<allowedWebsite> selectedWebsite;
     qint64 selectedCategoryId = 0;
     std::optional<QUrl> firstToReload;
-    QString localServerPath;     // address prefix of the local upload server's pages
+    std::optional<LocalServerAddress> localServerPath;  // the upload server, while it is switched on
     QString strForGoogleDocUrl;  // the document viewer prefix; empty when none is used
     bool runAtStartup_bool = false;
     bool tabControllerOnTop = false;  // the tab controller is the visible screen

@@ -48,8 +48,9 @@ QRect KVMainWindow::targetGeometry() const
     return m_fullScreen ? screen->geometry() : screen->availableGeometry();
 }
 
-void KVMainWindow::showForKiosk(bool fullScreen)
+void KVMainWindow::showForKiosk(KioskWindowMode mode)
 {
+    const bool fullScreen = mode == KioskWindowMode::FullScreen;
     m_fullScreen = fullScreen;
     m_kioskShown = true;
     if (m_statusBar)

@@ -25,7 +25,7 @@ public:
 
     NavigationStack* navigationStack() const { return m_stack; }
     // Full screen when "FullScreen" is on, else maximised under the status bar (when one is set).
-    void showForKiosk(bool fullScreen);
+    void showForKiosk(KioskWindowMode mode);
     // Takes the bar that is shown above the screens while the window is maximised.
     void setStatusBar(QWidget* bar);
     QWidget* statusBar() const { return m_statusBar; }

@@ -1,6 +1,7 @@
 #include "app/ui/KVPasswordAlert.h"
 
 #include "admin/AdminPassword.h"
+#include "browser/ui/KVWKViewController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
@@ -52,8 +53,12 @@ void KVPasswordAlert::setSettingsOpener(std::function<void(NavigationStack*)> op
 
 void KVPasswordAlert::moveToSettingsScreen()
 {
-    if (opener() && registered)
-        opener()(registered.data());
+    if (!opener() || !registered)
+        return;
+    // A page under the settings goes quiet and stops acting until the administrator is done.
+    if (qobject_cast<KVWKViewController*>(registered->topScreen()))
+        NotificationCenter::defaultCenter().post(QStringLiteral("callSingleTabDisappear"));
+    opener()(registered.data());
 }
 
 void KVPasswordAlert::requestAccess(QWidget* over)

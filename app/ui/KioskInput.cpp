@@ -58,7 +58,7 @@ void chooseKeyboardMode(const QRectF& field)
     if (!screen)
         return;
     const bool hidden = VirtualKeyboard::hidesField(field, VirtualKeyboard::expectedKeyboard(screen->geometry()));
-    KioskInput::setKeyboardFullScreen(hidden);
+    KioskInput::setKeyboardMode(hidden ? KeyboardMode::FullScreen : KeyboardMode::InPlace);
 }
 
 // The text cursor of whatever has the focus (a page's input included), on the screen.
@@ -101,7 +101,7 @@ protected:
                     // An alert moves itself above the keyboard, so its fields stay in sight with
                     // the alert's message; other fields are judged where they are.
                     if (isInsideAlert(field))
-                        KioskInput::setKeyboardFullScreen(false);
+                        KioskInput::setKeyboardMode(KeyboardMode::InPlace);
                     else
                         chooseKeyboardMode(QRectF(field->mapToGlobal(QPoint(0, 0)), field->size()));
                     QGuiApplication::inputMethod()->show();
@@ -168,15 +168,16 @@ bool KioskInput::restrictKeyboardToEnglish()
     return true;
 }
 
-void KioskInput::setKeyboardFullScreen(bool fullScreen)
+void KioskInput::setKeyboardMode(KeyboardMode mode)
 {
     if (settingsObject())
-        settingsObject()->setProperty("fullScreen", fullScreen);
+        settingsObject()->setProperty("fullScreen", mode == KeyboardMode::FullScreen);
 }
 
-bool KioskInput::keyboardFullScreen()
+KeyboardMode KioskInput::keyboardMode()
 {
-    return settingsObject() && settingsObject()->property("fullScreen").toBool();
+    const bool fullScreen = settingsObject() && settingsObject()->property("fullScreen").toBool();
+    return fullScreen ? KeyboardMode::FullScreen : KeyboardMode::InPlace;
 }
 
 }  // namespace korvel

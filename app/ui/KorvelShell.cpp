@@ -87,7 +87,8 @@ KorvelShell::~KorvelShell()
 
 void KorvelShell::show()
 {
-    m_window->showForKiosk(KVSettings::getSettingsObject().kvBrowPref.fullScreen);
+    m_window->showForKiosk(KVSettings::getSettingsObject().kvBrowPref.fullScreen ? KioskWindowMode::FullScreen
+                                                                                  : KioskWindowMode::Maximised);
 }
 
 }  // namespace korvel

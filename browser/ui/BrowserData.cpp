@@ -1,5 +1,6 @@
 #include "browser/ui/BrowserData.h"
 
+#include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "policy/KVClearAppCache.h"
 
@@ -17,6 +18,11 @@ void clearBrowserCache()
 void clearBrowserCookies()
 {
     KorvelWebEngine::profile()->cookieStore()->deleteAllCookies();
+}
+
+void clearCookoes()
+{
+    EngineProfiles::instance().endVisit();
 }
 
 }  // namespace korvel::Utils

@@ -3,6 +3,7 @@
 #include "browser/AdminAccess.h"
 #include "browser/FaviconService.h"
 #include "browser/IconDrop.h"
+#include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/RemoteImage.h"
@@ -25,6 +26,7 @@
 #include "policy/Utils.h"
 #include "settings/KVSettings.h"
 
+#include <QMetaMethod>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -406,9 +408,9 @@ void KVHomePageViewController::viewDidLoad()
 {
     m_selectedCategoryId = 0;
     const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
-    // A private kiosk starts every visit to the home screen without the last visitor's cookies.
+    // A private kiosk starts every visit to the home screen without anything the last visitor left.
     if (p.privateBrowsing)
-        Utils::clearBrowserCookies();
+        Utils::clearCookoes();
     Device::current().setScreenBrightness(p.brightness);
     setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { back(); }, Images::icon(QStringLiteral("navigation_back_category"))});
     if (NavigationStack* stack = navigationStack())
@@ -429,22 +431,7 @@ void KVHomePageViewController::isActive(const QUrl& externalURL)
     NavigationEffects effects;
     const std::optional<allowedWebsite> website =
         Utils::getAllowedWebsiteForExternalURL(externalURL, KVSettings::getSettingsObject().allowedWebsites, &effects);
-    for (const NavigationEffect& effect : effects) {
-        switch (effect.kind) {
-        case NavigationEffect::Kind::Log:
-            KVLogBridge::sharedInstance().createLogWithCategory(effect.category, effect.text);
-            break;
-        case NavigationEffect::Kind::Alert: {
-            auto* alert = new Alert(effect.category, effect.text);
-            alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
-            alert->setAutoDismiss(std::chrono::seconds(effect.seconds));
-            alert->showOver(this);
-            break;
-        }
-        default:
-            break;
-        }
-    }
+    EffectPerformer(this, nullptr).perform(effects);
     if (!website)
         return;
     // The window for the other program's address opens half a second after it is made, once the
@@ -515,14 +502,14 @@ bool KVHomePageViewController::isTabletSized(QSize screenSize)
     return std::min(screenSize.width(), screenSize.height()) >= 600;
 }
 
-QSize KVHomePageViewController::itemSize(bool tablet)
+QSize KVHomePageViewController::itemSize(Idiom idiom)
 {
-    return tablet ? QSize(110, 120) : QSize(60, 80);
+    return idiom == Idiom::Tablet ? QSize(110, 120) : QSize(60, 80);
 }
 
-QSize KVHomePageViewController::iconSize(bool tablet)
+QSize KVHomePageViewController::iconSize(Idiom idiom)
 {
-    return tablet ? QSize(104, 104) : QSize(52, 52);
+    return idiom == Idiom::Tablet ? QSize(104, 104) : QSize(52, 52);
 }
 
 bool KVHomePageViewController::tablet() const
@@ -538,12 +525,12 @@ QString KVHomePageViewController::iconFilePath(const QString& iconURL)
     const QUrl url(iconURL);
     // A stored file URL may come from another device; only its name counts here.
     const QString name = url.isLocalFile() ? url.fileName() : iconURL;
-    const QDir documents(Paths::documentsDirectory());
-    const QString path = QDir::cleanPath(documents.filePath(name));
-    if (!path.startsWith(QDir::cleanPath(documents.absolutePath()) + QLatin1Char('/')))
+    const QString documents = Paths::documentsDirectory();
+    const std::optional<QString> path = Paths::resolvedInside(documents, documents + QLatin1Char('/') + name);
+    if (!path)
         return {};
-    const QFileInfo info(path);
-    return info.isFile() && info.isReadable() ? path : QString();
+    const QFileInfo info(*path);
+    return info.isFile() && info.isReadable() ? *path : QString();
 }
 
 Frame* KVHomePageViewController::storedFrame(const HomeItem& item)
@@ -567,7 +554,7 @@ void KVHomePageViewController::reloadData()
     m_cells.clear();
     const KVSettings& settings = KVSettings::getSettingsObject();
     const bool isTablet = tablet();
-    const QSize icon = iconSize(isTablet);
+    const QSize icon = iconSize(isTablet ? Idiom::Tablet : Idiom::Phone);
     for (int i = 0; i < m_items.size(); ++i) {
         const HomeItem& item = m_items[i];
         auto* cell = new KVCollectionViewCell(i, m_grid);
@@ -613,7 +600,7 @@ void KVHomePageViewController::layoutCells()
 {
     m_laidOutFor = orientation();
     m_laidOutWidth = width();
-    const QSize cellSize = itemSize(tablet());
+    const QSize cellSize = itemSize(tablet() ? Idiom::Tablet : Idiom::Phone);
     const int available = std::max(cellSize.width(), m_scroll->viewport()->width() - 2 * kSpacing);
     const int columns = std::max(1, (available + kSpacing) / (cellSize.width() + kSpacing));
     bool changed = false;
@@ -735,7 +722,10 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
             return;
         }
         if (p.isAllowPDFViewer) {
-            Q_EMIT readerRequested(KVUtility::appendDocDirectoryPathIfFileURL(url));
+            if (isSignalConnected(QMetaMethod::fromSignal(&KVHomePageViewController::readerRequested)))
+                Q_EMIT readerRequested(KVUtility::appendDocDirectoryPathIfFileURL(url));
+            else
+                makeToast(this, EffectPerformer::notAvailableText());
             return;
         }
     }

@@ -20,6 +20,9 @@ class QScrollArea;
 
 namespace korvel {
 
+// The size class of the screen the home screen lays itself out for.
+enum class Idiom { Phone, Tablet };
+
 class KVSettings;
 class KVWKViewController;
 class RemoteImage;
@@ -147,8 +150,8 @@ public:
     // Cell size by screen: 110 x 120 from about seven inches up, else 60 x 80; the icon inside is
     // 104 x 104 or 52 x 52.
     static bool isTabletSized(QSize screenSize);
-    static QSize itemSize(bool tablet);
-    static QSize iconSize(bool tablet);
+    static QSize itemSize(Idiom idiom);
+    static QSize iconSize(Idiom idiom);
     // The icon file an "iconURL" names in the documents directory; empty when it names none.
     static QString iconFilePath(const QString& iconURL);
 

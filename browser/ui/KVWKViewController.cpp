@@ -10,6 +10,8 @@
 #include "browser/WindowOrientation.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/BrowserToolbar.h"
+#include "browser/ui/EffectPerformer.h"
+#include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -32,6 +34,7 @@
 #include "settings/KVSettings.h"
 
 #include <QAuthenticator>
+#include <QMetaMethod>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -100,17 +103,20 @@ Answer ask(Alert* alert, QWidget* over)
 KVWKViewController::KVWKViewController(QWidget* parent)
     : Screen(parent)
     , m_services(NavigationServices::standard())
+    , m_performer(this, this)
 {
     m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
     lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    connect(KorvelWebEngine::profile(), &QWebEngineProfile::downloadRequested, this,
-            &KVWKViewController::onDownloadRequested);
-    NotificationCenter::defaultCenter().addObserver(this, kReachabilityChangedNotification, [this](const Notification& n) {
+    connect(&EngineProfiles::instance(), &EngineProfiles::downloadRequested, this, &KVWKViewController::onDownloadRequested);
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.addObserver(this, kReachabilityChangedNotification, [this](const Notification& n) {
         if (auto* monitor = qobject_cast<Reachability*>(n.object))
             reachabilityDidChange(monitor->isReachable());
     });
+    center.addObserver(this, QStringLiteral("callSingleTabDisappear"), [this](const Notification&) { callSingleTabDisappear(); });
+    center.addObserver(this, kApplicationDidEnterBackgroundNotification, [this](const Notification&) { handleEnteredBackground(); });
 }
 
 KVWKViewController::~KVWKViewController() = default;
@@ -176,13 +182,6 @@ void KVWKViewController::Init()
             if (preferences().enablePrintLinks)
                 printWebview();
         });
-        connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-            // Leaving the foreground stops sound and blanks the page; it is not restored on return.
-            if (state == Qt::ApplicationSuspended && m_view) {
-                pauseMedia();
-                m_view->load(QUrl(QStringLiteral("about:blank")));
-            }
-        });
         connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
             NavigationEffects effects;
             if (preferences().allowContentBlocking
@@ -205,7 +204,7 @@ void KVWKViewController::Init()
         viewport.setSourceCode(PageZoom::committedScript(p));
         m_page->scripts().insert(viewport);
     }
-    m_state.localServerPath = p.serverSwitchOnOFF ? QStringLiteral("127.0.0.1:8080") : QString();
+    m_state.localServerPath = p.serverSwitchOnOFF ? std::optional<LocalServerAddress>(LocalServerAddress{}) : std::nullopt;
     applyUserAgent();
 
     buildToolbar();
@@ -438,7 +437,10 @@ void KVWKViewController::printButtonPressed()
 
 void KVWKViewController::goToDownloadHistoryView()
 {
-    Q_EMIT downloadHistoryRequested();
+    if (isSignalConnected(QMetaMethod::fromSignal(&KVWKViewController::downloadHistoryRequested)))
+        Q_EMIT downloadHistoryRequested();
+    else
+        makeToast(this, EffectPerformer::notAvailableText());
 }
 
 void KVWKViewController::printWebview()
@@ -576,8 +578,8 @@ void KVWKViewController::loadBuiltInErrorPage()
 bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool linkActivated, bool isMainFrame,
                                           bool opensNewWindow)
 {
-    Q_UNUSED(isMainFrame);
-    NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow};
+    NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow,
+                            isMainFrame ? NavigationFrame::Main : NavigationFrame::Sub};
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
@@ -643,83 +645,82 @@ void KVWKViewController::closeActiveWebView()
 
 void KVWKViewController::perform(const NavigationEffects& effects)
 {
-    for (const NavigationEffect& effect : effects) {
-        switch (effect.kind) {
-        case Kind::Toast:
-            showToast(effect.text, effect.place);
-            break;
-        case Kind::Alert:
-            showAlert(effect.category, effect.text, effect.seconds);
-            break;
-        case Kind::Log:
-            KVLogBridge::sharedInstance().createLogWithCategory(effect.category, effect.text);
-            break;
-        case Kind::PostNotification:
-            NotificationCenter::defaultCenter().post(effect.text);
-            break;
-        case Kind::Home:
-        case Kind::PopToRootAndDisappear:
-            QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
-            break;
-        case Kind::LoadRequest:
-            QMetaObject::invokeMethod(this, [this, url = effect.url] { m_view->load(url); }, Qt::QueuedConnection);
-            break;
-        case Kind::LoadHTML:
-            QMetaObject::invokeMethod(this, [this, e = effect] { m_view->setHtml(e.text, e.url); }, Qt::QueuedConnection);
-            break;
-        case Kind::LoadFile:
-            QMetaObject::invokeMethod(this, [this, url = effect.url] { m_view->load(url); }, Qt::QueuedConnection);
-            break;
-        case Kind::LoadErrorPage:
-            QMetaObject::invokeMethod(this, &KVWKViewController::loadBuiltInErrorPage, Qt::QueuedConnection);
-            break;
-        case Kind::OpenReader:
-            Q_EMIT readerRequested(effect.url);
-            break;
-        case Kind::ShowFile:
-            Q_EMIT fileOffered(effect.url);
-            break;
-        case Kind::StartDownload:
-            Q_EMIT downloadRequested(effect.url);
-            break;
-        case Kind::RecordDownload:
-            recordDownload(effect.url);
-            break;
-        case Kind::LaunchApp:
-            embedWithWebToLaunchApp(effect.text);
-            break;
-        case Kind::StopLoading:
-            m_view->stop();
-            break;
-        case Kind::EvaluateScript:
-            m_page->runJavaScript(effect.text);
-            break;
-        case Kind::CloseActiveWebView:
-            closeActiveWebView();
-            break;
-        case Kind::RetryFailedPage:
-            QMetaObject::invokeMethod(this, &KVWKViewController::errorRefreshButtonPressed, Qt::QueuedConnection);
-            break;
-        case Kind::PopWindow:
-            if (NavigationStack* stack = navigationStack())
-                stack->pop(effect.flag ? NavigationStack::Animation::Animated : NavigationStack::Animation::None);
-            break;
-        case Kind::OpenExternally:
-        case Kind::PushTransitionFromLeft:
-        case Kind::LoadVisibleWebSites:
-        case Kind::ResetIdleTimer:
-        case Kind::HomePageBars:
-        case Kind::FileBars:
-        case Kind::WindowBars:
-        case Kind::DisableTouches:
-            // Tabs, bars, the idle timer and other applications are not part of this window yet.
-            break;
-        }
-    }
+    m_performer.perform(effects);
+}
+
+QWidget* KVWKViewController::webViewWidget()
+{
+    return m_view;
+}
+
+void KVWKViewController::goHome()
+{
+    QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+}
+
+void KVWKViewController::load(const QUrl& url)
+{
+    // The decision is made inside the engine's own call: the load follows once it has returned.
+    QMetaObject::invokeMethod(this, [this, url] { m_view->load(url); }, Qt::QueuedConnection);
+}
+
+void KVWKViewController::loadHTML(const QString& html, const QUrl& baseURL)
+{
+    QMetaObject::invokeMethod(this, [this, html, baseURL] { m_view->setHtml(html, baseURL); }, Qt::QueuedConnection);
+}
+
+void KVWKViewController::loadErrorPage()
+{
+    QMetaObject::invokeMethod(this, &KVWKViewController::loadBuiltInErrorPage, Qt::QueuedConnection);
+}
+
+void KVWKViewController::stopLoading()
+{
+    m_view->stop();
+}
+
+void KVWKViewController::evaluateScript(const QString& script)
+{
+    m_page->runJavaScript(script);
+}
+
+void KVWKViewController::retryFailedPage()
+{
+    QMetaObject::invokeMethod(this, &KVWKViewController::errorRefreshButtonPressed, Qt::QueuedConnection);
+}
+
+void KVWKViewController::popWindow(Animation animation)
+{
+    if (NavigationStack* stack = navigationStack())
+        stack->pop(animation);
+}
+
+void KVWKViewController::showBars(PageBars bars)
+{
+    // One window shows one kind of page: its bars follow the preferences whatever it shows.
+    Q_UNUSED(bars);
+    buildToolbar();
+}
+
+void KVWKViewController::resetIdleTimer()
+{
+    NotificationCenter::defaultCenter().post(QStringLiteral("EventHasOccurred"));
+}
+
+void KVWKViewController::loadVisibleWebSites(Animation transition)
+{
+    Q_UNUSED(transition);
+    // A single window shows no list of websites: a chosen category is shown by the home screen.
+    goHome();
 }
 
 void KVWKViewController::homeButtonPressed()
 {
+    // Left for the settings: the administrator stays there; Home runs once the window is back.
+    if (m_left) {
+        m_homeWaiting = true;
+        return;
+    }
     if (!m_homeLock.tryRun())
         return;
     if (m_toolbar) {
@@ -743,16 +744,54 @@ void KVWKViewController::singleTabwillDisappear()
     pauseMedia();
     closeActiveWebView();
     const KVBrowserPrefSettings& p = preferences();
-    if (p.privateBrowsing) {
-        Utils::clearBrowserCookies();
-        KorvelWebEngine::profile()->clearAllVisitedLinks();
-    }
+    if (p.privateBrowsing)
+        Utils::clearCookoes();
     if (p.offlineBrowsingCache) {
         Utils::clearBrowserCache();
         KVLog(QStringLiteral("Webview"), QStringLiteral("Cache cleaned"));
     }
     if (m_view)
         m_view->load(QUrl(QStringLiteral("about:blank")));
+}
+
+void KVWKViewController::singleTabDidDisappear()
+{
+    // Nothing of the window acts while it is not shown: no reachability reaction. Its loading has
+    // already stopped: the blank page that leaving loads replaces whatever was loading.
+    NotificationCenter::defaultCenter().removeObserver(this, kReachabilityChangedNotification);
+}
+
+void KVWKViewController::callSingleTabDisappear()
+{
+    if (m_left)
+        return;
+    NotificationCenter::defaultCenter().removeObserver(this, QStringLiteral("callSingleTabDisappear"));
+    m_left = true;
+    singleTabwillDisappear();
+    singleTabDidDisappear();
+}
+
+void KVWKViewController::viewWillAppear(bool animated)
+{
+    Screen::viewWillAppear(animated);
+    if (!m_left)
+        return;
+    m_left = false;
+    NotificationCenter::defaultCenter().addObserver(this, kReachabilityChangedNotification, [this](const Notification& n) {
+        if (auto* monitor = qobject_cast<Reachability*>(n.object))
+            reachabilityDidChange(monitor->isReachable());
+    });
+    if (std::exchange(m_homeWaiting, false))
+        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+}
+
+void KVWKViewController::handleEnteredBackground()
+{
+    // Leaving the foreground stops sound and blanks the page; it is not restored on return.
+    if (!m_view)
+        return;
+    pauseMedia();
+    m_view->load(QUrl(QStringLiteral("about:blank")));
 }
 
 Qt::ScreenOrientations KVWKViewController::supportedInterfaceOrientations() const
@@ -873,14 +912,6 @@ void KVWKViewController::onDownloadRequested(QWebEngineDownloadRequest* download
     perform(decision.effects);
 }
 
-void KVWKViewController::recordDownload(const QUrl& url)
-{
-    KVSettings& s = settings();
-    s.arrDownloadHistory.append(DownloadHistoryParam::initWithParams(KVUtility::lastPathComponent(url), url.toString(QUrl::FullyEncoded),
-                                                                     QString(QLatin1String("")), QString(QLatin1String("")), 0));
-    s.save();
-}
-
 void KVWKViewController::onCertificateError(const QWebEngineCertificateError& error)
 {
     QWebEngineCertificateError copy = error;
@@ -929,17 +960,6 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
     if (kind == PageDialog::Prompt && ok && result)
         *result = answer.fields.value(0);
     return ok;
-}
-
-void KVWKViewController::embedWithWebToLaunchApp(const QString& request)
-{
-    const auto target = LaunchRequest::parse(request);
-    if (const auto* refused = std::get_if<LaunchRequest::Refused>(&target)) {
-        showAlert(QStringLiteral("Alert"), refused->alert, 0);
-        return;
-    }
-    // No other application is started from the kiosk.
-    showAlert(QStringLiteral("Alert"), QStringLiteral("Application is not available. Please install."), 0);
 }
 
 void KVWKViewController::showToast(const QString& text, NavigationEffect::Place place)

@@ -3,6 +3,7 @@
 #include "browser/AdminTapGesture.h"
 #include "browser/RefreshLock.h"
 #include "browser/ToolbarItem.h"
+#include "browser/ui/EffectPerformer.h"
 #include "platform/ui/Screen.h"
 #include "policy/NavigationPolicy.h"
 #include "settings/allowedWebsite.h"
@@ -29,7 +30,7 @@ class NavigationStack;
 
 // The browser window: one web view showing one allowed website and what is reached from it. Every
 // navigation is put to the navigation policy and the effects it returns are carried out here.
-class KVWKViewController : public Screen {
+class KVWKViewController : public Screen, private EffectTarget {
     Q_OBJECT
 public:
     enum class PageDialog { Alert, Confirm, Prompt };
@@ -43,6 +44,7 @@ public:
     ~KVWKViewController() override;
 
     void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
     // Configures the web view from the preferences and loads the website.
     void Init();
 
@@ -70,7 +72,7 @@ public:
     BrowserToolbar* toolbar() const { return m_toolbar; }
     QWidget* menuButton() const { return m_menuButton; }
     void errorRefreshButtonPressed();
-    void closeActiveWebView();
+    void closeActiveWebView() override;
     Qt::ScreenOrientations supportedInterfaceOrientations() const;
     // One tap of the hidden gesture (the page's taps count too).
     void handleSingleTap();
@@ -85,12 +87,9 @@ public:
 Q_SIGNALS:
     // The Home action left the window (the shell shows the home screen).
     void homeRequested();
-    void readerRequested(const QUrl& document);
     void downloadHistoryRequested();
     // A page was printed into this PDF file (when no printer is set up).
     void printedToFile(const QString& path);
-    void fileOffered(const QUrl& file);
-    void downloadRequested(const QUrl& url);
     void pageFinished(bool ok);
 
 protected:
@@ -110,18 +109,34 @@ private:
     void onDownloadRequested(QWebEngineDownloadRequest* download);
     void onCertificateError(const QWebEngineCertificateError& error);
     void onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator);
-    void embedWithWebToLaunchApp(const QString& request);
     void showToast(const QString& text, NavigationEffect::Place place);
     void showAlert(const QString& title, const QString& text, int seconds);
     void singleTabwillDisappear();
+    void singleTabDidDisappear();
+    // The settings open over the window: it pauses, and its Home actions wait until it is back.
+    void callSingleTabDisappear();
+    void handleEnteredBackground();
     void buildToolbar();
     void pauseMedia();
     void setLoading(bool loading);
     void printWebview();
     void printOnPrinter(QWebEngineView* printed, const QString& job);
     void onActionChosen(int tag);
-    void recordDownload(const QUrl& url);
     WindowMode mode() const;
+
+    // What the decisions' effects do to this window's page.
+    QWidget* webViewWidget() override;
+    void goHome() override;
+    void load(const QUrl& url) override;
+    void loadHTML(const QString& html, const QUrl& baseURL) override;
+    void loadErrorPage() override;
+    void stopLoading() override;
+    void evaluateScript(const QString& script) override;
+    void retryFailedPage() override;
+    void popWindow(Animation animation) override;
+    void showBars(PageBars bars) override;
+    void resetIdleTimer() override;
+    void loadVisibleWebSites(Animation transition) override;
 
     KVWebView* m_view = nullptr;
     KVWebPage* m_page = nullptr;
@@ -129,9 +144,12 @@ private:
     NavigationPolicy m_policy;
     BrowserWindowState m_state;
     NavigationServices m_services;
+    EffectPerformer m_performer;
     std::optional<QUrl> m_extURL;
     std::optional<allowedWebsite> m_errorPage;
     bool m_isFirstTimeLoad = true;
+    bool m_left = false;
+    bool m_homeWaiting = false;
     RefreshLock m_errorRefreshLock;
     RefreshLock m_homeLock;
     BrowserToolbar* m_toolbar = nullptr;

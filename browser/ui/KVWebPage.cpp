@@ -1,5 +1,6 @@
 #include "browser/ui/KVWebPage.h"
 
+#include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KorvelWebEngine.h"
 
@@ -13,6 +14,7 @@ KVWebPage::KVWebPage(KVWKViewController* window, bool opensNewWindow, QObject* p
     , m_window(window)
     , m_opensNewWindow(opensNewWindow)
 {
+    EngineProfiles::instance().adopt(this);
     // Camera, microphone, location, notifications, screen capture: a kiosk grants none.
     connect(this, &QWebEnginePage::featurePermissionRequested, this, [this](const QUrl& origin, Feature feature) {
         setFeaturePermission(origin, feature, PermissionDeniedByUser);

@@ -1,8 +1,8 @@
 #include "browser/ui/KorvelWebEngine.h"
 
 #include "browser/EngineFlags.h"
+#include "browser/ui/EngineProfiles.h"
 #include "browser/ui/UserAgentInterceptor.h"
-#include "platform/Paths.h"
 #include "settings/KVBrowserPrefSettings.h"
 
 #include <QDir>
@@ -110,17 +110,7 @@ UserAgentInterceptor* KorvelWebEngine::interceptor()
 
 QWebEngineProfile* KorvelWebEngine::profile()
 {
-    static QWebEngineProfile* shared = [] {
-        auto* p = new QWebEngineProfile(QStringLiteral("korvel"));
-        p->setPersistentStoragePath(Paths::cachesDirectory() + QStringLiteral("/engine/storage"));
-        p->setCachePath(Paths::cachesDirectory() + QStringLiteral("/engine/cache"));
-        // A kiosk runs for months: the disk cache is bounded (32 MiB) rather than left to grow.
-        p->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
-        p->setHttpCacheMaximumSize(32 * 1024 * 1024);
-        p->setUrlRequestInterceptor(interceptor());
-        return p;
-    }();
-    return shared;
+    return EngineProfiles::instance().current();
 }
 
 void KorvelWebEngine::applySettings(QWebEngineSettings* s, const KVBrowserPrefSettings& p)

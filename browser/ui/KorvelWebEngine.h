@@ -12,7 +12,7 @@ namespace korvel {
 class UserAgentInterceptor;
 struct KVBrowserPrefSettings;
 
-// The kiosk's web engine: its schemes, its cleaned command line, its one profile and the settings
+// The kiosk's web engine: its schemes, its cleaned command line, its profiles and the settings
 // that keep the person at the device inside the permitted sites.
 class KorvelWebEngine {
 public:
@@ -28,7 +28,8 @@ public:
     // The OpenGL renderer of a probe context; empty when no context can be made.
     static QString probeRenderer();
 
-    // The profile every window uses, created on first use with the request interceptor installed.
+    // The profile a new page belongs in (see EngineProfiles): the one kept on disk, or with private
+    // browsing the current visitor's.
     static QWebEngineProfile* profile();
     static UserAgentInterceptor* interceptor();
     // The engine settings of a window's page, from the preferences and the lockdown rules.

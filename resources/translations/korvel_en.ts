@@ -143,6 +143,10 @@
         <source>Download started</source>
         <translation>Download started</translation>
     </message>
+    <message id="TEXT_FUNCTION_NOT_AVAILABLE">
+        <source>This function is not available in this version of Korvel.</source>
+        <translation>This function is not available in this version of Korvel.</translation>
+    </message>
     <message id="TEXT_DOWNLOADS">
         <source>Downloads</source>
         <translation>Downloads</translation>

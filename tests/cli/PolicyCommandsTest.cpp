@@ -1,3 +1,4 @@
+#include "settings/KVSettings.h"
 #include "tests/cli/KorvelctlProcess.h"
 
 #include <vector>
@@ -61,6 +62,9 @@ TEST_F(KorvelctlPolicyTest, EditsRoundTripThroughTheirLists)
         {{"blocked", "update", "0", "bets.test", "--protocol", "https"}, {"blocked", "list"},
          "0 url=https://bets.test title=\"bets\" protocol=https\n1 url=https://poker.test title=\"poker\" protocol=https\n"},
         {{"blocked", "remove", "1"}, {"blocked", "list"}, "0 url=https://bets.test title=\"bets\" protocol=https\n"},
+        // A wildcard host, as the blocked lookup reads it: the sub-domains only.
+        {{"blocked", "add", "*.casino.test"}, {"blocked", "list"},
+         "0 url=https://bets.test title=\"bets\" protocol=https\n1 url=http://*.casino.test title=\"casino\" protocol=http\n"},
     };
     for (const Step& step : steps) {
         const QString command = list(step.edit).join(QLatin1Char(' '));
@@ -104,6 +108,7 @@ TEST_F(KorvelctlPolicyTest, RefusalsAndBadUsageExitTwoAndWriteNothing)
         {{"categories", "add", "news"}, "korvelctl: Category with same name is already exist.\n"},
         {{"categories", "rename", "0", "  "}, "korvelctl: Cannot Update empty Name\n"},
         {{"blocked", "add", ""}, "korvelctl: Cannot Add empty URL\n"},
+        {{"blocked", "add", "*.*.casino.test"}, "korvelctl: Invalid URL!!\n"},
         {{"blocked", "remove", "1"}, "korvelctl: There is no blocked website at index 1.\n"},
         {{"advanced", "set", "--content-blocking", "on", "--keywords", "   "},
          "korvelctl: Enter the keyword for content blocking\n"},
@@ -131,6 +136,33 @@ TEST_F(KorvelctlPolicyTest, RefusalsAndBadUsageExitTwoAndWriteNothing)
         EXPECT_EQ(storeBytes(), before) << qPrintable(command);
     }
     EXPECT_EQ(ok({"log"}), logBefore);
+}
+
+// An address as a settings document brought it, with escapes no typed text gives: an update that
+// does not give a URL keeps it to the letter, so "Allow Only This URL" still matches.
+TEST_F(KorvelctlPolicyTest, UpdatingOtherFieldsKeepsAnImportedAddress)
+{
+    const QString address = QStringLiteral("https://a.test/p%2Fq?x=a%26b%3Fc%2Bd");
+    const QString icon = QStringLiteral("http://icons.test/a%2Fb.png");
+    korvel::KVSettings& settings = korvel::KVSettings::getSettingsObject();
+    korvel::allowedWebsite site;
+    site.url = address;
+    site.protocol = korvel::WebsiteProtocol::Https;
+    site.iconURL = icon;
+    site.title = QStringLiteral("t");
+    settings.allowedWebsites = {site};
+    korvel::allowedWebsiteCategory category;
+    category.categoryId = 1;
+    category.categoryTitle = QStringLiteral("News");
+    category.iconURL = icon;
+    settings.allowedWebsitesCategories = {category};
+    ASSERT_TRUE(settings.save());
+
+    ok({"sites", "update", "0", "--title", "Renamed", "--only-this"});
+    ok({"categories", "rename", "0", "Sport"});
+    EXPECT_EQ(ok({"sites", "list"}), QStringLiteral("0 id=0 category=0 url=%1 title=\"Renamed\" only-this\n").arg(address));
+    EXPECT_EQ(ok({"categories", "list"}), QStringLiteral("0 id=1 title=\"Sport\" icon=%1\n").arg(icon));
+    EXPECT_TRUE(ok({"policy", "check", address.toLatin1().constData()}).startsWith(QStringLiteral("allow"))) << "the only-this match holds";
 }
 
 TEST_F(KorvelctlPolicyTest, AdvancedSetChangesOnlyWhatIsGiven)

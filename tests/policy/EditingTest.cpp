@@ -86,6 +86,14 @@ TEST_F(EditingTest, RefusalsChangeNothing)
         {"blocked without URL", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("")}); }, "Cannot Add empty URL"},
         {"blocked update without URL", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral(" ")}, 0); }, "Cannot Update empty URL"},
         {"blocked without host", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("https://"), WebsiteProtocol::Https}); }, "Invalid URL!!"},
+        {"blocked *", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*")}); }, "Invalid URL!!"},
+        {"blocked *.", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*.")}); }, "Invalid URL!!"},
+        {"blocked **.casino.test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("**.casino.test")}); }, "Invalid URL!!"},
+        {"blocked *.*.casino.test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*.*.casino.test")}); }, "Invalid URL!!"},
+        {"blocked shop.*.casino.test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("shop.*.casino.test")}); }, "Invalid URL!!"},
+        {"blocked *casino.test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*casino.test")}); }, "Invalid URL!!"},
+        {"blocked *.[::1]", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*.[::1]")}); }, "Invalid URL!!"},
+        {"blocked *.casino test", [] { return BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("*.casino test")}); }, "Invalid URL!!"},
         {"update past the end", [] { return AllowedWebsiteEditing::save(settings(), site(QStringLiteral("x.test")), 5); }, "There is no allowed website at index 5."},
         {"remove past the end", [] { return CategoryEditing::remove(settings(), 1); }, "There is no category at index 1."},
     };
@@ -296,6 +304,82 @@ TEST_F(EditingTest, BlockedWebsitesAlwaysDeriveTheirTitle)
                            QStringLiteral("URL_Added<") + settings().blockedWebsites[0].url + QLatin1Char('>'),
                            QStringLiteral("URL_Updated<") + settings().blockedWebsites[0].url + QLatin1Char('>'),
                            QStringLiteral("URL_Updated<http://poker.test>"), QStringLiteral("URL_Deleted<http://poker.test>")}));
+}
+
+// A wildcard host is entered as the blocked lookup reads it: "*." in front blocks the sub-domains.
+TEST_F(EditingTest, BlockedWildcardHostsAreStoredAsTheLookupReadsThem)
+{
+    settings().kvBrowPref.allowAllWebsites = true;
+    const struct {
+        const char* typed;
+        WebsiteProtocol protocol;
+        const char* stored;
+        const char* title;
+        const char* blocks;
+        const char* passes;
+    } cases[] = {
+        {"*.casino.test", WebsiteProtocol::Http, "http://*.casino.test", "casino", "http://shop.casino.test/", "http://casino.test/"},
+        {"https://*.Poker.TEST/rooms", WebsiteProtocol::Https, "https://*.poker.test/rooms", "poker", "https://a.b.poker.test/",
+         "http://www.poker.test/"},
+        {"http://*.bets.test:8080", WebsiteProtocol::Http, "http://*.bets.test:8080", "bets", "http://live.bets.test/", "http://bets.test.evil/"},
+    };
+    for (const auto& c : cases) {
+        const EditOutcome outcome = BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QString::fromUtf8(c.typed), c.protocol});
+        ASSERT_TRUE(outcome.done()) << c.typed << ": " << qPrintable(outcome.message);
+        const blockedWebsite saved = settings().blockedWebsites.at(outcome.index);
+        EXPECT_EQ(saved.url, QString::fromUtf8(c.stored));
+        EXPECT_EQ(saved.title, QString::fromUtf8(c.title));
+        EXPECT_TRUE(Utils::checkIfWebsiteBlocked(QUrl(QString::fromUtf8(c.blocks)), settings())) << c.typed;
+        EXPECT_FALSE(Utils::checkIfWebsiteBlocked(QUrl(QString::fromUtf8(c.passes)), settings())) << c.typed;
+        // The editor shows it without its scheme, and saving that keeps it.
+        ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput::fromRecord(saved), outcome.index).done()) << c.typed;
+        EXPECT_EQ(settings().blockedWebsites.at(outcome.index), saved);
+        settings().blockedWebsites.clear();
+    }
+}
+
+// Records as a settings document brings them, with escapes that typed text cannot give. Saving the
+// editor's text unchanged, or changing something else, must keep each address to the letter.
+TEST_F(EditingTest, SavingTheShownTextKeepsTheStoredAddress)
+{
+    const QString icon = QStringLiteral("http://icons.test/a%2Fb%20c.png");
+    for (const QString& address : {QStringLiteral("https://a.test/p%2Fq?x=a%26b%3Fc%2Bd"), QStringLiteral("http://Example.TEST/%7e/caf%c3%a9"),
+                                   QStringLiteral("http://a.test/100%25/a%20b")}) {
+        allowedWebsite site;
+        site.url = address;
+        site.protocol = address.startsWith(QLatin1String("https")) ? WebsiteProtocol::Https : WebsiteProtocol::Http;
+        site.iconURL = icon;
+        site.allowOnlyThis = true;
+        site.title = QStringLiteral("t");
+        settings().allowedWebsites = {site};
+        settings().blockedWebsites = {blockedWebsite::initWithParams(address, site.protocol, QStringLiteral("b")),
+                                      blockedWebsite::initWithParams(QStringLiteral("http://*.casino.test/a%2Fb"), WebsiteProtocol::Http,
+                                                                     QStringLiteral("casino"))};
+        allowedWebsiteCategory category;
+        category.categoryId = 1;
+        category.categoryTitle = QStringLiteral("Folder");
+        category.iconURL = icon;
+        settings().allowedWebsitesCategories = {category};
+        const QList<blockedWebsite> blocked = settings().blockedWebsites;
+
+        AllowedWebsiteInput retitled = AllowedWebsiteInput::fromRecord(site);
+        retitled.title = QStringLiteral("Renamed");
+        for (const AllowedWebsiteInput& input : {AllowedWebsiteInput::fromRecord(site), retitled}) {
+            ASSERT_TRUE(AllowedWebsiteEditing::save(settings(), input, 0).done()) << qPrintable(address);
+            EXPECT_EQ(settings().allowedWebsites[0].url, address);
+            EXPECT_EQ(settings().allowedWebsites[0].iconURL, icon) << qPrintable(address);
+        }
+        EXPECT_EQ(settings().allowedWebsites[0].title, QStringLiteral("Renamed"));
+        for (qsizetype i = 0; i < blocked.size(); ++i) {
+            ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput::fromRecord(blocked[i]), i).done()) << qPrintable(blocked[i].url);
+            EXPECT_EQ(settings().blockedWebsites[i].url, blocked[i].url);
+        }
+        ASSERT_TRUE(CategoryEditing::save(settings(), CategoryInput::fromRecord(category), 0).done());
+        EXPECT_EQ(settings().allowedWebsitesCategories[0].iconURL, icon);
+    }
+    // The editor shows as they are the escapes that, decoded, would read as another address.
+    EXPECT_EQ(AllowedWebsiteInput::fromRecord(settings().allowedWebsites[0]).iconPath, QStringLiteral("http://icons.test/a%2Fb c.png"));
+    EXPECT_EQ(BlockedWebsiteInput::fromRecord(settings().blockedWebsites[1]).url, QStringLiteral("*.casino.test/a%2Fb"));
 }
 
 TEST_F(EditingTest, ContentBlockingNeedsAKeyword)

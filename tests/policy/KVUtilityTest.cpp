@@ -2,6 +2,9 @@
 
 #include "tests/support/TestHome.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -136,7 +139,15 @@ TEST_F(KVUtilityTest, GetFileURLFromStringStaysInsideDocuments)
         {"..", nothing},
         // Shares the directory's name as a prefix but is beside it.
         {"../Documents-old/x.pdf", nothing},
+        // Symbolic links are followed before the check: one that leads out is refused, even to a
+        // file that does not exist yet; one that stays inside is fine.
+        {"out/passwd", nothing},
+        {"out/new.pdf", nothing},
+        {"in/manual.pdf", document("in/manual.pdf")},
     };
+    ASSERT_TRUE(QFile::link(QStringLiteral("/etc"), documents() + QStringLiteral("/out")));
+    ASSERT_TRUE(QDir(documents()).mkpath(QStringLiteral("sub")));
+    ASSERT_TRUE(QFile::link(documents() + QStringLiteral("/sub"), documents() + QStringLiteral("/in")));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const std::optional<QUrl> url = KVUtility::getFileURLFromString(QString::fromUtf8(c.text));
@@ -199,6 +210,32 @@ TEST_F(KVUtilityTest, GetURLStringGivesTheShownText)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.url.toString().toStdString());
         EXPECT_EQ(KVUtility::getURLString(c.url).toStdString(), c.text);
+    }
+}
+
+// What an editor shows for stored text: readable where typing it again gives the same escapes, and
+// the escapes themselves where the decoded character would read (and save) as another address.
+TEST(KVUtilityEditing, EditableTextDecodesOnlyWhatTypingGivesBack)
+{
+    const struct {
+        const char* stored;
+        const char* shown;
+        bool typedBack;  // typing the shown text gives the stored text again
+    } cases[] = {
+        {"http://a.test/a%20b%3C%7C%23", "http://a.test/a b<|#", true},
+        {"http://a.test/caf%C3%A9/%E2%82%AC/%F0%9F%98%80", "http://a.test/café/€/😀", true},
+        {"/p%2Fq?x=a%26b%3Fc%2Bd%3D", "/p%2Fq?x=a%26b%3Fc%2Bd%3D", false},
+        {"/100%25/%252F", "/100%/%2F", true},
+        {"/%41%7e%2e", "/%41%7e%2e", false},
+        {"/caf%c3%a9", "/café", false},
+        {"/%0A%09%7F%C2%A0", "/%0A%09%7F%C2%A0", false},
+        {"/%C3/%C3%28/%80/%ED%A0%80", "/%C3/%C3%28/%80/%ED%A0%80", false},
+        {"/100%/%2/%zz", "/100%/%2/%zz", false},
+    };
+    for (const auto& c : cases) {
+        const QString shown = KVUtility::editableText(QString::fromUtf8(c.stored));
+        EXPECT_EQ(shown, QString::fromUtf8(c.shown)) << c.stored;
+        EXPECT_EQ(KVUtility::percentEncoded(shown) == QString::fromUtf8(c.stored), c.typedBack) << c.stored;
     }
 }
 

@@ -7,6 +7,9 @@
 #include "browser/ui/KVWebView.h"
 #include "log/KVLogger.h"
 #include "log/LogQuery.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Reachability.h"
+#include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
@@ -15,6 +18,8 @@
 #include "tests/support/WebTestServer.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
@@ -34,7 +39,46 @@ protected:
         process.waitForFinished(20000);
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
+
+    static QVariant evaluate(KVWKViewController* window, const QString& script)
+    {
+        QVariant result;
+        bool done = false;
+        window->webView()->page()->runJavaScript(script, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
+        test::processEventsUntil([&] { return done; }, 10000);
+        return result;
+    }
+
+    // Starts the kiosk with one website and opens it; the window once its page has loaded.
+    KVWKViewController* openTheWebsite(NavigationStack* stack)
+    {
+        KVHomePageViewController* home = nullptr;
+        EXPECT_TRUE(test::processEventsUntil([&] { return (home = qobject_cast<KVHomePageViewController*>(stack->topScreen())) != nullptr; }));
+        if (!home)
+            return nullptr;
+        home->didSelectItem(0);
+        auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
+        EXPECT_NE(window, nullptr);
+        if (window)
+            EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Visit"); }, 20000));
+        return window;
+    }
 };
+
+// Whether some file under `dir` holds `marker`.
+bool anyFileHolds(const QString& dir, const QByteArray& marker)
+{
+    QDirIterator files(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (file.open(QIODevice::ReadOnly) && file.readAll().contains(marker))
+            return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -124,4 +168,117 @@ TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
     ASSERT_TRUE(test::processEventsUntil([&] { return (window = qobject_cast<KVWKViewController*>(stack->topScreen())) != nullptr; }));
     ASSERT_TRUE(window->selectedWebsite().has_value());
     EXPECT_EQ(window->selectedWebsite()->url, QStringLiteral("https://www.example.co.uk"));
+}
+
+// What one visitor leaves in the engine: a cookie, local storage and an IndexedDB record. With
+// private browsing none of it reaches the next visitor or the disk; without, the site keeps it.
+TEST_F(KioskJourneyTest, PrivateBrowsingLeavesNothingOfAVisitForTheNext)
+{
+    WebTestServer& server = WebTestServer::shared();
+    server.setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Visit</title></head><body>visit</body></html>"));
+    const QByteArray marker = QByteArrayLiteral("visitor-7f3a9c");
+    const QString write = QStringLiteral(
+        "document.cookie = 'visit=%1; max-age=3600';"
+        "localStorage.setItem('visit', '%1');"
+        "var open = indexedDB.open('kiosk', 1);"
+        "open.onupgradeneeded = function() { open.result.createObjectStore('s'); };"
+        "open.onsuccess = function() { var t = open.result.transaction('s', 'readwrite');"
+        "  t.objectStore('s').put('%1', 'visit'); t.oncomplete = function() { window.written = true; }; };"
+        "true").arg(QString::fromLatin1(marker));
+    const QString read = QStringLiteral(
+        "window.kept = null;"
+        "var open = indexedDB.open('kiosk', 1);"
+        "open.onupgradeneeded = function() { open.result.createObjectStore('s'); };"
+        "open.onsuccess = function() { var r = open.result.transaction('s').objectStore('s').get('visit');"
+        "  r.onsuccess = function() { window.kept = [document.cookie, localStorage.getItem('visit') || '', r.result || ''].join('|'); }; };"
+        "true");
+
+    for (const bool privateBrowsing : {true, false}) {
+        SCOPED_TRACE(privateBrowsing ? "private browsing" : "ordinary browsing");
+        restart();
+        KVSettings& settings = KVSettings::getSettingsObject();
+        allowedWebsite site;
+        site.url = server.url(privateBrowsing ? QStringLiteral("private.test") : QStringLiteral("ordinary.test"));
+        site.title = QStringLiteral("Visit");
+        settings.allowedWebsites = {site};
+        settings.kvBrowPref.privateBrowsing = privateBrowsing;
+        settings.save();
+        KVLogger::createDatabase_Tables();
+        KorvelShell shell;
+        shell.show();
+        NavigationStack* stack = shell.window().navigationStack();
+
+        KVWKViewController* window = openTheWebsite(stack);
+        ASSERT_NE(window, nullptr);
+        evaluate(window, write);
+        ASSERT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("window.written === true")).toBool(); }));
+        window->homeButtonPressed();
+
+        window = openTheWebsite(stack);
+        ASSERT_NE(window, nullptr);
+        evaluate(window, read);
+        QString kept;
+        ASSERT_TRUE(test::processEventsUntil([&] {
+            kept = evaluate(window, QStringLiteral("window.kept")).toString();
+            return !kept.isEmpty();
+        }));
+        if (privateBrowsing) {
+            EXPECT_EQ(kept, QStringLiteral("||"));
+            EXPECT_FALSE(anyFileHolds(home(), marker)) << "nothing of the visit is on disk";
+            QStringList lines;
+            for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("Webview")}, LogOrder::OldestFirst, {}}.run())
+                lines << e.event;
+            EXPECT_TRUE(lines.contains(QStringLiteral("Cookies for private.test deleted successfully"))) << qPrintable(lines.join('\n'));
+        } else {
+            const QString m = QString::fromLatin1(marker);
+            EXPECT_EQ(kept, QStringLiteral("visit=%1|%1|%1").arg(m));
+        }
+        window->homeButtonPressed();
+        test::processEventsUntil([&] { return qobject_cast<KVHomePageViewController*>(stack->topScreen()) != nullptr; });
+    }
+}
+
+// While the administrator is in the settings the page under them is quiet: it is blanked, and
+// what would send the window Home (a network change, a blocked word) waits instead of closing the
+// settings. Leaving the foreground blanks the page too, hidden or suspended alike.
+TEST_F(KioskJourneyTest, TheSettingsAndTheBackgroundQuietTheBrowser)
+{
+    WebTestServer& server = WebTestServer::shared();
+    server.setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Visit</title></head><body>visit</body></html>"));
+    KVSettings& settings = KVSettings::getSettingsObject();
+    allowedWebsite site;
+    site.url = server.url(QStringLiteral("quiet.test"));
+    site.title = QStringLiteral("Visit");
+    settings.allowedWebsites = {site};
+    settings.kvBrowPref.goHomeOnNetworkGain = true;
+    settings.save();
+    KorvelShell shell;
+    shell.show();
+    NavigationStack* stack = shell.window().navigationStack();
+    KVWKViewController* window = openTheWebsite(stack);
+    ASSERT_NE(window, nullptr);
+
+    for (int i = 0; i < 5; ++i) {
+        window->handleSingleTap();
+        clock.advance(std::chrono::milliseconds(200));
+    }
+    ASSERT_NE(Alert::visibleAlert(), nullptr) << "the password prompt";
+    Alert::visibleAlert()->textField(0)->setText(QStringLiteral("9246"));
+    Alert::visibleAlert()->dismissWithButton(Alert::visibleAlert()->buttonIndex(QStringLiteral("OK")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVMainMenuViewController*>(stack->topScreen()) != nullptr; }));
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url() == QUrl(QStringLiteral("about:blank")); }))
+        << "the page under the settings stops";
+
+    NotificationCenter::defaultCenter().post(kReachabilityChangedNotification, shell.delegate().reachability.get());
+    window->homeButtonPressed();
+    test::processEventsUntil([] { return false; }, 300);
+    EXPECT_NE(qobject_cast<KVMainMenuViewController*>(stack->topScreen()), nullptr) << "the settings stay open";
+
+    static_cast<KVMainMenuViewController*>(stack->topScreen())->handleBack();
+    window = openTheWebsite(stack);
+    ASSERT_NE(window, nullptr);
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationHidden);
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url() == QUrl(QStringLiteral("about:blank")); }))
+        << "a hidden kiosk is in the background";
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
 }

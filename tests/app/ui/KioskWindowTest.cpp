@@ -45,7 +45,7 @@ TEST_F(KioskWindowTest, CoversTheScreenAndTakesBackWhatOthersChange)
 {
     KVLogger::createDatabase_Tables();
     KVMainWindow window;
-    window.showForKiosk(true);
+    window.showForKiosk(KioskWindowMode::FullScreen);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(window.geometry(), screen);
     EXPECT_TRUE(window.windowState() & Qt::WindowFullScreen);
@@ -84,7 +84,7 @@ TEST_F(KioskWindowTest, MaximisedUnderTheStatusBarWhenNotFullScreen)
 {
     KVMainWindow window;
     window.setStatusBar(new KVStatusBar(nullptr));
-    window.showForKiosk(false);
+    window.showForKiosk(KioskWindowMode::Maximised);
     EXPECT_EQ(window.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(window.statusBar()->isVisible());

@@ -117,7 +117,7 @@ TEST_F(OnScreenKeyboardTest, ATextFieldBringsItUpAndAButtonTakesItAway)
         ASSERT_TRUE(c.focus->hasFocus()) << c.name;
         EXPECT_TRUE(c.shown ? keyboardShown() : keyboardHidden()) << c.name;
         if (c.shown) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return KioskInput::keyboardFullScreen() == c.fullScreen; }, 2000)) << c.name;
+            EXPECT_TRUE(QTest::qWaitFor([&] { return (KioskInput::keyboardMode() == KeyboardMode::FullScreen) == c.fullScreen; }, 2000)) << c.name;
         }
     }
 }

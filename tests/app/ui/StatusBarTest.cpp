@@ -69,8 +69,8 @@ TEST_F(StatusBarTest, ShownOnlyWhenTheWindowIsNotFullScreen)
     KVMainWindow main;
     main.setStatusBar(new KVStatusBar(nullptr));
     EXPECT_EQ(static_cast<KVStatusBar*>(main.statusBar())->networkText(), QStringLiteral("No Network"));
-    main.showForKiosk(false);
+    main.showForKiosk(KioskWindowMode::Maximised);
     EXPECT_TRUE(main.statusBar()->isVisible());
-    main.showForKiosk(true);
+    main.showForKiosk(KioskWindowMode::FullScreen);
     EXPECT_FALSE(main.statusBar()->isVisible());
 }

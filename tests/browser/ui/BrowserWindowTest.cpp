@@ -3,6 +3,7 @@
 #include "browser/LocalPageReader.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/ColorPicker.h"
+#include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -438,6 +439,26 @@ TEST_F(BrowserWindowTest, ToolbarActions)
     EXPECT_TRUE(bar->isItemEnabled(ToolbarItem::Home));
 }
 
+// Functions whose screens are not part of this version say so instead of doing nothing.
+TEST_F(BrowserWindowTest, FunctionsWithoutTheirScreenSaySo)
+{
+    KVWKViewController* window = open(url("allowed.test"));
+    const QString document = url("allowed.test", "/guide.pdf");
+    const std::function<void()> uses[] = {
+        [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::OpenReader, QUrl(document))}); },
+        [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::ShowFile, QUrl(document))}); },
+        [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::StartDownload, QUrl(document))}); },
+        [&] { window->goToDownloadHistoryView(); },
+    };
+    for (const auto& use : uses) {
+        for (Toast* toast : Toast::visibleToasts())
+            toast->close();
+        use();
+        EXPECT_TRUE(toastShown(EffectPerformer::notAvailableText()));
+    }
+    EXPECT_NE(EffectPerformer::notAvailableText(), QStringLiteral("TEXT_FUNCTION_NOT_AVAILABLE"));
+}
+
 TEST_F(BrowserWindowTest, ThePagesOwnPrintCallPrints)
 {
     settings().kvBrowPref.enablePrintLinks = true;
@@ -575,13 +596,31 @@ TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
     settings().allowedWebsites = {site(page)};
     KVWKViewController* window = KVWKViewController::initWithWebsite(site(page));
     // The server of this test stands in for the device's own upload server.
-    window->windowState().localServerPath = QStringLiteral("127.0.0.1:%1").arg(server().port());
+    window->windowState().localServerPath = LocalServerAddress{QStringLiteral("127.0.0.1"), server().port()};
     EXPECT_TRUE(LocalPageReader::isLocalServerPage(QUrl(page), window->windowState().localServerPath));
-    EXPECT_FALSE(LocalPageReader::isLocalServerPage(QUrl(page), QStringLiteral("127.0.0.1:8080")));
+    EXPECT_FALSE(LocalPageReader::isLocalServerPage(QUrl(page), LocalServerAddress{}));
     EXPECT_EQ(LocalPageReader::read(QUrl(page)).value_or(QString()), QStringLiteral("<html><head><title>Files</title></head><body>list</body></html>"));
     EXPECT_FALSE(LocalPageReader::read(QUrl(QStringLiteral("http://127.0.0.1:1/files.html")), std::chrono::seconds(2)).has_value());
     EXPECT_EQ(window->supportedInterfaceOrientations(), Qt::PortraitOrientation | Qt::InvertedPortraitOrientation
                                                             | Qt::LandscapeOrientation | Qt::InvertedLandscapeOrientation);
+}
+
+// The device id is handed to the page only when its main frame asks. The question is put as the
+// page's acceptNavigationRequest puts it: the engine itself keeps web pages away from the local
+// "kvcallback" scheme, so no real frame can ask here.
+TEST_F(BrowserWindowTest, OnlyThePagesMainFrameGetsTheDeviceId)
+{
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body><script>window.got = []; function gotId(id) { got.push(id); }</script></body></html>"));
+    KVWKViewController* window = open(url("allowed.test"));
+    auto* page = static_cast<KVWebPage*>(window->webView()->page());
+    const QUrl command(QStringLiteral("kvcallback:getuuid:gotId"));
+    EXPECT_FALSE(window->decideNavigation(page, command, false, false, false));
+    EXPECT_TRUE(log(QStringLiteral("URL_action")).contains(QStringLiteral("URL_Blocked<kvcallback:getuuid:gotId>"))) << "an ordinary, refused address";
+    EXPECT_EQ(evaluate(window, QStringLiteral("got.length")).toInt(), 0);
+
+    EXPECT_FALSE(window->decideNavigation(page, command, false, true, false));
+    ASSERT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("got.length")).toInt() == 1; }));
+    EXPECT_EQ(evaluate(window, QStringLiteral("got[0]")).toString(), device.identifierForVendor());
 }
 
 TEST_F(BrowserWindowTest, FiveRealClicksOnThePageAskForThePassword)

@@ -124,7 +124,7 @@ TEST_F(HomeScreenTest, TheGridShowsTheVisibleItemsInTheirOrder)
         settings().kvBrowPref.allowDragDrop = c.allowDragDrop;
         KVHomePageViewController* home = showHome();
         EXPECT_EQ(titles(home), c.expected) << c.name;
-        const QSize cell = KVHomePageViewController::itemSize(true);
+        const QSize cell = KVHomePageViewController::itemSize(Idiom::Tablet);
         for (KVCollectionViewCell* cellWidget : home->cells()) {
             EXPECT_EQ(cellWidget->size(), cell) << c.name;
             EXPECT_EQ(cellWidget->testAttribute(Qt::WA_TransparentForMouseEvents), cellWidget->isPlaceholder()) << c.name;
@@ -327,7 +327,7 @@ TEST(HomeGridViewTest, WallpaperStyles)
         EXPECT_EQ(HomeGridView::wallpaperRect(c.image, area, c.style), c.expected) << c.style;
     EXPECT_TRUE(KVHomePageViewController::isTabletSized({1024, 768}));
     EXPECT_FALSE(KVHomePageViewController::isTabletSized({390, 844}));
-    EXPECT_EQ(KVHomePageViewController::itemSize(false), QSize(60, 80));
+    EXPECT_EQ(KVHomePageViewController::itemSize(Idiom::Phone), QSize(60, 80));
 }
 
 TEST_F(HomeScreenTest, IconsComeFromReadableFilesOfTheDocumentsDirectory)
@@ -355,7 +355,7 @@ TEST_F(HomeScreenTest, IconsComeFromReadableFilesOfTheDocumentsDirectory)
     settings().allowedWebsites = {w, site(QStringLiteral("Plain"), url("b.test"))};
     KVHomePageViewController* home = showHome();
     const QImage shown = cellTitled(home, QStringLiteral("Red"))->image();
-    EXPECT_EQ(shown.size(), KVHomePageViewController::iconSize(true));
+    EXPECT_EQ(shown.size(), KVHomePageViewController::iconSize(Idiom::Tablet));
     EXPECT_EQ(shown.pixelColor(50, 50), QColor(Qt::red));
     EXPECT_NE(cellTitled(home, QStringLiteral("Plain"))->image().pixelColor(52, 52), QColor(Qt::red));
 }
@@ -463,7 +463,7 @@ TEST_F(HomeScreenTest, FaviconsAndWebWallpapersLoadOrLeaveTheDefaults)
         KVCollectionViewCell* cell = cellTitled(home, QStringLiteral("Fav"));
         ASSERT_NE(cell, nullptr);
         EXPECT_TRUE(test::processEventsUntil([&] { return cell->image().pixelColor(50, 50) == QColor(Qt::green); }, 5000));
-        EXPECT_EQ(cell->image().size(), KVHomePageViewController::iconSize(true));
+        EXPECT_EQ(cell->image().size(), KVHomePageViewController::iconSize(Idiom::Tablet));
         test::processEventsUntil([&] { return home->wallpaperFlag(); }, c.obtained ? 5000 : 300);
         clock.advance(std::chrono::seconds(20));
         EXPECT_EQ(home->wallpaperFlag(), c.obtained) << qPrintable(c.wallpaper);

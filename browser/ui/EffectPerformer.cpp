@@ -1,0 +1,188 @@
+#include "browser/ui/EffectPerformer.h"
+
+#include "browser/LaunchRequest.h"
+#include "log/KVLog.h"
+#include "log/KVLogBridge.h"
+#include "platform/NotificationCenter.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/Toast.h"
+#include "policy/KVUtility.h"
+#include "settings/KVSettings.h"
+
+#include <variant>
+
+namespace korvel {
+
+using Kind = NavigationEffect::Kind;
+
+EffectPerformer::EffectPerformer(QWidget* screen, EffectTarget* target)
+    : m_screen(screen)
+    , m_target(target)
+{
+}
+
+QString EffectPerformer::notAvailableText()
+{
+    //% "This function is not available in this version of Korvel."
+    return qtTrId("TEXT_FUNCTION_NOT_AVAILABLE");
+}
+
+void EffectPerformer::perform(const NavigationEffects& effects)
+{
+    // A transition from the left belongs to the list shown after it, so it travels with it.
+    bool transitionFromLeft = false;
+    for (const NavigationEffect& effect : effects) {
+        if (effect.kind == Kind::PushTransitionFromLeft) {
+            transitionFromLeft = true;
+            continue;
+        }
+        performOne(effect, transitionFromLeft);
+        if (effect.kind == Kind::LoadVisibleWebSites)
+            transitionFromLeft = false;
+    }
+}
+
+EffectTarget* EffectPerformer::target(const NavigationEffect& effect)
+{
+    if (!m_target)
+        KVLog(QStringLiteral("debug"), QStringLiteral("No web view for the effect %@"), effect.describe());
+    Q_ASSERT(m_target);
+    return m_target;
+}
+
+void EffectPerformer::performOne(const NavigationEffect& effect, bool transitionFromLeft)
+{
+    switch (effect.kind) {
+    case Kind::Toast:
+        toast(effect.text, effect.place);
+        return;
+    case Kind::Alert:
+        alert(effect.category, effect.text, effect.seconds);
+        return;
+    case Kind::Log:
+        KVLogBridge::sharedInstance().createLogWithCategory(effect.category, effect.text);
+        return;
+    case Kind::PostNotification:
+        NotificationCenter::defaultCenter().post(effect.text);
+        return;
+    case Kind::LaunchApp:
+        launchApp(effect.text);
+        return;
+    case Kind::OpenExternally:
+        // The kiosk hands nothing to another application.
+        KVLog(QStringLiteral("Webview"), QStringLiteral("Not handed to another application: %@"), effect.url);
+        return;
+    case Kind::RecordDownload: {
+        KVSettings& s = KVSettings::getSettingsObject();
+        s.arrDownloadHistory.append(DownloadHistoryParam::initWithParams(KVUtility::lastPathComponent(effect.url),
+                                                                         effect.url.toString(QUrl::FullyEncoded), QString(QLatin1String("")),
+                                                                         QString(QLatin1String("")), 0));
+        s.save();
+        return;
+    }
+    case Kind::OpenReader:
+    case Kind::ShowFile:
+    case Kind::StartDownload:
+        notAvailable(effect);
+        return;
+    case Kind::PushTransitionFromLeft:
+        // Carried to the next LoadVisibleWebSites by perform().
+        return;
+    case Kind::Home:
+    case Kind::PopToRootAndDisappear:
+        if (EffectTarget* t = target(effect))
+            t->goHome();
+        return;
+    case Kind::LoadRequest:
+    case Kind::LoadFile:
+        if (EffectTarget* t = target(effect))
+            t->load(effect.url);
+        return;
+    case Kind::LoadHTML:
+        if (EffectTarget* t = target(effect))
+            t->loadHTML(effect.text, effect.url);
+        return;
+    case Kind::LoadErrorPage:
+        if (EffectTarget* t = target(effect))
+            t->loadErrorPage();
+        return;
+    case Kind::StopLoading:
+        if (EffectTarget* t = target(effect))
+            t->stopLoading();
+        return;
+    case Kind::EvaluateScript:
+        if (EffectTarget* t = target(effect))
+            t->evaluateScript(effect.text);
+        return;
+    case Kind::CloseActiveWebView:
+        if (EffectTarget* t = target(effect))
+            t->closeActiveWebView();
+        return;
+    case Kind::RetryFailedPage:
+        if (EffectTarget* t = target(effect))
+            t->retryFailedPage();
+        return;
+    case Kind::PopWindow:
+        if (EffectTarget* t = target(effect))
+            t->popWindow(effect.flag ? Animation::Animated : Animation::None);
+        return;
+    case Kind::HomePageBars:
+        if (EffectTarget* t = target(effect))
+            t->showBars(effect.flag ? PageBars::HomePageWithDownloads : PageBars::HomePage);
+        return;
+    case Kind::FileBars:
+        if (EffectTarget* t = target(effect))
+            t->showBars(PageBars::File);
+        return;
+    case Kind::WindowBars:
+        if (EffectTarget* t = target(effect))
+            t->showBars(PageBars::Window);
+        return;
+    case Kind::ResetIdleTimer:
+        if (EffectTarget* t = target(effect))
+            t->resetIdleTimer();
+        return;
+    case Kind::LoadVisibleWebSites:
+        if (EffectTarget* t = target(effect))
+            t->loadVisibleWebSites(transitionFromLeft ? Animation::Animated : Animation::None);
+        return;
+    }
+}
+
+void EffectPerformer::toast(const QString& text, NavigationEffect::Place place)
+{
+    QWidget* over = m_screen;
+    if (place == NavigationEffect::Place::WebView && m_target && m_target->webViewWidget())
+        over = m_target->webViewWidget();
+    if (over)
+        makeToast(over, text);
+}
+
+void EffectPerformer::alert(const QString& title, const QString& text, int seconds)
+{
+    auto* shown = new Alert(title, text);
+    shown->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
+    if (seconds > 0)
+        shown->setAutoDismiss(std::chrono::seconds(seconds));
+    shown->showOver(m_screen);
+}
+
+void EffectPerformer::launchApp(const QString& request)
+{
+    const auto target = LaunchRequest::parse(request);
+    if (const auto* refused = std::get_if<LaunchRequest::Refused>(&target)) {
+        alert(QStringLiteral("Alert"), refused->alert, 0);
+        return;
+    }
+    // No other application is started from the kiosk.
+    alert(QStringLiteral("Alert"), QStringLiteral("Application is not available. Please install."), 0);
+}
+
+void EffectPerformer::notAvailable(const NavigationEffect& effect)
+{
+    KVLog(QStringLiteral("Webview"), QStringLiteral("Not available in this version: %@"), effect.describe());
+    if (m_screen)
+        makeToast(m_screen, notAvailableText());
+}
+
+}  // namespace korvel

@@ -1,0 +1,122 @@
+#include "browser/ui/EngineProfiles.h"
+
+#include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/UserAgentInterceptor.h"
+#include "log/KVLog.h"
+#include "platform/Paths.h"
+#include "settings/KVSettings.h"
+
+#include <QNetworkCookie>
+#include <QPointer>
+#include <QWebEngineCookieStore>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+
+#include <algorithm>
+#include <utility>
+
+namespace korvel {
+
+EngineProfiles& EngineProfiles::instance()
+{
+    static EngineProfiles* profiles = new EngineProfiles;
+    return *profiles;
+}
+
+QWebEngineProfile* EngineProfiles::current()
+{
+    if (!KVSettings::getSettingsObject().kvBrowPref.privateBrowsing)
+        return persistent();
+    if (!m_visitor)
+        m_visitor = makeVisitorProfile();
+    return m_visitor;
+}
+
+QWebEngineProfile* EngineProfiles::persistent()
+{
+    if (!m_persistent) {
+        auto* p = new QWebEngineProfile(QStringLiteral("korvel"));
+        p->setPersistentStoragePath(Paths::cachesDirectory() + QStringLiteral("/engine/storage"));
+        p->setCachePath(Paths::cachesDirectory() + QStringLiteral("/engine/cache"));
+        // A kiosk runs for months: the disk cache is bounded (32 MiB) rather than left to grow.
+        p->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+        p->setHttpCacheMaximumSize(32 * 1024 * 1024);
+        p->setUrlRequestInterceptor(KorvelWebEngine::interceptor());
+        watch(p);
+        m_persistent = p;
+    }
+    return m_persistent;
+}
+
+QWebEngineProfile* EngineProfiles::makeVisitorProfile()
+{
+    // A profile without a storage name is off the record: the engine writes nothing of it to disk.
+    auto* p = new QWebEngineProfile;
+    p->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    p->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    p->setUrlRequestInterceptor(KorvelWebEngine::interceptor());
+    watch(p);
+    m_visitors.insert(p);
+    return p;
+}
+
+void EngineProfiles::watch(QWebEngineProfile* profile)
+{
+    connect(profile, &QWebEngineProfile::downloadRequested, this, &EngineProfiles::downloadRequested);
+    connect(profile->cookieStore(), &QWebEngineCookieStore::cookieAdded, this, [this, profile](const QNetworkCookie& cookie) {
+        QString domain = cookie.domain();
+        if (domain.startsWith(QLatin1Char('.')))
+            domain.remove(0, 1);
+        if (!domain.isEmpty())
+            m_sites[profile].insert(domain);
+    });
+}
+
+void EngineProfiles::adopt(QWebEnginePage* page)
+{
+    QWebEngineProfile* profile = page->profile();
+    ++m_pages[profile];
+    connect(page, &QWebEnginePage::urlChanged, this, [this, profile](const QUrl& url) {
+        if ((url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) && !url.host().isEmpty())
+            m_sites[profile].insert(url.host());
+    });
+    connect(page, &QObject::destroyed, this, [this, profile] {
+        if (--m_pages[profile] <= 0) {
+            m_pages.remove(profile);
+            releaseIfUnused(profile);
+        }
+    });
+}
+
+void EngineProfiles::endVisit()
+{
+    QSet<QString> sites;
+    if (m_persistent) {
+        sites += m_sites.take(m_persistent);
+        m_persistent->cookieStore()->deleteAllCookies();
+    }
+    if (QWebEngineProfile* visitor = std::exchange(m_visitor, nullptr)) {
+        sites += m_sites.take(visitor);
+        // Pages of the visit that are still alive (blank now) keep nothing readable until they go.
+        visitor->cookieStore()->deleteAllCookies();
+        visitor->clearHttpCache();
+        visitor->clearAllVisitedLinks();
+        releaseIfUnused(visitor);
+    }
+    QStringList names(sites.begin(), sites.end());
+    std::sort(names.begin(), names.end());
+    for (const QString& name : names)
+        KVLog(QStringLiteral("Webview"), QStringLiteral("Cookies for %@ deleted successfully"), name);
+}
+
+void EngineProfiles::releaseIfUnused(QWebEngineProfile* profile)
+{
+    // The visitor of the moment and the disk profile stay; a finished visitor goes with its last page.
+    if (profile == m_visitor || profile == m_persistent || m_pages.value(profile) > 0 || !m_visitors.contains(profile))
+        return;
+    m_visitors.remove(profile);
+    m_sites.remove(profile);
+    profile->deleteLater();
+}
+
+}  // namespace korvel
