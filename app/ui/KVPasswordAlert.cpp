@@ -11,6 +11,7 @@
 #include "settings/TalvexUtils.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace korvel {
 
@@ -79,9 +80,12 @@ void KVPasswordAlert::requestAccess(QWidget* over)
 void KVPasswordAlert::showDamagedStoreAlert(QWidget* over)
 {
     // The way out needs the home directory, which the person at the device does not have.
-    const QString command = Paths::home().isEmpty()
-                                ? QStringLiteral("korvelctl password set")
-                                : QStringLiteral("korvelctl --home %1 password set").arg(Paths::home());
+    QString home = Paths::home();
+    // Typed into a shell as shown: a home with unusual characters goes in single quotes.
+    if (home.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9/._+-]"))))
+        home = QLatin1Char('\'') + home.replace(QLatin1Char('\''), QStringLiteral("'\\''")) + QLatin1Char('\'');
+    const QString command = home.isEmpty() ? QStringLiteral("korvelctl password set")
+                                           : QStringLiteral("korvelctl --home %1 password set").arg(home);
     auto* alert = new Alert(QStringLiteral("Korvel"),
                             //% "The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:"
                             qtTrId("TEXT_PASSWORD_STORE_DAMAGED") + QLatin1Char('\n') + command);
