@@ -49,6 +49,7 @@
 #include <QWebEngineScriptCollection>
 #include <QFile>
 #include <QFileInfo>
+#include <QTouchEvent>
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineDownloadRequest>
@@ -86,7 +87,6 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     m_printer = new PagePrinter(this, [this] { return m_input ? m_input->lastUserInput() : QDateTime(); });
     connect(m_printer, &PagePrinter::printedToFile, this, &KVWKViewController::printedToFile);
     m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
-    m_timeStart = Clock::instance().now();
     lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -150,11 +150,9 @@ void KVWKViewController::Init()
         m_view->setPage(m_page);
         layout()->addWidget(m_view);
         connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
-        // The page's own widget gets the touches; the gesture counts them on the way.
-        connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
-            if (QWidget* proxy = m_view->focusProxy())
-                proxy->installEventFilter(this);
-        });
+        // The touches go to a widget the engine makes inside the view, and makes anew when it
+        // likes; watching at the application's level counts them whichever widget that is.
+        qApp->installEventFilter(this);
         connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
         connect(m_page, &QWebEnginePage::certificateError, this, &KVWKViewController::onCertificateError);
         connect(m_page, &QWebEnginePage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
@@ -256,14 +254,30 @@ void KVWKViewController::buildToolbar()
 
 bool KVWKViewController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin)
-        handleSingleTap();
+    const QEvent::Type type = event->type();
+    // A quick second click arrives as a double click instead of a press.
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+                       || (type == QEvent::TouchBegin && static_cast<QTouchEvent*>(event)->points().size() == 1);
+    if (press && watched->isWidgetType() && m_view) {
+        auto* widget = static_cast<QWidget*>(watched);
+        const quint64 time = static_cast<QInputEvent*>(event)->timestamp();
+        // The first widget of this screen that a press reaches decides: the press then goes on to
+        // the parents, and a touch the page leaves comes back as a mouse press, all with the time
+        // of the one physical press.
+        if ((widget == this || isAncestorOf(widget)) && (time == 0 || time != m_lastPressTimestamp)) {
+            m_lastPressTimestamp = time;
+            // The page, or this screen itself where the page lets touches through while it loads;
+            // not the toolbar, the menu button or a pop-up.
+            if (widget == this || widget == m_view || m_view->isAncestorOf(widget))
+                handleSingleTap();
+        }
+    }
     return Screen::eventFilter(watched, event);
 }
 
 void KVWKViewController::handleSingleTap()
 {
-    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), m_timeStart, preferences());
+    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), AdminAccess::timeStart(), preferences());
     if (outcome != TapOutcome::Granted)
         return;
     KVLog(QStringLiteral("App General"), QStringLiteral("Password Alert shown"));

@@ -170,7 +170,7 @@ private:
     QList<ToolbarItem> m_items;
     QStringList m_arrForShowingTabName;
     TapSeries m_taps;
-    QDateTime m_timeStart;
+    quint64 m_lastPressTimestamp = 0;
     PagePrinter* m_printer = nullptr;
     RendererRecovery m_rendererRecovery;
     PageInputFilter* m_input = nullptr;
