@@ -17,6 +17,7 @@
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/PageDialogs.h"
 #include "browser/ui/PagePrinter.h"
+#include "browser/ui/PopupWindows.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/PageInputFilter.h"
 #include "browser/ui/PopupFrame.h"
@@ -84,6 +85,7 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     , m_services(NavigationServices::standard())
     , m_performer(this, this)
 {
+    m_popups = new PopupWindows(this);
     m_printer = new PagePrinter(this, [this] { return m_input ? m_input->lastUserInput() : QDateTime(); });
     connect(m_printer, &PagePrinter::printedToFile, this, &KVWKViewController::printedToFile);
     m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
@@ -146,7 +148,7 @@ void KVWKViewController::Init()
     if (!m_view) {
         m_view = new KVWebView(this);
         m_view->setCopyPasteAllowed([] { return preferences().enableCopyPaste; });
-        m_page = new KVWebPage(this, false, m_view);
+        m_page = new KVWebPage(this, PageRole::Window, m_view);
         m_view->setPage(m_page);
         layout()->addWidget(m_view);
         connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
@@ -302,8 +304,8 @@ void KVWKViewController::placeOverlays()
         m_spinner->raise();
     }
     // A shown pop-up stays above everything of the window, the floating buttons included.
-    if (m_popup)
-        m_popup->parentWidget()->raise();
+    if (QWebEngineView* popup = m_popups->view())
+        popup->parentWidget()->raise();
 }
 
 void KVWKViewController::onActionChosen(int tag)
@@ -435,7 +437,7 @@ void KVWKViewController::printButtonPressed()
 void KVWKViewController::printWebview()
 {
     // A shown pop-up is what the person is looking at.
-    m_printer->print(m_popup ? m_popup.data() : static_cast<QWebEngineView*>(m_view), m_view->url().toString(QUrl::FullyEncoded));
+    m_printer->print(m_popups->view() ? m_popups->view() : static_cast<QWebEngineView*>(m_view), m_view->url().toString(QUrl::FullyEncoded));
 }
 
 void KVWKViewController::goToDownloadHistoryView()
@@ -477,8 +479,8 @@ void KVWKViewController::pauseMedia()
         "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
     m_page->runJavaScript(videos);
     m_page->runJavaScript(audios);
-    if (m_popup)
-        m_popup->page()->runJavaScript(videos);
+    if (QWebEngineView* popup = m_popups->view())
+        popup->page()->runJavaScript(videos);
 }
 
 void KVWKViewController::applyUserAgent()
@@ -517,17 +519,16 @@ void KVWKViewController::loadBuiltInErrorPage()
     m_view->load(QUrl::fromLocalFile(m_services.errorPageFile));
 }
 
-bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool linkActivated, bool isMainFrame,
-                                          bool opensNewWindow)
+bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationAction& action)
 {
-    NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow,
-                            isMainFrame ? NavigationFrame::Main : NavigationFrame::Sub};
+    const QUrl& url = action.url;
+    const bool opensNewWindow = action.opensNewWindow;
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
     const auto dropCandidate = [this, page, opensNewWindow] {
         if (opensNewWindow)
-            releaseCandidate(page);
+            m_popups->release(page);
         return false;
     };
     if (decision.verdict == Verdict::Cancel)
@@ -547,16 +548,7 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
         return dropCandidate();
     }
     if (p.allowPopup) {
-        closeActiveWebView();
-        auto* view = new KVWebView;
-        view->setPage(page);
-        page->setParent(view);
-        m_popup = view;
-        // Zoom off holds in the pop-up as well.
-        auto* input = new PageInputFilter([] { return preferences().zoomEnable; }, view);
-        connect(page, &QWebEnginePage::loadProgress, input, [input, view] { input->watch(view->focusProxy()); });
-        auto* frame = new PopupFrame(view, this);
-        connect(frame, &PopupFrame::closeRequested, this, &KVWKViewController::closeActiveWebView);
+        m_popups->show(page);
         return true;
     }
     if (mode() == WindowMode::Tabbed) {
@@ -570,37 +562,7 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
 
 QWebEnginePage* KVWKViewController::createPopupPage()
 {
-    // A page to receive the new window's first navigation, which decides where (and whether) it opens.
-    // It keeps the lockdown settings of the window's own page. Only the newest such page may wait
-    // for its first navigation: a page opening windows it never navigates (window.open('')) would
-    // otherwise leave a page behind for each.
-    if (m_pendingCandidate && m_pendingCandidate->isPopupCandidate())
-        releaseCandidate(m_pendingCandidate);
-    auto* page = new KVWebPage(this, true, this);
-    m_pendingCandidate = page;
-    KorvelWebEngine::applySettings(page->settings(), preferences());
-    // The page's own window.close(): only the pop-up showing this page goes, never a newer one.
-    connect(page, &QWebEnginePage::windowCloseRequested, this, [this, page] {
-        if (m_popup && m_popup->page() == page)
-            closeActiveWebView();
-    });
-    // A pop-up whose renderer died shows nothing any more: it goes.
-    connect(page, &QWebEnginePage::renderProcessTerminated, this, [this, page] {
-        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of a pop-up ended"));
-        if (m_popup && m_popup->page() == page)
-            QMetaObject::invokeMethod(this, &KVWKViewController::closeActiveWebView, Qt::QueuedConnection);
-    });
-    return page;
-}
-
-void KVWKViewController::releaseCandidate(KVWebPage* page)
-{
-    // Asked from inside the engine's own call on that page (its navigation request): the page
-    // goes once that call has returned and the engine has let go of it.
-    QMetaObject::invokeMethod(this, [candidate = QPointer<KVWebPage>(page)] {
-        if (candidate)
-            candidate->deleteLater();
-    }, Qt::QueuedConnection);
+    return m_popups->createCandidate();
 }
 
 void KVWKViewController::onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode)
@@ -668,15 +630,14 @@ void KVWKViewController::restoreAfterAboutPage(const QWebEngineLoadingInfo& info
     }
 }
 
+QWebEngineView* KVWKViewController::popupView() const
+{
+    return m_popups->view();
+}
+
 void KVWKViewController::closeActiveWebView()
 {
-    // The frame holds the view, and the view the page: all three go together.
-    if (m_popup) {
-        QWidget* frame = m_popup->parentWidget();
-        frame->hide();
-        frame->deleteLater();
-        m_popup.clear();
-    }
+    m_popups->close();
 }
 
 void KVWKViewController::perform(const NavigationEffects& effects)

@@ -31,6 +31,7 @@ class BrowserToolbar;
 class KVWebPage;
 class KVWebView;
 class PagePrinter;
+class PopupWindows;
 class NavigationStack;
 class PageInputFilter;
 
@@ -60,7 +61,7 @@ public:
     const std::optional<allowedWebsite>& selectedWebsite() const { return m_state.selectedWebsite; }
 
     // The page's question "may I go there?"; carries out the decision's effects.
-    bool decideNavigation(KVWebPage* page, const QUrl& url, bool linkActivated, bool isMainFrame, bool opensNewWindow);
+    bool decideNavigation(KVWebPage* page, const NavigationAction& action);
     QWebEnginePage* createPopupPage();
     // Shows a page dialog and waits for the answer; `result` receives a prompt's text.
     bool runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result);
@@ -85,7 +86,7 @@ public:
     // The network came or went (the notification's object is the monitor).
     void reachabilityDidChange(bool reachable);
     bool isFileURLAllowed(const QUrl& url) const;
-    QWebEngineView* popupView() const { return m_popup; }
+    QWebEngineView* popupView() const;
     // A page is loading: the page takes no touches and the spinner runs (when it is enabled).
     bool isLoading() const;
     QWidget* spinner() const;
@@ -131,7 +132,6 @@ private:
     // Whether a print from `source` may run now (logs the first refusal of a run).
     void onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
     void restoreAfterAboutPage(const QWebEngineLoadingInfo& info);
-    void releaseCandidate(KVWebPage* page);
     void onActionChosen(int tag);
     WindowMode mode() const;
 
@@ -151,7 +151,7 @@ private:
 
     KVWebView* m_view = nullptr;
     KVWebPage* m_page = nullptr;
-    QPointer<QWebEngineView> m_popup;
+    PopupWindows* m_popups = nullptr;
     NavigationPolicy m_policy;
     BrowserWindowState m_state;
     NavigationServices m_services;
@@ -177,8 +177,6 @@ private:
     // The page dialog on screen; Home waits for it to go (see homeButtonPressed).
     QPointer<Alert> m_pageDialog;
     bool m_homeAfterDialog = false;
-    // The page made for a new window that has not navigated yet.
-    QPointer<KVWebPage> m_pendingCandidate;
     // The last page other than an about: page the main frame showed.
     QUrl m_shownURL;
     QDateTime m_aboutRestoredAt;

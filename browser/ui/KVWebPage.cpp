@@ -13,10 +13,10 @@
 
 namespace korvel {
 
-KVWebPage::KVWebPage(KVWKViewController* window, bool opensNewWindow, QObject* parent)
+KVWebPage::KVWebPage(KVWKViewController* window, PageRole role, QObject* parent)
     : QWebEnginePage(KorvelWebEngine::profile(), parent)
     , m_window(window)
-    , m_opensNewWindow(opensNewWindow)
+    , m_opensNewWindow(role == PageRole::NewWindowCandidate)
 {
     EngineProfiles::instance().adopt(this);
     // Camera, microphone, location, notifications, screen capture: a kiosk grants none.
@@ -33,7 +33,9 @@ bool KVWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bo
 {
     const bool asNewWindow = m_opensNewWindow;
     m_opensNewWindow = false;
-    const bool accepted = m_window->decideNavigation(this, url, type == NavigationTypeLinkClicked, isMainFrame, asNewWindow);
+    const NavigationAction action{url, type == NavigationTypeLinkClicked ? korvel::NavigationType::LinkActivated : korvel::NavigationType::Other,
+                                  asNewWindow, isMainFrame ? NavigationFrame::Main : NavigationFrame::Sub};
+    const bool accepted = m_window->decideNavigation(this, action);
     if (accepted && isMainFrame)
         m_dialogs.navigated();
     return accepted;

@@ -6,6 +6,10 @@
 
 namespace korvel {
 
+// A page made for a window, or for a page's request for a new window: the candidate's first
+// navigation is decided as a new window's.
+enum class PageRole { Window, NewWindowCandidate };
+
 class KVWKViewController;
 
 // A page of a browser window: every navigation, new window, page dialog and file chooser goes
@@ -13,9 +17,7 @@ class KVWKViewController;
 class KVWebPage final : public QWebEnginePage {
     Q_OBJECT
 public:
-    // `opensNewWindow`: a page made for a page's request for a new window; its first navigation
-    // is decided as one.
-    KVWebPage(KVWKViewController* window, bool opensNewWindow, QObject* parent = nullptr);
+    KVWebPage(KVWKViewController* window, PageRole role, QObject* parent = nullptr);
 
     bool isPopupCandidate() const { return m_opensNewWindow; }
     // No system file dialog ever opens from a page: the answer is always "no file".
