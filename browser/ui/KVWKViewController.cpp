@@ -20,7 +20,6 @@
 #include "browser/ui/PopupWindows.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/PageInputFilter.h"
-#include "browser/ui/PopupFrame.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
