@@ -658,14 +658,6 @@ TEST_F(BrowserWindowTest, FiveRealClicksOnThePageAskForThePassword)
     AdminAccess::setGrantedHandler(nullptr);
 }
 
-TEST_F(BrowserWindowTest, TheEnginesDiskCacheIsBounded)
-{
-    QWebEngineProfile* profile = KorvelWebEngine::profile();
-    EXPECT_EQ(profile->httpCacheType(), QWebEngineProfile::DiskHttpCache);
-    EXPECT_EQ(profile->httpCacheMaximumSize(), 33554432);
-    EXPECT_TRUE(profile->cachePath().endsWith(QStringLiteral("/engine/cache"))) << qPrintable(profile->cachePath());
-}
-
 TEST_F(BrowserWindowTest, APopupOpensOverADimmedWindowAndItsCloseButtonReleasesIt)
 {
     settings().kvBrowPref.allowPopup = true;
