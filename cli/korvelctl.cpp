@@ -13,11 +13,32 @@
 #include "platform/Version.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+// Run as root on a kiosk user's home directory, korvelctl acts as that user: the files it writes
+// must stay readable by the Korvel that runs there (a keychain owned by root reads as damaged).
+// Returns false when it could not become that user.
+bool actAsHomeOwner(QTextStream& err)
+{
+    const QString home = korvel::Paths::home();
+    struct stat info {};
+    if (home.isEmpty() || geteuid() != 0 || ::stat(QFile::encodeName(home).constData(), &info) != 0 || info.st_uid == 0)
+        return true;
+    if (setgroups(0, nullptr) != 0 || setgid(info.st_gid) != 0 || setuid(info.st_uid) != 0) {
+        err << "korvelctl: cannot act as the owner of " << home << " (uid " << info.st_uid << ")\n";
+        return false;
+    }
+    return true;
+}
 
 const char* usage =
     "Usage: korvelctl [--home DIR] COMMAND\n"
@@ -108,6 +129,8 @@ int main(int argc, char** argv)
         err << "korvelctl: --home needs a directory\n";
         return 2;
     }
+    if (!actAsHomeOwner(err))
+        return 1;
     QStringList command;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);

@@ -1,6 +1,10 @@
 #include "tests/cli/KorvelctlProcess.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using korvel::test::CtlRun;
 
@@ -75,4 +79,22 @@ TEST_F(KorvelctlTest, ListsEveryPreferenceAndAnswersHelpAndVersion)
     const CtlRun version = ctl({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.startsWith(QStringLiteral("korvelctl 1.0.0")));
+}
+
+// Run as root on a kiosk user's home, what korvelctl writes belongs to that user, so the kiosk can
+// still read it.
+TEST_F(KorvelctlTest, RootWritesAKioskUsersHomeAsThatUser)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    const uid_t nobody = 65534;
+    ASSERT_EQ(::chown(QFile::encodeName(home()).constData(), nobody, nobody), 0);
+    ASSERT_EQ(ctl({QStringLiteral("password"), QStringLiteral("set")}, QByteArrayLiteral("kiosk-pass-1\n")).status, 0);
+    ASSERT_EQ(ctl({"pref", "set", "IdleTimeout", "30"}).status, 0);
+    for (const QString& file : QDir(home()).entryList(QDir::Files)) {
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(home() + QLatin1Char('/') + file).constData(), &info), 0);
+        EXPECT_EQ(info.st_uid, nobody) << qPrintable(file);
+    }
+    ASSERT_EQ(::chown(QFile::encodeName(home()).constData(), 0, 0), 0);
 }
