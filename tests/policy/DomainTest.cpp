@@ -1,11 +1,13 @@
 #include "policy/DomainHelper.h"
 #include "policy/PSLParser.h"
 #include "policy/TLDExtract.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <latch>
 #include <set>
 #include <thread>
@@ -274,22 +276,24 @@ TEST(DomainHelperDeathTest, MissingListIsReportedOnceAndMatchesNothing)
     const QTemporaryDir emptyResources;
     EXPECT_EXIT(
         {
-            qputenv("KORVEL_RESOURCES", emptyResources.path().toLocal8Bit());
-            constexpr int threads = 4;
-            std::latch start(threads);
-            std::vector<std::shared_ptr<const DomainHelper>> seen(threads);
-            std::vector<std::thread> workers;
-            for (int i = 0; i < threads; ++i) {
-                workers.emplace_back([&, i] {
-                    start.arrive_and_wait();
-                    seen[i] = DomainHelper::shared();
+            const bool good = [&] {
+                const test::ScopedEnv resources("KORVEL_RESOURCES", emptyResources.path().toLocal8Bit());
+                constexpr int threads = 4;
+                std::latch start(threads);
+                std::vector<std::shared_ptr<const DomainHelper>> seen(threads);
+                std::vector<std::thread> workers;
+                for (int i = 0; i < threads; ++i) {
+                    workers.emplace_back([&, i] {
+                        start.arrive_and_wait();
+                        seen[i] = DomainHelper::shared();
+                    });
+                }
+                for (std::thread& worker : workers)
+                    worker.join();
+                return std::all_of(seen.begin(), seen.end(), [&](const auto& helper) {
+                    return helper == seen.front() && !helper->parseURL(QStringLiteral("www.example.com"));
                 });
-            }
-            for (std::thread& worker : workers)
-                worker.join();
-            bool good = true;
-            for (const auto& helper : seen)
-                good = good && helper == seen.front() && !helper->parseURL(QStringLiteral("www.example.com"));
+            }();
             std::exit(good ? 0 : 1);
         },
         testing::ExitedWithCode(0), testing::MakeMatcher(new ReportedOnce));

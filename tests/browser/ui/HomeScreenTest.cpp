@@ -10,6 +10,7 @@
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "tests/support/EventLoop.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TestHome.h"
 #include "tests/support/WebTestServer.h"
 
@@ -403,7 +404,7 @@ TEST_F(HomeScreenTest, FaviconsAndWebWallpapersLoadOrLeaveTheDefaults)
     WebTestServer::shared().setPage(QStringLiteral("/s2/favicons"), image);
     WebTestServer::shared().setPage(QStringLiteral("/wall.png"), image);
     const QString origin = QStringLiteral("http://127.0.0.1:%1").arg(WebTestServer::shared().port());
-    qputenv("KORVEL_FAVICON_SERVICE", origin.toUtf8());
+    const test::ScopedEnv service("KORVEL_FAVICON_SERVICE", origin.toUtf8());
 
     allowedWebsite favicon = site(QStringLiteral("Fav"), url("a.test"));
     favicon.useFavicon = true;
@@ -427,7 +428,6 @@ TEST_F(HomeScreenTest, FaviconsAndWebWallpapersLoadOrLeaveTheDefaults)
         EXPECT_EQ(home->wallpaperFlag(), c.obtained) << qPrintable(c.wallpaper);
         EXPECT_EQ(home->gridView()->wallpaper().isNull(), !c.obtained) << qPrintable(c.wallpaper);
     }
-    qunsetenv("KORVEL_FAVICON_SERVICE");
 }
 
 TEST_F(HomeScreenTest, TheDownloadsBarNeedsDownloadsAndTheirHistory)
