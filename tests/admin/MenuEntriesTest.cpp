@@ -17,6 +17,8 @@ struct RowsCase {
     std::vector<const char*> titles;
 };
 
+void PrintTo(const RowsCase& c, std::ostream* os) { *os << c.name; }
+
 class MenuRows : public ::testing::TestWithParam<RowsCase> {};
 
 TEST_P(MenuRows, FollowTheAllowAllPreference)
