@@ -57,15 +57,21 @@ protected:
     }
 
     static KVSettings& settings() { return KVSettings::getSettingsObject(); }
-
-    QString documentFile(const QString& name) const { return QUrl::fromLocalFile(documents() + QLatin1Char('/') + name).toString(); }
-
-    void run(const Case& c)
+    // The settings with no website listed and the factory preferences.
+    static KVSettings& freshSettings()
     {
         KVSettings& s = settings();
         s.allowedWebsites.clear();
         s.blockedWebsites.clear();
         s.kvBrowPref = KVBrowserPrefSettings::init();
+        return s;
+    }
+
+    QString documentFile(const QString& name) const { return QUrl::fromLocalFile(documents() + QLatin1Char('/') + name).toString(); }
+
+    void run(const Case& c)
+    {
+        KVSettings& s = freshSettings();
         BrowserWindowState window;
         if (c.setup)
             c.setup(s, window);
@@ -405,10 +411,7 @@ TEST_F(NavigationPolicyTest, HostileAddressesAreRefused)
     };
     for (const char* address : hostile) {
         for (const WindowMode mode : {WindowMode::SingleWindow, WindowMode::Tabbed}) {
-            KVSettings& s = settings();
-            s.allowedWebsites.clear();
-            s.blockedWebsites.clear();
-            s.kvBrowPref = KVBrowserPrefSettings::init();
+            KVSettings& s = freshSettings();
             BrowserWindowState window;
             onlyAllowed(s, window);
             const NavigationDecision d = policy.decide(s, {QUrl(QString::fromUtf8(address))}, window, services, mode);

@@ -35,9 +35,7 @@ protected:
     {
         TestHome::SetUp();
         WebTestServer::shared().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Start</title></head><body>1</body></html>"));
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
+        freshStack();
     }
 
     void TearDown() override
@@ -45,6 +43,15 @@ protected:
         AdminAccess::setGrantedHandler(nullptr);
         stack.reset();
         TestHome::TearDown();
+    }
+
+    // A new, empty screen stack in place of the one before, for the next case of a table.
+    void freshStack()
+    {
+        stack.reset();
+        stack = std::make_unique<NavigationStack>();
+        stack->resize(800, 600);
+        stack->show();
     }
 
     static KVSettings& settings() { return KVSettings::getSettingsObject(); }
@@ -133,10 +140,7 @@ TEST_F(HomeScreenTest, TheGridShowsTheVisibleItemsInTheirOrder)
         const Frame alpha = settings().allowedWebsites[0].landscapeFrame;
         const QRect shown = cellTitled(home, QStringLiteral("Alpha"))->geometry();
         EXPECT_EQ(QRectF(alpha.x, alpha.y, alpha.width, alpha.height).toRect(), shown) << c.name;
-        stack.reset();
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
+        freshStack();
     }
 }
 
@@ -203,9 +207,7 @@ TEST_F(HomeScreenTest, TapRulesThatOpenNothing)
         } else {
             EXPECT_TRUE(toastShown(c.toast)) << c.name;
         }
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
+        freshStack();
     }
 }
 
@@ -233,9 +235,7 @@ TEST_F(HomeScreenTest, FiveBackgroundTapsWithinTwoSecondsGrantAccess)
         }
         EXPECT_EQ(grants, c.grants) << c.name;
         EXPECT_EQ(grantedFor, c.grants ? home : nullptr) << c.name;
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
+        freshStack();
     }
 }
 
@@ -364,9 +364,7 @@ TEST_F(HomeScreenTest, PinchingResizesAnIconAndStoresItsFrame)
         EXPECT_EQ(QRectF(stored.x, stored.y, stored.width, stored.height).toRect(), cell->geometry());
         EXPECT_TRUE(UserDefaults::standard().objectForKey(QString::fromLatin1(IconLayout::hasDraggedKey)).toBool());
         // The size survives a rebuild of the grid.
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
+        freshStack();
         KVHomePageViewController* again = showHome();
         EXPECT_EQ(cellTitled(again, QStringLiteral("Alpha"))->size(), before.size() * 3);
     }
