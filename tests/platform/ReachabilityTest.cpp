@@ -113,39 +113,21 @@ TEST_F(ReachabilityTest, TheFirstKnownReadingIsTheBaselineNotAChange)
     EXPECT_EQ(posted, (std::vector{NetworkStatus::NotReachable}));
 }
 
-TEST_F(ReachabilityTest, MonitorsByHostNameUseTheInstalledBackend)
-{
-    FakeReachabilityBackend::install(NetworkStatus::ReachableViaWiFi);
-    std::unique_ptr<Reachability> monitor(Reachability::reachabilityWithHostName(QStringLiteral("www.example.com")));
-    FakeReachabilityBackend* fake = FakeReachabilityBackend::latest();
-    ASSERT_NE(fake, nullptr);
-    EXPECT_EQ(fake->host(), QStringLiteral("www.example.com"));
-    observe(monitor.get());
-    monitor->startNotifier();
-    fake->setStatus(NetworkStatus::NotReachable);
-    EXPECT_EQ(posted, (std::vector{NetworkStatus::NotReachable}));
-
-    monitor.reset();
-    EXPECT_EQ(FakeReachabilityBackend::latest(), nullptr);
-}
-
 TEST_F(ReachabilityTest, StatusMapping)
 {
     struct Row {
         std::optional<NetworkStatus> reading;
         NetworkStatus status;
         bool reachable;
-        int logged;  // the number the import writes to its log
     };
-    for (const Row& row : {Row{std::nullopt, NetworkStatus::NotReachable, false, 0},
-                           Row{NetworkStatus::NotReachable, NetworkStatus::NotReachable, false, 0},
-                           Row{NetworkStatus::ReachableViaWiFi, NetworkStatus::ReachableViaWiFi, true, 1},
-                           Row{NetworkStatus::ReachableViaWWAN, NetworkStatus::ReachableViaWWAN, true, 2}}) {
+    for (const Row& row : {Row{std::nullopt, NetworkStatus::NotReachable, false},
+                           Row{NetworkStatus::NotReachable, NetworkStatus::NotReachable, false},
+                           Row{NetworkStatus::ReachableViaWiFi, NetworkStatus::ReachableViaWiFi, true},
+                           Row{NetworkStatus::ReachableViaWWAN, NetworkStatus::ReachableViaWWAN, true}}) {
         Reachability monitor(std::make_unique<FakeReachabilityBackend>(row.reading));
         SCOPED_TRACE(int(row.status));
         EXPECT_EQ(monitor.currentReachabilityStatus(), row.status);
         EXPECT_EQ(monitor.isReachable(), row.reachable);
-        EXPECT_EQ(int(monitor.currentReachabilityStatus()), row.logged);
     }
 
     struct SystemRow {

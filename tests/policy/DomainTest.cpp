@@ -207,17 +207,13 @@ TEST(DomainHelper, SplitsHostsWithTheFrozenList)
         const char* text;
         const char* expected;
     } cases[] = {
-        {"www.ck", "www.ck|ck|www|-"},
-        {"a.b.ck", "a.b.ck|b.ck|a|-"},
+        // How each list rule splits is the list test's; here, what the helper takes from a text.
         {"https://A.Shop.Example.CO.UK/x", "example.co.uk|co.uk|example|a.shop"},
         {"http://shop.example.com:8080/path", "<none>"},
         {"shop.example.com/page", "example.com|com|example|shop"},
-        {"co.uk", "-|-|-|-"},
         {"localhost", "<none>"},
         {"192.168.0.1", "<none>"},
         {"foo.unknowntld", "<none>"},
-        {"b.c.kawasaki.jp", "b.c.kawasaki.jp|c.kawasaki.jp|b|-"},
-        {"city.kawasaki.jp", "city.kawasaki.jp|kawasaki.jp|city|-"},
         {"", "<none>"},
     };
     for (const auto& c : cases) {

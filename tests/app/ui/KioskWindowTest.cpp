@@ -79,8 +79,11 @@ TEST_F(KioskWindowTest, MaximisedUnderTheStatusBarWhenNotFullScreen)
     EXPECT_EQ(window.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(window.statusBar()->isVisible());
+    EXPECT_EQ(static_cast<KVStatusBar*>(window.statusBar())->networkText(), QStringLiteral("No Network")) << "without a monitor";
     calm();
     window.setWindowState(Qt::WindowFullScreen);
     settle();
     EXPECT_EQ(window.windowState(), Qt::WindowMaximized);
+    window.showForKiosk(KioskWindowMode::FullScreen);
+    EXPECT_FALSE(window.statusBar()->isVisible());
 }
