@@ -6,7 +6,7 @@
 
 namespace korvel {
 
-QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences)
+QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences, FactoryPassword password)
 {
     QList<menuParams> rows{
         {QStringLiteral("Allowed Websites"), QStringLiteral("List of allowed websites"), QStringLiteral("allowedurl.png"), AllowedWebsitesMenu},
@@ -25,6 +25,16 @@ QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences)
     };
     if (preferences.allowAllWebsites)
         rows.insert(1, {QStringLiteral("Blocked Websites"), QStringLiteral("List of blocked websites"), QStringLiteral("blocked_websites.png"), BlockedWebsitesMenu});
+    switch (password) {
+    case FactoryPassword::InUse:
+        //% "The factory password is still in use. Change it."
+        rows.prepend({qtTrId("TEXT_FACTORY_PASSWORD_IN_USE"),
+                      //% "Anyone who knows it can open these settings."
+                      qtTrId("TEXT_FACTORY_PASSWORD_IN_USE_DETAIL"), QStringLiteral("password_warning.png"), ChangePasswordMenu});
+        break;
+    case FactoryPassword::Changed:
+        break;
+    }
     return rows;
 }
 
@@ -33,9 +43,9 @@ QString appNameAndVersionNumberDisplayString()
     return formatString(QStringLiteral("%@ Version %@"), QStringLiteral("Korvel"), QString::fromLatin1(version::shortVersion));
 }
 
-int aboutRowIndex(const KVBrowserPrefSettings& preferences)
+int aboutRowIndex(const KVBrowserPrefSettings& preferences, FactoryPassword password)
 {
-    return preferences.allowAllWebsites ? 9 : 8;
+    return (preferences.allowAllWebsites ? 9 : 8) + (password == FactoryPassword::InUse ? 1 : 0);
 }
 
 }  // namespace korvel

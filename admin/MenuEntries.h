@@ -19,7 +19,11 @@ enum MenuId : int {
     ManageCategoriesMenu = 8,
     SystemSettingsMenu = 9,
     OpenSourceLicensesMenu = 10,
+    ChangePasswordMenu = 11,
 };
+
+// Whether the administrator password is still the factory one, which the menu warns about.
+enum class FactoryPassword { InUse, Changed };
 
 struct menuParams {
     QString menuMainText;
@@ -31,13 +35,15 @@ struct menuParams {
 };
 
 // The rows of the settings menu for `preferences`, in display order. "Blocked Websites" is there
-// only while every website is allowed (otherwise nothing is blocked explicitly).
-QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences);
+// only while every website is allowed (otherwise nothing is blocked explicitly). While the factory
+// password is in use, a warning row that leads to changing it comes first.
+QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences,
+                              FactoryPassword password = FactoryPassword::Changed);
 
 // "Korvel Version 1.0.0": the About row's subtitle.
 QString appNameAndVersionNumberDisplayString();
 
 // Where the About row is for `preferences`.
-int aboutRowIndex(const KVBrowserPrefSettings& preferences);
+int aboutRowIndex(const KVBrowserPrefSettings& preferences, FactoryPassword password = FactoryPassword::Changed);
 
 }  // namespace korvel

@@ -1,5 +1,7 @@
 #include "browser/AdminAccess.h"
 
+#include "platform/Clock.h"
+
 namespace korvel {
 
 namespace {
@@ -8,6 +10,12 @@ AdminAccess::Handler& handler()
 {
     static AdminAccess::Handler installed;
     return installed;
+}
+
+QDateTime& start()
+{
+    static QDateTime time;
+    return time;
 }
 
 }  // namespace
@@ -21,6 +29,18 @@ void AdminAccess::granted(QWidget* screen)
 {
     if (handler())
         handler()(screen);
+}
+
+void AdminAccess::setTimeStart(const QDateTime& time)
+{
+    start() = time;
+}
+
+QDateTime AdminAccess::timeStart()
+{
+    if (!start().isValid())
+        start() = Clock::instance().now();
+    return start();
 }
 
 }  // namespace korvel

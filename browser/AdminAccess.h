@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+
 #include <functional>
 
 class QWidget;
@@ -16,6 +18,13 @@ public:
     static void setGrantedHandler(Handler handler);
     // Calls the handler for `screen`; nothing when none is installed.
     static void granted(QWidget* screen);
+
+    // The application's start, from which "Restrict Settings after (Minutes)" counts on every
+    // screen: screens come and go (a new home screen and browser window after every Home), the
+    // start does not. The application sets it at launch; an invalid time forgets it.
+    static void setTimeStart(const QDateTime& time);
+    // The time set at launch; when none was set, the time of the first question, kept from then on.
+    static QDateTime timeStart();
 };
 
 }  // namespace korvel

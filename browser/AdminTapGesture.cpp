@@ -1,7 +1,6 @@
 #include "browser/AdminTapGesture.h"
 
 #include "settings/KVBrowserPrefSettings.h"
-#include "settings/KVHashString.h"
 
 namespace korvel {
 
@@ -54,11 +53,6 @@ TapOutcome AdminTapGesture::tapWelcome(TapSeries& series, const QDateTime& now)
     }
     ++series.tapCount;
     return TapOutcome::Counted;
-}
-
-bool AdminTapGesture::passwordMatches(const QString& typed, const QString& storedBase64)
-{
-    return KVHashString::stringToBase64(typed) == storedBase64;
 }
 
 }  // namespace korvel

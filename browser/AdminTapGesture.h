@@ -30,9 +30,6 @@ public:
                           const KVBrowserPrefSettings& preferences);
     // The welcome screen: six taps within 3 seconds of the first, whatever the preferences say.
     static TapOutcome tapWelcome(TapSeries& series, const QDateTime& now);
-
-    // Whether the typed password matches the stored Base64 text.
-    static bool passwordMatches(const QString& typed, const QString& storedBase64);
 };
 
 }  // namespace korvel

@@ -16,6 +16,11 @@ bool isFileWebsite(const std::optional<allowedWebsite>& website)
     return url && url->isLocalFile();
 }
 
+bool sameAddress(const QUrl& a, const QUrl& b)
+{
+    return !a.isEmpty() && !b.isEmpty() && a.adjusted(QUrl::NormalizePathSegments).matches(b.adjusted(QUrl::NormalizePathSegments), QUrl::StripTrailingSlash);
+}
+
 NavigationEffect errorAlert(const LoadError& error, const KVBrowserPrefSettings& p)
 {
     NavigationEffect alert = NavigationEffect::with(Kind::Alert, QUrl(), error.description);
@@ -53,6 +58,16 @@ NavigationEffects ErrorRecovery::provisionalFailure(const LoadFailure& f, const 
     bool alertShown = false;
     const bool customPage = f.errorPage.has_value();
     const std::optional<QUrl> customURL = customPage ? f.errorPage->parsedURL() : std::nullopt;
+
+    // An error page that fails itself is not tried again: retrying it would loop, with an alert
+    // queued per attempt. The administrator's page falls back to the built-in one, and the built-in
+    // one to nothing further.
+    if (sameAddress(f.failedURL, f.builtInErrorPage))
+        return effects;
+    if (customURL && sameAddress(f.failedURL, *customURL)) {
+        effects.append(NavigationEffect::with(Kind::LoadErrorPage));
+        return effects;
+    }
     const bool customIsFile = customURL && customURL->isLocalFile();
     const bool selectedOnlyThis = f.selectedWebsite && f.selectedWebsite->allowOnlyThis;
 

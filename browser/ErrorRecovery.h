@@ -18,6 +18,8 @@ struct LoadFailure {
     bool errorPageFileExists = false;         // when that website is a file: it is in the documents directory
     bool selectedFileAvailable = false;       // when the selected website is a file: allowed and present
     QUrl selectedFileURL;                     // that file in this device's documents directory
+    QUrl failedURL;                           // the address that failed to load
+    QUrl builtInErrorPage;                    // the built-in error page as a file URL
 };
 
 // The alert and the page a failed load ends on.

@@ -52,6 +52,23 @@ void list(QTextStream& out)
     }
 }
 
+// An address typed with its scheme names its protocol, unless --protocol says otherwise: the
+// editor's protocol control has no counterpart on a command line, and "https://x" stored under
+// http would become "http://https//x".
+void takeProtocolFromAddress(AllowedWebsiteInput& input)
+{
+    const qsizetype separator = input.url.indexOf(QLatin1String("://"));
+    if (separator <= 0)
+        return;
+    const QString scheme = input.url.left(separator).toLower();
+    if (scheme == QLatin1String("http"))
+        input.protocol = WebsiteProtocol::Http;
+    else if (scheme == QLatin1String("https"))
+        input.protocol = WebsiteProtocol::Https;
+    else if (scheme == QLatin1String("file"))
+        input.protocol = WebsiteProtocol::File;
+}
+
 // Applies the options given to `input`. Returns false, after telling `err`, on a bad value.
 bool apply(const CommandOptions& options, AllowedWebsiteInput& input, QTextStream& err)
 {
@@ -123,6 +140,7 @@ int runSitesCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         }
         AllowedWebsiteInput input;
         input.url = options->positional().at(0);
+        takeProtocolFromAddress(input);
         if (!apply(*options, input, err))
             return 2;
         return CommandText::finish(AllowedWebsiteEditing::save(KVSettings::getSettingsObject(), input), out, err);
@@ -141,8 +159,10 @@ int runSitesCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         const std::optional<qsizetype> index = CommandText::recordToEdit(positional.at(0), settings.allowedWebsites, input, err);
         if (!index)
             return 2;
-        if (positional.size() == 2)
+        if (positional.size() == 2) {
             input.url = positional.at(1);
+            takeProtocolFromAddress(input);
+        }
         if (!apply(*options, input, err))
             return 2;
         return CommandText::finish(AllowedWebsiteEditing::save(settings, input, *index), out, err);

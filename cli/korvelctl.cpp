@@ -4,6 +4,7 @@
 #include "cli/DomainCommand.h"
 #include "cli/IconsCommand.h"
 #include "cli/LogCommand.h"
+#include "cli/PasswordCommand.h"
 #include "cli/PolicyCommand.h"
 #include "cli/PrefCommand.h"
 #include "cli/SitesCommand.h"
@@ -62,6 +63,12 @@ const char* usage =
     "                       content blocking needs at least one keyword\n"
     "\n"
     "  icons reset          put the home screen icons back into the default layout\n"
+    "\n"
+    "  password set         store a new administrator password, read from standard input (asked\n"
+    "                       for twice, without echo, on a terminal); a damaged password store is\n"
+    "                       set aside and replaced\n"
+    "  password check       tell whether the password on standard input is the administrator's:\n"
+    "                       exit status 0 right, 1 wrong or none set, 3 the store is damaged\n"
     "\n"
     "  log [--category NAME]... [--desc] [--search TEXT]\n"
     "                       print the event log as \"DATE TIME: CATEGORY: EVENT\", oldest first\n"
@@ -141,6 +148,7 @@ int main(int argc, char** argv)
         {"advanced", korvel::runAdvancedCommand},
         {"icons", korvel::runIconsCommand},
         {"log", korvel::runLogCommand},
+        {"password", korvel::runPasswordCommand},
         {"policy", korvel::runPolicyCommand},
         {"domain", korvel::runDomainCommand},
     };

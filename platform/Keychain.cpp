@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QVariantList>
 #include <QVariantMap>
@@ -110,6 +111,14 @@ int Keychain::remove(const QString& service, const QString& account)
         return KeychainStatus::itemNotFound;
     items.list.removeAt(index);
     return writeItems(m_file, items.list);
+}
+
+bool Keychain::setAside()
+{
+    const QString aside = m_file + QStringLiteral(".damaged");
+    if (QFileInfo::exists(aside) && !QFile::remove(aside))
+        return false;
+    return QFile::rename(m_file, aside);
 }
 
 }  // namespace korvel

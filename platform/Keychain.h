@@ -29,6 +29,11 @@ public:
     int update(const QString& service, const QString& account, const QByteArray& data);
     int remove(const QString& service, const QString& account);
 
+    // Moves a damaged keychain file aside (to the same name with ".damaged", replacing an older
+    // copy there), so that the next add starts a new keychain; the old bytes stay for whoever
+    // looks into the damage. Returns false when the file could not be moved.
+    bool setAside();
+
 private:
     const QString m_file;
 };

@@ -1,14 +1,19 @@
 #include "admin/ui/KVMainMenuViewController.h"
 
+#include "admin/AdminPassword.h"
 #include "admin/AdminState.h"
 #include "admin/ui/AboutKorvelViewController.h"
 #include "admin/ui/UnavailableScreen.h"
 #include "log/KVLog.h"
+#include "platform/ui/Alert.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
+#include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
+#include "settings/TalvexUtils.h"
 
+#include <QPointer>
 #include <QVBoxLayout>
 
 namespace korvel {
@@ -67,9 +72,11 @@ void KVMainMenuViewController::viewWillAppear(bool animated)
 
 void KVMainMenuViewController::loadMenuData()
 {
-    m_tableData = menuEntries(KVSettings::getSettingsObject().kvBrowPref);
-    // One group of rows, as the entries are one list; each row opens its area.
-    TableSection section;
+    const FactoryPassword password = TalvexUtils::isFactoryPasswordInUse() ? FactoryPassword::InUse : FactoryPassword::Changed;
+    m_tableData = menuEntries(KVSettings::getSettingsObject().kvBrowPref, password);
+    // One group of rows, as the entries are one list; each row opens its area. The password
+    // warning stands apart above them.
+    QList<TableSection> sections{TableSection{}};
     for (const menuParams& entry : m_tableData) {
         TableRow row;
         row.id = entry.menuId;
@@ -77,9 +84,12 @@ void KVMainMenuViewController::loadMenuData()
         row.detail = entry.menuSubText;
         row.image = entry.menuImage;
         row.accessory = Accessory::Disclosure;
-        section.rows.append(row);
+        if (entry.menuId == ChangePasswordMenu)
+            sections.prepend(TableSection{{}, {}, {row}});
+        else
+            sections.last().rows.append(row);
     }
-    m_table->setSections({section});
+    m_table->setSections(sections);
 }
 
 void KVMainMenuViewController::pushUnlessOnTop(int menuId, const QString& title)
@@ -116,9 +126,51 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
         if (!qobject_cast<AboutKorvelViewController*>(stack->topScreen()))
             stack->push(new AboutKorvelViewController, Animation::Animated);
         break;
+    case ChangePasswordMenu:
+        showChangePassword();
+        break;
     default:
         break;
     }
+}
+
+Alert* KVMainMenuViewController::showChangePassword()
+{
+    //% "Change the password"
+    auto* alert = new Alert(qtTrId("TEXT_CHANGE_PASSWORD_TITLE"));
+    //% "New password"
+    alert->addTextField(qtTrId("TEXT_NEW_PASSWORD"), Alert::TextEntry::Secure);
+    //% "The new password again"
+    alert->addTextField(qtTrId("TEXT_NEW_PASSWORD_AGAIN"), Alert::TextEntry::Secure);
+    //% "Cancel"
+    alert->addButton(qtTrId("BTN_TITLE_CANCEL"), Alert::Role::Cancel);
+    //% "Change"
+    alert->addButton(qtTrId("TEXT_CHANGE"), Alert::Role::Default, [menu = QPointer<KVMainMenuViewController>(this)](Alert& answered) {
+        const PasswordChange result = AdminPassword::change(answered.textFieldText(0), answered.textFieldText(1));
+        if (!menu)
+            return;
+        switch (result) {
+        case PasswordChange::Changed:
+            //% "The password is changed."
+            makeToast(menu, qtTrId("TEXT_PASSWORD_CHANGED"));
+            menu->loadMenuData();
+            break;
+        case PasswordChange::Empty:
+            //% "The password cannot be empty."
+            makeToast(menu, qtTrId("TEXT_PASSWORD_EMPTY"));
+            break;
+        case PasswordChange::Mismatch:
+            //% "The two passwords differ."
+            makeToast(menu, qtTrId("TEXT_PASSWORDS_DIFFER"));
+            break;
+        case PasswordChange::NotSaved:
+            //% "The password could not be saved."
+            makeToast(menu, qtTrId("TEXT_PASSWORD_NOT_SAVED"));
+            break;
+        }
+    });
+    alert->showOver(this);
+    return alert;
 }
 
 void KVMainMenuViewController::handleBack()

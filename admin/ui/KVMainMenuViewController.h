@@ -8,6 +8,7 @@
 
 namespace korvel {
 
+class Alert;
 class TableView;
 
 // The root of the administration area: lists the settings areas, opens the chosen one, and on
@@ -31,6 +32,8 @@ public:
     // "Done": resume the kiosk and go back to the root of the stack.
     void handleBack();
     void handleSearchSettings();
+    // Asks for a new password twice and stores it through the password store.
+    Alert* showChangePassword();
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;

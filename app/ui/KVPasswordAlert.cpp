@@ -1,14 +1,17 @@
 #include "app/ui/KVPasswordAlert.h"
 
-#include "browser/AdminTapGesture.h"
+#include "admin/AdminPassword.h"
 #include "browser/ui/KVWKViewController.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
+#include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace korvel {
 
@@ -23,6 +26,14 @@ std::function<void(NavigationStack*)>& opener()
 }
 
 constexpr std::chrono::seconds idleTimeout(10);
+
+// "Too many wrong passwords. Try again in 2:30."
+QString pausedText(std::chrono::seconds wait)
+{
+    const qint64 s = wait.count();
+    //% "Too many wrong passwords. Try again in %1."
+    return qtTrId("TEXT_PASSWORD_PAUSED").arg(QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0')));
+}
 
 }  // namespace
 
@@ -51,6 +62,37 @@ void KVPasswordAlert::moveToSettingsScreen()
     opener()(registered.data());
 }
 
+void KVPasswordAlert::requestAccess(QWidget* over)
+{
+    switch (TalvexUtils::readPassword().state) {
+    case PasswordState::Set:
+        showPasswordAlert(over);
+        break;
+    case PasswordState::None:
+        moveToSettingsScreen();
+        break;
+    case PasswordState::Damaged:
+        showDamagedStoreAlert(over);
+        break;
+    }
+}
+
+void KVPasswordAlert::showDamagedStoreAlert(QWidget* over)
+{
+    // The way out needs the home directory, which the person at the device does not have.
+    QString home = Paths::home();
+    // Typed into a shell as shown: a home with unusual characters goes in single quotes.
+    if (home.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9/._+-]"))))
+        home = QLatin1Char('\'') + home.replace(QLatin1Char('\''), QStringLiteral("'\\''")) + QLatin1Char('\'');
+    const QString command = home.isEmpty() ? QStringLiteral("korvelctl password set")
+                                           : QStringLiteral("korvelctl --home %1 password set").arg(home);
+    auto* alert = new Alert(QStringLiteral("Korvel"),
+                            //% "The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:"
+                            qtTrId("TEXT_PASSWORD_STORE_DAMAGED") + QLatin1Char('\n') + command);
+    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
+    alert->showOver(over);
+}
+
 void KVPasswordAlert::showPasswordAlert(QWidget* over)
 {
     // The prompt lives as long as its alert.
@@ -59,15 +101,39 @@ void KVPasswordAlert::showPasswordAlert(QWidget* over)
 
 KVPasswordAlert::KVPasswordAlert(QWidget* over)
 {
-    auto* alert = new Alert(QStringLiteral("Korvel"), QStringLiteral("Enter password to enter settings.\nDefault password is 9246"));
+    QString message = QStringLiteral("Enter password to enter settings.");
+    // Anyone at the device reads the prompt: the factory password only while nobody has set up
+    // the device, when the administrator needs it to begin.
+    if (AdminPassword::showsFactoryHint(KVSettings::getSettingsObject()))
+        message += QStringLiteral("\nDefault password is 9246");
+    // While paused, only that matters; it also keeps the prompt short enough to stay readable
+    // above the on-screen keyboard of a small panel.
+    if (const std::chrono::seconds paused = AdminPassword::pausedFor(); paused.count() > 0)
+        message = pausedText(paused);
+    auto* alert = new Alert(QStringLiteral("Korvel"), message);
     m_alert = alert;
     alert->addTextField(QString(), Alert::TextEntry::Secure);
     alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
     alert->addButton(QStringLiteral("OK"), Alert::Role::Default, [over = QPointer<QWidget>(over)](Alert& answered) {
-        if (AdminTapGesture::passwordMatches(answered.textFieldText(0), TalvexUtils::getPassword()))
+        const PasswordAttempt attempt = AdminPassword::attempt(answered.textFieldText(0));
+        switch (attempt.verdict) {
+        case PasswordAttempt::Verdict::Accepted:
             moveToSettingsScreen();
-        else if (over)
-            makeToast(over, QStringLiteral("Wrong Password!"));
+            break;
+        case PasswordAttempt::Verdict::Wrong:
+            if (over)
+                makeToast(over, QStringLiteral("Wrong Password!"));
+            if (over && attempt.wait.count() > 0)
+                makeToast(over, pausedText(attempt.wait));
+            break;
+        case PasswordAttempt::Verdict::Refused:
+            if (over)
+                makeToast(over, pausedText(attempt.wait));
+            break;
+        case PasswordAttempt::Verdict::Damaged:
+            showDamagedStoreAlert(over);
+            break;
+        }
     });
     connect(alert, &Alert::finished, this, [this] {
         NotificationCenter::defaultCenter().removeObserver(this);

@@ -26,8 +26,13 @@ public:
     // What opens the settings menu (the shell installs it).
     static void setSettingsOpener(std::function<void(NavigationStack*)> opener);
 
+    // Where the hidden gesture leads: the prompt over `over`, the settings menu at once when no
+    // password is set, and when the password store is damaged only an alert that says so.
+    static void requestAccess(QWidget* over);
     // Shows the prompt over `over`; a right password opens the settings menu.
     static void showPasswordAlert(QWidget* over);
+    // Says that the password store is damaged and how to set a new password; opens nothing.
+    static void showDamagedStoreAlert(QWidget* over);
     static void moveToSettingsScreen();
 
 private:

@@ -9,11 +9,11 @@
 #include "app/ui/KVStatusBar.h"
 #include "browser/AdminAccess.h"
 #include "browser/ui/BrowserData.h"
+#include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -23,6 +23,8 @@ namespace korvel {
 KorvelShell::KorvelShell()
     : m_delegate(std::make_unique<KVAppDelegate>())
 {
+    // The gesture's time restriction counts from here on every screen, whichever comes and goes.
+    AdminAccess::setTimeStart(Clock::instance().now());
     m_delegate->didFinishLaunching();
     m_window = std::make_unique<KVMainWindow>();
     m_window->setStatusBar(new KVStatusBar(m_delegate->reachability.get()));
@@ -31,13 +33,7 @@ KorvelShell::KorvelShell()
     KVPasswordAlert::setSettingsOpener([](NavigationStack* on) {
         on->push(new KVMainMenuViewController, NavigationStack::Animation::None);
     });
-    AdminAccess::setGrantedHandler([](QWidget* screen) {
-        // Without a password the settings open at once.
-        if (TalvexUtils::getPassword().isEmpty())
-            KVPasswordAlert::moveToSettingsScreen();
-        else
-            KVPasswordAlert::showPasswordAlert(screen);
-    });
+    AdminAccess::setGrantedHandler(&KVPasswordAlert::requestAccess);
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
     AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; }, nullptr, nullptr});
@@ -84,6 +80,7 @@ void KorvelShell::watchSystem()
 KorvelShell::~KorvelShell()
 {
     AdminAccess::setGrantedHandler(nullptr);
+    AdminAccess::setTimeStart({});
     AdminState::setHooks({});
     KVPasswordAlert::setSettingsOpener(nullptr);
 }

@@ -344,8 +344,6 @@ KVHomePageViewController::KVHomePageViewController(QWidget* parent)
     : Screen(parent)
 {
     lastHome() = this;
-    // Until the welcome screen shares its start time, the gesture's restriction counts from here.
-    m_timeStart = Clock::instance().now();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -763,7 +761,7 @@ void KVHomePageViewController::back()
 void KVHomePageViewController::handleSingleTap()
 {
     const KVSettings& settings = KVSettings::getSettingsObject();
-    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), m_timeStart, settings.kvBrowPref);
+    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), AdminAccess::timeStart(), settings.kvBrowPref);
     if (outcome != TapOutcome::Granted)
         return;
     KVLog(QStringLiteral("App General"), QStringLiteral("Password Alert Shown"));

@@ -193,7 +193,6 @@ private:
     bool m_downloadsBar = false;
     QWidget* m_downloadsBarView = nullptr;
     TapSeries m_taps;
-    QDateTime m_timeStart;
     ScreenOrientation m_laidOutFor = ScreenOrientation::Unknown;
     int m_laidOutWidth = -1;
 };

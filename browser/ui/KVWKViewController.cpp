@@ -1,5 +1,6 @@
 #include "browser/ui/KVWKViewController.h"
 
+#include "browser/AboutPageRule.h"
 #include "browser/AdminAccess.h"
 #include "browser/ErrorRecovery.h"
 #include "browser/LaunchRequest.h"
@@ -14,8 +15,11 @@
 #include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
+#include "browser/ui/PageDialogs.h"
+#include "browser/ui/PagePrinter.h"
+#include "browser/ui/PopupWindows.h"
 #include "browser/ui/KorvelWebEngine.h"
-#include "browser/ui/PopupFrame.h"
+#include "browser/ui/PageInputFilter.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
@@ -33,21 +37,19 @@
 #include "policy/Utils.h"
 #include "settings/KVSettings.h"
 
+#include <algorithm>
+
 #include <QAuthenticator>
 #include <QMetaMethod>
 #include <QDateTime>
 #include <QGuiApplication>
-#include <QPageLayout>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QTouchEvent>
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineDownloadRequest>
@@ -75,28 +77,6 @@ const KVBrowserPrefSettings& preferences()
     return settings().kvBrowPref;
 }
 
-struct Answer {
-    QString button;  // empty when the alert went without a button
-    QStringList fields;
-};
-
-// Shows `alert` and waits for it to go; the page that asked waits with it.
-Answer ask(Alert* alert, QWidget* over)
-{
-    Answer answer;
-    QEventLoop loop;
-    QObject::connect(alert, &Alert::finished, &loop, [&, alert](int index) {
-        answer.button = index >= 0 ? alert->buttonText(index) : QString();
-        for (int f = 0; f < alert->textFieldCount(); ++f)
-            answer.fields.append(alert->textFieldText(f));
-        loop.quit();
-    });
-    if (!alert->showOver(over))
-        return answer;
-    loop.exec();
-    return answer;
-}
-
 }  // namespace
 
 KVWKViewController::KVWKViewController(QWidget* parent)
@@ -104,8 +84,10 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     , m_services(NavigationServices::standard())
     , m_performer(this, this)
 {
+    m_popups = new PopupWindows(this);
+    m_printer = new PagePrinter(this, [this] { return m_input ? m_input->lastUserInput() : QDateTime(); });
+    connect(m_printer, &PagePrinter::printedToFile, this, &KVWKViewController::printedToFile);
     m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
-    m_timeStart = Clock::instance().now();
     lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -119,7 +101,12 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     center.addObserver(this, kApplicationDidEnterBackgroundNotification, [this](const Notification&) { handleEnteredBackground(); });
 }
 
-KVWKViewController::~KVWKViewController() = default;
+KVWKViewController::~KVWKViewController()
+{
+    // The page goes with the view, after this window's part of the object: nothing of it may call back.
+    if (m_page)
+        m_page->disconnect(this);
+}
 
 KVWKViewController* KVWKViewController::initWithWebsite(const std::optional<allowedWebsite>& website, QWidget* parent)
 {
@@ -160,15 +147,13 @@ void KVWKViewController::Init()
     if (!m_view) {
         m_view = new KVWebView(this);
         m_view->setCopyPasteAllowed([] { return preferences().enableCopyPaste; });
-        m_page = new KVWebPage(this, false, m_view);
+        m_page = new KVWebPage(this, PageRole::Window, m_view);
         m_view->setPage(m_page);
         layout()->addWidget(m_view);
         connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
-        // The page's own widget gets the touches; the gesture counts them on the way.
-        connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
-            if (QWidget* proxy = m_view->focusProxy())
-                proxy->installEventFilter(this);
-        });
+        // The touches go to a widget the engine makes inside the view, and makes anew when it
+        // likes; watching at the application's level counts them whichever widget that is.
+        qApp->installEventFilter(this);
         connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
         connect(m_page, &QWebEnginePage::certificateError, this, &KVWKViewController::onCertificateError);
         connect(m_page, &QWebEnginePage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
@@ -181,9 +166,19 @@ void KVWKViewController::Init()
         connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) { setLoading(progress < 100); });
         connect(m_page, &QWebEnginePage::loadFinished, this, [this] { setLoading(false); });
         connect(m_page, &QWebEnginePage::printRequested, this, [this] {
-            if (preferences().enablePrintLinks)
+            if (preferences().enablePrintLinks && m_printer->mayPrint(PrintGuard::Source::Page))
                 printWebview();
         });
+        // The page's widget comes with its first renderer and is renewed with a new one.
+        m_input = new PageInputFilter([] { return preferences().zoomEnable; }, this);
+        connect(m_page, &QWebEnginePage::loadProgress, this, [this] { m_input->watch(m_view->focusProxy()); });
+        connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+            m_input->watch(m_view->focusProxy());
+            if (ok)
+                m_rendererRecovery.loaded(Clock::instance().now());
+        });
+        connect(m_page, &QWebEnginePage::renderProcessTerminated, this, &KVWKViewController::onRendererTerminated);
+        connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::restoreAfterAboutPage);
         connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
             NavigationEffects effects;
             if (preferences().allowContentBlocking
@@ -260,14 +255,30 @@ void KVWKViewController::buildToolbar()
 
 bool KVWKViewController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin)
-        handleSingleTap();
+    const QEvent::Type type = event->type();
+    // A quick second click arrives as a double click instead of a press.
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+                       || (type == QEvent::TouchBegin && static_cast<QTouchEvent*>(event)->points().size() == 1);
+    if (press && watched->isWidgetType() && m_view) {
+        auto* widget = static_cast<QWidget*>(watched);
+        const quint64 time = static_cast<QInputEvent*>(event)->timestamp();
+        // The first widget of this screen that a press reaches decides: the press then goes on to
+        // the parents, and a touch the page leaves comes back as a mouse press, all with the time
+        // of the one physical press.
+        if ((widget == this || isAncestorOf(widget)) && (time == 0 || time != m_lastPressTimestamp)) {
+            m_lastPressTimestamp = time;
+            // The page, or this screen itself where the page lets touches through while it loads;
+            // not the toolbar, the menu button or a pop-up.
+            if (widget == this || widget == m_view || m_view->isAncestorOf(widget))
+                handleSingleTap();
+        }
+    }
     return Screen::eventFilter(watched, event);
 }
 
 void KVWKViewController::handleSingleTap()
 {
-    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), m_timeStart, preferences());
+    const TapOutcome outcome = AdminTapGesture::tap(m_taps, Clock::instance().now(), AdminAccess::timeStart(), preferences());
     if (outcome != TapOutcome::Granted)
         return;
     KVLog(QStringLiteral("App General"), QStringLiteral("Password Alert shown"));
@@ -292,8 +303,8 @@ void KVWKViewController::placeOverlays()
         m_spinner->raise();
     }
     // A shown pop-up stays above everything of the window, the floating buttons included.
-    if (m_popup)
-        m_popup->parentWidget()->raise();
+    if (QWebEngineView* popup = m_popups->view())
+        popup->parentWidget()->raise();
 }
 
 void KVWKViewController::onActionChosen(int tag)
@@ -418,7 +429,14 @@ void KVWKViewController::refreshButtonPressed()
 
 void KVWKViewController::printButtonPressed()
 {
-    printWebview();
+    if (m_printer->mayPrint(PrintGuard::Source::Person))
+        printWebview();
+}
+
+void KVWKViewController::printWebview()
+{
+    // A shown pop-up is what the person is looking at.
+    m_printer->print(m_popups->view() ? m_popups->view() : static_cast<QWebEngineView*>(m_view), m_view->url().toString(QUrl::FullyEncoded));
 }
 
 void KVWKViewController::goToDownloadHistoryView()
@@ -427,36 +445,6 @@ void KVWKViewController::goToDownloadHistoryView()
         Q_EMIT downloadHistoryRequested();
     else
         makeToast(this, EffectPerformer::notAvailableText());
-}
-
-void KVWKViewController::printWebview()
-{
-    QWebEngineView* printed = m_popup ? m_popup.data() : static_cast<QWebEngineView*>(m_view);
-    const QString job = m_view->url().toString(QUrl::FullyEncoded);
-    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request for Webpage: %@"), job);
-    if (!QPrinterInfo::availablePrinters().isEmpty()) {
-        printOnPrinter(printed, job);
-        return;
-    }
-    // Without a print service on the device the page is kept as a PDF file in the documents
-    // directory, where the administrator can collect it.
-    const QString path = Paths::documentsDirectory() + QStringLiteral("/Print ")
-                         + Clock::instance().now().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")) + QStringLiteral(".pdf");
-    connect(printed->page(), &QWebEnginePage::pdfPrintingFinished, this,
-            [this, path](const QString& file, bool success) {
-                if (file != path)
-                    return;
-                if (success) {
-                    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));
-                    Q_EMIT printedToFile(path);
-                    return;
-                }
-                showAlert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"), 0);
-                KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"),
-                      QStringLiteral("QtWebEngine"), 0u);
-            },
-            Qt::SingleShotConnection);
-    printed->page()->printToPdf(path, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
 }
 
 void KVWKViewController::setLoading(bool loading)
@@ -482,37 +470,6 @@ bool KVWKViewController::isLoading() const
     return m_spinner && m_view && m_view->testAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void KVWKViewController::printOnPrinter(QWebEngineView* printed, const QString& job)
-{
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    printer->setDocName(job);
-    printer->setDuplex(QPrinter::DuplexLongSide);
-    QPrintDialog dialog(printer, this);
-    // The dialog chooses a printer and pages; it never writes a file anywhere on the device.
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    if (dialog.exec() != QDialog::Accepted) {
-        delete printer;
-        showAlert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"), 0);
-        KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"),
-              QStringLiteral("QtPrintSupport"), 0u);
-        return;
-    }
-    connect(printed, &QWebEngineView::printFinished, this,
-            [this, printer](bool success) {
-                delete printer;
-                if (success) {
-                    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));
-                    return;
-                }
-                showAlert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"), 0);
-                KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"),
-                      QStringLiteral("QtPrintSupport"), 1u);
-            },
-            Qt::SingleShotConnection);
-    printed->print(printer);
-}
-
 void KVWKViewController::pauseMedia()
 {
     static const QString videos = QStringLiteral(
@@ -521,8 +478,8 @@ void KVWKViewController::pauseMedia()
         "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
     m_page->runJavaScript(videos);
     m_page->runJavaScript(audios);
-    if (m_popup)
-        m_popup->page()->runJavaScript(videos);
+    if (QWebEngineView* popup = m_popups->view())
+        popup->page()->runJavaScript(videos);
 }
 
 void KVWKViewController::applyUserAgent()
@@ -561,17 +518,16 @@ void KVWKViewController::loadBuiltInErrorPage()
     m_view->load(QUrl::fromLocalFile(m_services.errorPageFile));
 }
 
-bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool linkActivated, bool isMainFrame,
-                                          bool opensNewWindow)
+bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationAction& action)
 {
-    NavigationAction action{url, linkActivated ? NavigationType::LinkActivated : NavigationType::Other, opensNewWindow,
-                            isMainFrame ? NavigationFrame::Main : NavigationFrame::Sub};
+    const QUrl& url = action.url;
+    const bool opensNewWindow = action.opensNewWindow;
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
-    const auto dropCandidate = [page, opensNewWindow] {
+    const auto dropCandidate = [this, page, opensNewWindow] {
         if (opensNewWindow)
-            page->deleteLater();
+            m_popups->release(page);
         return false;
     };
     if (decision.verdict == Verdict::Cancel)
@@ -582,17 +538,16 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
     // The page's new window, allowed by the policy: where it opens is the pop-up preferences' say.
     const KVBrowserPrefSettings& p = preferences();
     if (p.allowPopup && p.allowPopupInSameWindow) {
-        QMetaObject::invokeMethod(this, [this, url] { m_view->load(url); }, Qt::QueuedConnection);
+        // The decision's own effects normally load it already; a second load would fetch it twice.
+        const bool loads = std::any_of(decision.effects.begin(), decision.effects.end(), [](const NavigationEffect& e) {
+            return e.kind == Kind::LoadRequest || e.kind == Kind::LoadHTML || e.kind == Kind::LoadFile;
+        });
+        if (!loads)
+            QMetaObject::invokeMethod(this, [this, url] { m_view->load(url); }, Qt::QueuedConnection);
         return dropCandidate();
     }
     if (p.allowPopup) {
-        closeActiveWebView();
-        auto* view = new KVWebView;
-        view->setPage(page);
-        page->setParent(view);
-        m_popup = view;
-        auto* frame = new PopupFrame(view, this);
-        connect(frame, &PopupFrame::closeRequested, this, &KVWKViewController::closeActiveWebView);
+        m_popups->show(page);
         return true;
     }
     if (mode() == WindowMode::Tabbed) {
@@ -606,27 +561,82 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const QUrl& url, bool
 
 QWebEnginePage* KVWKViewController::createPopupPage()
 {
-    // A page to receive the new window's first navigation, which decides where (and whether) it opens.
-    // It keeps the lockdown settings of the window's own page.
-    auto* page = new KVWebPage(this, true, this);
-    KorvelWebEngine::applySettings(page->settings(), preferences());
-    // The page's own window.close(): only the pop-up showing this page goes, never a newer one.
-    connect(page, &QWebEnginePage::windowCloseRequested, this, [this, page] {
-        if (m_popup && m_popup->page() == page)
-            closeActiveWebView();
-    });
-    return page;
+    return m_popups->createCandidate();
+}
+
+void KVWKViewController::onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode)
+{
+    const QString address = m_view ? m_view->url().toString(QUrl::FullyEncoded) : QString();
+    // The engine reports from inside its own bookkeeping of the dead process: act after it.
+    switch (m_rendererRecovery.terminated(Clock::instance().now())) {
+    case RendererRecovery::Action::Reload:
+        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ ended (status %d, exit code %d); reloading"), address,
+              int(status), exitCode);
+        QMetaObject::invokeMethod(this, [this] {
+            if (m_view)
+                m_view->reload();
+        }, Qt::QueuedConnection);
+        break;
+    case RendererRecovery::Action::GoHome:
+        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ ended again (status %d, exit code %d); going home"),
+              address, int(status), exitCode);
+        // A window that has already left has no Home to go to: it only waits to be deleted.
+        if (isVisible())
+            QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        break;
+    }
+}
+
+void KVWKViewController::restoreAfterAboutPage(const QWebEngineLoadingInfo& info)
+{
+    if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus || !m_view)
+        return;
+    const QUrl committed = info.url();
+    QWebEngineHistory* history = m_view->history();
+    const QUrl back = history->canGoBack() ? history->backItem().url() : QUrl();
+    // The window blanks the page itself when it leaves or the kiosk goes to the background.
+    if (committed.scheme() != QLatin1String("about"))
+        m_blankedByWindow = false;
+    const bool inUse = isVisible() && !m_left && !m_blankedByWindow;
+    const QDateTime now = Clock::instance().now();
+    const qint64 sinceRestore = m_aboutRestoredAt.isValid() ? m_aboutRestoredAt.secsTo(now) : -1;
+    const AboutPageRule::Action action = AboutPageRule::restore(committed, m_shownURL, back, inUse, sinceRestore);
+    if (action == AboutPageRule::Action::GoBack || action == AboutPageRule::Action::LoadAgain)
+        m_aboutRestoredAt = now;
+    switch (action) {
+    case AboutPageRule::Action::Keep:
+        if (committed.scheme() != QLatin1String("about"))
+            m_shownURL = committed;
+        break;
+    case AboutPageRule::Action::GoBack:
+        // To that entry itself: the engine's Back skips an entry whose page navigated on its own.
+        QMetaObject::invokeMethod(this, [this] {
+            if (m_view && m_view->history()->canGoBack())
+                m_view->history()->goToItem(m_view->history()->backItem());
+        }, Qt::QueuedConnection);
+        break;
+    case AboutPageRule::Action::LoadAgain:
+        QMetaObject::invokeMethod(this, [this, url = m_shownURL] {
+            if (m_view)
+                m_view->load(url);
+        }, Qt::QueuedConnection);
+        break;
+    case AboutPageRule::Action::GoHome:
+        KVLog(QStringLiteral("Webview"), QStringLiteral("%@ left for %@ again; going home"), m_shownURL.toString(QUrl::FullyEncoded),
+              committed.toString(QUrl::FullyEncoded));
+        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        break;
+    }
+}
+
+QWebEngineView* KVWKViewController::popupView() const
+{
+    return m_popups->view();
 }
 
 void KVWKViewController::closeActiveWebView()
 {
-    // The frame holds the view, and the view the page: all three go together.
-    if (m_popup) {
-        QWidget* frame = m_popup->parentWidget();
-        frame->hide();
-        frame->deleteLater();
-        m_popup.clear();
-    }
+    m_popups->close();
 }
 
 void KVWKViewController::perform(const NavigationEffects& effects)
@@ -707,6 +717,13 @@ void KVWKViewController::homeButtonPressed()
         m_homeWaiting = true;
         return;
     }
+    // A page dialog waits inside the engine's call into this window: the dialog goes first, and
+    // the window leaves once that call has returned (see runPageDialog).
+    if (m_pageDialog) {
+        m_homeAfterDialog = true;
+        m_pageDialog->dismiss();
+        return;
+    }
     if (!m_homeLock.tryRun())
         return;
     if (m_toolbar) {
@@ -737,7 +754,7 @@ void KVWKViewController::singleTabwillDisappear()
         KVLog(QStringLiteral("Webview"), QStringLiteral("Cache cleaned"));
     }
     if (m_view)
-        m_view->load(QUrl(QStringLiteral("about:blank")));
+        blankPage();
 }
 
 void KVWKViewController::singleTabDidDisappear()
@@ -771,13 +788,19 @@ void KVWKViewController::viewWillAppear(bool animated)
         QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
 }
 
+void KVWKViewController::blankPage()
+{
+    m_blankedByWindow = true;
+    m_view->load(QUrl(QStringLiteral("about:blank")));
+}
+
 void KVWKViewController::handleEnteredBackground()
 {
     // Leaving the foreground stops sound and blanks the page; it is not restored on return.
     if (!m_view)
         return;
     pauseMedia();
-    m_view->load(QUrl(QStringLiteral("about:blank")));
+    blankPage();
 }
 
 Qt::ScreenOrientations KVWKViewController::supportedInterfaceOrientations() const
@@ -866,6 +889,8 @@ void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
     KVLog(QStringLiteral("debug"), QStringLiteral("%d"), info.errorCode());
     LoadFailure failure;
     failure.error = LoadError::fromEngine(int(info.errorDomain()), info.errorCode(), info.errorString());
+    failure.failedURL = info.url();
+    failure.builtInErrorPage = QUrl::fromLocalFile(m_services.errorPageFile);
     failure.selectedWebsite = m_state.selectedWebsite;
     failure.errorPage = m_errorPage;
     if (m_errorPage) {
@@ -910,38 +935,25 @@ void KVWKViewController::onCertificateError(const QWebEngineCertificateError& er
 void KVWKViewController::onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator)
 {
     Q_UNUSED(url);
-    auto* alert = new Alert(QStringLiteral("Authentication Required"));
-    alert->addTextField(QStringLiteral("Login"), Alert::TextEntry::Plain);
-    alert->addTextField(QStringLiteral("Password"), Alert::TextEntry::Secure);
-    alert->addButton(QStringLiteral("Login"), Alert::Role::Default);
-    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
-    const Answer answer = ask(alert, this);
-    if (answer.button == QLatin1String("Login")) {
-        authenticator->setUser(answer.fields.value(0));
-        authenticator->setPassword(answer.fields.value(1));
-    } else {
-        *authenticator = QAuthenticator();
-    }
+    PageDialogs::authenticate(this, authenticator);
 }
 
 bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result)
 {
-    auto* alert = new Alert(message, m_view ? m_view->url().host() : QString());
-    switch (kind) {
-    case PageDialog::Alert:
-        alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
-        break;
-    case PageDialog::Confirm:
-        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
-        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
-        break;
-    case PageDialog::Prompt:
-        alert->addTextField(QString(), Alert::TextEntry::Plain, defaultValue);
-        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
-        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
-        break;
+    // A window on its way Home, or already left, answers no page.
+    if (m_homeAfterDialog || !isVisible())
+        return false;
+    Alert* alert = PageDialogs::make(kind, message, m_view ? m_view->url().host() : QString(), defaultValue);
+    m_pageDialog = alert;
+    const PageDialogs::Answer answer = PageDialogs::ask(alert, this);
+    m_pageDialog.clear();
+    if (m_homeAfterDialog) {
+        QMetaObject::invokeMethod(this, [this] {
+            m_homeAfterDialog = false;
+            homeButtonPressed();
+        }, Qt::QueuedConnection);
+        return false;
     }
-    const Answer answer = ask(alert, this);
     const bool ok = answer.button == QLatin1String("OK");
     if (kind == PageDialog::Prompt && ok && result)
         *result = answer.fields.value(0);

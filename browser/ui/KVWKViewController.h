@@ -1,9 +1,12 @@
 #pragma once
 
 #include "browser/AdminTapGesture.h"
+#include "browser/PrintGuard.h"
 #include "browser/RefreshLock.h"
+#include "browser/RendererRecovery.h"
 #include "browser/ToolbarItem.h"
 #include "browser/ui/EffectPerformer.h"
+#include "browser/ui/PageDialogs.h"
 #include "platform/ui/Screen.h"
 #include "policy/NavigationPolicy.h"
 #include "settings/allowedWebsite.h"
@@ -23,17 +26,21 @@ class QProgressBar;
 
 namespace korvel {
 
+class Alert;
 class BrowserToolbar;
 class KVWebPage;
 class KVWebView;
+class PagePrinter;
+class PopupWindows;
 class NavigationStack;
+class PageInputFilter;
 
 // The browser window: one web view showing one allowed website and what is reached from it. Every
 // navigation is put to the navigation policy and the effects it returns are carried out here.
 class KVWKViewController : public Screen, private EffectTarget {
     Q_OBJECT
 public:
-    enum class PageDialog { Alert, Confirm, Prompt };
+    using PageDialog = PageDialogs::Kind;
 
     static KVWKViewController* initWithWebsite(const std::optional<allowedWebsite>& website, QWidget* parent = nullptr);
     static KVWKViewController* initWithWebsite(const allowedWebsite& website, const QString& externalURL,
@@ -54,7 +61,7 @@ public:
     const std::optional<allowedWebsite>& selectedWebsite() const { return m_state.selectedWebsite; }
 
     // The page's question "may I go there?"; carries out the decision's effects.
-    bool decideNavigation(KVWebPage* page, const QUrl& url, bool linkActivated, bool isMainFrame, bool opensNewWindow);
+    bool decideNavigation(KVWebPage* page, const NavigationAction& action);
     QWebEnginePage* createPopupPage();
     // Shows a page dialog and waits for the answer; `result` receives a prompt's text.
     bool runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result);
@@ -79,7 +86,7 @@ public:
     // The network came or went (the notification's object is the monitor).
     void reachabilityDidChange(bool reachable);
     bool isFileURLAllowed(const QUrl& url) const;
-    QWebEngineView* popupView() const { return m_popup; }
+    QWebEngineView* popupView() const;
     // A page is loading: the page takes no touches and the spinner runs (when it is enabled).
     bool isLoading() const;
     QWidget* spinner() const;
@@ -116,11 +123,15 @@ private:
     // The settings open over the window: it pauses, and its Home actions wait until it is back.
     void callSingleTabDisappear();
     void handleEnteredBackground();
+    // Loads the blank page of a window that leaves or goes to the background; that one stays.
+    void blankPage();
     void buildToolbar();
     void pauseMedia();
     void setLoading(bool loading);
     void printWebview();
-    void printOnPrinter(QWebEngineView* printed, const QString& job);
+    // Whether a print from `source` may run now (logs the first refusal of a run).
+    void onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
+    void restoreAfterAboutPage(const QWebEngineLoadingInfo& info);
     void onActionChosen(int tag);
     WindowMode mode() const;
 
@@ -140,7 +151,7 @@ private:
 
     KVWebView* m_view = nullptr;
     KVWebPage* m_page = nullptr;
-    QPointer<QWebEngineView> m_popup;
+    PopupWindows* m_popups = nullptr;
     NavigationPolicy m_policy;
     BrowserWindowState m_state;
     NavigationServices m_services;
@@ -150,6 +161,7 @@ private:
     bool m_isFirstTimeLoad = true;
     bool m_left = false;
     bool m_homeWaiting = false;
+    bool m_blankedByWindow = false;
     RefreshLock m_errorRefreshLock;
     RefreshLock m_homeLock;
     BrowserToolbar* m_toolbar = nullptr;
@@ -158,7 +170,16 @@ private:
     QList<ToolbarItem> m_items;
     QStringList m_arrForShowingTabName;
     TapSeries m_taps;
-    QDateTime m_timeStart;
+    quint64 m_lastPressTimestamp = 0;
+    PagePrinter* m_printer = nullptr;
+    RendererRecovery m_rendererRecovery;
+    PageInputFilter* m_input = nullptr;
+    // The page dialog on screen; Home waits for it to go (see homeButtonPressed).
+    QPointer<Alert> m_pageDialog;
+    bool m_homeAfterDialog = false;
+    // The last page other than an about: page the main frame showed.
+    QUrl m_shownURL;
+    QDateTime m_aboutRestoredAt;
 };
 
 }  // namespace korvel

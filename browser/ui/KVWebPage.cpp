@@ -3,16 +3,20 @@
 #include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "log/KVLog.h"
+#include "platform/Clock.h"
+
+#include <QPointer>
 
 #include <QWebEngineFileSystemAccessRequest>
 #include <QWebEngineRegisterProtocolHandlerRequest>
 
 namespace korvel {
 
-KVWebPage::KVWebPage(KVWKViewController* window, bool opensNewWindow, QObject* parent)
+KVWebPage::KVWebPage(KVWKViewController* window, PageRole role, QObject* parent)
     : QWebEnginePage(KorvelWebEngine::profile(), parent)
     , m_window(window)
-    , m_opensNewWindow(opensNewWindow)
+    , m_opensNewWindow(role == PageRole::NewWindowCandidate)
 {
     EngineProfiles::instance().adopt(this);
     // Camera, microphone, location, notifications, screen capture: a kiosk grants none.
@@ -29,7 +33,31 @@ bool KVWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bo
 {
     const bool asNewWindow = m_opensNewWindow;
     m_opensNewWindow = false;
-    return m_window->decideNavigation(this, url, type == NavigationTypeLinkClicked, isMainFrame, asNewWindow);
+    const NavigationAction action{url, type == NavigationTypeLinkClicked ? korvel::NavigationType::LinkActivated : korvel::NavigationType::Other,
+                                  asNewWindow, isMainFrame ? NavigationFrame::Main : NavigationFrame::Sub};
+    const bool accepted = m_window->decideNavigation(this, action);
+    if (accepted && isMainFrame)
+        m_dialogs.navigated();
+    return accepted;
+}
+
+bool KVWebPage::mayShowDialog()
+{
+    switch (m_dialogs.request(Clock::instance().now())) {
+    case DialogGuard::Verdict::Show:
+        return true;
+    case DialogGuard::Verdict::SuppressFromNow:
+        KVLog(QStringLiteral("Webview"), QStringLiteral("Dialogs of %@ suppressed until it navigates"), url().toString(QUrl::FullyEncoded));
+        return false;
+    case DialogGuard::Verdict::Suppress:
+        return false;
+    }
+    return false;
+}
+
+void KVWebPage::dialogFinished()
+{
+    m_dialogs.finished(Clock::instance().now());
 }
 
 QWebEnginePage* KVWebPage::createWindow(WebWindowType type)
@@ -41,20 +69,38 @@ QWebEnginePage* KVWebPage::createWindow(WebWindowType type)
 void KVWebPage::javaScriptAlert(const QUrl& securityOrigin, const QString& message)
 {
     Q_UNUSED(securityOrigin);
+    if (!mayShowDialog())
+        return;
+    // The wait is long enough for anything to happen, this page's end included.
+    QPointer<KVWebPage> self(this);
     m_window->runPageDialog(KVWKViewController::PageDialog::Alert, message, QString(), nullptr);
+    if (self)
+        dialogFinished();
 }
 
 bool KVWebPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& message)
 {
     Q_UNUSED(securityOrigin);
-    return m_window->runPageDialog(KVWKViewController::PageDialog::Confirm, message, QString(), nullptr);
+    if (!mayShowDialog())
+        return false;
+    QPointer<KVWebPage> self(this);
+    const bool ok = m_window->runPageDialog(KVWKViewController::PageDialog::Confirm, message, QString(), nullptr);
+    if (self)
+        dialogFinished();
+    return ok;
 }
 
 bool KVWebPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& message, const QString& defaultValue,
                                  QString* result)
 {
     Q_UNUSED(securityOrigin);
-    return m_window->runPageDialog(KVWKViewController::PageDialog::Prompt, message, defaultValue, result);
+    if (!mayShowDialog())
+        return false;
+    QPointer<KVWebPage> self(this);
+    const bool ok = m_window->runPageDialog(KVWKViewController::PageDialog::Prompt, message, defaultValue, result);
+    if (self)
+        dialogFinished();
+    return ok;
 }
 
 QStringList KVWebPage::chooseFiles(FileSelectionMode, const QStringList&, const QStringList&)

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "browser/DialogGuard.h"
+
 #include <QWebEnginePage>
 
 namespace korvel {
+
+// A page made for a window, or for a page's request for a new window: the candidate's first
+// navigation is decided as a new window's.
+enum class PageRole { Window, NewWindowCandidate };
 
 class KVWKViewController;
 
@@ -11,9 +17,7 @@ class KVWKViewController;
 class KVWebPage final : public QWebEnginePage {
     Q_OBJECT
 public:
-    // `opensNewWindow`: a page made for a page's request for a new window; its first navigation
-    // is decided as one.
-    KVWebPage(KVWKViewController* window, bool opensNewWindow, QObject* parent = nullptr);
+    KVWebPage(KVWKViewController* window, PageRole role, QObject* parent = nullptr);
 
     bool isPopupCandidate() const { return m_opensNewWindow; }
     // No system file dialog ever opens from a page: the answer is always "no file".
@@ -28,8 +32,13 @@ protected:
                           QString* result) override;
 
 private:
+    // Whether the page may put up one more dialog (logs the start of its suppression).
+    bool mayShowDialog();
+    void dialogFinished();
+
     KVWKViewController* m_window;
     bool m_opensNewWindow;
+    DialogGuard m_dialogs;
 };
 
 }  // namespace korvel

@@ -115,6 +115,14 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message id="TEXT_CHANGE">
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message id="TEXT_CHANGE_PASSWORD_TITLE">
+        <source>Change the password</source>
+        <translation>Change the password</translation>
+    </message>
     <message id="TEXT_CHOOSE_COLOUR">
         <source>Choose a Colour</source>
         <translation>Choose a Colour</translation>
@@ -147,6 +155,14 @@
         <source>Downloads are turned off. Please contact the administrator to turn them on.</source>
         <translation>Downloads are turned off. Please contact the administrator to turn them on.</translation>
     </message>
+    <message id="TEXT_FACTORY_PASSWORD_IN_USE">
+        <source>The factory password is still in use. Change it.</source>
+        <translation>The factory password is still in use. Change it.</translation>
+    </message>
+    <message id="TEXT_FACTORY_PASSWORD_IN_USE_DETAIL">
+        <source>Anyone who knows it can open these settings.</source>
+        <translation>Anyone who knows it can open these settings.</translation>
+    </message>
     <message id="TEXT_FORWARD">
         <source>Forward</source>
         <translation>Forward</translation>
@@ -163,13 +179,29 @@
         <source>More</source>
         <translation>More</translation>
     </message>
+    <message id="TEXT_NEW_PASSWORD">
+        <source>New password</source>
+        <translation>New password</translation>
+    </message>
+    <message id="TEXT_NEW_PASSWORD_AGAIN">
+        <source>The new password again</source>
+        <translation>The new password again</translation>
+    </message>
     <message id="TEXT_NO">
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message id="TEXT_PASSWORDS_DIFFER">
+        <source>The two passwords differ.</source>
+        <translation>The two passwords differ.</translation>
+    </message>
     <message id="TEXT_PASSWORD_ALERT_HEADING">
         <source>Weak Password</source>
         <translation>Weak Password</translation>
+    </message>
+    <message id="TEXT_PASSWORD_CHANGED">
+        <source>The password is changed.</source>
+        <translation>The password is changed.</translation>
     </message>
     <message id="TEXT_PASSWORD_COMMENT">
         <source>A strong password has at least 8 characters.</source>
@@ -179,9 +211,25 @@
         <source>It mixes upper-case letters, digits and symbols.</source>
         <translation>It mixes upper-case letters, digits and symbols.</translation>
     </message>
+    <message id="TEXT_PASSWORD_EMPTY">
+        <source>The password cannot be empty.</source>
+        <translation>The password cannot be empty.</translation>
+    </message>
+    <message id="TEXT_PASSWORD_NOT_SAVED">
+        <source>The password could not be saved.</source>
+        <translation>The password could not be saved.</translation>
+    </message>
+    <message id="TEXT_PASSWORD_PAUSED">
+        <source>Too many wrong passwords. Try again in %1.</source>
+        <translation>Too many wrong passwords. Try again in %1.</translation>
+    </message>
     <message id="TEXT_PASSWORD_QUESTION">
         <source>Use this password anyway?</source>
         <translation>Use this password anyway?</translation>
+    </message>
+    <message id="TEXT_PASSWORD_STORE_DAMAGED">
+        <source>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</source>
+        <translation>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</translation>
     </message>
     <message id="TEXT_PRINT">
         <source>Print</source>

@@ -13,6 +13,7 @@ namespace {
 struct RowsCase {
     const char* name;
     bool allowAllWebsites;
+    FactoryPassword password;
     std::vector<int> ids;
     std::vector<const char*> titles;
 };
@@ -28,7 +29,7 @@ TEST_P(MenuRows, FollowTheAllowAllPreference)
     ASSERT_TRUE(Translations::install());
     KVBrowserPrefSettings preferences;
     preferences.allowAllWebsites = c.allowAllWebsites;
-    const QList<menuParams> rows = menuEntries(preferences);
+    const QList<menuParams> rows = menuEntries(preferences, c.password);
 
     ASSERT_EQ(size_t(rows.size()), c.ids.size());
     for (size_t i = 0; i < c.ids.size(); ++i) {
@@ -36,18 +37,22 @@ TEST_P(MenuRows, FollowTheAllowAllPreference)
         EXPECT_EQ(rows[qsizetype(i)].menuMainText, QString::fromUtf8(c.titles[i])) << "row " << i;
         EXPECT_FALSE(rows[qsizetype(i)].menuImage.isEmpty()) << "row " << i;
     }
-    EXPECT_EQ(rows[aboutRowIndex(preferences)].menuId, AboutMenu);
+    EXPECT_EQ(rows[aboutRowIndex(preferences, c.password)].menuId, AboutMenu);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AllowAll, MenuRows,
     ::testing::Values(
-        RowsCase{"Off", false, {1, 8, 3, 4, 9, 5, 6, 10, 7},
+        RowsCase{"Off", false, FactoryPassword::Changed, {1, 8, 3, 4, 9, 5, 6, 10, 7},
                  {"Allowed Websites", "Manage Categories", "Browser Preferences", "Advanced Settings", "System Settings",
                   "Import/Export", "View Korvel Log", "Open Source Licenses", "About"}},
-        RowsCase{"On", true, {1, 2, 8, 3, 4, 9, 5, 6, 10, 7},
+        RowsCase{"On", true, FactoryPassword::Changed, {1, 2, 8, 3, 4, 9, 5, 6, 10, 7},
                  {"Allowed Websites", "Blocked Websites", "Manage Categories", "Browser Preferences", "Advanced Settings",
-                  "System Settings", "Import/Export", "View Korvel Log", "Open Source Licenses", "About"}}),
+                  "System Settings", "Import/Export", "View Korvel Log", "Open Source Licenses", "About"}},
+        RowsCase{"FactoryPasswordInUse", true, FactoryPassword::InUse, {11, 1, 2, 8, 3, 4, 9, 5, 6, 10, 7},
+                 {"The factory password is still in use. Change it.", "Allowed Websites", "Blocked Websites", "Manage Categories",
+                  "Browser Preferences", "Advanced Settings", "System Settings", "Import/Export", "View Korvel Log",
+                  "Open Source Licenses", "About"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MenuRows, TheAboutRowShowsThisBuildsVersion)

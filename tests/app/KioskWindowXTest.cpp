@@ -340,3 +340,19 @@ TEST_F(KioskWindowXTest, TheGpuPathKeepsTheWindowItWasShownWith)
     keep(shot, QStringLiteral("bare-x-gpu-path.png"));
     EXPECT_GT(shot.page, 0.5);
 }
+
+// The administrator's way in with a mouse: quick clicks on the page reach it as double clicks.
+TEST_F(KioskWindowXTest, FiveQuickClicksOnThePageOpenThePasswordPrompt)
+{
+    startKorvel();
+    ASSERT_FALSE(run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(screenWidth / 2),
+                                                 QString::number(screenHeight / 3)})
+                     .isNull());
+    ASSERT_FALSE(run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("5"),
+                                                 QStringLiteral("--delay"), QStringLiteral("100"), QStringLiteral("1")})
+                     .isNull());
+    // The prompt dims the page behind it.
+    EXPECT_TRUE(waitUntil([&] { return screenshot().page < 0.1; }, 3000, 100)) << "no prompt over the page";
+    keep(screenshot(), QStringLiteral("password-prompt.png"));
+    EXPECT_TRUE(log().contains(QLatin1String("Password Alert shown"))) << qPrintable(log());
+}

@@ -73,13 +73,6 @@ TEST(AdminTapGesture, SixTapsOpenTheWelcomeScreensPrompt)
         << "the sixth tap is three seconds after the first";
 }
 
-TEST(AdminTapGesture, PasswordsCompareInTheirStoredForm)
-{
-    EXPECT_TRUE(AdminTapGesture::passwordMatches(QStringLiteral("9246"), QStringLiteral("OTI0Ng==")));
-    EXPECT_FALSE(AdminTapGesture::passwordMatches(QStringLiteral("9245"), QStringLiteral("OTI0Ng==")));
-    EXPECT_TRUE(AdminTapGesture::passwordMatches(QString(), QString(QLatin1String(""))));
-}
-
 TEST(ExternalURL, OnlyTheProgramsSchemeWithATargetAndAllowedWebsites)
 {
     const struct {

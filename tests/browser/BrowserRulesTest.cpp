@@ -209,13 +209,16 @@ TEST(ErrorRecovery, AlertsAndPagesForEachFailure)
     allowedWebsite onlyThis;
     onlyThis.url = QStringLiteral("http://a.test/");
     onlyThis.allowOnlyThis = true;
-    const auto failure = [](int code, std::optional<allowedWebsite> custom, bool fileExists = true,
-                            std::optional<allowedWebsite> selected = std::nullopt) {
+    const QUrl builtIn(QStringLiteral("file:///usr/share/korvel/korvel_error.html"));
+    const auto failure = [&](int code, std::optional<allowedWebsite> custom, bool fileExists = true,
+                             std::optional<allowedWebsite> selected = std::nullopt, const char* failed = "http://a.test/") {
         LoadFailure f;
         f.error = LoadError::fromEngine(2, code, QStringLiteral("It failed"));
         f.errorPage = std::move(custom);
         f.errorPageFileExists = fileExists;
         f.selectedWebsite = std::move(selected);
+        f.failedURL = QUrl(QString::fromLatin1(failed));
+        f.builtInErrorPage = builtIn;
         return f;
     };
     const struct {
@@ -233,6 +236,13 @@ TEST(ErrorRecovery, AlertsAndPagesForEachFailure)
         {"interrupted frame load", failure(-27, webError), {}},
         {"interrupted frame load of an only-this site", failure(-27, webError, true, onlyThis),
          {"alert: Error: It failed", "load: http://errors.test/oops"}},
+        {"an unmapped failure, custom web page", failure(-324, webError), {"alert: Error: It failed", "load: http://errors.test/oops"}},
+        {"the custom web page fails itself: the built-in page, no alert", failure(-324, webError, true, std::nullopt, "http://errors.test/oops"),
+         {"error-page"}},
+        {"the custom web page fails with a mapped error", failure(-102, webError, true, std::nullopt, "http://errors.test/./oops"),
+         {"error-page"}},
+        {"the custom file page fails itself", failure(-6, fileError, true, std::nullopt, "file:///docs/oops.html"), {"error-page"}},
+        {"the built-in page fails: nothing more", failure(-6, webError, true, std::nullopt, "file:///usr/share/korvel/korvel_error.html"), {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(describe(ErrorRecovery::provisionalFailure(c.failure, p)), c.effects) << c.name;

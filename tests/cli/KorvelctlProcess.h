@@ -23,11 +23,14 @@ struct CtlRun {
 // Runs the built korvelctl against the test's home directory, as an administrator would over SSH.
 class KorvelctlProcess : public TestHome {
 protected:
-    CtlRun ctl(const QStringList& arguments) const
+    // `input` goes to its standard input, which is then closed.
+    CtlRun ctl(const QStringList& arguments, const QByteArray& input = QByteArray()) const
     {
         QProcess process;
         process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/korvelctl"),
                       QStringList{QStringLiteral("--home"), home()} + arguments);
+        process.write(input);
+        process.closeWriteChannel();
         CtlRun run;
         if (!process.waitForFinished(10000))
             return run;

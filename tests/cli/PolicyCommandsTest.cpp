@@ -36,6 +36,10 @@ TEST_F(KorvelctlPolicyTest, EditsRoundTripThroughTheirLists)
         {{"sites", "remove", "0"}, {"sites", "list"},
          "0 id=1 category=0 url=https://www.example.co.uk/a%20b title=\"example\" subdomains only-this favicon\n"},
         {{"sites", "remove", "0"}, {"sites", "list"}, ""},
+        // A scheme typed with the address is its protocol.
+        {{"sites", "add", "https://secure.example.org/x"}, {"sites", "list"},
+         "0 id=0 category=0 url=https://secure.example.org/x title=\"example\"\n"},
+        {{"sites", "remove", "0"}, {"sites", "list"}, ""},
 
         {{"categories", "add", "  news ", "--icon", "my icon.png"}, {"categories", "list"},
          "0 id=1 title=\"News\" icon=my%20icon.png\n"},

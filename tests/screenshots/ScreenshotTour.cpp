@@ -27,6 +27,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QLineEdit>
@@ -146,6 +147,14 @@ int main(int argc, char** argv)
     auto* menu = waitForTop<KVMainMenuViewController>(stack);
     if (menu) {
         shoot(QStringLiteral("04-settings-menu"));
+        // The first row warns about the factory password and changes it.
+        menu->didSelectMenuId(ChangePasswordMenu);
+        if (Alert* change = Alert::visibleAlert()) {
+            waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+            shoot(QStringLiteral("04-settings-menu-change-password"));
+            QGuiApplication::inputMethod()->hide();
+            change->dismiss();
+        }
         menu->didSelectMenuId(AboutMenu);
         shoot(QStringLiteral("05-about"));
         stack->pop(NavigationStack::Animation::None);
@@ -185,6 +194,33 @@ int main(int argc, char** argv)
         return 1;
     }
     shoot(QStringLiteral("07-home"));
+
+    // On a configured device the prompt keeps the factory password to itself; after five wrong
+    // ones it says how long it pauses.
+    for (int i = 0; i < 5; ++i) {
+        KVPasswordAlert::showPasswordAlert(homeScreen);
+        if (Alert* prompt = Alert::visibleAlert()) {
+            prompt->textField(0)->setText(QStringLiteral("0000"));
+            prompt->dismissWithButton(prompt->buttonIndex(QStringLiteral("OK")));
+        }
+    }
+    KVPasswordAlert::showPasswordAlert(homeScreen);
+    if (Alert* prompt = Alert::visibleAlert()) {
+        QGuiApplication::inputMethod()->hide();
+        shoot(QStringLiteral("07-home-password-prompt-paused"));
+        prompt->dismiss();
+    }
+    // A keychain that cannot be read keeps the settings shut and says how to reset it.
+    waitFor(2500);
+    QFile::copy(Paths::keychainFile(), Paths::keychainFile() + QStringLiteral(".kept"));
+    if (QFile keychain(Paths::keychainFile()); keychain.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        keychain.write("damaged");
+    KVPasswordAlert::requestAccess(homeScreen);
+    shoot(QStringLiteral("07-home-password-store-damaged"));
+    if (Alert* alert = Alert::visibleAlert())
+        alert->dismiss();
+    QFile::remove(Paths::keychainFile());
+    QFile::rename(Paths::keychainFile() + QStringLiteral(".kept"), Paths::keychainFile());
     const QList<HomeItem> items = homeScreen->allowedVisibleWebsites();
     for (int i = 0; i < items.size(); ++i) {
         if (items.at(i).kind == HomeItem::Kind::Category) {

@@ -1,3 +1,4 @@
+#include "platform/Paths.h"
 #include "platform/SSKeychain.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QThread>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -94,4 +96,66 @@ TEST_F(PasswordStoreTest, ImportedDocumentSetsThePasswordOnlyWhenItCarriesOne)
                      .dictionaryForKey(QStringLiteral("BrowserPreferences"))
                      .contains(QStringLiteral("Password")))
         << "the password lives in the keychain, not in the stored preferences";
+}
+
+TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
+{
+    using korvel::PasswordCheck;
+    using korvel::PasswordState;
+    const auto writeKeychain = [](const QByteArray& bytes) {
+        QFile f(korvel::Paths::keychainFile());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> arrange;
+        PasswordState state;
+        PasswordCheck factoryCheck;
+    } cases[] = {
+        {"nothing stored", [] {}, PasswordState::None, PasswordCheck::NoPassword},
+        {"the empty password", [] { TalvexUtils::setPassword(QString(QLatin1String(""))); }, PasswordState::None,
+         PasswordCheck::NoPassword},
+        {"the factory password", [] { TalvexUtils::setPassword(QStringLiteral("OTI0Ng==")); }, PasswordState::Set,
+         PasswordCheck::Matches},
+        {"another password", [] { TalvexUtils::setPassword(QStringLiteral("bmV3")); }, PasswordState::Set, PasswordCheck::Wrong},
+        {"a keychain file that is not a property list", [&] { writeKeychain("garbage"); }, PasswordState::Damaged,
+         PasswordCheck::Damaged},
+        {"a damaged keychain beside a legacy password",
+         [&] {
+             writeKeychain("garbage");
+             storeLegacy(QStringLiteral("OTI0Ng=="));
+         },
+         PasswordState::Damaged, PasswordCheck::Damaged},
+        {"a property list of the wrong shape",
+         [&] { writeKeychain("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict/></plist>"); }, PasswordState::Damaged,
+         PasswordCheck::Damaged},
+        {"a value that is not Base64", [] { TalvexUtils::setPassword(QStringLiteral("not base64!")); }, PasswordState::Damaged,
+         PasswordCheck::Damaged},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(korvel::Paths::keychainFile());
+        UserDefaults::standard().removeObject(QStringLiteral("BrowserPreferences"));
+        c.arrange();
+        EXPECT_EQ(TalvexUtils::readPassword().state, c.state) << c.name;
+        EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("9246")), c.factoryCheck) << c.name;
+        EXPECT_EQ(TalvexUtils::isFactoryPasswordInUse(), c.factoryCheck == PasswordCheck::Matches) << c.name;
+    }
+}
+
+TEST_F(PasswordStoreTest, OnlyAReplacingWriteTakesADamagedStoreOver)
+{
+    QFile f(korvel::Paths::keychainFile());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("garbage");
+    f.close();
+
+    EXPECT_FALSE(TalvexUtils::setPassword(QStringLiteral("bmV3")));
+    EXPECT_EQ(TalvexUtils::readPassword().state, korvel::PasswordState::Damaged) << "an ordinary write leaves the damage alone";
+
+    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("bmV3"), korvel::DamagedStore::Replace));
+    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("new")), korvel::PasswordCheck::Matches);
+    QFile aside(korvel::Paths::keychainFile() + QStringLiteral(".damaged"));
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), "garbage") << "the damaged bytes are kept for a look";
 }

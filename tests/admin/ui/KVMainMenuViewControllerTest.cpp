@@ -2,12 +2,17 @@
 #include "admin/ui/AboutKorvelViewController.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/UnavailableScreen.h"
+#include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
+#include "platform/ui/Toast.h"
+#include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
+#include "settings/TalvexUtils.h"
 #include "tests/support/WindowTest.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -139,6 +144,46 @@ TEST_F(MainMenuTest, DoneResumesTheKioskAndReturnsToTheRoot)
     EXPECT_EQ(AdminState::state(), 0);
     flushDeletes();
     EXPECT_EQ(KVMainMenuViewController::getObject(), nullptr);
+}
+
+TEST_F(MainMenuTest, TheFactoryPasswordWarningLeadsToChangingIt)
+{
+    TalvexUtils::setPassword(KVHashString::stringToBase64(QStringLiteral("9246")));
+    KVMainMenuViewController* menu = openMenu();
+    const auto firstCell = [&] { return menu->tableView()->visibleCells().at(0); };
+    // Each answer to the change alert, in turn; only a real change takes the warning away.
+    const struct {
+        const char* name;
+        const char* password;
+        const char* repeated;
+        const char* toast;
+        bool factoryAfter;
+    } answers[] = {
+        {"the entries differ", "n3w-pass", "n3w-pas", "The two passwords differ.", true},
+        {"empty", "", "", "The password cannot be empty.", true},
+        {"changed", "n3w-pass", "n3w-pass", "The password is changed.", false},
+    };
+    for (const auto& a : answers) {
+        ASSERT_EQ(firstCell()->titleLabel()->text(), QStringLiteral("The factory password is still in use. Change it.")) << a.name;
+        EXPECT_GE(firstCell()->height(), 50);
+        QTest::mouseClick(firstCell(), Qt::LeftButton, {}, firstCell()->rect().center());
+        Alert* alert = Alert::visibleAlert();
+        ASSERT_NE(alert, nullptr) << a.name;
+        ASSERT_EQ(alert->textFieldCount(), 2) << a.name;
+        alert->textField(0)->setText(QString::fromUtf8(a.password));
+        alert->textField(1)->setText(QString::fromUtf8(a.repeated));
+        alert->dismissWithButton(alert->buttonIndex(QStringLiteral("Change")));
+        flushDeletes();
+        QStringList toasts;
+        for (Toast* t : Toast::visibleToasts())
+            toasts << t->text();
+        EXPECT_TRUE(toasts.contains(QString::fromUtf8(a.toast))) << a.name << ": " << qPrintable(toasts.join(QLatin1Char('|')));
+        EXPECT_EQ(TalvexUtils::isFactoryPasswordInUse(), a.factoryAfter) << a.name;
+        clock.advance(std::chrono::seconds(3));
+    }
+    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("n3w-pass")), PasswordCheck::Matches);
+    EXPECT_EQ(menu->tableData().first().menuId, AllowedWebsitesMenu) << "the warning is gone";
+    EXPECT_EQ(firstCell()->titleLabel()->text(), QStringLiteral("Allowed Websites"));
 }
 
 }  // namespace

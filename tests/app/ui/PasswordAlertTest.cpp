@@ -1,12 +1,17 @@
 #include "app/ui/KVPasswordAlert.h"
+#include "log/KVLogger.h"
+#include "log/LogQuery.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVHashString.h"
+#include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
 #include "tests/support/WindowTest.h"
 
+#include <QFile>
 #include <QLineEdit>
 
 using namespace korvel;
@@ -83,4 +88,123 @@ TEST_F(PasswordAlertTest, AnUntouchedPromptClosesAfterTenSeconds)
     flushDeletes();
     EXPECT_EQ(Alert::visibleAlert(), nullptr);
     EXPECT_EQ(openedOn, nullptr);
+}
+
+TEST_F(PasswordAlertTest, ADamagedPasswordStoreSaysSoAndOpensNothing)
+{
+    const auto damage = [] {
+        QFile keychain(Paths::keychainFile());
+        ASSERT_TRUE(keychain.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        keychain.write("garbage");
+    };
+    const struct {
+        const char* name;
+        bool beforeTheGesture;
+    } cases[] = {{"damaged before the gesture", true}, {"damaged while the prompt is up", false}};
+    for (const auto& c : cases) {
+        QFile::remove(Paths::keychainFile());
+        TalvexUtils::setPassword(KVHashString::stringToBase64(QStringLiteral("9246")));
+        if (c.beforeTheGesture)
+            damage();
+        KVPasswordAlert::requestAccess(window.get());
+        if (!c.beforeTheGesture) {
+            damage();
+            answer(QStringLiteral("9246"), QStringLiteral("OK"));
+        }
+        Alert* alert = Alert::visibleAlert();
+        ASSERT_NE(alert, nullptr) << c.name;
+        EXPECT_TRUE(alert->message().contains(QStringLiteral("damaged"))) << c.name << ": " << qPrintable(alert->message());
+        EXPECT_TRUE(alert->message().contains(QStringLiteral("password set"))) << c.name << ": " << qPrintable(alert->message());
+        EXPECT_EQ(alert->textFieldCount(), 0) << c.name;
+        alert->dismissWithButton(0);
+        flushDeletes();
+        EXPECT_EQ(openedOn, nullptr) << c.name;
+        EXPECT_EQ(Alert::visibleAlert(), nullptr) << c.name;
+    }
+}
+
+TEST_F(PasswordAlertTest, AfterFiveWrongPasswordsThePromptPausesWithoutChecking)
+{
+    KVLogger::createDatabase_Tables();
+    const auto toastsSaying = [](const QString& text) {
+        int n = 0;
+        for (Toast* t : Toast::visibleToasts())
+            n += t->text().contains(text) ? 1 : 0;
+        return n;
+    };
+    for (int i = 0; i < 5; ++i) {
+        clock.advance(3s);
+        KVPasswordAlert::showPasswordAlert(window.get());
+        answer(QStringLiteral("1234"), QStringLiteral("OK"));
+        flushDeletes();
+        EXPECT_EQ(toastsSaying(QStringLiteral("Wrong Password!")), 1) << "attempt " << i + 1;
+    }
+    EXPECT_EQ(toastsSaying(QStringLiteral("Too many wrong passwords. Try again in 0:30.")), 1);
+
+    // The sixth is not even read against the store: a damaged one would say so if it were.
+    const QByteArray stored = [] {
+        QFile f(Paths::keychainFile());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const auto writeKeychain = [](const QByteArray& bytes) {
+        QFile f(Paths::keychainFile());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    writeKeychain("garbage");
+    clock.advance(3s);
+    KVPasswordAlert::showPasswordAlert(window.get());
+    EXPECT_EQ(Alert::visibleAlert()->message(), QStringLiteral("Too many wrong passwords. Try again in 0:27."))
+        << qPrintable(Alert::visibleAlert()->message());
+    answer(QStringLiteral("1234"), QStringLiteral("OK"));
+    flushDeletes();
+    EXPECT_EQ(Alert::visibleAlert(), nullptr) << "the store was read";
+    EXPECT_EQ(toastsSaying(QStringLiteral("Wrong Password!")), 0);
+    EXPECT_EQ(toastsSaying(QStringLiteral("Too many wrong passwords. Try again in 0:27.")), 1);
+    writeKeychain(stored);
+
+    // Not the right one either, and not after a restart.
+    restart();
+    KVLogger::createDatabase_Tables();
+    clock.advance(3s);
+    KVPasswordAlert::showPasswordAlert(window.get());
+    answer(QStringLiteral("9246"), QStringLiteral("OK"));
+    flushDeletes();
+    EXPECT_EQ(openedOn, nullptr);
+    QStringList warnings;
+    for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("Warning")}, LogOrder::OldestFirst, {}}.run())
+        warnings << e.event;
+    EXPECT_EQ(warnings.filter(QStringLiteral("Password entry refused")).size(), 2) << qPrintable(warnings.join(QLatin1Char('\n')));
+
+    clock.advance(24s);
+    KVPasswordAlert::showPasswordAlert(window.get());
+    answer(QStringLiteral("9246"), QStringLiteral("OK"));
+    flushDeletes();
+    EXPECT_EQ(openedOn, stack) << "the pause is over";
+}
+
+TEST_F(PasswordAlertTest, TheFactoryPasswordIsNamedOnlyOnAnUnconfiguredDevice)
+{
+    const struct {
+        const char* name;
+        bool website;
+        const char* password;
+        bool hint;
+    } cases[] = {
+        {"unconfigured, factory password", false, "9246", true},
+        {"a website set up", true, "9246", false},
+        {"the password changed", false, "s3cret", false},
+    };
+    for (const auto& c : cases) {
+        KVSettings::getSettingsObject().allowedWebsites.clear();
+        if (c.website)
+            KVSettings::getSettingsObject().allowedWebsites.append(allowedWebsite{});
+        TalvexUtils::setPassword(KVHashString::stringToBase64(QString::fromLatin1(c.password)));
+        KVPasswordAlert::showPasswordAlert(window.get());
+        ASSERT_NE(Alert::visibleAlert(), nullptr) << c.name;
+        EXPECT_EQ(Alert::visibleAlert()->message().contains(QStringLiteral("9246")), c.hint) << c.name;
+        EXPECT_TRUE(Alert::visibleAlert()->message().startsWith(QStringLiteral("Enter password to enter settings."))) << c.name;
+        answer(QString(), QStringLiteral("Cancel"));
+        flushDeletes();
+    }
 }

@@ -41,6 +41,7 @@ protected:
     void TearDown() override
     {
         AdminAccess::setGrantedHandler(nullptr);
+        AdminAccess::setTimeStart({});
         stack.reset();
         TestHome::TearDown();
     }
@@ -236,6 +237,47 @@ TEST_F(HomeScreenTest, FiveBackgroundTapsWithinTwoSecondsGrantAccess)
         EXPECT_EQ(grants, c.grants) << c.name;
         EXPECT_EQ(grantedFor, c.grants ? home : nullptr) << c.name;
         freshStack();
+    }
+}
+
+TEST_F(HomeScreenTest, RestrictedSettingsCountFromTheApplicationsStartOnEveryScreen)
+{
+    settings().kvBrowPref.restrictSettings = true;
+    settings().kvBrowPref.passwordTimeout = 1;
+    settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("a.test"))};
+    AdminAccess::setTimeStart(clock.now());
+    // Every Home makes a new home screen and, with a start website, a new browser window: each
+    // one made long after the start must still refuse.
+    const struct {
+        const char* name;
+        int secondsAfterStart;
+        bool browserWindow;
+        bool granted;
+    } cases[] = {
+        {"home screen within the minute", 30, false, true},
+        {"browser window within the minute", 40, true, true},
+        {"home screen made after the minute", 90, false, false},
+        {"browser window made after the minute", 100, true, false},
+    };
+    const QDateTime start = clock.now();
+    for (const auto& c : cases) {
+        clock.setNow(start.addSecs(c.secondsAfterStart));
+        int grants = 0;
+        AdminAccess::setGrantedHandler([&](QWidget*) { ++grants; });
+        KVHomePageViewController* home = showHome();
+        KVWKViewController* window = c.browserWindow ? KVWKViewController::initWithWebsite(settings().allowedWebsites.first(), stack.get()) : nullptr;
+        for (int i = 0; i < 5; ++i) {
+            if (window)
+                window->handleSingleTap();
+            else
+                tapBackground(home);
+            clock.advance(std::chrono::milliseconds(300));
+        }
+        EXPECT_EQ(grants, c.granted ? 1 : 0) << c.name;
+        delete window;
+        stack = std::make_unique<NavigationStack>();
+        stack->resize(800, 600);
+        stack->show();
     }
 }
 

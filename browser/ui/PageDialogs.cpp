@@ -1,0 +1,62 @@
+#include "browser/ui/PageDialogs.h"
+
+#include "platform/ui/Alert.h"
+
+#include <QAuthenticator>
+#include <QEventLoop>
+
+namespace korvel {
+
+Alert* PageDialogs::make(Kind kind, const QString& message, const QString& host, const QString& defaultValue)
+{
+    auto* alert = new Alert(message, host);
+    switch (kind) {
+    case Kind::Alert:
+        alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
+        break;
+    case Kind::Confirm:
+        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
+        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+        break;
+    case Kind::Prompt:
+        alert->addTextField(QString(), Alert::TextEntry::Plain, defaultValue);
+        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
+        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+        break;
+    }
+    return alert;
+}
+
+PageDialogs::Answer PageDialogs::ask(Alert* alert, QWidget* over)
+{
+    Answer answer;
+    QEventLoop loop;
+    QObject::connect(alert, &Alert::finished, &loop, [&, alert](int index) {
+        answer.button = index >= 0 ? alert->buttonText(index) : QString();
+        for (int f = 0; f < alert->textFieldCount(); ++f)
+            answer.fields.append(alert->textFieldText(f));
+        loop.quit();
+    });
+    if (!alert->showOver(over))
+        return answer;
+    loop.exec();
+    return answer;
+}
+
+void PageDialogs::authenticate(QWidget* over, QAuthenticator* authenticator)
+{
+    auto* alert = new Alert(QStringLiteral("Authentication Required"));
+    alert->addTextField(QStringLiteral("Login"), Alert::TextEntry::Plain);
+    alert->addTextField(QStringLiteral("Password"), Alert::TextEntry::Secure);
+    alert->addButton(QStringLiteral("Login"), Alert::Role::Default);
+    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    const Answer answer = ask(alert, over);
+    if (answer.button == QLatin1String("Login")) {
+        authenticator->setUser(answer.fields.value(0));
+        authenticator->setPassword(answer.fields.value(1));
+    } else {
+        *authenticator = QAuthenticator();
+    }
+}
+
+}  // namespace korvel

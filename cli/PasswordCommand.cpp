@@ -1,0 +1,119 @@
+#include "cli/PasswordCommand.h"
+
+#include "admin/AdminPassword.h"
+#include "platform/Paths.h"
+#include "settings/TalvexUtils.h"
+
+#include <QTextStream>
+
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include <termios.h>
+#include <unistd.h>
+
+namespace korvel {
+
+namespace {
+
+// One line of standard input; on a terminal `prompt` is shown and the typing is not echoed.
+// Nothing at the end of the input.
+std::optional<QString> readSecret(const char* prompt, QTextStream& err)
+{
+    const bool terminal = isatty(STDIN_FILENO);
+    termios saved{};
+    if (terminal) {
+        err << prompt;
+        err.flush();
+        tcgetattr(STDIN_FILENO, &saved);
+        termios silent = saved;
+        silent.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+    }
+    std::string line;
+    const bool read = bool(std::getline(std::cin, line));
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        err << "\n";
+        err.flush();
+    }
+    if (!read)
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return QString::fromStdString(line);
+}
+
+int set(QTextStream& out, QTextStream& err)
+{
+    const std::optional<QString> password = readSecret("New administrator password: ", err);
+    if (!password) {
+        err << "korvelctl: no password on standard input\n";
+        return 2;
+    }
+    // A terminal asks twice, since nobody sees what was typed; piped input is taken as given.
+    std::optional<QString> repeated = password;
+    if (isatty(STDIN_FILENO))
+        repeated = readSecret("The same again: ", err);
+    const bool wasDamaged = TalvexUtils::readPassword().state == PasswordState::Damaged;
+    switch (AdminPassword::change(*password, repeated.value_or(QString()), DamagedStore::Replace)) {
+    case PasswordChange::Changed:
+        if (wasDamaged)
+            out << "The damaged password store was set aside as " << Paths::keychainFile() << ".damaged\n";
+        out << "The administrator password is changed.\n";
+        return 0;
+    case PasswordChange::Empty:
+        err << "korvelctl: refused: an empty password would open the settings to anyone\n";
+        return 2;
+    case PasswordChange::Mismatch:
+        err << "korvelctl: refused: the two entries differ\n";
+        return 2;
+    case PasswordChange::NotSaved:
+        err << "korvelctl: the password could not be written to " << Paths::keychainFile() << "\n";
+        return 1;
+    }
+    return 1;
+}
+
+int check(QTextStream& out, QTextStream& err)
+{
+    const std::optional<QString> password = readSecret("Administrator password: ", err);
+    if (!password) {
+        err << "korvelctl: no password on standard input\n";
+        return 2;
+    }
+    switch (TalvexUtils::checkPassword(*password)) {
+    case PasswordCheck::Matches:
+        out << "The password is right.\n";
+        return 0;
+    case PasswordCheck::Wrong:
+        err << "The password is wrong.\n";
+        return 1;
+    case PasswordCheck::NoPassword:
+        err << "No password is set: the settings open without one.\n";
+        return 1;
+    case PasswordCheck::Damaged:
+        err << "The password store " << Paths::keychainFile()
+            << " is damaged: the settings stay locked until \"korvelctl password set\" replaces it.\n";
+        return 3;
+    }
+    return 3;
+}
+
+}  // namespace
+
+int runPasswordCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    if (arguments == QStringList{QStringLiteral("set")})
+        return set(out, err);
+    if (arguments == QStringList{QStringLiteral("check")})
+        return check(out, err);
+    if (!arguments.isEmpty() && (arguments.first() == QLatin1String("set") || arguments.first() == QLatin1String("check")))
+        err << "korvelctl: the password is read from standard input, never from the command line\n";
+    else
+        err << "korvelctl: usage: password set|check; see korvelctl --help\n";
+    return 2;
+}
+
+}  // namespace korvel
