@@ -275,9 +275,7 @@ TEST_F(HomeScreenTest, RestrictedSettingsCountFromTheApplicationsStartOnEveryScr
         }
         EXPECT_EQ(grants, c.granted ? 1 : 0) << c.name;
         delete window;
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
+        freshStack();
     }
 }
 
