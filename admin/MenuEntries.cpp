@@ -43,9 +43,4 @@ QString appNameAndVersionNumberDisplayString()
     return formatString(QStringLiteral("%@ Version %@"), QStringLiteral("Korvel"), QString::fromLatin1(version::shortVersion));
 }
 
-int aboutRowIndex(const KVBrowserPrefSettings& preferences, FactoryPassword password)
-{
-    return (preferences.allowAllWebsites ? 9 : 8) + (password == FactoryPassword::InUse ? 1 : 0);
-}
-
 }  // namespace korvel

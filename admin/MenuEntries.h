@@ -43,7 +43,4 @@ QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences,
 // "Korvel Version 1.0.0": the About row's subtitle.
 QString appNameAndVersionNumberDisplayString();
 
-// Where the About row is for `preferences`.
-int aboutRowIndex(const KVBrowserPrefSettings& preferences, FactoryPassword password = FactoryPassword::Changed);
-
 }  // namespace korvel

@@ -74,13 +74,4 @@ QList<CloudIDHistoryRow> KVDatabase::history() const
     return rows;
 }
 
-qint64 KVDatabase::historyCount() const
-{
-    SqliteDatabase db;
-    if (databasePath.isEmpty() || !db.open(databasePath, SqliteDatabase::Mode::ReadOnly))
-        return 0;
-    SqliteStatement count = db.prepare("SELECT COUNT(*) FROM korvelIEDatabase");
-    return count.step() == SqliteStatement::Step::Row ? count.integerColumn(0) : 0;
-}
-
 }  // namespace korvel

@@ -27,7 +27,6 @@ public:
 
     // Newest first; empty when the history cannot be read.
     QList<CloudIDHistoryRow> history() const;
-    qint64 historyCount() const;
 
     QString databasePath;
 };

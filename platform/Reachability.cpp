@@ -4,14 +4,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/ProbeReachabilityBackend.h"
 
-#include <QDeadlineTimer>
-#include <QHostAddress>
-#include <QHostInfo>
 #include <QPointer>
-#include <QTcpSocket>
-
-#include <future>
-#include <thread>
 
 namespace korvel {
 
@@ -21,23 +14,6 @@ Reachability::BackendFactory& installedFactory()
 {
     static Reachability::BackendFactory factory;
     return factory;
-}
-
-// The addresses of `host`, or none when it does not resolve before `deadline`. The resolver's own
-// timeouts can run to tens of seconds without a DNS server, so the lookup runs on a thread that
-// is abandoned (and finishes on its own) when the deadline passes.
-QList<QHostAddress> resolve(const QString& host, const QDeadlineTimer& deadline)
-{
-    QHostAddress literal;
-    if (literal.setAddress(host))
-        return {literal};
-    auto lookup = std::make_shared<std::promise<QHostInfo>>();
-    std::future<QHostInfo> result = lookup->get_future();
-    std::thread([lookup, host] { lookup->set_value(QHostInfo::fromName(host)); }).detach();
-    if (result.wait_for(std::chrono::milliseconds(deadline.remainingTime())) != std::future_status::ready)
-        return {};
-    const QHostInfo info = result.get();
-    return info.error() == QHostInfo::NoError ? info.addresses() : QList<QHostAddress>{};
 }
 
 }  // namespace
@@ -115,33 +91,6 @@ void Reachability::takeReading()
     NotificationCenter::defaultCenter().post(kReachabilityChangedNotification, this);
     if (self)
         Q_EMIT changed();
-}
-
-bool Reachability::isHostReachable(const QString& host, std::chrono::milliseconds timeout, std::optional<quint16> port)
-{
-    if (host.isEmpty())
-        return false;
-    const QDeadlineTimer deadline(timeout.count());
-    const QList<QHostAddress> addresses = resolve(host, deadline);
-    const QList<quint16> ports = port ? QList<quint16>{*port} : QList<quint16>{443, 80};
-
-    // Each attempt gets an equal share of what is left, so a port that drops packets does not
-    // use up the time of the next one.
-    qint64 attemptsLeft = qint64(addresses.size()) * ports.size();
-    for (const quint16 candidatePort : ports) {
-        for (const QHostAddress& address : addresses) {
-            const qint64 remaining = deadline.remainingTime();
-            if (remaining <= 0)
-                return false;
-            QTcpSocket socket;
-            socket.connectToHost(address, candidatePort);
-            const bool connected = socket.waitForConnected(int(std::max<qint64>(1, remaining / attemptsLeft--)));
-            socket.abort();
-            if (connected)
-                return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace korvel

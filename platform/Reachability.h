@@ -45,12 +45,6 @@ public:
     NetworkStatus currentReachabilityStatus() const;
     bool isReachable() const { return currentReachabilityStatus() != NetworkStatus::NotReachable; }
 
-    // A one-off, blocking check before a fetch: `host` resolves and a TCP connection to `port`
-    // (443, then 80, when none is given) opens within `timeout`, name lookup included. False on
-    // any failure, an empty host or an exhausted timeout.
-    static bool isHostReachable(const QString& host, std::chrono::milliseconds timeout,
-                                std::optional<quint16> port = std::nullopt);
-
 Q_SIGNALS:
     void changed();
 

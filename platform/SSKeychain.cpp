@@ -40,11 +40,4 @@ bool SSKeychain::setPassword(const QString& password, const QString& service, co
     return finish(status, error);
 }
 
-bool SSKeychain::deletePasswordForService(const QString& service, const QString& account, int* error)
-{
-    if (service.isNull() || account.isNull())
-        return finish(missingArgument, error);
-    return finish(Keychain::standard().remove(service, account), error);
-}
-
 }  // namespace korvel

@@ -15,7 +15,6 @@ public:
     // Adds the item, or updates it when it exists. Returns false on failure.
     static bool setPassword(const QString& password, const QString& service, const QString& account,
                             int* error = nullptr);
-    static bool deletePasswordForService(const QString& service, const QString& account, int* error = nullptr);
 };
 
 }  // namespace korvel

@@ -134,12 +134,6 @@ QVariant UserDefaults::objectForKey(const QString& key) const
     return m_registration.value(key);
 }
 
-QString UserDefaults::stringForKey(const QString& key) const
-{
-    const QVariant value = objectForKey(key);
-    return value.metaType().id() == QMetaType::QString ? value.toString() : QString();
-}
-
 QVariantMap UserDefaults::dictionaryForKey(const QString& key) const
 {
     const QVariant value = objectForKey(key);
@@ -181,22 +175,6 @@ void UserDefaults::registerDefaults(const QVariantMap& defaults)
 {
     QMutexLocker lock(&m_mutex);
     m_registration.insert(defaults);
-}
-
-QVariantMap UserDefaults::dictionaryRepresentation() const
-{
-    QMutexLocker lock(&m_mutex);
-    QVariantMap merged = m_registration;
-    merged.insert(m_application);
-    if (m_managed.isValid())
-        merged.insert(QLatin1String(managedKey), m_managed);
-    return merged;
-}
-
-QVariantMap UserDefaults::persistentDomain() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_application;
 }
 
 bool UserDefaults::synchronize(QString* error)

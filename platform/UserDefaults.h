@@ -30,7 +30,6 @@ public:
     // Invalid QVariant when no layer holds the key.
     QVariant objectForKey(const QString& key) const;
     // Convenience readers: a missing key or a value of another kind gives the empty value.
-    QString stringForKey(const QString& key) const;
     QVariantMap dictionaryForKey(const QString& key) const;
     QVariantList arrayForKey(const QString& key) const;
 
@@ -38,11 +37,6 @@ public:
     void setObject(const QString& key, const QVariant& value);
     void removeObject(const QString& key);
     void registerDefaults(const QVariantMap& defaults);
-
-    // Every key of every layer, merged with the precedence above.
-    QVariantMap dictionaryRepresentation() const;
-    // The application domain alone: what synchronize() writes.
-    QVariantMap persistentDomain() const;
 
     // Writes the application domain when it changed since the last write. Returns false, with
     // the reason in `error` and on stderr, when the file could not be written; memory is kept.

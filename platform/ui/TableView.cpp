@@ -307,20 +307,6 @@ void TableView::setSections(const QList<TableSection>& sections)
     rebuild();
 }
 
-void TableView::updateRow(int section, int row, const TableRow& content)
-{
-    TableCell* old = cell(section, row);
-    if (!old)
-        return;
-    m_sections[section].rows[row] = content;
-    auto* replacement = new TableCell(content, old->parentWidget());
-    old->parentWidget()->layout()->replaceWidget(old, replacement);
-    m_cells[section][row] = replacement;
-    wire(replacement, section, row);
-    delete old;
-    applySearch();
-}
-
 TableCell* TableView::cell(int section, int row) const
 {
     if (section < 0 || section >= m_cells.size() || row < 0 || row >= m_cells.at(section).size())
@@ -366,16 +352,6 @@ void TableView::setEmptyText(const QString& text)
 {
     m_empty->setText(text);
     applySearch();
-}
-
-void TableView::tapRow(int section, int row)
-{
-    TableCell* target = cell(section, row);
-    if (!target || !target->isEnabled())
-        return;
-    if (target->toggle())
-        target->toggle()->toggle();
-    Q_EMIT rowSelected(section, row, target->row().id);
 }
 
 // The table reports what happens in a row with the row's place and identity.

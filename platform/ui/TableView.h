@@ -105,8 +105,6 @@ public:
 
     void setSections(const QList<TableSection>& sections);
     const QList<TableSection>& sections() const { return m_sections; }
-    // Replaces one row in place; nothing when there is no such row.
-    void updateRow(int section, int row, const TableRow& content);
     // nullptr when there is no such row.
     TableCell* cell(int section, int row) const;
     TableCell* cellWithId(int id) const;
@@ -121,9 +119,6 @@ public:
     // Shown instead of the rows when none is listed.
     void setEmptyText(const QString& text);
     QLabel* emptyLabel() const { return m_empty; }
-
-    // Taps the row as a finger would; nothing for a disabled or missing row.
-    void tapRow(int section, int row);
 
 Q_SIGNALS:
     void rowSelected(int section, int row, int id);

@@ -75,7 +75,7 @@ TEST_F(LaunchTest, FirstLaunchLeavesACompleteStoreAndTheFactoryPassword)
     for (const QString& key : storeKeys)
         EXPECT_TRUE(s.contains(key)) << qPrintable(key);
     EXPECT_EQ(s.value(QStringLiteral("FirstTimeInstalled")), QStringLiteral("App Already Install.."));
-    EXPECT_EQ(s.value(QStringLiteral("BrowserPreferences")).toMap().size(), 70);
+    EXPECT_EQ(size_t(s.value(QStringLiteral("BrowserPreferences")).toMap().size()), korvel::KVBrowserPrefSettings::fields().size());
     EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("9246")));
 }
 

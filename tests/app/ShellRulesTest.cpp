@@ -4,7 +4,6 @@
 #include "app/SchemeHandler.h"
 #include "app/SystemWatch.h"
 #include "log/KVLogger.h"
-#include "log/LogQuery.h"
 #include "tests/support/TestHome.h"
 #include "settings/KVBrowserPrefSettings.h"
 
@@ -118,10 +117,7 @@ TEST_F(LifecycleTest, LeavingTheForegroundEndsTheVisitToTheSettings)
     EXPECT_EQ(returned, 1);
     EXPECT_EQ(dismissed, 2);
     delegate.applicationWillEnterForeground();
-    QStringList lines;
-    for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("App General")}, LogOrder::OldestFirst, {}}.run())
-        lines << e.event;
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("Application Entered Background"), QStringLiteral("Application Entered Background"),
+    EXPECT_EQ(loggedEvents(QStringLiteral("App General")), (QStringList{QStringLiteral("Application Entered Background"), QStringLiteral("Application Entered Background"),
                                   QStringLiteral("Application Entered Foreground")}));
 }
 
@@ -132,8 +128,7 @@ TEST_F(LifecycleTest, MemoryTimeFocusAndTermination)
     QStringList seen;
     delegate.clearBrowserCache = [&] {
         seen << QStringLiteral("cleared");
-        const LogQuery warnings{QStringList{QStringLiteral("Warning")}, LogOrder::OldestFirst, {}};
-        EXPECT_TRUE(warnings.run().isEmpty());
+        EXPECT_TRUE(loggedEvents(QStringLiteral("Warning")).isEmpty());
     };
     delegate.powerSaverModeSwitch = [&] { seen << QStringLiteral("schedule"); };
     delegate.powerStateOff = [&] { seen << QStringLiteral("power"); };
@@ -146,9 +141,7 @@ TEST_F(LifecycleTest, MemoryTimeFocusAndTermination)
     EXPECT_EQ(device.brightness, 0.8);
     delegate.applicationWillTerminate();
     EXPECT_EQ(seen, (QStringList{"cleared", "schedule", "power"}));
-    const QList<LogEntry> warnings = LogQuery{QStringList{QStringLiteral("Warning")}, LogOrder::OldestFirst, {}}.run();
-    ASSERT_EQ(warnings.size(), 1);
-    EXPECT_EQ(warnings[0].event, QStringLiteral("Application recieved Memory Warning"));
+    EXPECT_EQ(loggedEvents(QStringLiteral("Warning")), QStringList{QStringLiteral("Application recieved Memory Warning")});
 }
 
 TEST(SystemWatch, MemoryPressureWarnsOnceUntilMemoryRecovers)

@@ -1,4 +1,5 @@
 #include "app/VirtualKeyboard.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QByteArray>
 
@@ -297,7 +298,7 @@ TEST(VirtualKeyboard, TheInputMethodFollowsTheOptionAndTheDevices)
 
 TEST(VirtualKeyboard, PreparingTheEnvironmentSetsOrClearsTheInputMethodModule)
 {
-    const QByteArray saved = qgetenv("QT_IM_MODULE");
+    test::ScopedEnv module("QT_IM_MODULE");
     const struct {
         const char* name;
         const char* argument;
@@ -310,10 +311,7 @@ TEST(VirtualKeyboard, PreparingTheEnvironmentSetsOrClearsTheInputMethodModule)
         {"off keeps another input method", "--virtual-keyboard=off", "ibus", "ibus"},
     };
     for (const auto& c : cases) {
-        if (c.sessionModule)
-            qputenv("QT_IM_MODULE", c.sessionModule);
-        else
-            qunsetenv("QT_IM_MODULE");
+        module.set(c.sessionModule ? std::optional<QByteArray>(c.sessionModule) : std::nullopt);
         VirtualKeyboard::prepareEnvironment({QStringLiteral("korvel"), QString::fromLatin1(c.argument)});
         if (c.expected)
             EXPECT_EQ(qgetenv("QT_IM_MODULE"), QByteArray(c.expected)) << c.name;
@@ -321,10 +319,6 @@ TEST(VirtualKeyboard, PreparingTheEnvironmentSetsOrClearsTheInputMethodModule)
             EXPECT_FALSE(qEnvironmentVariableIsSet("QT_IM_MODULE")) << c.name;
         EXPECT_EQ(VirtualKeyboard::isChosen(), c.expected && QByteArray(c.expected) == "qtvirtualkeyboard") << c.name;
     }
-    if (saved.isNull())
-        qunsetenv("QT_IM_MODULE");
-    else
-        qputenv("QT_IM_MODULE", saved);
 }
 
 TEST(VirtualKeyboard, AFieldUnderTheKeyboardIsHidden)

@@ -117,14 +117,6 @@ TEST(WindowCheck, NamesWhatIsWrongAndWhatPutsItRight)
     }
 }
 
-TEST(WindowCheck, DescribesTheFaultsInOneLine)
-{
-    WindowObservation o = fine();
-    o.fullScreen = false;
-    o.geometry = QRect(0, 0, 400, 300);
-    EXPECT_EQ(WindowCheck::check(o, KioskWindowMode::FullScreen).description(), QStringLiteral("left full screen, resized"));
-}
-
 TEST(WindowGuard, RestoresOncePerCheckAndLogsEachFaultOnce)
 {
     WindowGuard guard;

@@ -171,8 +171,6 @@ TEST_F(LogTest, QueriesFilterOrderAndSearch)
 
 TEST(LogEntry, DisplayLineKeepsUnexpectedDates)
 {
-    EXPECT_EQ((LogEntry{QStringLiteral("e"), QStringLiteral("2026-12-06 07:30:15"), QStringLiteral("c")}.displayLine()),
-              QStringLiteral("2026-12-06 07:30:15: c: e"));
     EXPECT_EQ((LogEntry{QStringLiteral("e"), QStringLiteral("yesterday"), QStringLiteral("c")}.displayLine()),
               QStringLiteral("yesterday : c: e"));
 }
@@ -190,13 +188,12 @@ TEST_F(LogTest, CloudIdHistoryKeepsOneRowPerIdWithItsLatestUse)
 
     const QList<korvel::CloudIDHistoryRow> rows = history.history();
     ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(history.historyCount(), 3);
     EXPECT_EQ(rows[0].cloudID, QStringLiteral("it's'; DROP TABLE korvelIEDatabase;--")) << "newest first";
     EXPECT_EQ(rows[1], (korvel::CloudIDHistoryRow{QStringLiteral("ABCDEFGHIJ"), 1, QStringLiteral("2026-01-05 09:02:00")}));
     EXPECT_EQ(rows[2].action, 2);
 
     ASSERT_TRUE(history.clear());
-    EXPECT_EQ(history.historyCount(), 0);
+    EXPECT_TRUE(history.history().isEmpty());
 }
 
 TEST_F(LogTest, CloudIdHistoryRepairsAFileWithoutItsTable)
@@ -209,5 +206,5 @@ TEST_F(LogTest, CloudIdHistoryRepairsAFileWithoutItsTable)
     KVDatabase& history = KVDatabase::getDatabaseObject();
     ASSERT_TRUE(history.createTable());
     EXPECT_TRUE(history.insertUpdateRow(QStringLiteral("ABCDEFGHIJ"), 0));
-    EXPECT_EQ(history.historyCount(), 1);
+    EXPECT_EQ(history.history().size(), 1);
 }

@@ -70,8 +70,4 @@ TEST_F(KeychainTest, WrapperRefusesMissingArgumentsAndAddsOrUpdates)
     const QString empty = SSKeychain::passwordForService(QStringLiteral("s"), QStringLiteral("a"), &error);
     EXPECT_EQ(error, Status::success);
     EXPECT_TRUE(empty.isEmpty() && !empty.isNull()) << "an empty password is stored, not missing";
-
-    EXPECT_TRUE(SSKeychain::deletePasswordForService(QStringLiteral("s"), QStringLiteral("a")));
-    EXPECT_FALSE(SSKeychain::deletePasswordForService(QStringLiteral("s"), QStringLiteral("a"), &error));
-    EXPECT_EQ(error, Status::itemNotFound);
 }

@@ -44,9 +44,3 @@ TEST_F(ClearAppCacheTest, EmptiesEveryGroupWhateverTheManifestsHold)
 
     ASSERT_TRUE(KVClearAppCache::clearCacheForCacheManifestURLs()) << "an empty cache clears without error";
 }
-
-TEST(ClearAppCache, ValueListsArePlaceholders)
-{
-    EXPECT_EQ(KVClearAppCache::commaSeparatedValuesFromArray({}), QString());
-    EXPECT_EQ(KVClearAppCache::commaSeparatedValuesFromArray({qint64(1), QStringLiteral("it's"), qint64(3)}), QStringLiteral("?1, ?2, ?3"));
-}

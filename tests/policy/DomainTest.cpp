@@ -1,11 +1,13 @@
 #include "policy/DomainHelper.h"
 #include "policy/PSLParser.h"
 #include "policy/TLDExtract.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <latch>
 #include <set>
 #include <thread>
@@ -205,17 +207,13 @@ TEST(DomainHelper, SplitsHostsWithTheFrozenList)
         const char* text;
         const char* expected;
     } cases[] = {
-        {"www.ck", "www.ck|ck|www|-"},
-        {"a.b.ck", "a.b.ck|b.ck|a|-"},
+        // How each list rule splits is the list test's; here, what the helper takes from a text.
         {"https://A.Shop.Example.CO.UK/x", "example.co.uk|co.uk|example|a.shop"},
         {"http://shop.example.com:8080/path", "<none>"},
         {"shop.example.com/page", "example.com|com|example|shop"},
-        {"co.uk", "-|-|-|-"},
         {"localhost", "<none>"},
         {"192.168.0.1", "<none>"},
         {"foo.unknowntld", "<none>"},
-        {"b.c.kawasaki.jp", "b.c.kawasaki.jp|c.kawasaki.jp|b|-"},
-        {"city.kawasaki.jp", "city.kawasaki.jp|kawasaki.jp|city|-"},
         {"", "<none>"},
     };
     for (const auto& c : cases) {
@@ -274,22 +272,24 @@ TEST(DomainHelperDeathTest, MissingListIsReportedOnceAndMatchesNothing)
     const QTemporaryDir emptyResources;
     EXPECT_EXIT(
         {
-            qputenv("KORVEL_RESOURCES", emptyResources.path().toLocal8Bit());
-            constexpr int threads = 4;
-            std::latch start(threads);
-            std::vector<std::shared_ptr<const DomainHelper>> seen(threads);
-            std::vector<std::thread> workers;
-            for (int i = 0; i < threads; ++i) {
-                workers.emplace_back([&, i] {
-                    start.arrive_and_wait();
-                    seen[i] = DomainHelper::shared();
+            const bool good = [&] {
+                const test::ScopedEnv resources("KORVEL_RESOURCES", emptyResources.path().toLocal8Bit());
+                constexpr int threads = 4;
+                std::latch start(threads);
+                std::vector<std::shared_ptr<const DomainHelper>> seen(threads);
+                std::vector<std::thread> workers;
+                for (int i = 0; i < threads; ++i) {
+                    workers.emplace_back([&, i] {
+                        start.arrive_and_wait();
+                        seen[i] = DomainHelper::shared();
+                    });
+                }
+                for (std::thread& worker : workers)
+                    worker.join();
+                return std::all_of(seen.begin(), seen.end(), [&](const auto& helper) {
+                    return helper == seen.front() && !helper->parseURL(QStringLiteral("www.example.com"));
                 });
-            }
-            for (std::thread& worker : workers)
-                worker.join();
-            bool good = true;
-            for (const auto& helper : seen)
-                good = good && helper == seen.front() && !helper->parseURL(QStringLiteral("www.example.com"));
+            }();
             std::exit(good ? 0 : 1);
         },
         testing::ExitedWithCode(0), testing::MakeMatcher(new ReportedOnce));

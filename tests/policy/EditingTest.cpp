@@ -1,5 +1,4 @@
 #include "log/KVLogger.h"
-#include "log/LogQuery.h"
 #include "platform/UserDefaults.h"
 #include "policy/AdvancedSettingsEditing.h"
 #include "policy/AllowedWebsiteEditing.h"
@@ -42,14 +41,6 @@ protected:
     }
 
     static EditOutcome add(const AllowedWebsiteInput& input) { return AllowedWebsiteEditing::save(settings(), input); }
-
-    static QStringList logLines(const QString& category)
-    {
-        QStringList lines;
-        for (const LogEntry& e : LogQuery{QStringList{category}, LogOrder::OldestFirst, {}}.run())
-            lines << e.event;
-        return lines;
-    }
 };
 
 Frame placed()
@@ -231,7 +222,7 @@ TEST_F(EditingTest, EveryWebsiteEditIsLogged)
     input.errorPage = true;
     ASSERT_TRUE(add(input).done());
     ASSERT_TRUE(AllowedWebsiteEditing::remove(settings(), 0).done());
-    EXPECT_EQ(logLines(QStringLiteral("URL_action")),
+    EXPECT_EQ(loggedEvents(QStringLiteral("URL_action")),
               (QStringList{QStringLiteral("URL_Added<http://example.com>"), QStringLiteral("Title: example"),
                            QStringLiteral("Hide Icon: 1"), QStringLiteral("AllowOnlyThis: 0"),
                            QStringLiteral("AllowSubDomain: 0"), QStringLiteral("RunAtStartup: 0"),
@@ -266,7 +257,7 @@ TEST_F(EditingTest, CategoriesAreNamedNumberedAndUnique)
         EXPECT_EQ(settings().allowedWebsitesCategories[outcome.index].categoryTitle, QString::fromUtf8(s.stored));
         EXPECT_EQ(settings().allowedWebsitesCategories[outcome.index].categoryId, s.id);
     }
-    EXPECT_EQ(logLines(QStringLiteral("CATEGORY_action")).first(), QStringLiteral("Title: News"));
+    EXPECT_EQ(loggedEvents(QStringLiteral("CATEGORY_action")).first(), QStringLiteral("Title: News"));
 }
 
 TEST_F(EditingTest, DeletingACategoryBringsItsWebsitesBackToTheTop)
@@ -284,7 +275,7 @@ TEST_F(EditingTest, DeletingACategoryBringsItsWebsitesBackToTheTop)
     ASSERT_TRUE(CategoryEditing::save(settings(), CategoryInput{QStringLiteral("Another"), {}}).done());
     EXPECT_EQ(settings().allowedWebsitesCategories[0].categoryId, 1);
     EXPECT_EQ(settings().allowedWebsites[0].categoryId, 0);
-    EXPECT_TRUE(logLines(QStringLiteral("CATEGORY_action")).contains(QStringLiteral("CATEGORY_Deleted<Folder>")));
+    EXPECT_TRUE(loggedEvents(QStringLiteral("CATEGORY_action")).contains(QStringLiteral("CATEGORY_Deleted<Folder>")));
 }
 
 TEST_F(EditingTest, BlockedWebsitesAlwaysDeriveTheirTitle)
@@ -299,7 +290,7 @@ TEST_F(EditingTest, BlockedWebsitesAlwaysDeriveTheirTitle)
     EXPECT_EQ(settings().blockedWebsites[1].title, QStringLiteral("secret.pdf")) << "a file stays the same file";
     ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput{QStringLiteral("poker.test")}, 0).done());
     ASSERT_TRUE(BlockedWebsiteEditing::remove(settings(), 0).done());
-    EXPECT_EQ(logLines(QStringLiteral("Blocked_URL_action")),
+    EXPECT_EQ(loggedEvents(QStringLiteral("Blocked_URL_action")),
               (QStringList{QStringLiteral("URL_Added<https://www.casino.example>"),
                            QStringLiteral("URL_Added<") + settings().blockedWebsites[0].url + QLatin1Char('>'),
                            QStringLiteral("URL_Updated<") + settings().blockedWebsites[0].url + QLatin1Char('>'),

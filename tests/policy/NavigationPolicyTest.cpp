@@ -57,15 +57,21 @@ protected:
     }
 
     static KVSettings& settings() { return KVSettings::getSettingsObject(); }
-
-    QString documentFile(const QString& name) const { return QUrl::fromLocalFile(documents() + QLatin1Char('/') + name).toString(); }
-
-    void run(const Case& c)
+    // The settings with no website listed and the factory preferences.
+    static KVSettings& freshSettings()
     {
         KVSettings& s = settings();
         s.allowedWebsites.clear();
         s.blockedWebsites.clear();
         s.kvBrowPref = KVBrowserPrefSettings::init();
+        return s;
+    }
+
+    QString documentFile(const QString& name) const { return QUrl::fromLocalFile(documents() + QLatin1Char('/') + name).toString(); }
+
+    void run(const Case& c)
+    {
+        KVSettings& s = freshSettings();
         BrowserWindowState window;
         if (c.setup)
             c.setup(s, window);
@@ -292,16 +298,12 @@ TEST_F(NavigationPolicyTest, CommandsAndSpecialLinks)
          {windowBars, "close-popup", "stop-loading", "log: Webview: Reloading kvcallback://reload", loading.arg("kvcallback://reload")}},
         {"idle timer", nullptr, "kvcallback://resetKorvelIdleTimer", Verdict::Cancel,
          {windowBars, "reset-idle-timer", "log: Webview: Reseting Idletimeout: kvcallback://resetkorvelidletimer"}},
-        {"device id", nullptr, "kvcallback:getuuid:gotId", Verdict::Cancel, {windowBars, "script: gotId('VENDOR-ID');"}},
         {"device id without a function", nullptr, "kvcallback:getuuid:", Verdict::Cancel, refusedEffects("kvcallback:getuuid:")},
         {"telephone", phone, "tel:+4912345", Verdict::Cancel, {"open-externally: tel:+4912345"}},
         {"telephone switched off", noPhone, "tel:+4912345", Verdict::Cancel, refusedEffects("tel:+4912345")},
         {"store link", phone, "https://store.test/app/1", Verdict::Cancel, {"open-externally: https://store.test/app/1"}},
-        {"local server page", server, "http://127.0.0.1:8080/list", Verdict::Cancel, {"load-html: http://127.0.0.1:8080/list"}},
         {"local server page that fails", server, "http://127.0.0.1:8080/missing", Verdict::Cancel,
          refusedEffects("http://127.0.0.1:8080/missing")},
-        {"tabbed server marker", server, "http://127.0.0.1:8080/KV_localServerlist", Verdict::Cancel,
-         {"load-html: http://127.0.0.1:8080/list"}, WindowMode::Tabbed},
         {"tabbed server marker that fails", server, "http://127.0.0.1:8080/KV_localServermissing", Verdict::Cancel,
          {"load-file: file:///opt/korvel/resources/korvel_error.html"}, WindowMode::Tabbed},
         {"tabbed back", nullptr, "http://x.test/kor_vel_multitab_back_button_pressed", Verdict::Cancel,
@@ -405,10 +407,7 @@ TEST_F(NavigationPolicyTest, HostileAddressesAreRefused)
     };
     for (const char* address : hostile) {
         for (const WindowMode mode : {WindowMode::SingleWindow, WindowMode::Tabbed}) {
-            KVSettings& s = settings();
-            s.allowedWebsites.clear();
-            s.blockedWebsites.clear();
-            s.kvBrowPref = KVBrowserPrefSettings::init();
+            KVSettings& s = freshSettings();
             BrowserWindowState window;
             onlyAllowed(s, window);
             const NavigationDecision d = policy.decide(s, {QUrl(QString::fromUtf8(address))}, window, services, mode);

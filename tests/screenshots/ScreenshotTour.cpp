@@ -22,6 +22,7 @@
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/WebTestServer.h"
 
 #include <QDir>
@@ -110,9 +111,10 @@ int main(int argc, char** argv)
         "<p>Opening hours: Monday to Friday, 8:00 to 17:00.</p>"
         "<p><a href='/forms'>Forms and applications</a></p><p><a href='/news'>Local news</a></p>"
         "<p><input placeholder='Search the services' style='font-size:20px;padding:10px;width:60%'></p></div></body></html>"));
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", korvel::test::webTestChromiumFlags(server.port()));
+    const korvel::test::ScopedEnv sandbox("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    const korvel::test::ScopedEnv flags("QTWEBENGINE_CHROMIUM_FLAGS", korvel::test::webTestChromiumFlags(server.port()));
     // The pictures show the on-screen keyboard a touch-only panel gets, set up as korvel sets it up.
+    const korvel::test::ScopedEnv inputMethod("QT_IM_MODULE");
     VirtualKeyboard::prepareEnvironment({QStringLiteral("screenshot_tour"), QStringLiteral("--virtual-keyboard=on")});
     KorvelWebEngine::registerSchemes();
     KVApplication application(argc, argv);

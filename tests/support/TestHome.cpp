@@ -2,6 +2,7 @@
 
 #include "log/KVDatabase.h"
 #include "log/KVLogger.h"
+#include "log/LogQuery.h"
 #include "platform/Clock.h"
 #include "platform/FakeReachabilityBackend.h"
 #include "platform/Reachability.h"
@@ -38,6 +39,14 @@ void TestHome::TearDown()
 QString TestHome::documents() const
 {
     return Paths::documentsDirectory();
+}
+
+QStringList TestHome::loggedEvents(const QString& category)
+{
+    QStringList events;
+    for (const LogEntry& e : LogQuery{QStringList{category}, LogOrder::OldestFirst, {}}.run())
+        events << e.event;
+    return events;
 }
 
 void TestHome::restart()

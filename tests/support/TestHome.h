@@ -38,6 +38,8 @@ protected:
     QString documents() const;
     // Drops the shared store, container, log and history, as a restart of the process would.
     static void restart();
+    // The events logged under `category`, oldest first.
+    static QStringList loggedEvents(const QString& category);
 
     FakeDevice device;
     MockClock clock;

@@ -1,15 +1,17 @@
 #include "platform/Translations.h"
 #include "platform/ui/Theme.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
-// Widget tests need a QApplication; they never need a display.
+// Widget tests need a QApplication; they never need a display. The environment set here holds
+// for the whole run.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const korvel::test::ScopedEnv platform(
+        "QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     // The screens under test show the words and look of the kiosk.
     korvel::Translations::install();

@@ -1,5 +1,6 @@
 #include "browser/ui/KorvelWebEngine.h"
 #include "platform/ui/NavigationStack.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/WebTestServer.h"
 
 #include "platform/Translations.h"
@@ -14,10 +15,10 @@
 int main(int argc, char** argv)
 {
     korvel::test::WebTestServer& server = korvel::test::WebTestServer::shared();
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", korvel::test::webTestChromiumFlags(server.port()));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const korvel::test::ScopedEnv sandbox("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    const korvel::test::ScopedEnv flags("QTWEBENGINE_CHROMIUM_FLAGS", korvel::test::webTestChromiumFlags(server.port()));
+    const korvel::test::ScopedEnv platform(
+        "QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     korvel::KorvelWebEngine::registerSchemes();
     QApplication application(argc, argv);
     // The screens under test show the words and look of the kiosk.

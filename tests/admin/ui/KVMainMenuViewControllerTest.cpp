@@ -69,6 +69,8 @@ struct DispatchCase {
     bool pushesAbout;
 };
 
+void PrintTo(const DispatchCase& c, std::ostream* os) { *os << c.name; }
+
 class MenuDispatch : public MainMenuTest, public ::testing::WithParamInterface<DispatchCase> {};
 
 TEST_P(MenuDispatch, OpensTheAreaOfTheId)

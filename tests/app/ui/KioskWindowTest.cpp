@@ -1,7 +1,6 @@
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KVStatusBar.h"
 #include "log/KVLogger.h"
-#include "log/LogQuery.h"
 #include "tests/support/TestHome.h"
 
 #include <QCoreApplication>
@@ -15,14 +14,6 @@ namespace {
 
 class KioskWindowTest : public test::TestHome {
 protected:
-    static QStringList logLines()
-    {
-        QStringList lines;
-        for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("App General")}, LogOrder::OldestFirst, {}}.run())
-            lines << e.event;
-        return lines;
-    }
-
     // Lets the window system's answer reach the window, then the clock run the check it asked for.
     void settle()
     {
@@ -69,7 +60,7 @@ TEST_F(KioskWindowTest, CoversTheScreenAndTakesBackWhatOthersChange)
     EXPECT_TRUE(window.isVisible());
 
     // Resizing a full-screen window may also drop its state, depending on the platform.
-    const QStringList lines = logLines();
+    const QStringList lines = loggedEvents(QStringLiteral("App General"));
     ASSERT_EQ(lines.size(), 3) << qPrintable(lines.join(QLatin1Char('\n')));
     EXPECT_TRUE(lines[0].startsWith(QLatin1String("Window restored: "))) << qPrintable(lines[0]);
     EXPECT_TRUE(lines[0].endsWith(QLatin1String("moved, resized"))) << qPrintable(lines[0]);
@@ -77,7 +68,7 @@ TEST_F(KioskWindowTest, CoversTheScreenAndTakesBackWhatOthersChange)
     // Nothing is wrong any more: the periodic check leaves the window and the log alone.
     calm();
     clock.advance(5s);
-    EXPECT_EQ(logLines().size(), 3);
+    EXPECT_EQ(loggedEvents(QStringLiteral("App General")).size(), 3);
 }
 
 TEST_F(KioskWindowTest, MaximisedUnderTheStatusBarWhenNotFullScreen)
@@ -88,8 +79,11 @@ TEST_F(KioskWindowTest, MaximisedUnderTheStatusBarWhenNotFullScreen)
     EXPECT_EQ(window.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(window.statusBar()->isVisible());
+    EXPECT_EQ(static_cast<KVStatusBar*>(window.statusBar())->networkText(), QStringLiteral("No Network")) << "without a monitor";
     calm();
     window.setWindowState(Qt::WindowFullScreen);
     settle();
     EXPECT_EQ(window.windowState(), Qt::WindowMaximized);
+    window.showForKiosk(KioskWindowMode::FullScreen);
+    EXPECT_FALSE(window.statusBar()->isVisible());
 }

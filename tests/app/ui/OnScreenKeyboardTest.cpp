@@ -3,6 +3,7 @@
 #include "app/ui/KioskInput.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/WindowTest.h"
 
 #include <QApplication>
@@ -125,10 +126,11 @@ TEST_F(OnScreenKeyboardTest, ATextFieldBringsItUpAndAButtonTakesItAway)
 int main(int argc, char** argv)
 {
     // As korvel's own main does it, before the application object; the session asks for German.
+    const korvel::test::ScopedEnv inputMethod("QT_IM_MODULE");
     korvel::VirtualKeyboard::prepareEnvironment({QStringLiteral("korvel"), QStringLiteral("--virtual-keyboard=on")});
-    qputenv("LC_ALL", "de_DE.UTF-8");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const korvel::test::ScopedEnv language("LC_ALL", "de_DE.UTF-8");
+    const korvel::test::ScopedEnv platform(
+        "QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     korvel::KioskInput::install();
     ::testing::InitGoogleTest(&argc, argv);

@@ -138,6 +138,9 @@ TEST_P(ScreenAuditTest, HomeScreenBrowserAndItsMenus)
 
 INSTANTIATE_TEST_SUITE_P(Panels, ScreenAuditTest,
                          ::testing::Values(PanelSize{"1280x800", QSize(1280, 800)}, PanelSize{"800x480", QSize(800, 480)}),
-                         [](const auto& info) { return std::string(info.param.name).replace(4, 1, "by"); });
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             return name.replace(name.find('x'), 1, "by");
+                         });
 
 }  // namespace

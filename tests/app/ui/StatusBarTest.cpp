@@ -1,5 +1,4 @@
 #include "app/StatusLine.h"
-#include "app/ui/KVMainWindow.h"
 #include "app/ui/KVStatusBar.h"
 #include "platform/FakeReachabilityBackend.h"
 #include "platform/Reachability.h"
@@ -62,15 +61,4 @@ TEST_F(StatusBarTest, FollowsTheMinuteAndTheNetwork)
     EXPECT_EQ(bar.networkText(), QStringLiteral("No Network"));
     monitor.reset();
     Reachability::setBackendFactory({});
-}
-
-TEST_F(StatusBarTest, ShownOnlyWhenTheWindowIsNotFullScreen)
-{
-    KVMainWindow main;
-    main.setStatusBar(new KVStatusBar(nullptr));
-    EXPECT_EQ(static_cast<KVStatusBar*>(main.statusBar())->networkText(), QStringLiteral("No Network"));
-    main.showForKiosk(KioskWindowMode::Maximised);
-    EXPECT_TRUE(main.statusBar()->isVisible());
-    main.showForKiosk(KioskWindowMode::FullScreen);
-    EXPECT_FALSE(main.statusBar()->isVisible());
 }

@@ -18,6 +18,7 @@
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "tests/support/EventLoop.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TestHome.h"
 #include "tests/support/WebTestServer.h"
 
@@ -378,14 +379,14 @@ TEST_F(BrowserWindowTest, LockdownSettingsAndMenus)
     EXPECT_TRUE(page->chooseFiles(QWebEnginePage::FileSelectOpen, {}, {}).isEmpty());
 
     // Developer tools cannot be switched on through the engine's command line.
-    const QByteArray savedFlags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --remote-debugging-port=9222");
-    qputenv("QTWEBENGINE_REMOTE_DEBUGGING", "9223");
-    const QStringList kept = KorvelWebEngine::prepareEnvironment({QStringLiteral("korvel"), QStringLiteral("--remote-debugging-port=1")});
-    EXPECT_EQ(kept, QStringList{QStringLiteral("korvel")});
-    EXPECT_EQ(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--no-sandbox"));
-    EXPECT_FALSE(qEnvironmentVariableIsSet("QTWEBENGINE_REMOTE_DEBUGGING"));
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", savedFlags);
+    {
+        const test::ScopedEnv flags("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --remote-debugging-port=9222");
+        const test::ScopedEnv debugging("QTWEBENGINE_REMOTE_DEBUGGING", "9223");
+        const QStringList kept = KorvelWebEngine::prepareEnvironment({QStringLiteral("korvel"), QStringLiteral("--remote-debugging-port=1")});
+        EXPECT_EQ(kept, QStringList{QStringLiteral("korvel")});
+        EXPECT_EQ(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--no-sandbox"));
+        EXPECT_FALSE(qEnvironmentVariableIsSet("QTWEBENGINE_REMOTE_DEBUGGING"));
+    }
 
     // A page asking for a permission is told no, without anyone being asked.
     const QVariant permission = evaluate(window, QStringLiteral("Notification.requestPermission().then(p => window.p = p); 0"));

@@ -73,7 +73,6 @@ TEST_F(TableViewTest, TappingReportsTheRowsIdentityNotItsPlace)
     ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(selected.at(0), (QVariantList{1, 0, 3}));
     QTest::mouseClick(table->cell(1, 1), Qt::LeftButton, {}, table->cell(1, 1)->rect().center());
-    table->tapRow(1, 1);
     EXPECT_EQ(selected.size(), 1) << "a disabled row takes no tap";
 }
 
@@ -151,20 +150,6 @@ TEST_F(TableViewTest, AccessoriesReportTheirChangesWithTheRowsId)
     table->cell(0, 2)->textField()->setText(QStringLiteral("9090"));
     ASSERT_FALSE(typed.isEmpty());
     EXPECT_EQ(typed.last(), (QVariantList{3, QStringLiteral("9090")}));
-}
-
-TEST_F(TableViewTest, UpdatingARowKeepsItsPlaceAndSelection)
-{
-    table->setSections({{{}, {}, {row(1, QStringLiteral("A")), row(7, QStringLiteral("About"), QStringLiteral("Korvel Version 1"))}}});
-    settle();
-    table->updateRow(0, 1, row(7, QStringLiteral("About"), QStringLiteral("Korvel Version 2")));
-    settle();
-    ASSERT_EQ(table->visibleCells().size(), 2);
-    EXPECT_EQ(table->visibleCells().at(1)->detailLabel()->text(), QStringLiteral("Korvel Version 2"));
-    QSignalSpy selected(table, &TableView::rowSelected);
-    QTest::mouseClick(table->cell(0, 1), Qt::LeftButton, {}, table->cell(0, 1)->rect().center());
-    ASSERT_EQ(selected.size(), 1);
-    EXPECT_EQ(selected.at(0).at(2).toInt(), 7);
 }
 
 }  // namespace
