@@ -555,7 +555,7 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
         return dropCandidate();
     }
     if (p.makeToast)
-        showToast(QStringLiteral("Popups are blocked!"), NavigationEffect::Place::WindowView);
+        perform({NavigationEffect::toast(QStringLiteral("Popups are blocked!"), NavigationEffect::Place::WindowView)});
     return dropCandidate();
 }
 
@@ -958,21 +958,6 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
     if (kind == PageDialog::Prompt && ok && result)
         *result = answer.fields.value(0);
     return ok;
-}
-
-void KVWKViewController::showToast(const QString& text, NavigationEffect::Place place)
-{
-    QWidget* over = place == NavigationEffect::Place::WebView && m_view ? static_cast<QWidget*>(m_view) : this;
-    makeToast(over, text);
-}
-
-void KVWKViewController::showAlert(const QString& title, const QString& text, int seconds)
-{
-    auto* alert = new Alert(title, text);
-    alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
-    if (seconds > 0)
-        alert->setAutoDismiss(std::chrono::seconds(seconds));
-    alert->showOver(this);
 }
 
 }  // namespace korvel

@@ -116,8 +116,6 @@ private:
     void onDownloadRequested(QWebEngineDownloadRequest* download);
     void onCertificateError(const QWebEngineCertificateError& error);
     void onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator);
-    void showToast(const QString& text, NavigationEffect::Place place);
-    void showAlert(const QString& title, const QString& text, int seconds);
     void singleTabwillDisappear();
     void singleTabDidDisappear();
     // The settings open over the window: it pauses, and its Home actions wait until it is back.
