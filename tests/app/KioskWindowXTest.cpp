@@ -4,7 +4,6 @@
 #include "tests/support/WebTestServer.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
@@ -129,6 +128,11 @@ protected:
         return out.isNull() ? QByteArray("") : out;
     }
 
+    QByteArray run(const char* program, std::initializer_list<QString> arguments) const
+    {
+        return run(QString::fromLatin1(program), QStringList(arguments));
+    }
+
     QString ctl(const QStringList& arguments) const
     {
         return QString::fromUtf8(run(bin("korvelctl"), QStringList{QStringLiteral("--home"), m_home.path()} + arguments));
@@ -139,7 +143,7 @@ protected:
         m_wm.process.setProcessEnvironment(environment());
         m_wm.process.start(QStringLiteral("openbox"), {});
         ASSERT_TRUE(m_wm.process.waitForStarted(5000)) << "openbox is not installed";
-        ASSERT_TRUE(waitUntil([&] { return !run(QStringLiteral("wmctrl"), {QStringLiteral("-m")}).isNull(); }, 10000))
+        ASSERT_TRUE(waitUntil([&] { return !run("wmctrl", {"-m"}).isNull(); }, 10000))
             << "openbox did not take the screen";
     }
 
@@ -150,9 +154,7 @@ protected:
         korvel::test::WebTestServer& server = korvel::test::WebTestServer::shared();
         server.setPage(QStringLiteral("/"), page);
         server.clearRequests();
-        ASSERT_FALSE(ctl({QStringLiteral("sites"), QStringLiteral("add"), server.url(QStringLiteral("127.0.0.1")), QStringLiteral("--title"),
-                          QStringLiteral("Start"), QStringLiteral("--startup")})
-                         .isNull());
+        ASSERT_FALSE(ctl({"sites", "add", server.url(QStringLiteral("127.0.0.1")), "--title", "Start", "--startup"}).isNull());
         m_korvel.process.setProcessEnvironment(environment());
         m_korvel.process.setProcessChannelMode(QProcess::MergedChannels);
         QElapsedTimer sinceStart;
@@ -160,8 +162,8 @@ protected:
         m_korvel.process.start(bin("korvel"), {QStringLiteral("--home"), m_home.path()});
         ASSERT_TRUE(m_korvel.process.waitForStarted(5000));
         // The window as first shown, before any web view exists.
-        waitUntil([&] { return !(m_firstWindow = windowId()).isEmpty() || !korvel::test::WebTestServer::shared().requests().isEmpty(); }, 40000);
-        ASSERT_TRUE(waitUntil([&] { return !korvel::test::WebTestServer::shared().requests().isEmpty(); }, 40000)) << "the start website was never asked for";
+        waitUntil([&] { return !(m_firstWindow = windowId()).isEmpty() || !server.requests().isEmpty(); }, 40000);
+        ASSERT_TRUE(waitUntil([&] { return !server.requests().isEmpty(); }, 40000)) << "the start website was never asked for";
         ASSERT_TRUE(waitUntil([&] { return screenshot().page > 0.5; }, 15000, 250)) << "the page never showed";
         // What korvel puts right in its first seconds finishes its own showing and is not logged as
         // a restoration; the disturbances come after that.
@@ -173,10 +175,7 @@ protected:
     // The kiosk's window: the one visible top-level window called "Korvel".
     QString windowId() const
     {
-        const QList<QByteArray> ids =
-            run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                            QStringLiteral("^Korvel$")})
-                .split('\n');
+        const QList<QByteArray> ids = run("xdotool", {"search", "--onlyvisible", "--name", "^Korvel$"}).split('\n');
         return ids.isEmpty() ? QString() : QString::fromLatin1(ids.first().trimmed());
     }
 
@@ -185,7 +184,7 @@ protected:
     {
         if (id.isEmpty())
             return {};
-        const QString info = QString::fromLatin1(run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id}));
+        const QString info = QString::fromLatin1(run("xwininfo", {"-id", id}));
         if (!info.contains(QLatin1String("IsViewable")))
             return {};
         auto field = [&](const char* name) {
@@ -200,23 +199,18 @@ protected:
         const QString id = windowId();
         if (viewableGeometry(id) != screenRect)
             return false;
-        const QByteArray desktop = run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SHOWING_DESKTOP")});
-        return !desktop.contains("= 1");
+        return !run("xprop", {"-root", "_NET_SHOWING_DESKTOP"}).contains("= 1");
     }
 
     bool fullScreenState() const
     {
-        return run(QStringLiteral("xprop"), {QStringLiteral("-id"), windowId(), QStringLiteral("_NET_WM_STATE")})
-            .contains("_NET_WM_STATE_FULLSCREEN");
+        return run("xprop", {"-id", windowId(), "_NET_WM_STATE"}).contains("_NET_WM_STATE_FULLSCREEN");
     }
 
     Shot screenshot() const
     {
         Shot shot;
-        shot.image = QImage::fromData(run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
-                                                                     QStringLiteral("png:-")}),
-                                      "PNG")
-                         .convertToFormat(QImage::Format_RGB32);
+        shot.image = QImage::fromData(run("import", {"-window", "root", "png:-"}), "PNG").convertToFormat(QImage::Format_RGB32);
         if (shot.image.isNull())
             return shot;
         qint64 lit = 0, inPage = 0;
@@ -233,14 +227,6 @@ protected:
         shot.nonBlack = lit / all;
         shot.page = inPage / all;
         return shot;
-    }
-
-    // Keeps the picture where KORVEL_WINDOW_SHOTS says, for people to look at.
-    void keep(const Shot& shot, const QString& name) const
-    {
-        const QString dir = qEnvironmentVariable("KORVEL_WINDOW_SHOTS");
-        if (!dir.isEmpty() && QDir().mkpath(dir))
-            shot.image.save(dir + QLatin1Char('/') + name, "PNG");
     }
 
     QString log() const { return ctl({QStringLiteral("log")}); }
@@ -274,28 +260,20 @@ TEST_F(KioskWindowXTest, ABareSessionShowsTheStartWebsiteOverTheWholeScreen)
     startKorvel();
     EXPECT_EQ(viewableGeometry(windowId()), screenRect);
     const Shot shot = screenshot();
-    keep(shot, QStringLiteral("bare-x.png"));
     EXPECT_GT(shot.nonBlack, 0.99) << "part of the screen stayed black";
     EXPECT_GT(shot.page, 0.5) << "the start website's colour covers too little of the screen";
 
     // Without a window manager a program can still move and resize the window directly.
-    expectUndone("resized", [&](const QString& id) {
-        run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), id, QStringLiteral("400"), QStringLiteral("300")});
-    });
-    expectUndone("moved", [&](const QString& id) {
-        run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), id, QStringLiteral("200"), QStringLiteral("100")});
-    });
+    expectUndone("resized", [&](const QString& id) { run("xdotool", {"windowsize", id, "400", "300"}); });
+    expectUndone("moved", [&](const QString& id) { run("xdotool", {"windowmove", id, "200", "100"}); });
     EXPECT_TRUE(log().contains(QLatin1String("Window restored: resized"))) << qPrintable(log());
     // Xvfb's OpenGL is always emulated (llvmpipe): the automatic choice is software.
     EXPECT_TRUE(log().contains(QLatin1String("Render path: software"))) << qPrintable(log());
 
     // The screen changes size (a new mode on Xvfb's one output): the window follows it.
-    const auto xrandr = [&](const QStringList& arguments) { return !run(QStringLiteral("xrandr"), arguments).isNull(); };
-    ASSERT_TRUE(xrandr({QStringLiteral("--newmode"), QStringLiteral("1024x768"), QStringLiteral("63.5"), QStringLiteral("1024"),
-                        QStringLiteral("1072"), QStringLiteral("1176"), QStringLiteral("1328"), QStringLiteral("768"),
-                        QStringLiteral("771"), QStringLiteral("775"), QStringLiteral("798")}));
-    ASSERT_TRUE(xrandr({QStringLiteral("--addmode"), QStringLiteral("screen"), QStringLiteral("1024x768")}));
-    ASSERT_TRUE(xrandr({QStringLiteral("--output"), QStringLiteral("screen"), QStringLiteral("--mode"), QStringLiteral("1024x768")}));
+    ASSERT_FALSE(run("xrandr", {"--newmode", "1024x768", "63.5", "1024", "1072", "1176", "1328", "768", "771", "775", "798"}).isNull());
+    ASSERT_FALSE(run("xrandr", {"--addmode", "screen", "1024x768"}).isNull());
+    ASSERT_FALSE(run("xrandr", {"--output", "screen", "--mode", "1024x768"}).isNull());
     EXPECT_TRUE(waitUntil([&] { return viewableGeometry(windowId()) == QRect(0, 0, 1024, 768); }, 1000, 20))
         << "still " << qPrintable(describe(viewableGeometry(windowId())));
 }
@@ -305,16 +283,11 @@ TEST_F(KioskWindowXTest, AWindowManagerCannotDecorateHideOrShrinkTheKiosk)
     startWindowManager();
     startKorvel();
     EXPECT_EQ(viewableGeometry(windowId()), screenRect) << "decorated or not full screen";
-    keep(screenshot(), QStringLiteral("openbox.png"));
 
-    expectUndone("show desktop", [&](const QString&) { run(QStringLiteral("wmctrl"), {QStringLiteral("-k"), QStringLiteral("on")}); });
-    expectUndone("full screen dropped", [&](const QString&) {
-        run(QStringLiteral("wmctrl"), {QStringLiteral("-r"), QStringLiteral("Korvel"), QStringLiteral("-b"), QStringLiteral("remove,fullscreen")});
-    });
-    expectUndone("resized", [&](const QString& id) {
-        run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), id, QStringLiteral("400"), QStringLiteral("300")});
-    });
-    expectUndone("minimised", [&](const QString& id) { run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), id}); });
+    expectUndone("show desktop", [&](const QString&) { run("wmctrl", {"-k", "on"}); });
+    expectUndone("full screen dropped", [&](const QString&) { run("wmctrl", {"-r", "Korvel", "-b", "remove,fullscreen"}); });
+    expectUndone("resized", [&](const QString& id) { run("xdotool", {"windowsize", id, "400", "300"}); });
+    expectUndone("minimised", [&](const QString& id) { run("xdotool", {"windowminimize", id}); });
 
     const QString lines = log();
     for (const char* line : {"Window restored: desktop shown", "Window restored: left full screen", "Window restored: minimised"})
@@ -337,7 +310,6 @@ TEST_F(KioskWindowXTest, TheGpuPathKeepsTheWindowItWasShownWith)
     EXPECT_EQ(windowId(), m_firstWindow) << "the window was re-created";
     EXPECT_FALSE(log().contains(QLatin1String("Window restored"))) << qPrintable(log());
     const Shot shot = screenshot();
-    keep(shot, QStringLiteral("bare-x-gpu-path.png"));
     EXPECT_GT(shot.page, 0.5);
 }
 
@@ -345,14 +317,9 @@ TEST_F(KioskWindowXTest, TheGpuPathKeepsTheWindowItWasShownWith)
 TEST_F(KioskWindowXTest, FiveQuickClicksOnThePageOpenThePasswordPrompt)
 {
     startKorvel();
-    ASSERT_FALSE(run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(screenWidth / 2),
-                                                 QString::number(screenHeight / 3)})
-                     .isNull());
-    ASSERT_FALSE(run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("5"),
-                                                 QStringLiteral("--delay"), QStringLiteral("100"), QStringLiteral("1")})
-                     .isNull());
+    ASSERT_FALSE(run("xdotool", {"mousemove", QString::number(screenWidth / 2), QString::number(screenHeight / 3)}).isNull());
+    ASSERT_FALSE(run("xdotool", {"click", "--repeat", "5", "--delay", "100", "1"}).isNull());
     // The prompt dims the page behind it.
     EXPECT_TRUE(waitUntil([&] { return screenshot().page < 0.1; }, 3000, 100)) << "no prompt over the page";
-    keep(screenshot(), QStringLiteral("password-prompt.png"));
     EXPECT_TRUE(log().contains(QLatin1String("Password Alert shown"))) << qPrintable(log());
 }

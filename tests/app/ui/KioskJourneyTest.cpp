@@ -3,34 +3,30 @@
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KorvelShell.h"
 #include "browser/ui/KVHomePageViewController.h"
-#include "browser/ui/KVWKViewController.h"
-#include "browser/ui/KVWebView.h"
-#include "log/KVLogger.h"
-#include "log/LogQuery.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Reachability.h"
-#include "platform/Paths.h"
 #include "platform/ui/Alert.h"
-#include "platform/ui/NavigationStack.h"
-#include "settings/KVSettings.h"
-#include "tests/support/EventLoop.h"
-#include "tests/support/TestHome.h"
-#include "tests/support/WebTestServer.h"
+#include "tests/browser/ui/WebWindowTest.h"
 
-#include <QCoreApplication>
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QProcess>
-#include <QSignalSpy>
 
 using namespace korvel;
 using korvel::test::WebTestServer;
+using korvel::test::evaluate;
 
 namespace {
 
 class KioskJourneyTest : public test::TestHome {
 protected:
+    void TearDown() override
+    {
+        shell.reset();
+        TestHome::TearDown();
+    }
+
     int ctl(const QStringList& arguments) const
     {
         QProcess process;
@@ -40,19 +36,20 @@ protected:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
-    static QVariant evaluate(KVWKViewController* window, const QString& script)
+    // Starts the kiosk as it starts on the device; its stack once the grid is up.
+    NavigationStack* start()
     {
-        QVariant result;
-        bool done = false;
-        window->webView()->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        test::processEventsUntil([&] { return done; }, 10000);
-        return result;
+        shell.reset();
+        KVLogger::createDatabase_Tables();
+        shell = std::make_unique<KorvelShell>();
+        shell->show();
+        NavigationStack* stack = shell->window().navigationStack();
+        EXPECT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVHomePageViewController*>(stack->topScreen()) != nullptr; }))
+            << "with websites the welcome screen hands over to the grid";
+        return stack;
     }
 
-    // Starts the kiosk with one website and opens it; the window once its page has loaded.
+    // Opens the grid's first website; the window once its page, titled "Visit", has loaded.
     KVWKViewController* openTheWebsite(NavigationStack* stack)
     {
         KVHomePageViewController* home = nullptr;
@@ -62,10 +59,37 @@ protected:
         home->didSelectItem(0);
         auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
         EXPECT_NE(window, nullptr);
-        if (window)
+        if (window) {
             EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Visit"); }, 20000));
+        }
         return window;
     }
+
+    // The hidden gesture (five taps through `tap`) and the factory password; true once the settings show.
+    bool enterTheSettings(NavigationStack* stack, const std::function<void()>& tap)
+    {
+        for (int i = 0; i < 5; ++i) {
+            tap();
+            clock.advance(std::chrono::milliseconds(200));
+        }
+        Alert* prompt = Alert::visibleAlert();
+        EXPECT_NE(prompt, nullptr) << "the password prompt";
+        if (!prompt)
+            return false;
+        prompt->textField(0)->setText(QStringLiteral("9246"));
+        prompt->dismissWithButton(prompt->buttonIndex(QStringLiteral("OK")));
+        return test::processEventsUntil([&] { return qobject_cast<KVMainMenuViewController*>(stack->topScreen()) != nullptr; });
+    }
+
+    static void allowOnly(const QString& address)
+    {
+        allowedWebsite site;
+        site.url = address;
+        site.title = QStringLiteral("Visit");
+        KVSettings::getSettingsObject().allowedWebsites = {site};
+    }
+
+    std::unique_ptr<KorvelShell> shell;
 };
 
 // Whether some file under `dir` holds `marker`.
@@ -87,56 +111,38 @@ bool anyFileHolds(const QString& dir, const QByteArray& marker)
 TEST_F(KioskJourneyTest, ConfigureStartBrowseAndReachTheSettings)
 {
     WebTestServer& server = WebTestServer::shared();
-    server.setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Shop</title></head><body>shop</body></html>"));
-    const QString shop = server.url(QStringLiteral("shop.test"));
+    server.setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Visit</title></head><body>shop</body></html>"));
     ASSERT_EQ(ctl({QStringLiteral("categories"), QStringLiteral("add"), QStringLiteral("news")}), 0);
-    ASSERT_EQ(ctl({QStringLiteral("sites"), QStringLiteral("add"), shop, QStringLiteral("--title"), QStringLiteral("Shop")}), 0);
+    ASSERT_EQ(ctl({QStringLiteral("sites"), QStringLiteral("add"), server.url(QStringLiteral("shop.test")), QStringLiteral("--title"),
+                   QStringLiteral("Shop")}),
+              0);
     ASSERT_EQ(ctl({QStringLiteral("sites"), QStringLiteral("add"), QStringLiteral("paper.test"), QStringLiteral("--category"),
                    QStringLiteral("1")}),
               0);
     restart();
-
-    KorvelShell shell;
-    shell.show();
-    NavigationStack* stack = shell.window().navigationStack();
-    ASSERT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVHomePageViewController*>(stack->topScreen()) != nullptr; }))
-        << "with websites the welcome screen hands over to the grid";
-    auto* homeScreen = static_cast<KVHomePageViewController*>(stack->topScreen());
+    NavigationStack* stack = start();
+    auto* homeScreen = qobject_cast<KVHomePageViewController*>(stack->topScreen());
+    ASSERT_NE(homeScreen, nullptr);
     QStringList titles;
     for (auto* cell : homeScreen->cells())
         titles << cell->titleText();
     EXPECT_EQ(titles, (QStringList{QStringLiteral("Shop"), QStringLiteral("News")}));
-    // The launch in its order: the log opens late in the sequence, so "Korvel Started" is the first
-    // line, then the screens it brought up.
-    QStringList lines;
-    for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("App General")}, LogOrder::OldestFirst, {}}.run())
-        lines << e.event;
-    EXPECT_EQ(lines.mid(0, 3), (QStringList{QStringLiteral("Korvel Started"), QStringLiteral("Welcome Screen Loaded"),
-                                            QStringLiteral("Home Page Loaded")}));
+    // The log opens late in the launch, so "Korvel Started" is its first line, then the screens.
+    EXPECT_EQ(test::logLines(QStringLiteral("App General")).mid(0, 3),
+              (QStringList{QStringLiteral("Korvel Started"), QStringLiteral("Welcome Screen Loaded"), QStringLiteral("Home Page Loaded")}));
 
-    homeScreen->didSelectItem(0);
-    auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
+    KVWKViewController* window = openTheWebsite(stack);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Shop"); }, 20000));
     window->homeButtonPressed();
     // Home returns to the root, the welcome screen, which hands over to the grid again.
-    ASSERT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVHomePageViewController*>(stack->topScreen()) != nullptr; }));
-    homeScreen = static_cast<KVHomePageViewController*>(stack->topScreen());
-
-    for (int i = 0; i < 5; ++i) {
-        homeScreen->handleSingleTap();
-        clock.advance(std::chrono::milliseconds(200));
-    }
-    ASSERT_NE(Alert::visibleAlert(), nullptr) << "the password prompt";
-    Alert::visibleAlert()->textField(0)->setText(QStringLiteral("9246"));
-    Alert::visibleAlert()->dismissWithButton(Alert::visibleAlert()->buttonIndex(QStringLiteral("OK")));
-    ASSERT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVMainMenuViewController*>(stack->topScreen()) != nullptr; }));
-    EXPECT_EQ(shell.delegate().state, 1) << "the delegate knows the settings are open";
+    ASSERT_TRUE(test::processEventsUntil([&] { return (homeScreen = qobject_cast<KVHomePageViewController*>(stack->topScreen())) != nullptr; }));
+    ASSERT_TRUE(enterTheSettings(stack, [&] { homeScreen->handleSingleTap(); }));
+    EXPECT_EQ(shell->delegate().state, 1) << "the delegate knows the settings are open";
 
     static_cast<KVMainMenuViewController*>(stack->topScreen())->handleBack();
     EXPECT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVMainMenuViewController*>(stack->topScreen()) == nullptr; }))
         << "Done leaves the settings";
-    EXPECT_EQ(shell.delegate().state, 0);
+    EXPECT_EQ(shell->delegate().state, 0);
 }
 
 TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
@@ -145,15 +151,11 @@ TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
                    QStringLiteral("https"), QStringLiteral("--subdomains")}),
               0);
     restart();
-    KVLogger::createDatabase_Tables();
-    KorvelShell shell;
-    shell.show();
-    NavigationStack* stack = shell.window().navigationStack();
-    ASSERT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVHomePageViewController*>(stack->topScreen()) != nullptr; }));
+    NavigationStack* stack = start();
     QWidget* home = stack->topScreen();
 
     // Another program's address of no allowed website: the alert, and the grid stays.
-    shell.delegate().openURL(QStringLiteral("korvel://https//elsewhere.org/a"));
+    shell->delegate().openURL(QStringLiteral("korvel://https//elsewhere.org/a"));
     clock.advance(std::chrono::milliseconds(500));
     ASSERT_NE(Alert::visibleAlert(), nullptr);
     EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("ERROR"));
@@ -162,7 +164,7 @@ TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
     EXPECT_EQ(stack->topScreen(), home);
 
     // One of a sub-domain of the allowed website opens it, with the handed-over address.
-    shell.delegate().openURL(QStringLiteral("korvel://https//shop.example.co.uk/a"));
+    shell->delegate().openURL(QStringLiteral("korvel://https//shop.example.co.uk/a"));
     clock.advance(std::chrono::milliseconds(500));
     KVWKViewController* window = nullptr;
     ASSERT_TRUE(test::processEventsUntil([&] { return (window = qobject_cast<KVWKViewController*>(stack->topScreen())) != nullptr; }));
@@ -197,41 +199,28 @@ TEST_F(KioskJourneyTest, PrivateBrowsingLeavesNothingOfAVisitForTheNext)
         SCOPED_TRACE(privateBrowsing ? "private browsing" : "ordinary browsing");
         restart();
         KVSettings& settings = KVSettings::getSettingsObject();
-        allowedWebsite site;
-        site.url = server.url(privateBrowsing ? QStringLiteral("private.test") : QStringLiteral("ordinary.test"));
-        site.title = QStringLiteral("Visit");
-        settings.allowedWebsites = {site};
+        allowOnly(server.url(privateBrowsing ? QStringLiteral("private.test") : QStringLiteral("ordinary.test")));
         settings.kvBrowPref.privateBrowsing = privateBrowsing;
         settings.save();
-        KVLogger::createDatabase_Tables();
-        KorvelShell shell;
-        shell.show();
-        NavigationStack* stack = shell.window().navigationStack();
+        NavigationStack* stack = start();
 
         KVWKViewController* window = openTheWebsite(stack);
         ASSERT_NE(window, nullptr);
-        evaluate(window, write);
-        ASSERT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("window.written === true")).toBool(); }));
+        evaluate(window->webView(), write);
+        ASSERT_TRUE(test::processEventsUntil([&] { return evaluate(window->webView(), QStringLiteral("window.written === true")).toBool(); }));
         window->homeButtonPressed();
 
         window = openTheWebsite(stack);
         ASSERT_NE(window, nullptr);
-        evaluate(window, read);
+        evaluate(window->webView(), read);
         QString kept;
-        ASSERT_TRUE(test::processEventsUntil([&] {
-            kept = evaluate(window, QStringLiteral("window.kept")).toString();
-            return !kept.isEmpty();
-        }));
+        ASSERT_TRUE(test::processEventsUntil([&] { return !(kept = evaluate(window->webView(), QStringLiteral("window.kept")).toString()).isEmpty(); }));
         if (privateBrowsing) {
             EXPECT_EQ(kept, QStringLiteral("||"));
             EXPECT_FALSE(anyFileHolds(home(), marker)) << "nothing of the visit is on disk";
-            QStringList lines;
-            for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("Webview")}, LogOrder::OldestFirst, {}}.run())
-                lines << e.event;
-            EXPECT_TRUE(lines.contains(QStringLiteral("Cookies for private.test deleted successfully"))) << qPrintable(lines.join('\n'));
+            EXPECT_TRUE(test::logLines(QStringLiteral("Webview")).contains(QStringLiteral("Cookies for private.test deleted successfully")));
         } else {
-            const QString m = QString::fromLatin1(marker);
-            EXPECT_EQ(kept, QStringLiteral("visit=%1|%1|%1").arg(m));
+            EXPECT_EQ(kept, QStringLiteral("visit=%1|%1|%1").arg(QString::fromLatin1(marker)));
         }
         window->homeButtonPressed();
         test::processEventsUntil([&] { return qobject_cast<KVHomePageViewController*>(stack->topScreen()) != nullptr; });
@@ -240,36 +229,23 @@ TEST_F(KioskJourneyTest, PrivateBrowsingLeavesNothingOfAVisitForTheNext)
 
 // While the administrator is in the settings the page under them is quiet: it is blanked, and
 // what would send the window Home (a network change, a blocked word) waits instead of closing the
-// settings. Leaving the foreground blanks the page too, hidden or suspended alike.
+// settings. Leaving the foreground blanks the page too.
 TEST_F(KioskJourneyTest, TheSettingsAndTheBackgroundQuietTheBrowser)
 {
     WebTestServer& server = WebTestServer::shared();
     server.setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Visit</title></head><body>visit</body></html>"));
     KVSettings& settings = KVSettings::getSettingsObject();
-    allowedWebsite site;
-    site.url = server.url(QStringLiteral("quiet.test"));
-    site.title = QStringLiteral("Visit");
-    settings.allowedWebsites = {site};
+    allowOnly(server.url(QStringLiteral("quiet.test")));
     settings.kvBrowPref.goHomeOnNetworkGain = true;
     settings.save();
-    KorvelShell shell;
-    shell.show();
-    NavigationStack* stack = shell.window().navigationStack();
+    NavigationStack* stack = start();
     KVWKViewController* window = openTheWebsite(stack);
     ASSERT_NE(window, nullptr);
-
-    for (int i = 0; i < 5; ++i) {
-        window->handleSingleTap();
-        clock.advance(std::chrono::milliseconds(200));
-    }
-    ASSERT_NE(Alert::visibleAlert(), nullptr) << "the password prompt";
-    Alert::visibleAlert()->textField(0)->setText(QStringLiteral("9246"));
-    Alert::visibleAlert()->dismissWithButton(Alert::visibleAlert()->buttonIndex(QStringLiteral("OK")));
-    ASSERT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVMainMenuViewController*>(stack->topScreen()) != nullptr; }));
+    ASSERT_TRUE(enterTheSettings(stack, [&] { window->handleSingleTap(); }));
     EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url() == QUrl(QStringLiteral("about:blank")); }))
         << "the page under the settings stops";
 
-    NotificationCenter::defaultCenter().post(kReachabilityChangedNotification, shell.delegate().reachability.get());
+    NotificationCenter::defaultCenter().post(kReachabilityChangedNotification, shell->delegate().reachability.get());
     window->homeButtonPressed();
     test::processEventsUntil([] { return false; }, 300);
     EXPECT_NE(qobject_cast<KVMainMenuViewController*>(stack->topScreen()), nullptr) << "the settings stay open";

@@ -43,38 +43,41 @@ protected:
         alert->dismissWithButton(alert->buttonIndex(button));
     }
 
+    static int toastsSaying(const QString& text)
+    {
+        int n = 0;
+        for (Toast* t : Toast::visibleToasts())
+            n += t->text().contains(text) ? 1 : 0;
+        return n;
+    }
+
+    static void writeKeychain(const QByteArray& bytes)
+    {
+        QFile f(Paths::keychainFile());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+
     NavigationStack* stack = nullptr;
     NavigationStack* openedOn = nullptr;
 };
 
 }  // namespace
 
-TEST_F(PasswordAlertTest, TheRightPasswordOpensTheSettings)
+TEST_F(PasswordAlertTest, OnlyTheRightPasswordWithOkOpensTheSettings)
 {
-    KVPasswordAlert::showPasswordAlert(window.get());
-    ASSERT_NE(Alert::visibleAlert(), nullptr);
-    EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("Korvel"));
-    EXPECT_EQ(Alert::visibleAlert()->message(), QStringLiteral("Enter password to enter settings.\nDefault password is 9246"));
-    answer(QStringLiteral("9246"), QStringLiteral("OK"));
-    flushDeletes();
-    EXPECT_EQ(openedOn, stack);
-}
-
-TEST_F(PasswordAlertTest, AWrongPasswordOnlyToasts)
-{
-    KVPasswordAlert::showPasswordAlert(window.get());
-    answer(QStringLiteral("1234"), QStringLiteral("OK"));
-    flushDeletes();
-    EXPECT_EQ(openedOn, nullptr);
-    QStringList toasts;
-    for (Toast* t : Toast::visibleToasts())
-        toasts << t->text();
-    EXPECT_TRUE(toasts.contains(QStringLiteral("Wrong Password!")));
-
-    KVPasswordAlert::showPasswordAlert(window.get());
-    answer(QStringLiteral("9246"), QStringLiteral("Cancel"));
-    flushDeletes();
-    EXPECT_EQ(openedOn, nullptr) << "Cancel does nothing";
+    const struct {
+        const char* password;
+        const char* button;
+        bool opens;
+    } cases[] = {{"1234", "OK", false}, {"9246", "Cancel", false}, {"9246", "OK", true}};
+    for (const auto& c : cases) {
+        KVPasswordAlert::showPasswordAlert(window.get());
+        answer(QString::fromLatin1(c.password), QString::fromLatin1(c.button));
+        flushDeletes();
+        EXPECT_EQ(openedOn, c.opens ? stack : nullptr) << c.password << " " << c.button;
+    }
+    EXPECT_EQ(toastsSaying(QStringLiteral("Wrong Password!")), 1) << "only the wrong one is told so";
 }
 
 TEST_F(PasswordAlertTest, AnUntouchedPromptClosesAfterTenSeconds)
@@ -92,11 +95,6 @@ TEST_F(PasswordAlertTest, AnUntouchedPromptClosesAfterTenSeconds)
 
 TEST_F(PasswordAlertTest, ADamagedPasswordStoreSaysSoAndOpensNothing)
 {
-    const auto damage = [] {
-        QFile keychain(Paths::keychainFile());
-        ASSERT_TRUE(keychain.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        keychain.write("garbage");
-    };
     const struct {
         const char* name;
         bool beforeTheGesture;
@@ -105,10 +103,10 @@ TEST_F(PasswordAlertTest, ADamagedPasswordStoreSaysSoAndOpensNothing)
         QFile::remove(Paths::keychainFile());
         TalvexUtils::setPassword(KVHashString::stringToBase64(QStringLiteral("9246")));
         if (c.beforeTheGesture)
-            damage();
+            writeKeychain("garbage");
         KVPasswordAlert::requestAccess(window.get());
         if (!c.beforeTheGesture) {
-            damage();
+            writeKeychain("garbage");
             answer(QStringLiteral("9246"), QStringLiteral("OK"));
         }
         Alert* alert = Alert::visibleAlert();
@@ -126,12 +124,6 @@ TEST_F(PasswordAlertTest, ADamagedPasswordStoreSaysSoAndOpensNothing)
 TEST_F(PasswordAlertTest, AfterFiveWrongPasswordsThePromptPausesWithoutChecking)
 {
     KVLogger::createDatabase_Tables();
-    const auto toastsSaying = [](const QString& text) {
-        int n = 0;
-        for (Toast* t : Toast::visibleToasts())
-            n += t->text().contains(text) ? 1 : 0;
-        return n;
-    };
     for (int i = 0; i < 5; ++i) {
         clock.advance(3s);
         KVPasswordAlert::showPasswordAlert(window.get());
@@ -146,11 +138,6 @@ TEST_F(PasswordAlertTest, AfterFiveWrongPasswordsThePromptPausesWithoutChecking)
         QFile f(Paths::keychainFile());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
-    const auto writeKeychain = [](const QByteArray& bytes) {
-        QFile f(Paths::keychainFile());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    };
     writeKeychain("garbage");
     clock.advance(3s);
     KVPasswordAlert::showPasswordAlert(window.get());

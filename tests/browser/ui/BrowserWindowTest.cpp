@@ -1,115 +1,40 @@
-#include "browser/ui/KVWKViewController.h"
 #include "browser/AdminAccess.h"
 #include "browser/LocalPageReader.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/ColorPicker.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWebPage.h"
-#include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/PagePickers.h"
 #include "browser/ui/PopupFrame.h"
-#include "log/KVLogger.h"
 #include "platform/FakeReachabilityBackend.h"
 #include "platform/Reachability.h"
-#include "log/LogQuery.h"
 #include "platform/ui/Alert.h"
-#include "platform/ui/NavigationStack.h"
-#include "platform/ui/Toast.h"
-#include "settings/KVSettings.h"
-#include "tests/support/EventLoop.h"
+#include "tests/browser/ui/WebWindowTest.h"
 #include "tests/support/ScopedEnv.h"
-#include "tests/support/TestHome.h"
-#include "tests/support/WebTestServer.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QColorDialog>
-#include <QGuiApplication>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QWindow>
-#include <QWebEngineProfile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QTimer>
 #include <QWebEngineHistory>
-#include <QWebEnginePage>
 #include <QWebEngineSettings>
-
-#include <functional>
-#include <memory>
+#include <QWindow>
 
 using namespace korvel;
 using korvel::test::WebTestServer;
 
 namespace {
 
-class BrowserWindowTest : public test::TestHome {
+class BrowserWindowTest : public test::WebWindowTest {
 protected:
-    void SetUp() override
-    {
-        TestHome::SetUp();
-        KVLogger::createDatabase_Tables();
-        server().clearRequests();
-        server().setPage(QStringLiteral("/"), QByteArrayLiteral(
-            "<html><head><title>Start</title></head><body>"
-            "<a id='blocked' href='BLOCKED'>blocked</a> <a id='allowed' href='/second'>second</a>"
-            "</body></html>"));
-        server().setPage(QStringLiteral("/second"), QByteArrayLiteral("<html><head><title>Second</title></head><body>2</body></html>"));
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
-    }
-
-    void TearDown() override
-    {
-        stack.reset();
-        TestHome::TearDown();
-    }
-
-    static WebTestServer& server() { return WebTestServer::shared(); }
-    static QString url(const char* host, const char* path = "/") { return server().url(QString::fromLatin1(host), QString::fromLatin1(path)); }
-
-    static allowedWebsite site(const QString& address)
-    {
-        allowedWebsite w;
-        w.url = address;
-        w.title = QStringLiteral("t");
-        return w;
-    }
-
-    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
-
-    // Opens a window for `address` (allowed) and waits for its page.
-    KVWKViewController* open(const QString& address)
-    {
-        if (settings().allowedWebsites.isEmpty())
-            settings().allowedWebsites = {site(address)};
-        KVWKViewController* window = KVWKViewController::initWithWebsite(site(address));
-        QSignalSpy finished(window, &KVWKViewController::pageFinished);
-        stack->push(window, NavigationStack::Animation::None);
-        EXPECT_TRUE(test::processEventsUntil([&] { return finished.count() > 0; }, 20000)) << qPrintable(address);
-        return window;
-    }
-
-    static QVariant evaluate(KVWKViewController* window, const QString& script)
-    {
-        QVariant result;
-        bool done = false;
-        window->webView()->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        test::processEventsUntil([&] { return done; }, 10000);
-        return result;
-    }
-
-    // Page dialogs wait for their answer inside the engine's call, so the answer must come from
-    // the event loop: a timer presses the button once the alert is up.
+    // Page dialogs wait for their answer inside the engine's call, so a timer presses the button
+    // once the alert is up.
     static void answerNextAlert(const QString& button, const QString& fieldText = QString(),
                                 const std::function<void(Alert*)>& fill = nullptr)
     {
@@ -136,23 +61,8 @@ protected:
         return message;
     }
 
-    static bool toastShown(const QString& text)
-    {
-        for (Toast* toast : Toast::visibleToasts())
-            if (toast->text() == text)
-                return true;
-        return false;
-    }
-
-    // A real click through the window system at `pos` of `window`, hit-tested like a touch.
-    void clickAt(QWidget* window, const QPoint& pos)
-    {
-        const QPoint inStack = window->mapTo(stack.get(), pos);
-        QTest::mouseClick(stack->windowHandle(), Qt::LeftButton, {}, inStack);
-    }
-
-    // A click as a person makes it, `sinceLast` ms after the one before: through the window
-    // system with its own times, so quick clicks turn into double clicks as on a real device.
+    // A click as a person makes it, `sinceLast` ms after the one before, with the window system's
+    // own times, so that quick clicks turn into double clicks as on a real device.
     void personClick(QWidget* window, const QPoint& pos, int sinceLast)
     {
         QWindow* handle = stack->windowHandle();
@@ -167,102 +77,77 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    static int pagesOf(KVWKViewController* window)
+    bool popupShows(KVWKViewController* window, int timeoutMs = 20000)
     {
-        return int(window->findChildren<QWebEnginePage*>().size());
+        return test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, timeoutMs);
     }
-
-    // The top-level windows on screen now (a window kept off screen does not count).
-    static QList<QWindow*> shownWindows()
-    {
-        QList<QWindow*> shown;
-        for (QWindow* w : QGuiApplication::topLevelWindows())
-            if (w->isVisible())
-                shown << w;
-        return shown;
-    }
-
-    static QStringList log(const QString& category)
-    {
-        QStringList lines;
-        for (const LogEntry& e : LogQuery{QStringList{category}, LogOrder::OldestFirst, {}}.run())
-            lines << e.event;
-        return lines;
-    }
-
-    std::unique_ptr<NavigationStack> stack;
 };
 
 }  // namespace
 
-TEST_F(BrowserWindowTest, AnAllowedSiteLoads)
-{
-    KVWKViewController* window = open(url("allowed.test"));
-    EXPECT_EQ(window->webView()->title(), QStringLiteral("Start"));
-    EXPECT_TRUE(server().sawHost(QStringLiteral("allowed.test")));
-    EXPECT_TRUE(log(QStringLiteral("Webview")).contains(QStringLiteral("Loading URL: ") + url("allowed.test")));
-}
-
-TEST_F(BrowserWindowTest, ARefusedAddressNeverReachesTheServer)
+TEST_F(BrowserWindowTest, ARefusedLinkNeverReachesTheServer)
 {
     const QString refused = url("blocked.test");
     server().setPage(QStringLiteral("/"), QStringLiteral("<html><head><title>Start</title></head><body><a id='blocked' href='%1'>x</a></body></html>").arg(refused).toUtf8());
-    KVWKViewController* window = open(url("allowed.test"));
-    evaluate(window, QStringLiteral("document.getElementById('blocked').click()"));
-    ASSERT_TRUE(test::processEventsUntil([&] { return toastShown(QStringLiteral("Korvel blocked URL:") + refused); }));
+    for (const bool accessDenied : {true, false}) {
+        settings().kvBrowPref.accessDenied = accessDenied;
+        for (Toast* shown : Toast::visibleToasts())
+            shown->close();
+        KVWKViewController* window = open(url("allowed.test"));
+        QSignalSpy home(window, &KVWKViewController::homeRequested);
+        evaluate(window, QStringLiteral("document.getElementById('blocked').click()"));
+        const QString toast = accessDenied ? QStringLiteral("Access Denied URL:") : QStringLiteral("Korvel blocked URL:");
+        ASSERT_TRUE(test::processEventsUntil([&] { return toastShown(toast + refused); })) << accessDenied;
+        if (accessDenied) {
+            EXPECT_TRUE(test::processEventsUntil([&] { return home.count() > 0; })) << "with access denied the window goes home";
+        } else {
+            EXPECT_EQ(window->webView()->title(), QStringLiteral("Start")) << "the page that was showing stays";
+        }
+        closeWindows();
+    }
+    EXPECT_TRUE(server().sawHost(QStringLiteral("allowed.test")));
     EXPECT_FALSE(server().sawHost(QStringLiteral("blocked.test")));
+    EXPECT_TRUE(log(QStringLiteral("Webview")).contains(QStringLiteral("Loading URL: ") + url("allowed.test")));
     EXPECT_TRUE(log(QStringLiteral("URL_action")).contains(QStringLiteral("URL_Blocked<%1>").arg(refused)));
-    EXPECT_EQ(window->webView()->title(), QStringLiteral("Start")) << "the page that was showing stays";
 }
 
-TEST_F(BrowserWindowTest, ATappedRefusedLinkWithAccessDeniedGoesHome)
+// Whatever a pop-up becomes, no page made for it outlives it and its address is fetched once at most.
+TEST_F(BrowserWindowTest, PopupsFollowThePreferencesAndLeaveNoStrayPage)
 {
-    settings().kvBrowPref.accessDenied = true;
-    server().setPage(QStringLiteral("/"), QStringLiteral("<html><body><a id='blocked' href='%1'>x</a></body></html>").arg(url("blocked.test")).toUtf8());
-    KVWKViewController* window = open(url("allowed.test"));
-    QSignalSpy home(window, &KVWKViewController::homeRequested);
-    evaluate(window, QStringLiteral("document.getElementById('blocked').click()"));
-    ASSERT_TRUE(test::processEventsUntil([&] { return home.count() > 0; }));
-    EXPECT_TRUE(toastShown(QStringLiteral("Access Denied URL:") + url("blocked.test")));
-}
-
-TEST_F(BrowserWindowTest, AllowAllModeStillRefusesTheBlockedList)
-{
-    settings().kvBrowPref.allowAllWebsites = true;
-    settings().blockedWebsites = {blockedWebsite::initWithParams(QStringLiteral("http://blocked.test/"), WebsiteProtocol::Http, QStringLiteral("b"))};
-    KVWKViewController* window = open(url("allowed.test"));
-    window->webView()->load(QUrl(url("other.test", "/second")));
-    ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Second"); }, 20000));
-    window->webView()->load(QUrl(url("m.blocked.test")));
-    ASSERT_TRUE(test::processEventsUntil([&] { return toastShown(QStringLiteral("Access Denied for ") + url("m.blocked.test")); }));
-    EXPECT_FALSE(server().sawHost(QStringLiteral("m.blocked.test")));
-}
-
-TEST_F(BrowserWindowTest, PopupsFollowThePreferences)
-{
-    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body>start</body></html>"));
-    const QString popup = url("allowed.test", "/second");
+    enum class Shown { InTheWindow, InAPopup, Nowhere };
     const struct {
         const char* name;
         bool allowPopup;
         bool sameWindow;
-    } cases[] = {{"same window", true, true}, {"pop-up view", true, false}, {"refused", false, false}};
+        const char* host;
+        Shown shown;
+    } cases[] = {
+        {"same window", true, true, "allowed.test", Shown::InTheWindow},
+        {"pop-up view", true, false, "allowed.test", Shown::InAPopup},
+        {"address refused by the policy", true, false, "blocked.test", Shown::Nowhere},
+        {"pop-ups refused", false, false, "allowed.test", Shown::Nowhere},
+    };
     for (const auto& c : cases) {
         settings().kvBrowPref.allowPopup = c.allowPopup;
         settings().kvBrowPref.allowPopupInSameWindow = c.sameWindow;
         KVWKViewController* window = open(url("allowed.test"));
-        evaluate(window, QStringLiteral("window.open('%1')").arg(popup));
-        if (c.allowPopup && c.sameWindow) {
+        int starts = 0;
+        QObject::connect(window->webView()->page(), &QWebEnginePage::loadStarted, window, [&] { ++starts; });
+        server().clearRequests();
+        evaluate(window, QStringLiteral("window.open('%1'); 0").arg(url(c.host, "/second")));
+        if (c.shown == Shown::InTheWindow) {
             EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Second"); }, 20000)) << c.name;
-        } else if (c.allowPopup) {
-            EXPECT_TRUE(test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, 20000))
-                << c.name;
-        } else {
-            EXPECT_TRUE(test::processEventsUntil([&] { return toastShown(QStringLiteral("Popups are blocked")); })) << c.name;
-            EXPECT_EQ(window->popupView(), nullptr) << c.name;
+        } else if (c.shown == Shown::InAPopup) {
+            EXPECT_TRUE(popupShows(window)) << c.name;
         }
-        stack->popToRoot(NavigationStack::Animation::None);
-        stack->pop(NavigationStack::Animation::None);
+        wait(1000);
+        EXPECT_EQ(window->popupView() != nullptr, c.shown == Shown::InAPopup) << c.name;
+        EXPECT_EQ(toastShown(QStringLiteral("Popups are blocked")), !c.allowPopup) << c.name;
+        EXPECT_EQ(requestsFor("/second"), c.shown == Shown::Nowhere ? 0 : 1) << c.name;
+        EXPECT_EQ(starts, c.shown == Shown::InTheWindow ? 1 : 0) << c.name;
+        const int pages = c.shown == Shown::InAPopup ? 2 : 1;
+        EXPECT_TRUE(test::processEventsUntil([&] { return pagesOf(window) == pages; })) << c.name << ": " << pagesOf(window) << " pages";
+        closeWindows();
     }
 }
 
@@ -292,23 +177,38 @@ TEST_F(BrowserWindowTest, PageDialogsAnswerThePage)
     }
 }
 
-TEST_F(BrowserWindowTest, FailedLoadsEndOnTheErrorPageWithAnAlert)
+TEST_F(BrowserWindowTest, FailedLoadsAndUntrustedCertificatesEndOnTheErrorPage)
 {
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const quint16 port = closed.serverPort();
     closed.close();
-    for (const QString& address : {QStringLiteral("http://127.0.0.1:%1/").arg(port), QStringLiteral("http://nohost.invalid/")}) {
-        settings().allowedWebsites = {site(address)};
-        KVWKViewController* window = KVWKViewController::initWithWebsite(site(address));
-        stack->push(window, NavigationStack::Animation::None);
-        ASSERT_TRUE(test::processEventsUntil([] { return Alert::visibleAlert() != nullptr; }, 20000)) << qPrintable(address);
-        EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("Error"));
-        Alert::visibleAlert()->dismissWithButton(Alert::visibleAlert()->buttonIndex(QStringLiteral("Ok")));
-        EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url().fileName() == QLatin1String("korvel_error.html"); }, 20000))
-            << qPrintable(address);
-        stack->popToRoot(NavigationStack::Animation::None);
-        stack->pop(NavigationStack::Animation::None);
+    ASSERT_NE(server().httpsPort(), 0) << "no certificate for the HTTPS server";
+    const QString secure = QStringLiteral("https://secure.test:%1/second").arg(server().httpsPort());
+    const struct {
+        QString address;
+        bool ignoreSslWarnings;
+        bool loads;
+    } cases[] = {
+        {QStringLiteral("http://127.0.0.1:%1/").arg(port), false, false},
+        {QStringLiteral("http://nohost.invalid/"), false, false},
+        {secure, false, false},
+        {secure, true, true},
+    };
+    for (const auto& c : cases) {
+        settings().kvBrowPref.ignoreSslWarnings = c.ignoreSslWarnings;
+        settings().allowedWebsites = {site(c.address)};
+        KVWKViewController* window = push(c.address);
+        if (c.loads) {
+            EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Second"); }, 20000)) << qPrintable(c.address);
+        } else {
+            ASSERT_TRUE(test::processEventsUntil([] { return Alert::visibleAlert() != nullptr; }, 20000)) << qPrintable(c.address);
+            EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("Error"));
+            Alert::visibleAlert()->dismissWithButton(Alert::visibleAlert()->buttonIndex(QStringLiteral("Ok")));
+            EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url().fileName() == QLatin1String("korvel_error.html"); }, 20000))
+                << qPrintable(c.address);
+        }
+        closeWindows();
     }
 }
 
@@ -317,22 +217,16 @@ TEST_F(BrowserWindowTest, TheErrorRefreshRestsFifteenSeconds)
     KVWKViewController* window = open(url("allowed.test"));
     window->windowState().firstToReload = QUrl(url("allowed.test", "/second"));
     settings().kvBrowPref.enableRefreshOnError = true;
-    const auto loadsOfSecond = [] {
-        int n = 0;
-        for (const auto& r : server().requests())
-            n += r.path == QLatin1String("/second");
-        return n;
-    };
     window->errorRefreshButtonPressed();
     window->errorRefreshButtonPressed();
-    ASSERT_TRUE(test::processEventsUntil([&] { return loadsOfSecond() == 1; }, 20000));
+    ASSERT_TRUE(test::processEventsUntil([&] { return requestsFor("/second") == 1; }, 20000));
     clock.advance(std::chrono::seconds(14));
     window->errorRefreshButtonPressed();
     clock.advance(std::chrono::seconds(1));
     window->errorRefreshButtonPressed();
-    ASSERT_TRUE(test::processEventsUntil([&] { return loadsOfSecond() == 2; }, 20000));
-    test::processEventsUntil([] { return false; }, 300);
-    EXPECT_EQ(loadsOfSecond(), 2);
+    ASSERT_TRUE(test::processEventsUntil([&] { return requestsFor("/second") == 2; }, 20000));
+    wait(300);
+    EXPECT_EQ(requestsFor("/second"), 2);
 }
 
 TEST_F(BrowserWindowTest, TheCustomUserAgentReachesTheServer)
@@ -350,11 +244,10 @@ TEST_F(BrowserWindowTest, KeywordsInTheAddressOrThePageGoHome)
     settings().kvBrowPref.strBlockedKeyWord = QStringLiteral("casino, poker");
     server().setPage(QStringLiteral("/poker-night"), QByteArrayLiteral("<html><body>cards</body></html>"));
     server().setPage(QStringLiteral("/news"), QByteArrayLiteral("<html><body>Visit our Casino tonight</body></html>"));
+    settings().allowedWebsites = {site(url("allowed.test"))};
     for (const char* path : {"/poker-night", "/news"}) {
-        settings().allowedWebsites = {site(url("allowed.test"))};
-        KVWKViewController* window = KVWKViewController::initWithWebsite(site(url("allowed.test", path)));
+        KVWKViewController* window = push(url("allowed.test", path));
         QSignalSpy home(window, &KVWKViewController::homeRequested);
-        stack->push(window, NavigationStack::Animation::None);
         EXPECT_TRUE(test::processEventsUntil([&] { return home.count() > 0; }, 20000)) << path;
         EXPECT_TRUE(toastShown(QStringLiteral("Access to this website has been blocked due to content filtering"))) << path;
     }
@@ -389,8 +282,7 @@ TEST_F(BrowserWindowTest, LockdownSettingsAndMenus)
     }
 
     // A page asking for a permission is told no, without anyone being asked.
-    const QVariant permission = evaluate(window, QStringLiteral("Notification.requestPermission().then(p => window.p = p); 0"));
-    Q_UNUSED(permission);
+    evaluate(window, QStringLiteral("Notification.requestPermission().then(p => window.p = p); 0"));
     EXPECT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("window.p || ''")).toString() == QLatin1String("denied"); }, 10000));
 
     // Engine pages are refused even in allow-all mode.
@@ -406,7 +298,6 @@ TEST_F(BrowserWindowTest, ToolbarActions)
     settings().kvBrowPref.backImage = QStringLiteral("missing-back.png");
     KVWKViewController* window = open(url("allowed.test"));
     BrowserToolbar* bar = window->toolbar();
-    EXPECT_EQ(bar->tags(), (QList<int>{ToolbarItem::Back, ToolbarItem::Home, ToolbarItem::Refresh, ToolbarItem::More}));
     EXPECT_TRUE(BrowserToolbar::imageFileFor(ToolbarItem{ToolbarItem::Back, {}, {}, QStringLiteral("missing-back.png")}).isEmpty())
         << "a custom image that does not load falls back to the built-in one";
 
@@ -435,7 +326,7 @@ TEST_F(BrowserWindowTest, ToolbarActions)
     bar->trigger(ToolbarItem::Home);
     bar->trigger(ToolbarItem::Home);
     window->homeButtonPressed();
-    test::processEventsUntil([] { return false; }, 100);
+    wait(100);
     EXPECT_EQ(home.count(), 1);
     EXPECT_FALSE(bar->isItemEnabled(ToolbarItem::Home));
     clock.advance(std::chrono::seconds(15));
@@ -462,28 +353,6 @@ TEST_F(BrowserWindowTest, FunctionsWithoutTheirScreenSaySo)
     EXPECT_NE(EffectPerformer::notAvailableText(), QStringLiteral("TEXT_FUNCTION_NOT_AVAILABLE"));
 }
 
-TEST_F(BrowserWindowTest, ThePagesOwnPrintCallPrints)
-{
-    settings().kvBrowPref.enablePrintLinks = true;
-    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body style='margin:0'><div style='height:2000px' onclick='window.print()'>print</div></body></html>"));
-    KVWKViewController* window = open(url("allowed.test"));
-    QSignalSpy printed(window, &KVWKViewController::printedToFile);
-    // The page prints from a person's tap (a click right after a load can come before the page takes input).
-    for (int i = 0; i < 10 && printed.isEmpty(); ++i) {
-        clickAt(window, QPoint(100, 100));
-        test::processEventsUntil([&] { return printed.count() > 0; }, 2000);
-    }
-    ASSERT_EQ(printed.count(), 1);
-    EXPECT_TRUE(QFileInfo(printed.first().first().toString()).size() > 0);
-    EXPECT_TRUE(log(QStringLiteral("Webview")).contains(QStringLiteral("Print Result! Job Successful!")));
-
-    settings().kvBrowPref.enablePrintLinks = false;
-    clock.advance(std::chrono::seconds(10));
-    clickAt(window, QPoint(100, 100));
-    test::processEventsUntil([] { return false; }, 500);
-    EXPECT_EQ(printed.count(), 1) << "with print links off the page's call does nothing";
-}
-
 TEST_F(BrowserWindowTest, HttpAuthenticationAsksForLoginAndPassword)
 {
     WebTestServer::Page secret;
@@ -496,8 +365,7 @@ TEST_F(BrowserWindowTest, HttpAuthenticationAsksForLoginAndPassword)
         alert->textField(0)->setText(QStringLiteral("kiosk"));
         alert->textField(1)->setText(QStringLiteral("s3cret"));
     });
-    KVWKViewController* window = KVWKViewController::initWithWebsite(site(url("allowed.test", "/private")));
-    stack->push(window, NavigationStack::Animation::None);
+    KVWKViewController* window = push(url("allowed.test", "/private"));
     EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Inside"); }, 20000));
     EXPECT_EQ(lastAlertMessage(), QString()) << "the prompt has a title and no message";
 }
@@ -510,12 +378,6 @@ TEST_F(BrowserWindowTest, NetworkChangesReloadRetryOrGoHome)
     FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWiFi);
 
     KVWKViewController* window = open(url("allowed.test"));
-    const auto requestsFor = [](const char* path) {
-        int n = 0;
-        for (const auto& r : server().requests())
-            n += r.path == QLatin1String(path);
-        return n;
-    };
     const int startLoads = requestsFor("/");
     FakeReachabilityBackend::latest()->setStatus(NetworkStatus::NotReachable);
     EXPECT_TRUE(test::processEventsUntil([&] { return requestsFor("/") > startLoads; }, 20000)) << "losing the network reloads";
@@ -534,38 +396,15 @@ TEST_F(BrowserWindowTest, NetworkChangesReloadRetryOrGoHome)
     Reachability::setBackendFactory(nullptr);
 }
 
-TEST_F(BrowserWindowTest, UntrustedCertificatesFollowIgnoreSslWarnings)
-{
-    ASSERT_NE(server().httpsPort(), 0) << "no certificate for the HTTPS server";
-    const QString secure = QStringLiteral("https://secure.test:%1/second").arg(server().httpsPort());
-    for (const bool ignore : {false, true}) {
-        settings().kvBrowPref.ignoreSslWarnings = ignore;
-        settings().allowedWebsites = {site(secure)};
-        KVWKViewController* window = KVWKViewController::initWithWebsite(site(secure));
-        stack->push(window, NavigationStack::Animation::None);
-        if (ignore) {
-            EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Second"); }, 20000));
-        } else {
-            ASSERT_TRUE(test::processEventsUntil([] { return Alert::visibleAlert() != nullptr; }, 20000));
-            EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("Error"));
-            Alert::visibleAlert()->dismissWithButton(0);
-            EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url().fileName() == QLatin1String("korvel_error.html"); }, 20000));
-        }
-        stack->popToRoot(NavigationStack::Animation::None);
-        stack->pop(NavigationStack::Animation::None);
-    }
-}
-
 TEST_F(BrowserWindowTest, WhileAPageLoadsItTakesNoTouches)
 {
     settings().allowedWebsites = {site(url("allowed.test"))};
     for (const bool icon : {true, false}) {
         settings().kvBrowPref.enableloadingIcon = icon;
-        KVWKViewController* window = KVWKViewController::initWithWebsite(site(url("allowed.test")));
+        KVWKViewController* window = push(url("allowed.test"));
         bool sawLoading = false;
         bool spinnerShown = false;
         QSignalSpy finished(window, &KVWKViewController::pageFinished);
-        stack->push(window, NavigationStack::Animation::None);
         test::processEventsUntil([&] {
             sawLoading = sawLoading || window->isLoading();
             spinnerShown = spinnerShown || (window->spinner() && window->spinner()->isVisible());
@@ -575,17 +414,8 @@ TEST_F(BrowserWindowTest, WhileAPageLoadsItTakesNoTouches)
         EXPECT_EQ(spinnerShown, icon);
         EXPECT_FALSE(window->isLoading()) << "touches come back when the page is there";
         EXPECT_FALSE(window->spinner()->isVisible());
-        stack->pop(NavigationStack::Animation::None);
+        closeWindows();
     }
-}
-
-TEST_F(BrowserWindowTest, WithoutZoomThePageCannotScale)
-{
-    settings().kvBrowPref.zoomEnable = false;
-    KVWKViewController* window = open(url("allowed.test"));
-    EXPECT_TRUE(evaluate(window, QStringLiteral("document.getElementsByName('viewport')[0].getAttribute('content')"))
-                    .toString()
-                    .contains(QStringLiteral("user-scalable=no")));
 }
 
 TEST_F(BrowserWindowTest, ThePageTakesTheWindowAboveTheToolbar)
@@ -594,24 +424,18 @@ TEST_F(BrowserWindowTest, ThePageTakesTheWindowAboveTheToolbar)
     ASSERT_TRUE(window->toolbar()->isVisible());
     EXPECT_LT(window->toolbar()->height(), 120);
     EXPECT_EQ(window->webView()->height() + window->toolbar()->height() + window->layout()->spacing(), window->height());
-    EXPECT_EQ(window->menuButton()->geometry().right(), window->width() - 13);
 }
 
 TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
 {
-    server().setPage(QStringLiteral("/files.html"), QByteArrayLiteral("<html><head><title>Files</title></head><body>list</body></html>"));
-    settings().kvBrowPref.serverSwitchOnOFF = true;
-    const QString page = QStringLiteral("http://127.0.0.1:%1/files.html").arg(server().port());
-    settings().allowedWebsites = {site(page)};
-    KVWKViewController* window = KVWKViewController::initWithWebsite(site(page));
+    const QByteArray body = QByteArrayLiteral("<html><head><title>Files</title></head><body>list</body></html>");
+    server().setPage(QStringLiteral("/files.html"), body);
     // The server of this test stands in for the device's own upload server.
-    window->windowState().localServerPath = LocalServerAddress{QStringLiteral("127.0.0.1"), server().port()};
-    EXPECT_TRUE(LocalPageReader::isLocalServerPage(QUrl(page), window->windowState().localServerPath));
-    EXPECT_FALSE(LocalPageReader::isLocalServerPage(QUrl(page), LocalServerAddress{}));
-    EXPECT_EQ(LocalPageReader::read(QUrl(page)).value_or(QString()), QStringLiteral("<html><head><title>Files</title></head><body>list</body></html>"));
+    const QUrl page(QStringLiteral("http://127.0.0.1:%1/files.html").arg(server().port()));
+    EXPECT_TRUE(LocalPageReader::isLocalServerPage(page, LocalServerAddress{QStringLiteral("127.0.0.1"), server().port()}));
+    EXPECT_FALSE(LocalPageReader::isLocalServerPage(page, LocalServerAddress{}));
+    EXPECT_EQ(LocalPageReader::read(page).value_or(QString()), QString::fromUtf8(body));
     EXPECT_FALSE(LocalPageReader::read(QUrl(QStringLiteral("http://127.0.0.1:1/files.html")), std::chrono::seconds(2)).has_value());
-    EXPECT_EQ(window->supportedInterfaceOrientations(), Qt::PortraitOrientation | Qt::InvertedPortraitOrientation
-                                                            | Qt::LandscapeOrientation | Qt::InvertedLandscapeOrientation);
 }
 
 // The program's commands reach it from a real page: the device id goes to the function the main
@@ -670,16 +494,9 @@ TEST_F(BrowserWindowTest, APopupOpensOverADimmedWindowAndItsCloseButtonReleasesI
     const QPoint inMargin(10, window->height() / 2);
 
     const auto presses = [&] { return evaluate(window, QStringLiteral("window.presses || 0")).toInt(); };
-    // Taps at `pos` until the page has seen one more (a click right after a load can come before
-    // the page takes input); false when none arrived.
     const auto tapReachesThePage = [&](const QPoint& pos) {
         const int before = presses();
-        for (int i = 0; i < 10; ++i) {
-            clickAt(window, pos);
-            if (test::processEventsUntil([&] { return presses() > before; }, 1000))
-                return true;
-        }
-        return false;
+        return clickUntil(window, pos, [&] { return presses() > before; });
     };
 
     // Without a pop-up, a click at that point reaches the page: the path the dimmed layer must cut.
@@ -688,7 +505,7 @@ TEST_F(BrowserWindowTest, APopupOpensOverADimmedWindowAndItsCloseButtonReleasesI
     const int pressesBefore = presses();
 
     evaluate(window, QStringLiteral("window.open('%1')").arg(url("allowed.test", "/second")));
-    ASSERT_TRUE(test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, 20000));
+    ASSERT_TRUE(popupShows(window));
     QPointer<QWebEngineView> view = window->popupView();
     QPointer<QWebEnginePage> page = view->page();
     auto* frame = qobject_cast<PopupFrame*>(view->parentWidget());
@@ -709,7 +526,7 @@ TEST_F(BrowserWindowTest, APopupOpensOverADimmedWindowAndItsCloseButtonReleasesI
     EXPECT_EQ(QRectF(close->geometry()).center(), QRectF(view->geometry()).topRight()) << "the button sits on the pop-up's corner";
 
     clickAt(window, inMargin);
-    test::processEventsUntil([] { return false; }, 500);
+    wait(500);
     EXPECT_EQ(presses(), pressesBefore) << "a tap on the dimmed area reached the page";
     EXPECT_EQ(window->popupView(), view.data()) << "a tap on the dimmed area does nothing";
 
@@ -727,38 +544,11 @@ TEST_F(BrowserWindowTest, APopupsOwnWindowCloseClosesIt)
     settings().kvBrowPref.allowPopupInSameWindow = false;
     KVWKViewController* window = open(url("allowed.test"));
     evaluate(window, QStringLiteral("window.open('%1')").arg(url("allowed.test", "/second")));
-    ASSERT_TRUE(test::processEventsUntil([&] { return window->popupView() && window->popupView()->title() == QLatin1String("Second"); }, 20000));
+    ASSERT_TRUE(popupShows(window));
     QPointer<QWebEnginePage> page = window->popupView()->page();
     page->runJavaScript(QStringLiteral("window.close()"));
     EXPECT_TRUE(test::processEventsUntil([&] { return window->popupView() == nullptr && page.isNull(); }, 10000));
     EXPECT_EQ(pagesOf(window), 1);
-}
-
-TEST_F(BrowserWindowTest, APageMadeForARefusedPopupIsReleased)
-{
-    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body>start</body></html>"));
-    const struct {
-        const char* name;
-        bool allowPopup;
-        bool sameWindow;
-        QString target;
-    } cases[] = {
-        {"opened in the same window", true, true, url("allowed.test", "/second")},
-        {"pop-ups refused", false, false, url("allowed.test", "/second")},
-        {"address refused by the policy", true, false, url("blocked.test", "/")},
-    };
-    for (const auto& c : cases) {
-        settings().kvBrowPref.allowPopup = c.allowPopup;
-        settings().kvBrowPref.allowPopupInSameWindow = c.sameWindow;
-        settings().allowedWebsites = {site(url("allowed.test"))};
-        KVWKViewController* window = open(url("allowed.test"));
-        evaluate(window, QStringLiteral("window.open('%1')").arg(c.target));
-        test::processEventsUntil([] { return false; }, 1500);
-        EXPECT_EQ(window->popupView(), nullptr) << c.name;
-        EXPECT_TRUE(test::processEventsUntil([&] { return pagesOf(window) == 1; })) << c.name << ": " << pagesOf(window) << " pages";
-        stack->popToRoot(NavigationStack::Animation::None);
-        stack->pop(NavigationStack::Animation::None);
-    }
 }
 
 TEST_F(BrowserWindowTest, AColourInputIsAnsweredInsideTheKioskWindow)
@@ -767,8 +557,7 @@ TEST_F(BrowserWindowTest, AColourInputIsAnsweredInsideTheKioskWindow)
     server().setPage(QStringLiteral("/"), QByteArrayLiteral(
         "<html><body style='margin:0'><input type='color' id='c' value='#000000'"
         " style='position:absolute;left:0;top:0;width:300px;height:200px'></body></html>"));
-    // One input asked again and again: each answer starts from the colour the one before left, and
-    // the input must open its picker again after every kind of answer.
+    // One input asked again and again: it must open its picker again after every kind of answer.
     const struct {
         const char* name;
         int swatch;  // -1: none touched
@@ -778,19 +567,15 @@ TEST_F(BrowserWindowTest, AColourInputIsAnsweredInsideTheKioskWindow)
         {"a swatch, then Done", 0, true, "#ff0000"},
         {"a swatch, then Cancel", 4, false, "#ff0000"},
         {"Done without a swatch keeps the colour", -1, true, "#ff0000"},
-        {"the palette's last swatch", 23, true, "#c0e0ff"},
     };
     KVWKViewController* window = open(url("allowed.test"));
     for (const auto& c : cases) {
-        // A click right after a load can come before the page takes input: tap again until the picker is up.
-        for (int i = 0; i < 10 && !ColorPicker::visiblePicker(); ++i) {
-            clickAt(window, QPoint(150, 100));
-            test::processEventsUntil([] { return ColorPicker::visiblePicker() != nullptr; }, 1000);
-        }
+        clickUntil(window, QPoint(150, 100), [] { return ColorPicker::visiblePicker() != nullptr; });
         ColorPicker* picker = ColorPicker::visiblePicker();
         ASSERT_NE(picker, nullptr) << c.name;
         EXPECT_EQ(picker->window(), stack.get()) << c.name << ": the picker is part of the kiosk window";
-        EXPECT_EQ(shownWindows(), QList<QWindow*>{stack->windowHandle()}) << c.name << ": no other window was shown";
+        for (QWindow* shown : QGuiApplication::topLevelWindows())
+            EXPECT_TRUE(shown == stack->windowHandle() || !shown->isVisible()) << c.name << ": another window was shown";
         EXPECT_EQ(QGuiApplication::modalWindow(), nullptr) << c.name << ": the dialog kept off screen blocks nothing";
         ASSERT_EQ(picker->swatches().size(), 24);
         for (QPushButton* swatch : picker->swatches()) {
@@ -798,9 +583,8 @@ TEST_F(BrowserWindowTest, AColourInputIsAnsweredInsideTheKioskWindow)
             EXPECT_GE(swatch->height(), 50);
             EXPECT_TRUE(picker->rect().contains(swatch->mapTo(picker, swatch->rect().bottomRight()))) << "every swatch is on screen";
         }
-        // A person's answer takes a moment; one given at once can reach the engine before the page
-        // has noted its chooser open.
-        test::processEventsUntil([] { return false; }, 300);
+        // An answer given at once can reach the engine before the page has noted its chooser open.
+        wait(300);
         if (c.swatch >= 0)
             QTest::mouseClick(picker->swatches().at(c.swatch), Qt::LeftButton);
         QTest::mouseClick(c.done ? picker->doneButton() : picker->cancelButton(), Qt::LeftButton);

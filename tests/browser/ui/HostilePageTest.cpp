@@ -1,119 +1,18 @@
-#include "browser/ui/KVWKViewController.h"
-#include "browser/ui/KVWebPage.h"
-#include "browser/ui/KVWebView.h"
-#include "log/KVLogger.h"
-#include "log/LogQuery.h"
 #include "platform/ui/Alert.h"
-#include "platform/ui/NavigationStack.h"
-#include "settings/KVSettings.h"
-#include "tests/support/EventLoop.h"
-#include "tests/support/TestHome.h"
-#include "tests/support/WebTestServer.h"
+#include "tests/browser/ui/WebWindowTest.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QNativeGestureEvent>
-#include <QSignalSpy>
 #include <QTimer>
-#include <QTest>
-#include <QWebEnginePage>
 #include <QWheelEvent>
 
 #include <csignal>
-#include <functional>
-#include <memory>
 
 using namespace korvel;
-using korvel::test::WebTestServer;
 
 namespace {
-
-class HostilePageTest : public test::TestHome {
-protected:
-    void SetUp() override
-    {
-        TestHome::SetUp();
-        KVLogger::createDatabase_Tables();
-        server().clearRequests();
-        server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Start</title></head><body>start</body></html>"));
-        server().setPage(QStringLiteral("/second"), QByteArrayLiteral("<html><head><title>Second</title></head><body>2</body></html>"));
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
-    }
-    void TearDown() override
-    {
-        stack.reset();
-        TestHome::TearDown();
-    }
-    static WebTestServer& server() { return WebTestServer::shared(); }
-    static QString url(const char* host, const char* path = "/") { return server().url(QString::fromLatin1(host), QString::fromLatin1(path)); }
-    static allowedWebsite site(const QString& address)
-    {
-        allowedWebsite w;
-        w.url = address;
-        w.title = QStringLiteral("t");
-        return w;
-    }
-    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
-    KVWKViewController* open(const QString& address)
-    {
-        if (settings().allowedWebsites.isEmpty())
-            settings().allowedWebsites = {site(address)};
-        KVWKViewController* window = KVWKViewController::initWithWebsite(site(address));
-        QSignalSpy finished(window, &KVWKViewController::pageFinished);
-        stack->push(window, NavigationStack::Animation::None);
-        EXPECT_TRUE(test::processEventsUntil([&] { return finished.count() > 0; }, 20000)) << qPrintable(address);
-        return window;
-    }
-    static QVariant evaluate(KVWKViewController* window, const QString& script)
-    {
-        QVariant result;
-        bool done = false;
-        window->webView()->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        test::processEventsUntil([&] { return done; }, 10000);
-        return result;
-    }
-    static QStringList log(const QString& category)
-    {
-        QStringList lines;
-        for (const LogEntry& e : LogQuery{QStringList{category}, LogOrder::OldestFirst, {}}.run())
-            lines << e.event;
-        return lines;
-    }
-    static int livePages(KVWKViewController* window)
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return int(window->findChildren<KVWebPage*>().size());
-    }
-    // A real click through the window system, as a touch would come; repeated until `reached`
-    // holds, since a click right after a load can come before the page takes input.
-    bool clickUntil(KVWKViewController* window, const QPoint& pos, const std::function<bool()>& reached)
-    {
-        for (int i = 0; i < 10; ++i) {
-            QTest::mouseClick(stack->windowHandle(), Qt::LeftButton, {}, window->mapTo(stack.get(), pos));
-            if (test::processEventsUntil(reached, 1000))
-                return true;
-        }
-        return false;
-    }
-    static void wait(int ms)
-    {
-        test::processEventsUntil([] { return false; }, ms);
-    }
-    static int requestsFor(const char* path)
-    {
-        int n = 0;
-        for (const auto& r : server().requests())
-            n += r.path == QLatin1String(path);
-        return n;
-    }
-    std::unique_ptr<NavigationStack> stack;
-};
-
+class HostilePageTest : public test::WebWindowTest {};
 }  // namespace
 
 TEST_F(HostilePageTest, AnAlertLoopIsSilencedAfterThreeDialogsAndHomeEndsIt)
@@ -144,13 +43,13 @@ TEST_F(HostilePageTest, AnAlertLoopIsSilencedAfterThreeDialogsAndHomeEndsIt)
 
     // Home while a dialog of the loop is up: the window leaves, and no dialog stays or follows.
     titles.clear();
-    KVWKViewController* second = KVWKViewController::initWithWebsite(site(url("allowed.test", "/loop")));
-    QSignalSpy home(second, &KVWKViewController::homeRequested);
+    KVWKViewController* second = nullptr;
     answer = [&](Alert* alert) {
         titles << alert->title();
         second->homeButtonPressed();
     };
-    stack->push(second, NavigationStack::Animation::None);
+    second = push(url("allowed.test", "/loop"));
+    QSignalSpy home(second, &KVWKViewController::homeRequested);
     EXPECT_TRUE(test::processEventsUntil([&] { return home.count() == 1; }, 20000));
     wait(1000);
     EXPECT_EQ(Alert::visibleAlert(), nullptr);
@@ -221,12 +120,19 @@ TEST_F(HostilePageTest, APagePrintsOnlyRightAfterATouchAndNotTooOften)
 
     ASSERT_TRUE(clickUntil(window, QPoint(100, 100), [&] { return printed.count() == 1; })) << "a touch lets the page print";
     EXPECT_TRUE(QFileInfo(printed.first().first().toString()).size() > 0);
-    QTest::mouseClick(stack->windowHandle(), Qt::LeftButton, {}, window->mapTo(stack.get(), QPoint(100, 100)));
+    EXPECT_TRUE(log(QStringLiteral("Webview")).contains(QStringLiteral("Print Result! Job Successful!")));
+    clickAt(window, QPoint(100, 100));
     wait(1000);
     EXPECT_EQ(printed.count(), 1) << "a second print within ten seconds waits";
     clock.advance(std::chrono::seconds(10));
     ASSERT_TRUE(clickUntil(window, QPoint(100, 100), [&] { return printed.count() == 2; }));
     EXPECT_EQ(pdfs(), 2);
+
+    settings().kvBrowPref.enablePrintLinks = false;
+    clock.advance(std::chrono::seconds(10));
+    clickAt(window, QPoint(100, 100));
+    wait(1000);
+    EXPECT_EQ(printed.count(), 2) << "with print links off the page's call does nothing";
 }
 
 TEST_F(HostilePageTest, WithZoomOffNoInputZoomsThePage)
@@ -293,20 +199,5 @@ TEST_F(HostilePageTest, PagesMadeForNewWindowsDoNotPileUp)
     evaluate(window, QStringLiteral("for (var i = 0; i < 40; ++i) { window.open('%1'); window.open(''); window.open('about:blank'); } 0")
                          .arg(url("allowed.test", "/second")));
     wait(2000);
-    EXPECT_TRUE(test::processEventsUntil([&] { return livePages(window) <= 2; }, 5000)) << livePages(window) << " pages live";
-    stack->pop(NavigationStack::Animation::None);
-
-    // Opened in the same window, the address is fetched once and no second page stays.
-    settings().kvBrowPref.allowPopup = true;
-    settings().kvBrowPref.allowPopupInSameWindow = true;
-    window = open(url("allowed.test"));
-    int starts = 0;
-    QObject::connect(window->webView()->page(), &QWebEnginePage::loadStarted, window, [&] { ++starts; });
-    server().clearRequests();
-    evaluate(window, QStringLiteral("window.open('%1'); 0").arg(url("allowed.test", "/second")));
-    ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Second"); }, 20000));
-    wait(500);
-    EXPECT_EQ(requestsFor("/second"), 1);
-    EXPECT_EQ(starts, 1);
-    EXPECT_TRUE(test::processEventsUntil([&] { return livePages(window) == 1; }));
+    EXPECT_TRUE(test::processEventsUntil([&] { return pagesOf(window) <= 2; }, 5000)) << pagesOf(window) << " pages live";
 }
