@@ -447,9 +447,35 @@ void KVHomePageViewController::isActive(const QUrl& externalURL)
     });
 }
 
+namespace {
+
+std::optional<qint64>& categoryOnReturn()
+{
+    static std::optional<qint64> category;
+    return category;
+}
+
+}  // namespace
+
+void KVHomePageViewController::showCategoryOnReturn(qint64 categoryId)
+{
+    categoryOnReturn() = categoryId;
+}
+
 void KVHomePageViewController::viewWillAppear(bool)
 {
     KVSettings& settings = KVSettings::getSettingsObject();
+    // A window's page asked for a folder: the grid comes back showing it.
+    if (const std::optional<qint64> category = std::exchange(categoryOnReturn(), std::nullopt)) {
+        setTitle(QString());
+        m_selectedCategoryId = 0;
+        for (const allowedWebsiteCategory& c : settings.allowedWebsitesCategories) {
+            if (c.categoryId == *category) {
+                setTitle(c.categoryTitle);
+                m_selectedCategoryId = c.categoryId;
+            }
+        }
+    }
     if (!settings.kvBrowPref.useMultiTab)
         openRunAtStartupWebsite();
     NavigationStack* stack = navigationStack();

@@ -119,6 +119,8 @@ public:
 
     // The home screen created last; nullptr when it is gone.
     static KVHomePageViewController* getHomeObject();
+    // The next home screen to appear shows this category's folder (0: the top level).
+    static void showCategoryOnReturn(qint64 categoryId);
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;

@@ -13,6 +13,7 @@
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/EngineProfiles.h"
+#include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/PageDialogs.h"
@@ -706,7 +707,8 @@ void KVWKViewController::resetIdleTimer()
 void KVWKViewController::loadVisibleWebSites(Animation transition)
 {
     Q_UNUSED(transition);
-    // A single window shows no list of websites: a chosen category is shown by the home screen.
+    // A single window shows no list of websites: the home screen shows the chosen folder.
+    KVHomePageViewController::showCategoryOnReturn(m_state.selectedCategoryId);
     goHome();
 }
 

@@ -158,6 +158,24 @@ TEST_F(HomeScreenTest, TappingAWebsiteOpensItInABrowserWindow)
     EXPECT_TRUE(test::processEventsUntil([&] { return stack->topScreen() == home; }));
 }
 
+// A page asks for a folder through the program's command: the window goes and the grid shows it.
+TEST_F(HomeScreenTest, APagesCategoryCommandOpensTheFolder)
+{
+    allowedWebsiteCategory news;
+    news.categoryId = 7;
+    news.categoryTitle = QStringLiteral("News");
+    settings().allowedWebsitesCategories = {news};
+    settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("allowed.test")), site(QStringLiteral("Bravo"), url("b.test"), 7)};
+    KVHomePageViewController* home = showHome();
+    QTest::mouseClick(cellTitled(home, QStringLiteral("Alpha")), Qt::LeftButton);
+    auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Start"); }, 20000));
+    window->webView()->page()->runJavaScript(QStringLiteral("location.href = 'kvcallback://categoryLoad_7'"));
+    ASSERT_TRUE(test::processEventsUntil([&] { return stack->topScreen() == home; }));
+    EXPECT_EQ(titles(home), QStringList{QStringLiteral("Bravo")});
+}
+
 TEST_F(HomeScreenTest, AFolderShowsItsWebsitesAndBackLeavesIt)
 {
     settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("a.test")), site(QStringLiteral("Bravo"), url("b.test"), 7),
