@@ -4,6 +4,7 @@
 #include "log/KVLogger.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
+#include "settings/KVBrowserPrefSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -395,6 +396,15 @@ bool KVServerStarter::isServerRunning() const
 int KVServerStarter::getPortNumber() const
 {
     return isServerRunning() ? m_server->port : 0;
+}
+
+std::optional<LocalServerAddress> KVServerStarter::localServerAddress(const KVBrowserPrefSettings& preferences) const
+{
+    if (!preferences.serverSwitchOnOFF)
+        return std::nullopt;
+    LocalServerAddress address;
+    address.port = isServerRunning() ? getPortNumber() : preferences.port;
+    return address;
 }
 
 }  // namespace korvel

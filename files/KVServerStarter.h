@@ -1,10 +1,15 @@
 #pragma once
 
+#include "policy/LocalServerAddress.h"
+
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace korvel {
+
+struct KVBrowserPrefSettings;
 
 // The LAN upload server: the device's documents directory, its file list and its upload page, over
 // HTTP on IPv4 and IPv6. Start, stop and the queries are called from the main thread; the handlers
@@ -35,6 +40,9 @@ public:
     bool isServerRunning() const;
     // The port the running server listens on; 0 when none runs.
     int getPortNumber() const;
+    // Where the browser window finds this server's pages while the switch is on: the port it really
+    // listens on, or the preference's port while it is not running; nullopt with the switch off.
+    std::optional<LocalServerAddress> localServerAddress(const KVBrowserPrefSettings& preferences) const;
 
 private:
     struct Server;

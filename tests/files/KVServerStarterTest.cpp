@@ -1,5 +1,6 @@
 #include "files/KVServerStarter.h"
 #include "log/KVLogger.h"
+#include "settings/KVBrowserPrefSettings.h"
 #include "tests/support/TestHome.h"
 
 #include <QDir>
@@ -218,7 +219,14 @@ TEST_F(KVServerStarterTest, StartsStopsAndReportsAPortInUse)
         EXPECT_EQ(result->status, 200);
     }
 
+    KVBrowserPrefSettings preferences = KVBrowserPrefSettings::init();
+    preferences.port = 8080;
+    EXPECT_EQ(starter->localServerAddress(preferences), std::nullopt) << "switched off";
+    preferences.serverSwitchOnOFF = true;
+    EXPECT_EQ(starter->localServerAddress(preferences), (LocalServerAddress{QStringLiteral("127.0.0.1"), port}));
+
     starter->stopServerConnection();
+    EXPECT_EQ(starter->localServerAddress(preferences), (LocalServerAddress{QStringLiteral("127.0.0.1"), 8080}));
     EXPECT_FALSE(starter->isServerRunning());
     EXPECT_EQ(starter->getPortNumber(), 0);
     EXPECT_FALSE(httplib::Client("127.0.0.1", port).Get("/files"));
