@@ -1,6 +1,7 @@
 #include "app/KVAppDelegate.h"
 
 #include "app/ExternalURL.h"
+#include "files/KVServerStarter.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
 #include "platform/FormatString.h"
@@ -107,6 +108,10 @@ bool KVAppDelegate::didFinishLaunching()
     kvSettings->save();
     kvSettings->load();
 
+    if (!kvServer)
+        kvServer = &KVServerStarter::sharedInstance();
+    startServerIfSwitchedOn();
+
     KVLog(QStringLiteral("App General"), QStringLiteral("Korvel Started"));
     return true;
 }
@@ -116,6 +121,11 @@ void KVAppDelegate::applicationDidEnterBackground()
     // The administrator's visit to the settings ends when the kiosk leaves the foreground.
     if (state == 1 && returnToRoot)
         returnToRoot();
+    // The upload server never runs in the background.
+    if (kvServer && kvServer->isServerRunning()) {
+        kvServer->stopServerConnection();
+        KVLog(QStringLiteral("App General"), QStringLiteral("Application Entered Background and server is stoped now"));
+    }
     if (dismissVisibleAlert)
         dismissVisibleAlert();
     KVLog(QStringLiteral("App General"), QStringLiteral("Application Entered Background"));
@@ -125,6 +135,16 @@ void KVAppDelegate::applicationDidEnterBackground()
 void KVAppDelegate::applicationWillEnterForeground()
 {
     KVLog(QStringLiteral("App General"), QStringLiteral("Application Entered Foreground"));
+    startServerIfSwitchedOn();
+}
+
+void KVAppDelegate::startServerIfSwitchedOn()
+{
+    if (!kvSettings || !kvServer || !kvSettings->kvBrowPref.serverSwitchOnOFF)
+        return;
+    const bool started = kvServer->startServerConnectionWith(kvSettings->kvBrowPref.port);
+    KVLog(QStringLiteral("App General"), QStringLiteral("Server running successfullly %@"),
+          started ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
 void KVAppDelegate::addAgent()

@@ -10,6 +10,8 @@
 
 namespace korvel {
 
+class KVServerStarter;
+
 class KVDatabase;
 class Reachability;
 class KVSettings;
@@ -70,7 +72,12 @@ public:
     std::function<void()> powerSaverModeSwitch;  // the home screen's, once it has a power saver
     std::function<void()> powerStateOff;
 
+    // Starts the upload server on the preference's port when its switch is on, and logs the outcome.
+    void startServerIfSwitchedOn();
+
     KVSettings* kvSettings = nullptr;
+    // The upload server; the shared one from launch on (tests may put their own here).
+    KVServerStarter* kvServer = nullptr;
     KVDatabase* kvdatabase = nullptr;
     qint32 state = 0;  // 1 while the settings menu is on screen
     bool powerSaveOn = false;

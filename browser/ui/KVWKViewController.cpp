@@ -34,6 +34,7 @@
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
+#include "files/KVServerStarter.h"
 #include "policy/KVUtility.h"
 #include "policy/Utils.h"
 #include "settings/KVSettings.h"
@@ -202,7 +203,7 @@ void KVWKViewController::Init()
         viewport.setSourceCode(PageZoom::committedScript(p));
         m_page->scripts().insert(viewport);
     }
-    m_state.localServerPath = p.serverSwitchOnOFF ? std::optional<LocalServerAddress>(LocalServerAddress{}) : std::nullopt;
+    m_state.localServerPath = KVServerStarter::sharedInstance().localServerAddress(p);
     applyUserAgent();
 
     buildToolbar();

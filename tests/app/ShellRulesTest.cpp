@@ -3,9 +3,11 @@
 #include "app/KVAppDelegate.h"
 #include "app/SchemeHandler.h"
 #include "app/SystemWatch.h"
+#include "files/KVServerStarter.h"
 #include "log/KVLogger.h"
 #include "tests/support/TestHome.h"
 #include "settings/KVBrowserPrefSettings.h"
+#include "settings/KVSettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -119,6 +121,39 @@ TEST_F(LifecycleTest, LeavingTheForegroundEndsTheVisitToTheSettings)
     delegate.applicationWillEnterForeground();
     EXPECT_EQ(loggedEvents(QStringLiteral("App General")), (QStringList{QStringLiteral("Application Entered Background"), QStringLiteral("Application Entered Background"),
                                   QStringLiteral("Application Entered Foreground")}));
+}
+
+TEST_F(LifecycleTest, TheUploadServerRunsOnlyInTheForegroundWithItsSwitchOn)
+{
+    KVLogger::createDatabase_Tables();
+    KVServerStarter server(documents(), {}, {});
+    ASSERT_TRUE(server.startServerConnectionWith(0));
+    const int port = server.getPortNumber();
+    server.stopServerConnection();
+
+    KVAppDelegate delegate;
+    delegate.kvSettings = &KVSettings::getSettingsObject();
+    delegate.kvServer = &server;
+    delegate.kvSettings->kvBrowPref.port = port;
+    delegate.applicationWillEnterForeground();
+    EXPECT_FALSE(server.isServerRunning()) << "switched off";
+
+    delegate.kvSettings->kvBrowPref.serverSwitchOnOFF = true;
+    delegate.applicationWillEnterForeground();
+    EXPECT_TRUE(server.isServerRunning());
+    EXPECT_EQ(server.getPortNumber(), port);
+    delegate.applicationDidEnterBackground();
+    EXPECT_FALSE(server.isServerRunning());
+    const QStringList logged = loggedEvents(QStringLiteral("App General"));
+    EXPECT_TRUE(logged.contains(QStringLiteral("Server running successfullly Yes")));
+    EXPECT_TRUE(logged.contains(QStringLiteral("Application Entered Background and server is stoped now")));
+
+    // A port someone else holds: reported, and launch goes on.
+    KVServerStarter other(documents(), {}, {});
+    ASSERT_TRUE(other.startServerConnectionWith(port));
+    delegate.applicationWillEnterForeground();
+    EXPECT_FALSE(server.isServerRunning());
+    EXPECT_TRUE(loggedEvents(QStringLiteral("App General")).contains(QStringLiteral("Server running successfullly No")));
 }
 
 TEST_F(LifecycleTest, MemoryTimeFocusAndTermination)

@@ -1,0 +1,165 @@
+#include "files/DocumentStore.h"
+
+#include "platform/Paths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace korvel {
+
+DocumentStore::DocumentStore(QString documentsDirectory)
+    : m_directory(QDir::cleanPath(std::move(documentsDirectory)))
+{
+}
+
+QString DocumentStore::refusalText(Refusal refusal)
+{
+    switch (refusal) {
+    case Refusal::Empty:
+        return QStringLiteral("empty name");
+    case Refusal::DotSegment:
+        return QStringLiteral("dot segment in name");
+    case Refusal::Absolute:
+        return QStringLiteral("absolute path");
+    case Refusal::ForbiddenCharacter:
+        return QStringLiteral("control character or backslash in name");
+    case Refusal::Outside:
+        return QStringLiteral("outside the documents directory");
+    case Refusal::SystemFile:
+        return QStringLiteral("the program's own file");
+    }
+    return {};
+}
+
+bool DocumentStore::isSystemFile(const QString& fileName)
+{
+    static const QStringList databases = {QStringLiteral("korvelLogDatabase.db"), QStringLiteral("korvelDatabase.db")};
+    static const QStringList fixed = {QStringLiteral("Version.txt"),       QStringLiteral("homeWebPage.html"),
+                                      QStringLiteral("jquery1.js"),        QStringLiteral("jquery.mobile-1.4.5.min.js"),
+                                      QStringLiteral("korvelglobe.png"),   QStringLiteral("categories.png"),
+                                      QStringLiteral("blue_slim42x42-1.png")};
+    if (fixed.contains(fileName) || fileName.endsWith(QLatin1String("part.prt")))
+        return true;
+    // SQLite's companions live and die with their database.
+    for (const QString& database : databases) {
+        if (fileName == database || fileName == database + QLatin1String("-wal") || fileName == database + QLatin1String("-shm")
+            || fileName == database + QLatin1String("-journal"))
+            return true;
+    }
+    return false;
+}
+
+std::optional<DocumentStore::Refusal> DocumentStore::nameRefusal(const QString& relative)
+{
+    if (relative.isEmpty())
+        return Refusal::Empty;
+    for (const QChar c : relative) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u <= 0x9f) || c == QLatin1Char('\\'))
+            return Refusal::ForbiddenCharacter;
+    }
+    if (relative.startsWith(QLatin1Char('/')))
+        return Refusal::Absolute;
+    const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return Refusal::Empty;
+    for (const QString& part : parts) {
+        if (part == QLatin1String(".") || part == QLatin1String(".."))
+            return Refusal::DotSegment;
+    }
+    if (isSystemFile(parts.last()))
+        return Refusal::SystemFile;
+    return std::nullopt;
+}
+
+DocumentStore::Checked DocumentStore::checkedPath(const QString& relative, LastLink lastLink) const
+{
+    if (const auto refusal = nameRefusal(relative))
+        return {{}, refusal};
+    const QString written = m_directory + QLatin1Char('/') + relative;
+    const QFileInfo info(written);
+    QString path;
+    if (lastLink == LastLink::Keep) {
+        // The parent must resolve inside (or be the directory itself); the last entry is kept as named.
+        const QString parent = info.path();
+        QString resolvedParent;
+        if (QDir::cleanPath(parent) == m_directory) {
+            resolvedParent = QFileInfo(m_directory).canonicalFilePath();
+        } else if (const auto inside = Paths::resolvedInside(m_directory, parent)) {
+            resolvedParent = *inside;
+        }
+        if (resolvedParent.isEmpty())
+            return {{}, Refusal::Outside};
+        path = resolvedParent + QLatin1Char('/') + info.fileName();
+    } else {
+        const auto inside = Paths::resolvedInside(m_directory, written);
+        if (!inside)
+            return {{}, Refusal::Outside};
+        path = *inside;
+        // A link inside that names one of the program's own files is the file itself.
+        if (isSystemFile(QFileInfo(path).fileName()))
+            return {{}, Refusal::SystemFile};
+    }
+    return {path, std::nullopt};
+}
+
+DocumentStore::Checked DocumentStore::uploadTarget(const QString& partName, const QString& fileName) const
+{
+    // The whole name is judged, not only the part that is kept: a sender that tries "../" is refused.
+    if (const auto refusal = nameRefusal(fileName))
+        return {{}, refusal};
+    const QString last = fileName.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
+    const QString folder = fileName.section(QLatin1Char('/'), 0, -2, QString::SectionSkipEmpty);
+    const bool intoFolder = partName == QLatin1String("addfolder") && !folder.isEmpty();
+    return checkedPath(intoFolder ? folder + QLatin1Char('/') + last : last, LastLink::Follow);
+}
+
+QString DocumentStore::fileList() const
+{
+    const QDir root(m_directory);
+    QStringList names;
+    // Symbolic links are neither listed nor followed: the list shows only what lies inside.
+    QDirIterator it(m_directory, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        if (isSystemFile(info.fileName()) || info.suffix().isEmpty())
+            continue;
+        names.append(root.relativeFilePath(info.filePath()));
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    QStringList elements;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QString name = names[i];
+        name.replace(QLatin1Char('\''), QLatin1String("\\'"));
+        elements.append(QStringLiteral("{'name':'") + name + QStringLiteral("', 'id':") + QString::number(i) + QLatin1Char('}'));
+    }
+    return QLatin1Char('[') + elements.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+DocumentStore::Removal DocumentStore::remove(const QString& relative) const
+{
+    const Checked checked = checkedPath(relative, LastLink::Keep);
+    if (checked.refusal)
+        return {false, checked.refusal, {}};
+    const QFileInfo info(checked.path);
+    if (!info.exists() && !info.isSymLink())
+        return {false, std::nullopt, QStringLiteral("No such file")};
+    if (info.isDir() && !info.isSymLink())
+        return {false, std::nullopt, QStringLiteral("Is a directory")};
+    QFile file(checked.path);
+    if (!file.remove())
+        return {false, std::nullopt, file.errorString()};
+    return {true, std::nullopt, {}};
+}
+
+}  // namespace korvel

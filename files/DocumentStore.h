@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace korvel {
+
+// What may reach the documents directory from outside (the upload server, korvelctl): the checks on
+// a name, the file list, deletion. Plain file-system code, safe to use from any thread.
+class DocumentStore {
+public:
+    enum class Refusal {
+        Empty,
+        DotSegment,        // "." or ".." as a path component
+        Absolute,
+        ForbiddenCharacter,  // NUL and the other control characters, backslash
+        Outside,           // resolves (through symbolic links) outside the documents directory
+        SystemFile,        // the log, the databases, Version.txt, the home-page copies
+    };
+    // A short English reason for the log.
+    static QString refusalText(Refusal refusal);
+
+    explicit DocumentStore(QString documentsDirectory);
+
+    const QString& directory() const { return m_directory; }
+
+    // The absolute path of `relative` (a "/"-separated path below the documents directory), or the
+    // reason it is refused. A path that does not exist yet is checked as written. With
+    // LastLink::Follow a symbolic link as the last component is resolved (writing goes to its target,
+    // which must lie inside too); with LastLink::Keep the link itself is named (deleting removes the
+    // link, never its target).
+    enum class LastLink { Follow, Keep };
+    struct Checked {
+        QString path;
+        std::optional<Refusal> refusal;
+    };
+    Checked checkedPath(const QString& relative, LastLink lastLink) const;
+    // The refusal of a name as written, before the file system is asked; nullopt when it may go on.
+    static std::optional<Refusal> nameRefusal(const QString& relative);
+
+    // Where an uploaded part goes: its file name's last component, below the file name's directory
+    // part for a part named "addfolder" (that directory is made), else directly in the documents
+    // directory. The directory is only made once the whole target has passed the checks.
+    Checked uploadTarget(const QString& partName, const QString& fileName) const;
+
+    // The program's own files, by file name, which are never listed, replaced or deleted from outside.
+    static bool isSystemFile(const QString& fileName);
+
+    // The file list: "[{'name':'a.png', 'id':0},{'name':'sub/b\'c.pdf', 'id':1}]", sorted without
+    // regard to case; the program's own files and names without an extension are left out.
+    QString fileList() const;
+
+    // Removes one file named relative to the documents directory. Returns the refusal, or the file
+    // system's error text in `error` when removal failed; nullopt and an empty error on success.
+    struct Removal {
+        bool removed = false;
+        std::optional<Refusal> refusal;
+        QString error;
+    };
+    Removal remove(const QString& relative) const;
+
+private:
+    QString m_directory;
+};
+
+}  // namespace korvel
