@@ -2,6 +2,7 @@
 #include "cli/BlockedCommand.h"
 #include "cli/CategoriesCommand.h"
 #include "cli/DomainCommand.h"
+#include "cli/FilesCommand.h"
 #include "cli/IconsCommand.h"
 #include "cli/LogCommand.h"
 #include "cli/PasswordCommand.h"
@@ -91,6 +92,11 @@ const char* usage =
     "  password check       tell whether the password on standard input is the administrator's:\n"
     "                       exit status 0 right, 1 wrong or none set, 3 the store is damaged\n"
     "\n"
+    "  files list           print the documents directory's files as the upload server lists them\n"
+    "  files put FILE [--folder DIR]\n"
+    "                       copy FILE into the documents directory (below DIR), as an upload would\n"
+    "  files delete NAME    delete a file named relative to the documents directory\n"
+    "\n"
     "  log [--category NAME]... [--desc] [--search TEXT]\n"
     "                       print the event log as \"DATE TIME: CATEGORY: EVENT\", oldest first\n"
     "                       (--desc: newest first); --category may repeat, no --category shows\n"
@@ -172,6 +178,7 @@ int main(int argc, char** argv)
         {"icons", korvel::runIconsCommand},
         {"log", korvel::runLogCommand},
         {"password", korvel::runPasswordCommand},
+        {"files", korvel::runFilesCommand},
         {"policy", korvel::runPolicyCommand},
         {"domain", korvel::runDomainCommand},
     };

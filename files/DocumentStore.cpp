@@ -119,7 +119,7 @@ DocumentStore::Checked DocumentStore::uploadTarget(const QString& partName, cons
     return checkedPath(intoFolder ? folder + QLatin1Char('/') + last : last, LastLink::Follow);
 }
 
-QString DocumentStore::fileList() const
+QStringList DocumentStore::names() const
 {
     const QDir root(m_directory);
     QStringList names;
@@ -137,6 +137,12 @@ QString DocumentStore::fileList() const
         const int folded = a.compare(b, Qt::CaseInsensitive);
         return folded != 0 ? folded < 0 : a < b;
     });
+    return names;
+}
+
+QString DocumentStore::fileList() const
+{
+    const QStringList names = this->names();
     QStringList elements;
     for (qsizetype i = 0; i < names.size(); ++i) {
         QString name = names[i];
@@ -144,6 +150,19 @@ QString DocumentStore::fileList() const
         elements.append(QStringLiteral("{'name':'") + name + QStringLiteral("', 'id':") + QString::number(i) + QLatin1Char('}'));
     }
     return QLatin1Char('[') + elements.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+DocumentStore::Deletion DocumentStore::deleteNamed(QString name) const
+{
+    name.remove(QLatin1Char(' '));
+    if (name.isEmpty())
+        return {QStringLiteral("No File"), false};
+    const Removal removal = remove(name);
+    if (removal.removed)
+        return {QStringLiteral("file Delete Success"), false};
+    if (removal.refusal)
+        return {QStringLiteral("file Delete Failed ") + refusalText(*removal.refusal), true};
+    return {QStringLiteral("file Delete Failed ") + removal.error, false};
 }
 
 DocumentStore::Removal DocumentStore::remove(const QString& relative) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -47,6 +48,9 @@ public:
     // The program's own files, by file name, which are never listed, replaced or deleted from outside.
     static bool isSystemFile(const QString& fileName);
 
+    // The files that may be listed, relative to the directory, sorted without regard to case; the
+    // program's own files, names without an extension and symbolic links are left out.
+    QStringList names() const;
     // The file list: "[{'name':'a.png', 'id':0},{'name':'sub/b\'c.pdf', 'id':1}]", sorted without
     // regard to case; the program's own files and names without an extension are left out.
     QString fileList() const;
@@ -59,6 +63,14 @@ public:
         QString error;
     };
     Removal remove(const QString& relative) const;
+    // Deletes a file as a request names it (percent-decoding is the caller's; every space is
+    // removed): the outcome the server replies with and logs, "No File", "file Delete Success" or
+    // "file Delete Failed " and the reason. `refused` tells a name refused by the checks.
+    struct Deletion {
+        QString outcome;
+        bool refused = false;
+    };
+    Deletion deleteNamed(QString name) const;
 
 private:
     QString m_directory;

@@ -320,23 +320,12 @@ bool KVServerStarter::startServerConnectionWith(int port)
         reply(response, 200, receiver.finish());
     });
     http.Delete("/Delete/", [documents](const httplib::Request& request, httplib::Response& response) {
-        QString name = request.has_param("name") ? fromUtf8(request.get_param_value("name"))
+        const QString name = request.has_param("name") ? fromUtf8(request.get_param_value("name"))
                                                  : QUrl::fromPercentEncoding(QByteArray::fromStdString(request.body));
-        name.remove(QLatin1Char(' '));
-        if (name.isEmpty()) {
-            reply(response, 200, QStringLiteral("No File"));
-            return;
-        }
-        const DocumentStore::Removal removal = DocumentStore(documents).remove(name);
-        QString outcome;
-        if (removal.removed)
-            outcome = QStringLiteral("file Delete Success");
-        else if (removal.refusal)
-            outcome = QStringLiteral("file Delete Failed ") + DocumentStore::refusalText(*removal.refusal);
-        else
-            outcome = QStringLiteral("file Delete Failed ") + removal.error;
-        bridgeLog(connectionCategory, removal.refusal ? outcome + QStringLiteral(": ") + printable(name) : outcome);
-        reply(response, 200, outcome);
+        const DocumentStore::Deletion deletion = DocumentStore(documents).deleteNamed(name);
+        if (deletion.outcome != QLatin1String("No File"))
+            bridgeLog(connectionCategory, deletion.refused ? deletion.outcome + QStringLiteral(": ") + printable(name) : deletion.outcome);
+        reply(response, 200, deletion.outcome);
     });
     http.Get("/files", [documents](const httplib::Request&, httplib::Response& response) {
         bridgeLog(connectionCategory, QStringLiteral(" load File List Start"));

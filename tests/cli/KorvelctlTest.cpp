@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -85,4 +86,34 @@ TEST_F(KorvelctlTest, RootWritesAKioskUsersHomeAsThatUser)
         EXPECT_EQ(info.st_uid, nobody) << qPrintable(file);
     }
     ASSERT_EQ(::chown(QFile::encodeName(home()).constData(), 0, 0), 0);
+}
+
+// The documents directory as the upload server shows and changes it, with the server's checks.
+TEST_F(KorvelctlTest, FilesGoInAndOutOfTheDocumentsDirectoryOnly)
+{
+    const QString source = home() + QStringLiteral("/menu.pdf");
+    QFile file(source);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("%PDF") == 4);
+    file.close();
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* out;
+    } steps[] = {
+        {{"files", "put", source}, 0, "menu.pdf\n"},
+        {{"files", "put", source, "--folder", "cafe/week 1"}, 0, "cafe/week 1/menu.pdf\n"},
+        {{"files", "put", source, "--folder", "../outside"}, 2, ""},
+        {{"files", "list"}, 0, "cafe/week 1/menu.pdf\nmenu.pdf\n"},
+        {{"files", "delete", "../keychain.plist"}, 2, ""},
+        {{"files", "delete", "Version.txt"}, 2, ""},
+        {{"files", "delete", "cafe/week1/menu.pdf"}, 1, ""},  // spaces go, as the server removes them
+        {{"files", "delete", "menu.pdf"}, 0, ""},
+        {{"files", "list"}, 0, "cafe/week 1/menu.pdf\n"},
+    };
+    for (const auto& step : steps) {
+        const CtlRun run = ctl(step.arguments);
+        EXPECT_EQ(run.status, step.status) << qPrintable(step.arguments.join(' ')) << qPrintable(run.err);
+        EXPECT_EQ(run.out, QString::fromUtf8(step.out)) << qPrintable(step.arguments.join(' '));
+    }
+    EXPECT_FALSE(QFileInfo::exists(home() + QStringLiteral("/outside/menu.pdf")));
 }

@@ -1,0 +1,79 @@
+#include "cli/FilesCommand.h"
+
+#include "files/DocumentStore.h"
+#include "log/KVLog.h"
+#include "platform/Paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QDir>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace korvel {
+
+namespace {
+
+const char* usage = "Usage: korvelctl files list | put FILE [--folder DIR] | delete NAME\n";
+const QString category = QStringLiteral("KVServerConnection");
+
+// Stores `source` as the upload server stores a file of that name, through a temporary file.
+int put(const DocumentStore& store, const QString& source, const QString& folder, QTextStream& out, QTextStream& err)
+{
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly)) {
+        err << "korvelctl: cannot read " << source << ": " << input.errorString() << '\n';
+        return 1;
+    }
+    const QString name = folder.isEmpty() ? QFileInfo(source).fileName() : folder + QLatin1Char('/') + QFileInfo(source).fileName();
+    // The server files a folder's parts under their directory part when the part is "addfolder".
+    const DocumentStore::Checked target = store.uploadTarget(folder.isEmpty() ? QStringLiteral("file") : QStringLiteral("addfolder"), name);
+    if (target.refusal) {
+        const QString refusal = DocumentStore::refusalText(*target.refusal);
+        KVLog(category, QStringLiteral("Upload refused (%@): %@"), refusal, name);
+        err << "korvelctl: refused (" << refusal << ")\n";
+        return 2;
+    }
+    QDir().mkpath(QFileInfo(target.path).path());
+    QSaveFile output(target.path);
+    bool written = output.open(QIODevice::WriteOnly);
+    while (written && !input.atEnd()) {
+        const QByteArray chunk = input.read(1 << 20);
+        written = output.write(chunk) == chunk.size();
+    }
+    if (!written || !output.commit()) {
+        KVLog(category, QStringLiteral("Upload failed: %@ %@"), name, output.errorString());
+        err << "korvelctl: cannot write " << target.path << ": " << output.errorString() << '\n';
+        return 1;
+    }
+    out << QDir(store.directory()).relativeFilePath(target.path) << '\n';
+    return 0;
+}
+
+}  // namespace
+
+int runFilesCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const DocumentStore store(Paths::documentsDirectory());
+    const QString verb = arguments.value(0);
+    if (verb == QLatin1String("list") && arguments.size() == 1) {
+        for (const QString& name : store.names())
+            out << name << '\n';
+        return 0;
+    }
+    if (verb == QLatin1String("put") && (arguments.size() == 2 || (arguments.size() == 4 && arguments.at(2) == QLatin1String("--folder"))))
+        return put(store, arguments.at(1), arguments.value(3), out, err);
+    if (verb == QLatin1String("delete") && arguments.size() == 2) {
+        const DocumentStore::Deletion deletion = store.deleteNamed(arguments.at(1));
+        if (deletion.outcome != QLatin1String("No File"))
+            KVLog(category, QStringLiteral("%@"), deletion.refused ? deletion.outcome + QStringLiteral(": ") + arguments.at(1) : deletion.outcome);
+        if (deletion.outcome == QLatin1String("file Delete Success"))
+            return 0;
+        err << "korvelctl: " << deletion.outcome << '\n';
+        return deletion.refused || deletion.outcome == QLatin1String("No File") ? 2 : 1;
+    }
+    err << usage;
+    return 2;
+}
+
+}  // namespace korvel
