@@ -1,0 +1,91 @@
+// One run: a 1 GiB file uploaded through the upload server (curl as the phone, the server in this
+// process) against cp (and sync) of the same file on the same disk, with the server's peak memory.
+#include "files/KVServerStarter.h"
+#include "platform/Paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// VmRSS or VmHWM of this process, in KiB.
+qint64 memoryKiB(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field) + 1).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+double run(const QString& program, const QStringList& arguments)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(-1);
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAllStandardError().constData());
+    return timer.nsecsElapsed() / 1e9;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    const qint64 size = qint64(1) << 30;
+    QTemporaryDir dir;
+    const QString documents = dir.path() + QStringLiteral("/Documents");
+    QDir().mkpath(documents);
+    const QString source = dir.path() + QStringLiteral("/big.bin");
+    {
+        QFile file(source);
+        file.open(QIODevice::WriteOnly);
+        QByteArray chunk(1 << 20, '\0');
+        for (int i = 0; i < chunk.size(); ++i)
+            chunk[i] = char((i * 131) ^ (i >> 7));
+        for (qint64 written = 0; written < size; written += chunk.size())
+            file.write(chunk);
+    }
+    run(QStringLiteral("sync"), {});
+    // The server's file reaches the disk before it counts as stored (QSaveFile syncs it), so the
+    // copy is synced too; cp alone stops at the page cache.
+    const QString copyTarget = dir.path() + QStringLiteral("/copy.bin");
+    const double copyOnly = run(QStringLiteral("cp"), {source, copyTarget});
+    const double copy = copyOnly + run(QStringLiteral("sync"), {copyTarget});
+    QFile::remove(copyTarget);
+    run(QStringLiteral("sync"), {});
+
+    korvel::KVServerStarter server(documents, korvel::Paths::resourceFile(QStringLiteral("upload")),
+                                   korvel::Paths::resourceFile(QStringLiteral("korvel_error.html")));
+    if (!server.startServerConnectionWith(0)) {
+        std::fprintf(stderr, "the server did not start\n");
+        return 1;
+    }
+    const qint64 before = memoryKiB("VmRSS:");
+    const QString url = QStringLiteral("http://127.0.0.1:%1/upload").arg(server.getPortNumber());
+    const double upload = run(QStringLiteral("curl"), {QStringLiteral("-s"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                                                      QStringLiteral("-F"), QStringLiteral("file=@") + source, url});
+    const qint64 peak = memoryKiB("VmHWM:");
+    server.stopServerConnection();
+    const qint64 stored = QFileInfo(documents + QStringLiteral("/big.bin")).size();
+
+    std::printf("file: %lld MiB, stored: %lld MiB\n", size >> 20, stored >> 20);
+    std::printf("cp:     %.2f s to the page cache, %.2f s with its sync (%.0f MiB/s)\n", copyOnly, copy, (size >> 20) / copy);
+    std::printf("upload: %.2f s (%.0f MiB/s), %.0f %% of cp's throughput\n", upload, (size >> 20) / upload, 100.0 * copy / upload);
+    std::printf("server memory: %lld MiB before, peak %lld MiB (growth at most %lld MiB)\n", before >> 10, peak >> 10,
+                (peak - before) >> 10);
+    return stored == size ? 0 : 1;
+}
