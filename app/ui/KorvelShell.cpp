@@ -1,6 +1,7 @@
 #include "app/ui/KorvelShell.h"
 
 #include "admin/AdminState.h"
+#include "admin/ui/KVFilePickerController.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
@@ -9,6 +10,7 @@
 #include "app/ui/KVStatusBar.h"
 #include "browser/AdminAccess.h"
 #include "browser/ui/BrowserData.h"
+#include "browser/ui/PageFilePicker.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
@@ -34,6 +36,7 @@ KorvelShell::KorvelShell()
         on->push(new KVMainMenuViewController, NavigationStack::Animation::None);
     });
     AdminAccess::setGrantedHandler(&KVPasswordAlert::requestAccess);
+    PageFilePicker::setFactory(&KVFilePickerController::forPage);
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
     AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; }, nullptr, nullptr});
@@ -80,6 +83,7 @@ void KorvelShell::watchSystem()
 KorvelShell::~KorvelShell()
 {
     AdminAccess::setGrantedHandler(nullptr);
+    PageFilePicker::setFactory(nullptr);
     AdminAccess::setTimeStart({});
     AdminState::setHooks({});
     KVPasswordAlert::setSettingsOpener(nullptr);

@@ -17,6 +17,7 @@
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/PageDialogs.h"
+#include "browser/ui/PageFilePicker.h"
 #include "browser/ui/PagePrinter.h"
 #include "browser/ui/PopupWindows.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -727,6 +728,11 @@ void KVWKViewController::homeButtonPressed()
         m_pageDialog->dismiss();
         return;
     }
+    if (m_filePickerWait) {
+        m_homeAfterDialog = true;
+        m_filePickerWait->quit();
+        return;
+    }
     if (!m_homeLock.tryRun())
         return;
     if (m_toolbar) {
@@ -800,6 +806,8 @@ void KVWKViewController::blankPage()
 void KVWKViewController::handleEnteredBackground()
 {
     // Leaving the foreground stops sound and blanks the page; it is not restored on return.
+    if (m_filePickerWait)
+        m_filePickerWait->quit();
     if (!m_view)
         return;
     pauseMedia();
@@ -961,6 +969,50 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
     if (kind == PageDialog::Prompt && ok && result)
         *result = answer.fields.value(0);
     return ok;
+}
+
+QStringList KVWKViewController::choosePageFiles(const PageFileRequest& request)
+{
+    NavigationStack* stack = navigationStack();
+    // A window on its way Home, already left or already asking answers no page.
+    if (m_homeAfterDialog || m_pageDialog || m_filePickerWait || !isVisible() || !stack)
+        return {};
+    // The answer outlives this call: the picker may report while it is being taken away.
+    struct Answer {
+        bool given = false;
+        QStringList paths;
+        QPointer<QEventLoop> wait;
+    };
+    auto answer = std::make_shared<Answer>();
+    QPointer<Screen> picker = PageFilePicker::make(request, [answer](const QStringList& paths) {
+        if (std::exchange(answer->given, true))
+            return;
+        answer->paths = paths;
+        if (answer->wait)
+            answer->wait->quit();
+    });
+    if (!picker)
+        return {};
+    QEventLoop loop;
+    answer->wait = &loop;
+    m_filePickerWait = &loop;
+    connect(picker, &QObject::destroyed, &loop, &QEventLoop::quit);
+    stack->present(picker, Animation::Animated);
+    if (!answer->given)
+        loop.exec();
+    answer->wait = nullptr;
+    answer->given = true;
+    // Home or the background ended the wait: the picker goes without an answer.
+    if (picker && stack->presentedScreen() == picker)
+        stack->dismiss(Animation::None);
+    if (m_homeAfterDialog) {
+        QMetaObject::invokeMethod(this, [this] {
+            m_homeAfterDialog = false;
+            homeButtonPressed();
+        }, Qt::QueuedConnection);
+        return {};
+    }
+    return PageFiles::forPage(answer->paths, Paths::documentsDirectory(), request);
 }
 
 }  // namespace korvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/AdminTapGesture.h"
+#include "browser/PageFiles.h"
 #include "browser/PrintGuard.h"
 #include "browser/RefreshLock.h"
 #include "browser/RendererRecovery.h"
@@ -11,6 +12,7 @@
 #include "policy/NavigationPolicy.h"
 #include "settings/allowedWebsite.h"
 
+#include <QEventLoop>
 #include <QPointer>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -65,6 +67,10 @@ public:
     QWebEnginePage* createPopupPage();
     // Shows a page dialog and waits for the answer; `result` receives a prompt's text.
     bool runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result);
+    // Shows the file picker for a page's file input and waits for it; the files of the documents
+    // directory the person chose that the page may receive, or none (cancelled, Home, background,
+    // no picker installed).
+    QStringList choosePageFiles(const PageFileRequest& request);
 
     void perform(const NavigationEffects& effects);
     void homeButtonPressed();
@@ -175,6 +181,7 @@ private:
     // The page dialog on screen; Home waits for it to go (see homeButtonPressed).
     QPointer<Alert> m_pageDialog;
     bool m_homeAfterDialog = false;
+    QPointer<QEventLoop> m_filePickerWait;
     // The last page other than an about: page the main frame showed.
     QUrl m_shownURL;
     QDateTime m_aboutRestoredAt;

@@ -103,9 +103,14 @@ bool KVWebPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& mess
     return ok;
 }
 
-QStringList KVWebPage::chooseFiles(FileSelectionMode, const QStringList&, const QStringList&)
+QStringList KVWebPage::chooseFiles(FileSelectionMode mode, const QStringList&, const QStringList& acceptedMimeTypes)
 {
-    return {};
+    // Never a system dialog: the kiosk's picker, limited to the documents directory. It chooses
+    // files only: a folder to upload or a place to save to gets nothing.
+    if (mode == FileSelectUploadFolder || mode == FileSelectSave)
+        return {};
+    const FileSelection selection = mode == FileSelectOpenMultiple ? FileSelection::Multiple : FileSelection::Single;
+    return m_window->choosePageFiles(PageFileRequest{selection, acceptedMimeTypes});
 }
 
 }  // namespace korvel

@@ -20,7 +20,8 @@ public:
     KVWebPage(KVWKViewController* window, PageRole role, QObject* parent = nullptr);
 
     bool isPopupCandidate() const { return m_opensNewWindow; }
-    // No system file dialog ever opens from a page: the answer is always "no file".
+    // No system file dialog ever opens from a page: the window's picker answers, with files of the
+    // documents directory only.
     QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles, const QStringList& acceptedMimeTypes) override;
 
 protected:

@@ -178,6 +178,12 @@ void TableCell::setLast(bool last)
     update();
 }
 
+void TableCell::setChecked(bool checked)
+{
+    m_row.checked = checked;
+    update();
+}
+
 void TableCell::paintEvent(QPaintEvent*)
 {
     const Theme& theme = Theme::current();
@@ -312,6 +318,15 @@ TableCell* TableView::cell(int section, int row) const
     if (section < 0 || section >= m_cells.size() || row < 0 || row >= m_cells.at(section).size())
         return nullptr;
     return m_cells.at(section).at(row);
+}
+
+void TableView::setRowChecked(int section, int row, bool checked)
+{
+    TableCell* target = cell(section, row);
+    if (!target)
+        return;
+    m_sections[section].rows[row].checked = checked;
+    target->setChecked(checked);
 }
 
 TableCell* TableView::cellWithId(int id) const

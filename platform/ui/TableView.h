@@ -65,6 +65,8 @@ public:
     SegmentedControl* segmentedControl() const { return m_segments; }
     QSlider* slider() const { return m_slider; }
     void setLast(bool last);
+    // Marks or unmarks a Checkmark row in place.
+    void setChecked(bool checked);
     bool isHighlighted() const { return m_pressed; }
 
 Q_SIGNALS:
@@ -108,6 +110,9 @@ public:
     // nullptr when there is no such row.
     TableCell* cell(int section, int row) const;
     TableCell* cellWithId(int id) const;
+    // Marks or unmarks a Checkmark row without rebuilding the rows, so that the list keeps its
+    // scroll position and the tapped cell lives on. Nothing when there is no such row.
+    void setRowChecked(int section, int row, bool checked);
     // The rows shown now (after the search), in order.
     QList<TableCell*> visibleCells() const;
 

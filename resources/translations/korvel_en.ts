@@ -107,6 +107,10 @@
         <source>Alert</source>
         <translation>Alert</translation>
     </message>
+    <message id="TEXT_AUDIO_FILES">
+        <source>Audio Files</source>
+        <translation>Audio Files</translation>
+    </message>
     <message id="TEXT_BACK">
         <source>Back</source>
         <translation>Back</translation>
@@ -127,9 +131,17 @@
         <source>Choose a Colour</source>
         <translation>Choose a Colour</translation>
     </message>
+    <message id="TEXT_CHOOSE_FILE">
+        <source>Choose a File</source>
+        <translation>Choose a File</translation>
+    </message>
     <message id="TEXT_CLOSE">
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message id="TEXT_DOCUMENT_FILES">
+        <source>Document Files</source>
+        <translation>Document Files</translation>
     </message>
     <message id="TEXT_DONE">
         <source>Done</source>
@@ -171,6 +183,14 @@
         <source>Home</source>
         <translation>Home</translation>
     </message>
+    <message id="TEXT_HTML_FILES">
+        <source>HTML Files</source>
+        <translation>HTML Files</translation>
+    </message>
+    <message id="TEXT_IMAGE_FILES">
+        <source>Image Files</source>
+        <translation>Image Files</translation>
+    </message>
     <message id="TEXT_KORVEL_MENU">
         <source>Korvel Menu</source>
         <translation>Korvel Menu</translation>
@@ -190,6 +210,18 @@
     <message id="TEXT_NO">
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message id="TEXT_NO_FILES_IN_DOCUMENTS">
+        <source>There are no files in Documents.</source>
+        <translation>There are no files in Documents.</translation>
+    </message>
+    <message id="TEXT_NO_FILE_SELECTED">
+        <source>No File Selected</source>
+        <translation>No File Selected</translation>
+    </message>
+    <message id="TEXT_OTHER_FILES">
+        <source>Other Files</source>
+        <translation>Other Files</translation>
     </message>
     <message id="TEXT_PASSWORDS_DIFFER">
         <source>The two passwords differ.</source>
@@ -246,6 +278,10 @@
     <message id="TEXT_STOP">
         <source>Stop</source>
         <translation>Stop</translation>
+    </message>
+    <message id="TEXT_VIDEO_FILES">
+        <source>Video Files</source>
+        <translation>Video Files</translation>
     </message>
     <message id="TEXT_WHEN">
         <source>When</source>

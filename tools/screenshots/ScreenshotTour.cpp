@@ -3,6 +3,7 @@
 // under Xvfb at each panel size; pictures go to the directory given with --out.
 
 #include "admin/MenuEntries.h"
+#include "admin/ui/KVFilePickerController.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
@@ -242,6 +243,15 @@ int main(int argc, char** argv)
         browser->webView()->page()->runJavaScript(QStringLiteral("window.open('/', '_blank')"));
         waitFor(2500);
         shoot(QStringLiteral("11-browser-popup"));
+        // The picker a page's file input gets, over documents of every kind.
+        const QString documents = Paths::documentsDirectory();
+        QDir(documents).mkpath(QStringLiteral("forms/2024"));
+        for (const char* name : {"Town map.png", "logo.JPG", "forms/2024/Parking permit application.pdf", "Opening hours.txt",
+                                 "welcome.html", "tour.mp4", "announcement.mp3", "archive.zip", "settings.plist"})
+            QFile(documents + QLatin1Char('/') + QLatin1String(name)).open(QIODevice::WriteOnly);
+        stack->present(KVFilePickerController::forPage(PageFileRequest{}, [](const QStringList&) {}), NavigationStack::Animation::None);
+        shoot(QStringLiteral("11-browser-file-picker"));
+        stack->dismiss(NavigationStack::Animation::None);
         browser->homeButtonPressed();
     }
     homeScreen = waitForTop<KVHomePageViewController>(stack);

@@ -1,3 +1,4 @@
+#include "admin/ui/KVFilePickerController.h"
 #include "browser/AdminAccess.h"
 #include "browser/LocalPageReader.h"
 #include "browser/ui/BrowserToolbar.h"
@@ -5,6 +6,7 @@
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/PageFilePicker.h"
 #include "browser/ui/PagePickers.h"
 #include "browser/ui/PopupFrame.h"
 #include "platform/FakeReachabilityBackend.h"
@@ -267,7 +269,7 @@ TEST_F(BrowserWindowTest, LockdownSettingsAndMenus)
     settings().kvBrowPref.enableCopyPaste = true;
     EXPECT_EQ(window->webView()->contextActions().size(), 4);
 
-    // No file dialog: a page's file input gets no file.
+    // No file dialog: without the application's picker a page's file input gets no file.
     auto* page = static_cast<KVWebPage*>(window->webView()->page());
     EXPECT_TRUE(page->chooseFiles(QWebEnginePage::FileSelectOpen, {}, {}).isEmpty());
 
@@ -596,5 +598,60 @@ TEST_F(BrowserWindowTest, AColourInputIsAnsweredInsideTheKioskWindow)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             return ColorPicker::visiblePicker() == nullptr && window->findChildren<QColorDialog*>().isEmpty();
         })) << c.name << ": the picker and the dialog are gone";
+    }
+}
+
+// A page's file input is answered through the picker: the page sees the picked document, never a
+// file outside Documents (whatever the picker hands back), and Home ends the wait with no file.
+TEST_F(BrowserWindowTest, FileInputReceivesOnlyThePickedDocument)
+{
+    for (const char* name : {"Documents/photo.png", "Documents/notes.txt", "secret.png"})
+        QFile(home() + QLatin1Char('/') + QLatin1String(name)).open(QIODevice::WriteOnly);
+    server().setPage(QStringLiteral("/form"), QByteArrayLiteral(
+        "<html><body style='margin:0'><input type=file id=f accept='image/*' style='position:fixed;left:0;top:0;width:100%;height:100%'>"
+        "<script>f.onchange = () => document.title = [...f.files].map(x => x.name).join(',') || 'none';</script></body></html>"));
+    const struct {
+        const char* name;
+        std::function<void(KVFilePickerController*, KVWKViewController*, const PageFilePicker::Finished&)> answer;
+        QString title;  // the page's, once it has its answer ("" when it got no file)
+    } cases[] = {
+        {"picked", [](KVFilePickerController* p, KVWKViewController*, const PageFilePicker::Finished&) {
+             EXPECT_EQ(p->filesArray().size(), 1);  // notes.txt is no image
+             p->didSelectRow(0, 0);
+             p->doneButtonPressed();
+         }, QStringLiteral("photo.png")},
+        {"outside Documents", [this](KVFilePickerController*, KVWKViewController*, const PageFilePicker::Finished& finished) {
+             finished({home() + QStringLiteral("/secret.png"), documents() + QStringLiteral("/../secret.png")});
+         }, QString()},
+        {"Home", [](KVFilePickerController*, KVWKViewController* w, const PageFilePicker::Finished&) { w->homeButtonPressed(); }, QString()},
+    };
+    for (const auto& c : cases) {
+        KVWKViewController* window = open(url("allowed.test", "/form"));
+        evaluate(window, QStringLiteral("document.title = ''"));
+        bool asked = false;
+        PageFilePicker::setFactory([&](const PageFileRequest& request, PageFilePicker::Finished finished) {
+            asked = true;
+            Screen* sheet = KVFilePickerController::forPage(request, finished);
+            auto* picker = sheet->findChild<KVFilePickerController*>();
+            // The page waits inside the engine's call: the answer comes from the picker's own loop.
+            QMetaObject::invokeMethod(picker, [&, picker, window, finished] {
+                picker->loadViewIfNeeded();
+                c.answer(picker, window, finished);
+            }, Qt::QueuedConnection);
+            return sheet;
+        });
+        QSignalSpy home(window, &KVWKViewController::homeRequested);
+        EXPECT_TRUE(clickUntil(window->webView(), window->webView()->rect().center(), [&] { return asked; })) << c.name;
+        if (c.title.isEmpty()) {
+            EXPECT_TRUE(test::processEventsUntil([&] { return !stack->presentedScreen(); }, 10000)) << c.name;
+            wait(300);
+            if (home.isEmpty())
+                EXPECT_EQ(evaluate(window, QStringLiteral("document.title + f.files.length")).toString(), QStringLiteral("0")) << c.name;
+        } else {
+            EXPECT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("document.title")).toString() == c.title; }, 10000)) << c.name;
+        }
+        EXPECT_EQ(home.count(), QLatin1String(c.name) == QLatin1String("Home") ? 1 : 0) << c.name;
+        PageFilePicker::setFactory(nullptr);
+        closeWindows();
     }
 }
