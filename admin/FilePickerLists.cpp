@@ -46,15 +46,6 @@ const QStringList& hiddenExtensions()
     return list;
 }
 
-// Copied into the documents directory at every launch for the local home page.
-const QStringList& homePageResources()
-{
-    static const QStringList list{QStringLiteral("homeWebPage.html"), QStringLiteral("jquery1.js"),
-                                  QStringLiteral("jquery.mobile-1.4.5.min.js"), QStringLiteral("korvelglobe.png"),
-                                  QStringLiteral("categories.png"), QStringLiteral("blue_slim42x42-1.png")};
-    return list;
-}
-
 // The text after the last dot of the name, lower-cased; a leading dot (a hidden file) does not
 // start an extension.
 QString extensionOf(const QString& name)
@@ -127,7 +118,7 @@ QList<FilePickerGroup> FilePickerLists::build(const QStringList& relativePaths)
     for (FileGroup group : {FileGroup::Image, FileGroup::HTML, FileGroup::Video, FileGroup::Audio, FileGroup::Document, FileGroup::Other})
         groups.append(FilePickerGroup{group, title(group), {}});
     for (const QString& path : relativePaths) {
-        if (homePageResources().contains(path) || path.compare(QLatin1String("version.txt"), Qt::CaseInsensitive) == 0)
+        if (Paths::homePageResources().contains(path) || path.compare(QLatin1String("version.txt"), Qt::CaseInsensitive) == 0)
             continue;
         if (const std::optional<FileGroup> group = groupOf(path))
             groups[static_cast<int>(*group)].files.append(path);

@@ -50,10 +50,7 @@ KVAppDelegate* KVAppDelegate::getAppDelegate()
 
 const QStringList& KVAppDelegate::homeWebPageResources()
 {
-    static const QStringList names = {QStringLiteral("homeWebPage.html"), QStringLiteral("jquery1.js"),
-                                      QStringLiteral("jquery.mobile-1.4.5.min.js"), QStringLiteral("korvelglobe.png"),
-                                      QStringLiteral("categories.png"), QStringLiteral("blue_slim42x42-1.png")};
-    return names;
+    return Paths::homePageResources();
 }
 
 void KVAppDelegate::copyHomeWebPageToDocumentDirectory()

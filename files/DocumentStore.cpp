@@ -39,11 +39,8 @@ QString DocumentStore::refusalText(Refusal refusal)
 bool DocumentStore::isSystemFile(const QString& fileName)
 {
     static const QStringList databases = {QStringLiteral("korvelLogDatabase.db"), QStringLiteral("korvelDatabase.db")};
-    static const QStringList fixed = {QStringLiteral("Version.txt"),       QStringLiteral("homeWebPage.html"),
-                                      QStringLiteral("jquery1.js"),        QStringLiteral("jquery.mobile-1.4.5.min.js"),
-                                      QStringLiteral("korvelglobe.png"),   QStringLiteral("categories.png"),
-                                      QStringLiteral("blue_slim42x42-1.png")};
-    if (fixed.contains(fileName) || fileName.endsWith(QLatin1String("part.prt")))
+    if (fileName == QLatin1String("Version.txt") || Paths::homePageResources().contains(fileName)
+        || fileName.endsWith(QLatin1String("part.prt")))
         return true;
     // SQLite's companions live and die with their database.
     for (const QString& database : databases) {

@@ -139,6 +139,14 @@ std::optional<QString> Paths::resolvedInside(const QString& directory, const QSt
     return candidate;
 }
 
+const QStringList& Paths::homePageResources()
+{
+    static const QStringList names = {QStringLiteral("homeWebPage.html"), QStringLiteral("jquery1.js"),
+                                      QStringLiteral("jquery.mobile-1.4.5.min.js"), QStringLiteral("korvelglobe.png"),
+                                      QStringLiteral("categories.png"), QStringLiteral("blue_slim42x42-1.png")};
+    return names;
+}
+
 QString Paths::resourcesDirectory()
 {
     const QString configured = qEnvironmentVariable("KORVEL_RESOURCES");

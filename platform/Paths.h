@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -37,6 +38,9 @@ public:
     // beside the executable's directory (build/resources, or share/korvel/resources when installed).
     static QString resourcesDirectory();
     static QString resourceFile(const QString& name);
+    // The resources copied into the documents directory at every launch for the local home page:
+    // the program's own files there, which the file lists never show.
+    static const QStringList& homePageResources();
 
     // The read-only managed configuration; /etc/korvel/managed.plist unless overridden here or by
     // KORVEL_MANAGED_CONFIG.
