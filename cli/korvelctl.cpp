@@ -2,6 +2,7 @@
 #include "cli/BlockedCommand.h"
 #include "cli/CategoriesCommand.h"
 #include "cli/DomainCommand.h"
+#include "cli/DownloadsCommand.h"
 #include "cli/FilesCommand.h"
 #include "cli/IconsCommand.h"
 #include "cli/LogCommand.h"
@@ -97,6 +98,9 @@ const char* usage =
     "                       copy FILE into the documents directory (below DIR), as an upload would\n"
     "  files delete NAME    delete a file named relative to the documents directory\n"
     "\n"
+    "  downloads list       print the download history, oldest first\n"
+    "  downloads clear      empty the download history (the files stay; files delete removes them)\n"
+    "\n"
     "  log [--category NAME]... [--desc] [--search TEXT]\n"
     "                       print the event log as \"DATE TIME: CATEGORY: EVENT\", oldest first\n"
     "                       (--desc: newest first); --category may repeat, no --category shows\n"
@@ -179,6 +183,7 @@ int main(int argc, char** argv)
         {"log", korvel::runLogCommand},
         {"password", korvel::runPasswordCommand},
         {"files", korvel::runFilesCommand},
+        {"downloads", korvel::runDownloadsCommand},
         {"policy", korvel::runPolicyCommand},
         {"domain", korvel::runDomainCommand},
     };

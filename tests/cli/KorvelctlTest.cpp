@@ -1,4 +1,5 @@
 #include "tests/cli/KorvelctlProcess.h"
+#include "settings/KVSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using korvel::DownloadHistoryParam;
+using korvel::KVSettings;
 using korvel::test::CtlRun;
 
 namespace {
@@ -116,4 +119,21 @@ TEST_F(KorvelctlTest, FilesGoInAndOutOfTheDocumentsDirectoryOnly)
         EXPECT_EQ(run.out, QString::fromUtf8(step.out)) << qPrintable(step.arguments.join(' '));
     }
     EXPECT_FALSE(QFileInfo::exists(home() + QStringLiteral("/outside/menu.pdf")));
+}
+
+TEST_F(KorvelctlTest, TheDownloadHistoryIsListedAndCleared)
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    settings.arrDownloadHistory = {
+        DownloadHistoryParam::initWithParams(QStringLiteral("menu.pdf"), QStringLiteral("http://cafe.test/menu.pdf"),
+                                             QStringLiteral("2026-12-07T10:00:00.000Z"), QStringLiteral("12 KB"), 1),
+        DownloadHistoryParam::initWithParams(QStringLiteral("1_menu.pdf"), QStringLiteral("http://cafe.test/menu.pdf"), QString(),
+                                             QString(), 2)};
+    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(ctl({"downloads", "list"}).out,
+              QStringLiteral("id=1 name=\"menu.pdf\" time=2026-12-07T10:00:00.000Z size=12 KB path=http://cafe.test/menu.pdf\n"
+                             "id=2 name=\"1_menu.pdf\" time=downloading size= path=http://cafe.test/menu.pdf\n"));
+    EXPECT_EQ(ctl({"downloads", "clear"}).status, 0);
+    EXPECT_EQ(ctl({"downloads", "list"}).out, QString());
+    EXPECT_EQ(ctl({"downloads", "forget"}).status, 2);
 }
