@@ -1,6 +1,5 @@
 #include "browser/ui/KVWKViewController.h"
 
-#include "browser/AboutPageRule.h"
 #include "browser/AdminAccess.h"
 #include "browser/ErrorRecovery.h"
 #include "browser/LaunchRequest.h"
@@ -19,6 +18,7 @@
 #include "browser/ui/PageDialogs.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/PagePrinter.h"
+#include "browser/ui/PageRecovery.h"
 #include "browser/ui/PopupWindows.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/PageInputFilter.h"
@@ -175,13 +175,14 @@ void KVWKViewController::Init()
         // The page's widget comes with its first renderer and is renewed with a new one.
         m_input = new PageInputFilter([] { return preferences().zoomEnable; }, this);
         connect(m_page, &QWebEnginePage::loadProgress, this, [this] { m_input->watch(m_view->focusProxy()); });
-        connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-            m_input->watch(m_view->focusProxy());
-            if (ok)
-                m_rendererRecovery.loaded(Clock::instance().now());
-        });
-        connect(m_page, &QWebEnginePage::renderProcessTerminated, this, &KVWKViewController::onRendererTerminated);
-        connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::restoreAfterAboutPage);
+        connect(m_page, &QWebEnginePage::loadFinished, this, [this] { m_input->watch(m_view->focusProxy()); });
+        m_recovery = new PageRecovery(m_view,
+                                      {[this] { return isVisible(); }, [this] { return isVisible() && !m_left; },
+                                       [this] { homeButtonPressed(); }},
+                                      this);
+        connect(m_page, &QWebEnginePage::loadFinished, m_recovery, &PageRecovery::loadFinished);
+        connect(m_page, &QWebEnginePage::renderProcessTerminated, m_recovery, &PageRecovery::rendererTerminated);
+        connect(m_page, &QWebEnginePage::loadingChanged, m_recovery, &PageRecovery::loadingChanged);
         connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
             NavigationEffects effects;
             if (preferences().allowContentBlocking
@@ -567,71 +568,6 @@ QWebEnginePage* KVWKViewController::createPopupPage()
     return m_popups->createCandidate();
 }
 
-void KVWKViewController::onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode)
-{
-    const QString address = m_view ? m_view->url().toString(QUrl::FullyEncoded) : QString();
-    // The engine reports from inside its own bookkeeping of the dead process: act after it.
-    switch (m_rendererRecovery.terminated(Clock::instance().now())) {
-    case RendererRecovery::Action::Reload:
-        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ ended (status %d, exit code %d); reloading"), address,
-              int(status), exitCode);
-        QMetaObject::invokeMethod(this, [this] {
-            if (m_view)
-                m_view->reload();
-        }, Qt::QueuedConnection);
-        break;
-    case RendererRecovery::Action::GoHome:
-        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ ended again (status %d, exit code %d); going home"),
-              address, int(status), exitCode);
-        // A window that has already left has no Home to go to: it only waits to be deleted.
-        if (isVisible())
-            QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
-        break;
-    }
-}
-
-void KVWKViewController::restoreAfterAboutPage(const QWebEngineLoadingInfo& info)
-{
-    if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus || !m_view)
-        return;
-    const QUrl committed = info.url();
-    QWebEngineHistory* history = m_view->history();
-    const QUrl back = history->canGoBack() ? history->backItem().url() : QUrl();
-    // The window blanks the page itself when it leaves or the kiosk goes to the background.
-    if (committed.scheme() != QLatin1String("about"))
-        m_blankedByWindow = false;
-    const bool inUse = isVisible() && !m_left && !m_blankedByWindow;
-    const QDateTime now = Clock::instance().now();
-    const qint64 sinceRestore = m_aboutRestoredAt.isValid() ? m_aboutRestoredAt.secsTo(now) : -1;
-    const AboutPageRule::Action action = AboutPageRule::restore(committed, m_shownURL, back, inUse, sinceRestore);
-    if (action == AboutPageRule::Action::GoBack || action == AboutPageRule::Action::LoadAgain)
-        m_aboutRestoredAt = now;
-    switch (action) {
-    case AboutPageRule::Action::Keep:
-        if (committed.scheme() != QLatin1String("about"))
-            m_shownURL = committed;
-        break;
-    case AboutPageRule::Action::GoBack:
-        // To that entry itself: the engine's Back skips an entry whose page navigated on its own.
-        QMetaObject::invokeMethod(this, [this] {
-            if (m_view && m_view->history()->canGoBack())
-                m_view->history()->goToItem(m_view->history()->backItem());
-        }, Qt::QueuedConnection);
-        break;
-    case AboutPageRule::Action::LoadAgain:
-        QMetaObject::invokeMethod(this, [this, url = m_shownURL] {
-            if (m_view)
-                m_view->load(url);
-        }, Qt::QueuedConnection);
-        break;
-    case AboutPageRule::Action::GoHome:
-        KVLog(QStringLiteral("Webview"), QStringLiteral("%@ left for %@ again; going home"), m_shownURL.toString(QUrl::FullyEncoded),
-              committed.toString(QUrl::FullyEncoded));
-        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
-        break;
-    }
-}
-
 QWebEngineView* KVWKViewController::popupView() const
 {
     return m_popups->view();
@@ -799,7 +735,7 @@ void KVWKViewController::viewWillAppear(bool animated)
 
 void KVWKViewController::blankPage()
 {
-    m_blankedByWindow = true;
+    m_recovery->windowBlanks();
     m_view->load(QUrl(QStringLiteral("about:blank")));
 }
 

@@ -4,7 +4,6 @@
 #include "browser/PageFiles.h"
 #include "browser/PrintGuard.h"
 #include "browser/RefreshLock.h"
-#include "browser/RendererRecovery.h"
 #include "browser/ToolbarItem.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/PageDialogs.h"
@@ -33,6 +32,7 @@ class BrowserToolbar;
 class KVWebPage;
 class KVWebView;
 class PagePrinter;
+class PageRecovery;
 class PopupWindows;
 class NavigationStack;
 class PageInputFilter;
@@ -134,8 +134,6 @@ private:
     void setLoading(bool loading);
     void printWebview();
     // Whether a print from `source` may run now (logs the first refusal of a run).
-    void onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
-    void restoreAfterAboutPage(const QWebEngineLoadingInfo& info);
     void onActionChosen(int tag);
     WindowMode mode() const;
 
@@ -165,7 +163,6 @@ private:
     bool m_isFirstTimeLoad = true;
     bool m_left = false;
     bool m_homeWaiting = false;
-    bool m_blankedByWindow = false;
     RefreshLock m_errorRefreshLock;
     RefreshLock m_homeLock;
     BrowserToolbar* m_toolbar = nullptr;
@@ -176,15 +173,12 @@ private:
     TapSeries m_taps;
     quint64 m_lastPressTimestamp = 0;
     PagePrinter* m_printer = nullptr;
-    RendererRecovery m_rendererRecovery;
+    PageRecovery* m_recovery = nullptr;
     PageInputFilter* m_input = nullptr;
     // The page dialog on screen; Home waits for it to go (see homeButtonPressed).
     QPointer<Alert> m_pageDialog;
     bool m_homeAfterDialog = false;
     QPointer<QEventLoop> m_filePickerWait;
-    // The last page other than an about: page the main frame showed.
-    QUrl m_shownURL;
-    QDateTime m_aboutRestoredAt;
 };
 
 }  // namespace korvel

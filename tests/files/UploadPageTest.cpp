@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 using namespace korvel;
@@ -47,8 +48,10 @@ TEST_F(UploadPageTest, TheUploadPageSendsListsAndDeletesFiles)
         files << file.fileName();
     }
 
+    // A visitor's own browser: a profile of its own, kept in memory only.
+    QWebEngineProfile phone;
     QWebEngineView view;
-    auto* page = new PhonePage(&view);
+    auto* page = new PhonePage(&phone, &view);
     page->chosen = files;
     view.setPage(page);
     view.resize(390, 844);
@@ -56,6 +59,7 @@ TEST_F(UploadPageTest, TheUploadPageSendsListsAndDeletesFiles)
     QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
     view.load(QUrl(QStringLiteral("http://upload.test:%1/").arg(server.getPortNumber())));
     ASSERT_TRUE(test::processEventsUntil([&] { return loaded.count() > 0; }, 20000));
+    ASSERT_TRUE(loaded.first().first().toBool()) << "the upload page did not load";
     const QString listed = QStringLiteral("Array.from(document.querySelectorAll('#list li span')).map(function(s){return s.textContent;}).join(',')");
 
     // A chooser opens only on a person's tap, so the tap is a real click on the page's button.

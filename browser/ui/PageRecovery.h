@@ -1,0 +1,47 @@
+#pragma once
+
+#include "browser/RendererRecovery.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <QWebEnginePage>
+
+#include <functional>
+
+class QWebEngineLoadingInfo;
+class QWebEngineView;
+
+namespace korvel {
+
+// Brings a window's page back when something other than the person took it away: a renderer that
+// died (reloaded once, then Home) and an about: page the engine committed without asking (undone).
+class PageRecovery final : public QObject {
+    Q_OBJECT
+public:
+    struct Window {
+        std::function<bool()> shown;  // the window is on screen
+        std::function<bool()> inUse;  // ...and has not left for the settings
+        std::function<void()> goHome;
+    };
+    PageRecovery(QWebEngineView* view, Window window, QObject* parent);
+
+    // The window loads its own blank page (it leaves, or the kiosk goes to the background): that
+    // one stays until the window loads something else.
+    void windowBlanks() { m_blankedByWindow = true; }
+    void loadFinished(bool ok);
+    void rendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
+    void loadingChanged(const QWebEngineLoadingInfo& info);
+
+private:
+    QPointer<QWebEngineView> m_view;
+    Window m_window;
+    RendererRecovery m_renderer;
+    bool m_blankedByWindow = false;
+    // The last page other than an about: page the main frame showed.
+    QUrl m_shownURL;
+    QDateTime m_aboutRestoredAt;
+};
+
+}  // namespace korvel
