@@ -56,6 +56,13 @@ void waitFor(int ms, const std::function<bool()>& done = [] { return false; })
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
+// The keyboard's layout is loaded after the keyboard shows; its rows lay out their keys a moment
+// later still, and a picture taken before shows keys squeezed to nothing.
+void waitForKeyboardLayout()
+{
+    waitFor(2500);
+}
+
 void shoot(const QString& name)
 {
     // Let layouts, fades and the engine's compositor settle before the picture.
@@ -140,6 +147,7 @@ int main(int argc, char** argv)
     if (Alert* prompt = Alert::visibleAlert()) {
         // Its field takes the focus, which brings the keyboard up.
         waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+        waitForKeyboardLayout();
         shoot(QStringLiteral("03-password-prompt"));
         QGuiApplication::inputMethod()->hide();
         prompt->textField(0)->setText(QStringLiteral("9246"));
@@ -152,6 +160,7 @@ int main(int argc, char** argv)
         menu->didSelectMenuId(ChangePasswordMenu);
         if (Alert* change = Alert::visibleAlert()) {
             waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+            waitForKeyboardLayout();
             shoot(QStringLiteral("04-settings-menu-change-password"));
             QGuiApplication::inputMethod()->hide();
             change->dismiss();
