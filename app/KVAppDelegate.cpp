@@ -2,6 +2,7 @@
 
 #include "app/ExternalURL.h"
 #include "files/KVServerStarter.h"
+#include "files/Utils.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
 #include "platform/FormatString.h"
@@ -104,6 +105,7 @@ bool KVAppDelegate::didFinishLaunching()
     // store on disk.
     kvSettings->save();
     kvSettings->load();
+    Utils::cleanUpUnfinishedDownloads(*kvSettings);
 
     if (!kvServer)
         kvServer = &KVServerStarter::sharedInstance();

@@ -1,7 +1,6 @@
 #include "admin/ui/KVWelcomeScreenViewController.h"
 
 #include "admin/AdminState.h"
-#include "admin/ui/UnavailableScreen.h"
 #include "browser/AdminAccess.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
@@ -37,16 +36,7 @@ KVWelcomeScreenViewController* welcomeScreen = nullptr;
 KVWelcomeScreenViewController::HomeScreenFactory defaultHomeScreenFactory()
 {
 #ifdef KORVEL_HAS_HOME_SCREEN
-    return [] {
-        auto* home = new KVHomePageViewController;
-        // The download history arrives with the downloads; until then its screen says so.
-        QObject::connect(home, &KVHomePageViewController::downloadHistoryRequested, home, [home] {
-            if (NavigationStack* stack = home->navigationStack())
-                //% "Downloads"
-                stack->push(new UnavailableScreen(qtTrId("TEXT_DOWNLOADS"), 0), NavigationStack::Animation::Animated);
-        });
-        return static_cast<Screen*>(home);
-    };
+    return [] { return static_cast<Screen*>(new KVHomePageViewController); };
 #else
     return {};
 #endif

@@ -80,9 +80,12 @@ void EffectPerformer::performOne(const NavigationEffect& effect, bool transition
         s.save();
         return;
     }
+    case Kind::StartDownload:
+        if (EffectTarget* t = target(effect))
+            t->startDownload(effect.url);
+        return;
     case Kind::OpenReader:
     case Kind::ShowFile:
-    case Kind::StartDownload:
         notAvailable(effect);
         return;
     case Kind::PushTransitionFromLeft:

@@ -31,6 +31,8 @@ public:
     virtual void resetIdleTimer() = 0;
     // The tabbed home page, or the selected category's websites; `transition` from the left first.
     virtual void loadVisibleWebSites(Animation transition) = 0;
+    // Fetches `url` into the documents directory through the page's own profile.
+    virtual void startDownload(const QUrl& url) = 0;
 };
 
 // Carries out a decision's effects on a screen, in their order. The one place where every kind of

@@ -2,6 +2,7 @@
 
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/UserAgentInterceptor.h"
+#include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
 #include "settings/KVSettings.h"
@@ -9,6 +10,7 @@
 #include <QNetworkCookie>
 #include <QPointer>
 #include <QWebEngineCookieStore>
+#include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
@@ -79,7 +81,17 @@ void EngineProfiles::watch(QWebEngineProfile* profile)
 {
     static auto* commands = new CommandSchemeHandler;
     profile->installUrlSchemeHandler(QByteArrayLiteral("kvcallback"), commands);
-    connect(profile, &QWebEngineProfile::downloadRequested, this, &EngineProfiles::downloadRequested);
+    connect(profile, &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest* download) {
+        // A download the engine resumes after a broken connection comes again under the same
+        // identifier and without its page (asking for it crashes Qt 6.4): it is its downloader's.
+        if (m_downloads.contains(download->id())) {
+            if (!KVFileDownloader::resumeIfRunning(download))
+                download->cancel();
+            return;
+        }
+        m_downloads.insert(download->id());
+        Q_EMIT downloadRequested(download);
+    });
     connect(profile->cookieStore(), &QWebEngineCookieStore::cookieAdded, this, [this, profile](const QNetworkCookie& cookie) {
         QString domain = cookie.domain();
         if (domain.startsWith(QLatin1Char('.')))
@@ -92,12 +104,17 @@ void EngineProfiles::watch(QWebEngineProfile* profile)
 void EngineProfiles::adopt(QWebEnginePage* page)
 {
     QWebEngineProfile* profile = page->profile();
-    ++m_pages[profile];
     connect(page, &QWebEnginePage::urlChanged, this, [this, profile](const QUrl& url) {
         if ((url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) && !url.host().isEmpty())
             m_sites[profile].insert(url.host());
     });
-    connect(page, &QObject::destroyed, this, [this, profile] {
+    hold(profile, page);
+}
+
+void EngineProfiles::hold(QWebEngineProfile* profile, QObject* holder)
+{
+    ++m_pages[profile];
+    connect(holder, &QObject::destroyed, this, [this, profile] {
         if (--m_pages[profile] <= 0) {
             m_pages.remove(profile);
             releaseIfUnused(profile);

@@ -27,6 +27,8 @@ public:
     // Counts `page` against its profile, so that a finished visitor's profile is released only
     // once the last of its pages is gone (the engine must not lose a profile under a live page).
     void adopt(QWebEnginePage* page);
+    // Keeps `profile` alive while `holder` lives, as a page would (a download of a finished visit).
+    void hold(QWebEngineProfile* profile, QObject* holder);
     // Ends the current visitor's visit: its cookies and caches are dropped at once, one log line
     // names each site that had kept data, and its profile goes with its last page. The profile
     // kept on disk loses its cookies too, so nothing from before private browsing was switched on
@@ -52,6 +54,8 @@ private:
     QHash<QWebEngineProfile*, int> m_pages;
     // Sites each profile holds data of, for the lines that say what was deleted.
     QHash<QWebEngineProfile*, QSet<QString>> m_sites;
+    // Identifiers of the downloads already offered (the engine numbers them once per process).
+    QSet<quint32> m_downloads;
 };
 
 }  // namespace korvel

@@ -19,6 +19,7 @@
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
+#include "files/ui/KVDownloadHistoryViewController.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
 #include "policy/IconLayout.h"
@@ -394,6 +395,7 @@ QWidget* KVHomePageViewController::makeDownloadsBar()
         if (stack && stack->topScreen() != this)
             return;
         Q_EMIT downloadHistoryRequested();
+        KVDownloadHistoryViewController::showOn(stack);
     });
     bar->hide();
     return bar;

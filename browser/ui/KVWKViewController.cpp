@@ -23,6 +23,8 @@
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/PageInputFilter.h"
 #include "browser/ui/UserAgentInterceptor.h"
+#include "files/ui/KVDownloadHistoryViewController.h"
+#include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
@@ -43,7 +45,6 @@
 #include <algorithm>
 
 #include <QAuthenticator>
-#include <QMetaMethod>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QProgressBar>
@@ -445,10 +446,20 @@ void KVWKViewController::printWebview()
 
 void KVWKViewController::goToDownloadHistoryView()
 {
-    if (isSignalConnected(QMetaMethod::fromSignal(&KVWKViewController::downloadHistoryRequested)))
-        Q_EMIT downloadHistoryRequested();
-    else
-        makeToast(this, EffectPerformer::notAvailableText());
+    KVDownloadHistoryViewController::showOn(navigationStack());
+}
+
+void KVWKViewController::startDownload(const QUrl& url)
+{
+    // Only a download the engine is offering for this page can be taken over; its page's profile
+    // carries the visit's cookies and authentication.
+    if (!m_offeredDownload || m_offeredDownload->url() != url)
+        return;
+    KVFileDownloader* downloader = KVFileDownloader::initWithDownload(m_offeredDownload, DownloadRequester::BrowserWindow, this);
+    // A private visit's profile must outlive the visit until its download is done.
+    EngineProfiles::instance().hold(m_page->profile(), downloader);
+    m_objForFileDownloader = downloader;
+    downloader->downloadFile();
 }
 
 void KVWKViewController::setLoading(bool loading)
@@ -830,6 +841,9 @@ void KVWKViewController::checkPageContentForKeywords()
 
 void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
 {
+    // A page was shown: a later download leaves the visitor on it rather than closing the window.
+    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+        m_isFirstTimeLoad = false;
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
         return;
     KVLog(QStringLiteral("debug"), QStringLiteral("didFailNavigation"));
@@ -864,10 +878,14 @@ void KVWKViewController::onDownloadRequested(QWebEngineDownloadRequest* download
     response.tabbed = mode() == WindowMode::Tabbed;
     response.isFirstTimeLoad = m_isFirstTimeLoad;
     const ResponseDecision decision = ResponsePolicy::decide(response, preferences());
-    // The engine never saves anything itself: files reach the device only through the downloader.
-    download->cancel();
     m_isFirstTimeLoad = false;
+    // A download the decision starts is taken over by the downloader while the engine still offers it.
+    m_offeredDownload = download;
     perform(decision.effects);
+    m_offeredDownload = nullptr;
+    // The engine never saves anything itself: files reach the device only through the downloader.
+    if (download->state() == QWebEngineDownloadRequest::DownloadRequested)
+        download->cancel();
 }
 
 void KVWKViewController::onCertificateError(const QWebEngineCertificateError& error)

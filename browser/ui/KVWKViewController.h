@@ -28,6 +28,7 @@ class QProgressBar;
 namespace korvel {
 
 class Alert;
+class KVFileDownloader;
 class BrowserToolbar;
 class KVWebPage;
 class KVWebView;
@@ -100,7 +101,6 @@ public:
 Q_SIGNALS:
     // The Home action left the window (the shell shows the home screen).
     void homeRequested();
-    void downloadHistoryRequested();
     // A page was printed into this PDF file (when no printer is set up).
     void printedToFile(const QString& path);
     void pageFinished(bool ok);
@@ -150,6 +150,7 @@ private:
     void showBars(PageBars bars) override;
     void resetIdleTimer() override;
     void loadVisibleWebSites(Animation transition) override;
+    void startDownload(const QUrl& url) override;
 
     KVWebView* m_view = nullptr;
     KVWebPage* m_page = nullptr;
@@ -161,6 +162,9 @@ private:
     std::optional<QUrl> m_extURL;
     std::optional<allowedWebsite> m_errorPage;
     bool m_isFirstTimeLoad = true;
+    // The engine's download being decided on; only while its request signal is handled.
+    QWebEngineDownloadRequest* m_offeredDownload = nullptr;
+    QPointer<KVFileDownloader> m_objForFileDownloader;
     bool m_left = false;
     bool m_homeWaiting = false;
     RefreshLock m_errorRefreshLock;

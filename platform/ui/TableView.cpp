@@ -108,7 +108,8 @@ TableCell::TableCell(const TableRow& row, QWidget* parent)
     m_title->setWordWrap(true);
     texts->addWidget(m_title);
     const bool subtitle = row.detailStyle == DetailStyle::Subtitle;
-    m_detail = makeLabel(row.detail, subtitle ? Theme::detailFont() : Theme::bodyFont(), theme.secondaryLabel, this);
+    m_detail = makeLabel(row.detail, subtitle ? Theme::detailFont() : Theme::bodyFont(),
+                         row.detailWarning ? theme.destructive : theme.secondaryLabel, this);
     m_detail->setObjectName(QStringLiteral("rowDetail"));
     m_detail->setVisible(!row.detail.isEmpty());
     if (subtitle) {

@@ -41,6 +41,7 @@ struct TableRow {
     double maximum = 1.0;
     bool enabled = true;
     bool destructive = false;  // an action row such as "Delete", in the destructive colour
+    bool detailWarning = false;  // the detail tells of a problem (a missing file), in the same colour
 };
 
 struct TableSection {

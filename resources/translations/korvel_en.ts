@@ -139,6 +139,10 @@
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message id="TEXT_DELETE">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
     <message id="TEXT_DOCUMENT_FILES">
         <source>Document Files</source>
         <translation>Document Files</translation>
@@ -155,10 +159,6 @@
         <source>Download started</source>
         <translation>Download started</translation>
     </message>
-    <message id="TEXT_FUNCTION_NOT_AVAILABLE">
-        <source>This function is not available in this version of Korvel.</source>
-        <translation>This function is not available in this version of Korvel.</translation>
-    </message>
     <message id="TEXT_DOWNLOADS">
         <source>Downloads</source>
         <translation>Downloads</translation>
@@ -166,6 +166,18 @@
     <message id="TEXT_DOWNLOAD_ARE_DISABLE_COTACT_ADMINISTRATOR_TO_ENABLE_IT">
         <source>Downloads are turned off. Please contact the administrator to turn them on.</source>
         <translation>Downloads are turned off. Please contact the administrator to turn them on.</translation>
+    </message>
+    <message id="TEXT_DOWNLOAD_CANCELLED">
+        <source>Download cancelled</source>
+        <translation>Download cancelled</translation>
+    </message>
+    <message id="TEXT_DOWNLOAD_FAILED">
+        <source>The download failed.</source>
+        <translation>The download failed.</translation>
+    </message>
+    <message id="TEXT_DOWNLOAD_PROGRESS">
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
     </message>
     <message id="TEXT_FACTORY_PASSWORD_IN_USE">
         <source>The factory password is still in use. Change it.</source>
@@ -175,9 +187,21 @@
         <source>Anyone who knows it can open these settings.</source>
         <translation>Anyone who knows it can open these settings.</translation>
     </message>
+    <message id="TEXT_FILE_ON_UPLOAD_SERVER">
+        <source>It can be fetched from this device's upload server under /Documents.</source>
+        <translation>It can be fetched from this device's upload server under /Documents.</translation>
+    </message>
+    <message id="TEXT_FILE_SAVED_IN_DOCUMENTS">
+        <source>%1, saved in Documents.</source>
+        <translation>%1, saved in Documents.</translation>
+    </message>
     <message id="TEXT_FORWARD">
         <source>Forward</source>
         <translation>Forward</translation>
+    </message>
+    <message id="TEXT_FUNCTION_NOT_AVAILABLE">
+        <source>This function is not available in this version of Korvel.</source>
+        <translation>This function is not available in this version of Korvel.</translation>
     </message>
     <message id="TEXT_HOME">
         <source>Home</source>
@@ -211,6 +235,10 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message id="TEXT_NO_DOWNLOADS">
+        <source>Nothing has been downloaded yet.</source>
+        <translation>Nothing has been downloaded yet.</translation>
+    </message>
     <message id="TEXT_NO_FILES_IN_DOCUMENTS">
         <source>There are no files in Documents.</source>
         <translation>There are no files in Documents.</translation>
@@ -218,6 +246,10 @@
     <message id="TEXT_NO_FILE_SELECTED">
         <source>No File Selected</source>
         <translation>No File Selected</translation>
+    </message>
+    <message id="TEXT_OPEN">
+        <source>Open</source>
+        <translation>Open</translation>
     </message>
     <message id="TEXT_OTHER_FILES">
         <source>Other Files</source>

@@ -65,7 +65,9 @@ TEST_F(UploadPageTest, TheUploadPageSendsListsAndDeletesFiles)
     // A chooser opens only on a person's tap, so the tap is a real click on the page's button.
     const QPoint choose = centreOf(&view, QStringLiteral("label[for=files]"));
     ASSERT_TRUE(test::processEventsUntil([&] {
-        if (view.focusProxy())
+        // Once a file has arrived the chooser was answered: a second tap would upload them again.
+        const QDir documents(Paths::documentsDirectory());
+        if (view.focusProxy() && !documents.exists(QStringLiteral("map.png")) && !documents.exists(QStringLiteral("menu.pdf")))
             QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, choose);
         return test::processEventsUntil([&] { return test::evaluate(&view, listed).toString() == QLatin1String("map.png,menu.pdf"); }, 3000);
     }, 15000)) << qPrintable(test::evaluate(&view, listed).toString());

@@ -5,6 +5,7 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <thread>
 
 namespace korvel::test {
@@ -68,7 +69,21 @@ void WebTestServer::serve(httplib::Server& server)
             return;
         }
         response.status = page->status;
-        response.set_content(page->body.toStdString(), page->mimeType.toStdString());
+        if (!page->contentDisposition.isEmpty())
+            response.set_header("Content-Disposition", page->contentDisposition.toStdString());
+        if (page->delivery == Page::Delivery::Whole) {
+            response.set_content(page->body.toStdString(), page->mimeType.toStdString());
+            return;
+        }
+        m_released = false;
+        response.set_content_provider(size_t(page->body.size()), page->mimeType.toStdString(),
+                                      [this, body = page->body.toStdString()](size_t offset, size_t, httplib::DataSink& sink) {
+                                          if (offset == 0)
+                                              return sink.write(body.data(), body.size() / 2);
+                                          for (int i = 0; !m_released && i < 2000; ++i)
+                                              std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                                          return false;
+                                      });
     });
 }
 

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -31,6 +32,10 @@ public:
         int status = 200;
         // When set, requests without this Authorization header get 401 and a Basic challenge.
         QByteArray requiredAuthorization;
+        QByteArray contentDisposition;
+        // Stalled sends half the body and then nothing until releaseStalled() (or 20 s), then
+        // drops the connection.
+        enum class Delivery { Whole, Stalled } delivery = Delivery::Whole;
     };
 
     // The server shared by a test program, started before the engine so that its port can go into
@@ -54,6 +59,7 @@ public:
     QList<Request> requests() const;
     bool sawHost(const QString& host) const;
     void clearRequests();
+    void releaseStalled() { m_released = true; }
 
     ~WebTestServer();
 
@@ -67,6 +73,7 @@ private:
     int m_port = 0;
     int m_httpsPort = 0;
     mutable std::mutex m_mutex;
+    std::atomic<bool> m_released{false};
     QMap<QString, Page> m_pages;
     QList<Request> m_requests;
 };

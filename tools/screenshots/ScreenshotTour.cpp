@@ -4,6 +4,8 @@
 
 #include "admin/MenuEntries.h"
 #include "admin/ui/KVFilePickerController.h"
+#include "files/ui/KVDownloadHistoryViewController.h"
+#include "files/ui/KVWaitingDownloadProgressView.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
@@ -261,6 +263,37 @@ int main(int argc, char** argv)
         stack->present(KVFilePickerController::forPage(PageFileRequest{}, [](const QStringList&) {}), NavigationStack::Animation::None);
         shoot(QStringLiteral("11-browser-file-picker"));
         stack->dismiss(NavigationStack::Animation::None);
+
+        // A download on its way, its panel over the page; then the history with a stored file, a
+        // removed one and the running one.
+        WebTestServer::Page file;
+        file.body = QByteArray(600000, 'x');
+        file.mimeType = "application/octet-stream";
+        file.delivery = WebTestServer::Page::Delivery::Stalled;
+        server.setPage(QStringLiteral("/files/Bus timetable 2027.pdf"), file);
+        browser->webView()->page()->runJavaScript(QStringLiteral("location.href = '/files/Bus%20timetable%202027.pdf'"));
+        waitFor(8000, [] { return KVWaitingDownloadProgressView::sharedView()->isVisible(); });
+        waitFor(800);
+        shoot(QStringLiteral("11-browser-download"));
+        settings.arrDownloadHistory.prepend(DownloadHistoryParam::initWithParams(
+            QStringLiteral("Old menu.pdf"), documents + QStringLiteral("/Old menu.pdf"), QStringLiteral("2026-11-02T10:15:00.000Z"), QStringLiteral("1.4 MB"), 2));
+        settings.arrDownloadHistory.prepend(DownloadHistoryParam::initWithParams(
+            QStringLiteral("Opening hours.txt"), documents + QStringLiteral("/Opening hours.txt"), QStringLiteral("2026-12-01T08:30:00.000Z"), QStringLiteral("12 KB"), 1));
+        settings.save();
+        KVDownloadHistoryViewController::showOn(stack);
+        if (auto* history = waitForTop<KVDownloadHistoryViewController>(stack)) {
+            shoot(QStringLiteral("13-download-history"));
+            history->setEditing(true);
+            history->didSelectRow(1);
+            shoot(QStringLiteral("13-download-history-editing"));
+            history->setEditing(false);
+            history->didSelectRow(0);
+            shoot(QStringLiteral("13-download-file-sheet"));
+            if (Alert* sheet = Alert::visibleAlert())
+                sheet->dismiss();
+            stack->pop(NavigationStack::Animation::None);
+        }
+        server.releaseStalled();
         browser->homeButtonPressed();
     }
     homeScreen = waitForTop<KVHomePageViewController>(stack);

@@ -1,0 +1,59 @@
+#include "files/ui/FileSheet.h"
+
+#include "files/KVServerStarter.h"
+#include "files/Utils.h"
+
+#include <QFileInfo>
+
+namespace korvel {
+
+namespace {
+
+FileSheet::Opener& opener()
+{
+    static FileSheet::Opener installed;
+    return installed;
+}
+
+QString described(const QString& path)
+{
+    //% "%1, saved in Documents."
+    QString text = qtTrId("TEXT_FILE_SAVED_IN_DOCUMENTS").arg(Utils::getFileSize(path));
+    if (KVServerStarter::sharedInstance().isServerRunning()) {
+        //% "It can be fetched from this device's upload server under /Documents."
+        text += QLatin1Char('\n') + qtTrId("TEXT_FILE_ON_UPLOAD_SERVER");
+    }
+    return text;
+}
+
+}  // namespace
+
+ActionSheet* FileSheet::make(const QString& path)
+{
+    auto* sheet = new ActionSheet(QFileInfo(path).fileName(), described(path));
+    sheet->setObjectName(QStringLiteral("fileSheet"));
+    if (opener() && opener()(path, false)) {
+        //% "Open"
+        sheet->addButton(qtTrId("TEXT_OPEN"), Alert::Role::Default, [path](Alert&) {
+            if (opener())
+                opener()(path, true);
+        });
+    }
+    //% "Close"
+    sheet->addButton(qtTrId("TEXT_CLOSE"), Alert::Role::Cancel);
+    return sheet;
+}
+
+void FileSheet::setOpener(Opener opener_)
+{
+    opener() = std::move(opener_);
+}
+
+void Utils::showFile(const QString& path, QWidget* viewObj)
+{
+    if (!QFileInfo(path).isFile())
+        return;
+    FileSheet::make(path)->showOver(viewObj);
+}
+
+}  // namespace korvel

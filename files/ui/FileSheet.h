@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/ui/ActionSheet.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace korvel {
+
+// What the kiosk offers for one file of the documents directory: its name, size and where it can
+// be reached, and Open where a screen of the program shows that kind. The file never goes to
+// another application.
+class FileSheet {
+public:
+    // The sheet for the file at `path`, not shown yet.
+    static ActionSheet* make(const QString& path);
+
+    // The screen that opens documents of a kind: returns false when it does not show `path`'s kind.
+    using Opener = std::function<bool(const QString& path, bool openNow)>;
+    static void setOpener(Opener opener);
+};
+
+namespace Utils {
+// Offers the file at `path` in the sheet, over `viewObj`'s window (the key window when nullptr).
+// Nothing happens when the file does not exist.
+void showFile(const QString& path, QWidget* viewObj);
+}  // namespace Utils
+
+}  // namespace korvel
