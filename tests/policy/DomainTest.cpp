@@ -105,7 +105,7 @@ TEST(PSLParser, RefusesBytesThatAreNoText)
 
 TEST(TLDParser, FollowsRuleKindsThenFileOrder)
 {
-    const TLDParser parser = smallParser("com\nco.uk\nuk\nname\nforgot.his.name\njp\n"
+    const TLDParser parser = smallParser("com\nco.uk\nuk\nname\nforgot.his.name\njp\n\xe5\x85\xac\xe5\x8f\xb8.cn\n"
                                          "*.ck\n!www.ck\n*.kawasaki.jp\n!city.kawasaki.jp\n"
                                          "*.tail.test\nx.*\n*.x.test\ntail.*\n");
     const struct {
@@ -116,6 +116,7 @@ TEST(TLDParser, FollowsRuleKindsThenFileOrder)
         {"example.com", false, "example.com|com|example|-"},
         {"A.b.Example.COM", false, "example.com|com|example|a.b"},
         {"a.b.c.d.e.f.example.co.uk", false, "example.co.uk|co.uk|example|a.b.c.d.e.f"},
+        {"a.b.\xe5\x85\xac\xe5\x8f\xb8.cn", false, "b.\xe5\x85\xac\xe5\x8f\xb8.cn|\xe5\x85\xac\xe5\x8f\xb8.cn|b|a"},
         {"com", false, "<none>"},
         {"co.uk", false, "-|-|-|-"},
         // Only when case was folded does the whole-host suffix come back as the top-level domain.
