@@ -267,9 +267,7 @@ TEST(SchemeHandler, RegistrationWritesBothFilesAndReportsAFailure)
     EXPECT_TRUE(QFile::exists(dir.path() + "/data/applications/korvel.desktop"));
     EXPECT_TRUE(QFile::exists(dir.path() + "/config/mimeapps.list"));
     // A file where the folder should be.
-    QFile blocker(dir.path() + "/blocked");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(test::writeFile(dir.path() + "/blocked"));
     EXPECT_FALSE(SchemeHandler::registerHandler(dir.path() + "/blocked", dir.path() + "/config", command, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("blocked"))) << qPrintable(error);
 }

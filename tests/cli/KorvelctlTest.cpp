@@ -95,9 +95,7 @@ TEST_F(KorvelctlTest, RootWritesAKioskUsersHomeAsThatUser)
 TEST_F(KorvelctlTest, FilesGoInAndOutOfTheDocumentsDirectoryOnly)
 {
     const QString source = home() + QStringLiteral("/menu.pdf");
-    QFile file(source);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("%PDF") == 4);
-    file.close();
+    ASSERT_TRUE(korvel::test::writeFile(source, "%PDF"));
     const struct {
         QStringList arguments;
         int status;

@@ -128,7 +128,7 @@ TEST_F(KioskJourneyTest, ConfigureStartBrowseAndReachTheSettings)
         titles << cell->titleText();
     EXPECT_EQ(titles, (QStringList{QStringLiteral("Shop"), QStringLiteral("News")}));
     // The log opens late in the launch, so "Korvel Started" is its first line, then the screens.
-    EXPECT_EQ(test::logLines(QStringLiteral("App General")).mid(0, 3),
+    EXPECT_EQ(loggedEvents(QStringLiteral("App General")).mid(0, 3),
               (QStringList{QStringLiteral("Korvel Started"), QStringLiteral("Welcome Screen Loaded"), QStringLiteral("Home Page Loaded")}));
 
     KVWKViewController* window = openTheWebsite(stack);
@@ -218,7 +218,7 @@ TEST_F(KioskJourneyTest, PrivateBrowsingLeavesNothingOfAVisitForTheNext)
         if (privateBrowsing) {
             EXPECT_EQ(kept, QStringLiteral("||"));
             EXPECT_FALSE(anyFileHolds(home(), marker)) << "nothing of the visit is on disk";
-            EXPECT_TRUE(test::logLines(QStringLiteral("Webview")).contains(QStringLiteral("Cookies for private.test deleted successfully")));
+            EXPECT_TRUE(loggedEvents(QStringLiteral("Webview")).contains(QStringLiteral("Cookies for private.test deleted successfully")));
         } else {
             EXPECT_EQ(kept, QStringLiteral("visit=%1|%1|%1").arg(QString::fromLatin1(marker)));
         }

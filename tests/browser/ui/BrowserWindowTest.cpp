@@ -93,8 +93,7 @@ TEST_F(BrowserWindowTest, ARefusedLinkNeverReachesTheServer)
     server().setPage(QStringLiteral("/"), QStringLiteral("<html><head><title>Start</title></head><body><a id='blocked' href='%1'>x</a></body></html>").arg(refused).toUtf8());
     for (const bool accessDenied : {true, false}) {
         settings().kvBrowPref.accessDenied = accessDenied;
-        for (Toast* shown : Toast::visibleToasts())
-            shown->close();
+        test::closeToasts();
         KVWKViewController* window = open(url("allowed.test"));
         QSignalSpy home(window, &KVWKViewController::homeRequested);
         evaluate(window, QStringLiteral("document.getElementById('blocked').click()"));
@@ -347,8 +346,7 @@ TEST_F(BrowserWindowTest, FunctionsWithoutTheirScreenSaySo)
         [&] { window->goToDownloadHistoryView(); },
     };
     for (const auto& use : uses) {
-        for (Toast* toast : Toast::visibleToasts())
-            toast->close();
+        test::closeToasts();
         use();
         EXPECT_TRUE(toastShown(EffectPerformer::notAvailableText()));
     }
