@@ -6,7 +6,7 @@
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
 #include "tests/support/EventLoop.h"
-#include "tests/support/TestHome.h"
+#include "tests/cli/KorvelctlProcess.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -25,7 +25,7 @@ const QStringList storeKeys = {QStringLiteral("AllowedWebsites"), QStringLiteral
                                QStringLiteral("BlockedWebsites"), QStringLiteral("DownloadHistory"),
                                QStringLiteral("BrowserPreferences"), QStringLiteral("AutoImport")};
 
-class LaunchTest : public korvel::test::TestHome {
+class LaunchTest : public korvel::test::KorvelctlProcess {
 protected:
     QString bin(const char* name) const { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name); }
     QVariantMap stored() const { return PropertyList::readFile(home() + QStringLiteral("/defaults.plist")).value.toMap(); }
@@ -97,11 +97,7 @@ TEST_F(LaunchTest, KorvelStopsCleanlyOnTermAndInterrupt)
 {
     for (int signalNumber : {SIGTERM, SIGINT}) {
         EXPECT_EQ(launchAndStop(signalNumber), 0) << "signal " << signalNumber;
-        QProcess ctl;
-        ctl.start(bin("korvelctl"), {QStringLiteral("--home"), home(), QStringLiteral("pref"), QStringLiteral("get"),
-                                     QStringLiteral("Port")});
-        ASSERT_TRUE(ctl.waitForFinished(10000));
-        EXPECT_EQ(ctl.readAllStandardOutput(), "8080\n");
+        EXPECT_EQ(ok({"pref", "get", "Port"}), QStringLiteral("8080\n"));
     }
     // The launch made korvel the handler of its scheme, for this very home.
     const QByteArray text = korvel::test::readFile(home() + QStringLiteral("/xdg-data/applications/korvel.desktop"));
