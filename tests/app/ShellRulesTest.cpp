@@ -9,7 +9,6 @@
 #include "settings/KVBrowserPrefSettings.h"
 #include "settings/KVSettings.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimeZone>
 

@@ -2,7 +2,6 @@
 #include "platform/Paths.h"
 #include "tests/browser/ui/WebWindowTest.h"
 
-#include <QDir>
 #include <QFile>
 #include <QWebEngineProfile>
 #include <QWebEngineView>

@@ -4,7 +4,6 @@
 #include "settings/TalvexUtils.h"
 #include "tests/support/TestHome.h"
 
-#include <QFile>
 
 using korvel::allowedWebsite;
 using korvel::allowedWebsiteCategory;

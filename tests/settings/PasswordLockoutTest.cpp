@@ -1,7 +1,6 @@
 #include "settings/PasswordLockout.h"
 #include "tests/support/TestHome.h"
 
-#include <QFile>
 
 using korvel::PasswordLockout;
 

@@ -105,20 +105,8 @@ TEST_F(HomeScreenTest, TheGridShowsTheVisibleItemsInTheirOrder)
     }
 }
 
-TEST_F(HomeScreenTest, TappingAWebsiteOpensItInABrowserWindow)
-{
-    settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("allowed.test"))};
-    KVHomePageViewController* home = showHome();
-    QTest::mouseClick(cellTitled(home, QStringLiteral("Alpha")), Qt::LeftButton);
-    auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Start"); }, 20000));
-    EXPECT_TRUE(WebTestServer::shared().sawHost(QStringLiteral("allowed.test")));
-    window->homeButtonPressed();
-    EXPECT_TRUE(test::processEventsUntil([&] { return stack->topScreen() == home; }));
-}
-
-// A page asks for a folder through the program's command: the window goes and the grid shows it.
+// A tap on a website opens its window; a page there asks for a folder through the program's
+// command: the window goes and the grid shows it.
 TEST_F(HomeScreenTest, APagesCategoryCommandOpensTheFolder)
 {
     allowedWebsiteCategory news;
