@@ -83,23 +83,4 @@ TEST_F(KorvelctlLogTest, ClearEmptiesTheLogAndLoggingGoesOn)
     EXPECT_TRUE(lines.first().endsWith(QStringLiteral("Blocked_URL_action: URL_Deleted<http://bad.test>")));
 }
 
-TEST_F(KorvelctlLogTest, BadUsageLeavesTheLogAlone)
-{
-    const QString before = ok({"log"});
-    const std::initializer_list<const char*> refused[] = {
-        {"log", "clear", "all"},
-        {"log", "URL_action"},
-        {"log", "--category"},
-        {"log", "--desc=yes"},
-        {"log", "--newest"},
-    };
-    for (const auto& arguments : refused) {
-        const CtlRun run = ctl(arguments);
-        EXPECT_EQ(run.status, 2) << qPrintable(list(arguments).join(QLatin1Char(' ')));
-        EXPECT_FALSE(run.err.isEmpty()) << qPrintable(list(arguments).join(QLatin1Char(' ')));
-        EXPECT_EQ(run.out, QString()) << qPrintable(list(arguments).join(QLatin1Char(' ')));
-    }
-    EXPECT_EQ(ok({"log"}), before);
-}
-
 }  // namespace
