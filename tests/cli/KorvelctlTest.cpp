@@ -58,11 +58,14 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
         std::initializer_list<const char*> arguments;
         const char* complaint;
     } cases[] = {
-        // The editors' own refusals (their rules are the editing tests'), one for each command that passes them on.
+        // The editors' own refusals (their rules are the editing tests'), passed on by each command; a blank
+        // address given is an address, not one left out.
         {{"sites", "add", ""}, "korvelctl: Cannot Add empty URL\n"},
+        {{"sites", "update", "0", " "}, "korvelctl: Cannot Update empty URL\n"},
         {{"sites", "update", "3", "--hide"}, "korvelctl: There is no allowed website at index 3.\n"},
         {{"categories", "add", "news"}, "korvelctl: Category with same name is already exist.\n"},
         {{"categories", "rename", "0", "  "}, "korvelctl: Cannot Update empty Name\n"},
+        {{"blocked", "add", ""}, "korvelctl: Cannot Add empty URL\n"},
         {{"blocked", "add", "*.*.casino.test"}, "korvelctl: Invalid URL!!\n"},
         {{"blocked", "remove", "1"}, "korvelctl: There is no blocked website at index 1.\n"},
         {{"advanced", "set", "--content-blocking", "on", "--keywords", "   "},

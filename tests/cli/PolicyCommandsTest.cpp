@@ -30,8 +30,8 @@ TEST_F(KorvelctlPolicyTest, EditsRoundTripThroughTheirLists)
         {{"sites", "update", "1", "--no-hide", "--only-this", "--title", ""}, {"sites", "list"},
          "0 id=0 category=0 url=http://example.com title=\"example\"\n"
          "1 id=1 category=0 url=https://www.example.co.uk/a%20b title=\"example\" subdomains only-this favicon\n"},
-        {{"sites", "update", "0", "shop.example.org", "--startup", "--error-page"}, {"sites", "list"},
-         "0 id=0 category=0 url=http://shop.example.org title=\"example\" startup error-page\n"
+        {{"sites", "update", "0", "shop.example.org", "--error-page"}, {"sites", "list"},
+         "0 id=0 category=0 url=http://shop.example.org title=\"example\" error-page\n"
          "1 id=1 category=0 url=https://www.example.co.uk/a%20b title=\"example\" subdomains only-this favicon\n"},
         {{"sites", "remove", "0"}, {"sites", "list"},
          "0 id=1 category=0 url=https://www.example.co.uk/a%20b title=\"example\" subdomains only-this favicon\n"},
@@ -77,6 +77,20 @@ TEST_F(KorvelctlPolicyTest, EditsRoundTripThroughTheirLists)
         EXPECT_EQ(edit.out, QString()) << qPrintable(command);
         EXPECT_EQ(ok(step.show), QString::fromUtf8(step.listed)) << qPrintable(command);
     }
+}
+
+// The list prints the switches from the same table that reads them, so only the one-start-page
+// and one-error-page rule can tell --startup from --error-page.
+TEST_F(KorvelctlPolicyTest, StartPageAndErrorPageMoveToTheLatestSiteThatTakesThem)
+{
+    ok({"sites", "add", "first.test", "--startup", "--error-page"});
+    ok({"sites", "add", "second.test", "--startup"});
+    ok({"sites", "add", "third.test", "--error-page"});
+    const QStringList lines = ok({"sites", "list"}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines.at(0).endsWith(QStringLiteral("title=\"first\""))) << qPrintable(lines.at(0));
+    EXPECT_TRUE(lines.at(1).endsWith(QStringLiteral("title=\"second\" startup"))) << qPrintable(lines.at(1));
+    EXPECT_TRUE(lines.at(2).endsWith(QStringLiteral("title=\"third\" error-page"))) << qPrintable(lines.at(2));
 }
 
 // An address as a settings document brought it, with escapes no typed text gives: an update that
