@@ -12,8 +12,8 @@ namespace korvel {
 namespace {
 
 // The rows that come and go: blocked websites only while every website is allowed (right after the
-// allowed ones), the warning first while the factory password is in use. About stays last, and
-// every row has words, not a text key, and an image.
+// allowed ones), the warning first while the factory password is in use. About stays last with
+// this build's version, and every row has words, not a text key, and an image.
 TEST(MenuRows, OptionalRowsFollowThePreferencesAndThePassword)
 {
     ASSERT_TRUE(Translations::install());
@@ -41,14 +41,9 @@ TEST(MenuRows, OptionalRowsFollowThePreferencesAndThePassword)
         EXPECT_EQ(ids.first() == ChangePasswordMenu, c.password == FactoryPassword::InUse) << c.name;
         EXPECT_EQ(ids.indexOf(BlockedWebsitesMenu), c.blocked ? ids.indexOf(AllowedWebsitesMenu) + 1 : -1) << c.name;
         EXPECT_EQ(ids.last(), AboutMenu) << c.name;
+        EXPECT_EQ(rows.last().menuSubText, QStringLiteral("Korvel Version ") + QString::fromLatin1(version::shortVersion)) << c.name;
         EXPECT_EQ(QSet<int>(ids.begin(), ids.end()).size(), ids.size()) << c.name << ": every row once";
     }
-}
-
-TEST(MenuRows, TheAboutRowShowsThisBuildsVersion)
-{
-    EXPECT_EQ(menuEntries(KVBrowserPrefSettings{}).last().menuSubText,
-              QStringLiteral("Korvel Version ") + QString::fromLatin1(version::shortVersion));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
 #include "tests/support/EventLoop.h"
-#include "tests/support/TestHome.h"
+#include "tests/cli/KorvelctlProcess.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -25,7 +25,7 @@ const QStringList storeKeys = {QStringLiteral("AllowedWebsites"), QStringLiteral
                                QStringLiteral("BlockedWebsites"), QStringLiteral("DownloadHistory"),
                                QStringLiteral("BrowserPreferences"), QStringLiteral("AutoImport")};
 
-class LaunchTest : public korvel::test::TestHome {
+class LaunchTest : public korvel::test::KorvelctlProcess {
 protected:
     QString bin(const char* name) const { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name); }
     QVariantMap stored() const { return PropertyList::readFile(home() + QStringLiteral("/defaults.plist")).value.toMap(); }
@@ -97,21 +97,14 @@ TEST_F(LaunchTest, KorvelStopsCleanlyOnTermAndInterrupt)
 {
     for (int signalNumber : {SIGTERM, SIGINT}) {
         EXPECT_EQ(launchAndStop(signalNumber), 0) << "signal " << signalNumber;
-        QProcess ctl;
-        ctl.start(bin("korvelctl"), {QStringLiteral("--home"), home(), QStringLiteral("pref"), QStringLiteral("get"),
-                                     QStringLiteral("Port")});
-        ASSERT_TRUE(ctl.waitForFinished(10000));
-        EXPECT_EQ(ctl.readAllStandardOutput(), "8080\n");
+        EXPECT_EQ(ok({"pref", "get", "Port"}), QStringLiteral("8080\n"));
     }
     // The launch made korvel the handler of its scheme, for this very home.
-    QFile entry(home() + QStringLiteral("/xdg-data/applications/korvel.desktop"));
-    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
-    const QByteArray text = entry.readAll();
+    const QByteArray text = korvel::test::readFile(home() + QStringLiteral("/xdg-data/applications/korvel.desktop"));
     EXPECT_TRUE(text.contains("MimeType=x-scheme-handler/korvel;")) << text.constData();
     EXPECT_TRUE(text.contains(("--home " + home() + " %u").toUtf8())) << text.constData();
-    QFile list(home() + QStringLiteral("/xdg-config/mimeapps.list"));
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    EXPECT_EQ(list.readAll(), "[Default Applications]\nx-scheme-handler/korvel=korvel.desktop\n");
+    EXPECT_EQ(korvel::test::readFile(home() + QStringLiteral("/xdg-config/mimeapps.list")),
+              "[Default Applications]\nx-scheme-handler/korvel=korvel.desktop\n");
 }
 
 TEST_F(LaunchTest, EveryLaunchReplacesTheHomePageFiles)
@@ -123,14 +116,9 @@ TEST_F(LaunchTest, EveryLaunchReplacesTheHomePageFiles)
     }
     for (const QString& name : KVAppDelegate::homeWebPageResources())
         EXPECT_TRUE(QFileInfo(documents() + QLatin1Char('/') + name).size() > 0) << qPrintable(name);
-    QFile changed(page);
-    ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
-    changed.write("changed by someone");
-    changed.close();
+    ASSERT_TRUE(korvel::test::writeFile(page, "changed by someone"));
     restart();
     KVAppDelegate second;
     second.didFinishLaunching();
-    QFile copy(page);
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(copy.readAll().contains("<title>Home</title>")) << "the installed version comes back";
+    EXPECT_TRUE(korvel::test::readFile(page).contains("<title>Home</title>")) << "the installed version comes back";
 }

@@ -8,8 +8,6 @@ namespace {
 
 class HomeItemsTest : public test::TestHome {
 protected:
-    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
-
     static allowedWebsite website(qint64 category, Frame portrait = {}, bool hidden = false, bool reset = false)
     {
         allowedWebsite w;

@@ -4,7 +4,6 @@
 #include "tests/support/TestHome.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QStringList>
 
@@ -50,11 +49,7 @@ protected:
         return run.out;
     }
 
-    QByteArray storeBytes() const
-    {
-        QFile f(Paths::defaultsFile());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static QByteArray storeBytes() { return readFile(Paths::defaultsFile()); }
 
     static QStringList list(std::initializer_list<const char*> arguments)
     {

@@ -17,11 +17,7 @@ class PasswordCommandTest : public korvel::test::KorvelctlProcess {};
 
 TEST_F(PasswordCommandTest, SetAndCheckReadThePasswordFromStandardInput)
 {
-    const auto damage = [] {
-        QFile keychain(korvel::Paths::keychainFile());
-        ASSERT_TRUE(keychain.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        keychain.write("garbage");
-    };
+    const auto damage = [] { ASSERT_TRUE(korvel::test::writeFile(korvel::Paths::keychainFile(), "garbage")); };
     const struct {
         const char* name;
         std::function<void()> before;

@@ -32,19 +32,8 @@ protected:
     }
 
     httplib::Client client(const std::string& host = "127.0.0.1") { return httplib::Client(host, starter->getPortNumber()); }
-    void write(const QString& path, const QByteArray& bytes = "bytes")
-    {
-        SCOPED_TRACE(path.toStdString());
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    static void write(const QString& path, const QByteArray& bytes = "bytes") { ASSERT_TRUE(writeFile(path, bytes)) << qPrintable(path); }
+    static QByteArray read(const QString& path) { return readFile(path); }
     httplib::Result upload(const std::string& part, const std::string& fileName, const std::string& bytes = "hello")
     {
         return client().Post("/upload", httplib::MultipartFormDataItems{{part, bytes, fileName, "text/plain"}});

@@ -2,7 +2,6 @@
 #include "platform/Paths.h"
 #include "tests/browser/ui/WebWindowTest.h"
 
-#include <QDir>
 #include <QFile>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -43,9 +42,8 @@ TEST_F(UploadPageTest, TheUploadPageSendsListsAndDeletesFiles)
     ASSERT_TRUE(server.startServerConnectionWith(0));
     QStringList files;
     for (const char* name : {"menu.pdf", "map.png"}) {
-        QFile file(home() + QLatin1Char('/') + QLatin1String(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(name) > 0);
-        files << file.fileName();
+        files << home() + QLatin1Char('/') + QLatin1String(name);
+        ASSERT_TRUE(test::writeFile(files.last(), name));
     }
 
     // A visitor's own browser: a profile of its own, kept in memory only.

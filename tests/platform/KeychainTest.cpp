@@ -39,10 +39,7 @@ TEST_F(KeychainTest, ItemOperationsReturnTheKeychainCodes)
 
 TEST_F(KeychainTest, DamagedKeychainIsReportedNotTrusted)
 {
-    QFile f(home() + QStringLiteral("/keychain.plist"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("garbage");
-    f.close();
+    ASSERT_TRUE(korvel::test::writeFile(home() + QStringLiteral("/keychain.plist"), "garbage"));
     int error = 0;
     EXPECT_TRUE(SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"), &error).isNull());
     EXPECT_EQ(error, Status::decodeError);

@@ -113,23 +113,9 @@ TEST_F(ReachabilityTest, TheFirstKnownReadingIsTheBaselineNotAChange)
     EXPECT_EQ(posted, (std::vector{NetworkStatus::NotReachable}));
 }
 
-TEST_F(ReachabilityTest, StatusMapping)
+// What the system's network information says, as the kiosk's three states.
+TEST_F(ReachabilityTest, SystemReadingsMapToTheKiosksStates)
 {
-    struct Row {
-        std::optional<NetworkStatus> reading;
-        NetworkStatus status;
-        bool reachable;
-    };
-    for (const Row& row : {Row{std::nullopt, NetworkStatus::NotReachable, false},
-                           Row{NetworkStatus::NotReachable, NetworkStatus::NotReachable, false},
-                           Row{NetworkStatus::ReachableViaWiFi, NetworkStatus::ReachableViaWiFi, true},
-                           Row{NetworkStatus::ReachableViaWWAN, NetworkStatus::ReachableViaWWAN, true}}) {
-        Reachability monitor(std::make_unique<FakeReachabilityBackend>(row.reading));
-        SCOPED_TRACE(int(row.status));
-        EXPECT_EQ(monitor.currentReachabilityStatus(), row.status);
-        EXPECT_EQ(monitor.isReachable(), row.reachable);
-    }
-
     struct SystemRow {
         Info::Reachability reachability;
         Info::TransportMedium medium;

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -22,14 +21,6 @@ class UserDefaultsTest : public korvel::test::TestHome {
 protected:
     QString file() const { return home() + QStringLiteral("/defaults.plist"); }
     QString managed() const { return home() + QStringLiteral("/managed/managed.plist"); }
-
-    static void write(const QString& path, const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
 };
 
 }  // namespace
@@ -52,7 +43,7 @@ TEST_F(UserDefaultsTest, OnlySynchronizedChangesSurviveARestart)
 
 TEST_F(UserDefaultsTest, LayersMergeWithManagedOverApplicationOverRegistration)
 {
-    write(managed(), PropertyList::toXml(QVariantMap{{QStringLiteral("SettingsXML"), QStringLiteral("<plist/>")}}));
+    ASSERT_TRUE(korvel::test::writeFile(managed(), PropertyList::toXml(QVariantMap{{QStringLiteral("SettingsXML"), QStringLiteral("<plist/>")}})));
     UserDefaults defaults(file(), managed());
     defaults.registerDefaults({{QStringLiteral("UserAgent"), QStringLiteral("registered")},
                                {QStringLiteral("Both"), QStringLiteral("registered")}});
@@ -92,7 +83,7 @@ TEST_F(UserDefaultsTest, ManagedConfigurationFileChangesAreNoticed)
     QSignalSpy spy(&defaults, &UserDefaults::changed);
     EXPECT_FALSE(defaults.objectForKey(QLatin1String(UserDefaults::managedKey)).isValid());
 
-    write(managed(), PropertyList::toXml(QVariantMap{{QStringLiteral("SettingsXML"), QStringLiteral("one")}}));
+    ASSERT_TRUE(korvel::test::writeFile(managed(), PropertyList::toXml(QVariantMap{{QStringLiteral("SettingsXML"), QStringLiteral("one")}})));
     ASSERT_TRUE(korvel::test::processEventsUntil([&] { return spy.count() > 0; }));
     EXPECT_EQ(defaults.dictionaryForKey(QLatin1String(UserDefaults::managedKey)).value(QStringLiteral("SettingsXML")),
               QStringLiteral("one"));
@@ -101,12 +92,10 @@ TEST_F(UserDefaultsTest, ManagedConfigurationFileChangesAreNoticed)
 TEST_F(UserDefaultsTest, DamagedFileIsKeptAsideAndTheStoreStartsEmpty)
 {
     const QByteArray damaged = "<?xml version=\"1.0\"?><plist><dict><key>Allowed";
-    write(file(), damaged);
+    ASSERT_TRUE(korvel::test::writeFile(file(), damaged));
     UserDefaults defaults(file(), managed());
     ASSERT_FALSE(defaults.keptAsidePath().isEmpty());
-    QFile aside(defaults.keptAsidePath());
-    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
-    EXPECT_EQ(aside.readAll(), damaged);
+    EXPECT_EQ(korvel::test::readFile(defaults.keptAsidePath()), damaged);
     EXPECT_TRUE(defaults.keptAsidePath().contains(QStringLiteral("20260105-090000")));
 
     defaults.setObject(QStringLiteral("fresh"), true);

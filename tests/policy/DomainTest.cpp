@@ -101,11 +101,16 @@ TEST(PSLParser, RefusesBytesThatAreNoText)
             EXPECT_FALSE(parsed.error->underlyingError);
         }
     }
+    // A file that cannot be read is a parse error too, one that carries the file's own error.
+    const TLDExtractCreation unreadable = TLDExtract::fromFile(QStringLiteral("/nonexistent/psl.dat"));
+    ASSERT_FALSE(unreadable.ok());
+    EXPECT_EQ(unreadable.error->code, TLDExtractError::Code::pslParseError);
+    EXPECT_TRUE(unreadable.error->underlyingError);
 }
 
 TEST(TLDParser, FollowsRuleKindsThenFileOrder)
 {
-    const TLDParser parser = smallParser("com\nco.uk\nuk\nname\nforgot.his.name\njp\n"
+    const TLDParser parser = smallParser("com\nco.uk\nuk\nname\nforgot.his.name\njp\n\xe5\x85\xac\xe5\x8f\xb8.cn\n"
                                          "*.ck\n!www.ck\n*.kawasaki.jp\n!city.kawasaki.jp\n"
                                          "*.tail.test\nx.*\n*.x.test\ntail.*\n");
     const struct {
@@ -116,6 +121,7 @@ TEST(TLDParser, FollowsRuleKindsThenFileOrder)
         {"example.com", false, "example.com|com|example|-"},
         {"A.b.Example.COM", false, "example.com|com|example|a.b"},
         {"a.b.c.d.e.f.example.co.uk", false, "example.co.uk|co.uk|example|a.b.c.d.e.f"},
+        {"a.b.\xe5\x85\xac\xe5\x8f\xb8.cn", false, "b.\xe5\x85\xac\xe5\x8f\xb8.cn|\xe5\x85\xac\xe5\x8f\xb8.cn|b|a"},
         {"com", false, "<none>"},
         {"co.uk", false, "-|-|-|-"},
         // Only when case was folded does the whole-host suffix come back as the top-level domain.
@@ -293,15 +299,6 @@ TEST(DomainHelperDeathTest, MissingListIsReportedOnceAndMatchesNothing)
             std::exit(good ? 0 : 1);
         },
         testing::ExitedWithCode(0), testing::MakeMatcher(new ReportedOnce));
-}
-
-TEST(TLDExtract, UnreadableFileCarriesTheFileError)
-{
-    const TLDExtractCreation created = TLDExtract::fromFile(QStringLiteral("/nonexistent/psl.dat"));
-    ASSERT_FALSE(created.ok());
-    EXPECT_EQ(created.error->code, TLDExtractError::Code::pslParseError);
-    EXPECT_TRUE(created.error->underlyingError);
-    EXPECT_FALSE(TLDExtract::fromData(QByteArray()).ok());
 }
 
 }  // namespace

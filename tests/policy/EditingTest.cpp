@@ -9,8 +9,6 @@
 #include "settings/KVSettings.h"
 #include "tests/support/TestHome.h"
 
-#include <QFile>
-
 using namespace korvel;
 
 namespace {
@@ -24,13 +22,7 @@ protected:
         settings().save();
     }
 
-    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
-
-    QByteArray storeBytes() const
-    {
-        QFile f(home() + QStringLiteral("/defaults.plist"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray storeBytes() const { return test::readFile(home() + QStringLiteral("/defaults.plist")); }
 
     static AllowedWebsiteInput site(const QString& url, WebsiteProtocol protocol = WebsiteProtocol::Http)
     {

@@ -56,7 +56,6 @@ protected:
         };
     }
 
-    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
     // The settings with no website listed and the factory preferences.
     static KVSettings& freshSettings()
     {

@@ -4,7 +4,6 @@
 #include "settings/TalvexUtils.h"
 #include "tests/support/TestHome.h"
 
-#include <QFile>
 
 using korvel::allowedWebsite;
 using korvel::allowedWebsiteCategory;
@@ -57,9 +56,7 @@ TEST_F(SettingsStoreTest, FirstUseWritesDeviceInformationAndVersionFile)
     EXPECT_EQ(info.value(QStringLiteral("Device Model")), QStringLiteral("Test Panel 10"));
     EXPECT_EQ(info.value(QStringLiteral("OS")), QStringLiteral("Debian GNU/Linux"));
     EXPECT_EQ(info.value(QStringLiteral("OS version")), QStringLiteral("12"));
-    QFile version(documents() + QStringLiteral("/Version.txt"));
-    ASSERT_TRUE(version.open(QIODevice::ReadOnly));
-    EXPECT_EQ(version.readAll(), "Korvel 1.0.0");
+    EXPECT_EQ(korvel::test::readFile(documents() + QStringLiteral("/Version.txt")), "Korvel 1.0.0");
 }
 
 TEST_F(SettingsStoreTest, SaveThenLoadGivesBackEverything)

@@ -1,7 +1,6 @@
 #include "settings/PasswordLockout.h"
 #include "tests/support/TestHome.h"
 
-#include <QFile>
 
 using korvel::PasswordLockout;
 
@@ -63,10 +62,7 @@ TEST_F(PasswordLockoutTest, PausesFromTheFifthWrongPasswordDoublingUpToFifteenMi
             ASSERT_TRUE(lockout.save(file)) << step.name;
             lockout = PasswordLockout::load(file, now);
         } else if (step.action == Action::RestartFromDamagedFile) {
-            QFile damaged(file);
-            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            damaged.write("garbage");
-            damaged.close();
+            ASSERT_TRUE(korvel::test::writeFile(file, "garbage"));
             lockout = PasswordLockout::load(file, now);
         }
         const qint64 refused = lockout.refusal(now).count();

@@ -94,11 +94,7 @@ TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
 {
     using korvel::PasswordCheck;
     using korvel::PasswordState;
-    const auto writeKeychain = [](const QByteArray& bytes) {
-        QFile f(korvel::Paths::keychainFile());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    };
+    const auto writeKeychain = [](const QByteArray& bytes) { ASSERT_TRUE(korvel::test::writeFile(korvel::Paths::keychainFile(), bytes)); };
     const struct {
         const char* name;
         std::function<void()> arrange;
@@ -137,17 +133,12 @@ TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
 
 TEST_F(PasswordStoreTest, OnlyAReplacingWriteTakesADamagedStoreOver)
 {
-    QFile f(korvel::Paths::keychainFile());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("garbage");
-    f.close();
+    ASSERT_TRUE(korvel::test::writeFile(korvel::Paths::keychainFile(), "garbage"));
 
     EXPECT_FALSE(TalvexUtils::setPassword(QStringLiteral("bmV3")));
     EXPECT_EQ(TalvexUtils::readPassword().state, korvel::PasswordState::Damaged) << "an ordinary write leaves the damage alone";
 
     ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("bmV3"), korvel::DamagedStore::Replace));
     EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("new")), korvel::PasswordCheck::Matches);
-    QFile aside(korvel::Paths::keychainFile() + QStringLiteral(".damaged"));
-    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
-    EXPECT_EQ(aside.readAll(), "garbage") << "the damaged bytes are kept for a look";
+    EXPECT_EQ(korvel::test::readFile(korvel::Paths::keychainFile() + QStringLiteral(".damaged")), "garbage") << "the damaged bytes are kept for a look";
 }

@@ -11,7 +11,24 @@
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 namespace korvel::test {
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
+}
 
 void TestHome::SetUp()
 {
@@ -47,6 +64,11 @@ QStringList TestHome::loggedEvents(const QString& category)
     for (const LogEntry& e : LogQuery{QStringList{category}, LogOrder::OldestFirst, {}}.run())
         events << e.event;
     return events;
+}
+
+KVSettings& TestHome::settings()
+{
+    return KVSettings::getSettingsObject();
 }
 
 void TestHome::restart()

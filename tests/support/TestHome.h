@@ -8,7 +8,16 @@
 
 #include <gtest/gtest.h>
 
+namespace korvel {
+class KVSettings;
+}
+
 namespace korvel::test {
+
+// Writes `bytes` to `path`, making its folder first and replacing what was there; false when it could not.
+bool writeFile(const QString& path, const QByteArray& bytes = QByteArray());
+// What `path` holds; "<missing>" when it cannot be read.
+QByteArray readFile(const QString& path);
 
 // A device with fixed facts, so records that read the device are the same on every machine.
 class FakeDevice final : public Device {
@@ -40,6 +49,7 @@ protected:
     static void restart();
     // The events logged under `category`, oldest first.
     static QStringList loggedEvents(const QString& category);
+    static KVSettings& settings();
 
     FakeDevice device;
     MockClock clock;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/Toast.h"
 #include "tests/support/TestHome.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,21 @@
 #include <memory>
 
 namespace korvel::test {
+
+// The texts of the toasts on screen, oldest first.
+inline QStringList toastTexts()
+{
+    QStringList texts;
+    for (Toast* toast : Toast::visibleToasts())
+        texts << toast->text();
+    return texts;
+}
+
+inline void closeToasts()
+{
+    for (Toast* toast : Toast::visibleToasts())
+        toast->remove();
+}
 
 // A shown 800 x 600 window on mock time, with immediate transitions.
 class WindowTest : public TestHome {

@@ -121,14 +121,11 @@ TEST_F(MainMenuTest, ClickingARowOpensItsEntryNotItsIndex)
 
 TEST_F(MainMenuTest, ReappearingRereadsAllowAll)
 {
+    // Which rows come with allow-all is the menu rows' test; here, that coming back re-reads it.
     KVMainMenuViewController* menu = openMenu();
-    EXPECT_EQ(menu->tableData().at(8).menuId, AboutMenu);
     menu->didSelectMenuId(BrowserPreferencesMenu);
     KVSettings::getSettingsObject().kvBrowPref.allowAllWebsites = true;
     stack->pop(Animation::None);
-    ASSERT_EQ(menu->tableData().size(), 10);
-    EXPECT_EQ(menu->tableData().at(1).menuId, BlockedWebsitesMenu);
-    EXPECT_EQ(menu->tableData().at(9).menuId, AboutMenu);
     ASSERT_EQ(menu->tableView()->visibleCells().size(), 10);
     EXPECT_EQ(menu->tableView()->visibleCells().at(1)->titleLabel()->text(), QStringLiteral("Blocked Websites"));
 }

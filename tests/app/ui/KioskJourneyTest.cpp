@@ -7,11 +7,11 @@
 #include "platform/Reachability.h"
 #include "platform/ui/Alert.h"
 #include "tests/browser/ui/WebWindowTest.h"
+#include "tests/cli/KorvelctlProcess.h"
 
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QProcess>
 
 using namespace korvel;
 using korvel::test::WebTestServer;
@@ -19,21 +19,12 @@ using korvel::test::evaluate;
 
 namespace {
 
-class KioskJourneyTest : public test::TestHome {
+class KioskJourneyTest : public test::KorvelctlProcess {
 protected:
     void TearDown() override
     {
         shell.reset();
-        TestHome::TearDown();
-    }
-
-    int ctl(const QStringList& arguments) const
-    {
-        QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/korvelctl"),
-                      QStringList{QStringLiteral("--home"), home()} + arguments);
-        process.waitForFinished(20000);
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        KorvelctlProcess::TearDown();
     }
 
     // Starts the kiosk as it starts on the device; its stack once the grid is up.
@@ -112,13 +103,9 @@ TEST_F(KioskJourneyTest, ConfigureStartBrowseAndReachTheSettings)
 {
     WebTestServer& server = WebTestServer::shared();
     server.setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Visit</title></head><body>shop</body></html>"));
-    ASSERT_EQ(ctl({QStringLiteral("categories"), QStringLiteral("add"), QStringLiteral("news")}), 0);
-    ASSERT_EQ(ctl({QStringLiteral("sites"), QStringLiteral("add"), server.url(QStringLiteral("shop.test")), QStringLiteral("--title"),
-                   QStringLiteral("Shop")}),
-              0);
-    ASSERT_EQ(ctl({QStringLiteral("sites"), QStringLiteral("add"), QStringLiteral("paper.test"), QStringLiteral("--category"),
-                   QStringLiteral("1")}),
-              0);
+    ok({"categories", "add", "news"});
+    ok({"sites", "add", server.url(QStringLiteral("shop.test")).toUtf8().constData(), "--title", "Shop"});
+    ok({"sites", "add", "paper.test", "--category", "1"});
     restart();
     NavigationStack* stack = start();
     auto* homeScreen = qobject_cast<KVHomePageViewController*>(stack->topScreen());
@@ -128,7 +115,7 @@ TEST_F(KioskJourneyTest, ConfigureStartBrowseAndReachTheSettings)
         titles << cell->titleText();
     EXPECT_EQ(titles, (QStringList{QStringLiteral("Shop"), QStringLiteral("News")}));
     // The log opens late in the launch, so "Korvel Started" is its first line, then the screens.
-    EXPECT_EQ(test::logLines(QStringLiteral("App General")).mid(0, 3),
+    EXPECT_EQ(loggedEvents(QStringLiteral("App General")).mid(0, 3),
               (QStringList{QStringLiteral("Korvel Started"), QStringLiteral("Welcome Screen Loaded"), QStringLiteral("Home Page Loaded")}));
 
     KVWKViewController* window = openTheWebsite(stack);
@@ -147,9 +134,7 @@ TEST_F(KioskJourneyTest, ConfigureStartBrowseAndReachTheSettings)
 
 TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
 {
-    ASSERT_EQ(ctl({QStringLiteral("sites"), QStringLiteral("add"), QStringLiteral("www.example.co.uk"), QStringLiteral("--protocol"),
-                   QStringLiteral("https"), QStringLiteral("--subdomains")}),
-              0);
+    ok({"sites", "add", "www.example.co.uk", "--protocol", "https", "--subdomains"});
     restart();
     NavigationStack* stack = start();
     QWidget* home = stack->topScreen();
@@ -218,7 +203,7 @@ TEST_F(KioskJourneyTest, PrivateBrowsingLeavesNothingOfAVisitForTheNext)
         if (privateBrowsing) {
             EXPECT_EQ(kept, QStringLiteral("||"));
             EXPECT_FALSE(anyFileHolds(home(), marker)) << "nothing of the visit is on disk";
-            EXPECT_TRUE(test::logLines(QStringLiteral("Webview")).contains(QStringLiteral("Cookies for private.test deleted successfully")));
+            EXPECT_TRUE(loggedEvents(QStringLiteral("Webview")).contains(QStringLiteral("Cookies for private.test deleted successfully")));
         } else {
             EXPECT_EQ(kept, QStringLiteral("visit=%1|%1|%1").arg(QString::fromLatin1(marker)));
         }

@@ -1,11 +1,9 @@
 #include "app/ui/KVPasswordAlert.h"
 #include "log/KVLogger.h"
-#include "log/LogQuery.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
-#include "platform/ui/Toast.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
@@ -43,20 +41,8 @@ protected:
         alert->dismissWithButton(alert->buttonIndex(button));
     }
 
-    static int toastsSaying(const QString& text)
-    {
-        int n = 0;
-        for (Toast* t : Toast::visibleToasts())
-            n += t->text().contains(text) ? 1 : 0;
-        return n;
-    }
-
-    static void writeKeychain(const QByteArray& bytes)
-    {
-        QFile f(Paths::keychainFile());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
+    static qsizetype toastsSaying(const QString& text) { return test::toastTexts().filter(text).size(); }
+    static void writeKeychain(const QByteArray& bytes) { ASSERT_TRUE(test::writeFile(Paths::keychainFile(), bytes)); }
 
     NavigationStack* stack = nullptr;
     NavigationStack* openedOn = nullptr;
@@ -134,10 +120,7 @@ TEST_F(PasswordAlertTest, AfterFiveWrongPasswordsThePromptPausesWithoutChecking)
     EXPECT_EQ(toastsSaying(QStringLiteral("Too many wrong passwords. Try again in 0:30.")), 1);
 
     // The sixth is not even read against the store: a damaged one would say so if it were.
-    const QByteArray stored = [] {
-        QFile f(Paths::keychainFile());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray stored = test::readFile(Paths::keychainFile());
     writeKeychain("garbage");
     clock.advance(3s);
     KVPasswordAlert::showPasswordAlert(window.get());
@@ -158,9 +141,7 @@ TEST_F(PasswordAlertTest, AfterFiveWrongPasswordsThePromptPausesWithoutChecking)
     answer(QStringLiteral("9246"), QStringLiteral("OK"));
     flushDeletes();
     EXPECT_EQ(openedOn, nullptr);
-    QStringList warnings;
-    for (const LogEntry& e : LogQuery{QStringList{QStringLiteral("Warning")}, LogOrder::OldestFirst, {}}.run())
-        warnings << e.event;
+    const QStringList warnings = loggedEvents(QStringLiteral("Warning"));
     EXPECT_EQ(warnings.filter(QStringLiteral("Password entry refused")).size(), 2) << qPrintable(warnings.join(QLatin1Char('\n')));
 
     clock.advance(24s);

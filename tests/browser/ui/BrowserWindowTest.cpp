@@ -17,7 +17,6 @@
 
 #include <QAbstractButton>
 #include <QColorDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
@@ -93,8 +92,7 @@ TEST_F(BrowserWindowTest, ARefusedLinkNeverReachesTheServer)
     server().setPage(QStringLiteral("/"), QStringLiteral("<html><head><title>Start</title></head><body><a id='blocked' href='%1'>x</a></body></html>").arg(refused).toUtf8());
     for (const bool accessDenied : {true, false}) {
         settings().kvBrowPref.accessDenied = accessDenied;
-        for (Toast* shown : Toast::visibleToasts())
-            shown->close();
+        test::closeToasts();
         KVWKViewController* window = open(url("allowed.test"));
         QSignalSpy home(window, &KVWKViewController::homeRequested);
         evaluate(window, QStringLiteral("document.getElementById('blocked').click()"));
@@ -347,8 +345,7 @@ TEST_F(BrowserWindowTest, FunctionsWithoutTheirScreenSaySo)
         [&] { window->goToDownloadHistoryView(); },
     };
     for (const auto& use : uses) {
-        for (Toast* toast : Toast::visibleToasts())
-            toast->close();
+        test::closeToasts();
         use();
         EXPECT_TRUE(toastShown(EffectPerformer::notAvailableText()));
     }
@@ -645,8 +642,9 @@ TEST_F(BrowserWindowTest, FileInputReceivesOnlyThePickedDocument)
         if (c.title.isEmpty()) {
             EXPECT_TRUE(test::processEventsUntil([&] { return !stack->presentedScreen(); }, 10000)) << c.name;
             wait(300);
-            if (home.isEmpty())
+            if (home.isEmpty()) {
                 EXPECT_EQ(evaluate(window, QStringLiteral("document.title + f.files.length")).toString(), QStringLiteral("0")) << c.name;
+            }
         } else {
             EXPECT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("document.title")).toString() == c.title; }, 10000)) << c.name;
         }

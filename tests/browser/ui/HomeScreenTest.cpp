@@ -2,61 +2,31 @@
 #include "browser/AdminAccess.h"
 #include "browser/FaviconService.h"
 #include "browser/IconDrop.h"
-#include "browser/ui/KVWKViewController.h"
-#include "browser/ui/KVWebView.h"
 #include "platform/UserDefaults.h"
-#include "platform/ui/NavigationStack.h"
 #include "policy/IconLayout.h"
-#include "platform/ui/Toast.h"
-#include "settings/KVSettings.h"
-#include "tests/support/EventLoop.h"
+#include "tests/browser/ui/WebWindowTest.h"
 #include "tests/support/ScopedEnv.h"
-#include "tests/support/TestHome.h"
-#include "tests/support/WebTestServer.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
 #include <QToolButton>
 
 #include <limits>
-#include <memory>
 
 using namespace korvel;
 using korvel::test::WebTestServer;
 
 namespace {
 
-class HomeScreenTest : public test::TestHome {
+class HomeScreenTest : public test::WebWindowTest {
 protected:
-    void SetUp() override
-    {
-        TestHome::SetUp();
-        WebTestServer::shared().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Start</title></head><body>1</body></html>"));
-        freshStack();
-    }
-
     void TearDown() override
     {
         AdminAccess::setGrantedHandler(nullptr);
         AdminAccess::setTimeStart({});
-        stack.reset();
-        TestHome::TearDown();
+        WebWindowTest::TearDown();
     }
-
-    // A new, empty screen stack in place of the one before, for the next case of a table.
-    void freshStack()
-    {
-        stack.reset();
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
-    }
-
-    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
-    static QString url(const char* host) { return WebTestServer::shared().url(QString::fromLatin1(host), QStringLiteral("/")); }
 
     static allowedWebsite site(const QString& title, const QString& address, qint64 categoryId = 0)
     {
@@ -92,21 +62,11 @@ protected:
         return nullptr;
     }
 
-    static bool toastShown(const QString& text)
-    {
-        for (Toast* toast : Toast::visibleToasts())
-            if (toast->text() == text)
-                return true;
-        return false;
-    }
-
     void tapBackground(KVHomePageViewController* home)
     {
         HomeGridView* grid = home->gridView();
         QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(grid->width() - 3, grid->height() - 3));
     }
-
-    std::unique_ptr<NavigationStack> stack;
 };
 
 }  // namespace
@@ -145,20 +105,8 @@ TEST_F(HomeScreenTest, TheGridShowsTheVisibleItemsInTheirOrder)
     }
 }
 
-TEST_F(HomeScreenTest, TappingAWebsiteOpensItInABrowserWindow)
-{
-    settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("allowed.test"))};
-    KVHomePageViewController* home = showHome();
-    QTest::mouseClick(cellTitled(home, QStringLiteral("Alpha")), Qt::LeftButton);
-    auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Start"); }, 20000));
-    EXPECT_TRUE(WebTestServer::shared().sawHost(QStringLiteral("allowed.test")));
-    window->homeButtonPressed();
-    EXPECT_TRUE(test::processEventsUntil([&] { return stack->topScreen() == home; }));
-}
-
-// A page asks for a folder through the program's command: the window goes and the grid shows it.
+// A tap on a website opens its window; a page there asks for a folder through the program's
+// command: the window goes and the grid shows it.
 TEST_F(HomeScreenTest, APagesCategoryCommandOpensTheFolder)
 {
     allowedWebsiteCategory news;
@@ -210,8 +158,7 @@ TEST_F(HomeScreenTest, TapRulesThatOpenNothing)
          qtTrId("PDF_VIEWER_SHOULD_BE_ENABLE_CONTACT_ADMINISTRATOR")},
     };
     for (const auto& c : cases) {
-        for (Toast* toast : Toast::visibleToasts())
-            toast->remove();
+        test::closeToasts();
         settings().kvBrowPref.allowAllWebsites = true;
         settings().kvBrowPref.makeToast = c.makeToast;
         settings().kvBrowPref.allowContentBlocking = true;
@@ -226,34 +173,6 @@ TEST_F(HomeScreenTest, TapRulesThatOpenNothing)
         } else {
             EXPECT_TRUE(toastShown(c.toast)) << c.name;
         }
-        freshStack();
-    }
-}
-
-TEST_F(HomeScreenTest, FiveBackgroundTapsWithinTwoSecondsGrantAccess)
-{
-    const struct {
-        const char* name;
-        std::chrono::milliseconds gap;
-        int grants;
-    } cases[] = {{"quick series", std::chrono::milliseconds(300), 1}, {"too slow", std::chrono::milliseconds(600), 0}};
-    for (const auto& c : cases) {
-        settings().kvBrowPref.numberTaps = 5;
-        settings().kvBrowPref.restrictSettings = false;
-        settings().allowedWebsites = {site(QStringLiteral("Alpha"), url("a.test"))};
-        KVHomePageViewController* home = showHome();
-        int grants = 0;
-        QWidget* grantedFor = nullptr;
-        AdminAccess::setGrantedHandler([&](QWidget* screen) {
-            ++grants;
-            grantedFor = screen;
-        });
-        for (int i = 0; i < 5; ++i) {
-            tapBackground(home);
-            clock.advance(c.gap);
-        }
-        EXPECT_EQ(grants, c.grants) << c.name;
-        EXPECT_EQ(grantedFor, c.grants ? home : nullptr) << c.name;
         freshStack();
     }
 }
@@ -281,9 +200,12 @@ TEST_F(HomeScreenTest, RestrictedSettingsCountFromTheApplicationsStartOnEveryScr
     for (const auto& c : cases) {
         clock.setNow(start.addSecs(c.secondsAfterStart));
         int grants = 0;
-        AdminAccess::setGrantedHandler([&](QWidget*) { ++grants; });
         KVHomePageViewController* home = showHome();
         KVWKViewController* window = c.browserWindow ? KVWKViewController::initWithWebsite(settings().allowedWebsites.first(), stack.get()) : nullptr;
+        AdminAccess::setGrantedHandler([&](QWidget* screen) {
+            ++grants;
+            EXPECT_EQ(screen, window ? static_cast<QWidget*>(window) : home) << c.name << ": the grant names the tapped screen";
+        });
         for (int i = 0; i < 5; ++i) {
             if (window)
                 window->handleSingleTap();

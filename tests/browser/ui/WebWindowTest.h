@@ -4,13 +4,11 @@
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
 #include "log/KVLogger.h"
-#include "log/LogQuery.h"
 #include "platform/ui/NavigationStack.h"
-#include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "tests/support/EventLoop.h"
-#include "tests/support/TestHome.h"
 #include "tests/support/WebTestServer.h"
+#include "tests/support/WindowTest.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -34,14 +32,6 @@ inline QVariant evaluate(QWebEngineView* view, const QString& script)
     return result;
 }
 
-inline QStringList logLines(const QString& category)
-{
-    QStringList lines;
-    for (const LogEntry& e : LogQuery{QStringList{category}, LogOrder::OldestFirst, {}}.run())
-        lines << e.event;
-    return lines;
-}
-
 class WebWindowTest : public TestHome {
 protected:
     void SetUp() override
@@ -51,9 +41,7 @@ protected:
         server().clearRequests();
         server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Start</title></head><body>start</body></html>"));
         server().setPage(QStringLiteral("/second"), QByteArrayLiteral("<html><head><title>Second</title></head><body>2</body></html>"));
-        stack = std::make_unique<NavigationStack>();
-        stack->resize(800, 600);
-        stack->show();
+        freshStack();
     }
 
     void TearDown() override
@@ -62,9 +50,17 @@ protected:
         TestHome::TearDown();
     }
 
+    // A new, empty screen stack in place of the one before.
+    void freshStack()
+    {
+        stack.reset();
+        stack = std::make_unique<NavigationStack>();
+        stack->resize(800, 600);
+        stack->show();
+    }
+
     static WebTestServer& server() { return WebTestServer::shared(); }
     static QString url(const char* host, const char* path = "/") { return server().url(QString::fromLatin1(host), QString::fromLatin1(path)); }
-    static KVSettings& settings() { return KVSettings::getSettingsObject(); }
 
     static allowedWebsite site(const QString& address)
     {
@@ -101,16 +97,10 @@ protected:
     }
 
     static QVariant evaluate(KVWKViewController* window, const QString& script) { return test::evaluate(window->webView(), script); }
-    static QStringList log(const QString& category) { return logLines(category); }
+    static QStringList log(const QString& category) { return loggedEvents(category); }
     static void wait(int ms) { processEventsUntil([] { return false; }, ms); }
 
-    static bool toastShown(const QString& text)
-    {
-        for (Toast* toast : Toast::visibleToasts())
-            if (toast->text() == text)
-                return true;
-        return false;
-    }
+    static bool toastShown(const QString& text) { return toastTexts().contains(text); }
 
     static int requestsFor(const char* path)
     {

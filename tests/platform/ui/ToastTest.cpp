@@ -23,44 +23,30 @@ double heightOf(const Toast* toast, const QRect& area)
 
 }  // namespace
 
-TEST_F(ToastTest, ShowsAtTheTopForTwoSecondsByDefault)
-{
-    QPointer<Toast> toast = makeToast(window.get(), QStringLiteral("Wrong Password!"));
-    ASSERT_TRUE(toast);
-    EXPECT_EQ(Toast::visibleToasts(window.get()), QList<Toast*>{toast});
-    EXPECT_EQ(toast->text(), QStringLiteral("Wrong Password!"));
-    EXPECT_EQ(toast->position(), ToastPosition::Top);
-    EXPECT_TRUE(toast->isVisible());
-    EXPECT_LT(heightOf(toast, window->rect()), 0.25);
-
-    clock.advance(1900ms);
-    EXPECT_EQ(Toast::visibleToasts(window.get()).size(), 1);
-    clock.advance(100ms);
-    EXPECT_TRUE(Toast::visibleToasts(window.get()).isEmpty());
-    EXPECT_TRUE(!toast || !toast->isVisible());
-    flushDeletes();
-    EXPECT_FALSE(toast);
-}
-
-TEST_F(ToastTest, OtherPositionsAndDurations)
+TEST_F(ToastTest, ShowsWhereAndAsLongAsAskedAtTheTopForTwoSecondsByDefault)
 {
     struct Case {
-        ToastPosition position;
+        std::optional<ToastOptions> options;
         std::chrono::milliseconds duration;
         double from;
         double to;
     };
-    for (const Case c : {Case{ToastPosition::Center, 1s, 0.45, 0.55}, Case{ToastPosition::Bottom, 3500ms, 0.75, 1.0},
-                         Case{ToastPosition::Top, 500ms, 0.0, 0.25}}) {
-        SCOPED_TRACE(int(c.position));
-        Toast* toast = makeToast(window.get(), QStringLiteral("Icon Layout set to default"), {c.duration, c.position, {}, {}});
+    for (const Case& c : {Case{std::nullopt, 2s, 0.0, 0.25}, Case{ToastOptions{1s, ToastPosition::Center, {}, {}}, 1s, 0.45, 0.55},
+                          Case{ToastOptions{3500ms, ToastPosition::Bottom, {}, {}}, 3500ms, 0.75, 1.0}}) {
+        SCOPED_TRACE(c.duration.count());
+        QPointer<Toast> toast = c.options ? makeToast(window.get(), QStringLiteral("Wrong Password!"), *c.options)
+                                          : makeToast(window.get(), QStringLiteral("Wrong Password!"));
         ASSERT_TRUE(toast);
+        EXPECT_EQ(toast->text(), QStringLiteral("Wrong Password!"));
+        EXPECT_TRUE(toast->isVisible());
         EXPECT_GE(heightOf(toast, window->rect()), c.from);
         EXPECT_LE(heightOf(toast, window->rect()), c.to);
         clock.advance(c.duration - 1ms);
         EXPECT_EQ(Toast::visibleToasts(window.get()), QList<Toast*>{toast});
         clock.advance(1ms);
         EXPECT_TRUE(Toast::visibleToasts(window.get()).isEmpty());
+        flushDeletes();
+        EXPECT_FALSE(toast);
     }
 }
 
