@@ -4,6 +4,7 @@
 
 #include "admin/MenuEntries.h"
 #include "admin/ui/KVFilePickerController.h"
+#include "files/KVServerStarter.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
 #include "admin/ui/KVMainMenuViewController.h"
@@ -37,6 +38,9 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
 
 #include <cstdio>
 #include <cstdlib>
@@ -310,6 +314,25 @@ int main(int argc, char** argv)
         if (waitForTop<KVWKViewController>(stack)) {
             waitFor(8000, [] { return Alert::visibleAlert() != nullptr; });
             shoot(QStringLiteral("12-error-page"));
+        }
+    }
+    // The upload page as a visitor's browser on the same network shows it.
+    {
+        KVServerStarter uploads(Paths::documentsDirectory(), Paths::resourceFile(QStringLiteral("upload")),
+                                Paths::resourceFile(QStringLiteral("korvel_error.html")));
+        if (uploads.startServerConnectionWith(0)) {
+            QWebEngineProfile visitor;
+            QWebEngineView view;
+            view.setPage(new QWebEnginePage(&visitor, &view));
+            view.setGeometry(QGuiApplication::primaryScreen()->geometry());
+            view.show();
+            bool loaded = false;
+            QObject::connect(&view, &QWebEngineView::loadFinished, [&] { loaded = true; });
+            view.load(QUrl(QStringLiteral("http://upload.test:%1/").arg(uploads.getPortNumber())));
+            waitFor(15000, [&] { return loaded; });
+            waitFor(1500);
+            shoot(QStringLiteral("14-upload-page"));
+            uploads.stopServerConnection();
         }
     }
     // The pictures are written; the virtual keyboard's window does not survive the normal
