@@ -3,6 +3,7 @@
 #include "app/ExternalURL.h"
 #include "files/KVServerStarter.h"
 #include "files/Utils.h"
+#include "transfer/ManagedConfiguration.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
 #include "platform/FormatString.h"
@@ -66,6 +67,21 @@ void KVAppDelegate::copyHomeWebPageToDocumentDirectory()
     }
 }
 
+void KVAppDelegate::defaultsChanged()
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    const ManagedConfiguration::Check check = ManagedConfiguration::defaultsChanged(UserDefaults::standard(), settings);
+    for (const QString& line : check.console)
+        std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+    if (check.outcome != ManagedConfiguration::Outcome::Imported)
+        return;
+    if (showMessage)
+        showMessage(QStringLiteral("Settings Received From MDM..."), 2);
+    if (!settings.allowedWebsites.isEmpty() && rebuildVisibleScreen)
+        rebuildVisibleScreen();
+}
+
 QString KVAppDelegate::reachabilityHost()
 {
     const QString configured = qEnvironmentVariable("KORVEL_REACHABILITY_HOST");
@@ -87,6 +103,9 @@ bool KVAppDelegate::didFinishLaunching()
         TalvexUtils::setPassword(KVHashString::stringToBase64(QString::fromLatin1(TalvexUtils::factoryPassword)));
     defaults.setObject(marker, QStringLiteral("App Already Install.."));
     defaults.synchronize();
+
+    // Queued: the writes of this very launch run the check too, once the launch is done.
+    connect(&defaults, &UserDefaults::changed, this, &KVAppDelegate::defaultsChanged, Qt::UniqueConnection);
 
     kvSettings = &KVSettings::getSettingsObject();
 

@@ -60,6 +60,17 @@ KorvelShell::KorvelShell()
         }
     });
     m_delegate->clearBrowserCache = &Utils::clearBrowserCache;
+    m_delegate->showMessage = [stack](const QString& text, int seconds) {
+        auto* message = new Alert(QString(), text);
+        message->setAutoDismiss(std::chrono::seconds(seconds));
+        message->showOver(stack);
+    };
+    m_delegate->rebuildVisibleScreen = [stack] {
+        if (Screen* visible = stack->topScreen()) {
+            visible->viewDidLoad();
+            visible->viewWillAppear(false);
+        }
+    };
     m_steady.start();
     m_systemWatch = new Timer(m_window.get());
     QObject::connect(m_systemWatch, &Timer::timeout, m_window.get(), [this] { watchSystem(); });
