@@ -160,6 +160,7 @@ void KVAppDelegate::startServerIfSwitchedOn()
 {
     if (!kvSettings || !kvServer || !kvSettings->kvBrowPref.serverSwitchOnOFF)
         return;
+    kvServer->setAccessCode(kvSettings->kvBrowPref.uploadAccessCode);
     const bool started = kvServer->startServerConnectionWith(kvSettings->kvBrowPref.port);
     KVLog(QStringLiteral("App General"), QStringLiteral("Server running successfullly %@"),
           started ? QStringLiteral("Yes") : QStringLiteral("No"));

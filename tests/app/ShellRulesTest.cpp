@@ -13,6 +13,7 @@
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
+#include <httplib.h>
 
 using namespace korvel;
 
@@ -138,9 +139,13 @@ TEST_F(LifecycleTest, TheUploadServerRunsOnlyInTheForegroundWithItsSwitchOn)
     EXPECT_FALSE(server.isServerRunning()) << "switched off";
 
     delegate.kvSettings->kvBrowPref.serverSwitchOnOFF = true;
+    delegate.kvSettings->kvBrowPref.uploadAccessCode = QStringLiteral("2468");
     delegate.applicationWillEnterForeground();
     EXPECT_TRUE(server.isServerRunning());
     EXPECT_EQ(server.getPortNumber(), port);
+    const auto unasked = httplib::Client("127.0.0.1", port).Get("/files");
+    ASSERT_TRUE(unasked);
+    EXPECT_EQ(unasked->status, 401) << "the server asks for the preference's access code";
     delegate.applicationDidEnterBackground();
     EXPECT_FALSE(server.isServerRunning());
     const QStringList logged = loggedEvents(QStringLiteral("App General"));
