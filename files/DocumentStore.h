@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DocumentName.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,16 +13,10 @@ namespace korvel {
 // a name, the file list, deletion. Plain file-system code, safe to use from any thread.
 class DocumentStore {
 public:
-    enum class Refusal {
-        Empty,
-        DotSegment,        // "." or ".." as a path component
-        Absolute,
-        ForbiddenCharacter,  // NUL and the other control characters, backslash
-        Outside,           // resolves (through symbolic links) outside the documents directory
-        SystemFile,        // the log, the databases, Version.txt, the home-page copies
-    };
+    // The checks themselves live in platform/DocumentName, where the settings documents use them too.
+    using Refusal = DocumentName::Refusal;
     // A short English reason for the log.
-    static QString refusalText(Refusal refusal);
+    static QString refusalText(Refusal refusal) { return DocumentName::refusalText(refusal); }
 
     explicit DocumentStore(QString documentsDirectory);
 
@@ -38,7 +34,7 @@ public:
     };
     Checked checkedPath(const QString& relative, LastLink lastLink) const;
     // The refusal of a name as written, before the file system is asked; nullopt when it may go on.
-    static std::optional<Refusal> nameRefusal(const QString& relative);
+    static std::optional<Refusal> nameRefusal(const QString& relative) { return DocumentName::nameRefusal(relative); }
 
     // Where an uploaded part goes: its file name's last component, below the file name's directory
     // part for a part named "addfolder" (that directory is made), else directly in the documents
@@ -46,7 +42,7 @@ public:
     Checked uploadTarget(const QString& partName, const QString& fileName) const;
 
     // The program's own files, by file name, which are never listed, replaced or deleted from outside.
-    static bool isSystemFile(const QString& fileName);
+    static bool isSystemFile(const QString& fileName) { return DocumentName::isSystemFile(fileName); }
 
     // The files that may be listed, relative to the directory, sorted without regard to case; the
     // program's own files, names without an extension and symbolic links are left out.

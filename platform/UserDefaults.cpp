@@ -177,6 +177,32 @@ void UserDefaults::registerDefaults(const QVariantMap& defaults)
     m_registration.insert(defaults);
 }
 
+QVariantMap UserDefaults::dictionaryRepresentation() const
+{
+    QMutexLocker lock(&m_mutex);
+    QVariantMap merged = m_registration;
+    merged.insert(m_application);
+    if (m_managed.isValid())
+        merged.insert(QString::fromLatin1(managedKey), m_managed);
+    return merged;
+}
+
+QVariantMap UserDefaults::applicationDomain() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_application;
+}
+
+void UserDefaults::setApplicationDomain(const QVariantMap& domain)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_application = domain;
+        m_dirty = true;
+    }
+    noteChange();
+}
+
 bool UserDefaults::synchronize(QString* error)
 {
     QVariantMap snapshot;

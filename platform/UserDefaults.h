@@ -38,6 +38,14 @@ public:
     void removeObject(const QString& key);
     void registerDefaults(const QVariantMap& defaults);
 
+    // Every key the program sees, merged as objectForKey() reads them: registration, then the
+    // application domain over it, then the managed configuration under managedKey.
+    QVariantMap dictionaryRepresentation() const;
+    // The application domain alone, and its wholesale replacement: an import that cannot be
+    // written puts back exactly what was there.
+    QVariantMap applicationDomain() const;
+    void setApplicationDomain(const QVariantMap& domain);
+
     // Writes the application domain when it changed since the last write. Returns false, with
     // the reason in `error` and on stderr, when the file could not be written; memory is kept.
     bool synchronize(QString* error = nullptr);

@@ -53,6 +53,12 @@ TEST_F(UserDefaultsTest, LayersMergeWithManagedOverApplicationOverRegistration)
     EXPECT_EQ(defaults.objectForKey(QStringLiteral("Both")), QStringLiteral("application"));
     EXPECT_EQ(defaults.dictionaryForKey(QLatin1String(UserDefaults::managedKey)).value(QStringLiteral("SettingsXML")),
               QStringLiteral("<plist/>"));
+    // The merged view reads every key as objectForKey does.
+    const QVariantMap merged = defaults.dictionaryRepresentation();
+    EXPECT_EQ(merged.keys(), (QStringList{QStringLiteral("Both"), QStringLiteral("UserAgent"),
+                                          QLatin1String(UserDefaults::managedKey)}));
+    for (auto it = merged.cbegin(); it != merged.cend(); ++it)
+        EXPECT_EQ(it.value(), defaults.objectForKey(it.key())) << qPrintable(it.key());
 
     // Neither registered values nor the managed dictionary are written to the application file.
     ASSERT_TRUE(defaults.synchronize());

@@ -1,0 +1,135 @@
+#include "transfer/EmbeddedFiles.h"
+
+#include "log/KVLog.h"
+#include "platform/DocumentName.h"
+#include "platform/Paths.h"
+#include "settings/PlistValue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace korvel {
+
+namespace {
+
+const QString category = QStringLiteral("Import-Export Data");
+
+}  // namespace
+
+EmbeddedFiles::EmbeddedFiles(QString documentsDirectory)
+    : m_documents(QDir::cleanPath(std::move(documentsDirectory)))
+{
+}
+
+EmbeddedFiles::~EmbeddedFiles()
+{
+    discard();
+}
+
+bool EmbeddedFiles::stage(const QVariantMap& document, OnFailure onFailure)
+{
+    const QVariant files = document.value(QStringLiteral("Files"));
+    if (files.metaType().id() != QMetaType::QVariantList) {
+        KVLog(category, QStringLiteral("Files object is not available in plist."));
+        return true;
+    }
+    KVLog(category, QStringLiteral("Files object is available in plist."));
+    bool complete = true;
+    for (const QVariant& element : files.toList()) {
+        if (element.metaType().id() != QMetaType::QVariantMap)
+            continue;
+        const QVariantMap entry = element.toMap();
+        const QString fileData = PlistValue::stringValue(entry.value(QStringLiteral("FileData")));
+        if (fileData.isNull())
+            continue;
+        if (!stageEntry(PlistValue::stringValue(entry.value(QStringLiteral("FileName"))), fileData)) {
+            complete = false;
+            if (onFailure == OnFailure::Stop)
+                break;
+        }
+    }
+    return complete;
+}
+
+bool EmbeddedFiles::stageEntry(const QString& name, const QString& fileData)
+{
+    auto refuse = [&](DocumentName::Refusal refusal) {
+        m_refused = true;
+        KVLog(category, QStringLiteral("File refused (%@): %@"), DocumentName::refusalText(refusal), name);
+        return true;  // a refusal is no write failure: the import goes on without the file
+    };
+    if (const auto refusal = DocumentName::nameRefusal(name))
+        return refuse(*refusal);
+    const QString written = m_documents + QLatin1Char('/') + name;
+    const std::optional<QString> inside = Paths::resolvedInside(m_documents, written);
+    if (!inside)
+        return refuse(DocumentName::Refusal::Outside);
+    // A link inside that names one of the program's own files would replace that file.
+    if (DocumentName::isSystemFile(QFileInfo(*inside).fileName()))
+        return refuse(DocumentName::Refusal::SystemFile);
+
+    const QString directory = QFileInfo(*inside).path();
+    if (QDir().mkpath(directory))
+        KVLog(category, QStringLiteral("Successfully created directory : %@"), directory);
+    else
+        KVLog(category, QStringLiteral("Fail to create directory with error : %@"), QStringLiteral("cannot create ") + directory);
+    // The directories now exist: a link among them that leads out is seen only now.
+    const QString resolvedDirectory = QFileInfo(directory).canonicalFilePath();
+    if (!resolvedDirectory.isEmpty() && resolvedDirectory != QFileInfo(m_documents).canonicalFilePath()
+        && !Paths::resolvedInside(m_documents, resolvedDirectory))
+        return refuse(DocumentName::Refusal::Outside);
+
+    // Characters outside the Base64 alphabet (the writer's line breaks) are skipped.
+    const QByteArray bytes = QByteArray::fromBase64(fileData.toLatin1());
+    QTemporaryFile temporary(directory + QStringLiteral("/.korvel-import-XXXXXX"));
+    temporary.setAutoRemove(false);
+    bool ok = temporary.open();
+    if (ok) {
+        // A temporary file is private; the restored file is an ordinary document.
+        temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        ok = temporary.write(bytes) == bytes.size() && temporary.flush() && ::fsync(temporary.handle()) == 0;
+        temporary.close();
+        if (ok)
+            ok = temporary.error() == QFileDevice::NoError;
+        if (ok) {
+            m_staged.append({temporary.fileName(), *inside});
+            return true;
+        }
+        QFile::remove(temporary.fileName());
+    }
+    KVLog(category, QStringLiteral("Failed to write file on path : %@"), *inside);
+    return false;
+}
+
+bool EmbeddedFiles::commit()
+{
+    bool all = true;
+    for (const Staged& staged : std::as_const(m_staged)) {
+        // rename(2) replaces the target in one step; a symbolic link standing there is replaced,
+        // never followed.
+        if (std::rename(QFile::encodeName(staged.temporary).constData(), QFile::encodeName(staged.target).constData()) == 0) {
+            KVLog(category, QStringLiteral("File written successfully on path : %@"), staged.target);
+        } else {
+            all = false;
+            QFile::remove(staged.temporary);
+            KVLog(category, QStringLiteral("Failed to write file on path : %@"), staged.target);
+        }
+    }
+    m_staged.clear();
+    return all;
+}
+
+void EmbeddedFiles::discard()
+{
+    for (const Staged& staged : std::as_const(m_staged))
+        QFile::remove(staged.temporary);
+    m_staged.clear();
+}
+
+}  // namespace korvel
