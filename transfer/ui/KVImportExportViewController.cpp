@@ -70,6 +70,11 @@ KVImportExportViewController::~KVImportExportViewController()
     homeButtonPressed5();
 }
 
+URLImport* KVImportExportViewController::runningImport() const
+{
+    return m_import;
+}
+
 void KVImportExportViewController::setDocumentAddress(std::function<std::optional<QUrl>(const QString&)> address)
 {
     documentAddress() = std::move(address);

@@ -46,7 +46,7 @@ public:
     void homeButtonPressed5();
 
     WaitingAlertView* waitingView() const { return m_waiting; }
-    URLImport* runningImport() const { return m_import; }
+    URLImport* runningImport() const;
 
 private:
     void showResult(const QString& title, const QString& message);
