@@ -183,8 +183,10 @@ int main(int argc, char** argv)
         if (auto* transfer = waitForTop<KVImportExportViewController>(stack)) {
             shoot(QStringLiteral("06-import-export"));
             if (Alert* exportPrompt = transfer->exportToFilePrompt()) {
-                QGuiApplication::inputMethod()->hide();
+                waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+                waitForKeyboardLayout();
                 shoot(QStringLiteral("06-import-export-file-prompt"));
+                QGuiApplication::inputMethod()->hide();
                 exportPrompt->dismiss();
             }
             if (Alert* reset = transfer->resetPrompt()) {
