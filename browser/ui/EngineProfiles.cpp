@@ -81,15 +81,16 @@ void EngineProfiles::watch(QWebEngineProfile* profile)
 {
     static auto* commands = new CommandSchemeHandler;
     profile->installUrlSchemeHandler(QByteArrayLiteral("kvcallback"), commands);
-    connect(profile, &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest* download) {
+    connect(profile, &QWebEngineProfile::downloadRequested, this, [this, profile](QWebEngineDownloadRequest* download) {
         // A download the engine resumes after a broken connection comes again under the same
         // identifier and without its page (asking for it crashes Qt 6.4): it is its downloader's.
-        if (m_downloads.contains(download->id())) {
-            if (!KVFileDownloader::resumeIfRunning(download))
+        QSet<quint32>& offered = m_downloads[profile];
+        if (offered.contains(download->id())) {
+            if (!KVFileDownloader::resumeIfRunning(download, profile))
                 download->cancel();
             return;
         }
-        m_downloads.insert(download->id());
+        offered.insert(download->id());
         Q_EMIT downloadRequested(download);
     });
     connect(profile->cookieStore(), &QWebEngineCookieStore::cookieAdded, this, [this, profile](const QNetworkCookie& cookie) {
@@ -133,7 +134,11 @@ void EngineProfiles::endVisit()
         sites += m_sites.take(visitor);
         // Pages of the visit that are still alive (blank now) keep nothing readable until they go.
         visitor->cookieStore()->deleteAllCookies();
-        visitor->clearHttpCache();
+        // Clearing the cache under a running download breaks its resumption; that cache lives in
+        // memory only and goes with the profile when the download is done.
+        const QList<KVFileDownloader*> running = KVFileDownloader::running();
+        if (std::none_of(running.begin(), running.end(), [visitor](KVFileDownloader* d) { return d->profile() == visitor; }))
+            visitor->clearHttpCache();
         visitor->clearAllVisitedLinks();
         releaseIfUnused(visitor);
     }
@@ -150,6 +155,7 @@ void EngineProfiles::releaseIfUnused(QWebEngineProfile* profile)
         return;
     m_visitors.remove(profile);
     m_sites.remove(profile);
+    m_downloads.remove(profile);
     profile->deleteLater();
 }
 

@@ -54,8 +54,8 @@ private:
     QHash<QWebEngineProfile*, int> m_pages;
     // Sites each profile holds data of, for the lines that say what was deleted.
     QHash<QWebEngineProfile*, QSet<QString>> m_sites;
-    // Identifiers of the downloads already offered (the engine numbers them once per process).
-    QSet<quint32> m_downloads;
+    // Identifiers of the downloads each profile has offered (the engine numbers them per profile).
+    QHash<QWebEngineProfile*, QSet<quint32>> m_downloads;
 };
 
 }  // namespace korvel

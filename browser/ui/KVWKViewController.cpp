@@ -455,7 +455,8 @@ void KVWKViewController::startDownload(const QUrl& url)
     // carries the visit's cookies and authentication.
     if (!m_offeredDownload || m_offeredDownload->url() != url)
         return;
-    KVFileDownloader* downloader = KVFileDownloader::initWithDownload(m_offeredDownload, DownloadRequester::BrowserWindow, this);
+    KVFileDownloader* downloader =
+        KVFileDownloader::initWithDownload(m_offeredDownload, m_page->profile(), DownloadRequester::BrowserWindow, this);
     // A private visit's profile must outlive the visit until its download is done.
     EngineProfiles::instance().hold(m_page->profile(), downloader);
     m_objForFileDownloader = downloader;

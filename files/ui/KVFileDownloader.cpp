@@ -65,14 +65,16 @@ bool moveOnto(const QString& from, const QString& to, QString* error)
 
 }  // namespace
 
-KVFileDownloader* KVFileDownloader::initWithDownload(QWebEngineDownloadRequest* download, DownloadRequester requester,
-                                                     QWidget* viewObj)
+KVFileDownloader* KVFileDownloader::initWithDownload(QWebEngineDownloadRequest* download, QWebEngineProfile* profile,
+                                                     DownloadRequester requester, QWidget* viewObj)
 {
-    return new KVFileDownloader(download, requester, viewObj);
+    return new KVFileDownloader(download, profile, requester, viewObj);
 }
 
-KVFileDownloader::KVFileDownloader(QWebEngineDownloadRequest* download, DownloadRequester requester, QWidget* viewObj)
+KVFileDownloader::KVFileDownloader(QWebEngineDownloadRequest* download, QWebEngineProfile* profile, DownloadRequester requester,
+                                   QWidget* viewObj)
     : m_download(download)
+    , m_profile(profile)
     , m_requester(requester)
     , m_viewObj(viewObj)
     , m_id(download->id())
@@ -123,10 +125,11 @@ void KVFileDownloader::downloadFile()
     follow(m_download);
 }
 
-bool KVFileDownloader::resumeIfRunning(QWebEngineDownloadRequest* download)
+bool KVFileDownloader::resumeIfRunning(QWebEngineDownloadRequest* download, QWebEngineProfile* profile)
 {
     for (KVFileDownloader* downloader : downloads()) {
-        if (downloader->m_id == download->id() && downloader->m_download != download && downloader->m_idle) {
+        if (downloader->m_profile == profile && downloader->m_id == download->id() && downloader->m_download != download
+            && downloader->m_idle) {
             downloader->follow(download);
             return true;
         }

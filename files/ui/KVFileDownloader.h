@@ -6,6 +6,7 @@
 #include <QUrl>
 
 class QWebEngineDownloadRequest;
+class QWebEngineProfile;
 class QWidget;
 
 namespace korvel {
@@ -23,19 +24,21 @@ enum class DownloadRequester { BrowserWindow, Reader };
 class KVFileDownloader final : public QObject {
     Q_OBJECT
 public:
-    // Takes over a download the engine offers; call while the engine's request signal is handled.
-    static KVFileDownloader* initWithDownload(QWebEngineDownloadRequest* download, DownloadRequester requester,
-                                              QWidget* viewObj);
+    // Takes over a download the engine offers in `profile`; call while the engine's request signal
+    // is handled.
+    static KVFileDownloader* initWithDownload(QWebEngineDownloadRequest* download, QWebEngineProfile* profile,
+                                              DownloadRequester requester, QWidget* viewObj);
 
     // Starts it: the overlay (browser window with history keeping), the "started" toast, the fetch.
     void downloadFile();
     // The engine offers a download again when it resumes one whose connection broke; the running
-    // downloader of that download takes it over. False when it belongs to none (a new download).
-    static bool resumeIfRunning(QWebEngineDownloadRequest* download);
+    // downloader of that download of `profile` takes it over. False when it belongs to none.
+    static bool resumeIfRunning(QWebEngineDownloadRequest* download, QWebEngineProfile* profile);
     // Stops the fetch at the person's request; the download ends as failed.
     void cancel();
 
     QUrl fileUrl() const { return m_fileUrl; }
+    QWebEngineProfile* profile() const { return m_profile; }
     KVWaitingDownloadProgressView* objForWaitingDownload() const;
     // The downloads running now, oldest first.
     static QList<KVFileDownloader*> running();
@@ -50,7 +53,7 @@ Q_SIGNALS:
     void didDownloadFile(bool isSuccess, const QUrl& destinationUrl);
 
 private:
-    KVFileDownloader(QWebEngineDownloadRequest* download, DownloadRequester requester, QWidget* viewObj);
+    KVFileDownloader(QWebEngineDownloadRequest* download, QWebEngineProfile* profile, DownloadRequester requester, QWidget* viewObj);
     ~KVFileDownloader() override;
 
     void follow(QWebEngineDownloadRequest* download);
@@ -60,6 +63,8 @@ private:
     void finish(bool isSuccess, const QString& storedPath);
 
     QPointer<QWebEngineDownloadRequest> m_download;
+    // The engine numbers downloads per profile.
+    QWebEngineProfile* m_profile = nullptr;
     quint32 m_id = 0;
     QString m_stagingName;
     DownloadRequester m_requester;

@@ -1,3 +1,4 @@
+#include "browser/ui/EngineProfiles.h"
 #include "files/Utils.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
@@ -131,15 +132,19 @@ TEST_F(DownloadTest, StalledAndCancelledDownloadsLeaveOnlyOlderEntries)
     EXPECT_EQ(log(qtTrId("TXT_DOWNLOAD")).size(), 2);
 }
 
-// A connection that breaks mid-download is resumed by the engine, and the same download completes.
+// A connection that breaks mid-download is resumed by the engine, and the same download completes,
+// even when the private visit that started it has ended and its window is gone.
 TEST_F(DownloadTest, ABrokenConnectionIsResumed)
 {
+    settings().kvBrowPref.privateBrowsing = true;
     KVWKViewController* window = open(url("allowed.test", "/page"));
     serveFile(test::WebTestServer::Page::Delivery::Stalled);
     evaluate(window, QStringLiteral("location.href = '/files/report.bin'; 1"));
     ASSERT_TRUE(processEventsUntil([] { return !KVFileDownloader::running().isEmpty(); }, 10000));
     KVFileDownloader* running = KVFileDownloader::running().first();
     ASSERT_TRUE(processEventsUntil([&] { return running->objForWaitingDownload()->progressBar(running)->value() > 0; }, 5000));
+    EngineProfiles::instance().endVisit();
+    closeWindows();
     serveFile(test::WebTestServer::Page::Delivery::Whole);
     server().releaseStalled();
     ASSERT_TRUE(processEventsUntil([&] { return stored().size() == 1 && KVFileDownloader::running().isEmpty(); }, 20000));
@@ -150,14 +155,22 @@ TEST_F(DownloadTest, ABrokenConnectionIsResumed)
 }
 
 // Without history keeping the file is still stored, but nothing is listed and no panel shows; a
-// website that is itself a file leaves its window at once.
+// website that is itself a file leaves its window at once, and the private visit ending with it
+// does not take the download along.
 TEST_F(DownloadTest, WithoutHistoryTheFileIsStoredUnlisted)
 {
     settings().kvBrowPref.isAllowKeepDownloadHistory = false;
+    settings().kvBrowPref.privateBrowsing = true;
     stack->push(new Screen, NavigationStack::Animation::None);
     KVWKViewController* window = push(url("allowed.test", "/files/report.bin"));
     bool panelShown = false;
+    bool ended = false;
     ASSERT_TRUE(processEventsUntil([&] {
+        // The home screen that comes back ends a private visit.
+        if (!ended && stack->topScreen() != window) {
+            ended = true;
+            EngineProfiles::instance().endVisit();
+        }
         panelShown = panelShown || KVWaitingDownloadProgressView::sharedView()->isVisible();
         return stored().size() == 1 && KVFileDownloader::running().isEmpty();
     }, 20000));
