@@ -1,6 +1,7 @@
 #include "app/KVAppDelegate.h"
 
 #include "app/ExternalURL.h"
+#include "app/StarterServerControl.h"
 #include "files/KVServerStarter.h"
 #include "files/Utils.h"
 #include "log/KVDatabase.h"
@@ -15,6 +16,8 @@
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
+#include "transfer/ImportExport.h"
+#include "transfer/SettingsDocument.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +45,8 @@ KVAppDelegate::~KVAppDelegate()
         reachability->stopNotifier();
     if (sharedDelegate == this)
         sharedDelegate = nullptr;
+    if (serverControl)
+        ImportExport::setServerControl(nullptr);
 }
 
 KVAppDelegate* KVAppDelegate::getAppDelegate()
@@ -88,6 +93,8 @@ bool KVAppDelegate::didFinishLaunching()
     defaults.setObject(marker, QStringLiteral("App Already Install.."));
     defaults.synchronize();
 
+    // A settings document taken whole (the managed configuration) writes its files through this.
+    KVSettings::setFilesImporter([](const QVariantMap& document) { Utils::importFiles(document); });
     kvSettings = &KVSettings::getSettingsObject();
 
     screenBrightness = Device::current().screenBrightness();
@@ -109,6 +116,8 @@ bool KVAppDelegate::didFinishLaunching()
 
     if (!kvServer)
         kvServer = &KVServerStarter::sharedInstance();
+    serverControl = std::make_unique<StarterServerControl>(*kvServer);
+    ImportExport::setServerControl(serverControl.get());
     startServerIfSwitchedOn();
 
     KVLog(QStringLiteral("App General"), QStringLiteral("Korvel Started"));
