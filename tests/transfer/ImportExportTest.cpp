@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <csignal>
 
@@ -112,6 +113,9 @@ TEST_F(ImportExportTest, PortOutsideTheUserRangeBecomes8080AndTheServerFollowsTh
 
 TEST_F(ImportExportTest, ExportNamesAreTrimmedAndMustEndInPlistAndStayInsideDocuments)
 {
+    // A link left in Documents that points at a file not yet made outside it.
+    QTemporaryDir outside;
+    ASSERT_TRUE(QFile::link(outside.filePath(QStringLiteral("made.plist")), documents() + QStringLiteral("/dangling.plist")));
     const struct {
         const char* typed;
         const char* written;  // nullptr: refused
@@ -119,6 +123,7 @@ TEST_F(ImportExportTest, ExportNamesAreTrimmedAndMustEndInPlistAndStayInsideDocu
     } cases[] = {
         {"  spaced.plist \n", "spaced.plist", "Settings exported successfully to file spaced.plist in Korvel documents folder."},
         {"sub/dir/nested.plist", "sub/dir/nested.plist", "Settings exported successfully to file sub/dir/nested.plist"},
+        {"dangling.plist", nullptr, "The file name \"dangling.plist\" cannot be used: outside the documents directory."},
         {"", nullptr, "Textfield cannot be empty"},
         {"capital.PLIST", nullptr, "Please provide a valid file name, ensuring that it ends with the extension .plist"},
         {"../outside.plist", nullptr, "The file name \"../outside.plist\" cannot be used"},
@@ -137,6 +142,7 @@ TEST_F(ImportExportTest, ExportNamesAreTrimmedAndMustEndInPlistAndStayInsideDocu
     }
     EXPECT_FALSE(QFile::exists(home() + QStringLiteral("/outside.plist")));
     EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/absolute.plist")));
+    EXPECT_TRUE(QDir(outside.path()).isEmpty());
     EXPECT_EQ(loggedEvents(QStringLiteral("Export")).count(QStringLiteral("Invalid file extension.")), 1);
 }
 
