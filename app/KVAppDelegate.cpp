@@ -4,6 +4,7 @@
 #include "app/StarterServerControl.h"
 #include "files/KVServerStarter.h"
 #include "files/Utils.h"
+#include "transfer/ManagedConfiguration.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
 #include "platform/FormatString.h"
@@ -71,6 +72,21 @@ void KVAppDelegate::copyHomeWebPageToDocumentDirectory()
     }
 }
 
+void KVAppDelegate::defaultsChanged()
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    const ManagedConfiguration::Check check = ManagedConfiguration::defaultsChanged(UserDefaults::standard(), settings);
+    for (const QString& line : check.console)
+        std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+    if (check.outcome != ManagedConfiguration::Outcome::Imported)
+        return;
+    if (showMessage)
+        showMessage(QStringLiteral("Settings Received From MDM..."), 2);
+    if (!settings.allowedWebsites.isEmpty() && rebuildVisibleScreen)
+        rebuildVisibleScreen();
+}
+
 QString KVAppDelegate::reachabilityHost()
 {
     const QString configured = qEnvironmentVariable("KORVEL_REACHABILITY_HOST");
@@ -92,6 +108,9 @@ bool KVAppDelegate::didFinishLaunching()
         TalvexUtils::setPassword(KVHashString::stringToBase64(QString::fromLatin1(TalvexUtils::factoryPassword)));
     defaults.setObject(marker, QStringLiteral("App Already Install.."));
     defaults.synchronize();
+
+    // Queued: the writes of this very launch run the check too, once the launch is done.
+    connect(&defaults, &UserDefaults::changed, this, &KVAppDelegate::defaultsChanged, Qt::UniqueConnection);
 
     // A settings document taken whole (the managed configuration) writes its files through this.
     KVSettings::setFilesImporter([](const QVariantMap& document) { Utils::importFiles(document); });
@@ -150,6 +169,7 @@ void KVAppDelegate::startServerIfSwitchedOn()
 {
     if (!kvSettings || !kvServer || !kvSettings->kvBrowPref.serverSwitchOnOFF)
         return;
+    kvServer->setAccessCode(kvSettings->kvBrowPref.uploadAccessCode);
     const bool started = kvServer->startServerConnectionWith(kvSettings->kvBrowPref.port);
     KVLog(QStringLiteral("App General"), QStringLiteral("Server running successfullly %@"),
           started ? QStringLiteral("Yes") : QStringLiteral("No"));

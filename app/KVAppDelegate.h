@@ -73,6 +73,14 @@ public:
     std::function<void()> powerSaverModeSwitch;  // the home screen's, once it has a power saver
     std::function<void()> powerStateOff;
 
+    // The managed configuration is looked at after every change of the defaults store; a new
+    // settings document is taken in, announced for two seconds, and the visible screen rebuilt.
+    void defaultsChanged();
+    // Shows a message without buttons for a while (the shell's); empty in tests without screens.
+    std::function<void(const QString& text, int seconds)> showMessage;
+    // Runs the visible main screen's viewDidLoad and viewWillAppear again.
+    std::function<void()> rebuildVisibleScreen;
+
     // Starts the upload server on the preference's port when its switch is on, and logs the outcome.
     void startServerIfSwitchedOn();
 

@@ -1,7 +1,11 @@
 #include "files/KVServerStarter.h"
 
+#include "files/ConnectionSocket.h"
 #include "files/DocumentStore.h"
+#include "files/UploadAccessGate.h"
+#include "files/UploadFile.h"
 #include "log/KVLogger.h"
+#include "platform/Clock.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "settings/KVBrowserPrefSettings.h"
@@ -10,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QSaveFile>
 #include <QUrl>
 
 #include <httplib.h>
@@ -21,6 +24,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <future>
 #include <thread>
@@ -124,8 +128,9 @@ void serveStatic(const QString& directory, const QStringList& defaultDocuments, 
 // and replaces the target only once all its bytes arrived.
 class UploadReceiver {
 public:
-    explicit UploadReceiver(const DocumentStore& store)
+    UploadReceiver(const DocumentStore& store, const std::atomic<bool>& stopping)
         : m_store(store)
+        , m_stopping(stopping)
     {
     }
     ~UploadReceiver() { finishPart(); }
@@ -133,6 +138,8 @@ public:
     bool beginPart(const httplib::MultipartFormData& part)
     {
         finishPart();
+        if (m_stopping.load(std::memory_order_relaxed))
+            return false;
         if (part.name.empty() || part.filename.empty())
             return true;
         m_partName = fromUtf8(part.name);
@@ -146,8 +153,8 @@ public:
             return true;
         }
         QDir().mkpath(QFileInfo(target.path).path());
-        m_file = std::make_unique<QSaveFile>(target.path);
-        if (!m_file->open(QIODevice::WriteOnly)) {
+        m_file = std::make_unique<UploadFile>(target.path);
+        if (!m_file->open()) {
             bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(m_fileName) + QLatin1Char(' ') + m_file->errorString());
             m_file.reset();
         }
@@ -156,10 +163,12 @@ public:
 
     bool data(const char* bytes, size_t length)
     {
+        if (m_stopping.load(std::memory_order_relaxed))
+            return false;
         m_size += qint64(length);
-        if (m_file && m_file->write(bytes, qint64(length)) != qint64(length)) {
+        if (m_file && !m_file->write(bytes, qint64(length))) {
             bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(m_fileName) + QLatin1Char(' ') + m_file->errorString());
-            m_file->cancelWriting();
+            m_file.reset();
         }
         return true;
     }
@@ -192,7 +201,8 @@ private:
     }
 
     const DocumentStore& m_store;
-    std::unique_ptr<QSaveFile> m_file;
+    const std::atomic<bool>& m_stopping;
+    std::unique_ptr<UploadFile> m_file;
     QString m_partName;
     QString m_fileName;
     qint64 m_size = 0;
@@ -200,12 +210,70 @@ private:
     QString m_text;
 };
 
+// A refusal that leaves a request's body unread: the connection must not be read on as if the
+// next request began there.
+void refuse(httplib::Response& response, int status, const QString& text)
+{
+    reply(response, status, text);
+    response.set_header("Connection", "close");
+}
+
+QString seconds(std::chrono::milliseconds wait)
+{
+    return QString::number((wait.count() + 999) / 1000);
+}
+
+// The access code's verdict on one request; true when it may go on to the routes.
+bool admitted(UploadAccessGate& gate, const httplib::Request& request, httplib::Response& response)
+{
+    const UploadAccessGate::Origin origin = UploadAccessGate::originOf(request.remote_addr);
+    if (gate.isOpen() || !UploadAccessGate::needsCode(request.method, request.path, origin))
+        return true;
+    const bool sent = request.has_header(UploadAccessGate::headerName);
+    const QByteArray code = sent ? QByteArray::fromStdString(request.get_header_value(UploadAccessGate::headerName)) : QByteArray();
+    const UploadAccessGate::Answer answer
+        = gate.check(UploadAccessGate::clientKey(request.remote_addr), sent ? &code : nullptr, Clock::instance().now());
+    // What the client asked for, never what it sent as a code.
+    const QString asked = fromUtf8(request.method) + QLatin1Char(' ') + printable(fromUtf8(request.path)) + QStringLiteral(" from ")
+                          + printable(fromUtf8(request.remote_addr));
+    switch (answer.verdict) {
+    case UploadAccessGate::Verdict::Open:
+    case UploadAccessGate::Verdict::Granted:
+        return true;
+    case UploadAccessGate::Verdict::Missing:
+        bridgeLog(connectionCategory, QStringLiteral("Access code missing: ") + asked);
+        refuse(response, 401, QStringLiteral("Access code required"));
+        response.set_header("WWW-Authenticate", "AccessCode");
+        return false;
+    case UploadAccessGate::Verdict::Wrong:
+        bridgeLog(connectionCategory, QStringLiteral("Wrong access code (%1 in a row, next attempt in %2 s): ")
+                                              .arg(answer.failures)
+                                              .arg(seconds(answer.wait))
+                                          + asked);
+        refuse(response, 403, QStringLiteral("Wrong access code"));
+        response.set_header("Retry-After", seconds(answer.wait).toStdString());
+        return false;
+    case UploadAccessGate::Verdict::TooSoon:
+        // Not logged: a client that keeps knocking during its wait would fill the log.
+        refuse(response, 429, QStringLiteral("Too many wrong access codes; try again later"));
+        response.set_header("Retry-After", seconds(answer.wait).toStdString());
+        return false;
+    }
+    return false;
+}
+
+// A raw upload's body past what the library read with the headers is read from the socket itself
+// once this much is still to come.
+constexpr qint64 takeOverFrom = UploadFile::pieceSize;
+
 }  // namespace
 
 struct KVServerStarter::Server {
     httplib::Server http;
     std::thread listener;
     int port = 0;
+    // Set before the library is stopped, so that uploads in progress end instead of running on.
+    std::atomic<bool> stopping{false};
 };
 
 KVServerStarter& KVServerStarter::sharedInstance()
@@ -225,6 +293,7 @@ KVServerStarter::KVServerStarter(QString documentsDirectory, QString uploadPage,
 KVServerStarter::~KVServerStarter()
 {
     if (m_server) {
+        m_server->stopping = true;
         m_server->http.stop();
         if (m_server->listener.joinable())
             m_server->listener.join();
@@ -234,6 +303,7 @@ KVServerStarter::~KVServerStarter()
 bool KVServerStarter::startServerConnectionWith(int port)
 {
     if (m_server) {
+        m_server->stopping = true;
         m_server->http.stop();
         if (m_server->listener.joinable())
             m_server->listener.join();
@@ -245,9 +315,11 @@ bool KVServerStarter::startServerConnectionWith(int port)
     const QString uploadPage = m_uploadPage;
     const QString errorPage = m_errorPage;
     const qint64 uploadLimit = m_uploadLimit;
+    const auto gate = std::make_shared<UploadAccessGate>(m_accessCode);
+    const std::atomic<bool>* stopping = &server->stopping;
 
-    http.set_read_timeout(30);
-    http.set_write_timeout(30);
+    http.set_read_timeout(readTimeoutSeconds);
+    http.set_write_timeout(readTimeoutSeconds);
     http.set_keep_alive_timeout(5);
     http.set_payload_max_length(size_t(uploadLimit));
     // The library's default adds SO_REUSEPORT, under which a second server would share a taken port
@@ -259,7 +331,7 @@ bool KVServerStarter::startServerConnectionWith(int port)
         setsockopt(socket, IPPROTO_IPV6, IPV6_V6ONLY, &no, sizeof(no));
     });
 
-    http.set_pre_routing_handler([](const httplib::Request& request, httplib::Response& response) {
+    http.set_pre_routing_handler([gate, uploadLimit](const httplib::Request& request, httplib::Response& response) {
         using Result = httplib::Server::HandlerResponse;
         if (request.headers.size() > size_t(headerCountLimit)) {
             reply(response, 431, QStringLiteral("Too many headers"));
@@ -270,10 +342,17 @@ bool KVServerStarter::startServerConnectionWith(int port)
             reply(response, 411, QStringLiteral("Length required"));
             return Result::Handled;
         }
-        const bool isUpload = request.method == "POST" && request.path == "/upload";
-        const qint64 length = QByteArray::fromStdString(request.get_header_value("Content-Length")).toLongLong();
-        if (!isUpload && length > smallBodyLimit) {
-            reply(response, 413, QStringLiteral("Request too large"));
+        const bool isUpload = (request.method == "POST" || request.method == "PUT") && request.path == "/upload";
+        bool lengthIsNumber = false;
+        const qint64 length = QByteArray::fromStdString(request.get_header_value("Content-Length")).toLongLong(&lengthIsNumber);
+        // Refused before a byte of the body is read, rather than read through to the end and dropped.
+        if (length > (isUpload ? uploadLimit : smallBodyLimit)) {
+            refuse(response, 413, QStringLiteral("Request too large"));
+            return Result::Handled;
+        }
+        // A raw upload is read to its announced length and no further.
+        if (request.method == "PUT" && request.path == "/upload" && (!lengthIsNumber || length < 0)) {
+            refuse(response, 411, QStringLiteral("Length required"));
             return Result::Handled;
         }
         if (hasEncodedSeparator(request.target)) {
@@ -281,6 +360,8 @@ bool KVServerStarter::startServerConnectionWith(int port)
             reply(response, 400, QStringLiteral("Bad request"));
             return Result::Handled;
         }
+        if (!admitted(*gate, request, response))
+            return Result::Handled;
         if (request.path == "/") {
             response.set_redirect("/upload", 301);
             return Result::Handled;
@@ -302,14 +383,14 @@ bool KVServerStarter::startServerConnectionWith(int port)
         }
         response.set_content(file.readAll().toStdString(), "text/html; charset=utf-8");
     });
-    http.Post("/upload", [documents](const httplib::Request& request, httplib::Response& response,
-                                     const httplib::ContentReader& reader) {
+    http.Post("/upload", [documents, stopping](const httplib::Request& request, httplib::Response& response,
+                                               const httplib::ContentReader& reader) {
         if (!request.is_multipart_form_data()) {
             reply(response, 400, QStringLiteral("Expected multipart/form-data"));
             return;
         }
         const DocumentStore store(documents);
-        UploadReceiver receiver(store);
+        UploadReceiver receiver(store, *stopping);
         const bool complete = reader([&](const httplib::MultipartFormData& part) { return receiver.beginPart(part); },
                                      [&](const char* data, size_t length) { return receiver.data(data, length); });
         if (!complete) {
@@ -318,6 +399,74 @@ bool KVServerStarter::startServerConnectionWith(int port)
             return;
         }
         reply(response, 200, receiver.finish());
+    });
+    // The upload page's own route: the body is the file itself, its name and part name come in the
+    // query (as a form's file name and part name would), under the same checks. It spares the
+    // multipart parsing, and a large body is read from the socket in large pieces.
+    http.Put("/upload", [documents, stopping](const httplib::Request& request, httplib::Response& response,
+                                              const httplib::ContentReader& reader) {
+        const QString part = request.has_param("part") ? fromUtf8(request.get_param_value("part")) : QStringLiteral("file");
+        const QString fileName = fromUtf8(request.get_param_value("name"));
+        const auto target = DocumentStore(documents).uploadTarget(part, fileName);
+        if (target.refusal) {
+            const QString reason = DocumentStore::refusalText(*target.refusal);
+            bridgeLog(connectionCategory, QStringLiteral("Upload refused (") + reason + QStringLiteral("): ") + printable(fileName));
+            refuse(response, 403, QStringLiteral("Upload refused: ") + reason);
+            return;
+        }
+        QDir().mkpath(QFileInfo(target.path).path());
+        UploadFile file(target.path);
+        if (!file.open()) {
+            bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(fileName) + QLatin1Char(' ') + file.errorString());
+            refuse(response, 500, QStringLiteral("Upload failed"));
+            return;
+        }
+        const qint64 length = QByteArray::fromStdString(request.get_header_value("Content-Length")).toLongLong();
+        qint64 received = 0;
+        bool writeFailed = false;
+        const auto keep = [&](const char* data, qint64 size) {
+            writeFailed = !file.write(data, size);
+            received += size;
+            return !writeFailed;
+        };
+        std::optional<ConnectionSocket::Outcome> direct;
+        const bool readByLibrary = reader([&](const char* data, size_t size) {
+            if (stopping->load(std::memory_order_relaxed) || !keep(data, qint64(size)))
+                return false;
+            // The library has now handed over all it read along with the headers; whatever is
+            // still to come is on the socket.
+            if (!direct && length - received >= takeOverFrom) {
+                if (const auto socket = ConnectionSocket::find(request.local_addr, request.local_port, request.remote_addr,
+                                                               request.remote_port)) {
+                    const std::chrono::seconds idle(readTimeoutSeconds);
+                    const int descriptor = file.appendingDescriptor();
+                    direct = descriptor < 0 ? ConnectionSocket::Outcome::Refused
+                                            : ConnectionSocket::spliceInto(descriptor, *socket, length - received, idle, *stopping,
+                                                                           [&](qint64 size) {
+                                                                               file.appended(size);
+                                                                               received += size;
+                                                                           });
+                    if (*direct == ConnectionSocket::Outcome::Unsupported)
+                        direct = ConnectionSocket::receive(*socket, length - received, UploadFile::pieceSize, idle, *stopping, keep);
+                    writeFailed = writeFailed || *direct == ConnectionSocket::Outcome::Refused;
+                    return false;  // ends the library's reading; the body has been read
+                }
+            }
+            return true;
+        });
+        const bool whole = (direct ? *direct == ConnectionSocket::Outcome::Complete : readByLibrary) && received == length;
+        if (!whole && !writeFailed) {
+            bridgeLog(connectionCategory, QStringLiteral("Upload cut short: ") + printable(fileName));
+            refuse(response, 400, QStringLiteral("Upload cut short"));
+            return;
+        }
+        if (writeFailed || !file.commit()) {
+            bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(fileName) + QLatin1Char(' ') + file.errorString());
+            refuse(response, 500, QStringLiteral("Upload failed"));
+            return;
+        }
+        reply(response, 200, QStringLiteral("Name: ") + part + QStringLiteral(" File name: ") + fileName + QStringLiteral(" Size: ")
+                                 + QString::number(received) + QStringLiteral("<br>"));
     });
     http.Delete("/Delete/", [documents](const httplib::Request& request, httplib::Response& response) {
         const QString name = request.has_param("name") ? fromUtf8(request.get_param_value("name"))
@@ -370,6 +519,7 @@ void KVServerStarter::stopServerConnection()
 {
     if (!m_server)
         return;
+    m_server->stopping = true;
     m_server->http.stop();
     if (m_server->listener.joinable())
         m_server->listener.join();

@@ -21,6 +21,8 @@ public:
     // Every other request body (a deletion's name) stays this small.
     static constexpr qint64 smallBodyLimit = 64 * 1024;
     static constexpr int headerCountLimit = 64;
+    // How long a connection may send nothing while a request is read, and while a reply is written.
+    static constexpr int readTimeoutSeconds = 30;
 
     // The documents directory of Paths and the upload page of the resource directory.
     static KVServerStarter& sharedInstance();
@@ -32,6 +34,9 @@ public:
     KVServerStarter& operator=(const KVServerStarter&) = delete;
 
     void setUploadLimit(qint64 bytes) { m_uploadLimit = bytes; }
+    // The code every request but the upload page's own files must carry (the "UploadAccessCode"
+    // preference); empty leaves the server open. Takes effect at the next start.
+    void setAccessCode(const QString& code) { m_accessCode = code; }
 
     // Builds a new server (releasing any previous one) and listens on `port` (0: any free port) on
     // every address, IPv6 and IPv4. Returns false, logged, when it cannot listen (port taken).
@@ -51,6 +56,7 @@ private:
     QString m_uploadPage;
     QString m_errorPage;
     qint64 m_uploadLimit = defaultUploadLimit;
+    QString m_accessCode;
 };
 
 }  // namespace korvel

@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 70> fieldTable = {{
+const std::array<P::Field, 71> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError},
     {"CopyPaste", T::Bool, &P::enableCopyPaste},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks},
@@ -51,6 +51,7 @@ const std::array<P::Field, 70> fieldTable = {{
     {"AccessDenied", T::Bool, &P::accessDenied},
     {"ServerSwitch", T::Bool, &P::serverSwitchOnOFF},
     {"Port", T::Int, &P::port},
+    {"UploadAccessCode", T::String, &P::uploadAccessCode},
     {"Zoom", T::Int, &P::intZoom},
     {"Bounce", T::Bool, &P::bounceSwitch},
     {"AllowPopup", T::Bool, &P::allowPopup},
@@ -157,6 +158,7 @@ void KVBrowserPrefSettings::loadDefaults()
     accessDenied = false;
     serverSwitchOnOFF = false;
     port = 8080;
+    uploadAccessCode = emptyText();
     intZoom = 100;
     bounceSwitch = true;
     allowPopup = false;

@@ -49,6 +49,7 @@ struct KVBrowserPrefSettings {
     bool accessDenied = false;
     bool serverSwitchOnOFF = false;
     qint32 port = 0;
+    QString uploadAccessCode;  // empty: the upload server asks for no code
     qint32 intZoom = 0;  // percent
     bool bounceSwitch = false;
     bool allowPopup = false;
@@ -105,7 +106,7 @@ struct KVBrowserPrefSettings {
         FieldType type;
         Member member;
     };
-    // The 70 keys of the dictionary form, in the order toDictionary writes them.
+    // The 71 keys of the dictionary form, in the order toDictionary writes them.
     static std::span<const Field> fields();
     // The field of a dictionary key, or nullptr.
     static const Field* fieldForKey(const QString& key);

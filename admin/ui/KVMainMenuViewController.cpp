@@ -4,6 +4,7 @@
 #include "admin/AdminState.h"
 #include "admin/ui/AboutKorvelViewController.h"
 #include "admin/ui/UnavailableScreen.h"
+#include "transfer/ui/KVImportExportViewController.h"
 #include "log/KVLog.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/Images.h"
@@ -112,7 +113,6 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
     case BlockedWebsitesMenu:
     case BrowserPreferencesMenu:
     case AdvancedSettingsMenu:
-    case ImportExportMenu:
     case ManageCategoriesMenu:
     case ViewLogMenu:
     case SystemSettingsMenu:
@@ -121,6 +121,10 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
             if (entry.menuId == menuId)
                 pushUnlessOnTop(menuId, entry.menuMainText);
         }
+        break;
+    case ImportExportMenu:
+        if (!qobject_cast<KVImportExportViewController*>(stack->topScreen()))
+            stack->push(new KVImportExportViewController, Animation::Animated);
         break;
     case AboutMenu:
         if (!qobject_cast<AboutKorvelViewController*>(stack->topScreen()))

@@ -187,6 +187,10 @@
         <source>Anyone who knows it can open these settings.</source>
         <translation>Anyone who knows it can open these settings.</translation>
     </message>
+    <message id="TEXT_FETCH_FROM">
+        <source>On this network it can be fetched from %1</source>
+        <translation>On this network it can be fetched from %1</translation>
+    </message>
     <message id="TEXT_FILE_ON_UPLOAD_SERVER">
         <source>It can be fetched from this device's upload server under /Documents.</source>
         <translation>It can be fetched from this device's upload server under /Documents.</translation>
@@ -302,6 +306,10 @@
     <message id="TEXT_REFRESH">
         <source>Refresh</source>
         <translation>Refresh</translation>
+    </message>
+    <message id="TEXT_SAVED_IN_DOCUMENTS">
+        <source>%1 is saved in Documents.</source>
+        <translation>%1 is saved in Documents.</translation>
     </message>
     <message id="TEXT_SIZE">
         <source>Size</source>

@@ -1,7 +1,27 @@
 // The device's file page: uploads one file per request (so each has its own progress bar), lists
-// the documents directory and deletes single files.
+// the documents directory and deletes single files. When the device asks for an access code, the
+// page asks for it once and keeps it for this tab's session only.
 (function () {
   'use strict';
+
+  var codeKey = 'accessCode';
+  var code = '';
+  try {
+    code = sessionStorage.getItem(codeKey) || '';
+  } catch (e) {
+    // Storage refused (a private window): the code lives as long as the page.
+  }
+
+  function keepCode(value) {
+    code = value;
+    try {
+      if (value)
+        sessionStorage.setItem(codeKey, value);
+      else
+        sessionStorage.removeItem(codeKey);
+    } catch (e) {
+    }
+  }
 
   function row(list, text) {
     var item = document.createElement('li');
@@ -10,6 +30,43 @@
     item.appendChild(label);
     list.appendChild(item);
     return item;
+  }
+
+  function showPage(open) {
+    document.getElementById('access').hidden = open;
+    document.getElementById('files-section').hidden = !open;
+    document.getElementById('list-section').hidden = !open;
+  }
+
+  // The server's refusal of the code: the form comes back with the reason.
+  function askForCode(request) {
+    var wait = parseInt(request.getResponseHeader('Retry-After'), 10);
+    var message = 'This device asks for an access code.';
+    if (request.status === 403) {
+      keepCode('');
+      message = 'That code is not right.';
+    } else if (request.status === 429) {
+      message = 'Too many wrong codes.';
+    }
+    if (wait > 0)
+      message += ' Try again in ' + wait + ' s.';
+    document.getElementById('code-message').textContent = message;
+    showPage(false);
+    document.getElementById('code').focus();
+  }
+
+  // Every request carries the code (percent-encoded: a header holds ASCII only).
+  function send(method, url, onDone) {
+    var request = new XMLHttpRequest();
+    request.open(method, url);
+    if (code)
+      request.setRequestHeader('X-Access-Code', encodeURIComponent(code));
+    request.onloadend = function () {
+      if (request.status === 401 || request.status === 403 || request.status === 429)
+        askForCode(request);
+      onDone(request);
+    };
+    return request;
   }
 
   // "[{'name':'a\'b.png', 'id':0},...]": the server's list, read without eval.
@@ -23,9 +80,10 @@
   }
 
   function refresh() {
-    var request = new XMLHttpRequest();
-    request.open('GET', '/files');
-    request.onload = function () {
+    send('GET', '/files', function (request) {
+      if (request.status !== 200)
+        return;
+      showPage(true);
       var list = document.getElementById('list');
       list.textContent = '';
       parseList(request.responseText).forEach(function (name) {
@@ -36,19 +94,17 @@
         button.onclick = function () { remove(name); };
         item.appendChild(button);
       });
-    };
-    request.send();
+    }).send();
   }
 
   function remove(name) {
-    var request = new XMLHttpRequest();
-    request.open('DELETE', '/Delete/');
+    var request = send('DELETE', '/Delete/', refresh);
     request.setRequestHeader('Content-Type', 'text/plain');
-    request.onloadend = refresh;
     request.send(encodeURIComponent(name));
   }
 
-  // Files one after another: a phone keeps one upload going instead of many competing ones.
+  // Files one after another: a phone keeps one upload going instead of many competing ones. Each
+  // is sent as it is (the request body is the file), its name and part in the address.
   function uploadAll(files, inFolder) {
     var queue = Array.prototype.slice.call(files);
     var uploads = document.getElementById('uploads');
@@ -64,15 +120,8 @@
       bar.max = 100;
       bar.value = 0;
       item.appendChild(bar);
-      var form = new FormData();
-      form.append(inFolder ? 'addfolder' : 'file', file, name);
-      var request = new XMLHttpRequest();
-      request.open('POST', '/upload');
-      request.upload.onprogress = function (event) {
-        if (event.lengthComputable)
-          bar.value = Math.round(event.loaded * 100 / event.total);
-      };
-      request.onloadend = function () {
+      var address = '/upload?part=' + (inFolder ? 'addfolder' : 'file') + '&name=' + encodeURIComponent(name);
+      var request = send('PUT', address, function () {
         if (request.status === 200) {
           bar.value = 100;
         } else {
@@ -80,8 +129,13 @@
           item.firstChild.textContent = name + ' (failed)';
         }
         next();
+      });
+      request.setRequestHeader('Content-Type', 'application/octet-stream');
+      request.upload.onprogress = function (event) {
+        if (event.lengthComputable)
+          bar.value = Math.round(event.loaded * 100 / event.total);
       };
-      request.send(form);
+      request.send(file);
     }
     next();
   }
@@ -93,6 +147,12 @@
   document.getElementById('folder').onchange = function (event) {
     uploadAll(event.target.files, true);
     event.target.value = '';
+  };
+  document.getElementById('code-form').onsubmit = function (event) {
+    event.preventDefault();
+    keepCode(document.getElementById('code').value);
+    document.getElementById('code').value = '';
+    refresh();
   };
   refresh();
 })();

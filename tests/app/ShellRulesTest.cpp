@@ -5,14 +5,22 @@
 #include "app/SystemWatch.h"
 #include "files/KVServerStarter.h"
 #include "log/KVLogger.h"
+#include "platform/Paths.h"
+#include "platform/PropertyList.h"
+#include "platform/UserDefaults.h"
+#include "tests/support/EventLoop.h"
+#include "transfer/ManagedConfiguration.h"
 #include "tests/support/TestHome.h"
 #include "settings/KVBrowserPrefSettings.h"
 #include "settings/KVSettings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
+#include <httplib.h>
 
 using namespace korvel;
 
@@ -138,9 +146,13 @@ TEST_F(LifecycleTest, TheUploadServerRunsOnlyInTheForegroundWithItsSwitchOn)
     EXPECT_FALSE(server.isServerRunning()) << "switched off";
 
     delegate.kvSettings->kvBrowPref.serverSwitchOnOFF = true;
+    delegate.kvSettings->kvBrowPref.uploadAccessCode = QStringLiteral("2468");
     delegate.applicationWillEnterForeground();
     EXPECT_TRUE(server.isServerRunning());
     EXPECT_EQ(server.getPortNumber(), port);
+    const auto unasked = httplib::Client("127.0.0.1", port).Get("/files");
+    ASSERT_TRUE(unasked);
+    EXPECT_EQ(unasked->status, 401) << "the server asks for the preference's access code";
     delegate.applicationDidEnterBackground();
     EXPECT_FALSE(server.isServerRunning());
     const QStringList logged = loggedEvents(QStringLiteral("App General"));
@@ -266,4 +278,60 @@ TEST(SchemeHandler, RegistrationReportsAFolderItCannotMake)
     ASSERT_TRUE(test::writeFile(dir.path() + "/blocked"));
     EXPECT_FALSE(SchemeHandler::registerHandler(dir.path() + "/blocked", dir.path() + "/config", command, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("blocked"))) << qPrintable(error);
+}
+
+// Settings pushed by device management: each new text is taken once, a broken one never touches
+// the settings (and is not tried again), a CDATA wrapper is a new text with the same settings.
+TEST_F(LifecycleTest, ManagedSettingsAreTakenOnceWhenNew)
+{
+    KVLogger::createDatabase_Tables();
+    const QString managed = Paths::managedConfigurationFile();
+    QDir().mkpath(QFileInfo(managed).absolutePath());
+    KVAppDelegate delegate;
+    int messages = 0;
+    int rebuilt = 0;
+    delegate.showMessage = [&](const QString& text, int seconds) {
+        EXPECT_EQ(text, QStringLiteral("Settings Received From MDM..."));
+        EXPECT_EQ(seconds, 2);
+        ++messages;
+    };
+    delegate.rebuildVisibleScreen = [&] { ++rebuilt; };
+    const auto document = [](const QString& title, const QVariant& websites = {}) {
+        QVariantMap site{{QStringLiteral("URL"), QStringLiteral("https://a.test")}, {QStringLiteral("Title"), title}};
+        return QString::fromUtf8(PropertyList::toXml(QVariantMap{
+            {QStringLiteral("AllowedWebsites"), websites.isValid() ? websites : QVariantList{site}},
+            {QStringLiteral("BrowserPreferences"), QVariantMap{{QStringLiteral("Port"), qint64(9090)}}}}));
+    };
+    const QString plain = document(QStringLiteral("Town hall"));
+    const struct {
+        const char* what;
+        QString text;
+        int messages;      // after this step, in total
+        QString title;     // of the first allowed website afterwards
+    } steps[] = {
+        {"a new document", plain, 1, QStringLiteral("Town hall")},
+        {"the same again", plain, 1, QStringLiteral("Town hall")},
+        {"wrapped", QStringLiteral("<![CDATA[\n") + plain + QStringLiteral("]]>"), 2, QStringLiteral("Town hall")},
+        {"a raw ampersand", document(QStringLiteral("Bus & tram")).replace(QStringLiteral("&amp;"), QStringLiteral("&")), 3, QStringLiteral("Bus & tram")},
+        {"not a property list", QStringLiteral("<plist><dict><key>Allowed"), 3, QStringLiteral("Bus & tram")},
+        {"a list of the wrong type", document(QStringLiteral("x"), QStringLiteral("everything")), 3, QStringLiteral("Bus & tram")},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        ASSERT_TRUE(korvel::test::writeFile(managed, PropertyList::toXml(QVariantMap{{QStringLiteral("SettingsXML"), step.text}})));
+        ASSERT_TRUE(korvel::test::processEventsUntil([&] {
+            return UserDefaults::standard().dictionaryForKey(QLatin1String(UserDefaults::managedKey)).value(QStringLiteral("SettingsXML")) == step.text;
+        }));
+        delegate.defaultsChanged();
+        EXPECT_EQ(messages, step.messages);
+        EXPECT_EQ(rebuilt, step.messages);
+        ASSERT_FALSE(settings().allowedWebsites.isEmpty());
+        EXPECT_EQ(settings().allowedWebsites.first().title, step.title);
+        EXPECT_EQ(settings().kvBrowPref.port, 9090);
+        EXPECT_EQ(UserDefaults::standard().objectForKey(QStringLiteral("mdmConfChecksum")).toString(),
+                  ManagedConfiguration::checksum(step.text));
+    }
+    // Each refused text is logged once, however often the store changes afterwards.
+    delegate.defaultsChanged();
+    EXPECT_EQ(loggedEvents(QStringLiteral("Import")).size(), 2);
 }

@@ -119,9 +119,10 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
 TEST_F(KorvelctlTest, ListsEveryPreferenceAndAnswersHelpAndVersion)
 {
     const QStringList lines = ok({"pref", "list"}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.size(), 70);
+    EXPECT_EQ(lines.size(), 71);
     EXPECT_EQ(lines.first(), QStringLiteral("RefreshOnError = false"));
     EXPECT_TRUE(lines.contains(QStringLiteral("Port = 8080")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("UploadAccessCode = "))) << "no code unless one is set";
     EXPECT_TRUE(lines.contains(QStringLiteral("DaySelected = Mon,Tue,Wed,Thu,Fri,Sat,Sun")));
 
     EXPECT_TRUE(ok({"--help"}).contains(QStringLiteral("pref set KEY VALUE")));

@@ -76,8 +76,12 @@ TEST_F(DownloadTest, RepeatedDownloadsGetFreshNamesAndRisingIds)
     EXPECT_EQ(window->webView()->url().path(), QStringLiteral("/page"));
     EXPECT_TRUE(QDir(Utils::downloadStagingDirectory()).isEmpty());
 
-    auto* history = new KVDownloadHistoryViewController;
-    stack->push(history, NavigationStack::Animation::None);
+    // The window's Downloads item opens the history once, however often it is tapped.
+    window->goToDownloadHistoryView();
+    window->goToDownloadHistoryView();
+    auto* history = qobject_cast<KVDownloadHistoryViewController*>(stack->topScreen());
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(stack->screens().size(), 3);
     ASSERT_EQ(history->tableView()->visibleCells().size(), 3);
     history->setEditing(true);
     history->didSelectRow(0);

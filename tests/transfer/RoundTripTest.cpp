@@ -96,8 +96,9 @@ TEST_F(RoundTripTest, ADocumentExportedOnOneHomeReproducesEverythingOnAnother)
     const QVariantMap second = *Utils::readSettingsDocument(readFile(documents() + QStringLiteral("/Again.plist"))).document;
     EXPECT_EQ(second.keys(), first.keys());
     for (const QString& key : first.keys()) {
-        if (key != QLatin1String("AllowedWebsites"))
+        if (key != QLatin1String("AllowedWebsites")) {
             EXPECT_EQ(second.value(key), first.value(key)) << qPrintable(key);
+        }
     }
     QVariantList renumbered = first.value(QStringLiteral("AllowedWebsites")).toList();
     for (qsizetype i = 0; i < renumbered.size(); ++i) {

@@ -5,6 +5,7 @@
 #include "admin/MenuEntries.h"
 #include "admin/ui/KVFilePickerController.h"
 #include "files/KVServerStarter.h"
+#include "transfer/ui/KVImportExportViewController.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
 #include "admin/ui/KVMainMenuViewController.h"
@@ -177,6 +178,23 @@ int main(int argc, char** argv)
         menu->didSelectMenuId(AllowedWebsitesMenu);
         shoot(QStringLiteral("06-settings-area-not-yet-available"));
         stack->pop(NavigationStack::Animation::None);
+        // Import/Export, with the prompt of a file export and the reset question.
+        menu->didSelectMenuId(ImportExportMenu);
+        if (auto* transfer = waitForTop<KVImportExportViewController>(stack)) {
+            shoot(QStringLiteral("06-import-export"));
+            if (Alert* exportPrompt = transfer->exportToFilePrompt()) {
+                waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+                waitForKeyboardLayout();
+                shoot(QStringLiteral("06-import-export-file-prompt"));
+                QGuiApplication::inputMethod()->hide();
+                exportPrompt->dismiss();
+            }
+            if (Alert* reset = transfer->resetPrompt()) {
+                shoot(QStringLiteral("06-import-export-reset-question"));
+                reset->dismiss();
+            }
+            stack->pop(NavigationStack::Animation::None);
+        }
         menu->handleBack();
     }
 

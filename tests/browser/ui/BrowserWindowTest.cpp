@@ -341,8 +341,6 @@ TEST_F(BrowserWindowTest, FunctionsWithoutTheirScreenSaySo)
     const std::function<void()> uses[] = {
         [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::OpenReader, QUrl(document))}); },
         [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::ShowFile, QUrl(document))}); },
-        [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::StartDownload, QUrl(document))}); },
-        [&] { window->goToDownloadHistoryView(); },
     };
     for (const auto& use : uses) {
         test::closeToasts();

@@ -1,0 +1,138 @@
+#include "platform/NotificationCenter.h"
+#include "platform/PropertyList.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/WaitingAlertView.h"
+#include "settings/KVSettings.h"
+#include "tests/support/EventLoop.h"
+#include "tests/support/WindowTest.h"
+#include "transfer/URLImport.h"
+#include "transfer/ui/KVImportExportViewController.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <httplib.h>
+
+namespace korvel {
+namespace {
+
+class ImportExportScreenTest : public test::WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        stack = new NavigationStack(window.get());
+        stack->resize(window->size());
+        stack->show();
+        screen = new KVImportExportViewController;
+        stack->push(screen, Animation::None);
+    }
+
+    // Types `text` into the visible prompt and presses `button`.
+    static void answer(const QString& text, const QString& button)
+    {
+        Alert* prompt = Alert::visibleAlert();
+        ASSERT_NE(prompt, nullptr);
+        prompt->textField(0)->setText(text);
+        prompt->dismissWithButton(prompt->buttonIndex(button));
+    }
+    static QString shownMessage()
+    {
+        Alert* alert = Alert::visibleAlert();
+        return alert ? alert->message() : QString();
+    }
+    static QByteArray document(const QString& title)
+    {
+        return PropertyList::toXml(QVariantMap{{QStringLiteral("AllowedWebsites"),
+                                                QVariantList{QVariantMap{{QStringLiteral("URL"), QStringLiteral("https://a.test")},
+                                                                         {QStringLiteral("Title"), title}}}}});
+    }
+
+    NavigationStack* stack = nullptr;
+    KVImportExportViewController* screen = nullptr;
+};
+
+// The prompts start from what was typed last time; an export read back in applies its settings.
+TEST_F(ImportExportScreenTest, FilePromptsRememberTheirNames)
+{
+    settings().kvAutoImport.fileExport = QStringLiteral("kiosk.plist");
+    settings().allowedWebsites = {};
+    settings().save();
+    screen->exportToFilePrompt();
+    EXPECT_EQ(Alert::visibleAlert()->textField(0)->text(), QStringLiteral("kiosk.plist"));
+    answer(QStringLiteral("  fleet.plist "), QStringLiteral("Export"));
+    EXPECT_TRUE(QFile::exists(documents() + QStringLiteral("/fleet.plist")));
+    EXPECT_TRUE(shownMessage().contains(QStringLiteral("fleet.plist"))) << qPrintable(shownMessage());
+    Alert::visibleAlert()->dismiss();
+
+    ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/other.plist"), document(QStringLiteral("Library"))));
+    screen->importFromFilePrompt();
+    answer(QStringLiteral("other.plist"), QStringLiteral("Import"));
+    EXPECT_EQ(shownMessage(), QStringLiteral("Settings imported successfully from file Korvel.plist in Korvel documents folder."));
+    ASSERT_EQ(settings().allowedWebsites.size(), 1);
+    EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Library"));
+    Alert::visibleAlert()->dismiss();
+    screen->importFromFilePrompt();
+    EXPECT_EQ(Alert::visibleAlert()->textField(0)->text(), QStringLiteral("other.plist"));
+}
+
+// An import from an address shows its progress and ends with the result; leaving the foreground
+// while it runs closes everything and applies nothing.
+TEST_F(ImportExportScreenTest, AnAddressImportShowsProgressAndStopsWithTheForeground)
+{
+    httplib::Server server;
+    std::atomic<bool> release{false};
+    const std::string body = document(QStringLiteral("Bus times")).toStdString();
+    server.Get("/settings.plist", [&](const httplib::Request&, httplib::Response& r) { r.set_content(body, "application/xml"); });
+    server.Get("/slow.plist", [&](const httplib::Request&, httplib::Response& r) {
+        for (int i = 0; !release && i < 1000; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        r.set_content(document(QStringLiteral("Too late")).toStdString(), "application/xml");
+    });
+    const int port = server.bind_to_any_port("127.0.0.1");
+    std::thread listener([&] { server.listen_after_bind(); });
+    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
+
+    screen->importFromURLPrompt();
+    answer(base + QStringLiteral("/settings.plist"), QStringLiteral("Import"));
+    EXPECT_TRUE(screen->waitingView()->isShowing());
+    ASSERT_TRUE(test::processEventsUntil([&] { return shownMessage() == QLatin1String("Settings imported successfully from URL."); }, 10000));
+    EXPECT_FALSE(screen->waitingView()->isShowing());
+    ASSERT_EQ(settings().allowedWebsites.size(), 1);
+    EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Bus times"));
+    Alert::visibleAlert()->dismiss();
+
+    screen->importFromURLPrompt();
+    EXPECT_EQ(Alert::visibleAlert()->textField(0)->text(), base + QStringLiteral("/settings.plist"));
+    answer(base + QStringLiteral("/slow.plist"), QStringLiteral("Import"));
+    ASSERT_TRUE(test::processEventsUntil([&] { return screen->waitingView()->progress().value_or(0) >= 0.6; }, 5000));
+    NotificationCenter::defaultCenter().post(kApplicationDidEnterBackgroundNotification);
+    EXPECT_FALSE(screen->waitingView()->isShowing());
+    release = true;
+    test::processEventsUntil([] { return false; }, 500);
+    EXPECT_EQ(Alert::visibleAlert(), nullptr);
+    EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Bus times"));
+    server.stop();
+    listener.join();
+}
+
+// The Pellmor export leaves its text file and offers it inside the kiosk.
+TEST_F(ImportExportScreenTest, PellmorExportOffersItsFileInTheKiosk)
+{
+    screen->exportForPellmor();
+    Alert* done = Alert::visibleAlert();
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(done->title(), QStringLiteral("Korvel"));
+    done->dismissWithButton(done->buttonIndex(QStringLiteral("Share")));
+    ASSERT_NE(Alert::visibleAlert(), nullptr);
+    EXPECT_TRUE(Alert::visibleAlert()->message().contains(QStringLiteral("Korvel_PellmorConfig.txt")));
+    EXPECT_TRUE(QFile::exists(documents() + QStringLiteral("/Korvel_PellmorConfig.txt")));
+}
+
+}  // namespace
+}  // namespace korvel

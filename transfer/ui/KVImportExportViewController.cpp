@@ -1,0 +1,260 @@
+#include "transfer/ui/KVImportExportViewController.h"
+
+#include "log/KVLog.h"
+#include "platform/NotificationCenter.h"
+#include "platform/ui/ActionSheet.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/Toast.h"
+#include "platform/ui/WaitingAlertView.h"
+#include "settings/KVSettings.h"
+#include "transfer/ImportExport.h"
+#include "transfer/URLImport.h"
+
+#include <QFileInfo>
+#include <QVBoxLayout>
+
+namespace korvel {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Korvel");
+const QString kEmpty = QStringLiteral("Textfield cannot be empty");
+
+std::function<std::optional<QUrl>(const QString&)>& documentAddress()
+{
+    static std::function<std::optional<QUrl>(const QString&)> address;
+    return address;
+}
+
+TableRow row(KVImportExportViewController::Row id, const QString& title, const QString& detail)
+{
+    TableRow r;
+    r.id = id;
+    r.title = title;
+    r.detail = detail;
+    r.accessory = Accessory::Disclosure;
+    return r;
+}
+
+// A prompt with one text field, pre-filled with what was typed last time.
+Alert* prompt(const QString& title, const QString& message, const QString& remembered, const QString& action,
+              std::function<void(const QString& text)> done)
+{
+    auto* alert = new Alert(title, message);
+    alert->addTextField(QString(), Alert::TextEntry::Plain, remembered);
+    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    alert->addButton(action, Alert::Role::Default, [done = std::move(done)](Alert& answered) { done(answered.textFieldText(0)); });
+    return alert;
+}
+
+}  // namespace
+
+KVImportExportViewController::KVImportExportViewController(QWidget* parent)
+    : Screen(parent)
+{
+    setTitle(QStringLiteral("Import/Export Settings"));
+    m_table = new TableView(this);
+    m_table->setObjectName(QStringLiteral("importExportTable"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    m_waiting = new WaitingAlertView(this);
+    connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) { didSelectRow(Row(id)); });
+    NotificationCenter::defaultCenter().addObserver(this, kApplicationDidEnterBackgroundNotification,
+                                                    [this](const Notification&) { homeButtonPressed5(); });
+}
+
+KVImportExportViewController::~KVImportExportViewController()
+{
+    homeButtonPressed5();
+}
+
+URLImport* KVImportExportViewController::runningImport() const
+{
+    return m_import;
+}
+
+void KVImportExportViewController::setDocumentAddress(std::function<std::optional<QUrl>(const QString&)> address)
+{
+    documentAddress() = std::move(address);
+}
+
+void KVImportExportViewController::viewDidLoad()
+{
+    KVLog(QStringLiteral("App General"), QStringLiteral("Import Export menu loaded"));
+    m_table->setSections({
+        TableSection{QStringLiteral("Export Settings"), {},
+                     {row(ExportToFile, QStringLiteral("Export to File"), QStringLiteral("To a file in Documents Directory")),
+                      row(ExportToCloud, QStringLiteral("Export to Cloud"), QStringLiteral("Export Settings to Cloud storage")),
+                      row(ExportToCloudWithQRCode, QStringLiteral("Export Settings to Cloud and Generate QR Code"),
+                          QStringLiteral("Export Settings to Cloud storage and show Cloud ID as QR Code")),
+                      row(ExportForPellmor, QStringLiteral("Export for Pellmor"), QStringLiteral("Export as txt file for Pellmor Configuration"))}},
+        TableSection{QStringLiteral("Import Settings"), {},
+                     {row(ImportFromFile, QStringLiteral("Import from File"), QStringLiteral("From a file in Documents Directory")),
+                      row(ImportFromCloud, QStringLiteral("Import from Cloud"), QStringLiteral("Import settings from Cloud storage")),
+                      row(ImportFromURL, QStringLiteral("Import from URL"), QStringLiteral("Import settings from URL"))}},
+        TableSection{QStringLiteral("Reset Settings"), {},
+                     {row(ResetSettings, QStringLiteral("Reset Settings"), QStringLiteral("Set settings to default"))}},
+    });
+}
+
+void KVImportExportViewController::didSelectRow(Row row)
+{
+    switch (row) {
+    case ExportToFile:
+        exportToFilePrompt();
+        return;
+    case ExportForPellmor:
+        exportForPellmor();
+        return;
+    case ImportFromFile:
+        importFromFilePrompt();
+        return;
+    case ImportFromURL:
+        importFromURLPrompt();
+        return;
+    case ResetSettings:
+        resetPrompt();
+        return;
+    case ExportToCloud:
+    case ExportToCloudWithQRCode:
+    case ImportFromCloud:
+        // The cloud service comes with its own screens.
+        //% "This function is not available in this version of Korvel."
+        makeToast(this, qtTrId("TEXT_FUNCTION_NOT_AVAILABLE"));
+        return;
+    }
+}
+
+Alert* KVImportExportViewController::track(Alert* alert)
+{
+    m_alerts.removeAll(nullptr);
+    m_alerts.append(alert);
+    alert->showOver(this);
+    return alert;
+}
+
+void KVImportExportViewController::showResult(const QString& title, const QString& message)
+{
+    if (title.isEmpty() && message.isEmpty())
+        return;
+    auto* alert = new Alert(title, message);
+    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
+    track(alert);
+}
+
+Alert* KVImportExportViewController::exportToFilePrompt()
+{
+    QPointer<KVImportExportViewController> self(this);
+    return track(prompt(QStringLiteral("Export to File"), QStringLiteral("Please enter the Filename to export settings"),
+                        KVSettings::getSettingsObject().kvAutoImport.fileExport, QStringLiteral("Export"), [self](const QString& text) {
+                            const TransferResult result = ImportExport::exportToFile(text);
+                            if (self)
+                                self->showResult(result.alert.title, result.alert.message);
+                        }));
+}
+
+void KVImportExportViewController::exportForPellmor()
+{
+    const ImportExport::PellmorResult result = ImportExport::exportForPellmor();
+    if (!result.written)
+        return;
+    auto* alert = new Alert(result.alert.title, result.alert.message);
+    QPointer<KVImportExportViewController> self(this);
+    alert->addButton(QStringLiteral("Share"), Alert::Role::Default, [self, path = result.path](Alert&) {
+        KVLog(QStringLiteral("Export"), QStringLiteral("User pressed Share button to share the KV_PellmorConfig.txt file"));
+        if (self)
+            self->shareFile(path);
+    });
+    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel, [](Alert&) {
+        KVLog(QStringLiteral("Export"), QStringLiteral("User pressed OK button to dismiss share view"));
+    });
+    track(alert);
+}
+
+void KVImportExportViewController::shareFile(const QString& path)
+{
+    // The kiosk hands nothing to another application: the sheet says where the file can be fetched.
+    const QString name = QFileInfo(path).fileName();
+    //% "%1 is saved in Documents."
+    QString message = qtTrId("TEXT_SAVED_IN_DOCUMENTS").arg(name);
+    if (documentAddress()) {
+        if (const std::optional<QUrl> address = documentAddress()(name)) {
+            //% "On this network it can be fetched from %1"
+            message += QLatin1Char('\n') + qtTrId("TEXT_FETCH_FROM").arg(address->toString(QUrl::FullyEncoded));
+        }
+    }
+    auto* sheet = new ActionSheet(QStringLiteral("KV_PellmorConfig.txt"), message);
+    //% "Close"
+    sheet->addButton(qtTrId("TEXT_CLOSE"), Alert::Role::Cancel);
+    track(sheet);
+}
+
+Alert* KVImportExportViewController::importFromFilePrompt()
+{
+    QPointer<KVImportExportViewController> self(this);
+    return track(prompt(QStringLiteral("Import from File"), QStringLiteral("Please enter the Filename to import settings"),
+                        KVSettings::getSettingsObject().kvAutoImport.fileImport, QStringLiteral("Import"), [self](const QString& text) {
+                            const TransferResult result = ImportExport::importFromFile(text);
+                            if (self)
+                                self->showResult(result.alert.title, result.alert.message);
+                        }));
+}
+
+Alert* KVImportExportViewController::importFromURLPrompt()
+{
+    QPointer<KVImportExportViewController> self(this);
+    return track(prompt(QStringLiteral("Import from URL"), QStringLiteral("Please enter the file URL to import settings"),
+                        KVSettings::getSettingsObject().kvAutoImport.urlImport, QStringLiteral("Import"), [self](const QString& text) {
+                            if (!self)
+                                return;
+                            if (text.isEmpty()) {
+                                self->showResult(QString(), kEmpty);
+                                return;
+                            }
+                            if (self->m_import)
+                                self->m_import->cancel();
+                            auto* import = new URLImport(self);
+                            self->m_import = import;
+                            self->m_waiting->showOver(self, QStringLiteral("Importing.."));
+                            connect(import, &URLImport::progressChanged, self->m_waiting, &WaitingAlertView::setProgress);
+                            connect(import, &URLImport::finished, self, [self, import](const TransferResult& result) {
+                                self->m_waiting->dismiss();
+                                import->deleteLater();
+                                self->showResult(result.alert.title, result.alert.message);
+                            });
+                            import->importfromURL(text);
+                        }));
+}
+
+Alert* KVImportExportViewController::resetPrompt()
+{
+    auto* question = new Alert(kTitle, QStringLiteral("This will reset Korvel settings to defaults. Are you sure?"));
+    QPointer<KVImportExportViewController> self(this);
+    question->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
+        const TransferResult result = ImportExport::resetToDefaults();
+        if (self)
+            self->showResult(result.alert.title, result.alert.message);
+    });
+    question->addButton(QStringLiteral("No"), Alert::Role::Cancel);
+    ImportExport::resetQuestionShown();
+    return track(question);
+}
+
+void KVImportExportViewController::homeButtonPressed5()
+{
+    if (m_import) {
+        m_import->cancel();
+        m_import->deleteLater();
+        m_import.clear();
+    }
+    if (m_waiting && m_waiting->isShowing())
+        m_waiting->dismiss();
+    for (const QPointer<Alert>& alert : std::exchange(m_alerts, {})) {
+        if (alert)
+            alert->dismiss();
+    }
+}
+
+}  // namespace korvel

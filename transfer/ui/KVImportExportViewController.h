@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/ui/Screen.h"
+
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+namespace korvel {
+
+class Alert;
+class TableView;
+class URLImport;
+class WaitingAlertView;
+
+// "Import/Export Settings": the whole configuration out to a file of Documents (plain or for
+// Pellmor), in from a file or an address, and back to the factory settings.
+class KVImportExportViewController final : public Screen {
+    Q_OBJECT
+public:
+    enum Row { ExportToFile, ExportToCloud, ExportToCloudWithQRCode, ExportForPellmor, ImportFromFile, ImportFromCloud,
+               ImportFromURL, ResetSettings };
+
+    explicit KVImportExportViewController(QWidget* parent = nullptr);
+    ~KVImportExportViewController() override;
+
+    // Where a file of Documents can be fetched from the device's upload server while it runs; the
+    // application installs it.
+    static void setDocumentAddress(std::function<std::optional<QUrl>(const QString& fileName)> address);
+
+    void viewDidLoad() override;
+    TableView* tableView() const { return m_table; }
+    void didSelectRow(Row row);
+
+    // The prompts and questions, shown over the screen; each returns the alert it showed.
+    Alert* exportToFilePrompt();
+    void exportForPellmor();
+    Alert* importFromFilePrompt();
+    Alert* importFromURLPrompt();
+    Alert* resetPrompt();
+    // The application left the foreground: every open alert of the screen closes, and a running
+    // import from an address is cancelled.
+    void homeButtonPressed5();
+
+    WaitingAlertView* waitingView() const { return m_waiting; }
+    URLImport* runningImport() const;
+
+private:
+    void showResult(const QString& title, const QString& message);
+    void shareFile(const QString& path);
+    Alert* track(Alert* alert);
+
+    TableView* m_table = nullptr;
+    WaitingAlertView* m_waiting = nullptr;
+    QPointer<URLImport> m_import;
+    QList<QPointer<Alert>> m_alerts;
+};
+
+}  // namespace korvel
