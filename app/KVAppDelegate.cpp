@@ -1,6 +1,7 @@
 #include "app/KVAppDelegate.h"
 
 #include "app/ExternalURL.h"
+#include "app/StarterServerControl.h"
 #include "files/KVServerStarter.h"
 #include "files/Utils.h"
 #include "transfer/ManagedConfiguration.h"
@@ -16,6 +17,8 @@
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
+#include "transfer/ImportExport.h"
+#include "transfer/SettingsDocument.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,6 +46,8 @@ KVAppDelegate::~KVAppDelegate()
         reachability->stopNotifier();
     if (sharedDelegate == this)
         sharedDelegate = nullptr;
+    if (serverControl)
+        ImportExport::setServerControl(nullptr);
 }
 
 KVAppDelegate* KVAppDelegate::getAppDelegate()
@@ -107,6 +112,8 @@ bool KVAppDelegate::didFinishLaunching()
     // Queued: the writes of this very launch run the check too, once the launch is done.
     connect(&defaults, &UserDefaults::changed, this, &KVAppDelegate::defaultsChanged, Qt::UniqueConnection);
 
+    // A settings document taken whole (the managed configuration) writes its files through this.
+    KVSettings::setFilesImporter([](const QVariantMap& document) { Utils::importFiles(document); });
     kvSettings = &KVSettings::getSettingsObject();
 
     screenBrightness = Device::current().screenBrightness();
@@ -128,6 +135,8 @@ bool KVAppDelegate::didFinishLaunching()
 
     if (!kvServer)
         kvServer = &KVServerStarter::sharedInstance();
+    serverControl = std::make_unique<StarterServerControl>(*kvServer);
+    ImportExport::setServerControl(serverControl.get());
     startServerIfSwitchedOn();
 
     KVLog(QStringLiteral("App General"), QStringLiteral("Korvel Started"));

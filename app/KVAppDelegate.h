@@ -15,6 +15,7 @@ class KVServerStarter;
 class KVDatabase;
 class Reachability;
 class KVSettings;
+class UploadServerControl;
 class UserDefaults;
 
 // Holds the long-lived objects of the process and runs the launch sequence.
@@ -86,6 +87,8 @@ public:
     KVSettings* kvSettings = nullptr;
     // The upload server; the shared one from launch on (tests may put their own here).
     KVServerStarter* kvServer = nullptr;
+    // kvServer as the imports and the reset stop and restart it.
+    std::unique_ptr<UploadServerControl> serverControl;
     KVDatabase* kvdatabase = nullptr;
     qint32 state = 0;  // 1 while the settings menu is on screen
     bool powerSaveOn = false;

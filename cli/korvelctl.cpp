@@ -10,8 +10,11 @@
 #include "cli/PolicyCommand.h"
 #include "cli/PrefCommand.h"
 #include "cli/SitesCommand.h"
+#include "cli/TransferCommand.h"
 #include "log/KVLogger.h"
 #include "platform/Paths.h"
+#include "settings/KVSettings.h"
+#include "transfer/SettingsDocument.h"
 #include "platform/Version.h"
 
 #include <QCoreApplication>
@@ -109,6 +112,15 @@ const char* usage =
     "                       --search keeps lines containing TEXT, ignoring case\n"
     "  log clear            delete every entry of the event log\n"
     "\n"
+    "  export NAME          write the settings document (every setting, the password and the\n"
+    "                       files the settings name) to NAME in the documents directory; NAME\n"
+    "                       must end in .plist\n"
+    "  export --pellmor     write Korvel_PellmorConfig.txt, the document wrapped for Pellmor\n"
+    "  import NAME|URL      apply a settings document: a file of the documents directory, or an\n"
+    "                       http/https URL; a document that cannot be read changes nothing\n"
+    "  reset --yes          back to factory settings and the password 9246; the download\n"
+    "                       history and the documents directory stay\n"
+    "\n"
     "  policy check [--tabbed] [--type link|other] [--new-window] URL\n"
     "                       the browser's decision for URL in a fresh window: \"allow\" or\n"
     "                       \"cancel\", then one line per effect (toast, log entry, home, load...);\n"
@@ -186,12 +198,18 @@ int main(int argc, char** argv)
         {"downloads", korvel::runDownloadsCommand},
         {"policy", korvel::runPolicyCommand},
         {"domain", korvel::runDomainCommand},
+        {"export", korvel::runExportCommand},
+        {"import", korvel::runImportCommand},
+        {"reset", korvel::runResetCommand},
     };
     for (const auto& group : groups) {
         if (command.first() != QLatin1String(group.name))
             continue;
         // The editing operations record what they change, as they do when the screens call them.
         korvel::KVLogger::createDatabase_Tables();
+        // A document's embedded files are written as the kiosk writes them. The upload server runs
+        // in the kiosk's process, not here: an import has no server to restart.
+        korvel::KVSettings::setFilesImporter([](const QVariantMap& document) { korvel::Utils::importFiles(document); });
         return group.run(command.mid(1), out, err);
     }
 

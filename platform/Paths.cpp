@@ -109,11 +109,16 @@ QString Paths::vendorIdentifierFile()
 namespace {
 
 // The path with the symbolic links of its existing part resolved; the rest appended as written.
+// Empty when a dangling link is part of it.
 QString resolved(const QString& path)
 {
     QString existing = QDir::cleanPath(QDir(path).absolutePath());
     QStringList rest;
     while (!QFileInfo::exists(existing)) {
+        // A link whose target does not exist yet would be followed by whoever writes through it:
+        // where it leads cannot be known, so it resolves to nothing.
+        if (QFileInfo(existing).isSymLink())
+            return QString();
         const int slash = existing.lastIndexOf(QLatin1Char('/'));
         if (slash <= 0)
             return QDir::cleanPath(path);

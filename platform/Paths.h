@@ -31,7 +31,8 @@ public:
     // `path` with every symbolic link resolved, when it then lies strictly inside `directory` (also
     // resolved); nullopt when it lies outside, is the directory itself, or either is empty. Parts of
     // `path` that do not exist yet are taken as written, so a file about to be made can be checked.
-    // Every path that arrives from outside is checked with this before it is trusted.
+    // A symbolic link whose target does not exist counts as outside. Every path that arrives from
+    // outside is checked with this before it is trusted.
     static std::optional<QString> resolvedInside(const QString& directory, const QString& path);
 
     // The program's own files (pages, scripts, images, data): $KORVEL_RESOURCES, else resources/

@@ -128,9 +128,9 @@ void URLImport::completed()
     Utils::ParsedDocument parsed = Utils::readSettingsDocument(m_body);
     m_body.clear();
     if (!parsed.document) {
-        KVLog(category, QStringLiteral("Import refused, the URL's answer is not a settings document: %@"), parsed.error);
-        Q_EMIT finished({false, {korvelTitle, QStringLiteral("The address does not hold a Korvel settings document (%1). Nothing "
-                                                             "was changed.").arg(parsed.error)}});
+        // An error page that happens to name the key is still no settings document.
+        KVLog(category, QStringLiteral("%@ (%@)"), noSettingsLog, parsed.error);
+        Q_EMIT finished({false, {korvelTitle, noSettingsAlert}});
         return;
     }
     if (!ImportExport::applySettingsDocument(*parsed.document, false)) {

@@ -77,6 +77,12 @@ TEST_F(LaunchTest, FirstLaunchLeavesACompleteStoreAndTheFactoryPassword)
     EXPECT_EQ(s.value(QStringLiteral("FirstTimeInstalled")), QStringLiteral("App Already Install.."));
     EXPECT_EQ(size_t(s.value(QStringLiteral("BrowserPreferences")).toMap().size()), korvel::KVBrowserPrefSettings::fields().size());
     EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("9246")));
+
+    // A document taken whole (the managed configuration) brings its embedded files along.
+    const QVariantMap file{{QStringLiteral("FileName"), QStringLiteral("managed/icon.png")},
+                           {QStringLiteral("FileData"), QStringLiteral("bWFuYWdlZA==")}};
+    korvel::KVSettings::getSettingsObject().loadSettings({{QStringLiteral("Files"), QVariantList{file}}});
+    EXPECT_EQ(korvel::test::readFile(documents() + QStringLiteral("/managed/icon.png")), "managed");
 }
 
 TEST_F(LaunchTest, LaterLaunchesLeaveAChangedPasswordAlone)

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+namespace korvel {
+
+// "export NAME [--pellmor]", "import NAME|URL" and "reset --yes": the import and export operations
+// of the settings screen, with its messages. Returns the exit status: 0 done, 2 bad usage or refused
+// (the reason on `err`; nothing was changed).
+int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int runImportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int runResetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+}  // namespace korvel
