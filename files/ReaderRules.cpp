@@ -57,6 +57,26 @@ QString outlineLabel(const QList<OutlineEntry>& entries, int page)
     return label;
 }
 
+QString matchedLine(const QString& pageText, const QString& needle, int occurrence)
+{
+    if (needle.isEmpty() || occurrence < 0)
+        return {};
+    qsizetype at = -1;
+    for (int n = 0; n <= occurrence; ++n) {
+        at = pageText.indexOf(needle, at + 1, Qt::CaseInsensitive);
+        if (at < 0)
+            return {};
+    }
+    const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator; };
+    qsizetype begin = at;
+    while (begin > 0 && !isBreak(pageText.at(begin - 1)))
+        --begin;
+    qsizetype end = at + needle.size();
+    while (end < pageText.size() && !isBreak(pageText.at(end)))
+        ++end;
+    return pageText.mid(begin, end - begin).simplified();
+}
+
 QList<ShareAction> shareActions(const KVBrowserPrefSettings& p)
 {
     QList<ShareAction> actions;

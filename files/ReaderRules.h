@@ -39,6 +39,10 @@ struct OutlineEntry {
 // before its children), the last one starting at or before `page`. Empty when none does.
 QString outlineLabel(const QList<OutlineEntry>& entries, int page);
 
+// The line of `pageText` that holds the `occurrence`-th (from 0) match of `needle` on the page,
+// ignoring case, with its white space simplified; empty when the page has no such match.
+QString matchedLine(const QString& pageText, const QString& needle, int occurrence);
+
 // The actions of the reader's share sheet, in order.
 enum class ShareAction { Print };
 QList<ShareAction> shareActions(const KVBrowserPrefSettings& p);

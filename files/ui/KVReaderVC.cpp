@@ -397,7 +397,7 @@ void KVReaderVC::showSearchView()
 void KVReaderVC::downloadbarButtonAction()
 {
     if (!preferences().isAllowDownloadInPDFViewer) {
-        //% "Downloading from the document reader is turned off."
+        //% "Downloading from the PDF viewer is turned off."
         makeToast(this, qtTrId("PDF_VIEWER_DOWNLOAD_OPTION_IS_DISABLE"));
         return;
     }

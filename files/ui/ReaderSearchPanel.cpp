@@ -4,9 +4,11 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/Theme.h"
 
+#include <QHash>
 #include <QLineEdit>
 #include <QPdfDocument>
 #include <QPdfSearchModel>
+#include <QPdfSelection>
 #include <QVBoxLayout>
 
 namespace korvel {
@@ -65,20 +67,17 @@ void ReaderSearchPanel::collect()
 {
     m_matches.clear();
     TableSection section;
+    QHash<int, QString> pageTexts;
     const int count = m_model->rowCount({});
     for (int row = 0; row < count; ++row) {
         const QModelIndex index = m_model->index(row);
         Match match;
         match.page = index.data(int(QPdfSearchModel::Role::Page)).toInt();
-        const int at = index.data(int(QPdfSearchModel::Role::IndexOnPage)).toInt();
-        // The match as the document writes it; the search ignores case.
-        QString found = m_document->getSelectionAtIndex(match.page, at, int(m_model->searchString().size())).text();
-        if (found.isEmpty())
-            found = m_model->searchString();
-        // The context the model gives reaches to the ends of the line the match stands in.
-        match.line = (index.data(int(QPdfSearchModel::Role::ContextBefore)).toString() + found
-                      + index.data(int(QPdfSearchModel::Role::ContextAfter)).toString())
-                         .simplified();
+        const int occurrence = index.data(int(QPdfSearchModel::Role::IndexOnPage)).toInt();
+        auto text = pageTexts.find(match.page);
+        if (text == pageTexts.end())
+            text = pageTexts.insert(match.page, m_document->getAllText(match.page).text());
+        match.line = ReaderRules::matchedLine(*text, m_model->searchString(), occurrence);
         match.outlineLabel = ReaderRules::outlineLabel(m_outline, match.page);
         match.pageLabel = m_document->pageLabel(match.page);
         TableRow tableRow;
