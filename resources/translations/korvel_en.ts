@@ -303,6 +303,22 @@
         <source>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</source>
         <translation>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</translation>
     </message>
+    <message id="TEXT_PDF_ALLOW_DOWNLOAD">
+        <source>Allow Download</source>
+        <translation>Allow Download</translation>
+    </message>
+    <message id="TEXT_PDF_ALLOW_DOWNLOAD_DETAIL">
+        <source>The reader's Download button saves the document in Documents.</source>
+        <translation>The reader's Download button saves the document in Documents.</translation>
+    </message>
+    <message id="TEXT_PDF_ALLOW_PRINT">
+        <source>Allow Print</source>
+        <translation>Allow Print</translation>
+    </message>
+    <message id="TEXT_PDF_ALLOW_PRINT_DETAIL">
+        <source>The reader's Share sheet offers printing.</source>
+        <translation>The reader's Share sheet offers printing.</translation>
+    </message>
     <message id="TEXT_PDF_ALREADY_IN_DOCUMENTS">
         <source>This document is already saved in Documents.</source>
         <translation>This document is already saved in Documents.</translation>
@@ -358,6 +374,10 @@
     <message id="TEXT_PDF_SHARE">
         <source>Share</source>
         <translation>Share</translation>
+    </message>
+    <message id="TEXT_PDF_VIEWER_DETAIL">
+        <source>Opens PDF documents in the kiosk's own reader.</source>
+        <translation>Opens PDF documents in the kiosk's own reader.</translation>
     </message>
     <message id="TEXT_PRINT">
         <source>Print</source>
