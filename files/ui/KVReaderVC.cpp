@@ -44,6 +44,12 @@ QString readerCategory()
     return QStringLiteral("Webview");
 }
 
+KVReaderVC::LinkHandler& linkHandler()
+{
+    static KVReaderVC::LinkHandler handler;
+    return handler;
+}
+
 QPushButton* barButton(const QString& text, QWidget* parent, const char* name)
 {
     auto* button = new QPushButton(text, parent);
@@ -98,6 +104,7 @@ void KVReaderVC::viewDidLoad()
     m_pageView = new ReaderPageView(this);
     connect(m_pageView, &ReaderPageView::currentPageChanged, this, &KVReaderVC::pdfViewPageChanged);
     connect(m_pageView, &ReaderPageView::tapped, this, &KVReaderVC::gestureRecognizedToggleVisibility);
+    connect(m_pageView, &ReaderPageView::linkTapped, this, &KVReaderVC::openLink);
 
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("readerMessage"));
@@ -340,6 +347,23 @@ void KVReaderVC::goToPage(int page)
     if (m_search)
         m_search->hide();
     m_pageView->setCurrentPage(page);
+}
+
+void KVReaderVC::setLinkHandler(LinkHandler handler)
+{
+    linkHandler() = std::move(handler);
+}
+
+void KVReaderVC::openLink(const ReaderLink& link)
+{
+    if (link.url.isEmpty()) {
+        goToPage(link.page);
+        return;
+    }
+    if (linkHandler())
+        linkHandler()(link.url, this);
+    else
+        KVLog(readerCategory(), QStringLiteral("Link to %@ not followed"), link.url.toString(QUrl::FullyEncoded));
 }
 
 void KVReaderVC::gestureRecognizedToggleVisibility()

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <functional>
+
 class QLabel;
 class QPdfDocument;
 class QPushButton;
@@ -17,6 +19,7 @@ class EngineFetch;
 class ReaderContentsPanel;
 class ReaderPageView;
 class ReaderSearchPanel;
+struct ReaderLink;
 class ReaderThumbnailStrip;
 
 // The document reader: one page at a time, paged by swiping, a strip of page pictures below, the
@@ -55,6 +58,12 @@ public:
     void back();
     void gestureRecognizedToggleVisibility();
     void goToPage(int page);
+
+    // What a link to an address in a document does: the navigation decision's, installed by the
+    // engine side. Without one, such links do nothing.
+    using LinkHandler = std::function<void(const QUrl& url, KVReaderVC* reader)>;
+    static void setLinkHandler(LinkHandler handler);
+    void openLink(const ReaderLink& link);
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;

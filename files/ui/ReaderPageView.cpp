@@ -41,6 +41,8 @@ void ReaderPageView::setDocument(QPdfDocument* document)
 {
     m_document = document;
     m_cache.clear();
+    m_links.clear();
+    m_linksPage = -1;
     m_page = 0;
     m_dragX = 0;
     m_zoom = 1.0;
@@ -134,17 +136,41 @@ void ReaderPageView::paintEvent(QPaintEvent*)
         const qreal x = (page - m_page) * stride + m_dragX;
         if (x <= -stride || x >= stride)
             continue;
-        QRectF target = fittedRect(page).translated(x, 0);
-        if (page == m_page && m_zoom != 1.0) {
-            const QPointF centre = target.center();
-            target = QRectF(0, 0, target.width() * m_zoom, target.height() * m_zoom);
-            target.moveCenter(centre + m_pan);
-        }
+        const QRectF target = page == m_page ? shownRect().translated(x, 0) : fittedRect(page).translated(x, 0);
         painter.fillRect(target, Qt::white);
         const QImage& image = rendered(page);
         if (!image.isNull())
             painter.drawImage(target, image);
     }
+}
+
+QRectF ReaderPageView::shownRect() const
+{
+    QRectF target = fittedRect(m_page);
+    if (m_zoom != 1.0) {
+        const QPointF centre = target.center();
+        target = QRectF(0, 0, target.width() * m_zoom, target.height() * m_zoom);
+        target.moveCenter(centre + m_pan);
+    }
+    return target;
+}
+
+const ReaderLink* ReaderPageView::linkAt(QPointF at)
+{
+    if (m_linksPage != m_page) {
+        m_links = ReaderLinks::onPage(m_document, m_page);
+        m_linksPage = m_page;
+    }
+    const QRectF shown = shownRect();
+    const QSizeF points = m_document ? m_document->pagePointSize(m_page) : QSizeF();
+    if (shown.isEmpty() || points.isEmpty())
+        return nullptr;
+    const QPointF onPage((at.x() - shown.left()) * points.width() / shown.width(), (at.y() - shown.top()) * points.height() / shown.height());
+    for (const ReaderLink& link : m_links) {
+        if (link.rect.contains(onPage))
+            return &link;
+    }
+    return nullptr;
 }
 
 void ReaderPageView::resizeEvent(QResizeEvent*)
@@ -202,13 +228,18 @@ void ReaderPageView::mouseMoveEvent(QMouseEvent* event)
     update();
 }
 
-void ReaderPageView::mouseReleaseEvent(QMouseEvent*)
+void ReaderPageView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!m_pressed)
         return;
     m_pressed = false;
     if (!m_moved) {
-        Q_EMIT tapped();
+        if (const ReaderLink* link = linkAt(event->position())) {
+            const ReaderLink tapped = *link;
+            Q_EMIT linkTapped(tapped);
+        } else {
+            Q_EMIT tapped();
+        }
         return;
     }
     if (m_zoom > 1.0)

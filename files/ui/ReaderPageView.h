@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/ui/ReaderLinks.h"
+
 #include <QHash>
 #include <QImage>
 #include <QPointer>
@@ -32,7 +34,9 @@ public:
 
 Q_SIGNALS:
     void currentPageChanged(int page);
+    // A tap beside every link of the page.
     void tapped();
+    void linkTapped(const korvel::ReaderLink& link);
 
 protected:
     bool event(QEvent* event) override;
@@ -47,6 +51,10 @@ private:
     // The page's area inside a page-sized slot at the origin, scaled to fit.
     QRectF fittedRect(int page) const;
     const QImage& rendered(int page);
+    // Where the shown page is drawn now, zoom and pan included.
+    QRectF shownRect() const;
+    // The link under `at`, nullptr when there is none.
+    const ReaderLink* linkAt(QPointF at);
     void dropFarPages();
     void settle(int direction);
 
@@ -62,6 +70,8 @@ private:
     bool m_pinching = false;
     qreal m_pinchStartZoom = 1.0;
     QHash<int, QImage> m_cache;
+    QList<ReaderLink> m_links;
+    int m_linksPage = -1;
     QVariantAnimation* m_animation = nullptr;
 };
 

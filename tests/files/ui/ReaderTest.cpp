@@ -4,6 +4,7 @@
 #include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "files/ui/KVReaderVC.h"
 #include "files/ui/ReaderContentsPanel.h"
+#include "files/ui/ReaderLinks.h"
 #include "files/ui/ReaderPageView.h"
 #include "files/ui/ReaderSearchPanel.h"
 #include "files/ui/ReaderThumbnailStrip.h"
@@ -307,4 +308,38 @@ TEST_F(ReaderTest, SettingsScreenWritesItsSwitchesBack)
         EXPECT_EQ(settings().kvBrowPref.isAllowDownloadInPDFViewer, !shown[1]);
         EXPECT_EQ(settings().kvBrowPref.isAllowPrintInPDFViewer, !shown[2]);
     }
+}
+
+// A link in a document goes through the navigation decision: a refused address gives the usual
+// toast and log line and is never fetched; an allowed one opens in a browser window.
+TEST_F(ReaderTest, DocumentLinksGoThroughTheNavigationDecision)
+{
+    settings().kvBrowPref.makeToast = true;
+    settings().allowedWebsites = {site(url("allowed.test"))};
+    const QString blocked = url("blocked.test", "/secret");
+    const QByteArray linked = test::withLinks(test::writePdf(kTitle, {QStringLiteral("Links"), QStringLiteral("Second")}),
+                                              {{QRectF(40, 40, 200, 60), blocked}, {QRectF(40, 200, 200, 60), url("allowed.test")}});
+    ASSERT_FALSE(linked.isEmpty());
+    KVReaderVC* reader = read(stored(QStringLiteral("linked.pdf"), linked));
+    ASSERT_EQ(reader->state(), KVReaderVC::State::Shown);
+    ReaderPageView* view = reader->pageView();
+    const QList<ReaderLink> links = ReaderLinks::onPage(reader->document(), 0);
+    ASSERT_EQ(links.size(), 2);
+    // Where a point of the page (from its top left) is on the screen.
+    const QSizeF points = reader->document()->pagePointSize(0);
+    const QSizeF fitted = points.scaled(QSizeF(view->size()), Qt::KeepAspectRatio);
+    const QPointF origin((view->width() - fitted.width()) / 2, (view->height() - fitted.height()) / 2);
+    const auto at = [&](QPointF onPage) { return (origin + QPointF(onPage.x() * fitted.width() / points.width(), onPage.y() * fitted.height() / points.height())).toPoint(); };
+
+    QTest::mouseClick(view, Qt::LeftButton, {}, at({140, 70}));
+    EXPECT_EQ(stack->topScreen(), reader);
+    EXPECT_TRUE(toastShown(QStringLiteral("Korvel blocked URL:") + blocked));
+    EXPECT_EQ(log(QStringLiteral("URL_action")), QStringList{QStringLiteral("URL_Blocked<") + blocked + QLatin1Char('>')});
+    EXPECT_TRUE(reader->barsVisible());
+
+    QTest::mouseClick(view, Qt::LeftButton, {}, at({140, 230}));
+    auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(processEventsUntil([&] { return window->webView()->title() == QLatin1String("Start"); }, 20000));
+    EXPECT_FALSE(server().sawHost(QStringLiteral("blocked.test")));
 }

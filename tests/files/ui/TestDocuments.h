@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRectF>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -119,6 +120,62 @@ inline QByteArray withOutline(const QByteArray& pdf, const QList<OutlineItem>& o
     catalog.insert(QStringLiteral("/PageLabels"), QJsonObject{{QStringLiteral("/Nums"), nums}});
     written.insert(QStringLiteral("obj:") + root, QJsonObject{{QStringLiteral("value"), catalog}});
 
+    QFile updateFile(update);
+    if (!updateFile.open(QIODevice::WriteOnly))
+        return {};
+    updateFile.write(QJsonDocument(QJsonObject{{QStringLiteral("qpdf"), QJsonArray{parts.at(0), written}}}).toJson());
+    updateFile.close();
+    if (!runQpdf({in, QStringLiteral("--update-from-json=") + update, out}))
+        return {};
+    QFile result(out);
+    return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+}
+
+struct LinkArea {
+    QRectF rect;  // in points from the page's top left
+    QString uri;
+};
+
+// `pdf` with link annotations to addresses on its first page, rewritten by qpdf; empty when qpdf failed.
+inline QByteArray withLinks(const QByteArray& pdf, const QList<LinkArea>& links)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.pdf"));
+    const QString json = dir.filePath(QStringLiteral("in.json"));
+    const QString update = dir.filePath(QStringLiteral("update.json"));
+    const QString out = dir.filePath(QStringLiteral("out.pdf"));
+    QFile file(in);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    if (!runQpdf({in, QStringLiteral("--json-output=2"), json}))
+        return {};
+    QFile read(json);
+    if (!read.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonArray parts = QJsonDocument::fromJson(read.readAll()).object().value(QStringLiteral("qpdf")).toArray();
+    int next = parts.at(0).toObject().value(QStringLiteral("maxobjectid")).toInt() + 1;
+    const QJsonObject objects = parts.at(1).toObject();
+    const auto value = [&](const QString& ref) { return objects.value(QStringLiteral("obj:") + ref).toObject().value(QStringLiteral("value")).toObject(); };
+    const QString root = objects.value(QStringLiteral("trailer")).toObject().value(QStringLiteral("value")).toObject().value(QStringLiteral("/Root")).toString();
+    const QString firstPage = value(value(root).value(QStringLiteral("/Pages")).toString()).value(QStringLiteral("/Kids")).toArray().at(0).toString();
+    QJsonObject page = value(firstPage);
+    const QJsonArray box = page.value(QStringLiteral("/MediaBox")).toArray();
+    const double height = box.at(3).toDouble();
+    QJsonObject written;
+    QJsonArray annots;
+    for (const LinkArea& link : links) {
+        const QString ref = QStringLiteral("%1 0 R").arg(next++);
+        annots << ref;
+        const QJsonObject annot{{QStringLiteral("/Type"), QStringLiteral("/Annot")},
+                                {QStringLiteral("/Subtype"), QStringLiteral("/Link")},
+                                {QStringLiteral("/Rect"), QJsonArray{link.rect.left(), height - link.rect.bottom(), link.rect.right(), height - link.rect.top()}},
+                                {QStringLiteral("/Border"), QJsonArray{0, 0, 0}},
+                                {QStringLiteral("/A"), QJsonObject{{QStringLiteral("/S"), QStringLiteral("/URI")}, {QStringLiteral("/URI"), QStringLiteral("u:") + link.uri}}}};
+        written.insert(QStringLiteral("obj:") + ref, QJsonObject{{QStringLiteral("value"), annot}});
+    }
+    page.insert(QStringLiteral("/Annots"), annots);
+    written.insert(QStringLiteral("obj:") + firstPage, QJsonObject{{QStringLiteral("value"), page}});
     QFile updateFile(update);
     if (!updateFile.open(QIODevice::WriteOnly))
         return {};
