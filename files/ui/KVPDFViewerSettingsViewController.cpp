@@ -1,6 +1,7 @@
 #include "files/ui/KVPDFViewerSettingsViewController.h"
 
 #include "log/KVLog.h"
+#include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/ToggleSwitch.h"
 #include "settings/KVSettings.h"
@@ -42,6 +43,8 @@ KVPDFViewerSettingsViewController::KVPDFViewerSettingsViewController(QWidget* pa
 
 void KVPDFViewerSettingsViewController::viewWillAppear(bool)
 {
+    if (NavigationStack* stack = navigationStack())
+        stack->showNavigationBar();
     const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
     const auto row = [&](Row id, const QString& title, const QString& detail) {
         TableRow r;

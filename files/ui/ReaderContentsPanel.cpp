@@ -7,6 +7,7 @@
 #include <QAbstractListModel>
 #include <QCache>
 #include <QListView>
+#include <QPainter>
 #include <QPdfBookmarkModel>
 #include <QPdfDocument>
 #include <QScroller>
@@ -40,7 +41,13 @@ public:
         if (QImage* cached = m_cache.object(page))
             return *cached;
         const QSize size = m_document->pagePointSize(page).scaled(QSizeF(gridPicture), Qt::KeepAspectRatio).toSize();
-        auto* image = new QImage(m_document->render(page, size));
+        // Pages render on a transparent ground; a page is white paper.
+        auto* image = new QImage(size, QImage::Format_RGB32);
+        image->fill(Qt::white);
+        QPainter painter(image);
+        painter.drawImage(0, 0, m_document->render(page, size));
+        painter.setPen(Qt::lightGray);
+        painter.drawRect(image->rect().adjusted(0, 0, -1, -1));
         m_cache.insert(page, image);
         return *image;
     }
@@ -118,6 +125,10 @@ ReaderContentsPanel::ReaderContentsPanel(QPdfDocument* document, QWidget* parent
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_grid->setModel(new PagePictures(document, m_grid));
+    // White pages stand out on the grouped background.
+    QPalette gridPalette = m_grid->palette();
+    gridPalette.setColor(QPalette::Base, Theme::current().groupedBackground);
+    m_grid->setPalette(gridPalette);
     QScroller::grabGesture(m_grid->viewport(), QScroller::LeftMouseButtonGesture);
     box->addWidget(m_grid, 1);
     connect(m_grid, &QListView::clicked, this, [this](const QModelIndex& index) { Q_EMIT pageChosen(index.row()); });
