@@ -13,6 +13,7 @@
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/SegmentedControl.h"
 #include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
 #include "policy/KVUtility.h"
@@ -20,6 +21,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
+#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +30,7 @@
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -135,6 +139,8 @@ void KVReaderVC::viewDidLoad()
         {"readerContentsButton", qtTrId("TEXT_PDF_CONTENTS"), &KVReaderVC::toggleTableOfContentsView},
         //% "Search"
         {"readerSearchButton", qtTrId("TEXT_PDF_SEARCH"), &KVReaderVC::showSearchView},
+        //% "Aa"
+        {"readerAppearanceButton", qtTrId("TEXT_PDF_APPEARANCE"), &KVReaderVC::showAppearanceMenu},
         //% "Download"
         {"readerDownloadButton", qtTrId("TEXT_PDF_DOWNLOAD"), &KVReaderVC::downloadbarButtonAction},
         //% "Share"
@@ -147,6 +153,8 @@ void KVReaderVC::viewDidLoad()
         else
             connect(button, &QPushButton::clicked, this, [this] { shareBarButtonAction(); });
         button->setEnabled(false);
+        if (b.action == &KVReaderVC::showAppearanceMenu)
+            m_appearanceButton = button;
         m_documentButtons.append(button);
         top->addWidget(button);
     }
@@ -369,8 +377,72 @@ void KVReaderVC::openLink(const ReaderLink& link)
 void KVReaderVC::gestureRecognizedToggleVisibility()
 {
     m_barsVisible = !m_barsVisible;
-    m_topBar->setVisible(m_barsVisible);
-    m_bottomBar->setVisible(m_barsVisible && m_state == State::Shown);
+    if (m_appearance)
+        m_appearance->hide();
+    fadeBar(m_topBar, m_barsVisible);
+    fadeBar(m_bottomBar, m_barsVisible && m_state == State::Shown);
+}
+
+void KVReaderVC::fadeBar(QWidget* bar, bool visible)
+{
+    auto* effect = qobject_cast<QGraphicsOpacityEffect*>(bar->graphicsEffect());
+    if (!NavigationStack::animationsEnabled()) {
+        bar->setGraphicsEffect(nullptr);
+        bar->setVisible(visible);
+        return;
+    }
+    if (!effect) {
+        effect = new QGraphicsOpacityEffect(bar);
+        effect->setOpacity(bar->isVisible() ? 1.0 : 0.0);
+        bar->setGraphicsEffect(effect);
+    }
+    auto* fade = new QPropertyAnimation(effect, "opacity", bar);
+    // As long as the navigation stack's own transitions.
+    fade->setDuration(300);
+    fade->setStartValue(effect->opacity());
+    fade->setEndValue(visible ? 1.0 : 0.0);
+    if (visible)
+        bar->show();
+    else
+        connect(fade, &QPropertyAnimation::finished, bar, [this, bar] {
+            if (!m_barsVisible)
+                bar->hide();
+        });
+    fade->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void KVReaderVC::showAppearanceMenu()
+{
+    if (m_state != State::Shown)
+        return;
+    if (!m_appearance) {
+        m_appearance = new QFrame(this);
+        m_appearance->setObjectName(QStringLiteral("readerAppearance"));
+        m_appearance->setAutoFillBackground(true);
+        QPalette palette = m_appearance->palette();
+        palette.setColor(QPalette::Window, Theme::current().cell);
+        m_appearance->setPalette(palette);
+        auto* box = new QHBoxLayout(m_appearance);
+        box->setContentsMargins(Theme::spacing / 2, 0, Theme::spacing / 2, 0);
+        //% "Day"
+        //% "Sepia"
+        //% "Night"
+        auto* papers = new SegmentedControl({qtTrId("TEXT_PDF_PAPER_DAY"), qtTrId("TEXT_PDF_PAPER_SEPIA"), qtTrId("TEXT_PDF_PAPER_NIGHT")}, m_appearance);
+        papers->setSelectedIndex(int(m_pageView->paper()));
+        box->addWidget(papers);
+        connect(papers, &SegmentedControl::selectionChanged, this, [this](int index) {
+            m_pageView->setPaper(ReaderPageView::Paper(index));
+            m_appearance->hide();
+        });
+        m_appearance->hide();
+    }
+    // 300 points wide, one touch target high, under its button and inside the reader.
+    const QSize size(std::min(300, width() - 2 * Theme::spacing), std::max(44, m_appearance->sizeHint().height()));
+    const QPoint under = m_appearanceButton->mapTo(this, QPoint(m_appearanceButton->width() / 2, m_appearanceButton->height()));
+    const int x = std::clamp(under.x() - size.width() / 2, Theme::spacing, width() - size.width() - Theme::spacing);
+    m_appearance->setGeometry(QRect(QPoint(x, under.y() + Theme::spacing / 2), size));
+    m_appearance->setVisible(!m_appearance->isVisible());
+    m_appearance->raise();
 }
 
 void KVReaderVC::back()

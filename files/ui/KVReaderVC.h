@@ -55,6 +55,9 @@ public:
     ActionSheet* shareBarButtonAction();
     void toggleTableOfContentsView();
     void showSearchView();
+    // The paper choices in a small panel under their button; a second tap closes it.
+    void showAppearanceMenu();
+    QWidget* appearancePanel() const { return m_appearance; }
     void back();
     void gestureRecognizedToggleVisibility();
     void goToPage(int page);
@@ -84,6 +87,7 @@ private:
     void pdfViewPageChanged(int page);
     void setState(State state);
     void layoutBars();
+    void fadeBar(QWidget* bar, bool visible);
     void print();
     QString documentName() const;
 
@@ -100,6 +104,8 @@ private:
     QLabel* m_titleLabel = nullptr;
     QLabel* m_pageLabel = nullptr;
     QLabel* m_message = nullptr;
+    QWidget* m_appearance = nullptr;
+    QPushButton* m_appearanceButton = nullptr;
     QList<QPushButton*> m_documentButtons;
     ReaderContentsPanel* m_contents = nullptr;
     ReaderSearchPanel* m_search = nullptr;

@@ -90,6 +90,15 @@ void ReaderPageView::setZoom(qreal zoom)
     update();
 }
 
+void ReaderPageView::setPaper(Paper paper)
+{
+    if (paper == m_paper)
+        return;
+    m_paper = paper;
+    m_cache.clear();
+    update();
+}
+
 QRectF ReaderPageView::fittedRect(int page) const
 {
     const QSizeF points = m_document ? m_document->pagePointSize(page) : QSizeF();
@@ -107,8 +116,25 @@ const QImage& ReaderPageView::rendered(int page)
     const qreal scale = devicePixelRatioF() * (page == m_page ? m_zoom : 1.0);
     const QSize pixels = (fittedRect(page).size() * scale).toSize();
     QImage image;
-    if (m_document && !pixels.isEmpty())
-        image = m_document->render(page, pixels);
+    if (m_document && !pixels.isEmpty()) {
+        // Pages render on a transparent ground: they are laid on paper here.
+        image = QImage(pixels, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.drawImage(0, 0, m_document->render(page, pixels));
+        switch (m_paper) {
+        case Paper::Day:
+            break;
+        case Paper::Sepia:
+            painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+            painter.fillRect(image.rect(), QColor(0xF4, 0xEC, 0xD8));
+            break;
+        case Paper::Night:
+            painter.end();
+            image.invertPixels();
+            break;
+        }
+    }
     image.setDevicePixelRatio(scale);
     return *m_cache.insert(page, image);
 }
@@ -137,8 +163,9 @@ void ReaderPageView::paintEvent(QPaintEvent*)
         if (x <= -stride || x >= stride)
             continue;
         const QRectF target = page == m_page ? shownRect().translated(x, 0) : fittedRect(page).translated(x, 0);
-        painter.fillRect(target, Qt::white);
         const QImage& image = rendered(page);
+        if (image.isNull())
+            painter.fillRect(target, m_paper == Paper::Night ? Qt::black : Qt::white);
         if (!image.isNull())
             painter.drawImage(target, image);
     }

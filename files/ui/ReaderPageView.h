@@ -19,6 +19,8 @@ class ReaderPageView final : public QWidget {
     Q_OBJECT
 public:
     static constexpr int pageSpacing = 20;
+    // How the paper looks: as printed, warm for long reading, or light text on dark.
+    enum class Paper { Day, Sepia, Night };
     static constexpr qreal maximumZoom = 4.0;
 
     explicit ReaderPageView(QWidget* parent = nullptr);
@@ -29,6 +31,8 @@ public:
     void setCurrentPage(int page);
     qreal zoom() const { return m_zoom; }
     void setZoom(qreal zoom);
+    Paper paper() const { return m_paper; }
+    void setPaper(Paper paper);
     // Rendered pages held now.
     int renderedPageCount() const { return int(m_cache.size()); }
 
@@ -62,6 +66,7 @@ private:
     int m_page = 0;
     qreal m_dragX = 0;
     qreal m_zoom = 1.0;
+    Paper m_paper = Paper::Day;
     QPointF m_pan;
     QPoint m_pressAt;
     QPoint m_lastAt;

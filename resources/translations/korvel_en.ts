@@ -323,6 +323,10 @@
         <source>This document is already saved in Documents.</source>
         <translation>This document is already saved in Documents.</translation>
     </message>
+    <message id="TEXT_PDF_APPEARANCE">
+        <source>Aa</source>
+        <translation>Aa</translation>
+    </message>
     <message id="TEXT_PDF_CANNOT_BE_OPENED">
         <source>This document cannot be opened. It may be damaged or incomplete.</source>
         <translation>This document cannot be opened. It may be damaged or incomplete.</translation>
@@ -362,6 +366,18 @@
     <message id="TEXT_PDF_PAGE_OF">
         <source>%1 of %2</source>
         <translation>%1 of %2</translation>
+    </message>
+    <message id="TEXT_PDF_PAPER_DAY">
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message id="TEXT_PDF_PAPER_NIGHT">
+        <source>Night</source>
+        <translation>Night</translation>
+    </message>
+    <message id="TEXT_PDF_PAPER_SEPIA">
+        <source>Sepia</source>
+        <translation>Sepia</translation>
     </message>
     <message id="TEXT_PDF_SEARCH">
         <source>Search</source>

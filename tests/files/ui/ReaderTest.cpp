@@ -10,6 +10,7 @@
 #include "files/ui/ReaderThumbnailStrip.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/TableView.h"
+#include "platform/ui/SegmentedControl.h"
 #include "platform/ui/ToggleSwitch.h"
 #include "tests/browser/ui/WebWindowTest.h"
 #include "tests/files/ui/TestDocuments.h"
@@ -342,4 +343,28 @@ TEST_F(ReaderTest, DocumentLinksGoThroughTheNavigationDecision)
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(processEventsUntil([&] { return window->webView()->title() == QLatin1String("Start"); }, 20000));
     EXPECT_FALSE(server().sawHost(QStringLiteral("blocked.test")));
+}
+
+// The appearance panel changes the paper the pages are laid on.
+TEST_F(ReaderTest, AppearancePanelChangesThePaper)
+{
+    KVReaderVC* reader = read(stored(QStringLiteral("guide.pdf"), guide()));
+    ASSERT_EQ(reader->state(), KVReaderVC::State::Shown);
+    ReaderPageView* view = reader->pageView();
+    const struct {
+        ReaderPageView::Paper paper;
+        QColor blank;  // an empty part of the page
+    } papers[] = {{ReaderPageView::Paper::Night, Qt::black}, {ReaderPageView::Paper::Sepia, QColor(0xF4, 0xEC, 0xD8)}, {ReaderPageView::Paper::Day, Qt::white}};
+    for (const auto& p : papers) {
+        reader->showAppearanceMenu();
+        ASSERT_TRUE(reader->appearancePanel()->isVisible());
+        auto* control = reader->appearancePanel()->findChild<SegmentedControl*>();
+        ASSERT_NE(control, nullptr);
+        const QRect segment(control->width() * int(p.paper) / 3, 0, control->width() / 3, control->height());
+        QTest::mouseClick(control, Qt::LeftButton, {}, segment.center());
+        EXPECT_FALSE(reader->appearancePanel()->isVisible());
+        EXPECT_EQ(view->paper(), p.paper);
+        const QImage picture = view->grab().toImage();
+        EXPECT_EQ(picture.pixelColor(picture.width() / 2, picture.height() * 9 / 10).rgb(), p.blank.rgb()) << int(p.paper);
+    }
 }
