@@ -19,6 +19,7 @@
 #include "policy/KVUtility.h"
 #include "settings/KVSettings.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -129,6 +130,7 @@ void KVReaderVC::viewDidLoad()
     m_titleLabel->setAlignment(Qt::AlignCenter);
     m_titleLabel->setMinimumWidth(40);
     m_titleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_titleLabel->installEventFilter(this);
     top->addWidget(m_titleLabel, 1);
     const struct {
         const char* name;
@@ -198,10 +200,30 @@ void KVReaderVC::resizeEvent(QResizeEvent* event)
     layoutBars();
 }
 
+void KVReaderVC::elideTitle()
+{
+    // A long title gives way to the buttons, shortened in the middle.
+    m_titleLabel->setText(m_titleLabel->fontMetrics().elidedText(m_title, Qt::ElideMiddle, m_titleLabel->width()));
+}
+
+bool KVReaderVC::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_titleLabel && event->type() == QEvent::Resize)
+        elideTitle();
+    return Screen::eventFilter(watched, event);
+}
+
+void KVReaderVC::setDocumentTitle(const QString& title)
+{
+    m_title = title;
+    layoutBars();
+}
+
 void KVReaderVC::layoutBars()
 {
     if (!m_pageView)
         return;
+    elideTitle();
     const int topHeight = Theme::navigationBarHeight;
     const int bottomHeight = m_bottomBar->sizeHint().height();
     m_pageView->setGeometry(rect());
@@ -233,7 +255,7 @@ QString KVReaderVC::documentName() const
 
 void KVReaderVC::open()
 {
-    m_titleLabel->setText(documentName());
+    setDocumentTitle(documentName());
     const ReaderRules::Document source = ReaderRules::locate(m_pdfFileUrl, Paths::documentsDirectory());
     switch (source.source) {
     case ReaderRules::Source::File:
@@ -326,7 +348,7 @@ void KVReaderVC::showDocument()
     m_message->clear();
     const QString title = m_document->metaData(QPdfDocument::MetaDataField::Title).toString().trimmed();
     if (!title.isEmpty())
-        m_titleLabel->setText(title);
+        setDocumentTitle(title);
     m_pageView->setDocument(m_document);
     m_strip->setDocument(m_document);
     m_bottomBar->show();
@@ -518,7 +540,7 @@ ActionSheet* KVReaderVC::shareBarButtonAction()
         //% "%1, saved in Documents."
         message = qtTrId("TEXT_FILE_SAVED_IN_DOCUMENTS").arg(Utils::getFileSize(m_path));
     }
-    auto* sheet = new ActionSheet(m_titleLabel->text(), message);
+    auto* sheet = new ActionSheet(m_title, message);
     sheet->setObjectName(QStringLiteral("readerShareSheet"));
     QPointer<KVReaderVC> self(this);
     for (ReaderRules::ShareAction action : ReaderRules::shareActions(preferences())) {
@@ -549,10 +571,10 @@ void KVReaderVC::print()
         return;
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(m_titleLabel->text());
+    printer.setDocName(m_title);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        KVLog(readerCategory(), QStringLiteral("Printing %@ failed"), m_titleLabel->text());
+        KVLog(readerCategory(), QStringLiteral("Printing %@ failed"), m_title);
         return;
     }
     for (int page = 0; page < m_document->pageCount(); ++page) {
@@ -563,7 +585,7 @@ void KVReaderVC::print()
         painter.drawImage(QRect(area.topLeft(), size), m_document->render(page, size));
     }
     painter.end();
-    KVLog(readerCategory(), QStringLiteral("Printed %@"), m_titleLabel->text());
+    KVLog(readerCategory(), QStringLiteral("Printed %@"), m_title);
 }
 
 }  // namespace korvel

@@ -77,6 +77,7 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void open();
@@ -87,6 +88,8 @@ private:
     void pdfViewPageChanged(int page);
     void setState(State state);
     void layoutBars();
+    void setDocumentTitle(const QString& title);
+    void elideTitle();
     void fadeBar(QWidget* bar, bool visible);
     void print();
     QString documentName() const;
@@ -95,6 +98,7 @@ private:
     State m_state = State::Idle;
     QPdfDocument* m_document = nullptr;
     QString m_path;
+    QString m_title;
     QString m_fetchedPath;  // a web document's private copy, removed with the reader
     QPointer<EngineFetch> m_fetch;
     ReaderPageView* m_pageView = nullptr;

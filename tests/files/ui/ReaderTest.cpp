@@ -21,6 +21,7 @@
 #include <QListView>
 #include <QPdfDocument>
 #include <QRandomGenerator>
+#include <QTimer>
 
 using namespace korvel;
 using test::processEventsUntil;
@@ -86,6 +87,13 @@ TEST_F(ReaderTest, PagesBySwipeWithLabelsAndTheStripFollowing)
     KVReaderVC* reader = read(stored(QStringLiteral("guide.pdf"), guide()));
     ASSERT_EQ(reader->state(), KVReaderVC::State::Shown);
     EXPECT_FALSE(stack->isNavigationBarShown());
+    EXPECT_EQ(reader->titleLabel()->text(), kTitle);
+    // A narrow reader shortens the title rather than covering its buttons.
+    stack->resize(420, 600);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_LE(reader->titleLabel()->fontMetrics().horizontalAdvance(reader->titleLabel()->text()), reader->titleLabel()->width());
+    stack->resize(800, 600);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     EXPECT_EQ(reader->titleLabel()->text(), kTitle);
     EXPECT_EQ(reader->pageLabel()->text(), QStringLiteral("i (1 of 3)"));
     ReaderPageView* view = reader->pageView();
@@ -367,4 +375,44 @@ TEST_F(ReaderTest, AppearancePanelChangesThePaper)
         const QImage picture = view->grab().toImage();
         EXPECT_EQ(picture.pixelColor(picture.width() / 2, picture.height() * 9 / 10).rgb(), p.blank.rgb()) << int(p.paper);
     }
+}
+
+// A web document behind the login a window was given opens without asking again: the reader
+// fetches in the visit's own profile, whose HTTP authentication it shares.
+TEST_F(ReaderTest, WebDocumentSharesTheVisitsAuthentication)
+{
+    const QByteArray authorization = "Basic " + QByteArrayLiteral("kiosk:s3cret").toBase64();
+    test::WebTestServer::Page page;
+    page.body = QByteArrayLiteral("<html><head><title>Inside</title></head><body>in</body></html>");
+    page.requiredAuthorization = authorization;
+    server().setPage(QStringLiteral("/private/index.html"), page);
+    test::WebTestServer::Page pdf;
+    pdf.body = guide();
+    pdf.mimeType = "application/pdf";
+    pdf.requiredAuthorization = authorization;
+    server().setPage(QStringLiteral("/private/guide.pdf"), pdf);
+    // The login prompt runs its own event loop: it is answered from a timer.
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        Alert* alert = Alert::visibleAlert();
+        if (!alert || alert->textFieldCount() != 2)
+            return;
+        alert->textField(0)->setText(QStringLiteral("kiosk"));
+        alert->textField(1)->setText(QStringLiteral("s3cret"));
+        poll->deleteLater();
+        alert->dismissWithButton(alert->buttonIndex(QStringLiteral("Login")));
+    });
+    poll->start(20);
+    KVWKViewController* window = push(url("allowed.test", "/private/index.html"));
+    ASSERT_TRUE(processEventsUntil([&] { return window->webView()->title() == QLatin1String("Inside"); }, 20000));
+
+    KVReaderVC* reader = Utils::getPDFViewerClassObject(QUrl(url("allowed.test", "/private/guide.pdf")));
+    stack->push(reader, NavigationStack::Animation::None);
+    ASSERT_TRUE(processEventsUntil([&] { return reader->state() != KVReaderVC::State::Fetching; }, 20000));
+    EXPECT_EQ(reader->state(), KVReaderVC::State::Shown);
+    EXPECT_EQ(Alert::visibleAlert(), nullptr);
+    bool authorised = false;
+    for (const auto& request : server().requests())
+        authorised = authorised || (request.path == QLatin1String("/private/guide.pdf") && request.authorization == QLatin1String(authorization));
+    EXPECT_TRUE(authorised);
 }
