@@ -112,6 +112,12 @@ TEST_F(ReaderTest, PagesBySwipeWithLabelsAndTheStripFollowing)
         view->grab();
         EXPECT_LE(view->renderedPageCount(), 3);
     }
+    // A zoomed page is moved by a swipe, not turned; turning the page drops the zoom.
+    view->setZoom(2.0);
+    swipe(view, -300);
+    EXPECT_EQ(view->currentPage(), 1);
+    view->setCurrentPage(2);
+    EXPECT_EQ(view->zoom(), 1.0);
     ReaderThumbnailStrip* strip = reader->thumbnailStrip();
     for (int x = 0; x < strip->width(); ++x) {
         if (strip->pageAt(x) == 0) {
