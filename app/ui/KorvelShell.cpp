@@ -11,6 +11,7 @@
 #include "browser/AdminAccess.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/PageFilePicker.h"
+#include "browser/ui/ReaderHooks.h"
 #include "files/KVServerStarter.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
@@ -41,6 +42,7 @@ KorvelShell::KorvelShell()
     });
     AdminAccess::setGrantedHandler(&KVPasswordAlert::requestAccess);
     PageFilePicker::setFactory(&KVFilePickerController::forPage);
+    ReaderHooks::install(stack);
     KVImportExportViewController::setDocumentAddress([](const QString& fileName) -> std::optional<QUrl> {
         const KVServerStarter& server = KVServerStarter::sharedInstance();
         if (!server.isServerRunning())

@@ -1,10 +1,13 @@
 #include "browser/ui/EffectPerformer.h"
 
 #include "browser/LaunchRequest.h"
+#include "files/ui/FileSheet.h"
+#include "files/ui/KVReaderVC.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
 #include "platform/ui/Alert.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/Toast.h"
 #include "policy/KVUtility.h"
 #include "settings/KVSettings.h"
@@ -85,9 +88,15 @@ void EffectPerformer::performOne(const NavigationEffect& effect, bool transition
             t->startDownload(effect.url);
         return;
     case Kind::OpenReader:
-    case Kind::ShowFile:
-        notAvailable(effect);
+        openReader(effect);
         return;
+    case Kind::ShowFile: {
+        // The sheet offers the file, and Open where the reader shows its kind.
+        const QUrl file = KVUtility::appendDocDirectoryPathIfFileURL(effect.url);
+        if (file.isLocalFile())
+            Utils::showFile(file.toLocalFile(), m_screen);
+        return;
+    }
     case Kind::PushTransitionFromLeft:
         // Carried to the next LoadVisibleWebSites by perform().
         return;
@@ -179,6 +188,19 @@ void EffectPerformer::launchApp(const QString& request)
     }
     // No other application is started from the kiosk.
     alert(QStringLiteral("Alert"), QStringLiteral("Application is not available. Please install."), 0);
+}
+
+void EffectPerformer::openReader(const NavigationEffect& effect)
+{
+    // The screen's own stack, or that of the screen it sits in (a tab's page).
+    for (QWidget* widget = m_screen; widget; widget = widget->parentWidget()) {
+        auto* screen = qobject_cast<Screen*>(widget);
+        if (screen && screen->navigationStack()) {
+            screen->navigationStack()->push(Utils::getPDFViewerClassObject(effect.url), Animation::Animated);
+            return;
+        }
+    }
+    notAvailable(effect);
 }
 
 void EffectPerformer::notAvailable(const NavigationEffect& effect)

@@ -53,6 +53,7 @@ private:
     void toast(const QString& text, NavigationEffect::Place place);
     void alert(const QString& title, const QString& text, int seconds);
     void launchApp(const QString& request);
+    void openReader(const NavigationEffect& effect);
     void notAvailable(const NavigationEffect& effect);
     EffectTarget* target(const NavigationEffect& effect);
 

@@ -2,6 +2,7 @@
 
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/UserAgentInterceptor.h"
+#include "files/ui/EngineFetch.h"
 #include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
@@ -91,6 +92,9 @@ void EngineProfiles::watch(QWebEngineProfile* profile)
             return;
         }
         offered.insert(download->id());
+        // The reader's fetches decided for themselves; no window's response decision applies.
+        if (EngineFetch::takeOver(download))
+            return;
         Q_EMIT downloadRequested(download);
     });
     connect(profile->cookieStore(), &QWebEngineCookieStore::cookieAdded, this, [this, profile](const QNetworkCookie& cookie) {

@@ -7,6 +7,7 @@
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/RemoteImage.h"
+#include "files/ui/KVReaderVC.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
@@ -750,10 +751,10 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
             return;
         }
         if (p.isAllowPDFViewer) {
-            if (isSignalConnected(QMetaMethod::fromSignal(&KVHomePageViewController::readerRequested)))
-                Q_EMIT readerRequested(KVUtility::appendDocDirectoryPathIfFileURL(url));
-            else
-                makeToast(this, EffectPerformer::notAvailableText());
+            const QUrl document = KVUtility::appendDocDirectoryPathIfFileURL(url);
+            Q_EMIT readerRequested(document);
+            if (NavigationStack* stack = navigationStack(); stack && !document.isEmpty())
+                stack->push(Utils::getPDFViewerClassObject(document), Animation::Animated);
             return;
         }
     }

@@ -158,7 +158,7 @@ public:
     static QString iconFilePath(const QString& iconURL);
 
 Q_SIGNALS:
-    // A local PDF was tapped while the document reader is allowed.
+    // A PDF was tapped while the document reader is allowed; the reader is pushed for it.
     void readerRequested(const QUrl& document);
     // A browser window was opened for a website.
     void websiteOpened(KVWKViewController* window);

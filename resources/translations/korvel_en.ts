@@ -259,6 +259,10 @@
         <source>Other Files</source>
         <translation>Other Files</translation>
     </message>
+    <message id="TEXT_PASSWORD">
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
     <message id="TEXT_PASSWORDS_DIFFER">
         <source>The two passwords differ.</source>
         <translation>The two passwords differ.</translation>
@@ -298,6 +302,98 @@
     <message id="TEXT_PASSWORD_STORE_DAMAGED">
         <source>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</source>
         <translation>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</translation>
+    </message>
+    <message id="TEXT_PDF_ALLOW_DOWNLOAD">
+        <source>Allow Download</source>
+        <translation>Allow Download</translation>
+    </message>
+    <message id="TEXT_PDF_ALLOW_DOWNLOAD_DETAIL">
+        <source>The reader's Download button saves the document in Documents.</source>
+        <translation>The reader's Download button saves the document in Documents.</translation>
+    </message>
+    <message id="TEXT_PDF_ALLOW_PRINT">
+        <source>Allow Print</source>
+        <translation>Allow Print</translation>
+    </message>
+    <message id="TEXT_PDF_ALLOW_PRINT_DETAIL">
+        <source>The reader's Share sheet offers printing.</source>
+        <translation>The reader's Share sheet offers printing.</translation>
+    </message>
+    <message id="TEXT_PDF_ALREADY_IN_DOCUMENTS">
+        <source>This document is already saved in Documents.</source>
+        <translation>This document is already saved in Documents.</translation>
+    </message>
+    <message id="TEXT_PDF_APPEARANCE">
+        <source>Aa</source>
+        <translation>Aa</translation>
+    </message>
+    <message id="TEXT_PDF_CANNOT_BE_OPENED">
+        <source>This document cannot be opened. It may be damaged or incomplete.</source>
+        <translation>This document cannot be opened. It may be damaged or incomplete.</translation>
+    </message>
+    <message id="TEXT_PDF_CONTENTS">
+        <source>Contents</source>
+        <translation>Contents</translation>
+    </message>
+    <message id="TEXT_PDF_DOWNLOAD">
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message id="TEXT_PDF_LOADING">
+        <source>Loading the document...</source>
+        <translation>Loading the document...</translation>
+    </message>
+    <message id="TEXT_PDF_NO_CONTENTS">
+        <source>This document has no table of contents.</source>
+        <translation>This document has no table of contents.</translation>
+    </message>
+    <message id="TEXT_PDF_NO_MATCHES">
+        <source>No matches.</source>
+        <translation>No matches.</translation>
+    </message>
+    <message id="TEXT_PDF_NO_PRINTER">
+        <source>No printer is set up on this device.</source>
+        <translation>No printer is set up on this device.</translation>
+    </message>
+    <message id="TEXT_PDF_PAGES">
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message id="TEXT_PDF_PAGE_LABEL">
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message id="TEXT_PDF_PAGE_OF">
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message id="TEXT_PDF_PAPER_DAY">
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message id="TEXT_PDF_PAPER_NIGHT">
+        <source>Night</source>
+        <translation>Night</translation>
+    </message>
+    <message id="TEXT_PDF_PAPER_SEPIA">
+        <source>Sepia</source>
+        <translation>Sepia</translation>
+    </message>
+    <message id="TEXT_PDF_SEARCH">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="TEXT_PDF_SEARCH_PLACEHOLDER">
+        <source>Search in the document</source>
+        <translation>Search in the document</translation>
+    </message>
+    <message id="TEXT_PDF_SHARE">
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message id="TEXT_PDF_VIEWER_DETAIL">
+        <source>Opens PDF documents in the kiosk's own reader.</source>
+        <translation>Opens PDF documents in the kiosk's own reader.</translation>
     </message>
     <message id="TEXT_PRINT">
         <source>Print</source>

@@ -7,6 +7,11 @@
 #include "files/KVServerStarter.h"
 #include "transfer/ui/KVImportExportViewController.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
+#include "files/ui/KVFileDownloader.h"
+#include "files/ui/KVPDFViewerSettingsViewController.h"
+#include "files/ui/KVReaderVC.h"
+#include "files/ui/ReaderContentsPanel.h"
+#include "files/ui/ReaderSearchPanel.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
@@ -26,8 +31,10 @@
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/files/ui/TestDocuments.h"
 #include "tests/support/WebTestServer.h"
 
 #include <QDir>
@@ -332,6 +339,57 @@ int main(int argc, char** argv)
         if (waitForTop<KVWKViewController>(stack)) {
             waitFor(8000, [] { return Alert::visibleAlert() != nullptr; });
             shoot(QStringLiteral("12-error-page"));
+        }
+    }
+    // The document reader on a guide of the town (made with QPdfWriter, its outline added by qpdf
+    // where qpdf is installed), its contents, page grid and search, then its settings screen.
+    {
+        const QStringList pages = {
+            QStringLiteral("Visitor guide\n\nWelcome to the town. This guide lists the museum, the library and the bus lines."),
+            QStringLiteral("The museum\n\nThe museum opens at ten. The museum shop sells maps of the old town."),
+            QStringLiteral("The library\n\nThe library lends books, films and music. Ask at the desk for a card."),
+            QStringLiteral("Bus lines\n\nLine 1 runs from the station to the museum every ten minutes."),
+        };
+        QByteArray guide = test::writePdf(QStringLiteral("Visitor guide"), pages);
+        const QByteArray outlined = test::withOutline(
+            guide, {{QStringLiteral("Welcome"), 0, {}}, {QStringLiteral("Places"), 1, {{QStringLiteral("The museum"), 1, {}}, {QStringLiteral("The library"), 2, {}}}},
+                    {QStringLiteral("Bus lines"), 3, {}}},
+            {{0, QStringLiteral("/D")}});
+        if (!outlined.isEmpty())
+            guide = outlined;
+        const QString path = Paths::documentsDirectory() + QStringLiteral("/Visitor guide.pdf");
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(guide) == guide.size()) {
+            file.close();
+            // The error page's alert and the download panel of the steps before are gone first.
+            if (Alert* alert = Alert::visibleAlert())
+                alert->dismiss();
+            for (KVFileDownloader* download : KVFileDownloader::running())
+                download->cancel();
+            waitFor(5000, [] { return !KVWaitingDownloadProgressView::sharedView()->isVisible(); });
+            for (Toast* toast : Toast::visibleToasts())
+                toast->remove();
+            KVReaderVC* reader = Utils::getPDFViewerClassObject(QUrl::fromLocalFile(path));
+            stack->push(reader, NavigationStack::Animation::None);
+            waitFor(5000, [&] { return reader->state() == KVReaderVC::State::Shown; });
+            shoot(QStringLiteral("15-reader"));
+            reader->toggleTableOfContentsView();
+            shoot(QStringLiteral("15-reader-contents"));
+            if (ReaderContentsPanel* contents = reader->contentsPanel()) {
+                contents->setMode(ReaderContentsPanel::Mode::Pages);
+                shoot(QStringLiteral("15-reader-pages"));
+            }
+            reader->toggleTableOfContentsView();
+            reader->showSearchView();
+            if (ReaderSearchPanel* search = reader->searchPanel()) {
+                search->search(QStringLiteral("museum"));
+                waitFor(3000, [&] { return search->matches().size() >= 4; });
+                shoot(QStringLiteral("15-reader-search"));
+            }
+            stack->pop(NavigationStack::Animation::None);
+            stack->push(new KVPDFViewerSettingsViewController, NavigationStack::Animation::None);
+            shoot(QStringLiteral("16-pdf-viewer-settings"));
+            stack->pop(NavigationStack::Animation::None);
         }
     }
     // The upload page as a visitor's browser on the same network shows it.

@@ -333,23 +333,6 @@ TEST_F(BrowserWindowTest, ToolbarActions)
     EXPECT_TRUE(bar->isItemEnabled(ToolbarItem::Home));
 }
 
-// Functions whose screens are not part of this version say so instead of doing nothing.
-TEST_F(BrowserWindowTest, FunctionsWithoutTheirScreenSaySo)
-{
-    KVWKViewController* window = open(url("allowed.test"));
-    const QString document = url("allowed.test", "/guide.pdf");
-    const std::function<void()> uses[] = {
-        [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::OpenReader, QUrl(document))}); },
-        [&] { window->perform({NavigationEffect::with(NavigationEffect::Kind::ShowFile, QUrl(document))}); },
-    };
-    for (const auto& use : uses) {
-        test::closeToasts();
-        use();
-        EXPECT_TRUE(toastShown(EffectPerformer::notAvailableText()));
-    }
-    EXPECT_NE(EffectPerformer::notAvailableText(), QStringLiteral("TEXT_FUNCTION_NOT_AVAILABLE"));
-}
-
 TEST_F(BrowserWindowTest, HttpAuthenticationAsksForLoginAndPassword)
 {
     WebTestServer::Page secret;

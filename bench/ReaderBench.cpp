@@ -1,0 +1,98 @@
+// One run: a 500-page document (made here with QPdfWriter) opened in the reader at 1280 x 800,
+// the time until its first page is drawn, then the memory while every page is turned to and drawn.
+// The resident size must level off: the reader keeps only the page shown and its neighbours.
+#include "files/ui/KVReaderVC.h"
+#include "files/ui/ReaderPageView.h"
+#include "files/ui/ReaderThumbnailStrip.h"
+#include "platform/Paths.h"
+#include "platform/Translations.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/Theme.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+qint64 memoryKiB(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field) + 1).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+void writeDocument(const QString& path, int pages)
+{
+    QPdfWriter writer(path);
+    writer.setTitle(QStringLiteral("Five hundred pages"));
+    writer.setResolution(72);
+    QPainter painter(&writer);
+    const QString paragraph = QStringLiteral("Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor. ").repeated(12);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            writer.newPage();
+        painter.drawText(QRect(40, 40, 500, 40), QStringLiteral("Page %1").arg(page + 1));
+        painter.drawText(QRect(40, 100, 500, 600), Qt::TextWordWrap, paragraph);
+        painter.drawRect(40, 700, 100 + page % 300, 40);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    korvel::Translations::install();
+    korvel::Theme::apply(application);
+    korvel::NavigationStack::setAnimationsEnabled(false);
+    QTemporaryDir home;
+    korvel::Paths::setHome(home.path());
+    QDir().mkpath(korvel::Paths::documentsDirectory());
+    const int pages = 500;
+    const QString path = korvel::Paths::documentsDirectory() + QStringLiteral("/long.pdf");
+    writeDocument(path, pages);
+    std::printf("document: %d pages, %lld KiB\n", pages, QFile(path).size() / 1024);
+
+    korvel::NavigationStack stack;
+    stack.resize(1280, 800);
+    stack.show();
+    stack.push(new korvel::Screen, korvel::Animation::None);
+    const qint64 before = memoryKiB("VmRSS:");
+    QElapsedTimer timer;
+    timer.start();
+    auto* reader = new korvel::KVReaderVC;
+    reader->setPdfFileUrl(QUrl::fromLocalFile(path));
+    stack.push(reader, korvel::Animation::None);
+    // The first page as a person sees it: the whole reader drawn once.
+    reader->grab();
+    const double firstPageMs = timer.nsecsElapsed() / 1e6;
+    std::printf("first page drawn: %.1f ms (state %d, %d pages)\n", firstPageMs, int(reader->state()), reader->document()->pageCount());
+    std::printf("memory: %lld KiB before, %lld KiB with the first page\n", before, memoryKiB("VmRSS:"));
+
+    QElapsedTimer paging;
+    paging.start();
+    for (int page = 1; page < pages; ++page) {
+        reader->pageView()->setCurrentPage(page);
+        reader->grab();
+        if ((page + 1) % 100 == 0)
+            std::printf("after %3d pages: %lld KiB resident, %d pages rendered, %d pictures in the strip\n", page + 1,
+                        memoryKiB("VmRSS:"), reader->pageView()->renderedPageCount(), reader->thumbnailStrip()->renderedPageCount());
+    }
+    std::printf("paging: %.1f ms per page; peak %lld KiB\n", paging.nsecsElapsed() / 1e6 / (pages - 1), memoryKiB("VmHWM:"));
+    return reader->state() == korvel::KVReaderVC::State::Shown ? 0 : 1;
+}

@@ -1,0 +1,90 @@
+#include "files/ReaderRules.h"
+
+#include "policy/KVUtility.h"
+#include "settings/KVBrowserPrefSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace korvel {
+
+namespace ReaderRules {
+
+Document locate(const QUrl& pdfFileUrl, const QString& documentsDirectory)
+{
+    Document document;
+    const QString scheme = pdfFileUrl.scheme();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) {
+        if (!pdfFileUrl.host().isEmpty()) {
+            document.source = Source::Web;
+            document.url = pdfFileUrl;
+        }
+        return document;
+    }
+    if (!pdfFileUrl.isLocalFile())
+        return document;
+    const QString name = KVUtility::lastPathComponent(pdfFileUrl);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return document;
+    const QString root = QFileInfo(documentsDirectory).canonicalFilePath();
+    const QFileInfo file(QDir(documentsDirectory).filePath(name));
+    const QString resolved = file.canonicalFilePath();
+    // canonicalFilePath() is empty for a missing file or a dangling link.
+    if (root.isEmpty() || resolved.isEmpty() || !QFileInfo(resolved).isFile()
+        || !resolved.startsWith(root + QLatin1Char('/')))
+        return document;
+    document.source = Source::File;
+    document.path = resolved;
+    return document;
+}
+
+bool opensInReader(const QString& path, const KVBrowserPrefSettings& p)
+{
+    return p.isAllowPDFViewer && path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
+QString outlineLabel(const QList<OutlineEntry>& entries, int page)
+{
+    QString label;
+    int start = -1;
+    for (const OutlineEntry& entry : entries) {
+        // Equal starts: the later (deeper or following) entry is the nearer one.
+        if (entry.page <= page && entry.page >= start) {
+            start = entry.page;
+            label = entry.title;
+        }
+    }
+    return label;
+}
+
+QString matchedLine(const QString& pageText, const QString& needle, int occurrence)
+{
+    if (needle.isEmpty() || occurrence < 0)
+        return {};
+    qsizetype at = -1;
+    for (int n = 0; n <= occurrence; ++n) {
+        at = pageText.indexOf(needle, at + 1, Qt::CaseInsensitive);
+        if (at < 0)
+            return {};
+    }
+    const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator; };
+    qsizetype begin = at;
+    while (begin > 0 && !isBreak(pageText.at(begin - 1)))
+        --begin;
+    qsizetype end = at + needle.size();
+    while (end < pageText.size() && !isBreak(pageText.at(end)))
+        ++end;
+    return pageText.mid(begin, end - begin).simplified();
+}
+
+QList<ShareAction> shareActions(const KVBrowserPrefSettings& p)
+{
+    QList<ShareAction> actions;
+    if (p.isAllowPrintInPDFViewer)
+        actions << ShareAction::Print;
+    return actions;
+}
+
+}  // namespace ReaderRules
+
+}  // namespace korvel

@@ -1,0 +1,206 @@
+#pragma once
+
+// PDF documents the reader's tests make themselves: pages of text written with QPdfWriter, an
+// outline and page labels added with qpdf, and encrypted copies made with qpdf.
+#include <QBuffer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRectF>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace korvel::test {
+
+// One page per text, the document titled `title`.
+inline QByteArray writePdf(const QString& title, const QStringList& pageTexts)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(title);
+    writer.setPageSize(QPageSize(QPageSize::A5));
+    writer.setResolution(72);
+    QPainter painter(&writer);
+    QFont font = painter.font();
+    font.setPointSize(14);
+    painter.setFont(font);
+    for (int i = 0; i < pageTexts.size(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.drawText(QRect(40, 40, 300, 400), Qt::AlignLeft | Qt::TextWordWrap, pageTexts.at(i));
+    }
+    painter.end();
+    return buffer.data();
+}
+
+inline bool runQpdf(const QStringList& arguments)
+{
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"), arguments);
+    // 3: done with warnings (qpdf mends what it reads).
+    return qpdf.waitForFinished(30000) && qpdf.exitStatus() == QProcess::NormalExit
+           && (qpdf.exitCode() == 0 || qpdf.exitCode() == 3);
+}
+
+struct OutlineItem {
+    QString title;
+    int page;
+    QList<OutlineItem> children;
+};
+
+// `pdf` with `outline` and page labels from `labelRanges` (start page -> numbering style, "/r"
+// roman or "/D" decimal), rewritten by qpdf; empty when qpdf failed.
+inline QByteArray withOutline(const QByteArray& pdf, const QList<OutlineItem>& outline, const QList<QPair<int, QString>>& labelRanges)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.pdf"));
+    const QString json = dir.filePath(QStringLiteral("in.json"));
+    const QString update = dir.filePath(QStringLiteral("update.json"));
+    const QString out = dir.filePath(QStringLiteral("out.pdf"));
+    QFile file(in);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    if (!runQpdf({in, QStringLiteral("--json-output=2"), json}))
+        return {};
+    QFile read(json);
+    if (!read.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonArray parts = QJsonDocument::fromJson(read.readAll()).object().value(QStringLiteral("qpdf")).toArray();
+    int next = parts.at(0).toObject().value(QStringLiteral("maxobjectid")).toInt() + 1;
+    const QJsonObject objects = parts.at(1).toObject();
+    const QString root = objects.value(QStringLiteral("trailer")).toObject().value(QStringLiteral("value")).toObject().value(QStringLiteral("/Root")).toString();
+    QJsonObject catalog = objects.value(QStringLiteral("obj:") + root).toObject().value(QStringLiteral("value")).toObject();
+    const QString pagesRef = catalog.value(QStringLiteral("/Pages")).toString();
+    const QJsonArray kids = objects.value(QStringLiteral("obj:") + pagesRef).toObject().value(QStringLiteral("value")).toObject().value(QStringLiteral("/Kids")).toArray();
+
+    QJsonObject written;
+    const auto ref = [](int id) { return QStringLiteral("%1 0 R").arg(id); };
+    // Writes the items under `parent`; returns their ids.
+    std::function<QList<int>(const QList<OutlineItem>&, int)> place = [&](const QList<OutlineItem>& items, int parent) {
+        QList<int> ids;
+        for (int i = 0; i < items.size(); ++i)
+            ids << next++;
+        for (int i = 0; i < items.size(); ++i) {
+            QJsonObject item{{QStringLiteral("/Title"), QStringLiteral("u:") + items.at(i).title},
+                             {QStringLiteral("/Parent"), ref(parent)},
+                             {QStringLiteral("/Dest"), QJsonArray{kids.at(items.at(i).page), QStringLiteral("/Fit")}}};
+            if (i > 0)
+                item.insert(QStringLiteral("/Prev"), ref(ids.at(i - 1)));
+            if (i + 1 < items.size())
+                item.insert(QStringLiteral("/Next"), ref(ids.at(i + 1)));
+            const QList<int> children = place(items.at(i).children, ids.at(i));
+            if (!children.isEmpty()) {
+                item.insert(QStringLiteral("/First"), ref(children.first()));
+                item.insert(QStringLiteral("/Last"), ref(children.last()));
+                item.insert(QStringLiteral("/Count"), int(children.size()));
+            }
+            written.insert(QStringLiteral("obj:") + ref(ids.at(i)), QJsonObject{{QStringLiteral("value"), item}});
+        }
+        return ids;
+    };
+    const int outlines = next++;
+    const QList<int> top = place(outline, outlines);
+    written.insert(QStringLiteral("obj:") + ref(outlines),
+                   QJsonObject{{QStringLiteral("value"),
+                                QJsonObject{{QStringLiteral("/Type"), QStringLiteral("/Outlines")},
+                                            {QStringLiteral("/First"), ref(top.first())},
+                                            {QStringLiteral("/Last"), ref(top.last())},
+                                            {QStringLiteral("/Count"), int(top.size())}}}});
+    catalog.insert(QStringLiteral("/Outlines"), ref(outlines));
+    QJsonArray nums;
+    for (const auto& [start, style] : labelRanges)
+        nums << start << QJsonObject{{QStringLiteral("/S"), style}};
+    catalog.insert(QStringLiteral("/PageLabels"), QJsonObject{{QStringLiteral("/Nums"), nums}});
+    written.insert(QStringLiteral("obj:") + root, QJsonObject{{QStringLiteral("value"), catalog}});
+
+    QFile updateFile(update);
+    if (!updateFile.open(QIODevice::WriteOnly))
+        return {};
+    updateFile.write(QJsonDocument(QJsonObject{{QStringLiteral("qpdf"), QJsonArray{parts.at(0), written}}}).toJson());
+    updateFile.close();
+    if (!runQpdf({in, QStringLiteral("--update-from-json=") + update, out}))
+        return {};
+    QFile result(out);
+    return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+}
+
+struct LinkArea {
+    QRectF rect;  // in points from the page's top left
+    QString uri;
+};
+
+// `pdf` with link annotations to addresses on its first page, rewritten by qpdf; empty when qpdf failed.
+inline QByteArray withLinks(const QByteArray& pdf, const QList<LinkArea>& links)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.pdf"));
+    const QString json = dir.filePath(QStringLiteral("in.json"));
+    const QString update = dir.filePath(QStringLiteral("update.json"));
+    const QString out = dir.filePath(QStringLiteral("out.pdf"));
+    QFile file(in);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    if (!runQpdf({in, QStringLiteral("--json-output=2"), json}))
+        return {};
+    QFile read(json);
+    if (!read.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonArray parts = QJsonDocument::fromJson(read.readAll()).object().value(QStringLiteral("qpdf")).toArray();
+    int next = parts.at(0).toObject().value(QStringLiteral("maxobjectid")).toInt() + 1;
+    const QJsonObject objects = parts.at(1).toObject();
+    const auto value = [&](const QString& ref) { return objects.value(QStringLiteral("obj:") + ref).toObject().value(QStringLiteral("value")).toObject(); };
+    const QString root = objects.value(QStringLiteral("trailer")).toObject().value(QStringLiteral("value")).toObject().value(QStringLiteral("/Root")).toString();
+    const QString firstPage = value(value(root).value(QStringLiteral("/Pages")).toString()).value(QStringLiteral("/Kids")).toArray().at(0).toString();
+    QJsonObject page = value(firstPage);
+    const QJsonArray box = page.value(QStringLiteral("/MediaBox")).toArray();
+    const double height = box.at(3).toDouble();
+    QJsonObject written;
+    QJsonArray annots;
+    for (const LinkArea& link : links) {
+        const QString ref = QStringLiteral("%1 0 R").arg(next++);
+        annots << ref;
+        const QJsonObject annot{{QStringLiteral("/Type"), QStringLiteral("/Annot")},
+                                {QStringLiteral("/Subtype"), QStringLiteral("/Link")},
+                                {QStringLiteral("/Rect"), QJsonArray{link.rect.left(), height - link.rect.bottom(), link.rect.right(), height - link.rect.top()}},
+                                {QStringLiteral("/Border"), QJsonArray{0, 0, 0}},
+                                {QStringLiteral("/A"), QJsonObject{{QStringLiteral("/S"), QStringLiteral("/URI")}, {QStringLiteral("/URI"), QStringLiteral("u:") + link.uri}}}};
+        written.insert(QStringLiteral("obj:") + ref, QJsonObject{{QStringLiteral("value"), annot}});
+    }
+    page.insert(QStringLiteral("/Annots"), annots);
+    written.insert(QStringLiteral("obj:") + firstPage, QJsonObject{{QStringLiteral("value"), page}});
+    QFile updateFile(update);
+    if (!updateFile.open(QIODevice::WriteOnly))
+        return {};
+    updateFile.write(QJsonDocument(QJsonObject{{QStringLiteral("qpdf"), QJsonArray{parts.at(0), written}}}).toJson());
+    updateFile.close();
+    if (!runQpdf({in, QStringLiteral("--update-from-json=") + update, out}))
+        return {};
+    QFile result(out);
+    return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+}
+
+// `pdf` encrypted (AES-256) so that it opens only with `password`; empty when qpdf failed.
+inline QByteArray encrypted(const QByteArray& pdf, const QString& password)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.pdf"));
+    const QString out = dir.filePath(QStringLiteral("out.pdf"));
+    QFile file(in);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    if (!runQpdf({QStringLiteral("--encrypt"), password, QStringLiteral("owner-") + password, QStringLiteral("256"), QStringLiteral("--"), in, out}))
+        return {};
+    QFile result(out);
+    return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+}
+
+}  // namespace korvel::test
