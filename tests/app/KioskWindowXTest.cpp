@@ -143,7 +143,7 @@ protected:
         m_wm.process.setProcessEnvironment(environment());
         m_wm.process.start(QStringLiteral("openbox"), {});
         ASSERT_TRUE(m_wm.process.waitForStarted(5000)) << "openbox is not installed";
-        ASSERT_TRUE(waitUntil([&] { return !run("wmctrl", {"-m"}).isNull(); }, 10000))
+        ASSERT_TRUE(waitUntil([&] { return !run("wmctrl", {"-m"}).isNull(); }, 30000))
             << "openbox did not take the screen";
     }
 
