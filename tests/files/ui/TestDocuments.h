@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace korvel::test {
 
 // One page per text, the document titled `title`.
@@ -54,9 +56,10 @@ struct OutlineItem {
     QList<OutlineItem> children;
 };
 
-// `pdf` with `outline` and page labels from `labelRanges` (start page -> numbering style, "/r"
-// roman or "/D" decimal), rewritten by qpdf; empty when qpdf failed.
-inline QByteArray withOutline(const QByteArray& pdf, const QList<OutlineItem>& outline, const QList<QPair<int, QString>>& labelRanges)
+// `pdf` rewritten by qpdf with the objects `changes` returns ("obj:N 0 R" -> {"value": ...}), given
+// qpdf's objects, the catalog's reference and the next free object number; empty when qpdf failed.
+using QpdfChanges = std::function<QJsonObject(const QJsonObject& objects, const QString& root, int& next)>;
+inline QByteArray rewrittenByQpdf(const QByteArray& pdf, const QpdfChanges& changes)
 {
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in.pdf"));
@@ -76,50 +79,7 @@ inline QByteArray withOutline(const QByteArray& pdf, const QList<OutlineItem>& o
     int next = parts.at(0).toObject().value(QStringLiteral("maxobjectid")).toInt() + 1;
     const QJsonObject objects = parts.at(1).toObject();
     const QString root = objects.value(QStringLiteral("trailer")).toObject().value(QStringLiteral("value")).toObject().value(QStringLiteral("/Root")).toString();
-    QJsonObject catalog = objects.value(QStringLiteral("obj:") + root).toObject().value(QStringLiteral("value")).toObject();
-    const QString pagesRef = catalog.value(QStringLiteral("/Pages")).toString();
-    const QJsonArray kids = objects.value(QStringLiteral("obj:") + pagesRef).toObject().value(QStringLiteral("value")).toObject().value(QStringLiteral("/Kids")).toArray();
-
-    QJsonObject written;
-    const auto ref = [](int id) { return QStringLiteral("%1 0 R").arg(id); };
-    // Writes the items under `parent`; returns their ids.
-    std::function<QList<int>(const QList<OutlineItem>&, int)> place = [&](const QList<OutlineItem>& items, int parent) {
-        QList<int> ids;
-        for (int i = 0; i < items.size(); ++i)
-            ids << next++;
-        for (int i = 0; i < items.size(); ++i) {
-            QJsonObject item{{QStringLiteral("/Title"), QStringLiteral("u:") + items.at(i).title},
-                             {QStringLiteral("/Parent"), ref(parent)},
-                             {QStringLiteral("/Dest"), QJsonArray{kids.at(items.at(i).page), QStringLiteral("/Fit")}}};
-            if (i > 0)
-                item.insert(QStringLiteral("/Prev"), ref(ids.at(i - 1)));
-            if (i + 1 < items.size())
-                item.insert(QStringLiteral("/Next"), ref(ids.at(i + 1)));
-            const QList<int> children = place(items.at(i).children, ids.at(i));
-            if (!children.isEmpty()) {
-                item.insert(QStringLiteral("/First"), ref(children.first()));
-                item.insert(QStringLiteral("/Last"), ref(children.last()));
-                item.insert(QStringLiteral("/Count"), int(children.size()));
-            }
-            written.insert(QStringLiteral("obj:") + ref(ids.at(i)), QJsonObject{{QStringLiteral("value"), item}});
-        }
-        return ids;
-    };
-    const int outlines = next++;
-    const QList<int> top = place(outline, outlines);
-    written.insert(QStringLiteral("obj:") + ref(outlines),
-                   QJsonObject{{QStringLiteral("value"),
-                                QJsonObject{{QStringLiteral("/Type"), QStringLiteral("/Outlines")},
-                                            {QStringLiteral("/First"), ref(top.first())},
-                                            {QStringLiteral("/Last"), ref(top.last())},
-                                            {QStringLiteral("/Count"), int(top.size())}}}});
-    catalog.insert(QStringLiteral("/Outlines"), ref(outlines));
-    QJsonArray nums;
-    for (const auto& [start, style] : labelRanges)
-        nums << start << QJsonObject{{QStringLiteral("/S"), style}};
-    catalog.insert(QStringLiteral("/PageLabels"), QJsonObject{{QStringLiteral("/Nums"), nums}});
-    written.insert(QStringLiteral("obj:") + root, QJsonObject{{QStringLiteral("value"), catalog}});
-
+    const QJsonObject written = changes(objects, root, next);
     QFile updateFile(update);
     if (!updateFile.open(QIODevice::WriteOnly))
         return {};
@@ -131,6 +91,58 @@ inline QByteArray withOutline(const QByteArray& pdf, const QList<OutlineItem>& o
     return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
 }
 
+// `pdf` with `outline` and page labels from `labelRanges` (start page -> numbering style, "/r"
+// roman or "/D" decimal), rewritten by qpdf; empty when qpdf failed.
+inline QByteArray withOutline(const QByteArray& pdf, const QList<OutlineItem>& outline, const QList<QPair<int, QString>>& labelRanges)
+{
+    return rewrittenByQpdf(pdf, [&](const QJsonObject& objects, const QString& root, int& next) {
+        QJsonObject catalog = objects.value(QStringLiteral("obj:") + root).toObject().value(QStringLiteral("value")).toObject();
+        const QString pagesRef = catalog.value(QStringLiteral("/Pages")).toString();
+        const QJsonArray kids = objects.value(QStringLiteral("obj:") + pagesRef).toObject().value(QStringLiteral("value")).toObject().value(QStringLiteral("/Kids")).toArray();
+
+        QJsonObject written;
+        const auto ref = [](int id) { return QStringLiteral("%1 0 R").arg(id); };
+        // Writes the items under `parent`; returns their ids.
+        std::function<QList<int>(const QList<OutlineItem>&, int)> place = [&](const QList<OutlineItem>& items, int parent) {
+            QList<int> ids;
+            for (int i = 0; i < items.size(); ++i)
+                ids << next++;
+            for (int i = 0; i < items.size(); ++i) {
+                QJsonObject item{{QStringLiteral("/Title"), QStringLiteral("u:") + items.at(i).title},
+                                 {QStringLiteral("/Parent"), ref(parent)},
+                                 {QStringLiteral("/Dest"), QJsonArray{kids.at(items.at(i).page), QStringLiteral("/Fit")}}};
+                if (i > 0)
+                    item.insert(QStringLiteral("/Prev"), ref(ids.at(i - 1)));
+                if (i + 1 < items.size())
+                    item.insert(QStringLiteral("/Next"), ref(ids.at(i + 1)));
+                const QList<int> children = place(items.at(i).children, ids.at(i));
+                if (!children.isEmpty()) {
+                    item.insert(QStringLiteral("/First"), ref(children.first()));
+                    item.insert(QStringLiteral("/Last"), ref(children.last()));
+                    item.insert(QStringLiteral("/Count"), int(children.size()));
+                }
+                written.insert(QStringLiteral("obj:") + ref(ids.at(i)), QJsonObject{{QStringLiteral("value"), item}});
+            }
+            return ids;
+        };
+        const int outlines = next++;
+        const QList<int> top = place(outline, outlines);
+        written.insert(QStringLiteral("obj:") + ref(outlines),
+                       QJsonObject{{QStringLiteral("value"),
+                                    QJsonObject{{QStringLiteral("/Type"), QStringLiteral("/Outlines")},
+                                                {QStringLiteral("/First"), ref(top.first())},
+                                                {QStringLiteral("/Last"), ref(top.last())},
+                                                {QStringLiteral("/Count"), int(top.size())}}}});
+        catalog.insert(QStringLiteral("/Outlines"), ref(outlines));
+        QJsonArray nums;
+        for (const auto& [start, style] : labelRanges)
+            nums << start << QJsonObject{{QStringLiteral("/S"), style}};
+        catalog.insert(QStringLiteral("/PageLabels"), QJsonObject{{QStringLiteral("/Nums"), nums}});
+        written.insert(QStringLiteral("obj:") + root, QJsonObject{{QStringLiteral("value"), catalog}});
+        return written;
+    });
+}
+
 struct LinkArea {
     QRectF rect;  // in points from the page's top left
     QString uri;
@@ -139,52 +151,28 @@ struct LinkArea {
 // `pdf` with link annotations to addresses on its first page, rewritten by qpdf; empty when qpdf failed.
 inline QByteArray withLinks(const QByteArray& pdf, const QList<LinkArea>& links)
 {
-    QTemporaryDir dir;
-    const QString in = dir.filePath(QStringLiteral("in.pdf"));
-    const QString json = dir.filePath(QStringLiteral("in.json"));
-    const QString update = dir.filePath(QStringLiteral("update.json"));
-    const QString out = dir.filePath(QStringLiteral("out.pdf"));
-    QFile file(in);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        return {};
-    file.close();
-    if (!runQpdf({in, QStringLiteral("--json-output=2"), json}))
-        return {};
-    QFile read(json);
-    if (!read.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonArray parts = QJsonDocument::fromJson(read.readAll()).object().value(QStringLiteral("qpdf")).toArray();
-    int next = parts.at(0).toObject().value(QStringLiteral("maxobjectid")).toInt() + 1;
-    const QJsonObject objects = parts.at(1).toObject();
-    const auto value = [&](const QString& ref) { return objects.value(QStringLiteral("obj:") + ref).toObject().value(QStringLiteral("value")).toObject(); };
-    const QString root = objects.value(QStringLiteral("trailer")).toObject().value(QStringLiteral("value")).toObject().value(QStringLiteral("/Root")).toString();
-    const QString firstPage = value(value(root).value(QStringLiteral("/Pages")).toString()).value(QStringLiteral("/Kids")).toArray().at(0).toString();
-    QJsonObject page = value(firstPage);
-    const QJsonArray box = page.value(QStringLiteral("/MediaBox")).toArray();
-    const double height = box.at(3).toDouble();
-    QJsonObject written;
-    QJsonArray annots;
-    for (const LinkArea& link : links) {
-        const QString ref = QStringLiteral("%1 0 R").arg(next++);
-        annots << ref;
-        const QJsonObject annot{{QStringLiteral("/Type"), QStringLiteral("/Annot")},
-                                {QStringLiteral("/Subtype"), QStringLiteral("/Link")},
-                                {QStringLiteral("/Rect"), QJsonArray{link.rect.left(), height - link.rect.bottom(), link.rect.right(), height - link.rect.top()}},
-                                {QStringLiteral("/Border"), QJsonArray{0, 0, 0}},
-                                {QStringLiteral("/A"), QJsonObject{{QStringLiteral("/S"), QStringLiteral("/URI")}, {QStringLiteral("/URI"), QStringLiteral("u:") + link.uri}}}};
-        written.insert(QStringLiteral("obj:") + ref, QJsonObject{{QStringLiteral("value"), annot}});
-    }
-    page.insert(QStringLiteral("/Annots"), annots);
-    written.insert(QStringLiteral("obj:") + firstPage, QJsonObject{{QStringLiteral("value"), page}});
-    QFile updateFile(update);
-    if (!updateFile.open(QIODevice::WriteOnly))
-        return {};
-    updateFile.write(QJsonDocument(QJsonObject{{QStringLiteral("qpdf"), QJsonArray{parts.at(0), written}}}).toJson());
-    updateFile.close();
-    if (!runQpdf({in, QStringLiteral("--update-from-json=") + update, out}))
-        return {};
-    QFile result(out);
-    return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+    return rewrittenByQpdf(pdf, [&](const QJsonObject& objects, const QString& root, int& next) {
+        const auto value = [&](const QString& ref) { return objects.value(QStringLiteral("obj:") + ref).toObject().value(QStringLiteral("value")).toObject(); };
+        const QString firstPage = value(value(root).value(QStringLiteral("/Pages")).toString()).value(QStringLiteral("/Kids")).toArray().at(0).toString();
+        QJsonObject page = value(firstPage);
+        const QJsonArray box = page.value(QStringLiteral("/MediaBox")).toArray();
+        const double height = box.at(3).toDouble();
+        QJsonObject written;
+        QJsonArray annots;
+        for (const LinkArea& link : links) {
+            const QString ref = QStringLiteral("%1 0 R").arg(next++);
+            annots << ref;
+            const QJsonObject annot{{QStringLiteral("/Type"), QStringLiteral("/Annot")},
+                                    {QStringLiteral("/Subtype"), QStringLiteral("/Link")},
+                                    {QStringLiteral("/Rect"), QJsonArray{link.rect.left(), height - link.rect.bottom(), link.rect.right(), height - link.rect.top()}},
+                                    {QStringLiteral("/Border"), QJsonArray{0, 0, 0}},
+                                    {QStringLiteral("/A"), QJsonObject{{QStringLiteral("/S"), QStringLiteral("/URI")}, {QStringLiteral("/URI"), QStringLiteral("u:") + link.uri}}}};
+            written.insert(QStringLiteral("obj:") + ref, QJsonObject{{QStringLiteral("value"), annot}});
+        }
+        page.insert(QStringLiteral("/Annots"), annots);
+        written.insert(QStringLiteral("obj:") + firstPage, QJsonObject{{QStringLiteral("value"), page}});
+        return written;
+    });
 }
 
 // `pdf` encrypted (AES-256) so that it opens only with `password`; empty when qpdf failed.
