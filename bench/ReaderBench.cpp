@@ -1,6 +1,7 @@
 // One run: a 500-page document (made here with QPdfWriter) opened in the reader at 1280 x 800,
 // the time until its first page is drawn, then the memory while every page is turned to and drawn.
 // The resident size must level off: the reader keeps only the page shown and its neighbours.
+#include "bench/ProcessMemory.h"
 #include "files/ui/KVReaderVC.h"
 #include "files/ui/ReaderPageView.h"
 #include "files/ui/ReaderThumbnailStrip.h"
@@ -21,18 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-qint64 memoryKiB(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field) + 1).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
 
 void writeDocument(const QString& path, int pages)
 {
@@ -72,7 +61,7 @@ int main(int argc, char** argv)
     stack.resize(1280, 800);
     stack.show();
     stack.push(new korvel::Screen, korvel::Animation::None);
-    const qint64 before = memoryKiB("VmRSS:");
+    const qint64 before = korvel::bench::statusKiB("VmRSS:");
     QElapsedTimer timer;
     timer.start();
     auto* reader = new korvel::KVReaderVC;
@@ -82,7 +71,7 @@ int main(int argc, char** argv)
     reader->grab();
     const double firstPageMs = timer.nsecsElapsed() / 1e6;
     std::printf("first page drawn: %.1f ms (state %d, %d pages)\n", firstPageMs, int(reader->state()), reader->document()->pageCount());
-    std::printf("memory: %lld KiB before, %lld KiB with the first page\n", before, memoryKiB("VmRSS:"));
+    std::printf("memory: %lld KiB before, %lld KiB with the first page\n", before, korvel::bench::statusKiB("VmRSS:"));
 
     QElapsedTimer paging;
     paging.start();
@@ -91,8 +80,8 @@ int main(int argc, char** argv)
         reader->grab();
         if ((page + 1) % 100 == 0)
             std::printf("after %3d pages: %lld KiB resident, %d pages rendered, %d pictures in the strip\n", page + 1,
-                        memoryKiB("VmRSS:"), reader->pageView()->renderedPageCount(), reader->thumbnailStrip()->renderedPageCount());
+                        korvel::bench::statusKiB("VmRSS:"), reader->pageView()->renderedPageCount(), reader->thumbnailStrip()->renderedPageCount());
     }
-    std::printf("paging: %.1f ms per page; peak %lld KiB\n", paging.nsecsElapsed() / 1e6 / (pages - 1), memoryKiB("VmHWM:"));
+    std::printf("paging: %.1f ms per page; peak %lld KiB\n", paging.nsecsElapsed() / 1e6 / (pages - 1), korvel::bench::statusKiB("VmHWM:"));
     return reader->state() == korvel::KVReaderVC::State::Shown ? 0 : 1;
 }

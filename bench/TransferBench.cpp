@@ -1,6 +1,7 @@
 // Import of a settings document with 10,000 allowed websites and 50 MB of embedded files (50 files
 // of 1 MiB), from a file of Documents, through the same operation the screen and korvelctl use.
 // Targets: under 3 s, and a peak memory growth under 3 times the document's size.
+#include "bench/ProcessMemory.h"
 #include "log/KVLogger.h"
 #include "platform/Paths.h"
 #include "transfer/ImportExport.h"
@@ -55,26 +56,6 @@ qint64 writeDocument(const QString& path)
     return file.size();
 }
 
-// Linux keeps the peak resident size (VmHWM), and resets it on request: the peak of one import.
-qint64 statusKiB(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-void resetPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
 void BM_ImportLargeDocument(benchmark::State& state)
 {
     QTemporaryDir home;
@@ -88,14 +69,14 @@ void BM_ImportLargeDocument(benchmark::State& state)
     double growthMiB = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        resetPeak();
-        const qint64 before = statusKiB("VmRSS:");
+        korvel::bench::resetPeak();
+        const qint64 before = korvel::bench::statusKiB("VmRSS:");
         state.ResumeTiming();
         const korvel::TransferResult result = korvel::ImportExport::importFromFile(QStringLiteral("Large.plist"));
         state.PauseTiming();
         if (!result.ok)
             state.SkipWithError(qPrintable(result.alert.message));
-        growthMiB = std::max(growthMiB, (statusKiB("VmHWM:") - before) / 1024.0);
+        growthMiB = std::max(growthMiB, (korvel::bench::statusKiB("VmHWM:") - before) / 1024.0);
         state.ResumeTiming();
     }
     state.counters["document_MiB"] = documentBytes / 1048576.0;

@@ -1,6 +1,7 @@
 // One run: a 1 GiB file uploaded through the upload server by both routes (curl as the phone, the
 // server in this process) against cp (and sync) of the same file on the same disk, with the server's
 // peak memory.
+#include "bench/ProcessMemory.h"
 #include "files/KVServerStarter.h"
 #include "platform/Paths.h"
 
@@ -15,19 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-// VmRSS or VmHWM of this process, in KiB.
-qint64 memoryKiB(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field) + 1).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
 
 double run(const QString& program, const QStringList& arguments)
 {
@@ -75,7 +63,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the server did not start\n");
         return 1;
     }
-    const qint64 before = memoryKiB("VmRSS:");
+    const qint64 before = korvel::bench::statusKiB("VmRSS:");
     const QString base = QStringLiteral("http://127.0.0.1:%1/upload").arg(server.getPortNumber());
     const QString stored = documents + QStringLiteral("/big.bin");
     // The upload page's own route (the file as the body, PUT) and the multipart form other clients post.
@@ -99,7 +87,7 @@ int main(int argc, char** argv)
         QFile::remove(stored);
         run(QStringLiteral("sync"), {});
     }
-    const qint64 peak = memoryKiB("VmHWM:");
+    const qint64 peak = korvel::bench::statusKiB("VmHWM:");
     server.stopServerConnection();
     std::printf("server memory: %lld MiB before, peak %lld MiB (growth at most %lld MiB)\n", before >> 10, peak >> 10,
                 (peak - before) >> 10);
