@@ -13,6 +13,7 @@ public:
     bool isServerRunning() const override;
     void stopServerConnection() override;
     bool startServerConnectionWith(int port) override;
+    std::optional<QUrl> documentAddress(const QString& fileName) const override;
 
 private:
     KVServerStarter& m_starter;

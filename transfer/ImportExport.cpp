@@ -160,6 +160,11 @@ bool ImportExport::applySettingsDocument(const QVariantMap& document, bool isFro
     return false;
 }
 
+UploadServerControl* ImportExport::serverControl()
+{
+    return installedServer();
+}
+
 void ImportExport::postImportSteps(const QString& logCategory)
 {
     KVSettings& settings = KVSettings::getSettingsObject();

@@ -25,6 +25,8 @@ class ImportExport {
 public:
     // The server that post-import steps and the reset stop and restart; not owned. nullptr: none.
     static void setServerControl(UploadServerControl* control);
+    // The installed server; nullptr where none is (korvelctl).
+    static UploadServerControl* serverControl();
 
     // Puts a settings document into effect, all or nothing: the embedded files are first written to
     // temporary files, then the defaults are written, and only then are the password set and the

@@ -12,18 +12,14 @@
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/ReaderHooks.h"
-#include "files/KVServerStarter.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
-#include "transfer/ui/KVImportExportViewController.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QHostAddress>
-#include <QNetworkInterface>
 
 namespace korvel {
 
@@ -43,23 +39,6 @@ KorvelShell::KorvelShell()
     AdminAccess::setGrantedHandler(&KVPasswordAlert::requestAccess);
     PageFilePicker::setFactory(&KVFilePickerController::forPage);
     ReaderHooks::install(stack);
-    KVImportExportViewController::setDocumentAddress([](const QString& fileName) -> std::optional<QUrl> {
-        const KVServerStarter& server = KVServerStarter::sharedInstance();
-        if (!server.isServerRunning())
-            return std::nullopt;
-        // The first address of the local network, where another computer reaches the device.
-        for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback() && !address.isLinkLocal()) {
-                QUrl url;
-                url.setScheme(QStringLiteral("http"));
-                url.setHost(address.toString());
-                url.setPort(server.getPortNumber());
-                url.setPath(QStringLiteral("/Documents/") + fileName);
-                return url;
-            }
-        }
-        return std::nullopt;
-    });
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
     AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; }, nullptr, nullptr});

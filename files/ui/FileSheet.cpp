@@ -1,7 +1,8 @@
 #include "files/ui/FileSheet.h"
 
-#include "files/KVServerStarter.h"
 #include "files/Utils.h"
+#include "transfer/ImportExport.h"
+#include "transfer/UploadServerControl.h"
 
 #include <QFileInfo>
 
@@ -19,9 +20,11 @@ QString described(const QString& path)
 {
     //% "%1, saved in Documents."
     QString text = qtTrId("TEXT_FILE_SAVED_IN_DOCUMENTS").arg(Utils::getFileSize(path));
-    if (KVServerStarter::sharedInstance().isServerRunning()) {
-        //% "It can be fetched from this device's upload server under /Documents."
-        text += QLatin1Char('\n') + qtTrId("TEXT_FILE_ON_UPLOAD_SERVER");
+    if (const UploadServerControl* server = ImportExport::serverControl()) {
+        if (const std::optional<QUrl> address = server->documentAddress(QFileInfo(path).fileName())) {
+            //% "On this network it can be fetched from %1"
+            text += QLatin1Char('\n') + qtTrId("TEXT_FETCH_FROM").arg(address->toString(QUrl::FullyEncoded));
+        }
     }
     return text;
 }

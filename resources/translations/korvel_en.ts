@@ -191,10 +191,6 @@
         <source>On this network it can be fetched from %1</source>
         <translation>On this network it can be fetched from %1</translation>
     </message>
-    <message id="TEXT_FILE_ON_UPLOAD_SERVER">
-        <source>It can be fetched from this device's upload server under /Documents.</source>
-        <translation>It can be fetched from this device's upload server under /Documents.</translation>
-    </message>
     <message id="TEXT_FILE_SAVED_IN_DOCUMENTS">
         <source>%1, saved in Documents.</source>
         <translation>%1, saved in Documents.</translation>

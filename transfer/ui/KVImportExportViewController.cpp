@@ -10,6 +10,7 @@
 #include "settings/KVSettings.h"
 #include "transfer/ImportExport.h"
 #include "transfer/URLImport.h"
+#include "transfer/UploadServerControl.h"
 
 #include <QFileInfo>
 #include <QVBoxLayout>
@@ -20,12 +21,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("Korvel");
 const QString kEmpty = QStringLiteral("Textfield cannot be empty");
-
-std::function<std::optional<QUrl>(const QString&)>& documentAddress()
-{
-    static std::function<std::optional<QUrl>(const QString&)> address;
-    return address;
-}
 
 TableRow row(KVImportExportViewController::Row id, const QString& title, const QString& detail)
 {
@@ -73,11 +68,6 @@ KVImportExportViewController::~KVImportExportViewController()
 URLImport* KVImportExportViewController::runningImport() const
 {
     return m_import;
-}
-
-void KVImportExportViewController::setDocumentAddress(std::function<std::optional<QUrl>(const QString&)> address)
-{
-    documentAddress() = std::move(address);
 }
 
 void KVImportExportViewController::viewDidLoad()
@@ -179,8 +169,8 @@ void KVImportExportViewController::shareFile(const QString& path)
     const QString name = QFileInfo(path).fileName();
     //% "%1 is saved in Documents."
     QString message = qtTrId("TEXT_SAVED_IN_DOCUMENTS").arg(name);
-    if (documentAddress()) {
-        if (const std::optional<QUrl> address = documentAddress()(name)) {
+    if (const UploadServerControl* server = ImportExport::serverControl()) {
+        if (const std::optional<QUrl> address = server->documentAddress(name)) {
             //% "On this network it can be fetched from %1"
             message += QLatin1Char('\n') + qtTrId("TEXT_FETCH_FROM").arg(address->toString(QUrl::FullyEncoded));
         }

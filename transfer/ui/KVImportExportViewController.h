@@ -27,10 +27,6 @@ public:
     explicit KVImportExportViewController(QWidget* parent = nullptr);
     ~KVImportExportViewController() override;
 
-    // Where a file of Documents can be fetched from the device's upload server while it runs; the
-    // application installs it.
-    static void setDocumentAddress(std::function<std::optional<QUrl>(const QString& fileName)> address);
-
     void viewDidLoad() override;
     TableView* tableView() const { return m_table; }
     void didSelectRow(Row row);
