@@ -105,9 +105,9 @@ QString reserveDownloadDestination(const QString& directory, const QString& name
         QFile file(candidate);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return candidate;
-        if (file.error() != QFileDevice::OpenError || QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink())
-            continue;
-        return {};
+        // Taken meanwhile by another download: try the next name; otherwise the directory refuses.
+        if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink())
+            return {};
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
+#include "transfer/SettingsDocument.h"
 
 #include <QCryptographicHash>
 
@@ -35,15 +36,8 @@ ManagedConfiguration::Parsed ManagedConfiguration::parse(const QString& text)
         return {std::nullopt, QStringLiteral("the document is not a dictionary")};
     const QVariantMap document = parsed.value.toMap();
     // A list of another type would read as an empty list and wipe the device's websites.
-    for (const char* key : {KVSettings::allowedWebsitesKey, KVSettings::allowedWebsitesCategoryKey, KVSettings::blockedWebsitesKey,
-                            KVSettings::downloadHistoryKey}) {
-        const QVariant value = document.value(QLatin1String(key));
-        if (value.isValid() && value.typeId() != QMetaType::QVariantList)
-            return {std::nullopt, QStringLiteral("\"%1\" is not a list").arg(QLatin1String(key))};
-    }
-    const QVariant preferences = document.value(QStringLiteral("BrowserPreferences"));
-    if (preferences.isValid() && preferences.typeId() != QMetaType::QVariantMap)
-        return {std::nullopt, QStringLiteral("\"BrowserPreferences\" is not a dictionary")};
+    if (const QString unfit = Utils::settingsDocumentError(document); !unfit.isNull())
+        return {std::nullopt, unfit};
     return {document, {}};
 }
 
