@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -59,6 +60,14 @@ public:
 
     QProcess process;
 
+    // What the program prints goes to a file: a pipe nobody reads would fill up and stop the program
+    // (Xvfb's keymap warnings, the engine's messages) on a machine that prints more than this one.
+    void printInto(const QString& path)
+    {
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.setStandardOutputFile(path);
+    }
+
     void stop()
     {
         if (process.state() == QProcess::NotRunning)
@@ -84,6 +93,7 @@ protected:
         if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
             GTEST_SKIP() << "Xvfb is not installed (scripts/install-deps installs it)";
         ASSERT_TRUE(m_home.isValid());
+        m_x.process.setStandardErrorFile(m_printed.filePath(QStringLiteral("xvfb.out")));
         // Xvfb picks a free display itself and writes its number once it accepts clients.
         m_x.process.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                                    QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screenWidth).arg(screenHeight),
@@ -141,6 +151,7 @@ protected:
     void startWindowManager()
     {
         m_wm.process.setProcessEnvironment(environment());
+        m_wm.printInto(m_printed.filePath(QStringLiteral("openbox.out")));
         m_wm.process.start(QStringLiteral("openbox"), {});
         ASSERT_TRUE(m_wm.process.waitForStarted(5000)) << "openbox is not installed";
         ASSERT_TRUE(waitUntil([&] { return !run("wmctrl", {"-m"}).isNull(); }, 30000))
@@ -156,14 +167,14 @@ protected:
         server.clearRequests();
         ASSERT_FALSE(ctl({"sites", "add", server.url(QStringLiteral("127.0.0.1")), "--title", "Start", "--startup"}).isNull());
         m_korvel.process.setProcessEnvironment(environment());
-        m_korvel.process.setProcessChannelMode(QProcess::MergedChannels);
+        m_korvel.printInto(m_printed.filePath(QStringLiteral("korvel.out")));
         QElapsedTimer sinceStart;
         sinceStart.start();
         m_korvel.process.start(bin("korvel"), {QStringLiteral("--home"), m_home.path()});
         ASSERT_TRUE(m_korvel.process.waitForStarted(5000));
         // The window as first shown, before any web view exists.
         waitUntil([&] { return !(m_firstWindow = windowId()).isEmpty() || !server.requests().isEmpty(); }, 40000);
-        ASSERT_TRUE(waitUntil([&] { return !server.requests().isEmpty(); }, 40000)) << "the start website was never asked for";
+        ASSERT_TRUE(waitUntil([&] { return !server.requests().isEmpty(); }, 40000)) << "the start website was never asked for; " << qPrintable(korvelState());
         ASSERT_TRUE(waitUntil([&] { return screenshot().page > 0.5; }, 15000, 250)) << "the page never showed";
         // What korvel puts right in its first seconds finishes its own showing and is not logged as
         // a restoration; the disturbances come after that.
@@ -231,6 +242,19 @@ protected:
 
     QString log() const { return ctl({QStringLiteral("log")}); }
 
+    // Whether korvel still runs, and the end of what it printed.
+    QString korvelState()
+    {
+        m_korvel.process.waitForFinished(0);
+        QString state = m_korvel.process.state() == QProcess::NotRunning
+                            ? QStringLiteral("korvel ended with status %1").arg(m_korvel.process.exitCode())
+                            : QStringLiteral("korvel still runs");
+        QFile out(m_printed.filePath(QStringLiteral("korvel.out")));
+        if (out.open(QIODevice::ReadOnly))
+            state += QStringLiteral(", last printed:\n") + QString::fromUtf8(out.readAll().right(4000));
+        return state;
+    }
+
     // Does `disturb` to the window, then expects it back over the whole screen within a second.
     void expectUndone(const char* what, const std::function<void(const QString&)>& disturb, bool fullScreen = true)
     {
@@ -245,6 +269,7 @@ protected:
     }
 
     QTemporaryDir m_home;
+    QTemporaryDir m_printed;  // what the started programs print
     Child m_x;
     Child m_wm;
     Child m_korvel;
