@@ -2,6 +2,7 @@
 
 #include "log/KVLog.h"
 #include "platform/DocumentName.h"
+#include "platform/FileBytes.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
@@ -264,12 +265,11 @@ TransferResult ImportExport::importFromFile(const QString& typedName)
     }
     Utils::ParsedDocument parsed;
     {
-        // The bytes go before the document is applied: a large document is held once, not twice.
-        QFile file(source.path);
-        if (!file.open(QIODevice::ReadOnly))
-            parsed.error = file.errorString();
-        else
-            parsed = Utils::readSettingsDocument(file.readAll());
+        // The bytes are given back as the parser passes them and are gone before the document is
+        // applied: a large document is never held whole next to what was read out of it.
+        std::optional<FileBytes> file = FileBytes::read(source.path, &parsed.error);
+        if (file)
+            parsed = Utils::readSettingsDocument(file->bytes(), [&](const char* upTo) { file->release(upTo); });
     }
     if (!parsed.document) {
         KVLog(importCategory, QStringLiteral("Import refused, %@ is not a settings document: %@"), typedName, parsed.error);
