@@ -88,7 +88,7 @@ bool writeAtomically(const QString& path, const QByteArray& bytes, QString* erro
 }
 
 // The merge import; the reason it changed nothing, or the null text once it is in effect.
-QString applyDocument(const QVariantMap& document, bool isFromAutoImport)
+QString applyDocument(const QVariantMap& document, bool isFromAutoImport, FilesInDocument filesInDocument = FilesInDocument::Restore)
 {
     const QString unfit = Utils::settingsDocumentError(document);
     if (!unfit.isNull())
@@ -103,7 +103,7 @@ QString applyDocument(const QVariantMap& document, bool isFromAutoImport)
 
     // The files first, into temporary files: a full disk here leaves everything as it was.
     EmbeddedFiles files(Paths::documentsDirectory());
-    if (!files.stage(document, EmbeddedFiles::OnFailure::Stop))
+    if (filesInDocument == FilesInDocument::Restore && !files.stage(document, EmbeddedFiles::OnFailure::Stop))
         return QStringLiteral("an embedded file could not be written");
 
     UserDefaults& defaults = UserDefaults::standard();
@@ -152,9 +152,9 @@ void ImportExport::setServerControl(UploadServerControl* control)
     installedServer() = control;
 }
 
-bool ImportExport::applySettingsDocument(const QVariantMap& document, bool isFromAutoImport)
+bool ImportExport::applySettingsDocument(const QVariantMap& document, bool isFromAutoImport, FilesInDocument files)
 {
-    const QString reason = applyDocument(document, isFromAutoImport);
+    const QString reason = applyDocument(document, isFromAutoImport, files);
     if (reason.isNull())
         return true;
     KVLog(importCategory, QStringLiteral("Settings not imported, nothing changed: %@"), reason);

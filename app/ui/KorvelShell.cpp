@@ -43,6 +43,15 @@ KorvelShell::KorvelShell()
     // foreground can return to the root.
     AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; }, nullptr, nullptr});
     m_delegate->returnToRoot = [stack] { stack->popToRoot(NavigationStack::Animation::None); };
+    // Back to the root, whose welcome screen hands over to a home screen made anew; on the welcome
+    // screen itself, that hand-over alone.
+    m_delegate->returnToStart = [stack] {
+        Screen* top = stack->topScreen();
+        if (top && top == KVWelcomeScreenViewController::getWelcomeScreenObject())
+            top->viewWillAppear(false);
+        else
+            stack->popToRoot(NavigationStack::Animation::None);
+    };
     m_delegate->dismissVisibleAlert = [] {
         if (Alert* alert = Alert::visibleAlert())
             alert->dismiss();
