@@ -17,6 +17,7 @@
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
+#include "transfer/ui/KVScanQRForImportViewController.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -38,6 +39,18 @@ KorvelShell::KorvelShell()
     });
     AdminAccess::setGrantedHandler(&KVPasswordAlert::requestAccess);
     PageFilePicker::setFactory(&KVFilePickerController::forPage);
+    // A QR code without a camera: a picture of Documents, chosen as a page's file input chooses.
+    KVScanQRForImportViewController::setPictureChooser([](Screen* over, std::function<void(const QString&)> chosen) {
+        NavigationStack* on = over->navigationStack();
+        if (!on)
+            return;
+        const PageFileRequest pictures{FileSelection::Single, {QStringLiteral("image/*")}};
+        on->present(KVFilePickerController::forPage(pictures, [chosen = std::move(chosen)](const QStringList& paths) {
+                        if (!paths.isEmpty())
+                            chosen(paths.first());
+                    }),
+                    NavigationStack::Animation::Animated);
+    });
     ReaderHooks::install(stack);
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
@@ -106,6 +119,7 @@ KorvelShell::~KorvelShell()
 {
     AdminAccess::setGrantedHandler(nullptr);
     PageFilePicker::setFactory(nullptr);
+    KVScanQRForImportViewController::setPictureChooser(nullptr);
     AdminAccess::setTimeStart({});
     AdminState::setHooks({});
     KVPasswordAlert::setSettingsOpener(nullptr);
