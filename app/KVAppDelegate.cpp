@@ -149,8 +149,7 @@ bool KVAppDelegate::didFinishLaunching()
             [this] {
                 if (returnToStart)
                     returnToStart();
-            },
-            Qt::UniqueConnection);
+            });
     startAutoImport();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "app/KVAppDelegate.h"
 #include "app/SchemeHandler.h"
+#include "app/ServiceWatchdog.h"
 #include "app/UnixSignalWatcher.h"
 #include "app/VirtualKeyboard.h"
 #include "app/ui/KVApplication.h"
@@ -68,6 +69,10 @@ int main(int argc, char** argv)
     // The log opens with the shell's launch sequence.
     KVLog(QStringLiteral("App General"), QStringLiteral("%@"), RenderPathRule::logLine(render));
     QObject::connect(&instance, &SingleInstance::messageReceived, &shell.delegate(), &KVAppDelegate::openURL);
+    // systemd hears when the first screen is painted and, while the main loop turns, that it does.
+    ServiceWatchdog watchdog;
+    watchdog.start();
+    shell.whenFirstPainted([&watchdog] { watchdog.ready(); });
     shell.show();
     if (!openedURL.isEmpty())
         shell.delegate().openURL(openedURL);
