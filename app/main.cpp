@@ -8,6 +8,7 @@
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "log/JournalForwarder.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
 
@@ -30,6 +31,9 @@ int main(int argc, char** argv)
     for (const QString& argument : arguments) {
         if (argument.startsWith(QLatin1String("korvel:")))
             openedURL = argument;
+        // The event log stays on the device only.
+        if (argument == QLatin1String("--no-journal"))
+            JournalForwarder::setEnabled(false);
     }
 
     // Before the application object: the program's own scheme, and an engine command line without
