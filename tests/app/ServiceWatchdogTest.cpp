@@ -2,6 +2,8 @@
 #include "tests/support/EventLoop.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -92,12 +94,13 @@ TEST(ServiceWatchdog, WithoutAWatchingServiceManagerNothingIsSent)
     qunsetenv("WATCHDOG_USEC");
 }
 
-// The real kiosk, started as systemd starts it.
-TEST(ServiceWatchdog, TheKioskSaysReadyAfterItsFirstPaintAndKeepsReporting)
+// Starts `program` as systemd would start the kiosk, on `home`; returns once it said it is ready
+// and reported from its main loop three times, or when it did not within half a minute.
+bool startsAsAService(const QString& program, const QTemporaryDir& home, QString* heardText)
 {
-    QTemporaryDir home;
     NotifySocket systemd(home.filePath(QStringLiteral("notify")));
-    ASSERT_TRUE(systemd.bound());
+    if (!systemd.bound())
+        return false;
     QProcess korvel;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -108,15 +111,57 @@ TEST(ServiceWatchdog, TheKioskSaysReadyAfterItsFirstPaintAndKeepsReporting)
     korvel.setProcessEnvironment(env);
     korvel.setStandardOutputFile(QProcess::nullDevice());
     korvel.setStandardErrorFile(QProcess::nullDevice());
-    korvel.start(QCoreApplication::applicationDirPath() + QStringLiteral("/korvel"), {QStringLiteral("--home"), home.path()});
-    ASSERT_TRUE(korvel.waitForStarted(5000));
+    korvel.start(program, {QStringLiteral("--home"), home.filePath(QStringLiteral("home"))});
+    if (!korvel.waitForStarted(5000))
+        return false;
     QList<QByteArray> heard;
-    EXPECT_TRUE(test::processEventsUntil([&] {
+    const bool ready = test::processEventsUntil([&] {
         heard += systemd.received();
         return heard.contains("READY=1") && heard.count("WATCHDOG=1") >= 3;
-    }, 30000)) << qPrintable(QString::fromLatin1(heard.join(' ')));
+    }, 30000);
+    *heardText = QString::fromLatin1(heard.join(' '));
     korvel.terminate();
-    EXPECT_TRUE(korvel.waitForFinished(10000));
+    return korvel.waitForFinished(10000) && ready;
+}
+
+TEST(ServiceWatchdog, TheKioskSaysReadyAfterItsFirstPaintAndKeepsReporting)
+{
+    QTemporaryDir home;
+    QString heard;
+    EXPECT_TRUE(startsAsAService(QCoreApplication::applicationDirPath() + QStringLiteral("/korvel"), home, &heard)) << qPrintable(heard);
+}
+
+// Installed into a prefix, the programs find what they read there, not in the build tree.
+TEST(Installation, TheInstalledProgramsRunFromTheirPrefix)
+{
+    QTemporaryDir root;
+    QProcess install;
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(KORVEL_BINARY_DIR), QStringLiteral("--prefix"),
+                                            root.filePath(QStringLiteral("usr"))});
+    ASSERT_TRUE(install.waitForFinished(120000) && install.exitCode() == 0) << install.readAll().constData();
+    const QString bin = root.filePath(QStringLiteral("usr/bin/"));
+    for (const char* installed : {"share/korvel/resources/translations/korvel_en.qm", "share/applications/korvel.desktop",
+                                  "share/man/man1/korvel.1.gz", "share/man/man1/korvelctl.1.gz", "lib/systemd/system/korvel-kiosk.service",
+                                  "share/doc/korvel/examples/managed.plist.example"})
+        EXPECT_TRUE(QFileInfo::exists(root.filePath(QStringLiteral("usr/") + QLatin1String(installed)))) << installed;
+
+    // The installed home page, marked, is the one the installed kiosk hands to its pages.
+    QFile page(root.filePath(QStringLiteral("usr/share/korvel/resources/homeWebPage.html")));
+    ASSERT_TRUE(page.open(QIODevice::Append));
+    page.write("<!-- installed copy -->");
+    page.close();
+
+    QTemporaryDir home;
+    QProcess ctl;
+    ctl.start(bin + QStringLiteral("korvelctl"), {QStringLiteral("--home"), home.filePath(QStringLiteral("home")), QStringLiteral("sites"),
+                                                  QStringLiteral("add"), QStringLiteral("https://installed.test/")});
+    ASSERT_TRUE(ctl.waitForFinished(20000) && ctl.exitCode() == 0) << ctl.readAllStandardError().constData();
+    QString heard;
+    EXPECT_TRUE(startsAsAService(bin + QStringLiteral("korvel"), home, &heard)) << qPrintable(heard);
+    QFile copied(home.filePath(QStringLiteral("home/Documents/homeWebPage.html")));
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(copied.readAll().endsWith("<!-- installed copy -->"));
 }
 
 }  // namespace
