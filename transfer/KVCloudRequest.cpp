@@ -7,17 +7,19 @@
 #include "transfer/ImportExport.h"
 #include "transfer/SettingsDocument.h"
 
+#include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-
-#include <cstdio>
 
 namespace korvel {
 
 namespace {
 
 const QString importCategory = QStringLiteral("Import");
+
+// Console diagnostics, off unless QT_LOGGING_RULES="korvel.cloud.debug=true" asks for them.
+Q_LOGGING_CATEGORY(cloudConsole, "korvel.cloud", QtInfoMsg)
 
 QByteArray xmlEscaped(const QString& text)
 {
@@ -281,7 +283,7 @@ void KVCloudRequest::completed()
 void KVCloudRequest::finishImport(const QByteArray& body)
 {
     // The answer carries the administrator password: the console learns its size, not its text.
-    std::fprintf(stderr, "Result : %lld bytes\n", static_cast<long long>(body.size()));
+    qCDebug(cloudConsole, "Result : %lld bytes", static_cast<long long>(body.size()));
     const QString unsuccessful = QStringLiteral("Import unsuccessful. Please try again");
     if (answerFailed(body)) {
         report(unsuccessful, false);
