@@ -10,6 +10,7 @@
 #include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
+#include "transfer/ui/KVCloud_welcomeController.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
@@ -254,7 +255,8 @@ bool KVWelcomeScreenViewController::instructionsShown() const
 
 void KVWelcomeScreenViewController::importFromCloud()
 {
-    makeToast(this, QStringLiteral("Importing settings from the cloud is not available in this version."));
+    if (NavigationStack* stack = navigationStack())
+        stack->push(new KVCloud_welcomeController, Animation::Animated);
 }
 
 void KVWelcomeScreenViewController::onClickScanQR()

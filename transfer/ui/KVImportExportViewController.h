@@ -41,6 +41,10 @@ public:
     // import from an address is cancelled.
     void homeButtonPressed5();
 
+    // "Export Settings to Cloud and Generate QR Code" runs `handler` once the QR code screens are
+    // installed; until then the row says the function is not available.
+    static void setExportWithQRCodeHandler(std::function<void(KVImportExportViewController* screen)> handler);
+
     WaitingAlertView* waitingView() const { return m_waiting; }
     URLImport* runningImport() const;
 
