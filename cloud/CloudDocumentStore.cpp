@@ -79,16 +79,42 @@ void CloudDocumentStore::release(std::unique_ptr<SqliteDatabase> database)
     m_idle.push_back(std::move(database));
 }
 
+namespace {
+
+// The hot statements bind and read UTF-8 bytes as they are: a 200 kB document converted to a QString
+// and back on every fetch cost more than the rest of the answer.
+struct Statement {
+    Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &handle, nullptr); }
+    ~Statement() { sqlite3_finalize(handle); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    Statement& bind(int position, const std::string& text)
+    {
+        if (handle)
+            sqlite3_bind_text(handle, position, text.data(), int(text.size()), SQLITE_STATIC);
+        return *this;
+    }
+    int step() { return handle ? sqlite3_step(handle) : SQLITE_ERROR; }
+    std::string column(int index) const
+    {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(handle, index));
+        return text ? std::string(text, std::size_t(sqlite3_column_bytes(handle, index))) : std::string();
+    }
+
+    sqlite3_stmt* handle = nullptr;
+};
+
+}  // namespace
+
 bool CloudDocumentStore::insert(const std::string& cloudID, const Document& document)
 {
     Lease db(*this);
     if (!db)
         return false;
-    SqliteStatement insert = db->prepare(
-        "INSERT INTO Documents (CloudID, SettingsXML, OS, Model, Created, Updated) VALUES (?1, ?2, ?3, ?4, ?5, ?5)");
-    insert.bind(1, text(cloudID)).bind(2, text(document.settingsXML)).bind(3, text(document.os));
-    insert.bind(4, text(document.model)).bind(5, text(document.updated));
-    return insert.run();
+    Statement insert(db->handle(),
+                     "INSERT INTO Documents (CloudID, SettingsXML, OS, Model, Created, Updated) VALUES (?1, ?2, ?3, ?4, ?5, ?5)");
+    insert.bind(1, cloudID).bind(2, document.settingsXML).bind(3, document.os).bind(4, document.model).bind(5, document.updated);
+    return insert.step() == SQLITE_DONE;
 }
 
 CloudDocumentStore::Put CloudDocumentStore::update(const std::string& cloudID, const Document& document)
@@ -96,11 +122,9 @@ CloudDocumentStore::Put CloudDocumentStore::update(const std::string& cloudID, c
     Lease db(*this);
     if (!db)
         return Put::Failed;
-    SqliteStatement update =
-        db->prepare("UPDATE Documents SET SettingsXML = ?2, OS = ?3, Model = ?4, Updated = ?5 WHERE CloudID = ?1");
-    update.bind(1, text(cloudID)).bind(2, text(document.settingsXML)).bind(3, text(document.os));
-    update.bind(4, text(document.model)).bind(5, text(document.updated));
-    if (!update.run())
+    Statement update(db->handle(), "UPDATE Documents SET SettingsXML = ?2, OS = ?3, Model = ?4, Updated = ?5 WHERE CloudID = ?1");
+    update.bind(1, cloudID).bind(2, document.settingsXML).bind(3, document.os).bind(4, document.model).bind(5, document.updated);
+    if (update.step() != SQLITE_DONE)
         return Put::Failed;
     return sqlite3_changes(db->handle()) > 0 ? Put::Stored : Put::UnknownID;
 }
@@ -110,12 +134,11 @@ std::optional<CloudDocumentStore::Document> CloudDocumentStore::find(const std::
     Lease db(*this);
     if (!db)
         return std::nullopt;
-    SqliteStatement select = db->prepare("SELECT SettingsXML, OS, Model, Updated FROM Documents WHERE CloudID = ?1");
-    select.bind(1, text(cloudID));
-    if (select.step() != SqliteStatement::Step::Row)
+    Statement select(db->handle(), "SELECT SettingsXML, OS, Model, Updated FROM Documents WHERE CloudID = ?1");
+    select.bind(1, cloudID);
+    if (select.step() != SQLITE_ROW)
         return std::nullopt;
-    return Document{select.textColumn(0).toStdString(), select.textColumn(1).toStdString(),
-                    select.textColumn(2).toStdString(), select.textColumn(3).toStdString()};
+    return Document{select.column(0), select.column(1), select.column(2), select.column(3)};
 }
 
 }  // namespace korvel::cloud
