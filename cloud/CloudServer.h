@@ -16,8 +16,8 @@ public:
     static constexpr std::size_t bodyLimit = std::size_t(10) * 1024 * 1024;
 
     struct Options {
-        int ratePerMinute = 120;  // per client; 0: no limit
-        int rateBurst = 60;
+        int ratePerMinute = 600;  // per client; 0: no limit
+        int rateBurst = 300;
         // Requests arriving from this address (a reverse proxy) are counted against the last
         // address of their X-Forwarded-For header instead. Empty: none is trusted.
         std::string trustedProxy;

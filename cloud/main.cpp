@@ -4,6 +4,7 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -20,7 +21,7 @@ const char* usage =
     "  --listen ADDRESS:PORT  where to listen (default 127.0.0.1:8380; port 0 picks a free port;\n"
     "                         IPv6 as [::1]:8380)\n"
     "  --database PATH        the SQLite file of the documents (default korvel-cloud.db)\n"
-    "  --rate-limit N         requests a minute per client, bursts of N/2 (default 120; 0: no limit)\n"
+    "  --rate-limit N         requests a minute per client, bursts of N/2 (default 600; 0: no limit)\n"
     "  --trust-proxy ADDRESS  requests from ADDRESS (the reverse proxy) count against the last\n"
     "                         address of their X-Forwarded-For header\n"
     "\n"

@@ -7,6 +7,7 @@
 #include "transfer/CloudService.h"
 #include "transfer/CloudTransfer.h"
 #include "transfer/KVCloudRequest.h"
+#include "transfer/SettingsDocument.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -27,11 +28,10 @@ namespace {
 // A real korvel-cloud service on a free port of 127.0.0.1, in this process, stopped with the test.
 class RunningService {
 public:
-    RunningService()
+    explicit RunningService(cloud::CloudServer::Options options = {})
     {
         std::string error;
         EXPECT_TRUE(store.open((dir.path() + QStringLiteral("/cloud.db")).toStdString(), &error)) << error;
-        cloud::CloudServer::Options options;
         options.accessLog = [this](const std::string& line) {
             std::lock_guard lock(mutex);
             log.push_back(line);
@@ -299,6 +299,32 @@ TEST_F(CloudTransferTest, StoreAnswersFollowTheThreeRules)
     }
 }
 
+TEST_F(CloudTransferTest, AFetchGivesTheStoredDocumentTextWithoutApplyingIt)
+{
+    RunningService service;
+    storeSomeSettings();
+    QString id;
+    ASSERT_TRUE(run(service.url(), [](KVCloudRequest& r) { r.exportToID(QStringLiteral("NULL"), false); }, &id).success);
+    const QByteArray expected = Utils::settingsDocumentXML(Utils::buildSettingsDocument());
+    settings().allowedWebsites.clear();
+    ASSERT_TRUE(settings().save());
+
+    const auto fetch = [&](const QString& cloudID) {
+        std::optional<KVCloudRequest::Fetch> fetched;
+        KVCloudRequest request;
+        request.setServiceAddress(service.url());
+        request.fetchSettingsText(cloudID, [&](const KVCloudRequest::Fetch& f) { fetched = f; });
+        EXPECT_TRUE(processEventsUntil([&] { return fetched.has_value(); }));
+        return fetched.value_or(KVCloudRequest::Fetch{});
+    };
+    const KVCloudRequest::Fetch known = fetch(id);
+    ASSERT_TRUE(known.text) << qPrintable(known.error);
+    EXPECT_EQ(*known.text, expected.trimmed());
+    EXPECT_EQ(known.status, 200);
+    EXPECT_TRUE(settings().allowedWebsites.isEmpty());
+    EXPECT_FALSE(fetch(QStringLiteral("NoSuchCloudID0000000")).text);
+}
+
 TEST_F(CloudTransferTest, ACancelledExchangeReportsNothing)
 {
     RunningService service;
@@ -355,6 +381,35 @@ TEST_F(CloudTransferTest, TheHistoryListReadsNewestFirst)
     ASSERT_TRUE(CloudTransfer::clearHistory());
     EXPECT_TRUE(CloudTransfer::historyItems().isEmpty());
     EXPECT_EQ(CloudTransfer::historyHeader(true), QStringLiteral("  No History"));
+}
+
+TEST(CloudServer, BehindATrustedProxyEachDeviceHasItsOwnLimit)
+{
+    cloud::CloudServer::Options options;
+    options.ratePerMinute = 1;
+    options.rateBurst = 1;
+    options.trustedProxy = "127.0.0.1";
+    RunningService service(options);
+    httplib::Client client("127.0.0.1", service.port);
+    const std::string body = "<Request><CloudID>ABCDEFGHIJ</CloudID></Request>";
+    const struct {
+        const char* forwardedFor;
+        int status;
+    } requests[] = {
+        {"10.0.0.1", 200},
+        {"10.0.0.2", 200},
+        {"10.0.0.1", 429},
+        {"10.0.0.9, 10.0.0.2", 429},  // the proxy's own entry is the last one; the client's claim is not believed
+        {"10.0.0.2, 10.0.0.3", 200},
+    };
+    for (const auto& r : requests) {
+        const httplib::Result result = client.Post("/getsettings.ashx", {{"X-Forwarded-For", r.forwardedFor}}, body, "text/xml");
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->status, r.status) << r.forwardedFor;
+    }
+    // The line is written once the answer has gone.
+    ASSERT_TRUE(processEventsUntil([&] { return service.accessLog().size() == std::size(requests); }));
+    EXPECT_NE(service.accessLog().back().find("\"client\":\"10.0.0.3\""), std::string::npos) << service.accessLog().back();
 }
 
 // korvelctl and korvel-cloud as an administrator runs them.
