@@ -7,6 +7,7 @@
 #include "transfer/ImportExport.h"
 #include "transfer/SettingsDocument.h"
 
+#include <QEventLoop>
 #include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -122,6 +123,35 @@ void KVCloudRequest::fetchSettingsText(const QString& cloudID, std::function<voi
 {
     m_fetched = std::move(done);
     start(Exchange::Fetch, cloudID);
+}
+
+AutoImportFetch KVCloudRequest::importRequest(const QString& cloudID, const std::optional<QUrl>& service)
+{
+    const QString category = QStringLiteral("AutoImport");
+    AutoImportFetch result;
+    if (cloudID.isEmpty()) {
+        result.log(category, QStringLiteral("Warning: Cloud ID is Null. Please set Cloud ID"));
+        return result;
+    }
+    std::optional<Fetch> fetched;
+    QEventLoop loop;
+    KVCloudRequest request;
+    if (service)
+        request.setServiceAddress(*service);
+    request.fetchSettingsText(cloudID, [&](const Fetch& fetch) {
+        fetched = fetch;
+        loop.quit();
+    });
+    if (!fetched)
+        loop.exec();
+    if (!fetched->text) {
+        result.log(category, formatString(QStringLiteral("Warning: Connection to Cloud failed with code: %@"),
+                                          QString::number(fetched->status)));
+        return result;
+    }
+    result.log(category, QStringLiteral("Connected to Cloud, loading settings"));
+    result.text = QString::fromUtf8(*fetched->text);
+    return result;
 }
 
 void KVCloudRequest::cancel()

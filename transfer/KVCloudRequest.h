@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer/AutoImportFetch.h"
 #include "transfer/CloudService.h"
 
 #include <QByteArray>
@@ -65,6 +66,11 @@ public:
         int status = 0;
     };
     void fetchSettingsText(const QString& cloudID, std::function<void(const Fetch&)> done);
+
+    // The automatic import's fetch (`importRequest:`): fetchSettingsText for `cloudID`, waited for
+    // on the calling thread (a worker thread of the automatic import), with its log lines. The
+    // service is `service`, or the configured one.
+    static AutoImportFetch importRequest(const QString& cloudID, const std::optional<QUrl>& service = std::nullopt);
 
     // Ends the running exchange; no callback and no progress follow.
     void cancel();

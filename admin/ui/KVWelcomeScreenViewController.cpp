@@ -11,6 +11,7 @@
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "transfer/ui/KVCloud_welcomeController.h"
+#include "transfer/ui/KVScanQRForImportViewController.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -261,7 +263,21 @@ void KVWelcomeScreenViewController::importFromCloud()
 
 void KVWelcomeScreenViewController::onClickScanQR()
 {
-    makeToast(this, QStringLiteral("Scanning a QR code for settings is not available in this version."));
+    NavigationStack* stack = navigationStack();
+    if (!stack)
+        return;
+    // The scanned ID goes to the first-run cloud import, ready to be imported.
+    auto* scanner = new KVScanQRForImportViewController;
+    QPointer<NavigationStack> target(stack);
+    scanner->setScanned([target](const QString& id) {
+        if (!target)
+            return;
+        auto* cloud = new KVCloud_welcomeController;
+        cloud->setCloudID(id);
+        target->push(cloud, Animation::Animated);
+    });
+    stack->showNavigationBar();
+    stack->push(scanner, Animation::Animated);
 }
 
 void KVWelcomeScreenViewController::homeButtonPressed()

@@ -15,6 +15,10 @@
         <source>Turn on Allow Downloads first.</source>
         <translation>Turn on Allow Downloads first.</translation>
     </message>
+    <message id="BTN_CHOOSE_QR_PICTURE">
+        <source>Choose a picture from Documents</source>
+        <translation>Choose a picture from Documents</translation>
+    </message>
     <message id="BTN_TITLE_CANCEL">
         <source>Cancel</source>
         <translation>Cancel</translation>
@@ -227,6 +231,10 @@
         <source>This function is not available in this version of Korvel.</source>
         <translation>This function is not available in this version of Korvel.</translation>
     </message>
+    <message id="TEXT_HOLD_QR_TO_CAMERA">
+        <source>Hold the QR code in front of the camera.</source>
+        <translation>Hold the QR code in front of the camera.</translation>
+    </message>
     <message id="TEXT_HOME">
         <source>Home</source>
         <translation>Home</translation>
@@ -259,6 +267,10 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message id="TEXT_NO_CAMERA_CHOOSE_PICTURE">
+        <source>This device has no camera. Choose a picture of the QR code from the Documents folder.</source>
+        <translation>This device has no camera. Choose a picture of the QR code from the Documents folder.</translation>
+    </message>
     <message id="TEXT_NO_DOWNLOADS">
         <source>Nothing has been downloaded yet.</source>
         <translation>Nothing has been downloaded yet.</translation>
@@ -270,6 +282,10 @@
     <message id="TEXT_NO_FILE_SELECTED">
         <source>No File Selected</source>
         <translation>No File Selected</translation>
+    </message>
+    <message id="TEXT_NO_QR_IN_PICTURE">
+        <source>There is no QR code in this picture.</source>
+        <translation>There is no QR code in this picture.</translation>
     </message>
     <message id="TEXT_OPEN">
         <source>Open</source>
@@ -470,6 +486,10 @@
     <message id="TITLE_PDF_FILE">
         <source>PDF File</source>
         <translation>PDF File</translation>
+    </message>
+    <message id="TITLE_SCAN_QR">
+        <source>Scan QR Code</source>
+        <translation>Scan QR Code</translation>
     </message>
     <message id="TITLE_SELECT_ALL">
         <source>Select All</source>

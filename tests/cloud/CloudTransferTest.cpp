@@ -6,6 +6,7 @@
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/CloudService.h"
 #include "transfer/CloudTransfer.h"
+#include "transfer/KVAutoImport.h"
 #include "transfer/KVCloudRequest.h"
 #include "transfer/SettingsDocument.h"
 
@@ -323,6 +324,50 @@ TEST_F(CloudTransferTest, AFetchGivesTheStoredDocumentTextWithoutApplyingIt)
     EXPECT_EQ(known.status, 200);
     EXPECT_TRUE(settings().allowedWebsites.isEmpty());
     EXPECT_FALSE(fetch(QStringLiteral("NoSuchCloudID0000000")).text);
+}
+
+// The automatic import through the real client: a changed document is applied once, an unchanged
+// one never, and the fetch runs on the worker's thread.
+TEST_F(CloudTransferTest, TheAutomaticImportTakesAChangedCloudDocumentOnce)
+{
+    RunningService service;
+    storeSomeSettings();
+    QString id;
+    ASSERT_TRUE(run(service.url(), [](KVCloudRequest& r) { r.exportToID(QStringLiteral("NULL"), false); }, &id).success);
+
+    KVAutoImport& worker = KVAutoImport::getAutoImportObject();
+    worker.setCloudFetcher([url = service.url()](const QString& cloudID) { return KVCloudRequest::importRequest(cloudID, url); });
+    int imports = 0;
+    QObject context;
+    QObject::connect(&worker, &KVAutoImport::imported, &context, [&] { ++imports; });
+    const auto tick = [&] {
+        bool ended = false;
+        QObject ending;
+        QObject::connect(&worker, &KVAutoImport::tickFinished, &ending, [&] { ended = true; });
+        worker.autoImport();
+        ASSERT_TRUE(processEventsUntil([&] { return ended; }, 20000));
+    };
+    settings().kvAutoImport.cloudID = id;
+    KVAutoImport::storeSection({true, 1, QString(), QStringLiteral("10")});
+    settings().allowedWebsites.clear();
+    ASSERT_TRUE(settings().save());
+
+    tick();
+    EXPECT_EQ(imports, 1);
+    EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
+    tick();
+    EXPECT_EQ(imports, 1);
+    const QStringList log = loggedEvents(QStringLiteral("AutoImport"));
+    EXPECT_EQ(log.count(QStringLiteral("Connected to Cloud, loading settings")), 2);
+    EXPECT_TRUE(log.contains(QStringLiteral("Not Imported as same as previous AutoImport")));
+    EXPECT_EQ(KVDatabase::getDatabaseObject().history().value(0).action, CloudIDHistoryRow::AutoImported);
+
+    settings().kvAutoImport.cloudID = QStringLiteral("NoSuchCloudID0000000");
+    ASSERT_TRUE(settings().save());
+    tick();
+    EXPECT_EQ(imports, 1);
+    EXPECT_TRUE(loggedEvents(QStringLiteral("AutoImport")).contains(QStringLiteral("Warning: Connection to Cloud failed with code: 200")));
+    worker.setCloudFetcher({});
 }
 
 TEST_F(CloudTransferTest, ACancelledExchangeReportsNothing)

@@ -37,6 +37,9 @@
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/ToggleSwitch.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "tests/support/ScopedEnv.h"
@@ -49,6 +52,7 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -220,6 +224,19 @@ int main(int argc, char** argv)
         menu->didSelectMenuId(ImportExportMenu);
         if (auto* transfer = waitForTop<KVImportExportViewController>(stack)) {
             shoot(QStringLiteral("06-import-export"));
+            // The automatic-import section at the end, switched on, following an address.
+            TableView* rows = transfer->tableView();
+            rows->cellWithId(KVImportExportViewController::AutoImportSwitch)->toggle()->click();
+            QCoreApplication::processEvents();
+            Q_EMIT rows->cellWithId(KVImportExportViewController::AutoImportFrom)->segmentedControl()->selectionChanged(2);
+            QCoreApplication::processEvents();
+            rows->cellWithId(KVImportExportViewController::AutoImportPath)->textField()->setText(QStringLiteral("https://fleet.example/kiosk.plist"));
+            if (auto* scroll = rows->findChild<QScrollArea*>())
+                scroll->ensureWidgetVisible(rows->cellWithId(KVImportExportViewController::AutoImportPeriod));
+            shoot(QStringLiteral("06-import-export-automatic-import"));
+            // Off again: the rest of the tour must not be interrupted by an import.
+            rows->cellWithId(KVImportExportViewController::AutoImportSwitch)->toggle()->click();
+            QCoreApplication::processEvents();
             if (Alert* exportPrompt = transfer->exportToFilePrompt()) {
                 waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
                 waitForKeyboardLayout();

@@ -1,12 +1,14 @@
 #include "transfer/ui/KVImportExportCloudViewController.h"
 
 #include "log/KVLog.h"
+#include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "transfer/CloudTransfer.h"
 #include "transfer/KVCloudRequest.h"
 #include "transfer/ui/CloudExchange.h"
+#include "transfer/ui/KVScanQRForImportViewController.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -16,15 +18,10 @@ namespace korvel {
 
 namespace {
 
-struct QRCodeHandlers {
-    KVImportExportCloudViewController::ScanHandler scan;
-    KVImportExportCloudViewController::ShowHandler show;
-};
-
-QRCodeHandlers& qrCodeHandlers()
+KVImportExportCloudViewController::ShowHandler& showQRCodeHandler()
 {
-    static QRCodeHandlers handlers;
-    return handlers;
+    static KVImportExportCloudViewController::ShowHandler handler;
+    return handler;
 }
 
 QString actionText(KVImportExportCloudViewController::Mode mode)
@@ -42,9 +39,9 @@ QString actionText(KVImportExportCloudViewController::Mode mode)
 
 }  // namespace
 
-void KVImportExportCloudViewController::setQRCodeHandlers(ScanHandler scan, ShowHandler show)
+void KVImportExportCloudViewController::setShowQRCodeHandler(ShowHandler show)
 {
-    qrCodeHandlers() = {std::move(scan), std::move(show)};
+    showQRCodeHandler() = std::move(show);
 }
 
 KVImportExportCloudViewController::KVImportExportCloudViewController(Mode mode, QWidget* parent)
@@ -108,15 +105,12 @@ void KVImportExportCloudViewController::reloadList()
                    : m_mode == Mode::Import ? QStringLiteral("import_cloud.png")
                                             : QStringLiteral("auto_import_cloud.png");
     TableSection top{QString(), QString(), {field, action}};
-    const QRCodeHandlers& handlers = qrCodeHandlers();
-    if (handlers.scan) {
-        TableRow scan;
-        scan.id = ScanQRCode;
-        scan.title = QStringLiteral("Scan QR Code");
-        scan.accessory = Accessory::Disclosure;
-        top.rows.append(scan);
-    }
-    if (handlers.show) {
+    TableRow scan;
+    scan.id = ScanQRCode;
+    scan.title = QStringLiteral("Scan QR Code");
+    scan.accessory = Accessory::Disclosure;
+    top.rows.append(scan);
+    if (showQRCodeHandler()) {
         TableRow show;
         show.id = ShowQRCode;
         //% "Show ID as QR Code"
@@ -160,14 +154,13 @@ void KVImportExportCloudViewController::didSelectRow(int id)
         mainAction();
         return;
     case ScanQRCode:
-        if (qrCodeHandlers().scan)
-            qrCodeHandlers().scan(this);
+        scanQRCode();
         return;
     case ShowQRCode:
         if (!CloudTransfer::isValidTypedID(m_cloudID))
             makeToast(this, QLatin1String(CloudTransfer::invalidIDText));
-        else if (qrCodeHandlers().show)
-            qrCodeHandlers().show(this, m_cloudID);
+        else if (showQRCodeHandler())
+            showQRCodeHandler()(this, m_cloudID);
         return;
     case ClearHistory:
         clearHistory();
@@ -176,6 +169,20 @@ void KVImportExportCloudViewController::didSelectRow(int id)
     case FirstHistoryRow:
         return;
     }
+}
+
+void KVImportExportCloudViewController::scanQRCode()
+{
+    NavigationStack* stack = navigationStack();
+    if (!stack)
+        return;
+    auto* scanner = new KVScanQRForImportViewController;
+    QPointer<KVImportExportCloudViewController> self(this);
+    scanner->setScanned([self](const QString& id) {
+        if (self)
+            self->setCloudID(id);
+    });
+    stack->push(scanner, Animation::Animated);
 }
 
 void KVImportExportCloudViewController::mainAction()

@@ -41,11 +41,11 @@ public:
     // Rebuilds the list from the history.
     void reloadList();
 
-    // The QR code buttons appear when the screens behind them are installed: `scan` opens the
-    // scanner for this screen (it calls setCloudID), `show` shows the given ID as a QR code.
-    using ScanHandler = std::function<void(KVImportExportCloudViewController* screen)>;
+    // "Scan QR Code" opens the scanner, whose ID fills the field. "Show ID as QR Code" appears
+    // once the screen behind it is installed: `show` shows the given ID as a QR code.
+    void scanQRCode();
     using ShowHandler = std::function<void(KVImportExportCloudViewController* screen, const QString& cloudID)>;
-    static void setQRCodeHandlers(ScanHandler scan, ShowHandler show);
+    static void setShowQRCodeHandler(ShowHandler show);
 
 private:
     void didSelectRow(int id);

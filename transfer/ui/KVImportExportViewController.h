@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Screen.h"
+#include "transfer/KVAutoImport.h"
 
 #include <QPointer>
 #include <QString>
@@ -22,12 +23,16 @@ class KVImportExportViewController final : public Screen {
     Q_OBJECT
 public:
     enum Row { ExportToFile, ExportToCloud, ExportToCloudWithQRCode, ExportForPellmor, ImportFromFile, ImportFromCloud,
-               ImportFromURL, ResetSettings };
+               ImportFromURL, ResetSettings, AutoImportSwitch, AutoImportFrom, AutoImportPath, AutoImportCloudID,
+               AutoImportPeriod };
 
     explicit KVImportExportViewController(QWidget* parent = nullptr);
     ~KVImportExportViewController() override;
 
     void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    // The automatic-import section is stored whenever the screen goes.
+    void viewWillDisappear(bool animated) override;
     TableView* tableView() const { return m_table; }
     void didSelectRow(Row row);
 
@@ -45,10 +50,16 @@ public:
     // installed; until then the row says the function is not available.
     static void setExportWithQRCodeHandler(std::function<void(KVImportExportViewController* screen)> handler);
 
+    // The automatic-import section as shown, edits included.
+    const KVAutoImport::Section& autoImportSection() const { return m_section; }
+
     WaitingAlertView* waitingView() const { return m_waiting; }
     URLImport* runningImport() const;
 
 private:
+    void loadAutoImportSection();
+    void reloadTable();
+    void reloadTableLater();
     void showResult(const QString& title, const QString& message);
     void shareFile(const QString& path);
     Alert* track(Alert* alert);
@@ -57,6 +68,7 @@ private:
     WaitingAlertView* m_waiting = nullptr;
     QPointer<URLImport> m_import;
     QList<QPointer<Alert>> m_alerts;
+    KVAutoImport::Section m_section;
 };
 
 }  // namespace korvel

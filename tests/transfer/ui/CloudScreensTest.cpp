@@ -9,12 +9,14 @@
 #include "settings/KVSettings.h"
 #include "tests/support/EventLoop.h"
 #include "tests/support/WindowTest.h"
+#include "transfer/CloudQrCode.h"
 #include "transfer/CloudService.h"
 #include "transfer/ui/CloudExchange.h"
 #include "transfer/ui/KVCloud_welcomeController.h"
 #include "transfer/ui/KVExportCloudIDViewController.h"
 #include "transfer/ui/KVImportExportCloudViewController.h"
 #include "transfer/ui/KVImportExportViewController.h"
+#include "transfer/ui/KVScanQRForImportViewController.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -147,6 +149,21 @@ TEST_F(CloudScreensTest, TheCloudIDScreenImportsATypedOrPickedIDAndListsIt)
     screen->clearHistory();
     EXPECT_EQ(table->sections().value(1).header, QStringLiteral("No History"));
     EXPECT_TRUE(table->sections().value(1).rows.isEmpty());
+}
+
+TEST_F(CloudScreensTest, AScannedCodeFillsTheIDField)
+{
+    auto* screen = new KVImportExportCloudViewController(KVImportExportCloudViewController::Mode::Import);
+    stack->push(screen, Animation::None);
+    Q_EMIT screen->tableView()->rowSelected(0, 2, KVImportExportCloudViewController::ScanQRCode);
+    auto* scanner = qobject_cast<KVScanQRForImportViewController*>(stack->topScreen());
+    ASSERT_NE(scanner, nullptr);
+    const QString picture = documents() + QStringLiteral("/code.png");
+    ASSERT_TRUE(CloudQrCode::image(QStringLiteral("ScannedCloudID012345")).save(picture));
+    scanner->readPicture(picture);
+    ASSERT_TRUE(test::processEventsUntil([&] { return stack->topScreen() == screen; }));
+    EXPECT_EQ(screen->tableView()->cellWithId(KVImportExportCloudViewController::CloudIDField)->textField()->text(),
+              QStringLiteral("ScannedCloudID012345"));
 }
 
 TEST_F(CloudScreensTest, AnExchangeEndsWhenTheApplicationLeavesTheForeground)
