@@ -150,8 +150,7 @@ bool KVAppDelegate::didFinishLaunching()
             [this] {
                 if (returnToStart)
                     returnToStart();
-            },
-            Qt::UniqueConnection);
+            });
     KVAutoImport::getAutoImportObject().setCloudFetcher([](const QString& cloudID) { return KVCloudRequest::importRequest(cloudID); });
     startAutoImport();
     return true;

@@ -1,5 +1,6 @@
 #include "app/KVAppDelegate.h"
 #include "app/SchemeHandler.h"
+#include "app/ServiceWatchdog.h"
 #include "app/UnixSignalWatcher.h"
 #include "app/VirtualKeyboard.h"
 #include "app/ui/KVApplication.h"
@@ -7,6 +8,7 @@
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "log/JournalForwarder.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
 #include "transfer/CloudService.h"
@@ -41,6 +43,9 @@ int main(int argc, char** argv)
     for (const QString& argument : arguments) {
         if (argument.startsWith(QLatin1String("korvel:")))
             openedURL = argument;
+        // The event log stays on the device only.
+        if (argument == QLatin1String("--no-journal"))
+            JournalForwarder::setEnabled(false);
     }
 
     // Before the application object: the program's own scheme, and an engine command line without
@@ -80,6 +85,10 @@ int main(int argc, char** argv)
     // The log opens with the shell's launch sequence.
     KVLog(QStringLiteral("App General"), QStringLiteral("%@"), RenderPathRule::logLine(render));
     QObject::connect(&instance, &SingleInstance::messageReceived, &shell.delegate(), &KVAppDelegate::openURL);
+    // systemd hears when the first screen is painted and, while the main loop turns, that it does.
+    ServiceWatchdog watchdog;
+    watchdog.start();
+    shell.whenFirstPainted([&watchdog] { watchdog.ready(); });
     shell.show();
     if (!openedURL.isEmpty())
         shell.delegate().openURL(openedURL);

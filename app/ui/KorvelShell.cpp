@@ -19,6 +19,7 @@
 #include "settings/KVSettings.h"
 #include "transfer/ui/KVScanQRForImportViewController.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 
@@ -123,6 +124,44 @@ KorvelShell::~KorvelShell()
     AdminAccess::setTimeStart({});
     AdminState::setHooks({});
     KVPasswordAlert::setSettingsOpener(nullptr);
+}
+
+namespace {
+
+// Waits for the first paint event of the window or of anything in it (opaque children cover the
+// window itself, which is then not painted at all) and reports once that paint is through.
+class FirstPaintWatch final : public QObject {
+public:
+    FirstPaintWatch(QWidget* window, std::function<void()> painted)
+        : QObject(window)
+        , m_window(window)
+        , m_painted(std::move(painted))
+    {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == m_window) {
+            qApp->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, [this] {
+                m_painted();
+                deleteLater();
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    std::function<void()> m_painted;
+};
+
+}  // namespace
+
+void KorvelShell::whenFirstPainted(std::function<void()> painted)
+{
+    new FirstPaintWatch(m_window.get(), std::move(painted));
 }
 
 void KorvelShell::show()
