@@ -11,6 +11,7 @@
 #include "log/JournalForwarder.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
+#include "transfer/CloudService.h"
 
 #include <QStandardPaths>
 
@@ -26,6 +27,17 @@ int main(int argc, char** argv)
     if (!Paths::configureFromArguments(arguments)) {
         std::fprintf(stderr, "korvel: --home needs a directory\n");
         return 2;
+    }
+    if (!CloudService::configureFromArguments(arguments)) {
+        std::fprintf(stderr, "korvel: --cloud-service needs the service's address\n");
+        return 2;
+    }
+    // The service's address is ours alone; the web engine never sees it as a switch or a page.
+    for (qsizetype i = arguments.size() - 1; i >= 1; --i) {
+        if (arguments.at(i) == QLatin1String(CloudService::optionName) && i + 1 < arguments.size())
+            arguments.remove(i, 2);
+        else if (arguments.at(i).startsWith(QLatin1String(CloudService::optionName) + QLatin1Char('=')))
+            arguments.remove(i);
     }
     QString openedURL;
     for (const QString& argument : arguments) {

@@ -139,9 +139,25 @@
         <source>Choose a File</source>
         <translation>Choose a File</translation>
     </message>
+    <message id="TEXT_CLEAR_HISTORY">
+        <source>Clear History</source>
+        <translation>Clear History</translation>
+    </message>
     <message id="TEXT_CLOSE">
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message id="TEXT_CLOUD_ID">
+        <source>Cloud ID</source>
+        <translation>Cloud ID</translation>
+    </message>
+    <message id="TEXT_CLOUD_ID_PLACEHOLDER">
+        <source>At least 10 characters</source>
+        <translation>At least 10 characters</translation>
+    </message>
+    <message id="TEXT_CLOUD_WELCOME_FOOTER">
+        <source>Enter the cloud ID your administrator gave you to take over the settings stored under it.</source>
+        <translation>Enter the cloud ID your administrator gave you to take over the settings stored under it.</translation>
     </message>
     <message id="TEXT_DELETE">
         <source>Delete</source>
@@ -182,6 +198,14 @@
     <message id="TEXT_DOWNLOAD_PROGRESS">
         <source>%1 of %2</source>
         <translation>%1 of %2</translation>
+    </message>
+    <message id="TEXT_EXPORT_EXISTING_CLOUD_ID_DETAIL">
+        <source>Replace the settings stored under an ID</source>
+        <translation>Replace the settings stored under an ID</translation>
+    </message>
+    <message id="TEXT_EXPORT_NEW_CLOUD_ID_DETAIL">
+        <source>The cloud service issues a new ID for these settings</source>
+        <translation>The cloud service issues a new ID for these settings</translation>
     </message>
     <message id="TEXT_FACTORY_PASSWORD_IN_USE">
         <source>The factory password is still in use. Change it.</source>
@@ -418,6 +442,10 @@
     <message id="TEXT_SAVED_IN_DOCUMENTS">
         <source>%1 is saved in Documents.</source>
         <translation>%1 is saved in Documents.</translation>
+    </message>
+    <message id="TEXT_SHOW_ID_AS_QR_CODE">
+        <source>Show ID as QR Code</source>
+        <translation>Show ID as QR Code</translation>
     </message>
     <message id="TEXT_SIZE">
         <source>Size</source>

@@ -4,6 +4,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
 #include "platform/ui/WaitingAlertView.h"
@@ -11,6 +12,8 @@
 #include "transfer/ImportExport.h"
 #include "transfer/URLImport.h"
 #include "transfer/UploadServerControl.h"
+#include "transfer/ui/KVExportCloudIDViewController.h"
+#include "transfer/ui/KVImportExportCloudViewController.h"
 
 #include <QFileInfo>
 #include <QVBoxLayout>
@@ -43,7 +46,18 @@ Alert* prompt(const QString& title, const QString& message, const QString& remem
     return alert;
 }
 
+std::function<void(KVImportExportViewController*)>& exportWithQRCodeHandler()
+{
+    static std::function<void(KVImportExportViewController*)> handler;
+    return handler;
+}
+
 }  // namespace
+
+void KVImportExportViewController::setExportWithQRCodeHandler(std::function<void(KVImportExportViewController* screen)> handler)
+{
+    exportWithQRCodeHandler() = std::move(handler);
+}
 
 KVImportExportViewController::KVImportExportViewController(QWidget* parent)
     : Screen(parent)
@@ -96,6 +110,13 @@ void KVImportExportViewController::viewDidLoad()
     KVLog(QStringLiteral("App General"), QStringLiteral("Import Export menu loaded"));
     loadAutoImportSection();
     reloadTable();
+}
+
+void KVImportExportViewController::viewWillAppear(bool)
+{
+    // Back from the cloud-ID screen: "Cloud ID in use" shows the ID chosen there.
+    if (isViewLoaded())
+        reloadTable();
 }
 
 void KVImportExportViewController::viewWillDisappear(bool)
@@ -197,11 +218,22 @@ void KVImportExportViewController::didSelectRow(Row row)
         return;
     case AutoImportCloudID:
         KVLog(QStringLiteral("AutoImport"), QStringLiteral("Settings AutoImport CLoud ID"));
-        [[fallthrough]];
+        if (NavigationStack* stack = navigationStack())
+            stack->push(new KVImportExportCloudViewController(KVImportExportCloudViewController::Mode::AutoImport), Animation::Animated);
+        return;
     case ExportToCloud:
-    case ExportToCloudWithQRCode:
+        if (NavigationStack* stack = navigationStack())
+            stack->push(new KVExportCloudIDViewController, Animation::Animated);
+        return;
     case ImportFromCloud:
-        // The cloud service comes with its own screens.
+        if (NavigationStack* stack = navigationStack())
+            stack->push(new KVImportExportCloudViewController(KVImportExportCloudViewController::Mode::Import), Animation::Animated);
+        return;
+    case ExportToCloudWithQRCode:
+        if (const auto& handler = exportWithQRCodeHandler()) {
+            handler(this);
+            return;
+        }
         //% "This function is not available in this version of Korvel."
         makeToast(this, qtTrId("TEXT_FUNCTION_NOT_AVAILABLE"));
         return;

@@ -30,6 +30,7 @@ public:
     ~KVImportExportViewController() override;
 
     void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
     // The automatic-import section is stored whenever the screen goes.
     void viewWillDisappear(bool animated) override;
     TableView* tableView() const { return m_table; }
@@ -44,6 +45,10 @@ public:
     // The application left the foreground: every open alert of the screen closes, and a running
     // import from an address is cancelled.
     void homeButtonPressed5();
+
+    // "Export Settings to Cloud and Generate QR Code" runs `handler` once the QR code screens are
+    // installed; until then the row says the function is not available.
+    static void setExportWithQRCodeHandler(std::function<void(KVImportExportViewController* screen)> handler);
 
     // The automatic-import section as shown, edits included.
     const KVAutoImport::Section& autoImportSection() const { return m_section; }
