@@ -435,6 +435,10 @@
         <source>Print</source>
         <translation>Print</translation>
     </message>
+    <message id="TEXT_QR_NOT_SAVED">
+        <source>The QR code could not be saved: %1</source>
+        <translation>The QR code could not be saved: %1</translation>
+    </message>
     <message id="TEXT_REFRESH">
         <source>Refresh</source>
         <translation>Refresh</translation>
@@ -470,6 +474,10 @@
     <message id="THIS_FILE_IS_PASSWORD_PROTECTED">
         <source>This file is password protected.</source>
         <translation>This file is password protected.</translation>
+    </message>
+    <message id="TITLE_CLOUD_ID_QR_CODE">
+        <source>Cloud ID QR Code</source>
+        <translation>Cloud ID QR Code</translation>
     </message>
     <message id="TITLE_DETAIL_TEXT_SYSTEM_SETTINGS">
         <source>Korvel in the system's settings</source>

@@ -8,6 +8,7 @@
 #include "transfer/CloudTransfer.h"
 #include "transfer/KVCloudRequest.h"
 #include "transfer/ui/CloudExchange.h"
+#include "transfer/ui/KVExportToCloudWithQRCodeViewController.h"
 #include "transfer/ui/KVScanQRForImportViewController.h"
 
 #include <QLineEdit>
@@ -17,12 +18,6 @@
 namespace korvel {
 
 namespace {
-
-KVImportExportCloudViewController::ShowHandler& showQRCodeHandler()
-{
-    static KVImportExportCloudViewController::ShowHandler handler;
-    return handler;
-}
 
 QString actionText(KVImportExportCloudViewController::Mode mode)
 {
@@ -38,11 +33,6 @@ QString actionText(KVImportExportCloudViewController::Mode mode)
 }
 
 }  // namespace
-
-void KVImportExportCloudViewController::setShowQRCodeHandler(ShowHandler show)
-{
-    showQRCodeHandler() = std::move(show);
-}
 
 KVImportExportCloudViewController::KVImportExportCloudViewController(Mode mode, QWidget* parent)
     : Screen(parent)
@@ -110,14 +100,12 @@ void KVImportExportCloudViewController::reloadList()
     scan.title = QStringLiteral("Scan QR Code");
     scan.accessory = Accessory::Disclosure;
     top.rows.append(scan);
-    if (showQRCodeHandler()) {
-        TableRow show;
-        show.id = ShowQRCode;
-        //% "Show ID as QR Code"
-        show.title = qtTrId("TEXT_SHOW_ID_AS_QR_CODE");
-        show.accessory = Accessory::Disclosure;
-        top.rows.append(show);
-    }
+    TableRow show;
+    show.id = ShowQRCode;
+    //% "Show ID as QR Code"
+    show.title = qtTrId("TEXT_SHOW_ID_AS_QR_CODE");
+    show.accessory = Accessory::Disclosure;
+    top.rows.append(show);
 
     const QList<CloudTransfer::HistoryItem> items = CloudTransfer::historyItems();
     TableSection history{CloudTransfer::historyHeader(items.isEmpty()).trimmed(), QString(), {}};
@@ -159,8 +147,9 @@ void KVImportExportCloudViewController::didSelectRow(int id)
     case ShowQRCode:
         if (!CloudTransfer::isValidTypedID(m_cloudID))
             makeToast(this, QLatin1String(CloudTransfer::invalidIDText));
-        else if (showQRCodeHandler())
-            showQRCodeHandler()(this, m_cloudID);
+        else if (NavigationStack* stack = navigationStack())
+            stack->push(new KVExportToCloudWithQRCodeViewController(m_cloudID, KVExportToCloudWithQRCodeViewController::Opening::ToShow),
+                        Animation::Animated);
         return;
     case ClearHistory:
         clearHistory();

@@ -41,11 +41,9 @@ public:
     // Rebuilds the list from the history.
     void reloadList();
 
-    // "Scan QR Code" opens the scanner, whose ID fills the field. "Show ID as QR Code" appears
-    // once the screen behind it is installed: `show` shows the given ID as a QR code.
+    // "Scan QR Code" opens the scanner, whose ID fills the field; "Show ID as QR Code" shows the
+    // field's ID as a QR code.
     void scanQRCode();
-    using ShowHandler = std::function<void(KVImportExportCloudViewController* screen, const QString& cloudID)>;
-    static void setShowQRCodeHandler(ShowHandler show);
 
 private:
     void didSelectRow(int id);

@@ -11,7 +11,11 @@
 #include "settings/KVSettings.h"
 #include "transfer/ImportExport.h"
 #include "transfer/URLImport.h"
+#include "transfer/CloudTransfer.h"
+#include "transfer/KVCloudRequest.h"
 #include "transfer/UploadServerControl.h"
+#include "transfer/ui/CloudExchange.h"
+#include "transfer/ui/KVExportToCloudWithQRCodeViewController.h"
 #include "transfer/ui/KVExportCloudIDViewController.h"
 #include "transfer/ui/KVImportExportCloudViewController.h"
 
@@ -46,18 +50,7 @@ Alert* prompt(const QString& title, const QString& message, const QString& remem
     return alert;
 }
 
-std::function<void(KVImportExportViewController*)>& exportWithQRCodeHandler()
-{
-    static std::function<void(KVImportExportViewController*)> handler;
-    return handler;
-}
-
 }  // namespace
-
-void KVImportExportViewController::setExportWithQRCodeHandler(std::function<void(KVImportExportViewController* screen)> handler)
-{
-    exportWithQRCodeHandler() = std::move(handler);
-}
 
 KVImportExportViewController::KVImportExportViewController(QWidget* parent)
     : Screen(parent)
@@ -69,6 +62,7 @@ KVImportExportViewController::KVImportExportViewController(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
     m_waiting = new WaitingAlertView(this);
+    m_cloud = new CloudExchange(this);
     connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) { didSelectRow(Row(id)); });
     connect(m_table, &TableView::switchToggled, this, [this](int id, bool on) {
         if (id == AutoImportSwitch) {
@@ -230,12 +224,7 @@ void KVImportExportViewController::didSelectRow(Row row)
             stack->push(new KVImportExportCloudViewController(KVImportExportCloudViewController::Mode::Import), Animation::Animated);
         return;
     case ExportToCloudWithQRCode:
-        if (const auto& handler = exportWithQRCodeHandler()) {
-            handler(this);
-            return;
-        }
-        //% "This function is not available in this version of Korvel."
-        makeToast(this, qtTrId("TEXT_FUNCTION_NOT_AVAILABLE"));
+        exportWithQRCode();
         return;
     }
 }
@@ -286,7 +275,35 @@ void KVImportExportViewController::exportForPellmor()
     track(alert);
 }
 
+void KVImportExportViewController::exportWithQRCode()
+{
+    const QString text = QStringLiteral("Export Settings to Cloud and Generate QR Code");
+    KVCloudRequest* request = m_cloud->start(text);
+    KVLog(QStringLiteral("Export"), QStringLiteral("Exporting to new Cloud ID"));
+    QPointer<KVImportExportViewController> self(this);
+    request->cloudReqCallback = [self](const QString& message, bool success) {
+        if (!self)
+            return;
+        self->m_cloud->finish();
+        const QString issued = self->m_cloud->request() ? self->m_cloud->request()->ID : QString();
+        const CloudTransfer::Outcome outcome = CloudTransfer::newIDExported(issued, message, success);
+        if (!outcome.ok) {
+            self->m_cloud->showMessage(outcome.title, outcome.message);
+            return;
+        }
+        if (NavigationStack* stack = self->navigationStack())
+            stack->push(new KVExportToCloudWithQRCodeViewController(issued, KVExportToCloudWithQRCodeViewController::Opening::AfterNewID),
+                        Animation::Animated);
+    };
+    request->exportToID(QLatin1String(KVCloudRequest::newIDForQRCode), false);
+}
+
 void KVImportExportViewController::shareFile(const QString& path)
+{
+    track(shareSheet(path, QStringLiteral("KV_PellmorConfig.txt")));
+}
+
+Alert* KVImportExportViewController::shareSheet(const QString& path, const QString& title)
 {
     // The kiosk hands nothing to another application: the sheet says where the file can be fetched.
     const QString name = QFileInfo(path).fileName();
@@ -298,10 +315,10 @@ void KVImportExportViewController::shareFile(const QString& path)
             message += QLatin1Char('\n') + qtTrId("TEXT_FETCH_FROM").arg(address->toString(QUrl::FullyEncoded));
         }
     }
-    auto* sheet = new ActionSheet(QStringLiteral("KV_PellmorConfig.txt"), message);
+    auto* sheet = new ActionSheet(title.isEmpty() ? name : title, message);
     //% "Close"
     sheet->addButton(qtTrId("TEXT_CLOSE"), Alert::Role::Cancel);
-    track(sheet);
+    return sheet;
 }
 
 Alert* KVImportExportViewController::importFromFilePrompt()

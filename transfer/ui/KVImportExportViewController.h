@@ -13,6 +13,7 @@
 namespace korvel {
 
 class Alert;
+class CloudExchange;
 class TableView;
 class URLImport;
 class WaitingAlertView;
@@ -46,9 +47,12 @@ public:
     // import from an address is cancelled.
     void homeButtonPressed5();
 
-    // "Export Settings to Cloud and Generate QR Code" runs `handler` once the QR code screens are
-    // installed; until then the row says the function is not available.
-    static void setExportWithQRCodeHandler(std::function<void(KVImportExportViewController* screen)> handler);
+    // "Export Settings to Cloud and Generate QR Code": a new cloud ID, then its QR code's screen.
+    void exportWithQRCode();
+    CloudExchange* cloudExchange() const { return m_cloud; }
+    // The in-kiosk sheet that offers a file of Documents: where it is, and its address on the upload
+    // server while that runs. Titled `title`, or the file's name.
+    static Alert* shareSheet(const QString& path, const QString& title = {});
 
     // The automatic-import section as shown, edits included.
     const KVAutoImport::Section& autoImportSection() const { return m_section; }
@@ -69,6 +73,7 @@ private:
     QPointer<URLImport> m_import;
     QList<QPointer<Alert>> m_alerts;
     KVAutoImport::Section m_section;
+    CloudExchange* m_cloud = nullptr;
 };
 
 }  // namespace korvel

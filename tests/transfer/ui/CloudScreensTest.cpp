@@ -14,6 +14,7 @@
 #include "transfer/ui/CloudExchange.h"
 #include "transfer/ui/KVCloud_welcomeController.h"
 #include "transfer/ui/KVExportCloudIDViewController.h"
+#include "transfer/ui/KVExportToCloudWithQRCodeViewController.h"
 #include "transfer/ui/KVImportExportCloudViewController.h"
 #include "transfer/ui/KVImportExportViewController.h"
 #include "transfer/ui/KVScanQRForImportViewController.h"
@@ -230,12 +231,33 @@ TEST_F(CloudScreensTest, TheImportExportRowsOpenTheCloudScreens)
     ASSERT_NE(import, nullptr);
     EXPECT_EQ(import->mode(), KVImportExportCloudViewController::Mode::Import);
     stack->pop(Animation::None);
+}
 
-    int calls = 0;
-    KVImportExportViewController::setExportWithQRCodeHandler([&](KVImportExportViewController*) { ++calls; });
+// The QR row: a new ID, whose code's screen stores the settings to it once more; the code reads
+// back as the ID, and saved into Documents too.
+TEST_F(CloudScreensTest, TheQRCodeRowIssuesAnIDAndShowsItsCode)
+{
+    storeOneSite("http://qr.example");
+    auto* menu = new KVImportExportViewController;
+    stack->push(menu, Animation::None);
     menu->didSelectRow(KVImportExportViewController::ExportToCloudWithQRCode);
-    KVImportExportViewController::setExportWithQRCodeHandler(nullptr);
-    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(menu->cloudExchange()->waitingView()->text(), QStringLiteral("Export Settings to Cloud and Generate QR Code"));
+    KVExportToCloudWithQRCodeViewController* qr = nullptr;
+    ASSERT_TRUE(test::processEventsUntil([&] { return (qr = qobject_cast<KVExportToCloudWithQRCodeViewController*>(stack->topScreen())); }, 10000));
+    const QString id = qr->cloudID();
+    EXPECT_GE(id.size(), 16);
+    EXPECT_EQ(CloudQrCode::read(qr->code()), id);
+
+    ASSERT_TRUE(alertShown());
+    EXPECT_EQ(Alert::visibleAlert()->title(), QStringLiteral("Export Settings"));
+    EXPECT_EQ(Alert::visibleAlert()->message(), QStringLiteral("Exported successfully to ID: %1").arg(id));
+    const QList<CloudIDHistoryRow> rows = KVDatabase::getDatabaseObject().history();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows.first().cloudID, id);
+
+    const QString saved = qr->save();
+    EXPECT_TRUE(saved.startsWith(documents() + QStringLiteral("/CloudID_")));
+    EXPECT_EQ(CloudQrCode::read(QImage(saved)), id);
 }
 
 }  // namespace
