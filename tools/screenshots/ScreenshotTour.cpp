@@ -11,6 +11,8 @@
 #include "transfer/CloudService.h"
 #include "transfer/ui/KVCloud_welcomeController.h"
 #include "transfer/ui/KVExportCloudIDViewController.h"
+#include "transfer/ui/KVExportToCloudWithQRCodeViewController.h"
+#include "transfer/ui/KVScanQRForImportViewController.h"
 #include "transfer/ui/KVImportExportCloudViewController.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
@@ -277,6 +279,20 @@ int main(int argc, char** argv)
             stack->push(new KVImportExportCloudViewController(KVImportExportCloudViewController::Mode::AutoImport),
                         NavigationStack::Animation::None);
             shoot(QStringLiteral("06-import-export-cloud-id-auto-import"));
+            stack->pop(NavigationStack::Animation::None);
+            // A new ID as a QR code, stored once more from its screen; then the scanner of a device
+            // without a camera.
+            transfer->didSelectRow(KVImportExportViewController::ExportToCloudWithQRCode);
+            if (waitForTop<KVExportToCloudWithQRCodeViewController>(stack)) {
+                waitFor(10000, [] { return Alert::visibleAlert() != nullptr; });
+                if (Alert* stored = Alert::visibleAlert())
+                    stored->dismiss();
+                waitFor(400);
+                shoot(QStringLiteral("06-import-export-cloud-qr-code"));
+                stack->pop(NavigationStack::Animation::None);
+            }
+            stack->push(new KVScanQRForImportViewController, NavigationStack::Animation::None);
+            shoot(QStringLiteral("06-import-export-cloud-scan-qr"));
             stack->pop(NavigationStack::Animation::None);
             stack->pop(NavigationStack::Animation::None);
         }
