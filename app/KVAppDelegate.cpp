@@ -19,7 +19,6 @@
 #include "settings/TalvexUtils.h"
 #include "transfer/ImportExport.h"
 #include "transfer/KVAutoImport.h"
-#include "transfer/KVCloudRequest.h"
 #include "transfer/SettingsDocument.h"
 
 #include <QFile>
@@ -151,7 +150,6 @@ bool KVAppDelegate::didFinishLaunching()
                 if (returnToStart)
                     returnToStart();
             });
-    KVAutoImport::getAutoImportObject().setCloudFetcher([](const QString& cloudID) { return KVCloudRequest::importRequest(cloudID); });
     startAutoImport();
     return true;
 }

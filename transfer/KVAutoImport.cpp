@@ -8,6 +8,7 @@
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "transfer/ImportExport.h"
+#include "transfer/KVCloudRequest.h"
 #include "transfer/SettingsDocument.h"
 
 #include <QThreadPool>
@@ -36,7 +37,15 @@ KVAutoImport& KVAutoImport::getAutoImportObject()
 KVAutoImport::KVAutoImport()
     : m_timer(new Timer(this))
 {
+    setCloudFetcher({});
     connect(m_timer, &Timer::timeout, this, &KVAutoImport::autoImport);
+}
+
+void KVAutoImport::setCloudFetcher(Fetcher fetcher)
+{
+    if (!fetcher)
+        fetcher = [](const QString& cloudID) { return KVCloudRequest::importRequest(cloudID); };
+    m_cloudFetcher = std::move(fetcher);
 }
 
 void KVAutoImport::storeSection(const Section& section)

@@ -30,9 +30,9 @@ public:
     // Stores the section, with its log lines: a period outside 1-1000 (or no number) becomes 1.
     static void storeSection(const Section& section);
 
-    // How a source is fetched; replaceable so that tests can stand in for the cloud.
+    // How the cloud is fetched; empty: KVCloudRequest::importRequest (tests stand in for it).
     using Fetcher = std::function<AutoImportFetch(const QString& source)>;
-    void setCloudFetcher(Fetcher fetcher) { m_cloudFetcher = std::move(fetcher); }
+    void setCloudFetcher(Fetcher fetcher);
 
     // caseState 1: the timer runs, every `periodicity` minutes (one minute below 1). The settings
     // are reloaded first.
