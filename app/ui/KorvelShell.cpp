@@ -9,12 +9,17 @@
 #include "app/ui/KVPasswordAlert.h"
 #include "app/ui/KVStatusBar.h"
 #include "browser/AdminAccess.h"
+#include "browser/PowerSaver.h"
+#include "browser/ui/KVScreensaver.h"
+#include "app/ui/KVApplication.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/ReaderHooks.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
+#include "platform/ui/DimmingOverlay.h"
+#include "platform/ui/WakeTouchFilter.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
 
@@ -73,12 +78,39 @@ KorvelShell::KorvelShell()
             visible->viewWillAppear(false);
         }
     };
+    installIdleBehaviour(stack);
     m_steady.start();
     m_systemWatch = new Timer(m_window.get());
     QObject::connect(m_systemWatch, &Timer::timeout, m_window.get(), [this] { watchSystem(); });
     watchSystem();
     m_systemWatch->start(std::chrono::seconds(10));
     stack->push(new KVWelcomeScreenViewController, NavigationStack::Animation::None);
+}
+
+void KorvelShell::installIdleBehaviour(NavigationStack* stack)
+{
+    auto* saver = new PowerSaver(m_window.get());
+    // Where no backlight may be set, the power saver darkens the window itself.
+    auto* darkness = new DimmingOverlay(QColor(0, 0, 0), stack);
+    saver->setSoftwareDimmer([darkness, stack](bool dark) {
+        if (dark)
+            darkness->showOver(stack);
+        else
+            darkness->remove();
+    });
+    QObject::connect(saver, &PowerSaver::powerSaveChanged, m_window.get(), [this](bool on) { m_delegate->powerSaveOn = on; });
+    m_delegate->powerSaverModeSwitch = [saver] { saver->powerSaverModeSwitch(); };
+    m_delegate->powerStateOff = [saver] { saver->powerStateOff(); };
+    KVScreensaver* screensaver = KVScreensaver::getScreensaverObject();
+    screensaver->setHost(stack);
+    KVApplication::setPowerSaverWake([saver] { saver->powerStateOff(); });
+    KVApplication::setScreensaverStop([screensaver] { screensaver->stopMovie(); });
+    m_wakeFilter = WakeTouchFilter::install({[saver, screensaver] { return saver->powerSaveOn() || screensaver->isShowing(); },
+                                             [saver, screensaver] {
+                                                 if (saver->powerSaveOn())
+                                                     saver->powerStateOff();
+                                                 screensaver->stopMovie();
+                                             }});
 }
 
 void KorvelShell::watchSystem()
@@ -95,6 +127,10 @@ void KorvelShell::watchSystem()
 
 KorvelShell::~KorvelShell()
 {
+    delete m_wakeFilter;
+    KVApplication::setPowerSaverWake(nullptr);
+    KVApplication::setScreensaverStop(nullptr);
+    KVScreensaver::getScreensaverObject()->stopMovie();
     AdminAccess::setGrantedHandler(nullptr);
     PageFilePicker::setFactory(nullptr);
     AdminAccess::setTimeStart({});

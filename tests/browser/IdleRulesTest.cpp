@@ -2,6 +2,7 @@
 #include "browser/IdleTimer.h"
 #include "browser/PowerSaver.h"
 #include "browser/PowerSaverSchedule.h"
+#include "browser/ScreensaverSource.h"
 #include "log/KVLogger.h"
 #include "platform/NotificationCenter.h"
 #include "settings/KVBrowserPrefSettings.h"
@@ -236,4 +237,27 @@ TEST_F(IdleTest, WithoutABacklightTheScreenIsDarkenedInSoftware)
     saver.powerStateOff();
     EXPECT_EQ(dimmer, (QList<bool>{true, false}));
     Device::setCurrent(&device);
+}
+
+TEST(ScreensaverSource, TheEndingDecidesInTheCaseTyped)
+{
+    struct Case {
+        const char* setting;
+        ScreensaverKind kind;
+    } cases[] = {
+        {"", ScreensaverKind::None},
+        {"loop.mp4", ScreensaverKind::Video},
+        {"https://media.test/clip.mov", ScreensaverKind::Video},
+        {"clip.3gp", ScreensaverKind::Video},
+        {"clip.mpv", ScreensaverKind::Video},
+        {"LOOP.MP4", ScreensaverKind::WebPage},
+        {"clip.Mov", ScreensaverKind::WebPage},
+        {"poster.jpg", ScreensaverKind::Image},
+        {"poster.png", ScreensaverKind::Image},
+        {"poster.tif", ScreensaverKind::Image},
+        {"poster.jpeg", ScreensaverKind::WebPage},
+        {"https://news.test/", ScreensaverKind::WebPage},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ScreensaverSource::kind(QString::fromLatin1(c.setting)), c.kind) << c.setting;
 }
