@@ -27,6 +27,8 @@ public:
     // Applies the schedule now and plans its next look; at most one look is pending.
     void powerSaverModeSwitch();
     bool checkPending() const { return m_check.isActive(); }
+    // The settings are open: the schedule does not dim the screen under the administrator.
+    void cancelPendingCheck() { m_check.stop(); }
 
     // Darkens the screen in software where the backlight cannot be set (the screen's owner installs
     // it: an overlay over everything). Called with true to darken and false to clear.

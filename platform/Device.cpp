@@ -2,6 +2,10 @@
 
 #include "platform/Paths.h"
 
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -112,6 +116,44 @@ bool Device::setScreenBrightness(double value)
         return file.write(QByteArray::number(level)) > 0;
     }
     return false;
+}
+
+bool Device::isCellularDevice() const
+{
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected())
+        return false;
+    const QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ModemManager1"),
+                                                             QStringLiteral("/org/freedesktop/ModemManager1"),
+                                                             QStringLiteral("org.freedesktop.DBus.ObjectManager"),
+                                                             QStringLiteral("GetManagedObjects"));
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    // a{oa{sa{sv}}}: modem object -> interface -> properties.
+    const QDBusArgument objects = reply.arguments().constFirst().value<QDBusArgument>();
+    bool named = false;
+    objects.beginMap();
+    while (!objects.atEnd()) {
+        objects.beginMapEntry();
+        QDBusObjectPath path;
+        objects >> path;
+        objects.beginMap();
+        while (!objects.atEnd()) {
+            objects.beginMapEntry();
+            QString interface;
+            QVariantMap properties;
+            objects >> interface >> properties;
+            if (interface == QLatin1String("org.freedesktop.ModemManager1.Modem.Modem3gpp")
+                && !properties.value(QStringLiteral("OperatorName")).toString().isEmpty())
+                named = true;
+            objects.endMapEntry();
+        }
+        objects.endMap();
+        objects.endMapEntry();
+    }
+    objects.endMap();
+    return named;
 }
 
 Device& Device::current()

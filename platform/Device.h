@@ -22,6 +22,10 @@ public:
     // not be written.
     virtual bool setScreenBrightness(double value);
 
+    // Whether a mobile data modem names a network operator (ModemManager on the system bus); false
+    // without ModemManager or a registered modem.
+    virtual bool isCellularDevice() const;
+
     static Device& current();
     // Installs `device` (not owned); nullptr goes back to the real machine.
     static void setCurrent(Device* device);

@@ -19,11 +19,14 @@
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/DimmingOverlay.h"
+#include "platform/ui/Theme.h"
 #include "platform/ui/WakeTouchFilter.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QGuiApplication>
 
 namespace korvel {
@@ -46,7 +49,13 @@ KorvelShell::KorvelShell()
     ReaderHooks::install(stack);
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
-    AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; }, nullptr, nullptr});
+    AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; },
+                          [this] {
+                              if (PowerSaver* saver = PowerSaver::current())
+                                  saver->cancelPendingCheck();
+                              m_delegate->stopActivityUpdates();
+                          },
+                          [this] { m_delegate->startActivityUpdates(); }});
     m_delegate->returnToRoot = [stack] { stack->popToRoot(NavigationStack::Animation::None); };
     m_delegate->dismissVisibleAlert = [] {
         if (Alert* alert = Alert::visibleAlert())
@@ -105,6 +114,24 @@ void KorvelShell::installIdleBehaviour(NavigationStack* stack)
     screensaver->setHost(stack);
     KVApplication::setPowerSaverWake([saver] { saver->powerStateOff(); });
     KVApplication::setScreensaverStop([screensaver] { screensaver->stopMovie(); });
+    // The motion lock: the visible screen dimmed and out of reach until the device is at rest.
+    auto* lock = new DimmingOverlay(QColor(0, 0, 0, 191), stack);
+    lock->setObjectName(QStringLiteral("drivingModeView"));
+    auto* words = new QLabel(lock);
+    //% "The screen is locked while the device is moving."
+    words->setText(qtTrId("TEXT_MOTION_LOCKED"));
+    words->setAlignment(Qt::AlignCenter);
+    words->setWordWrap(true);
+    words->setStyleSheet(QStringLiteral("color: white;"));
+    words->setFont(Theme::titleFont());
+    auto* lockLayout = new QVBoxLayout(lock);
+    lockLayout->addWidget(words);
+    m_delegate->showDrivingModeView = [lock, stack](bool shown) {
+        if (shown)
+            lock->showOver(stack);
+        else
+            lock->remove();
+    };
     m_wakeFilter = WakeTouchFilter::install({[saver, screensaver] { return saver->powerSaveOn() || screensaver->isShowing(); },
                                              [saver, screensaver] {
                                                  if (saver->powerSaveOn())

@@ -255,6 +255,10 @@
         <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
         <translation>Lock the screen while the device moves (devices with a mobile data modem)</translation>
     </message>
+    <message id="TEXT_MOTION_LOCKED">
+        <source>The screen is locked while the device is moving.</source>
+        <translation>The screen is locked while the device is moving.</translation>
+    </message>
     <message id="TEXT_NEW_PASSWORD">
         <source>New password</source>
         <translation>New password</translation>
