@@ -109,11 +109,19 @@ bool Device::setScreenBrightness(double value)
         const double max = readFirstLine(backlights.filePath(entry + QStringLiteral("/max_brightness"))).toDouble(&okMax);
         if (!okMax || max <= 0)
             continue;
-        QFile file(backlights.filePath(entry + QStringLiteral("/brightness")));
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
         const qint64 level = qRound64(qBound(0.0, value, 1.0) * max);
-        return file.write(QByteArray::number(level)) > 0;
+        QFile file(backlights.filePath(entry + QStringLiteral("/brightness")));
+        if (file.open(QIODevice::WriteOnly))
+            return file.write(QByteArray::number(level)) > 0;
+        // Not writable for the kiosk's user: logind sets it for the user of the seat's session.
+        QDBusConnection bus = QDBusConnection::systemBus();
+        if (!bus.isConnected())
+            return false;
+        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"),
+                                                           QStringLiteral("/org/freedesktop/login1/session/auto"),
+                                                           QStringLiteral("org.freedesktop.login1.Session"), QStringLiteral("SetBrightness"));
+        call << QStringLiteral("backlight") << entry << quint32(level);
+        return bus.call(call, QDBus::Block, 2000).type() == QDBusMessage::ReplyMessage;
     }
     return false;
 }

@@ -28,7 +28,7 @@ QString kindText(const QString& source)
         //% "Shown as an image over the whole screen."
         return qtTrId("TEXT_SCREENSAVER_SHOWS_IMAGE");
     case ScreensaverKind::WebPage:
-        //% "Shown as a web page. Video names end in .mp4, .mov, .mpv or .3gp, images in .jpg, .png or .tif, in small letters."
+        //% "Shown as a web page."
         return qtTrId("TEXT_SCREENSAVER_SHOWS_PAGE");
     }
     return QString();
@@ -101,7 +101,9 @@ void KVScreenSaverSettingsViewController::reload()
     //% "An image, video or page in the documents folder"
     choose.detail = qtTrId("TEXT_SCREENSAVER_CHOOSE_FILE_DETAIL");
     choose.accessory = Accessory::Disclosure;
-    m_table->setSections({TableSection{QString(), QString(), {enable}}, TableSection{QString(), QString(), {source, choose}}});
+    //% "Videos end in .mp4, .mov, .mpv or .3gp and images in .jpg, .png or .tif, in small letters; anything else is shown as a web page."
+    const QString naming = qtTrId("TEXT_SCREENSAVER_NAMING");
+    m_table->setSections({TableSection{QString(), QString(), {enable}}, TableSection{QString(), naming, {source, choose}}});
 }
 
 void KVScreenSaverSettingsViewController::viewWillDisappear(bool animated)

@@ -122,10 +122,12 @@ void KorvelShell::installIdleBehaviour(NavigationStack* stack)
     words->setText(qtTrId("TEXT_MOTION_LOCKED"));
     words->setAlignment(Qt::AlignCenter);
     words->setWordWrap(true);
-    words->setStyleSheet(QStringLiteral("color: white;"));
+    // On a panel of its own, so it reads over any page.
+    words->setStyleSheet(QStringLiteral("color: white; background: rgba(0, 0, 0, 230); border-radius: 16px; padding: 28px 36px;"));
     words->setFont(Theme::titleFont());
+    words->setMaximumWidth(560);
     auto* lockLayout = new QVBoxLayout(lock);
-    lockLayout->addWidget(words);
+    lockLayout->addWidget(words, 0, Qt::AlignCenter);
     m_delegate->showDrivingModeView = [lock, stack](bool shown) {
         if (shown)
             lock->showOver(stack);

@@ -479,6 +479,10 @@
         <source>Starts after the idle timeout; any touch ends it.</source>
         <translation>Starts after the idle timeout; any touch ends it.</translation>
     </message>
+    <message id="TEXT_SCREENSAVER_NAMING">
+        <source>Videos end in .mp4, .mov, .mpv or .3gp and images in .jpg, .png or .tif, in small letters; anything else is shown as a web page.</source>
+        <translation>Videos end in .mp4, .mov, .mpv or .3gp and images in .jpg, .png or .tif, in small letters; anything else is shown as a web page.</translation>
+    </message>
     <message id="TEXT_SCREENSAVER_SHOWS_IMAGE">
         <source>Shown as an image over the whole screen.</source>
         <translation>Shown as an image over the whole screen.</translation>
@@ -488,8 +492,8 @@
         <translation>Nothing is shown: give a web address or choose a file.</translation>
     </message>
     <message id="TEXT_SCREENSAVER_SHOWS_PAGE">
-        <source>Shown as a web page. Video names end in .mp4, .mov, .mpv or .3gp, images in .jpg, .png or .tif, in small letters.</source>
-        <translation>Shown as a web page. Video names end in .mp4, .mov, .mpv or .3gp, images in .jpg, .png or .tif, in small letters.</translation>
+        <source>Shown as a web page.</source>
+        <translation>Shown as a web page.</translation>
     </message>
     <message id="TEXT_SCREENSAVER_SHOWS_VIDEO">
         <source>Shown as a video, looping without sound.</source>
