@@ -2,6 +2,8 @@
 
 #include "app/ExternalURL.h"
 #include "app/StarterServerControl.h"
+#include "browser/MotionClassifier.h"
+#include "browser/MotionType.h"
 #include "files/KVServerStarter.h"
 #include "files/Utils.h"
 #include "transfer/ManagedConfiguration.h"
@@ -144,13 +146,15 @@ bool KVAppDelegate::didFinishLaunching()
     startServerIfSwitchedOn();
 
     KVLog(QStringLiteral("App General"), QStringLiteral("Korvel Started"));
-    // A document taken in by the automatic import brings the screens back to their start.
-    connect(&KVAutoImport::getAutoImportObject(), &KVAutoImport::imported, this,
-            [this] {
-                if (returnToStart)
-                    returnToStart();
-            });
+    // A document taken in by the automatic import may change the motion setting, and brings the
+    // screens back to their start.
+    connect(&KVAutoImport::getAutoImportObject(), &KVAutoImport::imported, this, [this] {
+        checkForMotionActivity();
+        if (returnToStart)
+            returnToStart();
+    });
     startAutoImport();
+    startActivityUpdates();
     return true;
 }
 
@@ -178,6 +182,7 @@ void KVAppDelegate::applicationDidEnterBackground()
     }
     if (dismissVisibleAlert)
         dismissVisibleAlert();
+    stopActivityUpdates();
     KVLog(QStringLiteral("App General"), QStringLiteral("Application Entered Background"));
     NotificationCenter::defaultCenter().post(kApplicationDidEnterBackgroundNotification);
 }
@@ -187,6 +192,59 @@ void KVAppDelegate::applicationWillEnterForeground()
     KVLog(QStringLiteral("App General"), QStringLiteral("Application Entered Foreground"));
     startServerIfSwitchedOn();
     startAutoImport();
+    startActivityUpdates();
+}
+
+namespace {
+
+// The motion lock's two conditions; the modem is asked only when the switch is on.
+bool motionLockApplies()
+{
+    return KVSettings::getSettingsObject().kvBrowPref.enableDrivingMode && Device::current().isCellularDevice();
+}
+
+}  // namespace
+
+void KVAppDelegate::startActivityUpdates()
+{
+    if (!motionLockApplies())
+        return;
+    if (!motionDetector)
+        motionDetector = &SOMotionDetector::sharedInstance();
+    motionDetector->setDelegate(this);
+    motionDetector->startDetection();
+}
+
+void KVAppDelegate::stopActivityUpdates()
+{
+    if (!motionDetector || !motionLockApplies())
+        return;
+    motionDetector->stopDetection();
+}
+
+void KVAppDelegate::checkForMotionActivity()
+{
+    stopActivityUpdates();
+    startActivityUpdates();
+}
+
+void KVAppDelegate::motionTypeChanged(SOMotionDetector*, MotionClass motionType)
+{
+    const qint32 setting = Utils::getMotionType(KVSettings::getSettingsObject());
+    switch (MotionClassifier::lockChange(setting, motionType, isDrivingViewAdded)) {
+    case MotionLockChange::Lock:
+        isDrivingViewAdded = true;
+        if (showDrivingModeView)
+            showDrivingModeView(true);
+        break;
+    case MotionLockChange::Unlock:
+        isDrivingViewAdded = false;
+        if (showDrivingModeView)
+            showDrivingModeView(false);
+        break;
+    case MotionLockChange::None:
+        break;
+    }
 }
 
 void KVAppDelegate::startServerIfSwitchedOn()

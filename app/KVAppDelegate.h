@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/SOMotionDetector.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
@@ -19,7 +21,7 @@ class UploadServerControl;
 class UserDefaults;
 
 // Holds the long-lived objects of the process and runs the launch sequence.
-class KVAppDelegate final : public QObject {
+class KVAppDelegate final : public QObject, public SOMotionDetectorDelegate {
     Q_OBJECT
 public:
     static constexpr const char* firstTimeInstalledKey = "FirstTimeInstalled";
@@ -87,6 +89,19 @@ public:
     void startAutoImport();
     // The screens back to their start: the home screen made anew, or the welcome screen.
     std::function<void()> returnToStart;
+
+    // Motion lock: detection runs only with "Motion Detection" on, on a device with a mobile data
+    // modem, in the foreground and outside the settings.
+    void startActivityUpdates();
+    void stopActivityUpdates();
+    void checkForMotionActivity();
+    // The detector's report: the configured class locks the screen, not moving unlocks it.
+    void motionTypeChanged(SOMotionDetector* detector, MotionClass motionType) override;
+    // The shell's overlay over the visible screen, shown (true) or removed; may be empty.
+    std::function<void(bool shown)> showDrivingModeView;
+    bool isDrivingViewAdded = false;
+    // The shared detector unless a test sets its own.
+    SOMotionDetector* motionDetector = nullptr;
 
     KVSettings* kvSettings = nullptr;
     // The upload server; the shared one from launch on (tests may put their own here).

@@ -54,6 +54,10 @@ int main(int argc, char** argv)
     ArgumentVector kept(KorvelWebEngine::prepareEnvironment(arguments));
     VirtualKeyboard::prepareEnvironment(arguments);
 
+    // The screensaver's videos are decoded by FFmpeg's libraries (already there for the engine),
+    // not by GStreamer, whose codec plugins a kiosk image rarely carries.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     KVApplication application(kept.argc(), kept.argv());
 
     // A second start only hands its address to the Korvel already running on this home.

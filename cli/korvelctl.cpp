@@ -9,6 +9,7 @@
 #include "cli/LogCommand.h"
 #include "cli/PasswordCommand.h"
 #include "cli/PolicyCommand.h"
+#include "cli/PowerCommand.h"
 #include "cli/PrefCommand.h"
 #include "cli/SitesCommand.h"
 #include "cli/TransferCommand.h"
@@ -113,6 +114,10 @@ const char* usage =
     "                       --search keeps lines containing TEXT, ignoring case\n"
     "  log clear            delete every entry of the event log\n"
     "\n"
+    "  power status [--at \"YYYY-MM-DD HH:MM\"]\n"
+    "                       what the power-saver schedule decides now (or at that local time)\n"
+    "                       and when that next changes\n"
+    "\n"
     "  export NAME          write the settings document (every setting, the password and the\n"
     "                       files the settings name) to NAME in the documents directory; NAME\n"
     "                       must end in .plist\n"
@@ -203,6 +208,7 @@ int main(int argc, char** argv)
         {"advanced", korvel::runAdvancedCommand},
         {"icons", korvel::runIconsCommand},
         {"log", korvel::runLogCommand},
+        {"power", korvel::runPowerCommand},
         {"password", korvel::runPasswordCommand},
         {"files", korvel::runFilesCommand},
         {"downloads", korvel::runDownloadsCommand},

@@ -2,6 +2,10 @@
 
 #include "platform/Paths.h"
 
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -105,13 +109,59 @@ bool Device::setScreenBrightness(double value)
         const double max = readFirstLine(backlights.filePath(entry + QStringLiteral("/max_brightness"))).toDouble(&okMax);
         if (!okMax || max <= 0)
             continue;
-        QFile file(backlights.filePath(entry + QStringLiteral("/brightness")));
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
         const qint64 level = qRound64(qBound(0.0, value, 1.0) * max);
-        return file.write(QByteArray::number(level)) > 0;
+        QFile file(backlights.filePath(entry + QStringLiteral("/brightness")));
+        if (file.open(QIODevice::WriteOnly))
+            return file.write(QByteArray::number(level)) > 0;
+        // Not writable for the kiosk's user: logind sets it for the user of the seat's session.
+        QDBusConnection bus = QDBusConnection::systemBus();
+        if (!bus.isConnected())
+            return false;
+        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"),
+                                                           QStringLiteral("/org/freedesktop/login1/session/auto"),
+                                                           QStringLiteral("org.freedesktop.login1.Session"), QStringLiteral("SetBrightness"));
+        call << QStringLiteral("backlight") << entry << quint32(level);
+        return bus.call(call, QDBus::Block, 2000).type() == QDBusMessage::ReplyMessage;
     }
     return false;
+}
+
+bool Device::isCellularDevice() const
+{
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected())
+        return false;
+    const QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ModemManager1"),
+                                                             QStringLiteral("/org/freedesktop/ModemManager1"),
+                                                             QStringLiteral("org.freedesktop.DBus.ObjectManager"),
+                                                             QStringLiteral("GetManagedObjects"));
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    // a{oa{sa{sv}}}: modem object -> interface -> properties.
+    const QDBusArgument objects = reply.arguments().constFirst().value<QDBusArgument>();
+    bool named = false;
+    objects.beginMap();
+    while (!objects.atEnd()) {
+        objects.beginMapEntry();
+        QDBusObjectPath path;
+        objects >> path;
+        objects.beginMap();
+        while (!objects.atEnd()) {
+            objects.beginMapEntry();
+            QString interface;
+            QVariantMap properties;
+            objects >> interface >> properties;
+            if (interface == QLatin1String("org.freedesktop.ModemManager1.Modem.Modem3gpp")
+                && !properties.value(QStringLiteral("OperatorName")).toString().isEmpty())
+                named = true;
+            objects.endMapEntry();
+        }
+        objects.endMap();
+        objects.endMapEntry();
+    }
+    objects.endMap();
+    return named;
 }
 
 Device& Device::current()

@@ -18,9 +18,13 @@ public:
     virtual QString identifierForVendor() const;
     // The backlight's brightness from 0 to 1; 1 when the machine has no readable backlight.
     virtual double screenBrightness() const;
-    // Sets the first backlight to `value` (0 to 1, clamped); false when there is none or it may
-    // not be written.
+    // Sets the first backlight to `value` (0 to 1, clamped), through sysfs or else logind; false
+    // when there is none or neither may set it.
     virtual bool setScreenBrightness(double value);
+
+    // Whether a mobile data modem names a network operator (ModemManager on the system bus); false
+    // without ModemManager or a registered modem.
+    virtual bool isCellularDevice() const;
 
     static Device& current();
     // Installs `device` (not owned); nullptr goes back to the real machine.

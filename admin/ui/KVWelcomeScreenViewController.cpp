@@ -1,5 +1,7 @@
 #include "admin/ui/KVWelcomeScreenViewController.h"
 
+#include "browser/PowerSaver.h"
+
 #include "admin/AdminState.h"
 #include "browser/AdminAccess.h"
 #include "log/KVLog.h"
@@ -181,6 +183,12 @@ void KVWelcomeScreenViewController::viewDidAppear(bool animated)
 {
     // Whatever dimmed the screen meanwhile, the welcome screen shows at the administrator's level.
     Device::current().setScreenBrightness(KVSettings::getSettingsObject().kvBrowPref.brightness);
+    // The power saver rests here: no dimming, and no schedule look pending.
+    if (PowerSaver* saver = PowerSaver::current()) {
+        saver->cancelPendingCheck();
+        if (saver->powerSaveOn())
+            saver->powerStateOff();
+    }
     m_kvHomeGlobal = nullptr;
 }
 

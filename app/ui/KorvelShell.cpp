@@ -9,18 +9,26 @@
 #include "app/ui/KVPasswordAlert.h"
 #include "app/ui/KVStatusBar.h"
 #include "browser/AdminAccess.h"
+#include "browser/PowerSaver.h"
+#include "browser/ui/KVScreensaver.h"
+#include "app/ui/KVApplication.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/ReaderHooks.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
+#include "platform/ui/DimmingOverlay.h"
+#include "platform/ui/Theme.h"
+#include "platform/ui/WakeTouchFilter.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
 #include "transfer/ui/KVScanQRForImportViewController.h"
 
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QGuiApplication>
 
 namespace korvel {
@@ -55,7 +63,13 @@ KorvelShell::KorvelShell()
     ReaderHooks::install(stack);
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
-    AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; }, nullptr, nullptr});
+    AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; },
+                          [this] {
+                              if (PowerSaver* saver = PowerSaver::current())
+                                  saver->cancelPendingCheck();
+                              m_delegate->stopActivityUpdates();
+                          },
+                          [this] { m_delegate->startActivityUpdates(); }});
     m_delegate->returnToRoot = [stack] { stack->popToRoot(NavigationStack::Animation::None); };
     // Back to the root, whose welcome screen hands over to a home screen made anew; on the welcome
     // screen itself, that hand-over alone.
@@ -96,12 +110,59 @@ KorvelShell::KorvelShell()
             visible->viewWillAppear(false);
         }
     };
+    installIdleBehaviour(stack);
     m_steady.start();
     m_systemWatch = new Timer(m_window.get());
     QObject::connect(m_systemWatch, &Timer::timeout, m_window.get(), [this] { watchSystem(); });
     watchSystem();
     m_systemWatch->start(std::chrono::seconds(10));
     stack->push(new KVWelcomeScreenViewController, NavigationStack::Animation::None);
+}
+
+void KorvelShell::installIdleBehaviour(NavigationStack* stack)
+{
+    auto* saver = new PowerSaver(m_window.get());
+    // Where no backlight may be set, the power saver darkens the window itself.
+    auto* darkness = new DimmingOverlay(QColor(0, 0, 0), stack);
+    saver->setSoftwareDimmer([darkness, stack](bool dark) {
+        if (dark)
+            darkness->showOver(stack);
+        else
+            darkness->remove();
+    });
+    QObject::connect(saver, &PowerSaver::powerSaveChanged, m_window.get(), [this](bool on) { m_delegate->powerSaveOn = on; });
+    m_delegate->powerSaverModeSwitch = [saver] { saver->powerSaverModeSwitch(); };
+    m_delegate->powerStateOff = [saver] { saver->powerStateOff(); };
+    KVScreensaver* screensaver = KVScreensaver::getScreensaverObject();
+    screensaver->setHost(stack);
+    KVApplication::setPowerSaverWake([saver] { saver->powerStateOff(); });
+    KVApplication::setScreensaverStop([screensaver] { screensaver->stopMovie(); });
+    // The motion lock: the visible screen dimmed and out of reach until the device is at rest.
+    auto* lock = new DimmingOverlay(QColor(0, 0, 0, 191), stack);
+    lock->setObjectName(QStringLiteral("drivingModeView"));
+    auto* words = new QLabel(lock);
+    //% "The screen is locked while the device is moving."
+    words->setText(qtTrId("TEXT_MOTION_LOCKED"));
+    words->setAlignment(Qt::AlignCenter);
+    words->setWordWrap(true);
+    // On a panel of its own, so it reads over any page.
+    words->setStyleSheet(QStringLiteral("color: white; background: rgba(0, 0, 0, 230); border-radius: 16px; padding: 28px 36px;"));
+    words->setFont(Theme::titleFont());
+    words->setMaximumWidth(560);
+    auto* lockLayout = new QVBoxLayout(lock);
+    lockLayout->addWidget(words, 0, Qt::AlignCenter);
+    m_delegate->showDrivingModeView = [lock, stack](bool shown) {
+        if (shown)
+            lock->showOver(stack);
+        else
+            lock->remove();
+    };
+    m_wakeFilter = WakeTouchFilter::install({[saver, screensaver] { return saver->powerSaveOn() || screensaver->isShowing(); },
+                                             [saver, screensaver] {
+                                                 if (saver->powerSaveOn())
+                                                     saver->powerStateOff();
+                                                 screensaver->stopMovie();
+                                             }});
 }
 
 void KorvelShell::watchSystem()
@@ -118,6 +179,10 @@ void KorvelShell::watchSystem()
 
 KorvelShell::~KorvelShell()
 {
+    delete m_wakeFilter;
+    KVApplication::setPowerSaverWake(nullptr);
+    KVApplication::setScreensaverStop(nullptr);
+    KVScreensaver::getScreensaverObject()->stopMovie();
     AdminAccess::setGrantedHandler(nullptr);
     PageFilePicker::setFactory(nullptr);
     KVScanQRForImportViewController::setPictureChooser(nullptr);

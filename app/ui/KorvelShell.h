@@ -11,7 +11,9 @@ namespace korvel {
 
 class KVAppDelegate;
 class KVMainWindow;
+class NavigationStack;
 class Timer;
+class WakeTouchFilter;
 
 // The running kiosk: the launch sequence, the window with its navigation stack, the welcome screen
 // at the root, and the way from the hidden gesture through the password to the settings menu.
@@ -31,6 +33,9 @@ private:
     std::unique_ptr<KVAppDelegate> m_delegate;
     std::unique_ptr<KVMainWindow> m_window;
     void watchSystem();
+    // The power saver, the screensaver and the touch that wakes the kiosk from them.
+    void installIdleBehaviour(NavigationStack* stack);
+    WakeTouchFilter* m_wakeFilter = nullptr;
 
     bool m_inBackground = false;
     bool m_active = false;

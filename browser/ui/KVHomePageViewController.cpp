@@ -3,6 +3,10 @@
 #include "browser/AdminAccess.h"
 #include "browser/FaviconService.h"
 #include "browser/IconDrop.h"
+#include "browser/IdleRules.h"
+#include "browser/IdleTimer.h"
+#include "browser/PowerSaver.h"
+#include "browser/ui/KVScreensaver.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/BrowserData.h"
@@ -17,6 +21,7 @@
 #include "platform/ui/Images.h"
 #include "platform/ui/Theme.h"
 #include "platform/Device.h"
+#include "platform/KeepAwake.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
@@ -359,6 +364,26 @@ KVHomePageViewController::KVHomePageViewController(QWidget* parent)
     m_downloadsBarView = makeDownloadsBar();
     layout->addWidget(m_downloadsBarView);
     connect(m_grid, &HomeGridView::backgroundTapped, this, &KVHomePageViewController::handleSingleTap);
+    m_idleTimer2 = new IdleTimer({[] { return double(KVSettings::getSettingsObject().kvBrowPref.idleTimeout); },
+                                  [this] {
+                                      const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
+                                      const PowerSaver* saver = PowerSaver::current();
+                                      const NavigationStack* stack = navigationStack();
+                                      return IdleRules::timersEnabled(p)
+                                             && IdleRules::homeWantsTimer(p, {stack && stack->topScreen() == this, m_selectedCategoryId != 0,
+                                                                              saver && saver->powerSaveOn()});
+                                  },
+                                  [this] { idleTimerExceeded2(); }},
+                                 this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        const NavigationStack* stack = navigationStack();
+        if (!stack || stack->topScreen() != this)
+            return;
+        if (state == Qt::ApplicationActive)
+            magicTouch();
+        else if (state == Qt::ApplicationInactive)
+            homeButtonPressed3();
+    });
 }
 
 KVHomePageViewController::~KVHomePageViewController() = default;
@@ -489,6 +514,91 @@ void KVHomePageViewController::viewWillAppear(bool)
     reloadData();
     if (stack && m_selectedCategoryId != 0)
         stack->showNavigationBar();
+    if (IdleRules::timersEnabled(settings.kvBrowPref)) {
+        m_idleTimer2->reset();
+        m_idleTimer2->observeEvents();
+    }
+    // The kiosk keeps the display and the machine awake exactly while "PreventSuspend" is on.
+    KeepAwake::shared().setPreventSuspend(settings.kvBrowPref.preventSuspend ? KeepAwake::Mode::Prevent : KeepAwake::Mode::Allow);
+}
+
+void KVHomePageViewController::viewWillDisappear(bool animated)
+{
+    Screen::viewWillDisappear(animated);
+    m_idleTimer2->invalidate();
+    if (IdleRules::homeStopsObservingOnDisappear(KVSettings::getSettingsObject().kvBrowPref))
+        m_idleTimer2->stopObservingEvents();
+}
+
+void KVHomePageViewController::resetIdleTimer2()
+{
+    m_idleTimer2->reset();
+}
+
+void KVHomePageViewController::magicTouch()
+{
+    m_idleTimer2->reset();
+    loadVisibleAllowedWebsites();
+    reloadData();
+    powerSaverModeSwitch();
+}
+
+void KVHomePageViewController::homeButtonPressed3()
+{
+    KVScreensaver::getScreensaverObject()->stopMovie();
+    m_idleTimer2->invalidate();
+}
+
+void KVHomePageViewController::powerSaverModeSwitch()
+{
+    if (PowerSaver* saver = PowerSaver::current())
+        saver->powerSaverModeSwitch();
+}
+
+void KVHomePageViewController::powerStateOn()
+{
+    if (PowerSaver* saver = PowerSaver::current())
+        saver->powerStateOn();
+}
+
+void KVHomePageViewController::powerStateOff()
+{
+    if (PowerSaver* saver = PowerSaver::current())
+        saver->powerStateOff();
+}
+
+void KVHomePageViewController::idleTimerExceeded2()
+{
+    const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
+    const PowerSaver* saver = PowerSaver::current();
+    const NavigationStack* stack = navigationStack();
+    const HomeIdleState state{stack && stack->topScreen() == this, m_selectedCategoryId != 0, saver && saver->powerSaveOn()};
+    for (const IdleAction action : IdleRules::homeIdleActions(p, state)) {
+        switch (action) {
+        case IdleAction::LeaveCategory:
+            back();
+            break;
+        case IdleAction::ClearVisit:
+            Utils::clearCookoes();
+            break;
+        case IdleAction::StartScreensaver:
+            KVScreensaver::getScreensaverObject()->playMovie();
+            break;
+        case IdleAction::PowerSaverModeSwitch:
+            powerSaverModeSwitch();
+            break;
+        case IdleAction::PowerStateOn:
+            powerStateOn();
+            break;
+        case IdleAction::LogIdleTimeExceeded:
+            KVLog(QStringLiteral("Webview"), QStringLiteral("idletime exceeded"));
+            break;
+        case IdleAction::Home:
+        case IdleAction::PauseMedia:
+        case IdleAction::GoHomeUI:
+            break;
+        }
+    }
 }
 
 void KVHomePageViewController::openRunAtStartupWebsite()

@@ -25,6 +25,7 @@ enum class Idiom { Phone, Tablet };
 
 class KVSettings;
 class KVWKViewController;
+class IdleTimer;
 class RemoteImage;
 
 // One icon of the home screen: image over title. A placeholder shows nothing and lets touches
@@ -124,6 +125,20 @@ public:
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+
+    // Becoming active: the idle timer restarts, the items are rebuilt and the power saver's
+    // schedule is looked at again.
+    void magicTouch();
+    // Resigning active: the screensaver stops and the idle timer rests.
+    void homeButtonPressed3();
+    void resetIdleTimer2();
+    void idleTimerExceeded2();
+    IdleTimer& idleTimer2() { return *m_idleTimer2; }
+    // The shared power saver's (nothing when there is none).
+    void powerSaverModeSwitch();
+    void powerStateOn();
+    void powerStateOff();
 
     // Rebuilds the item list from the settings for the open folder and the current orientation.
     void loadVisibleAllowedWebsites();
@@ -197,6 +212,7 @@ private:
     TapSeries m_taps;
     ScreenOrientation m_laidOutFor = ScreenOrientation::Unknown;
     int m_laidOutWidth = -1;
+    IdleTimer* m_idleTimer2 = nullptr;
 };
 
 }  // namespace korvel

@@ -2,6 +2,9 @@
 
 #include "browser/AdminAccess.h"
 #include "browser/ErrorRecovery.h"
+#include "browser/IdleRules.h"
+#include "browser/IdleTimer.h"
+#include "browser/PowerSaver.h"
 #include "browser/LaunchRequest.h"
 #include "browser/LoadError.h"
 #include "browser/LocalPageReader.h"
@@ -21,6 +24,7 @@
 #include "browser/ui/PageRecovery.h"
 #include "browser/ui/PopupWindows.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/KVScreensaver.h"
 #include "browser/ui/PageInputFilter.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
@@ -103,6 +107,18 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     });
     center.addObserver(this, QStringLiteral("callSingleTabDisappear"), [this](const Notification&) { callSingleTabDisappear(); });
     center.addObserver(this, kApplicationDidEnterBackgroundNotification, [this](const Notification&) { handleEnteredBackground(); });
+    m_idle = new IdleTimer({[] { return double(preferences().idleTimeout); },
+                            [] {
+                                const PowerSaver* saver = PowerSaver::current();
+                                return IdleRules::timersEnabled(preferences())
+                                       && IdleRules::windowWantsTimer(preferences(), saver && saver->powerSaveOn());
+                            },
+                            [this] { idleTimerExceeded(); }},
+                           this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive && isVisible())
+            magicTouch();
+    });
 }
 
 KVWKViewController::~KVWKViewController()
@@ -208,6 +224,8 @@ void KVWKViewController::Init()
     }
     m_state.localServerPath = KVServerStarter::sharedInstance().localServerAddress(p);
     applyUserAgent();
+    if (mode() == WindowMode::Tabbed)
+        startIdleTimer();
 
     buildToolbar();
 
@@ -341,6 +359,7 @@ void KVWKViewController::onActionChosen(int tag)
 
 void KVWKViewController::openAllTabbarOptions()
 {
+    m_menuOpened = true;
     QList<int> disabled;
     for (const ToolbarItem& item : m_items) {
         if (m_toolbar->hasItem(item.tag) && !m_toolbar->isItemEnabled(item.tag))
@@ -364,6 +383,7 @@ void KVWKViewController::openAllTabbarOptions()
 
 void KVWKViewController::menuButtonPressed()
 {
+    m_menuOpened = true;
     auto* sheet = new ActionSheet(qtTrId("TEXT_KORVEL_MENU"));
     sheet->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
     const QStringList keys = ToolbarLayout::pageMenuTitleKeys(preferences());
@@ -651,7 +671,73 @@ void KVWKViewController::showBars(PageBars bars)
 
 void KVWKViewController::resetIdleTimer()
 {
-    NotificationCenter::defaultCenter().post(QStringLiteral("EventHasOccurred"));
+    magicTouch();
+}
+
+void KVWKViewController::startIdleTimer()
+{
+    if (!IdleRules::timersEnabled(preferences()))
+        return;
+    m_idle->reset();
+    m_idle->observeEvents();
+}
+
+void KVWKViewController::stopIdleTimer()
+{
+    m_idle->invalidate();
+    m_idle->stopObservingEvents();
+}
+
+void KVWKViewController::magicTouch()
+{
+    m_idle->magicTouch();
+    if (PowerSaver* saver = PowerSaver::current())
+        saver->powerSaverModeSwitch();
+}
+
+void KVWKViewController::idleTimerExceeded()
+{
+    PowerSaver* saver = PowerSaver::current();
+    const WindowIdleState state{mode(), m_menuOpened, m_page != nullptr, saver && saver->powerSaveOn()};
+    for (const IdleAction action : IdleRules::windowIdleActions(preferences(), state)) {
+        switch (action) {
+        case IdleAction::Home:
+            homeButtonPressed();
+            break;
+        case IdleAction::StartScreensaver:
+            KVScreensaver::getScreensaverObject()->playMovie();
+            break;
+        case IdleAction::PauseMedia:
+            pauseMedia();
+            break;
+        case IdleAction::ClearVisit:
+            Utils::clearCookoes();
+            break;
+        case IdleAction::GoHomeUI:
+            gotoHomeUI();
+            break;
+        case IdleAction::LeaveCategory:
+            break;
+        case IdleAction::PowerSaverModeSwitch:
+            if (saver)
+                saver->powerSaverModeSwitch();
+            break;
+        case IdleAction::PowerStateOn:
+            if (saver)
+                saver->powerStateOn();
+            break;
+        case IdleAction::LogIdleTimeExceeded:
+            KVLog(QStringLiteral("Webview"), QStringLiteral("idletime exceeded"));
+            break;
+        }
+    }
+}
+
+void KVWKViewController::gotoHomeUI()
+{
+    if (Alert* alert = Alert::visibleAlert())
+        alert->dismiss();
+    QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
 }
 
 void KVWKViewController::loadVisibleWebSites(Animation transition)
@@ -701,6 +787,7 @@ void KVWKViewController::homeButtonPressed()
 
 void KVWKViewController::singleTabwillDisappear()
 {
+    stopIdleTimer();
     pauseMedia();
     closeActiveWebView();
     const KVBrowserPrefSettings& p = preferences();
@@ -734,6 +821,9 @@ void KVWKViewController::callSingleTabDisappear()
 void KVWKViewController::viewWillAppear(bool animated)
 {
     Screen::viewWillAppear(animated);
+    // A tabbed window starts its timer in Init, and again when it is back from the settings.
+    if (mode() == WindowMode::SingleWindow || m_left)
+        startIdleTimer();
     if (!m_left)
         return;
     m_left = false;

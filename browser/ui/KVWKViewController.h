@@ -28,6 +28,7 @@ class QProgressBar;
 namespace korvel {
 
 class Alert;
+class IdleTimer;
 class KVFileDownloader;
 class BrowserToolbar;
 class KVWebPage;
@@ -90,6 +91,14 @@ public:
     Qt::ScreenOrientations supportedInterfaceOrientations() const;
     // One tap of the hidden gesture (the page's taps count too).
     void handleSingleTap();
+    // Becoming active, or the page's "resetKorvelIdleTimer": a whole idle interval from now, and
+    // the power saver's schedule looked at again.
+    void magicTouch();
+    // The idle timer ran out: go home, start the screensaver or save power, as configured.
+    void idleTimerExceeded();
+    // Dismisses a presented alert, then the Home action.
+    void gotoHomeUI();
+    IdleTimer& idleTimer() { return *m_idle; }
     // The network came or went (the notification's object is the monitor).
     void reachabilityDidChange(bool reachable);
     bool isFileURLAllowed(const QUrl& url) const;
@@ -182,6 +191,10 @@ private:
     // The page dialog on screen; Home waits for it to go (see homeButtonPressed).
     QPointer<Alert> m_pageDialog;
     bool m_homeAfterDialog = false;
+    IdleTimer* m_idle = nullptr;
+    bool m_menuOpened = false;  // the page menu was opened: idle runs its Home action
+    void startIdleTimer();
+    void stopIdleTimer();
     QPointer<QEventLoop> m_filePickerWait;
 };
 

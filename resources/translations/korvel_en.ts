@@ -159,6 +159,34 @@
         <source>Enter the cloud ID your administrator gave you to take over the settings stored under it.</source>
         <translation>Enter the cloud ID your administrator gave you to take over the settings stored under it.</translation>
     </message>
+    <message id="TEXT_DAY_FRIDAY">
+        <source>Friday</source>
+        <translation>Friday</translation>
+    </message>
+    <message id="TEXT_DAY_MONDAY">
+        <source>Monday</source>
+        <translation>Monday</translation>
+    </message>
+    <message id="TEXT_DAY_SATURDAY">
+        <source>Saturday</source>
+        <translation>Saturday</translation>
+    </message>
+    <message id="TEXT_DAY_SUNDAY">
+        <source>Sunday</source>
+        <translation>Sunday</translation>
+    </message>
+    <message id="TEXT_DAY_THURSDAY">
+        <source>Thursday</source>
+        <translation>Thursday</translation>
+    </message>
+    <message id="TEXT_DAY_TUESDAY">
+        <source>Tuesday</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message id="TEXT_DAY_WEDNESDAY">
+        <source>Wednesday</source>
+        <translation>Wednesday</translation>
+    </message>
     <message id="TEXT_DELETE">
         <source>Delete</source>
         <translation>Delete</translation>
@@ -254,6 +282,14 @@
     <message id="TEXT_MORE">
         <source>More</source>
         <translation>More</translation>
+    </message>
+    <message id="TEXT_MOTION_DETECTION_DETAIL">
+        <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
+        <translation>Lock the screen while the device moves (devices with a mobile data modem)</translation>
+    </message>
+    <message id="TEXT_MOTION_LOCKED">
+        <source>The screen is locked while the device is moving.</source>
+        <translation>The screen is locked while the device is moving.</translation>
     </message>
     <message id="TEXT_NEW_PASSWORD">
         <source>New password</source>
@@ -431,6 +467,34 @@
         <source>Opens PDF documents in the kiosk's own reader.</source>
         <translation>Opens PDF documents in the kiosk's own reader.</translation>
     </message>
+    <message id="TEXT_POWER_ALWAYS_DETAIL">
+        <source>Dim the screen after every idle timeout</source>
+        <translation>Dim the screen after every idle timeout</translation>
+    </message>
+    <message id="TEXT_POWER_DAYS">
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message id="TEXT_POWER_END_TIME">
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message id="TEXT_POWER_HOURS">
+        <source>Hours</source>
+        <translation>Hours</translation>
+    </message>
+    <message id="TEXT_POWER_HOURS_FOOTER">
+        <source>A window that ends before it starts goes on past midnight. The same start and end never saves power.</source>
+        <translation>A window that ends before it starts goes on past midnight. The same start and end never saves power.</translation>
+    </message>
+    <message id="TEXT_POWER_SCHEDULE_DETAIL">
+        <source>Dim after the idle timeout only inside these hours</source>
+        <translation>Dim after the idle timeout only inside these hours</translation>
+    </message>
+    <message id="TEXT_POWER_START_TIME">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>Print</translation>
@@ -446,6 +510,46 @@
     <message id="TEXT_SAVED_IN_DOCUMENTS">
         <source>%1 is saved in Documents.</source>
         <translation>%1 is saved in Documents.</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_CHOOSE_FILE">
+        <source>Choose a File</source>
+        <translation>Choose a File</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_CHOOSE_FILE_DETAIL">
+        <source>An image, video or page in the documents folder</source>
+        <translation>An image, video or page in the documents folder</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_ENABLE_DETAIL">
+        <source>Starts after the idle timeout; any touch ends it.</source>
+        <translation>Starts after the idle timeout; any touch ends it.</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_NAMING">
+        <source>Videos end in .mp4, .mov, .mpv or .3gp and images in .jpg, .png or .tif, in small letters; anything else is shown as a web page.</source>
+        <translation>Videos end in .mp4, .mov, .mpv or .3gp and images in .jpg, .png or .tif, in small letters; anything else is shown as a web page.</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_SHOWS_IMAGE">
+        <source>Shown as an image over the whole screen.</source>
+        <translation>Shown as an image over the whole screen.</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_SHOWS_NOTHING">
+        <source>Nothing is shown: give a web address or choose a file.</source>
+        <translation>Nothing is shown: give a web address or choose a file.</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_SHOWS_PAGE">
+        <source>Shown as a web page.</source>
+        <translation>Shown as a web page.</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_SHOWS_VIDEO">
+        <source>Shown as a video, looping without sound.</source>
+        <translation>Shown as a video, looping without sound.</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_SOURCE">
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message id="TEXT_SCREENSAVER_SOURCE_PLACEHOLDER">
+        <source>https://... or a file name</source>
+        <translation>https://... or a file name</translation>
     </message>
     <message id="TEXT_SHOW_ID_AS_QR_CODE">
         <source>Show ID as QR Code</source>

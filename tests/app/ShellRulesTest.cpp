@@ -3,6 +3,8 @@
 #include "app/KVAppDelegate.h"
 #include "app/SchemeHandler.h"
 #include "app/SystemWatch.h"
+#include "browser/SOLocationManager.h"
+#include "browser/SOMotionDetector.h"
 #include "files/KVServerStarter.h"
 #include "log/KVLogger.h"
 #include "platform/Paths.h"
@@ -191,6 +193,36 @@ TEST_F(LifecycleTest, MemoryTimeFocusAndTermination)
     delegate.applicationWillTerminate();
     EXPECT_EQ(seen, (QStringList{"cleared", "schedule", "power"}));
     EXPECT_EQ(loggedEvents(QStringLiteral("Warning")), QStringList{QStringLiteral("Application recieved Memory Warning")});
+}
+
+TEST_F(LifecycleTest, TheMotionLockFollowsTheDetectorOnCellularDevicesOnly)
+{
+    const auto moving = [](double speed) {
+        QGeoPositionInfo location;
+        location.setAttribute(QGeoPositionInfo::GroundSpeed, speed);
+        SOLocationManager::sharedInstance().locationUpdated(location);
+    };
+    for (const bool cellular : {false, true}) {
+        device.cellular = cellular;
+        settings().kvBrowPref.enableDrivingMode = true;
+        settings().kvBrowPref.motionType = 0;  // walking
+        KVAppDelegate delegate;
+        SOMotionDetector detector;
+        delegate.motionDetector = &detector;
+        QList<bool> overlay;
+        delegate.showDrivingModeView = [&](bool shown) { overlay << shown; };
+        delegate.startActivityUpdates();
+        EXPECT_EQ(detector.isDetecting(), cellular);
+        moving(1.0);  // walking
+        test::processEventsUntil([&] { return !overlay.isEmpty(); }, cellular ? 5000 : 200);
+        moving(8.0);  // driving keeps the lock
+        moving(0.1);  // at rest
+        test::processEventsUntil([&] { return overlay.size() >= 2; }, cellular ? 5000 : 200);
+        EXPECT_EQ(overlay, cellular ? (QList<bool>{true, false}) : QList<bool>{}) << cellular;
+        EXPECT_FALSE(delegate.isDrivingViewAdded);
+        delegate.applicationDidEnterBackground();
+        EXPECT_FALSE(detector.isDetecting()) << "never in the background";
+    }
 }
 
 TEST(SystemWatch, MemoryPressureWarnsOnceUntilMemoryRecovers)

@@ -33,7 +33,10 @@ public:
         return true;
     }
 
+    bool isCellularDevice() const override { return cellular; }
+
     double brightness = 0.5;
+    bool cellular = false;
 };
 
 // A fresh home directory, a fake device and a mock clock for each test; the shared objects

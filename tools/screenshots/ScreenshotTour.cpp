@@ -22,6 +22,11 @@
 #include "files/ui/ReaderSearchPanel.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
 #include "admin/ui/KVMainMenuViewController.h"
+#include "admin/ui/KVMotionDetectionSettingsViewController.h"
+#include "admin/ui/KVPowerSaverSettingsViewController.h"
+#include "admin/ui/KVScreenSaverSettingsViewController.h"
+#include "browser/PowerSaver.h"
+#include "browser/ui/KVScreensaver.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
 #include "app/VirtualKeyboard.h"
@@ -56,6 +61,8 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QPixmap>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
@@ -484,6 +491,74 @@ int main(int argc, char** argv)
             stack->push(new KVPDFViewerSettingsViewController, NavigationStack::Animation::None);
             shoot(QStringLiteral("16-pdf-viewer-settings"));
             stack->pop(NavigationStack::Animation::None);
+        }
+    }
+    // Idle behaviour: its settings screens, an image screensaver, the dimmed screen, the motion lock.
+    {
+        for (Toast* toast : Toast::visibleToasts())
+            toast->remove();
+        if (Alert* alert = Alert::visibleAlert())
+            alert->dismiss();
+        KVBrowserPrefSettings& idle = KVSettings::getSettingsObject().kvBrowPref;
+        idle.enableScreenSaver = true;
+        idle.screenSaverURL = QStringLiteral("Museum poster.png");
+        idle.enableScheduleSuspend = true;
+        idle.alwaysSavePower = false;
+        idle.startTime = QTime(22, 0);
+        idle.endTime = QTime(6, 30);
+        idle.daysSelected = QVariantMap{{QStringLiteral("Mon"), true}, {QStringLiteral("Tue"), true}, {QStringLiteral("Wed"), true},
+                                        {QStringLiteral("Thu"), true}, {QStringLiteral("Fri"), true}};
+        KVSettings::getSettingsObject().save();
+        stack->showNavigationBar();
+        stack->push(new KVScreenSaverSettingsViewController, NavigationStack::Animation::None);
+        shoot(QStringLiteral("17-screensaver-settings"));
+        stack->pop(NavigationStack::Animation::None);
+        stack->push(new KVPowerSaverSettingsViewController, NavigationStack::Animation::None);
+        shoot(QStringLiteral("17-power-saver-settings"));
+        stack->pop(NavigationStack::Animation::None);
+        auto* motion = new KVMotionDetectionSettingsViewController;
+        stack->push(motion, NavigationStack::Animation::None);
+        shoot(QStringLiteral("17-motion-detection-settings"));
+        motion->openSensitivity();
+        shoot(QStringLiteral("17-motion-sensitivity"));
+        stack->pop(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+
+        // A poster of our own as the screensaver image.
+        QImage poster(1600, 1000, QImage::Format_RGB32);
+        {
+            QPainter painter(&poster);
+            QLinearGradient sky(0, 0, 0, poster.height());
+            sky.setColorAt(0, QColor(23, 105, 214));
+            sky.setColorAt(1, QColor(10, 40, 90));
+            painter.fillRect(poster.rect(), sky);
+            painter.setPen(Qt::white);
+            QFont big = painter.font();
+            big.setPixelSize(110);
+            big.setBold(true);
+            painter.setFont(big);
+            painter.drawText(poster.rect().adjusted(0, 0, 0, -200), Qt::AlignCenter, QStringLiteral("Town museum"));
+            big.setPixelSize(56);
+            big.setBold(false);
+            painter.setFont(big);
+            painter.drawText(poster.rect().adjusted(0, 240, 0, 0), Qt::AlignCenter, QStringLiteral("Open every day from ten"));
+        }
+        poster.save(Paths::documentsDirectory() + QStringLiteral("/Museum poster.png"));
+        KVScreensaver::getScreensaverObject()->playMovie();
+        waitFor(300);
+        shoot(QStringLiteral("18-screensaver-image"));
+        KVScreensaver::getScreensaverObject()->stopMovie();
+        if (PowerSaver* saver = PowerSaver::current()) {
+            saver->powerStateOn();
+            waitFor(300);
+            shoot(QStringLiteral("19-power-saver-dimmed"));
+            saver->powerStateOff();
+        }
+        if (shell.delegate().showDrivingModeView) {
+            shell.delegate().showDrivingModeView(true);
+            waitFor(300);
+            shoot(QStringLiteral("20-motion-lock"));
+            shell.delegate().showDrivingModeView(false);
         }
     }
     // The upload page as a visitor's browser on the same network shows it.

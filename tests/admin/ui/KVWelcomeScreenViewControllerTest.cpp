@@ -1,5 +1,6 @@
 #include "admin/AdminState.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
+#include "browser/PowerSaver.h"
 #include "browser/AdminAccess.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
@@ -107,6 +108,20 @@ TEST_F(WelcomeTest, AppearingSetsTheAdministratorsBrightness)
     device.brightness = 0.2;
     stack->pop(Animation::None);
     EXPECT_FLOAT_EQ(float(device.brightness), 0.7f) << "again on every return";
+
+    // A dimmed screen and a pending look of the schedule end here too.
+    PowerSaver saver;
+    stack->push(new Screen, Animation::None);
+    saver.powerStateOn();
+    KVSettings::getSettingsObject().kvBrowPref.enableScheduleSuspend = true;
+    KVSettings::getSettingsObject().kvBrowPref.startTime = QTime(22, 0);
+    KVSettings::getSettingsObject().kvBrowPref.endTime = QTime(6, 0);
+    clock.setNow(QDateTime(QDate(2026, 1, 5), QTime(23, 0)));
+    saver.powerSaverModeSwitch();
+    ASSERT_TRUE(saver.checkPending());
+    stack->pop(Animation::None);
+    EXPECT_FALSE(saver.powerSaveOn());
+    EXPECT_FALSE(saver.checkPending());
 }
 
 TEST_F(WelcomeTest, TheFirstImportedWebsiteHandsOverOnTheNextAppearance)

@@ -1,0 +1,85 @@
+#include "browser/IdleRules.h"
+
+#include "settings/KVBrowserPrefSettings.h"
+
+namespace korvel::IdleRules {
+
+namespace {
+
+void appendPowerSaving(const KVBrowserPrefSettings& p, bool powerSaveOn, QList<IdleAction>& actions)
+{
+    if (powerSaveOn)
+        return;
+    if (p.enableScheduleSuspend)
+        actions << IdleAction::PowerSaverModeSwitch;
+    else if (p.alwaysSavePower)
+        actions << IdleAction::PowerStateOn;
+}
+
+}  // namespace
+
+bool timersEnabled(const KVBrowserPrefSettings& p)
+{
+    return p.idleTimeout >= 10;
+}
+
+bool windowWantsTimer(const KVBrowserPrefSettings& p, bool powerSaveOn)
+{
+    if (p.goHomeOnIdleTimeout || p.enableScreenSaver)
+        return true;
+    if (powerSaveOn)
+        return false;
+    return p.alwaysSavePower || p.enableScheduleSuspend;
+}
+
+QList<IdleAction> windowIdleActions(const KVBrowserPrefSettings& p, const WindowIdleState& state)
+{
+    QList<IdleAction> actions;
+    if (p.enableScreenSaver || p.goHomeOnIdleTimeout) {
+        if (state.menuOpened)
+            actions << IdleAction::Home;
+        // A tabbed window leaves the screensaver to the home screen.
+        if (state.mode == WindowMode::SingleWindow && p.enableScreenSaver)
+            actions << IdleAction::StartScreensaver;
+        if (p.goHomeOnIdleTimeout) {
+            if (state.mediaKnown)
+                actions << IdleAction::PauseMedia;
+            // Nothing of this visitor is left for the next one.
+            if (p.privateBrowsing)
+                actions << IdleAction::ClearVisit;
+            actions << IdleAction::GoHomeUI;
+        }
+    }
+    appendPowerSaving(p, state.powerSaveOn, actions);
+    actions << IdleAction::LogIdleTimeExceeded;
+    return actions;
+}
+
+bool homeWantsTimer(const KVBrowserPrefSettings& p, const HomeIdleState& state)
+{
+    if (!state.isTop)
+        return false;
+    return p.enableScreenSaver || (!state.powerSaveOn && (p.alwaysSavePower || p.enableScheduleSuspend))
+           || (p.idleTimeout != 0 && state.categoryOpen);
+}
+
+QList<IdleAction> homeIdleActions(const KVBrowserPrefSettings& p, const HomeIdleState& state)
+{
+    QList<IdleAction> actions;
+    if (p.goHomeOnIdleTimeout && state.categoryOpen)
+        actions << IdleAction::LeaveCategory;
+    // The visitor may have come back to the home screen by the Home button: idle ends the visit.
+    if (p.goHomeOnIdleTimeout && p.privateBrowsing)
+        actions << IdleAction::ClearVisit;
+    if (p.enableScreenSaver && !p.screenSaverURL.isEmpty())
+        actions << IdleAction::LogIdleTimeExceeded << IdleAction::StartScreensaver;
+    appendPowerSaving(p, state.powerSaveOn, actions);
+    return actions;
+}
+
+bool homeStopsObservingOnDisappear(const KVBrowserPrefSettings& p)
+{
+    return p.enableScreenSaver && timersEnabled(p) && !p.screenSaverURL.isEmpty();
+}
+
+}  // namespace korvel::IdleRules
