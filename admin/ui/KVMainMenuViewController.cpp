@@ -3,6 +3,7 @@
 #include "admin/AdminPassword.h"
 #include "admin/AdminState.h"
 #include "admin/ui/AboutKorvelViewController.h"
+#include "admin/ui/KVTestViewController.h"
 #include "admin/ui/UnavailableScreen.h"
 #include "transfer/ui/KVImportExportViewController.h"
 #include "log/KVLog.h"
@@ -114,7 +115,6 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
     case BrowserPreferencesMenu:
     case AdvancedSettingsMenu:
     case ManageCategoriesMenu:
-    case ViewLogMenu:
     case SystemSettingsMenu:
     case OpenSourceLicensesMenu:
         for (const menuParams& entry : m_tableData) {
@@ -125,6 +125,15 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
     case ImportExportMenu:
         if (!qobject_cast<KVImportExportViewController*>(stack->topScreen()))
             stack->push(new KVImportExportViewController, Animation::Animated);
+        break;
+    case ViewLogMenu:
+        if (!qobject_cast<KVTestViewController*>(stack->topScreen())) {
+            KVLog(QStringLiteral("App General"), QStringLiteral("Preparing Korvel Logs"));
+            // Every category, oldest first: the newest entry is where the list opens.
+            auto* log = new KVTestViewController;
+            log->loadViewIfNeeded();
+            stack->push(log, Animation::None);
+        }
         break;
     case AboutMenu:
         if (!qobject_cast<AboutKorvelViewController*>(stack->topScreen()))

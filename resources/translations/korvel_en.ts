@@ -107,6 +107,10 @@
         <source>Alert</source>
         <translation>Alert</translation>
     </message>
+    <message id="TEXT_APPLY">
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
     <message id="TEXT_AUDIO_FILES">
         <source>Audio Files</source>
         <translation>Audio Files</translation>
@@ -219,6 +223,26 @@
         <source>Korvel Menu</source>
         <translation>Korvel Menu</translation>
     </message>
+    <message id="TEXT_LOG_NOT_WRITTEN">
+        <source>The log could not be written to Documents.</source>
+        <translation>The log could not be written to Documents.</translation>
+    </message>
+    <message id="TEXT_LOG_VIEW_OPTIONS">
+        <source>View Options</source>
+        <translation>View Options</translation>
+    </message>
+    <message id="TEXT_MAIL_HANDED_OVER">
+        <source>The log is in the mail program and saved in Documents as %1.</source>
+        <translation>The log is in the mail program and saved in Documents as %1.</translation>
+    </message>
+    <message id="TEXT_MAIL_LOG">
+        <source>Mail Log</source>
+        <translation>Mail Log</translation>
+    </message>
+    <message id="TEXT_MAIL_NOT_OPENED">
+        <source>The mail program could not be opened. The log is saved in Documents as %1.</source>
+        <translation>The mail program could not be opened. The log is saved in Documents as %1.</translation>
+    </message>
     <message id="TEXT_MORE">
         <source>More</source>
         <translation>More</translation>
@@ -246,6 +270,14 @@
     <message id="TEXT_NO_FILE_SELECTED">
         <source>No File Selected</source>
         <translation>No File Selected</translation>
+    </message>
+    <message id="TEXT_NO_MAIL_MESSAGE">
+        <source>The log is saved in Documents as %1. Copy it from there through the upload server, or set up a mail program on this device and mail it again.</source>
+        <translation>The log is saved in Documents as %1. Copy it from there through the upload server, or set up a mail program on this device and mail it again.</translation>
+    </message>
+    <message id="TEXT_NO_MAIL_TITLE">
+        <source>No mail program is set up</source>
+        <translation>No mail program is set up</translation>
     </message>
     <message id="TEXT_OPEN">
         <source>Open</source>
@@ -402,6 +434,14 @@
     <message id="TEXT_SAVED_IN_DOCUMENTS">
         <source>%1 is saved in Documents.</source>
         <translation>%1 is saved in Documents.</translation>
+    </message>
+    <message id="TEXT_SEARCH">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="TEXT_SEARCH_LOG">
+        <source>Search the log</source>
+        <translation>Search the log</translation>
     </message>
     <message id="TEXT_SIZE">
         <source>Size</source>
