@@ -3,6 +3,8 @@
 #include "admin/AdminPassword.h"
 #include "admin/AdminState.h"
 #include "admin/ui/AboutKorvelViewController.h"
+#include "admin/ui/KVAdvancedSettingsViewController.h"
+#include "admin/ui/KVPolicyListViewController.h"
 #include "admin/ui/KVTestViewController.h"
 #include "admin/ui/UnavailableScreen.h"
 #include "transfer/ui/KVImportExportViewController.h"
@@ -112,9 +114,24 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
     switch (menuId) {
     case AllowedWebsitesMenu:
     case BlockedWebsitesMenu:
-    case BrowserPreferencesMenu:
+    case ManageCategoriesMenu: {
+        const auto kind = menuId == AllowedWebsitesMenu ? KVPolicyListViewController::Kind::AllowedWebsites
+                          : menuId == BlockedWebsitesMenu ? KVPolicyListViewController::Kind::BlockedWebsites
+                                                          : KVPolicyListViewController::Kind::Categories;
+        // "Blocked Websites" is a row only while every website is allowed.
+        bool listed = false;
+        for (const menuParams& entry : m_tableData)
+            listed = listed || entry.menuId == menuId;
+        auto* top = qobject_cast<KVPolicyListViewController*>(stack->topScreen());
+        if (listed && !(top && top->kind() == kind))
+            stack->push(new KVPolicyListViewController(kind), Animation::Animated);
+        break;
+    }
     case AdvancedSettingsMenu:
-    case ManageCategoriesMenu:
+        if (!qobject_cast<KVAdvancedSettingsViewController*>(stack->topScreen()))
+            stack->push(new KVAdvancedSettingsViewController, Animation::Animated);
+        break;
+    case BrowserPreferencesMenu:
     case SystemSettingsMenu:
     case OpenSourceLicensesMenu:
         for (const menuParams& entry : m_tableData) {

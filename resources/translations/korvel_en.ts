@@ -107,6 +107,10 @@
         <source>Alert</source>
         <translation>Alert</translation>
     </message>
+    <message id="TEXT_ALLOW_ALL_DETAIL">
+        <source>Every website except the blocked ones; the menu lists them</source>
+        <translation>Every website except the blocked ones; the menu lists them</translation>
+    </message>
     <message id="TEXT_APPLY">
         <source>Apply</source>
         <translation>Apply</translation>
@@ -119,9 +123,21 @@
         <source>Back</source>
         <translation>Back</translation>
     </message>
+    <message id="TEXT_BLOCKED_WEBSITE">
+        <source>Blocked Website</source>
+        <translation>Blocked Website</translation>
+    </message>
     <message id="TEXT_CANCEL">
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message id="TEXT_CATEGORY">
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message id="TEXT_CATEGORY_PLACEHOLDER">
+        <source>News</source>
+        <translation>News</translation>
     </message>
     <message id="TEXT_CHANGE">
         <source>Change</source>
@@ -139,6 +155,10 @@
         <source>Choose a File</source>
         <translation>Choose a File</translation>
     </message>
+    <message id="TEXT_CHOOSE_ICON">
+        <source>Choose Icon from Documents</source>
+        <translation>Choose Icon from Documents</translation>
+    </message>
     <message id="TEXT_CLOSE">
         <source>Close</source>
         <translation>Close</translation>
@@ -146,6 +166,14 @@
     <message id="TEXT_DELETE">
         <source>Delete</source>
         <translation>Delete</translation>
+    </message>
+    <message id="TEXT_DELETE_CATEGORY">
+        <source>Delete Category</source>
+        <translation>Delete Category</translation>
+    </message>
+    <message id="TEXT_DELETE_WEBSITE">
+        <source>Delete Website</source>
+        <translation>Delete Website</translation>
     </message>
     <message id="TEXT_DOCUMENT_FILES">
         <source>Document Files</source>
@@ -214,6 +242,10 @@
     <message id="TEXT_HTML_FILES">
         <source>HTML Files</source>
         <translation>HTML Files</translation>
+    </message>
+    <message id="TEXT_ICON_PLACEHOLDER">
+        <source>An image in Documents</source>
+        <translation>An image in Documents</translation>
     </message>
     <message id="TEXT_IMAGE_FILES">
         <source>Image Files</source>
@@ -427,6 +459,10 @@
         <source>Print</source>
         <translation>Print</translation>
     </message>
+    <message id="TEXT_PROTOCOL">
+        <source>Protocol</source>
+        <translation>Protocol</translation>
+    </message>
     <message id="TEXT_REFRESH">
         <source>Refresh</source>
         <translation>Refresh</translation>
@@ -443,6 +479,10 @@
         <source>Search the log</source>
         <translation>Search the log</translation>
     </message>
+    <message id="TEXT_SEARCH_WEBSITE">
+        <source>Search Website</source>
+        <translation>Search Website</translation>
+    </message>
     <message id="TEXT_SIZE">
         <source>Size</source>
         <translation>Size</translation>
@@ -450,6 +490,14 @@
     <message id="TEXT_STOP">
         <source>Stop</source>
         <translation>Stop</translation>
+    </message>
+    <message id="TEXT_TITLE_PLACEHOLDER">
+        <source>Derived from the address when empty</source>
+        <translation>Derived from the address when empty</translation>
+    </message>
+    <message id="TEXT_URL_PLACEHOLDER">
+        <source>www.example.com</source>
+        <translation>www.example.com</translation>
     </message>
     <message id="TEXT_VIDEO_FILES">
         <source>Video Files</source>

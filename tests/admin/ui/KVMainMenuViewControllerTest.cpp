@@ -1,6 +1,7 @@
 #include "admin/AdminState.h"
 #include "admin/ui/AboutKorvelViewController.h"
 #include "admin/ui/KVMainMenuViewController.h"
+#include "admin/ui/KVPolicyListViewController.h"
 #include "admin/ui/UnavailableScreen.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -94,8 +95,10 @@ TEST_P(MenuDispatch, OpensTheAreaOfTheId)
 
 INSTANTIATE_TEST_SUITE_P(
     Ids, MenuDispatch,
-    ::testing::Values(DispatchCase{"AllowedWebsites", false, AllowedWebsitesMenu, "korvel::UnavailableScreen"},
-                      DispatchCase{"BlockedWhileAllowAll", true, BlockedWebsitesMenu, "korvel::UnavailableScreen"},
+    ::testing::Values(DispatchCase{"AllowedWebsites", false, AllowedWebsitesMenu, "korvel::KVPolicyListViewController"},
+                      DispatchCase{"BlockedWhileAllowAll", true, BlockedWebsitesMenu, "korvel::KVPolicyListViewController"},
+                      DispatchCase{"Categories", false, ManageCategoriesMenu, "korvel::KVPolicyListViewController"},
+                      DispatchCase{"Advanced", false, AdvancedSettingsMenu, "korvel::KVAdvancedSettingsViewController"},
                       DispatchCase{"BlockedWithoutItsRow", false, BlockedWebsitesMenu, nullptr},
                       DispatchCase{"Log", false, ViewLogMenu, "korvel::KVTestViewController"},
                       DispatchCase{"About", false, AboutMenu, "korvel::AboutKorvelViewController"},
@@ -111,10 +114,9 @@ TEST_F(MainMenuTest, ClickingARowOpensItsEntryNotItsIndex)
     TableCell* third = table->visibleCells().at(2);
     EXPECT_GE(third->height(), 50) << "a finger must be able to hit a row";
     QTest::mouseClick(third, Qt::LeftButton, {}, third->rect().center());
-    auto* placeholder = qobject_cast<UnavailableScreen*>(stack->topScreen());
-    ASSERT_NE(placeholder, nullptr);
-    EXPECT_EQ(placeholder->menuId(), ManageCategoriesMenu);
-    EXPECT_EQ(placeholder->title(), QStringLiteral("Manage Categories"));
+    auto* list = qobject_cast<KVPolicyListViewController*>(stack->topScreen());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->kind(), KVPolicyListViewController::Kind::Categories);
 }
 
 TEST_F(MainMenuTest, ReappearingRereadsAllowAll)
