@@ -4,6 +4,7 @@
 #include "admin/AdminState.h"
 #include "admin/ui/AboutKorvelViewController.h"
 #include "admin/ui/KVAdvancedSettingsViewController.h"
+#include "admin/ui/KVBrowserPreferences.h"
 #include "admin/ui/KVPolicyListViewController.h"
 #include "admin/ui/KVTestViewController.h"
 #include "admin/ui/UnavailableScreen.h"
@@ -132,6 +133,9 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
             stack->push(new KVAdvancedSettingsViewController, Animation::Animated);
         break;
     case BrowserPreferencesMenu:
+        if (!qobject_cast<KVBrowserPreferences*>(stack->topScreen()))
+            stack->push(new KVBrowserPreferences, Animation::Animated);
+        break;
     case SystemSettingsMenu:
     case OpenSourceLicensesMenu:
         for (const menuParams& entry : m_tableData) {

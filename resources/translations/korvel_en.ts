@@ -103,6 +103,10 @@
         <source>Downloading</source>
         <translation>Downloading</translation>
     </message>
+    <message id="TEXT_ADMIN_PASSWORD">
+        <source>Administrator Password</source>
+        <translation>Administrator Password</translation>
+    </message>
     <message id="TEXT_ALERT">
         <source>Alert</source>
         <translation>Alert</translation>
@@ -162,6 +166,10 @@
     <message id="TEXT_CLOSE">
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message id="TEXT_CONFIGURE_TABBED_BROWSING">
+        <source>Configure Tabbed Browsing</source>
+        <translation>Configure Tabbed Browsing</translation>
     </message>
     <message id="TEXT_DELETE">
         <source>Delete</source>
@@ -363,6 +371,10 @@
         <source>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</source>
         <translation>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</translation>
     </message>
+    <message id="TEXT_PASSWORD_UNCHANGED">
+        <source>Unchanged</source>
+        <translation>Unchanged</translation>
+    </message>
     <message id="TEXT_PDF_ALLOW_DOWNLOAD">
         <source>Allow Download</source>
         <translation>Allow Download</translation>
@@ -486,6 +498,10 @@
     <message id="TEXT_SIZE">
         <source>Size</source>
         <translation>Size</translation>
+    </message>
+    <message id="TEXT_SPECIAL_LINKS_DETAIL">
+        <source>Tap to configure special links.</source>
+        <translation>Tap to configure special links.</translation>
     </message>
     <message id="TEXT_STOP">
         <source>Stop</source>
