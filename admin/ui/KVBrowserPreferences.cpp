@@ -2,6 +2,10 @@
 
 #include "admin/AdminPassword.h"
 #include "admin/FilePickerLists.h"
+#include "admin/ui/KVNavigationToolbarTableViewController.h"
+#include "admin/ui/KVSpecialLinksViewController.h"
+#include "admin/ui/KVUserAgentsViewController.h"
+#include "admin/ui/KVWkWebviewSettingsController.h"
 #include "admin/ui/UnavailableScreen.h"
 #include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "log/KVLog.h"
@@ -18,6 +22,7 @@
 #include "transfer/ImportExport.h"
 #include "transfer/UploadServerControl.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -202,6 +207,8 @@ void KVBrowserPreferences::viewDidAppear(bool)
 {
     if (m_scrollTo < 0)
         return;
+    // The rows were just built: their places are known once the pending layouts have run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (TableCell* cell = m_table->cellWithId(m_scrollTo)) {
         if (auto* scroll = m_table->findChild<QScrollArea*>())
             scroll->ensureWidgetVisible(cell, 0, cell->height());
@@ -575,16 +582,16 @@ void KVBrowserPreferences::didSelectRow(int rowId)
             alert->showOver(this);
             break;
         }
-        stack->push(new UnavailableScreen(QStringLiteral("Configure Navigation Toolbar"), 0), Animation::Animated);
+        stack->push(new KVNavigationToolbarTableViewController, Animation::Animated);
         break;
     case SpecialLinksRow:
-        stack->push(new UnavailableScreen(QStringLiteral("Enable Special Links"), 0), Animation::Animated);
+        stack->push(new KVSpecialLinksViewController, Animation::Animated);
         break;
     case TabbedBrowsingRow:
-        stack->push(new UnavailableScreen(QStringLiteral("MultiTab Settings"), 0), Animation::Animated);
+        stack->push(new KVWkWebviewSettingsController, Animation::Animated);
         break;
     case UserAgentRow:
-        stack->push(new UnavailableScreen(QStringLiteral("User Agent"), 0), Animation::Animated);
+        stack->push(new KVUserAgentsViewController, Animation::Animated);
         break;
     case ScreenSaverRow:
         stack->push(new UnavailableScreen(QStringLiteral("Screensaver Mode"), 0), Animation::Animated);

@@ -6,6 +6,7 @@
 #include "admin/ui/KVAdvancedSettingsViewController.h"
 #include "admin/ui/KVBrowserPreferences.h"
 #include "admin/ui/KVPolicyListViewController.h"
+#include "admin/ui/KVSearchSettingsViewController.h"
 #include "admin/ui/KVTestViewController.h"
 #include "admin/ui/UnavailableScreen.h"
 #include "transfer/ui/KVImportExportViewController.h"
@@ -217,7 +218,9 @@ void KVMainMenuViewController::handleBack()
 
 void KVMainMenuViewController::handleSearchSettings()
 {
-    pushUnlessOnTop(0, QStringLiteral("Search Settings"));
+    NavigationStack* stack = navigationStack();
+    if (stack && !qobject_cast<KVSearchSettingsViewController*>(stack->topScreen()))
+        stack->push(new KVSearchSettingsViewController, Animation::Animated);
 }
 
 }  // namespace korvel

@@ -287,6 +287,16 @@
         <source>More</source>
         <translation>More</translation>
     </message>
+    <message id="TEXT_MULTITAB_EXCLUDES">
+        <source>Korvel does not support these features with tabbed browsing:
+• Allow Icon Relocation
+• Allow Icon Resize
+• Wallpaper Settings</source>
+        <translation>Korvel does not support these features with tabbed browsing:
+• Allow Icon Relocation
+• Allow Icon Resize
+• Wallpaper Settings</translation>
+    </message>
     <message id="TEXT_NEW_PASSWORD">
         <source>New password</source>
         <translation>New password</translation>
@@ -318,6 +328,10 @@
     <message id="TEXT_NO_MAIL_TITLE">
         <source>No mail program is set up</source>
         <translation>No mail program is set up</translation>
+    </message>
+    <message id="TEXT_NO_SETTING_FOUND">
+        <source>No setting has that name.</source>
+        <translation>No setting has that name.</translation>
     </message>
     <message id="TEXT_OPEN">
         <source>Open</source>
@@ -467,9 +481,17 @@
         <source>Opens PDF documents in the kiosk's own reader.</source>
         <translation>Opens PDF documents in the kiosk's own reader.</translation>
     </message>
+    <message id="TEXT_PHONE_LINKS_DETAIL">
+        <source>A tap on a phone number in a page offers to call it.</source>
+        <translation>A tap on a phone number in a page offers to call it.</translation>
+    </message>
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>Print</translation>
+    </message>
+    <message id="TEXT_PRINT_LINKS_DETAIL">
+        <source>A page's own print link prints the page.</source>
+        <translation>A page's own print link prints the page.</translation>
     </message>
     <message id="TEXT_PROTOCOL">
         <source>Protocol</source>
@@ -491,6 +513,10 @@
         <source>Search the log</source>
         <translation>Search the log</translation>
     </message>
+    <message id="TEXT_SEARCH_SETTINGS">
+        <source>Search all settings</source>
+        <translation>Search all settings</translation>
+    </message>
     <message id="TEXT_SEARCH_WEBSITE">
         <source>Search Website</source>
         <translation>Search Website</translation>
@@ -510,6 +536,10 @@
     <message id="TEXT_TITLE_PLACEHOLDER">
         <source>Derived from the address when empty</source>
         <translation>Derived from the address when empty</translation>
+    </message>
+    <message id="TEXT_TOOLBAR_IMAGES_FOOTER">
+        <source>Images in Documents; empty uses the built-in image. Tap a row to pick one.</source>
+        <translation>Images in Documents; empty uses the built-in image. Tap a row to pick one.</translation>
     </message>
     <message id="TEXT_URL_PLACEHOLDER">
         <source>www.example.com</source>
