@@ -8,7 +8,8 @@
 #include "admin/ui/KVPolicyListViewController.h"
 #include "admin/ui/KVSearchSettingsViewController.h"
 #include "admin/ui/KVTestViewController.h"
-#include "admin/ui/UnavailableScreen.h"
+#include "admin/ui/OpenSourceLicensesViewController.h"
+#include "admin/ui/SystemInformationViewController.h"
 #include "transfer/ui/KVImportExportViewController.h"
 #include "log/KVLog.h"
 #include "platform/ui/Alert.h"
@@ -98,16 +99,6 @@ void KVMainMenuViewController::loadMenuData()
     m_table->setSections(sections);
 }
 
-void KVMainMenuViewController::pushUnlessOnTop(int menuId, const QString& title)
-{
-    NavigationStack* stack = navigationStack();
-    if (!stack)
-        return;
-    if (auto* top = qobject_cast<UnavailableScreen*>(stack->topScreen()); top && top->menuId() == menuId)
-        return;
-    stack->push(new UnavailableScreen(title, menuId), Animation::Animated);
-}
-
 void KVMainMenuViewController::didSelectMenuId(int menuId)
 {
     NavigationStack* stack = navigationStack();
@@ -138,11 +129,12 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
             stack->push(new KVBrowserPreferences, Animation::Animated);
         break;
     case SystemSettingsMenu:
+        if (!qobject_cast<SystemInformationViewController*>(stack->topScreen()))
+            stack->push(new SystemInformationViewController, Animation::Animated);
+        break;
     case OpenSourceLicensesMenu:
-        for (const menuParams& entry : m_tableData) {
-            if (entry.menuId == menuId)
-                pushUnlessOnTop(menuId, entry.menuMainText);
-        }
+        if (!qobject_cast<OpenSourceLicensesViewController*>(stack->topScreen()))
+            stack->push(new OpenSourceLicensesViewController, Animation::Animated);
         break;
     case ImportExportMenu:
         if (!qobject_cast<KVImportExportViewController*>(stack->topScreen()))

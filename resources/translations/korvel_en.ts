@@ -131,6 +131,10 @@
         <source>Blocked Website</source>
         <translation>Blocked Website</translation>
     </message>
+    <message id="TEXT_CACHES_DIRECTORY">
+        <source>Caches</source>
+        <translation>Caches</translation>
+    </message>
     <message id="TEXT_CANCEL">
         <source>Cancel</source>
         <translation>Cancel</translation>
@@ -182,6 +186,14 @@
     <message id="TEXT_DELETE_WEBSITE">
         <source>Delete Website</source>
         <translation>Delete Website</translation>
+    </message>
+    <message id="TEXT_DEVICE">
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message id="TEXT_DOCUMENTS_DIRECTORY">
+        <source>Documents</source>
+        <translation>Documents</translation>
     </message>
     <message id="TEXT_DOCUMENT_FILES">
         <source>Document Files</source>
@@ -247,6 +259,10 @@
         <source>Home</source>
         <translation>Home</translation>
     </message>
+    <message id="TEXT_HOME_DIRECTORY">
+        <source>Home directory</source>
+        <translation>Home directory</translation>
+    </message>
     <message id="TEXT_HTML_FILES">
         <source>HTML Files</source>
         <translation>HTML Files</translation>
@@ -262,6 +278,14 @@
     <message id="TEXT_KORVEL_MENU">
         <source>Korvel Menu</source>
         <translation>Korvel Menu</translation>
+    </message>
+    <message id="TEXT_LICENSES_FOOTER">
+        <source>Korvel is built on these libraries. Tap one to read its licence.</source>
+        <translation>Korvel is built on these libraries. Tap one to read its licence.</translation>
+    </message>
+    <message id="TEXT_LICENSE_NOT_INSTALLED">
+        <source>The licence notice of this library is not installed on this device (%1).</source>
+        <translation>The licence notice of this library is not installed on this device (%1).</translation>
     </message>
     <message id="TEXT_LOG_NOT_WRITTEN">
         <source>The log could not be written to Documents.</source>
@@ -282,6 +306,18 @@
     <message id="TEXT_MAIL_NOT_OPENED">
         <source>The mail program could not be opened. The log is saved in Documents as %1.</source>
         <translation>The mail program could not be opened. The log is saved in Documents as %1.</translation>
+    </message>
+    <message id="TEXT_MANAGED_ABSENT">
+        <source>%1 (none; nothing is managed)</source>
+        <translation>%1 (none; nothing is managed)</translation>
+    </message>
+    <message id="TEXT_MANAGED_CONFIGURATION">
+        <source>Managed configuration</source>
+        <translation>Managed configuration</translation>
+    </message>
+    <message id="TEXT_MANAGED_PRESENT">
+        <source>%1 (present)</source>
+        <translation>%1 (present)</translation>
     </message>
     <message id="TEXT_MORE">
         <source>More</source>
@@ -521,6 +557,14 @@
         <source>Search Website</source>
         <translation>Search Website</translation>
     </message>
+    <message id="TEXT_SERVER_NOT_RUNNING">
+        <source>Not running</source>
+        <translation>Not running</translation>
+    </message>
+    <message id="TEXT_SETTINGS_FILE">
+        <source>Settings file</source>
+        <translation>Settings file</translation>
+    </message>
     <message id="TEXT_SIZE">
         <source>Size</source>
         <translation>Size</translation>
@@ -533,6 +577,22 @@
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
+    <message id="TEXT_SYSTEM">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="TEXT_SYSTEM_FILES">
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message id="TEXT_SYSTEM_NETWORK">
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message id="TEXT_SYSTEM_VERSIONS">
+        <source>Versions</source>
+        <translation>Versions</translation>
+    </message>
     <message id="TEXT_TITLE_PLACEHOLDER">
         <source>Derived from the address when empty</source>
         <translation>Derived from the address when empty</translation>
@@ -541,6 +601,10 @@
         <source>Images in Documents; empty uses the built-in image. Tap a row to pick one.</source>
         <translation>Images in Documents; empty uses the built-in image. Tap a row to pick one.</translation>
     </message>
+    <message id="TEXT_UPLOAD_SERVER_ADDRESS">
+        <source>Upload server</source>
+        <translation>Upload server</translation>
+    </message>
     <message id="TEXT_URL_PLACEHOLDER">
         <source>www.example.com</source>
         <translation>www.example.com</translation>
@@ -548,6 +612,10 @@
     <message id="TEXT_VIDEO_FILES">
         <source>Video Files</source>
         <translation>Video Files</translation>
+    </message>
+    <message id="TEXT_WEB_ENGINE">
+        <source>Web engine</source>
+        <translation>Web engine</translation>
     </message>
     <message id="TEXT_WHEN">
         <source>When</source>

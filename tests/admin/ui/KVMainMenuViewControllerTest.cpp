@@ -102,6 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DispatchCase{"BlockedWithoutItsRow", false, BlockedWebsitesMenu, nullptr},
                       DispatchCase{"Log", false, ViewLogMenu, "korvel::KVTestViewController"},
                       DispatchCase{"About", false, AboutMenu, "korvel::AboutKorvelViewController"},
+                      DispatchCase{"Preferences", false, BrowserPreferencesMenu, "korvel::KVBrowserPreferences"},
+                      DispatchCase{"SystemInformation", false, SystemSettingsMenu, "korvel::SystemInformationViewController"},
+                      DispatchCase{"Licences", false, OpenSourceLicensesMenu, "korvel::OpenSourceLicensesViewController"},
                       DispatchCase{"Unknown", true, 42, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -5,6 +5,9 @@
 #include "admin/ui/KVSearchSettingsViewController.h"
 #include "admin/ui/KVUserAgentsViewController.h"
 #include "admin/ui/KVWkWebviewSettingsController.h"
+#include "admin/ui/OpenSourceLicensesViewController.h"
+#include "admin/ui/SystemInformationViewController.h"
+#include "platform/Paths.h"
 #include "log/KVLogger.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -15,6 +18,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -151,6 +155,33 @@ TEST_F(OtherSettingsTest, UserAgentIsSetOrLeft)
             break;
         }
     }
+}
+
+TEST_F(OtherSettingsTest, LicencesAndSystemInformation)
+{
+    menu->didSelectMenuId(OpenSourceLicensesMenu);
+    auto* licences = qobject_cast<OpenSourceLicensesViewController*>(stack->topScreen());
+    ASSERT_NE(licences, nullptr);
+    QList<TableCell*> rows = licences->tableView()->visibleCells();
+    ASSERT_GT(rows.size(), 10);
+    QTest::mouseClick(rows.first(), Qt::LeftButton, {}, rows.first()->rect().center());
+    auto* notice = qobject_cast<OpenSourceLicensesViewController*>(stack->topScreen());
+    ASSERT_NE(notice, licences);
+    ASSERT_NE(notice->noticeView(), nullptr);
+    EXPECT_FALSE(notice->noticeView()->toPlainText().isEmpty());
+    stack->popToRoot(Animation::None);
+    flushDeletes();
+
+    menu = new KVMainMenuViewController;
+    stack->push(menu, Animation::None);
+    menu->didSelectMenuId(SystemSettingsMenu);
+    auto* system = qobject_cast<SystemInformationViewController*>(stack->topScreen());
+    ASSERT_NE(system, nullptr);
+    QStringList details;
+    for (TableCell* cell : system->tableView()->visibleCells())
+        details << cell->row().detail;
+    EXPECT_TRUE(details.contains(Paths::documentsDirectory()));
+    EXPECT_TRUE(details.contains(QStringLiteral("Not running")));
 }
 
 }  // namespace
