@@ -44,7 +44,7 @@ TEST_F(KorvelctlTest, SetValuesReadBackTyped)
     const QString schema = ok({"pref", "list", "--describe"});
     EXPECT_TRUE(schema.contains(QStringLiteral("\nMotionType: 32-bit integer, default \"0\", from 0 to 2\n")));
     EXPECT_TRUE(schema.contains(QStringLiteral("\nPort: 32-bit integer, default \"8080\", from 1025 to 65535\n")));
-    EXPECT_TRUE(schema.contains(QStringLiteral("\nCopyPaste: boolean, default")));
+    EXPECT_TRUE(schema.contains(QStringLiteral("\nCopyPaste: boolean (true or false), default \"true\"\n")));
 }
 
 // Every command refuses what it cannot do with exit code 2 and a complaint, and changes nothing.

@@ -16,6 +16,14 @@
 #include "admin/ui/KVAddBlockedWebsiteViewController.h"
 #include "admin/ui/KVAdvancedSettingsViewController.h"
 #include "admin/ui/KVAllowedWebsiteDetails.h"
+#include "admin/ui/KVBrowserPreferences.h"
+#include "admin/ui/KVNavigationToolbarTableViewController.h"
+#include "admin/ui/KVSearchSettingsViewController.h"
+#include "admin/ui/KVSpecialLinksViewController.h"
+#include "admin/ui/KVUserAgentsViewController.h"
+#include "admin/ui/KVWkWebviewSettingsController.h"
+#include "admin/ui/OpenSourceLicensesViewController.h"
+#include "admin/ui/SystemInformationViewController.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVManageCategoryDetailViewController.h"
 #include "admin/ui/KVPolicyListViewController.h"
@@ -166,6 +174,52 @@ void tourAdministration(NavigationStack* stack)
     }
     menu->didSelectMenuId(AdvancedSettingsMenu);
     shoot(QStringLiteral("17-advanced-settings"));
+    stack->pop(NavigationStack::Animation::None);
+
+    menu->didSelectMenuId(BrowserPreferencesMenu);
+    if (auto* preferences = waitForTop<KVBrowserPreferences>(stack)) {
+        shoot(QStringLiteral("19-browser-preferences"));
+        // Further down: the window rows, then the server and file rows.
+        preferences->setScrollToIndexPath(KVBrowserPreferences::WindowSection, 12);
+        preferences->viewDidAppear(false);
+        shoot(QStringLiteral("19-browser-preferences-window"));
+        preferences->setScrollToIndexPath(KVBrowserPreferences::DownloadSection, 2);
+        preferences->viewDidAppear(false);
+        shoot(QStringLiteral("19-browser-preferences-end"));
+        if (QLineEdit* password = preferences->field(KVBrowserPreferences::id(KVBrowserPreferences::AdminSection, 0))) {
+            password->setText(QStringLiteral("weak"));
+            if (Alert* question = preferences->passwordReturned()) {
+                shoot(QStringLiteral("19-browser-preferences-weak-password"));
+                question->dismiss();
+            }
+            password->clear();
+        }
+        stack->pop(NavigationStack::Animation::None);
+    }
+    for (Screen* screen : std::initializer_list<Screen*>{new KVNavigationToolbarTableViewController, new KVSpecialLinksViewController,
+                                                         new KVUserAgentsViewController, new KVWkWebviewSettingsController}) {
+        const QString name = screen->objectName();
+        stack->push(screen, NavigationStack::Animation::None);
+        shoot(QStringLiteral("20-") + name);
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->handleSearchSettings();
+    if (auto* search = waitForTop<KVSearchSettingsViewController>(stack)) {
+        shoot(QStringLiteral("20-search-settings"));
+        search->search(QStringLiteral("zoom"));
+        shoot(QStringLiteral("20-search-settings-zoom"));
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->didSelectMenuId(OpenSourceLicensesMenu);
+    if (auto* licences = waitForTop<OpenSourceLicensesViewController>(stack)) {
+        shoot(QStringLiteral("21-open-source-licenses"));
+        licences->openLibrary(9);
+        shoot(QStringLiteral("21-open-source-license-notice"));
+        stack->pop(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->didSelectMenuId(SystemSettingsMenu);
+    shoot(QStringLiteral("21-system-information"));
     stack->pop(NavigationStack::Animation::None);
 
     menu->didSelectMenuId(ViewLogMenu);
