@@ -120,6 +120,7 @@ QStringList BrowserPreferencesRules::writeBack(KVBrowserPrefSettings& record, co
     record.numberTaps = number(PreferenceNumber::NumberOfTaps, form.numberTaps);
     record.serverSwitchOnOFF = v.serverSwitchOnOFF;
     record.port = number(PreferenceNumber::Port, form.port);
+    record.uploadAccessCode = v.uploadAccessCode;
     record.allowPopup = v.allowPopup;
     record.allowPopupInSameWindow = v.allowPopupInSameWindow;
     // Tabbed browsing lays icons out itself.
@@ -171,6 +172,8 @@ QStringList BrowserPreferencesRules::writeBack(KVBrowserPrefSettings& record, co
         formatString(QStringLiteral("Allow Icon Resize value changed: %hhd"), r.allowResize),
         formatString(QStringLiteral("Enable Custom User Agent Header value changed: %hhd"), r.enableCustomUserAgentHeader),
         formatString(QStringLiteral("Enable Guided Access Mode vale changed: %hhd"), r.enableGuidedAccessMode),
+        // Whether there is a code, never the code.
+        formatString(QStringLiteral("Upload Access Code set: %@"), r.uploadAccessCode.isEmpty() ? QStringLiteral("No") : QStringLiteral("Yes")),
     };
 }
 

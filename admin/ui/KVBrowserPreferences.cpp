@@ -78,6 +78,7 @@ constexpr int ScreenSaverRow = S::id(S::IdleSection, 2);
 constexpr int PowerSaverRow = S::id(S::IdleSection, 3);
 constexpr int ServerRow = S::id(S::ServerSection, 0);
 constexpr int PortRow = S::id(S::ServerSection, 1);
+constexpr int AccessCodeRow = S::id(S::ServerSection, 2);
 constexpr int GoogleDocsRow = S::id(S::FileSection, 0);
 constexpr int PdfViewerRow = S::id(S::FileSection, 1);
 constexpr int DownloadsRow = S::id(S::DownloadSection, 0);
@@ -331,7 +332,10 @@ void KVBrowserPreferences::showRows()
                       link(ScreenSaverRow, QStringLiteral("ScreenSaver Mode"), QStringLiteral("Tap to configure ScreenSaver on idletimeout")),
                       link(PowerSaverRow, QStringLiteral("Power Saver Mode"), QStringLiteral("Tap to configure Power Saver on idletimeout"))}},
         TableSection{QStringLiteral("Server Settings"), {},
-                     {toggle(ServerRow, QStringLiteral("Enable Upload Server"), m_serverDetail), text(PortRow, QStringLiteral("Run on Port"), m_form.port)}},
+                     {toggle(ServerRow, QStringLiteral("Enable Upload Server"), m_serverDetail), text(PortRow, QStringLiteral("Run on Port"), m_form.port),
+                      //% "Upload Access Code"
+                      //% "Asked of every other device that uses the upload server; empty leaves it open."
+                      text(AccessCodeRow, qtTrId("TEXT_UPLOAD_ACCESS_CODE"), v.uploadAccessCode, qtTrId("TEXT_UPLOAD_ACCESS_CODE_DETAIL"))}},
         //% "File Settings"
         TableSection{qtTrId("FILE_SETTINGS"), {},
                      {toggle(GoogleDocsRow, qtTrId("SHOW_FILES_USING_GOOGLE_DOCS"), qtTrId("ENABLES_VIEWING_OF_GOOGLE_DOCS")),
@@ -422,6 +426,8 @@ void KVBrowserPreferences::textChanged(int rowId, const QString& text)
         m_form.values.customUserAgentHeader = text;
     else if (rowId == WallpaperRow)
         m_form.values.wallpaper = text;
+    else if (rowId == AccessCodeRow)
+        m_form.values.uploadAccessCode = text;
 }
 
 bool KVBrowserPreferences::textFieldShouldEndEditing(int rowId)

@@ -126,20 +126,23 @@ private:
         wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         layout.setTextOption(wrap);
         layout.beginLayout();
-        int y = rect.top() + (rect.height() - metrics.lineSpacing() * linesPerRow) / 2;
+        QStringList parts;
         for (int n = 0; n < linesPerRow; ++n) {
             QTextLine line = layout.createLine();
             if (!line.isValid())
                 break;
             line.setLineWidth(rect.width());
             const bool last = n == linesPerRow - 1;
-            QString part = text.mid(line.textStart(), last ? -1 : line.textLength());
-            if (last)
-                part = metrics.elidedText(part.simplified(), Qt::ElideRight, rect.width());
-            painter->drawText(QRect(rect.left(), y, rect.width(), metrics.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter, part.trimmed());
-            y += metrics.lineSpacing();
+            const QString part = text.mid(line.textStart(), last ? -1 : line.textLength());
+            parts << (last ? metrics.elidedText(part.simplified(), Qt::ElideRight, rect.width()) : part.trimmed());
         }
         layout.endLayout();
+        // One line or two, the text sits in the middle of the row.
+        int y = rect.top() + (rect.height() - metrics.lineSpacing() * int(parts.size())) / 2;
+        for (const QString& part : parts) {
+            painter->drawText(QRect(rect.left(), y, rect.width(), metrics.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter, part);
+            y += metrics.lineSpacing();
+        }
     }
 
     LogListModel* m_model;

@@ -601,6 +601,14 @@
         <source>Images in Documents; empty uses the built-in image. Tap a row to pick one.</source>
         <translation>Images in Documents; empty uses the built-in image. Tap a row to pick one.</translation>
     </message>
+    <message id="TEXT_UPLOAD_ACCESS_CODE">
+        <source>Upload Access Code</source>
+        <translation>Upload Access Code</translation>
+    </message>
+    <message id="TEXT_UPLOAD_ACCESS_CODE_DETAIL">
+        <source>Asked of every other device that uses the upload server; empty leaves it open.</source>
+        <translation>Asked of every other device that uses the upload server; empty leaves it open.</translation>
+    </message>
     <message id="TEXT_UPLOAD_SERVER_ADDRESS">
         <source>Upload server</source>
         <translation>Upload server</translation>

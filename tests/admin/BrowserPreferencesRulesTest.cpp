@@ -92,6 +92,7 @@ TEST(BrowserPreferencesRules, WriteBackFallsBackForcesAndLogsInOrder)
     form.zoom = QStringLiteral("12a");
     form.numberTaps = QStringLiteral("41");
     form.passwordTimeout = QStringLiteral("0");
+    form.values.uploadAccessCode = QStringLiteral("4711");
 
     const QStringList lines = BrowserPreferencesRules::writeBack(record, form);
     EXPECT_EQ(record.idleTimeout, 10);
@@ -103,12 +104,14 @@ TEST(BrowserPreferencesRules, WriteBackFallsBackForcesAndLogsInOrder)
     EXPECT_FALSE(record.allowDragDrop);
     EXPECT_EQ(record.customUserAgentHeader, QStringLiteral("Korvel"));
     EXPECT_EQ(record.motionType, 2);
-    ASSERT_EQ(lines.size(), 29);
+    ASSERT_EQ(lines.size(), 30);
     EXPECT_EQ(lines.first(), QStringLiteral("WebView Bounce value changed: 1"));
     EXPECT_EQ(lines.at(17), QStringLiteral("IdleTimeout value changed: 10"));
     EXPECT_EQ(lines.at(21), QStringLiteral("Server State Changed: Off"));
     EXPECT_EQ(lines.at(26), QStringLiteral("Allow Icon Resize value changed: 0"));
-    EXPECT_EQ(lines.last(), QStringLiteral("Enable Guided Access Mode vale changed: 0"));
+    EXPECT_EQ(lines.at(28), QStringLiteral("Enable Guided Access Mode vale changed: 0"));
+    EXPECT_EQ(record.uploadAccessCode, QStringLiteral("4711"));
+    EXPECT_EQ(lines.last(), QStringLiteral("Upload Access Code set: Yes")) << "the code itself is never logged";
 }
 
 }  // namespace

@@ -175,10 +175,10 @@ TEST_F(BrowserPreferencesTest, DependentSwitchesAndWhatLeavingStores)
     EXPECT_EQ(p.customUserAgentHeader, QStringLiteral("Korvel"));
     EXPECT_TRUE(loggedEvents(QStringLiteral("App General")).contains(QStringLiteral("Restrict Settings ON")));
     const QStringList logged = loggedEvents(QStringLiteral("Settings"));
-    ASSERT_GE(logged.size(), 29);
-    EXPECT_EQ(logged.mid(logged.size() - 29, 2),
+    ASSERT_GE(logged.size(), 30);
+    EXPECT_EQ(logged.mid(logged.size() - 30, 2),
               (QStringList{QStringLiteral("WebView Bounce value changed: 1"), QStringLiteral("Restrict Setings Changed: 1")}));
-    EXPECT_EQ(logged.last(), QStringLiteral("Enable Guided Access Mode vale changed: 0"));
+    EXPECT_EQ(logged.last(), QStringLiteral("Upload Access Code set: No"));
 }
 
 TEST_F(BrowserPreferencesTest, WeakPasswordIsAskedAboutAndStoredOnlyWhenAccepted)
