@@ -340,6 +340,7 @@ void KVBrowserPreferences::showRows()
         TableSection{qtTrId("FILE_SETTINGS"), {},
                      {toggle(GoogleDocsRow, qtTrId("SHOW_FILES_USING_GOOGLE_DOCS"), qtTrId("ENABLES_VIEWING_OF_GOOGLE_DOCS")),
                       link(PdfViewerRow, qtTrId("PDF_VIEWER"), qtTrId("CHANGE_PDF_VIEWER_SETTINGS"))}},
+        //% "Download Settings"
         TableSection{qtTrId("DOWNLOADS"), {},
                      {toggle(DownloadsRow, qtTrId("ALLOW_DOWNLOADS"), qtTrId("ALLOW_DOWNLOADING_FILES_TO_DEVICE")),
                       toggle(OpenAfterDownloadRow, qtTrId("OPEN_FILE_AFTER_DOWNLOAD"), qtTrId("CHECK_TO_OPEN_FILE_AFTER_DOWNLOAD")),
@@ -648,10 +649,12 @@ void KVBrowserPreferences::viewWillDisappear(bool)
     m_leaving = true;
     KVSettings& settings = KVSettings::getSettingsObject();
     const QStringList lines = BrowserPreferencesRules::writeBack(settings.kvBrowPref, m_form);
-    if (!m_form.password.isEmpty() && AdminPassword::change(m_form.password, m_form.password) == PasswordChange::Changed) {
-        // AdminPassword logs "Password Changed" itself.
-        m_form.password.clear();
-    }
+    // A weak password counts only once the administrator said yes to it; one left unanswered
+    // (the menu's "Done", a sub-screen) is dropped. AdminPassword logs "Password Changed" itself.
+    const bool acceptable = m_weakPasswordAccepted || BrowserPreferencesRules::isStrongPassword(m_form.password);
+    if (!m_form.password.isEmpty() && acceptable && AdminPassword::change(m_form.password, m_form.password) == PasswordChange::Changed)
+        m_weakPasswordAccepted = false;
+    m_form.password.clear();
     for (const QString& line : lines)
         KVLog(QStringLiteral("Settings"), line);
     if (!settings.save())

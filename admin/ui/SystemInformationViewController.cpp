@@ -45,7 +45,7 @@ void SystemInformationViewController::viewWillAppear(bool)
     const QString serverText = address ? address->toString() : qtTrId("TEXT_SERVER_NOT_RUNNING");
     const Device& device = Device::current();
     m_table->setSections({
-        //% "Files"
+        //% "Files and Folders"
         TableSection{qtTrId("TEXT_SYSTEM_FILES"), {},
                      {//% "Home directory"
                       row(qtTrId("TEXT_HOME_DIRECTORY"), Paths::home()),
@@ -57,11 +57,11 @@ void SystemInformationViewController::viewWillAppear(bool)
                       row(qtTrId("TEXT_SETTINGS_FILE"), Paths::defaultsFile()),
                       //% "Managed configuration"
                       row(qtTrId("TEXT_MANAGED_CONFIGURATION"), managedText)}},
-        //% "Network"
+        //% "Local Network"
         TableSection{qtTrId("TEXT_SYSTEM_NETWORK"), {},
                      {//% "Upload server"
                       row(qtTrId("TEXT_UPLOAD_SERVER_ADDRESS"), serverText)}},
-        //% "Versions"
+        //% "Software Versions"
         TableSection{qtTrId("TEXT_SYSTEM_VERSIONS"), {},
                      {row(QStringLiteral("Korvel"), appNameAndVersionNumberDisplayString()),
                       row(QStringLiteral("Qt"), QString::fromLatin1(qVersion())),

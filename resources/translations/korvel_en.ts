@@ -44,8 +44,8 @@
         <translation>Delete the selected items?</translation>
     </message>
     <message id="DOWNLOADS">
-        <source>Downloads</source>
-        <translation>Downloads</translation>
+        <source>Download Settings</source>
+        <translation>Download Settings</translation>
     </message>
     <message id="DOWNLOAD_IS_IN_PROGRESS">
         <source>A download is in progress.</source>
@@ -582,16 +582,16 @@
         <translation>System</translation>
     </message>
     <message id="TEXT_SYSTEM_FILES">
-        <source>Files</source>
-        <translation>Files</translation>
+        <source>Files and Folders</source>
+        <translation>Files and Folders</translation>
     </message>
     <message id="TEXT_SYSTEM_NETWORK">
-        <source>Network</source>
-        <translation>Network</translation>
+        <source>Local Network</source>
+        <translation>Local Network</translation>
     </message>
     <message id="TEXT_SYSTEM_VERSIONS">
-        <source>Versions</source>
-        <translation>Versions</translation>
+        <source>Software Versions</source>
+        <translation>Software Versions</translation>
     </message>
     <message id="TEXT_TITLE_PLACEHOLDER">
         <source>Derived from the address when empty</source>

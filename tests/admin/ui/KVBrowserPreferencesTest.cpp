@@ -183,8 +183,14 @@ TEST_F(BrowserPreferencesTest, DependentSwitchesAndWhatLeavingStores)
 
 TEST_F(BrowserPreferencesTest, WeakPasswordIsAskedAboutAndStoredOnlyWhenAccepted)
 {
+    // Left by "Done" before it was answered, a weak password is not stored.
     KVBrowserPreferences* editor = open();
     ASSERT_NE(editor, nullptr);
+    editor->field(S::id(S::AdminSection, 0))->setText(QStringLiteral("unasked"));
+    close();
+    EXPECT_NE(TalvexUtils::checkPassword(QStringLiteral("unasked")), PasswordCheck::Matches);
+
+    editor = open();
     QLineEdit* password = editor->field(S::id(S::AdminSection, 0));
     ASSERT_NE(password, nullptr);
     password->setFocus();
