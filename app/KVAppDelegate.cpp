@@ -18,6 +18,8 @@
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
 #include "transfer/ImportExport.h"
+#include "transfer/KVAutoImport.h"
+#include "transfer/KVCloudRequest.h"
 #include "transfer/SettingsDocument.h"
 
 #include <QFile>
@@ -48,6 +50,9 @@ KVAppDelegate::~KVAppDelegate()
         sharedDelegate = nullptr;
     if (serverControl)
         ImportExport::setServerControl(nullptr);
+    // The worker outlives this delegate; its timer must not outlive the clock it was armed on.
+    if (sharedDelegate == nullptr && KVAutoImport::getAutoImportObject().caseState() == 1)
+        KVAutoImport::getAutoImportObject().stop();
 }
 
 KVAppDelegate* KVAppDelegate::getAppDelegate()
@@ -140,11 +145,31 @@ bool KVAppDelegate::didFinishLaunching()
     startServerIfSwitchedOn();
 
     KVLog(QStringLiteral("App General"), QStringLiteral("Korvel Started"));
+    // A document taken in by the automatic import brings the screens back to their start.
+    connect(&KVAutoImport::getAutoImportObject(), &KVAutoImport::imported, this,
+            [this] {
+                if (returnToStart)
+                    returnToStart();
+            });
+    KVAutoImport::getAutoImportObject().setCloudFetcher([](const QString& cloudID) { return KVCloudRequest::importRequest(cloudID); });
+    startAutoImport();
     return true;
+}
+
+void KVAppDelegate::startAutoImport()
+{
+    KVAutoImport& autoImport = KVAutoImport::getAutoImportObject();
+    if (autoImport.caseState() != 0)
+        return;
+    KVLog(QStringLiteral("AutoImport"), QStringLiteral("AutoImport initiated"));
+    autoImport.start();
 }
 
 void KVAppDelegate::applicationDidEnterBackground()
 {
+    // The automatic import only runs in the foreground.
+    if (KVAutoImport::getAutoImportObject().caseState() == 1)
+        KVAutoImport::getAutoImportObject().stop();
     // The administrator's visit to the settings ends when the kiosk leaves the foreground.
     if (state == 1 && returnToRoot)
         returnToRoot();
@@ -163,6 +188,7 @@ void KVAppDelegate::applicationWillEnterForeground()
 {
     KVLog(QStringLiteral("App General"), QStringLiteral("Application Entered Foreground"));
     startServerIfSwitchedOn();
+    startAutoImport();
 }
 
 void KVAppDelegate::startServerIfSwitchedOn()

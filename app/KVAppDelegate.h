@@ -83,6 +83,10 @@ public:
 
     // Starts the upload server on the preference's port when its switch is on, and logs the outcome.
     void startServerIfSwitchedOn();
+    // Starts the automatic import's timer unless it runs.
+    void startAutoImport();
+    // The screens back to their start: the home screen made anew, or the welcome screen.
+    std::function<void()> returnToStart;
 
     KVSettings* kvSettings = nullptr;
     // The upload server; the shared one from launch on (tests may put their own here).

@@ -1,5 +1,6 @@
 #include "app/KVAppDelegate.h"
 #include "app/SchemeHandler.h"
+#include "app/ServiceWatchdog.h"
 #include "app/UnixSignalWatcher.h"
 #include "app/VirtualKeyboard.h"
 #include "app/ui/KVApplication.h"
@@ -7,8 +8,10 @@
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "log/JournalForwarder.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
+#include "transfer/CloudService.h"
 
 #include <QStandardPaths>
 
@@ -25,10 +28,24 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "korvel: --home needs a directory\n");
         return 2;
     }
+    if (!CloudService::configureFromArguments(arguments)) {
+        std::fprintf(stderr, "korvel: --cloud-service needs the service's address\n");
+        return 2;
+    }
+    // The service's address is ours alone; the web engine never sees it as a switch or a page.
+    for (qsizetype i = arguments.size() - 1; i >= 1; --i) {
+        if (arguments.at(i) == QLatin1String(CloudService::optionName) && i + 1 < arguments.size())
+            arguments.remove(i, 2);
+        else if (arguments.at(i).startsWith(QLatin1String(CloudService::optionName) + QLatin1Char('=')))
+            arguments.remove(i);
+    }
     QString openedURL;
     for (const QString& argument : arguments) {
         if (argument.startsWith(QLatin1String("korvel:")))
             openedURL = argument;
+        // The event log stays on the device only.
+        if (argument == QLatin1String("--no-journal"))
+            JournalForwarder::setEnabled(false);
     }
 
     // Before the application object: the program's own scheme, and an engine command line without
@@ -68,6 +85,10 @@ int main(int argc, char** argv)
     // The log opens with the shell's launch sequence.
     KVLog(QStringLiteral("App General"), QStringLiteral("%@"), RenderPathRule::logLine(render));
     QObject::connect(&instance, &SingleInstance::messageReceived, &shell.delegate(), &KVAppDelegate::openURL);
+    // systemd hears when the first screen is painted and, while the main loop turns, that it does.
+    ServiceWatchdog watchdog;
+    watchdog.start();
+    shell.whenFirstPainted([&watchdog] { watchdog.ready(); });
     shell.show();
     if (!openedURL.isEmpty())
         shell.delegate().openURL(openedURL);

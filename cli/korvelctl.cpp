@@ -1,6 +1,7 @@
 #include "cli/AdvancedCommand.h"
 #include "cli/BlockedCommand.h"
 #include "cli/CategoriesCommand.h"
+#include "cli/CloudCommand.h"
 #include "cli/DomainCommand.h"
 #include "cli/DownloadsCommand.h"
 #include "cli/FilesCommand.h"
@@ -123,6 +124,15 @@ const char* usage =
     "  reset --yes          back to factory settings and the password 9246; the download\n"
     "                       history and the documents directory stay\n"
     "\n"
+    "  cloud export [--id ID] [--service URL]\n"
+    "                       store the settings document in the cloud settings service: under a\n"
+    "                       new cloud ID (printed), or over the document of ID\n"
+    "  cloud import ID [--service URL]\n"
+    "                       apply the settings document stored under ID\n"
+    "  cloud history        print the cloud IDs used here, newest first\n"
+    "                       (the service: --service, else $KORVEL_CLOUD_SERVICE, else the managed\n"
+    "                       configuration's CloudService)\n"
+    "\n"
     "  policy check [--tabbed] [--type link|other] [--new-window] URL\n"
     "                       the browser's decision for URL in a fresh window: \"allow\" or\n"
     "                       \"cancel\", then one line per effect (toast, log entry, home, load...);\n"
@@ -203,6 +213,7 @@ int main(int argc, char** argv)
         {"export", korvel::runExportCommand},
         {"import", korvel::runImportCommand},
         {"reset", korvel::runResetCommand},
+        {"cloud", korvel::runCloudCommand},
     };
     for (const auto& group : groups) {
         if (command.first() != QLatin1String(group.name))

@@ -1,5 +1,7 @@
 #include "log/KVLogger.h"
 
+#include "log/JournalForwarder.h"
+
 #include "log/SqliteDatabase.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
@@ -101,6 +103,7 @@ KVLogger::Connection* KVLogger::connection()
 
 bool KVLogger::insertUpdateRow(const QString& message, const QString& category)
 {
+    JournalForwarder::send(category, message);
     Connection* c = connection();
     if (!c)
         return false;

@@ -249,7 +249,7 @@ private:
 
 }  // namespace
 
-PropertyListParse PropertyList::parse(const QByteArray& bytes)
+PropertyListParse PropertyList::parse(const QByteArray& bytes, const XmlPropertyListReader::Passed& passed)
 {
     if (bytes.isEmpty())
         return failure(PropertyListError::Empty, QStringLiteral("empty property list"));
@@ -260,7 +260,7 @@ PropertyListParse PropertyList::parse(const QByteArray& bytes)
         if (!root)
             return failure(PropertyListError::Malformed, QStringLiteral("not a valid binary property list: ") + message);
     } else {
-        root = XmlPropertyListReader::read(bytes, &message);
+        root = XmlPropertyListReader::read(bytes, &message, passed);
         if (!root)
             return failure(PropertyListError::Malformed, QStringLiteral("not a valid XML property list: ") + message);
     }

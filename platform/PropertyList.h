@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/XmlPropertyListReader.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
@@ -31,7 +33,8 @@ struct PropertyListParse {
 class PropertyList {
 public:
     // XML or binary. Bad bytes are reported in the result, never a crash.
-    static PropertyListParse parse(const QByteArray& bytes);
+    // `passed` (XML only) hears which bytes will not be read again.
+    static PropertyListParse parse(const QByteArray& bytes, const XmlPropertyListReader::Passed& passed = {});
     static PropertyListParse readFile(const QString& path);
 
     // The XML serialisation (version 1.0, UTF-8). Null variants inside containers are left out.

@@ -15,6 +15,8 @@ namespace {
 
 constexpr int maximumDepth = 512;
 constexpr qsizetype maximumInternedKeys = 4096;
+// How far the reader moves between reports of what it has passed.
+constexpr qsizetype passedStep = qsizetype(4) << 20;
 
 bool isSpace(char c)
 {
@@ -48,10 +50,12 @@ void appendUtf8(QByteArray& out, char32_t code)
 
 class Parser {
 public:
-    explicit Parser(const QByteArray& bytes)
+    Parser(const QByteArray& bytes, const XmlPropertyListReader::Passed& passed)
         : m_begin(bytes.constData())
         , m_p(bytes.constData())
         , m_end(bytes.constData() + bytes.size())
+        , m_counted(bytes.constData())
+        , m_passed(passed)
     {
     }
 
@@ -59,8 +63,8 @@ public:
     {
         std::optional<QVariant> root = document();
         if (!root) {
-            qsizetype line = 1;
-            for (const char* c = m_begin; c < m_p && c < m_end; ++c)
+            qsizetype line = 1 + m_lines;
+            for (const char* c = m_counted; c < m_p && c < m_end; ++c)
                 line += *c == '\n';
             *error = QStringLiteral("line %1: %2").arg(line).arg(m_error);
         }
@@ -68,6 +72,19 @@ public:
     }
 
 private:
+    // Between values nothing before the cursor is needed any more: lines are counted up to it (for
+    // error messages) before those bytes are reported passed. Container names are compared as
+    // literals, not as views into the input, for the same reason.
+    void moveOn()
+    {
+        if (!m_passed || m_p - m_counted < passedStep)
+            return;
+        for (const char* c = m_counted; c < m_p; ++c)
+            m_lines += *c == '\n';
+        m_counted = m_p;
+        m_passed(m_p);
+    }
+
     std::nullopt_t fail(const QString& why)
     {
         if (m_error.isEmpty())
@@ -411,14 +428,16 @@ private:
 
     std::optional<QVariant> array(const Tag& tag, int depth)
     {
+        static const QByteArray name = QByteArrayLiteral("array");
         QVariantList list;
         if (tag.selfClosing)
             return QVariant(list);
         for (;;) {
+            moveOn();
             if (!skipMisc())
                 return std::nullopt;
             if (startsWith("</")) {
-                if (!endTag(tag.name))
+                if (!endTag(name))
                     return std::nullopt;
                 return QVariant(list);
             }
@@ -431,14 +450,16 @@ private:
 
     std::optional<QVariant> dictionary(const Tag& tag, int depth)
     {
+        static const QByteArray name = QByteArrayLiteral("dict");
         QVariantMap map;
         if (tag.selfClosing)
             return QVariant(map);
         for (;;) {
+            moveOn();
             if (!skipMisc())
                 return std::nullopt;
             if (startsWith("</")) {
-                if (!endTag(tag.name))
+                if (!endTag(name))
                     return std::nullopt;
                 return QVariant(map);
             }
@@ -462,16 +483,19 @@ private:
     const char* m_p;
     const char* m_end;
     QString m_error;
+    const char* m_counted;  // lines before this are in m_lines
+    qsizetype m_lines = 0;
+    const XmlPropertyListReader::Passed& m_passed;
     QHash<QByteArray, QString> m_keys;
     QByteArray m_scratch;
 };
 
 }  // namespace
 
-std::optional<QVariant> XmlPropertyListReader::read(const QByteArray& bytes, QString* error)
+std::optional<QVariant> XmlPropertyListReader::read(const QByteArray& bytes, QString* error, const Passed& passed)
 {
     QString reason;
-    std::optional<QVariant> root = Parser(bytes).run(&reason);
+    std::optional<QVariant> root = Parser(bytes, passed).run(&reason);
     if (!root && error)
         *error = reason;
     return root;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <optional>
 
 namespace korvel {
@@ -14,8 +15,11 @@ namespace korvel {
 // fetches nothing and expands no custom entities.
 class XmlPropertyListReader {
 public:
+    // Told, now and then, that the reader will not look at the bytes before a position again.
+    using Passed = std::function<void(const char* upTo)>;
+
     // The root object, or nothing with the reason in `error`.
-    static std::optional<QVariant> read(const QByteArray& bytes, QString* error);
+    static std::optional<QVariant> read(const QByteArray& bytes, QString* error, const Passed& passed = {});
 };
 
 }  // namespace korvel

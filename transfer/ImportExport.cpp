@@ -2,6 +2,7 @@
 
 #include "log/KVLog.h"
 #include "platform/DocumentName.h"
+#include "platform/FileBytes.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
@@ -87,7 +88,7 @@ bool writeAtomically(const QString& path, const QByteArray& bytes, QString* erro
 }
 
 // The merge import; the reason it changed nothing, or the null text once it is in effect.
-QString applyDocument(const QVariantMap& document, bool isFromAutoImport)
+QString applyDocument(const QVariantMap& document, bool isFromAutoImport, FilesInDocument filesInDocument = FilesInDocument::Restore)
 {
     const QString unfit = Utils::settingsDocumentError(document);
     if (!unfit.isNull())
@@ -102,7 +103,7 @@ QString applyDocument(const QVariantMap& document, bool isFromAutoImport)
 
     // The files first, into temporary files: a full disk here leaves everything as it was.
     EmbeddedFiles files(Paths::documentsDirectory());
-    if (!files.stage(document, EmbeddedFiles::OnFailure::Stop))
+    if (filesInDocument == FilesInDocument::Restore && !files.stage(document, EmbeddedFiles::OnFailure::Stop))
         return QStringLiteral("an embedded file could not be written");
 
     UserDefaults& defaults = UserDefaults::standard();
@@ -151,9 +152,9 @@ void ImportExport::setServerControl(UploadServerControl* control)
     installedServer() = control;
 }
 
-bool ImportExport::applySettingsDocument(const QVariantMap& document, bool isFromAutoImport)
+bool ImportExport::applySettingsDocument(const QVariantMap& document, bool isFromAutoImport, FilesInDocument files)
 {
-    const QString reason = applyDocument(document, isFromAutoImport);
+    const QString reason = applyDocument(document, isFromAutoImport, files);
     if (reason.isNull())
         return true;
     KVLog(importCategory, QStringLiteral("Settings not imported, nothing changed: %@"), reason);
@@ -264,12 +265,11 @@ TransferResult ImportExport::importFromFile(const QString& typedName)
     }
     Utils::ParsedDocument parsed;
     {
-        // The bytes go before the document is applied: a large document is held once, not twice.
-        QFile file(source.path);
-        if (!file.open(QIODevice::ReadOnly))
-            parsed.error = file.errorString();
-        else
-            parsed = Utils::readSettingsDocument(file.readAll());
+        // The bytes are given back as the parser passes them and are gone before the document is
+        // applied: a large document is never held whole next to what was read out of it.
+        std::optional<FileBytes> file = FileBytes::read(source.path, &parsed.error);
+        if (file)
+            parsed = Utils::readSettingsDocument(file->bytes(), [&](const char* upTo) { file->release(upTo); });
     }
     if (!parsed.document) {
         KVLog(importCategory, QStringLiteral("Import refused, %@ is not a settings document: %@"), typedName, parsed.error);

@@ -13,6 +13,9 @@ struct TransferAlert {
     QString message;
 };
 
+// Whether an import writes the files a document carries into Documents.
+enum class FilesInDocument { Restore, Leave };
+
 struct TransferResult {
     bool ok = false;
     TransferAlert alert;
@@ -33,7 +36,8 @@ public:
     // files renamed into place. Returns false, with nothing changed, when the document is unfit
     // (see Utils::settingsDocumentError), a file could not be written or the defaults could not be
     // saved. "AutoImport" is never taken from a document.
-    static bool applySettingsDocument(const QVariantMap& document, bool isFromAutoImport);
+    static bool applySettingsDocument(const QVariantMap& document, bool isFromAutoImport,
+                                      FilesInDocument files = FilesInDocument::Restore);
     // After an import: a port outside 1024-65535 becomes 8080 (and is saved); the upload server is
     // stopped when switched off, restarted on the port when switched on and running. Logged under
     // `logCategory`.

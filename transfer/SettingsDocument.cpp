@@ -293,7 +293,7 @@ QString settingsDocumentError(const QVariantMap& document)
     return {};
 }
 
-ParsedDocument readSettingsDocument(const QByteArray& bytes)
+ParsedDocument readSettingsDocument(const QByteArray& bytes, const XmlPropertyListReader::Passed& passed)
 {
     static const QByteArray prefix = QByteArrayLiteral("<![CDATA[");
     static const QByteArray suffix = QByteArrayLiteral("]]>");
@@ -313,9 +313,8 @@ ParsedDocument readSettingsDocument(const QByteArray& bytes)
         while ((wrapped || closed) && end > begin && QChar::isSpace(uchar(bytes.at(end - 1))))
             --end;
     }
-    // The common case, a bare list, is parsed without a copy of what may be many megabytes.
-    const PropertyListParse parsed =
-        PropertyList::parse(begin == 0 && end == bytes.size() ? bytes : bytes.mid(begin, end - begin));
+    // The list inside a wrapper is a view, not a copy of what may be many megabytes.
+    const PropertyListParse parsed = PropertyList::parse(QByteArray::fromRawData(bytes.constData() + begin, end - begin), passed);
     if (!parsed.ok())
         return {std::nullopt, QStringLiteral("not a property list: ") + parsed.message};
     if (parsed.value.metaType().id() != QMetaType::QVariantMap)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/XmlPropertyListReader.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariantList>
@@ -48,7 +50,7 @@ struct ParsedDocument {
     std::optional<QVariantMap> document;
     QString error;
 };
-ParsedDocument readSettingsDocument(const QByteArray& bytes);
+ParsedDocument readSettingsDocument(const QByteArray& bytes, const XmlPropertyListReader::Passed& passed = {});
 // What makes `document` unfit to apply (a list that is not an array of dictionaries, preferences
 // that are not a dictionary, a password that is not text); the null text when it is fit.
 QString settingsDocumentError(const QVariantMap& document);

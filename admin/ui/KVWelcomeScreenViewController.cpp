@@ -10,6 +10,8 @@
 #include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
+#include "transfer/ui/KVCloud_welcomeController.h"
+#include "transfer/ui/KVScanQRForImportViewController.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -254,12 +257,27 @@ bool KVWelcomeScreenViewController::instructionsShown() const
 
 void KVWelcomeScreenViewController::importFromCloud()
 {
-    makeToast(this, QStringLiteral("Importing settings from the cloud is not available in this version."));
+    if (NavigationStack* stack = navigationStack())
+        stack->push(new KVCloud_welcomeController, Animation::Animated);
 }
 
 void KVWelcomeScreenViewController::onClickScanQR()
 {
-    makeToast(this, QStringLiteral("Scanning a QR code for settings is not available in this version."));
+    NavigationStack* stack = navigationStack();
+    if (!stack)
+        return;
+    // The scanned ID goes to the first-run cloud import, ready to be imported.
+    auto* scanner = new KVScanQRForImportViewController;
+    QPointer<NavigationStack> target(stack);
+    scanner->setScanned([target](const QString& id) {
+        if (!target)
+            return;
+        auto* cloud = new KVCloud_welcomeController;
+        cloud->setCloudID(id);
+        target->push(cloud, Animation::Animated);
+    });
+    stack->showNavigationBar();
+    stack->push(scanner, Animation::Animated);
 }
 
 void KVWelcomeScreenViewController::homeButtonPressed()

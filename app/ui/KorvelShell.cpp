@@ -17,7 +17,9 @@
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
+#include "transfer/ui/KVScanQRForImportViewController.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 
@@ -38,11 +40,32 @@ KorvelShell::KorvelShell()
     });
     AdminAccess::setGrantedHandler(&KVPasswordAlert::requestAccess);
     PageFilePicker::setFactory(&KVFilePickerController::forPage);
+    // A QR code without a camera: a picture of Documents, chosen as a page's file input chooses.
+    KVScanQRForImportViewController::setPictureChooser([](Screen* over, std::function<void(const QString&)> chosen) {
+        NavigationStack* on = over->navigationStack();
+        if (!on)
+            return;
+        const PageFileRequest pictures{FileSelection::Single, {QStringLiteral("image/*")}};
+        on->present(KVFilePickerController::forPage(pictures, [chosen = std::move(chosen)](const QStringList& paths) {
+                        if (!paths.isEmpty())
+                            chosen(paths.first());
+                    }),
+                    NavigationStack::Animation::Animated);
+    });
     ReaderHooks::install(stack);
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
     AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; }, nullptr, nullptr});
     m_delegate->returnToRoot = [stack] { stack->popToRoot(NavigationStack::Animation::None); };
+    // Back to the root, whose welcome screen hands over to a home screen made anew; on the welcome
+    // screen itself, that hand-over alone.
+    m_delegate->returnToStart = [stack] {
+        Screen* top = stack->topScreen();
+        if (top && top == KVWelcomeScreenViewController::getWelcomeScreenObject())
+            top->viewWillAppear(false);
+        else
+            stack->popToRoot(NavigationStack::Animation::None);
+    };
     m_delegate->dismissVisibleAlert = [] {
         if (Alert* alert = Alert::visibleAlert())
             alert->dismiss();
@@ -97,9 +120,48 @@ KorvelShell::~KorvelShell()
 {
     AdminAccess::setGrantedHandler(nullptr);
     PageFilePicker::setFactory(nullptr);
+    KVScanQRForImportViewController::setPictureChooser(nullptr);
     AdminAccess::setTimeStart({});
     AdminState::setHooks({});
     KVPasswordAlert::setSettingsOpener(nullptr);
+}
+
+namespace {
+
+// Waits for the first paint event of the window or of anything in it (opaque children cover the
+// window itself, which is then not painted at all) and reports once that paint is through.
+class FirstPaintWatch final : public QObject {
+public:
+    FirstPaintWatch(QWidget* window, std::function<void()> painted)
+        : QObject(window)
+        , m_window(window)
+        , m_painted(std::move(painted))
+    {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == m_window) {
+            qApp->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, [this] {
+                m_painted();
+                deleteLater();
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    std::function<void()> m_painted;
+};
+
+}  // namespace
+
+void KorvelShell::whenFirstPainted(std::function<void()> painted)
+{
+    new FirstPaintWatch(m_window.get(), std::move(painted));
 }
 
 void KorvelShell::show()

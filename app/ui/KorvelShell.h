@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 
+#include <functional>
 #include <memory>
 
 namespace korvel {
@@ -23,6 +24,8 @@ public:
     KVMainWindow& window() { return *m_window; }
     // Shows the window as the preferences say (full screen or maximised).
     void show();
+    // Runs `painted` once, after the window was first painted.
+    void whenFirstPainted(std::function<void()> painted);
 
 private:
     std::unique_ptr<KVAppDelegate> m_delegate;

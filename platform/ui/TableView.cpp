@@ -68,6 +68,10 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, 
     label->setTextFormat(Qt::PlainText);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
+    // A row that cannot be used now reads faded, as the platform's settings show it.
+    QColor faded = colour;
+    faded.setAlphaF(0.35);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, faded);
     label->setPalette(palette);
     // Taps go to the row, not the text.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);

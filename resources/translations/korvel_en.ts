@@ -15,6 +15,10 @@
         <source>Turn on Allow Downloads first.</source>
         <translation>Turn on Allow Downloads first.</translation>
     </message>
+    <message id="BTN_CHOOSE_QR_PICTURE">
+        <source>Choose a picture from Documents</source>
+        <translation>Choose a picture from Documents</translation>
+    </message>
     <message id="BTN_TITLE_CANCEL">
         <source>Cancel</source>
         <translation>Cancel</translation>
@@ -167,9 +171,25 @@
         <source>Choose Icon from Documents</source>
         <translation>Choose Icon from Documents</translation>
     </message>
+    <message id="TEXT_CLEAR_HISTORY">
+        <source>Clear History</source>
+        <translation>Clear History</translation>
+    </message>
     <message id="TEXT_CLOSE">
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message id="TEXT_CLOUD_ID">
+        <source>Cloud ID</source>
+        <translation>Cloud ID</translation>
+    </message>
+    <message id="TEXT_CLOUD_ID_PLACEHOLDER">
+        <source>At least 10 characters</source>
+        <translation>At least 10 characters</translation>
+    </message>
+    <message id="TEXT_CLOUD_WELCOME_FOOTER">
+        <source>Enter the cloud ID your administrator gave you to take over the settings stored under it.</source>
+        <translation>Enter the cloud ID your administrator gave you to take over the settings stored under it.</translation>
     </message>
     <message id="TEXT_CONFIGURE_TABBED_BROWSING">
         <source>Configure Tabbed Browsing</source>
@@ -231,6 +251,14 @@
         <source>%1 of %2</source>
         <translation>%1 of %2</translation>
     </message>
+    <message id="TEXT_EXPORT_EXISTING_CLOUD_ID_DETAIL">
+        <source>Replace the settings stored under an ID</source>
+        <translation>Replace the settings stored under an ID</translation>
+    </message>
+    <message id="TEXT_EXPORT_NEW_CLOUD_ID_DETAIL">
+        <source>The cloud service issues a new ID for these settings</source>
+        <translation>The cloud service issues a new ID for these settings</translation>
+    </message>
     <message id="TEXT_FACTORY_PASSWORD_IN_USE">
         <source>The factory password is still in use. Change it.</source>
         <translation>The factory password is still in use. Change it.</translation>
@@ -254,6 +282,10 @@
     <message id="TEXT_FUNCTION_NOT_AVAILABLE">
         <source>This function is not available in this version of Korvel.</source>
         <translation>This function is not available in this version of Korvel.</translation>
+    </message>
+    <message id="TEXT_HOLD_QR_TO_CAMERA">
+        <source>Hold the QR code in front of the camera.</source>
+        <translation>Hold the QR code in front of the camera.</translation>
     </message>
     <message id="TEXT_HOME">
         <source>Home</source>
@@ -345,6 +377,10 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message id="TEXT_NO_CAMERA_CHOOSE_PICTURE">
+        <source>This device has no camera. Choose a picture of the QR code from the Documents folder.</source>
+        <translation>This device has no camera. Choose a picture of the QR code from the Documents folder.</translation>
+    </message>
     <message id="TEXT_NO_DOWNLOADS">
         <source>Nothing has been downloaded yet.</source>
         <translation>Nothing has been downloaded yet.</translation>
@@ -364,6 +400,10 @@
     <message id="TEXT_NO_MAIL_TITLE">
         <source>No mail program is set up</source>
         <translation>No mail program is set up</translation>
+    </message>
+    <message id="TEXT_NO_QR_IN_PICTURE">
+        <source>There is no QR code in this picture.</source>
+        <translation>There is no QR code in this picture.</translation>
     </message>
     <message id="TEXT_NO_SETTING_FOUND">
         <source>No setting has that name.</source>
@@ -533,6 +573,10 @@
         <source>Protocol</source>
         <translation>Protocol</translation>
     </message>
+    <message id="TEXT_QR_NOT_SAVED">
+        <source>The QR code could not be saved: %1</source>
+        <translation>The QR code could not be saved: %1</translation>
+    </message>
     <message id="TEXT_REFRESH">
         <source>Refresh</source>
         <translation>Refresh</translation>
@@ -564,6 +608,10 @@
     <message id="TEXT_SETTINGS_FILE">
         <source>Settings file</source>
         <translation>Settings file</translation>
+    </message>
+    <message id="TEXT_SHOW_ID_AS_QR_CODE">
+        <source>Show ID as QR Code</source>
+        <translation>Show ID as QR Code</translation>
     </message>
     <message id="TEXT_SIZE">
         <source>Size</source>
@@ -637,6 +685,10 @@
         <source>This file is password protected.</source>
         <translation>This file is password protected.</translation>
     </message>
+    <message id="TITLE_CLOUD_ID_QR_CODE">
+        <source>Cloud ID QR Code</source>
+        <translation>Cloud ID QR Code</translation>
+    </message>
     <message id="TITLE_DETAIL_TEXT_SYSTEM_SETTINGS">
         <source>Korvel in the system's settings</source>
         <translation>Korvel in the system's settings</translation>
@@ -652,6 +704,10 @@
     <message id="TITLE_PDF_FILE">
         <source>PDF File</source>
         <translation>PDF File</translation>
+    </message>
+    <message id="TITLE_SCAN_QR">
+        <source>Scan QR Code</source>
+        <translation>Scan QR Code</translation>
     </message>
     <message id="TITLE_SELECT_ALL">
         <source>Select All</source>

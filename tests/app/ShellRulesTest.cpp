@@ -141,12 +141,15 @@ TEST_F(LifecycleTest, TheUploadServerRunsOnlyInTheForegroundWithItsSwitchOn)
     KVAppDelegate delegate;
     delegate.kvSettings = &KVSettings::getSettingsObject();
     delegate.kvServer = &server;
+    // Saved, as the settings screens save: the return to the foreground reloads the store.
     delegate.kvSettings->kvBrowPref.port = port;
+    delegate.kvSettings->save();
     delegate.applicationWillEnterForeground();
     EXPECT_FALSE(server.isServerRunning()) << "switched off";
 
     delegate.kvSettings->kvBrowPref.serverSwitchOnOFF = true;
     delegate.kvSettings->kvBrowPref.uploadAccessCode = QStringLiteral("2468");
+    delegate.kvSettings->save();
     delegate.applicationWillEnterForeground();
     EXPECT_TRUE(server.isServerRunning());
     EXPECT_EQ(server.getPortNumber(), port);

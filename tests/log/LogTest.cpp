@@ -1,3 +1,4 @@
+#include "log/JournalForwarder.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
@@ -9,8 +10,14 @@
 #include <QFile>
 #include <QProcess>
 #include <QThread>
+#include <QtEndian>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -203,4 +210,67 @@ TEST_F(LogTest, CloudIdHistoryRepairsAFileWithoutItsTable)
     ASSERT_TRUE(history.createTable());
     EXPECT_TRUE(history.insertUpdateRow(QStringLiteral("ABCDEFGHIJ"), 0));
     EXPECT_EQ(history.history().size(), 1);
+}
+
+namespace {
+
+// The journal's native datagram read back into its fields.
+QMap<QByteArray, QByteArray> journalFields(const QByteArray& datagram)
+{
+    QMap<QByteArray, QByteArray> fields;
+    qsizetype at = 0;
+    while (at < datagram.size()) {
+        const qsizetype end = datagram.indexOf('\n', at);
+        if (end < 0)
+            break;
+        const QByteArray line = datagram.mid(at, end - at);
+        const qsizetype equals = line.indexOf('=');
+        if (equals >= 0) {
+            fields.insert(line.left(equals), line.mid(equals + 1));
+            at = end + 1;
+            continue;
+        }
+        quint64 size = 0;
+        std::memcpy(&size, datagram.constData() + end + 1, sizeof size);
+        fields.insert(line, datagram.mid(end + 1 + qsizetype(sizeof size), qsizetype(qFromLittleEndian(size))));
+        at = end + 1 + qsizetype(sizeof size) + qsizetype(qFromLittleEndian(size)) + 1;
+    }
+    return fields;
+}
+
+}  // namespace
+
+// Every entry also reaches the journal with its category in a field of its own; turned off, none.
+TEST_F(LogTest, EntriesReachTheJournalWithTheirCategory)
+{
+    const QString path = documents() + QStringLiteral("/journal");
+    const int journal = socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, path.toLocal8Bit().constData());
+    ASSERT_EQ(bind(journal, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    korvel::JournalForwarder::setSocketPath(path);
+    korvel::JournalForwarder::setEnabled(true);
+    KVLogger::createDatabase_Tables();
+
+    KVLog(QStringLiteral("Import"), QStringLiteral("Settings Imported from file successfully"));
+    KVLog(QStringLiteral("URL_action"), QStringLiteral("Blocked: %@"), QStringLiteral("http://a.test/\nKORVEL_CATEGORY=forged"));
+    korvel::JournalForwarder::setEnabled(false);
+    KVLog(QStringLiteral("Import"), QStringLiteral("not forwarded"));
+
+    QList<QMap<QByteArray, QByteArray>> received;
+    char buffer[4096];
+    for (ssize_t n; (n = recv(journal, buffer, sizeof buffer, 0)) > 0;)
+        received.append(journalFields(QByteArray(buffer, int(n))));
+    close(journal);
+    korvel::JournalForwarder::setSocketPath(QString());
+    korvel::JournalForwarder::setEnabled(true);
+
+    ASSERT_EQ(received.size(), 2);
+    EXPECT_EQ(received[0].value("MESSAGE"), QByteArray("Settings Imported from file successfully"));
+    EXPECT_EQ(received[0].value("KORVEL_CATEGORY"), QByteArray("Import"));
+    EXPECT_EQ(received[0].value("SYSLOG_IDENTIFIER"), QByteArray("korvel"));
+    // A line break in a logged address cannot forge a field.
+    EXPECT_EQ(received[1].value("MESSAGE"), QByteArray("Blocked: http://a.test/\nKORVEL_CATEGORY=forged"));
+    EXPECT_EQ(received[1].value("KORVEL_CATEGORY"), QByteArray("URL_action"));
 }

@@ -1,3 +1,4 @@
+#include "platform/FileBytes.h"
 #include "platform/PropertyList.h"
 
 #include <QDateTime>
@@ -199,4 +200,45 @@ TEST(PropertyList, HostileNestingIsRefusedNotFollowed)
     const auto parsed = PropertyList::parse(cyclic);
     EXPECT_EQ(parsed.error, PropertyListError::Malformed);
     EXPECT_TRUE(parsed.message.contains(QStringLiteral("refer to themselves"))) << qPrintable(parsed.message);
+}
+
+// A large document read from a file whose bytes are given back as the parser passes them: the
+// result, and the line of a late error, are those of a parse that keeps every byte.
+TEST(PropertyList, BytesGivenBackBehindTheReaderChangeNothing)
+{
+    QVariantList records;
+    for (int i = 0; i < 3000; ++i)
+        records.append(QVariantMap{{QStringLiteral("Title"), QStringLiteral("Site %1").arg(i)},
+                                   {QStringLiteral("Data"), QString(4096, QLatin1Char('a' + i % 26))},
+                                   {QStringLiteral("Rest"), sampleDocument()}});
+    const QVariant document = QVariantMap{{QStringLiteral("Records"), records}};
+    const QByteArray xml = PropertyList::toXml(document);
+    QByteArray damaged = xml;
+    damaged.replace("</plist>", "</plost>");
+
+    QTemporaryDir dir;
+    for (const QByteArray& bytes : {xml, damaged}) {
+        const QString path = dir.filePath(QStringLiteral("document.plist"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+
+        QString error;
+        std::optional<korvel::FileBytes> read = korvel::FileBytes::read(path, &error);
+        ASSERT_TRUE(read) << qPrintable(error);
+        int reports = 0;
+        const korvel::PropertyListParse given = PropertyList::parse(read->bytes(), [&](const char* upTo) {
+            ++reports;
+            read->release(upTo);
+        });
+        const korvel::PropertyListParse kept = PropertyList::parse(bytes);
+        EXPECT_GT(reports, 2);
+        EXPECT_EQ(given.error, kept.error);
+        EXPECT_EQ(given.message, kept.message);
+        EXPECT_TRUE(given.value == kept.value);
+    }
+    QString error;
+    EXPECT_FALSE(korvel::FileBytes::read(dir.filePath(QStringLiteral("missing.plist")), &error));
+    EXPECT_FALSE(error.isEmpty());
 }

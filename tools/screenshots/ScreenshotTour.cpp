@@ -6,6 +6,12 @@
 #include "admin/ui/KVFilePickerController.h"
 #include "files/KVServerStarter.h"
 #include "transfer/ui/KVImportExportViewController.h"
+#include "cloud/CloudDocumentStore.h"
+#include "cloud/CloudServer.h"
+#include "transfer/CloudService.h"
+#include "transfer/ui/KVCloud_welcomeController.h"
+#include "transfer/ui/KVExportCloudIDViewController.h"
+#include "transfer/ui/KVImportExportCloudViewController.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
 #include "files/ui/KVPDFViewerSettingsViewController.h"
@@ -47,6 +53,9 @@
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/ToggleSwitch.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "tests/support/ScopedEnv.h"
@@ -59,6 +68,7 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QScreen>
@@ -70,6 +80,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <thread>
 
 using namespace korvel;
 using korvel::test::WebTestServer;
@@ -279,6 +290,24 @@ int main(int argc, char** argv)
     KorvelWebEngine::chooseRenderPath();
     NavigationStack::setAnimationsEnabled(false);
 
+    // A cloud settings service of its own, so the cloud screens show real IDs and a history.
+    cloud::CloudDocumentStore cloudStore;
+    std::string cloudError;
+    cloudStore.open((home.path() + QStringLiteral("/cloud.db")).toStdString(), &cloudError);
+    cloud::CloudServer cloudServer(cloudStore, {0, 1, {}, [](const std::string&) {}});
+    const int cloudPort = cloudServer.bind("127.0.0.1", 0);
+    std::thread cloudThread([&] { cloudServer.listen(); });
+    struct CloudStop {
+        cloud::CloudServer& server;
+        std::thread& thread;
+        ~CloudStop()
+        {
+            server.stop();
+            thread.join();
+        }
+    } cloudStop{cloudServer, cloudThread};
+    CloudService::setCommandLineAddress(QStringLiteral("http://127.0.0.1:%1").arg(cloudPort));
+
     KorvelShell shell;
     shell.show();
     NavigationStack* stack = shell.window().navigationStack();
@@ -291,6 +320,12 @@ int main(int argc, char** argv)
     welcome->getStarted();
     shoot(QStringLiteral("02-welcome-instructions"));
     welcome->okGotit();
+    welcome->importFromCloud();
+    if (auto* cloudWelcome = waitForTop<KVCloud_welcomeController>(stack)) {
+        cloudWelcome->setCloudID(QStringLiteral("7fQ2xT0aLmB2vK9cYp1Z"));
+        shoot(QStringLiteral("02-welcome-cloud-import"));
+        stack->pop(NavigationStack::Animation::None);
+    }
 
     KVPasswordAlert::showPasswordAlert(welcome);
     if (Alert* prompt = Alert::visibleAlert()) {
@@ -324,6 +359,19 @@ int main(int argc, char** argv)
         menu->didSelectMenuId(ImportExportMenu);
         if (auto* transfer = waitForTop<KVImportExportViewController>(stack)) {
             shoot(QStringLiteral("06-import-export"));
+            // The automatic-import section at the end, switched on, following an address.
+            TableView* rows = transfer->tableView();
+            rows->cellWithId(KVImportExportViewController::AutoImportSwitch)->toggle()->click();
+            QCoreApplication::processEvents();
+            Q_EMIT rows->cellWithId(KVImportExportViewController::AutoImportFrom)->segmentedControl()->selectionChanged(2);
+            QCoreApplication::processEvents();
+            rows->cellWithId(KVImportExportViewController::AutoImportPath)->textField()->setText(QStringLiteral("https://fleet.example/kiosk.plist"));
+            if (auto* scroll = rows->findChild<QScrollArea*>())
+                scroll->ensureWidgetVisible(rows->cellWithId(KVImportExportViewController::AutoImportPeriod));
+            shoot(QStringLiteral("06-import-export-automatic-import"));
+            // Off again: the rest of the tour must not be interrupted by an import.
+            rows->cellWithId(KVImportExportViewController::AutoImportSwitch)->toggle()->click();
+            QCoreApplication::processEvents();
             if (Alert* exportPrompt = transfer->exportToFilePrompt()) {
                 waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
                 waitForKeyboardLayout();
@@ -335,6 +383,36 @@ int main(int argc, char** argv)
                 shoot(QStringLiteral("06-import-export-reset-question"));
                 reset->dismiss();
             }
+            // The cloud: a new ID, then the cloud-ID screen in its three modes with that ID listed.
+            transfer->didSelectRow(KVImportExportViewController::ExportToCloud);
+            if (auto* cloudExport = waitForTop<KVExportCloudIDViewController>(stack)) {
+                shoot(QStringLiteral("06-import-export-cloud-export"));
+                cloudExport->didSelectRow(KVExportCloudIDViewController::ExportToNewID);
+                waitFor(10000, [] { return Alert::visibleAlert() != nullptr; });
+                if (Alert* issued = Alert::visibleAlert()) {
+                    shoot(QStringLiteral("06-import-export-cloud-new-id"));
+                    issued->dismiss();
+                }
+                cloudExport->didSelectRow(KVExportCloudIDViewController::ExportToExistingID);
+                if (waitForTop<KVImportExportCloudViewController>(stack)) {
+                    shoot(QStringLiteral("06-import-export-cloud-id-export"));
+                    stack->pop(NavigationStack::Animation::None);
+                }
+                stack->pop(NavigationStack::Animation::None);
+            }
+            transfer->didSelectRow(KVImportExportViewController::ImportFromCloud);
+            if (auto* cloudImport = waitForTop<KVImportExportCloudViewController>(stack)) {
+                cloudImport->setCloudID(QStringLiteral("12345"));
+                cloudImport->mainAction();
+                shoot(QStringLiteral("06-import-export-cloud-id-import-invalid"));
+                for (Toast* toast : Toast::visibleToasts())
+                    toast->remove();
+                stack->pop(NavigationStack::Animation::None);
+            }
+            stack->push(new KVImportExportCloudViewController(KVImportExportCloudViewController::Mode::AutoImport),
+                        NavigationStack::Animation::None);
+            shoot(QStringLiteral("06-import-export-cloud-id-auto-import"));
+            stack->pop(NavigationStack::Animation::None);
             stack->pop(NavigationStack::Animation::None);
         }
         menu->handleBack();

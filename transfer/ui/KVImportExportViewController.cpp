@@ -4,13 +4,20 @@
 #include "platform/NotificationCenter.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
 #include "platform/ui/WaitingAlertView.h"
 #include "settings/KVSettings.h"
 #include "transfer/ImportExport.h"
 #include "transfer/URLImport.h"
+#include "transfer/CloudTransfer.h"
+#include "transfer/KVCloudRequest.h"
 #include "transfer/UploadServerControl.h"
+#include "transfer/ui/CloudExchange.h"
+#include "transfer/ui/KVExportToCloudWithQRCodeViewController.h"
+#include "transfer/ui/KVExportCloudIDViewController.h"
+#include "transfer/ui/KVImportExportCloudViewController.h"
 
 #include <QFileInfo>
 #include <QVBoxLayout>
@@ -55,7 +62,29 @@ KVImportExportViewController::KVImportExportViewController(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
     m_waiting = new WaitingAlertView(this);
+    m_cloud = new CloudExchange(this);
     connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) { didSelectRow(Row(id)); });
+    connect(m_table, &TableView::switchToggled, this, [this](int id, bool on) {
+        if (id == AutoImportSwitch) {
+            m_section.enabled = on;
+            reloadTableLater();
+        }
+    });
+    connect(m_table, &TableView::segmentChanged, this, [this](int id, int index) {
+        if (id != AutoImportFrom || index == m_section.source)
+            return;
+        // The path row shows the stored place of the source chosen now.
+        const KVAutoImportSettings& stored = KVSettings::getSettingsObject().kvAutoImport;
+        m_section.source = index;
+        m_section.path = index == 0 ? stored.fileAutoImport : index == 2 ? stored.urlAutoImport : QString();
+        reloadTableLater();
+    });
+    connect(m_table, &TableView::textChanged, this, [this](int id, const QString& text) {
+        if (id == AutoImportPath)
+            m_section.path = text;
+        else if (id == AutoImportPeriod)
+            m_section.period = text;
+    });
     NotificationCenter::defaultCenter().addObserver(this, kApplicationDidEnterBackgroundNotification,
                                                     [this](const Notification&) { homeButtonPressed5(); });
 }
@@ -73,6 +102,74 @@ URLImport* KVImportExportViewController::runningImport() const
 void KVImportExportViewController::viewDidLoad()
 {
     KVLog(QStringLiteral("App General"), QStringLiteral("Import Export menu loaded"));
+    loadAutoImportSection();
+    reloadTable();
+}
+
+void KVImportExportViewController::viewWillAppear(bool)
+{
+    // Back from the cloud-ID screen: "Cloud ID in use" shows the ID chosen there.
+    if (isViewLoaded())
+        reloadTable();
+}
+
+void KVImportExportViewController::viewWillDisappear(bool)
+{
+    KVAutoImport::storeSection(m_section);
+}
+
+void KVImportExportViewController::loadAutoImportSection()
+{
+    const KVAutoImportSettings& stored = KVSettings::getSettingsObject().kvAutoImport;
+    m_section.enabled = stored.doAutoImport;
+    m_section.source = stored.importFrom == 0 || stored.importFrom == 1 ? stored.importFrom : 2;
+    m_section.path = m_section.source == 0 ? stored.fileAutoImport : m_section.source == 2 ? stored.urlAutoImport : QString();
+    m_section.period = QString::number(stored.periodicity);
+}
+
+void KVImportExportViewController::reloadTableLater()
+{
+    // The switch or segment that asked is still inside its own signal: rebuilt now, its cell
+    // would be deleted under it.
+    QMetaObject::invokeMethod(this, &KVImportExportViewController::reloadTable, Qt::QueuedConnection);
+}
+
+void KVImportExportViewController::reloadTable()
+{
+    const bool on = m_section.enabled;
+    const bool cloud = m_section.source == 1;
+    TableRow onOff;
+    onOff.id = AutoImportSwitch;
+    onOff.title = QStringLiteral("AutoImport Korvel Settings:");
+    onOff.accessory = Accessory::Switch;
+    onOff.checked = on;
+    TableRow from;
+    from.id = AutoImportFrom;
+    from.title = QStringLiteral("Auto Import From");
+    from.accessory = Accessory::Segmented;
+    from.segments = {QStringLiteral("File"), QStringLiteral("Cloud"), QStringLiteral("URL")};
+    from.selectedSegment = m_section.source;
+    from.enabled = on;
+    TableRow path;
+    path.id = AutoImportPath;
+    path.title = QStringLiteral("Path:");
+    path.accessory = Accessory::TextField;
+    path.text = m_section.path;
+    path.enabled = on && !cloud;
+    TableRow cloudID;
+    cloudID.id = AutoImportCloudID;
+    cloudID.title = QStringLiteral("Automatic import from Cloud");
+    const QString id = KVSettings::getSettingsObject().kvAutoImport.cloudID;
+    cloudID.detail = QStringLiteral("Cloud ID in use: %1").arg(id.isEmpty() ? QStringLiteral("Not Set") : id);
+    cloudID.accessory = Accessory::Disclosure;
+    cloudID.enabled = on && cloud;
+    TableRow period;
+    period.id = AutoImportPeriod;
+    period.title = QStringLiteral("Periodically Check (Minutes)");
+    period.accessory = Accessory::TextField;
+    period.text = m_section.period;
+    period.enabled = on;
+
     m_table->setSections({
         TableSection{QStringLiteral("Export Settings"), {},
                      {row(ExportToFile, QStringLiteral("Export to File"), QStringLiteral("To a file in Documents Directory")),
@@ -86,6 +183,7 @@ void KVImportExportViewController::viewDidLoad()
                       row(ImportFromURL, QStringLiteral("Import from URL"), QStringLiteral("Import settings from URL"))}},
         TableSection{QStringLiteral("Reset Settings"), {},
                      {row(ResetSettings, QStringLiteral("Reset Settings"), QStringLiteral("Set settings to default"))}},
+        TableSection{QStringLiteral("Automatic Import"), {}, {onOff, from, path, cloudID, period}},
     });
 }
 
@@ -107,12 +205,26 @@ void KVImportExportViewController::didSelectRow(Row row)
     case ResetSettings:
         resetPrompt();
         return;
+    case AutoImportSwitch:
+    case AutoImportFrom:
+    case AutoImportPath:
+    case AutoImportPeriod:
+        return;
+    case AutoImportCloudID:
+        KVLog(QStringLiteral("AutoImport"), QStringLiteral("Settings AutoImport CLoud ID"));
+        if (NavigationStack* stack = navigationStack())
+            stack->push(new KVImportExportCloudViewController(KVImportExportCloudViewController::Mode::AutoImport), Animation::Animated);
+        return;
     case ExportToCloud:
-    case ExportToCloudWithQRCode:
+        if (NavigationStack* stack = navigationStack())
+            stack->push(new KVExportCloudIDViewController, Animation::Animated);
+        return;
     case ImportFromCloud:
-        // The cloud service comes with its own screens.
-        //% "This function is not available in this version of Korvel."
-        makeToast(this, qtTrId("TEXT_FUNCTION_NOT_AVAILABLE"));
+        if (NavigationStack* stack = navigationStack())
+            stack->push(new KVImportExportCloudViewController(KVImportExportCloudViewController::Mode::Import), Animation::Animated);
+        return;
+    case ExportToCloudWithQRCode:
+        exportWithQRCode();
         return;
     }
 }
@@ -163,7 +275,35 @@ void KVImportExportViewController::exportForPellmor()
     track(alert);
 }
 
+void KVImportExportViewController::exportWithQRCode()
+{
+    const QString text = QStringLiteral("Export Settings to Cloud and Generate QR Code");
+    KVCloudRequest* request = m_cloud->start(text);
+    KVLog(QStringLiteral("Export"), QStringLiteral("Exporting to new Cloud ID"));
+    QPointer<KVImportExportViewController> self(this);
+    request->cloudReqCallback = [self](const QString& message, bool success) {
+        if (!self)
+            return;
+        self->m_cloud->finish();
+        const QString issued = self->m_cloud->request() ? self->m_cloud->request()->ID : QString();
+        const CloudTransfer::Outcome outcome = CloudTransfer::newIDExported(issued, message, success);
+        if (!outcome.ok) {
+            self->m_cloud->showMessage(outcome.title, outcome.message);
+            return;
+        }
+        if (NavigationStack* stack = self->navigationStack())
+            stack->push(new KVExportToCloudWithQRCodeViewController(issued, KVExportToCloudWithQRCodeViewController::Opening::AfterNewID),
+                        Animation::Animated);
+    };
+    request->exportToID(QLatin1String(KVCloudRequest::newIDForQRCode), false);
+}
+
 void KVImportExportViewController::shareFile(const QString& path)
+{
+    track(shareSheet(path, QStringLiteral("KV_PellmorConfig.txt")));
+}
+
+Alert* KVImportExportViewController::shareSheet(const QString& path, const QString& title)
 {
     // The kiosk hands nothing to another application: the sheet says where the file can be fetched.
     const QString name = QFileInfo(path).fileName();
@@ -175,10 +315,10 @@ void KVImportExportViewController::shareFile(const QString& path)
             message += QLatin1Char('\n') + qtTrId("TEXT_FETCH_FROM").arg(address->toString(QUrl::FullyEncoded));
         }
     }
-    auto* sheet = new ActionSheet(QStringLiteral("KV_PellmorConfig.txt"), message);
+    auto* sheet = new ActionSheet(title.isEmpty() ? name : title, message);
     //% "Close"
     sheet->addButton(qtTrId("TEXT_CLOSE"), Alert::Role::Cancel);
-    track(sheet);
+    return sheet;
 }
 
 Alert* KVImportExportViewController::importFromFilePrompt()
@@ -224,8 +364,11 @@ Alert* KVImportExportViewController::resetPrompt()
     QPointer<KVImportExportViewController> self(this);
     question->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
         const TransferResult result = ImportExport::resetToDefaults();
-        if (self)
-            self->showResult(result.alert.title, result.alert.message);
+        if (!self)
+            return;
+        self->loadAutoImportSection();
+        self->reloadTable();
+        self->showResult(result.alert.title, result.alert.message);
     });
     question->addButton(QStringLiteral("No"), Alert::Role::Cancel);
     ImportExport::resetQuestionShown();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Screen.h"
+#include "transfer/KVAutoImport.h"
 
 #include <QPointer>
 #include <QString>
@@ -12,6 +13,7 @@
 namespace korvel {
 
 class Alert;
+class CloudExchange;
 class TableView;
 class URLImport;
 class WaitingAlertView;
@@ -22,12 +24,16 @@ class KVImportExportViewController final : public Screen {
     Q_OBJECT
 public:
     enum Row { ExportToFile, ExportToCloud, ExportToCloudWithQRCode, ExportForPellmor, ImportFromFile, ImportFromCloud,
-               ImportFromURL, ResetSettings };
+               ImportFromURL, ResetSettings, AutoImportSwitch, AutoImportFrom, AutoImportPath, AutoImportCloudID,
+               AutoImportPeriod };
 
     explicit KVImportExportViewController(QWidget* parent = nullptr);
     ~KVImportExportViewController() override;
 
     void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    // The automatic-import section is stored whenever the screen goes.
+    void viewWillDisappear(bool animated) override;
     TableView* tableView() const { return m_table; }
     void didSelectRow(Row row);
 
@@ -41,10 +47,23 @@ public:
     // import from an address is cancelled.
     void homeButtonPressed5();
 
+    // "Export Settings to Cloud and Generate QR Code": a new cloud ID, then its QR code's screen.
+    void exportWithQRCode();
+    CloudExchange* cloudExchange() const { return m_cloud; }
+    // The in-kiosk sheet that offers a file of Documents: where it is, and its address on the upload
+    // server while that runs. Titled `title`, or the file's name.
+    static Alert* shareSheet(const QString& path, const QString& title = {});
+
+    // The automatic-import section as shown, edits included.
+    const KVAutoImport::Section& autoImportSection() const { return m_section; }
+
     WaitingAlertView* waitingView() const { return m_waiting; }
     URLImport* runningImport() const;
 
 private:
+    void loadAutoImportSection();
+    void reloadTable();
+    void reloadTableLater();
     void showResult(const QString& title, const QString& message);
     void shareFile(const QString& path);
     Alert* track(Alert* alert);
@@ -53,6 +72,8 @@ private:
     WaitingAlertView* m_waiting = nullptr;
     QPointer<URLImport> m_import;
     QList<QPointer<Alert>> m_alerts;
+    KVAutoImport::Section m_section;
+    CloudExchange* m_cloud = nullptr;
 };
 
 }  // namespace korvel

@@ -4,6 +4,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
 #include "tests/support/WindowTest.h"
+#include "transfer/ui/KVCloud_welcomeController.h"
 
 #include <QPushButton>
 #include <QRegularExpression>
@@ -111,7 +112,10 @@ TEST_F(WelcomeTest, AppearingSetsTheAdministratorsBrightness)
 TEST_F(WelcomeTest, TheFirstImportedWebsiteHandsOverOnTheNextAppearance)
 {
     KVWelcomeScreenViewController* welcome = showWelcome();
-    stack->push(new Screen, Animation::None);
+    // The first-run cloud import, with a way back.
+    welcome->importButton()->click();
+    ASSERT_NE(qobject_cast<KVCloud_welcomeController*>(stack->topScreen()), nullptr);
+    EXPECT_TRUE(stack->isNavigationBarShown());
     AdminState::setState(1);
     addWebsite();
     stack->pop(Animation::None);

@@ -8,6 +8,7 @@
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVWKViewController.h"
+#include "log/KVDatabase.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
@@ -15,6 +16,8 @@
 #include "tests/support/ScreenAudit.h"
 #include "tests/support/TestHome.h"
 #include "tests/support/WebTestServer.h"
+#include "transfer/ui/KVExportCloudIDViewController.h"
+#include "transfer/ui/KVImportExportCloudViewController.h"
 
 #include <QVBoxLayout>
 
@@ -84,6 +87,9 @@ TEST_P(ScreenAuditTest, WelcomePromptAndSettings)
     welcome->getStarted();
     expectClean("welcome screen with its instructions");
     welcome->okGotit();
+    welcome->importFromCloud();
+    expectClean("first-run cloud import");
+    stack->pop(NavigationStack::Animation::None);
 
     KVPasswordAlert::showPasswordAlert(welcome);
     ASSERT_NE(Alert::visibleAlert(), nullptr);
@@ -119,6 +125,19 @@ TEST_P(ScreenAuditTest, WelcomePromptAndSettings)
     stack->pop(NavigationStack::Animation::None);
     stack->push(new KVAllowedWebsiteDetails, NavigationStack::Animation::None);
     expectClean("website editor");
+    stack->pop(NavigationStack::Animation::None);
+
+    stack->push(new KVExportCloudIDViewController, NavigationStack::Animation::None);
+    expectClean("export to cloud");
+    KVDatabase& history = KVDatabase::getDatabaseObject();
+    history.createTable();
+    history.insertUpdateRow(QStringLiteral("gBMhlLKCSvhklWVWKXkr"), 2);
+    for (auto mode : {KVImportExportCloudViewController::Mode::Export, KVImportExportCloudViewController::Mode::Import,
+                      KVImportExportCloudViewController::Mode::AutoImport}) {
+        stack->push(new KVImportExportCloudViewController(mode), NavigationStack::Animation::None);
+        expectClean("cloud-ID screen");
+        stack->pop(NavigationStack::Animation::None);
+    }
 }
 
 TEST_P(ScreenAuditTest, HomeScreenBrowserAndItsMenus)

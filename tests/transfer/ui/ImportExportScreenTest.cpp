@@ -2,6 +2,9 @@
 #include "platform/PropertyList.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/ToggleSwitch.h"
 #include "platform/ui/WaitingAlertView.h"
 #include "settings/KVSettings.h"
 #include "tests/support/EventLoop.h"
@@ -10,6 +13,7 @@
 #include "transfer/ui/KVImportExportViewController.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <atomic>
@@ -132,6 +136,49 @@ TEST_F(ImportExportScreenTest, PellmorExportOffersItsFileInTheKiosk)
     ASSERT_NE(Alert::visibleAlert(), nullptr);
     EXPECT_TRUE(Alert::visibleAlert()->message().contains(QStringLiteral("Korvel_PellmorConfig.txt")));
     EXPECT_TRUE(QFile::exists(documents() + QStringLiteral("/Korvel_PellmorConfig.txt")));
+}
+
+}  // namespace
+}  // namespace korvel
+
+namespace korvel {
+namespace {
+
+// The automatic-import rows follow the switch and the source, and what was edited is stored when
+// the screen goes.
+TEST_F(ImportExportScreenTest, TheAutomaticImportSectionFollowsItsSwitchAndSource)
+{
+    using Screen = KVImportExportViewController;
+    TableView* table = screen->tableView();
+    auto enabled = [&](Screen::Row row) { return table->cellWithId(row)->isEnabled(); };
+    for (Screen::Row row : {Screen::AutoImportFrom, Screen::AutoImportPath, Screen::AutoImportCloudID, Screen::AutoImportPeriod})
+        EXPECT_FALSE(enabled(row)) << row;
+
+    table->cellWithId(Screen::AutoImportSwitch)->toggle()->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(enabled(Screen::AutoImportPath));
+    EXPECT_FALSE(enabled(Screen::AutoImportCloudID));
+    EXPECT_EQ(table->cellWithId(Screen::AutoImportPath)->textField()->text(), QStringLiteral("Korvel.plist"));
+
+    Q_EMIT table->cellWithId(Screen::AutoImportFrom)->segmentedControl()->selectionChanged(1);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(enabled(Screen::AutoImportPath));
+    EXPECT_TRUE(enabled(Screen::AutoImportCloudID));
+    EXPECT_EQ(table->cellWithId(Screen::AutoImportCloudID)->detailLabel()->text(), QStringLiteral("Cloud ID in use: Not Set"));
+
+    Q_EMIT table->cellWithId(Screen::AutoImportFrom)->segmentedControl()->selectionChanged(2);
+    QCoreApplication::processEvents();
+    table->cellWithId(Screen::AutoImportPath)->textField()->setText(QStringLiteral("https://fleet.test/kiosk.plist"));
+    table->cellWithId(Screen::AutoImportPeriod)->textField()->setText(QStringLiteral("0"));
+    stack->push(new korvel::Screen, Animation::None);
+
+    settings().load();
+    const KVAutoImportSettings& stored = settings().kvAutoImport;
+    EXPECT_TRUE(stored.doAutoImport);
+    EXPECT_EQ(stored.importFrom, 2);
+    EXPECT_EQ(stored.urlAutoImport, QStringLiteral("https://fleet.test/kiosk.plist"));
+    EXPECT_EQ(stored.fileAutoImport, QStringLiteral("Korvel.plist"));
+    EXPECT_EQ(stored.periodicity, 1);
 }
 
 }  // namespace

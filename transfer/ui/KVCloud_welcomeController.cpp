@@ -1,0 +1,101 @@
+#include "transfer/ui/KVCloud_welcomeController.h"
+
+#include "log/KVLog.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/Toast.h"
+#include "transfer/CloudTransfer.h"
+#include "transfer/KVCloudRequest.h"
+#include "transfer/ui/CloudExchange.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace korvel {
+
+KVCloud_welcomeController::KVCloud_welcomeController(QWidget* parent)
+    : Screen(parent)
+{
+    setTitle(QStringLiteral("Import from Cloud"));
+    m_table = new TableView(this);
+    m_table->setObjectName(QStringLiteral("cloudWelcomeTable"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    m_exchange = new CloudExchange(this);
+    connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) {
+        if (id == ImportButton)
+            importAction();
+    });
+    connect(m_table, &TableView::textChanged, this, [this](int id, const QString& text) {
+        if (id == CloudIDField)
+            m_cloudID = text;
+    });
+}
+
+KVCloud_welcomeController::~KVCloud_welcomeController() = default;
+
+void KVCloud_welcomeController::viewDidLoad()
+{
+    TableRow field;
+    field.id = CloudIDField;
+    field.title = qtTrId("TEXT_CLOUD_ID");
+    field.accessory = Accessory::TextField;
+    field.text = m_cloudID;
+    field.placeholder = qtTrId("TEXT_CLOUD_ID_PLACEHOLDER");
+    TableRow button;
+    button.id = ImportButton;
+    button.title = QStringLiteral("Import from Cloud");
+    button.image = QStringLiteral("import_cloud.png");
+    //% "Enter the cloud ID your administrator gave you to take over the settings stored under it."
+    m_table->setSections({TableSection{QString(), qtTrId("TEXT_CLOUD_WELCOME_FOOTER"), {field, button}}});
+}
+
+void KVCloud_welcomeController::viewWillAppear(bool animated)
+{
+    // The welcome screen under it hides the bar; this screen needs its back button.
+    if (NavigationStack* stack = navigationStack())
+        stack->showNavigationBar();
+}
+
+void KVCloud_welcomeController::setCloudID(const QString& cloudID)
+{
+    m_cloudID = cloudID;
+    if (TableCell* cell = m_table->cellWithId(CloudIDField); cell && cell->textField())
+        cell->textField()->setText(cloudID);
+}
+
+void KVCloud_welcomeController::importAction()
+{
+    const QString typed = m_cloudID;
+    if (!CloudTransfer::isValidTypedID(typed)) {
+        makeToast(this, QLatin1String(CloudTransfer::invalidIDText));
+        return;
+    }
+    KVCloudRequest* request = m_exchange->start(QStringLiteral("Importing.."));
+    KVLog(QStringLiteral("Import"), QStringLiteral("Settings Import from Cloud started"));
+    QPointer<KVCloud_welcomeController> self(this);
+    request->importCallback = [self, typed](const QString& message, bool success) {
+        if (self)
+            self->imported(typed, message, success);
+    };
+    request->importFromID1(typed);
+}
+
+void KVCloud_welcomeController::imported(const QString& typedID, const QString& message, bool success)
+{
+    m_exchange->finish();
+    const CloudTransfer::Outcome outcome = CloudTransfer::importedFromID(typedID, message, success);
+    auto* alert = new Alert(outcome.title, outcome.message);
+    QPointer<KVCloud_welcomeController> self(this);
+    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel, [self, ok = outcome.ok](Alert&) {
+        // Back at the welcome screen, the imported websites take the device to its home screen.
+        if (ok && self && self->navigationStack())
+            self->navigationStack()->popToRoot(Animation::Animated);
+    });
+    m_exchange->show(alert);
+}
+
+}  // namespace korvel
