@@ -28,6 +28,18 @@ int runPrefCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
             out << field.key << " = " << PreferenceText::format(record, field) << '\n';
         return 0;
     }
+    if (verb == QLatin1String("list") && arguments.size() == 2 && arguments.at(1) == QLatin1String("--describe")) {
+        // The schema every store of a preference is checked against: type, factory value, allowed values.
+        const KVBrowserPrefSettings defaults = KVBrowserPrefSettings::init();
+        for (const KVBrowserPrefSettings::Field& field : KVBrowserPrefSettings::fields()) {
+            out << field.key << ": " << PreferenceText::typeName(field.type) << ", default \""
+                << PreferenceText::format(defaults, field) << '"';
+            if (field.range)
+                out << ", from " << field.range->minimum << " to " << field.range->maximum;
+            out << '\n';
+        }
+        return 0;
+    }
     if (verb == QLatin1String("get") && arguments.size() == 2) {
         const KVBrowserPrefSettings::Field* field = knownField(arguments.at(1), err);
         if (!field)
@@ -53,7 +65,7 @@ int runPrefCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         }
         return 0;
     }
-    err << "korvelctl: usage: pref get KEY | pref set KEY VALUE | pref list\n";
+    err << "korvelctl: usage: pref get KEY | pref set KEY VALUE | pref list [--describe]\n";
     return 2;
 }
 

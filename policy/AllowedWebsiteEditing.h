@@ -25,6 +25,8 @@ struct AllowedWebsiteInput {
 
     // The input an editor opens with for an existing record; saving it unchanged keeps the record.
     static AllowedWebsiteInput fromRecord(const allowedWebsite& website);
+
+    bool operator==(const AllowedWebsiteInput&) const = default;
 };
 
 // Adding, changing and deleting allowed websites: validation, the title rule, one start page and one

@@ -14,6 +14,8 @@ struct BlockedWebsiteInput {
     WebsiteProtocol protocol = WebsiteProtocol::Http;
 
     static BlockedWebsiteInput fromRecord(const blockedWebsite& website);
+
+    bool operator==(const BlockedWebsiteInput&) const = default;
 };
 
 // Adding, changing and deleting blocked websites. Their titles are always derived from the URL.

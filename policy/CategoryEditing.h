@@ -14,6 +14,8 @@ struct CategoryInput {
     QString iconPath;
 
     static CategoryInput fromRecord(const allowedWebsiteCategory& category);
+
+    bool operator==(const CategoryInput&) const = default;
 };
 
 // Adding, renaming and deleting the categories (folders) of allowed websites.

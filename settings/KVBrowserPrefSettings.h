@@ -101,10 +101,19 @@ struct KVBrowserPrefSettings {
                                 QString KVBrowserPrefSettings::*, float KVBrowserPrefSettings::*,
                                 QTime KVBrowserPrefSettings::*,
                                 std::optional<QVariantMap> KVBrowserPrefSettings::*>;
+    // The values a number may take; every store of a value (editor, korvelctl, import checks)
+    // refuses others.
+    struct Range {
+        double minimum = 0;
+        double maximum = 0;
+
+        bool contains(double value) const { return value >= minimum && value <= maximum; }
+    };
     struct Field {
         const char* key;
         FieldType type;
         Member member;
+        std::optional<Range> range = std::nullopt;  // numbers only; none: any value of the type
     };
     // The 71 keys of the dictionary form, in the order toDictionary writes them.
     static std::span<const Field> fields();

@@ -86,6 +86,10 @@ std::optional<QVariant> PreferenceText::parse(const KVBrowserPrefSettings::Field
         return refuse(error, QStringLiteral("\"%1\" is not a valid value for %2, which takes a %3")
                                  .arg(text, key, typeName(field.type)));
     };
+    const auto outOfRange = [&] {
+        return refuse(error, QStringLiteral("\"%1\" is outside the values %2 takes, %3 to %4")
+                                 .arg(text.trimmed(), key, QString::number(field.range->minimum), QString::number(field.range->maximum)));
+    };
     switch (field.type) {
     case FieldType::Bool:
     case FieldType::IntegerBool: {
@@ -101,6 +105,8 @@ std::optional<QVariant> PreferenceText::parse(const KVBrowserPrefSettings::Field
         const int value = text.trimmed().toInt(&ok);
         if (!ok)
             return wrongType();
+        if (field.range && !field.range->contains(value))
+            return outOfRange();
         return QVariant(qint64(value));
     }
     case FieldType::String:
@@ -110,6 +116,8 @@ std::optional<QVariant> PreferenceText::parse(const KVBrowserPrefSettings::Field
         const double value = text.trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(value) || std::fabs(value) > 3.4e38)
             return wrongType();
+        if (field.range && !field.range->contains(value))
+            return outOfRange();
         return QVariant(value);
     }
     case FieldType::TimeOfDay: {

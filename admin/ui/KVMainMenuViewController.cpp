@@ -3,7 +3,13 @@
 #include "admin/AdminPassword.h"
 #include "admin/AdminState.h"
 #include "admin/ui/AboutKorvelViewController.h"
-#include "admin/ui/UnavailableScreen.h"
+#include "admin/ui/KVAdvancedSettingsViewController.h"
+#include "admin/ui/KVBrowserPreferences.h"
+#include "admin/ui/KVPolicyListViewController.h"
+#include "admin/ui/KVSearchSettingsViewController.h"
+#include "admin/ui/KVTestViewController.h"
+#include "admin/ui/OpenSourceLicensesViewController.h"
+#include "admin/ui/SystemInformationViewController.h"
 #include "transfer/ui/KVImportExportViewController.h"
 #include "log/KVLog.h"
 #include "platform/ui/Alert.h"
@@ -93,16 +99,6 @@ void KVMainMenuViewController::loadMenuData()
     m_table->setSections(sections);
 }
 
-void KVMainMenuViewController::pushUnlessOnTop(int menuId, const QString& title)
-{
-    NavigationStack* stack = navigationStack();
-    if (!stack)
-        return;
-    if (auto* top = qobject_cast<UnavailableScreen*>(stack->topScreen()); top && top->menuId() == menuId)
-        return;
-    stack->push(new UnavailableScreen(title, menuId), Animation::Animated);
-}
-
 void KVMainMenuViewController::didSelectMenuId(int menuId)
 {
     NavigationStack* stack = navigationStack();
@@ -111,20 +107,47 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
     switch (menuId) {
     case AllowedWebsitesMenu:
     case BlockedWebsitesMenu:
-    case BrowserPreferencesMenu:
+    case ManageCategoriesMenu: {
+        const auto kind = menuId == AllowedWebsitesMenu ? KVPolicyListViewController::Kind::AllowedWebsites
+                          : menuId == BlockedWebsitesMenu ? KVPolicyListViewController::Kind::BlockedWebsites
+                                                          : KVPolicyListViewController::Kind::Categories;
+        // "Blocked Websites" is a row only while every website is allowed.
+        bool listed = false;
+        for (const menuParams& entry : m_tableData)
+            listed = listed || entry.menuId == menuId;
+        auto* top = qobject_cast<KVPolicyListViewController*>(stack->topScreen());
+        if (listed && !(top && top->kind() == kind))
+            stack->push(new KVPolicyListViewController(kind), Animation::Animated);
+        break;
+    }
     case AdvancedSettingsMenu:
-    case ManageCategoriesMenu:
-    case ViewLogMenu:
+        if (!qobject_cast<KVAdvancedSettingsViewController*>(stack->topScreen()))
+            stack->push(new KVAdvancedSettingsViewController, Animation::Animated);
+        break;
+    case BrowserPreferencesMenu:
+        if (!qobject_cast<KVBrowserPreferences*>(stack->topScreen()))
+            stack->push(new KVBrowserPreferences, Animation::Animated);
+        break;
     case SystemSettingsMenu:
+        if (!qobject_cast<SystemInformationViewController*>(stack->topScreen()))
+            stack->push(new SystemInformationViewController, Animation::Animated);
+        break;
     case OpenSourceLicensesMenu:
-        for (const menuParams& entry : m_tableData) {
-            if (entry.menuId == menuId)
-                pushUnlessOnTop(menuId, entry.menuMainText);
-        }
+        if (!qobject_cast<OpenSourceLicensesViewController*>(stack->topScreen()))
+            stack->push(new OpenSourceLicensesViewController, Animation::Animated);
         break;
     case ImportExportMenu:
         if (!qobject_cast<KVImportExportViewController*>(stack->topScreen()))
             stack->push(new KVImportExportViewController, Animation::Animated);
+        break;
+    case ViewLogMenu:
+        if (!qobject_cast<KVTestViewController*>(stack->topScreen())) {
+            KVLog(QStringLiteral("App General"), QStringLiteral("Preparing Korvel Logs"));
+            // Every category, oldest first: the newest entry is where the list opens.
+            auto* log = new KVTestViewController;
+            log->loadViewIfNeeded();
+            stack->push(log, Animation::None);
+        }
         break;
     case AboutMenu:
         if (!qobject_cast<AboutKorvelViewController*>(stack->topScreen()))
@@ -187,7 +210,9 @@ void KVMainMenuViewController::handleBack()
 
 void KVMainMenuViewController::handleSearchSettings()
 {
-    pushUnlessOnTop(0, QStringLiteral("Search Settings"));
+    NavigationStack* stack = navigationStack();
+    if (stack && !qobject_cast<KVSearchSettingsViewController*>(stack->topScreen()))
+        stack->push(new KVSearchSettingsViewController, Animation::Animated);
 }
 
 }  // namespace korvel

@@ -39,8 +39,6 @@ public:
     void viewWillAppear(bool animated) override;
 
 private:
-    void pushUnlessOnTop(int menuId, const QString& title);
-
     QList<menuParams> m_tableData;
     TableView* m_table = nullptr;
 };

@@ -437,16 +437,33 @@ void TableView::rebuild()
     applySearch();
 }
 
+namespace {
+
+// "Café" matches "cafe": searches ignore case and accents, as an administrator types them.
+QString searchFolded(const QString& text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded.append(c.toCaseFolded());
+    }
+    return folded;
+}
+
+}  // namespace
+
 void TableView::applySearch()
 {
-    const QString needle = m_search->isHidden() ? QString() : m_search->text().trimmed();
+    const QString needle = searchFolded(m_search->isHidden() ? QString() : m_search->text().trimmed());
     int shown = 0;
     for (int s = 0; s < m_cells.size(); ++s) {
         TableCell* lastShown = nullptr;
         int shownHere = 0;
         for (TableCell* c : m_cells.at(s)) {
-            const bool match = needle.isEmpty() || c->row().title.contains(needle, Qt::CaseInsensitive)
-                               || c->row().detail.contains(needle, Qt::CaseInsensitive);
+            const bool match = needle.isEmpty() || searchFolded(c->row().title).contains(needle)
+                               || searchFolded(c->row().detail).contains(needle);
             c->setVisible(match);
             if (match) {
                 c->setLast(false);

@@ -48,8 +48,8 @@
         <translation>Delete the selected items?</translation>
     </message>
     <message id="DOWNLOADS">
-        <source>Downloads</source>
-        <translation>Downloads</translation>
+        <source>Download Settings</source>
+        <translation>Download Settings</translation>
     </message>
     <message id="DOWNLOAD_IS_IN_PROGRESS">
         <source>A download is in progress.</source>
@@ -107,9 +107,21 @@
         <source>Downloading</source>
         <translation>Downloading</translation>
     </message>
+    <message id="TEXT_ADMIN_PASSWORD">
+        <source>Administrator Password</source>
+        <translation>Administrator Password</translation>
+    </message>
     <message id="TEXT_ALERT">
         <source>Alert</source>
         <translation>Alert</translation>
+    </message>
+    <message id="TEXT_ALLOW_ALL_DETAIL">
+        <source>Every website except the blocked ones; the menu lists them</source>
+        <translation>Every website except the blocked ones; the menu lists them</translation>
+    </message>
+    <message id="TEXT_APPLY">
+        <source>Apply</source>
+        <translation>Apply</translation>
     </message>
     <message id="TEXT_AUDIO_FILES">
         <source>Audio Files</source>
@@ -119,9 +131,25 @@
         <source>Back</source>
         <translation>Back</translation>
     </message>
+    <message id="TEXT_BLOCKED_WEBSITE">
+        <source>Blocked Website</source>
+        <translation>Blocked Website</translation>
+    </message>
+    <message id="TEXT_CACHES_DIRECTORY">
+        <source>Caches</source>
+        <translation>Caches</translation>
+    </message>
     <message id="TEXT_CANCEL">
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message id="TEXT_CATEGORY">
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message id="TEXT_CATEGORY_PLACEHOLDER">
+        <source>News</source>
+        <translation>News</translation>
     </message>
     <message id="TEXT_CHANGE">
         <source>Change</source>
@@ -138,6 +166,10 @@
     <message id="TEXT_CHOOSE_FILE">
         <source>Choose a File</source>
         <translation>Choose a File</translation>
+    </message>
+    <message id="TEXT_CHOOSE_ICON">
+        <source>Choose Icon from Documents</source>
+        <translation>Choose Icon from Documents</translation>
     </message>
     <message id="TEXT_CLEAR_HISTORY">
         <source>Clear History</source>
@@ -158,6 +190,10 @@
     <message id="TEXT_CLOUD_WELCOME_FOOTER">
         <source>Enter the cloud ID your administrator gave you to take over the settings stored under it.</source>
         <translation>Enter the cloud ID your administrator gave you to take over the settings stored under it.</translation>
+    </message>
+    <message id="TEXT_CONFIGURE_TABBED_BROWSING">
+        <source>Configure Tabbed Browsing</source>
+        <translation>Configure Tabbed Browsing</translation>
     </message>
     <message id="TEXT_DAY_FRIDAY">
         <source>Friday</source>
@@ -190,6 +226,22 @@
     <message id="TEXT_DELETE">
         <source>Delete</source>
         <translation>Delete</translation>
+    </message>
+    <message id="TEXT_DELETE_CATEGORY">
+        <source>Delete Category</source>
+        <translation>Delete Category</translation>
+    </message>
+    <message id="TEXT_DELETE_WEBSITE">
+        <source>Delete Website</source>
+        <translation>Delete Website</translation>
+    </message>
+    <message id="TEXT_DEVICE">
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message id="TEXT_DOCUMENTS_DIRECTORY">
+        <source>Documents</source>
+        <translation>Documents</translation>
     </message>
     <message id="TEXT_DOCUMENT_FILES">
         <source>Document Files</source>
@@ -267,9 +319,17 @@
         <source>Home</source>
         <translation>Home</translation>
     </message>
+    <message id="TEXT_HOME_DIRECTORY">
+        <source>Home directory</source>
+        <translation>Home directory</translation>
+    </message>
     <message id="TEXT_HTML_FILES">
         <source>HTML Files</source>
         <translation>HTML Files</translation>
+    </message>
+    <message id="TEXT_ICON_PLACEHOLDER">
+        <source>An image in Documents</source>
+        <translation>An image in Documents</translation>
     </message>
     <message id="TEXT_IMAGE_FILES">
         <source>Image Files</source>
@@ -278,6 +338,46 @@
     <message id="TEXT_KORVEL_MENU">
         <source>Korvel Menu</source>
         <translation>Korvel Menu</translation>
+    </message>
+    <message id="TEXT_LICENSES_FOOTER">
+        <source>Korvel is built on these libraries. Tap one to read its licence.</source>
+        <translation>Korvel is built on these libraries. Tap one to read its licence.</translation>
+    </message>
+    <message id="TEXT_LICENSE_NOT_INSTALLED">
+        <source>The licence notice of this library is not installed on this device (%1).</source>
+        <translation>The licence notice of this library is not installed on this device (%1).</translation>
+    </message>
+    <message id="TEXT_LOG_NOT_WRITTEN">
+        <source>The log could not be written to Documents.</source>
+        <translation>The log could not be written to Documents.</translation>
+    </message>
+    <message id="TEXT_LOG_VIEW_OPTIONS">
+        <source>View Options</source>
+        <translation>View Options</translation>
+    </message>
+    <message id="TEXT_MAIL_HANDED_OVER">
+        <source>The log is in the mail program and saved in Documents as %1.</source>
+        <translation>The log is in the mail program and saved in Documents as %1.</translation>
+    </message>
+    <message id="TEXT_MAIL_LOG">
+        <source>Mail Log</source>
+        <translation>Mail Log</translation>
+    </message>
+    <message id="TEXT_MAIL_NOT_OPENED">
+        <source>The mail program could not be opened. The log is saved in Documents as %1.</source>
+        <translation>The mail program could not be opened. The log is saved in Documents as %1.</translation>
+    </message>
+    <message id="TEXT_MANAGED_ABSENT">
+        <source>%1 (none; nothing is managed)</source>
+        <translation>%1 (none; nothing is managed)</translation>
+    </message>
+    <message id="TEXT_MANAGED_CONFIGURATION">
+        <source>Managed configuration</source>
+        <translation>Managed configuration</translation>
+    </message>
+    <message id="TEXT_MANAGED_PRESENT">
+        <source>%1 (present)</source>
+        <translation>%1 (present)</translation>
     </message>
     <message id="TEXT_MORE">
         <source>More</source>
@@ -290,6 +390,16 @@
     <message id="TEXT_MOTION_LOCKED">
         <source>The screen is locked while the device is moving.</source>
         <translation>The screen is locked while the device is moving.</translation>
+    </message>
+    <message id="TEXT_MULTITAB_EXCLUDES">
+        <source>Korvel does not support these features with tabbed browsing:
+• Allow Icon Relocation
+• Allow Icon Resize
+• Wallpaper Settings</source>
+        <translation>Korvel does not support these features with tabbed browsing:
+• Allow Icon Relocation
+• Allow Icon Resize
+• Wallpaper Settings</translation>
     </message>
     <message id="TEXT_NEW_PASSWORD">
         <source>New password</source>
@@ -319,9 +429,21 @@
         <source>No File Selected</source>
         <translation>No File Selected</translation>
     </message>
+    <message id="TEXT_NO_MAIL_MESSAGE">
+        <source>The log is saved in Documents as %1. Copy it from there through the upload server, or set up a mail program on this device and mail it again.</source>
+        <translation>The log is saved in Documents as %1. Copy it from there through the upload server, or set up a mail program on this device and mail it again.</translation>
+    </message>
+    <message id="TEXT_NO_MAIL_TITLE">
+        <source>No mail program is set up</source>
+        <translation>No mail program is set up</translation>
+    </message>
     <message id="TEXT_NO_QR_IN_PICTURE">
         <source>There is no QR code in this picture.</source>
         <translation>There is no QR code in this picture.</translation>
+    </message>
+    <message id="TEXT_NO_SETTING_FOUND">
+        <source>No setting has that name.</source>
+        <translation>No setting has that name.</translation>
     </message>
     <message id="TEXT_OPEN">
         <source>Open</source>
@@ -374,6 +496,10 @@
     <message id="TEXT_PASSWORD_STORE_DAMAGED">
         <source>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</source>
         <translation>The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:</translation>
+    </message>
+    <message id="TEXT_PASSWORD_UNCHANGED">
+        <source>Unchanged</source>
+        <translation>Unchanged</translation>
     </message>
     <message id="TEXT_PDF_ALLOW_DOWNLOAD">
         <source>Allow Download</source>
@@ -467,6 +593,10 @@
         <source>Opens PDF documents in the kiosk's own reader.</source>
         <translation>Opens PDF documents in the kiosk's own reader.</translation>
     </message>
+    <message id="TEXT_PHONE_LINKS_DETAIL">
+        <source>A tap on a phone number in a page offers to call it.</source>
+        <translation>A tap on a phone number in a page offers to call it.</translation>
+    </message>
     <message id="TEXT_POWER_ALWAYS_DETAIL">
         <source>Dim the screen after every idle timeout</source>
         <translation>Dim the screen after every idle timeout</translation>
@@ -498,6 +628,14 @@
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>Print</translation>
+    </message>
+    <message id="TEXT_PRINT_LINKS_DETAIL">
+        <source>A page's own print link prints the page.</source>
+        <translation>A page's own print link prints the page.</translation>
+    </message>
+    <message id="TEXT_PROTOCOL">
+        <source>Protocol</source>
+        <translation>Protocol</translation>
     </message>
     <message id="TEXT_QR_NOT_SAVED">
         <source>The QR code could not be saved: %1</source>
@@ -551,6 +689,30 @@
         <source>https://... or a file name</source>
         <translation>https://... or a file name</translation>
     </message>
+    <message id="TEXT_SEARCH">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="TEXT_SEARCH_LOG">
+        <source>Search the log</source>
+        <translation>Search the log</translation>
+    </message>
+    <message id="TEXT_SEARCH_SETTINGS">
+        <source>Search all settings</source>
+        <translation>Search all settings</translation>
+    </message>
+    <message id="TEXT_SEARCH_WEBSITE">
+        <source>Search Website</source>
+        <translation>Search Website</translation>
+    </message>
+    <message id="TEXT_SERVER_NOT_RUNNING">
+        <source>Not running</source>
+        <translation>Not running</translation>
+    </message>
+    <message id="TEXT_SETTINGS_FILE">
+        <source>Settings file</source>
+        <translation>Settings file</translation>
+    </message>
     <message id="TEXT_SHOW_ID_AS_QR_CODE">
         <source>Show ID as QR Code</source>
         <translation>Show ID as QR Code</translation>
@@ -559,13 +721,61 @@
         <source>Size</source>
         <translation>Size</translation>
     </message>
+    <message id="TEXT_SPECIAL_LINKS_DETAIL">
+        <source>Tap to configure special links.</source>
+        <translation>Tap to configure special links.</translation>
+    </message>
     <message id="TEXT_STOP">
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
+    <message id="TEXT_SYSTEM">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="TEXT_SYSTEM_FILES">
+        <source>Files and Folders</source>
+        <translation>Files and Folders</translation>
+    </message>
+    <message id="TEXT_SYSTEM_NETWORK">
+        <source>Local Network</source>
+        <translation>Local Network</translation>
+    </message>
+    <message id="TEXT_SYSTEM_VERSIONS">
+        <source>Software Versions</source>
+        <translation>Software Versions</translation>
+    </message>
+    <message id="TEXT_TITLE_PLACEHOLDER">
+        <source>Derived from the address when empty</source>
+        <translation>Derived from the address when empty</translation>
+    </message>
+    <message id="TEXT_TOOLBAR_IMAGES_FOOTER">
+        <source>Images in Documents; empty uses the built-in image. Tap a row to pick one.</source>
+        <translation>Images in Documents; empty uses the built-in image. Tap a row to pick one.</translation>
+    </message>
+    <message id="TEXT_UPLOAD_ACCESS_CODE">
+        <source>Upload Access Code</source>
+        <translation>Upload Access Code</translation>
+    </message>
+    <message id="TEXT_UPLOAD_ACCESS_CODE_DETAIL">
+        <source>Asked of every other device that uses the upload server; empty leaves it open.</source>
+        <translation>Asked of every other device that uses the upload server; empty leaves it open.</translation>
+    </message>
+    <message id="TEXT_UPLOAD_SERVER_ADDRESS">
+        <source>Upload server</source>
+        <translation>Upload server</translation>
+    </message>
+    <message id="TEXT_URL_PLACEHOLDER">
+        <source>www.example.com</source>
+        <translation>www.example.com</translation>
+    </message>
     <message id="TEXT_VIDEO_FILES">
         <source>Video Files</source>
         <translation>Video Files</translation>
+    </message>
+    <message id="TEXT_WEB_ENGINE">
+        <source>Web engine</source>
+        <translation>Web engine</translation>
     </message>
     <message id="TEXT_WHEN">
         <source>When</source>

@@ -24,7 +24,7 @@ TEST_F(KorvelctlTest, SetValuesReadBackTyped)
         const char* shown;
     } cases[] = {
         {"IdleTimeout", "30", "30"},
-        {"Port", "-1", "-1"},
+        {"Port", "1025", "1025"},
         {"CopyPaste", "false", "false"},
         {"AllowAllWebsites", "yes", "true"},
         {"StrBlockedKeyWord", "casino, poker", "casino, poker"},
@@ -40,6 +40,11 @@ TEST_F(KorvelctlTest, SetValuesReadBackTyped)
         const CtlRun get = ctl({QStringLiteral("pref"), QStringLiteral("get"), QLatin1String(c.key)});
         EXPECT_EQ(get.out, QString::fromUtf8(c.shown) + QLatin1Char('\n')) << c.key;
     }
+    // The schema the refusals come from, as an administrator reads it.
+    const QString schema = ok({"pref", "list", "--describe"});
+    EXPECT_TRUE(schema.contains(QStringLiteral("\nMotionType: 32-bit integer, default \"0\", from 0 to 2\n")));
+    EXPECT_TRUE(schema.contains(QStringLiteral("\nPort: 32-bit integer, default \"8080\", from 1025 to 65535\n")));
+    EXPECT_TRUE(schema.contains(QStringLiteral("\nCopyPaste: boolean (true or false), default \"true\"\n")));
 }
 
 // Every command refuses what it cannot do with exit code 2 and a complaint, and changes nothing.
@@ -87,6 +92,10 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
         {{"pref", "set", "NoSuchKey", "1"}, ""},
         {{"pref", "set", "Port", "eighty"}, ""},
         {{"pref", "set", "Port", "99999999999"}, ""},
+        {{"pref", "set", "MotionType", "99"}, "outside the values MotionType takes, 0 to 2"},
+        {{"pref", "set", "Port", "1024"}, "1025 to 65535"},
+        {{"pref", "set", "IdleTimeout", "60000"}, "10 to 59999"},
+        {{"pref", "set", "Brightness", "1.5"}, "0 to 1"},
         {{"pref", "set", "ZoomEnable", "maybe"}, ""},
         {{"pref", "set", "StartTime", "25:00"}, ""},
         {{"pref", "set", "DaySelected", "Mon,Funday"}, ""},

@@ -21,12 +21,28 @@
 #include "files/ui/ReaderContentsPanel.h"
 #include "files/ui/ReaderSearchPanel.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
+#include "admin/ui/KVAddBlockedWebsiteViewController.h"
+#include "admin/ui/KVAdvancedSettingsViewController.h"
+#include "admin/ui/KVAllowedWebsiteDetails.h"
+#include "admin/ui/KVBrowserPreferences.h"
+#include "admin/ui/KVNavigationToolbarTableViewController.h"
+#include "admin/ui/KVSearchSettingsViewController.h"
+#include "admin/ui/KVSpecialLinksViewController.h"
+#include "admin/ui/KVUserAgentsViewController.h"
+#include "admin/ui/KVWkWebviewSettingsController.h"
+#include "admin/ui/OpenSourceLicensesViewController.h"
+#include "admin/ui/SystemInformationViewController.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVMotionDetectionSettingsViewController.h"
 #include "admin/ui/KVPowerSaverSettingsViewController.h"
 #include "admin/ui/KVScreenSaverSettingsViewController.h"
 #include "browser/PowerSaver.h"
 #include "browser/ui/KVScreensaver.h"
+#include "admin/ui/KVManageCategoryDetailViewController.h"
+#include "admin/ui/KVPolicyListViewController.h"
+#include "admin/ui/KVTest2ViewController.h"
+#include "admin/ui/KVTestViewController.h"
+#include "log/KVLog.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
 #include "app/VirtualKeyboard.h"
@@ -63,6 +79,7 @@
 #include <QPixmap>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
@@ -126,6 +143,124 @@ allowedWebsite site(const QString& title, const QString& url, qint64 category = 
     w.url = url;
     w.categoryId = category;
     return w;
+}
+
+
+// The administration screens of a configured kiosk, each as the administrator first sees it.
+void tourAdministration(NavigationStack* stack)
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    settings.kvBrowPref.allowAllWebsites = true;
+    settings.blockedWebsites = {blockedWebsite::initWithParams(QStringLiteral("http://games.test"), WebsiteProtocol::Http, QStringLiteral("games"))};
+    settings.save();
+    KVLog(QStringLiteral("Warning"), QStringLiteral("Application recieved Memory Warning"));
+    KVLog(QStringLiteral("Webview"), QStringLiteral("URL_Blocked<%@>"), QStringLiteral("http://games.test/play?level=1"));
+    KVLog(QStringLiteral("URL_action"), QStringLiteral("URL_Added<%@>"), QStringLiteral("http://library.test/"));
+    KVLog(QStringLiteral("Error"), QStringLiteral("Import failed: the settings document at http://config.test/kiosk.plist could not be read (404)"));
+    KVLog(QStringLiteral("URL_action"), QStringLiteral("URL_Deleted<%@>"), QStringLiteral("http://old.test/"));
+
+    auto* menu = new KVMainMenuViewController;
+    stack->push(menu, NavigationStack::Animation::None);
+    shoot(QStringLiteral("17-settings-menu-allow-all"));
+    menu->didSelectMenuId(AllowedWebsitesMenu);
+    if (auto* list = waitForTop<KVPolicyListViewController>(stack)) {
+        shoot(QStringLiteral("17-allowed-websites"));
+        list->openEditor(5);
+        if (auto* editor = waitForTop<KVAllowedWebsiteDetails>(stack)) {
+            shoot(QStringLiteral("17-allowed-website-editor"));
+            if (Alert* categories = editor->showCategoryMenu()) {
+                shoot(QStringLiteral("17-allowed-website-category-menu"));
+                categories->dismiss();
+            }
+            stack->pop(NavigationStack::Animation::None);
+        }
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->didSelectMenuId(ManageCategoriesMenu);
+    if (auto* list = waitForTop<KVPolicyListViewController>(stack)) {
+        shoot(QStringLiteral("17-categories"));
+        list->openEditor(0);
+        shoot(QStringLiteral("17-category-editor"));
+        stack->pop(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->didSelectMenuId(BlockedWebsitesMenu);
+    if (auto* list = waitForTop<KVPolicyListViewController>(stack)) {
+        shoot(QStringLiteral("17-blocked-websites"));
+        list->openEditor(0);
+        shoot(QStringLiteral("17-blocked-website-editor"));
+        stack->pop(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->didSelectMenuId(AdvancedSettingsMenu);
+    shoot(QStringLiteral("17-advanced-settings"));
+    stack->pop(NavigationStack::Animation::None);
+
+    menu->didSelectMenuId(BrowserPreferencesMenu);
+    if (auto* preferences = waitForTop<KVBrowserPreferences>(stack)) {
+        shoot(QStringLiteral("19-browser-preferences"));
+        // Further down: the window rows, then the server and file rows.
+        preferences->setScrollToIndexPath(KVBrowserPreferences::WindowSection, 12);
+        preferences->viewDidAppear(false);
+        shoot(QStringLiteral("19-browser-preferences-window"));
+        preferences->setScrollToIndexPath(KVBrowserPreferences::DownloadSection, 2);
+        preferences->viewDidAppear(false);
+        shoot(QStringLiteral("19-browser-preferences-end"));
+        if (QLineEdit* password = preferences->field(KVBrowserPreferences::id(KVBrowserPreferences::AdminSection, 0))) {
+            password->setText(QStringLiteral("weak"));
+            if (Alert* question = preferences->passwordReturned()) {
+                shoot(QStringLiteral("19-browser-preferences-weak-password"));
+                question->dismiss();
+            }
+            password->clear();
+        }
+        stack->pop(NavigationStack::Animation::None);
+    }
+    for (Screen* screen : std::initializer_list<Screen*>{new KVNavigationToolbarTableViewController, new KVSpecialLinksViewController,
+                                                         new KVUserAgentsViewController, new KVWkWebviewSettingsController}) {
+        const QString name = screen->objectName();
+        stack->push(screen, NavigationStack::Animation::None);
+        shoot(QStringLiteral("20-") + name);
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->handleSearchSettings();
+    if (auto* search = waitForTop<KVSearchSettingsViewController>(stack)) {
+        shoot(QStringLiteral("20-search-settings"));
+        search->search(QStringLiteral("zoom"));
+        shoot(QStringLiteral("20-search-settings-zoom"));
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->didSelectMenuId(OpenSourceLicensesMenu);
+    if (auto* licences = waitForTop<OpenSourceLicensesViewController>(stack)) {
+        shoot(QStringLiteral("21-open-source-licenses"));
+        licences->openLibrary(9);
+        shoot(QStringLiteral("21-open-source-license-notice"));
+        stack->pop(NavigationStack::Animation::None);
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->didSelectMenuId(SystemSettingsMenu);
+    shoot(QStringLiteral("21-system-information"));
+    stack->pop(NavigationStack::Animation::None);
+
+    menu->didSelectMenuId(ViewLogMenu);
+    if (auto* log = waitForTop<KVTestViewController>(stack)) {
+        shoot(QStringLiteral("18-log"));
+        log->viewSelect();
+        shoot(QStringLiteral("18-log-view-options"));
+        stack->pop(NavigationStack::Animation::None);
+        log->showSearchBar();
+        log->searchBar()->setText(QStringLiteral("url_"));
+        Q_EMIT log->searchBar()->textEdited(log->searchBar()->text());
+        shoot(QStringLiteral("18-log-search"));
+        log->refresh();
+        const int blocked = int(log->shownLines().indexOf(QRegularExpression(QStringLiteral(".*URL_Blocked.*"))));
+        if (Alert* sheet = log->didSelectRow(blocked)) {
+            shoot(QStringLiteral("18-log-allow-website"));
+            sheet->dismiss();
+        }
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->handleBack();
 }
 
 }  // namespace
@@ -227,7 +362,7 @@ int main(int argc, char** argv)
         shoot(QStringLiteral("05-about"));
         stack->pop(NavigationStack::Animation::None);
         menu->didSelectMenuId(AllowedWebsitesMenu);
-        shoot(QStringLiteral("06-settings-area-not-yet-available"));
+        shoot(QStringLiteral("06-allowed-websites-empty"));
         stack->pop(NavigationStack::Animation::None);
         // Import/Export, with the prompt of a file export and the reset question.
         menu->didSelectMenuId(ImportExportMenu);
@@ -561,6 +696,7 @@ int main(int argc, char** argv)
             shell.delegate().showDrivingModeView(false);
         }
     }
+    tourAdministration(stack);
     // The upload page as a visitor's browser on the same network shows it.
     {
         KVServerStarter uploads(Paths::documentsDirectory(), Paths::resourceFile(QStringLiteral("upload")),

@@ -1,6 +1,7 @@
 #include "admin/AdminState.h"
 #include "admin/ui/AboutKorvelViewController.h"
 #include "admin/ui/KVMainMenuViewController.h"
+#include "admin/ui/KVPolicyListViewController.h"
 #include "admin/ui/UnavailableScreen.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -65,8 +66,7 @@ struct DispatchCase {
     const char* name;
     bool allowAllWebsites;
     int menuId;
-    bool pushesPlaceholder;
-    bool pushesAbout;
+    const char* pushed;  // the class of the screen it opens; nullptr: none
 };
 
 void PrintTo(const DispatchCase& c, std::ostream* os) { *os << c.name; }
@@ -80,14 +80,13 @@ TEST_P(MenuDispatch, OpensTheAreaOfTheId)
     KVMainMenuViewController* menu = openMenu();
 
     menu->didSelectMenuId(c.menuId);
-    auto* placeholder = qobject_cast<UnavailableScreen*>(stack->topScreen());
-    EXPECT_EQ(placeholder != nullptr, c.pushesPlaceholder);
-    if (placeholder) {
-        EXPECT_EQ(placeholder->menuId(), c.menuId);
+    const qsizetype depth = c.pushed ? 3 : 2;
+    ASSERT_EQ(stack->screens().size(), depth);
+    if (c.pushed) {
+        EXPECT_STREQ(stack->topScreen()->metaObject()->className(), c.pushed);
+        if (auto* placeholder = qobject_cast<UnavailableScreen*>(stack->topScreen()))
+            EXPECT_EQ(placeholder->menuId(), c.menuId);
     }
-    EXPECT_EQ(qobject_cast<AboutKorvelViewController*>(stack->topScreen()) != nullptr, c.pushesAbout);
-    const qsizetype depth = c.pushesPlaceholder || c.pushesAbout ? 3 : 2;
-    EXPECT_EQ(stack->screens().size(), depth);
 
     // The same choice again while its screen is on top pushes nothing.
     menu->didSelectMenuId(c.menuId);
@@ -96,12 +95,17 @@ TEST_P(MenuDispatch, OpensTheAreaOfTheId)
 
 INSTANTIATE_TEST_SUITE_P(
     Ids, MenuDispatch,
-    ::testing::Values(DispatchCase{"AllowedWebsites", false, AllowedWebsitesMenu, true, false},
-                      DispatchCase{"BlockedWhileAllowAll", true, BlockedWebsitesMenu, true, false},
-                      DispatchCase{"BlockedWithoutItsRow", false, BlockedWebsitesMenu, false, false},
-                      DispatchCase{"Log", false, ViewLogMenu, true, false},
-                      DispatchCase{"About", false, AboutMenu, false, true},
-                      DispatchCase{"Unknown", true, 42, false, false}),
+    ::testing::Values(DispatchCase{"AllowedWebsites", false, AllowedWebsitesMenu, "korvel::KVPolicyListViewController"},
+                      DispatchCase{"BlockedWhileAllowAll", true, BlockedWebsitesMenu, "korvel::KVPolicyListViewController"},
+                      DispatchCase{"Categories", false, ManageCategoriesMenu, "korvel::KVPolicyListViewController"},
+                      DispatchCase{"Advanced", false, AdvancedSettingsMenu, "korvel::KVAdvancedSettingsViewController"},
+                      DispatchCase{"BlockedWithoutItsRow", false, BlockedWebsitesMenu, nullptr},
+                      DispatchCase{"Log", false, ViewLogMenu, "korvel::KVTestViewController"},
+                      DispatchCase{"About", false, AboutMenu, "korvel::AboutKorvelViewController"},
+                      DispatchCase{"Preferences", false, BrowserPreferencesMenu, "korvel::KVBrowserPreferences"},
+                      DispatchCase{"SystemInformation", false, SystemSettingsMenu, "korvel::SystemInformationViewController"},
+                      DispatchCase{"Licences", false, OpenSourceLicensesMenu, "korvel::OpenSourceLicensesViewController"},
+                      DispatchCase{"Unknown", true, 42, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainMenuTest, ClickingARowOpensItsEntryNotItsIndex)
@@ -113,10 +117,9 @@ TEST_F(MainMenuTest, ClickingARowOpensItsEntryNotItsIndex)
     TableCell* third = table->visibleCells().at(2);
     EXPECT_GE(third->height(), 50) << "a finger must be able to hit a row";
     QTest::mouseClick(third, Qt::LeftButton, {}, third->rect().center());
-    auto* placeholder = qobject_cast<UnavailableScreen*>(stack->topScreen());
-    ASSERT_NE(placeholder, nullptr);
-    EXPECT_EQ(placeholder->menuId(), ManageCategoriesMenu);
-    EXPECT_EQ(placeholder->title(), QStringLiteral("Manage Categories"));
+    auto* list = qobject_cast<KVPolicyListViewController*>(stack->topScreen());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->kind(), KVPolicyListViewController::Kind::Categories);
 }
 
 TEST_F(MainMenuTest, ReappearingRereadsAllowAll)

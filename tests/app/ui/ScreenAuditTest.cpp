@@ -1,6 +1,7 @@
 #include "admin/ui/AboutKorvelViewController.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
+#include "admin/ui/KVAllowedWebsiteDetails.h"
 #include "admin/ui/UnavailableScreen.h"
 #include "app/ui/KVPasswordAlert.h"
 #include "browser/ToolbarItem.h"
@@ -103,7 +104,27 @@ TEST_P(ScreenAuditTest, WelcomePromptAndSettings)
     expectClean("about screen");
     stack->pop(NavigationStack::Animation::None);
     menu->didSelectMenuId(ViewLogMenu);
-    expectClean("a settings area of a later version");
+    expectClean("log viewer");
+    stack->pop(NavigationStack::Animation::None);
+    // Every administration area, as its first screen shows.
+    const struct {
+        int menuId;
+        const char* what;
+    } areas[] = {
+        {AllowedWebsitesMenu, "allowed websites"}, {BlockedWebsitesMenu, "blocked websites"}, {ManageCategoriesMenu, "categories"},
+        {BrowserPreferencesMenu, "browser preferences"}, {AdvancedSettingsMenu, "advanced settings"},
+        {SystemSettingsMenu, "system information"}, {OpenSourceLicensesMenu, "open-source licences"},
+    };
+    for (const auto& area : areas) {
+        menu->didSelectMenuId(area.menuId);
+        expectClean(area.what);
+        stack->pop(NavigationStack::Animation::None);
+    }
+    menu->handleSearchSettings();
+    expectClean("settings search");
+    stack->pop(NavigationStack::Animation::None);
+    stack->push(new KVAllowedWebsiteDetails, NavigationStack::Animation::None);
+    expectClean("website editor");
     stack->pop(NavigationStack::Animation::None);
 
     stack->push(new KVExportCloudIDViewController, NavigationStack::Animation::None);

@@ -96,7 +96,7 @@ TEST_F(TableViewTest, SearchFiltersByTitleAndDetailAndSaysWhenNothingMatches)
     table->setSearchPlaceholder(QStringLiteral("Search"));
     table->setEmptyText(QStringLiteral("No Results"));
     table->setSections({{QStringLiteral("One"), {}, {row(1, QStringLiteral("Allowed Websites")), row(2, QStringLiteral("Log"), QStringLiteral("Events"))}},
-                        {QStringLiteral("Two"), {}, {row(3, QStringLiteral("About"))}}});
+                        {QStringLiteral("Two"), {}, {row(3, QStringLiteral("About")), row(4, QStringLiteral("Café Menu"))}}});
     settle();
     ASSERT_TRUE(table->searchField()->isVisible());
     struct Case {
@@ -104,13 +104,15 @@ TEST_F(TableViewTest, SearchFiltersByTitleAndDetailAndSaysWhenNothingMatches)
         QStringList shown;
     };
     const Case cases[] = {
-        {"", {QStringLiteral("Allowed Websites"), QStringLiteral("Log"), QStringLiteral("About")}},
+        {"", {QStringLiteral("Allowed Websites"), QStringLiteral("Log"), QStringLiteral("About"), QStringLiteral("Café Menu")}},
         {"websites", {QStringLiteral("Allowed Websites")}},
+        {"CAFE", {QStringLiteral("Café Menu")}},
+        {"caf\xc3\xa9", {QStringLiteral("Café Menu")}},
         {"EVENT", {QStringLiteral("Log")}},
         {"zzz", {}},
     };
     for (const Case& c : cases) {
-        table->setSearchText(QString::fromLatin1(c.search));
+        table->setSearchText(QString::fromUtf8(c.search));
         settle();
         EXPECT_EQ(shownTitles(), c.shown) << c.search;
         EXPECT_EQ(table->emptyLabel()->isVisible(), c.shown.isEmpty()) << c.search;

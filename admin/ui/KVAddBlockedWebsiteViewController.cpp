@@ -1,0 +1,117 @@
+#include "admin/ui/KVAddBlockedWebsiteViewController.h"
+
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/Toast.h"
+#include "settings/KVSettings.h"
+
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace korvel {
+
+KVAddBlockedWebsiteViewController::KVAddBlockedWebsiteViewController(std::optional<qsizetype> index, QWidget* parent)
+    : Screen(parent), m_index(index)
+{
+    setObjectName(QStringLiteral("blockedWebsiteDetails"));
+    //% "Blocked Website"
+    setTitle(qtTrId("TEXT_BLOCKED_WEBSITE"));
+    const KVSettings& settings = KVSettings::getSettingsObject();
+    if (m_index && *m_index >= 0 && *m_index < settings.blockedWebsites.size())
+        m_input = BlockedWebsiteInput::fromRecord(settings.blockedWebsites.at(*m_index));
+    else
+        m_index.reset();
+    m_table = new TableView(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    connect(m_table, &TableView::textChanged, this, [this](int id, const QString& text) {
+        if (id == UrlRow)
+            m_input.url = text;
+    });
+    connect(m_table, &TableView::segmentChanged, this, [this](int id, int index) {
+        if (id == ProtocolRow && index >= 0)
+            m_input.protocol = WebsiteProtocol(index);
+    });
+    connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) {
+        if (id == DeleteRow)
+            deleteWebsite();
+    });
+}
+
+void KVAddBlockedWebsiteViewController::viewDidLoad()
+{
+    setRightBarButton(BarButton{m_index ? QStringLiteral("Update") : QStringLiteral("Add"), [this] { save(); }, {}});
+    TableRow url;
+    url.id = UrlRow;
+    url.title = QStringLiteral("URL:");
+    url.accessory = Accessory::TextField;
+    url.text = m_input.url;
+    url.placeholder = qtTrId("TEXT_URL_PLACEHOLDER");
+    TableRow protocol;
+    protocol.id = ProtocolRow;
+    protocol.title = qtTrId("TEXT_PROTOCOL");
+    protocol.accessory = Accessory::Segmented;
+    protocol.segments = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("file")};
+    protocol.selectedSegment = int(m_input.protocol);
+    QList<TableSection> sections{TableSection{QStringLiteral("Blocked Website Details"), {}, {url, protocol}}};
+    if (m_index) {
+        TableRow remove;
+        remove.id = DeleteRow;
+        remove.title = qtTrId("TEXT_DELETE_WEBSITE");
+        remove.destructive = true;
+        sections.append(TableSection{{}, {}, {remove}});
+    }
+    m_table->setSections(sections);
+}
+
+void KVAddBlockedWebsiteViewController::viewWillAppear(bool)
+{
+    if (NavigationStack* stack = navigationStack())
+        stack->showNavigationBar();
+}
+
+bool KVAddBlockedWebsiteViewController::save()
+{
+    const EditOutcome outcome = BlockedWebsiteEditing::save(KVSettings::getSettingsObject(), m_input, m_index);
+    switch (outcome.status) {
+    case EditStatus::Refused:
+    case EditStatus::NotSaved:
+        makeToast(this, outcome.message);
+        return false;
+    case EditStatus::Done:
+        break;
+    }
+    leave();
+    return true;
+}
+
+void KVAddBlockedWebsiteViewController::leave()
+{
+    if (NavigationStack* stack = navigationStack(); stack && stack->topScreen() == this)
+        stack->pop(Animation::Animated);
+}
+
+Alert* KVAddBlockedWebsiteViewController::deleteWebsite()
+{
+    if (!m_index)
+        return nullptr;
+    auto* alert = new Alert(QStringLiteral("Are you sure you want to delete this website?"));
+    const QPointer<KVAddBlockedWebsiteViewController> self(this);
+    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
+        if (!self)
+            return;
+        const EditOutcome outcome = BlockedWebsiteEditing::remove(KVSettings::getSettingsObject(), *self->m_index);
+        if (outcome.status == EditStatus::Refused) {
+            makeToast(self, outcome.message);
+            return;
+        }
+        self->leave();
+    });
+    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel);
+    alert->showOver(this);
+    return alert;
+}
+
+}  // namespace korvel

@@ -1,0 +1,89 @@
+#include "admin/ui/KVAdvancedSettingsViewController.h"
+
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/Toast.h"
+#include "settings/KVSettings.h"
+
+#include <QVBoxLayout>
+
+namespace korvel {
+
+KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("advancedSettings"));
+    setTitle(QStringLiteral("Advanced Settings"));
+    m_table = new TableView(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    connect(m_table, &TableView::switchToggled, this, [this](int id, bool on) {
+        if (id == AllowAllRow)
+            m_input.allowAllWebsites = on;
+        else if (id == ContentBlockingRow)
+            m_input.allowContentBlocking = on;
+    });
+    connect(m_table, &TableView::textChanged, this, [this](int id, const QString& text) {
+        if (id == KeywordsRow)
+            m_input.keywords = text;
+    });
+}
+
+void KVAdvancedSettingsViewController::viewDidLoad()
+{
+    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { goBack(); }, {}});
+}
+
+void KVAdvancedSettingsViewController::viewWillAppear(bool)
+{
+    if (NavigationStack* stack = navigationStack())
+        stack->showNavigationBar();
+    m_input = AdvancedSettingsInput::fromPreferences(KVSettings::getSettingsObject().kvBrowPref);
+    TableRow allowAll;
+    allowAll.id = AllowAllRow;
+    allowAll.title = QStringLiteral("Allow All Websites");
+    //% "Every website except the blocked ones; the menu lists them"
+    allowAll.detail = qtTrId("TEXT_ALLOW_ALL_DETAIL");
+    allowAll.accessory = Accessory::Switch;
+    allowAll.checked = m_input.allowAllWebsites;
+    TableRow blocking;
+    blocking.id = ContentBlockingRow;
+    blocking.title = QStringLiteral("Enable Content Blocking");
+    blocking.detail = QStringLiteral("Enable to allow content blocking");
+    blocking.accessory = Accessory::Switch;
+    blocking.checked = m_input.allowContentBlocking;
+    TableRow keywords;
+    keywords.id = KeywordsRow;
+    keywords.title = QStringLiteral("Add keywords to block access");
+    keywords.detail = QStringLiteral("Block sites containing the keywords");
+    keywords.accessory = Accessory::TextField;
+    keywords.text = m_input.keywords;
+    keywords.placeholder = QStringLiteral("word1,word2,word3...");
+    m_table->setSections({TableSection{{}, {}, {allowAll}}, TableSection{{}, {}, {blocking, keywords}}});
+}
+
+Alert* KVAdvancedSettingsViewController::goBack()
+{
+    if (const std::optional<QString> refusal = AdvancedSettingsEditing::leaveRefusal(m_input)) {
+        auto* alert = new Alert(QStringLiteral("Alert"), *refusal);
+        alert->addButton(QStringLiteral("OK"));
+        alert->showOver(this);
+        return alert;
+    }
+    if (NavigationStack* stack = navigationStack(); stack && stack->topScreen() == this)
+        stack->pop(Animation::Animated);
+    return nullptr;
+}
+
+void KVAdvancedSettingsViewController::viewWillDisappear(bool)
+{
+    // Leaving by other ways ("Done" of the menu) still stores; content blocking without a keyword
+    // is switched off by the save.
+    const EditOutcome outcome = AdvancedSettingsEditing::save(KVSettings::getSettingsObject(), m_input);
+    if (!outcome.done())
+        makeToast(nullptr, outcome.message);
+}
+
+}  // namespace korvel

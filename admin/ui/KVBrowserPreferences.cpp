@@ -1,0 +1,664 @@
+#include "admin/ui/KVBrowserPreferences.h"
+
+#include "admin/AdminPassword.h"
+#include "admin/FilePickerLists.h"
+#include "admin/ui/KVNavigationToolbarTableViewController.h"
+#include "admin/ui/KVSpecialLinksViewController.h"
+#include "admin/ui/KVUserAgentsViewController.h"
+#include "admin/ui/KVWkWebviewSettingsController.h"
+#include "admin/ui/UnavailableScreen.h"
+#include "files/ui/KVPDFViewerSettingsViewController.h"
+#include "log/KVLog.h"
+#include "platform/Device.h"
+#include "platform/FormatString.h"
+#include "platform/UserDefaults.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/Toast.h"
+#include "platform/ui/ToggleSwitch.h"
+#include "policy/IconLayout.h"
+#include "settings/KVSettings.h"
+#include "transfer/ImportExport.h"
+#include "transfer/UploadServerControl.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace korvel {
+
+namespace {
+
+using P = KVBrowserPrefSettings;
+using S = KVBrowserPreferences;
+
+// Rows by place.
+constexpr int PasswordRow = S::id(S::AdminSection, 0);
+constexpr int TapsRow = S::id(S::AdminSection, 1);
+constexpr int AccessDeniedRow = S::id(S::AdminSection, 2);
+constexpr int RestrictRow = S::id(S::AdminSection, 3);
+constexpr int RestrictMinutesRow = S::id(S::AdminSection, 4);
+constexpr int IgnoreSslRow = S::id(S::AdminSection, 5);
+constexpr int NetworkGainRow = S::id(S::AdminSection, 6);
+constexpr int IconResizeRow = S::id(S::AdminSection, 7);
+constexpr int IconRelocationRow = S::id(S::AdminSection, 8);
+constexpr int ResetIconsRow = S::id(S::AdminSection, 9);
+constexpr int BrightnessRow = S::id(S::AdminSection, 10);
+constexpr int UserAgentRow = S::id(S::AdminSection, 11);
+constexpr int PreventSuspendRow = S::id(S::AdminSection, 12);
+constexpr int CustomHeaderSwitchRow = S::id(S::AdminSection, 13);
+constexpr int CustomHeaderRow = S::id(S::AdminSection, 14);
+constexpr int CookiesRow = S::id(S::PrivacySection, 0);
+constexpr int CacheRow = S::id(S::PrivacySection, 1);
+constexpr int MenuRow = S::id(S::WindowSection, 0);
+constexpr int ConfigureToolbarRow = S::id(S::WindowSection, 1);
+constexpr int ToolbarRow = S::id(S::WindowSection, 2);
+constexpr int SpecialLinksRow = S::id(S::WindowSection, 3);
+constexpr int ToastRow = S::id(S::WindowSection, 4);
+constexpr int PopupRow = S::id(S::WindowSection, 5);
+constexpr int PopupSameWindowRow = S::id(S::WindowSection, 6);
+constexpr int CopyPasteRow = S::id(S::WindowSection, 7);
+constexpr int ZoomRow = S::id(S::WindowSection, 8);
+constexpr int InitialZoomRow = S::id(S::WindowSection, 9);
+constexpr int BounceRow = S::id(S::WindowSection, 10);
+constexpr int FullScreenRow = S::id(S::WindowSection, 11);
+constexpr int RefreshOnErrorRow = S::id(S::WindowSection, 12);
+constexpr int OrientationRow = S::id(S::WindowSection, 13);
+constexpr int TabbedBrowsingRow = S::id(S::WindowSection, 14);
+constexpr int LoadingIconRow = S::id(S::WindowSection, 15);
+constexpr int WallpaperRow = S::id(S::WallpaperSection, 0);
+constexpr int WallpaperStyleRow = S::id(S::WallpaperSection, 1);
+constexpr int IdleTimeoutRow = S::id(S::IdleSection, 0);
+constexpr int GoHomeRow = S::id(S::IdleSection, 1);
+constexpr int ScreenSaverRow = S::id(S::IdleSection, 2);
+constexpr int PowerSaverRow = S::id(S::IdleSection, 3);
+constexpr int ServerRow = S::id(S::ServerSection, 0);
+constexpr int PortRow = S::id(S::ServerSection, 1);
+constexpr int AccessCodeRow = S::id(S::ServerSection, 2);
+constexpr int GoogleDocsRow = S::id(S::FileSection, 0);
+constexpr int PdfViewerRow = S::id(S::FileSection, 1);
+constexpr int DownloadsRow = S::id(S::DownloadSection, 0);
+constexpr int OpenAfterDownloadRow = S::id(S::DownloadSection, 1);
+constexpr int KeepHistoryRow = S::id(S::DownloadSection, 2);
+
+// The switches and the preference each one shows.
+bool P::*switchField(int rowId)
+{
+    switch (rowId) {
+    case AccessDeniedRow: return &P::accessDenied;
+    case RestrictRow: return &P::restrictSettings;
+    case IgnoreSslRow: return &P::ignoreSslWarnings;
+    case NetworkGainRow: return &P::goHomeOnNetworkGain;
+    case IconResizeRow: return &P::allowResize;
+    case IconRelocationRow: return &P::allowDragDrop;
+    case PreventSuspendRow: return &P::preventSuspend;
+    case CustomHeaderSwitchRow: return &P::enableCustomUserAgentHeader;
+    case CookiesRow: return &P::privateBrowsing;
+    case CacheRow: return &P::offlineBrowsingCache;
+    case MenuRow: return &P::enableMenu;
+    case ToolbarRow: return &P::enableToolBar;
+    case ToastRow: return &P::makeToast;
+    case PopupRow: return &P::allowPopup;
+    case PopupSameWindowRow: return &P::allowPopupInSameWindow;
+    case CopyPasteRow: return &P::enableCopyPaste;
+    case ZoomRow: return &P::zoomEnable;
+    case BounceRow: return &P::bounceSwitch;
+    case FullScreenRow: return &P::fullScreen;
+    case RefreshOnErrorRow: return &P::enableRefreshOnError;
+    case LoadingIconRow: return &P::enableloadingIcon;
+    case GoHomeRow: return &P::goHomeOnIdleTimeout;
+    case ServerRow: return &P::serverSwitchOnOFF;
+    case GoogleDocsRow: return &P::isAllowOpenFileInGoogleDocs;
+    case DownloadsRow: return &P::isAllowFileDownloadInDevice;
+    case OpenAfterDownloadRow: return &P::isAllowOpenFileAfterDownload;
+    case KeepHistoryRow: return &P::isAllowKeepDownloadHistory;
+    default: return nullptr;
+    }
+}
+
+std::optional<PreferenceNumber> numberOf(int rowId)
+{
+    switch (rowId) {
+    case IdleTimeoutRow: return PreferenceNumber::IdleTimeout;
+    case RestrictMinutesRow: return PreferenceNumber::PasswordTimeout;
+    case TapsRow: return PreferenceNumber::NumberOfTaps;
+    case PortRow: return PreferenceNumber::Port;
+    case InitialZoomRow: return PreferenceNumber::Zoom;
+    default: return std::nullopt;
+    }
+}
+
+QString* numberText(BrowserPreferencesForm& form, PreferenceNumber number)
+{
+    switch (number) {
+    case PreferenceNumber::IdleTimeout: return &form.idleTimeout;
+    case PreferenceNumber::PasswordTimeout: return &form.passwordTimeout;
+    case PreferenceNumber::NumberOfTaps: return &form.numberTaps;
+    case PreferenceNumber::Port: return &form.port;
+    case PreferenceNumber::Zoom: return &form.zoom;
+    }
+    return nullptr;
+}
+
+QString brightnessText(double value)
+{
+    return formatString(QStringLiteral("Current Brightness: %d %%"), int(std::lround(value * 100)));
+}
+
+}  // namespace
+
+KVBrowserPreferences::KVBrowserPreferences(QWidget* parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("browserPreferences"));
+    setTitle(QStringLiteral("Browser Preferences"));
+    m_table = new TableView(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    connect(m_table, &TableView::switchToggled, this, &KVBrowserPreferences::switchValueChanged);
+    connect(m_table, &TableView::textChanged, this, &KVBrowserPreferences::textChanged);
+    connect(m_table, &TableView::rowSelected, this, [this](int, int, int rowId) { didSelectRow(rowId); });
+    connect(m_table, &TableView::segmentChanged, this, [this](int rowId, int index) {
+        if (rowId == OrientationRow)
+            m_form.values.browserOrientation = index;
+        else if (rowId == WallpaperStyleRow)
+            m_form.values.wallpaperStyle = index;
+    });
+    connect(m_table, &TableView::sliderChanged, this, [this](int rowId, double value) {
+        if (rowId != BrightnessRow)
+            return;
+        // The brightness acts at once, as the administrator judges it by eye.
+        m_form.values.brightness = float(value);
+        Device::current().setScreenBrightness(value);
+        if (TableCell* cell = m_table->cellWithId(BrightnessRow))
+            cell->detailLabel()->setText(brightnessText(value));
+    });
+}
+
+QLineEdit* KVBrowserPreferences::field(int rowId) const
+{
+    TableCell* cell = m_table->cellWithId(rowId);
+    return cell ? cell->textField() : nullptr;
+}
+
+void KVBrowserPreferences::setScrollToIndexPath(int section, int row)
+{
+    m_scrollTo = id(section, row);
+}
+
+void KVBrowserPreferences::viewDidLoad()
+{
+    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { goBack(); }, {}});
+}
+
+void KVBrowserPreferences::viewWillAppear(bool)
+{
+    if (NavigationStack* stack = navigationStack())
+        stack->showNavigationBar();
+    m_leaving = false;
+    loadSettingsOfBrowserPreferences();
+}
+
+void KVBrowserPreferences::viewDidAppear(bool)
+{
+    if (m_scrollTo < 0)
+        return;
+    // The rows were just built: their places are known once the pending layouts have run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (TableCell* cell = m_table->cellWithId(m_scrollTo)) {
+        if (auto* scroll = m_table->findChild<QScrollArea*>())
+            scroll->ensureWidgetVisible(cell, 0, cell->height());
+    }
+    m_scrollTo = -1;
+}
+
+void KVBrowserPreferences::loadSettingsOfBrowserPreferences()
+{
+    const KVBrowserPrefSettings& record = KVSettings::getSettingsObject().kvBrowPref;
+    m_form = BrowserPreferencesForm::fromRecord(record);
+    // Tabbed browsing lays the icons out itself.
+    if (m_form.values.useMultiTab)
+        m_form.values.allowResize = m_form.values.allowDragDrop = false;
+    UploadServerControl* server = ImportExport::serverControl();
+    if (!m_form.values.serverSwitchOnOFF)
+        m_serverDetail = QStringLiteral("Server is OFF");
+    else if (std::optional<QUrl> address = server && server->isServerRunning() ? server->documentAddress(QString()) : std::nullopt)
+        m_serverDetail = formatString(QStringLiteral("Server Running on: %@:%ld"), address->host(), qint64(address->port()));
+    else
+        m_serverDetail = QString();
+    showRows();
+}
+
+void KVBrowserPreferences::showRows()
+{
+    const P& v = m_form.values;
+    const auto toggle = [&](int rowId, const QString& title, const QString& detail = QString()) {
+        TableRow row;
+        row.id = rowId;
+        row.title = title;
+        row.detail = detail;
+        row.accessory = Accessory::Switch;
+        row.checked = v.*switchField(rowId);
+        return row;
+    };
+    const auto text = [&](int rowId, const QString& title, const QString& value, const QString& detail = QString()) {
+        TableRow row;
+        row.id = rowId;
+        row.title = title;
+        row.detail = detail;
+        row.accessory = Accessory::TextField;
+        row.text = value;
+        return row;
+    };
+    const auto link = [&](int rowId, const QString& title, const QString& detail = QString()) {
+        TableRow row;
+        row.id = rowId;
+        row.title = title;
+        row.detail = detail;
+        row.accessory = Accessory::Disclosure;
+        return row;
+    };
+    const auto segments = [&](int rowId, const QString& title, const QStringList& names, int selected) {
+        TableRow row;
+        row.id = rowId;
+        row.title = title;
+        row.accessory = Accessory::Segmented;
+        row.segments = names;
+        row.selectedSegment = selected;
+        return row;
+    };
+
+    //% "Administrator Password"
+    TableRow password = text(PasswordRow, qtTrId("TEXT_ADMIN_PASSWORD"), m_form.password);
+    password.secure = true;
+    //% "Unchanged"
+    password.placeholder = qtTrId("TEXT_PASSWORD_UNCHANGED");
+    TableRow brightness;
+    brightness.id = BrightnessRow;
+    brightness.title = QStringLiteral("Adjust Brightness");
+    brightness.detail = brightnessText(v.brightness);
+    brightness.accessory = Accessory::Slider;
+    brightness.value = v.brightness;
+    TableRow userAgent = link(UserAgentRow, QStringLiteral("User Agent"), v.userAgents.isEmpty() ? QStringLiteral("Default") : v.userAgents);
+    userAgent.detailStyle = DetailStyle::Value;
+    TableRow header = text(CustomHeaderRow, QStringLiteral("Custom User Agent Header"), v.customUserAgentHeader,
+                           QStringLiteral("Note:If Header field is empty.Default header is set to Korvel."));
+    TableRow reset = link(ResetIconsRow, QStringLiteral("Reset Icon Layout"));
+    TableRow wallpaper = text(WallpaperRow, QStringLiteral("Wallpaper"), v.wallpaper);
+    wallpaper.placeholder = QStringLiteral("<enter file name in documents directory>");
+
+    QList<TableSection> sections{
+        TableSection{QStringLiteral("Browser Admin Settings"), {},
+                     {password, text(TapsRow, QStringLiteral("Tap count"), m_form.numberTaps, QStringLiteral("Number of taps to access settings. Default 5.")),
+                      toggle(AccessDeniedRow, QStringLiteral("Go to Home on Access Denied")),
+                      toggle(RestrictRow, QStringLiteral("Restrict Korvel Settings Menu")),
+                      text(RestrictMinutesRow, QStringLiteral("Restrict Settings after (Minutes)"), m_form.passwordTimeout),
+                      toggle(IgnoreSslRow, QStringLiteral("Ignore SSL Warnings")),
+                      toggle(NetworkGainRow, QStringLiteral("Go to Home on Network Gain")),
+                      toggle(IconResizeRow, QStringLiteral("Allow Icon Resize")),
+                      toggle(IconRelocationRow, QStringLiteral("Allow Icon Relocation")), reset, brightness, userAgent,
+                      toggle(PreventSuspendRow, QStringLiteral("Prevent Device Suspend")),
+                      toggle(CustomHeaderSwitchRow, QStringLiteral("Enable Custom User Agent Header")), header}},
+        TableSection{QStringLiteral("Privacy Settings"), {},
+                     {toggle(CookiesRow, QStringLiteral("Clear Cookies on Home")), toggle(CacheRow, QStringLiteral("Clear App Cache on Home"))}},
+        TableSection{QStringLiteral("Browser Window Settings"), {},
+                     {toggle(MenuRow, QStringLiteral("Show Options Menu on Browser Screen")),
+                      link(ConfigureToolbarRow, QStringLiteral("Configure Navigation Toolbar"), QStringLiteral("Tap to configure the toolbar.")),
+                      toggle(ToolbarRow, QStringLiteral("Show Navigation Toolbar")),
+                      //% "Tap to configure special links."
+                      link(SpecialLinksRow, QStringLiteral("Enable Special Links"), qtTrId("TEXT_SPECIAL_LINKS_DETAIL")),
+                      toggle(ToastRow, QStringLiteral("Enable Toast Messages")), toggle(PopupRow, QStringLiteral("Allow Pop-Ups")),
+                      toggle(PopupSameWindowRow, QStringLiteral("Show Pop-Ups in same window")),
+                      toggle(CopyPasteRow, QStringLiteral("Enable Copy Paste")), toggle(ZoomRow, QStringLiteral("Enable Zoom")),
+                      text(InitialZoomRow, QStringLiteral("Set Initial Zoom Level"), m_form.zoom),
+                      toggle(BounceRow, QStringLiteral("WebView Bounce")), toggle(FullScreenRow, QStringLiteral("Enable FullScreen")),
+                      toggle(RefreshOnErrorRow, QStringLiteral("Refresh Current Page on Recovering from Error")),
+                      segments(OrientationRow, QStringLiteral("Browser Orientation"),
+                               {QStringLiteral("None"), QStringLiteral("Landscape"), QStringLiteral("Portrait")}, v.browserOrientation),
+                      //% "Configure Tabbed Browsing"
+                      link(TabbedBrowsingRow, qtTrId("TEXT_CONFIGURE_TABBED_BROWSING")),
+                      toggle(LoadingIconRow, QStringLiteral("Enable Loading Icon"))}},
+        TableSection{QStringLiteral("Wallpaper Settings"), {},
+                     {wallpaper, segments(WallpaperStyleRow, QStringLiteral("Wallpaper Style"),
+                                          {QStringLiteral("Center"), QStringLiteral("Stretch"), QStringLiteral("AspectFit")}, v.wallpaperStyle)}},
+        TableSection{QStringLiteral("Idle Timeout Settings"), {},
+                     {text(IdleTimeoutRow, QStringLiteral("Idle Timeout (Seconds)"), m_form.idleTimeout),
+                      toggle(GoHomeRow, QStringLiteral("Go to Home"), QStringLiteral("Goto Home Screen on idletimeout")),
+                      link(ScreenSaverRow, QStringLiteral("ScreenSaver Mode"), QStringLiteral("Tap to configure ScreenSaver on idletimeout")),
+                      link(PowerSaverRow, QStringLiteral("Power Saver Mode"), QStringLiteral("Tap to configure Power Saver on idletimeout"))}},
+        TableSection{QStringLiteral("Server Settings"), {},
+                     {toggle(ServerRow, QStringLiteral("Enable Upload Server"), m_serverDetail), text(PortRow, QStringLiteral("Run on Port"), m_form.port),
+                      //% "Upload Access Code"
+                      //% "Asked of every other device that uses the upload server; empty leaves it open."
+                      text(AccessCodeRow, qtTrId("TEXT_UPLOAD_ACCESS_CODE"), v.uploadAccessCode, qtTrId("TEXT_UPLOAD_ACCESS_CODE_DETAIL"))}},
+        //% "File Settings"
+        TableSection{qtTrId("FILE_SETTINGS"), {},
+                     {toggle(GoogleDocsRow, qtTrId("SHOW_FILES_USING_GOOGLE_DOCS"), qtTrId("ENABLES_VIEWING_OF_GOOGLE_DOCS")),
+                      link(PdfViewerRow, qtTrId("PDF_VIEWER"), qtTrId("CHANGE_PDF_VIEWER_SETTINGS"))}},
+        //% "Download Settings"
+        TableSection{qtTrId("DOWNLOADS"), {},
+                     {toggle(DownloadsRow, qtTrId("ALLOW_DOWNLOADS"), qtTrId("ALLOW_DOWNLOADING_FILES_TO_DEVICE")),
+                      toggle(OpenAfterDownloadRow, qtTrId("OPEN_FILE_AFTER_DOWNLOAD"), qtTrId("CHECK_TO_OPEN_FILE_AFTER_DOWNLOAD")),
+                      toggle(KeepHistoryRow, qtTrId("KEEP_DOWNLOAD_HISTORY"), qtTrId("CHECK_TO_KEEP_DOWNLOAD_HISTORY"))}},
+    };
+    m_table->setSections(sections);
+    for (int rowId : {IdleTimeoutRow, RestrictMinutesRow, TapsRow, PortRow, InitialZoomRow}) {
+        if (QLineEdit* f = field(rowId)) {
+            f->setInputMethodHints(Qt::ImhDigitsOnly);
+            connect(f, &QLineEdit::editingFinished, this, [this, rowId] { textFieldShouldEndEditing(rowId); });
+        }
+    }
+    if (QLineEdit* f = field(PasswordRow))
+        connect(f, &QLineEdit::returnPressed, this, [this] { passwordReturned(); });
+    applyRowStates();
+}
+
+void KVBrowserPreferences::applyRowStates()
+{
+    const PreferenceRowStates states = BrowserPreferencesRules::rowStates(m_form.values);
+    const auto enable = [this](int rowId, bool on) {
+        if (TableCell* cell = m_table->cellWithId(rowId))
+            cell->setEnabled(on);
+    };
+    enable(RestrictMinutesRow, states.passwordTimeout);
+    enable(CustomHeaderRow, states.customUserAgentHeader);
+    enable(PopupSameWindowRow, states.popupInSameWindow);
+    enable(IconResizeRow, states.iconResizeAndRelocation);
+    enable(IconRelocationRow, states.iconResizeAndRelocation);
+    enable(OpenAfterDownloadRow, states.downloadFollowUps);
+    enable(KeepHistoryRow, states.downloadFollowUps);
+    enable(PortRow, states.port);
+    for (int rowId : {OpenAfterDownloadRow, KeepHistoryRow}) {
+        if (TableCell* cell = m_table->cellWithId(rowId))
+            cell->detailLabel()->setText(states.downloadFollowUps ? cell->row().detail : qtTrId("ALLOW_DOWNLOADS_SHOULD_BE_ENABLED"));
+    }
+}
+
+void KVBrowserPreferences::switchValueChanged(int rowId, bool on)
+{
+    bool P::*field = switchField(rowId);
+    if (!field)
+        return;
+    switch (rowId) {
+    case ToolbarRow:
+        BrowserPreferencesRules::setToolbar(m_form.values, on);
+        break;
+    case MenuRow:
+        BrowserPreferencesRules::setMenu(m_form.values, on);
+        break;
+    case ServerRow:
+        serverOnOff(on);
+        return;
+    case RestrictRow:
+        m_form.values.restrictSettings = on;
+        KVLog(QStringLiteral("App General"), on ? QStringLiteral("Restrict Settings ON") : QStringLiteral("Restrict Settings OFF"));
+        if (!on) {
+            if (QLineEdit* minutes = this->field(RestrictMinutesRow))
+                minutes->clearFocus();
+        }
+        break;
+    default:
+        m_form.values.*field = on;
+        break;
+    }
+    // The other of toolbar and menu follows without rebuilding the table.
+    for (int other : {ToolbarRow, MenuRow}) {
+        if (TableCell* cell = m_table->cellWithId(other); cell && cell->toggle() && cell->toggle()->isChecked() != m_form.values.*switchField(other)) {
+            const QSignalBlocker quiet(cell->toggle());
+            cell->toggle()->setChecked(m_form.values.*switchField(other));
+        }
+    }
+    applyRowStates();
+}
+
+void KVBrowserPreferences::textChanged(int rowId, const QString& text)
+{
+    if (std::optional<PreferenceNumber> number = numberOf(rowId))
+        *numberText(m_form, *number) = text;
+    else if (rowId == PasswordRow) {
+        m_form.password = text;
+        m_weakPasswordAccepted = false;
+    } else if (rowId == CustomHeaderRow)
+        m_form.values.customUserAgentHeader = text;
+    else if (rowId == WallpaperRow)
+        m_form.values.wallpaper = text;
+    else if (rowId == AccessCodeRow)
+        m_form.values.uploadAccessCode = text;
+}
+
+bool KVBrowserPreferences::textFieldShouldEndEditing(int rowId)
+{
+    const std::optional<PreferenceNumber> number = numberOf(rowId);
+    QLineEdit* f = field(rowId);
+    if (!number || !f || m_leaving)
+        return true;
+    if (BrowserPreferencesRules::accept(*number, f->text()))
+        return true;
+    const PreferenceNumberRule rule = BrowserPreferencesRules::rule(*number);
+    f->setText(QString::number(rule.fallback));
+    makeToast(this, rule.message);
+    f->setFocus();
+    return false;
+}
+
+Alert* KVBrowserPreferences::passwordReturned()
+{
+    if (m_form.password.isEmpty() || m_weakPasswordAccepted || BrowserPreferencesRules::isStrongPassword(m_form.password)) {
+        if (QLineEdit* f = field(PasswordRow))
+            f->clearFocus();
+        return nullptr;
+    }
+    if (m_question)
+        return m_question;
+    auto* alert = new Alert(qtTrId("TEXT_PASSWORD_ALERT_HEADING"),
+                            formatString(QStringLiteral("\n• %@ \n• %@ \n%@"), qtTrId("TEXT_PASSWORD_COMMENT"), qtTrId("TEXT_PASSWORD_COMMENT_ONE"),
+                                         qtTrId("TEXT_PASSWORD_QUESTION")));
+    const QPointer<KVBrowserPreferences> self(this);
+    alert->addButton(qtTrId("TEXT_YES"), Alert::Role::Default, [self](Alert&) {
+        if (!self)
+            return;
+        self->m_weakPasswordAccepted = true;
+        if (QLineEdit* f = self->field(PasswordRow))
+            f->clearFocus();
+    });
+    alert->addButton(qtTrId("TEXT_NO"), Alert::Role::Cancel, [self](Alert&) {
+        if (self) {
+            if (QLineEdit* f = self->field(PasswordRow))
+                f->setFocus();
+        }
+    });
+    m_question = alert;
+    alert->showOver(this);
+    return alert;
+}
+
+Alert* KVBrowserPreferences::goBack()
+{
+    const bool weak = !m_form.password.isEmpty() && !m_weakPasswordAccepted && !BrowserPreferencesRules::isStrongPassword(m_form.password);
+    if (weak) {
+        Alert* question = passwordReturned();
+        const QPointer<KVBrowserPreferences> self(this);
+        // "Yes" accepts the password and goes back, as the administrator asked.
+        connect(question, &Alert::finished, this, [self](int button) {
+            if (self && button == 0)
+                self->leave();
+        });
+        return question;
+    }
+    leave();
+    return nullptr;
+}
+
+void KVBrowserPreferences::leave()
+{
+    if (NavigationStack* stack = navigationStack(); stack && stack->topScreen() == this)
+        stack->pop(Animation::Animated);
+}
+
+void KVBrowserPreferences::setServerDetail(const QString& text)
+{
+    m_serverDetail = text;
+    if (TableCell* cell = m_table->cellWithId(ServerRow))
+        cell->detailLabel()->setText(text);
+}
+
+void KVBrowserPreferences::serverOnOff(bool on)
+{
+    UploadServerControl* server = ImportExport::serverControl();
+    TableCell* cell = m_table->cellWithId(ServerRow);
+    if (on) {
+        KVLog(QStringLiteral("App General"), QStringLiteral("Server Switched ON"));
+        const std::optional<qint32> port = BrowserPreferencesRules::accept(PreferenceNumber::Port, m_form.port);
+        if (!port) {
+            m_form.port = QStringLiteral("8080");
+            if (QLineEdit* f = field(PortRow))
+                f->setText(m_form.port);
+            makeToast(this, BrowserPreferencesRules::rule(PreferenceNumber::Port).message);
+            if (cell && cell->toggle()) {
+                const QSignalBlocker quiet(cell->toggle());
+                cell->toggle()->setChecked(false);
+            }
+            m_form.values.serverSwitchOnOFF = false;
+            applyRowStates();
+            return;
+        }
+        m_form.values.serverSwitchOnOFF = true;
+        bool running = false;
+        if (server) {
+            if (server->isServerRunning())
+                server->stopServerConnection();
+            running = server->startServerConnectionWith(*port);
+        }
+        KVLog(QStringLiteral("App General"), QStringLiteral("Server Running Successfully: %@"), running ? QStringLiteral("Yes") : QStringLiteral("No"));
+        const std::optional<QUrl> address = running ? server->documentAddress(QString()) : std::nullopt;
+        if (address) {
+            setServerDetail(formatString(QStringLiteral("Running on URL: %@:%ld"), address->host(), qint64(address->port())));
+        } else {
+            setServerDetail(QStringLiteral("Error running the server"));
+            makeToast(this, running ? QStringLiteral("Local ip could not be retrieved. Please check your wifi settings.")
+                                    : QStringLiteral("Error running server. Please switch on/off again"));
+        }
+    } else {
+        m_form.values.serverSwitchOnOFF = false;
+        if (server && server->isServerRunning()) {
+            server->stopServerConnection();
+            KVLog(QStringLiteral("App General"), QStringLiteral("Server Switchd OFF"));
+        }
+        setServerDetail(QStringLiteral("Server is OFF"));
+    }
+    // The switch's state is the record's at once, so a restart follows what was chosen.
+    KVSettings& settings = KVSettings::getSettingsObject();
+    settings.kvBrowPref.serverSwitchOnOFF = m_form.values.serverSwitchOnOFF;
+    settings.kvBrowPref.port = BrowserPreferencesRules::accept(PreferenceNumber::Port, m_form.port).value_or(settings.kvBrowPref.port);
+    settings.save();
+    applyRowStates();
+}
+
+Alert* KVBrowserPreferences::showResetIconLayout()
+{
+    auto* alert = new Alert(QStringLiteral("Reset Icon Layout"), QStringLiteral("Do you want to reset the icon layout on Korvel HomeScreen ?"));
+    const QPointer<KVBrowserPreferences> self(this);
+    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
+        const EditOutcome outcome = IconLayout::reset(KVSettings::getSettingsObject(), UserDefaults::standard());
+        if (self)
+            makeToast(self, outcome.done() ? QStringLiteral("Icon Layout set to default") : outcome.message);
+    });
+    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    alert->showOver(this);
+    return alert;
+}
+
+void KVBrowserPreferences::didSelectRow(int rowId)
+{
+    NavigationStack* stack = navigationStack();
+    if (!stack || stack->topScreen() != this)
+        return;
+    switch (rowId) {
+    case ResetIconsRow:
+        showResetIconLayout();
+        break;
+    case ConfigureToolbarRow:
+        if (!m_form.values.enableToolBar) {
+            auto* alert = new Alert(QStringLiteral("Enable 'Show Navigation Toolbar' to configure."));
+            alert->addButton(QStringLiteral("OK"));
+            alert->showOver(this);
+            break;
+        }
+        stack->push(new KVNavigationToolbarTableViewController, Animation::Animated);
+        break;
+    case SpecialLinksRow:
+        stack->push(new KVSpecialLinksViewController, Animation::Animated);
+        break;
+    case TabbedBrowsingRow:
+        stack->push(new KVWkWebviewSettingsController, Animation::Animated);
+        break;
+    case UserAgentRow:
+        stack->push(new KVUserAgentsViewController, Animation::Animated);
+        break;
+    case ScreenSaverRow:
+        stack->push(new UnavailableScreen(QStringLiteral("Screensaver Mode"), 0), Animation::Animated);
+        break;
+    case PowerSaverRow:
+        stack->push(new UnavailableScreen(QStringLiteral("Power Saver Mode"), 0), Animation::Animated);
+        break;
+    case PdfViewerRow:
+        stack->push(new KVPDFViewerSettingsViewController, Animation::Animated);
+        break;
+    case WallpaperRow:
+        chooseWallpaper();
+        break;
+    default:
+        break;
+    }
+}
+
+void KVBrowserPreferences::chooseWallpaper()
+{
+    NavigationStack* stack = navigationStack();
+    if (!stack)
+        return;
+    auto* picker = new KVFilePickerController;
+    picker->setDelegate(this);
+    stack->present(KVFilePickerController::inOwnStack(picker), Animation::Animated);
+}
+
+void KVBrowserPreferences::filePicker(KVFilePickerController* picker, int action)
+{
+    if (action != 1)
+        return;
+    if (picker->selectedFileType() != FilePickerLists::title(FileGroup::Image)) {
+        makeToast(this, QStringLiteral("Please select a valid file"),
+                  {std::chrono::seconds(2), ToastPosition::Center, QStringLiteral("Invalid File!"), {}});
+        return;
+    }
+    m_form.values.wallpaper = picker->fileSelected();
+    if (QLineEdit* f = field(WallpaperRow))
+        f->setText(m_form.values.wallpaper);
+}
+
+void KVBrowserPreferences::viewWillDisappear(bool)
+{
+    // The file picker is presented over the editor: the editor stays, nothing to write yet.
+    if (NavigationStack* stack = navigationStack(); stack && stack->presentedScreen())
+        return;
+    m_leaving = true;
+    KVSettings& settings = KVSettings::getSettingsObject();
+    const QStringList lines = BrowserPreferencesRules::writeBack(settings.kvBrowPref, m_form);
+    // A weak password counts only once the administrator said yes to it; one left unanswered
+    // (the menu's "Done", a sub-screen) is dropped. AdminPassword logs "Password Changed" itself.
+    const bool acceptable = m_weakPasswordAccepted || BrowserPreferencesRules::isStrongPassword(m_form.password);
+    if (!m_form.password.isEmpty() && acceptable && AdminPassword::change(m_form.password, m_form.password) == PasswordChange::Changed)
+        m_weakPasswordAccepted = false;
+    m_form.password.clear();
+    for (const QString& line : lines)
+        KVLog(QStringLiteral("Settings"), line);
+    if (!settings.save())
+        makeToast(nullptr, QStringLiteral("The settings could not be saved."));
+}
+
+}  // namespace korvel

@@ -1,0 +1,153 @@
+#include "admin/ui/KVManageCategoryDetailViewController.h"
+
+#include "admin/FilePickerLists.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/Toast.h"
+#include "settings/KVSettings.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace korvel {
+
+KVManageCategoryDetailViewController::KVManageCategoryDetailViewController(std::optional<qsizetype> index, QWidget* parent)
+    : Screen(parent), m_index(index)
+{
+    setObjectName(QStringLiteral("categoryDetails"));
+    //% "Category"
+    setTitle(qtTrId("TEXT_CATEGORY"));
+    const KVSettings& settings = KVSettings::getSettingsObject();
+    if (m_index && *m_index >= 0 && *m_index < settings.allowedWebsitesCategories.size())
+        m_input = CategoryInput::fromRecord(settings.allowedWebsitesCategories.at(*m_index));
+    else
+        m_index.reset();
+    m_table = new TableView(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    connect(m_table, &TableView::textChanged, this, [this](int id, const QString& text) {
+        if (id == TitleRow)
+            m_input.title = text;
+        else if (id == IconPathRow)
+            m_input.iconPath = text;
+    });
+    connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) {
+        if (id == ChooseIconRow)
+            chooseIcon();
+        else if (id == DeleteRow)
+            deleteCategory();
+    });
+}
+
+void KVManageCategoryDetailViewController::viewDidLoad()
+{
+    setRightBarButton(BarButton{m_index ? QStringLiteral("Update") : QStringLiteral("Add"), [this] { save(); }, {}});
+    TableRow title;
+    title.id = TitleRow;
+    title.title = QStringLiteral("Title:");
+    title.accessory = Accessory::TextField;
+    title.text = m_input.title;
+    //% "News"
+    title.placeholder = qtTrId("TEXT_CATEGORY_PLACEHOLDER");
+    TableRow icon;
+    icon.id = IconPathRow;
+    icon.title = QStringLiteral("Icon Path:");
+    icon.accessory = Accessory::TextField;
+    icon.text = m_input.iconPath;
+    icon.placeholder = qtTrId("TEXT_ICON_PLACEHOLDER");
+    TableRow choose;
+    choose.id = ChooseIconRow;
+    choose.title = qtTrId("TEXT_CHOOSE_ICON");
+    choose.accessory = Accessory::Disclosure;
+    QList<TableSection> sections{TableSection{QStringLiteral("Enter Category Details"), {}, {title, icon, choose}}};
+    if (m_index) {
+        TableRow remove;
+        remove.id = DeleteRow;
+        //% "Delete Category"
+        remove.title = qtTrId("TEXT_DELETE_CATEGORY");
+        remove.destructive = true;
+        sections.append(TableSection{{}, {}, {remove}});
+    }
+    m_table->setSections(sections);
+}
+
+void KVManageCategoryDetailViewController::viewWillAppear(bool)
+{
+    if (NavigationStack* stack = navigationStack())
+        stack->showNavigationBar();
+}
+
+bool KVManageCategoryDetailViewController::save()
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    const EditOutcome outcome = CategoryEditing::save(settings, m_input, m_index);
+    switch (outcome.status) {
+    case EditStatus::Refused:
+    case EditStatus::NotSaved:
+        makeToast(this, outcome.message);
+        return false;
+    case EditStatus::Done:
+        break;
+    }
+    if (!m_index && m_onAdded && outcome.index >= 0 && outcome.index < settings.allowedWebsitesCategories.size())
+        m_onAdded(settings.allowedWebsitesCategories.at(outcome.index).categoryId);
+    leave();
+    return true;
+}
+
+void KVManageCategoryDetailViewController::leave()
+{
+    if (NavigationStack* stack = navigationStack(); stack && stack->topScreen() == this)
+        stack->pop(Animation::Animated);
+}
+
+Alert* KVManageCategoryDetailViewController::deleteCategory()
+{
+    if (!m_index)
+        return nullptr;
+    auto* alert = new Alert(QStringLiteral("Are you sure you want to delete this category?"));
+    const QPointer<KVManageCategoryDetailViewController> self(this);
+    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
+        if (!self)
+            return;
+        const EditOutcome outcome = CategoryEditing::remove(KVSettings::getSettingsObject(), *self->m_index);
+        if (outcome.status == EditStatus::Refused) {
+            makeToast(self, outcome.message);
+            return;
+        }
+        self->leave();
+    });
+    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel);
+    alert->showOver(this);
+    return alert;
+}
+
+void KVManageCategoryDetailViewController::chooseIcon()
+{
+    NavigationStack* stack = navigationStack();
+    if (!stack)
+        return;
+    auto* picker = new KVFilePickerController;
+    picker->setFileFilter([](const QString& path) { return FilePickerLists::groupOf(path) == FileGroup::Image; });
+    picker->setDelegate(this);
+    stack->present(KVFilePickerController::inOwnStack(picker), Animation::Animated);
+}
+
+void KVManageCategoryDetailViewController::filePicker(KVFilePickerController* picker, int action)
+{
+    if (action != 1)
+        return;
+    if (picker->selectedFileType() != FilePickerLists::title(FileGroup::Image)) {
+        makeToast(this, QStringLiteral("Please select a valid image file"),
+                  {std::chrono::seconds(2), ToastPosition::Center, QStringLiteral("Invalid Image File!"), {}});
+        return;
+    }
+    m_input.iconPath = picker->fileSelected();
+    if (TableCell* cell = m_table->cellWithId(IconPathRow); cell && cell->textField())
+        cell->textField()->setText(m_input.iconPath);
+}
+
+}  // namespace korvel

@@ -1,0 +1,102 @@
+#include "admin/ui/KVSearchSettingsViewController.h"
+
+#include "admin/SettingsSearch.h"
+#include "admin/ui/KVAdvancedSettingsViewController.h"
+#include "admin/ui/KVBrowserPreferences.h"
+#include "admin/ui/KVNavigationToolbarTableViewController.h"
+#include "admin/ui/KVSpecialLinksViewController.h"
+#include "admin/ui/KVWkWebviewSettingsController.h"
+#include "log/KVLog.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/TableView.h"
+#include "settings/KVSettings.h"
+
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace korvel {
+
+KVSearchSettingsViewController::KVSearchSettingsViewController(QWidget* parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("searchSettings"));
+    setTitle(QStringLiteral("Search Settings"));
+    m_table = new TableView(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    //% "Search all settings"
+    m_table->setSearchPlaceholder(qtTrId("TEXT_SEARCH_SETTINGS"));
+    //% "No setting has that name."
+    m_table->setEmptyText(qtTrId("TEXT_NO_SETTING_FOUND"));
+    connect(m_table->searchField(), &QLineEdit::textChanged, this, [this](const QString& text) { m_shown = SettingsSearch::filter(text); });
+    connect(m_table, &TableView::rowSelected, this, [this](int, int, int index) {
+        const QList<menuParams>& all = SettingsSearch::entries();
+        if (index >= 0 && index < all.size())
+            openEntry(int(m_shown.indexOf(all.at(index))));
+    });
+}
+
+void KVSearchSettingsViewController::viewDidLoad()
+{
+    KVLog(QStringLiteral("App General"), QStringLiteral("Search Setting Screen loaded"));
+    // One group per screen, so a row says where it lives; the table's search looks at the row's
+    // title and subtitle only, as SettingsSearch::filter does.
+    QList<TableSection> sections;
+    const QList<menuParams>& all = SettingsSearch::entries();
+    for (int i = 0; i < all.size(); ++i) {
+        if (sections.isEmpty() || sections.last().header != all.at(i).menuImage)
+            sections.append(TableSection{all.at(i).menuImage, {}, {}});
+        TableRow row;
+        row.id = i;
+        row.title = all.at(i).menuMainText;
+        row.detail = all.at(i).menuSubText;
+        row.accessory = Accessory::Disclosure;
+        sections.last().rows.append(row);
+    }
+    m_table->setSections(sections);
+    m_shown = all;
+}
+
+void KVSearchSettingsViewController::viewWillAppear(bool)
+{
+    if (NavigationStack* stack = navigationStack())
+        stack->showNavigationBar();
+}
+
+void KVSearchSettingsViewController::search(const QString& text)
+{
+    m_table->setSearchText(text);
+    m_shown = SettingsSearch::filter(text);
+}
+
+void KVSearchSettingsViewController::openEntry(int row)
+{
+    NavigationStack* stack = navigationStack();
+    if (!stack || row < 0 || row >= m_shown.size())
+        return;
+    const menuParams entry = m_shown.at(row);
+    const QString& screen = entry.menuImage;
+    if (screen == SettingsSearch::browserPreferences()) {
+        auto* editor = new KVBrowserPreferences;
+        editor->setScrollToIndexPath(entry.menuId / 100, entry.menuId % 100);
+        stack->push(editor, Animation::Animated);
+    } else if (screen == SettingsSearch::advancedSettings()) {
+        stack->push(new KVAdvancedSettingsViewController, Animation::Animated);
+    } else if (screen == SettingsSearch::navigationToolbar()) {
+        if (!KVSettings::getSettingsObject().kvBrowPref.enableToolBar) {
+            auto* alert = new Alert(QStringLiteral("Enable 'Show Navigation Toolbar' to configure."));
+            alert->addButton(QStringLiteral("OK"));
+            alert->showOver(this);
+            return;
+        }
+        stack->push(new KVNavigationToolbarTableViewController, Animation::Animated);
+    } else if (screen == SettingsSearch::multiTab()) {
+        stack->push(new KVWkWebviewSettingsController, Animation::Animated);
+    } else if (screen == SettingsSearch::specialLinks()) {
+        stack->push(new KVSpecialLinksViewController, Animation::Animated);
+    }
+}
+
+}  // namespace korvel

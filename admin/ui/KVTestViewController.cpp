@@ -1,0 +1,479 @@
+#include "admin/ui/KVTestViewController.h"
+
+#include "admin/ui/KVTest2ViewController.h"
+#include "log/KVLog.h"
+#include "log/LogLine.h"
+#include "log/LogMail.h"
+#include "platform/Device.h"
+#include "platform/MailClient.h"
+#include "platform/ui/ActionSheet.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/Theme.h"
+#include "platform/ui/Toast.h"
+#include "policy/AllowedWebsiteEditing.h"
+#include "settings/KVSettings.h"
+
+#include <QAbstractListModel>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QScroller>
+#include <QStyledItemDelegate>
+#include <QTextLayout>
+#include <QVBoxLayout>
+
+namespace korvel {
+
+// The shown lines with their tints. A list model, so that five thousand lines cost five thousand
+// strings, not five thousand widgets.
+class LogListModel final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setLines(QStringList lines)
+    {
+        beginResetModel();
+        m_lines = std::move(lines);
+        m_tones.clear();
+        m_tones.reserve(m_lines.size());
+        for (const QString& line : m_lines)
+            m_tones.append(LogLine::tone(line));
+        endResetModel();
+    }
+    const QStringList& lines() const { return m_lines; }
+    LogTone tone(int row) const { return m_tones.value(row, LogTone::Plain); }
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : int(m_lines.size()); }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DisplayRole && index.isValid())
+            return m_lines.value(index.row());
+        return {};
+    }
+
+private:
+    QStringList m_lines;
+    QList<LogTone> m_tones;
+};
+
+namespace {
+
+KVTestViewController* latestLogScreen = nullptr;
+
+QColor toneColour(LogTone tone)
+{
+    // Half-transparent over the row, so the same tints read on light and dark ground.
+    switch (tone) {
+    case LogTone::Plain:
+        return Qt::transparent;
+    case LogTone::Warning:
+        return QColor::fromRgbF(1.0f, 1.0f / 3.0f, 0.0f, 0.5f);
+    case LogTone::Error:
+        return QColor::fromRgbF(1.0f, 0.0f, 0.0f, 0.5f);
+    case LogTone::Added:
+        return QColor::fromRgbF(0.0f, 1.0f, 0.0f, 0.5f);
+    }
+    return Qt::transparent;
+}
+
+constexpr int linesPerRow = 2;
+
+int rowHeight()
+{
+    return qMax(Theme::rowHeight, QFontMetrics(Theme::bodyFont()).lineSpacing() * linesPerRow + 2 * Theme::spacing);
+}
+
+// One log line: its tint, up to two wrapped lines of text, a separator.
+class LogLineDelegate final : public QStyledItemDelegate {
+public:
+    LogLineDelegate(LogListModel* model, QObject* parent) : QStyledItemDelegate(parent), m_model(model) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
+    {
+        return {option.rect.width(), rowHeight()};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const Theme& theme = Theme::current();
+        painter->save();
+        painter->fillRect(option.rect, theme.cell);
+        painter->fillRect(option.rect, toneColour(m_model->tone(index.row())));
+        if (option.state & QStyle::State_Selected)
+            painter->fillRect(option.rect, theme.selection);
+        painter->setPen(theme.separator);
+        painter->drawLine(option.rect.bottomLeft() + QPoint(Theme::margin, 0), option.rect.bottomRight());
+        painter->setPen(theme.label);
+        const QFont font = Theme::bodyFont();
+        painter->setFont(font);
+        const QRect text = option.rect.adjusted(Theme::margin, Theme::spacing, -Theme::margin, -Theme::spacing);
+        drawWrapped(painter, text, font, index.data().toString());
+        painter->restore();
+    }
+
+private:
+    // Wraps at word boundaries and ends the last line that fits with an ellipsis.
+    static void drawWrapped(QPainter* painter, const QRect& rect, const QFont& font, const QString& text)
+    {
+        const QFontMetrics metrics(font);
+        QTextLayout layout(text, font);
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(wrap);
+        layout.beginLayout();
+        QStringList parts;
+        for (int n = 0; n < linesPerRow; ++n) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(rect.width());
+            const bool last = n == linesPerRow - 1;
+            const QString part = text.mid(line.textStart(), last ? -1 : line.textLength());
+            parts << (last ? metrics.elidedText(part.simplified(), Qt::ElideRight, rect.width()) : part.trimmed());
+        }
+        layout.endLayout();
+        // One line or two, the text sits in the middle of the row.
+        int y = rect.top() + (rect.height() - metrics.lineSpacing() * int(parts.size())) / 2;
+        for (const QString& part : parts) {
+            painter->drawText(QRect(rect.left(), y, rect.width(), metrics.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter, part);
+            y += metrics.lineSpacing();
+        }
+    }
+
+    LogListModel* m_model;
+};
+
+QPushButton* toolbarButton(const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setProperty("flat", true);
+    button->setMinimumHeight(Theme::touchTarget);
+    button->setFont(Theme::bodyFont());
+    return button;
+}
+
+}  // namespace
+
+KVTestViewController::KVTestViewController(QWidget* parent)
+    : Screen(parent)
+{
+    latestLogScreen = this;
+    setObjectName(QStringLiteral("logViewer"));
+    setTitle(QStringLiteral("Korvel Log"));
+    m_query.categories.reset();
+    m_query.order = LogOrder::OldestFirst;
+
+    m_searchBar = new QLineEdit(this);
+    m_searchBar->setObjectName(QStringLiteral("logSearchBar"));
+    //% "Search the log"
+    m_searchBar->setPlaceholderText(qtTrId("TEXT_SEARCH_LOG"));
+    m_searchBar->setClearButtonEnabled(true);
+    m_searchBar->setMinimumHeight(Theme::touchTarget);
+    m_searchBar->hide();
+    connect(m_searchBar, &QLineEdit::textEdited, this, &KVTestViewController::searchTextChanged);
+    connect(m_searchBar, &QLineEdit::returnPressed, this, &KVTestViewController::searchReturn);
+
+    m_model = new LogListModel(this);
+    m_list = new QListView(this);
+    m_list->setObjectName(QStringLiteral("logList"));
+    m_list->setModel(m_model);
+    m_list->setItemDelegate(new LogLineDelegate(m_model, m_list));
+    m_list->setUniformItemSizes(true);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QScroller::grabGesture(m_list->viewport(), QScroller::LeftMouseButtonGesture);
+    connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) { didSelectRow(index.row()); });
+
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("logToolbar"));
+    bar->setMinimumHeight(Theme::toolbarHeight);
+    bar->setAutoFillBackground(true);
+    auto* buttons = new QHBoxLayout(bar);
+    buttons->setContentsMargins(Theme::spacing, 0, Theme::spacing, 0);
+    //% "Search"
+    m_searchButton = toolbarButton(qtTrId("TEXT_SEARCH"), bar);
+    m_clearButton = toolbarButton(QStringLiteral("Clear Log"), bar);
+    //% "View Options"
+    m_optionsButton = toolbarButton(qtTrId("TEXT_LOG_VIEW_OPTIONS"), bar);
+    //% "Mail Log"
+    m_mailButton = toolbarButton(qtTrId("TEXT_MAIL_LOG"), bar);
+    for (QPushButton* b : {m_searchButton, m_clearButton, m_optionsButton, m_mailButton})
+        buttons->addWidget(b, 1);
+    connect(m_searchButton, &QPushButton::clicked, this, [this] {
+        if (m_searchBar->isVisible())
+            refresh();
+        else
+            showSearchBar();
+    });
+    connect(m_clearButton, &QPushButton::clicked, this, &KVTestViewController::clearLog);
+    connect(m_optionsButton, &QPushButton::clicked, this, &KVTestViewController::viewSelect);
+    connect(m_mailButton, &QPushButton::clicked, this, &KVTestViewController::mailTo);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* searchBox = new QHBoxLayout;
+    searchBox->setContentsMargins(Theme::spacing, Theme::spacing, Theme::spacing, Theme::spacing);
+    searchBox->addWidget(m_searchBar);
+    layout->addLayout(searchBox);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(bar);
+}
+
+KVTestViewController::~KVTestViewController()
+{
+    if (latestLogScreen == this)
+        latestLogScreen = nullptr;
+}
+
+KVTestViewController* KVTestViewController::getTestViewControllerObject()
+{
+    return latestLogScreen;
+}
+
+void KVTestViewController::viewDidLoad()
+{
+    reload();
+}
+
+void KVTestViewController::viewWillAppear(bool)
+{
+    if (NavigationStack* stack = navigationStack())
+        stack->showNavigationBar();
+}
+
+void KVTestViewController::viewDidAppear(bool)
+{
+    scrollToBottom();
+}
+
+void KVTestViewController::viewWillDisappear(bool)
+{
+    if (m_sheet)
+        m_sheet->dismiss();
+}
+
+void KVTestViewController::scrollToBottom()
+{
+    // The newest entry is last under the initial order: that is where the administrator looks.
+    if (m_model->rowCount({}) > 0)
+        m_list->scrollToBottom();
+}
+
+void KVTestViewController::reload()
+{
+    LogQuery reading = m_query;
+    reading.search.clear();
+    m_database = reading.run();
+    m_databaseLines.clear();
+    m_databaseLines.reserve(m_database.size());
+    for (const LogEntry& entry : m_database)
+        m_databaseLines.append(entry.displayLine());
+    if (m_searchBar->isVisible() && !m_searchBar->text().isEmpty())
+        searchTextChanged(m_searchBar->text());
+    else
+        m_model->setLines(m_databaseLines);
+}
+
+void KVTestViewController::loadSelectionQuery(const LogViewOptions& options)
+{
+    KVLog(QStringLiteral("App General"), QStringLiteral("Preparing Korvel Logs"));
+    m_options = options;
+    m_query = options.query();
+    KVLog(QStringLiteral("App General"), QStringLiteral("Quick View query Built successfully"));
+    reload();
+    m_list->scrollToTop();
+    if (m_query.order == LogOrder::OldestFirst)
+        scrollToBottom();
+}
+
+
+QStringList KVTestViewController::shownLines() const
+{
+    return m_model->lines();
+}
+
+void KVTestViewController::searchTextChanged(const QString& text)
+{
+    if (text.isEmpty()) {
+        m_model->setLines(m_databaseLines);
+        return;
+    }
+    QStringList found;
+    for (const QString& line : m_databaseLines) {
+        if (line.contains(text, Qt::CaseInsensitive))
+            found.append(line);
+    }
+    m_model->setLines(std::move(found));
+}
+
+void KVTestViewController::setSearchBarShown(bool shown)
+{
+    m_searchBar->setVisible(shown);
+    //% "Refresh"
+    m_searchButton->setText(shown ? qtTrId("TEXT_REFRESH") : qtTrId("TEXT_SEARCH"));
+    if (shown)
+        m_searchBar->setFocus();
+}
+
+void KVTestViewController::showSearchBar()
+{
+    m_searchBar->setText(m_searchString);
+    setSearchBarShown(true);
+    if (!m_searchString.isEmpty())
+        searchTextChanged(m_searchString);
+}
+
+void KVTestViewController::refresh()
+{
+    setSearchBarShown(false);
+    m_model->setLines(m_databaseLines);
+    m_clearButton->setEnabled(true);
+    m_optionsButton->setEnabled(true);
+}
+
+void KVTestViewController::searchReturn()
+{
+    const QString text = m_searchBar->text();
+    if (text.isEmpty()) {
+        refresh();
+        return;
+    }
+    // The found lines stay listed (and are what a mail sends); clearing or filtering them needs
+    // the whole log back first.
+    m_searchString = text;
+    searchTextChanged(text);
+    m_searchBar->hide();
+    m_clearButton->setEnabled(false);
+    m_optionsButton->setEnabled(false);
+}
+
+Alert* KVTestViewController::clearLog()
+{
+    auto* alert = new Alert(QStringLiteral("Are you sure?"));
+    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self = QPointer<KVTestViewController>(this)](Alert&) {
+        if (KVLogger* logger = KVLogger::sharedLogger())
+            logger->clear(QStringLiteral("DELETE FROM applicationTable"));
+        if (self)
+            self->reload();
+    });
+    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel);
+    alert->showOver(this);
+    return alert;
+}
+
+void KVTestViewController::viewSelect()
+{
+    NavigationStack* stack = navigationStack();
+    if (!stack || qobject_cast<KVTest2ViewController*>(stack->topScreen()))
+        return;
+    stack->push(new KVTest2ViewController(this, m_options), Animation::Animated);
+}
+
+void KVTestViewController::mailTo()
+{
+    const Device& device = Device::current();
+    // The attachment is always left in Documents too: on a kiosk without a mail program that is
+    // how the log leaves the device (the upload server lists it).
+    const QString path = LogMail::writeAttachment(device, shownLines());
+    if (path.isEmpty()) {
+        //% "The log could not be written to Documents."
+        makeToast(this, qtTrId("TEXT_LOG_NOT_WRITTEN"));
+        KVLog(QStringLiteral("App General"), QStringLiteral("Mail sent failure: %@"), QStringLiteral("the attachment could not be written"));
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    MailClient& client = MailClient::current();
+    if (!client.canSendMail()) {
+        //% "No mail program is set up"
+        auto* alert = new Alert(qtTrId("TEXT_NO_MAIL_TITLE"),
+                                //% "The log is saved in Documents as %1. Copy it from there through the upload server, or set up a mail program on this device and mail it again."
+                                qtTrId("TEXT_NO_MAIL_MESSAGE").arg(name));
+        alert->addButton(QStringLiteral("OK"));
+        alert->showOver(this);
+        KVLog(QStringLiteral("App General"), QStringLiteral("Mail sent failure: %@"), QStringLiteral("no mail program"));
+        return;
+    }
+    QString error;
+    if (!client.compose(LogMail::message(device, path), &error)) {
+        KVLog(QStringLiteral("App General"), QStringLiteral("Mail sent failure: %@"), error);
+        //% "The mail program could not be opened. The log is saved in Documents as %1."
+        makeToast(this, qtTrId("TEXT_MAIL_NOT_OPENED").arg(name));
+        return;
+    }
+    KVLog(QStringLiteral("App General"), QStringLiteral("Mail handed to the mail program: %@"), name);
+    //% "The log is in the mail program and saved in Documents as %1."
+    makeToast(this, qtTrId("TEXT_MAIL_HANDED_OVER").arg(name));
+}
+
+Alert* KVTestViewController::didSelectRow(int row)
+{
+    if (m_searchBar->isVisible() || row < 0 || row >= m_model->rowCount({}))
+        return nullptr;
+    const LogLineWebsite website = LogLine::website(m_model->lines().at(row));
+    ActionSheet* sheet = nullptr;
+    const QPointer<KVTestViewController> self(this);
+    switch (website.action) {
+    case LogLineAction::None:
+        return nullptr;
+    case LogLineAction::AllowWebsite:
+        sheet = new ActionSheet(formatString(QStringLiteral("Allow this WebSite: %@ ?"), website.url));
+        sheet->addButton(QStringLiteral("Allow"), Alert::Role::Default, [self, url = website.url](Alert&) {
+            if (self)
+                self->allowWebsite(url);
+        });
+        break;
+    case LogLineAction::DeleteWebsite:
+        sheet = new ActionSheet(formatString(QStringLiteral("Delete this URL from Allowed WebSites: %@ ?"), website.url));
+        sheet->addButton(QStringLiteral("Delete"), Alert::Role::Destructive, [self, url = website.url](Alert&) {
+            if (self)
+                self->deleteWebsite(url);
+        });
+        break;
+    }
+    sheet->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    // Whatever the answer, the settings are read again, as another screen may have changed them.
+    connect(sheet, &Alert::finished, this, [] { KVSettings::getSettingsObject().load(); });
+    m_list->scrollTo(m_model->index(row));
+    m_sheet = sheet;
+    sheet->showOver(this);
+    return sheet;
+}
+
+void KVTestViewController::allowWebsite(const QString& url)
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    for (const allowedWebsite& site : settings.allowedWebsites) {
+        if (site.url == url)
+            return;
+    }
+    AllowedWebsiteInput input;
+    input.url = url;
+    input.protocol = url.startsWith(QLatin1String("https:"), Qt::CaseInsensitive) ? WebsiteProtocol::Https : WebsiteProtocol::Http;
+    input.title = QStringLiteral("Edit Title");
+    input.allowSubDomain = true;
+    const EditOutcome outcome = AllowedWebsiteEditing::save(settings, input);
+    makeToast(this, outcome.done() ? QStringLiteral("Website Allowed!") : outcome.message);
+}
+
+void KVTestViewController::deleteWebsite(const QString& url)
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    for (qsizetype i = 0; i < settings.allowedWebsites.size(); ++i) {
+        if (settings.allowedWebsites.at(i).url == url) {
+            const EditOutcome outcome = AllowedWebsiteEditing::remove(settings, i);
+            makeToast(this, outcome.done() ? QStringLiteral(" Website Deleted!") : outcome.message);
+            return;
+        }
+    }
+}
+
+}  // namespace korvel

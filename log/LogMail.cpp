@@ -1,0 +1,56 @@
+#include "log/LogMail.h"
+
+#include "platform/Device.h"
+#include "platform/FormatString.h"
+#include "platform/Paths.h"
+#include "platform/Version.h"
+
+#include <QSaveFile>
+
+namespace korvel {
+
+namespace {
+
+QString displayString()
+{
+    return formatString(QStringLiteral("%@, Version %@ (%@)"), QStringLiteral("Korvel"), QString::fromLatin1(version::shortVersion),
+                        QString::fromLatin1(version::buildNumber));
+}
+
+}  // namespace
+
+QString LogMail::supportAddress()
+{
+    return QStringLiteral("support@talvex.com");
+}
+
+QString LogMail::attachmentName(const Device& device)
+{
+    return formatString(QStringLiteral("KV_LOG_%@.txt"), device.identifierForVendor());
+}
+
+QByteArray LogMail::attachmentText(const Device& device, const QStringList& lines)
+{
+    QString text = formatString(QStringLiteral("Korvel Log: %@  %@  %@  %@ %@ \n \n ****************************\n"), device.model(),
+                                displayString(), device.identifierForVendor(), device.systemName(), device.systemVersion());
+    for (const QString& line : lines)
+        text += line + QLatin1Char('\n');
+    return text.toUtf8();
+}
+
+MailMessage LogMail::message(const Device& device, const QString& attachmentPath)
+{
+    return {supportAddress(), formatString(QStringLiteral("KV_LOG: %@ %@ "), device.model(), displayString()),
+            QStringLiteral("<please enter short description>"), attachmentPath};
+}
+
+QString LogMail::writeAttachment(const Device& device, const QStringList& lines)
+{
+    const QString path = Paths::documentsDirectory() + QLatin1Char('/') + attachmentName(device);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(attachmentText(device, lines)) < 0 || !file.commit())
+        return {};
+    return path;
+}
+
+}  // namespace korvel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/MailClient.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace korvel {
+
+class Device;
+
+// The log as a mailed attachment: a header naming the device and the version, then the lines
+// the viewer shows.
+class LogMail {
+public:
+    // Where mailed logs go.
+    static QString supportAddress();
+    // "KV_LOG_<vendor identifier>.txt"
+    static QString attachmentName(const Device& device);
+    static QByteArray attachmentText(const Device& device, const QStringList& lines);
+    static MailMessage message(const Device& device, const QString& attachmentPath);
+    // Writes the attachment into the documents directory, replacing an earlier one. Returns its
+    // path, or an empty text when it could not be written.
+    static QString writeAttachment(const Device& device, const QStringList& lines);
+};
+
+}  // namespace korvel

@@ -1,0 +1,226 @@
+#include "admin/ui/KVMainMenuViewController.h"
+#include "admin/ui/KVTest2ViewController.h"
+#include "admin/ui/KVTestViewController.h"
+#include "log/KVLog.h"
+#include "platform/MailClient.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/TableView.h"
+#include "settings/KVSettings.h"
+#include "tests/support/WindowTest.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+
+namespace korvel {
+namespace {
+
+using namespace std::chrono_literals;
+
+class FakeMail final : public MailClient {
+public:
+    bool canSendMail() const override { return available; }
+    bool compose(const MailMessage& message, QString*) override
+    {
+        sent.append(message);
+        return true;
+    }
+    bool available = true;
+    QList<MailMessage> sent;
+};
+
+class LogViewerTest : public test::WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        MailClient::setCurrent(&mail);
+        KVLogger::createDatabase_Tables();
+        stack = new NavigationStack(window.get());
+        stack->resize(window->size());
+        stack->show();
+        stack->push(new Screen, Animation::None);
+    }
+    void TearDown() override
+    {
+        MailClient::setCurrent(nullptr);
+        WindowTest::TearDown();
+    }
+
+    void log(const char* category, const QString& event)
+    {
+        KVLog(QString::fromUtf8(category), event);
+        clock.advance(1s);
+    }
+
+    KVTestViewController* openLog()
+    {
+        auto* menu = new KVMainMenuViewController;
+        stack->push(menu, Animation::None);
+        menu->didSelectMenuId(ViewLogMenu);
+        auto* screen = qobject_cast<KVTestViewController*>(stack->topScreen());
+        EXPECT_NE(screen, nullptr);
+        return screen;
+    }
+
+    QStringList shownEvents(KVTestViewController* screen)
+    {
+        QStringList events;
+        for (const QString& line : screen->shownLines())
+            events << line.section(QStringLiteral(": "), 2);
+        return events;
+    }
+
+    FakeMail mail;
+    NavigationStack* stack = nullptr;
+};
+
+TEST_F(LogViewerTest, OptionsSearchAndMailWorkOnWhatIsShown)
+{
+    log("Warning", QStringLiteral("Application recieved Memory Warning"));
+    log("URL_action", QStringLiteral("URL_Added<http://a.test/>"));
+    log("Export", QStringLiteral("Export done"));
+    log("Blocked_URL_action", QStringLiteral("URL_Deleted<http://c.test/>"));
+
+    KVTestViewController* screen = openLog();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(stack->navigationBarTitle()->text(), QStringLiteral("Korvel Log"));
+    // Every category opens the list, the opening itself last.
+    QStringList events = shownEvents(screen);
+    ASSERT_EQ(events.size(), 6);
+    EXPECT_EQ(events.first(), QStringLiteral("Application recieved Memory Warning"));
+    EXPECT_EQ(events.last(), QStringLiteral("Preparing Korvel Logs"));
+    EXPECT_GE(screen->listView()->sizeHintForRow(0), 50);
+
+    // Options: "Recent at Top", and no "Export".
+    QTest::mouseClick(screen->optionsButton(), Qt::LeftButton);
+    auto* options = qobject_cast<KVTest2ViewController*>(stack->topScreen());
+    ASSERT_NE(options, nullptr);
+    options->tapOption(1);
+    options->tapOption(6);
+    EXPECT_TRUE(options->tableView()->cell(0, 1)->row().checked || options->options().isSelected(1));
+    options->loadSelectionQuery();
+    ASSERT_EQ(stack->topScreen(), screen);
+    events = shownEvents(screen);
+    EXPECT_EQ(events.first(), QStringLiteral("Quick View query Built successfully")) << "newest first";
+    EXPECT_FALSE(events.contains(QStringLiteral("Export done")));
+    EXPECT_FALSE(events.contains(QStringLiteral("URL_Deleted<http://c.test/>"))) << "only the ten categories are listed";
+    EXPECT_TRUE(events.contains(QStringLiteral("Application recieved Memory Warning")));
+
+    // Nothing chosen: the query still runs and lists nothing.
+    screen->viewSelect();
+    options = qobject_cast<KVTest2ViewController*>(stack->topScreen());
+    ASSERT_NE(options, nullptr);
+    for (int i = 2; i < LogViewOptions::count; ++i) {
+        if (options->options().isSelected(i))
+            options->tapOption(i);
+    }
+    options->loadSelectionQuery();
+    EXPECT_TRUE(screen->shownLines().isEmpty());
+
+    // Back to everything; a cancelled options screen changes nothing.
+    screen->viewSelect();
+    qobject_cast<KVTest2ViewController*>(stack->topScreen())->cancel();
+    EXPECT_TRUE(screen->shownLines().isEmpty());
+    screen->loadSelectionQuery(LogViewOptions{});
+
+    // Search: the lines stay filtered after the search key, and the mail carries only them.
+    QTest::mouseClick(screen->searchButton(), Qt::LeftButton);
+    ASSERT_TRUE(screen->searchBar()->isVisibleTo(screen));
+    QTest::keyClicks(screen->searchBar(), QStringLiteral("warning"));
+    EXPECT_EQ(shownEvents(screen), QStringList{QStringLiteral("Application recieved Memory Warning")});
+    QTest::keyClick(screen->searchBar(), Qt::Key_Return);
+    EXPECT_FALSE(screen->searchBar()->isVisibleTo(screen));
+    EXPECT_FALSE(screen->clearButton()->isEnabled());
+    EXPECT_FALSE(screen->optionsButton()->isEnabled());
+    QTest::mouseClick(screen->mailButton(), Qt::LeftButton);
+    ASSERT_EQ(mail.sent.size(), 1);
+    const QString attachment = QString::fromUtf8(test::readFile(mail.sent.first().attachmentPath));
+    EXPECT_TRUE(attachment.startsWith(QStringLiteral("Korvel Log: Test Panel 10")));
+    EXPECT_EQ(attachment.count(QLatin1Char('\n')), 4) << "three header lines and the one found";
+    EXPECT_TRUE(attachment.contains(QStringLiteral("Warning: Application recieved Memory Warning")));
+
+    // Without a mail program the attachment is still left in Documents and named.
+    mail.available = false;
+    screen->mailTo();
+    Alert* alert = Alert::visibleAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(alert->message().contains(QStringLiteral("KV_LOG_00000000-0000-0000-0000-000000000001.txt")));
+    alert->dismissWithButton(0);
+    EXPECT_NE(KVMainMenuViewController::getObject(), nullptr) << "an alert never ends the kiosk";
+
+    // Refresh shows everything again; clearing empties the log.
+    screen->showSearchBar();
+    EXPECT_EQ(screen->searchBar()->text(), QStringLiteral("warning"));
+    screen->refresh();
+    EXPECT_GT(screen->shownLines().size(), 1);
+    EXPECT_TRUE(screen->clearButton()->isEnabled());
+    Alert* clear = screen->clearLog();
+    clear->dismissWithButton(clear->buttonIndex(QStringLiteral("Yes")));
+    EXPECT_TRUE(screen->shownLines().isEmpty());
+}
+
+TEST_F(LogViewerTest, AnEntryAllowsOrDeletesTheWebsiteItNames)
+{
+    log("Webview", QStringLiteral("URL_Blocked<http://b.test/page>"));
+    log("App General", QStringLiteral("Main Menu loaded"));
+    KVTestViewController* screen = openLog();
+    ASSERT_NE(screen, nullptr);
+
+    EXPECT_EQ(screen->didSelectRow(1), nullptr) << "nothing to act on";
+    for (int round = 0; round < 2; ++round) {
+        Alert* sheet = screen->didSelectRow(0);
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(sheet->title(), QStringLiteral("Allow this WebSite: http://b.test/page ?"));
+        sheet->dismissWithButton(sheet->buttonIndex(QStringLiteral("Allow")));
+        flushDeletes();
+        // The second "Allow" of the same address adds nothing.
+        ASSERT_EQ(settings().allowedWebsites.size(), 1) << round;
+    }
+    const allowedWebsite& site = settings().allowedWebsites.first();
+    EXPECT_EQ(site.url, QStringLiteral("http://b.test/page"));
+    EXPECT_EQ(site.title, QStringLiteral("Edit Title"));
+    EXPECT_TRUE(site.allowSubDomain);
+    EXPECT_TRUE(loggedEvents(QStringLiteral("URL_action")).contains(QStringLiteral("URL_Added<http://b.test/page>")));
+
+    screen->reload();
+    const int added = int(screen->shownLines().indexOf(QRegularExpression(QStringLiteral(".*URL_Added<http://b.test/page>$"))));
+    ASSERT_GE(added, 0);
+    Alert* sheet = screen->didSelectRow(added);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->title(), QStringLiteral("Delete this URL from Allowed WebSites: http://b.test/page ?"));
+    sheet->dismissWithButton(sheet->buttonIndex(QStringLiteral("Delete")));
+    flushDeletes();
+    EXPECT_TRUE(settings().allowedWebsites.isEmpty());
+    KVSettings::resetSettingsObject();
+    EXPECT_TRUE(settings().allowedWebsites.isEmpty()) << "the deletion was saved";
+}
+
+TEST_F(LogViewerTest, FiveThousandRowsOpenAndSearch)
+{
+    for (int i = 0; i < KVLogger::retentionLimit; ++i)
+        KVLog(i % 7 == 0 ? QStringLiteral("Warning") : QStringLiteral("Webview"), QStringLiteral("URL_Blocked<http://b%1.test/>").arg(i));
+    QElapsedTimer timer;
+    timer.start();
+    KVTestViewController* screen = openLog();
+    ASSERT_NE(screen, nullptr);
+    QCoreApplication::processEvents();
+    const qint64 openMs = timer.elapsed();
+    EXPECT_EQ(screen->shownLines().size(), KVLogger::retentionLimit);
+    screen->showSearchBar();
+    timer.restart();
+    QTest::keyClicks(screen->searchBar(), QStringLiteral("b49"));
+    QCoreApplication::processEvents();
+    const qint64 searchMs = timer.elapsed();
+    EXPECT_EQ(screen->shownLines().size(), 111);  // b49 and b490..b499, b4900..b4999
+    std::printf("[ timing ] log viewer with %d rows: open %lld ms, three search keystrokes %lld ms\n", KVLogger::retentionLimit,
+                static_cast<long long>(openMs), static_cast<long long>(searchMs));
+}
+
+}  // namespace
+}  // namespace korvel
