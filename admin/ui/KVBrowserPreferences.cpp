@@ -6,7 +6,9 @@
 #include "admin/ui/KVSpecialLinksViewController.h"
 #include "admin/ui/KVUserAgentsViewController.h"
 #include "admin/ui/KVWkWebviewSettingsController.h"
-#include "admin/ui/UnavailableScreen.h"
+#include "admin/ui/KVMotionDetectionSettingsViewController.h"
+#include "admin/ui/KVPowerSaverSettingsViewController.h"
+#include "admin/ui/KVScreenSaverSettingsViewController.h"
 #include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "log/KVLog.h"
 #include "platform/Device.h"
@@ -76,6 +78,7 @@ constexpr int IdleTimeoutRow = S::id(S::IdleSection, 0);
 constexpr int GoHomeRow = S::id(S::IdleSection, 1);
 constexpr int ScreenSaverRow = S::id(S::IdleSection, 2);
 constexpr int PowerSaverRow = S::id(S::IdleSection, 3);
+constexpr int MotionRow = S::id(S::IdleSection, 4);
 constexpr int ServerRow = S::id(S::ServerSection, 0);
 constexpr int PortRow = S::id(S::ServerSection, 1);
 constexpr int AccessCodeRow = S::id(S::ServerSection, 2);
@@ -330,7 +333,10 @@ void KVBrowserPreferences::showRows()
                      {text(IdleTimeoutRow, QStringLiteral("Idle Timeout (Seconds)"), m_form.idleTimeout),
                       toggle(GoHomeRow, QStringLiteral("Go to Home"), QStringLiteral("Goto Home Screen on idletimeout")),
                       link(ScreenSaverRow, QStringLiteral("ScreenSaver Mode"), QStringLiteral("Tap to configure ScreenSaver on idletimeout")),
-                      link(PowerSaverRow, QStringLiteral("Power Saver Mode"), QStringLiteral("Tap to configure Power Saver on idletimeout"))}},
+                      link(PowerSaverRow, QStringLiteral("Power Saver Mode"), QStringLiteral("Tap to configure Power Saver on idletimeout")),
+                      //% "Motion Detection Settings"
+                      //% "Lock the screen while the device moves (devices with a mobile data modem)"
+                      link(MotionRow, qtTrId("TEXT_MOTION_DETECTION_SETTINGS"), qtTrId("TEXT_MOTION_DETECTION_DETAIL"))}},
         TableSection{QStringLiteral("Server Settings"), {},
                      {toggle(ServerRow, QStringLiteral("Enable Upload Server"), m_serverDetail), text(PortRow, QStringLiteral("Run on Port"), m_form.port),
                       //% "Upload Access Code"
@@ -601,10 +607,13 @@ void KVBrowserPreferences::didSelectRow(int rowId)
         stack->push(new KVUserAgentsViewController, Animation::Animated);
         break;
     case ScreenSaverRow:
-        stack->push(new UnavailableScreen(QStringLiteral("Screensaver Mode"), 0), Animation::Animated);
+        stack->push(new KVScreenSaverSettingsViewController, Animation::Animated);
         break;
     case PowerSaverRow:
-        stack->push(new UnavailableScreen(QStringLiteral("Power Saver Mode"), 0), Animation::Animated);
+        stack->push(new KVPowerSaverSettingsViewController, Animation::Animated);
+        break;
+    case MotionRow:
+        stack->push(new KVMotionDetectionSettingsViewController, Animation::Animated);
         break;
     case PdfViewerRow:
         stack->push(new KVPDFViewerSettingsViewController, Animation::Animated);

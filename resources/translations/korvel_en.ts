@@ -387,6 +387,10 @@
         <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
         <translation>Lock the screen while the device moves (devices with a mobile data modem)</translation>
     </message>
+    <message id="TEXT_MOTION_DETECTION_SETTINGS">
+        <source>Motion Detection Settings</source>
+        <translation>Motion Detection Settings</translation>
+    </message>
     <message id="TEXT_MOTION_LOCKED">
         <source>The screen is locked while the device is moving.</source>
         <translation>The screen is locked while the device is moving.</translation>

@@ -2,7 +2,6 @@
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "admin/ui/KVAllowedWebsiteDetails.h"
-#include "admin/ui/UnavailableScreen.h"
 #include "app/ui/KVPasswordAlert.h"
 #include "browser/ToolbarItem.h"
 #include "browser/ui/BrowserToolbar.h"
