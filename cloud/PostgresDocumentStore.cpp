@@ -11,9 +11,11 @@ namespace {
 
 // The document, OS and model are kept as the bytes the device sent, whatever the database's
 // encoding, as the SQLite store keeps them. The lock serialises instances that start together:
-// CREATE TABLE IF NOT EXISTS alone is not safe against a concurrent creation.
+// CREATE TABLE IF NOT EXISTS alone is not safe against a concurrent creation; and the notice that
+// the table exists already is no news on every start.
 const char* const schema =
     "BEGIN;"
+    "SET LOCAL client_min_messages = warning;"
     "SELECT pg_advisory_xact_lock(7380380);"
     "CREATE TABLE IF NOT EXISTS korvel_documents (cloud_id text PRIMARY KEY, settings_xml bytea NOT NULL,"
     " os bytea NOT NULL, model bytea NOT NULL, created text NOT NULL, updated text NOT NULL);"
