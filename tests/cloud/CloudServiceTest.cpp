@@ -200,6 +200,24 @@ TEST_P(DocumentStoreTest, ExactlyOneInstanceGetsAnIDBothTryAtOnce)
 
 KORVEL_FOR_EACH_STORE(DocumentStoreTest);
 
+TEST(PostgresDocumentStore, OutlivesARestartOfItsServer)
+{
+    test::StoreDatabases databases;
+    databases.require(test::StoreKind::PostgreSQL);
+    if (testing::Test::IsSkipped() || testing::Test::HasFatalFailure())
+        return;
+    std::string error;
+    const std::unique_ptr<DocumentStore> store = DocumentStore::openDatabase(databases.create(test::StoreKind::PostgreSQL), &error);
+    ASSERT_TRUE(store) << error;
+    ASSERT_TRUE(store->insert("before-restart", {"kept", "", "", ""}));
+    QString stopped;
+    ASSERT_TRUE(test::StoreDatabases::restartPostgres(&stopped)) << stopped.toStdString();
+    const std::optional<DocumentStore::Document> found = store->find("before-restart");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->settingsXML, "kept");
+    EXPECT_EQ(store->update("before-restart", {"changed", "", "", ""}), DocumentStore::Put::Stored);
+}
+
 TEST(DocumentStore, ReachingPostgreSQLAndNamingItWithoutThePassword)
 {
     const struct {

@@ -65,4 +65,10 @@ std::string StoreDatabases::create(StoreKind kind)
     return std::string();
 }
 
+bool StoreDatabases::restartPostgres(QString* error)
+{
+    TemporaryPostgres* cluster = environment->cluster(error);
+    return cluster && cluster->restart(error);
+}
+
 }  // namespace korvel::test

@@ -36,6 +36,8 @@ public:
     // The --database argument of a new empty store; the same store for several service
     // instances is the same string again.
     std::string create(StoreKind kind);
+    // Restarts the PostgreSQL server, dropping every connection to it; false when it did not come back.
+    static bool restartPostgres(QString* error);
 
 private:
     QTemporaryDir m_dir;

@@ -67,13 +67,15 @@ bool TemporaryPostgres::run(const QString& program, const QStringList& arguments
 bool TemporaryPostgres::start(QString* error, bool durable)
 {
     if (!m_dir.isValid()) {
-        *error = QStringLiteral("no temporary directory");
+        if (error)
+            *error = QStringLiteral("no temporary directory");
         return false;
     }
     if (::geteuid() == 0) {
         const passwd* nobody = ::getpwnam("nobody");
         if (!nobody || ::chown(m_dir.path().toLocal8Bit().constData(), nobody->pw_uid, nobody->pw_gid) != 0) {
-            *error = QStringLiteral("cannot hand the cluster's directory to the user nobody");
+            if (error)
+                *error = QStringLiteral("cannot hand the cluster's directory to the user nobody");
             return false;
         }
     }
@@ -85,27 +87,32 @@ bool TemporaryPostgres::start(QString* error, bool durable)
              true, error))
         return false;
     // pg_ctl hands the options to a shell; the directory names come from QTemporaryDir.
-    QString options = QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c max_connections=200").arg(m_dir.path()).arg(m_port);
+    m_options = QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c max_connections=200").arg(m_dir.path()).arg(m_port);
     if (!durable)
-        options += QStringLiteral(" -c fsync=off -c synchronous_commit=off -c full_page_writes=off");
-    if (!run(binaries() + QStringLiteral("/pg_ctl"),
-             {QStringLiteral("-D"), data, QStringLiteral("-l"), m_dir.path() + QStringLiteral("/server.log"), QStringLiteral("-o"), options,
-              QStringLiteral("-w"), QStringLiteral("-t"), QStringLiteral("60"), QStringLiteral("start")},
-             true, error))
-        return false;
-    m_running = true;
-    return true;
+        m_options += QStringLiteral(" -c fsync=off -c synchronous_commit=off -c full_page_writes=off");
+    return control(QStringLiteral("start"), error);
+}
+
+bool TemporaryPostgres::control(const QString& action, QString* error)
+{
+    const bool done = run(binaries() + QStringLiteral("/pg_ctl"),
+                          {QStringLiteral("-D"), m_dir.path() + QStringLiteral("/data"), QStringLiteral("-l"),
+                           m_dir.path() + QStringLiteral("/server.log"), QStringLiteral("-o"), m_options, QStringLiteral("-m"),
+                           QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("-t"), QStringLiteral("60"), action},
+                          true, error);
+    m_running = done && action != QLatin1String("stop");
+    return done;
+}
+
+bool TemporaryPostgres::restart(QString* error)
+{
+    return m_running && control(QStringLiteral("restart"), error);
 }
 
 void TemporaryPostgres::stop()
 {
-    if (!m_running)
-        return;
-    run(binaries() + QStringLiteral("/pg_ctl"),
-        {QStringLiteral("-D"), m_dir.path() + QStringLiteral("/data"), QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("-w"),
-         QStringLiteral("stop")},
-        true, nullptr);
-    m_running = false;
+    if (m_running)
+        control(QStringLiteral("stop"), nullptr);
 }
 
 std::string TemporaryPostgres::createDatabase(QString* error)

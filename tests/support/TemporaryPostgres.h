@@ -28,6 +28,8 @@ public:
     bool running() const { return m_running; }
     // Stops the server; the directory goes with the object.
     void stop();
+    // Stops the server, ending every connection, and starts it again on the same socket.
+    bool restart(QString* error);
 
     // A new empty database; its "postgresql://" address, empty (reason in `error`) on failure.
     std::string createDatabase(QString* error);
@@ -35,9 +37,12 @@ public:
     std::string address(const QString& name) const;
 
 private:
+    // pg_ctl `action` with the cluster's options; keeps `m_running` up to date.
+    bool control(const QString& action, QString* error);
     bool run(const QString& program, const QStringList& arguments, bool asServerUser, QString* error) const;
 
     QTemporaryDir m_dir;
+    QString m_options;
     int m_port = 0;
     int m_databases = 0;
     bool m_running = false;
