@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cloud/DocumentStore.h"
+
 #include <QString>
 
 #include <memory>
@@ -14,30 +16,20 @@ class SqliteDatabase;
 
 namespace korvel::cloud {
 
-// The documents the service keeps: one row per cloud ID with the document's text as the device
-// sent it, the device's OS and model, and when it was first and last stored. SQLite in WAL mode,
-// so readers never wait for a writer; a small pool of connections serves the server's threads.
-class CloudDocumentStore {
+// The documents in a SQLite file: one row per cloud ID, with when it was first and last stored.
+// WAL mode, so readers never wait for a writer; a small pool of connections serves the server's
+// threads. Service instances on one machine may share the file; across machines, PostgreSQL.
+class CloudDocumentStore : public DocumentStore {
 public:
     CloudDocumentStore();
-    ~CloudDocumentStore();
+    ~CloudDocumentStore() override;
 
     // Opens (creating) the database file. False, with the reason in `error`, when it cannot.
     bool open(const std::string& path, std::string* error);
 
-    struct Document {
-        std::string settingsXML;
-        std::string os;
-        std::string model;
-        std::string updated;  // UTC, "yyyy-MM-ddTHH:mm:ssZ"
-    };
-    enum class Put { Stored, UnknownID, Failed };
-    // Stores under a new ID (false when the ID is taken or the write failed).
-    bool insert(const std::string& cloudID, const Document& document);
-    // Overwrites the document of an existing ID; an ID never issued is not created.
-    Put update(const std::string& cloudID, const Document& document);
-    // The document of `cloudID`; nothing when there is none or it cannot be read.
-    std::optional<Document> find(const std::string& cloudID);
+    bool insert(const std::string& cloudID, const Document& document) override;
+    Put update(const std::string& cloudID, const Document& document) override;
+    std::optional<Document> find(const std::string& cloudID) override;
 
 private:
     class Lease;

@@ -1,6 +1,6 @@
 #include "cloud/CloudServer.h"
 
-#include "cloud/CloudDocumentStore.h"
+#include "cloud/DocumentStore.h"
 #include "cloud/CloudProtocol.h"
 #include "cloud/RateLimiter.h"
 #include "platform/Clock.h"
@@ -75,7 +75,7 @@ void answer(httplib::Response& res, int status, std::string body, const char* ou
 }  // namespace
 
 struct CloudServer::Private {
-    Private(CloudDocumentStore& s, Options o)
+    Private(DocumentStore& s, Options o)
         : store(s)
         , options(std::move(o))
         , limiter(options.ratePerMinute, options.rateBurst)
@@ -100,7 +100,7 @@ struct CloudServer::Private {
         const std::optional<CloudProtocol::Request> request = CloudProtocol::parseRequest(req.body);
         if (!request || !request->settingsXML || request->settingsXML->empty())
             return answer(res, 400, std::string(CloudProtocol::falseAnswer), "malformed");
-        CloudDocumentStore::Document document{*request->settingsXML, request->os, request->model, utcNow()};
+        DocumentStore::Document document{*request->settingsXML, request->os, request->model, utcNow()};
         if (request->cloudID.empty()) {
             // A collision of 119 random bits is not expected; one more draw settles it anyway.
             for (int attempt = 0; attempt < 3; ++attempt) {
@@ -118,11 +118,11 @@ struct CloudServer::Private {
         if (!CloudProtocol::isPlausibleID(request->cloudID))
             return answer(res, 200, std::string(CloudProtocol::falseAnswer), "unknown-id");
         switch (store.update(request->cloudID, document)) {
-        case CloudDocumentStore::Put::Stored:
+        case DocumentStore::Put::Stored:
             return answer(res, 200, CloudProtocol::storeAnswer(request->cloudID), "stored");
-        case CloudDocumentStore::Put::UnknownID:
+        case DocumentStore::Put::UnknownID:
             return answer(res, 200, std::string(CloudProtocol::falseAnswer), "unknown-id");
-        case CloudDocumentStore::Put::Failed:
+        case DocumentStore::Put::Failed:
             return answer(res, 500, std::string(CloudProtocol::falseAnswer), "store-failed");
         }
     }
@@ -135,7 +135,7 @@ struct CloudServer::Private {
         requestID = request->cloudID;
         if (!CloudProtocol::isPlausibleID(request->cloudID))
             return answer(res, 200, std::string(CloudProtocol::falseAnswer), "unknown-id");
-        const std::optional<CloudDocumentStore::Document> document = store.find(request->cloudID);
+        const std::optional<DocumentStore::Document> document = store.find(request->cloudID);
         if (!document)
             return answer(res, 200, std::string(CloudProtocol::falseAnswer), "unknown-id");
         answer(res, 200, CloudProtocol::fetchAnswer(request->cloudID, document->settingsXML), "fetched");
@@ -166,7 +166,7 @@ struct CloudServer::Private {
         std::fflush(stdout);
     }
 
-    CloudDocumentStore& store;
+    DocumentStore& store;
     Options options;
     RateLimiter limiter;
     httplib::Server server;
@@ -174,7 +174,7 @@ struct CloudServer::Private {
     int listeningSocket = -1;
 };
 
-CloudServer::CloudServer(CloudDocumentStore& store, Options options)
+CloudServer::CloudServer(DocumentStore& store, Options options)
     : d(std::make_unique<Private>(store, std::move(options)))
 {
     httplib::Server& server = d->server;

@@ -6,7 +6,7 @@
 
 namespace korvel::cloud {
 
-class CloudDocumentStore;
+class DocumentStore;
 
 // korvel-cloud's HTTP side: "/putsettings.ashx" and "/getsettings.ashx" over cpp-httplib, request
 // bodies bounded to 10 MiB, a rate limit per client, and one structured access-log line (JSON) per
@@ -25,7 +25,7 @@ public:
         std::function<void(const std::string&)> accessLog;
     };
 
-    CloudServer(CloudDocumentStore& store, Options options);
+    CloudServer(DocumentStore& store, Options options);
     ~CloudServer();
 
     // Binds `host`:`port` (port 0: any free port). Returns the bound port, -1 on failure.

@@ -1,5 +1,5 @@
-#include "cloud/CloudDocumentStore.h"
 #include "cloud/CloudServer.h"
+#include "cloud/DocumentStore.h"
 
 #include <pthread.h>
 #include <signal.h>
@@ -7,13 +7,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 
 namespace {
 
 const char* usage =
-    "Usage: korvel-cloud [--listen ADDRESS:PORT] [--database PATH] [--rate-limit N] [--trust-proxy ADDRESS]\n"
+    "Usage: korvel-cloud [--listen ADDRESS:PORT] [--database PATH|URI] [--rate-limit N] [--trust-proxy ADDRESS]\n"
     "\n"
     "Keeps Korvel settings documents under cloud IDs for Korvel devices (\"/putsettings.ashx\",\n"
     "\"/getsettings.ashx\"). Serve it behind a TLS reverse proxy; it speaks plain HTTP.\n"
@@ -21,6 +22,8 @@ const char* usage =
     "  --listen ADDRESS:PORT  where to listen (default 127.0.0.1:8380; port 0 picks a free port;\n"
     "                         IPv6 as [::1]:8380)\n"
     "  --database PATH        the SQLite file of the documents (default korvel-cloud.db)\n"
+    "  --database URI         a PostgreSQL database (postgresql://USER@HOST:PORT/NAME), which\n"
+    "                         several instances of the service may share\n"
     "  --rate-limit N         requests a minute per client, bursts of N/2 (default 600; 0: no limit)\n"
     "  --trust-proxy ADDRESS  requests from ADDRESS (the reverse proxy) count against the last\n"
     "                         address of their X-Forwarded-For header\n"
@@ -91,13 +94,14 @@ int main(int argc, char** argv)
     // A device that hangs up mid-answer must not end the service.
     signal(SIGPIPE, SIG_IGN);
 
-    korvel::cloud::CloudDocumentStore store;
     std::string error;
-    if (!store.open(database, &error)) {
-        std::fprintf(stderr, "korvel-cloud: cannot open the database %s: %s\n", database.c_str(), error.c_str());
+    const std::unique_ptr<korvel::cloud::DocumentStore> store = korvel::cloud::DocumentStore::openDatabase(database, &error);
+    if (!store) {
+        std::fprintf(stderr, "korvel-cloud: cannot open the database %s: %s\n",
+                     korvel::cloud::DocumentStore::describe(database).c_str(), error.c_str());
         return 1;
     }
-    korvel::cloud::CloudServer server(store, options);
+    korvel::cloud::CloudServer server(*store, options);
     const int bound = server.bind(host, port);
     if (bound < 0) {
         std::fprintf(stderr, "korvel-cloud: cannot listen on %s\n", listen.c_str());

@@ -1,7 +1,8 @@
-#include "cloud/CloudDocumentStore.h"
 #include "cloud/CloudServer.h"
+#include "cloud/DocumentStore.h"
 #include "log/KVDatabase.h"
 #include "tests/cli/KorvelctlProcess.h"
+#include "tests/cloud/CloudStores.h"
 #include "tests/support/EventLoop.h"
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/CloudService.h"
@@ -27,17 +28,21 @@ namespace korvel::test {
 namespace {
 
 // A real korvel-cloud service on a free port of 127.0.0.1, in this process, stopped with the test.
+// `database` as korvel-cloud's --database takes it; empty: a SQLite file of its own.
 class RunningService {
 public:
-    explicit RunningService(cloud::CloudServer::Options options = {})
+    explicit RunningService(std::string database = {}, cloud::CloudServer::Options options = {})
     {
+        if (database.empty())
+            database = (dir.path() + QStringLiteral("/cloud.db")).toStdString();
         std::string error;
-        EXPECT_TRUE(store.open((dir.path() + QStringLiteral("/cloud.db")).toStdString(), &error)) << error;
+        store = cloud::DocumentStore::openDatabase(database, &error);
+        EXPECT_TRUE(store) << error;
         options.accessLog = [this](const std::string& line) {
             std::lock_guard lock(mutex);
             log.push_back(line);
         };
-        server = std::make_unique<cloud::CloudServer>(store, options);
+        server = std::make_unique<cloud::CloudServer>(*store, options);
         port = server->bind("127.0.0.1", 0);
         EXPECT_GT(port, 0);
         thread = std::thread([this] { server->listen(); });
@@ -55,7 +60,7 @@ public:
     }
 
     QTemporaryDir dir;
-    cloud::CloudDocumentStore store;
+    std::unique_ptr<cloud::DocumentStore> store;
     std::unique_ptr<cloud::CloudServer> server;
     int port = 0;
     std::thread thread;
@@ -147,9 +152,22 @@ protected:
     static QList<CloudIDHistoryRow> history() { return KVDatabase::getDatabaseObject().history(); }
 };
 
-TEST_F(CloudTransferTest, ExportsToANewIDAgainToItAndImportsItOnASecondHome)
+// The exchanges that reach a real service, once on each of its stores.
+class CloudExchangeTest : public CloudTransferTest, public testing::WithParamInterface<StoreKind> {
+protected:
+    void SetUp() override
+    {
+        CloudTransferTest::SetUp();
+        databases.require(GetParam());
+    }
+    std::string database() { return databases.create(GetParam()); }
+    StoreDatabases databases;
+};
+KORVEL_FOR_EACH_STORE(CloudExchangeTest);
+
+TEST_P(CloudExchangeTest, ExportsToANewIDAgainToItAndImportsItOnASecondHome)
 {
-    RunningService service;
+    RunningService service(database());
     storeSomeSettings();
     clock.setNow(QDateTime(QDate(2026, 3, 1), QTime(9, 0), Qt::LocalTime));
 
@@ -189,7 +207,7 @@ TEST_F(CloudTransferTest, ExportsToANewIDAgainToItAndImportsItOnASecondHome)
     EXPECT_TRUE(loggedEvents(QStringLiteral("Import")).contains(QStringLiteral("Import Successful from Cloud")));
 
     // The service kept the device's facts with the document, and never logged a whole ID.
-    const std::optional<cloud::CloudDocumentStore::Document> stored = service.store.find(id.toStdString());
+    const std::optional<cloud::DocumentStore::Document> stored = service.store->find(id.toStdString());
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->os, "Debian GNU/Linux 12");
     EXPECT_EQ(stored->model, "Test Panel 10");
@@ -197,9 +215,9 @@ TEST_F(CloudTransferTest, ExportsToANewIDAgainToItAndImportsItOnASecondHome)
         EXPECT_EQ(line.find(id.toStdString()), std::string::npos) << line;
 }
 
-TEST_F(CloudTransferTest, ADocumentNamingFalseStillTravels)
+TEST_P(CloudExchangeTest, ADocumentNamingFalseStillTravels)
 {
-    RunningService service;
+    RunningService service(database());
     storeSomeSettings();
     settings().allowedWebsites[0].title = QStringLiteral("False");
     ASSERT_TRUE(settings().save());
@@ -213,9 +231,9 @@ TEST_F(CloudTransferTest, ADocumentNamingFalseStillTravels)
     EXPECT_EQ(settings().allowedWebsites[0].title, QStringLiteral("False"));
 }
 
-TEST_F(CloudTransferTest, AnUnknownIDIsRefusedAndNothingChanges)
+TEST_P(CloudExchangeTest, AnUnknownIDIsRefusedAndNothingChanges)
 {
-    RunningService service;
+    RunningService service(database());
     storeSomeSettings();
     const Result imported = run(service.url(), [](KVCloudRequest& r) { r.importFromID(QStringLiteral("NoSuchCloudID0000000")); });
     EXPECT_FALSE(imported.success);
@@ -227,7 +245,7 @@ TEST_F(CloudTransferTest, AnUnknownIDIsRefusedAndNothingChanges)
     EXPECT_EQ(CloudTransfer::exportedToID(QStringLiteral("ChosenByTheDevice"), exported.message, false).title,
               QStringLiteral("Export Failed"));
     EXPECT_TRUE(history().isEmpty());
-    EXPECT_FALSE(service.store.find("ChosenByTheDevice"));
+    EXPECT_FALSE(service.store->find("ChosenByTheDevice"));
     EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
 }
 
@@ -245,6 +263,29 @@ TEST_F(CloudTransferTest, ADocumentOverTenMebibytesIsNeverSent)
     EXPECT_EQ(refused.message, QStringLiteral("Export to the cloud failed as the file size exceeds the 10 MB limit."));
     EXPECT_EQ(refused.progress, QList<double>{0.2});
     EXPECT_TRUE(service.accessLog().empty());
+}
+
+// Two instances behind a load balancer: a device's requests land on either, and either knows
+// the IDs the other issued.
+TEST_P(CloudExchangeTest, InstancesOnOneDatabaseServeEachOthersIDs)
+{
+    const std::string shared = database();
+    RunningService first(shared);
+    RunningService second(shared);
+    storeSomeSettings();
+    QString id;
+    ASSERT_TRUE(run(first.url(), [](KVCloudRequest& r) { r.exportToID(QStringLiteral("NULL"), false); }, &id).success);
+    settings().allowedWebsites[0].url = QStringLiteral("http://second.example");
+    ASSERT_TRUE(settings().save());
+    const Result stored = run(second.url(), [&](KVCloudRequest& r) { r.exportToID(id, false); });
+    ASSERT_TRUE(stored.success) << qPrintable(stored.message);
+    settings().allowedWebsites.clear();
+    ASSERT_TRUE(settings().save());
+    const Result imported = run(first.url(), [&](KVCloudRequest& r) { r.importFromID(id); });
+    ASSERT_TRUE(imported.success) << qPrintable(imported.message);
+    EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://second.example")});
+    EXPECT_FALSE(run(second.url(), [](KVCloudRequest& r) { r.exportToID(QStringLiteral("ChosenByTheDevice"), false); }).success);
+    EXPECT_FALSE(first.store->find("ChosenByTheDevice"));
 }
 
 TEST_F(CloudTransferTest, BrokenAnswersNeverClearTheSettings)
@@ -300,9 +341,9 @@ TEST_F(CloudTransferTest, StoreAnswersFollowTheThreeRules)
     }
 }
 
-TEST_F(CloudTransferTest, AFetchGivesTheStoredDocumentTextWithoutApplyingIt)
+TEST_P(CloudExchangeTest, AFetchGivesTheStoredDocumentTextWithoutApplyingIt)
 {
-    RunningService service;
+    RunningService service(database());
     storeSomeSettings();
     QString id;
     ASSERT_TRUE(run(service.url(), [](KVCloudRequest& r) { r.exportToID(QStringLiteral("NULL"), false); }, &id).success);
@@ -328,9 +369,9 @@ TEST_F(CloudTransferTest, AFetchGivesTheStoredDocumentTextWithoutApplyingIt)
 
 // The automatic import through the real client: a changed document is applied once, an unchanged
 // one never, and the fetch runs on the worker's thread.
-TEST_F(CloudTransferTest, TheAutomaticImportTakesAChangedCloudDocumentOnce)
+TEST_P(CloudExchangeTest, TheAutomaticImportTakesAChangedCloudDocumentOnce)
 {
-    RunningService service;
+    RunningService service(database());
     storeSomeSettings();
     QString id;
     ASSERT_TRUE(run(service.url(), [](KVCloudRequest& r) { r.exportToID(QStringLiteral("NULL"), false); }, &id).success);
@@ -434,7 +475,7 @@ TEST(CloudServer, BehindATrustedProxyEachDeviceHasItsOwnLimit)
     options.ratePerMinute = 1;
     options.rateBurst = 1;
     options.trustedProxy = "127.0.0.1";
-    RunningService service(options);
+    RunningService service({}, options);
     httplib::Client client("127.0.0.1", service.port);
     const std::string body = "<Request><CloudID>ABCDEFGHIJ</CloudID></Request>";
     const struct {
@@ -460,13 +501,23 @@ TEST(CloudServer, BehindATrustedProxyEachDeviceHasItsOwnLimit)
 // korvelctl and korvel-cloud as an administrator runs them.
 class CloudCommandTest : public KorvelctlProcess {};
 
-TEST_F(CloudCommandTest, ExportImportAndHistoryThroughKorvelctlAndARealService)
+class CloudCommandStoreTest : public CloudCommandTest, public testing::WithParamInterface<StoreKind> {
+protected:
+    void SetUp() override
+    {
+        CloudCommandTest::SetUp();
+        databases.require(GetParam());
+    }
+    StoreDatabases databases;
+};
+KORVEL_FOR_EACH_STORE(CloudCommandStoreTest);
+
+TEST_P(CloudCommandStoreTest, ExportImportAndHistoryThroughKorvelctlAndARealService)
 {
     QProcess service;
-    QTemporaryDir data;
     service.start(QCoreApplication::applicationDirPath() + QStringLiteral("/korvel-cloud"),
                   {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--database"),
-                   data.path() + QStringLiteral("/cloud.db")});
+                   QString::fromStdString(databases.create(GetParam()))});
     ASSERT_TRUE(service.waitForStarted());
     QString banner;
     ASSERT_TRUE(processEventsUntil([&] {
@@ -507,6 +558,33 @@ TEST_F(CloudCommandTest, ExportImportAndHistoryThroughKorvelctlAndARealService)
     ASSERT_EQ(log.size(), 4);
     EXPECT_TRUE(log[0].contains("\"path\":\"/putsettings.ashx\",\"status\":200,\"outcome\":\"created\"")) << log[0].constData();
     EXPECT_TRUE(log[3].contains("\"outcome\":\"unknown-id\"")) << log[3].constData();
+}
+
+TEST_F(CloudCommandTest, WithoutItsDatabaseTheServiceRefusesToStartAndSaysWhy)
+{
+    QTemporaryDir data;
+    const struct {
+        QString database;
+        const char* reason;
+    } cases[] = {
+        {QStringLiteral("postgresql://cloud:s3cret@/korvel?host=%1&port=1").arg(data.path()),
+         "cannot open the database postgresql://cloud:***@/korvel?host="},
+        {QStringLiteral("postgres://127.0.0.1:1/korvel?password=s3cret&connect_timeout=2"),
+         "cannot open the database postgres://127.0.0.1:1/korvel?password=***&connect_timeout=2: connection to server"},
+        {data.path() + QStringLiteral("/no/such/folder/cloud.db"), "cannot open the database "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.database.toStdString());
+        QProcess service;
+        service.start(QCoreApplication::applicationDirPath() + QStringLiteral("/korvel-cloud"),
+                      {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--database"), c.database});
+        ASSERT_TRUE(service.waitForFinished(15000));
+        EXPECT_EQ(service.exitCode(), 1);
+        const QString message = QString::fromUtf8(service.readAllStandardError());
+        EXPECT_TRUE(message.startsWith(QStringLiteral("korvel-cloud: ") + QString::fromUtf8(c.reason))) << qPrintable(message);
+        EXPECT_FALSE(message.contains(QStringLiteral("s3cret"))) << qPrintable(message);
+        EXPECT_FALSE(message.contains(QStringLiteral("listening")));
+    }
 }
 
 TEST_F(CloudCommandTest, TheServiceBoundsBodiesAndRatesPerClient)
