@@ -38,7 +38,7 @@ public:
     // Empties the history and logs it; false when the history could not be written.
     static bool clearHistory();
 
-    // The automatic import's ID (Part of the automatic-import record), saved; false when the
+    // The automatic import's ID (in the automatic-import record), saved; false when the
     // settings could not be saved. The caller shows savedForAutoImportText.
     static bool saveAutoImportID(const QString& cloudID);
     static constexpr const char* savedForAutoImportText = "Cloud Id saved for AutoImport";
