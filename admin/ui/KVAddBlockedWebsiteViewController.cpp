@@ -1,5 +1,6 @@
 #include "admin/ui/KVAddBlockedWebsiteViewController.h"
 
+#include "admin/ui/PolicyEditorSupport.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
@@ -75,43 +76,21 @@ void KVAddBlockedWebsiteViewController::viewWillAppear(bool)
 bool KVAddBlockedWebsiteViewController::save()
 {
     const EditOutcome outcome = BlockedWebsiteEditing::save(KVSettings::getSettingsObject(), m_input, m_index);
-    switch (outcome.status) {
-    case EditStatus::Refused:
-    case EditStatus::NotSaved:
-        makeToast(this, outcome.message);
-        return false;
-    case EditStatus::Done:
-        break;
-    }
-    leave();
-    return true;
+    return PolicyEditor::finishSave(this, outcome);
 }
 
 void KVAddBlockedWebsiteViewController::leave()
 {
-    if (NavigationStack* stack = navigationStack(); stack && stack->topScreen() == this)
-        stack->pop(Animation::Animated);
+    PolicyEditor::leave(this);
 }
 
 Alert* KVAddBlockedWebsiteViewController::deleteWebsite()
 {
     if (!m_index)
         return nullptr;
-    auto* alert = new Alert(QStringLiteral("Are you sure you want to delete this website?"));
-    const QPointer<KVAddBlockedWebsiteViewController> self(this);
-    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
-        if (!self)
-            return;
-        const EditOutcome outcome = BlockedWebsiteEditing::remove(KVSettings::getSettingsObject(), *self->m_index);
-        if (outcome.status == EditStatus::Refused) {
-            makeToast(self, outcome.message);
-            return;
-        }
-        self->leave();
+    return PolicyEditor::askToDelete(this, QStringLiteral("Are you sure you want to delete this website?"), [index = *m_index] {
+        return BlockedWebsiteEditing::remove(KVSettings::getSettingsObject(), index);
     });
-    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel);
-    alert->showOver(this);
-    return alert;
 }
 
 }  // namespace korvel

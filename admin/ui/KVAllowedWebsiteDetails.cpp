@@ -1,5 +1,6 @@
 #include "admin/ui/KVAllowedWebsiteDetails.h"
 
+#include "admin/ui/PolicyEditorSupport.h"
 #include "admin/FilePickerLists.h"
 #include "admin/ui/KVManageCategoryDetailViewController.h"
 #include "platform/ui/ActionSheet.h"
@@ -192,22 +193,12 @@ bool KVAllowedWebsiteDetails::save()
 {
     KVSettings& settings = KVSettings::getSettingsObject();
     const EditOutcome outcome = AllowedWebsiteEditing::save(settings, m_input, m_index);
-    switch (outcome.status) {
-    case EditStatus::Refused:
-    case EditStatus::NotSaved:
-        makeToast(this, outcome.message);
-        return false;
-    case EditStatus::Done:
-        break;
-    }
-    leave();
-    return true;
+    return PolicyEditor::finishSave(this, outcome);
 }
 
 void KVAllowedWebsiteDetails::leave()
 {
-    if (NavigationStack* stack = navigationStack(); stack && stack->topScreen() == this)
-        stack->pop(Animation::Animated);
+    PolicyEditor::leave(this);
 }
 
 Alert* KVAllowedWebsiteDetails::goBack()
@@ -234,21 +225,9 @@ Alert* KVAllowedWebsiteDetails::deleteWebsite()
 {
     if (!m_index)
         return nullptr;
-    auto* alert = new Alert(QStringLiteral("Are you sure you want to delete this website?"));
-    const QPointer<KVAllowedWebsiteDetails> self(this);
-    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
-        if (!self)
-            return;
-        const EditOutcome outcome = AllowedWebsiteEditing::remove(KVSettings::getSettingsObject(), *self->m_index);
-        if (outcome.status == EditStatus::Refused) {
-            makeToast(self, outcome.message);
-            return;
-        }
-        self->leave();
+    return PolicyEditor::askToDelete(this, QStringLiteral("Are you sure you want to delete this website?"), [index = *m_index] {
+        return AllowedWebsiteEditing::remove(KVSettings::getSettingsObject(), index);
     });
-    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel);
-    alert->showOver(this);
-    return alert;
 }
 
 Alert* KVAllowedWebsiteDetails::showCategoryMenu()
@@ -287,25 +266,15 @@ void KVAllowedWebsiteDetails::categoryAdded(qint64 categoryId)
 
 void KVAllowedWebsiteDetails::chooseIcon()
 {
-    NavigationStack* stack = navigationStack();
-    if (!stack)
-        return;
-    auto* picker = new KVFilePickerController;
-    picker->setFileFilter([](const QString& path) { return FilePickerLists::groupOf(path) == FileGroup::Image; });
-    picker->setDelegate(this);
-    stack->present(KVFilePickerController::inOwnStack(picker), Animation::Animated);
+    PolicyEditor::chooseImage(this, this);
 }
 
 void KVAllowedWebsiteDetails::filePicker(KVFilePickerController* picker, int action)
 {
-    if (action != 1)
+    const std::optional<QString> image = PolicyEditor::chosenImage(this, picker, action);
+    if (!image)
         return;
-    if (picker->selectedFileType() != FilePickerLists::title(FileGroup::Image)) {
-        makeToast(this, QStringLiteral("Please select a valid image file"),
-                  {std::chrono::seconds(2), ToastPosition::Center, QStringLiteral("Invalid Image File!"), {}});
-        return;
-    }
-    m_input.iconPath = picker->fileSelected();
+    m_input.iconPath = *image;
     if (TableCell* cell = m_table->cellWithId(IconPathRow); cell && cell->textField())
         cell->textField()->setText(m_input.iconPath);
 }

@@ -1,5 +1,6 @@
 #include "admin/ui/KVManageCategoryDetailViewController.h"
 
+#include "admin/ui/PolicyEditorSupport.h"
 #include "admin/FilePickerLists.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -84,68 +85,36 @@ bool KVManageCategoryDetailViewController::save()
 {
     KVSettings& settings = KVSettings::getSettingsObject();
     const EditOutcome outcome = CategoryEditing::save(settings, m_input, m_index);
-    switch (outcome.status) {
-    case EditStatus::Refused:
-    case EditStatus::NotSaved:
-        makeToast(this, outcome.message);
-        return false;
-    case EditStatus::Done:
-        break;
-    }
-    if (!m_index && m_onAdded && outcome.index >= 0 && outcome.index < settings.allowedWebsitesCategories.size())
+    if (outcome.done() && !m_index && m_onAdded && outcome.index >= 0 && outcome.index < settings.allowedWebsitesCategories.size())
         m_onAdded(settings.allowedWebsitesCategories.at(outcome.index).categoryId);
-    leave();
-    return true;
+    return PolicyEditor::finishSave(this, outcome);
 }
 
 void KVManageCategoryDetailViewController::leave()
 {
-    if (NavigationStack* stack = navigationStack(); stack && stack->topScreen() == this)
-        stack->pop(Animation::Animated);
+    PolicyEditor::leave(this);
 }
 
 Alert* KVManageCategoryDetailViewController::deleteCategory()
 {
     if (!m_index)
         return nullptr;
-    auto* alert = new Alert(QStringLiteral("Are you sure you want to delete this category?"));
-    const QPointer<KVManageCategoryDetailViewController> self(this);
-    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
-        if (!self)
-            return;
-        const EditOutcome outcome = CategoryEditing::remove(KVSettings::getSettingsObject(), *self->m_index);
-        if (outcome.status == EditStatus::Refused) {
-            makeToast(self, outcome.message);
-            return;
-        }
-        self->leave();
+    return PolicyEditor::askToDelete(this, QStringLiteral("Are you sure you want to delete this category?"), [index = *m_index] {
+        return CategoryEditing::remove(KVSettings::getSettingsObject(), index);
     });
-    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel);
-    alert->showOver(this);
-    return alert;
 }
 
 void KVManageCategoryDetailViewController::chooseIcon()
 {
-    NavigationStack* stack = navigationStack();
-    if (!stack)
-        return;
-    auto* picker = new KVFilePickerController;
-    picker->setFileFilter([](const QString& path) { return FilePickerLists::groupOf(path) == FileGroup::Image; });
-    picker->setDelegate(this);
-    stack->present(KVFilePickerController::inOwnStack(picker), Animation::Animated);
+    PolicyEditor::chooseImage(this, this);
 }
 
 void KVManageCategoryDetailViewController::filePicker(KVFilePickerController* picker, int action)
 {
-    if (action != 1)
+    const std::optional<QString> image = PolicyEditor::chosenImage(this, picker, action);
+    if (!image)
         return;
-    if (picker->selectedFileType() != FilePickerLists::title(FileGroup::Image)) {
-        makeToast(this, QStringLiteral("Please select a valid image file"),
-                  {std::chrono::seconds(2), ToastPosition::Center, QStringLiteral("Invalid Image File!"), {}});
-        return;
-    }
-    m_input.iconPath = picker->fileSelected();
+    m_input.iconPath = *image;
     if (TableCell* cell = m_table->cellWithId(IconPathRow); cell && cell->textField())
         cell->textField()->setText(m_input.iconPath);
 }

@@ -98,6 +98,24 @@ TEST_F(BrowserPreferencesTest, SectionsHaveTheirFixedRows)
         EXPECT_GE(cell->height(), 50) << cell->row().title.toStdString();
 }
 
+// The idle section's links open their own settings screens.
+TEST_F(BrowserPreferencesTest, TheIdleLinksOpenTheirScreens)
+{
+    const struct {
+        int row;
+        const char* screen;
+    } links[] = {{2, "korvel::KVScreenSaverSettingsViewController"}, {3, "korvel::KVPowerSaverSettingsViewController"},
+                 {4, "korvel::KVMotionDetectionSettingsViewController"}};
+    KVBrowserPreferences* editor = open();
+    ASSERT_NE(editor, nullptr);
+    for (const auto& link : links) {
+        Q_EMIT editor->tableView()->rowSelected(S::IdleSection, link.row, S::id(S::IdleSection, link.row));
+        EXPECT_STREQ(stack->topScreen()->metaObject()->className(), link.screen);
+        close();
+        ASSERT_EQ(stack->topScreen(), editor);
+    }
+}
+
 TEST_F(BrowserPreferencesTest, TypedNumbersAreCheckedAndRefusedOnesFallBack)
 {
     KVBrowserPreferences* editor = open();

@@ -1,0 +1,71 @@
+#include "admin/ui/PolicyEditorSupport.h"
+
+#include "admin/FilePickerLists.h"
+#include "admin/ui/KVFilePickerController.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/NavigationStack.h"
+#include "platform/ui/Toast.h"
+
+#include <QPointer>
+
+namespace korvel::PolicyEditor {
+
+void leave(Screen* editor)
+{
+    if (NavigationStack* stack = editor->navigationStack(); stack && stack->topScreen() == editor)
+        stack->pop(Animation::Animated);
+}
+
+bool finishSave(Screen* editor, const EditOutcome& outcome)
+{
+    if (!outcome.done()) {
+        makeToast(editor, outcome.message);
+        return false;
+    }
+    leave(editor);
+    return true;
+}
+
+Alert* askToDelete(Screen* editor, const QString& question, std::function<EditOutcome()> remove)
+{
+    auto* alert = new Alert(question);
+    const QPointer<Screen> self(editor);
+    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self, remove = std::move(remove)](Alert&) {
+        if (!self)
+            return;
+        const EditOutcome outcome = remove();
+        if (outcome.status == EditStatus::Refused) {
+            makeToast(self, outcome.message);
+            return;
+        }
+        leave(self);
+    });
+    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel);
+    alert->showOver(editor);
+    return alert;
+}
+
+void chooseImage(Screen* editor, KVFilePickerDelegate* delegate)
+{
+    NavigationStack* stack = editor->navigationStack();
+    if (!stack)
+        return;
+    auto* picker = new KVFilePickerController;
+    picker->setFileFilter([](const QString& path) { return FilePickerLists::groupOf(path) == FileGroup::Image; });
+    picker->setDelegate(delegate);
+    stack->present(KVFilePickerController::inOwnStack(picker), Animation::Animated);
+}
+
+std::optional<QString> chosenImage(Screen* editor, KVFilePickerController* picker, int action)
+{
+    if (action != 1)
+        return std::nullopt;
+    if (picker->selectedFileType() != FilePickerLists::title(FileGroup::Image)) {
+        makeToast(editor, QStringLiteral("Please select a valid image file"),
+                  {std::chrono::seconds(2), ToastPosition::Center, QStringLiteral("Invalid Image File!"), {}});
+        return std::nullopt;
+    }
+    return picker->fileSelected();
+}
+
+}  // namespace korvel::PolicyEditor
