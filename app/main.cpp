@@ -1,4 +1,5 @@
 #include "app/KVAppDelegate.h"
+#include "app/DisplayRotator.h"
 #include "app/SchemeHandler.h"
 #include "app/ServiceWatchdog.h"
 #include "app/UnixSignalWatcher.h"
@@ -11,8 +12,11 @@
 #include "log/JournalForwarder.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
+#include "platform/UserDefaults.h"
+#include "settings/KVSettings.h"
 #include "transfer/CloudService.h"
 
+#include <QGuiApplication>
 #include <QStandardPaths>
 
 #include <csignal>
@@ -40,6 +44,21 @@ int main(int argc, char** argv)
             arguments.remove(i);
     }
     QString openedURL;
+    // --rotate normal|left|right|inverted: the session's turn of the display, over the preference.
+    std::optional<DisplayRotation::Rotation> rotation;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const QString value = argument == QLatin1String("--rotate") ? arguments.value(i + 1)
+                              : argument.startsWith(QLatin1String("--rotate=")) ? argument.mid(9)
+                                                                                : QString();
+        if (argument != QLatin1String("--rotate") && !argument.startsWith(QLatin1String("--rotate=")))
+            continue;
+        rotation = DisplayRotation::parse(value);
+        if (!rotation) {
+            std::fprintf(stderr, "korvel: --rotate takes normal, left, right or inverted\n");
+            return 2;
+        }
+    }
     for (const QString& argument : arguments) {
         if (argument.startsWith(QLatin1String("korvel:")))
             openedURL = argument;
@@ -89,6 +108,24 @@ int main(int argc, char** argv)
     // The log opens with the shell's launch sequence.
     KVLog(QStringLiteral("App General"), QStringLiteral("%@"), RenderPathRule::logLine(render));
     QObject::connect(&instance, &SingleInstance::messageReceived, &shell.delegate(), &KVAppDelegate::openURL);
+    // On X the kiosk turns the display and its touch screens itself, at the start and whenever the
+    // preference changes; under Wayland the compositor does (the kiosk session starts it turned).
+    DisplayRotator rotator;
+    qint32 turnedFor = -1;
+    const auto turn = [&] {
+        const qint32 wanted = KVSettings::getSettingsObject().kvBrowPref.browserOrientation;
+        if (QGuiApplication::platformName() != QLatin1String("xcb") || wanted == turnedFor)
+            return;
+        turnedFor = wanted;
+        QString error;
+        if (const auto applied = rotator.apply(wanted, rotation, &error))
+            KVLog(QStringLiteral("App General"), QStringLiteral("Display turned: %@"), DisplayRotation::name(*applied));
+        else
+            KVLog(QStringLiteral("App General"), QStringLiteral("Display not turned: %@"), error);
+    };
+    turn();
+    QObject::connect(&UserDefaults::standard(), &UserDefaults::changed, &application, turn);
+
     // systemd hears when the first screen is painted and, while the main loop turns, that it does.
     ServiceWatchdog watchdog;
     watchdog.start();
