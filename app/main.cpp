@@ -114,7 +114,8 @@ int main(int argc, char** argv)
     qint32 turnedFor = -1;
     const auto turn = [&] {
         const qint32 wanted = KVSettings::getSettingsObject().kvBrowPref.browserOrientation;
-        if (QGuiApplication::platformName() != QLatin1String("xcb") || wanted == turnedFor)
+        // Inside a Wayland compositor (Xwayland included) the compositor owns the output's turn.
+        if (QGuiApplication::platformName() != QLatin1String("xcb") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || wanted == turnedFor)
             return;
         turnedFor = wanted;
         QString error;
