@@ -695,6 +695,12 @@ int main(int argc, char** argv)
             shoot(QStringLiteral("20-motion-lock"));
             shell.delegate().showDrivingModeView(false);
         }
+        // Off again: the administration screens that follow are shot as an administrator sees them,
+        // not under a screensaver that an idle timeout started.
+        idle.enableScreenSaver = false;
+        idle.enableScheduleSuspend = false;
+        KVSettings::getSettingsObject().save();
+        KVScreensaver::getScreensaverObject()->stopMovie();
     }
     tourAdministration(stack);
     // The upload page as a visitor's browser on the same network shows it.
