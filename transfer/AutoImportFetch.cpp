@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
+#include "transfer/ReplyBody.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -59,17 +60,12 @@ AutoImportFetch AutoImportFetch::importURL(const QString& text)
     QEventLoop loop;
     QByteArray body;
     bool tooLarge = false;
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
-        body += reply->readAll();
-        if (body.size() > bodyLimit) {
-            tooLarge = true;
-            reply->abort();
-        }
-    });
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] { tooLarge = tooLarge || !appendWithin(body, reply, bodyLimit); });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
         loop.exec();
-    body += reply->readAll();
+    if (!tooLarge)
+        tooLarge = !appendWithin(body, reply, bodyLimit);
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const QNetworkReply::NetworkError error = reply->error();
     reply->deleteLater();

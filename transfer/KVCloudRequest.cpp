@@ -5,6 +5,7 @@
 #include "platform/FormatString.h"
 #include "settings/KVSettings.h"
 #include "transfer/ImportExport.h"
+#include "transfer/ReplyBody.h"
 #include "transfer/SettingsDocument.h"
 
 #include <QEventLoop>
@@ -234,12 +235,10 @@ void KVCloudRequest::dataArrived()
 {
     if (!m_reply)
         return;
-    if (m_body.size() + m_reply->bytesAvailable() > answerLimit) {
+    if (!appendWithin(m_body, m_reply, answerLimit)) {
         m_tooLarge = true;
-        m_reply->abort();
         return;
     }
-    m_body.append(m_reply->readAll());
     Q_EMIT progressChanged(0.65);
 }
 

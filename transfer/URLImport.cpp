@@ -2,6 +2,7 @@
 
 #include "log/KVLog.h"
 #include "settings/KVSettings.h"
+#include "transfer/ReplyBody.h"
 #include "transfer/SettingsDocument.h"
 
 #include <QNetworkAccessManager>
@@ -93,12 +94,10 @@ void URLImport::dataArrived()
 {
     if (!m_reply)
         return;
-    if (m_body.size() + m_reply->bytesAvailable() > bodyLimit) {
+    if (!appendWithin(m_body, m_reply, bodyLimit)) {
         m_tooLarge = true;
-        m_reply->abort();
         return;
     }
-    m_body.append(m_reply->readAll());
     Q_EMIT progressChanged(0.75);
 }
 
