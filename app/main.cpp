@@ -118,6 +118,9 @@ int main(int argc, char** argv)
         if (QGuiApplication::platformName() != QLatin1String("xcb") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || wanted == turnedFor)
             return;
         turnedFor = wanted;
+        // Any orientation will do: the display is left as it is, and the start spawns nothing.
+        if (wanted == 0 && !rotation)
+            return;
         QString error;
         if (const auto applied = rotator.apply(wanted, rotation, &error))
             KVLog(QStringLiteral("App General"), QStringLiteral("Display turned: %@"), DisplayRotation::name(*applied));
