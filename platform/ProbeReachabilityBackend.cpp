@@ -1,5 +1,7 @@
 #include "platform/ProbeReachabilityBackend.h"
 
+#include "platform/NetworkChangeWatch.h"
+
 #include <QTcpSocket>
 
 namespace korvel {
@@ -14,6 +16,12 @@ ProbeReachabilityBackend::ProbeReachabilityBackend(QString host, quint16 port, s
 {
     connect(&m_periodTimer, &Timer::timeout, this, &ProbeReachabilityBackend::probe);
     connect(&m_timeoutTimer, &Timer::timeout, this, [this] { finish(NetworkStatus::NotReachable); });
+    connect(&m_settleTimer, &Timer::timeout, this, [this] {
+        // A probe begun before the change says nothing about the network now.
+        dropSocket();
+        m_periodTimer.start(m_period, TimerMode::Repeating);
+        probe();
+    });
 }
 
 ProbeReachabilityBackend::~ProbeReachabilityBackend()
@@ -26,13 +34,26 @@ void ProbeReachabilityBackend::start()
     if (m_periodTimer.isActive())
         return;
     m_periodTimer.start(m_period, TimerMode::Repeating);
+    if (!m_changes) {
+        m_changes = new NetworkChangeWatch(this);
+        connect(m_changes, &NetworkChangeWatch::changed, this, &ProbeReachabilityBackend::networkChanged);
+    }
     probe();
 }
 
 void ProbeReachabilityBackend::stop()
 {
     m_periodTimer.stop();
+    m_settleTimer.stop();
+    delete m_changes;
+    m_changes = nullptr;
     dropSocket();
+}
+
+void ProbeReachabilityBackend::networkChanged()
+{
+    if (m_periodTimer.isActive())
+        m_settleTimer.start(settleTime, TimerMode::SingleShot);
 }
 
 void ProbeReachabilityBackend::probe()

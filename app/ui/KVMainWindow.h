@@ -34,11 +34,11 @@ public:
     QRect targetGeometry() const;
     // Looks at the window now and puts right what is wrong. Runs soon after any event that may have
     // changed the window (the X server's map changes and "show desktop" mode included), and on the
-    // clock as a safety net: every 500 ms where nothing reports those, every 5 s under X.
+    // clock as a safety net: every 500 ms where nothing reports those, every 30 s under X.
     void checkWindow();
 
     static constexpr std::chrono::milliseconds checkInterval{500};
-    static constexpr std::chrono::milliseconds watchedCheckInterval{5000};
+    static constexpr std::chrono::milliseconds watchedCheckInterval{30000};
 
 protected:
     void closeEvent(QCloseEvent* event) override;

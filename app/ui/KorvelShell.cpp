@@ -115,7 +115,7 @@ KorvelShell::KorvelShell()
     m_systemWatch = new Timer(m_window.get());
     QObject::connect(m_systemWatch, &Timer::timeout, m_window.get(), [this] { watchSystem(); });
     watchSystem();
-    m_systemWatch->start(std::chrono::seconds(10));
+    m_systemWatch->start(std::chrono::seconds(30));
     stack->push(new KVWelcomeScreenViewController, NavigationStack::Animation::None);
 }
 

@@ -39,7 +39,8 @@ private:
 
     bool m_inBackground = false;
     bool m_active = false;
-    // Low memory and time changes, read from the machine every few seconds.
+    // Low memory and time changes, read from the machine twice a minute: soon enough to free
+    // caches or follow a new date, and rare enough not to keep an idle kiosk awake.
     Timer* m_systemWatch = nullptr;
     MemoryPressure m_memory;
     TimeChange m_time;

@@ -193,3 +193,40 @@ TEST_F(ReachabilityTest, ProbeThatDoesNotConnectWithinTheTimeoutFails)
     korvel::test::processEventsUntil([] { return false; }, 100);
     EXPECT_EQ(readings.count(), 2);
 }
+
+// A burst of kernel reports is one change: one probe once the burst has settled, a probe under way
+// is abandoned unreported, and the period counts again from there.
+TEST_F(ReachabilityTest, ProbeFollowsANetworkChangeOnceItSettles)
+{
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    auto owned = std::make_unique<ProbeReachabilityBackend>(QStringLiteral("127.0.0.1"), server.serverPort(), 60s, 5s);
+    ProbeReachabilityBackend* probe = owned.get();
+    QSignalSpy readings(probe, &korvel::ReachabilityBackend::statusReported);
+    Reachability monitor(std::move(owned));
+    observe(&monitor);
+    probe->networkChanged();  // not started: nothing to do
+    EXPECT_EQ(clock.pendingTasks(), 0u);
+    monitor.startNotifier();
+    ASSERT_TRUE(korvel::test::processEventsUntil([&] { return readings.count() == 1; }));
+
+    server.close();
+    clock.advance(30s);
+    probe->networkChanged();
+    clock.advance(1s);
+    probe->networkChanged();
+    clock.advance(1s);
+    korvel::test::processEventsUntil([] { return false; }, 50);
+    EXPECT_EQ(readings.count(), 1);
+    clock.advance(1s);
+    ASSERT_TRUE(korvel::test::processEventsUntil([&] { return readings.count() == 2; }));
+    EXPECT_EQ(posted, (std::vector{NetworkStatus::NotReachable}));
+
+    clock.advance(59s);
+    korvel::test::processEventsUntil([] { return false; }, 50);
+    EXPECT_EQ(readings.count(), 2);
+    clock.advance(1s);
+    ASSERT_TRUE(korvel::test::processEventsUntil([&] { return readings.count() == 3; }));
+    monitor.stopNotifier();
+    EXPECT_EQ(clock.pendingTasks(), 0u);
+}
