@@ -40,9 +40,9 @@ PreferenceNumberRule BrowserPreferencesRules::rule(PreferenceNumber number)
     }
     // The range is the preference's own, so the editor, korvelctl and imports agree.
     const KVBrowserPrefSettings::Field* field = KVBrowserPrefSettings::fieldForKey(QString::fromLatin1(r.key));
-    Q_ASSERT(field && field->range);
-    r.minimum = qint32(field->range->minimum);
-    r.maximum = qint32(field->range->maximum);
+    Q_ASSERT(field && field->rangeForTyping());
+    r.minimum = qint32(field->rangeForTyping()->minimum);
+    r.maximum = qint32(field->rangeForTyping()->maximum);
     return r;
 }
 

@@ -36,7 +36,7 @@ int runPrefCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
                 << PreferenceText::format(defaults, field) << '"';
             if (field.range)
                 out << ", from " << field.range->minimum << " to " << field.range->maximum;
-            out << '\n';
+            out << ". " << field.description << '\n';
         }
         return 0;
     }

@@ -17,77 +17,77 @@ using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
 const std::array<P::Field, 71> fieldTable = {{
-    {"RefreshOnError", T::Bool, &P::enableRefreshOnError},
-    {"CopyPaste", T::Bool, &P::enableCopyPaste},
-    {"PhoneLinks", T::Bool, &P::enablePhoneLinks},
-    {"PrintLinks", T::Bool, &P::enablePrintLinks},
-    {"DrivingMode", T::Bool, &P::enableDrivingMode},
-    {"MotionType", T::Int, &P::motionType, P::Range{0, 2}},
-    {"IdleTimeout", T::Int, &P::idleTimeout, P::Range{10, 59999}},
-    {"AllowAllWebsites", T::IntegerBool, &P::allowAllWebsites},
-    {"AllowContentBlocking", T::IntegerBool, &P::allowContentBlocking},
-    {"StrBlockedKeyWord", T::String, &P::strBlockedKeyWord},
-    {"IgnoreSSLWarnings", T::Bool, &P::ignoreSslWarnings},
-    {"GoHomeOnNetworkGain", T::Bool, &P::goHomeOnNetworkGain},
-    {"GoHomeOnIdleTimeout", T::Bool, &P::goHomeOnIdleTimeout},
-    {"EnableMenu", T::Bool, &P::enableMenu},
-    {"PrivateBrowsing", T::Bool, &P::privateBrowsing},
-    {"OfflineCacheBrowsing", T::Bool, &P::offlineBrowsingCache},
-    {"PluginsEnable", T::Bool, &P::pluginsEnable},
-    {"Wallpaper", T::String, &P::wallpaper},
-    {"ZoomEnable", T::Bool, &P::zoomEnable},
-    {"FullScreen", T::Bool, &P::fullScreen},
-    {"PreventSuspend", T::Bool, &P::preventSuspend},
-    {"WallpaperStyle", T::Int, &P::wallpaperStyle, P::Range{0, 2}},
-    {"BrowserOrientation", T::Int, &P::browserOrientation, P::Range{0, 2}},
-    {"PasswordTimeout", T::Int, &P::passwordTimeout, P::Range{1, 999}},
-    {"RestrictSettings", T::Bool, &P::restrictSettings},
-    {"UserAgents", T::String, &P::userAgents},
-    {"MakeToast", T::Bool, &P::makeToast},
-    {"EnableScreenSaver", T::Bool, &P::enableScreenSaver},
-    {"ScreenSaver", T::String, &P::screenSaverURL},
-    {"EnableToolBar", T::Bool, &P::enableToolBar},
-    {"NumberOfTaps", T::Int, &P::numberTaps, P::Range{4, 40}},
-    {"AccessDenied", T::Bool, &P::accessDenied},
-    {"ServerSwitch", T::Bool, &P::serverSwitchOnOFF},
-    {"Port", T::Int, &P::port, P::Range{1025, 65535}},
-    {"UploadAccessCode", T::String, &P::uploadAccessCode},
-    {"Zoom", T::Int, &P::intZoom, P::Range{100, 999}},
-    {"Bounce", T::Bool, &P::bounceSwitch},
-    {"AllowPopup", T::Bool, &P::allowPopup},
-    {"AllowPopupInSameWindow", T::Bool, &P::allowPopupInSameWindow},
-    {"EnableRefreshButton", T::Bool, &P::enableRefreshButton},
-    {"EnableHomeButton", T::Bool, &P::enableHomeButton},
-    {"EnableBackButton", T::Bool, &P::enableBackButton},
-    {"EnableForwardButton", T::Bool, &P::enableForwardButton},
-    {"EnablePrintButton", T::Bool, &P::enablePrintButton},
-    {"RefreshImage", T::String, &P::refreshImage},
-    {"HomeImage", T::String, &P::homeImage},
-    {"BackImage", T::String, &P::backImage},
-    {"ForwardImage", T::String, &P::forwardImage},
-    {"PrintImage", T::String, &P::printImage},
-    {"ToolbarImage", T::String, &P::toolbarImage},
-    {"Brightness", T::Float, &P::brightness, P::Range{0, 1}},
-    {"AllowDragDrop", T::Bool, &P::allowDragDrop},
-    {"AllowResize", T::Bool, &P::allowResize},
-    {"EnableSchedulePowerSaver", T::Bool, &P::enableScheduleSuspend},
-    {"StartTime", T::TimeOfDay, &P::startTime},
-    {"EndTime", T::TimeOfDay, &P::endTime},
-    {"DaySelected", T::Days, &P::daysSelected},
-    {"AlwaysSavePower", T::Bool, &P::alwaysSavePower},
-    {"UseMultiTab", T::Bool, &P::useMultiTab},
-    {"EnableLoadingIcon", T::Bool, &P::enableloadingIcon},
-    {"CustomUserAgentHeader", T::String, &P::customUserAgentHeader},
-    {"EnableCustomUserAgentHeader", T::Bool, &P::enableCustomUserAgentHeader},
-    {"EnableGuidedAccessMode", T::Bool, &P::enableGuidedAccessMode},
-    {"CountOfTabs", T::Int, &P::countOfTabs, P::Range{1, 8}},
-    {"AllowOpenFileInGoogleDocs", T::Bool, &P::isAllowOpenFileInGoogleDocs},
-    {"AllowPDFViewer", T::Bool, &P::isAllowPDFViewer},
-    {"AllowDownloadInPDFViewer", T::Bool, &P::isAllowDownloadInPDFViewer},
-    {"AllowPrintInPDFViewer", T::Bool, &P::isAllowPrintInPDFViewer},
-    {"AllowFileDownloadInDevice", T::Bool, &P::isAllowFileDownloadInDevice},
-    {"AllowOpenFileAfterDownload", T::Bool, &P::isAllowOpenFileAfterDownload},
-    {"KeepDownloadHistory", T::Bool, &P::isAllowKeepDownloadHistory},
+    {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
+    {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
+    {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Follow tel: links in pages"},
+    {"PrintLinks", T::Bool, &P::enablePrintLinks, "Let pages print (their print command and print links)"},
+    {"DrivingMode", T::Bool, &P::enableDrivingMode, "Lock the screen while the device moves (see MotionType)"},
+    {"MotionType", T::Int, &P::motionType, "The motion that locks the screen: 0 walking, 1 running, 2 driving", P::Range{0, 2}},
+    {"IdleTimeout", T::Int, &P::idleTimeout, "Seconds without a touch before the idle actions run; under 10 turns the idle timer off", P::Range{0, 59999}, P::Range{10, 59999}},
+    {"AllowAllWebsites", T::IntegerBool, &P::allowAllWebsites, "Allow every website except the blocked ones, instead of only the listed ones"},
+    {"AllowContentBlocking", T::IntegerBool, &P::allowContentBlocking, "Refuse addresses that contain one of the blocked keywords"},
+    {"StrBlockedKeyWord", T::String, &P::strBlockedKeyWord, "The blocked keywords, separated by commas"},
+    {"IgnoreSSLWarnings", T::Bool, &P::ignoreSslWarnings, "Open pages whose certificate is not trusted"},
+    {"GoHomeOnNetworkGain", T::Bool, &P::goHomeOnNetworkGain, "Return to the start when the network comes back"},
+    {"GoHomeOnIdleTimeout", T::Bool, &P::goHomeOnIdleTimeout, "Return to the start when the kiosk has been idle (see IdleTimeout)"},
+    {"EnableMenu", T::Bool, &P::enableMenu, "Show the menu button in the browser toolbar"},
+    {"PrivateBrowsing", T::Bool, &P::privateBrowsing, "Keep nothing of a visitor (cookies, storage, cache) once they leave"},
+    {"OfflineCacheBrowsing", T::Bool, &P::offlineBrowsingCache, "Show pages from the cache while the network is down"},
+    {"PluginsEnable", T::Bool, &P::pluginsEnable, "Let pages use the engine's plug-ins"},
+    {"Wallpaper", T::String, &P::wallpaper, "Picture behind the home screen icons, a file in Documents"},
+    {"ZoomEnable", T::Bool, &P::zoomEnable, "Let visitors zoom pages"},
+    {"FullScreen", T::Bool, &P::fullScreen, "Cover the whole screen, without the status bar"},
+    {"PreventSuspend", T::Bool, &P::preventSuspend, "Keep the display and the machine awake"},
+    {"WallpaperStyle", T::Int, &P::wallpaperStyle, "How the wallpaper fills the screen: 0 centre, 1 stretch, 2 fit", P::Range{0, 2}},
+    {"BrowserOrientation", T::Int, &P::browserOrientation, "Screen orientation: 0 any, 1 landscape, 2 portrait", P::Range{0, 2}},
+    {"PasswordTimeout", T::Int, &P::passwordTimeout, "Minutes after the start during which the settings gesture works (see RestrictSettings)", P::Range{1, 999}},
+    {"RestrictSettings", T::Bool, &P::restrictSettings, "Let the settings gesture work only for a while after the start"},
+    {"UserAgents", T::String, &P::userAgents, "The browser identity pages see"},
+    {"MakeToast", T::Bool, &P::makeToast, "Tell visitors in a short message why an address was refused"},
+    {"EnableScreenSaver", T::Bool, &P::enableScreenSaver, "Show the screensaver when the kiosk is idle (see IdleTimeout)"},
+    {"ScreenSaver", T::String, &P::screenSaverURL, "The screensaver: a video, a picture or a web address"},
+    {"EnableToolBar", T::Bool, &P::enableToolBar, "Show the browser toolbar"},
+    {"NumberOfTaps", T::Int, &P::numberTaps, "Taps of the hidden gesture that opens the settings", P::Range{4, 40}},
+    {"AccessDenied", T::Bool, &P::accessDenied, "Return to the start when a link leads to a blocked website"},
+    {"ServerSwitch", T::Bool, &P::serverSwitchOnOFF, "Run the upload server on the local network"},
+    {"Port", T::Int, &P::port, "Port of the upload server", P::Range{1024, 65535}, P::Range{1025, 65535}},
+    {"UploadAccessCode", T::String, &P::uploadAccessCode, "Code the upload page asks for; empty asks for none"},
+    {"Zoom", T::Int, &P::intZoom, "Initial zoom of pages in percent", P::Range{100, 999}},
+    {"Bounce", T::Bool, &P::bounceSwitch, "Let pages bounce when scrolled past their end (no effect with this engine)"},
+    {"AllowPopup", T::Bool, &P::allowPopup, "Let pages open new windows"},
+    {"AllowPopupInSameWindow", T::Bool, &P::allowPopupInSameWindow, "Open pages' new windows in the current window"},
+    {"EnableRefreshButton", T::Bool, &P::enableRefreshButton, "Show the reload button"},
+    {"EnableHomeButton", T::Bool, &P::enableHomeButton, "Show the home button"},
+    {"EnableBackButton", T::Bool, &P::enableBackButton, "Show the back button"},
+    {"EnableForwardButton", T::Bool, &P::enableForwardButton, "Show the forward button"},
+    {"EnablePrintButton", T::Bool, &P::enablePrintButton, "Show the print button"},
+    {"RefreshImage", T::String, &P::refreshImage, "Picture of the reload button, a file in Documents"},
+    {"HomeImage", T::String, &P::homeImage, "Picture of the home button, a file in Documents"},
+    {"BackImage", T::String, &P::backImage, "Picture of the back button, a file in Documents"},
+    {"ForwardImage", T::String, &P::forwardImage, "Picture of the forward button, a file in Documents"},
+    {"PrintImage", T::String, &P::printImage, "Picture of the print button, a file in Documents"},
+    {"ToolbarImage", T::String, &P::toolbarImage, "Background picture of the toolbar, a file in Documents"},
+    {"Brightness", T::Float, &P::brightness, "Screen brightness, 0 dark to 1 full", P::Range{0, 1}},
+    {"AllowDragDrop", T::Bool, &P::allowDragDrop, "Let icons on the home screen be moved"},
+    {"AllowResize", T::Bool, &P::allowResize, "Let icons on the home screen be resized"},
+    {"EnableSchedulePowerSaver", T::Bool, &P::enableScheduleSuspend, "Save power between StartTime and EndTime on the days of DaySelected"},
+    {"StartTime", T::TimeOfDay, &P::startTime, "Start of the power-saving period (hh:mm AM/PM)"},
+    {"EndTime", T::TimeOfDay, &P::endTime, "End of the power-saving period (hh:mm AM/PM)"},
+    {"DaySelected", T::Days, &P::daysSelected, "Days of the power-saving period, as Mon,Tue,..."},
+    {"AlwaysSavePower", T::Bool, &P::alwaysSavePower, "Save power whenever the kiosk is idle"},
+    {"UseMultiTab", T::Bool, &P::useMultiTab, "Browse in tabs"},
+    {"EnableLoadingIcon", T::Bool, &P::enableloadingIcon, "Show a spinning icon while a page loads"},
+    {"CustomUserAgentHeader", T::String, &P::customUserAgentHeader, "Text added to the browser identity"},
+    {"EnableCustomUserAgentHeader", T::Bool, &P::enableCustomUserAgentHeader, "Add CustomUserAgentHeader to the browser identity"},
+    {"EnableGuidedAccessMode", T::Bool, &P::enableGuidedAccessMode, "Kept for documents from other kiosks; has no effect here"},
+    {"CountOfTabs", T::Int, &P::countOfTabs, "Most tabs open at once", P::Range{1, 8}},
+    {"AllowOpenFileInGoogleDocs", T::Bool, &P::isAllowOpenFileInGoogleDocs, "Show documents the kiosk cannot display through the online document viewer"},
+    {"AllowPDFViewer", T::Bool, &P::isAllowPDFViewer, "Show PDF documents in the kiosk's reader"},
+    {"AllowDownloadInPDFViewer", T::Bool, &P::isAllowDownloadInPDFViewer, "Let visitors save a document from the reader"},
+    {"AllowPrintInPDFViewer", T::Bool, &P::isAllowPrintInPDFViewer, "Let visitors print a document from the reader"},
+    {"AllowFileDownloadInDevice", T::Bool, &P::isAllowFileDownloadInDevice, "Let visitors download files"},
+    {"AllowOpenFileAfterDownload", T::Bool, &P::isAllowOpenFileAfterDownload, "Open a file once it is downloaded"},
+    {"KeepDownloadHistory", T::Bool, &P::isAllowKeepDownloadHistory, "Keep the list of downloaded files"},
 }};
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
@@ -248,6 +248,27 @@ void KVBrowserPrefSettings::setValueFromDictionary(const Field& field, const QVa
         this->*std::get<std::optional<QVariantMap> P::*>(field.member) = PlistValue::dictionaryValue(value);
         return;
     }
+}
+
+QStringList KVBrowserPrefSettings::keepWithinRanges(QVariantMap& dictionary)
+{
+    QStringList replaced;
+    const KVBrowserPrefSettings factory = init();
+    for (const Field& field : fieldTable) {
+        const QString key = QString::fromLatin1(field.key);
+        if (!field.range || !dictionary.contains(key))
+            continue;
+        // Read as the record reads it, so what is checked is what would take effect.
+        KVBrowserPrefSettings read;
+        read.setValueFromDictionary(field, dictionary.value(key));
+        const double number = field.type == FieldType::Float ? double(read.*std::get<float P::*>(field.member))
+                                                             : double(read.*std::get<qint32 P::*>(field.member));
+        if (field.range->contains(number))
+            continue;
+        dictionary.insert(key, factory.valueForField(field));
+        replaced.append(key);
+    }
+    return replaced;
 }
 
 KVBrowserPrefSettings KVBrowserPrefSettings::initWithDictionary(const std::optional<QVariantMap>& dictionary)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <QVariantMap>
 
@@ -101,19 +102,26 @@ struct KVBrowserPrefSettings {
                                 QString KVBrowserPrefSettings::*, float KVBrowserPrefSettings::*,
                                 QTime KVBrowserPrefSettings::*,
                                 std::optional<QVariantMap> KVBrowserPrefSettings::*>;
-    // The values a number may take; every store of a value (editor, korvelctl, import checks)
-    // refuses others.
+    // The values a number may take.
     struct Range {
         double minimum = 0;
         double maximum = 0;
 
         bool contains(double value) const { return value >= minimum && value <= maximum; }
     };
+    // One preference: the schema every store of a value is checked against (korvelctl and imports
+    // by `range`, the on-device editor by `typedRange`), and what `pref list --describe` prints.
     struct Field {
         const char* key;
         FieldType type;
         Member member;
+        const char* description;
         std::optional<Range> range = std::nullopt;  // numbers only; none: any value of the type
+        // Narrower where a stored value has a meaning nobody types: "IdleTimeout" under 10 turns
+        // the idle timer off, and documents from other kiosks may carry port 1024.
+        std::optional<Range> typedRange = std::nullopt;
+
+        std::optional<Range> rangeForTyping() const { return typedRange ? typedRange : range; }
     };
     // The 71 keys of the dictionary form, in the order toDictionary writes them.
     static std::span<const Field> fields();
@@ -126,6 +134,10 @@ struct KVBrowserPrefSettings {
     // No dictionary gives the defaults; a dictionary is read key by key from zero values, so a
     // missing key or a value of the wrong kind gives false, 0 or no value.
     static KVBrowserPrefSettings initWithDictionary(const std::optional<QVariantMap>& dictionary);
+    // Replaces each number of a "BrowserPreferences" dictionary from elsewhere (an imported
+    // document) that lies outside its preference's range by the factory value, and returns the
+    // keys replaced. Values of the wrong kind are left to the reading rules above.
+    static QStringList keepWithinRanges(QVariantMap& dictionary);
     // Text and dictionary properties that hold no value are left out.
     QVariantMap toDictionary() const;
     // The dictionary value of one field, as toDictionary() writes it (invalid when left out).

@@ -108,6 +108,7 @@ QString applyDocument(const QVariantMap& document, bool isFromAutoImport, FilesI
 
     UserDefaults& defaults = UserDefaults::standard();
     const QVariantMap before = defaults.applicationDomain();
+    QStringList outOfRange;
     if (categories.isEmpty())
         defaults.setObject(categoryKey, QVariantList());
     if (blocked.isEmpty())
@@ -127,6 +128,7 @@ QString applyDocument(const QVariantMap& document, bool isFromAutoImport, FilesI
             // The password goes to the password store (mode 0600), not into the defaults file.
             QVariantMap preferences = it.value().toMap();
             preferences.remove(QStringLiteral("Password"));
+            outOfRange = KVBrowserPrefSettings::keepWithinRanges(preferences);
             defaults.setObject(name, preferences);
         } else {
             defaults.setObject(name, it.value());
@@ -142,6 +144,11 @@ QString applyDocument(const QVariantMap& document, bool isFromAutoImport, FilesI
     TalvexUtils::setPassword(PlistValue::stringValue(document.value(preferencesKey).toMap().value(QStringLiteral("Password"))));
     files.commit();
     KVSettings::getSettingsObject().load();
+    for (const QString& name : outOfRange) {
+        const KVBrowserPrefSettings::Range range = *KVBrowserPrefSettings::fieldForKey(name)->range;
+        KVLog(importCategory, QStringLiteral("%@ was outside %@ to %@; the factory value is used"), name,
+              QString::number(range.minimum), QString::number(range.maximum));
+    }
     return {};
 }
 
@@ -304,6 +311,7 @@ TransferResult ImportExport::resetToDefaults()
 {
     UserDefaults& defaults = UserDefaults::standard();
     const QVariantMap before = defaults.applicationDomain();
+    QStringList outOfRange;
     for (const char* name : {KVSettings::allowedWebsitesKey, KVSettings::allowedWebsitesCategoryKey, KVSettings::blockedWebsitesKey,
                              KVSettings::browserPreferencesKey, "UserAgent", KVSettings::autoImportKey, UserDefaults::managedKey})
         defaults.removeObject(key(name));

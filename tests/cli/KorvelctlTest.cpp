@@ -42,9 +42,11 @@ TEST_F(KorvelctlTest, SetValuesReadBackTyped)
     }
     // The schema the refusals come from, as an administrator reads it.
     const QString schema = ok({"pref", "list", "--describe"});
-    EXPECT_TRUE(schema.contains(QStringLiteral("\nMotionType: 32-bit integer, default \"0\", from 0 to 2\n")));
-    EXPECT_TRUE(schema.contains(QStringLiteral("\nPort: 32-bit integer, default \"8080\", from 1025 to 65535\n")));
-    EXPECT_TRUE(schema.contains(QStringLiteral("\nCopyPaste: boolean (true or false), default \"true\"\n")));
+    EXPECT_TRUE(schema.contains(QStringLiteral("\nMotionType: 32-bit integer, default \"0\", from 0 to 2. The motion")));
+    EXPECT_TRUE(schema.contains(QStringLiteral("\nPort: 32-bit integer, default \"8080\", from 1024 to 65535. ")));
+    EXPECT_TRUE(schema.contains(QStringLiteral("\nCopyPaste: boolean (true or false), default \"true\". Let visitors")));
+    // Every preference says what it does.
+    EXPECT_FALSE(schema.contains(QStringLiteral(". \n")));
 }
 
 // Every command refuses what it cannot do with exit code 2 and a complaint, and changes nothing.
@@ -93,8 +95,8 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
         {{"pref", "set", "Port", "eighty"}, ""},
         {{"pref", "set", "Port", "99999999999"}, ""},
         {{"pref", "set", "MotionType", "99"}, "outside the values MotionType takes, 0 to 2"},
-        {{"pref", "set", "Port", "1024"}, "1025 to 65535"},
-        {{"pref", "set", "IdleTimeout", "60000"}, "10 to 59999"},
+        {{"pref", "set", "Port", "1023"}, "1024 to 65535"},
+        {{"pref", "set", "IdleTimeout", "60000"}, "0 to 59999"},
         {{"pref", "set", "Brightness", "1.5"}, "0 to 1"},
         {{"pref", "set", "ZoomEnable", "maybe"}, ""},
         {{"pref", "set", "StartTime", "25:00"}, ""},

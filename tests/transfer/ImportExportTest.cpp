@@ -264,5 +264,29 @@ TEST_F(ImportExportTest, AFailureHalfWayLeavesThePreviousSettingsInForce)
     EXPECT_EQ(readFile(documents() + QStringLiteral("/small.png")), "small");
 }
 
+// A document from elsewhere cannot store a value the kiosk has no meaning for; the rest of it applies.
+TEST_F(ImportExportTest, NumbersOutsideTheirRangesAreImportedAsFactoryValues)
+{
+    const QVariantMap preferences{{QStringLiteral("MotionType"), 99},      {QStringLiteral("CountOfTabs"), 0},
+                                  {QStringLiteral("Brightness"), 7.5},     {QStringLiteral("NumberOfTaps"), 41},
+                                  {QStringLiteral("IdleTimeout"), 5},      {QStringLiteral("Zoom"), 150},
+                                  {QStringLiteral("PrivateBrowsing"), true}};
+    putDocument(QStringLiteral("ranges.plist"), {{QStringLiteral("BrowserPreferences"), preferences}});
+    ASSERT_TRUE(ImportExport::importFromFile(QStringLiteral("ranges.plist")).ok);
+    reopen();
+    const KVBrowserPrefSettings factory = KVBrowserPrefSettings::init();
+    const KVBrowserPrefSettings& p = settings().kvBrowPref;
+    EXPECT_EQ(p.motionType, 0);
+    EXPECT_EQ(p.countOfTabs, 8);
+    EXPECT_EQ(p.brightness, factory.brightness);
+    EXPECT_EQ(p.numberTaps, 5);
+    EXPECT_EQ(p.idleTimeout, 5) << "under 10 turns the idle timer off, a setting of its own";
+    EXPECT_EQ(p.intZoom, 150);
+    EXPECT_TRUE(p.privateBrowsing);
+    const QStringList logged = loggedEvents(QStringLiteral("Import"));
+    EXPECT_TRUE(logged.contains(QStringLiteral("MotionType was outside 0 to 2; the factory value is used")));
+    EXPECT_EQ(logged.filter(QStringLiteral("the factory value is used")).size(), 4);
+}
+
 }  // namespace
 }  // namespace korvel::test
