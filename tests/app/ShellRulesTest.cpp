@@ -48,7 +48,7 @@ constexpr TapOutcome R = TapOutcome::Refused;
 
 }  // namespace
 
-TEST(AdminTapGesture, SeriesOnTheHomeScreenAndTheBrowser)
+TEST(AdminTapGesture, SeriesOnTheWelcomeScreenTheHomeScreenAndTheBrowser)
 {
     KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
     KVBrowserPrefSettings three = p;
@@ -62,6 +62,7 @@ TEST(AdminTapGesture, SeriesOnTheHomeScreenAndTheBrowser)
         const KVBrowserPrefSettings* preferences;
         int secondsAfterStart;
         QList<TapOutcome> expected;
+        bool welcome = false;
     } cases[] = {
         {"five taps within 1.5 s", {0, 300, 700, 1100, 1500}, &p, 10, {C, C, C, C, G}},
         {"five taps over 2.5 s", {0, 600, 1200, 1800, 2500}, &p, 10, {C, C, C, C, C}},
@@ -71,17 +72,11 @@ TEST(AdminTapGesture, SeriesOnTheHomeScreenAndTheBrowser)
         {"restricted, 90 s after start", {0, 300, 600, 900, 1200, 1400}, &restricted, 90, {C, C, C, C, R, R}},
         {"after a grant a new series begins", {0, 100, 200, 300, 400, 500, 600, 700, 800, 900}, &p, 10,
          {C, C, C, C, G, C, C, C, C, G}},
+        {"welcome: six taps within 3 s", {0, 400, 800, 1200, 1600, 2000}, &p, 0, {C, C, C, C, C, G}, true},
+        {"welcome: the sixth tap 3 s after the first", {0, 600, 1200, 1800, 2400, 3000}, &p, 0, {C, C, C, C, C, C}, true},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(taps(c.offsets, *c.preferences, start.addSecs(c.secondsAfterStart)), c.expected) << c.name;
-}
-
-TEST(AdminTapGesture, SixTapsOpenTheWelcomeScreensPrompt)
-{
-    const KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
-    EXPECT_EQ(taps({0, 400, 800, 1200, 1600, 2000}, p, start, true), (QList<TapOutcome>{C, C, C, C, C, G}));
-    EXPECT_EQ(taps({0, 600, 1200, 1800, 2400, 3000}, p, start, true), (QList<TapOutcome>{C, C, C, C, C, C}))
-        << "the sixth tap is three seconds after the first";
+        EXPECT_EQ(taps(c.offsets, *c.preferences, start.addSecs(c.secondsAfterStart), c.welcome), c.expected) << c.name;
 }
 
 TEST(ExternalURL, OnlyTheProgramsSchemeWithATargetAndAllowedWebsites)

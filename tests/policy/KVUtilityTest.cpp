@@ -49,6 +49,7 @@ protected:
 struct TextCase {
     const char* text;
     Outcome outcome;
+    std::optional<QUrl> (*operation)(const QString&) = [](const QString& text) { return KVUtility::getURLFromString(text); };
 };
 
 TEST_F(KVUtilityTest, GetURLFromStringWithProtocolBuildsTheStoredURL)
@@ -87,8 +88,11 @@ TEST_F(KVUtilityTest, GetURLFromStringWithProtocolBuildsTheStoredURL)
     }
 }
 
+// Without a protocol a text is a web address only with a scheme or a path; getNonFileURLFromString
+// takes web addresses only.
 TEST_F(KVUtilityTest, GetURLFromStringTellsWebAddressesFromFileNames)
 {
+    const auto webOnly = &KVUtility::getNonFileURLFromString;
     const TextCase cases[] = {
         {"www.example.com", document("www.example.com")},
         {"www.example.com/", web("http://www.example.com/")},
@@ -100,27 +104,17 @@ TEST_F(KVUtilityTest, GetURLFromStringTellsWebAddressesFromFileNames)
         {" report 2.pdf ", document("report 2.pdf")},
         {"example.com/page", document("example.com/page")},
         {"../secret.pdf", nothing},
+        {"http://example.com", web("http://example.com"), webOnly},
+        {" https://example.com/a b \n", web("https://example.com/a%20b"), webOnly},
+        {"example.com", nothing, webOnly},
+        {"", nothing, webOnly},
+        {"http://", nothing, webOnly},
+        {"mailto:someone@example.com", nothing, webOnly},
+        {"file:///tmp/manual.pdf", nothing, webOnly},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(actual(KVUtility::getURLFromString(QString::fromUtf8(c.text))), expected(c.outcome));
-    }
-}
-
-TEST_F(KVUtilityTest, GetNonFileURLFromStringNeedsSchemeAndHost)
-{
-    const TextCase cases[] = {
-        {"http://example.com", web("http://example.com")},
-        {" https://example.com/a b \n", web("https://example.com/a%20b")},
-        {"example.com", nothing},
-        {"", nothing},
-        {"http://", nothing},
-        {"mailto:someone@example.com", nothing},
-        {"file:///tmp/manual.pdf", nothing},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(actual(KVUtility::getNonFileURLFromString(QString::fromUtf8(c.text))), expected(c.outcome));
+        SCOPED_TRACE(::testing::Message() << c.text << (c.operation == webOnly ? " (web only)" : ""));
+        EXPECT_EQ(actual(c.operation(QString::fromUtf8(c.text))), expected(c.outcome));
     }
 }
 

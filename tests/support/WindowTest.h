@@ -47,6 +47,17 @@ protected:
         TestHome::TearDown();
     }
 
+    // A shown stack over the whole window, with `root` (when given) at its bottom.
+    NavigationStack* makeStack(Screen* root = nullptr)
+    {
+        stack = new NavigationStack(window.get());
+        stack->resize(window->size());
+        stack->show();
+        if (root)
+            stack->push(root, NavigationStack::Animation::None);
+        return stack;
+    }
+
     // Runs what was posted, deleteLater() included, without waiting for anything.
     static void flushDeletes()
     {
@@ -55,6 +66,7 @@ protected:
     }
 
     std::unique_ptr<QWidget> window;
+    NavigationStack* stack = nullptr;  // the window's, once made
 };
 
 }  // namespace korvel::test

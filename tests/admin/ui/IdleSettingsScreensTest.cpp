@@ -23,10 +23,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
-        stack->push(new Screen, NavigationStack::Animation::None);
+        makeStack(new Screen);
     }
 
     template <typename S>
@@ -49,7 +46,6 @@ protected:
         return settings().kvBrowPref;
     }
 
-    NavigationStack* stack = nullptr;
 };
 
 TEST_F(IdleSettingsScreensTest, AlwaysAndScheduledPowerSavingExcludeEachOtherAndAreStoredOnLeaving)

@@ -49,10 +49,7 @@ protected:
         WindowTest::SetUp();
         KVLogger::createDatabase_Tables();
         ImportExport::setServerControl(&server);
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
-        stack->push(new Screen, Animation::None);
+        makeStack(new Screen);
         menu = new KVMainMenuViewController;
         stack->push(menu, Animation::None);
     }
@@ -79,24 +76,8 @@ protected:
     }
 
     FakeServer server;
-    NavigationStack* stack = nullptr;
     KVMainMenuViewController* menu = nullptr;
 };
-
-TEST_F(BrowserPreferencesTest, SectionsHaveTheirFixedRows)
-{
-    KVBrowserPreferences* editor = open();
-    ASSERT_NE(editor, nullptr);
-    const QList<TableSection>& sections = editor->tableView()->sections();
-    ASSERT_EQ(sections.size(), 8);
-    for (int s = 0; s < 8; ++s)
-        EXPECT_EQ(sections.at(s).rows.size(), S::rowCounts[s]) << sections.at(s).header.toStdString();
-    EXPECT_EQ(sections.at(0).rows.at(3).title, QStringLiteral("Restrict Korvel Settings Menu"));
-    EXPECT_EQ(sections.at(0).rows.at(10).title, QStringLiteral("Adjust Brightness"));
-    EXPECT_EQ(sections.at(2).rows.at(9).title, QStringLiteral("Set Initial Zoom Level"));
-    for (TableCell* cell : editor->tableView()->visibleCells())
-        EXPECT_GE(cell->height(), 50) << cell->row().title.toStdString();
-}
 
 // The idle section's links open their own settings screens.
 TEST_F(BrowserPreferencesTest, TheIdleLinksOpenTheirScreens)

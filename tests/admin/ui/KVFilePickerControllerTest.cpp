@@ -23,10 +23,7 @@ protected:
         QDir(documents()).mkpath(QStringLiteral("pages"));
         for (const char* name : {"photo.png", "pages/a.html"})
             QFile(documents() + QLatin1Char('/') + QLatin1String(name)).open(QIODevice::WriteOnly);
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
-        stack->push(new Screen, Animation::None);
+        makeStack(new Screen);
     }
 
     void filePicker(KVFilePickerController* picker, int action) override
@@ -51,7 +48,6 @@ protected:
         QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
     }
 
-    NavigationStack* stack = nullptr;
     QList<int> actions;
     QString chosen;
     QString group;

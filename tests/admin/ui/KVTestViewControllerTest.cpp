@@ -41,10 +41,7 @@ protected:
         WindowTest::SetUp();
         MailClient::setCurrent(&mail);
         KVLogger::createDatabase_Tables();
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
-        stack->push(new Screen, Animation::None);
+        makeStack(new Screen);
     }
     void TearDown() override
     {
@@ -77,7 +74,6 @@ protected:
     }
 
     FakeMail mail;
-    NavigationStack* stack = nullptr;
 };
 
 TEST_F(LogViewerTest, OptionsSearchAndMailWorkOnWhatIsShown)

@@ -45,9 +45,7 @@ protected:
             return new Screen;
         });
         AdminAccess::setGrantedHandler([this](QWidget* screen) { grantedOn << screen; });
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
+        makeStack();
     }
     void TearDown() override
     {
@@ -64,7 +62,6 @@ protected:
         return welcome;
     }
 
-    NavigationStack* stack = nullptr;
     int homeScreensMade = 0;
     QList<QWidget*> grantedOn;
 };

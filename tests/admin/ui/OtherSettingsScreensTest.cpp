@@ -32,10 +32,7 @@ protected:
     {
         WindowTest::SetUp();
         KVLogger::createDatabase_Tables();
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
-        stack->push(new Screen, Animation::None);
+        makeStack(new Screen);
         menu = new KVMainMenuViewController;
         stack->push(menu, Animation::None);
     }
@@ -44,7 +41,6 @@ protected:
         stack->pop(Animation::None);
         flushDeletes();
     }
-    NavigationStack* stack = nullptr;
     KVMainMenuViewController* menu = nullptr;
 };
 

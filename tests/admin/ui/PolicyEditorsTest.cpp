@@ -27,10 +27,7 @@ protected:
     {
         WindowTest::SetUp();
         KVLogger::createDatabase_Tables();
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
-        stack->push(new Screen, Animation::None);
+        makeStack(new Screen);
         menu = new KVMainMenuViewController;
         stack->push(menu, Animation::None);
     }
@@ -71,7 +68,6 @@ protected:
         return texts;
     }
 
-    NavigationStack* stack = nullptr;
     KVMainMenuViewController* menu = nullptr;
 };
 

@@ -51,10 +51,7 @@ protected:
 
 TEST_F(OnScreenKeyboardTest, ThePasswordPromptBringsUpAnEnglishKeyboardOverTheLowerScreen)
 {
-    auto* stack = new NavigationStack(window.get());
-    stack->resize(window->size());
-    stack->show();
-    KVPasswordAlert::initViewController(stack);
+    KVPasswordAlert::initViewController(makeStack());
     // What the keyboard looked like when it came up. (The offscreen platform then hands the focus to
     // the keyboard's own window, which a real display does not, and the keyboard goes again.)
     bool shown = false;

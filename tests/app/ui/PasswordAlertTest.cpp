@@ -44,7 +44,6 @@ protected:
     static qsizetype toastsSaying(const QString& text) { return test::toastTexts().filter(text).size(); }
     static void writeKeychain(const QByteArray& bytes) { ASSERT_TRUE(test::writeFile(Paths::keychainFile(), bytes)); }
 
-    NavigationStack* stack = nullptr;
     NavigationStack* openedOn = nullptr;
 };
 

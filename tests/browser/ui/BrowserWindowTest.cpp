@@ -19,10 +19,8 @@
 #include <QColorDialog>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
-#include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEngineSettings>
 #include <QWindow>
@@ -34,34 +32,6 @@ namespace {
 
 class BrowserWindowTest : public test::WebWindowTest {
 protected:
-    // Page dialogs wait for their answer inside the engine's call, so a timer presses the button
-    // once the alert is up.
-    static void answerNextAlert(const QString& button, const QString& fieldText = QString(),
-                                const std::function<void(Alert*)>& fill = nullptr)
-    {
-        auto* poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, button, fieldText, fill] {
-            Alert* alert = Alert::visibleAlert();
-            if (!alert)
-                return;
-            if (!fieldText.isNull())
-                alert->textField(0)->setText(fieldText);
-            if (fill)
-                fill(alert);
-            lastAlertMessage() = alert->message();
-            poll->stop();
-            poll->deleteLater();
-            alert->dismissWithButton(alert->buttonIndex(button));
-        });
-        poll->start(20);
-    }
-
-    static QString& lastAlertMessage()
-    {
-        static QString message;
-        return message;
-    }
-
     // A click as a person makes it, `sinceLast` ms after the one before, with the window system's
     // own times, so that quick clicks turn into double clicks as on a real device.
     void personClick(QWidget* window, const QPoint& pos, int sinceLast)

@@ -4,6 +4,7 @@
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
 #include "log/KVLogger.h"
+#include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
 #include "tests/support/EventLoop.h"
@@ -12,6 +13,8 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QLineEdit>
+#include <QTimer>
 #include <QWebEnginePage>
 
 #include <functional>
@@ -132,6 +135,34 @@ protected:
                 return true;
         }
         return false;
+    }
+
+    // Page dialogs wait for their answer inside the engine's call, so a timer presses the button
+    // once the alert is up.
+    static void answerNextAlert(const QString& button, const QString& fieldText = QString(),
+                                const std::function<void(Alert*)>& fill = nullptr)
+    {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, button, fieldText, fill] {
+            Alert* alert = Alert::visibleAlert();
+            if (!alert)
+                return;
+            if (!fieldText.isNull())
+                alert->textField(0)->setText(fieldText);
+            if (fill)
+                fill(alert);
+            lastAlertMessage() = alert->message();
+            poll->stop();
+            poll->deleteLater();
+            alert->dismissWithButton(alert->buttonIndex(button));
+        });
+        poll->start(20);
+    }
+
+    static QString& lastAlertMessage()
+    {
+        static QString message;
+        return message;
     }
 
     std::unique_ptr<NavigationStack> stack;

@@ -21,7 +21,6 @@
 #include <QListView>
 #include <QPdfDocument>
 #include <QRandomGenerator>
-#include <QTimer>
 
 using namespace korvel;
 using test::processEventsUntil;
@@ -397,18 +396,10 @@ TEST_F(ReaderTest, WebDocumentSharesTheVisitsAuthentication)
     pdf.mimeType = "application/pdf";
     pdf.requiredAuthorization = authorization;
     server().setPage(QStringLiteral("/private/guide.pdf"), pdf);
-    // The login prompt runs its own event loop: it is answered from a timer.
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-        Alert* alert = Alert::visibleAlert();
-        if (!alert || alert->textFieldCount() != 2)
-            return;
+    answerNextAlert(QStringLiteral("Login"), QString(), [](Alert* alert) {
         alert->textField(0)->setText(QStringLiteral("kiosk"));
         alert->textField(1)->setText(QStringLiteral("s3cret"));
-        poll->deleteLater();
-        alert->dismissWithButton(alert->buttonIndex(QStringLiteral("Login")));
     });
-    poll->start(20);
     KVWKViewController* window = push(url("allowed.test", "/private/index.html"));
     ASSERT_TRUE(processEventsUntil([&] { return window->webView()->title() == QLatin1String("Inside"); }, 20000));
 

@@ -47,14 +47,11 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        stack = new NavigationStack(window.get());
-        stack->setGeometry(window->rect());
-        stack->show();
+        makeStack();
     }
 
     Screen* make(const QString& name) { return new RecordingScreen(name, log); }
 
-    NavigationStack* stack = nullptr;
     QStringList log;
 };
 

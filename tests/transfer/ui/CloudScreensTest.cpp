@@ -43,9 +43,7 @@ protected:
         ASSERT_GT(port, 0);
         thread = std::thread([this] { server->listen(); });
         CloudService::setCommandLineAddress(QStringLiteral("http://127.0.0.1:%1").arg(port));
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
+        makeStack();
     }
     void TearDown() override
     {
@@ -73,12 +71,23 @@ protected:
         settings().allowedWebsites = {site};
         ASSERT_TRUE(settings().save());
     }
+    // A new ID holding the stored settings, issued through the export screen, which stays on top.
+    QString exportToNewID()
+    {
+        auto* exporter = new KVExportCloudIDViewController;
+        stack->push(exporter, Animation::None);
+        exporter->didSelectRow(KVExportCloudIDViewController::ExportToNewID);
+        if (!alertShown())
+            return QString();
+        const QString id = Alert::visibleAlert()->message().section(QStringLiteral("ID: "), -1);
+        Alert::visibleAlert()->dismiss();
+        return id;
+    }
 
     QTemporaryDir data;
     cloud::CloudDocumentStore store;
     std::unique_ptr<cloud::CloudServer> server;
     std::thread thread;
-    NavigationStack* stack = nullptr;
 };
 
 TEST_F(CloudScreensTest, ANewIDIsShownCopiedAndRemembered)
@@ -110,16 +119,9 @@ TEST_F(CloudScreensTest, ANewIDIsShownCopiedAndRemembered)
 TEST_F(CloudScreensTest, TheCloudIDScreenImportsATypedOrPickedIDAndListsIt)
 {
     storeOneSite("http://from-cloud.example");
-    const std::optional<std::string> id = [&] {
-        auto* exporter = new KVExportCloudIDViewController;
-        stack->push(exporter, Animation::None);
-        exporter->didSelectRow(KVExportCloudIDViewController::ExportToNewID);
-        EXPECT_TRUE(alertShown());
-        const QString message = Alert::visibleAlert()->message();
-        Alert::visibleAlert()->dismiss();
-        stack->pop(Animation::None);
-        return std::optional<std::string>(message.section(QStringLiteral("ID: "), -1).toStdString());
-    }();
+    const QString id = exportToNewID();
+    ASSERT_FALSE(id.isEmpty());
+    stack->pop(Animation::None);
     settings().allowedWebsites.clear();
     ASSERT_TRUE(settings().save());
 
@@ -134,8 +136,8 @@ TEST_F(CloudScreensTest, TheCloudIDScreenImportsATypedOrPickedIDAndListsIt)
     EXPECT_EQ(test::toastTexts(), QStringList{QStringLiteral("Invalid ID")});
     EXPECT_FALSE(screen->exchange()->waitingView()->isShowing());
     Q_EMIT table->rowSelected(1, 0, KVImportExportCloudViewController::FirstHistoryRow);
-    EXPECT_EQ(screen->cloudID().toStdString(), *id);
-    EXPECT_EQ(table->cellWithId(KVImportExportCloudViewController::CloudIDField)->textField()->text().toStdString(), *id);
+    EXPECT_EQ(screen->cloudID(), id);
+    EXPECT_EQ(table->cellWithId(KVImportExportCloudViewController::CloudIDField)->textField()->text(), id);
 
     screen->mainAction();
     EXPECT_EQ(screen->exchange()->waitingView()->text(), QStringLiteral("Importing.."));
@@ -199,12 +201,8 @@ TEST_F(CloudScreensTest, TheAutomaticImportModeStoresTheTypedID)
 TEST_F(CloudScreensTest, TheFirstRunScreenImportsAndReturnsToTheRoot)
 {
     storeOneSite("http://first-run.example");
-    auto* exporter = new KVExportCloudIDViewController;
-    stack->push(exporter, Animation::None);
-    exporter->didSelectRow(KVExportCloudIDViewController::ExportToNewID);
-    ASSERT_TRUE(alertShown());
-    const QString id = Alert::visibleAlert()->message().section(QStringLiteral("ID: "), -1);
-    Alert::visibleAlert()->dismiss();
+    const QString id = exportToNewID();
+    ASSERT_FALSE(id.isEmpty());
     settings().allowedWebsites.clear();
     ASSERT_TRUE(settings().save());
 

@@ -30,9 +30,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
+        makeStack();
         screen = new KVImportExportViewController;
         stack->push(screen, Animation::None);
     }
@@ -57,7 +55,6 @@ protected:
                                                                          {QStringLiteral("Title"), title}}}}});
     }
 
-    NavigationStack* stack = nullptr;
     KVImportExportViewController* screen = nullptr;
 };
 

@@ -15,10 +15,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        stack = new NavigationStack(window.get());
-        stack->resize(window->size());
-        stack->show();
-        stack->push(new Screen, Animation::None);
+        makeStack(new Screen);
         scan = new KVScanQRForImportViewController;
         scan->setScanned([this](const QString& id) { scanned.append(id); });
         stack->push(scan, Animation::None);
@@ -43,7 +40,6 @@ protected:
         return texts;
     }
 
-    NavigationStack* stack = nullptr;
     QPointer<KVScanQRForImportViewController> scan;
     QString picture;
     QStringList scanned;
