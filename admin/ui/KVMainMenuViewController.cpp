@@ -17,6 +17,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
+#include "platform/ui/WaitingAlertView.h"
 #include "settings/KVSettings.h"
 #include "settings/TalvexUtils.h"
 
@@ -142,11 +143,18 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
         break;
     case ViewLogMenu:
         if (!qobject_cast<KVTestViewController*>(stack->topScreen())) {
+            // The rows are read on this thread, which takes a moment on a small panel with a full
+            // log: the wait is painted before the work begins.
+            auto* waiting = new WaitingAlertView(this);
+            waiting->showOver(this, QStringLiteral("Preparing Logs..."));
+            waiting->repaint();
             KVLog(QStringLiteral("App General"), QStringLiteral("Preparing Korvel Logs"));
             // Every category, oldest first: the newest entry is where the list opens.
             auto* log = new KVTestViewController;
             log->loadViewIfNeeded();
             stack->push(log, Animation::None);
+            waiting->dismiss();
+            waiting->deleteLater();
         }
         break;
     case AboutMenu:

@@ -6,6 +6,7 @@
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
+#include "platform/ui/WaitingAlertView.h"
 #include "settings/KVSettings.h"
 #include "tests/support/WindowTest.h"
 
@@ -34,6 +35,18 @@ public:
     QList<MailMessage> sent;
 };
 
+// The texts of the waits that were painted.
+class PaintedWaits final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (auto* waiting = qobject_cast<WaitingAlertView*>(watched); waiting && event->type() == QEvent::Paint)
+            texts.append(waiting->text());
+        return false;
+    }
+    QStringList texts;
+};
+
 class LogViewerTest : public test::WindowTest {
 protected:
     void SetUp() override
@@ -59,7 +72,15 @@ protected:
     {
         auto* menu = new KVMainMenuViewController;
         stack->push(menu, Animation::None);
+        // The wait is on the screen before the rows are read, and gone once the list is there.
+        PaintedWaits painted;
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        qApp->installEventFilter(&painted);
         menu->didSelectMenuId(ViewLogMenu);
+        qApp->removeEventFilter(&painted);
+        EXPECT_EQ(painted.texts, QStringList{QStringLiteral("Preparing Logs...")});
+        for (const WaitingAlertView* waiting : window->findChildren<WaitingAlertView*>())
+            EXPECT_FALSE(waiting->isShowing());
         auto* screen = qobject_cast<KVTestViewController*>(stack->topScreen());
         EXPECT_NE(screen, nullptr);
         return screen;
