@@ -3,8 +3,10 @@
 #include "platform/Device.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
+#include "platform/UserDefaults.h"
 #include "platform/Version.h"
 
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace korvel {
@@ -21,6 +23,13 @@ QString displayString()
 
 QString LogMail::supportAddress()
 {
+    // A fleet sends its logs to its own support when its managed configuration names one; a text
+    // that is not one plain address is ignored rather than handed to the mail client.
+    static const QRegularExpression plainAddress(QStringLiteral("^(?!-)[^\\s\\x00-\\x1f@<>,;\"'\\\\]+@[^\\s@<>,;\"'\\\\]+\\.[^\\s@<>,;\"'\\\\]+$"));
+    const QVariantMap managed = UserDefaults::standard().dictionaryForKey(QLatin1String(UserDefaults::managedKey));
+    const QString configured = managed.value(QLatin1String(supportAddressKey)).toString().trimmed();
+    if (configured.size() <= 254 && plainAddress.match(configured).hasMatch())
+        return configured;
     return QStringLiteral("support@talvex.com");
 }
 

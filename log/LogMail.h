@@ -13,7 +13,9 @@ class Device;
 // the viewer shows.
 class LogMail {
 public:
-    // Where mailed logs go.
+    // The managed configuration's key for where mailed logs go.
+    static constexpr const char* supportAddressKey = "SupportMail";
+    // Where mailed logs go: the managed configuration's address, else the product's support.
     static QString supportAddress();
     // "KV_LOG_<vendor identifier>.txt"
     static QString attachmentName(const Device& device);

@@ -1,6 +1,8 @@
 #include "log/LogLine.h"
 #include "log/LogMail.h"
 #include "log/LogViewOptions.h"
+#include "platform/Paths.h"
+#include "platform/PropertyList.h"
 #include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +98,32 @@ TEST_F(LogMailTest, AttachmentHoldsTheHeaderAndTheShownLines)
               (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), QStringLiteral("KV_LOG: Test Panel 10 Korvel, Version 1.0.0 (1) "),
                            QStringLiteral("--body"), QStringLiteral("<please enter short description>"), QStringLiteral("--attach"), path,
                            LogMail::supportAddress()}));
+}
+
+// The fleet's own support receives its logs; anything but one plain address falls back.
+TEST_F(LogMailTest, TheManagedConfigurationNamesWhereLogsGo)
+{
+    const QString fallback = QStringLiteral("support@talvex.com");
+    const struct {
+        QVariant configured;
+        QString expected;
+    } cases[] = {
+        {QVariant(), fallback},
+        {QStringLiteral(" it@fleet.example "), QStringLiteral("it@fleet.example")},
+        {QStringLiteral("--attach=/etc/shadow@x.example"), fallback},
+        {QStringLiteral("a@b.example,c@d.example"), fallback},
+        {QStringLiteral("Support <it@fleet.example>"), fallback},
+        {QStringLiteral("it@fleet.example\nBcc: x@y.example"), fallback},
+        {QStringLiteral("no-at-sign.example"), fallback},
+        {QVariantList{QStringLiteral("it@fleet.example")}, fallback},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.configured.toString().toStdString());
+        ASSERT_TRUE(test::writeFile(Paths::managedConfigurationFile(),
+                                    PropertyList::toXml(QVariantMap{{QLatin1String(LogMail::supportAddressKey), c.configured}})));
+        restart();
+        EXPECT_EQ(LogMail::supportAddress(), c.expected);
+    }
 }
 
 }  // namespace
