@@ -90,8 +90,11 @@ RenderChoice KorvelWebEngine::chooseRenderPath()
         break;
     case RenderPath::Software:
         // The web view's scene graph draws with the raster engine: no emulated OpenGL in this
-        // process, and the window stays a plain raster window.
+        // process, and the window stays a plain raster window. Composition through OpenGL asked
+        // for from outside would run on the processor (llvmpipe) at every frame for nothing.
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        qunsetenv("QT_WIDGETS_RHI");
+        qunsetenv("QT_WIDGETS_RHI_BACKEND");
         break;
     }
     const QStringList extra = RenderPathRule::engineFlags(choice.path);

@@ -250,6 +250,16 @@ TEST_F(BrowserWindowTest, LockdownSettingsAndMenus)
         EXPECT_EQ(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--no-sandbox"));
         EXPECT_FALSE(qEnvironmentVariableIsSet("QTWEBENGINE_REMOTE_DEBUGGING"));
     }
+    // Drawing in software, nothing composes through emulated OpenGL, whatever the environment asked.
+    {
+        const test::ScopedEnv render("KORVEL_RENDER", "software");
+        const test::ScopedEnv flags("QTWEBENGINE_CHROMIUM_FLAGS");
+        const test::ScopedEnv rhi("QT_WIDGETS_RHI", "1");
+        const test::ScopedEnv backend("QT_WIDGETS_RHI_BACKEND", "opengl");
+        EXPECT_EQ(KorvelWebEngine::chooseRenderPath().path, RenderPath::Software);
+        EXPECT_FALSE(qEnvironmentVariableIsSet("QT_WIDGETS_RHI"));
+        EXPECT_FALSE(qEnvironmentVariableIsSet("QT_WIDGETS_RHI_BACKEND"));
+    }
 
     // A page asking for a permission is told no, without anyone being asked.
     evaluate(window, QStringLiteral("Notification.requestPermission().then(p => window.p = p); 0"));
