@@ -214,6 +214,20 @@ void KVWKViewController::Init()
     const QList<QWebEngineScript> old = m_page->scripts().find(QStringLiteral("korvel-viewport"));
     for (const QWebEngineScript& script : old)
         m_page->scripts().remove(script);
+    // The kiosk's style rules from each document's creation on, so that the end of a load restyles
+    // nothing: on a large page a late sheet cost seconds of the renderer's time.
+    if (m_page->scripts().find(QStringLiteral("korvel-kiosk-style")).isEmpty()) {
+        QFile custom(Paths::resourceFile(QStringLiteral("customJS.js")));
+        if (custom.open(QIODevice::ReadOnly)) {
+            QWebEngineScript style;
+            style.setName(QStringLiteral("korvel-kiosk-style"));
+            style.setInjectionPoint(QWebEngineScript::DocumentCreation);
+            style.setRunsOnSubFrames(false);
+            style.setWorldId(QWebEngineScript::MainWorld);  // where the load's end looks for it
+            style.setSourceCode(QString::fromUtf8(custom.readAll()) + QStringLiteral("\naddCSS();"));
+            m_page->scripts().insert(style);
+        }
+    }
     if (!p.zoomEnable) {
         QWebEngineScript viewport;
         viewport.setName(QStringLiteral("korvel-viewport"));

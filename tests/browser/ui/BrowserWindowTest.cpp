@@ -208,6 +208,20 @@ TEST_F(BrowserWindowTest, TheCustomUserAgentReachesTheServer)
     EXPECT_EQ(server().requests().last().userAgent, QStringLiteral("KorvelKiosk/1.0 (panel 7)"));
 }
 
+// The kiosk's style is there while the page is parsed, so nothing restyles a large page after its load.
+TEST_F(BrowserWindowTest, TheKioskStyleIsInForceBeforeThePageHasLoaded)
+{
+    server().setPage(QStringLiteral("/table"),
+                     QByteArrayLiteral("<html><body><script>window.sheetsWhileParsing = document.adoptedStyleSheets.length;</script>"
+                                       "<a href='/'>link</a></body></html>"));
+    settings().allowedWebsites = {site(url("allowed.test"))};
+    KVWKViewController* window = open(url("allowed.test", "/table"));
+    EXPECT_EQ(evaluate(window, QStringLiteral("[window.sheetsWhileParsing, document.adoptedStyleSheets.length, "
+                                              "document.querySelectorAll('style').length].join()"))
+                  .toString(),
+              QStringLiteral("1,1,0"));
+}
+
 TEST_F(BrowserWindowTest, KeywordsInTheAddressOrThePageGoHome)
 {
     settings().kvBrowPref.allowContentBlocking = true;
