@@ -18,6 +18,7 @@
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
+#include "browser/ui/multiTabbarController.h"
 #include "browser/ui/PageDialogs.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/PagePrinter.h"
@@ -33,6 +34,8 @@
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
+#include "platform/UserDefaults.h"
+#include "policy/IconLayout.h"
 #include "platform/Reachability.h"
 #include "platform/Timer.h"
 #include "platform/ui/ActionSheet.h"
@@ -55,7 +58,9 @@
 #include <QPushButton>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QFileInfo>
 #include <QTouchEvent>
 #include <QVBoxLayout>
@@ -143,6 +148,16 @@ KVWKViewController* KVWKViewController::initWithWebsite(const allowedWebsite& we
     return window;
 }
 
+KVWKViewController* KVWKViewController::initWithPage(KVWebPage* page, QWidget* parent)
+{
+    auto* window = new KVWKViewController(parent);
+    window->m_adoptedPage = page;
+    // The page goes with its new window from now on, whatever becomes of the one that opened it.
+    page->setParent(window);
+    page->setWindow(window);
+    return window;
+}
+
 KVWKViewController* KVWKViewController::getViewObject()
 {
     return lastWindow.data();
@@ -167,8 +182,22 @@ void KVWKViewController::Init()
     if (!m_view) {
         m_view = new KVWebView(this);
         m_view->setCopyPasteAllowed([] { return preferences().enableCopyPaste; });
-        m_page = new KVWebPage(this, PageRole::Window, m_view);
+        if (m_adoptedPage) {
+            m_page = m_adoptedPage;
+            m_page->setParent(m_view);
+        } else {
+            m_page = new KVWebPage(this, PageRole::Window, m_view);
+        }
         m_view->setPage(m_page);
+        // A page that was opened as a tab closes its window: the tab goes (shortly after).
+        connect(m_page, &QWebEnginePage::windowCloseRequested, this, [this] {
+            if (mode() == WindowMode::Tabbed && !preferences().allowPopup)
+                NotificationCenter::defaultCenter().post(QStringLiteral("removeCell"), this);
+        });
+        // A hidden tab follows the engine's advice: frozen, then discarded under memory pressure;
+        // a discarded page loads again once its tab is shown.
+        if (mode() == WindowMode::Tabbed)
+            connect(m_page, &QWebEnginePage::recommendedStateChanged, m_page, &QWebEnginePage::setLifecycleState);
         layout()->addWidget(m_view);
         connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
         // The touches go to a widget the engine makes inside the view, and makes anew when it
@@ -237,16 +266,28 @@ void KVWKViewController::Init()
         }
     }
 
-    if (m_state.selectedWebsite) {
-        const std::optional<QUrl> url = m_state.selectedWebsite->parsedURL();
-        const bool plainWebsite = url && !url->isLocalFile();
-        if (m_extURL && plainWebsite)
-            loadWebsite(*m_extURL);
-        else if (url)
-            loadWebsite(*url);
-        else
-            loadBuiltInErrorPage();
+    // A page taken over from another window is already on its way.
+    if (std::exchange(m_adoptedPage, nullptr))
+        return;
+    if (mode() == WindowMode::Tabbed) {
+        loadVisibleWebSites(Animation::None);
+        return;
     }
+    loadSelectedWebsite();
+}
+
+void KVWKViewController::loadSelectedWebsite()
+{
+    if (!m_state.selectedWebsite)
+        return;
+    const std::optional<QUrl> url = m_state.selectedWebsite->parsedURL();
+    const bool plainWebsite = url && !url->isLocalFile();
+    if (m_extURL && plainWebsite)
+        loadWebsite(*m_extURL);
+    else if (url)
+        loadWebsite(*url);
+    else
+        loadBuiltInErrorPage();
 }
 
 void KVWKViewController::buildToolbar()
@@ -558,6 +599,7 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
 {
     const QUrl& url = action.url;
     const bool opensNewWindow = action.opensNewWindow;
+    m_state.tabControllerOnTop = tabControllerOnTop();
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
@@ -587,8 +629,12 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
         return true;
     }
     if (mode() == WindowMode::Tabbed) {
-        NotificationCenter::defaultCenter().post(QStringLiteral("createCell"), nullptr, {{QStringLiteral("url"), url}});
-        return dropCandidate();
+        // The tab controller takes the page over as a new tab (it becomes the page's parent); a
+        // page nobody took has no further use.
+        NotificationCenter::defaultCenter().post(QStringLiteral("createCell"), page, {{QStringLiteral("url"), url}});
+        if (page->parent() == m_popups)
+            return dropCandidate();
+        return true;
     }
     if (p.makeToast)
         perform({NavigationEffect::toast(QStringLiteral("Popups are blocked!"), NavigationEffect::Place::WindowView)});
@@ -743,9 +789,83 @@ void KVWKViewController::gotoHomeUI()
 void KVWKViewController::loadVisibleWebSites(Animation transition)
 {
     Q_UNUSED(transition);
-    // A single window shows no list of websites: the home screen shows the chosen folder.
-    KVHomePageViewController::showCategoryOnReturn(m_state.selectedCategoryId);
-    goHome();
+    if (mode() == WindowMode::SingleWindow) {
+        // A single window shows no list of websites: the home screen shows the chosen folder.
+        KVHomePageViewController::showCategoryOnReturn(m_state.selectedCategoryId);
+        goHome();
+        return;
+    }
+    HomePageEntries::Inputs inputs;
+    inputs.selectedCategoryId = m_state.selectedCategoryId;
+    inputs.hasDragged = UserDefaults::standard().objectForKey(QString::fromLatin1(IconLayout::hasDraggedKey)).toBool();
+    inputs.documentsDirectory = Paths::documentsDirectory();
+    inputs.localServer = m_state.localServerPath;
+    inputs.iconFileExists = [documents = inputs.documentsDirectory](const QString& path) {
+        const std::optional<QString> inside = Paths::resolvedInside(documents, path);
+        return inside && QFileInfo(*inside).isFile();
+    };
+    m_entries = HomePageEntries::loadVisibleWebSites(settings(), inputs);
+    m_state.runAtStartup_bool = m_entries.runAtStartup_bool;
+    if (m_entries.startupWebsite)
+        m_state.selectedWebsite = m_entries.startupWebsite;
+    if (m_state.selectedWebsite) {
+        loadSelectedWebsite();
+        return;
+    }
+    m_view->load(QUrl::fromLocalFile(m_services.homePageFile));
+}
+
+bool KVWKViewController::tabControllerOnTop() const
+{
+    for (QWidget* widget = parentWidget(); widget; widget = widget->parentWidget()) {
+        if (auto* tabs = qobject_cast<multiTabbarController*>(widget))
+            return tabs->navigationStack() && tabs->navigationStack()->visibleScreen() == tabs;
+    }
+    return false;
+}
+
+bool KVWKViewController::showsHomePage() const
+{
+    return m_view && m_view->url().toString(QUrl::FullyEncoded).endsWith(QLatin1String("homeWebPage.html"));
+}
+
+void KVWKViewController::homePageFinishedSteps()
+{
+    if (!showsHomePage())
+        return;
+    if (!m_state.selectedWebsite)
+        m_page->runJavaScript(HomePageEntries::addtextScript(m_entries.base64JSON(), Theme::appearance() == Appearance::Dark));
+    const QString documents = Paths::documentsDirectory();
+    for (const QString& icon : m_entries.customIconUrls) {
+        const std::optional<QString> path = Paths::resolvedInside(documents, HomePageEntries::iconPath(icon));
+        const QImage image = path ? QImage(*path) : QImage();
+        if (image.isNull())
+            continue;
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        m_page->runJavaScript(HomePageEntries::customIconScript(icon, png));
+    }
+    // Back from the home page does not return to the website that was left.
+    if (std::exchange(m_clearHistoryOnHome, false))
+        m_view->history()->clear();
+}
+
+void KVWKViewController::stopMediaOfHiddenTab()
+{
+    static const QString videos = QStringLiteral(
+        "var vids = document.getElementsByTagName('video'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
+    static const QString audios = QStringLiteral(
+        "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause(); vids.item(i).currentTime = 0;}");
+    if (!m_page)
+        return;
+    m_page->runJavaScript(videos);
+    m_page->runJavaScript(audios);
+    if (QWebEngineView* popup = m_popups->view()) {
+        popup->page()->runJavaScript(videos);
+        popup->page()->runJavaScript(audios);
+    }
 }
 
 void KVWKViewController::homeButtonPressed()
@@ -781,6 +901,22 @@ void KVWKViewController::homeButtonPressed()
         if (NavigationStack* stack = navigationStack())
             stack->popToRoot(NavigationStack::Animation::None);
         singleTabwillDisappear();
+    } else {
+        // The tab stays and shows its home page; a website left behind takes its visit with it.
+        const bool leavesWebsite = !showsHomePage();
+        m_state.selectedWebsite.reset();
+        m_state.selectedCategoryId = 0;
+        if (leavesWebsite) {
+            closeActiveWebView();
+            stopMediaOfHiddenTab();
+            const KVBrowserPrefSettings& p = preferences();
+            if (p.offlineBrowsingCache || p.privateBrowsing) {
+                Utils::clearBrowserCookies();
+                Utils::clearBrowserCache();
+            }
+            m_clearHistoryOnHome = true;
+        }
+        loadVisibleWebSites(Animation::None);
     }
     Q_EMIT homeRequested();
 }
@@ -816,6 +952,9 @@ void KVWKViewController::callSingleTabDisappear()
     m_left = true;
     singleTabwillDisappear();
     singleTabDidDisappear();
+    // A tab comes back on its home page, built from the settings as the administrator left them.
+    if (mode() == WindowMode::Tabbed)
+        m_homeWaiting = true;
 }
 
 void KVWKViewController::viewWillAppear(bool animated)
@@ -831,6 +970,9 @@ void KVWKViewController::viewWillAppear(bool animated)
         if (auto* monitor = qobject_cast<Reachability*>(n.object))
             reachabilityDidChange(monitor->isReachable());
     });
+    // The next visit to the settings quiets the window again.
+    NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("callSingleTabDisappear"),
+                                                    [this](const Notification&) { callSingleTabDisappear(); });
     if (std::exchange(m_homeWaiting, false))
         QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
 }
@@ -894,6 +1036,12 @@ void KVWKViewController::pageFinishedSteps(bool ok)
     if (!p.enableCopyPaste) {
         m_page->runJavaScript(QStringLiteral("document.documentElement.style.webkitUserSelect='none';"));
         m_page->runJavaScript(QStringLiteral("document.documentElement.style.webkitTouchCallout='none';"));
+    }
+    if (mode() == WindowMode::Tabbed) {
+        homePageFinishedSteps();
+        // The tab's label follows the page.
+        if (!m_state.runAtStartup_bool)
+            NotificationCenter::defaultCenter().post(QStringLiteral("updatecell"), this);
     }
     QFile custom(Paths::resourceFile(QStringLiteral("customJS.js")));
     if (custom.open(QIODevice::ReadOnly)) {
