@@ -194,10 +194,6 @@ void KVWKViewController::Init()
             if (mode() == WindowMode::Tabbed && !preferences().allowPopup)
                 NotificationCenter::defaultCenter().post(QStringLiteral("removeCell"), this);
         });
-        // A hidden tab follows the engine's advice: frozen, then discarded under memory pressure;
-        // a discarded page loads again once its tab is shown.
-        if (mode() == WindowMode::Tabbed)
-            connect(m_page, &QWebEnginePage::recommendedStateChanged, m_page, &QWebEnginePage::setLifecycleState);
         layout()->addWidget(m_view);
         connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
         // The touches go to a widget the engine makes inside the view, and makes anew when it
@@ -599,6 +595,10 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
 {
     const QUrl& url = action.url;
     const bool opensNewWindow = action.opensNewWindow;
+    // The window's own blank page, which no website rule names.
+    if (std::exchange(m_blanking, false) && action.url == QUrl(QStringLiteral("about:blank")) && !action.opensNewWindow
+        && page == m_page)
+        return true;
     m_state.tabControllerOnTop = tabControllerOnTop();
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
@@ -980,6 +980,9 @@ void KVWKViewController::viewWillAppear(bool animated)
 void KVWKViewController::blankPage()
 {
     m_recovery->windowBlanks();
+    m_blanking = true;
+    // A discarded tab's page loads nothing until it is active again.
+    m_page->setLifecycleState(QWebEnginePage::LifecycleState::Active);
     m_view->load(QUrl(QStringLiteral("about:blank")));
 }
 

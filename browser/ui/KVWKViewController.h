@@ -212,7 +212,8 @@ private:
     QPointer<QEventLoop> m_filePickerWait;
     QPointer<KVWebPage> m_adoptedPage;  // a page's new window this tab takes over in Init
     HomePageEntries m_entries;
-    bool m_clearHistoryOnHome = false;  // a website was left for the home page: Back does not return
+    bool m_clearHistoryOnHome = false;
+    bool m_blanking = false;  // the next navigation is the window's own blank page  // a website was left for the home page: Back does not return
 };
 
 }  // namespace korvel

@@ -254,13 +254,30 @@ void multiTabbarController::selectTab(int index)
     if (!m_rules.select(index) && getSelectedIndex() == index)
         return;
     if (old != index) {
-        if (KVWKViewController* leaving = tab(old))
+        if (KVWKViewController* leaving = tab(old)) {
             leaving->stopMediaOfHiddenTab();
+            discardWhenLongHidden(leaving);
+        }
     }
     // The home page is rebuilt from the settings as they are now.
     if (KVWKViewController* arriving = tab(index); arriving && arriving->showsHomePage())
         arriving->webView()->reload();
     showTab(index);
+}
+
+void multiTabbarController::discardWhenLongHidden(KVWKViewController* window)
+{
+    // A tab left alone for long gives its renderer's memory back; the engine loads the page again
+    // when the tab is shown.
+    QPointer<KVWKViewController> guard(window);
+    singleShot(discardAfter, this, [this, guard] {
+        if (!guard || guard == tab(m_rules.selectInt()) || !guard->webView() || guard->isVisible())
+            return;
+        QWebEnginePage* page = guard->webView()->page();
+        if (page->lifecycleState() == QWebEnginePage::LifecycleState::Active)
+            page->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
+        page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+    });
 }
 
 void multiTabbarController::newSelectedTabbarIndex(int newIndex, int oldIndex)

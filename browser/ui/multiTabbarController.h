@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <chrono>
+
 class QHBoxLayout;
 class QPushButton;
 class QScrollArea;
@@ -45,6 +47,9 @@ public:
     void callMultiTabDisappear();
     Qt::ScreenOrientations supportedInterfaceOrientations() const;
 
+    // How long a hidden tab keeps its page in memory.
+    static constexpr std::chrono::minutes discardAfter{10};
+
     int tabCount() const { return m_rules.count(); }
     int selectInt() const { return m_rules.selectInt(); }
     const TabRules& rules() const { return m_rules; }
@@ -75,6 +80,7 @@ private:
     void idleTimerExceeded();
     int countOfTabs() const;
     void showTab(int index);
+    void discardWhenLongHidden(KVWKViewController* window);
 
     TabRules m_rules;
     QList<QPointer<KVWKViewController>> m_windows;

@@ -240,11 +240,12 @@ TEST_F(TabsTest, ADiscardedHiddenTabLoadsAgainWhenShown)
     first->webView()->load(QUrl(url("allowed.test")));
     ASSERT_TRUE(showsTitle(first, "Start"));
     tabs->selectTab(1);
-    first->webView()->page()->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+    clock.advance(multiTabbarController::discardAfter);
     ASSERT_EQ(first->webView()->page()->lifecycleState(), QWebEnginePage::LifecycleState::Discarded);
-    server().clearRequests();
+    QSignalSpy loads(first->webView()->page(), &QWebEnginePage::loadFinished);
     tabs->selectTab(0);
-    EXPECT_TRUE(test::processEventsUntil([&] { return requestsFor("/") > 0 && first->webView()->title() == QLatin1String("Start"); }, 20000));
+    EXPECT_TRUE(test::processEventsUntil([&] { return loads.count() > 0 && first->webView()->title() == QLatin1String("Start"); }, 20000))
+        << int(first->webView()->page()->lifecycleState());
     EXPECT_EQ(first->webView()->page()->lifecycleState(), QWebEnginePage::LifecycleState::Active);
 }
 
@@ -258,7 +259,8 @@ TEST_F(TabsTest, SettingsQuietTheTabsAndTheyComeBackHome)
     stack->push(settingsScreen, NavigationStack::Animation::None);
     NotificationCenter::defaultCenter().post(QStringLiteral("callMultiTabDisappear"));
     EXPECT_TRUE(multiTabbarController::validateMultiTabClosed());
-    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url() == QUrl(QStringLiteral("about:blank")); }));
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url().host().isEmpty(); }))
+        << "the website is left: " << qPrintable(window->webView()->url().toString());
     stack->pop(NavigationStack::Animation::None);
     EXPECT_FALSE(multiTabbarController::validateMultiTabClosed());
     EXPECT_TRUE(homePageShows(window)) << "back from the settings, the tab shows its home page";
