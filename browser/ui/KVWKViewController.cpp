@@ -503,7 +503,7 @@ void KVWKViewController::printWebview()
 
 void KVWKViewController::goToDownloadHistoryView()
 {
-    KVDownloadHistoryViewController::showOn(navigationStack());
+    KVDownloadHistoryViewController::showOn(stackOfScreen());
 }
 
 void KVWKViewController::startDownload(const QUrl& url)
@@ -813,6 +813,16 @@ void KVWKViewController::loadVisibleWebSites(Animation transition)
         return;
     }
     m_view->load(QUrl::fromLocalFile(m_services.homePageFile));
+}
+
+NavigationStack* KVWKViewController::stackOfScreen() const
+{
+    // A tab's window sits in the tab controller, which is the one on the stack.
+    for (const QWidget* widget = this; widget; widget = widget->parentWidget()) {
+        if (auto* screen = qobject_cast<const Screen*>(widget); screen && screen->navigationStack())
+            return screen->navigationStack();
+    }
+    return nullptr;
 }
 
 bool KVWKViewController::tabControllerOnTop() const
@@ -1169,7 +1179,7 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
 
 QStringList KVWKViewController::choosePageFiles(const PageFileRequest& request)
 {
-    NavigationStack* stack = navigationStack();
+    NavigationStack* stack = stackOfScreen();
     // A window on its way Home, already left or already asking answers no page.
     if (m_homeAfterDialog || m_pageDialog || m_filePickerWait || !isVisible() || !stack)
         return {};

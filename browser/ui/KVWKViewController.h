@@ -137,6 +137,8 @@ private:
     void loadSelectedWebsite();
     // The tab controller holding this window is the visible screen.
     bool tabControllerOnTop() const;
+    // The stack this window is on, or that of the tab controller holding it.
+    NavigationStack* stackOfScreen() const;
     void loadBuiltInErrorPage();
     void applyUserAgent();
     void pageFinishedSteps(bool ok);

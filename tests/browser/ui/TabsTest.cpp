@@ -168,7 +168,10 @@ TEST_F(TabsTest, LeavingATabStopsAndRewindsItsSound)
     auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
     wav += le32(36 + samples) + "WAVEfmt " + le32(16) + QByteArray::fromHex("01000100401f0000401f000001000800") + "data" + le32(samples)
            + QByteArray(int(samples), char(0x80));
-    server().setPage(QStringLiteral("/sound.wav"), test::WebTestServer::Page{wav, "audio/wav"});
+    test::WebTestServer::Page sound;
+    sound.body = wav;
+    sound.mimeType = "audio/wav";
+    server().setPage(QStringLiteral("/sound.wav"), sound);
     server().setPage(QStringLiteral("/audio"),
                      QByteArrayLiteral("<html><head><title>Audio</title></head><body style='margin:0'>"
                                        "<button id='b' style='width:100vw;height:100vh' onclick=\"document.getElementById('a').play()\">play</button>"
