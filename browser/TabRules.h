@@ -50,8 +50,9 @@ public:
     static TabLabel labelFor(const QUrl& url);
     // Whether leaving the tabs for the settings deletes the website data.
     static bool clearsDataWhenLeft(const KVBrowserPrefSettings& p);
-    // Width of one strip cell: wide screens get the tablet's 230, others the phone's 170.
-    static int cellWidth(int screenWidth) { return screenWidth >= 1000 ? 230 : 170; }
+    // Width of one strip cell: screens from 700 logical pixels across (panels of about seven inches
+    // and up) get the tablet's 230, narrower ones the phone's 170.
+    static int cellWidth(int screenWidth) { return screenWidth >= 700 ? 230 : 170; }
 
     // The first tab, selected.
     int firstOne();

@@ -100,7 +100,7 @@ void Demo4TabbarCell::applyLook()
         text = theme.label.name();
         border = dark ? theme.tint.name() : QStringLiteral("#ffffff");
     } else if (dark) {
-        background = QStringLiteral("#262626");
+        background = QStringLiteral("#1c1c1e");
         text = QColor::fromRgbF(0.4118f, 0.4157f, 0.4235f).name();
         closeArea = QStringLiteral("rgba(255, 255, 255, 38)");
     } else {
@@ -110,7 +110,7 @@ void Demo4TabbarCell::applyLook()
     setStyleSheet(QStringLiteral("QFrame#tabbarCell { background: %1; border-top-left-radius: 9px; border-top-right-radius: 9px;"
                                  " border-bottom: 3px solid %2; }"
                                  " QLabel { color: %3; background: transparent; }"
-                                 " QPushButton#tabCloseButton { border: none; border-radius: 12px; background: %4; }"
+                                 " QPushButton#tabCloseButton { border: none; border-radius: 25px; background: %4; }"
                                  " QPushButton#tabCloseButton:pressed { background: rgba(128, 128, 128, 90); }")
                       .arg(background, border, text, closeArea));
 }
