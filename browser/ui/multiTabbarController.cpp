@@ -150,14 +150,14 @@ void multiTabbarController::viewWillAppear(bool animated)
         return;
     if (NavigationStack* stack = navigationStack())
         stack->hideNavigationBar();
-    if (std::exchange(m_firstTimeAppear, false))
+    const bool first = std::exchange(m_firstTimeAppear, false);
+    if (first)
         firstOne();
-    // Back from the settings (or first shown): the idle timer runs again.
-    if (m_firstTimeAppear == false && (m_left || m_rules.count() == 1) && IdleRules::timersEnabled(preferences())) {
+    // First shown, or back from the settings: the idle timer runs (again).
+    if ((first || std::exchange(m_left, false)) && IdleRules::timersEnabled(preferences())) {
         m_idle->reset();
         m_idle->observeEvents();
     }
-    m_left = false;
 }
 
 Qt::ScreenOrientations multiTabbarController::supportedInterfaceOrientations() const

@@ -1,4 +1,5 @@
 #include "browser/ui/Demo4TabbarCell.h"
+#include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/multiTabbarController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
@@ -282,4 +283,28 @@ TEST_F(TabsTest, TouchesWaitForTheCrossFade)
     NavigationStack::setAnimationsEnabled(false);
     press(tabs->addButton());
     EXPECT_EQ(tabs->tabCount(), 3);
+}
+
+TEST_F(TabsTest, TheHomeScreenHandsOverAndAnExternalAddressOpensInTheTab)
+{
+    // An address handed over is matched by its registrable domain, which test hosts do not have.
+    allowedWebsite example = site(QStringLiteral("https://www.example.com/"));
+    example.title = QStringLiteral("Example");
+    settings().allowedWebsites.append(example);
+    settings().save();  // the home screen reads the stored settings
+    auto* home = new KVHomePageViewController;
+    stack->push(home, NavigationStack::Animation::None);
+    multiTabbarController* tabs = nullptr;
+    ASSERT_TRUE(test::processEventsUntil([&] { return (tabs = qobject_cast<multiTabbarController*>(stack->topScreen())) != nullptr; }));
+    KVWKViewController* first = tabs->tab(0);
+    ASSERT_TRUE(homePageShows(first, 2));
+    const QVariantMap handedOver{{QStringLiteral("url"), QUrl(QStringLiteral("https://www.example.com/news"))}};
+    NotificationCenter::defaultCenter().post(QStringLiteral("ExternalURL"), nullptr, handedOver);
+    EXPECT_TRUE(test::processEventsUntil([&] { return !first->showsHomePage(); })) << "the tab on its home page takes the address";
+    ASSERT_TRUE(first->selectedWebsite());
+    EXPECT_EQ(first->selectedWebsite()->title, QStringLiteral("Example"));
+    EXPECT_EQ(tabs->tabCount(), 1);
+    NotificationCenter::defaultCenter().post(QStringLiteral("ExternalURL"), nullptr, handedOver);
+    EXPECT_EQ(tabs->tabCount(), 2) << "a tab showing a website leaves the address to a new tab";
+    EXPECT_EQ(tabs->selectInt(), 1);
 }
