@@ -1051,6 +1051,13 @@ void KVWKViewController::pageFinishedSteps(bool ok)
         m_page->runJavaScript(QStringLiteral("document.documentElement.style.webkitTouchCallout='none';"));
     }
     if (mode() == WindowMode::Tabbed) {
+        // The home page is all icons: no page actions over it or under it.
+        if (showsHomePage()) {
+            m_toolbar->hide();
+            m_menuButton->hide();
+        } else {
+            buildToolbar();
+        }
         homePageFinishedSteps();
         // The tab's label follows the page.
         if (!m_state.runAtStartup_bool)

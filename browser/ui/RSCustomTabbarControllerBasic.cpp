@@ -140,6 +140,7 @@ void RSCustomTabbarControllerBasic::removeAllViewControllerFromContainer()
 
 void RSCustomTabbarControllerBasic::setTabbarVisibility(bool visible, Animation animation)
 {
+    // The bar appears and goes at once: a sliding bar would move the page under a finger.
     Q_UNUSED(animation);
     m_tabParentView->setFixedHeight(visible ? heightForTabbarController() : 0);
     m_tabParentView->setVisible(visible);

@@ -284,13 +284,6 @@ void multiTabbarController::discardWhenLongHidden(KVWKViewController* window)
     });
 }
 
-void multiTabbarController::newSelectedTabbarIndex(int newIndex, int oldIndex)
-{
-    Q_UNUSED(oldIndex);
-    Q_UNUSED(newIndex);
-    // The strip is marked by showTab once the container has the new child.
-}
-
 void multiTabbarController::crossPressedForDemo4TabbarCell(Demo4TabbarCell* cell)
 {
     const int index = int(m_cells.indexOf(cell));

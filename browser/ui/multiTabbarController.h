@@ -59,7 +59,6 @@ public:
     IdleTimer& idleTimer() { return *m_idle; }
 
 protected:
-    void newSelectedTabbarIndex(int newIndex, int oldIndex) override;
     int heightForTabbarController() const override;
     void resizeEvent(QResizeEvent* event) override;
 
