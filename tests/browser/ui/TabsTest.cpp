@@ -308,3 +308,35 @@ TEST_F(TabsTest, TheHomeScreenHandsOverAndAnExternalAddressOpensInTheTab)
     EXPECT_EQ(tabs->tabCount(), 2) << "a tab showing a website leaves the address to a new tab";
     EXPECT_EQ(tabs->selectInt(), 1);
 }
+
+TEST_F(TabsTest, TurningTheScreenRelaysTheStripAndTheShownTab)
+{
+    stack->resize(1280, 800);
+    multiTabbarController* tabs = showTabs();
+    press(tabs->addButton());
+    const struct {
+        QSize screen;
+        int cellWidth;
+    } cases[] = {{{600, 1000}, 170}, {{1280, 800}, 230}};
+    for (const auto& c : cases) {
+        stack->resize(c.screen);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(tabs->cell(0)->width(), c.cellWidth) << c.screen.width();
+        EXPECT_EQ(tabs->tab(1)->size(), tabs->getViewControllerContainerFrame().size()) << c.screen.width();
+        EXPECT_EQ(tabs->tab(1)->width(), c.screen.width());
+    }
+}
+
+// The policy's keyword filter of tabbed mode applies while the tabs are the visible screen.
+TEST_F(TabsTest, ABlockedKeywordInAnAddressSendsTheTabHome)
+{
+    settings().kvBrowPref.allowContentBlocking = true;
+    settings().kvBrowPref.strBlockedKeyWord = QStringLiteral("casino");
+    multiTabbarController* tabs = showTabs();
+    KVWKViewController* window = tabs->tab(0);
+    window->webView()->load(QUrl(url("allowed.test")));
+    ASSERT_TRUE(showsTitle(window, "Start"));
+    evaluate(window, QStringLiteral("location.href = '/casino'; 0"));
+    EXPECT_TRUE(homePageShows(window)) << "the tab goes back to its home page";
+    EXPECT_EQ(requestsFor("/casino"), 0);
+}
