@@ -1105,6 +1105,9 @@ void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
         m_isFirstTimeLoad = false;
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
         return;
+    // Tabs left for the settings show no error page over what the administrator is doing.
+    if (mode() == WindowMode::Tabbed && multiTabbarController::validateMultiTabClosed())
+        return;
     KVLog(QStringLiteral("debug"), QStringLiteral("didFailNavigation"));
     KVLog(QStringLiteral("debug"), QStringLiteral("%d"), info.errorCode());
     LoadFailure failure;

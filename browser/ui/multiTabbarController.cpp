@@ -298,10 +298,8 @@ void multiTabbarController::closeTab(int index)
     if (!next || !window)
         return;
     // The page goes with its window, and its renderer with it.
-    if (KVWebView* view = window->webView()) {
+    if (KVWebView* view = window->webView())
         view->stop();
-        view->page()->setLifecycleState(QWebEnginePage::LifecycleState::Active);
-    }
     m_windows.removeAt(index);
     if (Demo4TabbarCell* c = m_cells.takeAt(index)) {
         m_stripLayout->removeWidget(c);
