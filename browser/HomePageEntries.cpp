@@ -143,7 +143,9 @@ QString HomePageEntries::customIconScript(const QString& iconValue, const QByteA
         const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
         return QString::fromUtf8(json.mid(1, json.size() - 2));
     };
-    return formatString(QStringLiteral("var imageElement = document.getElementById(%@); if (imageElement) imageElement.setAttribute('src', %@);"),
+    // Every icon of that value: two websites may share one icon.
+    return formatString(QStringLiteral("(function (id, src) { document.querySelectorAll('img').forEach(function (image) {"
+                                       " if (image.id === id) image.setAttribute('src', src); }); })(%@, %@);"),
                         quoted(iconValue), quoted(source));
 }
 

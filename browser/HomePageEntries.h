@@ -44,7 +44,7 @@ struct HomePageEntries {
     static QString addtextScript(const QByteArray& base64, bool dark);
     // The file path an icon value names (the text before "qobrix").
     static QString iconPath(const QString& iconValue);
-    // The script that puts the PNG image `png` into the element whose id is `iconValue`; both go in
+    // The script that puts the PNG image `png` into the elements whose id is `iconValue`; both go in
     // as JSON strings, so a path with quotes stays a string.
     static QString customIconScript(const QString& iconValue, const QByteArray& png);
 

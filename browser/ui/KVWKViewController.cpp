@@ -24,6 +24,7 @@
 #include "browser/ui/PagePrinter.h"
 #include "browser/ui/PageRecovery.h"
 #include "browser/ui/PopupWindows.h"
+#include "browser/ui/RemoteImage.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/PageInputFilter.h"
@@ -856,6 +857,25 @@ void KVWKViewController::homePageFinishedSteps()
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
         m_page->runJavaScript(HomePageEntries::customIconScript(icon, png));
+    }
+    // Web icons: the local page may not fetch them itself.
+    QStringList webIcons;
+    for (const QVariant& entry : m_entries.allowedVisibleWebsites) {
+        const QString icon = entry.toMap().value(QStringLiteral("iconURL")).toString();
+        if (icon.startsWith(QLatin1String("http")) && !webIcons.contains(icon))
+            webIcons.append(icon);
+    }
+    const QPointer<KVWebPage> page(m_page);
+    for (const QString& icon : std::as_const(webIcons)) {
+        RemoteImage::load(QUrl(icon), m_page, [page, icon](const QImage& image) {
+            if (!page || image.isNull())
+                return;
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "PNG");
+            page->runJavaScript(HomePageEntries::customIconScript(icon, png));
+        });
     }
     // Back from the home page does not return to the website that was left.
     if (std::exchange(m_clearHistoryOnHome, false))

@@ -215,22 +215,34 @@ TEST_F(TabsTest, TheHomePageListsACategoryWithBackAndTapsNavigate)
     EXPECT_TRUE(test::processEventsUntil([&] { return tabs->cell(0)->label() == QLatin1String("allowed.test"); }));
 }
 
-TEST_F(TabsTest, LocalIconsArriveAndTitlesStayText)
+// The home page may read neither files nor the web: local and web icons reach it as image data.
+TEST_F(TabsTest, IconsArriveAsDataAndTitlesStayText)
 {
     QImage icon(8, 6, QImage::Format_RGB32);
     icon.fill(Qt::red);
     ASSERT_TRUE(icon.save(documents() + QStringLiteral("/icon.png")));
+    test::WebTestServer::Page webIcon;
+    webIcon.body = test::readFile(documents() + QStringLiteral("/icon.png"));
+    webIcon.mimeType = "image/png";
+    server().setPage(QStringLiteral("/icon.png"), webIcon);
     const QString hostile = QStringLiteral("\");window.hacked=1;//</script><img src=x onerror=\"window.hacked=2\">'");
     settings().allowedWebsites[0].title = hostile;
     settings().allowedWebsites[0].iconURL = QStringLiteral("icon.png");
-    multiTabbarController* tabs = showTabs();
+    allowedWebsite second = site(url("allowed.test", "/second"));
+    second.title = QStringLiteral("Second");
+    second.iconURL = url("127.0.0.1", "/icon.png");
+    settings().allowedWebsites.append(second);
+    multiTabbarController* tabs = showTabs(2);
     KVWKViewController* window = tabs->tab(0);
-    EXPECT_EQ(iconTitles(window), QStringList{hostile});
-    EXPECT_TRUE(test::processEventsUntil([&] {
-        return evaluate(window, QStringLiteral("var i = document.querySelector('#icons img'); i.src.startsWith('data:image/png;base64') && i.naturalWidth"))
-                   .toInt()
-               == 8;
-    })) << "the local icon is in the page";
+    EXPECT_EQ(iconTitles(window), (QStringList{hostile, QStringLiteral("Second")}));
+    for (const int index : {0, 1}) {
+        EXPECT_TRUE(test::processEventsUntil([&] {
+            return evaluate(window, QStringLiteral("var i = document.querySelectorAll('#icons img')[%1];"
+                                                   " i.src.startsWith('data:image/png;base64') && i.naturalWidth").arg(index))
+                       .toInt()
+                   == 8;
+        })) << "icon " << index << " is in the page";
+    }
     wait(300);
     EXPECT_EQ(evaluate(window, QStringLiteral("typeof window.hacked")).toString(), QStringLiteral("undefined"));
 }
