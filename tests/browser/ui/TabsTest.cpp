@@ -1,5 +1,6 @@
 #include "browser/ui/Demo4TabbarCell.h"
 #include "browser/ui/KVHomePageViewController.h"
+#include "browser/ui/KVScreensaver.h"
 #include "browser/ui/multiTabbarController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
@@ -351,4 +352,24 @@ TEST_F(TabsTest, ABlockedKeywordInAnAddressSendsTheTabHome)
     evaluate(window, QStringLiteral("location.href = '/casino'; 0"));
     EXPECT_TRUE(homePageShows(window)) << "the tab goes back to its home page";
     EXPECT_EQ(requestsFor("/casino"), 0);
+}
+
+TEST_F(TabsTest, TheTabsStartTheScreensaverWhenIdle)
+{
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(documents() + QStringLiteral("/saver.png")));
+    KVBrowserPrefSettings& p = settings().kvBrowPref;
+    p.enableScreenSaver = true;
+    p.idleTimeout = 30;
+    p.screenSaverURL = QStringLiteral("saver.png");
+    KVScreensaver* screensaver = KVScreensaver::getScreensaverObject();
+    screensaver->setHost(stack.get());
+    showTabs();
+    clock.advance(std::chrono::seconds(29));
+    EXPECT_FALSE(screensaver->isShowing());
+    clock.advance(std::chrono::seconds(1));
+    EXPECT_TRUE(screensaver->isShowing());
+    EXPECT_TRUE(log(QStringLiteral("Webview")).contains(QStringLiteral("idletime exceeded")));
+    screensaver->stopMovie();
 }
