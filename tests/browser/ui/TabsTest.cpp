@@ -99,6 +99,8 @@ TEST_F(TabsTest, TheLimitRefusesATabWithAToastUntilOneCloses)
     ASSERT_EQ(tabs->tabCount(), 2);
     press(tabs->addButton());
     EXPECT_EQ(tabs->tabCount(), 3) << "after closing one, '+' opens a tab again";
+    clickAt(tabs->cell(0), QPoint(40, 20));
+    EXPECT_TRUE(test::processEventsUntil([&] { return tabs->selectInt() == 0 && tabs->tab(0)->isVisible(); })) << "a tap on a tab shows it";
 }
 
 TEST_F(TabsTest, StoredCountsOutsideTheRangeBecomeEight)
