@@ -268,23 +268,6 @@ TEST_F(TabsTest, ADiscardedHiddenTabLoadsAgainWhenShown)
     EXPECT_EQ(first->webView()->page()->lifecycleState(), QWebEnginePage::LifecycleState::Active);
 }
 
-TEST_F(TabsTest, SettingsQuietTheTabsAndTheyComeBackHome)
-{
-    multiTabbarController* tabs = showTabs();
-    KVWKViewController* window = tabs->tab(0);
-    window->webView()->load(QUrl(url("allowed.test")));
-    ASSERT_TRUE(showsTitle(window, "Start"));
-    auto* settingsScreen = new Screen;
-    stack->push(settingsScreen, NavigationStack::Animation::None);
-    NotificationCenter::defaultCenter().post(QStringLiteral("callMultiTabDisappear"));
-    EXPECT_TRUE(multiTabbarController::validateMultiTabClosed());
-    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url().host().isEmpty(); }))
-        << "the website is left: " << qPrintable(window->webView()->url().toString());
-    stack->pop(NavigationStack::Animation::None);
-    EXPECT_FALSE(multiTabbarController::validateMultiTabClosed());
-    EXPECT_TRUE(homePageShows(window)) << "back from the settings, the tab shows its home page";
-}
-
 TEST_F(TabsTest, TouchesWaitForTheCrossFade)
 {
     multiTabbarController* tabs = showTabs();
