@@ -2,6 +2,7 @@
 
 #include "admin/AdminPassword.h"
 #include "browser/ui/KVWKViewController.h"
+#include "browser/ui/multiTabbarController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
@@ -59,6 +60,8 @@ void KVPasswordAlert::moveToSettingsScreen()
     // A page under the settings goes quiet and stops acting until the administrator is done.
     if (qobject_cast<KVWKViewController*>(registered->topScreen()))
         NotificationCenter::defaultCenter().post(QStringLiteral("callSingleTabDisappear"));
+    else if (qobject_cast<multiTabbarController*>(registered->topScreen()))
+        NotificationCenter::defaultCenter().post(QStringLiteral("callMultiTabDisappear"));
     opener()(registered.data());
 }
 

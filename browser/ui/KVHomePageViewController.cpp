@@ -9,6 +9,7 @@
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWKViewController.h"
+#include "browser/ui/multiTabbarController.h"
 #include "browser/ui/BrowserData.h"
 #include "browser/ui/RemoteImage.h"
 #include "files/ui/KVReaderVC.h"
@@ -445,11 +446,30 @@ void KVHomePageViewController::viewDidLoad()
         stack->hideNavigationBar();
     loadWallpaper();
     KVLog(QStringLiteral("App General"), QStringLiteral("Home Page Loaded"));
-    if (!KVSettings::getSettingsObject().kvBrowPref.useMultiTab) {
+    const KVSettings& s = KVSettings::getSettingsObject();
+    if (!s.kvBrowPref.useMultiTab) {
         NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("ExternalURL"), [this](const Notification& n) {
             isActive(n.userInfo.value(QStringLiteral("url")).toUrl());
         });
+    } else if (!s.allowedWebsites.isEmpty() || !s.allowedWebsitesCategories.isEmpty()) {
+        // Once this screen is on its stack.
+        QMetaObject::invokeMethod(this, &KVHomePageViewController::showDemoWithTabbarStoryboardFile, Qt::QueuedConnection);
     }
+}
+
+multiTabbarController* KVHomePageViewController::tabbarController() const
+{
+    return m_tabbarController;
+}
+
+void KVHomePageViewController::showDemoWithTabbarStoryboardFile()
+{
+    NavigationStack* stack = navigationStack();
+    if (!stack || stack->topScreen() != this)
+        return;
+    auto* tabs = new multiTabbarController;
+    m_tabbarController = tabs;
+    stack->push(tabs, NavigationStack::Animation::Animated);
 }
 
 void KVHomePageViewController::isActive(const QUrl& externalURL)

@@ -25,6 +25,7 @@ enum class Idiom { Phone, Tablet };
 
 class KVSettings;
 class KVWKViewController;
+class multiTabbarController;
 class IdleTimer;
 class RemoteImage;
 
@@ -158,6 +159,9 @@ public:
     void didSelectItem(int index);
     // Leaves the open folder for the top level.
     void back();
+    // Tabbed browsing takes over from this screen: the tab controller is pushed over it.
+    void showDemoWithTabbarStoryboardFile();
+    multiTabbarController* tabbarController() const;
     // An address handed over by another program: open the allowed website it belongs to.
     void isActive(const QUrl& externalURL);
     // A tap on the grid's background: one step of the hidden gesture.
@@ -213,6 +217,7 @@ private:
     ScreenOrientation m_laidOutFor = ScreenOrientation::Unknown;
     int m_laidOutWidth = -1;
     IdleTimer* m_idleTimer2 = nullptr;
+    QPointer<multiTabbarController> m_tabbarController;
 };
 
 }  // namespace korvel

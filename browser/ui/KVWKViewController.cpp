@@ -18,11 +18,13 @@
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
+#include "browser/ui/multiTabbarController.h"
 #include "browser/ui/PageDialogs.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/PagePrinter.h"
 #include "browser/ui/PageRecovery.h"
 #include "browser/ui/PopupWindows.h"
+#include "browser/ui/RemoteImage.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/PageInputFilter.h"
@@ -33,6 +35,8 @@
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
+#include "platform/UserDefaults.h"
+#include "policy/IconLayout.h"
 #include "platform/Reachability.h"
 #include "platform/Timer.h"
 #include "platform/ui/ActionSheet.h"
@@ -55,7 +59,9 @@
 #include <QPushButton>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QFileInfo>
 #include <QTouchEvent>
 #include <QVBoxLayout>
@@ -143,6 +149,16 @@ KVWKViewController* KVWKViewController::initWithWebsite(const allowedWebsite& we
     return window;
 }
 
+KVWKViewController* KVWKViewController::initWithPage(KVWebPage* page, QWidget* parent)
+{
+    auto* window = new KVWKViewController(parent);
+    window->m_adoptedPage = page;
+    // The page goes with its new window from now on, whatever becomes of the one that opened it.
+    page->setParent(window);
+    page->setWindow(window);
+    return window;
+}
+
 KVWKViewController* KVWKViewController::getViewObject()
 {
     return lastWindow.data();
@@ -167,8 +183,18 @@ void KVWKViewController::Init()
     if (!m_view) {
         m_view = new KVWebView(this);
         m_view->setCopyPasteAllowed([] { return preferences().enableCopyPaste; });
-        m_page = new KVWebPage(this, PageRole::Window, m_view);
+        if (m_adoptedPage) {
+            m_page = m_adoptedPage;
+            m_page->setParent(m_view);
+        } else {
+            m_page = new KVWebPage(this, PageRole::Window, m_view);
+        }
         m_view->setPage(m_page);
+        // A page that was opened as a tab closes its window: the tab goes (shortly after).
+        connect(m_page, &QWebEnginePage::windowCloseRequested, this, [this] {
+            if (mode() == WindowMode::Tabbed && !preferences().allowPopup)
+                NotificationCenter::defaultCenter().post(QStringLiteral("removeCell"), this);
+        });
         layout()->addWidget(m_view);
         connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
         // The touches go to a widget the engine makes inside the view, and makes anew when it
@@ -251,16 +277,28 @@ void KVWKViewController::Init()
         }
     }
 
-    if (m_state.selectedWebsite) {
-        const std::optional<QUrl> url = m_state.selectedWebsite->parsedURL();
-        const bool plainWebsite = url && !url->isLocalFile();
-        if (m_extURL && plainWebsite)
-            loadWebsite(*m_extURL);
-        else if (url)
-            loadWebsite(*url);
-        else
-            loadBuiltInErrorPage();
+    // A page taken over from another window is already on its way.
+    if (std::exchange(m_adoptedPage, nullptr))
+        return;
+    if (mode() == WindowMode::Tabbed) {
+        loadVisibleWebSites(Animation::None);
+        return;
     }
+    loadSelectedWebsite();
+}
+
+void KVWKViewController::loadSelectedWebsite()
+{
+    if (!m_state.selectedWebsite)
+        return;
+    const std::optional<QUrl> url = m_state.selectedWebsite->parsedURL();
+    const bool plainWebsite = url && !url->isLocalFile();
+    if (m_extURL && plainWebsite)
+        loadWebsite(*m_extURL);
+    else if (url)
+        loadWebsite(*url);
+    else
+        loadBuiltInErrorPage();
 }
 
 void KVWKViewController::buildToolbar()
@@ -480,7 +518,7 @@ void KVWKViewController::printWebview()
 
 void KVWKViewController::goToDownloadHistoryView()
 {
-    KVDownloadHistoryViewController::showOn(navigationStack());
+    KVDownloadHistoryViewController::showOn(stackOfScreen());
 }
 
 void KVWKViewController::startDownload(const QUrl& url)
@@ -572,6 +610,11 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
 {
     const QUrl& url = action.url;
     const bool opensNewWindow = action.opensNewWindow;
+    // The window's own blank page, which no website rule names.
+    if (std::exchange(m_blanking, false) && action.url == QUrl(QStringLiteral("about:blank")) && !action.opensNewWindow
+        && page == m_page)
+        return true;
+    m_state.tabControllerOnTop = tabControllerOnTop();
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
@@ -601,8 +644,12 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
         return true;
     }
     if (mode() == WindowMode::Tabbed) {
-        NotificationCenter::defaultCenter().post(QStringLiteral("createCell"), nullptr, {{QStringLiteral("url"), url}});
-        return dropCandidate();
+        // The tab controller takes the page over as a new tab (it becomes the page's parent); a
+        // page nobody took has no further use.
+        NotificationCenter::defaultCenter().post(QStringLiteral("createCell"), page, {{QStringLiteral("url"), url}});
+        if (page->parent() == m_popups)
+            return dropCandidate();
+        return true;
     }
     if (p.makeToast)
         perform({NavigationEffect::toast(QStringLiteral("Popups are blocked!"), NavigationEffect::Place::WindowView)});
@@ -757,9 +804,112 @@ void KVWKViewController::gotoHomeUI()
 void KVWKViewController::loadVisibleWebSites(Animation transition)
 {
     Q_UNUSED(transition);
-    // A single window shows no list of websites: the home screen shows the chosen folder.
-    KVHomePageViewController::showCategoryOnReturn(m_state.selectedCategoryId);
-    goHome();
+    if (mode() == WindowMode::SingleWindow) {
+        // A single window shows no list of websites: the home screen shows the chosen folder.
+        KVHomePageViewController::showCategoryOnReturn(m_state.selectedCategoryId);
+        goHome();
+        return;
+    }
+    HomePageEntries::Inputs inputs;
+    inputs.selectedCategoryId = m_state.selectedCategoryId;
+    inputs.hasDragged = UserDefaults::standard().objectForKey(QString::fromLatin1(IconLayout::hasDraggedKey)).toBool();
+    inputs.documentsDirectory = Paths::documentsDirectory();
+    inputs.localServer = m_state.localServerPath;
+    inputs.iconFileExists = [documents = inputs.documentsDirectory](const QString& path) {
+        const std::optional<QString> inside = Paths::resolvedInside(documents, path);
+        return inside && QFileInfo(*inside).isFile();
+    };
+    m_entries = HomePageEntries::loadVisibleWebSites(settings(), inputs);
+    m_state.runAtStartup_bool = m_entries.runAtStartup_bool;
+    if (m_entries.startupWebsite)
+        m_state.selectedWebsite = m_entries.startupWebsite;
+    if (m_state.selectedWebsite) {
+        loadSelectedWebsite();
+        return;
+    }
+    m_view->load(QUrl::fromLocalFile(m_services.homePageFile));
+}
+
+NavigationStack* KVWKViewController::stackOfScreen() const
+{
+    // A tab's window sits in the tab controller, which is the one on the stack.
+    for (const QWidget* widget = this; widget; widget = widget->parentWidget()) {
+        if (auto* screen = qobject_cast<const Screen*>(widget); screen && screen->navigationStack())
+            return screen->navigationStack();
+    }
+    return nullptr;
+}
+
+bool KVWKViewController::tabControllerOnTop() const
+{
+    for (QWidget* widget = parentWidget(); widget; widget = widget->parentWidget()) {
+        if (auto* tabs = qobject_cast<multiTabbarController*>(widget))
+            return tabs->navigationStack() && tabs->navigationStack()->visibleScreen() == tabs;
+    }
+    return false;
+}
+
+bool KVWKViewController::showsHomePage() const
+{
+    return m_view && m_view->url().toString(QUrl::FullyEncoded).endsWith(QLatin1String("homeWebPage.html"));
+}
+
+void KVWKViewController::homePageFinishedSteps()
+{
+    if (!showsHomePage())
+        return;
+    if (!m_state.selectedWebsite)
+        m_page->runJavaScript(HomePageEntries::addtextScript(m_entries.base64JSON(), Theme::appearance() == Appearance::Dark));
+    const QString documents = Paths::documentsDirectory();
+    for (const QString& icon : m_entries.customIconUrls) {
+        const std::optional<QString> path = Paths::resolvedInside(documents, HomePageEntries::iconPath(icon));
+        const QImage image = path ? QImage(*path) : QImage();
+        if (image.isNull())
+            continue;
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        m_page->runJavaScript(HomePageEntries::customIconScript(icon, png));
+    }
+    // Web icons: the local page may not fetch them itself.
+    QStringList webIcons;
+    for (const QVariant& entry : m_entries.allowedVisibleWebsites) {
+        const QString icon = entry.toMap().value(QStringLiteral("iconURL")).toString();
+        if (icon.startsWith(QLatin1String("http")) && !webIcons.contains(icon))
+            webIcons.append(icon);
+    }
+    const QPointer<KVWebPage> page(m_page);
+    for (const QString& icon : std::as_const(webIcons)) {
+        RemoteImage::load(QUrl(icon), m_page, [page, icon](const QImage& image) {
+            if (!page || image.isNull())
+                return;
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "PNG");
+            page->runJavaScript(HomePageEntries::customIconScript(icon, png));
+        });
+    }
+    // Back from the home page does not return to the website that was left.
+    if (std::exchange(m_clearHistoryOnHome, false))
+        m_view->history()->clear();
+}
+
+void KVWKViewController::stopMediaOfHiddenTab()
+{
+    static const QString videos = QStringLiteral(
+        "var vids = document.getElementsByTagName('video'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
+    static const QString audios = QStringLiteral(
+        "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause(); vids.item(i).currentTime = 0;}");
+    if (!m_page)
+        return;
+    m_page->runJavaScript(videos);
+    m_page->runJavaScript(audios);
+    if (QWebEngineView* popup = m_popups->view()) {
+        popup->page()->runJavaScript(videos);
+        popup->page()->runJavaScript(audios);
+    }
 }
 
 void KVWKViewController::homeButtonPressed()
@@ -795,6 +945,22 @@ void KVWKViewController::homeButtonPressed()
         if (NavigationStack* stack = navigationStack())
             stack->popToRoot(NavigationStack::Animation::None);
         singleTabwillDisappear();
+    } else {
+        // The tab stays and shows its home page; a website left behind takes its visit with it.
+        const bool leavesWebsite = !showsHomePage();
+        m_state.selectedWebsite.reset();
+        m_state.selectedCategoryId = 0;
+        if (leavesWebsite) {
+            closeActiveWebView();
+            stopMediaOfHiddenTab();
+            const KVBrowserPrefSettings& p = preferences();
+            if (p.offlineBrowsingCache || p.privateBrowsing) {
+                Utils::clearBrowserCookies();
+                Utils::clearBrowserCache();
+            }
+            m_clearHistoryOnHome = true;
+        }
+        loadVisibleWebSites(Animation::None);
     }
     Q_EMIT homeRequested();
 }
@@ -830,6 +996,9 @@ void KVWKViewController::callSingleTabDisappear()
     m_left = true;
     singleTabwillDisappear();
     singleTabDidDisappear();
+    // A tab comes back on its home page, built from the settings as the administrator left them.
+    if (mode() == WindowMode::Tabbed)
+        m_homeWaiting = true;
 }
 
 void KVWKViewController::viewWillAppear(bool animated)
@@ -845,6 +1014,9 @@ void KVWKViewController::viewWillAppear(bool animated)
         if (auto* monitor = qobject_cast<Reachability*>(n.object))
             reachabilityDidChange(monitor->isReachable());
     });
+    // The next visit to the settings quiets the window again.
+    NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("callSingleTabDisappear"),
+                                                    [this](const Notification&) { callSingleTabDisappear(); });
     if (std::exchange(m_homeWaiting, false))
         QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
 }
@@ -852,6 +1024,9 @@ void KVWKViewController::viewWillAppear(bool animated)
 void KVWKViewController::blankPage()
 {
     m_recovery->windowBlanks();
+    m_blanking = true;
+    // A discarded tab's page loads nothing until it is active again.
+    m_page->setLifecycleState(QWebEnginePage::LifecycleState::Active);
     m_view->load(QUrl(QStringLiteral("about:blank")));
 }
 
@@ -909,6 +1084,19 @@ void KVWKViewController::pageFinishedSteps(bool ok)
         m_page->runJavaScript(QStringLiteral("document.documentElement.style.webkitUserSelect='none';"));
         m_page->runJavaScript(QStringLiteral("document.documentElement.style.webkitTouchCallout='none';"));
     }
+    if (mode() == WindowMode::Tabbed) {
+        // The home page is all icons: no page actions over it or under it.
+        if (showsHomePage()) {
+            m_toolbar->hide();
+            m_menuButton->hide();
+        } else {
+            buildToolbar();
+        }
+        homePageFinishedSteps();
+        // The tab's label follows the page.
+        if (!m_state.runAtStartup_bool)
+            NotificationCenter::defaultCenter().post(QStringLiteral("updatecell"), this);
+    }
     QFile custom(Paths::resourceFile(QStringLiteral("customJS.js")));
     if (custom.open(QIODevice::ReadOnly)) {
         m_page->runJavaScript(QString::fromUtf8(custom.readAll()));
@@ -950,6 +1138,9 @@ void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
         m_isFirstTimeLoad = false;
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
+        return;
+    // Tabs left for the settings show no error page over what the administrator is doing.
+    if (mode() == WindowMode::Tabbed && multiTabbarController::validateMultiTabClosed())
         return;
     KVLog(QStringLiteral("debug"), QStringLiteral("didFailNavigation"));
     KVLog(QStringLiteral("debug"), QStringLiteral("%d"), info.errorCode());
@@ -1032,7 +1223,7 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
 
 QStringList KVWKViewController::choosePageFiles(const PageFileRequest& request)
 {
-    NavigationStack* stack = navigationStack();
+    NavigationStack* stack = stackOfScreen();
     // A window on its way Home, already left or already asking answers no page.
     if (m_homeAfterDialog || m_pageDialog || m_filePickerWait || !isVisible() || !stack)
         return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/AdminTapGesture.h"
+#include "browser/HomePageEntries.h"
 #include "browser/PageFiles.h"
 #include "browser/PrintGuard.h"
 #include "browser/RefreshLock.h"
@@ -49,6 +50,8 @@ public:
     static KVWKViewController* initWithWebsite(const std::optional<allowedWebsite>& website, QWidget* parent = nullptr);
     static KVWKViewController* initWithWebsite(const allowedWebsite& website, const QString& externalURL,
                                                QWidget* parent = nullptr);
+    // A tab for a page that another window's page opened as a new window; it takes the page over.
+    static KVWKViewController* initWithPage(KVWebPage* page, QWidget* parent = nullptr);
     // The window created last; nullptr when it is gone.
     static KVWKViewController* getViewObject();
 
@@ -102,6 +105,12 @@ public:
     // The network came or went (the notification's object is the monitor).
     void reachabilityDidChange(bool reachable);
     bool isFileURLAllowed(const QUrl& url) const;
+    // A tab that is no longer shown: its video pauses and its audio pauses and rewinds.
+    void stopMediaOfHiddenTab();
+    // Tabbed: the entries the tabbed home page was last given, and its local icons.
+    const HomePageEntries& homePageEntries() const { return m_entries; }
+    // Whether the page shows the tabbed home page.
+    bool showsHomePage() const;
     QWebEngineView* popupView() const;
     // A page is loading: the page takes no touches and the spinner runs (when it is enabled).
     bool isLoading() const;
@@ -123,6 +132,13 @@ private:
     void placeOverlays();
 
     void loadWebsite(const QUrl& url);
+    // Tabbed: the home page's entries and its local icons into the page that finished.
+    void homePageFinishedSteps();
+    void loadSelectedWebsite();
+    // The tab controller holding this window is the visible screen.
+    bool tabControllerOnTop() const;
+    // The stack this window is on, or that of the tab controller holding it.
+    NavigationStack* stackOfScreen() const;
     void loadBuiltInErrorPage();
     void applyUserAgent();
     void pageFinishedSteps(bool ok);
@@ -196,6 +212,10 @@ private:
     void startIdleTimer();
     void stopIdleTimer();
     QPointer<QEventLoop> m_filePickerWait;
+    QPointer<KVWebPage> m_adoptedPage;  // a page's new window this tab takes over in Init
+    HomePageEntries m_entries;
+    bool m_clearHistoryOnHome = false;
+    bool m_blanking = false;  // the next navigation is the window's own blank page  // a website was left for the home page: Back does not return
 };
 
 }  // namespace korvel

@@ -20,6 +20,8 @@ public:
     KVWebPage(KVWKViewController* window, PageRole role, QObject* parent = nullptr);
 
     bool isPopupCandidate() const { return m_opensNewWindow; }
+    // A page's new window opened as a tab: the tab's window decides for the page from now on.
+    void setWindow(KVWKViewController* window) { m_window = window; }
     // No system file dialog ever opens from a page: the window's picker answers, with files of the
     // documents directory only.
     QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles, const QStringList& acceptedMimeTypes) override;

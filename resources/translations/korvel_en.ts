@@ -179,6 +179,10 @@
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message id="TEXT_CLOSE_TAB">
+        <source>Close tab</source>
+        <translation>Close tab</translation>
+    </message>
     <message id="TEXT_CLOUD_ID">
         <source>Cloud ID</source>
         <translation>Cloud ID</translation>
@@ -412,6 +416,10 @@
     <message id="TEXT_NEW_PASSWORD_AGAIN">
         <source>The new password again</source>
         <translation>The new password again</translation>
+    </message>
+    <message id="TEXT_NEW_TAB">
+        <source>New tab</source>
+        <translation>New tab</translation>
     </message>
     <message id="TEXT_NO">
         <source>No</source>
@@ -748,6 +756,10 @@
     <message id="TEXT_SYSTEM_VERSIONS">
         <source>Software Versions</source>
         <translation>Software Versions</translation>
+    </message>
+    <message id="TEXT_TAB_ERROR">
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
     <message id="TEXT_TITLE_PLACEHOLDER">
         <source>Derived from the address when empty</source>

@@ -57,6 +57,8 @@
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/multiTabbarController.h"
+#include "platform/ui/Theme.h"
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -69,6 +71,7 @@
 #include "tests/files/ui/TestDocuments.h"
 #include "tests/support/WebTestServer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -145,6 +148,46 @@ allowedWebsite site(const QString& title, const QString& url, qint64 category = 
     return w;
 }
 
+
+// Tabbed browsing in both appearances: the tabbed home page, the strip with several tabs, and the
+// toast of the tab limit.
+void tourTabs(NavigationStack* stack)
+{
+    KVSettings& settings = KVSettings::getSettingsObject();
+    KVBrowserPrefSettings& p = settings.kvBrowPref;
+    const KVBrowserPrefSettings kept = p;
+    p.useMultiTab = true;
+    p.countOfTabs = 3;
+    p.enableToolBar = true;
+    settings.save();
+    for (const bool dark : {false, true}) {
+        qputenv("KORVEL_APPEARANCE", dark ? "dark" : "light");
+        Theme::apply(*static_cast<QApplication*>(QCoreApplication::instance()));
+        const QString suffix = dark ? QStringLiteral("-dark") : QString();
+        auto* tabs = new multiTabbarController;
+        stack->push(tabs, NavigationStack::Animation::None);
+        waitFor(15000, [&] { return tabs->tab(0) && tabs->tab(0)->showsHomePage(); });
+        waitFor(1500);
+        shoot(QStringLiteral("22-tabs-home") + suffix);
+        for (const int website : {0, 1}) {
+            tabs->onAddActionBtnPressed();
+            KVWKViewController* tab = tabs->tab(tabs->selectInt());
+            tab->webView()->load(QUrl(settings.allowedWebsites.at(website).url));
+            waitFor(15000, [&] { return tab->webView()->title() == QLatin1String("Town hall"); });
+        }
+        tabs->selectTab(1);
+        waitFor(1000);
+        shoot(QStringLiteral("22-tabs-strip") + suffix);
+        tabs->onAddActionBtnPressed();
+        shoot(QStringLiteral("22-tabs-limit-toast") + suffix);
+        stack->pop(NavigationStack::Animation::None);
+        waitFor(2500, [] { return Toast::visibleToasts().isEmpty(); });
+    }
+    qunsetenv("KORVEL_APPEARANCE");
+    Theme::apply(*static_cast<QApplication*>(QCoreApplication::instance()));
+    p = kept;
+    settings.save();
+}
 
 // The administration screens of a configured kiosk, each as the administrator first sees it.
 void tourAdministration(NavigationStack* stack)
@@ -702,6 +745,7 @@ int main(int argc, char** argv)
         KVSettings::getSettingsObject().save();
         KVScreensaver::getScreensaverObject()->stopMovie();
     }
+    tourTabs(stack);
     tourAdministration(stack);
     // The upload page as a visitor's browser on the same network shows it.
     {

@@ -1,0 +1,468 @@
+#include "browser/ui/multiTabbarController.h"
+
+#include "browser/FaviconService.h"
+#include "browser/IdleRules.h"
+#include "browser/IdleTimer.h"
+#include "browser/WindowOrientation.h"
+#include "browser/ui/BrowserData.h"
+#include "browser/ui/Demo4TabbarCell.h"
+#include "browser/ui/KVScreensaver.h"
+#include "browser/ui/KVWKViewController.h"
+#include "browser/ui/KVWebPage.h"
+#include "browser/ui/KVWebView.h"
+#include "browser/ui/RemoteImage.h"
+#include "log/KVLog.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Timer.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Theme.h"
+#include "platform/ui/Toast.h"
+#include "policy/Utils.h"
+#include "settings/KVSettings.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QScroller>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace korvel {
+
+namespace {
+
+bool leftForSettings = false;
+
+KVSettings& settings()
+{
+    return KVSettings::getSettingsObject();
+}
+
+const KVBrowserPrefSettings& preferences()
+{
+    return settings().kvBrowPref;
+}
+
+}  // namespace
+
+multiTabbarController::multiTabbarController(QWidget* parent)
+    : RSCustomTabbarController(parent)
+{
+    setObjectName(QStringLiteral("multiTabbarController"));
+    m_idle = new IdleTimer({[] { return double(preferences().idleTimeout); },
+                            [this] {
+                                // Only the screensaver is this screen's to start; a new timer ends
+                                // the screensaver's claim on the screen.
+                                const bool wanted = preferences().enableScreenSaver;
+                                if (wanted)
+                                    m_screenSaver = false;
+                                return wanted;
+                            },
+                            [this] { idleTimerExceeded(); }},
+                           this);
+}
+
+multiTabbarController::~multiTabbarController() = default;
+
+bool multiTabbarController::validateMultiTabClosed()
+{
+    return leftForSettings;
+}
+
+int multiTabbarController::countOfTabs() const
+{
+    return TabRules::normalizedCountOfTabs(preferences().countOfTabs);
+}
+
+int multiTabbarController::heightForTabbarController() const
+{
+    // The strip's cells are touch targets.
+    return Theme::touchTarget + 6;
+}
+
+void multiTabbarController::viewDidLoad()
+{
+    // A screen rebuilt in place (new settings) keeps its tabs.
+    if (m_stripContent)
+        return;
+    KVBrowserPrefSettings& p = settings().kvBrowPref;
+    if (p.countOfTabs != TabRules::normalizedCountOfTabs(p.countOfTabs)) {
+        p.countOfTabs = TabRules::normalizedCountOfTabs(p.countOfTabs);
+        settings().save();
+    }
+    setStyleSheet(QStringLiteral("QWidget#tabParentView { background: %1; }")
+                      .arg(Theme::appearance() == Appearance::Dark ? QStringLiteral("#101010") : QStringLiteral("#c7c7cc")));
+    auto* bar = new QHBoxLayout(tabParentView());
+    bar->setContentsMargins(0, 6, 0, 0);
+    bar->setSpacing(0);
+    m_strip = new QScrollArea(tabParentView());
+    m_strip->setObjectName(QStringLiteral("tabStrip"));
+    m_strip->setFrameShape(QFrame::NoFrame);
+    m_strip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_strip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_strip->setWidgetResizable(false);
+    m_strip->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+    QScroller::grabGesture(m_strip->viewport(), QScroller::LeftMouseButtonGesture);
+    m_stripContent = new QWidget;
+    m_stripLayout = new QHBoxLayout(m_stripContent);
+    m_stripLayout->setContentsMargins(0, 0, 0, 0);
+    m_stripLayout->setSpacing(0);
+    m_strip->setWidget(m_stripContent);
+    m_addButton = new QPushButton(tabParentView());
+    m_addButton->setObjectName(QStringLiteral("tabAddButton"));
+    m_addButton->setIcon(Images::icon(QStringLiteral("tab_add_icon")));
+    m_addButton->setIconSize(QSize(28, 28));
+    m_addButton->setFixedSize(Theme::touchTarget, Theme::touchTarget);
+    m_addButton->setFlat(true);
+    m_addButton->setFocusPolicy(Qt::NoFocus);
+    m_addButton->setStyleSheet(QStringLiteral("QPushButton#tabAddButton { border: none; border-radius: 10px; }"
+                                              " QPushButton#tabAddButton:pressed { background: rgba(128, 128, 128, 90); }"));
+    //% "New tab"
+    m_addButton->setAccessibleName(qtTrId("TEXT_NEW_TAB"));
+    connect(m_addButton, &QPushButton::clicked, this, &multiTabbarController::onAddActionBtnPressed);
+    bar->addWidget(m_strip, 1);
+    bar->addWidget(m_addButton, 0, Qt::AlignTop);
+
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.addObserver(this, QStringLiteral("updatecell"), [this](const Notification&) { collectionRefreshMethod(); });
+    center.addObserver(this, QStringLiteral("removeCell"), [this](const Notification&) { removecell(); });
+    center.addObserver(this, QStringLiteral("createCell"), [this](const Notification& n) {
+        if (auto* page = qobject_cast<KVWebPage*>(n.object))
+            openInNewTab(page, n.userInfo.value(QStringLiteral("url")).toUrl());
+    });
+    center.addObserver(this, QStringLiteral("updateWKWebview"), [this](const Notification&) { homeMethod(); });
+    center.addObserver(this, QStringLiteral("callMultiTabDisappear"), [this](const Notification&) { callMultiTabDisappear(); });
+    center.addObserver(this, QStringLiteral("ExternalURL"), [this](const Notification& n) {
+        isActive(n.userInfo.value(QStringLiteral("url")).toUrl());
+    });
+    center.addObserver(this, QStringLiteral("goHomeOnNetworkGain"), [this](const Notification&) { goHomeOnNetworkGain(); });
+    RSCustomTabbarController::viewDidLoad();
+}
+
+void multiTabbarController::viewWillAppear(bool animated)
+{
+    leftForSettings = false;
+    RSCustomTabbarController::viewWillAppear(animated);
+    if (m_screenSaver)
+        return;
+    if (NavigationStack* stack = navigationStack())
+        stack->hideNavigationBar();
+    const bool first = std::exchange(m_firstTimeAppear, false);
+    if (first)
+        firstOne();
+    // First shown, or back from the settings: the idle timer runs (again).
+    if ((first || std::exchange(m_left, false)) && IdleRules::timersEnabled(preferences())) {
+        m_idle->reset();
+        m_idle->observeEvents();
+    }
+}
+
+Qt::ScreenOrientations multiTabbarController::supportedInterfaceOrientations() const
+{
+    return WindowOrientation::supportedOrientations(preferences().browserOrientation);
+}
+
+KVWKViewController* multiTabbarController::tab(int index) const
+{
+    return index >= 0 && index < m_windows.size() ? m_windows.at(index).data() : nullptr;
+}
+
+Demo4TabbarCell* multiTabbarController::cell(int index) const
+{
+    return index >= 0 && index < m_cells.size() ? m_cells.at(index) : nullptr;
+}
+
+void multiTabbarController::firstOne()
+{
+    const int index = m_rules.firstOne();
+    insertTab(KVWKViewController::initWithWebsite(std::nullopt), index);
+}
+
+void multiTabbarController::onAddActionBtnPressed()
+{
+    const TabRules::Opening opening = m_rules.add(countOfTabs());
+    if (opening.refusal) {
+        makeToast(this, *opening.refusal);
+        return;
+    }
+    insertTab(KVWKViewController::initWithWebsite(std::nullopt), *opening.index);
+}
+
+void multiTabbarController::openInNewTab(KVWebPage* page, const QUrl& url)
+{
+    const TabRules::Opening opening = m_rules.openPageWindow(countOfTabs());
+    if (opening.refusal) {
+        makeToast(this, *opening.refusal);
+        return;
+    }
+    // The page is taken over now, inside the engine's call that opened it; it is shown once that
+    // call has returned.
+    KVWKViewController* window = KVWKViewController::initWithPage(page, this);
+    allowedWebsite website;
+    website.url = url.toString(QUrl::FullyEncoded);
+    window->windowState().selectedWebsite = website;
+    window->hide();
+    const int index = *opening.index;
+    QPointer<KVWKViewController> guard(window);
+    m_windows.insert(index, guard);
+    m_cells.insert(index, nullptr);
+    QMetaObject::invokeMethod(this, [this, guard] {
+        const int at = int(m_windows.indexOf(guard));
+        if (!guard || at < 0)
+            return;
+        m_windows.removeAt(at);
+        m_cells.removeAt(at);
+        insertTab(guard, at);
+    }, Qt::QueuedConnection);
+}
+
+void multiTabbarController::insertTab(KVWKViewController* window, int index)
+{
+    m_windows.insert(index, window);
+    auto* cell = new Demo4TabbarCell(m_stripContent);
+    //% "Home"
+    cell->setLabel(qtTrId("TEXT_HOME"));
+    connect(cell, &Demo4TabbarCell::tapped, this, [this](Demo4TabbarCell* tapped) { selectTab(int(m_cells.indexOf(tapped))); });
+    connect(cell, &Demo4TabbarCell::crossPressedForDemo4TabbarCell, this, &multiTabbarController::crossPressedForDemo4TabbarCell);
+    m_cells.insert(index, cell);
+    m_stripLayout->insertWidget(index, cell);
+    QList<Screen*> screens;
+    for (const QPointer<KVWKViewController>& w : std::as_const(m_windows))
+        screens.append(w.data());
+    setViewControllers(screens);
+    refreshCollectionViewSize();
+    showTab(m_rules.selectInt());
+}
+
+void multiTabbarController::showTab(int index)
+{
+    setSelectedViewCotnrollerAtIndex(index);
+    for (int i = 0; i < m_cells.size(); ++i) {
+        if (Demo4TabbarCell* c = m_cells.at(i)) {
+            c->setSelectedLook(i == index);
+            c->setCloseButtonVisible(TabRules::closeButtonsShown(m_rules.count()));
+        }
+    }
+    if (Demo4TabbarCell* c = cell(index))
+        m_strip->ensureWidgetVisible(c, 0, 0);
+}
+
+void multiTabbarController::selectTab(int index)
+{
+    if (index < 0 || index >= m_windows.size() || isSwitching())
+        return;
+    const int old = m_rules.selectInt();
+    if (!m_rules.select(index) && getSelectedIndex() == index)
+        return;
+    if (old != index) {
+        if (KVWKViewController* leaving = tab(old)) {
+            leaving->stopMediaOfHiddenTab();
+            discardWhenLongHidden(leaving);
+        }
+    }
+    // The home page is rebuilt from the settings as they are now.
+    if (KVWKViewController* arriving = tab(index); arriving && arriving->showsHomePage())
+        arriving->webView()->reload();
+    showTab(index);
+}
+
+void multiTabbarController::discardWhenLongHidden(KVWKViewController* window)
+{
+    // A tab left alone for long gives its renderer's memory back; the engine loads the page again
+    // when the tab is shown.
+    QPointer<KVWKViewController> guard(window);
+    singleShot(discardAfter, this, [this, guard] {
+        if (!guard || guard == tab(m_rules.selectInt()) || !guard->webView() || guard->isVisible())
+            return;
+        QWebEnginePage* page = guard->webView()->page();
+        if (page->lifecycleState() == QWebEnginePage::LifecycleState::Active)
+            page->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
+        page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+    });
+}
+
+void multiTabbarController::crossPressedForDemo4TabbarCell(Demo4TabbarCell* cell)
+{
+    const int index = int(m_cells.indexOf(cell));
+    if (index >= 0)
+        closeTab(index);
+}
+
+void multiTabbarController::closeTab(int index)
+{
+    KVWKViewController* window = tab(index);
+    const std::optional<int> next = m_rules.close(index);
+    if (!next || !window)
+        return;
+    // The page goes with its window, and its renderer with it.
+    if (KVWebView* view = window->webView())
+        view->stop();
+    m_windows.removeAt(index);
+    if (Demo4TabbarCell* c = m_cells.takeAt(index)) {
+        m_stripLayout->removeWidget(c);
+        c->deleteLater();
+    }
+    removeViewControllerFromContainer(window);
+    refreshCollectionViewSize();
+    showTab(*next);
+    // A closed tab's page leaves most of its heap free but kept by the allocator; once it is
+    // deleted, that goes back to the system, so a day of opening and closing tabs does not grow.
+    singleShot(std::chrono::seconds(1), this, [] {
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+    });
+}
+
+void multiTabbarController::removecell()
+{
+    QPointer<multiTabbarController> self(this);
+    singleShot(std::chrono::milliseconds(700), this, [self] {
+        if (self)
+            self->autodeletetab();
+    });
+}
+
+void multiTabbarController::autodeletetab()
+{
+    if (const std::optional<int> target = m_rules.autoCloseTarget())
+        closeTab(*target);
+}
+
+void multiTabbarController::collectionRefreshMethod()
+{
+    for (int i = 0; i < m_cells.size(); ++i)
+        refreshCell(i);
+}
+
+void multiTabbarController::refreshCell(int index)
+{
+    Demo4TabbarCell* c = cell(index);
+    KVWKViewController* window = tab(index);
+    if (!c || !window || !window->webView())
+        return;
+    c->setCloseButtonVisible(TabRules::closeButtonsShown(m_rules.count()));
+    const TabLabel label = TabRules::labelFor(window->webView()->url());
+    switch (label.kind) {
+    case TabLabel::Kind::Unknown:
+        return;
+    case TabLabel::Kind::Home:
+        c->setLabel(qtTrId("TEXT_HOME"));
+        c->setIcon(QPixmap());
+        return;
+    case TabLabel::Kind::Error:
+        //% "Error"
+        c->setLabel(qtTrId("TEXT_TAB_ERROR"));
+        c->setIcon(QPixmap());
+        return;
+    case TabLabel::Kind::File:
+        c->setLabel(label.host);
+        c->setIcon(QPixmap());
+        return;
+    case TabLabel::Kind::Website: {
+        const bool newHost = c->label() != label.host;
+        c->setLabel(label.host);
+        if (!newHost)
+            return;
+        c->setIcon(QPixmap());
+        QPointer<Demo4TabbarCell> guard(c);
+        const QString host = label.host;
+        RemoteImage::load(FaviconService::address(label.faviconSite), c, [guard, host](const QImage& image) {
+            if (guard && !image.isNull() && guard->label() == host)
+                guard->setIcon(QPixmap::fromImage(image));
+        });
+        return;
+    }
+    }
+}
+
+void multiTabbarController::refreshCollectionViewSize()
+{
+    const int cellWidth = TabRules::cellWidth(width());
+    for (Demo4TabbarCell* c : std::as_const(m_cells)) {
+        if (c)
+            c->setFixedSize(cellWidth, heightForTabbarController() - 6);
+    }
+    m_stripContent->setFixedSize(cellWidth * int(m_cells.size()), heightForTabbarController() - 6);
+}
+
+void multiTabbarController::resizeEvent(QResizeEvent* event)
+{
+    RSCustomTabbarController::resizeEvent(event);
+    // Rotation: the strip takes the cell width of the new screen shape, the selected cell in view.
+    if (m_stripContent) {
+        refreshCollectionViewSize();
+        if (Demo4TabbarCell* c = cell(m_rules.selectInt()))
+            m_strip->ensureWidgetVisible(c, 0, 0);
+    }
+}
+
+void multiTabbarController::isActive(const QUrl& externalURL)
+{
+    if (externalURL.isEmpty() || !isViewLoaded())
+        return;
+    NavigationEffects effects;
+    const std::optional<allowedWebsite> website = Utils::getAllowedWebsiteForExternalURL(externalURL, settings().allowedWebsites, &effects);
+    if (!website)
+        return;
+    KVWKViewController* selected = tab(m_rules.selectInt());
+    if (selected && selected->showsHomePage()) {
+        selected->windowState().selectedWebsite = website;
+        selected->webView()->load(Utils::urlWithScheme(externalURL));
+        return;
+    }
+    const TabRules::Opening opening = m_rules.openPageWindow(countOfTabs());
+    if (opening.refusal) {
+        makeToast(this, *opening.refusal);
+        return;
+    }
+    insertTab(KVWKViewController::initWithWebsite(*website, externalURL.toString(QUrl::FullyEncoded)), *opening.index);
+}
+
+void multiTabbarController::callMultiTabDisappear()
+{
+    multiTabwillDisappear();
+    leftForSettings = true;
+}
+
+void multiTabbarController::multiTabwillDisappear()
+{
+    if (m_screenSaver)
+        return;
+    m_left = true;
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.post(QStringLiteral("updateWKWebview"));
+    center.post(QStringLiteral("StopTimerNotification"));
+    m_idle->invalidate();
+    m_idle->stopObservingEvents();
+    // Every tab pauses, blanks its page and goes home once the settings are closed.
+    center.post(QStringLiteral("callSingleTabDisappear"));
+}
+
+void multiTabbarController::homeMethod()
+{
+    if (TabRules::clearsDataWhenLeft(preferences()))
+        Utils::clearCookoes();
+}
+
+void multiTabbarController::goHomeOnNetworkGain()
+{
+    for (const QPointer<KVWKViewController>& window : std::as_const(m_windows)) {
+        if (window)
+            window->homeButtonPressed();
+    }
+}
+
+void multiTabbarController::idleTimerExceeded()
+{
+    m_screenSaver = true;
+    if (preferences().enableScreenSaver)
+        KVScreensaver::getScreensaverObject()->playMovie();
+    m_idle->invalidate();
+    KVLog(QStringLiteral("Webview"), QStringLiteral("idletime exceeded"));
+}
+
+}  // namespace korvel
