@@ -4,6 +4,7 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen build/bin/bench_browser_start [rounds]
 #include "bench/PageServer.h"
+#include "bench/ProcessMemory.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -95,35 +96,6 @@ bool processAlive(qint64 pid)
     return stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z";
 }
 
-// Every process below this one: the engine's zygote starts the renderers, so they are
-// grandchildren rather than children.
-std::vector<qint64> descendants()
-{
-    std::vector<std::pair<qint64, qint64>> parents;  // pid, parent pid
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        bool numeric = false;
-        const qint64 pid = entry.toLongLong(&numeric);
-        if (!numeric)
-            continue;
-        QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!f.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray stat = f.readAll();
-        const QList<QByteArray> rest = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
-        if (rest.size() > 1)
-            parents.emplace_back(pid, rest[1].toLongLong());
-    }
-    std::vector<qint64> found{getpid()};
-    for (size_t i = 0; i < found.size(); ++i) {
-        for (const auto& [pid, parent] : parents) {
-            if (parent == found[i])
-                found.push_back(pid);
-        }
-    }
-    found.erase(found.begin());
-    return found;
-}
-
 struct Memory {
     long processBefore = 0;  // this process before the view was created
     long process = 0;        // this process with the page painted
@@ -141,7 +113,7 @@ Memory measure(qint64 rendererPid, long processBefore)
     m.processPss = procField(0, "smaps_rollup", "Pss");
     m.renderer = procField(rendererPid, "status", "VmRSS");
     m.rendererPss = procField(rendererPid, "smaps_rollup", "Pss");
-    for (qint64 pid : descendants()) {
+    for (qint64 pid : bench::engineProcesses()) {
         if (pid != rendererPid)
             m.otherEngine += procField(pid, "status", "VmRSS");
     }
