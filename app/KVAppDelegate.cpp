@@ -1,6 +1,7 @@
 #include "app/KVAppDelegate.h"
 
 #include "app/ExternalURL.h"
+#include "browser/HandedOverAddress.h"
 #include "app/StarterServerControl.h"
 #include "browser/MotionClassifier.h"
 #include "browser/MotionType.h"
@@ -319,6 +320,8 @@ void KVAppDelegate::openURL(const QString& url)
     if (!externalURL)
         return;
     KVLog(QStringLiteral("App General"), QStringLiteral("Load from External source URL Scheme:%@"), *externalURL);
+    // Held as well as announced: at launch no screen listens yet.
+    HandedOverAddress::hold(*externalURL);
     NotificationCenter::defaultCenter().post(QStringLiteral("ExternalURL"), nullptr, {{QStringLiteral("url"), *externalURL}});
 }
 

@@ -9,10 +9,11 @@
 #include "app/ui/KVPasswordAlert.h"
 #include "app/ui/KVStatusBar.h"
 #include "browser/AdminAccess.h"
+#include "browser/HandedOverAddress.h"
 #include "browser/PowerSaver.h"
-#include "browser/ui/KVScreensaver.h"
-#include "app/ui/KVApplication.h"
 #include "browser/ui/BrowserData.h"
+#include "app/ui/KVApplication.h"
+#include "browser/ui/KVScreensaver.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/ReaderHooks.h"
 #include "platform/Clock.h"
@@ -179,6 +180,7 @@ void KorvelShell::watchSystem()
 
 KorvelShell::~KorvelShell()
 {
+    HandedOverAddress::take();  // an address nobody opened does not outlive this run
     delete m_wakeFilter;
     KVApplication::setPowerSaverWake(nullptr);
     KVApplication::setScreensaverStop(nullptr);

@@ -2,6 +2,7 @@
 
 #include "browser/AdminAccess.h"
 #include "browser/FaviconService.h"
+#include "browser/HandedOverAddress.h"
 #include "browser/IconDrop.h"
 #include "browser/IdleRules.h"
 #include "browser/IdleTimer.h"
@@ -449,8 +450,14 @@ void KVHomePageViewController::viewDidLoad()
     const KVSettings& s = KVSettings::getSettingsObject();
     if (!s.kvBrowPref.useMultiTab) {
         NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("ExternalURL"), [this](const Notification& n) {
+            HandedOverAddress::take();
             isActive(n.userInfo.value(QStringLiteral("url")).toUrl());
         });
+        // One handed over before this screen existed (at launch).
+        QMetaObject::invokeMethod(this, [this] {
+            if (const std::optional<QUrl> address = HandedOverAddress::take())
+                isActive(*address);
+        }, Qt::QueuedConnection);
     } else if (!s.allowedWebsites.isEmpty() || !s.allowedWebsitesCategories.isEmpty()) {
         // Once this screen is on its stack.
         QMetaObject::invokeMethod(this, &KVHomePageViewController::showDemoWithTabbarStoryboardFile, Qt::QueuedConnection);

@@ -1,6 +1,7 @@
 #include "browser/ui/multiTabbarController.h"
 
 #include "browser/FaviconService.h"
+#include "browser/HandedOverAddress.h"
 #include "browser/IdleRules.h"
 #include "browser/IdleTimer.h"
 #include "browser/WindowOrientation.h"
@@ -136,8 +137,14 @@ void multiTabbarController::viewDidLoad()
     center.addObserver(this, QStringLiteral("updateWKWebview"), [this](const Notification&) { homeMethod(); });
     center.addObserver(this, QStringLiteral("callMultiTabDisappear"), [this](const Notification&) { callMultiTabDisappear(); });
     center.addObserver(this, QStringLiteral("ExternalURL"), [this](const Notification& n) {
+        HandedOverAddress::take();
         isActive(n.userInfo.value(QStringLiteral("url")).toUrl());
     });
+    // One handed over before the tabs existed (at launch).
+    QMetaObject::invokeMethod(this, [this] {
+        if (const std::optional<QUrl> address = HandedOverAddress::take())
+            isActive(*address);
+    }, Qt::QueuedConnection);
     center.addObserver(this, QStringLiteral("goHomeOnNetworkGain"), [this](const Notification&) { goHomeOnNetworkGain(); });
     RSCustomTabbarController::viewDidLoad();
 }

@@ -3,6 +3,7 @@
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KorvelShell.h"
 #include "browser/ui/KVHomePageViewController.h"
+#include "browser/ui/multiTabbarController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Reachability.h"
 #include "platform/ui/Alert.h"
@@ -155,6 +156,28 @@ TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
     ASSERT_TRUE(test::processEventsUntil([&] { return (window = qobject_cast<KVWKViewController*>(stack->topScreen())) != nullptr; }));
     ASSERT_TRUE(window->selectedWebsite().has_value());
     EXPECT_EQ(window->selectedWebsite()->url, QStringLiteral("https://www.example.co.uk"));
+
+    // With tabs, handed over while Korvel starts, before the tabs exist: the first tab opens it.
+    shell.reset();
+    ok({"pref", "set", "UseMultiTab", "true"});
+    restart();
+    KVLogger::createDatabase_Tables();
+    shell = std::make_unique<KorvelShell>();
+    shell->delegate().openURL(QStringLiteral("korvel://https//shop.example.co.uk/b"));
+    shell->show();
+    stack = shell->window().navigationStack();
+    multiTabbarController* tabs = nullptr;
+    const auto opened = [&]() -> KVWKViewController* {
+        tabs = qobject_cast<multiTabbarController*>(stack->topScreen());
+        for (int i = 0; tabs && i < tabs->tabCount(); ++i) {
+            if (tabs->tab(i) && tabs->tab(i)->selectedWebsite())
+                return tabs->tab(i);
+        }
+        return nullptr;
+    };
+    ASSERT_TRUE(test::processEventsUntil([&] { return opened() != nullptr; }))
+        << (tabs ? tabs->tabCount() : -1) << " tabs; " << qPrintable(stack->topScreen()->metaObject()->className());
+    EXPECT_EQ(opened()->selectedWebsite()->url, QStringLiteral("https://www.example.co.uk"));
 }
 
 // What one visitor leaves in the engine: a cookie, local storage and an IndexedDB record. With
