@@ -18,11 +18,7 @@ KVAddBlockedWebsiteViewController::KVAddBlockedWebsiteViewController(std::option
     setObjectName(QStringLiteral("blockedWebsiteDetails"));
     //% "Blocked Website"
     setTitle(qtTrId("TEXT_BLOCKED_WEBSITE"));
-    const KVSettings& settings = KVSettings::getSettingsObject();
-    if (m_index && *m_index >= 0 && *m_index < settings.blockedWebsites.size())
-        m_input = BlockedWebsiteInput::fromRecord(settings.blockedWebsites.at(*m_index));
-    else
-        m_index.reset();
+    m_input = PolicyEditor::inputAt<BlockedWebsiteInput>(m_index, KVSettings::getSettingsObject().blockedWebsites);
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

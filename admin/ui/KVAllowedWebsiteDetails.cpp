@@ -64,11 +64,7 @@ KVAllowedWebsiteDetails::KVAllowedWebsiteDetails(std::optional<qsizetype> index,
 {
     setObjectName(QStringLiteral("allowedWebsiteDetails"));
     setTitle(QStringLiteral("Website Details"));
-    const KVSettings& settings = KVSettings::getSettingsObject();
-    if (m_index && *m_index >= 0 && *m_index < settings.allowedWebsites.size())
-        m_input = AllowedWebsiteInput::fromRecord(settings.allowedWebsites.at(*m_index));
-    else
-        m_index.reset();
+    m_input = PolicyEditor::inputAt<AllowedWebsiteInput>(m_index, KVSettings::getSettingsObject().allowedWebsites);
     m_original = m_input;
 
     m_table = new TableView(this);
@@ -271,12 +267,7 @@ void KVAllowedWebsiteDetails::chooseIcon()
 
 void KVAllowedWebsiteDetails::filePicker(KVFilePickerController* picker, int action)
 {
-    const std::optional<QString> image = PolicyEditor::chosenImage(this, picker, action);
-    if (!image)
-        return;
-    m_input.iconPath = *image;
-    if (TableCell* cell = m_table->cellWithId(IconPathRow); cell && cell->textField())
-        cell->textField()->setText(m_input.iconPath);
+    PolicyEditor::takeChosenImage(this, picker, action, m_table, IconPathRow, m_input.iconPath);
 }
 
 }  // namespace korvel

@@ -20,11 +20,7 @@ KVManageCategoryDetailViewController::KVManageCategoryDetailViewController(std::
     setObjectName(QStringLiteral("categoryDetails"));
     //% "Category"
     setTitle(qtTrId("TEXT_CATEGORY"));
-    const KVSettings& settings = KVSettings::getSettingsObject();
-    if (m_index && *m_index >= 0 && *m_index < settings.allowedWebsitesCategories.size())
-        m_input = CategoryInput::fromRecord(settings.allowedWebsitesCategories.at(*m_index));
-    else
-        m_index.reset();
+    m_input = PolicyEditor::inputAt<CategoryInput>(m_index, KVSettings::getSettingsObject().allowedWebsitesCategories);
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -111,12 +107,7 @@ void KVManageCategoryDetailViewController::chooseIcon()
 
 void KVManageCategoryDetailViewController::filePicker(KVFilePickerController* picker, int action)
 {
-    const std::optional<QString> image = PolicyEditor::chosenImage(this, picker, action);
-    if (!image)
-        return;
-    m_input.iconPath = *image;
-    if (TableCell* cell = m_table->cellWithId(IconPathRow); cell && cell->textField())
-        cell->textField()->setText(m_input.iconPath);
+    PolicyEditor::takeChosenImage(this, picker, action, m_table, IconPathRow, m_input.iconPath);
 }
 
 }  // namespace korvel

@@ -4,8 +4,10 @@
 #include "admin/ui/KVFilePickerController.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
 
+#include <QLineEdit>
 #include <QPointer>
 
 namespace korvel::PolicyEditor {
@@ -56,16 +58,18 @@ void chooseImage(Screen* editor, KVFilePickerDelegate* delegate)
     stack->present(KVFilePickerController::inOwnStack(picker), Animation::Animated);
 }
 
-std::optional<QString> chosenImage(Screen* editor, KVFilePickerController* picker, int action)
+void takeChosenImage(Screen* editor, KVFilePickerController* picker, int action, TableView* table, int row, QString& iconPath)
 {
     if (action != 1)
-        return std::nullopt;
+        return;
     if (picker->selectedFileType() != FilePickerLists::title(FileGroup::Image)) {
         makeToast(editor, QStringLiteral("Please select a valid image file"),
                   {std::chrono::seconds(2), ToastPosition::Center, QStringLiteral("Invalid Image File!"), {}});
-        return std::nullopt;
+        return;
     }
-    return picker->fileSelected();
+    iconPath = picker->fileSelected();
+    if (TableCell* cell = table->cellWithId(row); cell && cell->textField())
+        cell->textField()->setText(iconPath);
 }
 
 }  // namespace korvel::PolicyEditor
