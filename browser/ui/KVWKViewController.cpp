@@ -566,8 +566,11 @@ void KVWKViewController::pauseMedia()
         "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
     m_page->runJavaScript(videos);
     m_page->runJavaScript(audios);
-    if (QWebEngineView* popup = m_popups->view())
+    m_page->triggerAction(QWebEnginePage::ExitFullScreen);
+    if (QWebEngineView* popup = m_popups->view()) {
         popup->page()->runJavaScript(videos);
+        popup->page()->triggerAction(QWebEnginePage::ExitFullScreen);
+    }
 }
 
 void KVWKViewController::applyUserAgent()
@@ -906,9 +909,11 @@ void KVWKViewController::stopMediaOfHiddenTab()
         return;
     m_page->runJavaScript(videos);
     m_page->runJavaScript(audios);
+    m_page->triggerAction(QWebEnginePage::ExitFullScreen);
     if (QWebEngineView* popup = m_popups->view()) {
         popup->page()->runJavaScript(videos);
         popup->page()->runJavaScript(audios);
+        popup->page()->triggerAction(QWebEnginePage::ExitFullScreen);
     }
 }
 

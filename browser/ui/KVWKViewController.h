@@ -105,7 +105,8 @@ public:
     // The network came or went (the notification's object is the monitor).
     void reachabilityDidChange(bool reachable);
     bool isFileURLAllowed(const QUrl& url) const;
-    // A tab that is no longer shown: its video pauses and its audio pauses and rewinds.
+    // A tab that is no longer shown: its video pauses, its audio pauses and rewinds, and its
+    // page leaves full screen.
     void stopMediaOfHiddenTab();
     // Tabbed: the entries the tabbed home page was last given, and its local icons.
     const HomePageEntries& homePageEntries() const { return m_entries; }

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <QWebEngineFileSystemAccessRequest>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEngineRegisterProtocolHandlerRequest>
 
 namespace korvel {
@@ -27,6 +28,9 @@ KVWebPage::KVWebPage(KVWKViewController* window, PageRole role, QObject* parent)
             [](QWebEngineFileSystemAccessRequest request) { request.reject(); });
     connect(this, &QWebEnginePage::registerProtocolHandlerRequested, this,
             [](QWebEngineRegisterProtocolHandlerRequest request) { request.reject(); });
+    // A video (or any element) may fill the page's own area. The view keeps its place in the
+    // window, so the toolbar and Home stay within reach of a page that offers no way back.
+    connect(this, &QWebEnginePage::fullScreenRequested, this, [](QWebEngineFullScreenRequest request) { request.accept(); });
 }
 
 bool KVWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)

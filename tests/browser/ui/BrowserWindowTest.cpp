@@ -457,6 +457,22 @@ TEST_F(BrowserWindowTest, FiveRealClicksOnThePageAskForThePassword)
     AdminAccess::setGrantedHandler(nullptr);
 }
 
+// A video's full screen fills the page's area and no more; a window that leaves its page ends it.
+TEST_F(BrowserWindowTest, FullScreenStaysInsideThePageAreaAndEndsWhenTheWindowLeaves)
+{
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral(
+        "<html><body style='margin:0'><div id='player' style='width:100%;height:600px'"
+        " onclick='this.requestFullscreen()'>video</div></body></html>"));
+    KVWKViewController* window = open(url("allowed.test"));
+    const QRect area = window->webView()->geometry();
+    const auto fullScreen = [&] { return evaluate(window, QStringLiteral("document.fullscreenElement !== null")).toBool(); };
+    ASSERT_TRUE(clickUntil(window, QPoint(200, 200), fullScreen));
+    EXPECT_EQ(window->webView()->geometry(), area);
+    EXPECT_TRUE(window->webView()->isVisible());
+    window->stopMediaOfHiddenTab();
+    EXPECT_TRUE(test::processEventsUntil([&] { return !fullScreen(); }));
+}
+
 TEST_F(BrowserWindowTest, APopupOpensOverADimmedWindowAndItsCloseButtonReleasesIt)
 {
     settings().kvBrowPref.allowPopup = true;
