@@ -217,6 +217,7 @@ void KVWKViewController::Init()
         });
         // The page's widget comes with its first renderer and is renewed with a new one.
         m_input = new PageInputFilter([] { return preferences().zoomEnable; }, this);
+        m_input->setEscapeAction([this] { return m_page && m_page->leaveFullScreen(); });
         connect(m_page, &QWebEnginePage::loadProgress, this, [this] { m_input->watch(m_view->focusProxy()); });
         connect(m_page, &QWebEnginePage::loadFinished, this, [this] { m_input->watch(m_view->focusProxy()); });
         m_recovery = new PageRecovery(m_view,
@@ -566,7 +567,7 @@ void KVWKViewController::pauseMedia()
         "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
     m_page->runJavaScript(videos);
     m_page->runJavaScript(audios);
-    m_page->triggerAction(QWebEnginePage::ExitFullScreen);
+    m_page->leaveFullScreen();
     if (QWebEngineView* popup = m_popups->view()) {
         popup->page()->runJavaScript(videos);
         popup->page()->triggerAction(QWebEnginePage::ExitFullScreen);
@@ -909,7 +910,7 @@ void KVWKViewController::stopMediaOfHiddenTab()
         return;
     m_page->runJavaScript(videos);
     m_page->runJavaScript(audios);
-    m_page->triggerAction(QWebEnginePage::ExitFullScreen);
+    m_page->leaveFullScreen();
     if (QWebEngineView* popup = m_popups->view()) {
         popup->page()->runJavaScript(videos);
         popup->page()->runJavaScript(audios);

@@ -30,7 +30,10 @@ KVWebPage::KVWebPage(KVWKViewController* window, PageRole role, QObject* parent)
             [](QWebEngineRegisterProtocolHandlerRequest request) { request.reject(); });
     // A video (or any element) may fill the page's own area. The view keeps its place in the
     // window, so the toolbar and Home stay within reach of a page that offers no way back.
-    connect(this, &QWebEnginePage::fullScreenRequested, this, [](QWebEngineFullScreenRequest request) { request.accept(); });
+    connect(this, &QWebEnginePage::fullScreenRequested, this, [this](QWebEngineFullScreenRequest request) {
+        m_fullScreen = request.toggleOn();
+        request.accept();
+    });
 }
 
 bool KVWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
@@ -43,6 +46,14 @@ bool KVWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bo
     if (accepted && isMainFrame)
         m_dialogs.navigated();
     return accepted;
+}
+
+bool KVWebPage::leaveFullScreen()
+{
+    if (!m_fullScreen)
+        return false;
+    triggerAction(ExitFullScreen);
+    return true;
 }
 
 bool KVWebPage::mayShowDialog()

@@ -22,6 +22,8 @@ public:
     bool isPopupCandidate() const { return m_opensNewWindow; }
     // A page's new window opened as a tab: the tab's window decides for the page from now on.
     void setWindow(KVWKViewController* window) { m_window = window; }
+    // Ends the page's full screen; false when it was not in full screen.
+    bool leaveFullScreen();
     // No system file dialog ever opens from a page: the window's picker answers, with files of the
     // documents directory only.
     QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles, const QStringList& acceptedMimeTypes) override;
@@ -41,6 +43,7 @@ private:
 
     KVWKViewController* m_window;
     bool m_opensNewWindow;
+    bool m_fullScreen = false;
     DialogGuard m_dialogs;
 };
 

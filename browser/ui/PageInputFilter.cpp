@@ -58,9 +58,13 @@ bool PageInputFilter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::TouchBegin:
         m_lastUserInput = Clock::instance().now();
         break;
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
         m_lastUserInput = Clock::instance().now();
-        return !zoomAllowed && isZoomKey(static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && m_escape && m_escape())
+            return true;
+        return !zoomAllowed && isZoomKey(key);
+    }
     case QEvent::ShortcutOverride:
         return !zoomAllowed && isZoomKey(static_cast<QKeyEvent*>(event));
     case QEvent::Wheel:

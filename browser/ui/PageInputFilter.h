@@ -23,6 +23,9 @@ public:
     // Starts watching `widget` (the page's widget changes when the engine renews it); watching
     // the same widget again changes nothing.
     void watch(QWidget* widget);
+    // What Escape does before the page sees it; the key stops here when `action` says it was used
+    // (leaving a page's full screen, as every browser does).
+    void setEscapeAction(std::function<bool()> action) { m_escape = std::move(action); }
     // Invalid until the person first reached the page.
     QDateTime lastUserInput() const { return m_lastUserInput; }
 
@@ -33,6 +36,7 @@ private:
     bool keepsOneFinger(QObject* watched, QTouchEvent* touch);
 
     std::function<bool()> m_zoomAllowed;
+    std::function<bool()> m_escape;
     QPointer<QWidget> m_watched;
     QDateTime m_lastUserInput;
     int m_finger = -1;  // the touch point a touch keeps while zoom is off

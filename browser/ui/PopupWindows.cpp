@@ -69,6 +69,7 @@ void PopupWindows::show(KVWebPage* candidate)
     m_popup = view;
     // Zoom off holds in the pop-up as well.
     auto* input = new PageInputFilter([] { return zoomEnabled(); }, view);
+    input->setEscapeAction([page = QPointer<KVWebPage>(candidate)] { return page && page->leaveFullScreen(); });
     connect(candidate, &QWebEnginePage::loadProgress, input, [input, view] { input->watch(view->focusProxy()); });
     auto* frame = new PopupFrame(view, m_window);
     connect(frame, &PopupFrame::closeRequested, this, &PopupWindows::close);

@@ -457,8 +457,9 @@ TEST_F(BrowserWindowTest, FiveRealClicksOnThePageAskForThePassword)
     AdminAccess::setGrantedHandler(nullptr);
 }
 
-// A video's full screen fills the page's area and no more; a window that leaves its page ends it.
-TEST_F(BrowserWindowTest, FullScreenStaysInsideThePageAreaAndEndsWhenTheWindowLeaves)
+// A video's full screen fills the page's area and no more; Escape ends it, and so does a window
+// that leaves its page.
+TEST_F(BrowserWindowTest, FullScreenStaysInsideThePageAreaAndEndsOnEscapeOrWhenTheWindowLeaves)
 {
     server().setPage(QStringLiteral("/"), QByteArrayLiteral(
         "<html><body style='margin:0'><div id='player' style='width:100%;height:600px'"
@@ -469,6 +470,9 @@ TEST_F(BrowserWindowTest, FullScreenStaysInsideThePageAreaAndEndsWhenTheWindowLe
     ASSERT_TRUE(clickUntil(window, QPoint(200, 200), fullScreen));
     EXPECT_EQ(window->webView()->geometry(), area);
     EXPECT_TRUE(window->webView()->isVisible());
+    QTest::keyClick(window->webView()->focusProxy(), Qt::Key_Escape);
+    EXPECT_TRUE(test::processEventsUntil([&] { return !fullScreen(); }));
+    ASSERT_TRUE(clickUntil(window, QPoint(200, 200), fullScreen));
     window->stopMediaOfHiddenTab();
     EXPECT_TRUE(test::processEventsUntil([&] { return !fullScreen(); }));
 }
