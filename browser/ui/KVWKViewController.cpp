@@ -329,6 +329,15 @@ void KVWKViewController::buildToolbar()
     placeOverlays();
 }
 
+// The window's focus is the page's, handed on plainly: the page keeps the element it focused
+// itself rather than moving to its first link as it would for Tab.
+void KVWKViewController::focusInEvent(QFocusEvent* event)
+{
+    Screen::focusInEvent(event);
+    if (m_view)
+        m_view->setFocus(Qt::OtherFocusReason);
+}
+
 bool KVWKViewController::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();

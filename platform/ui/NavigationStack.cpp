@@ -4,6 +4,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/Theme.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -343,6 +344,7 @@ void NavigationStack::deleteLeaving()
     const QList<QPointer<Screen>> leaving = std::exchange(m_leaving, {});
     for (const QPointer<Screen>& screen : leaving) {
         if (screen) {
+            keepFocusFrom(screen);
             screen->hide();
             screen->deleteLater();
         }
@@ -391,10 +393,27 @@ void NavigationStack::layoutChildren()
     if (m_transition.active)
         return;
     Screen* visible = visibleScreen();
-    for (Screen* screen : m_screens)
-        screen->setVisible(screen == visible);
-    for (Screen* screen : m_presented)
-        screen->setVisible(screen == visible);
+    if (visible)
+        visible->show();
+    for (const QList<Screen*>* screens : {&m_screens, &m_presented}) {
+        for (Screen* screen : *screens) {
+            if (screen != visible) {
+                keepFocusFrom(screen);
+                screen->hide();
+            }
+        }
+    }
+}
+
+// A widget hidden while it holds the focus hands it on as if Tab had been pressed, and a web page
+// takes that for the keyboard moving into it: its first link gets the focus and a ring. The
+// visible screen takes the focus first, plainly.
+void NavigationStack::keepFocusFrom(Screen* leaving)
+{
+    Screen* visible = visibleScreen();
+    QWidget* focus = QApplication::focusWidget();
+    if (visible && visible != leaving && visible->isVisible() && focus && (focus == leaving || leaving->isAncestorOf(focus)))
+        visible->setFocus(Qt::OtherFocusReason);
 }
 
 void NavigationStack::placeScreen(Screen* screen)

@@ -89,6 +89,7 @@ private:
     void finishTransition();
     void completeTransition();
     void deleteLeaving();
+    void keepFocusFrom(Screen* leaving);
     void forgetScreen(QObject* screen);
     void layoutChildren();
     void placeScreen(Screen* screen);

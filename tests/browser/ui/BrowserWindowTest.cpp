@@ -19,6 +19,7 @@
 #include <QColorDialog>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QWebEngineHistory>
@@ -455,6 +456,24 @@ TEST_F(BrowserWindowTest, FiveRealClicksOnThePageAskForThePassword)
     }
     EXPECT_TRUE(log(QStringLiteral("App General")).contains(QStringLiteral("Password Alert shown")));
     AdminAccess::setGrantedHandler(nullptr);
+}
+
+// A screen that leaves the window with the focus hands it back to the page plainly: the page keeps
+// the field it focused itself, where Tab would have moved it to its first link.
+TEST_F(BrowserWindowTest, TheFocusComesBackToThePageWithoutMovingToItsFirstLink)
+{
+    server().setPage(QStringLiteral("/"), QByteArrayLiteral("<html><body><a href='/second'>first</a><input id='field' autofocus></body></html>"));
+    KVWKViewController* window = open(url("allowed.test"));
+    stack->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(stack.get()));
+    auto* over = new Screen;
+    auto* typed = new QLineEdit(over);
+    stack->push(over, NavigationStack::Animation::None);
+    typed->setFocus();
+    stack->pop(NavigationStack::Animation::None);
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->focusProxy()->hasFocus(); }));
+    wait(200);
+    EXPECT_EQ(evaluate(window, QStringLiteral("document.activeElement.id")).toString(), QStringLiteral("field"));
 }
 
 // A video's full screen fills the page's area and no more; Escape ends it, and so does a window

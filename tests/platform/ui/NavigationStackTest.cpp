@@ -3,7 +3,10 @@
 #include "tests/support/EventLoop.h"
 #include "tests/support/WindowTest.h"
 
+#include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QPointer>
 #include <QPushButton>
 
@@ -229,4 +232,40 @@ TEST_F(NavigationStackTest, AnimatedTransitionsFinishTheirLifecycleAtTheEnd)
     ASSERT_TRUE(korvel::test::processEventsUntil([&] { return !stack->isTransitioning(); }));
     EXPECT_EQ(log.last(), QStringLiteral("C.didAppear(animated)"));
     EXPECT_EQ(stack->topScreen()->pos(), QPoint(0, 0));
+}
+
+// A screen that leaves with the focus does not hand it on as Tab would; the screen now shown takes it.
+TEST_F(NavigationStackTest, TheFocusLeavesWithAScreenWithoutATab)
+{
+    struct Field final : QLineEdit {
+        using QLineEdit::QLineEdit;
+        void focusInEvent(QFocusEvent* event) override
+        {
+            reasons << event->reason();
+            QLineEdit::focusInEvent(event);
+        }
+        QList<Qt::FocusReason> reasons;
+    };
+    Screen* root = make("A");
+    auto* rootField = new Field(root);
+    stack->push(root, Animation::None);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const bool push : {true, false}) {
+        Screen* next = make("B");
+        auto* nextField = new Field(next);
+        rootField->setFocus();
+        stack->push(next, Animation::None);
+        if (!push) {
+            nextField->setFocus();
+            rootField->reasons.clear();
+            stack->pop(Animation::None);
+            flushDeletes();
+        }
+        EXPECT_FALSE((push ? nextField : rootField)->reasons.contains(Qt::TabFocusReason)) << (push ? "push" : "pop");
+        EXPECT_TRUE((push ? next : root)->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == (push ? next : root))
+            << (push ? "push" : "pop");
+        if (push)
+            stack->pop(Animation::None);
+    }
 }
