@@ -94,11 +94,11 @@ protected:
         if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
             GTEST_SKIP() << "Xvfb is not installed (scripts/install-deps installs it)";
         ASSERT_TRUE(m_home.isValid());
-        // A display that a client cannot reach after all (seen once on a loaded machine) is
-        // replaced by a new server rather than failing the test on the way to it.
+        // A display that a client cannot reach after all (seen once on a loaded machine), or that
+        // another server holds, is replaced by a new server rather than failing the test on the way.
         for (int attempt = 1; attempt <= 3; ++attempt) {
             startX();
-            if (waitUntil([&] { return !run("xdpyinfo", {}).isNull(); }, 10000, 100))
+            if (waitUntil([&] { return ownsDisplay() && !run("xdpyinfo", {}).isNull(); }, 10000, 100))
                 return;
             std::fprintf(stderr, "attempt %d: display %s does not answer: %s\n", attempt, qPrintable(m_display), qPrintable(xState()));
             m_x.stop();
@@ -106,22 +106,26 @@ protected:
         FAIL() << "no X server could be started";
     }
 
+    // Each attempt asks for a display of its own. Servers left to pick a free display themselves
+    // (-displayfd) take no lock, and two started at once by parallel tests were seen to name the
+    // same one, where the other test's server then answered for this one.
     void startX()
     {
+        static int next = 100 + int(QCoreApplication::applicationPid() % 200) * 4;
+        m_display = QStringLiteral(":%1").arg(next++);
         m_x.process.setStandardOutputFile(QString());
         m_x.process.setStandardErrorFile(m_printed.filePath(QStringLiteral("xvfb.out")), QIODevice::Append);
-        // Xvfb picks a free display itself and writes its number once it accepts clients.
-        m_x.process.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                                   QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screenWidth).arg(screenHeight),
+        m_x.process.start(QStringLiteral("Xvfb"), {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
+                                                   QStringLiteral("%1x%2x24").arg(screenWidth).arg(screenHeight),
                                                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         ASSERT_TRUE(m_x.process.waitForStarted(5000));
-        QByteArray number;
-        ASSERT_TRUE(waitUntil([&] {
-            m_x.process.waitForReadyRead(100);
-            number += m_x.process.readAllStandardOutput();
-            return number.contains('\n');
-        }, 10000)) << "Xvfb did not start";
-        m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    }
+
+    // Whether the display's lock names this test's server (a server that finds the display taken ends).
+    bool ownsDisplay() const
+    {
+        QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(m_display.mid(1)));
+        return lock.open(QIODevice::ReadOnly) && lock.readAll().trimmed().toLongLong() == m_x.process.processId();
     }
 
     // Whether Xvfb still runs, and what it printed.
