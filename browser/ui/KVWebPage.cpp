@@ -12,6 +12,8 @@
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineRegisterProtocolHandlerRequest>
 
+#include <utility>
+
 namespace korvel {
 
 KVWebPage::KVWebPage(KVWKViewController* window, PageRole role, QObject* parent)
@@ -50,7 +52,9 @@ bool KVWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bo
 
 bool KVWebPage::leaveFullScreen()
 {
-    if (!m_fullScreen)
+    // Cleared here as well as by the engine's answer, so that Escape cannot stay caught by a page
+    // that left full screen without saying so (a navigation, a renderer that ended).
+    if (!std::exchange(m_fullScreen, false))
         return false;
     triggerAction(ExitFullScreen);
     return true;
