@@ -1,5 +1,9 @@
 #include "browser/HandedOverAddress.h"
 
+#include "platform/NotificationCenter.h"
+
+#include <QMetaObject>
+
 namespace korvel {
 
 namespace {
@@ -20,6 +24,18 @@ void HandedOverAddress::hold(const QUrl& url)
 std::optional<QUrl> HandedOverAddress::take()
 {
     return std::exchange(held(), std::nullopt);
+}
+
+void HandedOverAddress::deliverTo(QObject* receiver, const std::function<void(const QUrl&)>& open)
+{
+    NotificationCenter::defaultCenter().addObserver(receiver, QStringLiteral("ExternalURL"), [open](const Notification& n) {
+        take();
+        open(n.userInfo.value(QStringLiteral("url")).toUrl());
+    });
+    QMetaObject::invokeMethod(receiver, [open] {
+        if (const std::optional<QUrl> address = take())
+            open(*address);
+    }, Qt::QueuedConnection);
 }
 
 }  // namespace korvel

@@ -2,7 +2,10 @@
 
 #include <QUrl>
 
+#include <functional>
 #include <optional>
+
+class QObject;
 
 namespace korvel {
 
@@ -13,6 +16,9 @@ public:
     static void hold(const QUrl& url);
     // The address held, once; nothing after it was taken.
     static std::optional<QUrl> take();
+    // Gives `open` each address handed over from now on ("ExternalURL"), and the one held before,
+    // once the event loop turns; for as long as `receiver` lives.
+    static void deliverTo(QObject* receiver, const std::function<void(const QUrl&)>& open);
 };
 
 }  // namespace korvel

@@ -449,15 +449,8 @@ void KVHomePageViewController::viewDidLoad()
     KVLog(QStringLiteral("App General"), QStringLiteral("Home Page Loaded"));
     const KVSettings& s = KVSettings::getSettingsObject();
     if (!s.kvBrowPref.useMultiTab) {
-        NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("ExternalURL"), [this](const Notification& n) {
-            HandedOverAddress::take();
-            isActive(n.userInfo.value(QStringLiteral("url")).toUrl());
-        });
-        // One handed over before this screen existed (at launch).
-        QMetaObject::invokeMethod(this, [this] {
-            if (const std::optional<QUrl> address = HandedOverAddress::take())
-                isActive(*address);
-        }, Qt::QueuedConnection);
+        // Also one handed over before this screen existed (at launch).
+        HandedOverAddress::deliverTo(this, [this](const QUrl& address) { isActive(address); });
     } else if (!s.allowedWebsites.isEmpty() || !s.allowedWebsitesCategories.isEmpty()) {
         // Once this screen is on its stack.
         QMetaObject::invokeMethod(this, &KVHomePageViewController::showDemoWithTabbarStoryboardFile, Qt::QueuedConnection);

@@ -136,15 +136,8 @@ void multiTabbarController::viewDidLoad()
     });
     center.addObserver(this, QStringLiteral("updateWKWebview"), [this](const Notification&) { homeMethod(); });
     center.addObserver(this, QStringLiteral("callMultiTabDisappear"), [this](const Notification&) { callMultiTabDisappear(); });
-    center.addObserver(this, QStringLiteral("ExternalURL"), [this](const Notification& n) {
-        HandedOverAddress::take();
-        isActive(n.userInfo.value(QStringLiteral("url")).toUrl());
-    });
-    // One handed over before the tabs existed (at launch).
-    QMetaObject::invokeMethod(this, [this] {
-        if (const std::optional<QUrl> address = HandedOverAddress::take())
-            isActive(*address);
-    }, Qt::QueuedConnection);
+    // Also one handed over before the tabs existed (at launch).
+    HandedOverAddress::deliverTo(this, [this](const QUrl& address) { isActive(address); });
     center.addObserver(this, QStringLiteral("goHomeOnNetworkGain"), [this](const Notification&) { goHomeOnNetworkGain(); });
     RSCustomTabbarController::viewDidLoad();
 }
