@@ -81,7 +81,8 @@ QWebEngineProfile* EngineProfiles::makeVisitorProfile()
 void EngineProfiles::watch(QWebEngineProfile* profile)
 {
     static auto* commands = new CommandSchemeHandler;
-    profile->installUrlSchemeHandler(QByteArrayLiteral("kvcallback"), commands);
+    for (const QByteArray& scheme : KorvelWebEngine::decidedSchemes())
+        profile->installUrlSchemeHandler(scheme, commands);
     connect(profile, &QWebEngineProfile::downloadRequested, this, [this, profile](QWebEngineDownloadRequest* download) {
         // A download the engine resumes after a broken connection comes again under the same
         // identifier and without its page (asking for it crashes Qt 6.4): it is its downloader's.

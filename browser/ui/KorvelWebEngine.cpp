@@ -26,10 +26,22 @@ void KorvelWebEngine::registerSchemes()
     // able to reach it (no LocalScheme), and addresses such as "kvcallback:getuuid:gotId" must
     // arrive as written (path syntax; host syntax would rewrite them to "kvcallback://getuuid/").
     // Nothing is ever served from it: every navigation to it is decided and cancelled.
-    QWebEngineUrlScheme callback(QByteArrayLiteral("kvcallback"));
-    callback.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-    callback.setFlags({});
-    QWebEngineUrlScheme::registerScheme(callback);
+    // Mail, telephone and message links would take the engine's way to other applications, which
+    // never asks the page: registered like the commands, they come to the navigation rules as
+    // every other address does, and a refused one is told and logged.
+    for (const QByteArray& name : decidedSchemes()) {
+        QWebEngineUrlScheme scheme(name);
+        scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+        scheme.setFlags({});
+        QWebEngineUrlScheme::registerScheme(scheme);
+    }
+}
+
+const QList<QByteArray>& KorvelWebEngine::decidedSchemes()
+{
+    static const QList<QByteArray> schemes{QByteArrayLiteral("kvcallback"), QByteArrayLiteral("mailto"), QByteArrayLiteral("tel"),
+                                           QByteArrayLiteral("sms")};
+    return schemes;
 }
 
 QStringList KorvelWebEngine::prepareEnvironment(const QStringList& arguments)

@@ -18,6 +18,9 @@ class KorvelWebEngine {
 public:
     // Registers the program's own "kvcallback" scheme; must run before the application object.
     static void registerSchemes();
+    // The schemes of our own that no page is ever served from: every navigation to one is decided
+    // by the navigation rules and cancelled.
+    static const QList<QByteArray>& decidedSchemes();
     // Takes developer-tool and other dangerous switches out of QTWEBENGINE_CHROMIUM_FLAGS and
     // QTWEBENGINE_REMOTE_DEBUGGING; returns the arguments without them. Before the application object.
     static QStringList prepareEnvironment(const QStringList& arguments);

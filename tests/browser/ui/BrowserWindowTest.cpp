@@ -73,6 +73,12 @@ TEST_F(BrowserWindowTest, ARefusedLinkNeverReachesTheServer)
             EXPECT_TRUE(test::processEventsUntil([&] { return home.count() > 0; })) << "with access denied the window goes home";
         } else {
             EXPECT_EQ(window->webView()->title(), QStringLiteral("Start")) << "the page that was showing stays";
+            // Links for other applications come to the same rules; the kiosk opens none.
+            for (const QString& link : {QStringLiteral("mailto:desk@example.com"), QStringLiteral("tel:+4912345"), QStringLiteral("sms:+4912345")}) {
+                evaluate(window, QStringLiteral("location.href = '%1'").arg(link));
+                EXPECT_TRUE(test::processEventsUntil([&] { return toastShown(toast + link); })) << qPrintable(link);
+            }
+            EXPECT_EQ(window->webView()->title(), QStringLiteral("Start"));
         }
         closeWindows();
     }
