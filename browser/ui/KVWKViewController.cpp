@@ -79,6 +79,36 @@ namespace {
 
 using Kind = NavigationEffect::Kind;
 
+enum class AudioLeft { Playing, Paused, Rewound };
+
+// Pauses a page's videos and, as asked, its audio, and ends its full screen.
+void quietPage(QWebEnginePage* page, AudioLeft audio)
+{
+    static const QString videos = QStringLiteral(
+        "var vids = document.getElementsByTagName('video'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
+    static const QString pausedAudio = QStringLiteral(
+        "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
+    static const QString rewoundAudio = QStringLiteral(
+        "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause(); vids.item(i).currentTime = 0;}");
+    page->runJavaScript(videos);
+    if (audio != AudioLeft::Playing)
+        page->runJavaScript(audio == AudioLeft::Paused ? pausedAudio : rewoundAudio);
+    if (auto* own = qobject_cast<KVWebPage*>(page))
+        own->leaveFullScreen();
+    else
+        page->triggerAction(QWebEnginePage::ExitFullScreen);
+}
+
+// A picture as PNG bytes, the form the tabbed home page takes its icons in.
+QByteArray pngBytes(const QImage& image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
 QPointer<KVWKViewController> lastWindow;
 
 KVSettings& settings()
@@ -570,17 +600,9 @@ bool KVWKViewController::isLoading() const
 
 void KVWKViewController::pauseMedia()
 {
-    static const QString videos = QStringLiteral(
-        "var vids = document.getElementsByTagName('video'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
-    static const QString audios = QStringLiteral(
-        "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
-    m_page->runJavaScript(videos);
-    m_page->runJavaScript(audios);
-    m_page->leaveFullScreen();
-    if (QWebEngineView* popup = m_popups->view()) {
-        popup->page()->runJavaScript(videos);
-        popup->page()->triggerAction(QWebEnginePage::ExitFullScreen);
-    }
+    quietPage(m_page, AudioLeft::Paused);
+    if (QWebEngineView* popup = m_popups->view())
+        quietPage(popup->page(), AudioLeft::Playing);
 }
 
 void KVWKViewController::applyUserAgent()
@@ -877,13 +899,8 @@ void KVWKViewController::homePageFinishedSteps()
     for (const QString& icon : m_entries.customIconUrls) {
         const std::optional<QString> path = Paths::resolvedInside(documents, HomePageEntries::iconPath(icon));
         const QImage image = path ? QImage(*path) : QImage();
-        if (image.isNull())
-            continue;
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        m_page->runJavaScript(HomePageEntries::customIconScript(icon, png));
+        if (!image.isNull())
+            m_page->runJavaScript(HomePageEntries::customIconScript(icon, pngBytes(image)));
     }
     // Web icons: the local page may not fetch them itself.
     QStringList webIcons;
@@ -895,13 +912,8 @@ void KVWKViewController::homePageFinishedSteps()
     const QPointer<KVWebPage> page(m_page);
     for (const QString& icon : std::as_const(webIcons)) {
         RemoteImage::load(QUrl(icon), m_page, [page, icon](const QImage& image) {
-            if (!page || image.isNull())
-                return;
-            QByteArray png;
-            QBuffer buffer(&png);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
-            page->runJavaScript(HomePageEntries::customIconScript(icon, png));
+            if (page && !image.isNull())
+                page->runJavaScript(HomePageEntries::customIconScript(icon, pngBytes(image)));
         });
     }
     // Back from the home page does not return to the website that was left.
@@ -911,20 +923,11 @@ void KVWKViewController::homePageFinishedSteps()
 
 void KVWKViewController::stopMediaOfHiddenTab()
 {
-    static const QString videos = QStringLiteral(
-        "var vids = document.getElementsByTagName('video'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause()}");
-    static const QString audios = QStringLiteral(
-        "var vids = document.getElementsByTagName('audio'); for( var i = 0; i < vids.length; i++ ){vids.item(i).pause(); vids.item(i).currentTime = 0;}");
     if (!m_page)
         return;
-    m_page->runJavaScript(videos);
-    m_page->runJavaScript(audios);
-    m_page->leaveFullScreen();
-    if (QWebEngineView* popup = m_popups->view()) {
-        popup->page()->runJavaScript(videos);
-        popup->page()->runJavaScript(audios);
-        popup->page()->triggerAction(QWebEnginePage::ExitFullScreen);
-    }
+    quietPage(m_page, AudioLeft::Rewound);
+    if (QWebEngineView* popup = m_popups->view())
+        quietPage(popup->page(), AudioLeft::Rewound);
 }
 
 void KVWKViewController::homeButtonPressed()
