@@ -46,6 +46,7 @@ check "korvel --version answers without a display" \
 check "korvel-cloud --version answers" sh -c "chroot \"$root\" korvel-cloud --version | grep -q \"^korvel-cloud [0-9]\""
 check "korvel-session answers --help without a compositor" sh -c "chroot \"$root\" env -i PATH=/usr/bin:/bin korvel-session --help | grep -q \"^Usage: korvel\""
 check "the diagnostic screen is installed" test -x "$root/usr/libexec/korvel/korvel-diagnostic"
+check "the session's notification relay runs there" sh -c "chroot \"$root\" /usr/libexec/korvel/korvel-notify-relay true"
 for page in korvel korvelctl korvel-session korvel-cloud; do
   check "the manual page $page(1) is installed" sh -c "ls \"$root\"/usr/share/man/man1/$page.1.gz >/dev/null"
 done
