@@ -66,8 +66,11 @@ check "an upgrade keeps the user" in_tree getent passwd korvel
 in_tree dpkg -r korvel >/dev/null
 check "removal leaves the kiosk's home" in_tree test -d /var/lib/korvel
 check "removal takes the program" sh -c "! test -e \"$root/usr/bin/korvel\""
+mkdir -p "$root/etc/systemd/system/graphical.target.wants"
+ln -sf /usr/lib/systemd/system/korvel-kiosk.service "$root/etc/systemd/system/graphical.target.wants/korvel-kiosk.service"
 in_tree dpkg -P korvel korvel-cloud >/dev/null
 check "purge removes the kiosk's home and an empty /etc/korvel" sh -c "! test -e \"$root/var/lib/korvel\" && ! test -e \"$root/etc/korvel\""
+check "purge leaves no link to the unit that \"systemctl enable\" made" sh -c "! test -L \"$root/etc/systemd/system/graphical.target.wants/korvel-kiosk.service\""
 
 [ "$failures" = 0 ] || { echo "$failures checks failed"; exit 1; }
 echo "every check passed"
