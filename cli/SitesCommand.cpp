@@ -3,6 +3,7 @@
 #include "cli/CommandOptions.h"
 #include "cli/CommandText.h"
 #include "policy/AllowedWebsiteEditing.h"
+#include "policy/KVUtility.h"
 #include "settings/KVSettings.h"
 
 #include <QTextStream>
@@ -109,10 +110,30 @@ bool apply(const CommandOptions& options, AllowedWebsiteInput& input, QTextStrea
     return true;
 }
 
+// The index of the allowed website whose stored address `input` would give, if any: the address
+// as the editor stores it, so "example.com" and "http://example.com" are the same website.
+std::optional<qsizetype> listedIndex(const AllowedWebsiteInput& input)
+{
+    const std::optional<QUrl> url = KVUtility::getURLFromString(input.url.trimmed(), input.protocol);
+    if (!url)
+        return std::nullopt;
+    const QString stored = url->toString(QUrl::FullyEncoded);
+    const QList<allowedWebsite>& sites = KVSettings::getSettingsObject().allowedWebsites;
+    for (qsizetype i = 0; i < sites.size(); ++i) {
+        if (sites.at(i).url == stored)
+            return i;
+    }
+    return std::nullopt;
+}
+
 std::optional<CommandOptions> parseOptions(const QStringList& arguments, Edit edit, QTextStream& err)
 {
     QList<CommandOptions::Option> known = {
         {"--protocol", Kind::Value}, {"--title", Kind::Value}, {"--icon", Kind::Value}, {"--category", Kind::Value}};
+    // Provisioning scripts run again: "add --update" changes a website already listed instead of
+    // being refused.
+    if (edit == Edit::Adding)
+        known.append({"--update", Kind::Flag});
     for (const Switch& s : switches) {
         known.append({s.on, Kind::Flag});
         if (edit == Edit::Updating)
@@ -143,6 +164,19 @@ int runSitesCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         takeProtocolFromAddress(input);
         if (!apply(*options, input, err))
             return 2;
+        // An address listed already is refused (a second run of a script would add it twice and
+        // take the start page from the one chosen since), or changed with --update.
+        if (const std::optional<qsizetype> listed = listedIndex(input)) {
+            if (!options->isSet("--update")) {
+                err << "korvelctl: " << KVSettings::getSettingsObject().allowedWebsites.at(*listed).url << " is already listed (index "
+                    << *listed << "); add --update to change it\n";
+                return 2;
+            }
+            AllowedWebsiteInput changed = AllowedWebsiteInput::fromRecord(KVSettings::getSettingsObject().allowedWebsites.at(*listed));
+            if (!apply(*options, changed, err))
+                return 2;
+            return CommandText::finish(AllowedWebsiteEditing::save(KVSettings::getSettingsObject(), changed, *listed), out, err);
+        }
         return CommandText::finish(AllowedWebsiteEditing::save(KVSettings::getSettingsObject(), input), out, err);
     }
     if (verb == QLatin1String("update")) {

@@ -21,6 +21,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -30,6 +31,9 @@
 #include <unistd.h>
 
 namespace {
+
+// The home of the kiosk that the package installs (KORVEL_HOME of korvel-kiosk.service).
+const char* const kioskHome = "/var/lib/korvel";
 
 // Run as root on a kiosk user's home directory, korvelctl acts as that user: the files it writes
 // must stay readable by the Korvel that runs there (a keychain owned by root reads as damaged).
@@ -53,7 +57,8 @@ const char* usage =
     "Administers a Korvel home directory without a display.\n"
     "\n"
     "Options:\n"
-    "  --home DIR       the Korvel home directory (default: $KORVEL_HOME, else the XDG directories)\n"
+    "  --home DIR       the Korvel home directory (default: $KORVEL_HOME; for root the installed\n"
+    "                   kiosk's /var/lib/korvel; else the XDG directories)\n"
     "  -h, --help       show this help\n"
     "  -v, --version    show the version\n"
     "\n"
@@ -69,8 +74,11 @@ const char* usage =
     "                       INDEX id=ID category=ID url=URL title=\"TITLE\" [FLAG...]\n"
     "  sites add URL [--protocol http|https|file] [--title T] [--icon PATH] [--category ID]\n"
     "                [--startup] [--error-page] [--subdomains] [--only-this] [--hide] [--favicon]\n"
+    "                [--update]\n"
     "                       add an allowed website (protocol http unless given; an empty title\n"
-    "                       is made from the URL; one start page and one error page at most)\n"
+    "                       is made from the URL; one start page and one error page at most);\n"
+    "                       an address already listed is refused, or with --update changed as\n"
+    "                       \"sites update\" would change it\n"
     "  sites update INDEX [URL] [the options of add] [--no-startup] [--no-error-page]\n"
     "                [--no-subdomains] [--no-only-this] [--no-hide] [--no-favicon]\n"
     "                       change only what is given of the website at INDEX (with --protocol,\n"
@@ -168,6 +176,9 @@ int main(int argc, char** argv)
         err << "korvelctl: --home needs a directory\n";
         return 2;
     }
+    // Root administers the installed kiosk: its home, unless --home or KORVEL_HOME names another.
+    if (korvel::Paths::home().isEmpty() && geteuid() == 0 && QFileInfo(QLatin1String(kioskHome)).isDir())
+        korvel::Paths::setHome(QLatin1String(kioskHome));
     if (!actAsHomeOwner(err))
         return 1;
     QStringList command;
@@ -190,6 +201,11 @@ int main(int argc, char** argv)
         if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
             out << "korvelctl " << korvel::version::shortVersion << " (build " << korvel::version::buildNumber << ")\n";
             return 0;
+        }
+        // Before the command only korvelctl's own options stand; the command reads the rest.
+        if (command.isEmpty() && a.startsWith(QLatin1Char('-'))) {
+            err << "korvelctl: unknown option \"" << a << "\"; see korvelctl --help\n";
+            return 2;
         }
         command.append(a);
     }

@@ -60,6 +60,7 @@ private:
     QWidget* m_statusBar = nullptr;
     bool m_fullScreen = true;
     bool m_kioskShown = false;
+    bool m_compositionKept = false;
     bool m_followUpPending = false;
     bool m_checkPending = false;
     WindowGuard m_guard;

@@ -128,3 +128,18 @@ TEST_F(LaunchTest, EveryLaunchReplacesTheHomePageFiles)
     second.didFinishLaunching();
     EXPECT_TRUE(korvel::test::readFile(page).contains("<title>Home</title>")) << "the installed version comes back";
 }
+
+// The shipped example of a managed configuration configures websites and preferences and leaves
+// the password that the administrator set alone.
+TEST_F(LaunchTest, TheManagedExampleCarriesNoPassword)
+{
+    const QVariantMap managed = PropertyList::readFile(QStringLiteral(KORVEL_SOURCE_DIR "/packaging/managed.plist.example")).value.toMap();
+    QString text = managed.value(QStringLiteral("SettingsXML")).toString().trimmed();
+    const QVariantMap document = PropertyList::parse(text.toUtf8()).value.toMap();
+    ASSERT_FALSE(document.value(QStringLiteral("AllowedWebsites")).toList().isEmpty()) << qPrintable(text);
+    EXPECT_FALSE(document.value(QStringLiteral("BrowserPreferences")).toMap().contains(QStringLiteral("Password")));
+
+    ASSERT_TRUE(TalvexUtils::setPassword(korvel::KVHashString::stringToBase64(QStringLiteral("s3cret"))));
+    ASSERT_TRUE(korvel::KVSettings::getSettingsObject().loadSettings(document));
+    EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("s3cret")));
+}

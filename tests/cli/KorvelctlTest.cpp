@@ -68,6 +68,9 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
         // The editors' own refusals (their rules are the editing tests'), passed on by each command; a blank
         // address given is an address, not one left out.
         {{"sites", "add", ""}, "korvelctl: Cannot Add empty URL\n"},
+        {{"sites", "add", "http://example.com"}, "korvelctl: http://example.com is already listed (index 0); add --update"},
+        {{"sites", "add", "example.com", "--startup"}, "already listed"},
+        {{"--frobnicate", "sites", "list"}, "korvelctl: unknown option \"--frobnicate\""},
         {{"sites", "update", "0", " "}, "korvelctl: Cannot Update empty URL\n"},
         {{"sites", "update", "3", "--hide"}, "korvelctl: There is no allowed website at index 3.\n"},
         {{"categories", "add", "news"}, "korvelctl: Category with same name is already exist.\n"},
@@ -125,6 +128,27 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
         EXPECT_EQ(storeBytes(), before) << qPrintable(command);
     }
     EXPECT_EQ(ok({"log"}), logBefore);
+}
+
+// A provisioning script run twice leaves the websites as its first run did, start page included;
+// --update changes what it names of a website already listed.
+TEST_F(KorvelctlTest, ProvisioningRunsAgainWithoutDuplicates)
+{
+    const auto provision = [this] {
+        ok({"sites", "add", "https://a.test/", "--title", "A", "--startup", "--update"});
+        ok({"sites", "add", "b.test", "--title", "B", "--update"});
+    };
+    provision();
+    const QString first = ok({"sites", "list"});
+    provision();
+    EXPECT_EQ(ok({"sites", "list"}), first);
+    EXPECT_EQ(first.count(QLatin1Char('\n')), 2) << qPrintable(first);
+    EXPECT_TRUE(first.contains(QStringLiteral("url=https://a.test/ title=\"A\" startup\n"))) << qPrintable(first);
+
+    ok({"sites", "add", "http://b.test", "--title", "Bee", "--hide", "--update"});
+    const QString changed = ok({"sites", "list"});
+    EXPECT_EQ(changed.count(QLatin1Char('\n')), 2) << qPrintable(changed);
+    EXPECT_TRUE(changed.contains(QStringLiteral("url=http://b.test title=\"Bee\" hide\n"))) << qPrintable(changed);
 }
 
 TEST_F(KorvelctlTest, ListsEveryPreferenceAndAnswersHelpAndVersion)

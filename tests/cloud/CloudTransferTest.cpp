@@ -590,6 +590,11 @@ TEST_F(CloudCommandTest, TheServiceBoundsBodiesAndRatesPerClient)
     ASSERT_TRUE(limited);
     EXPECT_EQ(limited->status, 429);
     EXPECT_EQ(limited->body, "False");
+    // A load balancer's health checks are answered whatever the rate.
+    const httplib::Result health = client.Get("/healthz");
+    ASSERT_TRUE(health);
+    EXPECT_EQ(health->status, 200);
+    EXPECT_EQ(health->body, "ok\n");
     service.terminate();
     ASSERT_TRUE(service.waitForFinished(5000));
     EXPECT_EQ(service.exitCode(), 0);

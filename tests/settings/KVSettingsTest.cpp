@@ -1,9 +1,11 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
+#include "settings/SettingsFingerprint.h"
 #include "settings/TalvexUtils.h"
 #include "tests/support/TestHome.h"
 
+#include <QRegularExpression>
 
 using korvel::allowedWebsite;
 using korvel::allowedWebsiteCategory;
@@ -149,4 +151,25 @@ TEST_F(SettingsStoreTest, LoadRepairsStoredPreferencesExceptOnTheFirstLoad)
     EXPECT_EQ(settings.kvBrowPref.countOfTabs, 8);
     EXPECT_FALSE(settings.kvBrowPref.enableMenu);
     EXPECT_FALSE(UserDefaults::standard().dictionaryForKey(QStringLiteral("BrowserPreferences")).contains(QStringLiteral("HideMenu")));
+}
+
+// The fingerprint names the configuration, not the device: the device-information entry is left
+// out, and any change of a setting changes it.
+TEST_F(SettingsStoreTest, TheFingerprintFollowsTheSettingsNotTheDevice)
+{
+    using korvel::SettingsFingerprint::of;
+    KVSettings& settings = KVSettings::getSettingsObject();
+    fill(settings);
+    ASSERT_TRUE(settings.save());
+    const QVariantMap stored = UserDefaults::standard().applicationDomain();
+    const QString fingerprint = of(stored);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9a-f]{64}$")).match(fingerprint).hasMatch()) << qPrintable(fingerprint);
+
+    QVariantMap otherDevice = stored;
+    otherDevice.insert(QStringLiteral("Korvel"), QVariantMap{{QStringLiteral("Device Model"), QStringLiteral("Another Panel")}});
+    EXPECT_EQ(of(otherDevice), fingerprint);
+
+    settings.kvBrowPref.port = 9091;
+    ASSERT_TRUE(settings.save());
+    EXPECT_NE(of(UserDefaults::standard().applicationDomain()), fingerprint);
 }
