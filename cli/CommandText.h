@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/ControlCommand.h"
 #include "policy/EditOutcome.h"
 #include "settings/WebsiteProtocol.h"
 
@@ -41,6 +42,11 @@ QString quoted(const QString& text);
 // Prints the outcome's message (stdout when done, stderr otherwise) and returns the exit status:
 // 0 done, 1 not saved, 2 refused.
 int finish(const EditOutcome& outcome, QTextStream& out, QTextStream& err);
+
+// Has `command` performed: by the Korvel running on the home (over its control socket), or, when
+// none runs, here under the home's lock. Prints the reply, says on stderr which of the two
+// happened, and returns the reply's exit status (1 when neither way was open).
+int perform(const ControlCommand& command, QTextStream& out, QTextStream& err);
 
 }  // namespace CommandText
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -104,6 +105,30 @@ QString Paths::keychainFile()
 QString Paths::vendorIdentifierFile()
 {
     return configDirectory() + QStringLiteral("/vendor-identifier");
+}
+
+QString Paths::lockFile()
+{
+    return configDirectory() + QStringLiteral("/korvel.lock");
+}
+
+QString Paths::runtimeDirectory()
+{
+    QString directory;
+    if (!home().isEmpty()) {
+        directory = home() + QStringLiteral("/run");
+    } else {
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        directory = runtime.isEmpty() ? configDirectory() + QStringLiteral("/run") : runtime + QStringLiteral("/korvel");
+    }
+    QDir().mkpath(directory);
+    QFile::setPermissions(directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return directory;
+}
+
+QString Paths::controlSocketFile()
+{
+    return runtimeDirectory() + QStringLiteral("/control");
 }
 
 namespace {
