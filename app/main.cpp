@@ -92,7 +92,7 @@ int main(int argc, char** argv)
     // korvelctl holds the lock only while it writes, so it is waited for a little.
     HomeLock homeLock(Paths::lockFile());
     for (int attempt = 0; !homeLock.tryLock(); ++attempt) {
-        if (attempt == 100) {
+        if (attempt == 50) {
             std::fprintf(stderr, "korvel: another Korvel runs on this home (%s)\n", qPrintable(homeLock.errorString()));
             return 1;
         }

@@ -114,13 +114,9 @@ QString Paths::lockFile()
 
 QString Paths::runtimeDirectory()
 {
-    QString directory;
-    if (!home().isEmpty()) {
-        directory = home() + QStringLiteral("/run");
-    } else {
-        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        directory = runtime.isEmpty() ? configDirectory() + QStringLiteral("/run") : runtime + QStringLiteral("/korvel");
-    }
+    // Beside the lock, whatever the environment of the process that asks: korvelctl run by root
+    // or over SSH has another XDG_RUNTIME_DIR than the kiosk's session.
+    const QString directory = (home().isEmpty() ? configDirectory() : home()) + QStringLiteral("/run");
     QDir().mkpath(directory);
     QFile::setPermissions(directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return directory;

@@ -30,8 +30,8 @@ public:
     // The lock that makes one process the writer of the home's settings: Korvel holds it while it
     // runs, korvelctl while it writes without one.
     static QString lockFile();
-    // Sockets and other things that live only while Korvel runs, readable by its user alone
-    // (mode 0700, made on first use): "run" in the home, else $XDG_RUNTIME_DIR/korvel.
+    // Sockets and other things that live only while Korvel runs, reachable by its user alone
+    // (mode 0700, made on first use): "run" in the home (else in the configuration directory).
     static QString runtimeDirectory();
     // The control socket of the Korvel running on this home.
     static QString controlSocketFile();

@@ -1,4 +1,5 @@
 #include "app/KVAppDelegate.h"
+#include "control/HomeLock.h"
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
@@ -113,6 +114,23 @@ TEST_F(LaunchTest, TheFirstStartKeepsAPasswordSetBeforeIt)
     EXPECT_EQ(ctl({QStringLiteral("password"), QStringLiteral("check")}, "9246\n").status, 1);
     EXPECT_TRUE(ok({"log", "--category", "App General"}).contains(QStringLiteral("First start: the administrator password stored before is kept")));
     EXPECT_TRUE(ok({"sites", "list"}).contains(QStringLiteral("https://www.example.org/")));
+}
+
+// A Korvel that finds the home's lock taken (by a Korvel that could not take its address, or by a
+// korvelctl that does not let go) ends without writing anything: never two writers of one home.
+TEST_F(LaunchTest, ASecondKorvelOnTheSameHomeNeverWrites)
+{
+    korvel::HomeLock held(korvel::Paths::lockFile());
+    ASSERT_TRUE(held.tryLock());
+    QProcess korvel;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    korvel.setProcessEnvironment(env);
+    korvel.start(bin("korvel"), {QStringLiteral("--home"), home()});
+    ASSERT_TRUE(korvel.waitForFinished(20000));
+    EXPECT_EQ(korvel.exitCode(), 1);
+    EXPECT_TRUE(korvel.readAllStandardError().contains("another Korvel runs on this home"));
+    EXPECT_FALSE(QFileInfo::exists(korvel::Paths::defaultsFile()));
 }
 
 // A kiosk runs as a service: the system's stop signals end it cleanly.
