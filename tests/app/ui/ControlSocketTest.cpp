@@ -118,6 +118,9 @@ TEST_F(ControlSocketTest, KorvelctlEditsReachTheRunningKiosk)
     ASSERT_EQ(set.status, 0) << qPrintable(set.err);
     EXPECT_TRUE(set.err.contains(QStringLiteral("performed by the Korvel running on"))) << qPrintable(set.err);
     EXPECT_EQ(settings().kvBrowPref.port, port);
+    const QStringList logged = loggedEvents(QStringLiteral("Settings"));
+    EXPECT_TRUE(logged.contains(QStringLiteral("Command from korvelctl: pref.set")));
+    EXPECT_TRUE(logged.contains(QStringLiteral("Preference Port changed by korvelctl: 8080 -> %1").arg(port))) << qPrintable(logged.join('\n'));
     ASSERT_EQ(ctl({QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("ServerSwitch"), QStringLiteral("true")}).status, 0);
     ASSERT_TRUE(server->isServerRunning());
     EXPECT_EQ(server->getPortNumber(), port);
@@ -132,6 +135,7 @@ TEST_F(ControlSocketTest, KorvelctlEditsReachTheRunningKiosk)
     ASSERT_EQ(import.status, 0) << qPrintable(import.err);
     EXPECT_FALSE(settings().kvBrowPref.serverSwitchOnOFF);
     EXPECT_FALSE(server->isServerRunning());
+    EXPECT_TRUE(loggedEvents(QStringLiteral("Settings")).contains(QStringLiteral("Preference ServerSwitch changed by import: true -> false")));
 }
 
 // 100 korvelctl edits interleaved with edits on the settings screen of the running kiosk: every one
@@ -170,6 +174,7 @@ TEST_F(ControlSocketTest, InterleavedKorvelctlAndScreenEditsAreAllKept)
         EXPECT_EQ(s.kvBrowPref.idleTimeout, 199);
     };
     check("in the kiosk");
+    EXPECT_TRUE(loggedEvents(QStringLiteral("Settings")).contains(QStringLiteral("Preference IdleTimeout changed by screen: 198 -> 199")));
     restart();
     check("on disk");
 }
