@@ -2,7 +2,6 @@
 
 #include "cli/CommandOptions.h"
 #include "cli/CommandText.h"
-#include "policy/AdvancedSettingsEditing.h"
 #include "settings/KVSettings.h"
 #include "settings/PreferenceText.h"
 

@@ -2,7 +2,6 @@
 
 #include "cli/CommandOptions.h"
 #include "cli/CommandText.h"
-#include "policy/BlockedWebsiteEditing.h"
 #include "settings/KVSettings.h"
 
 #include <QJsonObject>

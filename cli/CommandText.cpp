@@ -81,23 +81,6 @@ QString quoted(const QString& text)
     return escaped;
 }
 
-int finish(const EditOutcome& outcome, QTextStream& out, QTextStream& err)
-{
-    switch (outcome.status) {
-    case EditStatus::Done:
-        if (!outcome.message.isEmpty())
-            out << outcome.message << '\n';
-        return 0;
-    case EditStatus::Refused:
-        err << "korvelctl: " << outcome.message << '\n';
-        return 2;
-    case EditStatus::NotSaved:
-        err << "korvelctl: " << outcome.message << '\n';
-        return 1;
-    }
-    return 1;
-}
-
 int perform(const ControlCommand& command, QTextStream& out, QTextStream& err)
 {
     const QString home = Paths::home().isEmpty() ? QStringLiteral("this user's Korvel directories") : Paths::home();

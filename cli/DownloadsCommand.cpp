@@ -1,7 +1,6 @@
 #include "cli/DownloadsCommand.h"
 
 #include "cli/CommandText.h"
-#include "log/KVLog.h"
 #include "settings/KVSettings.h"
 
 #include <QJsonObject>

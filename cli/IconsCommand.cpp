@@ -1,9 +1,6 @@
 #include "cli/IconsCommand.h"
 
 #include "cli/CommandText.h"
-#include "platform/UserDefaults.h"
-#include "policy/IconLayout.h"
-#include "settings/KVSettings.h"
 
 #include <QJsonObject>
 #include <QTextStream>
