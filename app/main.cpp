@@ -10,8 +10,10 @@
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "control/HomeLock.h"
 #include "log/JournalForwarder.h"
 #include "log/KVLog.h"
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
@@ -21,6 +23,7 @@
 
 #include <QGuiApplication>
 #include <QStandardPaths>
+#include <QThread>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
 #include <csignal>
@@ -29,6 +32,8 @@
 int main(int argc, char** argv)
 {
     using namespace korvel;
+    // A file-size limit fails a write, reported as a failure, instead of ending the kiosk.
+    AtomicFile::ignoreFileSizeSignal();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -103,6 +108,16 @@ int main(int argc, char** argv)
     SingleInstance instance(Paths::home().isEmpty() ? Paths::defaultsFile() : Paths::home());
     if (instance.sendToRunning(openedURL.isEmpty() ? QStringLiteral("korvel:") : openedURL))
         return 0;
+    // One writer of the home's settings: a second Korvel that could not hand over does not start.
+    // korvelctl holds the lock only while it writes, so it is waited for a little.
+    HomeLock homeLock(Paths::lockFile());
+    for (int attempt = 0; !homeLock.tryLock(); ++attempt) {
+        if (attempt == 50) {
+            std::fprintf(stderr, "korvel: another Korvel runs on this home (%s)\n", qPrintable(homeLock.errorString()));
+            return 1;
+        }
+        QThread::msleep(100);
+    }
     instance.listen();
     KioskInput::install();
 
@@ -125,6 +140,8 @@ int main(int argc, char** argv)
     const RenderChoice render = KorvelWebEngine::chooseRenderPath();
 
     KorvelShell shell;
+    // korvelctl's commands reach this kiosk from here on.
+    shell.delegate().listenForControl();
     // The log opens with the shell's launch sequence. One line says what runs, on which engine and
     // render path, with which settings, so a fleet's journal tells its kiosks apart.
     KVLog(QStringLiteral("App General"), QStringLiteral("Start: Korvel %@ (build %@), Qt WebEngine %@ (Chromium %@), %@, settings %@"),

@@ -14,9 +14,10 @@
 #include "cli/SitesCommand.h"
 #include "cli/TransferCommand.h"
 #include "log/KVLogger.h"
+#include "log/PreferenceChangeLog.h"
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "settings/KVSettings.h"
-#include "transfer/SettingsDocument.h"
 #include "platform/Version.h"
 
 #include <QCoreApplication>
@@ -54,7 +55,10 @@ bool actAsHomeOwner(QTextStream& err)
 const char* usage =
     "Usage: korvelctl [--home DIR] COMMAND\n"
     "\n"
-    "Administers a Korvel home directory without a display.\n"
+    "Administers a Korvel home directory without a display. While Korvel runs on the home, every\n"
+    "change is sent to it over its control socket and made there, as the settings screens make it;\n"
+    "otherwise korvelctl writes the files itself, holding the home's lock. A line on standard error\n"
+    "says which happened.\n"
     "\n"
     "Options:\n"
     "  --home DIR       the Korvel home directory (default: $KORVEL_HOME; for root the installed\n"
@@ -143,6 +147,12 @@ const char* usage =
     "  cloud import ID [--service URL]\n"
     "                       apply the settings document stored under ID\n"
     "  cloud history        print the cloud IDs used here, newest first\n"
+    "\n"
+    "  autoimport set URL|--file NAME|--cloud ID [--minutes N]\n"
+    "                       follow a settings document: an http/https address, a file of the\n"
+    "                       documents directory or a cloud ID, looked at every N minutes (1-1000)\n"
+    "  autoimport off       stop following it\n"
+    "  autoimport show      print the automatic import's source, location and period\n"
     "                       (the service: --service, else $KORVEL_CLOUD_SERVICE, else the managed\n"
     "                       configuration's CloudService)\n"
     "\n"
@@ -156,13 +166,15 @@ const char* usage =
     "INDEX is the 0-based number that \"list\" prints; \"--\" ends the options, so a text that starts\n"
     "with \"--\" can follow it. Every change is recorded in the event log, as the screens record it.\n"
     "\n"
-    "Exit status: 0 on success, 1 when the settings could not be saved, 2 for bad usage or values\n"
-    "and for refused edits (nothing is written then).\n";
+    "Exit status: 0 on success, 1 when the settings could not be saved (or the running Korvel could\n"
+    "not be reached), 2 for bad usage or values and for refused edits (nothing is written then).\n";
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // A file-size limit fails a write, reported as a failure, instead of ending korvelctl.
+    korvel::AtomicFile::ignoreFileSizeSignal();
     QCoreApplication application(argc, argv);
     QStringList arguments = application.arguments();
     QTextStream out(stdout);
@@ -236,15 +248,15 @@ int main(int argc, char** argv)
         {"import", korvel::runImportCommand},
         {"reset", korvel::runResetCommand},
         {"cloud", korvel::runCloudCommand},
+        {"autoimport", korvel::runAutoImportCommand},
     };
     for (const auto& group : groups) {
         if (command.first() != QLatin1String(group.name))
             continue;
         // The editing operations record what they change, as they do when the screens call them.
         korvel::KVLogger::createDatabase_Tables();
-        // A document's embedded files are written as the kiosk writes them. The upload server runs
-        // in the kiosk's process, not here: an import has no server to restart.
-        korvel::KVSettings::setFilesImporter([](const QVariantMap& document) { korvel::Utils::importFiles(document); });
+        korvel::PreferenceChangeLog::install();
+        korvel::KVSettings::registerStoredLists();
         return group.run(command.mid(1), out, err);
     }
 

@@ -1,5 +1,6 @@
 #include "log/LogMail.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Device.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
@@ -7,7 +8,6 @@
 #include "platform/Version.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace korvel {
 
@@ -56,8 +56,7 @@ MailMessage LogMail::message(const Device& device, const QString& attachmentPath
 QString LogMail::writeAttachment(const Device& device, const QStringList& lines)
 {
     const QString path = Paths::documentsDirectory() + QLatin1Char('/') + attachmentName(device);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(attachmentText(device, lines)) < 0 || !file.commit())
+    if (!AtomicFile::writeFile(path, attachmentText(device, lines)))
         return {};
     return path;
 }

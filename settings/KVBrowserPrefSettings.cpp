@@ -273,12 +273,42 @@ QStringList KVBrowserPrefSettings::keepWithinRanges(QVariantMap& dictionary)
 
 KVBrowserPrefSettings KVBrowserPrefSettings::initWithDictionary(const std::optional<QVariantMap>& dictionary)
 {
+    KVBrowserPrefSettings record = init();
     if (!dictionary)
-        return init();
-    KVBrowserPrefSettings record;
-    for (const Field& field : fieldTable)
-        record.setValueFromDictionary(field, dictionary->value(QString::fromLatin1(field.key)));
+        return record;
+    // A key the dictionary lacks keeps its factory value: read as zero, "NumberOfTaps" would open
+    // the password prompt on any tap, and the toolbar and full screen would vanish.
+    const QVariantMap repaired = withoutLegacyKeys(*dictionary);
+    for (const Field& field : fieldTable) {
+        const QVariant value = repaired.value(QString::fromLatin1(field.key));
+        if (value.isValid() && !value.isNull())
+            record.setValueFromDictionary(field, value);
+    }
     return record;
+}
+
+QVariantMap KVBrowserPrefSettings::withoutLegacyKeys(QVariantMap stored)
+{
+    const QString hideMenu = QStringLiteral("HideMenu");
+    if (stored.contains(hideMenu)) {
+        stored.insert(QStringLiteral("EnableMenu"), !PlistValue::boolValue(stored.value(hideMenu)));
+        stored.remove(hideMenu);
+    }
+    return stored;
+}
+
+QVariantMap KVBrowserPrefSettings::repairedDictionary(QVariantMap stored)
+{
+    stored = withoutLegacyKeys(std::move(stored));
+    // The schedule and "always save power" exclude each other; a stored pair that agrees is void.
+    const QString schedule = QStringLiteral("EnableSchedulePowerSaver");
+    const QString always = QStringLiteral("AlwaysSavePower");
+    if (stored.contains(schedule) && stored.contains(always)
+        && PlistValue::boolValue(stored.value(schedule)) == PlistValue::boolValue(stored.value(always))) {
+        stored.insert(schedule, false);
+        stored.insert(always, false);
+    }
+    return stored;
 }
 
 QVariantMap KVBrowserPrefSettings::toDictionary() const
@@ -300,22 +330,7 @@ void KVBrowserPrefSettings::afterImportCheck()
 void KVBrowserPrefSettings::afterImportCheck(UserDefaults& defaults)
 {
     loadDefaults();
-    QVariantMap stored = defaults.dictionaryForKey(browserPreferencesKey);
-
-    const QString hideMenu = QStringLiteral("HideMenu");
-    if (stored.contains(hideMenu)) {
-        stored.insert(QStringLiteral("EnableMenu"), !PlistValue::boolValue(stored.value(hideMenu)));
-        stored.remove(hideMenu);
-    }
-
-    // The schedule and "always save power" exclude each other; a stored pair that agrees is void.
-    const QString schedule = QStringLiteral("EnableSchedulePowerSaver");
-    const QString always = QStringLiteral("AlwaysSavePower");
-    if (stored.contains(schedule) && stored.contains(always)
-        && PlistValue::boolValue(stored.value(schedule)) == PlistValue::boolValue(stored.value(always))) {
-        stored.insert(schedule, false);
-        stored.insert(always, false);
-    }
+    QVariantMap stored = repairedDictionary(defaults.dictionaryForKey(browserPreferencesKey));
 
     const QVariantMap factory = toDictionary();
     for (auto it = factory.constBegin(); it != factory.constEnd(); ++it) {

@@ -131,9 +131,15 @@ struct KVBrowserPrefSettings {
     static KVBrowserPrefSettings init();
     void loadDefaults();
 
-    // No dictionary gives the defaults; a dictionary is read key by key from zero values, so a
-    // missing key or a value of the wrong kind gives false, 0 or no value.
+    // No dictionary gives the defaults; a dictionary is read key by key over the defaults, after
+    // withoutLegacyKeys(), so a missing key keeps its factory value. A value of the wrong kind
+    // gives false, 0 or no value.
     static KVBrowserPrefSettings initWithDictionary(const std::optional<QVariantMap>& dictionary);
+    // A legacy "HideMenu" becomes "EnableMenu" (negated).
+    static QVariantMap withoutLegacyKeys(QVariantMap dictionary);
+    // The repair of a stored dictionary: withoutLegacyKeys(), and "EnableSchedulePowerSaver" and
+    // "AlwaysSavePower" that agree both false.
+    static QVariantMap repairedDictionary(QVariantMap dictionary);
     // Replaces each number of a "BrowserPreferences" dictionary from elsewhere (an imported
     // document) that lies outside its preference's range by the factory value, and returns the
     // keys replaced. Values of the wrong kind are left to the reading rules above.

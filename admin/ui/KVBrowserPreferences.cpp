@@ -227,6 +227,7 @@ void KVBrowserPreferences::loadSettingsOfBrowserPreferences()
     // Tabbed browsing lays the icons out itself.
     if (m_form.values.useMultiTab)
         m_form.values.allowResize = m_form.values.allowDragDrop = false;
+    m_opened = m_form;
     UploadServerControl* server = ImportExport::serverControl();
     if (!m_form.values.serverSwitchOnOFF)
         m_serverDetail = QStringLiteral("Server is OFF");
@@ -657,7 +658,7 @@ void KVBrowserPreferences::viewWillDisappear(bool)
         return;
     m_leaving = true;
     KVSettings& settings = KVSettings::getSettingsObject();
-    const QStringList lines = BrowserPreferencesRules::writeBack(settings.kvBrowPref, m_form);
+    const QStringList lines = BrowserPreferencesRules::writeBack(settings.kvBrowPref, m_opened, m_form);
     // A weak password counts only once the administrator said yes to it; one left unanswered
     // (the menu's "Done", a sub-screen) is dropped. AdminPassword logs "Password Changed" itself.
     const bool acceptable = m_weakPasswordAccepted || BrowserPreferencesRules::isStrongPassword(m_form.password);

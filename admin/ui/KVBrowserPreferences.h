@@ -67,6 +67,7 @@ private:
     void leave();
 
     BrowserPreferencesForm m_form;
+    BrowserPreferencesForm m_opened;  // as the record was shown: what differs is what the administrator changed
     TableView* m_table = nullptr;
     bool m_weakPasswordAccepted = false;
     bool m_leaving = false;

@@ -497,6 +497,10 @@
         <source>The password could not be saved.</source>
         <translation>The password could not be saved.</translation>
     </message>
+    <message id="TEXT_SETTINGS_NOT_SAVED">
+        <source>The settings could not be saved. What was changed last is not kept after a restart.</source>
+        <translation>The settings could not be saved. What was changed last is not kept after a restart.</translation>
+    </message>
     <message id="TEXT_PASSWORD_PAUSED">
         <source>Too many wrong passwords. Try again in %1.</source>
         <translation>Too many wrong passwords. Try again in %1.</translation>

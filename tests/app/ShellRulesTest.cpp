@@ -342,9 +342,12 @@ TEST_F(LifecycleTest, ManagedSettingsAreTakenOnceWhenNew)
         {"a new document", plain, 1, QStringLiteral("Town hall")},
         {"the same again", plain, 1, QStringLiteral("Town hall")},
         {"wrapped", QStringLiteral("<![CDATA[\n") + plain + QStringLiteral("]]>"), 2, QStringLiteral("Town hall")},
-        {"a raw ampersand", document(QStringLiteral("Bus & tram")).replace(QStringLiteral("&amp;"), QStringLiteral("&")), 3, QStringLiteral("Bus & tram")},
-        {"not a property list", QStringLiteral("<plist><dict><key>Allowed"), 3, QStringLiteral("Bus & tram")},
-        {"a list of the wrong type", document(QStringLiteral("x"), QStringLiteral("everything")), 3, QStringLiteral("Bus & tram")},
+        // A Korvel export pushed as it is: its "&amp;" stands for "&", and is read so.
+        {"an escaped ampersand", document(QStringLiteral("?a=1&b=2")), 3, QStringLiteral("?a=1&b=2")},
+        // Hand-written text with bare ampersands does not parse as it stands: they are escaped.
+        {"a raw ampersand", document(QStringLiteral("Bus & tram")).replace(QStringLiteral("&amp;"), QStringLiteral("&")), 4, QStringLiteral("Bus & tram")},
+        {"not a property list", QStringLiteral("<plist><dict><key>Allowed"), 4, QStringLiteral("Bus & tram")},
+        {"a list of the wrong type", document(QStringLiteral("x"), QStringLiteral("everything")), 4, QStringLiteral("Bus & tram")},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
@@ -364,4 +367,16 @@ TEST_F(LifecycleTest, ManagedSettingsAreTakenOnceWhenNew)
     // Each refused text is logged once, however often the store changes afterwards.
     delegate.defaultsChanged();
     EXPECT_EQ(loggedEvents(QStringLiteral("Import")).size(), 2);
+
+    // A new document while the administrator is in the settings waits until they close.
+    delegate.settingsOpened();
+    const QString waiting = document(QStringLiteral("Museum"));
+    ASSERT_TRUE(korvel::test::writeFile(managed, PropertyList::toXml(QVariantMap{{QStringLiteral("SettingsXML"), waiting}})));
+    ASSERT_TRUE(korvel::test::processEventsUntil([&] {
+        return UserDefaults::standard().dictionaryForKey(QLatin1String(UserDefaults::managedKey)).value(QStringLiteral("SettingsXML")) == waiting;
+    }));
+    delegate.defaultsChanged();
+    EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Bus & tram"));
+    delegate.settingsClosed();
+    EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Museum"));
 }

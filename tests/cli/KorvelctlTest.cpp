@@ -67,19 +67,19 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
     } cases[] = {
         // The editors' own refusals (their rules are the editing tests'), passed on by each command; a blank
         // address given is an address, not one left out.
-        {{"sites", "add", ""}, "korvelctl: Cannot Add empty URL\n"},
-        {{"sites", "add", "http://example.com"}, "korvelctl: http://example.com is already listed (index 0); add --update"},
+        {{"sites", "add", ""}, "Cannot Add empty URL\n"},
+        {{"sites", "add", "http://example.com"}, "http://example.com is already listed (index 0); add --update"},
         {{"sites", "add", "example.com", "--startup"}, "already listed"},
         {{"--frobnicate", "sites", "list"}, "korvelctl: unknown option \"--frobnicate\""},
-        {{"sites", "update", "0", " "}, "korvelctl: Cannot Update empty URL\n"},
-        {{"sites", "update", "3", "--hide"}, "korvelctl: There is no allowed website at index 3.\n"},
-        {{"categories", "add", "news"}, "korvelctl: Category with same name is already exist.\n"},
-        {{"categories", "rename", "0", "  "}, "korvelctl: Cannot Update empty Name\n"},
-        {{"blocked", "add", ""}, "korvelctl: Cannot Add empty URL\n"},
-        {{"blocked", "add", "*.*.casino.test"}, "korvelctl: Invalid URL!!\n"},
-        {{"blocked", "remove", "1"}, "korvelctl: There is no blocked website at index 1.\n"},
+        {{"sites", "update", "0", " "}, "Cannot Update empty URL\n"},
+        {{"sites", "update", "3", "--hide"}, "There is no allowed website at index 3.\n"},
+        {{"categories", "add", "news"}, "Category with same name is already exist.\n"},
+        {{"categories", "rename", "0", "  "}, "Cannot Update empty Name\n"},
+        {{"blocked", "add", ""}, "Cannot Add empty URL\n"},
+        {{"blocked", "add", "*.*.casino.test"}, "Invalid URL!!\n"},
+        {{"blocked", "remove", "1"}, "There is no blocked website at index 1.\n"},
         {{"advanced", "set", "--content-blocking", "on", "--keywords", "   "},
-         "korvelctl: Enter the keyword for content blocking\n"},
+         "Enter the keyword for content blocking\n"},
         {{"sites", "add", "a.test", "--protocol", "ftp"}, "unknown protocol \"ftp\""},
         {{"sites", "add", "a.test", "--category", "7"}, "no category with id 7"},
         {{"sites", "add", "a.test", "--category", "-1"}, "\"-1\" is not a category id"},
@@ -127,7 +127,12 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
         EXPECT_EQ(run.out, QString()) << qPrintable(command);
         EXPECT_EQ(storeBytes(), before) << qPrintable(command);
     }
-    EXPECT_EQ(ok({"log"}), logBefore);
+    // Commands that reached the performer are logged as commands; nothing else was.
+    QStringList logAfter = ok({"log"}).split(QLatin1Char('\n'));
+    logAfter.removeIf([](const QString& line) { return line.contains(QStringLiteral(": Settings: Command ")); });
+    QStringList logExpected = logBefore.split(QLatin1Char('\n'));
+    logExpected.removeIf([](const QString& line) { return line.contains(QStringLiteral(": Settings: Command ")); });
+    EXPECT_EQ(logAfter, logExpected);
 }
 
 // A provisioning script run twice leaves the websites as its first run did, start page included;

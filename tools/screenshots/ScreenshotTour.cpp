@@ -60,6 +60,7 @@
 #include "browser/ui/multiTabbarController.h"
 #include "platform/ui/Theme.h"
 #include "platform/Paths.h"
+#include "platform/UserDefaults.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/SegmentedControl.h"
@@ -256,6 +257,12 @@ void tourAdministration(NavigationStack* stack)
                 question->dismiss();
             }
             password->clear();
+        }
+        // A save that fails is said on screen while the administrator is in the settings.
+        Q_EMIT UserDefaults::standard().saveFailed(Paths::defaultsFile() + QStringLiteral(": No space left on device"));
+        if (Alert* failed = Alert::visibleAlert()) {
+            shoot(QStringLiteral("19-settings-not-saved"));
+            failed->dismiss();
         }
         stack->pop(NavigationStack::Animation::None);
     }
