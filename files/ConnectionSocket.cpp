@@ -1,38 +1,16 @@
 #include "files/ConnectionSocket.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <netdb.h>
-#include <netinet/in.h>
 #include <poll.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
-#include <cstdlib>
-#include <memory>
+#include <optional>
 
 namespace korvel {
 
 namespace {
-
-// The address as the HTTP library writes it into a request (numeric host), and the port.
-bool endpoint(const sockaddr_storage& address, socklen_t length, std::string& host, int& port)
-{
-    if (address.ss_family == AF_INET)
-        port = ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
-    else if (address.ss_family == AF_INET6)
-        port = ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
-    else
-        return false;
-    std::array<char, NI_MAXHOST> text{};
-    if (getnameinfo(reinterpret_cast<const sockaddr*>(&address), length, text.data(), text.size(), nullptr, 0, NI_NUMERICHOST) != 0)
-        return false;
-    host = text.data();
-    return true;
-}
 
 // Waits in short slices so that a stopping server does not wait out a whole idle time.
 constexpr int sliceMs = 250;
@@ -54,38 +32,7 @@ std::optional<ConnectionSocket::Outcome> waitReadable(int socket, std::chrono::m
     }
 }
 
-bool hasEndpoint(int socket, bool peer, const std::string& host, int port)
-{
-    sockaddr_storage address{};
-    socklen_t length = sizeof(address);
-    const int result = peer ? getpeername(socket, reinterpret_cast<sockaddr*>(&address), &length)
-                            : getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length);
-    std::string foundHost;
-    int foundPort = -1;
-    return result == 0 && endpoint(address, length, foundHost, foundPort) && foundPort == port && foundHost == host;
-}
-
 }  // namespace
-
-std::optional<int> ConnectionSocket::find(const std::string& localAddress, int localPort, const std::string& remoteAddress,
-                                          int remotePort)
-{
-    if (localPort <= 0 || remotePort <= 0)
-        return std::nullopt;
-    const std::unique_ptr<DIR, int (*)(DIR*)> descriptors(opendir("/proc/self/fd"), closedir);
-    if (!descriptors)
-        return std::nullopt;
-    while (const dirent* entry = readdir(descriptors.get())) {
-        char* end = nullptr;
-        const long number = std::strtol(entry->d_name, &end, 10);
-        if (end == entry->d_name || *end != '\0' || number < 0 || number == dirfd(descriptors.get()))
-            continue;
-        const int socket = int(number);
-        if (hasEndpoint(socket, false, localAddress, localPort) && hasEndpoint(socket, true, remoteAddress, remotePort))
-            return socket;
-    }
-    return std::nullopt;
-}
 
 ConnectionSocket::Outcome ConnectionSocket::spliceInto(int file, int socket, qint64 length, std::chrono::milliseconds idle,
                                                        const std::atomic<bool>& stopping, const std::function<void(qint64)>& appended)
@@ -135,39 +82,6 @@ ConnectionSocket::Outcome ConnectionSocket::spliceInto(int file, int socket, qin
         left -= taken;
     }
     closePipe();
-    return Outcome::Complete;
-}
-
-ConnectionSocket::Outcome ConnectionSocket::receive(int socket, qint64 length, qsizetype pieceSize, std::chrono::milliseconds idle,
-                                                    const std::atomic<bool>& stopping,
-                                                    const std::function<bool(const char*, qint64)>& sink)
-{
-    const std::unique_ptr<char[]> buffer(new char[size_t(pieceSize)]);
-    qint64 left = length;
-    while (left > 0) {
-        if (stopping.load(std::memory_order_relaxed))
-            return Outcome::Stopped;
-        const qint64 wanted = std::min<qint64>(pieceSize, left);
-        qint64 filled = 0;
-        while (filled < wanted) {
-            const ssize_t n = recv(socket, buffer.get() + filled, size_t(wanted - filled), MSG_DONTWAIT);
-            if (n > 0) {
-                filled += n;
-                continue;
-            }
-            if (n == 0)
-                return Outcome::Closed;
-            if (errno == EINTR)
-                continue;
-            if (errno != EAGAIN && errno != EWOULDBLOCK)
-                return Outcome::Closed;
-            if (const auto notReadable = waitReadable(socket, idle, stopping))
-                return *notReadable;
-        }
-        if (!sink(buffer.get(), filled))
-            return Outcome::Refused;
-        left -= filled;
-    }
     return Outcome::Complete;
 }
 
