@@ -6,12 +6,19 @@
 #include "platform/UserDefaults.h"
 #include "platform/Version.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
 
 namespace korvel {
 
 namespace {
+
+QString mailDirectory()
+{
+    return Paths::cachesDirectory() + QStringLiteral("/mail");
+}
 
 QString displayString()
 {
@@ -53,13 +60,29 @@ MailMessage LogMail::message(const Device& device, const QString& attachmentPath
             QStringLiteral("<please enter short description>"), attachmentPath};
 }
 
-QString LogMail::writeAttachment(const Device& device, const QStringList& lines)
+QString LogMail::writeAttachment(const Device& device, const QStringList& lines, Place place)
 {
-    const QString path = Paths::documentsDirectory() + QLatin1Char('/') + attachmentName(device);
+    QString directory = Paths::documentsDirectory();
+    switch (place) {
+    case Place::ForMail:
+        directory = mailDirectory();
+        if (!QDir().mkpath(directory) || !QFile::setPermissions(directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+            return {};
+        break;
+    case Place::InDocuments:
+        break;
+    }
+    const QString path = directory + QLatin1Char('/') + attachmentName(device);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(attachmentText(device, lines)) < 0 || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || file.write(attachmentText(device, lines)) < 0 || !file.commit())
         return {};
     return path;
+}
+
+void LogMail::removeMailedCopies()
+{
+    QDir(mailDirectory()).removeRecursively();
 }
 
 }  // namespace korvel
