@@ -158,6 +158,14 @@ bool streamFile(const QString& path, httplib::Response& response)
     return true;
 }
 
+// Whether a file asked for by `name`, which lies at `path` once symbolic links are resolved, holds a
+// secret: a link inside Documents must not lead to a settings document under another name.
+bool isSecret(const QString& documents, const QString& name, const QString& path, const QStringList& settingsNames)
+{
+    const QString resolved = QDir(QFileInfo(documents).canonicalFilePath()).relativeFilePath(path);
+    return DocumentStore::holdsSecret(name, settingsNames) || DocumentStore::holdsSecret(resolved, settingsNames);
+}
+
 QString clientOf(const httplib::Request& request)
 {
     return printable(fromUtf8(request.remote_addr));
@@ -192,7 +200,7 @@ public:
         QString refusal;
         if (target.refusal)
             refusal = DocumentStore::refusalText(*target.refusal);
-        else if (!m_withCode && DocumentStore::holdsSecret(DocumentStore::uploadName(m_partName, m_fileName), m_settingsNames))
+        else if (!m_withCode && isSecret(m_store.directory(), DocumentStore::uploadName(m_partName, m_fileName), target.path, m_settingsNames))
             refusal = secretText;
         if (!refusal.isEmpty()) {
             bridgeLog(connectionCategory, QStringLiteral("Upload refused (") + refusal + QStringLiteral("): ") + printable(m_fileName)
@@ -423,7 +431,7 @@ bool passesChecks(const httplib::Request& request, httplib::Response& response, 
     const bool isUpload = (request.method == "POST" || request.method == "PUT") && request.path == "/upload";
     bool lengthIsNumber = false;
     const qint64 length = QByteArray::fromStdString(request.get_header_value("Content-Length")).toLongLong(&lengthIsNumber);
-    if (request.has_header("Content-Length") && (!lengthIsNumber || length < 0)) {
+    if (request.has_header("Content-Length") && (!lengthIsNumber || length < 0 || request.get_header_value_count("Content-Length") > 1)) {
         refuse(response, 400, QStringLiteral("Bad request"));
         return false;
     }
@@ -582,9 +590,7 @@ bool KVServerStarter::startServerConnectionWith(int port)
         const std::optional<QString> path = staticFile(documents, {QStringLiteral("index.html"), QStringLiteral("default.html")}, relative);
         if (!path)
             return;
-        const QString resolved = QDir(QFileInfo(documents).canonicalFilePath()).relativeFilePath(*path);
-        const QStringList names = shared->names();
-        if (!connection.notes.withCode && (DocumentStore::holdsSecret(relative, names) || DocumentStore::holdsSecret(resolved, names))) {
+        if (!connection.notes.withCode && isSecret(documents, relative, *path, shared->names())) {
             bridgeLog(connectionCategory, QStringLiteral("Refused (") + secretText + QStringLiteral("): GET ") + printable(relative)
                                               + QStringLiteral(" from ") + clientOf(request));
             reply(response, 403, QStringLiteral("Refused: ") + secretText);
@@ -664,7 +670,7 @@ bool KVServerStarter::startServerConnectionWith(int port)
         QString refusal;
         if (target.refusal)
             refusal = DocumentStore::refusalText(*target.refusal);
-        else if (!connection.notes.withCode && DocumentStore::holdsSecret(DocumentStore::uploadName(part, fileName), shared->names()))
+        else if (!connection.notes.withCode && isSecret(documents, DocumentStore::uploadName(part, fileName), target.path, shared->names()))
             refusal = secretText;
         if (!refusal.isEmpty()) {
             bridgeLog(connectionCategory, QStringLiteral("Upload refused (") + refusal + QStringLiteral("): ") + printable(fileName)

@@ -40,6 +40,7 @@ protected:
         ASSERT_TRUE(writeFile(outside.filePath(QStringLiteral("private.txt")), "kept-outside"));
         ASSERT_TRUE(QFile::link(outside.filePath(QStringLiteral("private.txt")), documents() + QStringLiteral("/escape.txt")));
         ASSERT_TRUE(QFile::link(outside.path(), documents() + QStringLiteral("/inner")));
+        ASSERT_TRUE(QFile::link(documents() + QStringLiteral("/Korvel.plist"), documents() + QStringLiteral("/alias.txt")));
         server = std::make_unique<KVServerStarter>(documents(), sourceResources + QStringLiteral("/upload"),
                                                    sourceResources + QStringLiteral("/korvel_error.html"));
         server->setSettingsDocumentNames({QStringLiteral("import/settings.xml")});
@@ -107,6 +108,9 @@ TEST_F(HostileLanTest, WithoutTheCodeNothingSecretLeavesAndOnlyTheOwnPageWrites)
         {"read a log copy", {QStringLiteral("/Documents/KV_LOG_device.txt")}, 403},
         {"read the Pellmor text", {QStringLiteral("/Documents/Korvel_PellmorConfig.txt")}, 403},
         {"read the automatic import's file", {QStringLiteral("/Documents/import/settings.xml")}, 403},
+        {"read the settings document through a link", {QStringLiteral("/Documents/alias.txt")}, 403},
+        {"replace it through the link", {QStringLiteral("-T"), QStringLiteral("evil.plist"), QStringLiteral("/upload?name=alias.txt")}, 403},
+        {"post it through the link", {QStringLiteral("-F"), QStringLiteral("file=@evil.plist;filename=alias.txt"), QStringLiteral("/upload")}, 403},
         {"replace the settings document", {QStringLiteral("-T"), QStringLiteral("evil.plist"), QStringLiteral("/upload?name=Korvel.plist")}, 403},
         {"post a settings document", {QStringLiteral("-F"), QStringLiteral("file=@evil.plist;filename=Korvel.plist"), QStringLiteral("/upload")}, 403},
         {"replace the import file in its folder",
