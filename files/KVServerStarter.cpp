@@ -573,6 +573,15 @@ bool KVServerStarter::startServerConnectionWith(int port)
         return Result::Unhandled;
     });
 
+    // A client that waits for leave to send its body (curl does, for a large one) hears of a
+    // refusal before it sends a byte of it.
+    http.set_expect_100_continue_handler([shared, uploadLimit](const httplib::Request& request, httplib::Response& response) {
+        Connection& connection = *UploadHttpServer::current();
+        if (!passesChecks(request, response, connection, uploadLimit) || !admitted(*shared->gate, shared->kioskKeyDigest, connection, request, response))
+            return response.status;
+        return 100;
+    });
+
     http.Get(R"(/upload(/.*)?)", [uploadPage](const httplib::Request& request, httplib::Response& response) {
         response.status = 404;  // until a file is found; the error handler then redirects
         const std::optional<QString> path = staticFile(uploadPage, {QStringLiteral("index.html")}, requested(request));

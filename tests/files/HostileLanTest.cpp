@@ -165,6 +165,7 @@ TEST_F(HostileLanTest, TheCodeOpensEverythingAndAThousandGuessesFromFiftyAddress
 {
     server->setAccessCode(code);
     const QString right = QStringLiteral("X-Access-Code: ") + code;
+    ASSERT_TRUE(writeFile(home() + QStringLiteral("/large.bin"), QByteArray(3 << 20, 'x')));
     const struct {
         const char* name;
         QStringList arguments;
@@ -172,6 +173,8 @@ TEST_F(HostileLanTest, TheCodeOpensEverythingAndAThousandGuessesFromFiftyAddress
     } cases[] = {
         {"the list without the code", {QStringLiteral("/files")}, 401},
         {"a document without the code, over loopback too", {QStringLiteral("/Documents/menu.pdf")}, 401},
+        {"a large upload without the code, refused before its body",
+         {QStringLiteral("--expect100-timeout"), QStringLiteral("60"), QStringLiteral("-T"), QStringLiteral("large.bin"), QStringLiteral("/upload?name=large.bin")}, 401},
         {"the settings document with the code", {QStringLiteral("-H"), right, QStringLiteral("/Documents/Korvel.plist")}, 200},
         {"a log copy deleted with the code",
          {QStringLiteral("-H"), right, QStringLiteral("-X"), QStringLiteral("DELETE"), QStringLiteral("--data"), QStringLiteral("KV_LOG_device.txt"), QStringLiteral("/Delete/")}, 200},
@@ -186,6 +189,7 @@ TEST_F(HostileLanTest, TheCodeOpensEverythingAndAThousandGuessesFromFiftyAddress
         << qPrintable(list.body);
     EXPECT_EQ(list.hidden, QStringLiteral("0"));
     EXPECT_FALSE(QFileInfo::exists(documents() + QStringLiteral("/KV_LOG_device.txt")));
+    EXPECT_FALSE(QFileInfo::exists(documents() + QStringLiteral("/large.bin")));
 
     // Fifty addresses, twenty guesses each, on a clock that stands still.
     QMap<int, int> statuses;
