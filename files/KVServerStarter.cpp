@@ -1,6 +1,5 @@
 #include "files/KVServerStarter.h"
 
-#include "files/ConnectionSocket.h"
 #include "files/DocumentStore.h"
 #include "files/MultipartReader.h"
 #include "files/UploadAccessGate.h"
@@ -171,19 +170,40 @@ QString clientOf(const httplib::Request& request)
     return printable(fromUtf8(request.remote_addr));
 }
 
+// Where the bytes of an upload's parts go, and when a part is complete.
+struct UploadSink {
+    std::function<void(const std::shared_ptr<UploadFile>& file, const char* data, qint64 length)> write;
+    std::function<void(std::shared_ptr<UploadFile> file, std::shared_ptr<bool> stored, const QString& name)> commit;
+};
+
+// Writes at once and commits at once: the bytes are in this process already.
+void writeNow(const std::shared_ptr<UploadFile>& file, const char* data, qint64 length)
+{
+    file->write(data, length);
+}
+
+void commitNow(const std::shared_ptr<UploadFile>& file, const std::shared_ptr<bool>& stored, const QString& name)
+{
+    *stored = file->commit();
+    if (!*stored)
+        bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(name) + QLatin1Char(' ') + file->errorString());
+}
+
 // One multipart upload, part by part: each accepted file goes to a temporary file beside its target
 // and replaces the target only once all its bytes arrived. A part that is refused is read past.
+// Where the bytes go, and when, is the sink's; what became of each part is known at the end.
 class UploadReceiver {
 public:
-    UploadReceiver(const DocumentStore& store, const std::atomic<bool>& stopping, bool withCode, QStringList settingsNames, QString client)
+    UploadReceiver(const DocumentStore& store, UploadSink sink, const std::atomic<bool>& stopping, bool withCode, QStringList settingsNames,
+                   QString client)
         : m_store(store)
+        , m_sink(std::move(sink))
         , m_stopping(stopping)
         , m_withCode(withCode)
         , m_settingsNames(std::move(settingsNames))
         , m_client(std::move(client))
     {
     }
-    ~UploadReceiver() { finishPart(); }
 
     bool beginPart(const MultipartReader::Part& part)
     {
@@ -192,28 +212,28 @@ public:
             return false;
         if (part.name.empty() || part.fileName.empty())
             return true;
-        m_partName = fromUtf8(part.name);
-        m_fileName = fromUtf8(part.fileName);
+        Part& current = m_parts.emplace_back();
+        current.name = fromUtf8(part.name);
+        current.fileName = fromUtf8(part.fileName);
+        current.stored = std::make_shared<bool>(false);
         m_counting = true;
-        m_size = 0;
-        const auto target = m_store.uploadTarget(m_partName, m_fileName);
-        QString refusal;
+        const auto target = m_store.uploadTarget(current.name, current.fileName);
         if (target.refusal)
-            refusal = DocumentStore::refusalText(*target.refusal);
-        else if (!m_withCode && isSecret(m_store.directory(), DocumentStore::uploadName(m_partName, m_fileName), target.path, m_settingsNames))
-            refusal = secretText;
-        if (!refusal.isEmpty()) {
-            bridgeLog(connectionCategory, QStringLiteral("Upload refused (") + refusal + QStringLiteral("): ") + printable(m_fileName)
-                                              + QStringLiteral(" from ") + m_client);
-            m_text += QStringLiteral("Refused: ") + m_fileName + QStringLiteral(" (") + refusal + QStringLiteral(")<br>");
-            m_refused = true;
+            current.refusal = DocumentStore::refusalText(*target.refusal);
+        else if (!m_withCode && isSecret(m_store.directory(), DocumentStore::uploadName(current.name, current.fileName), target.path, m_settingsNames))
+            current.refusal = secretText;
+        if (!current.refusal.isEmpty()) {
+            bridgeLog(connectionCategory, QStringLiteral("Upload refused (") + current.refusal + QStringLiteral("): ")
+                                              + printable(current.fileName) + QStringLiteral(" from ") + m_client);
             m_counting = false;
             return true;
         }
         QDir().mkpath(QFileInfo(target.path).path());
-        m_file = std::make_unique<UploadFile>(target.path);
-        if (!m_file->open())
-            failed();
+        m_file = std::make_shared<UploadFile>(target.path);
+        if (!m_file->open()) {
+            bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(current.fileName) + QLatin1Char(' ') + m_file->errorString());
+            m_file.reset();
+        }
         return true;
     }
 
@@ -221,22 +241,38 @@ public:
     {
         if (m_stopping.load(std::memory_order_relaxed))
             return false;
-        m_size += length;
-        if (m_file && !m_file->write(bytes, length))
-            failed();
+        if (m_counting)
+            m_parts.back().size += length;
+        if (m_file)
+            m_sink.write(m_file, bytes, length);
         return true;
     }
+
+    // Marks the end of the body: the last part is complete.
+    void end() { finishPart(); }
 
     struct Result {
         int status = 200;
         QString text;
     };
-    // The reply: one line per part that carried a name and a file name; 403 when one was refused,
-    // 500 when one could not be written.
-    Result finish()
+    // The reply, once the sink has committed every file: one line per part that carried a name
+    // and a file name; 403 when one was refused, 500 when one could not be written.
+    Result result() const
     {
-        finishPart();
-        return {m_failed ? 500 : m_refused ? 403 : 200, m_text};
+        Result result;
+        for (const Part& part : m_parts) {
+            if (!part.refusal.isEmpty()) {
+                result.text += QStringLiteral("Refused: ") + part.fileName + QStringLiteral(" (") + part.refusal + QStringLiteral(")<br>");
+                result.status = std::max(result.status, 403);
+            } else if (!*part.stored) {
+                result.text += QStringLiteral("Failed: ") + part.fileName + QStringLiteral("<br>");
+                result.status = 500;
+            } else {
+                result.text += QStringLiteral("Name: ") + part.name + QStringLiteral(" File name: ") + part.fileName + QStringLiteral(" Size: ")
+                               + QString::number(part.size) + QStringLiteral("<br>");
+            }
+        }
+        return result;
     }
 
     // An upload cut short keeps nothing of its last part.
@@ -247,48 +283,62 @@ public:
     }
 
 private:
-    void failed()
-    {
-        bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(m_fileName) + QLatin1Char(' ') + m_file->errorString());
-        m_file.reset();
-        m_failed = true;
-        m_lostPart = true;
-    }
+    struct Part {
+        QString name;
+        QString fileName;
+        qint64 size = 0;
+        QString refusal;
+        std::shared_ptr<bool> stored;
+    };
 
     void finishPart()
     {
         if (!m_counting)
             return;
         m_counting = false;
-        if (m_file && !m_file->commit())
-            failed();
+        if (m_file)
+            m_sink.commit(std::move(m_file), m_parts.back().stored, m_parts.back().fileName);
         m_file.reset();
-        if (std::exchange(m_lostPart, false)) {
-            m_text += QStringLiteral("Failed: ") + m_fileName + QStringLiteral("<br>");
-            return;
-        }
-        m_text += QStringLiteral("Name: ") + m_partName + QStringLiteral(" File name: ") + m_fileName + QStringLiteral(" Size: ")
-                  + QString::number(m_size) + QStringLiteral("<br>");
     }
 
     const DocumentStore& m_store;
+    const UploadSink m_sink;
     const std::atomic<bool>& m_stopping;
     const bool m_withCode;
     const QStringList m_settingsNames;
     const QString m_client;
-    std::unique_ptr<UploadFile> m_file;
-    QString m_partName;
-    QString m_fileName;
-    qint64 m_size = 0;
+    std::shared_ptr<UploadFile> m_file;
+    std::vector<Part> m_parts;
     bool m_counting = false;
-    bool m_refused = false;
-    bool m_failed = false;
-    bool m_lostPart = false;
-    QString m_text;
 };
 
-// A raw upload's body is moved from the socket straight into the file once this much is to come.
-constexpr qint64 takeOverFrom = UploadFile::pieceSize;
+// What the multipart reader said of the bytes it was offered, done once it returned: a piece of a
+// part's file (from the window at `offset`), or a part's end.
+struct UploadStep {
+    std::shared_ptr<UploadFile> file;
+    qint64 offset = 0;
+    qint64 length = 0;
+    std::shared_ptr<bool> stored;  // set: the part ends here
+    QString name;
+};
+
+// Reads into `into` until it is full or the body ends; the bytes read, 0 at the body's end, -1 when
+// the connection failed (after what was read, if anything).
+qint64 fill(UploadHttpServer::Connection& connection, char* into, qint64 size)
+{
+    qint64 filled = 0;
+    while (filled < size) {
+        const qint64 n = connection.readBody(into + filled, size - filled);
+        if (n <= 0)
+            return filled > 0 ? filled : n;
+        filled += n;
+    }
+    return filled;
+}
+
+// At most this many uploads are received at once (each holds a MiB or two); the page sends one
+// file after another, so a phone needs one.
+constexpr int uploadsAtOnce = 4;
 
 // "Too many connections" once a minute per client at most: a flood must not fill the log.
 void logCrowded(const std::string& address)
@@ -323,6 +373,17 @@ struct KVServerStarter::Shared {
         const std::lock_guard lock(mutex);
         return settingsNames;
     }
+
+    // One of the places for an upload, held while it lives; none when all are taken.
+    std::shared_ptr<void> uploadSlot()
+    {
+        if (uploads.fetch_add(1) >= uploadsAtOnce) {
+            --uploads;
+            return nullptr;
+        }
+        return std::shared_ptr<void>(static_cast<void*>(&uploads), [this](void*) { --uploads; });
+    }
+    std::atomic<int> uploads{0};
 };
 
 struct KVServerStarter::Server {
@@ -530,7 +591,6 @@ bool KVServerStarter::startServerConnectionWith(int port)
     const QString uploadPage = m_uploadPage;
     const QString errorPage = m_errorPage;
     const qint64 uploadLimit = m_uploadLimit;
-    const ConnectionLimits limits = m_limits;
     const std::shared_ptr<Shared> shared = m_shared;
     const std::atomic<bool>* stopping = &server->stopping;
 
@@ -631,27 +691,106 @@ bool KVServerStarter::startServerConnectionWith(int port)
             refuse(response, 400, QStringLiteral("Expected multipart/form-data"));
             return;
         }
+        const auto slot = shared->uploadSlot();
+        if (!slot) {
+            refuse(response, 503, QStringLiteral("Too many uploads at once; try again"));
+            response.set_header("Retry-After", "5");
+            return;
+        }
         const DocumentStore store(documents);
-        UploadReceiver receiver(store, *stopping, connection.notes.withCode, shared->names(), clientOf(request));
         MultipartReader reader(*boundary);
-        const std::unique_ptr<char[]> buffer(new char[size_t(UploadFile::pieceSize)]);
-        qint64 kept = 0;
+        // The window holds what the reader is offered: first what was read ahead with the head
+        // and what it kept, then the bytes that wait on the socket, only peeked at. The parts'
+        // bytes then go from the socket to their files inside the kernel (spliced), and only the
+        // boundaries and heads pass through here. Over TLS the bytes are read and written.
+        std::vector<UploadStep> steps;
+        const std::unique_ptr<char[]> window(new char[size_t(UploadFile::pieceSize)]);
+        UploadSink sink{writeNow, commitNow};
+        if (!connection.isTls()) {
+            sink.write = [&steps, &window](const std::shared_ptr<UploadFile>& file, const char* data, qint64 length) {
+                steps.push_back({file, data - window.get(), length, nullptr, {}});
+            };
+            sink.commit = [&steps](std::shared_ptr<UploadFile> file, std::shared_ptr<bool> stored, const QString& name) {
+                steps.push_back({std::move(file), 0, 0, std::move(stored), name});
+            };
+        }
+        UploadReceiver receiver(store, sink, *stopping, connection.notes.withCode, shared->names(), clientOf(request));
+        qint64 kept = connection.takeReadAhead(window.get(), UploadFile::pieceSize);
         bool whole = false;
-        for (;;) {
-            const qint64 n = connection.readBody(buffer.get() + kept, UploadFile::pieceSize - kept);
-            const bool atEnd = n == 0 && connection.bodyLeft() == 0;
-            if (n < 0 || (n == 0 && !atEnd))
+        bool lost = false;
+        bool diskFailed = false;
+        while (!lost) {
+            // kept: bytes at the window's start that are this process's already; peeked: the
+            // socket's bytes after them, still on the socket.
+            qint64 peeked = 0;
+            if (connection.isTls()) {
+                peeked = fill(connection, window.get() + kept, UploadFile::pieceSize - kept);
+            } else if (connection.canSplice()) {
+                peeked = connection.peekBody(window.get() + kept, UploadFile::pieceSize - kept, UploadFile::pieceSize / 2);
+            }
+            if (peeked < 0)
                 break;
-            const qint64 offered = kept + n;
+            const bool atEnd = connection.isTls() ? connection.bodyLeft() == 0 : connection.bodyLeft() == peeked;
+            if (peeked == 0 && !atEnd)
+                break;
+            const qint64 offered = kept + peeked;
             const qint64 used = reader.read(
-                buffer.get(), offered, atEnd, [&](const MultipartReader::Part& part) { return receiver.beginPart(part); },
+                window.get(), offered, atEnd, [&](const MultipartReader::Part& part) { return receiver.beginPart(part); },
                 [&](const char* data, qint64 length) { return receiver.data(data, length); });
-            if (used < 0 || reader.finished()) {
-                whole = reader.finished();
+            if (reader.finished())
+                receiver.end();
+            // What the reader said, done in order: pieces from the window's own bytes are written,
+            // those on the socket moved there, and the bytes between them read past.
+            const qint64 socketStart = connection.isTls() ? offered : kept;  // over TLS all is here already
+            qint64 onSocket = socketStart;  // the window offset of the socket's next byte
+            const auto skipTo = [&](qint64 offset) {
+                if (offset > onSocket && !lost)
+                    lost = connection.spliceBody(-1, offset - onSocket, {}) != Connection::Moved::All;
+                onSocket = std::max(onSocket, offset);
+            };
+            for (UploadStep& step : steps) {
+                if (lost)
+                    break;
+                if (step.stored) {
+                    commitNow(step.file, step.stored, step.name);
+                    continue;
+                }
+                qint64 offset = step.offset;
+                qint64 length = step.length;
+                if (offset < socketStart) {
+                    const qint64 here = std::min(length, socketStart - offset);
+                    step.file->write(window.get() + offset, here);
+                    offset += here;
+                    length -= here;
+                }
+                if (length <= 0)
+                    continue;
+                skipTo(offset);
+                const int descriptor = step.file->appendingDescriptor();
+                const Connection::Moved moved = descriptor < 0 ? Connection::Moved::FileFailed
+                                                               : connection.spliceBody(descriptor, length, [&step](qint64 n) { step.file->appended(n); });
+                diskFailed = moved == Connection::Moved::FileFailed;
+                lost = moved != Connection::Moved::All;
+                onSocket = offset + length;
+            }
+            steps.clear();
+            if (used < 0 || lost || reader.finished()) {
+                if (!lost && used >= 0)
+                    skipTo(used);
+                whole = !lost && reader.finished();
                 break;
             }
+            // What the reader kept (a boundary's first bytes, a part's head) becomes the window's
+            // own: taken off the socket, moved to the window's start.
+            skipTo(offered);
             kept = offered - used;
-            std::memmove(buffer.get(), buffer.get() + used, size_t(kept));
+            std::memmove(window.get(), window.get() + used, size_t(kept));
+        }
+        if (diskFailed) {
+            receiver.abandon();
+            bridgeLog(connectionCategory, QStringLiteral("Upload failed from ") + clientOf(request));
+            refuse(response, 500, QStringLiteral("Upload failed"));
+            return;
         }
         if (!whole) {
             receiver.abandon();
@@ -662,16 +801,17 @@ bool KVServerStarter::startServerConnectionWith(int port)
             return;
         }
         // Whatever follows the closing boundary is read past, so the connection can carry on.
-        while (connection.bodyLeft() > 0 && connection.readBody(buffer.get(), UploadFile::pieceSize) > 0) {
+        char discard[4096];
+        while (connection.bodyLeft() > 0 && connection.readBody(discard, sizeof(discard)) > 0) {
         }
-        const UploadReceiver::Result result = receiver.finish();
+        const UploadReceiver::Result result = receiver.result();
         reply(response, result.status, result.text);
     });
     // The upload page's own route: the body is the file itself, its name and part name come in the
     // query (as a form's file name and part name would), under the same checks. It spares the
-    // multipart parsing, and a large body is moved from the socket into the file without a copy.
-    http.Put("/upload", [documents, shared, stopping, limits](const httplib::Request& request, httplib::Response& response,
-                                                              const httplib::ContentReader&) {
+    // multipart parsing, and the body is moved from the socket into the file inside the kernel.
+    http.Put("/upload", [documents, shared, stopping](const httplib::Request& request, httplib::Response& response,
+                                                      const httplib::ContentReader&) {
         Connection& connection = *UploadHttpServer::current();
         const QString part = request.has_param("part") ? fromUtf8(request.get_param_value("part")) : QStringLiteral("file");
         const QString fileName = fromUtf8(request.get_param_value("name"));
@@ -687,6 +827,12 @@ bool KVServerStarter::startServerConnectionWith(int port)
             refuse(response, 403, QStringLiteral("Upload refused: ") + refusal);
             return;
         }
+        const auto slot = shared->uploadSlot();
+        if (!slot) {
+            refuse(response, 503, QStringLiteral("Too many uploads at once; try again"));
+            response.set_header("Retry-After", "5");
+            return;
+        }
         QDir().mkpath(QFileInfo(target.path).path());
         UploadFile file(target.path);
         if (!file.open()) {
@@ -697,32 +843,25 @@ bool KVServerStarter::startServerConnectionWith(int port)
         const qint64 length = connection.bodyLeft();
         qint64 received = 0;
         bool writeFailed = false;
-        bool spliceWorks = true;
-        std::unique_ptr<char[]> buffer;
-        while (received < length && !writeFailed) {
-            const int socket = connection.directSocket();
-            if (spliceWorks && socket >= 0 && length - received >= takeOverFrom) {
-                const int descriptor = file.appendingDescriptor();
-                if (descriptor < 0) {
-                    writeFailed = true;
-                    break;
-                }
-                const ConnectionSocket::Outcome outcome
-                    = ConnectionSocket::spliceInto(descriptor, socket, length - received, limits.idle, *stopping, [&](qint64 size) {
-                          file.appended(size);
-                          connection.tookDirectly(size);
-                          received += size;
-                      });
-                if (outcome == ConnectionSocket::Outcome::Unsupported) {
-                    spliceWorks = false;
-                    continue;
-                }
-                writeFailed = outcome == ConnectionSocket::Outcome::Refused;
-                break;
-            }
-            if (!buffer)
-                buffer.reset(new char[size_t(UploadFile::pieceSize)]);
-            const qint64 n = connection.readBody(buffer.get(), UploadFile::pieceSize);
+        std::unique_ptr<char[]> buffer(new char[size_t(UploadFile::pieceSize)]);
+        // What came with the head, then the socket's bytes: moved inside the kernel where no TLS
+        // lies between, else read and written.
+        for (qint64 n = connection.takeReadAhead(buffer.get(), UploadFile::pieceSize); n > 0 && !writeFailed;
+             n = connection.takeReadAhead(buffer.get(), UploadFile::pieceSize)) {
+            writeFailed = !file.write(buffer.get(), n);
+            received += n;
+        }
+        if (!writeFailed && received < length && connection.canSplice()) {
+            const int descriptor = file.appendingDescriptor();
+            const Connection::Moved moved = descriptor < 0 ? Connection::Moved::FileFailed
+                                                           : connection.spliceBody(descriptor, length - received, [&](qint64 n) {
+                                                                 file.appended(n);
+                                                                 received += n;
+                                                             });
+            writeFailed = moved == Connection::Moved::FileFailed;
+        }
+        while (!writeFailed && received < length && !connection.canSplice()) {
+            const qint64 n = fill(connection, buffer.get(), UploadFile::pieceSize);
             if (n <= 0)
                 break;
             writeFailed = !file.write(buffer.get(), n);

@@ -236,6 +236,10 @@ UploadHttpServer::Connection::~Connection()
 {
     if (m_ssl)
         SSL_free(m_ssl);
+    for (const int end : m_pipe) {
+        if (end >= 0)
+            ::close(end);
+    }
 }
 
 bool UploadHttpServer::Connection::isLoopback() const
@@ -477,14 +481,109 @@ qint64 UploadHttpServer::Connection::readBody(char* into, qint64 size)
     return n;
 }
 
-int UploadHttpServer::Connection::directSocket() const
+qint64 UploadHttpServer::Connection::takeReadAhead(char* into, qint64 size)
 {
-    return m_ssl || m_bufferBegin < m_bufferEnd || m_failed ? -1 : m_socket;
+    const qint64 n = std::min({size, m_bufferEnd - m_bufferBegin, m_bodyLength >= 0 ? m_bodyLength - m_bodyRead : size});
+    if (n <= 0)
+        return 0;
+    std::memcpy(into, m_buffer.get() + m_bufferBegin, size_t(n));
+    m_bufferBegin += n;
+    m_bodyRead += n;
+    return n;
 }
 
-void UploadHttpServer::Connection::tookDirectly(qint64 bytes)
+bool UploadHttpServer::Connection::canSplice() const
 {
-    m_bodyRead += bytes;
+    return !m_ssl && !m_failed && m_bufferBegin == m_bufferEnd;
+}
+
+void UploadHttpServer::Connection::setLowWater(int bytes)
+{
+    if (bytes != m_lowWater && setsockopt(m_socket, SOL_SOCKET, SO_RCVLOWAT, &bytes, sizeof(bytes)) == 0)
+        m_lowWater = bytes;
+}
+
+qint64 UploadHttpServer::Connection::peekBody(char* into, qint64 size, qint64 atLeast)
+{
+    if (m_bodyLength >= 0)
+        size = std::min(size, m_bodyLength - m_bodyRead);
+    if (size <= 0)
+        return 0;
+    // The socket counts as readable once this much has arrived (or the peer closed); a sender
+    // slower than that is taken as it comes after a moment.
+    setLowWater(int(std::clamp<qint64>(atLeast, 1, size)));
+    const Wait gathered = waitFor(POLLIN, Clock::now() + std::chrono::milliseconds(50));
+    setLowWater(1);
+    if (gathered == Wait::Stopped || gathered == Wait::Closed) {
+        m_failed = true;
+        return -1;
+    }
+    for (;;) {
+        const ssize_t n = recv(m_socket, into, size_t(size), MSG_PEEK | MSG_DONTWAIT);
+        if (n >= 0)
+            return n;
+        if (errno == EINTR)
+            continue;
+        if ((errno != EAGAIN && errno != EWOULDBLOCK) || waitFor(POLLIN, Clock::now() + m_limits.idle) != Wait::Ready) {
+            m_failed = true;
+            return -1;
+        }
+    }
+}
+
+UploadHttpServer::Connection::Moved UploadHttpServer::Connection::spliceBody(int file, qint64 length, const std::function<void(qint64)>& moved)
+{
+    if (file < 0) {
+        char sink[16 * 1024];
+        for (qint64 left = length; left > 0;) {
+            const qint64 n = readBody(sink, std::min<qint64>(left, sizeof(sink)));
+            if (n <= 0)
+                return Moved::ConnectionFailed;
+            left -= n;
+        }
+        return Moved::All;
+    }
+    if (m_pipe[0] < 0) {
+        if (pipe2(m_pipe, O_CLOEXEC) != 0) {
+            m_pipe[0] = m_pipe[1] = -1;
+            return Moved::ConnectionFailed;
+        }
+        // A larger pipe moves more per call; the default (64 KiB) still works when this is refused.
+        fcntl(m_pipe[1], F_SETPIPE_SZ, 1 << 20);
+    }
+    const qint64 capacity = std::max<qint64>(fcntl(m_pipe[1], F_GETPIPE_SZ), 64 * 1024);
+    for (qint64 left = length; left > 0;) {
+        // The pipe is empty here, so this never waits for room in it; it takes what has arrived.
+        const ssize_t taken = splice(m_socket, nullptr, m_pipe[1], nullptr, size_t(std::min(left, capacity)), SPLICE_F_MOVE | SPLICE_F_NONBLOCK);
+        if (taken < 0 && errno == EINTR)
+            continue;
+        if (taken < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (waitFor(POLLIN, Clock::now() + m_limits.idle) != Wait::Ready) {
+                m_failed = true;
+                return Moved::ConnectionFailed;
+            }
+            continue;
+        }
+        if (taken <= 0) {
+            m_failed = true;
+            return Moved::ConnectionFailed;
+        }
+        m_bodyRead += taken;
+        left -= taken;
+        for (ssize_t inPipe = taken; inPipe > 0;) {
+            const ssize_t put = splice(m_pipe[0], nullptr, file, nullptr, size_t(inPipe), SPLICE_F_MOVE);
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0) {
+                // What is left in the pipe belongs to no file: the connection is done.
+                m_failed = true;
+                return Moved::FileFailed;
+            }
+            inPipe -= put;
+            moved(put);
+        }
+    }
+    return Moved::All;
 }
 
 void UploadHttpServer::Connection::sendRefusal(const std::string& reply)

@@ -98,10 +98,23 @@ public:
     qint64 readBody(char* into, qint64 size);
     // How much of the announced body is still to come; -1 when no length was announced.
     qint64 bodyLeft() const;
-    // The socket to take the rest of the body from directly (splice), when nothing is read ahead
-    // and no TLS lies between; -1 otherwise. tookDirectly() must hear of every byte taken there.
-    int directSocket() const;
-    void tookDirectly(qint64 bytes);
+    // What was read ahead of the body (with the head) and not yet taken, up to `size` bytes; 0
+    // when nothing is.
+    qint64 takeReadAhead(char* into, qint64 size);
+    // Whether the rest of the body can be taken from the socket itself: nothing is read ahead and
+    // no TLS lies between.
+    bool canSplice() const;
+    // The next bytes of the body as they wait on the socket, left there (a peek), up to `size` and
+    // never beyond the body, once `atLeast` of them have arrived (or the body's rest, or the peer
+    // closed): a large piece at a time. >0 bytes; 0 at the body's end or the peer's close; -1 when
+    // nothing came for the idle time, the server stops or it failed. Only where canSplice().
+    qint64 peekBody(char* into, qint64 size, qint64 atLeast);
+    // Moves the next `length` bytes of the body from the socket to the end of the open file
+    // `file` through a pipe: they are copied once, inside the kernel, never into this process;
+    // `moved` hears of every step. Without a file (-1) they are read and dropped. Only where
+    // canSplice().
+    enum class Moved { All, ConnectionFailed, FileFailed };
+    Moved spliceBody(int file, qint64 length, const std::function<void(qint64)>& moved);
     // The connection closes after the reply (the request's body is not read, or not all of it).
     void closeAfterReply() { m_closeAfterReply = true; }
 
@@ -127,6 +140,7 @@ private:
     bool mayCarryOn() const;
     void sendRefusal(const std::string& reply);
     void close(bool drain);
+    void setLowWater(int bytes);
 
     Wait waitFor(short events, std::chrono::steady_clock::time_point deadline) const;
     std::chrono::steady_clock::time_point readDeadline() const;
@@ -143,6 +157,8 @@ private:
     std::string m_localAddress;
     int m_localPort = -1;
     std::unique_ptr<char[]> m_buffer;
+    int m_pipe[2] = {-1, -1};  // made on the first splice
+    int m_lowWater = 1;        // the socket's SO_RCVLOWAT
     qint64 m_bufferBegin = 0;
     qint64 m_bufferEnd = 0;
     Phase m_phase = Phase::Head;

@@ -18,6 +18,7 @@
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -671,6 +672,33 @@ TEST_F(KVServerStarterTest, MultipartUploadsArriveWholeInOneRequestAndLeaveTheCo
         ASSERT_TRUE(next);
         EXPECT_EQ(next->body, "[{'name':'first.bin', 'id':0},{'name':'in/second.bin', 'id':1}]");
     }
+}
+
+// The same, from a sender whose pieces arrive a few bytes at a time: boundaries, heads and data
+// split anywhere between what the server finds on the socket.
+TEST_F(KVServerStarterTest, MultipartUploadsArriveWholeInPiecesOfAnySize)
+{
+    const std::string first = "\r\n--Xy" + bodyOf(20000) + "\r\n--X";
+    const std::string second = bodyOf(3000);
+    const std::string body = "--XyZ\r\nContent-Disposition: form-data; name=\"file\"; filename=\"a.bin\"\r\n\r\n" + first
+                             + "\r\n--XyZ\r\nContent-Disposition: form-data; name=\"file\"; filename=\"b.bin\"\r\n\r\n" + second + "\r\n--XyZ--\r\n";
+    const std::string head = "POST /upload HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\nContent-Type: multipart/form-data; boundary=XyZ\r\n"
+                             "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n";
+    const int socket = connectFrom("127.0.0.1", starter->getPortNumber(), head);
+    ASSERT_GE(socket, 0);
+    const int yes = 1;
+    setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof(yes));
+    for (size_t at = 0, piece = 1; at < body.size(); at += piece, piece = piece % 61 + 1) {
+        const std::string bytes = body.substr(at, piece);
+        ASSERT_EQ(::send(socket, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size()));
+        if (at % 7 == 0)
+            QThread::usleep(50);
+    }
+    const std::string answer = answerOn(socket, 10000);
+    ::close(socket);
+    EXPECT_EQ(answer.substr(0, 12), "HTTP/1.1 200") << answer;
+    EXPECT_TRUE(read(documents() + QStringLiteral("/a.bin")) == QByteArray::fromStdString(first));
+    EXPECT_TRUE(read(documents() + QStringLiteral("/b.bin")) == QByteArray::fromStdString(second));
 }
 
 TEST_F(KVServerStarterTest, SlowSendersHoldNoOneElseUp)
