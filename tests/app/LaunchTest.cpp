@@ -175,6 +175,7 @@ TEST_F(LaunchTest, TheManagedExampleCarriesNoPassword)
     EXPECT_FALSE(document.value(QStringLiteral("BrowserPreferences")).toMap().contains(QStringLiteral("Password")));
 
     ASSERT_TRUE(TalvexUtils::setPassword(korvel::KVHashString::stringToBase64(QStringLiteral("s3cret"))));
-    ASSERT_TRUE(korvel::KVSettings::getSettingsObject().loadSettings(document));
+    QString reason;
+    ASSERT_TRUE(korvel::ImportExport::replaceSettings(document, &reason)) << qPrintable(reason);
     EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("s3cret")));
 }
