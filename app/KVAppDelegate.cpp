@@ -12,6 +12,7 @@
 #include "transfer/ManagedConfiguration.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
+#include "log/LogMail.h"
 #include "platform/FormatString.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
@@ -176,11 +177,13 @@ bool KVAppDelegate::didFinishLaunching()
     kvSettings->save();
     kvSettings->load();
     Utils::cleanUpUnfinishedDownloads(*kvSettings);
+    LogMail::removeMailedCopies();
 
     if (!kvServer)
         kvServer = &KVServerStarter::sharedInstance();
     serverControl = std::make_unique<StarterServerControl>(*kvServer);
     ImportExport::setServerControl(serverControl.get());
+    followServerSettings();
     startServerIfSwitchedOn();
 
     KVLog(QStringLiteral("App General"), QStringLiteral("Korvel Started"));
@@ -330,11 +333,22 @@ void KVAppDelegate::motionTypeChanged(SOMotionDetector*, MotionClass motionType)
     }
 }
 
+namespace {
+
+void configureServer(KVServerStarter& server, const KVBrowserPrefSettings& preferences, const KVAutoImportSettings& autoImport)
+{
+    server.setAccessCode(preferences.uploadAccessCode);
+    server.setTls(preferences.uploadServerTLS);
+    server.setSettingsDocumentNames({autoImport.fileAutoImport, autoImport.fileImport});
+}
+
+}  // namespace
+
 void KVAppDelegate::startServerIfSwitchedOn()
 {
     if (!kvSettings || !kvServer || !kvSettings->kvBrowPref.serverSwitchOnOFF)
         return;
-    kvServer->setAccessCode(kvSettings->kvBrowPref.uploadAccessCode);
+    configureServer(*kvServer, kvSettings->kvBrowPref, kvSettings->kvAutoImport);
     const bool started = kvServer->startServerConnectionWith(kvSettings->kvBrowPref.port);
     KVLog(QStringLiteral("App General"), QStringLiteral("Server running successfullly %@"),
           started ? QStringLiteral("Yes") : QStringLiteral("No"));
@@ -373,10 +387,10 @@ void KVAppDelegate::followCommand(const ControlCommand& command)
     // command brought in the document that is watched now.
     if (m_startSiteGuard && name != QLatin1String("cloud.import"))
         m_startSiteGuard->stop();
-    // The upload server runs with the code and port it was started with: it starts again.
+    // The upload server runs on the port it was started with: it starts again. Its access code and
+    // TLS switch follow the stored settings by themselves (followServerSettings).
     const bool server = whole
-                        || (name == QLatin1String("pref.set")
-                            && (key == QLatin1String("ServerSwitch") || key == QLatin1String("Port") || key == QLatin1String("UploadAccessCode")));
+                        || (name == QLatin1String("pref.set") && (key == QLatin1String("ServerSwitch") || key == QLatin1String("Port")));
     if (server && kvServer && kvSettings) {
         if (kvServer->isServerRunning()) {
             kvServer->stopServerConnection();
@@ -394,6 +408,30 @@ void KVAppDelegate::followCommand(const ControlCommand& command)
         checkForMotionActivity();
     if (state != 1 && refreshVisibleScreen)
         refreshVisibleScreen();
+}
+
+void KVAppDelegate::followServerSettings()
+{
+    connect(&UserDefaults::standard(), &UserDefaults::changed, this, &KVAppDelegate::serverSettingsChanged, Qt::UniqueConnection);
+}
+
+void KVAppDelegate::serverSettingsChanged()
+{
+    if (!kvServer)
+        return;
+    // What is stored is what holds: the store, not one screen's copy in memory.
+    const UserDefaults& defaults = UserDefaults::standard();
+    const KVBrowserPrefSettings preferences
+        = KVBrowserPrefSettings::initWithDictionary(defaults.dictionaryForKey(QLatin1String(KVSettings::browserPreferencesKey)));
+    const KVAutoImportSettings autoImport
+        = KVAutoImportSettings::initWithDictionary(defaults.dictionaryForKey(QLatin1String(KVSettings::autoImportKey)));
+    const bool tlsChanged = kvServer->tls() != preferences.uploadServerTLS;
+    configureServer(*kvServer, preferences, autoImport);
+    if (tlsChanged && kvServer->isServerRunning()) {
+        const bool started = kvServer->startServerConnectionWith(kvServer->getPortNumber());
+        KVLog(QStringLiteral("App General"), QStringLiteral("Server running successfullly %@"),
+              started ? QStringLiteral("Yes") : QStringLiteral("No"));
+    }
 }
 
 void KVAppDelegate::addAgent()

@@ -79,6 +79,8 @@ public:
     std::function<void()> powerSaverModeSwitch;  // the home screen's, once it has a power saver
     std::function<void()> powerStateOff;
 
+    // The stored settings the upload server works with, handed to it now.
+    void serverSettingsChanged();
     // The managed configuration is looked at after every change of the defaults store; a new
     // settings document is taken in, announced for two seconds, and the visible screen rebuilt.
     // While the settings are open (state 1) the check waits for settingsClosed().
@@ -104,6 +106,10 @@ public:
     void followCommand(const ControlCommand& command);
     // Shows the new settings on the visible screen when it is one that lists them (the shell's).
     std::function<void()> refreshVisibleScreen;
+    // From now on the upload server follows every change of the stored settings at once: its
+    // access code, its TLS switch (a running server starts again) and the names of the settings
+    // documents the imports read, whoever changed them (a screen, an import, korvelctl).
+    void followServerSettings();
     // Starts the automatic import's timer unless it runs.
     void startAutoImport();
     // The screens back to their start: the home screen made anew, or the welcome screen.

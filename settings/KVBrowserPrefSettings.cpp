@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 71> fieldTable = {{
+const std::array<P::Field, 72> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Follow tel: links in pages"},
@@ -52,6 +52,7 @@ const std::array<P::Field, 71> fieldTable = {{
     {"ServerSwitch", T::Bool, &P::serverSwitchOnOFF, "Run the upload server on the local network"},
     {"Port", T::Int, &P::port, "Port of the upload server", P::Range{1024, 65535}, P::Range{1025, 65535}},
     {"UploadAccessCode", T::String, &P::uploadAccessCode, "Code the upload page asks for; empty asks for none"},
+    {"UploadServerTLS", T::Bool, &P::uploadServerTLS, "Serve the upload server over HTTPS with the device's own certificate"},
     {"Zoom", T::Int, &P::intZoom, "Initial zoom of pages in percent", P::Range{100, 999}},
     {"Bounce", T::Bool, &P::bounceSwitch, "Let pages bounce when scrolled past their end (no effect with this engine)"},
     {"AllowPopup", T::Bool, &P::allowPopup, "Let pages open new windows"},
@@ -159,6 +160,7 @@ void KVBrowserPrefSettings::loadDefaults()
     serverSwitchOnOFF = false;
     port = 8080;
     uploadAccessCode = emptyText();
+    uploadServerTLS = false;
     intZoom = 100;
     bounceSwitch = true;
     allowPopup = false;

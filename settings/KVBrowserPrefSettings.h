@@ -51,6 +51,7 @@ struct KVBrowserPrefSettings {
     bool serverSwitchOnOFF = false;
     qint32 port = 0;
     QString uploadAccessCode;  // empty: the upload server asks for no code
+    bool uploadServerTLS = false;  // HTTPS with the device's own certificate
     qint32 intZoom = 0;  // percent
     bool bounceSwitch = false;
     bool allowPopup = false;
@@ -123,7 +124,7 @@ struct KVBrowserPrefSettings {
 
         std::optional<Range> rangeForTyping() const { return typedRange ? typedRange : range; }
     };
-    // The 71 keys of the dictionary form, in the order toDictionary writes them.
+    // The 72 keys of the dictionary form, in the order toDictionary writes them.
     static std::span<const Field> fields();
     // The field of a dictionary key, or nullptr.
     static const Field* fieldForKey(const QString& key);

@@ -177,6 +177,8 @@ TEST_F(LaunchTest, TheManagedExampleCarriesNoPassword)
     EXPECT_FALSE(document.value(QStringLiteral("BrowserPreferences")).toMap().contains(QStringLiteral("Password")));
 
     ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("s3cret")));
-    ASSERT_TRUE(korvel::ImportExport::replaceSettings(document, {korvel::DocumentSource::Kind::Managed, QStringLiteral("managed.plist")}));
+    const korvel::ImportOutcome outcome
+        = korvel::ImportExport::replaceSettings(document, {korvel::DocumentSource::Kind::Managed, QStringLiteral("managed.plist")});
+    ASSERT_TRUE(outcome) << qPrintable(outcome.reason);
     EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("s3cret")), korvel::PasswordCheck::Matches);
 }

@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 #include <httplib.h>
 
@@ -165,6 +167,49 @@ TEST_F(LifecycleTest, TheUploadServerRunsOnlyInTheForegroundWithItsSwitchOn)
     delegate.applicationWillEnterForeground();
     EXPECT_FALSE(server.isServerRunning());
     EXPECT_TRUE(loggedEvents(QStringLiteral("App General")).contains(QStringLiteral("Server running successfullly No")));
+}
+
+// Whoever changes the stored settings (a screen, an import, korvelctl through the running kiosk),
+// the running upload server follows at once, without a restart or a return to the foreground.
+TEST_F(LifecycleTest, TheUploadServerFollowsTheStoredSettingsAtOnce)
+{
+    KVLogger::createDatabase_Tables();
+    ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/feed/config.xml"), "settings"));
+    KVServerStarter server(documents(), {}, {});
+    KVAppDelegate delegate;
+    KVSettings& settings = KVSettings::getSettingsObject();
+    delegate.kvSettings = &settings;
+    delegate.kvServer = &server;
+    settings.kvBrowPref.serverSwitchOnOFF = true;
+    settings.kvBrowPref.port = 0;  // any free port
+    settings.save();
+    delegate.followServerSettings();
+    delegate.startServerIfSwitchedOn();
+    const int port = server.getPortNumber();
+    ASSERT_GT(port, 0);
+    const auto status = [port](const char* path, const char* code) {
+        const httplib::Headers sent = code ? httplib::Headers{{"X-Access-Code", code}} : httplib::Headers{};
+        const auto result = httplib::Client("127.0.0.1", port).Get(path, sent);
+        return result ? result->status : -1;
+    };
+    const auto saved = [&](const std::function<void()>& change) {
+        change();
+        ASSERT_TRUE(settings.save());
+        QCoreApplication::processEvents();
+    };
+    EXPECT_EQ(status("/files", nullptr), 200);
+    saved([&] { settings.kvBrowPref.uploadAccessCode = QStringLiteral("1357"); });
+    EXPECT_EQ(status("/files", nullptr), 401);
+    EXPECT_EQ(status("/files", "1357"), 200);
+    saved([&] {
+        settings.kvBrowPref.uploadAccessCode.clear();
+        settings.kvAutoImport.fileAutoImport = QStringLiteral("feed/config.xml");
+    });
+    EXPECT_EQ(status("/files", nullptr), 200);
+    EXPECT_EQ(status("/Documents/feed/config.xml", nullptr), 403) << "the automatic import's file is a settings document";
+    saved([&] { settings.kvBrowPref.uploadServerTLS = true; });
+    EXPECT_TRUE(server.isServingTls());
+    EXPECT_EQ(server.getPortNumber(), port);
 }
 
 TEST_F(LifecycleTest, MemoryTimeFocusAndTermination)

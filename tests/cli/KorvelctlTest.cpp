@@ -159,7 +159,7 @@ TEST_F(KorvelctlTest, ProvisioningRunsAgainWithoutDuplicates)
 TEST_F(KorvelctlTest, ListsEveryPreferenceAndAnswersHelpAndVersion)
 {
     const QStringList lines = ok({"pref", "list"}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.size(), 71);
+    EXPECT_EQ(lines.size(), 72);
     EXPECT_EQ(lines.first(), QStringLiteral("RefreshOnError = false"));
     EXPECT_TRUE(lines.contains(QStringLiteral("Port = 8080")));
     EXPECT_TRUE(lines.contains(QStringLiteral("UploadAccessCode = "))) << "no code unless one is set";
@@ -203,9 +203,9 @@ TEST_F(KorvelctlTest, FilesGoInAndOutOfTheDocumentsDirectoryOnly)
         {{"files", "list"}, 0, "cafe/week 1/menu.pdf\nmenu.pdf\n"},
         {{"files", "delete", "../keychain.plist"}, 2, ""},
         {{"files", "delete", "Version.txt"}, 2, ""},
-        {{"files", "delete", "cafe/week1/menu.pdf"}, 1, ""},  // spaces go, as the server removes them
-        {{"files", "delete", "menu.pdf"}, 0, ""},
-        {{"files", "list"}, 0, "cafe/week 1/menu.pdf\n"},
+        {{"files", "delete", "cafe/week1/menu.pdf"}, 1, ""},
+        {{"files", "delete", "cafe/week 1/menu.pdf"}, 0, ""},  // the name as it is, spaces and all
+        {{"files", "list"}, 0, "menu.pdf\n"},
     };
     for (const auto& step : steps) {
         const CtlRun run = ctl(step.arguments);
