@@ -168,13 +168,16 @@ void StartSiteGuard::lookAt(const QUrl& url, std::function<void(bool)> answer)
     const auto decide = [this, reply, answer = std::move(answer)]() mutable {
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         const bool redirect = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid();
-        if (!reply->isFinished() && (!status.isValid() || redirect))
+        // A failing answer is left to finish: the reply has reported its error already.
+        if (!reply->isFinished() && (!status.isValid() || redirect || status.toInt() >= 400))
             return;
         const bool loads = status.isValid() && status.toInt() < 400 && (reply->isFinished() ? reply->error() == QNetworkReply::NoError : true);
         reply->disconnect(this);
         if (m_reply == reply)
             m_reply = nullptr;
-        reply->abort();
+        // The page itself is not wanted; a reply that ended is not aborted again.
+        if (!reply->isFinished())
+            reply->abort();
         reply->deleteLater();
         std::function<void(bool)> done = std::move(answer);
         done(loads);

@@ -236,14 +236,14 @@ TEST_F(ImportExportTest, AFailureHalfWayLeavesThePreviousSettingsInForce)
         {"the disk fills while the files are restored",
          [&] {
              FileSizeLimit limit(1 << 20);
-             return ImportExport::applySettingsDocument(document, atTheDevice, false);
+             return ImportExport::applySettingsDocument(document, atTheDevice, false).applied;
          }},
         {"the settings cannot be written",
          [&] {
              const QString file = Paths::defaultsFile();
              QFile::rename(file, file + QStringLiteral(".kept"));
              QDir().mkpath(file);
-             const bool applied = ImportExport::applySettingsDocument(document, atTheDevice, false);
+             const bool applied = ImportExport::applySettingsDocument(document, atTheDevice, false).applied;
              QDir().rmdir(file);
              QFile::rename(file + QStringLiteral(".kept"), file);
              return applied;
