@@ -6,7 +6,7 @@ namespace korvel {
 
 // How much an Argon2id hash of the administrator password costs to make and to check.
 enum class PasswordCost {
-    Product,    // 2 passes over 19 MiB: about 0.1-0.2 s, once per prompt answer (see docs/DECISIONS.md)
+    Product,    // 2 passes over 19 MiB: a few tenths of a second, once per prompt answer (see docs/DECISIONS.md)
     TestsOnly,  // the library's minimum: a test makes hundreds of hashes
 };
 
