@@ -2,7 +2,6 @@
 
 #include "log/KVLog.h"
 #include "platform/Clock.h"
-#include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "settings/PasswordLockout.h"
 
@@ -69,7 +68,7 @@ PasswordChange AdminPassword::change(const QString& password, const QString& rep
         return PasswordChange::Empty;
     if (password != repeated)
         return PasswordChange::Mismatch;
-    if (!TalvexUtils::setPassword(KVHashString::stringToBase64(password), damaged))
+    if (!TalvexUtils::setPassword(password, damaged))
         return PasswordChange::NotSaved;
     KVLog(QStringLiteral("Settings"), QStringLiteral("Password Changed"));
     // No file is no wrong passwords.

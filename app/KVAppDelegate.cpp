@@ -27,13 +27,16 @@
 #include "transfer/ImportExport.h"
 #include "transfer/KVAutoImport.h"
 #include "transfer/SettingsDocument.h"
+#include "transfer/StartSiteGuard.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 
 #include <cstdio>
 #include <exception>
 #include <typeinfo>
+#include <utility>
 
 namespace korvel {
 
@@ -56,6 +59,8 @@ KVAppDelegate::~KVAppDelegate()
         sharedDelegate = nullptr;
     if (serverControl)
         ImportExport::setServerControl(nullptr);
+    if (m_startSiteGuard)
+        ImportExport::setImportObserver({});
     // The worker outlives this delegate; its timer must not outlive the clock it was armed on.
     if (sharedDelegate == nullptr && KVAutoImport::getAutoImportObject().caseState() == 1)
         KVAutoImport::getAutoImportObject().stop();
@@ -93,7 +98,10 @@ void KVAppDelegate::defaultsChanged()
     }
     m_managedCheckWaits = false;
     KVSettings& settings = KVSettings::getSettingsObject();
-    const ManagedConfiguration::Check check = ManagedConfiguration::defaultsChanged(UserDefaults::standard());
+    // The first look after the start is where an enforced configuration wins over local changes.
+    const ManagedConfiguration::Occasion occasion =
+        std::exchange(m_managedStartCheck, false) ? ManagedConfiguration::Occasion::Start : ManagedConfiguration::Occasion::Change;
+    const ManagedConfiguration::Check check = ManagedConfiguration::defaultsChanged(UserDefaults::standard(), occasion);
     for (const QString& line : check.console)
         std::printf("%s\n", qPrintable(line));
     std::fflush(stdout);
@@ -119,6 +127,20 @@ bool KVAppDelegate::didFinishLaunching()
     reachability->startNotifier();
 
     UserDefaults& defaults = UserDefaults::standard();
+
+    // A password an older version kept readable (Base64) becomes a hash before anything reads it.
+    QString migration;
+    switch (TalvexUtils::migrate(defaults)) {
+    case PasswordMigration::Migrated:
+        migration = QStringLiteral("The administrator password is now kept as an Argon2id hash");
+        break;
+    case PasswordMigration::Failed:
+        migration = QStringLiteral("The administrator password could not be turned into a hash; it is still stored in Base64");
+        break;
+    case PasswordMigration::Nothing:
+    case PasswordMigration::Damaged:
+        break;
+    }
 
     // First run: the factory password, unless a password is stored already (set with korvelctl
     // before the first start, as the provisioning steps do). Later launches leave it alone.
@@ -147,6 +169,8 @@ bool KVAppDelegate::didFinishLaunching()
     PreferenceChangeLog::install();
     if (!firstStart.isEmpty())
         KVLog(QStringLiteral("App General"), firstStart);
+    if (!migration.isEmpty())
+        KVLog(QStringLiteral("Settings"), migration);
 
     // Written once with whatever is in memory and read back, so a first launch leaves a complete
     // store on disk.
@@ -170,6 +194,18 @@ bool KVAppDelegate::didFinishLaunching()
         if (returnToStart)
             returnToStart();
     });
+    // A document from outside that leaves the start website unreachable goes back by itself.
+    m_startSiteGuard = new StartSiteGuard([this] { return reachability && reachability->isReachable(); }, this);
+    ImportExport::setImportObserver([guard = QPointer<StartSiteGuard>(m_startSiteGuard)](const AppliedImport& applied) {
+        if (guard)
+            guard->importApplied(applied);
+    });
+    connect(m_startSiteGuard, &StartSiteGuard::rolledBack, this, [this] {
+        startServerIfSwitchedOn();
+        checkForMotionActivity();
+        if (state != 1 && returnToStart)
+            returnToStart();
+    });
     startAutoImport();
     startActivityUpdates();
     return true;
@@ -186,7 +222,7 @@ QString KVAppDelegate::firstStartPassword(UserDefaults& defaults)
     case PasswordState::None:
         break;
     }
-    if (!TalvexUtils::setPassword(KVHashString::stringToBase64(QString::fromLatin1(TalvexUtils::factoryPassword))))
+    if (!TalvexUtils::setPassword(QString::fromLatin1(TalvexUtils::factoryPassword)))
         return QStringLiteral("First start: the factory password could not be stored");
     return QStringLiteral("First start: the factory password is set");
 }
@@ -194,6 +230,9 @@ QString KVAppDelegate::firstStartPassword(UserDefaults& defaults)
 void KVAppDelegate::settingsOpened()
 {
     state = 1;
+    // The administrator at the device takes charge: nothing is rolled back under their hands.
+    if (m_startSiteGuard)
+        m_startSiteGuard->stop();
     KVAutoImport::getAutoImportObject().pause();
 }
 
@@ -342,7 +381,12 @@ void KVAppDelegate::followCommand(const ControlCommand& command)
 {
     const QString& name = command.name;
     const QString key = command.arguments.value(QStringLiteral("key")).toString();
-    const bool whole = name == QLatin1String("import") || name == QLatin1String("reset") || name == QLatin1String("cloud.import");
+    const bool whole = name == QLatin1String("import") || name == QLatin1String("reset") || name == QLatin1String("cloud.import")
+                       || name == QLatin1String("settings.rollback");
+    // Whoever sends commands administers the kiosk: the watch of a document ends, unless the
+    // command brought in the document that is watched now.
+    if (m_startSiteGuard && name != QLatin1String("cloud.import"))
+        m_startSiteGuard->stop();
     // The upload server runs on the port it was started with: it starts again. Its access code and
     // TLS switch follow the stored settings by themselves (followServerSettings).
     const bool server = whole

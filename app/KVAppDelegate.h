@@ -16,6 +16,7 @@ class ControlPerformer;
 class ControlServer;
 struct ControlCommand;
 class KVServerStarter;
+class StartSiteGuard;
 
 class KVDatabase;
 class Reachability;
@@ -143,6 +144,8 @@ private:
     static QString firstStartPassword(UserDefaults& defaults);
 
     bool m_managedCheckWaits = false;
+    bool m_managedStartCheck = true;
+    StartSiteGuard* m_startSiteGuard = nullptr;
     ControlPerformer* m_performer = nullptr;
     ControlServer* m_control = nullptr;
 };

@@ -2,13 +2,20 @@
 
 #include "control/ControlClient.h"
 #include "control/ControlPerformer.h"
+#include "log/KVLog.h"
 #include "platform/Paths.h"
+#include "settings/TalvexUtils.h"
 
 #include <QEventLoop>
 #include <QTextStream>
 
 #include <chrono>
+#include <iostream>
 #include <optional>
+#include <string>
+
+#include <termios.h>
+#include <unistd.h>
 
 namespace korvel::CommandText {
 
@@ -81,6 +88,32 @@ QString quoted(const QString& text)
     return escaped;
 }
 
+std::optional<QString> readSecret(const char* prompt, QTextStream& err)
+{
+    const bool terminal = isatty(STDIN_FILENO);
+    termios saved{};
+    if (terminal) {
+        err << prompt;
+        err.flush();
+        tcgetattr(STDIN_FILENO, &saved);
+        termios silent = saved;
+        silent.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+    }
+    std::string line;
+    const bool read = bool(std::getline(std::cin, line));
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        err << "\n";
+        err.flush();
+    }
+    if (!read)
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return QString::fromStdString(line);
+}
+
 int perform(const ControlCommand& command, QTextStream& out, QTextStream& err)
 {
     const QString home = Paths::home().isEmpty() ? QStringLiteral("this user's Korvel directories") : Paths::home();
@@ -93,7 +126,10 @@ int perform(const ControlCommand& command, QTextStream& out, QTextStream& err)
         reply = client.send(command, std::chrono::seconds(ControlPerformer::timeoutSeconds(command.name) + 10));
         break;
     case ControlClient::Way::Here: {
-        // The settings are read only now, under the lock: nobody writes them meanwhile.
+        // The settings are read only now, under the lock: nobody writes them meanwhile. A password
+        // an older version stored readable becomes a hash first, as Korvel's start does it.
+        if (TalvexUtils::migrate() == PasswordMigration::Migrated)
+            KVLog(QStringLiteral("Settings"), QStringLiteral("The administrator password is now kept as an Argon2id hash"));
         ControlPerformer performer;
         QEventLoop loop;
         performer.perform(command, QStringLiteral("korvelctl"), [&](const ControlReply& answer) {

@@ -27,6 +27,10 @@ QString protocolName(WebsiteProtocol protocol);
 // stays on one line.
 QString quoted(const QString& text);
 
+// One line of standard input; on a terminal `prompt` is shown and the typing is not echoed.
+// Nothing at the end of the input.
+std::optional<QString> readSecret(const char* prompt, QTextStream& err);
+
 // Has `command` performed: by the Korvel running on the home (over its control socket), or, when
 // none runs, here under the home's lock. Prints the reply, says on stderr which of the two
 // happened, and returns the reply's exit status (1 when neither way was open).

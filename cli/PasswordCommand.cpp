@@ -7,48 +7,17 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-#include <iostream>
 #include <optional>
-#include <string>
 
-#include <termios.h>
 #include <unistd.h>
 
 namespace korvel {
 
 namespace {
 
-// One line of standard input; on a terminal `prompt` is shown and the typing is not echoed.
-// Nothing at the end of the input.
-std::optional<QString> readSecret(const char* prompt, QTextStream& err)
-{
-    const bool terminal = isatty(STDIN_FILENO);
-    termios saved{};
-    if (terminal) {
-        err << prompt;
-        err.flush();
-        tcgetattr(STDIN_FILENO, &saved);
-        termios silent = saved;
-        silent.c_lflag &= ~tcflag_t(ECHO);
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
-    }
-    std::string line;
-    const bool read = bool(std::getline(std::cin, line));
-    if (terminal) {
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-        err << "\n";
-        err.flush();
-    }
-    if (!read)
-        return std::nullopt;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return QString::fromStdString(line);
-}
-
 int set(QTextStream& out, QTextStream& err)
 {
-    const std::optional<QString> password = readSecret("New administrator password: ", err);
+    const std::optional<QString> password = CommandText::readSecret("New administrator password: ", err);
     if (!password) {
         err << "korvelctl: no password on standard input\n";
         return 2;
@@ -56,7 +25,7 @@ int set(QTextStream& out, QTextStream& err)
     // A terminal asks twice, since nobody sees what was typed; piped input is taken as given.
     std::optional<QString> repeated = password;
     if (isatty(STDIN_FILENO))
-        repeated = readSecret("The same again: ", err);
+        repeated = CommandText::readSecret("The same again: ", err);
     // Refused here before anything is sent; the performer refuses the empty one again.
     if (password->isEmpty()) {
         err << "korvelctl: refused: an empty password would open the settings to anyone\n";
@@ -72,7 +41,7 @@ int set(QTextStream& out, QTextStream& err)
 
 int check(QTextStream& out, QTextStream& err)
 {
-    const std::optional<QString> password = readSecret("Administrator password: ", err);
+    const std::optional<QString> password = CommandText::readSecret("Administrator password: ", err);
     if (!password) {
         err << "korvelctl: no password on standard input\n";
         return 2;

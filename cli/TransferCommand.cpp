@@ -3,7 +3,9 @@
 #include "cli/CommandOptions.h"
 #include "cli/CommandText.h"
 #include "settings/KVSettings.h"
+#include "platform/PropertyList.h"
 #include "transfer/ImportExport.h"
+#include "transfer/ManagedConfiguration.h"
 
 #include <QJsonObject>
 #include <QTextStream>
@@ -16,22 +18,71 @@ int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream
 {
     QStringList names = arguments;
     const bool pellmor = names.removeAll(QStringLiteral("--pellmor")) > 0;
-    if (pellmor && names.isEmpty())
+    const bool clearPassword = names.removeAll(QStringLiteral("--clear-password")) > 0;
+    if (pellmor && names.isEmpty() && !clearPassword)
         return CommandText::perform({QStringLiteral("export.pellmor"), {}}, out, err);
-    if (pellmor || names.size() != 1) {
-        err << "Usage: korvelctl export NAME | export --pellmor\n";
+    if (pellmor || names.size() != 1 || names.first().startsWith(QLatin1String("--"))) {
+        err << "Usage: korvelctl export NAME [--clear-password] | export --pellmor\n";
         return 2;
     }
-    return CommandText::perform({QStringLiteral("export"), {{QStringLiteral("name"), names.first()}}}, out, err);
+    QJsonObject command{{QStringLiteral("name"), names.first()}};
+    if (clearPassword) {
+        // The store keeps only a hash: the password itself must be given, and it is checked.
+        const std::optional<QString> password = CommandText::readSecret("Administrator password: ", err);
+        if (!password) {
+            err << "korvelctl: no password on standard input\n";
+            return 2;
+        }
+        command.insert(QStringLiteral("password"), *password);
+    }
+    return CommandText::perform({QStringLiteral("export"), command}, out, err);
 }
 
 int runImportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    if (arguments.size() != 1) {
-        err << "Usage: korvelctl import NAME|URL\n";
+    QStringList sources = arguments;
+    const bool dryRun = sources.removeAll(QStringLiteral("--dry-run")) > 0;
+    if (sources.size() != 1) {
+        err << "Usage: korvelctl import [--dry-run] NAME|URL\n";
         return 2;
     }
-    return CommandText::perform({QStringLiteral("import"), {{QStringLiteral("source"), arguments.first()}}}, out, err);
+    return CommandText::perform({dryRun ? QStringLiteral("import.check") : QStringLiteral("import"), {{QStringLiteral("source"), sources.first()}}},
+                                out, err);
+}
+
+int runManagedCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    if (arguments.size() != 2 || arguments.first() != QLatin1String("check")) {
+        err << "Usage: korvelctl managed check FILE\n";
+        return 2;
+    }
+    // Read as Korvel reads the managed configuration: a property list whose root is a dictionary.
+    const QString file = arguments.at(1);
+    const PropertyListParse parsed = PropertyList::readFile(file);
+    if (!parsed.ok()) {
+        err << "korvelctl: " << file << " is not a property list: " << parsed.message << '\n';
+        return 2;
+    }
+    if (parsed.value.typeId() != QMetaType::QVariantMap) {
+        err << "korvelctl: " << file << ": its root is not a dictionary\n";
+        return 2;
+    }
+    const QVariantMap configuration = parsed.value.toMap();
+    const QVariant settingsXML = configuration.value(QLatin1String(ManagedConfiguration::settingsKey));
+    if (settingsXML.typeId() != QMetaType::QString) {
+        err << "korvelctl: " << file << " has no \"SettingsXML\" text: Korvel would take nothing from it\n";
+        return 2;
+    }
+    const QVariant enforced = configuration.value(QLatin1String(ManagedConfiguration::enforcedKey));
+    if (enforced.isValid() && enforced.typeId() != QMetaType::Bool) {
+        err << "korvelctl: " << file << ": \"Enforced\" must be <true/> or <false/>\n";
+        return 2;
+    }
+    return CommandText::perform({QStringLiteral("managed.check"),
+                                 {{QStringLiteral("settingsXML"), settingsXML.toString()},
+                                  {QStringLiteral("enforced"), ManagedConfiguration::isEnforced(configuration)},
+                                  {QStringLiteral("file"), file}}},
+                                out, err);
 }
 
 int runResetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)

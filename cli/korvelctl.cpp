@@ -6,11 +6,13 @@
 #include "cli/DownloadsCommand.h"
 #include "cli/FilesCommand.h"
 #include "cli/IconsCommand.h"
+#include "cli/KeysCommand.h"
 #include "cli/LogCommand.h"
 #include "cli/PasswordCommand.h"
 #include "cli/PolicyCommand.h"
 #include "cli/PowerCommand.h"
 #include "cli/PrefCommand.h"
+#include "cli/SettingsCommand.h"
 #include "cli/SitesCommand.h"
 #include "cli/TransferCommand.h"
 #include "log/KVLogger.h"
@@ -132,12 +134,26 @@ const char* usage =
     "                       what the power-saver schedule decides now (or at that local time)\n"
     "                       and when that next changes\n"
     "\n"
-    "  export NAME          write the settings document (every setting, the password and the\n"
-    "                       files the settings name) to NAME in the documents directory; NAME\n"
-    "                       must end in .plist\n"
+    "  export NAME [--clear-password]\n"
+    "                       write the settings document (every setting, the password's hash and\n"
+    "                       the files the settings name) to NAME in the documents directory; NAME\n"
+    "                       must end in .plist. --clear-password reads the administrator password\n"
+    "                       from standard input, checks it, and writes it readable (\"Password\",\n"
+    "                       Base64) instead of its hash, for a peer that needs it\n"
     "  export --pellmor     write Korvel_PellmorConfig.txt, the document wrapped for Pellmor\n"
     "  import NAME|URL      apply a settings document: a file of the documents directory, or an\n"
-    "                       http/https URL; a document that cannot be read changes nothing\n"
+    "                       http/https URL; a document that cannot be read changes nothing. Once\n"
+    "                       the kiosk trusts signing keys, the document must be signed by one\n"
+    "  import --dry-run NAME|URL\n"
+    "                       print what the import would change (preferences old -> new, websites,\n"
+    "                       files, password, signature) and change nothing; exit status 2 when it\n"
+    "                       would be refused\n"
+    "  managed check FILE   the same for a managed configuration file (SettingsXML, Enforced)\n"
+    "  settings history     print the last 10 settings applied here (time, source, fingerprints)\n"
+    "  settings rollback [N]\n"
+    "                       put the settings of entry N of the history back (default 1, the ones\n"
+    "                       before the last); the documents given up are not applied again by the\n"
+    "                       automatic import or the managed configuration\n"
     "  reset --yes          back to factory settings and the password 9246; the download\n"
     "                       history and the documents directory stay\n"
     "\n"
@@ -155,6 +171,13 @@ const char* usage =
     "  autoimport show      print the automatic import's source, location and period\n"
     "                       (the service: --service, else $KORVEL_CLOUD_SERVICE, else the managed\n"
     "                       configuration's CloudService)\n"
+    "\n"
+    "  keys new NAME [--dir DIR]\n"
+    "                       make an Ed25519 signing key pair: NAME.key (secret, mode 0600) and\n"
+    "                       NAME.pub (for /etc/korvel/trusted-keys.d/ on the kiosks); needs no home\n"
+    "  sign FILE --key NAME.key\n"
+    "                       sign the settings document FILE (any earlier signature is replaced);\n"
+    "                       needs no home\n"
     "\n"
     "  policy check [--tabbed] [--type link|other] [--new-window] URL\n"
     "                       the browser's decision for URL in a fresh window: \"allow\" or\n"
@@ -184,6 +207,13 @@ int main(int argc, char** argv)
     // there for the command's own option reading.
     const qsizetype optionsEnd = arguments.contains(QStringLiteral("--")) ? arguments.indexOf(QStringLiteral("--"))
                                                                           : arguments.size();
+    // Keys and signatures are made where the administrator keeps the secret key: no home, no
+    // lock, no change of user.
+    if (arguments.size() >= 2 && (arguments.at(1) == QLatin1String("keys") || arguments.at(1) == QLatin1String("sign"))) {
+        QStringList rest = arguments.mid(2);
+        rest.removeOne(QStringLiteral("--"));
+        return arguments.at(1) == QLatin1String("keys") ? korvel::runKeysCommand(rest, out, err) : korvel::runSignCommand(rest, out, err);
+    }
     if (!korvel::Paths::configureFromArguments(arguments.mid(0, optionsEnd))) {
         err << "korvelctl: --home needs a directory\n";
         return 2;
@@ -246,6 +276,10 @@ int main(int argc, char** argv)
         {"domain", korvel::runDomainCommand},
         {"export", korvel::runExportCommand},
         {"import", korvel::runImportCommand},
+        {"managed", korvel::runManagedCommand},
+        {"settings", korvel::runSettingsCommand},
+        {"keys", korvel::runKeysCommand},
+        {"sign", korvel::runSignCommand},
         {"reset", korvel::runResetCommand},
         {"cloud", korvel::runCloudCommand},
         {"autoimport", korvel::runAutoImportCommand},

@@ -13,12 +13,15 @@
 #include "policy/KVUtility.h"
 #include "settings/KVSettings.h"
 #include "settings/PreferenceText.h"
+#include "settings/SettingsFingerprint.h"
 #include "settings/TalvexUtils.h"
 #include "transfer/CloudService.h"
 #include "transfer/CloudTransfer.h"
 #include "transfer/ImportExport.h"
 #include "transfer/KVAutoImport.h"
 #include "transfer/KVCloudRequest.h"
+#include "transfer/ManagedConfiguration.h"
+#include "transfer/SettingsHistory.h"
 #include "transfer/URLImport.h"
 
 #include <QJsonValue>
@@ -378,7 +381,18 @@ void downloadsClear(const Arguments&, ControlPerformer&, const Done& done)
 void exportFile(const Arguments& a, ControlPerformer&, const Done& done)
 {
     const std::optional<QString> name = text(a, "name");
-    done(name ? fromTransfer(ImportExport::exportToFile(*name)) : missing("name"));
+    if (!name)
+        return done(missing("name"));
+    // "password": the administrator password, checked, written readable ("Password") instead of its hash.
+    const std::optional<QString> password = text(a, "password");
+    if (a.contains(QStringLiteral("password")) && !password)
+        return done(ControlReply::refused(QStringLiteral("\"password\" must be text\n")));
+    ControlReply reply = fromTransfer(ImportExport::exportToFile(*name, password));
+    if (password && reply.status == 0)
+        reply.error += QStringLiteral("Warning: %1 holds the administrator password readable (Base64). Anyone who reads the file "
+                                      "has the password: hand it over directly and delete it afterwards.\n")
+                           .arg(*name);
+    done(reply);
 }
 
 void exportPellmor(const Arguments&, ControlPerformer&, const Done& done)
@@ -399,8 +413,10 @@ void importSettings(const Arguments& a, ControlPerformer& performer, const Done&
     const std::optional<QString> source = text(a, "source");
     if (!source)
         return done(missing("source"));
+    // The command set speaks for whoever reaches it (korvelctl, later a remote API): its documents
+    // come from outside and must be signed once keys are trusted.
     if (!isWebAddress(*source))
-        return done(fromTransfer(ImportExport::importFromFile(*source)));
+        return done(fromTransfer(ImportExport::importFromFile(*source, DocumentSource::Kind::Command)));
     // The screen's own asynchronous import.
     auto* import = new URLImport(&performer);
     QObject::connect(import, &URLImport::finished, import, [import, done](const TransferResult& result) {
@@ -414,6 +430,126 @@ void reset(const Arguments&, ControlPerformer&, const Done& done)
 {
     ImportExport::resetQuestionShown();
     done(fromTransfer(ImportExport::resetToDefaults()));
+}
+
+// --- Dry runs, history, rollback ----------------------------------------------------------------------
+
+QString previewText(const ImportPreview& preview, const QString& what)
+{
+    QString out = QStringLiteral("Document: %1\nFingerprint: %2\nSignature: %3\n").arg(what, preview.document, preview.signature);
+    if (preview.fit) {
+        out += QStringLiteral("What it would change:\n");
+        for (const QString& change : preview.changes)
+            out += QStringLiteral("  ") + change + QLatin1Char('\n');
+        if (!preview.notImported.isEmpty())
+            out += QStringLiteral("Not imported, not part of the settings: ") + preview.notImported.join(QStringLiteral(", ")) + QLatin1Char('\n');
+    }
+    if (!preview.problem.isEmpty())
+        out += QStringLiteral("It would change nothing: ") + preview.problem + QLatin1Char('\n');
+    return out + QStringLiteral("Dry run: nothing was changed.\n");
+}
+
+ControlReply fromPreview(const ImportPreview& preview, const QString& what)
+{
+    const QString text = previewText(preview, what);
+    return preview.fit && !preview.refused ? ControlReply::done(text) : ControlReply{2, text, {}};
+}
+
+void importCheck(const Arguments& a, ControlPerformer& performer, const Done& done)
+{
+    const std::optional<QString> source = text(a, "source");
+    if (!source)
+        return done(missing("source"));
+    if (!isWebAddress(*source)) {
+        QString refused;
+        const std::optional<QVariantMap> document = ImportExport::readDocumentFile(*source, &refused);
+        if (!document)
+            return done(ControlReply::refused(line(refused)));
+        return done(fromPreview(ImportExport::preview(*document, {DocumentSource::Kind::Command, *source}, ImportExport::Mode::Merge), *source));
+    }
+    auto* fetch = new URLImport(&performer);
+    const QString address = *source;
+    QObject::connect(fetch, &URLImport::fetched, fetch, [fetch, done, address](const QVariantMap& document) {
+        fetch->deleteLater();
+        done(fromPreview(ImportExport::preview(document, {DocumentSource::Kind::URL, address}, ImportExport::Mode::Merge), address));
+    });
+    QObject::connect(fetch, &URLImport::finished, fetch, [fetch, done](const TransferResult& result) {
+        fetch->deleteLater();
+        done(ControlReply::refused(line(result.alert.message)));
+    });
+    fetch->fetchDocument(*source);
+}
+
+void managedCheck(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<QString> settingsXML = text(a, "settingsXML");
+    if (!settingsXML)
+        return done(missing("settingsXML"));
+    const bool enforced = flag(a, "enforced").value_or(false);
+    const QString what = text(a, "file").value_or(Paths::managedConfigurationFile());
+    const ManagedConfiguration::Parsed parsed = ManagedConfiguration::parse(*settingsXML);
+    const QString sum = ManagedConfiguration::checksum(*settingsXML);
+    const bool seen = sum == UserDefaults::standard().objectForKey(QLatin1String(ManagedConfiguration::checksumKey)).toString();
+    QString head = QStringLiteral("Checksum: %1 (%2)\nEnforced: %3\n")
+                       .arg(sum,
+                            seen ? QStringLiteral("applied or refused here before: taken again only when enforced, at a start")
+                                 : QStringLiteral("new here: taken at the next look"),
+                            enforced ? QStringLiteral("yes, the document wins over changes made on the device at every start")
+                                     : QStringLiteral("no"));
+    if (!parsed.document)
+        return done(ControlReply{2, head + QStringLiteral("It would change nothing: \"SettingsXML\" is no settings document: %1\n").arg(parsed.error), {}});
+    const ControlReply reply =
+        fromPreview(ImportExport::preview(*parsed.document, {DocumentSource::Kind::Managed, what}, ImportExport::Mode::Replace), what);
+    done(ControlReply{reply.status, head + reply.output, reply.error});
+}
+
+void settingsHistory(const Arguments&, ControlPerformer&, const Done& done)
+{
+    QStringList problems;
+    const QList<SettingsHistoryEntry> entries = SettingsHistory::entries(&problems);
+    const QString inForce = SettingsFingerprint::of(UserDefaults::standard().applicationDomain());
+    QString out;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const SettingsHistoryEntry& e = entries.at(i);
+        out += QStringLiteral("%1  %2  %3%4\n    settings %5\n")
+                   .arg(i)
+                   .arg(e.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), e.source,
+                        e.fingerprint == inForce ? QStringLiteral("  [in force]") : QString(), e.fingerprint);
+        if (!e.document.isEmpty())
+            out += QStringLiteral("    document %1%2\n")
+                       .arg(e.document, SettingsHistory::withdrawnAt(e.document) ? QStringLiteral(" (withdrawn by a rollback)") : QString());
+    }
+    if (entries.isEmpty())
+        out = QStringLiteral("No settings were applied on this kiosk yet: the history begins with the first import.\n");
+    QString error;
+    for (const QString& problem : std::as_const(problems))
+        error += QStringLiteral("unreadable entry left out: ") + problem + QLatin1Char('\n');
+    done(ControlReply{0, out, error});
+}
+
+void settingsRollback(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    qint64 index = 1;
+    if (a.contains(QStringLiteral("index"))) {
+        const std::optional<qint64> given = number(a, "index");
+        if (!given)
+            return done(ControlReply::refused(QStringLiteral("the index is a number from \"korvelctl settings history\"\n")));
+        index = *given;
+    }
+    const QList<SettingsHistoryEntry> entries = SettingsHistory::entries();
+    if (index >= entries.size())
+        return done(ControlReply::refused(entries.isEmpty() ? QStringLiteral("the settings history is empty: nothing to go back to\n")
+                                                            : QStringLiteral("the settings history has entries 0 to %1\n").arg(entries.size() - 1)));
+    const SettingsHistoryEntry& target = entries.at(index);
+    if (target.fingerprint == SettingsFingerprint::of(UserDefaults::standard().applicationDomain())
+        && target.passwordHash == TalvexUtils::passwordHashForDocument())
+        return done(ControlReply::refused(QStringLiteral("entry %1 holds the settings in force; nothing to do\n").arg(index)));
+    const ImportOutcome outcome = ImportExport::rollBack(target.sequence, QStringLiteral("asked for by the administrator"));
+    if (!outcome)
+        return done(ControlReply::failed(1, QStringLiteral("the settings were not rolled back, nothing changed: %1\n").arg(outcome.reason)));
+    ImportExport::postImportSteps(QStringLiteral("Import"));
+    done(ControlReply::done(QStringLiteral("The settings of %1 (%2) are in force again.\n")
+                                .arg(target.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), target.source)));
 }
 
 // --- Cloud ------------------------------------------------------------------------------------------
@@ -521,6 +657,7 @@ struct Entry {
     const char* name;
     Handler handler;
     int timeoutSeconds;
+    bool changes = true;  // false: it only reads, nothing follows it
 };
 
 // The network's commands wait up to the cloud's five minutes; the rest answer at once.
@@ -542,6 +679,10 @@ const Entry entries[] = {
     {"export", exportFile, 120},
     {"export.pellmor", exportPellmor, 120},
     {"import", importSettings, 330},
+    {"import.check", importCheck, 330, false},
+    {"managed.check", managedCheck, 30, false},
+    {"settings.history", settingsHistory, 30, false},
+    {"settings.rollback", settingsRollback, 30},
     {"reset", reset, 30},
     {"cloud.export", cloudExport, 330},
     {"cloud.import", cloudImport, 330},
@@ -589,8 +730,8 @@ void ControlPerformer::perform(const ControlCommand& command, const QString& who
     }
     KVLog(settingsCategory, QStringLiteral("Command from %@: %@"), who, command.name);
     QPointer<ControlPerformer> self(this);
-    Done finish = [self, command, done = std::move(done)](const ControlReply& reply) {
-        if (self && reply.status != 2)
+    Done finish = [self, command, changes = entry->changes, done = std::move(done)](const ControlReply& reply) {
+        if (self && changes && reply.status != 2)
             Q_EMIT self->settingsChanged(command.name, command.arguments);
         done(reply);
     };

@@ -24,7 +24,9 @@ namespace korvel {
 //   blocked.add {url, [protocol]}    blocked.update {index, url, [protocol]}    blocked.remove {index}
 //   advanced.set {[allowAll, contentBlocking, keywords]}      icons.reset {}
 //   password.set {password}          downloads.clear {}
-//   export {name}    export.pellmor {}    import {source: a Documents file or an http(s) address}
+//   export {name, [password]}    export.pellmor {}    import {source: a Documents file or an http(s) address}
+//   import.check {source}    managed.check {settingsXML, [enforced, file]}    (dry runs: nothing changes)
+//   settings.history {}      settings.rollback {[index]}
 //   reset {}         cloud.export {[id, service]}    cloud.import {id, [service]}
 //   autoimport.set {source: file|url|cloud, location, [minutes]}    autoimport.off {}
 class ControlPerformer final : public QObject {

@@ -13,6 +13,7 @@ namespace {
 struct PathSettings {
     QString home;
     QString managedConfiguration;
+    QString trustedKeys;
 };
 
 PathSettings& settings()
@@ -21,6 +22,7 @@ PathSettings& settings()
         PathSettings p;
         p.home = qEnvironmentVariable("KORVEL_HOME");
         p.managedConfiguration = qEnvironmentVariable("KORVEL_MANAGED_CONFIG");
+        p.trustedKeys = qEnvironmentVariable("KORVEL_TRUSTED_KEYS_DIR");
         return p;
     }();
     return s;
@@ -200,6 +202,22 @@ QString Paths::managedConfigurationFile()
 void Paths::setManagedConfigurationFile(const QString& path)
 {
     settings().managedConfiguration = path;
+}
+
+QString Paths::trustedKeysDirectory()
+{
+    const QString& configured = settings().trustedKeys;
+    return configured.isEmpty() ? QStringLiteral("/etc/korvel/trusted-keys.d") : configured;
+}
+
+void Paths::setTrustedKeysDirectory(const QString& path)
+{
+    settings().trustedKeys = path;
+}
+
+QString Paths::settingsHistoryDirectory()
+{
+    return configDirectory() + QStringLiteral("/settings-history");
 }
 
 }  // namespace korvel

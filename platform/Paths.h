@@ -55,6 +55,12 @@ public:
     // KORVEL_MANAGED_CONFIG.
     static QString managedConfigurationFile();
     static void setManagedConfigurationFile(const QString& path);
+    // The folder of the public keys whose signatures this kiosk trusts (root's to fill);
+    // /etc/korvel/trusted-keys.d unless overridden here or by KORVEL_TRUSTED_KEYS_DIR.
+    static QString trustedKeysDirectory();
+    static void setTrustedKeysDirectory(const QString& path);
+    // The settings applied last, kept for a rollback: "settings-history" beside the defaults file.
+    static QString settingsHistoryDirectory();
 
 private:
     static QString configDirectory();

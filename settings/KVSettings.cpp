@@ -190,16 +190,50 @@ void KVSettings::setChangeReporter(ChangeReporter reporter)
     changeReporter() = std::move(reporter);
 }
 
+QVariantList KVSettings::listOf(const QVariant& value)
+{
+    if (value.metaType() == QMetaType::fromType<StoredListPtr>()) {
+        const StoredListPtr list = value.value<StoredListPtr>();
+        return list ? list->toList() : QVariantList();
+    }
+    return value.typeId() == QMetaType::QVariantList ? value.toList() : QVariantList();
+}
+
+QVariantMap KVSettings::savedForm(QVariantMap domain)
+{
+    const auto records = [&domain]<typename Record>(const char* name, Record*) {
+        const QString k = key(name);
+        domain.insert(k, storedRecords(fromDictArray<Record>(listOf(domain.value(k)))));
+    };
+    records(allowedWebsitesKey, static_cast<allowedWebsite*>(nullptr));
+    records(allowedWebsitesCategoryKey, static_cast<allowedWebsiteCategory*>(nullptr));
+    records(blockedWebsitesKey, static_cast<blockedWebsite*>(nullptr));
+    records(downloadHistoryKey, static_cast<DownloadHistoryParam*>(nullptr));
+    const std::optional<QVariantMap> preferences = PlistValue::dictionaryValue(domain.value(key(browserPreferencesKey)));
+    domain.insert(key(browserPreferencesKey),
+                  KVBrowserPrefSettings::initWithDictionary(preferences ? std::optional<QVariantMap>(KVBrowserPrefSettings::repairedDictionary(*preferences))
+                                                                        : std::nullopt)
+                      .toDictionary());
+    domain.insert(key(autoImportKey), KVAutoImportSettings::initWithDictionary(PlistValue::dictionaryValue(domain.value(key(autoImportKey)))).toDictionary());
+    return domain;
+}
+
+QList<KVSettings::PreferenceChange> KVSettings::preferenceChanges(const KVBrowserPrefSettings& before, const KVBrowserPrefSettings& after)
+{
+    QList<PreferenceChange> changes;
+    for (const KVBrowserPrefSettings::Field& field : KVBrowserPrefSettings::fields()) {
+        if (before.valueForField(field) != after.valueForField(field))
+            changes.append({QString::fromLatin1(field.key), shownValue(before, field), shownValue(after, field)});
+    }
+    return changes;
+}
+
 void KVSettings::reportChanges()
 {
     const std::optional<KVBrowserPrefSettings> before = std::exchange(m_reportedPreferences, kvBrowPref);
     if (!before || !changeReporter())
         return;
-    QList<PreferenceChange> changes;
-    for (const KVBrowserPrefSettings::Field& field : KVBrowserPrefSettings::fields()) {
-        if (before->valueForField(field) != kvBrowPref.valueForField(field))
-            changes.append({QString::fromLatin1(field.key), shownValue(*before, field), shownValue(kvBrowPref, field)});
-    }
+    const QList<PreferenceChange> changes = preferenceChanges(*before, kvBrowPref);
     if (!changes.isEmpty())
         changeReporter()(changes, changeSource());
 }

@@ -88,6 +88,15 @@ public:
     // that logs (the log lies above this folder).
     using ChangeReporter = std::function<void(const QList<PreferenceChange>& changes, const QString& who)>;
     static void setChangeReporter(ChangeReporter reporter);
+    // `domain` (an application domain of the defaults store) as save() would leave it: the lists,
+    // the preferences and the automatic-import record written from records, so every missing
+    // key has its factory value. An import commits this form, so what it records as applied is
+    // what the store holds, and its fingerprint what the start line prints.
+    static QVariantMap savedForm(QVariantMap domain);
+    // The array a stored value holds, whether held as records or as a tree; empty for anything else.
+    static QVariantList listOf(const QVariant& value);
+    // The preferences whose values differ between two records, in the order of the schema.
+    static QList<PreferenceChange> preferenceChanges(const KVBrowserPrefSettings& before, const KVBrowserPrefSettings& after);
 
     QList<allowedWebsite> allowedWebsites;
     QList<allowedWebsiteCategory> allowedWebsitesCategories;

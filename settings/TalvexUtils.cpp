@@ -9,12 +9,16 @@
 
 #include <QMutex>
 
+#include <optional>
+
 namespace korvel {
 
 namespace {
 
 const QString service = QStringLiteral("Talvex");
 const QString account = QStringLiteral("password");
+const QString preferencesKey = QStringLiteral("BrowserPreferences");
+const QString legacyKey = QStringLiteral("Password");
 
 QMutex& passwordLock()
 {
@@ -22,31 +26,94 @@ QMutex& passwordLock()
     return lock;
 }
 
-bool isBase64Text(const QString& text)
+// The hash for which the factory question was last answered, and the answer.
+struct FactoryAnswer {
+    QString hash;
+    bool isFactory = false;
+};
+FactoryAnswer& factoryAnswer()
 {
-    return bool(QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors))
-           && text == QString::fromLatin1(text.toLatin1());
+    static FactoryAnswer answer;
+    return answer;
 }
 
-}  // namespace
-
-bool TalvexUtils::setPassword(const QString& base64Password, DamagedStore damaged)
+void rememberFactoryAnswer(const QString& hash, bool isFactory)
 {
-    if (damaged == DamagedStore::Replace && !base64Password.isNull()) {
-        QMutexLocker lock(&passwordLock());
+    QMutexLocker lock(&passwordLock());
+    factoryAnswer() = {hash, isFactory};
+}
+
+std::optional<bool> knownFactoryAnswer(const QString& hash)
+{
+    QMutexLocker lock(&passwordLock());
+    if (factoryAnswer().hash.isEmpty() || factoryAnswer().hash != hash)
+        return std::nullopt;
+    return factoryAnswer().isFactory;
+}
+
+QString legacyPassword(UserDefaults& defaults)
+{
+    return PlistValue::stringValue(defaults.dictionaryForKey(preferencesKey).value(legacyKey));
+}
+
+StoredPassword readLocked(UserDefaults& defaults)
+{
+    int error = KeychainStatus::success;
+    const QString stored = SSKeychain::passwordForService(service, account, &error);
+    if (error != KeychainStatus::success && error != KeychainStatus::itemNotFound)
+        return {PasswordState::Damaged, QString()};
+    const QString value = stored.isEmpty() ? legacyPassword(defaults) : stored;
+    if (value.isEmpty())
+        return {PasswordState::None, stored};
+    if (KVHashString::isPasswordHash(value) || KVHashString::isBase64(value))
+        return {PasswordState::Set, value};
+    return {PasswordState::Damaged, QString()};
+}
+
+bool storeLocked(const QString& value, DamagedStore damaged)
+{
+    if (damaged == DamagedStore::Replace) {
         int error = KeychainStatus::success;
         SSKeychain::passwordForService(service, account, &error);
         if (error != KeychainStatus::success && error != KeychainStatus::itemNotFound && !Keychain::standard().setAside())
             return false;
     }
-    return SSKeychain::setPassword(base64Password, service, account);
+    return SSKeychain::setPassword(value, service, account);
 }
 
-std::unique_ptr<AtomicFile> TalvexUtils::stagePassword(const QString& base64Password, QString* error)
+}  // namespace
+
+bool TalvexUtils::setPassword(const QString& password, DamagedStore damaged)
 {
+    if (password.isNull())
+        return false;
+    const QString hash = password.isEmpty() ? QString(QLatin1String("")) : KVHashString::passwordHash(password);
+    if (hash.isNull())
+        return false;
+    QMutexLocker lock(&passwordLock());
+    if (!storeLocked(hash, damaged))
+        return false;
+    factoryAnswer() = {hash, password == QLatin1String(factoryPassword)};
+    return true;
+}
+
+bool TalvexUtils::setPasswordHash(const QString& hash, DamagedStore damaged)
+{
+    if (hash.isNull() || (!hash.isEmpty() && !KVHashString::isPasswordHash(hash)))
+        return false;
+    QMutexLocker lock(&passwordLock());
+    return storeLocked(hash, damaged);
+}
+
+std::unique_ptr<AtomicFile> TalvexUtils::stagePassword(const QString& hash, QString* error)
+{
+    if (hash.isNull() || (!hash.isEmpty() && !KVHashString::isPasswordHash(hash))) {
+        *error = QStringLiteral("the password is not an Argon2id hash");
+        return nullptr;
+    }
     QMutexLocker lock(&passwordLock());
     int status = KeychainStatus::success;
-    std::unique_ptr<AtomicFile> staged = Keychain::standard().stageSet(service, account, base64Password.toUtf8(), &status);
+    std::unique_ptr<AtomicFile> staged = Keychain::standard().stageSet(service, account, hash.toUtf8(), &status);
     if (!staged)
         *error = status == KeychainStatus::decodeError ? QStringLiteral("the password store is damaged")
                                                          : QStringLiteral("the password store could not be written");
@@ -63,9 +130,25 @@ QString TalvexUtils::getPassword(UserDefaults& defaults)
     const StoredPassword stored = readPassword(defaults);
     switch (stored.state) {
     case PasswordState::Set:
-        return stored.base64;
+        return stored.stored;
     case PasswordState::None:
-        return stored.base64.isNull() ? QString() : QString(QLatin1String(""));
+        return stored.stored.isNull() ? QString() : QString(QLatin1String(""));
+    case PasswordState::Damaged:
+        return QString();
+    }
+    return QString();
+}
+
+QString TalvexUtils::passwordHashForDocument()
+{
+    const StoredPassword stored = readPassword();
+    switch (stored.state) {
+    case PasswordState::Set:
+        // A store nobody migrated yet still leaves the device as a hash only.
+        return KVHashString::isPasswordHash(stored.stored) ? stored.stored
+                                                           : KVHashString::passwordHash(KVHashString::base64ToString(stored.stored));
+    case PasswordState::None:
+        return QString(QLatin1String(""));
     case PasswordState::Damaged:
         return QString();
     }
@@ -80,26 +163,25 @@ StoredPassword TalvexUtils::readPassword()
 StoredPassword TalvexUtils::readPassword(UserDefaults& defaults)
 {
     QMutexLocker lock(&passwordLock());
-    int error = KeychainStatus::success;
-    const QString stored = SSKeychain::passwordForService(service, account, &error);
-    if (error != KeychainStatus::success && error != KeychainStatus::itemNotFound)
-        return {PasswordState::Damaged, QString()};
-    if (!stored.isEmpty())
-        return isBase64Text(stored) ? StoredPassword{PasswordState::Set, stored} : StoredPassword{PasswordState::Damaged, QString()};
-    const QString legacy = PlistValue::stringValue(
-        defaults.dictionaryForKey(QStringLiteral("BrowserPreferences")).value(QStringLiteral("Password")));
-    if (legacy.isEmpty())
-        return {PasswordState::None, stored};
-    SSKeychain::setPassword(legacy, service, account);
-    return isBase64Text(legacy) ? StoredPassword{PasswordState::Set, legacy} : StoredPassword{PasswordState::Damaged, QString()};
+    return readLocked(defaults);
 }
 
 PasswordCheck TalvexUtils::checkPassword(const QString& typed)
 {
     const StoredPassword stored = readPassword();
     switch (stored.state) {
-    case PasswordState::Set:
-        return KVHashString::stringToBase64(typed) == stored.base64 ? PasswordCheck::Matches : PasswordCheck::Wrong;
+    case PasswordState::Set: {
+        bool matches = false;
+        if (KVHashString::isPasswordHash(stored.stored)) {
+            matches = KVHashString::verifyPasswordHash(stored.stored, typed);
+            // One password matches a hash: the answer to "is it the factory one?" comes for free.
+            if (matches)
+                rememberFactoryAnswer(stored.stored, typed == QLatin1String(factoryPassword));
+        } else {
+            matches = KVHashString::stringToBase64(typed) == stored.stored;
+        }
+        return matches ? PasswordCheck::Matches : PasswordCheck::Wrong;
+    }
     case PasswordState::None:
         return PasswordCheck::NoPassword;
     case PasswordState::Damaged:
@@ -110,7 +192,54 @@ PasswordCheck TalvexUtils::checkPassword(const QString& typed)
 
 bool TalvexUtils::isFactoryPasswordInUse()
 {
-    return checkPassword(QString::fromLatin1(factoryPassword)) == PasswordCheck::Matches;
+    const StoredPassword stored = readPassword();
+    if (stored.state != PasswordState::Set)
+        return false;
+    if (const std::optional<bool> known = knownFactoryAnswer(stored.stored))
+        return *known;
+    const bool isFactory = checkPassword(QString::fromLatin1(factoryPassword)) == PasswordCheck::Matches;
+    rememberFactoryAnswer(stored.stored, isFactory);
+    return isFactory;
+}
+
+PasswordMigration TalvexUtils::migrate()
+{
+    return migrate(UserDefaults::standard());
+}
+
+PasswordMigration TalvexUtils::migrate(UserDefaults& defaults)
+{
+    QMutexLocker lock(&passwordLock());
+    const StoredPassword stored = readLocked(defaults);
+    PasswordMigration result = PasswordMigration::Nothing;
+    switch (stored.state) {
+    case PasswordState::Damaged:
+        return PasswordMigration::Damaged;
+    case PasswordState::None:
+        break;
+    case PasswordState::Set:
+        if (KVHashString::isPasswordHash(stored.stored))
+            break;
+        {
+            const QString hash = KVHashString::passwordHash(KVHashString::base64ToString(stored.stored));
+            if (hash.isNull() || !storeLocked(hash, DamagedStore::Refuse))
+                return PasswordMigration::Failed;
+            result = PasswordMigration::Migrated;
+        }
+        break;
+    }
+    // The older place of the password is a file any local user may read; it goes once the
+    // keychain holds the password (or the keychain's own password makes it meaningless).
+    QVariantMap preferences = defaults.dictionaryForKey(preferencesKey);
+    if (preferences.contains(legacyKey)) {
+        preferences.remove(legacyKey);
+        defaults.setObject(preferencesKey, preferences);
+        if (!defaults.synchronize())
+            return PasswordMigration::Failed;
+        if (result == PasswordMigration::Nothing)
+            result = PasswordMigration::Migrated;
+    }
+    return result;
 }
 
 }  // namespace korvel

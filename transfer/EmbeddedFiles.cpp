@@ -53,6 +53,20 @@ bool EmbeddedFiles::stage(const QVariantMap& document, OnFailure onFailure)
     return complete;
 }
 
+std::optional<DocumentName::Refusal> EmbeddedFiles::refusalOf(const QString& documents, const QString& name, std::optional<QString>* target)
+{
+    if (const auto refusal = DocumentName::nameRefusal(name))
+        return refusal;
+    const std::optional<QString> inside = Paths::resolvedInside(documents, documents + QLatin1Char('/') + name);
+    if (!inside)
+        return DocumentName::Refusal::Outside;
+    // A link inside that names one of the program's own files would replace that file.
+    if (DocumentName::isSystemFile(QFileInfo(*inside).fileName()))
+        return DocumentName::Refusal::SystemFile;
+    *target = inside;
+    return std::nullopt;
+}
+
 bool EmbeddedFiles::stageEntry(const QString& name, const QString& fileData)
 {
     auto refuse = [&](DocumentName::Refusal refusal) {
@@ -60,15 +74,9 @@ bool EmbeddedFiles::stageEntry(const QString& name, const QString& fileData)
         KVLog(category, QStringLiteral("File refused (%@): %@"), DocumentName::refusalText(refusal), name);
         return true;  // a refusal is no write failure: the import goes on without the file
     };
-    if (const auto refusal = DocumentName::nameRefusal(name))
+    std::optional<QString> inside;
+    if (const std::optional<DocumentName::Refusal> refusal = refusalOf(m_documents, name, &inside))
         return refuse(*refusal);
-    const QString written = m_documents + QLatin1Char('/') + name;
-    const std::optional<QString> inside = Paths::resolvedInside(m_documents, written);
-    if (!inside)
-        return refuse(DocumentName::Refusal::Outside);
-    // A link inside that names one of the program's own files would replace that file.
-    if (DocumentName::isSystemFile(QFileInfo(*inside).fileName()))
-        return refuse(DocumentName::Refusal::SystemFile);
 
     const QString directory = QFileInfo(*inside).path();
     if (QDir().mkpath(directory))

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/DocumentName.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace korvel {
@@ -35,6 +38,8 @@ public:
     // false when an accepted entry could not be written (with OnFailure::Stop nothing after it is
     // tried). Refused names are logged and skipped; refusedAny() tells of them.
     bool stage(const QVariantMap& document, OnFailure onFailure);
+    // Why the entry `name` would be refused, or nothing with the file it would become in `target`.
+    static std::optional<DocumentName::Refusal> refusalOf(const QString& documents, const QString& name, std::optional<QString>* target);
     bool refusedAny() const { return m_refused; }
     // Renames every staged file over its target and logs each. Returns false when one could not
     // be renamed; the others are still renamed.

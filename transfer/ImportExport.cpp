@@ -2,6 +2,7 @@
 
 #include "log/KVLog.h"
 #include "platform/AtomicFile.h"
+#include "platform/Clock.h"
 #include "platform/DocumentName.h"
 #include "platform/FileBytes.h"
 #include "platform/FormatString.h"
@@ -10,14 +11,20 @@
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "settings/PlistValue.h"
+#include "settings/SettingsFingerprint.h"
 #include "settings/TalvexUtils.h"
+#include "transfer/DocumentSignature.h"
 #include "transfer/EmbeddedFiles.h"
+#include "transfer/SettingsDiff.h"
 #include "transfer/SettingsDocument.h"
+#include "transfer/SettingsHistory.h"
 #include "transfer/UploadServerControl.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace korvel {
 
@@ -89,6 +96,7 @@ QVariantMap schemaPreferences(const QVariantMap& preferences, QStringList* ignor
 {
     QVariantMap kept = KVBrowserPrefSettings::repairedDictionary(preferences);
     kept.remove(QStringLiteral("Password"));
+    kept.remove(QStringLiteral("PasswordHash"));
     for (auto it = kept.begin(); it != kept.end();) {
         if (KVBrowserPrefSettings::fieldForKey(it.key())) {
             ++it;
@@ -101,15 +109,47 @@ QVariantMap schemaPreferences(const QVariantMap& preferences, QStringList* ignor
     return kept;
 }
 
-// Puts a document into effect, whole or not at all; the reason it changed nothing, or the null text
-// once it is in effect. The new store, the password and the embedded files are all written first
-// and then put in place together.
-QString takeDocument(const QVariantMap& document, ImportExport::Mode mode, bool isFromAutoImport, FilesInDocument filesInDocument,
-                     const ImportExport::Record& record)
+std::function<void(const AppliedImport&)>& importObserver()
 {
-    const QString unfit = Utils::settingsDocumentError(document);
-    if (!unfit.isNull())
-        return unfit;
+    static std::function<void(const AppliedImport&)> observer;
+    return observer;
+}
+
+// The password a document carries, in the form it is stored in.
+struct DocumentPassword {
+    enum class Form { None, Hash, Base64 };
+    Form form = Form::None;
+    QString value;
+};
+
+DocumentPassword passwordOf(const QVariantMap& preferences)
+{
+    // The hash is the precise form; a document that carries both was made for older readers too.
+    const QString hash = PlistValue::stringValue(preferences.value(QStringLiteral("PasswordHash")));
+    if (!hash.isNull())
+        return {DocumentPassword::Form::Hash, hash};
+    const QString base64 = PlistValue::stringValue(preferences.value(QStringLiteral("Password")));
+    if (!base64.isNull())
+        return {DocumentPassword::Form::Base64, base64};
+    return {};
+}
+
+// What an import does, worked out before anything is written.
+struct ImportPlan {
+    QString unfit;       // the document cannot be taken; nothing else is set
+    QVariantMap domain;  // the application domain after the import, as a save leaves it
+    DocumentPassword password;
+    QStringList ignored;
+    QStringList outOfRange;
+    Utils::DeferredLog lines;
+};
+
+ImportPlan planDocument(const QVariantMap& document, ImportExport::Mode mode, bool isFromAutoImport, const ImportExport::Record& record)
+{
+    ImportPlan plan;
+    plan.unfit = Utils::settingsDocumentError(document);
+    if (!plan.unfit.isNull())
+        return plan;
     const QString allowedKey = key(KVSettings::allowedWebsitesKey);
     const QString categoryKey = key(KVSettings::allowedWebsitesCategoryKey);
     const QString blockedKey = key(KVSettings::blockedWebsitesKey);
@@ -117,27 +157,22 @@ QString takeDocument(const QVariantMap& document, ImportExport::Mode mode, bool 
     const QString preferencesKey = key(KVSettings::browserPreferencesKey);
     const QString autoImportKey = key(KVSettings::autoImportKey);
 
-    // What the document's lists log is written only once they are in effect.
-    Utils::DeferredLog lines;
-    QStringList ignored;
-    QStringList outOfRange;
-    QStringList taken{allowedKey, categoryKey, blockedKey, historyKey, preferencesKey};
-    UserDefaults& defaults = UserDefaults::standard();
-    QVariantMap domain = defaults.applicationDomain();
+    QStringList taken{allowedKey, categoryKey, blockedKey, historyKey, preferencesKey, QString::fromLatin1(DocumentSignature::signatureKey)};
+    QVariantMap domain = UserDefaults::standard().applicationDomain();
     const auto preferences = document.constFind(preferencesKey);
     switch (mode) {
     case ImportExport::Mode::Merge: {
-        const QVariantList allowed = Utils::parsingAllowedWebsiteData(document.value(allowedKey).toList(), isFromAutoImport, &lines);
+        const QVariantList allowed = Utils::parsingAllowedWebsiteData(document.value(allowedKey).toList(), isFromAutoImport, &plan.lines);
         // A document without allowed websites leaves them; categories and blocked websites it
         // lacks are emptied.
         if (document.contains(allowedKey))
             domain.insert(allowedKey, allowed);
-        domain.insert(categoryKey, Utils::parsingCategoryData(document.value(categoryKey).toList(), isFromAutoImport, &lines));
-        domain.insert(blockedKey, Utils::parsingBlockedWebsiteData(document.value(blockedKey).toList(), &lines));
+        domain.insert(categoryKey, Utils::parsingCategoryData(document.value(categoryKey).toList(), isFromAutoImport, &plan.lines));
+        domain.insert(blockedKey, Utils::parsingBlockedWebsiteData(document.value(blockedKey).toList(), &plan.lines));
         if (document.contains(historyKey))
             domain.insert(historyKey, document.value(historyKey));
         if (preferences != document.constEnd())
-            domain.insert(preferencesKey, schemaPreferences(preferences->toMap(), &ignored, &outOfRange));
+            domain.insert(preferencesKey, schemaPreferences(preferences->toMap(), &plan.ignored, &plan.outOfRange));
         if (const QVariant dragged = document.value(hasDraggedKey); dragged.typeId() == QMetaType::Bool)
             domain.insert(hasDraggedKey, dragged);
         if (const QVariant agent = document.value(userAgentKey); agent.typeId() == QMetaType::QString)
@@ -150,7 +185,7 @@ QString takeDocument(const QVariantMap& document, ImportExport::Mode mode, bool 
         for (const QString& list : {allowedKey, categoryKey, blockedKey, historyKey})
             domain.insert(list, document.value(list).toList());
         if (preferences != document.constEnd())
-            domain.insert(preferencesKey, schemaPreferences(preferences->toMap(), &ignored, &outOfRange));
+            domain.insert(preferencesKey, schemaPreferences(preferences->toMap(), &plan.ignored, &plan.outOfRange));
         else
             domain.remove(preferencesKey);
         if (const QVariant automatic = document.value(autoImportKey); automatic.typeId() == QMetaType::QVariantMap)
@@ -167,71 +202,369 @@ QString takeDocument(const QVariantMap& document, ImportExport::Mode mode, bool 
     }
     for (auto it = document.cbegin(); it != document.cend(); ++it) {
         if (!taken.contains(it.key()) && !exportCompanions.contains(it.key()))
-            ignored.append(it.key());
+            plan.ignored.append(it.key());
     }
+    if (preferences != document.constEnd())
+        plan.password = passwordOf(preferences->toMap());
+    plan.domain = KVSettings::savedForm(std::move(domain));
+    return plan;
+}
+
+// The settings and password in force now, as the history keeps them.
+SettingsHistoryEntry settingsInForce()
+{
+    SettingsHistoryEntry entry;
+    entry.settings = UserDefaults::standard().applicationDomain();
+    entry.fingerprint = SettingsFingerprint::of(entry.settings);
+    entry.passwordHash = TalvexUtils::passwordHashForDocument();
+    return entry;
+}
+
+// Whether the history's newest entry holds the settings in force (a save may have written them
+// in another form since, which does not count).
+bool holdsSettingsInForce(const std::optional<SettingsHistoryEntry>& newest, const SettingsHistoryEntry& current)
+{
+    if (!newest || newest->passwordHash != current.passwordHash)
+        return false;
+    return newest->fingerprint == current.fingerprint || SettingsDiff::between(newest->settings, current.settings).isEmpty();
+}
+
+// What an import or a rollback writes besides the store.
+struct Commit {
+    QVariantMap domain;
+    std::optional<QString> passwordHash;  // none: the stored password stays
+    QString source;                       // for the history
+    QString document;                     // the document's fingerprint, if one brought the settings
+    QStringList withdraw;                 // documents not to apply again
+    QStringList restore;                  // documents that may be applied again
+};
+
+// Stages the password, the history (the settings in force, unless the history holds them, and
+// the new ones) and the withdrawals into `transaction`, then commits it with the store last.
+// The reason it changed nothing, or the null text; `previousEntry` is the entry of the settings
+// replaced.
+QString commitSettings(const Commit& commit, FileTransaction& transaction, qint64* previousEntry)
+{
+    if (commit.passwordHash) {
+        QString error;
+        std::unique_ptr<AtomicFile> staged = TalvexUtils::stagePassword(*commit.passwordHash, &error);
+        if (!staged)
+            return error;
+        transaction.add(std::move(staged));
+    }
+    const QDateTime now = Clock::instance().now();
+    SettingsHistoryEntry current = settingsInForce();
+    qint64 sequence = SettingsHistory::nextSequence();
+    const std::optional<SettingsHistoryEntry> newest = SettingsHistory::newest();
+    QString error;
+    if (holdsSettingsInForce(newest, current)) {
+        *previousEntry = newest->sequence;
+    } else {
+        current.sequence = sequence++;
+        current.time = now;
+        current.source = QStringLiteral("the settings in force before it");
+        std::unique_ptr<AtomicFile> staged = SettingsHistory::stage(current, &error);
+        if (!staged)
+            return QStringLiteral("the settings history could not be written: ") + error;
+        transaction.add(std::move(staged));
+        *previousEntry = current.sequence;
+    }
+    SettingsHistoryEntry applied;
+    applied.sequence = sequence;
+    applied.time = now;
+    applied.source = commit.source;
+    applied.fingerprint = SettingsFingerprint::of(commit.domain);
+    applied.document = commit.document;
+    applied.settings = commit.domain;
+    applied.passwordHash = commit.passwordHash ? *commit.passwordHash : current.passwordHash;
+    std::unique_ptr<AtomicFile> staged = SettingsHistory::stage(applied, &error);
+    if (!staged)
+        return QStringLiteral("the settings history could not be written: ") + error;
+    transaction.add(std::move(staged));
+    if (!commit.withdraw.isEmpty() || !commit.restore.isEmpty()) {
+        std::unique_ptr<AtomicFile> withdrawals = SettingsHistory::stageWithdrawals(commit.withdraw, commit.restore, now, &error);
+        if (!withdrawals)
+            return QStringLiteral("the settings history could not be written: ") + error;
+        transaction.add(std::move(withdrawals));
+    }
+    QString notSaved;
+    if (!UserDefaults::standard().commitApplicationDomain(commit.domain, transaction, &notSaved))
+        return QStringLiteral("the settings could not be saved: ") + notSaved;
+    if (!SettingsHistory::prune())
+        KVLog(QStringLiteral("Error"), QStringLiteral("Old settings history entries could not be removed from %@"),
+              Paths::settingsHistoryDirectory());
+    return {};
+}
+
+// The hash a document's password is stored as; null with the reason in `error`.
+QString storedFormOf(const DocumentPassword& password, QString* error)
+{
+    if (password.form == DocumentPassword::Form::Hash || password.value.isEmpty())
+        return password.value;
+    const QString hash = KVHashString::passwordHash(KVHashString::base64ToString(password.value));
+    if (hash.isNull())
+        *error = QStringLiteral("the password could not be hashed");
+    return hash;
+}
+
+// Whether `source` may bring `document` in: the refusal (logged, with the document's fingerprint),
+// or the null text.
+QString signatureRefusal(const QVariantMap& document, const DocumentSource& source, const QString& fingerprint)
+{
+    if (!source.isFromOutside())
+        return {};
+    const DocumentSignature::TrustedKeys trusted = DocumentSignature::trustedKeys();
+    for (const QString& problem : trusted.problems)
+        KVLog(QStringLiteral("Warning"), QStringLiteral("Trusted key left out: %@"), problem);
+    const DocumentSignature::Check check = DocumentSignature::check(document, trusted);
+    if (!check.refused())
+        return {};
+    KVLog(importCategory, QStringLiteral("Settings refused from %@ (document %@): %@; nothing changed"), source.describe(), fingerprint,
+          check.text());
+    return QStringLiteral("the document is %1, and this kiosk accepts only documents signed by a key it trusts").arg(check.text());
+}
+
+// Puts a document into effect, whole or not at all. The new store, the password, the embedded
+// files and the history are all written first and then put in place together.
+ImportOutcome takeDocument(const QVariantMap& document, const DocumentSource& source, ImportExport::Mode mode, bool isFromAutoImport,
+                           FilesInDocument filesInDocument, const ImportExport::Record& record)
+{
+    const QString fingerprint = DocumentSignature::fingerprint(document);
+    if (const QString refused = signatureRefusal(document, source, fingerprint); !refused.isNull())
+        return {false, true, refused};
+    ImportPlan plan = planDocument(document, mode, isFromAutoImport, record);
+    if (!plan.unfit.isNull())
+        return {false, false, plan.unfit};
 
     FileTransaction transaction;
     // The files first, beside their targets: a full disk here leaves everything as it was.
     EmbeddedFiles files(Paths::documentsDirectory());
     if (filesInDocument == FilesInDocument::Restore && !files.stage(document, EmbeddedFiles::OnFailure::Stop))
-        return QStringLiteral("an embedded file could not be written");
+        return {false, false, QStringLiteral("an embedded file could not be written")};
     const QStringList written = files.moveInto(transaction);
+    Commit commit{plan.domain, std::nullopt, source.describe(), fingerprint, {}, {}};
     // A document without a password leaves the stored one.
-    if (preferences != document.constEnd()) {
-        const QString password = PlistValue::stringValue(preferences->toMap().value(QStringLiteral("Password")));
-        if (!password.isNull()) {
-            QString error;
-            std::unique_ptr<AtomicFile> staged = TalvexUtils::stagePassword(password, &error);
-            if (!staged)
-                return error;
-            transaction.add(std::move(staged));
-        }
+    if (plan.password.form != DocumentPassword::Form::None) {
+        QString error;
+        commit.passwordHash = storedFormOf(plan.password, &error);
+        if (commit.passwordHash->isNull())
+            return {false, false, error};
     }
-    QString notSaved;
-    if (!defaults.commitApplicationDomain(domain, transaction, &notSaved))
-        return QStringLiteral("the settings could not be saved: ") + notSaved;
+    qint64 previousEntry = 0;
+    if (const QString failure = commitSettings(commit, transaction, &previousEntry); !failure.isNull())
+        return {false, false, failure};
 
     EmbeddedFiles::logWritten(written);
-    Utils::writeLog(lines);
+    Utils::writeLog(plan.lines);
     {
-        const KVSettings::ChangeSource source(QStringLiteral("import"));
+        const KVSettings::ChangeSource who(QStringLiteral("import"));
         KVSettings::getSettingsObject().load();
     }
-    for (const QString& name : std::as_const(outOfRange)) {
+    for (const QString& name : std::as_const(plan.outOfRange)) {
         const KVBrowserPrefSettings::Range range = *KVBrowserPrefSettings::fieldForKey(name)->range;
         KVLog(importCategory, QStringLiteral("%@ was outside %@ to %@; the factory value is used"), name,
               QString::number(range.minimum), QString::number(range.maximum));
     }
-    if (!ignored.isEmpty())
-        KVLog(importCategory, QStringLiteral("Not imported, not part of the settings: %@"), ignored.join(QStringLiteral(", ")));
-    return {};
+    if (!plan.ignored.isEmpty())
+        KVLog(importCategory, QStringLiteral("Not imported, not part of the settings: %@"), plan.ignored.join(QStringLiteral(", ")));
+    const AppliedImport applied{source, fingerprint, SettingsFingerprint::of(plan.domain), previousEntry};
+    KVLog(importCategory, QStringLiteral("Settings applied from %@: document %@, settings %@"), source.describe(), fingerprint,
+          applied.settings);
+    if (importObserver())
+        importObserver()(applied);
+    return {true, false, {}};
 }
 
 }  // namespace
+
+QString DocumentSource::describe() const
+{
+    switch (kind) {
+    case Kind::ScreenFile:
+        return QStringLiteral("file %1 (import screen)").arg(detail);
+    case Kind::Command:
+        return QStringLiteral("file %1 (command)").arg(detail);
+    case Kind::URL:
+        return QStringLiteral("URL %1").arg(detail);
+    case Kind::Cloud:
+        return QStringLiteral("cloud ID %1").arg(detail);
+    case Kind::Automatic:
+        return QStringLiteral("automatic import (%1)").arg(detail);
+    case Kind::Managed:
+        return QStringLiteral("managed configuration %1").arg(detail);
+    }
+    return detail;
+}
+
+bool DocumentSource::isFromOutside() const
+{
+    return kind != Kind::ScreenFile;
+}
+
+bool DocumentSource::isWatched() const
+{
+    switch (kind) {
+    case Kind::Cloud:
+    case Kind::Automatic:
+    case Kind::Managed:
+        return true;
+    case Kind::ScreenFile:
+    case Kind::Command:
+    case Kind::URL:
+        return false;
+    }
+    return false;
+}
 
 void ImportExport::setServerControl(UploadServerControl* control)
 {
     installedServer() = control;
 }
 
-bool ImportExport::applySettingsDocument(const QVariantMap& document, bool isFromAutoImport, FilesInDocument files, const Record& record,
-                                         QString* reason)
+void ImportExport::setImportObserver(std::function<void(const AppliedImport&)> observer)
 {
-    const QString failure = takeDocument(document, Mode::Merge, isFromAutoImport, files, record);
-    if (failure.isNull())
-        return true;
-    KVLog(importCategory, QStringLiteral("Settings not imported, nothing changed: %@"), failure);
-    if (reason)
-        *reason = failure;
-    return false;
+    importObserver() = std::move(observer);
 }
 
-bool ImportExport::replaceSettings(const QVariantMap& document, QString* reason)
+ImportOutcome ImportExport::applySettingsDocument(const QVariantMap& document, const DocumentSource& source, bool isFromAutoImport,
+                                                  FilesInDocument files, const Record& record)
 {
-    const QString failure = takeDocument(document, Mode::Replace, false, FilesInDocument::Restore, {});
-    if (reason)
-        *reason = failure;
-    return failure.isNull();
+    ImportOutcome outcome = takeDocument(document, source, Mode::Merge, isFromAutoImport, files, record);
+    if (!outcome.applied && !outcome.refused)
+        KVLog(importCategory, QStringLiteral("Settings not imported, nothing changed: %@"), outcome.reason);
+    return outcome;
+}
+
+ImportOutcome ImportExport::replaceSettings(const QVariantMap& document, const DocumentSource& source)
+{
+    return takeDocument(document, source, Mode::Replace, false, FilesInDocument::Restore, {});
+}
+
+ImportPreview ImportExport::preview(const QVariantMap& document, const DocumentSource& source, Mode mode, bool isFromAutoImport,
+                                    FilesInDocument files)
+{
+    ImportPreview preview;
+    preview.document = DocumentSignature::fingerprint(document);
+    const DocumentSignature::Check check = DocumentSignature::check(document, DocumentSignature::trustedKeys());
+    preview.signature = check.text();
+    if (source.isFromOutside() && check.refused()) {
+        preview.refused = true;
+        preview.problem = QStringLiteral("it would be refused: it is %1, and this kiosk accepts only documents signed by a key it trusts")
+                              .arg(check.text());
+    }
+    ImportPlan plan = planDocument(document, mode, isFromAutoImport, {});
+    if (!plan.unfit.isNull()) {
+        preview.problem = QStringLiteral("it is not a settings document Korvel can take: ") + plan.unfit;
+        return preview;
+    }
+    preview.fit = true;
+    preview.notImported = plan.ignored;
+    const QVariantMap current = UserDefaults::standard().applicationDomain();
+    preview.changes = SettingsDiff::between(current, plan.domain);
+    QVariantMap sameHistory = plan.domain;
+    sameHistory.insert(key(KVSettings::downloadHistoryKey), current.value(key(KVSettings::downloadHistoryKey)));
+    preview.settingsDiffer = !SettingsDiff::between(current, sameHistory).isEmpty();
+    for (const QString& name : std::as_const(plan.outOfRange))
+        preview.changes << QStringLiteral("Preference %1 is outside its range: the factory value would be used").arg(name);
+    if (files == FilesInDocument::Restore) {
+        const QString documents = Paths::documentsDirectory();
+        for (const QVariant& element : document.value(QStringLiteral("Files")).toList()) {
+            const QVariantMap entry = element.toMap();
+            if (PlistValue::stringValue(entry.value(QStringLiteral("FileData"))).isNull())
+                continue;
+            const QString name = PlistValue::stringValue(entry.value(QStringLiteral("FileName")));
+            std::optional<QString> target;
+            if (const std::optional<DocumentName::Refusal> refusal = EmbeddedFiles::refusalOf(documents, name, &target))
+                preview.changes << QStringLiteral("File refused (%1): %2").arg(DocumentName::refusalText(*refusal), name);
+            else
+                preview.changes << QStringLiteral("File written: %1 (%2)")
+                                       .arg(name, QFileInfo::exists(*target) ? QStringLiteral("replaces the file in Documents")
+                                                                             : QStringLiteral("new"));
+        }
+    }
+    bool passwordChanges = false;
+    switch (plan.password.form) {
+    case DocumentPassword::Form::None:
+        break;
+    case DocumentPassword::Form::Hash:
+        // Another salt makes another hash of the same password: only the same text is "no change".
+        passwordChanges = plan.password.value != TalvexUtils::getPassword();
+        break;
+    case DocumentPassword::Form::Base64: {
+        const QString typed = KVHashString::base64ToString(plan.password.value);
+        const PasswordCheck same = TalvexUtils::checkPassword(typed);
+        passwordChanges = !(same == PasswordCheck::Matches || (typed.isEmpty() && same == PasswordCheck::NoPassword));
+        break;
+    }
+    }
+    preview.changes << (plan.password.form == DocumentPassword::Form::None ? QStringLiteral("Password changed: no (the document carries none)")
+                        : passwordChanges                                   ? QStringLiteral("Password changed: yes")
+                                                                            : QStringLiteral("Password changed: no"));
+    preview.settingsDiffer = preview.settingsDiffer || passwordChanges;
+    if (const std::optional<QDateTime> withdrawn = SettingsHistory::withdrawnAt(preview.document);
+        withdrawn && (source.kind == DocumentSource::Kind::Automatic || source.kind == DocumentSource::Kind::Managed)) {
+        preview.refused = true;
+        preview.problem = QStringLiteral("a rollback withdrew this document on %1; it is not applied again")
+                              .arg(withdrawn->toLocalTime().toString(Qt::ISODate));
+    }
+    return preview;
+}
+
+ImportOutcome ImportExport::rollBack(qint64 sequence, const QString& why)
+{
+    QStringList problems;
+    const QList<SettingsHistoryEntry> entries = SettingsHistory::entries(&problems);
+    const auto target = std::find_if(entries.cbegin(), entries.cend(), [sequence](const SettingsHistoryEntry& e) { return e.sequence == sequence; });
+    if (target == entries.cend())
+        return {false, false, QStringLiteral("the settings history has no entry %1").arg(sequence)};
+    // The device's own bookkeeping is not part of the settings that go back.
+    QVariantMap domain = target->settings;
+    const QVariantMap now = UserDefaults::standard().applicationDomain();
+    for (const char* name : {"mdmConfChecksum", "FirstTimeInstalled", KVSettings::downloadHistoryKey, KVSettings::deviceInformationKey}) {
+        const QString k = key(name);
+        if (now.contains(k))
+            domain.insert(k, now.value(k));
+        else
+            domain.remove(k);
+    }
+    // The automatic import remembers the text it applied last: going back does not make that text
+    // new to it again.
+    const QString autoImportKey = key(KVSettings::autoImportKey);
+    QVariantMap choices = PlistValue::dictionaryValue(domain.value(autoImportKey)).value_or(QVariantMap());
+    const QVariant applied = PlistValue::dictionaryValue(now.value(autoImportKey)).value_or(QVariantMap()).value(QStringLiteral("OLD"));
+    if (applied.isValid())
+        choices.insert(QStringLiteral("OLD"), applied);
+    else
+        choices.remove(QStringLiteral("OLD"));
+    domain.insert(autoImportKey, choices);
+    Commit commit{KVSettings::savedForm(std::move(domain)), std::nullopt,
+                  QStringLiteral("rollback to the settings of %1 (%2): %3").arg(target->time.toLocalTime().toString(Qt::ISODate), target->source, why),
+                  {}, {}, {}};
+    if (!target->passwordHash.isNull())
+        commit.passwordHash = target->passwordHash;
+    // The documents of the settings given up are not taken in again by themselves.
+    for (auto it = entries.cbegin(); it != target; ++it) {
+        if (!it->document.isEmpty() && it->document != target->document)
+            commit.withdraw << it->document;
+    }
+    if (!target->document.isEmpty())
+        commit.restore << target->document;
+    FileTransaction transaction;
+    qint64 previousEntry = 0;
+    if (const QString failure = commitSettings(commit, transaction, &previousEntry); !failure.isNull()) {
+        KVLog(importCategory, QStringLiteral("Settings not rolled back, nothing changed: %@"), failure);
+        return {false, false, failure};
+    }
+    {
+        const KVSettings::ChangeSource who(QStringLiteral("rollback"));
+        KVSettings::getSettingsObject().load();
+    }
+    KVLog(importCategory, QStringLiteral("Settings rolled back to those of %@ (%@), settings %@: %@"),
+          target->time.toLocalTime().toString(Qt::ISODate), target->source, SettingsFingerprint::of(commit.domain), why);
+    for (const QString& document : std::as_const(commit.withdraw))
+        KVLog(importCategory, QStringLiteral("Document %@ withdrawn: the automatic import and the managed configuration do not apply it again"),
+              document);
+    return {true, false, {}};
 }
 
 bool ImportExport::writeDocumentFile(const QString& path, const QByteArray& bytes, QString* error)
@@ -265,7 +598,7 @@ void ImportExport::postImportSteps(const QString& logCategory)
     KVLog(logCategory, QStringLiteral("Server running successfullly %@"), started ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
-TransferResult ImportExport::exportToFile(const QString& typedName)
+TransferResult ImportExport::exportToFile(const QString& typedName, const std::optional<QString>& clearPassword)
 {
     if (typedName.isEmpty())
         return refusal(emptyFieldText, {});
@@ -277,12 +610,28 @@ TransferResult ImportExport::exportToFile(const QString& typedName)
     const DocumentPath target = documentPath(name, exportCategory);
     if (target.refusal)
         return nameRefusal(name, *target.refusal);
+    QVariantMap document = Utils::buildSettingsDocument();
+    if (clearPassword) {
+        // Only the administrator's own password goes out readable, and only when asked for.
+        const PasswordCheck check = TalvexUtils::checkPassword(*clearPassword);
+        if (check != PasswordCheck::Matches && !(check == PasswordCheck::NoPassword && clearPassword->isEmpty())) {
+            KVLog(exportCategory, QStringLiteral("Export with the readable password refused: the password given is not the administrator's"));
+            return refusal(QStringLiteral("The password given is not the administrator password. Nothing was exported."));
+        }
+        const QString preferencesKey = key(KVSettings::browserPreferencesKey);
+        QVariantMap preferences = document.value(preferencesKey).toMap();
+        preferences.remove(QStringLiteral("PasswordHash"));
+        preferences.insert(QStringLiteral("Password"), KVHashString::stringToBase64(*clearPassword));
+        document.insert(preferencesKey, preferences);
+    }
     QString error;
-    if (!writeDocumentFile(target.path, Utils::settingsDocumentXML(Utils::buildSettingsDocument()), &error)) {
+    if (!writeDocumentFile(target.path, Utils::settingsDocumentXML(document), &error)) {
         KVLog(exportCategory, QStringLiteral("Settings not exported to file %@: %@"), name, error);
         return refusal(formatString(QStringLiteral("Settings could not be exported to file %@: %@"), name, error));
     }
     KVLog(exportCategory, QStringLiteral("Settings Exported to File succeddfully"));
+    if (clearPassword)
+        KVLog(QStringLiteral("Warning"), QStringLiteral("Settings exported to %@ with the administrator password readable (Base64)"), name);
     KVSettings& settings = KVSettings::getSettingsObject();
     settings.kvAutoImport.fileExport = name;
     settings.save();
@@ -334,16 +683,21 @@ void ImportExport::pellmorOKChosen()
     KVLog(exportCategory, QStringLiteral("User pressed OK button to dismiss share view"));
 }
 
-TransferResult ImportExport::importFromFile(const QString& typedName)
+std::optional<QVariantMap> ImportExport::readDocumentFile(const QString& typedName, QString* refused)
 {
-    if (typedName.isEmpty())
-        return refusal(emptyFieldText, {});
+    if (typedName.isEmpty()) {
+        *refused = emptyFieldText;
+        return std::nullopt;
+    }
     const DocumentPath source = documentPath(typedName, importCategory);
-    if (source.refusal)
-        return nameRefusal(typedName, *source.refusal);
+    if (source.refusal) {
+        *refused = nameRefusal(typedName, *source.refusal).alert.message;
+        return std::nullopt;
+    }
     if (!QFileInfo(source.path).isFile()) {
         KVLog(importCategory, QStringLiteral("Import before Export : File not found"));
-        return refusal(QStringLiteral("File Not Found!! Please export settings to file for an import."));
+        *refused = QStringLiteral("File Not Found!! Please export settings to file for an import.");
+        return std::nullopt;
     }
     Utils::ParsedDocument parsed;
     {
@@ -355,15 +709,22 @@ TransferResult ImportExport::importFromFile(const QString& typedName)
     }
     if (!parsed.document) {
         KVLog(importCategory, QStringLiteral("Import refused, %@ is not a settings document: %@"), typedName, parsed.error);
-        return refusal(formatString(QStringLiteral("%@ is not a Korvel settings document (%@). Nothing was changed."), typedName,
-                                    parsed.error));
+        *refused = formatString(QStringLiteral("%@ is not a Korvel settings document (%@). Nothing was changed."), typedName, parsed.error);
     }
-    QString notApplied;
-    const bool applied = applySettingsDocument(*parsed.document, false, FilesInDocument::Restore,
-                                               [&typedName](KVAutoImportSettings& choices) { choices.fileImport = typedName; }, &notApplied);
-    parsed.document.reset();
-    if (!applied)
-        return refusal(formatString(QStringLiteral("The settings could not be imported (%@). Nothing was changed."), notApplied));
+    return std::move(parsed.document);
+}
+
+TransferResult ImportExport::importFromFile(const QString& typedName, DocumentSource::Kind kind)
+{
+    QString refused;
+    std::optional<QVariantMap> document = readDocumentFile(typedName, &refused);
+    if (!document)
+        return refusal(refused, typedName.isEmpty() ? QString() : korvelTitle);
+    const ImportOutcome outcome = applySettingsDocument(*document, {kind, typedName}, false, FilesInDocument::Restore,
+                                                        [&typedName](KVAutoImportSettings& choices) { choices.fileImport = typedName; });
+    document.reset();
+    if (!outcome)
+        return refusal(formatString(QStringLiteral("The settings could not be imported (%@). Nothing was changed."), outcome.reason));
     KVLog(importCategory, QStringLiteral("Settings Imported from file successfully"));
     postImportSteps(importCategory);
     return {true, {korvelTitle, formatString(QStringLiteral("Settings imported successfully from file %@ in Korvel documents folder."),
@@ -398,7 +759,7 @@ TransferResult ImportExport::resetToDefaults()
     settings.load();
     settings.save();
     // Back to factory also mends a damaged password store: only the administrator gets here.
-    TalvexUtils::setPassword(KVHashString::stringToBase64(key(TalvexUtils::factoryPassword)), DamagedStore::Replace);
+    TalvexUtils::setPassword(key(TalvexUtils::factoryPassword), DamagedStore::Replace);
     if (UploadServerControl* server = installedServer(); server && server->isServerRunning())
         server->stopServerConnection();
     return {true, {korvelTitle, QStringLiteral("Successfully reset settings!!")}};

@@ -7,9 +7,11 @@
 #include "platform/Timer.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
+#include "transfer/DocumentSignature.h"
 #include "transfer/ImportExport.h"
 #include "transfer/KVCloudRequest.h"
 #include "transfer/SettingsDocument.h"
+#include "transfer/SettingsHistory.h"
 
 #include <QThreadPool>
 
@@ -207,9 +209,19 @@ void KVAutoImport::fetched(int source, const AutoImportFetch& fetch)
         KVLog(category, QStringLiteral("Error: AutoImport unsuccessful, not a settings document: %@"), parsed.error);
         return;
     }
+    // A document a rollback gave up is not taken in again, however it is served.
+    if (const std::optional<QDateTime> withdrawn = SettingsHistory::withdrawnAt(DocumentSignature::fingerprint(*parsed.document))) {
+        KVLog(category, QStringLiteral("Not Imported: this document was withdrawn by a rollback on %@"),
+              withdrawn->toLocalTime().toString(Qt::ISODate));
+        return;
+    }
+    static const QString sourceNames[] = {QStringLiteral("file %1"), QStringLiteral("cloud ID %1"), QStringLiteral("URL %1")};
+    const QString what = sourceNames[source].arg(source == File ? settings.kvAutoImport.fileAutoImport
+                                                 : source == Cloud ? settings.kvAutoImport.cloudID
+                                                                   : settings.kvAutoImport.urlAutoImport);
     // Embedded files are not restored by the automatic import: a wallpaper set on the device stays.
     // The fingerprint is stored in the same step as the document: applied and recorded, or neither.
-    if (!ImportExport::applySettingsDocument(*parsed.document, source != Cloud, FilesInDocument::Leave,
+    if (!ImportExport::applySettingsDocument(*parsed.document, {DocumentSource::Kind::Automatic, what}, source != Cloud, FilesInDocument::Leave,
                                              [&fingerprint](KVAutoImportSettings& choices) { choices.oldXMLSettings = fingerprint; }))
         return;
     static const QString done[] = {QStringLiteral("AutoImported settings from file successfully"),

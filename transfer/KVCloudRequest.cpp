@@ -327,8 +327,10 @@ void KVCloudRequest::finishImport(const QByteArray& body)
         report(unsuccessful, false);
         return;
     }
-    if (!ImportExport::applySettingsDocument(*parsed.document, false)) {
-        report(unsuccessful, false);
+    const ImportOutcome outcome = ImportExport::applySettingsDocument(*parsed.document, {DocumentSource::Kind::Cloud, m_cloudID}, false);
+    if (!outcome) {
+        // A refusal is no transient failure: trying again would only be refused again.
+        report(outcome.refused ? formatString(QStringLiteral("Import refused: %@. Nothing was changed."), outcome.reason) : unsuccessful, false);
         return;
     }
     ImportExport::postImportSteps(QStringLiteral("Autoimport"));

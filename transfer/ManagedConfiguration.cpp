@@ -1,16 +1,25 @@
 #include "transfer/ManagedConfiguration.h"
 
 #include "log/KVLog.h"
+#include "platform/Paths.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
 #include "transfer/ImportExport.h"
+#include "transfer/DocumentSignature.h"
 #include "transfer/SettingsDocument.h"
+#include "transfer/SettingsHistory.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
 
 namespace korvel {
+
+namespace {
+
+const QString importCategory = QStringLiteral("Import");
+
+}  // namespace
 
 QString ManagedConfiguration::checksum(const QString& text)
 {
@@ -58,7 +67,7 @@ ManagedConfiguration::Parsed ManagedConfiguration::parse(const QString& text)
     return {document, {}};
 }
 
-ManagedConfiguration::Check ManagedConfiguration::defaultsChanged(UserDefaults& defaults)
+ManagedConfiguration::Check ManagedConfiguration::defaultsChanged(UserDefaults& defaults, Occasion occasion)
 {
     Check check;
     const QVariant managed = defaults.objectForKey(QLatin1String(UserDefaults::managedKey));
@@ -66,14 +75,19 @@ ManagedConfiguration::Check ManagedConfiguration::defaultsChanged(UserDefaults& 
         return check;
     const QString remembered = defaults.objectForKey(QLatin1String(checksumKey)).toString();
     check.console << QStringLiteral("Valid MDM settings detected!!");
-    const QVariant settingsText = managed.toMap().value(QLatin1String(settingsKey));
+    const QVariantMap configuration = managed.toMap();
+    const QVariant settingsText = configuration.value(QLatin1String(settingsKey));
     const QString text = settingsText.typeId() == QMetaType::QString ? settingsText.toString() : QString();
     const QString sum = settingsText.typeId() == QMetaType::QString ? checksum(text) : QString();
     check.console << formatString(QStringLiteral(" checksum-----%@"), sum);
     if (sum.isEmpty())
         return check;
+    const DocumentSource source{DocumentSource::Kind::Managed, Paths::managedConfigurationFile()};
     if (sum == remembered) {
         check.outcome = Outcome::AlreadyImported;
+        // Enforced: at every start the managed values win over what was changed on the device since.
+        if (occasion == Occasion::Start && isEnforced(configuration))
+            enforce(text, source, check);
         return check;
     }
     check.console << QStringLiteral("Passed CHECKSUM test...about to import..");
@@ -84,19 +98,65 @@ ManagedConfiguration::Check ManagedConfiguration::defaultsChanged(UserDefaults& 
     if (!parsed.document) {
         check.outcome = Outcome::Refused;
         check.error = parsed.error;
-        KVLog(QStringLiteral("Import"), QStringLiteral("Settings from device management not imported: %@"), parsed.error);
+        KVLog(importCategory, QStringLiteral("Settings from device management refused (text checksum %@): %@"), sum, parsed.error);
         return check;
     }
-    QString notTaken;
-    if (!ImportExport::replaceSettings(*parsed.document, &notTaken)) {
+    const QString document = DocumentSignature::fingerprint(*parsed.document);
+    if (const std::optional<QDateTime> withdrawn = SettingsHistory::withdrawnAt(document)) {
         check.outcome = Outcome::Refused;
-        check.error = notTaken;
-        KVLog(QStringLiteral("Import"), QStringLiteral("Settings from device management not imported, nothing changed: %@"), check.error);
+        check.error = QStringLiteral("a rollback withdrew this document");
+        KVLog(importCategory, QStringLiteral("Settings from device management refused (document %@): withdrawn by a rollback on %@"), document,
+              withdrawn->toLocalTime().toString(Qt::ISODate));
+        return check;
+    }
+    const ImportOutcome outcome = ImportExport::replaceSettings(*parsed.document, source);
+    if (!outcome) {
+        check.outcome = Outcome::Refused;
+        check.error = outcome.reason;
+        // A refusal for the signature is logged, with the document, where it is decided.
+        if (!outcome.refused)
+            KVLog(importCategory, QStringLiteral("Settings from device management not imported, nothing changed (document %@): %@"), document,
+                  check.error);
         return check;
     }
     check.outcome = Outcome::Imported;
     check.console << QStringLiteral("Imported Successfully");
     return check;
+}
+
+bool ManagedConfiguration::isEnforced(const QVariantMap& configuration)
+{
+    const QVariant enforced = configuration.value(QLatin1String(enforcedKey));
+    return enforced.typeId() == QMetaType::Bool && enforced.toBool();
+}
+
+void ManagedConfiguration::enforce(const QString& text, const DocumentSource& source, Check& check)
+{
+    const Parsed parsed = parse(text);
+    // A text refused when it arrived is refused again, silently: its refusal is in the log.
+    if (!parsed.document)
+        return;
+    const QString document = DocumentSignature::fingerprint(*parsed.document);
+    if (SettingsHistory::withdrawnAt(document))
+        return;
+    const ImportPreview preview = ImportExport::preview(*parsed.document, source, ImportExport::Mode::Replace);
+    if (!preview.fit || preview.refused) {
+        KVLog(importCategory, QStringLiteral("Enforced settings from device management refused (document %@): %@"), document, preview.problem);
+        return;
+    }
+    if (!preview.settingsDiffer)
+        return;
+    const ImportOutcome outcome = ImportExport::replaceSettings(*parsed.document, source);
+    if (!outcome) {
+        check.error = outcome.reason;
+        if (!outcome.refused)
+            KVLog(importCategory, QStringLiteral("Enforced settings from device management not imported, nothing changed (document %@): %@"),
+                  document, outcome.reason);
+        return;
+    }
+    KVLog(importCategory, QStringLiteral("Settings from device management enforced over the changes made on the device (document %@)"), document);
+    check.outcome = Outcome::Imported;
+    check.console << QStringLiteral("Imported Successfully");
 }
 
 }  // namespace korvel

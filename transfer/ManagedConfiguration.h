@@ -10,6 +10,7 @@
 namespace korvel {
 
 class UserDefaults;
+struct DocumentSource;
 
 // A settings document pushed by device management: the "SettingsXML" text of the managed
 // configuration, taken into the settings whenever it is new. A document is told from one already
@@ -19,6 +20,9 @@ class ManagedConfiguration {
 public:
     static constexpr const char* checksumKey = "mdmConfChecksum";
     static constexpr const char* settingsKey = "SettingsXML";
+    // A boolean beside "SettingsXML": true makes the document win over the changes made on the
+    // device at every start, not only when it changes.
+    static constexpr const char* enforcedKey = "Enforced";
 
     // The MD5 digest of the text's UTF-8 bytes, 32 lower-case hexadecimal digits.
     static QString checksum(const QString& text);
@@ -46,9 +50,18 @@ public:
         QStringList console;  // what the check writes to the console, in order
         QString error;        // for Refused
     };
+    // When the check runs: at the first look after Korvel started, or after a change.
+    enum class Occasion { Start, Change };
     // The check run on every change of the defaults store; a new document replaces the settings
-    // (ImportExport::replaceSettings), whole or not at all.
-    static Check defaultsChanged(UserDefaults& defaults);
+    // (ImportExport::replaceSettings), whole or not at all, unless it is not signed by a trusted
+    // key while keys are trusted, or a rollback withdrew it. At the start, an "Enforced"
+    // document that differs from the settings on the device replaces them again. Every apply
+    // and refusal is logged with the document's fingerprint.
+    static Check defaultsChanged(UserDefaults& defaults, Occasion occasion = Occasion::Change);
+    static bool isEnforced(const QVariantMap& configuration);
+
+private:
+    static void enforce(const QString& text, const DocumentSource& source, Check& check);
 };
 
 }  // namespace korvel

@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
+#include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "settings/PlistValue.h"
 #include "settings/TalvexUtils.h"
@@ -265,8 +266,12 @@ QVariantMap buildSettingsDocument()
     KVSettings::getSettingsObject().save();
     QVariantMap document = UserDefaults::standard().dictionaryRepresentation();
     QVariantMap preferences = document.value(QString::fromLatin1(KVSettings::browserPreferencesKey)).toMap();
-    const QString password = TalvexUtils::getPassword();
-    preferences.insert(QStringLiteral("Password"), password.isNull() ? QString(QLatin1String("")) : password);
+    // The password leaves the device as its hash only; a damaged store sends none, so the
+    // document leaves the receiver's password as it is.
+    preferences.remove(QStringLiteral("Password"));
+    const QString hash = TalvexUtils::passwordHashForDocument();
+    if (!hash.isNull())
+        preferences.insert(QStringLiteral("PasswordHash"), hash);
     document.insert(QString::fromLatin1(KVSettings::browserPreferencesKey), preferences);
     document.remove(QString::fromLatin1(KVSettings::autoImportKey));
     document.remove(QString::fromLatin1(UserDefaults::managedKey));
@@ -303,8 +308,13 @@ QString settingsDocumentError(const QVariantMap& document)
             return QStringLiteral("\"BrowserPreferences\" is not a dictionary");
         const QVariantMap record = preferences->toMap();
         const auto password = record.constFind(QStringLiteral("Password"));
-        if (password != record.constEnd() && password->metaType().id() != QMetaType::QString)
-            return QStringLiteral("the password is not text");
+        if (password != record.constEnd()
+            && (password->metaType().id() != QMetaType::QString || !KVHashString::isBase64(password->toString())))
+            return QStringLiteral("the password is not Base64 text");
+        const auto hash = record.constFind(QStringLiteral("PasswordHash"));
+        if (hash != record.constEnd()
+            && (hash->metaType().id() != QMetaType::QString || !(hash->toString().isEmpty() || KVHashString::isPasswordHash(hash->toString()))))
+            return QStringLiteral("the password hash is not an Argon2id hash of a cost this kiosk can check");
     }
     return {};
 }

@@ -34,9 +34,16 @@ URLImport::~URLImport()
     cancel();
 }
 
+void URLImport::fetchDocument(const QString& text)
+{
+    importfromURL(text);
+    m_onlyFetch = true;
+}
+
 void URLImport::importfromURL(const QString& text)
 {
     cancel();
+    m_onlyFetch = false;
     m_text = text;
     m_body.clear();
     m_responded = false;
@@ -133,11 +140,16 @@ void URLImport::completed()
         Q_EMIT finished({false, {korvelTitle, noSettingsAlert}});
         return;
     }
-    QString notApplied;
+    if (m_onlyFetch) {
+        Q_EMIT fetched(*parsed.document);
+        return;
+    }
     const QString address = m_text;
-    if (!ImportExport::applySettingsDocument(*parsed.document, false, FilesInDocument::Restore,
-                                             [&address](KVAutoImportSettings& choices) { choices.urlImport = address; }, &notApplied)) {
-        Q_EMIT finished({false, {korvelTitle, formatString(QStringLiteral("The settings could not be imported (%@). Nothing was changed."), notApplied)}});
+    const ImportOutcome outcome =
+        ImportExport::applySettingsDocument(*parsed.document, {DocumentSource::Kind::URL, address}, false, FilesInDocument::Restore,
+                                            [&address](KVAutoImportSettings& choices) { choices.urlImport = address; });
+    if (!outcome) {
+        Q_EMIT finished({false, {korvelTitle, formatString(QStringLiteral("The settings could not be imported (%@). Nothing was changed."), outcome.reason)}});
         return;
     }
     KVLog(category, QStringLiteral("Imported from URL successfully"));

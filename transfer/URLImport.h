@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QVariantMap>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -28,12 +29,16 @@ public:
     // Starts the import of `text`; progress goes 0.3, 0.6, 0.7, 0.75 (each chunk), 1.0, and
     // finished() reports the outcome once, also for a text that is no address.
     void importfromURL(const QString& text);
+    // Fetches and reads the document as importfromURL() does, but applies nothing: fetched() tells
+    // the document, finished() any failure.
+    void fetchDocument(const QString& text);
     // Ends a running import: nothing happens after it, finished() included.
     void cancel();
 
 Q_SIGNALS:
     void progressChanged(double progress);
     void finished(const korvel::TransferResult& result);
+    void fetched(const QVariantMap& document);
 
 private:
     void responseArrived();
@@ -47,6 +52,7 @@ private:
     QByteArray m_body;
     bool m_responded = false;
     bool m_tooLarge = false;
+    bool m_onlyFetch = false;
 };
 
 }  // namespace korvel

@@ -81,12 +81,14 @@ TEST_F(LaunchTest, FirstLaunchLeavesACompleteStoreAndTheFactoryPassword)
         EXPECT_TRUE(s.contains(key)) << qPrintable(key);
     EXPECT_EQ(s.value(QStringLiteral("FirstTimeInstalled")), QStringLiteral("App Already Install.."));
     EXPECT_EQ(size_t(s.value(QStringLiteral("BrowserPreferences")).toMap().size()), korvel::KVBrowserPrefSettings::fields().size());
-    EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("9246")));
+    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("9246")), korvel::PasswordCheck::Matches);
+    EXPECT_TRUE(korvel::KVHashString::isPasswordHash(TalvexUtils::getPassword()));
 
     // A document taken whole (the managed configuration) brings its embedded files along.
     const QVariantMap file{{QStringLiteral("FileName"), QStringLiteral("managed/icon.png")},
                            {QStringLiteral("FileData"), QStringLiteral("bWFuYWdlZA==")}};
-    ASSERT_TRUE(korvel::ImportExport::replaceSettings({{QStringLiteral("Files"), QVariantList{file}}}));
+    ASSERT_TRUE(korvel::ImportExport::replaceSettings({{QStringLiteral("Files"), QVariantList{file}}},
+                                                      {korvel::DocumentSource::Kind::Managed, QStringLiteral("managed.plist")}));
     EXPECT_EQ(korvel::test::readFile(documents() + QStringLiteral("/managed/icon.png")), "managed");
 }
 
@@ -96,11 +98,11 @@ TEST_F(LaunchTest, LaterLaunchesLeaveAChangedPasswordAlone)
         KVAppDelegate first;
         first.didFinishLaunching();
     }
-    ASSERT_TRUE(TalvexUtils::setPassword(korvel::KVHashString::stringToBase64(QStringLiteral("s3cret"))));
+    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("s3cret")));
     restart();
     KVAppDelegate second;
     second.didFinishLaunching();
-    EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("s3cret")));
+    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("s3cret")), korvel::PasswordCheck::Matches);
 }
 
 // The provisioning order of the README: websites and the password with korvelctl, then the first
@@ -174,8 +176,9 @@ TEST_F(LaunchTest, TheManagedExampleCarriesNoPassword)
     ASSERT_FALSE(document.value(QStringLiteral("AllowedWebsites")).toList().isEmpty()) << qPrintable(text);
     EXPECT_FALSE(document.value(QStringLiteral("BrowserPreferences")).toMap().contains(QStringLiteral("Password")));
 
-    ASSERT_TRUE(TalvexUtils::setPassword(korvel::KVHashString::stringToBase64(QStringLiteral("s3cret"))));
-    QString reason;
-    ASSERT_TRUE(korvel::ImportExport::replaceSettings(document, &reason)) << qPrintable(reason);
-    EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("s3cret")));
+    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("s3cret")));
+    const korvel::ImportOutcome outcome
+        = korvel::ImportExport::replaceSettings(document, {korvel::DocumentSource::Kind::Managed, QStringLiteral("managed.plist")});
+    ASSERT_TRUE(outcome) << qPrintable(outcome.reason);
+    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("s3cret")), korvel::PasswordCheck::Matches);
 }

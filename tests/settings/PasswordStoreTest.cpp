@@ -35,26 +35,32 @@ TEST(KVHashString, Base64OfTheUtf8Text)
     EXPECT_EQ(KVHashString::base64ToString(QStringLiteral("not base64!")), QString());
 }
 
-TEST_F(PasswordStoreTest, StoresTheBase64TextInTheKeychain)
+TEST_F(PasswordStoreTest, StoresASaltedHashInTheKeychain)
 {
-    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("OTI0Ng==")));
-    EXPECT_EQ(korvel::SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password")),
-              QStringLiteral("OTI0Ng=="));
+    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("9246")));
+    const QString stored = korvel::SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"));
+    EXPECT_TRUE(KVHashString::isPasswordHash(stored)) << qPrintable(stored);
+    EXPECT_TRUE(KVHashString::verifyPasswordHash(stored, QStringLiteral("9246")));
+    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("9246")));
+    EXPECT_NE(TalvexUtils::getPassword(), stored) << "a new salt each time";
 
     EXPECT_FALSE(TalvexUtils::setPassword(QString())) << "no value: the keychain refuses";
-    EXPECT_EQ(TalvexUtils::getPassword(), QStringLiteral("OTI0Ng==")) << "and the old password stays";
+    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("9246")), korvel::PasswordCheck::Matches) << "and the old password stays";
 }
 
-TEST_F(PasswordStoreTest, LegacyPasswordMovesIntoTheKeychainOnce)
+TEST_F(PasswordStoreTest, ALegacyPasswordCountsUntilMigratedToAHash)
 {
     storeLegacy(QStringLiteral("bGVnYWN5"));
-    EXPECT_EQ(TalvexUtils::getPassword(), QStringLiteral("bGVnYWN5"));
+    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("legacy")), korvel::PasswordCheck::Matches);
+    EXPECT_EQ(TalvexUtils::migrate(), korvel::PasswordMigration::Migrated);
+    EXPECT_TRUE(KVHashString::isPasswordHash(korvel::SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"))));
+    EXPECT_FALSE(UserDefaults::standard().dictionaryForKey(QStringLiteral("BrowserPreferences")).contains(QStringLiteral("Password")));
     storeLegacy(QStringLiteral("Y2hhbmdlZA=="));
-    EXPECT_EQ(TalvexUtils::getPassword(), QStringLiteral("bGVnYWN5")) << "the keychain wins once it holds one";
+    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("legacy")), korvel::PasswordCheck::Matches) << "the keychain wins once it holds one";
 
     // An empty keychain value counts as none.
     ASSERT_TRUE(TalvexUtils::setPassword(QString(QLatin1String(""))));
-    EXPECT_EQ(TalvexUtils::getPassword(), QStringLiteral("Y2hhbmdlZA=="));
+    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("changed")), korvel::PasswordCheck::Matches);
 }
 
 TEST_F(PasswordStoreTest, ConcurrentReadersAllSeeTheMigratedPassword)
@@ -87,9 +93,11 @@ TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
         {"nothing stored", [] {}, PasswordState::None, PasswordCheck::NoPassword},
         {"the empty password", [] { TalvexUtils::setPassword(QString(QLatin1String(""))); }, PasswordState::None,
          PasswordCheck::NoPassword},
-        {"the factory password", [] { TalvexUtils::setPassword(QStringLiteral("OTI0Ng==")); }, PasswordState::Set,
-         PasswordCheck::Matches},
-        {"another password", [] { TalvexUtils::setPassword(QStringLiteral("bmV3")); }, PasswordState::Set, PasswordCheck::Wrong},
+        {"the factory password", [] { TalvexUtils::setPassword(QStringLiteral("9246")); }, PasswordState::Set, PasswordCheck::Matches},
+        {"the factory password as an older version stored it",
+         [] { korvel::SSKeychain::setPassword(QStringLiteral("OTI0Ng=="), QStringLiteral("Talvex"), QStringLiteral("password")); },
+         PasswordState::Set, PasswordCheck::Matches},
+        {"another password", [] { TalvexUtils::setPassword(QStringLiteral("new")); }, PasswordState::Set, PasswordCheck::Wrong},
         {"a keychain file that is not a property list", [&] { writeKeychain("garbage"); }, PasswordState::Damaged,
          PasswordCheck::Damaged},
         {"a damaged keychain beside a legacy password",
@@ -101,8 +109,15 @@ TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
         {"a property list of the wrong shape",
          [&] { writeKeychain("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict/></plist>"); }, PasswordState::Damaged,
          PasswordCheck::Damaged},
-        {"a value that is not Base64", [] { TalvexUtils::setPassword(QStringLiteral("not base64!")); }, PasswordState::Damaged,
-         PasswordCheck::Damaged},
+        {"a value that is neither a hash nor Base64",
+         [] { korvel::SSKeychain::setPassword(QStringLiteral("not base64!"), QStringLiteral("Talvex"), QStringLiteral("password")); },
+         PasswordState::Damaged, PasswordCheck::Damaged},
+        {"a hash too costly to check",
+         [] {
+             korvel::SSKeychain::setPassword(QStringLiteral("$argon2id$v=19$m=4194304,t=2,p=1$c2FsdHNhbHRzYWx0c2FsdA$aGFzaGhhc2hoYXNoaGFzaGhhc2hoYXNoaGFzaGhhc2g"),
+                                             QStringLiteral("Talvex"), QStringLiteral("password"));
+         },
+         PasswordState::Damaged, PasswordCheck::Damaged},
     };
     for (const auto& c : cases) {
         QFile::remove(korvel::Paths::keychainFile());
@@ -118,10 +133,10 @@ TEST_F(PasswordStoreTest, OnlyAReplacingWriteTakesADamagedStoreOver)
 {
     ASSERT_TRUE(korvel::test::writeFile(korvel::Paths::keychainFile(), "garbage"));
 
-    EXPECT_FALSE(TalvexUtils::setPassword(QStringLiteral("bmV3")));
+    EXPECT_FALSE(TalvexUtils::setPassword(QStringLiteral("new")));
     EXPECT_EQ(TalvexUtils::readPassword().state, korvel::PasswordState::Damaged) << "an ordinary write leaves the damage alone";
 
-    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("bmV3"), korvel::DamagedStore::Replace));
+    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("new"), korvel::DamagedStore::Replace));
     EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("new")), korvel::PasswordCheck::Matches);
     EXPECT_EQ(korvel::test::readFile(korvel::Paths::keychainFile() + QStringLiteral(".damaged")), "garbage") << "the damaged bytes are kept for a look";
 }

@@ -9,6 +9,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
+#include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 
 #include <QDir>
@@ -39,6 +40,10 @@ void TestHome::SetUp()
     Clock::setInstance(&clock);
     // No test reaches out to the network: reachability comes from a double unless a test says otherwise.
     FakeReachabilityBackend::install(NetworkStatus::ReachableViaWiFi);
+    // Hundreds of password hashes per run: the library's cheapest (one test checks the real cost),
+    // and no key trusted unless a test puts one in.
+    KVHashString::setPasswordCost(PasswordCost::TestsOnly);
+    Paths::setTrustedKeysDirectory(m_dir.path() + QStringLiteral("/trusted-keys.d"));
     restart();
 }
 
@@ -47,6 +52,7 @@ void TestHome::TearDown()
     restart();
     NotificationCenter::defaultCenter().removeAllObservers();
     Reachability::setBackendFactory(nullptr);
+    Paths::setTrustedKeysDirectory(QString());
     Clock::setInstance(nullptr);
     Device::setCurrent(nullptr);
     Paths::setHome(QString());

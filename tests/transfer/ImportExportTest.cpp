@@ -63,7 +63,7 @@ TEST_F(ImportExportTest, DocumentsThatAreNotSettingsChangeNothing)
         EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
         EXPECT_EQ(settings().allowedWebsitesCategories.size(), 1);
         EXPECT_EQ(urls(settings().blockedWebsites), QStringList{QStringLiteral("http://blocked.example")});
-        EXPECT_EQ(password(), QStringLiteral("secret"));
+        EXPECT_TRUE(passwordIs("secret"));
         EXPECT_EQ(readFile(Paths::defaultsFile()), storedBefore);
     }
     const TransferResult missing = ImportExport::importFromFile(QStringLiteral("nowhere.plist"));
@@ -85,7 +85,7 @@ TEST_F(ImportExportTest, MissingListsEmptyCategoriesAndBlockedButKeepAllowedAndA
     EXPECT_TRUE(settings().allowedWebsitesCategories.isEmpty());
     EXPECT_EQ(urls(settings().blockedWebsites), QStringList{QStringLiteral("http://new-block.example")});
     EXPECT_EQ(settings().kvAutoImport.cloudID, QStringLiteral("this-device"));
-    EXPECT_EQ(password(), QStringLiteral("secret")) << "a document without a password leaves it";
+    EXPECT_TRUE(passwordIs("secret")) << "a document without a password leaves it";
     EXPECT_EQ(settings().kvAutoImport.fileImport, QStringLiteral("blocked-only.plist"));
 
     putDocument(QStringLiteral("allowed.plist"),
@@ -98,7 +98,7 @@ TEST_F(ImportExportTest, MissingListsEmptyCategoriesAndBlockedButKeepAllowedAndA
     for (qsizetype i = 0; i < settings().allowedWebsites.size(); ++i)
         EXPECT_EQ(settings().allowedWebsites[i].allowedWebsiteId, i);
     EXPECT_TRUE(settings().blockedWebsites.isEmpty());
-    EXPECT_EQ(password(), QStringLiteral("new"));
+    EXPECT_TRUE(passwordIs("new"));
     // The password lives in the password store only, never in the defaults file.
     EXPECT_FALSE(readFile(Paths::defaultsFile()).contains(KVHashString::stringToBase64(QStringLiteral("new")).toUtf8()));
     EXPECT_EQ(settings().kvAutoImport.cloudID, QStringLiteral("this-device"));
@@ -185,8 +185,9 @@ TEST_F(ImportExportTest, PellmorExportLeavesExactlyOneWrappedTextFile)
     EXPECT_TRUE(text.endsWith("</plist>\n]]>")) << text.right(20).constData();
     const Utils::ParsedDocument parsed = Utils::readSettingsDocument(text);
     ASSERT_TRUE(parsed.document);
-    EXPECT_EQ(parsed.document->value(QStringLiteral("BrowserPreferences")).toMap().value(QStringLiteral("Password")),
-              KVHashString::stringToBase64(QStringLiteral("secret")));
+    const QVariantMap preferences = parsed.document->value(QStringLiteral("BrowserPreferences")).toMap();
+    EXPECT_FALSE(preferences.contains(QStringLiteral("Password")));
+    EXPECT_TRUE(KVHashString::verifyPasswordHash(preferences.value(QStringLiteral("PasswordHash")).toString(), QStringLiteral("secret")));
     EXPECT_EQ(settings().kvAutoImport.fileExport, QStringLiteral("kept.plist"));
 }
 
@@ -212,7 +213,7 @@ TEST_F(ImportExportTest, ResetKeepsTheDownloadHistoryAndRestoresTheFactoryPasswo
     EXPECT_TRUE(settings().allowedWebsites.isEmpty());
     EXPECT_TRUE(settings().blockedWebsites.isEmpty());
     EXPECT_EQ(settings().kvBrowPref.port, 8080);
-    EXPECT_EQ(password(), QStringLiteral("9246"));
+    EXPECT_TRUE(passwordIs("9246"));
     EXPECT_EQ(UserDefaults::standard().objectForKey(QStringLiteral("mdmConfChecksum")), QStringLiteral("abc"));
     EXPECT_FALSE(UserDefaults::standard().objectForKey(QStringLiteral("UserAgent")).isValid());
     EXPECT_EQ(UserDefaults::standard().objectForKey(QStringLiteral("hasDragged")), false);
@@ -235,14 +236,14 @@ TEST_F(ImportExportTest, AFailureHalfWayLeavesThePreviousSettingsInForce)
         {"the disk fills while the files are restored",
          [&] {
              FileSizeLimit limit(1 << 20);
-             return ImportExport::applySettingsDocument(document, false);
+             return ImportExport::applySettingsDocument(document, atTheDevice, false).applied;
          }},
         {"the settings cannot be written",
          [&] {
              const QString file = Paths::defaultsFile();
              QFile::rename(file, file + QStringLiteral(".kept"));
              QDir().mkpath(file);
-             const bool applied = ImportExport::applySettingsDocument(document, false);
+             const bool applied = ImportExport::applySettingsDocument(document, atTheDevice, false).applied;
              QDir().rmdir(file);
              QFile::rename(file + QStringLiteral(".kept"), file);
              return applied;
@@ -254,15 +255,15 @@ TEST_F(ImportExportTest, AFailureHalfWayLeavesThePreviousSettingsInForce)
         EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
         EXPECT_EQ(UserDefaults::standard().arrayForKey(QStringLiteral("AllowedWebsites")).size(), 1);
         EXPECT_EQ(UserDefaults::standard().arrayForKey(QStringLiteral("AllowedWebsitesCategory")).size(), 1);
-        EXPECT_EQ(password(), QStringLiteral("secret"));
+        EXPECT_TRUE(passwordIs("secret"));
         EXPECT_EQ(QDir(documents()).entryList({QStringLiteral("small.png"), QStringLiteral("big.png"), QStringLiteral(".*.tmp-*")},
                                               QDir::Files | QDir::Hidden),
                   QStringList());
         reopen();
         EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
     }
-    EXPECT_TRUE(ImportExport::applySettingsDocument(document, false)) << "the same document applies once the disk has room";
-    EXPECT_EQ(password(), QStringLiteral("new"));
+    EXPECT_TRUE(ImportExport::applySettingsDocument(document, atTheDevice, false)) << "the same document applies once the disk has room";
+    EXPECT_TRUE(passwordIs("new"));
     EXPECT_EQ(readFile(documents() + QStringLiteral("/small.png")), "small");
 }
 
@@ -292,7 +293,7 @@ TEST_F(ImportExportTest, OnlyTheSettingsOfADocumentAreImported)
     EXPECT_FALSE(UserDefaults::standard().objectForKey(QLatin1String(UserDefaults::managedKey)).isValid());
     EXPECT_EQ(ManagedConfiguration::defaultsChanged(UserDefaults::standard()).outcome, ManagedConfiguration::Outcome::NoDocument);
     EXPECT_FALSE(CloudService::address().url.has_value());
-    EXPECT_EQ(password(), QStringLiteral("secret"));
+    EXPECT_TRUE(passwordIs("secret"));
     const QByteArray stored = readFile(Paths::defaultsFile());
     for (const char* left : {"com.apple.configuration.managed", "mdmConfChecksum", "Unknown", "Sneaky"})
         EXPECT_FALSE(stored.contains(left)) << left;
@@ -316,29 +317,29 @@ TEST_F(ImportExportTest, TheManagedConfigurationReplacesEverythingOrNothing)
     const auto unchanged = [&] {
         EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
         EXPECT_EQ(settings().allowedWebsitesCategories.size(), 1);
-        EXPECT_EQ(password(), QStringLiteral("secret"));
+        EXPECT_TRUE(passwordIs("secret"));
         EXPECT_FALSE(QFileInfo::exists(documents() + QStringLiteral("/managed/icon.png")));
     };
     {
         FileSizeLimit limit(1 << 20);
-        EXPECT_FALSE(ImportExport::replaceSettings(document));
+        EXPECT_FALSE(ImportExport::replaceSettings(document, managedFile));
     }
     unchanged();
     ASSERT_TRUE(writeFile(Paths::keychainFile(), "damaged"));
-    EXPECT_FALSE(ImportExport::replaceSettings(document)) << "a damaged password store is never replaced by an import";
+    EXPECT_FALSE(ImportExport::replaceSettings(document, managedFile)) << "a damaged password store is never replaced by an import";
     reopen();
     EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
     ASSERT_TRUE(QFile::remove(Paths::keychainFile()));
     setPassword("secret");
 
-    ASSERT_TRUE(ImportExport::replaceSettings(document));
+    ASSERT_TRUE(ImportExport::replaceSettings(document, managedFile));
     reopen();
     EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://managed.example")});
     EXPECT_TRUE(settings().allowedWebsitesCategories.isEmpty());
     EXPECT_EQ(settings().kvBrowPref.idleTimeout, 45);
     EXPECT_EQ(settings().kvBrowPref.port, 8080) << "a key the document lacks takes its factory value";
     EXPECT_EQ(settings().kvBrowPref.numberTaps, 5);
-    EXPECT_EQ(password(), QStringLiteral("managed"));
+    EXPECT_TRUE(passwordIs("managed"));
     EXPECT_EQ(QFileInfo(documents() + QStringLiteral("/managed/icon.png")).size(), 2 << 20);
 }
 

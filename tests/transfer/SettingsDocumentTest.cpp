@@ -127,7 +127,16 @@ TEST(SettingsDocumentReading, BareAndWrappedFormsParseAlikeAndUnfitDocumentsAreR
         {"categories as a dictionary", xmlWith("AllowedWebsitesCategory", QVariantMap()), "\"AllowedWebsitesCategory\" is not a list"},
         {"files as text", xmlWith("Files", QStringLiteral("x")), "\"Files\" is not a list"},
         {"preferences as a list", xmlWith("BrowserPreferences", QVariantList()), "\"BrowserPreferences\" is not a dictionary"},
-        {"password as a number", xmlWith("BrowserPreferences", QVariantMap{{QStringLiteral("Password"), 9246}}), "password is not text"},
+        {"password as a number", xmlWith("BrowserPreferences", QVariantMap{{QStringLiteral("Password"), 9246}}), "password is not Base64"},
+        {"a password that is not Base64", xmlWith("BrowserPreferences", QVariantMap{{QStringLiteral("Password"), QStringLiteral("9 2 4 6!")}}),
+         "password is not Base64"},
+        {"a password hash that is no hash", xmlWith("BrowserPreferences", QVariantMap{{QStringLiteral("PasswordHash"), QStringLiteral("OTI0Ng==")}}),
+         "not an Argon2id hash"},
+        {"a hash too costly to check",
+         xmlWith("BrowserPreferences",
+                 QVariantMap{{QStringLiteral("PasswordHash"),
+                              QStringLiteral("$argon2id$v=19$m=4194304,t=2,p=1$c2FsdHNhbHRzYWx0c2FsdA$aGFzaGhhc2hoYXNoaGFzaGhhc2hoYXNoaGFzaGhhc2g")}}),
+         "not an Argon2id hash"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -20,6 +20,7 @@ int main(int argc, char** argv)
         return 2;
     const bool importing = std::strcmp(argv[1], "import") == 0;
     Paths::setHome(QString::fromLocal8Bit(argv[2]));
+    KVHashString::setPasswordCost(PasswordCost::TestsOnly);
     KVSettings& settings = KVSettings::getSettingsObject();
     std::printf("ready\n");
     std::fflush(stdout);
@@ -37,7 +38,7 @@ int main(int argc, char** argv)
                                                                    {QStringLiteral("Password"), KVHashString::stringToBase64(QStringLiteral("pw%1").arg(k))}}},
                 {QStringLiteral("Files"), QVariantList{QVariantMap{{QStringLiteral("FileName"), QStringLiteral("stamp.txt")},
                                                                    {QStringLiteral("FileData"), QString::fromLatin1(QByteArray::number(k).toBase64())}}}}};
-            if (!ImportExport::applySettingsDocument(document, false))
+            if (!ImportExport::applySettingsDocument(document, {DocumentSource::Kind::ScreenFile, QStringLiteral("round")}, false))
                 return 1;
         } else {
             settings.allowedWebsites = KVSettings::buildAWABrrayFromDictArray(sites);

@@ -60,11 +60,9 @@ protected:
     {
         ASSERT_TRUE(writeFile(documents() + QLatin1Char('/') + name, PropertyList::toXml(document)));
     }
-    static void setPassword(const char* text)
-    {
-        ASSERT_TRUE(TalvexUtils::setPassword(KVHashString::stringToBase64(QString::fromUtf8(text))));
-    }
-    static QString password() { return KVHashString::base64ToString(TalvexUtils::getPassword()); }
+    static void setPassword(const char* text) { ASSERT_TRUE(TalvexUtils::setPassword(QString::fromUtf8(text))); }
+    // Whether `text` is the stored password (the store holds only its hash).
+    static bool passwordIs(const char* text) { return TalvexUtils::checkPassword(QString::fromUtf8(text)) == PasswordCheck::Matches; }
     static QStringList urls(const QList<allowedWebsite>& sites)
     {
         QStringList list;
@@ -100,6 +98,10 @@ protected:
 
     FakeServer server;
 };
+
+// Documents applied as the administrator at the device applies them, and as the managed file does.
+inline const DocumentSource atTheDevice{DocumentSource::Kind::ScreenFile, QStringLiteral("test.plist")};
+inline const DocumentSource managedFile{DocumentSource::Kind::Managed, QStringLiteral("managed.plist")};
 
 inline QVariantMap site(const char* url, qint64 id = 0)
 {

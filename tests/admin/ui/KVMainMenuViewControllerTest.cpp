@@ -139,7 +139,7 @@ TEST_F(MainMenuTest, DoneResumesTheKioskAndReturnsToTheRoot)
 
 TEST_F(MainMenuTest, TheFactoryPasswordWarningLeadsToChangingIt)
 {
-    TalvexUtils::setPassword(KVHashString::stringToBase64(QStringLiteral("9246")));
+    TalvexUtils::setPassword(QStringLiteral("9246"));
     KVMainMenuViewController* menu = openMenu();
     const auto firstCell = [&] { return menu->tableView()->visibleCells().at(0); };
     // Each answer to the change alert, in turn; only a real change takes the warning away.

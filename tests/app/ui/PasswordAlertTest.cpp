@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        TalvexUtils::setPassword(KVHashString::stringToBase64(QStringLiteral("9246")));
+        TalvexUtils::setPassword(QStringLiteral("9246"));
         stack = new NavigationStack(window.get());
         KVPasswordAlert::initViewController(stack);
         KVPasswordAlert::setSettingsOpener([this](NavigationStack* s) { openedOn = s; });
@@ -86,7 +86,7 @@ TEST_F(PasswordAlertTest, ADamagedPasswordStoreSaysSoAndOpensNothing)
     } cases[] = {{"damaged before the gesture", true}, {"damaged while the prompt is up", false}};
     for (const auto& c : cases) {
         QFile::remove(Paths::keychainFile());
-        TalvexUtils::setPassword(KVHashString::stringToBase64(QStringLiteral("9246")));
+        TalvexUtils::setPassword(QStringLiteral("9246"));
         if (c.beforeTheGesture)
             writeKeychain("garbage");
         KVPasswordAlert::requestAccess(window.get());
@@ -166,7 +166,7 @@ TEST_F(PasswordAlertTest, TheFactoryPasswordIsNamedOnlyOnAnUnconfiguredDevice)
         KVSettings::getSettingsObject().allowedWebsites.clear();
         if (c.website)
             KVSettings::getSettingsObject().allowedWebsites.append(allowedWebsite{});
-        TalvexUtils::setPassword(KVHashString::stringToBase64(QString::fromLatin1(c.password)));
+        TalvexUtils::setPassword(QString::fromLatin1(c.password));
         KVPasswordAlert::showPasswordAlert(window.get());
         ASSERT_NE(Alert::visibleAlert(), nullptr) << c.name;
         EXPECT_EQ(Alert::visibleAlert()->message().contains(QStringLiteral("9246")), c.hint) << c.name;
