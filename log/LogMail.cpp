@@ -30,14 +30,16 @@ QString displayString()
 
 QString LogMail::supportAddress()
 {
-    // A fleet sends its logs to its own support when its managed configuration names one; a text
-    // that is not one plain address is ignored rather than handed to the mail client.
-    static const QRegularExpression plainAddress(QStringLiteral("^(?!-)[^\\s\\x00-\\x1f@<>,;\"'\\\\]+@[^\\s@<>,;\"'\\\\]+\\.[^\\s@<>,;\"'\\\\]+$"));
+    // A text that is not one plain address is ignored rather than handed to the mail client.
     const QVariantMap managed = UserDefaults::standard().dictionaryForKey(QLatin1String(UserDefaults::managedKey));
     const QString configured = managed.value(QLatin1String(supportAddressKey)).toString().trimmed();
-    if (configured.size() <= 254 && plainAddress.match(configured).hasMatch())
-        return configured;
-    return QStringLiteral("support@talvex.com");
+    return isPlainAddress(configured) ? configured : QString();
+}
+
+bool LogMail::isPlainAddress(const QString& text)
+{
+    static const QRegularExpression plainAddress(QStringLiteral("^(?!-)[^\\s\\x00-\\x1f@<>,;\"'\\\\]+@[^\\s@<>,;\"'\\\\]+\\.[^\\s@<>,;\"'\\\\]+$"));
+    return text.size() <= 254 && plainAddress.match(text).hasMatch();
 }
 
 QString LogMail::attachmentName(const Device& device)
@@ -54,9 +56,9 @@ QByteArray LogMail::attachmentText(const Device& device, const QStringList& line
     return text.toUtf8();
 }
 
-MailMessage LogMail::message(const Device& device, const QString& attachmentPath)
+MailMessage LogMail::message(const Device& device, const QString& attachmentPath, const QString& recipient)
 {
-    return {supportAddress(), formatString(QStringLiteral("KV_LOG: %@ %@ "), device.model(), displayString()),
+    return {recipient, formatString(QStringLiteral("KV_LOG: %@ %@ "), device.model(), displayString()),
             QStringLiteral("<please enter short description>"), attachmentPath};
 }
 

@@ -17,12 +17,15 @@ class LogMail {
 public:
     // The managed configuration's key for where mailed logs go.
     static constexpr const char* supportAddressKey = "SupportMail";
-    // Where mailed logs go: the managed configuration's address, else the product's support.
+    // Where mailed logs go: the managed configuration's address; empty when it names none, and
+    // then the administrator is asked (a kiosk's log never goes to a third party by default).
     static QString supportAddress();
+    // One plain mail address: nothing a mail client could take for an option, a list or a header.
+    static bool isPlainAddress(const QString& text);
     // "KV_LOG_<vendor identifier>.txt"
     static QString attachmentName(const Device& device);
     static QByteArray attachmentText(const Device& device, const QStringList& lines);
-    static MailMessage message(const Device& device, const QString& attachmentPath);
+    static MailMessage message(const Device& device, const QString& attachmentPath, const QString& recipient);
     // Where the attachment is written: for the mail program, a folder of the caches that only this
     // user can open (never Documents, which the upload server shares); where no mail program
     // exists, Documents, the only way the log leaves the device then (the upload server hands

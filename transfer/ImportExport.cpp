@@ -287,9 +287,10 @@ TransferResult ImportExport::exportToFile(const QString& typedName)
     settings.kvAutoImport.fileExport = name;
     settings.save();
     return {true,
-            {korvelTitle, formatString(QStringLiteral("Settings exported successfully to file %@ in Korvel documents folder. Connect "
-                                                      "this device to a Mac/PC and use iTunes to access this file."),
-                                       name)}};
+            {korvelTitle, formatString(QStringLiteral("Settings exported successfully to file %@ in Korvel documents folder. Fetch it "
+                                                      "from the device's upload page (with its access code) or copy it "
+                                                      "from %@."),
+                                       name, Paths::documentsDirectory())}};
 }
 
 ImportExport::PellmorResult ImportExport::exportForPellmor()
@@ -365,7 +366,8 @@ TransferResult ImportExport::importFromFile(const QString& typedName)
         return refusal(formatString(QStringLiteral("The settings could not be imported (%@). Nothing was changed."), notApplied));
     KVLog(importCategory, QStringLiteral("Settings Imported from file successfully"));
     postImportSteps(importCategory);
-    return {true, {korvelTitle, QStringLiteral("Settings imported successfully from file Korvel.plist in Korvel documents folder.")}};
+    return {true, {korvelTitle, formatString(QStringLiteral("Settings imported successfully from file %@ in Korvel documents folder."),
+                                             typedName.trimmed())}};
 }
 
 TransferAlert ImportExport::resetQuestion()

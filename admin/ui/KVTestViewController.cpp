@@ -382,6 +382,33 @@ void KVTestViewController::viewSelect()
 
 void KVTestViewController::mailTo()
 {
+    const QString configured = LogMail::supportAddress();
+    if (!configured.isEmpty() || !MailClient::current().canSendMail()) {
+        mailLogTo(configured);
+        return;
+    }
+    //% "Mail the Log"
+    auto* ask = new Alert(qtTrId("TEXT_MAIL_LOG_TITLE"),
+                          //% "No support address is configured for this kiosk. Type the address the log goes to."
+                          qtTrId("TEXT_MAIL_LOG_ASK_ADDRESS"));
+    ask->addTextField(QStringLiteral("name@example.org"));
+    //% "Cancel"
+    ask->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
+    //% "Mail"
+    ask->addButton(qtTrId("TEXT_MAIL_LOG_SEND"), Alert::Role::Default, [this](Alert& alert) {
+        const QString typed = alert.textFieldText(0).trimmed();
+        if (!LogMail::isPlainAddress(typed)) {
+            //% "That is not one mail address; nothing was mailed."
+            makeToast(this, qtTrId("TEXT_MAIL_LOG_BAD_ADDRESS"));
+            return;
+        }
+        mailLogTo(typed);
+    });
+    ask->showOver(this);
+}
+
+void KVTestViewController::mailLogTo(const QString& recipient)
+{
     const Device& device = Device::current();
     MailClient& client = MailClient::current();
     const bool mailProgram = client.canSendMail();
@@ -406,7 +433,7 @@ void KVTestViewController::mailTo()
         return;
     }
     QString error;
-    if (!client.compose(LogMail::message(device, path), &error)) {
+    if (!client.compose(LogMail::message(device, path, recipient), &error)) {
         QFile::remove(path);
         KVLog(QStringLiteral("App General"), QStringLiteral("Mail sent failure: %@"), error);
         //% "The mail program could not be opened."

@@ -60,7 +60,9 @@ public:
     Alert* clearLog();
     // Pushes the view options screen.
     void viewSelect();
-    // Writes the shown lines to Documents and hands them to the mail program.
+    // Hands the shown lines to the mail program, addressed to the fleet's support address; without
+    // one the administrator is asked where the log goes. Without a mail program the lines are
+    // left in Documents.
     void mailTo();
     // A tap on the line at `row`: offers to allow or delete the website it names. Returns the
     // sheet, or nullptr when the line names none (or the search bar is shown).
@@ -72,6 +74,7 @@ public:
     void viewWillDisappear(bool animated) override;
 
 private:
+    void mailLogTo(const QString& recipient);
     void searchTextChanged(const QString& text);
     void setSearchBarShown(bool shown);
     void allowWebsite(const QString& url);

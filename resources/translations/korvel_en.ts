@@ -363,6 +363,22 @@
         <source>The log is in the mail program.</source>
         <translation>The log is in the mail program.</translation>
     </message>
+    <message id="TEXT_MAIL_LOG_TITLE">
+        <source>Mail the Log</source>
+        <translation>Mail the Log</translation>
+    </message>
+    <message id="TEXT_MAIL_LOG_ASK_ADDRESS">
+        <source>No support address is configured for this kiosk. Type the address the log goes to.</source>
+        <translation>No support address is configured for this kiosk. Type the address the log goes to.</translation>
+    </message>
+    <message id="TEXT_MAIL_LOG_SEND">
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message id="TEXT_MAIL_LOG_BAD_ADDRESS">
+        <source>That is not one mail address; nothing was mailed.</source>
+        <translation>That is not one mail address; nothing was mailed.</translation>
+    </message>
     <message id="TEXT_MAIL_LOG">
         <source>Mail Log</source>
         <translation>Mail Log</translation>

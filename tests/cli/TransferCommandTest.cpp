@@ -11,11 +11,12 @@ TEST_F(TransferCommandTest, ExportImportAndResetGiveTheScreensMessagesAndRefuseW
 {
     ok({"sites", "add", "example.com", "--title", "Example"});
     EXPECT_EQ(ok({"export", " saved.plist "}),
-              QStringLiteral("Settings exported successfully to file saved.plist in Korvel documents folder. Connect this device to a "
-                             "Mac/PC and use iTunes to access this file.\n"));
+              QStringLiteral("Settings exported successfully to file saved.plist in Korvel documents folder. Fetch it from the "
+                             "device's upload page (with its access code) or copy it from %1.\n")
+                  .arg(documents()));
     ok({"sites", "remove", "0"});
     EXPECT_EQ(ok({"import", "saved.plist"}),
-              QStringLiteral("Settings imported successfully from file Korvel.plist in Korvel documents folder.\n"));
+              QStringLiteral("Settings imported successfully from file saved.plist in Korvel documents folder.\n"));
     EXPECT_TRUE(ok({"sites", "list"}).contains(QLatin1String("url=http://example.com")));
 
     ASSERT_TRUE(writeFile(documents() + QStringLiteral("/bad.plist"), "junk"));

@@ -96,11 +96,11 @@ TEST_F(LogMailTest, AttachmentHoldsTheHeaderAndTheShownLines)
     EXPECT_EQ(QString::fromUtf8(test::readFile(path)),
               QStringLiteral("Korvel Log: Test Panel 10  Korvel, Version 1.0.0 (1)  00000000-0000-0000-0000-000000000001  "
                              "Debian GNU/Linux 12 \n \n ****************************\none\ntwø\n"));
-    const MailMessage message = LogMail::message(device, path);
+    const MailMessage message = LogMail::message(device, path, QStringLiteral("it@fleet.example"));
     EXPECT_EQ(MailClient::arguments(message),
               (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), QStringLiteral("KV_LOG: Test Panel 10 Korvel, Version 1.0.0 (1) "),
                            QStringLiteral("--body"), QStringLiteral("<please enter short description>"), QStringLiteral("--attach"), path,
-                           LogMail::supportAddress()}));
+                           QStringLiteral("it@fleet.example")}));
 }
 
 // The copy for the mail program never lies in Documents, which the upload server shares, and only
@@ -118,10 +118,11 @@ TEST_F(LogMailTest, TheCopyForTheMailProgramStaysOutOfDocuments)
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-// The fleet's own support receives its logs; anything but one plain address falls back.
+// The fleet's own support receives its logs; anything but one plain address names none (and the
+// administrator is asked), never someone else's.
 TEST_F(LogMailTest, TheManagedConfigurationNamesWhereLogsGo)
 {
-    const QString fallback = QStringLiteral("support@talvex.com");
+    const QString fallback;
     const struct {
         QVariant configured;
         QString expected;

@@ -74,7 +74,7 @@ TEST_F(ImportExportScreenTest, FilePromptsRememberTheirNames)
     ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/other.plist"), document(QStringLiteral("Library"))));
     screen->importFromFilePrompt();
     answer(QStringLiteral("other.plist"), QStringLiteral("Import"));
-    EXPECT_EQ(shownMessage(), QStringLiteral("Settings imported successfully from file Korvel.plist in Korvel documents folder."));
+    EXPECT_EQ(shownMessage(), QStringLiteral("Settings imported successfully from file other.plist in Korvel documents folder."));
     ASSERT_EQ(settings().allowedWebsites.size(), 1);
     EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Library"));
     Alert::visibleAlert()->dismiss();
