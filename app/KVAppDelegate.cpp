@@ -15,6 +15,7 @@
 #include "log/LogMail.h"
 #include "platform/FormatString.h"
 #include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "platform/Paths.h"
 #include "platform/Device.h"
 #include "platform/Reachability.h"
@@ -498,7 +499,7 @@ void KVAppDelegate::openURL(const QString& url)
     KVLog(QStringLiteral("App General"), QStringLiteral("Load from External source URL Scheme:%@"), *externalURL);
     // Held as well as announced: at launch no screen listens yet.
     HandedOverAddress::hold(*externalURL);
-    NotificationCenter::defaultCenter().post(QStringLiteral("ExternalURL"), nullptr, {{QStringLiteral("url"), *externalURL}});
+    NotificationCenter::defaultCenter().post(kExternalURLNotification, nullptr, {{QStringLiteral("url"), *externalURL}});
 }
 
 }  // namespace korvel

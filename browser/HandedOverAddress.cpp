@@ -1,6 +1,7 @@
 #include "browser/HandedOverAddress.h"
 
 #include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 
 #include <QMetaObject>
 
@@ -28,7 +29,7 @@ std::optional<QUrl> HandedOverAddress::take()
 
 void HandedOverAddress::deliverTo(QObject* receiver, const std::function<void(const QUrl&)>& open)
 {
-    NotificationCenter::defaultCenter().addObserver(receiver, QStringLiteral("ExternalURL"), [open](const Notification& n) {
+    NotificationCenter::defaultCenter().addObserver(receiver, kExternalURLNotification, [open](const Notification& n) {
         take();
         open(n.userInfo.value(QStringLiteral("url")).toUrl());
     });

@@ -1,6 +1,7 @@
 #include "browser/IdleTimer.h"
 
 #include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 
 #include <cmath>
 
@@ -53,7 +54,7 @@ void IdleTimer::observeEvents()
     if (m_observing)
         return;
     m_observing = true;
-    NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("EventHasOccurred"), [this](const Notification&) { reset(); });
+    NotificationCenter::defaultCenter().addObserver(this, kEventHasOccurredNotification, [this](const Notification&) { reset(); });
 }
 
 void IdleTimer::stopObservingEvents()
@@ -61,7 +62,7 @@ void IdleTimer::stopObservingEvents()
     if (!m_observing)
         return;
     m_observing = false;
-    NotificationCenter::defaultCenter().removeObserver(this, QStringLiteral("EventHasOccurred"));
+    NotificationCenter::defaultCenter().removeObserver(this, kEventHasOccurredNotification);
 }
 
 }  // namespace korvel

@@ -37,7 +37,8 @@ QStringList PageFiles::forPage(const QStringList& chosen, const QString& documen
     QStringList files;
     for (const QString& path : chosen) {
         const std::optional<QString> inside = Paths::resolvedInside(documents, path);
-        if (!inside || !QFileInfo(*inside).isFile() || !accepts(QFileInfo(*inside).fileName(), request.accepted))
+        if (!inside || !QFileInfo(*inside).isFile() || !accepts(QFileInfo(*inside).fileName(), request.accepted)
+            || (request.withheld && request.withheld(*inside)))
             continue;
         files.append(*inside);
         if (request.selection == FileSelection::Single)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace korvel {
 
 // How many files a page's file input takes.
@@ -13,6 +15,8 @@ enum class FileSelection { Single, Multiple };
 struct PageFileRequest {
     FileSelection selection = FileSelection::Single;
     QStringList accepted;
+    // Files (resolved paths) no page may receive now, although they are in the documents directory.
+    std::function<bool(const QString& path)> withheld;
 };
 
 // Which files of the documents directory a page's file input may receive.
@@ -24,7 +28,7 @@ namespace PageFiles {
 bool accepts(const QString& name, const QStringList& accepted);
 
 // The files of `chosen` that the page receives: each resolved (symbolic links included) and
-// strictly inside `documents`, an existing regular file, of an accepted kind; at most the first
+// strictly inside `documents`, an existing regular file, of an accepted kind, not withheld; at most the first
 // unless the page asked for several. The resolved paths, in the order chosen; empty when none.
 QStringList forPage(const QStringList& chosen, const QString& documents, const PageFileRequest& request);
 

@@ -33,9 +33,18 @@ TabLabel TabRules::labelFor(const QUrl& url)
     return {TabLabel::Kind::Website, url.host(), url.scheme() + QLatin1String("://") + url.host()};
 }
 
-bool TabRules::clearsDataWhenLeft(const KVBrowserPrefSettings& p)
+namespace {
+bool tabsLeftForSettings = false;
+}  // namespace
+
+bool TabRules::leftForSettings()
 {
-    return p.privateBrowsing || p.ignoreSslWarnings || p.offlineBrowsingCache;
+    return tabsLeftForSettings;
+}
+
+void TabRules::setLeftForSettings(bool left)
+{
+    tabsLeftForSettings = left;
 }
 
 int TabRules::insert(int index)

@@ -48,8 +48,10 @@ public:
     // The close buttons show only when closing leaves a tab.
     static bool closeButtonsShown(int open) { return open >= 2; }
     static TabLabel labelFor(const QUrl& url);
-    // Whether leaving the tabs for the settings deletes the website data.
-    static bool clearsDataWhenLeft(const KVBrowserPrefSettings& p);
+    // True from leaving the tabs for the settings until they are shown again (one set of tabs per
+    // kiosk): their windows ignore load failures meanwhile.
+    static bool leftForSettings();
+    static void setLeftForSettings(bool left);
     // Width of one strip cell: screens from 700 logical pixels across (panels of about seven inches
     // and up) get the tablet's 230, narrower ones the phone's 170.
     static int cellWidth(int screenWidth) { return screenWidth >= 700 ? 230 : 170; }

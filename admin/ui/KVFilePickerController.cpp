@@ -197,8 +197,13 @@ Screen* KVFilePickerController::inOwnStack(KVFilePickerController* picker)
 Screen* KVFilePickerController::forPage(const PageFileRequest& request, PageFilePicker::Finished finished)
 {
     auto* picker = new KVFilePickerController(request.selection == FileSelection::Multiple ? Selection::Multiple : Selection::Single);
-    picker->setFileFilter([accepted = request.accepted](const QString& path) {
-        return PageFiles::accepts(path.section(QLatin1Char('/'), -1), accepted);
+    picker->setFileFilter([request](const QString& path) {
+        if (request.withheld) {
+            const std::optional<QString> inside = Paths::resolvedInside(Paths::documentsDirectory(), Paths::documentsDirectory() + QLatin1Char('/') + path);
+            if (!inside || request.withheld(*inside))
+                return false;
+        }
+        return PageFiles::accepts(path.section(QLatin1Char('/'), -1), request.accepted);
     });
     picker->setDelegate(new PageAnswer(std::move(finished), picker));
     return inOwnStack(picker);

@@ -2,6 +2,7 @@
 
 #include "app/KVAppDelegate.h"
 #include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "platform/Translations.h"
 #include "platform/Version.h"
 #include "platform/ui/Theme.h"
@@ -86,7 +87,7 @@ bool KVApplication::notify(QObject* receiver, QEvent* event)
         if (screensaverStop())
             screensaverStop()();
         if (type == QEvent::TouchBegin || type == QEvent::TouchEnd || mouse)
-            NotificationCenter::defaultCenter().post(QStringLiteral("EventHasOccurred"));
+            NotificationCenter::defaultCenter().post(kEventHasOccurredNotification);
     }
     return handled;
 }

@@ -4,6 +4,7 @@
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/multiTabbarController.h"
 #include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -59,9 +60,9 @@ void KVPasswordAlert::moveToSettingsScreen()
         return;
     // A page under the settings goes quiet and stops acting until the administrator is done.
     if (qobject_cast<KVWKViewController*>(registered->topScreen()))
-        NotificationCenter::defaultCenter().post(QStringLiteral("callSingleTabDisappear"));
+        NotificationCenter::defaultCenter().post(kCallSingleTabDisappearNotification);
     else if (qobject_cast<multiTabbarController*>(registered->topScreen()))
-        NotificationCenter::defaultCenter().post(QStringLiteral("callMultiTabDisappear"));
+        NotificationCenter::defaultCenter().post(kCallMultiTabDisappearNotification);
     opener()(registered.data());
 }
 
@@ -144,7 +145,7 @@ KVPasswordAlert::KVPasswordAlert(QWidget* over)
         deleteLater();
     });
     connect(&m_idle, &Timer::timeout, this, &KVPasswordAlert::idleTimerExceeded);
-    NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("EventHasOccurred"),
+    NotificationCenter::defaultCenter().addObserver(this, kEventHasOccurredNotification,
                                                     [this](const Notification&) { resetIdleTimer(); });
     if (!alert->showOver(over)) {
         deleteLater();

@@ -57,7 +57,7 @@ KorvelShell::KorvelShell()
         NavigationStack* on = over->navigationStack();
         if (!on)
             return;
-        const PageFileRequest pictures{FileSelection::Single, {QStringLiteral("image/*")}};
+        const PageFileRequest pictures{FileSelection::Single, {QStringLiteral("image/*")}, {}};
         on->present(KVFilePickerController::forPage(pictures, [chosen = std::move(chosen)](const QStringList& paths) {
                         if (!paths.isEmpty())
                             chosen(paths.first());

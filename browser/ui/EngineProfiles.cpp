@@ -1,5 +1,6 @@
 #include "browser/ui/EngineProfiles.h"
 
+#include "browser/VisitRules.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "files/ui/EngineFetch.h"
@@ -43,7 +44,7 @@ EngineProfiles& EngineProfiles::instance()
 
 QWebEngineProfile* EngineProfiles::current()
 {
-    if (!KVSettings::getSettingsObject().kvBrowPref.privateBrowsing)
+    if (!VisitRules::visitsApart(KVSettings::getSettingsObject().kvBrowPref))
         return persistent();
     if (!m_visitor)
         m_visitor = makeVisitorProfile();
@@ -151,6 +152,7 @@ void EngineProfiles::endVisit()
     std::sort(names.begin(), names.end());
     for (const QString& name : names)
         KVLog(QStringLiteral("Webview"), QStringLiteral("Cookies for %@ deleted successfully"), name);
+    Q_EMIT visitEnded();
 }
 
 void EngineProfiles::releaseIfUnused(QWebEngineProfile* profile)

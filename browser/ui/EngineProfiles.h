@@ -33,6 +33,7 @@ public:
     // names each site that had kept data, and its profile goes with its last page. The profile
     // kept on disk loses its cookies too, so nothing from before private browsing was switched on
     // survives. Does nothing to data of the disk profile's other kinds when private browsing is off.
+    // Windows then move their pages to a fresh profile (visitEnded).
     void endVisit();
     // How many visitor profiles are alive (the current one and those waiting for their pages).
     int visitorProfileCount() const { return int(m_visitors.size()); }
@@ -40,6 +41,9 @@ public:
 Q_SIGNALS:
     // A page of any of the profiles asks to download.
     void downloadRequested(QWebEngineDownloadRequest* download);
+    // A private visit ended: every page still in its profile is to be replaced by a fresh one, or
+    // its storage (local and session storage, IndexedDB, Cache Storage, service workers) lives on.
+    void visitEnded();
 
 private:
     EngineProfiles() = default;

@@ -11,7 +11,8 @@
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/multiTabbarController.h"
-#include "browser/ui/BrowserData.h"
+#include "browser/ui/IdleActionPerformer.h"
+#include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/RemoteImage.h"
 #include "files/ui/KVReaderVC.h"
 #include "log/KVLog.h"
@@ -59,7 +60,6 @@ namespace korvel {
 namespace {
 
 constexpr int kSpacing = 10;
-constexpr int kTitleHeight = 16;
 constexpr int kDownloadsBarHeight = 52;
 
 QPointer<KVHomePageViewController>& lastHome()
@@ -94,258 +94,8 @@ QImage builtInIcon(bool website, QSize size)
     return image;
 }
 
-QImage rounded(const QImage& source, qreal radius)
-{
-    QImage image(source.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.addRoundedRect(QRectF(image.rect()), radius, radius);
-    p.setClipPath(path);
-    p.drawImage(0, 0, source);
-    return image;
-}
 
 }  // namespace
-
-// ---------------------------------------------------------------------------------------------
-
-KVCollectionViewCell::KVCollectionViewCell(int tag, QWidget* parent)
-    : QWidget(parent), m_tag(tag)
-{
-    m_imageLabel = new QLabel(this);
-    m_imageLabel->setAlignment(Qt::AlignCenter);
-    m_imageLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_titleLabel = new QLabel(this);
-    m_titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_titleLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QFont font = Theme::detailFont();
-    font.setPixelSize(12);
-    font.setWeight(QFont::Medium);
-    m_titleLabel->setFont(font);
-}
-
-QString KVCollectionViewCell::titleText() const
-{
-    return m_title;
-}
-
-void KVCollectionViewCell::setContent(const QString& title, const QImage& image, QSize iconSize)
-{
-    m_placeholder = false;
-    m_image = image;
-    m_iconSize = iconSize;
-    m_title = title;
-    setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    layoutContent();
-}
-
-void KVCollectionViewCell::makePlaceholder()
-{
-    m_placeholder = true;
-    m_image = QImage();
-    m_title.clear();
-    m_titleLabel->clear();
-    m_imageLabel->clear();
-    setAttribute(Qt::WA_TransparentForMouseEvents, true);
-}
-
-void KVCollectionViewCell::resizeEvent(QResizeEvent*)
-{
-    layoutContent();
-}
-
-void KVCollectionViewCell::layoutContent()
-{
-    // Subviews follow the cell, so a resized icon keeps its proportions.
-    const int titleHeight = std::min(kTitleHeight, height() / 4);
-    m_imageLabel->setGeometry(0, 0, width(), height() - titleHeight);
-    m_titleLabel->setGeometry(0, height() - titleHeight, width(), titleHeight);
-    // A long title ends in an ellipsis under its icon rather than being cut at the cell's edges.
-    m_titleLabel->setText(m_titleLabel->fontMetrics().elidedText(m_title, Qt::ElideRight, width()));
-    if (!m_image.isNull()) {
-        const int side = std::max(1, std::min({m_iconSize.width(), width(), height() - titleHeight}));
-        // Drawn at the screen's pixel density, so icons stay sharp on high-DPI panels.
-        const qreal dpr = devicePixelRatioF();
-        QPixmap icon = QPixmap::fromImage(
-            rounded(m_image.scaled(QSize(side, side) * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 10 * dpr));
-        icon.setDevicePixelRatio(dpr);
-        m_imageLabel->setPixmap(icon);
-    }
-}
-
-void KVCollectionViewCell::mousePressEvent(QMouseEvent* event)
-{
-    // Accepted here so that a tap on an icon never reaches the grid's gesture.
-    event->accept();
-    m_pressPos = event->position().toPoint();
-    m_dragging = false;
-}
-
-void KVCollectionViewCell::mouseMoveEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (!m_draggable || !(event->buttons() & Qt::LeftButton))
-        return;
-    const QPoint delta = event->position().toPoint() - m_pressPos;
-    if (!m_dragging && delta.manhattanLength() < 6)
-        return;
-    if (!m_dragging) {
-        m_dragging = true;
-        setHighlighted(true);
-        raise();
-        Q_EMIT dragged(m_tag);
-    }
-    move(pos() + delta);
-}
-
-void KVCollectionViewCell::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (m_dragging) {
-        m_dragging = false;
-        setHighlighted(false);
-        Q_EMIT dropped(m_tag);
-        return;
-    }
-    if (rect().contains(event->position().toPoint()))
-        Q_EMIT tapped(m_tag);
-}
-
-void KVCollectionViewCell::setHighlighted(bool highlighted)
-{
-    m_highlighted = highlighted;
-    update();
-}
-
-void KVCollectionViewCell::paintEvent(QPaintEvent*)
-{
-    if (!m_highlighted)
-        return;
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.addRoundedRect(QRectF(rect()), Theme::cornerRadius, Theme::cornerRadius);
-    QColor shade = Theme::current().label;
-    shade.setAlpha(40);
-    p.fillPath(path, shade);
-}
-
-void KVCollectionViewCell::setResizable(bool resizable)
-{
-    if (resizable == m_resizable)
-        return;
-    m_resizable = resizable;
-    if (resizable)
-        grabGesture(Qt::PinchGesture);
-    else
-        ungrabGesture(Qt::PinchGesture);
-}
-
-void KVCollectionViewCell::pinch(double scale, Qt::GestureState state)
-{
-    if (!m_resizable)
-        return;
-    if (state == Qt::GestureStarted || m_pinchFrame.isNull()) {
-        m_pinchFrame = QRectF(geometry());
-        setHighlighted(true);
-        raise();
-        Q_EMIT resizeStarted(m_tag);
-    }
-    const Frame current{m_pinchFrame.x(), m_pinchFrame.y(), m_pinchFrame.width(), m_pinchFrame.height()};
-    const Frame next = IconDrop::pinched(current, scale);
-    m_pinchFrame = QRectF(next.x, next.y, next.width, next.height);
-    setGeometry(m_pinchFrame.toRect());
-    if (state == Qt::GestureFinished || state == Qt::GestureCanceled) {
-        m_pinchFrame = QRectF();
-        setHighlighted(false);
-        Q_EMIT resized(m_tag);
-    }
-}
-
-bool KVCollectionViewCell::event(QEvent* event)
-{
-    if (event->type() == QEvent::Gesture) {
-        auto* gestures = static_cast<QGestureEvent*>(event);
-        if (auto* pinchGesture = static_cast<QPinchGesture*>(gestures->gesture(Qt::PinchGesture))) {
-            gestures->accept(pinchGesture);
-            // The scale since the previous step: the frame follows the fingers step by step.
-            pinch(pinchGesture->scaleFactor(), pinchGesture->state());
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
-// ---------------------------------------------------------------------------------------------
-
-HomeGridView::HomeGridView(QWidget* parent)
-    : QWidget(parent)
-{
-}
-
-void HomeGridView::setWallpaper(const QImage& image, int style)
-{
-    m_wallpaper = image;
-    // Styles other than the three known ones leave the drawing as it was.
-    if (style >= 0 && style <= 2)
-        m_style = style;
-    update();
-}
-
-QRect HomeGridView::wallpaperRect(QSize imageSize, QRect area, int style)
-{
-    if (imageSize.isEmpty())
-        return {};
-    switch (static_cast<WallpaperStyle>(style)) {
-    case WallpaperStyle::Stretch:
-        return area;
-    case WallpaperStyle::Fit: {
-        const QSize fitted = imageSize.scaled(area.size(), Qt::KeepAspectRatio);
-        QRect r(QPoint(), fitted);
-        r.moveCenter(area.center());
-        return r;
-    }
-    case WallpaperStyle::Center:
-    default: {
-        QRect r(QPoint(), imageSize);
-        r.moveCenter(area.center());
-        return r;
-    }
-    }
-}
-
-void HomeGridView::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.fillRect(rect(), palette().window());
-    if (!m_wallpaper.isNull()) {
-        p.drawImage(wallpaperRect(m_wallpaper.size(), rect(), m_style), m_wallpaper);
-        return;
-    }
-    // Without the administrator's wallpaper the screen keeps a calm one of its own.
-    const QPixmap plain = Images::pixmap(QStringLiteral("wallpaper_default"), size(), devicePixelRatioF(), Images::Fit::Cover);
-    if (!plain.isNull())
-        p.drawPixmap(QRect(QPoint((width() - plain.width() / plain.devicePixelRatio()) / 2,
-                                  (height() - plain.height() / plain.devicePixelRatio()) / 2),
-                           plain.size() / plain.devicePixelRatio()),
-                     plain);
-}
-
-void HomeGridView::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void HomeGridView::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT backgroundTapped();
-    m_pressed = false;
-}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -366,17 +116,11 @@ KVHomePageViewController::KVHomePageViewController(QWidget* parent)
     m_downloadsBarView = makeDownloadsBar();
     layout->addWidget(m_downloadsBarView);
     connect(m_grid, &HomeGridView::backgroundTapped, this, &KVHomePageViewController::handleSingleTap);
-    m_idleTimer2 = new IdleTimer({[] { return double(KVSettings::getSettingsObject().kvBrowPref.idleTimeout); },
-                                  [this] {
-                                      const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
-                                      const PowerSaver* saver = PowerSaver::current();
-                                      const NavigationStack* stack = navigationStack();
-                                      return IdleRules::timersEnabled(p)
-                                             && IdleRules::homeWantsTimer(p, {stack && stack->topScreen() == this, m_selectedCategoryId != 0,
-                                                                              saver && saver->powerSaveOn()});
-                                  },
-                                  [this] { idleTimerExceeded2(); }},
-                                 this);
+    m_idleTimer2 = IdleActionPerformer::makeTimer([this] { return idleState(); }, [this] { idleTimerExceeded2(); }, this);
+    connect(KVScreensaver::getScreensaverObject(), &KVScreensaver::playbackAborted, this, [this](Screen* top) {
+        if (top == this)
+            magicTouch();
+    });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         const NavigationStack* stack = navigationStack();
         if (!stack || stack->topScreen() != this)
@@ -439,8 +183,7 @@ void KVHomePageViewController::viewDidLoad()
     m_selectedCategoryId = 0;
     const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
     // A private kiosk starts every visit to the home screen without anything the last visitor left.
-    if (p.privateBrowsing)
-        Utils::clearCookoes();
+    VisitEndPerformer::endVisit(VisitEnd::Start, {});
     Device::current().setScreenBrightness(p.brightness);
     setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { back(); }, Images::icon(QStringLiteral("navigation_back_category"))});
     if (NavigationStack* stack = navigationStack())
@@ -589,36 +332,20 @@ void KVHomePageViewController::powerStateOff()
 
 void KVHomePageViewController::idleTimerExceeded2()
 {
-    const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
+    IdleActionPerformer::timerExceeded(idleState(), {nullptr, nullptr, nullptr, [this] { back(); }});
+}
+
+IdleState KVHomePageViewController::idleState() const
+{
     const PowerSaver* saver = PowerSaver::current();
     const NavigationStack* stack = navigationStack();
-    const HomeIdleState state{stack && stack->topScreen() == this, m_selectedCategoryId != 0, saver && saver->powerSaveOn()};
-    for (const IdleAction action : IdleRules::homeIdleActions(p, state)) {
-        switch (action) {
-        case IdleAction::LeaveCategory:
-            back();
-            break;
-        case IdleAction::ClearVisit:
-            Utils::clearCookoes();
-            break;
-        case IdleAction::StartScreensaver:
-            KVScreensaver::getScreensaverObject()->playMovie();
-            break;
-        case IdleAction::PowerSaverModeSwitch:
-            powerSaverModeSwitch();
-            break;
-        case IdleAction::PowerStateOn:
-            powerStateOn();
-            break;
-        case IdleAction::LogIdleTimeExceeded:
-            KVLog(QStringLiteral("Webview"), QStringLiteral("idletime exceeded"));
-            break;
-        case IdleAction::Home:
-        case IdleAction::PauseMedia:
-        case IdleAction::GoHomeUI:
-            break;
-        }
-    }
+    IdleState state;
+    state.screen = IdleScreen::Home;
+    state.mode = KVSettings::getSettingsObject().kvBrowPref.useMultiTab ? WindowMode::Tabbed : WindowMode::SingleWindow;
+    state.isTop = stack && stack->topScreen() == this;
+    state.categoryOpen = m_selectedCategoryId != 0;
+    state.powerSaveOn = saver && saver->powerSaveOn();
+    return state;
 }
 
 void KVHomePageViewController::openRunAtStartupWebsite()
@@ -903,6 +630,7 @@ void KVHomePageViewController::showWindow(KVWKViewController* window)
         if (self && self->navigationStack())
             self->navigationStack()->popToRoot(NavigationStack::Animation::None);
     });
+    connect(window, &KVWKViewController::categoryRequested, this, &KVHomePageViewController::showCategoryOnReturn);
     navigationStack()->push(window, NavigationStack::Animation::Animated);
     Q_EMIT websiteOpened(window);
 }

@@ -2,6 +2,9 @@
 
 #include "browser/AdminTapGesture.h"
 #include "browser/HomeItems.h"
+#include "browser/IdleRules.h"
+#include "browser/ui/HomeGridView.h"
+#include "browser/ui/KVCollectionViewCell.h"
 #include "platform/ui/Screen.h"
 #include "settings/Frame.h"
 #include "settings/allowedWebsite.h"
@@ -29,88 +32,6 @@ class multiTabbarController;
 class IdleTimer;
 class RemoteImage;
 
-// One icon of the home screen: image over title. A placeholder shows nothing and lets touches
-// through to the grid, so a hidden website's slot behaves like the background.
-class KVCollectionViewCell final : public QWidget {
-    Q_OBJECT
-public:
-    KVCollectionViewCell(int tag, QWidget* parent);
-
-    int tag() const { return m_tag; }
-    QString titleText() const;
-    QImage image() const { return m_image; }
-    bool isPlaceholder() const { return m_placeholder; }
-
-    void setContent(const QString& title, const QImage& image, QSize iconSize);
-    void makePlaceholder();
-    // Dragging moves the cell with the pointer; without it a press and release is a tap.
-    void setDraggable(bool draggable) { m_draggable = draggable; }
-    // Pinching with two fingers resizes the cell about its centre.
-    void setResizable(bool resizable);
-    // One step of a pinch (the gesture's scale since the previous step) in the gesture's state.
-    void pinch(double scale, Qt::GestureState state);
-
-Q_SIGNALS:
-    void tapped(int tag);
-    void dragged(int tag);
-    void dropped(int tag);
-    void resizeStarted(int tag);
-    void resized(int tag);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
-
-private:
-    void setHighlighted(bool highlighted);
-    void layoutContent();
-
-    int m_tag;
-    bool m_placeholder = false;
-    bool m_draggable = false;
-    bool m_dragging = false;
-    bool m_resizable = false;
-    bool m_highlighted = false;
-    QRectF m_pinchFrame;  // exact while pinching, so small steps do not round away
-    QPoint m_pressPos;
-    QString m_title;
-    QImage m_image;
-    QSize m_iconSize;
-    QLabel* m_imageLabel = nullptr;
-    QLabel* m_titleLabel = nullptr;
-};
-
-// The grid's surface: paints the wallpaper and reports taps that hit no icon.
-class HomeGridView final : public QWidget {
-    Q_OBJECT
-public:
-    enum class WallpaperStyle { Center = 0, Stretch = 1, Fit = 2 };
-
-    explicit HomeGridView(QWidget* parent = nullptr);
-
-    void setWallpaper(const QImage& image, int style);
-    QImage wallpaper() const { return m_wallpaper; }
-    // Where the wallpaper is drawn for a surface of `area` (empty without a wallpaper).
-    static QRect wallpaperRect(QSize imageSize, QRect area, int style);
-
-Q_SIGNALS:
-    void backgroundTapped();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    QImage m_wallpaper;
-    int m_style = 0;
-    bool m_pressed = false;
-};
-
 // The screen between websites: one icon per visible allowed website, one folder per category, over
 // the wallpaper. Also carries the hidden administrator gesture.
 class KVHomePageViewController : public Screen {
@@ -135,6 +56,7 @@ public:
     void homeButtonPressed3();
     void resetIdleTimer2();
     void idleTimerExceeded2();
+    IdleState idleState() const;
     IdleTimer& idleTimer2() { return *m_idleTimer2; }
     // The shared power saver's (nothing when there is none).
     void powerSaverModeSwitch();

@@ -2,8 +2,6 @@
 
 #include "browser/ScreensaverSource.h"
 #include "browser/ui/EngineProfiles.h"
-#include "browser/ui/KVHomePageViewController.h"
-#include "browser/ui/KVWKViewController.h"
 #include "log/KVLog.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
@@ -235,11 +233,7 @@ void KVScreensaver::errorInPlayingVideo()
 {
     KVLog(QStringLiteral("App General"), QStringLiteral("IdleTimer restarted after screensaver abort"));
     m_isMoviePlaying = false;
-    Screen* visible = m_host ? m_host->topScreen() : nullptr;
-    if (auto* home = qobject_cast<KVHomePageViewController*>(visible))
-        home->magicTouch();
-    else if (auto* window = qobject_cast<KVWKViewController*>(visible))
-        window->magicTouch();
+    Q_EMIT playbackAborted(m_host ? m_host->topScreen() : nullptr);
 }
 
 }  // namespace korvel

@@ -12,6 +12,7 @@
 namespace korvel {
 
 class NavigationStack;
+class Screen;
 
 // The screensaver: a looping video, an image or a web page over the whole kiosk window, until the
 // next touch. One per process.
@@ -42,6 +43,8 @@ public:
 Q_SIGNALS:
     void shown();
     void stopped();
+    // A video could not be played: the screen on top of `host` starts its idle interval again.
+    void playbackAborted(Screen* top);
 
 private:
     KVScreensaver() = default;

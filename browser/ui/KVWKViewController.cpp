@@ -11,14 +11,12 @@
 #include "browser/PageZoom.h"
 #include "browser/ResponsePolicy.h"
 #include "browser/WindowOrientation.h"
-#include "browser/ui/BrowserData.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/EngineProfiles.h"
-#include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
-#include "browser/ui/multiTabbarController.h"
+#include "browser/TabRules.h"
 #include "browser/ui/PageDialogs.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/PagePrinter.h"
@@ -29,11 +27,14 @@
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/PageInputFilter.h"
 #include "browser/ui/UserAgentInterceptor.h"
+#include "browser/ui/VisitEndPerformer.h"
+#include "browser/ui/IdleActionPerformer.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "policy/IconLayout.h"
@@ -46,6 +47,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
 #include "files/KVServerStarter.h"
+#include "files/VisitorFiles.h"
 #include "policy/KVUtility.h"
 #include "policy/Utils.h"
 #include "settings/KVSettings.h"
@@ -128,7 +130,7 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     , m_services(NavigationServices::standard())
     , m_performer(this, this)
 {
-    m_popups = new PopupWindows(this);
+    m_popups = new PopupWindows(this, this);
     m_printer = new PagePrinter(this, [this] { return m_input ? m_input->lastUserInput() : QDateTime(); });
     connect(m_printer, &PagePrinter::printedToFile, this, &KVWKViewController::printedToFile);
     // The window shows the upload server's pages through itself, with the kiosk's own key.
@@ -144,16 +146,15 @@ KVWKViewController::KVWKViewController(QWidget* parent)
         if (auto* monitor = qobject_cast<Reachability*>(n.object))
             reachabilityDidChange(monitor->isReachable());
     });
-    center.addObserver(this, QStringLiteral("callSingleTabDisappear"), [this](const Notification&) { callSingleTabDisappear(); });
+    center.addObserver(this, kCallSingleTabDisappearNotification, [this](const Notification&) { callSingleTabDisappear(); });
+    // The tabs were left: no idle action of a tab may run under the settings.
+    center.addObserver(this, kStopTimerNotification, [this](const Notification&) { stopIdleTimer(); });
     center.addObserver(this, kApplicationDidEnterBackgroundNotification, [this](const Notification&) { handleEnteredBackground(); });
-    m_idle = new IdleTimer({[] { return double(preferences().idleTimeout); },
-                            [] {
-                                const PowerSaver* saver = PowerSaver::current();
-                                return IdleRules::timersEnabled(preferences())
-                                       && IdleRules::windowWantsTimer(preferences(), saver && saver->powerSaveOn());
-                            },
-                            [this] { idleTimerExceeded(); }},
-                           this);
+    m_idle = IdleActionPerformer::makeTimer([this] { return idleState(); }, [this] { idleTimerExceeded(); }, this);
+    connect(KVScreensaver::getScreensaverObject(), &KVScreensaver::playbackAborted, this, [this](Screen* top) {
+        if (top == this)
+            magicTouch();
+    });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive && isVisible())
             magicTouch();
@@ -223,52 +224,88 @@ void KVWKViewController::Init()
             m_page = new KVWebPage(this, PageRole::Window, m_view);
         }
         m_view->setPage(m_page);
-        // A page that was opened as a tab closes its window: the tab goes (shortly after).
-        connect(m_page, &QWebEnginePage::windowCloseRequested, this, [this] {
-            if (mode() == WindowMode::Tabbed && !preferences().allowPopup)
-                NotificationCenter::defaultCenter().post(QStringLiteral("removeCell"), this);
-        });
         layout()->addWidget(m_view);
-        connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
         // The touches go to a widget the engine makes inside the view, and makes anew when it
         // likes; watching at the application's level counts them whichever widget that is.
         qApp->installEventFilter(this);
-        connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
-        connect(m_page, &QWebEnginePage::certificateError, this, &KVWKViewController::onCertificateError);
-        connect(m_page, &QWebEnginePage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
         m_spinner = new QProgressBar(this);
         m_spinner->setRange(0, 0);
         m_spinner->setTextVisible(false);
         m_spinner->setFixedSize(120, 8);
         m_spinner->hide();
-        connect(m_page, &QWebEnginePage::loadStarted, this, [this] { setLoading(true); });
-        connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) { setLoading(progress < 100); });
-        connect(m_page, &QWebEnginePage::loadFinished, this, [this] { setLoading(false); });
-        connect(m_page, &QWebEnginePage::printRequested, this, [this] {
-            if (preferences().enablePrintLinks && m_printer->mayPrint(PrintGuard::Source::Page))
-                printWebview();
-        });
         // The page's widget comes with its first renderer and is renewed with a new one.
         m_input = new PageInputFilter([] { return preferences().zoomEnable; }, this);
         m_input->setEscapeAction([this] { return m_page && m_page->leaveFullScreen(); });
-        connect(m_page, &QWebEnginePage::loadProgress, this, [this] { m_input->watch(m_view->focusProxy()); });
-        connect(m_page, &QWebEnginePage::loadFinished, this, [this] { m_input->watch(m_view->focusProxy()); });
         m_recovery = new PageRecovery(m_view,
                                       {[this] { return isVisible(); }, [this] { return isVisible() && !m_left; },
                                        [this] { homeButtonPressed(); }},
                                       this);
-        connect(m_page, &QWebEnginePage::loadFinished, m_recovery, &PageRecovery::loadFinished);
-        connect(m_page, &QWebEnginePage::renderProcessTerminated, m_recovery, &PageRecovery::rendererTerminated);
-        connect(m_page, &QWebEnginePage::loadingChanged, m_recovery, &PageRecovery::loadingChanged);
-        connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
-            NavigationEffects effects;
-            if (preferences().allowContentBlocking
-                && Utils::checkBlockedKeyWordIsExistOrNot(url.toString(QUrl::FullyEncoded), true, preferences(), &effects)) {
-                perform(effects);
-                homeButtonPressed();
-            }
-        });
+        connectPage();
+        // A finished visit's pages go with its profile: this window starts again in a fresh one.
+        connect(&EngineProfiles::instance(), &EngineProfiles::visitEnded, this, &KVWKViewController::renewPage);
     }
+    preparePage(p);
+    m_state.localServerPath = KVServerStarter::sharedInstance().localServerAddress(p);
+    KorvelWebEngine::interceptor()->setLocalServer(m_state.localServerPath, KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey());
+    applyUserAgent();
+    if (mode() == WindowMode::Tabbed)
+        startIdleTimer();
+
+    buildToolbar();
+
+    m_errorPage.reset();
+    for (const allowedWebsite& w : settings().allowedWebsites) {
+        if (w.errorPage) {
+            m_errorPage = w;
+            break;
+        }
+    }
+
+    // A page taken over from another window is already on its way.
+    if (std::exchange(m_adoptedPage, nullptr))
+        return;
+    if (mode() == WindowMode::Tabbed) {
+        loadVisibleWebSites(Animation::None);
+        return;
+    }
+    loadSelectedWebsite();
+}
+
+void KVWKViewController::connectPage()
+{
+    // A page that was opened as a tab closes its window: the tab goes (shortly after).
+    connect(m_page, &QWebEnginePage::windowCloseRequested, this, [this] {
+        if (mode() == WindowMode::Tabbed && !preferences().allowPopup)
+            NotificationCenter::defaultCenter().post(kRemoveCellNotification, this);
+    });
+    connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
+    connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
+    connect(m_page, &QWebEnginePage::certificateError, this, &KVWKViewController::onCertificateError);
+    connect(m_page, &QWebEnginePage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
+    connect(m_page, &QWebEnginePage::loadStarted, this, [this] { setLoading(true); });
+    connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) { setLoading(progress < 100); });
+    connect(m_page, &QWebEnginePage::loadFinished, this, [this] { setLoading(false); });
+    connect(m_page, &QWebEnginePage::printRequested, this, [this] {
+        if (preferences().enablePrintLinks && m_printer->mayPrint(PrintGuard::Source::Page))
+            printWebview();
+    });
+    connect(m_page, &QWebEnginePage::loadProgress, m_input, [this] { m_input->watch(m_view->focusProxy()); });
+    connect(m_page, &QWebEnginePage::loadFinished, m_input, [this] { m_input->watch(m_view->focusProxy()); });
+    connect(m_page, &QWebEnginePage::loadFinished, m_recovery, &PageRecovery::loadFinished);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, m_recovery, &PageRecovery::rendererTerminated);
+    connect(m_page, &QWebEnginePage::loadingChanged, m_recovery, &PageRecovery::loadingChanged);
+    connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+        NavigationEffects effects;
+        if (preferences().allowContentBlocking
+            && Utils::checkBlockedKeyWordIsExistOrNot(url.toString(QUrl::FullyEncoded), true, preferences(), &effects)) {
+            perform(effects);
+            homeButtonPressed();
+        }
+    });
+}
+
+void KVWKViewController::preparePage(const KVBrowserPrefSettings& p)
+{
     KorvelWebEngine::applySettings(m_page->settings(), p);
     // Without zoom the page may not scale itself either, from its first paint on.
     const QList<QWebEngineScript> old = m_page->scripts().find(QStringLiteral("korvel-viewport"));
@@ -296,30 +333,6 @@ void KVWKViewController::Init()
         viewport.setSourceCode(PageZoom::committedScript(p));
         m_page->scripts().insert(viewport);
     }
-    m_state.localServerPath = KVServerStarter::sharedInstance().localServerAddress(p);
-    KorvelWebEngine::interceptor()->setLocalServer(m_state.localServerPath, KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey());
-    applyUserAgent();
-    if (mode() == WindowMode::Tabbed)
-        startIdleTimer();
-
-    buildToolbar();
-
-    m_errorPage.reset();
-    for (const allowedWebsite& w : settings().allowedWebsites) {
-        if (w.errorPage) {
-            m_errorPage = w;
-            break;
-        }
-    }
-
-    // A page taken over from another window is already on its way.
-    if (std::exchange(m_adoptedPage, nullptr))
-        return;
-    if (mode() == WindowMode::Tabbed) {
-        loadVisibleWebSites(Animation::None);
-        return;
-    }
-    loadSelectedWebsite();
 }
 
 void KVWKViewController::loadSelectedWebsite()
@@ -518,13 +531,15 @@ void KVWKViewController::backButtonPressed()
         return;
     }
     if (m_view->url().isLocalFile() && !tabbed && inCategory) {
+        // A document of a folder goes back to the folder: that too ends the visit.
+        singleTabwillDisappear(VisitEnd::BackOutOfWindow);
         if (NavigationStack* stack = navigationStack())
             stack->pop(NavigationStack::Animation::None);
         return;
     }
     if (!m_view->url().isLocalFile() && !tabbed) {
         // The first page of a window: leaving it is leaving the window, cleaned up as Home does.
-        singleTabwillDisappear();
+        singleTabwillDisappear(VisitEnd::BackOutOfWindow);
         if (NavigationStack* stack = navigationStack())
             stack->pop(NavigationStack::Animation::Animated);
         return;
@@ -691,7 +706,7 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
     if (mode() == WindowMode::Tabbed) {
         // The tab controller takes the page over as a new tab (it becomes the page's parent); a
         // page nobody took has no further use.
-        NotificationCenter::defaultCenter().post(QStringLiteral("createCell"), page, {{QStringLiteral("url"), url}});
+        NotificationCenter::defaultCenter().post(kCreateCellNotification, page, {{QStringLiteral("url"), url}});
         if (page->parent() == m_popups)
             return dropCandidate();
         return true;
@@ -807,42 +822,22 @@ void KVWKViewController::magicTouch()
         saver->powerSaverModeSwitch();
 }
 
+IdleState KVWKViewController::idleState() const
+{
+    const PowerSaver* saver = PowerSaver::current();
+    IdleState state;
+    state.screen = IdleScreen::Window;
+    state.mode = mode();
+    state.menuOpened = m_menuOpened;
+    state.mediaKnown = m_page != nullptr;
+    state.powerSaveOn = saver && saver->powerSaveOn();
+    return state;
+}
+
 void KVWKViewController::idleTimerExceeded()
 {
-    PowerSaver* saver = PowerSaver::current();
-    const WindowIdleState state{mode(), m_menuOpened, m_page != nullptr, saver && saver->powerSaveOn()};
-    for (const IdleAction action : IdleRules::windowIdleActions(preferences(), state)) {
-        switch (action) {
-        case IdleAction::Home:
-            homeButtonPressed();
-            break;
-        case IdleAction::StartScreensaver:
-            KVScreensaver::getScreensaverObject()->playMovie();
-            break;
-        case IdleAction::PauseMedia:
-            pauseMedia();
-            break;
-        case IdleAction::ClearVisit:
-            Utils::clearCookoes();
-            break;
-        case IdleAction::GoHomeUI:
-            gotoHomeUI();
-            break;
-        case IdleAction::LeaveCategory:
-            break;
-        case IdleAction::PowerSaverModeSwitch:
-            if (saver)
-                saver->powerSaverModeSwitch();
-            break;
-        case IdleAction::PowerStateOn:
-            if (saver)
-                saver->powerStateOn();
-            break;
-        case IdleAction::LogIdleTimeExceeded:
-            KVLog(QStringLiteral("Webview"), QStringLiteral("idletime exceeded"));
-            break;
-        }
-    }
+    IdleActionPerformer::timerExceeded(idleState(), {[this] { homeButtonPressed(); }, [this] { pauseMedia(); },
+                                                     [this] { gotoHomeUI(); }, nullptr});
 }
 
 void KVWKViewController::gotoHomeUI()
@@ -857,7 +852,7 @@ void KVWKViewController::loadVisibleWebSites(Animation transition)
     Q_UNUSED(transition);
     if (mode() == WindowMode::SingleWindow) {
         // A single window shows no list of websites: the home screen shows the chosen folder.
-        KVHomePageViewController::showCategoryOnReturn(m_state.selectedCategoryId);
+        Q_EMIT categoryRequested(m_state.selectedCategoryId);
         goHome();
         return;
     }
@@ -893,9 +888,10 @@ NavigationStack* KVWKViewController::stackOfScreen() const
 
 bool KVWKViewController::tabControllerOnTop() const
 {
+    // A tab's window sits in the tab controller, the screen around it that is on a stack.
     for (QWidget* widget = parentWidget(); widget; widget = widget->parentWidget()) {
-        if (auto* tabs = qobject_cast<multiTabbarController*>(widget))
-            return tabs->navigationStack() && tabs->navigationStack()->visibleScreen() == tabs;
+        if (auto* tabs = qobject_cast<Screen*>(widget); tabs && tabs->navigationStack())
+            return tabs->navigationStack()->visibleScreen() == tabs;
     }
     return false;
 }
@@ -978,7 +974,7 @@ void KVWKViewController::homeButtonPressed()
     if (mode() == WindowMode::SingleWindow) {
         if (NavigationStack* stack = navigationStack())
             stack->popToRoot(NavigationStack::Animation::None);
-        singleTabwillDisappear();
+        singleTabwillDisappear(VisitEnd::Home);
     } else {
         // The tab stays and shows its home page; a website left behind takes its visit with it.
         const bool leavesWebsite = !showsHomePage();
@@ -987,32 +983,55 @@ void KVWKViewController::homeButtonPressed()
         if (leavesWebsite) {
             closeActiveWebView();
             stopMediaOfHiddenTab();
-            const KVBrowserPrefSettings& p = preferences();
-            if (p.offlineBrowsingCache || p.privateBrowsing) {
-                Utils::clearBrowserCookies();
-                Utils::clearBrowserCache();
-            }
             m_clearHistoryOnHome = true;
         }
-        loadVisibleWebSites(Animation::None);
+        const quint64 page = m_pageGeneration;
+        VisitEndPerformer::endVisit(VisitEnd::Home, {WindowMode::Tabbed, leavesWebsite, false});
+        // A page renewed for the next visitor is on its way home already.
+        if (page == m_pageGeneration)
+            loadVisibleWebSites(Animation::None);
     }
     Q_EMIT homeRequested();
 }
 
-void KVWKViewController::singleTabwillDisappear()
+void KVWKViewController::singleTabwillDisappear(std::optional<VisitEnd> end)
 {
     stopIdleTimer();
     pauseMedia();
     closeActiveWebView();
-    const KVBrowserPrefSettings& p = preferences();
-    if (p.privateBrowsing)
-        Utils::clearCookoes();
-    if (p.offlineBrowsingCache) {
-        Utils::clearBrowserCache();
-        KVLog(QStringLiteral("Webview"), QStringLiteral("Cache cleaned"));
-    }
+    if (end)
+        VisitEndPerformer::endVisit(*end, {mode(), true, false});
     if (m_view)
         blankPage();
+}
+
+void KVWKViewController::renewPage()
+{
+    if (!m_page)
+        return;
+    closeActiveWebView();
+    ++m_pageGeneration;
+    // The old page says nothing more to this window, and goes with what it kept.
+    KVWebPage* old = m_page;
+    old->disconnect(this);
+    old->disconnect(m_input);
+    old->disconnect(m_recovery);
+    old->triggerAction(QWebEnginePage::Stop);
+    m_page = new KVWebPage(this, PageRole::Window, m_view);
+    connectPage();
+    m_view->setPage(m_page);
+    old->deleteLater();
+    preparePage(preferences());
+    m_clearHistoryOnHome = false;
+    setLoading(false);
+    if (mode() == WindowMode::SingleWindow) {
+        // A window that outlives the visit (under the settings) shows nothing of it.
+        blankPage();
+        return;
+    }
+    m_state.selectedWebsite.reset();
+    m_state.selectedCategoryId = 0;
+    loadVisibleWebSites(Animation::None);
 }
 
 void KVWKViewController::singleTabDidDisappear()
@@ -1026,9 +1045,10 @@ void KVWKViewController::callSingleTabDisappear()
 {
     if (m_left)
         return;
-    NotificationCenter::defaultCenter().removeObserver(this, QStringLiteral("callSingleTabDisappear"));
+    NotificationCenter::defaultCenter().removeObserver(this, kCallSingleTabDisappearNotification);
     m_left = true;
-    singleTabwillDisappear();
+    // The tabs' visit is ended once, by the tab controller.
+    singleTabwillDisappear(mode() == WindowMode::SingleWindow ? std::optional<VisitEnd>(VisitEnd::Settings) : std::nullopt);
     singleTabDidDisappear();
     // A tab comes back on its home page, built from the settings as the administrator left them.
     if (mode() == WindowMode::Tabbed)
@@ -1049,7 +1069,7 @@ void KVWKViewController::viewWillAppear(bool animated)
             reachabilityDidChange(monitor->isReachable());
     });
     // The next visit to the settings quiets the window again.
-    NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("callSingleTabDisappear"),
+    NotificationCenter::defaultCenter().addObserver(this, kCallSingleTabDisappearNotification,
                                                     [this](const Notification&) { callSingleTabDisappear(); });
     if (std::exchange(m_homeWaiting, false))
         QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
@@ -1129,7 +1149,7 @@ void KVWKViewController::pageFinishedSteps(bool ok)
         homePageFinishedSteps();
         // The tab's label follows the page.
         if (!m_state.runAtStartup_bool)
-            NotificationCenter::defaultCenter().post(QStringLiteral("updatecell"), this);
+            NotificationCenter::defaultCenter().post(kUpdateCellNotification, this);
     }
     QFile custom(Paths::resourceFile(QStringLiteral("customJS.js")));
     if (custom.open(QIODevice::ReadOnly)) {
@@ -1174,7 +1194,7 @@ void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
         return;
     // Tabs left for the settings show no error page over what the administrator is doing.
-    if (mode() == WindowMode::Tabbed && multiTabbarController::validateMultiTabClosed())
+    if (mode() == WindowMode::Tabbed && TabRules::leftForSettings())
         return;
     KVLog(QStringLiteral("debug"), QStringLiteral("didFailNavigation"));
     KVLog(QStringLiteral("debug"), QStringLiteral("%d"), info.errorCode());
@@ -1268,7 +1288,10 @@ QStringList KVWKViewController::choosePageFiles(const PageFileRequest& request)
         QPointer<QEventLoop> wait;
     };
     auto answer = std::make_shared<Answer>();
-    QPointer<Screen> picker = PageFilePicker::make(request, [answer](const QStringList& paths) {
+    // What a previous visitor downloaded or printed is not this visitor's to send.
+    PageFileRequest offered = request;
+    offered.withheld = [](const QString& path) { return VisitorFiles::shared().withheld(path); };
+    QPointer<Screen> picker = PageFilePicker::make(offered, [answer](const QStringList& paths) {
         if (std::exchange(answer->given, true))
             return;
         answer->paths = paths;
@@ -1296,7 +1319,7 @@ QStringList KVWKViewController::choosePageFiles(const PageFileRequest& request)
         }, Qt::QueuedConnection);
         return {};
     }
-    return PageFiles::forPage(answer->paths, Paths::documentsDirectory(), request);
+    return PageFiles::forPage(answer->paths, Paths::documentsDirectory(), offered);
 }
 
 }  // namespace korvel

@@ -2,12 +2,15 @@
 
 #include "browser/AdminTapGesture.h"
 #include "browser/HomePageEntries.h"
+#include "browser/IdleRules.h"
 #include "browser/PageFiles.h"
 #include "browser/PrintGuard.h"
 #include "browser/RefreshLock.h"
 #include "browser/ToolbarItem.h"
+#include "browser/VisitRules.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/PageDialogs.h"
+#include "browser/ui/PageHost.h"
 #include "platform/ui/Screen.h"
 #include "policy/NavigationPolicy.h"
 #include "settings/allowedWebsite.h"
@@ -39,10 +42,11 @@ class PageRecovery;
 class PopupWindows;
 class NavigationStack;
 class PageInputFilter;
+struct KVBrowserPrefSettings;
 
 // The browser window: one web view showing one allowed website and what is reached from it. Every
 // navigation is put to the navigation policy and the effects it returns are carried out here.
-class KVWKViewController : public Screen, private EffectTarget {
+class KVWKViewController : public Screen, private EffectTarget, public PageHost {
     Q_OBJECT
 public:
     using PageDialog = PageDialogs::Kind;
@@ -68,14 +72,14 @@ public:
     const std::optional<allowedWebsite>& selectedWebsite() const { return m_state.selectedWebsite; }
 
     // The page's question "may I go there?"; carries out the decision's effects.
-    bool decideNavigation(KVWebPage* page, const NavigationAction& action);
-    QWebEnginePage* createPopupPage();
+    bool decideNavigation(KVWebPage* page, const NavigationAction& action) override;
+    QWebEnginePage* createPopupPage() override;
     // Shows a page dialog and waits for the answer; `result` receives a prompt's text.
-    bool runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result);
+    bool runPageDialog(PageDialog kind, const QString& message, const QString& defaultValue, QString* result) override;
     // Shows the file picker for a page's file input and waits for it; the files of the documents
     // directory the person chose that the page may receive, or none (cancelled, Home, background,
     // no picker installed).
-    QStringList choosePageFiles(const PageFileRequest& request);
+    QStringList choosePageFiles(const PageFileRequest& request) override;
 
     void perform(const NavigationEffects& effects);
     void homeButtonPressed();
@@ -99,6 +103,7 @@ public:
     void magicTouch();
     // The idle timer ran out: go home, start the screensaver or save power, as configured.
     void idleTimerExceeded();
+    IdleState idleState() const;
     // Dismisses a presented alert, then the Home action.
     void gotoHomeUI();
     IdleTimer& idleTimer() { return *m_idle; }
@@ -120,6 +125,8 @@ public:
 Q_SIGNALS:
     // The Home action left the window (the shell shows the home screen).
     void homeRequested();
+    // A single window's page asked for a folder of the home screen: it is shown when home is back.
+    void categoryRequested(qint64 categoryId);
     // A page was printed into this PDF file (when no printer is set up).
     void printedToFile(const QString& path);
     void pageFinished(bool ok);
@@ -149,7 +156,13 @@ private:
     void onDownloadRequested(QWebEngineDownloadRequest* download);
     void onCertificateError(const QWebEngineCertificateError& error);
     void onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator);
-    void singleTabwillDisappear();
+    // The window goes quiet; `end` ends the visit with it.
+    void singleTabwillDisappear(std::optional<VisitEnd> end);
+    // The page's connections to this window, and what every page of it gets before it loads.
+    void connectPage();
+    void preparePage(const KVBrowserPrefSettings& p);
+    // A visit ended: a fresh page in the next visitor's profile takes the old one's place.
+    void renewPage();
     void singleTabDidDisappear();
     // The settings open over the window: it pauses, and its Home actions wait until it is back.
     void callSingleTabDisappear();
@@ -217,6 +230,7 @@ private:
     QPointer<KVWebPage> m_adoptedPage;  // a page's new window this tab takes over in Init
     HomePageEntries m_entries;
     bool m_clearHistoryOnHome = false;
+    quint64 m_pageGeneration = 0;  // counts the pages this window has had
     int m_showingHtml = 0;  // local-server pages the window put in as HTML, whose navigation is still to come
     bool m_blanking = false;  // the next navigation is the window's own blank page  // a website was left for the home page: Back does not return
 };

@@ -1,8 +1,7 @@
 #include "browser/ui/KVWebPage.h"
 
 #include "browser/ui/EngineProfiles.h"
-#include "browser/ui/KVWKViewController.h"
-#include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/PageHost.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
 
@@ -16,8 +15,8 @@
 
 namespace korvel {
 
-KVWebPage::KVWebPage(KVWKViewController* window, PageRole role, QObject* parent)
-    : QWebEnginePage(KorvelWebEngine::profile(), parent)
+KVWebPage::KVWebPage(PageHost* window, PageRole role, QObject* parent)
+    : QWebEnginePage(EngineProfiles::instance().current(), parent)
     , m_window(window)
     , m_opensNewWindow(role == PageRole::NewWindowCandidate)
 {
@@ -92,7 +91,7 @@ void KVWebPage::javaScriptAlert(const QUrl& securityOrigin, const QString& messa
         return;
     // The wait is long enough for anything to happen, this page's end included.
     QPointer<KVWebPage> self(this);
-    m_window->runPageDialog(KVWKViewController::PageDialog::Alert, message, QString(), nullptr);
+    m_window->runPageDialog(PageDialogs::Kind::Alert, message, QString(), nullptr);
     if (self)
         dialogFinished();
 }
@@ -103,7 +102,7 @@ bool KVWebPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& mes
     if (!mayShowDialog())
         return false;
     QPointer<KVWebPage> self(this);
-    const bool ok = m_window->runPageDialog(KVWKViewController::PageDialog::Confirm, message, QString(), nullptr);
+    const bool ok = m_window->runPageDialog(PageDialogs::Kind::Confirm, message, QString(), nullptr);
     if (self)
         dialogFinished();
     return ok;
@@ -116,7 +115,7 @@ bool KVWebPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& mess
     if (!mayShowDialog())
         return false;
     QPointer<KVWebPage> self(this);
-    const bool ok = m_window->runPageDialog(KVWKViewController::PageDialog::Prompt, message, defaultValue, result);
+    const bool ok = m_window->runPageDialog(PageDialogs::Kind::Prompt, message, defaultValue, result);
     if (self)
         dialogFinished();
     return ok;
@@ -129,7 +128,7 @@ QStringList KVWebPage::chooseFiles(FileSelectionMode mode, const QStringList&, c
     if (mode == FileSelectUploadFolder || mode == FileSelectSave)
         return {};
     const FileSelection selection = mode == FileSelectOpenMultiple ? FileSelection::Multiple : FileSelection::Single;
-    return m_window->choosePageFiles(PageFileRequest{selection, acceptedMimeTypes});
+    return m_window->choosePageFiles(PageFileRequest{selection, acceptedMimeTypes, {}});
 }
 
 }  // namespace korvel

@@ -10,18 +10,18 @@ namespace korvel {
 // navigation is decided as a new window's.
 enum class PageRole { Window, NewWindowCandidate };
 
-class KVWKViewController;
+class PageHost;
 
 // A page of a browser window: every navigation, new window, page dialog and file chooser goes
 // through the window's rules.
 class KVWebPage final : public QWebEnginePage {
     Q_OBJECT
 public:
-    KVWebPage(KVWKViewController* window, PageRole role, QObject* parent = nullptr);
+    KVWebPage(PageHost* window, PageRole role, QObject* parent = nullptr);
 
     bool isPopupCandidate() const { return m_opensNewWindow; }
     // A page's new window opened as a tab: the tab's window decides for the page from now on.
-    void setWindow(KVWKViewController* window) { m_window = window; }
+    void setWindow(PageHost* window) { m_window = window; }
     // Ends the page's full screen; false when it was not in full screen.
     bool leaveFullScreen();
     // No system file dialog ever opens from a page: the window's picker answers, with files of the
@@ -41,7 +41,7 @@ private:
     bool mayShowDialog();
     void dialogFinished();
 
-    KVWKViewController* m_window;
+    PageHost* m_window;
     bool m_opensNewWindow;
     bool m_fullScreen = false;
     DialogGuard m_dialogs;

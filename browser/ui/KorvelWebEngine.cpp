@@ -1,7 +1,6 @@
 #include "browser/ui/KorvelWebEngine.h"
 
 #include "browser/EngineFlags.h"
-#include "browser/ui/EngineProfiles.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "settings/KVBrowserPrefSettings.h"
 
@@ -125,11 +124,6 @@ UserAgentInterceptor* KorvelWebEngine::interceptor()
 {
     static UserAgentInterceptor* stamp = new UserAgentInterceptor;
     return stamp;
-}
-
-QWebEngineProfile* KorvelWebEngine::profile()
-{
-    return EngineProfiles::instance().current();
 }
 
 void KorvelWebEngine::applySettings(QWebEngineSettings* s, const KVBrowserPrefSettings& p)

@@ -31,9 +31,6 @@ public:
     // The OpenGL renderer of a probe context; empty when no context can be made.
     static QString probeRenderer();
 
-    // The profile a new page belongs in (see EngineProfiles): the one kept on disk, or with private
-    // browsing the current visitor's.
-    static QWebEngineProfile* profile();
     static UserAgentInterceptor* interceptor();
     // The engine settings of a window's page, from the preferences and the lockdown rules.
     static void applySettings(QWebEngineSettings* settings, const KVBrowserPrefSettings& preferences);

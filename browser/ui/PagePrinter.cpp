@@ -1,5 +1,6 @@
 #include "browser/ui/PagePrinter.h"
 
+#include "files/VisitorFiles.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
@@ -57,6 +58,8 @@ void PagePrinter::print(QWebEngineView* printed, const QString& job)
                     return;
                 }
                 KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));
+                // The visitor's printout is offered to no later visitor's page.
+                VisitorFiles::shared().record(path);
                 Q_EMIT printedToFile(path);
             },
             Qt::SingleShotConnection);

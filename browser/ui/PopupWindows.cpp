@@ -1,6 +1,5 @@
 #include "browser/ui/PopupWindows.h"
 
-#include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -20,8 +19,9 @@ bool zoomEnabled()
 
 }  // namespace
 
-PopupWindows::PopupWindows(KVWKViewController* window)
+PopupWindows::PopupWindows(PageHost* host, QWidget* window)
     : QObject(window)
+    , m_host(host)
     , m_window(window)
 {
 }
@@ -33,7 +33,7 @@ QWebEnginePage* PopupWindows::createCandidate()
     // otherwise leave a page behind for each.
     if (m_pendingCandidate && m_pendingCandidate->isPopupCandidate())
         release(m_pendingCandidate);
-    auto* page = new KVWebPage(m_window, PageRole::NewWindowCandidate, this);
+    auto* page = new KVWebPage(m_host, PageRole::NewWindowCandidate, this);
     m_pendingCandidate = page;
     KorvelWebEngine::applySettings(page->settings(), KVSettings::getSettingsObject().kvBrowPref);
     // The page's own window.close(): only the pop-up showing this page goes, never a newer one.

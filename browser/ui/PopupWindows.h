@@ -3,20 +3,23 @@
 #include <QObject>
 #include <QPointer>
 
+class QWidget;
+
 class QWebEngineView;
 class QWebEnginePage;
 
 namespace korvel {
 
-class KVWKViewController;
 class KVWebPage;
+class PageHost;
 
 // The pages a window's page opens as new windows: the candidate page that waits for a new
 // window's first navigation, and the one pop-up shown over the window.
 class PopupWindows final : public QObject {
     Q_OBJECT
 public:
-    explicit PopupWindows(KVWKViewController* window);
+    // `host` decides for the pop-ups' pages; they are shown over `window`.
+    PopupWindows(PageHost* host, QWidget* window);
 
     // A page for a new window's first navigation, which decides where (and whether) it opens.
     QWebEnginePage* createCandidate();
@@ -29,7 +32,8 @@ public:
     QWebEngineView* view() const { return m_popup; }
 
 private:
-    KVWKViewController* m_window;
+    PageHost* m_host;
+    QWidget* m_window;
     QPointer<QWebEngineView> m_popup;
     // The page made for a new window that has not navigated yet.
     QPointer<KVWebPage> m_pendingCandidate;

@@ -2,6 +2,7 @@
 
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/EngineProfiles.h"
+#include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVWKViewController.h"
 #include "files/ReaderRules.h"
 #include "files/ui/EngineFetch.h"
@@ -48,7 +49,9 @@ void followLink(const QUrl& url, KVReaderVC* reader)
         website = allowedWebsite();
         website->url = url.toString(QUrl::FullyEncoded);
     }
-    stack->push(KVWKViewController::initWithWebsite(*website, url.toString(QUrl::FullyEncoded)), Animation::Animated);
+    KVWKViewController* window = KVWKViewController::initWithWebsite(*website, url.toString(QUrl::FullyEncoded));
+    QObject::connect(window, &KVWKViewController::categoryRequested, &KVHomePageViewController::showCategoryOnReturn);
+    stack->push(window, Animation::Animated);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #include "browser/IdleRules.h"
 #include "browser/IdleTimer.h"
 #include "browser/WindowOrientation.h"
-#include "browser/ui/BrowserData.h"
+#include "browser/ui/IdleActionPerformer.h"
+#include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/Demo4TabbarCell.h"
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/KVWKViewController.h"
@@ -14,6 +15,7 @@
 #include "browser/ui/RemoteImage.h"
 #include "log/KVLog.h"
 #include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "platform/Timer.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Theme.h"
@@ -35,8 +37,6 @@ namespace korvel {
 
 namespace {
 
-bool leftForSettings = false;
-
 KVSettings& settings()
 {
     return KVSettings::getSettingsObject();
@@ -53,24 +53,22 @@ multiTabbarController::multiTabbarController(QWidget* parent)
     : RSCustomTabbarController(parent)
 {
     setObjectName(QStringLiteral("multiTabbarController"));
-    m_idle = new IdleTimer({[] { return double(preferences().idleTimeout); },
-                            [this] {
-                                // Only the screensaver is this screen's to start; a new timer ends
-                                // the screensaver's claim on the screen.
-                                const bool wanted = preferences().enableScreenSaver;
-                                if (wanted)
-                                    m_screenSaver = false;
-                                return wanted;
-                            },
-                            [this] { idleTimerExceeded(); }},
-                           this);
+    m_idle = IdleActionPerformer::makeTimer([this] {
+        IdleState state;
+        state.screen = IdleScreen::Tabs;
+        state.mode = WindowMode::Tabbed;
+        // A new timer ends the screensaver's claim on the screen.
+        if (IdleRules::wantsTimer(preferences(), state))
+            m_screenSaver = false;
+        return state;
+    }, [this] { idleTimerExceeded(); }, this);
 }
 
 multiTabbarController::~multiTabbarController() = default;
 
 bool multiTabbarController::validateMultiTabClosed()
 {
-    return leftForSettings;
+    return TabRules::leftForSettings();
 }
 
 int multiTabbarController::countOfTabs() const
@@ -128,23 +126,21 @@ void multiTabbarController::viewDidLoad()
     bar->addWidget(m_addButton, 0, Qt::AlignTop);
 
     NotificationCenter& center = NotificationCenter::defaultCenter();
-    center.addObserver(this, QStringLiteral("updatecell"), [this](const Notification&) { collectionRefreshMethod(); });
-    center.addObserver(this, QStringLiteral("removeCell"), [this](const Notification&) { removecell(); });
-    center.addObserver(this, QStringLiteral("createCell"), [this](const Notification& n) {
+    center.addObserver(this, kUpdateCellNotification, [this](const Notification&) { collectionRefreshMethod(); });
+    center.addObserver(this, kRemoveCellNotification, [this](const Notification&) { removecell(); });
+    center.addObserver(this, kCreateCellNotification, [this](const Notification& n) {
         if (auto* page = qobject_cast<KVWebPage*>(n.object))
             openInNewTab(page, n.userInfo.value(QStringLiteral("url")).toUrl());
     });
-    center.addObserver(this, QStringLiteral("updateWKWebview"), [this](const Notification&) { homeMethod(); });
-    center.addObserver(this, QStringLiteral("callMultiTabDisappear"), [this](const Notification&) { callMultiTabDisappear(); });
+    center.addObserver(this, kCallMultiTabDisappearNotification, [this](const Notification&) { callMultiTabDisappear(); });
     // Also one handed over before the tabs existed (at launch).
     HandedOverAddress::deliverTo(this, [this](const QUrl& address) { isActive(address); });
-    center.addObserver(this, QStringLiteral("goHomeOnNetworkGain"), [this](const Notification&) { goHomeOnNetworkGain(); });
     RSCustomTabbarController::viewDidLoad();
 }
 
 void multiTabbarController::viewWillAppear(bool animated)
 {
-    leftForSettings = false;
+    TabRules::setLeftForSettings(false);
     RSCustomTabbarController::viewWillAppear(animated);
     if (m_screenSaver)
         return;
@@ -308,6 +304,13 @@ void multiTabbarController::closeTab(int index)
     removeViewControllerFromContainer(window);
     refreshCollectionViewSize();
     showTab(*next);
+    // The last website of the visit went with its tab: the visit is over.
+    bool websitesStillOpen = false;
+    for (const QPointer<KVWKViewController>& w : std::as_const(m_windows)) {
+        const QString scheme = w && w->webView() ? w->webView()->url().scheme() : QString();
+        websitesStillOpen = websitesStillOpen || scheme == QLatin1String("http") || scheme == QLatin1String("https");
+    }
+    VisitEndPerformer::endVisit(VisitEnd::TabClosed, {WindowMode::Tabbed, true, websitesStillOpen});
     // A closed tab's page leaves most of its heap free but kept by the allocator; once it is
     // deleted, that goes back to the system, so a day of opening and closing tabs does not grow.
     singleShot(std::chrono::seconds(1), this, [] {
@@ -425,7 +428,7 @@ void multiTabbarController::isActive(const QUrl& externalURL)
 void multiTabbarController::callMultiTabDisappear()
 {
     multiTabwillDisappear();
-    leftForSettings = true;
+    TabRules::setLeftForSettings(true);
 }
 
 void multiTabbarController::multiTabwillDisappear()
@@ -434,35 +437,28 @@ void multiTabbarController::multiTabwillDisappear()
         return;
     m_left = true;
     NotificationCenter& center = NotificationCenter::defaultCenter();
-    center.post(QStringLiteral("updateWKWebview"));
-    center.post(QStringLiteral("StopTimerNotification"));
+    // The visit ends here, once for every tab.
+    homeMethod();
+    center.post(kStopTimerNotification);
     m_idle->invalidate();
     m_idle->stopObservingEvents();
     // Every tab pauses, blanks its page and goes home once the settings are closed.
-    center.post(QStringLiteral("callSingleTabDisappear"));
+    center.post(kCallSingleTabDisappearNotification);
 }
 
 void multiTabbarController::homeMethod()
 {
-    if (TabRules::clearsDataWhenLeft(preferences()))
-        Utils::clearCookoes();
-}
-
-void multiTabbarController::goHomeOnNetworkGain()
-{
-    for (const QPointer<KVWKViewController>& window : std::as_const(m_windows)) {
-        if (window)
-            window->homeButtonPressed();
-    }
+    VisitEndPerformer::endVisit(VisitEnd::Settings, {WindowMode::Tabbed, true, false});
 }
 
 void multiTabbarController::idleTimerExceeded()
 {
     m_screenSaver = true;
-    if (preferences().enableScreenSaver)
-        KVScreensaver::getScreensaverObject()->playMovie();
     m_idle->invalidate();
-    KVLog(QStringLiteral("Webview"), QStringLiteral("idletime exceeded"));
+    IdleState state;
+    state.screen = IdleScreen::Tabs;
+    state.mode = WindowMode::Tabbed;
+    IdleActionPerformer::timerExceeded(state, {});
 }
 
 }  // namespace korvel

@@ -75,7 +75,6 @@ private:
     void isActive(const QUrl& externalURL);
     void multiTabwillDisappear();
     void homeMethod();
-    void goHomeOnNetworkGain();
     void idleTimerExceeded();
     int countOfTabs() const;
     void showTab(int index);

@@ -1,6 +1,7 @@
 #include "files/ui/KVFileDownloader.h"
 
 #include "files/Utils.h"
+#include "files/VisitorFiles.h"
 #include "files/ui/FileSheet.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
 #include "log/KVLog.h"
@@ -221,6 +222,9 @@ void KVFileDownloader::finish(bool isSuccess, const QString& storedPath)
     if (m_overlay)
         m_overlay->dismissAlertWithDownloadProgress(this);
     const QUrl destination = isSuccess ? QUrl::fromLocalFile(storedPath) : QUrl();
+    // A visitor's download is this visit's to upload again, and no later visitor's.
+    if (isSuccess)
+        VisitorFiles::shared().record(storedPath);
     Q_EMIT didDownloadFile(isSuccess, destination);
 
     if (isSuccess) {

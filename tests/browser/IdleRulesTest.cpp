@@ -115,10 +115,21 @@ TEST(IdleRules, WhichScreensWantATimer)
         KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
         p.idleTimeout = 30;
         c.set(p);
-        EXPECT_EQ(IdleRules::windowWantsTimer(p, c.powerSaveOn), c.window) << c.name;
-        EXPECT_EQ(IdleRules::homeWantsTimer(p, {true, false, c.powerSaveOn}), c.homeAtTop) << c.name;
-        EXPECT_EQ(IdleRules::homeWantsTimer(p, {true, true, c.powerSaveOn}), c.homeInFolder) << c.name;
-        EXPECT_FALSE(IdleRules::homeWantsTimer(p, {false, true, c.powerSaveOn})) << c.name << ": covered home screen";
+        const auto state = [&](IdleScreen screen, bool isTop, bool categoryOpen) {
+            IdleState s;
+            s.screen = screen;
+            s.isTop = isTop;
+            s.categoryOpen = categoryOpen;
+            s.powerSaveOn = c.powerSaveOn;
+            return s;
+        };
+        EXPECT_EQ(IdleRules::wantsTimer(p, state(IdleScreen::Window, true, false)), c.window) << c.name;
+        EXPECT_EQ(IdleRules::wantsTimer(p, state(IdleScreen::Home, true, false)), c.homeAtTop) << c.name;
+        EXPECT_EQ(IdleRules::wantsTimer(p, state(IdleScreen::Home, true, true)), c.homeInFolder) << c.name;
+        EXPECT_FALSE(IdleRules::wantsTimer(p, state(IdleScreen::Home, false, true))) << c.name << ": covered home screen";
+        EXPECT_EQ(IdleRules::wantsTimer(p, state(IdleScreen::Tabs, true, false)), p.enableScreenSaver) << c.name;
+        p.idleTimeout = 9;
+        EXPECT_FALSE(IdleRules::wantsTimer(p, state(IdleScreen::Window, true, false))) << c.name << ": timeout below 10 s";
     }
     KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
     for (const auto& [timeout, enabled] : {std::pair{0, false}, {9, false}, {10, true}, {600, true}}) {
@@ -133,39 +144,64 @@ TEST(IdleRules, TheActionsOfEachScreen)
     struct Case {
         const char* name;
         void (*set)(KVBrowserPrefSettings&);
-        WindowIdleState window;
+        IdleState window;
         QList<IdleAction> windowActions;
-        HomeIdleState home;
+        IdleState home;
         QList<IdleAction> homeActions;
-    } cases[] = {
+        QList<IdleAction> tabsActions;
+    };
+    const auto window = [](WindowMode mode = WindowMode::SingleWindow, bool menuOpened = false, bool mediaKnown = false, bool powerSaveOn = false) {
+        IdleState s;
+        s.mode = mode;
+        s.menuOpened = menuOpened;
+        s.mediaKnown = mediaKnown;
+        s.powerSaveOn = powerSaveOn;
+        return s;
+    };
+    const auto home = [](bool categoryOpen = false, bool powerSaveOn = false) {
+        IdleState s;
+        s.screen = IdleScreen::Home;
+        s.categoryOpen = categoryOpen;
+        s.powerSaveOn = powerSaveOn;
+        return s;
+    };
+    const QList<IdleAction> logOnly{A::LogIdleTimeExceeded};
+    const Case cases[] = {
         {"screensaver, single window", [](KVBrowserPrefSettings& p) { p.enableScreenSaver = true; p.screenSaverURL = "a.png"; },
-         {}, {A::StartScreensaver, A::LogIdleTimeExceeded},
-         {}, {A::LogIdleTimeExceeded, A::StartScreensaver}},
+         window(), {A::StartScreensaver, A::LogIdleTimeExceeded},
+         home(), {A::LogIdleTimeExceeded, A::StartScreensaver}, {A::StartScreensaver, A::LogIdleTimeExceeded}},
         {"screensaver, tabbed window", [](KVBrowserPrefSettings& p) { p.enableScreenSaver = true; },
-         {WindowMode::Tabbed}, {A::LogIdleTimeExceeded},
-         {}, {}},
+         window(WindowMode::Tabbed), {A::LogIdleTimeExceeded},
+         home(), {}, {A::StartScreensaver, A::LogIdleTimeExceeded}},
         {"home on idle with the menu opened and a video", [](KVBrowserPrefSettings& p) { p.goHomeOnIdleTimeout = true; },
-         {WindowMode::SingleWindow, true, true}, {A::Home, A::PauseMedia, A::GoHomeUI, A::LogIdleTimeExceeded},
-         {true, true}, {A::LeaveCategory}},
+         window(WindowMode::SingleWindow, true, true), {A::Home, A::PauseMedia, A::GoHomeUI, A::LogIdleTimeExceeded},
+         home(true), {A::LeaveCategory, A::EndVisit}, logOnly},
         {"home on idle, private kiosk", [](KVBrowserPrefSettings& p) { p.goHomeOnIdleTimeout = true; p.privateBrowsing = true; },
-         {}, {A::ClearVisit, A::GoHomeUI, A::LogIdleTimeExceeded},
-         {}, {A::ClearVisit}},
+         window(), {A::GoHomeUI, A::LogIdleTimeExceeded},
+         home(), {A::EndVisit}, logOnly},
+        {"home on idle, tabs: the visit ends in every tab", [](KVBrowserPrefSettings& p) { p.goHomeOnIdleTimeout = true; },
+         window(WindowMode::Tabbed), {A::EndVisit, A::GoHomeUI, A::LogIdleTimeExceeded},
+         home(), {A::EndVisit}, logOnly},
         {"schedule wins over always", [](KVBrowserPrefSettings& p) { p.enableScheduleSuspend = true; p.alwaysSavePower = true; },
-         {}, {A::PowerSaverModeSwitch, A::LogIdleTimeExceeded},
-         {}, {A::PowerSaverModeSwitch}},
+         window(), {A::PowerSaverModeSwitch, A::LogIdleTimeExceeded},
+         home(), {A::PowerSaverModeSwitch}, logOnly},
         {"always save power", [](KVBrowserPrefSettings& p) { p.alwaysSavePower = true; },
-         {}, {A::PowerStateOn, A::LogIdleTimeExceeded},
-         {}, {A::PowerStateOn}},
+         window(), {A::PowerStateOn, A::LogIdleTimeExceeded},
+         home(), {A::PowerStateOn}, logOnly},
         {"already dimmed", [](KVBrowserPrefSettings& p) { p.alwaysSavePower = true; },
-         {WindowMode::SingleWindow, false, false, true}, {A::LogIdleTimeExceeded},
-         {true, false, true}, {}},
+         window(WindowMode::SingleWindow, false, false, true), {A::LogIdleTimeExceeded},
+         home(false, true), {}, logOnly},
     };
     for (const Case& c : cases) {
         KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
         p.idleTimeout = 30;
         c.set(p);
-        EXPECT_EQ(IdleRules::windowIdleActions(p, c.window), c.windowActions) << c.name;
-        EXPECT_EQ(IdleRules::homeIdleActions(p, c.home), c.homeActions) << c.name;
+        IdleState tabs;
+        tabs.screen = IdleScreen::Tabs;
+        tabs.mode = WindowMode::Tabbed;
+        EXPECT_EQ(IdleRules::idleActions(p, c.window), c.windowActions) << c.name;
+        EXPECT_EQ(IdleRules::idleActions(p, c.home), c.homeActions) << c.name;
+        EXPECT_EQ(IdleRules::idleActions(p, tabs), c.tabsActions) << c.name;
     }
 }
 

@@ -47,10 +47,15 @@ TEST(PageFiles, PageReceivesOnlyAcceptedFilesInsideDocuments)
         for (const QString& path : c.chosen)
             chosen << home.filePath(path);
         QStringList got;
-        for (const QString& path : PageFiles::forPage(chosen, documents, PageFileRequest{c.selection, c.accepted}))
+        for (const QString& path : PageFiles::forPage(chosen, documents, PageFileRequest{c.selection, c.accepted, nullptr}))
             got << QDir(QDir(documents).canonicalPath()).relativeFilePath(path);
         EXPECT_EQ(got, c.expected) << c.name;
     }
+    // What an earlier visitor downloaded or printed (b.pdf, also through its link) is withheld.
+    const PageFileRequest request{FileSelection::Multiple, {}, [](const QString& path) { return path.endsWith(QLatin1String("/b.pdf")); }};
+    const QStringList chosen{home.filePath(QStringLiteral("Documents/b.pdf")), home.filePath(QStringLiteral("Documents/in.pdf")),
+                             home.filePath(QStringLiteral("Documents/a.PNG"))};
+    EXPECT_EQ(PageFiles::forPage(chosen, documents, request), QStringList{QDir(documents).canonicalPath() + QStringLiteral("/a.PNG")});
 }
 
 }  // namespace

@@ -119,19 +119,3 @@ TEST(TabRules, LabelsFollowWhatThePageShows)
     for (const auto& c : cases)
         EXPECT_EQ(TabRules::labelFor(QUrl(QString::fromLatin1(c.url))), c.label) << c.url;
 }
-
-TEST(TabRules, LeavingClearsDataForPrivateSslOrOfflineCache)
-{
-    const struct {
-        bool privateBrowsing, ignoreSsl, offlineCache, clears;
-    } cases[] = {
-        {false, false, false, false}, {true, false, false, true}, {false, true, false, true}, {false, false, true, true},
-    };
-    for (const auto& c : cases) {
-        KVBrowserPrefSettings p;
-        p.privateBrowsing = c.privateBrowsing;
-        p.ignoreSslWarnings = c.ignoreSsl;
-        p.offlineBrowsingCache = c.offlineCache;
-        EXPECT_EQ(TabRules::clearsDataWhenLeft(p), c.clears) << c.privateBrowsing << c.ignoreSsl << c.offlineCache;
-    }
-}

@@ -1,9 +1,13 @@
+#include "browser/IdleTimer.h"
 #include "browser/ui/Demo4TabbarCell.h"
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/multiTabbarController.h"
+#include "platform/FakeReachabilityBackend.h"
 #include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "platform/Paths.h"
+#include "platform/Reachability.h"
 #include "platform/ui/Toast.h"
 #include "tests/browser/ui/WebWindowTest.h"
 
@@ -11,6 +15,8 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 
 using namespace korvel;
@@ -357,4 +363,103 @@ TEST_F(TabsTest, TheTabsStartTheScreensaverWhenIdle)
     EXPECT_TRUE(screensaver->isShowing());
     EXPECT_TRUE(log(QStringLiteral("Webview")).contains(QStringLiteral("idletime exceeded")));
     screensaver->stopMovie();
+}
+
+// A private kiosk with tabs: whatever a page stored, of every kind, is gone for the next visitor,
+// whether the visit ended by Home or by the idle return, and Home leaves no tab loading.
+TEST_F(TabsTest, APrivateVisitLeavesNoStorageForTheNextVisitor)
+{
+    // The page tells what it found kept from before, then keeps its own secrets.
+    server().setPage(QStringLiteral("/store"), QByteArrayLiteral(R"(<html><body><script>
+const found = [localStorage.getItem('k'), sessionStorage.getItem('k')];
+const open = indexedDB.open('visitor', 1);
+open.onupgradeneeded = e => e.target.result.createObjectStore('o');
+open.onsuccess = e => {
+  const tx = e.target.result.transaction('o', 'readwrite');
+  const get = tx.objectStore('o').get('k');
+  get.onsuccess = () => { found.push(get.result || null); tx.objectStore('o').put('secret', 'k'); };
+  tx.oncomplete = () => {
+    localStorage.setItem('k', 'secret');
+    sessionStorage.setItem('k', 'secret');
+    document.title = found.every(v => v === null) ? 'clean' : 'kept ' + JSON.stringify(found);
+  };
+};
+</script></body></html>)"));
+    KVBrowserPrefSettings& p = settings().kvBrowPref;
+    p.privateBrowsing = true;
+    p.goHomeOnIdleTimeout = true;
+    p.idleTimeout = 30;
+    settings().allowedWebsites = {site(url("allowed.test"))};
+    // Home rests 15 s after each use; a touch keeps the idle return away meanwhile.
+    const auto home = [this](KVWKViewController* window) {
+        clock.advance(std::chrono::seconds(16));
+        NotificationCenter::defaultCenter().post(QStringLiteral("EventHasOccurred"));
+        window->homeButtonPressed();
+    };
+    const struct {
+        const char* way;
+        std::function<void(KVWKViewController*)> end;
+    } ways[] = {
+        {"Home", home},
+        {"the idle return", [this](KVWKViewController*) {
+             NotificationCenter::defaultCenter().post(QStringLiteral("EventHasOccurred"));
+             clock.advance(std::chrono::seconds(30));
+         }},
+    };
+    multiTabbarController* tabs = showTabs();
+    for (const auto& w : ways) {
+        KVWKViewController* window = tabs->tab(0);
+        window->webView()->load(QUrl(url("allowed.test", "/store")));
+        ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title().startsWith(QLatin1String("clean")); }, 20000))
+            << w.way << ": " << qPrintable(window->webView()->title());
+        QGuiApplication::clipboard()->setText(QStringLiteral("the visitor's card number"));
+        w.end(window);
+        ASSERT_TRUE(homePageShows(tabs->tab(0))) << w.way;
+        EXPECT_TRUE(test::processEventsUntil([&] { return !tabs->tab(0)->isLoading(); }, 5000)) << w.way << ": the tab stays loading";
+        EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty()) << w.way;
+        // The next visitor opens the same site.
+        tabs->tab(0)->webView()->load(QUrl(url("allowed.test", "/store")));
+        EXPECT_TRUE(showsTitle(tabs->tab(0), "clean")) << w.way << ": " << qPrintable(tabs->tab(0)->webView()->title());
+        home(tabs->tab(0));
+        ASSERT_TRUE(homePageShows(tabs->tab(0))) << w.way;
+    }
+}
+
+// The tabs' corridors: leaving them for the settings ends the visit once for every tab and stops
+// every tab's idle timer; with go-home-on-gain a network gain takes every tab home.
+TEST_F(TabsTest, LeavingStopsEveryTimerAndANetworkGainSendsEveryTabHome)
+{
+    KVBrowserPrefSettings& p = settings().kvBrowPref;
+    p.privateBrowsing = true;
+    p.goHomeOnIdleTimeout = true;
+    p.idleTimeout = 30;
+    p.goHomeOnNetworkGain = true;
+    FakeReachabilityBackend::install(NetworkStatus::ReachableViaWiFi);
+    std::unique_ptr<Reachability> monitor(Reachability::reachabilityWithHostName(QStringLiteral("www.example.com")));
+    monitor->startNotifier();
+    FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWiFi);
+
+    multiTabbarController* tabs = showTabs();
+    tabs->onAddActionBtnPressed();
+    ASSERT_TRUE(homePageShows(tabs->tab(1)));
+    for (int i : {0, 1}) {
+        tabs->tab(i)->webView()->load(QUrl(url("allowed.test")));
+        ASSERT_TRUE(showsTitle(tabs->tab(i), "Start")) << i;
+    }
+    FakeReachabilityBackend::latest()->setStatus(NetworkStatus::NotReachable);
+    FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWWAN);
+    EXPECT_TRUE(homePageShows(tabs->tab(0)));
+    EXPECT_TRUE(homePageShows(tabs->tab(1))) << "the hidden tab too";
+    Reachability::setBackendFactory(nullptr);
+
+    ASSERT_TRUE(tabs->tab(0)->idleTimer().isActive());
+    NotificationCenter::defaultCenter().post(kStopTimerNotification);
+    EXPECT_FALSE(tabs->tab(0)->idleTimer().isActive());
+    EXPECT_FALSE(tabs->tab(0)->idleTimer().isObservingEvents());
+
+    tabs->tab(0)->webView()->load(QUrl(url("allowed.test")));
+    ASSERT_TRUE(showsTitle(tabs->tab(0), "Start"));
+    const int before = int(log(QStringLiteral("Webview")).count(QStringLiteral("Cookies for allowed.test deleted successfully")));
+    NotificationCenter::defaultCenter().post(kCallMultiTabDisappearNotification);
+    EXPECT_EQ(log(QStringLiteral("Webview")).count(QStringLiteral("Cookies for allowed.test deleted successfully")), before + 1);
 }
