@@ -1,6 +1,8 @@
 // One run: a 500-page document (made here with QPdfWriter) opened in the reader at 1280 x 800,
 // the time until its first page is drawn, then the memory while every page is turned to and drawn.
 // The resident size must level off: the reader keeps only the page shown and its neighbours.
+// `bench_reader hostile`: a 1 MB document whose page deflates to a gigabyte, opened the same way;
+// the kiosk process's peak memory and the time until the reader has shown the page or given up.
 #include "bench/ProcessMemory.h"
 #include "files/ui/KVReaderVC.h"
 #include "files/ui/ReaderPageView.h"
@@ -9,6 +11,7 @@
 #include "platform/Translations.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Theme.h"
+#include "tests/files/ui/TestDocuments.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,6 +42,42 @@ void writeDocument(const QString& path, int pages)
     }
 }
 
+// The hostile document in a reader at 1280 x 800: what the kiosk process's memory peaks at and how
+// long until the reader shows the page or gives up. Returns 0 once it has settled.
+int hostile()
+{
+    const QString path = korvel::Paths::documentsDirectory() + QStringLiteral("/hostile.pdf");
+    const QByteArray pdf = korvel::test::inflatingContent(1000);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return 2;
+    file.close();
+    std::printf("hostile document: %lld KiB, one page of 1000 MiB of content\n", pdf.size() / 1024);
+    korvel::NavigationStack stack;
+    stack.resize(1280, 800);
+    stack.show();
+    stack.push(new korvel::Screen, korvel::Animation::None);
+    const qint64 before = korvel::bench::statusKiB("VmRSS:");
+    korvel::bench::resetPeak();
+    QElapsedTimer timer;
+    timer.start();
+    auto* reader = new korvel::KVReaderVC;
+    reader->setPdfFileUrl(QUrl::fromLocalFile(path));
+    stack.push(reader, korvel::Animation::None);
+    // Drawn as a person would see it, until the reader has shown the page or said it cannot.
+    reader->grab();
+    while (reader->state() != korvel::KVReaderVC::State::Failed && timer.elapsed() < 120000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        if (reader->state() == korvel::KVReaderVC::State::Shown && reader->pageView()->renderedPageCount() > 0)
+            break;
+        reader->grab();
+    }
+    std::printf("settled after %.1f s in state %d; kiosk process: %lld KiB resident before, peak %lld KiB (+%lld KiB)\n",
+                timer.nsecsElapsed() / 1e9, int(reader->state()), before, korvel::bench::statusKiB("VmHWM:"),
+                korvel::bench::statusKiB("VmHWM:") - before);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -52,6 +91,8 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     korvel::Paths::setHome(home.path());
     QDir().mkpath(korvel::Paths::documentsDirectory());
+    if (argc > 1 && qstrcmp(argv[1], "hostile") == 0)
+        return hostile();
     const int pages = 500;
     const QString path = korvel::Paths::documentsDirectory() + QStringLiteral("/long.pdf");
     writeDocument(path, pages);

@@ -17,6 +17,8 @@
 
 #include <functional>
 
+#include <zlib.h>
+
 namespace korvel::test {
 
 // One page per text, the document titled `title`.
@@ -189,6 +191,51 @@ inline QByteArray encrypted(const QByteArray& pdf, const QString& password)
         return {};
     QFile result(out);
     return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+}
+
+// A one-page document whose page content is `megabytes` MiB of spaces deflated to about a
+// thousandth of that: about 1 MB to send for 1000, a gigabyte for whoever parses it. Made in
+// pieces, so the maker's own memory stays small.
+inline QByteArray inflatingContent(int megabytes)
+{
+    QByteArray deflated;
+    z_stream z{};
+    if (deflateInit(&z, 9) != Z_OK)
+        return {};
+    const QByteArray spaces(1024 * 1024, ' ');
+    QByteArray out(256 * 1024, Qt::Uninitialized);
+    for (int i = 0; i <= megabytes; ++i) {
+        const bool last = i == megabytes;
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(spaces.constData()));
+        z.avail_in = last ? 0 : uInt(spaces.size());
+        int status = Z_OK;
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(out.data());
+            z.avail_out = uInt(out.size());
+            status = deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
+            deflated.append(out.constData(), out.size() - qsizetype(z.avail_out));
+        } while (z.avail_out == 0 || (last && status != Z_STREAM_END));
+    }
+    deflateEnd(&z);
+
+    const QList<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>",
+        "<< /Filter /FlateDecode /Length " + QByteArray::number(deflated.size()) + " >>\nstream\n" + deflated + "\nendstream",
+    };
+    QByteArray pdf("%PDF-1.7\n");
+    QList<qsizetype> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
 }
 
 }  // namespace korvel::test
