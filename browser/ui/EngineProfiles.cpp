@@ -2,6 +2,7 @@
 
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/UserAgentInterceptor.h"
+#include "files/VisitQuota.h"
 #include "files/ui/EngineFetch.h"
 #include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
@@ -130,6 +131,8 @@ void EngineProfiles::hold(QWebEngineProfile* profile, QObject* holder)
 
 void EngineProfiles::endVisit()
 {
+    // The next visitor may save files again.
+    VisitQuota::shared().endVisit();
     QSet<QString> sites;
     if (m_persistent) {
         sites += m_sites.take(m_persistent);

@@ -1,10 +1,16 @@
 #include "browser/ui/PagePrinter.h"
 
+#include "files/VisitQuota.h"
+#include "platform/ui/Toast.h"
+#include "settings/KVSettings.h"
+
 #include "log/KVLog.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -29,11 +35,15 @@ bool PagePrinter::mayPrint(PrintGuard::Source source)
     request.now = Clock::instance().now();
     request.lastUserInput = m_lastUserInput ? m_lastUserInput() : QDateTime();
     // Without a printer the page becomes a file in Documents (see print).
-    if (QPrinterInfo::availablePrinters().isEmpty())
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
         request.freeBytes = QStorageInfo(Paths::documentsDirectory()).bytesAvailable();
+        request.quotaLeft = VisitQuota::shared().left(KVSettings::getSettingsObject().kvBrowPref);
+    }
     const PrintGuard::Decision decision = m_guard.request(request);
     if (decision.log)
         KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request refused: %@"), PrintGuard::describe(decision.verdict));
+    if (decision.verdict == PrintGuard::Verdict::QuotaUsed && source == PrintGuard::Source::Person && m_window)
+        makeToast(m_window, qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED"));
     return decision.verdict == PrintGuard::Verdict::Print;
 }
 
@@ -54,6 +64,15 @@ void PagePrinter::print(QWebEngineView* printed, const QString& job)
                     return;
                 if (!success) {
                     failed(QStringLiteral("QtWebEngine"), 0u);
+                    return;
+                }
+                // The printout counts against the visit like a download; one that does not fit goes.
+                if (!VisitQuota::shared().take(QFileInfo(path).size(), KVSettings::getSettingsObject().kvBrowPref)) {
+                    QFile::remove(path);
+                    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request refused: %@"),
+                          PrintGuard::describe(PrintGuard::Verdict::QuotaUsed));
+                    if (m_window)
+                        makeToast(m_window, qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED"));
                     return;
                 }
                 KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));

@@ -1,6 +1,7 @@
 #include "files/ui/KVFileDownloader.h"
 
 #include "files/Utils.h"
+#include "files/VisitQuota.h"
 #include "files/ui/FileSheet.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
 #include "log/KVLog.h"
@@ -146,6 +147,17 @@ void KVFileDownloader::follow(QWebEngineDownloadRequest* download)
     m_download->setDownloadFileName(m_stagingName);
     const auto progress = [this] {
         m_idle->start(std::chrono::seconds(idleTimeoutSeconds), TimerMode::SingleShot);
+        // Every byte counts against the visit as it arrives, so a server that announced nothing (or
+        // too little) is stopped where the quota ends.
+        const qint64 more = m_download->receivedBytes() - m_charged;
+        if (more > 0 && !m_overQuota) {
+            if (VisitQuota::shared().take(more, KVSettings::getSettingsObject().kvBrowPref)) {
+                m_charged += more;
+            } else {
+                m_overQuota = true;
+                m_download->cancel();
+            }
+        }
         Q_EMIT progressChanged(m_download->receivedBytes(), m_download->totalBytes());
     };
     connect(m_download, &QWebEngineDownloadRequest::receivedBytesChanged, this, progress);
@@ -178,7 +190,8 @@ void KVFileDownloader::onFinished()
     if (state == QWebEngineDownloadRequest::DownloadRequested || state == QWebEngineDownloadRequest::DownloadInProgress)
         return;
     if (m_download->state() != QWebEngineDownloadRequest::DownloadCompleted) {
-        const QString reason = m_timedOut ? QStringLiteral("no data for %1 seconds").arg(idleTimeoutSeconds)
+        const QString reason = m_timedOut     ? QStringLiteral("no data for %1 seconds").arg(idleTimeoutSeconds)
+                               : m_overQuota ? QStringLiteral("the visit's quota is used up")
                                : m_download->state() == QWebEngineDownloadRequest::DownloadCancelled
                                    ? QStringLiteral("cancelled")
                                    : m_download->interruptReasonString();
@@ -220,11 +233,16 @@ void KVFileDownloader::finish(bool isSuccess, const QString& storedPath)
     if (m_overlay)
         m_overlay->dismissAlertWithDownloadProgress(this);
     const QUrl destination = isSuccess ? QUrl::fromLocalFile(storedPath) : QUrl();
+    // Nothing of a failed download stays in Documents.
+    if (!isSuccess)
+        VisitQuota::shared().giveBack(std::exchange(m_charged, 0));
     Q_EMIT didDownloadFile(isSuccess, destination);
 
     if (isSuccess) {
         //% "Downloaded successfully"
         makeToast(keyWindow(), qtTrId("TITLE_DOWNLOAD_SUCCESSFULLY"));
+    } else if (m_overQuota) {
+        makeToast(keyWindow(), qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED"));
     } else if (m_cancelled) {
         //% "Download cancelled"
         makeToast(keyWindow(), qtTrId("TEXT_DOWNLOAD_CANCELLED"));

@@ -275,6 +275,10 @@
         <source>Download cancelled</source>
         <translation>Download cancelled</translation>
     </message>
+    <message id="TEXT_DOWNLOAD_QUOTA_REACHED">
+        <source>This visit cannot save more files.</source>
+        <translation>This visit cannot save more files.</translation>
+    </message>
     <message id="TEXT_DOWNLOAD_FAILED">
         <source>The download failed.</source>
         <translation>The download failed.</translation>

@@ -1,5 +1,6 @@
 #include "browser/ui/EngineProfiles.h"
 #include "files/Utils.h"
+#include "files/VisitQuota.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
@@ -26,7 +27,10 @@ protected:
         WebWindowTest::SetUp();
         settings().kvBrowPref.isAllowFileDownloadInDevice = true;
         settings().kvBrowPref.isAllowKeepDownloadHistory = true;
-        server().setPage(QStringLiteral("/page"), QByteArrayLiteral("<html><body>a page with a download</body></html>"));
+        // The whole page is the link to the file, so a tap anywhere is a visitor's tap on it.
+        server().setPage(QStringLiteral("/page"), QByteArrayLiteral("<html><body style='margin:0'><a href='/files/report.bin' "
+                                                                    "style='display:block;height:2000px'>report</a></body></html>"));
+        VisitQuota::shared().endVisit();
         serveFile(test::WebTestServer::Page::Delivery::Whole);
     }
 
@@ -39,12 +43,18 @@ protected:
         server().setPage(QStringLiteral("/files/report.bin"), file);
     }
 
-    // The page navigates to the file, as a tapped link does; returns once it is stored.
+    // A tap on the page's link to the file; returns once a download runs or has stored its file.
+    bool tapLink(KVWKViewController* window, qsizetype storedBefore)
+    {
+        return clickUntil(window, QPoint(100, 100), [&] { return !KVFileDownloader::running().isEmpty() || stored().size() > storedBefore; });
+    }
+
+    // A visitor downloads the file; returns once it is stored.
     bool download(KVWKViewController* window)
     {
         const qsizetype before = stored().size();
-        evaluate(window, QStringLiteral("location.href = '/files/report.bin'; 1"));
-        return processEventsUntil([&] { return stored().size() > before && KVFileDownloader::running().isEmpty(); }, 20000);
+        return tapLink(window, before)
+               && processEventsUntil([&] { return stored().size() > before && KVFileDownloader::running().isEmpty(); }, 20000);
     }
 
     QStringList stored() const { return QDir(documents()).entryList({QStringLiteral("*report.bin")}, QDir::Files, QDir::Name); }
@@ -113,8 +123,7 @@ TEST_F(DownloadTest, StalledAndCancelledDownloadsLeaveOnlyOlderEntries)
         [&](KVFileDownloader* running) { running->objForWaitingDownload()->cancelButton(running)->click(); },
     };
     for (const auto& end : ends) {
-        evaluate(window, QStringLiteral("location.href = '/files/report.bin'; 1"));
-        ASSERT_TRUE(processEventsUntil([] { return !KVFileDownloader::running().isEmpty(); }, 10000));
+        ASSERT_TRUE(tapLink(window, 0));
         KVFileDownloader* running = KVFileDownloader::running().first();
         ASSERT_TRUE(processEventsUntil([&] { return running->objForWaitingDownload()->isVisible(); }, 5000));
         // Some bytes have arrived before the server stalls.
@@ -139,8 +148,7 @@ TEST_F(DownloadTest, ABrokenConnectionIsResumed)
     settings().kvBrowPref.privateBrowsing = true;
     KVWKViewController* window = open(url("allowed.test", "/page"));
     serveFile(test::WebTestServer::Page::Delivery::Stalled);
-    evaluate(window, QStringLiteral("location.href = '/files/report.bin'; 1"));
-    ASSERT_TRUE(processEventsUntil([] { return !KVFileDownloader::running().isEmpty(); }, 10000));
+    ASSERT_TRUE(tapLink(window, 0));
     KVFileDownloader* running = KVFileDownloader::running().first();
     ASSERT_TRUE(processEventsUntil([&] { return running->objForWaitingDownload()->progressBar(running)->value() > 0; }, 5000));
     EngineProfiles::instance().endVisit();
@@ -178,4 +186,48 @@ TEST_F(DownloadTest, WithoutHistoryTheFileIsStoredUnlisted)
     EXPECT_EQ(stored(), QStringList{"report.bin"});
     EXPECT_TRUE(settings().arrDownloadHistory.isEmpty());
     EXPECT_NE(stack->topScreen(), window);
+}
+
+// A page cannot save a file by script: without the visitor's tap nothing is fetched into Documents
+// and the log says why. Each visit may save what its quota allows, whether the server announces
+// the size or not; a visit that has used it is told so, and the next visit starts afresh.
+TEST_F(DownloadTest, DownloadsNeedATapAndFitTheVisitsQuota)
+{
+    KVWKViewController* window = open(url("allowed.test", "/page"));
+    evaluate(window, QStringLiteral("location.href = '/files/report.bin'; 1"));
+    processEventsUntil([] { return false; }, 1500);
+    EXPECT_TRUE(stored().isEmpty());
+    EXPECT_TRUE(KVFileDownloader::running().isEmpty());
+    EXPECT_EQ(log(QStringLiteral("Webview")).filter(QStringLiteral("Download refused: no user gesture")).size(), 1)
+        << qPrintable(log(QStringLiteral("Webview")).join(QLatin1Char('\n')));
+
+    // A quota of one megabyte holds one file of 600 kB, announced or not.
+    settings().kvBrowPref.downloadQuota = 1;
+    const QByteArray big(600 * 1000, 'x');
+    const struct {
+        const char* name;
+        test::WebTestServer::Page::Delivery delivery;
+    } deliveries[] = {{"announced", test::WebTestServer::Page::Delivery::Whole}, {"unannounced", test::WebTestServer::Page::Delivery::Unsized}};
+    for (const auto& d : deliveries) {
+        VisitQuota::shared().endVisit();
+        for (const QString& name : QDir(documents()).entryList({QStringLiteral("*report.bin")}, QDir::Files))
+            QFile::remove(documents() + QLatin1Char('/') + name);
+        test::WebTestServer::Page file;
+        file.body = big;
+        file.mimeType = "application/octet-stream";
+        file.delivery = d.delivery;
+        server().setPage(QStringLiteral("/files/report.bin"), file);
+        test::closeToasts();
+        ASSERT_TRUE(download(window)) << d.name;
+        const qsizetype before = stored().size();
+        clickAt(window, QPoint(100, 100));
+        EXPECT_TRUE(processEventsUntil([&] { return toastShown(qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED")); }, 10000)) << d.name;
+        EXPECT_TRUE(processEventsUntil([] { return KVFileDownloader::running().isEmpty(); }, 10000)) << d.name;
+        EXPECT_EQ(stored().size(), before) << d.name << ": a second file went beyond the quota";
+        EXPECT_LE(VisitQuota::shared().used(), 1000 * 1000) << d.name;
+    }
+    EXPECT_TRUE(QDir(Utils::downloadStagingDirectory()).isEmpty());
+    // The next visitor may save again.
+    EngineProfiles::instance().endVisit();
+    EXPECT_EQ(VisitQuota::shared().used(), 0);
 }
