@@ -1,10 +1,12 @@
 // One run: a 500-page document (made here with QPdfWriter) opened in the reader at 1280 x 800,
-// the time until its first page is drawn, then the memory while every page is turned to and drawn.
-// The resident size must level off: the reader keeps only the page shown and its neighbours.
+// the time until its first page is drawn, then the memory while every page is turned to and drawn,
+// of the kiosk's process and of the document's helper. The resident sizes must level off: the
+// reader keeps only the page shown and its neighbours.
 // `bench_reader hostile`: a 1 MB document whose page deflates to a gigabyte, opened the same way;
 // the kiosk process's peak memory and the time until the reader has shown the page or given up.
 #include "bench/ProcessMemory.h"
 #include "files/ui/KVReaderVC.h"
+#include "files/ui/ReaderDocument.h"
 #include "files/ui/ReaderPageView.h"
 #include "files/ui/ReaderThumbnailStrip.h"
 #include "platform/Paths.h"
@@ -17,8 +19,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -72,10 +74,28 @@ int hostile()
             break;
         reader->grab();
     }
+    for (const QString& line : QStringList{reader->messageLabel()->text()})
+        std::printf("the reader says: %s\n", qPrintable(line));
     std::printf("settled after %.1f s in state %d; kiosk process: %lld KiB resident before, peak %lld KiB (+%lld KiB)\n",
                 timer.nsecsElapsed() / 1e9, int(reader->state()), before, korvel::bench::statusKiB("VmHWM:"),
                 korvel::bench::statusKiB("VmHWM:") - before);
     return 0;
+}
+
+// Draws the reader until the pictures it shows have arrived from the document's helper.
+void drawn(korvel::KVReaderVC* reader)
+{
+    QElapsedTimer waiting;
+    waiting.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        reader->grab();
+    } while (!reader->pageView()->settled() && reader->state() != korvel::KVReaderVC::State::Failed && waiting.elapsed() < 30000);
+}
+
+qint64 helperKiB(korvel::KVReaderVC* reader, const char* field)
+{
+    return korvel::bench::processKiB(reader->document()->helperProcessId(), "status", field);
 }
 
 }  // namespace
@@ -108,30 +128,36 @@ int main(int argc, char** argv)
     auto* reader = new korvel::KVReaderVC;
     reader->setPdfFileUrl(QUrl::fromLocalFile(path));
     stack.push(reader, korvel::Animation::None);
-    // The first page as a person sees it: the whole reader drawn once.
-    reader->grab();
+    // The first page as a person sees it: the whole reader drawn once its picture is there.
+    while (reader->state() != korvel::KVReaderVC::State::Shown && reader->state() != korvel::KVReaderVC::State::Failed)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    drawn(reader);
     const double firstPageMs = timer.nsecsElapsed() / 1e6;
     std::printf("first page drawn: %.1f ms (state %d, %d pages)\n", firstPageMs, int(reader->state()), reader->document()->pageCount());
-    std::printf("memory: %lld KiB before, %lld KiB with the first page\n", before, korvel::bench::statusKiB("VmRSS:"));
+    std::printf("memory: %lld KiB before, %lld KiB with the first page; helper %lld KiB\n", before, korvel::bench::statusKiB("VmRSS:"),
+                helperKiB(reader, "VmRSS"));
 
     QElapsedTimer paging;
     paging.start();
     for (int page = 1; page < pages; ++page) {
         reader->pageView()->setCurrentPage(page);
-        reader->grab();
+        drawn(reader);
         if ((page + 1) % 100 == 0)
-            std::printf("after %3d pages: %lld KiB resident, %d pages rendered, %d pictures in the strip\n", page + 1,
-                        korvel::bench::statusKiB("VmRSS:"), reader->pageView()->renderedPageCount(), reader->thumbnailStrip()->renderedPageCount());
+            std::printf("after %3d pages: %lld KiB resident, helper %lld KiB, %d pages rendered, %d pictures in the strip\n", page + 1,
+                        korvel::bench::statusKiB("VmRSS:"), helperKiB(reader, "VmRSS"), reader->pageView()->renderedPageCount(),
+                        reader->thumbnailStrip()->renderedPageCount());
     }
-    std::printf("paging: %.1f ms per page; peak %lld KiB\n", paging.nsecsElapsed() / 1e6 / (pages - 1), korvel::bench::statusKiB("VmHWM:"));
+    std::printf("paging: %.1f ms per page; peak %lld KiB, helper's peak %lld KiB\n", paging.nsecsElapsed() / 1e6 / (pages - 1),
+                korvel::bench::statusKiB("VmHWM:"), helperKiB(reader, "VmHWM"));
     // Back to the start and through the document twice more: what stays is what the document holds
     // once it has been read, not what each page turned to adds.
     for (int round = 2; round <= 3; ++round) {
         for (int page = 0; page < pages; ++page) {
             reader->pageView()->setCurrentPage(page);
-            reader->grab();
+            drawn(reader);
         }
-        std::printf("after reading it %s: %lld KiB resident\n", round == 2 ? "twice" : "three times", korvel::bench::statusKiB("VmRSS:"));
+        std::printf("after reading it %s: %lld KiB resident, helper %lld KiB\n", round == 2 ? "twice" : "three times",
+                    korvel::bench::statusKiB("VmRSS:"), helperKiB(reader, "VmRSS"));
     }
     return reader->state() == korvel::KVReaderVC::State::Shown ? 0 : 1;
 }

@@ -18,6 +18,7 @@
 #include "files/ui/KVFileDownloader.h"
 #include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "files/ui/KVReaderVC.h"
+#include "files/ui/ReaderPageView.h"
 #include "files/ui/ReaderContentsPanel.h"
 #include "files/ui/ReaderSearchPanel.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
@@ -650,12 +651,17 @@ int main(int argc, char** argv)
                 toast->remove();
             KVReaderVC* reader = Utils::getPDFViewerClassObject(QUrl::fromLocalFile(path));
             stack->push(reader, NavigationStack::Animation::None);
-            waitFor(5000, [&] { return reader->state() == KVReaderVC::State::Shown; });
+            // The pages come from the document's helper: shot once they are drawn.
+            waitFor(5000, [&] {
+                reader->grab();
+                return reader->state() == KVReaderVC::State::Shown && reader->pageView()->settled();
+            });
             shoot(QStringLiteral("15-reader"));
             reader->toggleTableOfContentsView();
             shoot(QStringLiteral("15-reader-contents"));
             if (ReaderContentsPanel* contents = reader->contentsPanel()) {
                 contents->setMode(ReaderContentsPanel::Mode::Pages);
+                waitFor(1500);
                 shoot(QStringLiteral("15-reader-pages"));
             }
             reader->toggleTableOfContentsView();
@@ -666,6 +672,21 @@ int main(int argc, char** argv)
                 shoot(QStringLiteral("15-reader-search"));
             }
             stack->pop(NavigationStack::Animation::None);
+            // A document whose page breaks its helper: the reader says it cannot be shown.
+            const QString hostile = Paths::documentsDirectory() + QStringLiteral("/Price list.pdf");
+            QFile bomb(hostile);
+            const QByteArray bytes = test::inflatingContent(1000);
+            if (bomb.open(QIODevice::WriteOnly) && bomb.write(bytes) == bytes.size()) {
+                bomb.close();
+                KVReaderVC* failed = Utils::getPDFViewerClassObject(QUrl::fromLocalFile(hostile));
+                stack->push(failed, NavigationStack::Animation::None);
+                waitFor(60000, [&] {
+                    failed->grab();
+                    return failed->state() == KVReaderVC::State::Failed;
+                });
+                shoot(QStringLiteral("15-reader-failed"));
+                stack->pop(NavigationStack::Animation::None);
+            }
             stack->push(new KVPDFViewerSettingsViewController, NavigationStack::Animation::None);
             shoot(QStringLiteral("16-pdf-viewer-settings"));
             stack->pop(NavigationStack::Animation::None);
