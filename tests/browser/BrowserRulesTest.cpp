@@ -47,7 +47,7 @@ TEST(ResponsePolicy, ShowsWhatTheEngineRendersAndHandsOnTheRest)
     const KVBrowserPrefSettings noDownloads = KVBrowserPrefSettings::init();
     constexpr qint64 MB = 1000 * 1000;
     // What the window knows of a download the person asked for, with 100 MB of the quota left.
-    const auto asked = [](ResponseContext r, qint64 expected = -1, qint64 left = 100 * MB) {
+    const auto asked = [](ResponseContext r, qint64 expected = -1, qint64 left = 100 * 1000 * 1000) {
         r.userGesture = true;
         r.expectedBytes = expected;
         r.quotaLeft = left;
