@@ -92,54 +92,68 @@ void BrowserPreferencesRules::setMenu(KVBrowserPrefSettings& values, bool on)
         values.enableToolBar = false;
 }
 
-QStringList BrowserPreferencesRules::writeBack(KVBrowserPrefSettings& record, const BrowserPreferencesForm& form)
+namespace {
+
+using P = KVBrowserPrefSettings;
+
+// The editor's switches, segments and texts: each is written only when the administrator changed it.
+constexpr bool P::*switches[] = {
+    &P::bounceSwitch, &P::restrictSettings, &P::preventSuspend, &P::zoomEnable, &P::fullScreen, &P::goHomeOnIdleTimeout,
+    &P::offlineBrowsingCache, &P::privateBrowsing, &P::pluginsEnable, &P::enableToolBar, &P::enableMenu,
+    &P::goHomeOnNetworkGain, &P::accessDenied, &P::makeToast, &P::serverSwitchOnOFF, &P::allowPopup,
+    &P::allowPopupInSameWindow, &P::allowDragDrop, &P::allowResize, &P::ignoreSslWarnings, &P::enableCopyPaste,
+    &P::enableRefreshOnError, &P::enableloadingIcon, &P::enableCustomUserAgentHeader, &P::enableGuidedAccessMode,
+    &P::isAllowOpenFileInGoogleDocs, &P::isAllowFileDownloadInDevice, &P::isAllowOpenFileAfterDownload,
+    &P::isAllowKeepDownloadHistory};
+constexpr qint32 P::*segments[] = {&P::wallpaperStyle, &P::browserOrientation};
+constexpr QString P::*texts[] = {&P::wallpaper, &P::uploadAccessCode, &P::customUserAgentHeader};
+
+struct NumberField {
+    PreferenceNumber number;
+    QString BrowserPreferencesForm::*text;
+    qint32 P::*member;
+};
+const NumberField numbers[] = {
+    {PreferenceNumber::Zoom, &BrowserPreferencesForm::zoom, &P::intZoom},
+    {PreferenceNumber::IdleTimeout, &BrowserPreferencesForm::idleTimeout, &P::idleTimeout},
+    {PreferenceNumber::PasswordTimeout, &BrowserPreferencesForm::passwordTimeout, &P::passwordTimeout},
+    {PreferenceNumber::NumberOfTaps, &BrowserPreferencesForm::numberTaps, &P::numberTaps},
+    {PreferenceNumber::Port, &BrowserPreferencesForm::port, &P::port},
+};
+
+}  // namespace
+
+QStringList BrowserPreferencesRules::writeBack(KVBrowserPrefSettings& record, const BrowserPreferencesForm& opened,
+                                               const BrowserPreferencesForm& form)
 {
+    const KVBrowserPrefSettings& was = opened.values;
     const KVBrowserPrefSettings& v = form.values;
-    const auto number = [](PreferenceNumber n, const QString& text) { return accept(n, text).value_or(rule(n).fallback); };
-    // Only what the editor shows is copied: other screens' preferences stay as stored.
-    record.bounceSwitch = v.bounceSwitch;
-    record.restrictSettings = v.restrictSettings;
-    record.wallpaperStyle = v.wallpaperStyle;
-    record.wallpaper = v.wallpaper;
-    record.browserOrientation = v.browserOrientation;
-    record.preventSuspend = v.preventSuspend;
-    record.zoomEnable = v.zoomEnable;
-    record.fullScreen = v.fullScreen;
-    record.goHomeOnIdleTimeout = v.goHomeOnIdleTimeout;
-    record.offlineBrowsingCache = v.offlineBrowsingCache;
-    record.intZoom = number(PreferenceNumber::Zoom, form.zoom);
-    record.privateBrowsing = v.privateBrowsing;
-    record.pluginsEnable = v.pluginsEnable;
-    record.enableToolBar = v.enableToolBar;
-    record.enableMenu = v.enableMenu;
-    record.goHomeOnNetworkGain = v.goHomeOnNetworkGain;
-    record.accessDenied = v.accessDenied;
-    record.idleTimeout = number(PreferenceNumber::IdleTimeout, form.idleTimeout);
-    record.passwordTimeout = number(PreferenceNumber::PasswordTimeout, form.passwordTimeout);
-    record.makeToast = v.makeToast;
-    record.numberTaps = number(PreferenceNumber::NumberOfTaps, form.numberTaps);
-    record.serverSwitchOnOFF = v.serverSwitchOnOFF;
-    record.port = number(PreferenceNumber::Port, form.port);
-    record.uploadAccessCode = v.uploadAccessCode;
-    record.allowPopup = v.allowPopup;
-    record.allowPopupInSameWindow = v.allowPopupInSameWindow;
+    // Only what the administrator changed is written: anything else keeps the record's value as it
+    // is now (korvelctl or an import may have set it meanwhile), also a stored value outside what
+    // the editor lets one type (an idle timeout of 0, port 1024).
+    for (bool P::*member : switches) {
+        if (v.*member != was.*member)
+            record.*member = v.*member;
+    }
+    for (qint32 P::*member : segments) {
+        if (v.*member != was.*member)
+            record.*member = v.*member;
+    }
+    for (QString P::*member : texts) {
+        if (v.*member != was.*member)
+            record.*member = v.*member;
+    }
+    if (v.brightness != was.brightness)
+        record.brightness = qBound(0.0f, v.brightness, 1.0f);
+    for (const NumberField& n : numbers) {
+        if (form.*n.text != opened.*n.text)
+            record.*n.member = accept(n.number, form.*n.text).value_or(rule(n.number).fallback);
+    }
     // Tabbed browsing lays icons out itself.
-    record.allowDragDrop = v.allowDragDrop && !record.useMultiTab;
-    record.allowResize = v.allowResize && !record.useMultiTab;
-    record.brightness = qBound(0.0f, v.brightness, 1.0f);
-    record.ignoreSslWarnings = v.ignoreSslWarnings;
-    record.enableCopyPaste = v.enableCopyPaste;
-    record.enableRefreshOnError = v.enableRefreshOnError;
-    record.enableloadingIcon = v.enableloadingIcon;
-    record.enableCustomUserAgentHeader = v.enableCustomUserAgentHeader;
-    record.customUserAgentHeader = v.enableCustomUserAgentHeader && v.customUserAgentHeader.trimmed().isEmpty()
-                                       ? QStringLiteral("Korvel")
-                                       : v.customUserAgentHeader;
-    record.enableGuidedAccessMode = v.enableGuidedAccessMode;
-    record.isAllowOpenFileInGoogleDocs = v.isAllowOpenFileInGoogleDocs;
-    record.isAllowFileDownloadInDevice = v.isAllowFileDownloadInDevice;
-    record.isAllowOpenFileAfterDownload = v.isAllowOpenFileAfterDownload;
-    record.isAllowKeepDownloadHistory = v.isAllowKeepDownloadHistory;
+    if (record.useMultiTab)
+        record.allowDragDrop = record.allowResize = false;
+    if (record.enableCustomUserAgentHeader && record.customUserAgentHeader.trimmed().isEmpty())
+        record.customUserAgentHeader = QStringLiteral("Korvel");
 
     const KVBrowserPrefSettings& r = record;
     return {

@@ -63,10 +63,12 @@ public:
     static void setToolbar(KVBrowserPrefSettings& values, bool on);
     static void setMenu(KVBrowserPrefSettings& values, bool on);
 
-    // Writes the form into `record` (refused numbers become their fall-backs, tabbed browsing
-    // turns icon resize and relocation off, an enabled empty custom header becomes "Korvel") and
-    // returns the lines to log under "Settings", in order.
-    static QStringList writeBack(KVBrowserPrefSettings& record, const BrowserPreferencesForm& form);
+    // Writes into `record` what differs between `form` and `opened` (the form as the editor showed
+    // the record): refused numbers become their fall-backs; everything the administrator left
+    // alone keeps the record's present value. Tabbed browsing turns icon resize and relocation
+    // off, an enabled empty custom header becomes "Korvel". Returns the lines to log under
+    // "Settings", in order.
+    static QStringList writeBack(KVBrowserPrefSettings& record, const BrowserPreferencesForm& opened, const BrowserPreferencesForm& form);
 };
 
 }  // namespace korvel

@@ -70,6 +70,7 @@ const QList<menuParams>& SettingsSearch::entries()
             entry(QStringLiteral("Enable Upload Server"), QString(), bp, 5, 0),
             entry(QStringLiteral("Run on Port"), QString(), bp, 5, 1),
             entry(qtTrId("TEXT_UPLOAD_ACCESS_CODE"), qtTrId("TEXT_UPLOAD_ACCESS_CODE_DETAIL"), bp, 5, 2),
+            entry(qtTrId("TEXT_UPLOAD_SERVER_TLS"), qtTrId("TEXT_UPLOAD_SERVER_TLS_DETAIL"), bp, 5, 5),
             entry(qtTrId("SHOW_FILES_USING_GOOGLE_DOCS"), qtTrId("ENABLES_VIEWING_OF_GOOGLE_DOCS"), bp, 6, 0),
             entry(qtTrId("PDF_VIEWER"), qtTrId("CHANGE_PDF_VIEWER_SETTINGS"), bp, 6, 1),
             entry(qtTrId("ALLOW_DOWNLOADS"), qtTrId("ALLOW_DOWNLOADING_FILES_TO_DEVICE"), bp, 7, 0),

@@ -1,6 +1,8 @@
 #include "app/KVAppDelegate.h"
 
 #include "app/ExternalURL.h"
+#include "control/ControlPerformer.h"
+#include "control/ControlServer.h"
 #include "browser/HandedOverAddress.h"
 #include "app/StarterServerControl.h"
 #include "browser/MotionClassifier.h"
@@ -10,12 +12,14 @@
 #include "transfer/ManagedConfiguration.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
+#include "log/LogMail.h"
 #include "platform/FormatString.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
 #include "platform/Device.h"
 #include "platform/Reachability.h"
 #include "log/KVLogger.h"
+#include "log/PreferenceChangeLog.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
@@ -81,8 +85,15 @@ void KVAppDelegate::copyHomeWebPageToDocumentDirectory()
 
 void KVAppDelegate::defaultsChanged()
 {
+    // A new managed configuration does not change the settings under the administrator's hands:
+    // it waits until the settings close (settingsClosed() looks again).
+    if (state == 1) {
+        m_managedCheckWaits = true;
+        return;
+    }
+    m_managedCheckWaits = false;
     KVSettings& settings = KVSettings::getSettingsObject();
-    const ManagedConfiguration::Check check = ManagedConfiguration::defaultsChanged(UserDefaults::standard(), settings);
+    const ManagedConfiguration::Check check = ManagedConfiguration::defaultsChanged(UserDefaults::standard());
     for (const QString& line : check.console)
         std::printf("%s\n", qPrintable(line));
     std::fflush(stdout);
@@ -109,18 +120,18 @@ bool KVAppDelegate::didFinishLaunching()
 
     UserDefaults& defaults = UserDefaults::standard();
 
-    // First run: the factory password. Later launches leave whatever the administrator chose.
+    // First run: the factory password, unless a password is stored already (set with korvelctl
+    // before the first start, as the provisioning steps do). Later launches leave it alone.
     const QString marker = QString::fromLatin1(firstTimeInstalledKey);
+    QString firstStart;
     if (!defaults.objectForKey(marker).isValid())
-        TalvexUtils::setPassword(KVHashString::stringToBase64(QString::fromLatin1(TalvexUtils::factoryPassword)));
+        firstStart = firstStartPassword(defaults);
     defaults.setObject(marker, QStringLiteral("App Already Install.."));
     defaults.synchronize();
 
     // Queued: the writes of this very launch run the check too, once the launch is done.
     connect(&defaults, &UserDefaults::changed, this, &KVAppDelegate::defaultsChanged, Qt::UniqueConnection);
 
-    // A settings document taken whole (the managed configuration) writes its files through this.
-    KVSettings::setFilesImporter([](const QVariantMap& document) { Utils::importFiles(document); });
     kvSettings = &KVSettings::getSettingsObject();
 
     screenBrightness = Device::current().screenBrightness();
@@ -133,17 +144,22 @@ bool KVAppDelegate::didFinishLaunching()
     kvdatabase->createTable();
     // Log calls before this point are dropped.
     KVLogger::createDatabase_Tables();
+    PreferenceChangeLog::install();
+    if (!firstStart.isEmpty())
+        KVLog(QStringLiteral("App General"), firstStart);
 
     // Written once with whatever is in memory and read back, so a first launch leaves a complete
     // store on disk.
     kvSettings->save();
     kvSettings->load();
     Utils::cleanUpUnfinishedDownloads(*kvSettings);
+    LogMail::removeMailedCopies();
 
     if (!kvServer)
         kvServer = &KVServerStarter::sharedInstance();
     serverControl = std::make_unique<StarterServerControl>(*kvServer);
     ImportExport::setServerControl(serverControl.get());
+    followServerSettings();
     startServerIfSwitchedOn();
 
     KVLog(QStringLiteral("App General"), QStringLiteral("Korvel Started"));
@@ -157,6 +173,36 @@ bool KVAppDelegate::didFinishLaunching()
     startAutoImport();
     startActivityUpdates();
     return true;
+}
+
+QString KVAppDelegate::firstStartPassword(UserDefaults& defaults)
+{
+    switch (TalvexUtils::readPassword(defaults).state) {
+    case PasswordState::Set:
+        return QStringLiteral("First start: the administrator password stored before is kept");
+    case PasswordState::Damaged:
+        // Replacing it would undo whatever the administrator meant to set; korvelctl mends it.
+        return QStringLiteral("First start: the password store is damaged and is left as it is");
+    case PasswordState::None:
+        break;
+    }
+    if (!TalvexUtils::setPassword(KVHashString::stringToBase64(QString::fromLatin1(TalvexUtils::factoryPassword))))
+        return QStringLiteral("First start: the factory password could not be stored");
+    return QStringLiteral("First start: the factory password is set");
+}
+
+void KVAppDelegate::settingsOpened()
+{
+    state = 1;
+    KVAutoImport::getAutoImportObject().pause();
+}
+
+void KVAppDelegate::settingsClosed()
+{
+    state = 0;
+    KVAutoImport::getAutoImportObject().resume();
+    if (m_managedCheckWaits)
+        defaultsChanged();
 }
 
 void KVAppDelegate::startAutoImport()
@@ -248,14 +294,100 @@ void KVAppDelegate::motionTypeChanged(SOMotionDetector*, MotionClass motionType)
     }
 }
 
+namespace {
+
+void configureServer(KVServerStarter& server, const KVBrowserPrefSettings& preferences, const KVAutoImportSettings& autoImport)
+{
+    server.setAccessCode(preferences.uploadAccessCode);
+    server.setTls(preferences.uploadServerTLS);
+    server.setSettingsDocumentNames({autoImport.fileAutoImport, autoImport.fileImport});
+}
+
+}  // namespace
+
 void KVAppDelegate::startServerIfSwitchedOn()
 {
     if (!kvSettings || !kvServer || !kvSettings->kvBrowPref.serverSwitchOnOFF)
         return;
-    kvServer->setAccessCode(kvSettings->kvBrowPref.uploadAccessCode);
+    configureServer(*kvServer, kvSettings->kvBrowPref, kvSettings->kvAutoImport);
     const bool started = kvServer->startServerConnectionWith(kvSettings->kvBrowPref.port);
     KVLog(QStringLiteral("App General"), QStringLiteral("Server running successfullly %@"),
           started ? QStringLiteral("Yes") : QStringLiteral("No"));
+}
+
+bool KVAppDelegate::listenForControl()
+{
+    if (m_control)
+        return true;
+    m_performer = new ControlPerformer(this);
+    connect(m_performer, &ControlPerformer::settingsChanged, this, [this](const QString& name, const QJsonObject& arguments) {
+        followCommand(ControlCommand{name, arguments});
+    });
+    m_control = new ControlServer(
+        [this](const ControlCommand& command, const ControlServer::Peer&, ControlServer::Reply reply) {
+            m_performer->perform(command, QStringLiteral("korvelctl"), std::move(reply));
+        },
+        this);
+    const QString socket = Paths::controlSocketFile();
+    if (m_control->listen(socket))
+        return true;
+    std::fprintf(stderr, "korvel: no control socket at %s (%s): korvelctl cannot reach this Korvel\n", qPrintable(socket),
+                 qPrintable(m_control->errorString()));
+    delete m_control;
+    m_control = nullptr;
+    return false;
+}
+
+void KVAppDelegate::followCommand(const ControlCommand& command)
+{
+    const QString& name = command.name;
+    const QString key = command.arguments.value(QStringLiteral("key")).toString();
+    const bool whole = name == QLatin1String("import") || name == QLatin1String("reset") || name == QLatin1String("cloud.import");
+    // The upload server runs on the port it was started with: it starts again. Its access code and
+    // TLS switch follow the stored settings by themselves (followServerSettings).
+    const bool server = whole
+                        || (name == QLatin1String("pref.set") && (key == QLatin1String("ServerSwitch") || key == QLatin1String("Port")));
+    if (server && kvServer && kvSettings) {
+        if (kvServer->isServerRunning()) {
+            kvServer->stopServerConnection();
+            if (!kvSettings->kvBrowPref.serverSwitchOnOFF)
+                KVLog(QStringLiteral("App General"), QStringLiteral("Server Switchd OFF"));
+        }
+        startServerIfSwitchedOn();
+    }
+    // A new period takes effect at once, not at the next start; while the settings are open the
+    // import stays paused and starts with the new period when they close.
+    KVAutoImport& autoImport = KVAutoImport::getAutoImportObject();
+    if ((whole || name.startsWith(QLatin1String("autoimport."))) && autoImport.caseState() == 1 && !autoImport.isPaused())
+        autoImport.start();
+    if (name == QLatin1String("pref.set") && key == QLatin1String("DrivingMode"))
+        checkForMotionActivity();
+    if (state != 1 && refreshVisibleScreen)
+        refreshVisibleScreen();
+}
+
+void KVAppDelegate::followServerSettings()
+{
+    connect(&UserDefaults::standard(), &UserDefaults::changed, this, &KVAppDelegate::serverSettingsChanged, Qt::UniqueConnection);
+}
+
+void KVAppDelegate::serverSettingsChanged()
+{
+    if (!kvServer)
+        return;
+    // What is stored is what holds: the store, not one screen's copy in memory.
+    const UserDefaults& defaults = UserDefaults::standard();
+    const KVBrowserPrefSettings preferences
+        = KVBrowserPrefSettings::initWithDictionary(defaults.dictionaryForKey(QLatin1String(KVSettings::browserPreferencesKey)));
+    const KVAutoImportSettings autoImport
+        = KVAutoImportSettings::initWithDictionary(defaults.dictionaryForKey(QLatin1String(KVSettings::autoImportKey)));
+    const bool tlsChanged = kvServer->tls() != preferences.uploadServerTLS;
+    configureServer(*kvServer, preferences, autoImport);
+    if (tlsChanged && kvServer->isServerRunning()) {
+        const bool started = kvServer->startServerConnectionWith(kvServer->getPortNumber());
+        KVLog(QStringLiteral("App General"), QStringLiteral("Server running successfullly %@"),
+              started ? QStringLiteral("Yes") : QStringLiteral("No"));
+    }
 }
 
 void KVAppDelegate::addAgent()

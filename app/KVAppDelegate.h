@@ -12,6 +12,9 @@
 
 namespace korvel {
 
+class ControlPerformer;
+class ControlServer;
+struct ControlCommand;
 class KVServerStarter;
 
 class KVDatabase;
@@ -75,9 +78,16 @@ public:
     std::function<void()> powerSaverModeSwitch;  // the home screen's, once it has a power saver
     std::function<void()> powerStateOff;
 
+    // The stored settings the upload server works with, handed to it now.
+    void serverSettingsChanged();
     // The managed configuration is looked at after every change of the defaults store; a new
     // settings document is taken in, announced for two seconds, and the visible screen rebuilt.
+    // While the settings are open (state 1) the check waits for settingsClosed().
     void defaultsChanged();
+    // The administrator opened or left the settings: the automatic import pauses meanwhile, and
+    // what waited (an import, a managed configuration) runs when they close.
+    void settingsOpened();
+    void settingsClosed();
     // Shows a message without buttons for a while (the shell's); empty in tests without screens.
     std::function<void(const QString& text, int seconds)> showMessage;
     // Runs the visible main screen's viewDidLoad and viewWillAppear again.
@@ -85,6 +95,20 @@ public:
 
     // Starts the upload server on the preference's port when its switch is on, and logs the outcome.
     void startServerIfSwitchedOn();
+
+    // Takes commands on the home's control socket (korvelctl's way in while Korvel runs) and
+    // performs them here, so that what depends on the settings follows at once. False, with the
+    // reason on stderr, when the socket cannot be made. The caller holds the home's lock.
+    bool listenForControl();
+    // What follows a command that changed the settings: the upload server, the automatic
+    // import's timer and the visible screen take the new settings.
+    void followCommand(const ControlCommand& command);
+    // Shows the new settings on the visible screen when it is one that lists them (the shell's).
+    std::function<void()> refreshVisibleScreen;
+    // From now on the upload server follows every change of the stored settings at once: its
+    // access code, its TLS switch (a running server starts again) and the names of the settings
+    // documents the imports read, whoever changed them (a screen, an import, korvelctl).
+    void followServerSettings();
     // Starts the automatic import's timer unless it runs.
     void startAutoImport();
     // The screens back to their start: the home screen made anew, or the welcome screen.
@@ -115,6 +139,12 @@ public:
 
 private:
     static void installTerminateHandler();
+    // The first start's password step; the line to log once the log is open.
+    static QString firstStartPassword(UserDefaults& defaults);
+
+    bool m_managedCheckWaits = false;
+    ControlPerformer* m_performer = nullptr;
+    ControlServer* m_control = nullptr;
 };
 
 }  // namespace korvel

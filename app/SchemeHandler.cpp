@@ -1,8 +1,9 @@
 #include "app/SchemeHandler.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace korvel::SchemeHandler {
 
@@ -40,10 +41,10 @@ bool writeIfChanged(const QString& path, const QString& text, QString* error)
             *error = QStringLiteral("cannot create the folder of %1").arg(path);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
+    QString reason;
+    if (!AtomicFile::writeFile(path, text.toUtf8(), &reason)) {
         if (error)
-            *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("cannot write %1").arg(reason);
         return false;
     }
     return true;

@@ -35,7 +35,7 @@ std::optional<QUrl> StarterServerControl::documentAddress(const QString& fileNam
     for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
         if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback() && !address.isLinkLocal()) {
             QUrl url;
-            url.setScheme(QStringLiteral("http"));
+            url.setScheme(m_starter.isServingTls() ? QStringLiteral("https") : QStringLiteral("http"));
             url.setHost(address.toString());
             url.setPort(m_starter.getPortNumber());
             url.setPath(QStringLiteral("/Documents/") + fileName);

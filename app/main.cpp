@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/KVAppDelegate.h"
 #include "app/DisplayRotator.h"
 #include "app/SchemeHandler.h"
@@ -9,15 +10,21 @@
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "control/HomeLock.h"
 #include "log/JournalForwarder.h"
 #include "log/KVLog.h"
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
+#include "settings/SettingsFingerprint.h"
+#include "platform/Version.h"
 #include "transfer/CloudService.h"
 
 #include <QGuiApplication>
 #include <QStandardPaths>
+#include <QThread>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
 #include <csignal>
 #include <cstdio>
@@ -25,9 +32,27 @@
 int main(int argc, char** argv)
 {
     using namespace korvel;
+    // A file-size limit fails a write, reported as a failure, instead of ending the kiosk.
+    AtomicFile::ignoreFileSizeSignal();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Before anything that needs a display, a home or the engine.
+    const CommandLine commandLine = CommandLine::parse(arguments);
+    switch (commandLine.request) {
+    case CommandLine::Request::Help:
+        std::fputs(qPrintable(CommandLine::usage()), stdout);
+        return 0;
+    case CommandLine::Request::Version:
+        std::fputs(qPrintable(CommandLine::versionText()), stdout);
+        std::printf("Qt WebEngine %s (Chromium %s)\n", qWebEngineVersion(), qWebEngineChromiumVersion());
+        return 0;
+    case CommandLine::Request::Refuse:
+        std::fprintf(stderr, "korvel: %s; see korvel --help\n", qPrintable(commandLine.problem));
+        return 2;
+    case CommandLine::Request::Run:
+        break;
+    }
     if (!Paths::configureFromArguments(arguments)) {
         std::fprintf(stderr, "korvel: --home needs a directory\n");
         return 2;
@@ -83,6 +108,16 @@ int main(int argc, char** argv)
     SingleInstance instance(Paths::home().isEmpty() ? Paths::defaultsFile() : Paths::home());
     if (instance.sendToRunning(openedURL.isEmpty() ? QStringLiteral("korvel:") : openedURL))
         return 0;
+    // One writer of the home's settings: a second Korvel that could not hand over does not start.
+    // korvelctl holds the lock only while it writes, so it is waited for a little.
+    HomeLock homeLock(Paths::lockFile());
+    for (int attempt = 0; !homeLock.tryLock(); ++attempt) {
+        if (attempt == 50) {
+            std::fprintf(stderr, "korvel: another Korvel runs on this home (%s)\n", qPrintable(homeLock.errorString()));
+            return 1;
+        }
+        QThread::msleep(100);
+    }
     instance.listen();
     KioskInput::install();
 
@@ -105,8 +140,14 @@ int main(int argc, char** argv)
     const RenderChoice render = KorvelWebEngine::chooseRenderPath();
 
     KorvelShell shell;
-    // The log opens with the shell's launch sequence.
-    KVLog(QStringLiteral("App General"), QStringLiteral("%@"), RenderPathRule::logLine(render));
+    // korvelctl's commands reach this kiosk from here on.
+    shell.delegate().listenForControl();
+    // The log opens with the shell's launch sequence. One line says what runs, on which engine and
+    // render path, with which settings, so a fleet's journal tells its kiosks apart.
+    KVLog(QStringLiteral("App General"), QStringLiteral("Start: Korvel %@ (build %@), Qt WebEngine %@ (Chromium %@), %@, settings %@"),
+          QString::fromLatin1(version::shortVersion), QString::fromLatin1(version::buildNumber), QString::fromLatin1(qWebEngineVersion()),
+          QString::fromLatin1(qWebEngineChromiumVersion()), RenderPathRule::logLine(render),
+          SettingsFingerprint::of(UserDefaults::standard().applicationDomain()));
     QObject::connect(&instance, &SingleInstance::messageReceived, &shell.delegate(), &KVAppDelegate::openURL);
     // On X the kiosk turns the display and its touch screens itself, at the start and whenever the
     // preference changes; under Wayland the compositor does (the kiosk session starts it turned).

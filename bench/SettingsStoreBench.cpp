@@ -1,5 +1,6 @@
 // Save and load of a settings store that holds 100,000 allowed websites: the largest policy a
-// fleet administrator is expected to push. Target: save + load under 2 s together.
+// fleet administrator is expected to push. Targets: save + load under 1.5 s together, and a peak
+// resident size under 150 MiB for the whole program (records, store and file included).
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
@@ -56,8 +57,11 @@ void BM_Save(benchmark::State& state)
     Store store;
     KVSettings& settings = KVSettings::getSettingsObject();
     fill(settings);
-    for (auto _ : state)
+    for (auto _ : state) {
+        // A change, as an edit makes one: a save of unchanged settings writes nothing.
+        ++settings.kvBrowPref.idleTimeout;
         benchmark::DoNotOptimize(settings.save());
+    }
     state.counters["peak_MiB"] = peakMemoryMiB();
 }
 
@@ -85,6 +89,7 @@ void BM_SaveThenLoad(benchmark::State& state)
     Store store;
     fill(KVSettings::getSettingsObject());
     for (auto _ : state) {
+        ++KVSettings::getSettingsObject().kvBrowPref.idleTimeout;
         KVSettings::getSettingsObject().save();
         state.PauseTiming();
         KVSettings::resetSettingsObject();

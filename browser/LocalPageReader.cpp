@@ -7,10 +7,13 @@
 
 namespace korvel {
 
-std::optional<QString> LocalPageReader::read(const QUrl& url, std::chrono::milliseconds timeout)
+std::optional<QString> LocalPageReader::read(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers,
+                                             std::chrono::milliseconds timeout)
 {
     QNetworkAccessManager network;
     QNetworkRequest request(url);
+    for (const auto& [name, value] : headers)
+        request.setRawHeader(name, value);
     request.setTransferTimeout(int(timeout.count()));
     QNetworkReply* reply = network.get(request);
     QEventLoop loop;

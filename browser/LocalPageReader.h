@@ -2,6 +2,9 @@
 
 #include "policy/LocalServerAddress.h"
 
+#include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QUrl>
 
@@ -14,7 +17,9 @@ namespace korvel {
 // those pages through itself). Nothing when the page cannot be read within the time-out.
 class LocalPageReader {
 public:
-    static std::optional<QString> read(const QUrl& url, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    // `headers` go with the request (the kiosk's key to the server).
+    static std::optional<QString> read(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers = {},
+                                       std::chrono::milliseconds timeout = std::chrono::seconds(5));
     // Whether `url` is an HTML page of the upload server at `server` (none: the server is off).
     static bool isLocalServerPage(const QUrl& url, const std::optional<LocalServerAddress>& server);
 };

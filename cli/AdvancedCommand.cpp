@@ -2,10 +2,10 @@
 
 #include "cli/CommandOptions.h"
 #include "cli/CommandText.h"
-#include "policy/AdvancedSettingsEditing.h"
 #include "settings/KVSettings.h"
 #include "settings/PreferenceText.h"
 
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace korvel {
@@ -44,28 +44,22 @@ int runAdvancedCommand(const QStringList& arguments, QTextStream& out, QTextStre
             err << usage;
             return 2;
         }
-        KVSettings& settings = KVSettings::getSettingsObject();
-        AdvancedSettingsInput input = AdvancedSettingsInput::fromPreferences(settings.kvBrowPref);
+        QJsonObject arguments;
         if (const std::optional<QString> text = options->value("--allow-all")) {
             const std::optional<bool> on = CommandText::parseSwitch(*text, "--allow-all", err);
             if (!on)
                 return 2;
-            input.allowAllWebsites = *on;
+            arguments.insert(QStringLiteral("allowAll"), *on);
         }
         if (const std::optional<QString> text = options->value("--content-blocking")) {
             const std::optional<bool> on = CommandText::parseSwitch(*text, "--content-blocking", err);
             if (!on)
                 return 2;
-            input.allowContentBlocking = *on;
+            arguments.insert(QStringLiteral("contentBlocking"), *on);
         }
         if (const std::optional<QString> keywords = options->value("--keywords"))
-            input.keywords = *keywords;
-        // Where the screen would keep the administrator with an alert, nothing is saved.
-        if (const std::optional<QString> refusal = AdvancedSettingsEditing::leaveRefusal(input)) {
-            err << "korvelctl: " << *refusal << '\n';
-            return 2;
-        }
-        return CommandText::finish(AdvancedSettingsEditing::save(settings, input), out, err);
+            arguments.insert(QStringLiteral("keywords"), *keywords);
+        return CommandText::perform({QStringLiteral("advanced.set"), arguments}, out, err);
     }
     err << usage;
     return 2;

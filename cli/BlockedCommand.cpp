@@ -2,9 +2,9 @@
 
 #include "cli/CommandOptions.h"
 #include "cli/CommandText.h"
-#include "policy/BlockedWebsiteEditing.h"
 #include "settings/KVSettings.h"
 
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace korvel {
@@ -40,25 +40,26 @@ int runBlockedCommand(const QStringList& arguments, QTextStream& out, QTextStrea
             err << usage;
             return 2;
         }
-        KVSettings& settings = KVSettings::getSettingsObject();
-        BlockedWebsiteInput input;
-        std::optional<qsizetype> index;
-        if (!adding && !(index = CommandText::recordToEdit(positional.at(0), settings.blockedWebsites, input, err)))
-            return 2;
-        input.url = positional.last();
+        QJsonObject arguments{{QStringLiteral("url"), positional.last()}};
+        if (!adding) {
+            const std::optional<qint64> index = CommandText::parseNumber(positional.at(0), "an index", err);
+            if (!index)
+                return 2;
+            arguments.insert(QStringLiteral("index"), *index);
+        }
         if (const std::optional<QString> protocol = options->value("--protocol")) {
             const std::optional<WebsiteProtocol> parsed = CommandText::parseProtocol(*protocol, err);
             if (!parsed)
                 return 2;
-            input.protocol = *parsed;
+            arguments.insert(QStringLiteral("protocol"), CommandText::protocolName(*parsed));
         }
-        return CommandText::finish(BlockedWebsiteEditing::save(settings, input, index), out, err);
+        return CommandText::perform({adding ? QStringLiteral("blocked.add") : QStringLiteral("blocked.update"), arguments}, out, err);
     }
     if (verb == QLatin1String("remove") && arguments.size() == 2) {
         const std::optional<qint64> index = CommandText::parseNumber(arguments.at(1), "an index", err);
         if (!index)
             return 2;
-        return CommandText::finish(BlockedWebsiteEditing::remove(KVSettings::getSettingsObject(), *index), out, err);
+        return CommandText::perform({QStringLiteral("blocked.remove"), {{QStringLiteral("index"), *index}}}, out, err);
     }
     err << usage;
     return 2;

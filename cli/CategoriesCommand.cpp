@@ -2,9 +2,9 @@
 
 #include "cli/CommandOptions.h"
 #include "cli/CommandText.h"
-#include "policy/CategoryEditing.h"
 #include "settings/KVSettings.h"
 
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace korvel {
@@ -40,21 +40,22 @@ int runCategoriesCommand(const QStringList& arguments, QTextStream& out, QTextSt
             err << usage;
             return 2;
         }
-        KVSettings& settings = KVSettings::getSettingsObject();
-        CategoryInput input;
-        std::optional<qsizetype> index;
-        if (!adding && !(index = CommandText::recordToEdit(positional.at(0), settings.allowedWebsitesCategories, input, err)))
-            return 2;
-        input.title = positional.last();
+        QJsonObject arguments{{QStringLiteral("title"), positional.last()}};
+        if (!adding) {
+            const std::optional<qint64> index = CommandText::parseNumber(positional.at(0), "an index", err);
+            if (!index)
+                return 2;
+            arguments.insert(QStringLiteral("index"), *index);
+        }
         if (const std::optional<QString> icon = options->value("--icon"))
-            input.iconPath = *icon;
-        return CommandText::finish(CategoryEditing::save(settings, input, index), out, err);
+            arguments.insert(QStringLiteral("icon"), *icon);
+        return CommandText::perform({adding ? QStringLiteral("categories.add") : QStringLiteral("categories.rename"), arguments}, out, err);
     }
     if (verb == QLatin1String("remove") && arguments.size() == 2) {
         const std::optional<qint64> index = CommandText::parseNumber(arguments.at(1), "an index", err);
         if (!index)
             return 2;
-        return CommandText::finish(CategoryEditing::remove(KVSettings::getSettingsObject(), *index), out, err);
+        return CommandText::perform({QStringLiteral("categories.remove"), {{QStringLiteral("index"), *index}}}, out, err);
     }
     err << usage;
     return 2;

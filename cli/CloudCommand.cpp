@@ -1,10 +1,10 @@
 #include "cli/CloudCommand.h"
 
+#include "cli/CommandText.h"
 #include "transfer/CloudService.h"
 #include "transfer/CloudTransfer.h"
-#include "transfer/KVCloudRequest.h"
 
-#include <QEventLoop>
+#include <QJsonObject>
 #include <QTextStream>
 
 #include <optional>
@@ -16,36 +16,6 @@ namespace {
 const char* usage = "Usage: korvelctl cloud export [--id ID] [--service URL]\n"
                     "       korvelctl cloud import ID [--service URL]\n"
                     "       korvelctl cloud history\n";
-
-struct Reply {
-    QString message;
-    bool success = false;
-};
-
-// Starts an exchange through `start` and waits for its one result.
-template <typename Start>
-Reply exchange(KVCloudRequest& request, Start start)
-{
-    std::optional<Reply> reply;
-    QEventLoop loop;
-    const auto done = [&](const QString& message, bool success) {
-        reply = Reply{message, success};
-        loop.quit();
-    };
-    request.exportCallback = done;
-    request.cloudReqCallback = done;
-    request.importCallback = done;
-    start();
-    if (!reply)
-        loop.exec();
-    return *reply;
-}
-
-int report(const CloudTransfer::Outcome& outcome, QTextStream& out, QTextStream& err)
-{
-    (outcome.ok ? out : err) << outcome.title << ": " << outcome.message << '\n';
-    return outcome.ok ? 0 : 2;
-}
 
 }  // namespace
 
@@ -84,37 +54,36 @@ int runCloudCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         }
         *option = arguments.at(++i);
     }
-    KVCloudRequest request;
+    // What korvelctl was told is what is used, also by a running Korvel that was told otherwise.
+    if (!service && qEnvironmentVariableIsSet(CloudService::environmentVariable))
+        service = qEnvironmentVariable(CloudService::environmentVariable);
+    QJsonObject command;
     if (service) {
+        // Checked here, so a bad address is refused before any Korvel is asked.
         QString error;
-        const std::optional<QUrl> url = CloudService::parseAddress(*service, &error);
-        if (!url) {
+        if (!CloudService::parseAddress(*service, &error)) {
             err << "korvelctl: " << error << '\n';
             return 2;
         }
-        request.setServiceAddress(*url);
+        command.insert(QStringLiteral("service"), *service);
     }
-
     if (verb == QLatin1String("export") && rest.isEmpty()) {
-        if (!id) {
-            const Reply reply = exchange(request, [&] { request.exportToID(QLatin1String(KVCloudRequest::newIDFromExportScreen), false); });
-            return report(CloudTransfer::newIDExported(request.ID, reply.message, reply.success), out, err);
+        if (id) {
+            if (!CloudTransfer::isValidID(*id)) {
+                err << CloudTransfer::invalidIDText << '\n';
+                return 2;
+            }
+            command.insert(QStringLiteral("id"), *id);
         }
-        if (!CloudTransfer::isValidTypedID(*id)) {
-            err << CloudTransfer::invalidIDText << '\n';
-            return 2;
-        }
-        const Reply reply = exchange(request, [&] { request.exportToID(*id, false); });
-        return report(CloudTransfer::exportedToID(*id, reply.message, reply.success), out, err);
+        return CommandText::perform({QStringLiteral("cloud.export"), command}, out, err);
     }
     if (verb == QLatin1String("import") && !id && rest.size() == 1) {
-        const QString cloudID = rest.first();
-        if (!CloudTransfer::isValidTypedID(cloudID)) {
+        if (!CloudTransfer::isValidID(rest.first())) {
             err << CloudTransfer::invalidIDText << '\n';
             return 2;
         }
-        const Reply reply = exchange(request, [&] { request.importFromID(cloudID); });
-        return report(CloudTransfer::importedFromID(cloudID, reply.message, reply.success), out, err);
+        command.insert(QStringLiteral("id"), rest.first());
+        return CommandText::perform({QStringLiteral("cloud.import"), command}, out, err);
     }
     err << usage;
     return 2;

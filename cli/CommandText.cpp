@@ -1,6 +1,14 @@
 #include "cli/CommandText.h"
 
+#include "control/ControlClient.h"
+#include "control/ControlPerformer.h"
+#include "platform/Paths.h"
+
+#include <QEventLoop>
 #include <QTextStream>
+
+#include <chrono>
+#include <optional>
 
 namespace korvel::CommandText {
 
@@ -73,21 +81,44 @@ QString quoted(const QString& text)
     return escaped;
 }
 
-int finish(const EditOutcome& outcome, QTextStream& out, QTextStream& err)
+int perform(const ControlCommand& command, QTextStream& out, QTextStream& err)
 {
-    switch (outcome.status) {
-    case EditStatus::Done:
-        if (!outcome.message.isEmpty())
-            out << outcome.message << '\n';
-        return 0;
-    case EditStatus::Refused:
-        err << "korvelctl: " << outcome.message << '\n';
-        return 2;
-    case EditStatus::NotSaved:
-        err << "korvelctl: " << outcome.message << '\n';
+    const QString home = Paths::home().isEmpty() ? QStringLiteral("this user's Korvel directories") : Paths::home();
+    ControlClient client(Paths::controlSocketFile(), Paths::lockFile());
+    // A Korvel that is starting holds the lock before it answers: it is given time to.
+    const ControlClient::Way way = client.open(std::chrono::seconds(30));
+    std::optional<ControlReply> reply;
+    switch (way) {
+    case ControlClient::Way::Korvel:
+        reply = client.send(command, std::chrono::seconds(ControlPerformer::timeoutSeconds(command.name) + 10));
+        break;
+    case ControlClient::Way::Here: {
+        // The settings are read only now, under the lock: nobody writes them meanwhile.
+        ControlPerformer performer;
+        QEventLoop loop;
+        performer.perform(command, QStringLiteral("korvelctl"), [&](const ControlReply& answer) {
+            reply = answer;
+            loop.quit();
+        });
+        if (!reply)
+            loop.exec();
+        break;
+    }
+    case ControlClient::Way::None:
+        break;
+    }
+    if (!reply) {
+        err << "korvelctl: " << client.errorString()
+            << (way == ControlClient::Way::Korvel ? "; whether the command took effect is not known\n" : "; nothing was changed\n");
         return 1;
     }
-    return 1;
+    out << reply->output;
+    err << reply->error;
+    if (way == ControlClient::Way::Korvel)
+        err << "korvelctl: performed by the Korvel running on " << home << '\n';
+    else
+        err << "korvelctl: no Korvel runs on " << home << "; korvelctl wrote the files itself\n";
+    return reply->status;
 }
 
 }  // namespace korvel::CommandText

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "policy/EditOutcome.h"
+#include "control/ControlCommand.h"
 #include "settings/WebsiteProtocol.h"
 
-#include <QList>
 #include <QString>
 #include <QTextStream>
 
@@ -11,22 +10,12 @@
 
 namespace korvel {
 
-// How korvelctl reads the values typed after its commands and reports what the editing operations
-// did. Every "nothing" below has already told `err` why.
+// How korvelctl reads the values typed after its commands and has the commands performed. Every
+// "nothing" below has already told `err` why.
 namespace CommandText {
 
 // A non-negative decimal number such as an index from a "list" or a category id.
 std::optional<qint64> parseNumber(const QString& text, const char* what, QTextStream& err);
-// The index typed in `text`, with `input` filled from the record there when the index is in range;
-// out of range, the editing operation refuses with its own message.
-template <typename Input, typename Record>
-std::optional<qsizetype> recordToEdit(const QString& text, const QList<Record>& records, Input& input, QTextStream& err)
-{
-    const std::optional<qint64> index = parseNumber(text, "an index", err);
-    if (index && *index < records.size())
-        input = Input::fromRecord(records.at(*index));
-    return index;
-}
 // "http", "https" or "file", in any case.
 std::optional<WebsiteProtocol> parseProtocol(const QString& text, QTextStream& err);
 // "on" or "off", for the option `name`.
@@ -38,9 +27,10 @@ QString protocolName(WebsiteProtocol protocol);
 // stays on one line.
 QString quoted(const QString& text);
 
-// Prints the outcome's message (stdout when done, stderr otherwise) and returns the exit status:
-// 0 done, 1 not saved, 2 refused.
-int finish(const EditOutcome& outcome, QTextStream& out, QTextStream& err);
+// Has `command` performed: by the Korvel running on the home (over its control socket), or, when
+// none runs, here under the home's lock. Prints the reply, says on stderr which of the two
+// happened, and returns the reply's exit status (1 when neither way was open).
+int perform(const ControlCommand& command, QTextStream& out, QTextStream& err);
 
 }  // namespace CommandText
 

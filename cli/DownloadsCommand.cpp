@@ -1,18 +1,17 @@
 #include "cli/DownloadsCommand.h"
 
 #include "cli/CommandText.h"
-#include "log/KVLog.h"
 #include "settings/KVSettings.h"
 
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace korvel {
 
 int runDownloadsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    KVSettings& settings = KVSettings::getSettingsObject();
     if (arguments == QStringList{QStringLiteral("list")}) {
-        for (const DownloadHistoryParam& entry : settings.arrDownloadHistory) {
+        for (const DownloadHistoryParam& entry : KVSettings::getSettingsObject().arrDownloadHistory) {
             // An entry without a time is a download still in progress.
             out << "id=" << entry.historyId << " name=" << CommandText::quoted(entry.fileName) << " time="
                 << (entry.downloadTime.isEmpty() ? QStringLiteral("downloading") : entry.downloadTime) << " size=" << entry.fileSize
@@ -20,15 +19,8 @@ int runDownloadsCommand(const QStringList& arguments, QTextStream& out, QTextStr
         }
         return 0;
     }
-    if (arguments == QStringList{QStringLiteral("clear")}) {
-        settings.arrDownloadHistory.clear();
-        if (!settings.save()) {
-            err << "korvelctl: the settings could not be written\n";
-            return 1;
-        }
-        KVLog(QStringLiteral("Settings"), QStringLiteral("Download history cleared"));
-        return 0;
-    }
+    if (arguments == QStringList{QStringLiteral("clear")})
+        return CommandText::perform({QStringLiteral("downloads.clear"), {}}, out, err);
     err << "korvelctl: usage: downloads list | downloads clear; see korvelctl --help\n";
     return 2;
 }

@@ -2,12 +2,12 @@
 
 #include "files/DocumentStore.h"
 #include "log/KVLog.h"
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace korvel {
@@ -35,15 +35,15 @@ int put(const DocumentStore& store, const QString& source, const QString& folder
         return 2;
     }
     QDir().mkpath(QFileInfo(target.path).path());
-    QSaveFile output(target.path);
-    bool written = output.open(QIODevice::WriteOnly);
+    AtomicFile output(target.path);
+    bool written = output.open();
     while (written && !input.atEnd()) {
         const QByteArray chunk = input.read(1 << 20);
-        written = output.write(chunk) == chunk.size();
+        written = output.write(chunk);
     }
     if (!written || !output.commit()) {
         KVLog(category, QStringLiteral("Upload failed: %@ %@"), name, output.errorString());
-        err << "korvelctl: cannot write " << target.path << ": " << output.errorString() << '\n';
+        err << "korvelctl: cannot write " << output.errorString() << '\n';
         return 1;
     }
     out << QDir(store.directory()).relativeFilePath(target.path) << '\n';

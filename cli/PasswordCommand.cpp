@@ -1,9 +1,10 @@
 #include "cli/PasswordCommand.h"
 
-#include "admin/AdminPassword.h"
+#include "cli/CommandText.h"
 #include "platform/Paths.h"
 #include "settings/TalvexUtils.h"
 
+#include <QJsonObject>
 #include <QTextStream>
 
 #include <iostream>
@@ -56,24 +57,17 @@ int set(QTextStream& out, QTextStream& err)
     std::optional<QString> repeated = password;
     if (isatty(STDIN_FILENO))
         repeated = readSecret("The same again: ", err);
-    const bool wasDamaged = TalvexUtils::readPassword().state == PasswordState::Damaged;
-    switch (AdminPassword::change(*password, repeated.value_or(QString()), DamagedStore::Replace)) {
-    case PasswordChange::Changed:
-        if (wasDamaged)
-            out << "The damaged password store was set aside as " << Paths::keychainFile() << ".damaged\n";
-        out << "The administrator password is changed.\n";
-        return 0;
-    case PasswordChange::Empty:
+    // Refused here before anything is sent; the performer refuses the empty one again.
+    if (password->isEmpty()) {
         err << "korvelctl: refused: an empty password would open the settings to anyone\n";
         return 2;
-    case PasswordChange::Mismatch:
+    }
+    if (repeated.value_or(QString()) != *password) {
         err << "korvelctl: refused: the two entries differ\n";
         return 2;
-    case PasswordChange::NotSaved:
-        err << "korvelctl: the password could not be written to " << Paths::keychainFile() << "\n";
-        return 1;
     }
-    return 1;
+    // Over the control socket (the user's own, mode 0600) or performed here; never in an argument.
+    return CommandText::perform({QStringLiteral("password.set"), {{QStringLiteral("password"), *password}}}, out, err);
 }
 
 int check(QTextStream& out, QTextStream& err)

@@ -1,8 +1,10 @@
 #include "cli/PrefCommand.h"
 
+#include "cli/CommandText.h"
 #include "settings/KVSettings.h"
 #include "settings/PreferenceText.h"
 
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace korvel {
@@ -51,19 +53,14 @@ int runPrefCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         const KVBrowserPrefSettings::Field* field = knownField(arguments.at(1), err);
         if (!field)
             return 2;
+        // A bad value is refused here, before any Korvel is asked; the performer checks it again.
         QString problem;
-        const std::optional<QVariant> value = PreferenceText::parse(*field, arguments.at(2), &problem);
-        if (!value) {
+        if (!PreferenceText::parse(*field, arguments.at(2), &problem)) {
             err << "korvelctl: " << problem << "; nothing was changed\n";
             return 2;
         }
-        KVSettings& settings = KVSettings::getSettingsObject();
-        settings.kvBrowPref.setValueFromDictionary(*field, *value);
-        if (!settings.save()) {
-            err << "korvelctl: the settings could not be saved\n";
-            return 1;
-        }
-        return 0;
+        return CommandText::perform({QStringLiteral("pref.set"), {{QStringLiteral("key"), arguments.at(1)}, {QStringLiteral("value"), arguments.at(2)}}},
+                                    out, err);
     }
     err << "korvelctl: usage: pref get KEY | pref set KEY VALUE | pref list [--describe]\n";
     return 2;

@@ -5,6 +5,7 @@
 #include "policy/AllowedWebsiteEditing.h"
 #include "settings/KVSettings.h"
 
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace korvel {
@@ -24,16 +25,17 @@ struct Switch {
     const char* on;
     const char* off;
     bool AllowedWebsiteInput::*member;
+    const char* argument;  // its name in the command
 };
 
 // In the order the list prints them.
 const Switch switches[] = {
-    {"--startup", "--no-startup", &AllowedWebsiteInput::runAtStartup},
-    {"--error-page", "--no-error-page", &AllowedWebsiteInput::errorPage},
-    {"--subdomains", "--no-subdomains", &AllowedWebsiteInput::allowSubDomain},
-    {"--only-this", "--no-only-this", &AllowedWebsiteInput::allowOnlyThis},
-    {"--hide", "--no-hide", &AllowedWebsiteInput::hideURL},
-    {"--favicon", "--no-favicon", &AllowedWebsiteInput::useFavicon},
+    {"--startup", "--no-startup", &AllowedWebsiteInput::runAtStartup, "startup"},
+    {"--error-page", "--no-error-page", &AllowedWebsiteInput::errorPage, "errorPage"},
+    {"--subdomains", "--no-subdomains", &AllowedWebsiteInput::allowSubDomain, "subdomains"},
+    {"--only-this", "--no-only-this", &AllowedWebsiteInput::allowOnlyThis, "onlyThis"},
+    {"--hide", "--no-hide", &AllowedWebsiteInput::hideURL, "hide"},
+    {"--favicon", "--no-favicon", &AllowedWebsiteInput::useFavicon, "favicon"},
 };
 
 void list(QTextStream& out)
@@ -52,49 +54,24 @@ void list(QTextStream& out)
     }
 }
 
-// An address typed with its scheme names its protocol, unless --protocol says otherwise: the
-// editor's protocol control has no counterpart on a command line, and "https://x" stored under
-// http would become "http://https//x".
-void takeProtocolFromAddress(AllowedWebsiteInput& input)
-{
-    const qsizetype separator = input.url.indexOf(QLatin1String("://"));
-    if (separator <= 0)
-        return;
-    const QString scheme = input.url.left(separator).toLower();
-    if (scheme == QLatin1String("http"))
-        input.protocol = WebsiteProtocol::Http;
-    else if (scheme == QLatin1String("https"))
-        input.protocol = WebsiteProtocol::Https;
-    else if (scheme == QLatin1String("file"))
-        input.protocol = WebsiteProtocol::File;
-}
-
-// Applies the options given to `input`. Returns false, after telling `err`, on a bad value.
-bool apply(const CommandOptions& options, AllowedWebsiteInput& input, QTextStream& err)
+// The options given, as the command's arguments. False, after telling `err`, on a bad value.
+bool takeOptions(const CommandOptions& options, QJsonObject& arguments, QTextStream& err)
 {
     if (const std::optional<QString> protocol = options.value("--protocol")) {
         const std::optional<WebsiteProtocol> parsed = CommandText::parseProtocol(*protocol, err);
         if (!parsed)
             return false;
-        input.protocol = *parsed;
+        arguments.insert(QStringLiteral("protocol"), CommandText::protocolName(*parsed));
     }
     if (const std::optional<QString> title = options.value("--title"))
-        input.title = *title;
+        arguments.insert(QStringLiteral("title"), *title);
     if (const std::optional<QString> icon = options.value("--icon"))
-        input.iconPath = *icon;
+        arguments.insert(QStringLiteral("icon"), *icon);
     if (const std::optional<QString> category = options.value("--category")) {
         const std::optional<qint64> id = CommandText::parseNumber(*category, "a category id", err);
         if (!id)
             return false;
-        // The editor offers only existing categories, and "None" (0).
-        bool known = *id == 0;
-        for (const allowedWebsiteCategory& c : KVSettings::getSettingsObject().allowedWebsitesCategories)
-            known = known || c.categoryId == *id;
-        if (!known) {
-            err << "korvelctl: there is no category with id " << *id << "; \"korvelctl categories list\" shows them\n";
-            return false;
-        }
-        input.categoryId = *id;
+        arguments.insert(QStringLiteral("category"), *id);
     }
     for (const Switch& s : switches) {
         const bool on = options.isSet(s.on);
@@ -104,7 +81,7 @@ bool apply(const CommandOptions& options, AllowedWebsiteInput& input, QTextStrea
             return false;
         }
         if (on || off)
-            input.*s.member = on;
+            arguments.insert(QLatin1String(s.argument), on);
     }
     return true;
 }
@@ -113,6 +90,10 @@ std::optional<CommandOptions> parseOptions(const QStringList& arguments, Edit ed
 {
     QList<CommandOptions::Option> known = {
         {"--protocol", Kind::Value}, {"--title", Kind::Value}, {"--icon", Kind::Value}, {"--category", Kind::Value}};
+    // Provisioning scripts run again: "add --update" changes a website already listed instead of
+    // being refused.
+    if (edit == Edit::Adding)
+        known.append({"--update", Kind::Flag});
     for (const Switch& s : switches) {
         known.append({s.on, Kind::Flag});
         if (edit == Edit::Updating)
@@ -138,12 +119,12 @@ int runSitesCommand(const QStringList& arguments, QTextStream& out, QTextStream&
             err << usage;
             return 2;
         }
-        AllowedWebsiteInput input;
-        input.url = options->positional().at(0);
-        takeProtocolFromAddress(input);
-        if (!apply(*options, input, err))
+        QJsonObject arguments{{QStringLiteral("url"), options->positional().at(0)}};
+        if (options->isSet("--update"))
+            arguments.insert(QStringLiteral("update"), true);
+        if (!takeOptions(*options, arguments, err))
             return 2;
-        return CommandText::finish(AllowedWebsiteEditing::save(KVSettings::getSettingsObject(), input), out, err);
+        return CommandText::perform({QStringLiteral("sites.add"), arguments}, out, err);
     }
     if (verb == QLatin1String("update")) {
         const std::optional<CommandOptions> options = parseOptions(arguments.mid(1), Edit::Updating, err);
@@ -154,24 +135,21 @@ int runSitesCommand(const QStringList& arguments, QTextStream& out, QTextStream&
             err << usage;
             return 2;
         }
-        KVSettings& settings = KVSettings::getSettingsObject();
-        AllowedWebsiteInput input;
-        const std::optional<qsizetype> index = CommandText::recordToEdit(positional.at(0), settings.allowedWebsites, input, err);
+        const std::optional<qint64> index = CommandText::parseNumber(positional.at(0), "an index", err);
         if (!index)
             return 2;
-        if (positional.size() == 2) {
-            input.url = positional.at(1);
-            takeProtocolFromAddress(input);
-        }
-        if (!apply(*options, input, err))
+        QJsonObject arguments{{QStringLiteral("index"), *index}};
+        if (positional.size() == 2)
+            arguments.insert(QStringLiteral("url"), positional.at(1));
+        if (!takeOptions(*options, arguments, err))
             return 2;
-        return CommandText::finish(AllowedWebsiteEditing::save(settings, input, *index), out, err);
+        return CommandText::perform({QStringLiteral("sites.update"), arguments}, out, err);
     }
     if (verb == QLatin1String("remove") && arguments.size() == 2) {
         const std::optional<qint64> index = CommandText::parseNumber(arguments.at(1), "an index", err);
         if (!index)
             return 2;
-        return CommandText::finish(AllowedWebsiteEditing::remove(KVSettings::getSettingsObject(), *index), out, err);
+        return CommandText::perform({QStringLiteral("sites.remove"), {{QStringLiteral("index"), *index}}}, out, err);
     }
     err << usage;
     return 2;

@@ -12,5 +12,8 @@ namespace korvel {
 int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int runImportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int runResetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// "autoimport set URL|--file NAME|--cloud ID [--minutes N]", "autoimport off", "autoimport show": the
+// automatic import as the import/export screen's section sets it.
+int runAutoImportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 }  // namespace korvel

@@ -14,13 +14,15 @@
 #include "cli/SitesCommand.h"
 #include "cli/TransferCommand.h"
 #include "log/KVLogger.h"
+#include "log/PreferenceChangeLog.h"
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "settings/KVSettings.h"
-#include "transfer/SettingsDocument.h"
 #include "platform/Version.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -30,6 +32,9 @@
 #include <unistd.h>
 
 namespace {
+
+// The home of the kiosk that the package installs (KORVEL_HOME of korvel-kiosk.service).
+const char* const kioskHome = "/var/lib/korvel";
 
 // Run as root on a kiosk user's home directory, korvelctl acts as that user: the files it writes
 // must stay readable by the Korvel that runs there (a keychain owned by root reads as damaged).
@@ -50,10 +55,14 @@ bool actAsHomeOwner(QTextStream& err)
 const char* usage =
     "Usage: korvelctl [--home DIR] COMMAND\n"
     "\n"
-    "Administers a Korvel home directory without a display.\n"
+    "Administers a Korvel home directory without a display. While Korvel runs on the home, every\n"
+    "change is sent to it over its control socket and made there, as the settings screens make it;\n"
+    "otherwise korvelctl writes the files itself, holding the home's lock. A line on standard error\n"
+    "says which happened.\n"
     "\n"
     "Options:\n"
-    "  --home DIR       the Korvel home directory (default: $KORVEL_HOME, else the XDG directories)\n"
+    "  --home DIR       the Korvel home directory (default: $KORVEL_HOME; for root the installed\n"
+    "                   kiosk's /var/lib/korvel; else the XDG directories)\n"
     "  -h, --help       show this help\n"
     "  -v, --version    show the version\n"
     "\n"
@@ -69,8 +78,11 @@ const char* usage =
     "                       INDEX id=ID category=ID url=URL title=\"TITLE\" [FLAG...]\n"
     "  sites add URL [--protocol http|https|file] [--title T] [--icon PATH] [--category ID]\n"
     "                [--startup] [--error-page] [--subdomains] [--only-this] [--hide] [--favicon]\n"
+    "                [--update]\n"
     "                       add an allowed website (protocol http unless given; an empty title\n"
-    "                       is made from the URL; one start page and one error page at most)\n"
+    "                       is made from the URL; one start page and one error page at most);\n"
+    "                       an address already listed is refused, or with --update changed as\n"
+    "                       \"sites update\" would change it\n"
     "  sites update INDEX [URL] [the options of add] [--no-startup] [--no-error-page]\n"
     "                [--no-subdomains] [--no-only-this] [--no-hide] [--no-favicon]\n"
     "                       change only what is given of the website at INDEX (with --protocol,\n"
@@ -135,6 +147,12 @@ const char* usage =
     "  cloud import ID [--service URL]\n"
     "                       apply the settings document stored under ID\n"
     "  cloud history        print the cloud IDs used here, newest first\n"
+    "\n"
+    "  autoimport set URL|--file NAME|--cloud ID [--minutes N]\n"
+    "                       follow a settings document: an http/https address, a file of the\n"
+    "                       documents directory or a cloud ID, looked at every N minutes (1-1000)\n"
+    "  autoimport off       stop following it\n"
+    "  autoimport show      print the automatic import's source, location and period\n"
     "                       (the service: --service, else $KORVEL_CLOUD_SERVICE, else the managed\n"
     "                       configuration's CloudService)\n"
     "\n"
@@ -148,13 +166,15 @@ const char* usage =
     "INDEX is the 0-based number that \"list\" prints; \"--\" ends the options, so a text that starts\n"
     "with \"--\" can follow it. Every change is recorded in the event log, as the screens record it.\n"
     "\n"
-    "Exit status: 0 on success, 1 when the settings could not be saved, 2 for bad usage or values\n"
-    "and for refused edits (nothing is written then).\n";
+    "Exit status: 0 on success, 1 when the settings could not be saved (or the running Korvel could\n"
+    "not be reached), 2 for bad usage or values and for refused edits (nothing is written then).\n";
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // A file-size limit fails a write, reported as a failure, instead of ending korvelctl.
+    korvel::AtomicFile::ignoreFileSizeSignal();
     QCoreApplication application(argc, argv);
     QStringList arguments = application.arguments();
     QTextStream out(stdout);
@@ -168,6 +188,9 @@ int main(int argc, char** argv)
         err << "korvelctl: --home needs a directory\n";
         return 2;
     }
+    // Root administers the installed kiosk: its home, unless --home or KORVEL_HOME names another.
+    if (korvel::Paths::home().isEmpty() && geteuid() == 0 && QFileInfo(QLatin1String(kioskHome)).isDir())
+        korvel::Paths::setHome(QLatin1String(kioskHome));
     if (!actAsHomeOwner(err))
         return 1;
     QStringList command;
@@ -190,6 +213,11 @@ int main(int argc, char** argv)
         if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
             out << "korvelctl " << korvel::version::shortVersion << " (build " << korvel::version::buildNumber << ")\n";
             return 0;
+        }
+        // Before the command only korvelctl's own options stand; the command reads the rest.
+        if (command.isEmpty() && a.startsWith(QLatin1Char('-'))) {
+            err << "korvelctl: unknown option \"" << a << "\"; see korvelctl --help\n";
+            return 2;
         }
         command.append(a);
     }
@@ -220,15 +248,15 @@ int main(int argc, char** argv)
         {"import", korvel::runImportCommand},
         {"reset", korvel::runResetCommand},
         {"cloud", korvel::runCloudCommand},
+        {"autoimport", korvel::runAutoImportCommand},
     };
     for (const auto& group : groups) {
         if (command.first() != QLatin1String(group.name))
             continue;
         // The editing operations record what they change, as they do when the screens call them.
         korvel::KVLogger::createDatabase_Tables();
-        // A document's embedded files are written as the kiosk writes them. The upload server runs
-        // in the kiosk's process, not here: an import has no server to restart.
-        korvel::KVSettings::setFilesImporter([](const QVariantMap& document) { korvel::Utils::importFiles(document); });
+        korvel::PreferenceChangeLog::install();
+        korvel::KVSettings::registerStoredLists();
         return group.run(command.mid(1), out, err);
     }
 

@@ -141,4 +141,13 @@ std::optional<CloudDocumentStore::Document> CloudDocumentStore::find(const std::
     return Document{select.column(0), select.column(1), select.column(2), select.column(3)};
 }
 
+bool CloudDocumentStore::healthy()
+{
+    Lease db(*this);
+    if (!db)
+        return false;
+    Statement count(db->handle(), "SELECT count(*) FROM Documents");
+    return count.step() == SQLITE_ROW;
+}
+
 }  // namespace korvel::cloud

@@ -192,13 +192,21 @@ CloudServer::CloudServer(DocumentStore& store, Options options)
         requestStart = std::chrono::steady_clock::now();
         requestOutcome.clear();
         requestID.clear();
-        if (d->limiter.allow(d->clientOf(req), nowMs()))
+        // A load balancer's health checks come from one address, often: they are not limited.
+        if (req.path == "/healthz" || d->limiter.allow(d->clientOf(req), nowMs()))
             return httplib::Server::HandlerResponse::Unhandled;
         res.set_header("Retry-After", "60");
         answer(res, 429, std::string(CloudProtocol::falseAnswer), "rate-limited");
         return httplib::Server::HandlerResponse::Handled;
     });
     server.Post("/putsettings.ashx", [this](const httplib::Request& req, httplib::Response& res) { d->put(req, res); });
+    // For load balancers and monitoring: 200 "ok" while the database answers, 503 otherwise.
+    server.Get("/healthz", [this](const httplib::Request&, httplib::Response& res) {
+        const bool healthy = d->store.healthy();
+        res.status = healthy ? 200 : 503;
+        res.set_content(healthy ? "ok\n" : "database unavailable\n", "text/plain");
+        requestOutcome = healthy ? "healthy" : "unhealthy";
+    });
     server.Post("/getsettings.ashx", [this](const httplib::Request& req, httplib::Response& res) { d->get(req, res); });
     // Every other answer (unknown resource, oversized body) is a failure to a device as well.
     server.set_error_handler([](const httplib::Request&, httplib::Response& res) {

@@ -8,7 +8,7 @@ namespace korvel::cloud {
 
 class DocumentStore;
 
-// korvel-cloud's HTTP side: "/putsettings.ashx" and "/getsettings.ashx" over cpp-httplib, request
+// korvel-cloud's HTTP side: "/putsettings.ashx" and "/getsettings.ashx" (and "/healthz") over cpp-httplib, request
 // bodies bounded to 10 MiB, a rate limit per client, and one structured access-log line (JSON) per
 // request. Documents and IDs never appear in the log beyond the first characters of an ID.
 class CloudServer {

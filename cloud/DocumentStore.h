@@ -26,6 +26,8 @@ public:
     virtual Put update(const std::string& cloudID, const Document& document) = 0;
     // The document of `cloudID`; nothing when there is none or it cannot be read.
     virtual std::optional<Document> find(const std::string& cloudID) = 0;
+    // Whether the store answers a query now (the service's health check).
+    virtual bool healthy() = 0;
 
     // A "postgresql://" or "postgres://" address opens the PostgreSQL store, anything else is the
     // path of a SQLite file. Nothing, with the reason in `error`, when the store cannot be opened.

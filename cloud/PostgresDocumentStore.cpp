@@ -255,4 +255,11 @@ std::optional<DocumentStore::Document> PostgresDocumentStore::find(const std::st
     return Document{column(0), column(1), column(2), column(3)};
 }
 
+bool PostgresDocumentStore::healthy()
+{
+    // A look-up of an ID that is never issued (too short) reaches the table on a pooled connection.
+    const Result result = execute("find", {std::string_view("healthz")});
+    return PQresultStatus(result.get()) == PGRES_TUPLES_OK;
+}
+
 }  // namespace korvel::cloud

@@ -33,6 +33,7 @@ public:
     bool insert(const std::string& cloudID, const Document& document) override;
     Put update(const std::string& cloudID, const Document& document) override;
     std::optional<Document> find(const std::string& cloudID) override;
+    bool healthy() override;
 
 private:
     struct ConnectionDeleter {

@@ -1,5 +1,6 @@
 #include "cloud/CloudServer.h"
 #include "cloud/DocumentStore.h"
+#include "platform/Version.h"
 
 #include <pthread.h>
 #include <signal.h>
@@ -17,7 +18,8 @@ const char* usage =
     "Usage: korvel-cloud [--listen ADDRESS:PORT] [--database PATH|URI] [--rate-limit N] [--trust-proxy ADDRESS]\n"
     "\n"
     "Keeps Korvel settings documents under cloud IDs for Korvel devices (\"/putsettings.ashx\",\n"
-    "\"/getsettings.ashx\"). Serve it behind a TLS reverse proxy; it speaks plain HTTP.\n"
+    "\"/getsettings.ashx\"); GET /healthz answers 200 \"ok\" while the database answers. Serve it\n"
+    "behind a TLS reverse proxy; it speaks plain HTTP.\n"
     "\n"
     "  --listen ADDRESS:PORT  where to listen (default 127.0.0.1:8380; port 0 picks a free port;\n"
     "                         IPv6 as [::1]:8380)\n"
@@ -27,6 +29,8 @@ const char* usage =
     "  --rate-limit N         requests a minute per client, bursts of N/2 (default 600; 0: no limit)\n"
     "  --trust-proxy ADDRESS  requests from ADDRESS (the reverse proxy) count against the last\n"
     "                         address of their X-Forwarded-For header\n"
+    "  -h, --help             show this help and exit\n"
+    "  -v, --version          show the version and exit\n"
     "\n"
     "One JSON line per request goes to standard output; messages go to standard error.\n"
     "SIGTERM or SIGINT stops it after the requests in progress.\n";
@@ -64,6 +68,10 @@ int main(int argc, char** argv)
         std::string number;
         if (a == "-h" || a == "--help") {
             std::fputs(usage, stdout);
+            return 0;
+        }
+        if (a == "-v" || a == "--version") {
+            std::printf("korvel-cloud %s (build %s)\n", korvel::version::shortVersion, korvel::version::buildNumber);
             return 0;
         }
         if ((a == "--listen" && value(listen)) || (a == "--database" && value(database))

@@ -53,10 +53,15 @@ DocumentStore::Checked DocumentStore::uploadTarget(const QString& partName, cons
     // The whole name is judged, not only the part that is kept: a sender that tries "../" is refused.
     if (const auto refusal = nameRefusal(fileName))
         return {{}, refusal};
+    return checkedPath(uploadName(partName, fileName), LastLink::Follow);
+}
+
+QString DocumentStore::uploadName(const QString& partName, const QString& fileName)
+{
     const QString last = fileName.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
     const QString folder = fileName.section(QLatin1Char('/'), 0, -2, QString::SectionSkipEmpty);
     const bool intoFolder = partName == QLatin1String("addfolder") && !folder.isEmpty();
-    return checkedPath(intoFolder ? folder + QLatin1Char('/') + last : last, LastLink::Follow);
+    return intoFolder ? folder + QLatin1Char('/') + last : last;
 }
 
 QStringList DocumentStore::names() const
@@ -80,9 +85,22 @@ QStringList DocumentStore::names() const
     return names;
 }
 
-QString DocumentStore::fileList() const
+bool DocumentStore::holdsSecret(const QString& relative, const QStringList& settingsNames)
 {
-    const QStringList names = this->names();
+    const QString name = relative.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
+    if (name.endsWith(QLatin1String(".plist"), Qt::CaseInsensitive) || name.startsWith(QLatin1String("KV_LOG_"), Qt::CaseInsensitive)
+        || name.compare(QLatin1String("Korvel_PellmorConfig.txt"), Qt::CaseInsensitive) == 0)
+        return true;
+    const QString cleaned = QDir::cleanPath(relative);
+    for (const QString& settingsName : settingsNames) {
+        if (!settingsName.isEmpty() && QDir::cleanPath(settingsName) == cleaned)
+            return true;
+    }
+    return false;
+}
+
+QString DocumentStore::fileList(const QStringList& names)
+{
     QStringList elements;
     for (qsizetype i = 0; i < names.size(); ++i) {
         QString name = names[i];
@@ -92,17 +110,16 @@ QString DocumentStore::fileList() const
     return QLatin1Char('[') + elements.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
-DocumentStore::Deletion DocumentStore::deleteNamed(QString name) const
+DocumentStore::Deletion DocumentStore::deleteNamed(const QString& name) const
 {
-    name.remove(QLatin1Char(' '));
     if (name.isEmpty())
-        return {QStringLiteral("No File"), false};
+        return {QStringLiteral("No File"), false, false};
     const Removal removal = remove(name);
     if (removal.removed)
-        return {QStringLiteral("file Delete Success"), false};
+        return {QStringLiteral("file Delete Success"), false, false};
     if (removal.refusal)
-        return {QStringLiteral("file Delete Failed ") + refusalText(*removal.refusal), true};
-    return {QStringLiteral("file Delete Failed ") + removal.error, false};
+        return {QStringLiteral("file Delete Failed ") + refusalText(*removal.refusal), true, false};
+    return {QStringLiteral("file Delete Failed ") + removal.error, false, removal.missing};
 }
 
 DocumentStore::Removal DocumentStore::remove(const QString& relative) const
@@ -112,7 +129,7 @@ DocumentStore::Removal DocumentStore::remove(const QString& relative) const
         return {false, checked.refusal, {}};
     const QFileInfo info(checked.path);
     if (!info.exists() && !info.isSymLink())
-        return {false, std::nullopt, QStringLiteral("No such file")};
+        return {false, std::nullopt, QStringLiteral("No such file"), true};
     if (info.isDir() && !info.isSymLink())
         return {false, std::nullopt, QStringLiteral("Is a directory")};
     QFile file(checked.path);

@@ -1,19 +1,23 @@
 #include "files/KVServerStarter.h"
 
-#include "files/ConnectionSocket.h"
 #include "files/DocumentStore.h"
+#include "files/MultipartReader.h"
 #include "files/UploadAccessGate.h"
 #include "files/UploadFile.h"
+#include "files/UploadHttpServer.h"
+#include "files/UploadRequestRules.h"
 #include "log/KVLogger.h"
 #include "platform/Clock.h"
-#include "platform/FormatString.h"
+#include "platform/DeviceCertificate.h"
 #include "platform/Paths.h"
 #include "settings/KVBrowserPrefSettings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMimeDatabase>
+#include <QRandomGenerator>
 #include <QUrl>
 
 #include <httplib.h>
@@ -26,7 +30,9 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <future>
+#include <mutex>
 #include <thread>
 
 namespace korvel {
@@ -72,44 +78,70 @@ bool hasEncodedSeparator(const std::string& target)
     return path.contains(QLatin1String("%2e")) || path.contains(QLatin1String("%2f")) || path.contains(QLatin1String("%5c"));
 }
 
-// A file of `directory` named by the rest of the request path, or its default document; confined
-// to the directory (symbolic links included). Streams the file rather than reading it whole.
-void serveStatic(const QString& directory, const QStringList& defaultDocuments, const httplib::Request& request,
-                 httplib::Response& response)
+
+// A refusal that leaves a request's body unread: the connection is not read on (the server closes
+// it after the reply), and the client is told so.
+void refuse(httplib::Response& response, int status, const QString& text)
 {
-    response.status = 404;  // until a file is found; the error handler then redirects
-    const QString rest = fromUtf8(request.matches.size() > 1 ? request.matches[1].str() : std::string());
-    const QString relative = rest.mid(rest.startsWith(QLatin1Char('/')) ? 1 : 0);
+    reply(response, status, text);
+    response.set_header("Connection", "close");
+    if (UploadHttpServer::Connection* connection = UploadHttpServer::current())
+        connection->closeAfterReply();
+}
+
+QString seconds(std::chrono::milliseconds wait)
+{
+    return QString::number((wait.count() + 999) / 1000);
+}
+
+bool startsWith(const std::string& text, const char* prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+const QString secretText = QStringLiteral("the file holds settings or the log; the access code unlocks it");
+
+// The file of `directory` that the rest of a request path names, or its default document; confined
+// to the directory (symbolic links included). Nothing when there is none or the name is refused.
+std::optional<QString> staticFile(const QString& directory, const QStringList& defaultDocuments, const QString& relative)
+{
     const DocumentStore store(directory);
-    QString path;
     if (relative.isEmpty() || relative.endsWith(QLatin1Char('/'))) {
         for (const QString& document : defaultDocuments) {
             const auto checked = store.checkedPath(relative + document, DocumentStore::LastLink::Follow);
-            if (!checked.refusal && QFileInfo(checked.path).isFile()) {
-                path = checked.path;
-                break;
-            }
+            if (!checked.refusal && QFileInfo(checked.path).isFile())
+                return checked.path;
         }
-    } else {
-        const auto checked = store.checkedPath(relative, DocumentStore::LastLink::Follow);
-        if (checked.refusal) {
-            bridgeLog(connectionCategory, QStringLiteral("Refused file request: ") + printable(relative));
-            return;  // not found: the error handler sends the visitor to "/error"
-        }
-        if (QFileInfo(checked.path).isDir()) {
-            for (const QString& document : defaultDocuments) {
-                if (QFileInfo(checked.path + QLatin1Char('/') + document).isFile()) {
-                    path = checked.path + QLatin1Char('/') + document;
-                    break;
-                }
-            }
-        } else {
-            path = checked.path;
-        }
+        return std::nullopt;
     }
+    const auto checked = store.checkedPath(relative, DocumentStore::LastLink::Follow);
+    if (checked.refusal) {
+        bridgeLog(connectionCategory, QStringLiteral("Refused file request: ") + printable(relative));
+        return std::nullopt;
+    }
+    if (QFileInfo(checked.path).isDir()) {
+        for (const QString& document : defaultDocuments) {
+            if (QFileInfo(checked.path + QLatin1Char('/') + document).isFile())
+                return checked.path + QLatin1Char('/') + document;
+        }
+        return std::nullopt;
+    }
+    return QFileInfo(checked.path).isFile() ? std::optional<QString>(checked.path) : std::nullopt;
+}
+
+// The rest of the path after a route's prefix, without its leading slash.
+QString requested(const httplib::Request& request)
+{
+    const QString rest = fromUtf8(request.matches.size() > 1 ? request.matches[1].str() : std::string());
+    return rest.mid(rest.startsWith(QLatin1Char('/')) ? 1 : 0);
+}
+
+// Streams the file rather than reading it whole. False when it cannot be opened.
+bool streamFile(const QString& path, httplib::Response& response)
+{
     auto file = std::make_shared<QFile>(path);
-    if (path.isEmpty() || !QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
-        return;
+    if (!file->open(QIODevice::ReadOnly))
+        return false;
     static const QMimeDatabase mimeTypes;
     const std::string type = mimeTypes.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toStdString();
     response.status = 200;
@@ -122,62 +154,125 @@ void serveStatic(const QString& directory, const QStringList& defaultDocuments, 
         sink.write(chunk.constData(), size_t(chunk.size()));
         return true;
     });
+    return true;
+}
+
+// Whether a file asked for by `name`, which lies at `path` once symbolic links are resolved, holds a
+// secret: a link inside Documents must not lead to a settings document under another name.
+bool isSecret(const QString& documents, const QString& name, const QString& path, const QStringList& settingsNames)
+{
+    const QString resolved = QDir(QFileInfo(documents).canonicalFilePath()).relativeFilePath(path);
+    return DocumentStore::holdsSecret(name, settingsNames) || DocumentStore::holdsSecret(resolved, settingsNames);
+}
+
+QString clientOf(const httplib::Request& request)
+{
+    return printable(fromUtf8(request.remote_addr));
+}
+
+// Where the bytes of an upload's parts go, and when a part is complete.
+struct UploadSink {
+    std::function<void(const std::shared_ptr<UploadFile>& file, const char* data, qint64 length)> write;
+    std::function<void(std::shared_ptr<UploadFile> file, std::shared_ptr<bool> stored, const QString& name)> commit;
+};
+
+// Writes at once and commits at once: the bytes are in this process already.
+void writeNow(const std::shared_ptr<UploadFile>& file, const char* data, qint64 length)
+{
+    file->write(data, length);
+}
+
+void commitNow(const std::shared_ptr<UploadFile>& file, const std::shared_ptr<bool>& stored, const QString& name)
+{
+    *stored = file->commit();
+    if (!*stored)
+        bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(name) + QLatin1Char(' ') + file->errorString());
 }
 
 // One multipart upload, part by part: each accepted file goes to a temporary file beside its target
-// and replaces the target only once all its bytes arrived.
+// and replaces the target only once all its bytes arrived. A part that is refused is read past.
+// Where the bytes go, and when, is the sink's; what became of each part is known at the end.
 class UploadReceiver {
 public:
-    UploadReceiver(const DocumentStore& store, const std::atomic<bool>& stopping)
+    UploadReceiver(const DocumentStore& store, UploadSink sink, const std::atomic<bool>& stopping, bool withCode, QStringList settingsNames,
+                   QString client)
         : m_store(store)
+        , m_sink(std::move(sink))
         , m_stopping(stopping)
+        , m_withCode(withCode)
+        , m_settingsNames(std::move(settingsNames))
+        , m_client(std::move(client))
     {
     }
-    ~UploadReceiver() { finishPart(); }
 
-    bool beginPart(const httplib::MultipartFormData& part)
+    bool beginPart(const MultipartReader::Part& part)
     {
         finishPart();
         if (m_stopping.load(std::memory_order_relaxed))
             return false;
-        if (part.name.empty() || part.filename.empty())
+        if (part.name.empty() || part.fileName.empty())
             return true;
-        m_partName = fromUtf8(part.name);
-        m_fileName = fromUtf8(part.filename);
+        Part& current = m_parts.emplace_back();
+        current.name = fromUtf8(part.name);
+        current.fileName = fromUtf8(part.fileName);
+        current.stored = std::make_shared<bool>(false);
         m_counting = true;
-        m_size = 0;
-        const auto target = m_store.uploadTarget(m_partName, m_fileName);
-        if (target.refusal) {
-            bridgeLog(connectionCategory, QStringLiteral("Upload refused (") + DocumentStore::refusalText(*target.refusal)
-                                              + QStringLiteral("): ") + printable(m_fileName));
+        const auto target = m_store.uploadTarget(current.name, current.fileName);
+        if (target.refusal)
+            current.refusal = DocumentStore::refusalText(*target.refusal);
+        else if (!m_withCode && isSecret(m_store.directory(), DocumentStore::uploadName(current.name, current.fileName), target.path, m_settingsNames))
+            current.refusal = secretText;
+        if (!current.refusal.isEmpty()) {
+            bridgeLog(connectionCategory, QStringLiteral("Upload refused (") + current.refusal + QStringLiteral("): ")
+                                              + printable(current.fileName) + QStringLiteral(" from ") + m_client);
+            m_counting = false;
             return true;
         }
         QDir().mkpath(QFileInfo(target.path).path());
-        m_file = std::make_unique<UploadFile>(target.path);
+        m_file = std::make_shared<UploadFile>(target.path);
         if (!m_file->open()) {
-            bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(m_fileName) + QLatin1Char(' ') + m_file->errorString());
+            bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(current.fileName) + QLatin1Char(' ') + m_file->errorString());
             m_file.reset();
         }
         return true;
     }
 
-    bool data(const char* bytes, size_t length)
+    bool data(const char* bytes, qint64 length)
     {
         if (m_stopping.load(std::memory_order_relaxed))
             return false;
-        m_size += qint64(length);
-        if (m_file && !m_file->write(bytes, qint64(length))) {
-            bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(m_fileName) + QLatin1Char(' ') + m_file->errorString());
-            m_file.reset();
-        }
+        if (m_counting)
+            m_parts.back().size += length;
+        if (m_file)
+            m_sink.write(m_file, bytes, length);
         return true;
     }
 
-    // The reply text of the parts that carried a name and a file name.
-    QString finish()
+    // Marks the end of the body: the last part is complete.
+    void end() { finishPart(); }
+
+    struct Result {
+        int status = 200;
+        QString text;
+    };
+    // The reply, once the sink has committed every file: one line per part that carried a name
+    // and a file name; 403 when one was refused, 500 when one could not be written.
+    Result result() const
     {
-        finishPart();
-        return m_text;
+        Result result;
+        for (const Part& part : m_parts) {
+            if (!part.refusal.isEmpty()) {
+                result.text += QStringLiteral("Refused: ") + part.fileName + QStringLiteral(" (") + part.refusal + QStringLiteral(")<br>");
+                result.status = std::max(result.status, 403);
+            } else if (!*part.stored) {
+                result.text += QStringLiteral("Failed: ") + part.fileName + QStringLiteral("<br>");
+                result.status = 500;
+            } else {
+                result.text += QStringLiteral("Name: ") + part.name + QStringLiteral(" File name: ") + part.fileName + QStringLiteral(" Size: ")
+                               + QString::number(part.size) + QStringLiteral("<br>");
+            }
+        }
+        return result;
     }
 
     // An upload cut short keeps nothing of its last part.
@@ -188,46 +283,138 @@ public:
     }
 
 private:
+    struct Part {
+        QString name;
+        QString fileName;
+        qint64 size = 0;
+        QString refusal;
+        std::shared_ptr<bool> stored;
+    };
+
     void finishPart()
     {
         if (!m_counting)
             return;
         m_counting = false;
-        m_text += QStringLiteral("Name: ") + m_partName + QStringLiteral(" File name: ") + m_fileName + QStringLiteral(" Size: ")
-                  + QString::number(m_size) + QStringLiteral("<br>");
-        if (m_file && !m_file->commit())
-            bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(m_fileName) + QLatin1Char(' ') + m_file->errorString());
+        if (m_file)
+            m_sink.commit(std::move(m_file), m_parts.back().stored, m_parts.back().fileName);
         m_file.reset();
     }
 
     const DocumentStore& m_store;
+    const UploadSink m_sink;
     const std::atomic<bool>& m_stopping;
-    std::unique_ptr<UploadFile> m_file;
-    QString m_partName;
-    QString m_fileName;
-    qint64 m_size = 0;
+    const bool m_withCode;
+    const QStringList m_settingsNames;
+    const QString m_client;
+    std::shared_ptr<UploadFile> m_file;
+    std::vector<Part> m_parts;
     bool m_counting = false;
-    QString m_text;
 };
 
-// A refusal that leaves a request's body unread: the connection must not be read on as if the
-// next request began there.
-void refuse(httplib::Response& response, int status, const QString& text)
+// What the multipart reader said of the bytes it was offered, done once it returned: a piece of a
+// part's file (from the window at `offset`), or a part's end.
+struct UploadStep {
+    std::shared_ptr<UploadFile> file;
+    qint64 offset = 0;
+    qint64 length = 0;
+    std::shared_ptr<bool> stored;  // set: the part ends here
+    QString name;
+};
+
+// Reads into `into` until it is full or the body ends; the bytes read, 0 at the body's end, -1 when
+// the connection failed (after what was read, if anything).
+qint64 fill(UploadHttpServer::Connection& connection, char* into, qint64 size)
 {
-    reply(response, status, text);
-    response.set_header("Connection", "close");
+    qint64 filled = 0;
+    while (filled < size) {
+        const qint64 n = connection.readBody(into + filled, size - filled);
+        if (n <= 0)
+            return filled > 0 ? filled : n;
+        filled += n;
+    }
+    return filled;
 }
 
-QString seconds(std::chrono::milliseconds wait)
+// At most this many uploads are received at once (each holds a MiB or two); the page sends one
+// file after another, so a phone needs one.
+constexpr int uploadsAtOnce = 4;
+
+// "Too many connections" once a minute per client at most: a flood must not fill the log.
+void logCrowded(const std::string& address)
 {
-    return QString::number((wait.count() + 999) / 1000);
+    static std::mutex mutex;
+    static QHash<QString, qint64> lastLogged;
+    const QString client = UploadAccessGate::clientKey(address);
+    const qint64 now = Clock::instance().now().toMSecsSinceEpoch();
+    {
+        const std::lock_guard lock(mutex);
+        const auto it = lastLogged.constFind(client);
+        if (it != lastLogged.constEnd() && now >= *it && now - *it < 60 * 1000)
+            return;
+        if (lastLogged.size() > 4096)
+            lastLogged.clear();
+        lastLogged.insert(client, now);
+    }
+    bridgeLog(connectionCategory, QStringLiteral("Too many connections, refused: ") + printable(fromUtf8(address)));
 }
+
+}  // namespace
+
+// What the handlers read while the server runs and the settings change.
+struct KVServerStarter::Shared {
+    std::shared_ptr<UploadAccessGate> gate = std::make_shared<UploadAccessGate>(QString());
+    QByteArray kioskKeyDigest;
+    mutable std::mutex mutex;
+    QStringList settingsNames;
+
+    QStringList names() const
+    {
+        const std::lock_guard lock(mutex);
+        return settingsNames;
+    }
+
+    // One of the places for an upload, held while it lives; none when all are taken.
+    std::shared_ptr<void> uploadSlot()
+    {
+        if (uploads.fetch_add(1) >= uploadsAtOnce) {
+            --uploads;
+            return nullptr;
+        }
+        return std::shared_ptr<void>(static_cast<void*>(&uploads), [this](void*) { --uploads; });
+    }
+    std::atomic<int> uploads{0};
+};
+
+struct KVServerStarter::Server {
+    explicit Server(const ConnectionLimits& limits)
+        : http(limits, stopping)
+    {
+    }
+    // Set before the library is stopped, so that uploads in progress end instead of running on.
+    std::atomic<bool> stopping{false};
+    UploadHttpServer http;
+    std::thread listener;
+    int port = 0;
+};
+
+namespace {
+
+using Connection = UploadHttpServer::Connection;
 
 // The access code's verdict on one request; true when it may go on to the routes.
-bool admitted(UploadAccessGate& gate, const httplib::Request& request, httplib::Response& response)
+bool admitted(UploadAccessGate& gate, const QByteArray& kioskKeyDigest, Connection& connection, const httplib::Request& request,
+              httplib::Response& response)
 {
-    const UploadAccessGate::Origin origin = UploadAccessGate::originOf(request.remote_addr);
-    if (gate.isOpen() || !UploadAccessGate::needsCode(request.method, request.path, origin))
+    const bool reads = request.method == "GET" || request.method == "HEAD";
+    const bool document = request.path == "/Documents" || startsWith(request.path, "/Documents/");
+    // The kiosk's own window, which shows local pages and their pictures and cannot send the code.
+    if (reads && document && connection.isLoopback() && request.has_header(KVServerStarter::kioskKeyHeader)
+        && UploadAccessGate::sameCode(kioskKeyDigest, QByteArray::fromStdString(request.get_header_value(KVServerStarter::kioskKeyHeader)))) {
+        connection.notes.fromKiosk = true;
+        return true;
+    }
+    if (!UploadAccessGate::needsCode(request.method, request.path))
         return true;
     const bool sent = request.has_header(UploadAccessGate::headerName);
     const QByteArray code = sent ? QByteArray::fromStdString(request.get_header_value(UploadAccessGate::headerName)) : QByteArray();
@@ -235,10 +422,12 @@ bool admitted(UploadAccessGate& gate, const httplib::Request& request, httplib::
         = gate.check(UploadAccessGate::clientKey(request.remote_addr), sent ? &code : nullptr, Clock::instance().now());
     // What the client asked for, never what it sent as a code.
     const QString asked = fromUtf8(request.method) + QLatin1Char(' ') + printable(fromUtf8(request.path)) + QStringLiteral(" from ")
-                          + printable(fromUtf8(request.remote_addr));
+                          + clientOf(request);
     switch (answer.verdict) {
     case UploadAccessGate::Verdict::Open:
+        return true;
     case UploadAccessGate::Verdict::Granted:
+        connection.notes.withCode = true;
         return true;
     case UploadAccessGate::Verdict::Missing:
         bridgeLog(connectionCategory, QStringLiteral("Access code missing: ") + asked);
@@ -254,7 +443,10 @@ bool admitted(UploadAccessGate& gate, const httplib::Request& request, httplib::
         response.set_header("Retry-After", seconds(answer.wait).toStdString());
         return false;
     case UploadAccessGate::Verdict::TooSoon:
-        // Not logged: a client that keeps knocking during its wait would fill the log.
+        // Not logged one by one: a client that keeps knocking during its wait would fill the log.
+        // The pause of everyone is, with who caused it.
+        if (!answer.pausedBy.isEmpty())
+            bridgeLog(connectionCategory, QStringLiteral("Too many wrong access codes; every client waits. They came from: ") + answer.pausedBy);
         refuse(response, 429, QStringLiteral("Too many wrong access codes; try again later"));
         response.set_header("Retry-After", seconds(answer.wait).toStdString());
         return false;
@@ -262,19 +454,80 @@ bool admitted(UploadAccessGate& gate, const httplib::Request& request, httplib::
     return false;
 }
 
-// A raw upload's body past what the library read with the headers is read from the socket itself
-// once this much is still to come.
-constexpr qint64 takeOverFrom = UploadFile::pieceSize;
+// The checks every request passes before routing, in order; true when it may go on.
+bool passesChecks(const httplib::Request& request, httplib::Response& response, Connection& connection, qint64 uploadLimit)
+{
+    if (request.headers.size() > size_t(KVServerStarter::headerCountLimit)) {
+        refuse(response, 431, QStringLiteral("Too many headers"));
+        return false;
+    }
+    // A page of another name that resolves to this device (DNS rebinding) names that name here.
+    const std::string host = request.get_header_value("Host");
+    if (!request.has_header("Host")) {
+        refuse(response, 400, QStringLiteral("Host required"));
+        return false;
+    }
+    if (!UploadRequestRules::isOwnHost(host, connection.localAddress(), &UploadRequestRules::thisDevice)) {
+        bridgeLog(connectionCategory, QStringLiteral("Refused a request for another host name (") + printable(fromUtf8(host))
+                                          + QStringLiteral("): ") + fromUtf8(request.method) + QStringLiteral(" from ") + clientOf(request));
+        refuse(response, 421, QStringLiteral("This device does not answer to that name"));
+        return false;
+    }
+    // Plain HTTP to a server that speaks TLS: only the kiosk itself (over loopback) stays plain.
+    if (connection.isPlainOnTls() && !connection.isLoopback()) {
+        const auto authority = UploadRequestRules::authorityOf(host);
+        const bool v6 = authority->host.find(':') != std::string::npos;
+        std::string location = "https://" + (v6 ? "[" + authority->host + "]" : authority->host);
+        if (authority->port > 0)
+            location += ":" + std::to_string(authority->port);
+        refuse(response, 301, QStringLiteral("This device answers over HTTPS"));
+        response.set_header("Location", location + "/upload");
+        return false;
+    }
+    // Chunked bodies have no length to check before they arrive; browsers never send them here.
+    if (request.has_header("Transfer-Encoding")) {
+        refuse(response, 411, QStringLiteral("Length required"));
+        return false;
+    }
+    const bool isUpload = (request.method == "POST" || request.method == "PUT") && request.path == "/upload";
+    bool lengthIsNumber = false;
+    const qint64 length = QByteArray::fromStdString(request.get_header_value("Content-Length")).toLongLong(&lengthIsNumber);
+    if (request.has_header("Content-Length") && (!lengthIsNumber || length < 0 || request.get_header_value_count("Content-Length") > 1)) {
+        refuse(response, 400, QStringLiteral("Bad request"));
+        return false;
+    }
+    // Refused before a byte of the body is read, rather than read through to the end and dropped.
+    if (length > (isUpload ? uploadLimit : KVServerStarter::smallBodyLimit)) {
+        refuse(response, 413, QStringLiteral("Request too large"));
+        return false;
+    }
+    // An upload is read to its announced length and no further.
+    if (isUpload && !lengthIsNumber) {
+        refuse(response, 411, QStringLiteral("Length required"));
+        return false;
+    }
+    if (hasEncodedSeparator(request.target)) {
+        bridgeLog(connectionCategory, QStringLiteral("Refused encoded path: ") + printable(fromUtf8(request.path)));
+        refuse(response, 400, QStringLiteral("Bad request"));
+        return false;
+    }
+    // Only the server's own page changes anything: a page of another site that posts here (a form,
+    // a fetch) names its own origin. Clients that name none (curl, scripts) are not browsers.
+    if (request.method != "GET" && request.method != "HEAD") {
+        const char* header = request.has_header("Origin") ? "Origin" : request.has_header("Referer") ? "Referer" : nullptr;
+        if (header && !UploadRequestRules::isOwnOrigin(request.get_header_value(header), connection.isTls(), host)) {
+            bridgeLog(connectionCategory, QStringLiteral("Refused a request from another site (%1 %2): ")
+                                                  .arg(QLatin1String(header), printable(fromUtf8(request.get_header_value(header))))
+                                              + fromUtf8(request.method) + QLatin1Char(' ') + printable(fromUtf8(request.path))
+                                              + QStringLiteral(" from ") + clientOf(request));
+            refuse(response, 403, QStringLiteral("Refused: the request came from another site's page"));
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace
-
-struct KVServerStarter::Server {
-    httplib::Server http;
-    std::thread listener;
-    int port = 0;
-    // Set before the library is stopped, so that uploads in progress end instead of running on.
-    std::atomic<bool> stopping{false};
-};
 
 KVServerStarter& KVServerStarter::sharedInstance()
 {
@@ -284,10 +537,12 @@ KVServerStarter& KVServerStarter::sharedInstance()
 }
 
 KVServerStarter::KVServerStarter(QString documentsDirectory, QString uploadPage, QString errorPage)
-    : m_documents(std::move(documentsDirectory))
+    : m_shared(std::make_shared<Shared>())
+    , m_documents(std::move(documentsDirectory))
     , m_uploadPage(std::move(uploadPage))
     , m_errorPage(std::move(errorPage))
 {
+    m_shared->kioskKeyDigest = UploadAccessGate::digestOf(kioskKey());
 }
 
 KVServerStarter::~KVServerStarter()
@@ -300,6 +555,27 @@ KVServerStarter::~KVServerStarter()
     }
 }
 
+void KVServerStarter::setAccessCode(const QString& code)
+{
+    m_shared->gate->setCode(code);
+}
+
+void KVServerStarter::setSettingsDocumentNames(const QStringList& names)
+{
+    const std::lock_guard lock(m_shared->mutex);
+    m_shared->settingsNames = names;
+}
+
+const QByteArray& KVServerStarter::kioskKey()
+{
+    static const QByteArray key = [] {
+        QByteArray bytes(32, Qt::Uninitialized);
+        QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / int(sizeof(quint32)));
+        return bytes.toHex();
+    }();
+    return key;
+}
+
 bool KVServerStarter::startServerConnectionWith(int port)
 {
     if (m_server) {
@@ -309,19 +585,33 @@ bool KVServerStarter::startServerConnectionWith(int port)
             m_server->listener.join();
         m_server.reset();
     }
-    auto server = std::make_unique<Server>();
-    httplib::Server& http = server->http;
+    auto server = std::make_unique<Server>(m_limits);
+    UploadHttpServer& http = server->http;
     const QString documents = m_documents;
     const QString uploadPage = m_uploadPage;
     const QString errorPage = m_errorPage;
     const qint64 uploadLimit = m_uploadLimit;
-    const auto gate = std::make_shared<UploadAccessGate>(m_accessCode);
+    const std::shared_ptr<Shared> shared = m_shared;
     const std::atomic<bool>* stopping = &server->stopping;
 
-    http.set_read_timeout(readTimeoutSeconds);
-    http.set_write_timeout(readTimeoutSeconds);
-    http.set_keep_alive_timeout(5);
-    http.set_payload_max_length(size_t(uploadLimit));
+    const auto fail = [port](const QString& reason) {
+        const QString message = QStringLiteral("Server Not Statred There will be some Issue please check");
+        std::fprintf(stderr, "%s (port %d%s)\n", qPrintable(message), port, qPrintable(reason.isEmpty() ? QString() : QStringLiteral(", ") + reason));
+        bridgeLog(starterCategory, message);
+        if (!reason.isEmpty())
+            bridgeLog(starterCategory, reason);
+        return false;
+    };
+    if (m_tls) {
+        QString error;
+        const std::optional<DeviceCertificate::Identity> identity = DeviceCertificate::loadOrCreate(&error);
+        if (!identity || !http.useTls(identity->certificatePem, identity->keyPem, &error))
+            return fail(QStringLiteral("No TLS certificate: ") + error);
+    }
+
+    http.set_payload_max_length(size_t(smallBodyLimit));
+    http.set_default_headers({{"X-Content-Type-Options", "nosniff"}});
+    http.onCrowded = logCrowded;
     // The library's default adds SO_REUSEPORT, under which a second server would share a taken port
     // silently; a port in use must fail. One socket serves IPv6 and IPv4.
     http.set_socket_options([](int socket) {
@@ -331,36 +621,10 @@ bool KVServerStarter::startServerConnectionWith(int port)
         setsockopt(socket, IPPROTO_IPV6, IPV6_V6ONLY, &no, sizeof(no));
     });
 
-    http.set_pre_routing_handler([gate, uploadLimit](const httplib::Request& request, httplib::Response& response) {
+    http.set_pre_routing_handler([shared, uploadLimit](const httplib::Request& request, httplib::Response& response) {
         using Result = httplib::Server::HandlerResponse;
-        if (request.headers.size() > size_t(headerCountLimit)) {
-            reply(response, 431, QStringLiteral("Too many headers"));
-            return Result::Handled;
-        }
-        // Chunked bodies have no length to check before they arrive; browsers never send them here.
-        if (request.has_header("Transfer-Encoding")) {
-            reply(response, 411, QStringLiteral("Length required"));
-            return Result::Handled;
-        }
-        const bool isUpload = (request.method == "POST" || request.method == "PUT") && request.path == "/upload";
-        bool lengthIsNumber = false;
-        const qint64 length = QByteArray::fromStdString(request.get_header_value("Content-Length")).toLongLong(&lengthIsNumber);
-        // Refused before a byte of the body is read, rather than read through to the end and dropped.
-        if (length > (isUpload ? uploadLimit : smallBodyLimit)) {
-            refuse(response, 413, QStringLiteral("Request too large"));
-            return Result::Handled;
-        }
-        // A raw upload is read to its announced length and no further.
-        if (request.method == "PUT" && request.path == "/upload" && (!lengthIsNumber || length < 0)) {
-            refuse(response, 411, QStringLiteral("Length required"));
-            return Result::Handled;
-        }
-        if (hasEncodedSeparator(request.target)) {
-            bridgeLog(connectionCategory, QStringLiteral("Refused encoded path: ") + printable(fromUtf8(request.path)));
-            reply(response, 400, QStringLiteral("Bad request"));
-            return Result::Handled;
-        }
-        if (!admitted(*gate, request, response))
+        Connection& connection = *UploadHttpServer::current();
+        if (!passesChecks(request, response, connection, uploadLimit) || !admitted(*shared->gate, shared->kioskKeyDigest, connection, request, response))
             return Result::Handled;
         if (request.path == "/") {
             response.set_redirect("/upload", 301);
@@ -369,11 +633,46 @@ bool KVServerStarter::startServerConnectionWith(int port)
         return Result::Unhandled;
     });
 
-    http.Get(R"(/upload(/.*)?)", [uploadPage](const httplib::Request& request, httplib::Response& response) {
-        serveStatic(uploadPage, {QStringLiteral("index.html")}, request, response);
+    // A client that waits for leave to send its body (curl does, for a large one) hears of a
+    // refusal before it sends a byte of it.
+    http.set_expect_100_continue_handler([shared, uploadLimit](const httplib::Request& request, httplib::Response& response) {
+        Connection& connection = *UploadHttpServer::current();
+        if (!passesChecks(request, response, connection, uploadLimit) || !admitted(*shared->gate, shared->kioskKeyDigest, connection, request, response))
+            return response.status;
+        return 100;
     });
-    http.Get(R"(/Documents(/.*)?)", [documents](const httplib::Request& request, httplib::Response& response) {
-        serveStatic(documents, {QStringLiteral("index.html"), QStringLiteral("default.html")}, request, response);
+
+    http.Get(R"(/upload(/.*)?)", [uploadPage](const httplib::Request& request, httplib::Response& response) {
+        response.status = 404;  // until a file is found; the error handler then redirects
+        const std::optional<QString> path = staticFile(uploadPage, {QStringLiteral("index.html")}, requested(request));
+        if (!path || !streamFile(*path, response))
+            return;
+        // The page and its script alone, in no other site's frame.
+        response.set_header("Content-Security-Policy",
+                            "default-src 'self'; style-src 'self' 'unsafe-inline'; img-src 'self' data:; frame-ancestors 'none'");
+        response.set_header("X-Frame-Options", "DENY");
+    });
+    http.Get(R"(/Documents(/.*)?)", [documents, shared](const httplib::Request& request, httplib::Response& response) {
+        response.status = 404;
+        const Connection& connection = *UploadHttpServer::current();
+        const QString relative = requested(request);
+        const std::optional<QString> path = staticFile(documents, {QStringLiteral("index.html"), QStringLiteral("default.html")}, relative);
+        if (!path)
+            return;
+        if (!connection.notes.withCode && isSecret(documents, relative, *path, shared->names())) {
+            bridgeLog(connectionCategory, QStringLiteral("Refused (") + secretText + QStringLiteral("): GET ") + printable(relative)
+                                              + QStringLiteral(" from ") + clientOf(request));
+            reply(response, 403, QStringLiteral("Refused: ") + secretText);
+            return;
+        }
+        if (!streamFile(*path, response))
+            return;
+        // What a visitor uploaded is handed to other browsers as a file, never run as a page of
+        // this origin; the kiosk's own window shows it as the administrator's local site.
+        if (!connection.notes.fromKiosk) {
+            response.set_header("Content-Disposition", "attachment");
+            response.set_header("Content-Security-Policy", "sandbox; default-src 'none'");
+        }
     });
     http.Get("/error", [errorPage](const httplib::Request&, httplib::Response& response) {
         QFile file(errorPage);
@@ -382,36 +681,156 @@ bool KVServerStarter::startServerConnectionWith(int port)
             return;
         }
         response.set_content(file.readAll().toStdString(), "text/html; charset=utf-8");
+        response.set_header("X-Frame-Options", "DENY");
     });
-    http.Post("/upload", [documents, stopping](const httplib::Request& request, httplib::Response& response,
-                                               const httplib::ContentReader& reader) {
-        if (!request.is_multipart_form_data()) {
-            reply(response, 400, QStringLiteral("Expected multipart/form-data"));
+    http.Post("/upload", [documents, shared, stopping](const httplib::Request& request, httplib::Response& response,
+                                                       const httplib::ContentReader&) {
+        Connection& connection = *UploadHttpServer::current();
+        const std::optional<std::string> boundary = MultipartReader::boundaryOf(request.get_header_value("Content-Type"));
+        if (!boundary) {
+            refuse(response, 400, QStringLiteral("Expected multipart/form-data"));
+            return;
+        }
+        const auto slot = shared->uploadSlot();
+        if (!slot) {
+            refuse(response, 503, QStringLiteral("Too many uploads at once; try again"));
+            response.set_header("Retry-After", "5");
             return;
         }
         const DocumentStore store(documents);
-        UploadReceiver receiver(store, *stopping);
-        const bool complete = reader([&](const httplib::MultipartFormData& part) { return receiver.beginPart(part); },
-                                     [&](const char* data, size_t length) { return receiver.data(data, length); });
-        if (!complete) {
+        MultipartReader reader(*boundary);
+        // The window holds what the reader is offered: first what was read ahead with the head
+        // and what it kept, then the bytes that wait on the socket, only peeked at. The parts'
+        // bytes then go from the socket to their files inside the kernel (spliced), and only the
+        // boundaries and heads pass through here. Over TLS the bytes are read and written.
+        std::vector<UploadStep> steps;
+        const std::unique_ptr<char[]> window(new char[size_t(UploadFile::pieceSize)]);
+        UploadSink sink{writeNow, commitNow};
+        if (!connection.isTls()) {
+            sink.write = [&steps, &window](const std::shared_ptr<UploadFile>& file, const char* data, qint64 length) {
+                steps.push_back({file, data - window.get(), length, nullptr, {}});
+            };
+            sink.commit = [&steps](std::shared_ptr<UploadFile> file, std::shared_ptr<bool> stored, const QString& name) {
+                steps.push_back({std::move(file), 0, 0, std::move(stored), name});
+            };
+        }
+        UploadReceiver receiver(store, sink, *stopping, connection.notes.withCode, shared->names(), clientOf(request));
+        qint64 kept = connection.takeReadAhead(window.get(), UploadFile::pieceSize);
+        bool whole = false;
+        bool lost = false;
+        bool diskFailed = false;
+        while (!lost) {
+            // kept: bytes at the window's start that are this process's already; peeked: the
+            // socket's bytes after them, still on the socket.
+            qint64 peeked = 0;
+            if (connection.isTls()) {
+                peeked = fill(connection, window.get() + kept, UploadFile::pieceSize - kept);
+            } else if (connection.canSplice()) {
+                peeked = connection.peekBody(window.get() + kept, UploadFile::pieceSize - kept, UploadFile::pieceSize / 2);
+            }
+            if (peeked < 0)
+                break;
+            const bool atEnd = connection.isTls() ? connection.bodyLeft() == 0 : connection.bodyLeft() == peeked;
+            if (peeked == 0 && !atEnd)
+                break;
+            const qint64 offered = kept + peeked;
+            const qint64 used = reader.read(
+                window.get(), offered, atEnd, [&](const MultipartReader::Part& part) { return receiver.beginPart(part); },
+                [&](const char* data, qint64 length) { return receiver.data(data, length); });
+            if (reader.finished())
+                receiver.end();
+            // What the reader said, done in order: pieces from the window's own bytes are written,
+            // those on the socket moved there, and the bytes between them read past.
+            const qint64 socketStart = connection.isTls() ? offered : kept;  // over TLS all is here already
+            qint64 onSocket = socketStart;  // the window offset of the socket's next byte
+            const auto skipTo = [&](qint64 offset) {
+                if (offset > onSocket && !lost)
+                    lost = connection.spliceBody(-1, offset - onSocket, {}) != Connection::Moved::All;
+                onSocket = std::max(onSocket, offset);
+            };
+            for (UploadStep& step : steps) {
+                if (lost)
+                    break;
+                if (step.stored) {
+                    commitNow(step.file, step.stored, step.name);
+                    continue;
+                }
+                qint64 offset = step.offset;
+                qint64 length = step.length;
+                if (offset < socketStart) {
+                    const qint64 here = std::min(length, socketStart - offset);
+                    step.file->write(window.get() + offset, here);
+                    offset += here;
+                    length -= here;
+                }
+                if (length <= 0)
+                    continue;
+                skipTo(offset);
+                const int descriptor = step.file->appendingDescriptor();
+                const Connection::Moved moved = descriptor < 0 ? Connection::Moved::FileFailed
+                                                               : connection.spliceBody(descriptor, length, [&step](qint64 n) { step.file->appended(n); });
+                diskFailed = moved == Connection::Moved::FileFailed;
+                lost = moved != Connection::Moved::All;
+                onSocket = offset + length;
+            }
+            steps.clear();
+            if (used < 0 || lost || reader.finished()) {
+                if (!lost && used >= 0)
+                    skipTo(used);
+                whole = !lost && reader.finished();
+                break;
+            }
+            // What the reader kept (a boundary's first bytes, a part's head) becomes the window's
+            // own: taken off the socket, moved to the window's start.
+            skipTo(offered);
+            kept = offered - used;
+            std::memmove(window.get(), window.get() + used, size_t(kept));
+        }
+        if (diskFailed) {
             receiver.abandon();
-            bridgeLog(connectionCategory, QStringLiteral("Upload cut short"));
+            bridgeLog(connectionCategory, QStringLiteral("Upload failed from ") + clientOf(request));
+            refuse(response, 500, QStringLiteral("Upload failed"));
             return;
         }
-        reply(response, 200, receiver.finish());
+        if (!whole) {
+            receiver.abandon();
+            const bool cutShort = stopping->load() || connection.bodyLeft() > 0;
+            bridgeLog(connectionCategory, (cutShort ? QStringLiteral("Upload cut short from ") : QStringLiteral("Malformed upload from "))
+                                              + clientOf(request));
+            refuse(response, 400, cutShort ? QStringLiteral("Upload cut short") : QStringLiteral("Malformed multipart body"));
+            return;
+        }
+        // Whatever follows the closing boundary is read past, so the connection can carry on.
+        char discard[4096];
+        while (connection.bodyLeft() > 0 && connection.readBody(discard, sizeof(discard)) > 0) {
+        }
+        const UploadReceiver::Result result = receiver.result();
+        reply(response, result.status, result.text);
     });
     // The upload page's own route: the body is the file itself, its name and part name come in the
     // query (as a form's file name and part name would), under the same checks. It spares the
-    // multipart parsing, and a large body is read from the socket in large pieces.
-    http.Put("/upload", [documents, stopping](const httplib::Request& request, httplib::Response& response,
-                                              const httplib::ContentReader& reader) {
+    // multipart parsing, and the body is moved from the socket into the file inside the kernel.
+    http.Put("/upload", [documents, shared, stopping](const httplib::Request& request, httplib::Response& response,
+                                                      const httplib::ContentReader&) {
+        Connection& connection = *UploadHttpServer::current();
         const QString part = request.has_param("part") ? fromUtf8(request.get_param_value("part")) : QStringLiteral("file");
         const QString fileName = fromUtf8(request.get_param_value("name"));
         const auto target = DocumentStore(documents).uploadTarget(part, fileName);
-        if (target.refusal) {
-            const QString reason = DocumentStore::refusalText(*target.refusal);
-            bridgeLog(connectionCategory, QStringLiteral("Upload refused (") + reason + QStringLiteral("): ") + printable(fileName));
-            refuse(response, 403, QStringLiteral("Upload refused: ") + reason);
+        QString refusal;
+        if (target.refusal)
+            refusal = DocumentStore::refusalText(*target.refusal);
+        else if (!connection.notes.withCode && isSecret(documents, DocumentStore::uploadName(part, fileName), target.path, shared->names()))
+            refusal = secretText;
+        if (!refusal.isEmpty()) {
+            bridgeLog(connectionCategory, QStringLiteral("Upload refused (") + refusal + QStringLiteral("): ") + printable(fileName)
+                                              + QStringLiteral(" from ") + clientOf(request));
+            refuse(response, 403, QStringLiteral("Upload refused: ") + refusal);
+            return;
+        }
+        const auto slot = shared->uploadSlot();
+        if (!slot) {
+            refuse(response, 503, QStringLiteral("Too many uploads at once; try again"));
+            response.set_header("Retry-After", "5");
             return;
         }
         QDir().mkpath(QFileInfo(target.path).path());
@@ -421,41 +840,34 @@ bool KVServerStarter::startServerConnectionWith(int port)
             refuse(response, 500, QStringLiteral("Upload failed"));
             return;
         }
-        const qint64 length = QByteArray::fromStdString(request.get_header_value("Content-Length")).toLongLong();
+        const qint64 length = connection.bodyLeft();
         qint64 received = 0;
         bool writeFailed = false;
-        const auto keep = [&](const char* data, qint64 size) {
-            writeFailed = !file.write(data, size);
-            received += size;
-            return !writeFailed;
-        };
-        std::optional<ConnectionSocket::Outcome> direct;
-        const bool readByLibrary = reader([&](const char* data, size_t size) {
-            if (stopping->load(std::memory_order_relaxed) || !keep(data, qint64(size)))
-                return false;
-            // The library has now handed over all it read along with the headers; whatever is
-            // still to come is on the socket.
-            if (!direct && length - received >= takeOverFrom) {
-                if (const auto socket = ConnectionSocket::find(request.local_addr, request.local_port, request.remote_addr,
-                                                               request.remote_port)) {
-                    const std::chrono::seconds idle(readTimeoutSeconds);
-                    const int descriptor = file.appendingDescriptor();
-                    direct = descriptor < 0 ? ConnectionSocket::Outcome::Refused
-                                            : ConnectionSocket::spliceInto(descriptor, *socket, length - received, idle, *stopping,
-                                                                           [&](qint64 size) {
-                                                                               file.appended(size);
-                                                                               received += size;
-                                                                           });
-                    if (*direct == ConnectionSocket::Outcome::Unsupported)
-                        direct = ConnectionSocket::receive(*socket, length - received, UploadFile::pieceSize, idle, *stopping, keep);
-                    writeFailed = writeFailed || *direct == ConnectionSocket::Outcome::Refused;
-                    return false;  // ends the library's reading; the body has been read
-                }
-            }
-            return true;
-        });
-        const bool whole = (direct ? *direct == ConnectionSocket::Outcome::Complete : readByLibrary) && received == length;
-        if (!whole && !writeFailed) {
+        std::unique_ptr<char[]> buffer(new char[size_t(UploadFile::pieceSize)]);
+        // What came with the head, then the socket's bytes: moved inside the kernel where no TLS
+        // lies between, else read and written.
+        for (qint64 n = connection.takeReadAhead(buffer.get(), UploadFile::pieceSize); n > 0 && !writeFailed;
+             n = connection.takeReadAhead(buffer.get(), UploadFile::pieceSize)) {
+            writeFailed = !file.write(buffer.get(), n);
+            received += n;
+        }
+        if (!writeFailed && received < length && connection.canSplice()) {
+            const int descriptor = file.appendingDescriptor();
+            const Connection::Moved moved = descriptor < 0 ? Connection::Moved::FileFailed
+                                                           : connection.spliceBody(descriptor, length - received, [&](qint64 n) {
+                                                                 file.appended(n);
+                                                                 received += n;
+                                                             });
+            writeFailed = moved == Connection::Moved::FileFailed;
+        }
+        while (!writeFailed && received < length && !connection.canSplice()) {
+            const qint64 n = fill(connection, buffer.get(), UploadFile::pieceSize);
+            if (n <= 0)
+                break;
+            writeFailed = !file.write(buffer.get(), n);
+            received += n;
+        }
+        if (received != length && !writeFailed) {
             bridgeLog(connectionCategory, QStringLiteral("Upload cut short: ") + printable(fileName));
             refuse(response, 400, QStringLiteral("Upload cut short"));
             return;
@@ -468,21 +880,43 @@ bool KVServerStarter::startServerConnectionWith(int port)
         reply(response, 200, QStringLiteral("Name: ") + part + QStringLiteral(" File name: ") + fileName + QStringLiteral(" Size: ")
                                  + QString::number(received) + QStringLiteral("<br>"));
     });
-    http.Delete("/Delete/", [documents](const httplib::Request& request, httplib::Response& response) {
+    http.Delete("/Delete/", [documents, shared](const httplib::Request& request, httplib::Response& response) {
+        const Connection& connection = *UploadHttpServer::current();
         const QString name = request.has_param("name") ? fromUtf8(request.get_param_value("name"))
-                                                 : QUrl::fromPercentEncoding(QByteArray::fromStdString(request.body));
+                                                       : QUrl::fromPercentEncoding(QByteArray::fromStdString(request.body));
+        if (!connection.notes.withCode && !name.isEmpty() && DocumentStore::holdsSecret(name, shared->names())) {
+            bridgeLog(connectionCategory, QStringLiteral("file Delete Failed ") + secretText + QStringLiteral(": ") + printable(name)
+                                              + QStringLiteral(" from ") + clientOf(request));
+            reply(response, 403, QStringLiteral("file Delete Failed ") + secretText);
+            return;
+        }
         const DocumentStore::Deletion deletion = DocumentStore(documents).deleteNamed(name);
         if (deletion.outcome != QLatin1String("No File"))
             bridgeLog(connectionCategory, deletion.refused ? deletion.outcome + QStringLiteral(": ") + printable(name) : deletion.outcome);
-        reply(response, 200, deletion.outcome);
+        const bool done = deletion.outcome == QLatin1String("file Delete Success");
+        const int status = done ? 200 : deletion.outcome == QLatin1String("No File") ? 400 : deletion.refused ? 403 : deletion.missing ? 404 : 500;
+        reply(response, status, deletion.outcome);
     });
-    http.Get("/files", [documents](const httplib::Request&, httplib::Response& response) {
+    http.Get("/files", [documents, shared](const httplib::Request&, httplib::Response& response) {
         bridgeLog(connectionCategory, QStringLiteral(" load File List Start"));
-        reply(response, 200, DocumentStore(documents).fileList());
+        const bool withCode = UploadHttpServer::current()->notes.withCode;
+        const QStringList settingsNames = shared->names();
+        QStringList shown;
+        int hidden = 0;
+        for (const QString& name : DocumentStore(documents).names()) {
+            if (!withCode && DocumentStore::holdsSecret(name, settingsNames))
+                ++hidden;
+            else
+                shown.append(name);
+        }
+        reply(response, 200, DocumentStore::fileList(shown));
+        response.set_header(hiddenFilesHeader, std::to_string(hidden));
+        response.set_header("Cache-Control", "no-store");
     });
     // Whatever no route serves (or a file that is not there) sends the visitor to the error page.
     http.set_error_handler(httplib::Server::HandlerWithResponse([](const httplib::Request& request, httplib::Response& response) {
-        if (response.status != 404 || request.path == "/error")
+        // A handler's own 404 with its text (a file to delete that is not there) stands.
+        if (response.status != 404 || request.path == "/error" || !response.body.empty())
             return httplib::Server::HandlerResponse::Unhandled;
         response.set_redirect("/error", 302);
         return httplib::Server::HandlerResponse::Handled;
@@ -492,17 +926,14 @@ bool KVServerStarter::startServerConnectionWith(int port)
     int bound = port == 0 ? http.bind_to_any_port("::") : (http.bind_to_port("::", port) ? port : -1);
     if (bound < 0)
         bound = port == 0 ? http.bind_to_any_port("0.0.0.0") : (http.bind_to_port("0.0.0.0", port) ? port : -1);
-    if (bound <= 0) {
-        const QString message = QStringLiteral("Server Not Statred There will be some Issue please check");
-        std::fprintf(stderr, "%s (port %d)\n", qPrintable(message), port);
-        bridgeLog(starterCategory, message);
-        return false;
-    }
+    if (bound <= 0)
+        return fail({});
+    http.widenBacklog();
     server->port = bound;
     std::promise<void> listening;
     std::future<void> ready = listening.get_future();
     server->listener = std::thread([&http, &listening] {
-        // Connection work yields to the kiosk's own; the pool's threads inherit this from here.
+        // Connection work yields to the kiosk's own; the connections' threads inherit this from here.
         setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), 10);
         listening.set_value();
         http.listen_after_bind();
@@ -535,6 +966,11 @@ bool KVServerStarter::isServerRunning() const
 int KVServerStarter::getPortNumber() const
 {
     return isServerRunning() ? m_server->port : 0;
+}
+
+bool KVServerStarter::isServingTls() const
+{
+    return isServerRunning() && m_server->http.usesTls();
 }
 
 std::optional<LocalServerAddress> KVServerStarter::localServerAddress(const KVBrowserPrefSettings& preferences) const

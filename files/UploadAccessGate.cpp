@@ -1,5 +1,7 @@
 #include "files/UploadAccessGate.h"
 
+#include "files/UploadRequestRules.h"
+
 #include <QCryptographicHash>
 
 #include <arpa/inet.h>
@@ -9,64 +11,59 @@
 #include <array>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 namespace korvel {
 
 namespace {
-
-// The 16 bytes of an IPv6 address, an IPv4 one in its mapped form; nullopt when unreadable.
-std::optional<std::array<unsigned char, 16>> parsedAddress(const std::string& address)
-{
-    const std::string bare = address.substr(0, address.find('%'));  // a link-local zone
-    std::array<unsigned char, 16> bytes{};
-    if (inet_pton(AF_INET6, bare.c_str(), bytes.data()) == 1)
-        return bytes;
-    in_addr v4{};
-    if (inet_pton(AF_INET, bare.c_str(), &v4) != 1)
-        return std::nullopt;
-    bytes[10] = bytes[11] = 0xff;
-    std::memcpy(bytes.data() + 12, &v4, 4);
-    return bytes;
-}
-
-bool isMappedIPv4(const std::array<unsigned char, 16>& bytes)
-{
-    return std::all_of(bytes.begin(), bytes.begin() + 10, [](unsigned char b) { return b == 0; }) && bytes[10] == 0xff
-           && bytes[11] == 0xff;
-}
 
 bool startsWith(const std::string& text, const char* prefix)
 {
     return text.rfind(prefix, 0) == 0;
 }
 
+bool isMappedIPv4(const UploadRequestRules::AddressBytes& bytes)
+{
+    return std::all_of(bytes.begin(), bytes.begin() + 10, [](unsigned char b) { return b == 0; }) && bytes[10] == 0xff
+           && bytes[11] == 0xff;
+}
+
 }  // namespace
 
 UploadAccessGate::UploadAccessGate(const QString& code)
-    : m_digest(code.isEmpty() ? QByteArray() : digestOf(code.toUtf8()))
+    : UploadAccessGate(code, Budget{})
 {
 }
 
-bool UploadAccessGate::needsCode(const std::string& method, const std::string& path, Origin origin)
+UploadAccessGate::UploadAccessGate(const QString& code, Budget budget)
+    : m_budget(budget)
+    , m_tokens(budget.size)
+{
+    setCode(code);
+}
+
+bool UploadAccessGate::isOpen() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_digest.isEmpty();
+}
+
+void UploadAccessGate::setCode(const QString& code)
+{
+    const QByteArray digest = code.isEmpty() ? QByteArray() : digestOf(code.toUtf8());
+    const std::lock_guard lock(m_mutex);
+    m_digest = digest;
+}
+
+bool UploadAccessGate::needsCode(const std::string& method, const std::string& path)
 {
     const bool reads = method == "GET" || method == "HEAD";
-    if (!reads)
-        return true;
-    if (path == "/" || path == "/error" || path == "/upload" || startsWith(path, "/upload/"))
-        return false;
-    const bool document = path == "/Documents" || startsWith(path, "/Documents/");
-    switch (origin) {
-    case Origin::Loopback:
-        return !document;
-    case Origin::Network:
-        return true;
-    }
-    return true;
+    return !(reads && (path == "/" || path == "/error" || path == "/upload" || startsWith(path, "/upload/")));
 }
 
 UploadAccessGate::Origin UploadAccessGate::originOf(const std::string& address)
 {
-    const auto bytes = parsedAddress(address);
+    const auto bytes = UploadRequestRules::addressBytes(address);
     if (!bytes)
         return Origin::Network;
     if (isMappedIPv4(*bytes))
@@ -77,7 +74,7 @@ UploadAccessGate::Origin UploadAccessGate::originOf(const std::string& address)
 
 QString UploadAccessGate::clientKey(const std::string& address)
 {
-    const auto bytes = parsedAddress(address);
+    const auto bytes = UploadRequestRules::addressBytes(address);
     if (!bytes)
         return QString::fromStdString(address);
     if (isMappedIPv4(*bytes))
@@ -125,12 +122,43 @@ void UploadAccessGate::forgetOld(qint64 nowMs)
     }
 }
 
+void UploadAccessGate::refill(qint64 nowMs)
+{
+    const qint64 step = std::max<qint64>(1, m_budget.refill.count());
+    if (nowMs < m_refilledMs)
+        m_refilledMs = nowMs;  // a clock set back starts the count again from here
+    const qint64 back = (nowMs - m_refilledMs) / step;
+    if (m_tokens >= m_budget.size) {
+        m_refilledMs = nowMs;
+    } else if (back > 0) {
+        m_tokens = int(std::min<qint64>(m_budget.size, m_tokens + back));
+        m_refilledMs = m_tokens >= m_budget.size ? nowMs : m_refilledMs + back * step;
+    }
+    // The pause is told once per attack: again only after the whole budget has come back.
+    if (m_tokens >= m_budget.size)
+        m_paused = false;
+}
+
+QString UploadAccessGate::busiestClients() const
+{
+    QList<QPair<int, QString>> clients;
+    for (auto it = m_failures.begin(); it != m_failures.end(); ++it)
+        clients.append({it->count, it.key()});
+    std::sort(clients.begin(), clients.end(), [](const auto& a, const auto& b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
+    QStringList shown;
+    for (qsizetype i = 0; i < clients.size() && i < 10; ++i)
+        shown.append(QStringLiteral("%1 (%2)").arg(clients[i].second).arg(clients[i].first));
+    if (clients.size() > 10)
+        shown.append(QStringLiteral("%1 more").arg(clients.size() - 10));
+    return shown.join(QStringLiteral(", "));
+}
+
 UploadAccessGate::Answer UploadAccessGate::check(const QString& client, const QByteArray* given, const QDateTime& now)
 {
-    if (isOpen())
-        return {Verdict::Open, 0, {}};
     const qint64 nowMs = now.toMSecsSinceEpoch();
-    std::lock_guard<std::mutex> lock(m_mutex);
+    const std::lock_guard lock(m_mutex);
+    if (m_digest.isEmpty())
+        return {Verdict::Open, 0, {}, {}};
     auto it = m_failures.find(client);
     // A clock set back must not stretch a wait: the record is dropped as if forgotten.
     if (it != m_failures.end()
@@ -140,17 +168,25 @@ UploadAccessGate::Answer UploadAccessGate::check(const QString& client, const QB
     }
     const int failures = it != m_failures.end() ? it->count : 0;
     if (!given)
-        return {Verdict::Missing, failures, {}};
+        return {Verdict::Missing, failures, {}, {}};
     if (it != m_failures.end()) {
         const qint64 readyMs = it->lastMs + waitAfter(it->count).count();
         if (nowMs < readyMs)
-            return {Verdict::TooSoon, failures, std::chrono::milliseconds(readyMs - nowMs)};
+            return {Verdict::TooSoon, failures, std::chrono::milliseconds(readyMs - nowMs), {}};
+    }
+    refill(nowMs);
+    if (m_tokens <= 0) {
+        const qint64 readyMs = m_refilledMs + std::max<qint64>(1, m_budget.refill.count());
+        const bool first = !std::exchange(m_paused, true);
+        return {Verdict::TooSoon, failures, std::chrono::milliseconds(std::max<qint64>(1, readyMs - nowMs)),
+                first ? busiestClients() : QString()};
     }
     if (sameCode(m_digest, *given)) {
         if (it != m_failures.end())
             m_failures.erase(it);
-        return {Verdict::Granted, 0, {}};
+        return {Verdict::Granted, 0, {}, {}};
     }
+    --m_tokens;
     if (it == m_failures.end()) {
         if (m_failures.size() >= clientLimit)
             forgetOld(nowMs);
@@ -158,7 +194,7 @@ UploadAccessGate::Answer UploadAccessGate::check(const QString& client, const QB
     }
     it->count += 1;
     it->lastMs = nowMs;
-    return {Verdict::Wrong, it->count, waitAfter(it->count)};
+    return {Verdict::Wrong, it->count, waitAfter(it->count), {}};
 }
 
 }  // namespace korvel

@@ -27,7 +27,7 @@ bool UploadFile::write(const char* data, qint64 length)
 {
     if (m_failed)
         return false;
-    if (m_pending.isEmpty() && length >= pieceSize)
+    if (m_pending.isEmpty() && length >= directSize)
         return writeThrough(data, length);
     m_pending.append(data, length);
     return m_pending.size() < pieceSize || writePending();

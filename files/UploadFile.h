@@ -11,8 +11,9 @@ namespace korvel {
 // a commit, it leaves nothing behind.
 class UploadFile {
 public:
-    // Writes are gathered up to this size; larger pieces go straight through.
+    // Writes are gathered up to this size; pieces of directSize or more go straight through.
     static constexpr qsizetype pieceSize = qsizetype(1) << 20;
+    static constexpr qsizetype directSize = qsizetype(64) << 10;
 
     explicit UploadFile(const QString& target);
     UploadFile(const UploadFile&) = delete;

@@ -79,17 +79,28 @@ QString getFileSize(const QString& path)
     return byteCountText(info.isFile() ? info.size() : 0);
 }
 
-QString downloadFileName(const QUrl& url, const QString& suggestedName)
+QStringList settingsDocumentNames(const KVSettings& settings)
 {
+    return {settings.kvAutoImport.fileAutoImport, settings.kvAutoImport.fileImport, QStringLiteral("Korvel.plist")};
+}
+
+QString downloadFileName(const QUrl& url, const QString& suggestedName, const QStringList& settingsNames)
+{
+    QString name;
     const QString fromAddress = KVUtility::lastPathComponent(url);
-    if (usableName(fromAddress))
-        return fromAddress;
-    if (usableName(suggestedName))
-        return suggestedName;
-    const QString extension = QFileInfo(suggestedName).suffix();
-    const bool plainExtension = !extension.isEmpty() && extension.size() <= 10
-                                && std::all_of(extension.begin(), extension.end(), [](QChar c) { return c.isLetterOrNumber(); });
-    return plainExtension ? QStringLiteral("download.") + extension : QStringLiteral("download");
+    if (usableName(fromAddress)) {
+        name = fromAddress;
+    } else if (usableName(suggestedName)) {
+        name = suggestedName;
+    } else {
+        const QString extension = QFileInfo(suggestedName).suffix();
+        const bool plainExtension = !extension.isEmpty() && extension.size() <= 10
+                                    && std::all_of(extension.begin(), extension.end(), [](QChar c) { return c.isLetterOrNumber(); });
+        name = plainExtension ? QStringLiteral("download.") + extension : QStringLiteral("download");
+    }
+    if (settingsNames.contains(name, Qt::CaseInsensitive))
+        name.prepend(QStringLiteral("download-"));
+    return name;
 }
 
 QString reserveDownloadDestination(const QString& directory, const QString& name)

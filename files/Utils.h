@@ -21,11 +21,15 @@ QString byteCountText(qint64 bytes);
 // The size of the file at `path` in the same words; "Zero KB" when it cannot be read.
 QString getFileSize(const QString& path);
 
+// The names settings documents are read from: the automatic import's file, the name "Import from
+// File" offers (the last one used) and "Korvel.plist".
+QStringList settingsDocumentNames(const KVSettings& settings);
 // The name a download of `url` is stored under before it is made unique: the address's last path
 // component. When that is unusable (none, a directory, a dot segment, a control character, a
 // path separator, a name of the program's own files), the engine's suggestion is tried the same
-// way, and then "download" with the suggestion's extension.
-QString downloadFileName(const QUrl& url, const QString& suggestedName);
+// way, and then "download" with the suggestion's extension. A name among `settingsNames`
+// (ignoring case) gets the prefix "download-": a visitor's file never becomes a settings document.
+QString downloadFileName(const QUrl& url, const QString& suggestedName, const QStringList& settingsNames = {});
 // A free path for `name` in `directory`: the name itself, else "1_" + name, "2_" + name, and so on.
 // The file is created empty (exclusively), so that two downloads finishing together never share
 // one name. Empty when nothing could be created there.

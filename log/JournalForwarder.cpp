@@ -1,5 +1,7 @@
 #include "log/JournalForwarder.h"
 
+#include "log/JournalPriority.h"
+
 #include <QtEndian>
 
 #include <sys/socket.h>
@@ -72,11 +74,10 @@ void JournalForwarder::setSocketPath(const QString& path)
     socketPath() = path.isEmpty() ? QByteArray(defaultSocket) : path.toLocal8Bit();
 }
 
-QByteArray JournalForwarder::datagram(const QString& category, const QString& message)
+QByteArray JournalForwarder::datagram(const QString& category, const QString& message, int priority)
 {
     QByteArray out;
-    // Informational: these are the kiosk's own events, not its failures.
-    appendField(out, "PRIORITY", "6");
+    appendField(out, "PRIORITY", QByteArray::number(priority));
     appendField(out, "SYSLOG_IDENTIFIER", "korvel");
     appendField(out, "KORVEL_CATEGORY", category.toUtf8());
     appendField(out, "MESSAGE", message.toUtf8());
@@ -86,6 +87,9 @@ QByteArray JournalForwarder::datagram(const QString& category, const QString& me
 bool JournalForwarder::send(const QString& category, const QString& message)
 {
     if (!isEnabled())
+        return false;
+    const std::optional<int> priority = JournalPriority::of(category, message);
+    if (!priority)
         return false;
     sockaddr_un address{};
     {
@@ -99,7 +103,7 @@ bool JournalForwarder::send(const QString& category, const QString& message)
     const int fd = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return false;
-    const QByteArray bytes = datagram(category, message);
+    const QByteArray bytes = datagram(category, message, *priority);
     // Non-blocking: a journal that falls behind loses a line rather than stalling the kiosk.
     const ssize_t sent = sendto(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL, reinterpret_cast<const sockaddr*>(&address), sizeof address);
     close(fd);

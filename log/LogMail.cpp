@@ -1,17 +1,24 @@
 #include "log/LogMail.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Device.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "platform/Version.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace korvel {
 
 namespace {
+
+QString mailDirectory()
+{
+    return Paths::cachesDirectory() + QStringLiteral("/mail");
+}
 
 QString displayString()
 {
@@ -53,13 +60,27 @@ MailMessage LogMail::message(const Device& device, const QString& attachmentPath
             QStringLiteral("<please enter short description>"), attachmentPath};
 }
 
-QString LogMail::writeAttachment(const Device& device, const QStringList& lines)
+QString LogMail::writeAttachment(const Device& device, const QStringList& lines, Place place)
 {
-    const QString path = Paths::documentsDirectory() + QLatin1Char('/') + attachmentName(device);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(attachmentText(device, lines)) < 0 || !file.commit())
+    QString directory = Paths::documentsDirectory();
+    switch (place) {
+    case Place::ForMail:
+        directory = mailDirectory();
+        if (!QDir().mkpath(directory) || !QFile::setPermissions(directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+            return {};
+        break;
+    case Place::InDocuments:
+        break;
+    }
+    const QString path = directory + QLatin1Char('/') + attachmentName(device);
+    if (!AtomicFile::writeFile(path, attachmentText(device, lines), nullptr, FileAccess::OwnerOnly))
         return {};
     return path;
+}
+
+void LogMail::removeMailedCopies()
+{
+    QDir(mailDirectory()).removeRecursively();
 }
 
 }  // namespace korvel

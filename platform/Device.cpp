@@ -1,5 +1,6 @@
 #include "platform/Device.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 
 #include <QDBusArgument>
@@ -8,7 +9,6 @@
 #include <QDBusObjectPath>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QUuid>
 
 namespace korvel {
@@ -77,11 +77,7 @@ QString Device::identifierForVendor() const
     if (!QUuid::fromString(stored).isNull())
         return stored;
     const QString made = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(made.toUtf8());
-        file.commit();
-    }
+    AtomicFile::writeFile(path, made.toUtf8());
     return made;
 }
 

@@ -50,6 +50,26 @@ std::optional<FileBytes> FileBytes::read(const QString& path, QString* error)
     return result;
 }
 
+std::optional<FileBytes> FileBytes::map(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return std::nullopt;
+    }
+    const qsizetype size = file.size();
+    if (size == 0)
+        return FileBytes(nullptr, 0, 0);
+    void* memory = mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE, file.handle(), 0);
+    if (memory == MAP_FAILED) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
+    }
+    // Read front to back and given back behind the reader: only a window of it is ever resident.
+    madvise(memory, size_t(size), MADV_SEQUENTIAL);
+    return FileBytes(static_cast<char*>(memory), size, size);
+}
+
 FileBytes::FileBytes(char* data, qsizetype size, qsizetype capacity)
     : m_data(data)
     , m_size(size)

@@ -15,6 +15,10 @@ class FileBytes {
 public:
     // The file's bytes, or nothing with the reason in `error`.
     static std::optional<FileBytes> read(const QString& path, QString* error);
+    // The file mapped into memory, without a copy. Only for a file that is replaced by renaming a
+    // new one over it and never changed in place (Korvel's own defaults store): a file cut short
+    // while it is mapped would bring the process down.
+    static std::optional<FileBytes> map(const QString& path, QString* error);
 
     FileBytes(FileBytes&& other) noexcept;
     FileBytes& operator=(FileBytes&&) = delete;

@@ -45,6 +45,19 @@ qsizetype indexOf(const QVariantList& list, const QString& service, const QStrin
     return -1;
 }
 
+QVariantList withItem(QVariantList list, const QString& service, const QString& account, const QByteArray& data)
+{
+    const qsizetype index = indexOf(list, service, account);
+    if (index < 0) {
+        list.append(QVariantMap{{serviceKey, service}, {accountKey, account}, {dataKey, data}});
+        return list;
+    }
+    QVariantMap item = list.at(index).toMap();
+    item.insert(dataKey, data);
+    list[index] = item;
+    return list;
+}
+
 int writeItems(const QString& file, const QVariantList& list)
 {
     return PropertyList::writeFile(file, list, nullptr, FileAccess::OwnerOnly) ? KeychainStatus::success
@@ -111,6 +124,19 @@ int Keychain::remove(const QString& service, const QString& account)
         return KeychainStatus::itemNotFound;
     items.list.removeAt(index);
     return writeItems(m_file, items.list);
+}
+
+std::unique_ptr<AtomicFile> Keychain::stageSet(const QString& service, const QString& account, const QByteArray& data, int* status)
+{
+    const Items items = readItems(m_file);
+    if (items.status != KeychainStatus::success) {
+        *status = items.status;
+        return nullptr;
+    }
+    std::unique_ptr<AtomicFile> staged =
+        PropertyList::stageFile(m_file, withItem(items.list, service, account, data), nullptr, FileAccess::OwnerOnly);
+    *status = staged ? KeychainStatus::success : KeychainStatus::ioError;
+    return staged;
 }
 
 bool Keychain::setAside()

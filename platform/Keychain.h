@@ -3,7 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 namespace korvel {
+
+class AtomicFile;
 
 // Status codes of keychain operations, the values the rest of the program expects from a keychain.
 namespace KeychainStatus {
@@ -28,6 +32,10 @@ public:
     int add(const QString& service, const QString& account, const QByteArray& data);
     int update(const QString& service, const QString& account, const QByteArray& data);
     int remove(const QString& service, const QString& account);
+    // The keychain with the item added or updated, written beside the file for a FileTransaction to
+    // put in place together with other files; nullptr with the status in `status` when the
+    // keychain cannot be read (damaged) or written.
+    std::unique_ptr<AtomicFile> stageSet(const QString& service, const QString& account, const QByteArray& data, int* status);
 
     // Moves a damaged keychain file aside (to the same name with ".damaged", replacing an older
     // copy there), so that the next add starts a new keychain; the old bytes stay for whoever

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -104,6 +105,26 @@ QString Paths::keychainFile()
 QString Paths::vendorIdentifierFile()
 {
     return configDirectory() + QStringLiteral("/vendor-identifier");
+}
+
+QString Paths::lockFile()
+{
+    return configDirectory() + QStringLiteral("/korvel.lock");
+}
+
+QString Paths::runtimeDirectory()
+{
+    // Beside the lock, whatever the environment of the process that asks: korvelctl run by root
+    // or over SSH has another XDG_RUNTIME_DIR than the kiosk's session.
+    const QString directory = (home().isEmpty() ? configDirectory() : home()) + QStringLiteral("/run");
+    QDir().mkpath(directory);
+    QFile::setPermissions(directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return directory;
+}
+
+QString Paths::controlSocketFile()
+{
+    return runtimeDirectory() + QStringLiteral("/control");
 }
 
 namespace {

@@ -27,6 +27,14 @@ public:
     static QString keychainFile();
     // The device's vendor identifier, generated once.
     static QString vendorIdentifierFile();
+    // The lock that makes one process the writer of the home's settings: Korvel holds it while it
+    // runs, korvelctl while it writes without one.
+    static QString lockFile();
+    // Sockets and other things that live only while Korvel runs, reachable by its user alone
+    // (mode 0700, made on first use): "run" in the home (else in the configuration directory).
+    static QString runtimeDirectory();
+    // The control socket of the Korvel running on this home.
+    static QString controlSocketFile();
 
     // `path` with every symbolic link resolved, when it then lies strictly inside `directory` (also
     // resolved); nullopt when it lies outside, is the directory itself, or either is empty. Parts of

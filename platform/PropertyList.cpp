@@ -1,17 +1,19 @@
 #include "platform/PropertyList.h"
 
 #include "platform/BinaryPropertyListReader.h"
+#include "platform/StoredList.h"
 #include "platform/XmlPropertyListReader.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <cstring>
 #include <cmath>
 #include <optional>
+#include <string>
 
 namespace korvel {
 
@@ -29,9 +31,19 @@ PropertyListParse failure(PropertyListError error, const QString& message)
 
 class XmlWriter {
 public:
+    // Takes the text written so far; false stops the writing.
+    using Sink = std::function<bool(QByteArrayView)>;
+
+    XmlWriter() = default;
+    // Hands the text to `sink` whenever about a mebibyte has gathered.
+    explicit XmlWriter(Sink sink)
+        : m_sink(std::move(sink))
+    {
+    }
+
     QByteArray finish(const QVariant& root)
     {
-        m_out.reserve(4096);
+        m_out.reserve(m_sink ? size_t(flushSize + flushSize / 4) : 4096);
         m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                  "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
                  "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
@@ -39,10 +51,23 @@ public:
         if (!value(root, 0))
             m_out += "<dict/>\n";
         m_out += "</plist>\n";
-        return std::move(m_out);
+        flush(0);
+        return QByteArray(m_out.data(), qsizetype(m_out.size()));
     }
 
+    bool failed() const { return m_failed; }
+
 private:
+    static constexpr qsizetype flushSize = qsizetype(1) << 20;
+
+    void flush(qsizetype atLeast)
+    {
+        if (!m_sink || qsizetype(m_out.size()) < atLeast || m_failed)
+            return;
+        m_failed = !m_sink(QByteArrayView(m_out.data(), qsizetype(m_out.size())));
+        m_out.clear();
+    }
+
     void indent(int depth)
     {
         static const char tabs[] = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
@@ -63,11 +88,8 @@ private:
     {
         // Encoded straight into the output: the worst case is six bytes per UTF-16 unit ("&amp;"
         // is five, U+FFFD three).
-        const qsizetype used = m_out.size();
-        const qsizetype needed = used + s.size() * 6;
-        if (m_out.capacity() < needed)
-            m_out.reserve(std::max(needed, m_out.capacity() * 2));
-        m_out.resize(needed);
+        const size_t used = m_out.size();
+        m_out.resize(used + size_t(s.size()) * 6);
         char* out = m_out.data() + used;
         const char16_t* p = reinterpret_cast<const char16_t*>(s.utf16());
         const char16_t* end = p + s.size();
@@ -118,7 +140,7 @@ private:
                 *out++ = char(0x80 | (c & 0x3F));
             }
         }
-        m_out.resize(out - m_out.constData());
+        m_out.resize(size_t(out - m_out.data()));
     }
 
     void element(const char* name, QByteArrayView content, int depth)
@@ -127,7 +149,7 @@ private:
         m_out += '<';
         m_out += name;
         m_out += '>';
-        m_out += content;
+        m_out.append(content.data(), size_t(content.size()));
         m_out += "</";
         m_out += name;
         m_out += ">\n";
@@ -159,6 +181,22 @@ private:
     // Returns false for values that have no property-list form (they are left out).
     bool value(const QVariant& v, int depth)
     {
+        if (v.metaType() == QMetaType::fromType<StoredListPtr>()) {
+            const StoredListPtr list = v.value<StoredListPtr>();
+            indent(depth);
+            if (!list || list->size() == 0) {
+                m_out += "<array/>\n";
+                return true;
+            }
+            m_out += "<array>\n";
+            for (qsizetype i = 0; i < list->size() && !m_failed; ++i) {
+                flush(flushSize);
+                value(list->element(i), depth + 1);
+            }
+            indent(depth);
+            m_out += "</array>\n";
+            return true;
+        }
         switch (v.metaType().id()) {
         case QMetaType::QVariantMap: {
             const QVariantMap map = v.toMap();
@@ -172,10 +210,12 @@ private:
             for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
                 if (!it.value().isValid())
                     continue;
-                const qsizetype mark = m_out.size();
+                // Only between entries: a value without a property-list form takes its key back.
+                flush(flushSize);
+                const size_t mark = m_out.size();
                 stringElement("key", it.key(), depth + 1);
                 if (!value(it.value(), depth + 1))
-                    m_out.truncate(mark);
+                    m_out.resize(mark);
             }
             indent(depth);
             m_out += "</dict>\n";
@@ -197,8 +237,10 @@ private:
                 return true;
             }
             m_out += "<array>\n";
-            for (const QVariant& element : list)
+            for (const QVariant& element : list) {
+                flush(flushSize);
                 value(element, depth + 1);
+            }
             indent(depth);
             m_out += "</array>\n";
             return true;
@@ -244,12 +286,17 @@ private:
         }
     }
 
-    QByteArray m_out;
+    // A standard string: appending to it is cheaper than to a QByteArray, and a store of 100,000
+    // records is a few million appends.
+    std::string m_out;
+    Sink m_sink;
+    bool m_failed = false;
 };
 
 }  // namespace
 
-PropertyListParse PropertyList::parse(const QByteArray& bytes, const XmlPropertyListReader::Passed& passed)
+PropertyListParse PropertyList::parse(const QByteArray& bytes, const XmlPropertyListReader::Passed& passed,
+                                     const XmlPropertyListReader::TopLevelArrays* arrays)
 {
     if (bytes.isEmpty())
         return failure(PropertyListError::Empty, QStringLiteral("empty property list"));
@@ -259,8 +306,20 @@ PropertyListParse PropertyList::parse(const QByteArray& bytes, const XmlProperty
         root = BinaryPropertyListReader::read(bytes, &message);
         if (!root)
             return failure(PropertyListError::Malformed, QStringLiteral("not a valid binary property list: ") + message);
+        // Read whole as binary lists are; the arrays asked for are handed over as XML's would be.
+        if (arrays && root->metaType().id() == QMetaType::QVariantMap) {
+            QVariantMap map = root->toMap();
+            for (auto it = map.begin(); it != map.end(); ++it) {
+                if (it.value().metaType().id() != QMetaType::QVariantList || !arrays->takes(it.key()))
+                    continue;
+                for (QVariant element : it.value().toList())
+                    arrays->element(it.key(), std::move(element));
+                it.value() = QVariantList();
+            }
+            root = QVariant(map);
+        }
     } else {
-        root = XmlPropertyListReader::read(bytes, &message, passed);
+        root = XmlPropertyListReader::read(bytes, &message, passed, arrays);
         if (!root)
             return failure(PropertyListError::Malformed, QStringLiteral("not a valid XML property list: ") + message);
     }
@@ -287,23 +346,28 @@ QByteArray PropertyList::toXml(const QVariant& value)
 
 bool PropertyList::writeFile(const QString& path, const QVariant& value, QString* error, FileAccess access)
 {
-    const QByteArray bytes = toXml(value);
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    switch (access) {
-    case FileAccess::Default:
-        break;
-    case FileAccess::OwnerOnly:
-        // Restricted before a single byte is written, so the secret is never readable by others.
-        ok = ok && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        break;
+    std::unique_ptr<AtomicFile> file = stageFile(path, value, error, access);
+    if (file && file->commit())
+        return true;
+    if (file && error)
+        *error = file->errorString();
+    return false;
+}
+
+std::unique_ptr<AtomicFile> PropertyList::stageFile(const QString& path, const QVariant& value, QString* error, FileAccess access)
+{
+    auto file = std::make_unique<AtomicFile>(path, access);
+    bool ok = file->open();
+    if (ok) {
+        XmlWriter writer([&file](QByteArrayView text) { return file->write(text); });
+        writer.finish(value);
+        ok = !writer.failed() && file->stage();
     }
-    if (!ok || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = path + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
-    return true;
+    if (ok)
+        return file;
+    if (error)
+        *error = file->errorString();
+    return nullptr;
 }
 
 }  // namespace korvel

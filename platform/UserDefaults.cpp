@@ -1,12 +1,16 @@
 #include "platform/UserDefaults.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
+#include "platform/FileBytes.h"
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+
+#include <QHash>
 
 #include <cstdio>
 #include <memory>
@@ -27,7 +31,50 @@ void reportToConsole(const QString& message)
     std::fflush(stderr);
 }
 
+struct StoredListRegistry {
+    QMutex mutex;
+    QHash<QString, StoredListFactory> factories;
+};
+
+StoredListRegistry& registry()
+{
+    static StoredListRegistry r;
+    return r;
+}
+
+bool isStoredList(const QVariant& value)
+{
+    return value.metaType() == QMetaType::fromType<StoredListPtr>();
+}
+
+// What readers of a key get: plain property-list values, a StoredList as its tree.
+QVariant plain(const QVariant& value)
+{
+    if (!isStoredList(value))
+        return value;
+    const StoredListPtr list = value.value<StoredListPtr>();
+    return list ? QVariant(list->toList()) : QVariant(QVariantList());
+}
+
+bool sameValue(const QVariant& a, const QVariant& b)
+{
+    if (isStoredList(a) || isStoredList(b)) {
+        if (!isStoredList(a) || !isStoredList(b))
+            return false;
+        const StoredListPtr x = a.value<StoredListPtr>();
+        const StoredListPtr y = b.value<StoredListPtr>();
+        return x == y || (x && y && x->sameAs(*y));
+    }
+    return a.metaType() == b.metaType() && a == b;
+}
+
 }  // namespace
+
+void UserDefaults::registerStoredList(const QString& key, StoredListFactory factory)
+{
+    QMutexLocker lock(&registry().mutex);
+    registry().factories.insert(key, std::move(factory));
+}
 
 UserDefaults& UserDefaults::standard()
 {
@@ -58,9 +105,40 @@ void UserDefaults::readApplicationDomain()
 {
     if (!QFileInfo::exists(m_file))
         return;
-    const PropertyListParse parsed = PropertyList::readFile(m_file);
+    QHash<QString, StoredListFactory> factories;
+    {
+        QMutexLocker lock(&registry().mutex);
+        factories = registry().factories;
+    }
+    // The registered lists are built element by element while the file is read, and the bytes
+    // read are given back behind the reader: a large store is never held as text and tree at once.
+    QHash<QString, std::shared_ptr<StoredListBuilder>> builders;
+    const XmlPropertyListReader::TopLevelArrays arrays{
+        [&](const QString& key) {
+            const auto factory = factories.constFind(key);
+            if (factory == factories.constEnd())
+                return false;
+            builders.insert(key, std::shared_ptr<StoredListBuilder>((*factory)()));
+            return true;
+        },
+        [&](const QString& key, QVariant&& element) { builders.value(key)->append(element); }};
+    PropertyListParse parsed;
+    QString unreadable;
+    if (std::optional<FileBytes> bytes = FileBytes::map(m_file, &unreadable)) {
+        parsed = PropertyList::parse(bytes->bytes(), [&bytes](const char* upTo) { bytes->release(upTo); }, &arrays);
+        if (!parsed.ok())
+            parsed.message = m_file + QStringLiteral(": ") + parsed.message;
+    } else {
+        parsed.error = PropertyListError::Unreadable;
+        parsed.message = unreadable;
+    }
     if (parsed.ok() && parsed.value.metaType().id() == QMetaType::QVariantMap) {
         m_application = parsed.value.toMap();
+        for (auto it = builders.begin(); it != builders.end(); ++it)
+            m_application.insert(it.key(), QVariant::fromValue(it.value()->finish()));
+        // The managed configuration comes from its own file only; a copy that earlier versions let
+        // an import put into the store is not taken.
+        m_application.remove(QLatin1String(managedKey));
         return;
     }
     // Never replace a damaged file silently: move it aside for the administrator, start empty.
@@ -126,12 +204,20 @@ void UserDefaults::watchManagedConfiguration()
 QVariant UserDefaults::objectForKey(const QString& key) const
 {
     QMutexLocker lock(&m_mutex);
-    if (key == QLatin1String(managedKey) && m_managed.isValid())
+    // Only the managed file is the managed configuration: a store or a document that carries the
+    // key must not make itself the device's management.
+    if (key == QLatin1String(managedKey))
         return m_managed;
     auto it = m_application.constFind(key);
     if (it != m_application.constEnd())
-        return it.value();
+        return plain(it.value());
     return m_registration.value(key);
+}
+
+QVariant UserDefaults::storedObject(const QString& key) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_application.value(key);
 }
 
 QVariantMap UserDefaults::dictionaryForKey(const QString& key) const
@@ -154,6 +240,9 @@ void UserDefaults::setObject(const QString& key, const QVariant& value)
     }
     {
         QMutexLocker lock(&m_mutex);
+        const auto held = m_application.constFind(key);
+        if (held != m_application.constEnd() && sameValue(held.value(), value))
+            return;
         m_application.insert(key, value);
         m_dirty = true;
     }
@@ -181,7 +270,9 @@ QVariantMap UserDefaults::dictionaryRepresentation() const
 {
     QMutexLocker lock(&m_mutex);
     QVariantMap merged = m_registration;
-    merged.insert(m_application);
+    for (auto it = m_application.constBegin(); it != m_application.constEnd(); ++it)
+        merged.insert(it.key(), plain(it.value()));
+    merged.remove(QLatin1String(managedKey));
     if (m_managed.isValid())
         merged.insert(QString::fromLatin1(managedKey), m_managed);
     return merged;
@@ -201,6 +292,26 @@ void UserDefaults::setApplicationDomain(const QVariantMap& domain)
         m_dirty = true;
     }
     noteChange();
+}
+
+bool UserDefaults::commitApplicationDomain(const QVariantMap& domain, FileTransaction& transaction, QString* error)
+{
+    QVariantMap kept = domain;
+    kept.remove(QLatin1String(managedKey));
+    QString reason;
+    std::unique_ptr<AtomicFile> staged = PropertyList::stageFile(m_file, kept, &reason);
+    if (!staged || !transaction.add(std::move(staged)) || !transaction.commit(&reason)) {
+        if (error)
+            *error = reason;
+        return false;
+    }
+    {
+        QMutexLocker lock(&m_mutex);
+        m_application = kept;
+        m_dirty = false;
+    }
+    noteChange();
+    return true;
 }
 
 bool UserDefaults::synchronize(QString* error)
@@ -223,6 +334,7 @@ bool UserDefaults::synchronize(QString* error)
     reportToConsole(QStringLiteral("the settings could not be saved: ") + reason);
     if (error)
         *error = reason;
+    Q_EMIT saveFailed(reason);
     return false;
 }
 

@@ -50,8 +50,9 @@ void appendUtf8(QByteArray& out, char32_t code)
 
 class Parser {
 public:
-    Parser(const QByteArray& bytes, const XmlPropertyListReader::Passed& passed)
-        : m_begin(bytes.constData())
+    Parser(const QByteArray& bytes, const XmlPropertyListReader::Passed& passed, const XmlPropertyListReader::TopLevelArrays* arrays)
+        : m_arrays(arrays)
+        , m_begin(bytes.constData())
         , m_p(bytes.constData())
         , m_end(bytes.constData() + bytes.size())
         , m_counted(bytes.constData())
@@ -426,7 +427,8 @@ private:
         return fail(QStringLiteral("unknown element <%1>").arg(QString::fromLatin1(name)));
     }
 
-    std::optional<QVariant> array(const Tag& tag, int depth)
+    // With `handOver`, each element goes there instead of into the list.
+    std::optional<QVariant> array(const Tag& tag, int depth, const QString* handOver = nullptr)
     {
         static const QByteArray name = QByteArrayLiteral("array");
         QVariantList list;
@@ -444,7 +446,10 @@ private:
             std::optional<QVariant> element = value(depth + 1);
             if (!element)
                 return std::nullopt;
-            list.append(std::move(*element));
+            if (handOver)
+                m_arrays->element(*handOver, std::move(*element));
+            else
+                list.append(std::move(*element));
         }
     }
 
@@ -471,7 +476,17 @@ private:
             std::optional<QString> k = key(*keyTag);
             if (!k || !skipMisc())
                 return std::nullopt;
-            std::optional<QVariant> v = value(depth + 1);
+            std::optional<QVariant> v;
+            if (depth == 0 && m_arrays && startsWith("<array") && m_arrays->takes(*k)) {
+                std::optional<Tag> arrayTag = startTag();
+                if (!arrayTag)
+                    return std::nullopt;
+                if (arrayTag->name != "array")
+                    return fail(QStringLiteral("unknown element <%1>").arg(QString::fromLatin1(arrayTag->name)));
+                v = array(*arrayTag, depth + 1, &*k);
+            } else {
+                v = value(depth + 1);
+            }
             if (!v)
                 return std::nullopt;
             // Writers emit keys in order, so the end is almost always the right place.
@@ -479,6 +494,7 @@ private:
         }
     }
 
+    const XmlPropertyListReader::TopLevelArrays* m_arrays;
     const char* m_begin;
     const char* m_p;
     const char* m_end;
@@ -492,10 +508,11 @@ private:
 
 }  // namespace
 
-std::optional<QVariant> XmlPropertyListReader::read(const QByteArray& bytes, QString* error, const Passed& passed)
+std::optional<QVariant> XmlPropertyListReader::read(const QByteArray& bytes, QString* error, const Passed& passed,
+                                                    const TopLevelArrays* arrays)
 {
     QString reason;
-    std::optional<QVariant> root = Parser(bytes, passed).run(&reason);
+    std::optional<QVariant> root = Parser(bytes, passed, arrays).run(&reason);
     if (!root && error)
         *error = reason;
     return root;

@@ -18,8 +18,17 @@ public:
     // Told, now and then, that the reader will not look at the bytes before a position again.
     using Passed = std::function<void(const char* upTo)>;
 
+    // The elements of arrays directly inside the root dictionary, under the keys `takes` accepts,
+    // handed over one at a time instead of being collected: a store of 100,000 records is never
+    // a tree of 100,000 dictionaries. Such an array reads as an empty list in the result.
+    struct TopLevelArrays {
+        std::function<bool(const QString& key)> takes;
+        std::function<void(const QString& key, QVariant&& element)> element;
+    };
+
     // The root object, or nothing with the reason in `error`.
-    static std::optional<QVariant> read(const QByteArray& bytes, QString* error, const Passed& passed = {});
+    static std::optional<QVariant> read(const QByteArray& bytes, QString* error, const Passed& passed = {},
+                                        const TopLevelArrays* arrays = nullptr);
 };
 
 }  // namespace korvel

@@ -25,3 +25,6 @@ struct DownloadHistoryParam {
 };
 
 }  // namespace korvel
+
+// Texts and numbers only: a list of records grows by moving memory, not by copying each record.
+Q_DECLARE_TYPEINFO(korvel::DownloadHistoryParam, Q_RELOCATABLE_TYPE);

@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 72> fieldTable = {{
+const std::array<P::Field, 73> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Follow tel: links in pages"},
@@ -52,6 +52,7 @@ const std::array<P::Field, 72> fieldTable = {{
     {"ServerSwitch", T::Bool, &P::serverSwitchOnOFF, "Run the upload server on the local network"},
     {"Port", T::Int, &P::port, "Port of the upload server", P::Range{1024, 65535}, P::Range{1025, 65535}},
     {"UploadAccessCode", T::String, &P::uploadAccessCode, "Code the upload page asks for; empty asks for none"},
+    {"UploadServerTLS", T::Bool, &P::uploadServerTLS, "Serve the upload server over HTTPS with the device's own certificate"},
     {"Zoom", T::Int, &P::intZoom, "Initial zoom of pages in percent", P::Range{100, 999}},
     {"Bounce", T::Bool, &P::bounceSwitch, "Let pages bounce when scrolled past their end (no effect with this engine)"},
     {"AllowPopup", T::Bool, &P::allowPopup, "Let pages open new windows"},
@@ -160,6 +161,7 @@ void KVBrowserPrefSettings::loadDefaults()
     serverSwitchOnOFF = false;
     port = 8080;
     uploadAccessCode = emptyText();
+    uploadServerTLS = false;
     intZoom = 100;
     bounceSwitch = true;
     allowPopup = false;
@@ -275,12 +277,42 @@ QStringList KVBrowserPrefSettings::keepWithinRanges(QVariantMap& dictionary)
 
 KVBrowserPrefSettings KVBrowserPrefSettings::initWithDictionary(const std::optional<QVariantMap>& dictionary)
 {
+    KVBrowserPrefSettings record = init();
     if (!dictionary)
-        return init();
-    KVBrowserPrefSettings record;
-    for (const Field& field : fieldTable)
-        record.setValueFromDictionary(field, dictionary->value(QString::fromLatin1(field.key)));
+        return record;
+    // A key the dictionary lacks keeps its factory value: read as zero, "NumberOfTaps" would open
+    // the password prompt on any tap, and the toolbar and full screen would vanish.
+    const QVariantMap repaired = withoutLegacyKeys(*dictionary);
+    for (const Field& field : fieldTable) {
+        const QVariant value = repaired.value(QString::fromLatin1(field.key));
+        if (value.isValid() && !value.isNull())
+            record.setValueFromDictionary(field, value);
+    }
     return record;
+}
+
+QVariantMap KVBrowserPrefSettings::withoutLegacyKeys(QVariantMap stored)
+{
+    const QString hideMenu = QStringLiteral("HideMenu");
+    if (stored.contains(hideMenu)) {
+        stored.insert(QStringLiteral("EnableMenu"), !PlistValue::boolValue(stored.value(hideMenu)));
+        stored.remove(hideMenu);
+    }
+    return stored;
+}
+
+QVariantMap KVBrowserPrefSettings::repairedDictionary(QVariantMap stored)
+{
+    stored = withoutLegacyKeys(std::move(stored));
+    // The schedule and "always save power" exclude each other; a stored pair that agrees is void.
+    const QString schedule = QStringLiteral("EnableSchedulePowerSaver");
+    const QString always = QStringLiteral("AlwaysSavePower");
+    if (stored.contains(schedule) && stored.contains(always)
+        && PlistValue::boolValue(stored.value(schedule)) == PlistValue::boolValue(stored.value(always))) {
+        stored.insert(schedule, false);
+        stored.insert(always, false);
+    }
+    return stored;
 }
 
 QVariantMap KVBrowserPrefSettings::toDictionary() const
@@ -302,22 +334,7 @@ void KVBrowserPrefSettings::afterImportCheck()
 void KVBrowserPrefSettings::afterImportCheck(UserDefaults& defaults)
 {
     loadDefaults();
-    QVariantMap stored = defaults.dictionaryForKey(browserPreferencesKey);
-
-    const QString hideMenu = QStringLiteral("HideMenu");
-    if (stored.contains(hideMenu)) {
-        stored.insert(QStringLiteral("EnableMenu"), !PlistValue::boolValue(stored.value(hideMenu)));
-        stored.remove(hideMenu);
-    }
-
-    // The schedule and "always save power" exclude each other; a stored pair that agrees is void.
-    const QString schedule = QStringLiteral("EnableSchedulePowerSaver");
-    const QString always = QStringLiteral("AlwaysSavePower");
-    if (stored.contains(schedule) && stored.contains(always)
-        && PlistValue::boolValue(stored.value(schedule)) == PlistValue::boolValue(stored.value(always))) {
-        stored.insert(schedule, false);
-        stored.insert(always, false);
-    }
+    QVariantMap stored = repairedDictionary(defaults.dictionaryForKey(browserPreferencesKey));
 
     const QVariantMap factory = toDictionary();
     for (auto it = factory.constBegin(); it != factory.constEnd(); ++it) {

@@ -51,6 +51,7 @@ struct KVBrowserPrefSettings {
     bool serverSwitchOnOFF = false;
     qint32 port = 0;
     QString uploadAccessCode;  // empty: the upload server asks for no code
+    bool uploadServerTLS = false;  // HTTPS with the device's own certificate
     qint32 intZoom = 0;  // percent
     bool bounceSwitch = false;
     bool allowPopup = false;
@@ -124,7 +125,7 @@ struct KVBrowserPrefSettings {
 
         std::optional<Range> rangeForTyping() const { return typedRange ? typedRange : range; }
     };
-    // The 72 keys of the dictionary form, in the order toDictionary writes them.
+    // The 73 keys of the dictionary form, in the order toDictionary writes them.
     static std::span<const Field> fields();
     // The field of a dictionary key, or nullptr.
     static const Field* fieldForKey(const QString& key);
@@ -132,9 +133,15 @@ struct KVBrowserPrefSettings {
     static KVBrowserPrefSettings init();
     void loadDefaults();
 
-    // No dictionary gives the defaults; a dictionary is read key by key from zero values, so a
-    // missing key or a value of the wrong kind gives false, 0 or no value.
+    // No dictionary gives the defaults; a dictionary is read key by key over the defaults, after
+    // withoutLegacyKeys(), so a missing key keeps its factory value. A value of the wrong kind
+    // gives false, 0 or no value.
     static KVBrowserPrefSettings initWithDictionary(const std::optional<QVariantMap>& dictionary);
+    // A legacy "HideMenu" becomes "EnableMenu" (negated).
+    static QVariantMap withoutLegacyKeys(QVariantMap dictionary);
+    // The repair of a stored dictionary: withoutLegacyKeys(), and "EnableSchedulePowerSaver" and
+    // "AlwaysSavePower" that agree both false.
+    static QVariantMap repairedDictionary(QVariantMap dictionary);
     // Replaces each number of a "BrowserPreferences" dictionary from elsewhere (an imported
     // document) that lies outside its preference's range by the factory value, and returns the
     // keys replaced. Values of the wrong kind are left to the reading rules above.

@@ -1,16 +1,19 @@
 #include "settings/KVSettings.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Device.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
+#include "platform/StoredList.h"
 #include "platform/UserDefaults.h"
 #include "platform/Version.h"
 #include "settings/PlistValue.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PreferenceText.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 #include <memory>
+#include <utility>
 
 namespace korvel {
 
@@ -22,10 +25,24 @@ std::unique_ptr<KVSettings>& sharedSettings()
     return settings;
 }
 
-KVSettings::FilesImporter& filesImporter()
+KVSettings::ChangeReporter& changeReporter()
 {
-    static KVSettings::FilesImporter importer;
-    return importer;
+    static KVSettings::ChangeReporter reporter;
+    return reporter;
+}
+
+QString& changeSource()
+{
+    static QString who = QStringLiteral("screen");
+    return who;
+}
+
+QString shownValue(const KVBrowserPrefSettings& record, const KVBrowserPrefSettings::Field& field)
+{
+    // The upload access code is a secret: the log tells whether there is one, never which.
+    if (QLatin1String(field.key) == QLatin1String("UploadAccessCode"))
+        return record.uploadAccessCode.isEmpty() ? QStringLiteral("(none)") : QStringLiteral("(set)");
+    return PreferenceText::format(record, field);
 }
 
 QString key(const char* name)
@@ -57,18 +74,85 @@ QList<Record> fromDictArray(const QVariantList& array)
     return records;
 }
 
-QVariantList arrayIn(const QVariantMap& document, const char* name)
+// A list of records as the store holds it: written element by element from the records, never
+// held as a tree beside them.
+template <typename Record>
+class RecordList final : public StoredList {
+public:
+    explicit RecordList(QList<Record> records)
+        : m_records(std::move(records))
+    {
+    }
+    qsizetype size() const override { return m_records.size(); }
+    QVariant element(qsizetype index) const override { return m_records.at(index).toDictionary(); }
+    bool sameAs(const StoredList& other) const override
+    {
+        // Shared data is the same records: QList copies on the first change.
+        const auto* list = dynamic_cast<const RecordList*>(&other);
+        return list && list->m_records.size() == m_records.size() && list->m_records.constData() == m_records.constData();
+    }
+    const QList<Record>& records() const { return m_records; }
+
+private:
+    QList<Record> m_records;
+};
+
+template <typename Record>
+class RecordListBuilder final : public StoredListBuilder {
+public:
+    void append(const QVariant& element) override
+    {
+        if (element.metaType().id() == QMetaType::QVariantMap)
+            m_records.append(Record::initWithDictionary(element.toMap()));
+    }
+    StoredListPtr finish() override { return std::make_shared<RecordList<Record>>(std::move(m_records)); }
+
+private:
+    QList<Record> m_records;
+};
+
+template <typename Record>
+QVariant storedRecords(const QList<Record>& records)
 {
-    const QVariant value = document.value(key(name));
-    return value.metaType().id() == QMetaType::QVariantList ? value.toList() : QVariantList();
+    return QVariant::fromValue(StoredListPtr(std::make_shared<RecordList<Record>>(records)));
+}
+
+// The records stored under `name`: taken as they are when the store holds them as records, else
+// built from the stored array.
+template <typename Record>
+QList<Record> recordsIn(const UserDefaults& defaults, const char* name)
+{
+    const QVariant held = defaults.storedObject(key(name));
+    if (held.metaType() == QMetaType::fromType<StoredListPtr>()) {
+        const StoredListPtr list = held.value<StoredListPtr>();
+        if (const auto* records = dynamic_cast<const RecordList<Record>*>(list.get()))
+            return records->records();
+        return list ? fromDictArray<Record>(list->toList()) : QList<Record>();
+    }
+    return fromDictArray<Record>(defaults.arrayForKey(key(name)));
+}
+
+template <typename Record>
+void registerList(const char* name)
+{
+    UserDefaults::registerStoredList(key(name), [] { return std::make_unique<RecordListBuilder<Record>>(); });
 }
 
 }  // namespace
+
+void KVSettings::registerStoredLists()
+{
+    registerList<allowedWebsite>(allowedWebsitesKey);
+    registerList<allowedWebsiteCategory>(allowedWebsitesCategoryKey);
+    registerList<blockedWebsite>(blockedWebsitesKey);
+    registerList<DownloadHistoryParam>(downloadHistoryKey);
+}
 
 KVSettings& KVSettings::getSettingsObject()
 {
     auto& settings = sharedSettings();
     if (!settings) {
+        registerStoredLists();
         settings = std::make_unique<KVSettings>(UserDefaults::standard());
         settings->initial();
         settings->load();
@@ -86,9 +170,38 @@ KVSettings::KVSettings(UserDefaults& defaults)
 {
 }
 
-void KVSettings::setFilesImporter(FilesImporter importer)
+KVSettings::ChangeSource::ChangeSource(const QString& who)
+    : m_previous(std::exchange(changeSource(), who))
 {
-    filesImporter() = std::move(importer);
+}
+
+KVSettings::ChangeSource::~ChangeSource()
+{
+    changeSource() = m_previous;
+}
+
+QString KVSettings::ChangeSource::current()
+{
+    return changeSource();
+}
+
+void KVSettings::setChangeReporter(ChangeReporter reporter)
+{
+    changeReporter() = std::move(reporter);
+}
+
+void KVSettings::reportChanges()
+{
+    const std::optional<KVBrowserPrefSettings> before = std::exchange(m_reportedPreferences, kvBrowPref);
+    if (!before || !changeReporter())
+        return;
+    QList<PreferenceChange> changes;
+    for (const KVBrowserPrefSettings::Field& field : KVBrowserPrefSettings::fields()) {
+        if (before->valueForField(field) != kvBrowPref.valueForField(field))
+            changes.append({QString::fromLatin1(field.key), shownValue(*before, field), shownValue(kvBrowPref, field)});
+    }
+    if (!changes.isEmpty())
+        changeReporter()(changes, changeSource());
 }
 
 void KVSettings::initial()
@@ -105,60 +218,44 @@ QString KVSettings::appNameAndVersionNumberDisplayString()
 {
     const QString name = QString::fromUtf8(version::displayName);
     const QString shortVersion = QString::fromUtf8(version::shortVersion);
-    QSaveFile file(Paths::documentsDirectory() + QStringLiteral("/Version.txt"));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(formatString(QStringLiteral("%@ %@"), name, shortVersion).toUtf8());
-        file.commit();
-    }
+    const QString path = Paths::documentsDirectory() + QStringLiteral("/Version.txt");
+    const QByteArray text = formatString(QStringLiteral("%@ %@"), name, shortVersion).toUtf8();
+    // Written only when it changes: every launch would otherwise rewrite and sync it.
+    QFile current(path);
+    if (!current.open(QIODevice::ReadOnly) || current.readAll() != text)
+        AtomicFile::writeFile(path, text);
     return formatString(QStringLiteral("%@, Version %@ (%@)"), name, shortVersion,
                         QString::fromUtf8(version::buildNumber));
 }
 
 bool KVSettings::save()
 {
-    m_defaults.setObject(key(allowedWebsitesKey), getAWDictArray());
-    m_defaults.setObject(key(allowedWebsitesCategoryKey), getAllowedWebsitesCategoriesDictArray());
+    m_defaults.setObject(key(allowedWebsitesKey), storedRecords(allowedWebsites));
+    m_defaults.setObject(key(allowedWebsitesCategoryKey), storedRecords(allowedWebsitesCategories));
     m_defaults.setObject(key(browserPreferencesKey), kvBrowPref.toDictionary());
     m_defaults.setObject(key(autoImportKey), kvAutoImport.toDictionary());
-    m_defaults.setObject(key(blockedWebsitesKey), getBWDictArray());
-    m_defaults.setObject(key(downloadHistoryKey), getDownloadHistoryDictArray());
-    return m_defaults.synchronize();
+    m_defaults.setObject(key(blockedWebsitesKey), storedRecords(blockedWebsites));
+    m_defaults.setObject(key(downloadHistoryKey), storedRecords(arrDownloadHistory));
+    if (!m_defaults.synchronize())
+        return false;
+    reportChanges();
+    return true;
 }
 
 void KVSettings::load()
 {
     if (m_holdsPreferences)
         kvBrowPref.afterImportCheck(m_defaults);
-    allowedWebsites = buildAWABrrayFromDictArray(m_defaults.arrayForKey(key(allowedWebsitesKey)));
-    allowedWebsitesCategories =
-        buildAllowedWebsitesCategoryArrayFromDictArray(m_defaults.arrayForKey(key(allowedWebsitesCategoryKey)));
-    blockedWebsites = buildbWABrrayFromDictArray(m_defaults.arrayForKey(key(blockedWebsitesKey)));
-    arrDownloadHistory = buildDownloadHistoryArrayFromDictArray(m_defaults.arrayForKey(key(downloadHistoryKey)));
+    allowedWebsites = recordsIn<allowedWebsite>(m_defaults, allowedWebsitesKey);
+    allowedWebsitesCategories = recordsIn<allowedWebsiteCategory>(m_defaults, allowedWebsitesCategoryKey);
+    blockedWebsites = recordsIn<blockedWebsite>(m_defaults, blockedWebsitesKey);
+    arrDownloadHistory = recordsIn<DownloadHistoryParam>(m_defaults, downloadHistoryKey);
     kvBrowPref =
         KVBrowserPrefSettings::initWithDictionary(PlistValue::dictionaryValue(m_defaults.objectForKey(key(browserPreferencesKey))));
     m_holdsPreferences = true;
     kvAutoImport =
         KVAutoImportSettings::initWithDictionary(PlistValue::dictionaryValue(m_defaults.objectForKey(key(autoImportKey))));
-}
-
-bool KVSettings::loadSettings(const QVariantMap& document)
-{
-    allowedWebsites = buildAWABrrayFromDictArray(arrayIn(document, allowedWebsitesKey));
-    allowedWebsitesCategories = buildAllowedWebsitesCategoryArrayFromDictArray(arrayIn(document, allowedWebsitesCategoryKey));
-    blockedWebsites = buildbWABrrayFromDictArray(arrayIn(document, blockedWebsitesKey));
-    arrDownloadHistory = buildDownloadHistoryArrayFromDictArray(arrayIn(document, downloadHistoryKey));
-    const std::optional<QVariantMap> preferences = PlistValue::dictionaryValue(document.value(key(browserPreferencesKey)));
-    kvBrowPref = KVBrowserPrefSettings::initWithDictionary(preferences);
-    m_holdsPreferences = true;
-    kvAutoImport = KVAutoImportSettings::initWithDictionary(PlistValue::dictionaryValue(document.value(key(autoImportKey))));
-    if (preferences) {
-        const QString password = PlistValue::stringValue(preferences->value(QStringLiteral("Password")));
-        if (!password.isNull())
-            TalvexUtils::setPassword(password);
-    }
-    if (filesImporter())
-        filesImporter()(document);
-    return save();
+    reportChanges();
 }
 
 QVariantList KVSettings::getAWDictArray() const

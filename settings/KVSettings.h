@@ -12,6 +12,7 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <optional>
 
 namespace korvel {
 
@@ -33,6 +34,9 @@ public:
     static KVSettings& getSettingsObject();
     // Drops the shared container (tests, after the home directory changed).
     static void resetSettingsObject();
+    // Has every defaults store made from now on read the lists as records (see StoredList); done
+    // by getSettingsObject(), and by a program that reads the store before it.
+    static void registerStoredLists();
 
     explicit KVSettings(UserDefaults& defaults);
 
@@ -42,11 +46,8 @@ public:
     // repaired first when a preference record is already held.
     void load();
     // Writes everything to the store and synchronises it. Returns false when the file could not
-    // be written (the store reports why); memory is kept.
+    // be written (the store reports why, also to the administrator); memory is kept.
     bool save();
-    // Makes a whole settings document the current settings, replacing every list, then saves.
-    // A "Password" inside its "BrowserPreferences" becomes the administrator password.
-    bool loadSettings(const QVariantMap& document);
 
     QVariantList getAWDictArray() const;
     QVariantList getAllowedWebsitesCategoriesDictArray() const;
@@ -63,9 +64,30 @@ public:
     // "Korvel, Version 1.0.0 (1)"; also writes Version.txt ("Korvel 1.0.0") in the documents directory.
     static QString appNameAndVersionNumberDisplayString();
 
-    // The writer of a settings document's embedded files; set by the module that owns them.
-    using FilesImporter = std::function<void(const QVariantMap& document)>;
-    static void setFilesImporter(FilesImporter importer);
+    // Who changes the settings, named in the log line of every preference change: "screen" unless
+    // a ChangeSource says otherwise ("korvelctl", "import") while it lives. Main thread only.
+    class ChangeSource {
+    public:
+        explicit ChangeSource(const QString& who);
+        ~ChangeSource();
+        ChangeSource(const ChangeSource&) = delete;
+        ChangeSource& operator=(const ChangeSource&) = delete;
+        static QString current();
+
+    private:
+        QString m_previous;
+    };
+    // A preference whose stored value changed, as an administrator reads it (a secret as
+    // "(set)"/"(none)").
+    struct PreferenceChange {
+        QString key;
+        QString before;
+        QString after;
+    };
+    // Hears of every preference a save or a load changed, with who changed it; set by the program
+    // that logs (the log lies above this folder).
+    using ChangeReporter = std::function<void(const QList<PreferenceChange>& changes, const QString& who)>;
+    static void setChangeReporter(ChangeReporter reporter);
 
     QList<allowedWebsite> allowedWebsites;
     QList<allowedWebsiteCategory> allowedWebsitesCategories;
@@ -75,8 +97,11 @@ public:
     KVAutoImportSettings kvAutoImport;
 
 private:
+    void reportChanges();
+
     UserDefaults& m_defaults;
     bool m_holdsPreferences = false;
+    std::optional<KVBrowserPrefSettings> m_reportedPreferences;  // as last saved or loaded
 };
 
 }  // namespace korvel

@@ -1,5 +1,6 @@
 #include "settings/TalvexUtils.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Keychain.h"
 #include "platform/SSKeychain.h"
 #include "platform/UserDefaults.h"
@@ -39,6 +40,17 @@ bool TalvexUtils::setPassword(const QString& base64Password, DamagedStore damage
             return false;
     }
     return SSKeychain::setPassword(base64Password, service, account);
+}
+
+std::unique_ptr<AtomicFile> TalvexUtils::stagePassword(const QString& base64Password, QString* error)
+{
+    QMutexLocker lock(&passwordLock());
+    int status = KeychainStatus::success;
+    std::unique_ptr<AtomicFile> staged = Keychain::standard().stageSet(service, account, base64Password.toUtf8(), &status);
+    if (!staged)
+        *error = status == KeychainStatus::decodeError ? QStringLiteral("the password store is damaged")
+                                                         : QStringLiteral("the password store could not be written");
+    return staged;
 }
 
 QString TalvexUtils::getPassword()

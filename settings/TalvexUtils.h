@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace korvel {
 
+class AtomicFile;
 class UserDefaults;
 
 // What the password store holds. A store that cannot be read is Damaged, never "no password":
@@ -41,6 +44,10 @@ public:
     // Stores `base64Password` (already Base64). A null text fails and leaves the stored password;
     // so does a damaged store unless `damaged` is Replace. Returns false on failure.
     static bool setPassword(const QString& base64Password, DamagedStore damaged = DamagedStore::Refuse);
+    // The password store holding `base64Password`, written beside it for an import to put in
+    // place together with the settings; nullptr with the reason in `error` (a damaged store
+    // included: an import never replaces it).
+    static std::unique_ptr<AtomicFile> stagePassword(const QString& base64Password, QString* error);
 
     // The stored Base64 text. When the keychain holds nothing, a non-empty legacy "Password" in the
     // stored "BrowserPreferences" is moved into the keychain and returned. Otherwise the empty or

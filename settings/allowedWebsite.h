@@ -44,3 +44,6 @@ struct allowedWebsite {
 };
 
 }  // namespace korvel
+
+// Texts and numbers only: a list of records grows by moving memory, not by copying each record.
+Q_DECLARE_TYPEINFO(korvel::allowedWebsite, Q_RELOCATABLE_TYPE);

@@ -25,3 +25,6 @@ struct allowedWebsiteCategory {
 };
 
 }  // namespace korvel
+
+// Texts and numbers only: a list of records grows by moving memory, not by copying each record.
+Q_DECLARE_TYPEINFO(korvel::allowedWebsiteCategory, Q_RELOCATABLE_TYPE);

@@ -27,3 +27,6 @@ struct blockedWebsite {
 };
 
 }  // namespace korvel
+
+// Texts and numbers only: a list of records grows by moving memory, not by copying each record.
+Q_DECLARE_TYPEINFO(korvel::blockedWebsite, Q_RELOCATABLE_TYPE);

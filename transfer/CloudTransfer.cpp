@@ -8,6 +8,8 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace korvel {
 
 namespace {
@@ -24,15 +26,26 @@ void record(const QString& cloudID, qint64 action)
 
 }  // namespace
 
-bool CloudTransfer::isValidTypedID(const QString& text)
+bool CloudTransfer::isValidID(const QString& text)
 {
-    return text.size() >= minimumIDLength;
+    if (text.size() < minimumIDLength || text.size() > maximumIDLength)
+        return false;
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+               || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') || c == QLatin1Char('_');
+    });
 }
 
 CloudTransfer::Outcome CloudTransfer::newIDExported(const QString& issuedID, const QString& message, bool success)
 {
     if (!success)
         return {false, exportFailed, message};
+    // The service's answer is data from the network: an ID that is empty or holds anything but the
+    // ID alphabet (markup, line breaks) is no ID.
+    if (!isValidID(issuedID)) {
+        KVLog(QStringLiteral("Export"), QStringLiteral("The cloud service issued no valid cloud ID; nothing recorded"));
+        return {false, exportFailed, QStringLiteral("Export unsuccessful: the cloud service did not issue a valid cloud ID.")};
+    }
     record(issuedID, CloudIDHistoryRow::Exported);
     return {true, QStringLiteral("New Cloud ID"), message};
 }

@@ -12,11 +12,13 @@ namespace korvel {
 // Main thread only.
 class CloudTransfer {
 public:
-    // A typed ID shorter than this is refused with invalidIDText.
+    // A cloud ID, typed or issued by the service, is 10 to 64 letters, digits, "-" and "_";
+    // anything else is refused (typed: with invalidIDText) and never recorded.
     static constexpr qsizetype minimumIDLength = 10;
+    static constexpr qsizetype maximumIDLength = 64;
     static constexpr const char* invalidIDText = "Invalid ID";
 
-    static bool isValidTypedID(const QString& text);
+    static bool isValidID(const QString& text);
 
     struct Outcome {
         bool ok = false;
@@ -24,7 +26,8 @@ public:
         QString message;
     };
     // A new ID was asked for (export screen or the menu's QR row): "New Cloud ID" or "Export
-    // Failed"; a success records (issuedID, exported).
+    // Failed"; a success records (issuedID, exported). An issued ID that is not a valid one makes
+    // the export a failure, recorded nowhere.
     static Outcome newIDExported(const QString& issuedID, const QString& message, bool success);
     // An export to a typed ID: "Export Settings" or "Export Failed"; a success records the ID and
     // logs "Export Successful to Cloud".

@@ -1,6 +1,7 @@
 #include "transfer/EmbeddedFiles.h"
 
 #include "log/KVLog.h"
+#include "platform/AtomicFile.h"
 #include "platform/DocumentName.h"
 #include "platform/Paths.h"
 #include "settings/PlistValue.h"
@@ -8,11 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-
-#include <cstdio>
-
-#include <unistd.h>
 
 namespace korvel {
 
@@ -87,48 +83,52 @@ bool EmbeddedFiles::stageEntry(const QString& name, const QString& fileData)
 
     // Characters outside the Base64 alphabet (the writer's line breaks) are skipped.
     const QByteArray bytes = QByteArray::fromBase64(fileData.toLatin1());
-    QTemporaryFile temporary(directory + QStringLiteral("/.korvel-import-XXXXXX"));
-    temporary.setAutoRemove(false);
-    bool ok = temporary.open();
-    if (ok) {
-        // A temporary file is private; the restored file is an ordinary document.
-        temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        ok = temporary.write(bytes) == bytes.size() && temporary.flush() && ::fsync(temporary.handle()) == 0;
-        temporary.close();
-        if (ok)
-            ok = temporary.error() == QFileDevice::NoError;
-        if (ok) {
-            m_staged.append({temporary.fileName(), *inside});
-            return true;
-        }
-        QFile::remove(temporary.fileName());
+    // rename(2) replaces the target in one step; a symbolic link standing there is replaced,
+    // never followed.
+    auto file = std::make_unique<AtomicFile>(*inside);
+    if (file->open() && file->write(bytes) && file->stage()) {
+        m_staged.push_back(std::move(file));
+        return true;
     }
-    KVLog(category, QStringLiteral("Failed to write file on path : %@"), *inside);
+    KVLog(category, QStringLiteral("Failed to write file on path : %@ (%@)"), *inside, file->errorString());
     return false;
 }
 
 bool EmbeddedFiles::commit()
 {
     bool all = true;
-    for (const Staged& staged : std::as_const(m_staged)) {
-        // rename(2) replaces the target in one step; a symbolic link standing there is replaced,
-        // never followed.
-        if (std::rename(QFile::encodeName(staged.temporary).constData(), QFile::encodeName(staged.target).constData()) == 0) {
-            KVLog(category, QStringLiteral("File written successfully on path : %@"), staged.target);
+    for (const std::unique_ptr<AtomicFile>& file : m_staged) {
+        if (file->commit()) {
+            KVLog(category, QStringLiteral("File written successfully on path : %@"), file->path());
         } else {
             all = false;
-            QFile::remove(staged.temporary);
-            KVLog(category, QStringLiteral("Failed to write file on path : %@"), staged.target);
+            KVLog(category, QStringLiteral("Failed to write file on path : %@"), file->path());
         }
     }
     m_staged.clear();
     return all;
 }
 
+QStringList EmbeddedFiles::moveInto(FileTransaction& transaction)
+{
+    QStringList targets;
+    for (std::unique_ptr<AtomicFile>& file : m_staged) {
+        targets.append(file->path());
+        transaction.add(std::move(file));
+    }
+    m_staged.clear();
+    return targets;
+}
+
+void EmbeddedFiles::logWritten(const QStringList& targets)
+{
+    for (const QString& target : targets)
+        KVLog(category, QStringLiteral("File written successfully on path : %@"), target);
+}
+
 void EmbeddedFiles::discard()
 {
-    for (const Staged& staged : std::as_const(m_staged))
-        QFile::remove(staged.temporary);
+    // Each staged file removes its temporary file when it goes.
     m_staged.clear();
 }
 

@@ -1,6 +1,7 @@
 #include "transfer/ImportExport.h"
 
 #include "log/KVLog.h"
+#include "platform/AtomicFile.h"
 #include "platform/DocumentName.h"
 #include "platform/FileBytes.h"
 #include "platform/FormatString.h"
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace korvel {
 
@@ -76,19 +76,36 @@ TransferResult nameRefusal(const QString& name, DocumentName::Refusal refused)
     return refusal(formatString(QStringLiteral("The file name \"%@\" cannot be used: %@."), name, DocumentName::refusalText(refused)));
 }
 
-// Either the old file or the complete new one, whatever happens meanwhile.
-bool writeAtomically(const QString& path, const QByteArray& bytes, QString* error)
+// The top-level keys an import takes besides the lists and the preferences.
+const QString hasDraggedKey = QStringLiteral("hasDragged");
+const QString userAgentKey = QStringLiteral("UserAgent");
+// What every export carries that describes the exporting device, not its settings: not taken, and
+// not worth a log line at every import.
+const QStringList exportCompanions = {QStringLiteral("Korvel"), QStringLiteral("FirstTimeInstalled"), QStringLiteral("Files")};
+
+// The preferences of a document as they may be stored: the schema's keys only (a legacy "HideMenu"
+// converted), numbers within their ranges, the password left for its own store.
+QVariantMap schemaPreferences(const QVariantMap& preferences, QStringList* ignored, QStringList* outOfRange)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
+    QVariantMap kept = KVBrowserPrefSettings::repairedDictionary(preferences);
+    kept.remove(QStringLiteral("Password"));
+    for (auto it = kept.begin(); it != kept.end();) {
+        if (KVBrowserPrefSettings::fieldForKey(it.key())) {
+            ++it;
+            continue;
+        }
+        ignored->append(QStringLiteral("BrowserPreferences/") + it.key());
+        it = kept.erase(it);
+    }
+    *outOfRange = KVBrowserPrefSettings::keepWithinRanges(kept);
+    return kept;
 }
 
-// The merge import; the reason it changed nothing, or the null text once it is in effect.
-QString applyDocument(const QVariantMap& document, bool isFromAutoImport, FilesInDocument filesInDocument = FilesInDocument::Restore)
+// Puts a document into effect, whole or not at all; the reason it changed nothing, or the null text
+// once it is in effect. The new store, the password and the embedded files are all written first
+// and then put in place together.
+QString takeDocument(const QVariantMap& document, ImportExport::Mode mode, bool isFromAutoImport, FilesInDocument filesInDocument,
+                     const ImportExport::Record& record)
 {
     const QString unfit = Utils::settingsDocumentError(document);
     if (!unfit.isNull())
@@ -96,59 +113,97 @@ QString applyDocument(const QVariantMap& document, bool isFromAutoImport, FilesI
     const QString allowedKey = key(KVSettings::allowedWebsitesKey);
     const QString categoryKey = key(KVSettings::allowedWebsitesCategoryKey);
     const QString blockedKey = key(KVSettings::blockedWebsitesKey);
+    const QString historyKey = key(KVSettings::downloadHistoryKey);
     const QString preferencesKey = key(KVSettings::browserPreferencesKey);
-    const QVariantList allowed = Utils::parsingAllowedWebsiteData(document.value(allowedKey).toList(), isFromAutoImport);
-    const QVariantList categories = Utils::parsingCategoryData(document.value(categoryKey).toList(), isFromAutoImport);
-    const QVariantList blocked = Utils::parsingBlockedWebsiteData(document.value(blockedKey).toList());
+    const QString autoImportKey = key(KVSettings::autoImportKey);
 
-    // The files first, into temporary files: a full disk here leaves everything as it was.
+    // What the document's lists log is written only once they are in effect.
+    Utils::DeferredLog lines;
+    QStringList ignored;
+    QStringList outOfRange;
+    QStringList taken{allowedKey, categoryKey, blockedKey, historyKey, preferencesKey};
+    UserDefaults& defaults = UserDefaults::standard();
+    QVariantMap domain = defaults.applicationDomain();
+    const auto preferences = document.constFind(preferencesKey);
+    switch (mode) {
+    case ImportExport::Mode::Merge: {
+        const QVariantList allowed = Utils::parsingAllowedWebsiteData(document.value(allowedKey).toList(), isFromAutoImport, &lines);
+        // A document without allowed websites leaves them; categories and blocked websites it
+        // lacks are emptied.
+        if (document.contains(allowedKey))
+            domain.insert(allowedKey, allowed);
+        domain.insert(categoryKey, Utils::parsingCategoryData(document.value(categoryKey).toList(), isFromAutoImport, &lines));
+        domain.insert(blockedKey, Utils::parsingBlockedWebsiteData(document.value(blockedKey).toList(), &lines));
+        if (document.contains(historyKey))
+            domain.insert(historyKey, document.value(historyKey));
+        if (preferences != document.constEnd())
+            domain.insert(preferencesKey, schemaPreferences(preferences->toMap(), &ignored, &outOfRange));
+        if (const QVariant dragged = document.value(hasDraggedKey); dragged.typeId() == QMetaType::Bool)
+            domain.insert(hasDraggedKey, dragged);
+        if (const QVariant agent = document.value(userAgentKey); agent.typeId() == QMetaType::QString)
+            domain.insert(userAgentKey, agent);
+        taken << hasDraggedKey << userAgentKey;
+        break;
+    }
+    case ImportExport::Mode::Replace:
+        // Every list and the preferences become the document's; what it lacks is empty or factory.
+        for (const QString& list : {allowedKey, categoryKey, blockedKey, historyKey})
+            domain.insert(list, document.value(list).toList());
+        if (preferences != document.constEnd())
+            domain.insert(preferencesKey, schemaPreferences(preferences->toMap(), &ignored, &outOfRange));
+        else
+            domain.remove(preferencesKey);
+        if (const QVariant automatic = document.value(autoImportKey); automatic.typeId() == QMetaType::QVariantMap)
+            domain.insert(autoImportKey, automatic);
+        else
+            domain.remove(autoImportKey);
+        taken << autoImportKey;
+        break;
+    }
+    if (record) {
+        KVAutoImportSettings choices = KVAutoImportSettings::initWithDictionary(PlistValue::dictionaryValue(domain.value(autoImportKey)));
+        record(choices);
+        domain.insert(autoImportKey, choices.toDictionary());
+    }
+    for (auto it = document.cbegin(); it != document.cend(); ++it) {
+        if (!taken.contains(it.key()) && !exportCompanions.contains(it.key()))
+            ignored.append(it.key());
+    }
+
+    FileTransaction transaction;
+    // The files first, beside their targets: a full disk here leaves everything as it was.
     EmbeddedFiles files(Paths::documentsDirectory());
     if (filesInDocument == FilesInDocument::Restore && !files.stage(document, EmbeddedFiles::OnFailure::Stop))
         return QStringLiteral("an embedded file could not be written");
-
-    UserDefaults& defaults = UserDefaults::standard();
-    const QVariantMap before = defaults.applicationDomain();
-    QStringList outOfRange;
-    if (categories.isEmpty())
-        defaults.setObject(categoryKey, QVariantList());
-    if (blocked.isEmpty())
-        defaults.setObject(blockedKey, QVariantList());
-    for (auto it = document.cbegin(); it != document.cend(); ++it) {
-        const QString& name = it.key();
-        // The files are in Documents now; kept in the defaults they would be rewritten at every save.
-        if (name == key(KVSettings::autoImportKey) || name == QLatin1String("Files"))
-            continue;
-        if (name == allowedKey) {
-            defaults.setObject(name, allowed);
-        } else if (name == categoryKey) {
-            defaults.setObject(name, categories);
-        } else if (name == blockedKey) {
-            defaults.setObject(name, blocked);
-        } else if (name == preferencesKey) {
-            // The password goes to the password store (mode 0600), not into the defaults file.
-            QVariantMap preferences = it.value().toMap();
-            preferences.remove(QStringLiteral("Password"));
-            outOfRange = KVBrowserPrefSettings::keepWithinRanges(preferences);
-            defaults.setObject(name, preferences);
-        } else {
-            defaults.setObject(name, it.value());
+    const QStringList written = files.moveInto(transaction);
+    // A document without a password leaves the stored one.
+    if (preferences != document.constEnd()) {
+        const QString password = PlistValue::stringValue(preferences->toMap().value(QStringLiteral("Password")));
+        if (!password.isNull()) {
+            QString error;
+            std::unique_ptr<AtomicFile> staged = TalvexUtils::stagePassword(password, &error);
+            if (!staged)
+                return error;
+            transaction.add(std::move(staged));
         }
     }
     QString notSaved;
-    if (!defaults.synchronize(&notSaved)) {
-        defaults.setApplicationDomain(before);
+    if (!defaults.commitApplicationDomain(domain, transaction, &notSaved))
         return QStringLiteral("the settings could not be saved: ") + notSaved;
-    }
 
-    // A document without a password passes none, and the stored one stays.
-    TalvexUtils::setPassword(PlistValue::stringValue(document.value(preferencesKey).toMap().value(QStringLiteral("Password"))));
-    files.commit();
-    KVSettings::getSettingsObject().load();
-    for (const QString& name : outOfRange) {
+    EmbeddedFiles::logWritten(written);
+    Utils::writeLog(lines);
+    {
+        const KVSettings::ChangeSource source(QStringLiteral("import"));
+        KVSettings::getSettingsObject().load();
+    }
+    for (const QString& name : std::as_const(outOfRange)) {
         const KVBrowserPrefSettings::Range range = *KVBrowserPrefSettings::fieldForKey(name)->range;
         KVLog(importCategory, QStringLiteral("%@ was outside %@ to %@; the factory value is used"), name,
               QString::number(range.minimum), QString::number(range.maximum));
     }
+    if (!ignored.isEmpty())
+        KVLog(importCategory, QStringLiteral("Not imported, not part of the settings: %@"), ignored.join(QStringLiteral(", ")));
     return {};
 }
 
@@ -159,13 +214,30 @@ void ImportExport::setServerControl(UploadServerControl* control)
     installedServer() = control;
 }
 
-bool ImportExport::applySettingsDocument(const QVariantMap& document, bool isFromAutoImport, FilesInDocument files)
+bool ImportExport::applySettingsDocument(const QVariantMap& document, bool isFromAutoImport, FilesInDocument files, const Record& record,
+                                         QString* reason)
 {
-    const QString reason = applyDocument(document, isFromAutoImport, files);
-    if (reason.isNull())
+    const QString failure = takeDocument(document, Mode::Merge, isFromAutoImport, files, record);
+    if (failure.isNull())
         return true;
-    KVLog(importCategory, QStringLiteral("Settings not imported, nothing changed: %@"), reason);
+    KVLog(importCategory, QStringLiteral("Settings not imported, nothing changed: %@"), failure);
+    if (reason)
+        *reason = failure;
     return false;
+}
+
+bool ImportExport::replaceSettings(const QVariantMap& document, QString* reason)
+{
+    const QString failure = takeDocument(document, Mode::Replace, false, FilesInDocument::Restore, {});
+    if (reason)
+        *reason = failure;
+    return failure.isNull();
+}
+
+bool ImportExport::writeDocumentFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    return AtomicFile::writeFile(path, bytes, error);
 }
 
 UploadServerControl* ImportExport::serverControl()
@@ -206,7 +278,7 @@ TransferResult ImportExport::exportToFile(const QString& typedName)
     if (target.refusal)
         return nameRefusal(name, *target.refusal);
     QString error;
-    if (!writeAtomically(target.path, Utils::settingsDocumentXML(Utils::buildSettingsDocument()), &error)) {
+    if (!writeDocumentFile(target.path, Utils::settingsDocumentXML(Utils::buildSettingsDocument()), &error)) {
         KVLog(exportCategory, QStringLiteral("Settings not exported to file %@: %@"), name, error);
         return refusal(formatString(QStringLiteral("Settings could not be exported to file %@: %@"), name, error));
     }
@@ -228,17 +300,19 @@ ImportExport::PellmorResult ImportExport::exportForPellmor()
     if (plist.refusal || txt.refusal)
         return {false, {}, {}};
     QString error;
-    writeAtomically(plist.path, Utils::settingsDocumentXML(Utils::buildSettingsDocument()), &error);
-    QFile written(plist.path);
-    if (written.open(QIODevice::ReadOnly)) {
+    // The text form is made from the very bytes of the property list, as the document is read back.
+    const QByteArray xml = Utils::settingsDocumentXML(Utils::buildSettingsDocument());
+    if (writeDocumentFile(plist.path, xml, &error)) {
         if (QFileInfo::exists(txt.path) || QFileInfo(txt.path).isSymLink()) {
             KVLog(exportCategory, QStringLiteral("existing KV_PellmorConfig.txt file is present so app is removing it."));
             QFile::remove(txt.path);
         }
-        const QByteArray text = Utils::pellmorText(written.readAll()).toUtf8();
-        written.close();
-        writeAtomically(txt.path, text, &error);
+        const QByteArray text = Utils::pellmorText(xml).toUtf8();
+        if (!writeDocumentFile(txt.path, text, &error))
+            KVLog(exportCategory, QStringLiteral("Settings not exported for Pellmor: %@"), error);
         QFile::remove(plist.path);
+    } else {
+        KVLog(exportCategory, QStringLiteral("Settings not exported for Pellmor: %@"), error);
     }
     if (!QFileInfo::exists(txt.path)) {
         KVLog(exportCategory, QStringLiteral("KV_PellmorConfig.txt is not present so not displaying share alert."));
@@ -283,16 +357,13 @@ TransferResult ImportExport::importFromFile(const QString& typedName)
         return refusal(formatString(QStringLiteral("%@ is not a Korvel settings document (%@). Nothing was changed."), typedName,
                                     parsed.error));
     }
-    const QString notApplied = applyDocument(*parsed.document, false);
+    QString notApplied;
+    const bool applied = applySettingsDocument(*parsed.document, false, FilesInDocument::Restore,
+                                               [&typedName](KVAutoImportSettings& choices) { choices.fileImport = typedName; }, &notApplied);
     parsed.document.reset();
-    if (!notApplied.isNull()) {
-        KVLog(importCategory, QStringLiteral("Settings not imported, nothing changed: %@"), notApplied);
+    if (!applied)
         return refusal(formatString(QStringLiteral("The settings could not be imported (%@). Nothing was changed."), notApplied));
-    }
     KVLog(importCategory, QStringLiteral("Settings Imported from file successfully"));
-    KVSettings& settings = KVSettings::getSettingsObject();
-    settings.kvAutoImport.fileImport = typedName;
-    settings.save();
     postImportSteps(importCategory);
     return {true, {korvelTitle, QStringLiteral("Settings imported successfully from file Korvel.plist in Korvel documents folder.")}};
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QVariantMap>
+
+#include <functional>
 
 namespace korvel {
 
 class UploadServerControl;
+struct KVAutoImportSettings;
 
 // An alert to show: the title is "Korvel" where the alert has one, empty otherwise.
 struct TransferAlert {
@@ -31,13 +35,28 @@ public:
     // The installed server; nullptr where none is (korvelctl).
     static UploadServerControl* serverControl();
 
-    // Puts a settings document into effect, all or nothing: the embedded files are first written to
-    // temporary files, then the defaults are written, and only then are the password set and the
-    // files renamed into place. Returns false, with nothing changed, when the document is unfit
-    // (see Utils::settingsDocumentError), a file could not be written or the defaults could not be
-    // saved. "AutoImport" is never taken from a document.
+    // How a document is taken: merged into the stored settings (file, URL, cloud and automatic
+    // imports), or replacing every list and the preferences (the managed configuration).
+    enum class Mode { Merge, Replace };
+    // A change of the automatic-import record made in the same step as the import (the name or
+    // address used, the fingerprint of what was applied).
+    using Record = std::function<void(KVAutoImportSettings&)>;
+
+    // Puts a settings document into effect, whole or not at all: the document is checked, its
+    // lists normalised, and its keys outside the schema (the lists, the preferences' own keys,
+    // "hasDragged", "UserAgent") left out and logged; the embedded files, the password and the new
+    // store are then written beside their targets and put in place together. Returns false, with
+    // nothing changed and the reason in `reason` (and the log), when the document is unfit, a file
+    // could not be written, the password store is damaged or the store could not be saved.
+    // "AutoImport" is never taken from a document.
     static bool applySettingsDocument(const QVariantMap& document, bool isFromAutoImport,
-                                      FilesInDocument files = FilesInDocument::Restore);
+                                      FilesInDocument files = FilesInDocument::Restore, const Record& record = {},
+                                      QString* reason = nullptr);
+    // The managed configuration's import: every list, the preferences and the automatic-import
+    // record become the document's, its password and files with them, whole or not at all.
+    static bool replaceSettings(const QVariantMap& document, QString* reason = nullptr);
+    // A document file of Documents written through the one checked atomic writer.
+    static bool writeDocumentFile(const QString& path, const QByteArray& bytes, QString* error);
     // After an import: a port outside 1024-65535 becomes 8080 (and is saved); the upload server is
     // stopped when switched off, restarted on the port when switched on and running. Logged under
     // `logCategory`.

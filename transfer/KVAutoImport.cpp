@@ -13,6 +13,8 @@
 
 #include <QThreadPool>
 
+#include <utility>
+
 namespace korvel {
 
 namespace {
@@ -48,7 +50,7 @@ void KVAutoImport::setCloudFetcher(Fetcher fetcher)
     m_cloudFetcher = std::move(fetcher);
 }
 
-void KVAutoImport::storeSection(const Section& section)
+bool KVAutoImport::storeSection(const Section& section)
 {
     KVSettings& settings = KVSettings::getSettingsObject();
     KVAutoImportSettings& choices = settings.kvAutoImport;
@@ -66,15 +68,23 @@ void KVAutoImport::storeSection(const Section& section)
         choices.fileAutoImport = section.path;
     else if (section.source == URL)
         choices.urlAutoImport = section.path;
+    if (section.cloudID) {
+        choices.cloudID = *section.cloudID;
+        KVLog(category, QStringLiteral("Cloud ID saved for AutoImport"));
+    }
     choices.doAutoImport = section.enabled;
     KVLog(category, QStringLiteral("AutoImportEnable Changed: %hhd"), section.enabled);
     choices.importFrom = section.source;
     KVLog(category, QStringLiteral("AutoImport from Changed: %i"), section.source);
-    settings.save();
+    return settings.save();
 }
 
 void KVAutoImport::start()
 {
+    if (m_paused) {
+        m_startOnResume = true;
+        return;
+    }
     m_caseState = 1;
     KVSettings& settings = KVSettings::getSettingsObject();
     settings.load();
@@ -84,9 +94,34 @@ void KVAutoImport::start()
 
 void KVAutoImport::stop()
 {
+    m_startOnResume = false;
     m_caseState = 0;
     m_timer->stop();
     KVLog(category, QStringLiteral("AutoImport Stopped"));
+}
+
+void KVAutoImport::pause()
+{
+    if (m_paused)
+        return;
+    const bool running = m_caseState == 1;
+    if (running)
+        stop();
+    m_paused = true;
+    m_startOnResume = running;
+}
+
+void KVAutoImport::resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    // Only what was running before (or was asked to start meanwhile) starts again: a kiosk that
+    // went to the background stays stopped.
+    if (std::exchange(m_startOnResume, false))
+        start();
+    if (std::exchange(m_waiting, false) && m_caseState == 1)
+        autoImport();
 }
 
 void KVAutoImport::autoImport()
@@ -94,6 +129,10 @@ void KVAutoImport::autoImport()
     const KVAutoImportSettings& choices = KVSettings::getSettingsObject().kvAutoImport;
     if (!choices.doAutoImport || m_fetching)
         return;
+    if (m_paused) {
+        m_waiting = true;
+        return;
+    }
     KVLog(category, QStringLiteral("AutoImport Started"));
     const int source = sourceOf(choices.importFrom);
     Fetcher fetch;
@@ -145,6 +184,13 @@ void KVAutoImport::fetched(int source, const AutoImportFetch& fetch)
         KVLog(category, noSettings[source]);
         return;
     }
+    // The settings were opened while this fetch ran: what the administrator is editing is not
+    // pulled from under them; the tick runs again when they close.
+    if (m_paused) {
+        KVLog(category, QStringLiteral("AutoImport postponed until the settings are closed"));
+        m_waiting = true;
+        return;
+    }
     KVSettings& settings = KVSettings::getSettingsObject();
     const QString fingerprint = KVHashString::stringToBase64(*fetch.text);
     if (fingerprint == settings.kvAutoImport.oldXMLSettings) {
@@ -162,10 +208,10 @@ void KVAutoImport::fetched(int source, const AutoImportFetch& fetch)
         return;
     }
     // Embedded files are not restored by the automatic import: a wallpaper set on the device stays.
-    if (!ImportExport::applySettingsDocument(*parsed.document, source != Cloud, FilesInDocument::Leave))
+    // The fingerprint is stored in the same step as the document: applied and recorded, or neither.
+    if (!ImportExport::applySettingsDocument(*parsed.document, source != Cloud, FilesInDocument::Leave,
+                                             [&fingerprint](KVAutoImportSettings& choices) { choices.oldXMLSettings = fingerprint; }))
         return;
-    settings.kvAutoImport.oldXMLSettings = fingerprint;
-    settings.save();
     static const QString done[] = {QStringLiteral("AutoImported settings from file successfully"),
                                    QStringLiteral("AutoImported from Cloud successfully"),
                                    QStringLiteral("AutoImported from URL successfully")};

@@ -331,9 +331,6 @@ void KVCloudRequest::finishImport(const QByteArray& body)
         report(unsuccessful, false);
         return;
     }
-    KVSettings& settings = KVSettings::getSettingsObject();
-    settings.load();
-    settings.save();
     ImportExport::postImportSteps(QStringLiteral("Autoimport"));
     report(formatString(QStringLiteral("Imported successfully from ID: %@"), m_cloudID), true);
 }

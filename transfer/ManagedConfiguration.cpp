@@ -4,9 +4,11 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
+#include "transfer/ImportExport.h"
 #include "transfer/SettingsDocument.h"
 
 #include <QCryptographicHash>
+#include <QRegularExpression>
 
 namespace korvel {
 
@@ -22,14 +24,29 @@ QByteArray ManagedConfiguration::preparedText(const QString& text)
         prepared.remove(0, 9);
     if (prepared.endsWith(QLatin1String("]]>")))
         prepared.chop(3);
-    prepared = prepared.trimmed();
-    prepared.replace(QLatin1Char('&'), QLatin1String("&amp;"));
-    return prepared.toUtf8();
+    return prepared.trimmed().toUtf8();
+}
+
+QByteArray ManagedConfiguration::escapedAmpersands(const QByteArray& text)
+{
+    static const QRegularExpression bare(QStringLiteral("&(?!(?:[A-Za-z][A-Za-z0-9._-]*|#[0-9]+|#[xX][0-9A-Fa-f]+);)"));
+    return QString::fromUtf8(text).replace(bare, QStringLiteral("&amp;")).toUtf8();
 }
 
 ManagedConfiguration::Parsed ManagedConfiguration::parse(const QString& text)
 {
-    const PropertyListParse parsed = PropertyList::parse(preparedText(text));
+    // A Korvel export, pushed as it is, already writes "&" as "&amp;" and parses as it stands;
+    // only text that does not parse gets its bare ampersands escaped (hand-written documents).
+    const QByteArray prepared = preparedText(text);
+    PropertyListParse parsed = PropertyList::parse(prepared);
+    if (!parsed.ok()) {
+        const QByteArray escaped = escapedAmpersands(prepared);
+        if (escaped != prepared) {
+            PropertyListParse second = PropertyList::parse(escaped);
+            if (second.ok())
+                parsed = std::move(second);
+        }
+    }
     if (!parsed.ok())
         return {std::nullopt, parsed.message};
     if (parsed.value.typeId() != QMetaType::QVariantMap)
@@ -41,7 +58,7 @@ ManagedConfiguration::Parsed ManagedConfiguration::parse(const QString& text)
     return {document, {}};
 }
 
-ManagedConfiguration::Check ManagedConfiguration::defaultsChanged(UserDefaults& defaults, KVSettings& settings)
+ManagedConfiguration::Check ManagedConfiguration::defaultsChanged(UserDefaults& defaults)
 {
     Check check;
     const QVariant managed = defaults.objectForKey(QLatin1String(UserDefaults::managedKey));
@@ -70,10 +87,11 @@ ManagedConfiguration::Check ManagedConfiguration::defaultsChanged(UserDefaults& 
         KVLog(QStringLiteral("Import"), QStringLiteral("Settings from device management not imported: %@"), parsed.error);
         return check;
     }
-    if (!settings.loadSettings(*parsed.document)) {
+    QString notTaken;
+    if (!ImportExport::replaceSettings(*parsed.document, &notTaken)) {
         check.outcome = Outcome::Refused;
-        check.error = QStringLiteral("the settings could not be saved");
-        KVLog(QStringLiteral("Import"), QStringLiteral("Settings from device management not imported: %@"), check.error);
+        check.error = notTaken;
+        KVLog(QStringLiteral("Import"), QStringLiteral("Settings from device management not imported, nothing changed: %@"), check.error);
         return check;
     }
     check.outcome = Outcome::Imported;

@@ -9,7 +9,6 @@
 
 namespace korvel {
 
-class KVSettings;
 class UserDefaults;
 
 // A settings document pushed by device management: the "SettingsXML" text of the managed
@@ -23,10 +22,13 @@ public:
 
     // The MD5 digest of the text's UTF-8 bytes, 32 lower-case hexadecimal digits.
     static QString checksum(const QString& text);
-    // The text as it is parsed: a CDATA wrapper removed, trimmed, every "&" written as "&amp;".
+    // The text as it is parsed: a CDATA wrapper removed, trimmed.
     static QByteArray preparedText(const QString& text);
-    // The settings document in `text`, or the reason it is none: it does not parse, is not a
-    // dictionary, or a list or the preferences have the wrong type.
+    // `text` with every "&" that does not begin an entity or character reference written "&amp;".
+    static QByteArray escapedAmpersands(const QByteArray& text);
+    // The settings document in `text`, or the reason it is none: it does not parse (as it stands,
+    // nor with its bare ampersands escaped), is not a dictionary, or a list or the preferences
+    // have the wrong type.
     struct Parsed {
         std::optional<QVariantMap> document;
         QString error;
@@ -44,8 +46,9 @@ public:
         QStringList console;  // what the check writes to the console, in order
         QString error;        // for Refused
     };
-    // The check run on every change of the defaults store.
-    static Check defaultsChanged(UserDefaults& defaults, KVSettings& settings);
+    // The check run on every change of the defaults store; a new document replaces the settings
+    // (ImportExport::replaceSettings), whole or not at all.
+    static Check defaultsChanged(UserDefaults& defaults);
 };
 
 }  // namespace korvel

@@ -2,6 +2,7 @@
 
 #include "log/KVLog.h"
 #include "platform/DocumentName.h"
+#include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
@@ -154,6 +155,14 @@ bool isArrayOfDictionaries(const QVariant& value)
                        [](const QVariant& element) { return element.metaType().id() == QMetaType::QVariantMap; });
 }
 
+void log(DeferredLog* deferred, const QString& category, const QString& message)
+{
+    if (deferred)
+        deferred->append({category, message});
+    else
+        KVLog(category, QStringLiteral("%@"), message);
+}
+
 void fillMissingFrames(QVariantMap& record)
 {
     if (!record.contains(kLandscapeFrame))
@@ -204,7 +213,13 @@ bool importFiles(const QVariantMap& document)
     return staged && committed && !files.refusedAny();
 }
 
-QVariantList parsingAllowedWebsiteData(QVariantList array, bool isFromAutoImport)
+void writeLog(const DeferredLog& lines)
+{
+    for (const auto& [category, message] : lines)
+        KVLog(category, QStringLiteral("%@"), message);
+}
+
+QVariantList parsingAllowedWebsiteData(QVariantList array, bool isFromAutoImport, DeferredLog* deferred)
 {
     for (qsizetype i = 0; i < array.size(); ++i) {
         if (array[i].metaType().id() != QMetaType::QVariantMap)
@@ -216,13 +231,13 @@ QVariantList parsingAllowedWebsiteData(QVariantList array, bool isFromAutoImport
         if (!isFromAutoImport)
             fillMissingFrames(record);
         record.insert(QStringLiteral("AllowedWebsiteId"), qint64(i));
-        KVLog(QStringLiteral("URL_action"), QStringLiteral("URL_Added<%@>"), PlistValue::stringValue(record.value(kURL)));
+        log(deferred, QStringLiteral("URL_action"), formatString(QStringLiteral("URL_Added<%@>"), PlistValue::stringValue(record.value(kURL))));
         array[i] = record;
     }
     return array;
 }
 
-QVariantList parsingCategoryData(QVariantList array, bool isFromAutoImport)
+QVariantList parsingCategoryData(QVariantList array, bool isFromAutoImport, DeferredLog* deferred)
 {
     for (QVariant& element : array) {
         if (element.metaType().id() != QMetaType::QVariantMap)
@@ -230,17 +245,18 @@ QVariantList parsingCategoryData(QVariantList array, bool isFromAutoImport)
         QVariantMap record = element.toMap();
         if (!isFromAutoImport)
             fillMissingFrames(record);
-        KVLog(QStringLiteral("CATEGORY_action"), QStringLiteral("Title: %@"), PlistValue::stringValue(record.value(QStringLiteral("CategoryTitle"))));
-        KVLog(QStringLiteral("CATEGORY_action"), QStringLiteral("Icon URL: %@"), PlistValue::stringValue(record.value(kIconPath)));
+        log(deferred, QStringLiteral("CATEGORY_action"),
+            formatString(QStringLiteral("Title: %@"), PlistValue::stringValue(record.value(QStringLiteral("CategoryTitle")))));
+        log(deferred, QStringLiteral("CATEGORY_action"), formatString(QStringLiteral("Icon URL: %@"), PlistValue::stringValue(record.value(kIconPath))));
         element = record;
     }
     return array;
 }
 
-QVariantList parsingBlockedWebsiteData(QVariantList array)
+QVariantList parsingBlockedWebsiteData(QVariantList array, DeferredLog* deferred)
 {
     for (const QVariant& element : std::as_const(array))
-        KVLog(QStringLiteral("Blocked_URL_action"), QStringLiteral("URL_Added<%@>"), PlistValue::stringValue(element.toMap().value(kURL)));
+        log(deferred, QStringLiteral("Blocked_URL_action"), formatString(QStringLiteral("URL_Added<%@>"), PlistValue::stringValue(element.toMap().value(kURL))));
     return array;
 }
 

@@ -8,6 +8,7 @@
 #include <QVariantMap>
 
 #include <optional>
+#include <utility>
 
 namespace korvel::Utils {
 
@@ -31,11 +32,16 @@ QVariantList exportScreenSaverDataInFileArray(const QVariantMap& preferences);
 // the others. Returns false when an entry could not be written or its name was refused.
 bool importFiles(const QVariantMap& document);
 
+// Log lines (category, message) kept until what they tell of has happened.
+using DeferredLog = QList<std::pair<QString, QString>>;
+void writeLog(const DeferredLog& lines);
+
 // The import normalisation of the three lists: allowed websites get a scheme where they lack one,
 // frames where they lack them (unless `isFromAutoImport`) and identifiers 0, 1, 2... in list order.
-QVariantList parsingAllowedWebsiteData(QVariantList array, bool isFromAutoImport);
-QVariantList parsingCategoryData(QVariantList array, bool isFromAutoImport);
-QVariantList parsingBlockedWebsiteData(QVariantList array);
+// Each logs what it takes, at once or, with `deferred`, into it.
+QVariantList parsingAllowedWebsiteData(QVariantList array, bool isFromAutoImport, DeferredLog* deferred = nullptr);
+QVariantList parsingCategoryData(QVariantList array, bool isFromAutoImport, DeferredLog* deferred = nullptr);
+QVariantList parsingBlockedWebsiteData(QVariantList array, DeferredLog* deferred = nullptr);
 
 // Saves the settings store and returns the document of the current settings, ready to serialise.
 QVariantMap buildSettingsDocument();

@@ -1,6 +1,7 @@
 #include "transfer/URLImport.h"
 
 #include "log/KVLog.h"
+#include "settings/KVAutoImportSettings.h"
 #include "settings/KVSettings.h"
 #include "transfer/ReplyBody.h"
 #include "transfer/SettingsDocument.h"
@@ -132,14 +133,14 @@ void URLImport::completed()
         Q_EMIT finished({false, {korvelTitle, noSettingsAlert}});
         return;
     }
-    if (!ImportExport::applySettingsDocument(*parsed.document, false)) {
-        Q_EMIT finished({false, {korvelTitle, QStringLiteral("The settings could not be imported. Nothing was changed.")}});
+    QString notApplied;
+    const QString address = m_text;
+    if (!ImportExport::applySettingsDocument(*parsed.document, false, FilesInDocument::Restore,
+                                             [&address](KVAutoImportSettings& choices) { choices.urlImport = address; }, &notApplied)) {
+        Q_EMIT finished({false, {korvelTitle, formatString(QStringLiteral("The settings could not be imported (%@). Nothing was changed."), notApplied)}});
         return;
     }
     KVLog(category, QStringLiteral("Imported from URL successfully"));
-    KVSettings& settings = KVSettings::getSettingsObject();
-    settings.kvAutoImport.urlImport = m_text;
-    settings.save();
     ImportExport::postImportSteps(category);
     Q_EMIT finished({true, {korvelTitle, QStringLiteral("Settings imported successfully from URL.")}});
 }

@@ -6,6 +6,7 @@
 #include "admin/ui/KVSpecialLinksViewController.h"
 #include "admin/ui/KVUserAgentsViewController.h"
 #include "admin/ui/KVWkWebviewSettingsController.h"
+#include "admin/ui/UploadServerAddressScreen.h"
 #include "admin/ui/KVMotionDetectionSettingsViewController.h"
 #include "admin/ui/KVPowerSaverSettingsViewController.h"
 #include "admin/ui/KVScreenSaverSettingsViewController.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -82,6 +84,9 @@ constexpr int MotionRow = S::id(S::IdleSection, 4);
 constexpr int ServerRow = S::id(S::ServerSection, 0);
 constexpr int PortRow = S::id(S::ServerSection, 1);
 constexpr int AccessCodeRow = S::id(S::ServerSection, 2);
+constexpr int OpenServerWarningRow = S::id(S::ServerSection, 3);
+constexpr int ServerAddressRow = S::id(S::ServerSection, 4);
+constexpr int ServerTlsRow = S::id(S::ServerSection, 5);
 constexpr int GoogleDocsRow = S::id(S::FileSection, 0);
 constexpr int PdfViewerRow = S::id(S::FileSection, 1);
 constexpr int DownloadsRow = S::id(S::DownloadSection, 0);
@@ -115,6 +120,7 @@ bool P::*switchField(int rowId)
     case LoadingIconRow: return &P::enableloadingIcon;
     case GoHomeRow: return &P::goHomeOnIdleTimeout;
     case ServerRow: return &P::serverSwitchOnOFF;
+    case ServerTlsRow: return &P::uploadServerTLS;
     case GoogleDocsRow: return &P::isAllowOpenFileInGoogleDocs;
     case DownloadsRow: return &P::isAllowFileDownloadInDevice;
     case OpenAfterDownloadRow: return &P::isAllowOpenFileAfterDownload;
@@ -227,6 +233,7 @@ void KVBrowserPreferences::loadSettingsOfBrowserPreferences()
     // Tabbed browsing lays the icons out itself.
     if (m_form.values.useMultiTab)
         m_form.values.allowResize = m_form.values.allowDragDrop = false;
+    m_opened = m_form;
     UploadServerControl* server = ImportExport::serverControl();
     if (!m_form.values.serverSwitchOnOFF)
         m_serverDetail = QStringLiteral("Server is OFF");
@@ -295,6 +302,28 @@ void KVBrowserPreferences::showRows()
     TableRow wallpaper = text(WallpaperRow, QStringLiteral("Wallpaper"), v.wallpaper);
     wallpaper.placeholder = QStringLiteral("<enter file name in documents directory>");
 
+    QList<TableRow> serverRows{toggle(ServerRow, QStringLiteral("Enable Upload Server"), m_serverDetail)};
+    if (v.serverSwitchOnOFF && v.uploadAccessCode.isEmpty()) {
+        //% "Anyone on this network can change the documents folder"
+        //% "Set access code"
+        TableRow warning = link(OpenServerWarningRow, qtTrId("TEXT_UPLOAD_SERVER_OPEN_WARNING"), qtTrId("TEXT_SET_ACCESS_CODE"));
+        warning.image = QStringLiteral("open_server_warning");
+        warning.destructive = true;
+        serverRows << warning;
+    }
+    if (v.serverSwitchOnOFF) {
+        //% "Open on a Phone"
+        //% "The address as a QR code, and the certificate's fingerprint"
+        serverRows << link(ServerAddressRow, qtTrId("TEXT_UPLOAD_SERVER_ON_A_PHONE"), qtTrId("TEXT_UPLOAD_SERVER_ON_A_PHONE_DETAIL"));
+    }
+    serverRows << text(PortRow, QStringLiteral("Run on Port"), m_form.port)
+               //% "Upload Access Code"
+               //% "Asked of every other device that uses the upload server; empty leaves it open."
+               << text(AccessCodeRow, qtTrId("TEXT_UPLOAD_ACCESS_CODE"), v.uploadAccessCode, qtTrId("TEXT_UPLOAD_ACCESS_CODE_DETAIL"))
+               //% "Use HTTPS"
+               //% "With the device's own certificate, which a phone checks by its fingerprint"
+               << toggle(ServerTlsRow, qtTrId("TEXT_UPLOAD_SERVER_TLS"), qtTrId("TEXT_UPLOAD_SERVER_TLS_DETAIL"));
+
     QList<TableSection> sections{
         TableSection{QStringLiteral("Browser Admin Settings"), {},
                      {password, text(TapsRow, QStringLiteral("Tap count"), m_form.numberTaps, QStringLiteral("Number of taps to access settings. Default 5.")),
@@ -337,11 +366,7 @@ void KVBrowserPreferences::showRows()
                       //% "Motion Detection Settings"
                       //% "Lock the screen while the device moves (devices with a mobile data modem)"
                       link(MotionRow, qtTrId("TEXT_MOTION_DETECTION_SETTINGS"), qtTrId("TEXT_MOTION_DETECTION_DETAIL"))}},
-        TableSection{QStringLiteral("Server Settings"), {},
-                     {toggle(ServerRow, QStringLiteral("Enable Upload Server"), m_serverDetail), text(PortRow, QStringLiteral("Run on Port"), m_form.port),
-                      //% "Upload Access Code"
-                      //% "Asked of every other device that uses the upload server; empty leaves it open."
-                      text(AccessCodeRow, qtTrId("TEXT_UPLOAD_ACCESS_CODE"), v.uploadAccessCode, qtTrId("TEXT_UPLOAD_ACCESS_CODE_DETAIL"))}},
+        TableSection{QStringLiteral("Server Settings"), {}, serverRows},
         //% "File Settings"
         TableSection{qtTrId("FILE_SETTINGS"), {},
                      {toggle(GoogleDocsRow, qtTrId("SHOW_FILES_USING_GOOGLE_DOCS"), qtTrId("ENABLES_VIEWING_OF_GOOGLE_DOCS")),
@@ -361,7 +386,52 @@ void KVBrowserPreferences::showRows()
     }
     if (QLineEdit* f = field(PasswordRow))
         connect(f, &QLineEdit::returnPressed, this, [this] { passwordReturned(); });
+    if (QLineEdit* f = field(AccessCodeRow))
+        connect(f, &QLineEdit::editingFinished, this, [this] { accessCodeChosen(); });
     applyRowStates();
+}
+
+void KVBrowserPreferences::refreshRowsLater()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            auto* scroll = m_table->findChild<QScrollArea*>();
+            const int at = scroll ? scroll->verticalScrollBar()->value() : 0;
+            showRows();
+            if (scroll) {
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                scroll->verticalScrollBar()->setValue(at);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void KVBrowserPreferences::accessCodeChosen()
+{
+    QLineEdit* f = field(AccessCodeRow);
+    if (!f || m_leaving)
+        return;
+    m_form.values.uploadAccessCode = f->text();
+    KVSettings& settings = KVSettings::getSettingsObject();
+    if (settings.kvBrowPref.uploadAccessCode == m_form.values.uploadAccessCode)
+        return;
+    settings.kvBrowPref.uploadAccessCode = m_form.values.uploadAccessCode;
+    KVLog(QStringLiteral("App General"), QStringLiteral("Upload Access Code set: %@"),
+          m_form.values.uploadAccessCode.isEmpty() ? QStringLiteral("No") : QStringLiteral("Yes"));
+    if (!settings.save())
+        makeToast(this, QStringLiteral("The settings could not be saved."));
+    refreshRowsLater();
+}
+
+void KVBrowserPreferences::tlsOnOff(bool on)
+{
+    m_form.values.uploadServerTLS = on;
+    KVSettings& settings = KVSettings::getSettingsObject();
+    settings.kvBrowPref.uploadServerTLS = on;
+    KVLog(QStringLiteral("App General"), QStringLiteral("Upload Server HTTPS set: %@"), on ? QStringLiteral("Yes") : QStringLiteral("No"));
+    if (!settings.save())
+        makeToast(this, QStringLiteral("The settings could not be saved."));
 }
 
 void KVBrowserPreferences::applyRowStates()
@@ -399,6 +469,9 @@ void KVBrowserPreferences::switchValueChanged(int rowId, bool on)
         break;
     case ServerRow:
         serverOnOff(on);
+        return;
+    case ServerTlsRow:
+        tlsOnOff(on);
         return;
     case RestrictRow:
         m_form.values.restrictSettings = on;
@@ -563,6 +636,7 @@ void KVBrowserPreferences::serverOnOff(bool on)
     settings.kvBrowPref.port = BrowserPreferencesRules::accept(PreferenceNumber::Port, m_form.port).value_or(settings.kvBrowPref.port);
     settings.save();
     applyRowStates();
+    refreshRowsLater();
 }
 
 Alert* KVBrowserPreferences::showResetIconLayout()
@@ -587,6 +661,17 @@ void KVBrowserPreferences::didSelectRow(int rowId)
     switch (rowId) {
     case ResetIconsRow:
         showResetIconLayout();
+        break;
+    case OpenServerWarningRow:
+        // One tap: the code's field, ready for typing.
+        if (TableCell* cell = m_table->cellWithId(AccessCodeRow)) {
+            if (auto* scroll = m_table->findChild<QScrollArea*>())
+                scroll->ensureWidgetVisible(cell, 0, cell->height());
+            cell->textField()->setFocus(Qt::TabFocusReason);
+        }
+        break;
+    case ServerAddressRow:
+        stack->push(new UploadServerAddressScreen, Animation::Animated);
         break;
     case ConfigureToolbarRow:
         if (!m_form.values.enableToolBar) {
@@ -657,7 +742,7 @@ void KVBrowserPreferences::viewWillDisappear(bool)
         return;
     m_leaving = true;
     KVSettings& settings = KVSettings::getSettingsObject();
-    const QStringList lines = BrowserPreferencesRules::writeBack(settings.kvBrowPref, m_form);
+    const QStringList lines = BrowserPreferencesRules::writeBack(settings.kvBrowPref, m_opened, m_form);
     // A weak password counts only once the administrator said yes to it; one left unanswered
     // (the menu's "Done", a sub-screen) is dropped. AdminPassword logs "Password Changed" itself.
     const bool acceptable = m_weakPasswordAccepted || BrowserPreferencesRules::isStrongPassword(m_form.password);

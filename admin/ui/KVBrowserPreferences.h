@@ -23,7 +23,7 @@ public:
     enum Section { AdminSection, PrivacySection, WindowSection, WallpaperSection, IdleSection, ServerSection, FileSection, DownloadSection };
     // The rows' ids: section x 100 + row; the rows are in these fixed places.
     static constexpr int id(int section, int row) { return section * 100 + row; }
-    static constexpr int rowCounts[8] = {15, 2, 16, 2, 5, 3, 2, 3};
+    static constexpr int rowCounts[8] = {15, 2, 16, 2, 5, 6, 2, 3};
 
     explicit KVBrowserPreferences(QWidget* parent = nullptr);
 
@@ -46,6 +46,11 @@ public:
     Alert* goBack();
     // The upload server switch, acting at once.
     void serverOnOff(bool on);
+    // The access code's field ended: the code is stored at once, so the running server asks for
+    // it from the next request on.
+    void accessCodeChosen();
+    // The HTTPS switch, stored at once (a running server starts again speaking TLS).
+    void tlsOnOff(bool on);
     Alert* showResetIconLayout();
 
     void filePicker(KVFilePickerController* picker, int didFinishSelectingFileWithAction) override;
@@ -63,10 +68,14 @@ private:
     void textChanged(int rowId, const QString& text);
     void didSelectRow(int rowId);
     void setServerDetail(const QString& text);
+    // The rows of the server section follow the switch and the code (the warning, the address);
+    // rebuilt once the control that changed them has finished its own signal.
+    void refreshRowsLater();
     void chooseWallpaper();
     void leave();
 
     BrowserPreferencesForm m_form;
+    BrowserPreferencesForm m_opened;  // as the record was shown: what differs is what the administrator changed
     TableView* m_table = nullptr;
     bool m_weakPasswordAccepted = false;
     bool m_leaving = false;

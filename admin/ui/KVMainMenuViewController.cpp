@@ -48,8 +48,15 @@ KVMainMenuViewController::KVMainMenuViewController(QWidget* parent)
 
 KVMainMenuViewController::~KVMainMenuViewController()
 {
-    if (liveMenu == this)
-        liveMenu = nullptr;
+    if (liveMenu != this)
+        return;
+    liveMenu = nullptr;
+    // Left without "Done" (the kiosk went to the background and back to its root): the kiosk
+    // resumes all the same, or the automatic import would wait for good.
+    if (AdminState::state() == 1) {
+        AdminState::resumeKiosk();
+        AdminState::setState(0);
+    }
 }
 
 KVMainMenuViewController* KVMainMenuViewController::getObject()

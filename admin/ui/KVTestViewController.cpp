@@ -6,6 +6,7 @@
 #include "log/LogMail.h"
 #include "platform/Device.h"
 #include "platform/MailClient.h"
+#include "platform/Timer.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -15,6 +16,7 @@
 #include "settings/KVSettings.h"
 
 #include <QAbstractListModel>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -381,21 +383,22 @@ void KVTestViewController::viewSelect()
 void KVTestViewController::mailTo()
 {
     const Device& device = Device::current();
-    // The attachment is always left in Documents too: on a kiosk without a mail program that is
-    // how the log leaves the device (the upload server lists it).
-    const QString path = LogMail::writeAttachment(device, shownLines());
+    MailClient& client = MailClient::current();
+    const bool mailProgram = client.canSendMail();
+    // The copy for the mail program stays out of Documents, which the upload server shares; only
+    // without a mail program is Documents the way out, where the server asks for its access code.
+    const QString path = LogMail::writeAttachment(device, shownLines(), mailProgram ? LogMail::Place::ForMail : LogMail::Place::InDocuments);
     if (path.isEmpty()) {
-        //% "The log could not be written to Documents."
+        //% "The log could not be written."
         makeToast(this, qtTrId("TEXT_LOG_NOT_WRITTEN"));
         KVLog(QStringLiteral("App General"), QStringLiteral("Mail sent failure: %@"), QStringLiteral("the attachment could not be written"));
         return;
     }
     const QString name = QFileInfo(path).fileName();
-    MailClient& client = MailClient::current();
-    if (!client.canSendMail()) {
+    if (!mailProgram) {
         //% "No mail program is set up"
         auto* alert = new Alert(qtTrId("TEXT_NO_MAIL_TITLE"),
-                                //% "The log is saved in Documents as %1. Copy it from there through the upload server, or set up a mail program on this device and mail it again."
+                                //% "The log is saved in Documents as %1. Copy it from there through the upload server with its access code, or set up a mail program on this device and mail it again."
                                 qtTrId("TEXT_NO_MAIL_MESSAGE").arg(name));
         alert->addButton(QStringLiteral("OK"));
         alert->showOver(this);
@@ -404,14 +407,17 @@ void KVTestViewController::mailTo()
     }
     QString error;
     if (!client.compose(LogMail::message(device, path), &error)) {
+        QFile::remove(path);
         KVLog(QStringLiteral("App General"), QStringLiteral("Mail sent failure: %@"), error);
-        //% "The mail program could not be opened. The log is saved in Documents as %1."
-        makeToast(this, qtTrId("TEXT_MAIL_NOT_OPENED").arg(name));
+        //% "The mail program could not be opened."
+        makeToast(this, qtTrId("TEXT_MAIL_NOT_OPENED"));
         return;
     }
+    // The mail program reads the copy when it sends; it goes once the program has had its time.
+    singleShot(LogMail::keptForMail, nullptr, [path] { QFile::remove(path); });
     KVLog(QStringLiteral("App General"), QStringLiteral("Mail handed to the mail program: %@"), name);
-    //% "The log is in the mail program and saved in Documents as %1."
-    makeToast(this, qtTrId("TEXT_MAIL_HANDED_OVER").arg(name));
+    //% "The log is in the mail program."
+    makeToast(this, qtTrId("TEXT_MAIL_HANDED_OVER"));
 }
 
 Alert* KVTestViewController::didSelectRow(int row)

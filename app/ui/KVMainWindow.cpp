@@ -69,6 +69,10 @@ void KVMainWindow::showForKiosk(KioskWindowMode mode)
     watchHandle();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         windowHandle()->setScreen(screen);
+    // Inside a Wayland compositor (Xwayland), before the window is mapped: the compositor must
+    // never show it by direct scan-out (X11Window::keepComposited says why).
+    if (!m_compositionKept && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        m_compositionKept = X11Window::keepComposited(winId(), std::chrono::seconds(2));
     // The geometry is set whatever the state: without a window manager nobody else sets it.
     setGeometry(targetGeometry());
     applyState();

@@ -61,6 +61,7 @@ private:
     QWidget* m_statusBar = nullptr;
     bool m_fullScreen = true;
     bool m_kioskShown = false;
+    bool m_compositionKept = false;
     bool m_followUpPending = false;
     bool m_checkPending = false;
     bool m_keyboardGrabbed = false;

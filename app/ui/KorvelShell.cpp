@@ -13,6 +13,7 @@
 #include "browser/PowerSaver.h"
 #include "browser/ui/BrowserData.h"
 #include "app/ui/KVApplication.h"
+#include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/ReaderHooks.h"
@@ -23,6 +24,8 @@
 #include "platform/ui/Theme.h"
 #include "platform/ui/WakeTouchFilter.h"
 #include "platform/ui/NavigationStack.h"
+#include "platform/UserDefaults.h"
+#include "log/KVLog.h"
 #include "settings/KVSettings.h"
 #include "transfer/ui/KVScanQRForImportViewController.h"
 
@@ -69,8 +72,12 @@ KorvelShell::KorvelShell()
                               if (PowerSaver* saver = PowerSaver::current())
                                   saver->cancelPendingCheck();
                               m_delegate->stopActivityUpdates();
+                              m_delegate->settingsOpened();
                           },
-                          [this] { m_delegate->startActivityUpdates(); }});
+                          [this] {
+                              m_delegate->startActivityUpdates();
+                              m_delegate->settingsClosed();
+                          }});
     m_delegate->returnToRoot = [stack] { stack->popToRoot(NavigationStack::Animation::None); };
     // Back to the root, whose welcome screen hands over to a home screen made anew; on the welcome
     // screen itself, that hand-over alone.
@@ -111,6 +118,24 @@ KorvelShell::KorvelShell()
             visible->viewWillAppear(false);
         }
     };
+    // A korvelctl command changed the settings: the home screen lists what is now allowed. A page
+    // on screen stays; the new rules apply to its next navigation.
+    m_delegate->refreshVisibleScreen = [stack] {
+        Screen* visible = stack->topScreen();
+        if (qobject_cast<KVHomePageViewController*>(visible) || visible == KVWelcomeScreenViewController::getWelcomeScreenObject())
+            visible->viewWillAppear(false);
+    };
+    // A save that failed is never silent: it is logged, and said on screen while the administrator
+    // is in the settings (a visitor could do nothing about it).
+    QObject::connect(&UserDefaults::standard(), &UserDefaults::saveFailed, m_window.get(), [this, stack](const QString& reason) {
+        KVLog(QStringLiteral("Error"), QStringLiteral("The settings could not be saved: %@"), reason);
+        if (m_delegate->state != 1)
+            return;
+        //% "The settings could not be saved. What was changed last is not kept after a restart."
+        auto* alert = new Alert(QStringLiteral("Korvel"), qtTrId("TEXT_SETTINGS_NOT_SAVED") + QStringLiteral("\n\n") + reason);
+        alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
+        alert->showOver(stack);
+    });
     installIdleBehaviour(stack);
     m_steady.start();
     m_systemWatch = new Timer(m_window.get());

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace korvel {
 
@@ -251,6 +252,33 @@ void X11Window::leaveShowingDesktop()
     xcb_send_event(c, 0, message.window, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(c);
+}
+
+bool X11Window::keepComposited(WId window, std::chrono::milliseconds patience)
+{
+    xcb_connection_t* c = connection();
+    if (!c || !window)
+        return false;
+    const xcb_window_t child = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, child, rootWindow(c), -1, -1, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                      XCB_COPY_FROM_PARENT, 0, nullptr);
+    // The window manager reads a window's properties once it has seen the window made and asked
+    // for its property changes; a property set before that would pass unnoticed.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point giveUp = Clock::now() + patience;
+    for (;;) {
+        xcb_get_window_attributes_reply_t* attributes =
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, child), nullptr);
+        const bool watched = attributes && (attributes->all_event_masks & XCB_EVENT_MASK_PROPERTY_CHANGE);
+        std::free(attributes);
+        if (watched || Clock::now() >= giveUp)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    const xcb_window_t parent = xcb_window_t(window);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, child, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &parent);
+    xcb_flush(c);
+    return true;
 }
 
 void X11Window::map(WId window)

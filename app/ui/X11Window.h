@@ -2,6 +2,7 @@
 
 #include <QWindow>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -37,6 +38,13 @@ public:
     // leaves "show desktop" mode, or moves the window or the view to another desktop, so the window is looked at when something happens rather than
     // asked about all the time. Replaces an earlier watch; returns false outside X.
     static bool watch(WId window, std::function<void()> changed);
+    // Gives `window` a child in the eyes of a Wayland compositor's X window manager (an unmapped
+    // input-only window, transient for it), so that cage composites the window rather than handing
+    // its buffers to the output directly. cage 0.1.4 scans a full-screen X window out and, when it
+    // stops doing so (a capture, a pop-up), paints only the newest damage over the frame it last
+    // composited: the screen, screenshots and remote views keep showing that old frame. Blocks until
+    // the window manager watches the new window (at most `patience`); false outside X.
+    static bool keepComposited(WId window, std::chrono::milliseconds patience);
 };
 
 }  // namespace korvel

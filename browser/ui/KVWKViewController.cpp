@@ -133,7 +133,10 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     m_popups = new PopupWindows(this);
     m_printer = new PagePrinter(this, [this] { return lastUserInput(); });
     connect(m_printer, &PagePrinter::printedToFile, this, &KVWKViewController::printedToFile);
-    m_services.readPage = [](const QUrl& url) { return LocalPageReader::read(url); };
+    // The window shows the upload server's pages through itself, with the kiosk's own key.
+    m_services.readPage = [](const QUrl& url) {
+        return LocalPageReader::read(url, {{KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey()}});
+    };
     lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -300,6 +303,7 @@ void KVWKViewController::Init()
         m_page->scripts().insert(viewport);
     }
     m_state.localServerPath = KVServerStarter::sharedInstance().localServerAddress(p);
+    KorvelWebEngine::interceptor()->setLocalServer(m_state.localServerPath, KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey());
     applyUserAgent();
     if (mode() == WindowMode::Tabbed)
         startIdleTimer();
@@ -655,6 +659,12 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
     if (std::exchange(m_blanking, false) && action.url == QUrl(QStringLiteral("about:blank")) && !action.opensNewWindow
         && page == m_page)
         return true;
+    // A page of the upload server that the window itself put in as HTML: the engine carries it in
+    // a data: address, which no website rule names.
+    if (m_showingHtml > 0 && page == m_page && !action.opensNewWindow && action.url.scheme() == QLatin1String("data")) {
+        --m_showingHtml;
+        return true;
+    }
     m_state.tabControllerOnTop = tabControllerOnTop();
     if (page == m_page)
         m_activation.navigationStarted(Clock::instance().now(), lastUserInput());
@@ -737,7 +747,13 @@ void KVWKViewController::load(const QUrl& url)
 
 void KVWKViewController::loadHTML(const QString& html, const QUrl& baseURL)
 {
-    QMetaObject::invokeMethod(this, [this, html, baseURL] { m_view->setHtml(html, baseURL); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, html, baseURL] {
+            ++m_showingHtml;
+            m_view->setHtml(html, baseURL);
+        },
+        Qt::QueuedConnection);
 }
 
 void KVWKViewController::loadErrorPage()

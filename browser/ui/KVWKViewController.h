@@ -222,6 +222,7 @@ private:
     QPointer<KVWebPage> m_adoptedPage;  // a page's new window this tab takes over in Init
     HomePageEntries m_entries;
     bool m_clearHistoryOnHome = false;
+    int m_showingHtml = 0;  // local-server pages the window put in as HTML, whose navigation is still to come
     bool m_blanking = false;  // the next navigation is the window's own blank page  // a website was left for the home page: Back does not return
 };
 

@@ -80,7 +80,8 @@ KVFileDownloader::KVFileDownloader(QWebEngineDownloadRequest* download, QWebEngi
     , m_viewObj(viewObj)
     , m_id(download->id())
     , m_fileUrl(download->url())
-    , m_name(Utils::downloadFileName(download->url(), download->suggestedFileName()))
+    , m_name(Utils::downloadFileName(download->url(), download->suggestedFileName(),
+                                     Utils::settingsDocumentNames(KVSettings::getSettingsObject())))
 {
     downloads().append(this);
 }

@@ -356,24 +356,24 @@
         <translation>The licence notice of this library is not installed on this device (%1).</translation>
     </message>
     <message id="TEXT_LOG_NOT_WRITTEN">
-        <source>The log could not be written to Documents.</source>
-        <translation>The log could not be written to Documents.</translation>
+        <source>The log could not be written.</source>
+        <translation>The log could not be written.</translation>
     </message>
     <message id="TEXT_LOG_VIEW_OPTIONS">
         <source>View Options</source>
         <translation>View Options</translation>
     </message>
     <message id="TEXT_MAIL_HANDED_OVER">
-        <source>The log is in the mail program and saved in Documents as %1.</source>
-        <translation>The log is in the mail program and saved in Documents as %1.</translation>
+        <source>The log is in the mail program.</source>
+        <translation>The log is in the mail program.</translation>
     </message>
     <message id="TEXT_MAIL_LOG">
         <source>Mail Log</source>
         <translation>Mail Log</translation>
     </message>
     <message id="TEXT_MAIL_NOT_OPENED">
-        <source>The mail program could not be opened. The log is saved in Documents as %1.</source>
-        <translation>The mail program could not be opened. The log is saved in Documents as %1.</translation>
+        <source>The mail program could not be opened.</source>
+        <translation>The mail program could not be opened.</translation>
     </message>
     <message id="TEXT_MANAGED_ABSENT">
         <source>%1 (none; nothing is managed)</source>
@@ -446,8 +446,8 @@
         <translation>No File Selected</translation>
     </message>
     <message id="TEXT_NO_MAIL_MESSAGE">
-        <source>The log is saved in Documents as %1. Copy it from there through the upload server, or set up a mail program on this device and mail it again.</source>
-        <translation>The log is saved in Documents as %1. Copy it from there through the upload server, or set up a mail program on this device and mail it again.</translation>
+        <source>The log is saved in Documents as %1. Copy it from there through the upload server with its access code, or set up a mail program on this device and mail it again.</source>
+        <translation>The log is saved in Documents as %1. Copy it from there through the upload server with its access code, or set up a mail program on this device and mail it again.</translation>
     </message>
     <message id="TEXT_NO_MAIL_TITLE">
         <source>No mail program is set up</source>
@@ -500,6 +500,10 @@
     <message id="TEXT_PASSWORD_NOT_SAVED">
         <source>The password could not be saved.</source>
         <translation>The password could not be saved.</translation>
+    </message>
+    <message id="TEXT_SETTINGS_NOT_SAVED">
+        <source>The settings could not be saved. What was changed last is not kept after a restart.</source>
+        <translation>The settings could not be saved. What was changed last is not kept after a restart.</translation>
     </message>
     <message id="TEXT_PASSWORD_PAUSED">
         <source>Too many wrong passwords. Try again in %1.</source>
@@ -848,6 +852,58 @@
     <message id="TXT_DOWNLOAD">
         <source>Download</source>
         <translation>Download</translation>
+    </message>
+    <message id="TEXT_UPLOAD_SERVER_OPEN_WARNING">
+        <source>Anyone on this network can change the documents folder</source>
+        <translation>Anyone on this network can change the documents folder</translation>
+    </message>
+    <message id="TEXT_SET_ACCESS_CODE">
+        <source>Set access code</source>
+        <translation>Set access code</translation>
+    </message>
+    <message id="TEXT_UPLOAD_SERVER_ON_A_PHONE">
+        <source>Open on a Phone</source>
+        <translation>Open on a Phone</translation>
+    </message>
+    <message id="TEXT_UPLOAD_SERVER_ON_A_PHONE_DETAIL">
+        <source>The address as a QR code, and the certificate's fingerprint</source>
+        <translation>The address as a QR code, and the certificate's fingerprint</translation>
+    </message>
+    <message id="TEXT_UPLOAD_SERVER_TLS">
+        <source>Use HTTPS</source>
+        <translation>Use HTTPS</translation>
+    </message>
+    <message id="TEXT_UPLOAD_SERVER_TLS_DETAIL">
+        <source>With the device's own certificate, which a phone checks by its fingerprint</source>
+        <translation>With the device's own certificate, which a phone checks by its fingerprint</translation>
+    </message>
+    <message id="TITLE_UPLOAD_SERVER_ON_A_PHONE">
+        <source>Upload Server on a Phone</source>
+        <translation>Upload Server on a Phone</translation>
+    </message>
+    <message id="TEXT_UPLOAD_SERVER_NO_ADDRESS">
+        <source>The upload server is not running, or this device has no address on the network.</source>
+        <translation>The upload server is not running, or this device has no address on the network.</translation>
+    </message>
+    <message id="TEXT_UPLOAD_SERVER_SCAN">
+        <source>Scan the code with a phone's camera to open the upload page.</source>
+        <translation>Scan the code with a phone's camera to open the upload page.</translation>
+    </message>
+    <message id="TEXT_UPLOAD_SERVER_PLAIN">
+        <source>The page and the access code travel unencrypted. Turn on Use HTTPS to protect them on the network.</source>
+        <translation>The page and the access code travel unencrypted. Turn on Use HTTPS to protect them on the network.</translation>
+    </message>
+    <message id="TEXT_CERTIFICATE_MISSING">
+        <source>The device's certificate cannot be had: %1</source>
+        <translation>The device's certificate cannot be had: %1</translation>
+    </message>
+    <message id="TEXT_CERTIFICATE_FINGERPRINT">
+        <source>Certificate fingerprint (SHA-256)</source>
+        <translation>Certificate fingerprint (SHA-256)</translation>
+    </message>
+    <message id="TEXT_CERTIFICATE_CHECK">
+        <source>The phone's browser warns about this device's own certificate. Go on only when the SHA-256 fingerprint it shows for it is this one.</source>
+        <translation>The phone's browser warns about this device's own certificate. Go on only when the SHA-256 fingerprint it shows for it is this one.</translation>
     </message>
 </context>
 </TS>

@@ -84,6 +84,13 @@
       if (request.status !== 200)
         return;
       showPage(true);
+      // Settings documents and log copies stay on the device unless it asks for an access code.
+      var hidden = parseInt(request.getResponseHeader('X-Hidden-Files'), 10) || 0;
+      var note = document.getElementById('hidden-note');
+      note.hidden = hidden === 0;
+      note.textContent = hidden === 1
+        ? '1 file that holds settings or the log is not shown. An access code set on the device unlocks it.'
+        : hidden + ' files that hold settings or the log are not shown. An access code set on the device unlocks them.';
       var list = document.getElementById('list');
       list.textContent = '';
       parseList(request.responseText).forEach(function (name) {
@@ -125,8 +132,10 @@
         if (request.status === 200) {
           bar.value = 100;
         } else {
+          // The device says why (a name it keeps for itself, a file only the code may replace).
           item.className = 'failed';
-          item.firstChild.textContent = name + ' (failed)';
+          var reason = request.status === 403 && request.responseText ? request.responseText : 'failed';
+          item.firstChild.textContent = name + ' (' + reason + ')';
         }
         next();
       });

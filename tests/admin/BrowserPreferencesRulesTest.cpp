@@ -82,7 +82,8 @@ TEST(BrowserPreferencesRules, WriteBackFallsBackForcesAndLogsInOrder)
     KVBrowserPrefSettings record = KVBrowserPrefSettings::init();
     record.useMultiTab = true;
     record.motionType = 2;
-    BrowserPreferencesForm form = BrowserPreferencesForm::fromRecord(record);
+    const BrowserPreferencesForm opened = BrowserPreferencesForm::fromRecord(record);
+    BrowserPreferencesForm form = opened;
     form.values.allowResize = form.values.allowDragDrop = true;
     form.values.enableCustomUserAgentHeader = true;
     form.values.customUserAgentHeader = QStringLiteral("  ");
@@ -94,7 +95,7 @@ TEST(BrowserPreferencesRules, WriteBackFallsBackForcesAndLogsInOrder)
     form.passwordTimeout = QStringLiteral("0");
     form.values.uploadAccessCode = QStringLiteral("4711");
 
-    const QStringList lines = BrowserPreferencesRules::writeBack(record, form);
+    const QStringList lines = BrowserPreferencesRules::writeBack(record, opened, form);
     EXPECT_EQ(record.idleTimeout, 10);
     EXPECT_EQ(record.port, 1025);
     EXPECT_EQ(record.intZoom, 100);
@@ -112,6 +113,33 @@ TEST(BrowserPreferencesRules, WriteBackFallsBackForcesAndLogsInOrder)
     EXPECT_EQ(lines.at(28), QStringLiteral("Enable Guided Access Mode vale changed: 0"));
     EXPECT_EQ(record.uploadAccessCode, QStringLiteral("4711"));
     EXPECT_EQ(lines.last(), QStringLiteral("Upload Access Code set: Yes")) << "the code itself is never logged";
+}
+
+// Opening and leaving the editor changes nothing nobody touched: stored values outside what one may
+// type stay, and what another writer (korvelctl, an import) changed meanwhile is kept.
+TEST(BrowserPreferencesRules, WriteBackWritesOnlyWhatTheAdministratorChanged)
+{
+    KVBrowserPrefSettings stored = KVBrowserPrefSettings::init();
+    stored.idleTimeout = 0;  // the idle timer off
+    stored.port = 1024;      // from a document
+    stored.brightness = 0.25f;
+    const BrowserPreferencesForm opened = BrowserPreferencesForm::fromRecord(stored);
+
+    KVBrowserPrefSettings record = stored;
+    BrowserPreferencesRules::writeBack(record, opened, opened);
+    EXPECT_EQ(record, stored);
+
+    record.numberTaps = 7;  // changed elsewhere while the editor was open
+    record.enableCopyPaste = false;
+    BrowserPreferencesForm form = opened;
+    form.idleTimeout = QStringLiteral("45");
+    form.values.makeToast = !stored.makeToast;
+    BrowserPreferencesRules::writeBack(record, opened, form);
+    EXPECT_EQ(record.idleTimeout, 45);
+    EXPECT_EQ(record.makeToast, !stored.makeToast);
+    EXPECT_EQ(record.numberTaps, 7);
+    EXPECT_FALSE(record.enableCopyPaste);
+    EXPECT_EQ(record.port, 1024);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/KVAppDelegate.h"
+#include "control/HomeLock.h"
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
@@ -7,6 +8,7 @@
 #include "settings/TalvexUtils.h"
 #include "tests/support/EventLoop.h"
 #include "tests/cli/KorvelctlProcess.h"
+#include "transfer/ImportExport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -31,11 +33,13 @@ protected:
     QVariantMap stored() const { return PropertyList::readFile(home() + QStringLiteral("/defaults.plist")).value.toMap(); }
 
     // Starts korvel on this home, waits until its launch has written the store, then stops it
-    // with `signalNumber`. Returns the exit code, or -1 when it did not end normally.
-    int launchAndStop(int signalNumber)
+    // with `signalNumber`. Returns the exit code, or -1 when it did not end normally. A store
+    // that is there already is kept when `fresh` is false (its first start then marks it).
+    int launchAndStop(int signalNumber, bool fresh = true)
     {
         // The store appears only once the launch wrote it, and by then the stop signals are handled.
-        QFile::remove(home() + QStringLiteral("/defaults.plist"));
+        if (fresh)
+            QFile::remove(home() + QStringLiteral("/defaults.plist"));
         QProcess korvel;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -50,7 +54,8 @@ protected:
             return -1;
         const bool launched = korvel::test::processEventsUntil([&] {
             const QVariantMap s = stored();
-            return std::all_of(storeKeys.begin(), storeKeys.end(), [&](const QString& k) { return s.contains(k); });
+            return s.contains(QLatin1String(KVAppDelegate::firstTimeInstalledKey))
+                   && std::all_of(storeKeys.begin(), storeKeys.end(), [&](const QString& k) { return s.contains(k); });
         }, 20000);
         ::kill(static_cast<pid_t>(korvel.processId()), signalNumber);
         if (!launched || !korvel.waitForFinished(10000) || korvel.exitStatus() != QProcess::NormalExit) {
@@ -81,7 +86,7 @@ TEST_F(LaunchTest, FirstLaunchLeavesACompleteStoreAndTheFactoryPassword)
     // A document taken whole (the managed configuration) brings its embedded files along.
     const QVariantMap file{{QStringLiteral("FileName"), QStringLiteral("managed/icon.png")},
                            {QStringLiteral("FileData"), QStringLiteral("bWFuYWdlZA==")}};
-    korvel::KVSettings::getSettingsObject().loadSettings({{QStringLiteral("Files"), QVariantList{file}}});
+    ASSERT_TRUE(korvel::ImportExport::replaceSettings({{QStringLiteral("Files"), QVariantList{file}}}));
     EXPECT_EQ(korvel::test::readFile(documents() + QStringLiteral("/managed/icon.png")), "managed");
 }
 
@@ -96,6 +101,36 @@ TEST_F(LaunchTest, LaterLaunchesLeaveAChangedPasswordAlone)
     KVAppDelegate second;
     second.didFinishLaunching();
     EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("s3cret")));
+}
+
+// The provisioning order of the README: websites and the password with korvelctl, then the first
+// start. The first start must not put the factory password back, and says what it did.
+TEST_F(LaunchTest, TheFirstStartKeepsAPasswordSetBeforeIt)
+{
+    ok({"sites", "add", "https://www.example.org/", "--title", "Start", "--startup"});
+    ASSERT_EQ(ctl({QStringLiteral("password"), QStringLiteral("set")}, "Provis1on!\n").status, 0);
+    ASSERT_EQ(launchAndStop(SIGTERM, false), 0);
+    EXPECT_EQ(ctl({QStringLiteral("password"), QStringLiteral("check")}, "Provis1on!\n").status, 0);
+    EXPECT_EQ(ctl({QStringLiteral("password"), QStringLiteral("check")}, "9246\n").status, 1);
+    EXPECT_TRUE(ok({"log", "--category", "App General"}).contains(QStringLiteral("First start: the administrator password stored before is kept")));
+    EXPECT_TRUE(ok({"sites", "list"}).contains(QStringLiteral("https://www.example.org/")));
+}
+
+// A Korvel that finds the home's lock taken (by a Korvel that could not take its address, or by a
+// korvelctl that does not let go) ends without writing anything: never two writers of one home.
+TEST_F(LaunchTest, ASecondKorvelOnTheSameHomeNeverWrites)
+{
+    korvel::HomeLock held(korvel::Paths::lockFile());
+    ASSERT_TRUE(held.tryLock());
+    QProcess korvel;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    korvel.setProcessEnvironment(env);
+    korvel.start(bin("korvel"), {QStringLiteral("--home"), home()});
+    ASSERT_TRUE(korvel.waitForFinished(20000));
+    EXPECT_EQ(korvel.exitCode(), 1);
+    EXPECT_TRUE(korvel.readAllStandardError().contains("another Korvel runs on this home"));
+    EXPECT_FALSE(QFileInfo::exists(korvel::Paths::defaultsFile()));
 }
 
 // A kiosk runs as a service: the system's stop signals end it cleanly.
@@ -127,4 +162,20 @@ TEST_F(LaunchTest, EveryLaunchReplacesTheHomePageFiles)
     KVAppDelegate second;
     second.didFinishLaunching();
     EXPECT_TRUE(korvel::test::readFile(page).contains("<title>Home</title>")) << "the installed version comes back";
+}
+
+// The shipped example of a managed configuration configures websites and preferences and leaves
+// the password that the administrator set alone.
+TEST_F(LaunchTest, TheManagedExampleCarriesNoPassword)
+{
+    const QVariantMap managed = PropertyList::readFile(QStringLiteral(KORVEL_SOURCE_DIR "/packaging/managed.plist.example")).value.toMap();
+    QString text = managed.value(QStringLiteral("SettingsXML")).toString().trimmed();
+    const QVariantMap document = PropertyList::parse(text.toUtf8()).value.toMap();
+    ASSERT_FALSE(document.value(QStringLiteral("AllowedWebsites")).toList().isEmpty()) << qPrintable(text);
+    EXPECT_FALSE(document.value(QStringLiteral("BrowserPreferences")).toMap().contains(QStringLiteral("Password")));
+
+    ASSERT_TRUE(TalvexUtils::setPassword(korvel::KVHashString::stringToBase64(QStringLiteral("s3cret"))));
+    QString reason;
+    ASSERT_TRUE(korvel::ImportExport::replaceSettings(document, &reason)) << qPrintable(reason);
+    EXPECT_EQ(TalvexUtils::getPassword(), korvel::KVHashString::stringToBase64(QStringLiteral("s3cret")));
 }

@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 #include <httplib.h>
 
@@ -167,6 +169,49 @@ TEST_F(LifecycleTest, TheUploadServerRunsOnlyInTheForegroundWithItsSwitchOn)
     delegate.applicationWillEnterForeground();
     EXPECT_FALSE(server.isServerRunning());
     EXPECT_TRUE(loggedEvents(QStringLiteral("App General")).contains(QStringLiteral("Server running successfullly No")));
+}
+
+// Whoever changes the stored settings (a screen, an import, korvelctl through the running kiosk),
+// the running upload server follows at once, without a restart or a return to the foreground.
+TEST_F(LifecycleTest, TheUploadServerFollowsTheStoredSettingsAtOnce)
+{
+    KVLogger::createDatabase_Tables();
+    ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/feed/config.xml"), "settings"));
+    KVServerStarter server(documents(), {}, {});
+    KVAppDelegate delegate;
+    KVSettings& settings = KVSettings::getSettingsObject();
+    delegate.kvSettings = &settings;
+    delegate.kvServer = &server;
+    settings.kvBrowPref.serverSwitchOnOFF = true;
+    settings.kvBrowPref.port = 0;  // any free port
+    settings.save();
+    delegate.followServerSettings();
+    delegate.startServerIfSwitchedOn();
+    const int port = server.getPortNumber();
+    ASSERT_GT(port, 0);
+    const auto status = [port](const char* path, const char* code) {
+        const httplib::Headers sent = code ? httplib::Headers{{"X-Access-Code", code}} : httplib::Headers{};
+        const auto result = httplib::Client("127.0.0.1", port).Get(path, sent);
+        return result ? result->status : -1;
+    };
+    const auto saved = [&](const std::function<void()>& change) {
+        change();
+        ASSERT_TRUE(settings.save());
+        QCoreApplication::processEvents();
+    };
+    EXPECT_EQ(status("/files", nullptr), 200);
+    saved([&] { settings.kvBrowPref.uploadAccessCode = QStringLiteral("1357"); });
+    EXPECT_EQ(status("/files", nullptr), 401);
+    EXPECT_EQ(status("/files", "1357"), 200);
+    saved([&] {
+        settings.kvBrowPref.uploadAccessCode.clear();
+        settings.kvAutoImport.fileAutoImport = QStringLiteral("feed/config.xml");
+    });
+    EXPECT_EQ(status("/files", nullptr), 200);
+    EXPECT_EQ(status("/Documents/feed/config.xml", nullptr), 403) << "the automatic import's file is a settings document";
+    saved([&] { settings.kvBrowPref.uploadServerTLS = true; });
+    EXPECT_TRUE(server.isServingTls());
+    EXPECT_EQ(server.getPortNumber(), port);
 }
 
 TEST_F(LifecycleTest, MemoryTimeFocusAndTermination)
@@ -344,9 +389,12 @@ TEST_F(LifecycleTest, ManagedSettingsAreTakenOnceWhenNew)
         {"a new document", plain, 1, QStringLiteral("Town hall")},
         {"the same again", plain, 1, QStringLiteral("Town hall")},
         {"wrapped", QStringLiteral("<![CDATA[\n") + plain + QStringLiteral("]]>"), 2, QStringLiteral("Town hall")},
-        {"a raw ampersand", document(QStringLiteral("Bus & tram")).replace(QStringLiteral("&amp;"), QStringLiteral("&")), 3, QStringLiteral("Bus & tram")},
-        {"not a property list", QStringLiteral("<plist><dict><key>Allowed"), 3, QStringLiteral("Bus & tram")},
-        {"a list of the wrong type", document(QStringLiteral("x"), QStringLiteral("everything")), 3, QStringLiteral("Bus & tram")},
+        // A Korvel export pushed as it is: its "&amp;" stands for "&", and is read so.
+        {"an escaped ampersand", document(QStringLiteral("?a=1&b=2")), 3, QStringLiteral("?a=1&b=2")},
+        // Hand-written text with bare ampersands does not parse as it stands: they are escaped.
+        {"a raw ampersand", document(QStringLiteral("Bus & tram")).replace(QStringLiteral("&amp;"), QStringLiteral("&")), 4, QStringLiteral("Bus & tram")},
+        {"not a property list", QStringLiteral("<plist><dict><key>Allowed"), 4, QStringLiteral("Bus & tram")},
+        {"a list of the wrong type", document(QStringLiteral("x"), QStringLiteral("everything")), 4, QStringLiteral("Bus & tram")},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
@@ -366,4 +414,16 @@ TEST_F(LifecycleTest, ManagedSettingsAreTakenOnceWhenNew)
     // Each refused text is logged once, however often the store changes afterwards.
     delegate.defaultsChanged();
     EXPECT_EQ(loggedEvents(QStringLiteral("Import")).size(), 2);
+
+    // A new document while the administrator is in the settings waits until they close.
+    delegate.settingsOpened();
+    const QString waiting = document(QStringLiteral("Museum"));
+    ASSERT_TRUE(korvel::test::writeFile(managed, PropertyList::toXml(QVariantMap{{QStringLiteral("SettingsXML"), waiting}})));
+    ASSERT_TRUE(korvel::test::processEventsUntil([&] {
+        return UserDefaults::standard().dictionaryForKey(QLatin1String(UserDefaults::managedKey)).value(QStringLiteral("SettingsXML")) == waiting;
+    }));
+    delegate.defaultsChanged();
+    EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Bus & tram"));
+    delegate.settingsClosed();
+    EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Museum"));
 }

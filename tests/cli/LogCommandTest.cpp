@@ -10,7 +10,8 @@ using korvel::test::CtlRun;
 
 class KorvelctlLogTest : public korvel::test::KorvelctlProcess {
 protected:
-    // Nine lines under URL_action, one under Blocked_URL_action, two under CATEGORY_action.
+    // Nine lines under URL_action, one under Blocked_URL_action, two under CATEGORY_action, and the
+    // three commands under Settings.
     void SetUp() override
     {
         KorvelctlProcess::SetUp();
@@ -49,13 +50,13 @@ TEST_F(KorvelctlLogTest, CategorySearchAndOrderOptionsSelectTheEntries)
         qsizetype lines;
         const char* firstEndsWith;  // nullptr: not looked at
     } cases[] = {
-        {{}, 12, "URL_action: URL_Added<http://example.com>"},
+        {{}, 15, "Settings: Command from korvelctl: sites.add"},
         {{"--category", "Blocked_URL_action"}, 1, "Blocked_URL_action: URL_Added<http://bad.test>"},
         {{"--category", "URL_action", "--category=CATEGORY_action"}, 11, nullptr},
         {{"--category", "url_action"}, 0, nullptr},
         {{"--search", "title: news"}, 1, "CATEGORY_action: Title: News"},
         {{"--search", "example.com", "--category", "Blocked_URL_action"}, 0, nullptr},
-        {{"--desc"}, 12, "CATEGORY_action: Icon URL: "},
+        {{"--desc"}, 15, "CATEGORY_action: Icon URL: "},
     };
     for (const auto& c : cases) {
         const QStringList lines = logLines(c.options);
@@ -79,8 +80,9 @@ TEST_F(KorvelctlLogTest, ClearEmptiesTheLogAndLoggingGoesOn)
 
     ok({"blocked", "remove", "0"});
     const QStringList lines = logLines({});
-    ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines.first().endsWith(QStringLiteral("Blocked_URL_action: URL_Deleted<http://bad.test>")));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines.first().endsWith(QStringLiteral("Settings: Command from korvelctl: blocked.remove")));
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral("Blocked_URL_action: URL_Deleted<http://bad.test>")));
 }
 
 }  // namespace

@@ -159,6 +159,7 @@ TEST_P(DocumentStoreTest, OverwritesOnlyIssuedIDsAcrossInstances)
     const std::unique_ptr<DocumentStore> first = open(database);
     const std::unique_ptr<DocumentStore> second = open(database);
     ASSERT_TRUE(first && second);
+    EXPECT_TRUE(first->healthy());
     ASSERT_TRUE(first->insert("known-id-0001", {"first", "OS 1", "Model", "2026-01-01T00:00:00Z"}));
     EXPECT_FALSE(second->insert("known-id-0001", {"again", "OS 1", "Model", "2026-01-01T00:00:00Z"}));
     // The bytes a device sent come back as they were, text or not.

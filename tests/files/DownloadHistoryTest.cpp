@@ -54,9 +54,15 @@ TEST(DownloadText, NamesComeFromTheAddressUnlessUnusable)
         {"https://a.test/korvelLogDatabase.db", "data.db", "data.db"},
         {"https://a.test/line%0Abreak", "report 1.tar.gz", "report 1.tar.gz"},
         {"https://a.test/", "", "download"},
+        // The names settings are read from are never a visitor's.
+        {"https://a.test/Korvel.plist", "", "download-Korvel.plist"},
+        {"https://a.test/", "korvel.PLIST", "download-korvel.PLIST"},
+        {"https://a.test/fleet.plist", "", "download-fleet.plist"},
+        {"https://a.test/other.plist", "", "other.plist"},
     };
+    const QStringList settingsNames{QStringLiteral("fleet.plist"), QStringLiteral("Korvel.plist")};
     for (const auto& c : cases)
-        EXPECT_EQ(Utils::downloadFileName(QUrl(QLatin1String(c.url)), QLatin1String(c.suggested)), QLatin1String(c.name)) << c.url;
+        EXPECT_EQ(Utils::downloadFileName(QUrl(QLatin1String(c.url)), QLatin1String(c.suggested), settingsNames), QLatin1String(c.name)) << c.url;
 }
 
 TEST_F(DownloadHistoryTest, DestinationsNeverOverwrite)

@@ -1,6 +1,7 @@
 #include "files/KVServerStarter.h"
 #include "files/UploadAccessGate.h"
 #include "log/KVLogger.h"
+#include "platform/DeviceCertificate.h"
 #include "settings/KVBrowserPrefSettings.h"
 #include "tests/support/TestHome.h"
 
@@ -17,8 +18,13 @@
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <openssl/pem.h>
 
 #include <cstring>
 #include <functional>
@@ -138,7 +144,7 @@ TEST_F(KVServerStarterTest, UploadStoresInsideTheDocumentsAndRefusesEscapes)
         {"file", "korvelDatabase.db-shm", {}},
         {"addfolder", "linked/up.txt", {}},
     };
-    // A form's part (replies 200 even when refused, as other clients expect) and the raw route.
+    // A form's part and the raw route: a refusal is a 403 that says what was refused.
     for (const bool raw : {false, true}) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.fileName) + (raw ? " raw" : " multipart"));
@@ -146,10 +152,10 @@ TEST_F(KVServerStarterTest, UploadStoresInsideTheDocumentsAndRefusesEscapes)
                 QFile::remove(documents() + QLatin1Char('/') + c.stored);
             const auto result = raw ? rawUpload(c.part, c.fileName) : upload(c.part, c.fileName);
             ASSERT_TRUE(result);
-            const bool refusedRaw = raw && c.stored.isEmpty();
-            EXPECT_EQ(result->status, refusedRaw ? 403 : 200);
-            if (refusedRaw) {
-                EXPECT_EQ(result->body.rfind("Upload refused: ", 0), 0u) << result->body;
+            const bool refused = c.stored.isEmpty();
+            EXPECT_EQ(result->status, refused ? 403 : 200);
+            if (refused) {
+                EXPECT_EQ(result->body.rfind(raw ? "Upload refused: " : (std::string("Refused: ") + c.fileName + " (").c_str(), 0), 0u) << result->body;
             } else {
                 EXPECT_EQ(result->body, std::string("Name: ") + c.part + " File name: " + c.fileName + " Size: 5<br>");
             }
@@ -180,6 +186,7 @@ TEST_F(KVServerStarterTest, UploadBeyondTheLimitKeepsNothing)
 
 TEST_F(KVServerStarterTest, DeleteRemovesOnlyWhatLiesInside)
 {
+    write(documents() + QStringLiteral("/my file.txt"));
     write(documents() + QStringLiteral("/myfile.txt"));
     write(documents() + QStringLiteral("/sub/a.txt"));
     write(documents() + QStringLiteral("/korvelDatabase.db"));
@@ -188,30 +195,33 @@ TEST_F(KVServerStarterTest, DeleteRemovesOnlyWhatLiesInside)
     struct Case {
         const char* target;
         const char* body;
+        int status;
         const char* reply;
         QString gone;  // relative to the documents
     } const cases[] = {
-        {"/Delete/", "", "No File", {}},
-        {"/Delete/", "my%20file.txt", "file Delete Success", QStringLiteral("myfile.txt")},
-        {"/Delete/?name=sub/a.txt", "", "file Delete Success", QStringLiteral("sub/a.txt")},
-        {"/Delete/", "missing.txt", "file Delete Failed No such file", {}},
-        {"/Delete/", "../outside.txt", "file Delete Failed dot segment in name", {}},
-        {"/Delete/", "%2e%2e/x.txt", "file Delete Failed dot segment in name", {}},
-        {"/Delete/", "%2Fetc%2Fpasswd", "file Delete Failed absolute path", {}},
-        {"/Delete/", "a%00.txt", "file Delete Failed control character or backslash in name", {}},
-        {"/Delete/", "korvelDatabase.db", "file Delete Failed the program's own file", {}},
-        {"/Delete/", "link.txt", "file Delete Success", QStringLiteral("link.txt")},
+        {"/Delete/", "", 400, "No File", {}},
+        {"/Delete/", "my%20file.txt", 200, "file Delete Success", QStringLiteral("my file.txt")},
+        {"/Delete/?name=sub/a.txt", "", 200, "file Delete Success", QStringLiteral("sub/a.txt")},
+        {"/Delete/", "missing.txt", 404, "file Delete Failed No such file", {}},
+        {"/Delete/", "../outside.txt", 403, "file Delete Failed dot segment in name", {}},
+        {"/Delete/", "%2e%2e/x.txt", 403, "file Delete Failed dot segment in name", {}},
+        {"/Delete/", "%2Fetc%2Fpasswd", 403, "file Delete Failed absolute path", {}},
+        {"/Delete/", "a%00.txt", 403, "file Delete Failed control character or backslash in name", {}},
+        {"/Delete/", "korvelDatabase.db", 403, "file Delete Failed the program's own file", {}},
+        {"/Delete/", "link.txt", 200, "file Delete Success", QStringLiteral("link.txt")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.body);
         const auto result = client().Delete(c.target, c.body, "text/plain");
         ASSERT_TRUE(result);
+        EXPECT_EQ(result->status, c.status);
         EXPECT_EQ(result->body, c.reply);
         if (!c.gone.isEmpty()) {
             EXPECT_FALSE(QFileInfo(documents() + QLatin1Char('/') + c.gone).isSymLink() || QFileInfo::exists(documents() + QLatin1Char('/') + c.gone));
         }
     }
     EXPECT_TRUE(QFileInfo::exists(documents() + QStringLiteral("/korvelDatabase.db")));
+    EXPECT_TRUE(QFileInfo::exists(documents() + QStringLiteral("/myfile.txt"))) << "a name is taken as it is, spaces and all";
     EXPECT_TRUE(QFileInfo::exists(outside.filePath(QStringLiteral("target.txt"))));
 }
 
@@ -268,7 +278,7 @@ TEST_F(KVServerStarterTest, AnAccessCodeGuardsEveryRouteButTheUploadPage)
         {"upload page", [](auto& c, auto& h) { return c.Get("/upload", h); }, 200, false},
         {"upload page script", [](auto& c, auto& h) { return c.Get("/upload/upload.js", h); }, 200, false},
         {"error page", [](auto& c, auto& h) { return c.Get("/error", h); }, 200, false},
-        {"document over loopback", [](auto& c, auto& h) { return c.Get("/Documents/a.txt", h); }, 200, false},
+        {"document over loopback", [](auto& c, auto& h) { return c.Get("/Documents/a.txt", h); }, 200, true},
         {"file list", [](auto& c, auto& h) { return c.Get("/files", h); }, 200, true},
         {"multipart upload", [](auto& c, auto& h) { return c.Post("/upload", h, httplib::MultipartFormDataItems{{"file", "x", "up.txt", "text/plain"}}); }, 200, true},
         {"raw upload", [](auto& c, auto& h) { return c.Put(rawTarget("file", "up.txt"), h, "x", "application/octet-stream"); }, 200, true},
@@ -307,14 +317,17 @@ TEST_F(KVServerStarterTest, AnAccessCodeGuardsEveryRouteButTheUploadPage)
     EXPECT_EQ(logged.filter(QStringLiteral("Wrong access code (1 in a row, next attempt in 1 s): DELETE /Delete/")).size(), 1);
     EXPECT_TRUE(logged.filter(QString::fromStdString(wrongCode.substr(6))).isEmpty()) << "the code sent is never logged";
 
-    // The kiosk's own window reads documents over loopback; from the network they need the code.
+    // The kiosk's own window reads the documents it shows with its key, over loopback only, and
+    // nothing else with it.
+    const httplib::Headers kiosk{{KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey().toStdString()}};
+    EXPECT_EQ(client().Get("/Documents/a.txt", kiosk)->status, 200);
+    EXPECT_EQ(client().Get("/files", kiosk)->status, 401);
+    EXPECT_EQ(client().Delete("/Delete/", kiosk, "a.txt", "text/plain")->status, 401);
     const std::string network = networkAddressOfThisMachine();
     if (network.empty())
         GTEST_SKIP() << "no address but loopback on this machine";
     httplib::Client fromNetwork(network, starter->getPortNumber());
-    const auto unasked = fromNetwork.Get("/Documents/a.txt");
-    ASSERT_TRUE(unasked);
-    EXPECT_EQ(unasked->status, 401);
+    EXPECT_EQ(fromNetwork.Get("/Documents/a.txt", kiosk)->status, 401);
     EXPECT_EQ(fromNetwork.Get("/Documents/a.txt", right)->status, 200);
 }
 
@@ -394,7 +407,7 @@ int startUpload(int port, qint64 length, qint64 sent)
         ::close(socket);
         return -1;
     }
-    const std::string head = "PUT /upload?name=cut.bin HTTP/1.1\r\nHost: device\r\nContent-Length: " + std::to_string(length) + "\r\n\r\n";
+    const std::string head = "PUT /upload?name=cut.bin HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: " + std::to_string(length) + "\r\n\r\n";
     const std::string body = head + bodyOf(sent);
     for (size_t done = 0; done < body.size();) {
         const ssize_t n = ::send(socket, body.data() + done, body.size() - done, MSG_NOSIGNAL);
@@ -531,6 +544,273 @@ TEST_F(KVServerStarterTest, AGibibyteStreamsThroughWithoutGrowingTheServersMemor
         streamed.fill(at, expected.data(), piece);
         EXPECT_TRUE(file.read(piece) == QByteArray::fromStdString(expected)) << "the MiB at " << at;
     }
+}
+
+// A connection from `from` (a loopback address of the test's choice) that has sent `text`; -1 when
+// it could not be made.
+int connectFrom(const char* from, int port, const std::string& text)
+{
+    const int socket = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    inet_pton(AF_INET, from, &local.sin_addr);
+    sockaddr_in server{};
+    server.sin_family = AF_INET;
+    server.sin_port = htons(quint16(port));
+    server.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof(local)) != 0
+        || ::connect(socket, reinterpret_cast<const sockaddr*>(&server), sizeof(server)) != 0
+        || ::send(socket, text.data(), text.size(), MSG_NOSIGNAL) != ssize_t(text.size())) {
+        ::close(socket);
+        return -1;
+    }
+    return socket;
+}
+
+// What the server sends on `socket` until it closes it or `waitMs` pass.
+std::string answerOn(int socket, int waitMs)
+{
+    std::string answer;
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        pollfd readable{socket, POLLIN, 0};
+        const int left = waitMs - int(timer.elapsed());
+        if (left <= 0 || poll(&readable, 1, left) <= 0)
+            return answer;
+        char buffer[4096];
+        const ssize_t n = ::recv(socket, buffer, sizeof(buffer), 0);
+        if (n <= 0)
+            return answer + "<closed>";
+        answer.append(buffer, size_t(n));
+    }
+}
+
+TEST_F(KVServerStarterTest, AnswersOnlyToTheDevicesOwnNamesAndAddresses)
+{
+    char name[256] = {};
+    gethostname(name, sizeof(name) - 1);
+    const std::string host = QString::fromLocal8Bit(name).toLower().toStdString();
+    const std::string port = std::to_string(starter->getPortNumber());
+    const struct {
+        std::string host;  // empty: no Host header at all
+        int status;
+    } cases[] = {
+        {"127.0.0.1:" + port, 200},
+        {"127.0.0.1", 200},
+        {"LOCALHOST:" + port, 200},
+        {host, 200},
+        {host + ".local:" + port, 200},
+        {"rebound.example:" + port, 421},
+        {"127.0.0.1.rebound.example", 421},
+        {"127.0.0.2:" + port, 421},  // a loopback address the device does not hold
+        {"[::ffff:127.0.0.1]:" + port, 200},
+        {"127.0.0.1:port", 421},
+        {"", 400},
+    };
+    for (const auto& c : cases) {
+        const std::string head = c.host.empty() ? std::string() : "Host: " + c.host + "\r\n";
+        const int socket = connectFrom("127.0.0.1", starter->getPortNumber(), "GET /upload HTTP/1.1\r\n" + head + "Connection: close\r\n\r\n");
+        ASSERT_GE(socket, 0);
+        const std::string answer = answerOn(socket, 5000);
+        ::close(socket);
+        EXPECT_EQ(answer.substr(0, 12), "HTTP/1.1 " + std::to_string(c.status)) << "Host: " << c.host;
+    }
+    EXPECT_EQ(loggedEvents(QStringLiteral("KVServerConnection")).filter(QStringLiteral("Refused a request for another host name")).size(), 4);
+}
+
+TEST_F(KVServerStarterTest, WhatOthersFetchIsAFileNeverAPageOfThisOrigin)
+{
+    write(documents() + QStringLiteral("/page.html"), "<script>fetch('/files')</script>");
+    const httplib::Headers kiosk{{KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey().toStdString()}};
+    const httplib::Headers foreign{{"Origin", "http://elsewhere.example"}};
+    const struct {
+        const char* name;
+        const char* path;
+        const httplib::Headers* headers;
+        const char* disposition;
+        const char* policy;  // a text the Content-Security-Policy holds; "" for none
+    } cases[] = {
+        {"a document for another browser", "/Documents/page.html", &foreign, "attachment", "sandbox"},
+        {"a document for the kiosk's own window", "/Documents/page.html", &kiosk, "", ""},
+        {"the upload page", "/upload", &foreign, "", "frame-ancestors 'none'"},
+        {"the file list", "/files", &foreign, "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = client().Get(c.path, *c.headers);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->status, 200);
+        EXPECT_EQ(result->get_header_value("X-Content-Type-Options"), "nosniff");
+        EXPECT_EQ(result->get_header_value("Content-Disposition"), c.disposition);
+        EXPECT_NE(result->get_header_value("Content-Security-Policy").find(c.policy), std::string::npos);
+        EXPECT_FALSE(result->has_header("Access-Control-Allow-Origin")) << "no other site reads what is served here";
+    }
+}
+
+TEST_F(KVServerStarterTest, MultipartUploadsArriveWholeInOneRequestAndLeaveTheConnectionReady)
+{
+    const qint64 mib = qint64(1) << 20;
+    // Data that holds the beginnings of a boundary, next to data that repeats nowhere.
+    const std::string tricky = "\r\n--\r\n-\r\n--" + std::string(70, '-') + "\r\n";
+    httplib::Client keptOpen = client();
+    keptOpen.set_keep_alive(true);
+    for (const qint64 size : {qint64(0), qint64(1), qint64(16 * 1024 - 3), mib - 1, mib + 4097, 3 * mib + 7}) {
+        SCOPED_TRACE(size);
+        const std::string first = bodyOf(size);
+        const std::string second = tricky + bodyOf(size / 2 + 1) + tricky;
+        const auto result = keptOpen.Post("/upload", httplib::MultipartFormDataItems{{"note", "not a file", "", ""},
+                                                                                    {"file", first, "first.bin", "application/octet-stream"},
+                                                                                    {"addfolder", second, "in/second.bin", "text/plain"}});
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->status, 200);
+        EXPECT_EQ(result->body, "Name: file File name: first.bin Size: " + std::to_string(first.size()) + "<br>Name: addfolder File name: in/second.bin Size: "
+                                    + std::to_string(second.size()) + "<br>");
+        EXPECT_TRUE(read(documents() + QStringLiteral("/first.bin")) == QByteArray::fromStdString(first));
+        EXPECT_TRUE(read(documents() + QStringLiteral("/in/second.bin")) == QByteArray::fromStdString(second));
+        const auto next = keptOpen.Get("/files");
+        ASSERT_TRUE(next);
+        EXPECT_EQ(next->body, "[{'name':'first.bin', 'id':0},{'name':'in/second.bin', 'id':1}]");
+    }
+}
+
+// The same, from a sender whose pieces arrive a few bytes at a time: boundaries, heads and data
+// split anywhere between what the server finds on the socket.
+TEST_F(KVServerStarterTest, MultipartUploadsArriveWholeInPiecesOfAnySize)
+{
+    const std::string first = "\r\n--Xy" + bodyOf(20000) + "\r\n--X";
+    const std::string second = bodyOf(3000);
+    const std::string body = "--XyZ\r\nContent-Disposition: form-data; name=\"file\"; filename=\"a.bin\"\r\n\r\n" + first
+                             + "\r\n--XyZ\r\nContent-Disposition: form-data; name=\"file\"; filename=\"b.bin\"\r\n\r\n" + second + "\r\n--XyZ--\r\n";
+    const std::string head = "POST /upload HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\nContent-Type: multipart/form-data; boundary=XyZ\r\n"
+                             "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n";
+    const int socket = connectFrom("127.0.0.1", starter->getPortNumber(), head);
+    ASSERT_GE(socket, 0);
+    const int yes = 1;
+    setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof(yes));
+    for (size_t at = 0, piece = 1; at < body.size(); at += piece, piece = piece % 61 + 1) {
+        const std::string bytes = body.substr(at, piece);
+        ASSERT_EQ(::send(socket, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size()));
+        if (at % 7 == 0)
+            QThread::usleep(50);
+    }
+    const std::string answer = answerOn(socket, 10000);
+    ::close(socket);
+    EXPECT_EQ(answer.substr(0, 12), "HTTP/1.1 200") << answer;
+    EXPECT_TRUE(read(documents() + QStringLiteral("/a.bin")) == QByteArray::fromStdString(first));
+    EXPECT_TRUE(read(documents() + QStringLiteral("/b.bin")) == QByteArray::fromStdString(second));
+}
+
+TEST_F(KVServerStarterTest, SlowSendersHoldNoOneElseUp)
+{
+    ConnectionLimits limits;
+    limits.head = std::chrono::milliseconds(1500);
+    starter->setConnectionLimits(limits);
+    ASSERT_TRUE(starter->startServerConnectionWith(0));
+    const int port = starter->getPortNumber();
+    const std::string unfinished = "GET /files HTTP/1.1\r\nHost: 127.0.0.1\r\nX-Slow: ";
+    // Fifty devices each hold a connection with a request that never ends; one device tries twenty.
+    std::vector<int> slow;
+    for (int i = 0; i < 50; ++i)
+        slow.push_back(connectFrom(("127.0.0." + std::to_string(10 + i)).c_str(), port, unfinished));
+    std::vector<int> greedy;
+    for (int i = 0; i < 20; ++i)
+        greedy.push_back(connectFrom("127.0.0.200", port, unfinished));
+    const auto closeAll = qScopeGuard([&] {
+        for (const int socket : slow)
+            ::close(socket);
+        for (const int socket : greedy)
+            ::close(socket);
+    });
+    ASSERT_TRUE(std::all_of(slow.begin(), slow.end(), [](int s) { return s >= 0; }));
+    ASSERT_TRUE(std::all_of(greedy.begin(), greedy.end(), [](int s) { return s >= 0; }));
+
+    QElapsedTimer timer;
+    timer.start();
+    const auto answered = client().Get("/files");
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(answered->status, 200);
+    EXPECT_LT(timer.elapsed(), 1000) << "a normal request is answered while the slow ones wait";
+
+    int refused = 0;
+    for (const int socket : greedy)
+        refused += answerOn(socket, 1000).rfind("HTTP/1.1 503", 0) == 0;
+    EXPECT_EQ(refused, 20 - limits.connectionsPerClient);
+    EXPECT_EQ(loggedEvents(QStringLiteral("KVServerConnection")).filter(QStringLiteral("Too many connections, refused: 127.0.0.200")).size(), 1);
+    // A head that does not arrive whole in time ends its connection.
+    for (const int socket : slow)
+        EXPECT_NE(answerOn(socket, 4000).find("<closed>"), std::string::npos);
+}
+
+TEST_F(KVServerStarterTest, ANewAccessCodeHoldsAtOnceOnTheRunningServer)
+{
+    const struct {
+        QString code;
+        const char* sent;
+        int status;
+    } steps[] = {
+        {QString(), nullptr, 200},
+        {QStringLiteral("1357"), nullptr, 401},
+        {QStringLiteral("1357"), "1357", 200},
+        {QStringLiteral("8642"), "1357", 403},
+        {QString(), nullptr, 200},
+    };
+    for (const auto& step : steps) {
+        starter->setAccessCode(step.code);
+        const httplib::Headers sent = step.sent ? httplib::Headers{{UploadAccessGate::headerName, step.sent}} : httplib::Headers{};
+        EXPECT_EQ(client().Get("/files", sent)->status, step.status) << qPrintable(step.code);
+        clock.advance(UploadAccessGate::maxWait);
+    }
+}
+
+TEST_F(KVServerStarterTest, HttpsWithTheDevicesOwnCertificate)
+{
+    starter->setTls(true);
+    ASSERT_TRUE(starter->startServerConnectionWith(0));
+    EXPECT_TRUE(starter->isServingTls());
+    const int port = starter->getPortNumber();
+    struct stat key {};
+    ASSERT_EQ(::stat(QFile::encodeName(DeviceCertificate::keyFile()).constData(), &key), 0);
+    EXPECT_EQ(key.st_mode & 0777, 0600u);
+    QString error;
+    const auto identity = DeviceCertificate::loadOrCreate(&error);
+    ASSERT_TRUE(identity) << qPrintable(error);
+    EXPECT_EQ(identity->fingerprint.size(), 95) << "32 bytes as AB:CD:...";
+
+    // A phone that trusts exactly this certificate reaches the device; the body goes through TLS.
+    httplib::SSLClient phone("127.0.0.1", port);
+    X509_STORE* trusted = X509_STORE_new();
+    BIO* pem = BIO_new_mem_buf(identity->certificatePem.constData(), int(identity->certificatePem.size()));
+    X509* certificate = PEM_read_bio_X509(pem, nullptr, nullptr, nullptr);
+    X509_STORE_add_cert(trusted, certificate);
+    X509_free(certificate);
+    BIO_free(pem);
+    phone.set_ca_cert_store(trusted);
+    phone.enable_server_certificate_verification(true);
+    const auto page = phone.Get("/upload");
+    ASSERT_TRUE(page) << httplib::to_string(page.error());
+    EXPECT_EQ(page->status, 200);
+    const std::string body = bodyOf((qint64(3) << 20) + 5);
+    const auto stored = phone.Put(rawTarget("file", "secure.bin"), body, "application/octet-stream");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->status, 200);
+    EXPECT_TRUE(read(documents() + QStringLiteral("/secure.bin")) == QByteArray::fromStdString(body));
+    EXPECT_EQ(phone.Post("/upload", httplib::MultipartFormDataItems{{"file", "hi", "form.txt", "text/plain"}})->status, 200);
+    EXPECT_EQ(read(documents() + QStringLiteral("/form.txt")), "hi");
+
+    // The kiosk's own window stays on plain HTTP over loopback.
+    EXPECT_EQ(client().Get("/upload")->status, 200);
+    // The same pair at the next start: a phone that checked the fingerprint once need not again.
+    ASSERT_TRUE(starter->startServerConnectionWith(port));
+    EXPECT_EQ(DeviceCertificate::loadOrCreate(&error)->fingerprint, identity->fingerprint);
+
+    const std::string network = networkAddressOfThisMachine();
+    if (network.empty())
+        GTEST_SKIP() << "no address but loopback on this machine";
+    const auto plain = httplib::Client(network, port).Get("/files");
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->status, 301);
+    EXPECT_EQ(plain->get_header_value("Location"), "https://" + network + ":" + std::to_string(port) + "/upload");
 }
 
 TEST_F(KVServerStarterTest, StartsStopsAndReportsAPortInUse)

@@ -39,36 +39,29 @@ TEST(UploadAccessGate, WaitsDoubleFromOneSecondAndStopAtTheBound)
         EXPECT_EQ(UploadAccessGate::waitAfter(c.failures), c.wait) << c.failures << " failures";
 }
 
-TEST(UploadAccessGate, OnlyTheUploadPageAndTheKiosksOwnDocumentReadsGoWithoutTheCode)
+TEST(UploadAccessGate, OnlyTheUploadPageGoesWithoutTheCodeFromAnyAddress)
 {
     const struct {
         const char* method;
         const char* path;
-        Origin origin;
         bool needsCode;
     } cases[] = {
-        {"GET", "/", Origin::Network, false},
-        {"GET", "/upload", Origin::Network, false},
-        {"HEAD", "/upload/upload.js", Origin::Network, false},
-        {"GET", "/error", Origin::Network, false},
-        {"GET", "/uploads", Origin::Network, true},
-        {"GET", "/files", Origin::Network, true},
-        {"GET", "/files", Origin::Loopback, true},
-        {"GET", "/Documents/page.html", Origin::Network, true},
-        {"GET", "/Documents/page.html", Origin::Loopback, false},
-        {"GET", "/Documents", Origin::Loopback, false},
-        {"GET", "/DocumentsX/a", Origin::Loopback, true},
-        {"POST", "/upload", Origin::Network, true},
-        {"PUT", "/upload", Origin::Loopback, true},
-        {"POST", "/Documents/a.txt", Origin::Loopback, true},
-        {"DELETE", "/Delete/", Origin::Loopback, true},
-        {"OPTIONS", "/upload", Origin::Network, true},
-        {"GET", "/nowhere", Origin::Network, true},
+        {"GET", "/", false},
+        {"GET", "/upload", false},
+        {"HEAD", "/upload/upload.js", false},
+        {"GET", "/error", false},
+        {"GET", "/uploads", true},
+        {"GET", "/files", true},
+        {"GET", "/Documents/page.html", true},
+        {"GET", "/Documents", true},
+        {"POST", "/upload", true},
+        {"PUT", "/upload", true},
+        {"DELETE", "/Delete/", true},
+        {"OPTIONS", "/upload", true},
+        {"GET", "/nowhere", true},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(UploadAccessGate::needsCode(c.method, c.path, c.origin), c.needsCode)
-            << c.method << ' ' << c.path << (c.origin == Origin::Loopback ? " over loopback" : " from the network");
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(UploadAccessGate::needsCode(c.method, c.path), c.needsCode) << c.method << ' ' << c.path;
 }
 
 TEST(UploadAccessGate, ClientsAreKnownByTheirIPv4AddressOrIPv6Network)
@@ -158,7 +151,7 @@ TEST(UploadAccessGate, WrongCodesMakeTheirClientWaitLongerWithoutHoldingOthersBa
 TEST(UploadAccessGate, AFullTableForgetsTheClientThatFailedLongestAgo)
 {
     korvel::MockClock clock;
-    UploadAccessGate gate(QStringLiteral("2468"));
+    UploadAccessGate gate(QStringLiteral("2468"), UploadAccessGate::Budget{1 << 20, 1ms});
     const QByteArray wrong("0000");
     for (int i = 0; i <= UploadAccessGate::clientLimit; ++i) {
         clock.advance(1ms);
@@ -167,4 +160,37 @@ TEST(UploadAccessGate, AFullTableForgetsTheClientThatFailedLongestAgo)
     clock.advance(2s);
     EXPECT_EQ(gate.check(QStringLiteral("client 0"), &wrong, clock.now()).failures, 1) << "forgotten to make room";
     EXPECT_EQ(gate.check(QStringLiteral("client 2"), &wrong, clock.now()).failures, 2) << "still remembered";
+}
+
+// Fifty addresses together guess no faster than the shared budget lets them; the log is told who.
+TEST(UploadAccessGate, ManyAddressesShareOneBudgetOfWrongCodes)
+{
+    korvel::MockClock clock;
+    UploadAccessGate gate(QStringLiteral("2468"));
+    const UploadAccessGate::Budget budget;
+    const QByteArray wrong("0000");
+    const QByteArray right("2468");
+    int compared = 0;
+    QStringList pausedBy;
+    for (int round = 0; round < 20; ++round) {
+        if (round > 0)
+            clock.advance(UploadAccessGate::maxWait);  // every client's own wait is over
+        for (int client = 0; client < 50; ++client) {
+            const UploadAccessGate::Answer answer = gate.check(QStringLiteral("10.0.0.%1").arg(client), &wrong, clock.now());
+            compared += answer.verdict == Verdict::Wrong;
+            if (!answer.pausedBy.isEmpty())
+                pausedBy << answer.pausedBy;
+        }
+    }
+    // 19 waits of 60 s bring back 38 of the budget's codes.
+    EXPECT_EQ(compared, budget.size + 19 * int(UploadAccessGate::maxWait / budget.refill));
+    ASSERT_FALSE(pausedBy.isEmpty());
+    EXPECT_TRUE(pausedBy.first().startsWith(QStringLiteral("10.0.0."))) << qPrintable(pausedBy.first());
+    EXPECT_EQ(pausedBy.size(), 1) << "the pause is told once while it lasts";
+    // While the budget is spent even the right code waits; once a code's worth has come back it opens.
+    const UploadAccessGate::Answer paused = gate.check(QStringLiteral("10.0.1.1"), &right, clock.now());
+    EXPECT_STREQ(verdictName(paused.verdict), "too soon");
+    EXPECT_GT(paused.wait, 0ms);
+    clock.advance(paused.wait);
+    EXPECT_STREQ(verdictName(gate.check(QStringLiteral("10.0.1.1"), &right, clock.now()).verdict), "granted");
 }

@@ -60,7 +60,7 @@ TEST_P(UploadPageWithCode, TheUploadPageSendsListsAndDeletesFiles)
     view.resize(390, 844);
     view.show();
     QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
-    view.load(QUrl(QStringLiteral("http://upload.test:%1/").arg(server.getPortNumber())));
+    view.load(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.getPortNumber())));
     ASSERT_TRUE(test::processEventsUntil([&] { return loaded.count() > 0; }, 20000));
     ASSERT_TRUE(loaded.first().first().toBool()) << "the upload page did not load";
     const QString listed = QStringLiteral("Array.from(document.querySelectorAll('#list li span')).map(function(s){return s.textContent;}).join(',')");

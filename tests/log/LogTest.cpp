@@ -1,4 +1,5 @@
 #include "log/JournalForwarder.h"
+#include "log/JournalPriority.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
@@ -313,6 +314,7 @@ TEST_F(LogTest, EntriesReachTheJournalWithTheirCategory)
     KVLogger::createDatabase_Tables();
 
     KVLog(QStringLiteral("Import"), QStringLiteral("Settings Imported from file successfully"));
+    KVLog(QStringLiteral("debug"), QStringLiteral("decidePolicyForNavigationAction"));
     KVLog(QStringLiteral("URL_action"), QStringLiteral("Blocked: %@"), QStringLiteral("http://a.test/\nKORVEL_CATEGORY=forged"));
     korvel::JournalForwarder::setEnabled(false);
     KVLog(QStringLiteral("Import"), QStringLiteral("not forwarded"));
@@ -325,11 +327,52 @@ TEST_F(LogTest, EntriesReachTheJournalWithTheirCategory)
     korvel::JournalForwarder::setSocketPath(QString());
     korvel::JournalForwarder::setEnabled(true);
 
+    // Navigation tracing stays in the device's own log.
     ASSERT_EQ(received.size(), 2);
     EXPECT_EQ(received[0].value("MESSAGE"), QByteArray("Settings Imported from file successfully"));
+    EXPECT_EQ(received[0].value("PRIORITY"), QByteArray("5"));
+    EXPECT_EQ(received[1].value("PRIORITY"), QByteArray("4"));
     EXPECT_EQ(received[0].value("KORVEL_CATEGORY"), QByteArray("Import"));
     EXPECT_EQ(received[0].value("SYSLOG_IDENTIFIER"), QByteArray("korvel"));
     // A line break in a logged address cannot forge a field.
     EXPECT_EQ(received[1].value("MESSAGE"), QByteArray("Blocked: http://a.test/\nKORVEL_CATEGORY=forged"));
     EXPECT_EQ(received[1].value("KORVEL_CATEGORY"), QByteArray("URL_action"));
+}
+
+// A fleet filters by priority: failures at 3, refusals at 4, what an administrator or an import
+// changed at 5, the kiosk's ordinary events at 6; developer tracing is not sent at all.
+TEST(JournalPriority, FollowsWhatTheEntryReports)
+{
+    const struct {
+        const char* category;
+        const char* message;
+        std::optional<int> priority;
+    } cases[] = {
+        {"Error", "Print Failed! Due to error in domain x with error code 3", 3},
+        {"App General", "Mail sent failure: no mail program", 3},
+        {"Import", "Settings from device management not imported: not a settings document", 3},
+        {"App General", "Server running successfullly No", 3},
+        {"App General", "Display not turned: xrandr could not be run", 3},
+        {"URL_action", "URL_Blocked<http://casino.test/>", 4},
+        {"Keyword Block", "URL blocked for, Keyword:poker", 4},
+        {"KVServerConnection", "Upload refused (outside the documents directory): ../x", 4},
+        {"KVServerConnection", "Wrong access code (3 in a row, next attempt in 8 s): 10.0.0.2", 4},
+        {"Warning", "Application recieved Memory Warning", 4},
+        {"App General", "Window restored: minimised", 4},
+        {"URL_action", "URL_Added<http://example.com>", 5},
+        {"Settings", "Password Changed", 5},
+        {"Import", "Settings Imported from file successfully", 5},
+        {"App General", "Korvel Started", 5},
+        {"App General", "Start: Korvel 1.0.0 (build 1), Qt WebEngine 6.4.2 (Chromium 102.0.5005.177), Render path: software, settings 0a1b", 5},
+        {"App General", "Blocked Websites menu loaded", 6},
+        {"Webview", "Loading URL: http://example.com/", 6},
+        {"App General", "Application Entered Foreground", 6},
+        {"debug", "decidePolicyForNavigationAction", std::nullopt},
+        {"Import-Export Data", "Files object is available in plist.", std::nullopt},
+        {"App General", "External URL Scheme:https", std::nullopt},
+        {"App General", "External URL RootDomain:example.com", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(korvel::JournalPriority::of(QLatin1String(c.category), QLatin1String(c.message)), c.priority)
+            << c.category << ": " << c.message;
 }

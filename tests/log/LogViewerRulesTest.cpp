@@ -5,6 +5,9 @@
 #include "platform/PropertyList.h"
 #include "tests/support/TestHome.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace korvel {
@@ -88,7 +91,7 @@ class LogMailTest : public test::TestHome {};
 
 TEST_F(LogMailTest, AttachmentHoldsTheHeaderAndTheShownLines)
 {
-    const QString path = LogMail::writeAttachment(device, {QStringLiteral("one"), QStringLiteral("twø")});
+    const QString path = LogMail::writeAttachment(device, {QStringLiteral("one"), QStringLiteral("twø")}, LogMail::Place::InDocuments);
     EXPECT_EQ(path, documents() + QStringLiteral("/KV_LOG_00000000-0000-0000-0000-000000000001.txt"));
     EXPECT_EQ(QString::fromUtf8(test::readFile(path)),
               QStringLiteral("Korvel Log: Test Panel 10  Korvel, Version 1.0.0 (1)  00000000-0000-0000-0000-000000000001  "
@@ -98,6 +101,21 @@ TEST_F(LogMailTest, AttachmentHoldsTheHeaderAndTheShownLines)
               (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), QStringLiteral("KV_LOG: Test Panel 10 Korvel, Version 1.0.0 (1) "),
                            QStringLiteral("--body"), QStringLiteral("<please enter short description>"), QStringLiteral("--attach"), path,
                            LogMail::supportAddress()}));
+}
+
+// The copy for the mail program never lies in Documents, which the upload server shares, and only
+// its owner can read it; the copies go at the next start.
+TEST_F(LogMailTest, TheCopyForTheMailProgramStaysOutOfDocuments)
+{
+    const QString path = LogMail::writeAttachment(device, {QStringLiteral("one")}, LogMail::Place::ForMail);
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_FALSE(path.startsWith(documents())) << qPrintable(path);
+    EXPECT_TRUE(path.startsWith(home())) << qPrintable(path);
+    EXPECT_EQ(QFileInfo(path).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+    EXPECT_EQ(QFileInfo(QFileInfo(path).path()).permissions() & (QFileDevice::ExeGroup | QFileDevice::ExeOther), QFileDevice::Permissions());
+    EXPECT_TRUE(QDir(documents()).entryList({QStringLiteral("KV_LOG_*")}).isEmpty());
+    LogMail::removeMailedCopies();
+    EXPECT_FALSE(QFileInfo::exists(path));
 }
 
 // The fleet's own support receives its logs; anything but one plain address falls back.

@@ -66,19 +66,22 @@ TEST_F(PreferenceRecordTest, EveryKeySurvivesARoundTripWithNonDefaultValues)
     EXPECT_EQ(KVBrowserPrefSettings::initWithDictionary(record.toDictionary()), record);
 }
 
-TEST_F(PreferenceRecordTest, ReadingStartsFromZeroNotFromDefaults)
+// A store written by an older version, or a document from another kiosk, may lack keys: they keep
+// their factory values (read as zero, NumberOfTaps 0 opened the prompt on any tap).
+TEST_F(PreferenceRecordTest, MissingKeysKeepTheirFactoryValuesAndHideMenuIsConverted)
 {
-    const KVBrowserPrefSettings empty = KVBrowserPrefSettings::initWithDictionary(QVariantMap{});
-    EXPECT_EQ(empty, KVBrowserPrefSettings{});
-    const QVariantMap written = empty.toDictionary();
-    // Texts, times and the days that hold no value: absent, or (times) a text that reads as no time.
-    EXPECT_FALSE(written.contains(QStringLiteral("Wallpaper")));
-    EXPECT_FALSE(written.contains(QStringLiteral("DaySelected")));
-    EXPECT_EQ(written.value(QStringLiteral("StartTime")), QString(QLatin1String("")));
-    EXPECT_EQ(written.value(QStringLiteral("Port")), qint64(0));
+    const KVBrowserPrefSettings factory = KVBrowserPrefSettings::init();
+    EXPECT_EQ(KVBrowserPrefSettings::initWithDictionary(QVariantMap{}), factory);
+    EXPECT_EQ(KVBrowserPrefSettings::initWithDictionary(std::nullopt), factory);
 
-    // No dictionary at all is the factory record.
-    EXPECT_EQ(KVBrowserPrefSettings::initWithDictionary(std::nullopt), KVBrowserPrefSettings::init());
+    const KVBrowserPrefSettings partial = KVBrowserPrefSettings::initWithDictionary(
+        QVariantMap{{QStringLiteral("IdleTimeout"), qint64(45)}, {QStringLiteral("HideMenu"), false}});
+    EXPECT_EQ(partial.idleTimeout, 45);
+    EXPECT_EQ(partial.numberTaps, 5);
+    EXPECT_TRUE(partial.enableToolBar);
+    EXPECT_TRUE(partial.fullScreen);
+    EXPECT_TRUE(partial.enableMenu) << "HideMenu false is EnableMenu true";
+    EXPECT_FALSE(partial.toDictionary().contains(QStringLiteral("HideMenu")));
 }
 
 TEST_F(PreferenceRecordTest, ValuesOfTheWrongKindReadAsZero)

@@ -1,9 +1,11 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
+#include "settings/SettingsFingerprint.h"
 #include "settings/TalvexUtils.h"
 #include "tests/support/TestHome.h"
 
+#include <QRegularExpression>
 
 using korvel::allowedWebsite;
 using korvel::allowedWebsiteCategory;
@@ -103,50 +105,41 @@ TEST_F(SettingsStoreTest, BuildersFillMissingKeysWithBlankValuesAndKeepOrder)
     EXPECT_FALSE(blocked[0].parsedURL().has_value());
 }
 
-TEST_F(SettingsStoreTest, LoadSettingsReplacesEveryListAndSaves)
-{
-    KVSettings& settings = KVSettings::getSettingsObject();
-    fill(settings);
-    settings.save();
-
-    QVariantMap seenByImporter;
-    KVSettings::setFilesImporter([&](const QVariantMap& document) { seenByImporter = document; });
-    QVariantMap preferences = korvel::KVBrowserPrefSettings::init().toDictionary();
-    preferences.remove(QStringLiteral("Port"));
-    const QVariantMap document{
-        {QStringLiteral("AllowedWebsites"),
-         QVariantList{QVariantMap{{QStringLiteral("URL"), QStringLiteral("http://only.example/")}}}},
-        {QStringLiteral("BrowserPreferences"), preferences},
-        {QStringLiteral("Files"), QVariantList{}},
-    };
-    ASSERT_TRUE(settings.loadSettings(document));
-
-    ASSERT_EQ(settings.allowedWebsites.size(), 1);
-    EXPECT_EQ(settings.allowedWebsites[0].url, QStringLiteral("http://only.example/"));
-    EXPECT_TRUE(settings.allowedWebsitesCategories.isEmpty()) << "importing replaces, it never merges";
-    EXPECT_TRUE(settings.blockedWebsites.isEmpty());
-    EXPECT_TRUE(settings.arrDownloadHistory.isEmpty());
-    EXPECT_EQ(settings.kvBrowPref.port, 0) << "a key missing from the document reads as zero";
-    EXPECT_EQ(settings.kvAutoImport, korvel::KVAutoImportSettings::init());
-    EXPECT_EQ(seenByImporter, document);
-
-    const QVariantMap stored = storedFile();
-    EXPECT_EQ(stored.value(QStringLiteral("BrowserPreferences")).toMap().value(QStringLiteral("Port")), qint64(0));
-    EXPECT_EQ(stored.value(QStringLiteral("BlockedWebsites")).toList().size(), 0);
-
-    settings.load();
-    EXPECT_EQ(settings.kvBrowPref.port, 0) << "stored as 0, which is a value the repair keeps";
-}
-
-TEST_F(SettingsStoreTest, LoadRepairsStoredPreferencesExceptOnTheFirstLoad)
+// A store written by an older version lacks keys: the very first load of a start reads them as
+// their factory values too (read as zero, "NumberOfTaps" 0 opened the prompt on any tap).
+TEST_F(SettingsStoreTest, AStoreWithoutSomeKeysLoadsThemAsFactoryValuesFromTheFirstLoad)
 {
     UserDefaults::standard().setObject(QStringLiteral("BrowserPreferences"),
-                                       QVariantMap{{QStringLiteral("HideMenu"), true}});
+                                       QVariantMap{{QStringLiteral("HideMenu"), true}, {QStringLiteral("IdleTimeout"), 0}});
     KVSettings& settings = KVSettings::getSettingsObject();
-    EXPECT_EQ(settings.kvBrowPref.countOfTabs, 0) << "the first load reads the dictionary as it is";
-    EXPECT_FALSE(settings.kvBrowPref.enableMenu);
-    settings.load();
+    EXPECT_EQ(settings.kvBrowPref.numberTaps, 5);
     EXPECT_EQ(settings.kvBrowPref.countOfTabs, 8);
+    EXPECT_TRUE(settings.kvBrowPref.enableToolBar);
+    EXPECT_TRUE(settings.kvBrowPref.fullScreen);
     EXPECT_FALSE(settings.kvBrowPref.enableMenu);
+    EXPECT_EQ(settings.kvBrowPref.idleTimeout, 0) << "a stored value stays as stored";
+    settings.load();
+    EXPECT_EQ(settings.kvBrowPref.numberTaps, 5);
     EXPECT_FALSE(UserDefaults::standard().dictionaryForKey(QStringLiteral("BrowserPreferences")).contains(QStringLiteral("HideMenu")));
+}
+
+// The fingerprint names the configuration, not the device: the device-information entry is left
+// out, and any change of a setting changes it.
+TEST_F(SettingsStoreTest, TheFingerprintFollowsTheSettingsNotTheDevice)
+{
+    using korvel::SettingsFingerprint::of;
+    KVSettings& settings = KVSettings::getSettingsObject();
+    fill(settings);
+    ASSERT_TRUE(settings.save());
+    const QVariantMap stored = UserDefaults::standard().applicationDomain();
+    const QString fingerprint = of(stored);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9a-f]{64}$")).match(fingerprint).hasMatch()) << qPrintable(fingerprint);
+
+    QVariantMap otherDevice = stored;
+    otherDevice.insert(QStringLiteral("Korvel"), QVariantMap{{QStringLiteral("Device Model"), QStringLiteral("Another Panel")}});
+    EXPECT_EQ(of(otherDevice), fingerprint);
+
+    settings.kvBrowPref.port = 9091;
+    ASSERT_TRUE(settings.save());
+    EXPECT_NE(of(UserDefaults::standard().applicationDomain()), fingerprint);
 }

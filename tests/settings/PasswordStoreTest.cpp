@@ -73,23 +73,6 @@ TEST_F(PasswordStoreTest, ConcurrentReadersAllSeeTheMigratedPassword)
         EXPECT_EQ(s, QStringLiteral("bGVnYWN5"));
 }
 
-TEST_F(PasswordStoreTest, ImportedDocumentSetsThePasswordOnlyWhenItCarriesOne)
-{
-    ASSERT_TRUE(TalvexUtils::setPassword(KVHashString::stringToBase64(QStringLiteral("9246"))));
-    korvel::KVSettings& settings = korvel::KVSettings::getSettingsObject();
-
-    settings.loadSettings(QVariantMap{{QStringLiteral("BrowserPreferences"), QVariantMap{}}});
-    EXPECT_EQ(TalvexUtils::getPassword(), QStringLiteral("OTI0Ng=="));
-
-    settings.loadSettings(QVariantMap{
-        {QStringLiteral("BrowserPreferences"), QVariantMap{{QStringLiteral("Password"), QStringLiteral("bmV3")}}}});
-    EXPECT_EQ(TalvexUtils::getPassword(), QStringLiteral("bmV3"));
-    EXPECT_FALSE(UserDefaults::standard()
-                     .dictionaryForKey(QStringLiteral("BrowserPreferences"))
-                     .contains(QStringLiteral("Password")))
-        << "the password lives in the keychain, not in the stored preferences";
-}
-
 TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
 {
     using korvel::PasswordCheck;

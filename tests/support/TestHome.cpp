@@ -46,7 +46,6 @@ void TestHome::TearDown()
 {
     restart();
     NotificationCenter::defaultCenter().removeAllObservers();
-    KVSettings::setFilesImporter(nullptr);
     Reachability::setBackendFactory(nullptr);
     Clock::setInstance(nullptr);
     Device::setCurrent(nullptr);

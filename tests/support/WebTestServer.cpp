@@ -142,8 +142,9 @@ QByteArray webTestChromiumFlags(int port)
 {
     Q_UNUSED(port);
     // Every *.test host is this machine; anything else does not resolve, which is what the
-    // unknown-host tests need.
-    return QByteArrayLiteral("--no-sandbox --disable-gpu --host-resolver-rules=\"MAP *.test 127.0.0.1, MAP * ~NOTFOUND\"");
+    // unknown-host tests need. The loopback address itself stays reachable: the device's own upload
+    // server answers only to its own addresses and names.
+    return QByteArrayLiteral("--no-sandbox --disable-gpu --host-resolver-rules=\"MAP *.test 127.0.0.1, MAP * ~NOTFOUND, EXCLUDE 127.0.0.1\"");
 }
 
 }  // namespace korvel::test

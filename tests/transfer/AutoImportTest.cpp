@@ -153,6 +153,33 @@ TEST_F(AutoImportTest, ADocumentIsAppliedOnceWhateverItsLayout)
         << qPrintable(loggedEvents(QStringLiteral("Autoimport")).join('\n'));
 }
 
+// While the administrator is in the settings nothing is pulled from under them: a fetch that lands
+// and a tick that falls due wait, are not recorded as applied, and run once the settings close.
+TEST_F(AutoImportTest, WhileTheSettingsAreOpenImportsWaitAndRunWhenTheyClose)
+{
+    putDocument(QStringLiteral("Fleet.plist"), documentWith("http://first.example"));
+    choose(0, QStringLiteral("Fleet.plist"));
+    worker().start();
+    bool ended = false;
+    QObject ending;
+    QObject::connect(&worker(), &KVAutoImport::tickFinished, &ending, [&] { ended = true; });
+    worker().autoImport();
+    worker().pause();  // the settings open while the file is being read
+    ASSERT_TRUE(processEventsUntil([&] { return ended; }));
+    tick();  // due while they are open
+    EXPECT_EQ(imports, 0);
+    EXPECT_TRUE(settings().allowedWebsites.isEmpty());
+    EXPECT_TRUE(settings().kvAutoImport.oldXMLSettings.isEmpty()) << "not recorded as applied";
+    EXPECT_EQ(worker().caseState(), 0);
+
+    ended = false;
+    worker().resume();
+    ASSERT_TRUE(processEventsUntil([&] { return ended; }));
+    EXPECT_EQ(imports, 1);
+    EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://first.example")});
+    EXPECT_EQ(worker().caseState(), 1);
+}
+
 TEST_F(AutoImportTest, AnAddressThatFailsOrHoldsNoSettingsChangesNothing)
 {
     storeSomeSettings();

@@ -1,5 +1,7 @@
 #include "platform/UserDefaults.h"
 #include "tests/transfer/TransferFixture.h"
+#include "transfer/CloudService.h"
+#include "transfer/ManagedConfiguration.h"
 #include "transfer/SettingsDocument.h"
 
 #include <QDir>
@@ -14,6 +16,28 @@ namespace korvel::test {
 namespace {
 
 class ImportExportTest : public TransferTest {};
+
+// Writes beyond `bytes` fail with EFBIG, as they would on a full disk, for the life of the guard.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
 
 TEST_F(ImportExportTest, DocumentsThatAreNotSettingsChangeNothing)
 {
@@ -194,28 +218,6 @@ TEST_F(ImportExportTest, ResetKeepsTheDownloadHistoryAndRestoresTheFactoryPasswo
     EXPECT_EQ(UserDefaults::standard().objectForKey(QStringLiteral("hasDragged")), false);
 }
 
-// Writes beyond `bytes` fail with EFBIG, as they would on a full disk, for the life of the guard.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
-
 TEST_F(ImportExportTest, AFailureHalfWayLeavesThePreviousSettingsInForce)
 {
     storeSomeSettings();
@@ -253,7 +255,7 @@ TEST_F(ImportExportTest, AFailureHalfWayLeavesThePreviousSettingsInForce)
         EXPECT_EQ(UserDefaults::standard().arrayForKey(QStringLiteral("AllowedWebsites")).size(), 1);
         EXPECT_EQ(UserDefaults::standard().arrayForKey(QStringLiteral("AllowedWebsitesCategory")).size(), 1);
         EXPECT_EQ(password(), QStringLiteral("secret"));
-        EXPECT_EQ(QDir(documents()).entryList({QStringLiteral("small.png"), QStringLiteral("big.png"), QStringLiteral(".korvel-import-*")},
+        EXPECT_EQ(QDir(documents()).entryList({QStringLiteral("small.png"), QStringLiteral("big.png"), QStringLiteral(".*.tmp-*")},
                                               QDir::Files | QDir::Hidden),
                   QStringList());
         reopen();
@@ -262,6 +264,82 @@ TEST_F(ImportExportTest, AFailureHalfWayLeavesThePreviousSettingsInForce)
     EXPECT_TRUE(ImportExport::applySettingsDocument(document, false)) << "the same document applies once the disk has room";
     EXPECT_EQ(password(), QStringLiteral("new"));
     EXPECT_EQ(readFile(documents() + QStringLiteral("/small.png")), "small");
+}
+
+// A document can bring settings, nothing else: a nested managed configuration (which took the whole
+// device over at the next start, and sent its settings to the cloud service it named) and every
+// other key outside the settings are left out, and logged.
+TEST_F(ImportExportTest, OnlyTheSettingsOfADocumentAreImported)
+{
+    storeSomeSettings();
+    const QVariantMap takeover{
+        {QStringLiteral("SettingsXML"),
+         QString::fromUtf8(PropertyList::toXml(QVariantMap{{QStringLiteral("BrowserPreferences"),
+                                                            QVariantMap{{QStringLiteral("Password"), KVHashString::stringToBase64(QStringLiteral("0000"))}}}}))},
+        {QStringLiteral("CloudService"), QStringLiteral("http://collector.example")}};
+    putDocument(QStringLiteral("hostile.plist"),
+                {{QStringLiteral("AllowedWebsites"), QVariantList{site("http://imported.example")}},
+                 {QStringLiteral("com.apple.configuration.managed"), takeover},
+                 {QStringLiteral("mdmConfChecksum"), QStringLiteral("0")},
+                 {QStringLiteral("Unknown"), 1},
+                 {QStringLiteral("UserAgent"), QStringLiteral("Agent/1")},
+                 {QStringLiteral("BrowserPreferences"), QVariantMap{{QStringLiteral("IdleTimeout"), 45}, {QStringLiteral("Sneaky"), true}}}});
+    ASSERT_TRUE(ImportExport::importFromFile(QStringLiteral("hostile.plist")).ok);
+    reopen();
+    EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://imported.example")});
+    EXPECT_EQ(settings().kvBrowPref.idleTimeout, 45);
+    EXPECT_EQ(UserDefaults::standard().objectForKey(QStringLiteral("UserAgent")), QStringLiteral("Agent/1"));
+    EXPECT_FALSE(UserDefaults::standard().objectForKey(QLatin1String(UserDefaults::managedKey)).isValid());
+    EXPECT_EQ(ManagedConfiguration::defaultsChanged(UserDefaults::standard()).outcome, ManagedConfiguration::Outcome::NoDocument);
+    EXPECT_FALSE(CloudService::address().url.has_value());
+    EXPECT_EQ(password(), QStringLiteral("secret"));
+    const QByteArray stored = readFile(Paths::defaultsFile());
+    for (const char* left : {"com.apple.configuration.managed", "mdmConfChecksum", "Unknown", "Sneaky"})
+        EXPECT_FALSE(stored.contains(left)) << left;
+    EXPECT_TRUE(loggedEvents(QStringLiteral("Import"))
+                    .contains(QStringLiteral("Not imported, not part of the settings: BrowserPreferences/Sneaky, Unknown, "
+                                             "com.apple.configuration.managed, mdmConfChecksum")))
+        << qPrintable(loggedEvents(QStringLiteral("Import")).join('\n'));
+}
+
+// The managed configuration replaces the settings whole: lists, preferences (what it lacks at the
+// factory value), password and files, or, when any of them cannot be written, nothing at all.
+TEST_F(ImportExportTest, TheManagedConfigurationReplacesEverythingOrNothing)
+{
+    storeSomeSettings();
+    const QVariantMap document{
+        {QStringLiteral("AllowedWebsites"), QVariantList{site("http://managed.example")}},
+        {QStringLiteral("BrowserPreferences"), QVariantMap{{QStringLiteral("IdleTimeout"), 45},
+                                                            {QStringLiteral("Password"), KVHashString::stringToBase64(QStringLiteral("managed"))}}},
+        {QStringLiteral("Files"), QVariantList{QVariantMap{{QStringLiteral("FileName"), QStringLiteral("managed/icon.png")},
+                                                           {QStringLiteral("FileData"), QString::fromLatin1(QByteArray(2 << 20, 'm').toBase64())}}}}};
+    const auto unchanged = [&] {
+        EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
+        EXPECT_EQ(settings().allowedWebsitesCategories.size(), 1);
+        EXPECT_EQ(password(), QStringLiteral("secret"));
+        EXPECT_FALSE(QFileInfo::exists(documents() + QStringLiteral("/managed/icon.png")));
+    };
+    {
+        FileSizeLimit limit(1 << 20);
+        EXPECT_FALSE(ImportExport::replaceSettings(document));
+    }
+    unchanged();
+    ASSERT_TRUE(writeFile(Paths::keychainFile(), "damaged"));
+    EXPECT_FALSE(ImportExport::replaceSettings(document)) << "a damaged password store is never replaced by an import";
+    reopen();
+    EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
+    ASSERT_TRUE(QFile::remove(Paths::keychainFile()));
+    setPassword("secret");
+
+    ASSERT_TRUE(ImportExport::replaceSettings(document));
+    reopen();
+    EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://managed.example")});
+    EXPECT_TRUE(settings().allowedWebsitesCategories.isEmpty());
+    EXPECT_EQ(settings().kvBrowPref.idleTimeout, 45);
+    EXPECT_EQ(settings().kvBrowPref.port, 8080) << "a key the document lacks takes its factory value";
+    EXPECT_EQ(settings().kvBrowPref.numberTaps, 5);
+    EXPECT_EQ(password(), QStringLiteral("managed"));
+    EXPECT_EQ(QFileInfo(documents() + QStringLiteral("/managed/icon.png")).size(), 2 << 20);
 }
 
 // A document from elsewhere cannot store a value the kiosk has no meaning for; the rest of it applies.

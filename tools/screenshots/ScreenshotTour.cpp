@@ -43,6 +43,7 @@
 #include "admin/ui/KVPolicyListViewController.h"
 #include "admin/ui/KVTest2ViewController.h"
 #include "admin/ui/KVTestViewController.h"
+#include "admin/ui/UploadServerAddressScreen.h"
 #include "log/KVLog.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
@@ -61,6 +62,7 @@
 #include "browser/ui/multiTabbarController.h"
 #include "platform/ui/Theme.h"
 #include "platform/Paths.h"
+#include "platform/UserDefaults.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/SegmentedControl.h"
@@ -258,7 +260,39 @@ void tourAdministration(NavigationStack* stack)
             }
             password->clear();
         }
+        // A save that fails is said on screen while the administrator is in the settings.
+        Q_EMIT UserDefaults::standard().saveFailed(Paths::defaultsFile() + QStringLiteral(": No space left on device"));
+        if (Alert* failed = Alert::visibleAlert()) {
+            shoot(QStringLiteral("19-settings-not-saved"));
+            failed->dismiss();
+        }
         stack->pop(NavigationStack::Animation::None);
+    }
+    // The upload server switched on without a code, over HTTPS: the warning row, and the address
+    // and fingerprint for a phone.
+    {
+        const KVBrowserPrefSettings before = settings.kvBrowPref;
+        settings.kvBrowPref.serverSwitchOnOFF = true;
+        settings.kvBrowPref.uploadAccessCode.clear();
+        settings.kvBrowPref.uploadServerTLS = true;
+        settings.save();
+        KVServerStarter& server = KVServerStarter::sharedInstance();
+        server.setTls(true);
+        server.startServerConnectionWith(0);
+        menu->didSelectMenuId(BrowserPreferencesMenu);
+        if (auto* preferences = waitForTop<KVBrowserPreferences>(stack)) {
+            preferences->setScrollToIndexPath(KVBrowserPreferences::ServerSection, 5);
+            preferences->viewDidAppear(false);
+            shoot(QStringLiteral("19-browser-preferences-server"));
+            stack->push(new UploadServerAddressScreen, NavigationStack::Animation::None);
+            shoot(QStringLiteral("19-upload-server-address"));
+            stack->pop(NavigationStack::Animation::None);
+            stack->pop(NavigationStack::Animation::None);
+        }
+        server.stopServerConnection();
+        server.setTls(false);
+        settings.kvBrowPref = before;
+        settings.save();
     }
     for (Screen* screen : std::initializer_list<Screen*>{new KVNavigationToolbarTableViewController, new KVSpecialLinksViewController,
                                                          new KVUserAgentsViewController, new KVWkWebviewSettingsController}) {
@@ -780,7 +814,7 @@ int main(int argc, char** argv)
             view.show();
             bool loaded = false;
             QObject::connect(&view, &QWebEngineView::loadFinished, [&] { loaded = true; });
-            view.load(QUrl(QStringLiteral("http://upload.test:%1/").arg(uploads.getPortNumber())));
+            view.load(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(uploads.getPortNumber())));
             waitFor(15000, [&] { return loaded; });
             waitFor(1500);
             shoot(QStringLiteral("14-upload-page"));

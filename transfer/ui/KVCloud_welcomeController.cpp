@@ -70,7 +70,7 @@ void KVCloud_welcomeController::setCloudID(const QString& cloudID)
 void KVCloud_welcomeController::importAction()
 {
     const QString typed = m_cloudID;
-    if (!CloudTransfer::isValidTypedID(typed)) {
+    if (!CloudTransfer::isValidID(typed)) {
         makeToast(this, QLatin1String(CloudTransfer::invalidIDText));
         return;
     }

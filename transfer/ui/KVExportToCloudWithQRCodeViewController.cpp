@@ -1,6 +1,7 @@
 #include "transfer/ui/KVExportToCloudWithQRCodeViewController.h"
 
 #include "log/KVLog.h"
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
@@ -12,7 +13,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QVBoxLayout>
 
 namespace korvel {
@@ -34,6 +35,8 @@ void KVExportToCloudWithQRCodeViewController::viewDidLoad()
     caption->setFont(Theme::bodyFont());
     caption->setAlignment(Qt::AlignCenter);
     caption->setWordWrap(true);
+    // The ID came from the network: shown as the text it is, never read as markup.
+    caption->setTextFormat(Qt::PlainText);
     caption->setTextInteractionFlags(Qt::NoTextInteraction);
     auto* picture = new QLabel(this);
     picture->setAlignment(Qt::AlignCenter);
@@ -99,11 +102,17 @@ QString KVExportToCloudWithQRCodeViewController::save()
             name += c;
     }
     const QString path = Paths::documentsDirectory() + QStringLiteral("/CloudID_") + name.left(100) + QStringLiteral(".png");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !m_code.save(&file, "PNG") || !file.commit()) {
-        KVLog(QStringLiteral("Export"), QStringLiteral("QR code not saved: %@"), file.errorString());
+    QByteArray png;
+    QBuffer buffer(&png);
+    QString error;
+    if (!buffer.open(QIODevice::WriteOnly) || !m_code.save(&buffer, "PNG"))
+        error = QStringLiteral("the picture could not be made");
+    else
+        AtomicFile::writeFile(path, png, &error);
+    if (!error.isEmpty()) {
+        KVLog(QStringLiteral("Export"), QStringLiteral("QR code not saved: %@"), error);
         //% "The QR code could not be saved: %1"
-        makeToast(this, qtTrId("TEXT_QR_NOT_SAVED").arg(file.errorString()));
+        makeToast(this, qtTrId("TEXT_QR_NOT_SAVED").arg(error));
         return {};
     }
     return path;

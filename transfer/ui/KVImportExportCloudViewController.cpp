@@ -145,7 +145,7 @@ void KVImportExportCloudViewController::didSelectRow(int id)
         scanQRCode();
         return;
     case ShowQRCode:
-        if (!CloudTransfer::isValidTypedID(m_cloudID))
+        if (!CloudTransfer::isValidID(m_cloudID))
             makeToast(this, QLatin1String(CloudTransfer::invalidIDText));
         else if (NavigationStack* stack = navigationStack())
             stack->push(new KVExportToCloudWithQRCodeViewController(m_cloudID, KVExportToCloudWithQRCodeViewController::Opening::ToShow),
@@ -177,7 +177,7 @@ void KVImportExportCloudViewController::scanQRCode()
 void KVImportExportCloudViewController::mainAction()
 {
     const QString typed = m_cloudID;
-    if (!CloudTransfer::isValidTypedID(typed)) {
+    if (!CloudTransfer::isValidID(typed)) {
         makeToast(this, QLatin1String(CloudTransfer::invalidIDText));
         return;
     }

@@ -11,6 +11,7 @@
 #include "transfer/ImportExport.h"
 #include "transfer/UploadServerControl.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -242,6 +243,38 @@ TEST_F(BrowserPreferencesTest, ServerSwitchActsAtOnce)
     EXPECT_EQ(detail(), QStringLiteral("Error running the server"));
     EXPECT_EQ(test::toastTexts(), QStringList{QStringLiteral("Local ip could not be retrieved. Please check your wifi settings.")});
     EXPECT_TRUE(toggle(editor, S::ServerSection, 0)->isChecked()) << "the switch stays on";
+}
+
+// A server switched on without a code warns, and one tap puts the cursor in the code's field; the
+// code, like the HTTPS switch, is stored at once, for the running server to ask for it.
+TEST_F(BrowserPreferencesTest, AnOpenServerWarnsAndOneTapLeadsToTheCode)
+{
+    KVBrowserPreferences* editor = open();
+    ASSERT_NE(editor, nullptr);
+    const int warningRow = S::id(S::ServerSection, 3);
+    const int codeRow = S::id(S::ServerSection, 2);
+    EXPECT_EQ(editor->tableView()->cellWithId(warningRow), nullptr) << "the server is off";
+    toggle(editor, S::ServerSection, 0)->click();
+    QCoreApplication::processEvents();
+    TableCell* warning = editor->tableView()->cellWithId(warningRow);
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(warning->titleLabel()->text(), QStringLiteral("Anyone on this network can change the documents folder"));
+    EXPECT_EQ(warning->detailLabel()->text(), QStringLiteral("Set access code"));
+    EXPECT_NE(editor->tableView()->cellWithId(S::id(S::ServerSection, 4)), nullptr) << "the address for a phone";
+
+    Q_EMIT editor->tableView()->rowSelected(S::ServerSection, 1, warningRow);
+    QLineEdit* code = editor->field(codeRow);
+    ASSERT_NE(code, nullptr);
+    EXPECT_TRUE(code->hasFocus());
+    QTest::keyClicks(code, QStringLiteral("4711"));
+    QTest::keyClick(code, Qt::Key_Return);
+    EXPECT_EQ(settings().kvBrowPref.uploadAccessCode, QStringLiteral("4711")) << "stored before the editor goes";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor->tableView()->cellWithId(warningRow), nullptr);
+
+    toggle(editor, S::ServerSection, 5)->click();
+    EXPECT_TRUE(settings().kvBrowPref.uploadServerTLS);
+    EXPECT_TRUE(loggedEvents(QStringLiteral("App General")).contains(QStringLiteral("Upload Access Code set: Yes")));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "admin/ui/KVTest2ViewController.h"
 #include "admin/ui/KVTestViewController.h"
 #include "log/KVLog.h"
+#include "log/LogMail.h"
 #include "platform/MailClient.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -11,6 +12,7 @@
 #include "tests/support/WindowTest.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QLineEdit>
@@ -161,6 +163,11 @@ TEST_F(LogViewerTest, OptionsSearchAndMailWorkOnWhatIsShown)
     EXPECT_TRUE(attachment.startsWith(QStringLiteral("Korvel Log: Test Panel 10")));
     EXPECT_EQ(attachment.count(QLatin1Char('\n')), 4) << "three header lines and the one found";
     EXPECT_TRUE(attachment.contains(QStringLiteral("Warning: Application recieved Memory Warning")));
+    // The mail program's copy lies outside Documents, and goes once the program has had its time.
+    const QString mailed = mail.sent.first().attachmentPath;
+    EXPECT_FALSE(mailed.startsWith(documents())) << qPrintable(mailed);
+    clock.advance(LogMail::keptForMail);
+    EXPECT_FALSE(QFileInfo::exists(mailed));
 
     // Without a mail program the attachment is still left in Documents and named.
     mail.available = false;

@@ -9,6 +9,8 @@
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/PagePickers.h"
 #include "browser/ui/PopupFrame.h"
+#include "files/KVServerStarter.h"
+#include "platform/Paths.h"
 #include "platform/FakeReachabilityBackend.h"
 #include "platform/Reachability.h"
 #include "platform/ui/Alert.h"
@@ -416,7 +418,30 @@ TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
     EXPECT_TRUE(LocalPageReader::isLocalServerPage(page, LocalServerAddress{QStringLiteral("127.0.0.1"), server().port()}));
     EXPECT_FALSE(LocalPageReader::isLocalServerPage(page, LocalServerAddress{}));
     EXPECT_EQ(LocalPageReader::read(page).value_or(QString()), QString::fromUtf8(body));
-    EXPECT_FALSE(LocalPageReader::read(QUrl(QStringLiteral("http://127.0.0.1:1/files.html")), std::chrono::seconds(2)).has_value());
+    EXPECT_FALSE(LocalPageReader::read(QUrl(QStringLiteral("http://127.0.0.1:1/files.html")), {}, std::chrono::seconds(2)).has_value());
+}
+
+// The upload server's own pages, shown through the window: a link from one to the next opens it,
+// and with an access code set the window still gets the pages and pictures it shows, by its key.
+TEST_F(BrowserWindowTest, LinksBetweenTheUploadServersPagesOpenInTheKiosk)
+{
+    ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/site/a.html"), "<html><body><a id='next' href='b.html'>next</a></body></html>"));
+    ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/site/b.html"), "<html><body><p id='b'>B</p><img id='pic' src='pic.svg'></body></html>"));
+    ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/site/pic.svg"),
+                                "<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'><rect width='4' height='4'/></svg>"));
+    KVServerStarter upload(documents(), Paths::resourceFile(QStringLiteral("upload")), Paths::resourceFile(QStringLiteral("korvel_error.html")));
+    upload.setAccessCode(QStringLiteral("9999"));
+    ASSERT_TRUE(upload.startServerConnectionWith(0));
+    settings().kvBrowPref.serverSwitchOnOFF = true;
+    settings().kvBrowPref.port = upload.getPortNumber();
+    KVWKViewController* window = open(QStringLiteral("http://127.0.0.1:%1/Documents/site/a.html").arg(upload.getPortNumber()));
+    ASSERT_TRUE(evaluate(window, QStringLiteral("document.getElementById('next') !== null")).toBool())
+        << "the first page, by the kiosk's key: " << qPrintable(evaluate(window, QStringLiteral("document.body.innerText")).toString());
+    evaluate(window, QStringLiteral("document.getElementById('next').click(); true"));
+    EXPECT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("document.getElementById('b') !== null")).toBool(); }, 10000))
+        << "the next page opens";
+    EXPECT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("document.getElementById('pic').naturalWidth")).toInt() == 4; }, 10000))
+        << "its picture too";
 }
 
 // The program's commands reach it from a real page: the device id goes to the function the main

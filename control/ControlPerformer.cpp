@@ -1,0 +1,602 @@
+#include "control/ControlPerformer.h"
+
+#include "admin/AdminPassword.h"
+#include "log/KVLog.h"
+#include "platform/DocumentName.h"
+#include "platform/Paths.h"
+#include "platform/UserDefaults.h"
+#include "policy/AdvancedSettingsEditing.h"
+#include "policy/AllowedWebsiteEditing.h"
+#include "policy/BlockedWebsiteEditing.h"
+#include "policy/CategoryEditing.h"
+#include "policy/IconLayout.h"
+#include "policy/KVUtility.h"
+#include "settings/KVSettings.h"
+#include "settings/PreferenceText.h"
+#include "settings/TalvexUtils.h"
+#include "transfer/CloudService.h"
+#include "transfer/CloudTransfer.h"
+#include "transfer/ImportExport.h"
+#include "transfer/KVAutoImport.h"
+#include "transfer/KVCloudRequest.h"
+#include "transfer/URLImport.h"
+
+#include <QJsonValue>
+#include <QPointer>
+#include <QUrl>
+
+#include <optional>
+
+namespace korvel {
+
+namespace {
+
+using Done = ControlPerformer::Done;
+using Arguments = QJsonObject;
+using Handler = void (*)(const Arguments&, ControlPerformer&, const Done&);
+
+const QString settingsCategory = QStringLiteral("Settings");
+
+QString line(const QString& text)
+{
+    return text.isEmpty() || text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n');
+}
+
+ControlReply fromEdit(const EditOutcome& outcome)
+{
+    switch (outcome.status) {
+    case EditStatus::Done:
+        return ControlReply::done(line(outcome.message));
+    case EditStatus::Refused:
+        return ControlReply::failed(2, line(outcome.message));
+    case EditStatus::NotSaved:
+        return ControlReply::failed(1, line(outcome.message));
+    }
+    return ControlReply::failed(1, line(outcome.message));
+}
+
+ControlReply fromTransfer(const TransferResult& result)
+{
+    return result.ok ? ControlReply::done(line(result.alert.message)) : ControlReply::refused(line(result.alert.message));
+}
+
+std::optional<QString> text(const Arguments& arguments, const char* name)
+{
+    const QJsonValue value = arguments.value(QLatin1String(name));
+    return value.isString() ? std::optional<QString>(value.toString()) : std::nullopt;
+}
+
+std::optional<qint64> number(const Arguments& arguments, const char* name)
+{
+    const QJsonValue value = arguments.value(QLatin1String(name));
+    if (!value.isDouble() || value.toDouble() < 0 || value.toDouble() != double(qint64(value.toDouble())))
+        return std::nullopt;
+    return qint64(value.toDouble());
+}
+
+std::optional<bool> flag(const Arguments& arguments, const char* name)
+{
+    const QJsonValue value = arguments.value(QLatin1String(name));
+    return value.isBool() ? std::optional<bool>(value.toBool()) : std::nullopt;
+}
+
+std::optional<WebsiteProtocol> protocolNamed(const QString& name)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("http"))
+        return WebsiteProtocol::Http;
+    if (lower == QLatin1String("https"))
+        return WebsiteProtocol::Https;
+    if (lower == QLatin1String("file"))
+        return WebsiteProtocol::File;
+    return std::nullopt;
+}
+
+ControlReply missing(const char* name)
+{
+    return ControlReply::refused(QStringLiteral("the command needs \"%1\"\n").arg(QLatin1String(name)));
+}
+
+KVSettings& settings()
+{
+    return KVSettings::getSettingsObject();
+}
+
+// --- Preferences ----------------------------------------------------------------------------------
+
+void prefSet(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<QString> key = text(a, "key");
+    const std::optional<QString> value = text(a, "value");
+    if (!key || !value)
+        return done(missing(!key ? "key" : "value"));
+    const KVBrowserPrefSettings::Field* field = KVBrowserPrefSettings::fieldForKey(*key);
+    if (!field)
+        return done(ControlReply::refused(QStringLiteral("unknown preference \"%1\"; \"korvelctl pref list\" shows every key\n").arg(*key)));
+    QString problem;
+    const std::optional<QVariant> parsed = PreferenceText::parse(*field, *value, &problem);
+    if (!parsed)
+        return done(ControlReply::refused(problem + QStringLiteral("; nothing was changed\n")));
+    KVSettings& s = settings();
+    s.kvBrowPref.setValueFromDictionary(*field, *parsed);
+    done(s.save() ? ControlReply::done() : ControlReply::failed(1, QStringLiteral("the settings could not be saved\n")));
+}
+
+// --- Websites, categories, blocked websites --------------------------------------------------------
+
+struct Switch {
+    const char* name;
+    bool AllowedWebsiteInput::*member;
+};
+const Switch siteSwitches[] = {
+    {"startup", &AllowedWebsiteInput::runAtStartup}, {"errorPage", &AllowedWebsiteInput::errorPage},
+    {"subdomains", &AllowedWebsiteInput::allowSubDomain}, {"onlyThis", &AllowedWebsiteInput::allowOnlyThis},
+    {"hide", &AllowedWebsiteInput::hideURL}, {"favicon", &AllowedWebsiteInput::useFavicon},
+};
+
+// An address typed with its scheme names its protocol, unless "protocol" says otherwise: "https://x"
+// stored under http would become "http://https//x".
+void takeProtocolFromAddress(AllowedWebsiteInput& input)
+{
+    const qsizetype separator = input.url.indexOf(QLatin1String("://"));
+    if (separator <= 0)
+        return;
+    if (const std::optional<WebsiteProtocol> protocol = protocolNamed(input.url.left(separator)))
+        input.protocol = *protocol;
+}
+
+// The options given, over `input`; the refusal when one is not acceptable.
+std::optional<ControlReply> applySiteOptions(const Arguments& a, AllowedWebsiteInput& input)
+{
+    if (const std::optional<QString> protocol = text(a, "protocol")) {
+        const std::optional<WebsiteProtocol> parsed = protocolNamed(*protocol);
+        if (!parsed)
+            return ControlReply::refused(QStringLiteral("unknown protocol \"%1\"; use http, https or file\n").arg(*protocol));
+        input.protocol = *parsed;
+    }
+    if (const std::optional<QString> title = text(a, "title"))
+        input.title = *title;
+    if (const std::optional<QString> icon = text(a, "icon"))
+        input.iconPath = *icon;
+    if (a.contains(QStringLiteral("category"))) {
+        const std::optional<qint64> id = number(a, "category");
+        // The editor offers only existing categories, and "None" (0).
+        bool known = id && *id == 0;
+        for (const allowedWebsiteCategory& c : settings().allowedWebsitesCategories)
+            known = known || (id && c.categoryId == *id);
+        if (!known)
+            return ControlReply::refused(QStringLiteral("there is no category with id %1; \"korvelctl categories list\" shows them\n")
+                                             .arg(id ? QString::number(*id) : a.value(QStringLiteral("category")).toVariant().toString()));
+        input.categoryId = *id;
+    }
+    for (const Switch& s : siteSwitches) {
+        if (const std::optional<bool> on = flag(a, s.name))
+            input.*s.member = *on;
+    }
+    return std::nullopt;
+}
+
+// The index of the website stored under the address `input` would be stored as.
+std::optional<qsizetype> listedIndex(const AllowedWebsiteInput& input)
+{
+    const std::optional<QUrl> url = KVUtility::getURLFromString(input.url.trimmed(), input.protocol);
+    if (!url)
+        return std::nullopt;
+    const QString stored = url->toString(QUrl::FullyEncoded);
+    const QList<allowedWebsite>& sites = settings().allowedWebsites;
+    for (qsizetype i = 0; i < sites.size(); ++i) {
+        if (sites.at(i).url == stored)
+            return i;
+    }
+    return std::nullopt;
+}
+
+void sitesAdd(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    AllowedWebsiteInput input;
+    const std::optional<QString> url = text(a, "url");
+    if (!url)
+        return done(missing("url"));
+    input.url = *url;
+    takeProtocolFromAddress(input);
+    if (const std::optional<ControlReply> refusal = applySiteOptions(a, input))
+        return done(*refusal);
+    // An address listed already is refused (a second run of a provisioning script would add it twice
+    // and take the start page from the one chosen since), or changed when "update" is given.
+    if (const std::optional<qsizetype> listed = listedIndex(input)) {
+        if (!flag(a, "update").value_or(false))
+            return done(ControlReply::refused(QStringLiteral("%1 is already listed (index %2); add --update to change it\n")
+                                                  .arg(settings().allowedWebsites.at(*listed).url)
+                                                  .arg(*listed)));
+        AllowedWebsiteInput changed = AllowedWebsiteInput::fromRecord(settings().allowedWebsites.at(*listed));
+        if (const std::optional<ControlReply> refusal = applySiteOptions(a, changed))
+            return done(*refusal);
+        return done(fromEdit(AllowedWebsiteEditing::save(settings(), changed, *listed)));
+    }
+    done(fromEdit(AllowedWebsiteEditing::save(settings(), input)));
+}
+
+void sitesUpdate(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<qint64> index = number(a, "index");
+    if (!index)
+        return done(missing("index"));
+    // Only what is given changes: the rest is the record as it stands now, in this process.
+    AllowedWebsiteInput input;
+    if (*index < settings().allowedWebsites.size())
+        input = AllowedWebsiteInput::fromRecord(settings().allowedWebsites.at(*index));
+    if (const std::optional<QString> url = text(a, "url")) {
+        input.url = *url;
+        takeProtocolFromAddress(input);
+    }
+    if (const std::optional<ControlReply> refusal = applySiteOptions(a, input))
+        return done(*refusal);
+    done(fromEdit(AllowedWebsiteEditing::save(settings(), input, *index)));
+}
+
+void sitesRemove(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<qint64> index = number(a, "index");
+    done(index ? fromEdit(AllowedWebsiteEditing::remove(settings(), *index)) : missing("index"));
+}
+
+void categoriesSave(const Arguments& a, const Done& done, bool adding)
+{
+    const std::optional<QString> title = text(a, "title");
+    if (!title)
+        return done(missing("title"));
+    CategoryInput input;
+    std::optional<qsizetype> index;
+    if (!adding) {
+        const std::optional<qint64> at = number(a, "index");
+        if (!at)
+            return done(missing("index"));
+        index = *at;
+        if (*at < settings().allowedWebsitesCategories.size())
+            input = CategoryInput::fromRecord(settings().allowedWebsitesCategories.at(*at));
+    }
+    input.title = *title;
+    if (const std::optional<QString> icon = text(a, "icon"))
+        input.iconPath = *icon;
+    done(fromEdit(CategoryEditing::save(settings(), input, index)));
+}
+
+void categoriesAdd(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    categoriesSave(a, done, true);
+}
+
+void categoriesRename(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    categoriesSave(a, done, false);
+}
+
+void categoriesRemove(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<qint64> index = number(a, "index");
+    done(index ? fromEdit(CategoryEditing::remove(settings(), *index)) : missing("index"));
+}
+
+void blockedSave(const Arguments& a, const Done& done, bool adding)
+{
+    const std::optional<QString> url = text(a, "url");
+    if (!url)
+        return done(missing("url"));
+    BlockedWebsiteInput input;
+    std::optional<qsizetype> index;
+    if (!adding) {
+        const std::optional<qint64> at = number(a, "index");
+        if (!at)
+            return done(missing("index"));
+        index = *at;
+        if (*at < settings().blockedWebsites.size())
+            input = BlockedWebsiteInput::fromRecord(settings().blockedWebsites.at(*at));
+    }
+    input.url = *url;
+    if (const std::optional<QString> protocol = text(a, "protocol")) {
+        const std::optional<WebsiteProtocol> parsed = protocolNamed(*protocol);
+        if (!parsed)
+            return done(ControlReply::refused(QStringLiteral("unknown protocol \"%1\"; use http, https or file\n").arg(*protocol)));
+        input.protocol = *parsed;
+    }
+    done(fromEdit(BlockedWebsiteEditing::save(settings(), input, index)));
+}
+
+void blockedAdd(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    blockedSave(a, done, true);
+}
+
+void blockedUpdate(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    blockedSave(a, done, false);
+}
+
+void blockedRemove(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<qint64> index = number(a, "index");
+    done(index ? fromEdit(BlockedWebsiteEditing::remove(settings(), *index)) : missing("index"));
+}
+
+void advancedSet(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    KVSettings& s = settings();
+    AdvancedSettingsInput input = AdvancedSettingsInput::fromPreferences(s.kvBrowPref);
+    if (const std::optional<bool> on = flag(a, "allowAll"))
+        input.allowAllWebsites = *on;
+    if (const std::optional<bool> on = flag(a, "contentBlocking"))
+        input.allowContentBlocking = *on;
+    if (const std::optional<QString> keywords = text(a, "keywords"))
+        input.keywords = *keywords;
+    // Where the screen would keep the administrator with an alert, nothing is saved.
+    if (const std::optional<QString> refusal = AdvancedSettingsEditing::leaveRefusal(input))
+        return done(ControlReply::refused(line(*refusal)));
+    done(fromEdit(AdvancedSettingsEditing::save(s, input)));
+}
+
+void iconsReset(const Arguments&, ControlPerformer&, const Done& done)
+{
+    done(fromEdit(IconLayout::reset(settings(), UserDefaults::standard())));
+}
+
+// --- Password, downloads ---------------------------------------------------------------------------
+
+void passwordSet(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<QString> password = text(a, "password");
+    if (!password)
+        return done(missing("password"));
+    const bool wasDamaged = TalvexUtils::readPassword().state == PasswordState::Damaged;
+    // Whoever may send commands can read and write the home anyway: a damaged store is replaced.
+    switch (AdminPassword::change(*password, *password, DamagedStore::Replace)) {
+    case PasswordChange::Changed:
+        return done(ControlReply::done(
+            (wasDamaged ? QStringLiteral("The damaged password store was set aside as %1.damaged\n").arg(Paths::keychainFile()) : QString())
+            + QStringLiteral("The administrator password is changed.\n")));
+    case PasswordChange::Empty:
+        return done(ControlReply::refused(QStringLiteral("refused: an empty password would open the settings to anyone\n")));
+    case PasswordChange::Mismatch:
+        return done(ControlReply::refused(QStringLiteral("refused: the two entries differ\n")));
+    case PasswordChange::NotSaved:
+        break;
+    }
+    done(ControlReply::failed(1, QStringLiteral("the password could not be written to %1\n").arg(Paths::keychainFile())));
+}
+
+void downloadsClear(const Arguments&, ControlPerformer&, const Done& done)
+{
+    KVSettings& s = settings();
+    s.arrDownloadHistory.clear();
+    if (!s.save())
+        return done(ControlReply::failed(1, QStringLiteral("the settings could not be written\n")));
+    KVLog(settingsCategory, QStringLiteral("Download history cleared"));
+    done(ControlReply::done());
+}
+
+// --- Import, export, reset -------------------------------------------------------------------------
+
+void exportFile(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<QString> name = text(a, "name");
+    done(name ? fromTransfer(ImportExport::exportToFile(*name)) : missing("name"));
+}
+
+void exportPellmor(const Arguments&, ControlPerformer&, const Done& done)
+{
+    const ImportExport::PellmorResult result = ImportExport::exportForPellmor();
+    if (!result.written)
+        return done(ControlReply::refused(QStringLiteral("Korvel_PellmorConfig.txt could not be written\n")));
+    done(ControlReply::done(line(result.alert.message) + line(result.path)));
+}
+
+bool isWebAddress(const QString& text)
+{
+    return text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) || text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+}
+
+void importSettings(const Arguments& a, ControlPerformer& performer, const Done& done)
+{
+    const std::optional<QString> source = text(a, "source");
+    if (!source)
+        return done(missing("source"));
+    if (!isWebAddress(*source))
+        return done(fromTransfer(ImportExport::importFromFile(*source)));
+    // The screen's own asynchronous import.
+    auto* import = new URLImport(&performer);
+    QObject::connect(import, &URLImport::finished, import, [import, done](const TransferResult& result) {
+        import->deleteLater();
+        done(fromTransfer(result));
+    });
+    import->importfromURL(*source);
+}
+
+void reset(const Arguments&, ControlPerformer&, const Done& done)
+{
+    ImportExport::resetQuestionShown();
+    done(fromTransfer(ImportExport::resetToDefaults()));
+}
+
+// --- Cloud ------------------------------------------------------------------------------------------
+
+ControlReply fromCloud(const CloudTransfer::Outcome& outcome)
+{
+    const QString text = outcome.title + QStringLiteral(": ") + outcome.message + QLatin1Char('\n');
+    return outcome.ok ? ControlReply::done(text) : ControlReply::refused(text);
+}
+
+void cloudExchange(const Arguments& a, ControlPerformer& performer, const Done& done, bool exporting)
+{
+    const std::optional<QString> id = text(a, "id");
+    if (!exporting && !id)
+        return done(missing("id"));
+    if (id && !CloudTransfer::isValidID(*id))
+        return done(ControlReply::refused(QLatin1String(CloudTransfer::invalidIDText) + QLatin1Char('\n')));
+    auto* request = new KVCloudRequest(&performer);
+    if (const std::optional<QString> service = text(a, "service")) {
+        QString error;
+        const std::optional<QUrl> url = CloudService::parseAddress(*service, &error);
+        if (!url) {
+            request->deleteLater();
+            return done(ControlReply::refused(line(error)));
+        }
+        request->setServiceAddress(*url);
+    }
+    const auto finished = [request, done, id, exporting](const QString& message, bool success) {
+        request->deleteLater();
+        if (!exporting)
+            return done(fromCloud(CloudTransfer::importedFromID(*id, message, success)));
+        done(fromCloud(id ? CloudTransfer::exportedToID(*id, message, success)
+                          : CloudTransfer::newIDExported(request->ID, message, success)));
+    };
+    request->exportCallback = finished;
+    request->cloudReqCallback = finished;
+    request->importCallback = finished;
+    if (!exporting)
+        request->importFromID(*id);
+    else
+        request->exportToID(id ? *id : QLatin1String(KVCloudRequest::newIDFromExportScreen), false);
+}
+
+void cloudExport(const Arguments& a, ControlPerformer& performer, const Done& done)
+{
+    cloudExchange(a, performer, done, true);
+}
+
+void cloudImport(const Arguments& a, ControlPerformer& performer, const Done& done)
+{
+    cloudExchange(a, performer, done, false);
+}
+
+// --- Automatic import -------------------------------------------------------------------------------
+
+void autoImportSet(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<QString> source = text(a, "source");
+    const std::optional<QString> location = text(a, "location");
+    if (!source || !location)
+        return done(missing(!source ? "source" : "location"));
+    const KVAutoImportSettings& current = settings().kvAutoImport;
+    KVAutoImport::Section section{true, 0, QString(), QString::number(current.periodicity < 1 ? 1 : current.periodicity)};
+    if (a.contains(QStringLiteral("minutes"))) {
+        const std::optional<qint64> minutes = number(a, "minutes");
+        if (!minutes || *minutes < 1 || *minutes > 1000)
+            return done(ControlReply::refused(QStringLiteral("the period is 1 to 1000 minutes\n")));
+        section.period = QString::number(*minutes);
+    }
+    if (*source == QLatin1String("file")) {
+        // The automatic import reads only files of Documents.
+        if (const std::optional<DocumentName::Refusal> refusal = DocumentName::nameRefusal(*location))
+            return done(ControlReply::refused(QStringLiteral("the file name cannot be used: %1\n").arg(DocumentName::refusalText(*refusal))));
+        section.source = 0;
+        section.path = *location;
+    } else if (*source == QLatin1String("url")) {
+        const QUrl url(*location);
+        if (!isWebAddress(*location) || !url.isValid() || url.host().isEmpty())
+            return done(ControlReply::refused(QStringLiteral("the address must be an http or https URL\n")));
+        section.source = 2;
+        section.path = *location;
+    } else if (*source == QLatin1String("cloud")) {
+        if (!CloudTransfer::isValidID(*location))
+            return done(ControlReply::refused(QLatin1String(CloudTransfer::invalidIDText) + QLatin1Char('\n')));
+        section.source = 1;
+        section.cloudID = *location;
+    } else {
+        return done(ControlReply::refused(QStringLiteral("the source is file, url or cloud\n")));
+    }
+    done(KVAutoImport::storeSection(section) ? ControlReply::done()
+                                             : ControlReply::failed(1, QStringLiteral("the settings could not be saved\n")));
+}
+
+void autoImportOff(const Arguments&, ControlPerformer&, const Done& done)
+{
+    const KVAutoImportSettings& current = settings().kvAutoImport;
+    const int source = current.importFrom == 0 || current.importFrom == 1 ? current.importFrom : 2;
+    KVAutoImport::Section section{false, source, source == 0 ? current.fileAutoImport : current.urlAutoImport,
+                                  QString::number(current.periodicity)};
+    done(KVAutoImport::storeSection(section) ? ControlReply::done()
+                                             : ControlReply::failed(1, QStringLiteral("the settings could not be saved\n")));
+}
+
+struct Entry {
+    const char* name;
+    Handler handler;
+    int timeoutSeconds;
+};
+
+// The network's commands wait up to the cloud's five minutes; the rest answer at once.
+const Entry entries[] = {
+    {"pref.set", prefSet, 30},
+    {"sites.add", sitesAdd, 30},
+    {"sites.update", sitesUpdate, 30},
+    {"sites.remove", sitesRemove, 30},
+    {"categories.add", categoriesAdd, 30},
+    {"categories.rename", categoriesRename, 30},
+    {"categories.remove", categoriesRemove, 30},
+    {"blocked.add", blockedAdd, 30},
+    {"blocked.update", blockedUpdate, 30},
+    {"blocked.remove", blockedRemove, 30},
+    {"advanced.set", advancedSet, 30},
+    {"icons.reset", iconsReset, 30},
+    {"password.set", passwordSet, 30},
+    {"downloads.clear", downloadsClear, 30},
+    {"export", exportFile, 120},
+    {"export.pellmor", exportPellmor, 120},
+    {"import", importSettings, 330},
+    {"reset", reset, 30},
+    {"cloud.export", cloudExport, 330},
+    {"cloud.import", cloudImport, 330},
+    {"autoimport.set", autoImportSet, 30},
+    {"autoimport.off", autoImportOff, 30},
+};
+
+const Entry* entryFor(const QString& name)
+{
+    for (const Entry& entry : entries) {
+        if (name == QLatin1String(entry.name))
+            return &entry;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ControlPerformer::ControlPerformer(QObject* parent)
+    : QObject(parent)
+{
+}
+
+QStringList ControlPerformer::commands()
+{
+    QStringList names;
+    for (const Entry& entry : entries)
+        names.append(QLatin1String(entry.name));
+    return names;
+}
+
+int ControlPerformer::timeoutSeconds(const QString& command)
+{
+    const Entry* entry = entryFor(command);
+    return entry ? entry->timeoutSeconds : 30;
+}
+
+void ControlPerformer::perform(const ControlCommand& command, const QString& who, Done done)
+{
+    const Entry* entry = entryFor(command.name);
+    if (!entry) {
+        KVLog(settingsCategory, QStringLiteral("Command refused from %@: unknown command %@"), who, command.name);
+        done(ControlReply::refused(QStringLiteral("unknown command \"%1\"\n").arg(command.name)));
+        return;
+    }
+    KVLog(settingsCategory, QStringLiteral("Command from %@: %@"), who, command.name);
+    QPointer<ControlPerformer> self(this);
+    Done finish = [self, command, done = std::move(done)](const ControlReply& reply) {
+        if (self && reply.status != 2)
+            Q_EMIT self->settingsChanged(command.name, command.arguments);
+        done(reply);
+    };
+    // The preference changes the command makes are the sender's, also those of an import.
+    const KVSettings::ChangeSource source(who);
+    entry->handler(command.arguments, *this, finish);
+}
+
+}  // namespace korvel
