@@ -237,7 +237,17 @@ bool ImportExport::replaceSettings(const QVariantMap& document, QString* reason)
 bool ImportExport::writeDocumentFile(const QString& path, const QByteArray& bytes, QString* error)
 {
     QDir().mkpath(QFileInfo(path).path());
-    return AtomicFile::writeFile(path, bytes, error);
+    if (!AtomicFile::writeFile(path, bytes, error))
+        return false;
+    recordOrigin(path, DocumentOrigins::administrator(), exportCategory);
+    return true;
+}
+
+void ImportExport::recordOrigin(const QString& path, DocumentOrigin origin, const QString& logCategory)
+{
+    const QString notRecorded = DocumentOrigins::recordInHome(path, origin);
+    if (!notRecorded.isEmpty())
+        KVLog(logCategory, QStringLiteral("Origin of %@ not recorded, it will not be imported: %@"), path, notRecorded);
 }
 
 UploadServerControl* ImportExport::serverControl()
@@ -333,6 +343,32 @@ void ImportExport::pellmorOKChosen()
     KVLog(exportCategory, QStringLiteral("User pressed OK button to dismiss share view"));
 }
 
+std::optional<DocumentOrigin> ImportExport::documentOrigin(const QString& typedName)
+{
+    if (typedName.isEmpty() || DocumentName::nameRefusal(typedName))
+        return std::nullopt;
+    const QString documents = Paths::documentsDirectory();
+    const std::optional<QString> path = Paths::resolvedInside(documents, documents + QLatin1Char('/') + typedName);
+    if (!path || !QFileInfo(*path).isFile())
+        return std::nullopt;
+    return DocumentOrigins::forHome().originOf(*path);
+}
+
+QString ImportExport::untrustedText(const QString& name, DocumentOrigin origin)
+{
+    return formatString(QStringLiteral("%@ was %@; only files saved by the settings, placed with korvelctl or uploaded with the "
+                                       "access code are imported"),
+                        name, DocumentOrigins::describe(origin));
+}
+
+static TransferResult untrustedFile(const QString& name, DocumentOrigin origin)
+{
+    KVLog(importCategory, QStringLiteral("Import refused, %@"), ImportExport::untrustedText(name, origin));
+    return refusal(formatString(QStringLiteral("%@ was not imported: it was %@. Only files saved by the settings, placed with korvelctl or "
+                                               "uploaded with the access code are imported. Nothing was changed."),
+                                name, DocumentOrigins::describe(origin)));
+}
+
 TransferResult ImportExport::importFromFile(const QString& typedName)
 {
     if (typedName.isEmpty())
@@ -344,6 +380,13 @@ TransferResult ImportExport::importFromFile(const QString& typedName)
         KVLog(importCategory, QStringLiteral("Import before Export : File not found"));
         return refusal(QStringLiteral("File Not Found!! Please export settings to file for an import."));
     }
+    // Only a file the administrator placed (or uploaded with the access code) is taken as settings:
+    // a page's download or an upload without the code must never become the kiosk's settings.
+    const DocumentOrigins origins = DocumentOrigins::forHome();
+    QString version;
+    const DocumentOrigin origin = origins.originOf(source.path, &version);
+    if (!DocumentOrigins::trustedForImport(origin))
+        return untrustedFile(typedName, origin);
     Utils::ParsedDocument parsed;
     {
         // The bytes are given back as the parser passes them and are gone before the document is
@@ -352,6 +395,8 @@ TransferResult ImportExport::importFromFile(const QString& typedName)
         if (file)
             parsed = Utils::readSettingsDocument(file->bytes(), [&](const char* upTo) { file->release(upTo); });
     }
+    if (!origins.unchanged(source.path, version))
+        return untrustedFile(typedName, DocumentOrigin::Unknown);
     if (!parsed.document) {
         KVLog(importCategory, QStringLiteral("Import refused, %@ is not a settings document: %@"), typedName, parsed.error);
         return refusal(formatString(QStringLiteral("%@ is not a Korvel settings document (%@). Nothing was changed."), typedName,

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/DocumentOrigins.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariantMap>
 
 #include <functional>
+#include <optional>
 
 namespace korvel {
 
@@ -55,8 +58,12 @@ public:
     // The managed configuration's import: every list, the preferences and the automatic-import
     // record become the document's, its password and files with them, whole or not at all.
     static bool replaceSettings(const QVariantMap& document, QString* reason = nullptr);
-    // A document file of Documents written through the one checked atomic writer.
+    // A document file of Documents written through the one checked atomic writer, recorded as
+    // written by the administrator.
     static bool writeDocumentFile(const QString& path, const QByteArray& bytes, QString* error);
+    // Records where a file of Documents came from; a failure is logged under `logCategory` (the
+    // file then reads as of unknown origin and is not imported).
+    static void recordOrigin(const QString& path, DocumentOrigin origin, const QString& logCategory);
     // After an import: a port outside 1024-65535 becomes 8080 (and is saved); the upload server is
     // stopped when switched off, restarted on the port when switched on and running. Logged under
     // `logCategory`.
@@ -79,8 +86,15 @@ public:
     static void pellmorOKChosen();
 
     // Applies the document in the Documents file named as typed (not trimmed). A missing file, a
-    // name outside Documents or a file that is not a settings document changes nothing.
+    // name outside Documents, a file not placed by the administrator nor uploaded with the access
+    // code (DocumentOrigins::trustedForImport), or a file that is not a settings document changes
+    // nothing.
     static TransferResult importFromFile(const QString& typedName);
+    // The origin of the Documents file named as typed; nothing when there is no such file or the
+    // name is refused.
+    static std::optional<DocumentOrigin> documentOrigin(const QString& typedName);
+    // Why a file of `origin` is not imported: "NAME was uploaded without the access code; only ...".
+    static QString untrustedText(const QString& name, DocumentOrigin origin);
 
     // The reset question's text, and the warning logged when it is shown.
     static TransferAlert resetQuestion();

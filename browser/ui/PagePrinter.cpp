@@ -6,6 +6,7 @@
 
 #include "log/KVLog.h"
 #include "platform/Clock.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 
@@ -75,6 +76,9 @@ void PagePrinter::print(QWebEngineView* printed, const QString& job)
                         makeToast(m_window, qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED"));
                     return;
                 }
+                const QString notRecorded = DocumentOrigins::recordInHome(path, DocumentOrigin::Printout);
+                if (!notRecorded.isEmpty())
+                    KVLog(QStringLiteral("Webview"), QStringLiteral("Origin of %@ not recorded: %@"), path, notRecorded);
                 KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));
                 Q_EMIT printedToFile(path);
             },

@@ -6,6 +6,7 @@
 #include "files/ui/KVWaitingDownloadProgressView.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 #include "platform/Timer.h"
 #include "platform/ui/KeyWindow.h"
@@ -215,8 +216,13 @@ QString KVFileDownloader::store()
     QString error;
     if (destination.isEmpty())
         error = QStringLiteral("no free name for %1 in Documents").arg(m_name);
-    else if (moveOnto(staged, destination, &error))
+    else if (moveOnto(staged, destination, &error)) {
+        // A visitor's file: it is never taken as settings.
+        const QString notRecorded = DocumentOrigins::recordInHome(destination, DocumentOrigin::Download);
+        if (!notRecorded.isEmpty())
+            KVLog(downloadCategory(), QStringLiteral("Origin of %@ not recorded: %@"), destination, notRecorded);
         return destination;
+    }
     KVLog(downloadCategory(), QStringLiteral("%@"), error);
     if (!destination.isEmpty())
         QFile::remove(destination);

@@ -122,6 +122,13 @@ QString Alert::message() const
     return m_message->text();
 }
 
+void Alert::setMessage(const QString& message)
+{
+    m_message->setText(message);
+    m_message->setVisible(!message.isEmpty());
+    placePanel();
+}
+
 int Alert::addTextField(const QString& placeholder, TextEntry entry, const QString& text)
 {
     auto* field = new QLineEdit(text, m_panel);

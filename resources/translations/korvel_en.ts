@@ -307,6 +307,14 @@
         <source>On this network it can be fetched from %1</source>
         <translation>On this network it can be fetched from %1</translation>
     </message>
+    <message id="TEXT_FILE_ORIGIN">
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message id="TEXT_FILE_ORIGIN_REFUSED">
+        <source>%1: %2. It will not be imported.</source>
+        <translation>%1: %2. It will not be imported.</translation>
+    </message>
     <message id="TEXT_FILE_SAVED_IN_DOCUMENTS">
         <source>%1, saved in Documents.</source>
         <translation>%1, saved in Documents.</translation>
@@ -464,6 +472,38 @@
     <message id="TEXT_OPEN">
         <source>Open</source>
         <translation>Open</translation>
+    </message>
+    <message id="TEXT_ORIGIN_DEVICE">
+        <source>saved by the settings on this device</source>
+        <translation>saved by the settings on this device</translation>
+    </message>
+    <message id="TEXT_ORIGIN_DOWNLOAD">
+        <source>downloaded by a visitor</source>
+        <translation>downloaded by a visitor</translation>
+    </message>
+    <message id="TEXT_ORIGIN_KORVELCTL">
+        <source>placed with korvelctl</source>
+        <translation>placed with korvelctl</translation>
+    </message>
+    <message id="TEXT_ORIGIN_PRINTOUT">
+        <source>printed by a visitor</source>
+        <translation>printed by a visitor</translation>
+    </message>
+    <message id="TEXT_ORIGIN_SETTINGS_DOCUMENT">
+        <source>carried by an imported settings document</source>
+        <translation>carried by an imported settings document</translation>
+    </message>
+    <message id="TEXT_ORIGIN_UNKNOWN">
+        <source>of unknown origin</source>
+        <translation>of unknown origin</translation>
+    </message>
+    <message id="TEXT_ORIGIN_UPLOAD_WITHOUT_CODE">
+        <source>uploaded without the access code</source>
+        <translation>uploaded without the access code</translation>
+    </message>
+    <message id="TEXT_ORIGIN_UPLOAD_WITH_CODE">
+        <source>uploaded with the access code</source>
+        <translation>uploaded with the access code</translation>
     </message>
     <message id="TEXT_OTHER_FILES">
         <source>Other Files</source>

@@ -4,12 +4,19 @@
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
+#include "platform/DocumentOrigins.h"
+#include "platform/PropertyList.h"
 #include "platform/ui/Alert.h"
+#include "settings/KVHashString.h"
+#include "settings/TalvexUtils.h"
 #include "platform/ui/TableView.h"
 #include "tests/browser/ui/WebWindowTest.h"
+#include "transfer/ImportExport.h"
+#include "transfer/KVAutoImport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -230,4 +237,39 @@ TEST_F(DownloadTest, DownloadsNeedATapAndFitTheVisitsQuota)
     // The next visitor may save again.
     EngineProfiles::instance().endVisit();
     EXPECT_EQ(VisitQuota::shared().used(), 0);
+}
+
+// A page offers a settings document for download and the visitor taps it; the file lands in
+// Documents (under a name the imports do not read yet), but neither "Import from File" nor the
+// automatic import pointed at it ever takes it.
+TEST_F(DownloadTest, ADownloadedSettingsDocumentIsNeverImported)
+{
+    const QByteArray planted = PropertyList::toXml(QVariantMap{
+        {QStringLiteral("AllowedWebsites"), QVariantList{QVariantMap{{QStringLiteral("URL"), QStringLiteral("http://attacker.example")},
+                                                                     {QStringLiteral("AllowedWebsiteId"), qint64(1)}}}},
+        {QStringLiteral("BrowserPreferences"), QVariantMap{{QStringLiteral("Password"), KVHashString::stringToBase64(QStringLiteral("pwned"))}}}});
+    server().setPage(QStringLiteral("/page"), QByteArrayLiteral("<html><body style='margin:0'><a href='/files/fleet.plist' download "
+                                                                "style='display:block;height:2000px'>settings</a></body></html>"));
+    test::WebTestServer::Page file;
+    file.body = planted;
+    file.mimeType = "application/octet-stream";
+    server().setPage(QStringLiteral("/files/fleet.plist"), file);
+    const QString downloaded = documents() + QStringLiteral("/fleet.plist");
+    KVWKViewController* window = open(url("allowed.test", "/page"));
+    ASSERT_TRUE(clickUntil(window, QPoint(100, 100), [&] { return QFileInfo::exists(downloaded) && KVFileDownloader::running().isEmpty(); }));
+    ASSERT_EQ(test::readFile(downloaded), planted);
+    EXPECT_EQ(DocumentOrigins::forHome().originOf(downloaded), DocumentOrigin::Download);
+
+    const TransferResult imported = ImportExport::importFromFile(QStringLiteral("fleet.plist"));
+    EXPECT_FALSE(imported.ok);
+    EXPECT_TRUE(imported.alert.message.contains(QStringLiteral("it was downloaded by a visitor"))) << qPrintable(imported.alert.message);
+    KVAutoImport::storeSection({true, 0, QStringLiteral("fleet.plist"), QStringLiteral("10")});
+    bool ended = false;
+    QObject ending;
+    QObject::connect(&KVAutoImport::getAutoImportObject(), &KVAutoImport::tickFinished, &ending, [&] { ended = true; });
+    KVAutoImport::getAutoImportObject().autoImport();
+    ASSERT_TRUE(processEventsUntil([&] { return ended; }));
+    for (const allowedWebsite& site : settings().allowedWebsites)
+        EXPECT_NE(site.url, QStringLiteral("http://attacker.example"));
+    EXPECT_NE(KVHashString::base64ToString(TalvexUtils::getPassword()), QStringLiteral("pwned"));
 }

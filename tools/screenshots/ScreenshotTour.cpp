@@ -61,6 +61,8 @@
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/multiTabbarController.h"
 #include "platform/ui/Theme.h"
+#include "platform/AtomicFile.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "platform/ui/Alert.h"
@@ -456,6 +458,32 @@ int main(int argc, char** argv)
             if (auto* scroll = rows->findChild<QScrollArea*>())
                 scroll->ensureWidgetVisible(rows->cellWithId(KVImportExportViewController::AutoImportPeriod));
             shoot(QStringLiteral("06-import-export-automatic-import"));
+            // Files to import and where they came from: one placed with korvelctl, one that a device
+            // on the network uploaded without the access code. The automatic import's file is the
+            // latter, and its section says it will not be imported.
+            const QString documents = Paths::documentsDirectory();
+            const QString placed = documents + QStringLiteral("/Fleet.plist");
+            const QString uploaded = documents + QStringLiteral("/Korvel.plist");
+            const DocumentOrigins origins = DocumentOrigins::forHome();
+            for (const auto& [path, origin] : {std::pair{placed, DocumentOrigin::Korvelctl}, std::pair{uploaded, DocumentOrigin::UploadWithoutCode}}) {
+                if (!AtomicFile::writeFile(path, "<plist version=\"1.0\"><dict/></plist>") || !origins.record(path, origin))
+                    qWarning("screenshot_tour: %s could not be placed", qPrintable(path));
+            }
+            Q_EMIT rows->cellWithId(KVImportExportViewController::AutoImportFrom)->segmentedControl()->selectionChanged(0);
+            QCoreApplication::processEvents();
+            if (auto* scroll = rows->findChild<QScrollArea*>())
+                scroll->ensureWidgetVisible(rows->cellWithId(KVImportExportViewController::AutoImportPeriod), 0, 200);
+            shoot(QStringLiteral("06-import-export-automatic-import-file"));
+            if (Alert* importPrompt = transfer->importFromFilePrompt()) {
+                importPrompt->textField(0)->setText(QStringLiteral("Fleet.plist"));
+                waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+                waitForKeyboardLayout();
+                shoot(QStringLiteral("06-import-export-import-prompt"));
+                QGuiApplication::inputMethod()->hide();
+                importPrompt->dismiss();
+            }
+            QFile::remove(placed);
+            QFile::remove(uploaded);
             // Off again: the rest of the tour must not be interrupted by an import.
             rows->cellWithId(KVImportExportViewController::AutoImportSwitch)->toggle()->click();
             QCoreApplication::processEvents();
