@@ -475,7 +475,8 @@ int main(int argc, char** argv)
                 scroll->ensureWidgetVisible(rows->cellWithId(KVImportExportViewController::AutoImportPeriod), 0, 200);
             shoot(QStringLiteral("06-import-export-automatic-import-file"));
             if (Alert* importPrompt = transfer->importFromFilePrompt()) {
-                importPrompt->textField(0)->setText(QStringLiteral("Fleet.plist"));
+                // The longest line it shows: a file that will not be imported.
+                importPrompt->textField(0)->setText(QStringLiteral("Korvel.plist"));
                 waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
                 waitForKeyboardLayout();
                 shoot(QStringLiteral("06-import-export-import-prompt"));

@@ -385,7 +385,7 @@ Alert* KVImportExportViewController::importFromFilePrompt()
     // Where the named file came from, as it is typed: only what the administrator placed is taken.
     const auto showOrigin = [alert, message](const QString& text) {
         const QString origin = originText(text);
-        alert->setMessage(origin.isEmpty() ? message : message + QStringLiteral("\n\n") + origin);
+        alert->setMessage(origin.isEmpty() ? message : message + QLatin1Char('\n') + origin);
     };
     showOrigin(alert->textFieldText(0));
     connect(alert->textField(0), &QLineEdit::textChanged, alert, showOrigin);

@@ -90,8 +90,8 @@ TEST_F(ImportExportScreenTest, FilePromptsRememberTheirNames)
     const struct {
         const char* typed;
         const char* says;
-    } origins[] = {{"other.plist", "\n\nother.plist: placed with korvelctl."},
-                   {"lan.txt", "\n\nlan.txt: uploaded without the access code. It will not be imported."},
+    } origins[] = {{"other.plist", "\nother.plist: placed with korvelctl."},
+                   {"lan.txt", "\nlan.txt: uploaded without the access code. It will not be imported."},
                    {"missing.plist", ""}};
     for (const auto& o : origins) {
         prompt->textField(0)->setText(QString::fromLatin1(o.typed));
