@@ -13,6 +13,10 @@ QString WindowCheck::name(WindowFault fault)
         return QStringLiteral("minimised");
     case WindowFault::DesktopShown:
         return QStringLiteral("desktop shown");
+    case WindowFault::OtherDesktop:
+        return QStringLiteral("on another desktop");
+    case WindowFault::NotOnEveryDesktop:
+        return QStringLiteral("not on every desktop");
     case WindowFault::Unmapped:
         return QStringLiteral("unmapped");
     case WindowFault::LeftFullScreen:
@@ -60,9 +64,15 @@ WindowVerdict WindowCheck::check(const WindowObservation& o, KioskWindowMode mod
         v.faults << WindowFault::DesktopShown;
         act({WindowAction::LeaveDesktopMode, WindowAction::Raise, WindowAction::Activate});
     }
+    // On every desktop, switching desktops (a key of the window manager's, a pager) cannot hide it.
+    const bool otherDesktop = o.desktop && *o.desktop != everyDesktop && o.currentDesktop && *o.desktop != *o.currentDesktop;
+    if (o.desktop && *o.desktop != everyDesktop) {
+        v.faults << (otherDesktop ? WindowFault::OtherDesktop : WindowFault::NotOnEveryDesktop);
+        act({WindowAction::ShowOnEveryDesktop, WindowAction::Raise, WindowAction::Activate});
+    }
     // An unmapped window is explained by the faults above; on its own it was unmapped behind the
     // toolkit's back (or re-created and never shown again).
-    if (!o.mapped && o.shown && !o.minimised && !o.desktopShown) {
+    if (!o.mapped && o.shown && !o.minimised && !o.desktopShown && !otherDesktop) {
         v.faults << WindowFault::Unmapped;
         act({WindowAction::Map, WindowAction::Raise, WindowAction::Activate});
     }
@@ -81,7 +91,7 @@ WindowVerdict WindowCheck::check(const WindowObservation& o, KioskWindowMode mod
         break;
     }
     // Where and how big it is counts only while it is on the screen at all.
-    const bool onScreen = o.shown && o.mapped && !o.minimised && !o.desktopShown;
+    const bool onScreen = o.shown && o.mapped && !o.minimised && !o.desktopShown && !otherDesktop;
     if (onScreen && o.target.isValid() && o.geometry.isValid()) {
         if (o.geometry.topLeft() != o.target.topLeft())
             v.faults << WindowFault::Moved;

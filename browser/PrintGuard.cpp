@@ -13,6 +13,8 @@ PrintGuard::Decision PrintGuard::request(const Request& r)
         verdict = Verdict::TooSoon;
     else if (r.freeBytes && *r.freeBytes < minimumFreeBytes)
         verdict = Verdict::DiskFull;
+    else if (r.quotaLeft && *r.quotaLeft <= 0)
+        verdict = Verdict::QuotaUsed;
 
     Decision decision{verdict, false};
     if (verdict == Verdict::Print) {
@@ -36,6 +38,8 @@ QString PrintGuard::describe(Verdict verdict)
         return QStringLiteral("too soon after the last print");
     case Verdict::DiskFull:
         return QStringLiteral("too little free space in Documents");
+    case Verdict::QuotaUsed:
+        return QStringLiteral("the visit's quota is used up");
     }
     return {};
 }

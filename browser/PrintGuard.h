@@ -11,7 +11,7 @@ namespace korvel {
 // Whether a print may run. A page's own print call counts only right after a real touch, click or
 // key of the person at the device (a script alone cannot print); prints are at least `interval`
 // apart; and a print that becomes a file in Documents never runs while that disk has less than
-// `minimumFreeBytes` free.
+// `minimumFreeBytes` free or the visit has used its quota (see VisitQuota).
 class PrintGuard {
 public:
     // Chromium's own transient user activation lasts as long.
@@ -20,13 +20,14 @@ public:
     static constexpr qint64 minimumFreeBytes = 100LL * 1024 * 1024;
 
     enum class Source { Person, Page };  // the toolbar or menu; the page's window.print()
-    enum class Verdict { Print, NoUserGesture, TooSoon, DiskFull };
+    enum class Verdict { Print, NoUserGesture, TooSoon, DiskFull, QuotaUsed };
 
     struct Request {
         Source source = Source::Page;
         QDateTime now;
         QDateTime lastUserInput;            // invalid: none yet
         std::optional<qint64> freeBytes;    // free space of Documents' disk; none when no file is written
+        std::optional<qint64> quotaLeft;    // what the visit may still save; none when no file is written
     };
 
     struct Decision {

@@ -1,5 +1,6 @@
 #include "browser/ResponsePolicy.h"
 
+#include "platform/FormatString.h"
 #include "settings/KVBrowserPrefSettings.h"
 
 namespace korvel {
@@ -22,6 +23,16 @@ ResponseDecision ResponsePolicy::decide(const ResponseContext& response, const K
             pop.flag = true;
             decision.effects.append(pop);
         }
+    } else if (p.isAllowFileDownloadInDevice && !response.userGesture) {
+        // Nobody asked: nothing to tell the person, only the log.
+        decision.effects.append(NavigationEffect::log(QStringLiteral("Webview"),
+                                                      formatString(QStringLiteral("Download refused: %@ (%@)"), QStringLiteral("no user gesture"), address)));
+    } else if (p.isAllowFileDownloadInDevice
+               && (response.quotaLeft <= 0 || response.expectedBytes > response.quotaLeft)) {
+        //% "This visit cannot save more files."
+        decision.effects.append(NavigationEffect::toast(qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED"), NavigationEffect::Place::WindowView));
+        decision.effects.append(NavigationEffect::log(QStringLiteral("Webview"),
+                                                      formatString(QStringLiteral("Download refused: %@ (%@)"), QStringLiteral("the visit's quota is used up"), address)));
     } else if (p.isAllowFileDownloadInDevice) {
         if (p.isAllowKeepDownloadHistory)
             decision.effects.append(NavigationEffect::with(Kind::RecordDownload, response.currentURL));

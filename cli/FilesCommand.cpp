@@ -3,6 +3,7 @@
 #include "files/DocumentStore.h"
 #include "log/KVLog.h"
 #include "platform/AtomicFile.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 
 #include <QFile>
@@ -44,6 +45,13 @@ int put(const DocumentStore& store, const QString& source, const QString& folder
     if (!written || !output.commit()) {
         KVLog(category, QStringLiteral("Upload failed: %@ %@"), name, output.errorString());
         err << "korvelctl: cannot write " << output.errorString() << '\n';
+        return 1;
+    }
+    // Placed by the administrator: a settings document put here may be imported.
+    QString notRecorded;
+    if (!DocumentOrigins::forHome().record(target.path, DocumentOrigin::Korvelctl, &notRecorded)) {
+        KVLog(category, QStringLiteral("Origin of an upload not recorded: %@"), notRecorded);
+        err << "korvelctl: stored, but its origin could not be recorded (" << notRecorded << "); it cannot be imported\n";
         return 1;
     }
     out << QDir(store.directory()).relativeFilePath(target.path) << '\n';

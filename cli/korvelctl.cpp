@@ -17,6 +17,7 @@
 #include "cli/TransferCommand.h"
 #include "log/KVLogger.h"
 #include "log/PreferenceChangeLog.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "settings/KVSettings.h"
@@ -198,6 +199,8 @@ int main(int argc, char** argv)
 {
     // A file-size limit fails a write, reported as a failure, instead of ending korvelctl.
     korvel::AtomicFile::ignoreFileSizeSignal();
+    // What korvelctl writes into Documents is the administrator's.
+    korvel::DocumentOrigins::setAdministrator(korvel::DocumentOrigin::Korvelctl);
     QCoreApplication application(argc, argv);
     QStringList arguments = application.arguments();
     QTextStream out(stdout);

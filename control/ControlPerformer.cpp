@@ -3,6 +3,7 @@
 #include "admin/AdminPassword.h"
 #include "log/KVLog.h"
 #include "platform/DocumentName.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "policy/AdvancedSettingsEditing.h"
@@ -639,8 +640,13 @@ void autoImportSet(const Arguments& a, ControlPerformer&, const Done& done)
     } else {
         return done(ControlReply::refused(QStringLiteral("the source is file, url or cloud\n")));
     }
-    done(KVAutoImport::storeSection(section) ? ControlReply::done()
-                                             : ControlReply::failed(1, QStringLiteral("the settings could not be saved\n")));
+    if (!KVAutoImport::storeSection(section))
+        return done(ControlReply::failed(1, QStringLiteral("the settings could not be saved\n")));
+    // Said now rather than found in the log at the first tick.
+    const std::optional<DocumentOrigin> origin = section.source == 0 ? ImportExport::documentOrigin(section.path) : std::nullopt;
+    if (origin && !DocumentOrigins::trustedForImport(*origin))
+        return done(ControlReply::done(ImportExport::untrustedText(section.path, *origin) + QLatin1Char('\n')));
+    done(ControlReply::done());
 }
 
 void autoImportOff(const Arguments&, ControlPerformer&, const Done& done)
@@ -729,6 +735,8 @@ void ControlPerformer::perform(const ControlCommand& command, const QString& who
         return;
     }
     KVLog(settingsCategory, QStringLiteral("Command from %@: %@"), who, command.name);
+    // Files the command writes into Documents (exports) are korvelctl's, not the device screen's.
+    const DocumentOrigins::AdministratorScope administrator(DocumentOrigin::Korvelctl);
     QPointer<ControlPerformer> self(this);
     Done finish = [self, command, changes = entry->changes, done = std::move(done)](const ControlReply& reply) {
         if (self && changes && reply.status != 2)

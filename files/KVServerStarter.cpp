@@ -229,7 +229,8 @@ public:
             return true;
         }
         QDir().mkpath(QFileInfo(target.path).path());
-        m_file = std::make_shared<UploadFile>(target.path);
+        m_file = std::make_shared<UploadFile>(target.path, DocumentOrigins(m_store.directory(), DocumentOrigins::homeStoreFile()),
+                                              m_withCode ? DocumentOrigin::UploadWithCode : DocumentOrigin::UploadWithoutCode);
         if (!m_file->open()) {
             bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(current.fileName) + QLatin1Char(' ') + m_file->errorString());
             m_file.reset();
@@ -834,7 +835,8 @@ bool KVServerStarter::startServerConnectionWith(int port)
             return;
         }
         QDir().mkpath(QFileInfo(target.path).path());
-        UploadFile file(target.path);
+        UploadFile file(target.path, DocumentOrigins(documents, DocumentOrigins::homeStoreFile()),
+                        connection.notes.withCode ? DocumentOrigin::UploadWithCode : DocumentOrigin::UploadWithoutCode);
         if (!file.open()) {
             bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(fileName) + QLatin1Char(' ') + file.errorString());
             refuse(response, 500, QStringLiteral("Upload failed"));

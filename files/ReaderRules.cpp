@@ -57,24 +57,43 @@ QString outlineLabel(const QList<OutlineEntry>& entries, int page)
     return label;
 }
 
-QString matchedLine(const QString& pageText, const QString& needle, int occurrence)
+namespace {
+
+bool isLineBreak(QChar c)
 {
-    if (needle.isEmpty() || occurrence < 0)
-        return {};
-    qsizetype at = -1;
-    for (int n = 0; n <= occurrence; ++n) {
-        at = pageText.indexOf(needle, at + 1, Qt::CaseInsensitive);
-        if (at < 0)
-            return {};
-    }
-    const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator; };
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+// The simplified line around the match at `at`.
+QString lineAround(const QString& pageText, qsizetype at, qsizetype length)
+{
     qsizetype begin = at;
-    while (begin > 0 && !isBreak(pageText.at(begin - 1)))
+    while (begin > 0 && !isLineBreak(pageText.at(begin - 1)))
         --begin;
-    qsizetype end = at + needle.size();
-    while (end < pageText.size() && !isBreak(pageText.at(end)))
+    qsizetype end = at + length;
+    while (end < pageText.size() && !isLineBreak(pageText.at(end)))
         ++end;
     return pageText.mid(begin, end - begin).simplified();
+}
+
+}  // namespace
+
+QString matchedLine(const QString& pageText, const QString& needle, int occurrence)
+{
+    if (occurrence < 0)
+        return {};
+    return matchedLines(pageText, needle, occurrence + 1).value(occurrence);
+}
+
+QStringList matchedLines(const QString& pageText, const QString& needle, int limit)
+{
+    QStringList lines;
+    if (needle.isEmpty())
+        return lines;
+    for (qsizetype at = pageText.indexOf(needle, 0, Qt::CaseInsensitive); at >= 0 && lines.size() < limit;
+         at = pageText.indexOf(needle, at + 1, Qt::CaseInsensitive))
+        lines << lineAround(pageText, at, needle.size());
+    return lines;
 }
 
 QList<ShareAction> shareActions(const KVBrowserPrefSettings& p)

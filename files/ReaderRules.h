@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <QUrl>
 
@@ -42,6 +43,10 @@ QString outlineLabel(const QList<OutlineEntry>& entries, int page);
 // The line of `pageText` that holds the `occurrence`-th (from 0) match of `needle` on the page,
 // ignoring case, with its white space simplified; empty when the page has no such match.
 QString matchedLine(const QString& pageText, const QString& needle, int occurrence);
+
+// The lines of every match of `needle` on the page, in order, as matchedLine() gives each; at most
+// `limit` of them (a page of one letter repeated searched for that letter stays a short list).
+QStringList matchedLines(const QString& pageText, const QString& needle, int limit);
 
 // The actions of the reader's share sheet, in order.
 enum class ShareAction { Print };

@@ -1,5 +1,7 @@
 #include "files/UploadFile.h"
 
+#include "log/KVLogger.h"
+
 #include <fcntl.h>
 
 namespace korvel {
@@ -12,8 +14,10 @@ constexpr qint64 writebackStep = qint64(8) << 20;
 
 }  // namespace
 
-UploadFile::UploadFile(const QString& target)
+UploadFile::UploadFile(const QString& target, DocumentOrigins origins, DocumentOrigin origin)
     : m_file(target)
+    , m_origins(std::move(origins))
+    , m_origin(origin)
 {
 }
 
@@ -79,7 +83,14 @@ void UploadFile::handToDisk()
 
 bool UploadFile::commit()
 {
-    return !m_failed && writePending() && m_file.commit();
+    if (m_failed || !writePending() || !m_file.commit())
+        return false;
+    QString notRecorded;
+    if (!m_origins.record(m_file.fileName(), m_origin, &notRecorded)) {
+        if (KVLogger* logger = KVLogger::sharedLogger())
+            logger->kvBridgeLog(QStringLiteral("KVServerConnection"), QStringLiteral("Origin of an upload not recorded: ") + notRecorded);
+    }
+    return true;
 }
 
 }  // namespace korvel

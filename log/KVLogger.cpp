@@ -6,6 +6,8 @@
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 
+#include <sqlite3.h>
+
 #include <memory>
 
 namespace korvel {
@@ -18,7 +20,8 @@ std::atomic<quint64> lastGeneration{0};
 const char* const createTable = "CREATE TABLE IF NOT EXISTS applicationTable (Event TEXT , Date DATETIME, Category TEXT)";
 // Retention deletes the oldest rows by date; the index keeps that cheap at every insertion.
 const char* const createIndex = "CREATE INDEX IF NOT EXISTS applicationTableDate ON applicationTable (Date)";
-const char* const insertRow = "INSERT INTO applicationTable (Event, Date, Category) VALUES (?1, ?2, ?3)";
+const char* const insertSql = "INSERT INTO applicationTable (Event, Date, Category) VALUES (?1, ?2, ?3)";
+const char* const rewriteSql = "UPDATE applicationTable SET Event = ?1, Date = ?2 WHERE ROWID = ?3";
 // Among rows of the same second, the earlier insertion goes first.
 const char* const trimRows =
     "DELETE FROM applicationTable WHERE ROWID IN (SELECT ROWID FROM applicationTable ORDER BY Date ASC, ROWID ASC "
@@ -38,6 +41,7 @@ struct KVLogger::Connection {
     SqliteDatabase db;
     SqliteStatement begin;
     SqliteStatement insert;
+    SqliteStatement rewrite;
     SqliteStatement trim;
     SqliteStatement commit;
     SqliteStatement rollback;
@@ -52,11 +56,12 @@ struct KVLogger::Connection {
         db.exec("PRAGMA journal_mode=WAL");
         db.exec("PRAGMA synchronous=NORMAL");
         begin = db.prepare("BEGIN IMMEDIATE");
-        insert = db.prepare(insertRow);
+        insert = db.prepare(insertSql);
+        rewrite = db.prepare(rewriteSql);
         trim = db.prepare(trimRows);
         commit = db.prepare("COMMIT");
         rollback = db.prepare("ROLLBACK");
-        if (!begin.isValid() || !insert.isValid() || !trim.isValid() || !commit.isValid() || !rollback.isValid()) {
+        if (!begin.isValid() || !insert.isValid() || !rewrite.isValid() || !trim.isValid() || !commit.isValid() || !rollback.isValid()) {
             *this = Connection();
             return false;
         }
@@ -103,7 +108,39 @@ KVLogger::Connection* KVLogger::connection()
 
 bool KVLogger::insertUpdateRow(const QString& message, const QString& category)
 {
-    JournalForwarder::send(category, message);
+    std::lock_guard lock(m_foldingLock);
+    const LogFolding::Step step = m_folding.next(category, message, Clock::instance().now());
+    switch (step.kind) {
+    case LogFolding::Step::Kind::Write:
+        // The journal receives each line once, as the log does; it counts repetitions itself.
+        JournalForwarder::send(category, message);
+        return insertRow(message, category, nullptr);
+    case LogFolding::Step::Kind::InsertCount: {
+        qint64 row = 0;
+        if (!insertRow(step.text, category, &row))
+            return false;
+        m_folding.countWritten(category, message, row);
+        return true;
+    }
+    case LogFolding::Step::Kind::UpdateCount:
+        switch (rewriteRow(step.row, step.text)) {
+        case Rewrite::Done:
+            return true;
+        case Rewrite::Failed:
+            return false;
+        case Rewrite::Gone:
+            // The log was cleared or the line's rows aged out: it is written afresh.
+            m_folding.forget(category, message);
+            m_folding.next(category, message, Clock::instance().now());
+            JournalForwarder::send(category, message);
+            return insertRow(message, category, nullptr);
+        }
+    }
+    return false;
+}
+
+bool KVLogger::insertRow(const QString& message, const QString& category, qint64* row)
+{
     Connection* c = connection();
     if (!c)
         return false;
@@ -122,7 +159,24 @@ bool KVLogger::insertUpdateRow(const QString& message, const QString& category)
         return done(false);
     c->insert.bind(1, message).bind(2, localTimestamp()).bind(3, category);
     c->trim.bind(1, qint64(retentionLimit));
-    return done(c->insert.run() && c->trim.run() && c->commit.run());
+    if (!c->insert.run())
+        return done(false);
+    if (row)
+        *row = sqlite3_last_insert_rowid(c->db.handle());
+    return done(c->trim.run() && c->commit.run());
+}
+
+KVLogger::Rewrite KVLogger::rewriteRow(qint64 row, const QString& message)
+{
+    Connection* c = connection();
+    if (!c)
+        return Rewrite::Failed;
+    c->rewrite.bind(1, message).bind(2, localTimestamp()).bind(3, row);
+    const bool ok = c->rewrite.run();
+    c->rewrite.reset();
+    if (!ok)
+        return Rewrite::Failed;
+    return sqlite3_changes(c->db.handle()) > 0 ? Rewrite::Done : Rewrite::Gone;
 }
 
 bool KVLogger::deleteOldRows()

@@ -1,7 +1,9 @@
 #include "log/LogMail.h"
 
 #include "platform/AtomicFile.h"
+#include "log/KVLog.h"
 #include "platform/Device.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
@@ -77,6 +79,11 @@ QString LogMail::writeAttachment(const Device& device, const QStringList& lines,
     const QString path = directory + QLatin1Char('/') + attachmentName(device);
     if (!AtomicFile::writeFile(path, attachmentText(device, lines), nullptr, FileAccess::OwnerOnly))
         return {};
+    if (place == Place::InDocuments) {
+        const QString notRecorded = DocumentOrigins::recordInHome(path, DocumentOrigins::administrator());
+        if (!notRecorded.isEmpty())
+            KVLog(QStringLiteral("Error"), QStringLiteral("Origin of %@ not recorded: %@"), path, notRecorded);
+    }
     return path;
 }
 

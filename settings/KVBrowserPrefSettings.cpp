@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 72> fieldTable = {{
+const std::array<P::Field, 73> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Follow tel: links in pages"},
@@ -89,6 +89,7 @@ const std::array<P::Field, 72> fieldTable = {{
     {"AllowFileDownloadInDevice", T::Bool, &P::isAllowFileDownloadInDevice, "Let visitors download files"},
     {"AllowOpenFileAfterDownload", T::Bool, &P::isAllowOpenFileAfterDownload, "Open a file once it is downloaded"},
     {"KeepDownloadHistory", T::Bool, &P::isAllowKeepDownloadHistory, "Keep the list of downloaded files"},
+    {"DownloadQuota", T::Int, &P::downloadQuota, "Megabytes one visit may save into Documents, downloads and printouts together; 0 means 100", P::Range{0, 100000}, P::Range{1, 100000}},
 }};
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
@@ -200,6 +201,7 @@ void KVBrowserPrefSettings::loadDefaults()
     isAllowFileDownloadInDevice = false;
     isAllowOpenFileAfterDownload = false;
     isAllowKeepDownloadHistory = false;
+    downloadQuota = 100;
 }
 
 QVariant KVBrowserPrefSettings::valueForField(const Field& field) const

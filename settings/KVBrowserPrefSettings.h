@@ -88,6 +88,7 @@ struct KVBrowserPrefSettings {
     bool isAllowFileDownloadInDevice = false;
     bool isAllowOpenFileAfterDownload = false;
     bool isAllowKeepDownloadHistory = false;
+    qint32 downloadQuota = 0;  // megabytes one visit may save into Documents; 0 means 100
 
     // How a property is written to and read from the dictionary form.
     enum class FieldType {
@@ -124,7 +125,7 @@ struct KVBrowserPrefSettings {
 
         std::optional<Range> rangeForTyping() const { return typedRange ? typedRange : range; }
     };
-    // The 72 keys of the dictionary form, in the order toDictionary writes them.
+    // The 73 keys of the dictionary form, in the order toDictionary writes them.
     static std::span<const Field> fields();
     // The field of a dictionary key, or nullptr.
     static const Field* fieldForKey(const QString& key);

@@ -1,7 +1,9 @@
 #include "transfer/AutoImportFetch.h"
 
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
+#include "transfer/ImportExport.h"
 #include "transfer/ReplyBody.h"
 
 #include <QEventLoop>
@@ -29,7 +31,20 @@ AutoImportFetch AutoImportFetch::importFile(const QString& documentsDirectory, c
         fetch.log(category, QStringLiteral("Error: Settings file not found in device"));
         return fetch;
     }
+    // Only what the administrator placed or uploaded with the access code: a file that a page or a
+    // device on the network put here is never applied.
+    const DocumentOrigins origins(documentsDirectory, DocumentOrigins::homeStoreFile());
+    QString version;
+    const DocumentOrigin origin = origins.originOf(*path, &version);
+    if (!DocumentOrigins::trustedForImport(origin)) {
+        fetch.log(category, QStringLiteral("Error: AutoImport refused, ") + ImportExport::untrustedText(relativeName, origin));
+        return fetch;
+    }
     const PropertyListParse parsed = PropertyList::readFile(*path);
+    if (!origins.unchanged(*path, version)) {
+        fetch.log(category, QStringLiteral("Error: AutoImport refused, ") + ImportExport::untrustedText(relativeName, DocumentOrigin::Unknown));
+        return fetch;
+    }
     if (!parsed.ok() || parsed.value.metaType().id() != QMetaType::QVariantMap) {
         fetch.log(category, QStringLiteral("Error: Settings file not found in device"));
         return fetch;

@@ -21,7 +21,8 @@ struct AutoImportFetch {
     void log(const QString& category, const QString& message) { lines.append({category, message}); }
 
     // The file of Documents named `relativeName`, read as a property list and written again as
-    // XML, so that a file that only differs in layout or key order reads as the same text.
+    // XML, so that a file that only differs in layout or key order reads as the same text. Nothing
+    // for a file that was not placed by the administrator nor uploaded with the access code.
     static AutoImportFetch importFile(const QString& documentsDirectory, const QString& relativeName);
     // A GET of `text`; any status but 404 gives the body. Bodies beyond `bodyLimit` bytes give nothing.
     static AutoImportFetch importURL(const QString& text);

@@ -1,5 +1,7 @@
 #include "transfer/EmbeddedFiles.h"
 
+#include "transfer/ImportExport.h"
+
 #include "log/KVLog.h"
 #include "platform/AtomicFile.h"
 #include "platform/DocumentName.h"
@@ -108,6 +110,7 @@ bool EmbeddedFiles::commit()
     for (const std::unique_ptr<AtomicFile>& file : m_staged) {
         if (file->commit()) {
             KVLog(category, QStringLiteral("File written successfully on path : %@"), file->path());
+            ImportExport::recordOrigin(file->path(), DocumentOrigin::SettingsDocument, category);
         } else {
             all = false;
             KVLog(category, QStringLiteral("Failed to write file on path : %@"), file->path());
@@ -130,8 +133,10 @@ QStringList EmbeddedFiles::moveInto(FileTransaction& transaction)
 
 void EmbeddedFiles::logWritten(const QStringList& targets)
 {
-    for (const QString& target : targets)
+    for (const QString& target : targets) {
         KVLog(category, QStringLiteral("File written successfully on path : %@"), target);
+        ImportExport::recordOrigin(target, DocumentOrigin::SettingsDocument, category);
+    }
 }
 
 void EmbeddedFiles::discard()

@@ -570,7 +570,17 @@ ImportOutcome ImportExport::rollBack(qint64 sequence, const QString& why)
 bool ImportExport::writeDocumentFile(const QString& path, const QByteArray& bytes, QString* error)
 {
     QDir().mkpath(QFileInfo(path).path());
-    return AtomicFile::writeFile(path, bytes, error);
+    if (!AtomicFile::writeFile(path, bytes, error))
+        return false;
+    recordOrigin(path, DocumentOrigins::administrator(), exportCategory);
+    return true;
+}
+
+void ImportExport::recordOrigin(const QString& path, DocumentOrigin origin, const QString& logCategory)
+{
+    const QString notRecorded = DocumentOrigins::recordInHome(path, origin);
+    if (!notRecorded.isEmpty())
+        KVLog(logCategory, QStringLiteral("Origin of %@ not recorded, it will not be imported: %@"), path, notRecorded);
 }
 
 UploadServerControl* ImportExport::serverControl()
@@ -683,6 +693,32 @@ void ImportExport::pellmorOKChosen()
     KVLog(exportCategory, QStringLiteral("User pressed OK button to dismiss share view"));
 }
 
+std::optional<DocumentOrigin> ImportExport::documentOrigin(const QString& typedName)
+{
+    if (typedName.isEmpty() || DocumentName::nameRefusal(typedName))
+        return std::nullopt;
+    const QString documents = Paths::documentsDirectory();
+    const std::optional<QString> path = Paths::resolvedInside(documents, documents + QLatin1Char('/') + typedName);
+    if (!path || !QFileInfo(*path).isFile())
+        return std::nullopt;
+    return DocumentOrigins::forHome().originOf(*path);
+}
+
+QString ImportExport::untrustedText(const QString& name, DocumentOrigin origin)
+{
+    return formatString(QStringLiteral("%@ was %@; only files saved by the settings, placed with korvelctl or uploaded with the "
+                                       "access code are imported"),
+                        name, DocumentOrigins::describe(origin));
+}
+
+static QString untrustedFile(const QString& name, DocumentOrigin origin)
+{
+    KVLog(importCategory, QStringLiteral("Import refused, %@"), ImportExport::untrustedText(name, origin));
+    return formatString(QStringLiteral("%@ was not imported: it was %@. Only files saved by the settings, placed with korvelctl or "
+                                       "uploaded with the access code are imported. Nothing was changed."),
+                        name, DocumentOrigins::describe(origin));
+}
+
 std::optional<QVariantMap> ImportExport::readDocumentFile(const QString& typedName, QString* refused)
 {
     if (typedName.isEmpty()) {
@@ -699,6 +735,15 @@ std::optional<QVariantMap> ImportExport::readDocumentFile(const QString& typedNa
         *refused = QStringLiteral("File Not Found!! Please export settings to file for an import.");
         return std::nullopt;
     }
+    // Only a file the administrator placed (or uploaded with the access code) is taken as settings:
+    // a page's download or an upload without the code must never become the kiosk's settings.
+    const DocumentOrigins origins = DocumentOrigins::forHome();
+    QString version;
+    const DocumentOrigin origin = origins.originOf(source.path, &version);
+    if (!DocumentOrigins::trustedForImport(origin)) {
+        *refused = untrustedFile(typedName, origin);
+        return std::nullopt;
+    }
     Utils::ParsedDocument parsed;
     {
         // The bytes are given back as the parser passes them and are gone before the document is
@@ -706,6 +751,11 @@ std::optional<QVariantMap> ImportExport::readDocumentFile(const QString& typedNa
         std::optional<FileBytes> file = FileBytes::read(source.path, &parsed.error);
         if (file)
             parsed = Utils::readSettingsDocument(file->bytes(), [&](const char* upTo) { file->release(upTo); });
+    }
+    // What was read must be the version whose origin was checked.
+    if (!origins.unchanged(source.path, version)) {
+        *refused = untrustedFile(typedName, DocumentOrigin::Unknown);
+        return std::nullopt;
     }
     if (!parsed.document) {
         KVLog(importCategory, QStringLiteral("Import refused, %@ is not a settings document: %@"), typedName, parsed.error);

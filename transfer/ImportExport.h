@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DocumentOrigins.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariantMap>
@@ -124,8 +126,12 @@ public:
     // Hears of every import put into effect (the kiosk watches its start website after some);
     // empty: nobody.
     static void setImportObserver(std::function<void(const AppliedImport&)> observer);
-    // A document file of Documents written through the one checked atomic writer.
+    // A document file of Documents written through the one checked atomic writer, recorded as
+    // written by the administrator.
     static bool writeDocumentFile(const QString& path, const QByteArray& bytes, QString* error);
+    // Records where a file of Documents came from; a failure is logged under `logCategory` (the
+    // file then reads as of unknown origin and is not imported).
+    static void recordOrigin(const QString& path, DocumentOrigin origin, const QString& logCategory);
     // After an import: a port outside 1024-65535 becomes 8080 (and is saved); the upload server is
     // stopped when switched off, restarted on the port when switched on and running. Logged under
     // `logCategory`.
@@ -150,11 +156,18 @@ public:
     static void pellmorOKChosen();
 
     // Applies the document in the Documents file named as typed (not trimmed). A missing file, a
-    // name outside Documents or a file that is not a settings document changes nothing. `kind` is
-    // ScreenFile for the administrator at the device and Command for the command set.
+    // name outside Documents, a file not placed by the administrator nor uploaded with the access
+    // code (DocumentOrigins::trustedForImport), or a file that is not a settings document changes
+    // nothing. `kind` is ScreenFile for the administrator at the device and Command for the command
+    // set.
     static TransferResult importFromFile(const QString& typedName, DocumentSource::Kind kind = DocumentSource::Kind::ScreenFile);
     // The document in that file, read as importFromFile reads it; nullopt with the alert's text.
     static std::optional<QVariantMap> readDocumentFile(const QString& typedName, QString* refusal);
+    // The origin of the Documents file named as typed; nothing when there is no such file or the
+    // name is refused.
+    static std::optional<DocumentOrigin> documentOrigin(const QString& typedName);
+    // Why a file of `origin` is not imported: "NAME was uploaded without the access code; only ...".
+    static QString untrustedText(const QString& name, DocumentOrigin origin);
 
     // The reset question's text, and the warning logged when it is shown.
     static TransferAlert resetQuestion();

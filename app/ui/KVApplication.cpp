@@ -1,6 +1,8 @@
 #include "app/ui/KVApplication.h"
 
 #include "app/KVAppDelegate.h"
+#include "files/VisitQuota.h"
+#include "platform/Clock.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/Translations.h"
@@ -86,8 +88,11 @@ bool KVApplication::notify(QObject* receiver, QEvent* event)
             powerSaverWake()();
         if (screensaverStop())
             screensaverStop()();
-        if (type == QEvent::TouchBegin || type == QEvent::TouchEnd || mouse)
+        if (type == QEvent::TouchBegin || type == QEvent::TouchEnd || mouse) {
+            // A touch after a long pause is the next visitor's, with a quota of their own.
+            VisitQuota::shared().touched(Clock::instance().now());
             NotificationCenter::defaultCenter().post(kEventHasOccurredNotification);
+        }
     }
     return handled;
 }

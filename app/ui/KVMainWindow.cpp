@@ -33,6 +33,11 @@ KVMainWindow::KVMainWindow(QWidget* parent)
     // Keys that leave or shrink a window are caught before any widget sees them.
     qApp->installEventFilter(this);
     connect(m_watch, &Timer::timeout, this, &KVMainWindow::checkWindow);
+    // A popup of the toolkit's takes the keyboard while it is open and lets it go when it closes.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+        m_keyboardGrabbed = false;
+        requestCheck();
+    });
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
         followScreen(screen);
         fitToScreen();
@@ -57,6 +62,10 @@ void KVMainWindow::showForKiosk(KioskWindowMode mode)
         m_statusBar->setVisible(!fullScreen);
     if (!windowHandle())
         create();
+    // Before it is mapped, so that a window manager puts it on every desktop from the start:
+    // switching desktops must not hide the kiosk.
+    if (!isVisible())
+        X11Window::showOnEveryDesktop(winId(), false);
     watchHandle();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         windowHandle()->setScreen(screen);
@@ -75,6 +84,10 @@ void KVMainWindow::showForKiosk(KioskWindowMode mode)
     // server's own events say when to look, and the clock only backs them up.
     const bool watched = X11Window::watch(winId(), [this] { requestCheck(); });
     m_watch->start(watched ? watchedCheckInterval : checkInterval);
+    if (const QString manager = X11Window::windowManagerName(); !manager.isEmpty() && !std::exchange(m_managerReported, true))
+        KVLog(QStringLiteral("Warning"),
+              QStringLiteral("Window manager %@ runs beside the kiosk: its pointer bindings, menus and the programs of its session are out of the kiosk's hands. Run Korvel under cage or alone on its X server."),
+              manager);
 }
 
 void KVMainWindow::applyState()
@@ -196,6 +209,8 @@ WindowObservation KVMainWindow::observe() const
         if (const std::optional<bool> viewable = X11Window::viewable(winId()))
             o.mapped = *viewable;
         o.desktopShown = X11Window::showingDesktop();
+        o.desktop = X11Window::desktop(winId());
+        o.currentDesktop = X11Window::currentDesktop();
     }
     o.geometry = geometry();
     o.target = targetGeometry();
@@ -211,6 +226,14 @@ void KVMainWindow::checkWindow()
     if (!step.logLine.isEmpty())
         KVLog(QStringLiteral("App General"), QStringLiteral("%@"), step.logLine);
     perform(step.actions);
+    const bool right = WindowCheck::check(observed, mode()).faults.isEmpty();
+    // Under X other clients bind keys of their own (a window manager switches desktops and starts
+    // programs with them); while the kiosk holds the keyboard none of them sees a key. A window
+    // that is not viewable loses the grab, so it is taken again whenever the window is right.
+    if (!right)
+        m_keyboardGrabbed = false;
+    else if (!m_keyboardGrabbed && X11Window::available())
+        m_keyboardGrabbed = X11Window::grabKeyboard(winId());
     // Until the window is right again it is looked at again shortly: a restoration the guard held
     // back, or one the window system has not answered yet, may bring no further event.
     if (!WindowCheck::check(observed, mode()).actions.isEmpty() && !m_followUpPending) {
@@ -228,6 +251,9 @@ void KVMainWindow::perform(const QList<WindowAction>& actions)
         switch (action) {
         case WindowAction::LeaveDesktopMode:
             X11Window::leaveShowingDesktop();
+            break;
+        case WindowAction::ShowOnEveryDesktop:
+            X11Window::showOnEveryDesktop(winId(), true);
             break;
         case WindowAction::Show:
             setVisible(true);

@@ -16,8 +16,9 @@ class Timer;
 // The one window of the kiosk. The person at the device cannot close, minimise or leave it: close
 // requests, Alt+F4, Escape and F11 do nothing. Only the system ends Korvel (SIGTERM, SIGINT).
 // It covers the primary screen itself (a bare X server honours no full-screen request), follows it
-// when it changes, and whatever a window manager does to it (hide, minimise, "show desktop", leave
-// full screen, move, resize) is undone at once and logged.
+// when it changes, and whatever a window manager does to it (hide, minimise, "show desktop", move
+// it to another desktop, leave full screen, move, resize) is undone at once and logged. Under X it
+// is on every desktop and holds the keyboard, so no other client's key bindings see a key.
 class KVMainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -63,6 +64,8 @@ private:
     bool m_compositionKept = false;
     bool m_followUpPending = false;
     bool m_checkPending = false;
+    bool m_keyboardGrabbed = false;
+    bool m_managerReported = false;
     WindowGuard m_guard;
     Timer* m_watch;
     QPointer<QScreen> m_screen;

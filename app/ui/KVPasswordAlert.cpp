@@ -1,6 +1,7 @@
 #include "app/ui/KVPasswordAlert.h"
 
 #include "admin/AdminPassword.h"
+#include "app/KeySilence.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/multiTabbarController.h"
 #include "platform/NotificationCenter.h"
@@ -118,10 +119,11 @@ KVPasswordAlert::KVPasswordAlert(QWidget* over)
     m_alert = alert;
     alert->addTextField(QString(), Alert::TextEntry::Secure);
     alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
-    alert->addButton(QStringLiteral("OK"), Alert::Role::Default, [over = QPointer<QWidget>(over)](Alert& answered) {
+    alert->addButton(QStringLiteral("OK"), Alert::Role::Default, [this, over = QPointer<QWidget>(over)](Alert& answered) {
         const PasswordAttempt attempt = AdminPassword::attempt(answered.textFieldText(0));
         switch (attempt.verdict) {
         case PasswordAttempt::Verdict::Accepted:
+            m_settingsOpened = true;
             moveToSettingsScreen();
             break;
         case PasswordAttempt::Verdict::Wrong:
@@ -140,6 +142,10 @@ KVPasswordAlert::KVPasswordAlert(QWidget* over)
         }
     });
     connect(alert, &Alert::finished, this, [this] {
+        // Whoever was typing the password goes on typing into what is in front now, unless keys
+        // wait for a touch.
+        if (!m_settingsOpened)
+            KeySilence::begin();
         NotificationCenter::defaultCenter().removeObserver(this);
         m_idle.stop();
         deleteLater();

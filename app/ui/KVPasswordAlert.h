@@ -15,7 +15,8 @@ class Alert;
 class NavigationStack;
 
 // The administrator password prompt in front of the settings menu. It closes itself after 10
-// seconds without a touch; every touch gives it 10 more.
+// seconds without a touch; every touch gives it 10 more. Once it closed without opening the
+// settings, keys go nowhere until the next touch.
 class KVPasswordAlert final : public QObject {
     Q_OBJECT
 public:
@@ -42,6 +43,7 @@ private:
 
     QPointer<Alert> m_alert;
     Timer m_idle;
+    bool m_settingsOpened = false;
 };
 
 }  // namespace korvel

@@ -21,8 +21,21 @@ public:
     static void leaveShowingDesktop();
     // Maps the window again behind the toolkit's back (it still takes the window for shown).
     static void map(WId window);
-    // Calls `changed` whenever the server maps or unmaps `window` or the window manager enters or
-    // leaves "show desktop" mode, so the window is looked at when something happens rather than
+    // The virtual desktop the window is on (_NET_WM_DESKTOP; 0xFFFFFFFF: every one) and the one the
+    // window manager shows (_NET_CURRENT_DESKTOP); no answer where nobody keeps desktops.
+    static std::optional<quint32> desktop(WId window);
+    static std::optional<quint32> currentDesktop();
+    // Puts the window on every desktop: as its own property before it is first mapped, as a
+    // request to the window manager afterwards.
+    static void showOnEveryDesktop(WId window, bool mapped);
+    // Takes the keyboard for the window's program, so that no other client's key bindings (a
+    // window manager's desktop switching, its program launchers) see a key; the toolkit still
+    // delivers each key to its focused window. False while another client holds the keyboard.
+    static bool grabKeyboard(WId window);
+    // The name a running window manager gives itself (_NET_SUPPORTING_WM_CHECK); empty without one.
+    static QString windowManagerName();
+    // Calls `changed` whenever the server maps or unmaps `window`, the window manager enters or
+    // leaves "show desktop" mode, or moves the window or the view to another desktop, so the window is looked at when something happens rather than
     // asked about all the time. Replaces an earlier watch; returns false outside X.
     static bool watch(WId window, std::function<void()> changed);
     // Gives `window` a child in the eyes of a Wayland compositor's X window manager (an unmapped

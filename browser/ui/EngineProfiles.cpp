@@ -3,6 +3,7 @@
 #include "browser/VisitRules.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/UserAgentInterceptor.h"
+#include "files/VisitQuota.h"
 #include "files/ui/EngineFetch.h"
 #include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
@@ -131,6 +132,8 @@ void EngineProfiles::hold(QWebEngineProfile* profile, QObject* holder)
 
 void EngineProfiles::endVisit()
 {
+    // The next visitor may save files again.
+    VisitQuota::shared().endVisit();
     QSet<QString> sites;
     if (m_persistent) {
         sites += m_sites.take(m_persistent);

@@ -29,10 +29,12 @@
 #include "browser/ui/UserAgentInterceptor.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/IdleActionPerformer.h"
+#include "files/VisitQuota.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
+#include "platform/Clock.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/Paths.h"
@@ -131,7 +133,7 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     , m_performer(this, this)
 {
     m_popups = new PopupWindows(this, this);
-    m_printer = new PagePrinter(this, [this] { return m_input ? m_input->lastUserInput() : QDateTime(); });
+    m_printer = new PagePrinter(this, [this] { return lastUserInput(); });
     connect(m_printer, &PagePrinter::printedToFile, this, &KVWKViewController::printedToFile);
     // The window shows the upload server's pages through itself, with the kiosk's own key.
     m_services.readPage = [](const QUrl& url) {
@@ -214,6 +216,10 @@ void KVWKViewController::viewDidLoad()
 void KVWKViewController::Init()
 {
     const KVBrowserPrefSettings& p = preferences();
+    // What the window loads first was chosen by the person (an icon, a tab), not by a page; a page
+    // adopted from another window's script was not.
+    if (!m_adoptedPage)
+        m_activation.navigationAsked(Clock::instance().now());
     if (!m_view) {
         m_view = new KVWebView(this);
         m_view->setCopyPasteAllowed([] { return preferences().enableCopyPaste; });
@@ -675,6 +681,8 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
         return true;
     }
     m_state.tabControllerOnTop = tabControllerOnTop();
+    if (page == m_page)
+        m_activation.navigationStarted(Clock::instance().now(), lastUserInput());
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
@@ -1189,8 +1197,10 @@ void KVWKViewController::checkPageContentForKeywords()
 void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
 {
     // A page was shown: a later download leaves the visitor on it rather than closing the window.
-    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         m_isFirstTimeLoad = false;
+        m_activation.pageShown();
+    }
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
         return;
     // Tabs left for the settings show no error page over what the administrator is doing.
@@ -1217,6 +1227,11 @@ void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
     perform(ErrorRecovery::provisionalFailure(failure, preferences()));
 }
 
+QDateTime KVWKViewController::lastUserInput() const
+{
+    return m_input ? m_input->lastUserInput() : QDateTime();
+}
+
 void KVWKViewController::onDownloadRequested(QWebEngineDownloadRequest* download)
 {
     if (download->page() != m_page)
@@ -1227,6 +1242,9 @@ void KVWKViewController::onDownloadRequested(QWebEngineDownloadRequest* download
     response.currentURL = download->url();
     response.tabbed = mode() == WindowMode::Tabbed;
     response.isFirstTimeLoad = m_isFirstTimeLoad;
+    response.userGesture = m_activation.active(Clock::instance().now(), lastUserInput());
+    response.expectedBytes = download->totalBytes();
+    response.quotaLeft = VisitQuota::shared().left(preferences());
     const ResponseDecision decision = ResponsePolicy::decide(response, preferences());
     m_isFirstTimeLoad = false;
     // A download the decision starts is taken over by the downloader while the engine still offers it.

@@ -7,6 +7,7 @@
 #include "browser/PrintGuard.h"
 #include "browser/RefreshLock.h"
 #include "browser/ToolbarItem.h"
+#include "browser/UserActivation.h"
 #include "browser/VisitRules.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/PageDialogs.h"
@@ -154,6 +155,8 @@ private:
     void checkPageContentForKeywords();
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void onDownloadRequested(QWebEngineDownloadRequest* download);
+    // When the person last touched, clicked or typed on the page; invalid before that.
+    QDateTime lastUserInput() const;
     void onCertificateError(const QWebEngineCertificateError& error);
     void onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator);
     // The window goes quiet; `end` ends the visit with it.
@@ -219,6 +222,8 @@ private:
     PagePrinter* m_printer = nullptr;
     PageRecovery* m_recovery = nullptr;
     PageInputFilter* m_input = nullptr;
+    // Whether a download was asked for by the person.
+    UserActivation m_activation;
     // The page dialog on screen; Home waits for it to go (see homeButtonPressed).
     QPointer<Alert> m_pageDialog;
     bool m_homeAfterDialog = false;

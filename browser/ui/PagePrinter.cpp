@@ -1,11 +1,17 @@
 #include "browser/ui/PagePrinter.h"
 
+#include "files/VisitQuota.h"
 #include "files/VisitorFiles.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
+#include "platform/ui/Toast.h"
+#include "settings/KVSettings.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -30,11 +36,15 @@ bool PagePrinter::mayPrint(PrintGuard::Source source)
     request.now = Clock::instance().now();
     request.lastUserInput = m_lastUserInput ? m_lastUserInput() : QDateTime();
     // Without a printer the page becomes a file in Documents (see print).
-    if (QPrinterInfo::availablePrinters().isEmpty())
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
         request.freeBytes = QStorageInfo(Paths::documentsDirectory()).bytesAvailable();
+        request.quotaLeft = VisitQuota::shared().left(KVSettings::getSettingsObject().kvBrowPref);
+    }
     const PrintGuard::Decision decision = m_guard.request(request);
     if (decision.log)
         KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request refused: %@"), PrintGuard::describe(decision.verdict));
+    if (decision.verdict == PrintGuard::Verdict::QuotaUsed && source == PrintGuard::Source::Person && m_window)
+        makeToast(m_window, qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED"));
     return decision.verdict == PrintGuard::Verdict::Print;
 }
 
@@ -57,6 +67,18 @@ void PagePrinter::print(QWebEngineView* printed, const QString& job)
                     failed(QStringLiteral("QtWebEngine"), 0u);
                     return;
                 }
+                // The printout counts against the visit like a download; one that does not fit goes.
+                if (!VisitQuota::shared().take(QFileInfo(path).size(), KVSettings::getSettingsObject().kvBrowPref)) {
+                    QFile::remove(path);
+                    KVLog(QStringLiteral("Webview"), QStringLiteral("Print Request refused: %@"),
+                          PrintGuard::describe(PrintGuard::Verdict::QuotaUsed));
+                    if (m_window)
+                        makeToast(m_window, qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED"));
+                    return;
+                }
+                const QString notRecorded = DocumentOrigins::recordInHome(path, DocumentOrigin::Printout);
+                if (!notRecorded.isEmpty())
+                    KVLog(QStringLiteral("Webview"), QStringLiteral("Origin of %@ not recorded: %@"), path, notRecorded);
                 KVLog(QStringLiteral("Webview"), QStringLiteral("Print Result! Job Successful!"));
                 // The visitor's printout is offered to no later visitor's page.
                 VisitorFiles::shared().record(path);

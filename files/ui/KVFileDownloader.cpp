@@ -1,11 +1,13 @@
 #include "files/ui/KVFileDownloader.h"
 
 #include "files/Utils.h"
+#include "files/VisitQuota.h"
 #include "files/VisitorFiles.h"
 #include "files/ui/FileSheet.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 #include "platform/Timer.h"
 #include "platform/ui/KeyWindow.h"
@@ -148,6 +150,17 @@ void KVFileDownloader::follow(QWebEngineDownloadRequest* download)
     m_download->setDownloadFileName(m_stagingName);
     const auto progress = [this] {
         m_idle->start(std::chrono::seconds(idleTimeoutSeconds), TimerMode::SingleShot);
+        // Every byte counts against the visit as it arrives, so a server that announced nothing (or
+        // too little) is stopped where the quota ends.
+        const qint64 more = m_download->receivedBytes() - m_charged;
+        if (more > 0 && !m_overQuota) {
+            if (VisitQuota::shared().take(more, KVSettings::getSettingsObject().kvBrowPref)) {
+                m_charged += more;
+            } else {
+                m_overQuota = true;
+                m_download->cancel();
+            }
+        }
         Q_EMIT progressChanged(m_download->receivedBytes(), m_download->totalBytes());
     };
     connect(m_download, &QWebEngineDownloadRequest::receivedBytesChanged, this, progress);
@@ -180,7 +193,8 @@ void KVFileDownloader::onFinished()
     if (state == QWebEngineDownloadRequest::DownloadRequested || state == QWebEngineDownloadRequest::DownloadInProgress)
         return;
     if (m_download->state() != QWebEngineDownloadRequest::DownloadCompleted) {
-        const QString reason = m_timedOut ? QStringLiteral("no data for %1 seconds").arg(idleTimeoutSeconds)
+        const QString reason = m_timedOut     ? QStringLiteral("no data for %1 seconds").arg(idleTimeoutSeconds)
+                               : m_overQuota ? QStringLiteral("the visit's quota is used up")
                                : m_download->state() == QWebEngineDownloadRequest::DownloadCancelled
                                    ? QStringLiteral("cancelled")
                                    : m_download->interruptReasonString();
@@ -203,8 +217,13 @@ QString KVFileDownloader::store()
     QString error;
     if (destination.isEmpty())
         error = QStringLiteral("no free name for %1 in Documents").arg(m_name);
-    else if (moveOnto(staged, destination, &error))
+    else if (moveOnto(staged, destination, &error)) {
+        // A visitor's file: it is never taken as settings.
+        const QString notRecorded = DocumentOrigins::recordInHome(destination, DocumentOrigin::Download);
+        if (!notRecorded.isEmpty())
+            KVLog(downloadCategory(), QStringLiteral("Origin of %@ not recorded: %@"), destination, notRecorded);
         return destination;
+    }
     KVLog(downloadCategory(), QStringLiteral("%@"), error);
     if (!destination.isEmpty())
         QFile::remove(destination);
@@ -222,14 +241,19 @@ void KVFileDownloader::finish(bool isSuccess, const QString& storedPath)
     if (m_overlay)
         m_overlay->dismissAlertWithDownloadProgress(this);
     const QUrl destination = isSuccess ? QUrl::fromLocalFile(storedPath) : QUrl();
-    // A visitor's download is this visit's to upload again, and no later visitor's.
+    // A visitor's download is this visit's to upload again, and no later visitor's; nothing of a
+    // failed download stays in Documents.
     if (isSuccess)
         VisitorFiles::shared().record(storedPath);
+    else
+        VisitQuota::shared().giveBack(std::exchange(m_charged, 0));
     Q_EMIT didDownloadFile(isSuccess, destination);
 
     if (isSuccess) {
         //% "Downloaded successfully"
         makeToast(keyWindow(), qtTrId("TITLE_DOWNLOAD_SUCCESSFULLY"));
+    } else if (m_overQuota) {
+        makeToast(keyWindow(), qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED"));
     } else if (m_cancelled) {
         //% "Download cancelled"
         makeToast(keyWindow(), qtTrId("TEXT_DOWNLOAD_CANCELLED"));

@@ -19,7 +19,8 @@ enum class DownloadRequester { BrowserWindow, Reader };
 
 // One download into the documents directory. The engine fetches it in the page's own profile, so
 // cookies and authentication of the visit apply; the bytes go to a staging file outside Documents
-// and are moved in under a name that overwrites nothing only once complete. The downloader lives
+// and are moved in under a name that overwrites nothing only once complete; every byte counts against
+// the visit's quota, and a download that would go beyond it is stopped. The downloader lives
 // on after the screen that asked is gone and deletes itself when done.
 class KVFileDownloader final : public QObject {
     Q_OBJECT
@@ -76,6 +77,8 @@ private:
     bool m_done = false;
     bool m_timedOut = false;
     bool m_cancelled = false;
+    bool m_overQuota = false;
+    qint64 m_charged = 0;  // bytes counted against the visit's quota
 };
 
 }  // namespace korvel

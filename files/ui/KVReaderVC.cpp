@@ -5,6 +5,7 @@
 #include "files/ui/EngineFetch.h"
 #include "files/ui/FileSheet.h"
 #include "files/ui/ReaderContentsPanel.h"
+#include "files/ui/ReaderDocument.h"
 #include "files/ui/ReaderPageView.h"
 #include "files/ui/ReaderSearchPanel.h"
 #include "files/ui/ReaderThumbnailStrip.h"
@@ -28,7 +29,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPropertyAnimation>
@@ -89,16 +89,29 @@ KVReaderVC* Utils::getPDFViewerClassObject(const QUrl& url)
 
 KVReaderVC::KVReaderVC(QWidget* parent)
     : Screen(parent)
-    , m_document(new QPdfDocument(this))
+    , m_document(new ReaderDocument(this))
 {
     setObjectName(QStringLiteral("reader"));
+    connect(m_document, &ReaderDocument::statusChanged, this, &KVReaderVC::documentStatusChanged);
+    connect(m_document, &ReaderDocument::rendered, this, [this](quint64 ticket, const QImage& image) {
+        if (ticket != m_printTicket || !m_printPainter)
+            return;
+        m_printTicket = 0;
+        if (m_printPage > 0)
+            m_printer->newPage();
+        const QRect area = m_printPainter->viewport();
+        m_printPainter->drawImage(QRect(area.topLeft(), image.size().scaled(area.size(), Qt::KeepAspectRatio)), image);
+        printNextPage();
+    });
 }
 
 KVReaderVC::~KVReaderVC()
 {
-    // The document lets go of its file before the private copy goes.
+    // The helper lets go of the file before the private copy goes.
     delete m_contents;
     delete m_search;
+    endPrinting(false);
+    m_document->disconnect(this);
     m_document->close();
     if (!m_fetchedPath.isEmpty())
         QFile::remove(m_fetchedPath);
@@ -243,8 +256,11 @@ void KVReaderVC::layoutBars()
 void KVReaderVC::setState(State state)
 {
     m_state = state;
-    for (QPushButton* button : m_documentButtons)
+    // A document's actions only where there is a document: a failed one leaves Back alone.
+    for (QPushButton* button : m_documentButtons) {
         button->setEnabled(state == State::Shown);
+        button->setVisible(state == State::Shown);
+    }
     Q_EMIT stateChanged(state);
 }
 
@@ -290,21 +306,25 @@ void KVReaderVC::open()
 void KVReaderVC::load(const QString& path, const QString& password)
 {
     m_path = path;
-    m_document->close();
-    m_document->setPassword(password);
-    switch (m_document->load(path)) {
-    case QPdfDocument::Error::None:
+    m_message->setText(qtTrId("TEXT_PDF_LOADING"));
+    setState(State::Opening);
+    m_document->open(path, password);
+}
+
+void KVReaderVC::documentStatusChanged()
+{
+    switch (m_document->status()) {
+    case ReaderDocument::Status::Closed:
+    case ReaderDocument::Status::Loading:
+        return;
+    case ReaderDocument::Status::Ready:
         showDocument();
         return;
-    case QPdfDocument::Error::IncorrectPassword:
-        askForPassword(path);
+    case ReaderDocument::Status::NeedsPassword:
+        askForPassword(m_path);
         return;
-    case QPdfDocument::Error::Unknown:
-    case QPdfDocument::Error::DataNotYetAvailable:
-    case QPdfDocument::Error::FileNotFound:
-    case QPdfDocument::Error::InvalidFileFormat:
-    case QPdfDocument::Error::UnsupportedSecurityScheme:
-        fail(QStringLiteral("%1 (error %2)").arg(QFileInfo(path).fileName()).arg(int(m_document->error())));
+    case ReaderDocument::Status::Failed:
+        fail(QStringLiteral("%1: %2").arg(QFileInfo(m_path).fileName(), m_document->failure()));
         return;
     }
 }
@@ -335,8 +355,23 @@ void KVReaderVC::askForPassword(const QString& path)
 
 void KVReaderVC::fail(const QString& reason)
 {
+    if (m_state == State::Failed)
+        return;
     KVLog(readerCategory(), QStringLiteral("Document %@ cannot be shown: %@"), m_pdfFileUrl.toString(QUrl::FullyEncoded), reason);
-    m_document->close();
+    endPrinting(false);
+    // Whatever was shown of the document goes with it.
+    if (m_pageView) {
+        m_pageView->setDocument(nullptr);
+        m_strip->setDocument(nullptr);
+    }
+    if (m_contents)
+        m_contents->hide();
+    if (m_search)
+        m_search->hide();
+    if (m_appearance)
+        m_appearance->hide();
+    if (m_document->status() != ReaderDocument::Status::Failed)
+        m_document->close();
     //% "This document cannot be opened. It may be damaged or incomplete."
     m_message->setText(qtTrId("TEXT_PDF_CANNOT_BE_OPENED"));
     m_bottomBar->hide();
@@ -346,7 +381,7 @@ void KVReaderVC::fail(const QString& reason)
 void KVReaderVC::showDocument()
 {
     m_message->clear();
-    const QString title = m_document->metaData(QPdfDocument::MetaDataField::Title).toString().trimmed();
+    const QString title = m_document->title();
     if (!title.isEmpty())
         setDocumentTitle(title);
     m_pageView->setDocument(m_document);
@@ -499,7 +534,7 @@ void KVReaderVC::showSearchView()
     if (m_contents)
         m_contents->hide();
     if (!m_search) {
-        m_search = new ReaderSearchPanel(m_document, ReaderContentsPanel::readOutline(m_document), this);
+        m_search = new ReaderSearchPanel(m_document, m_document->outline(), this);
         connect(m_search, &ReaderSearchPanel::pageChosen, this, &KVReaderVC::goToPage);
         m_search->hide();
         layoutBars();
@@ -570,22 +605,48 @@ void KVReaderVC::print()
         makeToast(this, qtTrId("TEXT_PDF_NO_PRINTER"));
         return;
     }
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(m_title);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (m_printer)
+        return;
+    m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    m_printer->setDocName(m_title);
+    m_printPainter = std::make_unique<QPainter>();
+    if (!m_printPainter->begin(m_printer.get())) {
         KVLog(readerCategory(), QStringLiteral("Printing %@ failed"), m_title);
+        endPrinting(false);
         return;
     }
-    for (int page = 0; page < m_document->pageCount(); ++page) {
-        if (page > 0)
-            printer.newPage();
-        const QRect area = painter.viewport();
-        const QSize size = (m_document->pagePointSize(page) * printer.resolution() / 72.0).toSize().scaled(area.size(), Qt::KeepAspectRatio);
-        painter.drawImage(QRect(area.topLeft(), size), m_document->render(page, size));
+    m_printPage = -1;
+    printNextPage();
+}
+
+void KVReaderVC::printNextPage()
+{
+    ++m_printPage;
+    if (m_printPage >= m_document->pageCount()) {
+        endPrinting(true);
+        return;
     }
-    painter.end();
-    KVLog(readerCategory(), QStringLiteral("Printed %@"), m_title);
+    // The page as the printer's resolution wants it, no larger than the helper may draw.
+    const QRect area = m_printPainter->viewport();
+    const QSize wanted = (m_document->pagePointSize(m_printPage) * m_printer->resolution() / 72.0).toSize().scaled(area.size(), Qt::KeepAspectRatio);
+    const QSize size = wanted.boundedTo(QSize(PdfRenderProtocol::maxImageSide, PdfRenderProtocol::maxImageSide));
+    m_printTicket = m_document->requestRender(m_printPage, wanted.scaled(size, Qt::KeepAspectRatio), QRect(), ReaderDocument::Priority::Picture);
+    if (!m_printTicket)
+        endPrinting(false);
+}
+
+void KVReaderVC::endPrinting(bool done)
+{
+    if (!m_printer)
+        return;
+    m_printPainter->end();
+    m_printPainter.reset();
+    m_printer.reset();
+    m_printTicket = 0;
+    if (done)
+        KVLog(readerCategory(), QStringLiteral("Printed %@"), m_title);
+    else
+        KVLog(readerCategory(), QStringLiteral("Printing %@ failed"), m_title);
 }
 
 }  // namespace korvel

@@ -6,9 +6,11 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
-class QPdfDocument;
+class QPainter;
+class QPrinter;
 class QPushButton;
 
 namespace korvel {
@@ -17,6 +19,7 @@ class Alert;
 class ActionSheet;
 class EngineFetch;
 class ReaderContentsPanel;
+class ReaderDocument;
 class ReaderPageView;
 class ReaderSearchPanel;
 struct ReaderLink;
@@ -37,10 +40,10 @@ public:
     void setPdfFileUrl(const QUrl& url) { m_pdfFileUrl = url; }
 
     // Where the reader stands once it was shown.
-    enum class State { Idle, Fetching, Locked, Shown, Failed };
+    enum class State { Idle, Fetching, Opening, Locked, Shown, Failed };
     State state() const { return m_state; }
 
-    QPdfDocument* document() const { return m_document; }
+    ReaderDocument* document() const { return m_document; }
     ReaderPageView* pageView() const { return m_pageView; }
     ReaderThumbnailStrip* thumbnailStrip() const { return m_strip; }
     QLabel* titleLabel() const { return m_titleLabel; }
@@ -92,11 +95,14 @@ private:
     void elideTitle();
     void fadeBar(QWidget* bar, bool visible);
     void print();
+    void printNextPage();
+    void endPrinting(bool done);
+    void documentStatusChanged();
     QString documentName() const;
 
     QUrl m_pdfFileUrl;
     State m_state = State::Idle;
-    QPdfDocument* m_document = nullptr;
+    ReaderDocument* m_document = nullptr;
     QString m_path;
     QString m_title;
     QString m_fetchedPath;  // a web document's private copy, removed with the reader
@@ -116,6 +122,11 @@ private:
     bool m_barsVisible = true;
     bool m_opened = false;
     bool m_barWasShown = false;
+    // A print in progress: the pages go to the printer one by one as the helper draws them.
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainter> m_printPainter;
+    int m_printPage = -1;
+    quint64 m_printTicket = 0;
 };
 
 namespace Utils {

@@ -1,5 +1,7 @@
 #include "files/ui/ReaderContentsPanel.h"
 
+#include "files/ui/ReaderDocument.h"
+
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Theme.h"
@@ -8,8 +10,6 @@
 #include <QCache>
 #include <QListView>
 #include <QPainter>
-#include <QPdfBookmarkModel>
-#include <QPdfDocument>
 #include <QScroller>
 #include <QVBoxLayout>
 
@@ -19,14 +19,29 @@ namespace {
 
 constexpr QSize gridPicture(96, 128);
 
-// The pages as pictures, rendered only when the grid shows them and kept in a bounded cache.
+// The pages as pictures, asked of the document's helper only when the grid shows them and kept in
+// a bounded cache; blank paper until a picture arrives.
 class PagePictures final : public QAbstractListModel {
 public:
-    explicit PagePictures(QPdfDocument* document, QObject* parent)
+    explicit PagePictures(ReaderDocument* document, QObject* parent)
         : QAbstractListModel(parent)
         , m_document(document)
         , m_cache(120)
     {
+        connect(document, &ReaderDocument::rendered, this, [this](quint64 ticket, const QImage& image) {
+            const auto asked = m_asked.constFind(ticket);
+            if (asked == m_asked.constEnd())
+                return;
+            const int page = *asked;
+            m_asked.erase(asked);
+            auto* picture = new QImage(image.isNull() ? blank(page) : image);
+            QPainter painter(picture);
+            painter.setPen(Qt::lightGray);
+            painter.drawRect(picture->rect().adjusted(0, 0, -1, -1));
+            painter.end();
+            m_cache.insert(page, picture);
+            Q_EMIT dataChanged(index(page), index(page), {Qt::DecorationRole});
+        });
     }
 
     int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : m_document->pageCount(); }
@@ -35,50 +50,36 @@ public:
     {
         const int page = index.row();
         if (role == Qt::DisplayRole)
-            return m_document->pageLabel(page);
+            return m_document->pageLabel(page).isEmpty() ? QString::number(page + 1) : m_document->pageLabel(page);
         if (role != Qt::DecorationRole)
             return {};
         if (QImage* cached = m_cache.object(page))
             return *cached;
-        const QSize size = m_document->pagePointSize(page).scaled(QSizeF(gridPicture), Qt::KeepAspectRatio).toSize();
-        // Pages render on a transparent ground; a page is white paper.
-        auto* image = new QImage(size, QImage::Format_RGB32);
-        image->fill(Qt::white);
-        QPainter painter(image);
-        painter.drawImage(0, 0, m_document->render(page, size));
-        painter.setPen(Qt::lightGray);
-        painter.drawRect(image->rect().adjusted(0, 0, -1, -1));
-        m_cache.insert(page, image);
-        return *image;
+        const QList<int> waiting = m_asked.values();
+        if (!waiting.contains(page)) {
+            if (const quint64 ticket = m_document->requestRender(page, size(page), QRect(), ReaderDocument::Priority::Picture))
+                m_asked.insert(ticket, page);
+        }
+        return blank(page);
     }
 
 private:
-    QPdfDocument* m_document;
+    QSize size(int page) const { return m_document->pagePointSize(page).scaled(QSizeF(gridPicture), Qt::KeepAspectRatio).toSize(); }
+    QImage blank(int page) const
+    {
+        QImage image(size(page).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return image;
+    }
+
+    ReaderDocument* m_document;
     mutable QCache<int, QImage> m_cache;
+    mutable QHash<quint64, int> m_asked;
 };
 
 }  // namespace
 
-QList<ReaderRules::OutlineEntry> ReaderContentsPanel::readOutline(QPdfDocument* document, QList<int>* levels)
-{
-    QList<ReaderRules::OutlineEntry> entries;
-    QPdfBookmarkModel model;
-    model.setDocument(document);
-    const std::function<void(const QModelIndex&, int)> walk = [&](const QModelIndex& parent, int level) {
-        for (int row = 0; row < model.rowCount(parent); ++row) {
-            const QModelIndex index = model.index(row, 0, parent);
-            entries.append({index.data(int(QPdfBookmarkModel::Role::Title)).toString(),
-                            index.data(int(QPdfBookmarkModel::Role::Page)).toInt()});
-            if (levels)
-                levels->append(level);
-            walk(index, level + 1);
-        }
-    };
-    walk({}, 0);
-    return entries;
-}
-
-ReaderContentsPanel::ReaderContentsPanel(QPdfDocument* document, QWidget* parent)
+ReaderContentsPanel::ReaderContentsPanel(ReaderDocument* document, QWidget* parent)
     : QWidget(parent)
     , m_document(document)
 {
@@ -95,14 +96,14 @@ ReaderContentsPanel::ReaderContentsPanel(QPdfDocument* document, QWidget* parent
     m_modes = new SegmentedControl({qtTrId("TEXT_PDF_CONTENTS"), qtTrId("TEXT_PDF_PAGES")}, this);
     box->addWidget(m_modes);
 
-    QList<int> levels;
-    m_outline = readOutline(document, &levels);
+    m_outline = document->outline();
+    const QList<int>& levels = document->outlineLevels();
     m_table = new TableView(this);
     TableSection section;
     for (int i = 0; i < m_outline.size(); ++i) {
         TableRow row;
         row.id = i;
-        row.title = QString(levels.at(i) * 4, QLatin1Char(' ')) + m_outline.at(i).title;
+        row.title = QString(levels.value(i) * 4, QLatin1Char(' ')) + m_outline.at(i).title;
         row.detail = m_document->pageLabel(m_outline.at(i).page);
         row.detailStyle = DetailStyle::Value;
         section.rows.append(row);

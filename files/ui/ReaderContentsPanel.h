@@ -5,10 +5,10 @@
 #include <QWidget>
 
 class QListView;
-class QPdfDocument;
 
 namespace korvel {
 
+class ReaderDocument;
 class SegmentedControl;
 class TableView;
 
@@ -19,9 +19,9 @@ class ReaderContentsPanel final : public QWidget {
 public:
     enum class Mode { Outline, Pages };
 
-    ReaderContentsPanel(QPdfDocument* document, QWidget* parent);
+    ReaderContentsPanel(ReaderDocument* document, QWidget* parent);
 
-    // The outline in document order, parents before children; read once when the document opened.
+    // The outline in document order, parents before children, as the document opened with it.
     const QList<ReaderRules::OutlineEntry>& outline() const { return m_outline; }
     void setMode(Mode mode);
     Mode mode() const { return m_mode; }
@@ -29,14 +29,11 @@ public:
     QListView* pageGrid() const { return m_grid; }
     SegmentedControl* modeControl() const { return m_modes; }
 
-    // The outline of `document` flattened in document order, with each entry's depth.
-    static QList<ReaderRules::OutlineEntry> readOutline(QPdfDocument* document, QList<int>* levels = nullptr);
-
 Q_SIGNALS:
     void pageChosen(int page);
 
 private:
-    QPdfDocument* m_document;
+    ReaderDocument* m_document;
     QList<ReaderRules::OutlineEntry> m_outline;
     Mode m_mode = Mode::Outline;
     SegmentedControl* m_modes = nullptr;

@@ -1,12 +1,13 @@
 #include "files/ui/ReaderPageView.h"
 
+#include "files/ui/ReaderDocument.h"
+
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Theme.h"
 
 #include <QGestureEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QPinchGesture>
 #include <QVariantAnimation>
 
@@ -37,22 +38,35 @@ ReaderPageView::ReaderPageView(QWidget* parent)
     });
 }
 
-void ReaderPageView::setDocument(QPdfDocument* document)
+void ReaderPageView::setDocument(ReaderDocument* document)
 {
+    if (m_document)
+        m_document->disconnect(this);
     m_document = document;
+    m_asked.clear();
     m_cache.clear();
+    m_zoomed = {};
+    m_zoomTicket = 0;
     m_links.clear();
     m_linksPage = -1;
     m_page = 0;
     m_dragX = 0;
     m_zoom = 1.0;
     m_pan = {};
+    if (document) {
+        connect(document, &ReaderDocument::rendered, this, &ReaderPageView::onRendered);
+        connect(document, &ReaderDocument::linksReady, this, [this](quint64 ticket, const QList<ReaderLink>& links) {
+            if (ticket == m_linksTicket)
+                m_links = links;
+        });
+    }
+    askForLinks();
     update();
 }
 
 int ReaderPageView::pageCount() const
 {
-    return m_document ? m_document->pageCount() : 0;
+    return m_document && m_document->status() == ReaderDocument::Status::Ready ? m_document->pageCount() : 0;
 }
 
 void ReaderPageView::setCurrentPage(int page)
@@ -70,9 +84,10 @@ void ReaderPageView::setCurrentPage(int page)
     if (m_zoom != 1.0) {
         m_zoom = 1.0;
         m_pan = {};
-        m_cache.remove(m_page);
     }
+    m_zoomed = {};
     dropFarPages();
+    askForLinks();
     update();
     Q_EMIT currentPageChanged(m_page);
 }
@@ -85,8 +100,8 @@ void ReaderPageView::setZoom(qreal zoom)
     m_zoom = zoom;
     if (m_zoom == 1.0)
         m_pan = {};
-    // The shown page is rendered again at the new scale on the next paint.
-    m_cache.remove(m_page);
+    // The part in view is asked for at the new scale on the next paint.
+    m_zoomed = {};
     update();
 }
 
@@ -95,8 +110,13 @@ void ReaderPageView::setPaper(Paper paper)
     if (paper == m_paper)
         return;
     m_paper = paper;
-    m_cache.clear();
+    dropPictures();
     update();
+}
+
+bool ReaderPageView::settled() const
+{
+    return m_asked.isEmpty() && m_zoomTicket == 0;
 }
 
 QRectF ReaderPageView::fittedRect(int page) const
@@ -108,35 +128,109 @@ QRectF ReaderPageView::fittedRect(int page) const
     return QRectF(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
 }
 
-const QImage& ReaderPageView::rendered(int page)
+const QImage* ReaderPageView::fitted(int page)
 {
-    auto found = m_cache.find(page);
-    if (found != m_cache.end())
-        return *found;
-    const qreal scale = devicePixelRatioF() * (page == m_page ? m_zoom : 1.0);
-    const QSize pixels = (fittedRect(page).size() * scale).toSize();
-    QImage image;
-    if (m_document && !pixels.isEmpty()) {
-        // Pages render on a transparent ground: they are laid on paper here.
-        image = QImage(pixels, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.drawImage(0, 0, m_document->render(page, pixels));
-        switch (m_paper) {
-        case Paper::Day:
-            break;
-        case Paper::Sepia:
-            painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-            painter.fillRect(image.rect(), QColor(0xF4, 0xEC, 0xD8));
-            break;
-        case Paper::Night:
-            painter.end();
-            image.invertPixels();
-            break;
-        }
+    if (const auto found = m_cache.constFind(page); found != m_cache.constEnd())
+        return &*found;
+    const QSize pixels = (fittedRect(page).size() * devicePixelRatioF()).toSize();
+    if (!m_document || pixels.isEmpty())
+        return nullptr;
+    for (const Asked& asked : std::as_const(m_asked)) {
+        if (asked.page == page && asked.clip.isEmpty() && asked.scaledSize == pixels)
+            return nullptr;
     }
-    image.setDevicePixelRatio(scale);
-    return *m_cache.insert(page, image);
+    if (const quint64 ticket = m_document->requestRender(page, pixels, QRect(), ReaderDocument::Priority::Page))
+        m_asked.insert(ticket, {page, pixels, QRect()});
+    return nullptr;
+}
+
+ReaderPageView::Asked ReaderPageView::zoomedPart() const
+{
+    const qreal dpr = devicePixelRatioF();
+    const QRectF shown = shownRect();
+    const QRectF visible = shown.intersected(QRectF(rect()));
+    Asked part;
+    part.page = m_page;
+    part.scaledSize = (shown.size() * dpr).toSize();
+    part.clip = QRectF((visible.topLeft() - shown.topLeft()) * dpr, visible.size() * dpr).toAlignedRect().intersected(QRect(QPoint(0, 0), part.scaledSize));
+    return part;
+}
+
+void ReaderPageView::askForZoomedPart()
+{
+    const Asked want = zoomedPart();
+    const auto same = [](const Asked& a, const Asked& b) { return a.page == b.page && a.scaledSize == b.scaledSize && a.clip == b.clip; };
+    if (want.clip.isEmpty() || !m_document || (!m_zoomed.isNull() && same(m_zoomedShows, want)) || (m_zoomTicket && same(m_zoomAsked, want)))
+        return;
+    // Only the latest part in view is worth drawing; one not sent yet is forgotten.
+    if (m_zoomTicket)
+        m_document->drop(m_zoomTicket);
+    m_zoomTicket = m_document->requestRender(want.page, want.scaledSize, want.clip, ReaderDocument::Priority::Page);
+    m_zoomAsked = want;
+}
+
+void ReaderPageView::onRendered(quint64 ticket, const QImage& image)
+{
+    if (ticket == m_zoomTicket) {
+        m_zoomTicket = 0;
+        if (!image.isNull() && m_zoom > 1.0 && m_zoomAsked.page == m_page && m_zoomAsked.scaledSize == zoomedPart().scaledSize) {
+            m_zoomed = onPaper(image);
+            m_zoomedShows = m_zoomAsked;
+        }
+        update();
+        return;
+    }
+    const auto asked = m_asked.constFind(ticket);
+    if (asked == m_asked.constEnd())
+        return;
+    const Asked what = *asked;
+    m_asked.erase(asked);
+    const QSize pixels = (fittedRect(what.page).size() * devicePixelRatioF()).toSize();
+    // A picture of a page turned away from, or of the view before it was resized, is of no use.
+    if (!image.isNull() && std::abs(what.page - m_page) <= 1 && what.scaledSize == pixels)
+        m_cache.insert(what.page, onPaper(image));
+    update();
+}
+
+QImage ReaderPageView::onPaper(const QImage& image) const
+{
+    QImage paper = image.convertToFormat(QImage::Format_RGB32);
+    switch (m_paper) {
+    case Paper::Day:
+        break;
+    case Paper::Sepia: {
+        QPainter painter(&paper);
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        painter.fillRect(paper.rect(), QColor(0xF4, 0xEC, 0xD8));
+        break;
+    }
+    case Paper::Night:
+        paper.invertPixels();
+        break;
+    }
+    paper.setDevicePixelRatio(devicePixelRatioF());
+    return paper;
+}
+
+void ReaderPageView::dropPictures()
+{
+    if (m_document) {
+        for (auto it = m_asked.constBegin(); it != m_asked.constEnd(); ++it)
+            m_document->drop(it.key());
+        if (m_zoomTicket)
+            m_document->drop(m_zoomTicket);
+    }
+    m_asked.clear();
+    m_zoomTicket = 0;
+    m_cache.clear();
+    m_zoomed = {};
+}
+
+void ReaderPageView::askForLinks()
+{
+    m_links.clear();
+    m_linksPage = m_page;
+    m_linksTicket = m_document ? m_document->requestLinks(m_page) : 0;
 }
 
 void ReaderPageView::dropFarPages()
@@ -147,6 +241,15 @@ void ReaderPageView::dropFarPages()
         else
             ++it;
     }
+    for (auto it = m_asked.begin(); it != m_asked.end();) {
+        if (std::abs(it->page - m_page) > 1) {
+            if (m_document)
+                m_document->drop(it.key());
+            it = m_asked.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 void ReaderPageView::paintEvent(QPaintEvent*)
@@ -155,19 +258,30 @@ void ReaderPageView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Theme::current().groupedBackground);
     if (pageCount() == 0)
         return;
+    const QColor blank = m_paper == Paper::Night ? Qt::black : m_paper == Paper::Sepia ? QColor(0xF4, 0xEC, 0xD8) : Qt::white;
     const qreal stride = width() + pageSpacing;
-    for (int page = m_page - 1; page <= m_page + 1; ++page) {
+    // The shown page first: its picture is the one most wanted.
+    for (int page : {m_page, m_page - 1, m_page + 1}) {
         if (page < 0 || page >= pageCount())
             continue;
         const qreal x = (page - m_page) * stride + m_dragX;
         if (x <= -stride || x >= stride)
             continue;
         const QRectF target = page == m_page ? shownRect().translated(x, 0) : fittedRect(page).translated(x, 0);
-        const QImage& image = rendered(page);
-        if (image.isNull())
-            painter.fillRect(target, m_paper == Paper::Night ? Qt::black : Qt::white);
-        if (!image.isNull())
-            painter.drawImage(target, image);
+        const QImage* image = fitted(page);
+        if (image)
+            painter.drawImage(target, *image);
+        else
+            painter.fillRect(target, blank);
+        if (page != m_page || m_zoom == 1.0)
+            continue;
+        // While zoomed, the part in view drawn sharp over the fitted picture.
+        askForZoomedPart();
+        if (!m_zoomed.isNull() && m_zoomedShows.scaledSize == zoomedPart().scaledSize) {
+            const qreal dpr = devicePixelRatioF();
+            const QRectF part(target.topLeft() + QPointF(m_zoomedShows.clip.topLeft()) / dpr, QSizeF(m_zoomedShows.clip.size()) / dpr);
+            painter.drawImage(part, m_zoomed);
+        }
     }
 }
 
@@ -182,12 +296,10 @@ QRectF ReaderPageView::shownRect() const
     return target;
 }
 
-const ReaderLink* ReaderPageView::linkAt(QPointF at)
+const ReaderLink* ReaderPageView::linkAt(QPointF at) const
 {
-    if (m_linksPage != m_page) {
-        m_links = ReaderLinks::onPage(m_document, m_page);
-        m_linksPage = m_page;
-    }
+    if (m_linksPage != m_page)
+        return nullptr;
     const QRectF shown = shownRect();
     const QSizeF points = m_document ? m_document->pagePointSize(m_page) : QSizeF();
     if (shown.isEmpty() || points.isEmpty())
@@ -202,7 +314,7 @@ const ReaderLink* ReaderPageView::linkAt(QPointF at)
 
 void ReaderPageView::resizeEvent(QResizeEvent*)
 {
-    m_cache.clear();
+    dropPictures();
 }
 
 bool ReaderPageView::event(QEvent* event)

@@ -1,20 +1,23 @@
 #pragma once
 
-#include "files/ui/ReaderLinks.h"
+#include "files/PdfRenderProtocol.h"
 
 #include <QHash>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
 
-class QPdfDocument;
 class QVariantAnimation;
 
 namespace korvel {
 
+class ReaderDocument;
+
 // One page of a document at a time, scaled to fit, paged horizontally by a swipe with a gap
-// between neighbouring pages; a tap is reported, two fingers zoom. Only the shown page and its
-// two neighbours are kept rendered, so memory does not grow with the pages read.
+// between neighbouring pages; a tap is reported, two fingers zoom. Pages are drawn at the
+// screen's resolution by the document's helper: the shown page and its two neighbours fitted to
+// the view, and, while zoomed, only the part of the page in view. Until a picture arrives the
+// page shows as blank paper.
 class ReaderPageView final : public QWidget {
     Q_OBJECT
 public:
@@ -25,7 +28,7 @@ public:
 
     explicit ReaderPageView(QWidget* parent = nullptr);
 
-    void setDocument(QPdfDocument* document);
+    void setDocument(ReaderDocument* document);
     int currentPage() const { return m_page; }
     // Clamped to the document's pages; a page change drops the zoom.
     void setCurrentPage(int page);
@@ -33,8 +36,12 @@ public:
     void setZoom(qreal zoom);
     Paper paper() const { return m_paper; }
     void setPaper(Paper paper);
-    // Rendered pages held now.
-    int renderedPageCount() const { return int(m_cache.size()); }
+    // Pictures of pages held now (the zoomed part included).
+    int renderedPageCount() const { return int(m_cache.size()) + (m_zoomed.isNull() ? 0 : 1); }
+    // Whether the pictures the view shows now have all arrived.
+    bool settled() const;
+    // The links of the shown page, once they have arrived.
+    const QList<ReaderLink>& links() const { return m_links; }
 
 Q_SIGNALS:
     void currentPageChanged(int page);
@@ -51,18 +58,33 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // A picture asked for: of a page fitted to the view, or of the part of the zoomed page in view.
+    struct Asked {
+        int page = 0;
+        QSize scaledSize;
+        QRect clip;
+    };
+
     int pageCount() const;
     // The page's area inside a page-sized slot at the origin, scaled to fit.
     QRectF fittedRect(int page) const;
-    const QImage& rendered(int page);
+    // The picture of `page` fitted to the view, asked for when there is none yet.
+    const QImage* fitted(int page);
+    // The zoomed page's part in view, in device pixels of the page drawn at the zoom.
+    Asked zoomedPart() const;
+    void askForZoomedPart();
+    void onRendered(quint64 ticket, const QImage& image);
+    QImage onPaper(const QImage& image) const;
+    void dropPictures();
+    void askForLinks();
     // Where the shown page is drawn now, zoom and pan included.
     QRectF shownRect() const;
     // The link under `at`, nullptr when there is none.
-    const ReaderLink* linkAt(QPointF at);
+    const ReaderLink* linkAt(QPointF at) const;
     void dropFarPages();
     void settle(int direction);
 
-    QPointer<QPdfDocument> m_document;
+    QPointer<ReaderDocument> m_document;
     int m_page = 0;
     qreal m_dragX = 0;
     qreal m_zoom = 1.0;
@@ -74,9 +96,15 @@ private:
     bool m_moved = false;
     bool m_pinching = false;
     qreal m_pinchStartZoom = 1.0;
-    QHash<int, QImage> m_cache;
+    QHash<int, QImage> m_cache;            // fitted pictures by page
+    QHash<quint64, Asked> m_asked;         // tickets not answered yet
+    QImage m_zoomed;                       // the part in view of the zoomed page
+    Asked m_zoomedShows;                   // what m_zoomed is a picture of
+    quint64 m_zoomTicket = 0;
+    Asked m_zoomAsked;
     QList<ReaderLink> m_links;
     int m_linksPage = -1;
+    quint64 m_linksTicket = 0;
     QVariantAnimation* m_animation = nullptr;
 };
 

@@ -1,19 +1,18 @@
 #include "files/ui/ReaderSearchPanel.h"
 
+#include "files/ui/ReaderDocument.h"
+
 #include "platform/Timer.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Theme.h"
 
 #include <QHash>
 #include <QLineEdit>
-#include <QPdfDocument>
-#include <QPdfSearchModel>
-#include <QPdfSelection>
 #include <QVBoxLayout>
 
 namespace korvel {
 
-ReaderSearchPanel::ReaderSearchPanel(QPdfDocument* document, QList<ReaderRules::OutlineEntry> outline, QWidget* parent)
+ReaderSearchPanel::ReaderSearchPanel(ReaderDocument* document, QList<ReaderRules::OutlineEntry> outline, QWidget* parent)
     : QWidget(parent)
     , m_document(document)
     , m_outline(std::move(outline))
@@ -36,18 +35,10 @@ ReaderSearchPanel::ReaderSearchPanel(QPdfDocument* document, QList<ReaderRules::
     m_table = new TableView(this);
     box->addWidget(m_table, 1);
 
-    m_model = new QPdfSearchModel(this);
-    m_model->setDocument(document);
-    // The model reports each page's matches as it gets to them; the rows follow in batches.
+    // The rows follow the pages searched in batches.
     m_refresh = new Timer(this);
     connect(m_refresh, &Timer::timeout, this, &ReaderSearchPanel::collect);
-    const auto later = [this] {
-        if (!m_refresh->isActive())
-            m_refresh->start(std::chrono::milliseconds(100), TimerMode::SingleShot);
-    };
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, later);
-    connect(m_model, &QAbstractItemModel::modelReset, this, later);
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, later);
+    connect(m_document, &ReaderDocument::textReady, this, &ReaderSearchPanel::onText);
     connect(m_field, &QLineEdit::returnPressed, this, [this] { search(m_field->text()); });
     connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) {
         if (id >= 0 && id < m_matches.size())
@@ -59,38 +50,72 @@ void ReaderSearchPanel::search(const QString& text)
 {
     if (m_field->text() != text)
         m_field->setText(text);
-    m_model->setSearchString(text.trimmed());
+    for (auto it = m_asked.constBegin(); it != m_asked.constEnd(); ++it)
+        m_document->drop(it.key());
+    m_asked.clear();
+    m_found.clear();
+    m_needle = text.trimmed();
+    m_nextPage = m_needle.isEmpty() || m_document->pageCount() == 0 ? -1 : 0;
+    askForText();
     collect();
+}
+
+void ReaderSearchPanel::askForText()
+{
+    // Two pages in line keep the helper busy without filling the line for the shown page.
+    while (m_nextPage >= 0 && m_asked.size() < 2) {
+        const int page = m_nextPage;
+        m_nextPage = page + 1 < m_document->pageCount() ? page + 1 : -1;
+        if (const quint64 ticket = m_document->requestText(page))
+            m_asked.insert(ticket, page);
+    }
+}
+
+void ReaderSearchPanel::onText(quint64 ticket, const QString& text)
+{
+    const auto asked = m_asked.constFind(ticket);
+    if (asked == m_asked.constEnd())
+        return;
+    const int page = *asked;
+    m_asked.erase(asked);
+    qsizetype found = 0;
+    for (const QStringList& lines : std::as_const(m_found))
+        found += lines.size();
+    const QStringList lines = ReaderRules::matchedLines(text, m_needle, int(std::max<qsizetype>(0, maximumMatches - found)));
+    if (!lines.isEmpty())
+        m_found.insert(page, lines);
+    if (found + lines.size() >= maximumMatches)
+        m_nextPage = -1;
+    askForText();
+    if (!m_refresh->isActive())
+        m_refresh->start(std::chrono::milliseconds(100), TimerMode::SingleShot);
 }
 
 void ReaderSearchPanel::collect()
 {
     m_matches.clear();
     TableSection section;
-    QHash<int, QString> pageTexts;
-    const int count = m_model->rowCount({});
-    for (int row = 0; row < count; ++row) {
-        const QModelIndex index = m_model->index(row);
-        Match match;
-        match.page = index.data(int(QPdfSearchModel::Role::Page)).toInt();
-        const int occurrence = index.data(int(QPdfSearchModel::Role::IndexOnPage)).toInt();
-        auto text = pageTexts.find(match.page);
-        if (text == pageTexts.end())
-            text = pageTexts.insert(match.page, m_document->getAllText(match.page).text());
-        match.line = ReaderRules::matchedLine(*text, m_model->searchString(), occurrence);
-        match.outlineLabel = ReaderRules::outlineLabel(m_outline, match.page);
-        match.pageLabel = m_document->pageLabel(match.page);
-        TableRow tableRow;
-        tableRow.id = int(m_matches.size());
-        tableRow.title = match.line;
-        //% "Page %1"
-        const QString page = qtTrId("TEXT_PDF_PAGE_LABEL").arg(match.pageLabel);
-        tableRow.detail = match.outlineLabel.isEmpty() ? page : match.outlineLabel + QStringLiteral(" · ") + page;
-        section.rows.append(tableRow);
-        m_matches.append(match);
+    QList<int> pages = m_found.keys();
+    std::sort(pages.begin(), pages.end());
+    for (int page : pages) {
+        for (const QString& line : m_found.value(page)) {
+            Match match;
+            match.page = page;
+            match.line = line;
+            match.outlineLabel = ReaderRules::outlineLabel(m_outline, page);
+            match.pageLabel = m_document->pageLabel(page).isEmpty() ? QString::number(page + 1) : m_document->pageLabel(page);
+            TableRow tableRow;
+            tableRow.id = int(m_matches.size());
+            tableRow.title = match.line;
+            //% "Page %1"
+            const QString pageText = qtTrId("TEXT_PDF_PAGE_LABEL").arg(match.pageLabel);
+            tableRow.detail = match.outlineLabel.isEmpty() ? pageText : match.outlineLabel + QStringLiteral(" · ") + pageText;
+            section.rows.append(tableRow);
+            m_matches.append(match);
+        }
     }
     m_table->setSections({section});
-    if (!m_model->searchString().isEmpty() && m_matches.isEmpty()) {
+    if (!m_needle.isEmpty() && m_matches.isEmpty() && finished()) {
         //% "No matches."
         m_table->setEmptyText(qtTrId("TEXT_PDF_NO_MATCHES"));
     } else {

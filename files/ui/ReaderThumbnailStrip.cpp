@@ -1,10 +1,11 @@
 #include "files/ui/ReaderThumbnailStrip.h"
 
+#include "files/ui/ReaderDocument.h"
+
 #include "platform/ui/Theme.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPdfDocument>
 
 namespace korvel {
 
@@ -28,10 +29,25 @@ QSize ReaderThumbnailStrip::sizeHint() const
     return {400, thumbnailHeight + 2 * gap};
 }
 
-void ReaderThumbnailStrip::setDocument(QPdfDocument* document)
+void ReaderThumbnailStrip::setDocument(ReaderDocument* document)
 {
+    if (m_document)
+        m_document->disconnect(this);
     m_document = document;
     m_cache.clear();
+    m_asked.clear();
+    if (document) {
+        connect(document, &ReaderDocument::rendered, this, [this](quint64 ticket, const QImage& image) {
+            const auto asked = m_asked.constFind(ticket);
+            if (asked == m_asked.constEnd())
+                return;
+            QImage picture = image;
+            picture.setDevicePixelRatio(devicePixelRatioF());
+            m_cache.insert(*asked, picture);
+            m_asked.erase(asked);
+            update();
+        });
+    }
     m_current = 0;
     m_offset = 0;
     update();
@@ -39,7 +55,7 @@ void ReaderThumbnailStrip::setDocument(QPdfDocument* document)
 
 int ReaderThumbnailStrip::pageCount() const
 {
-    return m_document ? m_document->pageCount() : 0;
+    return m_document && m_document->status() == ReaderDocument::Status::Ready ? m_document->pageCount() : 0;
 }
 
 int ReaderThumbnailStrip::slotWidth() const
@@ -84,13 +100,21 @@ void ReaderThumbnailStrip::paintEvent(QPaintEvent*)
         return;
     const int first = std::max(0, int((m_offset - gap) / slotWidth()));
     const int last = std::min(pageCount() - 1, int((m_offset + width()) / slotWidth()) + 1);
-    // Pictures well outside the visible run are let go.
+    // Pictures well outside the visible run are let go, and those not drawn yet are not asked for.
     const int margin = last - first + 1;
     for (auto it = m_cache.begin(); it != m_cache.end();) {
         if (it.key() < first - margin || it.key() > last + margin)
             it = m_cache.erase(it);
         else
             ++it;
+    }
+    for (auto it = m_asked.begin(); it != m_asked.end();) {
+        if (*it < first || *it > last) {
+            m_document->drop(it.key());
+            it = m_asked.erase(it);
+        } else {
+            ++it;
+        }
     }
     const qreal dpr = devicePixelRatioF();
     for (int page = first; page <= last; ++page) {
@@ -101,14 +125,16 @@ void ReaderThumbnailStrip::paintEvent(QPaintEvent*)
             const QSizeF fitted = points.scaled(slot.size(), Qt::KeepAspectRatio);
             box = QRectF(QPointF(slot.center().x() - fitted.width() / 2, slot.center().y() - fitted.height() / 2), fitted);
         }
-        auto found = m_cache.find(page);
-        if (found == m_cache.end()) {
-            QImage image = m_document->render(page, (box.size() * dpr).toSize());
-            image.setDevicePixelRatio(dpr);
-            found = m_cache.insert(page, image);
+        const auto found = m_cache.constFind(page);
+        if (found == m_cache.constEnd()) {
+            const QList<int> waiting = m_asked.values();
+            if (!waiting.contains(page)) {
+                if (const quint64 ticket = m_document->requestRender(page, (box.size() * dpr).toSize(), QRect(), ReaderDocument::Priority::Picture))
+                    m_asked.insert(ticket, page);
+            }
         }
         painter.fillRect(box, Qt::white);
-        if (!found->isNull())
+        if (found != m_cache.constEnd() && !found->isNull())
             painter.drawImage(box, *found);
         painter.setPen(QPen(page == m_current ? theme.tint : theme.separator, page == m_current ? 3 : 1));
         painter.drawRect(box);

@@ -5,12 +5,14 @@
 #include <QPointer>
 #include <QWidget>
 
-class QPdfDocument;
 
 namespace korvel {
 
+class ReaderDocument;
+
 // Small pictures of the pages in a row that scrolls with a finger, the current page marked and
-// kept in view; a tap chooses a page. Only the pictures near the visible part are kept.
+// kept in view; a tap chooses a page. Only the pictures near the visible part are kept; they are
+// asked of the document's helper after the shown page.
 class ReaderThumbnailStrip final : public QWidget {
     Q_OBJECT
 public:
@@ -18,7 +20,7 @@ public:
 
     explicit ReaderThumbnailStrip(QWidget* parent = nullptr);
 
-    void setDocument(QPdfDocument* document);
+    void setDocument(ReaderDocument* document);
     int currentPage() const { return m_current; }
     // Marks `page` and scrolls it into the middle.
     void setCurrentPage(int page);
@@ -42,7 +44,8 @@ private:
     int slotWidth() const;
     void clampOffset();
 
-    QPointer<QPdfDocument> m_document;
+    QPointer<ReaderDocument> m_document;
+    QHash<quint64, int> m_asked;  // tickets not answered yet, by page
     int m_current = 0;
     qreal m_offset = 0;
     QHash<int, QImage> m_cache;

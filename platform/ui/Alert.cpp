@@ -122,6 +122,13 @@ QString Alert::message() const
     return m_message->text();
 }
 
+void Alert::setMessage(const QString& message)
+{
+    m_message->setText(message);
+    m_message->setVisible(!message.isEmpty());
+    placePanel();
+}
+
 int Alert::addTextField(const QString& placeholder, TextEntry entry, const QString& text)
 {
     auto* field = new QLineEdit(text, m_panel);
@@ -400,14 +407,20 @@ void Alert::placePanel()
         layout->activate();
         return layout->hasHeightForWidth() ? layout->totalHeightForWidth(panelWidth) : layout->totalSizeHint().height();
     };
-    // Above a keyboard on a small panel the room is short: tighter spacing rather than cut-off text.
+    // Above a keyboard on a small panel the room is short: tighter spacing, then a smaller message,
+    // rather than cut-off text.
     layout->setContentsMargins(0, 20, 0, 0);
     layout->setSpacing(8);
+    m_message->setFont(m_style == Style::Sheet ? Theme::detailFont() : Theme::bodyFont());
     int panelHeight = heightFor();
     if (panelHeight > free.height() - 2 * side) {
         side = 4;
         layout->setContentsMargins(0, 10, 0, 0);
         layout->setSpacing(2);
+        panelHeight = heightFor();
+    }
+    if (panelHeight > free.height() - 2 * side) {
+        m_message->setFont(Theme::detailFont());
         panelHeight = heightFor();
     }
     panelHeight = std::max(0, std::min(panelHeight, free.height() - 2 * side));

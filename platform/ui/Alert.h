@@ -37,6 +37,8 @@ public:
 
     QString title() const;
     QString message() const;
+    // Changes the message while the alert is shown (a prompt that comments on what is typed).
+    void setMessage(const QString& message);
 
     // Returns the new field's index.
     int addTextField(const QString& placeholder, TextEntry entry = TextEntry::Plain, const QString& text = QString());

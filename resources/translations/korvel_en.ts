@@ -275,6 +275,10 @@
         <source>Download cancelled</source>
         <translation>Download cancelled</translation>
     </message>
+    <message id="TEXT_DOWNLOAD_QUOTA_REACHED">
+        <source>This visit cannot save more files.</source>
+        <translation>This visit cannot save more files.</translation>
+    </message>
     <message id="TEXT_DOWNLOAD_FAILED">
         <source>The download failed.</source>
         <translation>The download failed.</translation>
@@ -302,6 +306,14 @@
     <message id="TEXT_FETCH_FROM">
         <source>On this network it can be fetched from %1</source>
         <translation>On this network it can be fetched from %1</translation>
+    </message>
+    <message id="TEXT_FILE_ORIGIN">
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message id="TEXT_FILE_ORIGIN_REFUSED">
+        <source>%1: %2. It will not be imported.</source>
+        <translation>%1: %2. It will not be imported.</translation>
     </message>
     <message id="TEXT_FILE_SAVED_IN_DOCUMENTS">
         <source>%1, saved in Documents.</source>
@@ -476,6 +488,38 @@
     <message id="TEXT_OPEN">
         <source>Open</source>
         <translation>Open</translation>
+    </message>
+    <message id="TEXT_ORIGIN_DEVICE">
+        <source>saved by the settings on this device</source>
+        <translation>saved by the settings on this device</translation>
+    </message>
+    <message id="TEXT_ORIGIN_DOWNLOAD">
+        <source>downloaded by a visitor</source>
+        <translation>downloaded by a visitor</translation>
+    </message>
+    <message id="TEXT_ORIGIN_KORVELCTL">
+        <source>placed with korvelctl</source>
+        <translation>placed with korvelctl</translation>
+    </message>
+    <message id="TEXT_ORIGIN_PRINTOUT">
+        <source>printed by a visitor</source>
+        <translation>printed by a visitor</translation>
+    </message>
+    <message id="TEXT_ORIGIN_SETTINGS_DOCUMENT">
+        <source>carried by an imported settings document</source>
+        <translation>carried by an imported settings document</translation>
+    </message>
+    <message id="TEXT_ORIGIN_UNKNOWN">
+        <source>of unknown origin</source>
+        <translation>of unknown origin</translation>
+    </message>
+    <message id="TEXT_ORIGIN_UPLOAD_WITHOUT_CODE">
+        <source>uploaded without the access code</source>
+        <translation>uploaded without the access code</translation>
+    </message>
+    <message id="TEXT_ORIGIN_UPLOAD_WITH_CODE">
+        <source>uploaded with the access code</source>
+        <translation>uploaded with the access code</translation>
     </message>
     <message id="TEXT_OTHER_FILES">
         <source>Other Files</source>

@@ -4,6 +4,7 @@
 #include "tests/support/WebTestServer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -180,11 +181,27 @@ protected:
         return QString::fromUtf8(run(bin("korvelctl"), QStringList{QStringLiteral("--home"), m_home.path()} + arguments));
     }
 
+    // Where the stand-ins for the programs of openbox's stock bindings leave a file when they run.
+    QString ranMarker(const QString& program) const { return m_printed.filePath(program + QStringLiteral(".ran")); }
+
     void startWindowManager()
     {
+        // The stock configuration's key bindings start these programs; stand-ins that leave a file
+        // say whether one ran.
+        const QString bin = m_printed.filePath(QStringLiteral("bin"));
+        QDir().mkpath(bin);
+        for (const QString& program : {QStringLiteral("scrot"), QStringLiteral("kfmclient"), QStringLiteral("x-terminal-emulator")}) {
+            QFile script(bin + QLatin1Char('/') + program);
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\ntouch '" + ranMarker(program).toLocal8Bit() + "'\n");
+            script.close();
+            script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
         // A second try before giving up: on a loaded machine openbox has once not taken the screen.
         for (int attempt = 1; attempt <= 2; ++attempt) {
-            m_wm.process.setProcessEnvironment(environment());
+            QProcessEnvironment env = environment();
+            env.insert(QStringLiteral("PATH"), bin + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+            m_wm.process.setProcessEnvironment(env);
             m_wm.printInto(m_printed.filePath(QStringLiteral("openbox.out")));
             m_wm.process.start(QStringLiteral("openbox"), {});
             ASSERT_TRUE(m_wm.process.waitForStarted(5000)) << "openbox is not installed";
@@ -365,6 +382,38 @@ TEST_F(KioskWindowXTest, AWindowManagerCannotDecorateHideOrShrinkTheKiosk)
     EXPECT_LT(lines.count(QLatin1String("Window restored")), 12) << qPrintable(lines);
     const Shot shot = screenshot();
     EXPECT_GT(shot.page, 0.5) << "the page is not back on the screen";
+}
+
+// Openbox's stock key bindings switch desktops and start programs; none of them sees a key while
+// the kiosk runs. Desktops switched or the window sent elsewhere by other means leave the kiosk
+// on the screen, and a restoration is logged only once the window is back.
+TEST_F(KioskWindowXTest, DesktopsAndTheWindowManagersKeysCannotHideTheKiosk)
+{
+    startWindowManager();
+    startKorvel();
+    const auto currentDesktop = [&] { return QString::fromLatin1(run("xprop", {"-root", "_NET_CURRENT_DESKTOP"})).section(QLatin1Char('='), 1).trimmed(); };
+    ASSERT_EQ(currentDesktop(), QStringLiteral("0"));
+    for (const char* keys : {"ctrl+alt+Right", "super+e", "Print", "alt+Print", "super+d", "alt+space"})
+        ASSERT_FALSE(run("xdotool", {"key", QString::fromLatin1(keys)}).isNull()) << keys;
+    QThread::msleep(1000);
+    EXPECT_EQ(currentDesktop(), QStringLiteral("0")) << "the window manager switched desktops";
+    for (const char* program : {"scrot", "kfmclient"})
+        EXPECT_FALSE(QFile::exists(ranMarker(QLatin1String(program)))) << program << " ran";
+    EXPECT_TRUE(coversTheScreen());
+
+    // A pager's request switches desktops: the kiosk is on every one.
+    ASSERT_FALSE(run("wmctrl", {"-s", "1"}).isNull());
+    ASSERT_TRUE(waitUntil([&] { return currentDesktop() == QLatin1String("1"); }, 2000));
+    QThread::msleep(500);
+    EXPECT_TRUE(coversTheScreen()) << "hidden by the switch";
+    // The window sent to a desktop that is not shown comes back to the one that is.
+    expectUndone("sent to another desktop", [&](const QString&) { run("wmctrl", {"-r", "Korvel", "-t", "2"}); });
+
+    const QString lines = log();
+    EXPECT_TRUE(lines.contains(QLatin1String("Window restored: on another desktop"))) << qPrintable(lines);
+    EXPECT_FALSE(lines.contains(QLatin1String("Window restored: unmapped"))) << qPrintable(lines);
+    EXPECT_TRUE(lines.contains(QLatin1String("Window manager Openbox runs beside the kiosk"))) << qPrintable(lines);
+    EXPECT_GT(screenshot().page, 0.5) << "the page is not on the screen";
 }
 
 // The GPU path (forced here, since Xvfb has no GPU) composites the web view with OpenGL: the window

@@ -143,7 +143,7 @@ TEST(Installation, TheInstalledProgramsRunFromTheirPrefix)
     const QString bin = root.filePath(QStringLiteral("usr/bin/"));
     for (const char* installed : {"share/korvel/resources/translations/korvel_en.qm", "share/applications/korvel.desktop",
                                   "share/man/man1/korvel.1.gz", "share/man/man1/korvelctl.1.gz", "lib/systemd/system/korvel-kiosk.service",
-                                  "share/doc/korvel/examples/managed.plist.example"})
+                                  "share/doc/korvel/examples/managed.plist.example", "libexec/korvel/korvel-pdf-render"})
         EXPECT_TRUE(QFileInfo::exists(root.filePath(QStringLiteral("usr/") + QLatin1String(installed)))) << installed;
 
     // The installed home page, marked, is the one the installed kiosk hands to its pages.

@@ -6,7 +6,9 @@
 #include "browser/RefreshLock.h"
 #include "browser/ResponsePolicy.h"
 #include "browser/ToolbarItem.h"
+#include "browser/UserActivation.h"
 #include "browser/WindowOrientation.h"
+#include "files/VisitQuota.h"
 #include "settings/KVBrowserPrefSettings.h"
 #include "tests/support/TestHome.h"
 
@@ -43,6 +45,14 @@ TEST(ResponsePolicy, ShowsWhatTheEngineRendersAndHandsOnTheRest)
     downloads.isAllowFileDownloadInDevice = true;
     downloads.isAllowKeepDownloadHistory = true;
     const KVBrowserPrefSettings noDownloads = KVBrowserPrefSettings::init();
+    constexpr qint64 MB = 1000 * 1000;
+    // What the window knows of a download the person asked for, with 100 MB of the quota left.
+    const auto asked = [](ResponseContext r, qint64 expected = -1, qint64 left = 100 * 1000 * 1000) {
+        r.userGesture = true;
+        r.expectedBytes = expected;
+        r.quotaLeft = left;
+        return r;
+    };
     const struct {
         const char* name;
         ResponseContext response;
@@ -51,7 +61,7 @@ TEST(ResponsePolicy, ShowsWhatTheEngineRendersAndHandsOnTheRest)
         QStringList effects;
     } cases[] = {
         {"a page", {"text/html", true, web, false, true}, &noDownloads, true, {}},
-        {"an archive is never shown", {"application/zip", true, web, false, false}, &downloads, false,
+        {"an archive is never shown", asked({"application/zip", true, web, false, false}), &downloads, false,
          {"record-download: http://a.test/file.bin", "download: http://a.test/file.bin"}},
         {"octet-stream without history", {"application/octet-stream", true, web, true, false}, &noDownloads, false,
          {"toast: TEXT_DOWNLOAD_ARE_DISABLE_COTACT_ADMINISTRATOR_TO_ENABLE_IT"}},
@@ -59,10 +69,18 @@ TEST(ResponsePolicy, ShowsWhatTheEngineRendersAndHandsOnTheRest)
          {"toast: TEXT_DOWNLOAD_ARE_DISABLE_COTACT_ADMINISTRATOR_TO_ENABLE_IT", "pop-window: animated"}},
         {"a local file on first load: shown, window left once", {"application/x-iwork", false, file, false, true}, &downloads, false,
          {"show-file: file:///home/k/Documents/a.pages", "pop-window: animated"}},
-        {"a local file later in a single window downloads", {"application/x-iwork", false, file, false, false}, &downloads, false,
+        {"a local file later in a single window downloads", asked({"application/x-iwork", false, file, false, false}), &downloads, false,
          {"record-download: file:///home/k/Documents/a.pages", "download: file:///home/k/Documents/a.pages"}},
         {"a local file in a tab", {"application/x-iwork", false, file, true, false}, &downloads, false,
          {"show-file: file:///home/k/Documents/a.pages"}},
+        {"a script's download is refused without a word to the person", {"application/zip", true, web, false, false}, &downloads, false,
+         {"log: Webview: Download refused: no user gesture (http://a.test/file.bin)"}},
+        {"a file that fits what is left", asked({"application/zip", true, web, false, false}, 40 * MB, 40 * MB), &downloads, false,
+         {"record-download: http://a.test/file.bin", "download: http://a.test/file.bin"}},
+        {"a file larger than what is left", asked({"application/zip", true, web, false, false}, 40 * MB + 1, 40 * MB), &downloads, false,
+         {"toast: TEXT_DOWNLOAD_QUOTA_REACHED", "log: Webview: Download refused: the visit's quota is used up (http://a.test/file.bin)"}},
+        {"nothing left, size unknown", asked({"application/zip", true, web, false, false}, -1, 0), &downloads, false,
+         {"toast: TEXT_DOWNLOAD_QUOTA_REACHED", "log: Webview: Download refused: the visit's quota is used up (http://a.test/file.bin)"}},
     };
     for (const auto& c : cases) {
         const ResponseDecision d = ResponsePolicy::decide(c.response, *c.preferences);
@@ -70,6 +88,63 @@ TEST(ResponsePolicy, ShowsWhatTheEngineRendersAndHandsOnTheRest)
         EXPECT_EQ(describe(d.effects), c.effects) << c.name;
         EXPECT_FALSE(d.isFirstTimeLoad) << c.name;
     }
+}
+
+// A download is the person's when they touched the page just before, or when the navigation that
+// led to it started just after a touch (or was the window's own first load) and showed no page.
+TEST(UserActivation, ATouchOrTheNavigationItStartedAsksForADownload)
+{
+    const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1700000000);
+    const auto at = [&](int ms) { return t0.addMSecs(ms); };
+    const struct {
+        const char* name;
+        std::function<void(UserActivation&)> before;
+        int now;
+        std::optional<int> input;
+        bool active;
+    } cases[] = {
+        {"no input at all", {}, 1000, std::nullopt, false},
+        {"a touch a moment ago", {}, 3000, 1000, true},
+        {"a touch five seconds ago", {}, 6000, 1000, true},
+        {"a touch longer ago", {}, 6001, 1000, false},
+        {"a tapped link whose server answers slowly", [&](UserActivation& a) { a.navigationStarted(at(2000), at(1000)); }, 50000, 1000, true},
+        {"a script's navigation long after the touch", [&](UserActivation& a) { a.navigationStarted(at(9000), at(1000)); }, 10000, 1000, false},
+        {"the tapped link showed a page first", [&](UserActivation& a) { a.navigationStarted(at(2000), at(1000)); a.pageShown(); }, 20000, 1000, false},
+        {"the window's own first load", [&](UserActivation& a) { a.navigationAsked(at(0)); }, 30000, std::nullopt, true},
+        {"a navigation asked a minute and more ago", [&](UserActivation& a) { a.navigationAsked(at(0)); }, 60001, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        UserActivation activation;
+        if (c.before)
+            c.before(activation);
+        EXPECT_EQ(activation.active(at(c.now), c.input ? at(*c.input) : QDateTime()), c.active) << c.name;
+    }
+}
+
+// The quota counts what a visit keeps, gives back what did not stay, and starts afresh for the next
+// visitor: after the visit's data went, or at a touch after three minutes without one.
+TEST(VisitQuota, CountsWhatAVisitKeeps)
+{
+    KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
+    EXPECT_EQ(VisitQuota::limit(p), 100 * 1000 * 1000);
+    p.downloadQuota = 0;  // a document from before the preference
+    EXPECT_EQ(VisitQuota::limit(p), 100 * 1000 * 1000);
+    p.downloadQuota = 2;
+    VisitQuota quota;
+    const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1700000000);
+    EXPECT_TRUE(quota.take(1500 * 1000, p));
+    EXPECT_FALSE(quota.take(500 * 1000 + 1, p)) << "beyond the quota";
+    EXPECT_EQ(quota.left(p), 500 * 1000) << "a refusal takes nothing";
+    quota.giveBack(1000 * 1000);
+    EXPECT_EQ(quota.left(p), 1500 * 1000);
+    quota.touched(t0);
+    quota.touched(t0.addSecs(179));
+    EXPECT_EQ(quota.used(), 500 * 1000) << "the same visitor";
+    quota.touched(t0.addSecs(179 + 180));
+    EXPECT_EQ(quota.used(), 0) << "the next visitor";
+    EXPECT_TRUE(quota.take(2000 * 1000, p));
+    quota.endVisit();
+    EXPECT_EQ(quota.left(p), 2000 * 1000);
 }
 
 TEST(LaunchRequest, OnlyNonWebTargetsLaunch)

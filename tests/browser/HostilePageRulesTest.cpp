@@ -69,6 +69,7 @@ TEST(PrintGuard, PagePrintsNeedAGestureAndAllPrintsAPauseAndSpace)
         std::optional<qint64> freeBytes;
         V expected;
         bool log;
+        std::optional<qint64> quotaLeft = std::nullopt;
     };
     const struct {
         const char* name;
@@ -87,6 +88,8 @@ TEST(PrintGuard, PagePrintsNeedAGestureAndAllPrintsAPauseAndSpace)
         {"a file needs 100 MiB free",
          {{S::Person, 1s, std::nullopt, 100 * MiB - 1, V::DiskFull, true}, {S::Person, 2s, std::nullopt, 100 * MiB, V::Print, false}}},
         {"a printer needs no space", {{S::Person, 1s, std::nullopt, std::nullopt, V::Print, false}}},
+        {"a file needs room in the visit's quota",
+         {{S::Person, 1s, std::nullopt, 1000 * MiB, V::QuotaUsed, true, 0}, {S::Person, 2s, std::nullopt, 1000 * MiB, V::Print, false, 1}}},
         {"a refused print does not start the pause",
          {{S::Page, 1s, std::nullopt, 1000 * MiB, V::NoUserGesture, true}, {S::Page, 2s, 2s, 1000 * MiB, V::Print, false}}},
     };
@@ -100,6 +103,7 @@ TEST(PrintGuard, PagePrintsNeedAGestureAndAllPrintsAPauseAndSpace)
             request.now = at(step.now);
             request.lastUserInput = step.input ? at(*step.input) : QDateTime();
             request.freeBytes = step.freeBytes;
+            request.quotaLeft = step.quotaLeft;
             const PrintGuard::Decision decision = guard.request(request);
             EXPECT_EQ(PrintGuard::describe(decision.verdict), PrintGuard::describe(step.expected)) << c.name << ", request " << n;
             EXPECT_EQ(decision.log, step.log) << c.name << ", request " << n;

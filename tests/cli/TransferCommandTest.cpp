@@ -19,7 +19,7 @@ TEST_F(TransferCommandTest, ExportImportAndResetGiveTheScreensMessagesAndRefuseW
               QStringLiteral("Settings imported successfully from file saved.plist in Korvel documents folder.\n"));
     EXPECT_TRUE(ok({"sites", "list"}).contains(QLatin1String("url=http://example.com")));
 
-    ASSERT_TRUE(writeFile(documents() + QStringLiteral("/bad.plist"), "junk"));
+    ASSERT_TRUE(placeDocument(QStringLiteral("bad.plist"), "junk"));
     const struct {
         std::initializer_list<const char*> arguments;
         const char* message;

@@ -1,14 +1,22 @@
 #include "browser/ui/EngineProfiles.h"
 #include "files/Utils.h"
+#include "files/VisitQuota.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
+#include "platform/DocumentOrigins.h"
+#include "platform/PropertyList.h"
 #include "platform/ui/Alert.h"
+#include "settings/KVHashString.h"
+#include "settings/TalvexUtils.h"
 #include "platform/ui/TableView.h"
 #include "tests/browser/ui/WebWindowTest.h"
+#include "transfer/ImportExport.h"
+#include "transfer/KVAutoImport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -26,7 +34,10 @@ protected:
         WebWindowTest::SetUp();
         settings().kvBrowPref.isAllowFileDownloadInDevice = true;
         settings().kvBrowPref.isAllowKeepDownloadHistory = true;
-        server().setPage(QStringLiteral("/page"), QByteArrayLiteral("<html><body>a page with a download</body></html>"));
+        // The whole page is the link to the file, so a tap anywhere is a visitor's tap on it.
+        server().setPage(QStringLiteral("/page"), QByteArrayLiteral("<html><body style='margin:0'><a href='/files/report.bin' "
+                                                                    "style='display:block;height:2000px'>report</a></body></html>"));
+        VisitQuota::shared().endVisit();
         serveFile(test::WebTestServer::Page::Delivery::Whole);
     }
 
@@ -39,12 +50,18 @@ protected:
         server().setPage(QStringLiteral("/files/report.bin"), file);
     }
 
-    // The page navigates to the file, as a tapped link does; returns once it is stored.
+    // A tap on the page's link to the file; returns once a download runs or has stored its file.
+    bool tapLink(KVWKViewController* window, qsizetype storedBefore)
+    {
+        return clickUntil(window, QPoint(100, 100), [&] { return !KVFileDownloader::running().isEmpty() || stored().size() > storedBefore; });
+    }
+
+    // A visitor downloads the file; returns once it is stored.
     bool download(KVWKViewController* window)
     {
         const qsizetype before = stored().size();
-        evaluate(window, QStringLiteral("location.href = '/files/report.bin'; 1"));
-        return processEventsUntil([&] { return stored().size() > before && KVFileDownloader::running().isEmpty(); }, 20000);
+        return tapLink(window, before)
+               && processEventsUntil([&] { return stored().size() > before && KVFileDownloader::running().isEmpty(); }, 20000);
     }
 
     QStringList stored() const { return QDir(documents()).entryList({QStringLiteral("*report.bin")}, QDir::Files, QDir::Name); }
@@ -113,8 +130,7 @@ TEST_F(DownloadTest, StalledAndCancelledDownloadsLeaveOnlyOlderEntries)
         [&](KVFileDownloader* running) { running->objForWaitingDownload()->cancelButton(running)->click(); },
     };
     for (const auto& end : ends) {
-        evaluate(window, QStringLiteral("location.href = '/files/report.bin'; 1"));
-        ASSERT_TRUE(processEventsUntil([] { return !KVFileDownloader::running().isEmpty(); }, 10000));
+        ASSERT_TRUE(tapLink(window, 0));
         KVFileDownloader* running = KVFileDownloader::running().first();
         ASSERT_TRUE(processEventsUntil([&] { return running->objForWaitingDownload()->isVisible(); }, 5000));
         // Some bytes have arrived before the server stalls.
@@ -139,8 +155,7 @@ TEST_F(DownloadTest, ABrokenConnectionIsResumed)
     settings().kvBrowPref.privateBrowsing = true;
     KVWKViewController* window = open(url("allowed.test", "/page"));
     serveFile(test::WebTestServer::Page::Delivery::Stalled);
-    evaluate(window, QStringLiteral("location.href = '/files/report.bin'; 1"));
-    ASSERT_TRUE(processEventsUntil([] { return !KVFileDownloader::running().isEmpty(); }, 10000));
+    ASSERT_TRUE(tapLink(window, 0));
     KVFileDownloader* running = KVFileDownloader::running().first();
     ASSERT_TRUE(processEventsUntil([&] { return running->objForWaitingDownload()->progressBar(running)->value() > 0; }, 5000));
     EngineProfiles::instance().endVisit();
@@ -178,4 +193,83 @@ TEST_F(DownloadTest, WithoutHistoryTheFileIsStoredUnlisted)
     EXPECT_EQ(stored(), QStringList{"report.bin"});
     EXPECT_TRUE(settings().arrDownloadHistory.isEmpty());
     EXPECT_NE(stack->topScreen(), window);
+}
+
+// A page cannot save a file by script: without the visitor's tap nothing is fetched into Documents
+// and the log says why. Each visit may save what its quota allows, whether the server announces
+// the size or not; a visit that has used it is told so, and the next visit starts afresh.
+TEST_F(DownloadTest, DownloadsNeedATapAndFitTheVisitsQuota)
+{
+    KVWKViewController* window = open(url("allowed.test", "/page"));
+    evaluate(window, QStringLiteral("location.href = '/files/report.bin'; 1"));
+    processEventsUntil([] { return false; }, 1500);
+    EXPECT_TRUE(stored().isEmpty());
+    EXPECT_TRUE(KVFileDownloader::running().isEmpty());
+    EXPECT_EQ(log(QStringLiteral("Webview")).filter(QStringLiteral("Download refused: no user gesture")).size(), 1)
+        << qPrintable(log(QStringLiteral("Webview")).join(QLatin1Char('\n')));
+
+    // A quota of one megabyte holds one file of 600 kB, announced or not.
+    settings().kvBrowPref.downloadQuota = 1;
+    const QByteArray big(600 * 1000, 'x');
+    const struct {
+        const char* name;
+        test::WebTestServer::Page::Delivery delivery;
+    } deliveries[] = {{"announced", test::WebTestServer::Page::Delivery::Whole}, {"unannounced", test::WebTestServer::Page::Delivery::Unsized}};
+    for (const auto& d : deliveries) {
+        VisitQuota::shared().endVisit();
+        for (const QString& name : QDir(documents()).entryList({QStringLiteral("*report.bin")}, QDir::Files))
+            QFile::remove(documents() + QLatin1Char('/') + name);
+        test::WebTestServer::Page file;
+        file.body = big;
+        file.mimeType = "application/octet-stream";
+        file.delivery = d.delivery;
+        server().setPage(QStringLiteral("/files/report.bin"), file);
+        test::closeToasts();
+        ASSERT_TRUE(download(window)) << d.name;
+        const qsizetype before = stored().size();
+        clickAt(window, QPoint(100, 100));
+        EXPECT_TRUE(processEventsUntil([&] { return toastShown(qtTrId("TEXT_DOWNLOAD_QUOTA_REACHED")); }, 10000)) << d.name;
+        EXPECT_TRUE(processEventsUntil([] { return KVFileDownloader::running().isEmpty(); }, 10000)) << d.name;
+        EXPECT_EQ(stored().size(), before) << d.name << ": a second file went beyond the quota";
+        EXPECT_LE(VisitQuota::shared().used(), 1000 * 1000) << d.name;
+    }
+    EXPECT_TRUE(QDir(Utils::downloadStagingDirectory()).isEmpty());
+    // The next visitor may save again.
+    EngineProfiles::instance().endVisit();
+    EXPECT_EQ(VisitQuota::shared().used(), 0);
+}
+
+// A page offers a settings document for download and the visitor taps it; the file lands in
+// Documents (under a name the imports do not read yet), but neither "Import from File" nor the
+// automatic import pointed at it ever takes it.
+TEST_F(DownloadTest, ADownloadedSettingsDocumentIsNeverImported)
+{
+    const QByteArray planted = PropertyList::toXml(QVariantMap{
+        {QStringLiteral("AllowedWebsites"), QVariantList{QVariantMap{{QStringLiteral("URL"), QStringLiteral("http://attacker.example")},
+                                                                     {QStringLiteral("AllowedWebsiteId"), qint64(1)}}}},
+        {QStringLiteral("BrowserPreferences"), QVariantMap{{QStringLiteral("Password"), KVHashString::stringToBase64(QStringLiteral("pwned"))}}}});
+    server().setPage(QStringLiteral("/page"), QByteArrayLiteral("<html><body style='margin:0'><a href='/files/fleet.plist' download "
+                                                                "style='display:block;height:2000px'>settings</a></body></html>"));
+    test::WebTestServer::Page file;
+    file.body = planted;
+    file.mimeType = "application/octet-stream";
+    server().setPage(QStringLiteral("/files/fleet.plist"), file);
+    const QString downloaded = documents() + QStringLiteral("/fleet.plist");
+    KVWKViewController* window = open(url("allowed.test", "/page"));
+    ASSERT_TRUE(clickUntil(window, QPoint(100, 100), [&] { return QFileInfo::exists(downloaded) && KVFileDownloader::running().isEmpty(); }));
+    ASSERT_EQ(test::readFile(downloaded), planted);
+    EXPECT_EQ(DocumentOrigins::forHome().originOf(downloaded), DocumentOrigin::Download);
+
+    const TransferResult imported = ImportExport::importFromFile(QStringLiteral("fleet.plist"));
+    EXPECT_FALSE(imported.ok);
+    EXPECT_TRUE(imported.alert.message.contains(QStringLiteral("it was downloaded by a visitor"))) << qPrintable(imported.alert.message);
+    KVAutoImport::storeSection({true, 0, QStringLiteral("fleet.plist"), QStringLiteral("10")});
+    bool ended = false;
+    QObject ending;
+    QObject::connect(&KVAutoImport::getAutoImportObject(), &KVAutoImport::tickFinished, &ending, [&] { ended = true; });
+    KVAutoImport::getAutoImportObject().autoImport();
+    ASSERT_TRUE(processEventsUntil([&] { return ended; }));
+    for (const allowedWebsite& site : settings().allowedWebsites)
+        EXPECT_NE(site.url, QStringLiteral("http://attacker.example"));
+    EXPECT_NE(KVHashString::base64ToString(TalvexUtils::getPassword()), QStringLiteral("pwned"));
 }

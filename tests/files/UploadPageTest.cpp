@@ -1,4 +1,5 @@
 #include "files/KVServerStarter.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 #include "tests/browser/ui/WebWindowTest.h"
 
@@ -86,6 +87,9 @@ TEST_P(UploadPageWithCode, TheUploadPageSendsListsAndDeletesFiles)
         return sent;
     }, 15000)) << qPrintable(test::evaluate(&view, listed).toString());
     EXPECT_TRUE(QFile::exists(Paths::documentsDirectory() + QStringLiteral("/menu.pdf")));
+    // Only what came with the code may later be imported as settings.
+    EXPECT_EQ(DocumentOrigins::forHome().originOf(Paths::documentsDirectory() + QStringLiteral("/menu.pdf")),
+              code.isEmpty() ? DocumentOrigin::UploadWithoutCode : DocumentOrigin::UploadWithCode);
 
     // The list is drawn again after each upload: the button is looked up right before the tap.
     bool deleted = false;

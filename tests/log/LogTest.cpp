@@ -3,6 +3,7 @@
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
+#include "log/LogFolding.h"
 #include "log/LogQuery.h"
 #include "log/SqliteDatabase.h"
 #include "tests/support/TestHome.h"
@@ -107,6 +108,64 @@ TEST_F(LogTest, KeepsTheNewest5000Rows)
     const QStringList kept = events(LogQuery{}.run());
     EXPECT_EQ(kept.first(), QStringLiteral("entry 2")) << "the oldest went, even among rows of the same second";
     EXPECT_EQ(kept.last(), QStringLiteral("entry 5001"));
+}
+
+// A line seen again within a minute is counted on one row after the first, whatever lines come
+// between; a line not seen for a minute, or whose rows went with a cleared log, is written afresh.
+TEST(LogFolding, CountsRepetitionsWithinAMinute)
+{
+    using Kind = korvel::LogFolding::Step::Kind;
+    korvel::LogFolding folding;
+    const QDateTime start = QDateTime::fromSecsSinceEpoch(1700000000);
+    const QString a = QStringLiteral("Loading URL: http://a.test/"), b = QStringLiteral("decidePolicyForNavigationAction");
+    const struct {
+        int second;
+        QString message;
+        Kind kind;
+        QString text;
+    } steps[] = {
+        {0, a, Kind::Write, {}},
+        {0, b, Kind::Write, {}},
+        {1, a, Kind::InsertCount, a + QStringLiteral(" ... repeated 1 times")},
+        {1, b, Kind::InsertCount, b + QStringLiteral(" ... repeated 1 times")},
+        {50, a, Kind::UpdateCount, a + QStringLiteral(" ... repeated 2 times")},
+        {109, a, Kind::UpdateCount, a + QStringLiteral(" ... repeated 3 times")},
+        // b was last seen at second 1.
+        {109, b, Kind::Write, {}},
+        {200, a, Kind::Write, {}},
+        {201, a, Kind::InsertCount, a + QStringLiteral(" ... repeated 1 times")},
+    };
+    qint64 row = 100;
+    for (const auto& s : steps) {
+        const korvel::LogFolding::Step step = folding.next(QStringLiteral("Webview"), s.message, start.addSecs(s.second));
+        EXPECT_EQ(step.kind, s.kind) << s.second << " " << qPrintable(s.message);
+        EXPECT_EQ(step.text, s.text) << s.second;
+        if (step.kind == Kind::InsertCount)
+            folding.countWritten(QStringLiteral("Webview"), s.message, ++row);
+    }
+    // The same text in another category is another line.
+    EXPECT_EQ(folding.next(QStringLiteral("debug"), a, start.addSecs(202)).kind, Kind::Write);
+}
+
+// A page that reloads itself all day leaves four rows, and the administrator's events before it
+// stay in the log; a cleared log starts the line afresh.
+TEST_F(LogTest, RepeatedLinesAreFoldedAndCannotPushOtherEventsOut)
+{
+    KVLogger::createDatabase_Tables();
+    KVLog(QStringLiteral("Settings"), QStringLiteral("Password Changed"));
+    for (int i = 0; i < 6000; ++i) {
+        KVLog(QStringLiteral("debug"), QStringLiteral("decidePolicyForNavigationAction"));
+        KVLog(QStringLiteral("Webview"), QStringLiteral("Loading URL: %@"), QStringLiteral("http://reload.test/"));
+        if (i % 100 == 0)
+            clock.advance(1s);
+    }
+    EXPECT_EQ(events(LogQuery{}.run()), (QStringList{QStringLiteral("Password Changed"), QStringLiteral("decidePolicyForNavigationAction"),
+                                                       QStringLiteral("Loading URL: http://reload.test/"),
+                                                       QStringLiteral("decidePolicyForNavigationAction ... repeated 5999 times"),
+                                                       QStringLiteral("Loading URL: http://reload.test/ ... repeated 5999 times")}));
+    ASSERT_TRUE(KVLogger::sharedLogger()->clear(QStringLiteral("DELETE FROM applicationTable")));
+    KVLog(QStringLiteral("debug"), QStringLiteral("decidePolicyForNavigationAction"));
+    EXPECT_EQ(events(LogQuery{}.run()), QStringList{QStringLiteral("decidePolicyForNavigationAction")});
 }
 
 TEST_F(LogTest, ConcurrentThreadsLoseNothing)

@@ -4,6 +4,7 @@
 #include "log/KVLogger.h"
 #include "log/LogQuery.h"
 #include "platform/Clock.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/FakeReachabilityBackend.h"
 #include "platform/Reachability.h"
 #include "platform/NotificationCenter.h"
@@ -61,6 +62,12 @@ void TestHome::TearDown()
 QString TestHome::documents() const
 {
     return Paths::documentsDirectory();
+}
+
+bool TestHome::placeDocument(const QString& name, const QByteArray& bytes) const
+{
+    const QString path = documents() + QLatin1Char('/') + name;
+    return writeFile(path, bytes) && DocumentOrigins::forHome().record(path, DocumentOrigin::Korvelctl);
 }
 
 QStringList TestHome::loggedEvents(const QString& category)

@@ -48,6 +48,9 @@ protected:
 
     QString home() const { return m_dir.path(); }
     QString documents() const;
+    // Writes `bytes` into Documents as `name` and records it as placed with korvelctl, as an
+    // administrator places a file that is to be imported; false when either failed.
+    bool placeDocument(const QString& name, const QByteArray& bytes) const;
     // Drops the shared store, container, log and history, as a restart of the process would.
     static void restart();
     // The events logged under `category`, oldest first.

@@ -75,6 +75,17 @@ void WebTestServer::serve(httplib::Server& server)
             response.set_content(page->body.toStdString(), page->mimeType.toStdString());
             return;
         }
+        if (page->delivery == Page::Delivery::Unsized) {
+            response.set_chunked_content_provider(page->mimeType.toStdString(),
+                                                  [body = page->body.toStdString()](size_t offset, httplib::DataSink& sink) {
+                                                      if (offset >= body.size()) {
+                                                          sink.done();
+                                                          return true;
+                                                      }
+                                                      return sink.write(body.data() + offset, std::min<size_t>(64 * 1024, body.size() - offset));
+                                                  });
+            return;
+        }
         m_released = false;
         response.set_content_provider(size_t(page->body.size()), page->mimeType.toStdString(),
                                       [this, body = page->body.toStdString()](size_t offset, size_t, httplib::DataSink& sink) {

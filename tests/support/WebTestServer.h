@@ -35,7 +35,8 @@ public:
         QByteArray contentDisposition;
         // Stalled sends half the body and then nothing until releaseStalled() (or 20 s), then
         // drops the connection.
-        enum class Delivery { Whole, Stalled } delivery = Delivery::Whole;
+        // Unsized: sent in chunks without announcing its length.
+        enum class Delivery { Whole, Stalled, Unsized } delivery = Delivery::Whole;
     };
 
     // The server shared by a test program, started before the engine so that its port can go into

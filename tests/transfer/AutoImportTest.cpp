@@ -136,7 +136,7 @@ TEST_F(AutoImportTest, ADocumentIsAppliedOnceWhateverItsLayout)
     tick();
     EXPECT_EQ(imports, 1);
     // The same content written by another program: other white space, another key order.
-    ASSERT_TRUE(writeFile(documents() + QStringLiteral("/Fleet.plist"),
+    ASSERT_TRUE(placeDocument(QStringLiteral("Fleet.plist"),
                           "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>AllowedWebsites</key><array><dict>"
                           "<key>URL</key><string>http://first.example</string><key>AllowedWebsiteId</key><integer>1</integer>"
                           "</dict></array></dict></plist>"));

@@ -55,7 +55,7 @@ TEST_F(ImportExportTest, DocumentsThatAreNotSettingsChangeNothing)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(writeFile(documents() + QStringLiteral("/bad.plist"), c.bytes));
+        ASSERT_TRUE(placeDocument(QStringLiteral("bad.plist"), c.bytes));
         const TransferResult result = ImportExport::importFromFile(QStringLiteral("bad.plist"));
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.alert.message.endsWith(QLatin1String("Nothing was changed."))) << qPrintable(result.alert.message);

@@ -75,7 +75,7 @@ TEST_F(RoundTripTest, ADocumentExportedOnOneHomeReproducesEverythingOnAnother)
     ASSERT_TRUE(other.isValid());
     Paths::setHome(other.path());
     reopen();
-    ASSERT_TRUE(writeFile(documents() + QStringLiteral("/Korvel.plist"), exported));
+    ASSERT_TRUE(placeDocument(QStringLiteral("Korvel.plist"), exported));
     ASSERT_TRUE(ImportExport::importFromFile(QStringLiteral("Korvel.plist")).ok);
     reopen();
     const Snapshot imported = snapshot(settings());

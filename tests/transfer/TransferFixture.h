@@ -58,7 +58,7 @@ protected:
     // Writes `document` into Documents as an XML property list.
     void putDocument(const QString& name, const QVariantMap& document)
     {
-        ASSERT_TRUE(writeFile(documents() + QLatin1Char('/') + name, PropertyList::toXml(document)));
+        ASSERT_TRUE(placeDocument(name, PropertyList::toXml(document)));
     }
     static void setPassword(const char* text) { ASSERT_TRUE(TalvexUtils::setPassword(QString::fromUtf8(text))); }
     // Whether `text` is the stored password (the store holds only its hash).

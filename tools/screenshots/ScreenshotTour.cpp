@@ -18,6 +18,7 @@
 #include "files/ui/KVFileDownloader.h"
 #include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "files/ui/KVReaderVC.h"
+#include "files/ui/ReaderPageView.h"
 #include "files/ui/ReaderContentsPanel.h"
 #include "files/ui/ReaderSearchPanel.h"
 #include "files/ui/KVWaitingDownloadProgressView.h"
@@ -60,6 +61,8 @@
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/multiTabbarController.h"
 #include "platform/ui/Theme.h"
+#include "platform/AtomicFile.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "platform/ui/Alert.h"
@@ -455,6 +458,33 @@ int main(int argc, char** argv)
             if (auto* scroll = rows->findChild<QScrollArea*>())
                 scroll->ensureWidgetVisible(rows->cellWithId(KVImportExportViewController::AutoImportPeriod));
             shoot(QStringLiteral("06-import-export-automatic-import"));
+            // Files to import and where they came from: one placed with korvelctl, one that a device
+            // on the network uploaded without the access code. The automatic import's file is the
+            // latter, and its section says it will not be imported.
+            const QString documents = Paths::documentsDirectory();
+            const QString placed = documents + QStringLiteral("/Fleet.plist");
+            const QString uploaded = documents + QStringLiteral("/Korvel.plist");
+            const DocumentOrigins origins = DocumentOrigins::forHome();
+            for (const auto& [path, origin] : {std::pair{placed, DocumentOrigin::Korvelctl}, std::pair{uploaded, DocumentOrigin::UploadWithoutCode}}) {
+                if (!AtomicFile::writeFile(path, "<plist version=\"1.0\"><dict/></plist>") || !origins.record(path, origin))
+                    qWarning("screenshot_tour: %s could not be placed", qPrintable(path));
+            }
+            Q_EMIT rows->cellWithId(KVImportExportViewController::AutoImportFrom)->segmentedControl()->selectionChanged(0);
+            QCoreApplication::processEvents();
+            if (auto* scroll = rows->findChild<QScrollArea*>())
+                scroll->ensureWidgetVisible(rows->cellWithId(KVImportExportViewController::AutoImportPeriod), 0, 200);
+            shoot(QStringLiteral("06-import-export-automatic-import-file"));
+            if (Alert* importPrompt = transfer->importFromFilePrompt()) {
+                // The longest line it shows: a file that will not be imported.
+                importPrompt->textField(0)->setText(QStringLiteral("Korvel.plist"));
+                waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+                waitForKeyboardLayout();
+                shoot(QStringLiteral("06-import-export-import-prompt"));
+                QGuiApplication::inputMethod()->hide();
+                importPrompt->dismiss();
+            }
+            QFile::remove(placed);
+            QFile::remove(uploaded);
             // Off again: the rest of the tour must not be interrupted by an import.
             rows->cellWithId(KVImportExportViewController::AutoImportSwitch)->toggle()->click();
             QCoreApplication::processEvents();
@@ -684,12 +714,17 @@ int main(int argc, char** argv)
                 toast->remove();
             KVReaderVC* reader = Utils::getPDFViewerClassObject(QUrl::fromLocalFile(path));
             stack->push(reader, NavigationStack::Animation::None);
-            waitFor(5000, [&] { return reader->state() == KVReaderVC::State::Shown; });
+            // The pages come from the document's helper: shot once they are drawn.
+            waitFor(5000, [&] {
+                reader->grab();
+                return reader->state() == KVReaderVC::State::Shown && reader->pageView()->settled();
+            });
             shoot(QStringLiteral("15-reader"));
             reader->toggleTableOfContentsView();
             shoot(QStringLiteral("15-reader-contents"));
             if (ReaderContentsPanel* contents = reader->contentsPanel()) {
                 contents->setMode(ReaderContentsPanel::Mode::Pages);
+                waitFor(1500);
                 shoot(QStringLiteral("15-reader-pages"));
             }
             reader->toggleTableOfContentsView();
@@ -700,6 +735,21 @@ int main(int argc, char** argv)
                 shoot(QStringLiteral("15-reader-search"));
             }
             stack->pop(NavigationStack::Animation::None);
+            // A document whose page breaks its helper: the reader says it cannot be shown.
+            const QString hostile = Paths::documentsDirectory() + QStringLiteral("/Price list.pdf");
+            QFile bomb(hostile);
+            const QByteArray bytes = test::inflatingContent(1000);
+            if (bomb.open(QIODevice::WriteOnly) && bomb.write(bytes) == bytes.size()) {
+                bomb.close();
+                KVReaderVC* failed = Utils::getPDFViewerClassObject(QUrl::fromLocalFile(hostile));
+                stack->push(failed, NavigationStack::Animation::None);
+                waitFor(60000, [&] {
+                    failed->grab();
+                    return failed->state() == KVReaderVC::State::Failed;
+                });
+                shoot(QStringLiteral("15-reader-failed"));
+                stack->pop(NavigationStack::Animation::None);
+            }
             stack->push(new KVPDFViewerSettingsViewController, NavigationStack::Animation::None);
             shoot(QStringLiteral("16-pdf-viewer-settings"));
             stack->pop(NavigationStack::Animation::None);

@@ -3,6 +3,7 @@
 #include "log/KVLog.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
+#include "transfer/ImportExport.h"
 #include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
 #include "transfer/CloudQrCode.h"
@@ -107,8 +108,8 @@ QString KVExportToCloudWithQRCodeViewController::save()
     QString error;
     if (!buffer.open(QIODevice::WriteOnly) || !m_code.save(&buffer, "PNG"))
         error = QStringLiteral("the picture could not be made");
-    else
-        AtomicFile::writeFile(path, png, &error);
+    else if (AtomicFile::writeFile(path, png, &error))
+        ImportExport::recordOrigin(path, DocumentOrigins::administrator(), QStringLiteral("Export"));
     if (!error.isEmpty()) {
         KVLog(QStringLiteral("Export"), QStringLiteral("QR code not saved: %@"), error);
         //% "The QR code could not be saved: %1"

@@ -1,6 +1,7 @@
 #include "transfer/ui/KVImportExportViewController.h"
 
 #include "log/KVLog.h"
+#include "platform/DocumentOrigins.h"
 #include "platform/NotificationCenter.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/Alert.h"
@@ -20,6 +21,7 @@
 #include "transfer/ui/KVImportExportCloudViewController.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace korvel {
@@ -51,6 +53,54 @@ Alert* prompt(const QString& title, const QString& message, const QString& remem
 }
 
 }  // namespace
+
+QString KVImportExportViewController::originText(const QString& typedName)
+{
+    const std::optional<DocumentOrigin> origin = ImportExport::documentOrigin(typedName);
+    if (!origin)
+        return {};
+    QString from;
+    switch (*origin) {
+    case DocumentOrigin::Unknown:
+        //% "of unknown origin"
+        from = qtTrId("TEXT_ORIGIN_UNKNOWN");
+        break;
+    case DocumentOrigin::Device:
+        //% "saved by the settings on this device"
+        from = qtTrId("TEXT_ORIGIN_DEVICE");
+        break;
+    case DocumentOrigin::Korvelctl:
+        //% "placed with korvelctl"
+        from = qtTrId("TEXT_ORIGIN_KORVELCTL");
+        break;
+    case DocumentOrigin::SettingsDocument:
+        //% "carried by an imported settings document"
+        from = qtTrId("TEXT_ORIGIN_SETTINGS_DOCUMENT");
+        break;
+    case DocumentOrigin::UploadWithCode:
+        //% "uploaded with the access code"
+        from = qtTrId("TEXT_ORIGIN_UPLOAD_WITH_CODE");
+        break;
+    case DocumentOrigin::UploadWithoutCode:
+        //% "uploaded without the access code"
+        from = qtTrId("TEXT_ORIGIN_UPLOAD_WITHOUT_CODE");
+        break;
+    case DocumentOrigin::Download:
+        //% "downloaded by a visitor"
+        from = qtTrId("TEXT_ORIGIN_DOWNLOAD");
+        break;
+    case DocumentOrigin::Printout:
+        //% "printed by a visitor"
+        from = qtTrId("TEXT_ORIGIN_PRINTOUT");
+        break;
+    }
+    if (DocumentOrigins::trustedForImport(*origin)) {
+        //% "%1: %2."
+        return qtTrId("TEXT_FILE_ORIGIN").arg(typedName, from);
+    }
+    //% "%1: %2. It will not be imported."
+    return qtTrId("TEXT_FILE_ORIGIN_REFUSED").arg(typedName, from);
+}
 
 KVImportExportViewController::KVImportExportViewController(QWidget* parent)
     : Screen(parent)
@@ -183,7 +233,8 @@ void KVImportExportViewController::reloadTable()
                       row(ImportFromURL, QStringLiteral("Import from URL"), QStringLiteral("Import settings from URL"))}},
         TableSection{QStringLiteral("Reset Settings"), {},
                      {row(ResetSettings, QStringLiteral("Reset Settings"), QStringLiteral("Set settings to default"))}},
-        TableSection{QStringLiteral("Automatic Import"), {}, {onOff, from, path, cloudID, period}},
+        TableSection{QStringLiteral("Automatic Import"), on && m_section.source == 0 ? originText(m_section.path) : QString(),
+                     {onOff, from, path, cloudID, period}},
     });
 }
 
@@ -324,12 +375,21 @@ Alert* KVImportExportViewController::shareSheet(const QString& path, const QStri
 Alert* KVImportExportViewController::importFromFilePrompt()
 {
     QPointer<KVImportExportViewController> self(this);
-    return track(prompt(QStringLiteral("Import from File"), QStringLiteral("Please enter the Filename to import settings"),
-                        KVSettings::getSettingsObject().kvAutoImport.fileImport, QStringLiteral("Import"), [self](const QString& text) {
-                            const TransferResult result = ImportExport::importFromFile(text);
-                            if (self)
-                                self->showResult(result.alert.title, result.alert.message);
-                        }));
+    const QString message = QStringLiteral("Please enter the Filename to import settings");
+    Alert* alert = prompt(QStringLiteral("Import from File"), message, KVSettings::getSettingsObject().kvAutoImport.fileImport,
+                          QStringLiteral("Import"), [self](const QString& text) {
+                              const TransferResult result = ImportExport::importFromFile(text);
+                              if (self)
+                                  self->showResult(result.alert.title, result.alert.message);
+                          });
+    // Where the named file came from, as it is typed: only what the administrator placed is taken.
+    const auto showOrigin = [alert, message](const QString& text) {
+        const QString origin = originText(text);
+        alert->setMessage(origin.isEmpty() ? message : message + QLatin1Char('\n') + origin);
+    };
+    showOrigin(alert->textFieldText(0));
+    connect(alert->textField(0), &QLineEdit::textChanged, alert, showOrigin);
+    return track(alert);
 }
 
 Alert* KVImportExportViewController::importFromURLPrompt()

@@ -54,6 +54,10 @@ public:
     // server while that runs. Titled `title`, or the file's name.
     static Alert* shareSheet(const QString& path, const QString& title = {});
 
+    // "NAME: uploaded with the access code." (or "... It will not be imported."), for the Documents
+    // file named as typed; empty when there is no such file.
+    static QString originText(const QString& typedName);
+
     // The automatic-import section as shown, edits included.
     const KVAutoImport::Section& autoImportSection() const { return m_section; }
 

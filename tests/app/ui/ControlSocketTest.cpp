@@ -128,9 +128,8 @@ TEST_F(ControlSocketTest, KorvelctlEditsReachTheRunningKiosk)
     EXPECT_TRUE(statusOf(port, "/list").contains(" 401 "));
     EXPECT_FALSE(statusOf(port, "/list", "4711").contains(" 401 "));
 
-    ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/off.plist"),
-                                PropertyList::toXml(QVariantMap{{QStringLiteral("BrowserPreferences"),
-                                                                 QVariantMap{{QStringLiteral("ServerSwitch"), false}}}})));
+    ASSERT_TRUE(placeDocument(QStringLiteral("off.plist"), PropertyList::toXml(QVariantMap{{QStringLiteral("BrowserPreferences"),
+                                                                                             QVariantMap{{QStringLiteral("ServerSwitch"), false}}}})));
     const CtlRun import = ctl({QStringLiteral("import"), QStringLiteral("off.plist")});
     ASSERT_EQ(import.status, 0) << qPrintable(import.err);
     EXPECT_FALSE(settings().kvBrowPref.serverSwitchOnOFF);

@@ -1,3 +1,4 @@
+#include "app/KeySilence.h"
 #include "app/ui/KVPasswordAlert.h"
 #include "log/KVLogger.h"
 #include "platform/NotificationCenter.h"
@@ -11,6 +12,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 
 using namespace korvel;
 using namespace std::chrono_literals;
@@ -29,6 +31,8 @@ protected:
     }
     void TearDown() override
     {
+        // A prompt closed without the settings leaves keys silenced for the next test.
+        KeySilence::end();
         KVPasswordAlert::setSettingsOpener(nullptr);
         WindowTest::TearDown();
     }
@@ -76,6 +80,39 @@ TEST_F(PasswordAlertTest, AnUntouchedPromptClosesAfterTenSeconds)
     flushDeletes();
     EXPECT_EQ(Alert::visibleAlert(), nullptr);
     EXPECT_EQ(openedOn, nullptr);
+}
+
+// An administrator who goes on typing after the prompt closed without opening the settings types
+// into nothing until the next touch; after the right password the settings take the keys.
+TEST_F(PasswordAlertTest, KeysTypedAfterThePromptClosedGoNowhereUntilTheNextTouch)
+{
+    const struct {
+        const char* closing;
+        std::function<void()> close;
+        bool silenced;
+    } cases[] = {
+        {"on its timeout", [this] { clock.advance(10s); }, true},
+        {"with Cancel", [] { answer(QStringLiteral("9246"), QStringLiteral("Cancel")); }, true},
+        {"with a wrong password", [] { answer(QStringLiteral("92"), QStringLiteral("OK")); }, true},
+        {"into the settings", [] { answer(QStringLiteral("9246"), QStringLiteral("OK")); }, false},
+    };
+    // The page in front, with the keyboard's focus.
+    auto* page = new QLineEdit(window.get());
+    page->show();
+    for (const auto& c : cases) {
+        page->clear();
+        KVPasswordAlert::showPasswordAlert(window.get());
+        c.close();
+        flushDeletes();
+        ASSERT_EQ(Alert::visibleAlert(), nullptr) << c.closing;
+        page->setFocus();
+        QTest::keyClicks(page, QStringLiteral("46"));
+        EXPECT_EQ(page->text(), c.silenced ? QString() : QStringLiteral("46")) << c.closing;
+        NotificationCenter::defaultCenter().post(QStringLiteral("EventHasOccurred"));
+        EXPECT_FALSE(KeySilence::active()) << c.closing;
+        QTest::keyClicks(page, QStringLiteral("7"));
+        EXPECT_TRUE(page->text().endsWith(QLatin1Char('7'))) << c.closing << ": a touch lets keys through again";
+    }
 }
 
 TEST_F(PasswordAlertTest, ADamagedPasswordStoreSaysSoAndOpensNothing)

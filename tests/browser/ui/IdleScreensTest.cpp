@@ -70,7 +70,9 @@ TEST_F(IdleScreensTest, TheTouchThatEndsPowerSavingOnlyWakesTheKiosk)
     wait(500);
     EXPECT_FALSE(saver->powerSaveOn());
     EXPECT_FLOAT_EQ(device.brightness, 0.7);
-    EXPECT_EQ(log(QStringLiteral("App General")).value(log(QStringLiteral("App General")).size() - 1), QStringLiteral("Power Saver Off"));
+    // Repeated within the minute, the line is folded into a count ("... repeated N times").
+    EXPECT_TRUE(log(QStringLiteral("App General")).value(log(QStringLiteral("App General")).size() - 1).startsWith(QStringLiteral("Power Saver Off")))
+        << qPrintable(log(QStringLiteral("App General")).join(QLatin1Char('\n')));
     EXPECT_EQ(evaluate(window, QStringLiteral("document.title")).toString(), QStringLiteral("Start")) << "the waking touch pressed the button";
     // Awake, the same touch reaches the page.
     EXPECT_TRUE(clickUntil(window->webView(), middle, [&] { return evaluate(window, QStringLiteral("document.title")).toString() == QLatin1String("pressed"); }));

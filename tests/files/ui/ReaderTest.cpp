@@ -4,7 +4,7 @@
 #include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "files/ui/KVReaderVC.h"
 #include "files/ui/ReaderContentsPanel.h"
-#include "files/ui/ReaderLinks.h"
+#include "files/ui/ReaderDocument.h"
 #include "files/ui/ReaderPageView.h"
 #include "files/ui/ReaderSearchPanel.h"
 #include "files/ui/ReaderThumbnailStrip.h"
@@ -19,13 +19,35 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPdfDocument>
 #include <QRandomGenerator>
+
+#include <csignal>
 
 using namespace korvel;
 using test::processEventsUntil;
 
 namespace {
+
+// A field of this process's /proc status ("VmRSS:", "VmHWM:" the peak) in KiB.
+qint64 processStatusKiB(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Starts the peak afresh from the present resident size.
+void resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
 
 const QString kTitle = QStringLiteral("Field Guide");
 
@@ -56,14 +78,29 @@ protected:
         return QUrl::fromLocalFile(documents() + QLatin1Char('/') + name);
     }
 
+    static bool settled(KVReaderVC* reader)
+    {
+        const KVReaderVC::State s = reader->state();
+        return s == KVReaderVC::State::Shown || s == KVReaderVC::State::Locked || s == KVReaderVC::State::Failed;
+    }
+
     // The reader for `url` on the stack, once it has settled (shown, locked or failed).
     KVReaderVC* read(const QUrl& url)
     {
         stack->push(new Screen, NavigationStack::Animation::None);
         KVReaderVC* reader = Utils::getPDFViewerClassObject(url);
         stack->push(reader, NavigationStack::Animation::None);
-        EXPECT_TRUE(processEventsUntil([&] { return reader->state() != KVReaderVC::State::Fetching && reader->state() != KVReaderVC::State::Idle; }, 20000));
+        EXPECT_TRUE(processEventsUntil([&] { return settled(reader); }, 20000));
         return reader;
+    }
+
+    // Draws the reader until the pictures it shows have arrived from the document's helper.
+    static bool drawn(KVReaderVC* reader)
+    {
+        return processEventsUntil([&] {
+            reader->pageView()->grab();
+            return reader->pageView()->settled() || reader->state() == KVReaderVC::State::Failed;
+        }, 20000);
     }
 
     static void swipe(QWidget* view, int dx)
@@ -159,11 +196,10 @@ TEST_F(ReaderTest, OutlineAndSearchGoToTheirPages)
     ReaderSearchPanel* search = reader->searchPanel();
     ASSERT_TRUE(search && search->isVisible());
     search->search(QStringLiteral("zebra"));
-    // The rows follow the background search in batches, on the (mock) clock.
-    ASSERT_TRUE(processEventsUntil([&] {
-        clock.advance(std::chrono::milliseconds(100));
-        return search->matches().size() == 2;
-    }, 10000)) << search->matches().size();
+    // The pages' texts come from the document's helper; the rows follow in batches, on the clock.
+    ASSERT_TRUE(processEventsUntil([&] { return search->finished(); }, 10000));
+    clock.advance(std::chrono::milliseconds(100));
+    ASSERT_EQ(search->matches().size(), 2);
     const struct {
         const char* line;
         const char* outline;
@@ -193,6 +229,7 @@ TEST_F(ReaderTest, ProtectionAlertTakesOnlyTheRightPassword)
         EXPECT_FALSE(reader->thumbnailStrip()->isVisibleTo(reader));
         alert->textField(0)->setText(password);
         alert->dismissWithButton(alert->buttonIndex(qtTrId("TEXT_OPEN")));
+        ASSERT_TRUE(processEventsUntil([&] { return settled(reader); }, 20000));
     }
     EXPECT_EQ(reader->state(), KVReaderVC::State::Shown);
     EXPECT_EQ(reader->document()->pageCount(), 3);
@@ -223,7 +260,7 @@ TEST_F(ReaderTest, DamagedDocumentsNeverTakeTheKioskDown)
         } else if (reader->state() == KVReaderVC::State::Shown) {
             for (int page = 0; page < reader->document()->pageCount(); ++page) {
                 reader->pageView()->setCurrentPage(page);
-                reader->pageView()->grab();
+                EXPECT_TRUE(drawn(reader)) << i;
             }
         }
         if (Alert* alert = Alert::visibleAlert())
@@ -231,6 +268,48 @@ TEST_F(ReaderTest, DamagedDocumentsNeverTakeTheKioskDown)
         reader->back();
         stack->popToRoot(NavigationStack::Animation::None);
     }
+}
+
+// Documents that break the process drawing them (one that deflates to a gigabyte, one that takes
+// its helper forever, a helper killed from outside) end in the error, with a log line saying why;
+// the kiosk's own memory stays where it was, and the kiosk goes on.
+TEST_F(ReaderTest, DocumentsThatBreakTheirHelperFailWithoutTheKiosk)
+{
+    const struct {
+        const char* name;
+        QByteArray document;
+        std::function<void(KVReaderVC*)> disturb;
+        const char* reason;
+    } cases[] = {
+        {"a page of a gigabyte", test::inflatingContent(1000), [](KVReaderVC*) {}, "the document helper crashed"},
+        {"a picture that takes its time", test::hugePicture(32000),
+         [this](KVReaderVC*) { clock.advance(ReaderDocument::answerTimeout + std::chrono::seconds(1)); }, "gave no answer for 30 seconds"},
+        {"a helper killed", guide(), [](KVReaderVC* reader) { ::kill(pid_t(reader->document()->helperProcessId()), SIGKILL); },
+         "the document helper crashed"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_FALSE(c.document.isEmpty()) << c.name;
+        const qint64 before = processStatusKiB("VmRSS:");
+        resetPeakMemory();
+        KVReaderVC* reader = read(stored(QStringLiteral("hostile.pdf"), c.document));
+        ASSERT_EQ(reader->state(), KVReaderVC::State::Shown) << c.name << ": the document opens, its page is the trouble";
+        // The page is asked for as it is drawn.
+        reader->pageView()->grab();
+        c.disturb(reader);
+        EXPECT_TRUE(processEventsUntil([&] { return reader->state() == KVReaderVC::State::Failed; }, 90000)) << c.name;
+        EXPECT_EQ(reader->messageLabel()->text(), qtTrId("TEXT_PDF_CANNOT_BE_OPENED")) << c.name;
+        EXPECT_FALSE(reader->thumbnailStrip()->isVisibleTo(reader)) << c.name;
+        const QStringList logged = log(QStringLiteral("Webview")).filter(QStringLiteral("hostile.pdf"));
+        EXPECT_TRUE(!logged.isEmpty() && logged.last().contains(QLatin1String(c.reason))) << c.name << ": " << qPrintable(logged.join(QLatin1Char('\n')));
+        EXPECT_LT(processStatusKiB("VmHWM:") - before, 64 * 1024) << c.name << ": the kiosk's own memory grew";
+        reader->back();
+        stack->popToRoot(NavigationStack::Animation::None);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // The next document opens as ever.
+    KVReaderVC* reader = read(stored(QStringLiteral("guide.pdf"), guide()));
+    EXPECT_EQ(reader->state(), KVReaderVC::State::Shown);
+    EXPECT_TRUE(drawn(reader));
 }
 
 // Downloads and printing follow their switches: a forbidden download only toasts, and the share
@@ -337,8 +416,7 @@ TEST_F(ReaderTest, DocumentLinksGoThroughTheNavigationDecision)
     KVReaderVC* reader = read(stored(QStringLiteral("linked.pdf"), linked));
     ASSERT_EQ(reader->state(), KVReaderVC::State::Shown);
     ReaderPageView* view = reader->pageView();
-    const QList<ReaderLink> links = ReaderLinks::onPage(reader->document(), 0);
-    ASSERT_EQ(links.size(), 2);
+    ASSERT_TRUE(processEventsUntil([&] { return view->links().size() == 2; }, 20000));
     // Where a point of the page (from its top left) is on the screen.
     const QSizeF points = reader->document()->pagePointSize(0);
     const QSizeF fitted = points.scaled(QSizeF(view->size()), Qt::KeepAspectRatio);
@@ -405,7 +483,7 @@ TEST_F(ReaderTest, WebDocumentSharesTheVisitsAuthentication)
 
     KVReaderVC* reader = Utils::getPDFViewerClassObject(QUrl(url("allowed.test", "/private/guide.pdf")));
     stack->push(reader, NavigationStack::Animation::None);
-    ASSERT_TRUE(processEventsUntil([&] { return reader->state() != KVReaderVC::State::Fetching; }, 20000));
+    ASSERT_TRUE(processEventsUntil([&] { return settled(reader); }, 20000));
     EXPECT_EQ(reader->state(), KVReaderVC::State::Shown);
     EXPECT_EQ(Alert::visibleAlert(), nullptr);
     bool authorised = false;

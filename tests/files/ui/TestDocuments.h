@@ -15,7 +15,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
+
+#include <zlib.h>
 
 namespace korvel::test {
 
@@ -189,6 +192,78 @@ inline QByteArray encrypted(const QByteArray& pdf, const QString& password)
         return {};
     QFile result(out);
     return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+}
+
+// `count` copies of `byte` deflated (zlib), made in pieces so that the maker's memory stays small.
+inline QByteArray deflatedRepeat(char byte, qint64 count)
+{
+    QByteArray deflated;
+    z_stream z{};
+    if (deflateInit(&z, 9) != Z_OK)
+        return {};
+    const QByteArray piece(1024 * 1024, byte);
+    QByteArray out(256 * 1024, Qt::Uninitialized);
+    for (qint64 left = count;;) {
+        const qint64 now = std::min<qint64>(left, piece.size());
+        left -= now;
+        const bool last = left == 0;
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(piece.constData()));
+        z.avail_in = uInt(now);
+        int status = Z_OK;
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(out.data());
+            z.avail_out = uInt(out.size());
+            status = deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
+            deflated.append(out.constData(), out.size() - qsizetype(z.avail_out));
+        } while (z.avail_out == 0 || (last && status != Z_STREAM_END));
+        if (last)
+            break;
+    }
+    deflateEnd(&z);
+    return deflated;
+}
+
+// A PDF of these objects (numbered from 1, the first the catalog) with its cross-reference table.
+inline QByteArray pdfOf(const QList<QByteArray>& objects)
+{
+    QByteArray pdf("%PDF-1.7\n");
+    QList<qsizetype> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+inline QByteArray deflatedStream(const QByteArray& dictionary, const QByteArray& deflated)
+{
+    return "<< " + dictionary + " /Filter /FlateDecode /Length " + QByteArray::number(deflated.size()) + " >>\nstream\n" + deflated + "\nendstream";
+}
+
+// A one-page document whose page content is `megabytes` MiB of spaces: about 1 MB to send for
+// 1000, a gigabyte for whoever parses it.
+inline QByteArray inflatingContent(int megabytes)
+{
+    return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>",
+                  deflatedStream("", deflatedRepeat(' ', qint64(megabytes) * 1024 * 1024))});
+}
+
+// A one-page document showing a grey picture of `side` x `side` pixels: small to send, seconds of
+// work to draw at any size.
+inline QByteArray hugePicture(int side)
+{
+    return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Resources << /XObject << /Im0 5 0 R >> >> /Contents 4 0 R >>",
+                  "<< /Length 30 >>\nstream\nq 612 0 0 792 0 0 cm /Im0 Do Q\nendstream",
+                  deflatedStream("/Type /XObject /Subtype /Image /Width " + QByteArray::number(side) + " /Height " + QByteArray::number(side)
+                                     + " /ColorSpace /DeviceGray /BitsPerComponent 8",
+                                 deflatedRepeat(char(0x80), qint64(side) * side))});
 }
 
 }  // namespace korvel::test

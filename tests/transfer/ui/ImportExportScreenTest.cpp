@@ -1,3 +1,4 @@
+#include "platform/DocumentOrigins.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PropertyList.h"
 #include "platform/ui/Alert.h"
@@ -71,7 +72,7 @@ TEST_F(ImportExportScreenTest, FilePromptsRememberTheirNames)
     EXPECT_TRUE(shownMessage().contains(QStringLiteral("fleet.plist"))) << qPrintable(shownMessage());
     Alert::visibleAlert()->dismiss();
 
-    ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/other.plist"), document(QStringLiteral("Library"))));
+    ASSERT_TRUE(placeDocument(QStringLiteral("other.plist"), document(QStringLiteral("Library"))));
     screen->importFromFilePrompt();
     answer(QStringLiteral("other.plist"), QStringLiteral("Import"));
     EXPECT_EQ(shownMessage(), QStringLiteral("Settings imported successfully from file other.plist in Korvel documents folder."));
@@ -79,7 +80,23 @@ TEST_F(ImportExportScreenTest, FilePromptsRememberTheirNames)
     EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Library"));
     Alert::visibleAlert()->dismiss();
     screen->importFromFilePrompt();
-    EXPECT_EQ(Alert::visibleAlert()->textField(0)->text(), QStringLiteral("other.plist"));
+    Alert* prompt = Alert::visibleAlert();
+    EXPECT_EQ(prompt->textField(0)->text(), QStringLiteral("other.plist"));
+
+    // While a name is typed the prompt says where that file came from, and whether it is taken.
+    ASSERT_TRUE(test::writeFile(documents() + QStringLiteral("/lan.txt"), "x"));
+    ASSERT_TRUE(DocumentOrigins::forHome().record(documents() + QStringLiteral("/lan.txt"), DocumentOrigin::UploadWithoutCode));
+    const QString asked = QStringLiteral("Please enter the Filename to import settings");
+    const struct {
+        const char* typed;
+        const char* says;
+    } origins[] = {{"other.plist", "\nother.plist: placed with korvelctl."},
+                   {"lan.txt", "\nlan.txt: uploaded without the access code. It will not be imported."},
+                   {"missing.plist", ""}};
+    for (const auto& o : origins) {
+        prompt->textField(0)->setText(QString::fromLatin1(o.typed));
+        EXPECT_EQ(prompt->message(), asked + QString::fromLatin1(o.says)) << o.typed;
+    }
 }
 
 // An import from an address shows its progress and ends with the result; leaving the foreground

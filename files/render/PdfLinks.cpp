@@ -1,4 +1,4 @@
-#include "files/ui/ReaderLinks.h"
+#include "files/render/PdfLinks.h"
 
 #include <QAbstractListModel>
 #include <QPdfDocument>
@@ -34,7 +34,7 @@ static_assert(sizeof(QPdfLinkModel) == 24, "QPdfLinkModel of Qt 6.4 is 24 bytes"
 
 namespace korvel {
 
-QList<ReaderLink> ReaderLinks::onPage(QPdfDocument* document, int page)
+QList<ReaderLink> PdfLinks::onPage(QPdfDocument* document, int page)
 {
     QList<ReaderLink> links;
 #ifdef KORVEL_PDF_LINK_MODEL
