@@ -435,7 +435,7 @@ TEST_F(TrustTest, TheHistoryKeepsTenAndARollbackWithdrawsTheDocumentsGivenUp)
     ASSERT_TRUE(settings().save());
     tick();
     EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://11.example")});
-    EXPECT_TRUE(loggedEvents(QStringLiteral("AutoImport")).last().startsWith(QLatin1String("Not Imported: this document was withdrawn by a rollback")));
+    EXPECT_TRUE(loggedEvents(QStringLiteral("AutoImport")).last().startsWith(QLatin1String("Not Imported: a rollback withdrew this document")));
     putDocument(QStringLiteral("auto.plist"), documentWith(QStringLiteral("http://13.example")));
     tick();
     EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://13.example")});
@@ -443,6 +443,40 @@ TEST_F(TrustTest, TheHistoryKeepsTenAndARollbackWithdrawsTheDocumentsGivenUp)
     // The administrator may still take it in by hand.
     putDocument(QStringLiteral("by-hand.plist"), documentWith(QStringLiteral("http://12.example")));
     EXPECT_TRUE(ImportExport::importFromFile(QStringLiteral("by-hand.plist")).ok);
+
+    // Damaged withdrawals could hide a withdrawn document: nothing from outside comes in, each
+    // attempt says why once, and the administrator at the device still can.
+    const QString withdrawals = Paths::settingsHistoryDirectory() + QStringLiteral("/withdrawn.plist");
+    int variant = 0;  // another managed text each time: the same one is not looked at twice
+    for (const QByteArray& damage : {QByteArray(), QByteArray("<plist><array><string>x"),
+                                      PropertyList::toXml(QVariantList{QVariantMap{{QStringLiteral("Document"), 1}}})}) {
+        SCOPED_TRACE(damage.constData());
+        ASSERT_TRUE(writeFile(withdrawals, damage));
+        putDocument(QStringLiteral("auto.plist"), documentWith(QStringLiteral("http://14.example")));
+        const int logged = loggedEvents(QStringLiteral("AutoImport")).size();
+        tick();
+        EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://12.example")});
+        const QStringList said = loggedEvents(QStringLiteral("AutoImport")).mid(logged);
+        EXPECT_EQ(said.filter(QStringLiteral("withdrawn.plist cannot be read")).size(), 1) << qPrintable(said.join('\n'));
+        const QString managed = Paths::managedConfigurationFile();
+        QDir().mkpath(QFileInfo(managed).path());
+        ASSERT_TRUE(writeFile(managed, PropertyList::toXml(QVariantMap{
+                                           {QStringLiteral("SettingsXML"), QString::fromUtf8(PropertyList::toXml(documentWith(QStringLiteral("http://15.example"))))
+                                                                               + QString(++variant, QLatin1Char(' '))}})));
+        reopen();
+        const ManagedConfiguration::Check check = ManagedConfiguration::defaultsChanged(UserDefaults::standard());
+        EXPECT_EQ(check.outcome, ManagedConfiguration::Outcome::Refused);
+        EXPECT_TRUE(check.error.contains(QLatin1String("withdrawn.plist cannot be read"))) << qPrintable(check.error);
+        EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://12.example")});
+        EXPECT_TRUE(readFile(withdrawals) == damage) << "kept for repair, never rewritten as empty";
+    }
+    // A rollback still goes back, and leaves them for repair.
+    const QByteArray damaged = readFile(withdrawals);
+    ASSERT_TRUE(ImportExport::rollBack(SettingsHistory::entries().at(1).sequence, QStringLiteral("a test")));
+    EXPECT_TRUE(readFile(withdrawals) == damaged);
+    putDocument(QStringLiteral("by-hand.plist"), documentWith(QStringLiteral("http://16.example")));
+    EXPECT_TRUE(ImportExport::importFromFile(QStringLiteral("by-hand.plist")).ok);
+    EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://16.example")});
 }
 
 TEST_F(TrustTest, AnEnforcedManagedDocumentWinsOverLocalChangesAtEveryStart)
