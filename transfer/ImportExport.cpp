@@ -514,6 +514,11 @@ ImportPreview ImportExport::preview(const QVariantMap& document, const DocumentS
     return preview;
 }
 
+bool ImportExport::holdsSettingsInForce(const SettingsHistoryEntry& entry)
+{
+    return korvel::holdsSettingsInForce(entry, settingsInForce());
+}
+
 ImportOutcome ImportExport::rollBack(qint64 sequence, const QString& why)
 {
     QStringList problems;
