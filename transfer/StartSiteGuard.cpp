@@ -153,7 +153,8 @@ void StartSiteGuard::resume()
     // counts as it would have.
     const QDateTime now = Clock::instance().now();
     const std::optional<QDateTime>& last = m_watch.lastFailureWhileUp();
-    const qint64 due = last && *last <= now ? now.msecsTo(last->addSecs(std::chrono::duration_cast<std::chrono::seconds>(StartSiteWatch::interval).count())) : 0;
+    const qint64 intervalSeconds = std::chrono::duration_cast<std::chrono::seconds>(StartSiteWatch::interval).count();
+    const qint64 due = last && *last <= now ? now.msecsTo(last->addSecs(intervalSeconds)) : 0;
     if (due > 0) {
         m_resuming = true;
         m_timer->start(std::chrono::milliseconds(due), TimerMode::SingleShot);
