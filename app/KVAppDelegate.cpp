@@ -207,6 +207,8 @@ bool KVAppDelegate::didFinishLaunching()
         if (state != 1 && returnToStart)
             returnToStart();
     });
+    // A restart within the watch (one the broken document may have caused) does not end it.
+    m_startSiteGuard->resume();
     startAutoImport();
     startActivityUpdates();
     return true;

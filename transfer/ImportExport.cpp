@@ -281,7 +281,11 @@ QString commitSettings(const Commit& commit, FileTransaction& transaction, qint6
     if (!staged)
         return QStringLiteral("the settings history could not be written: ") + error;
     transaction.add(std::move(staged));
-    if (!commit.withdraw.isEmpty() || !commit.restore.isEmpty()) {
+    if (const QString damage = SettingsHistory::withdrawalsDamage(); !damage.isNull() && (!commit.withdraw.isEmpty() || !commit.restore.isEmpty())) {
+        // Rewriting them would forget what they held; left damaged, they keep every document from
+        // outside away, this one included, and the settings still change.
+        KVLog(QStringLiteral("Error"), QStringLiteral("The withdrawn documents were not updated: %@"), damage);
+    } else if (!commit.withdraw.isEmpty() || !commit.restore.isEmpty()) {
         std::unique_ptr<AtomicFile> withdrawals = SettingsHistory::stageWithdrawals(commit.withdraw, commit.restore, now, &error);
         if (!withdrawals)
             return QStringLiteral("the settings history could not be written: ") + error;
@@ -501,13 +505,18 @@ ImportPreview ImportExport::preview(const QVariantMap& document, const DocumentS
                         : passwordChanges                                   ? QStringLiteral("Password changed: yes")
                                                                             : QStringLiteral("Password changed: no"));
     preview.settingsDiffer = preview.settingsDiffer || passwordChanges;
-    if (const std::optional<QDateTime> withdrawn = SettingsHistory::withdrawnAt(preview.document);
-        withdrawn && (source.kind == DocumentSource::Kind::Automatic || source.kind == DocumentSource::Kind::Managed)) {
-        preview.refused = true;
-        preview.problem = QStringLiteral("a rollback withdrew this document on %1; it is not applied again")
-                              .arg(withdrawn->toLocalTime().toString(Qt::ISODate));
+    if (source.kind == DocumentSource::Kind::Automatic || source.kind == DocumentSource::Kind::Managed) {
+        if (const QString refused = SettingsHistory::refusalFromOutside(preview.document); !refused.isNull()) {
+            preview.refused = true;
+            preview.problem = refused;
+        }
     }
     return preview;
+}
+
+bool ImportExport::holdsSettingsInForce(const SettingsHistoryEntry& entry)
+{
+    return korvel::holdsSettingsInForce(entry, settingsInForce());
 }
 
 ImportOutcome ImportExport::rollBack(qint64 sequence, const QString& why)

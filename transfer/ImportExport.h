@@ -13,6 +13,7 @@ namespace korvel {
 
 class UploadServerControl;
 struct KVAutoImportSettings;
+struct SettingsHistoryEntry;
 
 // An alert to show: the title is "Korvel" where the alert has one, empty otherwise.
 struct TransferAlert {
@@ -123,6 +124,9 @@ public:
     // entries after it from being applied again by the automatic import or the managed
     // configuration. `why` goes to the history and the log.
     static ImportOutcome rollBack(qint64 sequence, const QString& why);
+    // Whether history entry `entry` holds the settings and password in force (a save may have
+    // written them in another form since, which does not count).
+    static bool holdsSettingsInForce(const SettingsHistoryEntry& entry);
     // Hears of every import put into effect (the kiosk watches its start website after some);
     // empty: nobody.
     static void setImportObserver(std::function<void(const AppliedImport&)> observer);

@@ -210,9 +210,8 @@ void KVAutoImport::fetched(int source, const AutoImportFetch& fetch)
         return;
     }
     // A document a rollback gave up is not taken in again, however it is served.
-    if (const std::optional<QDateTime> withdrawn = SettingsHistory::withdrawnAt(DocumentSignature::fingerprint(*parsed.document))) {
-        KVLog(category, QStringLiteral("Not Imported: this document was withdrawn by a rollback on %@"),
-              withdrawn->toLocalTime().toString(Qt::ISODate));
+    if (const QString refused = SettingsHistory::refusalFromOutside(DocumentSignature::fingerprint(*parsed.document)); !refused.isNull()) {
+        KVLog(category, QStringLiteral("Not Imported: %@"), refused);
         return;
     }
     static const QString sourceNames[] = {QStringLiteral("file %1"), QStringLiteral("cloud ID %1"), QStringLiteral("URL %1")};

@@ -102,11 +102,10 @@ ManagedConfiguration::Check ManagedConfiguration::defaultsChanged(UserDefaults& 
         return check;
     }
     const QString document = DocumentSignature::fingerprint(*parsed.document);
-    if (const std::optional<QDateTime> withdrawn = SettingsHistory::withdrawnAt(document)) {
+    if (const QString refused = SettingsHistory::refusalFromOutside(document); !refused.isNull()) {
         check.outcome = Outcome::Refused;
-        check.error = QStringLiteral("a rollback withdrew this document");
-        KVLog(importCategory, QStringLiteral("Settings from device management refused (document %@): withdrawn by a rollback on %@"), document,
-              withdrawn->toLocalTime().toString(Qt::ISODate));
+        check.error = refused;
+        KVLog(importCategory, QStringLiteral("Settings from device management refused (document %@): %@"), document, refused);
         return check;
     }
     const ImportOutcome outcome = ImportExport::replaceSettings(*parsed.document, source);
@@ -139,6 +138,10 @@ void ManagedConfiguration::enforce(const QString& text, const DocumentSource& so
     const QString document = DocumentSignature::fingerprint(*parsed.document);
     if (SettingsHistory::withdrawnAt(document))
         return;
+    if (const QString damage = SettingsHistory::withdrawalsDamage(); !damage.isNull()) {
+        KVLog(importCategory, QStringLiteral("Enforced settings from device management not applied (document %@): %@"), document, damage);
+        return;
+    }
     const ImportPreview preview = ImportExport::preview(*parsed.document, source, ImportExport::Mode::Replace);
     if (!preview.fit || preview.refused) {
         KVLog(importCategory, QStringLiteral("Enforced settings from device management refused (document %@): %@"), document, preview.problem);

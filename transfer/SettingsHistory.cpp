@@ -58,13 +58,29 @@ std::optional<SettingsHistoryEntry> read(qint64 sequence, QStringList* problems)
     return entry;
 }
 
-QVariantList withdrawals()
+QString withdrawalsPath()
 {
-    const QString path = directory() + QLatin1Char('/') + withdrawnFile;
-    if (!QFileInfo::exists(path))
-        return {};
+    return directory() + QLatin1Char('/') + withdrawnFile;
+}
+
+// The withdrawals; nullopt when the file exists but is not a list of them. A damaged file must
+// not read as "nothing withdrawn".
+std::optional<QVariantList> withdrawals()
+{
+    const QString path = withdrawalsPath();
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return QVariantList{};
     const PropertyListParse parsed = PropertyList::readFile(path);
-    return parsed.ok() ? parsed.value.toList() : QVariantList{};
+    if (!parsed.ok() || parsed.value.typeId() != QMetaType::QVariantList)
+        return std::nullopt;
+    const QVariantList list = parsed.value.toList();
+    for (const QVariant& element : list) {
+        const QVariantMap w = element.toMap();
+        if (element.typeId() != QMetaType::QVariantMap || w.value(documentKey).typeId() != QMetaType::QString
+            || w.value(timeKey).typeId() != QMetaType::QDateTime)
+            return std::nullopt;
+    }
+    return list;
 }
 
 }  // namespace
@@ -146,7 +162,7 @@ std::optional<QDateTime> withdrawnAt(const QString& document)
 {
     if (document.isEmpty())
         return std::nullopt;
-    for (const QVariant& element : withdrawals()) {
+    for (const QVariant& element : withdrawals().value_or(QVariantList())) {
         const QVariantMap w = element.toMap();
         if (w.value(documentKey).toString() == document)
             return w.value(timeKey).toDateTime();
@@ -154,11 +170,30 @@ std::optional<QDateTime> withdrawnAt(const QString& document)
     return std::nullopt;
 }
 
+QString withdrawalsDamage()
+{
+    return withdrawals() ? QString() : withdrawalsPath() + QStringLiteral(" cannot be read");
+}
+
+QString refusalFromOutside(const QString& document)
+{
+    if (const QString damage = withdrawalsDamage(); !damage.isNull())
+        return damage + QStringLiteral(": no document from outside is applied until it is repaired or removed");
+    if (const std::optional<QDateTime> withdrawn = withdrawnAt(document))
+        return QStringLiteral("a rollback withdrew this document on %1; it is not applied again").arg(withdrawn->toLocalTime().toString(Qt::ISODate));
+    return {};
+}
+
 std::unique_ptr<AtomicFile> stageWithdrawals(const QStringList& withdrawn, const QStringList& restored, const QDateTime& now,
                                              QString* error)
 {
+    const std::optional<QVariantList> known = withdrawals();
+    if (!known) {
+        *error = withdrawalsDamage();
+        return nullptr;
+    }
     QVariantList kept;
-    for (const QVariant& element : withdrawals()) {
+    for (const QVariant& element : *known) {
         const QString document = element.toMap().value(documentKey).toString();
         if (!withdrawn.contains(document) && !restored.contains(document))
             kept.append(element);

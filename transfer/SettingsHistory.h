@@ -46,10 +46,18 @@ std::unique_ptr<AtomicFile> stage(const SettingsHistoryEntry& entry, QString* er
 // Removes the entries beyond the newest `kept`; false when one could not be removed.
 bool prune();
 
-// Whether a rollback withdrew the document with this fingerprint, and when.
+// Whether a rollback withdrew the document with this fingerprint, and when (nullopt too when the
+// withdrawals cannot be read: see withdrawalsDamage()).
 std::optional<QDateTime> withdrawnAt(const QString& document);
+// Why the withdrawals cannot be read (a damaged file), or the null text.
+QString withdrawalsDamage();
+// Why the automatic import and the managed configuration must not apply this document: a rollback
+// withdrew it, or the withdrawals are damaged (then none is applied: a withdrawn one could be
+// among them). The null text when it may be applied.
+QString refusalFromOutside(const QString& document);
 // Marks documents withdrawn (at `now`) and others applicable again, staged for a FileTransaction;
-// nullptr with the reason in `error`. At most the hundred newest withdrawals are kept.
+// nullptr with the reason in `error` (also when the withdrawals are damaged: rewriting them would
+// forget what they held). At most the hundred newest withdrawals are kept.
 std::unique_ptr<AtomicFile> stageWithdrawals(const QStringList& withdrawn, const QStringList& restored, const QDateTime& now,
                                              QString* error);
 

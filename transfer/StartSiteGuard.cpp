@@ -2,12 +2,16 @@
 
 #include "log/KVLog.h"
 #include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "platform/PropertyList.h"
 #include "platform/Timer.h"
 #include "policy/KVUtility.h"
 #include "settings/KVSettings.h"
 #include "settings/allowedWebsite.h"
 #include "transfer/SettingsHistory.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -18,6 +22,7 @@ namespace korvel {
 namespace {
 
 const QString category = QStringLiteral("Import");
+const QString watchFile = QStringLiteral("start-site-watch.plist");
 
 }  // namespace
 
@@ -65,8 +70,12 @@ void StartSiteGuard::importApplied(const AppliedImport& applied)
     }
     if (!StartSiteWatch::worthWatching(startSite, previousStartSite))
         return;
-    m_watch.begin({*startSite, *previousStartSite, applied.document, applied.previousEntry, Clock::instance().now()});
+    // The entry this document wrote: any later one (an import, a rollback) makes the watch old.
+    const std::optional<SettingsHistoryEntry> newest = SettingsHistory::newest();
+    m_watch.begin({*startSite, *previousStartSite, applied.document, applied.previousEntry, Clock::instance().now(),
+                   newest && newest->document == applied.document ? newest->sequence : 0});
     KVLog(category, QStringLiteral("Watching the start website %@ after the settings from %@"), startSite->toString(), applied.source.describe());
+    save();
     look();
     m_timer->start(StartSiteWatch::interval, TimerMode::Repeating);
 }
@@ -74,7 +83,11 @@ void StartSiteGuard::importApplied(const AppliedImport& applied)
 void StartSiteGuard::stop()
 {
     m_timer->stop();
+    m_resuming = false;
+    const bool watching = m_watch.isWatching();
     m_watch.end();
+    if (watching || QFileInfo::exists(file()))
+        save();
     m_looking = false;
     if (m_reply) {
         QNetworkReply* reply = m_reply;
@@ -85,13 +98,84 @@ void StartSiteGuard::stop()
     }
 }
 
+QString StartSiteGuard::file()
+{
+    return Paths::settingsHistoryDirectory() + QLatin1Char('/') + watchFile;
+}
+
+void StartSiteGuard::save()
+{
+    QString error;
+    bool saved = true;
+    if (m_watch.isWatching()) {
+        saved = QDir().mkpath(Paths::settingsHistoryDirectory())
+                && PropertyList::writeFile(file(), m_watch.toDictionary(), &error, FileAccess::OwnerOnly);
+        if (!saved && error.isEmpty())
+            error = Paths::settingsHistoryDirectory() + QStringLiteral(": the folder could not be made");
+    } else if (QFileInfo::exists(file()) && !QFile::remove(file())) {
+        saved = false;
+        error = file() + QStringLiteral(": could not be removed");
+    }
+    // Once per run of failures, not every minute.
+    if (!saved && !m_saveFailed)
+        KVLog(QStringLiteral("Error"), QStringLiteral("The watch of the start website could not be kept for a restart: %@"), error);
+    m_saveFailed = !saved;
+}
+
+void StartSiteGuard::resume()
+{
+    if (m_watch.isWatching() || !QFileInfo::exists(file()))
+        return;
+    const PropertyListParse parsed = PropertyList::readFile(file());
+    StartSiteWatch kept;
+    QString stale;
+    if (!parsed.ok() || parsed.value.typeId() != QMetaType::QVariantMap || !kept.restore(parsed.value.toMap())) {
+        stale = QStringLiteral("its file cannot be read");
+    } else {
+        const StartSiteWatch::Watched& watched = *kept.watched();
+        const std::optional<SettingsHistoryEntry> newest = SettingsHistory::newest();
+        if (!newest || newest->sequence != watched.appliedEntry || newest->document != watched.document
+            || watched.previousEntry >= watched.appliedEntry || !ImportExport::holdsSettingsInForce(*newest))
+            stale = QStringLiteral("the settings changed since");
+        else if (startSiteOf(KVSettings::getSettingsObject().allowedWebsites) != std::optional<QUrl>(watched.startSite))
+            stale = QStringLiteral("the start website changed since");
+    }
+    if (!stale.isNull()) {
+        KVLog(category, QStringLiteral("The watch of the start website left by the last run is not taken up: %@"), stale);
+        save();
+        return;
+    }
+    m_watch = kept;
+    const StartSiteWatch::Watched& watched = *m_watch.watched();
+    KVLog(category, QStringLiteral("Watching the start website %@ again after a restart (%@ of failure so far)"), watched.startSite.toString(),
+          QStringLiteral("%1 s").arg(m_watch.failingFor().count()));
+    // The looks keep the minute they kept before the restart, so the stretch since the last one
+    // counts as it would have.
+    const QDateTime now = Clock::instance().now();
+    const std::optional<QDateTime>& last = m_watch.lastFailureWhileUp();
+    const qint64 intervalSeconds = std::chrono::duration_cast<std::chrono::seconds>(StartSiteWatch::interval).count();
+    const qint64 due = last && *last <= now ? now.msecsTo(last->addSecs(intervalSeconds)) : 0;
+    if (due > 0) {
+        m_resuming = true;
+        m_timer->start(std::chrono::milliseconds(due), TimerMode::SingleShot);
+        return;
+    }
+    look();
+    m_timer->start(StartSiteWatch::interval, TimerMode::Repeating);
+}
+
 void StartSiteGuard::look()
 {
+    if (m_resuming) {
+        m_resuming = false;
+        m_timer->start(StartSiteWatch::interval, TimerMode::Repeating);
+    }
     if (!m_watch.isWatching() || m_looking)
         return;
     if (!m_networkUp || !m_networkUp()) {
         // Down time does not count; nothing to look at.
         m_watch.startSiteLooked(Clock::instance().now(), false, false);
+        save();
         return;
     }
     m_looking = true;
@@ -102,7 +186,9 @@ void StartSiteGuard::lookedAtStartSite(bool loaded)
 {
     m_looking = false;
     const QUrl startSite = m_watch.watched() ? m_watch.watched()->startSite : QUrl();
-    switch (m_watch.startSiteLooked(Clock::instance().now(), !m_networkUp || m_networkUp(), loaded)) {
+    const StartSiteWatch::Next next = m_watch.startSiteLooked(Clock::instance().now(), !m_networkUp || m_networkUp(), loaded);
+    save();
+    switch (next) {
     case StartSiteWatch::Next::Accepted:
         m_timer->stop();
         KVLog(category, QStringLiteral("The start website %@ loads: the new settings stay"), startSite.toString());
@@ -132,6 +218,8 @@ void StartSiteGuard::lookedAtPrevious(bool loaded)
     if (m_watch.previousLooked(loaded) != StartSiteWatch::Next::RollBack)
         return;
     m_timer->stop();
+    // Whatever becomes of the rollback, it is not tried again after a restart.
+    save();
     const QString why = QStringLiteral("the start website %1 did not load for %2 minutes while the network was up, and %3 of the settings before did")
                             .arg(watched.startSite.toString())
                             .arg(StartSiteWatch::grace.count())

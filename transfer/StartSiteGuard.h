@@ -23,7 +23,8 @@ struct allowedWebsite;
 // looks at the new start website once a minute (a GET of an http or https address, the file of
 // Documents for a file address), and rolls the settings back when the watch says so, logging why;
 // the rollback keeps the automatic import and the managed configuration from applying that
-// document again. Main thread only; times come from the Clock.
+// document again. The watch is kept in a file, so that a restart (which a broken document may well
+// cause) does not end it. Main thread only; times come from the Clock.
 class StartSiteGuard final : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +40,9 @@ public:
     void importApplied(const AppliedImport& applied);
     // The administrator took charge (the settings opened, a command changed them): no watch.
     void stop();
+    // Takes up the watch a previous run of Korvel left, where it was, when the settings it
+    // watches are still those in force; otherwise forgets it. Once, at the start.
+    void resume();
     bool isWatching() const { return m_watch.isWatching(); }
     // Whether a look waits for its answer.
     bool isLooking() const { return m_looking; }
@@ -52,6 +56,9 @@ Q_SIGNALS:
 
 private:
     void look();
+    // The watch kept in `file()` as it is now (removed when there is none); failures are logged.
+    void save();
+    static QString file();
     void lookedAtStartSite(bool loaded);
     void lookedAtPrevious(bool loaded);
     // Whether `url` loads; the answer arrives later, once.
@@ -63,6 +70,8 @@ private:
     QNetworkAccessManager* m_network = nullptr;
     QPointer<QNetworkReply> m_reply;
     bool m_looking = false;
+    bool m_saveFailed = false;
+    bool m_resuming = false;  // the first look after a restart waits for its minute
 };
 
 }  // namespace korvel

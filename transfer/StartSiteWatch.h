@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QUrl>
+#include <QVariantMap>
 
 #include <chrono>
 #include <optional>
@@ -28,6 +29,7 @@ public:
         QString document;        // its fingerprint
         qint64 previousEntry = 0;  // the settings-history entry to go back to
         QDateTime since;
+        qint64 appliedEntry = 0;   // the entry the document wrote: a later one ends the watch
     };
     // Whether an import is worth watching: both settings have a start website, and it changed
     // (the same start website is no news about the document).
@@ -54,6 +56,13 @@ public:
 
     // Seconds of failure with the network up so far.
     std::chrono::seconds failingFor() const { return m_failing; }
+    // The last look that failed with the network up, while it may still start a counted stretch.
+    const std::optional<QDateTime>& lastFailureWhileUp() const { return m_lastFailureWhileUp; }
+
+    // The whole state, for a watch that must outlive the process; restore() takes it back, and
+    // false (no watch) when it is not a whole state.
+    QVariantMap toDictionary() const;
+    bool restore(const QVariantMap& dictionary);
 
 private:
     std::optional<Watched> m_watched;

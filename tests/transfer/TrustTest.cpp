@@ -435,7 +435,7 @@ TEST_F(TrustTest, TheHistoryKeepsTenAndARollbackWithdrawsTheDocumentsGivenUp)
     ASSERT_TRUE(settings().save());
     tick();
     EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://11.example")});
-    EXPECT_TRUE(loggedEvents(QStringLiteral("AutoImport")).last().startsWith(QLatin1String("Not Imported: this document was withdrawn by a rollback")));
+    EXPECT_TRUE(loggedEvents(QStringLiteral("AutoImport")).last().startsWith(QLatin1String("Not Imported: a rollback withdrew this document")));
     putDocument(QStringLiteral("auto.plist"), documentWith(QStringLiteral("http://13.example")));
     tick();
     EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://13.example")});
@@ -443,6 +443,40 @@ TEST_F(TrustTest, TheHistoryKeepsTenAndARollbackWithdrawsTheDocumentsGivenUp)
     // The administrator may still take it in by hand.
     putDocument(QStringLiteral("by-hand.plist"), documentWith(QStringLiteral("http://12.example")));
     EXPECT_TRUE(ImportExport::importFromFile(QStringLiteral("by-hand.plist")).ok);
+
+    // Damaged withdrawals could hide a withdrawn document: nothing from outside comes in, each
+    // attempt says why once, and the administrator at the device still can.
+    const QString withdrawals = Paths::settingsHistoryDirectory() + QStringLiteral("/withdrawn.plist");
+    int variant = 0;  // another managed text each time: the same one is not looked at twice
+    for (const QByteArray& damage : {QByteArray(), QByteArray("<plist><array><string>x"),
+                                      PropertyList::toXml(QVariantList{QVariantMap{{QStringLiteral("Document"), 1}}})}) {
+        SCOPED_TRACE(damage.constData());
+        ASSERT_TRUE(writeFile(withdrawals, damage));
+        putDocument(QStringLiteral("auto.plist"), documentWith(QStringLiteral("http://14.example")));
+        const int logged = loggedEvents(QStringLiteral("AutoImport")).size();
+        tick();
+        EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://12.example")});
+        const QStringList said = loggedEvents(QStringLiteral("AutoImport")).mid(logged);
+        EXPECT_EQ(said.filter(QStringLiteral("withdrawn.plist cannot be read")).size(), 1) << qPrintable(said.join('\n'));
+        const QString managed = Paths::managedConfigurationFile();
+        QDir().mkpath(QFileInfo(managed).path());
+        ASSERT_TRUE(writeFile(managed, PropertyList::toXml(QVariantMap{
+                                           {QStringLiteral("SettingsXML"), QString::fromUtf8(PropertyList::toXml(documentWith(QStringLiteral("http://15.example"))))
+                                                                               + QString(++variant, QLatin1Char(' '))}})));
+        reopen();
+        const ManagedConfiguration::Check check = ManagedConfiguration::defaultsChanged(UserDefaults::standard());
+        EXPECT_EQ(check.outcome, ManagedConfiguration::Outcome::Refused);
+        EXPECT_TRUE(check.error.contains(QLatin1String("withdrawn.plist cannot be read"))) << qPrintable(check.error);
+        EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://12.example")});
+        EXPECT_TRUE(readFile(withdrawals) == damage) << "kept for repair, never rewritten as empty";
+    }
+    // A rollback still goes back, and leaves them for repair.
+    const QByteArray damaged = readFile(withdrawals);
+    ASSERT_TRUE(ImportExport::rollBack(SettingsHistory::entries().at(1).sequence, QStringLiteral("a test")));
+    EXPECT_TRUE(readFile(withdrawals) == damaged);
+    putDocument(QStringLiteral("by-hand.plist"), documentWith(QStringLiteral("http://16.example")));
+    EXPECT_TRUE(ImportExport::importFromFile(QStringLiteral("by-hand.plist")).ok);
+    EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://16.example")});
 }
 
 TEST_F(TrustTest, AnEnforcedManagedDocumentWinsOverLocalChangesAtEveryStart)
@@ -535,6 +569,80 @@ TEST_F(TrustTest, SettingsWhoseStartWebsiteStopsLoadingGoBackByThemselves)
         }
         guard.stop();
         ImportExport::setImportObserver({});
+    }
+}
+
+// A restart within the ten minutes (a broken document may well cause one) takes the watch up where
+// it was; a watch the settings have moved on from is forgotten.
+TEST_F(TrustTest, TheWatchOfTheStartWebsiteOutlivesARestart)
+{
+    enum class WhileDown { Nothing, ImportByHand, DamageTheFile };
+    const struct {
+        const char* name;
+        WhileDown whileDown;
+        std::chrono::seconds downFor;
+        std::chrono::seconds rollBackAt;  // after the first failure; 0: none
+    } cases[] = {
+        {"the failures go on counting", WhileDown::Nothing, 30s, 10min},
+        {"an hour off does not count", WhileDown::Nothing, 1h, 70min},
+        {"the administrator imported since", WhileDown::ImportByHand, 30s, 0s},
+        {"the watch's file is damaged", WhileDown::DamageTheFile, 30s, 0s},
+    };
+    const QString file = Paths::settingsHistoryDirectory() + QStringLiteral("/start-site-watch.plist");
+    setDown("new", true);
+    int round = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(ImportExport::applySettingsDocument(documentWith(site("old")), atTheDevice, false));
+        QVariantMap fresh = documentWith(site("new"));
+        fresh.insert(QStringLiteral("BlockedWebsites"),
+                     QVariantList{QVariantMap{{QStringLiteral("URL"), QStringLiteral("http://%1.restart.example").arg(++round)}}});
+        putDocument(QStringLiteral("auto.plist"), fresh);
+        KVAutoImport::storeSection({true, 0, QStringLiteral("auto.plist"), QStringLiteral("10")});
+        settings().kvAutoImport.oldXMLSettings.clear();
+        ASSERT_TRUE(settings().save());
+        QDateTime firstFailure;
+        {
+            StartSiteGuard before([] { return true; });
+            ImportExport::setImportObserver([&](const AppliedImport& applied) { before.importApplied(applied); });
+            tick();
+            KVAutoImport::getAutoImportObject().stop();
+            ASSERT_TRUE(before.isWatching());
+            firstFailure = clock.now();
+            ASSERT_TRUE(processEventsUntil([&] { return !before.isLooking(); }));
+            for (int minute = 0; minute < 4; ++minute) {
+                clock.advance(1min);
+                ASSERT_TRUE(processEventsUntil([&] { return !before.isLooking(); }));
+            }
+            ImportExport::setImportObserver({});
+            EXPECT_EQ(QFileInfo(file).permissions() & ~(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser),
+                      QFileDevice::Permissions());
+        }  // killed: nothing ends the watch on its way out
+        clock.advance(c.downFor);
+        if (c.whileDown == WhileDown::ImportByHand) {
+            putDocument(QStringLiteral("by-hand.plist"), documentWith(site("new")));
+            ASSERT_TRUE(ImportExport::importFromFile(QStringLiteral("by-hand.plist")).ok);
+        } else if (c.whileDown == WhileDown::DamageTheFile) {
+            ASSERT_TRUE(writeFile(file, "<plist><dict><key>StartSite</key>"));
+        }
+
+        StartSiteGuard after([] { return true; });
+        int rollbacks = 0;
+        QObject::connect(&after, &StartSiteGuard::rolledBack, [&] { ++rollbacks; });
+        after.resume();
+        EXPECT_EQ(after.isWatching(), c.whileDown == WhileDown::Nothing);
+        const QDateTime restarted = clock.now();
+        ASSERT_TRUE(processEventsUntil([&] { return !after.isLooking(); }));
+        while (rollbacks == 0 && restarted.secsTo(clock.now()) < 15 * 60) {
+            clock.advance(30s);
+            ASSERT_TRUE(processEventsUntil([&] { return !after.isLooking(); }));
+        }
+        const bool rolledBack = c.rollBackAt > 0s;
+        EXPECT_EQ(rollbacks, rolledBack ? 1 : 0);
+        if (rolledBack)
+            EXPECT_EQ(firstFailure.secsTo(clock.now()), c.rollBackAt.count()) << "counted from the first failure, across the restart";
+        EXPECT_EQ(urls(settings().allowedWebsites), QStringList{site(rolledBack ? "old" : "new")});
+        EXPECT_FALSE(QFileInfo::exists(file)) << "a watch that ended leaves nothing to take up";
     }
 }
 
