@@ -35,10 +35,12 @@ TEST_F(TrustCommandTest, KeysSignaturesDryRunsHistoryAndRollback)
     ok({"sites", "add", "example.com", "--title", "Example"});
     ok({"export", "fleet.plist"});
     ok({"sites", "remove", "0"});
-    ASSERT_TRUE(QFile::copy(documents() + QStringLiteral("/fleet.plist"), documents() + QStringLiteral("/unsigned.plist")));
+    ASSERT_TRUE(placeDocument(QStringLiteral("unsigned.plist"), readFile(documents() + QStringLiteral("/fleet.plist"))));
     const CtlRun signedRun = ctl({QStringLiteral("sign"), documents() + QStringLiteral("/fleet.plist"), QStringLiteral("--key"),
                                   keys + QStringLiteral("/fleet.key")});
     ASSERT_EQ(signedRun.status, 0) << qPrintable(signedRun.err);
+    // Signed where the key is kept, then placed on the kiosk by its administrator.
+    ASSERT_TRUE(placeDocument(QStringLiteral("fleet.plist"), readFile(documents() + QStringLiteral("/fleet.plist"))));
     ASSERT_TRUE(QDir().mkpath(trusted));
     QFile::setPermissions(trusted, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_TRUE(QFile::copy(keys + QStringLiteral("/fleet.pub"), trusted + QStringLiteral("/fleet.pub")));

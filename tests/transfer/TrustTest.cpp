@@ -231,10 +231,13 @@ TEST_F(TrustTest, OnceKeysAreTrustedOnlyDocumentsSignedByOneComeInFromOutside)
             after.remove(Paths::managedConfigurationFile());
             QMap<QString, QByteArray> expected = before;
             expected.remove(Paths::managedConfigurationFile());
-            // The documents the roads put in place are the test's input.
-            for (const char* input : {"/command.plist", "/auto.plist"}) {
-                after.remove(documents() + QLatin1String(input));
-                expected.remove(documents() + QLatin1String(input));
+            // The documents the roads put in place, and the record of where they came from, are the
+            // test's input.
+            for (const QString& input : {documents() + QStringLiteral("/command.plist"), documents() + QStringLiteral("/auto.plist"),
+                                         QFileInfo(Paths::defaultsFile()).absolutePath() + QStringLiteral("/document-origins.plist"),
+                                         QFileInfo(Paths::defaultsFile()).absolutePath() + QStringLiteral("/document-origins.plist.lock")}) {
+                after.remove(input);
+                expected.remove(input);
             }
             if (QLatin1String(road.name) == QLatin1String("the managed configuration")) {
                 after.remove(Paths::defaultsFile());

@@ -459,7 +459,20 @@ TEST_F(TabsTest, LeavingStopsEveryTimerAndANetworkGainSendsEveryTabHome)
 
     tabs->tab(0)->webView()->load(QUrl(url("allowed.test")));
     ASSERT_TRUE(showsTitle(tabs->tab(0), "Start"));
-    const int before = int(log(QStringLiteral("Webview")).count(QStringLiteral("Cookies for allowed.test deleted successfully")));
+    // Repeats within a minute are folded into one counting line.
+    const auto deletions = [this] {
+        const QString line = QStringLiteral("Cookies for allowed.test deleted successfully");
+        const QString folded = line + QStringLiteral(" ... repeated ");
+        int count = 0;
+        for (const QString& logged : log(QStringLiteral("Webview"))) {
+            if (logged == line)
+                ++count;
+            else if (logged.startsWith(folded))
+                count += logged.mid(folded.size()).section(QLatin1Char(' '), 0, 0).toInt();
+        }
+        return count;
+    };
+    const int before = deletions();
     NotificationCenter::defaultCenter().post(kCallMultiTabDisappearNotification);
-    EXPECT_EQ(log(QStringLiteral("Webview")).count(QStringLiteral("Cookies for allowed.test deleted successfully")), before + 1);
+    EXPECT_EQ(deletions(), before + 1);
 }
