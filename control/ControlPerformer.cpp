@@ -195,6 +195,14 @@ std::optional<qsizetype> listedIndex(const AllowedWebsiteInput& input)
     return std::nullopt;
 }
 
+// The input of an edit of record `index` as the record stands now, in this process, so that only
+// what a command gives changes; blank past the end, which the editing refuses with its own message.
+template <typename Input, typename Record>
+Input asItStands(const QList<Record>& records, qint64 index)
+{
+    return index < records.size() ? Input::fromRecord(records.at(index)) : Input{};
+}
+
 void sitesAdd(const Arguments& a, ControlPerformer&, const Done& done)
 {
     AllowedWebsiteInput input;
@@ -225,10 +233,7 @@ void sitesUpdate(const Arguments& a, ControlPerformer&, const Done& done)
     const std::optional<qint64> index = number(a, "index");
     if (!index)
         return done(missing("index"));
-    // Only what is given changes: the rest is the record as it stands now, in this process.
-    AllowedWebsiteInput input;
-    if (*index < settings().allowedWebsites.size())
-        input = AllowedWebsiteInput::fromRecord(settings().allowedWebsites.at(*index));
+    AllowedWebsiteInput input = asItStands<AllowedWebsiteInput>(settings().allowedWebsites, *index);
     if (const std::optional<QString> url = text(a, "url")) {
         input.url = *url;
         takeProtocolFromAddress(input);
@@ -256,8 +261,7 @@ void categoriesSave(const Arguments& a, const Done& done, bool adding)
         if (!at)
             return done(missing("index"));
         index = *at;
-        if (*at < settings().allowedWebsitesCategories.size())
-            input = CategoryInput::fromRecord(settings().allowedWebsitesCategories.at(*at));
+        input = asItStands<CategoryInput>(settings().allowedWebsitesCategories, *at);
     }
     input.title = *title;
     if (const std::optional<QString> icon = text(a, "icon"))
@@ -293,8 +297,7 @@ void blockedSave(const Arguments& a, const Done& done, bool adding)
         if (!at)
             return done(missing("index"));
         index = *at;
-        if (*at < settings().blockedWebsites.size())
-            input = BlockedWebsiteInput::fromRecord(settings().blockedWebsites.at(*at));
+        input = asItStands<BlockedWebsiteInput>(settings().blockedWebsites, *at);
     }
     input.url = *url;
     if (const std::optional<QString> protocol = text(a, "protocol")) {
