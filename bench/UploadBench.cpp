@@ -106,7 +106,8 @@ private:
         } else {
             const int file = ::open(QFile::encodeName(m_file).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
             int pipe[2];
-            pipe2(pipe, O_CLOEXEC);
+            if (pipe2(pipe, O_CLOEXEC) != 0)
+                return;
             fcntl(pipe[1], F_SETPIPE_SZ, 1 << 20);
             qint64 written = 0;
             qint64 handed = 0;
@@ -157,17 +158,24 @@ int main(int argc, char** argv)
     }
     run(QStringLiteral("sync"), {});
     // Every contender starts after the same step, a 1 GiB file of this disk removed and synced (the
-    // first writes after it pay for the freed blocks): here a copy made only for that.
+    // first writes after it pay for the freed blocks), then a pause: a virtual machine that reports
+    // free memory to its host does so a moment after it was freed, and memory handed back costs a
+    // fault on the host at its next use; without the pause a contender's copy into the page cache
+    // costs more or less depending on how soon it follows the last removal. First a copy made
+    // only for that.
+    const auto settle = [](const QString& removed) {
+        QFile::remove(removed);
+        run(QStringLiteral("sync"), {});
+        std::this_thread::sleep_for(std::chrono::seconds(4));
+    };
     const QString copyTarget = dir.path() + QStringLiteral("/copy.bin");
     run(QStringLiteral("cp"), {source, copyTarget});
-    QFile::remove(copyTarget);
-    run(QStringLiteral("sync"), {});
+    settle(copyTarget);
     // The server's file reaches the disk before it counts as stored (QSaveFile syncs it), so the
     // copy is synced too; cp alone stops at the page cache.
     const double copyOnly = run(QStringLiteral("cp"), {source, copyTarget});
     const double copy = copyOnly + run(QStringLiteral("sync"), {copyTarget});
-    QFile::remove(copyTarget);
-    run(QStringLiteral("sync"), {});
+    settle(copyTarget);
 
     korvel::KVServerStarter server(documents, korvel::Paths::resourceFile(QStringLiteral("upload")),
                                    korvel::Paths::resourceFile(QStringLiteral("korvel_error.html")));
@@ -201,8 +209,7 @@ int main(int argc, char** argv)
         const qint64 storedSize = QFileInfo(stored).size();
         allStored = allStored && storedSize == size;
         std::printf("; stored %lld MiB\n", storedSize >> 20);
-        QFile::remove(stored);
-        run(QStringLiteral("sync"), {});
+        settle(stored);
     }
     const qint64 peak = korvel::bench::statusKiB("VmHWM:");
     server.stopServerConnection();
@@ -217,8 +224,7 @@ int main(int argc, char** argv)
             upload(file.isEmpty() ? "bare, bytes dropped," : "bare, file and sync,", multipart ? "multipart (POST)" : "raw body (PUT)",
                    multipart ? QStringList{QStringLiteral("-F"), QStringLiteral("file=@") + source, url} : QStringList{QStringLiteral("-T"), source, url});
             std::printf("\n");
-            QFile::remove(bare);
-            run(QStringLiteral("sync"), {});
+            settle(bare);
         }
     }
     return allStored ? 0 : 1;
