@@ -1,5 +1,6 @@
 #include "admin/BrowserPreferencesForm.h"
 
+#include "browser/DailyRestart.h"
 #include "platform/FormatString.h"
 
 #include <QRegularExpression>
@@ -15,6 +16,7 @@ BrowserPreferencesForm BrowserPreferencesForm::fromRecord(const KVBrowserPrefSet
     form.numberTaps = QString::number(record.numberTaps);
     form.port = QString::number(record.port);
     form.zoom = QString::number(record.intZoom);
+    form.memoryLimit = QString::number(record.rendererMemoryLimitMB);
     return form;
 }
 
@@ -36,6 +38,10 @@ PreferenceNumberRule BrowserPreferencesRules::rule(PreferenceNumber number)
         break;
     case PreferenceNumber::Zoom:
         r = {"Zoom", 0, 0, 100, QStringLiteral("Invalid scale: Please enter between 100 and 999")};
+        break;
+    case PreferenceNumber::RendererMemoryLimit:
+        //% "Invalid memory limit. Please enter megabytes, or 0 for the automatic limit."
+        r = {"RendererMemoryLimitMB", 0, 0, 0, qtTrId("TEXT_RENDERER_MEMORY_LIMIT_INVALID")};
         break;
     }
     // The range is the preference's own, so the editor, korvelctl and imports agree.
@@ -106,7 +112,7 @@ constexpr bool P::*switches[] = {
     &P::isAllowOpenFileInGoogleDocs, &P::isAllowFileDownloadInDevice, &P::isAllowOpenFileAfterDownload,
     &P::isAllowKeepDownloadHistory};
 constexpr qint32 P::*segments[] = {&P::wallpaperStyle, &P::browserOrientation};
-constexpr QString P::*texts[] = {&P::wallpaper, &P::uploadAccessCode, &P::customUserAgentHeader};
+constexpr QString P::*texts[] = {&P::wallpaper, &P::uploadAccessCode, &P::customUserAgentHeader, &P::restartDailyAt};
 
 struct NumberField {
     PreferenceNumber number;
@@ -119,6 +125,7 @@ const NumberField numbers[] = {
     {PreferenceNumber::PasswordTimeout, &BrowserPreferencesForm::passwordTimeout, &P::passwordTimeout},
     {PreferenceNumber::NumberOfTaps, &BrowserPreferencesForm::numberTaps, &P::numberTaps},
     {PreferenceNumber::Port, &BrowserPreferencesForm::port, &P::port},
+    {PreferenceNumber::RendererMemoryLimit, &BrowserPreferencesForm::memoryLimit, &P::rendererMemoryLimitMB},
 };
 
 }  // namespace
@@ -143,6 +150,9 @@ QStringList BrowserPreferencesRules::writeBack(KVBrowserPrefSettings& record, co
         if (v.*member != was.*member)
             record.*member = v.*member;
     }
+    // A daily restart time the kiosk could not read is not written: the one in force stays.
+    if (!record.restartDailyAt.isEmpty() && !DailyRestart::parse(record.restartDailyAt))
+        record.restartDailyAt = was.restartDailyAt;
     if (v.brightness != was.brightness)
         record.brightness = qBound(0.0f, v.brightness, 1.0f);
     for (const NumberField& n : numbers) {
@@ -188,6 +198,8 @@ QStringList BrowserPreferencesRules::writeBack(KVBrowserPrefSettings& record, co
         formatString(QStringLiteral("Enable Guided Access Mode vale changed: %hhd"), r.enableGuidedAccessMode),
         // Whether there is a code, never the code.
         formatString(QStringLiteral("Upload Access Code set: %@"), r.uploadAccessCode.isEmpty() ? QStringLiteral("No") : QStringLiteral("Yes")),
+        formatString(QStringLiteral("Renderer Memory Limit set: %i MB"), r.rendererMemoryLimitMB),
+        formatString(QStringLiteral("Restart Daily At set: %@"), r.restartDailyAt.isEmpty() ? QStringLiteral("never") : r.restartDailyAt),
     };
 }
 

@@ -18,6 +18,7 @@ struct BrowserPreferencesForm {
     QString numberTaps;
     QString port;
     QString zoom;
+    QString memoryLimit;
     QString password;  // a new password; empty keeps the stored one
 
     // The form showing `record`.
@@ -25,7 +26,7 @@ struct BrowserPreferencesForm {
 };
 
 // The editor's numeric fields, checked while they are typed.
-enum class PreferenceNumber { IdleTimeout, PasswordTimeout, NumberOfTaps, Port, Zoom };
+enum class PreferenceNumber { IdleTimeout, PasswordTimeout, NumberOfTaps, Port, Zoom, RendererMemoryLimit };
 
 struct PreferenceNumberRule {
     const char* key;  // the preference, whose allowed values the rule takes

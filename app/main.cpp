@@ -9,6 +9,7 @@
 #include "app/ui/KioskInput.h"
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
+#include "browser/ui/DailyRestartPerformer.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "control/HomeLock.h"
 #include "log/JournalForwarder.h"
@@ -140,6 +141,8 @@ int main(int argc, char** argv)
     const RenderChoice render = KorvelWebEngine::chooseRenderPath();
 
     KorvelShell shell;
+    // "RestartDailyAt": a fresh kiosk each day, at a moment nobody uses it.
+    DailyRestartPerformer dailyRestart;
     // korvelctl's commands reach this kiosk from here on.
     shell.delegate().listenForControl();
     // The log opens with the shell's launch sequence. One line says what runs, on which engine and

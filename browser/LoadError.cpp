@@ -66,12 +66,38 @@ int mappedCode(LoadError::Kind kind)
     return 0;
 }
 
+// The engine's texts are codes ("net::ERR_CONNECTION_REFUSED") that tell the person at the kiosk
+// nothing; they go to the log, and the alert says what happened in words.
+QString personText(LoadError::Kind kind)
+{
+    switch (kind) {
+    case LoadError::Kind::NotConnected:
+        //% "This device is not connected to the network."
+        return qtTrId("TEXT_LOAD_ERROR_NOT_CONNECTED");
+    case LoadError::Kind::CannotFindHost:
+    case LoadError::Kind::CannotConnect:
+    case LoadError::Kind::TimedOut:
+        //% "The website is not answering right now."
+        return qtTrId("TEXT_LOAD_ERROR_NOT_ANSWERING");
+    case LoadError::Kind::CertificateUntrusted:
+        //% "The website's identity could not be verified."
+        return qtTrId("TEXT_LOAD_ERROR_UNTRUSTED");
+    case LoadError::Kind::UnsupportedURL:
+    case LoadError::Kind::Cancelled:
+    case LoadError::Kind::FrameLoadInterrupted:
+    case LoadError::Kind::Other:
+        break;
+    }
+    //% "The page could not be loaded."
+    return qtTrId("TEXT_LOAD_ERROR_OTHER");
+}
+
 }  // namespace
 
 LoadError LoadError::fromEngine(int engineDomain, int engineCode, const QString& description)
 {
     LoadError error;
-    error.description = description;
+    error.engineText = description;
     for (const Row& row : table) {
         if (row.chromiumCode == engineCode) {
             error.kind = row.kind;
@@ -83,6 +109,7 @@ LoadError LoadError::fromEngine(int engineDomain, int engineCode, const QString&
         error.kind = Kind::CertificateUntrusted;
     if (error.kind == Kind::Other && engineDomain == DnsErrorDomain)
         error.kind = Kind::CannotFindHost;
+    error.description = personText(error.kind);
     if (error.kind == Kind::Other) {
         error.code = engineCode;
         error.domain = QStringLiteral("QtWebEngine.%1").arg(engineDomain);

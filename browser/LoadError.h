@@ -22,7 +22,8 @@ struct LoadError {
     Kind kind = Kind::Other;
     int code = 0;          // the mapped code (the engine's code for Other)
     QString domain;        // "NSURLErrorDomain", "WebKitErrorDomain", or the engine's domain name
-    QString description;  // the engine's text, shown in the error alert
+    QString description;  // what the error alert says: a sentence for the person, never the engine's code
+    QString engineText;   // the engine's own text ("net::ERR_CONNECTION_REFUSED"), for the log only
 
     // From the engine's error domain (QWebEngineLoadingInfo::ErrorDomain as an integer), its
     // Chromium network error code and its text. The table is in LoadError.cpp.

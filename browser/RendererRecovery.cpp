@@ -2,22 +2,23 @@
 
 namespace korvel {
 
-RendererRecovery::Action RendererRecovery::terminated(const QDateTime& now)
+RendererRecovery::Action RendererRecovery::ended(const QString& website, const QDateTime& now)
 {
-    if (m_loadedAt.isValid() && m_loadedAt.msecsTo(now) >= std::chrono::milliseconds(settle).count())
-        m_deaths = 0;
-    m_loadedAt = QDateTime();
-    if (++m_deaths > 1) {
-        // Home shows another page: counting starts again there.
-        m_deaths = 0;
-        return Action::GoHome;
+    QList<QDateTime>& events = m_events[website];
+    const QDateTime since = now.addSecs(-std::chrono::seconds(span).count());
+    events.removeIf([&since](const QDateTime& t) { return t <= since; });
+    events.append(now);
+    if (events.size() >= restartAt) {
+        events.clear();
+        return Action::Restart;
     }
-    return Action::Reload;
+    return events.size() == homeAt ? Action::GoHome : Action::Reload;
 }
 
-void RendererRecovery::loaded(const QDateTime& now)
+RendererRecovery& RendererRecovery::shared()
 {
-    m_loadedAt = now;
+    static RendererRecovery recovery;
+    return recovery;
 }
 
 }  // namespace korvel

@@ -1,28 +1,34 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
 
 #include <chrono>
 
 namespace korvel {
 
-// What a window does when the process drawing its page dies (a crash, running out of memory, a
-// kill): the page is reloaded once; a second death goes Home, so a page that kills its renderer
-// again and again cannot hold the kiosk on a blank or reloading page. A page that loaded and then
-// ran `settle` without dying has recovered: its next death is a first one again.
+// What the kiosk does when the process drawing a website's pages dies (a crash, running out of
+// memory, a kill) or was ended because it stopped answering: the page is reloaded; the 5th such
+// event on the same website within an hour goes Home instead, and the 10th restarts Korvel, so a
+// website that keeps breaking its renderer can neither hold the screen nor wear the kiosk down.
+// One record for the whole kiosk: going Home and coming back starts no new count.
 class RendererRecovery {
 public:
-    static constexpr std::chrono::seconds settle{10};
+    static constexpr std::chrono::hours span{1};
+    static constexpr int homeAt = 5;
+    static constexpr int restartAt = 10;
 
-    enum class Action { Reload, GoHome };
+    enum class Action { Reload, GoHome, Restart };
 
-    Action terminated(const QDateTime& now);
-    // The page loaded successfully at `now`.
-    void loaded(const QDateTime& now);
+    // A renderer of `website` (its host) ended at `now`.
+    Action ended(const QString& website, const QDateTime& now);
+
+    static RendererRecovery& shared();
 
 private:
-    int m_deaths = 0;
-    QDateTime m_loadedAt;
+    QHash<QString, QList<QDateTime>> m_events;
 };
 
 }  // namespace korvel

@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 73> fieldTable = {{
+const std::array<P::Field, 75> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Follow tel: links in pages"},
@@ -90,6 +90,8 @@ const std::array<P::Field, 73> fieldTable = {{
     {"AllowOpenFileAfterDownload", T::Bool, &P::isAllowOpenFileAfterDownload, "Open a file once it is downloaded"},
     {"KeepDownloadHistory", T::Bool, &P::isAllowKeepDownloadHistory, "Keep the list of downloaded files"},
     {"DownloadQuota", T::Int, &P::downloadQuota, "Megabytes one visit may save into Documents, downloads and printouts together; 0 means 100", P::Range{0, 100000}, P::Range{1, 100000}},
+    {"RendererMemoryLimitMB", T::Int, &P::rendererMemoryLimitMB, "Megabytes a page's renderer may use before the page is reloaded at the next idle moment; 0 means 1 GiB or half the memory, whichever is less", P::Range{0, 1048576}},
+    {"RestartDailyAt", T::String, &P::restartDailyAt, "Time of day (HH:MM, 24-hour clock) Korvel restarts once nobody uses it; empty for never"},
 }};
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
@@ -202,6 +204,8 @@ void KVBrowserPrefSettings::loadDefaults()
     isAllowOpenFileAfterDownload = false;
     isAllowKeepDownloadHistory = false;
     downloadQuota = 100;
+    rendererMemoryLimitMB = 0;
+    restartDailyAt = emptyText();
 }
 
 QVariant KVBrowserPrefSettings::valueForField(const Field& field) const

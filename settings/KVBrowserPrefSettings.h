@@ -89,6 +89,8 @@ struct KVBrowserPrefSettings {
     bool isAllowOpenFileAfterDownload = false;
     bool isAllowKeepDownloadHistory = false;
     qint32 downloadQuota = 0;  // megabytes one visit may save into Documents; 0 means 100
+    qint32 rendererMemoryLimitMB = 0;  // 0: 1 GiB or half the memory, whichever is less
+    QString restartDailyAt;            // "HH:MM"; empty: no daily restart
 
     // How a property is written to and read from the dictionary form.
     enum class FieldType {
@@ -125,7 +127,7 @@ struct KVBrowserPrefSettings {
 
         std::optional<Range> rangeForTyping() const { return typedRange ? typedRange : range; }
     };
-    // The 73 keys of the dictionary form, in the order toDictionary writes them.
+    // The 75 keys of the dictionary form, in the order toDictionary writes them.
     static std::span<const Field> fields();
     // The field of a dictionary key, or nullptr.
     static const Field* fieldForKey(const QString& key);

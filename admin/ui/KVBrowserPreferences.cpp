@@ -8,6 +8,7 @@
 #include "admin/ui/KVWkWebviewSettingsController.h"
 #include "admin/ui/UploadServerAddressScreen.h"
 #include "admin/ui/KVMotionDetectionSettingsViewController.h"
+#include "browser/DailyRestart.h"
 #include "admin/ui/KVPowerSaverSettingsViewController.h"
 #include "admin/ui/KVScreenSaverSettingsViewController.h"
 #include "files/ui/KVPDFViewerSettingsViewController.h"
@@ -92,6 +93,8 @@ constexpr int PdfViewerRow = S::id(S::FileSection, 1);
 constexpr int DownloadsRow = S::id(S::DownloadSection, 0);
 constexpr int OpenAfterDownloadRow = S::id(S::DownloadSection, 1);
 constexpr int KeepHistoryRow = S::id(S::DownloadSection, 2);
+constexpr int MemoryLimitRow = S::id(S::RecoverySection, 0);
+constexpr int RestartDailyRow = S::id(S::RecoverySection, 1);
 
 // The switches and the preference each one shows.
 bool P::*switchField(int rowId)
@@ -137,6 +140,7 @@ std::optional<PreferenceNumber> numberOf(int rowId)
     case TapsRow: return PreferenceNumber::NumberOfTaps;
     case PortRow: return PreferenceNumber::Port;
     case InitialZoomRow: return PreferenceNumber::Zoom;
+    case MemoryLimitRow: return PreferenceNumber::RendererMemoryLimit;
     default: return std::nullopt;
     }
 }
@@ -149,6 +153,7 @@ QString* numberText(BrowserPreferencesForm& form, PreferenceNumber number)
     case PreferenceNumber::NumberOfTaps: return &form.numberTaps;
     case PreferenceNumber::Port: return &form.port;
     case PreferenceNumber::Zoom: return &form.zoom;
+    case PreferenceNumber::RendererMemoryLimit: return &form.memoryLimit;
     }
     return nullptr;
 }
@@ -376,9 +381,17 @@ void KVBrowserPreferences::showRows()
                      {toggle(DownloadsRow, qtTrId("ALLOW_DOWNLOADS"), qtTrId("ALLOW_DOWNLOADING_FILES_TO_DEVICE")),
                       toggle(OpenAfterDownloadRow, qtTrId("OPEN_FILE_AFTER_DOWNLOAD"), qtTrId("CHECK_TO_OPEN_FILE_AFTER_DOWNLOAD")),
                       toggle(KeepHistoryRow, qtTrId("KEEP_DOWNLOAD_HISTORY"), qtTrId("CHECK_TO_KEEP_DOWNLOAD_HISTORY"))}},
+        //% "Recovery"
+        TableSection{qtTrId("TEXT_RECOVERY_SETTINGS"), {},
+                     //% "Page Memory Limit (MB)"
+                     //% "A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less."
+                     {text(MemoryLimitRow, qtTrId("TEXT_RENDERER_MEMORY_LIMIT"), m_form.memoryLimit, qtTrId("TEXT_RENDERER_MEMORY_LIMIT_DETAIL")),
+                      //% "Restart Daily At (HH:MM)"
+                      //% "Korvel restarts at this time, or later once nobody uses it. Empty: never."
+                      text(RestartDailyRow, qtTrId("TEXT_RESTART_DAILY_AT"), v.restartDailyAt, qtTrId("TEXT_RESTART_DAILY_AT_DETAIL"))}},
     };
     m_table->setSections(sections);
-    for (int rowId : {IdleTimeoutRow, RestrictMinutesRow, TapsRow, PortRow, InitialZoomRow}) {
+    for (int rowId : {IdleTimeoutRow, RestrictMinutesRow, TapsRow, PortRow, InitialZoomRow, MemoryLimitRow}) {
         if (QLineEdit* f = field(rowId)) {
             f->setInputMethodHints(Qt::ImhDigitsOnly);
             connect(f, &QLineEdit::editingFinished, this, [this, rowId] { textFieldShouldEndEditing(rowId); });
@@ -388,6 +401,17 @@ void KVBrowserPreferences::showRows()
         connect(f, &QLineEdit::returnPressed, this, [this] { passwordReturned(); });
     if (QLineEdit* f = field(AccessCodeRow))
         connect(f, &QLineEdit::editingFinished, this, [this] { accessCodeChosen(); });
+    if (QLineEdit* f = field(RestartDailyRow)) {
+        f->setPlaceholderText(QStringLiteral("03:30"));
+        connect(f, &QLineEdit::editingFinished, this, [this, f] {
+            if (m_leaving || f->text().isEmpty() || DailyRestart::parse(f->text()))
+                return;
+            //% "Please enter a time as HH:MM (24-hour clock), or nothing for no daily restart."
+            makeToast(this, qtTrId("TEXT_RESTART_DAILY_AT_INVALID"));
+            f->setText(m_opened.values.restartDailyAt);
+            m_form.values.restartDailyAt = m_opened.values.restartDailyAt;
+        });
+    }
     applyRowStates();
 }
 
@@ -508,6 +532,8 @@ void KVBrowserPreferences::textChanged(int rowId, const QString& text)
         m_form.values.wallpaper = text;
     else if (rowId == AccessCodeRow)
         m_form.values.uploadAccessCode = text;
+    else if (rowId == RestartDailyRow)
+        m_form.values.restartDailyAt = text.trimmed();
 }
 
 bool KVBrowserPreferences::textFieldShouldEndEditing(int rowId)

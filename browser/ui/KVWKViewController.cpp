@@ -20,6 +20,7 @@
 #include "browser/ui/PageDialogs.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/PagePrinter.h"
+#include "browser/ui/LoadRetryPerformer.h"
 #include "browser/ui/PageRecovery.h"
 #include "browser/ui/PopupWindows.h"
 #include "browser/ui/RemoteImage.h"
@@ -244,8 +245,17 @@ void KVWKViewController::Init()
         m_input->setEscapeAction([this] { return m_page && m_page->leaveFullScreen(); });
         m_recovery = new PageRecovery(m_view,
                                       {[this] { return isVisible(); }, [this] { return isVisible() && !m_left; },
-                                       [this] { homeButtonPressed(); }},
+                                       [this] { homeButtonPressed(); },
+                                       // A page dialog holds its renderer until the person answers.
+                                       [this] { return isVisible() && !m_left && !m_pageDialog && !m_filePickerWait; },
+                                       [this] { return lastUserInput(); }},
                                       this);
+        m_retry = new LoadRetryPerformer({[this] { return isVisible() && !m_left; }, [this](const QUrl& url) { loadWebsite(url); },
+                                          [this](int seconds) {
+                                              if (m_view->url() == QUrl::fromLocalFile(m_services.errorPageFile))
+                                                  m_page->runJavaScript(QStringLiteral("if (window.korvelRetryIn) korvelRetryIn(%1);").arg(seconds));
+                                          }},
+                                         this);
         connectPage();
         // A finished visit's pages go with its profile: this window starts again in a fresh one.
         connect(&EngineProfiles::instance(), &EngineProfiles::visitEnded, this, &KVWKViewController::renewPage);
@@ -300,6 +310,8 @@ void KVWKViewController::connectPage()
     connect(m_page, &QWebEnginePage::loadFinished, m_recovery, &PageRecovery::loadFinished);
     connect(m_page, &QWebEnginePage::renderProcessTerminated, m_recovery, &PageRecovery::rendererTerminated);
     connect(m_page, &QWebEnginePage::loadingChanged, m_recovery, &PageRecovery::loadingChanged);
+    connect(m_page, &QWebEnginePage::loadStarted, m_recovery, &PageRecovery::pageChanged);
+    connect(m_page, &QWebEnginePage::renderProcessPidChanged, m_recovery, &PageRecovery::pageChanged);
     connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
         NavigationEffects effects;
         if (preferences().allowContentBlocking
@@ -1131,6 +1143,7 @@ void KVWKViewController::errorRefreshButtonPressed()
 {
     if (!m_state.firstToReload || !m_errorRefreshLock.tryRun())
         return;
+    m_retry->triedByHand();
     if (preferences().enableRefreshOnError) {
         loadWebsite(*m_state.firstToReload);
     } else if (m_state.selectedWebsite) {
@@ -1200,6 +1213,8 @@ void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         m_isFirstTimeLoad = false;
         m_activation.pageShown();
+        if (!isErrorPage(info.url()) && info.url().scheme() != QLatin1String("about"))
+            m_retry->loaded();
     }
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
         return;
@@ -1224,7 +1239,30 @@ void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
             failure.selectedFileAvailable = isFileURLAllowed(*url) && QFileInfo::exists(failure.selectedFileURL.toLocalFile());
         }
     }
-    perform(ErrorRecovery::provisionalFailure(failure, preferences()));
+    NavigationEffects effects = ErrorRecovery::provisionalFailure(failure, preferences());
+    // A try again that fails says nothing new: the error page's countdown goes on without a new alert.
+    if (m_retry->retrying())
+        effects.removeIf([](const NavigationEffect& e) { return e.kind == Kind::Alert; });
+    perform(effects);
+    if (!isErrorPage(failure.failedURL))
+        m_retry->failed(failure.failedURL, failure.error);
+}
+
+bool KVWKViewController::isErrorPage(const QUrl& url) const
+{
+    if (url.matches(QUrl::fromLocalFile(m_services.errorPageFile), QUrl::RemoveQuery | QUrl::RemoveFragment))
+        return true;
+    const std::optional<QUrl> custom = m_errorPage ? m_errorPage->parsedURL() : std::nullopt;
+    if (!custom)
+        return false;
+    if (custom->isLocalFile())
+        return url.isLocalFile() && KVUtility::lastPathComponent(url) == KVUtility::lastPathComponent(*custom);
+    return url.matches(*custom, QUrl::StripTrailingSlash);
+}
+
+int KVWKViewController::secondsToRetry() const
+{
+    return m_retry ? m_retry->secondsLeft() : 0;
 }
 
 QDateTime KVWKViewController::lastUserInput() const

@@ -40,6 +40,7 @@ class KVWebPage;
 class KVWebView;
 class PagePrinter;
 class PageRecovery;
+class LoadRetryPerformer;
 class PopupWindows;
 class NavigationStack;
 class PageInputFilter;
@@ -122,6 +123,8 @@ public:
     // A page is loading: the page takes no touches and the spinner runs (when it is enabled).
     bool isLoading() const;
     QWidget* spinner() const;
+    // Seconds until the failed page is tried again; 0 when nothing failed.
+    int secondsToRetry() const;
 
 Q_SIGNALS:
     // The Home action left the window (the shell shows the home screen).
@@ -221,6 +224,9 @@ private:
     quint64 m_lastPressTimestamp = 0;
     PagePrinter* m_printer = nullptr;
     PageRecovery* m_recovery = nullptr;
+    LoadRetryPerformer* m_retry = nullptr;
+    // The built-in or the administrator's error page (which a failed load shows, and which ends no retry).
+    bool isErrorPage(const QUrl& url) const;
     PageInputFilter* m_input = nullptr;
     // Whether a download was asked for by the person.
     UserActivation m_activation;

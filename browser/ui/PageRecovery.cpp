@@ -1,12 +1,20 @@
 #include "browser/ui/PageRecovery.h"
 
 #include "browser/AboutPageRule.h"
+#include "browser/KioskRestart.h"
+#include "browser/IdleMoment.h"
+#include "browser/RendererRecovery.h"
+#include "settings/KVSettings.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
+#include "platform/FormatString.h"
 
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineScript>
 #include <QWebEngineView>
+
+#include <csignal>
 
 namespace korvel {
 
@@ -14,22 +22,94 @@ PageRecovery::PageRecovery(QWebEngineView* view, Window window, QObject* parent)
     : QObject(parent)
     , m_view(view)
     , m_window(std::move(window))
+    , m_watch(this)
 {
+    connect(&m_watch, &Timer::timeout, this, &PageRecovery::watchTick);
+    m_watch.start(std::chrono::seconds(1));
 }
 
-void PageRecovery::loadFinished(bool ok)
+void PageRecovery::loadFinished(bool)
 {
-    if (ok)
-        m_renderer.loaded(Clock::instance().now());
+    m_hang.reset();
+}
+
+void PageRecovery::watchTick()
+{
+    if (!m_view)
+        return;
+    // Every other second: /proc is cheap, but the renderer's size changes slowly.
+    if (++m_ticks % 2 == 0 && m_window.inUse())
+        checkMemory();
+    QWebEnginePage* page = m_view->page();
+    switch (m_hang.tick(Clock::instance().now(), m_window.watched())) {
+    case HangWatch::Action::Wait:
+        return;
+    case HangWatch::Action::Probe:
+        page->runJavaScript(QStringLiteral("1"), QWebEngineScript::ApplicationWorld,
+                            [self = QPointer<PageRecovery>(this), id = m_hang.probeId()](const QVariant&) {
+                                if (self)
+                                    self->m_hang.answered(id);
+                            });
+        return;
+    case HangWatch::Action::Hung: {
+        const qint64 pid = page->renderProcessPid();
+        KVLog(QStringLiteral("Error"), QStringLiteral("Render process %d of %@ has not answered for %d s; ending it"), int(pid),
+              m_view->url().toString(QUrl::FullyEncoded), int(std::chrono::seconds(HangWatch::limit).count()));
+        // The process cannot be asked to stop: it runs the page's script and nothing else. Its end
+        // comes back as a terminated renderer, which reloads the page.
+        if (pid > 0 && ::kill(pid_t(pid), SIGKILL) == 0)
+            m_endedAsHung = true;
+        return;
+    }
+    }
+}
+
+void PageRecovery::checkMemory()
+{
+    const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
+    const qint64 pid = m_view->page()->renderProcessPid();
+    const qint64 resident = MemoryGuard::residentBytes(pid);
+    if (resident <= 0)
+        return;
+    const qint64 limit = MemoryGuard::limitBytes(p.rendererMemoryLimitMB, MemoryGuard::physicalBytes());
+    if (m_memory.sample(resident, limit, m_window.lastInput(), Clock::instance().now(), IdleMoment::quiet(p.idleTimeout))
+        == MemoryGuard::Action::Keep)
+        return;
+    KVLog(QStringLiteral("Webview"), QStringLiteral("Render process %d of %@ uses %d MB, more than %d MB; reloading the page"), int(pid),
+          m_view->url().toString(QUrl::FullyEncoded), int(resident / MemoryGuard::mebibyte), int(limit / MemoryGuard::mebibyte));
+    m_view->reload();
 }
 
 void PageRecovery::rendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode)
 {
-    const QString address = m_view ? m_view->url().toString(QUrl::FullyEncoded) : QString();
+    const QUrl url = m_view ? m_view->url() : QUrl();
+    const QString address = url.toString(QUrl::FullyEncoded);
+    m_hang.reset();
+    QString reason;
+    if (std::exchange(m_endedAsHung, false)) {
+        reason = QStringLiteral("ended as not answering");
+    } else {
+        switch (status) {
+        case QWebEnginePage::NormalTerminationStatus:
+            reason = QStringLiteral("ended");
+            break;
+        case QWebEnginePage::AbnormalTerminationStatus:
+            reason = QStringLiteral("failed");
+            break;
+        case QWebEnginePage::CrashedTerminationStatus:
+            reason = QStringLiteral("crashed");
+            break;
+        case QWebEnginePage::KilledTerminationStatus:
+            reason = QStringLiteral("was killed");
+            break;
+        }
+    }
+    // Keyed by host: a website's pages share their renderers' fate.
+    const QString website = url.host().isEmpty() ? url.scheme() : url.host();
     // The engine reports from inside its own bookkeeping of the dead process: act after it.
-    switch (m_renderer.terminated(Clock::instance().now())) {
+    switch (RendererRecovery::shared().ended(website, Clock::instance().now())) {
     case RendererRecovery::Action::Reload:
-        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ ended (status %d, exit code %d); reloading"), address,
+        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ %@ (status %d, exit code %d); reloading"), address, reason,
               int(status), exitCode);
         QMetaObject::invokeMethod(this, [this] {
             if (m_view)
@@ -37,11 +117,15 @@ void PageRecovery::rendererTerminated(QWebEnginePage::RenderProcessTerminationSt
         }, Qt::QueuedConnection);
         break;
     case RendererRecovery::Action::GoHome:
-        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ ended again (status %d, exit code %d); going home"),
-              address, int(status), exitCode);
+        KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ %@ (status %d, exit code %d), %d times within an hour; going home"),
+              address, reason, int(status), exitCode, RendererRecovery::homeAt);
         // A window that has already left has no Home to go to: it only waits to be deleted.
         if (m_window.shown())
             QMetaObject::invokeMethod(this, [this] { m_window.goHome(); }, Qt::QueuedConnection);
+        break;
+    case RendererRecovery::Action::Restart:
+        KioskRestart::request(formatString(QStringLiteral("render process of %@ %@, %d times within an hour"), address, reason,
+                                           RendererRecovery::restartAt));
         break;
     }
 }

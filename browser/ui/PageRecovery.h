@@ -1,6 +1,8 @@
 #pragma once
 
-#include "browser/RendererRecovery.h"
+#include "browser/HangWatch.h"
+#include "browser/MemoryGuard.h"
+#include "platform/Timer.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -16,7 +18,8 @@ class QWebEngineView;
 namespace korvel {
 
 // Brings a window's page back when something other than the person took it away: a renderer that
-// died (reloaded once, then Home) and an about: page the engine committed without asking (undone).
+// died or stopped answering (ended and reloaded; Home or a restart when a website keeps doing it)
+// and an about: page the engine committed without asking (undone).
 class PageRecovery final : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +27,8 @@ public:
         std::function<bool()> shown;  // the window is on screen
         std::function<bool()> inUse;  // ...and has not left for the settings
         std::function<void()> goHome;
+        std::function<bool()> watched;  // on screen and not waiting for the person (a page dialog)
+        std::function<QDateTime()> lastInput;  // the visitor's last touch; invalid: none yet
     };
     PageRecovery(QWebEngineView* view, Window window, QObject* parent);
 
@@ -33,11 +38,19 @@ public:
     void loadFinished(bool ok);
     void rendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
     void loadingChanged(const QWebEngineLoadingInfo& info);
+    // A new navigation or renderer: a probe on its way may be lost without fault.
+    void pageChanged() { m_hang.reset(); }
 
 private:
     QPointer<QWebEngineView> m_view;
     Window m_window;
-    RendererRecovery m_renderer;
+    void watchTick();
+    void checkMemory();
+    HangWatch m_hang;
+    MemoryGuard m_memory;
+    int m_ticks = 0;
+    Timer m_watch;
+    bool m_endedAsHung = false;
     bool m_blankedByWindow = false;
     // The last page other than an about: page the main frame showed.
     QUrl m_shownURL;

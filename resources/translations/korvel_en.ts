@@ -363,6 +363,22 @@
         <source>The licence notice of this library is not installed on this device (%1).</source>
         <translation>The licence notice of this library is not installed on this device (%1).</translation>
     </message>
+    <message id="TEXT_LOAD_ERROR_NOT_ANSWERING">
+        <source>The website is not answering right now.</source>
+        <translation>The website is not answering right now.</translation>
+    </message>
+    <message id="TEXT_LOAD_ERROR_NOT_CONNECTED">
+        <source>This device is not connected to the network.</source>
+        <translation>This device is not connected to the network.</translation>
+    </message>
+    <message id="TEXT_LOAD_ERROR_OTHER">
+        <source>The page could not be loaded.</source>
+        <translation>The page could not be loaded.</translation>
+    </message>
+    <message id="TEXT_LOAD_ERROR_UNTRUSTED">
+        <source>The website&apos;s identity could not be verified.</source>
+        <translation>The website&apos;s identity could not be verified.</translation>
+    </message>
     <message id="TEXT_LOG_NOT_WRITTEN">
         <source>The log could not be written.</source>
         <translation>The log could not be written.</translation>
@@ -960,6 +976,34 @@
     <message id="TEXT_CERTIFICATE_CHECK">
         <source>The phone's browser warns about this device's own certificate. Go on only when the SHA-256 fingerprint it shows for it is this one.</source>
         <translation>The phone's browser warns about this device's own certificate. Go on only when the SHA-256 fingerprint it shows for it is this one.</translation>
+    </message>
+    <message id="TEXT_RECOVERY_SETTINGS">
+        <source>Recovery</source>
+        <translation>Recovery</translation>
+    </message>
+    <message id="TEXT_RENDERER_MEMORY_LIMIT">
+        <source>Page Memory Limit (MB)</source>
+        <translation>Page Memory Limit (MB)</translation>
+    </message>
+    <message id="TEXT_RENDERER_MEMORY_LIMIT_DETAIL">
+        <source>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</source>
+        <translation>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</translation>
+    </message>
+    <message id="TEXT_RENDERER_MEMORY_LIMIT_INVALID">
+        <source>Invalid memory limit. Please enter megabytes, or 0 for the automatic limit.</source>
+        <translation>Invalid memory limit. Please enter megabytes, or 0 for the automatic limit.</translation>
+    </message>
+    <message id="TEXT_RESTART_DAILY_AT">
+        <source>Restart Daily At (HH:MM)</source>
+        <translation>Restart Daily At (HH:MM)</translation>
+    </message>
+    <message id="TEXT_RESTART_DAILY_AT_DETAIL">
+        <source>Korvel restarts at this time, or later once nobody uses it. Empty: never.</source>
+        <translation>Korvel restarts at this time, or later once nobody uses it. Empty: never.</translation>
+    </message>
+    <message id="TEXT_RESTART_DAILY_AT_INVALID">
+        <source>Please enter a time as HH:MM (24-hour clock), or nothing for no daily restart.</source>
+        <translation>Please enter a time as HH:MM (24-hour clock), or nothing for no daily restart.</translation>
     </message>
 </context>
 </TS>

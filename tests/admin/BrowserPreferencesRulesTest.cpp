@@ -94,6 +94,8 @@ TEST(BrowserPreferencesRules, WriteBackFallsBackForcesAndLogsInOrder)
     form.numberTaps = QStringLiteral("41");
     form.passwordTimeout = QStringLiteral("0");
     form.values.uploadAccessCode = QStringLiteral("4711");
+    form.memoryLimit = QStringLiteral("-1");
+    form.values.restartDailyAt = QStringLiteral("25:00");
 
     const QStringList lines = BrowserPreferencesRules::writeBack(record, opened, form);
     EXPECT_EQ(record.idleTimeout, 10);
@@ -105,14 +107,17 @@ TEST(BrowserPreferencesRules, WriteBackFallsBackForcesAndLogsInOrder)
     EXPECT_FALSE(record.allowDragDrop);
     EXPECT_EQ(record.customUserAgentHeader, QStringLiteral("Korvel"));
     EXPECT_EQ(record.motionType, 2);
-    ASSERT_EQ(lines.size(), 30);
+    EXPECT_EQ(record.rendererMemoryLimitMB, 0);
+    EXPECT_EQ(record.restartDailyAt, QString()) << "no time of day: the one in force stays";
+    ASSERT_EQ(lines.size(), 32);
     EXPECT_EQ(lines.first(), QStringLiteral("WebView Bounce value changed: 1"));
     EXPECT_EQ(lines.at(17), QStringLiteral("IdleTimeout value changed: 10"));
     EXPECT_EQ(lines.at(21), QStringLiteral("Server State Changed: Off"));
     EXPECT_EQ(lines.at(26), QStringLiteral("Allow Icon Resize value changed: 0"));
     EXPECT_EQ(lines.at(28), QStringLiteral("Enable Guided Access Mode vale changed: 0"));
     EXPECT_EQ(record.uploadAccessCode, QStringLiteral("4711"));
-    EXPECT_EQ(lines.last(), QStringLiteral("Upload Access Code set: Yes")) << "the code itself is never logged";
+    EXPECT_EQ(lines.at(29), QStringLiteral("Upload Access Code set: Yes")) << "the code itself is never logged";
+    EXPECT_EQ(lines.last(), QStringLiteral("Restart Daily At set: never"));
 }
 
 // Opening and leaving the editor changes nothing nobody touched: stored values outside what one may

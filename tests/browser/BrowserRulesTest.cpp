@@ -211,8 +211,11 @@ TEST(LoadError, EngineCodesMapToTheRecoveryCodes)
         {4, 404, LoadError::Kind::Other, 404, "QtWebEngine.4"},
     };
     for (const auto& c : cases) {
-        const LoadError e = LoadError::fromEngine(c.domain, c.code, QStringLiteral("text"));
+        const LoadError e = LoadError::fromEngine(c.domain, c.code, QStringLiteral("net::ERR_SOMETHING"));
         EXPECT_EQ(e.kind, c.kind) << c.code;
+        // The engine's code goes to the log; the alert speaks to the person.
+        EXPECT_EQ(e.engineText, QStringLiteral("net::ERR_SOMETHING"));
+        EXPECT_FALSE(e.description.isEmpty() || e.description.contains(QLatin1String("ERR_"))) << c.code;
         EXPECT_EQ(e.code, c.mapped) << c.code;
         EXPECT_EQ(e.domain, QString::fromLatin1(c.errorDomain)) << c.code;
     }
@@ -285,7 +288,8 @@ TEST(ErrorRecovery, AlertsAndPagesForEachFailure)
     const auto failure = [&](int code, std::optional<allowedWebsite> custom, bool fileExists = true,
                              std::optional<allowedWebsite> selected = std::nullopt, const char* failed = "http://a.test/") {
         LoadFailure f;
-        f.error = LoadError::fromEngine(2, code, QStringLiteral("It failed"));
+        f.error = LoadError::fromEngine(2, code, QStringLiteral("net::ERR_X"));
+        f.error.description = QStringLiteral("It failed");
         f.errorPage = std::move(custom);
         f.errorPageFileExists = fileExists;
         f.selectedWebsite = std::move(selected);

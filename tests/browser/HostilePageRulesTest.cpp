@@ -1,6 +1,7 @@
 #include "browser/AboutPageRule.h"
 #include "browser/DialogGuard.h"
 #include "browser/PrintGuard.h"
+#include "browser/HangWatch.h"
 #include "browser/RendererRecovery.h"
 
 #include <gtest/gtest.h>
@@ -111,35 +112,91 @@ TEST(PrintGuard, PagePrintsNeedAGestureAndAllPrintsAPauseAndSpace)
     }
 }
 
-TEST(RendererRecovery, ReloadOnceThenGoHomeUnlessThePageSettled)
+TEST(RendererRecovery, FiveEndsOfAWebsiteWithinAnHourGoHomeTenRestart)
 {
     using A = RendererRecovery::Action;
-    // Each step: a load that succeeded (`loaded`), or a death of the renderer (`expected`).
     struct Step {
-        std::chrono::milliseconds time;
-        bool loaded;
+        std::chrono::minutes time;
+        const char* website;
         A expected;
     };
     const struct {
         const char* name;
         std::vector<Step> steps;
     } cases[] = {
-        {"one death reloads", {{0s, true, A::Reload}, {60s, false, A::Reload}}},
-        {"a second death before any load goes home", {{0s, false, A::Reload}, {5s, false, A::GoHome}}},
-        {"a death soon after the reload goes home", {{0s, false, A::Reload}, {2s, true, A::Reload}, {5s, false, A::GoHome}}},
-        {"a page that settled after its reload starts afresh", {{0s, false, A::Reload}, {2s, true, A::Reload}, {12s, false, A::Reload}}},
-        {"after going home the count starts afresh", {{0s, false, A::Reload}, {1s, false, A::GoHome}, {2s, false, A::Reload}}},
+        {"four ends reload, the fifth goes home",
+         {{0min, "a", A::Reload}, {1min, "a", A::Reload}, {2min, "a", A::Reload}, {3min, "a", A::Reload}, {4min, "a", A::GoHome}}},
+        {"five more restart, and counting starts afresh",
+         {{0min, "a", A::Reload}, {0min, "a", A::Reload}, {0min, "a", A::Reload}, {0min, "a", A::Reload}, {0min, "a", A::GoHome},
+          {1min, "a", A::Reload}, {1min, "a", A::Reload}, {1min, "a", A::Reload}, {1min, "a", A::Reload}, {2min, "a", A::Restart},
+          {3min, "a", A::Reload}}},
+        {"ends older than an hour no longer count",
+         {{0min, "a", A::Reload}, {1min, "a", A::Reload}, {2min, "a", A::Reload}, {3min, "a", A::Reload}, {63min, "a", A::Reload},
+          {64min, "a", A::Reload}}},
+        {"each website counts its own",
+         {{0min, "a", A::Reload}, {0min, "a", A::Reload}, {0min, "b", A::Reload}, {0min, "a", A::Reload}, {0min, "b", A::Reload},
+          {0min, "a", A::Reload}, {0min, "a", A::GoHome}}},
     };
     for (const auto& c : cases) {
         RendererRecovery recovery;
         int n = 0;
         for (const Step& step : c.steps) {
             ++n;
-            if (step.loaded) {
-                recovery.loaded(at(step.time));
-                continue;
+            EXPECT_EQ(int(recovery.ended(QString::fromLatin1(step.website), at(step.time))), int(step.expected)) << c.name << ", step " << n;
+        }
+    }
+}
+
+TEST(HangWatch, AProbeUnansweredForTenWatchedSecondsIsAHang)
+{
+    using A = HangWatch::Action;
+    enum Event { Tick, Hidden, Answer, AnswerOlder, Reset };
+    struct Step {
+        std::chrono::seconds time;
+        Event event;
+        A expected;
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"an answering page is probed again and again",
+         {{0s, Tick, A::Probe}, {0s, Answer, A::Wait}, {1s, Tick, A::Probe}, {1s, Answer, A::Wait}, {2s, Tick, A::Probe}}},
+        {"ten seconds without an answer",
+         {{0s, Tick, A::Probe}, {5s, Tick, A::Wait}, {9s, Tick, A::Wait}, {10s, Tick, A::Hung}, {11s, Tick, A::Probe}}},
+        {"hidden time does not count",
+         {{0s, Tick, A::Probe}, {5s, Hidden, A::Wait}, {12s, Tick, A::Probe}, {21s, Tick, A::Wait}, {22s, Tick, A::Hung}}},
+        {"a navigation forgets the probe on its way",
+         {{0s, Tick, A::Probe}, {8s, Reset, A::Wait}, {9s, Tick, A::Probe}, {18s, Tick, A::Wait}}},
+        {"an answer to an older probe does not count",
+         {{0s, Tick, A::Probe}, {1s, Reset, A::Wait}, {2s, Tick, A::Probe}, {3s, AnswerOlder, A::Wait}, {12s, Tick, A::Hung}}},
+    };
+    for (const auto& c : cases) {
+        HangWatch watch;
+        quint64 older = 0;
+        int n = 0;
+        for (const Step& step : c.steps) {
+            ++n;
+            A action = A::Wait;
+            switch (step.event) {
+            case Tick:
+                action = watch.tick(at(step.time), true);
+                break;
+            case Hidden:
+                action = watch.tick(at(step.time), false);
+                break;
+            case Answer:
+                watch.answered(watch.probeId());
+                break;
+            case AnswerOlder:
+                watch.answered(older);
+                break;
+            case Reset:
+                older = watch.probeId();
+                watch.reset();
+                break;
             }
-            EXPECT_EQ(int(recovery.terminated(at(step.time))), int(step.expected)) << c.name << ", step " << n;
+            EXPECT_EQ(int(action), int(step.expected)) << c.name << ", step " << n;
         }
     }
 }

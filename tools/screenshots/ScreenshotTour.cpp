@@ -682,6 +682,11 @@ int main(int argc, char** argv)
         if (waitForTop<KVWKViewController>(stack)) {
             waitFor(8000, [] { return Alert::visibleAlert() != nullptr; });
             shoot(QStringLiteral("12-error-page"));
+            // Without the alert: the page counts down to its next try by itself.
+            if (Alert* alert = Alert::visibleAlert())
+                alert->dismiss();
+            waitFor(2000, [] { return false; });
+            shoot(QStringLiteral("12-error-page-countdown"));
         }
     }
     // The document reader on a guide of the town (made with QPdfWriter, its outline added by qpdf

@@ -56,24 +56,6 @@ TEST_F(HostilePageTest, AnAlertLoopIsSilencedAfterThreeDialogsAndHomeEndsIt)
     EXPECT_EQ(titles, QStringList{QStringLiteral("again 0")});
 }
 
-TEST_F(HostilePageTest, ADeadRendererIsReloadedOnceThenTheWindowGoesHome)
-{
-    KVWKViewController* window = open(url("allowed.test"));
-    QSignalSpy home(window, &KVWKViewController::homeRequested);
-    const int loads = requestsFor("/");
-    ASSERT_EQ(::kill(pid_t(window->webView()->page()->renderProcessPid()), SIGKILL), 0);
-    EXPECT_TRUE(test::processEventsUntil([&] { return requestsFor("/") > loads; }, 20000)) << "the page is loaded again";
-    EXPECT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("document.title")).toString() == QLatin1String("Start"); }, 20000))
-        << "the page is back";
-    EXPECT_EQ(log(QStringLiteral("Error")).filter(QStringLiteral("reloading")).size(), 1);
-    EXPECT_EQ(home.count(), 0);
-
-    // Dying again right after its reload, it goes home instead of looping.
-    ASSERT_EQ(::kill(pid_t(window->webView()->page()->renderProcessPid()), SIGKILL), 0);
-    EXPECT_TRUE(test::processEventsUntil([&] { return home.count() == 1; }, 20000));
-    EXPECT_EQ(log(QStringLiteral("Error")).filter(QStringLiteral("going home")).size(), 1);
-}
-
 TEST_F(HostilePageTest, AnAboutPageTheEngineShowsUnaskedLeavesThePageThatWasShowing)
 {
     const struct {

@@ -1,0 +1,151 @@
+#include "browser/DailyRestart.h"
+#include "browser/LoadRetry.h"
+#include "browser/MemoryGuard.h"
+
+#include <gtest/gtest.h>
+
+using namespace korvel;
+
+namespace {
+
+const QDateTime start = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
+QDateTime at(int seconds)
+{
+    return start.addSecs(seconds);
+}
+
+}  // namespace
+
+TEST(LoadRetry, BacksOffReloadsWhenTheHostAnswersAgainAndStopsOnceLoaded)
+{
+    enum Event { Fail, FailOther, Due, ProbeYes, ProbeNo, ByHand, Loaded };
+    using A = LoadRetry::Action;
+    struct Step {
+        int second;
+        Event event;
+        A expected;      // of Due and the probes
+        int secondsLeft;  // afterwards
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"first try after 5 s, the next after 10 s",
+         {{0, Fail, A::Wait, 5}, {4, Due, A::Wait, 1}, {5, Due, A::Reload, 10}, {6, Fail, A::Wait, 10}, {15, Due, A::Wait, 1}, {16, Due, A::Reload, 20}}},
+        {"a reload that never reports is tried again later",
+         {{0, Fail, A::Wait, 5}, {5, Due, A::Reload, 10}, {14, Due, A::Wait, 1}, {15, Due, A::Reload, 10}}},
+        {"a host that answers all along does not hurry the schedule",
+         {{0, Fail, A::Wait, 5}, {3, ProbeYes, A::Wait, 2}, {4, ProbeYes, A::Wait, 1}}},
+        {"a host back after silence reloads at once, once",
+         {{0, Fail, A::Wait, 5}, {3, ProbeNo, A::Wait, 2}, {4, ProbeYes, A::Reload, 5}, {7, ProbeYes, A::Wait, 2}}},
+        {"the page loaded: no more tries",
+         {{0, Fail, A::Wait, 5}, {2, Loaded, A::Wait, 0}, {500, Due, A::Wait, 0}, {501, ProbeNo, A::Wait, 0}, {502, ProbeYes, A::Wait, 0}}},
+        {"Try again starts the wait over",
+         {{0, Fail, A::Wait, 5}, {5, Due, A::Reload, 10}, {6, Fail, A::Wait, 10}, {12, ByHand, A::Wait, 10}, {21, Due, A::Wait, 1}, {22, Due, A::Reload, 20}}},
+        {"another address failing starts a new series",
+         {{0, Fail, A::Wait, 5}, {6, Fail, A::Wait, 10}, {7, FailOther, A::Wait, 5}}},
+    };
+    for (const auto& c : cases) {
+        LoadRetry retry;
+        for (const Step& s : c.steps) {
+            A action = A::Wait;
+            switch (s.event) {
+            case Fail:
+                retry.failed(QUrl(QStringLiteral("http://site.test/")), at(s.second));
+                break;
+            case FailOther:
+                retry.failed(QUrl(QStringLiteral("http://other.test/")), at(s.second));
+                break;
+            case Due:
+                action = retry.due(at(s.second));
+                break;
+            case ProbeYes:
+            case ProbeNo:
+                action = retry.probed(s.event == ProbeYes, at(s.second));
+                break;
+            case ByHand:
+                retry.triedByHand(at(s.second));
+                break;
+            case Loaded:
+                retry.loaded();
+                break;
+            }
+            EXPECT_EQ(action, s.expected) << c.name << " at " << s.second << " s";
+            EXPECT_EQ(retry.secondsLeft(at(s.second)), s.secondsLeft) << c.name << " at " << s.second << " s";
+        }
+    }
+}
+
+TEST(LoadRetry, WaitsDoubleFromFiveSecondsToFiveMinutes)
+{
+    std::vector<long> waits;
+    for (int failures : {1, 2, 3, 4, 5, 6, 7, 8, 1000})
+        waits.push_back(long(LoadRetry::wait(failures).count()));
+    EXPECT_EQ(waits, (std::vector<long>{5, 10, 20, 40, 80, 160, 300, 300, 300}));
+}
+
+TEST(MemoryGuard, ALimitPastReloadsOnlyWhenNobodyTouchesAndThenRests)
+{
+    constexpr qint64 MiB = MemoryGuard::mebibyte;
+    EXPECT_EQ(MemoryGuard::limitBytes(0, 8192 * MiB), 1024 * MiB);
+    EXPECT_EQ(MemoryGuard::limitBytes(0, 1024 * MiB), 512 * MiB);
+    EXPECT_EQ(MemoryGuard::limitBytes(0, 0), 1024 * MiB) << "memory unknown";
+    EXPECT_EQ(MemoryGuard::limitBytes(300, 1024 * MiB), 300 * MiB);
+
+    using A = MemoryGuard::Action;
+    struct Step {
+        int second;
+        qint64 mib;
+        int touchedAt;  // -1: nobody touched yet
+        A expected;
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"under the limit nothing happens", {{0, 99, -1, A::Keep}, {10, 100, -1, A::Keep}}},
+        {"past it, reloaded at once when nobody touched", {{0, 101, -1, A::Reload}}},
+        {"under a finger it waits for a quiet minute", {{0, 150, -1, A::Reload}, {700, 150, 690, A::Keep}, {740, 150, 690, A::Keep}, {750, 150, 690, A::Reload}}},
+        {"a page that stays large is not reloaded again for ten minutes",
+         {{0, 150, -1, A::Reload}, {10, 150, -1, A::Keep}, {599, 150, -1, A::Keep}, {600, 150, -1, A::Reload}}},
+    };
+    for (const auto& c : cases) {
+        MemoryGuard guard;
+        for (const auto& s : c.steps) {
+            const QDateTime touched = s.touchedAt < 0 ? QDateTime() : at(s.touchedAt);
+            EXPECT_EQ(guard.sample(s.mib * MiB, 100 * MiB, touched, at(s.second), std::chrono::seconds(60)), s.expected) << c.name << " at " << s.second;
+        }
+    }
+}
+
+TEST(DailyRestart, RestartsOnceADayAtTheTimeWhenIdleElseAtTheNextIdleMoment)
+{
+    EXPECT_EQ(DailyRestart::parse(QStringLiteral("03:30")), QTime(3, 30));
+    EXPECT_EQ(DailyRestart::parse(QStringLiteral("23:59")), QTime(23, 59));
+    for (const char* bad : {"", "24:00", "3:30", "03:60", "03:30 AM", "noon"})
+        EXPECT_FALSE(DailyRestart::parse(QString::fromLatin1(bad))) << bad;
+
+    const QDateTime started(QDate(2026, 12, 7), QTime(10, 0));
+    const auto t = [&](int day, int h, int m) { return QDateTime(QDate(2026, 12, 7 + day), QTime(h, m)); };
+    using A = DailyRestart::Action;
+    const struct {
+        const char* name;
+        const char* setting;
+        QDateTime now;
+        QDateTime lastInput;
+        A expected;
+    } cases[] = {
+        {"off", "", t(1, 3, 0), QDateTime(), A::Wait},
+        {"before the time", "03:00", t(1, 2, 59), QDateTime(), A::Wait},
+        {"at the time, idle", "03:00", t(1, 3, 0), t(1, 2, 0), A::Restart},
+        {"the same day's time already past at the start waits for the next day", "09:00", t(0, 11, 0), QDateTime(), A::Wait},
+        {"later that day", "11:00", t(0, 11, 0), QDateTime(), A::Restart},
+        {"in use at the time", "03:00", t(1, 3, 0), t(1, 2, 59), A::Wait},
+        {"the next idle moment after it", "03:00", t(1, 3, 10), t(1, 3, 8), A::Restart},
+        {"still busy", "03:00", t(1, 3, 10), t(1, 3, 9), A::Wait},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DailyRestart::decide(DailyRestart::parse(QString::fromLatin1(c.setting)), started, c.now, c.lastInput, std::chrono::seconds(120)),
+                  c.expected)
+            << c.name;
+}
