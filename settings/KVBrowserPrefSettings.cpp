@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 73> fieldTable = {{
+const std::array<P::Field, 76> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Follow tel: links in pages"},
@@ -90,6 +90,9 @@ const std::array<P::Field, 73> fieldTable = {{
     {"AllowOpenFileAfterDownload", T::Bool, &P::isAllowOpenFileAfterDownload, "Open a file once it is downloaded"},
     {"KeepDownloadHistory", T::Bool, &P::isAllowKeepDownloadHistory, "Keep the list of downloaded files"},
     {"DownloadQuota", T::Int, &P::downloadQuota, "Megabytes one visit may save into Documents, downloads and printouts together; 0 means 100", P::Range{0, 100000}, P::Range{1, 100000}},
+    {"DisableJIT", T::Bool, &P::disableJIT, "Run pages' JavaScript without the engine's compiler (slower scripts, no WebAssembly, far less to attack); from the next start"},
+    {"LimitWebRTC", T::Bool, &P::limitWebRTC, "Let pages' WebRTC connect only through a proxy, so they never learn the device's local addresses; from the next start"},
+    {"BlockThirdPartyCookies", T::Bool, &P::blockThirdPartyCookies, "Refuse cookies of other websites than the page's own"},
 }};
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
@@ -202,6 +205,9 @@ void KVBrowserPrefSettings::loadDefaults()
     isAllowOpenFileAfterDownload = false;
     isAllowKeepDownloadHistory = false;
     downloadQuota = 100;
+    disableJIT = true;
+    limitWebRTC = true;
+    blockThirdPartyCookies = true;
 }
 
 QVariant KVBrowserPrefSettings::valueForField(const Field& field) const

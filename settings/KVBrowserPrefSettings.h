@@ -89,6 +89,10 @@ struct KVBrowserPrefSettings {
     bool isAllowOpenFileAfterDownload = false;
     bool isAllowKeepDownloadHistory = false;
     qint32 downloadQuota = 0;  // megabytes one visit may save into Documents; 0 means 100
+    // The web engine's hardening switches; the first two take effect at the next start.
+    bool disableJIT = false;
+    bool limitWebRTC = false;
+    bool blockThirdPartyCookies = false;
 
     // How a property is written to and read from the dictionary form.
     enum class FieldType {
