@@ -2,7 +2,7 @@
 
 #include "platform/Paths.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -141,7 +141,7 @@ SessionFacts LockdownFacts::gather(const QString& platform, const QString& windo
             f.programs << program;
     }
     f.managed = file(Paths::managedConfigurationFile());
-    f.factoryPassword = TalvexUtils::isFactoryPasswordInUse();
+    f.factoryPassword = PasswordStore::isFactoryPasswordInUse();
     const KVBrowserPrefSettings& preferences = KVSettings::getSettingsObject().kvBrowPref;
     f.uploadServerOn = preferences.serverSwitchOnOFF;
     f.uploadAccessCode = !preferences.uploadAccessCode.isEmpty();
