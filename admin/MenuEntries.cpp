@@ -17,6 +17,10 @@ QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences, FactoryP
         {qtTrId("TITLE_SYSTEM_SETTINGS"),
          //% "Korvel in the system's settings"
          qtTrId("TITLE_DETAIL_TEXT_SYSTEM_SETTINGS"), QStringLiteral("system_setting.png"), SystemSettingsMenu},
+        //% "Check Lockdown"
+        {qtTrId("TITLE_CHECK_LOCKDOWN"),
+         //% "What could break out of this kiosk"
+         qtTrId("TITLE_DETAIL_TEXT_CHECK_LOCKDOWN"), QStringLiteral("lockdown.png"), CheckLockdownMenu},
         {QStringLiteral("Import/Export"), QStringLiteral("Import/Export Settings"), QStringLiteral("displaysettings.png"), ImportExportMenu},
         {QStringLiteral("View Korvel Log"), QString(), QStringLiteral("log.png"), ViewLogMenu},
         //% "Open Source Licenses"

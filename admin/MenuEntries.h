@@ -20,6 +20,7 @@ enum MenuId : int {
     SystemSettingsMenu = 9,
     OpenSourceLicensesMenu = 10,
     ChangePasswordMenu = 11,
+    CheckLockdownMenu = 12,
 };
 
 // Whether the administrator password is still the factory one, which the menu warns about.

@@ -2,6 +2,7 @@
 
 #include "browser/MotionDetector.h"
 
+#include <QJsonObject>
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
@@ -106,6 +107,9 @@ public:
     void followCommand(const ControlCommand& command);
     // Shows the new settings on the visible screen when it is one that lists them (the shell's).
     std::function<void()> refreshVisibleScreen;
+    // The self-test's report of this session (the shell's: it knows the window system), sent to
+    // korvelctl for the command "selftest".
+    std::function<QJsonObject()> lockdownReport;
     // From now on the upload server follows every change of the stored settings at once: its
     // access code, its TLS switch (a running server starts again) and the names of the settings
     // documents the imports read, whoever changed them (a screen, an import, korvelctl).

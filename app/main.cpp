@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/KVAppDelegate.h"
 #include "app/DisplayRotator.h"
+#include "browser/EngineSandbox.h"
 #include "app/SchemeHandler.h"
 #include "app/ServiceWatchdog.h"
 #include "app/UnixSignalWatcher.h"
@@ -10,11 +11,15 @@
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
 #include "browser/ui/DailyRestartPerformer.h"
+#include "browser/EngineFlags.h"
+#include "browser/EngineHardening.h"
+#include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "control/HomeLock.h"
 #include "log/JournalForwarder.h"
 #include "log/KVLog.h"
 #include "platform/AtomicFile.h"
+#include "platform/Timer.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
@@ -28,6 +33,7 @@
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
 #include <csignal>
+#include <unistd.h>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -93,6 +99,21 @@ int main(int argc, char** argv)
             JournalForwarder::setEnabled(false);
     }
 
+    // What turns the engine's sandbox off, as the start found it (before the switches are sanitised).
+    QMap<QString, QString> sandboxEnvironment;
+    for (const char* name : {"QTWEBENGINE_DISABLE_SANDBOX", "QTWEBENGINE_CHROMIUM_FLAGS"}) {
+        if (qEnvironmentVariableIsSet(name))
+            sandboxEnvironment.insert(QString::fromLatin1(name), qEnvironmentVariable(name));
+    }
+    const QStringList startArguments = arguments;
+    // Remote debugging is refused however it is asked for; the log says that it was asked.
+    QStringList refusedSwitches;
+    if (qEnvironmentVariableIsSet("QTWEBENGINE_REMOTE_DEBUGGING"))
+        refusedSwitches << QStringLiteral("QTWEBENGINE_REMOTE_DEBUGGING=") + qEnvironmentVariable("QTWEBENGINE_REMOTE_DEBUGGING");
+    for (const QString& argument : arguments + qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (EngineFlags::isDangerous(argument))
+            refusedSwitches << argument;
+    }
     // Before the application object: the program's own scheme, and an engine command line without
     // developer tools or other ways out.
     KorvelWebEngine::registerSchemes();
@@ -139,6 +160,9 @@ int main(int argc, char** argv)
 
     // Before any window or web view: the first window is made ready for the path, never re-made.
     const RenderChoice render = KorvelWebEngine::chooseRenderPath();
+    // The engine reads its switches when the first profile is made, after this.
+    const EngineHardening hardening = EngineHardening::from(KVSettings::getSettingsObject().kvBrowPref);
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", hardening.appliedTo(qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")).toUtf8());
 
     KorvelShell shell;
     // "RestartDailyAt": a fresh kiosk each day, at a moment nobody uses it.
@@ -151,6 +175,26 @@ int main(int argc, char** argv)
           QString::fromLatin1(version::shortVersion), QString::fromLatin1(version::buildNumber), QString::fromLatin1(qWebEngineVersion()),
           QString::fromLatin1(qWebEngineChromiumVersion()), RenderPathRule::logLine(render),
           SettingsFingerprint::of(UserDefaults::standard().applicationDomain()));
+    KVLog(QStringLiteral("App General"), QStringLiteral("Engine hardening: %@"), hardening.describe().join(QStringLiteral(", ")));
+    for (const QString& refused : std::as_const(refusedSwitches))
+        KVLog(QStringLiteral("App General"), QStringLiteral("Refused engine switch: %@"), refused);
+    for (const QString& warning : EngineSandbox::startWarnings(::geteuid(), startArguments, sandboxEnvironment)) {
+        std::fprintf(stderr, "korvel: warning: %s\n", qPrintable(warning));
+        KVLog(QStringLiteral("App General"), QStringLiteral("Warning: %@"), warning);
+    }
+    // The renderers start with the first page: their confinement is read from /proc once one runs.
+    Timer sandboxWatch;
+    int sandboxLooks = 0;
+    QObject::connect(&sandboxWatch, &Timer::timeout, &application, [&sandboxWatch, &sandboxLooks] {
+        const SandboxObservation seen = EngineSandbox::observe(EngineProfiles::instance().rendererPids());
+        if (seen.state == SandboxState::NoRenderer && ++sandboxLooks < 60)
+            return;
+        sandboxWatch.stop();
+        KVLog(QStringLiteral("App General"), QStringLiteral("Engine sandbox: %@"), seen.describe());
+        if (seen.state != SandboxState::On)
+            std::fprintf(stderr, "korvel: warning: the web engine's renderers are not sandboxed: %s\n", qPrintable(seen.describe()));
+    });
+    sandboxWatch.start(std::chrono::seconds(1));
     QObject::connect(&instance, &SingleInstance::messageReceived, &shell.delegate(), &KVAppDelegate::openURL);
     // On X the kiosk turns the display and its touch screens itself, at the start and whenever the
     // preference changes; under Wayland the compositor does (the kiosk session starts it turned).

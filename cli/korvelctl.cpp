@@ -11,6 +11,7 @@
 #include "cli/PasswordCommand.h"
 #include "cli/PolicyCommand.h"
 #include "cli/PowerCommand.h"
+#include "cli/SelftestCommand.h"
 #include "cli/PrefCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/SitesCommand.h"
@@ -134,6 +135,15 @@ const char* usage =
     "  power status [--at \"YYYY-MM-DD HH:MM\"]\n"
     "                       what the power-saver schedule decides now (or at that local time)\n"
     "                       and when that next changes\n"
+    "\n"
+    "  selftest [--json]    check the lockdown of the kiosk running on the home (or of one started\n"
+    "                       without a display for the test): its user, the engine's sandbox and\n"
+    "                       hardening switches, the window manager, X on TCP, terminal switching,\n"
+    "                       who may change its programs, home and managed file, the factory\n"
+    "                       password, the upload server and the control socket; each probe\n"
+    "                       passed, warning or failed with what to do. --json: an object whose\n"
+    "                       \"probes\" list holds {name, result, advice, detail}. Exit status 0\n"
+    "                       all passed, 1 warnings, 2 failures\n"
     "\n"
     "  export NAME [--clear-password]\n"
     "                       write the settings document (every setting, the password's hash and\n"
@@ -272,6 +282,7 @@ int main(int argc, char** argv)
         {"icons", korvel::runIconsCommand},
         {"log", korvel::runLogCommand},
         {"power", korvel::runPowerCommand},
+        {"selftest", korvel::runSelftestCommand},
         {"password", korvel::runPasswordCommand},
         {"files", korvel::runFilesCommand},
         {"downloads", korvel::runDownloadsCommand},

@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 75> fieldTable = {{
+const std::array<P::Field, 78> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Follow tel: links in pages"},
@@ -92,6 +92,9 @@ const std::array<P::Field, 75> fieldTable = {{
     {"DownloadQuota", T::Int, &P::downloadQuota, "Megabytes one visit may save into Documents, downloads and printouts together; 0 means 100", P::Range{0, 100000}, P::Range{1, 100000}},
     {"RendererMemoryLimitMB", T::Int, &P::rendererMemoryLimitMB, "Megabytes a page's renderer may use before the page is reloaded at the next idle moment; 0 means 1 GiB or half the memory, whichever is less", P::Range{0, 1048576}},
     {"RestartDailyAt", T::String, &P::restartDailyAt, "Time of day (HH:MM, 24-hour clock) Korvel restarts once nobody uses it; empty for never"},
+    {"DisableJIT", T::Bool, &P::disableJIT, "Run pages' JavaScript without the engine's compiler (slower scripts, no WebAssembly, far less to attack); from the next start"},
+    {"LimitWebRTC", T::Bool, &P::limitWebRTC, "Let pages' WebRTC connect only through a proxy, so they never learn the device's local addresses; from the next start"},
+    {"BlockThirdPartyCookies", T::Bool, &P::blockThirdPartyCookies, "Refuse cookies of other websites than the page's own"},
 }};
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
@@ -206,6 +209,9 @@ void KVBrowserPrefSettings::loadDefaults()
     downloadQuota = 100;
     rendererMemoryLimitMB = 0;
     restartDailyAt = emptyText();
+    disableJIT = true;
+    limitWebRTC = true;
+    blockThirdPartyCookies = true;
 }
 
 QVariant KVBrowserPrefSettings::valueForField(const Field& field) const

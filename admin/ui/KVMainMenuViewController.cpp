@@ -8,6 +8,7 @@
 #include "admin/ui/KVPolicyListViewController.h"
 #include "admin/ui/KVSearchSettingsViewController.h"
 #include "admin/ui/KVLogViewController.h"
+#include "admin/ui/LockdownViewController.h"
 #include "admin/ui/OpenSourceLicensesViewController.h"
 #include "admin/ui/SystemInformationViewController.h"
 #include "transfer/ui/KVImportExportViewController.h"
@@ -139,6 +140,10 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
     case SystemSettingsMenu:
         if (!qobject_cast<SystemInformationViewController*>(stack->topScreen()))
             stack->push(new SystemInformationViewController, Animation::Animated);
+        break;
+    case CheckLockdownMenu:
+        if (!qobject_cast<LockdownViewController*>(stack->topScreen()))
+            stack->push(new LockdownViewController, Animation::Animated);
         break;
     case OpenSourceLicensesMenu:
         if (!qobject_cast<OpenSourceLicensesViewController*>(stack->topScreen()))

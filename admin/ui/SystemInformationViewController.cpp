@@ -1,6 +1,8 @@
 #include "admin/ui/SystemInformationViewController.h"
 
 #include "admin/MenuEntries.h"
+#include "browser/EngineHardening.h"
+#include "settings/KVSettings.h"
 #include "platform/Device.h"
 #include "platform/Paths.h"
 #include "platform/ui/NavigationStack.h"
@@ -43,6 +45,19 @@ void SystemInformationViewController::viewWillAppear(bool)
     const std::optional<QUrl> address = server && server->isServerRunning() ? server->documentAddress(QString()) : std::nullopt;
     //% "Not running"
     const QString serverText = address ? address->toString() : qtTrId("TEXT_SERVER_NOT_RUNNING");
+    const EngineHardening hardening =
+        EngineHardening::inEffect(qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS"), KVSettings::getSettingsObject().kvBrowPref);
+    //% "remote debugging refused"
+    QStringList switches{qtTrId("TEXT_HARDENING_NO_DEBUGGING")};
+    //% "JIT off"
+    if (hardening.disableJIT)
+        switches << qtTrId("TEXT_HARDENING_NO_JIT");
+    //% "WebRTC through a proxy only"
+    if (hardening.limitWebRTC)
+        switches << qtTrId("TEXT_HARDENING_WEBRTC");
+    //% "third-party cookies refused"
+    if (hardening.blockThirdPartyCookies)
+        switches << qtTrId("TEXT_HARDENING_COOKIES");
     const Device& device = Device::current();
     m_table->setSections({
         //% "Files and Folders"
@@ -68,6 +83,8 @@ void SystemInformationViewController::viewWillAppear(bool)
                       //% "Web engine"
                       row(qtTrId("TEXT_WEB_ENGINE"), QStringLiteral("Qt WebEngine %1, Chromium %2")
                                                          .arg(QString::fromLatin1(qWebEngineVersion()), QString::fromLatin1(qWebEngineChromiumVersion()))),
+                      //% "Engine hardening"
+                      row(qtTrId("TEXT_ENGINE_HARDENING"), switches.join(QStringLiteral(", "))),
                       //% "Device"
                       row(qtTrId("TEXT_DEVICE"), device.model()),
                       //% "System"

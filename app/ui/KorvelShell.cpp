@@ -2,6 +2,7 @@
 
 #include "admin/AdminState.h"
 #include "admin/ui/KVFilePickerController.h"
+#include "admin/ui/LockdownViewController.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
@@ -13,6 +14,7 @@
 #include "browser/PowerSaver.h"
 #include "browser/ui/BrowserData.h"
 #include "app/ui/KVApplication.h"
+#include "app/ui/LockdownReport.h"
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/PageFilePicker.h"
@@ -43,6 +45,8 @@ KorvelShell::KorvelShell()
     // The gesture's time restriction counts from here on every screen, whichever comes and goes.
     AdminAccess::setTimeStart(Clock::instance().now());
     m_delegate->didFinishLaunching();
+    m_delegate->lockdownReport = [] { return LockdownReport::current(); };
+    LockdownViewController::setReportSource([] { return LockdownReport::current(); });
     m_window = std::make_unique<KVMainWindow>();
     m_window->setStatusBar(new KVStatusBar(m_delegate->reachability.get()));
     NavigationStack* stack = m_window->navigationStack();

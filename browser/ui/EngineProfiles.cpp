@@ -1,5 +1,6 @@
 #include "browser/ui/EngineProfiles.h"
 
+#include "browser/EngineHardening.h"
 #include "browser/VisitRules.h"
 #include "browser/ui/KorvelWebEngine.h"
 #include "browser/ui/UserAgentInterceptor.h"
@@ -8,6 +9,7 @@
 #include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
+#include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
 
 #include <QNetworkCookie>
@@ -20,6 +22,7 @@
 #include <QWebEngineUrlSchemeHandler>
 
 #include <algorithm>
+#include <atomic>
 #include <utility>
 
 namespace korvel {
@@ -34,6 +37,10 @@ public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
     void requestStarted(QWebEngineUrlRequestJob* job) override { job->fail(QWebEngineUrlRequestJob::RequestDenied); }
 };
+
+// The cookie filter runs on the engine's network thread: it reads the preference from here, kept
+// current on the main thread.
+std::atomic<bool> refuseThirdPartyCookies{true};
 
 }  // namespace
 
@@ -100,6 +107,16 @@ void EngineProfiles::watch(QWebEngineProfile* profile)
             return;
         Q_EMIT downloadRequested(download);
     });
+    refuseThirdPartyCookies = EngineHardening::from(KVSettings::getSettingsObject().kvBrowPref).blockThirdPartyCookies;
+    if (!m_followsCookiePreference) {
+        m_followsCookiePreference = true;
+        connect(&UserDefaults::standard(), &UserDefaults::changed, this, [] {
+            refuseThirdPartyCookies = EngineHardening::from(KVSettings::getSettingsObject().kvBrowPref).blockThirdPartyCookies;
+        });
+    }
+    profile->cookieStore()->setCookieFilter([](const QWebEngineCookieStore::FilterRequest& request) {
+        return !(refuseThirdPartyCookies && request.thirdParty);
+    });
     connect(profile->cookieStore(), &QWebEngineCookieStore::cookieAdded, this, [this, profile](const QNetworkCookie& cookie) {
         QString domain = cookie.domain();
         if (domain.startsWith(QLatin1Char('.')))
@@ -117,6 +134,19 @@ void EngineProfiles::adopt(QWebEnginePage* page)
             m_sites[profile].insert(url.host());
     });
     hold(profile, page);
+    m_livePages.append(page);
+}
+
+QList<qint64> EngineProfiles::rendererPids()
+{
+    QList<qint64> pids;
+    m_livePages.removeAll(nullptr);
+    for (const QPointer<QWebEnginePage>& page : std::as_const(m_livePages)) {
+        const qint64 pid = page->renderProcessPid();
+        if (pid > 0 && !pids.contains(pid))
+            pids << pid;
+    }
+    return pids;
 }
 
 void EngineProfiles::hold(QWebEngineProfile* profile, QObject* holder)

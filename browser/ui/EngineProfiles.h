@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 
@@ -27,6 +29,9 @@ public:
     // Counts `page` against its profile, so that a finished visitor's profile is released only
     // once the last of its pages is gone (the engine must not lose a profile under a live page).
     void adopt(QWebEnginePage* page);
+    // The renderer processes of the live pages, as the engine knows them (processes forked by the
+    // engine's zygote keep its command line, so /proc cannot tell a renderer from a zygote).
+    QList<qint64> rendererPids();
     // Keeps `profile` alive while `holder` lives, as a page would (a download of a finished visit).
     void hold(QWebEngineProfile* profile, QObject* holder);
     // Ends the current visitor's visit: its cookies and caches are dropped at once, one log line
@@ -52,6 +57,8 @@ private:
     void watch(QWebEngineProfile* profile);
     void releaseIfUnused(QWebEngineProfile* profile);
 
+    bool m_followsCookiePreference = false;
+    QList<QPointer<QWebEnginePage>> m_livePages;
     QWebEngineProfile* m_persistent = nullptr;
     QWebEngineProfile* m_visitor = nullptr;
     QSet<QWebEngineProfile*> m_visitors;

@@ -869,6 +869,54 @@
         <source>Video Files</source>
         <translation>Video Files</translation>
     </message>
+    <message id="TEXT_ENGINE_HARDENING">
+        <source>Engine hardening</source>
+        <translation>Engine hardening</translation>
+    </message>
+    <message id="TEXT_HARDENING_NO_DEBUGGING">
+        <source>remote debugging refused</source>
+        <translation>remote debugging refused</translation>
+    </message>
+    <message id="TEXT_HARDENING_NO_JIT">
+        <source>JIT off</source>
+        <translation>JIT off</translation>
+    </message>
+    <message id="TEXT_HARDENING_WEBRTC">
+        <source>WebRTC through a proxy only</source>
+        <translation>WebRTC through a proxy only</translation>
+    </message>
+    <message id="TEXT_HARDENING_COOKIES">
+        <source>third-party cookies refused</source>
+        <translation>third-party cookies refused</translation>
+    </message>
+    <message id="TITLE_CHECK_LOCKDOWN">
+        <source>Check Lockdown</source>
+        <translation>Check Lockdown</translation>
+    </message>
+    <message id="TITLE_DETAIL_TEXT_CHECK_LOCKDOWN">
+        <source>What could break out of this kiosk</source>
+        <translation>What could break out of this kiosk</translation>
+    </message>
+    <message id="TEXT_LOCKDOWN_PROBES">
+        <source>Probes</source>
+        <translation>Probes</translation>
+    </message>
+    <message id="TEXT_PROBE_PASSED">
+        <source>Passed</source>
+        <translation>Passed</translation>
+    </message>
+    <message id="TEXT_PROBE_WARNING">
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message id="TEXT_PROBE_FAILED">
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message id="TEXT_LOCKDOWN_UNAVAILABLE">
+        <source>The check cannot run here: start Korvel in its kiosk session.</source>
+        <translation>The check cannot run here: start Korvel in its kiosk session.</translation>
+    </message>
     <message id="TEXT_WEB_ENGINE">
         <source>Web engine</source>
         <translation>Web engine</translation>

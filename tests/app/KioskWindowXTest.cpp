@@ -8,6 +8,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRect>
 #include <QRegularExpression>
@@ -19,6 +22,8 @@
 
 #include <cstdio>
 #include <functional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -147,8 +152,12 @@ protected:
         env.insert(QStringLiteral("DISPLAY"), m_display);
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // Tests run as root, where the engine's sandbox cannot start.
-        env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+        // Tests run as root, where the engine's sandbox cannot start; as another user it can.
+        if (m_user < 0)
+            env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+        else
+            env.remove(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"));
+        env.insert(QStringLiteral("HOME"), m_home.path());
         env.insert(QStringLiteral("KORVEL_REACHABILITY_HOST"), QStringLiteral("127.0.0.1"));
         env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.path() + QStringLiteral("/xdg-data"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/xdg-config"));
@@ -231,7 +240,12 @@ protected:
         m_korvel.printInto(m_printed.filePath(QStringLiteral("korvel.out")));
         QElapsedTimer sinceStart;
         sinceStart.start();
-        m_korvel.process.start(bin("korvel"), {QStringLiteral("--home"), m_home.path()});
+        if (m_user < 0)
+            m_korvel.process.start(bin("korvel"), {QStringLiteral("--home"), m_home.path()});
+        else
+            m_korvel.process.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=%1").arg(m_user), QStringLiteral("--regid=%1").arg(m_user),
+                                                               QStringLiteral("--clear-groups"), QStringLiteral("--"), bin("korvel"),
+                                                               QStringLiteral("--home"), m_home.path()});
         ASSERT_TRUE(m_korvel.process.waitForStarted(5000));
         // The window as first shown, before any web view exists.
         waitUntil([&] { return !(m_firstWindow = windowId()).isEmpty() || !server.requests().isEmpty(); }, 40000);
@@ -337,6 +351,7 @@ protected:
     QString m_display;
     QString m_render;       // KORVEL_RENDER for korvel; empty: unset
     QString m_firstWindow;  // the kiosk window's id when it first showed
+    int m_user = -1;        // the user korvel runs as when not this process's (root's)
 };
 
 }  // namespace
@@ -440,4 +455,81 @@ TEST_F(KioskWindowXTest, FiveQuickClicksOnThePageOpenThePasswordPrompt)
     // The prompt dims the page behind it.
     EXPECT_TRUE(waitUntil([&] { return screenshot().page < 0.1; }, 3000, 100)) << "no prompt over the page";
     EXPECT_TRUE(log().contains(QLatin1String("Password Alert shown"))) << qPrintable(log());
+}
+
+// korvelctl selftest against the real kiosk: every probe passes when Korvel runs as an unprivileged
+// user with its renderers sandboxed on a bare X server; as root, without the sandbox, under
+// openbox and with the upload server open to anyone, exactly those probes fail.
+namespace {
+
+QMap<QString, QString> probeResults(const QByteArray& json)
+{
+    QMap<QString, QString> results;
+    for (const QJsonValue& p : QJsonDocument::fromJson(json).object().value(QStringLiteral("probes")).toArray())
+        results.insert(p.toObject().value(QStringLiteral("name")).toString(), p.toObject().value(QStringLiteral("result")).toString());
+    return results;
+}
+
+}  // namespace
+
+TEST_F(KioskWindowXTest, SelftestPassesOnALockedSessionAndFailsAWeakenedOne)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "runs the kiosk as another user: needs root";
+    const auto selftest = [&](int* status) {
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        p.start(bin("korvelctl"), {QStringLiteral("--home"), m_home.path(), QStringLiteral("selftest"), QStringLiteral("--json")});
+        p.waitForFinished(120000);
+        *status = p.exitCode();
+        return p.readAllStandardOutput();
+    };
+    const QStringList allProbes = {"user", "sandbox", "window manager", "X server on TCP", "VT switching", "home", "programs",
+                                   "managed file", "factory password", "upload server", "control API", "engine hardening"};
+
+    // Locked: nobody's kiosk with a password of its own, on a bare X server.
+    m_user = 65534;
+    ASSERT_EQ(::chown(QFile::encodeName(m_home.path()).constData(), uid_t(m_user), gid_t(m_user)), 0);
+    {
+        QProcess password;
+        password.setProcessEnvironment(environment());
+        password.start(bin("korvelctl"), {QStringLiteral("--home"), m_home.path(), QStringLiteral("password"), QStringLiteral("set")});
+        password.write("a-long-secret\na-long-secret\n");
+        password.closeWriteChannel();
+        ASSERT_TRUE(password.waitForFinished(30000));
+        ASSERT_EQ(password.exitCode(), 0) << password.readAllStandardError().constData();
+    }
+    startKorvel();
+    int status = -1;
+    const QByteArray locked = selftest(&status);
+    const QMap<QString, QString> lockedResults = probeResults(locked);
+    EXPECT_EQ(lockedResults.keys(), [&] { QStringList k = allProbes; k.sort(); return k; }()) << locked.constData();
+    for (auto it = lockedResults.cbegin(); it != lockedResults.cend(); ++it)
+        EXPECT_EQ(it.value(), QStringLiteral("passed")) << qPrintable(it.key()) << "\n" << locked.constData();
+    EXPECT_EQ(status, 0) << locked.constData();
+    EXPECT_TRUE(log().contains(QLatin1String("Engine sandbox: on ("))) << qPrintable(log().right(3000));
+    m_korvel.stop();
+
+    // Weakened: root (who may change the programs too), no sandbox, openbox, and the upload server
+    // without an access code.
+    m_user = -1;
+    QProcess own;
+    own.start(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("0:0"), m_home.path()});
+    ASSERT_TRUE(own.waitForFinished(30000) && own.exitCode() == 0);
+    // The start website goes in again as the next start adds it.
+    ASSERT_FALSE(ctl({"sites", "remove", "0"}).isNull());
+    ASSERT_FALSE(ctl({"pref", "set", "ServerSwitch", "true"}).isNull());
+    ASSERT_FALSE(ctl({"pref", "set", "Port", "18977"}).isNull());
+    startWindowManager();
+    startKorvel();
+    const QByteArray weak = selftest(&status);
+    const QMap<QString, QString> weakResults = probeResults(weak);
+    const QStringList failing = {"user", "sandbox", "window manager", "programs", "upload server"};
+    for (const QString& probe : allProbes)
+        EXPECT_EQ(weakResults.value(probe), failing.contains(probe) ? QStringLiteral("failed") : QStringLiteral("passed"))
+            << qPrintable(probe) << "\n" << weak.constData();
+    EXPECT_EQ(status, 2);
+    const QString weakLog = log();
+    EXPECT_TRUE(weakLog.contains(QLatin1String("Warning: Korvel runs as root"))) << qPrintable(weakLog.right(3000));
+    EXPECT_TRUE(weakLog.contains(QLatin1String("Engine sandbox: OFF ("))) << qPrintable(weakLog.right(3000));
 }

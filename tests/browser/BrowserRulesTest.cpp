@@ -1,4 +1,5 @@
 #include "browser/EngineFlags.h"
+#include "browser/EngineHardening.h"
 #include "browser/ErrorRecovery.h"
 #include "browser/LaunchRequest.h"
 #include "browser/LoadError.h"
@@ -272,6 +273,37 @@ TEST(EngineFlags, DeveloperToolsAndOtherWaysOutAreStripped)
               (QStringList{QStringLiteral("korvel"), QStringLiteral("--home"), QStringLiteral("/k"), QStringLiteral("--webEngineArgs")}));
     EXPECT_EQ(EngineFlags::sanitizedFlags(QStringLiteral("--no-sandbox --remote-debugging-port=1 --host-resolver-rules=\"MAP *.test 127.0.0.1, MAP * ~NOTFOUND\" --renderer-cmd-prefix=gdb")),
               QStringLiteral("--no-sandbox --host-resolver-rules=\"MAP *.test 127.0.0.1, MAP * ~NOTFOUND\""));
+}
+
+TEST(EngineHardening, SwitchesFollowThePreferencesAndWinOverEarlierOnes)
+{
+    KVBrowserPrefSettings p = KVBrowserPrefSettings::init();
+    EXPECT_TRUE(p.disableJIT && p.limitWebRTC && p.blockThirdPartyCookies) << "a kiosk starts hardened";
+    const struct {
+        bool jit, webrtc;
+        const char* given;
+        const char* applied;
+    } cases[] = {
+        {true, true, "", "--js-flags=--jitless --force-webrtc-ip-handling-policy=disable_non_proxied_udp"},
+        {false, false, "--disable-gpu", "--disable-gpu"},
+        // A page's script engine switch given before is overridden: the engine keeps the last.
+        {true, false, "--js-flags=--expose-gc --js-flags=--jitless --disable-gpu", "--js-flags=--expose-gc --disable-gpu --js-flags=--jitless"},
+        {false, true, "--force-webrtc-ip-handling-policy=default", "--force-webrtc-ip-handling-policy=default --force-webrtc-ip-handling-policy=disable_non_proxied_udp"},
+    };
+    for (const auto& c : cases) {
+        p.disableJIT = c.jit;
+        p.limitWebRTC = c.webrtc;
+        const QString applied = EngineHardening::from(p).appliedTo(QString::fromLatin1(c.given));
+        EXPECT_EQ(applied, QString::fromLatin1(c.applied));
+        const EngineHardening running = EngineHardening::inEffect(applied, p);
+        EXPECT_EQ(running.disableJIT, c.jit);
+        EXPECT_EQ(running.limitWebRTC, c.webrtc);
+    }
+    p.blockThirdPartyCookies = false;
+    EXPECT_FALSE(EngineHardening::from(p).refusesCookie(true));
+    p.blockThirdPartyCookies = true;
+    EXPECT_TRUE(EngineHardening::from(p).refusesCookie(true));
+    EXPECT_FALSE(EngineHardening::from(p).refusesCookie(false));
 }
 
 TEST(ErrorRecovery, AlertsAndPagesForEachFailure)

@@ -321,6 +321,9 @@ void tourAdministration(NavigationStack* stack)
     menu->didSelectMenuId(SystemSettingsMenu);
     shoot(QStringLiteral("21-system-information"));
     stack->pop(NavigationStack::Animation::None);
+    menu->didSelectMenuId(CheckLockdownMenu);
+    shoot(QStringLiteral("21-check-lockdown"));
+    stack->pop(NavigationStack::Animation::None);
 
     menu->didSelectMenuId(ViewLogMenu);
     if (auto* log = waitForTop<KVLogViewController>(stack)) {

@@ -105,7 +105,7 @@ TEST_F(MainMenuTest, ClickingARowOpensItsEntryNotItsIndex)
     KVSettings::getSettingsObject().kvBrowPref.allowAllWebsites = true;
     KVMainMenuViewController* menu = openMenu();
     TableView* table = menu->tableView();
-    ASSERT_EQ(table->visibleCells().size(), 10);
+    ASSERT_EQ(table->visibleCells().size(), 11);
     TableCell* third = table->visibleCells().at(2);
     QTest::mouseClick(third, Qt::LeftButton, {}, third->rect().center());
     auto* list = qobject_cast<KVPolicyListViewController*>(stack->topScreen());
@@ -120,7 +120,7 @@ TEST_F(MainMenuTest, ReappearingRereadsAllowAll)
     menu->didSelectMenuId(BrowserPreferencesMenu);
     KVSettings::getSettingsObject().kvBrowPref.allowAllWebsites = true;
     stack->pop(Animation::None);
-    ASSERT_EQ(menu->tableView()->visibleCells().size(), 10);
+    ASSERT_EQ(menu->tableView()->visibleCells().size(), 11);
     EXPECT_EQ(menu->tableView()->visibleCells().at(1)->titleLabel()->text(), QStringLiteral("Blocked Websites"));
 }
 
