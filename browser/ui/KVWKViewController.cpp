@@ -113,8 +113,6 @@ QByteArray pngBytes(const QImage& image)
     return png;
 }
 
-QPointer<KVWKViewController> lastWindow;
-
 KVSettings& settings()
 {
     return KVSettings::getSettingsObject();
@@ -139,7 +137,6 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     m_services.readPage = [](const QUrl& url) {
         return LocalPageReader::read(url, {{KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey()}});
     };
-    lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     connect(&EngineProfiles::instance(), &EngineProfiles::downloadRequested, this, &KVWKViewController::onDownloadRequested);
@@ -193,11 +190,6 @@ KVWKViewController* KVWKViewController::initWithPage(KVWebPage* page, QWidget* p
     page->setParent(window);
     page->setWindow(window);
     return window;
-}
-
-KVWKViewController* KVWKViewController::getViewObject()
-{
-    return lastWindow.data();
 }
 
 WindowMode KVWKViewController::mode() const
@@ -501,23 +493,29 @@ void KVWKViewController::menuButtonPressed()
     m_menuOpened = true;
     auto* sheet = new ActionSheet(qtTrId("TEXT_KORVEL_MENU"));
     sheet->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
-    const QStringList keys = ToolbarLayout::pageMenuTitleKeys(preferences());
-    for (const QString& key : keys) {
-        sheet->addButton(qtTrId(key.toLatin1().constData()), Alert::Role::Default, [this, key](Alert&) {
-            if (key == QLatin1String("TEXT_HOME")) {
+    for (const ToolbarItem& item : ToolbarLayout::pageMenuItems(preferences())) {
+        sheet->addButton(qtTrId(item.titleKey.toLatin1().constData()), Alert::Role::Default, [this, tag = item.tag](Alert&) {
+            switch (tag) {
+            case ToolbarItem::Home:
                 homeButtonPressed();
-            } else if (key == QLatin1String("TEXT_REFRESH")) {
+                break;
+            case ToolbarItem::Refresh:
                 refreshButtonPressed();
-            } else if (key == QLatin1String("TEXT_STOP")) {
+                break;
+            case ToolbarItem::Stop:
                 m_view->stop();
-            } else if (key == QLatin1String("TEXT_DOWNLOADS")) {
+                break;
+            case ToolbarItem::Downloads:
                 goToDownloadHistoryView();
-            } else if (m_view->history()->canGoBack()) {
-                m_view->back();
-            } else if (mode() == WindowMode::Tabbed || !m_state.selectedWebsite || m_state.selectedWebsite->categoryId == 0) {
-                homeButtonPressed();
-            } else if (NavigationStack* stack = navigationStack()) {
-                stack->pop(NavigationStack::Animation::None);
+                break;
+            case ToolbarItem::Back:
+                if (m_view->history()->canGoBack())
+                    m_view->back();
+                else if (mode() == WindowMode::Tabbed || !m_state.selectedWebsite || m_state.selectedWebsite->categoryId == 0)
+                    homeButtonPressed();
+                else if (NavigationStack* stack = navigationStack())
+                    stack->pop(NavigationStack::Animation::None);
+                break;
             }
         });
     }
@@ -1287,7 +1285,7 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
         }, Qt::QueuedConnection);
         return false;
     }
-    const bool ok = answer.button == QLatin1String("OK");
+    const bool ok = answer.accepted();
     if (kind == PageDialog::Prompt && ok && result)
         *result = answer.fields.value(0);
     return ok;

@@ -57,8 +57,6 @@ public:
                                                QWidget* parent = nullptr);
     // A tab for a page that another window's page opened as a new window; it takes the page over.
     static KVWKViewController* initWithPage(KVWebPage* page, QWidget* parent = nullptr);
-    // The window created last; nullptr when it is gone.
-    static KVWKViewController* getViewObject();
 
     ~KVWKViewController() override;
 
