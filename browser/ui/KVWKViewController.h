@@ -159,6 +159,8 @@ private:
     void onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator);
     // The window goes quiet; `end` ends the visit with it.
     void singleTabwillDisappear(std::optional<VisitEnd> end);
+    // The view and its first page (KVWKViewControllerPage.cpp, with the rest of the page's side).
+    void makePage();
     // The page's connections to this window, and what every page of it gets before it loads.
     void connectPage();
     void preparePage(const KVBrowserPrefSettings& p);
