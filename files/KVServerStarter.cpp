@@ -169,34 +169,13 @@ QString clientOf(const httplib::Request& request)
     return printable(fromUtf8(request.remote_addr));
 }
 
-// Where the bytes of an upload's parts go, and when a part is complete.
-struct UploadSink {
-    std::function<void(const std::shared_ptr<UploadFile>& file, const char* data, qint64 length)> write;
-    std::function<void(std::shared_ptr<UploadFile> file, std::shared_ptr<bool> stored, const QString& name)> commit;
-};
-
-// Writes at once and commits at once: the bytes are in this process already.
-void writeNow(const std::shared_ptr<UploadFile>& file, const char* data, qint64 length)
-{
-    file->write(data, length);
-}
-
-void commitNow(const std::shared_ptr<UploadFile>& file, const std::shared_ptr<bool>& stored, const QString& name)
-{
-    *stored = file->commit();
-    if (!*stored)
-        bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(name) + QLatin1Char(' ') + file->errorString());
-}
-
 // One multipart upload, part by part: each accepted file goes to a temporary file beside its target
 // and replaces the target only once all its bytes arrived. A part that is refused is read past.
-// Where the bytes go, and when, is the sink's; what became of each part is known at the end.
+// What became of each part is known at the end.
 class UploadReceiver {
 public:
-    UploadReceiver(const DocumentStore& store, UploadSink sink, const std::atomic<bool>& stopping, bool withCode, QStringList settingsNames,
-                   QString client)
+    UploadReceiver(const DocumentStore& store, const std::atomic<bool>& stopping, bool withCode, QStringList settingsNames, QString client)
         : m_store(store)
-        , m_sink(std::move(sink))
         , m_stopping(stopping)
         , m_withCode(withCode)
         , m_settingsNames(std::move(settingsNames))
@@ -214,7 +193,6 @@ public:
         Part& current = m_parts.emplace_back();
         current.name = fromUtf8(part.name);
         current.fileName = fromUtf8(part.fileName);
-        current.stored = std::make_shared<bool>(false);
         m_counting = true;
         const auto target = m_store.uploadTarget(current.name, current.fileName);
         if (target.refusal)
@@ -228,7 +206,7 @@ public:
             return true;
         }
         QDir().mkpath(QFileInfo(target.path).path());
-        m_file = std::make_shared<UploadFile>(target.path, DocumentOrigins(m_store.directory(), DocumentOrigins::homeStoreFile()),
+        m_file = std::make_unique<UploadFile>(target.path, DocumentOrigins(m_store.directory(), DocumentOrigins::homeStoreFile()),
                                               m_withCode ? DocumentOrigin::UploadWithCode : DocumentOrigin::UploadWithoutCode);
         if (!m_file->open()) {
             bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(current.fileName) + QLatin1Char(' ') + m_file->errorString());
@@ -243,10 +221,12 @@ public:
             return false;
         if (m_counting)
             m_parts.back().size += length;
-        if (m_file)
-            m_sink.write(m_file, bytes, length);
-        return true;
+        // A file that cannot be written ends the upload: the rest of the body would go nowhere.
+        m_writeFailed = m_file && !m_file->write(bytes, length);
+        return !m_writeFailed;
     }
+
+    bool writeFailed() const { return m_writeFailed; }
 
     // Marks the end of the body: the last part is complete.
     void end() { finishPart(); }
@@ -255,7 +235,7 @@ public:
         int status = 200;
         QString text;
     };
-    // The reply, once the sink has committed every file: one line per part that carried a name
+    // The reply, once every file is committed: one line per part that carried a name
     // and a file name; 403 when one was refused, 500 when one could not be written.
     Result result() const
     {
@@ -264,7 +244,7 @@ public:
             if (!part.refusal.isEmpty()) {
                 result.text += QStringLiteral("Refused: ") + part.fileName + QStringLiteral(" (") + part.refusal + QStringLiteral(")<br>");
                 result.status = std::max(result.status, 403);
-            } else if (!*part.stored) {
+            } else if (!part.stored) {
                 result.text += QStringLiteral("Failed: ") + part.fileName + QStringLiteral("<br>");
                 result.status = 500;
             } else {
@@ -288,7 +268,7 @@ private:
         QString fileName;
         qint64 size = 0;
         QString refusal;
-        std::shared_ptr<bool> stored;
+        bool stored = false;
     };
 
     void finishPart()
@@ -296,30 +276,24 @@ private:
         if (!m_counting)
             return;
         m_counting = false;
-        if (m_file)
-            m_sink.commit(std::move(m_file), m_parts.back().stored, m_parts.back().fileName);
+        if (m_file) {
+            Part& part = m_parts.back();
+            part.stored = m_file->commit();
+            if (!part.stored)
+                bridgeLog(connectionCategory, QStringLiteral("Upload failed: ") + printable(part.fileName) + QLatin1Char(' ') + m_file->errorString());
+        }
         m_file.reset();
     }
 
     const DocumentStore& m_store;
-    const UploadSink m_sink;
     const std::atomic<bool>& m_stopping;
     const bool m_withCode;
     const QStringList m_settingsNames;
     const QString m_client;
-    std::shared_ptr<UploadFile> m_file;
+    std::unique_ptr<UploadFile> m_file;
     std::vector<Part> m_parts;
     bool m_counting = false;
-};
-
-// What the multipart reader said of the bytes it was offered, done once it returned: a piece of a
-// part's file (from the window at `offset`), or a part's end.
-struct UploadStep {
-    std::shared_ptr<UploadFile> file;
-    qint64 offset = 0;
-    qint64 length = 0;
-    std::shared_ptr<bool> stored;  // set: the part ends here
-    QString name;
+    bool m_writeFailed = false;
 };
 
 // Reads into `into` until it is full or the body ends; the bytes read, 0 at the body's end, -1 when
@@ -699,94 +673,32 @@ bool KVServerStarter::startServerConnectionWith(int port)
         }
         const DocumentStore store(documents);
         MultipartReader reader(*boundary);
-        // The window holds what the reader is offered: first what was read ahead with the head
-        // and what it kept, then the bytes that wait on the socket, only peeked at. The parts'
-        // bytes then go from the socket to their files inside the kernel (spliced), and only the
-        // boundaries and heads pass through here. Over TLS the bytes are read and written.
-        std::vector<UploadStep> steps;
+        // The body is read into a large window and its parts' bytes written from there: one copy out
+        // of the socket, one into the page cache, the boundaries found with memmem on the way. What
+        // the reader keeps (a boundary's first bytes, a part's head) moves to the window's start.
         const std::unique_ptr<char[]> window(new char[size_t(UploadFile::pieceSize)]);
-        UploadSink sink{writeNow, commitNow};
-        if (!connection.isTls()) {
-            sink.write = [&steps, &window](const std::shared_ptr<UploadFile>& file, const char* data, qint64 length) {
-                steps.push_back({file, data - window.get(), length, nullptr, {}});
-            };
-            sink.commit = [&steps](std::shared_ptr<UploadFile> file, std::shared_ptr<bool> stored, const QString& name) {
-                steps.push_back({std::move(file), 0, 0, std::move(stored), name});
-            };
-        }
-        UploadReceiver receiver(store, sink, *stopping, connection.notes.withCode, shared->names(), clientOf(request));
-        qint64 kept = connection.takeReadAhead(window.get(), UploadFile::pieceSize);
+        UploadReceiver receiver(store, *stopping, connection.notes.withCode, shared->names(), clientOf(request));
+        qint64 kept = 0;
         bool whole = false;
-        bool lost = false;
-        bool diskFailed = false;
-        while (!lost) {
-            // kept: bytes at the window's start that are this process's already; peeked: the
-            // socket's bytes after them, still on the socket.
-            qint64 peeked = 0;
-            if (connection.isTls()) {
-                peeked = fill(connection, window.get() + kept, UploadFile::pieceSize - kept);
-            } else if (connection.canSplice()) {
-                peeked = connection.peekBody(window.get() + kept, UploadFile::pieceSize - kept, UploadFile::pieceSize / 2);
-            }
-            if (peeked < 0)
+        for (;;) {
+            const qint64 read = fill(connection, window.get() + kept, UploadFile::pieceSize - kept);
+            const bool atEnd = connection.bodyLeft() == 0;
+            if (read < 0 || (read == 0 && !atEnd))
                 break;
-            const bool atEnd = connection.isTls() ? connection.bodyLeft() == 0 : connection.bodyLeft() == peeked;
-            if (peeked == 0 && !atEnd)
-                break;
-            const qint64 offered = kept + peeked;
+            const qint64 offered = kept + read;
             const qint64 used = reader.read(
                 window.get(), offered, atEnd, [&](const MultipartReader::Part& part) { return receiver.beginPart(part); },
                 [&](const char* data, qint64 length) { return receiver.data(data, length); });
             if (reader.finished())
                 receiver.end();
-            // What the reader said, done in order: pieces from the window's own bytes are written,
-            // those on the socket moved there, and the bytes between them read past.
-            const qint64 socketStart = connection.isTls() ? offered : kept;  // over TLS all is here already
-            qint64 onSocket = socketStart;  // the window offset of the socket's next byte
-            const auto skipTo = [&](qint64 offset) {
-                if (offset > onSocket && !lost)
-                    lost = connection.spliceBody(-1, offset - onSocket, {}) != Connection::Moved::All;
-                onSocket = std::max(onSocket, offset);
-            };
-            for (UploadStep& step : steps) {
-                if (lost)
-                    break;
-                if (step.stored) {
-                    commitNow(step.file, step.stored, step.name);
-                    continue;
-                }
-                qint64 offset = step.offset;
-                qint64 length = step.length;
-                if (offset < socketStart) {
-                    const qint64 here = std::min(length, socketStart - offset);
-                    step.file->write(window.get() + offset, here);
-                    offset += here;
-                    length -= here;
-                }
-                if (length <= 0)
-                    continue;
-                skipTo(offset);
-                const int descriptor = step.file->appendingDescriptor();
-                const Connection::Moved moved = descriptor < 0 ? Connection::Moved::FileFailed
-                                                               : connection.spliceBody(descriptor, length, [&step](qint64 n) { step.file->appended(n); });
-                diskFailed = moved == Connection::Moved::FileFailed;
-                lost = moved != Connection::Moved::All;
-                onSocket = offset + length;
-            }
-            steps.clear();
-            if (used < 0 || lost || reader.finished()) {
-                if (!lost && used >= 0)
-                    skipTo(used);
-                whole = !lost && reader.finished();
+            if (used < 0 || reader.finished()) {
+                whole = reader.finished();
                 break;
             }
-            // What the reader kept (a boundary's first bytes, a part's head) becomes the window's
-            // own: taken off the socket, moved to the window's start.
-            skipTo(offered);
             kept = offered - used;
             std::memmove(window.get(), window.get() + used, size_t(kept));
         }
-        if (diskFailed) {
+        if (receiver.writeFailed()) {
             receiver.abandon();
             bridgeLog(connectionCategory, QStringLiteral("Upload failed from ") + clientOf(request));
             refuse(response, 500, QStringLiteral("Upload failed"));

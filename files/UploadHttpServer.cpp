@@ -497,52 +497,8 @@ bool UploadHttpServer::Connection::canSplice() const
     return !m_ssl && !m_failed && m_bufferBegin == m_bufferEnd;
 }
 
-void UploadHttpServer::Connection::setLowWater(int bytes)
-{
-    if (bytes != m_lowWater && setsockopt(m_socket, SOL_SOCKET, SO_RCVLOWAT, &bytes, sizeof(bytes)) == 0)
-        m_lowWater = bytes;
-}
-
-qint64 UploadHttpServer::Connection::peekBody(char* into, qint64 size, qint64 atLeast)
-{
-    if (m_bodyLength >= 0)
-        size = std::min(size, m_bodyLength - m_bodyRead);
-    if (size <= 0)
-        return 0;
-    // The socket counts as readable once this much has arrived (or the peer closed); a sender
-    // slower than that is taken as it comes after a moment.
-    setLowWater(int(std::clamp<qint64>(atLeast, 1, size)));
-    const Wait gathered = waitFor(POLLIN, Clock::now() + std::chrono::milliseconds(50));
-    setLowWater(1);
-    if (gathered == Wait::Stopped || gathered == Wait::Closed) {
-        m_failed = true;
-        return -1;
-    }
-    for (;;) {
-        const ssize_t n = recv(m_socket, into, size_t(size), MSG_PEEK | MSG_DONTWAIT);
-        if (n >= 0)
-            return n;
-        if (errno == EINTR)
-            continue;
-        if ((errno != EAGAIN && errno != EWOULDBLOCK) || waitFor(POLLIN, Clock::now() + m_limits.idle) != Wait::Ready) {
-            m_failed = true;
-            return -1;
-        }
-    }
-}
-
 UploadHttpServer::Connection::Moved UploadHttpServer::Connection::spliceBody(int file, qint64 length, const std::function<void(qint64)>& moved)
 {
-    if (file < 0) {
-        char sink[16 * 1024];
-        for (qint64 left = length; left > 0;) {
-            const qint64 n = readBody(sink, std::min<qint64>(left, sizeof(sink)));
-            if (n <= 0)
-                return Moved::ConnectionFailed;
-            left -= n;
-        }
-        return Moved::All;
-    }
     if (m_pipe[0] < 0) {
         if (pipe2(m_pipe, O_CLOEXEC) != 0) {
             m_pipe[0] = m_pipe[1] = -1;

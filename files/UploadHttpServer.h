@@ -104,15 +104,9 @@ public:
     // Whether the rest of the body can be taken from the socket itself: nothing is read ahead and
     // no TLS lies between.
     bool canSplice() const;
-    // The next bytes of the body as they wait on the socket, left there (a peek), up to `size` and
-    // never beyond the body, once `atLeast` of them have arrived (or the body's rest, or the peer
-    // closed): a large piece at a time. >0 bytes; 0 at the body's end or the peer's close; -1 when
-    // nothing came for the idle time, the server stops or it failed. Only where canSplice().
-    qint64 peekBody(char* into, qint64 size, qint64 atLeast);
     // Moves the next `length` bytes of the body from the socket to the end of the open file
     // `file` through a pipe: they are copied once, inside the kernel, never into this process;
-    // `moved` hears of every step. Without a file (-1) they are read and dropped. Only where
-    // canSplice().
+    // `moved` hears of every step. Only where canSplice().
     enum class Moved { All, ConnectionFailed, FileFailed };
     Moved spliceBody(int file, qint64 length, const std::function<void(qint64)>& moved);
     // The connection closes after the reply (the request's body is not read, or not all of it).
@@ -140,7 +134,6 @@ private:
     bool mayCarryOn() const;
     void sendRefusal(const std::string& reply);
     void close(bool drain);
-    void setLowWater(int bytes);
 
     Wait waitFor(short events, std::chrono::steady_clock::time_point deadline) const;
     std::chrono::steady_clock::time_point readDeadline() const;
@@ -158,7 +151,6 @@ private:
     int m_localPort = -1;
     std::unique_ptr<char[]> m_buffer;
     int m_pipe[2] = {-1, -1};  // made on the first splice
-    int m_lowWater = 1;        // the socket's SO_RCVLOWAT
     qint64 m_bufferBegin = 0;
     qint64 m_bufferEnd = 0;
     Phase m_phase = Phase::Head;
