@@ -9,6 +9,7 @@
 #include "browser/MotionType.h"
 #include "files/KVServerStarter.h"
 #include "files/DownloadFiles.h"
+#include "platform/Console.h"
 #include "transfer/ManagedConfiguration.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
@@ -84,9 +85,9 @@ void KVAppDelegate::copyHomeWebPageToDocumentDirectory()
     for (const QString& name : homeWebPageResources()) {
         const QString destination = documents + QLatin1Char('/') + name;
         if (QFileInfo::exists(destination) && !QFile::remove(destination))
-            std::fprintf(stderr, "%s\n", qPrintable(formatString(QStringLiteral("Error on removing file: %@"), destination)));
+            qCWarning(console).noquote() << formatString(QStringLiteral("Error on removing file: %@"), destination);
         if (!QFile::copy(Paths::resourceFile(name), destination))
-            std::fprintf(stderr, "%s\n", qPrintable(formatString(QStringLiteral("Error on copying file: %@"), name)));
+            qCWarning(console).noquote() << formatString(QStringLiteral("Error on copying file: %@"), name);
     }
 }
 
@@ -379,8 +380,8 @@ bool KVAppDelegate::listenForControl()
     const QString socket = Paths::controlSocketFile();
     if (m_control->listen(socket))
         return true;
-    std::fprintf(stderr, "korvel: no control socket at %s (%s): korvelctl cannot reach this Korvel\n", qPrintable(socket),
-                 qPrintable(m_control->errorString()));
+    qCWarning(console).noquote() << QStringLiteral("no control socket at %1 (%2): korvelctl cannot reach this Korvel")
+                                        .arg(socket, m_control->errorString());
     delete m_control;
     m_control = nullptr;
     return false;
@@ -446,7 +447,7 @@ void KVAppDelegate::serverSettingsChanged()
 void KVAppDelegate::addAgent()
 {
     const QString agent = QString::fromLatin1(defaultUserAgent);
-    std::fprintf(stderr, "%s\n", qPrintable(formatString(QStringLiteral("Setting User-Agent to: %@"), agent)));
+    qCInfo(console).noquote() << formatString(QStringLiteral("Setting User-Agent to: %@"), agent);
     UserDefaults::standard().registerDefaults({{QStringLiteral("UserAgent"), agent}});
 }
 
@@ -500,7 +501,7 @@ void KVAppDelegate::openURL(const QString& url)
     KVSettings& settings = KVSettings::getSettingsObject();
     settings.save();
     settings.load();
-    std::fprintf(stderr, "%s\n", qPrintable(formatString(QStringLiteral("url recieved: %@"), url)));
+    qCInfo(console).noquote() << formatString(QStringLiteral("url recieved: %@"), url);
     externalURL = ExternalURL::target(url, !settings.allowedWebsites.isEmpty());
     if (!externalURL)
         return;

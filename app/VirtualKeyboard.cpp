@@ -1,11 +1,10 @@
 #include "app/VirtualKeyboard.h"
+#include "platform/Console.h"
 
 #include <QFile>
 #include <QList>
 
 #include <algorithm>
-
-#include <cstdio>
 
 namespace korvel {
 
@@ -121,7 +120,7 @@ VirtualKeyboard::InputMethod VirtualKeyboard::prepareEnvironment(const QStringLi
 {
     const OptionChoice choice = optionFrom(arguments, qEnvironmentVariable("KORVEL_VIRTUAL_KEYBOARD"));
     if (!choice.warning.isEmpty())
-        std::fprintf(stderr, "korvel: %s\n", qPrintable(choice.warning));
+        qCWarning(console).noquote() << choice.warning;
     std::optional<QByteArray> devices;
     // Files under /proc report no size: read until the end rather than trusting size().
     QFile list(QStringLiteral("/proc/bus/input/devices"));

@@ -31,7 +31,6 @@ QGeoPositionInfoSource* LocationManager::source()
 
 void LocationManager::start()
 {
-    m_locationType |= standardUpdates;
     // The best accuracy the source offers, every update.
     if (QGeoPositionInfoSource* s = source()) {
         s->setUpdateInterval(0);
@@ -41,22 +40,7 @@ void LocationManager::start()
 
 void LocationManager::stop()
 {
-    m_locationType &= significantChanges;
-    if (m_source && !(m_locationType & significantChanges))
-        m_source->stopUpdates();
-}
-
-void LocationManager::startSignificant()
-{
-    m_locationType |= significantChanges;
-    if (QGeoPositionInfoSource* s = source())
-        s->startUpdates();
-}
-
-void LocationManager::stopSignificant()
-{
-    m_locationType &= standardUpdates;
-    if (m_source && !(m_locationType & standardUpdates))
+    if (m_source)
         m_source->stopUpdates();
 }
 

@@ -14,17 +14,11 @@ namespace korvel {
 class LocationManager final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int standardUpdates = 16;
-    static constexpr int significantChanges = 1;
-
     static LocationManager& sharedInstance();
 
     void start();
     void stop();
-    void startSignificant();
-    void stopSignificant();
 
-    int locationType() const { return m_locationType; }
     const QGeoPositionInfo& lastLocation() const { return m_lastLocation; }
     // The speed of a location in m/s; negative when it carries none.
     static double speedOf(const QGeoPositionInfo& location);
@@ -38,7 +32,6 @@ private:
 
     QPointer<QGeoPositionInfoSource> m_source;
     bool m_sourceTried = false;
-    int m_locationType = 0;
     QGeoPositionInfo m_lastLocation;
 };
 

@@ -10,12 +10,6 @@ namespace korvel {
 
 namespace {
 
-MotionThresholds& thresholds()
-{
-    static MotionThresholds shared;
-    return shared;
-}
-
 constexpr double standardGravity = 9.80665;  // m/s² in one g
 
 }  // namespace
@@ -26,7 +20,7 @@ MotionDetector::MotionDetector(QObject* parent)
 {
     m_queue.setObjectName(QStringLiteral("motion classification"));
     m_worker = new QObject;
-    m_classifier = new MotionClassifier(thresholds());
+    m_classifier = new MotionClassifier();
     m_worker->moveToThread(&m_queue);
     connect(&m_queue, &QThread::finished, m_worker, &QObject::deleteLater);
     m_queue.start();
@@ -48,26 +42,6 @@ MotionDetector& MotionDetector::sharedInstance()
 {
     static MotionDetector* detector = new MotionDetector;
     return *detector;
-}
-
-void MotionDetector::setMinimumSpeed(double speed)
-{
-    thresholds().minimumSpeed = speed;
-}
-
-void MotionDetector::setMaximumWalkingSpeed(double speed)
-{
-    thresholds().maximumWalkingSpeed = speed;
-}
-
-void MotionDetector::setMaximumRunningSpeed(double speed)
-{
-    thresholds().maximumRunningSpeed = speed;
-}
-
-void MotionDetector::setMinimumRunningAcceleration(double acceleration)
-{
-    thresholds().minimumRunningAcceleration = acceleration;
 }
 
 void MotionDetector::startDetection()

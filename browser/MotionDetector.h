@@ -44,11 +44,6 @@ public:
     void stopDetection();
     bool isDetecting() const { return m_shakeDetectingTimer.isActive(); }
 
-    static void setMinimumSpeed(double speed);
-    static void setMaximumWalkingSpeed(double speed);
-    static void setMaximumRunningSpeed(double speed);
-    static void setMinimumRunningAcceleration(double acceleration);
-
     // A sample in units of gravity, as the accelerometer delivers it (tests feed their own).
     void accelerationReceived(const Acceleration& sample);
 

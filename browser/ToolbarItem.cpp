@@ -63,14 +63,16 @@ QList<ToolbarItem> ToolbarLayout::overflowItems(const QList<ToolbarItem>& items,
     return menu;
 }
 
-QStringList ToolbarLayout::pageMenuTitleKeys(const KVBrowserPrefSettings& p)
+QList<ToolbarItem> ToolbarLayout::pageMenuItems(const KVBrowserPrefSettings& p)
 {
-    QStringList keys = {QStringLiteral("TEXT_HOME"), QStringLiteral("TEXT_REFRESH"), QStringLiteral("TEXT_BACK"),
-                        //% "Stop"
-                        QString::fromLatin1(QT_TRID_NOOP("TEXT_STOP"))};
+    const auto item = [](int tag, const char* key) { return ToolbarItem{tag, QString::fromLatin1(key), {}, {}}; };
+    QList<ToolbarItem> items = {item(ToolbarItem::Home, "TEXT_HOME"), item(ToolbarItem::Refresh, "TEXT_REFRESH"),
+                                item(ToolbarItem::Back, "TEXT_BACK"),
+                                //% "Stop"
+                                item(ToolbarItem::Stop, QT_TRID_NOOP("TEXT_STOP"))};
     if (downloadsWithHistory(p))
-        keys.append(QStringLiteral("TEXT_DOWNLOADS"));
-    return keys;
+        items.append(item(ToolbarItem::Downloads, "TEXT_DOWNLOADS"));
+    return items;
 }
 
 }  // namespace korvel

@@ -10,7 +10,8 @@ struct KVBrowserPrefSettings;
 
 // One page action of the toolbar and the menus, identified by its tag.
 struct ToolbarItem {
-    enum Tag { Back = 0, Home = 1, Refresh = 2, Print = 3, Forward = 4, Downloads = 5, More = 6 };
+    // Stop is offered by the page menu only.
+    enum Tag { Back = 0, Home = 1, Refresh = 2, Print = 3, Forward = 4, Downloads = 5, More = 6, Stop = 7 };
 
     int tag = Back;
     QString titleKey;       // localisation key of the title
@@ -33,8 +34,8 @@ struct ToolbarLayout {
     static QList<ToolbarItem> overflowItems(const QList<ToolbarItem>& items, const QStringList& shownTitles,
                                             const QList<int>& disabledTags);
     // The floating menu button's actions after Cancel: Home, Refresh, Back, Stop, and Downloads when
-    // downloads with history are allowed (title keys).
-    static QStringList pageMenuTitleKeys(const KVBrowserPrefSettings& preferences);
+    // downloads with history are allowed.
+    static QList<ToolbarItem> pageMenuItems(const KVBrowserPrefSettings& preferences);
 };
 
 }  // namespace korvel

@@ -31,7 +31,7 @@ int runAdvancedCommand(const QStringList& arguments, QTextStream& out, QTextStre
             Q_ASSERT(field);
             out << key << " = " << PreferenceText::format(preferences, *field) << '\n';
         }
-        return 0;
+        return ExitStatus::Done;
     }
     if (verb == QLatin1String("set") && arguments.size() > 1) {
         using Kind = CommandOptions::Kind;
@@ -39,22 +39,22 @@ int runAdvancedCommand(const QStringList& arguments, QTextStream& out, QTextStre
             arguments.mid(1), {{"--allow-all", Kind::Value}, {"--content-blocking", Kind::Value}, {"--keywords", Kind::Value}},
             err);
         if (!options)
-            return 2;
+            return ExitStatus::Refused;
         if (!options->positional().isEmpty()) {
             err << usage;
-            return 2;
+            return ExitStatus::Refused;
         }
         QJsonObject arguments;
         if (const std::optional<QString> text = options->value("--allow-all")) {
             const std::optional<bool> on = CommandText::parseSwitch(*text, "--allow-all", err);
             if (!on)
-                return 2;
+                return ExitStatus::Refused;
             arguments.insert(QStringLiteral("allowAll"), *on);
         }
         if (const std::optional<QString> text = options->value("--content-blocking")) {
             const std::optional<bool> on = CommandText::parseSwitch(*text, "--content-blocking", err);
             if (!on)
-                return 2;
+                return ExitStatus::Refused;
             arguments.insert(QStringLiteral("contentBlocking"), *on);
         }
         if (const std::optional<QString> keywords = options->value("--keywords"))
@@ -62,7 +62,7 @@ int runAdvancedCommand(const QStringList& arguments, QTextStream& out, QTextStre
         return CommandText::perform({QStringLiteral("advanced.set"), arguments}, out, err);
     }
     err << usage;
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

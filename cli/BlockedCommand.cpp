@@ -27,30 +27,30 @@ int runBlockedCommand(const QStringList& arguments, QTextStream& out, QTextStrea
             out << i << " url=" << website.url << " title=" << CommandText::quoted(website.title)
                 << " protocol=" << CommandText::protocolName(website.protocol) << '\n';
         }
-        return 0;
+        return ExitStatus::Done;
     }
     if (verb == QLatin1String("add") || verb == QLatin1String("update")) {
         const bool adding = verb == QLatin1String("add");
         const std::optional<CommandOptions> options =
             CommandOptions::parse(arguments.mid(1), {{"--protocol", CommandOptions::Kind::Value}}, err);
         if (!options)
-            return 2;
+            return ExitStatus::Refused;
         const QStringList& positional = options->positional();
         if (positional.size() != (adding ? 1 : 2)) {
             err << usage;
-            return 2;
+            return ExitStatus::Refused;
         }
         QJsonObject arguments{{QStringLiteral("url"), positional.last()}};
         if (!adding) {
             const std::optional<qint64> index = CommandText::parseNumber(positional.at(0), "an index", err);
             if (!index)
-                return 2;
+                return ExitStatus::Refused;
             arguments.insert(QStringLiteral("index"), *index);
         }
         if (const std::optional<QString> protocol = options->value("--protocol")) {
             const std::optional<WebsiteProtocol> parsed = CommandText::parseProtocol(*protocol, err);
             if (!parsed)
-                return 2;
+                return ExitStatus::Refused;
             arguments.insert(QStringLiteral("protocol"), CommandText::protocolName(*parsed));
         }
         return CommandText::perform({adding ? QStringLiteral("blocked.add") : QStringLiteral("blocked.update"), arguments}, out, err);
@@ -58,11 +58,11 @@ int runBlockedCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     if (verb == QLatin1String("remove") && arguments.size() == 2) {
         const std::optional<qint64> index = CommandText::parseNumber(arguments.at(1), "an index", err);
         if (!index)
-            return 2;
+            return ExitStatus::Refused;
         return CommandText::perform({QStringLiteral("blocked.remove"), {{QStringLiteral("index"), *index}}}, out, err);
     }
     err << usage;
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

@@ -27,24 +27,24 @@ int runCategoriesCommand(const QStringList& arguments, QTextStream& out, QTextSt
             out << i << " id=" << category.categoryId << " title=" << CommandText::quoted(category.categoryTitle)
                 << " icon=" << category.iconURL << '\n';
         }
-        return 0;
+        return ExitStatus::Done;
     }
     if (verb == QLatin1String("add") || verb == QLatin1String("rename")) {
         const bool adding = verb == QLatin1String("add");
         const std::optional<CommandOptions> options =
             CommandOptions::parse(arguments.mid(1), {{"--icon", CommandOptions::Kind::Value}}, err);
         if (!options)
-            return 2;
+            return ExitStatus::Refused;
         const QStringList& positional = options->positional();
         if (positional.size() != (adding ? 1 : 2)) {
             err << usage;
-            return 2;
+            return ExitStatus::Refused;
         }
         QJsonObject arguments{{QStringLiteral("title"), positional.last()}};
         if (!adding) {
             const std::optional<qint64> index = CommandText::parseNumber(positional.at(0), "an index", err);
             if (!index)
-                return 2;
+                return ExitStatus::Refused;
             arguments.insert(QStringLiteral("index"), *index);
         }
         if (const std::optional<QString> icon = options->value("--icon"))
@@ -54,11 +54,11 @@ int runCategoriesCommand(const QStringList& arguments, QTextStream& out, QTextSt
     if (verb == QLatin1String("remove") && arguments.size() == 2) {
         const std::optional<qint64> index = CommandText::parseNumber(arguments.at(1), "an index", err);
         if (!index)
-            return 2;
+            return ExitStatus::Refused;
         return CommandText::perform({QStringLiteral("categories.remove"), {{QStringLiteral("index"), *index}}}, out, err);
     }
     err << usage;
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

@@ -23,19 +23,19 @@ int runCloudCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 {
     if (arguments.isEmpty()) {
         err << usage;
-        return 2;
+        return ExitStatus::Refused;
     }
     const QString verb = arguments.first();
     if (verb == QLatin1String("history")) {
         if (arguments.size() != 1) {
             err << usage;
-            return 2;
+            return ExitStatus::Refused;
         }
         const QList<CloudTransfer::HistoryItem> items = CloudTransfer::historyItems();
         out << CloudTransfer::historyHeader(items.isEmpty()).trimmed() << '\n';
         for (const CloudTransfer::HistoryItem& item : items)
             out << item.title << '\t' << item.detail << '\n';
-        return 0;
+        return ExitStatus::Done;
     }
 
     std::optional<QString> id;
@@ -50,7 +50,7 @@ int runCloudCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         }
         if (i + 1 >= arguments.size() || option->has_value()) {
             err << usage;
-            return 2;
+            return ExitStatus::Refused;
         }
         *option = arguments.at(++i);
     }
@@ -63,7 +63,7 @@ int runCloudCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         QString error;
         if (!CloudService::parseAddress(*service, &error)) {
             err << "korvelctl: " << error << '\n';
-            return 2;
+            return ExitStatus::Refused;
         }
         command.insert(QStringLiteral("service"), *service);
     }
@@ -71,7 +71,7 @@ int runCloudCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         if (id) {
             if (!CloudTransfer::isValidID(*id)) {
                 err << CloudTransfer::invalidIDText << '\n';
-                return 2;
+                return ExitStatus::Refused;
             }
             command.insert(QStringLiteral("id"), *id);
         }
@@ -80,13 +80,13 @@ int runCloudCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     if (verb == QLatin1String("import") && !id && rest.size() == 1) {
         if (!CloudTransfer::isValidID(rest.first())) {
             err << CloudTransfer::invalidIDText << '\n';
-            return 2;
+            return ExitStatus::Refused;
         }
         command.insert(QStringLiteral("id"), rest.first());
         return CommandText::perform({QStringLiteral("cloud.import"), command}, out, err);
     }
     err << usage;
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

@@ -146,7 +146,7 @@ int perform(const ControlCommand& command, QTextStream& out, QTextStream& err)
     if (!reply) {
         err << "korvelctl: " << client.errorString()
             << (way == ControlClient::Way::Korvel ? "; whether the command took effect is not known\n" : "; nothing was changed\n");
-        return 1;
+        return ExitStatus::Failed;
     }
     out << reply->output;
     err << reply->error;

@@ -1,5 +1,6 @@
 #include "cli/DomainCommand.h"
 
+#include "control/ControlCommand.h"
 #include "policy/DomainHelper.h"
 
 #include <QTextStream>
@@ -19,22 +20,22 @@ int runDomainCommand(const QStringList& arguments, QTextStream& out, QTextStream
 {
     if (arguments.size() != 1) {
         err << "korvelctl: usage: domain URL-OR-HOST\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     const std::shared_ptr<const DomainHelper> helper = DomainHelper::shared();
     // Without the list every answer would be "no result"; saying so would mislead a fleet script.
     if (!helper->extractor())
-        return 1;
+        return ExitStatus::Failed;
     const std::optional<TLDResult> result = helper->parseURL(arguments.first());
     if (!result) {
         out << "no result\n";
-        return 0;
+        return ExitStatus::Done;
     }
     printField(out, "rootDomain", result->rootDomain);
     printField(out, "topLevelDomain", result->topLevelDomain);
     printField(out, "secondLevelDomain", result->secondLevelDomain);
     printField(out, "subDomain", result->subDomain);
-    return 0;
+    return ExitStatus::Done;
 }
 
 }  // namespace korvel

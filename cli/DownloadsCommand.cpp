@@ -17,12 +17,12 @@ int runDownloadsCommand(const QStringList& arguments, QTextStream& out, QTextStr
                 << (entry.downloadTime.isEmpty() ? QStringLiteral("downloading") : entry.downloadTime) << " size=" << entry.fileSize
                 << " path=" << entry.filePath << '\n';
         }
-        return 0;
+        return ExitStatus::Done;
     }
     if (arguments == QStringList{QStringLiteral("clear")})
         return CommandText::perform({QStringLiteral("downloads.clear"), {}}, out, err);
     err << "korvelctl: usage: downloads list | downloads clear; see korvelctl --help\n";
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

@@ -1,5 +1,6 @@
 #include "cli/FilesCommand.h"
 
+#include "control/ControlCommand.h"
 #include "files/DocumentStore.h"
 #include "log/KVLog.h"
 #include "platform/AtomicFile.h"
@@ -24,7 +25,7 @@ int put(const DocumentStore& store, const QString& source, const QString& folder
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly)) {
         err << "korvelctl: cannot read " << source << ": " << input.errorString() << '\n';
-        return 1;
+        return ExitStatus::Failed;
     }
     const QString name = folder.isEmpty() ? QFileInfo(source).fileName() : folder + QLatin1Char('/') + QFileInfo(source).fileName();
     // The server files a folder's parts under their directory part when the part is "addfolder".
@@ -33,7 +34,7 @@ int put(const DocumentStore& store, const QString& source, const QString& folder
         const QString refusal = DocumentStore::refusalText(*target.refusal);
         KVLog(category, QStringLiteral("Upload refused (%@): %@"), refusal, name);
         err << "korvelctl: refused (" << refusal << ")\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     QDir().mkpath(QFileInfo(target.path).path());
     AtomicFile output(target.path);
@@ -45,17 +46,17 @@ int put(const DocumentStore& store, const QString& source, const QString& folder
     if (!written || !output.commit()) {
         KVLog(category, QStringLiteral("Upload failed: %@ %@"), name, output.errorString());
         err << "korvelctl: cannot write " << output.errorString() << '\n';
-        return 1;
+        return ExitStatus::Failed;
     }
     // Placed by the administrator: a settings document put here may be imported.
     QString notRecorded;
     if (!DocumentOrigins::forHome().record(target.path, DocumentOrigin::Korvelctl, &notRecorded)) {
         KVLog(category, QStringLiteral("Origin of an upload not recorded: %@"), notRecorded);
         err << "korvelctl: stored, but its origin could not be recorded (" << notRecorded << "); it cannot be imported\n";
-        return 1;
+        return ExitStatus::Failed;
     }
     out << QDir(store.directory()).relativeFilePath(target.path) << '\n';
-    return 0;
+    return ExitStatus::Done;
 }
 
 }  // namespace
@@ -67,7 +68,7 @@ int runFilesCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     if (verb == QLatin1String("list") && arguments.size() == 1) {
         for (const QString& name : store.names())
             out << name << '\n';
-        return 0;
+        return ExitStatus::Done;
     }
     if (verb == QLatin1String("put") && (arguments.size() == 2 || (arguments.size() == 4 && arguments.at(2) == QLatin1String("--folder"))))
         return put(store, arguments.at(1), arguments.value(3), out, err);
@@ -76,12 +77,12 @@ int runFilesCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         if (deletion.outcome != QLatin1String("No File"))
             KVLog(category, QStringLiteral("%@"), deletion.refused ? deletion.outcome + QStringLiteral(": ") + arguments.at(1) : deletion.outcome);
         if (deletion.outcome == QLatin1String("file Delete Success"))
-            return 0;
+            return ExitStatus::Done;
         err << "korvelctl: " << deletion.outcome << '\n';
-        return deletion.refused || deletion.outcome == QLatin1String("No File") ? 2 : 1;
+        return deletion.refused || deletion.outcome == QLatin1String("No File") ? ExitStatus::Refused : ExitStatus::Failed;
     }
     err << usage;
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

@@ -12,7 +12,7 @@ int runIconsCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     if (arguments == QStringList{QStringLiteral("reset")})
         return CommandText::perform({QStringLiteral("icons.reset"), {}}, out, err);
     err << "korvelctl: usage: icons reset; see korvelctl --help\n";
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

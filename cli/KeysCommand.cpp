@@ -1,6 +1,7 @@
 #include "cli/KeysCommand.h"
 
 #include "cli/CommandOptions.h"
+#include "control/ControlCommand.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileBytes.h"
 #include "transfer/DocumentSignature.h"
@@ -28,42 +29,42 @@ int runKeysCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     using Kind = CommandOptions::Kind;
     if (arguments.value(0) != QLatin1String("new")) {
         err << keysUsage;
-        return 2;
+        return ExitStatus::Refused;
     }
     const std::optional<CommandOptions> options = CommandOptions::parse(arguments.mid(1), {{"--dir", Kind::Value}}, err);
     if (!options)
-        return 2;
+        return ExitStatus::Refused;
     if (options->positional().size() != 1) {
         err << keysUsage;
-        return 2;
+        return ExitStatus::Refused;
     }
     const QString name = options->positional().first();
     // The name becomes two file names and the trusted key's name in the kiosks' log.
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._-]{0,63}$"));
     if (!plain.match(name).hasMatch()) {
         err << "korvelctl: a key's name is 1 to 64 letters, digits, \".\", \"_\" and \"-\", beginning with a letter or digit\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     const QString directory = options->value("--dir").value_or(QDir::currentPath());
     if (!QFileInfo(directory).isDir()) {
         err << "korvelctl: " << directory << " is not a folder\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     const std::optional<DocumentSignature::KeyPair> pair = DocumentSignature::generateKeyPair();
     if (!pair) {
         err << "korvelctl: the cryptography library could not be started\n";
-        return 1;
+        return ExitStatus::Failed;
     }
     QString error;
     if (!DocumentSignature::writeKeyPair(directory, name, *pair, &error)) {
         err << "korvelctl: " << error << '\n';
-        return 1;
+        return ExitStatus::Failed;
     }
     const QString base = QDir(directory).filePath(name);
     out << "Secret key: " << base << ".key (keep it off the kiosks, readable by you alone)\n"
         << "Public key: " << base << ".pub (" << DocumentSignature::keyId(pair->publicKey) << ")\n"
         << "Kiosks trust documents signed with it once " << name << ".pub is in /etc/korvel/trusted-keys.d/.\n";
-    return 0;
+    return ExitStatus::Done;
 }
 
 int runSignCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -71,10 +72,10 @@ int runSignCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     using Kind = CommandOptions::Kind;
     const std::optional<CommandOptions> options = CommandOptions::parse(arguments, {{"--key", Kind::Value}}, err);
     if (!options)
-        return 2;
+        return ExitStatus::Refused;
     if (options->positional().size() != 1 || !options->value("--key")) {
         err << signUsage;
-        return 2;
+        return ExitStatus::Refused;
     }
     const QString file = options->positional().first();
     const QString keyFile = *options->value("--key");
@@ -82,13 +83,13 @@ int runSignCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     QFile key(keyFile);
     if (!key.open(QIODevice::ReadOnly)) {
         err << "korvelctl: " << keyFile << " cannot be read\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     QString error;
     const std::optional<QByteArray> secret = DocumentSignature::readSecretKey(key.read(4096), &error);
     if (!secret) {
         err << "korvelctl: " << keyFile << ": " << error << '\n';
-        return 2;
+        return ExitStatus::Refused;
     }
     struct stat info {};
     if (::stat(QFile::encodeName(keyFile).constData(), &info) == 0 && (info.st_mode & (S_IRWXG | S_IRWXO)))
@@ -97,17 +98,17 @@ int runSignCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     const std::optional<FileBytes> bytes = FileBytes::read(file, &error);
     if (!bytes) {
         err << "korvelctl: " << file << ": " << error << '\n';
-        return 2;
+        return ExitStatus::Refused;
     }
     const SettingsDocument::ParsedDocument parsed = SettingsDocument::readSettingsDocument(bytes->bytes());
     if (!parsed.document) {
         err << "korvelctl: " << file << " is not a settings document: " << parsed.error << '\n';
-        return 2;
+        return ExitStatus::Refused;
     }
     const QVariantMap signedDocument = DocumentSignature::sign(*parsed.document, *secret);
     if (!AtomicFile::writeFile(file, SettingsDocument::settingsDocumentXML(signedDocument), &error)) {
         err << "korvelctl: " << file << " could not be written: " << error << '\n';
-        return 1;
+        return ExitStatus::Failed;
     }
     out << file << " signed with key " << DocumentSignature::keyId(secret->right(DocumentSignature::publicKeySize)) << "\nDocument "
         << DocumentSignature::fingerprint(signedDocument) << '\n';
@@ -115,7 +116,7 @@ int runSignCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     if (preferences.contains(QStringLiteral("Password")))
         err << "korvelctl: warning: the document carries the administrator password readable (\"Password\"); a signature does not "
                "hide it. Export it again without --clear-password to carry only its hash.\n";
-    return 0;
+    return ExitStatus::Done;
 }
 
 }  // namespace korvel

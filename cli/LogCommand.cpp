@@ -1,6 +1,7 @@
 #include "cli/LogCommand.h"
 
 #include "cli/CommandOptions.h"
+#include "control/ControlCommand.h"
 #include "log/KVLogger.h"
 #include "log/LogQuery.h"
 
@@ -20,23 +21,23 @@ int runLogCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     if (arguments.value(0) == QLatin1String("clear")) {
         if (arguments.size() != 1) {
             err << usage;
-            return 2;
+            return ExitStatus::Refused;
         }
         KVLogger* logger = KVLogger::sharedLogger();
         if (!logger || !logger->clear(QStringLiteral("DELETE FROM applicationTable"))) {
             err << "korvelctl: the event log could not be cleared\n";
-            return 1;
+            return ExitStatus::Failed;
         }
-        return 0;
+        return ExitStatus::Done;
     }
     using Kind = CommandOptions::Kind;
     const std::optional<CommandOptions> options = CommandOptions::parse(
         arguments, {{"--category", Kind::Value}, {"--desc", Kind::Flag}, {"--search", Kind::Value}}, err);
     if (!options)
-        return 2;
+        return ExitStatus::Refused;
     if (!options->positional().isEmpty()) {
         err << usage;
-        return 2;
+        return ExitStatus::Refused;
     }
     LogQuery query;
     // Any category may be named, not only the viewer's ten: the editors log under others too
@@ -48,7 +49,7 @@ int runLogCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     query.search = options->value("--search").value_or(QString());
     for (const LogEntry& entry : query.run())
         out << entry.displayLine() << '\n';
-    return 0;
+    return ExitStatus::Done;
 }
 
 }  // namespace korvel

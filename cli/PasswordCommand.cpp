@@ -20,7 +20,7 @@ int set(QTextStream& out, QTextStream& err)
     const std::optional<QString> password = CommandText::readSecret("New administrator password: ", err);
     if (!password) {
         err << "korvelctl: no password on standard input\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     // A terminal asks twice, since nobody sees what was typed; piped input is taken as given.
     std::optional<QString> repeated = password;
@@ -29,11 +29,11 @@ int set(QTextStream& out, QTextStream& err)
     // Refused here before anything is sent; the performer refuses the empty one again.
     if (password->isEmpty()) {
         err << "korvelctl: refused: an empty password would open the settings to anyone\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     if (repeated.value_or(QString()) != *password) {
         err << "korvelctl: refused: the two entries differ\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     // Over the control socket (the user's own, mode 0600) or performed here; never in an argument.
     return CommandText::perform({QStringLiteral("password.set"), {{QStringLiteral("password"), *password}}}, out, err);
@@ -44,24 +44,24 @@ int check(QTextStream& out, QTextStream& err)
     const std::optional<QString> password = CommandText::readSecret("Administrator password: ", err);
     if (!password) {
         err << "korvelctl: no password on standard input\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     switch (PasswordStore::checkPassword(*password)) {
     case PasswordCheck::Matches:
         out << "The password is right.\n";
-        return 0;
+        return ExitStatus::Done;
     case PasswordCheck::Wrong:
         err << "The password is wrong.\n";
-        return 1;
+        return ExitStatus::Failed;
     case PasswordCheck::NoPassword:
         err << "No password is set: the settings open without one.\n";
-        return 1;
+        return ExitStatus::Failed;
     case PasswordCheck::Damaged:
         err << "The password store " << Paths::keychainFile()
             << " is damaged: the settings stay locked until \"korvelctl password set\" replaces it.\n";
-        return 3;
+        return ExitStatus::DamagedStore;
     }
-    return 3;
+    return ExitStatus::DamagedStore;
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ int runPasswordCommand(const QStringList& arguments, QTextStream& out, QTextStre
         err << "korvelctl: the password is read from standard input, never from the command line\n";
     else
         err << "korvelctl: usage: password set|check; see korvelctl --help\n";
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

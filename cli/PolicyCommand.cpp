@@ -1,5 +1,6 @@
 #include "cli/PolicyCommand.h"
 
+#include "control/ControlCommand.h"
 #include "policy/NavigationPolicy.h"
 #include "settings/KVSettings.h"
 
@@ -11,7 +12,7 @@ int runPolicyCommand(const QStringList& arguments, QTextStream& out, QTextStream
 {
     const auto usage = [&err] {
         err << "korvelctl: usage: policy check [--tabbed] [--type link|other] [--new-window] URL\n";
-        return 2;
+        return ExitStatus::Refused;
     };
     if (arguments.value(0) != QLatin1String("check"))
         return usage();
@@ -33,7 +34,7 @@ int runPolicyCommand(const QStringList& arguments, QTextStream& out, QTextStream
                 action.type = NavigationType::Other;
             else {
                 err << "korvelctl: --type takes link or other, not \"" << type << "\"\n";
-                return 2;
+                return ExitStatus::Refused;
             }
         } else if (a.startsWith(QLatin1String("--")) || !address.isNull()) {
             return usage();
@@ -46,7 +47,7 @@ int runPolicyCommand(const QStringList& arguments, QTextStream& out, QTextStream
     action.url = QUrl(address);
     if (!action.url.isValid()) {
         err << "korvelctl: \"" << address << "\" is not an address\n";
-        return 2;
+        return ExitStatus::Refused;
     }
 
     const KVSettings& settings = KVSettings::getSettingsObject();
@@ -58,7 +59,7 @@ int runPolicyCommand(const QStringList& arguments, QTextStream& out, QTextStream
     out << (decision.verdict == Verdict::Allow ? "allow" : "cancel") << '\n';
     for (const NavigationEffect& effect : decision.effects)
         out << effect.describe() << '\n';
-    return 0;
+    return ExitStatus::Done;
 }
 
 }  // namespace korvel

@@ -2,6 +2,7 @@
 
 #include "browser/PowerSaverSchedule.h"
 #include "cli/CommandOptions.h"
+#include "control/ControlCommand.h"
 #include "platform/Clock.h"
 #include "settings/KVSettings.h"
 
@@ -29,22 +30,22 @@ int runPowerCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 {
     if (arguments.value(0) != QLatin1String("status")) {
         err << usage;
-        return 2;
+        return ExitStatus::Refused;
     }
     const std::optional<CommandOptions> options =
         CommandOptions::parse(arguments.mid(1), {{"--at", CommandOptions::Kind::Value}}, err);
     if (!options)
-        return 2;
+        return ExitStatus::Refused;
     if (!options->positional().isEmpty()) {
         err << usage;
-        return 2;
+        return ExitStatus::Refused;
     }
     QDateTime now = Clock::instance().now();
     if (const std::optional<QString> at = options->value("--at")) {
         now = QDateTime::fromString(*at, QStringLiteral("yyyy-MM-dd HH:mm"));
         if (!now.isValid()) {
             err << "korvelctl: --at takes a local time as \"YYYY-MM-DD HH:MM\"\n";
-            return 2;
+            return ExitStatus::Refused;
         }
     }
     const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
@@ -69,7 +70,7 @@ int runPowerCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     else
         out << "next change: none before the next midnight or clock change\n";
     out << "prevent suspend: " << onOff(p.preventSuspend) << '\n';
-    return 0;
+    return ExitStatus::Done;
 }
 
 }  // namespace korvel

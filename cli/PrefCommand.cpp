@@ -28,7 +28,7 @@ int runPrefCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         const KVBrowserPrefSettings& record = KVSettings::getSettingsObject().kvBrowPref;
         for (const KVBrowserPrefSettings::Field& field : KVBrowserPrefSettings::fields())
             out << field.key << " = " << PreferenceText::format(record, field) << '\n';
-        return 0;
+        return ExitStatus::Done;
     }
     if (verb == QLatin1String("list") && arguments.size() == 2 && arguments.at(1) == QLatin1String("--describe")) {
         // The schema every store of a preference is checked against: type, factory value, allowed values.
@@ -40,30 +40,30 @@ int runPrefCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
                 out << ", from " << field.range->minimum << " to " << field.range->maximum;
             out << ". " << field.description << '\n';
         }
-        return 0;
+        return ExitStatus::Done;
     }
     if (verb == QLatin1String("get") && arguments.size() == 2) {
         const KVBrowserPrefSettings::Field* field = knownField(arguments.at(1), err);
         if (!field)
-            return 2;
+            return ExitStatus::Refused;
         out << PreferenceText::format(KVSettings::getSettingsObject().kvBrowPref, *field) << '\n';
-        return 0;
+        return ExitStatus::Done;
     }
     if (verb == QLatin1String("set") && arguments.size() == 3) {
         const KVBrowserPrefSettings::Field* field = knownField(arguments.at(1), err);
         if (!field)
-            return 2;
+            return ExitStatus::Refused;
         // A bad value is refused here, before any Korvel is asked; the performer checks it again.
         QString problem;
         if (!PreferenceText::parse(*field, arguments.at(2), &problem)) {
             err << "korvelctl: " << problem << "; nothing was changed\n";
-            return 2;
+            return ExitStatus::Refused;
         }
         return CommandText::perform({QStringLiteral("pref.set"), {{QStringLiteral("key"), arguments.at(1)}, {QStringLiteral("value"), arguments.at(2)}}},
                                     out, err);
     }
     err << "korvelctl: usage: pref get KEY | pref set KEY VALUE | pref list [--describe]\n";
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

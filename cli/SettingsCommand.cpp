@@ -16,13 +16,13 @@ int runSettingsCommand(const QStringList& arguments, QTextStream& out, QTextStre
         if (arguments.size() == 2) {
             const std::optional<qint64> index = CommandText::parseNumber(arguments.at(1), "an entry of \"settings history\"", err);
             if (!index)
-                return 2;
+                return ExitStatus::Refused;
             command.insert(QStringLiteral("index"), *index);
         }
         return CommandText::perform({QStringLiteral("settings.rollback"), command}, out, err);
     }
     err << "Usage: korvelctl settings history | settings rollback [N]\n";
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

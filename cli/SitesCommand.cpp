@@ -109,50 +109,50 @@ int runSitesCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     const QString verb = arguments.value(0);
     if (verb == QLatin1String("list") && arguments.size() == 1) {
         list(out);
-        return 0;
+        return ExitStatus::Done;
     }
     if (verb == QLatin1String("add")) {
         const std::optional<CommandOptions> options = parseOptions(arguments.mid(1), Edit::Adding, err);
         if (!options)
-            return 2;
+            return ExitStatus::Refused;
         if (options->positional().size() != 1) {
             err << usage;
-            return 2;
+            return ExitStatus::Refused;
         }
         QJsonObject arguments{{QStringLiteral("url"), options->positional().at(0)}};
         if (options->isSet("--update"))
             arguments.insert(QStringLiteral("update"), true);
         if (!takeOptions(*options, arguments, err))
-            return 2;
+            return ExitStatus::Refused;
         return CommandText::perform({QStringLiteral("sites.add"), arguments}, out, err);
     }
     if (verb == QLatin1String("update")) {
         const std::optional<CommandOptions> options = parseOptions(arguments.mid(1), Edit::Updating, err);
         if (!options)
-            return 2;
+            return ExitStatus::Refused;
         const QStringList& positional = options->positional();
         if (positional.size() != 1 && positional.size() != 2) {
             err << usage;
-            return 2;
+            return ExitStatus::Refused;
         }
         const std::optional<qint64> index = CommandText::parseNumber(positional.at(0), "an index", err);
         if (!index)
-            return 2;
+            return ExitStatus::Refused;
         QJsonObject arguments{{QStringLiteral("index"), *index}};
         if (positional.size() == 2)
             arguments.insert(QStringLiteral("url"), positional.at(1));
         if (!takeOptions(*options, arguments, err))
-            return 2;
+            return ExitStatus::Refused;
         return CommandText::perform({QStringLiteral("sites.update"), arguments}, out, err);
     }
     if (verb == QLatin1String("remove") && arguments.size() == 2) {
         const std::optional<qint64> index = CommandText::parseNumber(arguments.at(1), "an index", err);
         if (!index)
-            return 2;
+            return ExitStatus::Refused;
         return CommandText::perform({QStringLiteral("sites.remove"), {{QStringLiteral("index"), *index}}}, out, err);
     }
     err << usage;
-    return 2;
+    return ExitStatus::Refused;
 }
 
 }  // namespace korvel

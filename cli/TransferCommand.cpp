@@ -23,7 +23,7 @@ int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream
         return CommandText::perform({QStringLiteral("export.pellmor"), {}}, out, err);
     if (pellmor || names.size() != 1 || names.first().startsWith(QLatin1String("--"))) {
         err << "Usage: korvelctl export NAME [--clear-password] | export --pellmor\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     QJsonObject command{{QStringLiteral("name"), names.first()}};
     if (clearPassword) {
@@ -31,7 +31,7 @@ int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream
         const std::optional<QString> password = CommandText::readSecret("Administrator password: ", err);
         if (!password) {
             err << "korvelctl: no password on standard input\n";
-            return 2;
+            return ExitStatus::Refused;
         }
         command.insert(QStringLiteral("password"), *password);
     }
@@ -44,7 +44,7 @@ int runImportCommand(const QStringList& arguments, QTextStream& out, QTextStream
     const bool dryRun = sources.removeAll(QStringLiteral("--dry-run")) > 0;
     if (sources.size() != 1) {
         err << "Usage: korvelctl import [--dry-run] NAME|URL\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     return CommandText::perform({dryRun ? QStringLiteral("import.check") : QStringLiteral("import"), {{QStringLiteral("source"), sources.first()}}},
                                 out, err);
@@ -54,29 +54,29 @@ int runManagedCommand(const QStringList& arguments, QTextStream& out, QTextStrea
 {
     if (arguments.size() != 2 || arguments.first() != QLatin1String("check")) {
         err << "Usage: korvelctl managed check FILE\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     // Read as Korvel reads the managed configuration: a property list whose root is a dictionary.
     const QString file = arguments.at(1);
     const PropertyListParse parsed = PropertyList::readFile(file);
     if (!parsed.ok()) {
         err << "korvelctl: " << file << " is not a property list: " << parsed.message << '\n';
-        return 2;
+        return ExitStatus::Refused;
     }
     if (parsed.value.typeId() != QMetaType::QVariantMap) {
         err << "korvelctl: " << file << ": its root is not a dictionary\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     const QVariantMap configuration = parsed.value.toMap();
     const QVariant settingsXML = configuration.value(QLatin1String(ManagedConfiguration::settingsKey));
     if (settingsXML.typeId() != QMetaType::QString) {
         err << "korvelctl: " << file << " has no \"SettingsXML\" text: Korvel would take nothing from it\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     const QVariant enforced = configuration.value(QLatin1String(ManagedConfiguration::enforcedKey));
     if (enforced.isValid() && enforced.typeId() != QMetaType::Bool) {
         err << "korvelctl: " << file << ": \"Enforced\" must be <true/> or <false/>\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     return CommandText::perform({QStringLiteral("managed.check"),
                                  {{QStringLiteral("settingsXML"), settingsXML.toString()},
@@ -89,7 +89,7 @@ int runResetCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 {
     if (arguments != QStringList{QStringLiteral("--yes")}) {
         err << "Usage: korvelctl reset --yes\n" << ImportExport::resetQuestion().message << " Give --yes to reset.\n";
-        return 2;
+        return ExitStatus::Refused;
     }
     return CommandText::perform({QStringLiteral("reset"), {}}, out, err);
 }
@@ -105,24 +105,24 @@ int runAutoImportCommand(const QStringList& arguments, QTextStream& out, QTextSt
         const QString location = source == 0 ? choices.fileAutoImport : source == 1 ? choices.cloudID : choices.urlAutoImport;
         out << "enabled = " << (choices.doAutoImport ? "true" : "false") << "\nsource = " << names[source] << "\nlocation = " << location
             << "\nminutes = " << (choices.periodicity < 1 ? 1 : choices.periodicity) << '\n';
-        return 0;
+        return ExitStatus::Done;
     }
     if (verb == QLatin1String("off") && arguments.size() == 1)
         return CommandText::perform({QStringLiteral("autoimport.off"), {}}, out, err);
     if (verb != QLatin1String("set")) {
         err << usage;
-        return 2;
+        return ExitStatus::Refused;
     }
     using Kind = CommandOptions::Kind;
     const std::optional<CommandOptions> options =
         CommandOptions::parse(arguments.mid(1), {{"--file", Kind::Value}, {"--cloud", Kind::Value}, {"--minutes", Kind::Value}}, err);
     if (!options)
-        return 2;
+        return ExitStatus::Refused;
     const QStringList& positional = options->positional();
     const int sources = int(positional.size()) + int(options->isSet("--file")) + int(options->isSet("--cloud"));
     if (sources != 1) {
         err << usage;
-        return 2;
+        return ExitStatus::Refused;
     }
     QJsonObject command;
     if (options->isSet("--file")) {
@@ -135,7 +135,7 @@ int runAutoImportCommand(const QStringList& arguments, QTextStream& out, QTextSt
     if (const std::optional<QString> minutes = options->value("--minutes")) {
         const std::optional<qint64> number = CommandText::parseNumber(*minutes, "a number of minutes", err);
         if (!number)
-            return 2;
+            return ExitStatus::Refused;
         command.insert(QStringLiteral("minutes"), *number);
     }
     return CommandText::perform({QStringLiteral("autoimport.set"), command}, out, err);

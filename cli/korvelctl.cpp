@@ -16,6 +16,7 @@
 #include "cli/SettingsCommand.h"
 #include "cli/SitesCommand.h"
 #include "cli/TransferCommand.h"
+#include "control/ControlCommand.h"
 #include "log/KVLogger.h"
 #include "log/PreferenceChangeLog.h"
 #include "platform/DocumentOrigins.h"
@@ -229,13 +230,13 @@ int main(int argc, char** argv)
     }
     if (!korvel::Paths::configureFromArguments(arguments.mid(0, optionsEnd))) {
         err << "korvelctl: --home needs a directory\n";
-        return 2;
+        return korvel::ExitStatus::Refused;
     }
     // Root administers the installed kiosk: its home, unless --home or KORVEL_HOME names another.
     if (korvel::Paths::home().isEmpty() && geteuid() == 0 && QFileInfo(QLatin1String(kioskHome)).isDir())
         korvel::Paths::setHome(QLatin1String(kioskHome));
     if (!actAsHomeOwner(err))
-        return 1;
+        return korvel::ExitStatus::Failed;
     QStringList command;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
@@ -251,23 +252,23 @@ int main(int argc, char** argv)
             continue;
         if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             out << usage;
-            return 0;
+            return korvel::ExitStatus::Done;
         }
         if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
             out << "korvelctl " << korvel::version::shortVersion << " (build " << korvel::version::buildNumber << ")\n";
-            return 0;
+            return korvel::ExitStatus::Done;
         }
         // Before the command only korvelctl's own options stand; the command reads the rest.
         if (command.isEmpty() && a.startsWith(QLatin1Char('-'))) {
             err << "korvelctl: unknown option \"" << a << "\"; see korvelctl --help\n";
-            return 2;
+            return korvel::ExitStatus::Refused;
         }
         command.append(a);
     }
 
     if (command.isEmpty()) {
         err << usage;
-        return 2;
+        return korvel::ExitStatus::Refused;
     }
     using Runner = int (*)(const QStringList&, QTextStream&, QTextStream&);
     const struct {
@@ -309,5 +310,5 @@ int main(int argc, char** argv)
     }
 
     err << "korvelctl: unknown command \"" << command.first() << "\"; see korvelctl --help\n";
-    return 2;
+    return korvel::ExitStatus::Refused;
 }

@@ -25,16 +25,27 @@ struct ControlCommand {
     static bool maySend(uid_t peer, uid_t own);
 };
 
-// What a command did: its exit status (0 done, 1 not saved, 2 refused, 3 the password store is
-// damaged), what it tells on success and what it tells on failure, as korvelctl prints them.
+// korvelctl's exit statuses, which scripts rely on. Plain ints, because a command's status is
+// korvelctl's exit code.
+namespace ExitStatus {
+enum : int {
+    Done = 0,
+    Failed = 1,        // not done: not saved, not found, a wrong password, no answer
+    Refused = 2,       // refused as asked: a bad argument or a document unfit to apply
+    DamagedStore = 3,  // the password store is damaged
+};
+}  // namespace ExitStatus
+
+// What a command did: its exit status, what it tells on success and what it tells on failure, as
+// korvelctl prints them.
 struct ControlReply {
-    int status = 0;
+    int status = ExitStatus::Done;
     QString output;
     QString error;
 
-    static ControlReply done(const QString& output = {}) { return {0, output, {}}; }
+    static ControlReply done(const QString& output = {}) { return {ExitStatus::Done, output, {}}; }
     static ControlReply failed(int status, const QString& error) { return {status, {}, error}; }
-    static ControlReply refused(const QString& error) { return failed(2, error); }
+    static ControlReply refused(const QString& error) { return failed(ExitStatus::Refused, error); }
 
     QByteArray toJson() const;
     static std::optional<ControlReply> fromJson(const QByteArray& line, QString* error);

@@ -52,11 +52,11 @@ ControlReply fromEdit(const EditOutcome& outcome)
     case EditStatus::Done:
         return ControlReply::done(line(outcome.message));
     case EditStatus::Refused:
-        return ControlReply::failed(2, line(outcome.message));
+        return ControlReply::failed(ExitStatus::Refused, line(outcome.message));
     case EditStatus::NotSaved:
-        return ControlReply::failed(1, line(outcome.message));
+        return ControlReply::failed(ExitStatus::Failed, line(outcome.message));
     }
-    return ControlReply::failed(1, line(outcome.message));
+    return ControlReply::failed(ExitStatus::Failed, line(outcome.message));
 }
 
 ControlReply fromTransfer(const TransferResult& result)
@@ -123,7 +123,7 @@ void prefSet(const Arguments& a, ControlPerformer&, const Done& done)
         return done(ControlReply::refused(problem + QStringLiteral("; nothing was changed\n")));
     KVSettings& s = settings();
     s.kvBrowPref.setValueFromDictionary(*field, *parsed);
-    done(s.save() ? ControlReply::done() : ControlReply::failed(1, QStringLiteral("the settings could not be saved\n")));
+    done(s.save() ? ControlReply::done() : ControlReply::failed(ExitStatus::Failed, QStringLiteral("the settings could not be saved\n")));
 }
 
 // --- Websites, categories, blocked websites --------------------------------------------------------
@@ -367,7 +367,7 @@ void passwordSet(const Arguments& a, ControlPerformer&, const Done& done)
     case PasswordChange::NotSaved:
         break;
     }
-    done(ControlReply::failed(1, QStringLiteral("the password could not be written to %1\n").arg(Paths::keychainFile())));
+    done(ControlReply::failed(ExitStatus::Failed, QStringLiteral("the password could not be written to %1\n").arg(Paths::keychainFile())));
 }
 
 void downloadsClear(const Arguments&, ControlPerformer&, const Done& done)
@@ -375,7 +375,7 @@ void downloadsClear(const Arguments&, ControlPerformer&, const Done& done)
     KVSettings& s = settings();
     s.arrDownloadHistory.clear();
     if (!s.save())
-        return done(ControlReply::failed(1, QStringLiteral("the settings could not be written\n")));
+        return done(ControlReply::failed(ExitStatus::Failed, QStringLiteral("the settings could not be written\n")));
     KVLog(settingsCategory, QStringLiteral("Download history cleared"));
     done(ControlReply::done());
 }
@@ -392,7 +392,7 @@ void exportFile(const Arguments& a, ControlPerformer&, const Done& done)
     if (a.contains(QStringLiteral("password")) && !password)
         return done(ControlReply::refused(QStringLiteral("\"password\" must be text\n")));
     ControlReply reply = fromTransfer(ImportExport::exportToFile(*name, password));
-    if (password && reply.status == 0)
+    if (password && reply.status == ExitStatus::Done)
         reply.error += QStringLiteral("Warning: %1 holds the administrator password readable (Base64). Anyone who reads the file "
                                       "has the password: hand it over directly and delete it afterwards.\n")
                            .arg(*name);
@@ -456,7 +456,7 @@ QString previewText(const ImportPreview& preview, const QString& what)
 ControlReply fromPreview(const ImportPreview& preview, const QString& what)
 {
     const QString text = previewText(preview, what);
-    return preview.fit && !preview.refused ? ControlReply::done(text) : ControlReply{2, text, {}};
+    return preview.fit && !preview.refused ? ControlReply::done(text) : ControlReply{ExitStatus::Refused, text, {}};
 }
 
 void importCheck(const Arguments& a, ControlPerformer& performer, const Done& done)
@@ -501,7 +501,7 @@ void managedCheck(const Arguments& a, ControlPerformer&, const Done& done)
                             enforced ? QStringLiteral("yes, the document wins over changes made on the device at every start")
                                      : QStringLiteral("no"));
     if (!parsed.document)
-        return done(ControlReply{2, head + QStringLiteral("It would change nothing: \"SettingsXML\" is no settings document: %1\n").arg(parsed.error), {}});
+        return done(ControlReply{ExitStatus::Refused, head + QStringLiteral("It would change nothing: \"SettingsXML\" is no settings document: %1\n").arg(parsed.error), {}});
     const ControlReply reply =
         fromPreview(ImportExport::preview(*parsed.document, {DocumentSource::Kind::Managed, what}, ImportExport::Mode::Replace), what);
     done(ControlReply{reply.status, head + reply.output, reply.error});
@@ -528,7 +528,7 @@ void settingsHistory(const Arguments&, ControlPerformer&, const Done& done)
     QString error;
     for (const QString& problem : std::as_const(problems))
         error += QStringLiteral("unreadable entry left out: ") + problem + QLatin1Char('\n');
-    done(ControlReply{0, out, error});
+    done(ControlReply{ExitStatus::Done, out, error});
 }
 
 void settingsRollback(const Arguments& a, ControlPerformer&, const Done& done)
@@ -550,7 +550,7 @@ void settingsRollback(const Arguments& a, ControlPerformer&, const Done& done)
         return done(ControlReply::refused(QStringLiteral("entry %1 holds the settings in force; nothing to do\n").arg(index)));
     const ImportOutcome outcome = ImportExport::rollBack(target.sequence, QStringLiteral("asked for by the administrator"));
     if (!outcome)
-        return done(ControlReply::failed(1, QStringLiteral("the settings were not rolled back, nothing changed: %1\n").arg(outcome.reason)));
+        return done(ControlReply::failed(ExitStatus::Failed, QStringLiteral("the settings were not rolled back, nothing changed: %1\n").arg(outcome.reason)));
     ImportExport::postImportSteps(QStringLiteral("Import"));
     done(ControlReply::done(QStringLiteral("The settings of %1 (%2) are in force again.\n")
                                 .arg(target.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), target.source)));
@@ -644,7 +644,7 @@ void autoImportSet(const Arguments& a, ControlPerformer&, const Done& done)
         return done(ControlReply::refused(QStringLiteral("the source is file, url or cloud\n")));
     }
     if (!KVAutoImport::storeSection(section))
-        return done(ControlReply::failed(1, QStringLiteral("the settings could not be saved\n")));
+        return done(ControlReply::failed(ExitStatus::Failed, QStringLiteral("the settings could not be saved\n")));
     // Said now rather than found in the log at the first tick.
     const std::optional<DocumentOrigin> origin = section.source == 0 ? ImportExport::documentOrigin(section.path) : std::nullopt;
     if (origin && !DocumentOrigins::trustedForImport(*origin))
@@ -659,7 +659,7 @@ void autoImportOff(const Arguments&, ControlPerformer&, const Done& done)
     KVAutoImport::Section section{false, source, source == 0 ? current.fileAutoImport : current.urlAutoImport,
                                   QString::number(current.periodicity)};
     done(KVAutoImport::storeSection(section) ? ControlReply::done()
-                                             : ControlReply::failed(1, QStringLiteral("the settings could not be saved\n")));
+                                             : ControlReply::failed(ExitStatus::Failed, QStringLiteral("the settings could not be saved\n")));
 }
 
 struct Entry {
@@ -742,7 +742,7 @@ void ControlPerformer::perform(const ControlCommand& command, const QString& who
     const DocumentOrigins::AdministratorScope administrator(DocumentOrigin::Korvelctl);
     QPointer<ControlPerformer> self(this);
     Done finish = [self, command, changes = entry->changes, done = std::move(done)](const ControlReply& reply) {
-        if (self && changes && reply.status != 2)
+        if (self && changes && reply.status != ExitStatus::Refused)
             Q_EMIT self->settingsChanged(command.name, command.arguments);
         done(reply);
     };

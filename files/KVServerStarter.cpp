@@ -8,6 +8,7 @@
 #include "files/UploadRequestRules.h"
 #include "log/KVLogger.h"
 #include "platform/Clock.h"
+#include "platform/Console.h"
 #include "platform/DeviceCertificate.h"
 #include "platform/Paths.h"
 #include "settings/KVBrowserPrefSettings.h"
@@ -29,7 +30,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cstdio>
 #include <cstring>
 #include <future>
 #include <mutex>
@@ -77,7 +77,6 @@ bool hasEncodedSeparator(const std::string& target)
     const QString path = fromUtf8(target).section(QLatin1Char('?'), 0, 0).toLower();
     return path.contains(QLatin1String("%2e")) || path.contains(QLatin1String("%2f")) || path.contains(QLatin1String("%5c"));
 }
-
 
 // A refusal that leaves a request's body unread: the connection is not read on (the server closes
 // it after the reply), and the client is told so.
@@ -571,7 +570,7 @@ bool KVServerStarter::startServerConnectionWith(int port)
 
     const auto fail = [port](const QString& reason) {
         const QString message = QStringLiteral("Server Not Statred There will be some Issue please check");
-        std::fprintf(stderr, "%s (port %d%s)\n", qPrintable(message), port, qPrintable(reason.isEmpty() ? QString() : QStringLiteral(", ") + reason));
+        qCWarning(console).noquote() << QStringLiteral("%1 (port %2%3)").arg(message).arg(port).arg(reason.isEmpty() ? QString() : QStringLiteral(", ") + reason);
         bridgeLog(starterCategory, message);
         if (!reason.isEmpty())
             bridgeLog(starterCategory, reason);

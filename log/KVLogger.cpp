@@ -179,17 +179,6 @@ KVLogger::Rewrite KVLogger::rewriteRow(qint64 row, const QString& message)
     return sqlite3_changes(c->db.handle()) > 0 ? Rewrite::Done : Rewrite::Gone;
 }
 
-bool KVLogger::deleteOldRows()
-{
-    Connection* c = connection();
-    if (!c)
-        return false;
-    c->trim.bind(1, qint64(retentionLimit));
-    const bool ok = c->trim.run();
-    c->trim.reset();
-    return ok;
-}
-
 bool KVLogger::clear(const QString& sql)
 {
     SqliteDatabase db;

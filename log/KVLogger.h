@@ -33,8 +33,6 @@ public:
     // transaction; a repetition rewrites the line's counting row instead. Returns false when the
     // entry could not be stored.
     bool insertUpdateRow(const QString& message, const QString& category);
-    // Deletes the oldest rows beyond the retention limit. Returns false on a database failure.
-    bool deleteOldRows();
     // Runs one statement against the log (the viewer clears with "DELETE FROM applicationTable").
     // Returns false when it cannot be prepared or fails.
     bool clear(const QString& sql);

@@ -1,12 +1,11 @@
 #include "platform/Translations.h"
 
+#include "platform/Console.h"
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTranslator>
-
-#include <cstdio>
 
 namespace korvel {
 
@@ -38,7 +37,7 @@ bool Translations::install(const QLocale& locale)
     const QString file = catalogueFor(locale);
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (file.isEmpty() || !translator->load(file)) {
-        std::fprintf(stderr, "korvel: no text catalogue in %s; screens show their keys\n", qPrintable(directory()));
+        qCWarning(console).noquote() << QStringLiteral("no text catalogue in %1; screens show their keys").arg(directory());
         delete translator;
         return false;
     }

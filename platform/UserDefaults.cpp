@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
+#include "platform/Console.h"
 #include "platform/FileBytes.h"
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
@@ -12,7 +13,6 @@
 
 #include <QHash>
 
-#include <cstdio>
 #include <memory>
 
 namespace korvel {
@@ -27,8 +27,7 @@ std::unique_ptr<UserDefaults>& sharedStore()
 
 void reportToConsole(const QString& message)
 {
-    std::fprintf(stderr, "korvel: %s\n", qPrintable(message));
-    std::fflush(stderr);
+    qCWarning(console).noquote() << message;
 }
 
 struct StoredListRegistry {

@@ -1,6 +1,6 @@
 #include "policy/DomainHelper.h"
+#include "platform/Console.h"
 
-#include <cstdio>
 #include <mutex>
 
 namespace korvel {
@@ -14,9 +14,8 @@ std::shared_ptr<const DomainHelper> frozenInstance()
         TLDExtractCreation created = TLDExtract::create(true);
         if (!created.ok()) {
             // Domain comparisons then refuse rather than guess; the administrator has to know why.
-            std::fprintf(stderr, "korvel: the public suffix list %s could not be read: %s\n",
-                         qPrintable(TLDExtract::resourcePath(true)), qPrintable(created.error->description()));
-            std::fflush(stderr);
+            qCWarning(console).noquote() << QStringLiteral("the public suffix list %1 could not be read: %2")
+                                                .arg(TLDExtract::resourcePath(true), created.error->description());
         }
         return std::make_shared<const DomainHelper>(std::move(created.extract));
     }();

@@ -94,9 +94,4 @@ void KVHashString::setPasswordCost(PasswordCost cost)
     currentCost.store(cost);
 }
 
-PasswordCost KVHashString::passwordCost()
-{
-    return currentCost.load();
-}
-
 }  // namespace korvel

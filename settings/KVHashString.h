@@ -33,7 +33,6 @@ public:
     static bool isPasswordHash(const QString& text);
 
     static void setPasswordCost(PasswordCost cost);
-    static PasswordCost passwordCost();
 };
 
 }  // namespace korvel

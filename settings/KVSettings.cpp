@@ -50,16 +50,6 @@ QString key(const char* name)
     return QString::fromLatin1(name);
 }
 
-template <typename Record>
-QVariantList toDictArray(const QList<Record>& records)
-{
-    QVariantList array;
-    array.reserve(records.size());
-    for (const Record& record : records)
-        array.append(record.toDictionary());
-    return array;
-}
-
 // initWithDictionary already reads a missing key as the blank value of its kind, so completing each
 // dictionary with a blank record's keys first would change nothing.
 template <typename Record>
@@ -292,44 +282,9 @@ void KVSettings::load()
     reportChanges();
 }
 
-QVariantList KVSettings::getAWDictArray() const
-{
-    return toDictArray(allowedWebsites);
-}
-
-QVariantList KVSettings::getAllowedWebsitesCategoriesDictArray() const
-{
-    return toDictArray(allowedWebsitesCategories);
-}
-
-QVariantList KVSettings::getBWDictArray() const
-{
-    return toDictArray(blockedWebsites);
-}
-
-QVariantList KVSettings::getDownloadHistoryDictArray() const
-{
-    return toDictArray(arrDownloadHistory);
-}
-
 QList<allowedWebsite> KVSettings::buildAWABrrayFromDictArray(const QVariantList& array)
 {
     return fromDictArray<allowedWebsite>(array);
-}
-
-QList<allowedWebsiteCategory> KVSettings::buildAllowedWebsitesCategoryArrayFromDictArray(const QVariantList& array)
-{
-    return fromDictArray<allowedWebsiteCategory>(array);
-}
-
-QList<blockedWebsite> KVSettings::buildbWABrrayFromDictArray(const QVariantList& array)
-{
-    return fromDictArray<blockedWebsite>(array);
-}
-
-QList<DownloadHistoryParam> KVSettings::buildDownloadHistoryArrayFromDictArray(const QVariantList& array)
-{
-    return fromDictArray<DownloadHistoryParam>(array);
 }
 
 }  // namespace korvel

@@ -49,17 +49,9 @@ public:
     // be written (the store reports why, also to the administrator); memory is kept.
     bool save();
 
-    QVariantList getAWDictArray() const;
-    QVariantList getAllowedWebsitesCategoriesDictArray() const;
-    QVariantList getBWDictArray() const;
-    QVariantList getDownloadHistoryDictArray() const;
-
     // Records from arrays of dictionaries, in order; missing keys read as the blank values of the
     // kind. Elements that are not dictionaries are skipped.
     static QList<allowedWebsite> buildAWABrrayFromDictArray(const QVariantList& array);
-    static QList<allowedWebsiteCategory> buildAllowedWebsitesCategoryArrayFromDictArray(const QVariantList& array);
-    static QList<blockedWebsite> buildbWABrrayFromDictArray(const QVariantList& array);
-    static QList<DownloadHistoryParam> buildDownloadHistoryArrayFromDictArray(const QVariantList& array);
 
     // "Korvel, Version 1.0.0 (1)"; also writes Version.txt ("Korvel 1.0.0") in the documents directory.
     static QString appNameAndVersionNumberDisplayString();

@@ -97,14 +97,6 @@ bool PasswordStore::setPassword(const QString& password, DamagedStore damaged)
     return true;
 }
 
-bool PasswordStore::setPasswordHash(const QString& hash, DamagedStore damaged)
-{
-    if (hash.isNull() || (!hash.isEmpty() && !KVHashString::isPasswordHash(hash)))
-        return false;
-    QMutexLocker lock(&passwordLock());
-    return storeLocked(hash, damaged);
-}
-
 std::unique_ptr<AtomicFile> PasswordStore::stagePassword(const QString& hash, QString* error)
 {
     if (hash.isNull() || (!hash.isEmpty() && !KVHashString::isPasswordHash(hash))) {

@@ -55,9 +55,6 @@ public:
     // text fails and leaves the stored password; so does a damaged store unless `damaged` is
     // Replace. Returns false on failure.
     static bool setPassword(const QString& password, DamagedStore damaged = DamagedStore::Refuse);
-    // Stores `hash` as it is (an Argon2id hash, or the empty text); false on failure or when it is
-    // neither.
-    static bool setPasswordHash(const QString& hash, DamagedStore damaged = DamagedStore::Refuse);
     // The password store holding `hash` (an Argon2id hash or the empty text), written beside it
     // for an import to put in place together with the settings; nullptr with the reason in
     // `error` (a damaged store included: an import never replaces it).

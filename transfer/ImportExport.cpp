@@ -692,16 +692,6 @@ ImportExport::PellmorResult ImportExport::exportForPellmor()
                                          "Configuration in Pellmor.")}};
 }
 
-void ImportExport::pellmorShareChosen()
-{
-    KVLog(exportCategory, QStringLiteral("User pressed Share button to share the KV_PellmorConfig.txt file"));
-}
-
-void ImportExport::pellmorOKChosen()
-{
-    KVLog(exportCategory, QStringLiteral("User pressed OK button to dismiss share view"));
-}
-
 std::optional<DocumentOrigin> ImportExport::documentOrigin(const QString& typedName)
 {
     if (typedName.isEmpty() || DocumentName::nameRefusal(typedName))

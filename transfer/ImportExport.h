@@ -155,9 +155,6 @@ public:
         TransferAlert alert;
     };
     static PellmorResult exportForPellmor();
-    // The two answers of the Pellmor alert, logged.
-    static void pellmorShareChosen();
-    static void pellmorOKChosen();
 
     // Applies the document in the Documents file named as typed (not trimmed). A missing file, a
     // name outside Documents, a file not placed by the administrator nor uploaded with the access

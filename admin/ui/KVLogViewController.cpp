@@ -65,8 +65,6 @@ private:
 
 namespace {
 
-KVLogViewController* latestLogScreen = nullptr;
-
 QColor toneColour(LogTone tone)
 {
     // Half-transparent over the row, so the same tints read on light and dark ground.
@@ -164,7 +162,6 @@ QPushButton* toolbarButton(const QString& text, QWidget* parent)
 KVLogViewController::KVLogViewController(QWidget* parent)
     : Screen(parent)
 {
-    latestLogScreen = this;
     setObjectName(QStringLiteral("logViewer"));
     setTitle(QStringLiteral("Korvel Log"));
     m_query.categories.reset();
@@ -230,16 +227,7 @@ KVLogViewController::KVLogViewController(QWidget* parent)
     layout->addWidget(bar);
 }
 
-KVLogViewController::~KVLogViewController()
-{
-    if (latestLogScreen == this)
-        latestLogScreen = nullptr;
-}
-
-KVLogViewController* KVLogViewController::getLogViewControllerObject()
-{
-    return latestLogScreen;
-}
+KVLogViewController::~KVLogViewController() = default;
 
 void KVLogViewController::viewDidLoad()
 {
@@ -296,7 +284,6 @@ void KVLogViewController::loadSelectionQuery(const LogViewOptions& options)
     if (m_query.order == LogOrder::OldestFirst)
         scrollToBottom();
 }
-
 
 QStringList KVLogViewController::shownLines() const
 {

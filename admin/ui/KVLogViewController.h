@@ -25,11 +25,6 @@ public:
     explicit KVLogViewController(QWidget* parent = nullptr);
     ~KVLogViewController() override;
 
-    // The log screen most recently created; nullptr once it is gone.
-    static KVLogViewController* getLogViewControllerObject();
-
-    // The reading the list shows; takes effect with the next reload().
-    void setQuery(const LogQuery& query) { m_query = query; }
     const LogQuery& query() const { return m_query; }
     const LogViewOptions& viewOptions() const { return m_options; }
     // Reads the log again with the current query and shows all of it (a search stays applied

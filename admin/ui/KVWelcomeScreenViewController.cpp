@@ -253,11 +253,6 @@ void KVWelcomeScreenViewController::okGotit()
     setButtonsVisible(true);
 }
 
-void KVWelcomeScreenViewController::removeInstructions()
-{
-    okGotit();
-}
-
 bool KVWelcomeScreenViewController::instructionsShown() const
 {
     return !m_panel->isHidden();

@@ -45,7 +45,6 @@ public:
     void onClickScanQR();
     // Back to the plain state, so the screen looks untouched when the application returns.
     void homeButtonPressed();
-    void removeInstructions();
     bool instructionsShown() const;
 
     QPushButton* getStartedButton() const { return m_getStarted; }

@@ -20,6 +20,9 @@ namespace korvel {
 
 namespace {
 
+// The prompt's buttons by index: Cancel first, then OK.
+constexpr int cancelButton = 0;
+
 QPointer<NavigationStack> registered;
 
 std::function<void(NavigationStack*)>& opener()
@@ -43,11 +46,6 @@ QString pausedText(std::chrono::seconds wait)
 void KVPasswordAlert::initViewController(NavigationStack* stack)
 {
     registered = stack;
-}
-
-NavigationStack* KVPasswordAlert::registeredStack()
-{
-    return registered.data();
 }
 
 void KVPasswordAlert::setSettingsOpener(std::function<void(NavigationStack*)> open)
@@ -169,7 +167,7 @@ void KVPasswordAlert::idleTimerExceeded()
 {
     // Left untouched, the prompt goes as if "Cancel" were pressed.
     if (m_alert)
-        m_alert->dismissWithButton(m_alert->buttonIndex(QStringLiteral("Cancel")));
+        m_alert->dismissWithButton(cancelButton);
 }
 
 }  // namespace korvel

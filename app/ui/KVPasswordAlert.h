@@ -22,7 +22,6 @@ class KVPasswordAlert final : public QObject {
 public:
     // Remembers the stack on which the settings menu will be pushed.
     static void initViewController(NavigationStack* stack);
-    static NavigationStack* registeredStack();
 
     // What opens the settings menu (the shell installs it).
     static void setSettingsOpener(std::function<void(NavigationStack*)> opener);

@@ -1,6 +1,7 @@
 #include "app/ui/KioskInput.h"
 
 #include "app/VirtualKeyboard.h"
+#include "platform/Console.h"
 #include "platform/ui/Alert.h"
 #include "browser/ui/PagePickers.h"
 
@@ -16,8 +17,6 @@
 #include <QScreen>
 #include <QTextEdit>
 #include <QWindow>
-
-#include <cstdio>
 
 namespace korvel {
 
@@ -118,7 +117,7 @@ void KioskInput::install()
 {
     if (VirtualKeyboard::isChosen()) {
         if (!restrictKeyboardToEnglish())
-            std::fprintf(stderr, "korvel: the on-screen keyboard's settings could not be loaded\n");
+            qCWarning(console) << "the on-screen keyboard's settings could not be loaded";
         static ShowOnFocus* showOnFocus = nullptr;
         if (!showOnFocus) {
             showOnFocus = new ShowOnFocus(qApp);

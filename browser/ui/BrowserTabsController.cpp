@@ -50,7 +50,7 @@ const KVBrowserPrefSettings& preferences()
 }  // namespace
 
 BrowserTabsController::BrowserTabsController(QWidget* parent)
-    : TabbarController(parent)
+    : TabContainer(parent)
 {
     setObjectName(QStringLiteral("BrowserTabsController"));
     m_idle = IdleActionPerformer::makeTimer([this] {
@@ -65,11 +65,6 @@ BrowserTabsController::BrowserTabsController(QWidget* parent)
 }
 
 BrowserTabsController::~BrowserTabsController() = default;
-
-bool BrowserTabsController::validateMultiTabClosed()
-{
-    return TabRules::leftForSettings();
-}
 
 int BrowserTabsController::countOfTabs() const
 {
@@ -135,13 +130,13 @@ void BrowserTabsController::viewDidLoad()
     center.addObserver(this, kCallMultiTabDisappearNotification, [this](const Notification&) { callMultiTabDisappear(); });
     // Also one handed over before the tabs existed (at launch).
     HandedOverAddress::deliverTo(this, [this](const QUrl& address) { isActive(address); });
-    TabbarController::viewDidLoad();
+    TabContainer::viewDidLoad();
 }
 
 void BrowserTabsController::viewWillAppear(bool animated)
 {
     TabRules::setLeftForSettings(false);
-    TabbarController::viewWillAppear(animated);
+    TabContainer::viewWillAppear(animated);
     if (m_screenSaver)
         return;
     if (NavigationStack* stack = navigationStack())
@@ -394,7 +389,7 @@ void BrowserTabsController::refreshCollectionViewSize()
 
 void BrowserTabsController::resizeEvent(QResizeEvent* event)
 {
-    TabbarController::resizeEvent(event);
+    TabContainer::resizeEvent(event);
     // Rotation: the strip takes the cell width of the new screen shape, the selected cell in view.
     if (m_stripContent) {
         refreshCollectionViewSize();

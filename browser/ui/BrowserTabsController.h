@@ -1,7 +1,7 @@
 #pragma once
 
 #include "browser/TabRules.h"
-#include "browser/ui/TabbarController.h"
+#include "browser/ui/TabContainer.h"
 
 #include <QList>
 #include <QPointer>
@@ -24,15 +24,11 @@ struct allowedWebsite;
 // Tabbed browsing: several browser windows as tabs under a strip of tab cells, a "+" button for a
 // new tab (up to "CountOfTabs"), and pages' new windows opened as tabs. The strip's bookkeeping is
 // TabRules'; this screen keeps the windows and cells in step with it.
-class BrowserTabsController final : public TabbarController {
+class BrowserTabsController final : public TabContainer {
     Q_OBJECT
 public:
     explicit BrowserTabsController(QWidget* parent = nullptr);
     ~BrowserTabsController() override;
-
-    // True from leaving the tabs for the settings until they are shown again; windows ignore load
-    // failures meanwhile.
-    static bool validateMultiTabClosed();
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;

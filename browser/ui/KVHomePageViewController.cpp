@@ -62,12 +62,6 @@ namespace {
 constexpr int kSpacing = 10;
 constexpr int kDownloadsBarHeight = 52;
 
-QPointer<KVHomePageViewController>& lastHome()
-{
-    static QPointer<KVHomePageViewController> home;
-    return home;
-}
-
 // The built-in globe for a website, folder for a category; drawn here when the images are missing.
 QImage builtInIcon(bool website, QSize size)
 {
@@ -94,7 +88,6 @@ QImage builtInIcon(bool website, QSize size)
     return image;
 }
 
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -102,8 +95,6 @@ QImage builtInIcon(bool website, QSize size)
 KVHomePageViewController::KVHomePageViewController(QWidget* parent)
     : Screen(parent)
 {
-    lastHome() = this;
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_scroll = new QScrollArea(this);
@@ -173,11 +164,6 @@ QWidget* KVHomePageViewController::makeDownloadsBar()
     return bar;
 }
 
-KVHomePageViewController* KVHomePageViewController::getHomeObject()
-{
-    return lastHome();
-}
-
 void KVHomePageViewController::viewDidLoad()
 {
     m_selectedCategoryId = 0;
@@ -198,11 +184,6 @@ void KVHomePageViewController::viewDidLoad()
         // Once this screen is on its stack.
         QMetaObject::invokeMethod(this, &KVHomePageViewController::showDemoWithTabbarStoryboardFile, Qt::QueuedConnection);
     }
-}
-
-BrowserTabsController* KVHomePageViewController::tabbarController() const
-{
-    return m_tabbarController;
 }
 
 void KVHomePageViewController::showDemoWithTabbarStoryboardFile()
@@ -291,11 +272,6 @@ void KVHomePageViewController::viewWillDisappear(bool animated)
     m_idleTimer2->invalidate();
     if (IdleRules::homeStopsObservingOnDisappear(KVSettings::getSettingsObject().kvBrowPref))
         m_idleTimer2->stopObservingEvents();
-}
-
-void KVHomePageViewController::resetIdleTimer2()
-{
-    m_idleTimer2->reset();
 }
 
 void KVHomePageViewController::magicTouch()

@@ -40,8 +40,6 @@ public:
     explicit KVHomePageViewController(QWidget* parent = nullptr);
     ~KVHomePageViewController() override;
 
-    // The home screen created last; nullptr when it is gone.
-    static KVHomePageViewController* getHomeObject();
     // The next home screen to appear shows this category's folder (0: the top level).
     static void showCategoryOnReturn(qint64 categoryId);
 
@@ -54,7 +52,6 @@ public:
     void magicTouch();
     // Resigning active: the screensaver stops and the idle timer rests.
     void homeButtonPressed3();
-    void resetIdleTimer2();
     void idleTimerExceeded2();
     IdleState idleState() const;
     IdleTimer& idleTimer2() { return *m_idleTimer2; }
@@ -83,7 +80,6 @@ public:
     void back();
     // Tabbed browsing takes over from this screen: the tab controller is pushed over it.
     void showDemoWithTabbarStoryboardFile();
-    BrowserTabsController* tabbarController() const;
     // An address handed over by another program: open the allowed website it belongs to.
     void isActive(const QUrl& externalURL);
     // A tap on the grid's background: one step of the hidden gesture.

@@ -58,8 +58,6 @@ public:
                                                QWidget* parent = nullptr);
     // A tab for a page that another window's page opened as a new window; it takes the page over.
     static KVWKViewController* initWithPage(KVWebPage* page, QWidget* parent = nullptr);
-    // The window created last; nullptr when it is gone.
-    static KVWKViewController* getViewObject();
 
     ~KVWKViewController() override;
 
@@ -164,6 +162,8 @@ private:
     void onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator);
     // The window goes quiet; `end` ends the visit with it.
     void singleTabwillDisappear(std::optional<VisitEnd> end);
+    // The view and its first page (KVWKViewControllerPage.cpp, with the rest of the page's side).
+    void makePage();
     // The page's connections to this window, and what every page of it gets before it loads.
     void connectPage();
     void preparePage(const KVBrowserPrefSettings& p);

@@ -2,6 +2,7 @@
 
 #include "browser/EngineFlags.h"
 #include "browser/ui/UserAgentInterceptor.h"
+#include "platform/Console.h"
 #include "settings/KVBrowserPrefSettings.h"
 
 #include <QDir>
@@ -14,8 +15,6 @@
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlScheme>
-
-#include <cstdio>
 
 namespace korvel {
 
@@ -81,7 +80,7 @@ RenderChoice KorvelWebEngine::chooseRenderPath()
     const QString asked = qEnvironmentVariable("KORVEL_RENDER");
     std::optional<RenderRequest> request = RenderPathRule::parseRequest(asked);
     if (!request) {
-        std::fprintf(stderr, "korvel: KORVEL_RENDER=%s is none of gpu, software, auto; choosing by the device\n", qPrintable(asked));
+        qCWarning(console).noquote() << QStringLiteral("KORVEL_RENDER=%1 is none of gpu, software, auto; choosing by the device").arg(asked);
         request = RenderRequest::Auto;
     }
     RenderFacts facts;

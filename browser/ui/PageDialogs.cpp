@@ -14,12 +14,10 @@ Alert* PageDialogs::make(Kind kind, const QString& message, const QString& host,
     case Kind::Alert:
         alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
         break;
-    case Kind::Confirm:
-        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
-        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
-        break;
     case Kind::Prompt:
         alert->addTextField(QString(), Alert::TextEntry::Plain, defaultValue);
+        [[fallthrough]];
+    case Kind::Confirm:
         alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
         alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
         break;
@@ -32,7 +30,7 @@ PageDialogs::Answer PageDialogs::ask(Alert* alert, QWidget* over)
     Answer answer;
     QEventLoop loop;
     QObject::connect(alert, &Alert::finished, &loop, [&, alert](int index) {
-        answer.button = index >= 0 ? alert->buttonText(index) : QString();
+        answer.button = index;
         for (int f = 0; f < alert->textFieldCount(); ++f)
             answer.fields.append(alert->textFieldText(f));
         loop.quit();
@@ -51,7 +49,7 @@ void PageDialogs::authenticate(QWidget* over, QAuthenticator* authenticator)
     alert->addButton(QStringLiteral("Login"), Alert::Role::Default);
     alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
     const Answer answer = ask(alert, over);
-    if (answer.button == QLatin1String("Login")) {
+    if (answer.accepted()) {
         authenticator->setUser(answer.fields.value(0));
         authenticator->setPassword(answer.fields.value(1));
     } else {

@@ -15,9 +15,13 @@ class Alert;
 class PageDialogs {
 public:
     enum class Kind { Alert, Confirm, Prompt };
+    // The buttons by index: OK (or Login) first, Cancel second; an alert has OK only.
+    enum Button { Accept = 0, Decline = 1 };
     struct Answer {
-        QString button;  // empty when the alert went without a button
+        int button = -1;  // -1 when the alert went without a button
         QStringList fields;
+
+        bool accepted() const { return button == Accept; }
     };
 
     // The alert for a page's dialog; `host` is the page's, shown under the message.

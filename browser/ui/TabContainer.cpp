@@ -132,12 +132,6 @@ void TabContainer::removeViewControllerFromContainerAtIndex(int index)
         removeViewControllerFromContainer(child);
 }
 
-void TabContainer::removeAllViewControllerFromContainer()
-{
-    while (!m_children.isEmpty())
-        removeViewControllerFromContainerAtIndex(int(m_children.size()) - 1);
-}
-
 void TabContainer::setTabbarVisibility(bool visible, Animation animation)
 {
     // The bar appears and goes at once: a sliding bar would move the page under a finger.

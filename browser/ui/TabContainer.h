@@ -31,7 +31,6 @@ public:
     // Takes a child out of the container (it is deleted later); the selection becomes -1.
     void removeViewControllerFromContainer(Screen* child);
     void removeViewControllerFromContainerAtIndex(int index);
-    void removeAllViewControllerFromContainer();
     void setTabbarVisibility(bool visible, Animation animation);
     // Whether the first child is shown as soon as the view loads.
     void setShouldSelectDefaultViewController(bool select) { m_shouldLoadDefaultViewController = select; }

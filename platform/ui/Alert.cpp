@@ -203,11 +203,6 @@ int Alert::buttonIndex(const QString& text) const
     return -1;
 }
 
-void Alert::setPreferredButton(int index)
-{
-    m_preferred = index;
-}
-
 bool Alert::showOver(QWidget* over)
 {
     if (m_state != State::New)
@@ -223,11 +218,6 @@ bool Alert::showOver(QWidget* over)
     }
     appear();
     return true;
-}
-
-bool Alert::isVisibleAlert() const
-{
-    return m_state == State::Visible;
 }
 
 bool Alert::isWaiting() const
@@ -443,8 +433,6 @@ int Alert::cancelButton() const
 
 int Alert::returnButton() const
 {
-    if (m_preferred >= 0 && m_preferred < m_buttons.size())
-        return m_preferred;
     if (std::count(m_roles.begin(), m_roles.end(), Role::Default) != 1)
         return -1;
     return int(m_roles.indexOf(Role::Default));

@@ -56,13 +56,11 @@ public:
     QString buttonText(int index) const;
     // -1 when no button has that text.
     int buttonIndex(const QString& text) const;
-    void setPreferredButton(int index);
 
     // Shows the alert over the window of `over` (the key window when nullptr), or queues it
     // while another alert is visible. Returns false, showing nothing, when there is no window or
     // the alert was shown before.
     bool showOver(QWidget* over);
-    bool isVisibleAlert() const;
     bool isWaiting() const;
 
     // Goes as if the button at `index` were pressed; nothing when there is no such button or
@@ -113,7 +111,6 @@ private:
     QList<QPushButton*> m_buttons;
     QList<Role> m_roles;
     QList<Action> m_actions;
-    int m_preferred = -1;
     Timer* m_autoDismiss = nullptr;
     std::chrono::milliseconds m_autoDismissAfter{-1};
     int m_autoDismissButton = -1;

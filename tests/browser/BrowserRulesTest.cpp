@@ -244,10 +244,10 @@ TEST(Toolbar, ItemsOverflowAndMenus)
     const QList<ToolbarItem> withDownloads = ToolbarLayout::listOutAvailableTabs(p);
     EXPECT_EQ(tags(withDownloads), (QList<int>{0, 1, 2, 4, 5}));
     EXPECT_EQ(withDownloads.first().customImage, QStringLiteral("back.png"));
-    EXPECT_EQ(ToolbarLayout::pageMenuTitleKeys(p).last(), QStringLiteral("TEXT_DOWNLOADS"));
+    EXPECT_EQ(tags(ToolbarLayout::pageMenuItems(p)), (QList<int>{1, 2, 0, 7, 5}));
+    EXPECT_EQ(ToolbarLayout::pageMenuItems(p).at(3).titleKey, QStringLiteral("TEXT_STOP"));
     p.isAllowKeepDownloadHistory = false;
-    EXPECT_EQ(ToolbarLayout::pageMenuTitleKeys(p),
-              (QStringList{QStringLiteral("TEXT_HOME"), QStringLiteral("TEXT_REFRESH"), QStringLiteral("TEXT_BACK"), QStringLiteral("TEXT_STOP")}));
+    EXPECT_EQ(tags(ToolbarLayout::pageMenuItems(p)), (QList<int>{1, 2, 0, 7}));
 }
 
 TEST_F(BrowserRulesTest, RefreshLockRestsFifteenSeconds)

@@ -1,14 +1,11 @@
 #include "platform/PropertyList.h"
 #include "tests/cli/KorvelctlProcess.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/support/ScopedHttpServer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <httplib.h>
-
-#include <thread>
 
 namespace korvel::test {
 namespace {
@@ -67,15 +64,12 @@ TEST_F(TrustCommandTest, KeysSignaturesDryRunsHistoryAndRollback)
     EXPECT_EQ(storeBytes(), store);
 
     // The same over a URL: fetched, shown, not applied.
-    httplib::Server http;
     const std::string served = readFile(documents() + QStringLiteral("/fleet.plist")).toStdString();
-    http.Get("/fleet.plist", [&](const httplib::Request&, httplib::Response& response) { response.set_content(served, "application/xml"); });
-    const int port = http.bind_to_any_port("127.0.0.1");
-    ASSERT_GT(port, 0);
-    std::thread server([&] { http.listen_after_bind(); });
-    const CtlRun overURL = ctl({QStringLiteral("import"), QStringLiteral("--dry-run"), QStringLiteral("http://127.0.0.1:%1/fleet.plist").arg(port)});
-    http.stop();
-    server.join();
+    test::ScopedHttpServer server;
+    server.http().Get("/fleet.plist", [&](const httplib::Request&, httplib::Response& response) { response.set_content(served, "application/xml"); });
+    ASSERT_TRUE(server.start());
+    const CtlRun overURL = ctl({QStringLiteral("import"), QStringLiteral("--dry-run"), server.url(QStringLiteral("/fleet.plist"))});
+    server.stop();
     EXPECT_EQ(overURL.status, 0) << qPrintable(overURL.err);
     EXPECT_TRUE(overURL.out.contains(QLatin1String("  Website added: http://example.com"))) << qPrintable(overURL.out);
     EXPECT_EQ(storeBytes(), store);

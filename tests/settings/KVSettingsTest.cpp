@@ -93,16 +93,13 @@ TEST_F(SettingsStoreTest, BuildersFillMissingKeysWithBlankValuesAndKeepOrder)
     EXPECT_EQ(sites[1].allowedWebsiteId, 5);
     EXPECT_EQ(sites[2], sites[0]) << "duplicates are kept";
 
-    EXPECT_TRUE(KVSettings::buildAllowedWebsitesCategoryArrayFromDictArray({}).isEmpty());
-    const auto history = KVSettings::buildDownloadHistoryArrayFromDictArray({QVariantMap{}});
-    ASSERT_EQ(history.size(), 1);
-    EXPECT_EQ(history[0].historyId, 0);
-    EXPECT_EQ(history[0].toDictionary().value(QStringLiteral("FileName")), QString(QLatin1String("")))
+    const auto history = DownloadHistoryParam::initWithDictionary({});
+    EXPECT_EQ(history.historyId, 0);
+    EXPECT_EQ(history.toDictionary().value(QStringLiteral("FileName")), QString(QLatin1String("")))
         << "a blank entry is written with empty texts, never a placeholder";
-    const auto blocked = KVSettings::buildbWABrrayFromDictArray({QVariantMap{{QStringLiteral("Protocol"), qint64(2)}}});
-    ASSERT_EQ(blocked.size(), 1);
-    EXPECT_EQ(blocked[0].protocol, WebsiteProtocol::File);
-    EXPECT_FALSE(blocked[0].parsedURL().has_value());
+    const auto blocked = blockedWebsite::initWithDictionary({{QStringLiteral("Protocol"), qint64(2)}});
+    EXPECT_EQ(blocked.protocol, WebsiteProtocol::File);
+    EXPECT_FALSE(blocked.parsedURL().has_value());
 }
 
 // A store written by an older version lacks keys: the very first load of a start reads them as

@@ -1,14 +1,11 @@
 #include "log/KVDatabase.h"
 #include "platform/MockClock.h"
 #include "tests/support/EventLoop.h"
+#include "tests/support/ScopedHttpServer.h"
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/KVAutoImport.h"
 
 #include <QFile>
-
-#include <httplib.h>
-
-#include <thread>
 
 namespace korvel::test {
 namespace {
@@ -32,9 +29,8 @@ protected:
             response.status = status;
             response.set_content(body, "application/xml");
         });
-        port = http.bind_to_any_port("127.0.0.1");
-        ASSERT_GT(port, 0);
-        thread = std::thread([this] { http.listen_after_bind(); });
+        ASSERT_TRUE(server.start());
+        port = server.port();
         QObject::connect(&worker(), &KVAutoImport::imported, &context, [this] { ++imports; });
     }
     void TearDown() override
@@ -42,8 +38,7 @@ protected:
         worker().stop();
         worker().setCloudFetcher({});
         QObject::disconnect(&worker(), nullptr, &context, nullptr);
-        http.stop();
-        thread.join();
+        server.stop();
         Clock::setInstance(nullptr);
         TransferTest::TearDown();
     }
@@ -72,11 +67,11 @@ protected:
     QStringList autoImportLog() const { return loggedEvents(QStringLiteral("AutoImport")); }
 
     MockClock clock;
-    httplib::Server http;
-    std::thread thread;
     std::mutex mutex;
     int status = 200;
     std::string body;
+    test::ScopedHttpServer server;
+    httplib::Server& http = server.http();
     int port = 0;
     QObject context;
     int imports = 0;

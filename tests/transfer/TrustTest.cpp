@@ -1,6 +1,7 @@
 #include "platform/SSKeychain.h"
 #include "platform/UserDefaults.h"
 #include "tests/support/EventLoop.h"
+#include "tests/support/ScopedHttpServer.h"
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/DocumentSignature.h"
 #include "transfer/KVAutoImport.h"
@@ -17,12 +18,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <httplib.h>
-
 #include <functional>
 #include <mutex>
 #include <set>
-#include <thread>
 
 namespace korvel::test {
 namespace {
@@ -64,16 +62,14 @@ protected:
             response.status = down.count(request.matches[1].str()) ? 503 : 200;
             response.set_content("<html><body>start</body></html>", "text/html");
         });
-        port = http.bind_to_any_port("127.0.0.1");
-        ASSERT_GT(port, 0);
-        thread = std::thread([this] { http.listen_after_bind(); });
+        ASSERT_TRUE(server.start());
+        port = server.port();
     }
     void TearDown() override
     {
         KVAutoImport::getAutoImportObject().stop();
         ImportExport::setImportObserver({});
-        http.stop();
-        thread.join();
+        server.stop();
         TransferTest::TearDown();
     }
 
@@ -127,11 +123,11 @@ protected:
     DocumentSignature::KeyPair fleet;
     DocumentSignature::KeyPair nextFleet;
     DocumentSignature::KeyPair stranger;
-    httplib::Server http;
-    std::thread thread;
     std::mutex mutex;
     std::string served;
     std::set<std::string> down;
+    test::ScopedHttpServer server;
+    httplib::Server& http = server.http();
     int port = 0;
 };
 

@@ -1,8 +1,7 @@
 #include "tests/support/EventLoop.h"
+#include "tests/support/ScopedHttpServer.h"
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/URLImport.h"
-
-#include <httplib.h>
 
 #include <thread>
 
@@ -28,15 +27,12 @@ protected:
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
             response.set_content(document, "application/xml");
         });
-        port = http.bind_to_any_port("127.0.0.1");
-        ASSERT_GT(port, 0);
-        thread = std::thread([this] { http.listen_after_bind(); });
+        ASSERT_TRUE(server.start());
+        port = server.port();
     }
     void TearDown() override
     {
-        http.stop();
-        if (thread.joinable())
-            thread.join();
+        server.stop();
         TransferTest::TearDown();
     }
     QString url(const char* path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(QLatin1String(path)); }
@@ -56,9 +52,9 @@ protected:
         return r;
     }
 
-    httplib::Server http;
+    test::ScopedHttpServer server;
+    httplib::Server& http = server.http();
     int port = 0;
-    std::thread thread;
 };
 
 TEST_F(URLImportTest, OnlyASettingsDocumentIsAppliedWhateverTheStatus)

@@ -144,11 +144,6 @@ KVImportExportViewController::~KVImportExportViewController()
     homeButtonPressed5();
 }
 
-URLImport* KVImportExportViewController::runningImport() const
-{
-    return m_import;
-}
-
 void KVImportExportViewController::viewDidLoad()
 {
     KVLog(QStringLiteral("App General"), QStringLiteral("Import Export menu loaded"));

@@ -62,7 +62,6 @@ public:
     const KVAutoImport::Section& autoImportSection() const { return m_section; }
 
     WaitingAlertView* waitingView() const { return m_waiting; }
-    URLImport* runningImport() const;
 
 private:
     void loadAutoImportSection();

@@ -60,7 +60,7 @@ TEST_F(TabsInShellTest, TheSettingsOpenOverQuietTabs)
     ASSERT_TRUE(test::processEventsUntil([&] { return tab->webView()->title() == QLatin1String("Start"); }));
     KVPasswordAlert::moveToSettingsScreen();
     EXPECT_NE(stack->topScreen(), tabs) << "the settings are open";
-    EXPECT_TRUE(BrowserTabsController::validateMultiTabClosed());
+    EXPECT_TRUE(TabRules::leftForSettings());
     EXPECT_TRUE(test::processEventsUntil([&] { return tab->webView()->url().host().isEmpty(); })) << "the website is left";
     stack->pop(NavigationStack::Animation::None);
     EXPECT_TRUE(test::processEventsUntil([&] { return tab->showsHomePage(); }));

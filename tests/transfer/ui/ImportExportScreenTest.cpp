@@ -9,6 +9,7 @@
 #include "platform/ui/WaitingAlertView.h"
 #include "settings/KVSettings.h"
 #include "tests/support/EventLoop.h"
+#include "tests/support/ScopedHttpServer.h"
 #include "tests/support/WindowTest.h"
 #include "transfer/URLImport.h"
 #include "transfer/ui/KVImportExportViewController.h"
@@ -20,8 +21,6 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
-
-#include <httplib.h>
 
 namespace korvel {
 namespace {
@@ -103,18 +102,17 @@ TEST_F(ImportExportScreenTest, FilePromptsRememberTheirNames)
 // while it runs closes everything and applies nothing.
 TEST_F(ImportExportScreenTest, AnAddressImportShowsProgressAndStopsWithTheForeground)
 {
-    httplib::Server server;
     std::atomic<bool> release{false};
     const std::string body = document(QStringLiteral("Bus times")).toStdString();
-    server.Get("/settings.plist", [&](const httplib::Request&, httplib::Response& r) { r.set_content(body, "application/xml"); });
-    server.Get("/slow.plist", [&](const httplib::Request&, httplib::Response& r) {
+    test::ScopedHttpServer server;
+    server.http().Get("/settings.plist", [&](const httplib::Request&, httplib::Response& r) { r.set_content(body, "application/xml"); });
+    server.http().Get("/slow.plist", [&](const httplib::Request&, httplib::Response& r) {
         for (int i = 0; !release && i < 1000; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         r.set_content(document(QStringLiteral("Too late")).toStdString(), "application/xml");
     });
-    const int port = server.bind_to_any_port("127.0.0.1");
-    std::thread listener([&] { server.listen_after_bind(); });
-    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    ASSERT_TRUE(server.start());
+    const QString base = server.url({});
 
     screen->importFromURLPrompt();
     answer(base + QStringLiteral("/settings.plist"), QStringLiteral("Import"));
@@ -135,8 +133,6 @@ TEST_F(ImportExportScreenTest, AnAddressImportShowsProgressAndStopsWithTheForegr
     test::processEventsUntil([] { return false; }, 500);
     EXPECT_EQ(Alert::visibleAlert(), nullptr);
     EXPECT_EQ(settings().allowedWebsites.first().title, QStringLiteral("Bus times"));
-    server.stop();
-    listener.join();
 }
 
 // The Pellmor export leaves its text file and offers it inside the kiosk.
