@@ -13,7 +13,9 @@
 #include "browser/WindowOrientation.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/EffectPerformer.h"
+#include "browser/ui/DownloadsBar.h"
 #include "browser/ui/EngineProfiles.h"
+#include "browser/ui/IdleMediaHold.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/TabRules.h"
@@ -139,6 +141,7 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     m_services.readPage = [](const QUrl& url) {
         return LocalPageReader::read(url, {{KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey()}});
     };
+    m_state.strForGoogleDocUrl = kDocumentViewerPrefix;
     lastWindow = this;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -244,11 +247,12 @@ void KVWKViewController::Init()
         m_input->setEscapeAction([this] { return m_page && m_page->leaveFullScreen(); });
         m_recovery = new PageRecovery(m_view,
                                       {[this] { return isVisible(); }, [this] { return isVisible() && !m_left; },
-                                       [this] { homeButtonPressed(); }},
+                                       [this] { kioskHome(); }},
                                       this);
         connectPage();
         // A finished visit's pages go with its profile: this window starts again in a fresh one.
         connect(&EngineProfiles::instance(), &EngineProfiles::visitEnded, this, &KVWKViewController::renewPage);
+        new IdleMediaHold([this] { return QList<QWebEnginePage*>{m_page, m_popups->view() ? m_popups->view()->page() : nullptr}; }, this);
     }
     preparePage(p);
     m_state.localServerPath = KVServerStarter::sharedInstance().localServerAddress(p);
@@ -305,7 +309,7 @@ void KVWKViewController::connectPage()
         if (preferences().allowContentBlocking
             && Utils::checkBlockedKeyWordIsExistOrNot(url.toString(QUrl::FullyEncoded), true, preferences(), &effects)) {
             perform(effects);
-            homeButtonPressed();
+            kioskHomeWhenOnTop();
         }
     });
 }
@@ -376,6 +380,7 @@ void KVWKViewController::buildToolbar()
     const ToolbarLayout filled = ToolbarLayout::fill(m_items);
     m_arrForShowingTabName = filled.arrForShowingTabName;
     m_toolbar->setItems(filled.shown);
+    m_toolbar->setBackgroundImage(p.toolbarImage);
     m_toolbar->setVisible(p.enableToolBar);
     // The floating menu button is inert unless the menu is the chosen way to the page actions.
     m_menuButton->setVisible(p.enableMenu);
@@ -512,12 +517,8 @@ void KVWKViewController::menuButtonPressed()
                 m_view->stop();
             } else if (key == QLatin1String("TEXT_DOWNLOADS")) {
                 goToDownloadHistoryView();
-            } else if (m_view->history()->canGoBack()) {
-                m_view->back();
-            } else if (mode() == WindowMode::Tabbed || !m_state.selectedWebsite || m_state.selectedWebsite->categoryId == 0) {
-                homeButtonPressed();
-            } else if (NavigationStack* stack = navigationStack()) {
-                stack->pop(NavigationStack::Animation::None);
+            } else {
+                goBack(BackSource::PageMenu);
             }
         });
     }
@@ -526,31 +527,45 @@ void KVWKViewController::menuButtonPressed()
 
 void KVWKViewController::backButtonPressed()
 {
-    const bool tabbed = mode() == WindowMode::Tabbed;
-    const bool inCategory = m_state.selectedWebsite && m_state.selectedWebsite->categoryId != 0;
-    if (m_view->history()->canGoBack()) {
+    goBack(BackSource::Toolbar);
+}
+
+void KVWKViewController::goBack(BackSource source)
+{
+    BackContext context;
+    context.mode = mode();
+    context.source = source;
+    context.canGoBack = m_view->history()->canGoBack();
+    context.showsFile = m_view->url().isLocalFile();
+    context.inCategory = m_state.selectedWebsite && m_state.selectedWebsite->categoryId != 0;
+    const BackOutcome outcome = VisitRules::back(context);
+    switch (outcome.step) {
+    case BackStep::PageBack:
+        if (source == BackSource::PageMenu) {
+            m_view->back();
+            return;
+        }
         closeActiveWebView();
         m_view->back();
         if (!m_view->url().isLocalFile() && m_view->url().toString().endsWith(QLatin1String("homeWebPage.html"))
             && m_state.selectedCategoryId == 0)
             homeButtonPressed();
         return;
-    }
-    if (m_view->url().isLocalFile() && !tabbed && inCategory) {
-        // A document of a folder goes back to the folder: that too ends the visit.
-        singleTabwillDisappear(VisitEnd::BackOutOfWindow);
-        if (NavigationStack* stack = navigationStack())
-            stack->pop(NavigationStack::Animation::None);
+    case BackStep::Home:
+        homeButtonPressed();
+        return;
+    case BackStep::LeaveWindow:
+        leaveWindow(VisitEnd::BackOutOfWindow, outcome.animated ? Animation::Animated : Animation::None);
         return;
     }
-    if (!m_view->url().isLocalFile() && !tabbed) {
-        // The first page of a window: leaving it is leaving the window, cleaned up as Home does.
-        singleTabwillDisappear(VisitEnd::BackOutOfWindow);
-        if (NavigationStack* stack = navigationStack())
-            stack->pop(NavigationStack::Animation::Animated);
-        return;
-    }
-    homeButtonPressed();
+}
+
+void KVWKViewController::leaveWindow(VisitEnd end, Animation animation)
+{
+    // Every way out of a window ends the visit, as Home does.
+    singleTabwillDisappear(end);
+    if (NavigationStack* stack = navigationStack())
+        stack->pop(animation);
 }
 
 void KVWKViewController::forwardButtonPressed()
@@ -635,6 +650,8 @@ void KVWKViewController::applyUserAgent()
     const KVBrowserPrefSettings& p = preferences();
     const bool custom = p.enableCustomUserAgentHeader && !p.customUserAgentHeader.isEmpty();
     KorvelWebEngine::interceptor()->setUserAgent(custom ? p.customUserAgentHeader.toUtf8() : QByteArray());
+    // The profile's too, so that what the page reads of itself (navigator.userAgent) agrees.
+    EngineProfiles::instance().setUserAgent(custom ? p.customUserAgentHeader : QString());
 }
 
 bool KVWKViewController::isFileURLAllowed(const QUrl& url) const
@@ -751,7 +768,7 @@ QWidget* KVWKViewController::webViewWidget()
 
 void KVWKViewController::goHome()
 {
-    QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
 }
 
 void KVWKViewController::load(const QUrl& url)
@@ -793,15 +810,21 @@ void KVWKViewController::retryFailedPage()
 
 void KVWKViewController::popWindow(Animation animation)
 {
-    if (NavigationStack* stack = navigationStack())
-        stack->pop(animation);
+    leaveWindow(VisitEnd::WindowClosed, animation);
 }
 
 void KVWKViewController::showBars(PageBars bars)
 {
-    // One window shows one kind of page: its bars follow the preferences whatever it shows.
-    Q_UNUSED(bars);
+    // One window shows one kind of page: its bars follow the preferences whatever it shows. The
+    // tabs' home page has the home screen's downloads bar.
     buildToolbar();
+    const bool downloads = bars == PageBars::HomePageWithDownloads;
+    if (downloads && !m_downloadsBar) {
+        m_downloadsBar = new DownloadsBar([this] { goToDownloadHistoryView(); }, this);
+        layout()->addWidget(m_downloadsBar);
+    }
+    if (m_downloadsBar)
+        m_downloadsBar->setVisible(downloads);
 }
 
 void KVWKViewController::resetIdleTimer()
@@ -844,7 +867,7 @@ IdleState KVWKViewController::idleState() const
 
 void KVWKViewController::idleTimerExceeded()
 {
-    IdleActionPerformer::timerExceeded(idleState(), {[this] { homeButtonPressed(); }, [this] { pauseMedia(); },
+    IdleActionPerformer::timerExceeded(idleState(), {[this] { kioskHome(); }, [this] { pauseMedia(); },
                                                      [this] { gotoHomeUI(); }, nullptr});
 }
 
@@ -852,7 +875,7 @@ void KVWKViewController::gotoHomeUI()
 {
     if (Alert* alert = Alert::visibleAlert())
         alert->dismiss();
-    QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
 }
 
 void KVWKViewController::loadVisibleWebSites(Animation transition)
@@ -904,6 +927,14 @@ bool KVWKViewController::tabControllerOnTop() const
     return false;
 }
 
+bool KVWKViewController::onTop() const
+{
+    if (mode() == WindowMode::Tabbed)
+        return tabControllerOnTop();
+    const NavigationStack* stack = navigationStack();
+    return !stack || stack->visibleScreen() == this;
+}
+
 bool KVWKViewController::showsHomePage() const
 {
     return m_view && m_view->url().toString(QUrl::FullyEncoded).endsWith(QLatin1String("homeWebPage.html"));
@@ -952,6 +983,26 @@ void KVWKViewController::stopMediaOfHiddenTab()
 
 void KVWKViewController::homeButtonPressed()
 {
+    runHome(HomeCause::Person);
+}
+
+void KVWKViewController::kioskHome()
+{
+    runHome(HomeCause::Kiosk);
+}
+
+void KVWKViewController::kioskHomeWhenOnTop()
+{
+    // A page that changes under another screen (the download history, the reader) does not pull the
+    // visitor out of it: Home waits until the window is on top again.
+    if (onTop())
+        kioskHome();
+    else
+        m_homeWaiting = true;
+}
+
+void KVWKViewController::runHome(HomeCause cause)
+{
     // Left for the settings: the administrator stays there; Home runs once the window is back.
     if (m_left) {
         m_homeWaiting = true;
@@ -969,7 +1020,9 @@ void KVWKViewController::homeButtonPressed()
         m_filePickerWait->quit();
         return;
     }
-    if (!m_homeLock.tryRun())
+    // The 15-second rest keeps a person from pressing Home twice; a Home the kiosk asks for (the
+    // content filter, the idle timeout, a network gain) always happens.
+    if (!m_homeLock.tryRun() && cause == HomeCause::Person)
         return;
     if (m_toolbar) {
         m_toolbar->setItemEnabled(ToolbarItem::Home, false);
@@ -1069,8 +1122,14 @@ void KVWKViewController::viewWillAppear(bool animated)
     // A tabbed window starts its timer in Init, and again when it is back from the settings.
     if (mode() == WindowMode::SingleWindow || m_left)
         startIdleTimer();
-    if (!m_left)
+    if (!m_left) {
+        // What waited while another screen was over the window happens now.
+        if (std::exchange(m_homeWaiting, false))
+            QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
+        else if (const std::optional<bool> reachable = std::exchange(m_networkWaiting, std::nullopt))
+            QMetaObject::invokeMethod(this, [this, r = *reachable] { reachabilityDidChange(r); }, Qt::QueuedConnection);
         return;
+    }
     m_left = false;
     NotificationCenter::defaultCenter().addObserver(this, kReachabilityChangedNotification, [this](const Notification& n) {
         if (auto* monitor = qobject_cast<Reachability*>(n.object))
@@ -1080,7 +1139,7 @@ void KVWKViewController::viewWillAppear(bool animated)
     NotificationCenter::defaultCenter().addObserver(this, kCallSingleTabDisappearNotification,
                                                     [this](const Notification&) { callSingleTabDisappear(); });
     if (std::exchange(m_homeWaiting, false))
-        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
 }
 
 void KVWKViewController::blankPage()
@@ -1112,6 +1171,13 @@ void KVWKViewController::reachabilityDidChange(bool reachable)
 {
     if (!m_view)
         return;
+    // Under the download history or the reader the visitor is not pulled away: the window acts
+    // on the network as it is once it is on top again.
+    if (!onTop()) {
+        m_networkWaiting = reachable;
+        return;
+    }
+    m_networkWaiting.reset();
     if (!reachable) {
         // The reload fails now and so ends on the error page.
         m_view->reload();
@@ -1120,7 +1186,7 @@ void KVWKViewController::reachabilityDidChange(bool reachable)
     if (preferences().goHomeOnNetworkGain) {
         if (Alert* alert = Alert::visibleAlert())
             alert->dismiss();
-        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
         return;
     }
     m_errorRefreshLock.open();
@@ -1189,13 +1255,17 @@ void KVWKViewController::checkPageContentForKeywords()
         NavigationEffects effects;
         if (Utils::checkBlockedKeyWordIsExistOrNot(html.toString(), false, preferences(), &effects)) {
             perform(effects);
-            homeButtonPressed();
+            kioskHomeWhenOnTop();
         }
     });
 }
 
 void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
 {
+    // The downloads bar belongs to the tabs' home page only.
+    if (m_downloadsBar && info.status() == QWebEngineLoadingInfo::LoadStartedStatus
+        && !info.url().toString(QUrl::FullyEncoded).endsWith(QLatin1String("homeWebPage.html")))
+        m_downloadsBar->hide();
     // A page was shown: a later download leaves the visitor on it rather than closing the window.
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         m_isFirstTimeLoad = false;
@@ -1283,7 +1353,7 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
     if (m_homeAfterDialog) {
         QMetaObject::invokeMethod(this, [this] {
             m_homeAfterDialog = false;
-            homeButtonPressed();
+            kioskHome();
         }, Qt::QueuedConnection);
         return false;
     }
@@ -1333,7 +1403,7 @@ QStringList KVWKViewController::choosePageFiles(const PageFileRequest& request)
     if (m_homeAfterDialog) {
         QMetaObject::invokeMethod(this, [this] {
             m_homeAfterDialog = false;
-            homeButtonPressed();
+            kioskHome();
         }, Qt::QueuedConnection);
         return {};
     }

@@ -56,8 +56,8 @@
         <translation>A download is in progress.</translation>
     </message>
     <message id="ENABLES_VIEWING_OF_GOOGLE_DOCS">
-        <source>Opens documents in the Google Docs viewer</source>
-        <translation>Opens documents in the Google Docs viewer</translation>
+        <source>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</source>
+        <translation>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</translation>
     </message>
     <message id="FILE_DOES_NOT_EXIST">
         <source>The file does not exist any more.</source>
@@ -670,8 +670,8 @@
         <translation>Opens PDF documents in the kiosk's own reader.</translation>
     </message>
     <message id="TEXT_PHONE_LINKS_DETAIL">
-        <source>A tap on a phone number in a page offers to call it.</source>
-        <translation>A tap on a phone number in a page offers to call it.</translation>
+        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
+        <translation>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</translation>
     </message>
     <message id="TEXT_POWER_ALWAYS_DETAIL">
         <source>Dim the screen after every idle timeout</source>
@@ -960,6 +960,18 @@
     <message id="TEXT_CERTIFICATE_CHECK">
         <source>The phone's browser warns about this device's own certificate. Go on only when the SHA-256 fingerprint it shows for it is this one.</source>
         <translation>The phone's browser warns about this device's own certificate. Go on only when the SHA-256 fingerprint it shows for it is this one.</translation>
+    </message>
+    <message id="TEXT_BOUNCE_DETAIL">
+        <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
+        <translation>No effect on this device: the web engine scrolls pages without bouncing.</translation>
+    </message>
+    <message id="TEXT_ENABLE_PLUGINS">
+        <source>Enable Browser Plugins</source>
+        <translation>Enable Browser Plugins</translation>
+    </message>
+    <message id="TEXT_ENABLE_PLUGINS_DETAIL">
+        <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
+        <translation>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</translation>
     </message>
 </context>
 </TS>
