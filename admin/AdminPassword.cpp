@@ -33,7 +33,7 @@ PasswordAttempt AdminPassword::attempt(const QString& typed)
               lockout.failures(), int(wait.count()));
         return {PasswordAttempt::Verdict::Refused, wait};
     }
-    switch (TalvexUtils::checkPassword(typed)) {
+    switch (PasswordStore::checkPassword(typed)) {
     case PasswordCheck::Matches:
     case PasswordCheck::NoPassword:
         if (lockout.failures() > 0) {
@@ -68,7 +68,7 @@ PasswordChange AdminPassword::change(const QString& password, const QString& rep
         return PasswordChange::Empty;
     if (password != repeated)
         return PasswordChange::Mismatch;
-    if (!TalvexUtils::setPassword(password, damaged))
+    if (!PasswordStore::setPassword(password, damaged))
         return PasswordChange::NotSaved;
     KVLog(QStringLiteral("Settings"), QStringLiteral("Password Changed"));
     // No file is no wrong passwords.
@@ -80,7 +80,7 @@ PasswordChange AdminPassword::change(const QString& password, const QString& rep
 bool AdminPassword::showsFactoryHint(const KVSettings& settings)
 {
     return settings.allowedWebsites.isEmpty() && settings.allowedWebsitesCategories.isEmpty()
-           && TalvexUtils::isFactoryPasswordInUse();
+           && PasswordStore::isFactoryPasswordInUse();
 }
 
 }  // namespace korvel

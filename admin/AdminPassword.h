@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 
 #include <QString>
 

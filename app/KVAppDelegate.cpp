@@ -8,7 +8,7 @@
 #include "browser/MotionClassifier.h"
 #include "browser/MotionType.h"
 #include "files/KVServerStarter.h"
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "transfer/ManagedConfiguration.h"
 #include "log/KVDatabase.h"
 #include "log/KVLog.h"
@@ -24,7 +24,7 @@
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "transfer/ImportExport.h"
 #include "transfer/KVAutoImport.h"
 #include "transfer/SettingsDocument.h"
@@ -131,7 +131,7 @@ bool KVAppDelegate::didFinishLaunching()
 
     // A password an older version kept readable (Base64) becomes a hash before anything reads it.
     QString migration;
-    switch (TalvexUtils::migrate(defaults)) {
+    switch (PasswordStore::migrate(defaults)) {
     case PasswordMigration::Migrated:
         migration = QStringLiteral("The administrator password is now kept as an Argon2id hash");
         break;
@@ -177,7 +177,7 @@ bool KVAppDelegate::didFinishLaunching()
     // store on disk.
     kvSettings->save();
     kvSettings->load();
-    Utils::cleanUpUnfinishedDownloads(*kvSettings);
+    DownloadFiles::cleanUpUnfinishedDownloads(*kvSettings);
     LogMail::removeMailedCopies();
 
     if (!kvServer)
@@ -216,7 +216,7 @@ bool KVAppDelegate::didFinishLaunching()
 
 QString KVAppDelegate::firstStartPassword(UserDefaults& defaults)
 {
-    switch (TalvexUtils::readPassword(defaults).state) {
+    switch (PasswordStore::readPassword(defaults).state) {
     case PasswordState::Set:
         return QStringLiteral("First start: the administrator password stored before is kept");
     case PasswordState::Damaged:
@@ -225,7 +225,7 @@ QString KVAppDelegate::firstStartPassword(UserDefaults& defaults)
     case PasswordState::None:
         break;
     }
-    if (!TalvexUtils::setPassword(QString::fromLatin1(TalvexUtils::factoryPassword)))
+    if (!PasswordStore::setPassword(QString::fromLatin1(PasswordStore::factoryPassword)))
         return QStringLiteral("First start: the factory password could not be stored");
     return QStringLiteral("First start: the factory password is set");
 }
@@ -299,7 +299,7 @@ void KVAppDelegate::startActivityUpdates()
     if (!motionLockApplies())
         return;
     if (!motionDetector)
-        motionDetector = &SOMotionDetector::sharedInstance();
+        motionDetector = &MotionDetector::sharedInstance();
     motionDetector->setDelegate(this);
     motionDetector->startDetection();
 }
@@ -322,9 +322,9 @@ void KVAppDelegate::checkForMotionActivity()
     startActivityUpdates();
 }
 
-void KVAppDelegate::motionTypeChanged(SOMotionDetector*, MotionClass motionType)
+void KVAppDelegate::motionTypeChanged(MotionDetector*, MotionClass motionType)
 {
-    const qint32 setting = Utils::getMotionType(KVSettings::getSettingsObject());
+    const qint32 setting = MotionType::getMotionType(KVSettings::getSettingsObject());
     switch (MotionClassifier::lockChange(setting, motionType, isDrivingViewAdded)) {
     case MotionLockChange::Lock:
         isDrivingViewAdded = true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/SOMotionDetector.h"
+#include "browser/MotionDetector.h"
 
 #include <QObject>
 #include <QStringList>
@@ -25,7 +25,7 @@ class UploadServerControl;
 class UserDefaults;
 
 // Holds the long-lived objects of the process and runs the launch sequence.
-class KVAppDelegate final : public QObject, public SOMotionDetectorDelegate {
+class KVAppDelegate final : public QObject, public MotionDetectorDelegate {
     Q_OBJECT
 public:
     static constexpr const char* firstTimeInstalledKey = "FirstTimeInstalled";
@@ -121,12 +121,12 @@ public:
     void stopActivityUpdates();
     void checkForMotionActivity();
     // The detector's report: the configured class locks the screen, not moving unlocks it.
-    void motionTypeChanged(SOMotionDetector* detector, MotionClass motionType) override;
+    void motionTypeChanged(MotionDetector* detector, MotionClass motionType) override;
     // The shell's overlay over the visible screen, shown (true) or removed; may be empty.
     std::function<void(bool shown)> showDrivingModeView;
     bool isDrivingViewAdded = false;
     // The shared detector unless a test sets its own.
-    SOMotionDetector* motionDetector = nullptr;
+    MotionDetector* motionDetector = nullptr;
 
     KVSettings* kvSettings = nullptr;
     // The upload server; the shared one from launch on (tests may put their own here).

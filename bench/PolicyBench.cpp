@@ -5,7 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
 #include "policy/NavigationPolicy.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 #include <QCoreApplication>
@@ -70,7 +70,7 @@ struct LiteralLists {
                                w.allowSubDomain, w.allowOnlyThis});
         }
         for (const blockedWebsite& b : s.blockedWebsites)
-            blockedKeys.push_back(Utils::blockedHostKey(Utils::blockedWebsiteHost(b)));
+            blockedKeys.push_back(WebsiteRules::blockedHostKey(WebsiteRules::blockedWebsiteHost(b)));
     }
 
     bool decide(const QUrl& url) const
@@ -87,9 +87,9 @@ struct LiteralLists {
             }
         }
         (void)allowed;  // allow-all mode: the blocked list decides
-        const QString key = Utils::requestHostKey(host);
+        const QString key = WebsiteRules::requestHostKey(host);
         for (const QString& blocked : blockedKeys) {
-            if (Utils::blockedHostMatches(key, blocked))
+            if (WebsiteRules::blockedHostMatches(key, blocked))
                 return false;
         }
         return true;

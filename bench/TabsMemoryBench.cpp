@@ -5,10 +5,10 @@
 // Run: QT_QPA_PLATFORM=offscreen build/bin/bench_tabs_memory [tabs]
 #include "bench/PageServer.h"
 #include "bench/ProcessMemory.h"
-#include "browser/ui/Demo4TabbarCell.h"
+#include "browser/ui/TabCell.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
-#include "browser/ui/multiTabbarController.h"
+#include "browser/ui/BrowserTabsController.h"
 #include "log/KVLogger.h"
 #include "platform/Paths.h"
 #include "platform/ui/NavigationStack.h"
@@ -84,7 +84,7 @@ void print(const char* what, const Figures& f)
 }
 
 // Opens `total` tabs on `address`, in batches up to the limit, closing each batch again.
-void openAndClose(multiTabbarController& tabs, const QString& address, int total, bool report)
+void openAndClose(BrowserTabsController& tabs, const QString& address, int total, bool report)
 {
     int opened = 0;
     while (opened < total) {
@@ -105,7 +105,7 @@ void openAndClose(multiTabbarController& tabs, const QString& address, int total
             std::printf("%2d tabs open: engine processes %d, engine PSS %.1f MiB\n", tabs.tabCount(), full.engineProcesses,
                         full.enginePss / 1024.0);
         while (tabs.tabCount() > 1)
-            tabs.crossPressedForDemo4TabbarCell(tabs.cell(tabs.tabCount() - 1));
+            tabs.crossPressedForTabCell(tabs.cell(tabs.tabCount() - 1));
         settle(500);
     }
 }
@@ -137,7 +137,7 @@ int main(int argc, char** argv)
     NavigationStack stack;
     stack.resize(1280, 800);
     stack.show();
-    auto* tabs = new multiTabbarController;
+    auto* tabs = new BrowserTabsController;
     stack.push(tabs, Animation::None);
     if (!waitFor([&] { return tabs->tab(0) && tabs->tab(0)->showsHomePage(); }, 30000)) {
         std::fprintf(stderr, "the first tab never showed its home page\n");

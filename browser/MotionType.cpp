@@ -4,7 +4,7 @@
 
 namespace korvel {
 
-qint32 Utils::getMotionType(KVSettings& settings)
+qint32 MotionType::getMotionType(KVSettings& settings)
 {
     const qint32 type = settings.kvBrowPref.motionType;
     if (type >= 0 && type <= 2)
@@ -15,7 +15,7 @@ qint32 Utils::getMotionType(KVSettings& settings)
     return 0;
 }
 
-QString Utils::getMotionTypeString(KVSettings& settings)
+QString MotionType::getMotionTypeString(KVSettings& settings)
 {
     switch (getMotionType(settings)) {
     case 1:

@@ -32,7 +32,7 @@ std::optional<QUrl> ScreensaverSource::url(const QString& setting)
     return KVUtility::getURLFromString(setting);
 }
 
-bool Utils::checkServerUrlIsReachable(const QUrl& url)
+bool ScreensaverSource::checkServerUrlIsReachable(const QUrl& url)
 {
     QNetworkAccessManager manager;
     QNetworkRequest request(url);

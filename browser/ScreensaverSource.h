@@ -17,14 +17,11 @@ ScreensaverKind kind(const QString& setting);
 // The address the text stands for: a web address, or a file of the documents directory.
 std::optional<QUrl> url(const QString& setting);
 
-}  // namespace ScreensaverSource
-
-namespace Utils {
 
 // A synchronous HEAD request: true when the answer's status is 200 (false on any failure, and
 // after ten seconds without an answer).
 bool checkServerUrlIsReachable(const QUrl& url);
 
-}  // namespace Utils
+}  // namespace ScreensaverSource
 
 }  // namespace korvel

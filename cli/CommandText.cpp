@@ -4,7 +4,7 @@
 #include "control/ControlPerformer.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 
 #include <QEventLoop>
 #include <QTextStream>
@@ -128,7 +128,7 @@ int perform(const ControlCommand& command, QTextStream& out, QTextStream& err)
     case ControlClient::Way::Here: {
         // The settings are read only now, under the lock: nobody writes them meanwhile. A password
         // an older version stored readable becomes a hash first, as Korvel's start does it.
-        if (TalvexUtils::migrate() == PasswordMigration::Migrated)
+        if (PasswordStore::migrate() == PasswordMigration::Migrated)
             KVLog(QStringLiteral("Settings"), QStringLiteral("The administrator password is now kept as an Argon2id hash"));
         ControlPerformer performer;
         QEventLoop loop;

@@ -99,13 +99,13 @@ int runSignCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         err << "korvelctl: " << file << ": " << error << '\n';
         return 2;
     }
-    const Utils::ParsedDocument parsed = Utils::readSettingsDocument(bytes->bytes());
+    const SettingsDocument::ParsedDocument parsed = SettingsDocument::readSettingsDocument(bytes->bytes());
     if (!parsed.document) {
         err << "korvelctl: " << file << " is not a settings document: " << parsed.error << '\n';
         return 2;
     }
     const QVariantMap signedDocument = DocumentSignature::sign(*parsed.document, *secret);
-    if (!AtomicFile::writeFile(file, Utils::settingsDocumentXML(signedDocument), &error)) {
+    if (!AtomicFile::writeFile(file, SettingsDocument::settingsDocumentXML(signedDocument), &error)) {
         err << "korvelctl: " << file << " could not be written: " << error << '\n';
         return 1;
     }

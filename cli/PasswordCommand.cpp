@@ -2,7 +2,7 @@
 
 #include "cli/CommandText.h"
 #include "platform/Paths.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 
 #include <QJsonObject>
 #include <QTextStream>
@@ -46,7 +46,7 @@ int check(QTextStream& out, QTextStream& err)
         err << "korvelctl: no password on standard input\n";
         return 2;
     }
-    switch (TalvexUtils::checkPassword(*password)) {
+    switch (PasswordStore::checkPassword(*password)) {
     case PasswordCheck::Matches:
         out << "The password is right.\n";
         return 0;

@@ -15,7 +15,7 @@
 #include "settings/KVSettings.h"
 #include "settings/PreferenceText.h"
 #include "settings/SettingsFingerprint.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "transfer/CloudService.h"
 #include "transfer/CloudTransfer.h"
 #include "transfer/ImportExport.h"
@@ -353,7 +353,7 @@ void passwordSet(const Arguments& a, ControlPerformer&, const Done& done)
     const std::optional<QString> password = text(a, "password");
     if (!password)
         return done(missing("password"));
-    const bool wasDamaged = TalvexUtils::readPassword().state == PasswordState::Damaged;
+    const bool wasDamaged = PasswordStore::readPassword().state == PasswordState::Damaged;
     // Whoever may send commands can read and write the home anyway: a damaged store is replaced.
     switch (AdminPassword::change(*password, *password, DamagedStore::Replace)) {
     case PasswordChange::Changed:
@@ -546,7 +546,7 @@ void settingsRollback(const Arguments& a, ControlPerformer&, const Done& done)
                                                             : QStringLiteral("the settings history has entries 0 to %1\n").arg(entries.size() - 1)));
     const SettingsHistoryEntry& target = entries.at(index);
     if (target.fingerprint == SettingsFingerprint::of(UserDefaults::standard().applicationDomain())
-        && target.passwordHash == TalvexUtils::passwordHashForDocument())
+        && target.passwordHash == PasswordStore::passwordHashForDocument())
         return done(ControlReply::refused(QStringLiteral("entry %1 holds the settings in force; nothing to do\n").arg(index)));
     const ImportOutcome outcome = ImportExport::rollBack(target.sequence, QStringLiteral("asked for by the administrator"));
     if (!outcome)

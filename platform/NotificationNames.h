@@ -25,7 +25,7 @@ inline constexpr QLatin1String kExternalURLNotification("ExternalURL");
 //   (they blank their page) and the file picker (it closes unanswered).
 
 // A tab's page finished loading: its strip cell shows the site. Posted by a tab's browser window;
-// observed by the tabs (multiTabbarController).
+// observed by the tabs (BrowserTabsController).
 inline constexpr QLatin1String kUpdateCellNotification("updatecell");
 
 // A tab's page closed its window while pop-ups are off: the tab goes 0.7 s later. Posted by the

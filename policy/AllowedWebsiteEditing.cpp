@@ -2,7 +2,7 @@
 
 #include "log/KVLog.h"
 #include "policy/KVUtility.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 namespace korvel {
@@ -70,7 +70,7 @@ EditOutcome AllowedWebsiteEditing::save(KVSettings& settings, const AllowedWebsi
     if (adding || iconPath != shown.iconPath.trimmed())
         website.iconURL = iconURL;
     website.protocol = input.protocol;
-    website.title = title.isEmpty() ? Utils::defaultTitleForURL(*url, input.protocol) : title;
+    website.title = title.isEmpty() ? WebsiteRules::defaultTitleForURL(*url, input.protocol) : title;
     website.allowSubDomain = input.allowSubDomain;
     website.allowOnlyThis = input.allowOnlyThis;
     website.hideURL = input.hideURL;

@@ -2,7 +2,7 @@
 
 #include "log/KVLog.h"
 #include "policy/KVUtility.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 namespace korvel {
@@ -43,7 +43,7 @@ EditOutcome BlockedWebsiteEditing::save(KVSettings& settings, const BlockedWebsi
     const bool kept = !adding && input.protocol == blocked.at(*index).protocol
                       && text == BlockedWebsiteInput::fromRecord(blocked.at(*index)).url.trimmed();
     const blockedWebsite website = blockedWebsite::initWithParams(kept ? blocked.at(*index).url : address->text, input.protocol,
-                                                                  Utils::defaultTitleForURL(address->url, input.protocol));
+                                                                  WebsiteRules::defaultTitleForURL(address->url, input.protocol));
     qsizetype at = 0;
     if (adding) {
         blocked.append(website);

@@ -2,7 +2,7 @@
 
 #include "log/KVLog.h"
 #include "policy/KVUtility.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 #include <QUrl>
@@ -33,7 +33,7 @@ EditOutcome CategoryEditing::save(KVSettings& settings, const CategoryInput& inp
     if (index && (*index < 0 || *index >= categories.size()))
         return noSuchCategory(*index);
 
-    const QString title = Utils::capitalizeFirstLetterOfString(input.title.trimmed());
+    const QString title = WebsiteRules::capitalizeFirstLetterOfString(input.title.trimmed());
     if (!adding) {
         const qint64 ownId = categories.at(*index).categoryId;
         for (const allowedWebsiteCategory& other : categories) {

@@ -1,10 +1,10 @@
 // The allowed website an address handed over by another application belongs to.
 #include "policy/DomainHelper.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 
 #include "platform/FormatString.h"
 
-namespace korvel::Utils {
+namespace korvel::WebsiteRules {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::optional<allowedWebsite> getAllowedWebsiteForExternalURL(const QUrl& url, c
     return std::nullopt;
 }
 
-}  // namespace korvel::Utils
+}  // namespace korvel::WebsiteRules

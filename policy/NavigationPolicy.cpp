@@ -4,7 +4,7 @@
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "policy/KVUtility.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 #include <QDir>
@@ -221,7 +221,7 @@ private:
                        || sameLocalFile(url, services.errorPageFile);
 
         if (tabbed && !abs.isEmpty() && !isOwnHomePage() && p.allowContentBlocking && window.tabControllerOnTop
-            && Utils::checkBlockedKeyWordIsExistOrNot(abs, true, p, &effects)) {
+            && WebsiteRules::checkBlockedKeyWordIsExistOrNot(abs, true, p, &effects)) {
             add(Kind::Home);
             return Verdict::Cancel;
         }
@@ -249,8 +249,8 @@ private:
         if (!p.allowAllWebsites)
             return false;
         if (!host.isEmpty())
-            return index.blocksHost(Utils::requestHostKey(host));
-        if (!Utils::requestHostKey(abs).startsWith(QLatin1String("file://")))
+            return index.blocksHost(WebsiteRules::requestHostKey(host));
+        if (!WebsiteRules::requestHostKey(abs).startsWith(QLatin1String("file://")))
             return false;
         QString normalised = abs.toLower();
         normalised.replace(QStringLiteral("////"), QStringLiteral("///"))
@@ -274,7 +274,7 @@ private:
             add(Kind::StopLoading);
             return Verdict::Cancel;
         }
-        if (Utils::checkIsSupportedByGoogleDocs(abs)) {
+        if (WebsiteRules::checkIsSupportedByGoogleDocs(abs)) {
             if (p.isAllowPDFViewer && abs.endsWith(QLatin1String(".pdf"))) {
                 const QUrl document = KVUtility::appendDocDirectoryPathIfFileURL(url);
                 if (!document.isEmpty())

@@ -1,7 +1,7 @@
 #include "policy/PolicyIndex.h"
 
 #include "policy/KVUtility.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 #include <thread>
@@ -87,9 +87,9 @@ void PolicyIndex::buildBlocked()
 {
     m_blockedHosts.reserve(m_blockedSource.size());
     for (const blockedWebsite& b : std::as_const(m_blockedSource)) {
-        const QString blockedHost = Utils::blockedWebsiteHost(b);
+        const QString blockedHost = WebsiteRules::blockedWebsiteHost(b);
         if (!blockedHost.isEmpty()) {
-            const QString key = Utils::blockedHostKey(blockedHost);
+            const QString key = WebsiteRules::blockedHostKey(blockedHost);
             if (key.isEmpty() || key == QLatin1String(" "))
                 continue;
             if (key.startsWith(QLatin1Char('.')))

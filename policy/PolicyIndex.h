@@ -32,7 +32,7 @@ public:
     bool hasFileWebsites() const { return !m_fileNames.isEmpty() || m_fileWebsiteWithoutName; }
     // Some allowed file website has this last path component.
     bool hasFileNamed(const QString& name) const { return m_fileNames.contains(name); }
-    // The same answer as Utils::checkIfWebsiteBlocked for a request with a host, by lookups.
+    // The same answer as WebsiteRules::checkIfWebsiteBlocked for a request with a host, by lookups.
     bool blocksHost(const QString& requestHostKey) const;
     // The blocked file addresses, normalised as the blocked-list test compares them.
     bool blocksFileAddress(const QString& normalisedAddress) const { return m_blockedFiles.contains(normalisedAddress); }

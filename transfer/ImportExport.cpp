@@ -12,7 +12,7 @@
 #include "settings/KVSettings.h"
 #include "settings/PlistValue.h"
 #include "settings/SettingsFingerprint.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "transfer/DocumentSignature.h"
 #include "transfer/EmbeddedFiles.h"
 #include "transfer/SettingsDiff.h"
@@ -141,13 +141,13 @@ struct ImportPlan {
     DocumentPassword password;
     QStringList ignored;
     QStringList outOfRange;
-    Utils::DeferredLog lines;
+    SettingsDocument::DeferredLog lines;
 };
 
 ImportPlan planDocument(const QVariantMap& document, ImportExport::Mode mode, bool isFromAutoImport, const ImportExport::Record& record)
 {
     ImportPlan plan;
-    plan.unfit = Utils::settingsDocumentError(document);
+    plan.unfit = SettingsDocument::settingsDocumentError(document);
     if (!plan.unfit.isNull())
         return plan;
     const QString allowedKey = key(KVSettings::allowedWebsitesKey);
@@ -162,13 +162,13 @@ ImportPlan planDocument(const QVariantMap& document, ImportExport::Mode mode, bo
     const auto preferences = document.constFind(preferencesKey);
     switch (mode) {
     case ImportExport::Mode::Merge: {
-        const QVariantList allowed = Utils::parsingAllowedWebsiteData(document.value(allowedKey).toList(), isFromAutoImport, &plan.lines);
+        const QVariantList allowed = SettingsDocument::parsingAllowedWebsiteData(document.value(allowedKey).toList(), isFromAutoImport, &plan.lines);
         // A document without allowed websites leaves them; categories and blocked websites it
         // lacks are emptied.
         if (document.contains(allowedKey))
             domain.insert(allowedKey, allowed);
-        domain.insert(categoryKey, Utils::parsingCategoryData(document.value(categoryKey).toList(), isFromAutoImport, &plan.lines));
-        domain.insert(blockedKey, Utils::parsingBlockedWebsiteData(document.value(blockedKey).toList(), &plan.lines));
+        domain.insert(categoryKey, SettingsDocument::parsingCategoryData(document.value(categoryKey).toList(), isFromAutoImport, &plan.lines));
+        domain.insert(blockedKey, SettingsDocument::parsingBlockedWebsiteData(document.value(blockedKey).toList(), &plan.lines));
         if (document.contains(historyKey))
             domain.insert(historyKey, document.value(historyKey));
         if (preferences != document.constEnd())
@@ -216,7 +216,7 @@ SettingsHistoryEntry settingsInForce()
     SettingsHistoryEntry entry;
     entry.settings = UserDefaults::standard().applicationDomain();
     entry.fingerprint = SettingsFingerprint::of(entry.settings);
-    entry.passwordHash = TalvexUtils::passwordHashForDocument();
+    entry.passwordHash = PasswordStore::passwordHashForDocument();
     return entry;
 }
 
@@ -247,7 +247,7 @@ QString commitSettings(const Commit& commit, FileTransaction& transaction, qint6
 {
     if (commit.passwordHash) {
         QString error;
-        std::unique_ptr<AtomicFile> staged = TalvexUtils::stagePassword(*commit.passwordHash, &error);
+        std::unique_ptr<AtomicFile> staged = PasswordStore::stagePassword(*commit.passwordHash, &error);
         if (!staged)
             return error;
         transaction.add(std::move(staged));
@@ -359,7 +359,7 @@ ImportOutcome takeDocument(const QVariantMap& document, const DocumentSource& so
         return {false, false, failure};
 
     EmbeddedFiles::logWritten(written);
-    Utils::writeLog(plan.lines);
+    SettingsDocument::writeLog(plan.lines);
     {
         const KVSettings::ChangeSource who(QStringLiteral("import"));
         KVSettings::getSettingsObject().load();
@@ -492,11 +492,11 @@ ImportPreview ImportExport::preview(const QVariantMap& document, const DocumentS
         break;
     case DocumentPassword::Form::Hash:
         // Another salt makes another hash of the same password: only the same text is "no change".
-        passwordChanges = plan.password.value != TalvexUtils::getPassword();
+        passwordChanges = plan.password.value != PasswordStore::getPassword();
         break;
     case DocumentPassword::Form::Base64: {
         const QString typed = KVHashString::base64ToString(plan.password.value);
-        const PasswordCheck same = TalvexUtils::checkPassword(typed);
+        const PasswordCheck same = PasswordStore::checkPassword(typed);
         passwordChanges = !(same == PasswordCheck::Matches || (typed.isEmpty() && same == PasswordCheck::NoPassword));
         break;
     }
@@ -629,10 +629,10 @@ TransferResult ImportExport::exportToFile(const QString& typedName, const std::o
     const DocumentPath target = documentPath(name, exportCategory);
     if (target.refusal)
         return nameRefusal(name, *target.refusal);
-    QVariantMap document = Utils::buildSettingsDocument();
+    QVariantMap document = SettingsDocument::buildSettingsDocument();
     if (clearPassword) {
         // Only the administrator's own password goes out readable, and only when asked for.
-        const PasswordCheck check = TalvexUtils::checkPassword(*clearPassword);
+        const PasswordCheck check = PasswordStore::checkPassword(*clearPassword);
         if (check != PasswordCheck::Matches && !(check == PasswordCheck::NoPassword && clearPassword->isEmpty())) {
             KVLog(exportCategory, QStringLiteral("Export with the readable password refused: the password given is not the administrator's"));
             return refusal(QStringLiteral("The password given is not the administrator password. Nothing was exported."));
@@ -644,7 +644,7 @@ TransferResult ImportExport::exportToFile(const QString& typedName, const std::o
         document.insert(preferencesKey, preferences);
     }
     QString error;
-    if (!writeDocumentFile(target.path, Utils::settingsDocumentXML(document), &error)) {
+    if (!writeDocumentFile(target.path, SettingsDocument::settingsDocumentXML(document), &error)) {
         KVLog(exportCategory, QStringLiteral("Settings not exported to file %@: %@"), name, error);
         return refusal(formatString(QStringLiteral("Settings could not be exported to file %@: %@"), name, error));
     }
@@ -670,13 +670,13 @@ ImportExport::PellmorResult ImportExport::exportForPellmor()
         return {false, {}, {}};
     QString error;
     // The text form is made from the very bytes of the property list, as the document is read back.
-    const QByteArray xml = Utils::settingsDocumentXML(Utils::buildSettingsDocument());
+    const QByteArray xml = SettingsDocument::settingsDocumentXML(SettingsDocument::buildSettingsDocument());
     if (writeDocumentFile(plist.path, xml, &error)) {
         if (QFileInfo::exists(txt.path) || QFileInfo(txt.path).isSymLink()) {
             KVLog(exportCategory, QStringLiteral("existing KV_PellmorConfig.txt file is present so app is removing it."));
             QFile::remove(txt.path);
         }
-        const QByteArray text = Utils::pellmorText(xml).toUtf8();
+        const QByteArray text = SettingsDocument::pellmorText(xml).toUtf8();
         if (!writeDocumentFile(txt.path, text, &error))
             KVLog(exportCategory, QStringLiteral("Settings not exported for Pellmor: %@"), error);
         QFile::remove(plist.path);
@@ -753,13 +753,13 @@ std::optional<QVariantMap> ImportExport::readDocumentFile(const QString& typedNa
         *refused = untrustedFile(typedName, origin);
         return std::nullopt;
     }
-    Utils::ParsedDocument parsed;
+    SettingsDocument::ParsedDocument parsed;
     {
         // The bytes are given back as the parser passes them and are gone before the document is
         // applied: a large document is never held whole next to what was read out of it.
         std::optional<FileBytes> file = FileBytes::read(source.path, &parsed.error);
         if (file)
-            parsed = Utils::readSettingsDocument(file->bytes(), [&](const char* upTo) { file->release(upTo); });
+            parsed = SettingsDocument::readSettingsDocument(file->bytes(), [&](const char* upTo) { file->release(upTo); });
     }
     // What was read must be the version whose origin was checked.
     if (!origins.unchanged(source.path, version)) {
@@ -818,7 +818,7 @@ TransferResult ImportExport::resetToDefaults()
     settings.load();
     settings.save();
     // Back to factory also mends a damaged password store: only the administrator gets here.
-    TalvexUtils::setPassword(key(TalvexUtils::factoryPassword), DamagedStore::Replace);
+    PasswordStore::setPassword(key(PasswordStore::factoryPassword), DamagedStore::Replace);
     if (UploadServerControl* server = installedServer(); server && server->isServerRunning())
         server->stopServerConnection();
     return {true, {korvelTitle, QStringLiteral("Successfully reset settings!!")}};

@@ -204,7 +204,7 @@ void KVAutoImport::fetched(int source, const AutoImportFetch& fetch)
         return;
     }
     // A text that is no settings document changes nothing, and is tried again at the next tick.
-    const Utils::ParsedDocument parsed = Utils::readSettingsDocument(fetch.text->toUtf8());
+    const SettingsDocument::ParsedDocument parsed = SettingsDocument::readSettingsDocument(fetch.text->toUtf8());
     if (!parsed.document) {
         KVLog(category, QStringLiteral("Error: AutoImport unsuccessful, not a settings document: %@"), parsed.error);
         return;

@@ -180,7 +180,7 @@ void KVCloudRequest::start(Exchange exchange, const QString& cloudID)
     const Device& device = Device::current();
     const QString os = device.systemName() + QLatin1Char(' ') + device.systemVersion();
     if (exchange == Exchange::ExportToNew || exchange == Exchange::ExportToExisting) {
-        const QByteArray xml = Utils::settingsDocumentXML(Utils::buildSettingsDocument());
+        const QByteArray xml = SettingsDocument::settingsDocumentXML(SettingsDocument::buildSettingsDocument());
         const QByteArray body = requestBody(cloudID, cloudTextForm(xml), os, device.model());
         Q_EMIT progressChanged(0.2);
         if (body.size() > bodyLimit) {
@@ -319,7 +319,7 @@ void KVCloudRequest::finishImport(const QByteArray& body)
         return;
     }
     const QByteArray text = getTagValue(body, "SettingsXML");
-    const Utils::ParsedDocument parsed = Utils::readSettingsDocument(text);
+    const SettingsDocument::ParsedDocument parsed = SettingsDocument::readSettingsDocument(text);
     // A missing or broken document must not reach the merge, which would clear the lists.
     if (!parsed.document) {
         KVLog(importCategory, QStringLiteral("Settings from Cloud not imported: %@"),

@@ -62,7 +62,7 @@ ManagedConfiguration::Parsed ManagedConfiguration::parse(const QString& text)
         return {std::nullopt, QStringLiteral("the document is not a dictionary")};
     const QVariantMap document = parsed.value.toMap();
     // A list of another type would read as an empty list and wipe the device's websites.
-    if (const QString unfit = Utils::settingsDocumentError(document); !unfit.isNull())
+    if (const QString unfit = SettingsDocument::settingsDocumentError(document); !unfit.isNull())
         return {std::nullopt, unfit};
     return {document, {}};
 }

@@ -9,14 +9,14 @@
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
 #include "settings/PlistValue.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "transfer/EmbeddedFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
-namespace korvel::Utils {
+namespace korvel::SettingsDocument {
 
 namespace {
 
@@ -269,7 +269,7 @@ QVariantMap buildSettingsDocument()
     // The password leaves the device as its hash only; a damaged store sends none, so the
     // document leaves the receiver's password as it is.
     preferences.remove(QStringLiteral("Password"));
-    const QString hash = TalvexUtils::passwordHashForDocument();
+    const QString hash = PasswordStore::passwordHashForDocument();
     if (!hash.isNull())
         preferences.insert(QStringLiteral("PasswordHash"), hash);
     document.insert(QString::fromLatin1(KVSettings::browserPreferencesKey), preferences);
@@ -352,4 +352,4 @@ ParsedDocument readSettingsDocument(const QByteArray& bytes, const XmlPropertyLi
     return {std::move(document), {}};
 }
 
-}  // namespace korvel::Utils
+}  // namespace korvel::SettingsDocument

@@ -10,7 +10,7 @@
 #include <optional>
 #include <utility>
 
-namespace korvel::Utils {
+namespace korvel::SettingsDocument {
 
 // The settings document: a snapshot of the defaults as a property-list dictionary, with the
 // administrator password inside "BrowserPreferences" and the files the settings name (wallpaper,
@@ -61,4 +61,4 @@ ParsedDocument readSettingsDocument(const QByteArray& bytes, const XmlPropertyLi
 // that are not a dictionary, a password that is not text); the null text when it is fit.
 QString settingsDocumentError(const QVariantMap& document);
 
-}  // namespace korvel::Utils
+}  // namespace korvel::SettingsDocument

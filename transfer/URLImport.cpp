@@ -132,7 +132,7 @@ void URLImport::completed()
         Q_EMIT finished({false, {korvelTitle, noSettingsAlert}});
         return;
     }
-    Utils::ParsedDocument parsed = Utils::readSettingsDocument(m_body);
+    SettingsDocument::ParsedDocument parsed = SettingsDocument::readSettingsDocument(m_body);
     m_body.clear();
     if (!parsed.document) {
         // An error page that happens to name the key is still no settings document.

@@ -7,7 +7,7 @@
 #include "admin/ui/KVBrowserPreferences.h"
 #include "admin/ui/KVPolicyListViewController.h"
 #include "admin/ui/KVSearchSettingsViewController.h"
-#include "admin/ui/KVTestViewController.h"
+#include "admin/ui/KVLogViewController.h"
 #include "admin/ui/OpenSourceLicensesViewController.h"
 #include "admin/ui/SystemInformationViewController.h"
 #include "transfer/ui/KVImportExportViewController.h"
@@ -19,7 +19,7 @@
 #include "platform/ui/Toast.h"
 #include "platform/ui/WaitingAlertView.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 
 #include <QPointer>
 #include <QVBoxLayout>
@@ -87,7 +87,7 @@ void KVMainMenuViewController::viewWillAppear(bool animated)
 
 void KVMainMenuViewController::loadMenuData()
 {
-    const FactoryPassword password = TalvexUtils::isFactoryPasswordInUse() ? FactoryPassword::InUse : FactoryPassword::Changed;
+    const FactoryPassword password = PasswordStore::isFactoryPasswordInUse() ? FactoryPassword::InUse : FactoryPassword::Changed;
     m_tableData = menuEntries(KVSettings::getSettingsObject().kvBrowPref, password);
     // One group of rows, as the entries are one list; each row opens its area. The password
     // warning stands apart above them.
@@ -149,7 +149,7 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
             stack->push(new KVImportExportViewController, Animation::Animated);
         break;
     case ViewLogMenu:
-        if (!qobject_cast<KVTestViewController*>(stack->topScreen())) {
+        if (!qobject_cast<KVLogViewController*>(stack->topScreen())) {
             // The rows are read on this thread, which takes a moment on a small panel with a full
             // log: the wait is painted before the work begins.
             auto* waiting = new WaitingAlertView(this);
@@ -157,7 +157,7 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
             waiting->repaint();
             KVLog(QStringLiteral("App General"), QStringLiteral("Preparing Korvel Logs"));
             // Every category, oldest first: the newest entry is where the list opens.
-            auto* log = new KVTestViewController;
+            auto* log = new KVLogViewController;
             log->loadViewIfNeeded();
             stack->push(log, Animation::None);
             waiting->dismiss();

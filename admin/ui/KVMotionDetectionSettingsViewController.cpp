@@ -62,7 +62,7 @@ void KVMotionDetectionSettingsViewController::reload()
     TableRow sensitivity;
     sensitivity.id = SensitivityRow;
     sensitivity.title = QStringLiteral("Sensitivity");
-    sensitivity.detail = Utils::getMotionTypeString(KVSettings::getSettingsObject());
+    sensitivity.detail = MotionType::getMotionTypeString(KVSettings::getSettingsObject());
     sensitivity.detailStyle = DetailStyle::Value;
     sensitivity.accessory = Accessory::Disclosure;
     m_table->setSections({TableSection{QString(), QString(), {enable, sensitivity}}});
@@ -99,7 +99,7 @@ KVMotionSensitivityViewController::KVMotionSensitivityViewController(QWidget* pa
 void KVMotionSensitivityViewController::viewWillAppear(bool animated)
 {
     Screen::viewWillAppear(animated);
-    m_checked = Utils::getMotionType(KVSettings::getSettingsObject());
+    m_checked = MotionType::getMotionType(KVSettings::getSettingsObject());
     QList<TableRow> rows;
     const QStringList titles{QStringLiteral("Walking"), QStringLiteral("Running"), QStringLiteral("Automotive")};
     for (int i = 0; i < titles.size(); ++i) {

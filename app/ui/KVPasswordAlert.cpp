@@ -3,7 +3,7 @@
 #include "admin/AdminPassword.h"
 #include "app/KeySilence.h"
 #include "browser/ui/KVWKViewController.h"
-#include "browser/ui/multiTabbarController.h"
+#include "browser/ui/BrowserTabsController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/Paths.h"
@@ -11,7 +11,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -62,14 +62,14 @@ void KVPasswordAlert::moveToSettingsScreen()
     // A page under the settings goes quiet and stops acting until the administrator is done.
     if (qobject_cast<KVWKViewController*>(registered->topScreen()))
         NotificationCenter::defaultCenter().post(kCallSingleTabDisappearNotification);
-    else if (qobject_cast<multiTabbarController*>(registered->topScreen()))
+    else if (qobject_cast<BrowserTabsController*>(registered->topScreen()))
         NotificationCenter::defaultCenter().post(kCallMultiTabDisappearNotification);
     opener()(registered.data());
 }
 
 void KVPasswordAlert::requestAccess(QWidget* over)
 {
-    switch (TalvexUtils::readPassword().state) {
+    switch (PasswordStore::readPassword().state) {
     case PasswordState::Set:
         showPasswordAlert(over);
         break;

@@ -106,7 +106,7 @@ KorvelShell::KorvelShell()
             m_delegate->applicationWillEnterForeground();
         }
     });
-    m_delegate->clearBrowserCache = &Utils::clearBrowserCache;
+    m_delegate->clearBrowserCache = &BrowserData::clearBrowserCache;
     m_delegate->showMessage = [stack](const QString& text, int seconds) {
         auto* message = new Alert(QString(), text);
         message->setAutoDismiss(std::chrono::seconds(seconds));

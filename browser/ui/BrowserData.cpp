@@ -5,7 +5,7 @@
 
 #include <QWebEngineProfile>
 
-namespace korvel::Utils {
+namespace korvel::BrowserData {
 
 void clearBrowserCache()
 {
@@ -14,4 +14,4 @@ void clearBrowserCache()
 }
 
 
-}  // namespace korvel::Utils
+}  // namespace korvel::BrowserData

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace korvel::Utils {
+namespace korvel::BrowserData {
 
 // Empties the offline application cache, then every cached response of the kiosk's engine profile.
 void clearBrowserCache();
 
-}  // namespace korvel::Utils
+}  // namespace korvel::BrowserData

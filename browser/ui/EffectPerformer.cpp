@@ -94,7 +94,7 @@ void EffectPerformer::performOne(const NavigationEffect& effect, bool transition
         // The sheet offers the file, and Open where the reader shows its kind.
         const QUrl file = KVUtility::appendDocDirectoryPathIfFileURL(effect.url);
         if (file.isLocalFile())
-            Utils::showFile(file.toLocalFile(), m_screen);
+            FileSheet::showFile(file.toLocalFile(), m_screen);
         return;
     }
     case Kind::PushTransitionFromLeft:
@@ -196,7 +196,7 @@ void EffectPerformer::openReader(const NavigationEffect& effect)
     for (QWidget* widget = m_screen; widget; widget = widget->parentWidget()) {
         auto* screen = qobject_cast<Screen*>(widget);
         if (screen && screen->navigationStack()) {
-            screen->navigationStack()->push(Utils::getPDFViewerClassObject(effect.url), Animation::Animated);
+            screen->navigationStack()->push(KVReaderVC::getPDFViewerClassObject(effect.url), Animation::Animated);
             return;
         }
     }

@@ -11,7 +11,7 @@
 #include "browser/ui/DownloadsBar.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWKViewController.h"
-#include "browser/ui/multiTabbarController.h"
+#include "browser/ui/BrowserTabsController.h"
 #include "browser/ui/IdleActionPerformer.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/RemoteImage.h"
@@ -34,7 +34,7 @@
 #include "platform/ui/Toast.h"
 #include "policy/IconLayout.h"
 #include "policy/KVUtility.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 #include <QMetaMethod>
@@ -175,7 +175,7 @@ void KVHomePageViewController::viewDidLoad()
     }
 }
 
-multiTabbarController* KVHomePageViewController::tabbarController() const
+BrowserTabsController* KVHomePageViewController::tabbarController() const
 {
     return m_tabbarController;
 }
@@ -185,7 +185,7 @@ void KVHomePageViewController::showDemoWithTabbarStoryboardFile()
     NavigationStack* stack = navigationStack();
     if (!stack || stack->topScreen() != this)
         return;
-    auto* tabs = new multiTabbarController;
+    auto* tabs = new BrowserTabsController;
     m_tabbarController = tabs;
     stack->push(tabs, NavigationStack::Animation::Animated);
 }
@@ -196,7 +196,7 @@ void KVHomePageViewController::isActive(const QUrl& externalURL)
         return;
     NavigationEffects effects;
     const std::optional<allowedWebsite> website =
-        Utils::getAllowedWebsiteForExternalURL(externalURL, KVSettings::getSettingsObject().allowedWebsites, &effects);
+        WebsiteRules::getAllowedWebsiteForExternalURL(externalURL, KVSettings::getSettingsObject().allowedWebsites, &effects);
     EffectPerformer(this, nullptr).perform(effects);
     if (!website)
         return;
@@ -565,14 +565,14 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
     const KVSettings& settings = KVSettings::getSettingsObject();
     const KVBrowserPrefSettings& p = settings.kvBrowPref;
     const QUrl url(website.url);
-    if (Utils::checkIfWebsiteBlocked(url, settings)) {
+    if (WebsiteRules::checkIfWebsiteBlocked(url, settings)) {
         if (p.makeToast)
             makeToast(this, formatString(QStringLiteral("Access Denied for %@"), website.url));
         return;
     }
     if (p.allowContentBlocking) {
         NavigationEffects ignored;  // a keyword in the address is refused without a message here
-        if (Utils::checkBlockedKeyWordIsExistOrNot(website.url, true, p, &ignored))
+        if (WebsiteRules::checkBlockedKeyWordIsExistOrNot(website.url, true, p, &ignored))
             return;
     }
     if (website.url.endsWith(QLatin1String(".pdf"))) {
@@ -586,7 +586,7 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
             const QUrl document = KVUtility::appendDocDirectoryPathIfFileURL(url);
             Q_EMIT readerRequested(document);
             if (NavigationStack* stack = navigationStack(); stack && !document.isEmpty())
-                stack->push(Utils::getPDFViewerClassObject(document), Animation::Animated);
+                stack->push(KVReaderVC::getPDFViewerClassObject(document), Animation::Animated);
             return;
         }
     }

@@ -28,7 +28,7 @@ enum class Idiom { Phone, Tablet };
 
 class KVSettings;
 class KVWKViewController;
-class multiTabbarController;
+class BrowserTabsController;
 class IdleTimer;
 class RemoteImage;
 
@@ -83,7 +83,7 @@ public:
     void back();
     // Tabbed browsing takes over from this screen: the tab controller is pushed over it.
     void showDemoWithTabbarStoryboardFile();
-    multiTabbarController* tabbarController() const;
+    BrowserTabsController* tabbarController() const;
     // An address handed over by another program: open the allowed website it belongs to.
     void isActive(const QUrl& externalURL);
     // A tap on the grid's background: one step of the hidden gesture.
@@ -139,7 +139,7 @@ private:
     ScreenOrientation m_laidOutFor = ScreenOrientation::Unknown;
     int m_laidOutWidth = -1;
     IdleTimer* m_idleTimer2 = nullptr;
-    QPointer<multiTabbarController> m_tabbarController;
+    QPointer<BrowserTabsController> m_tabbarController;
 };
 
 }  // namespace korvel

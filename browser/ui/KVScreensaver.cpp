@@ -128,7 +128,7 @@ void KVScreensaver::playMovie()
 bool KVScreensaver::playVideo(const QUrl& url)
 {
     const bool web = url.toString().toLower().startsWith(QLatin1String("http"));
-    if (web ? !Utils::checkServerUrlIsReachable(url) : !(url.isLocalFile() && QFileInfo::exists(url.toLocalFile())))
+    if (web ? !ScreensaverSource::checkServerUrlIsReachable(url) : !(url.isLocalFile() && QFileInfo::exists(url.toLocalFile())))
         return false;
     auto* video = new QVideoWidget;
     video->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);

@@ -53,7 +53,7 @@
 #include "files/KVServerStarter.h"
 #include "files/VisitorFiles.h"
 #include "policy/KVUtility.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 #include <algorithm>
@@ -184,7 +184,7 @@ KVWKViewController* KVWKViewController::initWithWebsite(const allowedWebsite& we
                                                         QWidget* parent)
 {
     KVWKViewController* window = initWithWebsite(website, parent);
-    window->m_extURL = Utils::urlWithScheme(QUrl(externalURL));
+    window->m_extURL = WebsiteRules::urlWithScheme(QUrl(externalURL));
     return window;
 }
 
@@ -307,7 +307,7 @@ void KVWKViewController::connectPage()
     connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
         NavigationEffects effects;
         if (preferences().allowContentBlocking
-            && Utils::checkBlockedKeyWordIsExistOrNot(url.toString(QUrl::FullyEncoded), true, preferences(), &effects)) {
+            && WebsiteRules::checkBlockedKeyWordIsExistOrNot(url.toString(QUrl::FullyEncoded), true, preferences(), &effects)) {
             perform(effects);
             kioskHomeWhenOnTop();
         }
@@ -1253,7 +1253,7 @@ void KVWKViewController::checkPageContentForKeywords()
 {
     m_page->runJavaScript(QStringLiteral("document.body ? document.body.innerHTML : ''"), [this](const QVariant& html) {
         NavigationEffects effects;
-        if (Utils::checkBlockedKeyWordIsExistOrNot(html.toString(), false, preferences(), &effects)) {
+        if (WebsiteRules::checkBlockedKeyWordIsExistOrNot(html.toString(), false, preferences(), &effects)) {
             perform(effects);
             kioskHomeWhenOnTop();
         }

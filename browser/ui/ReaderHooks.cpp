@@ -10,7 +10,7 @@
 #include "files/ui/KVReaderVC.h"
 #include "platform/ui/NavigationStack.h"
 #include "policy/NavigationPolicy.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 #include <QPointer>
@@ -43,7 +43,7 @@ void followLink(const QUrl& url, KVReaderVC* reader)
     if (decision.verdict != Verdict::Allow || !stack)
         return;
     NavigationEffects ignored;
-    std::optional<allowedWebsite> website = Utils::getAllowedWebsiteForExternalURL(url, settings.allowedWebsites, &ignored);
+    std::optional<allowedWebsite> website = WebsiteRules::getAllowedWebsiteForExternalURL(url, settings.allowedWebsites, &ignored);
     if (!website) {
         // Allowed by allow-all mode rather than by a record of its own.
         website = allowedWebsite();
@@ -69,7 +69,7 @@ void ReaderHooks::install(NavigationStack* stack)
         if (!ReaderRules::opensInReader(path, KVSettings::getSettingsObject().kvBrowPref) || !on)
             return false;
         if (openNow)
-            on->push(Utils::getPDFViewerClassObject(QUrl::fromLocalFile(path)), Animation::Animated);
+            on->push(KVReaderVC::getPDFViewerClassObject(QUrl::fromLocalFile(path)), Animation::Animated);
         return true;
     });
 }

@@ -1,6 +1,6 @@
 #include "files/ui/EngineFetch.h"
 
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
 #include "platform/Timer.h"
@@ -84,13 +84,13 @@ bool EngineFetch::takeOver(QWebEngineDownloadRequest* download)
 
 void EngineFetch::read(QWebEngineDownloadRequest* download)
 {
-    if (!QDir().mkpath(Utils::downloadStagingDirectory())) {
+    if (!QDir().mkpath(DownloadFiles::downloadStagingDirectory())) {
         download->cancel();
         fail();
         return;
     }
     m_download = download;
-    download->setDownloadDirectory(Utils::downloadStagingDirectory());
+    download->setDownloadDirectory(DownloadFiles::downloadStagingDirectory());
     download->setDownloadFileName(QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral(".pdf"));
     m_idle = new Timer(this);
     connect(m_idle, &Timer::timeout, this, [this] {

@@ -1,6 +1,6 @@
 #include "files/ui/FileSheet.h"
 
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "transfer/ImportExport.h"
 #include "transfer/UploadServerControl.h"
 
@@ -19,7 +19,7 @@ FileSheet::Opener& opener()
 QString described(const QString& path)
 {
     //% "%1, saved in Documents."
-    QString text = qtTrId("TEXT_FILE_SAVED_IN_DOCUMENTS").arg(Utils::getFileSize(path));
+    QString text = qtTrId("TEXT_FILE_SAVED_IN_DOCUMENTS").arg(DownloadFiles::getFileSize(path));
     if (const UploadServerControl* server = ImportExport::serverControl()) {
         if (const std::optional<QUrl> address = server->documentAddress(QFileInfo(path).fileName())) {
             //% "On this network it can be fetched from %1"
@@ -52,7 +52,7 @@ void FileSheet::setOpener(Opener opener_)
     opener() = std::move(opener_);
 }
 
-void Utils::showFile(const QString& path, QWidget* viewObj)
+void FileSheet::showFile(const QString& path, QWidget* viewObj)
 {
     if (!QFileInfo(path).isFile())
         return;

@@ -21,12 +21,10 @@ public:
     // The screen that opens documents of a kind: returns false when it does not show `path`'s kind.
     using Opener = std::function<bool(const QString& path, bool openNow)>;
     static void setOpener(Opener opener);
-};
 
-namespace Utils {
-// Offers the file at `path` in the sheet, over `viewObj`'s window (the key window when nullptr).
-// Nothing happens when the file does not exist.
-void showFile(const QString& path, QWidget* viewObj);
-}  // namespace Utils
+    // Offers the file at `path` in the sheet, over `viewObj`'s window (the key window when nullptr).
+    // Nothing happens when the file does not exist.
+    static void showFile(const QString& path, QWidget* viewObj);
+};
 
 }  // namespace korvel

@@ -113,14 +113,14 @@ void KVDownloadHistoryViewController::reloadData()
     TableSection section;
     const QTimeZone zone = QTimeZone::systemTimeZone();
     for (const DownloadHistoryParam& entry : m_entries) {
-        const Utils::DownloadHistoryRow shown = Utils::downloadHistoryRow(entry, zone);
+        const DownloadFiles::DownloadHistoryRow shown = DownloadFiles::downloadHistoryRow(entry, zone);
         m_rows.append(shown);
         TableRow row;
         row.id = int(entry.historyId);
         row.title = shown.title;
         row.detail = shown.detail;
         row.image = QStringLiteral("tab_download_icon");
-        row.detailWarning = shown.state == Utils::DownloadHistoryRow::State::Missing;
+        row.detailWarning = shown.state == DownloadFiles::DownloadHistoryRow::State::Missing;
         if (m_editing) {
             row.accessory = Accessory::Checkmark;
             row.checked = entry.historyId != 0 && m_selected.contains(entry.historyId);
@@ -162,15 +162,15 @@ void KVDownloadHistoryViewController::didSelectRow(int index)
         return;
     }
     switch (m_rows.at(index).state) {
-    case Utils::DownloadHistoryRow::State::Downloading:
+    case DownloadFiles::DownloadHistoryRow::State::Downloading:
         //% "The download is in progress."
         makeToast(this, qtTrId("DOWNLOAD_IS_IN_PROGRESS"));
         return;
-    case Utils::DownloadHistoryRow::State::Missing:
+    case DownloadFiles::DownloadHistoryRow::State::Missing:
         makeToast(this, qtTrId("FILE_DOES_NOT_EXIST"));
         return;
-    case Utils::DownloadHistoryRow::State::Stored:
-        Utils::showFile(m_rows.at(index).storedPath, this);
+    case DownloadFiles::DownloadHistoryRow::State::Stored:
+        FileSheet::showFile(m_rows.at(index).storedPath, this);
         return;
     }
 }
@@ -212,7 +212,7 @@ void KVDownloadHistoryViewController::deletePressed()
         self->m_editing = false;
         self->m_selected.clear();
         self->m_editBar->hide();
-        Utils::deleteDownloadHistoryEntries(ids, KVSettings::getSettingsObject());
+        DownloadFiles::deleteDownloadHistoryEntries(ids, KVSettings::getSettingsObject());
         self->reloadData();
     });
     alert->showOver(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "platform/ui/Screen.h"
 
 #include <QList>
@@ -31,7 +31,7 @@ public:
     // Rebuilds the rows from the store ("reload_download_history_table").
     void reloadData();
     TableView* tableView() const { return m_table; }
-    const QList<Utils::DownloadHistoryRow>& rows() const { return m_rows; }
+    const QList<DownloadFiles::DownloadHistoryRow>& rows() const { return m_rows; }
 
     bool isEditing() const { return m_editing; }
     void setEditing(bool editing);
@@ -52,7 +52,7 @@ private:
     QPushButton* m_selectAll = nullptr;
     QPushButton* m_delete = nullptr;
     QList<DownloadHistoryParam> m_entries;
-    QList<Utils::DownloadHistoryRow> m_rows;
+    QList<DownloadFiles::DownloadHistoryRow> m_rows;
     QSet<qint64> m_selected;
     bool m_editing = false;
 };

@@ -1,6 +1,6 @@
 #include "files/ui/KVFileDownloader.h"
 
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "files/VisitQuota.h"
 #include "files/VisitorFiles.h"
 #include "files/ui/FileSheet.h"
@@ -82,8 +82,8 @@ KVFileDownloader::KVFileDownloader(QWebEngineDownloadRequest* download, QWebEngi
     , m_viewObj(viewObj)
     , m_id(download->id())
     , m_fileUrl(download->url())
-    , m_name(Utils::downloadFileName(download->url(), download->suggestedFileName(),
-                                     Utils::settingsDocumentNames(KVSettings::getSettingsObject())))
+    , m_name(DownloadFiles::downloadFileName(download->url(), download->suggestedFileName(),
+                                     DownloadFiles::settingsDocumentNames(KVSettings::getSettingsObject())))
 {
     downloads().append(this);
 }
@@ -114,7 +114,7 @@ void KVFileDownloader::downloadFile()
     //% "Download started"
     makeToast(m_viewObj ? m_viewObj.data() : keyWindow(), qtTrId("TEXT_DOWNLOADING_STARTED"));
 
-    if (!m_download || !QDir().mkpath(Utils::downloadStagingDirectory())) {
+    if (!m_download || !QDir().mkpath(DownloadFiles::downloadStagingDirectory())) {
         finish(false, {});
         return;
     }
@@ -146,7 +146,7 @@ void KVFileDownloader::follow(QWebEngineDownloadRequest* download)
     if (m_download && m_download != download)
         m_download->disconnect(this);
     m_download = download;
-    m_download->setDownloadDirectory(Utils::downloadStagingDirectory());
+    m_download->setDownloadDirectory(DownloadFiles::downloadStagingDirectory());
     m_download->setDownloadFileName(m_stagingName);
     const auto progress = [this] {
         m_idle->start(std::chrono::seconds(idleTimeoutSeconds), TimerMode::SingleShot);
@@ -200,7 +200,7 @@ void KVFileDownloader::onFinished()
                                    : m_download->interruptReasonString();
         KVLog(downloadCategory(), QStringLiteral("Download of %@ failed: %@"), m_fileUrl.toString(QUrl::FullyEncoded), reason);
         // The engine may keep its own partial file beside ours; neither is of any use now.
-        QDir staging(Utils::downloadStagingDirectory());
+        QDir staging(DownloadFiles::downloadStagingDirectory());
         for (const QString& name : staging.entryList({m_stagingName + QLatin1Char('*')}, QDir::Files))
             staging.remove(name);
         finish(false, {});
@@ -213,7 +213,7 @@ void KVFileDownloader::onFinished()
 QString KVFileDownloader::store()
 {
     const QString staged = QDir(m_download->downloadDirectory()).filePath(m_download->downloadFileName());
-    const QString destination = Utils::reserveDownloadDestination(Paths::documentsDirectory(), m_name);
+    const QString destination = DownloadFiles::reserveDownloadDestination(Paths::documentsDirectory(), m_name);
     QString error;
     if (destination.isEmpty())
         error = QStringLiteral("no free name for %1 in Documents").arg(m_name);
@@ -262,8 +262,8 @@ void KVFileDownloader::finish(bool isSuccess, const QString& storedPath)
         makeToast(keyWindow(), qtTrId("TEXT_DOWNLOAD_FAILED"));
     }
     KVSettings& settings = KVSettings::getSettingsObject();
-    if (Utils::updateDownloadFileDetail(m_fileUrl, isSuccess, storedPath, settings, Clock::instance().now()))
-        Utils::showFile(storedPath, m_viewObj);
+    if (DownloadFiles::updateDownloadFileDetail(m_fileUrl, isSuccess, storedPath, settings, Clock::instance().now()))
+        FileSheet::showFile(storedPath, m_viewObj);
     deleteLater();
 }
 

@@ -1,7 +1,7 @@
 #include "files/ui/KVReaderVC.h"
 
 #include "files/ReaderRules.h"
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "files/ui/EngineFetch.h"
 #include "files/ui/FileSheet.h"
 #include "files/ui/ReaderContentsPanel.h"
@@ -80,7 +80,7 @@ QWidget* makeBar(QWidget* parent, const char* name)
 
 }  // namespace
 
-KVReaderVC* Utils::getPDFViewerClassObject(const QUrl& url)
+KVReaderVC* KVReaderVC::getPDFViewerClassObject(const QUrl& url)
 {
     auto* reader = new KVReaderVC;
     reader->setPdfFileUrl(url);
@@ -573,7 +573,7 @@ ActionSheet* KVReaderVC::shareBarButtonAction()
     QString message;
     if (m_fetchedPath.isEmpty()) {
         //% "%1, saved in Documents."
-        message = qtTrId("TEXT_FILE_SAVED_IN_DOCUMENTS").arg(Utils::getFileSize(m_path));
+        message = qtTrId("TEXT_FILE_SAVED_IN_DOCUMENTS").arg(DownloadFiles::getFileSize(m_path));
     }
     auto* sheet = new ActionSheet(m_title, message);
     sheet->setObjectName(QStringLiteral("readerShareSheet"));

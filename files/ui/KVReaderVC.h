@@ -69,6 +69,10 @@ public:
     // engine side. Without one, such links do nothing.
     using LinkHandler = std::function<void(const QUrl& url, KVReaderVC* reader)>;
     static void setLinkHandler(LinkHandler handler);
+
+    // The reader set up for `url`, not shown yet.
+    static KVReaderVC* getPDFViewerClassObject(const QUrl& url);
+
     void openLink(const ReaderLink& link);
 
     void viewDidLoad() override;
@@ -128,10 +132,5 @@ private:
     int m_printPage = -1;
     quint64 m_printTicket = 0;
 };
-
-namespace Utils {
-// The reader set up for `url`, not shown yet.
-KVReaderVC* getPDFViewerClassObject(const QUrl& url);
-}  // namespace Utils
 
 }  // namespace korvel

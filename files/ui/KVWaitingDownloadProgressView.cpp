@@ -1,6 +1,6 @@
 #include "files/ui/KVWaitingDownloadProgressView.h"
 
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
 #include "platform/ui/KeyWindow.h"
@@ -102,9 +102,9 @@ void KVWaitingDownloadProgressView::showWaitingAlertWithDownloadProgress(const Q
             bar->setRange(0, 1000);
             bar->setValue(int(std::min<qint64>(1000, received * 1000 / total)));
             //% "%1 of %2"
-            status->setText(qtTrId("TEXT_DOWNLOAD_PROGRESS").arg(Utils::byteCountText(received), Utils::byteCountText(total)));
+            status->setText(qtTrId("TEXT_DOWNLOAD_PROGRESS").arg(DownloadFiles::byteCountText(received), DownloadFiles::byteCountText(total)));
         } else {
-            status->setText(QStringLiteral("%1 · %2").arg(text, Utils::byteCountText(received)));
+            status->setText(QStringLiteral("%1 · %2").arg(text, DownloadFiles::byteCountText(received)));
         }
     });
     connect(downloader, &QObject::destroyed, this, [this, downloader] { dismissAlertWithDownloadProgress(downloader); });

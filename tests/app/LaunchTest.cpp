@@ -5,7 +5,7 @@
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "tests/support/EventLoop.h"
 #include "tests/cli/KorvelctlProcess.h"
 #include "transfer/ImportExport.h"
@@ -19,7 +19,7 @@
 
 using korvel::KVAppDelegate;
 using korvel::PropertyList;
-using korvel::TalvexUtils;
+using korvel::PasswordStore;
 
 namespace {
 
@@ -81,8 +81,8 @@ TEST_F(LaunchTest, FirstLaunchLeavesACompleteStoreAndTheFactoryPassword)
         EXPECT_TRUE(s.contains(key)) << qPrintable(key);
     EXPECT_EQ(s.value(QStringLiteral("FirstTimeInstalled")), QStringLiteral("App Already Install.."));
     EXPECT_EQ(size_t(s.value(QStringLiteral("BrowserPreferences")).toMap().size()), korvel::KVBrowserPrefSettings::fields().size());
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("9246")), korvel::PasswordCheck::Matches);
-    EXPECT_TRUE(korvel::KVHashString::isPasswordHash(TalvexUtils::getPassword()));
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("9246")), korvel::PasswordCheck::Matches);
+    EXPECT_TRUE(korvel::KVHashString::isPasswordHash(PasswordStore::getPassword()));
 
     // A document taken whole (the managed configuration) brings its embedded files along.
     const QVariantMap file{{QStringLiteral("FileName"), QStringLiteral("managed/icon.png")},
@@ -98,11 +98,11 @@ TEST_F(LaunchTest, LaterLaunchesLeaveAChangedPasswordAlone)
         KVAppDelegate first;
         first.didFinishLaunching();
     }
-    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("s3cret")));
+    ASSERT_TRUE(PasswordStore::setPassword(QStringLiteral("s3cret")));
     restart();
     KVAppDelegate second;
     second.didFinishLaunching();
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("s3cret")), korvel::PasswordCheck::Matches);
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("s3cret")), korvel::PasswordCheck::Matches);
 }
 
 // The provisioning order of the README: websites and the password with korvelctl, then the first
@@ -176,9 +176,9 @@ TEST_F(LaunchTest, TheManagedExampleCarriesNoPassword)
     ASSERT_FALSE(document.value(QStringLiteral("AllowedWebsites")).toList().isEmpty()) << qPrintable(text);
     EXPECT_FALSE(document.value(QStringLiteral("BrowserPreferences")).toMap().contains(QStringLiteral("Password")));
 
-    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("s3cret")));
+    ASSERT_TRUE(PasswordStore::setPassword(QStringLiteral("s3cret")));
     const korvel::ImportOutcome outcome
         = korvel::ImportExport::replaceSettings(document, {korvel::DocumentSource::Kind::Managed, QStringLiteral("managed.plist")});
     ASSERT_TRUE(outcome) << qPrintable(outcome.reason);
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("s3cret")), korvel::PasswordCheck::Matches);
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("s3cret")), korvel::PasswordCheck::Matches);
 }

@@ -3,8 +3,8 @@
 #include "app/KVAppDelegate.h"
 #include "app/SchemeHandler.h"
 #include "app/SystemWatch.h"
-#include "browser/SOLocationManager.h"
-#include "browser/SOMotionDetector.h"
+#include "browser/LocationManager.h"
+#include "browser/MotionDetector.h"
 #include "files/KVServerStarter.h"
 #include "log/KVLogger.h"
 #include "platform/Paths.h"
@@ -242,14 +242,14 @@ TEST_F(LifecycleTest, TheMotionLockFollowsTheDetectorOnCellularDevicesOnly)
     const auto moving = [](double speed) {
         QGeoPositionInfo location;
         location.setAttribute(QGeoPositionInfo::GroundSpeed, speed);
-        SOLocationManager::sharedInstance().locationUpdated(location);
+        LocationManager::sharedInstance().locationUpdated(location);
     };
     for (const bool cellular : {false, true}) {
         device.cellular = cellular;
         settings().kvBrowPref.enableDrivingMode = true;
         settings().kvBrowPref.motionType = 0;  // walking
         KVAppDelegate delegate;
-        SOMotionDetector detector;
+        MotionDetector detector;
         delegate.motionDetector = &detector;
         QList<bool> overlay;
         delegate.showDrivingModeView = [&](bool shown) { overlay << shown; };
@@ -274,14 +274,14 @@ TEST_F(LifecycleTest, TurningTheMotionLockOffDisarmsIt)
     settings().kvBrowPref.enableDrivingMode = true;
     settings().kvBrowPref.motionType = 0;  // walking
     KVAppDelegate delegate;
-    SOMotionDetector detector;
+    MotionDetector detector;
     delegate.motionDetector = &detector;
     QList<bool> overlay;
     delegate.showDrivingModeView = [&](bool shown) { overlay << shown; };
     delegate.startActivityUpdates();
     QGeoPositionInfo walking;
     walking.setAttribute(QGeoPositionInfo::GroundSpeed, 1.0);
-    SOLocationManager::sharedInstance().locationUpdated(walking);
+    LocationManager::sharedInstance().locationUpdated(walking);
     ASSERT_TRUE(test::processEventsUntil([&] { return !overlay.isEmpty(); }, 5000));
     settings().kvBrowPref.enableDrivingMode = false;
     delegate.checkForMotionActivity();

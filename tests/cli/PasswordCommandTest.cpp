@@ -1,6 +1,6 @@
 #include "platform/Paths.h"
 #include "settings/PasswordLockout.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "tests/cli/KorvelctlProcess.h"
 
 #include <QFile>
@@ -8,7 +8,7 @@
 #include <functional>
 
 using korvel::PasswordCheck;
-using korvel::TalvexUtils;
+using korvel::PasswordStore;
 using korvel::test::CtlRun;
 
 namespace {
@@ -56,6 +56,6 @@ TEST_F(PasswordCommandTest, SetAndCheckReadThePasswordFromStandardInput)
     EXPECT_FALSE(QFile::exists(korvel::PasswordLockout::standardFile()));
 
     // The screens read the same store.
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("fresh")), PasswordCheck::Matches);
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("fresh")), PasswordCheck::Matches);
     EXPECT_EQ(ok({"log", "--category", "Settings"}).count(QStringLiteral("Password Changed")), 3);
 }

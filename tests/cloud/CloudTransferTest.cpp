@@ -345,7 +345,7 @@ TEST_P(CloudExchangeTest, AFetchGivesTheStoredDocumentTextWithoutApplyingIt)
     storeSomeSettings();
     QString id;
     ASSERT_TRUE(run(service.url(), [](KVCloudRequest& r) { r.exportToID(QStringLiteral("NULL"), false); }, &id).success);
-    const QByteArray expected = Utils::settingsDocumentXML(Utils::buildSettingsDocument());
+    const QByteArray expected = SettingsDocument::settingsDocumentXML(SettingsDocument::buildSettingsDocument());
     settings().allowedWebsites.clear();
     ASSERT_TRUE(settings().save());
 

@@ -1,4 +1,4 @@
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "platform/NotificationCenter.h"
 #include "settings/KVSettings.h"
 #include "tests/support/TestHome.h"
@@ -34,7 +34,7 @@ TEST(DownloadText, ByteCountsReadLikeFileSizes)
         {999500, "1 MB"}, {1250000, "1.3 MB"}, {1000000000, "1 GB"}, {1234567890, "1.23 GB"}, {999996000000, "1 TB"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utils::byteCountText(c.bytes), QLatin1String(c.text)) << c.bytes;
+        EXPECT_EQ(DownloadFiles::byteCountText(c.bytes), QLatin1String(c.text)) << c.bytes;
 }
 
 TEST(DownloadText, NamesComeFromTheAddressUnlessUnusable)
@@ -62,7 +62,7 @@ TEST(DownloadText, NamesComeFromTheAddressUnlessUnusable)
     };
     const QStringList settingsNames{QStringLiteral("fleet.plist"), QStringLiteral("Korvel.plist")};
     for (const auto& c : cases)
-        EXPECT_EQ(Utils::downloadFileName(QUrl(QLatin1String(c.url)), QLatin1String(c.suggested), settingsNames), QLatin1String(c.name)) << c.url;
+        EXPECT_EQ(DownloadFiles::downloadFileName(QUrl(QLatin1String(c.url)), QLatin1String(c.suggested), settingsNames), QLatin1String(c.name)) << c.url;
 }
 
 TEST_F(DownloadHistoryTest, DestinationsNeverOverwrite)
@@ -70,11 +70,11 @@ TEST_F(DownloadHistoryTest, DestinationsNeverOverwrite)
     const QString dir = documents();
     QStringList names;
     for (int i = 0; i < 3; ++i)
-        names << QFileInfo(Utils::reserveDownloadDestination(dir, QStringLiteral("a.pdf"))).fileName();
+        names << QFileInfo(DownloadFiles::reserveDownloadDestination(dir, QStringLiteral("a.pdf"))).fileName();
     EXPECT_EQ(names, (QStringList{"a.pdf", "1_a.pdf", "2_a.pdf"}));
     // A dangling link is a name that is taken, not a door to wherever it points.
     ASSERT_TRUE(QFile::link(home() + QStringLiteral("/elsewhere"), dir + QStringLiteral("/b.pdf")));
-    EXPECT_EQ(QFileInfo(Utils::reserveDownloadDestination(dir, QStringLiteral("b.pdf"))).fileName(), QStringLiteral("1_b.pdf"));
+    EXPECT_EQ(QFileInfo(DownloadFiles::reserveDownloadDestination(dir, QStringLiteral("b.pdf"))).fileName(), QStringLiteral("1_b.pdf"));
     EXPECT_FALSE(QFileInfo::exists(home() + QStringLiteral("/elsewhere")));
 }
 
@@ -90,21 +90,21 @@ TEST_F(DownloadHistoryTest, EntriesFinishFailAndAreRemovedByIdentifier)
 
     for (int i = 0; i < 3; ++i) {
         begin();
-        const QString path = Utils::reserveDownloadDestination(documents(), QStringLiteral("r.pdf"));
-        EXPECT_FALSE(Utils::updateDownloadFileDetail(url, true, path, settings(), clock.now()));
+        const QString path = DownloadFiles::reserveDownloadDestination(documents(), QStringLiteral("r.pdf"));
+        EXPECT_FALSE(DownloadFiles::updateDownloadFileDetail(url, true, path, settings(), clock.now()));
     }
     EXPECT_EQ(ids(), (QList<qint64>{1, 2, 3}));
-    Utils::deleteDownloadHistoryEntries({1, 2}, settings());
+    DownloadFiles::deleteDownloadHistoryEntries({1, 2}, settings());
     EXPECT_EQ(QDir(documents()).entryList({QStringLiteral("*r.pdf")}, QDir::Files).size(), 3);
 
     // A failure takes only the running entry of that address; a finished one with the same source stays.
     begin();
     EXPECT_EQ(ids(), (QList<qint64>{3, 0}));
-    Utils::updateDownloadFileDetail(url, false, {}, settings(), clock.now());
+    DownloadFiles::updateDownloadFileDetail(url, false, {}, settings(), clock.now());
     EXPECT_EQ(ids(), (QList<qint64>{3}));
     begin();
     settings().kvBrowPref.isAllowOpenFileAfterDownload = true;
-    EXPECT_TRUE(Utils::updateDownloadFileDetail(url, true, documents() + QStringLiteral("/r.pdf"), settings(), clock.now()));
+    EXPECT_TRUE(DownloadFiles::updateDownloadFileDetail(url, true, documents() + QStringLiteral("/r.pdf"), settings(), clock.now()));
     EXPECT_EQ(ids(), (QList<qint64>{3, 4}));
     EXPECT_EQ(reloads, 6);
 
@@ -112,14 +112,14 @@ TEST_F(DownloadHistoryTest, EntriesFinishFailAndAreRemovedByIdentifier)
     begin();
     settings().save();
     restart();
-    Utils::cleanUpUnfinishedDownloads(settings());
+    DownloadFiles::cleanUpUnfinishedDownloads(settings());
     EXPECT_EQ(ids(), (QList<qint64>{3, 4}));
     EXPECT_EQ(settings().arrDownloadHistory.last().downloadTime, clock.now().toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'")));
 
     // Without history keeping nothing is listed; the file is offered when asked for.
     settings().kvBrowPref.isAllowKeepDownloadHistory = false;
-    EXPECT_TRUE(Utils::updateDownloadFileDetail(url, true, documents() + QStringLiteral("/r.pdf"), settings(), clock.now()));
-    EXPECT_FALSE(Utils::updateDownloadFileDetail(url, false, {}, settings(), clock.now()));
+    EXPECT_TRUE(DownloadFiles::updateDownloadFileDetail(url, true, documents() + QStringLiteral("/r.pdf"), settings(), clock.now()));
+    EXPECT_FALSE(DownloadFiles::updateDownloadFileDetail(url, false, {}, settings(), clock.now()));
     EXPECT_EQ(ids(), (QList<qint64>{3, 4}));
 }
 
@@ -135,14 +135,14 @@ TEST_F(DownloadHistoryTest, RowsTellRunningStoredAndMissingFiles)
     const DownloadHistoryParam running = DownloadHistoryParam::initWithParams(QStringLiteral("r.pdf"), QStringLiteral("https://a.test/r.pdf"), {}, {}, 0);
     const QTimeZone berlin(QByteArrayLiteral("Europe/Berlin"));
 
-    const Utils::DownloadHistoryRow keptRow = Utils::downloadHistoryRow(kept, berlin);
-    EXPECT_EQ(keptRow.state, Utils::DownloadHistoryRow::State::Stored);
+    const DownloadFiles::DownloadHistoryRow keptRow = DownloadFiles::downloadHistoryRow(kept, berlin);
+    EXPECT_EQ(keptRow.state, DownloadFiles::DownloadHistoryRow::State::Stored);
     const QString size = qtTrId("TEXT_SIZE");
     const QString when = qtTrId("TEXT_WHEN");
     EXPECT_EQ(keptRow.detail, QStringLiteral("%1: 2 KB %2: Apr 01, 2026").arg(size, when));
     EXPECT_EQ(keptRow.storedPath, documents() + QStringLiteral("/kept.pdf"));
-    const Utils::DownloadHistoryRow goneRow = Utils::downloadHistoryRow(gone, QTimeZone(QByteArrayLiteral("UTC")));
-    EXPECT_EQ(goneRow.state, Utils::DownloadHistoryRow::State::Missing);
+    const DownloadFiles::DownloadHistoryRow goneRow = DownloadFiles::downloadHistoryRow(gone, QTimeZone(QByteArrayLiteral("UTC")));
+    EXPECT_EQ(goneRow.state, DownloadFiles::DownloadHistoryRow::State::Missing);
     EXPECT_EQ(goneRow.detail, QStringLiteral("%1: 2 KB %2: Mar 31, 2026\n %3").arg(size, when, qtTrId("FILE_DOES_NOT_EXIST")));
-    EXPECT_EQ(Utils::downloadHistoryRow(running, berlin).state, Utils::DownloadHistoryRow::State::Downloading);
+    EXPECT_EQ(DownloadFiles::downloadHistoryRow(running, berlin).state, DownloadFiles::DownloadHistoryRow::State::Downloading);
 }

@@ -1,5 +1,5 @@
 #include "browser/ui/EngineProfiles.h"
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "files/VisitQuota.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
@@ -8,7 +8,7 @@
 #include "platform/PropertyList.h"
 #include "platform/ui/Alert.h"
 #include "settings/KVHashString.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "platform/ui/TableView.h"
 #include "tests/browser/ui/WebWindowTest.h"
 #include "transfer/ImportExport.h"
@@ -92,7 +92,7 @@ TEST_F(DownloadTest, RepeatedDownloadsGetFreshNamesAndRisingIds)
     EXPECT_EQ(settings().arrDownloadHistory.at(2).filePath, documents() + QStringLiteral("/2_report.bin"));
     EXPECT_EQ(stack->topScreen(), window);
     EXPECT_EQ(window->webView()->url().path(), QStringLiteral("/page"));
-    EXPECT_TRUE(QDir(Utils::downloadStagingDirectory()).isEmpty());
+    EXPECT_TRUE(QDir(DownloadFiles::downloadStagingDirectory()).isEmpty());
 
     // The window's Downloads item opens the history once, however often it is tapped.
     window->goToDownloadHistoryView();
@@ -143,7 +143,7 @@ TEST_F(DownloadTest, StalledAndCancelledDownloadsLeaveOnlyOlderEntries)
         EXPECT_FALSE(KVWaitingDownloadProgressView::sharedView()->isVisible());
         EXPECT_TRUE(stored().isEmpty());
         // The engine removes its partial file of a cancelled download on a thread of its own.
-        EXPECT_TRUE(processEventsUntil([] { return QDir(Utils::downloadStagingDirectory()).isEmpty(); }, 5000));
+        EXPECT_TRUE(processEventsUntil([] { return QDir(DownloadFiles::downloadStagingDirectory()).isEmpty(); }, 5000));
     }
     EXPECT_EQ(log(qtTrId("TXT_DOWNLOAD")).size(), 2);
 }
@@ -233,7 +233,7 @@ TEST_F(DownloadTest, DownloadsNeedATapAndFitTheVisitsQuota)
         EXPECT_EQ(stored().size(), before) << d.name << ": a second file went beyond the quota";
         EXPECT_LE(VisitQuota::shared().used(), 1000 * 1000) << d.name;
     }
-    EXPECT_TRUE(QDir(Utils::downloadStagingDirectory()).isEmpty());
+    EXPECT_TRUE(QDir(DownloadFiles::downloadStagingDirectory()).isEmpty());
     // The next visitor may save again.
     EngineProfiles::instance().endVisit();
     EXPECT_EQ(VisitQuota::shared().used(), 0);
@@ -271,5 +271,5 @@ TEST_F(DownloadTest, ADownloadedSettingsDocumentIsNeverImported)
     ASSERT_TRUE(processEventsUntil([&] { return ended; }));
     for (const allowedWebsite& site : settings().allowedWebsites)
         EXPECT_NE(site.url, QStringLiteral("http://attacker.example"));
-    EXPECT_NE(KVHashString::base64ToString(TalvexUtils::getPassword()), QStringLiteral("pwned"));
+    EXPECT_NE(KVHashString::base64ToString(PasswordStore::getPassword()), QStringLiteral("pwned"));
 }

@@ -71,10 +71,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const korvel::Utils::ParsedDocument parsed = korvel::Utils::readSettingsDocument(bytes);
+    const korvel::SettingsDocument::ParsedDocument parsed = korvel::SettingsDocument::readSettingsDocument(bytes);
     if (parsed.document) {
         korvel::ImportExport::applySettingsDocument(*parsed.document, size % 2 == 1);
-        korvel::Utils::importFiles(*parsed.document);
+        korvel::SettingsDocument::importFiles(*parsed.document);
     }
     checkNothingOutsideDocuments();
     // Each input starts from an empty Documents, so the check above stays cheap.

@@ -5,7 +5,7 @@
 #include "policy/BlockedWebsiteEditing.h"
 #include "policy/CategoryEditing.h"
 #include "policy/IconLayout.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 #include "tests/support/TestHome.h"
 
@@ -312,8 +312,8 @@ TEST_F(EditingTest, BlockedWildcardHostsAreStoredAsTheLookupReadsThem)
         const blockedWebsite saved = settings().blockedWebsites.at(outcome.index);
         EXPECT_EQ(saved.url, QString::fromUtf8(c.stored));
         EXPECT_EQ(saved.title, QString::fromUtf8(c.title));
-        EXPECT_TRUE(Utils::checkIfWebsiteBlocked(QUrl(QString::fromUtf8(c.blocks)), settings())) << c.typed;
-        EXPECT_FALSE(Utils::checkIfWebsiteBlocked(QUrl(QString::fromUtf8(c.passes)), settings())) << c.typed;
+        EXPECT_TRUE(WebsiteRules::checkIfWebsiteBlocked(QUrl(QString::fromUtf8(c.blocks)), settings())) << c.typed;
+        EXPECT_FALSE(WebsiteRules::checkIfWebsiteBlocked(QUrl(QString::fromUtf8(c.passes)), settings())) << c.typed;
         // The editor shows it without its scheme, and saving that keeps it.
         ASSERT_TRUE(BlockedWebsiteEditing::save(settings(), BlockedWebsiteInput::fromRecord(saved), outcome.index).done()) << c.typed;
         EXPECT_EQ(settings().blockedWebsites.at(outcome.index), saved);
@@ -412,9 +412,9 @@ TEST_F(EditingTest, ResettingTheIconLayoutClearsEveryFrame)
 
 TEST(PolicyUtils, CapitalizeAndDefaultTitles)
 {
-    EXPECT_EQ(Utils::capitalizeFirstLetterOfString(QStringLiteral("news")), QStringLiteral("News"));
-    EXPECT_EQ(Utils::capitalizeFirstLetterOfString(QStringLiteral("iPhone apps")), QStringLiteral("IPhone apps"));
-    EXPECT_EQ(Utils::capitalizeFirstLetterOfString(QString()), QString());
+    EXPECT_EQ(WebsiteRules::capitalizeFirstLetterOfString(QStringLiteral("news")), QStringLiteral("News"));
+    EXPECT_EQ(WebsiteRules::capitalizeFirstLetterOfString(QStringLiteral("iPhone apps")), QStringLiteral("IPhone apps"));
+    EXPECT_EQ(WebsiteRules::capitalizeFirstLetterOfString(QString()), QString());
     const struct {
         const char* url;
         WebsiteProtocol protocol;
@@ -426,5 +426,5 @@ TEST(PolicyUtils, CapitalizeAndDefaultTitles)
         {"file:///home/k/Documents/a%20b.pdf", WebsiteProtocol::File, "a b.pdf"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utils::defaultTitleForURL(QUrl(QString::fromLatin1(c.url)), c.protocol), QString::fromUtf8(c.title)) << c.url;
+        EXPECT_EQ(WebsiteRules::defaultTitleForURL(QUrl(QString::fromLatin1(c.url)), c.protocol), QString::fromUtf8(c.title)) << c.url;
 }

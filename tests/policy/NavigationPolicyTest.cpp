@@ -1,5 +1,5 @@
 #include "policy/NavigationPolicy.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 #include "tests/support/TestHome.h"
 
@@ -458,16 +458,16 @@ TEST_F(NavigationPolicyTest, BlockedIndexAgreesWithTheListWalk)
     index.refresh(s);
     for (int i = 0; i < 2000; ++i) {
         const QUrl url(QStringLiteral("http://") + randomHost(false) + QLatin1Char('/'));
-        EXPECT_EQ(index.blocksHost(Utils::requestHostKey(url.host())), Utils::checkIfWebsiteBlocked(url, s)) << qPrintable(url.toString());
+        EXPECT_EQ(index.blocksHost(WebsiteRules::requestHostKey(url.host())), WebsiteRules::checkIfWebsiteBlocked(url, s)) << qPrintable(url.toString());
     }
 }
 
 TEST(PolicyLookups, DocumentsSchemesAndKeywords)
 {
     for (const char* yes : {"http://a.test/x.pdf", "file:///d/a.docx", "http://a.test/b.tar.zip"})
-        EXPECT_TRUE(Utils::checkIsSupportedByGoogleDocs(QString::fromLatin1(yes))) << yes;
+        EXPECT_TRUE(WebsiteRules::checkIsSupportedByGoogleDocs(QString::fromLatin1(yes))) << yes;
     for (const char* no : {"http://a.test/x.PDF", "http://a.test/x.pdf?dl=1", "http://a.test/"})
-        EXPECT_FALSE(Utils::checkIsSupportedByGoogleDocs(QString::fromLatin1(no))) << no;
+        EXPECT_FALSE(WebsiteRules::checkIsSupportedByGoogleDocs(QString::fromLatin1(no))) << no;
 
     const struct {
         const char* in;
@@ -483,10 +483,10 @@ TEST(PolicyLookups, DocumentsSchemesAndKeywords)
     for (const auto& c : schemes) {
         QString scheme;
         QString rest;
-        Utils::getSchemeFromURL(QUrl(QString::fromLatin1(c.in)), &scheme, &rest);
+        WebsiteRules::getSchemeFromURL(QUrl(QString::fromLatin1(c.in)), &scheme, &rest);
         EXPECT_EQ(scheme, QString::fromLatin1(c.scheme)) << c.in;
         EXPECT_EQ(rest, QString::fromLatin1(c.rest)) << c.in;
-        EXPECT_EQ(Utils::urlWithScheme(QUrl(QString::fromLatin1(c.in))).toString(), QString::fromLatin1(c.repaired)) << c.in;
+        EXPECT_EQ(WebsiteRules::urlWithScheme(QUrl(QString::fromLatin1(c.in))).toString(), QString::fromLatin1(c.repaired)) << c.in;
     }
 
     KVBrowserPrefSettings p;
@@ -502,7 +502,7 @@ TEST(PolicyLookups, DocumentsSchemesAndKeywords)
     for (const auto& c : keywords) {
         p.strBlockedKeyWord = QString::fromLatin1(c.keywords);
         NavigationEffects effects;
-        EXPECT_EQ(Utils::checkBlockedKeyWordIsExistOrNot(QString::fromLatin1(c.text), false, p, &effects), c.hit) << c.keywords;
+        EXPECT_EQ(WebsiteRules::checkBlockedKeyWordIsExistOrNot(QString::fromLatin1(c.text), false, p, &effects), c.hit) << c.keywords;
         EXPECT_EQ(effects.size(), c.hit ? 2 : 0);
     }
 }
@@ -531,7 +531,7 @@ TEST(PolicyLookups, ExternalAddressesFindTheirWebsite)
     };
     for (const auto& c : cases) {
         NavigationEffects effects;
-        const std::optional<allowedWebsite> found = Utils::getAllowedWebsiteForExternalURL(QUrl(QString::fromLatin1(c.external)), c.websites, &effects);
+        const std::optional<allowedWebsite> found = WebsiteRules::getAllowedWebsiteForExternalURL(QUrl(QString::fromLatin1(c.external)), c.websites, &effects);
         EXPECT_EQ(found.has_value(), c.found != nullptr) << c.external;
         if (found && c.found) {
             EXPECT_EQ(found->url, QString::fromLatin1(c.found)) << c.external;
@@ -543,6 +543,6 @@ TEST(PolicyLookups, ExternalAddressesFindTheirWebsite)
         }
     }
     NavigationEffects effects;
-    EXPECT_FALSE(Utils::getAllowedWebsiteForExternalURL(QUrl(QStringLiteral("file:///x.pdf")), {}, &effects));
+    EXPECT_FALSE(WebsiteRules::getAllowedWebsiteForExternalURL(QUrl(QStringLiteral("file:///x.pdf")), {}, &effects));
     EXPECT_EQ(effects.first().describe(), QStringLiteral("log: App General: External URL is file path URL."));
 }

@@ -2,7 +2,7 @@
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
 #include "settings/SettingsFingerprint.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "tests/support/TestHome.h"
 
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "tests/support/TestHome.h"
 
 #include <QFile>
@@ -14,7 +14,7 @@
 #include <vector>
 
 using korvel::KVHashString;
-using korvel::TalvexUtils;
+using korvel::PasswordStore;
 using korvel::UserDefaults;
 
 namespace {
@@ -37,30 +37,30 @@ TEST(KVHashString, Base64OfTheUtf8Text)
 
 TEST_F(PasswordStoreTest, StoresASaltedHashInTheKeychain)
 {
-    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("9246")));
+    ASSERT_TRUE(PasswordStore::setPassword(QStringLiteral("9246")));
     const QString stored = korvel::SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"));
     EXPECT_TRUE(KVHashString::isPasswordHash(stored)) << qPrintable(stored);
     EXPECT_TRUE(KVHashString::verifyPasswordHash(stored, QStringLiteral("9246")));
-    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("9246")));
-    EXPECT_NE(TalvexUtils::getPassword(), stored) << "a new salt each time";
+    ASSERT_TRUE(PasswordStore::setPassword(QStringLiteral("9246")));
+    EXPECT_NE(PasswordStore::getPassword(), stored) << "a new salt each time";
 
-    EXPECT_FALSE(TalvexUtils::setPassword(QString())) << "no value: the keychain refuses";
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("9246")), korvel::PasswordCheck::Matches) << "and the old password stays";
+    EXPECT_FALSE(PasswordStore::setPassword(QString())) << "no value: the keychain refuses";
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("9246")), korvel::PasswordCheck::Matches) << "and the old password stays";
 }
 
 TEST_F(PasswordStoreTest, ALegacyPasswordCountsUntilMigratedToAHash)
 {
     storeLegacy(QStringLiteral("bGVnYWN5"));
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("legacy")), korvel::PasswordCheck::Matches);
-    EXPECT_EQ(TalvexUtils::migrate(), korvel::PasswordMigration::Migrated);
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("legacy")), korvel::PasswordCheck::Matches);
+    EXPECT_EQ(PasswordStore::migrate(), korvel::PasswordMigration::Migrated);
     EXPECT_TRUE(KVHashString::isPasswordHash(korvel::SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"))));
     EXPECT_FALSE(UserDefaults::standard().dictionaryForKey(QStringLiteral("BrowserPreferences")).contains(QStringLiteral("Password")));
     storeLegacy(QStringLiteral("Y2hhbmdlZA=="));
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("legacy")), korvel::PasswordCheck::Matches) << "the keychain wins once it holds one";
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("legacy")), korvel::PasswordCheck::Matches) << "the keychain wins once it holds one";
 
     // An empty keychain value counts as none.
-    ASSERT_TRUE(TalvexUtils::setPassword(QString(QLatin1String(""))));
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("changed")), korvel::PasswordCheck::Matches);
+    ASSERT_TRUE(PasswordStore::setPassword(QString(QLatin1String(""))));
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("changed")), korvel::PasswordCheck::Matches);
 }
 
 TEST_F(PasswordStoreTest, ConcurrentReadersAllSeeTheMigratedPassword)
@@ -70,7 +70,7 @@ TEST_F(PasswordStoreTest, ConcurrentReadersAllSeeTheMigratedPassword)
     std::vector<QString> seen(8);
     std::vector<std::unique_ptr<QThread>> threads;
     for (size_t i = 0; i < seen.size(); ++i)
-        threads.emplace_back(QThread::create([&, i] { seen[i] = TalvexUtils::getPassword(defaults); }));
+        threads.emplace_back(QThread::create([&, i] { seen[i] = PasswordStore::getPassword(defaults); }));
     for (auto& t : threads)
         t->start();
     for (auto& t : threads)
@@ -91,13 +91,13 @@ TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
         PasswordCheck factoryCheck;
     } cases[] = {
         {"nothing stored", [] {}, PasswordState::None, PasswordCheck::NoPassword},
-        {"the empty password", [] { TalvexUtils::setPassword(QString(QLatin1String(""))); }, PasswordState::None,
+        {"the empty password", [] { PasswordStore::setPassword(QString(QLatin1String(""))); }, PasswordState::None,
          PasswordCheck::NoPassword},
-        {"the factory password", [] { TalvexUtils::setPassword(QStringLiteral("9246")); }, PasswordState::Set, PasswordCheck::Matches},
+        {"the factory password", [] { PasswordStore::setPassword(QStringLiteral("9246")); }, PasswordState::Set, PasswordCheck::Matches},
         {"the factory password as an older version stored it",
          [] { korvel::SSKeychain::setPassword(QStringLiteral("OTI0Ng=="), QStringLiteral("Talvex"), QStringLiteral("password")); },
          PasswordState::Set, PasswordCheck::Matches},
-        {"another password", [] { TalvexUtils::setPassword(QStringLiteral("new")); }, PasswordState::Set, PasswordCheck::Wrong},
+        {"another password", [] { PasswordStore::setPassword(QStringLiteral("new")); }, PasswordState::Set, PasswordCheck::Wrong},
         {"a keychain file that is not a property list", [&] { writeKeychain("garbage"); }, PasswordState::Damaged,
          PasswordCheck::Damaged},
         {"a damaged keychain beside a legacy password",
@@ -123,9 +123,9 @@ TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
         QFile::remove(korvel::Paths::keychainFile());
         UserDefaults::standard().removeObject(QStringLiteral("BrowserPreferences"));
         c.arrange();
-        EXPECT_EQ(TalvexUtils::readPassword().state, c.state) << c.name;
-        EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("9246")), c.factoryCheck) << c.name;
-        EXPECT_EQ(TalvexUtils::isFactoryPasswordInUse(), c.factoryCheck == PasswordCheck::Matches) << c.name;
+        EXPECT_EQ(PasswordStore::readPassword().state, c.state) << c.name;
+        EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("9246")), c.factoryCheck) << c.name;
+        EXPECT_EQ(PasswordStore::isFactoryPasswordInUse(), c.factoryCheck == PasswordCheck::Matches) << c.name;
     }
 }
 
@@ -133,10 +133,10 @@ TEST_F(PasswordStoreTest, OnlyAReplacingWriteTakesADamagedStoreOver)
 {
     ASSERT_TRUE(korvel::test::writeFile(korvel::Paths::keychainFile(), "garbage"));
 
-    EXPECT_FALSE(TalvexUtils::setPassword(QStringLiteral("new")));
-    EXPECT_EQ(TalvexUtils::readPassword().state, korvel::PasswordState::Damaged) << "an ordinary write leaves the damage alone";
+    EXPECT_FALSE(PasswordStore::setPassword(QStringLiteral("new")));
+    EXPECT_EQ(PasswordStore::readPassword().state, korvel::PasswordState::Damaged) << "an ordinary write leaves the damage alone";
 
-    ASSERT_TRUE(TalvexUtils::setPassword(QStringLiteral("new"), korvel::DamagedStore::Replace));
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("new")), korvel::PasswordCheck::Matches);
+    ASSERT_TRUE(PasswordStore::setPassword(QStringLiteral("new"), korvel::DamagedStore::Replace));
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("new")), korvel::PasswordCheck::Matches);
     EXPECT_EQ(korvel::test::readFile(korvel::Paths::keychainFile() + QStringLiteral(".damaged")), "garbage") << "the damaged bytes are kept for a look";
 }

@@ -206,7 +206,7 @@ TEST_F(FaultInjectionTest, KilledAtRandomPointsNothingIsTornAndNothingDoneIsLost
             EXPECT_GE(*round, lastDone) << "a round reported done is not on disk";
             if (std::strcmp(m.mode, "import") != 0 || *round == 0)
                 continue;
-            const auto is = [](qint64 k) { return TalvexUtils::checkPassword(QStringLiteral("pw%1").arg(k)) == PasswordCheck::Matches; };
+            const auto is = [](qint64 k) { return PasswordStore::checkPassword(QStringLiteral("pw%1").arg(k)) == PasswordCheck::Matches; };
             EXPECT_TRUE(is(*round) || is(*round + 1)) << "the password is neither of round " << *round << " nor of the next";
             const qint64 stamp = readFile(documents() + QStringLiteral("/stamp.txt")).toLongLong();
             EXPECT_TRUE(stamp == *round || stamp == *round + 1) << stamp << " against " << *round;

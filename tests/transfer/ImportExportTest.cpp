@@ -160,7 +160,7 @@ TEST_F(ImportExportTest, ExportNamesAreTrimmedAndMustEndInPlistAndStayInsideDocu
         EXPECT_TRUE(result.alert.message.startsWith(QString::fromUtf8(c.message))) << qPrintable(result.alert.message);
         if (c.written) {
             EXPECT_EQ(result.alert.title, QStringLiteral("Korvel"));
-            EXPECT_TRUE(Utils::readSettingsDocument(readFile(documents() + QLatin1Char('/') + QLatin1String(c.written))).document);
+            EXPECT_TRUE(SettingsDocument::readSettingsDocument(readFile(documents() + QLatin1Char('/') + QLatin1String(c.written))).document);
             EXPECT_EQ(settings().kvAutoImport.fileExport, QString::fromUtf8(c.written));
         }
     }
@@ -183,7 +183,7 @@ TEST_F(ImportExportTest, PellmorExportLeavesExactlyOneWrappedTextFile)
     const QByteArray text = readFile(result.path);
     EXPECT_TRUE(text.startsWith("<![CDATA[\n<?xml")) << text.left(40).constData();
     EXPECT_TRUE(text.endsWith("</plist>\n]]>")) << text.right(20).constData();
-    const Utils::ParsedDocument parsed = Utils::readSettingsDocument(text);
+    const SettingsDocument::ParsedDocument parsed = SettingsDocument::readSettingsDocument(text);
     ASSERT_TRUE(parsed.document);
     const QVariantMap preferences = parsed.document->value(QStringLiteral("BrowserPreferences")).toMap();
     EXPECT_FALSE(preferences.contains(QStringLiteral("Password")));

@@ -19,7 +19,7 @@ struct Snapshot {
 
 Snapshot snapshot(KVSettings& s)
 {
-    return {s.kvBrowPref, s.allowedWebsites, s.allowedWebsitesCategories, s.blockedWebsites, s.arrDownloadHistory, TalvexUtils::getPassword()};
+    return {s.kvBrowPref, s.allowedWebsites, s.allowedWebsitesCategories, s.blockedWebsites, s.arrDownloadHistory, PasswordStore::getPassword()};
 }
 
 const char* const carriedFiles[] = {"walls/sea.jpg", "saver.mp4", "icons/a.png", "icons/my b.png", "cat1.png", "cat 2.png"};
@@ -64,7 +64,7 @@ TEST_F(RoundTripTest, ADocumentExportedOnOneHomeReproducesEverythingOnAnother)
     Snapshot expected = snapshot(settings());
     ASSERT_TRUE(ImportExport::exportToFile(QStringLiteral("Korvel.plist")).ok);
     const QByteArray exported = readFile(documents() + QStringLiteral("/Korvel.plist"));
-    const QVariantMap first = *Utils::readSettingsDocument(exported).document;
+    const QVariantMap first = *SettingsDocument::readSettingsDocument(exported).document;
     EXPECT_EQ(first.value(QStringLiteral("Files")).toList().size(), 6);
     QMap<QString, QByteArray> files;
     for (const char* name : carriedFiles)
@@ -93,7 +93,7 @@ TEST_F(RoundTripTest, ADocumentExportedOnOneHomeReproducesEverythingOnAnother)
 
     // Exported again from B: the same document but for those identifiers.
     ASSERT_TRUE(ImportExport::exportToFile(QStringLiteral("Again.plist")).ok);
-    const QVariantMap second = *Utils::readSettingsDocument(readFile(documents() + QStringLiteral("/Again.plist"))).document;
+    const QVariantMap second = *SettingsDocument::readSettingsDocument(readFile(documents() + QStringLiteral("/Again.plist"))).document;
     EXPECT_EQ(second.keys(), first.keys());
     for (const QString& key : first.keys()) {
         if (key != QLatin1String("AllowedWebsites")) {

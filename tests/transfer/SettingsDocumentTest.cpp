@@ -11,7 +11,7 @@
 namespace korvel::test {
 namespace {
 
-using namespace korvel::Utils;
+using namespace korvel::SettingsDocument;
 
 class SettingsDocumentTest : public TestHome {
 protected:

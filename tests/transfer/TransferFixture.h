@@ -5,7 +5,7 @@
 #include "platform/PropertyList.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "tests/support/TestHome.h"
 #include "transfer/ImportExport.h"
 #include "transfer/UploadServerControl.h"
@@ -60,9 +60,9 @@ protected:
     {
         ASSERT_TRUE(placeDocument(name, PropertyList::toXml(document)));
     }
-    static void setPassword(const char* text) { ASSERT_TRUE(TalvexUtils::setPassword(QString::fromUtf8(text))); }
+    static void setPassword(const char* text) { ASSERT_TRUE(PasswordStore::setPassword(QString::fromUtf8(text))); }
     // Whether `text` is the stored password (the store holds only its hash).
-    static bool passwordIs(const char* text) { return TalvexUtils::checkPassword(QString::fromUtf8(text)) == PasswordCheck::Matches; }
+    static bool passwordIs(const char* text) { return PasswordStore::checkPassword(QString::fromUtf8(text)) == PasswordCheck::Matches; }
     static QStringList urls(const QList<allowedWebsite>& sites)
     {
         QStringList list;

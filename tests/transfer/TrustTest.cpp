@@ -277,7 +277,7 @@ TEST_F(TrustTest, ASignatureHoldsWhateverFormTheDocumentTravelsIn)
         {"other white space", QByteArray(xml).replace("\n", "\r\n\t")},
     };
     for (const auto& form : forms) {
-        const Utils::ParsedDocument parsed = Utils::readSettingsDocument(form.bytes);
+        const SettingsDocument::ParsedDocument parsed = SettingsDocument::readSettingsDocument(form.bytes);
         ASSERT_TRUE(parsed.document) << form.name << ": " << qPrintable(parsed.error);
         const DocumentSignature::Check check = DocumentSignature::check(*parsed.document, DocumentSignature::trustedKeys());
         EXPECT_EQ(check.state, DocumentSignature::State::Valid) << form.name << ": " << qPrintable(check.text());
@@ -320,11 +320,11 @@ TEST_F(TrustTest, ThePasswordIsKeptAndTravelsAsAHashAndTheOldFormStillImports)
     UserDefaults::standard().setObject(QStringLiteral("BrowserPreferences"), QVariantMap{{QStringLiteral("Password"), old}});
     ASSERT_TRUE(UserDefaults::standard().synchronize());
     EXPECT_TRUE(passwordIs("old-pass")) << "an unmigrated store still opens the settings";
-    EXPECT_EQ(TalvexUtils::migrate(), PasswordMigration::Migrated);
-    EXPECT_EQ(TalvexUtils::migrate(), PasswordMigration::Nothing);
+    EXPECT_EQ(PasswordStore::migrate(), PasswordMigration::Migrated);
+    EXPECT_EQ(PasswordStore::migrate(), PasswordMigration::Nothing);
     EXPECT_TRUE(passwordIs("old-pass"));
     EXPECT_FALSE(passwordIs("old-pas"));
-    EXPECT_TRUE(KVHashString::isPasswordHash(TalvexUtils::getPassword()));
+    EXPECT_TRUE(KVHashString::isPasswordHash(PasswordStore::getPassword()));
     EXPECT_FALSE(readFile(Paths::keychainFile()).contains(old.toUtf8()));
     EXPECT_FALSE(readFile(Paths::defaultsFile()).contains(old.toUtf8()));
 
@@ -364,7 +364,7 @@ TEST_F(TrustTest, ThePasswordIsKeptAndTravelsAsAHashAndTheOldFormStillImports)
         ASSERT_TRUE(ImportExport::applySettingsDocument(documentWith(QStringLiteral("http://a.example"), import.preferences), atTheDevice, false))
             << import.name;
         EXPECT_TRUE(passwordIs(import.password)) << import.name;
-        EXPECT_TRUE(KVHashString::isPasswordHash(TalvexUtils::getPassword())) << import.name;
+        EXPECT_TRUE(KVHashString::isPasswordHash(PasswordStore::getPassword())) << import.name;
     }
 }
 
@@ -659,7 +659,7 @@ TEST_F(TrustTest, NoFileHoldsThePasswordReadable)
     storeSomeSettings();
     ASSERT_TRUE(ImportExport::applySettingsDocument(
         documentWith(QStringLiteral("http://a.example"), {{QStringLiteral("Password"), KVHashString::stringToBase64(password)}}), atTheDevice, false));
-    ASSERT_TRUE(TalvexUtils::setPassword(password));
+    ASSERT_TRUE(PasswordStore::setPassword(password));
     ASSERT_TRUE(ImportExport::exportToFile(QStringLiteral("export.plist")).ok);
     ASSERT_TRUE(ImportExport::exportForPellmor().written);
     ASSERT_TRUE(ImportExport::rollBack(SettingsHistory::entries().last().sequence, QStringLiteral("a test")));

@@ -41,8 +41,8 @@
 #include "browser/ui/KVScreensaver.h"
 #include "admin/ui/KVManageCategoryDetailViewController.h"
 #include "admin/ui/KVPolicyListViewController.h"
-#include "admin/ui/KVTest2ViewController.h"
-#include "admin/ui/KVTestViewController.h"
+#include "admin/ui/KVLogOptionsViewController.h"
+#include "admin/ui/KVLogViewController.h"
 #include "admin/ui/UploadServerAddressScreen.h"
 #include "log/KVLog.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
@@ -59,7 +59,7 @@
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
-#include "browser/ui/multiTabbarController.h"
+#include "browser/ui/BrowserTabsController.h"
 #include "platform/ui/Theme.h"
 #include "platform/AtomicFile.h"
 #include "platform/DocumentOrigins.h"
@@ -169,7 +169,7 @@ void tourTabs(NavigationStack* stack)
         qputenv("KORVEL_APPEARANCE", dark ? "dark" : "light");
         Theme::apply(*static_cast<QApplication*>(QCoreApplication::instance()));
         const QString suffix = dark ? QStringLiteral("-dark") : QString();
-        auto* tabs = new multiTabbarController;
+        auto* tabs = new BrowserTabsController;
         stack->push(tabs, NavigationStack::Animation::None);
         waitFor(15000, [&] { return tabs->tab(0) && tabs->tab(0)->showsHomePage(); });
         waitFor(1500);
@@ -323,7 +323,7 @@ void tourAdministration(NavigationStack* stack)
     stack->pop(NavigationStack::Animation::None);
 
     menu->didSelectMenuId(ViewLogMenu);
-    if (auto* log = waitForTop<KVTestViewController>(stack)) {
+    if (auto* log = waitForTop<KVLogViewController>(stack)) {
         shoot(QStringLiteral("18-log"));
         log->viewSelect();
         shoot(QStringLiteral("18-log-view-options"));
@@ -712,7 +712,7 @@ int main(int argc, char** argv)
             waitFor(5000, [] { return !KVWaitingDownloadProgressView::sharedView()->isVisible(); });
             for (Toast* toast : Toast::visibleToasts())
                 toast->remove();
-            KVReaderVC* reader = Utils::getPDFViewerClassObject(QUrl::fromLocalFile(path));
+            KVReaderVC* reader = KVReaderVC::getPDFViewerClassObject(QUrl::fromLocalFile(path));
             stack->push(reader, NavigationStack::Animation::None);
             // The pages come from the document's helper: shot once they are drawn.
             waitFor(5000, [&] {
@@ -741,7 +741,7 @@ int main(int argc, char** argv)
             const QByteArray bytes = test::inflatingContent(1000);
             if (bomb.open(QIODevice::WriteOnly) && bomb.write(bytes) == bytes.size()) {
                 bomb.close();
-                KVReaderVC* failed = Utils::getPDFViewerClassObject(QUrl::fromLocalFile(hostile));
+                KVReaderVC* failed = KVReaderVC::getPDFViewerClassObject(QUrl::fromLocalFile(hostile));
                 stack->push(failed, NavigationStack::Animation::None);
                 waitFor(60000, [&] {
                     failed->grab();

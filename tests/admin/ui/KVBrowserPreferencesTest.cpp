@@ -6,7 +6,7 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/ToggleSwitch.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "tests/support/WindowTest.h"
 #include "transfer/ImportExport.h"
 #include "transfer/UploadServerControl.h"
@@ -188,7 +188,7 @@ TEST_F(BrowserPreferencesTest, WeakPasswordIsAskedAboutAndStoredOnlyWhenAccepted
     ASSERT_NE(editor, nullptr);
     editor->field(S::id(S::AdminSection, 0))->setText(QStringLiteral("unasked"));
     close();
-    EXPECT_NE(TalvexUtils::checkPassword(QStringLiteral("unasked")), PasswordCheck::Matches);
+    EXPECT_NE(PasswordStore::checkPassword(QStringLiteral("unasked")), PasswordCheck::Matches);
 
     editor = open();
     QLineEdit* password = editor->field(S::id(S::AdminSection, 0));
@@ -209,7 +209,7 @@ TEST_F(BrowserPreferencesTest, WeakPasswordIsAskedAboutAndStoredOnlyWhenAccepted
     question->dismissWithButton(question->buttonIndex(QStringLiteral("Yes")));
     flushDeletes();
     EXPECT_EQ(stack->topScreen(), menu);
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("weak")), PasswordCheck::Matches);
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("weak")), PasswordCheck::Matches);
     EXPECT_TRUE(loggedEvents(QStringLiteral("Settings")).contains(QStringLiteral("Password Changed")));
 
     // A strong one needs no question.
@@ -218,7 +218,7 @@ TEST_F(BrowserPreferencesTest, WeakPasswordIsAskedAboutAndStoredOnlyWhenAccepted
     EXPECT_EQ(editor->passwordReturned(), nullptr);
     EXPECT_EQ(editor->goBack(), nullptr);
     flushDeletes();
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("Str0ng!pw")), PasswordCheck::Matches);
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("Str0ng!pw")), PasswordCheck::Matches);
 }
 
 TEST_F(BrowserPreferencesTest, ServerSwitchActsAtOnce)

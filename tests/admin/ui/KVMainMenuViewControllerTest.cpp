@@ -8,7 +8,7 @@
 #include "platform/ui/Toast.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "tests/support/WindowTest.h"
 
 #include <QLabel>
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DispatchCase{"Categories", false, ManageCategoriesMenu, "korvel::KVPolicyListViewController"},
                       DispatchCase{"Advanced", false, AdvancedSettingsMenu, "korvel::KVAdvancedSettingsViewController"},
                       DispatchCase{"BlockedWithoutItsRow", false, BlockedWebsitesMenu, nullptr},
-                      DispatchCase{"Log", false, ViewLogMenu, "korvel::KVTestViewController"},
+                      DispatchCase{"Log", false, ViewLogMenu, "korvel::KVLogViewController"},
                       DispatchCase{"About", false, AboutMenu, "korvel::AboutKorvelViewController"},
                       DispatchCase{"Preferences", false, BrowserPreferencesMenu, "korvel::KVBrowserPreferences"},
                       DispatchCase{"SystemInformation", false, SystemSettingsMenu, "korvel::SystemInformationViewController"},
@@ -139,7 +139,7 @@ TEST_F(MainMenuTest, DoneResumesTheKioskAndReturnsToTheRoot)
 
 TEST_F(MainMenuTest, TheFactoryPasswordWarningLeadsToChangingIt)
 {
-    TalvexUtils::setPassword(QStringLiteral("9246"));
+    PasswordStore::setPassword(QStringLiteral("9246"));
     KVMainMenuViewController* menu = openMenu();
     const auto firstCell = [&] { return menu->tableView()->visibleCells().at(0); };
     // Each answer to the change alert, in turn; only a real change takes the warning away.
@@ -168,10 +168,10 @@ TEST_F(MainMenuTest, TheFactoryPasswordWarningLeadsToChangingIt)
         for (Toast* t : Toast::visibleToasts())
             toasts << t->text();
         EXPECT_TRUE(toasts.contains(QString::fromUtf8(a.toast))) << a.name << ": " << qPrintable(toasts.join(QLatin1Char('|')));
-        EXPECT_EQ(TalvexUtils::isFactoryPasswordInUse(), a.factoryAfter) << a.name;
+        EXPECT_EQ(PasswordStore::isFactoryPasswordInUse(), a.factoryAfter) << a.name;
         clock.advance(std::chrono::seconds(3));
     }
-    EXPECT_EQ(TalvexUtils::checkPassword(QStringLiteral("n3w-pass")), PasswordCheck::Matches);
+    EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("n3w-pass")), PasswordCheck::Matches);
     EXPECT_EQ(menu->tableData().first().menuId, AllowedWebsitesMenu) << "the warning is gone";
     EXPECT_EQ(firstCell()->titleLabel()->text(), QStringLiteral("Allowed Websites"));
 }

@@ -3,7 +3,7 @@
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KorvelShell.h"
 #include "browser/ui/KVHomePageViewController.h"
-#include "browser/ui/multiTabbarController.h"
+#include "browser/ui/BrowserTabsController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Reachability.h"
 #include "platform/ui/Alert.h"
@@ -168,9 +168,9 @@ TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
     shell->delegate().openURL(QStringLiteral("korvel://https//shop.example.co.uk/b"));
     shell->show();
     stack = shell->window().navigationStack();
-    multiTabbarController* tabs = nullptr;
+    BrowserTabsController* tabs = nullptr;
     const auto opened = [&]() -> KVWKViewController* {
-        tabs = qobject_cast<multiTabbarController*>(stack->topScreen());
+        tabs = qobject_cast<BrowserTabsController*>(stack->topScreen());
         for (int i = 0; tabs && i < tabs->tabCount(); ++i) {
             if (tabs->tab(i) && tabs->tab(i)->selectedWebsite())
                 return tabs->tab(i);

@@ -7,7 +7,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 #include "tests/support/WindowTest.h"
 
 #include <QFile>
@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        TalvexUtils::setPassword(QStringLiteral("9246"));
+        PasswordStore::setPassword(QStringLiteral("9246"));
         stack = new NavigationStack(window.get());
         KVPasswordAlert::initViewController(stack);
         KVPasswordAlert::setSettingsOpener([this](NavigationStack* s) { openedOn = s; });
@@ -123,7 +123,7 @@ TEST_F(PasswordAlertTest, ADamagedPasswordStoreSaysSoAndOpensNothing)
     } cases[] = {{"damaged before the gesture", true}, {"damaged while the prompt is up", false}};
     for (const auto& c : cases) {
         QFile::remove(Paths::keychainFile());
-        TalvexUtils::setPassword(QStringLiteral("9246"));
+        PasswordStore::setPassword(QStringLiteral("9246"));
         if (c.beforeTheGesture)
             writeKeychain("garbage");
         KVPasswordAlert::requestAccess(window.get());
@@ -203,7 +203,7 @@ TEST_F(PasswordAlertTest, TheFactoryPasswordIsNamedOnlyOnAnUnconfiguredDevice)
         KVSettings::getSettingsObject().allowedWebsites.clear();
         if (c.website)
             KVSettings::getSettingsObject().allowedWebsites.append(allowedWebsite{});
-        TalvexUtils::setPassword(QString::fromLatin1(c.password));
+        PasswordStore::setPassword(QString::fromLatin1(c.password));
         KVPasswordAlert::showPasswordAlert(window.get());
         ASSERT_NE(Alert::visibleAlert(), nullptr) << c.name;
         EXPECT_EQ(Alert::visibleAlert()->message().contains(QStringLiteral("9246")), c.hint) << c.name;

@@ -1,7 +1,7 @@
 #include "app/ui/KVPasswordAlert.h"
-#include "browser/ui/multiTabbarController.h"
+#include "browser/ui/BrowserTabsController.h"
 #include "platform/Paths.h"
-#include "browser/ui/Demo4TabbarCell.h"
+#include "browser/ui/TabCell.h"
 #include "tests/browser/ui/WebWindowTest.h"
 #include "tests/support/ScreenAudit.h"
 
@@ -13,10 +13,10 @@ namespace {
 
 // The tab controller with three tabs (two of them on web pages) and the tab limit's toast over
 // it, as pushed on the stack.
-multiTabbarController* threeTabsAtTheLimit(NavigationStack* stack, const QString& address)
+BrowserTabsController* threeTabsAtTheLimit(NavigationStack* stack, const QString& address)
 {
     KVSettings::getSettingsObject().kvBrowPref.countOfTabs = 3;
-    auto* tabs = new multiTabbarController;
+    auto* tabs = new BrowserTabsController;
     stack->push(tabs, NavigationStack::Animation::None);
     for (int i = 1; i < 3; ++i) {
         tabs->onAddActionBtnPressed();
@@ -52,7 +52,7 @@ protected:
 // The way into the settings quiets the tabs under them, and they come back on their home pages.
 TEST_F(TabsInShellTest, TheSettingsOpenOverQuietTabs)
 {
-    auto* tabs = new multiTabbarController;
+    auto* tabs = new BrowserTabsController;
     stack->push(tabs, NavigationStack::Animation::None);
     KVWKViewController* tab = tabs->tab(0);
     ASSERT_TRUE(test::processEventsUntil([&] { return tab->showsHomePage(); }));
@@ -60,7 +60,7 @@ TEST_F(TabsInShellTest, TheSettingsOpenOverQuietTabs)
     ASSERT_TRUE(test::processEventsUntil([&] { return tab->webView()->title() == QLatin1String("Start"); }));
     KVPasswordAlert::moveToSettingsScreen();
     EXPECT_NE(stack->topScreen(), tabs) << "the settings are open";
-    EXPECT_TRUE(multiTabbarController::validateMultiTabClosed());
+    EXPECT_TRUE(BrowserTabsController::validateMultiTabClosed());
     EXPECT_TRUE(test::processEventsUntil([&] { return tab->webView()->url().host().isEmpty(); })) << "the website is left";
     stack->pop(NavigationStack::Animation::None);
     EXPECT_TRUE(test::processEventsUntil([&] { return tab->showsHomePage(); }));

@@ -1,8 +1,8 @@
 #include "browser/IdleTimer.h"
-#include "browser/ui/Demo4TabbarCell.h"
+#include "browser/ui/TabCell.h"
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVScreensaver.h"
-#include "browser/ui/multiTabbarController.h"
+#include "browser/ui/BrowserTabsController.h"
 #include "platform/FakeReachabilityBackend.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
@@ -40,9 +40,9 @@ protected:
     }
 
     // The tab controller on the stack, its first tab showing the home page with `icons` entries.
-    multiTabbarController* showTabs(int icons = 1)
+    BrowserTabsController* showTabs(int icons = 1)
     {
-        auto* tabs = new multiTabbarController;
+        auto* tabs = new BrowserTabsController;
         stack->push(tabs, NavigationStack::Animation::None);
         EXPECT_TRUE(homePageShows(tabs->tab(0), icons));
         return tabs;
@@ -91,7 +91,7 @@ protected:
 TEST_F(TabsTest, TheLimitRefusesATabWithAToastUntilOneCloses)
 {
     settings().kvBrowPref.countOfTabs = 3;
-    multiTabbarController* tabs = showTabs();
+    BrowserTabsController* tabs = showTabs();
     EXPECT_FALSE(tabs->cell(0)->isCloseButtonVisible()) << "the only tab cannot be closed";
     press(tabs->addButton());
     EXPECT_TRUE(tabs->cell(0)->isCloseButtonVisible() && tabs->cell(1)->isCloseButtonVisible()) << "two tabs can close";
@@ -127,7 +127,7 @@ TEST_F(TabsTest, ClosingATabShowsTheOneBeforeItAndReleasesItsPage)
         int shownBefore;  // index, among the three tabs before the close, of the tab shown after
     } cases[] = {{0, 1}, {2, 1}, {1, 0}};
     for (const auto& c : cases) {
-        multiTabbarController* tabs = showTabs();
+        BrowserTabsController* tabs = showTabs();
         press(tabs->addButton());
         press(tabs->addButton());
         const QPointer<KVWKViewController> shown = tabs->tab(c.shownBefore);
@@ -148,7 +148,7 @@ TEST_F(TabsTest, ClosingATabShowsTheOneBeforeItAndReleasesItsPage)
 TEST_F(TabsTest, APagesWindowOpensAsTheNextTabAndClosesWithIt)
 {
     settings().kvBrowPref.allowPopup = false;
-    multiTabbarController* tabs = showTabs();
+    BrowserTabsController* tabs = showTabs();
     press(tabs->addButton());
     tabs->selectTab(0);
     KVWKViewController* first = tabs->tab(0);
@@ -186,7 +186,7 @@ TEST_F(TabsTest, LeavingATabStopsAndRewindsItsSound)
                      QByteArrayLiteral("<html><head><title>Audio</title></head><body style='margin:0'>"
                                        "<button id='b' style='width:100vw;height:100vh' onclick=\"document.getElementById('a').play()\">play</button>"
                                        "<audio id='a' src='/sound.wav' loop preload='auto'></audio></body></html>"));
-    multiTabbarController* tabs = showTabs();
+    BrowserTabsController* tabs = showTabs();
     press(tabs->addButton());
     tabs->selectTab(0);
     KVWKViewController* first = tabs->tab(0);
@@ -213,7 +213,7 @@ TEST_F(TabsTest, TheHomePageListsACategoryWithBackAndTapsNavigate)
     folder.categoryId = 7;
     folder.categoryTitle = QStringLiteral("Folder");
     settings().allowedWebsitesCategories = {folder};
-    multiTabbarController* tabs = showTabs(2);
+    BrowserTabsController* tabs = showTabs(2);
     KVWKViewController* window = tabs->tab(0);
     EXPECT_EQ(iconTitles(window), (QStringList{"Allowed", "Folder"}));
     EXPECT_EQ(tabs->cell(0)->label(), qtTrId("TEXT_HOME"));
@@ -241,7 +241,7 @@ TEST_F(TabsTest, IconsArriveAsDataAndTitlesStayText)
     second.title = QStringLiteral("Second");
     second.iconURL = url("127.0.0.1", "/icon.png");
     settings().allowedWebsites.append(second);
-    multiTabbarController* tabs = showTabs(2);
+    BrowserTabsController* tabs = showTabs(2);
     KVWKViewController* window = tabs->tab(0);
     EXPECT_EQ(iconTitles(window), (QStringList{hostile, QStringLiteral("Second")}));
     for (const int index : {0, 1}) {
@@ -258,14 +258,14 @@ TEST_F(TabsTest, IconsArriveAsDataAndTitlesStayText)
 
 TEST_F(TabsTest, ADiscardedHiddenTabLoadsAgainWhenShown)
 {
-    multiTabbarController* tabs = showTabs();
+    BrowserTabsController* tabs = showTabs();
     press(tabs->addButton());
     tabs->selectTab(0);
     KVWKViewController* first = tabs->tab(0);
     first->webView()->load(QUrl(url("allowed.test")));
     ASSERT_TRUE(showsTitle(first, "Start"));
     tabs->selectTab(1);
-    clock.advance(multiTabbarController::discardAfter);
+    clock.advance(BrowserTabsController::discardAfter);
     ASSERT_EQ(first->webView()->page()->lifecycleState(), QWebEnginePage::LifecycleState::Discarded);
     QSignalSpy loads(first->webView()->page(), &QWebEnginePage::loadFinished);
     tabs->selectTab(0);
@@ -276,7 +276,7 @@ TEST_F(TabsTest, ADiscardedHiddenTabLoadsAgainWhenShown)
 
 TEST_F(TabsTest, TouchesWaitForTheCrossFade)
 {
-    multiTabbarController* tabs = showTabs();
+    BrowserTabsController* tabs = showTabs();
     press(tabs->addButton());
     NavigationStack::setAnimationsEnabled(true);
     tabs->selectTab(0);
@@ -298,8 +298,8 @@ TEST_F(TabsTest, TheHomeScreenHandsOverAndAnExternalAddressOpensInTheTab)
     settings().save();  // the home screen reads the stored settings
     auto* home = new KVHomePageViewController;
     stack->push(home, NavigationStack::Animation::None);
-    multiTabbarController* tabs = nullptr;
-    ASSERT_TRUE(test::processEventsUntil([&] { return (tabs = qobject_cast<multiTabbarController*>(stack->topScreen())) != nullptr; }));
+    BrowserTabsController* tabs = nullptr;
+    ASSERT_TRUE(test::processEventsUntil([&] { return (tabs = qobject_cast<BrowserTabsController*>(stack->topScreen())) != nullptr; }));
     KVWKViewController* first = tabs->tab(0);
     ASSERT_TRUE(homePageShows(first, 2));
     const QVariantMap handedOver{{QStringLiteral("url"), QUrl(QStringLiteral("https://www.example.com/news"))}};
@@ -316,7 +316,7 @@ TEST_F(TabsTest, TheHomeScreenHandsOverAndAnExternalAddressOpensInTheTab)
 TEST_F(TabsTest, TurningTheScreenRelaysTheStripAndTheShownTab)
 {
     stack->resize(1280, 800);
-    multiTabbarController* tabs = showTabs();
+    BrowserTabsController* tabs = showTabs();
     press(tabs->addButton());
     const struct {
         QSize screen;
@@ -336,7 +336,7 @@ TEST_F(TabsTest, ABlockedKeywordInAnAddressSendsTheTabHome)
 {
     settings().kvBrowPref.allowContentBlocking = true;
     settings().kvBrowPref.strBlockedKeyWord = QStringLiteral("casino");
-    multiTabbarController* tabs = showTabs();
+    BrowserTabsController* tabs = showTabs();
     KVWKViewController* window = tabs->tab(0);
     // The second time comes within the 15 seconds that hold the person's Home back: the filter's
     // Home happens all the same.
@@ -423,7 +423,7 @@ open.onsuccess = e => {
              clock.advance(std::chrono::seconds(30));
          }},
     };
-    multiTabbarController* tabs = showTabs();
+    BrowserTabsController* tabs = showTabs();
     for (const auto& w : ways) {
         KVWKViewController* window = tabs->tab(0);
         window->webView()->load(QUrl(url("allowed.test", "/store")));
@@ -456,7 +456,7 @@ TEST_F(TabsTest, LeavingStopsEveryTimerAndANetworkGainSendsEveryTabHome)
     monitor->startNotifier();
     FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWiFi);
 
-    multiTabbarController* tabs = showTabs();
+    BrowserTabsController* tabs = showTabs();
     tabs->onAddActionBtnPressed();
     ASSERT_TRUE(homePageShows(tabs->tab(1)));
     for (int i : {0, 1}) {

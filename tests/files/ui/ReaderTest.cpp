@@ -1,5 +1,5 @@
 #include "browser/ui/ReaderHooks.h"
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 #include "files/ui/KVFileDownloader.h"
 #include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "files/ui/KVReaderVC.h"
@@ -88,7 +88,7 @@ protected:
     KVReaderVC* read(const QUrl& url)
     {
         stack->push(new Screen, NavigationStack::Animation::None);
-        KVReaderVC* reader = Utils::getPDFViewerClassObject(url);
+        KVReaderVC* reader = KVReaderVC::getPDFViewerClassObject(url);
         stack->push(reader, NavigationStack::Animation::None);
         EXPECT_TRUE(processEventsUntil([&] { return settled(reader); }, 20000));
         return reader;
@@ -353,7 +353,7 @@ TEST_F(ReaderTest, WebDocumentIsFetchedThroughTheEngineAndKept)
     // The private copy the reader read goes with it.
     reader->back();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(QDir(Utils::downloadStagingDirectory()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(DownloadFiles::downloadStagingDirectory()).entryList(QDir::Files).isEmpty());
 }
 
 // The window's OpenReader pushes the reader for its document; ShowFile offers a stored PDF in the
@@ -481,7 +481,7 @@ TEST_F(ReaderTest, WebDocumentSharesTheVisitsAuthentication)
     KVWKViewController* window = push(url("allowed.test", "/private/index.html"));
     ASSERT_TRUE(processEventsUntil([&] { return window->webView()->title() == QLatin1String("Inside"); }, 20000));
 
-    KVReaderVC* reader = Utils::getPDFViewerClassObject(QUrl(url("allowed.test", "/private/guide.pdf")));
+    KVReaderVC* reader = KVReaderVC::getPDFViewerClassObject(QUrl(url("allowed.test", "/private/guide.pdf")));
     stack->push(reader, NavigationStack::Animation::None);
     ASSERT_TRUE(processEventsUntil([&] { return settled(reader); }, 20000));
     EXPECT_EQ(reader->state(), KVReaderVC::State::Shown);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "browser/TabRules.h"
-#include "browser/ui/RSCustomTabbarController.h"
+#include "browser/ui/TabbarController.h"
 
 #include <QList>
 #include <QPointer>
@@ -15,7 +15,7 @@ class QScrollArea;
 
 namespace korvel {
 
-class Demo4TabbarCell;
+class TabCell;
 class IdleTimer;
 class KVWKViewController;
 class KVWebPage;
@@ -24,11 +24,11 @@ struct allowedWebsite;
 // Tabbed browsing: several browser windows as tabs under a strip of tab cells, a "+" button for a
 // new tab (up to "CountOfTabs"), and pages' new windows opened as tabs. The strip's bookkeeping is
 // TabRules'; this screen keeps the windows and cells in step with it.
-class multiTabbarController final : public RSCustomTabbarController {
+class BrowserTabsController final : public TabbarController {
     Q_OBJECT
 public:
-    explicit multiTabbarController(QWidget* parent = nullptr);
-    ~multiTabbarController() override;
+    explicit BrowserTabsController(QWidget* parent = nullptr);
+    ~BrowserTabsController() override;
 
     // True from leaving the tabs for the settings until they are shown again; windows ignore load
     // failures meanwhile.
@@ -40,7 +40,7 @@ public:
     void onAddActionBtnPressed();
     // A page's new window (the page already navigating) as a tab right after the selected one.
     void openInNewTab(KVWebPage* page, const QUrl& url);
-    void crossPressedForDemo4TabbarCell(Demo4TabbarCell* cell);
+    void crossPressedForTabCell(TabCell* cell);
     // Selecting a tab from the strip, as a tap does.
     void selectTab(int index);
     // The settings open: every tab goes quiet and the visit's data goes.
@@ -54,7 +54,7 @@ public:
     int selectInt() const { return m_rules.selectInt(); }
     const TabRules& rules() const { return m_rules; }
     KVWKViewController* tab(int index) const;
-    Demo4TabbarCell* cell(int index) const;
+    TabCell* cell(int index) const;
     QPushButton* addButton() const { return m_addButton; }
     IdleTimer& idleTimer() { return *m_idle; }
 
@@ -82,7 +82,7 @@ private:
 
     TabRules m_rules;
     QList<QPointer<KVWKViewController>> m_windows;
-    QList<Demo4TabbarCell*> m_cells;
+    QList<TabCell*> m_cells;
     QScrollArea* m_strip = nullptr;
     QWidget* m_stripContent = nullptr;
     QHBoxLayout* m_stripLayout = nullptr;

@@ -1,4 +1,4 @@
-#include "browser/SOLocationManager.h"
+#include "browser/LocationManager.h"
 
 #include "platform/NotificationCenter.h"
 
@@ -6,20 +6,20 @@
 
 namespace korvel {
 
-SOLocationManager& SOLocationManager::sharedInstance()
+LocationManager& LocationManager::sharedInstance()
 {
-    static SOLocationManager* manager = new SOLocationManager;
+    static LocationManager* manager = new LocationManager;
     return *manager;
 }
 
-QGeoPositionInfoSource* SOLocationManager::source()
+QGeoPositionInfoSource* LocationManager::source()
 {
     if (!m_sourceTried) {
         m_sourceTried = true;
         m_source = QGeoPositionInfoSource::createDefaultSource(this);
         if (m_source) {
             m_source->setPreferredPositioningMethods(QGeoPositionInfoSource::AllPositioningMethods);
-            connect(m_source, &QGeoPositionInfoSource::positionUpdated, this, &SOLocationManager::locationUpdated);
+            connect(m_source, &QGeoPositionInfoSource::positionUpdated, this, &LocationManager::locationUpdated);
             connect(m_source, &QGeoPositionInfoSource::errorOccurred, this, [](QGeoPositionInfoSource::Error error) {
                 NotificationCenter::defaultCenter().post(QStringLiteral("LOCATION_DID_FAILED_NOTIFICATION"), nullptr,
                                                          {{QStringLiteral("error"), int(error)}});
@@ -29,7 +29,7 @@ QGeoPositionInfoSource* SOLocationManager::source()
     return m_source;
 }
 
-void SOLocationManager::start()
+void LocationManager::start()
 {
     m_locationType |= standardUpdates;
     // The best accuracy the source offers, every update.
@@ -39,33 +39,33 @@ void SOLocationManager::start()
     }
 }
 
-void SOLocationManager::stop()
+void LocationManager::stop()
 {
     m_locationType &= significantChanges;
     if (m_source && !(m_locationType & significantChanges))
         m_source->stopUpdates();
 }
 
-void SOLocationManager::startSignificant()
+void LocationManager::startSignificant()
 {
     m_locationType |= significantChanges;
     if (QGeoPositionInfoSource* s = source())
         s->startUpdates();
 }
 
-void SOLocationManager::stopSignificant()
+void LocationManager::stopSignificant()
 {
     m_locationType &= standardUpdates;
     if (m_source && !(m_locationType & standardUpdates))
         m_source->stopUpdates();
 }
 
-double SOLocationManager::speedOf(const QGeoPositionInfo& location)
+double LocationManager::speedOf(const QGeoPositionInfo& location)
 {
     return location.hasAttribute(QGeoPositionInfo::GroundSpeed) ? location.attribute(QGeoPositionInfo::GroundSpeed) : -1.0;
 }
 
-void SOLocationManager::locationUpdated(const QGeoPositionInfo& location)
+void LocationManager::locationUpdated(const QGeoPositionInfo& location)
 {
     m_lastLocation = location;
     NotificationCenter::defaultCenter().post(QStringLiteral("LOCATION_DID_CHANGED_NOTIFICATION"), this,

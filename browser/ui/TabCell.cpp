@@ -1,4 +1,4 @@
-#include "browser/ui/Demo4TabbarCell.h"
+#include "browser/ui/TabCell.h"
 
 #include "platform/ui/Images.h"
 #include "platform/ui/Theme.h"
@@ -17,7 +17,7 @@ constexpr int iconSize = 22;
 
 }  // namespace
 
-Demo4TabbarCell::Demo4TabbarCell(QWidget* parent)
+TabCell::TabCell(QWidget* parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("tabbarCell"));
@@ -42,7 +42,7 @@ Demo4TabbarCell::Demo4TabbarCell(QWidget* parent)
     m_close->setFocusPolicy(Qt::NoFocus);
     //% "Close tab"
     m_close->setAccessibleName(qtTrId("TEXT_CLOSE_TAB"));
-    connect(m_close, &QPushButton::clicked, this, [this] { Q_EMIT crossPressedForDemo4TabbarCell(this); });
+    connect(m_close, &QPushButton::clicked, this, [this] { Q_EMIT crossPressedForTabCell(this); });
     layout->addWidget(m_icon);
     layout->addWidget(m_label, 1);
     layout->addWidget(m_close);
@@ -50,19 +50,19 @@ Demo4TabbarCell::Demo4TabbarCell(QWidget* parent)
     applyLook();
 }
 
-void Demo4TabbarCell::setLabel(const QString& text)
+void TabCell::setLabel(const QString& text)
 {
     m_text = text;
     m_label->setText(m_label->fontMetrics().elidedText(text, Qt::ElideRight, qMax(20, m_label->width())));
     m_label->setToolTip(text);
 }
 
-QString Demo4TabbarCell::label() const
+QString TabCell::label() const
 {
     return m_text;
 }
 
-void Demo4TabbarCell::setIcon(const QPixmap& icon)
+void TabCell::setIcon(const QPixmap& icon)
 {
     const qreal ratio = devicePixelRatioF();
     QPixmap shown = icon.isNull() ? Images::pixmap(QStringLiteral("korvelglobe"), QSize(iconSize, iconSize), ratio)
@@ -71,23 +71,23 @@ void Demo4TabbarCell::setIcon(const QPixmap& icon)
     m_icon->setPixmap(shown);
 }
 
-void Demo4TabbarCell::setCloseButtonVisible(bool visible)
+void TabCell::setCloseButtonVisible(bool visible)
 {
     m_close->setVisible(visible);
 }
 
-bool Demo4TabbarCell::isCloseButtonVisible() const
+bool TabCell::isCloseButtonVisible() const
 {
     return !m_close->isHidden();
 }
 
-void Demo4TabbarCell::setSelectedLook(bool selected)
+void TabCell::setSelectedLook(bool selected)
 {
     m_selected = selected;
     applyLook();
 }
 
-void Demo4TabbarCell::applyLook()
+void TabCell::applyLook()
 {
     const bool dark = Theme::appearance() == Appearance::Dark;
     const Theme& theme = Theme::current();
@@ -115,14 +115,14 @@ void Demo4TabbarCell::applyLook()
                       .arg(background, border, text, closeArea));
 }
 
-void Demo4TabbarCell::mouseReleaseEvent(QMouseEvent* event)
+void TabCell::mouseReleaseEvent(QMouseEvent* event)
 {
     QFrame::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT tapped(this);
 }
 
-void Demo4TabbarCell::resizeEvent(QResizeEvent* event)
+void TabCell::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
     setLabel(m_text);

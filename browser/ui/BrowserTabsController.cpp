@@ -1,4 +1,4 @@
-#include "browser/ui/multiTabbarController.h"
+#include "browser/ui/BrowserTabsController.h"
 
 #include "browser/FaviconService.h"
 #include "browser/HandedOverAddress.h"
@@ -7,7 +7,7 @@
 #include "browser/WindowOrientation.h"
 #include "browser/ui/IdleActionPerformer.h"
 #include "browser/ui/VisitEndPerformer.h"
-#include "browser/ui/Demo4TabbarCell.h"
+#include "browser/ui/TabCell.h"
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebPage.h"
@@ -20,7 +20,7 @@
 #include "platform/ui/Images.h"
 #include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
 #include <QHBoxLayout>
@@ -49,10 +49,10 @@ const KVBrowserPrefSettings& preferences()
 
 }  // namespace
 
-multiTabbarController::multiTabbarController(QWidget* parent)
-    : RSCustomTabbarController(parent)
+BrowserTabsController::BrowserTabsController(QWidget* parent)
+    : TabbarController(parent)
 {
-    setObjectName(QStringLiteral("multiTabbarController"));
+    setObjectName(QStringLiteral("BrowserTabsController"));
     m_idle = IdleActionPerformer::makeTimer([this] {
         IdleState state;
         state.screen = IdleScreen::Tabs;
@@ -64,25 +64,25 @@ multiTabbarController::multiTabbarController(QWidget* parent)
     }, [this] { idleTimerExceeded(); }, this);
 }
 
-multiTabbarController::~multiTabbarController() = default;
+BrowserTabsController::~BrowserTabsController() = default;
 
-bool multiTabbarController::validateMultiTabClosed()
+bool BrowserTabsController::validateMultiTabClosed()
 {
     return TabRules::leftForSettings();
 }
 
-int multiTabbarController::countOfTabs() const
+int BrowserTabsController::countOfTabs() const
 {
     return TabRules::normalizedCountOfTabs(preferences().countOfTabs);
 }
 
-int multiTabbarController::heightForTabbarController() const
+int BrowserTabsController::heightForTabbarController() const
 {
     // The strip's cells are touch targets.
     return Theme::touchTarget + 6;
 }
 
-void multiTabbarController::viewDidLoad()
+void BrowserTabsController::viewDidLoad()
 {
     // A screen rebuilt in place (new settings) keeps its tabs.
     if (m_stripContent)
@@ -121,7 +121,7 @@ void multiTabbarController::viewDidLoad()
                                               " QPushButton#tabAddButton:pressed { background: rgba(128, 128, 128, 90); }"));
     //% "New tab"
     m_addButton->setAccessibleName(qtTrId("TEXT_NEW_TAB"));
-    connect(m_addButton, &QPushButton::clicked, this, &multiTabbarController::onAddActionBtnPressed);
+    connect(m_addButton, &QPushButton::clicked, this, &BrowserTabsController::onAddActionBtnPressed);
     bar->addWidget(m_strip, 1);
     bar->addWidget(m_addButton, 0, Qt::AlignTop);
 
@@ -135,13 +135,13 @@ void multiTabbarController::viewDidLoad()
     center.addObserver(this, kCallMultiTabDisappearNotification, [this](const Notification&) { callMultiTabDisappear(); });
     // Also one handed over before the tabs existed (at launch).
     HandedOverAddress::deliverTo(this, [this](const QUrl& address) { isActive(address); });
-    RSCustomTabbarController::viewDidLoad();
+    TabbarController::viewDidLoad();
 }
 
-void multiTabbarController::viewWillAppear(bool animated)
+void BrowserTabsController::viewWillAppear(bool animated)
 {
     TabRules::setLeftForSettings(false);
-    RSCustomTabbarController::viewWillAppear(animated);
+    TabbarController::viewWillAppear(animated);
     if (m_screenSaver)
         return;
     if (NavigationStack* stack = navigationStack())
@@ -156,28 +156,28 @@ void multiTabbarController::viewWillAppear(bool animated)
     }
 }
 
-Qt::ScreenOrientations multiTabbarController::supportedInterfaceOrientations() const
+Qt::ScreenOrientations BrowserTabsController::supportedInterfaceOrientations() const
 {
     return WindowOrientation::supportedOrientations(preferences().browserOrientation);
 }
 
-KVWKViewController* multiTabbarController::tab(int index) const
+KVWKViewController* BrowserTabsController::tab(int index) const
 {
     return index >= 0 && index < m_windows.size() ? m_windows.at(index).data() : nullptr;
 }
 
-Demo4TabbarCell* multiTabbarController::cell(int index) const
+TabCell* BrowserTabsController::cell(int index) const
 {
     return index >= 0 && index < m_cells.size() ? m_cells.at(index) : nullptr;
 }
 
-void multiTabbarController::firstOne()
+void BrowserTabsController::firstOne()
 {
     const int index = m_rules.firstOne();
     insertTab(KVWKViewController::initWithWebsite(std::nullopt), index);
 }
 
-void multiTabbarController::onAddActionBtnPressed()
+void BrowserTabsController::onAddActionBtnPressed()
 {
     const TabRules::Opening opening = m_rules.add(countOfTabs());
     if (opening.refusal) {
@@ -187,7 +187,7 @@ void multiTabbarController::onAddActionBtnPressed()
     insertTab(KVWKViewController::initWithWebsite(std::nullopt), *opening.index);
 }
 
-void multiTabbarController::openInNewTab(KVWebPage* page, const QUrl& url)
+void BrowserTabsController::openInNewTab(KVWebPage* page, const QUrl& url)
 {
     const TabRules::Opening opening = m_rules.openPageWindow(countOfTabs());
     if (opening.refusal) {
@@ -215,14 +215,14 @@ void multiTabbarController::openInNewTab(KVWebPage* page, const QUrl& url)
     }, Qt::QueuedConnection);
 }
 
-void multiTabbarController::insertTab(KVWKViewController* window, int index)
+void BrowserTabsController::insertTab(KVWKViewController* window, int index)
 {
     m_windows.insert(index, window);
-    auto* cell = new Demo4TabbarCell(m_stripContent);
+    auto* cell = new TabCell(m_stripContent);
     //% "Home"
     cell->setLabel(qtTrId("TEXT_HOME"));
-    connect(cell, &Demo4TabbarCell::tapped, this, [this](Demo4TabbarCell* tapped) { selectTab(int(m_cells.indexOf(tapped))); });
-    connect(cell, &Demo4TabbarCell::crossPressedForDemo4TabbarCell, this, &multiTabbarController::crossPressedForDemo4TabbarCell);
+    connect(cell, &TabCell::tapped, this, [this](TabCell* tapped) { selectTab(int(m_cells.indexOf(tapped))); });
+    connect(cell, &TabCell::crossPressedForTabCell, this, &BrowserTabsController::crossPressedForTabCell);
     m_cells.insert(index, cell);
     m_stripLayout->insertWidget(index, cell);
     QList<Screen*> screens;
@@ -233,20 +233,20 @@ void multiTabbarController::insertTab(KVWKViewController* window, int index)
     showTab(m_rules.selectInt());
 }
 
-void multiTabbarController::showTab(int index)
+void BrowserTabsController::showTab(int index)
 {
     setSelectedViewCotnrollerAtIndex(index);
     for (int i = 0; i < m_cells.size(); ++i) {
-        if (Demo4TabbarCell* c = m_cells.at(i)) {
+        if (TabCell* c = m_cells.at(i)) {
             c->setSelectedLook(i == index);
             c->setCloseButtonVisible(TabRules::closeButtonsShown(m_rules.count()));
         }
     }
-    if (Demo4TabbarCell* c = cell(index))
+    if (TabCell* c = cell(index))
         m_strip->ensureWidgetVisible(c, 0, 0);
 }
 
-void multiTabbarController::selectTab(int index)
+void BrowserTabsController::selectTab(int index)
 {
     if (index < 0 || index >= m_windows.size() || isSwitching())
         return;
@@ -265,7 +265,7 @@ void multiTabbarController::selectTab(int index)
     showTab(index);
 }
 
-void multiTabbarController::discardWhenLongHidden(KVWKViewController* window)
+void BrowserTabsController::discardWhenLongHidden(KVWKViewController* window)
 {
     // A tab left alone for long gives its renderer's memory back; the engine loads the page again
     // when the tab is shown.
@@ -280,14 +280,14 @@ void multiTabbarController::discardWhenLongHidden(KVWKViewController* window)
     });
 }
 
-void multiTabbarController::crossPressedForDemo4TabbarCell(Demo4TabbarCell* cell)
+void BrowserTabsController::crossPressedForTabCell(TabCell* cell)
 {
     const int index = int(m_cells.indexOf(cell));
     if (index >= 0)
         closeTab(index);
 }
 
-void multiTabbarController::closeTab(int index)
+void BrowserTabsController::closeTab(int index)
 {
     KVWKViewController* window = tab(index);
     const std::optional<int> next = m_rules.close(index);
@@ -297,7 +297,7 @@ void multiTabbarController::closeTab(int index)
     if (KVWebView* view = window->webView())
         view->stop();
     m_windows.removeAt(index);
-    if (Demo4TabbarCell* c = m_cells.takeAt(index)) {
+    if (TabCell* c = m_cells.takeAt(index)) {
         m_stripLayout->removeWidget(c);
         c->deleteLater();
     }
@@ -320,30 +320,30 @@ void multiTabbarController::closeTab(int index)
     });
 }
 
-void multiTabbarController::removecell()
+void BrowserTabsController::removecell()
 {
-    QPointer<multiTabbarController> self(this);
+    QPointer<BrowserTabsController> self(this);
     singleShot(std::chrono::milliseconds(700), this, [self] {
         if (self)
             self->autodeletetab();
     });
 }
 
-void multiTabbarController::autodeletetab()
+void BrowserTabsController::autodeletetab()
 {
     if (const std::optional<int> target = m_rules.autoCloseTarget())
         closeTab(*target);
 }
 
-void multiTabbarController::collectionRefreshMethod()
+void BrowserTabsController::collectionRefreshMethod()
 {
     for (int i = 0; i < m_cells.size(); ++i)
         refreshCell(i);
 }
 
-void multiTabbarController::refreshCell(int index)
+void BrowserTabsController::refreshCell(int index)
 {
-    Demo4TabbarCell* c = cell(index);
+    TabCell* c = cell(index);
     KVWKViewController* window = tab(index);
     if (!c || !window || !window->webView())
         return;
@@ -371,7 +371,7 @@ void multiTabbarController::refreshCell(int index)
         if (!newHost)
             return;
         c->setIcon(QPixmap());
-        QPointer<Demo4TabbarCell> guard(c);
+        QPointer<TabCell> guard(c);
         const QString host = label.host;
         RemoteImage::load(FaviconService::address(label.faviconSite), c, [guard, host](const QImage& image) {
             if (guard && !image.isNull() && guard->label() == host)
@@ -382,39 +382,39 @@ void multiTabbarController::refreshCell(int index)
     }
 }
 
-void multiTabbarController::refreshCollectionViewSize()
+void BrowserTabsController::refreshCollectionViewSize()
 {
     const int cellWidth = TabRules::cellWidth(width());
-    for (Demo4TabbarCell* c : std::as_const(m_cells)) {
+    for (TabCell* c : std::as_const(m_cells)) {
         if (c)
             c->setFixedSize(cellWidth, heightForTabbarController() - 6);
     }
     m_stripContent->setFixedSize(cellWidth * int(m_cells.size()), heightForTabbarController() - 6);
 }
 
-void multiTabbarController::resizeEvent(QResizeEvent* event)
+void BrowserTabsController::resizeEvent(QResizeEvent* event)
 {
-    RSCustomTabbarController::resizeEvent(event);
+    TabbarController::resizeEvent(event);
     // Rotation: the strip takes the cell width of the new screen shape, the selected cell in view.
     if (m_stripContent) {
         refreshCollectionViewSize();
-        if (Demo4TabbarCell* c = cell(m_rules.selectInt()))
+        if (TabCell* c = cell(m_rules.selectInt()))
             m_strip->ensureWidgetVisible(c, 0, 0);
     }
 }
 
-void multiTabbarController::isActive(const QUrl& externalURL)
+void BrowserTabsController::isActive(const QUrl& externalURL)
 {
     if (externalURL.isEmpty() || !isViewLoaded())
         return;
     NavigationEffects effects;
-    const std::optional<allowedWebsite> website = Utils::getAllowedWebsiteForExternalURL(externalURL, settings().allowedWebsites, &effects);
+    const std::optional<allowedWebsite> website = WebsiteRules::getAllowedWebsiteForExternalURL(externalURL, settings().allowedWebsites, &effects);
     if (!website)
         return;
     KVWKViewController* selected = tab(m_rules.selectInt());
     if (selected && selected->showsHomePage()) {
         selected->windowState().selectedWebsite = website;
-        selected->webView()->load(Utils::urlWithScheme(externalURL));
+        selected->webView()->load(WebsiteRules::urlWithScheme(externalURL));
         return;
     }
     const TabRules::Opening opening = m_rules.openPageWindow(countOfTabs());
@@ -425,13 +425,13 @@ void multiTabbarController::isActive(const QUrl& externalURL)
     insertTab(KVWKViewController::initWithWebsite(*website, externalURL.toString(QUrl::FullyEncoded)), *opening.index);
 }
 
-void multiTabbarController::callMultiTabDisappear()
+void BrowserTabsController::callMultiTabDisappear()
 {
     multiTabwillDisappear();
     TabRules::setLeftForSettings(true);
 }
 
-void multiTabbarController::multiTabwillDisappear()
+void BrowserTabsController::multiTabwillDisappear()
 {
     if (m_screenSaver)
         return;
@@ -446,12 +446,12 @@ void multiTabbarController::multiTabwillDisappear()
     center.post(kCallSingleTabDisappearNotification);
 }
 
-void multiTabbarController::homeMethod()
+void BrowserTabsController::homeMethod()
 {
     VisitEndPerformer::endVisit(VisitEnd::Settings, {WindowMode::Tabbed, true, false});
 }
 
-void multiTabbarController::idleTimerExceeded()
+void BrowserTabsController::idleTimerExceeded()
 {
     m_screenSaver = true;
     m_idle->invalidate();

@@ -1,4 +1,4 @@
-#include "settings/TalvexUtils.h"
+#include "settings/PasswordStore.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/Keychain.h"
@@ -83,7 +83,7 @@ bool storeLocked(const QString& value, DamagedStore damaged)
 
 }  // namespace
 
-bool TalvexUtils::setPassword(const QString& password, DamagedStore damaged)
+bool PasswordStore::setPassword(const QString& password, DamagedStore damaged)
 {
     if (password.isNull())
         return false;
@@ -97,7 +97,7 @@ bool TalvexUtils::setPassword(const QString& password, DamagedStore damaged)
     return true;
 }
 
-bool TalvexUtils::setPasswordHash(const QString& hash, DamagedStore damaged)
+bool PasswordStore::setPasswordHash(const QString& hash, DamagedStore damaged)
 {
     if (hash.isNull() || (!hash.isEmpty() && !KVHashString::isPasswordHash(hash)))
         return false;
@@ -105,7 +105,7 @@ bool TalvexUtils::setPasswordHash(const QString& hash, DamagedStore damaged)
     return storeLocked(hash, damaged);
 }
 
-std::unique_ptr<AtomicFile> TalvexUtils::stagePassword(const QString& hash, QString* error)
+std::unique_ptr<AtomicFile> PasswordStore::stagePassword(const QString& hash, QString* error)
 {
     if (hash.isNull() || (!hash.isEmpty() && !KVHashString::isPasswordHash(hash))) {
         *error = QStringLiteral("the password is not an Argon2id hash");
@@ -120,12 +120,12 @@ std::unique_ptr<AtomicFile> TalvexUtils::stagePassword(const QString& hash, QStr
     return staged;
 }
 
-QString TalvexUtils::getPassword()
+QString PasswordStore::getPassword()
 {
     return getPassword(UserDefaults::standard());
 }
 
-QString TalvexUtils::getPassword(UserDefaults& defaults)
+QString PasswordStore::getPassword(UserDefaults& defaults)
 {
     const StoredPassword stored = readPassword(defaults);
     switch (stored.state) {
@@ -139,7 +139,7 @@ QString TalvexUtils::getPassword(UserDefaults& defaults)
     return QString();
 }
 
-QString TalvexUtils::passwordHashForDocument()
+QString PasswordStore::passwordHashForDocument()
 {
     const StoredPassword stored = readPassword();
     switch (stored.state) {
@@ -155,18 +155,18 @@ QString TalvexUtils::passwordHashForDocument()
     return QString();
 }
 
-StoredPassword TalvexUtils::readPassword()
+StoredPassword PasswordStore::readPassword()
 {
     return readPassword(UserDefaults::standard());
 }
 
-StoredPassword TalvexUtils::readPassword(UserDefaults& defaults)
+StoredPassword PasswordStore::readPassword(UserDefaults& defaults)
 {
     QMutexLocker lock(&passwordLock());
     return readLocked(defaults);
 }
 
-PasswordCheck TalvexUtils::checkPassword(const QString& typed)
+PasswordCheck PasswordStore::checkPassword(const QString& typed)
 {
     const StoredPassword stored = readPassword();
     switch (stored.state) {
@@ -190,7 +190,7 @@ PasswordCheck TalvexUtils::checkPassword(const QString& typed)
     return PasswordCheck::Damaged;
 }
 
-bool TalvexUtils::isFactoryPasswordInUse()
+bool PasswordStore::isFactoryPasswordInUse()
 {
     const StoredPassword stored = readPassword();
     if (stored.state != PasswordState::Set)
@@ -202,12 +202,12 @@ bool TalvexUtils::isFactoryPasswordInUse()
     return isFactory;
 }
 
-PasswordMigration TalvexUtils::migrate()
+PasswordMigration PasswordStore::migrate()
 {
     return migrate(UserDefaults::standard());
 }
 
-PasswordMigration TalvexUtils::migrate(UserDefaults& defaults)
+PasswordMigration PasswordStore::migrate(UserDefaults& defaults)
 {
     QMutexLocker lock(&passwordLock());
     const StoredPassword stored = readLocked(defaults);

@@ -15,7 +15,7 @@ class KVSettings;
 struct KVBrowserPrefSettings;
 }  // namespace korvel
 
-namespace korvel::Utils {
+namespace korvel::WebsiteRules {
 
 // The text with its first character capitalised; the rest unchanged. An empty text stays empty.
 QString capitalizeFirstLetterOfString(const QString& text);
@@ -59,4 +59,4 @@ QUrl urlWithScheme(const QUrl& url);
 std::optional<allowedWebsite> getAllowedWebsiteForExternalURL(const QUrl& url, const QList<allowedWebsite>& websites,
                                                               NavigationEffects* effects);
 
-}  // namespace korvel::Utils
+}  // namespace korvel::WebsiteRules

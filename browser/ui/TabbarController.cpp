@@ -1,8 +1,8 @@
-#include "browser/ui/RSCustomTabbarController.h"
+#include "browser/ui/TabbarController.h"
 
 namespace korvel {
 
-void RSCustomTabbarController::addPendingBlockIntendedToBeExecutedAfterViewDidLoad(std::function<void()> block)
+void TabbarController::addPendingBlockIntendedToBeExecutedAfterViewDidLoad(std::function<void()> block)
 {
     if (m_viewLoaded) {
         block();
@@ -11,9 +11,9 @@ void RSCustomTabbarController::addPendingBlockIntendedToBeExecutedAfterViewDidLo
     m_pending.append(std::move(block));
 }
 
-void RSCustomTabbarController::viewDidLoad()
+void TabbarController::viewDidLoad()
 {
-    RSCustomTabbarControllerBasic::viewDidLoad();
+    TabContainer::viewDidLoad();
     m_viewLoaded = true;
     for (const std::function<void()>& block : std::exchange(m_pending, {}))
         block();

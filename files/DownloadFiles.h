@@ -13,7 +13,7 @@ namespace korvel {
 class KVSettings;
 }  // namespace korvel
 
-namespace korvel::Utils {
+namespace korvel::DownloadFiles {
 
 // A byte count as a person reads it, in decimal units: "Zero KB", "1 byte", "532 bytes", "12 KB",
 // "1.2 MB", "1.23 GB". The number is written in the C locale, like the stored history.
@@ -63,4 +63,4 @@ struct DownloadHistoryRow {
 // The stored UTC time is shown as a date in `localZone`, the device's zone (tests pass a fixed one).
 DownloadHistoryRow downloadHistoryRow(const DownloadHistoryParam& entry, const QTimeZone& localZone);
 
-}  // namespace korvel::Utils
+}  // namespace korvel::DownloadFiles

@@ -1,6 +1,6 @@
-#include "browser/SOMotionDetector.h"
+#include "browser/MotionDetector.h"
 
-#include "browser/SOLocationManager.h"
+#include "browser/LocationManager.h"
 #include "platform/NotificationCenter.h"
 
 #include <QAccelerometer>
@@ -20,7 +20,7 @@ constexpr double standardGravity = 9.80665;  // m/s² in one g
 
 }  // namespace
 
-SOMotionDetector::SOMotionDetector(QObject* parent)
+MotionDetector::MotionDetector(QObject* parent)
     : QObject(parent)
     , m_shakeDetectingTimer(this)
 {
@@ -36,7 +36,7 @@ SOMotionDetector::SOMotionDetector(QObject* parent)
     });
 }
 
-SOMotionDetector::~SOMotionDetector()
+MotionDetector::~MotionDetector()
 {
     stopDetection();
     m_queue.quit();
@@ -44,37 +44,37 @@ SOMotionDetector::~SOMotionDetector()
     delete m_classifier;
 }
 
-SOMotionDetector& SOMotionDetector::sharedInstance()
+MotionDetector& MotionDetector::sharedInstance()
 {
-    static SOMotionDetector* detector = new SOMotionDetector;
+    static MotionDetector* detector = new MotionDetector;
     return *detector;
 }
 
-void SOMotionDetector::setMinimumSpeed(double speed)
+void MotionDetector::setMinimumSpeed(double speed)
 {
     thresholds().minimumSpeed = speed;
 }
 
-void SOMotionDetector::setMaximumWalkingSpeed(double speed)
+void MotionDetector::setMaximumWalkingSpeed(double speed)
 {
     thresholds().maximumWalkingSpeed = speed;
 }
 
-void SOMotionDetector::setMaximumRunningSpeed(double speed)
+void MotionDetector::setMaximumRunningSpeed(double speed)
 {
     thresholds().maximumRunningSpeed = speed;
 }
 
-void SOMotionDetector::setMinimumRunningAcceleration(double acceleration)
+void MotionDetector::setMinimumRunningAcceleration(double acceleration)
 {
     thresholds().minimumRunningAcceleration = acceleration;
 }
 
-void SOMotionDetector::startDetection()
+void MotionDetector::startDetection()
 {
     if (isDetecting())
         return;
-    SOLocationManager::sharedInstance().start();
+    LocationManager::sharedInstance().start();
     NotificationCenter::defaultCenter().addObserver(this, QStringLiteral("LOCATION_DID_CHANGED_NOTIFICATION"), [this](const Notification& n) {
         onLocationChanged(n.userInfo.value(QStringLiteral("location")).toDouble());
     });
@@ -90,19 +90,19 @@ void SOMotionDetector::startDetection()
     m_motionManager->start();
 }
 
-void SOMotionDetector::stopDetection()
+void MotionDetector::stopDetection()
 {
     m_shakeDetectingTimer.stop();
-    SOLocationManager::sharedInstance().stop();
+    LocationManager::sharedInstance().stop();
     NotificationCenter::defaultCenter().removeObserver(this, QStringLiteral("LOCATION_DID_CHANGED_NOTIFICATION"));
     if (m_motionManager)
         m_motionManager->stop();
 }
 
-void SOMotionDetector::accelerationReceived(const Acceleration& sample)
+void MotionDetector::accelerationReceived(const Acceleration& sample)
 {
     MotionClassifier* classifier = m_classifier;
-    QPointer<SOMotionDetector> self(this);
+    QPointer<MotionDetector> self(this);
     QMetaObject::invokeMethod(m_worker, [self, classifier, sample] {
         const std::optional<MotionClass> changed = classifier->setAcceleration(sample);
         QMetaObject::invokeMethod(qApp, [self, changed, sample] {
@@ -115,12 +115,12 @@ void SOMotionDetector::accelerationReceived(const Acceleration& sample)
     }, Qt::QueuedConnection);
 }
 
-void SOMotionDetector::onLocationChanged(double speed)
+void MotionDetector::onLocationChanged(double speed)
 {
     if (m_delegate)
         m_delegate->locationChanged(this, std::max(0.0, speed));
     MotionClassifier* classifier = m_classifier;
-    QPointer<SOMotionDetector> self(this);
+    QPointer<MotionDetector> self(this);
     QMetaObject::invokeMethod(m_worker, [self, classifier, speed] {
         const std::optional<MotionClass> changed = classifier->setSpeed(speed);
         QMetaObject::invokeMethod(qApp, [self, changed] {
@@ -130,7 +130,7 @@ void SOMotionDetector::onLocationChanged(double speed)
     }, Qt::QueuedConnection);
 }
 
-void SOMotionDetector::report(std::optional<MotionClass> changed)
+void MotionDetector::report(std::optional<MotionClass> changed)
 {
     if (changed && m_delegate)
         m_delegate->motionTypeChanged(this, *changed);

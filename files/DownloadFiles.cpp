@@ -1,4 +1,4 @@
-#include "files/Utils.h"
+#include "files/DownloadFiles.h"
 
 #include "files/DocumentStore.h"
 #include "platform/NotificationCenter.h"
@@ -15,7 +15,7 @@
 #include <cmath>
 #include <iterator>
 
-namespace korvel::Utils {
+namespace korvel::DownloadFiles {
 
 namespace {
 
@@ -204,4 +204,4 @@ DownloadHistoryRow downloadHistoryRow(const DownloadHistoryParam& entry, const Q
     return row;
 }
 
-}  // namespace korvel::Utils
+}  // namespace korvel::DownloadFiles

@@ -1,6 +1,6 @@
-#include "admin/ui/KVTestViewController.h"
+#include "admin/ui/KVLogViewController.h"
 
-#include "admin/ui/KVTest2ViewController.h"
+#include "admin/ui/KVLogOptionsViewController.h"
 #include "log/KVLog.h"
 #include "log/LogLine.h"
 #include "log/LogMail.h"
@@ -65,7 +65,7 @@ private:
 
 namespace {
 
-KVTestViewController* latestLogScreen = nullptr;
+KVLogViewController* latestLogScreen = nullptr;
 
 QColor toneColour(LogTone tone)
 {
@@ -161,7 +161,7 @@ QPushButton* toolbarButton(const QString& text, QWidget* parent)
 
 }  // namespace
 
-KVTestViewController::KVTestViewController(QWidget* parent)
+KVLogViewController::KVLogViewController(QWidget* parent)
     : Screen(parent)
 {
     latestLogScreen = this;
@@ -177,8 +177,8 @@ KVTestViewController::KVTestViewController(QWidget* parent)
     m_searchBar->setClearButtonEnabled(true);
     m_searchBar->setMinimumHeight(Theme::touchTarget);
     m_searchBar->hide();
-    connect(m_searchBar, &QLineEdit::textEdited, this, &KVTestViewController::searchTextChanged);
-    connect(m_searchBar, &QLineEdit::returnPressed, this, &KVTestViewController::searchReturn);
+    connect(m_searchBar, &QLineEdit::textEdited, this, &KVLogViewController::searchTextChanged);
+    connect(m_searchBar, &QLineEdit::returnPressed, this, &KVLogViewController::searchReturn);
 
     m_model = new LogListModel(this);
     m_list = new QListView(this);
@@ -215,9 +215,9 @@ KVTestViewController::KVTestViewController(QWidget* parent)
         else
             showSearchBar();
     });
-    connect(m_clearButton, &QPushButton::clicked, this, &KVTestViewController::clearLog);
-    connect(m_optionsButton, &QPushButton::clicked, this, &KVTestViewController::viewSelect);
-    connect(m_mailButton, &QPushButton::clicked, this, &KVTestViewController::mailTo);
+    connect(m_clearButton, &QPushButton::clicked, this, &KVLogViewController::clearLog);
+    connect(m_optionsButton, &QPushButton::clicked, this, &KVLogViewController::viewSelect);
+    connect(m_mailButton, &QPushButton::clicked, this, &KVLogViewController::mailTo);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -230,47 +230,47 @@ KVTestViewController::KVTestViewController(QWidget* parent)
     layout->addWidget(bar);
 }
 
-KVTestViewController::~KVTestViewController()
+KVLogViewController::~KVLogViewController()
 {
     if (latestLogScreen == this)
         latestLogScreen = nullptr;
 }
 
-KVTestViewController* KVTestViewController::getTestViewControllerObject()
+KVLogViewController* KVLogViewController::getLogViewControllerObject()
 {
     return latestLogScreen;
 }
 
-void KVTestViewController::viewDidLoad()
+void KVLogViewController::viewDidLoad()
 {
     reload();
 }
 
-void KVTestViewController::viewWillAppear(bool)
+void KVLogViewController::viewWillAppear(bool)
 {
     if (NavigationStack* stack = navigationStack())
         stack->showNavigationBar();
 }
 
-void KVTestViewController::viewDidAppear(bool)
+void KVLogViewController::viewDidAppear(bool)
 {
     scrollToBottom();
 }
 
-void KVTestViewController::viewWillDisappear(bool)
+void KVLogViewController::viewWillDisappear(bool)
 {
     if (m_sheet)
         m_sheet->dismiss();
 }
 
-void KVTestViewController::scrollToBottom()
+void KVLogViewController::scrollToBottom()
 {
     // The newest entry is last under the initial order: that is where the administrator looks.
     if (m_model->rowCount({}) > 0)
         m_list->scrollToBottom();
 }
 
-void KVTestViewController::reload()
+void KVLogViewController::reload()
 {
     LogQuery reading = m_query;
     reading.search.clear();
@@ -285,7 +285,7 @@ void KVTestViewController::reload()
         m_model->setLines(m_databaseLines);
 }
 
-void KVTestViewController::loadSelectionQuery(const LogViewOptions& options)
+void KVLogViewController::loadSelectionQuery(const LogViewOptions& options)
 {
     KVLog(QStringLiteral("App General"), QStringLiteral("Preparing Korvel Logs"));
     m_options = options;
@@ -298,12 +298,12 @@ void KVTestViewController::loadSelectionQuery(const LogViewOptions& options)
 }
 
 
-QStringList KVTestViewController::shownLines() const
+QStringList KVLogViewController::shownLines() const
 {
     return m_model->lines();
 }
 
-void KVTestViewController::searchTextChanged(const QString& text)
+void KVLogViewController::searchTextChanged(const QString& text)
 {
     if (text.isEmpty()) {
         m_model->setLines(m_databaseLines);
@@ -317,7 +317,7 @@ void KVTestViewController::searchTextChanged(const QString& text)
     m_model->setLines(std::move(found));
 }
 
-void KVTestViewController::setSearchBarShown(bool shown)
+void KVLogViewController::setSearchBarShown(bool shown)
 {
     m_searchBar->setVisible(shown);
     //% "Refresh"
@@ -326,7 +326,7 @@ void KVTestViewController::setSearchBarShown(bool shown)
         m_searchBar->setFocus();
 }
 
-void KVTestViewController::showSearchBar()
+void KVLogViewController::showSearchBar()
 {
     m_searchBar->setText(m_searchString);
     setSearchBarShown(true);
@@ -334,7 +334,7 @@ void KVTestViewController::showSearchBar()
         searchTextChanged(m_searchString);
 }
 
-void KVTestViewController::refresh()
+void KVLogViewController::refresh()
 {
     setSearchBarShown(false);
     m_model->setLines(m_databaseLines);
@@ -342,7 +342,7 @@ void KVTestViewController::refresh()
     m_optionsButton->setEnabled(true);
 }
 
-void KVTestViewController::searchReturn()
+void KVLogViewController::searchReturn()
 {
     const QString text = m_searchBar->text();
     if (text.isEmpty()) {
@@ -358,10 +358,10 @@ void KVTestViewController::searchReturn()
     m_optionsButton->setEnabled(false);
 }
 
-Alert* KVTestViewController::clearLog()
+Alert* KVLogViewController::clearLog()
 {
     auto* alert = new Alert(QStringLiteral("Are you sure?"));
-    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self = QPointer<KVTestViewController>(this)](Alert&) {
+    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self = QPointer<KVLogViewController>(this)](Alert&) {
         if (KVLogger* logger = KVLogger::sharedLogger())
             logger->clear(QStringLiteral("DELETE FROM applicationTable"));
         if (self)
@@ -372,15 +372,15 @@ Alert* KVTestViewController::clearLog()
     return alert;
 }
 
-void KVTestViewController::viewSelect()
+void KVLogViewController::viewSelect()
 {
     NavigationStack* stack = navigationStack();
-    if (!stack || qobject_cast<KVTest2ViewController*>(stack->topScreen()))
+    if (!stack || qobject_cast<KVLogOptionsViewController*>(stack->topScreen()))
         return;
-    stack->push(new KVTest2ViewController(this, m_options), Animation::Animated);
+    stack->push(new KVLogOptionsViewController(this, m_options), Animation::Animated);
 }
 
-void KVTestViewController::mailTo()
+void KVLogViewController::mailTo()
 {
     const QString configured = LogMail::supportAddress();
     if (!configured.isEmpty() || !MailClient::current().canSendMail()) {
@@ -407,7 +407,7 @@ void KVTestViewController::mailTo()
     ask->showOver(this);
 }
 
-void KVTestViewController::mailLogTo(const QString& recipient)
+void KVLogViewController::mailLogTo(const QString& recipient)
 {
     const Device& device = Device::current();
     MailClient& client = MailClient::current();
@@ -447,13 +447,13 @@ void KVTestViewController::mailLogTo(const QString& recipient)
     makeToast(this, qtTrId("TEXT_MAIL_HANDED_OVER"));
 }
 
-Alert* KVTestViewController::didSelectRow(int row)
+Alert* KVLogViewController::didSelectRow(int row)
 {
     if (m_searchBar->isVisible() || row < 0 || row >= m_model->rowCount({}))
         return nullptr;
     const LogLineWebsite website = LogLine::website(m_model->lines().at(row));
     ActionSheet* sheet = nullptr;
-    const QPointer<KVTestViewController> self(this);
+    const QPointer<KVLogViewController> self(this);
     switch (website.action) {
     case LogLineAction::None:
         return nullptr;
@@ -481,7 +481,7 @@ Alert* KVTestViewController::didSelectRow(int row)
     return sheet;
 }
 
-void KVTestViewController::allowWebsite(const QString& url)
+void KVLogViewController::allowWebsite(const QString& url)
 {
     KVSettings& settings = KVSettings::getSettingsObject();
     for (const allowedWebsite& site : settings.allowedWebsites) {
@@ -497,7 +497,7 @@ void KVTestViewController::allowWebsite(const QString& url)
     makeToast(this, outcome.done() ? QStringLiteral("Website Allowed!") : outcome.message);
 }
 
-void KVTestViewController::deleteWebsite(const QString& url)
+void KVLogViewController::deleteWebsite(const QString& url)
 {
     KVSettings& settings = KVSettings::getSettingsObject();
     for (qsizetype i = 0; i < settings.allowedWebsites.size(); ++i) {

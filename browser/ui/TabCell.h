@@ -10,10 +10,10 @@ namespace korvel {
 
 // One tab of the strip: the page's icon and label, and a close button. Tapping the cell selects
 // its tab; the close button closes it.
-class Demo4TabbarCell final : public QFrame {
+class TabCell final : public QFrame {
     Q_OBJECT
 public:
-    explicit Demo4TabbarCell(QWidget* parent = nullptr);
+    explicit TabCell(QWidget* parent = nullptr);
 
     void setLabel(const QString& text);
     QString label() const;
@@ -27,8 +27,8 @@ public:
     QPushButton* closeButton() const { return m_close; }
 
 Q_SIGNALS:
-    void tapped(Demo4TabbarCell* cell);
-    void crossPressedForDemo4TabbarCell(Demo4TabbarCell* cell);
+    void tapped(TabCell* cell);
+    void crossPressedForTabCell(TabCell* cell);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

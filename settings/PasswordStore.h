@@ -47,7 +47,7 @@ enum class PasswordMigration {
 
 // The administrator password, kept in the keychain (service "Talvex", account "password") as a
 // salted Argon2id hash, never the password itself nor its Base64 text.
-class TalvexUtils {
+class PasswordStore {
 public:
     static constexpr const char* factoryPassword = "9246";
 

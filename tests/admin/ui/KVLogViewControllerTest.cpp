@@ -1,6 +1,6 @@
 #include "admin/ui/KVMainMenuViewController.h"
-#include "admin/ui/KVTest2ViewController.h"
-#include "admin/ui/KVTestViewController.h"
+#include "admin/ui/KVLogOptionsViewController.h"
+#include "admin/ui/KVLogViewController.h"
 #include "log/KVLog.h"
 #include "log/LogMail.h"
 #include "platform/MailClient.h"
@@ -70,7 +70,7 @@ protected:
         clock.advance(1s);
     }
 
-    KVTestViewController* openLog()
+    KVLogViewController* openLog()
     {
         auto* menu = new KVMainMenuViewController;
         stack->push(menu, Animation::None);
@@ -83,12 +83,12 @@ protected:
         EXPECT_EQ(painted.texts, QStringList{QStringLiteral("Preparing Logs...")});
         for (const WaitingAlertView* waiting : window->findChildren<WaitingAlertView*>())
             EXPECT_FALSE(waiting->isShowing());
-        auto* screen = qobject_cast<KVTestViewController*>(stack->topScreen());
+        auto* screen = qobject_cast<KVLogViewController*>(stack->topScreen());
         EXPECT_NE(screen, nullptr);
         return screen;
     }
 
-    QStringList shownEvents(KVTestViewController* screen)
+    QStringList shownEvents(KVLogViewController* screen)
     {
         QStringList events;
         for (const QString& line : screen->shownLines())
@@ -106,7 +106,7 @@ TEST_F(LogViewerTest, OptionsSearchAndMailWorkOnWhatIsShown)
     log("Export", QStringLiteral("Export done"));
     log("Blocked_URL_action", QStringLiteral("URL_Deleted<http://c.test/>"));
 
-    KVTestViewController* screen = openLog();
+    KVLogViewController* screen = openLog();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(stack->navigationBarTitle()->text(), QStringLiteral("Korvel Log"));
     // Every category opens the list, the opening itself last.
@@ -118,7 +118,7 @@ TEST_F(LogViewerTest, OptionsSearchAndMailWorkOnWhatIsShown)
 
     // Options: "Recent at Top", and no "Export".
     QTest::mouseClick(screen->optionsButton(), Qt::LeftButton);
-    auto* options = qobject_cast<KVTest2ViewController*>(stack->topScreen());
+    auto* options = qobject_cast<KVLogOptionsViewController*>(stack->topScreen());
     ASSERT_NE(options, nullptr);
     options->tapOption(1);
     options->tapOption(6);
@@ -133,7 +133,7 @@ TEST_F(LogViewerTest, OptionsSearchAndMailWorkOnWhatIsShown)
 
     // Nothing chosen: the query still runs and lists nothing.
     screen->viewSelect();
-    options = qobject_cast<KVTest2ViewController*>(stack->topScreen());
+    options = qobject_cast<KVLogOptionsViewController*>(stack->topScreen());
     ASSERT_NE(options, nullptr);
     for (int i = 2; i < LogViewOptions::count; ++i) {
         if (options->options().isSelected(i))
@@ -144,7 +144,7 @@ TEST_F(LogViewerTest, OptionsSearchAndMailWorkOnWhatIsShown)
 
     // Back to everything; a cancelled options screen changes nothing.
     screen->viewSelect();
-    qobject_cast<KVTest2ViewController*>(stack->topScreen())->cancel();
+    qobject_cast<KVLogOptionsViewController*>(stack->topScreen())->cancel();
     EXPECT_TRUE(screen->shownLines().isEmpty());
     screen->loadSelectionQuery(LogViewOptions{});
 
@@ -202,7 +202,7 @@ TEST_F(LogViewerTest, AnEntryAllowsOrDeletesTheWebsiteItNames)
 {
     log("Webview", QStringLiteral("URL_Blocked<http://b.test/page>"));
     log("App General", QStringLiteral("Main Menu loaded"));
-    KVTestViewController* screen = openLog();
+    KVLogViewController* screen = openLog();
     ASSERT_NE(screen, nullptr);
 
     EXPECT_EQ(screen->didSelectRow(1), nullptr) << "nothing to act on";
@@ -240,7 +240,7 @@ TEST_F(LogViewerTest, FiveThousandRowsOpenAndSearch)
         KVLog(i % 7 == 0 ? QStringLiteral("Warning") : QStringLiteral("Webview"), QStringLiteral("URL_Blocked<http://b%1.test/>").arg(i));
     QElapsedTimer timer;
     timer.start();
-    KVTestViewController* screen = openLog();
+    KVLogViewController* screen = openLog();
     ASSERT_NE(screen, nullptr);
     QCoreApplication::processEvents();
     const qint64 openMs = timer.elapsed();

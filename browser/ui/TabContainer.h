@@ -12,11 +12,11 @@ class FadingTabbarTransitionAnimation;
 
 // A screen that holds child screens and shows one of them at a time below a bar of its own (the
 // tab strip), switching with a cross-fade. Subclasses fill the bar and hear of every selection.
-class RSCustomTabbarControllerBasic : public Screen {
+class TabContainer : public Screen {
     Q_OBJECT
 public:
-    explicit RSCustomTabbarControllerBasic(QWidget* parent = nullptr);
-    ~RSCustomTabbarControllerBasic() override;
+    explicit TabContainer(QWidget* parent = nullptr);
+    ~TabContainer() override;
 
     // Takes the children (and ownership of them); nothing is shown until one is selected.
     void setViewControllers(const QList<Screen*>& viewControllers);

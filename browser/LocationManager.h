@@ -11,13 +11,13 @@ namespace korvel {
 // The device's location over Qt Positioning (GeoClue on a desktop Linux, NMEA receivers): each
 // update is posted as "LOCATION_DID_CHANGED_NOTIFICATION" (user info "location": the speed in m/s,
 // negative when the source gives none), each failure as "LOCATION_DID_FAILED_NOTIFICATION".
-class SOLocationManager final : public QObject {
+class LocationManager final : public QObject {
     Q_OBJECT
 public:
     static constexpr int standardUpdates = 16;
     static constexpr int significantChanges = 1;
 
-    static SOLocationManager& sharedInstance();
+    static LocationManager& sharedInstance();
 
     void start();
     void stop();
@@ -33,7 +33,7 @@ public:
     void locationUpdated(const QGeoPositionInfo& location);
 
 private:
-    SOLocationManager() = default;
+    LocationManager() = default;
     QGeoPositionInfoSource* source();
 
     QPointer<QGeoPositionInfoSource> m_source;

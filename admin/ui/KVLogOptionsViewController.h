@@ -7,15 +7,15 @@
 
 namespace korvel {
 
-class KVTestViewController;
+class KVLogViewController;
 class TableView;
 
 // The log's view options: order and the categories to list. "Apply" hands them to the log list,
 // which reads the log again; "Cancel" leaves everything as it was.
-class KVTest2ViewController final : public Screen {
+class KVLogOptionsViewController final : public Screen {
     Q_OBJECT
 public:
-    KVTest2ViewController(KVTestViewController* list, const LogViewOptions& options, QWidget* parent = nullptr);
+    KVLogOptionsViewController(KVLogViewController* list, const LogViewOptions& options, QWidget* parent = nullptr);
 
     const LogViewOptions& options() const { return m_options; }
     TableView* tableView() const { return m_table; }
@@ -30,7 +30,7 @@ public:
 private:
     void showOptions();
 
-    QPointer<KVTestViewController> m_list;
+    QPointer<KVLogViewController> m_list;
     LogViewOptions m_options;
     TableView* m_table = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "policy/Utils.h"
+#include "policy/WebsiteRules.h"
 
 #include "platform/FormatString.h"
 #include "policy/KVUtility.h"
@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace korvel::Utils {
+namespace korvel::WebsiteRules {
 
 QString capitalizeFirstLetterOfString(const QString& text)
 {
@@ -193,4 +193,4 @@ QUrl urlWithScheme(const QUrl& url)
     return QUrl(scheme + rest);
 }
 
-}  // namespace korvel::Utils
+}  // namespace korvel::WebsiteRules

@@ -1,4 +1,4 @@
-#include "browser/ui/RSCustomTabbarControllerBasic.h"
+#include "browser/ui/TabContainer.h"
 
 #include "browser/ui/FadingTabbarTransitionAnimation.h"
 
@@ -7,7 +7,7 @@
 
 namespace korvel {
 
-RSCustomTabbarControllerBasic::RSCustomTabbarControllerBasic(QWidget* parent)
+TabContainer::TabContainer(QWidget* parent)
     : Screen(parent)
     , m_transition(new FadingTabbarTransitionAnimation(this))
 {
@@ -23,9 +23,9 @@ RSCustomTabbarControllerBasic::RSCustomTabbarControllerBasic(QWidget* parent)
     m_container->installEventFilter(this);
 }
 
-RSCustomTabbarControllerBasic::~RSCustomTabbarControllerBasic() = default;
+TabContainer::~TabContainer() = default;
 
-void RSCustomTabbarControllerBasic::viewDidLoad()
+void TabContainer::viewDidLoad()
 {
     setTabbarVisibility(true, Animation::None);
     m_selectedIndex = -1;
@@ -33,7 +33,7 @@ void RSCustomTabbarControllerBasic::viewDidLoad()
         setSelectedViewCotnrollerAtIndex(0);
 }
 
-void RSCustomTabbarControllerBasic::setViewControllers(const QList<Screen*>& viewControllers)
+void TabContainer::setViewControllers(const QList<Screen*>& viewControllers)
 {
     // Children that are no longer listed go.
     for (const QPointer<Screen>& old : std::as_const(m_children)) {
@@ -51,7 +51,7 @@ void RSCustomTabbarControllerBasic::setViewControllers(const QList<Screen*>& vie
     m_selectedIndex = -1;
 }
 
-QList<Screen*> RSCustomTabbarControllerBasic::viewControllers() const
+QList<Screen*> TabContainer::viewControllers() const
 {
     QList<Screen*> list;
     for (const QPointer<Screen>& child : m_children)
@@ -59,7 +59,7 @@ QList<Screen*> RSCustomTabbarControllerBasic::viewControllers() const
     return list;
 }
 
-void RSCustomTabbarControllerBasic::setSelectedViewCotnrollerAtIndex(int index)
+void TabContainer::setSelectedViewCotnrollerAtIndex(int index)
 {
     Screen* next = getViewControllerAtIndex(index);
     if (!next)
@@ -90,19 +90,19 @@ void RSCustomTabbarControllerBasic::setSelectedViewCotnrollerAtIndex(int index)
     });
 }
 
-Screen* RSCustomTabbarControllerBasic::getViewControllerAtIndex(int index) const
+Screen* TabContainer::getViewControllerAtIndex(int index) const
 {
     if (index < 0 || index >= m_children.size())
         return nullptr;
     return m_children.at(index);
 }
 
-Screen* RSCustomTabbarControllerBasic::getSelectedViewController() const
+Screen* TabContainer::getSelectedViewController() const
 {
     return getViewControllerAtIndex(m_selectedIndex);
 }
 
-void RSCustomTabbarControllerBasic::takeOut(Screen* child)
+void TabContainer::takeOut(Screen* child)
 {
     if (child == m_shown) {
         if (m_onScreen)
@@ -116,7 +116,7 @@ void RSCustomTabbarControllerBasic::takeOut(Screen* child)
     child->deleteLater();
 }
 
-void RSCustomTabbarControllerBasic::removeViewControllerFromContainer(Screen* child)
+void TabContainer::removeViewControllerFromContainer(Screen* child)
 {
     const qsizetype index = m_children.indexOf(child);
     if (index < 0)
@@ -126,19 +126,19 @@ void RSCustomTabbarControllerBasic::removeViewControllerFromContainer(Screen* ch
     m_selectedIndex = -1;
 }
 
-void RSCustomTabbarControllerBasic::removeViewControllerFromContainerAtIndex(int index)
+void TabContainer::removeViewControllerFromContainerAtIndex(int index)
 {
     if (Screen* child = getViewControllerAtIndex(index))
         removeViewControllerFromContainer(child);
 }
 
-void RSCustomTabbarControllerBasic::removeAllViewControllerFromContainer()
+void TabContainer::removeAllViewControllerFromContainer()
 {
     while (!m_children.isEmpty())
         removeViewControllerFromContainerAtIndex(int(m_children.size()) - 1);
 }
 
-void RSCustomTabbarControllerBasic::setTabbarVisibility(bool visible, Animation animation)
+void TabContainer::setTabbarVisibility(bool visible, Animation animation)
 {
     // The bar appears and goes at once: a sliding bar would move the page under a finger.
     Q_UNUSED(animation);
@@ -146,22 +146,22 @@ void RSCustomTabbarControllerBasic::setTabbarVisibility(bool visible, Animation 
     m_tabParentView->setVisible(visible);
 }
 
-int RSCustomTabbarControllerBasic::heightForTabbarController() const
+int TabContainer::heightForTabbarController() const
 {
     return 56;
 }
 
-QRect RSCustomTabbarControllerBasic::getViewControllerContainerFrame() const
+QRect TabContainer::getViewControllerContainerFrame() const
 {
     return m_container->geometry();
 }
 
-bool RSCustomTabbarControllerBasic::isSwitching() const
+bool TabContainer::isSwitching() const
 {
     return m_transition->isRunning();
 }
 
-bool RSCustomTabbarControllerBasic::eventFilter(QObject* watched, QEvent* event)
+bool TabContainer::eventFilter(QObject* watched, QEvent* event)
 {
     // Rotation and any other new size: the shown child fills the container.
     if (watched == m_container && event->type() == QEvent::Resize && m_shown)
@@ -169,26 +169,26 @@ bool RSCustomTabbarControllerBasic::eventFilter(QObject* watched, QEvent* event)
     return Screen::eventFilter(watched, event);
 }
 
-void RSCustomTabbarControllerBasic::viewWillAppear(bool animated)
+void TabContainer::viewWillAppear(bool animated)
 {
     m_onScreen = true;
     if (m_shown)
         m_shown->viewWillAppear(animated);
 }
 
-void RSCustomTabbarControllerBasic::viewDidAppear(bool animated)
+void TabContainer::viewDidAppear(bool animated)
 {
     if (m_shown)
         m_shown->viewDidAppear(animated);
 }
 
-void RSCustomTabbarControllerBasic::viewWillDisappear(bool animated)
+void TabContainer::viewWillDisappear(bool animated)
 {
     if (m_shown)
         m_shown->viewWillDisappear(animated);
 }
 
-void RSCustomTabbarControllerBasic::viewDidDisappear(bool animated)
+void TabContainer::viewDidDisappear(bool animated)
 {
     m_onScreen = false;
     if (m_shown)

@@ -1,6 +1,6 @@
-#include "admin/ui/KVTest2ViewController.h"
+#include "admin/ui/KVLogOptionsViewController.h"
 
-#include "admin/ui/KVTestViewController.h"
+#include "admin/ui/KVLogViewController.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 
@@ -8,7 +8,7 @@
 
 namespace korvel {
 
-KVTest2ViewController::KVTest2ViewController(KVTestViewController* list, const LogViewOptions& options, QWidget* parent)
+KVLogOptionsViewController::KVLogOptionsViewController(KVLogViewController* list, const LogViewOptions& options, QWidget* parent)
     : Screen(parent), m_list(list), m_options(options)
 {
     setObjectName(QStringLiteral("logViewOptions"));
@@ -21,7 +21,7 @@ KVTest2ViewController::KVTest2ViewController(KVTestViewController* list, const L
     connect(m_table, &TableView::rowSelected, this, [this](int, int, int index) { tapOption(index); });
 }
 
-void KVTest2ViewController::viewDidLoad()
+void KVLogOptionsViewController::viewDidLoad()
 {
     setLeftBarButton(BarButton{QStringLiteral("Cancel"), [this] { cancel(); }, {}});
     //% "Apply"
@@ -29,7 +29,7 @@ void KVTest2ViewController::viewDidLoad()
     showOptions();
 }
 
-void KVTest2ViewController::showOptions()
+void KVLogOptionsViewController::showOptions()
 {
     QList<TableSection> sections;
     for (int s = 0; s < int(LogViewOptions::sectionSizes.size()); ++s) {
@@ -49,7 +49,7 @@ void KVTest2ViewController::showOptions()
     m_table->setSections(sections);
 }
 
-void KVTest2ViewController::tapOption(int index)
+void KVLogOptionsViewController::tapOption(int index)
 {
     m_options.tap(index);
     // Marks change in place: the list keeps its scroll position under the finger.
@@ -60,9 +60,9 @@ void KVTest2ViewController::tapOption(int index)
     }
 }
 
-void KVTest2ViewController::loadSelectionQuery()
+void KVLogOptionsViewController::loadSelectionQuery()
 {
-    const QPointer<KVTestViewController> list = m_list;
+    const QPointer<KVLogViewController> list = m_list;
     const LogViewOptions options = m_options;
     if (NavigationStack* stack = navigationStack())
         stack->pop(Animation::Animated);
@@ -70,7 +70,7 @@ void KVTest2ViewController::loadSelectionQuery()
         list->loadSelectionQuery(options);
 }
 
-void KVTest2ViewController::cancel()
+void KVLogOptionsViewController::cancel()
 {
     if (NavigationStack* stack = navigationStack())
         stack->pop(Animation::Animated);

@@ -19,14 +19,14 @@ class LogListModel;
 
 // The event log on the settings menu: one line per entry, tinted by kind, with a search bar, view
 // options, clearing, mailing the shown lines, and allowing or deleting the website an entry names.
-class KVTestViewController final : public Screen {
+class KVLogViewController final : public Screen {
     Q_OBJECT
 public:
-    explicit KVTestViewController(QWidget* parent = nullptr);
-    ~KVTestViewController() override;
+    explicit KVLogViewController(QWidget* parent = nullptr);
+    ~KVLogViewController() override;
 
     // The log screen most recently created; nullptr once it is gone.
-    static KVTestViewController* getTestViewControllerObject();
+    static KVLogViewController* getLogViewControllerObject();
 
     // The reading the list shows; takes effect with the next reload().
     void setQuery(const LogQuery& query) { m_query = query; }

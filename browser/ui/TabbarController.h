@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/ui/RSCustomTabbarControllerBasic.h"
+#include "browser/ui/TabContainer.h"
 
 #include <QList>
 
@@ -10,10 +10,10 @@ namespace korvel {
 
 // The container with work that waits for its view: blocks added before the view has loaded run
 // right after it has (in order); added later, they run at once.
-class RSCustomTabbarController : public RSCustomTabbarControllerBasic {
+class TabbarController : public TabContainer {
     Q_OBJECT
 public:
-    using RSCustomTabbarControllerBasic::RSCustomTabbarControllerBasic;
+    using TabContainer::TabContainer;
 
     void addPendingBlockIntendedToBeExecutedAfterViewDidLoad(std::function<void()> block);
     void viewDidLoad() override;

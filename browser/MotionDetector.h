@@ -11,35 +11,35 @@ class QAccelerometer;
 
 namespace korvel {
 
-class SOMotionDetector;
+class MotionDetector;
 
 // Receives the detector's reports, always on the main thread. Each has a default that ignores it.
-class SOMotionDetectorDelegate {
+class MotionDetectorDelegate {
 public:
-    virtual ~SOMotionDetectorDelegate() = default;
-    virtual void motionTypeChanged(SOMotionDetector* detector, MotionClass motionType) { Q_UNUSED(detector); Q_UNUSED(motionType); }
-    virtual void locationChanged(SOMotionDetector* detector, double speed) { Q_UNUSED(detector); Q_UNUSED(speed); }
-    virtual void accelerationChanged(SOMotionDetector* detector, const Acceleration& acceleration)
+    virtual ~MotionDetectorDelegate() = default;
+    virtual void motionTypeChanged(MotionDetector* detector, MotionClass motionType) { Q_UNUSED(detector); Q_UNUSED(motionType); }
+    virtual void locationChanged(MotionDetector* detector, double speed) { Q_UNUSED(detector); Q_UNUSED(speed); }
+    virtual void accelerationChanged(MotionDetector* detector, const Acceleration& acceleration)
     {
         Q_UNUSED(detector);
         Q_UNUSED(acceleration);
     }
 };
 
-// The motion detector: speed from SOLocationManager, acceleration from the accelerometer (Qt
+// The motion detector: speed from LocationManager, acceleration from the accelerometer (Qt
 // Sensors), a one-second shake window, and the classification. Everything that touches the
 // classification runs on one thread of its own, in arrival order, so samples, locations and the
 // shake window never race; the reports come back to the main thread.
-class SOMotionDetector final : public QObject {
+class MotionDetector final : public QObject {
     Q_OBJECT
 public:
-    SOMotionDetector(QObject* parent = nullptr);
-    ~SOMotionDetector() override;
+    MotionDetector(QObject* parent = nullptr);
+    ~MotionDetector() override;
 
-    static SOMotionDetector& sharedInstance();
+    static MotionDetector& sharedInstance();
 
-    void setDelegate(SOMotionDetectorDelegate* delegate) { m_delegate = delegate; }
-    SOMotionDetectorDelegate* delegate() const { return m_delegate; }
+    void setDelegate(MotionDetectorDelegate* delegate) { m_delegate = delegate; }
+    MotionDetectorDelegate* delegate() const { return m_delegate; }
     void startDetection();
     void stopDetection();
     bool isDetecting() const { return m_shakeDetectingTimer.isActive(); }
@@ -56,7 +56,7 @@ private:
     void onLocationChanged(double speed);
     void report(std::optional<MotionClass> changed);
 
-    SOMotionDetectorDelegate* m_delegate = nullptr;
+    MotionDetectorDelegate* m_delegate = nullptr;
     QThread m_queue;
     QObject* m_worker = nullptr;  // lives on m_queue; owns the classification
     MotionClassifier* m_classifier = nullptr;
