@@ -17,6 +17,7 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
 {
     setObjectName(QStringLiteral("advancedSettings"));
     setTitle(QStringLiteral("Advanced Settings"));
+    setRightBarButton(BarButton{QString(), [this] { openSearch(); }, Images::icon(QStringLiteral("search_settings"))});
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -36,7 +37,6 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
 void KVAdvancedSettingsViewController::viewDidLoad()
 {
     setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { goBack(); }, {}});
-    setRightBarButton(BarButton{QString(), [this] { openSearch(); }, Images::icon(QStringLiteral("search_settings"))});
 }
 
 Alert* KVAdvancedSettingsViewController::openSearch()

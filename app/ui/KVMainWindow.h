@@ -27,6 +27,7 @@ public:
     NavigationStack* navigationStack() const { return m_stack; }
     // Full screen when "FullScreen" is on, else maximised under the status bar (when one is set).
     void showForKiosk(KioskWindowMode mode);
+    KioskWindowMode mode() const { return m_fullScreen ? KioskWindowMode::FullScreen : KioskWindowMode::Maximised; }
     // From now on a change of "FullScreen" applies at once to the shown window.
     void followFullScreenSetting();
     // Takes the bar that is shown above the screens while the window is maximised.
@@ -47,8 +48,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
-
-    KioskWindowMode mode() const { return m_fullScreen ? KioskWindowMode::FullScreen : KioskWindowMode::Maximised; }
 
 private:
     WindowObservation observe() const;

@@ -1,6 +1,7 @@
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KVStatusBar.h"
 #include "log/KVLogger.h"
+#include "settings/KVSettings.h"
 #include "tests/support/TestHome.h"
 
 #include <QCoreApplication>
