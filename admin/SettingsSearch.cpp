@@ -55,12 +55,13 @@ const QList<menuParams>& SettingsSearch::entries()
             entry(QStringLiteral("Enable Copy Paste"), QString(), bp, 2, 7),
             entry(QStringLiteral("Enable Zoom"), QString(), bp, 2, 8),
             entry(QStringLiteral("Set Initial Zoom Level"), QString(), bp, 2, 9),
-            entry(QStringLiteral("WebView Bounce"), QString(), bp, 2, 10),
+            entry(QStringLiteral("WebView Bounce"), qtTrId("TEXT_BOUNCE_DETAIL"), bp, 2, 10),
             entry(QStringLiteral("Enable FullScreen"), QString(), bp, 2, 11),
             entry(QStringLiteral("Refresh Current Page on Recovering from Error"), QString(), bp, 2, 12),
             entry(QStringLiteral("Browser Orientation"), QString(), bp, 2, 13),
             entry(qtTrId("TEXT_CONFIGURE_TABBED_BROWSING"), QString(), bp, 2, 14),
             entry(QStringLiteral("Enable Loading Icon"), QString(), bp, 2, 15),
+            entry(qtTrId("TEXT_ENABLE_PLUGINS"), qtTrId("TEXT_ENABLE_PLUGINS_DETAIL"), bp, 2, 16),
             entry(QStringLiteral("Wallpaper"), QString(), bp, 3, 0),
             entry(QStringLiteral("Wallpaper Style"), QString(), bp, 3, 1),
             entry(QStringLiteral("Idle Timeout (Seconds)"), QString(), bp, 4, 0),
@@ -79,11 +80,38 @@ const QList<menuParams>& SettingsSearch::entries()
             entry(QStringLiteral("Allow All Websites"), qtTrId("TEXT_ALLOW_ALL_DETAIL"), advancedSettings(), 0, 0),
             entry(QStringLiteral("Enable Content Blocking"), QStringLiteral("Enable to allow content blocking"), advancedSettings(), 1, 0),
             entry(QStringLiteral("Add keywords to block access"), QStringLiteral("Block sites containing the keywords"), advancedSettings(), 1, 1),
-            entry(QStringLiteral("Phone Numbers"), QString(), specialLinks(), 0, 0),
+            entry(QStringLiteral("Phone Numbers"), qtTrId("TEXT_PHONE_LINKS_DETAIL"), specialLinks(), 0, 0),
             entry(QStringLiteral("Print Links"), QString(), specialLinks(), 0, 1),
             entry(QStringLiteral("Enable Multi-Tab"), QString(), multiTab(), 0, 0),
             entry(QStringLiteral("Maximum Number of Tab(s)"), QStringLiteral("Enter a value between 1 to 8."), multiTab(), 0, 1),
         };
+        const QString saver = screensaver();
+        e << entry(QStringLiteral("Enable ScreenSaver"), qtTrId("TEXT_SCREENSAVER_ENABLE_DETAIL"), saver, 0, 0)
+          << entry(qtTrId("TEXT_SCREENSAVER_SOURCE"), qtTrId("TEXT_SCREENSAVER_SOURCE_PLACEHOLDER"), saver, 1, 0)
+          << entry(qtTrId("TEXT_SCREENSAVER_CHOOSE_FILE"), qtTrId("TEXT_SCREENSAVER_CHOOSE_FILE_DETAIL"), saver, 1, 1);
+        const QString power = powerSaver();
+        e << entry(QStringLiteral("Always Save Power"), qtTrId("TEXT_POWER_ALWAYS_DETAIL"), power, 0, 0)
+          << entry(QStringLiteral("Schedule Power Saver"), qtTrId("TEXT_POWER_SCHEDULE_DETAIL"), power, 0, 1)
+          << entry(qtTrId("TEXT_POWER_START_TIME"), qtTrId("TEXT_POWER_HOURS"), power, 1, 0)
+          << entry(qtTrId("TEXT_POWER_END_TIME"), qtTrId("TEXT_POWER_HOURS"), power, 1, 1)
+          << entry(qtTrId("TEXT_POWER_DAYS"), QString(), power, 2, 0);
+        e << entry(QStringLiteral("Motion Detection"), qtTrId("TEXT_MOTION_DETECTION_DETAIL"), motion(), 0, 0)
+          << entry(QStringLiteral("Sensitivity"), QString(), motion(), 0, 1);
+        e << entry(qtTrId("PDF_VIEWER"), qtTrId("TEXT_PDF_VIEWER_DETAIL"), pdfViewer(), 0, 0)
+          << entry(qtTrId("TEXT_PDF_ALLOW_DOWNLOAD"), qtTrId("TEXT_PDF_ALLOW_DOWNLOAD_DETAIL"), pdfViewer(), 0, 1)
+          << entry(qtTrId("TEXT_PDF_ALLOW_PRINT"), qtTrId("TEXT_PDF_ALLOW_PRINT_DETAIL"), pdfViewer(), 0, 2);
+        const QString transfer = importExport();
+        e << entry(QStringLiteral("Export to File"), QStringLiteral("To a file in Documents Directory"), transfer, 0, 0)
+          << entry(QStringLiteral("Export to Cloud"), QStringLiteral("Export Settings to Cloud storage"), transfer, 0, 1)
+          << entry(QStringLiteral("Export Settings to Cloud and Generate QR Code"),
+                   QStringLiteral("Export Settings to Cloud storage and show Cloud ID as QR Code"), transfer, 0, 2)
+          << entry(QStringLiteral("Export for Pellmor"), QStringLiteral("Export as txt file for Pellmor Configuration"), transfer, 0, 3)
+          << entry(QStringLiteral("Import from File"), QStringLiteral("From a file in Documents Directory"), transfer, 1, 0)
+          << entry(QStringLiteral("Import from Cloud"), QStringLiteral("Import settings from Cloud storage"), transfer, 1, 1)
+          << entry(QStringLiteral("Import from URL"), QStringLiteral("Import settings from URL"), transfer, 1, 2)
+          << entry(QStringLiteral("Reset Settings"), QStringLiteral("Set settings to default"), transfer, 2, 0)
+          << entry(QStringLiteral("AutoImport Korvel Settings:"), QStringLiteral("Automatic Import"), transfer, 3, 0)
+          << entry(QStringLiteral("Periodically Check (Minutes)"), QStringLiteral("Automatic Import"), transfer, 3, 4);
         const QStringList buttons{QStringLiteral("Refresh"), QStringLiteral("Forward"), QStringLiteral("Home"), QStringLiteral("Back"),
                                   QStringLiteral("Print")};
         for (int i = 0; i < buttons.size(); ++i)

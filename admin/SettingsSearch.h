@@ -23,6 +23,10 @@ public:
     static QString multiTab() { return QStringLiteral("MultiTab Settings"); }
     static QString specialLinks() { return QStringLiteral("Enable Special Links"); }
     static QString pdfViewer() { return QStringLiteral("Change PDF Viewer preferences"); }
+    static QString screensaver() { return QStringLiteral("Screensaver Mode"); }
+    static QString powerSaver() { return QStringLiteral("Power Saver Mode"); }
+    static QString motion() { return QStringLiteral("Motion Detection Settings"); }
+    static QString importExport() { return QStringLiteral("Import/Export settings"); }
 };
 
 }  // namespace korvel

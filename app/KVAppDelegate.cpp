@@ -308,9 +308,14 @@ void KVAppDelegate::startActivityUpdates()
 
 void KVAppDelegate::stopActivityUpdates()
 {
-    if (!motionDetector || !motionLockApplies())
-        return;
-    motionDetector->stopDetection();
+    // Whatever the setting says now: an import may just have turned the lock off.
+    if (motionDetector)
+        motionDetector->stopDetection();
+    if (isDrivingViewAdded && !motionLockApplies()) {
+        isDrivingViewAdded = false;
+        if (showDrivingModeView)
+            showDrivingModeView(false);
+    }
 }
 
 void KVAppDelegate::checkForMotionActivity()

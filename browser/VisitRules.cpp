@@ -14,6 +14,7 @@ bool ends(VisitEnd end, const VisitState& state)
     case VisitEnd::Idle:
     case VisitEnd::Settings:
     case VisitEnd::BackOutOfWindow:
+    case VisitEnd::WindowClosed:
         return true;
     case VisitEnd::Home:
         // Home on a tab's home page is not the end of anything.
@@ -25,6 +26,22 @@ bool ends(VisitEnd end, const VisitState& state)
 }
 
 }  // namespace
+
+BackOutcome back(const BackContext& c)
+{
+    if (c.canGoBack)
+        return {BackStep::PageBack, false};
+    // Tabs never leave their window: Home shows the tab's home page.
+    if (c.mode == WindowMode::Tabbed)
+        return {BackStep::Home, false};
+    // A folder's website goes back to the folder's screen, without sliding.
+    if (c.inCategory && (c.source == BackSource::PageMenu || c.showsFile))
+        return {BackStep::LeaveWindow, false};
+    // The toolbar leaves a website's first page as a slide; the page menu and a document go home.
+    if (c.source == BackSource::Toolbar && !c.showsFile)
+        return {BackStep::LeaveWindow, true};
+    return {BackStep::Home, false};
+}
 
 bool visitsApart(const KVBrowserPrefSettings& p)
 {

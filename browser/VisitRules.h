@@ -16,6 +16,7 @@ enum class VisitEnd {
     Settings,         // the administrator opens the settings over the browser
     BackOutOfWindow,  // Back leaves a window (a website of the home screen or of one of its folders)
     TabClosed,        // a tab is closed
+    WindowClosed,     // a window closes itself: its first answer was a file (download or reader)
 };
 
 // What the end of a visit does, in this order.
@@ -38,7 +39,31 @@ struct VisitState {
     bool websitesStillOpen = false;
 };
 
+// Where Back was asked for: the toolbar (or its overflow menu) or the floating button's page menu.
+enum class BackSource { Toolbar, PageMenu };
+
+// What the window knows when Back is asked for.
+struct BackContext {
+    WindowMode mode = WindowMode::SingleWindow;
+    BackSource source = BackSource::Toolbar;
+    bool canGoBack = false;   // the page has history to go back through
+    bool showsFile = false;   // the page shown is a local file
+    bool inCategory = false;  // the window's website belongs to a folder of the home screen
+};
+
+// What Back does: through the page's history, the Home action, or out of the window (which ends
+// the visit as BackOutOfWindow, whatever the way out).
+enum class BackStep { PageBack, Home, LeaveWindow };
+struct BackOutcome {
+    BackStep step = BackStep::Home;
+    bool animated = false;  // leaving the window slides it away
+    bool operator==(const BackOutcome&) const = default;
+};
+
 namespace VisitRules {
+
+// What Back does from `context`.
+BackOutcome back(const BackContext& context);
 
 // Whether each visit lives in an engine profile of its own, held in memory only ("PrivateBrowsing").
 bool visitsApart(const KVBrowserPrefSettings& p);

@@ -43,6 +43,12 @@ int hexValue(QChar c)
     return -1;
 }
 
+// Whether `text` holds a valid escape ("%" and two hexadecimal digits) at `at`.
+bool startsEscape(const QString& text, qsizetype at)
+{
+    return at + 2 < text.size() && text.at(at) == QLatin1Char('%') && hexValue(text.at(at + 1)) >= 0 && hexValue(text.at(at + 2)) >= 0;
+}
+
 // Whether typed text keeps this character as it is instead of encoding it.
 bool keptWhenTyped(char c)
 {
@@ -164,7 +170,9 @@ QString KVUtility::editableText(const QString& storedText)
             continue;
         }
         if (byte < 0x80) {
-            const bool readable = byte == ' ' || (byte > 0x20 && byte < 0x7F && !keptWhenTyped(char(byte)));
+            // A "%" shown before two hexadecimal digits would be typed back as an escape.
+            const bool escapeAhead = byte == '%' && startsEscape(QLatin1Char('%') + storedText.mid(i + 3, 2), 0);
+            const bool readable = byte == ' ' || (byte > 0x20 && byte < 0x7F && !keptWhenTyped(char(byte)) && !escapeAhead);
             shown += readable ? QString(QChar(byte)) : storedText.mid(i, 3);
             i += 3;
             continue;
@@ -200,7 +208,19 @@ QString KVUtility::editableWebAddress(const QString& storedAddress)
 
 QString KVUtility::percentEncoded(const QString& text)
 {
-    return QString::fromLatin1(text.toUtf8().toPercentEncoding(fragmentAllowed));
+    // Encoding the "%" of a valid escape again would store another address than the one typed.
+    QString encoded;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('%') || !startsEscape(text, i))
+            continue;
+        encoded += QString::fromLatin1(text.mid(from, i - from).toUtf8().toPercentEncoding(fragmentAllowed));
+        encoded += text.mid(i, 3);
+        i += 2;
+        from = i + 1;
+    }
+    encoded += QString::fromLatin1(text.mid(from).toUtf8().toPercentEncoding(fragmentAllowed));
+    return encoded;
 }
 
 QString KVUtility::lastPathComponent(const QUrl& url)

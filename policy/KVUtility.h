@@ -52,7 +52,8 @@ public:
     // as a different address. Saving the shown text unchanged keeps the stored text anyway.
     static QString editableText(const QString& storedText);
 
-    // The text percent-encoded wherever a URL fragment may not hold the character (UTF-8 bytes).
+    // The text percent-encoded wherever a URL fragment may not hold the character (UTF-8 bytes). An
+    // escape that is already valid ("%2F") stays as typed; a "%" that begins none becomes "%25".
     static QString percentEncoded(const QString& text);
 
     // The last component of the URL's decoded path ("/" for the root).

@@ -28,6 +28,10 @@ struct NavigationAction {
     NavigationFrame frame = NavigationFrame::Main;
 };
 
+// The online viewer that shows documents the engine cannot ("Show Files Using Google Docs"); the
+// viewer's page is itself put to the policy, so its host must be allowed.
+inline constexpr QLatin1String kDocumentViewerPrefix("https://docs.google.com/viewer?embedded=true&url=");
+
 // The browser window's fields the decision reads and writes.
 struct BrowserWindowState {
     std::optional<allowedWebsite> selectedWebsite;

@@ -19,7 +19,7 @@ using T = KVBrowserPrefSettings::FieldType;
 const std::array<P::Field, 78> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
-    {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Follow tel: links in pages"},
+    {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Telephone, mail and message links: on, only logged (the kiosk hands no link to another application, so nothing calls); off, refused like any unlisted address"},
     {"PrintLinks", T::Bool, &P::enablePrintLinks, "Let pages print (their print command and print links)"},
     {"DrivingMode", T::Bool, &P::enableDrivingMode, "Lock the screen while the device moves (see MotionType)"},
     {"MotionType", T::Int, &P::motionType, "The motion that locks the screen: 0 walking, 1 running, 2 driving", P::Range{0, 2}},
@@ -33,7 +33,7 @@ const std::array<P::Field, 78> fieldTable = {{
     {"EnableMenu", T::Bool, &P::enableMenu, "Show the menu button in the browser toolbar"},
     {"PrivateBrowsing", T::Bool, &P::privateBrowsing, "Keep nothing of a visitor (cookies, storage, cache) once they leave"},
     {"OfflineCacheBrowsing", T::Bool, &P::offlineBrowsingCache, "Show pages from the cache while the network is down"},
-    {"PluginsEnable", T::Bool, &P::pluginsEnable, "Let pages use the engine's plug-ins"},
+    {"PluginsEnable", T::Bool, &P::pluginsEnable, "Let pages use the engine's plug-ins (no effect here: no plug-in exists for this engine)"},
     {"Wallpaper", T::String, &P::wallpaper, "Picture behind the home screen icons, a file in Documents"},
     {"ZoomEnable", T::Bool, &P::zoomEnable, "Let visitors zoom pages"},
     {"FullScreen", T::Bool, &P::fullScreen, "Cover the whole screen, without the status bar"},

@@ -1,6 +1,8 @@
 #include "admin/ui/KVAdvancedSettingsViewController.h"
 
+#include "admin/ui/KVSearchSettingsViewController.h"
 #include "platform/ui/Alert.h"
+#include "platform/ui/Images.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
@@ -15,6 +17,7 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
 {
     setObjectName(QStringLiteral("advancedSettings"));
     setTitle(QStringLiteral("Advanced Settings"));
+    setRightBarButton(BarButton{QString(), [this] { openSearch(); }, Images::icon(QStringLiteral("search_settings"))});
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -34,6 +37,19 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
 void KVAdvancedSettingsViewController::viewDidLoad()
 {
     setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { goBack(); }, {}});
+}
+
+Alert* KVAdvancedSettingsViewController::openSearch()
+{
+    if (const std::optional<QString> refusal = AdvancedSettingsEditing::leaveRefusal(m_input)) {
+        auto* alert = new Alert(QStringLiteral("Alert"), *refusal);
+        alert->addButton(QStringLiteral("OK"));
+        alert->showOver(this);
+        return alert;
+    }
+    if (NavigationStack* stack = navigationStack())
+        stack->push(new KVSearchSettingsViewController, Animation::Animated);
+    return nullptr;
 }
 
 void KVAdvancedSettingsViewController::viewWillAppear(bool)

@@ -22,6 +22,8 @@ public:
     // The back button: content blocking without a keyword keeps the administrator here with an
     // alert, which is returned; otherwise goes back.
     Alert* goBack();
+    // The search button: the same keyword check as Back, then the settings search.
+    Alert* openSearch();
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;

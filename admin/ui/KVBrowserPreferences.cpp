@@ -3,6 +3,7 @@
 #include "admin/AdminPassword.h"
 #include "admin/FilePickerLists.h"
 #include "admin/ui/KVNavigationToolbarTableViewController.h"
+#include "admin/ui/KVSearchSettingsViewController.h"
 #include "admin/ui/KVSpecialLinksViewController.h"
 #include "admin/ui/KVUserAgentsViewController.h"
 #include "admin/ui/KVWkWebviewSettingsController.h"
@@ -75,6 +76,7 @@ constexpr int RefreshOnErrorRow = S::id(S::WindowSection, 12);
 constexpr int OrientationRow = S::id(S::WindowSection, 13);
 constexpr int TabbedBrowsingRow = S::id(S::WindowSection, 14);
 constexpr int LoadingIconRow = S::id(S::WindowSection, 15);
+constexpr int PluginsRow = S::id(S::WindowSection, 16);
 constexpr int WallpaperRow = S::id(S::WallpaperSection, 0);
 constexpr int WallpaperStyleRow = S::id(S::WallpaperSection, 1);
 constexpr int IdleTimeoutRow = S::id(S::IdleSection, 0);
@@ -121,6 +123,7 @@ bool P::*switchField(int rowId)
     case FullScreenRow: return &P::fullScreen;
     case RefreshOnErrorRow: return &P::enableRefreshOnError;
     case LoadingIconRow: return &P::enableloadingIcon;
+    case PluginsRow: return &P::pluginsEnable;
     case GoHomeRow: return &P::goHomeOnIdleTimeout;
     case ServerRow: return &P::serverSwitchOnOFF;
     case ServerTlsRow: return &P::uploadServerTLS;
@@ -353,13 +356,18 @@ void KVBrowserPreferences::showRows()
                       toggle(PopupSameWindowRow, QStringLiteral("Show Pop-Ups in same window")),
                       toggle(CopyPasteRow, QStringLiteral("Enable Copy Paste")), toggle(ZoomRow, QStringLiteral("Enable Zoom")),
                       text(InitialZoomRow, QStringLiteral("Set Initial Zoom Level"), m_form.zoom),
-                      toggle(BounceRow, QStringLiteral("WebView Bounce")), toggle(FullScreenRow, QStringLiteral("Enable FullScreen")),
+                      //% "No effect on this device: the web engine scrolls pages without bouncing."
+                      toggle(BounceRow, QStringLiteral("WebView Bounce"), qtTrId("TEXT_BOUNCE_DETAIL")),
+                      toggle(FullScreenRow, QStringLiteral("Enable FullScreen")),
                       toggle(RefreshOnErrorRow, QStringLiteral("Refresh Current Page on Recovering from Error")),
                       segments(OrientationRow, QStringLiteral("Browser Orientation"),
                                {QStringLiteral("None"), QStringLiteral("Landscape"), QStringLiteral("Portrait")}, v.browserOrientation),
                       //% "Configure Tabbed Browsing"
                       link(TabbedBrowsingRow, qtTrId("TEXT_CONFIGURE_TABBED_BROWSING")),
-                      toggle(LoadingIconRow, QStringLiteral("Enable Loading Icon"))}},
+                      toggle(LoadingIconRow, QStringLiteral("Enable Loading Icon")),
+                      //% "Enable Browser Plugins"
+                      //% "Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing."
+                      toggle(PluginsRow, qtTrId("TEXT_ENABLE_PLUGINS"), qtTrId("TEXT_ENABLE_PLUGINS_DETAIL"))}},
         TableSection{QStringLiteral("Wallpaper Settings"), {},
                      {wallpaper, segments(WallpaperStyleRow, QStringLiteral("Wallpaper Style"),
                                           {QStringLiteral("Center"), QStringLiteral("Stretch"), QStringLiteral("AspectFit")}, v.wallpaperStyle)}},
@@ -727,7 +735,7 @@ void KVBrowserPreferences::didSelectRow(int rowId)
         stack->push(new KVMotionDetectionSettingsViewController, Animation::Animated);
         break;
     case PdfViewerRow:
-        stack->push(new KVPDFViewerSettingsViewController, Animation::Animated);
+        stack->push(KVSearchSettingsViewController::pdfViewerSettings(), Animation::Animated);
         break;
     case WallpaperRow:
         chooseWallpaper();

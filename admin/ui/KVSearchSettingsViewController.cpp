@@ -3,14 +3,20 @@
 #include "admin/SettingsSearch.h"
 #include "admin/ui/KVAdvancedSettingsViewController.h"
 #include "admin/ui/KVBrowserPreferences.h"
+#include "admin/ui/KVMotionDetectionSettingsViewController.h"
 #include "admin/ui/KVNavigationToolbarTableViewController.h"
+#include "admin/ui/KVPowerSaverSettingsViewController.h"
+#include "admin/ui/KVScreenSaverSettingsViewController.h"
 #include "admin/ui/KVSpecialLinksViewController.h"
 #include "admin/ui/KVWkWebviewSettingsController.h"
+#include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "log/KVLog.h"
 #include "platform/ui/Alert.h"
+#include "platform/ui/Images.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "settings/KVSettings.h"
+#include "transfer/ui/KVImportExportViewController.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -96,7 +102,29 @@ void KVSearchSettingsViewController::openEntry(int row)
         stack->push(new KVWkWebviewSettingsController, Animation::Animated);
     } else if (screen == SettingsSearch::specialLinks()) {
         stack->push(new KVSpecialLinksViewController, Animation::Animated);
+    } else if (screen == SettingsSearch::screensaver()) {
+        stack->push(new KVScreenSaverSettingsViewController, Animation::Animated);
+    } else if (screen == SettingsSearch::powerSaver()) {
+        stack->push(new KVPowerSaverSettingsViewController, Animation::Animated);
+    } else if (screen == SettingsSearch::motion()) {
+        stack->push(new KVMotionDetectionSettingsViewController, Animation::Animated);
+    } else if (screen == SettingsSearch::pdfViewer()) {
+        stack->push(pdfViewerSettings(), Animation::Animated);
+    } else if (screen == SettingsSearch::importExport()) {
+        stack->push(new KVImportExportViewController, Animation::Animated);
     }
+}
+
+Screen* KVSearchSettingsViewController::pdfViewerSettings()
+{
+    auto* screen = new KVPDFViewerSettingsViewController;
+    screen->setRightBarButton(BarButton{QString(),
+                                        [screen] {
+                                            if (NavigationStack* stack = screen->navigationStack())
+                                                stack->push(new KVSearchSettingsViewController, Animation::Animated);
+                                        },
+                                        Images::icon(QStringLiteral("search_settings"))});
+    return screen;
 }
 
 }  // namespace korvel

@@ -19,6 +19,8 @@ public:
     const QList<menuParams>& shown() const { return m_shown; }
     // Opens the screen of the entry shown at `row`.
     void openEntry(int row);
+    // The reader's settings screen, with the search button the other settings screens have.
+    static Screen* pdfViewerSettings();
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
 

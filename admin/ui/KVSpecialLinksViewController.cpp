@@ -29,7 +29,7 @@ void KVSpecialLinksViewController::viewWillAppear(bool)
     TableRow phone;
     phone.id = 0;
     phone.title = QStringLiteral("Phone Numbers");
-    //% "A tap on a phone number in a page offers to call it."
+    //% "This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application."
     phone.detail = qtTrId("TEXT_PHONE_LINKS_DETAIL");
     phone.accessory = Accessory::Switch;
     phone.checked = p.enablePhoneLinks;

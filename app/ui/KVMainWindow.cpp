@@ -4,6 +4,8 @@
 #include "log/KVLog.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
+#include "platform/UserDefaults.h"
+#include "settings/KVSettings.h"
 #include "platform/ui/NavigationStack.h"
 
 #include <QApplication>
@@ -88,6 +90,16 @@ void KVMainWindow::showForKiosk(KioskWindowMode mode)
         KVLog(QStringLiteral("Warning"),
               QStringLiteral("Window manager %@ runs beside the kiosk: its pointer bindings, menus and the programs of its session are out of the kiosk's hands. Run Korvel under cage or alone on its X server."),
               manager);
+}
+
+void KVMainWindow::followFullScreenSetting()
+{
+    connect(&UserDefaults::standard(), &UserDefaults::changed, this, [this] {
+        const KioskWindowMode wanted
+            = KVSettings::getSettingsObject().kvBrowPref.fullScreen ? KioskWindowMode::FullScreen : KioskWindowMode::Maximised;
+        if (m_kioskShown && wanted != mode())
+            showForKiosk(wanted);
+    });
 }
 
 void KVMainWindow::applyState()

@@ -27,6 +27,9 @@ public:
     NavigationStack* navigationStack() const { return m_stack; }
     // Full screen when "FullScreen" is on, else maximised under the status bar (when one is set).
     void showForKiosk(KioskWindowMode mode);
+    KioskWindowMode mode() const { return m_fullScreen ? KioskWindowMode::FullScreen : KioskWindowMode::Maximised; }
+    // From now on a change of "FullScreen" applies at once to the shown window.
+    void followFullScreenSetting();
     // Takes the bar that is shown above the screens while the window is maximised.
     void setStatusBar(QWidget* bar);
     QWidget* statusBar() const { return m_statusBar; }
@@ -47,7 +50,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    KioskWindowMode mode() const { return m_fullScreen ? KioskWindowMode::FullScreen : KioskWindowMode::Maximised; }
     WindowObservation observe() const;
     void perform(const QList<WindowAction>& actions);
     void applyState();

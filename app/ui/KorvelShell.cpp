@@ -264,6 +264,7 @@ void KorvelShell::show()
 {
     m_window->showForKiosk(KVSettings::getSettingsObject().kvBrowPref.fullScreen ? KioskWindowMode::FullScreen
                                                                                   : KioskWindowMode::Maximised);
+    m_window->followFullScreenSetting();
 }
 
 }  // namespace korvel

@@ -35,7 +35,17 @@ void BrowserToolbar::paintEvent(QPaintEvent*)
     const Theme& theme = Theme::current();
     QPainter painter(this);
     painter.fillRect(rect(), theme.cell);
+    if (!m_background.isNull())
+        painter.drawImage(rect(), m_background);
     painter.fillRect(QRect(0, 0, width(), 1), theme.separator);
+}
+
+void BrowserToolbar::setBackgroundImage(const QString& setting)
+{
+    // The same rule as the items' custom images: a file of Documents that loads.
+    const QString file = imageFileFor(ToolbarItem{0, {}, {}, setting});
+    m_background = file.isEmpty() ? QImage() : QImage(file);
+    update();
 }
 
 QIcon BrowserToolbar::imageFor(const ToolbarItem& item)

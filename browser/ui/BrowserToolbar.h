@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QWidget>
 
 class QToolButton;
@@ -27,6 +28,10 @@ public:
     void trigger(int tag);
     // The custom image's file when the setting names one that loads, else nothing.
     static QString imageFileFor(const ToolbarItem& item);
+    // The picture drawn behind the items, stretched to the bar ("ToolbarImage", a file of
+    // Documents); the plain bar when the setting names nothing that loads.
+    void setBackgroundImage(const QString& setting);
+    bool hasBackgroundImage() const { return !m_background.isNull(); }
     // The custom image when it loads, else the built-in one.
     static QIcon imageFor(const ToolbarItem& item);
 
@@ -39,6 +44,7 @@ Q_SIGNALS:
 private:
     QHash<int, QToolButton*> m_buttons;
     QList<int> m_order;
+    QImage m_background;
 };
 
 }  // namespace korvel

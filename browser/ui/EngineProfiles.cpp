@@ -87,8 +87,27 @@ QWebEngineProfile* EngineProfiles::makeVisitorProfile()
     return p;
 }
 
+void EngineProfiles::setUserAgent(const QString& userAgent)
+{
+    if (userAgent == m_userAgent)
+        return;
+    m_userAgent = userAgent;
+    if (m_persistent)
+        applyUserAgent(m_persistent);
+    for (QWebEngineProfile* visitor : std::as_const(m_visitors))
+        applyUserAgent(visitor);
+}
+
+void EngineProfiles::applyUserAgent(QWebEngineProfile* profile)
+{
+    if (m_engineUserAgent.isEmpty())
+        m_engineUserAgent = profile->httpUserAgent();
+    profile->setHttpUserAgent(m_userAgent.isEmpty() ? m_engineUserAgent : m_userAgent);
+}
+
 void EngineProfiles::watch(QWebEngineProfile* profile)
 {
+    applyUserAgent(profile);
     static auto* commands = new CommandSchemeHandler;
     for (const QByteArray& scheme : KorvelWebEngine::decidedSchemes())
         profile->installUrlSchemeHandler(scheme, commands);

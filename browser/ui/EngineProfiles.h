@@ -40,6 +40,9 @@ public:
     // survives. Does nothing to data of the disk profile's other kinds when private browsing is off.
     // Windows then move their pages to a fresh profile (visitEnded).
     void endVisit();
+    // The user agent of every profile, the one pages read (navigator.userAgent) included; empty: the
+    // engine's own.
+    void setUserAgent(const QString& userAgent);
     // How many visitor profiles are alive (the current one and those waiting for their pages).
     int visitorProfileCount() const { return int(m_visitors.size()); }
 
@@ -56,11 +59,14 @@ private:
     QWebEngineProfile* makeVisitorProfile();
     void watch(QWebEngineProfile* profile);
     void releaseIfUnused(QWebEngineProfile* profile);
+    void applyUserAgent(QWebEngineProfile* profile);
 
     bool m_followsCookiePreference = false;
     QList<QPointer<QWebEnginePage>> m_livePages;
     QWebEngineProfile* m_persistent = nullptr;
     QWebEngineProfile* m_visitor = nullptr;
+    QString m_userAgent;
+    QString m_engineUserAgent;  // what the engine says before any is set
     QSet<QWebEngineProfile*> m_visitors;
     QHash<QWebEngineProfile*, int> m_pages;
     // Sites each profile holds data of, for the lines that say what was deleted.

@@ -8,6 +8,7 @@
 #include "browser/IdleTimer.h"
 #include "browser/PowerSaver.h"
 #include "browser/ui/KVScreensaver.h"
+#include "browser/ui/DownloadsBar.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/BrowserTabsController.h"
@@ -60,7 +61,6 @@ namespace korvel {
 namespace {
 
 constexpr int kSpacing = 10;
-constexpr int kDownloadsBarHeight = 52;
 
 // The built-in globe for a website, folder for a category; drawn here when the images are missing.
 QImage builtInIcon(bool website, QSize size)
@@ -127,41 +127,16 @@ KVHomePageViewController::~KVHomePageViewController() = default;
 
 QWidget* KVHomePageViewController::makeDownloadsBar()
 {
-    auto* bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("downloadsBar"));
-    bar->setAttribute(Qt::WA_StyledBackground);
-    bar->setStyleSheet(QStringLiteral("#downloadsBar { background: %1; border-top: 1px solid %2; }"
-                                      "QToolButton { border: none; border-radius: 10px; color: %3; padding: 2px 12px; }"
-                                      "QToolButton:pressed { background: %4; }")
-                           .arg(Theme::current().cell.name(), Theme::current().separator.name(), Theme::current().tint.name(),
-                                Theme::current().selection.name()));
-    bar->setFixedHeight(kDownloadsBarHeight);
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* item = new QToolButton(bar);
-    item->setObjectName(QStringLiteral("downloadsItem"));
-    //% "Downloads"
-    item->setText(qtTrId("TEXT_DOWNLOADS"));
-    item->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    item->setIcon(Images::icon(QStringLiteral("tab_download_icon")));
-    item->setIconSize(QSize(24, 24));
-    item->setFont(Theme::detailFont());
-    item->setMinimumSize(Theme::touchTarget + 40, kDownloadsBarHeight - 4);
-    item->setFocusPolicy(Qt::NoFocus);
-    item->setAutoRaise(true);
-    layout->addStretch();
-    layout->addWidget(item);
-    layout->addStretch();
-    connect(item, &QToolButton::clicked, this, [this] {
-        // Nothing to do when the history is already on top.
-        NavigationStack* stack = navigationStack();
-        if (stack && stack->topScreen() != this)
-            return;
-        Q_EMIT downloadHistoryRequested();
-        KVDownloadHistoryViewController::showOn(stack);
-    });
-    bar->hide();
-    return bar;
+    return new DownloadsBar(
+        [this] {
+            // Nothing to do when the history is already on top.
+            NavigationStack* stack = navigationStack();
+            if (stack && stack->topScreen() != this)
+                return;
+            Q_EMIT downloadHistoryRequested();
+            KVDownloadHistoryViewController::showOn(stack);
+        },
+        this);
 }
 
 void KVHomePageViewController::viewDidLoad()

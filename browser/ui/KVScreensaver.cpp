@@ -2,6 +2,7 @@
 
 #include "browser/ScreensaverSource.h"
 #include "browser/ui/EngineProfiles.h"
+#include "browser/ui/RemoteImage.h"
 #include "log/KVLog.h"
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
@@ -93,6 +94,22 @@ void KVScreensaver::playMovie()
         }
         return;
     case ScreensaverKind::Image:
+        if (url && !url->isLocalFile()) {
+            // A picture on the web arrives later: shown if the screensaver is still wanted then.
+            RemoteImage::load(*url, this, [this](const QImage& image) {
+                if (!m_isMoviePlaying || isShowing() || !cover())
+                    return;
+                if (!image.isNull()) {
+                    showImage(image);
+                    KVLog(QStringLiteral("App General"), QStringLiteral("Screensaver shown"));
+                    Q_EMIT shown();
+                } else {
+                    KVLog(QStringLiteral("App General"), QStringLiteral("Screensaver not shown as Image could not be retrieved"));
+                    errorInPlayingVideo();
+                }
+            });
+            return;
+        }
         if (url && showImage(*url)) {
             KVLog(QStringLiteral("App General"), QStringLiteral("Screensaver shown"));
             Q_EMIT shown();
@@ -153,6 +170,12 @@ bool KVScreensaver::showImage(const QUrl& url)
     }
     if (image.isNull())
         return false;
+    showImage(image);
+    return true;
+}
+
+void KVScreensaver::showImage(const QImage& image)
+{
     auto* label = new QLabel;
     label->setObjectName(QStringLiteral("screensaverImage"));
     label->setStyleSheet(QStringLiteral("background: white;"));
@@ -160,7 +183,6 @@ bool KVScreensaver::showImage(const QUrl& url)
     place(label);
     label->setPixmap(QPixmap::fromImage(image.scaled(label->size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation)));
     m_imageScreen = label;
-    return true;
 }
 
 void KVScreensaver::loadWebview(const QUrl& url)

@@ -52,6 +52,7 @@ private:
     void place(QWidget* view);
     bool playVideo(const QUrl& url);
     bool showImage(const QUrl& url);
+    void showImage(const QImage& image);
     void loadWebview(const QUrl& url);
     void removeWebview();
 

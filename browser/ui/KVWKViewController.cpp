@@ -13,7 +13,9 @@
 #include "browser/WindowOrientation.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/EffectPerformer.h"
+#include "browser/ui/DownloadsBar.h"
 #include "browser/ui/EngineProfiles.h"
+#include "browser/ui/IdleMediaHold.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/TabRules.h"
@@ -135,6 +137,7 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     m_services.readPage = [](const QUrl& url) {
         return LocalPageReader::read(url, {{KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey()}});
     };
+    m_state.strForGoogleDocUrl = kDocumentViewerPrefix;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     connect(&EngineProfiles::instance(), &EngineProfiles::downloadRequested, this, &KVWKViewController::onDownloadRequested);
@@ -274,6 +277,7 @@ void KVWKViewController::buildToolbar()
     const ToolbarLayout filled = ToolbarLayout::fill(m_items);
     m_arrForShowingTabName = filled.arrForShowingTabName;
     m_toolbar->setItems(filled.shown);
+    m_toolbar->setBackgroundImage(p.toolbarImage);
     m_toolbar->setVisible(p.enableToolBar);
     // The floating menu button is inert unless the menu is the chosen way to the page actions.
     m_menuButton->setVisible(p.enableMenu);
@@ -415,12 +419,7 @@ void KVWKViewController::menuButtonPressed()
                 goToDownloadHistoryView();
                 break;
             case ToolbarItem::Back:
-                if (m_view->history()->canGoBack())
-                    m_view->back();
-                else if (mode() == WindowMode::Tabbed || !m_state.selectedWebsite || m_state.selectedWebsite->categoryId == 0)
-                    homeButtonPressed();
-                else if (NavigationStack* stack = navigationStack())
-                    stack->pop(NavigationStack::Animation::None);
+                goBack(BackSource::PageMenu);
                 break;
             }
         });
@@ -430,31 +429,45 @@ void KVWKViewController::menuButtonPressed()
 
 void KVWKViewController::backButtonPressed()
 {
-    const bool tabbed = mode() == WindowMode::Tabbed;
-    const bool inCategory = m_state.selectedWebsite && m_state.selectedWebsite->categoryId != 0;
-    if (m_view->history()->canGoBack()) {
+    goBack(BackSource::Toolbar);
+}
+
+void KVWKViewController::goBack(BackSource source)
+{
+    BackContext context;
+    context.mode = mode();
+    context.source = source;
+    context.canGoBack = m_view->history()->canGoBack();
+    context.showsFile = m_view->url().isLocalFile();
+    context.inCategory = m_state.selectedWebsite && m_state.selectedWebsite->categoryId != 0;
+    const BackOutcome outcome = VisitRules::back(context);
+    switch (outcome.step) {
+    case BackStep::PageBack:
+        if (source == BackSource::PageMenu) {
+            m_view->back();
+            return;
+        }
         closeActiveWebView();
         m_view->back();
         if (!m_view->url().isLocalFile() && m_view->url().toString().endsWith(QLatin1String("homeWebPage.html"))
             && m_state.selectedCategoryId == 0)
             homeButtonPressed();
         return;
-    }
-    if (m_view->url().isLocalFile() && !tabbed && inCategory) {
-        // A document of a folder goes back to the folder: that too ends the visit.
-        singleTabwillDisappear(VisitEnd::BackOutOfWindow);
-        if (NavigationStack* stack = navigationStack())
-            stack->pop(NavigationStack::Animation::None);
+    case BackStep::Home:
+        homeButtonPressed();
+        return;
+    case BackStep::LeaveWindow:
+        leaveWindow(VisitEnd::BackOutOfWindow, outcome.animated ? Animation::Animated : Animation::None);
         return;
     }
-    if (!m_view->url().isLocalFile() && !tabbed) {
-        // The first page of a window: leaving it is leaving the window, cleaned up as Home does.
-        singleTabwillDisappear(VisitEnd::BackOutOfWindow);
-        if (NavigationStack* stack = navigationStack())
-            stack->pop(NavigationStack::Animation::Animated);
-        return;
-    }
-    homeButtonPressed();
+}
+
+void KVWKViewController::leaveWindow(VisitEnd end, Animation animation)
+{
+    // Every way out of a window ends the visit, as Home does.
+    singleTabwillDisappear(end);
+    if (NavigationStack* stack = navigationStack())
+        stack->pop(animation);
 }
 
 void KVWKViewController::forwardButtonPressed()
@@ -539,6 +552,8 @@ void KVWKViewController::applyUserAgent()
     const KVBrowserPrefSettings& p = preferences();
     const bool custom = p.enableCustomUserAgentHeader && !p.customUserAgentHeader.isEmpty();
     KorvelWebEngine::interceptor()->setUserAgent(custom ? p.customUserAgentHeader.toUtf8() : QByteArray());
+    // The profile's too, so that what the page reads of itself (navigator.userAgent) agrees.
+    EngineProfiles::instance().setUserAgent(custom ? p.customUserAgentHeader : QString());
 }
 
 bool KVWKViewController::isFileURLAllowed(const QUrl& url) const
@@ -610,7 +625,7 @@ IdleState KVWKViewController::idleState() const
 
 void KVWKViewController::idleTimerExceeded()
 {
-    IdleActionPerformer::timerExceeded(idleState(), {[this] { homeButtonPressed(); }, [this] { pauseMedia(); },
+    IdleActionPerformer::timerExceeded(idleState(), {[this] { kioskHome(); }, [this] { pauseMedia(); },
                                                      [this] { gotoHomeUI(); }, nullptr});
 }
 
@@ -618,7 +633,7 @@ void KVWKViewController::gotoHomeUI()
 {
     if (Alert* alert = Alert::visibleAlert())
         alert->dismiss();
-    QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
 }
 
 void KVWKViewController::loadVisibleWebSites(Animation transition)
@@ -670,6 +685,14 @@ bool KVWKViewController::tabControllerOnTop() const
     return false;
 }
 
+bool KVWKViewController::onTop() const
+{
+    if (mode() == WindowMode::Tabbed)
+        return tabControllerOnTop();
+    const NavigationStack* stack = navigationStack();
+    return !stack || stack->visibleScreen() == this;
+}
+
 bool KVWKViewController::showsHomePage() const
 {
     return m_view && m_view->url().toString(QUrl::FullyEncoded).endsWith(QLatin1String("homeWebPage.html"));
@@ -718,6 +741,26 @@ void KVWKViewController::stopMediaOfHiddenTab()
 
 void KVWKViewController::homeButtonPressed()
 {
+    runHome(HomeCause::Person);
+}
+
+void KVWKViewController::kioskHome()
+{
+    runHome(HomeCause::Kiosk);
+}
+
+void KVWKViewController::kioskHomeWhenOnTop()
+{
+    // A page that changes under another screen (the download history, the reader) does not pull the
+    // visitor out of it: Home waits until the window is on top again.
+    if (onTop())
+        kioskHome();
+    else
+        m_homeWaiting = true;
+}
+
+void KVWKViewController::runHome(HomeCause cause)
+{
     // Left for the settings: the administrator stays there; Home runs once the window is back.
     if (m_left) {
         m_homeWaiting = true;
@@ -735,7 +778,9 @@ void KVWKViewController::homeButtonPressed()
         m_filePickerWait->quit();
         return;
     }
-    if (!m_homeLock.tryRun())
+    // The 15-second rest keeps a person from pressing Home twice; a Home the kiosk asks for (the
+    // content filter, the idle timeout, a network gain) always happens.
+    if (!m_homeLock.tryRun() && cause == HomeCause::Person)
         return;
     if (m_toolbar) {
         m_toolbar->setItemEnabled(ToolbarItem::Home, false);
@@ -806,8 +851,14 @@ void KVWKViewController::viewWillAppear(bool animated)
     // A tabbed window starts its timer in Init, and again when it is back from the settings.
     if (mode() == WindowMode::SingleWindow || m_left)
         startIdleTimer();
-    if (!m_left)
+    if (!m_left) {
+        // What waited while another screen was over the window happens now.
+        if (std::exchange(m_homeWaiting, false))
+            QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
+        else if (const std::optional<bool> reachable = std::exchange(m_networkWaiting, std::nullopt))
+            QMetaObject::invokeMethod(this, [this, r = *reachable] { reachabilityDidChange(r); }, Qt::QueuedConnection);
         return;
+    }
     m_left = false;
     NotificationCenter::defaultCenter().addObserver(this, kReachabilityChangedNotification, [this](const Notification& n) {
         if (auto* monitor = qobject_cast<Reachability*>(n.object))
@@ -817,7 +868,7 @@ void KVWKViewController::viewWillAppear(bool animated)
     NotificationCenter::defaultCenter().addObserver(this, kCallSingleTabDisappearNotification,
                                                     [this](const Notification&) { callSingleTabDisappear(); });
     if (std::exchange(m_homeWaiting, false))
-        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
 }
 
 void KVWKViewController::handleEnteredBackground()
@@ -840,6 +891,13 @@ void KVWKViewController::reachabilityDidChange(bool reachable)
 {
     if (!m_view)
         return;
+    // Under the download history or the reader the visitor is not pulled away: the window acts
+    // on the network as it is once it is on top again.
+    if (!onTop()) {
+        m_networkWaiting = reachable;
+        return;
+    }
+    m_networkWaiting.reset();
     if (!reachable) {
         // The reload fails now and so ends on the error page.
         m_view->reload();
@@ -848,7 +906,7 @@ void KVWKViewController::reachabilityDidChange(bool reachable)
     if (preferences().goHomeOnNetworkGain) {
         if (Alert* alert = Alert::visibleAlert())
             alert->dismiss();
-        QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
         return;
     }
     m_errorRefreshLock.open();

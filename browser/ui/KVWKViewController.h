@@ -82,7 +82,11 @@ public:
     QStringList choosePageFiles(const PageFileRequest& request) override;
 
     void perform(const NavigationEffects& effects);
+    // Home asked for by the person (toolbar, menus, Back): rests 15 seconds after each run.
     void homeButtonPressed();
+    // Home asked for by the kiosk's own rules: never held back by the person's rest.
+    void kioskHome();
+    void kioskHomeWhenOnTop();
     void backButtonPressed();
     void forwardButtonPressed();
     void refreshButtonPressed();
@@ -92,6 +96,8 @@ public:
     void openAllTabbarOptions();
     void menuButtonPressed();
     BrowserToolbar* toolbar() const { return m_toolbar; }
+    // The downloads bar of the tabs' home page; nullptr until it was first needed.
+    QWidget* downloadsBar() const { return m_downloadsBar; }
     QWidget* menuButton() const { return m_menuButton; }
     void errorRefreshButtonPressed();
     void closeActiveWebView() override;
@@ -164,6 +170,14 @@ private:
     void singleTabwillDisappear(std::optional<VisitEnd> end);
     // The view and its first page (KVWKViewControllerPage.cpp, with the rest of the page's side).
     void makePage();
+    // Back from the toolbar or the page menu, as VisitRules::back decides.
+    void goBack(BackSource source);
+    enum class HomeCause { Person, Kiosk };
+    void runHome(HomeCause cause);
+    // The window (or its tab controller) is the screen the visitor sees: no other screen over it.
+    bool onTop() const;
+    // The window leaves the stack and the visit ends by `end`.
+    void leaveWindow(VisitEnd end, Animation animation);
     // The page's connections to this window, and what every page of it gets before it loads.
     void connectPage();
     void preparePage(const KVBrowserPrefSettings& p);
@@ -213,6 +227,9 @@ private:
     QPointer<KVFileDownloader> m_objForFileDownloader;
     bool m_left = false;
     bool m_homeWaiting = false;
+    // The network changed while another screen was over the window: what it became.
+    std::optional<bool> m_networkWaiting;
+    QWidget* m_downloadsBar = nullptr;  // on the tabs' home page, while downloads and their history are allowed
     RefreshLock m_errorRefreshLock;
     RefreshLock m_homeLock;
     BrowserToolbar* m_toolbar = nullptr;

@@ -9,6 +9,7 @@
 #include "browser/TabRules.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/EngineProfiles.h"
+#include "browser/ui/IdleMediaHold.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/KorvelWebEngine.h"
@@ -97,7 +98,7 @@ void KVWKViewController::makePage()
     m_input->setEscapeAction([this] { return m_page && m_page->leaveFullScreen(); });
     m_recovery = new PageRecovery(m_view,
                                   {[this] { return isVisible(); }, [this] { return isVisible() && !m_left; },
-                                   [this] { homeButtonPressed(); },
+                                   [this] { kioskHome(); },
                                    // A page dialog holds its renderer until the person answers.
                                    [this] { return isVisible() && !m_left && !m_pageDialog && !m_filePickerWait; },
                                    [this] { return lastUserInput(); }},
@@ -111,6 +112,7 @@ void KVWKViewController::makePage()
     connectPage();
     // A finished visit's pages go with its profile: this window starts again in a fresh one.
     connect(&EngineProfiles::instance(), &EngineProfiles::visitEnded, this, &KVWKViewController::renewPage);
+    new IdleMediaHold([this] { return QList<QWebEnginePage*>{m_page, m_popups->view() ? m_popups->view()->page() : nullptr}; }, this);
 }
 
 void KVWKViewController::connectPage()
@@ -143,7 +145,7 @@ void KVWKViewController::connectPage()
         if (preferences().allowContentBlocking
             && WebsiteRules::checkBlockedKeyWordIsExistOrNot(url.toString(QUrl::FullyEncoded), true, preferences(), &effects)) {
             perform(effects);
-            homeButtonPressed();
+            kioskHomeWhenOnTop();
         }
     });
 }
@@ -264,7 +266,7 @@ QWidget* KVWKViewController::webViewWidget()
 
 void KVWKViewController::goHome()
 {
-    QMetaObject::invokeMethod(this, &KVWKViewController::homeButtonPressed, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &KVWKViewController::kioskHome, Qt::QueuedConnection);
 }
 
 void KVWKViewController::load(const QUrl& url)
@@ -306,15 +308,21 @@ void KVWKViewController::retryFailedPage()
 
 void KVWKViewController::popWindow(Animation animation)
 {
-    if (NavigationStack* stack = navigationStack())
-        stack->pop(animation);
+    leaveWindow(VisitEnd::WindowClosed, animation);
 }
 
 void KVWKViewController::showBars(PageBars bars)
 {
-    // One window shows one kind of page: its bars follow the preferences whatever it shows.
-    Q_UNUSED(bars);
+    // One window shows one kind of page: its bars follow the preferences whatever it shows. The
+    // tabs' home page has the home screen's downloads bar.
     buildToolbar();
+    const bool downloads = bars == PageBars::HomePageWithDownloads;
+    if (downloads && !m_downloadsBar) {
+        m_downloadsBar = new DownloadsBar([this] { goToDownloadHistoryView(); }, this);
+        layout()->addWidget(m_downloadsBar);
+    }
+    if (m_downloadsBar)
+        m_downloadsBar->setVisible(downloads);
 }
 
 void KVWKViewController::renewPage()
@@ -405,13 +413,17 @@ void KVWKViewController::checkPageContentForKeywords()
         NavigationEffects effects;
         if (WebsiteRules::checkBlockedKeyWordIsExistOrNot(html.toString(), false, preferences(), &effects)) {
             perform(effects);
-            homeButtonPressed();
+            kioskHomeWhenOnTop();
         }
     });
 }
 
 void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
 {
+    // The downloads bar belongs to the tabs' home page only.
+    if (m_downloadsBar && info.status() == QWebEngineLoadingInfo::LoadStartedStatus
+        && !info.url().toString(QUrl::FullyEncoded).endsWith(QLatin1String("homeWebPage.html")))
+        m_downloadsBar->hide();
     // A page was shown: a later download leaves the visitor on it rather than closing the window.
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         m_isFirstTimeLoad = false;
@@ -524,7 +536,7 @@ bool KVWKViewController::runPageDialog(PageDialog kind, const QString& message, 
     if (m_homeAfterDialog) {
         QMetaObject::invokeMethod(this, [this] {
             m_homeAfterDialog = false;
-            homeButtonPressed();
+            kioskHome();
         }, Qt::QueuedConnection);
         return false;
     }
@@ -574,7 +586,7 @@ QStringList KVWKViewController::choosePageFiles(const PageFileRequest& request)
     if (m_homeAfterDialog) {
         QMetaObject::invokeMethod(this, [this] {
             m_homeAfterDialog = false;
-            homeButtonPressed();
+            kioskHome();
         }, Qt::QueuedConnection);
         return {};
     }

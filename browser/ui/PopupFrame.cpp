@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProgressBar>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace korvel {
@@ -79,6 +81,21 @@ PopupFrame::PopupFrame(QWebEngineView* view, QWidget* browserWindow)
     view->setParent(this);
     m_close->resize(closeButtonSide, closeButtonSide);
     connect(m_close, &QAbstractButton::clicked, this, &PopupFrame::closeRequested);
+    auto* spinner = new QProgressBar(this);
+    spinner->setObjectName(QStringLiteral("popupSpinner"));
+    spinner->setRange(0, 0);
+    spinner->setTextVisible(false);
+    spinner->setFixedSize(120, 8);
+    spinner->hide();
+    m_spinner = spinner;
+    if (QWebEnginePage* page = view->page()) {
+        // The pop-up is shown once its first load is on its way.
+        spinner->setVisible(page->isLoading());
+        connect(page, &QWebEnginePage::loadingChanged, spinner, [this, page] {
+            m_spinner->setVisible(page->isLoading());
+            m_spinner->raise();
+        });
+    }
     browserWindow->installEventFilter(this);
     place();
     view->show();
@@ -108,6 +125,7 @@ void PopupFrame::place()
         m_view->setGeometry(popup);
     // Centred on the pop-up's corner: half of it lies in the margin, so it never hides much of the page.
     m_close->move(popup.right() + 1 - closeButtonSide / 2, popup.top() - closeButtonSide / 2);
+    m_spinner->move(popup.center() - QPoint(m_spinner->width() / 2, m_spinner->height() / 2));
 }
 
 void PopupFrame::paintEvent(QPaintEvent*)

@@ -24,6 +24,8 @@ public:
 
     QWebEngineView* view() const { return m_view; }
     QAbstractButton* closeButton() const { return m_close; }
+    // Runs over the pop-up while its page loads, whatever "EnableLoadingIcon" says.
+    QWidget* spinner() const { return m_spinner; }
 
 Q_SIGNALS:
     // The close button was pressed; the browser window decides what closing means.
@@ -43,6 +45,7 @@ private:
 
     QPointer<QWebEngineView> m_view;
     QAbstractButton* m_close = nullptr;
+    QWidget* m_spinner = nullptr;
 };
 
 }  // namespace korvel

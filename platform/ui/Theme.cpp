@@ -132,6 +132,8 @@ QString Theme::styleSheet()
                "QLineEdit { min-height: 44px; padding: 0 12px; border: 1px solid %6; border-radius: 10px;"
                " background: %7; color: %8; selection-background-color: %3; }"
                "QLineEdit:focus { border: 2px solid %3; }"
+               // A field that cannot be edited must not look as if it could: no white box, grey text.
+               "QLineEdit:disabled { background: transparent; color: %5; border: 1px dashed %6; }"
                "QProgressBar { min-height: 6px; max-height: 6px; border: none; border-radius: 3px; background: %6; }"
                "QProgressBar::chunk { border-radius: 3px; background: %3; }"
                "QScrollBar:vertical { width: 6px; background: transparent; margin: 2px; }"

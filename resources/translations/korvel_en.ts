@@ -56,8 +56,8 @@
         <translation>A download is in progress.</translation>
     </message>
     <message id="ENABLES_VIEWING_OF_GOOGLE_DOCS">
-        <source>Opens documents in the Google Docs viewer</source>
-        <translation>Opens documents in the Google Docs viewer</translation>
+        <source>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</source>
+        <translation>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</translation>
     </message>
     <message id="FILE_DOES_NOT_EXIST">
         <source>The file does not exist any more.</source>
@@ -686,8 +686,8 @@
         <translation>Opens PDF documents in the kiosk's own reader.</translation>
     </message>
     <message id="TEXT_PHONE_LINKS_DETAIL">
-        <source>A tap on a phone number in a page offers to call it.</source>
-        <translation>A tap on a phone number in a page offers to call it.</translation>
+        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
+        <translation>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</translation>
     </message>
     <message id="TEXT_POWER_ALWAYS_DETAIL">
         <source>Dim the screen after every idle timeout</source>
@@ -1052,6 +1052,17 @@
     <message id="TEXT_RESTART_DAILY_AT_INVALID">
         <source>Please enter a time as HH:MM (24-hour clock), or nothing for no daily restart.</source>
         <translation>Please enter a time as HH:MM (24-hour clock), or nothing for no daily restart.</translation>
+    <message id="TEXT_BOUNCE_DETAIL">
+        <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
+        <translation>No effect on this device: the web engine scrolls pages without bouncing.</translation>
+    </message>
+    <message id="TEXT_ENABLE_PLUGINS">
+        <source>Enable Browser Plugins</source>
+        <translation>Enable Browser Plugins</translation>
+    </message>
+    <message id="TEXT_ENABLE_PLUGINS_DETAIL">
+        <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
+        <translation>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</translation>
     </message>
 </context>
 </TS>

@@ -267,6 +267,29 @@ TEST_F(LifecycleTest, TheMotionLockFollowsTheDetectorOnCellularDevicesOnly)
     }
 }
 
+// An import that turns the lock off while it is armed (and showing) disarms it at once.
+TEST_F(LifecycleTest, TurningTheMotionLockOffDisarmsIt)
+{
+    device.cellular = true;
+    settings().kvBrowPref.enableDrivingMode = true;
+    settings().kvBrowPref.motionType = 0;  // walking
+    KVAppDelegate delegate;
+    MotionDetector detector;
+    delegate.motionDetector = &detector;
+    QList<bool> overlay;
+    delegate.showDrivingModeView = [&](bool shown) { overlay << shown; };
+    delegate.startActivityUpdates();
+    QGeoPositionInfo walking;
+    walking.setAttribute(QGeoPositionInfo::GroundSpeed, 1.0);
+    LocationManager::sharedInstance().locationUpdated(walking);
+    ASSERT_TRUE(test::processEventsUntil([&] { return !overlay.isEmpty(); }, 5000));
+    settings().kvBrowPref.enableDrivingMode = false;
+    delegate.checkForMotionActivity();
+    EXPECT_FALSE(detector.isDetecting());
+    EXPECT_EQ(overlay, (QList<bool>{true, false}));
+    EXPECT_FALSE(delegate.isDrivingViewAdded);
+}
+
 TEST(SystemWatch, MemoryPressureWarnsOnceUntilMemoryRecovers)
 {
     EXPECT_EQ(MemoryPressure::availableShare("MemTotal:  1000 kB\nMemFree: 10 kB\nMemAvailable:  250 kB\n"), 0.25);

@@ -66,3 +66,29 @@ TEST(VisitRules, EachWayAVisitEndsClearsWhatThePreferencesSay)
     EXPECT_TRUE(VisitRules::visitsApart(preferences(Private)));
     EXPECT_FALSE(VisitRules::visitsApart(preferences(Offline | IgnoreSsl)));
 }
+
+// Back from each kind of page: a way out of the window is always a LeaveWindow, which ends the visit.
+TEST(VisitRules, BackGoesThroughHistoryThenHomeOrOutOfTheWindow)
+{
+    using S = BackStep;
+    const auto single = WindowMode::SingleWindow;
+    const auto menu = BackSource::PageMenu;
+    const auto bar = BackSource::Toolbar;
+    const struct {
+        const char* name;
+        BackContext context;
+        BackOutcome outcome;
+    } cases[] = {
+        {"history first", {single, menu, true, true, true}, {S::PageBack, false}},
+        {"tabs go home", {WindowMode::Tabbed, bar, false, false, true}, {S::Home, false}},
+        {"menu in a folder", {single, menu, false, false, true}, {S::LeaveWindow, false}},
+        {"menu outside folders", {single, menu, false, false, false}, {S::Home, false}},
+        {"document of a folder", {single, bar, false, true, true}, {S::LeaveWindow, false}},
+        {"document outside folders", {single, bar, false, true, false}, {S::Home, false}},
+        {"first page of a website", {single, bar, false, false, false}, {S::LeaveWindow, true}},
+        {"first page of a folder's website", {single, bar, false, false, true}, {S::LeaveWindow, true}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(VisitRules::back(c.context), c.outcome) << c.name;
+    EXPECT_FALSE(VisitRules::endOfVisit(preferences(Plain), VisitEnd::WindowClosed, {}).isEmpty());
+}

@@ -118,6 +118,9 @@ TEST_F(KorvelctlPolicyTest, UpdatingOtherFieldsKeepsAnImportedAddress)
     EXPECT_EQ(ok({"sites", "list"}), QStringLiteral("0 id=0 category=0 url=%1 title=\"Renamed\" only-this\n").arg(address));
     EXPECT_EQ(ok({"categories", "list"}), QStringLiteral("0 id=1 title=\"Sport\" icon=%1\n").arg(icon));
     EXPECT_TRUE(ok({"policy", "check", address.toLatin1().constData()}).startsWith(QStringLiteral("allow"))) << "the only-this match holds";
+    // Typed with the same escapes, an address is stored as typed, not escaped a second time.
+    ok({"sites", "add", "http://example.com/a%2Fb?q=1%262"});
+    EXPECT_TRUE(ok({"sites", "list"}).contains(QStringLiteral(" url=http://example.com/a%2Fb?q=1%262 "))) << qPrintable(ok({"sites", "list"}));
 }
 
 TEST_F(KorvelctlPolicyTest, AdvancedSetChangesOnlyWhatIsGiven)

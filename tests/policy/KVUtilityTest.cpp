@@ -71,7 +71,10 @@ TEST_F(KVUtilityTest, GetURLFromStringWithProtocolBuildsTheStoredURL)
         {"example.com/a b", WebsiteProtocol::Http, web("http://example.com/a%20b")},
         {"example.com/search?q=a b", WebsiteProtocol::Https, web("https://example.com/search?q=a%20b")},
         {"example.com/100%", WebsiteProtocol::Http, web("http://example.com/100%25")},
-        {"example.com/a%20b", WebsiteProtocol::Http, web("http://example.com/a%2520b")},
+        // Escapes that are already valid stay as typed; a "%" that begins none is escaped.
+        {"example.com/a%20b", WebsiteProtocol::Http, web("http://example.com/a%20b")},
+        {"http://example.com/a%2Fb?q=1%262", WebsiteProtocol::Http, web("http://example.com/a%2Fb?q=1%262")},
+        {"example.com/%zz%4", WebsiteProtocol::Http, web("http://example.com/%25zz%254")},
         {"example.com/a#b", WebsiteProtocol::Http, web("http://example.com/a%23b")},
         {"example.com/a|b", WebsiteProtocol::Http, web("http://example.com/a%7Cb")},
         {"example.com/café", WebsiteProtocol::Http, web("http://example.com/caf%C3%A9")},
@@ -218,12 +221,12 @@ TEST(KVUtilityEditing, EditableTextDecodesOnlyWhatTypingGivesBack)
     } cases[] = {
         {"http://a.test/a%20b%3C%7C%23", "http://a.test/a b<|#", true},
         {"http://a.test/caf%C3%A9/%E2%82%AC/%F0%9F%98%80", "http://a.test/café/€/😀", true},
-        {"/p%2Fq?x=a%26b%3Fc%2Bd%3D", "/p%2Fq?x=a%26b%3Fc%2Bd%3D", false},
-        {"/100%25/%252F", "/100%/%2F", true},
-        {"/%41%7e%2e", "/%41%7e%2e", false},
+        {"/p%2Fq?x=a%26b%3Fc%2Bd%3D", "/p%2Fq?x=a%26b%3Fc%2Bd%3D", true},
+        {"/100%25/%252F", "/100%/%252F", true},
+        {"/%41%7e%2e", "/%41%7e%2e", true},
         {"/caf%c3%a9", "/café", false},
-        {"/%0A%09%7F%C2%A0", "/%0A%09%7F%C2%A0", false},
-        {"/%C3/%C3%28/%80/%ED%A0%80", "/%C3/%C3%28/%80/%ED%A0%80", false},
+        {"/%0A%09%7F%C2%A0", "/%0A%09%7F%C2%A0", true},
+        {"/%C3/%C3%28/%80/%ED%A0%80", "/%C3/%C3%28/%80/%ED%A0%80", true},
         {"/100%/%2/%zz", "/100%/%2/%zz", false},
     };
     for (const auto& c : cases) {

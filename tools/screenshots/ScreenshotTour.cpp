@@ -758,7 +758,7 @@ int main(int argc, char** argv)
                 shoot(QStringLiteral("15-reader-failed"));
                 stack->pop(NavigationStack::Animation::None);
             }
-            stack->push(new KVPDFViewerSettingsViewController, NavigationStack::Animation::None);
+            stack->push(KVSearchSettingsViewController::pdfViewerSettings(), NavigationStack::Animation::None);
             shoot(QStringLiteral("16-pdf-viewer-settings"));
             stack->pop(NavigationStack::Animation::None);
         }

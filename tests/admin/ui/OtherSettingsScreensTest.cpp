@@ -1,13 +1,19 @@
 #include "admin/SettingsSearch.h"
 #include "admin/ui/KVBrowserPreferences.h"
+#include "admin/ui/KVAdvancedSettingsViewController.h"
 #include "admin/ui/KVMainMenuViewController.h"
+#include "admin/ui/KVMotionDetectionSettingsViewController.h"
 #include "admin/ui/KVNavigationToolbarTableViewController.h"
+#include "admin/ui/KVPowerSaverSettingsViewController.h"
+#include "admin/ui/KVScreenSaverSettingsViewController.h"
 #include "admin/ui/KVSearchSettingsViewController.h"
 #include "admin/ui/KVUserAgentsViewController.h"
 #include "admin/ui/KVWkWebviewSettingsController.h"
 #include "admin/ui/OpenSourceLicensesViewController.h"
 #include "admin/ui/SystemInformationViewController.h"
+#include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "platform/Paths.h"
+#include "transfer/ui/KVImportExportViewController.h"
 #include "log/KVLogger.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -17,6 +23,7 @@
 #include "tests/support/WindowTest.h"
 
 #include <QLabel>
+#include <functional>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -74,6 +81,46 @@ TEST_F(OtherSettingsTest, SearchFindsZoomAndOpensTheEditorAtItsRow)
         TableCell* cell = editor->tableView()->cellWithId(e.menuId);
         ASSERT_NE(cell, nullptr) << e.menuMainText.toStdString();
         EXPECT_EQ(cell->row().title, e.menuMainText);
+    }
+}
+
+// The search reaches every settings screen with rows of its own, and the reader settings and the
+// advanced settings offer the search as the other screens do.
+TEST_F(OtherSettingsTest, SearchReachesEverySettingsScreen)
+{
+    const struct {
+        const char* typed;
+        std::function<bool(Screen*)> opened;
+    } cases[] = {
+        {"Enable ScreenSaver", [](Screen* s) { return qobject_cast<KVScreenSaverSettingsViewController*>(s) != nullptr; }},
+        {"Always Save Power", [](Screen* s) { return qobject_cast<KVPowerSaverSettingsViewController*>(s) != nullptr; }},
+        {"Motion Detection", [](Screen* s) { return qobject_cast<KVMotionDetectionSettingsViewController*>(s) != nullptr; }},
+        {"Allow Print", [](Screen* s) { return qobject_cast<KVPDFViewerSettingsViewController*>(s) != nullptr; }},
+        {"Export for Pellmor", [](Screen* s) { return qobject_cast<KVImportExportViewController*>(s) != nullptr; }},
+    };
+    for (const auto& c : cases) {
+        auto* search = new KVSearchSettingsViewController;
+        stack->push(search, Animation::None);
+        search->search(QString::fromUtf8(c.typed));
+        ASSERT_FALSE(search->shown().isEmpty()) << c.typed;
+        search->openEntry(0);
+        Screen* opened = stack->topScreen();
+        EXPECT_TRUE(c.opened(opened)) << c.typed;
+        // The screens that offer the search open it from their right bar button.
+        if (opened->rightBarButton() && opened->rightBarButton()->action) {
+            opened->rightBarButton()->action();
+            EXPECT_NE(qobject_cast<KVSearchSettingsViewController*>(stack->topScreen()), nullptr) << c.typed;
+            stack->pop(Animation::None);
+        }
+        stack->pop(Animation::None);
+        stack->pop(Animation::None);
+        flushDeletes();
+    }
+    for (Screen* screen : {static_cast<Screen*>(new KVAdvancedSettingsViewController), KVSearchSettingsViewController::pdfViewerSettings()}) {
+        stack->push(screen, Animation::None);
+        EXPECT_TRUE(screen->rightBarButton() && screen->rightBarButton()->action) << qPrintable(screen->objectName());
+        stack->pop(Animation::None);
+        flushDeletes();
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KVStatusBar.h"
 #include "log/KVLogger.h"
+#include "settings/KVSettings.h"
 #include "tests/support/TestHome.h"
 
 #include <QCoreApplication>
@@ -88,4 +89,21 @@ TEST_F(KioskWindowTest, MaximisedUnderTheStatusBarWhenNotFullScreen)
     EXPECT_EQ(window.windowState(), Qt::WindowMaximized);
     window.showForKiosk(KioskWindowMode::FullScreen);
     EXPECT_FALSE(window.statusBar()->isVisible());
+}
+
+// "FullScreen" changed while the kiosk is shown applies at once, both ways.
+TEST_F(KioskWindowTest, TheFullScreenSettingAppliesAtOnce)
+{
+    KVMainWindow window;
+    window.setStatusBar(new KVStatusBar(nullptr));
+    settings().kvBrowPref.fullScreen = false;
+    window.showForKiosk(KioskWindowMode::Maximised);
+    window.followFullScreenSetting();
+    for (const bool fullScreen : {true, false}) {
+        settings().kvBrowPref.fullScreen = fullScreen;
+        ASSERT_TRUE(settings().save());
+        calm();
+        EXPECT_EQ(window.mode(), fullScreen ? KioskWindowMode::FullScreen : KioskWindowMode::Maximised) << fullScreen;
+        EXPECT_EQ(window.statusBar()->isVisible(), !fullScreen) << fullScreen;
+    }
 }

@@ -18,7 +18,9 @@
 #include "tests/support/ScopedEnv.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QColorDialog>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
@@ -212,9 +214,16 @@ TEST_F(BrowserWindowTest, TheCustomUserAgentReachesTheServer)
 {
     settings().kvBrowPref.enableCustomUserAgentHeader = true;
     settings().kvBrowPref.customUserAgentHeader = QStringLiteral("KorvelKiosk/1.0 (panel 7)");
-    open(url("allowed.test"));
+    KVWKViewController* window = open(url("allowed.test"));
     ASSERT_FALSE(server().requests().isEmpty());
     EXPECT_EQ(server().requests().last().userAgent, QStringLiteral("KorvelKiosk/1.0 (panel 7)"));
+    EXPECT_EQ(evaluate(window, QStringLiteral("navigator.userAgent")).toString(), QStringLiteral("KorvelKiosk/1.0 (panel 7)"))
+        << "the page reads what the server got";
+    // Switched off, the engine's own comes back for the next window.
+    settings().kvBrowPref.enableCustomUserAgentHeader = false;
+    window = open(url("allowed.test", "/second"));
+    EXPECT_TRUE(evaluate(window, QStringLiteral("navigator.userAgent")).toString().contains(QLatin1String("Mozilla")));
+    EXPECT_EQ(server().requests().last().userAgent, evaluate(window, QStringLiteral("navigator.userAgent")).toString());
 }
 
 // The kiosk's style is there while the page is parsed, so nothing restyles a large page after its load.
@@ -299,10 +308,16 @@ TEST_F(BrowserWindowTest, ToolbarActions)
 {
     settings().kvBrowPref.enablePrintButton = true;
     settings().kvBrowPref.backImage = QStringLiteral("missing-back.png");
+    QImage background(40, 10, QImage::Format_RGB32);
+    background.fill(Qt::darkRed);
+    ASSERT_TRUE(background.save(Paths::documentsDirectory() + QStringLiteral("/bar.png")));
+    settings().kvBrowPref.toolbarImage = QStringLiteral("bar.png");
     KVWKViewController* window = open(url("allowed.test"));
     BrowserToolbar* bar = window->toolbar();
     EXPECT_TRUE(BrowserToolbar::imageFileFor(ToolbarItem{ToolbarItem::Back, {}, {}, QStringLiteral("missing-back.png")}).isEmpty())
         << "a custom image that does not load falls back to the built-in one";
+    EXPECT_TRUE(bar->hasBackgroundImage()) << "the toolbar's background picture";
+    EXPECT_EQ(bar->grab().toImage().pixelColor(1, bar->height() - 2), QColor(Qt::darkRed));
 
     // The overflow menu offers what the full bar could not show.
     bar->trigger(ToolbarItem::More);
@@ -697,4 +712,129 @@ TEST_F(BrowserWindowTest, FileInputReceivesOnlyThePickedDocument)
         PageFilePicker::setFactory(nullptr);
         closeWindows();
     }
+}
+
+// Every way out of a single window ends the visit: what the visitor copied is gone afterwards.
+TEST_F(BrowserWindowTest, EveryWayOutOfAWindowEndsTheVisit)
+{
+    server().setPage(QStringLiteral("/archive"), test::WebTestServer::Page{"PK", "application/zip"});
+    QFile document(Paths::documentsDirectory() + QStringLiteral("/guide.html"));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly) && document.write("<html><body>guide</body></html>") > 0);
+    document.close();
+    settings().kvBrowPref.enableMenu = true;
+    const struct {
+        const char* name;
+        QString address;
+        std::function<void(KVWKViewController*)> leave;
+    } cases[] = {
+        {"the page menu's Back in a folder", url("allowed.test"),
+         [](KVWKViewController* w) {
+             w->menuButtonPressed();
+             Alert* sheet = Alert::visibleAlert();
+             ASSERT_NE(sheet, nullptr);
+             sheet->dismissWithButton(sheet->buttonIndex(QStringLiteral("Back")));
+         }},
+        {"Back from a document of a folder", QStringLiteral("file:///guide.html"), [](KVWKViewController* w) { w->backButtonPressed(); }},
+        {"Back from a website of a folder", url("allowed.test"), [](KVWKViewController* w) { w->backButtonPressed(); }},
+        {"a first answer that is a file", url("allowed.test", "/archive"), nullptr},
+    };
+    for (const auto& c : cases) {
+        freshStack();
+        stack->push(new Screen, NavigationStack::Animation::None);
+        allowedWebsite inFolder = site(c.address);
+        inFolder.categoryId = 7;
+        settings().allowedWebsites = {inFolder};
+        QGuiApplication::clipboard()->setText(QStringLiteral("the visitor's card number"));
+        auto* window = KVWKViewController::initWithWebsite(inFolder);
+        stack->push(window, NavigationStack::Animation::None);
+        if (c.leave) {
+            QSignalSpy finished(window, &KVWKViewController::pageFinished);
+            ASSERT_TRUE(test::processEventsUntil([&] { return finished.count() > 0; }, 20000)) << c.name;
+            c.leave(window);
+        }
+        EXPECT_TRUE(test::processEventsUntil([&] { return stack->topScreen() != window; }, 20000)) << c.name;
+        EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty()) << c.name;
+    }
+}
+
+// Only the screen on top acts: under the download history a window neither goes home on a network
+// gain nor for a blocked word in a page that finishes; it does once it is on top again.
+TEST_F(BrowserWindowTest, AWindowUnderAnotherScreenWaitsUntilItIsOnTop)
+{
+    FakeReachabilityBackend::install(NetworkStatus::ReachableViaWiFi);
+    std::unique_ptr<Reachability> monitor(Reachability::reachabilityWithHostName(QStringLiteral("www.example.com")));
+    monitor->startNotifier();
+    FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWiFi);
+    KVBrowserPrefSettings& p = settings().kvBrowPref;
+    p.goHomeOnNetworkGain = true;
+    p.allowContentBlocking = true;
+    p.strBlockedKeyWord = QStringLiteral("casino");
+    p.isAllowFileDownloadInDevice = true;
+    p.isAllowKeepDownloadHistory = true;
+    server().setPage(QStringLiteral("/news"), QByteArrayLiteral("<html><body>Visit our Casino tonight</body></html>"));
+    const struct {
+        const char* name;
+        std::function<void(KVWKViewController*)> happen;
+    } cases[] = {
+        {"a network gain",
+         [](KVWKViewController*) {
+             FakeReachabilityBackend::latest()->setStatus(NetworkStatus::NotReachable);
+             FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWWAN);
+         }},
+        {"a blocked word in a page that finishes",
+         [](KVWKViewController* w) {
+             QSignalSpy finished(w, &KVWKViewController::pageFinished);
+             w->webView()->load(QUrl(url("allowed.test", "/news")));
+             ASSERT_TRUE(test::processEventsUntil([&] { return finished.count() > 0; }, 20000));
+         }},
+    };
+    for (const auto& c : cases) {
+        freshStack();
+        stack->push(new Screen, NavigationStack::Animation::None);
+        KVWKViewController* window = open(url("allowed.test"));
+        QSignalSpy home(window, &KVWKViewController::homeRequested);
+        window->goToDownloadHistoryView();
+        Screen* history = stack->topScreen();
+        ASSERT_NE(history, window) << c.name;
+        c.happen(window);
+        wait(500);
+        EXPECT_EQ(home.count(), 0) << c.name;
+        EXPECT_EQ(stack->topScreen(), history) << c.name;
+        stack->pop(NavigationStack::Animation::None);
+        EXPECT_TRUE(test::processEventsUntil([&] { return home.count() == 1; }, 20000)) << c.name;
+    }
+    Reachability::setBackendFactory(nullptr);
+}
+
+// "Show Files Using Google Docs": a document the engine cannot show goes to the online viewer.
+TEST_F(BrowserWindowTest, DocumentsTheEngineCannotShowOpenInTheOnlineViewer)
+{
+    settings().kvBrowPref.allowAllWebsites = true;
+    settings().kvBrowPref.isAllowOpenFileInGoogleDocs = true;
+    KVWKViewController* window = open(url("allowed.test"));
+    const QString document = url("allowed.test", "/report.docx");
+    window->webView()->load(QUrl(document));
+    const QString viewed = QStringLiteral("Loading URL: https://docs.google.com/viewer?embedded=true&url=") + document;
+    EXPECT_TRUE(test::processEventsUntil([&] { return log(QStringLiteral("Webview")).contains(viewed); }, 20000))
+        << qPrintable(log(QStringLiteral("Webview")).join(QLatin1Char('\n')));
+}
+
+// A pop-up that is still loading shows the spinner over itself, whatever "EnableLoadingIcon" says.
+TEST_F(BrowserWindowTest, APopupShowsASpinnerWhileItLoads)
+{
+    settings().kvBrowPref.allowPopup = true;
+    settings().kvBrowPref.allowPopupInSameWindow = false;
+    settings().kvBrowPref.enableloadingIcon = false;
+    WebTestServer::Page slow;
+    slow.body = QByteArrayLiteral("<html><body>slow</body></html>");
+    slow.delivery = WebTestServer::Page::Delivery::Stalled;
+    server().setPage(QStringLiteral("/slow"), slow);
+    KVWKViewController* window = open(url("allowed.test"));
+    evaluate(window, QStringLiteral("window.open('%1'); 0").arg(url("allowed.test", "/slow")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return window->popupView() != nullptr; }, 20000));
+    auto* frame = qobject_cast<PopupFrame*>(window->popupView()->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(test::processEventsUntil([&] { return frame->spinner()->isVisible(); }, 10000));
+    server().releaseStalled();
+    EXPECT_TRUE(test::processEventsUntil([&] { return !frame->spinner()->isVisible(); }, 30000));
 }

@@ -154,5 +154,30 @@ TEST_F(TableViewTest, AccessoriesReportTheirChangesWithTheRowsId)
     EXPECT_EQ(typed.last(), (QVariantList{3, QStringLiteral("9090")}));
 }
 
+// A row that cannot be changed shows its field as greyed text, not as black text in a white box.
+TEST_F(TableViewTest, ADisabledFieldLooksDisabled)
+{
+    TableRow on = row(1, QStringLiteral("Port"), {}, Accessory::TextField);
+    on.text = QStringLiteral("8080");
+    TableRow off = on;
+    off.id = 2;
+    off.enabled = false;
+    table->setSections({{{}, {}, {on, off}}});
+    window->resize(700, 400);
+    settle();
+    // The darkest opaque pixel of the field is its text (a disabled field has no background).
+    const auto darkest = [](QWidget* field) {
+        const QImage image = field->grab().toImage();
+        int lightness = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).alpha() == 255)
+                    lightness = std::min(lightness, image.pixelColor(x, y).lightness());
+        return lightness;
+    };
+    EXPECT_LT(darkest(table->cell(0, 0)->textField()), 60);
+    EXPECT_GT(darkest(table->cell(0, 1)->textField()), 100);
+}
+
 }  // namespace
 }  // namespace korvel
