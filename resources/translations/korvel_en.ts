@@ -1052,6 +1052,7 @@
     <message id="TEXT_RESTART_DAILY_AT_INVALID">
         <source>Please enter a time as HH:MM (24-hour clock), or nothing for no daily restart.</source>
         <translation>Please enter a time as HH:MM (24-hour clock), or nothing for no daily restart.</translation>
+    </message>
     <message id="TEXT_BOUNCE_DETAIL">
         <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
         <translation>No effect on this device: the web engine scrolls pages without bouncing.</translation>
