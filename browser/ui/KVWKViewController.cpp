@@ -22,6 +22,7 @@
 #include "browser/ui/PageDialogs.h"
 #include "browser/ui/PageFilePicker.h"
 #include "browser/ui/PagePrinter.h"
+#include "browser/ui/LoadRetryPerformer.h"
 #include "browser/ui/PageRecovery.h"
 #include "browser/ui/PopupWindows.h"
 #include "browser/ui/RemoteImage.h"

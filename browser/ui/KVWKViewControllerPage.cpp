@@ -9,6 +9,7 @@
 #include "browser/TabRules.h"
 #include "browser/ui/BrowserToolbar.h"
 #include "browser/ui/EngineProfiles.h"
+#include "browser/ui/DownloadsBar.h"
 #include "browser/ui/IdleMediaHold.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
