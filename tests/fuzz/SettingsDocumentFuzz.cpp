@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const korvel::SettingsDocument::ParsedDocument parsed = korvel::SettingsDocument::readSettingsDocument(bytes);
     if (parsed.document) {
-        korvel::ImportExport::applySettingsDocument(*parsed.document, size % 2 == 1);
+        korvel::ImportExport::applySettingsDocument(*parsed.document, korvel::DocumentSource{}, size % 2 == 1);
         korvel::SettingsDocument::importFiles(*parsed.document);
     }
     checkNothingOutsideDocuments();
