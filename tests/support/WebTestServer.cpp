@@ -48,12 +48,13 @@ WebTestServer::WebTestServer()
 
 void WebTestServer::serve(httplib::Server& server)
 {
-    server.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+    const auto answer = [this](const httplib::Request& request, httplib::Response& response) {
         Request seen;
         seen.host = QString::fromStdString(request.get_header_value("Host")).section(QLatin1Char(':'), 0, 0);
         seen.path = QString::fromStdString(request.path);
         seen.userAgent = QString::fromStdString(request.get_header_value("User-Agent"));
         seen.authorization = QString::fromStdString(request.get_header_value("Authorization"));
+        seen.method = QString::fromStdString(request.method);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_requests.append(seen);
         const auto page = m_pages.constFind(seen.path);
@@ -71,6 +72,8 @@ void WebTestServer::serve(httplib::Server& server)
         response.status = page->status;
         if (!page->contentDisposition.isEmpty())
             response.set_header("Content-Disposition", page->contentDisposition.toStdString());
+        if (!page->location.isEmpty())
+            response.set_header("Location", page->location.toStdString());
         if (page->delivery == Page::Delivery::Whole) {
             response.set_content(page->body.toStdString(), page->mimeType.toStdString());
             return;
@@ -95,7 +98,10 @@ void WebTestServer::serve(httplib::Server& server)
                                               std::this_thread::sleep_for(std::chrono::milliseconds(10));
                                           return false;
                                       });
-    });
+    };
+    // Posts are recorded too: a form sent where it must not go shows as a request.
+    server.Get(".*", answer);
+    server.Post(".*", answer);
 }
 
 WebTestServer::~WebTestServer()

@@ -25,6 +25,7 @@ public:
         QString path;
         QString userAgent;
         QString authorization;
+        QString method;
     };
     struct Page {
         QByteArray body;
@@ -33,6 +34,7 @@ public:
         // When set, requests without this Authorization header get 401 and a Basic challenge.
         QByteArray requiredAuthorization;
         QByteArray contentDisposition;
+        QByteArray location;  // sent as the Location header (with a 3xx status: a redirect)
         // Stalled sends half the body and then nothing until releaseStalled() (or 20 s), then
         // drops the connection.
         // Unsized: sent in chunks without announcing its length.
