@@ -171,7 +171,14 @@ private:
                 fail("a date is out of range");
                 return std::nullopt;
             }
-            return QVariant(QDateTime::fromMSecsSinceEpoch(referenceDateOffset * 1000 + qint64(value * 1000), Qt::UTC));
+            // Only the years the XML form can write (0001-9999): another date would be saved as an
+            // empty <date/> that no reader takes back, and the whole file with it.
+            const QDateTime date = QDateTime::fromMSecsSinceEpoch(referenceDateOffset * 1000 + qint64(value * 1000), Qt::UTC);
+            if (date.date().year() < 1 || date.date().year() > 9999) {
+                fail("a date is out of range");
+                return std::nullopt;
+            }
+            return QVariant(date);
         }
         case 0x4:
         case 0x5:

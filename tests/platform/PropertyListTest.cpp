@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <cstring>
 
 #include <gtest/gtest.h>
 #include <plist/plist.h>
@@ -122,6 +123,44 @@ TEST(PropertyList, DamagedBytesAreRefused)
         refused += parsed.ok() ? 0 : 1;
     }
     EXPECT_GT(refused, 1000) << "most damage is noticed";
+}
+
+// A binary date is read only where its XML form reads back: a date before year 1 or after 9999
+// would be written as an empty element that makes the whole file unreadable.
+TEST(PropertyList, BinaryDatesOutsideTheXmlYearsAreRefused)
+{
+    const struct {
+        double secondsSince2001;
+        bool read;
+    } cases[] = {
+        {0, true},
+        {-63113904000.0, true},    // 0001-01-01
+        {252423993599.0, true},    // 9999-12-31 23:59:59
+        {252423993600.0, false},   // 10000-01-01
+        {-63113904001.0, false},   // the second before year 1
+        {-3.8e13, false},
+    };
+    for (const auto& c : cases) {
+        // "bplist00", one date object, a one-entry offset table, the trailer.
+        QByteArray bytes("bplist00\x33", 9);
+        quint64 bits = 0;
+        std::memcpy(&bits, &c.secondsSince2001, sizeof bits);
+        for (int shift = 56; shift >= 0; shift -= 8)
+            bytes.append(char((bits >> shift) & 0xff));
+        bytes.append(char(8));
+        bytes.append(QByteArray(6, '\0')).append(char(1)).append(char(1));
+        for (const quint64 field : {quint64(1), quint64(0), quint64(17)}) {
+            for (int shift = 56; shift >= 0; shift -= 8)
+                bytes.append(char((field >> shift) & 0xff));
+        }
+        const auto parsed = PropertyList::parse(bytes);
+        EXPECT_EQ(parsed.ok(), c.read) << c.secondsSince2001 << " " << qPrintable(parsed.message);
+        if (parsed.ok()) {
+            const auto again = PropertyList::parse(PropertyList::toXml(QVariantMap{{QStringLiteral("d"), parsed.value}}));
+            ASSERT_TRUE(again.ok()) << c.secondsSince2001;
+            EXPECT_EQ(again.value.toMap().value(QStringLiteral("d")), parsed.value) << c.secondsSince2001;
+        }
+    }
 }
 
 TEST(PropertyList, WriteFileIsAtomicAndCanBePrivate)
