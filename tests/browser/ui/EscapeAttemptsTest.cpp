@@ -1,4 +1,11 @@
+#include "browser/ui/BrowserToolbar.h"
+#include "platform/ui/Alert.h"
 #include "tests/browser/ui/WebWindowTest.h"
+
+#include <QElapsedTimer>
+#include <QToolButton>
+
+#include <csignal>
 
 using namespace korvel;
 
@@ -110,5 +117,74 @@ TEST_F(EscapeAttemptsTest, NoWayOutOfAnAllowedPageReachesAnotherAddress)
             closeWindows();
             window = nullptr;
         }
+    }
+}
+
+// A page that misbehaves cannot hold the visitor: while it loops dialogs or prints, floods
+// pop-ups, spins or loses its renderer, a real touch on the toolbar's Home leaves it within
+// seconds, and the next window loads as usual.
+TEST_F(EscapeAttemptsTest, AHostilePageNeverKeepsHomeFromWorking)
+{
+    const struct {
+        const char* name;
+        const char* script;
+        bool allowPopup = false;
+        bool killRenderer = false;
+    } cases[] = {
+        {"an alert loop", "setTimeout(function() { for (;;) alert('again'); }, 0)"},
+        {"a confirm loop", "setTimeout(function() { while (confirm('stay?')) {} for (;;) confirm('stay?'); }, 0)"},
+        {"a print loop", "setInterval(function() { window.print(); }, 50)"},
+        // A pop-up covers its dimmed window until closed: the visitor closes it first, once.
+        {"a pop-up flood", "for (var i = 0; i < 200; ++i) window.open('/second')", true},
+        {"a pop-up flood with pop-ups off", "for (var i = 0; i < 200; ++i) window.open('/second')"},
+        {"a busy renderer", "setTimeout(function() { for (;;) {} }, 0)"},
+        {"a killed renderer", "0", false, true},
+    };
+    settings().kvBrowPref.enablePrintLinks = true;
+    constexpr int withinMs = 5000;
+    for (const auto& c : cases) {
+        settings().kvBrowPref.allowPopup = c.allowPopup;
+        KVWKViewController* window = open(url("allowed.test"));
+        window->webView()->page()->runJavaScript(QString::fromLatin1(c.script));
+        if (c.killRenderer) {
+            const qint64 pid = window->webView()->page()->renderProcessPid();
+            ASSERT_GT(pid, 0);
+            ASSERT_EQ(::kill(pid_t(pid), SIGKILL), 0);
+        }
+        // A page dialog covers the window until it is answered, as the visitor does here; it also
+        // holds this test inside the engine's call, so the touch comes from a timer.
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [] {
+            if (Alert* alert = Alert::visibleAlert())
+                alert->dismissWithButton(0);
+        });
+        answer.start(50);
+        QElapsedTimer sinceTouch;
+        qint64 took = -1;
+        const QMetaObject::Connection homeSeen =
+            QObject::connect(window, &KVWKViewController::homeRequested, window, [&] { took = sinceTouch.elapsed(); });
+        QTimer::singleShot(1000, window, [&] {
+            // Looked up at the touch: the toolbar may have been laid out again meanwhile.
+            QToolButton* homeButton = nullptr;
+            for (QToolButton* b : window->toolbar()->findChildren<QToolButton*>()) {
+                if (b->text() == QLatin1String("Home") && b->isVisible())
+                    homeButton = b;
+            }
+            ASSERT_NE(homeButton, nullptr);
+            sinceTouch.start();
+            if (window->popupView())
+                window->closeActiveWebView();
+            clickAt(homeButton, homeButton->rect().center());
+        });
+        EXPECT_TRUE(test::processEventsUntil([&] { return took >= 0; }, 1000 + withinMs)) << c.name;
+        EXPECT_LT(took, withinMs) << c.name;
+        QObject::disconnect(homeSeen);
+        closeWindows();
+        // Nothing of it is left up, and the next visitor's window loads.
+        EXPECT_TRUE(test::processEventsUntil([] { return Alert::visibleAlert() == nullptr; }, 2000)) << c.name;
+        KVWKViewController* next = open(url("allowed.test", "/second"));
+        EXPECT_EQ(next->webView()->title(), QStringLiteral("Second")) << c.name;
+        closeWindows();
+        clock.advance(std::chrono::seconds(16));
     }
 }
