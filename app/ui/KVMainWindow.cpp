@@ -1,5 +1,6 @@
 #include "app/ui/KVMainWindow.h"
 
+#include "app/ui/WindowFrames.h"
 #include "app/ui/X11Window.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
@@ -21,6 +22,16 @@ KVMainWindow::KVMainWindow(QWidget* parent)
     : QWidget(parent)
     , m_stack(new NavigationStack(this))
     , m_watch(new Timer(this))
+    , m_frames(new WindowFrames(this, QStringLiteral("main"), [this] {
+        // The toolkit thinks the window fine while nothing reaches the screen: only a new showing
+        // makes the window system take the surface again.
+        KVLog(QStringLiteral("App General"), QStringLiteral("Window shown again: no frame on screen for %d s"),
+              int(FrameWatch::limit.count()));
+        if (!m_kioskShown)
+            return;
+        hide();
+        showForKiosk(mode());
+    }))
 {
     setWindowTitle(QStringLiteral("Korvel"));
     // No title bar or close button from a window manager, and nothing stacked above the kiosk.
@@ -90,6 +101,11 @@ void KVMainWindow::showForKiosk(KioskWindowMode mode)
         KVLog(QStringLiteral("Warning"),
               QStringLiteral("Window manager %@ runs beside the kiosk: its pointer bindings, menus and the programs of its session are out of the kiosk's hands. Run Korvel under cage or alone on its X server."),
               manager);
+}
+
+const FrameClock& KVMainWindow::frameClock() const
+{
+    return m_frames->clock();
 }
 
 void KVMainWindow::followFullScreenSetting()

@@ -10,8 +10,10 @@ class QWindow;
 
 namespace korvel {
 
+class FrameClock;
 class NavigationStack;
 class Timer;
+class WindowFrames;
 
 // The one window of the kiosk. The person at the device cannot close, minimise or leave it: close
 // requests, Alt+F4, Escape and F11 do nothing. Only the system ends Korvel (SIGTERM, SIGINT).
@@ -40,6 +42,9 @@ public:
     // changed the window (the X server's map changes and "show desktop" mode included), and on the
     // clock as a safety net: every 500 ms where nothing reports those, every 30 s under X.
     void checkWindow();
+
+    // When the window last put a frame on screen.
+    const FrameClock& frameClock() const;
 
     static constexpr std::chrono::milliseconds checkInterval{500};
     static constexpr std::chrono::milliseconds watchedCheckInterval{30000};
@@ -70,6 +75,7 @@ private:
     bool m_managerReported = false;
     WindowGuard m_guard;
     Timer* m_watch;
+    WindowFrames* m_frames;
     QPointer<QScreen> m_screen;
     QPointer<QWindow> m_handle;
 };

@@ -1,4 +1,6 @@
 #include "browser/DailyRestart.h"
+#include "browser/FrameClock.h"
+#include "browser/FrameWatch.h"
 #include "browser/LoadRetry.h"
 #include "browser/MemoryGuard.h"
 
@@ -148,4 +150,59 @@ TEST(DailyRestart, RestartsOnceADayAtTheTimeWhenIdleElseAtTheNextIdleMoment)
         EXPECT_EQ(DailyRestart::decide(DailyRestart::parse(QString::fromLatin1(c.setting)), started, c.now, c.lastInput, std::chrono::seconds(120)),
                   c.expected)
             << c.name;
+}
+
+TEST(FrameWatch, AsksForFramesWhileStillAndShowsAgainAWindowSilentFor30sOfDrawing)
+{
+    using A = FrameWatch::Action;
+    struct Step {
+        int second;
+        bool shouldDraw;
+        int lastFrame;  // second of the last frame; < 0: none yet
+        A expected;
+    };
+    // One watch through a kiosk's day: frames, a still page, sleep, a frozen window, a clock set back.
+    const Step steps[] = {
+        {0, true, -1, A::Wait},     // just shown: the wait starts now
+        {9, true, -1, A::Wait},
+        {10, true, -1, A::Poke},    // nothing yet: ask for a frame
+        {15, true, -1, A::Wait},    // asked 5 s ago
+        {16, true, 10, A::Wait},    // the frame came
+        {26, true, 10, A::Poke},    // a still page: asked again every 10 s
+        {27, true, 26, A::Wait},
+        {40, false, 26, A::Wait},   // asleep: silence is right
+        {100, false, 26, A::Wait},
+        {101, true, 26, A::Wait},   // awake: counted from waking, not from the last frame
+        {111, true, 26, A::Poke},
+        {121, true, 26, A::Poke},
+        {130, true, 26, A::Wait},
+        {131, true, 26, A::Reshow}, // 30 s of drawing time without a frame
+        {140, true, 26, A::Wait},   // the showing starts the wait afresh
+        {141, true, 26, A::Poke},
+        {161, true, 26, A::Reshow}, // still frozen: shown again, once per 30 s
+        {162, true, 162, A::Wait},  // back
+        {50, true, 162, A::Wait},   // the clock set back: a frame "from the future" is no frame, wait anew
+        {60, true, 162, A::Poke},
+        {80, true, 162, A::Reshow},
+    };
+    FrameWatch watch;
+    for (const Step& s : steps) {
+        const QDateTime frame = s.lastFrame < 0 ? QDateTime() : at(s.lastFrame);
+        EXPECT_EQ(watch.tick(at(s.second), s.shouldDraw, frame), s.expected) << "at " << s.second;
+    }
+}
+
+TEST(FrameClock, EveryLiveWindowsLastFrameIsReadable)
+{
+    const qsizetype before = FrameClock::all().size();
+    {
+        FrameClock main(QStringLiteral("main"));
+        FrameClock popup(QStringLiteral("popup"));
+        EXPECT_EQ(main.ageMs(at(0)), -1);
+        main.framePainted(at(0));
+        EXPECT_EQ(main.ageMs(at(3)), 3000);
+        EXPECT_EQ(FrameClock::all().size(), before + 2);
+        EXPECT_EQ(FrameClock::all().at(before), &main);
+    }
+    EXPECT_EQ(FrameClock::all().size(), before);
 }

@@ -1,10 +1,13 @@
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KVStatusBar.h"
+#include "app/ui/WindowFrames.h"
 #include "log/KVLogger.h"
 #include "settings/KVSettings.h"
 #include "tests/support/TestHome.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -31,7 +34,68 @@ protected:
     }
 };
 
+// Stands for a compositor that stops answering: no update reaches the window, it is never exposed
+// anew. Counts the showings the window gets meanwhile.
+class FrozenCompositor : public QObject {
+public:
+    bool frozen = true;
+    int shown = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            ++shown;
+        return frozen && !watched->isWidgetType() && (event->type() == QEvent::UpdateRequest || event->type() == QEvent::Expose);
+    }
+};
+
+// The window system's own timers (an update asked for) run on real time.
+void pumpEvents()
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 100)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 }  // namespace
+
+TEST_F(KioskWindowTest, AWindowWhoseFramesStopIsShownAgain)
+{
+    KVLogger::createDatabase_Tables();
+    KVMainWindow window;
+    window.showForKiosk(KioskWindowMode::FullScreen);
+    pumpEvents();
+    ASSERT_TRUE(window.frameClock().lastFrameAt().isValid()) << "a shown window has painted";
+    // A still page for a minute: the window is asked for frames and gives them, nothing else happens.
+    for (int i = 0; i < 12; ++i) {
+        clock.advance(WindowFrames::tickInterval);
+        pumpEvents();
+    }
+    EXPECT_LE(window.frameClock().ageMs(clock.now()), 10'000);
+    EXPECT_TRUE(loggedEvents(QStringLiteral("App General")).filter(QStringLiteral("shown again")).isEmpty());
+
+    FrozenCompositor compositor;
+    window.installEventFilter(&compositor);
+    window.windowHandle()->installEventFilter(&compositor);
+    const QDateTime frozenAt = clock.now();
+    while (compositor.shown == 0 && frozenAt.secsTo(clock.now()) < 60) {
+        clock.advance(WindowFrames::tickInterval);
+        pumpEvents();
+    }
+    EXPECT_EQ(compositor.shown, 1);
+    EXPECT_LE(frozenAt.secsTo(clock.now()), FrameWatch::limit.count() + WindowFrames::tickInterval.count() + 10);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(loggedEvents(QStringLiteral("App General")).filter(QStringLiteral("Window shown again: no frame on screen for 30 s")).size(), 1);
+
+    // The compositor answers again: frames come, no further showing.
+    compositor.frozen = false;
+    clock.advance(WindowFrames::tickInterval * 4);
+    pumpEvents();
+    clock.advance(WindowFrames::tickInterval * 4);
+    pumpEvents();
+    EXPECT_LE(window.frameClock().ageMs(clock.now()), 20'000);
+    EXPECT_EQ(compositor.shown, 1);
+}
 
 TEST_F(KioskWindowTest, CoversTheScreenAndTakesBackWhatOthersChange)
 {
