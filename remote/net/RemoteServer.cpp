@@ -126,7 +126,9 @@ bool RemoteServer::start(const QString& address, int port, QString* error)
     Running* state = running.get();
     QPointer<QObject> receiver = m_receiver;
     const Performer performer = m_performer;
-    const auto handle = [state, receiver, performer](const httplib::Request& request, httplib::Response& response) {
+    // The token and the gate come first, before a body is read or a route looked up, so that a
+    // caller without the token learns nothing of the routes and sends no body for nothing.
+    const auto admit = [state](const httplib::Request& request, httplib::Response& response) {
         UploadHttpServer::Connection* connection = UploadHttpServer::current();
         const QString client = connection ? QString::fromStdString(connection->remoteAddress()) : QStringLiteral("?");
         const QString call = QStringLiteral("%1 %2").arg(QString::fromStdString(request.method), printable(request.path));
@@ -135,7 +137,7 @@ bool RemoteServer::start(const QString& address, int port, QString* error)
                 connection->closeAfterReply();
             answerError(response, 400, QStringLiteral("this API answers over HTTPS only"));
             log(QStringLiteral("%1 from %2 refused: not HTTPS").arg(call, client));
-            return;
+            return httplib::Server::HandlerResponse::Handled;
         }
         const QByteArray token = RemoteToken::fromAuthorization(QByteArray::fromStdString(request.get_header_value("Authorization")));
         const std::optional<QByteArray> hash = RemoteToken::storedHash();
@@ -148,22 +150,28 @@ bool RemoteServer::start(const QString& address, int port, QString* error)
         }
         switch (gate.verdict) {
         case RemoteGate::Verdict::Pass:
-            break;
+            return httplib::Server::HandlerResponse::Unhandled;
         case RemoteGate::Verdict::NoToken:
         case RemoteGate::Verdict::WrongToken:
             response.set_header("WWW-Authenticate", "Bearer");
             answerError(response, 401, gate.verdict == RemoteGate::Verdict::NoToken ? QStringLiteral("a bearer token is needed")
                                                                                       : QStringLiteral("wrong token"));
             log(QStringLiteral("%1 from %2 refused: %3").arg(call, client, gate.verdict == RemoteGate::Verdict::NoToken ? QStringLiteral("no token") : QStringLiteral("wrong token")));
-            return;
+            return httplib::Server::HandlerResponse::Handled;
         case RemoteGate::Verdict::LockedOut:
         case RemoteGate::Verdict::TooFast:
             // Not logged: a flood would fill the log; its first wrong tokens are there.
             response.set_header("Retry-After", std::to_string(gate.retryAfter.count()));
             connection->closeAfterReply();
             answerError(response, 429, QStringLiteral("too many calls; try again later"));
-            return;
+            return httplib::Server::HandlerResponse::Handled;
         }
+        return httplib::Server::HandlerResponse::Handled;
+    };
+    const auto perform = [state, receiver, performer](const httplib::Request& request, httplib::Response& response) {
+        UploadHttpServer::Connection* connection = UploadHttpServer::current();
+        const QString client = connection ? QString::fromStdString(connection->remoteAddress()) : QStringLiteral("?");
+        const QString call = QStringLiteral("%1 %2").arg(QString::fromStdString(request.method), printable(request.path));
         const RemoteRoutes::Match match = RemoteRoutes::find(QByteArray::fromStdString(request.method), QByteArray::fromStdString(request.path));
         if (!match.route) {
             answerError(response, match.otherMethod ? 405 : 404, match.otherMethod ? QStringLiteral("method not allowed") : QStringLiteral("no such call"));
@@ -230,12 +238,14 @@ bool RemoteServer::start(const QString& address, int port, QString* error)
         }
         }
     };
-    // Every method and path comes through the one handler: the token is checked before a route
-    // is looked up, so that nothing tells a caller without it which calls exist.
-    http.set_pre_routing_handler([handle](const httplib::Request& request, httplib::Response& response) {
-        handle(request, response);
-        return httplib::Server::HandlerResponse::Handled;
-    });
+    http.set_pre_routing_handler(admit);
+    // Every method and path reaches the one handler, which knows the routes.
+    http.Get(".*", perform);
+    http.Post(".*", perform);
+    http.Put(".*", perform);
+    http.Delete(".*", perform);
+    http.Patch(".*", perform);
+    http.Options(".*", perform);
 
     const std::string bindAddress = host.toString().toStdString();
     const int bound = port == 0 ? http.bind_to_any_port(bindAddress) : (http.bind_to_port(bindAddress, port) ? port : -1);
