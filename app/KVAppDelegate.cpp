@@ -428,7 +428,7 @@ void KVAppDelegate::followCommand(const ControlCommand& command)
     const QString& name = command.name;
     const QString key = command.arguments.value(QStringLiteral("key")).toString();
     const bool whole = name == QLatin1String("import") || name == QLatin1String("reset") || name == QLatin1String("cloud.import")
-                       || name == QLatin1String("settings.rollback");
+                       || name == QLatin1String("settings.rollback") || name == QLatin1String("settings.apply");
     // Whoever sends commands administers the kiosk: the watch of a document ends, unless the
     // command brought in the document that is watched now.
     if (m_startSiteGuard && name != QLatin1String("cloud.import"))
