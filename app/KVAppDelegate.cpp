@@ -3,6 +3,8 @@
 #include "app/ExternalURL.h"
 #include "control/ControlPerformer.h"
 #include "control/ControlServer.h"
+#include "remote/net/RemoteServer.h"
+#include "platform/KioskCounters.h"
 #include "browser/HandedOverAddress.h"
 #include "app/StarterServerControl.h"
 #include "browser/MotionClassifier.h"
@@ -200,6 +202,7 @@ bool KVAppDelegate::didFinishLaunching()
     // A document from outside that leaves the start website unreachable goes back by itself.
     m_startSiteGuard = new StartSiteGuard([this] { return reachability && reachability->isReachable(); }, this);
     ImportExport::setImportObserver([guard = QPointer<StartSiteGuard>(m_startSiteGuard)](const AppliedImport& applied) {
+        KioskCounters::shared().imports++;
         if (guard)
             guard->importApplied(applied);
     });
@@ -243,6 +246,7 @@ void KVAppDelegate::settingsOpened()
 
 void KVAppDelegate::settingsClosed()
 {
+    followRemoteControl();
     state = 0;
     KVAutoImport::getAutoImportObject().resume();
     if (m_managedCheckWaits)
@@ -382,6 +386,7 @@ bool KVAppDelegate::listenForControl()
             m_performer->perform(command, QStringLiteral("korvelctl"), std::move(reply));
         },
         this);
+    followRemoteControl();
     const QString socket = Paths::controlSocketFile();
     if (m_control->listen(socket))
         return true;
@@ -392,12 +397,38 @@ bool KVAppDelegate::listenForControl()
     return false;
 }
 
+void KVAppDelegate::followRemoteControl()
+{
+    if (!kvSettings || !m_performer)
+        return;
+    const KVBrowserPrefSettings& p = kvSettings->kvBrowPref;
+    const QString wanted = p.remoteControl ? QStringLiteral("%1 %2").arg(p.remoteControlAddress).arg(p.remoteControlPort) : QString();
+    if (wanted == m_remoteListening)
+        return;
+    if (m_remote)
+        m_remote->stop();
+    m_remoteListening.clear();
+    if (wanted.isEmpty())
+        return;
+    if (!m_remote) {
+        m_remote = std::make_unique<RemoteServer>(this, [this](const ControlCommand& command, const QString& client, RemoteServer::Done done) {
+            m_performer->perform(command, QStringLiteral("remote control (%1)").arg(client), std::move(done));
+        });
+    }
+    QString error;
+    if (m_remote->start(p.remoteControlAddress, p.remoteControlPort, &error))
+        m_remoteListening = wanted;
+    else
+        KVLog(RemoteServer::logCategory, QStringLiteral("Not started: %@"), error);
+}
+
 void KVAppDelegate::followCommand(const ControlCommand& command)
 {
+    followRemoteControl();
     const QString& name = command.name;
     const QString key = command.arguments.value(QStringLiteral("key")).toString();
     const bool whole = name == QLatin1String("import") || name == QLatin1String("reset") || name == QLatin1String("cloud.import")
-                       || name == QLatin1String("settings.rollback");
+                       || name == QLatin1String("settings.rollback") || name == QLatin1String("settings.apply");
     // Whoever sends commands administers the kiosk: the watch of a document ends, unless the
     // command brought in the document that is watched now.
     if (m_startSiteGuard && name != QLatin1String("cloud.import"))

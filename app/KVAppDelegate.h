@@ -15,6 +15,7 @@ namespace korvel {
 
 class ControlPerformer;
 class ControlServer;
+class RemoteServer;
 struct ControlCommand;
 class KVServerStarter;
 class StartSiteGuard;
@@ -105,6 +106,9 @@ public:
     // What follows a command that changed the settings: the upload server, the automatic
     // import's timer and the visible screen take the new settings.
     void followCommand(const ControlCommand& command);
+    // The remote control API as "RemoteControl", "RemoteControlAddress" and "RemoteControlPort"
+    // say now: started, moved or stopped.
+    void followRemoteControl();
     // Shows the new settings on the visible screen when it is one that lists them (the shell's).
     std::function<void()> refreshVisibleScreen;
     // The self-test's report of this session (the shell's: it knows the window system), sent to
@@ -152,6 +156,8 @@ private:
     StartSiteGuard* m_startSiteGuard = nullptr;
     ControlPerformer* m_performer = nullptr;
     ControlServer* m_control = nullptr;
+    std::unique_ptr<RemoteServer> m_remote;
+    QString m_remoteListening;  // "address port" the API listens on; empty while it does not
 };
 
 }  // namespace korvel

@@ -7,6 +7,7 @@
 #include "app/UnixSignalWatcher.h"
 #include "app/VirtualKeyboard.h"
 #include "app/ui/KVApplication.h"
+#include "app/ui/RemoteKiosk.h"
 #include "app/ui/KioskInput.h"
 #include "app/ui/KorvelShell.h"
 #include "app/ui/SingleInstance.h"
@@ -165,6 +166,7 @@ int main(int argc, char** argv)
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", hardening.appliedTo(qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")).toUtf8());
 
     KorvelShell shell;
+    RemoteKiosk::setRenderPath(RenderPathRule::logLine(render));
     // "RestartDailyAt": a fresh kiosk each day, at a moment nobody uses it.
     DailyRestartPerformer dailyRestart;
     // korvelctl's commands reach this kiosk from here on.

@@ -11,6 +11,7 @@
 #include "cli/PasswordCommand.h"
 #include "cli/PolicyCommand.h"
 #include "cli/PowerCommand.h"
+#include "cli/RemoteCommand.h"
 #include "cli/SelftestCommand.h"
 #include "cli/PrefCommand.h"
 #include "cli/SettingsCommand.h"
@@ -191,6 +192,15 @@ const char* usage =
     "                       sign the settings document FILE (any earlier signature is replaced);\n"
     "                       needs no home\n"
     "\n"
+    "  remote token         make this kiosk's remote control token; it is printed once, as the last\n"
+    "                       line, and only its hash is kept\n"
+    "  remote fingerprint   print the certificate fingerprint this kiosk's remote control presents\n"
+    "  remote --url https://HOST:PORT --token-file FILE [--fingerprint FP | --insecure] CALL\n"
+    "                       call another kiosk's remote control API; CALL is status, metrics,\n"
+    "                       screenshot --out FILE, navigate URL [--seconds N], reload, home,\n"
+    "                       end-visit, screen on|off [--brightness X], screensaver start|stop,\n"
+    "                       restart, settings FILE, log [--since \"YYYY-MM-DD HH:MM:SS\"]\n"
+    "\n"
     "  policy check [--tabbed] [--type link|other] [--new-window] URL\n"
     "                       the browser's decision for URL in a fresh window: \"allow\" or\n"
     "                       \"cancel\", then one line per effect (toast, log entry, home, load...);\n"
@@ -298,6 +308,7 @@ int main(int argc, char** argv)
         {"reset", korvel::runResetCommand},
         {"cloud", korvel::runCloudCommand},
         {"autoimport", korvel::runAutoImportCommand},
+        {"remote", korvel::runRemoteCommand},
     };
     for (const auto& group : groups) {
         if (command.first() != QLatin1String(group.name))

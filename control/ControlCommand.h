@@ -33,6 +33,8 @@ enum : int {
     Failed = 1,        // not done: not saved, not found, a wrong password, no answer
     Refused = 2,       // refused as asked: a bad argument or a document unfit to apply
     DamagedStore = 3,  // the password store is damaged
+    Forbidden = 4,     // refused by the website rules (a remote navigation)
+    Busy = 5,          // not now: the kiosk's settings are open
 };
 }  // namespace ExitStatus
 

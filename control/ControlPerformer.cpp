@@ -2,6 +2,8 @@
 
 #include "admin/AdminPassword.h"
 #include "log/KVLog.h"
+#include "log/LogQuery.h"
+#include "transfer/SettingsDocument.h"
 #include "platform/DocumentName.h"
 #include "platform/DocumentOrigins.h"
 #include "platform/Paths.h"
@@ -25,6 +27,9 @@
 #include "transfer/SettingsHistory.h"
 #include "transfer/URLImport.h"
 
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonValue>
 #include <QPointer>
 #include <QUrl>
@@ -662,6 +667,74 @@ void autoImportOff(const Arguments&, ControlPerformer&, const Done& done)
                                              : ControlReply::failed(ExitStatus::Failed, QStringLiteral("the settings could not be saved\n")));
 }
 
+// --- The running kiosk, a settings document given whole, the log ----------------------------------
+
+ControlPerformer::Kiosk& kiosk()
+{
+    static ControlPerformer::Kiosk performer;
+    return performer;
+}
+
+void kioskCommand(const QString& name, const Arguments& a, const Done& done)
+{
+    if (!kiosk())
+        return done(ControlReply::failed(ExitStatus::Failed, QStringLiteral("only the running kiosk performs \"%1\"\n").arg(name)));
+    kiosk()(ControlCommand{name, a}, done);
+}
+
+#define KIOSK_COMMAND(function, name) \
+    void function(const Arguments& a, ControlPerformer&, const Done& done) { kioskCommand(QStringLiteral(name), a, done); }
+KIOSK_COMMAND(kioskStatus, "kiosk.status")
+KIOSK_COMMAND(kioskScreenshot, "kiosk.screenshot")
+KIOSK_COMMAND(kioskNavigate, "kiosk.navigate")
+KIOSK_COMMAND(kioskReload, "kiosk.reload")
+KIOSK_COMMAND(kioskHome, "kiosk.home")
+KIOSK_COMMAND(kioskEndVisit, "kiosk.end-visit")
+KIOSK_COMMAND(kioskScreen, "kiosk.screen")
+KIOSK_COMMAND(kioskScreensaver, "kiosk.screensaver")
+KIOSK_COMMAND(kioskRestart, "kiosk.restart")
+#undef KIOSK_COMMAND
+
+// A settings document sent whole (base64 of its bytes): the same checks and all-or-nothing as an
+// import from an address.
+void settingsApply(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const std::optional<QString> encoded = text(a, "document");
+    if (!encoded)
+        return done(missing("document"));
+    const QByteArray bytes = QByteArray::fromBase64(encoded->toLatin1());
+    SettingsDocument::ParsedDocument parsed = SettingsDocument::readSettingsDocument(bytes);
+    if (!parsed.document)
+        return done(ControlReply::refused(QStringLiteral("not a settings document (%1); nothing was changed\n").arg(parsed.error)));
+    const ImportOutcome outcome =
+        ImportExport::applySettingsDocument(*parsed.document, {DocumentSource::Kind::Command, QStringLiteral("remote control")}, false);
+    if (!outcome)
+        return done(ControlReply::refused(QStringLiteral("The settings could not be imported (%1). Nothing was changed.\n").arg(outcome.reason)));
+    ImportExport::postImportSteps(QStringLiteral("Import"));
+    done(ControlReply::done(QStringLiteral("Settings imported successfully.\n")));
+}
+
+// The event log from `since` on ("yyyy-MM-dd HH:mm:ss", local time; nothing: all of it), as JSON.
+void logRead(const Arguments& a, ControlPerformer&, const Done& done)
+{
+    const QString since = text(a, "since").value_or(QString());
+    if (!since.isEmpty() && !QDateTime::fromString(since, QStringLiteral("yyyy-MM-dd HH:mm:ss")).isValid()
+        && !QDateTime::fromString(since, Qt::ISODate).isValid())
+        return done(ControlReply::refused(QStringLiteral("\"since\" is a time as yyyy-MM-dd HH:mm:ss\n")));
+    const QString from = since.isEmpty() ? QString()
+                         : QDateTime::fromString(since, QStringLiteral("yyyy-MM-dd HH:mm:ss")).isValid()
+                             ? since
+                             : QDateTime::fromString(since, Qt::ISODate).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QJsonArray entries;
+    for (const LogEntry& entry : LogQuery{}.run()) {
+        if (!from.isEmpty() && entry.date < from)
+            continue;
+        entries.append(QJsonObject{{QStringLiteral("date"), entry.date}, {QStringLiteral("category"), entry.category},
+                                   {QStringLiteral("event"), entry.event}});
+    }
+    done(ControlReply::done(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("entries"), entries}}).toJson(QJsonDocument::Compact))));
+}
+
 struct Entry {
     const char* name;
     Handler handler;
@@ -697,6 +770,17 @@ const Entry entries[] = {
     {"cloud.import", cloudImport, 330},
     {"autoimport.set", autoImportSet, 30},
     {"autoimport.off", autoImportOff, 30},
+    {"kiosk.status", kioskStatus, 10, false},
+    {"kiosk.screenshot", kioskScreenshot, 10, false},
+    {"kiosk.navigate", kioskNavigate, 10, false},
+    {"kiosk.reload", kioskReload, 10, false},
+    {"kiosk.home", kioskHome, 10, false},
+    {"kiosk.end-visit", kioskEndVisit, 10, false},
+    {"kiosk.screen", kioskScreen, 10, false},
+    {"kiosk.screensaver", kioskScreensaver, 10, false},
+    {"kiosk.restart", kioskRestart, 10, false},
+    {"settings.apply", settingsApply, 30},
+    {"log.read", logRead, 30, false},
 };
 
 const Entry* entryFor(const QString& name)
@@ -709,6 +793,11 @@ const Entry* entryFor(const QString& name)
 }
 
 }  // namespace
+
+void ControlPerformer::setKiosk(Kiosk kioskPerformer)
+{
+    kiosk() = std::move(kioskPerformer);
+}
 
 ControlPerformer::ControlPerformer(QObject* parent)
     : QObject(parent)

@@ -29,6 +29,10 @@ namespace korvel {
 //   settings.history {}      settings.rollback {[index]}
 //   reset {}         cloud.export {[id, service]}    cloud.import {id, [service]}
 //   autoimport.set {source: file|url|cloud, location, [minutes]}    autoimport.off {}
+//   settings.apply {document: base64 of a settings document}     log.read {[since]}
+//   kiosk.status {}   kiosk.screenshot {}   kiosk.navigate {url, [seconds]}   kiosk.reload {}
+//   kiosk.home {}     kiosk.end-visit {}    kiosk.screen {[on], [brightness]}
+//   kiosk.screensaver {start}   kiosk.restart {}       (the kiosk's: only in the running Korvel)
 class ControlPerformer final : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +47,11 @@ public:
     // How long a command may take: the network's commands wait up to the cloud's five minutes.
     static int timeoutSeconds(const QString& command);
     static QStringList commands();
+
+    // Who performs the kiosk's own commands ("kiosk.*"): the running kiosk's screens. Without one
+    // (korvelctl alone) they fail.
+    using Kiosk = std::function<void(const ControlCommand&, const Done&)>;
+    static void setKiosk(Kiosk kiosk);
 
 Q_SIGNALS:
     // A command changed the settings: what depends on them follows (in the kiosk: the upload

@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 78> fieldTable = {{
+const std::array<P::Field, 81> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Telephone, mail and message links: on, only logged (the kiosk hands no link to another application, so nothing calls); off, refused like any unlisted address"},
@@ -95,6 +95,9 @@ const std::array<P::Field, 78> fieldTable = {{
     {"DisableJIT", T::Bool, &P::disableJIT, "Run pages' JavaScript without the engine's compiler (slower scripts, no WebAssembly, far less to attack); from the next start"},
     {"LimitWebRTC", T::Bool, &P::limitWebRTC, "Let pages' WebRTC connect only through a proxy, so they never learn the device's local addresses; from the next start"},
     {"BlockThirdPartyCookies", T::Bool, &P::blockThirdPartyCookies, "Refuse cookies of other websites than the page's own"},
+    {"RemoteControl", T::Bool, &P::remoteControl, "Answer the HTTPS control and status API (its token: korvelctl remote token)"},
+    {"RemoteControlPort", T::Int, &P::remoteControlPort, "Port of the HTTPS control and status API", P::Range{1024, 65535}},
+    {"RemoteControlAddress", T::String, &P::remoteControlAddress, "Address the control and status API listens on: 127.0.0.1 only this device, another address of the device opens it to that network"},
 }};
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
@@ -212,6 +215,9 @@ void KVBrowserPrefSettings::loadDefaults()
     disableJIT = true;
     limitWebRTC = true;
     blockThirdPartyCookies = true;
+    remoteControl = false;
+    remoteControlPort = 8443;
+    remoteControlAddress = QStringLiteral("127.0.0.1");
 }
 
 QVariant KVBrowserPrefSettings::valueForField(const Field& field) const

@@ -95,6 +95,10 @@ struct KVBrowserPrefSettings {
     bool disableJIT = false;
     bool limitWebRTC = false;
     bool blockThirdPartyCookies = false;
+    // The HTTPS control and status API; its bearer token's hash is kept apart from the settings.
+    bool remoteControl = false;
+    qint32 remoteControlPort = 0;
+    QString remoteControlAddress;
 
     // How a property is written to and read from the dictionary form.
     enum class FieldType {

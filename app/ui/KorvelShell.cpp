@@ -15,6 +15,7 @@
 #include "browser/ui/BrowserData.h"
 #include "app/ui/KVApplication.h"
 #include "app/ui/LockdownReport.h"
+#include "app/ui/RemoteKiosk.h"
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/PageFilePicker.h"
@@ -141,6 +142,7 @@ KorvelShell::KorvelShell()
         alert->showOver(stack);
     });
     installIdleBehaviour(stack);
+    new RemoteKiosk(m_window.get(), m_delegate.get());
     m_steady.start();
     m_systemWatch = new Timer(m_window.get());
     QObject::connect(m_systemWatch, &Timer::timeout, m_window.get(), [this] { watchSystem(); });

@@ -1,6 +1,7 @@
 // The window's page: its making and set-up, its signals, and what the page asks of its window (the
 // page host: navigation decisions, dialogs, files, pop-ups) and the effects it is told to perform.
 #include "browser/ui/KVWKViewController.h"
+#include "platform/KioskCounters.h"
 
 #include "browser/ErrorRecovery.h"
 #include "browser/LoadError.h"
@@ -200,6 +201,11 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
     if (page == m_page)
         m_activation.navigationStarted(Clock::instance().now(), lastUserInput());
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
+    if (action.frame == NavigationFrame::Main) {
+        KioskCounters::shared().navigations++;
+        if (decision.verdict == Verdict::Cancel)
+            KioskCounters::shared().refusedNavigations++;
+    }
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
     const auto dropCandidate = [this, page, opensNewWindow] {
@@ -366,6 +372,8 @@ void KVWKViewController::blankPage()
 
 void KVWKViewController::pageFinishedSteps(bool ok)
 {
+    if (!ok)
+        KioskCounters::shared().loadErrors++;
     const KVBrowserPrefSettings& p = preferences();
     if (!p.enableCopyPaste) {
         m_page->runJavaScript(QStringLiteral("document.documentElement.style.webkitUserSelect='none';"));

@@ -1,4 +1,5 @@
 #include "browser/ui/PageRecovery.h"
+#include "platform/KioskCounters.h"
 
 #include "browser/AboutPageRule.h"
 #include "browser/KioskRestart.h"
@@ -107,6 +108,7 @@ void PageRecovery::rendererTerminated(QWebEnginePage::RenderProcessTerminationSt
     // Keyed by host: a website's pages share their renderers' fate.
     const QString website = url.host().isEmpty() ? url.scheme() : url.host();
     // The engine reports from inside its own bookkeeping of the dead process: act after it.
+    KioskCounters::shared().rendererCrashes++;
     switch (RendererRecovery::shared().ended(website, Clock::instance().now())) {
     case RendererRecovery::Action::Reload:
         KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ %@ (status %d, exit code %d); reloading"), address, reason,
