@@ -1,6 +1,7 @@
 #include "app/ui/KVApplication.h"
 
 #include "app/KVAppDelegate.h"
+#include "browser/ui/Routes.h"
 #include "files/VisitQuota.h"
 #include "platform/Clock.h"
 #include "platform/NotificationCenter.h"
@@ -26,18 +27,6 @@ ArgumentVector::ArgumentVector(const QStringList& arguments)
 
 namespace {
 
-std::function<void()>& powerSaverWake()
-{
-    static std::function<void()> hook;
-    return hook;
-}
-
-std::function<void()>& screensaverStop()
-{
-    static std::function<void()> hook;
-    return hook;
-}
-
 bool hasTouchScreen()
 {
     for (const QInputDevice* device : QInputDevice::devices()) {
@@ -62,16 +51,6 @@ KVApplication::KVApplication(int& argc, char** argv)
     Theme::apply(*this);
 }
 
-void KVApplication::setPowerSaverWake(std::function<void()> wake)
-{
-    powerSaverWake() = std::move(wake);
-}
-
-void KVApplication::setScreensaverStop(std::function<void()> stop)
-{
-    screensaverStop() = std::move(stop);
-}
-
 bool KVApplication::notify(QObject* receiver, QEvent* event)
 {
     const QEvent::Type type = event->type();
@@ -84,10 +63,11 @@ bool KVApplication::notify(QObject* receiver, QEvent* event)
     const bool handled = QApplication::notify(receiver, event);
     if ((touch && receiver->isWindowType()) || mouse) {
         KVAppDelegate* delegate = KVAppDelegate::getAppDelegate();
-        if (delegate && delegate->powerSaveOn && powerSaverWake())
-            powerSaverWake()();
-        if (screensaverStop())
-            screensaverStop()();
+        const Routes& routes = Routes::current();
+        if (delegate && delegate->powerSaveOn && routes.wakePowerSaver)
+            routes.wakePowerSaver();
+        if (routes.stopScreensaver)
+            routes.stopScreensaver();
         if (type == QEvent::TouchBegin || type == QEvent::TouchEnd || mouse) {
             // A touch after a long pause is the next visitor's, with a quota of their own.
             VisitQuota::shared().touched(Clock::instance().now());

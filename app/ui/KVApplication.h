@@ -35,9 +35,6 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Hooks of the power saver and the screensaver, installed by the screens that own them.
-    static void setPowerSaverWake(std::function<void()> wake);
-    static void setScreensaverStop(std::function<void()> stop);
 };
 
 }  // namespace korvel

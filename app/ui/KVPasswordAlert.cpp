@@ -4,6 +4,7 @@
 #include "app/KeySilence.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/BrowserTabsController.h"
+#include "browser/ui/Routes.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "platform/Paths.h"
@@ -25,12 +26,6 @@ constexpr int cancelButton = 0;
 
 QPointer<NavigationStack> registered;
 
-std::function<void(NavigationStack*)>& opener()
-{
-    static std::function<void(NavigationStack*)> open;
-    return open;
-}
-
 constexpr std::chrono::seconds idleTimeout(10);
 
 // "Too many wrong passwords. Try again in 2:30."
@@ -48,21 +43,17 @@ void KVPasswordAlert::initViewController(NavigationStack* stack)
     registered = stack;
 }
 
-void KVPasswordAlert::setSettingsOpener(std::function<void(NavigationStack*)> open)
-{
-    opener() = std::move(open);
-}
-
 void KVPasswordAlert::moveToSettingsScreen()
 {
-    if (!opener() || !registered)
+    const auto& open = Routes::current().showSettings;
+    if (!open || !registered)
         return;
     // A page under the settings goes quiet and stops acting until the administrator is done.
     if (qobject_cast<KVWKViewController*>(registered->topScreen()))
         NotificationCenter::defaultCenter().post(kCallSingleTabDisappearNotification);
     else if (qobject_cast<BrowserTabsController*>(registered->topScreen()))
         NotificationCenter::defaultCenter().post(kCallMultiTabDisappearNotification);
-    opener()(registered.data());
+    open(registered.data());
 }
 
 void KVPasswordAlert::requestAccess(QWidget* over)

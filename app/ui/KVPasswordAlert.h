@@ -23,9 +23,6 @@ public:
     // Remembers the stack on which the settings menu will be pushed.
     static void initViewController(NavigationStack* stack);
 
-    // What opens the settings menu (the shell installs it).
-    static void setSettingsOpener(std::function<void(NavigationStack*)> opener);
-
     // Where the hidden gesture leads: the prompt over `over`, the settings menu at once when no
     // password is set, and when the password store is damaged only an alert that says so.
     static void requestAccess(QWidget* over);

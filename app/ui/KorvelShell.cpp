@@ -1,9 +1,7 @@
 #include "app/ui/KorvelShell.h"
 
 #include "admin/AdminState.h"
-#include "admin/ui/KVFilePickerController.h"
 #include "admin/ui/LockdownViewController.h"
-#include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
 #include "app/ui/KVMainWindow.h"
@@ -13,13 +11,11 @@
 #include "browser/HandedOverAddress.h"
 #include "browser/PowerSaver.h"
 #include "browser/ui/BrowserData.h"
-#include "app/ui/KVApplication.h"
 #include "app/ui/LockdownReport.h"
 #include "app/ui/RemoteKiosk.h"
+#include "app/ui/ShellRoutes.h"
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVScreensaver.h"
-#include "browser/ui/PageFilePicker.h"
-#include "browser/ui/ReaderHooks.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
@@ -30,7 +26,6 @@
 #include "platform/UserDefaults.h"
 #include "log/KVLog.h"
 #include "settings/KVSettings.h"
-#include "transfer/ui/KVScanQRForImportViewController.h"
 
 #include <QEvent>
 #include <QFile>
@@ -52,24 +47,8 @@ KorvelShell::KorvelShell()
     m_window->setStatusBar(new KVStatusBar(m_delegate->reachability.get()));
     NavigationStack* stack = m_window->navigationStack();
     KVPasswordAlert::initViewController(stack);
-    KVPasswordAlert::setSettingsOpener([](NavigationStack* on) {
-        on->push(new KVMainMenuViewController, NavigationStack::Animation::None);
-    });
     AdminAccess::setGrantedHandler(&KVPasswordAlert::requestAccess);
-    PageFilePicker::setFactory(&KVFilePickerController::forPage);
-    // A QR code without a camera: a picture of Documents, chosen as a page's file input chooses.
-    KVScanQRForImportViewController::setPictureChooser([](Screen* over, std::function<void(const QString&)> chosen) {
-        NavigationStack* on = over->navigationStack();
-        if (!on)
-            return;
-        const PageFileRequest pictures{FileSelection::Single, {QStringLiteral("image/*")}, {}};
-        on->present(KVFilePickerController::forPage(pictures, [chosen = std::move(chosen)](const QStringList& paths) {
-                        if (!paths.isEmpty())
-                            chosen(paths.first());
-                    }),
-                    NavigationStack::Animation::Animated);
-    });
-    ReaderHooks::install(stack);
+    ShellRoutes::install(stack);
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
     AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; },
@@ -167,8 +146,6 @@ void KorvelShell::installIdleBehaviour(NavigationStack* stack)
     m_delegate->powerStateOff = [saver] { saver->powerStateOff(); };
     KVScreensaver* screensaver = KVScreensaver::getScreensaverObject();
     screensaver->setHost(stack);
-    KVApplication::setPowerSaverWake([saver] { saver->powerStateOff(); });
-    KVApplication::setScreensaverStop([screensaver] { screensaver->stopMovie(); });
     // The motion lock: the visible screen dimmed and out of reach until the device is at rest.
     auto* lock = new DimmingOverlay(QColor(0, 0, 0, 191), stack);
     lock->setObjectName(QStringLiteral("drivingModeView"));
@@ -213,15 +190,11 @@ KorvelShell::~KorvelShell()
 {
     HandedOverAddress::take();  // an address nobody opened does not outlive this run
     delete m_wakeFilter;
-    KVApplication::setPowerSaverWake(nullptr);
-    KVApplication::setScreensaverStop(nullptr);
     KVScreensaver::getScreensaverObject()->stopMovie();
     AdminAccess::setGrantedHandler(nullptr);
-    PageFilePicker::setFactory(nullptr);
-    KVScanQRForImportViewController::setPictureChooser(nullptr);
+    ShellRoutes::remove();
     AdminAccess::setTimeStart({});
     AdminState::setHooks({});
-    KVPasswordAlert::setSettingsOpener(nullptr);
 }
 
 namespace {

@@ -8,7 +8,6 @@
 #include "browser/ui/IdleActionPerformer.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/TabCell.h"
-#include "browser/ui/KVScreensaver.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"

@@ -2,7 +2,7 @@
 
 #include "browser/LaunchRequest.h"
 #include "files/ui/FileSheet.h"
-#include "files/ui/KVReaderVC.h"
+#include "browser/ui/Routes.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
@@ -196,7 +196,8 @@ void EffectPerformer::openReader(const NavigationEffect& effect)
     for (QWidget* widget = m_screen; widget; widget = widget->parentWidget()) {
         auto* screen = qobject_cast<Screen*>(widget);
         if (screen && screen->navigationStack()) {
-            screen->navigationStack()->push(KVReaderVC::getPDFViewerClassObject(effect.url), Animation::Animated);
+            if (Routes::current().openDocument)
+                Routes::current().openDocument(effect.url, screen->navigationStack());
             return;
         }
     }

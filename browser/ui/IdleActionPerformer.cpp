@@ -3,6 +3,7 @@
 #include "browser/IdleTimer.h"
 #include "browser/PowerSaver.h"
 #include "browser/ui/KVScreensaver.h"
+#include "platform/ui/Screen.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "log/KVLog.h"
 #include "platform/ui/NavigationStack.h"
@@ -69,6 +70,20 @@ void IdleActionPerformer::perform(const QList<IdleAction>& actions, WindowMode m
             break;
         }
     }
+}
+
+void IdleActionPerformer::stopScreensaver()
+{
+    KVScreensaver::getScreensaverObject()->stopMovie();
+}
+
+void IdleActionPerformer::onScreensaverAborted(Screen* screen, std::function<void()> touched)
+{
+    QObject::connect(KVScreensaver::getScreensaverObject(), &KVScreensaver::playbackAborted, screen,
+                     [screen, touched = std::move(touched)](Screen* top) {
+                         if (top == screen)
+                             touched();
+                     });
 }
 
 }  // namespace korvel

@@ -9,6 +9,7 @@ class QObject;
 namespace korvel {
 
 class IdleTimer;
+class Screen;
 
 // Carries out the idle actions (IdleRules) of a screen whose idle timer ran out. What only the
 // screen can do it is asked for; a screen without such an action is never given it by the rule.
@@ -28,6 +29,11 @@ public:
     static void perform(const QList<IdleAction>& actions, WindowMode mode, const ScreenActions& screen);
     // The rule's actions for `state` under the preferences of now, performed.
     static void timerExceeded(const IdleState& state, const ScreenActions& screen);
+
+    static void stopScreensaver();
+    // `touched` runs when the screensaver's playback is broken off by a touch while `screen` is on
+    // top: the screen then counts as used again.
+    static void onScreensaverAborted(Screen* screen, std::function<void()> touched);
 };
 
 }  // namespace korvel

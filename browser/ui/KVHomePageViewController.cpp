@@ -7,15 +7,12 @@
 #include "browser/IdleRules.h"
 #include "browser/IdleTimer.h"
 #include "browser/PowerSaver.h"
-#include "browser/ui/KVScreensaver.h"
 #include "browser/ui/DownloadsBar.h"
 #include "browser/ui/EffectPerformer.h"
-#include "browser/ui/KVWKViewController.h"
-#include "browser/ui/BrowserTabsController.h"
 #include "browser/ui/IdleActionPerformer.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/RemoteImage.h"
-#include "files/ui/KVReaderVC.h"
+#include "browser/ui/Routes.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
 #include "platform/NotificationCenter.h"
@@ -29,7 +26,6 @@
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
 #include "platform/UserDefaults.h"
-#include "files/ui/KVDownloadHistoryViewController.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
 #include "policy/IconLayout.h"
@@ -108,10 +104,7 @@ KVHomePageViewController::KVHomePageViewController(QWidget* parent)
     layout->addWidget(m_downloadsBarView);
     connect(m_grid, &HomeGridView::backgroundTapped, this, &KVHomePageViewController::handleSingleTap);
     m_idleTimer2 = IdleActionPerformer::makeTimer([this] { return idleState(); }, [this] { idleTimerExceeded2(); }, this);
-    connect(KVScreensaver::getScreensaverObject(), &KVScreensaver::playbackAborted, this, [this](Screen* top) {
-        if (top == this)
-            magicTouch();
-    });
+    IdleActionPerformer::onScreensaverAborted(this, [this] { magicTouch(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         const NavigationStack* stack = navigationStack();
         if (!stack || stack->topScreen() != this)
@@ -134,7 +127,8 @@ QWidget* KVHomePageViewController::makeDownloadsBar()
             if (stack && stack->topScreen() != this)
                 return;
             Q_EMIT downloadHistoryRequested();
-            KVDownloadHistoryViewController::showOn(stack);
+            if (Routes::current().showDownloads)
+                Routes::current().showDownloads(stack);
         },
         this);
 }
@@ -166,9 +160,8 @@ void KVHomePageViewController::showDemoWithTabbarStoryboardFile()
     NavigationStack* stack = navigationStack();
     if (!stack || stack->topScreen() != this)
         return;
-    auto* tabs = new BrowserTabsController;
-    m_tabbarController = tabs;
-    stack->push(tabs, NavigationStack::Animation::Animated);
+    if (Routes::current().openTabs)
+        m_tabbarController = Routes::current().openTabs(stack);
 }
 
 void KVHomePageViewController::isActive(const QUrl& externalURL)
@@ -183,14 +176,10 @@ void KVHomePageViewController::isActive(const QUrl& externalURL)
         return;
     // The window for the other program's address opens half a second after it is made, once the
     // home screen has settled.
-    KVWKViewController* window = KVWKViewController::initWithWebsite(*website, externalURL.toString(QUrl::FullyEncoded));
     QPointer<KVHomePageViewController> self(this);
-    singleShot(std::chrono::milliseconds(500), this, [self, window] {
-        if (self && self->navigationStack()) {
-            self->showWindow(window);
-        } else {
-            window->deleteLater();
-        }
+    singleShot(std::chrono::milliseconds(500), this, [self, site = *website, address = externalURL.toString(QUrl::FullyEncoded)] {
+        if (self && self->navigationStack())
+            self->showWindow(site, address);
     });
 }
 
@@ -259,7 +248,7 @@ void KVHomePageViewController::magicTouch()
 
 void KVHomePageViewController::homeButtonPressed3()
 {
-    KVScreensaver::getScreensaverObject()->stopMovie();
+    IdleActionPerformer::stopScreensaver();
     m_idleTimer2->invalidate();
 }
 
@@ -561,8 +550,8 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
         if (p.isAllowPDFViewer) {
             const QUrl document = KVUtility::appendDocDirectoryPathIfFileURL(url);
             Q_EMIT readerRequested(document);
-            if (NavigationStack* stack = navigationStack(); stack && !document.isEmpty())
-                stack->push(KVReaderVC::getPDFViewerClassObject(document), Animation::Animated);
+            if (NavigationStack* stack = navigationStack(); stack && Routes::current().openDocument)
+                Routes::current().openDocument(document, stack);
             return;
         }
     }
@@ -571,19 +560,15 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
         stack->hideNavigationBar();
     if (p.useMultiTab || !stack)
         return;
-    showWindow(KVWKViewController::initWithWebsite(website));
+    showWindow(website, QString());
 }
 
-void KVHomePageViewController::showWindow(KVWKViewController* window)
+void KVHomePageViewController::showWindow(const allowedWebsite& website, const QString& address)
 {
-    QPointer<KVHomePageViewController> self(this);
-    connect(window, &KVWKViewController::homeRequested, this, [self] {
-        if (self && self->navigationStack())
-            self->navigationStack()->popToRoot(NavigationStack::Animation::None);
-    });
-    connect(window, &KVWKViewController::categoryRequested, this, &KVHomePageViewController::showCategoryOnReturn);
-    navigationStack()->push(window, NavigationStack::Animation::Animated);
-    Q_EMIT websiteOpened(window);
+    if (!Routes::current().openWebsite)
+        return;
+    if (Screen* window = Routes::current().openWebsite(website, address, navigationStack()))
+        Q_EMIT websiteOpened(window);
 }
 
 void KVHomePageViewController::back()

@@ -27,8 +27,6 @@ namespace korvel {
 enum class Idiom { Phone, Tablet };
 
 class KVSettings;
-class KVWKViewController;
-class BrowserTabsController;
 class IdleTimer;
 class RemoteImage;
 
@@ -98,7 +96,7 @@ Q_SIGNALS:
     // A PDF was tapped while the document reader is allowed; the reader is pushed for it.
     void readerRequested(const QUrl& document);
     // A browser window was opened for a website.
-    void websiteOpened(KVWKViewController* window);
+    void websiteOpened(Screen* window);
     // The downloads bar was tapped: the download history should come up.
     void downloadHistoryRequested();
 
@@ -108,7 +106,7 @@ protected:
 private:
     QWidget* makeDownloadsBar();
     void openWebsite(const allowedWebsite& website);
-    void showWindow(KVWKViewController* window);
+    void showWindow(const allowedWebsite& website, const QString& address);
     void openRunAtStartupWebsite();
     void loadWallpaper();
     // Twenty seconds after a web wallpaper started loading: without an image by then, the plain
@@ -135,7 +133,7 @@ private:
     ScreenOrientation m_laidOutFor = ScreenOrientation::Unknown;
     int m_laidOutWidth = -1;
     IdleTimer* m_idleTimer2 = nullptr;
-    QPointer<BrowserTabsController> m_tabbarController;
+    QPointer<Screen> m_tabbarController;
 };
 
 }  // namespace korvel

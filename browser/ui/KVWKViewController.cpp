@@ -24,14 +24,13 @@
 #include "browser/ui/PageRecovery.h"
 #include "browser/ui/PopupWindows.h"
 #include "browser/ui/RemoteImage.h"
+#include "browser/ui/Routes.h"
 #include "browser/ui/KorvelWebEngine.h"
-#include "browser/ui/KVScreensaver.h"
 #include "browser/ui/PageInputFilter.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/IdleActionPerformer.h"
 #include "files/VisitQuota.h"
-#include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
 #include "log/KVLogBridge.h"
@@ -150,10 +149,7 @@ KVWKViewController::KVWKViewController(QWidget* parent)
     center.addObserver(this, kStopTimerNotification, [this](const Notification&) { stopIdleTimer(); });
     center.addObserver(this, kApplicationDidEnterBackgroundNotification, [this](const Notification&) { handleEnteredBackground(); });
     m_idle = IdleActionPerformer::makeTimer([this] { return idleState(); }, [this] { idleTimerExceeded(); }, this);
-    connect(KVScreensaver::getScreensaverObject(), &KVScreensaver::playbackAborted, this, [this](Screen* top) {
-        if (top == this)
-            magicTouch();
-    });
+    IdleActionPerformer::onScreensaverAborted(this, [this] { magicTouch(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive && isVisible())
             magicTouch();
@@ -255,34 +251,6 @@ void KVWKViewController::loadSelectedWebsite()
         loadBuiltInErrorPage();
 }
 
-void KVWKViewController::buildToolbar()
-{
-    const KVBrowserPrefSettings& p = preferences();
-    if (!m_toolbar) {
-        m_toolbar = new BrowserToolbar(this);
-        layout()->addWidget(m_toolbar);
-        connect(m_toolbar, &BrowserToolbar::triggered, this, &KVWKViewController::onActionChosen);
-        auto* menu = new QPushButton(this);
-        menu->setObjectName(QStringLiteral("pageMenuButton"));
-        menu->setIcon(Images::icon(QStringLiteral("tab_more_icon")));
-        menu->setIconSize(QSize(28, 28));
-        menu->setFixedSize(Theme::touchTarget + 6, Theme::touchTarget + 6);
-        menu->setStyleSheet(QStringLiteral("QPushButton#pageMenuButton { border-radius: 28px; background: rgba(255, 255, 255, 230);"
-                                           " border: 1px solid rgba(0, 0, 0, 40); }"));
-        connect(menu, &QPushButton::clicked, this, &KVWKViewController::menuButtonPressed);
-        m_menuButton = menu;
-    }
-    m_items = ToolbarLayout::listOutAvailableTabs(p);
-    const ToolbarLayout filled = ToolbarLayout::fill(m_items);
-    m_arrForShowingTabName = filled.arrForShowingTabName;
-    m_toolbar->setItems(filled.shown);
-    m_toolbar->setBackgroundImage(p.toolbarImage);
-    m_toolbar->setVisible(p.enableToolBar);
-    // The floating menu button is inert unless the menu is the chosen way to the page actions.
-    m_menuButton->setVisible(p.enableMenu);
-    placeOverlays();
-}
-
 // The window's focus is the page's, handed on plainly: the page keeps the element it focused
 // itself rather than moving to its first link as it would for Tab.
 void KVWKViewController::focusInEvent(QFocusEvent* event)
@@ -328,49 +296,6 @@ void KVWKViewController::resizeEvent(QResizeEvent* event)
 {
     Screen::resizeEvent(event);
     placeOverlays();
-}
-
-void KVWKViewController::placeOverlays()
-{
-    // The menu button floats at the top right; the spinner sits at the centre, whatever the size.
-    if (m_menuButton) {
-        m_menuButton->move(width() - m_menuButton->width() - 12, 12);
-        m_menuButton->raise();
-    }
-    if (m_spinner) {
-        m_spinner->move((width() - m_spinner->width()) / 2, (height() - m_spinner->height()) / 2);
-        m_spinner->raise();
-    }
-    // A shown pop-up stays above everything of the window, the floating buttons included.
-    if (QWebEngineView* popup = m_popups->view())
-        popup->parentWidget()->raise();
-}
-
-void KVWKViewController::onActionChosen(int tag)
-{
-    switch (tag) {
-    case ToolbarItem::Back:
-        backButtonPressed();
-        break;
-    case ToolbarItem::Home:
-        homeButtonPressed();
-        break;
-    case ToolbarItem::Refresh:
-        refreshButtonPressed();
-        break;
-    case ToolbarItem::Print:
-        printButtonPressed();
-        break;
-    case ToolbarItem::Forward:
-        forwardButtonPressed();
-        break;
-    case ToolbarItem::Downloads:
-        goToDownloadHistoryView();
-        break;
-    case ToolbarItem::More:
-        openAllTabbarOptions();
-        break;
-    }
 }
 
 void KVWKViewController::openAllTabbarOptions()
@@ -499,7 +424,8 @@ void KVWKViewController::printWebview()
 
 void KVWKViewController::goToDownloadHistoryView()
 {
-    KVDownloadHistoryViewController::showOn(stackOfScreen());
+    if (Routes::current().showDownloads)
+        Routes::current().showDownloads(stackOfScreen());
 }
 
 void KVWKViewController::startDownload(const QUrl& url)

@@ -1,25 +1,13 @@
 #include "browser/ui/PageFilePicker.h"
 
+#include "browser/ui/Routes.h"
+
 namespace korvel {
-
-namespace {
-
-PageFilePicker::Factory& factory()
-{
-    static PageFilePicker::Factory installed;
-    return installed;
-}
-
-}  // namespace
-
-void PageFilePicker::setFactory(Factory f)
-{
-    factory() = std::move(f);
-}
 
 Screen* PageFilePicker::make(const PageFileRequest& request, Finished finished)
 {
-    return factory() ? factory()(request, std::move(finished)) : nullptr;
+    const auto& pick = Routes::current().pickFiles;
+    return pick ? pick(request, std::move(finished)) : nullptr;
 }
 
 }  // namespace korvel

@@ -2,11 +2,10 @@
 
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/EngineProfiles.h"
-#include "browser/ui/KVHomePageViewController.h"
-#include "browser/ui/KVWKViewController.h"
+#include "browser/ui/Routes.h"
 #include "files/ReaderRules.h"
 #include "files/ui/EngineFetch.h"
-#include "files/ui/FileSheet.h"
+#include "files/ui/FilesRoutes.h"
 #include "files/ui/KVReaderVC.h"
 #include "platform/ui/NavigationStack.h"
 #include "policy/NavigationPolicy.h"
@@ -49,9 +48,8 @@ void followLink(const QUrl& url, KVReaderVC* reader)
         website = allowedWebsite();
         website->url = url.toString(QUrl::FullyEncoded);
     }
-    KVWKViewController* window = KVWKViewController::initWithWebsite(*website, url.toString(QUrl::FullyEncoded));
-    QObject::connect(window, &KVWKViewController::categoryRequested, &KVHomePageViewController::showCategoryOnReturn);
-    stack->push(window, Animation::Animated);
+    if (const auto& open = Routes::current().openWebsite)
+        open(*website, url.toString(QUrl::FullyEncoded), stack);
 }
 
 }  // namespace
@@ -63,15 +61,15 @@ void ReaderHooks::install(NavigationStack* stack)
         EngineProfiles::instance().adopt(page);
         return page;
     });
-    KVReaderVC::setLinkHandler(&followLink);
     QPointer<NavigationStack> on(stack);
-    FileSheet::setOpener([on](const QString& path, bool openNow) {
-        if (!ReaderRules::opensInReader(path, KVSettings::getSettingsObject().kvBrowPref) || !on)
-            return false;
-        if (openNow)
-            on->push(KVReaderVC::getPDFViewerClassObject(QUrl::fromLocalFile(path)), Animation::Animated);
-        return true;
-    });
+    FilesRoutes::install({[on](const QString& path, bool openNow) {
+                              if (!ReaderRules::opensInReader(path, KVSettings::getSettingsObject().kvBrowPref) || !on)
+                                  return false;
+                              if (openNow && Routes::current().openDocument)
+                                  Routes::current().openDocument(QUrl::fromLocalFile(path), on);
+                              return true;
+                          },
+                          &followLink});
 }
 
 }  // namespace korvel

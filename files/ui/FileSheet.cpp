@@ -1,6 +1,7 @@
 #include "files/ui/FileSheet.h"
 
 #include "files/DownloadFiles.h"
+#include "files/ui/FilesRoutes.h"
 #include "transfer/ImportExport.h"
 #include "transfer/UploadServerControl.h"
 
@@ -9,12 +10,6 @@
 namespace korvel {
 
 namespace {
-
-FileSheet::Opener& opener()
-{
-    static FileSheet::Opener installed;
-    return installed;
-}
 
 QString described(const QString& path)
 {
@@ -35,21 +30,17 @@ ActionSheet* FileSheet::make(const QString& path)
 {
     auto* sheet = new ActionSheet(QFileInfo(path).fileName(), described(path));
     sheet->setObjectName(QStringLiteral("fileSheet"));
-    if (opener() && opener()(path, false)) {
+    const auto opens = [](const QString& file, bool openNow) {
+        const auto& open = FilesRoutes::current().openInReader;
+        return open && open(file, openNow);
+    };
+    if (opens(path, false)) {
         //% "Open"
-        sheet->addButton(qtTrId("TEXT_OPEN"), Alert::Role::Default, [path](Alert&) {
-            if (opener())
-                opener()(path, true);
-        });
+        sheet->addButton(qtTrId("TEXT_OPEN"), Alert::Role::Default, [path, opens](Alert&) { opens(path, true); });
     }
     //% "Close"
     sheet->addButton(qtTrId("TEXT_CLOSE"), Alert::Role::Cancel);
     return sheet;
-}
-
-void FileSheet::setOpener(Opener opener_)
-{
-    opener() = std::move(opener_);
 }
 
 void FileSheet::showFile(const QString& path, QWidget* viewObj)

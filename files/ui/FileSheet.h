@@ -18,10 +18,6 @@ public:
     // The sheet for the file at `path`, not shown yet.
     static ActionSheet* make(const QString& path);
 
-    // The screen that opens documents of a kind: returns false when it does not show `path`'s kind.
-    using Opener = std::function<bool(const QString& path, bool openNow)>;
-    static void setOpener(Opener opener);
-
     // Offers the file at `path` in the sheet, over `viewObj`'s window (the key window when nullptr).
     // Nothing happens when the file does not exist.
     static void showFile(const QString& path, QWidget* viewObj);

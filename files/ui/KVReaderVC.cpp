@@ -4,6 +4,7 @@
 #include "files/DownloadFiles.h"
 #include "files/ui/EngineFetch.h"
 #include "files/ui/FileSheet.h"
+#include "files/ui/FilesRoutes.h"
 #include "files/ui/ReaderContentsPanel.h"
 #include "files/ui/ReaderDocument.h"
 #include "files/ui/ReaderPageView.h"
@@ -47,12 +48,6 @@ const KVBrowserPrefSettings& preferences()
 QString readerCategory()
 {
     return QStringLiteral("Webview");
-}
-
-KVReaderVC::LinkHandler& linkHandler()
-{
-    static KVReaderVC::LinkHandler handler;
-    return handler;
 }
 
 QPushButton* barButton(const QString& text, QWidget* parent, const char* name)
@@ -414,19 +409,14 @@ void KVReaderVC::goToPage(int page)
     m_pageView->setCurrentPage(page);
 }
 
-void KVReaderVC::setLinkHandler(LinkHandler handler)
-{
-    linkHandler() = std::move(handler);
-}
-
 void KVReaderVC::openLink(const ReaderLink& link)
 {
     if (link.url.isEmpty()) {
         goToPage(link.page);
         return;
     }
-    if (linkHandler())
-        linkHandler()(link.url, this);
+    if (const auto& follow = FilesRoutes::current().followLink)
+        follow(link.url, this);
     else
         KVLog(readerCategory(), QStringLiteral("Link to %@ not followed"), link.url.toString(QUrl::FullyEncoded));
 }

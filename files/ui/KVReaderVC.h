@@ -65,11 +65,6 @@ public:
     void gestureRecognizedToggleVisibility();
     void goToPage(int page);
 
-    // What a link to an address in a document does: the navigation decision's, installed by the
-    // engine side. Without one, such links do nothing.
-    using LinkHandler = std::function<void(const QUrl& url, KVReaderVC* reader)>;
-    static void setLinkHandler(LinkHandler handler);
-
     // The reader set up for `url`, not shown yet.
     static KVReaderVC* getPDFViewerClassObject(const QUrl& url);
 

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -60,7 +62,41 @@ QStringList upwardIncludes(const QStringList& order, const QString& root)
     return found;
 }
 
+// Pairs of units (a header with its source) under `folder` that include each other, as "a <> b".
+QStringList mutualIncludes(const QString& root, const QString& folder)
+{
+    QHash<QString, QSet<QString>> includes;
+    const QRegularExpression include(QStringLiteral(R"re(^\s*#\s*include\s+"([^"]+)\.h")re"), QRegularExpression::MultilineOption);
+    QDirIterator it(root + QLatin1Char('/') + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString unit = path.mid(root.size() + 1).section(QLatin1Char('.'), 0, 0);
+        QSet<QString>& used = includes[unit];
+        for (auto m = include.globalMatch(QString::fromUtf8(file.readAll())); m.hasNext();)
+            used.insert(m.next().captured(1));
+    }
+    QStringList pairs;
+    for (auto unit = includes.cbegin(); unit != includes.cend(); ++unit) {
+        for (const QString& other : unit.value()) {
+            if (unit.key() < other && includes.value(other).contains(unit.key()))
+                pairs << unit.key() + QStringLiteral(" <> ") + other;
+        }
+    }
+    pairs.sort();
+    return pairs;
+}
+
 }  // namespace
+
+// Screens reach each other through the routes, so the browser's units seldom know each other both
+// ways: one such pair at most.
+TEST(Layers, TheBrowsersUnitsIncludeEachOtherAtMostOnce)
+{
+    EXPECT_LE(mutualIncludes(source, QStringLiteral("browser")).size(), 1) << mutualIncludes(source, QStringLiteral("browser")).join(u'\n').toStdString();
+}
 
 TEST(Layers, NoFolderIncludesFromAFolderAboveItNorPlainCodeFromScreens)
 {
@@ -88,5 +124,6 @@ TEST(Layers, TheScanFindsWhatBreaksTheOrder)
     EXPECT_EQ(upwardIncludes({QStringLiteral("low"), QStringLiteral("high")}, root),
               (QStringList{QStringLiteral("low/Rule.h: high/Thing.h"), QStringLiteral("low/Rule.h: low/ui/Screen.h"),
                            QStringLiteral("high/Thing.cpp: low/ui/Screen.h")}));
+    EXPECT_EQ(mutualIncludes(root, QStringLiteral("low")), QStringList{QStringLiteral("low/Rule <> low/ui/Screen")});
     QDir(root).removeRecursively();
 }

@@ -1,4 +1,5 @@
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/StandardRoutes.h"
 #include "platform/ui/NavigationStack.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/WebTestServer.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     korvel::Translations::install();
     korvel::Theme::apply(application);
     korvel::NavigationStack::setAnimationsEnabled(false);
+    // The ways between the browser's screens, as the shell installs them.
+    korvel::Routes::install(korvel::StandardRoutes::make());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -17,22 +17,9 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 
+#include "transfer/ui/TransferRoutes.h"
+
 namespace korvel {
-
-namespace {
-
-KVScanQRForImportViewController::PictureChooser& installedChooser()
-{
-    static KVScanQRForImportViewController::PictureChooser chooser;
-    return chooser;
-}
-
-}  // namespace
-
-void KVScanQRForImportViewController::setPictureChooser(PictureChooser chooser)
-{
-    installedChooser() = std::move(chooser);
-}
 
 KVScanQRForImportViewController::KVScanQRForImportViewController(QWidget* parent)
     : Screen(parent)
@@ -132,7 +119,7 @@ void KVScanQRForImportViewController::takeFrame(const QImage& frame)
 
 void KVScanQRForImportViewController::choosePicture()
 {
-    const PictureChooser& chooser = installedChooser();
+    const auto& chooser = TransferRoutes::current().pickPicture;
     if (!chooser)
         return;
     QPointer<KVScanQRForImportViewController> self(this);

@@ -29,12 +29,6 @@ public:
     // Told the ID once, after the screen has gone.
     void setScanned(std::function<void(const QString& id)> scanned) { m_scanned = std::move(scanned); }
 
-    // How a picture of Documents is chosen: the chooser shows its picker over `over` and calls
-    // `chosen` with the picture's absolute path. Installed by the application (the file picker
-    // lives in a layer above this one).
-    using PictureChooser = std::function<void(Screen* over, std::function<void(const QString& path)> chosen)>;
-    static void setPictureChooser(PictureChooser chooser);
-
     bool hasCamera() const { return m_camera != nullptr; }
     // Reads the picture at `path`; a plausible ID ends the screen, anything else is said in a toast.
     void readPicture(const QString& path);

@@ -1,3 +1,4 @@
+#include "browser/ui/Routes.h"
 #include "app/KeySilence.h"
 #include "app/ui/KVPasswordAlert.h"
 #include "log/KVLogger.h"
@@ -27,13 +28,15 @@ protected:
         PasswordStore::setPassword(QStringLiteral("9246"));
         stack = new NavigationStack(window.get());
         KVPasswordAlert::initViewController(stack);
-        KVPasswordAlert::setSettingsOpener([this](NavigationStack* s) { openedOn = s; });
+        Routes routes = saved;
+        routes.showSettings = [this](NavigationStack* s) { openedOn = s; };
+        Routes::install(routes);
     }
     void TearDown() override
     {
         // A prompt closed without the settings leaves keys silenced for the next test.
         KeySilence::end();
-        KVPasswordAlert::setSettingsOpener(nullptr);
+        Routes::install(saved);
         WindowTest::TearDown();
     }
 
@@ -48,6 +51,7 @@ protected:
     static qsizetype toastsSaying(const QString& text) { return test::toastTexts().filter(text).size(); }
     static void writeKeychain(const QByteArray& bytes) { ASSERT_TRUE(test::writeFile(Paths::keychainFile(), bytes)); }
 
+    const Routes saved = Routes::current();
     NavigationStack* openedOn = nullptr;
 };
 

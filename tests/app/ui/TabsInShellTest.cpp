@@ -1,3 +1,4 @@
+#include "browser/ui/Routes.h"
 #include "app/ui/KVPasswordAlert.h"
 #include "browser/ui/BrowserTabsController.h"
 #include "platform/Paths.h"
@@ -37,14 +38,18 @@ protected:
         for (const QString& name : Paths::homePageResources())
             QFile::copy(Paths::resourceFile(name), documents() + QLatin1Char('/') + name);
         KVPasswordAlert::initViewController(stack.get());
-        KVPasswordAlert::setSettingsOpener([](NavigationStack* on) { on->push(new Screen, NavigationStack::Animation::None); });
+        Routes routes = saved;
+        routes.showSettings = [](NavigationStack* on) { on->push(new Screen, NavigationStack::Animation::None); };
+        Routes::install(routes);
     }
 
     void TearDown() override
     {
-        KVPasswordAlert::setSettingsOpener(nullptr);
+        Routes::install(saved);
         WebWindowTest::TearDown();
     }
+
+    const Routes saved = Routes::current();
 };
 
 }  // namespace

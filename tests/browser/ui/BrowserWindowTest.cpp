@@ -1,3 +1,4 @@
+#include "browser/ui/Routes.h"
 #include "admin/ui/KVFilePickerController.h"
 #include "browser/AdminAccess.h"
 #include "browser/LocalPageReader.h"
@@ -686,7 +687,9 @@ TEST_F(BrowserWindowTest, FileInputReceivesOnlyThePickedDocument)
         KVWKViewController* window = open(url("allowed.test", "/form"));
         evaluate(window, QStringLiteral("document.title = ''"));
         bool asked = false;
-        PageFilePicker::setFactory([&](const PageFileRequest& request, PageFilePicker::Finished finished) {
+        const Routes saved = Routes::current();
+        Routes routes = saved;
+        routes.pickFiles = [&](const PageFileRequest& request, PageFilePicker::Finished finished) {
             asked = true;
             Screen* sheet = KVFilePickerController::forPage(request, finished);
             auto* picker = sheet->findChild<KVFilePickerController*>();
@@ -696,7 +699,8 @@ TEST_F(BrowserWindowTest, FileInputReceivesOnlyThePickedDocument)
                 c.answer(picker, window, finished);
             }, Qt::QueuedConnection);
             return sheet;
-        });
+        };
+        Routes::install(routes);
         QSignalSpy home(window, &KVWKViewController::homeRequested);
         EXPECT_TRUE(clickUntil(window->webView(), window->webView()->rect().center(), [&] { return asked; })) << c.name;
         if (c.title.isEmpty()) {
@@ -709,7 +713,7 @@ TEST_F(BrowserWindowTest, FileInputReceivesOnlyThePickedDocument)
             EXPECT_TRUE(test::processEventsUntil([&] { return evaluate(window, QStringLiteral("document.title")).toString() == c.title; }, 10000)) << c.name;
         }
         EXPECT_EQ(home.count(), QLatin1String(c.name) == QLatin1String("Home") ? 1 : 0) << c.name;
-        PageFilePicker::setFactory(nullptr);
+        Routes::install(saved);
         closeWindows();
     }
 }

@@ -1,3 +1,4 @@
+#include "transfer/ui/TransferRoutes.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
 #include "tests/support/WindowTest.h"
@@ -19,11 +20,11 @@ protected:
         scan = new KVScanQRForImportViewController;
         scan->setScanned([this](const QString& id) { scanned.append(id); });
         stack->push(scan, Animation::None);
-        KVScanQRForImportViewController::setPictureChooser([this](Screen*, std::function<void(const QString&)> chosen) { chosen(picture); });
+        TransferRoutes::install({[this](Screen*, std::function<void(const QString&)> chosen) { chosen(picture); }});
     }
     void TearDown() override
     {
-        KVScanQRForImportViewController::setPictureChooser(nullptr);
+        TransferRoutes::install({});
         WindowTest::TearDown();
     }
     QString save(const QImage& image, const char* name)
