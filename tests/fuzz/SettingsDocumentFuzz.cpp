@@ -37,13 +37,17 @@ void checkNothingOutsideDocuments()
 {
     static const QSet<QString> allowedInHome = {QStringLiteral("Documents"), QStringLiteral("Caches"), QStringLiteral("defaults.plist"),
                                                 QStringLiteral("keychain.plist"), QStringLiteral("vendor-identifier"),
-                                                QStringLiteral("document-origins.plist"), QStringLiteral("sentinel.txt")};
+                                                QStringLiteral("settings-history"), QStringLiteral("korvel.lock"),
+                                                QStringLiteral("sentinel.txt")};
     const QStringList aroundHome = QDir(root->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
     if (aroundHome != QStringList{QStringLiteral("home"), QStringLiteral("sentinel.txt")})
         fail("beside the home:", aroundHome.join(QLatin1Char(' ')));
     for (const QString& name : QDir(home).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System)) {
-        // A damaged store is set aside beside itself by design.
-        if (!allowedInHome.contains(name) && !name.startsWith(QLatin1String("defaults.plist.damaged-")))
+        // A damaged store is set aside beside itself by design; the record of where documents came
+        // from and the settings history are the device's own files (the history keeps what each
+        // import replaced).
+        if (!allowedInHome.contains(name) && !name.startsWith(QLatin1String("defaults.plist.damaged-"))
+            && !name.startsWith(QLatin1String("document-origins.plist")))
             fail("in the home:", name);
     }
     for (const QString& path : {home + QStringLiteral("/sentinel.txt"), root->path() + QStringLiteral("/sentinel.txt")}) {
