@@ -94,12 +94,11 @@ protected:
     void SetUp() override
     {
         WebTestServer& server = WebTestServer::shared();
-        // The page shows in its title whether a cookie of an earlier visit is still there.
-        const QByteArray page = "<html><head><script>document.title = 'cookie:' + document.cookie; "
-                                "document.cookie = 'visit=1; max-age=3600'; localStorage.setItem('visit', '1');</script></head>"
-                                "<body style='background:#2a6'>page</body></html>";
-        server.setPage(QStringLiteral("/"), page);
-        server.setPage(QStringLiteral("/other"), page);
+        // Both pages show in their titles the cookie a visit left; only the other page leaves one.
+        const QByteArray shows = "<html><head><script>document.title = 'cookie:' + document.cookie;";
+        const QByteArray tail = "</script></head><body style='background:#2a6'>page</body></html>";
+        server.setPage(QStringLiteral("/"), shows + tail);
+        server.setPage(QStringLiteral("/other"), shows + "document.cookie = 'visit=1; max-age=3600'; localStorage.setItem('visit', '1');" + tail);
         server.clearRequests();
         QTcpServer probe;
         ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
@@ -178,13 +177,13 @@ TEST_F(RemoteControlTest, AnswersAsDocumentedOverHttpsWithTheToken)
     for (const WebTestServer::Request& r : server.requests())
         EXPECT_NE(r.path, QStringLiteral("/secret"));
 
-    // A page for a while, then back where the kiosk was; the second visit still sees the cookie.
-    ASSERT_TRUE(waitFor([&] { return shownUrl().contains(QLatin1String("cookie:")); }, 20000)) << qPrintable(shownUrl());
+    // A page for a while, then back where the kiosk was, where the visit's cookie is seen.
+    const QString start = server.url(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(waitFor([&] { return shownUrl() == start + QStringLiteral(" cookie:"); }, 20000)) << qPrintable(shownUrl());
     const Answer visit = call("POST", QStringLiteral("/v1/navigate"), R"({"url": ")" + server.url(QStringLiteral("127.0.0.1"), QStringLiteral("/other")).toUtf8() + R"(", "seconds": 3})");
     EXPECT_EQ(visit.status, 200) << visit.body.constData();
-    EXPECT_TRUE(waitFor([&] { return shownUrl().contains(QLatin1String("/other cookie:visit=1")); }, 15000)) << qPrintable(shownUrl());
-    EXPECT_TRUE(waitFor([&] { return shownUrl().startsWith(server.url(QStringLiteral("127.0.0.1")) + QLatin1Char(' ')); }, 15000))
-        << qPrintable(shownUrl());
+    EXPECT_TRUE(waitFor([&] { return shownUrl().contains(QLatin1String("/other cookie:")); }, 15000)) << qPrintable(shownUrl());
+    EXPECT_TRUE(waitFor([&] { return shownUrl() == start + QStringLiteral(" cookie:visit=1"); }, 15000)) << qPrintable(shownUrl());
 
     // A PNG of the page shown: the page's green fills most of it.
     const Answer shot = call("GET", QStringLiteral("/v1/screenshot"));
@@ -198,11 +197,11 @@ TEST_F(RemoteControlTest, AnswersAsDocumentedOverHttpsWithTheToken)
             green += image.pixelColor(x, y) == QColor(0x22, 0xaa, 0x66);
     EXPECT_GT(green, (image.width() / 10) * (image.height() / 10) / 3);
 
-    // The end of the visit leaves nothing: the next visit sees no cookie.
+    // The end of the visit leaves nothing: the start website, shown again, sees no cookie.
     EXPECT_EQ(call("POST", QStringLiteral("/v1/end-visit")).status, 200);
-    QThread::sleep(2);
-    EXPECT_EQ(call("POST", QStringLiteral("/v1/navigate"), R"({"url": ")" + server.url(QStringLiteral("127.0.0.1"), QStringLiteral("/other")).toUtf8() + "\"}").status, 200);
-    EXPECT_TRUE(waitFor([&] { return shownUrl().endsWith(QLatin1String("/other cookie:")); }, 15000)) << qPrintable(shownUrl());
+    EXPECT_TRUE(waitFor([&] { return shownUrl().startsWith(start + QLatin1Char(' ')); }, 15000)) << qPrintable(shownUrl());
+    QThread::sleep(3);
+    EXPECT_FALSE(shownUrl().contains(QLatin1String("visit=1"))) << qPrintable(shownUrl());
 
     // The metrics parse, and count what happened.
     const Answer metrics = call("GET", QStringLiteral("/metrics"));
@@ -210,7 +209,7 @@ TEST_F(RemoteControlTest, AnswersAsDocumentedOverHttpsWithTheToken)
     const auto series = korvel::test::parsePrometheus(metrics.body, &error);
     ASSERT_TRUE(series) << qPrintable(error) << metrics.body.constData();
     EXPECT_GE(series->value(QStringLiteral("korvel_refused_navigations_total")).value, 1);
-    EXPECT_GE(series->value(QStringLiteral("korvel_navigations_total")).value, 3);
+    EXPECT_GE(series->value(QStringLiteral("korvel_navigations_total")).value, 2);
 
     // Every documented call answers with a documented status; nothing else answers at all.
     QFile yaml(QStringLiteral(KORVEL_SOURCE_DIR "/docs/control-api.yaml"));
