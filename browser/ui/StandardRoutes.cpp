@@ -7,6 +7,7 @@
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVReaderVC.h"
 #include "platform/ui/NavigationStack.h"
+#include "settings/KVSettings.h"
 
 #include <QPointer>
 
@@ -24,11 +25,14 @@ Routes StandardRoutes::make()
             return nullptr;
         KVWKViewController* window =
             address.isEmpty() ? KVWKViewController::initWithWebsite(website) : KVWKViewController::initWithWebsite(website, address);
-        QPointer<NavigationStack> on(stack);
-        QObject::connect(window, &KVWKViewController::homeRequested, stack, [on] {
-            if (on && Routes::current().goHome)
-                Routes::current().goHome(on);
-        });
+        // A single window leaves for the home screen; a tab stays and shows its own home page.
+        if (!KVSettings::getSettingsObject().kvBrowPref.useMultiTab) {
+            QPointer<NavigationStack> on(stack);
+            QObject::connect(window, &KVWKViewController::homeRequested, stack, [on] {
+                if (on && Routes::current().goHome)
+                    Routes::current().goHome(on);
+            });
+        }
         // A single window shows no folder itself: the home screen opens it on return.
         QObject::connect(window, &KVWKViewController::categoryRequested, &KVHomePageViewController::showCategoryOnReturn);
         stack->push(window, NavigationStack::Animation::Animated);
