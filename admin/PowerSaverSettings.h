@@ -14,7 +14,7 @@ namespace PowerSaverSettings {
 // other off.
 void setAlwaysSavePower(KVBrowserPrefSettings& p, bool on);
 void setScheduleSuspend(KVBrowserPrefSettings& p, bool on);
-// The time of a slider step: steps of a quarter of an hour from midnight (0 to 95).
+// The time of a step of the start and end rows: steps of a quarter of an hour from midnight (0 to 95).
 QTime timeOfStep(int step);
 int stepOfTime(const QTime& time);
 // How a time of the schedule is shown: "22:00" (no locale).

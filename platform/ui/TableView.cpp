@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollArea>
@@ -174,6 +175,33 @@ TableCell::TableCell(const TableRow& row, QWidget* parent)
         layout->addWidget(m_slider, 1);
         break;
     }
+    case Accessory::Stepper: {
+        // Held down, a button repeats, so the whole range is a few seconds away.
+        auto makeButton = [this, layout](const QString& text, double direction) {
+            auto* button = new QPushButton(text, this);
+            button->setFixedSize(Theme::touchTarget, Theme::touchTarget);
+            button->setAutoRepeat(true);
+            button->setFont(Theme::titleFont());
+            connect(button, &QPushButton::clicked, this, [this, direction] {
+                double next = m_row.value + direction * m_row.step;
+                if (next > m_row.maximum + 1e-9)
+                    next = m_row.wraps ? m_row.minimum : m_row.maximum;
+                else if (next < m_row.minimum - 1e-9)
+                    next = m_row.wraps ? m_row.maximum : m_row.minimum;
+                if (next == m_row.value)
+                    return;
+                m_row.value = next;
+                Q_EMIT sliderChanged(next);
+            });
+            layout->addWidget(button);
+            return button;
+        };
+        //% "Decrease"
+        (m_stepDown = makeButton(QStringLiteral("\u2212"), -1))->setAccessibleName(qtTrId("TEXT_STEPPER_DECREASE"));
+        //% "Increase"
+        (m_stepUp = makeButton(QStringLiteral("+"), 1))->setAccessibleName(qtTrId("TEXT_STEPPER_INCREASE"));
+        break;
+    }
     }
 }
 
@@ -222,6 +250,7 @@ void TableCell::paintEvent(QPaintEvent*)
     case Accessory::TextField:
     case Accessory::Segmented:
     case Accessory::Slider:
+    case Accessory::Stepper:
         break;
     }
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
@@ -18,7 +19,8 @@ class SegmentedControl;
 class ToggleSwitch;
 
 // What sits at the right end of a row.
-enum class Accessory { None, Disclosure, Checkmark, Switch, TextField, Segmented, Slider };
+// A Stepper is a minus and a plus button: exact values a finger cannot hit on a slider.
+enum class Accessory { None, Disclosure, Checkmark, Switch, TextField, Segmented, Slider, Stepper };
 // Where a row's detail text goes: under the title, or at the right end like a value.
 enum class DetailStyle { Subtitle, Value };
 
@@ -36,9 +38,11 @@ struct TableRow {
     bool secure = false;
     QStringList segments;  // Segmented
     int selectedSegment = -1;
-    double value = 0.0;  // Slider
+    double value = 0.0;  // Slider and Stepper
     double minimum = 0.0;
     double maximum = 1.0;
+    double step = 1.0;   // Stepper: one press
+    bool wraps = false;  // Stepper: past the maximum comes the minimum (times of day)
     bool enabled = true;
     bool destructive = false;  // an action row such as "Delete", in the destructive colour
     bool detailWarning = false;  // the detail tells of a problem (a missing file), in the same colour
@@ -65,6 +69,8 @@ public:
     QLineEdit* textField() const { return m_field; }
     SegmentedControl* segmentedControl() const { return m_segments; }
     QSlider* slider() const { return m_slider; }
+    QAbstractButton* stepDownButton() const { return m_stepDown; }
+    QAbstractButton* stepUpButton() const { return m_stepUp; }
     void setLast(bool last);
     // Marks or unmarks a Checkmark row in place.
     void setChecked(bool checked);
@@ -75,6 +81,7 @@ Q_SIGNALS:
     void switchToggled(bool on);
     void textChanged(const QString& text);
     void segmentChanged(int index);
+    // A Slider or Stepper row's new value.
     void sliderChanged(double value);
 
 protected:
@@ -92,6 +99,8 @@ private:
     QLineEdit* m_field = nullptr;
     SegmentedControl* m_segments = nullptr;
     QSlider* m_slider = nullptr;
+    QAbstractButton* m_stepDown = nullptr;
+    QAbstractButton* m_stepUp = nullptr;
     QPoint m_pressAt;
     bool m_pressed = false;
     bool m_last = false;

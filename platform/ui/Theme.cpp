@@ -136,6 +136,11 @@ QString Theme::styleSheet()
                "QLineEdit:disabled { background: transparent; color: %5; border: 1px dashed %6; }"
                "QProgressBar { min-height: 6px; max-height: 6px; border: none; border-radius: 3px; background: %6; }"
                "QProgressBar::chunk { border-radius: 3px; background: %3; }"
+               // A handle a fingertip covers without hiding it entirely.
+               "QSlider::groove:horizontal { height: 6px; border-radius: 3px; background: %6; }"
+               "QSlider::sub-page:horizontal { height: 6px; border-radius: 3px; background: %3; }"
+               "QSlider::handle:horizontal { width: 44px; height: 44px; margin: -19px 0; border-radius: 22px;"
+               " background: %7; border: 1px solid %6; }"
                "QScrollBar:vertical { width: 6px; background: transparent; margin: 2px; }"
                "QScrollBar::handle:vertical { min-height: 40px; border-radius: 3px; background: rgba(120,120,128,128); }"
                "QScrollBar::add-line, QScrollBar::sub-line { height: 0; width: 0; }"

@@ -75,6 +75,7 @@
 #include "tests/support/ScopedEnv.h"
 #include "tests/files/ui/TestDocuments.h"
 #include "tests/support/WebTestServer.h"
+#include "tools/screenshots/LookCheck.h"
 
 #include <QApplication>
 #include <QDir>
@@ -106,6 +107,10 @@ namespace {
 
 QString outputDirectory;
 int failures = 0;
+// With --check every picture is also judged for finger size and text contrast.
+bool checkLook = false;
+QStringList lookOffenders;
+bool darkRun = false;
 
 void waitFor(int ms, const std::function<bool()>& done = [] { return false; })
 {
@@ -134,6 +139,8 @@ void shoot(const QString& name)
         return;
     }
     std::printf("%s\n", qPrintable(file));
+    if (checkLook)
+        lookOffenders += LookCheck::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()));
 }
 
 template <typename T>
@@ -165,10 +172,12 @@ void tourTabs(NavigationStack* stack)
     p.countOfTabs = 3;
     p.enableToolBar = true;
     settings.save();
-    for (const bool dark : {false, true}) {
+    // A dark tour shows the dark strip only; the light tour shows both, side by side.
+    const QList<bool> appearances = darkRun ? QList<bool>{true} : QList<bool>{false, true};
+    for (const bool dark : appearances) {
         qputenv("KORVEL_APPEARANCE", dark ? "dark" : "light");
         Theme::apply(*static_cast<QApplication*>(QCoreApplication::instance()));
-        const QString suffix = dark ? QStringLiteral("-dark") : QString();
+        const QString suffix = dark && !darkRun ? QStringLiteral("-dark") : QString();
         auto* tabs = new BrowserTabsController;
         stack->push(tabs, NavigationStack::Animation::None);
         waitFor(15000, [&] { return tabs->tab(0) && tabs->tab(0)->showsHomePage(); });
@@ -188,7 +197,7 @@ void tourTabs(NavigationStack* stack)
         stack->pop(NavigationStack::Animation::None);
         waitFor(2500, [] { return Toast::visibleToasts().isEmpty(); });
     }
-    qunsetenv("KORVEL_APPEARANCE");
+    qputenv("KORVEL_APPEARANCE", darkRun ? "dark" : "light");
     Theme::apply(*static_cast<QApplication*>(QCoreApplication::instance()));
     p = kept;
     settings.save();
@@ -353,9 +362,13 @@ int main(int argc, char** argv)
     for (int i = 1; i + 1 < argc; ++i) {
         if (qstrcmp(argv[i], "--out") == 0)
             outputDirectory = QString::fromLocal8Bit(argv[i + 1]);
+        if (qstrcmp(argv[i], "--appearance") == 0)
+            darkRun = qstrcmp(argv[i + 1], "dark") == 0;
     }
+    for (int i = 1; i < argc; ++i)
+        checkLook = checkLook || qstrcmp(argv[i], "--check") == 0;
     if (outputDirectory.isEmpty()) {
-        std::fprintf(stderr, "usage: screenshot_tour --out DIR (under an X server)\n");
+        std::fprintf(stderr, "usage: screenshot_tour --out DIR [--appearance light|dark] [--check] (under an X server)\n");
         return 2;
     }
     QDir().mkpath(outputDirectory);
@@ -371,6 +384,7 @@ int main(int argc, char** argv)
         "<p>Opening hours: Monday to Friday, 8:00 to 17:00.</p>"
         "<p><a href='/forms'>Forms and applications</a></p><p><a href='/news'>Local news</a></p>"
         "<p><input placeholder='Search the services' style='font-size:20px;padding:10px;width:60%'></p></div></body></html>"));
+    const korvel::test::ScopedEnv appearance("KORVEL_APPEARANCE", darkRun ? "dark" : "light");
     const korvel::test::ScopedEnv sandbox("QTWEBENGINE_DISABLE_SANDBOX", "1");
     const korvel::test::ScopedEnv flags("QTWEBENGINE_CHROMIUM_FLAGS", korvel::test::webTestChromiumFlags(server.port()));
     // The pictures show the on-screen keyboard a touch-only panel gets, set up as korvel sets it up.
@@ -860,6 +874,11 @@ int main(int argc, char** argv)
     }
     // The pictures are written; the virtual keyboard's window does not survive the normal
     // teardown order of a program that ends right after showing it, and nothing here needs it.
+    for (const QString& offender : std::as_const(lookOffenders))
+        std::fprintf(stderr, "look: %s\n", qPrintable(offender));
+    if (checkLook)
+        std::fprintf(stderr, "look: %lld offender(s)\n", static_cast<long long>(lookOffenders.size()));
     std::fflush(stdout);
-    std::_Exit(failures == 0 ? 0 : 1);
+    std::fflush(stderr);
+    std::_Exit(failures == 0 && lookOffenders.isEmpty() ? 0 : 1);
 }

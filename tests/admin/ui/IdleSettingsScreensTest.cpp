@@ -10,7 +10,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QSlider>
+#include <QAbstractButton>
 #include <QTest>
 
 #include <cmath>
@@ -53,6 +53,8 @@ TEST_F(IdleSettingsScreensTest, AlwaysAndScheduledPowerSavingExcludeEachOtherAnd
     PowerSaver saver;
     prefs().alwaysSavePower = true;
     prefs().daysSelected = QVariantMap{{"Mon", true}};
+    prefs().startTime = QTime(21, 30);
+    prefs().endTime = QTime(0, 0);
     settings().save();
     saver.powerStateOn();
     auto* screen = open<KVPowerSaverSettingsViewController>();
@@ -65,11 +67,12 @@ TEST_F(IdleSettingsScreensTest, AlwaysAndScheduledPowerSavingExcludeEachOtherAnd
     QCoreApplication::processEvents();
     EXPECT_FALSE(table->cell(0, 0)->toggle()->isChecked()) << "always goes off";
     EXPECT_TRUE(table->cell(1, 0)->isEnabled());
-    // Quarter hours: 22:00 is step 88 of 95, 06:00 step 24.
-    const auto toStep = [](QSlider* s, int step) { s->setValue(int(std::lround(step * s->maximum() / 95.0))); };
-    toStep(table->cell(1, 0)->slider(), 88);
-    toStep(table->cell(1, 1)->slider(), 24);
+    // A quarter of an hour a press; before midnight comes 23:45.
+    table->cell(1, 0)->stepUpButton()->click();
+    table->cell(1, 0)->stepUpButton()->click();
+    table->cell(1, 1)->stepDownButton()->click();
     EXPECT_EQ(table->cell(1, 0)->detailLabel()->text(), QStringLiteral("22:00"));
+    EXPECT_EQ(table->cell(1, 1)->detailLabel()->text(), QStringLiteral("23:45"));
     tap(table->cell(2, 0));  // Monday off
     tap(table->cell(2, 6));  // Sunday on
     leave();
@@ -78,7 +81,7 @@ TEST_F(IdleSettingsScreensTest, AlwaysAndScheduledPowerSavingExcludeEachOtherAnd
     EXPECT_FALSE(p.alwaysSavePower);
     EXPECT_TRUE(p.enableScheduleSuspend);
     EXPECT_EQ(p.startTime, QTime(22, 0));
-    EXPECT_EQ(p.endTime, QTime(6, 0));
+    EXPECT_EQ(p.endTime, QTime(23, 45));
     EXPECT_EQ(p.daysSelected, (QVariantMap{{"Mon", false}, {"Sun", true}}));
     EXPECT_FALSE(saver.powerSaveOn()) << "leaving the schedule ends power saving";
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+namespace korvel {
+
+// Finds what a finger or an eye cannot use on the screen as it stands: interactive controls
+// smaller than minimumTarget in either direction and text whose contrast against what it stands
+// on is under minimumContrast. Judged from the widgets' geometry and palettes of every visible
+// window, so it names the widget rather than a cluster of pixels.
+struct LookCheck {
+    static constexpr int minimumTarget = 44;
+    static constexpr double minimumContrast = 4.5;
+
+    // WCAG relative-luminance contrast of two opaque colours, 1 to 21.
+    static double contrast(const QColor& a, const QColor& b);
+    // One line per offender, "<screen>: <widget>: <what>", for every visible top-level window.
+    static QStringList offenders(const QString& screen);
+};
+
+}  // namespace korvel
