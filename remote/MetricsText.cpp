@@ -71,6 +71,13 @@ QByteArray fromStatus(const QJsonObject& status)
         const QJsonObject r = renderer.toObject();
         w.sample("korvel_renderer_memory_bytes", number(r, "bytes"), "pid=\"" + QByteArray::number(qint64(number(r, "pid"))) + '"');
     }
+    w.family("korvel_last_frame_age_seconds", "gauge", "Seconds since each window last put a frame on screen; -1 before its first.");
+    for (const QJsonValue& frame : status.value(QLatin1String("frames")).toArray()) {
+        const QJsonObject f = frame.toObject();
+        const double ageMs = number(f, "ageMs");
+        w.sample("korvel_last_frame_age_seconds", ageMs < 0 ? -1 : ageMs / 1000.0,
+                 "window=\"" + labelValue(f.value(QLatin1String("window")).toString()) + '"');
+    }
     const QJsonObject counts = status.value(QLatin1String("counts")).toObject();
     w.one("korvel_renderer_crashes_total", "counter", "Renderer processes that ended since the start.", number(counts, "rendererCrashes"));
     w.one("korvel_navigations_total", "counter", "Navigations put to the website rules since the start.", number(counts, "navigations"));

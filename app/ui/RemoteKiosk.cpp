@@ -1,6 +1,7 @@
 #include "app/ui/RemoteKiosk.h"
 
 #include "app/KVAppDelegate.h"
+#include "browser/FrameClock.h"
 #include "browser/HandedOverAddress.h"
 #include "browser/KioskRestart.h"
 #include "browser/PowerSaver.h"
@@ -10,6 +11,7 @@
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "log/KVLog.h"
+#include "platform/Clock.h"
 #include "platform/Device.h"
 #include "platform/KioskCounters.h"
 #include "platform/NotificationCenter.h"
@@ -294,6 +296,14 @@ QJsonObject RemoteKiosk::status() const
     QJsonArray renderers;
     for (const qint64 pid : EngineProfiles::instance().rendererPids())
         renderers.append(QJsonObject{{QStringLiteral("pid"), pid}, {QStringLiteral("bytes"), residentBytes(QString::number(pid))}});
+    // A window that should be drawing but whose last frame is old shows a frozen screen even while
+    // everything else here looks healthy.
+    QJsonArray frames;
+    const QDateTime now = Clock::instance().now();
+    for (const FrameClock* clock : FrameClock::all())
+        frames.append(QJsonObject{{QStringLiteral("window"), clock->window()},
+                                  {QStringLiteral("lastFrameAt"), clock->lastFrameAt().isValid() ? clock->lastFrameAt().toUTC().toString(Qt::ISODateWithMs) : QString()},
+                                  {QStringLiteral("ageMs"), clock->ageMs(now)}});
     const KioskCounters& counts = KioskCounters::shared();
     const PowerSaver* saver = PowerSaver::current();
     const std::optional<SettingsHistoryEntry> applied = SettingsHistory::newest();
@@ -310,6 +320,7 @@ QJsonObject RemoteKiosk::status() const
         {QStringLiteral("screenOn"), !(saver && saver->powerSaveOn())},
         {QStringLiteral("brightness"), Device::current().screenBrightness()},
         {QStringLiteral("renderPath"), renderPath()},
+        {QStringLiteral("frames"), frames},
         {QStringLiteral("network"), reachable ? QStringLiteral("online") : QStringLiteral("offline")},
         {QStringLiteral("settings"), QJsonObject{{QStringLiteral("fingerprint"), SettingsFingerprint::of(UserDefaults::standard().applicationDomain())},
                                                  {QStringLiteral("appliedAt"), applied ? applied->time.toString(Qt::ISODate) : QString()}}},

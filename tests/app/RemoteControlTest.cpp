@@ -166,7 +166,14 @@ TEST_F(RemoteControlTest, AnswersAsDocumentedOverHttpsWithTheToken)
     EXPECT_EQ(locked.status, 429) << "the right token is not heard during the lock-out";
     EXPECT_FALSE(locked.retryAfter.isEmpty());
     QThread::sleep(std::max(1, locked.retryAfter.toInt()) + 1);
-    ASSERT_EQ(call("GET", QStringLiteral("/v1/status")).status, 200);
+    const Answer status = call("GET", QStringLiteral("/v1/status"));
+    ASSERT_EQ(status.status, 200);
+    // The shown kiosk window reports a recent frame.
+    const QJsonArray frames = status.json().value(QStringLiteral("frames")).toArray();
+    ASSERT_FALSE(frames.isEmpty()) << status.body.constData();
+    const qint64 frameAge = qint64(frames.first().toObject().value(QStringLiteral("ageMs")).toDouble(-2));
+    EXPECT_GE(frameAge, 0) << status.body.constData();
+    EXPECT_LT(frameAge, 60'000) << status.body.constData();
 
     // A refused address: 403 with the reason, and the page server never hears of it.
     WebTestServer& server = WebTestServer::shared();

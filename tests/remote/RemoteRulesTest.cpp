@@ -202,6 +202,8 @@ TEST(MetricsText, IsValidPrometheusTextWithEveryFigure)
                                                {QStringLiteral("renderers"), QJsonArray{QJsonObject{{QStringLiteral("pid"), 7}, {QStringLiteral("bytes"), 5e7}},
                                                                                         QJsonObject{{QStringLiteral("pid"), 9}, {QStringLiteral("bytes"), 6e7}}}}}},
         {QStringLiteral("counts"), QJsonObject{{QStringLiteral("rendererCrashes"), 2}, {QStringLiteral("refusedNavigations"), 3}}},
+        {QStringLiteral("frames"), QJsonArray{QJsonObject{{QStringLiteral("window"), QStringLiteral("main")}, {QStringLiteral("ageMs"), 31500}},
+                                              QJsonObject{{QStringLiteral("window"), QStringLiteral("second")}, {QStringLiteral("ageMs"), -1}}}},
     };
     QString error;
     const auto series = korvel::test::parsePrometheus(korvel::MetricsText::fromStatus(status), &error);
@@ -212,6 +214,9 @@ TEST(MetricsText, IsValidPrometheusTextWithEveryFigure)
     EXPECT_EQ(series->value(QStringLiteral("korvel_refused_navigations_total")).value, 3);
     EXPECT_EQ(series->value(QStringLiteral("korvel_screen_brightness")).value, 0.75);
     EXPECT_EQ(series->value(QStringLiteral("korvel_network_up")).value, 1);
+    // A frozen window shows as an old frame; one that never drew is told apart from a fresh one.
+    EXPECT_EQ(series->value(QStringLiteral("korvel_last_frame_age_seconds{window=\"main\"}")).value, 31.5);
+    EXPECT_EQ(series->value(QStringLiteral("korvel_last_frame_age_seconds{window=\"second\"}")).value, -1);
     // The parser itself refuses what Prometheus refuses.
     for (const char* bad : {"x 1", "9x 1\n", "x{a=\"1\" 2\n", "x{a=\"\\q\"} 1\n", "x one\n", "x 1\nx 2\n", "# TYPE x gauge\n# TYPE x gauge\n"})
         EXPECT_FALSE(korvel::test::parsePrometheus(bad, &error)) << bad;
