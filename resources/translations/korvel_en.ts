@@ -701,6 +701,14 @@
         <source>End</source>
         <translation>End</translation>
     </message>
+    <message id="TEXT_STEPPER_DECREASE">
+        <source>Decrease</source>
+        <translation>Decrease</translation>
+    </message>
+    <message id="TEXT_STEPPER_INCREASE">
+        <source>Increase</source>
+        <translation>Increase</translation>
+    </message>
     <message id="TEXT_POWER_HOURS">
         <source>Hours</source>
         <translation>Hours</translation>
