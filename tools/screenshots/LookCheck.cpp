@@ -197,6 +197,10 @@ QStringList LookCheck::offenders(const QString& screen)
                 continue;
             // Only what the finger can fully see is judged; a row half scrolled away is fine.
             const bool whole = shown.boundingRect() == w->rect() && onScreen.size() == w->size();
+            // A widget under a sheet or a dimming layer is not what the person sees there.
+            const QWidget* onTop = QApplication::widgetAt(onScreen.center());
+            if (onTop && onTop != w && !w->isAncestorOf(onTop) && !onTop->isAncestorOf(w))
+                continue;
             if (interactive(w) && whole) {
                 const QSize target = targetSize(w);
                 if (target.width() < minimumTarget || target.height() < minimumTarget)
