@@ -328,25 +328,8 @@ void KVWKViewController::menuButtonPressed()
     auto* sheet = new ActionSheet(qtTrId("TEXT_KORVEL_MENU"));
     sheet->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
     for (const ToolbarItem& item : ToolbarLayout::pageMenuItems(preferences())) {
-        sheet->addButton(qtTrId(item.titleKey.toLatin1().constData()), Alert::Role::Default, [this, tag = item.tag](Alert&) {
-            switch (tag) {
-            case ToolbarItem::Home:
-                homeButtonPressed();
-                break;
-            case ToolbarItem::Refresh:
-                refreshButtonPressed();
-                break;
-            case ToolbarItem::Stop:
-                m_view->stop();
-                break;
-            case ToolbarItem::Downloads:
-                goToDownloadHistoryView();
-                break;
-            case ToolbarItem::Back:
-                goBack(BackSource::PageMenu);
-                break;
-            }
-        });
+        sheet->addButton(qtTrId(item.titleKey.toLatin1().constData()), Alert::Role::Default,
+                         [this, tag = item.tag](Alert&) { performItem(tag, BackSource::PageMenu); });
     }
     sheet->showOver(this);
 }

@@ -193,8 +193,9 @@ private:
     void pauseMedia();
     void setLoading(bool loading);
     void printWebview();
-    // Whether a print from `source` may run now (logs the first refusal of a run).
-    void onActionChosen(int tag);
+    // Does what a toolbar or page-menu item says; Back is decided by where it was pressed.
+    void performItem(int tag, BackSource source);
+    void onActionChosen(int tag) { performItem(tag, BackSource::Toolbar); }
     WindowMode mode() const;
 
     // What the decisions' effects do to this window's page.

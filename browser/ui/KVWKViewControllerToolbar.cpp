@@ -1,6 +1,7 @@
 #include "browser/ui/KVWKViewController.h"
 
 #include "browser/ui/BrowserToolbar.h"
+#include "browser/ui/KVWebView.h"
 #include "browser/ui/PopupWindows.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Theme.h"
@@ -60,17 +61,20 @@ void KVWKViewController::placeOverlays()
         popup->parentWidget()->raise();
 }
 
-void KVWKViewController::onActionChosen(int tag)
+void KVWKViewController::performItem(int tag, BackSource source)
 {
     switch (tag) {
     case ToolbarItem::Back:
-        backButtonPressed();
+        goBack(source);
         break;
     case ToolbarItem::Home:
         homeButtonPressed();
         break;
     case ToolbarItem::Refresh:
         refreshButtonPressed();
+        break;
+    case ToolbarItem::Stop:
+        m_view->stop();
         break;
     case ToolbarItem::Print:
         printButtonPressed();
