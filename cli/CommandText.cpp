@@ -152,8 +152,10 @@ int perform(const ControlCommand& command, QTextStream& out, QTextStream& err)
     err << reply->error;
     if (way == ControlClient::Way::Korvel)
         err << "korvelctl: performed by the Korvel running on " << home << '\n';
-    else
+    else if (reply->status == ExitStatus::Done)
         err << "korvelctl: no Korvel runs on " << home << "; korvelctl wrote the files itself\n";
+    else  // "wrote the files" after a refusal would mislead whoever reads the log
+        err << "korvelctl: no Korvel runs on " << home << "; korvelctl tried it itself and it did not succeed\n";
     return reply->status;
 }
 

@@ -125,6 +125,7 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
         EXPECT_EQ(run.status, 2) << qPrintable(command);
         EXPECT_TRUE(!run.err.isEmpty() && run.err.contains(QString::fromUtf8(c.complaint))) << qPrintable(command) << ": " << qPrintable(run.err);
         EXPECT_EQ(run.out, QString()) << qPrintable(command);
+        EXPECT_FALSE(run.err.contains(QStringLiteral("wrote the files"))) << qPrintable(command) << ": " << qPrintable(run.err);
         EXPECT_EQ(storeBytes(), before) << qPrintable(command);
     }
     // Commands that reached the performer are logged as commands; nothing else was.
