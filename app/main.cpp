@@ -143,6 +143,14 @@ int main(int argc, char** argv)
     }
     instance.listen();
     KioskInput::install();
+    // Writes a kill or a power cut interrupted left hidden temporary files; with the lock held none
+    // is under way.
+    int leftovers = 0;
+    const Paths::WrittenFolders written = Paths::writtenFolders();
+    for (const QString& folder : written.alone)
+        leftovers += AtomicFile::sweepLeftovers(folder, AtomicFile::Sweep::ThisFolder);
+    for (const QString& folder : written.withSubfolders)
+        leftovers += AtomicFile::sweepLeftovers(folder, AtomicFile::Sweep::WithSubfolders);
 
     // "korvel:" links anywhere on the desktop reach this instance: the entry starts korvel on the
     // same home, and a running one takes the address over.
@@ -178,6 +186,8 @@ int main(int argc, char** argv)
           QString::fromLatin1(qWebEngineChromiumVersion()), RenderPathRule::logLine(render),
           SettingsFingerprint::of(UserDefaults::standard().applicationDomain()));
     KVLog(QStringLiteral("App General"), QStringLiteral("Engine hardening: %@"), hardening.describe().join(QStringLiteral(", ")));
+    if (leftovers > 0)
+        KVLog(QStringLiteral("App General"), QStringLiteral("Removed %@ temporary files of writes a stop interrupted"), QString::number(leftovers));
     for (const QString& refused : std::as_const(refusedSwitches))
         KVLog(QStringLiteral("App General"), QStringLiteral("Refused engine switch: %@"), refused);
     for (const QString& warning : EngineSandbox::startWarnings(::geteuid(), startArguments, sandboxEnvironment)) {

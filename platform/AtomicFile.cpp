@@ -1,8 +1,10 @@
 #include "platform/AtomicFile.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cerrno>
@@ -45,6 +47,21 @@ void AtomicFile::ignoreFileSizeSignal()
     // failure with.
     static std::once_flag once;
     std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
+
+int AtomicFile::sweepLeftovers(const QString& directory, Sweep depth)
+{
+    // Exactly what besideName() makes: a hidden ".NAME.KIND-" and a 64-bit number in base 36.
+    static const QRegularExpression leftover(QStringLiteral(R"(^\..+\.(tmp|previous)-[0-9a-z]{1,13}$)"));
+    int removed = 0;
+    QDirIterator it(directory, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks,
+                    depth == Sweep::WithSubfolders ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) {
+        it.next();
+        if (leftover.match(it.fileName()).hasMatch() && ::unlink(encoded(it.filePath()).constData()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 AtomicFile::AtomicFile(QString path, FileAccess access)

@@ -48,6 +48,12 @@ public:
     // Makes a file-size limit fail writes (EFBIG) instead of ending the process; done by the first
     // AtomicFile, and by the programs' mains before anything else writes (the event log).
     static void ignoreFileSizeSignal();
+    // Removes, in `directory` (and its subfolders when asked), the temporary files and backups
+    // that writes interrupted by a kill or a power cut left behind; only their own names are
+    // touched. Call it only while holding the home's lock, so that no write is under way.
+    // Returns how many went.
+    enum class Sweep { ThisFolder, WithSubfolders };
+    static int sweepLeftovers(const QString& directory, Sweep depth);
 
 private:
     friend class FileTransaction;

@@ -220,4 +220,10 @@ QString Paths::settingsHistoryDirectory()
     return configDirectory() + QStringLiteral("/settings-history");
 }
 
+Paths::WrittenFolders Paths::writtenFolders()
+{
+    return {{configDirectory(), dataDirectory(), settingsHistoryDirectory()},
+            {documentsDirectory(), cachesDirectory() + QStringLiteral("/downloads"), cachesDirectory() + QStringLiteral("/mail")}};
+}
+
 }  // namespace korvel

@@ -61,6 +61,14 @@ public:
     static void setTrustedKeysDirectory(const QString& path);
     // The settings applied last, kept for a rollback: "settings-history" beside the defaults file.
     static QString settingsHistoryDirectory();
+    // Where Korvel's own files are written, for sweeping what an interrupted write left: folders
+    // to look into alone, and folders to walk with their subfolders. The engine's folders are
+    // not among them: they are many files and none of them ours.
+    struct WrittenFolders {
+        QStringList alone;
+        QStringList withSubfolders;
+    };
+    static WrittenFolders writtenFolders();
 
 private:
     static QString configDirectory();

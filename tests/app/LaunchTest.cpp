@@ -116,7 +116,16 @@ TEST_F(LaunchTest, TheFirstStartKeepsAPasswordSetBeforeIt)
 {
     ok({"sites", "add", "https://www.example.org/", "--title", "Start", "--startup"});
     ASSERT_EQ(ctl({QStringLiteral("password"), QStringLiteral("set")}, "Provis1on!\n").status, 0);
+    // What writes a power cut interrupted left behind goes at the start; what merely looks alike stays.
+    const QStringList leftovers{home() + QStringLiteral("/.defaults.plist.tmp-3k9x"), documents() + QStringLiteral("/inbox/.a.pdf.tmp-77")};
+    const QString lookalike = documents() + QStringLiteral("/report.tmp-abc");
+    for (const QString& path : leftovers + QStringList{lookalike})
+        ASSERT_TRUE(korvel::test::writeFile(path, "half"));
     ASSERT_EQ(launchAndStop(SIGTERM, false), 0);
+    for (const QString& path : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(path)) << qPrintable(path);
+    EXPECT_TRUE(QFileInfo::exists(lookalike));
+    EXPECT_TRUE(ok({"log", "--category", "App General"}).contains(QStringLiteral("Removed 2 temporary files of writes a stop interrupted")));
     EXPECT_EQ(ctl({QStringLiteral("password"), QStringLiteral("check")}, "Provis1on!\n").status, 0);
     EXPECT_EQ(ctl({QStringLiteral("password"), QStringLiteral("check")}, "9246\n").status, 1);
     EXPECT_TRUE(ok({"log", "--category", "App General"}).contains(QStringLiteral("First start: the administrator password stored before is kept")));
