@@ -118,6 +118,7 @@ const P::Field fieldTable[] = {
     P::Field{"RemoteControl", T::Bool, &P::remoteControl, "Answer the HTTPS control and status API (its token: korvelctl remote token)"},
     P::Field{"RemoteControlPort", T::Int, &P::remoteControlPort, "Port of the HTTPS control and status API", P::Range{1024, 65535}}.byDefault("8443"),
     P::Field{"RemoteControlAddress", T::String, &P::remoteControlAddress, "Address the control and status API listens on: 127.0.0.1 only this device, another address of the device opens it to that network"}.byDefault("127.0.0.1"),
+    P::Field{"AllowMediaAutoplay", T::Bool, &P::allowMediaAutoplay, "Let pages start video and sound without a touch, as signage pages do; off, the engine's own rule (muted video only)"},
 };
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");

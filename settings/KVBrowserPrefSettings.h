@@ -99,6 +99,7 @@ struct KVBrowserPrefSettings {
     bool remoteControl = false;
     qint32 remoteControlPort = 0;
     QString remoteControlAddress;
+    bool allowMediaAutoplay = false;
 
     // How a property is written to and read from the dictionary form.
     enum class FieldType {
