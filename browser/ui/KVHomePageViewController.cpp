@@ -29,7 +29,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
 #include "policy/IconLayout.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
@@ -548,7 +548,7 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
             return;
         }
         if (p.isAllowPDFViewer) {
-            const QUrl document = KVUtility::appendDocDirectoryPathIfFileURL(url);
+            const QUrl document = WebsiteAddress::appendDocDirectoryPathIfFileURL(url);
             Q_EMIT readerRequested(document);
             if (NavigationStack* stack = navigationStack(); stack && Routes::current().openDocument)
                 Routes::current().openDocument(document, stack);
@@ -597,7 +597,7 @@ void KVHomePageViewController::loadWallpaper()
     if (m_wallpaperLoad)
         m_wallpaperLoad->cancel();
     m_wallpaperFlag = false;
-    const std::optional<QUrl> url = p.wallpaper.isEmpty() ? std::nullopt : KVUtility::getURLFromString(p.wallpaper);
+    const std::optional<QUrl> url = p.wallpaper.isEmpty() ? std::nullopt : WebsiteAddress::getURLFromString(p.wallpaper);
     if (url && url->isLocalFile()) {
         const QImage image(url->toLocalFile());
         m_wallpaperFlag = !image.isNull();
