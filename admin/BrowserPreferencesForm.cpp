@@ -25,30 +25,31 @@ PreferenceNumberRule BrowserPreferencesRules::rule(PreferenceNumber number)
     PreferenceNumberRule r{};
     switch (number) {
     case PreferenceNumber::IdleTimeout:
-        r = {"IdleTimeout", 0, 0, 10, QStringLiteral("Invalid Timeout. Please enter value greater than 9 and less than 60000.")};
+        r = {"IdleTimeout", 0, 0, 0, QStringLiteral("Invalid Timeout. Please enter value greater than 9 and less than 60000.")};
         break;
     case PreferenceNumber::PasswordTimeout:
-        r = {"PasswordTimeout", 0, 0, 1, QStringLiteral("Invalid Timeout. Please enter value greater than 0 and less than 1000.")};
+        r = {"PasswordTimeout", 0, 0, 0, QStringLiteral("Invalid Timeout. Please enter value greater than 0 and less than 1000.")};
         break;
     case PreferenceNumber::NumberOfTaps:
-        r = {"NumberOfTaps", 0, 0, 5, QStringLiteral("Invalid Number of Taps. Please enter value between or equal to 4 - 40.")};
+        r = {"NumberOfTaps", 0, 0, 0, QStringLiteral("Invalid Number of Taps. Please enter value between or equal to 4 - 40.")};
         break;
     case PreferenceNumber::Port:
-        r = {"Port", 0, 0, 8080, QStringLiteral("Port cannot be used. Please use port between 1024 and 65535")};
+        r = {"Port", 0, 0, 0, QStringLiteral("Port cannot be used. Please use port between 1024 and 65535")};
         break;
     case PreferenceNumber::Zoom:
-        r = {"Zoom", 0, 0, 100, QStringLiteral("Invalid scale: Please enter between 100 and 999")};
+        r = {"Zoom", 0, 0, 0, QStringLiteral("Invalid scale: Please enter between 100 and 999")};
         break;
     case PreferenceNumber::RendererMemoryLimit:
         //% "Invalid memory limit. Please enter megabytes, or 0 for the automatic limit."
         r = {"RendererMemoryLimitMB", 0, 0, 0, qtTrId("TEXT_RENDERER_MEMORY_LIMIT_INVALID")};
         break;
     }
-    // The range is the preference's own, so the editor, korvelctl and imports agree.
+    // The range and the fall-back are the preference's own, so the editor, korvelctl and imports agree.
     const KVBrowserPrefSettings::Field* field = KVBrowserPrefSettings::fieldForKey(QString::fromLatin1(r.key));
     Q_ASSERT(field && field->rangeForTyping());
     r.minimum = qint32(field->rangeForTyping()->minimum);
     r.maximum = qint32(field->rangeForTyping()->maximum);
+    r.fallback = qint32(KVBrowserPrefSettings::factoryValue(*field).toLongLong());
     return r;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "admin/MenuEntries.h"
+#include "settings/KVBrowserPrefSettings.h"
 
 #include <QList>
 
@@ -8,7 +9,8 @@ namespace korvel {
 
 // Every row an administrator can look for, across the settings screens: the row's title and
 // subtitle, the screen that holds it (in `menuImage`) and its place there (in `menuId`, section x
-// 100 + row).
+// 100 + row). A preference's row comes from its place in the preference schema; the rows that are
+// no preference (actions, sub-screens) are listed here.
 class SettingsSearch {
 public:
     static const QList<menuParams>& entries();
@@ -17,15 +19,15 @@ public:
     static QList<menuParams> filter(const QString& text);
 
     // The screens' names as entries carry them.
-    static QString browserPreferences() { return QStringLiteral("Browser Preferences"); }
-    static QString advancedSettings() { return QStringLiteral("Advanced Settings"); }
-    static QString navigationToolbar() { return QStringLiteral("Configure Navigation Toolbar"); }
-    static QString multiTab() { return QStringLiteral("MultiTab Settings"); }
-    static QString specialLinks() { return QStringLiteral("Enable Special Links"); }
-    static QString pdfViewer() { return QStringLiteral("Change PDF Viewer preferences"); }
-    static QString screensaver() { return QStringLiteral("Screensaver Mode"); }
-    static QString powerSaver() { return QStringLiteral("Power Saver Mode"); }
-    static QString motion() { return QStringLiteral("Motion Detection Settings"); }
+    static QString browserPreferences() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::browserPreferences); }
+    static QString advancedSettings() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::advancedSettings); }
+    static QString navigationToolbar() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::navigationToolbar); }
+    static QString multiTab() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::multiTab); }
+    static QString specialLinks() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::specialLinks); }
+    static QString pdfViewer() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::pdfViewer); }
+    static QString screensaver() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::screensaver); }
+    static QString powerSaver() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::powerSaver); }
+    static QString motion() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::motion); }
     static QString importExport() { return QStringLiteral("Import/Export settings"); }
 };
 

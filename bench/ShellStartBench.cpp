@@ -81,7 +81,7 @@ bool homePainted(KorvelShell& shell)
     auto* home = qobject_cast<KVHomePageViewController*>(shell.window().navigationStack()->topScreen());
     if (!home || !home->isVisible() || home->cells().isEmpty())
         return false;
-    KVCollectionViewCell* cell = home->cells().first();
+    HomeIconCell* cell = home->cells().first();
     if (!cell->isVisible())
         return false;
     const QImage frame = shell.window().grab().toImage();

@@ -1,6 +1,6 @@
 #include "browser/FaviconService.h"
 
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 
 namespace korvel {
 
@@ -16,7 +16,7 @@ QUrl FaviconService::base()
 
 QUrl FaviconService::address(const QString& websiteURL, const QUrl& service)
 {
-    const QString domain = KVUtility::getURLString(QUrl(websiteURL));
+    const QString domain = WebsiteAddress::getURLString(QUrl(websiteURL));
     if (domain.isEmpty())
         return {};
     QUrl url = service;

@@ -1,7 +1,7 @@
 #include "browser/HomePageEntries.h"
 
 #include "platform/FormatString.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "settings/KVSettings.h"
 
 #include <QJsonArray>
@@ -32,7 +32,7 @@ public:
             return QStringLiteral("false");
         if (iconURL.startsWith(QLatin1String("http")))
             return iconURL;
-        const QString path = m_inputs.documentsDirectory + QLatin1Char('/') + KVUtility::getURLString(QUrl(iconURL));
+        const QString path = m_inputs.documentsDirectory + QLatin1Char('/') + WebsiteAddress::getURLString(QUrl(iconURL));
         if (!m_inputs.iconFileExists || !m_inputs.iconFileExists(path))
             return fallback;
         const QString value = formatString(QStringLiteral("%@qobrix%d"), path, m_next++);
@@ -66,7 +66,7 @@ HomePageEntries HomePageEntries::loadVisibleWebSites(KVSettings& settings, const
             w.portraitFrame = Frame{};
         }
         const std::optional<QUrl> url = w.parsedURL();
-        const QUrl shown = url ? KVUtility::appendDocDirectoryPathIfFileURL(*url) : QUrl();
+        const QUrl shown = url ? WebsiteAddress::appendDocDirectoryPathIfFileURL(*url) : QUrl();
         QVariantMap entry;
         entry.insert(QStringLiteral("url"), shown.toString(QUrl::FullyEncoded));
         entry.insert(QStringLiteral("title"), w.title);

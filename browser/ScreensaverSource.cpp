@@ -1,6 +1,6 @@
 #include "browser/ScreensaverSource.h"
 
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -29,7 +29,7 @@ ScreensaverKind ScreensaverSource::kind(const QString& setting)
 
 std::optional<QUrl> ScreensaverSource::url(const QString& setting)
 {
-    return KVUtility::getURLFromString(setting);
+    return WebsiteAddress::getURLFromString(setting);
 }
 
 bool ScreensaverSource::checkServerUrlIsReachable(const QUrl& url)

@@ -38,6 +38,9 @@ int runPrefCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
                 << PreferenceText::format(defaults, field) << '"';
             if (field.range)
                 out << ", from " << field.range->minimum << " to " << field.range->maximum;
+            const QStringList names = field.valueNames();
+            for (int i = 0; i < names.size(); ++i)
+                out << (i == 0 ? ", named " : ", ") << i << ' ' << names.at(i);
             out << ". " << field.description << '\n';
         }
         return ExitStatus::Done;

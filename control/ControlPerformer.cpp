@@ -13,7 +13,7 @@
 #include "policy/BlockedWebsiteEditing.h"
 #include "policy/CategoryEditing.h"
 #include "policy/IconLayout.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "settings/KVSettings.h"
 #include "settings/PreferenceText.h"
 #include "settings/SettingsFingerprint.h"
@@ -188,7 +188,7 @@ std::optional<ControlReply> applySiteOptions(const Arguments& a, AllowedWebsiteI
 // The index of the website stored under the address `input` would be stored as.
 std::optional<qsizetype> listedIndex(const AllowedWebsiteInput& input)
 {
-    const std::optional<QUrl> url = KVUtility::getURLFromString(input.url.trimmed(), input.protocol);
+    const std::optional<QUrl> url = WebsiteAddress::getURLFromString(input.url.trimmed(), input.protocol);
     if (!url)
         return std::nullopt;
     const QString stored = url->toString(QUrl::FullyEncoded);

@@ -3,7 +3,7 @@
 #include "files/DocumentStore.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Paths.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "settings/KVSettings.h"
 
 #include <QDir>
@@ -87,7 +87,7 @@ QStringList settingsDocumentNames(const KVSettings& settings)
 QString downloadFileName(const QUrl& url, const QString& suggestedName, const QStringList& settingsNames)
 {
     QString name;
-    const QString fromAddress = KVUtility::lastPathComponent(url);
+    const QString fromAddress = WebsiteAddress::lastPathComponent(url);
     if (usableName(fromAddress)) {
         name = fromAddress;
     } else if (usableName(suggestedName)) {
@@ -193,7 +193,7 @@ DownloadHistoryRow downloadHistoryRow(const DownloadHistoryParam& entry, const Q
     //% "When"
     const QString whenText = qtTrId("TEXT_WHEN");
     row.detail = QStringLiteral("%1: %2 %3: %4").arg(size, entry.fileSize, whenText, date);
-    row.storedPath = KVUtility::appendDocDirectoryPathIfFileURL(QUrl::fromLocalFile(entry.filePath)).toLocalFile();
+    row.storedPath = WebsiteAddress::appendDocDirectoryPathIfFileURL(QUrl::fromLocalFile(entry.filePath)).toLocalFile();
     if (QFileInfo(row.storedPath).isFile()) {
         row.state = DownloadHistoryRow::State::Stored;
     } else {

@@ -1,6 +1,6 @@
 #include "files/ReaderRules.h"
 
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "settings/KVBrowserPrefSettings.h"
 
 #include <QDir>
@@ -23,7 +23,7 @@ Document locate(const QUrl& pdfFileUrl, const QString& documentsDirectory)
     }
     if (!pdfFileUrl.isLocalFile())
         return document;
-    const QString name = KVUtility::lastPathComponent(pdfFileUrl);
+    const QString name = WebsiteAddress::lastPathComponent(pdfFileUrl);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return document;
     const QString root = QFileInfo(documentsDirectory).canonicalFilePath();

@@ -1,7 +1,7 @@
 #include "policy/AllowedWebsiteEditing.h"
 
 #include "log/KVLog.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
@@ -22,11 +22,11 @@ AllowedWebsiteInput AllowedWebsiteInput::fromRecord(const allowedWebsite& websit
 {
     AllowedWebsiteInput input;
     const std::optional<QUrl> url = website.parsedURL();
-    input.url = !isWebProtocol(website.protocol) && url ? KVUtility::lastPathComponent(*url)
-                                                        : KVUtility::editableWebAddress(website.url);
+    input.url = !isWebProtocol(website.protocol) && url ? WebsiteAddress::lastPathComponent(*url)
+                                                        : WebsiteAddress::editableWebAddress(website.url);
     input.protocol = website.protocol;
     input.title = website.title;
-    input.iconPath = KVUtility::editableText(website.iconURL);
+    input.iconPath = WebsiteAddress::editableText(website.iconURL);
     input.categoryId = website.categoryId;
     input.runAtStartup = website.runAtStartup;
     input.hideURL = website.hideURL;
@@ -50,12 +50,12 @@ EditOutcome AllowedWebsiteEditing::save(KVSettings& settings, const AllowedWebsi
     const QString iconPath = input.iconPath.trimmed();
     if (urlText.isEmpty())
         return EditOutcome::refused(adding ? QStringLiteral("Cannot Add empty URL") : QStringLiteral("Cannot Update empty URL"));
-    const std::optional<QUrl> url = KVUtility::getURLFromString(urlText, input.protocol);
+    const std::optional<QUrl> url = WebsiteAddress::getURLFromString(urlText, input.protocol);
     if (!url)
         return EditOutcome::refused(QStringLiteral("Invalid URL!!"));
     QString iconURL(QLatin1String(""));
     if (!iconPath.isEmpty()) {
-        iconURL = KVUtility::percentEncoded(iconPath);
+        iconURL = WebsiteAddress::percentEncoded(iconPath);
         if (!QUrl(iconURL, QUrl::StrictMode).isValid())
             return EditOutcome::refused(QStringLiteral("Invalid Icon path!!"));
     }

@@ -1,7 +1,7 @@
 #include "policy/BlockedWebsiteEditing.h"
 
 #include "log/KVLog.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
@@ -22,7 +22,7 @@ BlockedWebsiteInput BlockedWebsiteInput::fromRecord(const blockedWebsite& websit
 {
     const std::optional<QUrl> url = website.parsedURL();
     const bool file = website.protocol == WebsiteProtocol::File;
-    return BlockedWebsiteInput{file && url ? KVUtility::lastPathComponent(*url) : KVUtility::editableWebAddress(website.url),
+    return BlockedWebsiteInput{file && url ? WebsiteAddress::lastPathComponent(*url) : WebsiteAddress::editableWebAddress(website.url),
                                website.protocol};
 }
 
@@ -35,7 +35,7 @@ EditOutcome BlockedWebsiteEditing::save(KVSettings& settings, const BlockedWebsi
     const QString text = input.url.trimmed();
     if (text.isEmpty())
         return EditOutcome::refused(adding ? QStringLiteral("Cannot Add empty URL") : QStringLiteral("Cannot Update empty URL"));
-    const std::optional<KVUtility::BlockedAddress> address = KVUtility::getBlockedAddressFromString(text, input.protocol);
+    const std::optional<WebsiteAddress::BlockedAddress> address = WebsiteAddress::getBlockedAddressFromString(text, input.protocol);
     if (!address)
         return EditOutcome::refused(QStringLiteral("Invalid URL!!"));
 

@@ -1,7 +1,7 @@
 #include "policy/CategoryEditing.h"
 
 #include "log/KVLog.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
@@ -23,7 +23,7 @@ EditOutcome noSuchCategory(qsizetype index)
 
 CategoryInput CategoryInput::fromRecord(const allowedWebsiteCategory& category)
 {
-    return CategoryInput{category.categoryTitle, KVUtility::editableText(category.iconURL)};
+    return CategoryInput{category.categoryTitle, WebsiteAddress::editableText(category.iconURL)};
 }
 
 EditOutcome CategoryEditing::save(KVSettings& settings, const CategoryInput& input, std::optional<qsizetype> index)
@@ -46,7 +46,7 @@ EditOutcome CategoryEditing::save(KVSettings& settings, const CategoryInput& inp
     const QString iconPath = input.iconPath.trimmed();
     QString iconURL(QLatin1String(""));
     if (!iconPath.isEmpty()) {
-        iconURL = KVUtility::percentEncoded(iconPath);
+        iconURL = WebsiteAddress::percentEncoded(iconPath);
         if (!QUrl(iconURL, QUrl::StrictMode).isValid())
             return EditOutcome::refused(QStringLiteral("Invalid Icon path!!"));
     }

@@ -3,7 +3,7 @@
 #include "platform/Device.h"
 #include "platform/FormatString.h"
 #include "platform/Paths.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
@@ -81,7 +81,7 @@ private:
     const QString& urlString()
     {
         if (!urlStringTaken) {
-            urlStringValue = KVUtility::getURLString(url);
+            urlStringValue = WebsiteAddress::getURLString(url);
             urlStringTaken = true;
         }
         return urlStringValue;
@@ -212,7 +212,7 @@ private:
             if (selected && selected->toString(QUrl::FullyEncoded) == abs)
                 return true;
         }
-        return index.hasFileNamed(KVUtility::lastPathComponent(url));
+        return index.hasFileNamed(WebsiteAddress::lastPathComponent(url));
     }
 
     Verdict websiteRules()
@@ -276,7 +276,7 @@ private:
         }
         if (WebsiteRules::checkIsSupportedByGoogleDocs(abs)) {
             if (p.isAllowPDFViewer && abs.endsWith(QLatin1String(".pdf"))) {
-                const QUrl document = KVUtility::appendDocDirectoryPathIfFileURL(url);
+                const QUrl document = WebsiteAddress::appendDocDirectoryPathIfFileURL(url);
                 if (!document.isEmpty())
                     add(Kind::OpenReader, document);
                 return Verdict::Cancel;

@@ -1,6 +1,6 @@
 #include "policy/PolicyIndex.h"
 
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
@@ -61,7 +61,7 @@ void PolicyIndex::buildAllowed()
         if (!url)
             continue;
         if (url->isLocalFile()) {
-            const QString name = KVUtility::lastPathComponent(*url);
+            const QString name = WebsiteAddress::lastPathComponent(*url);
             if (name.isEmpty())
                 m_fileWebsiteWithoutName = true;
             else

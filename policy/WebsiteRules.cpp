@@ -1,7 +1,7 @@
 #include "policy/WebsiteRules.h"
 
 #include "platform/FormatString.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "settings/KVSettings.h"
 
 #include <array>
@@ -20,7 +20,7 @@ QString capitalizeFirstLetterOfString(const QString& text)
 QString defaultTitleForURL(const QUrl& url, WebsiteProtocol protocol)
 {
     if (protocol == WebsiteProtocol::File)
-        return KVUtility::lastPathComponent(url);
+        return WebsiteAddress::lastPathComponent(url);
     QString longest;
     const QStringList labels = url.host().split(QLatin1Char('.'));
     for (const QString& label : labels) {

@@ -3,11 +3,12 @@
 #include "platform/Device.h"
 #include "platform/UserDefaults.h"
 #include "settings/PlistValue.h"
+#include "settings/PreferenceText.h"
 
 #include <QHash>
 #include <QRegularExpression>
 
-#include <array>
+#include <QtGlobal>
 
 namespace korvel {
 
@@ -15,90 +16,110 @@ namespace {
 
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
+using Screens = KVBrowserPrefSettings::Screens;
 
-const std::array<P::Field, 81> fieldTable = {{
-    {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
-    {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
-    {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Telephone, mail and message links: on, only logged (the kiosk hands no link to another application, so nothing calls); off, refused like any unlisted address"},
-    {"PrintLinks", T::Bool, &P::enablePrintLinks, "Let pages print (their print command and print links)"},
-    {"DrivingMode", T::Bool, &P::enableDrivingMode, "Lock the screen while the device moves (see MotionType)"},
-    {"MotionType", T::Int, &P::motionType, "The motion that locks the screen: 0 walking, 1 running, 2 driving", P::Range{0, 2}},
-    {"IdleTimeout", T::Int, &P::idleTimeout, "Seconds without a touch before the idle actions run; under 10 turns the idle timer off", P::Range{0, 59999}, P::Range{10, 59999}},
-    {"AllowAllWebsites", T::IntegerBool, &P::allowAllWebsites, "Allow every website except the blocked ones, instead of only the listed ones"},
-    {"AllowContentBlocking", T::IntegerBool, &P::allowContentBlocking, "Refuse addresses that contain one of the blocked keywords"},
-    {"StrBlockedKeyWord", T::String, &P::strBlockedKeyWord, "The blocked keywords, separated by commas"},
-    {"IgnoreSSLWarnings", T::Bool, &P::ignoreSslWarnings, "Open pages whose certificate is not trusted"},
-    {"GoHomeOnNetworkGain", T::Bool, &P::goHomeOnNetworkGain, "Return to the start when the network comes back"},
-    {"GoHomeOnIdleTimeout", T::Bool, &P::goHomeOnIdleTimeout, "Return to the start when the kiosk has been idle (see IdleTimeout)"},
-    {"EnableMenu", T::Bool, &P::enableMenu, "Show the menu button in the browser toolbar"},
-    {"PrivateBrowsing", T::Bool, &P::privateBrowsing, "Keep nothing of a visitor (cookies, storage, cache) once they leave"},
-    {"OfflineCacheBrowsing", T::Bool, &P::offlineBrowsingCache, "Show pages from the cache while the network is down"},
-    {"PluginsEnable", T::Bool, &P::pluginsEnable, "Let pages use the engine's plug-ins (no effect here: no plug-in exists for this engine)"},
-    {"Wallpaper", T::String, &P::wallpaper, "Picture behind the home screen icons, a file in Documents"},
-    {"ZoomEnable", T::Bool, &P::zoomEnable, "Let visitors zoom pages"},
-    {"FullScreen", T::Bool, &P::fullScreen, "Cover the whole screen, without the status bar"},
-    {"PreventSuspend", T::Bool, &P::preventSuspend, "Keep the display and the machine awake"},
-    {"WallpaperStyle", T::Int, &P::wallpaperStyle, "How the wallpaper fills the screen: 0 centre, 1 stretch, 2 fit", P::Range{0, 2}},
-    {"BrowserOrientation", T::Int, &P::browserOrientation, "Screen orientation: 0 any, 1 landscape, 2 portrait", P::Range{0, 2}},
-    {"PasswordTimeout", T::Int, &P::passwordTimeout, "Minutes after the start during which the settings gesture works (see RestrictSettings)", P::Range{1, 999}},
-    {"RestrictSettings", T::Bool, &P::restrictSettings, "Let the settings gesture work only for a while after the start"},
-    {"UserAgents", T::String, &P::userAgents, "The browser identity pages see"},
-    {"MakeToast", T::Bool, &P::makeToast, "Tell visitors in a short message why an address was refused"},
-    {"EnableScreenSaver", T::Bool, &P::enableScreenSaver, "Show the screensaver when the kiosk is idle (see IdleTimeout)"},
-    {"ScreenSaver", T::String, &P::screenSaverURL, "The screensaver: a video, a picture or a web address"},
-    {"EnableToolBar", T::Bool, &P::enableToolBar, "Show the browser toolbar"},
-    {"NumberOfTaps", T::Int, &P::numberTaps, "Taps of the hidden gesture that opens the settings", P::Range{4, 40}},
-    {"AccessDenied", T::Bool, &P::accessDenied, "Return to the start when a link leads to a blocked website"},
-    {"ServerSwitch", T::Bool, &P::serverSwitchOnOFF, "Run the upload server on the local network"},
-    {"Port", T::Int, &P::port, "Port of the upload server", P::Range{1024, 65535}, P::Range{1025, 65535}},
-    {"UploadAccessCode", T::String, &P::uploadAccessCode, "Code the upload page asks for; empty asks for none"},
-    {"UploadServerTLS", T::Bool, &P::uploadServerTLS, "Serve the upload server over HTTPS with the device's own certificate"},
-    {"Zoom", T::Int, &P::intZoom, "Initial zoom of pages in percent", P::Range{100, 999}},
-    {"Bounce", T::Bool, &P::bounceSwitch, "Let pages bounce when scrolled past their end (no effect with this engine)"},
-    {"AllowPopup", T::Bool, &P::allowPopup, "Let pages open new windows"},
-    {"AllowPopupInSameWindow", T::Bool, &P::allowPopupInSameWindow, "Open pages' new windows in the current window"},
-    {"EnableRefreshButton", T::Bool, &P::enableRefreshButton, "Show the reload button"},
-    {"EnableHomeButton", T::Bool, &P::enableHomeButton, "Show the home button"},
-    {"EnableBackButton", T::Bool, &P::enableBackButton, "Show the back button"},
-    {"EnableForwardButton", T::Bool, &P::enableForwardButton, "Show the forward button"},
-    {"EnablePrintButton", T::Bool, &P::enablePrintButton, "Show the print button"},
-    {"RefreshImage", T::String, &P::refreshImage, "Picture of the reload button, a file in Documents"},
-    {"HomeImage", T::String, &P::homeImage, "Picture of the home button, a file in Documents"},
-    {"BackImage", T::String, &P::backImage, "Picture of the back button, a file in Documents"},
-    {"ForwardImage", T::String, &P::forwardImage, "Picture of the forward button, a file in Documents"},
-    {"PrintImage", T::String, &P::printImage, "Picture of the print button, a file in Documents"},
-    {"ToolbarImage", T::String, &P::toolbarImage, "Background picture of the toolbar, a file in Documents"},
-    {"Brightness", T::Float, &P::brightness, "Screen brightness, 0 dark to 1 full", P::Range{0, 1}},
-    {"AllowDragDrop", T::Bool, &P::allowDragDrop, "Let icons on the home screen be moved"},
-    {"AllowResize", T::Bool, &P::allowResize, "Let icons on the home screen be resized"},
-    {"EnableSchedulePowerSaver", T::Bool, &P::enableScheduleSuspend, "Save power between StartTime and EndTime on the days of DaySelected"},
-    {"StartTime", T::TimeOfDay, &P::startTime, "Start of the power-saving period (hh:mm AM/PM)"},
-    {"EndTime", T::TimeOfDay, &P::endTime, "End of the power-saving period (hh:mm AM/PM)"},
-    {"DaySelected", T::Days, &P::daysSelected, "Days of the power-saving period, as Mon,Tue,..."},
-    {"AlwaysSavePower", T::Bool, &P::alwaysSavePower, "Save power whenever the kiosk is idle"},
-    {"UseMultiTab", T::Bool, &P::useMultiTab, "Browse in tabs"},
-    {"EnableLoadingIcon", T::Bool, &P::enableloadingIcon, "Show a spinning icon while a page loads"},
-    {"CustomUserAgentHeader", T::String, &P::customUserAgentHeader, "Text added to the browser identity"},
-    {"EnableCustomUserAgentHeader", T::Bool, &P::enableCustomUserAgentHeader, "Add CustomUserAgentHeader to the browser identity"},
-    {"EnableGuidedAccessMode", T::Bool, &P::enableGuidedAccessMode, "Kept for documents from other kiosks; has no effect here"},
-    {"CountOfTabs", T::Int, &P::countOfTabs, "Most tabs open at once", P::Range{1, 8}},
-    {"AllowOpenFileInGoogleDocs", T::Bool, &P::isAllowOpenFileInGoogleDocs, "Show documents the kiosk cannot display through the online document viewer"},
-    {"AllowPDFViewer", T::Bool, &P::isAllowPDFViewer, "Show PDF documents in the kiosk's reader"},
-    {"AllowDownloadInPDFViewer", T::Bool, &P::isAllowDownloadInPDFViewer, "Let visitors save a document from the reader"},
-    {"AllowPrintInPDFViewer", T::Bool, &P::isAllowPrintInPDFViewer, "Let visitors print a document from the reader"},
-    {"AllowFileDownloadInDevice", T::Bool, &P::isAllowFileDownloadInDevice, "Let visitors download files"},
-    {"AllowOpenFileAfterDownload", T::Bool, &P::isAllowOpenFileAfterDownload, "Open a file once it is downloaded"},
-    {"KeepDownloadHistory", T::Bool, &P::isAllowKeepDownloadHistory, "Keep the list of downloaded files"},
-    {"DownloadQuota", T::Int, &P::downloadQuota, "Megabytes one visit may save into Documents, downloads and printouts together; 0 means 100", P::Range{0, 100000}, P::Range{1, 100000}},
-    {"RendererMemoryLimitMB", T::Int, &P::rendererMemoryLimitMB, "Megabytes a page's renderer may use before the page is reloaded at the next idle moment; 0 means 1 GiB or half the memory, whichever is less", P::Range{0, 1048576}},
-    {"RestartDailyAt", T::String, &P::restartDailyAt, "Time of day (HH:MM, 24-hour clock) Korvel restarts once nobody uses it; empty for never"},
-    {"DisableJIT", T::Bool, &P::disableJIT, "Run pages' JavaScript without the engine's compiler (slower scripts, no WebAssembly, far less to attack); from the next start"},
-    {"LimitWebRTC", T::Bool, &P::limitWebRTC, "Let pages' WebRTC connect only through a proxy, so they never learn the device's local addresses; from the next start"},
-    {"BlockThirdPartyCookies", T::Bool, &P::blockThirdPartyCookies, "Refuse cookies of other websites than the page's own"},
-    {"RemoteControl", T::Bool, &P::remoteControl, "Answer the HTTPS control and status API (its token: korvelctl remote token)"},
-    {"RemoteControlPort", T::Int, &P::remoteControlPort, "Port of the HTTPS control and status API", P::Range{1024, 65535}},
-    {"RemoteControlAddress", T::String, &P::remoteControlAddress, "Address the control and status API listens on: 127.0.0.1 only this device, another address of the device opens it to that network"},
-}};
+constexpr const char* bp = Screens::browserPreferences;
+constexpr const char* advanced = Screens::advancedSettings;
+constexpr const char* links = Screens::specialLinks;
+constexpr const char* tabs = Screens::multiTab;
+constexpr const char* saver = Screens::screensaver;
+constexpr const char* power = Screens::powerSaver;
+constexpr const char* motion = Screens::motion;
+constexpr const char* pdf = Screens::pdfViewer;
+constexpr const char* toolbar = Screens::navigationToolbar;
+
+QString presentBrightness()
+{
+    return QString::number(Device::current().screenBrightness(), 'g', 17);
+}
+
+// One row per preference: key, type, member, what it does, values it takes (all, typed), then its
+// factory value, the names of its values and where the settings show it.
+
+const P::Field fieldTable[] = {
+    P::Field{"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"}.shownAt({bp, 2, 12, "Refresh Current Page on Recovering from Error"}),
+    P::Field{"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"}.byDefault("true").shownAt({bp, 2, 7, "Enable Copy Paste"}),
+    P::Field{"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Telephone, mail and message links: on, only logged (the kiosk hands no link to another application, so nothing calls); off, refused like any unlisted address"}.byDefault("true").shownAt({links, 0, 0, "Phone Numbers", "TEXT_PHONE_LINKS_DETAIL"}),
+    P::Field{"PrintLinks", T::Bool, &P::enablePrintLinks, "Let pages print (their print command and print links)"}.byDefault("true").shownAt({links, 0, 1, "Print Links"}),
+    P::Field{"DrivingMode", T::Bool, &P::enableDrivingMode, "Lock the screen while the device moves (see MotionType)"}.shownAt({motion, 0, 0, "Motion Detection", "TEXT_MOTION_DETECTION_DETAIL"}),
+    P::Field{"MotionType", T::Int, &P::motionType, "The motion that locks the screen", P::Range{0, 2}}.named("Walking|Running|Automotive").shownAt({motion, 0, 1, "Sensitivity"}),
+    P::Field{"IdleTimeout", T::Int, &P::idleTimeout, "Seconds without a touch before the idle actions run; under 10 turns the idle timer off", P::Range{0, 59999}, P::Range{10, 59999}}.byDefault("10").shownAt({bp, 4, 0, "Idle Timeout (Seconds)"}),
+    P::Field{"AllowAllWebsites", T::IntegerBool, &P::allowAllWebsites, "Allow every website except the blocked ones, instead of only the listed ones"}.shownAt({advanced, 0, 0, "Allow All Websites", "TEXT_ALLOW_ALL_DETAIL"}),
+    P::Field{"AllowContentBlocking", T::IntegerBool, &P::allowContentBlocking, "Refuse addresses that contain one of the blocked keywords"}.shownAt({advanced, 1, 0, "Enable Content Blocking", "Enable to allow content blocking"}),
+    P::Field{"StrBlockedKeyWord", T::String, &P::strBlockedKeyWord, "The blocked keywords, separated by commas"}.shownAt({advanced, 1, 1, "Add keywords to block access", "Block sites containing the keywords"}),
+    P::Field{"IgnoreSSLWarnings", T::Bool, &P::ignoreSslWarnings, "Open pages whose certificate is not trusted"}.shownAt({bp, 0, 5, "Ignore SSL Warnings"}),
+    P::Field{"GoHomeOnNetworkGain", T::Bool, &P::goHomeOnNetworkGain, "Return to the start when the network comes back"}.shownAt({bp, 0, 6, "Go to Home on Network Gain"}),
+    P::Field{"GoHomeOnIdleTimeout", T::Bool, &P::goHomeOnIdleTimeout, "Return to the start when the kiosk has been idle (see IdleTimeout)"}.shownAt({bp, 4, 1, "Go to Home", "Goto Home Screen on idletimeout"}),
+    P::Field{"EnableMenu", T::Bool, &P::enableMenu, "Show the menu button in the browser toolbar"}.shownAt({bp, 2, 0, "Show Options Menu on Browser Screen"}),
+    P::Field{"PrivateBrowsing", T::Bool, &P::privateBrowsing, "Keep nothing of a visitor (cookies, storage, cache) once they leave"}.shownAt({bp, 1, 0, "Clear Cookies on Home"}),
+    P::Field{"OfflineCacheBrowsing", T::Bool, &P::offlineBrowsingCache, "Show pages from the cache while the network is down"}.shownAt({bp, 1, 1, "Clear App Cache on Home"}),
+    P::Field{"PluginsEnable", T::Bool, &P::pluginsEnable, "Let pages use the engine's plug-ins (no effect here: no plug-in exists for this engine)"}.byDefault("true").shownAt({bp, 2, 16, "TEXT_ENABLE_PLUGINS", "TEXT_ENABLE_PLUGINS_DETAIL"}),
+    P::Field{"Wallpaper", T::String, &P::wallpaper, "Picture behind the home screen icons, a file in Documents"}.shownAt({bp, 3, 0, "Wallpaper"}),
+    P::Field{"ZoomEnable", T::Bool, &P::zoomEnable, "Let visitors zoom pages"}.byDefault("true").shownAt({bp, 2, 8, "Enable Zoom"}),
+    P::Field{"FullScreen", T::Bool, &P::fullScreen, "Cover the whole screen, without the status bar"}.byDefault("true").shownAt({bp, 2, 11, "Enable FullScreen"}),
+    P::Field{"PreventSuspend", T::Bool, &P::preventSuspend, "Keep the display and the machine awake"}.byDefault("true").shownAt({bp, 0, 12, "Prevent Device Suspend"}),
+    P::Field{"WallpaperStyle", T::Int, &P::wallpaperStyle, "How the wallpaper fills the screen", P::Range{0, 2}}.named("Center|Stretch|AspectFit").shownAt({bp, 3, 1, "Wallpaper Style"}),
+    P::Field{"BrowserOrientation", T::Int, &P::browserOrientation, "Screen orientation", P::Range{0, 2}}.named("None|Landscape|Portrait").shownAt({bp, 2, 13, "Browser Orientation"}),
+    P::Field{"PasswordTimeout", T::Int, &P::passwordTimeout, "Minutes after the start during which the settings gesture works (see RestrictSettings)", P::Range{1, 999}}.byDefault("1").shownAt({bp, 0, 4, "Restrict Settings after (Minutes)"}),
+    P::Field{"RestrictSettings", T::Bool, &P::restrictSettings, "Let the settings gesture work only for a while after the start"}.shownAt({bp, 0, 3, "Restrict Korvel Settings Menu"}),
+    P::Field{"UserAgents", T::String, &P::userAgents, "The browser identity pages see"}.byDefault("Default").shownAt({bp, 0, 11, "User Agent"}),
+    P::Field{"MakeToast", T::Bool, &P::makeToast, "Tell visitors in a short message why an address was refused"}.byDefault("true").shownAt({bp, 2, 4, "Enable Toast Messages"}),
+    P::Field{"EnableScreenSaver", T::Bool, &P::enableScreenSaver, "Show the screensaver when the kiosk is idle (see IdleTimeout)"}.shownAt({saver, 0, 0, "Enable ScreenSaver", "TEXT_SCREENSAVER_ENABLE_DETAIL"}),
+    P::Field{"ScreenSaver", T::String, &P::screenSaverURL, "The screensaver: a video, a picture or a web address"}.shownAt({saver, 1, 0, "TEXT_SCREENSAVER_SOURCE", "TEXT_SCREENSAVER_SOURCE_PLACEHOLDER"}),
+    P::Field{"EnableToolBar", T::Bool, &P::enableToolBar, "Show the browser toolbar"}.byDefault("true").shownAt({bp, 2, 2, "Show Navigation Toolbar"}),
+    P::Field{"NumberOfTaps", T::Int, &P::numberTaps, "Taps of the hidden gesture that opens the settings", P::Range{4, 40}}.byDefault("5").shownAt({bp, 0, 1, "Tap count", "Number of taps to access settings. Default 5."}),
+    P::Field{"AccessDenied", T::Bool, &P::accessDenied, "Return to the start when a link leads to a blocked website"}.shownAt({bp, 0, 2, "Go to Home on Access Denied"}),
+    P::Field{"ServerSwitch", T::Bool, &P::serverSwitchOnOFF, "Run the upload server on the local network"}.shownAt({bp, 5, 0, "Enable Upload Server"}),
+    P::Field{"Port", T::Int, &P::port, "Port of the upload server", P::Range{1024, 65535}, P::Range{1025, 65535}}.byDefault("8080").shownAt({bp, 5, 1, "Run on Port"}),
+    P::Field{"UploadAccessCode", T::String, &P::uploadAccessCode, "Code the upload page asks for; empty asks for none"}.shownAt({bp, 5, 2, "TEXT_UPLOAD_ACCESS_CODE", "TEXT_UPLOAD_ACCESS_CODE_DETAIL"}),
+    P::Field{"UploadServerTLS", T::Bool, &P::uploadServerTLS, "Serve the upload server over HTTPS with the device's own certificate"}.shownAt({bp, 5, 5, "TEXT_UPLOAD_SERVER_TLS", "TEXT_UPLOAD_SERVER_TLS_DETAIL"}),
+    P::Field{"Zoom", T::Int, &P::intZoom, "Initial zoom of pages in percent", P::Range{100, 999}}.byDefault("100").shownAt({bp, 2, 9, "Set Initial Zoom Level"}),
+    P::Field{"Bounce", T::Bool, &P::bounceSwitch, "Let pages bounce when scrolled past their end (no effect with this engine)"}.byDefault("true").shownAt({bp, 2, 10, "WebView Bounce", "TEXT_BOUNCE_DETAIL"}),
+    P::Field{"AllowPopup", T::Bool, &P::allowPopup, "Let pages open new windows"}.shownAt({bp, 2, 5, "Allow Pop-Ups"}),
+    P::Field{"AllowPopupInSameWindow", T::Bool, &P::allowPopupInSameWindow, "Open pages' new windows in the current window"}.shownAt({bp, 2, 6, "Show Pop-Ups in same window"}),
+    P::Field{"EnableRefreshButton", T::Bool, &P::enableRefreshButton, "Show the reload button"}.byDefault("true").shownAt({toolbar, 0, 0, "Show Refresh Button"}),
+    P::Field{"EnableHomeButton", T::Bool, &P::enableHomeButton, "Show the home button"}.byDefault("true").shownAt({toolbar, 0, 2, "Show Home Button"}),
+    P::Field{"EnableBackButton", T::Bool, &P::enableBackButton, "Show the back button"}.byDefault("true").shownAt({toolbar, 0, 3, "Show Back Button"}),
+    P::Field{"EnableForwardButton", T::Bool, &P::enableForwardButton, "Show the forward button"}.byDefault("true").shownAt({toolbar, 0, 1, "Show Forward Button"}),
+    P::Field{"EnablePrintButton", T::Bool, &P::enablePrintButton, "Show the print button"}.shownAt({toolbar, 0, 4, "Show Print Button"}),
+    P::Field{"RefreshImage", T::String, &P::refreshImage, "Picture of the reload button, a file in Documents"}.shownAt({toolbar, 1, 0, "Refresh Button Image", "Image used to show Refresh Button. Recommended size: 44*44"}),
+    P::Field{"HomeImage", T::String, &P::homeImage, "Picture of the home button, a file in Documents"}.shownAt({toolbar, 1, 2, "Home Button Image", "Image used to show Home Button. Recommended size: 44*44"}),
+    P::Field{"BackImage", T::String, &P::backImage, "Picture of the back button, a file in Documents"}.shownAt({toolbar, 1, 3, "Back Button Image", "Image used to show Back Button. Recommended size: 44*44"}),
+    P::Field{"ForwardImage", T::String, &P::forwardImage, "Picture of the forward button, a file in Documents"}.shownAt({toolbar, 1, 1, "Forward Button Image", "Image used to show Forward Button. Recommended size: 44*44"}),
+    P::Field{"PrintImage", T::String, &P::printImage, "Picture of the print button, a file in Documents"}.shownAt({toolbar, 1, 4, "Print Button Image", "Image used to show Print Button. Recommended size: 44*44"}),
+    P::Field{"ToolbarImage", T::String, &P::toolbarImage, "Background picture of the toolbar, a file in Documents"}.shownAt({toolbar, 1, 5, "Toolbar Background", "Image for Navigation Toolbar Background"}),
+    P::Field{"Brightness", T::Float, &P::brightness, "Screen brightness, 0 dark to 1 full", P::Range{0, 1}}.byDefault(presentBrightness).shownAt({bp, 0, 10, "Adjust Brightness"}),
+    P::Field{"AllowDragDrop", T::Bool, &P::allowDragDrop, "Let icons on the home screen be moved"}.shownAt({bp, 0, 8, "Allow Icon Relocation"}),
+    P::Field{"AllowResize", T::Bool, &P::allowResize, "Let icons on the home screen be resized"}.shownAt({bp, 0, 7, "Allow Icon Resize"}),
+    P::Field{"EnableSchedulePowerSaver", T::Bool, &P::enableScheduleSuspend, "Save power between StartTime and EndTime on the days of DaySelected"}.shownAt({power, 0, 1, "Schedule Power Saver", "TEXT_POWER_SCHEDULE_DETAIL"}),
+    P::Field{"StartTime", T::TimeOfDay, &P::startTime, "Start of the power-saving period (hh:mm AM/PM)"}.byDefault("00:00 AM").shownAt({power, 1, 0, "TEXT_POWER_START_TIME", "TEXT_POWER_HOURS"}),
+    P::Field{"EndTime", T::TimeOfDay, &P::endTime, "End of the power-saving period (hh:mm AM/PM)"}.byDefault("00:00 AM").shownAt({power, 1, 1, "TEXT_POWER_END_TIME", "TEXT_POWER_HOURS"}),
+    P::Field{"DaySelected", T::Days, &P::daysSelected, "Days of the power-saving period, as Mon,Tue,..."}.byDefault("Mon,Tue,Wed,Thu,Fri,Sat,Sun").shownAt({power, 2, 0, "TEXT_POWER_DAYS"}),
+    P::Field{"AlwaysSavePower", T::Bool, &P::alwaysSavePower, "Save power whenever the kiosk is idle"}.shownAt({power, 0, 0, "Always Save Power", "TEXT_POWER_ALWAYS_DETAIL"}),
+    P::Field{"UseMultiTab", T::Bool, &P::useMultiTab, "Browse in tabs"}.shownAt({tabs, 0, 0, "Enable Multi-Tab"}),
+    P::Field{"EnableLoadingIcon", T::Bool, &P::enableloadingIcon, "Show a spinning icon while a page loads"}.byDefault("true").shownAt({bp, 2, 15, "Enable Loading Icon"}),
+    P::Field{"CustomUserAgentHeader", T::String, &P::customUserAgentHeader, "Text added to the browser identity"}.shownAt({bp, 0, 14, "Custom User Agent Header", "Note:If Header field is empty.Default header is set to Korvel."}),
+    P::Field{"EnableCustomUserAgentHeader", T::Bool, &P::enableCustomUserAgentHeader, "Add CustomUserAgentHeader to the browser identity"}.shownAt({bp, 0, 13, "Enable Custom User Agent Header"}),
+    P::Field{"EnableGuidedAccessMode", T::Bool, &P::enableGuidedAccessMode, "Kept for documents from other kiosks; has no effect here"},
+    P::Field{"CountOfTabs", T::Int, &P::countOfTabs, "Most tabs open at once", P::Range{1, 8}}.byDefault("8").shownAt({tabs, 0, 1, "Maximum Number of Tab(s)", "Enter a value between 1 to 8."}),
+    P::Field{"AllowOpenFileInGoogleDocs", T::Bool, &P::isAllowOpenFileInGoogleDocs, "Show documents the kiosk cannot display through the online document viewer"}.shownAt({bp, 6, 0, "SHOW_FILES_USING_GOOGLE_DOCS", "ENABLES_VIEWING_OF_GOOGLE_DOCS"}),
+    P::Field{"AllowPDFViewer", T::Bool, &P::isAllowPDFViewer, "Show PDF documents in the kiosk's reader"}.shownAt({pdf, 0, 0, "PDF_VIEWER", "TEXT_PDF_VIEWER_DETAIL"}),
+    P::Field{"AllowDownloadInPDFViewer", T::Bool, &P::isAllowDownloadInPDFViewer, "Let visitors save a document from the reader"}.shownAt({pdf, 0, 1, "TEXT_PDF_ALLOW_DOWNLOAD", "TEXT_PDF_ALLOW_DOWNLOAD_DETAIL"}),
+    P::Field{"AllowPrintInPDFViewer", T::Bool, &P::isAllowPrintInPDFViewer, "Let visitors print a document from the reader"}.shownAt({pdf, 0, 2, "TEXT_PDF_ALLOW_PRINT", "TEXT_PDF_ALLOW_PRINT_DETAIL"}),
+    P::Field{"AllowFileDownloadInDevice", T::Bool, &P::isAllowFileDownloadInDevice, "Let visitors download files"}.shownAt({bp, 7, 0, "ALLOW_DOWNLOADS", "ALLOW_DOWNLOADING_FILES_TO_DEVICE"}),
+    P::Field{"AllowOpenFileAfterDownload", T::Bool, &P::isAllowOpenFileAfterDownload, "Open a file once it is downloaded"}.shownAt({bp, 7, 1, "OPEN_FILE_AFTER_DOWNLOAD", "CHECK_TO_OPEN_FILE_AFTER_DOWNLOAD"}),
+    P::Field{"KeepDownloadHistory", T::Bool, &P::isAllowKeepDownloadHistory, "Keep the list of downloaded files"}.shownAt({bp, 7, 2, "KEEP_DOWNLOAD_HISTORY", "CHECK_TO_KEEP_DOWNLOAD_HISTORY"}),
+    P::Field{"DownloadQuota", T::Int, &P::downloadQuota, "Megabytes one visit may save into Documents, downloads and printouts together; 0 means 100", P::Range{0, 100000}, P::Range{1, 100000}}.byDefault("100"),
+    P::Field{"RendererMemoryLimitMB", T::Int, &P::rendererMemoryLimitMB, "Megabytes a page's renderer may use before the page is reloaded at the next idle moment; 0 means 1 GiB or half the memory, whichever is less", P::Range{0, 1048576}}.shownAt({bp, 8, 0, "TEXT_RENDERER_MEMORY_LIMIT", "TEXT_RENDERER_MEMORY_LIMIT_DETAIL"}),
+    P::Field{"RestartDailyAt", T::String, &P::restartDailyAt, "Time of day (HH:MM, 24-hour clock) Korvel restarts once nobody uses it; empty for never"}.shownAt({bp, 8, 1, "TEXT_RESTART_DAILY_AT", "TEXT_RESTART_DAILY_AT_DETAIL"}),
+    P::Field{"DisableJIT", T::Bool, &P::disableJIT, "Run pages' JavaScript without the engine's compiler (slower scripts, no WebAssembly, far less to attack); from the next start"}.byDefault("true"),
+    P::Field{"LimitWebRTC", T::Bool, &P::limitWebRTC, "Let pages' WebRTC connect only through a proxy, so they never learn the device's local addresses; from the next start"}.byDefault("true"),
+    P::Field{"BlockThirdPartyCookies", T::Bool, &P::blockThirdPartyCookies, "Refuse cookies of other websites than the page's own"}.byDefault("true"),
+    P::Field{"RemoteControl", T::Bool, &P::remoteControl, "Answer the HTTPS control and status API (its token: korvelctl remote token)"},
+    P::Field{"RemoteControlPort", T::Int, &P::remoteControlPort, "Port of the HTTPS control and status API", P::Range{1024, 65535}}.byDefault("8443"),
+    P::Field{"RemoteControlAddress", T::String, &P::remoteControlAddress, "Address the control and status API listens on: 127.0.0.1 only this device, another address of the device opens it to that network"}.byDefault("127.0.0.1"),
+    P::Field{"AllowMediaAutoplay", T::Bool, &P::allowMediaAutoplay, "Let pages start video and sound without a touch, as signage pages do; off, the engine's own rule (muted video only)"},
+};
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
 
@@ -125,6 +146,38 @@ const P::Field* KVBrowserPrefSettings::fieldForKey(const QString& key)
     return index.value(key, nullptr);
 }
 
+const P::Field* KVBrowserPrefSettings::fieldAt(const char* screen, int section, int row)
+{
+    for (const Field& f : fieldTable) {
+        if (f.place.screen && qstrcmp(f.place.screen, screen) == 0 && f.place.section == section && f.place.row == row)
+            return &f;
+    }
+    return nullptr;
+}
+
+QStringList KVBrowserPrefSettings::Field::valueNames() const
+{
+    return names ? QString::fromUtf8(names).split(QLatin1Char('|')) : QStringList();
+}
+
+QVariant KVBrowserPrefSettings::factoryValue(const Field& field)
+{
+    if (field.factoryNow)
+        return PreferenceText::parse(field, field.factoryNow()).value_or(QVariant());
+    // Parsed once: the record is made often (every read of a dictionary starts from it).
+    static const QHash<const Field*, QVariant> fixed = [] {
+        QHash<const Field*, QVariant> values;
+        for (const Field& f : fieldTable) {
+            if (f.type == FieldType::String)
+                values.insert(&f, QString(QLatin1String(f.factory ? f.factory : "")));
+            else if (f.factory)
+                values.insert(&f, PreferenceText::parse(f, QString::fromUtf8(f.factory)).value_or(QVariant()));
+        }
+        return values;
+    }();
+    return fixed.value(&field);
+}
+
 KVBrowserPrefSettings KVBrowserPrefSettings::init()
 {
     KVBrowserPrefSettings record;
@@ -134,90 +187,12 @@ KVBrowserPrefSettings KVBrowserPrefSettings::init()
 
 void KVBrowserPrefSettings::loadDefaults()
 {
-    enableRefreshOnError = false;
-    enableCopyPaste = true;
-    enablePhoneLinks = true;
-    enablePrintLinks = true;
-    enableDrivingMode = false;
-    motionType = 0;
-    idleTimeout = 10;
-    allowAllWebsites = false;
-    allowContentBlocking = false;
-    strBlockedKeyWord = emptyText();
-    ignoreSslWarnings = false;
-    goHomeOnNetworkGain = false;
-    goHomeOnIdleTimeout = false;
-    enableMenu = false;
-    privateBrowsing = false;
-    offlineBrowsingCache = false;
-    pluginsEnable = true;
-    wallpaper = emptyText();
-    zoomEnable = true;
-    fullScreen = true;
-    preventSuspend = true;
-    wallpaperStyle = 0;
-    browserOrientation = 0;
-    passwordTimeout = 1;
-    restrictSettings = false;
-    userAgents = QStringLiteral("Default");
-    makeToast = true;
-    enableScreenSaver = false;
-    screenSaverURL = emptyText();
-    enableToolBar = true;
-    numberTaps = 5;
-    accessDenied = false;
-    serverSwitchOnOFF = false;
-    port = 8080;
-    uploadAccessCode = emptyText();
-    uploadServerTLS = false;
-    intZoom = 100;
-    bounceSwitch = true;
-    allowPopup = false;
-    allowPopupInSameWindow = false;
-    enableRefreshButton = true;
-    enableHomeButton = true;
-    enableBackButton = true;
-    enableForwardButton = true;
-    enablePrintButton = false;
-    refreshImage = emptyText();
-    homeImage = emptyText();
-    backImage = emptyText();
-    forwardImage = emptyText();
-    printImage = emptyText();
-    toolbarImage = emptyText();
-    brightness = static_cast<float>(Device::current().screenBrightness());
-    allowDragDrop = false;
-    allowResize = false;
-    enableScheduleSuspend = false;
-    startTime = getDateFromTimeString(QStringLiteral("00:00 am"));
-    endTime = getDateFromTimeString(QStringLiteral("00:00 am"));
-    daysSelected = QVariantMap{{QStringLiteral("Mon"), true}, {QStringLiteral("Tue"), true},
-                               {QStringLiteral("Wed"), true}, {QStringLiteral("Thu"), true},
-                               {QStringLiteral("Fri"), true}, {QStringLiteral("Sat"), true},
-                               {QStringLiteral("Sun"), true}};
-    alwaysSavePower = false;
-    useMultiTab = false;
-    enableloadingIcon = true;
-    customUserAgentHeader = emptyText();
-    enableCustomUserAgentHeader = false;
-    enableGuidedAccessMode = false;
-    countOfTabs = 8;
-    isAllowOpenFileInGoogleDocs = false;
-    isAllowPDFViewer = false;
-    isAllowDownloadInPDFViewer = false;
-    isAllowPrintInPDFViewer = false;
-    isAllowFileDownloadInDevice = false;
-    isAllowOpenFileAfterDownload = false;
-    isAllowKeepDownloadHistory = false;
-    downloadQuota = 100;
-    rendererMemoryLimitMB = 0;
-    restartDailyAt = emptyText();
-    disableJIT = true;
-    limitWebRTC = true;
-    blockThirdPartyCookies = true;
-    remoteControl = false;
-    remoteControlPort = 8443;
-    remoteControlAddress = QStringLiteral("127.0.0.1");
+    *this = KVBrowserPrefSettings();
+    for (const Field& field : fieldTable) {
+        const QVariant value = factoryValue(field);
+        if (value.isValid())
+            setValueFromDictionary(field, value);
+    }
 }
 
 QVariant KVBrowserPrefSettings::valueForField(const Field& field) const

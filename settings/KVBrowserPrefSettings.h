@@ -14,7 +14,7 @@ namespace korvel {
 class UserDefaults;
 
 // Every scalar setting of the browser. A new record holds zero values (false, 0, no text);
-// init() and loadDefaults() give the factory settings.
+// init() and loadDefaults() give the factory settings, which the rows of fields() name.
 struct KVBrowserPrefSettings {
     bool enableRefreshOnError = false;
     bool enableCopyPaste = false;
@@ -99,6 +99,7 @@ struct KVBrowserPrefSettings {
     bool remoteControl = false;
     qint32 remoteControlPort = 0;
     QString remoteControlAddress;
+    bool allowMediaAutoplay = false;
 
     // How a property is written to and read from the dictionary form.
     enum class FieldType {
@@ -121,8 +122,20 @@ struct KVBrowserPrefSettings {
 
         bool contains(double value) const { return value >= minimum && value <= maximum; }
     };
-    // One preference: the schema every store of a value is checked against (korvelctl and imports
-    // by `range`, the on-device editor by `typedRange`), and what `pref list --describe` prints.
+    // Where a settings screen shows a preference, which the settings search leads to: the screen's
+    // title, the row's section and its place in it, and the row's title and subtitle as the screen
+    // shows them (a text, or the id of a translated text).
+    struct Place {
+        const char* screen = nullptr;
+        int section = 0;
+        int row = 0;
+        const char* title = nullptr;
+        const char* subtitle = nullptr;
+    };
+    // One preference, the whole of its schema: every store of a value is checked against it
+    // (korvelctl and imports by `range`, the on-device editor by `typedRange`); the factory record,
+    // the import fall-backs, `pref list --describe`, the settings reference and the settings search
+    // are made from it. A new preference is its member above and its row.
     struct Field {
         const char* key;
         FieldType type;
@@ -132,13 +145,44 @@ struct KVBrowserPrefSettings {
         // Narrower where a stored value has a meaning nobody types: "IdleTimeout" under 10 turns
         // the idle timer off, and documents from other kiosks may carry port 1024.
         std::optional<Range> typedRange = std::nullopt;
+        // The factory value as an administrator types it ("true", "10", "09:30 AM", "Mon,Tue");
+        // none: false, 0 or the empty text.
+        const char* factory = nullptr;
+        // A factory value the device decides (the screen's present brightness), as typed.
+        QString (*factoryNow)() = nullptr;
+        // Names of a number's values 0, 1, 2... separated by "|", as the editor shows them; typed
+        // names are accepted for the numbers.
+        const char* names = nullptr;
+        Place place = {};  // none: no settings screen shows it
 
         std::optional<Range> rangeForTyping() const { return typedRange ? typedRange : range; }
+        QStringList valueNames() const;
+
+        Field byDefault(const char* text) const { Field f = *this; f.factory = text; return f; }
+        Field byDefault(QString (*now)()) const { Field f = *this; f.factoryNow = now; return f; }
+        Field named(const char* list) const { Field f = *this; f.names = list; return f; }
+        Field shownAt(Place where) const { Field f = *this; f.place = where; return f; }
     };
-    // The 75 keys of the dictionary form, in the order toDictionary writes them.
+    // The titles of the settings screens as places name them.
+    struct Screens {
+        static constexpr const char* browserPreferences = "Browser Preferences";
+        static constexpr const char* advancedSettings = "Advanced Settings";
+        static constexpr const char* navigationToolbar = "Configure Navigation Toolbar";
+        static constexpr const char* multiTab = "MultiTab Settings";
+        static constexpr const char* specialLinks = "Enable Special Links";
+        static constexpr const char* pdfViewer = "Change PDF Viewer preferences";
+        static constexpr const char* screensaver = "Screensaver Mode";
+        static constexpr const char* powerSaver = "Power Saver Mode";
+        static constexpr const char* motion = "Motion Detection Settings";
+    };
+    // The keys of the dictionary form, in the order toDictionary writes them.
     static std::span<const Field> fields();
     // The field of a dictionary key, or nullptr.
     static const Field* fieldForKey(const QString& key);
+    // The field a settings screen shows at `section`, `row`, or nullptr.
+    static const Field* fieldAt(const char* screen, int section, int row);
+    // The value the factory record holds for `field`, in the dictionary form.
+    static QVariant factoryValue(const Field& field);
 
     static KVBrowserPrefSettings init();
     void loadDefaults();

@@ -2,7 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Keychain.h"
-#include "platform/SSKeychain.h"
+#include "platform/KeychainPasswords.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
 #include "settings/PlistValue.h"
@@ -59,7 +59,7 @@ QString legacyPassword(UserDefaults& defaults)
 StoredPassword readLocked(UserDefaults& defaults)
 {
     int error = KeychainStatus::success;
-    const QString stored = SSKeychain::passwordForService(service, account, &error);
+    const QString stored = KeychainPasswords::passwordForService(service, account, &error);
     if (error != KeychainStatus::success && error != KeychainStatus::itemNotFound)
         return {PasswordState::Damaged, QString()};
     const QString value = stored.isEmpty() ? legacyPassword(defaults) : stored;
@@ -74,11 +74,11 @@ bool storeLocked(const QString& value, DamagedStore damaged)
 {
     if (damaged == DamagedStore::Replace) {
         int error = KeychainStatus::success;
-        SSKeychain::passwordForService(service, account, &error);
+        KeychainPasswords::passwordForService(service, account, &error);
         if (error != KeychainStatus::success && error != KeychainStatus::itemNotFound && !Keychain::standard().setAside())
             return false;
     }
-    return SSKeychain::setPassword(value, service, account);
+    return KeychainPasswords::setPassword(value, service, account);
 }
 
 }  // namespace

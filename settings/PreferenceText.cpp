@@ -102,7 +102,17 @@ std::optional<QVariant> PreferenceText::parse(const KVBrowserPrefSettings::Field
     }
     case FieldType::Int: {
         bool ok = false;
-        const int value = text.trimmed().toInt(&ok);
+        int value = text.trimmed().toInt(&ok);
+        if (!ok) {
+            // A value may also be given by its name ("Landscape").
+            const QStringList names = field.valueNames();
+            for (value = 0; value < names.size(); ++value) {
+                if (names.at(value).compare(text.trimmed(), Qt::CaseInsensitive) == 0) {
+                    ok = true;
+                    break;
+                }
+            }
+        }
         if (!ok)
             return wrongType();
         if (field.range && !field.range->contains(value))

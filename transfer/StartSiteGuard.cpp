@@ -5,7 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
 #include "platform/Timer.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "settings/KVSettings.h"
 #include "settings/allowedWebsite.h"
 #include "transfer/SettingsHistory.h"
@@ -49,7 +49,7 @@ std::optional<QUrl> StartSiteGuard::startSiteOf(const QList<allowedWebsite>& web
         const std::optional<QUrl> url = website.parsedURL();
         if (!url)
             return std::nullopt;
-        return url->isLocalFile() || url->scheme() == QLatin1String("file") ? KVUtility::appendDocDirectoryPathIfFileURL(*url) : *url;
+        return url->isLocalFile() || url->scheme() == QLatin1String("file") ? WebsiteAddress::appendDocDirectoryPathIfFileURL(*url) : *url;
     }
     return std::nullopt;
 }

@@ -98,41 +98,17 @@ constexpr int KeepHistoryRow = S::id(S::DownloadSection, 2);
 constexpr int MemoryLimitRow = S::id(S::RecoverySection, 0);
 constexpr int RestartDailyRow = S::id(S::RecoverySection, 1);
 
-// The switches and the preference each one shows.
+// The switches and the preference each one shows, by the preference's place.
 bool P::*switchField(int rowId)
 {
-    switch (rowId) {
-    case AccessDeniedRow: return &P::accessDenied;
-    case RestrictRow: return &P::restrictSettings;
-    case IgnoreSslRow: return &P::ignoreSslWarnings;
-    case NetworkGainRow: return &P::goHomeOnNetworkGain;
-    case IconResizeRow: return &P::allowResize;
-    case IconRelocationRow: return &P::allowDragDrop;
-    case PreventSuspendRow: return &P::preventSuspend;
-    case CustomHeaderSwitchRow: return &P::enableCustomUserAgentHeader;
-    case CookiesRow: return &P::privateBrowsing;
-    case CacheRow: return &P::offlineBrowsingCache;
-    case MenuRow: return &P::enableMenu;
-    case ToolbarRow: return &P::enableToolBar;
-    case ToastRow: return &P::makeToast;
-    case PopupRow: return &P::allowPopup;
-    case PopupSameWindowRow: return &P::allowPopupInSameWindow;
-    case CopyPasteRow: return &P::enableCopyPaste;
-    case ZoomRow: return &P::zoomEnable;
-    case BounceRow: return &P::bounceSwitch;
-    case FullScreenRow: return &P::fullScreen;
-    case RefreshOnErrorRow: return &P::enableRefreshOnError;
-    case LoadingIconRow: return &P::enableloadingIcon;
-    case PluginsRow: return &P::pluginsEnable;
-    case GoHomeRow: return &P::goHomeOnIdleTimeout;
-    case ServerRow: return &P::serverSwitchOnOFF;
-    case ServerTlsRow: return &P::uploadServerTLS;
-    case GoogleDocsRow: return &P::isAllowOpenFileInGoogleDocs;
-    case DownloadsRow: return &P::isAllowFileDownloadInDevice;
-    case OpenAfterDownloadRow: return &P::isAllowOpenFileAfterDownload;
-    case KeepHistoryRow: return &P::isAllowKeepDownloadHistory;
-    default: return nullptr;
-    }
+    const P::Field* f = P::fieldAt(P::Screens::browserPreferences, rowId / 100, rowId % 100);
+    return f && std::holds_alternative<bool P::*>(f->member) ? std::get<bool P::*>(f->member) : nullptr;
+}
+
+QStringList valueNames(const char* key)
+{
+    const P::Field* f = P::fieldForKey(QString::fromLatin1(key));
+    return f ? f->valueNames() : QStringList();
 }
 
 std::optional<PreferenceNumber> numberOf(int rowId)
@@ -360,8 +336,7 @@ void KVBrowserPreferences::showRows()
                       toggle(BounceRow, QStringLiteral("WebView Bounce"), qtTrId("TEXT_BOUNCE_DETAIL")),
                       toggle(FullScreenRow, QStringLiteral("Enable FullScreen")),
                       toggle(RefreshOnErrorRow, QStringLiteral("Refresh Current Page on Recovering from Error")),
-                      segments(OrientationRow, QStringLiteral("Browser Orientation"),
-                               {QStringLiteral("None"), QStringLiteral("Landscape"), QStringLiteral("Portrait")}, v.browserOrientation),
+                      segments(OrientationRow, QStringLiteral("Browser Orientation"), valueNames("BrowserOrientation"), v.browserOrientation),
                       //% "Configure Tabbed Browsing"
                       link(TabbedBrowsingRow, qtTrId("TEXT_CONFIGURE_TABBED_BROWSING")),
                       toggle(LoadingIconRow, QStringLiteral("Enable Loading Icon")),
@@ -369,8 +344,7 @@ void KVBrowserPreferences::showRows()
                       //% "Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing."
                       toggle(PluginsRow, qtTrId("TEXT_ENABLE_PLUGINS"), qtTrId("TEXT_ENABLE_PLUGINS_DETAIL"))}},
         TableSection{QStringLiteral("Wallpaper Settings"), {},
-                     {wallpaper, segments(WallpaperStyleRow, QStringLiteral("Wallpaper Style"),
-                                          {QStringLiteral("Center"), QStringLiteral("Stretch"), QStringLiteral("AspectFit")}, v.wallpaperStyle)}},
+                     {wallpaper, segments(WallpaperStyleRow, QStringLiteral("Wallpaper Style"), valueNames("WallpaperStyle"), v.wallpaperStyle)}},
         TableSection{QStringLiteral("Idle Timeout Settings"), {},
                      {text(IdleTimeoutRow, QStringLiteral("Idle Timeout (Seconds)"), m_form.idleTimeout),
                       toggle(GoHomeRow, QStringLiteral("Go to Home"), QStringLiteral("Goto Home Screen on idletimeout")),

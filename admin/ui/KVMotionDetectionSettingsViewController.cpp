@@ -101,7 +101,7 @@ void KVMotionSensitivityViewController::viewWillAppear(bool animated)
     Screen::viewWillAppear(animated);
     m_checked = MotionType::getMotionType(KVSettings::getSettingsObject());
     QList<TableRow> rows;
-    const QStringList titles{QStringLiteral("Walking"), QStringLiteral("Running"), QStringLiteral("Automotive")};
+    const QStringList titles = KVBrowserPrefSettings::fieldForKey(QStringLiteral("MotionType"))->valueNames();
     for (int i = 0; i < titles.size(); ++i) {
         TableRow row;
         row.id = i + 1;

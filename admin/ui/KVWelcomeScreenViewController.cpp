@@ -12,7 +12,7 @@
 #include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
-#include "transfer/ui/KVCloud_welcomeController.h"
+#include "transfer/ui/WelcomeCloudImportScreen.h"
 #include "transfer/ui/KVScanQRForImportViewController.h"
 
 #include <QGraphicsOpacityEffect>
@@ -261,7 +261,7 @@ bool KVWelcomeScreenViewController::instructionsShown() const
 void KVWelcomeScreenViewController::importFromCloud()
 {
     if (NavigationStack* stack = navigationStack())
-        stack->push(new KVCloud_welcomeController, Animation::Animated);
+        stack->push(new WelcomeCloudImportScreen, Animation::Animated);
 }
 
 void KVWelcomeScreenViewController::onClickScanQR()
@@ -275,7 +275,7 @@ void KVWelcomeScreenViewController::onClickScanQR()
     scanner->setScanned([target](const QString& id) {
         if (!target)
             return;
-        auto* cloud = new KVCloud_welcomeController;
+        auto* cloud = new WelcomeCloudImportScreen;
         cloud->setCloudID(id);
         target->push(cloud, Animation::Animated);
     });

@@ -2,7 +2,7 @@
 
 #include "platform/ui/Images.h"
 #include "platform/ui/Theme.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -59,7 +59,7 @@ QString BrowserToolbar::imageFileFor(const ToolbarItem& item)
 {
     if (item.customImage.isEmpty())
         return QString();
-    const std::optional<QUrl> url = KVUtility::getURLFromString(item.customImage);
+    const std::optional<QUrl> url = WebsiteAddress::getURLFromString(item.customImage);
     if (!url || !url->isLocalFile())
         return QString();
     const QString file = url->toLocalFile();

@@ -9,7 +9,7 @@
 #include "platform/ui/Alert.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Toast.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "settings/KVSettings.h"
 
 #include <variant>
@@ -77,7 +77,7 @@ void EffectPerformer::performOne(const NavigationEffect& effect, bool transition
         return;
     case Kind::RecordDownload: {
         KVSettings& s = KVSettings::getSettingsObject();
-        s.arrDownloadHistory.append(DownloadHistoryParam::initWithParams(KVUtility::lastPathComponent(effect.url),
+        s.arrDownloadHistory.append(DownloadHistoryParam::initWithParams(WebsiteAddress::lastPathComponent(effect.url),
                                                                          effect.url.toString(QUrl::FullyEncoded), QString(QLatin1String("")),
                                                                          QString(QLatin1String("")), 0));
         s.save();
@@ -92,7 +92,7 @@ void EffectPerformer::performOne(const NavigationEffect& effect, bool transition
         return;
     case Kind::ShowFile: {
         // The sheet offers the file, and Open where the reader shows its kind.
-        const QUrl file = KVUtility::appendDocDirectoryPathIfFileURL(effect.url);
+        const QUrl file = WebsiteAddress::appendDocDirectoryPathIfFileURL(effect.url);
         if (file.isLocalFile())
             FileSheet::showFile(file.toLocalFile(), m_screen);
         return;

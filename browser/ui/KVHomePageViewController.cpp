@@ -29,7 +29,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Toast.h"
 #include "policy/IconLayout.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
@@ -383,7 +383,7 @@ void KVHomePageViewController::reloadData()
     const QSize icon = iconSize(isTablet ? Idiom::Tablet : Idiom::Phone);
     for (int i = 0; i < m_items.size(); ++i) {
         const HomeItem& item = m_items[i];
-        auto* cell = new KVCollectionViewCell(i, m_grid);
+        auto* cell = new HomeIconCell(i, m_grid);
         if (item.kind == HomeItem::Kind::Placeholder) {
             cell->makePlaceholder();
         } else if (item.kind == HomeItem::Kind::Website) {
@@ -409,16 +409,16 @@ void KVHomePageViewController::reloadData()
             cell->setContent(c.categoryTitle, image, icon);
         }
         cell->setDraggable(!cell->isPlaceholder() && settings.kvBrowPref.allowDragDrop);
-        connect(cell, &KVCollectionViewCell::tapped, this, &KVHomePageViewController::didSelectItem);
-        connect(cell, &KVCollectionViewCell::dragged, this, [this] { setHasDragged(); });
-        connect(cell, &KVCollectionViewCell::dropped, this, &KVHomePageViewController::onCellDropped);
+        connect(cell, &HomeIconCell::tapped, this, &KVHomePageViewController::didSelectItem);
+        connect(cell, &HomeIconCell::dragged, this, [this] { setHasDragged(); });
+        connect(cell, &HomeIconCell::dropped, this, &KVHomePageViewController::onCellDropped);
         cell->setResizable(!cell->isPlaceholder() && settings.kvBrowPref.allowResize);
-        connect(cell, &KVCollectionViewCell::resizeStarted, this, [this] { setHasDragged(); });
-        connect(cell, &KVCollectionViewCell::resized, this, &KVHomePageViewController::onCellResized);
+        connect(cell, &HomeIconCell::resizeStarted, this, [this] { setHasDragged(); });
+        connect(cell, &HomeIconCell::resized, this, &KVHomePageViewController::onCellResized);
         m_cells.append(cell);
     }
     layoutCells();
-    for (KVCollectionViewCell* cell : std::as_const(m_cells))
+    for (HomeIconCell* cell : std::as_const(m_cells))
         cell->show();
 }
 
@@ -479,7 +479,7 @@ void KVHomePageViewController::onCellDropped(int tag)
 {
     if (tag < 0 || tag >= m_items.size() || tag >= m_cells.size())
         return;
-    KVCollectionViewCell* cell = m_cells[tag];
+    HomeIconCell* cell = m_cells[tag];
     Frame* f = storedFrame(m_items[tag]);
     if (!f)
         return;
@@ -548,7 +548,7 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
             return;
         }
         if (p.isAllowPDFViewer) {
-            const QUrl document = KVUtility::appendDocDirectoryPathIfFileURL(url);
+            const QUrl document = WebsiteAddress::appendDocDirectoryPathIfFileURL(url);
             Q_EMIT readerRequested(document);
             if (NavigationStack* stack = navigationStack(); stack && Routes::current().openDocument)
                 Routes::current().openDocument(document, stack);
@@ -597,7 +597,7 @@ void KVHomePageViewController::loadWallpaper()
     if (m_wallpaperLoad)
         m_wallpaperLoad->cancel();
     m_wallpaperFlag = false;
-    const std::optional<QUrl> url = p.wallpaper.isEmpty() ? std::nullopt : KVUtility::getURLFromString(p.wallpaper);
+    const std::optional<QUrl> url = p.wallpaper.isEmpty() ? std::nullopt : WebsiteAddress::getURLFromString(p.wallpaper);
     if (url && url->isLocalFile()) {
         const QImage image(url->toLocalFile());
         m_wallpaperFlag = !image.isNull();

@@ -4,7 +4,7 @@
 #include "browser/HomeItems.h"
 #include "browser/IdleRules.h"
 #include "browser/ui/HomeGridView.h"
-#include "browser/ui/KVCollectionViewCell.h"
+#include "browser/ui/HomeIconCell.h"
 #include "platform/ui/Screen.h"
 #include "settings/Frame.h"
 #include "settings/allowedWebsite.h"
@@ -68,7 +68,7 @@ public:
     bool wallpaperFlag() const { return m_wallpaperFlag; }
 
     // The cells in item order; rebuilt by reloadData().
-    QList<KVCollectionViewCell*> cells() const { return m_cells; }
+    QList<HomeIconCell*> cells() const { return m_cells; }
     HomeGridView* gridView() const { return m_grid; }
     void reloadData();
 
@@ -123,7 +123,7 @@ private:
     QScrollArea* m_scroll = nullptr;
     HomeGridView* m_grid = nullptr;
     QList<HomeItem> m_items;
-    QList<KVCollectionViewCell*> m_cells;
+    QList<HomeIconCell*> m_cells;
     qint64 m_selectedCategoryId = 0;
     QPointer<RemoteImage> m_wallpaperLoad;
     bool m_wallpaperFlag = false;  // the wallpaper image was obtained

@@ -50,7 +50,7 @@
 #include "platform/ui/Toast.h"
 #include "files/KVServerStarter.h"
 #include "files/VisitorFiles.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
@@ -466,10 +466,10 @@ void KVWKViewController::applyUserAgent()
 
 bool KVWKViewController::isFileURLAllowed(const QUrl& url) const
 {
-    const QString name = KVUtility::lastPathComponent(url);
+    const QString name = WebsiteAddress::lastPathComponent(url);
     for (const allowedWebsite& w : settings().allowedWebsites) {
         const std::optional<QUrl> wURL = w.parsedURL();
-        if (wURL && wURL->isLocalFile() && KVUtility::lastPathComponent(*wURL) == name)
+        if (wURL && wURL->isLocalFile() && WebsiteAddress::lastPathComponent(*wURL) == name)
             return true;
     }
     return false;
@@ -478,7 +478,7 @@ bool KVWKViewController::isFileURLAllowed(const QUrl& url) const
 void KVWKViewController::loadWebsite(const QUrl& url)
 {
     if (url.isLocalFile()) {
-        const std::optional<QUrl> local = KVUtility::getURLFromString(KVUtility::lastPathComponent(url));
+        const std::optional<QUrl> local = WebsiteAddress::getURLFromString(WebsiteAddress::lastPathComponent(url));
         if (isFileURLAllowed(url) && local && QFileInfo::exists(local->toLocalFile()))
             m_view->load(*local);
         else
@@ -830,7 +830,7 @@ void KVWKViewController::errorRefreshButtonPressed()
         loadWebsite(*m_state.firstToReload);
     } else if (m_state.selectedWebsite) {
         if (const std::optional<QUrl> url = m_state.selectedWebsite->parsedURL())
-            loadWebsite(KVUtility::appendDocDirectoryPathIfFileURL(*url));
+            loadWebsite(WebsiteAddress::appendDocDirectoryPathIfFileURL(*url));
     }
 }
 

@@ -31,7 +31,7 @@
 #include "platform/Paths.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
@@ -455,11 +455,11 @@ void KVWKViewController::onLoadingChanged(const QWebEngineLoadingInfo& info)
     failure.errorPage = m_errorPage;
     if (m_errorPage) {
         if (const std::optional<QUrl> url = m_errorPage->parsedURL(); url && url->isLocalFile())
-            failure.errorPageFileExists = QFileInfo::exists(KVUtility::appendDocDirectoryPathIfFileURL(*url).toLocalFile());
+            failure.errorPageFileExists = QFileInfo::exists(WebsiteAddress::appendDocDirectoryPathIfFileURL(*url).toLocalFile());
     }
     if (m_state.selectedWebsite) {
         if (const std::optional<QUrl> url = m_state.selectedWebsite->parsedURL(); url && url->isLocalFile()) {
-            failure.selectedFileURL = KVUtility::appendDocDirectoryPathIfFileURL(*url);
+            failure.selectedFileURL = WebsiteAddress::appendDocDirectoryPathIfFileURL(*url);
             failure.selectedFileAvailable = isFileURLAllowed(*url) && QFileInfo::exists(failure.selectedFileURL.toLocalFile());
         }
     }
@@ -480,7 +480,7 @@ bool KVWKViewController::isErrorPage(const QUrl& url) const
     if (!custom)
         return false;
     if (custom->isLocalFile())
-        return url.isLocalFile() && KVUtility::lastPathComponent(url) == KVUtility::lastPathComponent(*custom);
+        return url.isLocalFile() && WebsiteAddress::lastPathComponent(url) == WebsiteAddress::lastPathComponent(*custom);
     return url.matches(*custom, QUrl::StripTrailingSlash);
 }
 

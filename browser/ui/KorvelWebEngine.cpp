@@ -141,6 +141,10 @@ void KorvelWebEngine::applySettings(QWebEngineSettings* s, const KVBrowserPrefSe
     s->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
     s->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
     s->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, false);
+    if (p.allowMediaAutoplay)
+        s->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+    else
+        s->resetAttribute(QWebEngineSettings::PlaybackRequiresUserGesture);
 }
 
 }  // namespace korvel

@@ -18,7 +18,7 @@
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 #include "settings/KVSettings.h"
 
 #include <QEvent>
@@ -261,7 +261,7 @@ void KVReaderVC::setState(State state)
 
 QString KVReaderVC::documentName() const
 {
-    return KVUtility::lastPathComponent(m_pdfFileUrl);
+    return WebsiteAddress::lastPathComponent(m_pdfFileUrl);
 }
 
 void KVReaderVC::open()

@@ -2,7 +2,7 @@
 // makes it an address, the domain lookup splits its host at the public suffix. Nothing may crash,
 // and a split must put the host back together: sub-domain, second-level label and suffix.
 #include "policy/DomainHelper.h"
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    (void)korvel::KVUtility::getURLFromString(text);
-    (void)korvel::KVUtility::getBlockedAddressFromString(text, korvel::WebsiteProtocol::Https);
+    (void)korvel::WebsiteAddress::getURLFromString(text);
+    (void)korvel::WebsiteAddress::getBlockedAddressFromString(text, korvel::WebsiteProtocol::Https);
     const std::optional<korvel::TLDResult> split = korvel::DomainHelper::shared()->parseURL(text);
     if (!split || !split->rootDomain || !split->topLevelDomain || !split->secondLevelDomain)
         return 0;

@@ -1,12 +1,12 @@
 #include "platform/Keychain.h"
-#include "platform/SSKeychain.h"
+#include "platform/KeychainPasswords.h"
 #include "tests/support/TestHome.h"
 
 #include <QFile>
 
 using korvel::Keychain;
 namespace Status = korvel::KeychainStatus;
-using korvel::SSKeychain;
+using korvel::KeychainPasswords;
 
 namespace {
 class KeychainTest : public korvel::test::TestHome {};
@@ -41,7 +41,7 @@ TEST_F(KeychainTest, DamagedKeychainIsReportedNotTrusted)
 {
     ASSERT_TRUE(korvel::test::writeFile(home() + QStringLiteral("/keychain.plist"), "garbage"));
     int error = 0;
-    EXPECT_TRUE(SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"), &error).isNull());
+    EXPECT_TRUE(KeychainPasswords::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"), &error).isNull());
     EXPECT_EQ(error, Status::decodeError);
 }
 
@@ -55,16 +55,16 @@ TEST_F(KeychainTest, WrapperRefusesMissingArgumentsAndAddsOrUpdates)
                    {QStringLiteral("p"), QStringLiteral("s"), none}};
     for (const auto& m : missing) {
         int error = 0;
-        EXPECT_FALSE(SSKeychain::setPassword(m.password, m.service, m.account, &error));
-        EXPECT_EQ(error, SSKeychain::missingArgument);
+        EXPECT_FALSE(KeychainPasswords::setPassword(m.password, m.service, m.account, &error));
+        EXPECT_EQ(error, KeychainPasswords::missingArgument);
     }
 
     int error = 0;
-    ASSERT_TRUE(SSKeychain::setPassword(QStringLiteral("first"), QStringLiteral("s"), QStringLiteral("a"), &error));
-    ASSERT_TRUE(SSKeychain::setPassword(QStringLiteral("zweite ü"), QStringLiteral("s"), QStringLiteral("a"), &error));
-    EXPECT_EQ(SSKeychain::passwordForService(QStringLiteral("s"), QStringLiteral("a")), QStringLiteral("zweite ü"));
-    ASSERT_TRUE(SSKeychain::setPassword(QString(QLatin1String("")), QStringLiteral("s"), QStringLiteral("a")));
-    const QString empty = SSKeychain::passwordForService(QStringLiteral("s"), QStringLiteral("a"), &error);
+    ASSERT_TRUE(KeychainPasswords::setPassword(QStringLiteral("first"), QStringLiteral("s"), QStringLiteral("a"), &error));
+    ASSERT_TRUE(KeychainPasswords::setPassword(QStringLiteral("zweite ü"), QStringLiteral("s"), QStringLiteral("a"), &error));
+    EXPECT_EQ(KeychainPasswords::passwordForService(QStringLiteral("s"), QStringLiteral("a")), QStringLiteral("zweite ü"));
+    ASSERT_TRUE(KeychainPasswords::setPassword(QString(QLatin1String("")), QStringLiteral("s"), QStringLiteral("a")));
+    const QString empty = KeychainPasswords::passwordForService(QStringLiteral("s"), QStringLiteral("a"), &error);
     EXPECT_EQ(error, Status::success);
     EXPECT_TRUE(empty.isEmpty() && !empty.isNull()) << "an empty password is stored, not missing";
 }

@@ -170,3 +170,32 @@ TEST_F(PreferenceRecordTest, AfterImportCheckRepairsTheStoredDictionary)
             EXPECT_FALSE(repaired.contains(key)) << c.name << ": " << qPrintable(key);
     }
 }
+
+// A row's own parts agree: a factory value that does not parse, or lies outside the values the row
+// allows, would be replaced on every import; two rows at one place would hide one from the search.
+TEST(PreferenceSchema, EveryRowIsConsistent)
+{
+    const KVBrowserPrefSettings factory = KVBrowserPrefSettings::init();
+    QStringList places;
+    for (const auto& field : KVBrowserPrefSettings::fields()) {
+        const QString key = QString::fromLatin1(field.key);
+        if (field.factory || field.factoryNow)
+            EXPECT_TRUE(KVBrowserPrefSettings::factoryValue(field).isValid()) << field.key;
+        QVariantMap one{{key, factory.valueForField(field)}};
+        EXPECT_TRUE(KVBrowserPrefSettings::keepWithinRanges(one).isEmpty()) << field.key;
+        if (field.typedRange)
+            EXPECT_TRUE(field.range && field.range->contains(field.typedRange->minimum)
+                        && field.range->contains(field.typedRange->maximum)) << field.key;
+        if (field.names)
+            EXPECT_EQ(field.valueNames().size(), field.range->maximum - field.range->minimum + 1) << field.key;
+        if (field.place.screen) {
+            const QString place = QStringLiteral("%1/%2/%3").arg(QString::fromLatin1(field.place.screen)).arg(field.place.section).arg(field.place.row);
+            EXPECT_FALSE(places.contains(place)) << field.key;
+            EXPECT_EQ(KVBrowserPrefSettings::fieldAt(field.place.screen, field.place.section, field.place.row), &field);
+            places << place;
+        }
+    }
+    EXPECT_EQ(factory.numberTaps, 5);
+    EXPECT_EQ(factory.remoteControlAddress, QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(factory.startTime, QTime(0, 0));
+}

@@ -1,5 +1,5 @@
 #include "platform/Paths.h"
-#include "platform/SSKeychain.h"
+#include "platform/KeychainPasswords.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVHashString.h"
 #include "settings/KVSettings.h"
@@ -38,7 +38,7 @@ TEST(KVHashString, Base64OfTheUtf8Text)
 TEST_F(PasswordStoreTest, StoresASaltedHashInTheKeychain)
 {
     ASSERT_TRUE(PasswordStore::setPassword(QStringLiteral("9246")));
-    const QString stored = korvel::SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"));
+    const QString stored = korvel::KeychainPasswords::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"));
     EXPECT_TRUE(KVHashString::isPasswordHash(stored)) << qPrintable(stored);
     EXPECT_TRUE(KVHashString::verifyPasswordHash(stored, QStringLiteral("9246")));
     ASSERT_TRUE(PasswordStore::setPassword(QStringLiteral("9246")));
@@ -53,7 +53,7 @@ TEST_F(PasswordStoreTest, ALegacyPasswordCountsUntilMigratedToAHash)
     storeLegacy(QStringLiteral("bGVnYWN5"));
     EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("legacy")), korvel::PasswordCheck::Matches);
     EXPECT_EQ(PasswordStore::migrate(), korvel::PasswordMigration::Migrated);
-    EXPECT_TRUE(KVHashString::isPasswordHash(korvel::SSKeychain::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"))));
+    EXPECT_TRUE(KVHashString::isPasswordHash(korvel::KeychainPasswords::passwordForService(QStringLiteral("Talvex"), QStringLiteral("password"))));
     EXPECT_FALSE(UserDefaults::standard().dictionaryForKey(QStringLiteral("BrowserPreferences")).contains(QStringLiteral("Password")));
     storeLegacy(QStringLiteral("Y2hhbmdlZA=="));
     EXPECT_EQ(PasswordStore::checkPassword(QStringLiteral("legacy")), korvel::PasswordCheck::Matches) << "the keychain wins once it holds one";
@@ -95,7 +95,7 @@ TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
          PasswordCheck::NoPassword},
         {"the factory password", [] { PasswordStore::setPassword(QStringLiteral("9246")); }, PasswordState::Set, PasswordCheck::Matches},
         {"the factory password as an older version stored it",
-         [] { korvel::SSKeychain::setPassword(QStringLiteral("OTI0Ng=="), QStringLiteral("Talvex"), QStringLiteral("password")); },
+         [] { korvel::KeychainPasswords::setPassword(QStringLiteral("OTI0Ng=="), QStringLiteral("Talvex"), QStringLiteral("password")); },
          PasswordState::Set, PasswordCheck::Matches},
         {"another password", [] { PasswordStore::setPassword(QStringLiteral("new")); }, PasswordState::Set, PasswordCheck::Wrong},
         {"a keychain file that is not a property list", [&] { writeKeychain("garbage"); }, PasswordState::Damaged,
@@ -110,11 +110,11 @@ TEST_F(PasswordStoreTest, ADamagedStoreIsNeverNoPassword)
          [&] { writeKeychain("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict/></plist>"); }, PasswordState::Damaged,
          PasswordCheck::Damaged},
         {"a value that is neither a hash nor Base64",
-         [] { korvel::SSKeychain::setPassword(QStringLiteral("not base64!"), QStringLiteral("Talvex"), QStringLiteral("password")); },
+         [] { korvel::KeychainPasswords::setPassword(QStringLiteral("not base64!"), QStringLiteral("Talvex"), QStringLiteral("password")); },
          PasswordState::Damaged, PasswordCheck::Damaged},
         {"a hash too costly to check",
          [] {
-             korvel::SSKeychain::setPassword(QStringLiteral("$argon2id$v=19$m=4194304,t=2,p=1$c2FsdHNhbHRzYWx0c2FsdA$aGFzaGhhc2hoYXNoaGFzaGhhc2hoYXNoaGFzaGhhc2g"),
+             korvel::KeychainPasswords::setPassword(QStringLiteral("$argon2id$v=19$m=4194304,t=2,p=1$c2FsdHNhbHRzYWx0c2FsdA$aGFzaGhhc2hoYXNoaGFzaGhhc2hoYXNoaGFzaGhhc2g"),
                                              QStringLiteral("Talvex"), QStringLiteral("password"));
          },
          PasswordState::Damaged, PasswordCheck::Damaged},

@@ -1,4 +1,4 @@
-#include "platform/SSKeychain.h"
+#include "platform/KeychainPasswords.h"
 #include "platform/UserDefaults.h"
 #include "tests/support/EventLoop.h"
 #include "tests/support/ScopedHttpServer.h"
@@ -312,7 +312,7 @@ TEST_F(TrustTest, ThePasswordIsKeptAndTravelsAsAHashAndTheOldFormStillImports)
 {
     // An older version's store: Base64 in the keychain, and again in the preferences.
     const QString old = KVHashString::stringToBase64(QStringLiteral("old-pass"));
-    ASSERT_TRUE(SSKeychain::setPassword(old, QStringLiteral("Talvex"), QStringLiteral("password")));
+    ASSERT_TRUE(KeychainPasswords::setPassword(old, QStringLiteral("Talvex"), QStringLiteral("password")));
     UserDefaults::standard().setObject(QStringLiteral("BrowserPreferences"), QVariantMap{{QStringLiteral("Password"), old}});
     ASSERT_TRUE(UserDefaults::standard().synchronize());
     EXPECT_TRUE(passwordIs("old-pass")) << "an unmigrated store still opens the settings";

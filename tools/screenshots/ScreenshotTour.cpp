@@ -9,7 +9,7 @@
 #include "cloud/CloudDocumentStore.h"
 #include "cloud/CloudServer.h"
 #include "transfer/CloudService.h"
-#include "transfer/ui/KVCloud_welcomeController.h"
+#include "transfer/ui/WelcomeCloudImportScreen.h"
 #include "transfer/ui/KVExportCloudIDViewController.h"
 #include "transfer/ui/KVExportToCloudWithQRCodeViewController.h"
 #include "transfer/ui/KVScanQRForImportViewController.h"
@@ -427,7 +427,7 @@ int main(int argc, char** argv)
     shoot(QStringLiteral("02-welcome-instructions"));
     welcome->okGotit();
     welcome->importFromCloud();
-    if (auto* cloudWelcome = waitForTop<KVCloud_welcomeController>(stack)) {
+    if (auto* cloudWelcome = waitForTop<WelcomeCloudImportScreen>(stack)) {
         cloudWelcome->setCloudID(QStringLiteral("7fQ2xT0aLmB2vK9cYp1Z"));
         shoot(QStringLiteral("02-welcome-cloud-import"));
         stack->pop(NavigationStack::Animation::None);

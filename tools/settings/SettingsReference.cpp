@@ -52,6 +52,9 @@ int main(int argc, char** argv)
                 values += QStringLiteral(" (typed on the device: ") + number(field.typedRange->minimum) + QStringLiteral(" to ")
                           + number(field.typedRange->maximum) + QLatin1Char(')');
         }
+        const QStringList names = field.valueNames();
+        for (int i = 0; i < names.size(); ++i)
+            values += (values.isEmpty() ? QString() : QString::fromLatin1(i == 0 ? "; " : ", ")) + QString::number(i) + QLatin1Char(' ') + names.at(i);
         const QString factory = korvel::PreferenceText::format(defaults, field);
         out << "| `" << field.key << "` | " << cell(korvel::PreferenceText::typeName(field.type)) << " | "
             << (factory.isEmpty() ? QStringLiteral("(empty)") : QLatin1Char('`') + cell(factory) + QLatin1Char('`')) << " | "

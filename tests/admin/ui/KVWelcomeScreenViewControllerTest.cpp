@@ -5,7 +5,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "settings/KVSettings.h"
 #include "tests/support/WindowTest.h"
-#include "transfer/ui/KVCloud_welcomeController.h"
+#include "transfer/ui/WelcomeCloudImportScreen.h"
 
 #include <QPushButton>
 #include <QRegularExpression>
@@ -126,7 +126,7 @@ TEST_F(WelcomeTest, TheFirstImportedWebsiteHandsOverOnTheNextAppearance)
     KVWelcomeScreenViewController* welcome = showWelcome();
     // The first-run cloud import, with a way back.
     welcome->importButton()->click();
-    ASSERT_NE(qobject_cast<KVCloud_welcomeController*>(stack->topScreen()), nullptr);
+    ASSERT_NE(qobject_cast<WelcomeCloudImportScreen*>(stack->topScreen()), nullptr);
     EXPECT_TRUE(stack->isNavigationBarShown());
     AdminState::setState(1);
     addWebsite();

@@ -49,14 +49,14 @@ protected:
     static QStringList titles(const KVHomePageViewController* home)
     {
         QStringList list;
-        for (const KVCollectionViewCell* cell : home->cells())
+        for (const HomeIconCell* cell : home->cells())
             list << (cell->isPlaceholder() ? QStringLiteral("<slot>") : cell->titleText());
         return list;
     }
 
-    static KVCollectionViewCell* cellTitled(const KVHomePageViewController* home, const QString& title)
+    static HomeIconCell* cellTitled(const KVHomePageViewController* home, const QString& title)
     {
-        for (KVCollectionViewCell* cell : home->cells())
+        for (HomeIconCell* cell : home->cells())
             if (cell->titleText() == title)
                 return cell;
         return nullptr;
@@ -93,7 +93,7 @@ TEST_F(HomeScreenTest, TheGridShowsTheVisibleItemsInTheirOrder)
         KVHomePageViewController* home = showHome();
         EXPECT_EQ(titles(home), c.expected) << c.name;
         const QSize cell = KVHomePageViewController::itemSize(Idiom::Tablet);
-        for (KVCollectionViewCell* cellWidget : home->cells()) {
+        for (HomeIconCell* cellWidget : home->cells()) {
             EXPECT_EQ(cellWidget->size(), cell) << c.name;
             EXPECT_EQ(cellWidget->testAttribute(Qt::WA_TransparentForMouseEvents), cellWidget->isPlaceholder()) << c.name;
         }
@@ -326,7 +326,7 @@ TEST_F(HomeScreenTest, PinchingResizesAnIconAndStoresItsFrame)
     for (bool allowResize : {false, true}) {
         settings().kvBrowPref.allowResize = allowResize;
         KVHomePageViewController* home = showHome();
-        KVCollectionViewCell* cell = cellTitled(home, QStringLiteral("Alpha"));
+        HomeIconCell* cell = cellTitled(home, QStringLiteral("Alpha"));
         ASSERT_NE(cell, nullptr);
         const QRect before = cell->geometry();
         cell->pinch(1.5, Qt::GestureStarted);
@@ -396,7 +396,7 @@ TEST_F(HomeScreenTest, FaviconsAndWebWallpapersLoadOrLeaveTheDefaults)
     for (const auto& c : cases) {
         settings().kvBrowPref.wallpaper = c.wallpaper;
         KVHomePageViewController* home = showHome();
-        KVCollectionViewCell* cell = cellTitled(home, QStringLiteral("Fav"));
+        HomeIconCell* cell = cellTitled(home, QStringLiteral("Fav"));
         ASSERT_NE(cell, nullptr);
         EXPECT_TRUE(test::processEventsUntil([&] { return cell->image().pixelColor(50, 50) == QColor(Qt::green); }, 5000));
         EXPECT_EQ(cell->image().size(), KVHomePageViewController::iconSize(Idiom::Tablet));

@@ -12,7 +12,7 @@
 #include "transfer/CloudQrCode.h"
 #include "transfer/CloudService.h"
 #include "transfer/ui/CloudExchange.h"
-#include "transfer/ui/KVCloud_welcomeController.h"
+#include "transfer/ui/WelcomeCloudImportScreen.h"
 #include "transfer/ui/KVExportCloudIDViewController.h"
 #include "transfer/ui/KVExportToCloudWithQRCodeViewController.h"
 #include "transfer/ui/KVImportExportCloudViewController.h"
@@ -206,7 +206,7 @@ TEST_F(CloudScreensTest, TheFirstRunScreenImportsAndReturnsToTheRoot)
     settings().allowedWebsites.clear();
     ASSERT_TRUE(settings().save());
 
-    auto* screen = new KVCloud_welcomeController;
+    auto* screen = new WelcomeCloudImportScreen;
     stack->push(screen, Animation::None);
     screen->setCloudID(id);
     screen->importAction();

@@ -12,13 +12,13 @@ class TableView;
 // "Import from Cloud" of a device that has nothing configured yet: an ID field and an import
 // button. After a successful import the stack returns to its root, whose welcome screen then
 // hands over to the home screen.
-class KVCloud_welcomeController final : public Screen {
+class WelcomeCloudImportScreen final : public Screen {
     Q_OBJECT
 public:
     enum Row { CloudIDField, ImportButton };
 
-    explicit KVCloud_welcomeController(QWidget* parent = nullptr);
-    ~KVCloud_welcomeController() override;
+    explicit WelcomeCloudImportScreen(QWidget* parent = nullptr);
+    ~WelcomeCloudImportScreen() override;
 
     QString cloudID() const { return m_cloudID; }
     // Fills the field (an ID read from a QR code).

@@ -1,4 +1,4 @@
-#include "platform/SSKeychain.h"
+#include "platform/KeychainPasswords.h"
 
 #include "platform/Keychain.h"
 
@@ -15,7 +15,7 @@ bool finish(int status, int* error)
 
 }  // namespace
 
-QString SSKeychain::passwordForService(const QString& service, const QString& account, int* error)
+QString KeychainPasswords::passwordForService(const QString& service, const QString& account, int* error)
 {
     if (service.isNull() || account.isNull()) {
         finish(missingArgument, error);
@@ -28,7 +28,7 @@ QString SSKeychain::passwordForService(const QString& service, const QString& ac
     return password.isNull() ? QString(QLatin1String("")) : password;
 }
 
-bool SSKeychain::setPassword(const QString& password, const QString& service, const QString& account, int* error)
+bool KeychainPasswords::setPassword(const QString& password, const QString& service, const QString& account, int* error)
 {
     if (password.isNull() || service.isNull() || account.isNull())
         return finish(missingArgument, error);

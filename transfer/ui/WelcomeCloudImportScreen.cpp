@@ -1,4 +1,4 @@
-#include "transfer/ui/KVCloud_welcomeController.h"
+#include "transfer/ui/WelcomeCloudImportScreen.h"
 
 #include "log/KVLog.h"
 #include "platform/ui/Alert.h"
@@ -15,7 +15,7 @@
 
 namespace korvel {
 
-KVCloud_welcomeController::KVCloud_welcomeController(QWidget* parent)
+WelcomeCloudImportScreen::WelcomeCloudImportScreen(QWidget* parent)
     : Screen(parent)
 {
     setTitle(QStringLiteral("Import from Cloud"));
@@ -35,9 +35,9 @@ KVCloud_welcomeController::KVCloud_welcomeController(QWidget* parent)
     });
 }
 
-KVCloud_welcomeController::~KVCloud_welcomeController() = default;
+WelcomeCloudImportScreen::~WelcomeCloudImportScreen() = default;
 
-void KVCloud_welcomeController::viewDidLoad()
+void WelcomeCloudImportScreen::viewDidLoad()
 {
     TableRow field;
     field.id = CloudIDField;
@@ -53,21 +53,21 @@ void KVCloud_welcomeController::viewDidLoad()
     m_table->setSections({TableSection{QString(), qtTrId("TEXT_CLOUD_WELCOME_FOOTER"), {field, button}}});
 }
 
-void KVCloud_welcomeController::viewWillAppear(bool animated)
+void WelcomeCloudImportScreen::viewWillAppear(bool animated)
 {
     // The welcome screen under it hides the bar; this screen needs its back button.
     if (NavigationStack* stack = navigationStack())
         stack->showNavigationBar();
 }
 
-void KVCloud_welcomeController::setCloudID(const QString& cloudID)
+void WelcomeCloudImportScreen::setCloudID(const QString& cloudID)
 {
     m_cloudID = cloudID;
     if (TableCell* cell = m_table->cellWithId(CloudIDField); cell && cell->textField())
         cell->textField()->setText(cloudID);
 }
 
-void KVCloud_welcomeController::importAction()
+void WelcomeCloudImportScreen::importAction()
 {
     const QString typed = m_cloudID;
     if (!CloudTransfer::isValidID(typed)) {
@@ -76,7 +76,7 @@ void KVCloud_welcomeController::importAction()
     }
     KVCloudRequest* request = m_exchange->start(QStringLiteral("Importing.."));
     KVLog(QStringLiteral("Import"), QStringLiteral("Settings Import from Cloud started"));
-    QPointer<KVCloud_welcomeController> self(this);
+    QPointer<WelcomeCloudImportScreen> self(this);
     request->importCallback = [self, typed](const QString& message, bool success) {
         if (self)
             self->imported(typed, message, success);
@@ -84,12 +84,12 @@ void KVCloud_welcomeController::importAction()
     request->importFromID1(typed);
 }
 
-void KVCloud_welcomeController::imported(const QString& typedID, const QString& message, bool success)
+void WelcomeCloudImportScreen::imported(const QString& typedID, const QString& message, bool success)
 {
     m_exchange->finish();
     const CloudTransfer::Outcome outcome = CloudTransfer::importedFromID(typedID, message, success);
     auto* alert = new Alert(outcome.title, outcome.message);
-    QPointer<KVCloud_welcomeController> self(this);
+    QPointer<WelcomeCloudImportScreen> self(this);
     alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel, [self, ok = outcome.ok](Alert&) {
         // Back at the welcome screen, the imported websites take the device to its home screen.
         if (ok && self && self->navigationStack())

@@ -13,10 +13,10 @@ namespace korvel {
 
 // One icon of the home screen: image over title. A placeholder shows nothing and lets touches
 // through to the grid, so a hidden website's slot behaves like the background.
-class KVCollectionViewCell final : public QWidget {
+class HomeIconCell final : public QWidget {
     Q_OBJECT
 public:
-    KVCollectionViewCell(int tag, QWidget* parent);
+    HomeIconCell(int tag, QWidget* parent);
 
     int tag() const { return m_tag; }
     QString titleText() const;

@@ -1,4 +1,4 @@
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 
 #include "platform/Paths.h"
 
@@ -58,7 +58,7 @@ bool keptWhenTyped(char c)
 
 }  // namespace
 
-std::optional<QUrl> KVUtility::getURLFromString(const QString& text, WebsiteProtocol protocol)
+std::optional<QUrl> WebsiteAddress::getURLFromString(const QString& text, WebsiteProtocol protocol)
 {
     switch (protocol) {
     case WebsiteProtocol::Http:
@@ -71,7 +71,7 @@ std::optional<QUrl> KVUtility::getURLFromString(const QString& text, WebsiteProt
     return std::nullopt;
 }
 
-std::optional<QUrl> KVUtility::getURLFromString(const QString& text)
+std::optional<QUrl> WebsiteAddress::getURLFromString(const QString& text)
 {
     const QString trimmed = text.trimmed();
     std::optional<QUrl> web;
@@ -84,7 +84,7 @@ std::optional<QUrl> KVUtility::getURLFromString(const QString& text)
     return getFileURLFromString(trimmed);
 }
 
-std::optional<QUrl> KVUtility::getNonFileURLFromString(const QString& text)
+std::optional<QUrl> WebsiteAddress::getNonFileURLFromString(const QString& text)
 {
     const QUrl url(percentEncoded(text.trimmed()), QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
@@ -92,7 +92,7 @@ std::optional<QUrl> KVUtility::getNonFileURLFromString(const QString& text)
     return url;
 }
 
-std::optional<QUrl> KVUtility::getFileURLFromString(const QString& fileName)
+std::optional<QUrl> WebsiteAddress::getFileURLFromString(const QString& fileName)
 {
     const QString documents = QDir::cleanPath(Paths::documentsDirectory());
     const QString path = QDir::cleanPath(documents + QLatin1Char('/') + fileName.trimmed());
@@ -106,7 +106,7 @@ std::optional<QUrl> KVUtility::getFileURLFromString(const QString& fileName)
     return url;
 }
 
-QUrl KVUtility::appendDocDirectoryPathIfFileURL(const QUrl& url)
+QUrl WebsiteAddress::appendDocDirectoryPathIfFileURL(const QUrl& url)
 {
     if (!url.isLocalFile())
         return url;
@@ -115,7 +115,7 @@ QUrl KVUtility::appendDocDirectoryPathIfFileURL(const QUrl& url)
     return getURLFromString(lastPathComponent(url)).value_or(QUrl());
 }
 
-QString KVUtility::getURLString(const QUrl& url)
+QString WebsiteAddress::getURLString(const QUrl& url)
 {
     if (url.isLocalFile())
         return lastPathComponent(url);
@@ -131,7 +131,7 @@ QString KVUtility::getURLString(const QUrl& url)
     return specifier.mid(begin, end - begin);
 }
 
-std::optional<KVUtility::BlockedAddress> KVUtility::getBlockedAddressFromString(const QString& text, WebsiteProtocol protocol)
+std::optional<WebsiteAddress::BlockedAddress> WebsiteAddress::getBlockedAddressFromString(const QString& text, WebsiteProtocol protocol)
 {
     if (const std::optional<QUrl> url = getURLFromString(text, protocol))
         return BlockedAddress{url->toString(QUrl::FullyEncoded), *url};
@@ -150,7 +150,7 @@ std::optional<KVUtility::BlockedAddress> KVUtility::getBlockedAddressFromString(
     return BlockedAddress{stored, *url};
 }
 
-QString KVUtility::editableText(const QString& storedText)
+QString WebsiteAddress::editableText(const QString& storedText)
 {
     // The byte an escape at `at` stands for, or -1 when there is no escape there.
     const auto escapeAt = [&storedText](qsizetype at) {
@@ -196,7 +196,7 @@ QString KVUtility::editableText(const QString& storedText)
     return shown;
 }
 
-QString KVUtility::editableWebAddress(const QString& storedAddress)
+QString WebsiteAddress::editableWebAddress(const QString& storedAddress)
 {
     QString text = editableText(storedAddress);
     for (const QLatin1String scheme : {QLatin1String("https://"), QLatin1String("http://")}) {
@@ -206,7 +206,7 @@ QString KVUtility::editableWebAddress(const QString& storedAddress)
     return text;
 }
 
-QString KVUtility::percentEncoded(const QString& text)
+QString WebsiteAddress::percentEncoded(const QString& text)
 {
     // Encoding the "%" of a valid escape again would store another address than the one typed.
     QString encoded;
@@ -223,7 +223,7 @@ QString KVUtility::percentEncoded(const QString& text)
     return encoded;
 }
 
-QString KVUtility::lastPathComponent(const QUrl& url)
+QString WebsiteAddress::lastPathComponent(const QUrl& url)
 {
     QString path = url.path(QUrl::FullyDecoded);
     while (path.size() > 1 && path.endsWith(QLatin1Char('/')))

@@ -1,4 +1,4 @@
-#include "browser/ui/KVCollectionViewCell.h"
+#include "browser/ui/HomeIconCell.h"
 
 #include "browser/IconDrop.h"
 #include "platform/ui/Theme.h"
@@ -34,7 +34,7 @@ QImage rounded(const QImage& source, qreal radius)
 
 }  // namespace
 
-KVCollectionViewCell::KVCollectionViewCell(int tag, QWidget* parent)
+HomeIconCell::HomeIconCell(int tag, QWidget* parent)
     : QWidget(parent), m_tag(tag)
 {
     m_imageLabel = new QLabel(this);
@@ -49,12 +49,12 @@ KVCollectionViewCell::KVCollectionViewCell(int tag, QWidget* parent)
     m_titleLabel->setFont(font);
 }
 
-QString KVCollectionViewCell::titleText() const
+QString HomeIconCell::titleText() const
 {
     return m_title;
 }
 
-void KVCollectionViewCell::setContent(const QString& title, const QImage& image, QSize iconSize)
+void HomeIconCell::setContent(const QString& title, const QImage& image, QSize iconSize)
 {
     m_placeholder = false;
     m_image = image;
@@ -64,7 +64,7 @@ void KVCollectionViewCell::setContent(const QString& title, const QImage& image,
     layoutContent();
 }
 
-void KVCollectionViewCell::makePlaceholder()
+void HomeIconCell::makePlaceholder()
 {
     m_placeholder = true;
     m_image = QImage();
@@ -74,12 +74,12 @@ void KVCollectionViewCell::makePlaceholder()
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
 }
 
-void KVCollectionViewCell::resizeEvent(QResizeEvent*)
+void HomeIconCell::resizeEvent(QResizeEvent*)
 {
     layoutContent();
 }
 
-void KVCollectionViewCell::layoutContent()
+void HomeIconCell::layoutContent()
 {
     // Subviews follow the cell, so a resized icon keeps its proportions.
     const int titleHeight = std::min(kTitleHeight, height() / 4);
@@ -98,7 +98,7 @@ void KVCollectionViewCell::layoutContent()
     }
 }
 
-void KVCollectionViewCell::mousePressEvent(QMouseEvent* event)
+void HomeIconCell::mousePressEvent(QMouseEvent* event)
 {
     // Accepted here so that a tap on an icon never reaches the grid's gesture.
     event->accept();
@@ -106,7 +106,7 @@ void KVCollectionViewCell::mousePressEvent(QMouseEvent* event)
     m_dragging = false;
 }
 
-void KVCollectionViewCell::mouseMoveEvent(QMouseEvent* event)
+void HomeIconCell::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     if (!m_draggable || !(event->buttons() & Qt::LeftButton))
@@ -123,7 +123,7 @@ void KVCollectionViewCell::mouseMoveEvent(QMouseEvent* event)
     move(pos() + delta);
 }
 
-void KVCollectionViewCell::mouseReleaseEvent(QMouseEvent* event)
+void HomeIconCell::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
     if (m_dragging) {
@@ -136,13 +136,13 @@ void KVCollectionViewCell::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT tapped(m_tag);
 }
 
-void KVCollectionViewCell::setHighlighted(bool highlighted)
+void HomeIconCell::setHighlighted(bool highlighted)
 {
     m_highlighted = highlighted;
     update();
 }
 
-void KVCollectionViewCell::paintEvent(QPaintEvent*)
+void HomeIconCell::paintEvent(QPaintEvent*)
 {
     if (!m_highlighted)
         return;
@@ -155,7 +155,7 @@ void KVCollectionViewCell::paintEvent(QPaintEvent*)
     p.fillPath(path, shade);
 }
 
-void KVCollectionViewCell::setResizable(bool resizable)
+void HomeIconCell::setResizable(bool resizable)
 {
     if (resizable == m_resizable)
         return;
@@ -166,7 +166,7 @@ void KVCollectionViewCell::setResizable(bool resizable)
         ungrabGesture(Qt::PinchGesture);
 }
 
-void KVCollectionViewCell::pinch(double scale, Qt::GestureState state)
+void HomeIconCell::pinch(double scale, Qt::GestureState state)
 {
     if (!m_resizable)
         return;
@@ -187,7 +187,7 @@ void KVCollectionViewCell::pinch(double scale, Qt::GestureState state)
     }
 }
 
-bool KVCollectionViewCell::event(QEvent* event)
+bool HomeIconCell::event(QEvent* event)
 {
     if (event->type() == QEvent::Gesture) {
         auto* gestures = static_cast<QGestureEvent*>(event);

@@ -5,8 +5,8 @@
 namespace korvel {
 
 // Password convenience over the keychain. A missing service, account or password fails with
-// SSKeychain::missingArgument; other failures pass the keychain's status on (KeychainStatus).
-class SSKeychain {
+// KeychainPasswords::missingArgument; other failures pass the keychain's status on (KeychainStatus).
+class KeychainPasswords {
 public:
     static constexpr int missingArgument = -1001;
 

@@ -1,4 +1,4 @@
-#include "policy/KVUtility.h"
+#include "policy/WebsiteAddress.h"
 
 #include "tests/support/TestHome.h"
 
@@ -25,7 +25,7 @@ constexpr Outcome web(const char* url) { return {Outcome::Web, url}; }
 constexpr Outcome document(const char* name) { return {Outcome::Document, name}; }
 
 // Documents live under the per-test home, so expected file URLs depend on it.
-class KVUtilityTest : public test::TestHome {
+class WebsiteAddressTest : public test::TestHome {
 protected:
     std::string expected(const Outcome& outcome) const
     {
@@ -49,10 +49,10 @@ protected:
 struct TextCase {
     const char* text;
     Outcome outcome;
-    std::optional<QUrl> (*operation)(const QString&) = [](const QString& text) { return KVUtility::getURLFromString(text); };
+    std::optional<QUrl> (*operation)(const QString&) = [](const QString& text) { return WebsiteAddress::getURLFromString(text); };
 };
 
-TEST_F(KVUtilityTest, GetURLFromStringWithProtocolBuildsTheStoredURL)
+TEST_F(WebsiteAddressTest, GetURLFromStringWithProtocolBuildsTheStoredURL)
 {
     const struct {
         const char* text;
@@ -87,15 +87,15 @@ TEST_F(KVUtilityTest, GetURLFromStringWithProtocolBuildsTheStoredURL)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.text << " protocol " << static_cast<int>(c.protocol));
-        EXPECT_EQ(actual(KVUtility::getURLFromString(QString::fromUtf8(c.text), c.protocol)), expected(c.outcome));
+        EXPECT_EQ(actual(WebsiteAddress::getURLFromString(QString::fromUtf8(c.text), c.protocol)), expected(c.outcome));
     }
 }
 
 // Without a protocol a text is a web address only with a scheme or a path; getNonFileURLFromString
 // takes web addresses only.
-TEST_F(KVUtilityTest, GetURLFromStringTellsWebAddressesFromFileNames)
+TEST_F(WebsiteAddressTest, GetURLFromStringTellsWebAddressesFromFileNames)
 {
-    const auto webOnly = &KVUtility::getNonFileURLFromString;
+    const auto webOnly = &WebsiteAddress::getNonFileURLFromString;
     const TextCase cases[] = {
         {"www.example.com", document("www.example.com")},
         {"www.example.com/", web("http://www.example.com/")},
@@ -121,7 +121,7 @@ TEST_F(KVUtilityTest, GetURLFromStringTellsWebAddressesFromFileNames)
     }
 }
 
-TEST_F(KVUtilityTest, GetFileURLFromStringStaysInsideDocuments)
+TEST_F(WebsiteAddressTest, GetFileURLFromStringStaysInsideDocuments)
 {
     const TextCase cases[] = {
         {"manual.pdf", document("manual.pdf")},
@@ -147,7 +147,7 @@ TEST_F(KVUtilityTest, GetFileURLFromStringStaysInsideDocuments)
     ASSERT_TRUE(QFile::link(documents() + QStringLiteral("/sub"), documents() + QStringLiteral("/in")));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const std::optional<QUrl> url = KVUtility::getFileURLFromString(QString::fromUtf8(c.text));
+        const std::optional<QUrl> url = WebsiteAddress::getFileURLFromString(QString::fromUtf8(c.text));
         EXPECT_EQ(actual(url), expected(c.outcome));
         if (url) {
             EXPECT_TRUE(url->isLocalFile());
@@ -155,7 +155,7 @@ TEST_F(KVUtilityTest, GetFileURLFromStringStaysInsideDocuments)
     }
 }
 
-TEST_F(KVUtilityTest, AppendDocDirectoryPathIfFileURLReRootsOnlyFileURLs)
+TEST_F(WebsiteAddressTest, AppendDocDirectoryPathIfFileURLReRootsOnlyFileURLs)
 {
     const QString here = QUrl::fromLocalFile(documents() + QStringLiteral("/here.pdf")).toString();
     const struct {
@@ -173,24 +173,24 @@ TEST_F(KVUtilityTest, AppendDocDirectoryPathIfFileURLReRootsOnlyFileURLs)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.url.toStdString());
-        EXPECT_EQ(actual(KVUtility::appendDocDirectoryPathIfFileURL(QUrl(c.url))), expected(c.outcome));
+        EXPECT_EQ(actual(WebsiteAddress::appendDocDirectoryPathIfFileURL(QUrl(c.url))), expected(c.outcome));
     }
 }
 
-TEST_F(KVUtilityTest, AppendDocDirectoryPathIfFileURLNeverLeadsOutOfDocuments)
+TEST_F(WebsiteAddressTest, AppendDocDirectoryPathIfFileURLNeverLeadsOutOfDocuments)
 {
     // A settings document may carry any file URL; none may point the reader elsewhere.
     const char* const urls[] = {"file:///etc/..", "file:///etc/%2E%2E", "file:///home/other/Documents/..",
                                 "file:///a/b/../.."};
     for (const char* text : urls) {
         SCOPED_TRACE(text);
-        const QUrl url = KVUtility::appendDocDirectoryPathIfFileURL(QUrl(QString::fromUtf8(text)));
+        const QUrl url = WebsiteAddress::appendDocDirectoryPathIfFileURL(QUrl(QString::fromUtf8(text)));
         const bool inside = url.isLocalFile() && url.toLocalFile().startsWith(documents() + QLatin1Char('/'));
         EXPECT_TRUE(url.isEmpty() || inside) << actual(url);
     }
 }
 
-TEST_F(KVUtilityTest, GetURLStringGivesTheShownText)
+TEST_F(WebsiteAddressTest, GetURLStringGivesTheShownText)
 {
     const struct {
         QUrl url;
@@ -206,13 +206,13 @@ TEST_F(KVUtilityTest, GetURLStringGivesTheShownText)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.url.toString().toStdString());
-        EXPECT_EQ(KVUtility::getURLString(c.url).toStdString(), c.text);
+        EXPECT_EQ(WebsiteAddress::getURLString(c.url).toStdString(), c.text);
     }
 }
 
 // What an editor shows for stored text: readable where typing it again gives the same escapes, and
 // the escapes themselves where the decoded character would read (and save) as another address.
-TEST(KVUtilityEditing, EditableTextDecodesOnlyWhatTypingGivesBack)
+TEST(WebsiteAddressEditing, EditableTextDecodesOnlyWhatTypingGivesBack)
 {
     const struct {
         const char* stored;
@@ -230,9 +230,9 @@ TEST(KVUtilityEditing, EditableTextDecodesOnlyWhatTypingGivesBack)
         {"/100%/%2/%zz", "/100%/%2/%zz", false},
     };
     for (const auto& c : cases) {
-        const QString shown = KVUtility::editableText(QString::fromUtf8(c.stored));
+        const QString shown = WebsiteAddress::editableText(QString::fromUtf8(c.stored));
         EXPECT_EQ(shown, QString::fromUtf8(c.shown)) << c.stored;
-        EXPECT_EQ(KVUtility::percentEncoded(shown) == QString::fromUtf8(c.stored), c.typedBack) << c.stored;
+        EXPECT_EQ(WebsiteAddress::percentEncoded(shown) == QString::fromUtf8(c.stored), c.typedBack) << c.stored;
     }
 }
 

@@ -11,7 +11,7 @@ namespace korvel {
 
 // Turns what an administrator types into the URLs stored in website records, and URLs into the
 // text shown and compared for them.
-class KVUtility {
+class WebsiteAddress {
 public:
     // http:// or https:// in front of the text (a leading scheme of the same kind is not doubled),
     // or a file of the documents directory. Nothing when the result has no host, or for an unknown
