@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 81> fieldTable = {{
+const std::array<P::Field, 87> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Telephone, mail and message links: on, only logged (the kiosk hands no link to another application, so nothing calls); off, refused like any unlisted address"},
@@ -98,6 +98,12 @@ const std::array<P::Field, 81> fieldTable = {{
     {"RemoteControl", T::Bool, &P::remoteControl, "Answer the HTTPS control and status API (its token: korvelctl remote token)"},
     {"RemoteControlPort", T::Int, &P::remoteControlPort, "Port of the HTTPS control and status API", P::Range{1024, 65535}},
     {"RemoteControlAddress", T::String, &P::remoteControlAddress, "Address the control and status API listens on: 127.0.0.1 only this device, another address of the device opens it to that network"},
+    {"Mqtt", T::Bool, &P::mqtt, "Publish the kiosk's status to an MQTT broker and take its commands there (its password: korvelctl remote mqtt-password)"},
+    {"MqttHost", T::String, &P::mqttHost, "Name or address of the MQTT broker"},
+    {"MqttPort", T::Int, &P::mqttPort, "Port of the MQTT broker (1883, or 8883 with TLS)", P::Range{1, 65535}},
+    {"MqttTLS", T::Bool, &P::mqttTLS, "Speak to the MQTT broker over TLS, checking its certificate against the system's authorities"},
+    {"MqttUser", T::String, &P::mqttUser, "User name at the MQTT broker; empty for none"},
+    {"MqttTopic", T::String, &P::mqttTopic, "Topic prefix of this kiosk on the MQTT broker; empty for korvel/ and the device's name"},
 }};
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
@@ -218,6 +224,12 @@ void KVBrowserPrefSettings::loadDefaults()
     remoteControl = false;
     remoteControlPort = 8443;
     remoteControlAddress = QStringLiteral("127.0.0.1");
+    mqtt = false;
+    mqttHost = emptyText();
+    mqttPort = 1883;
+    mqttTLS = false;
+    mqttUser = emptyText();
+    mqttTopic = emptyText();
 }
 
 QVariant KVBrowserPrefSettings::valueForField(const Field& field) const

@@ -99,6 +99,13 @@ struct KVBrowserPrefSettings {
     bool remoteControl = false;
     qint32 remoteControlPort = 0;
     QString remoteControlAddress;
+    // MQTT; the broker's password is kept apart from the settings.
+    bool mqtt = false;
+    QString mqttHost;
+    qint32 mqttPort = 0;
+    bool mqttTLS = false;
+    QString mqttUser;
+    QString mqttTopic;
 
     // How a property is written to and read from the dictionary form.
     enum class FieldType {
