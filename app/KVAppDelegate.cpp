@@ -3,7 +3,9 @@
 #include "app/ExternalURL.h"
 #include "control/ControlPerformer.h"
 #include "control/ControlServer.h"
+#include "remote/net/MqttLink.h"
 #include "remote/net/RemoteServer.h"
+#include "platform/Version.h"
 #include "platform/KioskCounters.h"
 #include "browser/HandedOverAddress.h"
 #include "app/StarterServerControl.h"
@@ -37,6 +39,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QSysInfo>
 
 #include <cstdio>
 #include <exception>
@@ -403,6 +406,7 @@ void KVAppDelegate::followRemoteControl()
         return;
     const KVBrowserPrefSettings& p = kvSettings->kvBrowPref;
     const QString wanted = p.remoteControl ? QStringLiteral("%1 %2").arg(p.remoteControlAddress).arg(p.remoteControlPort) : QString();
+    followMqtt();
     if (wanted == m_remoteListening)
         return;
     if (m_remote)
@@ -420,6 +424,40 @@ void KVAppDelegate::followRemoteControl()
         m_remoteListening = wanted;
     else
         KVLog(RemoteServer::logCategory, QStringLiteral("Not started: %@"), error);
+}
+
+void KVAppDelegate::followMqtt()
+{
+    if (!kvSettings || !m_performer)
+        return;
+    const KVBrowserPrefSettings& p = kvSettings->kvBrowPref;
+    MqttLink::Settings settings;
+    settings.host = p.mqttHost.trimmed();
+    settings.port = p.mqttPort;
+    settings.tls = p.mqttTLS;
+    settings.user = p.mqttUser;
+    settings.device = {Device::current().identifierForVendor(), QSysInfo::machineHostName(), Device::current().model(),
+                       QString::fromLatin1(version::shortVersion)};
+    settings.prefix = p.mqttTopic.isEmpty() ? MqttRules::defaultPrefix(settings.device.name) : p.mqttTopic;
+    const QString wanted = p.mqtt ? QStringList{settings.host, QString::number(settings.port), QString::number(settings.tls),
+                                                settings.user, settings.prefix}
+                                        .join(QLatin1Char('\n'))
+                                  : QString();
+    if (wanted == m_mqttWanted)
+        return;
+    m_mqttWanted = wanted;
+    if (wanted.isEmpty()) {
+        m_mqtt.reset();
+        return;
+    }
+    if (!m_mqtt) {
+        m_mqtt = std::make_unique<MqttLink>(
+            [this](const ControlCommand& command, const QString& who, MqttLink::Done done) { m_performer->perform(command, who, std::move(done)); },
+            [this] { return kioskStatus ? kioskStatus() : QJsonObject(); });
+    }
+    QString error;
+    if (!m_mqtt->start(settings, &error))
+        KVLog(MqttLink::logCategory, QStringLiteral("Not started: %@"), error);
 }
 
 void KVAppDelegate::followCommand(const ControlCommand& command)

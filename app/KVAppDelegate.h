@@ -15,6 +15,7 @@ namespace korvel {
 
 class ControlPerformer;
 class ControlServer;
+class MqttLink;
 class RemoteServer;
 struct ControlCommand;
 class KVServerStarter;
@@ -109,6 +110,10 @@ public:
     // The remote control API as "RemoteControl", "RemoteControlAddress" and "RemoteControlPort"
     // say now: started, moved or stopped.
     void followRemoteControl();
+    // The MQTT link as "Mqtt" and its preferences say now: started, moved or stopped.
+    void followMqtt();
+    // The running kiosk's status (its screens'), for what publishes it; empty without screens.
+    std::function<QJsonObject()> kioskStatus;
     // Shows the new settings on the visible screen when it is one that lists them (the shell's).
     std::function<void()> refreshVisibleScreen;
     // The self-test's report of this session (the shell's: it knows the window system), sent to
@@ -158,6 +163,8 @@ private:
     ControlServer* m_control = nullptr;
     std::unique_ptr<RemoteServer> m_remote;
     QString m_remoteListening;  // "address port" the API listens on; empty while it does not
+    std::unique_ptr<MqttLink> m_mqtt;
+    QString m_mqttWanted;  // the settings the link runs with; empty while it does not
 };
 
 }  // namespace korvel

@@ -1,10 +1,11 @@
 // The remote control API of a real Korvel (offscreen): one status call, one screenshot, and 100
 // calls a second for a while with the page's frame intervals watched (a requestAnimationFrame
 // loop in the page reports its longest gap of each second in its title).
-//   bench_remote_control [SECONDS of load, default 60]
+//   bench_remote_control [SECONDS of load, default 60]   (offscreen at 1280x800; QT_QPA_PLATFORM=xcb under Xvfb)
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
@@ -124,7 +125,19 @@ int main(int argc, char** argv)
 
     QProcess korvel;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:size=1280x800"));
+    // Offscreen by default, on a screen of a 10-inch panel's size (the platform's own is 800x600);
+    // with QT_QPA_PLATFORM=xcb (under Xvfb -screen 0 1280x800x24) on that X server instead.
+    if (env.value(QStringLiteral("QT_QPA_PLATFORM")) != QLatin1String("xcb")) {
+        const QString screen = home.filePath(QStringLiteral("offscreen.json"));
+        QFile config(screen);
+        if (!config.open(QIODevice::WriteOnly)
+            || config.write(R"({"screens": [{"name": "Panel", "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0
+            || !config.flush()) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(screen));
+            return 1;
+        }
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screen);
+    }
     env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
     env.insert(QStringLiteral("HOME"), home.path());
     env.insert(QStringLiteral("KORVEL_REACHABILITY_HOST"), QStringLiteral("127.0.0.1"));

@@ -5,6 +5,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/DeviceCertificate.h"
 #include "remote/RemoteRoutes.h"
+#include "remote/MqttPassword.h"
 #include "remote/RemoteToken.h"
 
 #include <QCryptographicHash>
@@ -25,7 +26,7 @@ namespace korvel {
 namespace {
 
 const char* const usage =
-    "korvelctl: usage: remote token | remote fingerprint | remote --url URL --token-file FILE [--fingerprint FP | --insecure] "
+    "korvelctl: usage: remote token | remote fingerprint | remote mqtt-password | remote --url URL --token-file FILE [--fingerprint FP | --insecure] "
     "status | metrics | screenshot --out FILE | navigate URL [--seconds N] | reload | home | end-visit | screen on|off "
     "| screen --brightness X | screensaver start|stop | restart | settings FILE | log [--since TIME]; see korvelctl --help\n";
 
@@ -210,6 +211,18 @@ int runRemoteCommand(const QStringList& arguments, QTextStream& out, QTextStream
             return ExitStatus::Failed;
         }
         out << "A new remote control token; it replaces the previous one and is shown only now:\n" << *token << '\n';
+        return ExitStatus::Done;
+    }
+    if (arguments == QStringList{QStringLiteral("mqtt-password")}) {
+        // From standard input, never from the command line: that is visible to every user in ps.
+        QTextStream in(stdin);
+        const QByteArray password = in.readLine().toUtf8();
+        QString error;
+        if (!MqttPassword::store(password, &error)) {
+            err << "korvelctl: the MQTT password could not be kept: " << error << "; the previous one stays\n";
+            return ExitStatus::Failed;
+        }
+        out << (password.isEmpty() ? "The MQTT password is removed\n" : "The MQTT password is kept; it is used from the next connection\n");
         return ExitStatus::Done;
     }
     if (arguments == QStringList{QStringLiteral("fingerprint")}) {

@@ -195,6 +195,8 @@ const char* usage =
     "  remote token         make this kiosk's remote control token; it is printed once, as the last\n"
     "                       line, and only its hash is kept\n"
     "  remote fingerprint   print the certificate fingerprint this kiosk's remote control presents\n"
+    "  remote mqtt-password read the MQTT broker's password from standard input and keep it readable\n"
+    "                       only by Korvel's user; an empty line removes it\n"
     "  remote --url https://HOST:PORT --token-file FILE [--fingerprint FP | --insecure] CALL\n"
     "                       call another kiosk's remote control API; CALL is status, metrics,\n"
     "                       screenshot --out FILE, navigate URL [--seconds N], reload, home,\n"

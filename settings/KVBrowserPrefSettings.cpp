@@ -119,6 +119,12 @@ const P::Field fieldTable[] = {
     P::Field{"RemoteControlPort", T::Int, &P::remoteControlPort, "Port of the HTTPS control and status API", P::Range{1024, 65535}}.byDefault("8443"),
     P::Field{"RemoteControlAddress", T::String, &P::remoteControlAddress, "Address the control and status API listens on: 127.0.0.1 only this device, another address of the device opens it to that network"}.byDefault("127.0.0.1"),
     P::Field{"AllowMediaAutoplay", T::Bool, &P::allowMediaAutoplay, "Let pages start video and sound without a touch, as signage pages do; off, the engine's own rule (muted video only)"},
+    P::Field{"Mqtt", T::Bool, &P::mqtt, "Publish the kiosk's status to an MQTT broker and take its commands there (its password: korvelctl remote mqtt-password)"},
+    P::Field{"MqttHost", T::String, &P::mqttHost, "Name or address of the MQTT broker"},
+    P::Field{"MqttPort", T::Int, &P::mqttPort, "Port of the MQTT broker (1883, or 8883 with TLS)", P::Range{1, 65535}}.byDefault("1883"),
+    P::Field{"MqttTLS", T::Bool, &P::mqttTLS, "Speak to the MQTT broker over TLS, checking its certificate against the system's authorities"},
+    P::Field{"MqttUser", T::String, &P::mqttUser, "User name at the MQTT broker; empty for none"},
+    P::Field{"MqttTopic", T::String, &P::mqttTopic, "Topic prefix of this kiosk on the MQTT broker; empty for korvel/ and the device's name"},
 };
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");

@@ -100,6 +100,13 @@ struct KVBrowserPrefSettings {
     qint32 remoteControlPort = 0;
     QString remoteControlAddress;
     bool allowMediaAutoplay = false;
+    // MQTT; the broker's password is kept apart from the settings.
+    bool mqtt = false;
+    QString mqttHost;
+    qint32 mqttPort = 0;
+    bool mqttTLS = false;
+    QString mqttUser;
+    QString mqttTopic;
 
     // How a property is written to and read from the dictionary form.
     enum class FieldType {

@@ -83,11 +83,15 @@ RemoteKiosk::RemoteKiosk(QWidget* window, KVAppDelegate* delegate)
     , m_delegate(delegate)
 {
     m_started.start();
+    if (m_delegate)
+        m_delegate->kioskStatus = [this] { return status(); };
     ControlPerformer::setKiosk([this](const ControlCommand& command, const ControlPerformer::Done& done) { perform(command, done); });
 }
 
 RemoteKiosk::~RemoteKiosk()
 {
+    if (m_delegate)
+        m_delegate->kioskStatus = nullptr;
     ControlPerformer::setKiosk(nullptr);
 }
 
