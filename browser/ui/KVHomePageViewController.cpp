@@ -10,6 +10,7 @@
 #include "browser/ui/DownloadsBar.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/IdleActionPerformer.h"
+#include "browser/ui/KVWKViewController.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/RemoteImage.h"
 #include "browser/ui/Routes.h"
@@ -174,12 +175,38 @@ void KVHomePageViewController::isActive(const QUrl& externalURL)
     EffectPerformer(this, nullptr).perform(effects);
     if (!website)
         return;
+    // A window already open leaves first, as on Home (a page dialog it shows is closed first):
+    // windows handed over one after another do not pile up, each with its page still running, and
+    // none opens under a dialog of the one below.
+    if (NavigationStack* stack = navigationStack()) {
+        for (Screen* screen : stack->screens()) {
+            if (auto* window = qobject_cast<KVWKViewController*>(screen)) {
+                // Held: when Home takes this screen away too, the home screen after it opens it.
+                HandedOverAddress::hold(externalURL);
+                window->kioskHome();
+                break;
+            }
+        }
+    }
     // The window for the other program's address opens half a second after it is made, once the
     // home screen has settled.
+    showWindowWhenOnTop(*website, externalURL.toString(QUrl::FullyEncoded), 10);
+}
+
+void KVHomePageViewController::showWindowWhenOnTop(const allowedWebsite& website, const QString& address, int tries)
+{
     QPointer<KVHomePageViewController> self(this);
-    singleShot(std::chrono::milliseconds(500), this, [self, site = *website, address = externalURL.toString(QUrl::FullyEncoded)] {
-        if (self && self->navigationStack())
-            self->showWindow(site, address);
+    singleShot(std::chrono::milliseconds(500), this, [self, website, address, tries] {
+        NavigationStack* stack = self ? self->navigationStack() : nullptr;
+        if (!stack)
+            return;
+        // A window still on its way Home is waited for a little; past that it opens where it is.
+        if (qobject_cast<KVWKViewController*>(stack->topScreen()) && tries > 0)
+            self->showWindowWhenOnTop(website, address, tries - 1);
+        else {
+            HandedOverAddress::take();
+            self->showWindow(website, address);
+        }
     });
 }
 

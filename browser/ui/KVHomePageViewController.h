@@ -107,6 +107,7 @@ private:
     QWidget* makeDownloadsBar();
     void openWebsite(const allowedWebsite& website);
     void showWindow(const allowedWebsite& website, const QString& address);
+    void showWindowWhenOnTop(const allowedWebsite& website, const QString& address, int tries);
     void openRunAtStartupWebsite();
     void loadWallpaper();
     // Twenty seconds after a web wallpaper started loading: without an image by then, the plain

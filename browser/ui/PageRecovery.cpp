@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/FormatString.h"
 
+#include <QEvent>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineScript>
@@ -26,18 +27,50 @@ PageRecovery::PageRecovery(QWebEngineView* view, Window window, QObject* parent)
     , m_watch(this)
 {
     connect(&m_watch, &Timer::timeout, this, &PageRecovery::watchTick);
-    m_watch.start(std::chrono::seconds(1));
+    if (m_view)
+        m_view->installEventFilter(this);
+    wake();
+}
+
+bool PageRecovery::needed() const
+{
+    return m_view && m_window.shown() && m_view->page() && m_view->page()->renderProcessPid() > 0;
+}
+
+void PageRecovery::wake()
+{
+    if (!m_watch.isActive() && needed())
+        m_watch.start(std::chrono::seconds(1));
+}
+
+bool PageRecovery::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        wake();
+    return QObject::eventFilter(watched, event);
+}
+
+void PageRecovery::pageChanged()
+{
+    m_hang.reset();
+    wake();
 }
 
 void PageRecovery::loadFinished(bool)
 {
     m_hang.reset();
+    wake();
 }
 
 void PageRecovery::watchTick()
 {
-    if (!m_view)
+    if (!needed()) {
+        // A view without a renderer answers no probe (it would wait for one forever) and has no
+        // memory of its own; a hidden one is not watched.
+        m_hang.reset();
+        m_watch.stop();
         return;
+    }
     // Every other second: /proc is cheap, but the renderer's size changes slowly.
     if (++m_ticks % 2 == 0 && m_window.inUse())
         checkMemory();

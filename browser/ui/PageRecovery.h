@@ -39,9 +39,18 @@ public:
     void rendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
     void loadingChanged(const QWebEngineLoadingInfo& info);
     // A new navigation or renderer: a probe on its way may be lost without fault.
-    void pageChanged() { m_hang.reset(); }
+    void pageChanged();
+    // The watch ticks (the window on screen with a page in a renderer).
+    bool watching() const { return m_watch.isActive(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Something to watch: the window on screen with a page in a renderer. The watch ticks only
+    // then; it wakes when the view is shown again or a renderer comes.
+    bool needed() const;
+    void wake();
     QPointer<QWebEngineView> m_view;
     Window m_window;
     void watchTick();

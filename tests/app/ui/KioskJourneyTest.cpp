@@ -13,6 +13,7 @@
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTimer>
 
 using namespace korvel;
 using korvel::test::WebTestServer;
@@ -138,6 +139,7 @@ TEST_F(KioskJourneyTest, ConfigureStartBrowseAndReachTheSettings)
 TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
 {
     ok({"sites", "add", "www.example.co.uk", "--protocol", "https", "--subdomains"});
+    ok({"sites", "add", WebTestServer::shared().url(QStringLiteral("shop.test")).toUtf8().constData()});
     restart();
     NavigationStack* stack = start();
     QWidget* home = stack->topScreen();
@@ -158,6 +160,42 @@ TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
     ASSERT_TRUE(test::processEventsUntil([&] { return (window = qobject_cast<KVWKViewController*>(stack->topScreen())) != nullptr; }));
     ASSERT_TRUE(window->selectedWebsite().has_value());
     EXPECT_EQ(window->selectedWebsite()->url, QStringLiteral("https://www.example.co.uk"));
+
+    // Handed over while a window's page holds an alert: that window leaves, its alert with it, and
+    // the new one takes its place rather than piling up over it.
+    WebTestServer::shared().setPage(QStringLiteral("/alert"), QByteArrayLiteral(
+        "<html><head><title>Alert</title></head><body><script>setTimeout(function() { alert('again'); }, 100);</script></body></html>"));
+    // The alert waits inside the engine's call: the address arrives from within that wait, and an
+    // alert still there 15 s later is closed so that the test can tell.
+    QTimer handOver;
+    QObject::connect(&handOver, &QTimer::timeout, [&] {
+        if (!Alert::visibleAlert())
+            return;
+        handOver.stop();
+        shell->delegate().openURL(QStringLiteral("korvel://https//shop.example.co.uk/c"));
+        QTimer::singleShot(15000, [] {
+            if (Alert::visibleAlert())
+                Alert::visibleAlert()->dismiss();
+        });
+    });
+    handOver.start(50);
+    window->webView()->load(QUrl(WebTestServer::shared().url(QStringLiteral("shop.test"), QStringLiteral("/alert"))));
+    ASSERT_TRUE(test::processEventsUntil([&] { return !handOver.isActive(); }, 20000));
+    const auto windows = [&] {
+        int count = 0;
+        for (Screen* screen : stack->screens())
+            count += qobject_cast<KVWKViewController*>(screen) != nullptr;
+        return count;
+    };
+    const auto replaced = [&] {
+        auto* top = qobject_cast<KVWKViewController*>(stack->topScreen());
+        return top && top != window && windows() == 1 && !Alert::visibleAlert();
+    };
+    for (int i = 0; i < 20 && !replaced(); ++i) {
+        clock.advance(std::chrono::milliseconds(250));
+        test::processEventsUntil([] { return false; }, 50);
+    }
+    EXPECT_TRUE(replaced()) << windows() << " windows; alert " << (Alert::visibleAlert() != nullptr);
 
     // With tabs, handed over while Korvel starts, before the tabs exist: the first tab opens it.
     shell.reset();

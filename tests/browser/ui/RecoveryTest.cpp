@@ -1,5 +1,6 @@
 #include "browser/KioskRestart.h"
 #include "browser/ui/DailyRestartPerformer.h"
+#include "browser/ui/PageRecovery.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "tests/browser/ui/WebWindowTest.h"
@@ -149,6 +150,33 @@ TEST_F(RecoveryTest, APageInAnEndlessLoopIsEndedAndReloadedWithinFifteenSeconds)
     EXPECT_LE(seconds, 15);
     EXPECT_EQ(log(QStringLiteral("Error")).filter(QStringLiteral("has not answered")).size(), 1);
     EXPECT_EQ(log(QStringLiteral("Error")).filter(QStringLiteral("ended as not answering")).size(), 1);
+}
+
+TEST_F(RecoveryTest, AViewWithoutARendererIsNotProbedAndAHiddenOneNotWatched)
+{
+    QWebEngineView view;
+    view.resize(300, 200);
+    view.show();
+    bool shown = true;
+    const auto onScreen = [&] { return shown; };
+    PageRecovery recovery(&view, {onScreen, onScreen, [] {}, onScreen, [] { return QDateTime(); }}, nullptr);
+    // As a window connects its page.
+    QObject::connect(view.page(), &QWebEnginePage::renderProcessPidChanged, &recovery, &PageRecovery::pageChanged);
+    QObject::connect(view.page(), &QWebEnginePage::loadStarted, &recovery, &PageRecovery::pageChanged);
+    QObject::connect(view.page(), &QWebEnginePage::loadFinished, &recovery, &PageRecovery::loadFinished);
+    // Nothing loaded yet: no renderer to answer, none to end.
+    EXPECT_EQ(secondsUntil([] { return false; }, 15), -1);
+    EXPECT_TRUE(log(QStringLiteral("Error")).filter(QStringLiteral("has not answered")).isEmpty());
+    EXPECT_FALSE(recovery.watching());
+
+    view.load(QUrl(url("allowed.test")));
+    EXPECT_TRUE(test::processEventsUntil([&] { return recovery.watching(); }, 20000)) << "a renderer came";
+    shown = false;
+    view.hide();
+    EXPECT_GE(secondsUntil([&] { return !recovery.watching(); }, 3), 0) << "hidden, it rests";
+    shown = true;
+    view.show();
+    EXPECT_TRUE(recovery.watching()) << "shown again, it watches";
 }
 
 TEST_F(RecoveryTest, APageGrownPastTheMemoryLimitIsReloadedOnceWhenNobodyTouches)
