@@ -16,7 +16,7 @@ namespace {
 using P = KVBrowserPrefSettings;
 using T = KVBrowserPrefSettings::FieldType;
 
-const std::array<P::Field, 81> fieldTable = {{
+const std::array<P::Field, 84> fieldTable = {{
     {"RefreshOnError", T::Bool, &P::enableRefreshOnError, "After a load error, retry the page that failed rather than the website's start page"},
     {"CopyPaste", T::Bool, &P::enableCopyPaste, "Let visitors copy and paste text in pages"},
     {"PhoneLinks", T::Bool, &P::enablePhoneLinks, "Telephone, mail and message links: on, only logged (the kiosk hands no link to another application, so nothing calls); off, refused like any unlisted address"},
@@ -95,6 +95,9 @@ const std::array<P::Field, 81> fieldTable = {{
     {"DisableJIT", T::Bool, &P::disableJIT, "Run pages' JavaScript without the engine's compiler (slower scripts, no WebAssembly, far less to attack); from the next start"},
     {"LimitWebRTC", T::Bool, &P::limitWebRTC, "Let pages' WebRTC connect only through a proxy, so they never learn the device's local addresses; from the next start"},
     {"BlockThirdPartyCookies", T::Bool, &P::blockThirdPartyCookies, "Refuse cookies of other websites than the page's own"},
+    {"StrictSubresources", T::Bool, &P::strictSubresources, "Let pages load images, scripts, frames and connections only from the allowed websites and the hosts also allowed for loading"},
+    {"AlsoAllowedForLoading", T::String, &P::alsoAllowedForLoading, "Hosts every page may load from in strict mode, separated by commas (each with its sub-domains)"},
+    {"LearnSubresources", T::Bool, &P::learnSubresources, "Record the hosts the allowed websites' pages load from, and the refused navigations (korvelctl learn show)"},
     {"RemoteControl", T::Bool, &P::remoteControl, "Answer the HTTPS control and status API (its token: korvelctl remote token)"},
     {"RemoteControlPort", T::Int, &P::remoteControlPort, "Port of the HTTPS control and status API", P::Range{1024, 65535}},
     {"RemoteControlAddress", T::String, &P::remoteControlAddress, "Address the control and status API listens on: 127.0.0.1 only this device, another address of the device opens it to that network"},
@@ -198,6 +201,9 @@ void KVBrowserPrefSettings::loadDefaults()
     alwaysSavePower = false;
     useMultiTab = false;
     enableloadingIcon = true;
+    strictSubresources = false;
+    alsoAllowedForLoading = emptyText();
+    learnSubresources = false;
     customUserAgentHeader = emptyText();
     enableCustomUserAgentHeader = false;
     enableGuidedAccessMode = false;

@@ -159,7 +159,7 @@ TEST_F(KorvelctlTest, ProvisioningRunsAgainWithoutDuplicates)
 TEST_F(KorvelctlTest, ListsEveryPreferenceAndAnswersHelpAndVersion)
 {
     const QStringList lines = ok({"pref", "list"}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.size(), 81);
+    EXPECT_EQ(lines.size(), 84);
     EXPECT_EQ(lines.first(), QStringLiteral("RefreshOnError = false"));
     EXPECT_TRUE(lines.contains(QStringLiteral("Port = 8080")));
     EXPECT_TRUE(lines.contains(QStringLiteral("UploadAccessCode = "))) << "no code unless one is set";
