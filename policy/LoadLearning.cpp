@@ -13,6 +13,11 @@ namespace korvel {
 
 namespace {
 
+// A page that asks for ever new hosts (or addresses) fills no disk: beyond these, new ones are
+// not kept.
+constexpr qsizetype maximumHosts = 500;
+constexpr qsizetype maximumRefused = 500;
+
 const QString websitesKey = QStringLiteral("websites");
 const QString loadsKey = QStringLiteral("loads");
 const QString refusedKey = QStringLiteral("refusedNavigations");
@@ -46,7 +51,11 @@ void LoadLearning::record(const QString& website, const QString& host, LoadType 
     if (website.isEmpty() || host.isEmpty())
         return;
     QMutexLocker lock(&m_mutex);
-    ++m_records[website].loads[host.toLower()][loadTypeName(type)];
+    auto& loads = m_records[website].loads;
+    const QString key = host.toLower();
+    if (loads.size() >= maximumHosts && !loads.contains(key))
+        return;
+    ++loads[key][loadTypeName(type)];
     m_changed = true;
 }
 
@@ -55,7 +64,10 @@ void LoadLearning::recordRefusedNavigation(const QString& website, const QString
     if (website.isEmpty() || address.isEmpty())
         return;
     QMutexLocker lock(&m_mutex);
-    ++m_records[website].refusedNavigations[address];
+    auto& refused = m_records[website].refusedNavigations;
+    if (refused.size() >= maximumRefused && !refused.contains(address))
+        return;
+    ++refused[address];
     m_changed = true;
 }
 
@@ -81,6 +93,17 @@ bool LoadLearning::load(QString* error)
             mine.refusedNavigations[nav.key()] += nav.value();
     }
     return true;
+}
+
+bool LoadLearning::reopen(const QString& path, QString* error)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_records.clear();
+        m_changed = false;
+        m_path = path;
+    }
+    return load(error);
 }
 
 bool LoadLearning::saveIfChanged(QString* error)

@@ -42,6 +42,9 @@ public:
     LearnedLoads records() const;
     // Reads the file into memory (adding to it); a missing file is an empty record.
     bool load(QString* error);
+    // Forgets what is in memory and reads `path` instead (learn mode starting, perhaps on another
+    // home).
+    bool reopen(const QString& path, QString* error);
     // Writes what was recorded, atomically, when something changed since the last save.
     bool saveIfChanged(QString* error);
 

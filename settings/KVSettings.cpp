@@ -245,6 +245,9 @@ void KVSettings::reportChanges()
 
 void KVSettings::tellStoredObservers() const
 {
+    // Scratch containers (previews, checks) are nobody's business.
+    if (this != sharedSettings().get())
+        return;
     for (const StoredObserver& observer : storedObservers())
         observer(*this);
 }

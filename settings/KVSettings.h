@@ -80,7 +80,7 @@ public:
     // that logs (the log lies above this folder).
     using ChangeReporter = std::function<void(const QList<PreferenceChange>& changes, const QString& who)>;
     static void setChangeReporter(ChangeReporter reporter);
-    // Hears of every save and load of a container, after it (main thread): what is derived from
+    // Hears of every save and load of the shared container, after it (main thread): what is derived from
     // the lists, such as the engine's request rules, is rebuilt from it.
     using StoredObserver = std::function<void(const KVSettings& settings)>;
     static void addStoredObserver(StoredObserver observer);

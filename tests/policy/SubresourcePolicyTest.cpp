@@ -1,6 +1,9 @@
+#include "policy/LoadLearning.h"
 #include "policy/SubresourcePolicy.h"
 #include "settings/KVSettings.h"
 #include "tests/support/TestHome.h"
+
+#include <QFile>
 
 using namespace korvel;
 
@@ -117,6 +120,43 @@ TEST_F(SubresourcePolicyTest, WebsiteListTravelsInItsRecordAndOldRecordsStayVali
     QVariantMap damaged = d;
     damaged.insert(QStringLiteral("AlsoAllowedForLoading"), QVariantList{42, QStringLiteral(" ok.test "), QVariantMap{}});
     EXPECT_EQ(allowedWebsite::initWithDictionary(damaged).alsoAllowedForLoading, QStringList{QStringLiteral("ok.test")});
+}
+
+TEST_F(SubresourcePolicyTest, LearnedHostsBecomeEntriesOnlyWhereStrictModeWouldRefuseThem)
+{
+    KVSettings& s = settings();
+    s.allowedWebsites = {website(QStringLiteral("https://www.shop.test/")), website(QStringLiteral("https://plain.test/"))};
+    s.blockedWebsites = {blockedWebsite::initWithParams(QStringLiteral("http://tracker.test"), WebsiteProtocol::Http, QStringLiteral("b"))};
+    s.kvBrowPref.alsoAllowedForLoading = QStringLiteral("fonts.test");
+    LoadLearning learning(documents() + QStringLiteral("/learned.json"));
+    for (const char* host : {"cdn.test", "CDN.test", "plain.test", "tracker.test", "www.shop.test", "a.fonts.test"})
+        learning.record(QStringLiteral("www.shop.test"), QString::fromLatin1(host), LoadType::Image);
+    learning.record(QStringLiteral("www.shop.test"), QStringLiteral("cdn.test"), LoadType::Script);
+    learning.record(QString(), QStringLiteral("nowhere.test"), LoadType::Script);  // a page of no website
+    learning.recordRefusedNavigation(QStringLiteral("www.shop.test"), QStringLiteral("https://elsewhere.test/"));
+    QString error;
+    ASSERT_TRUE(learning.saveIfChanged(&error)) << qPrintable(error);
+
+    const std::optional<LearnedLoads> stored = LoadLearning::read(learning.path(), &error);
+    ASSERT_TRUE(stored) << qPrintable(error);
+    EXPECT_EQ(*stored, learning.records());
+    EXPECT_EQ(stored->keys(), QStringList{QStringLiteral("www.shop.test")});
+    const QList<LearnedAddition> additions = LoadLearning::additions(s, *stored);
+    ASSERT_EQ(additions.size(), 1) << "allowed, blocked, own and globally listed hosts need nothing";
+    EXPECT_EQ(additions.first().host, QStringLiteral("cdn.test"));
+    EXPECT_EQ(additions.first().types, (QMap<QString, qint64>{{QStringLiteral("image"), 2}, {QStringLiteral("script"), 1}}));
+    LoadLearning::apply(s, additions);
+    LoadLearning::apply(s, additions);
+    EXPECT_EQ(s.allowedWebsites.first().alsoAllowedForLoading, QStringList{QStringLiteral("cdn.test")});
+    EXPECT_TRUE(LoadLearning::additions(s, *stored).isEmpty());
+
+    for (const QByteArray& damaged : {QByteArray("{"), QByteArray("[]"), QByteArray(R"({"websites":{"a":{"loads":{"h":{"image":"x"}}}}})")}) {
+        QFile file(learning.path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged);
+        file.close();
+        EXPECT_FALSE(LoadLearning::read(learning.path(), &error)) << damaged.constData();
+    }
 }
 
 }  // namespace
