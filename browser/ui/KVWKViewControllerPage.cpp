@@ -204,11 +204,11 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
     const NavigationDecision decision = m_policy.decide(settings(), action, m_state, m_services, mode());
     if (action.frame == NavigationFrame::Main) {
         KioskCounters::shared().navigations++;
-        if (decision.verdict == Verdict::Cancel) {
+        if (decision.verdict == Verdict::Cancel)
             KioskCounters::shared().refusedNavigations++;
-            PageLoadRules::refusedNavigation(page->url(), url);
-        }
     }
+    if (decision.verdict == Verdict::Cancel)
+        PageLoadRules::refusedNavigation(page->url(), url);
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
     const auto dropCandidate = [this, page, opensNewWindow] {
