@@ -6,6 +6,7 @@
 #include "cli/DownloadsCommand.h"
 #include "cli/FilesCommand.h"
 #include "cli/IconsCommand.h"
+#include "cli/LearnCommand.h"
 #include "cli/KeysCommand.h"
 #include "cli/LogCommand.h"
 #include "cli/PasswordCommand.h"
@@ -105,6 +106,15 @@ const char* usage =
     "                       a host written *.example.com blocks only its sub-domains\n"
     "  blocked update INDEX URL [--protocol http|https|file]\n"
     "  blocked remove INDEX\n"
+    "\n"
+    "  learn start          record the hosts the allowed websites' pages load from (and the\n"
+    "                       navigations refused) until \"learn stop\"\n"
+    "  learn stop\n"
+    "  learn show           print what was recorded, per allowed website (the running kiosk\n"
+    "                       writes it within two seconds)\n"
+    "  learn apply [--yes]  show the hosts that strict mode would refuse on each website's pages,\n"
+    "                       then (asked, or with --yes) add them to its \"also allowed for\n"
+    "                       loading\" list\n"
     "\n"
     "  advanced show        print AllowAllWebsites, AllowContentBlocking and StrBlockedKeyWord\n"
     "  advanced set [--allow-all on|off] [--content-blocking on|off] [--keywords \"w1,w2\"]\n"
@@ -291,6 +301,7 @@ int main(int argc, char** argv)
         {"sites", korvel::runSitesCommand},
         {"categories", korvel::runCategoriesCommand},
         {"blocked", korvel::runBlockedCommand},
+        {"learn", korvel::runLearnCommand},
         {"advanced", korvel::runAdvancedCommand},
         {"icons", korvel::runIconsCommand},
         {"log", korvel::runLogCommand},

@@ -13,6 +13,7 @@
 #include "policy/BlockedWebsiteEditing.h"
 #include "policy/CategoryEditing.h"
 #include "policy/IconLayout.h"
+#include "policy/LoadLearning.h"
 #include "policy/WebsiteAddress.h"
 #include "settings/KVSettings.h"
 #include "settings/PreferenceText.h"
@@ -328,6 +329,21 @@ void blockedRemove(const Arguments& a, ControlPerformer&, const Done& done)
 {
     const std::optional<qint64> index = number(a, "index");
     done(index ? fromEdit(BlockedWebsiteEditing::remove(settings(), *index)) : missing("index"));
+}
+
+// What learn mode recorded, added to the websites' "also allowed for loading" lists.
+void learnApply(const Arguments&, ControlPerformer&, const Done& done)
+{
+    QString error;
+    const std::optional<LearnedLoads> records = LoadLearning::read(LoadLearning::defaultPath(), &error);
+    if (!records)
+        return done(ControlReply::failed(ExitStatus::Failed, error + QStringLiteral("; nothing was changed\n")));
+    KVSettings& s = settings();
+    const QList<LearnedAddition> additions = LoadLearning::additions(s, *records);
+    LoadLearning::apply(s, additions);
+    if (!additions.isEmpty() && !s.save())
+        return done(ControlReply::failed(ExitStatus::Failed, QStringLiteral("the settings could not be saved\n")));
+    done(ControlReply::done(QStringLiteral("%1 hosts added.\n").arg(additions.size())));
 }
 
 void advancedSet(const Arguments& a, ControlPerformer&, const Done& done)
@@ -755,6 +771,7 @@ const Entry entries[] = {
     {"blocked.update", blockedUpdate, 30},
     {"blocked.remove", blockedRemove, 30},
     {"advanced.set", advancedSet, 30},
+    {"learn.apply", learnApply, 30},
     {"icons.reset", iconsReset, 30},
     {"password.set", passwordSet, 30},
     {"downloads.clear", downloadsClear, 30},

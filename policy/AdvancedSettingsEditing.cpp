@@ -7,7 +7,8 @@ namespace korvel {
 AdvancedSettingsInput AdvancedSettingsInput::fromPreferences(const KVBrowserPrefSettings& preferences)
 {
     return AdvancedSettingsInput{preferences.allowAllWebsites, preferences.allowContentBlocking,
-                                 preferences.strBlockedKeyWord};
+                                 preferences.strBlockedKeyWord, preferences.strictSubresources,
+                                 preferences.learnSubresources, preferences.alsoAllowedForLoading};
 }
 
 std::optional<QString> AdvancedSettingsEditing::leaveRefusal(const AdvancedSettingsInput& input)
@@ -23,6 +24,9 @@ EditOutcome AdvancedSettingsEditing::save(KVSettings& settings, const AdvancedSe
     preferences.allowAllWebsites = input.allowAllWebsites;
     preferences.allowContentBlocking = input.allowContentBlocking && !input.keywords.trimmed().isEmpty();
     preferences.strBlockedKeyWord = input.keywords;
+    preferences.strictSubresources = input.strictSubresources;
+    preferences.learnSubresources = input.learnSubresources;
+    preferences.alsoAllowedForLoading = input.alsoAllowedForLoading;
     return EditOutcome::saved(settings.save(), -1);
 }
 

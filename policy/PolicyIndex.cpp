@@ -30,7 +30,8 @@ void PolicyIndex::refresh(const KVSettings& settings)
     if (m_built && settings.allowedWebsites.constData() == m_allowedSource.constData()
         && settings.allowedWebsites.size() == m_allowedSource.size()
         && settings.blockedWebsites.constData() == m_blockedSource.constData()
-        && settings.blockedWebsites.size() == m_blockedSource.size())
+        && settings.blockedWebsites.size() == m_blockedSource.size()
+        && settings.kvBrowPref.alsoAllowedForLoading == m_alsoAllowedSource)
         return;
     rebuild(settings);
 }
@@ -41,6 +42,7 @@ void PolicyIndex::rebuild(const KVSettings& settings)
     *this = PolicyIndex();
     m_allowedSource = settings.allowedWebsites;
     m_blockedSource = settings.blockedWebsites;
+    m_alsoAllowedSource = settings.kvBrowPref.alsoAllowedForLoading;
     m_built = true;
     // Two lists, two cores: the blocked list (and freeing the previous index) on a helper thread.
     std::thread blocked([this, doomed = std::move(previous)]() mutable {
@@ -69,6 +71,14 @@ void PolicyIndex::buildAllowed()
             continue;
         }
         const QString host = url->host();
+        if (!w.alsoAllowedForLoading.isEmpty()) {
+            const QString site = websiteKey(w);
+            for (const QString& entry : w.alsoAllowedForLoading) {
+                const QString key = loadingHostKey(entry);
+                if (!site.isEmpty() && !key.isEmpty())
+                    m_alsoAllowedBySite.insert(site + QLatin1Char('\n') + key);
+            }
+        }
         if (w.allowSubDomain) {
             const QString hostNoWWW = QString(host).remove(QStringLiteral("www."));
             if (!hostNoWWW.isEmpty())
@@ -85,6 +95,11 @@ void PolicyIndex::buildAllowed()
 
 void PolicyIndex::buildBlocked()
 {
+    for (const QString& entry : m_alsoAllowedSource.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString key = loadingHostKey(entry);
+        if (!key.isEmpty())
+            m_alsoAllowedGlobal.insert(key);
+    }
     m_blockedHosts.reserve(m_blockedSource.size());
     for (const blockedWebsite& b : std::as_const(m_blockedSource)) {
         const QString blockedHost = WebsiteRules::blockedWebsiteHost(b);
@@ -150,6 +165,69 @@ bool PolicyIndex::blocksHost(const QString& key) const
             return true;
     }
     return false;
+}
+
+QString PolicyIndex::loadingHostKey(const QString& entry)
+{
+    QString text = entry.trimmed();
+    if (text.contains(QLatin1String("://")))
+        text = QUrl(text).host();
+    if (text.startsWith(QLatin1String("*.")))
+        text = text.mid(2);
+    return WebsiteRules::requestHostKey(text);
+}
+
+QString PolicyIndex::websiteKey(const allowedWebsite& w)
+{
+    const std::optional<QUrl> url = w.parsedURL();
+    if (!url || url->isLocalFile())
+        return QString();
+    if (w.allowSubDomain) {
+        const QString hostNoWWW = QString(url->host()).remove(QStringLiteral("www."));
+        return hostNoWWW.isEmpty() ? QString() : QStringLiteral("*.") + hostNoWWW;
+    }
+    if (w.allowOnlyThis)
+        return url->toString(QUrl::FullyEncoded);
+    return url->host();
+}
+
+bool PolicyIndex::forEachWebsiteKey(const QString& host, const QString& hostNoWWW, const QString& address,
+                                    const std::function<bool(const QString&)>& found) const
+{
+    if (!host.isEmpty() && m_exactHosts.contains(host) && found(host))
+        return true;
+    if (m_onlyThisAddresses.contains(address)) {
+        // Both the address and the address with "/" are stored; the key is the record's own.
+        const QString key = address.endsWith(QLatin1Char('/')) && m_onlyThisAddresses.contains(address.chopped(1))
+            ? address.chopped(1) : address;
+        if (found(key))
+            return true;
+    }
+    if (hostNoWWW.isEmpty() || m_subdomainHosts.isEmpty())
+        return false;
+    return anyLabelSuffix(hostNoWWW, [&](QStringView suffix) {
+        return m_subdomainHosts.contains(suffix) && found(QStringLiteral("*.") + suffix.toString());
+    });
+}
+
+bool PolicyIndex::alsoAllowsLoading(const QString& key, const QString& pageHost, const QString& pageHostNoWWW,
+                                    const QString& pageAddress) const
+{
+    if (key.isEmpty())
+        return false;
+    if (!m_alsoAllowedGlobal.isEmpty()
+        && anyLabelSuffix(key, [this](QStringView suffix) { return m_alsoAllowedGlobal.contains(suffix); }))
+        return true;
+    if (m_alsoAllowedBySite.isEmpty())
+        return false;
+    QString probe;
+    return forEachWebsiteKey(pageHost, pageHostNoWWW, pageAddress, [&](const QString& site) {
+        return anyLabelSuffix(key, [&](QStringView suffix) {
+            probe.resize(0);
+            probe.append(site).append(QLatin1Char('\n')).append(suffix);
+            return m_alsoAllowedBySite.contains(probe);
+        });
+    });
 }
 
 std::optional<qsizetype> PolicyIndex::lastWebsiteFor(const QString& host, const QString& address) const

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 namespace korvel {
@@ -36,6 +37,21 @@ public:
     bool blocksHost(const QString& requestHostKey) const;
     // The blocked file addresses, normalised as the blocked-list test compares them.
     bool blocksFileAddress(const QString& normalisedAddress) const { return m_blockedFiles.contains(normalisedAddress); }
+    // The keys of the allowed websites a page at `address` belongs to (see websiteKey), most
+    // specific first; `found` returns true to stop.
+    bool forEachWebsiteKey(const QString& host, const QString& hostNoWWW, const QString& address,
+                           const std::function<bool(const QString&)>& found) const;
+    // What names a non-file website in the index: its host, "*." and its host for the sub-domain
+    // rule, its whole address for the only-this rule. Empty for a file or an unreadable record.
+    static QString websiteKey(const allowedWebsite& website);
+    // The host key of an "also allowed for loading" entry: a host, "*." and a host, or an
+    // address (its host is taken). Empty when it names none.
+    static QString loadingHostKey(const QString& entry);
+    // A host one may load from in strict mode: on the global list, or on the list of a website
+    // the page belongs to. Entries cover their sub-domains; keys as WebsiteRules::requestHostKey.
+    bool alsoAllowsLoading(const QString& requestHostKey, const QString& pageHost, const QString& pageHostNoWWW,
+                           const QString& pageAddress) const;
+
     // The last allowed website on `host` or at `address` (the tab's website), by list position.
     std::optional<qsizetype> lastWebsiteFor(const QString& host, const QString& address) const;
 
@@ -46,6 +62,7 @@ private:
 
     QList<allowedWebsite> m_allowedSource;
     QList<blockedWebsite> m_blockedSource;
+    QString m_alsoAllowedSource;
     bool m_built = false;
 
     StringSet m_exactHosts;
@@ -56,6 +73,8 @@ private:
     StringSet m_blockedHosts;           // itself and its sub-domains
     StringSet m_blockedSubdomainsOnly;  // "*.example.com": stored as "example.com"
     StringSet m_blockedFiles;
+    StringSet m_alsoAllowedGlobal;
+    StringSet m_alsoAllowedBySite;  // website key, "\n", host key
     // Only tabbed windows ask for the tab's website: built on first use.
     mutable bool m_tabLookupBuilt = false;
     mutable QHash<QString, qsizetype> m_lastByHost;

@@ -95,6 +95,11 @@ struct KVBrowserPrefSettings {
     bool disableJIT = false;
     bool limitWebRTC = false;
     bool blockThirdPartyCookies = false;
+    // What an allowed page may load itself: in strict mode only from the allowed websites, the
+    // hosts below and its own website's list; learn mode records what pages load.
+    bool strictSubresources = false;
+    QString alsoAllowedForLoading;  // hosts separated by commas
+    bool learnSubresources = false;
     // The HTTPS control and status API; its bearer token's hash is kept apart from the settings.
     bool remoteControl = false;
     qint32 remoteControlPort = 0;

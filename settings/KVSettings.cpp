@@ -10,6 +10,8 @@
 #include "settings/PlistValue.h"
 #include "settings/PreferenceText.h"
 
+#include <vector>
+
 #include <QFile>
 
 #include <memory>
@@ -175,6 +177,19 @@ QString KVSettings::ChangeSource::current()
     return changeSource();
 }
 
+namespace {
+std::vector<KVSettings::StoredObserver>& storedObservers()
+{
+    static std::vector<KVSettings::StoredObserver> observers;
+    return observers;
+}
+}  // namespace
+
+void KVSettings::addStoredObserver(StoredObserver observer)
+{
+    storedObservers().push_back(std::move(observer));
+}
+
 void KVSettings::setChangeReporter(ChangeReporter reporter)
 {
     changeReporter() = std::move(reporter);
@@ -228,6 +243,15 @@ void KVSettings::reportChanges()
         changeReporter()(changes, changeSource());
 }
 
+void KVSettings::tellStoredObservers() const
+{
+    // Scratch containers (previews, checks) are nobody's business.
+    if (this != sharedSettings().get())
+        return;
+    for (const StoredObserver& observer : storedObservers())
+        observer(*this);
+}
+
 void KVSettings::initial()
 {
     const Device& device = Device::current();
@@ -263,6 +287,7 @@ bool KVSettings::save()
     if (!m_defaults.synchronize())
         return false;
     reportChanges();
+    tellStoredObservers();
     return true;
 }
 
@@ -280,6 +305,7 @@ void KVSettings::load()
     kvAutoImport =
         KVAutoImportSettings::initWithDictionary(PlistValue::dictionaryValue(m_defaults.objectForKey(key(autoImportKey))));
     reportChanges();
+    tellStoredObservers();
 }
 
 QList<allowedWebsite> KVSettings::buildAWABrrayFromDictArray(const QVariantList& array)

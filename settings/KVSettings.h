@@ -80,6 +80,10 @@ public:
     // that logs (the log lies above this folder).
     using ChangeReporter = std::function<void(const QList<PreferenceChange>& changes, const QString& who)>;
     static void setChangeReporter(ChangeReporter reporter);
+    // Hears of every save and load of the shared container, after it (main thread): what is derived from
+    // the lists, such as the engine's request rules, is rebuilt from it.
+    using StoredObserver = std::function<void(const KVSettings& settings)>;
+    static void addStoredObserver(StoredObserver observer);
     // `domain` (an application domain of the defaults store) as save() would leave it: the lists,
     // the preferences and the automatic-import record written from records, so every missing
     // key has its factory value. An import commits this form, so what it records as applied is
@@ -99,6 +103,7 @@ public:
 
 private:
     void reportChanges();
+    void tellStoredObservers() const;
 
     UserDefaults& m_defaults;
     bool m_holdsPreferences = false;

@@ -22,6 +22,7 @@ const QString kPortraitFrame = QStringLiteral("PortraitFrame");
 const QString kCategoryId = QStringLiteral("CategoryId");
 const QString kAllowedWebsiteId = QStringLiteral("AllowedWebsiteId");
 const QString kIsResetForFrame = QStringLiteral("IsResetForFrame");
+const QString kAlsoAllowedForLoading = QStringLiteral("AlsoAllowedForLoading");
 
 }  // namespace
 
@@ -71,6 +72,11 @@ allowedWebsite allowedWebsite::initWithDictionary(const QVariantMap& d)
     w.categoryId = integerValue(d.value(kCategoryId));
     w.allowedWebsiteId = integerValue(d.value(kAllowedWebsiteId));
     w.isResetForFrame = boolValue(d.value(kIsResetForFrame));
+    // A list of host texts; anything else in it (a damaged document) is left out.
+    for (const QVariant& host : d.value(kAlsoAllowedForLoading).toList()) {
+        if (host.typeId() == QMetaType::QString && !host.toString().trimmed().isEmpty())
+            w.alsoAllowedForLoading.append(host.toString().trimmed());
+    }
     return w;
 }
 
@@ -95,6 +101,9 @@ QVariantMap allowedWebsite::toDictionary() const
     d.insert(kCategoryId, categoryId);
     d.insert(kAllowedWebsiteId, allowedWebsiteId);
     d.insert(kIsResetForFrame, isResetForFrame);
+    // Only when there is one, so records without a list read and write as they always did.
+    if (!alsoAllowedForLoading.isEmpty())
+        d.insert(kAlsoAllowedForLoading, QVariant(alsoAllowedForLoading).toList());
     return d;
 }
 

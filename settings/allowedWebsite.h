@@ -4,6 +4,7 @@
 #include "settings/WebsiteProtocol.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QVariantMap>
 
@@ -28,6 +29,8 @@ struct allowedWebsite {
     qint64 categoryId = 0;  // 0: no category
     Frame landscapeFrame;
     Frame portraitFrame;
+    // Hosts this website's pages may also load from in strict mode (each with its sub-domains).
+    QStringList alsoAllowedForLoading;
 
     static allowedWebsite initWithParams(const QString& url, bool runAtStartup, bool errorPage, bool allowSubDomain,
                                          const QString& title, bool hideURL, const QString& iconURL, bool useFavicon,

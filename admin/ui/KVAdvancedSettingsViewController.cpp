@@ -27,10 +27,16 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
             m_input.allowAllWebsites = on;
         else if (id == ContentBlockingRow)
             m_input.allowContentBlocking = on;
+        else if (id == StrictLoadingRow)
+            m_input.strictSubresources = on;
+        else if (id == LearnLoadingRow)
+            m_input.learnSubresources = on;
     });
     connect(m_table, &TableView::textChanged, this, [this](int id, const QString& text) {
         if (id == KeywordsRow)
             m_input.keywords = text;
+        else if (id == AlsoAllowedRow)
+            m_input.alsoAllowedForLoading = text;
     });
 }
 
@@ -77,7 +83,27 @@ void KVAdvancedSettingsViewController::viewWillAppear(bool)
     keywords.accessory = Accessory::TextField;
     keywords.text = m_input.keywords;
     keywords.placeholder = QStringLiteral("word1,word2,word3...");
-    m_table->setSections({TableSection{{}, {}, {allowAll}}, TableSection{{}, {}, {blocking, keywords}}});
+    TableRow strict;
+    strict.id = StrictLoadingRow;
+    strict.title = QStringLiteral("Strict Loading");
+    strict.detail = QStringLiteral("Pages load only from the allowed websites and the hosts below");
+    strict.accessory = Accessory::Switch;
+    strict.checked = m_input.strictSubresources;
+    TableRow alsoAllowed;
+    alsoAllowed.id = AlsoAllowedRow;
+    alsoAllowed.title = QStringLiteral("Also allowed for loading");
+    alsoAllowed.detail = QStringLiteral("Hosts every page may load from, with their sub-domains");
+    alsoAllowed.accessory = Accessory::TextField;
+    alsoAllowed.text = m_input.alsoAllowedForLoading;
+    alsoAllowed.placeholder = QStringLiteral("cdn.example.com,fonts.example.net...");
+    TableRow learn;
+    learn.id = LearnLoadingRow;
+    learn.title = QStringLiteral("Learn What Pages Load");
+    learn.detail = QStringLiteral("Record the hosts; korvelctl learn show and learn apply");
+    learn.accessory = Accessory::Switch;
+    learn.checked = m_input.learnSubresources;
+    m_table->setSections({TableSection{{}, {}, {allowAll}}, TableSection{{}, {}, {blocking, keywords}},
+                          TableSection{{}, {}, {strict, alsoAllowed, learn}}});
 }
 
 Alert* KVAdvancedSettingsViewController::goBack()

@@ -12,7 +12,7 @@ class TableView;
 class KVAdvancedSettingsViewController final : public Screen {
     Q_OBJECT
 public:
-    enum Row { AllowAllRow, ContentBlockingRow, KeywordsRow };
+    enum Row { AllowAllRow, ContentBlockingRow, KeywordsRow, StrictLoadingRow, AlsoAllowedRow, LearnLoadingRow };
 
     explicit KVAdvancedSettingsViewController(QWidget* parent = nullptr);
 

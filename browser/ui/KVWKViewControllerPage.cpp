@@ -1,6 +1,7 @@
 // The window's page: its making and set-up, its signals, and what the page asks of its window (the
 // page host: navigation decisions, dialogs, files, pop-ups) and the effects it is told to perform.
 #include "browser/ui/KVWKViewController.h"
+#include "browser/ui/PageLoadRules.h"
 #include "platform/KioskCounters.h"
 
 #include "browser/ErrorRecovery.h"
@@ -206,6 +207,8 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
         if (decision.verdict == Verdict::Cancel)
             KioskCounters::shared().refusedNavigations++;
     }
+    if (decision.verdict == Verdict::Cancel)
+        PageLoadRules::refusedNavigation(page->url(), url);
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
     const auto dropCandidate = [this, page, opensNewWindow] {

@@ -1,6 +1,7 @@
 #include "browser/ui/KorvelWebEngine.h"
 
 #include "browser/EngineFlags.h"
+#include "browser/ui/PageLoadRules.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "platform/Console.h"
 #include "settings/KVBrowserPrefSettings.h"
@@ -121,7 +122,11 @@ RenderChoice KorvelWebEngine::chooseRenderPath()
 
 UserAgentInterceptor* KorvelWebEngine::interceptor()
 {
-    static UserAgentInterceptor* stamp = new UserAgentInterceptor;
+    static UserAgentInterceptor* stamp = [] {
+        auto* made = new UserAgentInterceptor;
+        PageLoadRules::install(made);
+        return made;
+    }();
     return stamp;
 }
 
