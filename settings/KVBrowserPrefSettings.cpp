@@ -125,9 +125,9 @@ const P::Field fieldTable[] = {
     P::Field{"MqttTLS", T::Bool, &P::mqttTLS, "Speak to the MQTT broker over TLS, checking its certificate against the system's authorities"},
     P::Field{"MqttUser", T::String, &P::mqttUser, "User name at the MQTT broker; empty for none"},
     P::Field{"MqttTopic", T::String, &P::mqttTopic, "Topic prefix of this kiosk on the MQTT broker; empty for korvel/ and the device's name"},
-    P::Field{"StrictSubresources", T::Bool, &P::strictSubresources, "Let pages load images, scripts, frames and connections only from the allowed websites and the hosts also allowed for loading"},
-    P::Field{"AlsoAllowedForLoading", T::String, &P::alsoAllowedForLoading, "Hosts every page may load from in strict mode, separated by commas (each with its sub-domains)"},
-    P::Field{"LearnSubresources", T::Bool, &P::learnSubresources, "Record the hosts the allowed websites' pages load from, and the refused navigations (korvelctl learn show)"},
+    P::Field{"StrictSubresources", T::Bool, &P::strictSubresources, "Let pages load images, scripts, frames and connections only from the allowed websites and the hosts also allowed for loading"}.shownAt({advanced, 2, 0, "Strict Loading"}),
+    P::Field{"AlsoAllowedForLoading", T::String, &P::alsoAllowedForLoading, "Hosts every page may load from in strict mode, separated by commas (each with its sub-domains)"}.shownAt({advanced, 2, 1, "Also allowed for loading"}),
+    P::Field{"LearnSubresources", T::Bool, &P::learnSubresources, "Record the hosts the allowed websites' pages load from, and the refused navigations (korvelctl learn show)"}.shownAt({advanced, 2, 2, "Learn What Pages Load"}),
 };
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
