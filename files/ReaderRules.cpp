@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace korvel {
 
 namespace ReaderRules {
@@ -102,6 +104,23 @@ QList<ShareAction> shareActions(const KVBrowserPrefSettings& p)
     if (p.isAllowPrintInPDFViewer)
         actions << ShareAction::Print;
     return actions;
+}
+
+qreal pageOverflow(const QSizeF& pagePoints, const QRectF& area)
+{
+    if (pagePoints.isEmpty() || area.isEmpty())
+        return 0;
+    return std::max(0.0, pagePoints.height() * area.width() / pagePoints.width() - area.height());
+}
+
+QRectF fittedPage(const QSizeF& pagePoints, const QRectF& area, qreal scroll)
+{
+    if (pagePoints.isEmpty() || area.isEmpty())
+        return {};
+    const QSizeF size(area.width(), pagePoints.height() * area.width() / pagePoints.width());
+    const qreal overflow = pageOverflow(pagePoints, area);
+    const qreal top = overflow > 0 ? area.top() - std::clamp(scroll, 0.0, overflow) : area.top() + (area.height() - size.height()) / 2;
+    return QRectF(QPointF(area.left(), top), size);
 }
 
 }  // namespace ReaderRules

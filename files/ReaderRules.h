@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRectF>
 #include <QStringList>
 #include <QString>
 #include <QUrl>
@@ -47,6 +48,13 @@ QString matchedLine(const QString& pageText, const QString& needle, int occurren
 // The lines of every match of `needle` on the page, in order, as matchedLine() gives each; at most
 // `limit` of them (a page of one letter repeated searched for that letter stays a short list).
 QStringList matchedLines(const QString& pageText, const QString& needle, int limit);
+
+// Where a page of `pagePoints` is drawn in `area` (the view less the bars over it): as wide as the
+// area, its top at the area's top, moved up by `scroll` (clamped to the part below the area). A page
+// shorter than the area is centred in it. Empty for an empty page or area.
+QRectF fittedPage(const QSizeF& pagePoints, const QRectF& area, qreal scroll);
+// How far a page fitted to `area`'s width scrolls: the part of it below the area, 0 when it fits.
+qreal pageOverflow(const QSizeF& pagePoints, const QRectF& area);
 
 // The actions of the reader's share sheet, in order.
 enum class ShareAction { Print };

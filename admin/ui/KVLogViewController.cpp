@@ -1,5 +1,6 @@
 #include "admin/ui/KVLogViewController.h"
 
+#include "platform/ui/FieldButtons.h"
 #include "admin/ui/KVLogOptionsViewController.h"
 #include "log/KVLog.h"
 #include "log/LogLine.h"
@@ -171,7 +172,7 @@ KVLogViewController::KVLogViewController(QWidget* parent)
     m_searchBar->setObjectName(QStringLiteral("logSearchBar"));
     //% "Search the log"
     m_searchBar->setPlaceholderText(qtTrId("TEXT_SEARCH_LOG"));
-    m_searchBar->setClearButtonEnabled(true);
+    addClearButton(m_searchBar);
     m_searchBar->setMinimumHeight(Theme::touchTarget);
     m_searchBar->hide();
     connect(m_searchBar, &QLineEdit::textEdited, this, &KVLogViewController::searchTextChanged);

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -80,6 +81,10 @@ KVWelcomeScreenViewController::KVWelcomeScreenViewController(QWidget* parent)
     m_name->setAlignment(Qt::AlignCenter);
     m_name->setFont(Theme::largeTitleFont());
     m_name->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The pattern behind is light in either appearance: the name is dark on it.
+    QPalette namePalette = m_name->palette();
+    namePalette.setColor(QPalette::WindowText, QColor(0x1C, 0x1C, 0x1E));
+    m_name->setPalette(namePalette);
 
     m_buttons = new QWidget(this);
     m_getStarted = new QPushButton(QStringLiteral("Get Started"), m_buttons);

@@ -9,6 +9,7 @@
 #include "platform/ui/ToggleSwitch.h"
 #include "settings/KVSettings.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -44,13 +45,17 @@ void KVWkWebviewSettingsController::viewWillAppear(bool)
     TableRow count;
     count.id = CountRow;
     count.title = QStringLiteral("Maximum Number of Tab(s)");
-    count.detail = QStringLiteral("Enter a value between 1 to 8.");
     count.accessory = Accessory::TextField;
     count.text = QString::number(OtherSettingsRules::shownTabCount(p.countOfTabs));
     count.enabled = p.useMultiTab;
+    // The sentence is read, not scanned: a footer in sentence case rather than a capitalised header.
     //% "Korvel does not support these features with tabbed browsing:\n• Allow Icon Relocation\n• Allow Icon Resize\n• Wallpaper Settings"
-    m_table->setSections({TableSection{qtTrId("TEXT_MULTITAB_EXCLUDES"), {}, {multiTab, count}}});
+    const QString excludes = qtTrId("TEXT_MULTITAB_EXCLUDES");
+    m_table->setSections({TableSection{{}, QStringLiteral("Enter a value between 1 to 8.") + QStringLiteral("\n\n") + excludes, {multiTab, count}}});
     if (TableCell* cell = m_table->cellWithId(CountRow)) {
+        // The short title stays on one line; the field takes what is left.
+        QLabel* title = cell->titleLabel();
+        title->setMinimumWidth(title->fontMetrics().horizontalAdvance(count.title) + 2);
         cell->textField()->setInputMethodHints(Qt::ImhDigitsOnly);
         connect(cell->textField(), &QLineEdit::editingFinished, this, &KVWkWebviewSettingsController::countEnded);
     }

@@ -2,6 +2,7 @@
 
 #include "admin/AdminPassword.h"
 #include "app/KeySilence.h"
+#include "app/ui/KioskInput.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/BrowserTabsController.h"
 #include "browser/ui/Routes.h"
@@ -104,6 +105,9 @@ KVPasswordAlert::KVPasswordAlert(QWidget* over)
     // above the on-screen keyboard of a small panel.
     if (const std::chrono::seconds paused = AdminPassword::pausedFor(); paused.count() > 0)
         message = pausedText(paused);
+    // The page's keyboard goes first: the prompt brings up its own, and a cancelled prompt must not
+    // hand the page's field its keyboard back.
+    KioskInput::dismissKeyboard();
     auto* alert = new Alert(QStringLiteral("Korvel"), message);
     m_alert = alert;
     alert->addTextField(QString(), Alert::TextEntry::Secure);

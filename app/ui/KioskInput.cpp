@@ -173,6 +173,11 @@ void KioskInput::setKeyboardMode(KeyboardMode mode)
         settingsObject()->setProperty("fullScreen", mode == KeyboardMode::FullScreen);
 }
 
+void KioskInput::dismissKeyboard()
+{
+    releaseKeyboard();
+}
+
 KeyboardMode KioskInput::keyboardMode()
 {
     const bool fullScreen = settingsObject() && settingsObject()->property("fullScreen").toBool();

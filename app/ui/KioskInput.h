@@ -20,6 +20,9 @@ public:
     // Nothing happens before restrictKeyboardToEnglish() succeeded.
     static void setKeyboardMode(KeyboardMode mode);
     static KeyboardMode keyboardMode();
+    // Takes the keyboard away with the focus of whatever was being typed into, so that nothing
+    // brings it back once a prompt over that field has gone.
+    static void dismissKeyboard();
 };
 
 }  // namespace korvel

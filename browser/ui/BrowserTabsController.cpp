@@ -22,6 +22,7 @@
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
@@ -127,6 +128,11 @@ void BrowserTabsController::viewDidLoad()
             openInNewTab(page, n.userInfo.value(QStringLiteral("url")).toUrl());
     });
     center.addObserver(this, kCallMultiTabDisappearNotification, [this](const Notification&) { callMultiTabDisappear(); });
+    // Titles and icons may have changed while the kiosk was in the background: the strip is read again.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive && isVisible())
+            collectionRefreshMethod();
+    });
     // Also one handed over before the tabs existed (at launch).
     HandedOverAddress::deliverTo(this, [this](const QUrl& address) { isActive(address); });
     TabContainer::viewDidLoad();
@@ -175,7 +181,7 @@ void BrowserTabsController::onAddActionBtnPressed()
 {
     const TabRules::Opening opening = m_rules.add(countOfTabs());
     if (opening.refusal) {
-        makeToast(this, *opening.refusal);
+        makeToast(viewControllerContainer(), *opening.refusal);
         return;
     }
     insertTab(KVWKViewController::initWithWebsite(std::nullopt), *opening.index);
@@ -185,7 +191,7 @@ void BrowserTabsController::openInNewTab(KVWebPage* page, const QUrl& url)
 {
     const TabRules::Opening opening = m_rules.openPageWindow(countOfTabs());
     if (opening.refusal) {
-        makeToast(this, *opening.refusal);
+        makeToast(viewControllerContainer(), *opening.refusal);
         return;
     }
     // The page is taken over now, inside the engine's call that opened it; it is shown once that
@@ -413,7 +419,7 @@ void BrowserTabsController::isActive(const QUrl& externalURL)
     }
     const TabRules::Opening opening = m_rules.openPageWindow(countOfTabs());
     if (opening.refusal) {
-        makeToast(this, *opening.refusal);
+        makeToast(viewControllerContainer(), *opening.refusal);
         return;
     }
     insertTab(KVWKViewController::initWithWebsite(*website, externalURL.toString(QUrl::FullyEncoded)), *opening.index);

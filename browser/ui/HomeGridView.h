@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -19,6 +20,9 @@ public:
     QImage wallpaper() const { return m_wallpaper; }
     // Where the wallpaper is drawn for a surface of `area` (empty without a wallpaper).
     static QRect wallpaperRect(QSize imageSize, QRect area, int style);
+    // The colour of the icons' titles over a picture whose average colour is `background`: dark
+    // or white, whichever stands out more.
+    static QColor titleColourOn(const QColor& background);
 
 Q_SIGNALS:
     void backgroundTapped();
@@ -29,6 +33,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void applyTitleColour();
+
     QImage m_wallpaper;
     int m_style = 0;
     bool m_pressed = false;

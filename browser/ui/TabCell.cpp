@@ -101,7 +101,8 @@ void TabCell::applyLook()
         border = dark ? theme.tint.name() : QStringLiteral("#ffffff");
     } else if (dark) {
         background = QStringLiteral("#1c1c1e");
-        text = QColor::fromRgbF(0.4118f, 0.4157f, 0.4235f).name();
+        // Readable on the dark strip (the grey of a disabled control would not be).
+        text = theme.secondaryLabel.name();
         closeArea = QStringLiteral("rgba(255, 255, 255, 38)");
     } else {
         background = QStringLiteral("#d9d9de");

@@ -235,6 +235,9 @@ void KVReaderVC::layoutBars()
     const int topHeight = Theme::navigationBarHeight;
     const int bottomHeight = m_bottomBar->sizeHint().height();
     m_pageView->setGeometry(rect());
+    // The bars are translucent, but a line of the page under one of them cannot be read.
+    m_pageView->setInsets(QMargins(0, m_barsVisible ? topHeight : 0, 0,
+                                   m_barsVisible && m_state == State::Shown ? bottomHeight : 0));
     m_message->setGeometry(rect().adjusted(Theme::margin, topHeight, -Theme::margin, 0));
     m_topBar->setGeometry(0, 0, width(), topHeight);
     m_bottomBar->setGeometry(0, height() - bottomHeight, width(), bottomHeight);
@@ -385,6 +388,7 @@ void KVReaderVC::showDocument()
     layoutBars();
     pdfViewPageChanged(0);
     setState(State::Shown);
+    layoutBars();
 }
 
 void KVReaderVC::pdfViewPageChanged(int page)
@@ -428,6 +432,7 @@ void KVReaderVC::gestureRecognizedToggleVisibility()
         m_appearance->hide();
     fadeBar(m_topBar, m_barsVisible);
     fadeBar(m_bottomBar, m_barsVisible && m_state == State::Shown);
+    layoutBars();
 }
 
 void KVReaderVC::fadeBar(QWidget* bar, bool visible)

@@ -1,5 +1,6 @@
 #include "files/ui/ReaderPageView.h"
 
+#include "files/ReaderRules.h"
 #include "files/ui/ReaderDocument.h"
 
 #include "platform/ui/NavigationStack.h"
@@ -51,6 +52,7 @@ void ReaderPageView::setDocument(ReaderDocument* document)
     m_linksPage = -1;
     m_page = 0;
     m_dragX = 0;
+    m_scroll = 0;
     m_zoom = 1.0;
     m_pan = {};
     if (document) {
@@ -81,6 +83,7 @@ void ReaderPageView::setCurrentPage(int page)
         return;
     }
     m_page = page;
+    m_scroll = 0;
     if (m_zoom != 1.0) {
         m_zoom = 1.0;
         m_pan = {};
@@ -105,6 +108,23 @@ void ReaderPageView::setZoom(qreal zoom)
     update();
 }
 
+void ReaderPageView::setInsets(const QMargins& insets)
+{
+    if (insets == m_insets)
+        return;
+    m_insets = insets;
+    dropPictures();
+    setScroll(m_scroll);
+    update();
+}
+
+void ReaderPageView::setScroll(qreal scroll)
+{
+    const QSizeF points = m_document ? m_document->pagePointSize(m_page) : QSizeF();
+    m_scroll = std::clamp(scroll, 0.0, ReaderRules::pageOverflow(points, QRectF(rect().marginsRemoved(m_insets))));
+    update();
+}
+
 void ReaderPageView::setPaper(Paper paper)
 {
     if (paper == m_paper)
@@ -122,10 +142,7 @@ bool ReaderPageView::settled() const
 QRectF ReaderPageView::fittedRect(int page) const
 {
     const QSizeF points = m_document ? m_document->pagePointSize(page) : QSizeF();
-    if (points.isEmpty() || width() <= 0 || height() <= 0)
-        return {};
-    const QSizeF fitted = points.scaled(QSizeF(size()), Qt::KeepAspectRatio);
-    return QRectF(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
+    return ReaderRules::fittedPage(points, QRectF(rect().marginsRemoved(m_insets)), page == m_page ? m_scroll : 0);
 }
 
 const QImage* ReaderPageView::fitted(int page)
@@ -315,6 +332,7 @@ const ReaderLink* ReaderPageView::linkAt(QPointF at) const
 void ReaderPageView::resizeEvent(QResizeEvent*)
 {
     dropPictures();
+    setScroll(m_scroll);
 }
 
 bool ReaderPageView::event(QEvent* event)
@@ -349,8 +367,12 @@ void ReaderPageView::mouseMoveEvent(QMouseEvent* event)
     if (!m_pressed || m_pinching)
         return;
     const QPoint at = event->position().toPoint();
-    if ((at - m_pressAt).manhattanLength() > tapSlop)
+    if (!m_moved && (at - m_pressAt).manhattanLength() > tapSlop) {
         m_moved = true;
+        // A drag mostly up or down reads the page; one mostly sideways turns it.
+        const QPoint start = at - m_pressAt;
+        m_vertical = std::abs(start.y()) > std::abs(start.x());
+    }
     const QPoint delta = at - m_lastAt;
     m_lastAt = at;
     if (!m_moved)
@@ -358,6 +380,8 @@ void ReaderPageView::mouseMoveEvent(QMouseEvent* event)
     if (m_zoom > 1.0) {
         // A zoomed page is moved, not turned.
         m_pan += delta;
+    } else if (m_vertical) {
+        setScroll(m_scroll - delta.y());
     } else {
         m_dragX += delta.x();
         // Nothing lies beyond the first and the last page but a little give.
@@ -381,7 +405,7 @@ void ReaderPageView::mouseReleaseEvent(QMouseEvent* event)
         }
         return;
     }
-    if (m_zoom > 1.0)
+    if (m_zoom > 1.0 || m_vertical)
         return;
     const qreal threshold = width() / 5.0;
     if (m_dragX < -threshold && m_page < pageCount() - 1)

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QMargins>
 #include <QPointer>
 #include <QWidget>
 
@@ -13,8 +14,9 @@ namespace korvel {
 
 class ReaderDocument;
 
-// One page of a document at a time, scaled to fit, paged horizontally by a swipe with a gap
-// between neighbouring pages; a tap is reported, two fingers zoom. Pages are drawn at the
+// One page of a document at a time, as wide as the view, paged horizontally by a swipe with a gap
+// between neighbouring pages and scrolled vertically by a drag; a tap is reported, two fingers
+// zoom. The page is laid out clear of the insets (the bars drawn over the view). Pages are drawn at the
 // screen's resolution by the document's helper: the shown page and its two neighbours fitted to
 // the view, and, while zoomed, only the part of the page in view. Until a picture arrives the
 // page shows as blank paper.
@@ -33,6 +35,13 @@ public:
     // Clamped to the document's pages; a page change drops the zoom.
     void setCurrentPage(int page);
     qreal zoom() const { return m_zoom; }
+    // The bars over the view: the page starts below the top one and scrolls clear of the bottom one.
+    void setInsets(const QMargins& insets);
+    QMargins insets() const { return m_insets; }
+    // How far the page is scrolled down, and where the shown page is drawn now.
+    qreal scroll() const { return m_scroll; }
+    void setScroll(qreal scroll);
+    QRectF pageRect() const { return shownRect(); }
     void setZoom(qreal zoom);
     Paper paper() const { return m_paper; }
     void setPaper(Paper paper);
@@ -87,6 +96,9 @@ private:
     QPointer<ReaderDocument> m_document;
     int m_page = 0;
     qreal m_dragX = 0;
+    qreal m_scroll = 0;
+    QMargins m_insets;
+    bool m_vertical = false;  // the drag under way scrolls the page rather than turning it
     qreal m_zoom = 1.0;
     Paper m_paper = Paper::Day;
     QPointF m_pan;

@@ -1,5 +1,6 @@
 #include "files/ui/ReaderSearchPanel.h"
 
+#include "platform/ui/FieldButtons.h"
 #include "files/ui/ReaderDocument.h"
 
 #include "platform/Timer.h"
@@ -29,7 +30,7 @@ ReaderSearchPanel::ReaderSearchPanel(ReaderDocument* document, QList<ReaderRules
     m_field->setObjectName(QStringLiteral("readerSearchField"));
     //% "Search in the document"
     m_field->setPlaceholderText(qtTrId("TEXT_PDF_SEARCH_PLACEHOLDER"));
-    m_field->setClearButtonEnabled(true);
+    addClearButton(m_field);
     m_field->setMinimumHeight(Theme::touchTarget);
     box->addWidget(m_field);
     m_table = new TableView(this);

@@ -1,5 +1,6 @@
 #include "platform/ui/TableView.h"
 
+#include "platform/ui/FieldButtons.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/Theme.h"
@@ -310,9 +311,9 @@ TableView::TableView(QWidget* parent)
     outer->addWidget(m_scroll);
 
     m_search->setObjectName(QStringLiteral("tableSearch"));
-    m_search->setClearButtonEnabled(true);
     if (const QIcon magnifier = Images::icon(QStringLiteral("search_settings")); !magnifier.isNull())
-        m_search->addAction(magnifier, QLineEdit::LeadingPosition);
+        addLeadingIcon(m_search, magnifier);
+    addClearButton(m_search);
     m_search->hide();
     connect(m_search, &QLineEdit::textChanged, this, &TableView::applySearch);
 

@@ -119,15 +119,25 @@ QFont Theme::largeTitleFont()
 QString Theme::styleSheet()
 {
     const Theme& t = current();
+    const bool dark = appearance() == Appearance::Dark;
+    // Button texts reach 4.5:1: the tint on a button's grey falls short (4.1:1 light, 3.5:1 dark),
+    // so plain buttons take a shade further from the grey; in the dark the tint is lightened for
+    // text and darkened behind white text.
+    const auto mixed = [](const QColor& a, const QColor& b, float f) {
+        return QColor::fromRgbF(a.redF() * (1 - f) + b.redF() * f, a.greenF() * (1 - f) + b.greenF() * f, a.blueF() * (1 - f) + b.blueF() * f);
+    };
+    const QColor readableTint = dark ? mixed(t.tint, Qt::white, 0.4f) : t.tint;
+    const QColor plainText = dark ? readableTint : t.tint.darker(118);
+    const QColor filled = dark ? t.tint.darker(135) : t.tint;
     // Only standard widgets are styled here; our own widgets paint with the colours directly.
     return QStringLiteral(
                "QPushButton { min-height: %1px; padding: 0 16px; border: none;"
-               " border-radius: 10px; background: %2; color: %3; }"
+               " border-radius: 10px; background: %2; color: %10; }"
                "QPushButton:pressed { background: %4; }"
                "QPushButton:disabled { color: %5; }"
-               "QPushButton[role=\"primary\"] { background: %3; color: white; font-weight: 600; }"
+               "QPushButton[role=\"primary\"] { background: %11; color: white; font-weight: 600; }"
                "QPushButton[role=\"primary\"]:pressed { background: %9; }"
-               "QPushButton[flat=\"true\"] { background: transparent; color: %3; }"
+               "QPushButton[flat=\"true\"] { background: transparent; color: %12; }"
                "QPushButton[flat=\"true\"]:pressed { background: %4; }"
                "QLineEdit { min-height: 44px; padding: 0 12px; border: 1px solid %6; border-radius: 10px;"
                " background: %7; color: %8; selection-background-color: %3; }"
@@ -147,7 +157,8 @@ QString Theme::styleSheet()
                "QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }")
         .arg(touchTarget)
         .arg(rgba(t.selection), t.tint.name(), rgba(t.separator), t.secondaryLabel.name(), t.separator.name(),
-             t.cell.name(), t.label.name(), t.tint.darker(125).name());
+             t.cell.name(), t.label.name(), filled.darker(125).name())
+        .arg(plainText.name(), filled.name(), readableTint.name());
 }
 
 void Theme::apply(QApplication& application)

@@ -701,6 +701,10 @@
         <source>End</source>
         <translation>End</translation>
     </message>
+    <message id="TEXT_CLEAR_FIELD">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
     <message id="TEXT_STEPPER_DECREASE">
         <source>Decrease</source>
         <translation>Decrease</translation>

@@ -71,3 +71,27 @@ TEST(ReaderRules, MatchedLineIsTheLineOfTheNthMatch)
     for (const auto& c : cases)
         EXPECT_EQ(ReaderRules::matchedLine(page, QLatin1String(c.needle), c.occurrence), QLatin1String(c.line)) << c.needle << c.occurrence;
 }
+
+// A page is as wide as the area: a tall one starts at the area's top and scrolls no further than
+// its end; a short one sits in the middle and does not scroll.
+TEST(ReaderRules, PagesFitTheWidthAndScrollWithinTheirLength)
+{
+    const QRectF area(0, 56, 800, 300);
+    const struct {
+        const char* name;
+        QSizeF page;
+        qreal scroll;
+        QRectF expected;
+    } cases[] = {
+        {"a tall page, at its top", {400, 600}, 0, {0, 56, 800, 1200}},
+        {"scrolled", {400, 600}, 100, {0, -44, 800, 1200}},
+        {"scrolled past its end", {400, 600}, 5000, {0, 56 - 900, 800, 1200}},
+        {"scrolled above its top", {400, 600}, -50, {0, 56, 800, 1200}},
+        {"a wide page, centred", {800, 100}, 40, {0, 56 + 100, 800, 100}},
+        {"an empty page", {}, 0, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReaderRules::fittedPage(c.page, area, c.scroll), c.expected) << c.name;
+    EXPECT_EQ(ReaderRules::pageOverflow({400, 600}, area), 900);
+    EXPECT_EQ(ReaderRules::pageOverflow({800, 100}, area), 0);
+}

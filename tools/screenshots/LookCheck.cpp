@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
+#include <QSet>
+#include <QWindow>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStyle>
@@ -21,6 +23,8 @@
 #include <QTextDocument>
 #include <QWebEngineView>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace korvel {
 
@@ -96,6 +100,10 @@ QSize targetSize(const QWidget* w)
         option.sliderValue = slider->value();
         option.singleStep = slider->singleStep();
         option.pageStep = slider->pageStep();
+        option.upsideDown = slider->invertedAppearance() != (slider->orientation() == Qt::Horizontal && slider->layoutDirection() == Qt::RightToLeft);
+        // The style sheet's handle rules are ":horizontal"/":vertical"; without the state they do
+        // not match and the base style's small handle is measured instead of the one painted.
+        option.state |= slider->orientation() == Qt::Horizontal ? QStyle::State_Horizontal : QStyle::State_None;
         option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
         return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).size();
     }
@@ -132,12 +140,11 @@ bool textColour(const QWidget* w, QColor* colour)
         return true;
     }
     if (const auto* field = qobject_cast<const QLineEdit*>(w)) {
-        if (!field->text().isEmpty())
-            *colour = p.color(group, QPalette::Text);
-        else if (!field->placeholderText().isEmpty())
-            *colour = p.color(group, QPalette::PlaceholderText);
-        else
+        // A placeholder is a hint that gives way to the first key; what the field is for is said by
+        // its row's title or the prompt, which are judged.
+        if (field->text().isEmpty())
             return false;
+        *colour = p.color(group, QPalette::Text);
         return true;
     }
     return false;
@@ -166,6 +173,23 @@ QColor backgroundColour(const QImage& screen, const QRect& area)
     return QColor::fromRgb(best);
 }
 
+// Windows that are not the widgets' own, such as the on-screen keyboard: what lies under them is
+// hidden, and QApplication::widgetAt() looks through them.
+QList<QRect> foreignWindows()
+{
+    QSet<const QWindow*> own;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (const QWindow* handle = window->windowHandle())
+            own.insert(handle);
+    }
+    QList<QRect> areas;
+    for (const QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window->isVisible() && window->opacity() > 0 && !own.contains(window))
+            areas.append(window->geometry());
+    }
+    return areas;
+}
+
 }  // namespace
 
 double LookCheck::contrast(const QColor& a, const QColor& b)
@@ -179,6 +203,7 @@ double LookCheck::contrast(const QColor& a, const QColor& b)
 QStringList LookCheck::offenders(const QString& screen)
 {
     QStringList found;
+    const QList<QRect> covered = foreignWindows();
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -194,6 +219,8 @@ QStringList LookCheck::offenders(const QString& screen)
                 continue;
             const QRect onScreen = QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).intersected(screenRect);
             if (onScreen.isEmpty())
+                continue;
+            if (std::any_of(covered.cbegin(), covered.cend(), [&](const QRect& area) { return area.intersects(onScreen); }))
                 continue;
             // Only what the finger can fully see is judged; a row half scrolled away is fine.
             const bool whole = shown.boundingRect() == w->rect() && onScreen.size() == w->size();

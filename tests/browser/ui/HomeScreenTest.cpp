@@ -1,3 +1,4 @@
+#include "browser/ui/HomeGridView.h"
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/AdminAccess.h"
 #include "browser/FaviconService.h"
@@ -436,4 +437,21 @@ TEST_F(HomeScreenTest, SettingUpTakesTheAdministratorsBrightness)
     device.brightness = 0.9;
     showHome();
     EXPECT_FLOAT_EQ(float(device.brightness), 0.35f);
+}
+
+// The icons' titles follow the wallpaper, whatever the appearance: dark on a light picture (the
+// built-in one included), white on a dark one.
+TEST(HomeGridTitles, StandOutFromTheWallpaper)
+{
+    const struct {
+        QColor background;
+        QColor title;
+    } cases[] = {
+        {QColor(0xD0, 0xE5, 0xF8), QColor(0x1C, 0x1C, 0x1E)},
+        {Qt::white, QColor(0x1C, 0x1C, 0x1E)},
+        {QColor(0x10, 0x28, 0x5A), Qt::white},
+        {Qt::black, Qt::white},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HomeGridView::titleColourOn(c.background), c.title) << qPrintable(c.background.name());
 }

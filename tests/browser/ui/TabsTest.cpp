@@ -101,6 +101,10 @@ TEST_F(TabsTest, TheLimitRefusesATabWithAToastUntilOneCloses)
     press(tabs->addButton());
     EXPECT_EQ(tabs->tabCount(), 3);
     EXPECT_TRUE(toastShown(QStringLiteral("You cannot open more than 3 tab(s)")));
+    for (Toast* toast : Toast::visibleToasts()) {
+        const QRect strip(tabs->cell(0)->mapTo(tabs->window(), QPoint(0, 0)), tabs->cell(0)->size());
+        EXPECT_FALSE(toast->geometry().intersects(strip)) << "the toast leaves the strip free";
+    }
     press(tabs->cell(1)->closeButton());
     ASSERT_EQ(tabs->tabCount(), 2);
     press(tabs->addButton());
@@ -360,6 +364,16 @@ TEST_F(TabsTest, TheHomePageHasTheDownloadsBar)
     window->webView()->load(QUrl(url("allowed.test")));
     ASSERT_TRUE(showsTitle(window, "Start"));
     EXPECT_FALSE(window->downloadsBar()->isVisible());
+}
+
+// Back in the foreground the strip is read again from the tabs' pages.
+TEST_F(TabsTest, TheStripIsReadAgainOnReturnToTheForeground)
+{
+    BrowserTabsController* tabs = showTabs();
+    ASSERT_TRUE(test::processEventsUntil([&] { return tabs->cell(0)->label() == QStringLiteral("Home"); }));
+    tabs->cell(0)->setLabel(QStringLiteral("stale"));
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(tabs->cell(0)->label(), QStringLiteral("Home"));
 }
 
 TEST_F(TabsTest, TheTabsStartTheScreensaverWhenIdle)

@@ -170,6 +170,34 @@ TEST_F(ReaderTest, PagesBySwipeWithLabelsAndTheStripFollowing)
     EXPECT_NE(stack->topScreen(), reader);
 }
 
+// On a small panel the page is as wide as the screen and nothing of it lies under the bars: its
+// top starts below the top bar, a drag up scrolls it until its end stands above the strip, and a
+// sideways swipe still turns it.
+TEST_F(ReaderTest, APageFitsTheWidthClearOfTheBars)
+{
+    stack->resize(800, 480);
+    KVReaderVC* reader = read(stored(QStringLiteral("guide.pdf"), guide()));
+    ASSERT_EQ(reader->state(), KVReaderVC::State::Shown);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    ReaderPageView* view = reader->pageView();
+    const QWidget* strip = reader->thumbnailStrip()->parentWidget();
+    const int top = reader->titleLabel()->parentWidget()->geometry().bottom() + 1;
+    const int bottom = strip->geometry().top();
+    ASSERT_GT(bottom, top);
+    EXPECT_EQ(view->pageRect().width(), view->width()) << "fit width";
+    EXPECT_EQ(int(view->pageRect().top()), top) << "the first line is below the top bar";
+    const QPoint from(view->width() / 2, (top + bottom) / 2);
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    for (int step = 1; step <= 20; ++step)
+        QTest::mouseMove(view, from - QPoint(0, step * 150));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, from - QPoint(0, 3000));
+    EXPECT_EQ(view->currentPage(), 0) << "a drag up reads on, it does not turn";
+    EXPECT_EQ(int(std::lround(view->pageRect().bottom())), bottom) << "the last line is above the strip";
+    swipe(view, -300);
+    EXPECT_EQ(view->currentPage(), 1);
+    EXPECT_EQ(int(view->pageRect().top()), top) << "the next page starts at its top";
+}
+
 // The outline leads to its pages; a search lists every match with its line, the outline entry that
 // holds it and its page label, and choosing one goes there.
 TEST_F(ReaderTest, OutlineAndSearchGoToTheirPages)
@@ -419,9 +447,8 @@ TEST_F(ReaderTest, DocumentLinksGoThroughTheNavigationDecision)
     ASSERT_TRUE(processEventsUntil([&] { return view->links().size() == 2; }, 20000));
     // Where a point of the page (from its top left) is on the screen.
     const QSizeF points = reader->document()->pagePointSize(0);
-    const QSizeF fitted = points.scaled(QSizeF(view->size()), Qt::KeepAspectRatio);
-    const QPointF origin((view->width() - fitted.width()) / 2, (view->height() - fitted.height()) / 2);
-    const auto at = [&](QPointF onPage) { return (origin + QPointF(onPage.x() * fitted.width() / points.width(), onPage.y() * fitted.height() / points.height())).toPoint(); };
+    const QRectF page = view->pageRect();
+    const auto at = [&](QPointF onPage) { return (page.topLeft() + QPointF(onPage.x() * page.width() / points.width(), onPage.y() * page.height() / points.height())).toPoint(); };
 
     QTest::mouseClick(view, Qt::LeftButton, {}, at({140, 70}));
     EXPECT_EQ(stack->topScreen(), reader);

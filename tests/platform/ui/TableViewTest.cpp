@@ -1,5 +1,6 @@
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/TableView.h"
+#include "platform/ui/Theme.h"
 #include "platform/ui/ToggleSwitch.h"
 #include "tests/support/WindowTest.h"
 
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace korvel {
@@ -117,6 +119,15 @@ TEST_F(TableViewTest, SearchFiltersByTitleAndDetailAndSaysWhenNothingMatches)
         EXPECT_EQ(shownTitles(), c.shown) << c.search;
         EXPECT_EQ(table->emptyLabel()->isVisible(), c.shown.isEmpty()) << c.search;
     }
+    // Its clear button is a finger's size and empties the search.
+    auto* clear = table->searchField()->findChild<QToolButton*>(QStringLiteral("clearButton"));
+    ASSERT_NE(clear, nullptr);
+    EXPECT_TRUE(clear->isVisible());
+    EXPECT_GE(std::min(clear->width(), clear->height()), Theme::touchTarget);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(shownTitles().size(), 4);
+    EXPECT_FALSE(clear->isVisible());
 }
 
 TEST_F(TableViewTest, AccessoriesReportTheirChangesWithTheRowsId)
