@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 using korvel::DownloadHistoryParam;
+using korvel::KVBrowserPrefSettings;
 using korvel::KVSettings;
 using korvel::test::CtlRun;
 
