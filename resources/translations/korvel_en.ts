@@ -1144,5 +1144,9 @@
             <numerusform>%n entries will be removed from the history.</numerusform>
         </translation>
     </message>
+    <message id="BROWSER_ERROR_TITLE">
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
 </context>
 </TS>
