@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace korvel {
 
 // Finds what a finger or an eye cannot use on the screen as it stands: interactive controls
