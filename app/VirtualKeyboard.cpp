@@ -157,4 +157,13 @@ bool VirtualKeyboard::hidesField(const QRectF& field, const QRectF& keyboard)
     return !field.isEmpty() && !keyboard.isEmpty() && field.intersects(keyboard);
 }
 
+QStringList VirtualKeyboard::builtInLayouts()
+{
+    static const QStringList layouts = QStringLiteral(
+        "ar_AR bg_BG cs_CZ da_DK de_DE el_GR en_GB en_US es_ES es_MX et_EE fa_FA fi_FI fr_CA fr_FR he_IL hi_IN hr_HR "
+        "hu_HU id_ID it_IT ms_MY nb_NO nl_NL pl_PL pt_BR pt_PT ro_RO ru_RU sk_SK sl_SI sq_AL sr_SP sv_SE tr_TR uk_UA vi_VN")
+                                           .split(QLatin1Char(' '));
+    return layouts;
+}
+
 }  // namespace korvel

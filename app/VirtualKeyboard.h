@@ -49,6 +49,10 @@ public:
     // True once prepareEnvironment chose the on-screen keyboard (QT_IM_MODULE names it).
     static bool isChosen();
 
+    // The layouts built into Qt Virtual Keyboard 6.4 as Debian 12 ships it, by locale ("ar_AR" is
+    // its own name for Arabic). The keyboard lists them only once its panel exists.
+    static QStringList builtInLayouts();
+
     // The keyboard's rectangle on `screen` before it has shown itself: the width of the screen, a
     // height of 0.3125 of it (the default style's proportion), at the bottom.
     static QRectF expectedKeyboard(const QRect& screen);

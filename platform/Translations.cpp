@@ -11,12 +11,19 @@ namespace korvel {
 
 namespace {
 
-QString directory()
+QLocale installedOne{QLocale::English, QLocale::UnitedStates};
+
+}  // namespace
+
+QString Translations::directory()
 {
     return Paths::resourceFile(QStringLiteral("translations"));
 }
 
-}  // namespace
+QLocale Translations::installedLocale()
+{
+    return installedOne;
+}
 
 QString Translations::catalogueFor(const QLocale& locale)
 {
@@ -47,6 +54,9 @@ bool Translations::install(const QLocale& locale)
     }
     QCoreApplication::installTranslator(translator);
     installed = translator;
+    // de_AT keeps its territory over korvel_de; sv_SE over the English fall-back becomes English.
+    const QString code = QFileInfo(file).completeBaseName().mid(int(qstrlen("korvel_")));
+    installedOne = code == locale.name() || code == locale.name().section(QLatin1Char('_'), 0, 0) ? locale : QLocale(code);
     return true;
 }
 

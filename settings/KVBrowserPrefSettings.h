@@ -91,6 +91,7 @@ struct KVBrowserPrefSettings {
     qint32 downloadQuota = 0;  // megabytes one visit may save into Documents; 0 means 100
     qint32 rendererMemoryLimitMB = 0;  // 0: 1 GiB or half the memory, whichever is less
     QString restartDailyAt;            // "HH:MM"; empty: no daily restart
+    QString language;  // code of a shipped catalogue ("de"); empty: the system's language
     // The web engine's hardening switches; the first two take effect at the next start.
     bool disableJIT = false;
     bool limitWebRTC = false;

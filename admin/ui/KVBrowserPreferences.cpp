@@ -6,6 +6,7 @@
 #include "admin/ui/KVSearchSettingsViewController.h"
 #include "admin/ui/KVSpecialLinksViewController.h"
 #include "admin/ui/KVUserAgentsViewController.h"
+#include "admin/ui/LanguageScreen.h"
 #include "admin/ui/KVWkWebviewSettingsController.h"
 #include "admin/ui/UploadServerAddressScreen.h"
 #include "admin/ui/KVMotionDetectionSettingsViewController.h"
@@ -16,6 +17,8 @@
 #include "log/KVLog.h"
 #include "platform/Device.h"
 #include "platform/FormatString.h"
+#include "platform/Languages.h"
+#include "platform/Translations.h"
 #include "platform/UserDefaults.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
@@ -97,6 +100,7 @@ constexpr int OpenAfterDownloadRow = S::id(S::DownloadSection, 1);
 constexpr int KeepHistoryRow = S::id(S::DownloadSection, 2);
 constexpr int MemoryLimitRow = S::id(S::RecoverySection, 0);
 constexpr int RestartDailyRow = S::id(S::RecoverySection, 1);
+constexpr int LanguageRow = S::id(S::LanguageSection, 0);
 
 // The switches and the preference each one shows, by the preference's place.
 bool P::*switchField(int rowId)
@@ -372,6 +376,10 @@ void KVBrowserPreferences::showRows()
                       //% "Korvel restarts at this time, or later once nobody uses it. Empty: never."
                       text(RestartDailyRow, qtTrId("TEXT_RESTART_DAILY_AT"), v.restartDailyAt, qtTrId("TEXT_RESTART_DAILY_AT_DETAIL"))}},
     };
+    // First, where someone who cannot read the others looks.
+    TableRow language = link(LanguageRow, qtTrId("APP_LANGUAGE"), Languages::nativeName(Translations::installedLocale().name()));
+    language.detailStyle = DetailStyle::Value;
+    sections.prepend(TableSection{qtTrId("APP_LANGUAGE"), {}, {language}});
     m_table->setSections(sections);
     for (int rowId : {IdleTimeoutRow, RestrictMinutesRow, TapsRow, PortRow, InitialZoomRow, MemoryLimitRow}) {
         if (QLineEdit* f = field(rowId)) {
@@ -713,6 +721,9 @@ void KVBrowserPreferences::didSelectRow(int rowId)
         break;
     case WallpaperRow:
         chooseWallpaper();
+        break;
+    case LanguageRow:
+        stack->push(new LanguageScreen, Animation::Animated);
         break;
     default:
         break;

@@ -84,7 +84,7 @@ void KVPasswordAlert::showDamagedStoreAlert(QWidget* over)
     auto* alert = new Alert(QStringLiteral("Korvel"),
                             //% "The password store is damaged, so the settings stay locked. Set a new password on the device, as the user Korvel runs as, with:"
                             qtTrId("TEXT_PASSWORD_STORE_DAMAGED") + QLatin1Char('\n') + command);
-    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
+    alert->addButton(qtTrId("APP_OK"), Alert::Role::Cancel);
     alert->showOver(over);
 }
 
@@ -96,11 +96,11 @@ void KVPasswordAlert::showPasswordAlert(QWidget* over)
 
 KVPasswordAlert::KVPasswordAlert(QWidget* over)
 {
-    QString message = QStringLiteral("Enter password to enter settings.");
+    QString message = qtTrId("APP_PASSWORD_PROMPT");
     // Anyone at the device reads the prompt: the factory password only while nobody has set up
     // the device, when the administrator needs it to begin.
     if (AdminPassword::showsFactoryHint(KVSettings::getSettingsObject()))
-        message += QStringLiteral("\nDefault password is 9246");
+        message += QLatin1Char('\n') + qtTrId("APP_DEFAULT_PASSWORD").arg(QStringLiteral("9246"));
     // While paused, only that matters; it also keeps the prompt short enough to stay readable
     // above the on-screen keyboard of a small panel.
     if (const std::chrono::seconds paused = AdminPassword::pausedFor(); paused.count() > 0)
@@ -111,8 +111,8 @@ KVPasswordAlert::KVPasswordAlert(QWidget* over)
     auto* alert = new Alert(QStringLiteral("Korvel"), message);
     m_alert = alert;
     alert->addTextField(QString(), Alert::TextEntry::Secure);
-    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
-    alert->addButton(QStringLiteral("OK"), Alert::Role::Default, [this, over = QPointer<QWidget>(over)](Alert& answered) {
+    alert->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
+    alert->addButton(qtTrId("APP_OK"), Alert::Role::Default, [this, over = QPointer<QWidget>(over)](Alert& answered) {
         const PasswordAttempt attempt = AdminPassword::attempt(answered.textFieldText(0));
         switch (attempt.verdict) {
         case PasswordAttempt::Verdict::Accepted:
@@ -121,7 +121,7 @@ KVPasswordAlert::KVPasswordAlert(QWidget* over)
             break;
         case PasswordAttempt::Verdict::Wrong:
             if (over)
-                makeToast(over, QStringLiteral("Wrong Password!"));
+                makeToast(over, qtTrId("APP_WRONG_PASSWORD"));
             if (over && attempt.wait.count() > 0)
                 makeToast(over, pausedText(attempt.wait));
             break;

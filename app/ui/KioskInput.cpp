@@ -116,7 +116,7 @@ protected:
 void KioskInput::install()
 {
     if (VirtualKeyboard::isChosen()) {
-        if (!restrictKeyboardToEnglish())
+        if (!offerKeyboardLayouts({QStringLiteral("en_US")}))
             qCWarning(console) << "the on-screen keyboard's settings could not be loaded";
         static ShowOnFocus* showOnFocus = nullptr;
         if (!showOnFocus) {
@@ -137,10 +137,14 @@ void KioskInput::install()
     PagePickers::install();
 }
 
-bool KioskInput::restrictKeyboardToEnglish()
+bool KioskInput::offerKeyboardLayouts(const QStringList& layouts)
 {
-    if (settingsObject())
+    if (layouts.isEmpty() || !VirtualKeyboard::isChosen())
+        return false;
+    if (settingsObject()) {
+        settingsObject()->setProperty("layouts", layouts);
         return true;
+    }
     // The settings are one object for the whole process; this engine sets them before the
     // keyboard's own panel is ever created. With one locale active the language key does nothing
     // and its pop-up list never shows.
@@ -150,14 +154,17 @@ bool KioskInput::restrictKeyboardToEnglish()
                                         "import QtQuick.VirtualKeyboard.Settings\n"
                                         "QtObject {\n"
                                         "    property bool fullScreen: false\n"
+                                        "    property var layouts: []\n"
                                         "    onFullScreenChanged: VirtualKeyboardSettings.fullScreenMode = fullScreen\n"
-                                        "    Component.onCompleted: {\n"
-                                        "        VirtualKeyboardSettings.locale = \"en_US\"\n"
-                                        "        VirtualKeyboardSettings.activeLocales = [\"en_US\"]\n"
+                                        "    onLayoutsChanged: {\n"
+                                        "        VirtualKeyboardSettings.activeLocales = layouts\n"
+                                        "        VirtualKeyboardSettings.locale = layouts[0]\n"
                                         "    }\n"
                                         "}\n"),
                       QUrl());
     QObject* settings = component.create();
+    if (settings)
+        settings->setProperty("layouts", layouts);
     if (!settings) {
         delete engine;
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 namespace korvel {
 
 // Where the on-screen keyboard shows the text being typed.
@@ -9,15 +11,16 @@ enum class KeyboardMode {
 };
 
 // How a person types and picks on the kiosk, set up once the application object exists: the
-// on-screen keyboard (when it was chosen) offers one English layout and nothing else, and the
-// pickers pages open stay inside the kiosk window.
+// on-screen keyboard (when it was chosen) offers the layouts of the kiosk's language and no others,
+// and the pickers pages open stay inside the kiosk window.
 class KioskInput {
 public:
     static void install();
-    // Limits the on-screen keyboard to American English: no language key, no list of languages.
-    // Returns false when its settings could not be reached (the keyboard's modules are missing).
-    static bool restrictKeyboardToEnglish();
-    // Nothing happens before restrictKeyboardToEnglish() succeeded.
+    // Limits the on-screen keyboard to `layouts` ("de_DE", "en_US"), the first shown: with one
+    // there is no language key and no list of languages. Returns false when its settings could not
+    // be reached (the keyboard's modules are missing, or it was not chosen).
+    static bool offerKeyboardLayouts(const QStringList& layouts);
+    // Nothing happens before the on-screen keyboard was set up.
     static void setKeyboardMode(KeyboardMode mode);
     static KeyboardMode keyboardMode();
     // Takes the keyboard away with the focus of whatever was being typed into, so that nothing

@@ -1,12 +1,14 @@
 #include "app/ui/KorvelShell.h"
 
 #include "admin/AdminState.h"
+#include "admin/ui/KVBrowserPreferences.h"
 #include "admin/ui/LockdownViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
 #include "app/KVAppDelegate.h"
 #include "app/ui/KVMainWindow.h"
 #include "app/ui/KVPasswordAlert.h"
 #include "app/ui/KVStatusBar.h"
+#include "app/ui/LanguageSwitch.h"
 #include "browser/AdminAccess.h"
 #include "browser/HandedOverAddress.h"
 #include "browser/PowerSaver.h"
@@ -16,6 +18,7 @@
 #include "app/ui/ShellRoutes.h"
 #include "browser/ui/KVHomePageViewController.h"
 #include "browser/ui/KVScreensaver.h"
+#include "browser/ui/Routes.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "platform/ui/Alert.h"
@@ -33,6 +36,8 @@
 #include <QVBoxLayout>
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace korvel {
 
 KorvelShell::KorvelShell()
@@ -49,6 +54,7 @@ KorvelShell::KorvelShell()
     KVPasswordAlert::initViewController(stack);
     AdminAccess::setGrantedHandler(&KVPasswordAlert::requestAccess);
     ShellRoutes::install(stack);
+    installLanguageSwitch(stack);
     // The settings menu tells the delegate while it is open (state 1), so that leaving the
     // foreground can return to the root.
     AdminState::setHooks({[this](qint32 state) { m_delegate->state = state; },
@@ -117,7 +123,7 @@ KorvelShell::KorvelShell()
             return;
         //% "The settings could not be saved. What was changed last is not kept after a restart."
         auto* alert = new Alert(QStringLiteral("Korvel"), qtTrId("TEXT_SETTINGS_NOT_SAVED") + QStringLiteral("\n\n") + reason);
-        alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
+        alert->addButton(qtTrId("APP_OK"), Alert::Role::Cancel);
         alert->showOver(stack);
     });
     installIdleBehaviour(stack);
@@ -128,6 +134,31 @@ KorvelShell::KorvelShell()
     watchSystem();
     m_systemWatch->start(std::chrono::seconds(30));
     stack->push(new KVWelcomeScreenViewController, NavigationStack::Animation::None);
+}
+
+void KorvelShell::installLanguageSwitch(NavigationStack* stack)
+{
+    LanguageSwitch::Hooks hooks;
+    hooks.settingsOpen = [this] { return m_delegate->state == 1; };
+    hooks.atStart = [stack] {
+        Screen* top = stack->topScreen();
+        return !stack->presentedScreen() && top
+            && (qobject_cast<KVHomePageViewController*>(top) || top == KVWelcomeScreenViewController::getWelcomeScreenObject());
+    };
+    // Every screen made anew through the ways the kiosk starts with: the welcome screen hands over
+    // to a new home screen; open settings come back on their menu, and on the browser preferences
+    // when the change was made there.
+    hooks.rebuild = [stack](bool settingsOpen) {
+        const QList<Screen*> before = stack->screens();
+        const bool inPreferences = std::any_of(before.begin(), before.end(), [](Screen* s) { return qobject_cast<KVBrowserPreferences*>(s); });
+        stack->startOver(new KVWelcomeScreenViewController);
+        if (!settingsOpen || !Routes::current().showSettings)
+            return;
+        Routes::current().showSettings(stack);
+        if (inPreferences)
+            stack->push(new KVBrowserPreferences, NavigationStack::Animation::None);
+    };
+    new LanguageSwitch(stack, std::move(hooks), m_window.get());
 }
 
 void KorvelShell::installIdleBehaviour(NavigationStack* stack)

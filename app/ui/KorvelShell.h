@@ -35,6 +35,8 @@ private:
     void watchSystem();
     // The power saver, the screensaver and the touch that wakes the kiosk from them.
     void installIdleBehaviour(NavigationStack* stack);
+    // The "Language" preference, followed at once.
+    void installLanguageSwitch(NavigationStack* stack);
     WakeTouchFilter* m_wakeFilter = nullptr;
 
     bool m_inBackground = false;

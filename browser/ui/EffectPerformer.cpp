@@ -16,6 +16,20 @@
 
 namespace korvel {
 
+namespace {
+
+// The decisions name an alert by its plain category; the person at the device reads it in their language.
+QString alertTitle(const QString& category)
+{
+    if (category == QLatin1String("Error"))
+        return qtTrId("TEXT_TAB_ERROR");
+    if (category == QLatin1String("ERROR"))
+        return qtTrId("BROWSER_ERROR_TITLE");
+    return category;
+}
+
+}  // namespace
+
 using Kind = NavigationEffect::Kind;
 
 EffectPerformer::EffectPerformer(QWidget* screen, EffectTarget* target)
@@ -60,7 +74,7 @@ void EffectPerformer::performOne(const NavigationEffect& effect, bool transition
         toast(effect.text, effect.place);
         return;
     case Kind::Alert:
-        alert(effect.category, effect.text, effect.seconds);
+        alert(alertTitle(effect.category), effect.text, effect.seconds);
         return;
     case Kind::Log:
         KVLogBridge::sharedInstance().createLogWithCategory(effect.category, effect.text);
@@ -173,7 +187,7 @@ void EffectPerformer::toast(const QString& text, NavigationEffect::Place place)
 void EffectPerformer::alert(const QString& title, const QString& text, int seconds)
 {
     auto* shown = new Alert(title, text);
-    shown->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
+    shown->addButton(qtTrId("BROWSER_OK"), Alert::Role::Cancel);
     if (seconds > 0)
         shown->setAutoDismiss(std::chrono::seconds(seconds));
     shown->showOver(m_screen);
@@ -183,11 +197,11 @@ void EffectPerformer::launchApp(const QString& request)
 {
     const auto target = LaunchRequest::parse(request);
     if (const auto* refused = std::get_if<LaunchRequest::Refused>(&target)) {
-        alert(QStringLiteral("Alert"), refused->alert, 0);
+        alert(qtTrId("TEXT_ALERT"), refused->alert, 0);
         return;
     }
     // No other application is started from the kiosk.
-    alert(QStringLiteral("Alert"), QStringLiteral("Application is not available. Please install."), 0);
+    alert(qtTrId("TEXT_ALERT"), qtTrId("BROWSER_APP_NOT_AVAILABLE"), 0);
 }
 
 void EffectPerformer::openReader(const NavigationEffect& effect)

@@ -98,6 +98,17 @@ void EngineProfiles::setUserAgent(const QString& userAgent)
         applyUserAgent(visitor);
 }
 
+void EngineProfiles::setAcceptLanguage(const QString& acceptLanguage)
+{
+    if (acceptLanguage == m_acceptLanguage)
+        return;
+    m_acceptLanguage = acceptLanguage;
+    if (m_persistent)
+        m_persistent->setHttpAcceptLanguage(m_acceptLanguage);
+    for (QWebEngineProfile* visitor : std::as_const(m_visitors))
+        visitor->setHttpAcceptLanguage(m_acceptLanguage);
+}
+
 void EngineProfiles::applyUserAgent(QWebEngineProfile* profile)
 {
     if (m_engineUserAgent.isEmpty())
@@ -108,6 +119,8 @@ void EngineProfiles::applyUserAgent(QWebEngineProfile* profile)
 void EngineProfiles::watch(QWebEngineProfile* profile)
 {
     applyUserAgent(profile);
+    if (!m_acceptLanguage.isEmpty())
+        profile->setHttpAcceptLanguage(m_acceptLanguage);
     static auto* commands = new CommandSchemeHandler;
     for (const QByteArray& scheme : KorvelWebEngine::decidedSchemes())
         profile->installUrlSchemeHandler(scheme, commands);

@@ -43,6 +43,10 @@ public:
     // The user agent of every profile, the one pages read (navigator.userAgent) included; empty: the
     // engine's own.
     void setUserAgent(const QString& userAgent);
+    // The Accept-Language header of every profile, the visitors' ones made later included; empty:
+    // the engine's own.
+    void setAcceptLanguage(const QString& acceptLanguage);
+    QString acceptLanguage() const { return m_acceptLanguage; }
     // How many visitor profiles are alive (the current one and those waiting for their pages).
     int visitorProfileCount() const { return int(m_visitors.size()); }
 
@@ -67,6 +71,7 @@ private:
     QWebEngineProfile* m_visitor = nullptr;
     QString m_userAgent;
     QString m_engineUserAgent;  // what the engine says before any is set
+    QString m_acceptLanguage;
     QSet<QWebEngineProfile*> m_visitors;
     QHash<QWebEngineProfile*, int> m_pages;
     // Sites each profile holds data of, for the lines that say what was deleted.

@@ -141,7 +141,7 @@ void KVHomePageViewController::viewDidLoad()
     // A private kiosk starts every visit to the home screen without anything the last visitor left.
     VisitEndPerformer::endVisit(VisitEnd::Start, {});
     Device::current().setScreenBrightness(p.brightness);
-    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { back(); }, Images::icon(QStringLiteral("navigation_back_category"))});
+    setLeftBarButton(BarButton{qtTrId("TEXT_BACK"), [this] { back(); }, Images::icon(QStringLiteral("navigation_back_category"))});
     if (NavigationStack* stack = navigationStack())
         stack->hideNavigationBar();
     loadWallpaper();
@@ -559,7 +559,7 @@ void KVHomePageViewController::openWebsite(const allowedWebsite& website)
     const QUrl url(website.url);
     if (WebsiteRules::checkIfWebsiteBlocked(url, settings)) {
         if (p.makeToast)
-            makeToast(this, formatString(QStringLiteral("Access Denied for %@"), website.url));
+            makeToast(this, qtTrId("HOME_ACCESS_DENIED").arg(website.url));
         return;
     }
     if (p.allowContentBlocking) {

@@ -245,7 +245,7 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
         return true;
     }
     if (p.makeToast)
-        perform({NavigationEffect::toast(QStringLiteral("Popups are blocked!"), NavigationEffect::Place::WindowView)});
+        perform({NavigationEffect::toast(qtTrId("BROWSER_POPUPS_BLOCKED"), NavigationEffect::Place::WindowView)});
     return dropCandidate();
 }
 

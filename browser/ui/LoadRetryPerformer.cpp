@@ -13,7 +13,7 @@ namespace {
 // The error alert of a failed load, left over once the page is back or tried again.
 void dismissErrorAlert()
 {
-    if (Alert* alert = Alert::visibleAlert(); alert && alert->title() == QLatin1String("Error"))
+    if (Alert* alert = Alert::visibleAlert(); alert && alert->title() == qtTrId("TEXT_TAB_ERROR"))
         alert->dismiss();
 }
 

@@ -12,14 +12,14 @@ Alert* PageDialogs::make(Kind kind, const QString& message, const QString& host,
     auto* alert = new Alert(message, host);
     switch (kind) {
     case Kind::Alert:
-        alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
+        alert->addButton(qtTrId("BROWSER_OK"), Alert::Role::Cancel);
         break;
     case Kind::Prompt:
         alert->addTextField(QString(), Alert::TextEntry::Plain, defaultValue);
         [[fallthrough]];
     case Kind::Confirm:
-        alert->addButton(QStringLiteral("OK"), Alert::Role::Default);
-        alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+        alert->addButton(qtTrId("APP_OK"), Alert::Role::Default);
+        alert->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
         break;
     }
     return alert;
@@ -43,11 +43,11 @@ PageDialogs::Answer PageDialogs::ask(Alert* alert, QWidget* over)
 
 void PageDialogs::authenticate(QWidget* over, QAuthenticator* authenticator)
 {
-    auto* alert = new Alert(QStringLiteral("Authentication Required"));
-    alert->addTextField(QStringLiteral("Login"), Alert::TextEntry::Plain);
-    alert->addTextField(QStringLiteral("Password"), Alert::TextEntry::Secure);
-    alert->addButton(QStringLiteral("Login"), Alert::Role::Default);
-    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    auto* alert = new Alert(qtTrId("BROWSER_AUTH_REQUIRED"));
+    alert->addTextField(qtTrId("BROWSER_AUTH_LOGIN"), Alert::TextEntry::Plain);
+    alert->addTextField(qtTrId("TEXT_PASSWORD"), Alert::TextEntry::Secure);
+    alert->addButton(qtTrId("BROWSER_AUTH_LOGIN"), Alert::Role::Default);
+    alert->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
     const Answer answer = ask(alert, over);
     if (answer.accepted()) {
         authenticator->setUser(answer.fields.value(0));

@@ -117,8 +117,8 @@ void PagePrinter::printOnPrinter(QWebEngineView* printed, const QString& job)
 
 void PagePrinter::failed(const QString& domain, unsigned code)
 {
-    auto* alert = new Alert(QStringLiteral("Printer"), QStringLiteral("Cannot complete print request"));
-    alert->addButton(QStringLiteral("Ok"), Alert::Role::Cancel);
+    auto* alert = new Alert(qtTrId("BROWSER_PRINTER"), qtTrId("BROWSER_PRINT_FAILED"));
+    alert->addButton(qtTrId("BROWSER_OK"), Alert::Role::Cancel);
     alert->showOver(m_window);
     KVLog(QStringLiteral("Error"), QStringLiteral("Print Failed! Due to error in domain %@ with error code %u"), domain, code);
 }

@@ -199,7 +199,7 @@ void KVDownloadHistoryViewController::deletePressed()
     //% "Alert"
     const QString title = qtTrId("TEXT_ALERT");
     //% "Delete the selected entries from the history? The files stay in Documents."
-    const QString message = qtTrId("DETAIL_MESSAGE");
+    const QString message = qtTrId("DETAIL_MESSAGE") + QLatin1Char('\n') + qtTrId("FILES_HISTORY_DELETE_COUNT", int(m_selected.size()));
     auto* alert = new Alert(title, message);
     //% "No"
     alert->addButton(qtTrId("TEXT_NO"), Alert::Role::Cancel);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -54,8 +55,21 @@ QPixmap Images::pixmap(const QString& name, QSize size, qreal devicePixelRatio, 
 QIcon Images::icon(const QString& name)
 {
     const QString path = file(name);
+    if (path.isEmpty())
+        return QIcon();
+    // Arrows point the way the screen reads: back points right in a right-to-left language.
+    static const QStringList arrows{QStringLiteral("navigation_back_category"), QStringLiteral("tab_back_icon"),
+                                    QStringLiteral("tab_forward_icon")};
+    if (QGuiApplication::layoutDirection() == Qt::RightToLeft && arrows.contains(QFileInfo(name).completeBaseName())) {
+        QIcon mirrored;
+        for (const int side : {24, 48, 96}) {
+            const QPixmap drawn = pixmap(name, QSize(side, side), 1.0, Fit::Contain);
+            mirrored.addPixmap(QPixmap::fromImage(drawn.toImage().mirrored(true, false)));
+        }
+        return mirrored;
+    }
     // Qt's SVG icon engine renders the file afresh for every size and pixel ratio it is drawn at.
-    return path.isEmpty() ? QIcon() : QIcon(path);
+    return QIcon(path);
 }
 
 }  // namespace korvel

@@ -129,6 +129,24 @@ bool NavigationStack::popToRoot(Animation animation)
     return true;
 }
 
+void NavigationStack::startOver(Screen* root)
+{
+    if (!root || root->m_stack || root->m_presenter)
+        return;
+    finishTransition();
+    Screen* before = visibleScreen();
+    while (!m_presented.isEmpty())
+        leave(m_presented.takeLast());
+    while (!m_screens.isEmpty())
+        leave(m_screens.takeLast());
+    root->setParent(m_content);
+    root->hide();
+    root->m_stack = this;
+    adopt(root);
+    m_screens.append(root);
+    changeVisible(before, Kind::Push, Animation::None);
+}
+
 void NavigationStack::present(Screen* screen, Animation animation)
 {
     if (!screen || screen->m_stack || screen->m_presenter)
@@ -337,6 +355,7 @@ void NavigationStack::completeTransition()
             done.to->viewDidAppear(done.animated);
     }
     deleteLeaving();
+    Q_EMIT transitionCompleted();
 }
 
 void NavigationStack::deleteLeaving()

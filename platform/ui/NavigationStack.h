@@ -36,6 +36,9 @@ public:
     bool pop(Animation animation);
     // Pops every screen above the root. Returns false when there is nothing above the root.
     bool popToRoot(Animation animation);
+    // Replaces every screen, presented ones included, by `root` without animation (the screens
+    // made anew, as after a change of language). Ignores a screen already on a stack or presented.
+    void startOver(Screen* root);
 
     // Shows `screen` over the whole stack (navigation bar included) and takes ownership of it. A
     // screen presented while another is presented goes over that one.
@@ -65,6 +68,10 @@ public:
     static bool animationsEnabled();
 
     bool isTransitioning() const { return m_transition.active; }
+
+Q_SIGNALS:
+    // Another screen became visible and the move to it is over.
+    void transitionCompleted();
 
 protected:
     void showEvent(QShowEvent* event) override;

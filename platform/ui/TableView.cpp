@@ -231,14 +231,18 @@ void TableCell::paintEvent(QPaintEvent*)
         if (!m_last)
             painter.fillRect(QRectF(0, height() / 2.0, width(), height() / 2.0), theme.selection);
     }
+    // Right to left, the row reads from the right: the separator starts under the text there, and
+    // the accessory sits at the left with the chevron pointing on.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
     if (!m_last)
-        painter.fillRect(QRectF(m_textLeft, height() - 1, width() - m_textLeft, 1), theme.separator);
-    const qreal cx = width() - accessoryRoom / 2.0 - 2;
+        painter.fillRect(QRectF(rtl ? 0 : m_textLeft, height() - 1, width() - m_textLeft, 1), theme.separator);
+    const qreal cx = rtl ? accessoryRoom / 2.0 + 2 : width() - accessoryRoom / 2.0 - 2;
     const qreal cy = height() / 2.0;
+    const qreal dx = rtl ? -1 : 1;
     switch (m_row.accessory) {
     case Accessory::Disclosure:
         painter.setPen(QPen(theme.secondaryLabel, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(QPolygonF({QPointF(cx - 3, cy - 7), QPointF(cx + 4, cy), QPointF(cx - 3, cy + 7)}));
+        painter.drawPolyline(QPolygonF({QPointF(cx - 3 * dx, cy - 7), QPointF(cx + 4 * dx, cy), QPointF(cx - 3 * dx, cy + 7)}));
         break;
     case Accessory::Checkmark:
         if (m_row.checked) {

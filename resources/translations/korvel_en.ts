@@ -1077,5 +1077,76 @@
         <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
         <translation>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</translation>
     </message>
+    <message id="BROWSER_OK">
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message id="APP_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="BROWSER_PRINTER">
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message id="BROWSER_PRINT_FAILED">
+        <source>Cannot complete print request</source>
+        <translation>Cannot complete print request</translation>
+    </message>
+    <message id="BROWSER_AUTH_REQUIRED">
+        <source>Authentication Required</source>
+        <translation>Authentication Required</translation>
+    </message>
+    <message id="BROWSER_AUTH_LOGIN">
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message id="BROWSER_POPUPS_BLOCKED">
+        <source>Popups are blocked!</source>
+        <translation>Popups are blocked!</translation>
+    </message>
+    <message id="BROWSER_APP_NOT_AVAILABLE">
+        <source>Application is not available. Please install.</source>
+        <translation>Application is not available. Please install.</translation>
+    </message>
+    <message id="HOME_ACCESS_DENIED">
+        <source>Access Denied for %1</source>
+        <translation>Access Denied for %1</translation>
+    </message>
+    <message id="APP_PASSWORD_PROMPT">
+        <source>Enter password to enter settings.</source>
+        <translation>Enter password to enter settings.</translation>
+    </message>
+    <message id="APP_DEFAULT_PASSWORD">
+        <source>Default password is %1</source>
+        <translation>Default password is %1</translation>
+    </message>
+    <message id="APP_WRONG_PASSWORD">
+        <source>Wrong Password!</source>
+        <translation>Wrong Password!</translation>
+    </message>
+    <message id="APP_LANGUAGE">
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="APP_LANGUAGE_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</translation>
+    </message>
+    <message id="APP_LANGUAGE_SYSTEM">
+        <source>System Language</source>
+        <translation>System Language</translation>
+    </message>
+    <message id="FILES_HISTORY_DELETE_COUNT" numerus="yes">
+        <source>%n entries will be removed from the history.</source>
+        <translation>
+            <numerusform>%n entry will be removed from the history.</numerusform>
+            <numerusform>%n entries will be removed from the history.</numerusform>
+        </translation>
+    </message>
+    <message id="BROWSER_ERROR_TITLE">
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
 </context>
 </TS>

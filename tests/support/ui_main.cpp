@@ -13,8 +13,9 @@ int main(int argc, char** argv)
     const korvel::test::ScopedEnv platform(
         "QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
-    // The screens under test show the words and look of the kiosk.
-    korvel::Translations::install();
+    // The screens under test show the words and look of the kiosk, in English whatever the
+    // machine's language.
+    korvel::Translations::install(QLocale(QLocale::English, QLocale::UnitedStates));
     korvel::Theme::apply(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -22,8 +22,9 @@ int main(int argc, char** argv)
         "QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     korvel::KorvelWebEngine::registerSchemes();
     QApplication application(argc, argv);
-    // The screens under test show the words and look of the kiosk.
-    korvel::Translations::install();
+    // The screens under test show the words and look of the kiosk, in English whatever the
+    // machine's language.
+    korvel::Translations::install(QLocale(QLocale::English, QLocale::UnitedStates));
     korvel::Theme::apply(application);
     korvel::NavigationStack::setAnimationsEnabled(false);
     // The ways between the browser's screens, as the shell installs them.

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QToolButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QWindow>
@@ -190,7 +192,77 @@ QList<QRect> foreignWindows()
     return areas;
 }
 
+QString plainText(const QString& text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    QTextDocument document;
+    document.setHtml(text);
+    return document.toPlainText();
+}
+
+int longestWord(const QFontMetrics& metrics, const QString& text)
+{
+    int longest = 0;
+    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        longest = std::max(longest, metrics.horizontalAdvance(word));
+    return longest;
+}
+
+QString needs(int needW, int needH, const QSize& has)
+{
+    return QStringLiteral("text cut off: needs %1x%2 px, has %3x%4").arg(needW).arg(needH).arg(has.width()).arg(has.height());
+}
+
 }  // namespace
+
+QString LookCheck::overflow(const QWidget* w)
+{
+    for (const QWidget* p = w; p; p = p->parentWidget()) {
+        if (p->property("elidesByDesign").toBool())
+            return QString();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+        const QString text = plainText(label->text()).trimmed();
+        if (text.isEmpty())
+            return QString();
+        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+        const QFontMetrics metrics = label->fontMetrics();
+        if (label->wordWrap()) {
+            const int height = label->heightForWidth(label->width());
+            if (longestWord(metrics, text) > room.width() || height > label->height())
+                return needs(std::max(longestWord(metrics, text), room.width()), height, label->size());
+            return QString();
+        }
+        const QSize need = metrics.size(0, text);
+        if (need.width() > room.width() + 1 || need.height() > room.height() + 1)
+            return needs(need.width(), need.height(), room.size());
+        return QString();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        if (button->text().trimmed().isEmpty())
+            return QString();
+        // The text and the icon beside it, with the least room a frame takes; a style's minimum
+        // width for buttons is no text of ours.
+        const auto* tool = qobject_cast<const QToolButton*>(button);
+        const bool beside = !button->icon().isNull() && !(tool && tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon);
+        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        const int width = text.width() + (beside ? button->iconSize().width() + 4 : 0) + 8;
+        if (width > button->width())
+            return needs(width, text.height(), button->size());
+        return QString();
+    }
+    if (const auto* segments = qobject_cast<const SegmentedControl*>(w)) {
+        const QStringList texts = segments->segments();
+        const int each = texts.isEmpty() ? 0 : segments->width() / int(texts.size()) - 8;
+        for (const QString& text : texts) {
+            const int width = segments->fontMetrics().horizontalAdvance(text);
+            if (width > each)
+                return QStringLiteral("segment \"%1\" cut off: needs %2 px, has %3").arg(text).arg(width).arg(each);
+        }
+    }
+    return QString();
+}
 
 double LookCheck::contrast(const QColor& a, const QColor& b)
 {
@@ -232,6 +304,10 @@ QStringList LookCheck::offenders(const QString& screen)
                 const QSize target = targetSize(w);
                 if (target.width() < minimumTarget || target.height() < minimumTarget)
                     found << QStringLiteral("%1: %2: %3x%4 px").arg(screen, describe(w)).arg(target.width()).arg(target.height());
+            }
+            if (whole) {
+                if (const QString cut = overflow(w); !cut.isEmpty())
+                    found << QStringLiteral("%1: %2: %3").arg(screen, describe(w), cut);
             }
             QColor text;
             if (w->isEnabled() && whole && textColour(w, &text)) {

@@ -4,12 +4,16 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace korvel {
 
 // Finds what a finger or an eye cannot use on the screen as it stands: interactive controls
-// smaller than minimumTarget in either direction and text whose contrast against what it stands
-// on is under minimumContrast. Judged from the widgets' geometry and palettes of every visible
-// window, so it names the widget rather than a cluster of pixels.
+// smaller than minimumTarget in either direction, text whose contrast against what it stands on
+// is under minimumContrast, and text that does not fit its control (cut off, or shortened with
+// "…" where the control does not shorten by design; long words of other languages show it).
+// Judged from the widgets' geometry and palettes of every visible window, so it names the widget
+// rather than a cluster of pixels.
 struct LookCheck {
     static constexpr int minimumTarget = 44;
     static constexpr double minimumContrast = 4.5;
@@ -18,6 +22,9 @@ struct LookCheck {
     static double contrast(const QColor& a, const QColor& b);
     // One line per offender, "<screen>: <widget>: <what>", for every visible top-level window.
     static QStringList offenders(const QString& screen);
+    // Why `w`'s text does not fit it ("needs 212x20 px, has 180x20"); empty when it fits, or when
+    // it shortens its text by design (the property "elidesByDesign").
+    static QString overflow(const QWidget* w);
 };
 
 }  // namespace korvel

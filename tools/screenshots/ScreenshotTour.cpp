@@ -111,6 +111,8 @@ int failures = 0;
 bool checkLook = false;
 QStringList lookOffenders;
 bool darkRun = false;
+// With --lang the kiosk speaks that language, as its "Language" preference makes it.
+QString language;
 
 void waitFor(int ms, const std::function<bool()>& done = [] { return false; })
 {
@@ -364,11 +366,13 @@ int main(int argc, char** argv)
             outputDirectory = QString::fromLocal8Bit(argv[i + 1]);
         if (qstrcmp(argv[i], "--appearance") == 0)
             darkRun = qstrcmp(argv[i + 1], "dark") == 0;
+        if (qstrcmp(argv[i], "--lang") == 0)
+            language = QString::fromLocal8Bit(argv[i + 1]);
     }
     for (int i = 1; i < argc; ++i)
         checkLook = checkLook || qstrcmp(argv[i], "--check") == 0;
     if (outputDirectory.isEmpty()) {
-        std::fprintf(stderr, "usage: screenshot_tour --out DIR [--appearance light|dark] [--check] (under an X server)\n");
+        std::fprintf(stderr, "usage: screenshot_tour --out DIR [--appearance light|dark] [--lang LANG] [--check] (under an X server)\n");
         return 2;
     }
     QDir().mkpath(outputDirectory);
@@ -414,6 +418,11 @@ int main(int argc, char** argv)
     } cloudStop{cloudServer, cloudThread};
     CloudService::setCommandLineAddress(QStringLiteral("http://127.0.0.1:%1").arg(cloudPort));
 
+    if (!language.isEmpty()) {
+        KVSettings& settings = KVSettings::getSettingsObject();
+        settings.kvBrowPref.language = language;
+        settings.save();
+    }
     KorvelShell shell;
     shell.show();
     NavigationStack* stack = shell.window().navigationStack();
@@ -441,7 +450,7 @@ int main(int argc, char** argv)
         shoot(QStringLiteral("03-password-prompt"));
         QGuiApplication::inputMethod()->hide();
         prompt->textField(0)->setText(QStringLiteral("9246"));
-        prompt->dismissWithButton(prompt->buttonIndex(QStringLiteral("OK")));
+        prompt->dismissWithButton(prompt->buttonIndex(qtTrId("APP_OK")));
     }
     auto* menu = waitForTop<KVMainMenuViewController>(stack);
     if (menu) {
@@ -602,7 +611,7 @@ int main(int argc, char** argv)
         KVPasswordAlert::showPasswordAlert(homeScreen);
         if (Alert* prompt = Alert::visibleAlert()) {
             prompt->textField(0)->setText(QStringLiteral("0000"));
-            prompt->dismissWithButton(prompt->buttonIndex(QStringLiteral("OK")));
+            prompt->dismissWithButton(prompt->buttonIndex(qtTrId("APP_OK")));
         }
     }
     KVPasswordAlert::showPasswordAlert(homeScreen);
