@@ -16,7 +16,8 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
     : Screen(parent)
 {
     setObjectName(QStringLiteral("advancedSettings"));
-    setTitle(QStringLiteral("Advanced Settings"));
+    //% "Advanced Settings"
+    setTitle(qtTrId("SETTINGS_SCREEN_ADVANCED"));
     setRightBarButton(BarButton{QString(), [this] { openSearch(); }, Images::icon(QStringLiteral("search_settings"))});
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
@@ -42,14 +43,17 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
 
 void KVAdvancedSettingsViewController::viewDidLoad()
 {
-    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { goBack(); }, {}});
+    //% "Back"
+    setLeftBarButton(BarButton{qtTrId("TEXT_BACK"), [this] { goBack(); }, {}});
 }
 
 Alert* KVAdvancedSettingsViewController::openSearch()
 {
     if (const std::optional<QString> refusal = AdvancedSettingsEditing::leaveRefusal(m_input)) {
-        auto* alert = new Alert(QStringLiteral("Alert"), *refusal);
-        alert->addButton(QStringLiteral("OK"));
+        //% "Alert"
+        auto* alert = new Alert(qtTrId("TEXT_ALERT"), *refusal);
+        //% "OK"
+        alert->addButton(qtTrId("SETTINGS_OK"));
         alert->showOver(this);
         return alert;
     }
@@ -109,8 +113,8 @@ void KVAdvancedSettingsViewController::viewWillAppear(bool)
 Alert* KVAdvancedSettingsViewController::goBack()
 {
     if (const std::optional<QString> refusal = AdvancedSettingsEditing::leaveRefusal(m_input)) {
-        auto* alert = new Alert(QStringLiteral("Alert"), *refusal);
-        alert->addButton(QStringLiteral("OK"));
+        auto* alert = new Alert(qtTrId("TEXT_ALERT"), *refusal);
+        alert->addButton(qtTrId("SETTINGS_OK"));
         alert->showOver(this);
         return alert;
     }

@@ -50,7 +50,8 @@ QString dayTitle(int day)
 KVPowerSaverSettingsViewController::KVPowerSaverSettingsViewController(QWidget* parent)
     : Screen(parent)
 {
-    setTitle(QStringLiteral("Power Saver Mode"));
+    //% "Power Saver Mode"
+    setTitle(qtTrId("SETTINGS_SCREEN_POWER_SAVER"));
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
