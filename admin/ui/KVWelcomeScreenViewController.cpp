@@ -60,11 +60,11 @@ const QString appGeneral = QStringLiteral("App General");
 
 QString KVWelcomeScreenViewController::instructionsText()
 {
-    return QStringLiteral(
-        " 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.\n"
-        " 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.\n"
-        " 3. Enter Website Url to be allowed.\n"
-        " 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.");
+    //% " 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.\n"
+    //% " 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.\n"
+    //% " 3. Enter Website Url to be allowed.\n"
+    //% " 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit."
+    return qtTrId("ADMIN_WELCOME_INSTRUCTIONS");
 }
 
 KVWelcomeScreenViewController::KVWelcomeScreenViewController(QWidget* parent)

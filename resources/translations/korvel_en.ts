@@ -2141,5 +2141,27 @@
         <source>Invalid scale: Please enter between 100 and 999</source>
         <translation>Invalid scale: Please enter between 100 and 999</translation>
     </message>
+    <message id="SETTINGS_STRICT_LOADING_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Pages load only from the allowed websites and the hosts below</translation>
+    </message>
+    <message id="SETTINGS_ALSO_ALLOWED_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosts every page may load from, with their sub-domains</translation>
+    </message>
+    <message id="SETTINGS_LEARN_LOADING_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Record the hosts; korvelctl learn show and learn apply</translation>
+    </message>
+    <message id="ADMIN_WELCOME_INSTRUCTIONS">
+        <source> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</source>
+        <translation> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</translation>
+    </message>
 </context>
 </TS>
