@@ -25,19 +25,24 @@ PreferenceNumberRule BrowserPreferencesRules::rule(PreferenceNumber number)
     PreferenceNumberRule r{};
     switch (number) {
     case PreferenceNumber::IdleTimeout:
-        r = {"IdleTimeout", 0, 0, 0, QStringLiteral("Invalid Timeout. Please enter value greater than 9 and less than 60000.")};
+        //% "Invalid Timeout. Please enter value greater than 9 and less than 60000."
+        r = {"IdleTimeout", 0, 0, 0, qtTrId("SETTINGS_INVALID_IDLE_TIMEOUT")};
         break;
     case PreferenceNumber::PasswordTimeout:
-        r = {"PasswordTimeout", 0, 0, 0, QStringLiteral("Invalid Timeout. Please enter value greater than 0 and less than 1000.")};
+        //% "Invalid Timeout. Please enter value greater than 0 and less than 1000."
+        r = {"PasswordTimeout", 0, 0, 0, qtTrId("SETTINGS_INVALID_PASSWORD_TIMEOUT")};
         break;
     case PreferenceNumber::NumberOfTaps:
-        r = {"NumberOfTaps", 0, 0, 0, QStringLiteral("Invalid Number of Taps. Please enter value between or equal to 4 - 40.")};
+        //% "Invalid Number of Taps. Please enter value between or equal to 4 - 40."
+        r = {"NumberOfTaps", 0, 0, 0, qtTrId("SETTINGS_INVALID_TAP_COUNT")};
         break;
     case PreferenceNumber::Port:
-        r = {"Port", 0, 0, 0, QStringLiteral("Port cannot be used. Please use port between 1024 and 65535")};
+        //% "Port cannot be used. Please use port between 1024 and 65535"
+        r = {"Port", 0, 0, 0, qtTrId("SETTINGS_INVALID_PORT")};
         break;
     case PreferenceNumber::Zoom:
-        r = {"Zoom", 0, 0, 0, QStringLiteral("Invalid scale: Please enter between 100 and 999")};
+        //% "Invalid scale: Please enter between 100 and 999"
+        r = {"Zoom", 0, 0, 0, qtTrId("SETTINGS_INVALID_ZOOM")};
         break;
     case PreferenceNumber::RendererMemoryLimit:
         //% "Invalid memory limit. Please enter megabytes, or 0 for the automatic limit."

@@ -9,10 +9,18 @@ namespace korvel {
 QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences, FactoryPassword password)
 {
     QList<menuParams> rows{
-        {QStringLiteral("Allowed Websites"), QStringLiteral("List of allowed websites"), QStringLiteral("allowedurl.png"), AllowedWebsitesMenu},
-        {QStringLiteral("Manage Categories"), QStringLiteral("Add/Edit/Remove Categories"), QStringLiteral("categories.png"), ManageCategoriesMenu},
-        {QStringLiteral("Browser Preferences"), QStringLiteral("Korvel Browser Preferences"), QStringLiteral("browserpref.png"), BrowserPreferencesMenu},
-        {QStringLiteral("Advanced Settings"), QStringLiteral("Korvel Advanced Settings"), QStringLiteral("advance_setting.png"), AdvancedSettingsMenu},
+        //% "Allowed Websites"
+        //% "List of allowed websites"
+        {qtTrId("SETTINGS_ALLOWED_WEBSITES"), qtTrId("SETTINGS_MENU_ALLOWED_DETAIL"), QStringLiteral("allowedurl.png"), AllowedWebsitesMenu},
+        //% "Manage Categories"
+        //% "Add/Edit/Remove Categories"
+        {qtTrId("SETTINGS_MENU_CATEGORIES"), qtTrId("SETTINGS_MENU_CATEGORIES_DETAIL"), QStringLiteral("categories.png"), ManageCategoriesMenu},
+        //% "Browser Preferences"
+        //% "Korvel Browser Preferences"
+        {qtTrId("SETTINGS_SCREEN_BROWSER_PREFERENCES"), qtTrId("SETTINGS_MENU_BROWSER_PREFERENCES_DETAIL"), QStringLiteral("browserpref.png"), BrowserPreferencesMenu},
+        //% "Advanced Settings"
+        //% "Korvel Advanced Settings"
+        {qtTrId("SETTINGS_SCREEN_ADVANCED"), qtTrId("SETTINGS_MENU_ADVANCED_DETAIL"), QStringLiteral("advance_setting.png"), AdvancedSettingsMenu},
         //% "System Settings"
         {qtTrId("TITLE_SYSTEM_SETTINGS"),
          //% "Korvel in the system's settings"
@@ -21,14 +29,20 @@ QList<menuParams> menuEntries(const KVBrowserPrefSettings& preferences, FactoryP
         {qtTrId("TITLE_CHECK_LOCKDOWN"),
          //% "What could break out of this kiosk"
          qtTrId("TITLE_DETAIL_TEXT_CHECK_LOCKDOWN"), QStringLiteral("lockdown.png"), CheckLockdownMenu},
-        {QStringLiteral("Import/Export"), QStringLiteral("Import/Export Settings"), QStringLiteral("displaysettings.png"), ImportExportMenu},
-        {QStringLiteral("View Korvel Log"), QString(), QStringLiteral("log.png"), ViewLogMenu},
+        //% "Import/Export"
+        //% "Import/Export Settings"
+        {qtTrId("SETTINGS_MENU_IMPORT_EXPORT"), qtTrId("TRANSFER_TITLE"), QStringLiteral("displaysettings.png"), ImportExportMenu},
+        //% "View Korvel Log"
+        {qtTrId("SETTINGS_MENU_LOG"), QString(), QStringLiteral("log.png"), ViewLogMenu},
         //% "Open Source Licenses"
         {qtTrId("OPEN_SOURCE_LICENSES"), QString(), QStringLiteral("Library_Icon.png"), OpenSourceLicensesMenu},
-        {QStringLiteral("About"), appNameAndVersionNumberDisplayString(), QStringLiteral("info_green.png"), AboutMenu},
+        //% "About"
+        {qtTrId("ADMIN_ABOUT"), appNameAndVersionNumberDisplayString(), QStringLiteral("info_green.png"), AboutMenu},
     };
     if (preferences.allowAllWebsites)
-        rows.insert(1, {QStringLiteral("Blocked Websites"), QStringLiteral("List of blocked websites"), QStringLiteral("blocked_websites.png"), BlockedWebsitesMenu});
+        //% "Blocked Websites"
+        //% "List of blocked websites"
+        rows.insert(1, {qtTrId("SETTINGS_BLOCKED_WEBSITES"), qtTrId("SETTINGS_MENU_BLOCKED_DETAIL"), QStringLiteral("blocked_websites.png"), BlockedWebsitesMenu});
     switch (password) {
     case FactoryPassword::InUse:
         //% "The factory password is still in use. Change it."

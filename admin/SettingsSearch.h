@@ -13,7 +13,7 @@ namespace korvel {
 // no preference (actions, sub-screens) are listed here.
 class SettingsSearch {
 public:
-    static const QList<menuParams>& entries();
+    static QList<menuParams> entries();
     // The entries whose title or subtitle contains `text`, ignoring case and accents; every entry
     // for an empty text.
     static QList<menuParams> filter(const QString& text);
@@ -29,6 +29,8 @@ public:
     static QString powerSaver() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::powerSaver); }
     static QString motion() { return QString::fromLatin1(KVBrowserPrefSettings::Screens::motion); }
     static QString importExport() { return QStringLiteral("Import/Export settings"); }
+    // A screen's name above as the administrator reads it, translated.
+    static QString screenTitle(const QString& screen);
 };
 
 }  // namespace korvel

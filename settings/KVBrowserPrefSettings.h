@@ -136,8 +136,8 @@ struct KVBrowserPrefSettings {
         bool contains(double value) const { return value >= minimum && value <= maximum; }
     };
     // Where a settings screen shows a preference, which the settings search leads to: the screen's
-    // title, the row's section and its place in it, and the row's title and subtitle as the screen
-    // shows them (a text, or the id of a translated text).
+    // title, the row's section and its place in it, and the row's title and subtitle in English.
+    // Screens show their translations (settings/ShownText.h), whose English must be these texts.
     struct Place {
         const char* screen = nullptr;
         int section = 0;
@@ -163,8 +163,8 @@ struct KVBrowserPrefSettings {
         const char* factory = nullptr;
         // A factory value the device decides (the screen's present brightness), as typed.
         QString (*factoryNow)() = nullptr;
-        // Names of a number's values 0, 1, 2... separated by "|", as the editor shows them; typed
-        // names are accepted for the numbers.
+        // Names of a number's values 0, 1, 2... separated by "|", in English: typed names are
+        // accepted for the numbers, and the editor shows their translations.
         const char* names = nullptr;
         Place place = {};  // none: no settings screen shows it
 

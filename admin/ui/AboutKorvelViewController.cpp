@@ -15,13 +15,18 @@ namespace korvel {
 AboutKorvelViewController::AboutKorvelViewController(QWidget* parent)
     : Screen(parent)
 {
-    setTitle(QStringLiteral("About"));
+    //% "About"
+    setTitle(qtTrId("ADMIN_ABOUT"));
     const QStringList shown = lines();
     // The product's mark over a group of facts an administrator reads out to support.
     auto* table = new TableView(this);
     TableSection device;
-    const QStringList names{QStringLiteral("Application"), QStringLiteral("Version"), QStringLiteral("Device"),
-                            QStringLiteral("System")};
+    //% "Application"
+    //% "Version"
+    //% "Device"
+    const QStringList names{qtTrId("ADMIN_ABOUT_APPLICATION"), qtTrId("ADMIN_ABOUT_VERSION"), qtTrId("TEXT_DEVICE"),
+                            //% "System"
+                            qtTrId("TEXT_SYSTEM")};
     for (int i = 0; i < shown.size() && i < names.size(); ++i) {
         TableRow row;
         row.title = names.at(i);

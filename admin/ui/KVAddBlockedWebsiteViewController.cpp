@@ -39,10 +39,13 @@ KVAddBlockedWebsiteViewController::KVAddBlockedWebsiteViewController(std::option
 
 void KVAddBlockedWebsiteViewController::viewDidLoad()
 {
-    setRightBarButton(BarButton{m_index ? QStringLiteral("Update") : QStringLiteral("Add"), [this] { save(); }, {}});
+    //% "Update"
+    //% "Add"
+    setRightBarButton(BarButton{m_index ? qtTrId("SETTINGS_UPDATE") : qtTrId("SETTINGS_ADD"), [this] { save(); }, {}});
     TableRow url;
     url.id = UrlRow;
-    url.title = QStringLiteral("URL:");
+    //% "URL:"
+    url.title = qtTrId("SETTINGS_URL_LABEL");
     url.accessory = Accessory::TextField;
     url.text = m_input.url;
     url.placeholder = qtTrId("TEXT_URL_PLACEHOLDER");
@@ -52,7 +55,8 @@ void KVAddBlockedWebsiteViewController::viewDidLoad()
     protocol.accessory = Accessory::Segmented;
     protocol.segments = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("file")};
     protocol.selectedSegment = int(m_input.protocol);
-    QList<TableSection> sections{TableSection{QStringLiteral("Blocked Website Details"), {}, {url, protocol}}};
+    //% "Blocked Website Details"
+    QList<TableSection> sections{TableSection{qtTrId("SETTINGS_BLOCKED_WEBSITE_DETAILS"), {}, {url, protocol}}};
     if (m_index) {
         TableRow remove;
         remove.id = DeleteRow;
@@ -84,7 +88,8 @@ Alert* KVAddBlockedWebsiteViewController::deleteWebsite()
 {
     if (!m_index)
         return nullptr;
-    return PolicyEditor::askToDelete(this, QStringLiteral("Are you sure you want to delete this website?"), [index = *m_index] {
+    //% "Are you sure you want to delete this website?"
+    return PolicyEditor::askToDelete(this, qtTrId("SETTINGS_DELETE_WEBSITE_QUESTION"), [index = *m_index] {
         return BlockedWebsiteEditing::remove(KVSettings::getSettingsObject(), index);
     });
 }

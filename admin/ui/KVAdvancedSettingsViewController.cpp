@@ -7,6 +7,7 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
+#include "settings/ShownText.h"
 
 #include <QVBoxLayout>
 
@@ -16,7 +17,8 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
     : Screen(parent)
 {
     setObjectName(QStringLiteral("advancedSettings"));
-    setTitle(QStringLiteral("Advanced Settings"));
+    //% "Advanced Settings"
+    setTitle(qtTrId("SETTINGS_SCREEN_ADVANCED"));
     setRightBarButton(BarButton{QString(), [this] { openSearch(); }, Images::icon(QStringLiteral("search_settings"))});
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
@@ -42,14 +44,17 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
 
 void KVAdvancedSettingsViewController::viewDidLoad()
 {
-    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { goBack(); }, {}});
+    //% "Back"
+    setLeftBarButton(BarButton{qtTrId("TEXT_BACK"), [this] { goBack(); }, {}});
 }
 
 Alert* KVAdvancedSettingsViewController::openSearch()
 {
     if (const std::optional<QString> refusal = AdvancedSettingsEditing::leaveRefusal(m_input)) {
-        auto* alert = new Alert(QStringLiteral("Alert"), *refusal);
-        alert->addButton(QStringLiteral("OK"));
+        //% "Alert"
+        auto* alert = new Alert(qtTrId("TEXT_ALERT"), *refusal);
+        //% "OK"
+        alert->addButton(qtTrId("SETTINGS_OK"));
         alert->showOver(this);
         return alert;
     }
@@ -65,41 +70,43 @@ void KVAdvancedSettingsViewController::viewWillAppear(bool)
     m_input = AdvancedSettingsInput::fromPreferences(KVSettings::getSettingsObject().kvBrowPref);
     TableRow allowAll;
     allowAll.id = AllowAllRow;
-    allowAll.title = QStringLiteral("Allow All Websites");
-    //% "Every website except the blocked ones; the menu lists them"
-    allowAll.detail = qtTrId("TEXT_ALLOW_ALL_DETAIL");
+    allowAll.title = shownTitle("AllowAllWebsites");
+    allowAll.detail = shownDetail("AllowAllWebsites");
     allowAll.accessory = Accessory::Switch;
     allowAll.checked = m_input.allowAllWebsites;
     TableRow blocking;
     blocking.id = ContentBlockingRow;
-    blocking.title = QStringLiteral("Enable Content Blocking");
-    blocking.detail = QStringLiteral("Enable to allow content blocking");
+    blocking.title = shownTitle("AllowContentBlocking");
+    blocking.detail = shownDetail("AllowContentBlocking");
     blocking.accessory = Accessory::Switch;
     blocking.checked = m_input.allowContentBlocking;
     TableRow keywords;
     keywords.id = KeywordsRow;
-    keywords.title = QStringLiteral("Add keywords to block access");
-    keywords.detail = QStringLiteral("Block sites containing the keywords");
+    keywords.title = shownTitle("StrBlockedKeyWord");
+    keywords.detail = shownDetail("StrBlockedKeyWord");
     keywords.accessory = Accessory::TextField;
     keywords.text = m_input.keywords;
     keywords.placeholder = QStringLiteral("word1,word2,word3...");
     TableRow strict;
     strict.id = StrictLoadingRow;
-    strict.title = QStringLiteral("Strict Loading");
-    strict.detail = QStringLiteral("Pages load only from the allowed websites and the hosts below");
+    strict.title = shownTitle("StrictSubresources");
+    //% "Pages load only from the allowed websites and the hosts below"
+    strict.detail = qtTrId("SETTINGS_STRICT_LOADING_DETAIL");
     strict.accessory = Accessory::Switch;
     strict.checked = m_input.strictSubresources;
     TableRow alsoAllowed;
     alsoAllowed.id = AlsoAllowedRow;
-    alsoAllowed.title = QStringLiteral("Also allowed for loading");
-    alsoAllowed.detail = QStringLiteral("Hosts every page may load from, with their sub-domains");
+    alsoAllowed.title = shownTitle("AlsoAllowedForLoading");
+    //% "Hosts every page may load from, with their sub-domains"
+    alsoAllowed.detail = qtTrId("SETTINGS_ALSO_ALLOWED_DETAIL");
     alsoAllowed.accessory = Accessory::TextField;
     alsoAllowed.text = m_input.alsoAllowedForLoading;
     alsoAllowed.placeholder = QStringLiteral("cdn.example.com,fonts.example.net...");
     TableRow learn;
     learn.id = LearnLoadingRow;
-    learn.title = QStringLiteral("Learn What Pages Load");
-    learn.detail = QStringLiteral("Record the hosts; korvelctl learn show and learn apply");
+    learn.title = shownTitle("LearnSubresources");
+    //% "Record the hosts; korvelctl learn show and learn apply"
+    learn.detail = qtTrId("SETTINGS_LEARN_LOADING_DETAIL");
     learn.accessory = Accessory::Switch;
     learn.checked = m_input.learnSubresources;
     m_table->setSections({TableSection{{}, {}, {allowAll}}, TableSection{{}, {}, {blocking, keywords}},
@@ -109,8 +116,8 @@ void KVAdvancedSettingsViewController::viewWillAppear(bool)
 Alert* KVAdvancedSettingsViewController::goBack()
 {
     if (const std::optional<QString> refusal = AdvancedSettingsEditing::leaveRefusal(m_input)) {
-        auto* alert = new Alert(QStringLiteral("Alert"), *refusal);
-        alert->addButton(QStringLiteral("OK"));
+        auto* alert = new Alert(qtTrId("TEXT_ALERT"), *refusal);
+        alert->addButton(qtTrId("SETTINGS_OK"));
         alert->showOver(this);
         return alert;
     }

@@ -48,13 +48,21 @@ bool AllowedWebsiteInput::*switchField(int row)
     return nullptr;
 }
 
-QString categoryTitle(qint64 categoryId)
+const allowedWebsiteCategory* categoryOf(qint64 categoryId)
 {
     for (const allowedWebsiteCategory& category : KVSettings::getSettingsObject().allowedWebsitesCategories) {
         if (category.categoryId == categoryId)
-            return category.categoryTitle;
+            return &category;
     }
-    return QStringLiteral("None");
+    return nullptr;
+}
+
+QString categoryTitle(qint64 categoryId)
+{
+    if (const allowedWebsiteCategory* category = categoryOf(categoryId))
+        return category->categoryTitle;
+    //% "None"
+    return qtTrId("SETTINGS_CATEGORY_NONE");
 }
 
 }  // namespace
@@ -63,7 +71,8 @@ KVAllowedWebsiteDetails::KVAllowedWebsiteDetails(std::optional<qsizetype> index,
     : Screen(parent), m_index(index)
 {
     setObjectName(QStringLiteral("allowedWebsiteDetails"));
-    setTitle(QStringLiteral("Website Details"));
+    //% "Website Details"
+    setTitle(qtTrId("SETTINGS_WEBSITE_DETAILS"));
     m_input = PolicyEditor::inputAt<AllowedWebsiteInput>(m_index, KVSettings::getSettingsObject().allowedWebsites);
     m_original = m_input;
 
@@ -99,8 +108,11 @@ KVAllowedWebsiteDetails::KVAllowedWebsiteDetails(std::optional<qsizetype> index,
 
 void KVAllowedWebsiteDetails::viewDidLoad()
 {
-    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { goBack(); }, {}});
-    setRightBarButton(BarButton{m_index ? QStringLiteral("Update") : QStringLiteral("Add"), [this] { save(); }, {}});
+    //% "Back"
+    setLeftBarButton(BarButton{qtTrId("TEXT_BACK"), [this] { goBack(); }, {}});
+    //% "Update"
+    //% "Add"
+    setRightBarButton(BarButton{m_index ? qtTrId("SETTINGS_UPDATE") : qtTrId("SETTINGS_ADD"), [this] { save(); }, {}});
     showInput();
 }
 
@@ -145,25 +157,35 @@ void KVAllowedWebsiteDetails::showInput()
     choose.accessory = Accessory::Disclosure;
     TableRow category;
     category.id = CategoryRow;
-    category.title = QStringLiteral("Assign Category:");
+    //% "Assign Category:"
+    category.title = qtTrId("SETTINGS_ASSIGN_CATEGORY");
     category.detail = categoryTitle(m_input.categoryId);
     category.detailStyle = DetailStyle::Value;
     category.accessory = Accessory::Disclosure;
 
     QList<TableSection> sections{
         //% "www.example.com"
-        TableSection{QStringLiteral("Website Details"), {},
-                     {field(UrlRow, QStringLiteral("URL:"), m_input.url, qtTrId("TEXT_URL_PLACEHOLDER")), protocol,
+        TableSection{qtTrId("SETTINGS_WEBSITE_DETAILS"), {},
+                     //% "URL:"
+                     {field(UrlRow, qtTrId("SETTINGS_URL_LABEL"), m_input.url, qtTrId("TEXT_URL_PLACEHOLDER")), protocol,
                       //% "Derived from the address when empty"
-                      field(TitleRow, QStringLiteral("Title:"), m_input.title, qtTrId("TEXT_TITLE_PLACEHOLDER")),
+                      //% "Title:"
+                      field(TitleRow, qtTrId("SETTINGS_TITLE_LABEL"), m_input.title, qtTrId("TEXT_TITLE_PLACEHOLDER")),
                       //% "An image in Documents"
-                      field(IconPathRow, QStringLiteral("Icon Path:"), m_input.iconPath, qtTrId("TEXT_ICON_PLACEHOLDER")), choose,
+                      //% "Icon Path:"
+                      field(IconPathRow, qtTrId("SETTINGS_ICON_PATH_LABEL"), m_input.iconPath, qtTrId("TEXT_ICON_PLACEHOLDER")), choose,
                       category}},
         TableSection{{}, {},
-                     {toggle(RunAtStartupRow, QStringLiteral("Run At Startup")), toggle(HideIconRow, QStringLiteral("Hide Icon")),
-                      toggle(AllowSubDomainRow, QStringLiteral("Allow SubDomain")),
-                      toggle(AllowOnlyThisRow, QStringLiteral("Allow Only This URL")),
-                      toggle(UseFaviconRow, QStringLiteral("Use Favicon")), toggle(ErrorPageRow, QStringLiteral("Set as Error Page"))}},
+                     //% "Run At Startup"
+                     //% "Hide Icon"
+                     {toggle(RunAtStartupRow, qtTrId("SETTINGS_RUN_AT_STARTUP")), toggle(HideIconRow, qtTrId("SETTINGS_HIDE_ICON")),
+                      //% "Allow SubDomain"
+                      toggle(AllowSubDomainRow, qtTrId("SETTINGS_ALLOW_SUBDOMAIN")),
+                      //% "Allow Only This URL"
+                      toggle(AllowOnlyThisRow, qtTrId("SETTINGS_ALLOW_ONLY_THIS_URL")),
+                      //% "Use Favicon"
+                      //% "Set as Error Page"
+                      toggle(UseFaviconRow, qtTrId("SETTINGS_USE_FAVICON")), toggle(ErrorPageRow, qtTrId("SETTINGS_SET_AS_ERROR_PAGE"))}},
     };
     if (m_index) {
         TableRow remove;
@@ -179,7 +201,7 @@ void KVAllowedWebsiteDetails::showInput()
 void KVAllowedWebsiteDetails::showCategory()
 {
     // The chosen category may have been deleted meanwhile: it then reads as none.
-    if (categoryTitle(m_input.categoryId) == QLatin1String("None"))
+    if (!categoryOf(m_input.categoryId))
         m_input.categoryId = 0;
     if (TableCell* cell = m_table->cellWithId(CategoryRow))
         cell->detailLabel()->setText(categoryTitle(m_input.categoryId));
@@ -203,13 +225,17 @@ Alert* KVAllowedWebsiteDetails::goBack()
         leave();
         return nullptr;
     }
-    auto* alert = new Alert(QStringLiteral("Save Changes?"), QStringLiteral("Do you wish to save the changes?"));
+    //% "Save Changes?"
+    //% "Do you wish to save the changes?"
+    auto* alert = new Alert(qtTrId("SETTINGS_SAVE_CHANGES"), qtTrId("SETTINGS_SAVE_CHANGES_QUESTION"));
     const QPointer<KVAllowedWebsiteDetails> self(this);
-    alert->addButton(QStringLiteral("Yes"), Alert::Role::Default, [self](Alert&) {
+    //% "Yes"
+    alert->addButton(qtTrId("TEXT_YES"), Alert::Role::Default, [self](Alert&) {
         if (self)
             self->save();
     });
-    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel, [self](Alert&) {
+    //% "No"
+    alert->addButton(qtTrId("TEXT_NO"), Alert::Role::Cancel, [self](Alert&) {
         if (self)
             self->leave();
     });
@@ -221,14 +247,15 @@ Alert* KVAllowedWebsiteDetails::deleteWebsite()
 {
     if (!m_index)
         return nullptr;
-    return PolicyEditor::askToDelete(this, QStringLiteral("Are you sure you want to delete this website?"), [index = *m_index] {
+    //% "Are you sure you want to delete this website?"
+    return PolicyEditor::askToDelete(this, qtTrId("SETTINGS_DELETE_WEBSITE_QUESTION"), [index = *m_index] {
         return AllowedWebsiteEditing::remove(KVSettings::getSettingsObject(), index);
     });
 }
 
 Alert* KVAllowedWebsiteDetails::showCategoryMenu()
 {
-    auto* sheet = new ActionSheet(QStringLiteral("Assign Category:"));
+    auto* sheet = new ActionSheet(qtTrId("SETTINGS_ASSIGN_CATEGORY"));
     const QPointer<KVAllowedWebsiteDetails> self(this);
     const auto choose = [self](qint64 id) {
         return [self, id](Alert&) {
@@ -236,10 +263,11 @@ Alert* KVAllowedWebsiteDetails::showCategoryMenu()
                 self->categoryAdded(id);
         };
     };
-    sheet->addButton(QStringLiteral("None"), Alert::Role::Default, choose(0));
+    sheet->addButton(qtTrId("SETTINGS_CATEGORY_NONE"), Alert::Role::Default, choose(0));
     for (const allowedWebsiteCategory& category : KVSettings::getSettingsObject().allowedWebsitesCategories)
         sheet->addButton(category.categoryTitle, Alert::Role::Default, choose(category.categoryId));
-    sheet->addButton(QStringLiteral("+ Add New Category"), Alert::Role::Default, [self](Alert&) {
+    //% "+ Add New Category"
+    sheet->addButton(qtTrId("SETTINGS_ADD_NEW_CATEGORY"), Alert::Role::Default, [self](Alert&) {
         if (!self || !self->navigationStack())
             return;
         auto* editor = new KVManageCategoryDetailViewController(std::nullopt);
@@ -249,7 +277,8 @@ Alert* KVAllowedWebsiteDetails::showCategoryMenu()
         });
         self->navigationStack()->push(editor, Animation::Animated);
     });
-    sheet->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    //% "Cancel"
+    sheet->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
     sheet->showOver(this);
     return sheet;
 }

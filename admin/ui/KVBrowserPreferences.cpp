@@ -27,6 +27,7 @@
 #include "platform/ui/ToggleSwitch.h"
 #include "policy/IconLayout.h"
 #include "settings/KVSettings.h"
+#include "settings/ShownText.h"
 #include "transfer/ImportExport.h"
 #include "transfer/UploadServerControl.h"
 
@@ -109,10 +110,17 @@ bool P::*switchField(int rowId)
     return f && std::holds_alternative<bool P::*>(f->member) ? std::get<bool P::*>(f->member) : nullptr;
 }
 
-QStringList valueNames(const char* key)
+// The translated title and subtitle of a preference's row, from the schema.
+QString rowTitle(int rowId)
 {
-    const P::Field* f = P::fieldForKey(QString::fromLatin1(key));
-    return f ? f->valueNames() : QStringList();
+    const P::Field* f = P::fieldAt(P::Screens::browserPreferences, rowId / 100, rowId % 100);
+    return f ? shownTitle(*f) : QString();
+}
+
+QString rowDetail(int rowId)
+{
+    const P::Field* f = P::fieldAt(P::Screens::browserPreferences, rowId / 100, rowId % 100);
+    return f ? shownDetail(*f) : QString();
 }
 
 std::optional<PreferenceNumber> numberOf(int rowId)
@@ -143,7 +151,8 @@ QString* numberText(BrowserPreferencesForm& form, PreferenceNumber number)
 
 QString brightnessText(double value)
 {
-    return formatString(QStringLiteral("Current Brightness: %d %%"), int(std::lround(value * 100)));
+    //% "Current Brightness: %d %%"
+    return formatString(qtTrId("SETTINGS_CURRENT_BRIGHTNESS"), int(std::lround(value * 100)));
 }
 
 }  // namespace
@@ -152,7 +161,8 @@ KVBrowserPreferences::KVBrowserPreferences(QWidget* parent)
     : Screen(parent)
 {
     setObjectName(QStringLiteral("browserPreferences"));
-    setTitle(QStringLiteral("Browser Preferences"));
+    //% "Browser Preferences"
+    setTitle(qtTrId("SETTINGS_SCREEN_BROWSER_PREFERENCES"));
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -190,7 +200,8 @@ void KVBrowserPreferences::setScrollToIndexPath(int section, int row)
 
 void KVBrowserPreferences::viewDidLoad()
 {
-    setLeftBarButton(BarButton{QStringLiteral("Back"), [this] { goBack(); }, {}});
+    //% "Back"
+    setLeftBarButton(BarButton{qtTrId("TEXT_BACK"), [this] { goBack(); }, {}});
 }
 
 void KVBrowserPreferences::viewWillAppear(bool)
@@ -224,9 +235,11 @@ void KVBrowserPreferences::loadSettingsOfBrowserPreferences()
     m_opened = m_form;
     UploadServerControl* server = ImportExport::serverControl();
     if (!m_form.values.serverSwitchOnOFF)
-        m_serverDetail = QStringLiteral("Server is OFF");
+        //% "Server is OFF"
+        m_serverDetail = qtTrId("SETTINGS_SERVER_OFF");
     else if (std::optional<QUrl> address = server && server->isServerRunning() ? server->documentAddress(QString()) : std::nullopt)
-        m_serverDetail = formatString(QStringLiteral("Server Running on: %@:%ld"), address->host(), qint64(address->port()));
+        //% "Server Running on: %@:%ld"
+        m_serverDetail = formatString(qtTrId("SETTINGS_SERVER_RUNNING_ON"), address->host(), qint64(address->port()));
     else
         m_serverDetail = QString();
     showRows();
@@ -278,19 +291,21 @@ void KVBrowserPreferences::showRows()
     password.placeholder = qtTrId("TEXT_PASSWORD_UNCHANGED");
     TableRow brightness;
     brightness.id = BrightnessRow;
-    brightness.title = QStringLiteral("Adjust Brightness");
+    brightness.title = rowTitle(BrightnessRow);
     brightness.detail = brightnessText(v.brightness);
     brightness.accessory = Accessory::Slider;
     brightness.value = v.brightness;
-    TableRow userAgent = link(UserAgentRow, QStringLiteral("User Agent"), v.userAgents.isEmpty() ? QStringLiteral("Default") : v.userAgents);
+    //% "Default"
+    TableRow userAgent = link(UserAgentRow, rowTitle(UserAgentRow), v.userAgents.isEmpty() || v.userAgents == QLatin1String("Default") ? qtTrId("SETTINGS_DEFAULT") : v.userAgents);
     userAgent.detailStyle = DetailStyle::Value;
-    TableRow header = text(CustomHeaderRow, QStringLiteral("Custom User Agent Header"), v.customUserAgentHeader,
-                           QStringLiteral("Note:If Header field is empty.Default header is set to Korvel."));
-    TableRow reset = link(ResetIconsRow, QStringLiteral("Reset Icon Layout"));
-    TableRow wallpaper = text(WallpaperRow, QStringLiteral("Wallpaper"), v.wallpaper);
-    wallpaper.placeholder = QStringLiteral("<enter file name in documents directory>");
+    TableRow header = text(CustomHeaderRow, rowTitle(CustomHeaderRow), v.customUserAgentHeader, rowDetail(CustomHeaderRow));
+    //% "Reset Icon Layout"
+    TableRow reset = link(ResetIconsRow, qtTrId("SETTINGS_RESET_ICON_LAYOUT"));
+    TableRow wallpaper = text(WallpaperRow, rowTitle(WallpaperRow), v.wallpaper);
+    //% "<enter file name in documents directory>"
+    wallpaper.placeholder = qtTrId("SETTINGS_WALLPAPER_PLACEHOLDER");
 
-    QList<TableRow> serverRows{toggle(ServerRow, QStringLiteral("Enable Upload Server"), m_serverDetail)};
+    QList<TableRow> serverRows{toggle(ServerRow, rowTitle(ServerRow), m_serverDetail)};
     if (v.serverSwitchOnOFF && v.uploadAccessCode.isEmpty()) {
         //% "Anyone on this network can change the documents folder"
         //% "Set access code"
@@ -304,77 +319,79 @@ void KVBrowserPreferences::showRows()
         //% "The address as a QR code, and the certificate's fingerprint"
         serverRows << link(ServerAddressRow, qtTrId("TEXT_UPLOAD_SERVER_ON_A_PHONE"), qtTrId("TEXT_UPLOAD_SERVER_ON_A_PHONE_DETAIL"));
     }
-    serverRows << text(PortRow, QStringLiteral("Run on Port"), m_form.port)
-               //% "Upload Access Code"
-               //% "Asked of every other device that uses the upload server; empty leaves it open."
-               << text(AccessCodeRow, qtTrId("TEXT_UPLOAD_ACCESS_CODE"), v.uploadAccessCode, qtTrId("TEXT_UPLOAD_ACCESS_CODE_DETAIL"))
-               //% "Use HTTPS"
-               //% "With the device's own certificate, which a phone checks by its fingerprint"
-               << toggle(ServerTlsRow, qtTrId("TEXT_UPLOAD_SERVER_TLS"), qtTrId("TEXT_UPLOAD_SERVER_TLS_DETAIL"));
+    serverRows << text(PortRow, rowTitle(PortRow), m_form.port)
+               << text(AccessCodeRow, rowTitle(AccessCodeRow), v.uploadAccessCode, rowDetail(AccessCodeRow))
+               << toggle(ServerTlsRow, rowTitle(ServerTlsRow), rowDetail(ServerTlsRow));
 
     QList<TableSection> sections{
-        TableSection{QStringLiteral("Browser Admin Settings"), {},
-                     {password, text(TapsRow, QStringLiteral("Tap count"), m_form.numberTaps, QStringLiteral("Number of taps to access settings. Default 5.")),
-                      toggle(AccessDeniedRow, QStringLiteral("Go to Home on Access Denied")),
-                      toggle(RestrictRow, QStringLiteral("Restrict Korvel Settings Menu")),
-                      text(RestrictMinutesRow, QStringLiteral("Restrict Settings after (Minutes)"), m_form.passwordTimeout),
-                      toggle(IgnoreSslRow, QStringLiteral("Ignore SSL Warnings")),
-                      toggle(NetworkGainRow, QStringLiteral("Go to Home on Network Gain")),
-                      toggle(IconResizeRow, QStringLiteral("Allow Icon Resize")),
-                      toggle(IconRelocationRow, QStringLiteral("Allow Icon Relocation")), reset, brightness, userAgent,
-                      toggle(PreventSuspendRow, QStringLiteral("Prevent Device Suspend")),
-                      toggle(CustomHeaderSwitchRow, QStringLiteral("Enable Custom User Agent Header")), header}},
-        TableSection{QStringLiteral("Privacy Settings"), {},
-                     {toggle(CookiesRow, QStringLiteral("Clear Cookies on Home")), toggle(CacheRow, QStringLiteral("Clear App Cache on Home"))}},
-        TableSection{QStringLiteral("Browser Window Settings"), {},
-                     {toggle(MenuRow, QStringLiteral("Show Options Menu on Browser Screen")),
-                      link(ConfigureToolbarRow, QStringLiteral("Configure Navigation Toolbar"), QStringLiteral("Tap to configure the toolbar.")),
-                      toggle(ToolbarRow, QStringLiteral("Show Navigation Toolbar")),
+        //% "Browser Admin Settings"
+        TableSection{qtTrId("SETTINGS_SECTION_ADMIN"), {},
+                     {password, text(TapsRow, rowTitle(TapsRow), m_form.numberTaps, rowDetail(TapsRow)),
+                      toggle(AccessDeniedRow, rowTitle(AccessDeniedRow)),
+                      toggle(RestrictRow, rowTitle(RestrictRow)),
+                      text(RestrictMinutesRow, rowTitle(RestrictMinutesRow), m_form.passwordTimeout),
+                      toggle(IgnoreSslRow, rowTitle(IgnoreSslRow)),
+                      toggle(NetworkGainRow, rowTitle(NetworkGainRow)),
+                      toggle(IconResizeRow, rowTitle(IconResizeRow)),
+                      toggle(IconRelocationRow, rowTitle(IconRelocationRow)), reset, brightness, userAgent,
+                      toggle(PreventSuspendRow, rowTitle(PreventSuspendRow)),
+                      toggle(CustomHeaderSwitchRow, rowTitle(CustomHeaderSwitchRow)), header}},
+        //% "Privacy Settings"
+        TableSection{qtTrId("SETTINGS_SECTION_PRIVACY"), {},
+                     {toggle(CookiesRow, rowTitle(CookiesRow)), toggle(CacheRow, rowTitle(CacheRow))}},
+        //% "Browser Window Settings"
+        TableSection{qtTrId("SETTINGS_SECTION_WINDOW"), {},
+                     {toggle(MenuRow, rowTitle(MenuRow)),
+                      //% "Configure Navigation Toolbar"
+                      //% "Tap to configure the toolbar."
+                      link(ConfigureToolbarRow, qtTrId("SETTINGS_SCREEN_NAVIGATION_TOOLBAR"), qtTrId("SETTINGS_CONFIGURE_TOOLBAR_DETAIL")),
+                      toggle(ToolbarRow, rowTitle(ToolbarRow)),
                       //% "Tap to configure special links."
-                      link(SpecialLinksRow, QStringLiteral("Enable Special Links"), qtTrId("TEXT_SPECIAL_LINKS_DETAIL")),
-                      toggle(ToastRow, QStringLiteral("Enable Toast Messages")), toggle(PopupRow, QStringLiteral("Allow Pop-Ups")),
-                      toggle(PopupSameWindowRow, QStringLiteral("Show Pop-Ups in same window")),
-                      toggle(CopyPasteRow, QStringLiteral("Enable Copy Paste")), toggle(ZoomRow, QStringLiteral("Enable Zoom")),
-                      text(InitialZoomRow, QStringLiteral("Set Initial Zoom Level"), m_form.zoom),
-                      //% "No effect on this device: the web engine scrolls pages without bouncing."
-                      toggle(BounceRow, QStringLiteral("WebView Bounce"), qtTrId("TEXT_BOUNCE_DETAIL")),
-                      toggle(FullScreenRow, QStringLiteral("Enable FullScreen")),
-                      toggle(RefreshOnErrorRow, QStringLiteral("Refresh Current Page on Recovering from Error")),
-                      segments(OrientationRow, QStringLiteral("Browser Orientation"), valueNames("BrowserOrientation"), v.browserOrientation),
+                      //% "Enable Special Links"
+                      link(SpecialLinksRow, qtTrId("SETTINGS_SCREEN_SPECIAL_LINKS"), qtTrId("TEXT_SPECIAL_LINKS_DETAIL")),
+                      toggle(ToastRow, rowTitle(ToastRow)), toggle(PopupRow, rowTitle(PopupRow)),
+                      toggle(PopupSameWindowRow, rowTitle(PopupSameWindowRow)),
+                      toggle(CopyPasteRow, rowTitle(CopyPasteRow)), toggle(ZoomRow, rowTitle(ZoomRow)),
+                      text(InitialZoomRow, rowTitle(InitialZoomRow), m_form.zoom),
+                      toggle(BounceRow, rowTitle(BounceRow), rowDetail(BounceRow)),
+                      toggle(FullScreenRow, rowTitle(FullScreenRow)),
+                      toggle(RefreshOnErrorRow, rowTitle(RefreshOnErrorRow)),
+                      segments(OrientationRow, rowTitle(OrientationRow), shownValueNames("BrowserOrientation"), v.browserOrientation),
                       //% "Configure Tabbed Browsing"
                       link(TabbedBrowsingRow, qtTrId("TEXT_CONFIGURE_TABBED_BROWSING")),
-                      toggle(LoadingIconRow, QStringLiteral("Enable Loading Icon")),
-                      //% "Enable Browser Plugins"
-                      //% "Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing."
-                      toggle(PluginsRow, qtTrId("TEXT_ENABLE_PLUGINS"), qtTrId("TEXT_ENABLE_PLUGINS_DETAIL"))}},
-        TableSection{QStringLiteral("Wallpaper Settings"), {},
-                     {wallpaper, segments(WallpaperStyleRow, QStringLiteral("Wallpaper Style"), valueNames("WallpaperStyle"), v.wallpaperStyle)}},
-        TableSection{QStringLiteral("Idle Timeout Settings"), {},
-                     {text(IdleTimeoutRow, QStringLiteral("Idle Timeout (Seconds)"), m_form.idleTimeout),
-                      toggle(GoHomeRow, QStringLiteral("Go to Home"), QStringLiteral("Goto Home Screen on idletimeout")),
-                      link(ScreenSaverRow, QStringLiteral("ScreenSaver Mode"), QStringLiteral("Tap to configure ScreenSaver on idletimeout")),
-                      link(PowerSaverRow, QStringLiteral("Power Saver Mode"), QStringLiteral("Tap to configure Power Saver on idletimeout")),
+                      toggle(LoadingIconRow, rowTitle(LoadingIconRow)),
+                      toggle(PluginsRow, rowTitle(PluginsRow), rowDetail(PluginsRow))}},
+        //% "Wallpaper Settings"
+        TableSection{qtTrId("SETTINGS_SECTION_WALLPAPER"), {},
+                     {wallpaper, segments(WallpaperStyleRow, rowTitle(WallpaperStyleRow), shownValueNames("WallpaperStyle"), v.wallpaperStyle)}},
+        //% "Idle Timeout Settings"
+        TableSection{qtTrId("SETTINGS_SECTION_IDLE"), {},
+                     {text(IdleTimeoutRow, rowTitle(IdleTimeoutRow), m_form.idleTimeout),
+                      toggle(GoHomeRow, rowTitle(GoHomeRow), rowDetail(GoHomeRow)),
+                      //% "ScreenSaver Mode"
+                      //% "Tap to configure ScreenSaver on idletimeout"
+                      link(ScreenSaverRow, qtTrId("SETTINGS_SCREENSAVER_MODE"), qtTrId("SETTINGS_SCREENSAVER_MODE_DETAIL")),
+                      //% "Power Saver Mode"
+                      //% "Tap to configure Power Saver on idletimeout"
+                      link(PowerSaverRow, qtTrId("SETTINGS_SCREEN_POWER_SAVER"), qtTrId("SETTINGS_POWER_SAVER_MODE_DETAIL")),
                       //% "Motion Detection Settings"
                       //% "Lock the screen while the device moves (devices with a mobile data modem)"
                       link(MotionRow, qtTrId("TEXT_MOTION_DETECTION_SETTINGS"), qtTrId("TEXT_MOTION_DETECTION_DETAIL"))}},
-        TableSection{QStringLiteral("Server Settings"), {}, serverRows},
+        //% "Server Settings"
+        TableSection{qtTrId("SETTINGS_SECTION_SERVER"), {}, serverRows},
         //% "File Settings"
         TableSection{qtTrId("FILE_SETTINGS"), {},
-                     {toggle(GoogleDocsRow, qtTrId("SHOW_FILES_USING_GOOGLE_DOCS"), qtTrId("ENABLES_VIEWING_OF_GOOGLE_DOCS")),
+                     {toggle(GoogleDocsRow, rowTitle(GoogleDocsRow), rowDetail(GoogleDocsRow)),
                       link(PdfViewerRow, qtTrId("PDF_VIEWER"), qtTrId("CHANGE_PDF_VIEWER_SETTINGS"))}},
         //% "Download Settings"
         TableSection{qtTrId("DOWNLOADS"), {},
-                     {toggle(DownloadsRow, qtTrId("ALLOW_DOWNLOADS"), qtTrId("ALLOW_DOWNLOADING_FILES_TO_DEVICE")),
-                      toggle(OpenAfterDownloadRow, qtTrId("OPEN_FILE_AFTER_DOWNLOAD"), qtTrId("CHECK_TO_OPEN_FILE_AFTER_DOWNLOAD")),
-                      toggle(KeepHistoryRow, qtTrId("KEEP_DOWNLOAD_HISTORY"), qtTrId("CHECK_TO_KEEP_DOWNLOAD_HISTORY"))}},
+                     {toggle(DownloadsRow, rowTitle(DownloadsRow), rowDetail(DownloadsRow)),
+                      toggle(OpenAfterDownloadRow, rowTitle(OpenAfterDownloadRow), rowDetail(OpenAfterDownloadRow)),
+                      toggle(KeepHistoryRow, rowTitle(KeepHistoryRow), rowDetail(KeepHistoryRow))}},
         //% "Recovery"
         TableSection{qtTrId("TEXT_RECOVERY_SETTINGS"), {},
-                     //% "Page Memory Limit (MB)"
-                     //% "A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less."
-                     {text(MemoryLimitRow, qtTrId("TEXT_RENDERER_MEMORY_LIMIT"), m_form.memoryLimit, qtTrId("TEXT_RENDERER_MEMORY_LIMIT_DETAIL")),
-                      //% "Restart Daily At (HH:MM)"
-                      //% "Korvel restarts at this time, or later once nobody uses it. Empty: never."
-                      text(RestartDailyRow, qtTrId("TEXT_RESTART_DAILY_AT"), v.restartDailyAt, qtTrId("TEXT_RESTART_DAILY_AT_DETAIL"))}},
+                     {text(MemoryLimitRow, rowTitle(MemoryLimitRow), m_form.memoryLimit, rowDetail(MemoryLimitRow)),
+                      text(RestartDailyRow, rowTitle(RestartDailyRow), v.restartDailyAt, rowDetail(RestartDailyRow))}},
     };
     // First, where someone who cannot read the others looks.
     TableRow language = link(LanguageRow, qtTrId("APP_LANGUAGE"), Languages::nativeName(Translations::installedLocale().name()));
@@ -434,7 +451,8 @@ void KVBrowserPreferences::accessCodeChosen()
     KVLog(QStringLiteral("App General"), QStringLiteral("Upload Access Code set: %@"),
           m_form.values.uploadAccessCode.isEmpty() ? QStringLiteral("No") : QStringLiteral("Yes"));
     if (!settings.save())
-        makeToast(this, QStringLiteral("The settings could not be saved."));
+        //% "The settings could not be saved."
+        makeToast(this, qtTrId("SETTINGS_NOT_SAVED"));
     refreshRowsLater();
 }
 
@@ -445,7 +463,7 @@ void KVBrowserPreferences::tlsOnOff(bool on)
     settings.kvBrowPref.uploadServerTLS = on;
     KVLog(QStringLiteral("App General"), QStringLiteral("Upload Server HTTPS set: %@"), on ? QStringLiteral("Yes") : QStringLiteral("No"));
     if (!settings.save())
-        makeToast(this, QStringLiteral("The settings could not be saved."));
+        makeToast(this, qtTrId("SETTINGS_NOT_SAVED"));
 }
 
 void KVBrowserPreferences::applyRowStates()
@@ -632,11 +650,15 @@ void KVBrowserPreferences::serverOnOff(bool on)
         KVLog(QStringLiteral("App General"), QStringLiteral("Server Running Successfully: %@"), running ? QStringLiteral("Yes") : QStringLiteral("No"));
         const std::optional<QUrl> address = running ? server->documentAddress(QString()) : std::nullopt;
         if (address) {
-            setServerDetail(formatString(QStringLiteral("Running on URL: %@:%ld"), address->host(), qint64(address->port())));
+            //% "Running on URL: %@:%ld"
+            setServerDetail(formatString(qtTrId("SETTINGS_SERVER_RUNNING_ON_URL"), address->host(), qint64(address->port())));
         } else {
-            setServerDetail(QStringLiteral("Error running the server"));
-            makeToast(this, running ? QStringLiteral("Local ip could not be retrieved. Please check your wifi settings.")
-                                    : QStringLiteral("Error running server. Please switch on/off again"));
+            //% "Error running the server"
+            setServerDetail(qtTrId("SETTINGS_SERVER_ERROR"));
+            //% "Local ip could not be retrieved. Please check your wifi settings."
+            makeToast(this, running ? qtTrId("SETTINGS_SERVER_NO_ADDRESS")
+                                    //% "Error running server. Please switch on/off again"
+                                    : qtTrId("SETTINGS_SERVER_RESTART"));
         }
     } else {
         m_form.values.serverSwitchOnOFF = false;
@@ -644,7 +666,7 @@ void KVBrowserPreferences::serverOnOff(bool on)
             server->stopServerConnection();
             KVLog(QStringLiteral("App General"), QStringLiteral("Server Switchd OFF"));
         }
-        setServerDetail(QStringLiteral("Server is OFF"));
+        setServerDetail(qtTrId("SETTINGS_SERVER_OFF"));
     }
     // The switch's state is the record's at once, so a restart follows what was chosen.
     KVSettings& settings = KVSettings::getSettingsObject();
@@ -657,14 +679,18 @@ void KVBrowserPreferences::serverOnOff(bool on)
 
 Alert* KVBrowserPreferences::showResetIconLayout()
 {
-    auto* alert = new Alert(QStringLiteral("Reset Icon Layout"), QStringLiteral("Do you want to reset the icon layout on Korvel HomeScreen ?"));
+    //% "Do you want to reset the icon layout on Korvel HomeScreen ?"
+    auto* alert = new Alert(qtTrId("SETTINGS_RESET_ICON_LAYOUT"), qtTrId("SETTINGS_RESET_ICON_LAYOUT_QUESTION"));
     const QPointer<KVBrowserPreferences> self(this);
-    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
+    //% "Yes"
+    alert->addButton(qtTrId("TEXT_YES"), Alert::Role::Destructive, [self](Alert&) {
         const EditOutcome outcome = IconLayout::reset(KVSettings::getSettingsObject(), UserDefaults::standard());
         if (self)
-            makeToast(self, outcome.done() ? QStringLiteral("Icon Layout set to default") : outcome.message);
+            //% "Icon Layout set to default"
+            makeToast(self, outcome.done() ? qtTrId("SETTINGS_ICON_LAYOUT_RESET") : outcome.message);
     });
-    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    //% "Cancel"
+    alert->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
     alert->showOver(this);
     return alert;
 }
@@ -691,8 +717,10 @@ void KVBrowserPreferences::didSelectRow(int rowId)
         break;
     case ConfigureToolbarRow:
         if (!m_form.values.enableToolBar) {
-            auto* alert = new Alert(QStringLiteral("Enable 'Show Navigation Toolbar' to configure."));
-            alert->addButton(QStringLiteral("OK"));
+            //% "Enable 'Show Navigation Toolbar' to configure."
+            auto* alert = new Alert(qtTrId("SETTINGS_ENABLE_TOOLBAR_FIRST"));
+            //% "OK"
+            alert->addButton(qtTrId("SETTINGS_OK"));
             alert->showOver(this);
             break;
         }
@@ -745,8 +773,10 @@ void KVBrowserPreferences::filePicker(KVFilePickerController* picker, int action
     if (action != 1)
         return;
     if (picker->selectedFileType() != FilePickerLists::title(FileGroup::Image)) {
-        makeToast(this, QStringLiteral("Please select a valid file"),
-                  {std::chrono::seconds(2), ToastPosition::Center, QStringLiteral("Invalid File!"), {}});
+        //% "Please select a valid file"
+        makeToast(this, qtTrId("SETTINGS_SELECT_VALID_FILE"),
+                  //% "Invalid File!"
+                  {std::chrono::seconds(2), ToastPosition::Center, qtTrId("SETTINGS_INVALID_FILE"), {}});
         return;
     }
     m_form.values.wallpaper = picker->fileSelected();
@@ -771,7 +801,7 @@ void KVBrowserPreferences::viewWillDisappear(bool)
     for (const QString& line : lines)
         KVLog(QStringLiteral("Settings"), line);
     if (!settings.save())
-        makeToast(nullptr, QStringLiteral("The settings could not be saved."));
+        makeToast(nullptr, qtTrId("SETTINGS_NOT_SAVED"));
 }
 
 }  // namespace korvel

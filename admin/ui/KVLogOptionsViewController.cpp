@@ -23,7 +23,8 @@ KVLogOptionsViewController::KVLogOptionsViewController(KVLogViewController* list
 
 void KVLogOptionsViewController::viewDidLoad()
 {
-    setLeftBarButton(BarButton{QStringLiteral("Cancel"), [this] { cancel(); }, {}});
+    //% "Cancel"
+    setLeftBarButton(BarButton{qtTrId("TEXT_CANCEL"), [this] { cancel(); }, {}});
     //% "Apply"
     setRightBarButton(BarButton{qtTrId("TEXT_APPLY"), [this] { loadSelectionQuery(); }, {}});
     showOptions();

@@ -164,7 +164,8 @@ KVLogViewController::KVLogViewController(QWidget* parent)
     : Screen(parent)
 {
     setObjectName(QStringLiteral("logViewer"));
-    setTitle(QStringLiteral("Korvel Log"));
+    //% "Korvel Log"
+    setTitle(qtTrId("LOG_TITLE"));
     m_query.categories.reset();
     m_query.order = LogOrder::OldestFirst;
 
@@ -200,7 +201,8 @@ KVLogViewController::KVLogViewController(QWidget* parent)
     buttons->setContentsMargins(Theme::spacing, 0, Theme::spacing, 0);
     //% "Search"
     m_searchButton = toolbarButton(qtTrId("TEXT_SEARCH"), bar);
-    m_clearButton = toolbarButton(QStringLiteral("Clear Log"), bar);
+    //% "Clear Log"
+    m_clearButton = toolbarButton(qtTrId("LOG_CLEAR"), bar);
     //% "View Options"
     m_optionsButton = toolbarButton(qtTrId("TEXT_LOG_VIEW_OPTIONS"), bar);
     //% "Mail Log"
@@ -348,14 +350,17 @@ void KVLogViewController::searchReturn()
 
 Alert* KVLogViewController::clearLog()
 {
-    auto* alert = new Alert(QStringLiteral("Are you sure?"));
-    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self = QPointer<KVLogViewController>(this)](Alert&) {
+    //% "Are you sure?"
+    auto* alert = new Alert(qtTrId("LOG_CLEAR_QUESTION"));
+    //% "Yes"
+    alert->addButton(qtTrId("TEXT_YES"), Alert::Role::Destructive, [self = QPointer<KVLogViewController>(this)](Alert&) {
         if (KVLogger* logger = KVLogger::sharedLogger())
             logger->clear(QStringLiteral("DELETE FROM applicationTable"));
         if (self)
             self->reload();
     });
-    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel);
+    //% "No"
+    alert->addButton(qtTrId("TEXT_NO"), Alert::Role::Cancel);
     alert->showOver(this);
     return alert;
 }
@@ -415,7 +420,8 @@ void KVLogViewController::mailLogTo(const QString& recipient)
         auto* alert = new Alert(qtTrId("TEXT_NO_MAIL_TITLE"),
                                 //% "The log is saved in Documents as %1. Copy it from there through the upload server with its access code, or set up a mail program on this device and mail it again."
                                 qtTrId("TEXT_NO_MAIL_MESSAGE").arg(name));
-        alert->addButton(QStringLiteral("OK"));
+        //% "OK"
+        alert->addButton(qtTrId("SETTINGS_OK"));
         alert->showOver(this);
         KVLog(QStringLiteral("App General"), QStringLiteral("Mail sent failure: %@"), QStringLiteral("no mail program"));
         return;
@@ -446,21 +452,26 @@ Alert* KVLogViewController::didSelectRow(int row)
     case LogLineAction::None:
         return nullptr;
     case LogLineAction::AllowWebsite:
-        sheet = new ActionSheet(formatString(QStringLiteral("Allow this WebSite: %@ ?"), website.url));
-        sheet->addButton(QStringLiteral("Allow"), Alert::Role::Default, [self, url = website.url](Alert&) {
+        //% "Allow this WebSite: %@ ?"
+        sheet = new ActionSheet(formatString(qtTrId("LOG_ALLOW_WEBSITE_QUESTION"), website.url));
+        //% "Allow"
+        sheet->addButton(qtTrId("LOG_ALLOW"), Alert::Role::Default, [self, url = website.url](Alert&) {
             if (self)
                 self->allowWebsite(url);
         });
         break;
     case LogLineAction::DeleteWebsite:
-        sheet = new ActionSheet(formatString(QStringLiteral("Delete this URL from Allowed WebSites: %@ ?"), website.url));
-        sheet->addButton(QStringLiteral("Delete"), Alert::Role::Destructive, [self, url = website.url](Alert&) {
+        //% "Delete this URL from Allowed WebSites: %@ ?"
+        sheet = new ActionSheet(formatString(qtTrId("LOG_DELETE_WEBSITE_QUESTION"), website.url));
+        //% "Delete"
+        sheet->addButton(qtTrId("TEXT_DELETE"), Alert::Role::Destructive, [self, url = website.url](Alert&) {
             if (self)
                 self->deleteWebsite(url);
         });
         break;
     }
-    sheet->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    //% "Cancel"
+    sheet->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
     // Whatever the answer, the settings are read again, as another screen may have changed them.
     connect(sheet, &Alert::finished, this, [] { KVSettings::getSettingsObject().load(); });
     m_list->scrollTo(m_model->index(row));
@@ -482,7 +493,8 @@ void KVLogViewController::allowWebsite(const QString& url)
     input.title = QStringLiteral("Edit Title");
     input.allowSubDomain = true;
     const EditOutcome outcome = AllowedWebsiteEditing::save(settings, input);
-    makeToast(this, outcome.done() ? QStringLiteral("Website Allowed!") : outcome.message);
+    //% "Website Allowed!"
+    makeToast(this, outcome.done() ? qtTrId("LOG_WEBSITE_ALLOWED") : outcome.message);
 }
 
 void KVLogViewController::deleteWebsite(const QString& url)
@@ -491,7 +503,8 @@ void KVLogViewController::deleteWebsite(const QString& url)
     for (qsizetype i = 0; i < settings.allowedWebsites.size(); ++i) {
         if (settings.allowedWebsites.at(i).url == url) {
             const EditOutcome outcome = AllowedWebsiteEditing::remove(settings, i);
-            makeToast(this, outcome.done() ? QStringLiteral(" Website Deleted!") : outcome.message);
+            //% " Website Deleted!"
+            makeToast(this, outcome.done() ? qtTrId("LOG_WEBSITE_DELETED") : outcome.message);
             return;
         }
     }

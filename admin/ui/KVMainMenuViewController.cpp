@@ -37,7 +37,8 @@ KVMainMenuViewController::KVMainMenuViewController(QWidget* parent)
     : Screen(parent)
 {
     liveMenu = this;
-    setTitle(QStringLiteral("Settings"));
+    //% "Settings"
+    setTitle(qtTrId("SETTINGS_TITLE"));
     m_table = new TableView(this);
     m_table->setObjectName(QStringLiteral("menuTable"));
     auto* layout = new QVBoxLayout(this);
@@ -72,7 +73,8 @@ void KVMainMenuViewController::viewDidLoad()
     loadMenuData();
     if (NavigationStack* stack = navigationStack())
         stack->showNavigationBar();
-    setLeftBarButton(BarButton{QStringLiteral("Done"), [this] { handleBack(); }, {}});
+    //% "Done"
+    setLeftBarButton(BarButton{qtTrId("TEXT_DONE"), [this] { handleBack(); }, {}});
     setRightBarButton(BarButton{QString(), [this] { handleSearchSettings(); }, Images::icon(QStringLiteral("search_settings"))});
     KVLog(QStringLiteral("App General"), QStringLiteral("Main Menu loaded"));
 }
@@ -158,7 +160,8 @@ void KVMainMenuViewController::didSelectMenuId(int menuId)
             // The rows are read on this thread, which takes a moment on a small panel with a full
             // log: the wait is painted before the work begins.
             auto* waiting = new WaitingAlertView(this);
-            waiting->showOver(this, QStringLiteral("Preparing Logs..."));
+            //% "Preparing Logs..."
+            waiting->showOver(this, qtTrId("LOG_PREPARING"));
             waiting->repaint();
             KVLog(QStringLiteral("App General"), QStringLiteral("Preparing Korvel Logs"));
             // Every category, oldest first: the newest entry is where the list opens.

@@ -41,17 +41,21 @@ KVManageCategoryDetailViewController::KVManageCategoryDetailViewController(std::
 
 void KVManageCategoryDetailViewController::viewDidLoad()
 {
-    setRightBarButton(BarButton{m_index ? QStringLiteral("Update") : QStringLiteral("Add"), [this] { save(); }, {}});
+    //% "Update"
+    //% "Add"
+    setRightBarButton(BarButton{m_index ? qtTrId("SETTINGS_UPDATE") : qtTrId("SETTINGS_ADD"), [this] { save(); }, {}});
     TableRow title;
     title.id = TitleRow;
-    title.title = QStringLiteral("Title:");
+    //% "Title:"
+    title.title = qtTrId("SETTINGS_TITLE_LABEL");
     title.accessory = Accessory::TextField;
     title.text = m_input.title;
     //% "News"
     title.placeholder = qtTrId("TEXT_CATEGORY_PLACEHOLDER");
     TableRow icon;
     icon.id = IconPathRow;
-    icon.title = QStringLiteral("Icon Path:");
+    //% "Icon Path:"
+    icon.title = qtTrId("SETTINGS_ICON_PATH_LABEL");
     icon.accessory = Accessory::TextField;
     icon.text = m_input.iconPath;
     icon.placeholder = qtTrId("TEXT_ICON_PLACEHOLDER");
@@ -59,7 +63,8 @@ void KVManageCategoryDetailViewController::viewDidLoad()
     choose.id = ChooseIconRow;
     choose.title = qtTrId("TEXT_CHOOSE_ICON");
     choose.accessory = Accessory::Disclosure;
-    QList<TableSection> sections{TableSection{QStringLiteral("Enter Category Details"), {}, {title, icon, choose}}};
+    //% "Enter Category Details"
+    QList<TableSection> sections{TableSection{qtTrId("SETTINGS_CATEGORY_DETAILS"), {}, {title, icon, choose}}};
     if (m_index) {
         TableRow remove;
         remove.id = DeleteRow;
@@ -95,7 +100,8 @@ Alert* KVManageCategoryDetailViewController::deleteCategory()
 {
     if (!m_index)
         return nullptr;
-    return PolicyEditor::askToDelete(this, QStringLiteral("Are you sure you want to delete this category?"), [index = *m_index] {
+    //% "Are you sure you want to delete this category?"
+    return PolicyEditor::askToDelete(this, qtTrId("SETTINGS_DELETE_CATEGORY_QUESTION"), [index = *m_index] {
         return CategoryEditing::remove(KVSettings::getSettingsObject(), index);
     });
 }

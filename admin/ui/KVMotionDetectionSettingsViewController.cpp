@@ -4,6 +4,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "settings/KVSettings.h"
+#include "settings/ShownText.h"
 
 #include <QVBoxLayout>
 
@@ -27,7 +28,8 @@ TableView* fill(Screen* screen)
 KVMotionDetectionSettingsViewController::KVMotionDetectionSettingsViewController(QWidget* parent)
     : Screen(parent)
 {
-    setTitle(QStringLiteral("Motion Detection Settings"));
+    //% "Motion Detection Settings"
+    setTitle(qtTrId("TEXT_MOTION_DETECTION_SETTINGS"));
     m_table = fill(this);
     connect(m_table, &TableView::switchToggled, this, [this](int id, bool on) {
         if (id == EnableRow)
@@ -54,15 +56,14 @@ void KVMotionDetectionSettingsViewController::reload()
 {
     TableRow enable;
     enable.id = EnableRow;
-    enable.title = QStringLiteral("Motion Detection");
-    //% "Lock the screen while the device moves (devices with a mobile data modem)"
-    enable.detail = qtTrId("TEXT_MOTION_DETECTION_DETAIL");
+    enable.title = shownTitle("DrivingMode");
+    enable.detail = shownDetail("DrivingMode");
     enable.accessory = Accessory::Switch;
     enable.checked = m_enabled;
     TableRow sensitivity;
     sensitivity.id = SensitivityRow;
-    sensitivity.title = QStringLiteral("Sensitivity");
-    sensitivity.detail = MotionType::getMotionTypeString(KVSettings::getSettingsObject());
+    sensitivity.title = shownTitle("MotionType");
+    sensitivity.detail = shownValueNames("MotionType").value(MotionType::getMotionType(KVSettings::getSettingsObject()));
     sensitivity.detailStyle = DetailStyle::Value;
     sensitivity.accessory = Accessory::Disclosure;
     m_table->setSections({TableSection{QString(), QString(), {enable, sensitivity}}});
@@ -87,7 +88,7 @@ void KVMotionDetectionSettingsViewController::openSensitivity()
 KVMotionSensitivityViewController::KVMotionSensitivityViewController(QWidget* parent)
     : Screen(parent)
 {
-    setTitle(QStringLiteral("Sensitivity"));
+    setTitle(shownTitle("MotionType"));
     m_table = fill(this);
     connect(m_table, &TableView::rowSelected, this, [this](int section, int row, int) {
         m_table->setRowChecked(section, m_checked, false);
@@ -101,7 +102,7 @@ void KVMotionSensitivityViewController::viewWillAppear(bool animated)
     Screen::viewWillAppear(animated);
     m_checked = MotionType::getMotionType(KVSettings::getSettingsObject());
     QList<TableRow> rows;
-    const QStringList titles = KVBrowserPrefSettings::fieldForKey(QStringLiteral("MotionType"))->valueNames();
+    const QStringList titles = shownValueNames("MotionType");
     for (int i = 0; i < titles.size(); ++i) {
         TableRow row;
         row.id = i + 1;

@@ -8,6 +8,7 @@
 #include "platform/ui/Toast.h"
 #include "platform/ui/ToggleSwitch.h"
 #include "settings/KVSettings.h"
+#include "settings/ShownText.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -18,8 +19,14 @@ namespace {
 
 using P = KVBrowserPrefSettings;
 
-const QStringList buttonNames{QStringLiteral("Refresh"), QStringLiteral("Forward"), QStringLiteral("Home"), QStringLiteral("Back"),
-                              QStringLiteral("Print")};
+constexpr int buttonCount = 5;
+
+// A row's translated title or subtitle, from the preference the schema shows there.
+QString shown(int section, int row, QString (*text)(const P::Field&))
+{
+    const P::Field* f = P::fieldAt(P::Screens::navigationToolbar, section, row);
+    return f ? text(*f) : QString();
+}
 
 bool P::*buttonField(int index)
 {
@@ -43,7 +50,7 @@ KVNavigationToolbarTableViewController::KVNavigationToolbarTableViewController(Q
     : Screen(parent)
 {
     setObjectName(QStringLiteral("navigationToolbarSettings"));
-    setTitle(SettingsSearch::navigationToolbar());
+    setTitle(SettingsSearch::screenTitle(SettingsSearch::navigationToolbar()));
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -61,26 +68,28 @@ void KVNavigationToolbarTableViewController::viewWillAppear(bool)
     if (!m_table->sections().isEmpty())
         return;  // back from the picker: keep what is typed
     const P& p = KVSettings::getSettingsObject().kvBrowPref;
-    TableSection buttons{QStringLiteral("Buttons"), {}, {}};
-    for (int i = 0; i < buttonNames.size(); ++i) {
+    //% "Buttons"
+    TableSection buttons{qtTrId("SETTINGS_TOOLBAR_BUTTONS"), {}, {}};
+    for (int i = 0; i < buttonCount; ++i) {
         TableRow row;
         row.id = i;
-        row.title = QStringLiteral("Show %1 Button").arg(buttonNames.at(i));
+        row.title = shown(0, i, shownTitle);
         row.accessory = Accessory::Switch;
         row.checked = p.*buttonField(i);
         buttons.rows.append(row);
     }
     //% "Images in Documents; empty uses the built-in image. Tap a row to pick one."
-    TableSection images{QStringLiteral("Images"), qtTrId("TEXT_TOOLBAR_IMAGES_FOOTER"), {}};
+    //% "Images"
+    TableSection images{qtTrId("SETTINGS_TOOLBAR_IMAGES"), qtTrId("TEXT_TOOLBAR_IMAGES_FOOTER"), {}};
     for (int i = 0; i < imageRows; ++i) {
         TableRow row;
         row.id = imageBase + i;
-        row.title = i < buttonNames.size() ? QStringLiteral("%1 Button Image").arg(buttonNames.at(i)) : QStringLiteral("Toolbar Background");
-        row.detail = i < buttonNames.size() ? QStringLiteral("Image used to show %1 Button. Recommended size: 44*44").arg(buttonNames.at(i))
-                                            : QStringLiteral("Image for Navigation Toolbar Background");
+        row.title = shown(1, i, shownTitle);
+        row.detail = shown(1, i, shownDetail);
         row.accessory = Accessory::TextField;
         row.text = p.*imageField(i);
-        row.placeholder = QStringLiteral("Default");
+        //% "Default"
+        row.placeholder = qtTrId("SETTINGS_DEFAULT");
         images.rows.append(row);
     }
     m_table->setSections({buttons, images});
@@ -95,7 +104,9 @@ bool KVNavigationToolbarTableViewController::imageNameEnded(int rowId)
     TableCell* cell = m_table->cellWithId(rowId);
     if (!cell || !cell->textField() || OtherSettingsRules::isImageName(cell->textField()->text()))
         return true;
-    makeToast(this, QStringLiteral("Please check and try again"), {std::chrono::seconds(2), ToastPosition::Top, QStringLiteral("Invalid Image File!"), {}});
+    //% "Please check and try again"
+    //% "Invalid Image File!"
+    makeToast(this, qtTrId("SETTINGS_CHECK_AND_RETRY"), {std::chrono::seconds(2), ToastPosition::Top, qtTrId("SETTINGS_INVALID_IMAGE_FILE"), {}});
     return false;
 }
 
@@ -115,8 +126,9 @@ void KVNavigationToolbarTableViewController::filePicker(KVFilePickerController* 
     if (action != 1)
         return;
     if (picker->selectedFileType() != FilePickerLists::title(FileGroup::Image)) {
-        makeToast(this, QStringLiteral("Please select a valid image file"),
-                  {std::chrono::seconds(2), ToastPosition::Top, QStringLiteral("Invalid Image File!"), {}});
+        //% "Please select a valid image file"
+        makeToast(this, qtTrId("SETTINGS_SELECT_VALID_IMAGE"),
+                  {std::chrono::seconds(2), ToastPosition::Top, qtTrId("SETTINGS_INVALID_IMAGE_FILE"), {}});
         return;
     }
     if (TableCell* cell = m_table->cellWithId(m_picking); cell && cell->textField())
@@ -128,7 +140,7 @@ void KVNavigationToolbarTableViewController::viewWillDisappear(bool)
     if (NavigationStack* stack = navigationStack(); stack && stack->presentedScreen())
         return;
     KVSettings& settings = KVSettings::getSettingsObject();
-    for (int i = 0; i < buttonNames.size(); ++i) {
+    for (int i = 0; i < buttonCount; ++i) {
         if (TableCell* cell = m_table->cellWithId(i); cell && cell->toggle())
             settings.kvBrowPref.*buttonField(i) = cell->toggle()->isChecked();
     }

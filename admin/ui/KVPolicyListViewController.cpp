@@ -22,20 +22,24 @@ KVPolicyListViewController::KVPolicyListViewController(Kind kind, QWidget* paren
     switch (kind) {
     case Kind::AllowedWebsites:
         setObjectName(QStringLiteral("allowedWebsites"));
-        setTitle(QStringLiteral("Allowed Websites"));
+        //% "Allowed Websites"
+        setTitle(qtTrId("SETTINGS_ALLOWED_WEBSITES"));
         //% "Search Website"
         m_table->setSearchPlaceholder(qtTrId("TEXT_SEARCH_WEBSITE"));
         m_table->setEmptyText(QStringLiteral("No Allowed Websites. Press \"Add\" to add one."));
         break;
     case Kind::Categories:
         setObjectName(QStringLiteral("categories"));
-        setTitle(QStringLiteral("Add/Edit Categories"));
-        m_table->setSearchPlaceholder(QStringLiteral("Search Category"));
+        //% "Add/Edit Categories"
+        setTitle(qtTrId("SETTINGS_EDIT_CATEGORIES"));
+        //% "Search Category"
+        m_table->setSearchPlaceholder(qtTrId("SETTINGS_SEARCH_CATEGORY"));
         m_table->setEmptyText(QStringLiteral("No Categories added. Press \"Add\" to add new category."));
         break;
     case Kind::BlockedWebsites:
         setObjectName(QStringLiteral("blockedWebsites"));
-        setTitle(QStringLiteral("Blocked Websites"));
+        //% "Blocked Websites"
+        setTitle(qtTrId("SETTINGS_BLOCKED_WEBSITES"));
         m_table->setSearchPlaceholder(qtTrId("TEXT_SEARCH_WEBSITE"));
         m_table->setEmptyText(QStringLiteral("No Blocked Websites. Press \"Add\" to add one."));
         break;
@@ -46,7 +50,8 @@ KVPolicyListViewController::KVPolicyListViewController(Kind kind, QWidget* paren
 
 void KVPolicyListViewController::viewDidLoad()
 {
-    setRightBarButton(BarButton{QStringLiteral("Add"), [this] { openEditor(); }, {}});
+    //% "Add"
+    setRightBarButton(BarButton{qtTrId("SETTINGS_ADD"), [this] { openEditor(); }, {}});
     if (m_kind == Kind::BlockedWebsites)
         KVLog(QStringLiteral("App General"), QStringLiteral("Blocked Websites menu loaded"));
 }

@@ -4,6 +4,7 @@
 #include "browser/PowerSaver.h"
 #include "platform/ui/TableView.h"
 #include "settings/KVSettings.h"
+#include "settings/ShownText.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -50,7 +51,8 @@ QString dayTitle(int day)
 KVPowerSaverSettingsViewController::KVPowerSaverSettingsViewController(QWidget* parent)
     : Screen(parent)
 {
-    setTitle(QStringLiteral("Power Saver Mode"));
+    //% "Power Saver Mode"
+    setTitle(qtTrId("SETTINGS_SCREEN_POWER_SAVER"));
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -100,28 +102,21 @@ void KVPowerSaverSettingsViewController::reload()
 {
     TableRow always;
     always.id = AlwaysRow;
-    always.title = QStringLiteral("Always Save Power");
-    //% "Dim the screen after every idle timeout"
-    always.detail = qtTrId("TEXT_POWER_ALWAYS_DETAIL");
+    always.title = shownTitle("AlwaysSavePower");
+    always.detail = shownDetail("AlwaysSavePower");
     always.accessory = Accessory::Switch;
     always.checked = m_edited.alwaysSavePower;
     TableRow schedule;
     schedule.id = ScheduleRow;
-    schedule.title = QStringLiteral("Schedule Power Saver");
-    //% "Dim after the idle timeout only inside these hours"
-    schedule.detail = qtTrId("TEXT_POWER_SCHEDULE_DETAIL");
+    schedule.title = shownTitle("EnableSchedulePowerSaver");
+    schedule.detail = shownDetail("EnableSchedulePowerSaver");
     schedule.accessory = Accessory::Switch;
     schedule.checked = m_edited.enableScheduleSuspend;
     QList<TableRow> window;
     for (const auto& [id, time] : {std::pair{int(StartRow), m_edited.startTime}, std::pair{int(EndRow), m_edited.endTime}}) {
         TableRow row;
         row.id = id;
-        if (id == StartRow)
-            //% "Start"
-            row.title = qtTrId("TEXT_POWER_START_TIME");
-        else
-            //% "End"
-            row.title = qtTrId("TEXT_POWER_END_TIME");
+        row.title = shownTitle(id == StartRow ? "StartTime" : "EndTime");
         row.detail = PowerSaverSettings::timeText(time);
         row.detailStyle = DetailStyle::Value;
         // A quarter of an hour a press: a slider gives a finger 3 px per step on a small panel.

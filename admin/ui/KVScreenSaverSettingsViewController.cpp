@@ -5,6 +5,7 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
+#include "settings/ShownText.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -39,7 +40,8 @@ QString kindText(const QString& source)
 KVScreenSaverSettingsViewController::KVScreenSaverSettingsViewController(QWidget* parent)
     : Screen(parent)
 {
-    setTitle(QStringLiteral("Screensaver Mode"));
+    //% "Screensaver Mode"
+    setTitle(qtTrId("SETTINGS_SCREEN_SCREENSAVER"));
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -80,19 +82,16 @@ void KVScreenSaverSettingsViewController::reload()
 {
     TableRow enable;
     enable.id = EnableRow;
-    enable.title = QStringLiteral("Enable ScreenSaver");
-    //% "Starts after the idle timeout; any touch ends it."
-    enable.detail = qtTrId("TEXT_SCREENSAVER_ENABLE_DETAIL");
+    enable.title = shownTitle("EnableScreenSaver");
+    enable.detail = shownDetail("EnableScreenSaver");
     enable.accessory = Accessory::Switch;
     enable.checked = m_enabled;
     TableRow source;
     source.id = SourceRow;
-    //% "Show"
-    source.title = qtTrId("TEXT_SCREENSAVER_SOURCE");
+    source.title = shownTitle("ScreenSaver");
     source.accessory = Accessory::TextField;
     source.text = m_source;
-    //% "https://... or a file name"
-    source.placeholder = qtTrId("TEXT_SCREENSAVER_SOURCE_PLACEHOLDER");
+    source.placeholder = shownDetail("ScreenSaver");
     source.detail = kindText(m_source);
     TableRow choose;
     choose.id = ChooseRow;
@@ -132,8 +131,10 @@ void KVScreenSaverSettingsViewController::filePicker(KVFilePickerController* pic
     const QString type = picker->selectedFileType();
     if (type != QLatin1String("Image Files") && type != QLatin1String("Video Files") && type != QLatin1String("HTML Files")) {
         ToastOptions options;
-        options.title = QStringLiteral("Invalid File!");
-        makeToast(this, QStringLiteral("Please select a valid Image/Video/HTML file"), options);
+        //% "Invalid File!"
+        options.title = qtTrId("SETTINGS_INVALID_FILE");
+        //% "Please select a valid Image/Video/HTML file"
+        makeToast(this, qtTrId("SETTINGS_SELECT_VALID_SCREENSAVER_FILE"), options);
         return;
     }
     m_source = picker->fileSelected();

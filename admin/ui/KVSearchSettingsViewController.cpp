@@ -27,7 +27,8 @@ KVSearchSettingsViewController::KVSearchSettingsViewController(QWidget* parent)
     : Screen(parent)
 {
     setObjectName(QStringLiteral("searchSettings"));
-    setTitle(QStringLiteral("Search Settings"));
+    //% "Search Settings"
+    setTitle(qtTrId("SETTINGS_SEARCH_TITLE"));
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -52,8 +53,8 @@ void KVSearchSettingsViewController::viewDidLoad()
     QList<TableSection> sections;
     const QList<menuParams>& all = SettingsSearch::entries();
     for (int i = 0; i < all.size(); ++i) {
-        if (sections.isEmpty() || sections.last().header != all.at(i).menuImage)
-            sections.append(TableSection{all.at(i).menuImage, {}, {}});
+        if (i == 0 || all.at(i - 1).menuImage != all.at(i).menuImage)
+            sections.append(TableSection{SettingsSearch::screenTitle(all.at(i).menuImage), {}, {}});
         TableRow row;
         row.id = i;
         row.title = all.at(i).menuMainText;
@@ -92,8 +93,10 @@ void KVSearchSettingsViewController::openEntry(int row)
         stack->push(new KVAdvancedSettingsViewController, Animation::Animated);
     } else if (screen == SettingsSearch::navigationToolbar()) {
         if (!KVSettings::getSettingsObject().kvBrowPref.enableToolBar) {
-            auto* alert = new Alert(QStringLiteral("Enable 'Show Navigation Toolbar' to configure."));
-            alert->addButton(QStringLiteral("OK"));
+            //% "Enable 'Show Navigation Toolbar' to configure."
+            auto* alert = new Alert(qtTrId("SETTINGS_ENABLE_TOOLBAR_FIRST"));
+            //% "OK"
+            alert->addButton(qtTrId("SETTINGS_OK"));
             alert->showOver(this);
             return;
         }

@@ -5,6 +5,7 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/ToggleSwitch.h"
 #include "settings/KVSettings.h"
+#include "settings/ShownText.h"
 
 #include <QVBoxLayout>
 
@@ -14,7 +15,7 @@ KVSpecialLinksViewController::KVSpecialLinksViewController(QWidget* parent)
     : Screen(parent)
 {
     setObjectName(QStringLiteral("specialLinks"));
-    setTitle(SettingsSearch::specialLinks());
+    setTitle(SettingsSearch::screenTitle(SettingsSearch::specialLinks()));
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -28,14 +29,14 @@ void KVSpecialLinksViewController::viewWillAppear(bool)
     const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
     TableRow phone;
     phone.id = 0;
-    phone.title = QStringLiteral("Phone Numbers");
+    phone.title = shownTitle("PhoneLinks");
     //% "This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application."
     phone.detail = qtTrId("TEXT_PHONE_LINKS_DETAIL");
     phone.accessory = Accessory::Switch;
     phone.checked = p.enablePhoneLinks;
     TableRow print;
     print.id = 1;
-    print.title = QStringLiteral("Print Links");
+    print.title = shownTitle("PrintLinks");
     //% "A page's own print link prints the page."
     print.detail = qtTrId("TEXT_PRINT_LINKS_DETAIL");
     print.accessory = Accessory::Switch;

@@ -4,6 +4,7 @@
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "settings/KVSettings.h"
+#include "settings/ShownText.h"
 
 #include <QVBoxLayout>
 
@@ -13,7 +14,7 @@ KVUserAgentsViewController::KVUserAgentsViewController(QWidget* parent)
     : Screen(parent)
 {
     setObjectName(QStringLiteral("userAgents"));
-    setTitle(QStringLiteral("User Agent"));
+    setTitle(shownTitle("UserAgents"));
     // "Default" is the engine's own agent with Korvel's mark; one set by an imported document
     // stays choosable.
     m_agents = {QStringLiteral("Default")};
@@ -30,13 +31,16 @@ KVUserAgentsViewController::KVUserAgentsViewController(QWidget* parent)
 
 void KVUserAgentsViewController::viewDidLoad()
 {
-    setLeftBarButton(BarButton{QStringLiteral("Cancel"), [this] { cancel(); }, {}});
-    setRightBarButton(BarButton{QStringLiteral("Set"), [this] { set(); }, {}});
+    //% "Cancel"
+    setLeftBarButton(BarButton{qtTrId("TEXT_CANCEL"), [this] { cancel(); }, {}});
+    //% "Set"
+    setRightBarButton(BarButton{qtTrId("SETTINGS_SET"), [this] { set(); }, {}});
     TableSection section;
     for (int i = 0; i < m_agents.size(); ++i) {
         TableRow row;
         row.id = i;
-        row.title = m_agents.at(i);
+        //% "Default"
+        row.title = i == 0 ? qtTrId("SETTINGS_DEFAULT") : m_agents.at(i);
         row.accessory = Accessory::Checkmark;
         row.checked = i == m_checked;
         section.rows.append(row);

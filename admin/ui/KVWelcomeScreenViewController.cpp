@@ -60,11 +60,11 @@ const QString appGeneral = QStringLiteral("App General");
 
 QString KVWelcomeScreenViewController::instructionsText()
 {
-    return QStringLiteral(
-        " 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.\n"
-        " 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.\n"
-        " 3. Enter Website Url to be allowed.\n"
-        " 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.");
+    //% " 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.\n"
+    //% " 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.\n"
+    //% " 3. Enter Website Url to be allowed.\n"
+    //% " 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit."
+    return qtTrId("ADMIN_WELCOME_INSTRUCTIONS");
 }
 
 KVWelcomeScreenViewController::KVWelcomeScreenViewController(QWidget* parent)
@@ -87,10 +87,13 @@ KVWelcomeScreenViewController::KVWelcomeScreenViewController(QWidget* parent)
     m_name->setPalette(namePalette);
 
     m_buttons = new QWidget(this);
-    m_getStarted = new QPushButton(QStringLiteral("Get Started"), m_buttons);
+    //% "Get Started"
+    m_getStarted = new QPushButton(qtTrId("ADMIN_WELCOME_GET_STARTED"), m_buttons);
     m_getStarted->setProperty("role", QStringLiteral("primary"));
-    m_import = new QPushButton(QStringLiteral("Import from Cloud"), m_buttons);
-    m_scan = new QPushButton(QStringLiteral("Scan QR Code"), m_buttons);
+    //% "Import from Cloud"
+    m_import = new QPushButton(qtTrId("CLOUD_IMPORT_FROM_CLOUD"), m_buttons);
+    //% "Scan QR Code"
+    m_scan = new QPushButton(qtTrId("TITLE_SCAN_QR"), m_buttons);
     auto* buttonRow = new QHBoxLayout(m_buttons);
     buttonRow->setSpacing(Theme::margin);
     buttonRow->addStretch();
@@ -124,7 +127,8 @@ KVWelcomeScreenViewController::KVWelcomeScreenViewController(QWidget* parent)
     text->setObjectName(QStringLiteral("instructionsText"));
     text->setWordWrap(true);
     text->setFont(Theme::bodyFont());
-    auto* gotIt = new QPushButton(QStringLiteral("OK, Got it"), m_panel);
+    //% "OK, Got it"
+    auto* gotIt = new QPushButton(qtTrId("ADMIN_WELCOME_GOT_IT"), m_panel);
     gotIt->setObjectName(QStringLiteral("okGotit"));
     gotIt->setProperty("role", QStringLiteral("primary"));
     gotIt->setMinimumWidth(200);

@@ -8,6 +8,7 @@
 #include "platform/ui/Toast.h"
 #include "platform/ui/ToggleSwitch.h"
 #include "settings/KVSettings.h"
+#include "settings/ShownText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +20,7 @@ KVWkWebviewSettingsController::KVWkWebviewSettingsController(QWidget* parent)
     : Screen(parent)
 {
     setObjectName(QStringLiteral("multiTabSettings"));
-    setTitle(SettingsSearch::multiTab());
+    setTitle(SettingsSearch::screenTitle(SettingsSearch::multiTab()));
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -39,19 +40,19 @@ void KVWkWebviewSettingsController::viewWillAppear(bool)
     const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
     TableRow multiTab;
     multiTab.id = MultiTabRow;
-    multiTab.title = QStringLiteral("Enable Multi-Tab");
+    multiTab.title = shownTitle("UseMultiTab");
     multiTab.accessory = Accessory::Switch;
     multiTab.checked = p.useMultiTab;
     TableRow count;
     count.id = CountRow;
-    count.title = QStringLiteral("Maximum Number of Tab(s)");
+    count.title = shownTitle("CountOfTabs");
     count.accessory = Accessory::TextField;
     count.text = QString::number(OtherSettingsRules::shownTabCount(p.countOfTabs));
     count.enabled = p.useMultiTab;
     // The sentence is read, not scanned: a footer in sentence case rather than a capitalised header.
     //% "Korvel does not support these features with tabbed browsing:\n• Allow Icon Relocation\n• Allow Icon Resize\n• Wallpaper Settings"
     const QString excludes = qtTrId("TEXT_MULTITAB_EXCLUDES");
-    m_table->setSections({TableSection{{}, QStringLiteral("Enter a value between 1 to 8.") + QStringLiteral("\n\n") + excludes, {multiTab, count}}});
+    m_table->setSections({TableSection{{}, shownDetail("CountOfTabs") + QStringLiteral("\n\n") + excludes, {multiTab, count}}});
     if (TableCell* cell = m_table->cellWithId(CountRow)) {
         // The short title stays on one line; the field takes what is left.
         QLabel* title = cell->titleLabel();
@@ -67,7 +68,8 @@ bool KVWkWebviewSettingsController::countEnded()
     if (!cell || OtherSettingsRules::acceptTabCount(cell->textField()->text()))
         return true;
     cell->textField()->setText(QString::number(OtherSettingsRules::largestTabCount()));
-    makeToast(this, QStringLiteral("Invalid Number of Tabs. Please enter value between or equal to 1 - 8."));
+    //% "Invalid Number of Tabs. Please enter value between or equal to 1 - 8."
+    makeToast(this, qtTrId("SETTINGS_INVALID_TAB_COUNT"));
     return false;
 }
 

@@ -32,7 +32,8 @@ Alert* askToDelete(Screen* editor, const QString& question, std::function<EditOu
 {
     auto* alert = new Alert(question);
     const QPointer<Screen> self(editor);
-    alert->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self, remove = std::move(remove)](Alert&) {
+    //% "Yes"
+    alert->addButton(qtTrId("TEXT_YES"), Alert::Role::Destructive, [self, remove = std::move(remove)](Alert&) {
         if (!self)
             return;
         const EditOutcome outcome = remove();
@@ -42,7 +43,8 @@ Alert* askToDelete(Screen* editor, const QString& question, std::function<EditOu
         }
         leave(self);
     });
-    alert->addButton(QStringLiteral("No"), Alert::Role::Cancel);
+    //% "No"
+    alert->addButton(qtTrId("TEXT_NO"), Alert::Role::Cancel);
     alert->showOver(editor);
     return alert;
 }
@@ -63,8 +65,10 @@ void takeChosenImage(Screen* editor, KVFilePickerController* picker, int action,
     if (action != 1)
         return;
     if (picker->selectedFileType() != FilePickerLists::title(FileGroup::Image)) {
-        makeToast(editor, QStringLiteral("Please select a valid image file"),
-                  {std::chrono::seconds(2), ToastPosition::Center, QStringLiteral("Invalid Image File!"), {}});
+        //% "Please select a valid image file"
+        makeToast(editor, qtTrId("SETTINGS_SELECT_VALID_IMAGE"),
+                  //% "Invalid Image File!"
+                  {std::chrono::seconds(2), ToastPosition::Center, qtTrId("SETTINGS_INVALID_IMAGE_FILE"), {}});
         return;
     }
     iconPath = picker->fileSelected();

@@ -1148,5 +1148,1091 @@
         <source>ERROR</source>
         <translation>ERROR</translation>
     </message>
+    <message id="PREF_RefreshOnError_TITLE">
+        <source>Refresh Current Page on Recovering from Error</source>
+        <translation>Refresh Current Page on Recovering from Error</translation>
+    </message>
+    <message id="PREF_CopyPaste_TITLE">
+        <source>Enable Copy Paste</source>
+        <translation>Enable Copy Paste</translation>
+    </message>
+    <message id="PREF_PhoneLinks_TITLE">
+        <source>Phone Numbers</source>
+        <translation>Phone Numbers</translation>
+    </message>
+    <message id="PREF_PhoneLinks_DETAIL">
+        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
+        <translation>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</translation>
+    </message>
+    <message id="PREF_PrintLinks_TITLE">
+        <source>Print Links</source>
+        <translation>Print Links</translation>
+    </message>
+    <message id="PREF_DrivingMode_TITLE">
+        <source>Motion Detection</source>
+        <translation>Motion Detection</translation>
+    </message>
+    <message id="PREF_DrivingMode_DETAIL">
+        <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
+        <translation>Lock the screen while the device moves (devices with a mobile data modem)</translation>
+    </message>
+    <message id="PREF_MotionType_TITLE">
+        <source>Sensitivity</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Walking">
+        <source>Walking</source>
+        <translation>Walking</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Running">
+        <source>Running</source>
+        <translation>Running</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Automotive">
+        <source>Automotive</source>
+        <translation>Automotive</translation>
+    </message>
+    <message id="PREF_IdleTimeout_TITLE">
+        <source>Idle Timeout (Seconds)</source>
+        <translation>Idle Timeout (Seconds)</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_TITLE">
+        <source>Allow All Websites</source>
+        <translation>Allow All Websites</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_DETAIL">
+        <source>Every website except the blocked ones; the menu lists them</source>
+        <translation>Every website except the blocked ones; the menu lists them</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_TITLE">
+        <source>Enable Content Blocking</source>
+        <translation>Enable Content Blocking</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_DETAIL">
+        <source>Enable to allow content blocking</source>
+        <translation>Enable to allow content blocking</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_TITLE">
+        <source>Add keywords to block access</source>
+        <translation>Add keywords to block access</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_DETAIL">
+        <source>Block sites containing the keywords</source>
+        <translation>Block sites containing the keywords</translation>
+    </message>
+    <message id="PREF_IgnoreSSLWarnings_TITLE">
+        <source>Ignore SSL Warnings</source>
+        <translation>Ignore SSL Warnings</translation>
+    </message>
+    <message id="PREF_GoHomeOnNetworkGain_TITLE">
+        <source>Go to Home on Network Gain</source>
+        <translation>Go to Home on Network Gain</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_TITLE">
+        <source>Go to Home</source>
+        <translation>Go to Home</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_DETAIL">
+        <source>Goto Home Screen on idletimeout</source>
+        <translation>Goto Home Screen on idletimeout</translation>
+    </message>
+    <message id="PREF_EnableMenu_TITLE">
+        <source>Show Options Menu on Browser Screen</source>
+        <translation>Show Options Menu on Browser Screen</translation>
+    </message>
+    <message id="PREF_PrivateBrowsing_TITLE">
+        <source>Clear Cookies on Home</source>
+        <translation>Clear Cookies on Home</translation>
+    </message>
+    <message id="PREF_OfflineCacheBrowsing_TITLE">
+        <source>Clear App Cache on Home</source>
+        <translation>Clear App Cache on Home</translation>
+    </message>
+    <message id="PREF_PluginsEnable_TITLE">
+        <source>Enable Browser Plugins</source>
+        <translation>Enable Browser Plugins</translation>
+    </message>
+    <message id="PREF_PluginsEnable_DETAIL">
+        <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
+        <translation>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</translation>
+    </message>
+    <message id="PREF_Wallpaper_TITLE">
+        <source>Wallpaper</source>
+        <translation>Wallpaper</translation>
+    </message>
+    <message id="PREF_ZoomEnable_TITLE">
+        <source>Enable Zoom</source>
+        <translation>Enable Zoom</translation>
+    </message>
+    <message id="PREF_FullScreen_TITLE">
+        <source>Enable FullScreen</source>
+        <translation>Enable FullScreen</translation>
+    </message>
+    <message id="PREF_PreventSuspend_TITLE">
+        <source>Prevent Device Suspend</source>
+        <translation>Prevent Device Suspend</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_TITLE">
+        <source>Wallpaper Style</source>
+        <translation>Wallpaper Style</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Center">
+        <source>Center</source>
+        <translation>Center</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Stretch">
+        <source>Stretch</source>
+        <translation>Stretch</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_AspectFit">
+        <source>AspectFit</source>
+        <translation>AspectFit</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_TITLE">
+        <source>Browser Orientation</source>
+        <translation>Browser Orientation</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_None">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Landscape">
+        <source>Landscape</source>
+        <translation>Landscape</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Portrait">
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message id="PREF_PasswordTimeout_TITLE">
+        <source>Restrict Settings after (Minutes)</source>
+        <translation>Restrict Settings after (Minutes)</translation>
+    </message>
+    <message id="PREF_RestrictSettings_TITLE">
+        <source>Restrict Korvel Settings Menu</source>
+        <translation>Restrict Korvel Settings Menu</translation>
+    </message>
+    <message id="PREF_UserAgents_TITLE">
+        <source>User Agent</source>
+        <translation>User Agent</translation>
+    </message>
+    <message id="PREF_MakeToast_TITLE">
+        <source>Enable Toast Messages</source>
+        <translation>Enable Toast Messages</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_TITLE">
+        <source>Enable ScreenSaver</source>
+        <translation>Enable ScreenSaver</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_DETAIL">
+        <source>Starts after the idle timeout; any touch ends it.</source>
+        <translation>Starts after the idle timeout; any touch ends it.</translation>
+    </message>
+    <message id="PREF_ScreenSaver_TITLE">
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message id="PREF_ScreenSaver_DETAIL">
+        <source>https://... or a file name</source>
+        <translation>https://... or a file name</translation>
+    </message>
+    <message id="PREF_EnableToolBar_TITLE">
+        <source>Show Navigation Toolbar</source>
+        <translation>Show Navigation Toolbar</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_TITLE">
+        <source>Tap count</source>
+        <translation>Tap count</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_DETAIL">
+        <source>Number of taps to access settings. Default 5.</source>
+        <translation>Number of taps to access settings. Default 5.</translation>
+    </message>
+    <message id="PREF_AccessDenied_TITLE">
+        <source>Go to Home on Access Denied</source>
+        <translation>Go to Home on Access Denied</translation>
+    </message>
+    <message id="PREF_ServerSwitch_TITLE">
+        <source>Enable Upload Server</source>
+        <translation>Enable Upload Server</translation>
+    </message>
+    <message id="PREF_Port_TITLE">
+        <source>Run on Port</source>
+        <translation>Run on Port</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_TITLE">
+        <source>Upload Access Code</source>
+        <translation>Upload Access Code</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_DETAIL">
+        <source>Asked of every other device that uses the upload server; empty leaves it open.</source>
+        <translation>Asked of every other device that uses the upload server; empty leaves it open.</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_TITLE">
+        <source>Use HTTPS</source>
+        <translation>Use HTTPS</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_DETAIL">
+        <source>With the device's own certificate, which a phone checks by its fingerprint</source>
+        <translation>With the device's own certificate, which a phone checks by its fingerprint</translation>
+    </message>
+    <message id="PREF_Zoom_TITLE">
+        <source>Set Initial Zoom Level</source>
+        <translation>Set Initial Zoom Level</translation>
+    </message>
+    <message id="PREF_Bounce_TITLE">
+        <source>WebView Bounce</source>
+        <translation>WebView Bounce</translation>
+    </message>
+    <message id="PREF_Bounce_DETAIL">
+        <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
+        <translation>No effect on this device: the web engine scrolls pages without bouncing.</translation>
+    </message>
+    <message id="PREF_AllowPopup_TITLE">
+        <source>Allow Pop-Ups</source>
+        <translation>Allow Pop-Ups</translation>
+    </message>
+    <message id="PREF_AllowPopupInSameWindow_TITLE">
+        <source>Show Pop-Ups in same window</source>
+        <translation>Show Pop-Ups in same window</translation>
+    </message>
+    <message id="PREF_EnableRefreshButton_TITLE">
+        <source>Show Refresh Button</source>
+        <translation>Show Refresh Button</translation>
+    </message>
+    <message id="PREF_EnableHomeButton_TITLE">
+        <source>Show Home Button</source>
+        <translation>Show Home Button</translation>
+    </message>
+    <message id="PREF_EnableBackButton_TITLE">
+        <source>Show Back Button</source>
+        <translation>Show Back Button</translation>
+    </message>
+    <message id="PREF_EnableForwardButton_TITLE">
+        <source>Show Forward Button</source>
+        <translation>Show Forward Button</translation>
+    </message>
+    <message id="PREF_EnablePrintButton_TITLE">
+        <source>Show Print Button</source>
+        <translation>Show Print Button</translation>
+    </message>
+    <message id="PREF_RefreshImage_TITLE">
+        <source>Refresh Button Image</source>
+        <translation>Refresh Button Image</translation>
+    </message>
+    <message id="PREF_RefreshImage_DETAIL">
+        <source>Image used to show Refresh Button. Recommended size: 44*44</source>
+        <translation>Image used to show Refresh Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_HomeImage_TITLE">
+        <source>Home Button Image</source>
+        <translation>Home Button Image</translation>
+    </message>
+    <message id="PREF_HomeImage_DETAIL">
+        <source>Image used to show Home Button. Recommended size: 44*44</source>
+        <translation>Image used to show Home Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_BackImage_TITLE">
+        <source>Back Button Image</source>
+        <translation>Back Button Image</translation>
+    </message>
+    <message id="PREF_BackImage_DETAIL">
+        <source>Image used to show Back Button. Recommended size: 44*44</source>
+        <translation>Image used to show Back Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_ForwardImage_TITLE">
+        <source>Forward Button Image</source>
+        <translation>Forward Button Image</translation>
+    </message>
+    <message id="PREF_ForwardImage_DETAIL">
+        <source>Image used to show Forward Button. Recommended size: 44*44</source>
+        <translation>Image used to show Forward Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_PrintImage_TITLE">
+        <source>Print Button Image</source>
+        <translation>Print Button Image</translation>
+    </message>
+    <message id="PREF_PrintImage_DETAIL">
+        <source>Image used to show Print Button. Recommended size: 44*44</source>
+        <translation>Image used to show Print Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_ToolbarImage_TITLE">
+        <source>Toolbar Background</source>
+        <translation>Toolbar Background</translation>
+    </message>
+    <message id="PREF_ToolbarImage_DETAIL">
+        <source>Image for Navigation Toolbar Background</source>
+        <translation>Image for Navigation Toolbar Background</translation>
+    </message>
+    <message id="PREF_Brightness_TITLE">
+        <source>Adjust Brightness</source>
+        <translation>Adjust Brightness</translation>
+    </message>
+    <message id="PREF_AllowDragDrop_TITLE">
+        <source>Allow Icon Relocation</source>
+        <translation>Allow Icon Relocation</translation>
+    </message>
+    <message id="PREF_AllowResize_TITLE">
+        <source>Allow Icon Resize</source>
+        <translation>Allow Icon Resize</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_TITLE">
+        <source>Schedule Power Saver</source>
+        <translation>Schedule Power Saver</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_DETAIL">
+        <source>Dim after the idle timeout only inside these hours</source>
+        <translation>Dim after the idle timeout only inside these hours</translation>
+    </message>
+    <message id="PREF_StartTime_TITLE">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message id="PREF_StartTime_DETAIL">
+        <source>Hours</source>
+        <translation>Hours</translation>
+    </message>
+    <message id="PREF_EndTime_TITLE">
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message id="PREF_EndTime_DETAIL">
+        <source>Hours</source>
+        <translation>Hours</translation>
+    </message>
+    <message id="PREF_DaySelected_TITLE">
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_TITLE">
+        <source>Always Save Power</source>
+        <translation>Always Save Power</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_DETAIL">
+        <source>Dim the screen after every idle timeout</source>
+        <translation>Dim the screen after every idle timeout</translation>
+    </message>
+    <message id="PREF_UseMultiTab_TITLE">
+        <source>Enable Multi-Tab</source>
+        <translation>Enable Multi-Tab</translation>
+    </message>
+    <message id="PREF_EnableLoadingIcon_TITLE">
+        <source>Enable Loading Icon</source>
+        <translation>Enable Loading Icon</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_TITLE">
+        <source>Custom User Agent Header</source>
+        <translation>Custom User Agent Header</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_DETAIL">
+        <source>Note:If Header field is empty.Default header is set to Korvel.</source>
+        <translation>Note:If Header field is empty.Default header is set to Korvel.</translation>
+    </message>
+    <message id="PREF_EnableCustomUserAgentHeader_TITLE">
+        <source>Enable Custom User Agent Header</source>
+        <translation>Enable Custom User Agent Header</translation>
+    </message>
+    <message id="PREF_CountOfTabs_TITLE">
+        <source>Maximum Number of Tab(s)</source>
+        <translation>Maximum Number of Tab(s)</translation>
+    </message>
+    <message id="PREF_CountOfTabs_DETAIL">
+        <source>Enter a value between 1 to 8.</source>
+        <translation>Enter a value between 1 to 8.</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_TITLE">
+        <source>Show Files Using Google Docs</source>
+        <translation>Show Files Using Google Docs</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_DETAIL">
+        <source>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</source>
+        <translation>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_TITLE">
+        <source>PDF Viewer</source>
+        <translation>PDF Viewer</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_DETAIL">
+        <source>Opens PDF documents in the kiosk's own reader.</source>
+        <translation>Opens PDF documents in the kiosk's own reader.</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_TITLE">
+        <source>Allow Download</source>
+        <translation>Allow Download</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_DETAIL">
+        <source>The reader's Download button saves the document in Documents.</source>
+        <translation>The reader's Download button saves the document in Documents.</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_TITLE">
+        <source>Allow Print</source>
+        <translation>Allow Print</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_DETAIL">
+        <source>The reader's Share sheet offers printing.</source>
+        <translation>The reader's Share sheet offers printing.</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_TITLE">
+        <source>Allow Downloads</source>
+        <translation>Allow Downloads</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_DETAIL">
+        <source>Allows files to be downloaded to this device</source>
+        <translation>Allows files to be downloaded to this device</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_TITLE">
+        <source>Open File After Download</source>
+        <translation>Open File After Download</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_DETAIL">
+        <source>Opens a file as soon as it has downloaded</source>
+        <translation>Opens a file as soon as it has downloaded</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_TITLE">
+        <source>Keep Download History</source>
+        <translation>Keep Download History</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_DETAIL">
+        <source>Keeps a list of downloaded files</source>
+        <translation>Keeps a list of downloaded files</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_TITLE">
+        <source>Page Memory Limit (MB)</source>
+        <translation>Page Memory Limit (MB)</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_DETAIL">
+        <source>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</source>
+        <translation>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_TITLE">
+        <source>Restart Daily At (HH:MM)</source>
+        <translation>Restart Daily At (HH:MM)</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_DETAIL">
+        <source>Korvel restarts at this time, or later once nobody uses it. Empty: never.</source>
+        <translation>Korvel restarts at this time, or later once nobody uses it. Empty: never.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_TITLE">
+        <source>Strict Loading</source>
+        <translation>Strict Loading</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_TITLE">
+        <source>Also allowed for loading</source>
+        <translation>Also allowed for loading</translation>
+    </message>
+    <message id="PREF_LearnSubresources_TITLE">
+        <source>Learn What Pages Load</source>
+        <translation>Learn What Pages Load</translation>
+    </message>
+    <message id="ADMIN_ABOUT">
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message id="ADMIN_ABOUT_APPLICATION">
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message id="ADMIN_ABOUT_VERSION">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message id="SETTINGS_UPDATE">
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message id="SETTINGS_ADD">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="SETTINGS_URL_LABEL">
+        <source>URL:</source>
+        <translation>URL:</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITE_DETAILS">
+        <source>Blocked Website Details</source>
+        <translation>Blocked Website Details</translation>
+    </message>
+    <message id="SETTINGS_DELETE_WEBSITE_QUESTION">
+        <source>Are you sure you want to delete this website?</source>
+        <translation>Are you sure you want to delete this website?</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_ADVANCED">
+        <source>Advanced Settings</source>
+        <translation>Advanced Settings</translation>
+    </message>
+    <message id="SETTINGS_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_NONE">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="SETTINGS_WEBSITE_DETAILS">
+        <source>Website Details</source>
+        <translation>Website Details</translation>
+    </message>
+    <message id="SETTINGS_ASSIGN_CATEGORY">
+        <source>Assign Category:</source>
+        <translation>Assign Category:</translation>
+    </message>
+    <message id="SETTINGS_TITLE_LABEL">
+        <source>Title:</source>
+        <translation>Title:</translation>
+    </message>
+    <message id="SETTINGS_ICON_PATH_LABEL">
+        <source>Icon Path:</source>
+        <translation>Icon Path:</translation>
+    </message>
+    <message id="SETTINGS_RUN_AT_STARTUP">
+        <source>Run At Startup</source>
+        <translation>Run At Startup</translation>
+    </message>
+    <message id="SETTINGS_HIDE_ICON">
+        <source>Hide Icon</source>
+        <translation>Hide Icon</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_SUBDOMAIN">
+        <source>Allow SubDomain</source>
+        <translation>Allow SubDomain</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_ONLY_THIS_URL">
+        <source>Allow Only This URL</source>
+        <translation>Allow Only This URL</translation>
+    </message>
+    <message id="SETTINGS_USE_FAVICON">
+        <source>Use Favicon</source>
+        <translation>Use Favicon</translation>
+    </message>
+    <message id="SETTINGS_SET_AS_ERROR_PAGE">
+        <source>Set as Error Page</source>
+        <translation>Set as Error Page</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES">
+        <source>Save Changes?</source>
+        <translation>Save Changes?</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES_QUESTION">
+        <source>Do you wish to save the changes?</source>
+        <translation>Do you wish to save the changes?</translation>
+    </message>
+    <message id="SETTINGS_ADD_NEW_CATEGORY">
+        <source>+ Add New Category</source>
+        <translation>+ Add New Category</translation>
+    </message>
+    <message id="SETTINGS_CURRENT_BRIGHTNESS">
+        <source>Current Brightness: %d %%</source>
+        <translation>Current Brightness: %d %%</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_BROWSER_PREFERENCES">
+        <source>Browser Preferences</source>
+        <translation>Browser Preferences</translation>
+    </message>
+    <message id="SETTINGS_SERVER_OFF">
+        <source>Server is OFF</source>
+        <translation>Server is OFF</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON">
+        <source>Server Running on: %@:%ld</source>
+        <translation>Server Running on: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_DEFAULT">
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT">
+        <source>Reset Icon Layout</source>
+        <translation>Reset Icon Layout</translation>
+    </message>
+    <message id="SETTINGS_WALLPAPER_PLACEHOLDER">
+        <source>&lt;enter file name in documents directory&gt;</source>
+        <translation>&lt;enter file name in documents directory&gt;</translation>
+    </message>
+    <message id="SETTINGS_SECTION_ADMIN">
+        <source>Browser Admin Settings</source>
+        <translation>Browser Admin Settings</translation>
+    </message>
+    <message id="SETTINGS_SECTION_PRIVACY">
+        <source>Privacy Settings</source>
+        <translation>Privacy Settings</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WINDOW">
+        <source>Browser Window Settings</source>
+        <translation>Browser Window Settings</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WALLPAPER">
+        <source>Wallpaper Settings</source>
+        <translation>Wallpaper Settings</translation>
+    </message>
+    <message id="SETTINGS_SECTION_IDLE">
+        <source>Idle Timeout Settings</source>
+        <translation>Idle Timeout Settings</translation>
+    </message>
+    <message id="SETTINGS_SECTION_SERVER">
+        <source>Server Settings</source>
+        <translation>Server Settings</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_NAVIGATION_TOOLBAR">
+        <source>Configure Navigation Toolbar</source>
+        <translation>Configure Navigation Toolbar</translation>
+    </message>
+    <message id="SETTINGS_CONFIGURE_TOOLBAR_DETAIL">
+        <source>Tap to configure the toolbar.</source>
+        <translation>Tap to configure the toolbar.</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SPECIAL_LINKS">
+        <source>Enable Special Links</source>
+        <translation>Enable Special Links</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE">
+        <source>ScreenSaver Mode</source>
+        <translation>ScreenSaver Mode</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE_DETAIL">
+        <source>Tap to configure ScreenSaver on idletimeout</source>
+        <translation>Tap to configure ScreenSaver on idletimeout</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_POWER_SAVER">
+        <source>Power Saver Mode</source>
+        <translation>Power Saver Mode</translation>
+    </message>
+    <message id="SETTINGS_POWER_SAVER_MODE_DETAIL">
+        <source>Tap to configure Power Saver on idletimeout</source>
+        <translation>Tap to configure Power Saver on idletimeout</translation>
+    </message>
+    <message id="SETTINGS_NOT_SAVED">
+        <source>The settings could not be saved.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON_URL">
+        <source>Running on URL: %@:%ld</source>
+        <translation>Running on URL: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_SERVER_ERROR">
+        <source>Error running the server</source>
+        <translation>Error running the server</translation>
+    </message>
+    <message id="SETTINGS_SERVER_NO_ADDRESS">
+        <source>Local ip could not be retrieved. Please check your wifi settings.</source>
+        <translation>Local ip could not be retrieved. Please check your wifi settings.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RESTART">
+        <source>Error running server. Please switch on/off again</source>
+        <translation>Error running server. Please switch on/off again</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT_QUESTION">
+        <source>Do you want to reset the icon layout on Korvel HomeScreen ?</source>
+        <translation>Do you want to reset the icon layout on Korvel HomeScreen ?</translation>
+    </message>
+    <message id="SETTINGS_ICON_LAYOUT_RESET">
+        <source>Icon Layout set to default</source>
+        <translation>Icon Layout set to default</translation>
+    </message>
+    <message id="SETTINGS_ENABLE_TOOLBAR_FIRST">
+        <source>Enable 'Show Navigation Toolbar' to configure.</source>
+        <translation>Enable 'Show Navigation Toolbar' to configure.</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_FILE">
+        <source>Please select a valid file</source>
+        <translation>Please select a valid file</translation>
+    </message>
+    <message id="SETTINGS_INVALID_FILE">
+        <source>Invalid File!</source>
+        <translation>Invalid File!</translation>
+    </message>
+    <message id="LOG_TITLE">
+        <source>Korvel Log</source>
+        <translation>Korvel Log</translation>
+    </message>
+    <message id="LOG_CLEAR">
+        <source>Clear Log</source>
+        <translation>Clear Log</translation>
+    </message>
+    <message id="LOG_CLEAR_QUESTION">
+        <source>Are you sure?</source>
+        <translation>Are you sure?</translation>
+    </message>
+    <message id="LOG_ALLOW_WEBSITE_QUESTION">
+        <source>Allow this WebSite: %@ ?</source>
+        <translation>Allow this WebSite: %@ ?</translation>
+    </message>
+    <message id="LOG_ALLOW">
+        <source>Allow</source>
+        <translation>Allow</translation>
+    </message>
+    <message id="LOG_DELETE_WEBSITE_QUESTION">
+        <source>Delete this URL from Allowed WebSites: %@ ?</source>
+        <translation>Delete this URL from Allowed WebSites: %@ ?</translation>
+    </message>
+    <message id="LOG_WEBSITE_ALLOWED">
+        <source>Website Allowed!</source>
+        <translation>Website Allowed!</translation>
+    </message>
+    <message id="LOG_WEBSITE_DELETED">
+        <source> Website Deleted!</source>
+        <translation> Website Deleted!</translation>
+    </message>
+    <message id="SETTINGS_TITLE">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="LOG_PREPARING">
+        <source>Preparing Logs...</source>
+        <translation>Preparing Logs...</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_DETAILS">
+        <source>Enter Category Details</source>
+        <translation>Enter Category Details</translation>
+    </message>
+    <message id="SETTINGS_DELETE_CATEGORY_QUESTION">
+        <source>Are you sure you want to delete this category?</source>
+        <translation>Are you sure you want to delete this category?</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_BUTTONS">
+        <source>Buttons</source>
+        <translation>Buttons</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_IMAGES">
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message id="SETTINGS_CHECK_AND_RETRY">
+        <source>Please check and try again</source>
+        <translation>Please check and try again</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IMAGE_FILE">
+        <source>Invalid Image File!</source>
+        <translation>Invalid Image File!</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_IMAGE">
+        <source>Please select a valid image file</source>
+        <translation>Please select a valid image file</translation>
+    </message>
+    <message id="SETTINGS_ALLOWED_WEBSITES">
+        <source>Allowed Websites</source>
+        <translation>Allowed Websites</translation>
+    </message>
+    <message id="SETTINGS_EDIT_CATEGORIES">
+        <source>Add/Edit Categories</source>
+        <translation>Add/Edit Categories</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_CATEGORY">
+        <source>Search Category</source>
+        <translation>Search Category</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITES">
+        <source>Blocked Websites</source>
+        <translation>Blocked Websites</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SCREENSAVER">
+        <source>Screensaver Mode</source>
+        <translation>Screensaver Mode</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_SCREENSAVER_FILE">
+        <source>Please select a valid Image/Video/HTML file</source>
+        <translation>Please select a valid Image/Video/HTML file</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_TITLE">
+        <source>Search Settings</source>
+        <translation>Search Settings</translation>
+    </message>
+    <message id="SETTINGS_SET">
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GET_STARTED">
+        <source>Get Started</source>
+        <translation>Get Started</translation>
+    </message>
+    <message id="CLOUD_IMPORT_FROM_CLOUD">
+        <source>Import from Cloud</source>
+        <translation>Import from Cloud</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GOT_IT">
+        <source>OK, Got it</source>
+        <translation>OK, Got it</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAB_COUNT">
+        <source>Invalid Number of Tabs. Please enter value between or equal to 1 - 8.</source>
+        <translation>Invalid Number of Tabs. Please enter value between or equal to 1 - 8.</translation>
+    </message>
+    <message id="SETTINGS_MENU_ALLOWED_DETAIL">
+        <source>List of allowed websites</source>
+        <translation>List of allowed websites</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES">
+        <source>Manage Categories</source>
+        <translation>Manage Categories</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES_DETAIL">
+        <source>Add/Edit/Remove Categories</source>
+        <translation>Add/Edit/Remove Categories</translation>
+    </message>
+    <message id="SETTINGS_MENU_BROWSER_PREFERENCES_DETAIL">
+        <source>Korvel Browser Preferences</source>
+        <translation>Korvel Browser Preferences</translation>
+    </message>
+    <message id="SETTINGS_MENU_ADVANCED_DETAIL">
+        <source>Korvel Advanced Settings</source>
+        <translation>Korvel Advanced Settings</translation>
+    </message>
+    <message id="SETTINGS_MENU_IMPORT_EXPORT">
+        <source>Import/Export</source>
+        <translation>Import/Export</translation>
+    </message>
+    <message id="TRANSFER_TITLE">
+        <source>Import/Export Settings</source>
+        <translation>Import/Export Settings</translation>
+    </message>
+    <message id="SETTINGS_MENU_LOG">
+        <source>View Korvel Log</source>
+        <translation>View Korvel Log</translation>
+    </message>
+    <message id="SETTINGS_MENU_BLOCKED_DETAIL">
+        <source>List of blocked websites</source>
+        <translation>List of blocked websites</translation>
+    </message>
+    <message id="SETTINGS_ADMIN_PASSWORD_DETAIL">
+        <source>The password that opens these settings</source>
+        <translation>The password that opens these settings</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_FILE">
+        <source>Export to File</source>
+        <translation>Export to File</translation>
+    </message>
+    <message id="TRANSFER_TO_FILE_DETAIL">
+        <source>To a file in Documents Directory</source>
+        <translation>To a file in Documents Directory</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD">
+        <source>Export to Cloud</source>
+        <translation>Export to Cloud</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD_DETAIL">
+        <source>Export Settings to Cloud storage</source>
+        <translation>Export Settings to Cloud storage</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR">
+        <source>Export Settings to Cloud and Generate QR Code</source>
+        <translation>Export Settings to Cloud and Generate QR Code</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR_DETAIL">
+        <source>Export Settings to Cloud storage and show Cloud ID as QR Code</source>
+        <translation>Export Settings to Cloud storage and show Cloud ID as QR Code</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR">
+        <source>Export for Pellmor</source>
+        <translation>Export for Pellmor</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR_DETAIL">
+        <source>Export as txt file for Pellmor Configuration</source>
+        <translation>Export as txt file for Pellmor Configuration</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_FILE">
+        <source>Import from File</source>
+        <translation>Import from File</translation>
+    </message>
+    <message id="TRANSFER_FROM_FILE_DETAIL">
+        <source>From a file in Documents Directory</source>
+        <translation>From a file in Documents Directory</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_CLOUD_DETAIL">
+        <source>Import settings from Cloud storage</source>
+        <translation>Import settings from Cloud storage</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL">
+        <source>Import from URL</source>
+        <translation>Import from URL</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL_DETAIL">
+        <source>Import settings from URL</source>
+        <translation>Import settings from URL</translation>
+    </message>
+    <message id="TRANSFER_RESET">
+        <source>Reset Settings</source>
+        <translation>Reset Settings</translation>
+    </message>
+    <message id="TRANSFER_RESET_DETAIL">
+        <source>Set settings to default</source>
+        <translation>Set settings to default</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT">
+        <source>AutoImport Korvel Settings:</source>
+        <translation>AutoImport Korvel Settings:</translation>
+    </message>
+    <message id="TRANSFER_AUTOMATIC_IMPORT">
+        <source>Automatic Import</source>
+        <translation>Automatic Import</translation>
+    </message>
+    <message id="TRANSFER_PERIOD">
+        <source>Periodically Check (Minutes)</source>
+        <translation>Periodically Check (Minutes)</translation>
+    </message>
+    <message id="CLOUD_EXPORT_NEW_ID">
+        <source>Export to New Cloud ID</source>
+        <translation>Export to New Cloud ID</translation>
+    </message>
+    <message id="CLOUD_EXPORT_EXISTING_ID">
+        <source>Export to existing ID</source>
+        <translation>Export to existing ID</translation>
+    </message>
+    <message id="CLOUD_EXPORTING">
+        <source>Exporting..</source>
+        <translation>Exporting..</translation>
+    </message>
+    <message id="CLOUD_COPY_ID">
+        <source>Copy ID</source>
+        <translation>Copy ID</translation>
+    </message>
+    <message id="QR_SCAN_FOR_CLOUD_ID">
+        <source>Scan this QRCode for Cloud ID: %1</source>
+        <translation>Scan this QRCode for Cloud ID: %1</translation>
+    </message>
+    <message id="QR_SAVE">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="QR_SHARE">
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message id="QR_SAVED">
+        <source>Successfully saved photo</source>
+        <translation>Successfully saved photo</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_SETTINGS">
+        <source>Export Settings</source>
+        <translation>Export Settings</translation>
+    </message>
+    <message id="CLOUD_AUTO_IMPORT_TITLE">
+        <source>Auto Import from Cloud</source>
+        <translation>Auto Import from Cloud</translation>
+    </message>
+    <message id="CLOUD_IMPORTING">
+        <source>Importing..</source>
+        <translation>Importing..</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_FROM">
+        <source>Auto Import From</source>
+        <translation>Auto Import From</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_FILE">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_CLOUD">
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_URL">
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message id="TRANSFER_PATH">
+        <source>Path:</source>
+        <translation>Path:</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_CLOUD">
+        <source>Automatic import from Cloud</source>
+        <translation>Automatic import from Cloud</translation>
+    </message>
+    <message id="TRANSFER_CLOUD_ID_IN_USE">
+        <source>Cloud ID in use: %1</source>
+        <translation>Cloud ID in use: %1</translation>
+    </message>
+    <message id="TRANSFER_NOT_SET">
+        <source>Not Set</source>
+        <translation>Not Set</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_SETTINGS">
+        <source>Import Settings</source>
+        <translation>Import Settings</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_FILE_PROMPT">
+        <source>Please enter the Filename to export settings</source>
+        <translation>Please enter the Filename to export settings</translation>
+    </message>
+    <message id="TRANSFER_EXPORT">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FILE_PROMPT">
+        <source>Please enter the Filename to import settings</source>
+        <translation>Please enter the Filename to import settings</translation>
+    </message>
+    <message id="TRANSFER_IMPORT">
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_URL_PROMPT">
+        <source>Please enter the file URL to import settings</source>
+        <translation>Please enter the file URL to import settings</translation>
+    </message>
+    <message id="TRANSFER_RESET_QUESTION">
+        <source>This will reset Korvel settings to defaults. Are you sure?</source>
+        <translation>This will reset Korvel settings to defaults. Are you sure?</translation>
+    </message>
+    <message id="QR_INVALID_ID">
+        <source>Invalid ID</source>
+        <translation>Invalid ID</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_MULTITAB">
+        <source>MultiTab Settings</source>
+        <translation>MultiTab Settings</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_PDF_VIEWER">
+        <source>Change PDF Viewer preferences</source>
+        <translation>Change PDF Viewer preferences</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_IMPORT_EXPORT">
+        <source>Import/Export settings</source>
+        <translation>Import/Export settings</translation>
+    </message>
+    <message id="TRANSFER_FIELD_EMPTY">
+        <source>Textfield cannot be empty</source>
+        <translation>Textfield cannot be empty</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IDLE_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 9 and less than 60000.</source>
+        <translation>Invalid Timeout. Please enter value greater than 9 and less than 60000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PASSWORD_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 0 and less than 1000.</source>
+        <translation>Invalid Timeout. Please enter value greater than 0 and less than 1000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAP_COUNT">
+        <source>Invalid Number of Taps. Please enter value between or equal to 4 - 40.</source>
+        <translation>Invalid Number of Taps. Please enter value between or equal to 4 - 40.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PORT">
+        <source>Port cannot be used. Please use port between 1024 and 65535</source>
+        <translation>Port cannot be used. Please use port between 1024 and 65535</translation>
+    </message>
+    <message id="SETTINGS_INVALID_ZOOM">
+        <source>Invalid scale: Please enter between 100 and 999</source>
+        <translation>Invalid scale: Please enter between 100 and 999</translation>
+    </message>
+    <message id="SETTINGS_STRICT_LOADING_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Pages load only from the allowed websites and the hosts below</translation>
+    </message>
+    <message id="SETTINGS_ALSO_ALLOWED_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosts every page may load from, with their sub-domains</translation>
+    </message>
+    <message id="SETTINGS_LEARN_LOADING_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Record the hosts; korvelctl learn show and learn apply</translation>
+    </message>
+    <message id="ADMIN_WELCOME_INSTRUCTIONS">
+        <source> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</source>
+        <translation> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</translation>
+    </message>
 </context>
 </TS>

@@ -62,7 +62,8 @@ Alert* CloudExchange::show(Alert* alert)
 Alert* CloudExchange::showMessage(const QString& title, const QString& message)
 {
     auto* alert = new Alert(title, message);
-    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
+    //% "OK"
+    alert->addButton(qtTrId("SETTINGS_OK"), Alert::Role::Cancel);
     return show(alert);
 }
 

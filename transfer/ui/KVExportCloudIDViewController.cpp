@@ -19,7 +19,8 @@ namespace korvel {
 KVExportCloudIDViewController::KVExportCloudIDViewController(QWidget* parent)
     : Screen(parent)
 {
-    setTitle(QStringLiteral("Export to Cloud"));
+    //% "Export to Cloud"
+    setTitle(qtTrId("TRANSFER_EXPORT_TO_CLOUD"));
     m_table = new TableView(this);
     m_table->setObjectName(QStringLiteral("exportCloudTable"));
     auto* layout = new QVBoxLayout(this);
@@ -36,13 +37,15 @@ void KVExportCloudIDViewController::viewDidLoad()
     KVLog(QStringLiteral("App General"), QStringLiteral("Export to Cloud menu loaded"));
     TableRow newID;
     newID.id = ExportToNewID;
-    newID.title = QStringLiteral("Export to New Cloud ID");
+    //% "Export to New Cloud ID"
+    newID.title = qtTrId("CLOUD_EXPORT_NEW_ID");
     //% "The cloud service issues a new ID for these settings"
     newID.detail = qtTrId("TEXT_EXPORT_NEW_CLOUD_ID_DETAIL");
     newID.image = QStringLiteral("export_cloud.png");
     TableRow existing;
     existing.id = ExportToExistingID;
-    existing.title = QStringLiteral("Export to existing ID");
+    //% "Export to existing ID"
+    existing.title = qtTrId("CLOUD_EXPORT_EXISTING_ID");
     //% "Replace the settings stored under an ID"
     existing.detail = qtTrId("TEXT_EXPORT_EXISTING_CLOUD_ID_DETAIL");
     existing.image = QStringLiteral("export_cloud.png");
@@ -54,7 +57,8 @@ void KVExportCloudIDViewController::didSelectRow(Row row)
 {
     switch (row) {
     case ExportToNewID: {
-        KVCloudRequest* request = m_exchange->start(QStringLiteral("Exporting.."));
+        //% "Exporting.."
+        KVCloudRequest* request = m_exchange->start(qtTrId("CLOUD_EXPORTING"));
         KVLog(QStringLiteral("Export"), QStringLiteral("Exporting to new Cloud ID"));
         QPointer<KVExportCloudIDViewController> self(this);
         request->cloudReqCallback = [self](const QString& message, bool success) {
@@ -82,8 +86,10 @@ void KVExportCloudIDViewController::cloudReq(const QString& message, bool succes
         return;
     }
     auto* alert = new Alert(outcome.title, outcome.message);
-    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
-    alert->addButton(QStringLiteral("Copy ID"), Alert::Role::Default, [issued](Alert&) {
+    //% "OK"
+    alert->addButton(qtTrId("SETTINGS_OK"), Alert::Role::Cancel);
+    //% "Copy ID"
+    alert->addButton(qtTrId("CLOUD_COPY_ID"), Alert::Role::Default, [issued](Alert&) {
         QGuiApplication::clipboard()->setText(issued);
         CloudTransfer::newIDCopied();
     });

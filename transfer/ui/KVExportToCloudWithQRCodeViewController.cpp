@@ -32,7 +32,8 @@ KVExportToCloudWithQRCodeViewController::KVExportToCloudWithQRCodeViewController
 
 void KVExportToCloudWithQRCodeViewController::viewDidLoad()
 {
-    auto* caption = new QLabel(QStringLiteral("Scan this QRCode for Cloud ID: %1").arg(m_cloudID), this);
+    //% "Scan this QRCode for Cloud ID: %1"
+    auto* caption = new QLabel(qtTrId("QR_SCAN_FOR_CLOUD_ID").arg(m_cloudID), this);
     caption->setFont(Theme::bodyFont());
     caption->setAlignment(Qt::AlignCenter);
     caption->setWordWrap(true);
@@ -44,8 +45,10 @@ void KVExportToCloudWithQRCodeViewController::viewDidLoad()
     // Shown at its own size: every module a whole number of pixels, as a camera reads it best.
     picture->setPixmap(QPixmap::fromImage(m_code));
     picture->setMinimumSize(1, 1);
-    auto* save = new QPushButton(QStringLiteral("Save"), this);
-    auto* share = new QPushButton(QStringLiteral("Share"), this);
+    //% "Save"
+    auto* save = new QPushButton(qtTrId("QR_SAVE"), this);
+    //% "Share"
+    auto* share = new QPushButton(qtTrId("QR_SHARE"), this);
     for (QPushButton* button : {save, share}) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setMinimumWidth(160);
@@ -53,7 +56,8 @@ void KVExportToCloudWithQRCodeViewController::viewDidLoad()
     save->setProperty("role", QStringLiteral("primary"));
     connect(save, &QPushButton::clicked, this, [this] {
         if (!this->save().isEmpty())
-            makeToast(this, QStringLiteral("Successfully saved photo"), {std::chrono::seconds(1), ToastPosition::Bottom});
+            //% "Successfully saved photo"
+            makeToast(this, qtTrId("QR_SAVED"), {std::chrono::seconds(1), ToastPosition::Bottom});
     });
     connect(share, &QPushButton::clicked, this, &KVExportToCloudWithQRCodeViewController::share);
 
@@ -77,7 +81,8 @@ void KVExportToCloudWithQRCodeViewController::viewDidAppear(bool)
     // the QR code's screen reports it.
     if (m_opening != Opening::AfterNewID || std::exchange(m_exportStarted, true))
         return;
-    KVCloudRequest* request = m_exchange->start(QStringLiteral("Exporting.."));
+    //% "Exporting.."
+    KVCloudRequest* request = m_exchange->start(qtTrId("CLOUD_EXPORTING"));
     KVLog(QStringLiteral("Export"), QStringLiteral("Settings Export to Cloud started"));
     QPointer<KVExportToCloudWithQRCodeViewController> self(this);
     request->exportCallback = [self](const QString& message, bool success) {

@@ -23,11 +23,14 @@ QString actionText(KVImportExportCloudViewController::Mode mode)
 {
     switch (mode) {
     case KVImportExportCloudViewController::Mode::Export:
-        return QStringLiteral("Export Settings");
+        //% "Export Settings"
+        return qtTrId("TRANSFER_EXPORT_SETTINGS");
     case KVImportExportCloudViewController::Mode::Import:
-        return QStringLiteral("Import from Cloud");
+        //% "Import from Cloud"
+        return qtTrId("CLOUD_IMPORT_FROM_CLOUD");
     case KVImportExportCloudViewController::Mode::AutoImport:
-        return QStringLiteral("OK");
+        //% "OK"
+        return qtTrId("SETTINGS_OK");
     }
     return QString();
 }
@@ -40,13 +43,14 @@ KVImportExportCloudViewController::KVImportExportCloudViewController(Mode mode, 
 {
     switch (mode) {
     case Mode::Export:
-        setTitle(QStringLiteral("Export Settings"));
+        setTitle(qtTrId("TRANSFER_EXPORT_SETTINGS"));
         break;
     case Mode::Import:
-        setTitle(QStringLiteral("Import from Cloud"));
+        setTitle(qtTrId("CLOUD_IMPORT_FROM_CLOUD"));
         break;
     case Mode::AutoImport:
-        setTitle(QStringLiteral("Auto Import from Cloud"));
+        //% "Auto Import from Cloud"
+        setTitle(qtTrId("CLOUD_AUTO_IMPORT_TITLE"));
         m_cloudID = KVSettings::getSettingsObject().kvAutoImport.cloudID;
         break;
     }
@@ -97,7 +101,8 @@ void KVImportExportCloudViewController::reloadList()
     TableSection top{QString(), QString(), {field, action}};
     TableRow scan;
     scan.id = ScanQRCode;
-    scan.title = QStringLiteral("Scan QR Code");
+    //% "Scan QR Code"
+    scan.title = qtTrId("TITLE_SCAN_QR");
     scan.accessory = Accessory::Disclosure;
     top.rows.append(scan);
     TableRow show;
@@ -184,7 +189,8 @@ void KVImportExportCloudViewController::mainAction()
     QPointer<KVImportExportCloudViewController> self(this);
     switch (m_mode) {
     case Mode::Export: {
-        KVCloudRequest* request = m_exchange->start(QStringLiteral("Exporting.."));
+        //% "Exporting.."
+        KVCloudRequest* request = m_exchange->start(qtTrId("CLOUD_EXPORTING"));
         KVLog(QStringLiteral("Export"), QStringLiteral("Settings Export to Cloud started"));
         request->exportCallback = [self, typed](const QString& message, bool success) {
             if (self)
@@ -194,7 +200,8 @@ void KVImportExportCloudViewController::mainAction()
         return;
     }
     case Mode::Import: {
-        KVCloudRequest* request = m_exchange->start(QStringLiteral("Importing.."));
+        //% "Importing.."
+        KVCloudRequest* request = m_exchange->start(qtTrId("CLOUD_IMPORTING"));
         KVLog(QStringLiteral("Import"), QStringLiteral("Settings Import from Cloud started"));
         request->importCallback = [self, typed](const QString& message, bool success) {
             if (self)

@@ -29,7 +29,6 @@ namespace korvel {
 namespace {
 
 const QString kTitle = QStringLiteral("Korvel");
-const QString kEmpty = QStringLiteral("Textfield cannot be empty");
 
 TableRow row(KVImportExportViewController::Row id, const QString& title, const QString& detail)
 {
@@ -47,7 +46,8 @@ Alert* prompt(const QString& title, const QString& message, const QString& remem
 {
     auto* alert = new Alert(title, message);
     alert->addTextField(QString(), Alert::TextEntry::Plain, remembered);
-    alert->addButton(QStringLiteral("Cancel"), Alert::Role::Cancel);
+    //% "Cancel"
+    alert->addButton(qtTrId("TEXT_CANCEL"), Alert::Role::Cancel);
     alert->addButton(action, Alert::Role::Default, [done = std::move(done)](Alert& answered) { done(answered.textFieldText(0)); });
     return alert;
 }
@@ -105,7 +105,8 @@ QString KVImportExportViewController::originText(const QString& typedName)
 KVImportExportViewController::KVImportExportViewController(QWidget* parent)
     : Screen(parent)
 {
-    setTitle(QStringLiteral("Import/Export Settings"));
+    //% "Import/Export Settings"
+    setTitle(qtTrId("TRANSFER_TITLE"));
     m_table = new TableView(this);
     m_table->setObjectName(QStringLiteral("importExportTable"));
     auto* layout = new QVBoxLayout(this);
@@ -185,50 +186,79 @@ void KVImportExportViewController::reloadTable()
     const bool cloud = m_section.source == 1;
     TableRow onOff;
     onOff.id = AutoImportSwitch;
-    onOff.title = QStringLiteral("AutoImport Korvel Settings:");
+    //% "AutoImport Korvel Settings:"
+    onOff.title = qtTrId("TRANSFER_AUTO_IMPORT");
     onOff.accessory = Accessory::Switch;
     onOff.checked = on;
     TableRow from;
     from.id = AutoImportFrom;
-    from.title = QStringLiteral("Auto Import From");
+    //% "Auto Import From"
+    from.title = qtTrId("TRANSFER_AUTO_IMPORT_FROM");
     from.accessory = Accessory::Segmented;
-    from.segments = {QStringLiteral("File"), QStringLiteral("Cloud"), QStringLiteral("URL")};
+    //% "File"
+    //% "Cloud"
+    //% "URL"
+    from.segments = {qtTrId("TRANSFER_SOURCE_FILE"), qtTrId("TRANSFER_SOURCE_CLOUD"), qtTrId("TRANSFER_SOURCE_URL")};
     from.selectedSegment = m_section.source;
     from.enabled = on;
     TableRow path;
     path.id = AutoImportPath;
-    path.title = QStringLiteral("Path:");
+    //% "Path:"
+    path.title = qtTrId("TRANSFER_PATH");
     path.accessory = Accessory::TextField;
     path.text = m_section.path;
     path.enabled = on && !cloud;
     TableRow cloudID;
     cloudID.id = AutoImportCloudID;
-    cloudID.title = QStringLiteral("Automatic import from Cloud");
+    //% "Automatic import from Cloud"
+    cloudID.title = qtTrId("TRANSFER_AUTO_IMPORT_CLOUD");
     const QString id = KVSettings::getSettingsObject().kvAutoImport.cloudID;
-    cloudID.detail = QStringLiteral("Cloud ID in use: %1").arg(id.isEmpty() ? QStringLiteral("Not Set") : id);
+    //% "Cloud ID in use: %1"
+    //% "Not Set"
+    cloudID.detail = qtTrId("TRANSFER_CLOUD_ID_IN_USE").arg(id.isEmpty() ? qtTrId("TRANSFER_NOT_SET") : id);
     cloudID.accessory = Accessory::Disclosure;
     cloudID.enabled = on && cloud;
     TableRow period;
     period.id = AutoImportPeriod;
-    period.title = QStringLiteral("Periodically Check (Minutes)");
+    //% "Periodically Check (Minutes)"
+    period.title = qtTrId("TRANSFER_PERIOD");
     period.accessory = Accessory::TextField;
     period.text = m_section.period;
     period.enabled = on;
 
     m_table->setSections({
-        TableSection{QStringLiteral("Export Settings"), {},
-                     {row(ExportToFile, QStringLiteral("Export to File"), QStringLiteral("To a file in Documents Directory")),
-                      row(ExportToCloud, QStringLiteral("Export to Cloud"), QStringLiteral("Export Settings to Cloud storage")),
-                      row(ExportToCloudWithQRCode, QStringLiteral("Export Settings to Cloud and Generate QR Code"),
-                          QStringLiteral("Export Settings to Cloud storage and show Cloud ID as QR Code")),
-                      row(ExportForPellmor, QStringLiteral("Export for Pellmor"), QStringLiteral("Export as txt file for Pellmor Configuration"))}},
-        TableSection{QStringLiteral("Import Settings"), {},
-                     {row(ImportFromFile, QStringLiteral("Import from File"), QStringLiteral("From a file in Documents Directory")),
-                      row(ImportFromCloud, QStringLiteral("Import from Cloud"), QStringLiteral("Import settings from Cloud storage")),
-                      row(ImportFromURL, QStringLiteral("Import from URL"), QStringLiteral("Import settings from URL"))}},
-        TableSection{QStringLiteral("Reset Settings"), {},
-                     {row(ResetSettings, QStringLiteral("Reset Settings"), QStringLiteral("Set settings to default"))}},
-        TableSection{QStringLiteral("Automatic Import"), on && m_section.source == 0 ? originText(m_section.path) : QString(),
+        //% "Export Settings"
+        TableSection{qtTrId("TRANSFER_EXPORT_SETTINGS"), {},
+                     //% "Export to File"
+                     //% "To a file in Documents Directory"
+                     {row(ExportToFile, qtTrId("TRANSFER_EXPORT_TO_FILE"), qtTrId("TRANSFER_TO_FILE_DETAIL")),
+                      //% "Export to Cloud"
+                      //% "Export Settings to Cloud storage"
+                      row(ExportToCloud, qtTrId("TRANSFER_EXPORT_TO_CLOUD"), qtTrId("TRANSFER_EXPORT_TO_CLOUD_DETAIL")),
+                      //% "Export Settings to Cloud and Generate QR Code"
+                      row(ExportToCloudWithQRCode, qtTrId("TRANSFER_EXPORT_QR"),
+                          //% "Export Settings to Cloud storage and show Cloud ID as QR Code"
+                          qtTrId("TRANSFER_EXPORT_QR_DETAIL")),
+                      //% "Export for Pellmor"
+                      //% "Export as txt file for Pellmor Configuration"
+                      row(ExportForPellmor, qtTrId("TRANSFER_EXPORT_PELLMOR"), qtTrId("TRANSFER_EXPORT_PELLMOR_DETAIL"))}},
+        //% "Import Settings"
+        TableSection{qtTrId("TRANSFER_IMPORT_SETTINGS"), {},
+                     //% "Import from File"
+                     //% "From a file in Documents Directory"
+                     {row(ImportFromFile, qtTrId("TRANSFER_IMPORT_FROM_FILE"), qtTrId("TRANSFER_FROM_FILE_DETAIL")),
+                      //% "Import from Cloud"
+                      //% "Import settings from Cloud storage"
+                      row(ImportFromCloud, qtTrId("CLOUD_IMPORT_FROM_CLOUD"), qtTrId("TRANSFER_IMPORT_FROM_CLOUD_DETAIL")),
+                      //% "Import from URL"
+                      //% "Import settings from URL"
+                      row(ImportFromURL, qtTrId("TRANSFER_IMPORT_FROM_URL"), qtTrId("TRANSFER_IMPORT_FROM_URL_DETAIL"))}},
+        //% "Reset Settings"
+        TableSection{qtTrId("TRANSFER_RESET"), {},
+                     //% "Set settings to default"
+                     {row(ResetSettings, qtTrId("TRANSFER_RESET"), qtTrId("TRANSFER_RESET_DETAIL"))}},
+        //% "Automatic Import"
+        TableSection{qtTrId("TRANSFER_AUTOMATIC_IMPORT"), on && m_section.source == 0 ? originText(m_section.path) : QString(),
                      {onOff, from, path, cloudID, period}},
     });
 }
@@ -288,15 +318,18 @@ void KVImportExportViewController::showResult(const QString& title, const QStrin
     if (title.isEmpty() && message.isEmpty())
         return;
     auto* alert = new Alert(title, message);
-    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel);
+    //% "OK"
+    alert->addButton(qtTrId("SETTINGS_OK"), Alert::Role::Cancel);
     track(alert);
 }
 
 Alert* KVImportExportViewController::exportToFilePrompt()
 {
     QPointer<KVImportExportViewController> self(this);
-    return track(prompt(QStringLiteral("Export to File"), QStringLiteral("Please enter the Filename to export settings"),
-                        KVSettings::getSettingsObject().kvAutoImport.fileExport, QStringLiteral("Export"), [self](const QString& text) {
+    //% "Please enter the Filename to export settings"
+    return track(prompt(qtTrId("TRANSFER_EXPORT_TO_FILE"), qtTrId("TRANSFER_EXPORT_FILE_PROMPT"),
+                        //% "Export"
+                        KVSettings::getSettingsObject().kvAutoImport.fileExport, qtTrId("TRANSFER_EXPORT"), [self](const QString& text) {
                             const TransferResult result = ImportExport::exportToFile(text);
                             if (self)
                                 self->showResult(result.alert.title, result.alert.message);
@@ -310,12 +343,13 @@ void KVImportExportViewController::exportForPellmor()
         return;
     auto* alert = new Alert(result.alert.title, result.alert.message);
     QPointer<KVImportExportViewController> self(this);
-    alert->addButton(QStringLiteral("Share"), Alert::Role::Default, [self, path = result.path](Alert&) {
+    //% "Share"
+    alert->addButton(qtTrId("QR_SHARE"), Alert::Role::Default, [self, path = result.path](Alert&) {
         KVLog(QStringLiteral("Export"), QStringLiteral("User pressed Share button to share the KV_PellmorConfig.txt file"));
         if (self)
             self->shareFile(path);
     });
-    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel, [](Alert&) {
+    alert->addButton(qtTrId("SETTINGS_OK"), Alert::Role::Cancel, [](Alert&) {
         KVLog(QStringLiteral("Export"), QStringLiteral("User pressed OK button to dismiss share view"));
     });
     track(alert);
@@ -323,7 +357,7 @@ void KVImportExportViewController::exportForPellmor()
 
 void KVImportExportViewController::exportWithQRCode()
 {
-    const QString text = QStringLiteral("Export Settings to Cloud and Generate QR Code");
+    const QString text = qtTrId("TRANSFER_EXPORT_QR");
     KVCloudRequest* request = m_cloud->start(text);
     KVLog(QStringLiteral("Export"), QStringLiteral("Exporting to new Cloud ID"));
     QPointer<KVImportExportViewController> self(this);
@@ -370,9 +404,11 @@ Alert* KVImportExportViewController::shareSheet(const QString& path, const QStri
 Alert* KVImportExportViewController::importFromFilePrompt()
 {
     QPointer<KVImportExportViewController> self(this);
-    const QString message = QStringLiteral("Please enter the Filename to import settings");
-    Alert* alert = prompt(QStringLiteral("Import from File"), message, KVSettings::getSettingsObject().kvAutoImport.fileImport,
-                          QStringLiteral("Import"), [self](const QString& text) {
+    //% "Please enter the Filename to import settings"
+    const QString message = qtTrId("TRANSFER_IMPORT_FILE_PROMPT");
+    Alert* alert = prompt(qtTrId("TRANSFER_IMPORT_FROM_FILE"), message, KVSettings::getSettingsObject().kvAutoImport.fileImport,
+                          //% "Import"
+                          qtTrId("TRANSFER_IMPORT"), [self](const QString& text) {
                               const TransferResult result = ImportExport::importFromFile(text);
                               if (self)
                                   self->showResult(result.alert.title, result.alert.message);
@@ -390,19 +426,22 @@ Alert* KVImportExportViewController::importFromFilePrompt()
 Alert* KVImportExportViewController::importFromURLPrompt()
 {
     QPointer<KVImportExportViewController> self(this);
-    return track(prompt(QStringLiteral("Import from URL"), QStringLiteral("Please enter the file URL to import settings"),
-                        KVSettings::getSettingsObject().kvAutoImport.urlImport, QStringLiteral("Import"), [self](const QString& text) {
+    //% "Please enter the file URL to import settings"
+    return track(prompt(qtTrId("TRANSFER_IMPORT_FROM_URL"), qtTrId("TRANSFER_IMPORT_URL_PROMPT"),
+                        KVSettings::getSettingsObject().kvAutoImport.urlImport, qtTrId("TRANSFER_IMPORT"), [self](const QString& text) {
                             if (!self)
                                 return;
                             if (text.isEmpty()) {
-                                self->showResult(QString(), kEmpty);
+                                //% "Textfield cannot be empty"
+                                self->showResult(QString(), qtTrId("TRANSFER_FIELD_EMPTY"));
                                 return;
                             }
                             if (self->m_import)
                                 self->m_import->cancel();
                             auto* import = new URLImport(self);
                             self->m_import = import;
-                            self->m_waiting->showOver(self, QStringLiteral("Importing.."));
+                            //% "Importing.."
+                            self->m_waiting->showOver(self, qtTrId("CLOUD_IMPORTING"));
                             connect(import, &URLImport::progressChanged, self->m_waiting, &WaitingAlertView::setProgress);
                             connect(import, &URLImport::finished, self, [self, import](const TransferResult& result) {
                                 self->m_waiting->dismiss();
@@ -415,9 +454,11 @@ Alert* KVImportExportViewController::importFromURLPrompt()
 
 Alert* KVImportExportViewController::resetPrompt()
 {
-    auto* question = new Alert(kTitle, QStringLiteral("This will reset Korvel settings to defaults. Are you sure?"));
+    //% "This will reset Korvel settings to defaults. Are you sure?"
+    auto* question = new Alert(kTitle, qtTrId("TRANSFER_RESET_QUESTION"));
     QPointer<KVImportExportViewController> self(this);
-    question->addButton(QStringLiteral("Yes"), Alert::Role::Destructive, [self](Alert&) {
+    //% "Yes"
+    question->addButton(qtTrId("TEXT_YES"), Alert::Role::Destructive, [self](Alert&) {
         const TransferResult result = ImportExport::resetToDefaults();
         if (!self)
             return;
@@ -425,7 +466,8 @@ Alert* KVImportExportViewController::resetPrompt()
         self->reloadTable();
         self->showResult(result.alert.title, result.alert.message);
     });
-    question->addButton(QStringLiteral("No"), Alert::Role::Cancel);
+    //% "No"
+    question->addButton(qtTrId("TEXT_NO"), Alert::Role::Cancel);
     ImportExport::resetQuestionShown();
     return track(question);
 }

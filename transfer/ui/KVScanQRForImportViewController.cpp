@@ -149,7 +149,8 @@ void KVScanQRForImportViewController::decoded(const std::optional<QString>& text
         return;
     }
     if (!CloudQrCode::isPlausibleId(*text)) {
-        makeToast(this, QStringLiteral("Invalid ID"));
+        //% "Invalid ID"
+        makeToast(this, qtTrId("QR_INVALID_ID"));
         return;
     }
     finish(*text);

@@ -18,7 +18,8 @@ namespace korvel {
 WelcomeCloudImportScreen::WelcomeCloudImportScreen(QWidget* parent)
     : Screen(parent)
 {
-    setTitle(QStringLiteral("Import from Cloud"));
+    //% "Import from Cloud"
+    setTitle(qtTrId("CLOUD_IMPORT_FROM_CLOUD"));
     m_table = new TableView(this);
     m_table->setObjectName(QStringLiteral("cloudWelcomeTable"));
     auto* layout = new QVBoxLayout(this);
@@ -47,7 +48,7 @@ void WelcomeCloudImportScreen::viewDidLoad()
     field.placeholder = qtTrId("TEXT_CLOUD_ID_PLACEHOLDER");
     TableRow button;
     button.id = ImportButton;
-    button.title = QStringLiteral("Import from Cloud");
+    button.title = qtTrId("CLOUD_IMPORT_FROM_CLOUD");
     button.image = QStringLiteral("import_cloud.png");
     //% "Enter the cloud ID your administrator gave you to take over the settings stored under it."
     m_table->setSections({TableSection{QString(), qtTrId("TEXT_CLOUD_WELCOME_FOOTER"), {field, button}}});
@@ -74,7 +75,8 @@ void WelcomeCloudImportScreen::importAction()
         makeToast(this, QLatin1String(CloudTransfer::invalidIDText));
         return;
     }
-    KVCloudRequest* request = m_exchange->start(QStringLiteral("Importing.."));
+    //% "Importing.."
+    KVCloudRequest* request = m_exchange->start(qtTrId("CLOUD_IMPORTING"));
     KVLog(QStringLiteral("Import"), QStringLiteral("Settings Import from Cloud started"));
     QPointer<WelcomeCloudImportScreen> self(this);
     request->importCallback = [self, typed](const QString& message, bool success) {
@@ -90,7 +92,8 @@ void WelcomeCloudImportScreen::imported(const QString& typedID, const QString& m
     const CloudTransfer::Outcome outcome = CloudTransfer::importedFromID(typedID, message, success);
     auto* alert = new Alert(outcome.title, outcome.message);
     QPointer<WelcomeCloudImportScreen> self(this);
-    alert->addButton(QStringLiteral("OK"), Alert::Role::Cancel, [self, ok = outcome.ok](Alert&) {
+    //% "OK"
+    alert->addButton(qtTrId("SETTINGS_OK"), Alert::Role::Cancel, [self, ok = outcome.ok](Alert&) {
         // Back at the welcome screen, the imported websites take the device to its home screen.
         if (ok && self && self->navigationStack())
             self->navigationStack()->popToRoot(Animation::Animated);
