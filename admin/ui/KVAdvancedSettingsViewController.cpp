@@ -17,6 +17,7 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
 {
     setObjectName(QStringLiteral("advancedSettings"));
     setTitle(QStringLiteral("Advanced Settings"));
+    setProperty("barImageButtonName", qtTrId("TEXT_SEARCH_SETTINGS"));
     setRightBarButton(BarButton{QString(), [this] { openSearch(); }, Images::icon(QStringLiteral("search_settings"))});
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);

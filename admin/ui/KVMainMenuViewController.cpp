@@ -73,6 +73,7 @@ void KVMainMenuViewController::viewDidLoad()
     if (NavigationStack* stack = navigationStack())
         stack->showNavigationBar();
     setLeftBarButton(BarButton{QStringLiteral("Done"), [this] { handleBack(); }, {}});
+    setProperty("barImageButtonName", qtTrId("TEXT_SEARCH_SETTINGS"));
     setRightBarButton(BarButton{QString(), [this] { handleSearchSettings(); }, Images::icon(QStringLiteral("search_settings"))});
     KVLog(QStringLiteral("App General"), QStringLiteral("Main Menu loaded"));
 }
