@@ -152,7 +152,9 @@ void HomeIconCell::setHighlighted(bool highlighted)
 
 void HomeIconCell::paintEvent(QPaintEvent*)
 {
-    if (!m_highlighted && !hasFocus())
+    // The ring shows once the keyboard moves the focus, as Qt's own focus frames do.
+    const bool ring = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    if (!m_highlighted && !ring)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -164,7 +166,7 @@ void HomeIconCell::paintEvent(QPaintEvent*)
         p.fillPath(path, shade);
     }
     // Where the keyboard stands, for a visitor with a keyboard or a switch device.
-    if (hasFocus())
+    if (ring)
         p.strokePath(path, QPen(Theme::current().tint, 3));
 }
 

@@ -77,7 +77,7 @@ void SegmentedControl::paintEvent(QPaintEvent*)
         painter.setPen(i == m_selected ? QColor(Qt::white) : (isEnabled() ? theme.label : theme.secondaryLabel));
         painter.drawText(r, Qt::AlignCenter, fontMetrics().elidedText(m_segments.at(i), Qt::ElideRight, int(r.width()) - 8));
     }
-    if (hasFocus()) {
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(theme.tint, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(whole.adjusted(-0.5, -0.5, 0.5, 0.5), 9, 9);

@@ -268,7 +268,8 @@ void TableCell::paintEvent(QPaintEvent*)
     }
     if (!m_last)
         painter.fillRect(QRectF(m_textLeft, height() - 1, width() - m_textLeft, 1), theme.separator);
-    if (hasFocus()) {
+    // The ring shows once the keyboard moves the focus, as Qt's own focus frames do.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(theme.tint, 2));
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), Theme::cornerRadius - 1, Theme::cornerRadius - 1);
     }
