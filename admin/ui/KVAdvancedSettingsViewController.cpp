@@ -19,6 +19,7 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
     setObjectName(QStringLiteral("advancedSettings"));
     //% "Advanced Settings"
     setTitle(qtTrId("SETTINGS_SCREEN_ADVANCED"));
+    setProperty("barImageButtonName", qtTrId("TEXT_SEARCH_SETTINGS"));
     setRightBarButton(BarButton{QString(), [this] { openSearch(); }, Images::icon(QStringLiteral("search_settings"))});
     m_table = new TableView(this);
     auto* layout = new QVBoxLayout(this);

@@ -75,6 +75,7 @@ void KVMainMenuViewController::viewDidLoad()
         stack->showNavigationBar();
     //% "Done"
     setLeftBarButton(BarButton{qtTrId("TEXT_DONE"), [this] { handleBack(); }, {}});
+    setProperty("barImageButtonName", qtTrId("TEXT_SEARCH_SETTINGS"));
     setRightBarButton(BarButton{QString(), [this] { handleSearchSettings(); }, Images::icon(QStringLiteral("search_settings"))});
     KVLog(QStringLiteral("App General"), QStringLiteral("Main Menu loaded"));
 }

@@ -121,6 +121,7 @@ void KVSearchSettingsViewController::openEntry(int row)
 Screen* KVSearchSettingsViewController::pdfViewerSettings()
 {
     auto* screen = new KVPDFViewerSettingsViewController;
+    screen->setProperty("barImageButtonName", qtTrId("TEXT_SEARCH_SETTINGS"));
     screen->setRightBarButton(BarButton{QString(),
                                         [screen] {
                                             if (NavigationStack* stack = screen->navigationStack())

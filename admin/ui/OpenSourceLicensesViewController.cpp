@@ -22,6 +22,7 @@ OpenSourceLicensesViewController::OpenSourceLicensesViewController(std::optional
         setTitle(all.at(*library).name);
         m_notice = new QPlainTextEdit(this);
         m_notice->setReadOnly(true);
+        m_notice->setAccessibleName(all.at(*library).name);
         m_notice->setFont(Theme::detailFont());
         m_notice->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         m_notice->setFrameShape(QFrame::NoFrame);

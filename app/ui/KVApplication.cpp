@@ -8,6 +8,7 @@
 #include "platform/NotificationNames.h"
 #include "platform/Translations.h"
 #include "platform/Version.h"
+#include "platform/ui/Accessibility.h"
 #include "platform/ui/Theme.h"
 
 #include <QEvent>
@@ -49,6 +50,7 @@ KVApplication::KVApplication(int& argc, char** argv)
     // Words and looks before the first screen exists: no screen ever shows a raw key.
     Translations::install();
     Theme::apply(*this);
+    Accessibility::install(*this);
 }
 
 bool KVApplication::notify(QObject* receiver, QEvent* event)
@@ -60,15 +62,17 @@ bool KVApplication::notify(QObject* receiver, QEvent* event)
     static const bool touchScreen = hasTouchScreen();
     const bool mouse = !touchScreen && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)
                        && receiver->isWindowType();
+    // A key from a keyboard or switch device is a visitor at the kiosk as much as a touch is.
+    const bool key = type == QEvent::KeyPress && receiver->isWindowType();
     const bool handled = QApplication::notify(receiver, event);
-    if ((touch && receiver->isWindowType()) || mouse) {
+    if ((touch && receiver->isWindowType()) || mouse || key) {
         KVAppDelegate* delegate = KVAppDelegate::getAppDelegate();
         const Routes& routes = Routes::current();
         if (delegate && delegate->powerSaveOn && routes.wakePowerSaver)
             routes.wakePowerSaver();
         if (routes.stopScreensaver)
             routes.stopScreensaver();
-        if (type == QEvent::TouchBegin || type == QEvent::TouchEnd || mouse) {
+        if (type == QEvent::TouchBegin || type == QEvent::TouchEnd || mouse || key) {
             // A touch after a long pause is the next visitor's, with a quota of their own.
             VisitQuota::shared().touched(Clock::instance().now());
             NotificationCenter::defaultCenter().post(kEventHasOccurredNotification);

@@ -1,11 +1,13 @@
 #include "browser/ui/HomeIconCell.h"
 
 #include "browser/IconDrop.h"
+#include "platform/ui/Accessibility.h"
 #include "platform/ui/Theme.h"
 #include "settings/Frame.h"
 
 #include <QApplication>
 #include <QGestureEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,6 +49,7 @@ HomeIconCell::HomeIconCell(int tag, QWidget* parent)
     font.setPixelSize(12);
     font.setWeight(QFont::Medium);
     m_titleLabel->setFont(font);
+    Accessibility::markControl(this, QAccessible::Button, QString());
 }
 
 QString HomeIconCell::titleText() const
@@ -60,6 +63,9 @@ void HomeIconCell::setContent(const QString& title, const QImage& image, QSize i
     m_image = image;
     m_iconSize = iconSize;
     m_title = title;
+    // Assistive technology says the website's name, whatever the title label has room for.
+    setAccessibleName(title);
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     layoutContent();
 }
@@ -71,6 +77,8 @@ void HomeIconCell::makePlaceholder()
     m_title.clear();
     m_titleLabel->clear();
     m_imageLabel->clear();
+    setAccessibleName(QString());
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
 }
 
@@ -144,15 +152,22 @@ void HomeIconCell::setHighlighted(bool highlighted)
 
 void HomeIconCell::paintEvent(QPaintEvent*)
 {
-    if (!m_highlighted)
+    // The ring shows once the keyboard moves the focus, as Qt's own focus frames do.
+    const bool ring = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    if (!m_highlighted && !ring)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
-    path.addRoundedRect(QRectF(rect()), Theme::cornerRadius, Theme::cornerRadius);
-    QColor shade = Theme::current().label;
-    shade.setAlpha(40);
-    p.fillPath(path, shade);
+    path.addRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), Theme::cornerRadius, Theme::cornerRadius);
+    if (m_highlighted) {
+        QColor shade = Theme::current().label;
+        shade.setAlpha(40);
+        p.fillPath(path, shade);
+    }
+    // Where the keyboard stands, for a visitor with a keyboard or a switch device.
+    if (ring)
+        p.strokePath(path, QPen(Theme::current().tint, 3));
 }
 
 void HomeIconCell::setResizable(bool resizable)
@@ -185,6 +200,29 @@ void HomeIconCell::pinch(double scale, Qt::GestureState state)
         setHighlighted(false);
         Q_EMIT resized(m_tag);
     }
+}
+
+void HomeIconCell::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (!m_placeholder && event->modifiers() == Qt::NoModifier && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        Q_EMIT tapped(m_tag);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void HomeIconCell::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void HomeIconCell::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 bool HomeIconCell::event(QEvent* event)

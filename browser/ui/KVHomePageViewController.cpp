@@ -543,7 +543,8 @@ void KVHomePageViewController::didSelectItem(int index)
     }
     if (item.kind != HomeItem::Kind::Category || item.index < 0 || item.index >= settings.allowedWebsitesCategories.size())
         return;
-    const allowedWebsiteCategory& category = settings.allowedWebsitesCategories.at(item.index);
+    // A copy: showing the bar lets queued work run, which may reload the settings under a reference.
+    const allowedWebsiteCategory category = settings.allowedWebsitesCategories.at(item.index);
     if (NavigationStack* stack = navigationStack())
         stack->showNavigationBar();
     setTitle(category.categoryTitle);

@@ -133,6 +133,8 @@ int Alert::addTextField(const QString& placeholder, TextEntry entry, const QStri
 {
     auto* field = new QLineEdit(text, m_panel);
     field->setPlaceholderText(placeholder);
+    // Named by its hint, or by the question it answers.
+    field->setAccessibleName(placeholder.isEmpty() ? m_title->text() : placeholder);
     switch (entry) {
     case TextEntry::Plain:
         break;

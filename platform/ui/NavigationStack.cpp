@@ -464,9 +464,11 @@ void NavigationStack::updateNavigationBar()
 {
     Screen* top = topScreen();
     m_barTitle->setText(top ? top->title() : QString());
-    auto fill = [](QPushButton* button, const BarButton& item) {
+    auto fill = [top](QPushButton* button, const BarButton& item) {
         button->setText(item.text);
         button->setIcon(item.icon);
+        // An image alone says nothing to a screen reader: the screen names its image button.
+        button->setAccessibleName(item.text.isEmpty() && top ? top->property("barImageButtonName").toString() : QString());
         button->show();
     };
     if (top && top->leftBarButton()) {

@@ -1,7 +1,9 @@
 #include "platform/ui/SegmentedControl.h"
 
+#include "platform/ui/Accessibility.h"
 #include "platform/ui/Theme.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -23,11 +25,14 @@ SegmentedControl::SegmentedControl(const QStringList& segments, QWidget* parent)
     setFont(Theme::detailFont());
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFocusPolicy(Qt::NoFocus);
+    // Named after its choices until its row gives it the row's title.
+    Accessibility::markControl(this, QAccessible::PageTabList, segments.join(QStringLiteral(" / ")));
 }
 
 void SegmentedControl::setSelectedIndex(int index)
 {
     m_selected = index >= 0 && index < m_segments.size() ? index : -1;
+    Accessibility::setValue(this, m_selected >= 0 ? m_segments.at(m_selected) : QString());
     update();
 }
 
@@ -72,6 +77,33 @@ void SegmentedControl::paintEvent(QPaintEvent*)
         painter.setPen(i == m_selected ? QColor(Qt::white) : (isEnabled() ? theme.label : theme.secondaryLabel));
         painter.drawText(r, Qt::AlignCenter, fontMetrics().elidedText(m_segments.at(i), Qt::ElideRight, int(r.width()) - 8));
     }
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(theme.tint, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(whole.adjusted(-0.5, -0.5, 0.5, 0.5), 9, 9);
+    }
+}
+
+void SegmentedControl::keyPressEvent(QKeyEvent* event)
+{
+    // Arrows step through the choices (in reading order), Space moves on to the next one.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    int step = 0;
+    if (event->key() == Qt::Key_Right || event->key() == Qt::Key_Space)
+        step = event->key() == Qt::Key_Right && rtl ? -1 : 1;
+    else if (event->key() == Qt::Key_Left)
+        step = rtl ? 1 : -1;
+    if (step == 0 || m_segments.isEmpty() || !isEnabled()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const int count = int(m_segments.size());
+    const int next = m_selected < 0 ? 0 : (event->key() == Qt::Key_Space ? (m_selected + 1) % count : std::clamp(m_selected + step, 0, count - 1));
+    if (next == m_selected)
+        return;
+    setSelectedIndex(next);
+    Q_EMIT selectionChanged(next);
 }
 
 void SegmentedControl::mousePressEvent(QMouseEvent* event)
@@ -88,8 +120,7 @@ void SegmentedControl::mouseReleaseEvent(QMouseEvent* event)
                                  int(m_segments.size()) - 1);
     if (index == m_selected)
         return;
-    m_selected = index;
-    update();
+    setSelectedIndex(index);
     Q_EMIT selectionChanged(index);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/ui/TableView.h"
 
+#include "platform/ui/Accessibility.h"
 #include "platform/ui/FieldButtons.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/SegmentedControl.h"
@@ -9,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QPainter>
@@ -204,6 +206,37 @@ TableCell::TableCell(const TableRow& row, QWidget* parent)
         break;
     }
     }
+    // For assistive technology and the keyboard a row is a button or a choice named by its title;
+    // a row with a control of its own lends that control its title.
+    setAccessibleDescription(row.detail);
+    switch (row.accessory) {
+    case Accessory::None:
+        Accessibility::markControl(this, QAccessible::ListItem, row.title);
+        break;
+    case Accessory::Disclosure:
+        Accessibility::markControl(this, QAccessible::Button, row.title);
+        break;
+    case Accessory::Checkmark:
+        Accessibility::markControl(this, QAccessible::RadioButton, row.title);
+        Accessibility::setChecked(this, row.checked);
+        break;
+    case Accessory::Switch:
+        m_switch->setAccessibleName(row.title);
+        break;
+    case Accessory::TextField:
+        m_field->setAccessibleName(row.title.isEmpty() ? row.placeholder : row.title);
+        break;
+    case Accessory::Segmented:
+        if (!row.title.isEmpty())
+            m_segments->setAccessibleName(row.title);
+        break;
+    case Accessory::Slider:
+        m_slider->setAccessibleName(row.title);
+        break;
+    case Accessory::Stepper:
+        setAccessibleName(row.title);
+        break;
+    }
 }
 
 void TableCell::setLast(bool last)
@@ -215,6 +248,8 @@ void TableCell::setLast(bool last)
 void TableCell::setChecked(bool checked)
 {
     m_row.checked = checked;
+    if (m_row.accessory == Accessory::Checkmark)
+        Accessibility::setChecked(this, checked);
     update();
 }
 
@@ -236,6 +271,11 @@ void TableCell::paintEvent(QPaintEvent*)
     const bool rtl = layoutDirection() == Qt::RightToLeft;
     if (!m_last)
         painter.fillRect(QRectF(rtl ? 0 : m_textLeft, height() - 1, width() - m_textLeft, 1), theme.separator);
+    // The ring shows once the keyboard moves the focus, as Qt's own focus frames do.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(theme.tint, 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), Theme::cornerRadius - 1, Theme::cornerRadius - 1);
+    }
     const qreal cx = rtl ? accessoryRoom / 2.0 + 2 : width() - accessoryRoom / 2.0 - 2;
     const qreal cy = height() / 2.0;
     const qreal dx = rtl ? -1 : 1;
@@ -258,6 +298,22 @@ void TableCell::paintEvent(QPaintEvent*)
     case Accessory::Stepper:
         break;
     }
+}
+
+void TableCell::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The keyboard's press is a tap on the row.
+    event->accept();
+    if (!isEnabled())
+        return;
+    if (m_switch)
+        m_switch->toggle();
+    Q_EMIT tapped();
 }
 
 void TableCell::mousePressEvent(QMouseEvent* event)

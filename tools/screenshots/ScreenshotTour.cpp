@@ -75,6 +75,7 @@
 #include "tests/support/ScopedEnv.h"
 #include "tests/files/ui/TestDocuments.h"
 #include "tests/support/WebTestServer.h"
+#include "tools/screenshots/AccessibilityWalk.h"
 #include "tools/screenshots/LookCheck.h"
 
 #include <QApplication>
@@ -114,7 +115,11 @@ bool darkRun = false;
 // With --lang the kiosk speaks that language, as its "Language" preference makes it.
 QString language;
 
-void waitFor(int ms, const std::function<bool()>& done = [] { return false; })
+// With --walk no picture is taken: every screen's accessibility tree is walked instead, and pauses
+// that only let a picture settle are cut short, so the walk fits in the test suite.
+bool walkOnly = false;
+
+void waitFor(int ms, const std::function<bool()>& done)
 {
     QElapsedTimer timer;
     timer.start();
@@ -122,15 +127,35 @@ void waitFor(int ms, const std::function<bool()>& done = [] { return false; })
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
+void waitFor(int ms)
+{
+    waitFor(walkOnly ? ms / 5 : ms, [] { return false; });
+}
+
 // The keyboard's layout is loaded after the keyboard shows; its rows lay out their keys a moment
 // later still, and a picture taken before shows keys squeezed to nothing.
 void waitForKeyboardLayout()
 {
-    waitFor(2500);
+    if (!walkOnly)
+        waitFor(2500);
+}
+
+// A field that takes the focus brings the keyboard up.
+void waitForKeyboard()
+{
+    if (!walkOnly)
+        waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
 }
 
 void shoot(const QString& name)
 {
+    if (walkOnly || checkLook)
+        lookOffenders += AccessibilityWalk::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()));
+    if (walkOnly) {
+        std::printf("%s\n", qPrintable(name));
+        std::fflush(stdout);
+        return;
+    }
     // Let layouts, fades and the engine's compositor settle before the picture.
     waitFor(900);
     const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0);
@@ -369,10 +394,15 @@ int main(int argc, char** argv)
         if (qstrcmp(argv[i], "--lang") == 0)
             language = QString::fromLocal8Bit(argv[i + 1]);
     }
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         checkLook = checkLook || qstrcmp(argv[i], "--check") == 0;
+        walkOnly = walkOnly || qstrcmp(argv[i], "--walk") == 0;
+    }
+    if (walkOnly)
+        outputDirectory = QDir::tempPath();
     if (outputDirectory.isEmpty()) {
-        std::fprintf(stderr, "usage: screenshot_tour --out DIR [--appearance light|dark] [--lang LANG] [--check] (under an X server)\n");
+        std::fprintf(stderr, "usage: screenshot_tour --out DIR [--appearance light|dark] [--lang LANG] [--check] (under an X server)\n"
+                             "       screenshot_tour --walk [--appearance light|dark] (any platform; no pictures)\n");
         return 2;
     }
     QDir().mkpath(outputDirectory);
@@ -445,7 +475,7 @@ int main(int argc, char** argv)
     KVPasswordAlert::showPasswordAlert(welcome);
     if (Alert* prompt = Alert::visibleAlert()) {
         // Its field takes the focus, which brings the keyboard up.
-        waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+        waitForKeyboard();
         waitForKeyboardLayout();
         shoot(QStringLiteral("03-password-prompt"));
         QGuiApplication::inputMethod()->hide();
@@ -458,7 +488,7 @@ int main(int argc, char** argv)
         // The first row warns about the factory password and changes it.
         menu->didSelectMenuId(ChangePasswordMenu);
         if (Alert* change = Alert::visibleAlert()) {
-            waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+            waitForKeyboard();
             waitForKeyboardLayout();
             shoot(QStringLiteral("04-settings-menu-change-password"));
             QGuiApplication::inputMethod()->hide();
@@ -503,7 +533,7 @@ int main(int argc, char** argv)
             if (Alert* importPrompt = transfer->importFromFilePrompt()) {
                 // The longest line it shows: a file that will not be imported.
                 importPrompt->textField(0)->setText(QStringLiteral("Korvel.plist"));
-                waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+                waitForKeyboard();
                 waitForKeyboardLayout();
                 shoot(QStringLiteral("06-import-export-import-prompt"));
                 QGuiApplication::inputMethod()->hide();
@@ -515,7 +545,7 @@ int main(int argc, char** argv)
             rows->cellWithId(KVImportExportViewController::AutoImportSwitch)->toggle()->click();
             QCoreApplication::processEvents();
             if (Alert* exportPrompt = transfer->exportToFilePrompt()) {
-                waitFor(3000, [] { return QGuiApplication::inputMethod()->isVisible(); });
+                waitForKeyboard();
                 waitForKeyboardLayout();
                 shoot(QStringLiteral("06-import-export-file-prompt"));
                 QGuiApplication::inputMethod()->hide();
@@ -770,7 +800,8 @@ int main(int argc, char** argv)
             const QString hostile = Paths::documentsDirectory() + QStringLiteral("/Price list.pdf");
             QFile bomb(hostile);
             const QByteArray bytes = test::inflatingContent(1000);
-            if (bomb.open(QIODevice::WriteOnly) && bomb.write(bytes) == bytes.size()) {
+            // The walk leaves it out: its helper takes many seconds to give up, under the suite's time.
+            if (!walkOnly && bomb.open(QIODevice::WriteOnly) && bomb.write(bytes) == bytes.size()) {
                 bomb.close();
                 KVReaderVC* failed = KVReaderVC::getPDFViewerClassObject(QUrl::fromLocalFile(hostile));
                 stack->push(failed, NavigationStack::Animation::None);
@@ -885,7 +916,7 @@ int main(int argc, char** argv)
     // teardown order of a program that ends right after showing it, and nothing here needs it.
     for (const QString& offender : std::as_const(lookOffenders))
         std::fprintf(stderr, "look: %s\n", qPrintable(offender));
-    if (checkLook)
+    if (checkLook || walkOnly)
         std::fprintf(stderr, "look: %lld offender(s)\n", static_cast<long long>(lookOffenders.size()));
     std::fflush(stdout);
     std::fflush(stderr);
