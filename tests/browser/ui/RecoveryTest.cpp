@@ -1,11 +1,13 @@
 #include "browser/KioskRestart.h"
 #include "browser/ui/DailyRestartPerformer.h"
+#include "browser/ui/LoadRetryPerformer.h"
 #include "browser/ui/PageRecovery.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "tests/browser/ui/WebWindowTest.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -96,6 +98,49 @@ TEST_F(RecoveryTest, AKioskStartedBeforeItsServerShowsThePageWithinFiveSecondsOf
     EXPECT_LE(seconds, 5);
     EXPECT_EQ(Alert::visibleAlert(), nullptr);
     EXPECT_TRUE(test::processEventsUntil([&] { return window->secondsToRetry() == 0; }, 2000)) << "no more tries once loaded";
+}
+
+TEST_F(RecoveryTest, BehindTheEnginesProxyTheHostIsKnockedAtThroughTheProxy)
+{
+    // An HTTP proxy that opens every tunnel asked for; the website's name resolves nowhere.
+    QTcpServer proxy;
+    ASSERT_TRUE(proxy.listen(QHostAddress::LocalHost));
+    const quint16 port = proxy.serverPort();
+    QStringList asked;
+    QObject::connect(&proxy, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* socket = proxy.nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [&asked, socket] {
+                const QByteArray request = socket->readAll();
+                asked << QString::fromLatin1(request.left(request.indexOf('\r')));
+                socket->write("HTTP/1.1 200 Connection established\r\n\r\n");
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+    proxy.close();
+    const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--proxy-server=127.0.0.1:" + QByteArray::number(port));
+    auto restore = qScopeGuard([&] { qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags); });
+
+    int reloads = 0;
+    LoadRetryPerformer retry({[] { return true; }, [&](const QUrl&) { ++reloads; }, [](int) {}}, nullptr);
+    const QUrl page(QStringLiteral("http://kiosk-site.invalid/page"));
+    LoadError error;
+    error.kind = LoadError::Kind::CannotConnect;
+    for (int i = 0; i < 4; ++i)
+        retry.failed(page, error);  // the next scheduled try is 40 s away
+    const auto run = [&](int seconds) {
+        for (int s = 0; s < seconds; ++s) {
+            clock.advance(1s);
+            test::processEventsUntil([] { return false; }, 100);
+        }
+    };
+    run(7);  // the proxy is down: the host is not reachable
+    ASSERT_EQ(reloads, 0);
+    ASSERT_TRUE(proxy.listen(QHostAddress::LocalHost, port));
+    run(5);
+    EXPECT_EQ(reloads, 1) << "reloaded within 5 s of the host answering through the proxy";
+    EXPECT_TRUE(asked.contains(QLatin1String("CONNECT kiosk-site.invalid:80 HTTP/1.1"))) << qPrintable(asked.join(QLatin1Char('|')));
 }
 
 TEST_F(RecoveryTest, AKilledRendererIsReplacedWithinFiveSecondsAndTheFifthEndGoesHome)
