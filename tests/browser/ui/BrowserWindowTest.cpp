@@ -851,6 +851,10 @@ TEST_F(BrowserWindowTest, APopupShowsASpinnerWhileItLoads)
     auto* frame = qobject_cast<PopupFrame*>(window->popupView()->parentWidget());
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(test::processEventsUntil([&] { return frame->spinner()->isVisible(); }, 10000));
+    // The dropped connection is asked again by the engine: that time the page comes whole (a
+    // stalled one again waited out the server's 20 s, past the wait below on a loaded machine).
+    slow.delivery = WebTestServer::Page::Delivery::Whole;
+    server().setPage(QStringLiteral("/slow"), slow);
     server().releaseStalled();
     EXPECT_TRUE(test::processEventsUntil([&] { return !frame->spinner()->isVisible(); }, 30000));
 }
