@@ -98,9 +98,13 @@ TEST_F(RecoveryTest, AKioskStartedBeforeItsServerShowsThePageWithinFiveSecondsOf
     EXPECT_TRUE(log(QStringLiteral("Error")).join(QLatin1Char('\n')).contains(QLatin1String("trying again in 20 s"))) << "the tries back off";
 
     ASSERT_TRUE(late.start());
-    const int seconds = secondsUntil([&] { return window->webView()->title() == QLatin1String("Back"); }, 10);
-    EXPECT_GE(seconds, 0) << "the page came back";
+    // The kiosk's decision runs on mock time; the engine's load after it at the machine's pace.
+    const int seconds = secondsUntil([&] {
+        return log(QStringLiteral("Webview")).join(QLatin1Char('\n')).contains(QLatin1String("again (its host answers again)"));
+    }, 10);
+    EXPECT_GE(seconds, 0) << "the page was tried again when its host answered";
     EXPECT_LE(seconds, 5);
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Back"); }, 10000)) << "the page came back";
     EXPECT_EQ(Alert::visibleAlert(), nullptr);
     EXPECT_TRUE(test::processEventsUntil([&] { return window->secondsToRetry() == 0; }, 2000)) << "no more tries once loaded";
 }
