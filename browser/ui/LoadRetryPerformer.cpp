@@ -1,9 +1,11 @@
 #include "browser/ui/LoadRetryPerformer.h"
 
+#include "browser/EngineProxy.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
 #include "platform/ui/Alert.h"
 
+#include <QNetworkProxy>
 #include <QTcpSocket>
 
 namespace korvel {
@@ -87,6 +89,12 @@ void LoadRetryPerformer::probe()
     const int port = url.port(url.scheme() == QLatin1String("https") ? 443 : 80);
     if (url.host().isEmpty() || url.isLocalFile())
         return;
+    // Through the engine's own proxy, if it has one (asked to open a connection to the host, not
+    // for a page); behind a proxy the kiosk cannot knock at the host directly.
+    bool understood = true;
+    const std::optional<EngineProxy> proxy = EngineProxy::forScheme(EngineProxy::processSwitches(), url.scheme(), &understood);
+    if (!understood)
+        return;
     // One knock at a time: one still waiting by now counts as no answer.
     if (m_probe) {
         m_probe->abort();
@@ -108,6 +116,9 @@ void LoadRetryPerformer::probe()
             probeAnswered(false);
         }
     });
+    if (proxy)
+        socket->setProxy(QNetworkProxy(proxy->type == EngineProxy::Type::Socks5 ? QNetworkProxy::Socks5Proxy : QNetworkProxy::HttpProxy,
+                                       proxy->host, proxy->port));
     socket->connectToHost(url.host(), quint16(port));
 }
 

@@ -336,8 +336,9 @@ protected:
         const QString id = windowId();
         ASSERT_FALSE(id.isEmpty()) << what << ": no visible kiosk window before";
         disturb(id);
-        EXPECT_TRUE(waitUntil([&] { return coversTheScreen() && (!fullScreen || fullScreenState()); }, 1000, 20))
-            << what << ": not undone within a second; window " << qPrintable(windowId()) << " at "
+        // The kiosk puts it right at once; a loaded machine may take a few seconds to show it.
+        EXPECT_TRUE(waitUntil([&] { return coversTheScreen() && (!fullScreen || fullScreenState()); }, 5000, 20))
+            << what << ": not undone within 5 s; window " << qPrintable(windowId()) << " at "
             << qPrintable(describe(viewableGeometry(windowId()))) << (fullScreenState() ? ", full screen" : ", not full screen");
         // The window manager's answers to the restoration settle before the next disturbance.
         QThread::msleep(300);
@@ -360,7 +361,9 @@ TEST_F(KioskWindowXTest, ABareSessionShowsTheStartWebsiteOverTheWholeScreen)
 {
     startKorvel();
     EXPECT_EQ(viewableGeometry(windowId()), screenRect);
-    const Shot shot = screenshot();
+    // The page may still be drawing its first frames on a busy machine.
+    Shot shot;
+    waitUntil([&] { return (shot = screenshot()).nonBlack > 0.99 && shot.page > 0.5; }, 10000, 250);
     EXPECT_GT(shot.nonBlack, 0.99) << "part of the screen stayed black";
     EXPECT_GT(shot.page, 0.5) << "the start website's colour covers too little of the screen";
 
@@ -375,7 +378,7 @@ TEST_F(KioskWindowXTest, ABareSessionShowsTheStartWebsiteOverTheWholeScreen)
     ASSERT_FALSE(run("xrandr", {"--newmode", "1024x768", "63.5", "1024", "1072", "1176", "1328", "768", "771", "775", "798"}).isNull());
     ASSERT_FALSE(run("xrandr", {"--addmode", "screen", "1024x768"}).isNull());
     ASSERT_FALSE(run("xrandr", {"--output", "screen", "--mode", "1024x768"}).isNull());
-    EXPECT_TRUE(waitUntil([&] { return viewableGeometry(windowId()) == QRect(0, 0, 1024, 768); }, 1000, 20))
+    EXPECT_TRUE(waitUntil([&] { return viewableGeometry(windowId()) == QRect(0, 0, 1024, 768); }, 5000, 20))
         << "still " << qPrintable(describe(viewableGeometry(windowId())));
 }
 

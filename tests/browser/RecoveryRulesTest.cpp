@@ -1,4 +1,5 @@
 #include "browser/DailyRestart.h"
+#include "browser/EngineProxy.h"
 #include "browser/FrameClock.h"
 #include "browser/FrameWatch.h"
 #include "browser/LoadRetry.h"
@@ -85,6 +86,34 @@ TEST(LoadRetry, WaitsDoubleFromFiveSecondsToFiveMinutes)
     for (int failures : {1, 2, 3, 4, 5, 6, 7, 8, 1000})
         waits.push_back(long(LoadRetry::wait(failures).count()));
     EXPECT_EQ(waits, (std::vector<long>{5, 10, 20, 40, 80, 160, 300, 300, 300}));
+}
+
+TEST(EngineProxy, TheHostIsKnockedAtThroughTheProxyTheEngineUsesForTheScheme)
+{
+    struct Case {
+        QStringList switches;
+        QString scheme;
+        QString expected;  // "type host:port", "" for direct, "?" for a proxy a socket cannot use
+    };
+    const Case cases[] = {
+        {{QStringLiteral("korvel")}, QStringLiteral("http"), QString()},
+        {{QStringLiteral("--proxy-server=127.0.0.1:3128")}, QStringLiteral("https"), QStringLiteral("http 127.0.0.1:3128")},
+        {{QStringLiteral("--proxy-server=a:1"), QStringLiteral("--proxy-server=http://b")}, QStringLiteral("http"), QStringLiteral("http b:80")},
+        {{QStringLiteral("--proxy-server=socks5://s:9050")}, QStringLiteral("http"), QStringLiteral("socks5 s:9050")},
+        {{QStringLiteral("--proxy-server=http=h:8080;https=direct://")}, QStringLiteral("http"), QStringLiteral("http h:8080")},
+        {{QStringLiteral("--proxy-server=http=h:8080;https=direct://")}, QStringLiteral("https"), QString()},
+        {{QStringLiteral("--proxy-server=http=h:8080;socks=s:1080")}, QStringLiteral("https"), QStringLiteral("?")},
+        {{QStringLiteral("--proxy-server=https://p:443")}, QStringLiteral("http"), QStringLiteral("?")},
+        {{QStringLiteral("--proxy-server=p:1,q:2")}, QStringLiteral("http"), QStringLiteral("http p:1")},
+    };
+    for (const Case& c : cases) {
+        bool understood = true;
+        const std::optional<EngineProxy> proxy = EngineProxy::forScheme(c.switches, c.scheme, &understood);
+        const QString got = !understood ? QStringLiteral("?")
+            : !proxy ? QString()
+            : QStringLiteral("%1 %2:%3").arg(proxy->type == EngineProxy::Type::Http ? "http" : "socks5", proxy->host).arg(proxy->port);
+        EXPECT_EQ(got, c.expected) << qPrintable(c.switches.join(QLatin1Char(' '))) << " for " << qPrintable(c.scheme);
+    }
 }
 
 TEST(LoadStall, LoadsAgainALoadWithoutAnswerWaitingLongerEachTime)
