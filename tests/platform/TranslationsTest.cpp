@@ -11,10 +11,13 @@
 namespace korvel {
 namespace {
 
-// Every key the program looks up, straight from its sources: qtTrId("KEY") and QT_TRID_NOOP("KEY").
+// Every key the program looks up, straight from its sources: qtTrId("KEY"), QT_TRID_NOOP("KEY"),
+// and the keys a preference's place names as its row's texts (the rows translate them).
 QSet<QString> keysInTheCode()
 {
     static const QRegularExpression lookup(QString::fromLatin1(R"re((?:qtTrId|QT_TRID_NOOP)\(\s*"([A-Z][A-Z0-9_]+)"\s*\))re"));
+    static const QRegularExpression place(QString::fromLatin1(R"re(\.shownAt\(\{[^}]*\}\))re"));
+    static const QRegularExpression key(QString::fromLatin1(R"re("([A-Z][A-Z0-9_]+)")re"));
     QSet<QString> keys;
     for (const char* folder : {"platform", "settings", "log", "policy", "browser", "admin", "app", "cli", "transfer", "files"}) {
         QDirIterator it(QStringLiteral(KORVEL_SOURCE_DIR "/") + QLatin1String(folder), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
@@ -26,6 +29,10 @@ QSet<QString> keysInTheCode()
             const QString text = QString::fromUtf8(file.readAll());
             for (auto match = lookup.globalMatch(text); match.hasNext();)
                 keys.insert(match.next().captured(1));
+            for (auto at = place.globalMatch(text); at.hasNext();) {
+                for (auto match = key.globalMatch(at.next().captured(0)); match.hasNext();)
+                    keys.insert(match.next().captured(1));
+            }
         }
     }
     return keys;
