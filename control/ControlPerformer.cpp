@@ -349,13 +349,13 @@ void learnApply(const Arguments&, ControlPerformer&, const Done& done)
 void advancedSet(const Arguments& a, ControlPerformer&, const Done& done)
 {
     KVSettings& s = settings();
-    AdvancedSettingsInput input = AdvancedSettingsInput::fromPreferences(s.kvBrowPref);
+    KVBrowserPrefSettings input = s.kvBrowPref;
     if (const std::optional<bool> on = flag(a, "allowAll"))
         input.allowAllWebsites = *on;
     if (const std::optional<bool> on = flag(a, "contentBlocking"))
         input.allowContentBlocking = *on;
     if (const std::optional<QString> keywords = text(a, "keywords"))
-        input.keywords = *keywords;
+        input.strBlockedKeyWord = *keywords;
     // Where the screen would keep the administrator with an alert, nothing is saved.
     if (const std::optional<QString> refusal = AdvancedSettingsEditing::leaveRefusal(input))
         return done(ControlReply::refused(line(*refusal)));

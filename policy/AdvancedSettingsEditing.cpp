@@ -4,29 +4,18 @@
 
 namespace korvel {
 
-AdvancedSettingsInput AdvancedSettingsInput::fromPreferences(const KVBrowserPrefSettings& preferences)
+std::optional<QString> AdvancedSettingsEditing::leaveRefusal(const KVBrowserPrefSettings& edited)
 {
-    return AdvancedSettingsInput{preferences.allowAllWebsites, preferences.allowContentBlocking,
-                                 preferences.strBlockedKeyWord, preferences.strictSubresources,
-                                 preferences.learnSubresources, preferences.alsoAllowedForLoading};
-}
-
-std::optional<QString> AdvancedSettingsEditing::leaveRefusal(const AdvancedSettingsInput& input)
-{
-    if (input.allowContentBlocking && input.keywords.trimmed().isEmpty())
+    if (edited.allowContentBlocking && edited.strBlockedKeyWord.trimmed().isEmpty())
         return QStringLiteral("Enter the keyword for content blocking");
     return std::nullopt;
 }
 
-EditOutcome AdvancedSettingsEditing::save(KVSettings& settings, const AdvancedSettingsInput& input)
+EditOutcome AdvancedSettingsEditing::save(KVSettings& settings, const KVBrowserPrefSettings& edited)
 {
     KVBrowserPrefSettings& preferences = settings.kvBrowPref;
-    preferences.allowAllWebsites = input.allowAllWebsites;
-    preferences.allowContentBlocking = input.allowContentBlocking && !input.keywords.trimmed().isEmpty();
-    preferences.strBlockedKeyWord = input.keywords;
-    preferences.strictSubresources = input.strictSubresources;
-    preferences.learnSubresources = input.learnSubresources;
-    preferences.alsoAllowedForLoading = input.alsoAllowedForLoading;
+    preferences.takeShownOn(KVBrowserPrefSettings::Screens::advancedSettings, edited);
+    preferences.allowContentBlocking = edited.allowContentBlocking && !edited.strBlockedKeyWord.trimmed().isEmpty();
     return EditOutcome::saved(settings.save(), -1);
 }
 

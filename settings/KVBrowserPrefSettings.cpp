@@ -10,6 +10,8 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+
 namespace korvel {
 
 namespace {
@@ -126,9 +128,10 @@ const P::Field fieldTable[] = {
     P::Field{"MqttTLS", T::Bool, &P::mqttTLS, "Speak to the MQTT broker over TLS, checking its certificate against the system's authorities"},
     P::Field{"MqttUser", T::String, &P::mqttUser, "User name at the MQTT broker; empty for none"},
     P::Field{"MqttTopic", T::String, &P::mqttTopic, "Topic prefix of this kiosk on the MQTT broker; empty for korvel/ and the device's name"},
-    P::Field{"StrictSubresources", T::Bool, &P::strictSubresources, "Let pages load images, scripts, frames and connections only from the allowed websites and the hosts also allowed for loading"}.shownAt({advanced, 2, 0, "Strict Loading"}),
-    P::Field{"AlsoAllowedForLoading", T::String, &P::alsoAllowedForLoading, "Hosts every page may load from in strict mode, separated by commas (each with its sub-domains)"}.shownAt({advanced, 2, 1, "Also allowed for loading"}),
-    P::Field{"LearnSubresources", T::Bool, &P::learnSubresources, "Record the hosts the allowed websites' pages load from, and the refused navigations (korvelctl learn show)"}.shownAt({advanced, 2, 2, "Learn What Pages Load"}),
+    P::Field{"StrictSubresources", T::Bool, &P::strictSubresources, "Let pages load images, scripts, frames and connections only from the allowed websites and the hosts also allowed for loading"}.shownAt({advanced, 2, 0, "Strict Loading", "Pages load only from the allowed websites and the hosts below"}),
+    P::Field{"AlsoAllowedForLoading", T::String, &P::alsoAllowedForLoading, "Hosts every page may load from in strict mode, separated by commas (each with its sub-domains)"}.shownAt({advanced, 2, 1, "Also allowed for loading", "Hosts every page may load from, with their sub-domains"}),
+    P::Field{"LearnSubresources", T::Bool, &P::learnSubresources, "Record the hosts the allowed websites' pages load from, and the refused navigations (korvelctl learn show)"}.shownAt({advanced, 2, 2, "Learn What Pages Load", "Record the hosts; korvelctl learn show and learn apply"}),
+    P::Field{"SpatialNavigation", T::Bool, &P::spatialNavigation, "Let the arrow keys move between the links and fields of a page, for kiosks with a keypad or a remote control"}.shownAt({advanced, 3, 0, "Arrow Key Navigation", "Arrow keys move between the links and fields of a page"}),
 };
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");
@@ -163,6 +166,29 @@ const P::Field* KVBrowserPrefSettings::fieldAt(const char* screen, int section, 
             return &f;
     }
     return nullptr;
+}
+
+QList<QList<const P::Field*>> KVBrowserPrefSettings::fieldsShownOn(const char* screen)
+{
+    QList<QList<const Field*>> sections;
+    for (const Field& f : fieldTable) {
+        if (!f.place.screen || qstrcmp(f.place.screen, screen) != 0)
+            continue;
+        if (sections.size() <= f.place.section)
+            sections.resize(f.place.section + 1);
+        sections[f.place.section].append(&f);
+    }
+    for (QList<const Field*>& rows : sections)
+        std::sort(rows.begin(), rows.end(), [](const Field* a, const Field* b) { return a->place.row < b->place.row; });
+    return sections;
+}
+
+void KVBrowserPrefSettings::takeShownOn(const char* screen, const KVBrowserPrefSettings& edited)
+{
+    for (const QList<const Field*>& rows : fieldsShownOn(screen)) {
+        for (const Field* f : rows)
+            std::visit([&](auto member) { this->*member = edited.*member; }, f->member);
+    }
 }
 
 QStringList KVBrowserPrefSettings::Field::valueNames() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -101,6 +102,7 @@ struct KVBrowserPrefSettings {
     bool strictSubresources = false;
     QString alsoAllowedForLoading;  // hosts separated by commas
     bool learnSubresources = false;
+    bool spatialNavigation = false;  // the arrow keys move between a page's links and fields
     // The HTTPS control and status API; its bearer token's hash is kept apart from the settings.
     bool remoteControl = false;
     qint32 remoteControlPort = 0;
@@ -194,6 +196,11 @@ struct KVBrowserPrefSettings {
     static const Field* fieldForKey(const QString& key);
     // The field a settings screen shows at `section`, `row`, or nullptr.
     static const Field* fieldAt(const char* screen, int section, int row);
+    // The fields a settings screen shows, by section (0, 1, ... up to the last used; a section
+    // without a field is empty) and by row within it.
+    static QList<QList<const Field*>> fieldsShownOn(const char* screen);
+    // Takes from `edited` the values of every preference `screen` shows, the rest kept.
+    void takeShownOn(const char* screen, const KVBrowserPrefSettings& edited);
     // The value the factory record holds for `field`, in the dictionary form.
     static QVariant factoryValue(const Field& field);
 

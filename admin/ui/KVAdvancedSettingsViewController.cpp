@@ -1,6 +1,7 @@
 #include "admin/ui/KVAdvancedSettingsViewController.h"
 
 #include "admin/ui/KVSearchSettingsViewController.h"
+#include "admin/ui/PreferenceRows.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/NavigationStack.h"
@@ -25,22 +26,7 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
-    connect(m_table, &TableView::switchToggled, this, [this](int id, bool on) {
-        if (id == AllowAllRow)
-            m_input.allowAllWebsites = on;
-        else if (id == ContentBlockingRow)
-            m_input.allowContentBlocking = on;
-        else if (id == StrictLoadingRow)
-            m_input.strictSubresources = on;
-        else if (id == LearnLoadingRow)
-            m_input.learnSubresources = on;
-    });
-    connect(m_table, &TableView::textChanged, this, [this](int id, const QString& text) {
-        if (id == KeywordsRow)
-            m_input.keywords = text;
-        else if (id == AlsoAllowedRow)
-            m_input.alsoAllowedForLoading = text;
-    });
+    PreferenceRows::follow(m_table, KVBrowserPrefSettings::Screens::advancedSettings, &m_input);
 }
 
 void KVAdvancedSettingsViewController::viewDidLoad()
@@ -68,50 +54,13 @@ void KVAdvancedSettingsViewController::viewWillAppear(bool)
 {
     if (NavigationStack* stack = navigationStack())
         stack->showNavigationBar();
-    m_input = AdvancedSettingsInput::fromPreferences(KVSettings::getSettingsObject().kvBrowPref);
-    TableRow allowAll;
-    allowAll.id = AllowAllRow;
-    allowAll.title = shownTitle("AllowAllWebsites");
-    allowAll.detail = shownDetail("AllowAllWebsites");
-    allowAll.accessory = Accessory::Switch;
-    allowAll.checked = m_input.allowAllWebsites;
-    TableRow blocking;
-    blocking.id = ContentBlockingRow;
-    blocking.title = shownTitle("AllowContentBlocking");
-    blocking.detail = shownDetail("AllowContentBlocking");
-    blocking.accessory = Accessory::Switch;
-    blocking.checked = m_input.allowContentBlocking;
-    TableRow keywords;
-    keywords.id = KeywordsRow;
-    keywords.title = shownTitle("StrBlockedKeyWord");
-    keywords.detail = shownDetail("StrBlockedKeyWord");
-    keywords.accessory = Accessory::TextField;
-    keywords.text = m_input.keywords;
-    keywords.placeholder = QStringLiteral("word1,word2,word3...");
-    TableRow strict;
-    strict.id = StrictLoadingRow;
-    strict.title = shownTitle("StrictSubresources");
-    //% "Pages load only from the allowed websites and the hosts below"
-    strict.detail = qtTrId("SETTINGS_STRICT_LOADING_DETAIL");
-    strict.accessory = Accessory::Switch;
-    strict.checked = m_input.strictSubresources;
-    TableRow alsoAllowed;
-    alsoAllowed.id = AlsoAllowedRow;
-    alsoAllowed.title = shownTitle("AlsoAllowedForLoading");
-    //% "Hosts every page may load from, with their sub-domains"
-    alsoAllowed.detail = qtTrId("SETTINGS_ALSO_ALLOWED_DETAIL");
-    alsoAllowed.accessory = Accessory::TextField;
-    alsoAllowed.text = m_input.alsoAllowedForLoading;
-    alsoAllowed.placeholder = QStringLiteral("cdn.example.com,fonts.example.net...");
-    TableRow learn;
-    learn.id = LearnLoadingRow;
-    learn.title = shownTitle("LearnSubresources");
-    //% "Record the hosts; korvelctl learn show and learn apply"
-    learn.detail = qtTrId("SETTINGS_LEARN_LOADING_DETAIL");
-    learn.accessory = Accessory::Switch;
-    learn.checked = m_input.learnSubresources;
-    m_table->setSections({TableSection{{}, {}, {allowAll}}, TableSection{{}, {}, {blocking, keywords}},
-                          TableSection{{}, {}, {strict, alsoAllowed, learn}}});
+    m_input = KVSettings::getSettingsObject().kvBrowPref;
+    m_table->setSections(PreferenceRows::sections(KVBrowserPrefSettings::Screens::advancedSettings, m_input, [](const auto& field, QList<TableRow>& rows) {
+        if (field.member == KVBrowserPrefSettings::Member(&KVBrowserPrefSettings::strBlockedKeyWord))
+            rows.first().placeholder = QStringLiteral("word1,word2,word3...");
+        else if (field.member == KVBrowserPrefSettings::Member(&KVBrowserPrefSettings::alsoAllowedForLoading))
+            rows.first().placeholder = QStringLiteral("cdn.example.com,fonts.example.net...");
+    }));
 }
 
 Alert* KVAdvancedSettingsViewController::goBack()

@@ -8,16 +8,15 @@ namespace korvel {
 class Alert;
 class TableView;
 
-// "Allow All Websites" and keyword content blocking, written back when the screen goes.
+// "Allow All Websites", keyword content blocking, what pages may load: the preferences placed on
+// this screen, written back when the screen goes.
 class KVAdvancedSettingsViewController final : public Screen {
     Q_OBJECT
 public:
-    enum Row { AllowAllRow, ContentBlockingRow, KeywordsRow, StrictLoadingRow, AlsoAllowedRow, LearnLoadingRow };
-
     explicit KVAdvancedSettingsViewController(QWidget* parent = nullptr);
 
     TableView* tableView() const { return m_table; }
-    const AdvancedSettingsInput& input() const { return m_input; }
+    const KVBrowserPrefSettings& input() const { return m_input; }
 
     // The back button: content blocking without a keyword keeps the administrator here with an
     // alert, which is returned; otherwise goes back.
@@ -30,7 +29,7 @@ public:
     void viewWillDisappear(bool animated) override;
 
 private:
-    AdvancedSettingsInput m_input;
+    KVBrowserPrefSettings m_input;
     TableView* m_table = nullptr;
 };
 

@@ -1,12 +1,12 @@
 #include "admin/ui/KVPowerSaverSettingsViewController.h"
 
 #include "admin/PowerSaverSettings.h"
+#include "admin/ui/PreferenceRows.h"
 #include "browser/PowerSaver.h"
 #include "platform/ui/TableView.h"
 #include "settings/KVSettings.h"
 #include "settings/ShownText.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 
 #include <array>
@@ -15,7 +15,16 @@ namespace korvel {
 
 namespace {
 
-enum Row { AlwaysRow = 1, ScheduleRow, StartRow, EndRow, FirstDayRow = 10 };
+using P = KVBrowserPrefSettings;
+
+constexpr const char* shownOn = P::Screens::powerSaver;
+// The days are seven rows of their own; the schema's rows number up to section * 100 + row.
+constexpr int FirstDayRow = 10000;
+
+bool shows(const P::Field& field, P::Member member)
+{
+    return field.member == member;
+}
 
 constexpr std::array<const char*, 7> dayKeys{"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 
@@ -57,23 +66,17 @@ KVPowerSaverSettingsViewController::KVPowerSaverSettingsViewController(QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
-    connect(m_table, &TableView::switchToggled, this, [this](int id, bool on) {
-        if (id == AlwaysRow)
-            PowerSaverSettings::setAlwaysSavePower(m_edited, on);
-        else if (id == ScheduleRow)
-            PowerSaverSettings::setScheduleSuspend(m_edited, on);
+    PreferenceRows::follow(m_table, shownOn, &m_edited, [this](int id, const QVariant& control) {
+        const P::Field* f = PreferenceRows::fieldOf(shownOn, id);
+        if (!f || (!shows(*f, &P::alwaysSavePower) && !shows(*f, &P::enableScheduleSuspend)))
+            return false;
+        if (shows(*f, &P::alwaysSavePower))
+            PowerSaverSettings::setAlwaysSavePower(m_edited, control.toBool());
         else
-            return;
+            PowerSaverSettings::setScheduleSuspend(m_edited, control.toBool());
         // The other switch moves: rebuilt after the toggle has finished.
         QMetaObject::invokeMethod(this, &KVPowerSaverSettingsViewController::reload, Qt::QueuedConnection);
-    });
-    connect(m_table, &TableView::sliderChanged, this, [this](int id, double value) {
-        if (id != StartRow && id != EndRow)
-            return;
-        const QTime time = PowerSaverSettings::timeOfStep(qRound(value));
-        (id == StartRow ? m_edited.startTime : m_edited.endTime) = time;
-        if (TableCell* cell = m_table->cellWithId(id); cell && cell->detailLabel())
-            cell->detailLabel()->setText(PowerSaverSettings::timeText(time));
+        return true;
     });
     connect(m_table, &TableView::rowSelected, this, [this](int section, int row, int id) {
         if (id < FirstDayRow || id >= FirstDayRow + 7)
@@ -100,52 +103,32 @@ void KVPowerSaverSettingsViewController::viewWillAppear(bool animated)
 
 void KVPowerSaverSettingsViewController::reload()
 {
-    TableRow always;
-    always.id = AlwaysRow;
-    always.title = shownTitle("AlwaysSavePower");
-    always.detail = shownDetail("AlwaysSavePower");
-    always.accessory = Accessory::Switch;
-    always.checked = m_edited.alwaysSavePower;
-    TableRow schedule;
-    schedule.id = ScheduleRow;
-    schedule.title = shownTitle("EnableSchedulePowerSaver");
-    schedule.detail = shownDetail("EnableSchedulePowerSaver");
-    schedule.accessory = Accessory::Switch;
-    schedule.checked = m_edited.enableScheduleSuspend;
-    QList<TableRow> window;
-    for (const auto& [id, time] : {std::pair{int(StartRow), m_edited.startTime}, std::pair{int(EndRow), m_edited.endTime}}) {
-        TableRow row;
-        row.id = id;
-        row.title = shownTitle(id == StartRow ? "StartTime" : "EndTime");
-        row.detail = PowerSaverSettings::timeText(time);
-        row.detailStyle = DetailStyle::Value;
-        // A quarter of an hour a press: a slider gives a finger 3 px per step on a small panel.
-        row.accessory = Accessory::Stepper;
-        row.minimum = 0;
-        row.maximum = 95;
-        row.wraps = true;
-        row.value = PowerSaverSettings::stepOfTime(time);
-        row.enabled = m_edited.enableScheduleSuspend;
-        window << row;
+    const bool scheduled = m_edited.enableScheduleSuspend;
+    QList<TableSection> sections = PreferenceRows::sections(shownOn, m_edited, [&](const P::Field& field, QList<TableRow>& rows) {
+        if (field.type == P::FieldType::TimeOfDay)
+            rows.first().enabled = scheduled;
+        if (field.type != P::FieldType::Days)
+            return;
+        rows.clear();
+        for (int d = 0; d < 7; ++d) {
+            TableRow row;
+            row.id = FirstDayRow + d;
+            row.title = dayTitle(d);
+            row.accessory = Accessory::Checkmark;
+            row.checked = m_edited.daysSelected && m_edited.daysSelected->value(QString::fromLatin1(dayKeys[size_t(d)])).toBool();
+            row.enabled = scheduled;
+            rows << row;
+        }
+    });
+    if (sections.size() == 3) {
+        //% "Hours"
+        sections[1].header = qtTrId("TEXT_POWER_HOURS");
+        //% "A window that ends before it starts goes on past midnight. The same start and end never saves power."
+        sections[1].footer = qtTrId("TEXT_POWER_HOURS_FOOTER");
+        //% "Days"
+        sections[2].header = qtTrId("TEXT_POWER_DAYS");
     }
-    QList<TableRow> days;
-    for (int d = 0; d < 7; ++d) {
-        TableRow row;
-        row.id = FirstDayRow + d;
-        row.title = dayTitle(d);
-        row.accessory = Accessory::Checkmark;
-        row.checked = m_edited.daysSelected && m_edited.daysSelected->value(QString::fromLatin1(dayKeys[size_t(d)])).toBool();
-        row.enabled = m_edited.enableScheduleSuspend;
-        days << row;
-    }
-    //% "Hours"
-    const QString hours = qtTrId("TEXT_POWER_HOURS");
-    //% "A window that ends before it starts goes on past midnight. The same start and end never saves power."
-    const QString hoursFooter = qtTrId("TEXT_POWER_HOURS_FOOTER");
-    //% "Days"
-    const QString daysHeader = qtTrId("TEXT_POWER_DAYS");
-    m_table->setSections({TableSection{QString(), QString(), {always, schedule}}, TableSection{hours, hoursFooter, window},
-                          TableSection{daysHeader, QString(), days}});
+    m_table->setSections(sections);
 }
 
 void KVPowerSaverSettingsViewController::viewWillDisappear(bool animated)
@@ -153,11 +136,7 @@ void KVPowerSaverSettingsViewController::viewWillDisappear(bool animated)
     Screen::viewWillDisappear(animated);
     KVSettings& settings = KVSettings::getSettingsObject();
     KVBrowserPrefSettings& p = settings.kvBrowPref;
-    p.alwaysSavePower = m_edited.alwaysSavePower;
-    p.enableScheduleSuspend = m_edited.enableScheduleSuspend;
-    p.startTime = m_edited.startTime;
-    p.endTime = m_edited.endTime;
-    p.daysSelected = m_edited.daysSelected;
+    p.takeShownOn(shownOn, m_edited);
     settings.save();
     // Leaving the schedule ends power saving; the next idle timeout applies the new settings.
     if (PowerSaver* saver = PowerSaver::current())

@@ -10,7 +10,6 @@
 #include "browser/ui/DownloadsBar.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/IdleActionPerformer.h"
-#include "browser/ui/KVWKViewController.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/RemoteImage.h"
 #include "browser/ui/Routes.h"
@@ -178,15 +177,9 @@ void KVHomePageViewController::isActive(const QUrl& externalURL)
     // A window already open leaves first, as on Home (a page dialog it shows is closed first):
     // windows handed over one after another do not pile up, each with its page still running, and
     // none opens under a dialog of the one below.
-    if (NavigationStack* stack = navigationStack()) {
-        for (Screen* screen : stack->screens()) {
-            if (auto* window = qobject_cast<KVWKViewController*>(screen)) {
-                // Held: when Home takes this screen away too, the home screen after it opens it.
-                HandedOverAddress::hold(externalURL);
-                window->kioskHome();
-                break;
-            }
-        }
+    if (Routes::current().sendWindowHome) {
+        // Held: when Home takes this screen away too, the home screen after it opens it.
+        Routes::current().sendWindowHome(navigationStack(), [externalURL] { HandedOverAddress::hold(externalURL); });
     }
     // The window for the other program's address opens half a second after it is made, once the
     // home screen has settled.
@@ -201,7 +194,7 @@ void KVHomePageViewController::showWindowWhenOnTop(const allowedWebsite& website
         if (!stack)
             return;
         // A window still on its way Home is waited for a little; past that it opens where it is.
-        if (qobject_cast<KVWKViewController*>(stack->topScreen()) && tries > 0)
+        if (Routes::current().windowOnTop && Routes::current().windowOnTop(stack) && tries > 0)
             self->showWindowWhenOnTop(website, address, tries - 1);
         else {
             HandedOverAddress::take();

@@ -15,6 +15,7 @@
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/EngineProfiles.h"
 #include "browser/ui/KVWebPage.h"
+#include "browser/ui/WindowPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/TabRules.h"
 #include "browser/ui/PageDialogs.h"
@@ -159,8 +160,8 @@ KVWKViewController::KVWKViewController(QWidget* parent)
 KVWKViewController::~KVWKViewController()
 {
     // The page goes with the view, after this window's part of the object: nothing of it may call back.
-    if (m_page)
-        m_page->disconnect(this);
+    if (m_pages)
+        m_pages->disconnect();
 }
 
 KVWKViewController* KVWKViewController::initWithWebsite(const std::optional<allowedWebsite>& website, QWidget* parent)
@@ -210,7 +211,7 @@ void KVWKViewController::Init()
         m_activation.navigationAsked(Clock::instance().now());
     if (!m_view)
         makePage();
-    preparePage(p);
+    m_pages->prepare(p);
     m_state.localServerPath = KVServerStarter::sharedInstance().localServerAddress(p);
     KorvelWebEngine::interceptor()->setLocalServer(m_state.localServerPath, KVServerStarter::kioskKeyHeader, KVServerStarter::kioskKey());
     applyUserAgent();

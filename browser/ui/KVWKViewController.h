@@ -42,6 +42,7 @@ class PagePrinter;
 class PageRecovery;
 class LoadRetryPerformer;
 class PopupWindows;
+class WindowPage;
 class NavigationStack;
 class PageInputFilter;
 struct KVBrowserPrefSettings;
@@ -178,9 +179,8 @@ private:
     bool onTop() const;
     // The window leaves the stack and the visit ends by `end`.
     void leaveWindow(VisitEnd end, Animation animation);
-    // The page's connections to this window, and what every page of it gets before it loads.
+    // This window's connections to its page's relays, made once.
     void connectPage();
-    void preparePage(const KVBrowserPrefSettings& p);
     // A visit ended: a fresh page in the next visitor's profile takes the old one's place.
     void renewPage();
     void singleTabDidDisappear();
@@ -214,7 +214,8 @@ private:
     void startDownload(const QUrl& url) override;
 
     KVWebView* m_view = nullptr;
-    KVWebPage* m_page = nullptr;
+    WindowPage* m_pages = nullptr;  // makes, prepares and renews the page
+    KVWebPage* m_page = nullptr;    // the present one
     PopupWindows* m_popups = nullptr;
     NavigationPolicy m_policy;
     BrowserWindowState m_state;

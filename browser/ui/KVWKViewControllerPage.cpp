@@ -1,5 +1,6 @@
-// The window's page: its making and set-up, its signals, and what the page asks of its window (the
-// page host: navigation decisions, dialogs, files, pop-ups) and the effects it is told to perform.
+// The window's side of its page (made and renewed by WindowPage): the page's signals, what the
+// page asks of its window (the page host: navigation decisions, dialogs, files, pop-ups) and the
+// effects it is told to perform.
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/PageLoadRules.h"
 #include "platform/KioskCounters.h"
@@ -23,6 +24,7 @@
 #include "browser/ui/LoadRetryPerformer.h"
 #include "browser/ui/PageRecovery.h"
 #include "browser/ui/PopupWindows.h"
+#include "browser/ui/WindowPage.h"
 #include "files/VisitQuota.h"
 #include "files/VisitorFiles.h"
 #include "log/KVLog.h"
@@ -50,9 +52,6 @@
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
 
 #include <algorithm>
 
@@ -80,13 +79,8 @@ void KVWKViewController::makePage()
 {
     m_view = new KVWebView(this);
     m_view->setCopyPasteAllowed([] { return preferences().enableCopyPaste; });
-    if (m_adoptedPage) {
-        m_page = m_adoptedPage;
-        m_page->setParent(m_view);
-    } else {
-        m_page = new KVWebPage(this, PageRole::Window, m_view);
-    }
-    m_view->setPage(m_page);
+    m_pages = new WindowPage(this, m_view, m_adoptedPage, this);
+    m_page = m_pages->page();
     layout()->addWidget(m_view);
     // The touches go to a widget the engine makes inside the view, and makes anew when it
     // likes; watching at the application's level counts them whichever widget that is.
@@ -120,30 +114,31 @@ void KVWKViewController::makePage()
 
 void KVWKViewController::connectPage()
 {
+    // Once: the relays follow the present page.
     // A page that was opened as a tab closes its window: the tab goes (shortly after).
-    connect(m_page, &QWebEnginePage::windowCloseRequested, this, [this] {
+    connect(m_pages, &WindowPage::windowCloseRequested, this, [this] {
         if (mode() == WindowMode::Tabbed && !preferences().allowPopup)
             NotificationCenter::defaultCenter().post(kRemoveCellNotification, this);
     });
-    connect(m_page, &QWebEnginePage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
-    connect(m_page, &QWebEnginePage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
-    connect(m_page, &QWebEnginePage::certificateError, this, &KVWKViewController::onCertificateError);
-    connect(m_page, &QWebEnginePage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
-    connect(m_page, &QWebEnginePage::loadStarted, this, [this] { setLoading(true); });
-    connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) { setLoading(progress < 100); });
-    connect(m_page, &QWebEnginePage::loadFinished, this, [this] { setLoading(false); });
-    connect(m_page, &QWebEnginePage::printRequested, this, [this] {
+    connect(m_pages, &WindowPage::loadFinished, this, &KVWKViewController::pageFinishedSteps);
+    connect(m_pages, &WindowPage::loadingChanged, this, &KVWKViewController::onLoadingChanged);
+    connect(m_pages, &WindowPage::certificateError, this, &KVWKViewController::onCertificateError);
+    connect(m_pages, &WindowPage::authenticationRequired, this, &KVWKViewController::onAuthenticationRequired);
+    connect(m_pages, &WindowPage::loadStarted, this, [this] { setLoading(true); });
+    connect(m_pages, &WindowPage::loadProgress, this, [this](int progress) { setLoading(progress < 100); });
+    connect(m_pages, &WindowPage::loadFinished, this, [this] { setLoading(false); });
+    connect(m_pages, &WindowPage::printRequested, this, [this] {
         if (preferences().enablePrintLinks && m_printer->mayPrint(PrintGuard::Source::Page))
             printWebview();
     });
-    connect(m_page, &QWebEnginePage::loadProgress, m_input, [this] { m_input->watch(m_view->focusProxy()); });
-    connect(m_page, &QWebEnginePage::loadFinished, m_input, [this] { m_input->watch(m_view->focusProxy()); });
-    connect(m_page, &QWebEnginePage::loadFinished, m_recovery, &PageRecovery::loadFinished);
-    connect(m_page, &QWebEnginePage::renderProcessTerminated, m_recovery, &PageRecovery::rendererTerminated);
-    connect(m_page, &QWebEnginePage::loadingChanged, m_recovery, &PageRecovery::loadingChanged);
-    connect(m_page, &QWebEnginePage::loadStarted, m_recovery, &PageRecovery::pageChanged);
-    connect(m_page, &QWebEnginePage::renderProcessPidChanged, m_recovery, &PageRecovery::pageChanged);
-    connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+    connect(m_pages, &WindowPage::loadProgress, m_input, [this] { m_input->watch(m_view->focusProxy()); });
+    connect(m_pages, &WindowPage::loadFinished, m_input, [this] { m_input->watch(m_view->focusProxy()); });
+    connect(m_pages, &WindowPage::loadFinished, m_recovery, &PageRecovery::loadFinished);
+    connect(m_pages, &WindowPage::renderProcessTerminated, m_recovery, &PageRecovery::rendererTerminated);
+    connect(m_pages, &WindowPage::loadingChanged, m_recovery, &PageRecovery::loadingChanged);
+    connect(m_pages, &WindowPage::loadStarted, m_recovery, &PageRecovery::pageChanged);
+    connect(m_pages, &WindowPage::renderProcessPidChanged, m_recovery, &PageRecovery::pageChanged);
+    connect(m_pages, &WindowPage::urlChanged, this, [this](const QUrl& url) {
         NavigationEffects effects;
         if (preferences().allowContentBlocking
             && WebsiteRules::checkBlockedKeyWordIsExistOrNot(url.toString(QUrl::FullyEncoded), true, preferences(), &effects)) {
@@ -151,37 +146,6 @@ void KVWKViewController::connectPage()
             kioskHomeWhenOnTop();
         }
     });
-}
-
-void KVWKViewController::preparePage(const KVBrowserPrefSettings& p)
-{
-    KorvelWebEngine::applySettings(m_page->settings(), p);
-    // Without zoom the page may not scale itself either, from its first paint on.
-    const QList<QWebEngineScript> old = m_page->scripts().find(QStringLiteral("korvel-viewport"));
-    for (const QWebEngineScript& script : old)
-        m_page->scripts().remove(script);
-    // The kiosk's style rules from each document's creation on, so that the end of a load restyles
-    // nothing: on a large page a late sheet cost seconds of the renderer's time.
-    if (m_page->scripts().find(QStringLiteral("korvel-kiosk-style")).isEmpty()) {
-        QFile custom(Paths::resourceFile(QStringLiteral("customJS.js")));
-        if (custom.open(QIODevice::ReadOnly)) {
-            QWebEngineScript style;
-            style.setName(QStringLiteral("korvel-kiosk-style"));
-            style.setInjectionPoint(QWebEngineScript::DocumentCreation);
-            style.setRunsOnSubFrames(false);
-            style.setWorldId(QWebEngineScript::MainWorld);  // where the load's end looks for it
-            style.setSourceCode(QString::fromUtf8(custom.readAll()) + QStringLiteral("\naddCSS();"));
-            m_page->scripts().insert(style);
-        }
-    }
-    if (!p.zoomEnable) {
-        QWebEngineScript viewport;
-        viewport.setName(QStringLiteral("korvel-viewport"));
-        viewport.setInjectionPoint(QWebEngineScript::DocumentReady);
-        viewport.setRunsOnSubFrames(false);
-        viewport.setSourceCode(PageZoom::committedScript(p));
-        m_page->scripts().insert(viewport);
-    }
 }
 
 bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationAction& action)
@@ -341,17 +305,8 @@ void KVWKViewController::renewPage()
         return;
     closeActiveWebView();
     ++m_pageGeneration;
-    // The old page says nothing more to this window, and goes with what it kept.
-    KVWebPage* old = m_page;
-    old->disconnect(this);
-    old->disconnect(m_input);
-    old->disconnect(m_recovery);
-    old->triggerAction(QWebEnginePage::Stop);
-    m_page = new KVWebPage(this, PageRole::Window, m_view);
-    connectPage();
-    m_view->setPage(m_page);
-    old->deleteLater();
-    preparePage(preferences());
+    m_pages->renew(preferences());
+    m_page = m_pages->page();
     m_clearHistoryOnHome = false;
     setLoading(false);
     if (mode() == WindowMode::SingleWindow) {

@@ -146,6 +146,7 @@ void KorvelWebEngine::applySettings(QWebEngineSettings* s, const KVBrowserPrefSe
     s->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
     s->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
     s->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, false);
+    s->setAttribute(QWebEngineSettings::SpatialNavigationEnabled, p.spatialNavigation);
     if (p.allowMediaAutoplay)
         s->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
     else

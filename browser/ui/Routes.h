@@ -25,6 +25,11 @@ struct Routes {
     // The tabbed browser, pushed on `stack`.
     std::function<Screen*(NavigationStack* stack)> openTabs;
     std::function<void(NavigationStack* stack)> goHome;
+    // Sends the browser window open on `stack` Home, as the kiosk's own rules do, after `first`;
+    // nothing when none is open.
+    std::function<void(NavigationStack* stack, const std::function<void()>& first)> sendWindowHome;
+    // Whether the screen on top of `stack` is a browser window (on its way Home, perhaps).
+    std::function<bool(NavigationStack* stack)> windowOnTop;
     // The settings menu, once the password was accepted.
     std::function<void(NavigationStack* stack)> showSettings;
     // A screen that answers a page's file input; nullptr when none can be made.

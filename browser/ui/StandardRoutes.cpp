@@ -20,6 +20,17 @@ Routes StandardRoutes::make()
         if (stack)
             stack->popToRoot(NavigationStack::Animation::None);
     };
+    routes.sendWindowHome = [](NavigationStack* stack, const std::function<void()>& first) {
+        for (Screen* screen : stack ? stack->screens() : QList<Screen*>()) {
+            if (auto* window = qobject_cast<KVWKViewController*>(screen)) {
+                if (first)
+                    first();
+                window->kioskHome();
+                return;
+            }
+        }
+    };
+    routes.windowOnTop = [](NavigationStack* stack) { return stack && qobject_cast<KVWKViewController*>(stack->topScreen()); };
     routes.openWebsite = [](const allowedWebsite& website, const QString& address, NavigationStack* stack) -> Screen* {
         if (!stack)
             return nullptr;

@@ -1,17 +1,14 @@
 // A real Korvel (offscreen) on a real mosquitto broker on loopback, watched and commanded as a fleet's
 // tools and Home Assistant do.
+#include "tests/support/KioskProcess.h"
 #include "tests/support/WebTestServer.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTcpServer>
-#include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 #include <mosquitto.h>
@@ -20,6 +17,7 @@
 
 namespace {
 
+using korvel::test::KioskProcess;
 using korvel::test::WebTestServer;
 
 struct Seen {
@@ -98,26 +96,8 @@ private:
 
 class MqttTest : public ::testing::Test {
 protected:
-    static QString bin(const char* name) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name); }
-
-    void ctl(const QStringList& arguments)
-    {
-        QProcess p;
-        p.start(bin("korvelctl"), QStringList{QStringLiteral("--home"), m_home.path()} + arguments);
-        EXPECT_TRUE(p.waitForFinished(15000) && p.exitCode() == 0) << qPrintable(arguments.join(' ')) << p.readAllStandardError().constData();
-    }
-
-    static bool waitFor(const std::function<bool()>& done, int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) {
-            if (done())
-                return true;
-            QThread::msleep(100);
-        }
-        return done();
-    }
+    void ctl(const QStringList& arguments) { m_kiosk.ctl(arguments); }
+    static bool waitFor(const std::function<bool()>& done, int ms) { return KioskProcess::waitFor(done, ms); }
 
     void startBroker()
     {
@@ -131,10 +111,8 @@ protected:
         m_mosquitto = QStandardPaths::findExecutable(QStringLiteral("mosquitto"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/local/sbin")});
         if (m_mosquitto.isEmpty())
             GTEST_SKIP() << "no mosquitto broker installed (Debian package mosquitto): the MQTT round trip is not tested";
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-        m_port = probe.serverPort();
-        probe.close();
+        m_port = KioskProcess::freePort();
+        ASSERT_NE(m_port, 0);
         QFile conf(m_home.filePath(QStringLiteral("mosquitto.conf")));
         ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
         conf.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\nlog_dest none\n").arg(m_port).toUtf8());
@@ -149,34 +127,19 @@ protected:
         for (const auto& [key, value] : {std::pair{"Mqtt", QStringLiteral("true")}, {"MqttHost", QStringLiteral("127.0.0.1")},
                                          {"MqttPort", QString::number(m_port)}, {"MqttTopic", QStringLiteral("korvel/test")}})
             ctl({QStringLiteral("pref"), QStringLiteral("set"), QLatin1String(key), value});
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-        env.insert(QStringLiteral("HOME"), m_home.path());
-        env.insert(QStringLiteral("KORVEL_REACHABILITY_HOST"), QStringLiteral("127.0.0.1"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.path() + QStringLiteral("/xdg-data"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/xdg-config"));
-        m_korvel.setProcessEnvironment(env);
-        m_korvel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_korvel.start(bin("korvel"), {QStringLiteral("--home"), m_home.path()});
-        ASSERT_TRUE(m_korvel.waitForStarted(5000));
+        ASSERT_TRUE(m_kiosk.start());
     }
 
     void TearDown() override
     {
-        for (QProcess* p : {&m_korvel, &m_broker}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->terminate();
-                if (!p->waitForFinished(10000))
-                    p->kill();
-                p->waitForFinished(5000);
-            }
-        }
+        KioskProcess::stop(m_korvel);
+        KioskProcess::stop(m_broker);
     }
 
+    KioskProcess m_kiosk;
+    QTemporaryDir& m_home = m_kiosk.home;
+    QProcess& m_korvel = m_kiosk.korvel;
     QString m_mosquitto;
-    QTemporaryDir m_home;
-    QProcess m_korvel;
     QProcess m_broker;
     int m_port = 0;
 };

@@ -2,11 +2,11 @@
 #include "remote/RemoteRoutes.h"
 #include "tests/remote/PrometheusParser.h"
 #include "tests/support/EventLoop.h"
+#include "tests/support/KioskProcess.h"
 #include "tests/support/WebTestServer.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
@@ -20,14 +20,12 @@
 #include <QSet>
 #include <QSslCertificate>
 #include <QSslError>
-#include <QTcpServer>
-#include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using korvel::test::KioskProcess;
 using korvel::test::WebTestServer;
 
 struct Answer {
@@ -39,15 +37,7 @@ struct Answer {
 
 class RemoteControlTest : public ::testing::Test {
 protected:
-    static QString bin(const char* name) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name); }
-
-    QString ctl(const QStringList& arguments)
-    {
-        QProcess p;
-        p.start(bin("korvelctl"), QStringList{QStringLiteral("--home"), m_home.path()} + arguments);
-        EXPECT_TRUE(p.waitForFinished(15000) && p.exitCode() == 0) << qPrintable(arguments.join(' ')) << p.readAllStandardError().constData();
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
+    QString ctl(const QStringList& arguments) { return m_kiosk.ctl(arguments); }
 
     Answer call(const QByteArray& method, const QString& path, const QByteArray& body = {}, const QByteArray& token = "default")
     {
@@ -79,17 +69,7 @@ protected:
         return {};
     }
 
-    bool waitFor(const std::function<bool()>& done, int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) {
-            if (done())
-                return true;
-            QThread::msleep(200);
-        }
-        return done();
-    }
+    static bool waitFor(const std::function<bool()>& done, int ms) { return KioskProcess::waitFor(done, ms, 200); }
 
     void SetUp() override
     {
@@ -100,43 +80,22 @@ protected:
         server.setPage(QStringLiteral("/"), shows + tail);
         server.setPage(QStringLiteral("/other"), shows + "document.cookie = 'visit=1; max-age=3600'; localStorage.setItem('visit', '1');" + tail);
         server.clearRequests();
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-        m_port = probe.serverPort();
-        probe.close();
+        m_port = KioskProcess::freePort();
+        ASSERT_NE(m_port, 0);
         ctl({QStringLiteral("sites"), QStringLiteral("add"), server.url(QStringLiteral("127.0.0.1")), QStringLiteral("--title"), QStringLiteral("Start"), QStringLiteral("--startup")});
         ctl({QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("RemoteControl"), QStringLiteral("true")});
         ctl({QStringLiteral("pref"), QStringLiteral("set"), QStringLiteral("RemoteControlPort"), QString::number(m_port)});
         const QStringList lines = ctl({QStringLiteral("remote"), QStringLiteral("token")}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         ASSERT_FALSE(lines.isEmpty());
         m_token = lines.last().toLatin1();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-        env.insert(QStringLiteral("HOME"), m_home.path());
-        env.insert(QStringLiteral("KORVEL_REACHABILITY_HOST"), QStringLiteral("127.0.0.1"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.path() + QStringLiteral("/xdg-data"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/xdg-config"));
-        m_korvel.setProcessEnvironment(env);
-        m_korvel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_korvel.start(bin("korvel"), {QStringLiteral("--home"), m_home.path()});
-        ASSERT_TRUE(m_korvel.waitForStarted(5000));
+        ASSERT_TRUE(m_kiosk.start());
         ASSERT_TRUE(waitFor([&] { return !server.requests().isEmpty(); }, 60000)) << "the start page was never asked for";
     }
 
-    void TearDown() override
-    {
-        if (m_korvel.state() != QProcess::NotRunning) {
-            m_korvel.terminate();
-            if (!m_korvel.waitForFinished(10000))
-                m_korvel.kill();
-            m_korvel.waitForFinished(5000);
-        }
-    }
-
     static inline QByteArray s_certificate;
-    QTemporaryDir m_home;
-    QProcess m_korvel;
+    KioskProcess m_kiosk;
+    QTemporaryDir& m_home = m_kiosk.home;
+    QProcess& m_korvel = m_kiosk.korvel;
     QNetworkAccessManager m_network;
     int m_port = 0;
     QByteArray m_token;

@@ -380,7 +380,10 @@ TEST_F(EditingTest, ContentBlockingNeedsAKeyword)
         {false, "kept", false, false},
     };
     for (const auto& c : cases) {
-        const AdvancedSettingsInput input{true, c.blocking, QString::fromUtf8(c.keywords)};
+        KVBrowserPrefSettings input = settings().kvBrowPref;
+        input.allowAllWebsites = true;
+        input.allowContentBlocking = c.blocking;
+        input.strBlockedKeyWord = QString::fromUtf8(c.keywords);
         EXPECT_EQ(AdvancedSettingsEditing::leaveRefusal(input).has_value(), c.refusedOnLeaving) << c.keywords;
         ASSERT_TRUE(AdvancedSettingsEditing::save(settings(), input).done());
         KVSettings::resetSettingsObject();
@@ -388,8 +391,10 @@ TEST_F(EditingTest, ContentBlockingNeedsAKeyword)
         EXPECT_EQ(settings().kvBrowPref.strBlockedKeyWord, QString::fromUtf8(c.keywords)) << "kept as typed";
         EXPECT_TRUE(settings().kvBrowPref.allowAllWebsites);
     }
-    EXPECT_EQ(AdvancedSettingsEditing::leaveRefusal({false, true, QStringLiteral(" ")}).value_or(QString()),
-              QStringLiteral("Enter the keyword for content blocking"));
+    KVBrowserPrefSettings blank;
+    blank.allowContentBlocking = true;
+    blank.strBlockedKeyWord = QStringLiteral(" ");
+    EXPECT_EQ(AdvancedSettingsEditing::leaveRefusal(blank).value_or(QString()), QStringLiteral("Enter the keyword for content blocking"));
 }
 
 TEST_F(EditingTest, ResettingTheIconLayoutClearsEveryFrame)

@@ -1,5 +1,6 @@
 #include "transfer/ui/CloudExchange.h"
 
+#include "log/KVLog.h"
 #include "platform/NotificationCenter.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/Screen.h"
@@ -32,6 +33,24 @@ KVCloudRequest* CloudExchange::start(const QString& overlayText)
     m_waiting->showOver(m_screen, overlayText);
     connect(m_request, &KVCloudRequest::progressChanged, m_waiting, &WaitingAlertView::setProgress);
     return m_request;
+}
+
+void CloudExchange::importFrom(const QString& cloudID, bool firstRun, std::function<void(const CloudTransfer::Outcome&)> done)
+{
+    //% "Importing.."
+    KVCloudRequest* request = start(qtTrId("CLOUD_IMPORTING"));
+    KVLog(QStringLiteral("Import"), QStringLiteral("Settings Import from Cloud started"));
+    QPointer<CloudExchange> self(this);
+    request->importCallback = [self, cloudID, done = std::move(done)](const QString& message, bool success) {
+        if (!self)
+            return;
+        self->finish();
+        done(CloudTransfer::importedFromID(cloudID, message, success));
+    };
+    if (firstRun)
+        request->importFromID1(cloudID);
+    else
+        request->importFromID(cloudID);
 }
 
 void CloudExchange::finish()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer/CloudTransfer.h"
 #include "transfer/KVCloudRequest.h"
 
 #include <QList>
@@ -27,6 +28,10 @@ public:
     KVCloudRequest* start(const QString& overlayText);
     // The exchange ended: the overlay closes. The request stays readable (its ID) until the next start.
     void finish();
+    // Imports the settings stored under `cloudID` (a valid one) with the overlay up, then closes
+    // it and hands the outcome to `done`, unless the exchange was cancelled or went. `firstRun`:
+    // asked from the first-run screen.
+    void importFrom(const QString& cloudID, bool firstRun, std::function<void(const CloudTransfer::Outcome&)> done);
     // Cancels the request and closes the overlay and every alert shown through show().
     void cancel();
 

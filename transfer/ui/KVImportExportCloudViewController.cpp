@@ -199,17 +199,12 @@ void KVImportExportCloudViewController::mainAction()
         request->exportToID(typed, false);
         return;
     }
-    case Mode::Import: {
-        //% "Importing.."
-        KVCloudRequest* request = m_exchange->start(qtTrId("CLOUD_IMPORTING"));
-        KVLog(QStringLiteral("Import"), QStringLiteral("Settings Import from Cloud started"));
-        request->importCallback = [self, typed](const QString& message, bool success) {
+    case Mode::Import:
+        m_exchange->importFrom(typed, false, [self](const CloudTransfer::Outcome& outcome) {
             if (self)
-                self->imported(typed, message, success);
-        };
-        request->importFromID(typed);
+                self->imported(outcome);
+        });
         return;
-    }
     case Mode::AutoImport:
         CloudTransfer::saveAutoImportID(typed);
         makeToast(this, QLatin1String(CloudTransfer::savedForAutoImportText));
@@ -226,10 +221,8 @@ void KVImportExportCloudViewController::exported(const QString& typedID, const Q
     m_exchange->showMessage(outcome.title, outcome.message);
 }
 
-void KVImportExportCloudViewController::imported(const QString& typedID, const QString& message, bool success)
+void KVImportExportCloudViewController::imported(const CloudTransfer::Outcome& outcome)
 {
-    m_exchange->finish();
-    const CloudTransfer::Outcome outcome = CloudTransfer::importedFromID(typedID, message, success);
     if (outcome.ok)
         reloadList();
     m_exchange->showMessage(outcome.title, outcome.message);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Screen.h"
+#include "transfer/CloudTransfer.h"
 
 #include <QString>
 
@@ -48,7 +49,7 @@ public:
 private:
     void didSelectRow(int id);
     void exported(const QString& typedID, const QString& message, bool success);
-    void imported(const QString& typedID, const QString& message, bool success);
+    void imported(const CloudTransfer::Outcome& outcome);
 
     Mode m_mode;
     QString m_cloudID;

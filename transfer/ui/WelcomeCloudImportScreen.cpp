@@ -1,12 +1,10 @@
 #include "transfer/ui/WelcomeCloudImportScreen.h"
 
-#include "log/KVLog.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
 #include "transfer/CloudTransfer.h"
-#include "transfer/KVCloudRequest.h"
 #include "transfer/ui/CloudExchange.h"
 
 #include <QLineEdit>
@@ -75,21 +73,15 @@ void WelcomeCloudImportScreen::importAction()
         makeToast(this, QLatin1String(CloudTransfer::invalidIDText));
         return;
     }
-    //% "Importing.."
-    KVCloudRequest* request = m_exchange->start(qtTrId("CLOUD_IMPORTING"));
-    KVLog(QStringLiteral("Import"), QStringLiteral("Settings Import from Cloud started"));
     QPointer<WelcomeCloudImportScreen> self(this);
-    request->importCallback = [self, typed](const QString& message, bool success) {
+    m_exchange->importFrom(typed, true, [self](const CloudTransfer::Outcome& outcome) {
         if (self)
-            self->imported(typed, message, success);
-    };
-    request->importFromID1(typed);
+            self->imported(outcome);
+    });
 }
 
-void WelcomeCloudImportScreen::imported(const QString& typedID, const QString& message, bool success)
+void WelcomeCloudImportScreen::imported(const CloudTransfer::Outcome& outcome)
 {
-    m_exchange->finish();
-    const CloudTransfer::Outcome outcome = CloudTransfer::importedFromID(typedID, message, success);
     auto* alert = new Alert(outcome.title, outcome.message);
     QPointer<WelcomeCloudImportScreen> self(this);
     //% "OK"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Screen.h"
+#include "transfer/CloudTransfer.h"
 
 #include <QString>
 
@@ -33,7 +34,7 @@ public:
     void importAction();
 
 private:
-    void imported(const QString& typedID, const QString& message, bool success);
+    void imported(const CloudTransfer::Outcome& outcome);
 
     QString m_cloudID;
     TableView* m_table = nullptr;

@@ -1,5 +1,6 @@
 #include "admin/ui/KVAddBlockedWebsiteViewController.h"
 #include "admin/ui/KVAdvancedSettingsViewController.h"
+#include "admin/ui/PreferenceRows.h"
 #include "admin/ui/KVAllowedWebsiteDetails.h"
 #include "admin/ui/KVMainMenuViewController.h"
 #include "admin/ui/KVManageCategoryDetailViewController.h"
@@ -200,9 +201,12 @@ TEST_F(PolicyEditorsTest, BlockedWebsiteEditorAndAdvancedSettings)
     menu->didSelectMenuId(AdvancedSettingsMenu);
     auto* advanced = top<KVAdvancedSettingsViewController>();
     ASSERT_NE(advanced, nullptr);
-    toggle(advanced->tableView(), KVAdvancedSettingsViewController::AllowAllRow);
-    toggle(advanced->tableView(), KVAdvancedSettingsViewController::ContentBlockingRow);
-    type(advanced->tableView(), KVAdvancedSettingsViewController::KeywordsRow, QStringLiteral("   "));
+    const auto rowOf = [](const char* key) { return PreferenceRows::rowId(*KVBrowserPrefSettings::fieldForKey(QString::fromLatin1(key))); };
+    toggle(advanced->tableView(), rowOf("AllowAllWebsites"));
+    toggle(advanced->tableView(), rowOf("AllowContentBlocking"));
+    type(advanced->tableView(), rowOf("StrBlockedKeyWord"), QStringLiteral("   "));
+    // A preference placed on the screen is shown and stored with no code of the screen's own.
+    toggle(advanced->tableView(), rowOf("SpatialNavigation"));
     Alert* alert = advanced->goBack();
     ASSERT_NE(alert, nullptr);
     EXPECT_EQ(alert->message(), QStringLiteral("Enter the keyword for content blocking"));
@@ -214,6 +218,7 @@ TEST_F(PolicyEditorsTest, BlockedWebsiteEditorAndAdvancedSettings)
     EXPECT_TRUE(settings().kvBrowPref.allowAllWebsites);
     EXPECT_FALSE(settings().kvBrowPref.allowContentBlocking);
     EXPECT_EQ(settings().kvBrowPref.strBlockedKeyWord, QStringLiteral("   "));
+    EXPECT_TRUE(settings().kvBrowPref.spatialNavigation);
 
     // Allow-all brings the blocked list to the menu.
     ASSERT_EQ(menu->tableData().at(1).menuId, BlockedWebsitesMenu);
