@@ -27,14 +27,25 @@ PageRecovery::PageRecovery(QWebEngineView* view, Window window, QObject* parent)
     , m_watch(this)
 {
     connect(&m_watch, &Timer::timeout, this, &PageRecovery::watchTick);
-    if (m_view)
+    if (m_view) {
         m_view->installEventFilter(this);
+        // Any sign of an answer: the page committed (its address shown) or its load got past the
+        // engine's first step.
+        connect(m_view, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
+            if (!url.isEmpty())
+                m_stall.answered();
+        });
+        connect(m_view, &QWebEngineView::loadProgress, this, [this](int percent) {
+            if (percent > 10)
+                m_stall.answered();
+        });
+    }
     wake();
 }
 
 bool PageRecovery::needed() const
 {
-    return m_view && m_window.shown() && m_view->page() && m_view->page()->renderProcessPid() > 0;
+    return m_view && m_window.shown() && m_view->page() && (m_view->page()->renderProcessPid() > 0 || !m_stall.url().isEmpty());
 }
 
 void PageRecovery::wake()
@@ -71,10 +82,21 @@ void PageRecovery::watchTick()
         m_watch.stop();
         return;
     }
+    QWebEnginePage* page = m_view->page();
+    if (m_window.inUse() && m_stall.tick(Clock::instance().now()) == LoadStall::Action::LoadAgain) {
+        KVLog(QStringLiteral("Webview"), QStringLiteral("The load of %@ has had no answer for %d s; loading it again"),
+              m_stall.url().toString(QUrl::FullyEncoded), int(LoadStall::wait(m_stall.tries() - 1).count()));
+        m_hang.reset();
+        m_view->load(m_stall.url());
+        return;
+    }
+    if (page->renderProcessPid() <= 0) {
+        m_hang.reset();
+        return;
+    }
     // Every other second: /proc is cheap, but the renderer's size changes slowly.
     if (++m_ticks % 2 == 0 && m_window.inUse())
         checkMemory();
-    QWebEnginePage* page = m_view->page();
     switch (m_hang.tick(Clock::instance().now(), m_window.watched())) {
     case HangWatch::Action::Wait:
         return;
@@ -167,6 +189,12 @@ void PageRecovery::rendererTerminated(QWebEnginePage::RenderProcessTerminationSt
 
 void PageRecovery::loadingChanged(const QWebEngineLoadingInfo& info)
 {
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        m_stall.started(info.url(), Clock::instance().now());
+        wake();
+    } else {
+        m_stall.answered();
+    }
     if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus || !m_view)
         return;
     const QUrl committed = info.url();

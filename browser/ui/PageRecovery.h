@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/HangWatch.h"
+#include "browser/LoadStall.h"
 #include "browser/MemoryGuard.h"
 #include "platform/Timer.h"
 
@@ -18,8 +19,9 @@ class QWebEngineView;
 namespace korvel {
 
 // Brings a window's page back when something other than the person took it away: a renderer that
-// died or stopped answering (ended and reloaded; Home or a restart when a website keeps doing it)
-// and an about: page the engine committed without asking (undone).
+// died or stopped answering (ended and reloaded; Home or a restart when a website keeps doing it),
+// a load the engine never sent (loaded again) and an about: page the engine committed without
+// asking (undone).
 class PageRecovery final : public QObject {
     Q_OBJECT
 public:
@@ -47,8 +49,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Something to watch: the window on screen with a page in a renderer. The watch ticks only
-    // then; it wakes when the view is shown again or a renderer comes.
+    // Something to watch: the window on screen with a page in a renderer, or a load waiting for
+    // its first answer. The watch ticks only then; it wakes when the view is shown again, a
+    // renderer comes or a load starts.
     bool needed() const;
     void wake();
     QPointer<QWebEngineView> m_view;
@@ -56,6 +59,7 @@ private:
     void watchTick();
     void checkMemory();
     HangWatch m_hang;
+    LoadStall m_stall;
     MemoryGuard m_memory;
     int m_ticks = 0;
     Timer m_watch;

@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 
 #include <mosquitto.h>
+#include <openssl/ssl.h>
 
 #include <cstring>
 
@@ -179,10 +180,17 @@ void MqttLink::watchSocket()
         return lost(QStringLiteral("no socket"));
     m_read = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(m_read, &QSocketNotifier::activated, this, [this] {
-        const int result = mosquitto_loop_read(m_mosq, 1);
-        if (result != MOSQ_ERR_SUCCESS)
-            return lost(result == MOSQ_ERR_CONN_REFUSED ? QStringLiteral("the broker refused the connection")
-                                                        : QString::fromUtf8(mosquitto_strerror(result)));
+        // One packet a read. Over TLS the rest of what arrived may wait, already decrypted, inside
+        // the TLS session, where the socket no longer shows it: read on while it holds any.
+        for (int packets = 0; packets < 1000; ++packets) {
+            const int result = mosquitto_loop_read(m_mosq, 1);
+            if (result != MOSQ_ERR_SUCCESS)
+                return lost(result == MOSQ_ERR_CONN_REFUSED ? QStringLiteral("the broker refused the connection")
+                                                            : QString::fromUtf8(mosquitto_strerror(result)));
+            auto* tls = static_cast<SSL*>(mosquitto_ssl_get(m_mosq));
+            if (!tls || SSL_pending(tls) <= 0)
+                break;
+        }
         service();
     });
     m_write = new QSocketNotifier(fd, QSocketNotifier::Write, this);

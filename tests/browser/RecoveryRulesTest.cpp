@@ -2,6 +2,7 @@
 #include "browser/FrameClock.h"
 #include "browser/FrameWatch.h"
 #include "browser/LoadRetry.h"
+#include "browser/LoadStall.h"
 #include "browser/MemoryGuard.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,53 @@ TEST(LoadRetry, WaitsDoubleFromFiveSecondsToFiveMinutes)
     for (int failures : {1, 2, 3, 4, 5, 6, 7, 8, 1000})
         waits.push_back(long(LoadRetry::wait(failures).count()));
     EXPECT_EQ(waits, (std::vector<long>{5, 10, 20, 40, 80, 160, 300, 300, 300}));
+}
+
+TEST(LoadStall, LoadsAgainALoadWithoutAnswerWaitingLongerEachTime)
+{
+    enum Event { Start, Answer, Tick, Again };
+    using A = LoadStall::Action;
+    const QUrl page(QStringLiteral("https://example.org/")), other(QStringLiteral("https://example.com/"));
+    struct Step {
+        int second;
+        Event event;
+        A expected = A::Wait;  // of Tick
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"an answer within 10 s ends the watch", {{0, Start}, {9, Tick}, {9, Answer}, {60, Tick}}},
+        {"no answer: loaded again after 10 s, then 20 s, then 40 s",
+         {{0, Start}, {9, Tick}, {10, Tick, A::LoadAgain}, {10, Again}, {29, Tick}, {30, Tick, A::LoadAgain}, {30, Again},
+          {69, Tick}, {70, Tick, A::LoadAgain}}},
+        {"a new load by someone else starts the series over",
+         {{0, Start}, {10, Tick, A::LoadAgain}, {10, Again}, {12, Start}, {21, Tick}, {22, Tick, A::LoadAgain}}},
+        {"the load the watch began counts as its own even when slow to start",
+         {{0, Start}, {10, Tick, A::LoadAgain}, {11, Again}, {30, Tick}, {31, Tick, A::LoadAgain}}},
+        {"nothing started, nothing to do", {{100, Tick}}},
+    };
+    for (const auto& c : cases) {
+        LoadStall stall;
+        for (const Step& s : c.steps) {
+            switch (s.event) {
+            case Start:
+                stall.started(s.second == 12 ? other : page, at(s.second));
+                break;
+            case Answer:
+                stall.answered();
+                break;
+            case Again:
+                stall.started(stall.url(), at(s.second));
+                break;
+            case Tick:
+                EXPECT_EQ(stall.tick(at(s.second)), s.expected) << c.name << " at " << s.second << " s";
+                break;
+            }
+        }
+    }
+    EXPECT_EQ(LoadStall::wait(0), std::chrono::seconds(10));
+    EXPECT_EQ(LoadStall::wait(20), LoadStall::longestWait);
 }
 
 TEST(MemoryGuard, ALimitPastReloadsOnlyWhenNobodyTouchesAndThenRests)

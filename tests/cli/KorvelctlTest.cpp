@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -168,8 +169,22 @@ TEST_F(KorvelctlTest, ListsEveryPreferenceAndAnswersHelpAndVersion)
     EXPECT_TRUE(lines.contains(QStringLiteral("UploadAccessCode = "))) << "no code unless one is set";
     EXPECT_TRUE(lines.contains(QStringLiteral("DaySelected = Mon,Tue,Wed,Thu,Fri,Sat,Sun")));
 
-    EXPECT_TRUE(ok({"--help"}).contains(QStringLiteral("pref set KEY VALUE")));
+    const QString help = ok({"--help"});
+    EXPECT_TRUE(help.contains(QStringLiteral("pref set KEY VALUE")));
     EXPECT_TRUE(ok({"--version"}).startsWith(QStringLiteral("korvelctl ")));
+
+    // Every command the help lists has its entry in the manual page too.
+    QFile page(QStringLiteral(KORVEL_SOURCE_DIR "/packaging/man/korvelctl.1"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    QString manual = QString::fromUtf8(page.readAll());
+    manual.remove(QRegularExpression(QStringLiteral("\\f[BIRP]"))).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    const QRegularExpression command(QStringLiteral("^  ([a-z][a-z-]*(?: [a-z][a-z-]*)?)"), QRegularExpression::MultilineOption);
+    int commands = 0;
+    for (auto it = command.globalMatch(help); it.hasNext(); ++commands) {
+        const QString name = it.next().captured(1);
+        EXPECT_TRUE(manual.contains(name)) << "the manual page lacks \"" << name.toStdString() << "\"";
+    }
+    EXPECT_GT(commands, 40);
 }
 
 // Run as root on a kiosk user's home, what korvelctl writes belongs to that user, so the kiosk can

@@ -31,11 +31,34 @@ protected:
         ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
         m_port = probe.serverPort();
         probe.close();
+        writeConfig({});
+        startBroker();
+    }
+    void writeConfig(const QString& extra)
+    {
         QFile conf(m_dir.filePath(QStringLiteral("mosquitto.conf")));
         ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-        conf.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\nlog_dest none\n").arg(m_port).toUtf8());
-        conf.close();
-        startBroker();
+        conf.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\nlog_dest none\n%2").arg(m_port).arg(extra).toUtf8());
+    }
+    // A private authority and the broker's certificate for 127.0.0.1, signed by it.
+    void makeCertificates()
+    {
+        const auto openssl = [this](const QStringList& arguments) {
+            QProcess p;
+            p.setWorkingDirectory(m_dir.path());
+            p.start(QStringLiteral("openssl"), arguments);
+            ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << p.readAllStandardError().constData();
+        };
+        openssl({"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256", "-nodes", "-days", "2", "-subj", "/CN=Test authority",
+                 "-keyout", "ca.key", "-out", "ca.crt"});
+        openssl({"req", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256", "-nodes", "-subj", "/CN=127.0.0.1", "-keyout", "broker.key",
+                 "-out", "broker.csr"});
+        QFile ext(m_dir.filePath(QStringLiteral("ext.cnf")));
+        ASSERT_TRUE(ext.open(QIODevice::WriteOnly));
+        ext.write("subjectAltName=IP:127.0.0.1\n");
+        ext.close();
+        openssl({"x509", "-req", "-in", "broker.csr", "-CA", "ca.crt", "-CAkey", "ca.key", "-CAcreateserial", "-days", "2", "-extfile",
+                 "ext.cnf", "-out", "broker.crt"});
     }
     void TearDown() override
     {
@@ -89,6 +112,37 @@ TEST_F(MqttLinkTest, PerformsCommandsAndComesBackAfterTheBrokerDied)
     ASSERT_TRUE(processEventsUntil([&] { return link.isConnected(); }, 15000)) << "not connected again";
     publish(R"({"command":"home"})");
     EXPECT_TRUE(processEventsUntil([&] { return performed.size() == 2; }, 10000));
+}
+
+// Over TLS the broker's certificate is checked: signed by the authority given, the link connects;
+// checked against the system's authorities instead, it never does.
+TEST_F(MqttLinkTest, OverTlsConnectsOnlyToABrokerWhoseCertificateIsTrusted)
+{
+    makeCertificates();
+    m_broker.kill();
+    m_broker.waitForFinished(5000);
+    // Run by root, the broker would read its key as its own user, which may not enter this directory.
+    writeConfig(QStringLiteral("user root\ncafile %1\ncertfile %2\nkeyfile %3\n")
+                    .arg(m_dir.filePath(QStringLiteral("ca.crt")), m_dir.filePath(QStringLiteral("broker.crt")), m_dir.filePath(QStringLiteral("broker.key"))));
+    startBroker();
+    for (const bool trusted : {true, false}) {
+        bool performed = false;
+        MqttLink link([&](const ControlCommand&, const QString&, MqttLink::Done done) {
+            performed = true;
+            done(ControlReply::done());
+        },
+                      [] { return QJsonObject{}; });
+        QString error;
+        MqttLink::Settings settings{QStringLiteral("127.0.0.1"), m_port, true, {}, QStringLiteral("korvel/link"), {QStringLiteral("id"), QStringLiteral("n"), {}, {}}, {}};
+        if (trusted)
+            settings.caFile = m_dir.filePath(QStringLiteral("ca.crt"));
+        ASSERT_TRUE(link.start(settings, &error)) << qPrintable(error);
+        if (trusted) {
+            ASSERT_TRUE(processEventsUntil([&] { return link.isConnected(); }, 10000)) << "not connected over TLS";
+        } else {
+            EXPECT_FALSE(processEventsUntil([&] { return link.isConnected(); }, 3000)) << "connected to a broker nobody vouches for";
+        }
+    }
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include "tests/browser/ui/WebWindowTest.h"
 #include "tests/support/ScopedHttpServer.h"
 
+#include <QTcpServer>
+#include <QTcpSocket>
+
 #include <mutex>
 
 using namespace korvel;
@@ -167,11 +170,23 @@ TEST_F(PageLoadsTest, StrictModeRefusesEveryKindToAnUnlistedHostAndLoadsListedOn
     EXPECT_EQ(log(QStringLiteral("URL_action")).filter(QStringLiteral("Load_Blocked<evil.test>")).size(), 1) << "logged once per host per visit";
     closeWindows();
 
-    // The attacker's other ways out reach nothing either.
-    openPage(redTeamFor(elsewhere.base("evil.test"), elsewhere.base("plain.test")),
+    // The attacker's other ways out reach nothing either, not even a connection without a request.
+    QTcpServer listener;
+    ASSERT_TRUE(listener.listen(QHostAddress::LocalHost));
+    int connections = 0;
+    QObject::connect(&listener, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* socket = listener.nextPendingConnection()) {
+            ++connections;
+            socket->deleteLater();
+        }
+    });
+    const QString silent = QStringLiteral("http://evil.test:%1").arg(listener.serverPort());
+    openPage(redTeamFor(elsewhere.base("evil.test"), elsewhere.base("plain.test"))
+                 + QStringLiteral("<link rel='preconnect' href='%1'><link rel='dns-prefetch' href='%1'>").arg(silent).toUtf8(),
              [&](KVWKViewController*) { return elsewhere.hitsOf("plain.test").contains(QStringLiteral("plain.test /redirect")); });
     wait(1500);
     EXPECT_EQ(elsewhere.hitsOf("evil.test"), QStringList()) << "fonts, CSS images, prefetch, preload, workers, a redirect";
+    EXPECT_EQ(connections, 0) << "a preconnect opened a connection to an unlisted host";
 }
 
 TEST_F(PageLoadsTest, WithStrictModeOffBlockedHostsAndKeywordsStillRefuse)
