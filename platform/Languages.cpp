@@ -1,6 +1,7 @@
 #include "platform/Languages.h"
 
 #include <QDir>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -41,9 +42,14 @@ QLocale Languages::effective(const QString& preference, const QLocale& system, c
 QString Languages::nativeName(const QString& code)
 {
     const QLocale locale(code);
-    // Qt calls it "American English", which is not what a list of languages says.
-    if (locale.language() == QLocale::English)
-        return QStringLiteral("English");
+    // Qt names some by their territory ("American English", "español de España"), which is not
+    // what a list of languages says.
+    static const QHash<QLocale::Language, QString> plain{
+        {QLocale::English, QStringLiteral("English")}, {QLocale::Spanish, QStringLiteral("Español")},
+        {QLocale::Portuguese, QStringLiteral("Português")}, {QLocale::French, QStringLiteral("Français")},
+        {QLocale::German, QStringLiteral("Deutsch")}};
+    if (const auto it = plain.constFind(locale.language()); it != plain.constEnd())
+        return *it;
     const QString name = locale.nativeLanguageName();
     if (name.isEmpty())
         return code;

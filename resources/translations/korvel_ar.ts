@@ -855,7 +855,7 @@
     </message>
     <message id="TEXT_TITLE_PLACEHOLDER">
         <source>Derived from the address when empty</source>
-        <translation>يُؤخذ من العنوان إذا تُرك فارغًا</translation>
+        <translation>يُؤخذ من عنوان URL إذا تُرك فارغًا</translation>
     </message>
     <message id="TEXT_TOOLBAR_IMAGES_FOOTER">
         <source>Images in Documents; empty uses the built-in image. Tap a row to pick one.</source>
@@ -1151,6 +1151,1092 @@
     <message id="BROWSER_ERROR_TITLE">
         <source>ERROR</source>
         <translation>خطأ</translation>
+    </message>
+    <message id="PREF_RefreshOnError_TITLE">
+        <source>Refresh Current Page on Recovering from Error</source>
+        <translation>إعادة تحميل الصفحة الحالية عند التعافي من خطأ</translation>
+    </message>
+    <message id="PREF_CopyPaste_TITLE">
+        <source>Enable Copy Paste</source>
+        <translation>تفعيل النسخ واللصق</translation>
+    </message>
+    <message id="PREF_PhoneLinks_TITLE">
+        <source>Phone Numbers</source>
+        <translation>أرقام الهواتف</translation>
+    </message>
+    <message id="PREF_PhoneLinks_DETAIL">
+        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
+        <translation>لا يُجري هذا الجهاز مكالمات: النقر على رقم هاتف أو رابط بريد أو رسالة يُسجَّل فقط، ولا يُمرَّر أبدًا إلى تطبيق آخر.</translation>
+    </message>
+    <message id="PREF_PrintLinks_TITLE">
+        <source>Print Links</source>
+        <translation>روابط الطباعة</translation>
+    </message>
+    <message id="PREF_DrivingMode_TITLE">
+        <source>Motion Detection</source>
+        <translation>كشف الحركة</translation>
+    </message>
+    <message id="PREF_DrivingMode_DETAIL">
+        <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
+        <translation>قفل الشاشة أثناء تحرّك الجهاز (للأجهزة المزوّدة بمودم بيانات جوّال)</translation>
+    </message>
+    <message id="PREF_MotionType_TITLE">
+        <source>Sensitivity</source>
+        <translation>الحساسية</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Walking">
+        <source>Walking</source>
+        <translation>المشي</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Running">
+        <source>Running</source>
+        <translation>الجري</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Automotive">
+        <source>Automotive</source>
+        <translation>السيارة</translation>
+    </message>
+    <message id="PREF_IdleTimeout_TITLE">
+        <source>Idle Timeout (Seconds)</source>
+        <translation>مهلة الخمول (بالثواني)</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_TITLE">
+        <source>Allow All Websites</source>
+        <translation>السماح بكل المواقع</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_DETAIL">
+        <source>Every website except the blocked ones; the menu lists them</source>
+        <translation>كل المواقع باستثناء المحظورة؛ تسردها القائمة</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_TITLE">
+        <source>Enable Content Blocking</source>
+        <translation>تفعيل حظر المحتوى</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_DETAIL">
+        <source>Enable to allow content blocking</source>
+        <translation>فعّل هذا الخيار للسماح بحظر المحتوى</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_TITLE">
+        <source>Add keywords to block access</source>
+        <translation>إضافة كلمات مفتاحية لحظر الوصول</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_DETAIL">
+        <source>Block sites containing the keywords</source>
+        <translation>حظر المواقع التي تحتوي على الكلمات المفتاحية</translation>
+    </message>
+    <message id="PREF_IgnoreSSLWarnings_TITLE">
+        <source>Ignore SSL Warnings</source>
+        <translation>تجاهل تحذيرات SSL</translation>
+    </message>
+    <message id="PREF_GoHomeOnNetworkGain_TITLE">
+        <source>Go to Home on Network Gain</source>
+        <translation>الانتقال إلى الشاشة الرئيسية عند عودة الشبكة</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_TITLE">
+        <source>Go to Home</source>
+        <translation>الانتقال إلى الشاشة الرئيسية</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_DETAIL">
+        <source>Goto Home Screen on idletimeout</source>
+        <translation>الانتقال إلى الشاشة الرئيسية بعد مهلة الخمول</translation>
+    </message>
+    <message id="PREF_EnableMenu_TITLE">
+        <source>Show Options Menu on Browser Screen</source>
+        <translation>إظهار قائمة الخيارات على شاشة المتصفح</translation>
+    </message>
+    <message id="PREF_PrivateBrowsing_TITLE">
+        <source>Clear Cookies on Home</source>
+        <translation>مسح ملفات تعريف الارتباط عند العودة إلى الرئيسية</translation>
+    </message>
+    <message id="PREF_OfflineCacheBrowsing_TITLE">
+        <source>Clear App Cache on Home</source>
+        <translation>مسح ذاكرة التخزين المؤقت للتطبيق عند العودة إلى الرئيسية</translation>
+    </message>
+    <message id="PREF_PluginsEnable_TITLE">
+        <source>Enable Browser Plugins</source>
+        <translation>تفعيل المكونات الإضافية للمتصفح</translation>
+    </message>
+    <message id="PREF_PluginsEnable_DETAIL">
+        <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
+        <translation>يتيح للصفحات استخدام المكونات الإضافية لمحرك الويب. لا توجد مكونات إضافية مثبّتة لهذا المحرك هنا، لذا لا يغيّر شيئًا.</translation>
+    </message>
+    <message id="PREF_Wallpaper_TITLE">
+        <source>Wallpaper</source>
+        <translation>الخلفية</translation>
+    </message>
+    <message id="PREF_ZoomEnable_TITLE">
+        <source>Enable Zoom</source>
+        <translation>تفعيل التكبير</translation>
+    </message>
+    <message id="PREF_FullScreen_TITLE">
+        <source>Enable FullScreen</source>
+        <translation>تفعيل ملء الشاشة</translation>
+    </message>
+    <message id="PREF_PreventSuspend_TITLE">
+        <source>Prevent Device Suspend</source>
+        <translation>منع سكون الجهاز</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_TITLE">
+        <source>Wallpaper Style</source>
+        <translation>نمط الخلفية</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Center">
+        <source>Center</source>
+        <translation>توسيط</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Stretch">
+        <source>Stretch</source>
+        <translation>تمديد</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_AspectFit">
+        <source>AspectFit</source>
+        <translation>ملاءمة</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_TITLE">
+        <source>Browser Orientation</source>
+        <translation>اتجاه المتصفح</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_None">
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Landscape">
+        <source>Landscape</source>
+        <translation>أفقي</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Portrait">
+        <source>Portrait</source>
+        <translation>عمودي</translation>
+    </message>
+    <message id="PREF_PasswordTimeout_TITLE">
+        <source>Restrict Settings after (Minutes)</source>
+        <translation>تقييد الإعدادات بعد (دقائق)</translation>
+    </message>
+    <message id="PREF_RestrictSettings_TITLE">
+        <source>Restrict Korvel Settings Menu</source>
+        <translation>تقييد قائمة إعدادات Korvel</translation>
+    </message>
+    <message id="PREF_UserAgents_TITLE">
+        <source>User Agent</source>
+        <translation>وكيل المستخدم</translation>
+    </message>
+    <message id="PREF_MakeToast_TITLE">
+        <source>Enable Toast Messages</source>
+        <translation>تفعيل الرسائل العابرة</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_TITLE">
+        <source>Enable ScreenSaver</source>
+        <translation>تفعيل شاشة التوقف</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_DETAIL">
+        <source>Starts after the idle timeout; any touch ends it.</source>
+        <translation>تبدأ بعد مهلة الخمول، وتنتهي بأي لمسة.</translation>
+    </message>
+    <message id="PREF_ScreenSaver_TITLE">
+        <source>Show</source>
+        <translation>عرض</translation>
+    </message>
+    <message id="PREF_ScreenSaver_DETAIL">
+        <source>https://... or a file name</source>
+        <translation>https://... أو اسم ملف</translation>
+    </message>
+    <message id="PREF_EnableToolBar_TITLE">
+        <source>Show Navigation Toolbar</source>
+        <translation>إظهار شريط التنقل</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_TITLE">
+        <source>Tap count</source>
+        <translation>عدد النقرات</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_DETAIL">
+        <source>Number of taps to access settings. Default 5.</source>
+        <translation>عدد النقرات لفتح الإعدادات. الافتراضي 5.</translation>
+    </message>
+    <message id="PREF_AccessDenied_TITLE">
+        <source>Go to Home on Access Denied</source>
+        <translation>الانتقال إلى الشاشة الرئيسية عند رفض الوصول</translation>
+    </message>
+    <message id="PREF_ServerSwitch_TITLE">
+        <source>Enable Upload Server</source>
+        <translation>تفعيل خادم الرفع</translation>
+    </message>
+    <message id="PREF_Port_TITLE">
+        <source>Run on Port</source>
+        <translation>التشغيل على المنفذ</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_TITLE">
+        <source>Upload Access Code</source>
+        <translation>رمز الوصول للرفع</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_DETAIL">
+        <source>Asked of every other device that uses the upload server; empty leaves it open.</source>
+        <translation>يُطلب من أي جهاز آخر يستخدم خادم الرفع؛ تركه فارغًا يُبقي الخادم مفتوحًا.</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_TITLE">
+        <source>Use HTTPS</source>
+        <translation>استخدام HTTPS</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_DETAIL">
+        <source>With the device's own certificate, which a phone checks by its fingerprint</source>
+        <translation>بشهادة الجهاز الخاصة، التي يتحقق منها الهاتف ببصمتها</translation>
+    </message>
+    <message id="PREF_Zoom_TITLE">
+        <source>Set Initial Zoom Level</source>
+        <translation>تعيين مستوى التكبير الأولي</translation>
+    </message>
+    <message id="PREF_Bounce_TITLE">
+        <source>WebView Bounce</source>
+        <translation>ارتداد عرض الويب</translation>
+    </message>
+    <message id="PREF_Bounce_DETAIL">
+        <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
+        <translation>لا تأثير على هذا الجهاز: محرك الويب يمرّر الصفحات دون ارتداد.</translation>
+    </message>
+    <message id="PREF_AllowPopup_TITLE">
+        <source>Allow Pop-Ups</source>
+        <translation>السماح بالنوافذ المنبثقة</translation>
+    </message>
+    <message id="PREF_AllowPopupInSameWindow_TITLE">
+        <source>Show Pop-Ups in same window</source>
+        <translation>عرض النوافذ المنبثقة في النافذة نفسها</translation>
+    </message>
+    <message id="PREF_EnableRefreshButton_TITLE">
+        <source>Show Refresh Button</source>
+        <translation>إظهار زر إعادة التحميل</translation>
+    </message>
+    <message id="PREF_EnableHomeButton_TITLE">
+        <source>Show Home Button</source>
+        <translation>إظهار زر الرئيسية</translation>
+    </message>
+    <message id="PREF_EnableBackButton_TITLE">
+        <source>Show Back Button</source>
+        <translation>إظهار زر الرجوع</translation>
+    </message>
+    <message id="PREF_EnableForwardButton_TITLE">
+        <source>Show Forward Button</source>
+        <translation>إظهار زر التقدّم</translation>
+    </message>
+    <message id="PREF_EnablePrintButton_TITLE">
+        <source>Show Print Button</source>
+        <translation>إظهار زر الطباعة</translation>
+    </message>
+    <message id="PREF_RefreshImage_TITLE">
+        <source>Refresh Button Image</source>
+        <translation>صورة زر إعادة التحميل</translation>
+    </message>
+    <message id="PREF_RefreshImage_DETAIL">
+        <source>Image used to show Refresh Button. Recommended size: 44*44</source>
+        <translation>الصورة المستخدمة لزر إعادة التحميل. الحجم الموصى به: 44*44</translation>
+    </message>
+    <message id="PREF_HomeImage_TITLE">
+        <source>Home Button Image</source>
+        <translation>صورة زر الرئيسية</translation>
+    </message>
+    <message id="PREF_HomeImage_DETAIL">
+        <source>Image used to show Home Button. Recommended size: 44*44</source>
+        <translation>الصورة المستخدمة لزر الرئيسية. الحجم الموصى به: 44*44</translation>
+    </message>
+    <message id="PREF_BackImage_TITLE">
+        <source>Back Button Image</source>
+        <translation>صورة زر الرجوع</translation>
+    </message>
+    <message id="PREF_BackImage_DETAIL">
+        <source>Image used to show Back Button. Recommended size: 44*44</source>
+        <translation>الصورة المستخدمة لزر الرجوع. الحجم الموصى به: 44*44</translation>
+    </message>
+    <message id="PREF_ForwardImage_TITLE">
+        <source>Forward Button Image</source>
+        <translation>صورة زر التقدّم</translation>
+    </message>
+    <message id="PREF_ForwardImage_DETAIL">
+        <source>Image used to show Forward Button. Recommended size: 44*44</source>
+        <translation>الصورة المستخدمة لزر التقدّم. الحجم الموصى به: 44*44</translation>
+    </message>
+    <message id="PREF_PrintImage_TITLE">
+        <source>Print Button Image</source>
+        <translation>صورة زر الطباعة</translation>
+    </message>
+    <message id="PREF_PrintImage_DETAIL">
+        <source>Image used to show Print Button. Recommended size: 44*44</source>
+        <translation>الصورة المستخدمة لزر الطباعة. الحجم الموصى به: 44*44</translation>
+    </message>
+    <message id="PREF_ToolbarImage_TITLE">
+        <source>Toolbar Background</source>
+        <translation>خلفية شريط الأدوات</translation>
+    </message>
+    <message id="PREF_ToolbarImage_DETAIL">
+        <source>Image for Navigation Toolbar Background</source>
+        <translation>صورة خلفية شريط التنقل</translation>
+    </message>
+    <message id="PREF_Brightness_TITLE">
+        <source>Adjust Brightness</source>
+        <translation>ضبط السطوع</translation>
+    </message>
+    <message id="PREF_AllowDragDrop_TITLE">
+        <source>Allow Icon Relocation</source>
+        <translation>السماح بنقل الأيقونات</translation>
+    </message>
+    <message id="PREF_AllowResize_TITLE">
+        <source>Allow Icon Resize</source>
+        <translation>السماح بتغيير حجم الأيقونات</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_TITLE">
+        <source>Schedule Power Saver</source>
+        <translation>جدولة توفير الطاقة</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_DETAIL">
+        <source>Dim after the idle timeout only inside these hours</source>
+        <translation>التعتيم بعد مهلة الخمول ضمن هذه الساعات فقط</translation>
+    </message>
+    <message id="PREF_StartTime_TITLE">
+        <source>Start</source>
+        <translation>البداية</translation>
+    </message>
+    <message id="PREF_StartTime_DETAIL">
+        <source>Hours</source>
+        <translation>ساعات</translation>
+    </message>
+    <message id="PREF_EndTime_TITLE">
+        <source>End</source>
+        <translation>النهاية</translation>
+    </message>
+    <message id="PREF_EndTime_DETAIL">
+        <source>Hours</source>
+        <translation>ساعات</translation>
+    </message>
+    <message id="PREF_DaySelected_TITLE">
+        <source>Days</source>
+        <translation>الأيام</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_TITLE">
+        <source>Always Save Power</source>
+        <translation>توفير الطاقة دائمًا</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_DETAIL">
+        <source>Dim the screen after every idle timeout</source>
+        <translation>تعتيم الشاشة بعد كل انتهاء لمهلة الخمول</translation>
+    </message>
+    <message id="PREF_UseMultiTab_TITLE">
+        <source>Enable Multi-Tab</source>
+        <translation>تفعيل علامات التبويب المتعددة</translation>
+    </message>
+    <message id="PREF_EnableLoadingIcon_TITLE">
+        <source>Enable Loading Icon</source>
+        <translation>تفعيل أيقونة التحميل</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_TITLE">
+        <source>Custom User Agent Header</source>
+        <translation>ترويسة وكيل مستخدم مخصصة</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_DETAIL">
+        <source>Note:If Header field is empty.Default header is set to Korvel.</source>
+        <translation>ملاحظة: إذا كان الحقل فارغًا، فالترويسة الافتراضية هي Korvel.</translation>
+    </message>
+    <message id="PREF_EnableCustomUserAgentHeader_TITLE">
+        <source>Enable Custom User Agent Header</source>
+        <translation>تفعيل ترويسة وكيل مستخدم مخصصة</translation>
+    </message>
+    <message id="PREF_CountOfTabs_TITLE">
+        <source>Maximum Number of Tab(s)</source>
+        <translation>الحد الأقصى لعدد علامات التبويب</translation>
+    </message>
+    <message id="PREF_CountOfTabs_DETAIL">
+        <source>Enter a value between 1 to 8.</source>
+        <translation>أدخل قيمة من 1 إلى 8.</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_TITLE">
+        <source>Show Files Using Google Docs</source>
+        <translation>عرض الملفات باستخدام مستندات Google</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_DETAIL">
+        <source>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</source>
+        <translation>المستندات التي لا يستطيع الكشك عرضها تُفتح في عارض Google على الإنترنت (docs.google.com)، الذي يجلبها من عنوانها: اسمح أيضًا بـ docs.google.com.</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_TITLE">
+        <source>PDF Viewer</source>
+        <translation>عارض PDF</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_DETAIL">
+        <source>Opens PDF documents in the kiosk's own reader.</source>
+        <translation>يفتح مستندات PDF في القارئ الخاص بالكشك.</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_TITLE">
+        <source>Allow Download</source>
+        <translation>السماح بالتنزيل</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_DETAIL">
+        <source>The reader's Download button saves the document in Documents.</source>
+        <translation>زر «تنزيل» في القارئ يحفظ المستند في المستندات.</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_TITLE">
+        <source>Allow Print</source>
+        <translation>السماح بالطباعة</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_DETAIL">
+        <source>The reader's Share sheet offers printing.</source>
+        <translation>قائمة «مشاركة» في القارئ تتيح الطباعة.</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_TITLE">
+        <source>Allow Downloads</source>
+        <translation>السماح بالتنزيلات</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_DETAIL">
+        <source>Allows files to be downloaded to this device</source>
+        <translation>يسمح بتنزيل الملفات على هذا الجهاز</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_TITLE">
+        <source>Open File After Download</source>
+        <translation>فتح الملف بعد التنزيل</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_DETAIL">
+        <source>Opens a file as soon as it has downloaded</source>
+        <translation>يفتح الملف فور اكتمال تنزيله</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_TITLE">
+        <source>Keep Download History</source>
+        <translation>الاحتفاظ بسجل التنزيلات</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_DETAIL">
+        <source>Keeps a list of downloaded files</source>
+        <translation>يحتفظ بقائمة الملفات التي تم تنزيلها</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_TITLE">
+        <source>Page Memory Limit (MB)</source>
+        <translation>حد ذاكرة الصفحة (ميغابايت)</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_DETAIL">
+        <source>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</source>
+        <translation>الصفحة التي يتجاوز عارضها هذا الحد يُعاد تحميلها حين لا يلمس أحد الكشك. 0: 1 غيغابايت أو نصف الذاكرة، أيهما أقل.</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_TITLE">
+        <source>Restart Daily At (HH:MM)</source>
+        <translation>إعادة التشغيل يوميًا في (HH:MM)</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_DETAIL">
+        <source>Korvel restarts at this time, or later once nobody uses it. Empty: never.</source>
+        <translation>يُعاد تشغيل Korvel في هذا الوقت، أو لاحقًا حين لا يستخدمه أحد. فارغ: أبدًا.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_TITLE">
+        <source>Strict Loading</source>
+        <translation>تحميل صارم</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_TITLE">
+        <source>Also allowed for loading</source>
+        <translation>مسموح بتحميله أيضًا</translation>
+    </message>
+    <message id="PREF_LearnSubresources_TITLE">
+        <source>Learn What Pages Load</source>
+        <translation>تعلّم ما تحمّله الصفحات</translation>
+    </message>
+    <message id="ADMIN_ABOUT">
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message id="ADMIN_ABOUT_APPLICATION">
+        <source>Application</source>
+        <translation>التطبيق</translation>
+    </message>
+    <message id="ADMIN_ABOUT_VERSION">
+        <source>Version</source>
+        <translation>الإصدار</translation>
+    </message>
+    <message id="SETTINGS_UPDATE">
+        <source>Update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message id="SETTINGS_ADD">
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message id="SETTINGS_URL_LABEL">
+        <source>URL:</source>
+        <translation>عنوان URL:</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITE_DETAILS">
+        <source>Blocked Website Details</source>
+        <translation>تفاصيل الموقع المحظور</translation>
+    </message>
+    <message id="SETTINGS_DELETE_WEBSITE_QUESTION">
+        <source>Are you sure you want to delete this website?</source>
+        <translation>هل تريد بالتأكيد حذف هذا الموقع؟</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_ADVANCED">
+        <source>Advanced Settings</source>
+        <translation>الإعدادات المتقدمة</translation>
+    </message>
+    <message id="SETTINGS_OK">
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_NONE">
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message id="SETTINGS_WEBSITE_DETAILS">
+        <source>Website Details</source>
+        <translation>تفاصيل الموقع</translation>
+    </message>
+    <message id="SETTINGS_ASSIGN_CATEGORY">
+        <source>Assign Category:</source>
+        <translation>تعيين الفئة:</translation>
+    </message>
+    <message id="SETTINGS_TITLE_LABEL">
+        <source>Title:</source>
+        <translation>العنوان:</translation>
+    </message>
+    <message id="SETTINGS_ICON_PATH_LABEL">
+        <source>Icon Path:</source>
+        <translation>مسار الأيقونة:</translation>
+    </message>
+    <message id="SETTINGS_RUN_AT_STARTUP">
+        <source>Run At Startup</source>
+        <translation>الفتح عند بدء التشغيل</translation>
+    </message>
+    <message id="SETTINGS_HIDE_ICON">
+        <source>Hide Icon</source>
+        <translation>إخفاء الأيقونة</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_SUBDOMAIN">
+        <source>Allow SubDomain</source>
+        <translation>السماح بالنطاقات الفرعية</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_ONLY_THIS_URL">
+        <source>Allow Only This URL</source>
+        <translation>السماح بعنوان URL هذا فقط</translation>
+    </message>
+    <message id="SETTINGS_USE_FAVICON">
+        <source>Use Favicon</source>
+        <translation>استخدام رمز الموقع</translation>
+    </message>
+    <message id="SETTINGS_SET_AS_ERROR_PAGE">
+        <source>Set as Error Page</source>
+        <translation>تعيين كصفحة خطأ</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES">
+        <source>Save Changes?</source>
+        <translation>حفظ التغييرات؟</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES_QUESTION">
+        <source>Do you wish to save the changes?</source>
+        <translation>هل تريد حفظ التغييرات؟</translation>
+    </message>
+    <message id="SETTINGS_ADD_NEW_CATEGORY">
+        <source>+ Add New Category</source>
+        <translation>+ إضافة فئة جديدة</translation>
+    </message>
+    <message id="SETTINGS_CURRENT_BRIGHTNESS">
+        <source>Current Brightness: %d %%</source>
+        <translation>السطوع الحالي: %d %%</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_BROWSER_PREFERENCES">
+        <source>Browser Preferences</source>
+        <translation>تفضيلات المتصفح</translation>
+    </message>
+    <message id="SETTINGS_SERVER_OFF">
+        <source>Server is OFF</source>
+        <translation>الخادم متوقف</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON">
+        <source>Server Running on: %@:%ld</source>
+        <translation>الخادم يعمل على: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_DEFAULT">
+        <source>Default</source>
+        <translation>الافتراضي</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT">
+        <source>Reset Icon Layout</source>
+        <translation>إعادة تعيين ترتيب الأيقونات</translation>
+    </message>
+    <message id="SETTINGS_WALLPAPER_PLACEHOLDER">
+        <source>&lt;enter file name in documents directory&gt;</source>
+        <translation>&lt;اسم ملف في مجلد المستندات&gt;</translation>
+    </message>
+    <message id="SETTINGS_SECTION_ADMIN">
+        <source>Browser Admin Settings</source>
+        <translation>إعدادات إدارة المتصفح</translation>
+    </message>
+    <message id="SETTINGS_SECTION_PRIVACY">
+        <source>Privacy Settings</source>
+        <translation>إعدادات الخصوصية</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WINDOW">
+        <source>Browser Window Settings</source>
+        <translation>إعدادات نافذة المتصفح</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WALLPAPER">
+        <source>Wallpaper Settings</source>
+        <translation>إعدادات الخلفية</translation>
+    </message>
+    <message id="SETTINGS_SECTION_IDLE">
+        <source>Idle Timeout Settings</source>
+        <translation>إعدادات مهلة الخمول</translation>
+    </message>
+    <message id="SETTINGS_SECTION_SERVER">
+        <source>Server Settings</source>
+        <translation>إعدادات الخادم</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_NAVIGATION_TOOLBAR">
+        <source>Configure Navigation Toolbar</source>
+        <translation>إعداد شريط التنقل</translation>
+    </message>
+    <message id="SETTINGS_CONFIGURE_TOOLBAR_DETAIL">
+        <source>Tap to configure the toolbar.</source>
+        <translation>انقر لإعداد شريط الأدوات.</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SPECIAL_LINKS">
+        <source>Enable Special Links</source>
+        <translation>تفعيل الروابط الخاصة</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE">
+        <source>ScreenSaver Mode</source>
+        <translation>وضع شاشة التوقف</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE_DETAIL">
+        <source>Tap to configure ScreenSaver on idletimeout</source>
+        <translation>انقر لإعداد شاشة التوقف بعد مهلة الخمول</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_POWER_SAVER">
+        <source>Power Saver Mode</source>
+        <translation>وضع توفير الطاقة</translation>
+    </message>
+    <message id="SETTINGS_POWER_SAVER_MODE_DETAIL">
+        <source>Tap to configure Power Saver on idletimeout</source>
+        <translation>انقر لإعداد توفير الطاقة بعد مهلة الخمول</translation>
+    </message>
+    <message id="SETTINGS_NOT_SAVED">
+        <source>The settings could not be saved.</source>
+        <translation>تعذّر حفظ الإعدادات.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON_URL">
+        <source>Running on URL: %@:%ld</source>
+        <translation>يعمل على عنوان URL: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_SERVER_ERROR">
+        <source>Error running the server</source>
+        <translation>خطأ في تشغيل الخادم</translation>
+    </message>
+    <message id="SETTINGS_SERVER_NO_ADDRESS">
+        <source>Local ip could not be retrieved. Please check your wifi settings.</source>
+        <translation>تعذّر الحصول على عنوان IP المحلي. يُرجى التحقق من إعدادات Wi-Fi.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RESTART">
+        <source>Error running server. Please switch on/off again</source>
+        <translation>خطأ في تشغيل الخادم. يُرجى إيقافه وتشغيله مرة أخرى.</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT_QUESTION">
+        <source>Do you want to reset the icon layout on Korvel HomeScreen ?</source>
+        <translation>هل تريد إعادة تعيين ترتيب الأيقونات على الشاشة الرئيسية لـ Korvel؟</translation>
+    </message>
+    <message id="SETTINGS_ICON_LAYOUT_RESET">
+        <source>Icon Layout set to default</source>
+        <translation>أُعيد ترتيب الأيقونات إلى الوضع الافتراضي</translation>
+    </message>
+    <message id="SETTINGS_ENABLE_TOOLBAR_FIRST">
+        <source>Enable 'Show Navigation Toolbar' to configure.</source>
+        <translation>فعّل «إظهار شريط التنقل» لإعداده.</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_FILE">
+        <source>Please select a valid file</source>
+        <translation>يُرجى تحديد ملف صالح</translation>
+    </message>
+    <message id="SETTINGS_INVALID_FILE">
+        <source>Invalid File!</source>
+        <translation>ملف غير صالح!</translation>
+    </message>
+    <message id="LOG_TITLE">
+        <source>Korvel Log</source>
+        <translation>سجل Korvel</translation>
+    </message>
+    <message id="LOG_CLEAR">
+        <source>Clear Log</source>
+        <translation>مسح السجل</translation>
+    </message>
+    <message id="LOG_CLEAR_QUESTION">
+        <source>Are you sure?</source>
+        <translation>هل أنت متأكد؟</translation>
+    </message>
+    <message id="LOG_ALLOW_WEBSITE_QUESTION">
+        <source>Allow this WebSite: %@ ?</source>
+        <translation>هل تريد السماح بهذا الموقع: %@ ؟</translation>
+    </message>
+    <message id="LOG_ALLOW">
+        <source>Allow</source>
+        <translation>سماح</translation>
+    </message>
+    <message id="LOG_DELETE_WEBSITE_QUESTION">
+        <source>Delete this URL from Allowed WebSites: %@ ?</source>
+        <translation>هل تريد حذف عنوان URL هذا من المواقع المسموح بها: %@ ؟</translation>
+    </message>
+    <message id="LOG_WEBSITE_ALLOWED">
+        <source>Website Allowed!</source>
+        <translation>تم السماح بالموقع!</translation>
+    </message>
+    <message id="LOG_WEBSITE_DELETED">
+        <source> Website Deleted!</source>
+        <translation> تم حذف الموقع!</translation>
+    </message>
+    <message id="SETTINGS_TITLE">
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message id="LOG_PREPARING">
+        <source>Preparing Logs...</source>
+        <translation>جارٍ تجهيز السجلات...</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_DETAILS">
+        <source>Enter Category Details</source>
+        <translation>أدخل تفاصيل الفئة</translation>
+    </message>
+    <message id="SETTINGS_DELETE_CATEGORY_QUESTION">
+        <source>Are you sure you want to delete this category?</source>
+        <translation>هل تريد بالتأكيد حذف هذه الفئة؟</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_BUTTONS">
+        <source>Buttons</source>
+        <translation>الأزرار</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_IMAGES">
+        <source>Images</source>
+        <translation>الصور</translation>
+    </message>
+    <message id="SETTINGS_CHECK_AND_RETRY">
+        <source>Please check and try again</source>
+        <translation>يُرجى التحقق والمحاولة مرة أخرى</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IMAGE_FILE">
+        <source>Invalid Image File!</source>
+        <translation>ملف صورة غير صالح!</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_IMAGE">
+        <source>Please select a valid image file</source>
+        <translation>يُرجى تحديد ملف صورة صالح</translation>
+    </message>
+    <message id="SETTINGS_ALLOWED_WEBSITES">
+        <source>Allowed Websites</source>
+        <translation>المواقع المسموح بها</translation>
+    </message>
+    <message id="SETTINGS_EDIT_CATEGORIES">
+        <source>Add/Edit Categories</source>
+        <translation>إضافة/تعديل الفئات</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_CATEGORY">
+        <source>Search Category</source>
+        <translation>البحث عن فئة</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITES">
+        <source>Blocked Websites</source>
+        <translation>المواقع المحظورة</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SCREENSAVER">
+        <source>Screensaver Mode</source>
+        <translation>وضع شاشة التوقف</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_SCREENSAVER_FILE">
+        <source>Please select a valid Image/Video/HTML file</source>
+        <translation>يُرجى تحديد ملف صورة أو فيديو أو HTML صالح</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_TITLE">
+        <source>Search Settings</source>
+        <translation>البحث في الإعدادات</translation>
+    </message>
+    <message id="SETTINGS_SET">
+        <source>Set</source>
+        <translation>تعيين</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GET_STARTED">
+        <source>Get Started</source>
+        <translation>البدء</translation>
+    </message>
+    <message id="CLOUD_IMPORT_FROM_CLOUD">
+        <source>Import from Cloud</source>
+        <translation>الاستيراد من السحابة</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GOT_IT">
+        <source>OK, Got it</source>
+        <translation>حسنًا، فهمت</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAB_COUNT">
+        <source>Invalid Number of Tabs. Please enter value between or equal to 1 - 8.</source>
+        <translation>عدد علامات التبويب غير صالح. يُرجى إدخال قيمة من 1 إلى 8.</translation>
+    </message>
+    <message id="SETTINGS_MENU_ALLOWED_DETAIL">
+        <source>List of allowed websites</source>
+        <translation>قائمة المواقع المسموح بها</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES">
+        <source>Manage Categories</source>
+        <translation>إدارة الفئات</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES_DETAIL">
+        <source>Add/Edit/Remove Categories</source>
+        <translation>إضافة/تعديل/إزالة الفئات</translation>
+    </message>
+    <message id="SETTINGS_MENU_BROWSER_PREFERENCES_DETAIL">
+        <source>Korvel Browser Preferences</source>
+        <translation>تفضيلات متصفح Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_ADVANCED_DETAIL">
+        <source>Korvel Advanced Settings</source>
+        <translation>إعدادات Korvel المتقدمة</translation>
+    </message>
+    <message id="SETTINGS_MENU_IMPORT_EXPORT">
+        <source>Import/Export</source>
+        <translation>استيراد/تصدير</translation>
+    </message>
+    <message id="TRANSFER_TITLE">
+        <source>Import/Export Settings</source>
+        <translation>استيراد/تصدير الإعدادات</translation>
+    </message>
+    <message id="SETTINGS_MENU_LOG">
+        <source>View Korvel Log</source>
+        <translation>عرض سجل Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_BLOCKED_DETAIL">
+        <source>List of blocked websites</source>
+        <translation>قائمة المواقع المحظورة</translation>
+    </message>
+    <message id="SETTINGS_ADMIN_PASSWORD_DETAIL">
+        <source>The password that opens these settings</source>
+        <translation>كلمة المرور التي تفتح هذه الإعدادات</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_FILE">
+        <source>Export to File</source>
+        <translation>التصدير إلى ملف</translation>
+    </message>
+    <message id="TRANSFER_TO_FILE_DETAIL">
+        <source>To a file in Documents Directory</source>
+        <translation>إلى ملف في مجلد المستندات</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD">
+        <source>Export to Cloud</source>
+        <translation>التصدير إلى السحابة</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD_DETAIL">
+        <source>Export Settings to Cloud storage</source>
+        <translation>تصدير الإعدادات إلى التخزين السحابي</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR">
+        <source>Export Settings to Cloud and Generate QR Code</source>
+        <translation>تصدير الإعدادات إلى السحابة وإنشاء رمز QR</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR_DETAIL">
+        <source>Export Settings to Cloud storage and show Cloud ID as QR Code</source>
+        <translation>تصدير الإعدادات إلى التخزين السحابي وعرض معرّف السحابة كرمز QR</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR">
+        <source>Export for Pellmor</source>
+        <translation>التصدير لـ Pellmor</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR_DETAIL">
+        <source>Export as txt file for Pellmor Configuration</source>
+        <translation>التصدير كملف txt لتكوين Pellmor</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_FILE">
+        <source>Import from File</source>
+        <translation>الاستيراد من ملف</translation>
+    </message>
+    <message id="TRANSFER_FROM_FILE_DETAIL">
+        <source>From a file in Documents Directory</source>
+        <translation>من ملف في مجلد المستندات</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_CLOUD_DETAIL">
+        <source>Import settings from Cloud storage</source>
+        <translation>استيراد الإعدادات من التخزين السحابي</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL">
+        <source>Import from URL</source>
+        <translation>الاستيراد من عنوان URL</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL_DETAIL">
+        <source>Import settings from URL</source>
+        <translation>استيراد الإعدادات من عنوان URL</translation>
+    </message>
+    <message id="TRANSFER_RESET">
+        <source>Reset Settings</source>
+        <translation>إعادة تعيين الإعدادات</translation>
+    </message>
+    <message id="TRANSFER_RESET_DETAIL">
+        <source>Set settings to default</source>
+        <translation>استعادة الإعدادات الافتراضية</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT">
+        <source>AutoImport Korvel Settings:</source>
+        <translation>الاستيراد التلقائي لإعدادات Korvel:</translation>
+    </message>
+    <message id="TRANSFER_AUTOMATIC_IMPORT">
+        <source>Automatic Import</source>
+        <translation>الاستيراد التلقائي</translation>
+    </message>
+    <message id="TRANSFER_PERIOD">
+        <source>Periodically Check (Minutes)</source>
+        <translation>التحقق دوريًا (دقائق)</translation>
+    </message>
+    <message id="CLOUD_EXPORT_NEW_ID">
+        <source>Export to New Cloud ID</source>
+        <translation>التصدير إلى معرّف سحابة جديد</translation>
+    </message>
+    <message id="CLOUD_EXPORT_EXISTING_ID">
+        <source>Export to existing ID</source>
+        <translation>التصدير إلى معرّف موجود</translation>
+    </message>
+    <message id="CLOUD_EXPORTING">
+        <source>Exporting..</source>
+        <translation>جارٍ التصدير..</translation>
+    </message>
+    <message id="CLOUD_COPY_ID">
+        <source>Copy ID</source>
+        <translation>نسخ المعرّف</translation>
+    </message>
+    <message id="QR_SCAN_FOR_CLOUD_ID">
+        <source>Scan this QRCode for Cloud ID: %1</source>
+        <translation>امسح رمز QR هذا للحصول على معرّف السحابة: %1</translation>
+    </message>
+    <message id="QR_SAVE">
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message id="QR_SHARE">
+        <source>Share</source>
+        <translation>مشاركة</translation>
+    </message>
+    <message id="QR_SAVED">
+        <source>Successfully saved photo</source>
+        <translation>تم حفظ الصورة بنجاح</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_SETTINGS">
+        <source>Export Settings</source>
+        <translation>تصدير الإعدادات</translation>
+    </message>
+    <message id="CLOUD_AUTO_IMPORT_TITLE">
+        <source>Auto Import from Cloud</source>
+        <translation>الاستيراد التلقائي من السحابة</translation>
+    </message>
+    <message id="CLOUD_IMPORTING">
+        <source>Importing..</source>
+        <translation>جارٍ الاستيراد..</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_FROM">
+        <source>Auto Import From</source>
+        <translation>الاستيراد التلقائي من</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_FILE">
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_CLOUD">
+        <source>Cloud</source>
+        <translation>السحابة</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_URL">
+        <source>URL</source>
+        <translation>عنوان URL</translation>
+    </message>
+    <message id="TRANSFER_PATH">
+        <source>Path:</source>
+        <translation>المسار:</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_CLOUD">
+        <source>Automatic import from Cloud</source>
+        <translation>الاستيراد التلقائي من السحابة</translation>
+    </message>
+    <message id="TRANSFER_CLOUD_ID_IN_USE">
+        <source>Cloud ID in use: %1</source>
+        <translation>معرّف السحابة المستخدم: %1</translation>
+    </message>
+    <message id="TRANSFER_NOT_SET">
+        <source>Not Set</source>
+        <translation>غير معيّن</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_SETTINGS">
+        <source>Import Settings</source>
+        <translation>استيراد الإعدادات</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_FILE_PROMPT">
+        <source>Please enter the Filename to export settings</source>
+        <translation>أدخل اسم الملف لتصدير الإعدادات</translation>
+    </message>
+    <message id="TRANSFER_EXPORT">
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FILE_PROMPT">
+        <source>Please enter the Filename to import settings</source>
+        <translation>أدخل اسم الملف لاستيراد الإعدادات</translation>
+    </message>
+    <message id="TRANSFER_IMPORT">
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_URL_PROMPT">
+        <source>Please enter the file URL to import settings</source>
+        <translation>أدخل عنوان URL للملف لاستيراد الإعدادات</translation>
+    </message>
+    <message id="TRANSFER_RESET_QUESTION">
+        <source>This will reset Korvel settings to defaults. Are you sure?</source>
+        <translation>سيعيد هذا إعدادات Korvel إلى الوضع الافتراضي. هل أنت متأكد؟</translation>
+    </message>
+    <message id="QR_INVALID_ID">
+        <source>Invalid ID</source>
+        <translation>معرّف غير صالح</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_MULTITAB">
+        <source>MultiTab Settings</source>
+        <translation>إعدادات علامات التبويب المتعددة</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_PDF_VIEWER">
+        <source>Change PDF Viewer preferences</source>
+        <translation>تغيير تفضيلات عارض PDF</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_IMPORT_EXPORT">
+        <source>Import/Export settings</source>
+        <translation>استيراد/تصدير الإعدادات</translation>
+    </message>
+    <message id="TRANSFER_FIELD_EMPTY">
+        <source>Textfield cannot be empty</source>
+        <translation>لا يمكن ترك حقل النص فارغًا</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IDLE_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 9 and less than 60000.</source>
+        <translation>مهلة غير صالحة. يُرجى إدخال قيمة أكبر من 9 وأقل من 60000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PASSWORD_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 0 and less than 1000.</source>
+        <translation>مهلة غير صالحة. يُرجى إدخال قيمة أكبر من 0 وأقل من 1000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAP_COUNT">
+        <source>Invalid Number of Taps. Please enter value between or equal to 4 - 40.</source>
+        <translation>عدد النقرات غير صالح. يُرجى إدخال قيمة من 4 إلى 40.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PORT">
+        <source>Port cannot be used. Please use port between 1024 and 65535</source>
+        <translation>لا يمكن استخدام هذا المنفذ. يُرجى استخدام منفذ بين 1024 و65535</translation>
+    </message>
+    <message id="SETTINGS_INVALID_ZOOM">
+        <source>Invalid scale: Please enter between 100 and 999</source>
+        <translation>مقياس غير صالح: يُرجى إدخال قيمة بين 100 و999</translation>
+    </message>
+    <message id="SETTINGS_STRICT_LOADING_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>لا تُحمَّل الصفحات إلا من المواقع المسموح بها والمضيفين أدناه</translation>
+    </message>
+    <message id="SETTINGS_ALSO_ALLOWED_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>مضيفون يمكن لأي صفحة التحميل منهم، مع نطاقاتهم الفرعية</translation>
+    </message>
+    <message id="SETTINGS_LEARN_LOADING_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>تسجيل المضيفين؛ korvelctl learn show و learn apply</translation>
+    </message>
+    <message id="ADMIN_WELCOME_INSTRUCTIONS">
+        <source> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</source>
+        <translation> 1. افتح «إعدادات Korvel» بالنقر على شاشة الترحيب 6 مرات خلال 3 ثوانٍ.
+ 2. انقر على «المواقع المسموح بها» واختر «إضافة عنوان URL» في شريط التنقل.
+ 3. أدخل عنوان URL للموقع المراد السماح به.
+ 4. انقر على «إضافة» في شريط التنقل، ثم ارجع بزر الرجوع في شريط التنقل حتى الخروج.</translation>
     </message>
 </context>
 </TS>

@@ -2192,5 +2192,47 @@
         <source>Textfield cannot be empty</source>
         <translation>Das Feld darf nicht leer sein</translation>
     </message>
+    <message id="SETTINGS_INVALID_IDLE_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 9 and less than 60000.</source>
+        <translation>Ungültige Zeit. Bitte geben Sie einen Wert größer als 9 und kleiner als 60000 ein.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PASSWORD_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 0 and less than 1000.</source>
+        <translation>Ungültige Zeit. Bitte geben Sie einen Wert größer als 0 und kleiner als 1000 ein.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAP_COUNT">
+        <source>Invalid Number of Taps. Please enter value between or equal to 4 - 40.</source>
+        <translation>Ungültige Anzahl. Bitte geben Sie einen Wert von 4 bis 40 ein.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PORT">
+        <source>Port cannot be used. Please use port between 1024 and 65535</source>
+        <translation>Dieser Port kann nicht verwendet werden. Bitte verwenden Sie einen Port zwischen 1024 und 65535</translation>
+    </message>
+    <message id="SETTINGS_INVALID_ZOOM">
+        <source>Invalid scale: Please enter between 100 and 999</source>
+        <translation>Ungültiger Zoom: Bitte geben Sie einen Wert zwischen 100 und 999 ein</translation>
+    </message>
+    <message id="SETTINGS_STRICT_LOADING_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Seiten laden nur von den erlaubten Websites und den Hosts unten</translation>
+    </message>
+    <message id="SETTINGS_ALSO_ALLOWED_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosts, von denen jede Seite laden darf, samt ihren Subdomains</translation>
+    </message>
+    <message id="SETTINGS_LEARN_LOADING_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Hosts aufzeichnen; korvelctl learn show und learn apply</translation>
+    </message>
+    <message id="ADMIN_WELCOME_INSTRUCTIONS">
+        <source> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</source>
+        <translation> 1. Öffnen Sie die „Korvel-Einstellungen“, indem Sie innerhalb von 3 Sekunden 6-mal auf den Begrüßungsbildschirm tippen.
+ 2. Tippen Sie auf „Erlaubte Websites“ und wählen Sie in der Navigationsleiste „URL hinzufügen“.
+ 3. Geben Sie die URL der Website ein, die erlaubt werden soll.
+ 4. Tippen Sie in der Navigationsleiste auf „Hinzufügen“ und gehen Sie mit der linken Navigationsleiste zurück, bis Sie die Einstellungen verlassen.</translation>
+    </message>
 </context>
 </TS>

@@ -2192,5 +2192,47 @@
         <source>Textfield cannot be empty</source>
         <translation>El campo no puede estar vacío</translation>
     </message>
+    <message id="SETTINGS_INVALID_IDLE_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 9 and less than 60000.</source>
+        <translation>Tiempo no válido. Introduzca un valor mayor que 9 y menor que 60000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PASSWORD_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 0 and less than 1000.</source>
+        <translation>Tiempo no válido. Introduzca un valor mayor que 0 y menor que 1000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAP_COUNT">
+        <source>Invalid Number of Taps. Please enter value between or equal to 4 - 40.</source>
+        <translation>Número de toques no válido. Introduzca un valor entre 4 y 40.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PORT">
+        <source>Port cannot be used. Please use port between 1024 and 65535</source>
+        <translation>No se puede usar este puerto. Use un puerto entre 1024 y 65535</translation>
+    </message>
+    <message id="SETTINGS_INVALID_ZOOM">
+        <source>Invalid scale: Please enter between 100 and 999</source>
+        <translation>Escala no válida: introduzca un valor entre 100 y 999</translation>
+    </message>
+    <message id="SETTINGS_STRICT_LOADING_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Las páginas solo cargan desde los sitios web permitidos y los hosts de abajo</translation>
+    </message>
+    <message id="SETTINGS_ALSO_ALLOWED_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosts desde los que cualquier página puede cargar, con sus subdominios</translation>
+    </message>
+    <message id="SETTINGS_LEARN_LOADING_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Registrar los hosts; korvelctl learn show y learn apply</translation>
+    </message>
+    <message id="ADMIN_WELCOME_INSTRUCTIONS">
+        <source> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</source>
+        <translation> 1. Abra «Ajustes de Korvel» tocando 6 veces la pantalla de bienvenida en menos de 3 segundos.
+ 2. Toque «Sitios web permitidos» y seleccione «Añadir URL» en la barra de navegación.
+ 3. Introduzca la URL del sitio web que quiere permitir.
+ 4. Toque «Añadir» en la barra de navegación y vuelva atrás con la barra de navegación izquierda hasta salir.</translation>
+    </message>
 </context>
 </TS>

@@ -2192,5 +2192,47 @@
         <source>Textfield cannot be empty</source>
         <translation>Le champ ne peut pas être vide</translation>
     </message>
+    <message id="SETTINGS_INVALID_IDLE_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 9 and less than 60000.</source>
+        <translation>Délai non valide. Saisissez une valeur supérieure à 9 et inférieure à 60000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PASSWORD_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 0 and less than 1000.</source>
+        <translation>Délai non valide. Saisissez une valeur supérieure à 0 et inférieure à 1000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAP_COUNT">
+        <source>Invalid Number of Taps. Please enter value between or equal to 4 - 40.</source>
+        <translation>Nombre d'appuis non valide. Saisissez une valeur de 4 à 40.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PORT">
+        <source>Port cannot be used. Please use port between 1024 and 65535</source>
+        <translation>Ce port ne peut pas être utilisé. Utilisez un port entre 1024 et 65535</translation>
+    </message>
+    <message id="SETTINGS_INVALID_ZOOM">
+        <source>Invalid scale: Please enter between 100 and 999</source>
+        <translation>Échelle non valide : saisissez une valeur entre 100 et 999</translation>
+    </message>
+    <message id="SETTINGS_STRICT_LOADING_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Les pages ne se chargent que depuis les sites autorisés et les hôtes ci-dessous</translation>
+    </message>
+    <message id="SETTINGS_ALSO_ALLOWED_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hôtes depuis lesquels toute page peut charger, avec leurs sous-domaines</translation>
+    </message>
+    <message id="SETTINGS_LEARN_LOADING_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Enregistrer les hôtes ; korvelctl learn show et learn apply</translation>
+    </message>
+    <message id="ADMIN_WELCOME_INSTRUCTIONS">
+        <source> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</source>
+        <translation> 1. Ouvrez « Paramètres Korvel » en touchant 6 fois l'écran de bienvenue en moins de 3 secondes.
+ 2. Touchez « Sites autorisés », puis « Ajouter une URL » dans la barre de navigation.
+ 3. Saisissez l'URL du site à autoriser.
+ 4. Touchez « Ajouter » dans la barre de navigation, puis revenez en arrière avec la barre de navigation de gauche jusqu'à la sortie.</translation>
+    </message>
 </context>
 </TS>

@@ -385,7 +385,7 @@
     </message>
     <message id="TEXT_LOG_VIEW_OPTIONS">
         <source>View Options</source>
-        <translation>Opzioni di visualizzazione</translation>
+        <translation>Opzioni vista</translation>
     </message>
     <message id="TEXT_MAIL_HANDED_OVER">
         <source>The log is in the mail program.</source>
@@ -1147,6 +1147,1092 @@
     <message id="BROWSER_ERROR_TITLE">
         <source>ERROR</source>
         <translation>ERRORE</translation>
+    </message>
+    <message id="PREF_RefreshOnError_TITLE">
+        <source>Refresh Current Page on Recovering from Error</source>
+        <translation>Ricarica la pagina dopo un errore risolto</translation>
+    </message>
+    <message id="PREF_CopyPaste_TITLE">
+        <source>Enable Copy Paste</source>
+        <translation>Attiva copia e incolla</translation>
+    </message>
+    <message id="PREF_PhoneLinks_TITLE">
+        <source>Phone Numbers</source>
+        <translation>Numeri di telefono</translation>
+    </message>
+    <message id="PREF_PhoneLinks_DETAIL">
+        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
+        <translation>Questo dispositivo non effettua chiamate: un link toccato a un numero di telefono, un'e-mail o un messaggio viene solo registrato, mai passato a un'altra applicazione.</translation>
+    </message>
+    <message id="PREF_PrintLinks_TITLE">
+        <source>Print Links</source>
+        <translation>Link di stampa</translation>
+    </message>
+    <message id="PREF_DrivingMode_TITLE">
+        <source>Motion Detection</source>
+        <translation>Rilevamento movimento</translation>
+    </message>
+    <message id="PREF_DrivingMode_DETAIL">
+        <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
+        <translation>Blocca lo schermo mentre il dispositivo si muove (dispositivi con modem dati mobile)</translation>
+    </message>
+    <message id="PREF_MotionType_TITLE">
+        <source>Sensitivity</source>
+        <translation>Sensibilità</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Walking">
+        <source>Walking</source>
+        <translation>Camminata</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Running">
+        <source>Running</source>
+        <translation>Corsa</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Automotive">
+        <source>Automotive</source>
+        <translation>Veicolo</translation>
+    </message>
+    <message id="PREF_IdleTimeout_TITLE">
+        <source>Idle Timeout (Seconds)</source>
+        <translation>Tempo di inattività (secondi)</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_TITLE">
+        <source>Allow All Websites</source>
+        <translation>Consenti tutti i siti web</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_DETAIL">
+        <source>Every website except the blocked ones; the menu lists them</source>
+        <translation>Tutti i siti web tranne quelli bloccati, elencati nel menu</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_TITLE">
+        <source>Enable Content Blocking</source>
+        <translation>Attiva blocco contenuti</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_DETAIL">
+        <source>Enable to allow content blocking</source>
+        <translation>Consente di bloccare i contenuti</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_TITLE">
+        <source>Add keywords to block access</source>
+        <translation>Aggiungi parole chiave da bloccare</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_DETAIL">
+        <source>Block sites containing the keywords</source>
+        <translation>Blocca i siti che contengono le parole chiave</translation>
+    </message>
+    <message id="PREF_IgnoreSSLWarnings_TITLE">
+        <source>Ignore SSL Warnings</source>
+        <translation>Ignora avvisi SSL</translation>
+    </message>
+    <message id="PREF_GoHomeOnNetworkGain_TITLE">
+        <source>Go to Home on Network Gain</source>
+        <translation>Torna alla Home quando c'è di nuovo rete</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_TITLE">
+        <source>Go to Home</source>
+        <translation>Torna alla Home</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_DETAIL">
+        <source>Goto Home Screen on idletimeout</source>
+        <translation>Torna alla schermata Home dopo il tempo di inattività</translation>
+    </message>
+    <message id="PREF_EnableMenu_TITLE">
+        <source>Show Options Menu on Browser Screen</source>
+        <translation>Mostra menu opzioni nel browser</translation>
+    </message>
+    <message id="PREF_PrivateBrowsing_TITLE">
+        <source>Clear Cookies on Home</source>
+        <translation>Cancella i cookie tornando alla Home</translation>
+    </message>
+    <message id="PREF_OfflineCacheBrowsing_TITLE">
+        <source>Clear App Cache on Home</source>
+        <translation>Svuota la cache dell'app tornando alla Home</translation>
+    </message>
+    <message id="PREF_PluginsEnable_TITLE">
+        <source>Enable Browser Plugins</source>
+        <translation>Attiva plug-in del browser</translation>
+    </message>
+    <message id="PREF_PluginsEnable_DETAIL">
+        <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
+        <translation>Consente alle pagine di usare i plug-in del motore web. Qui non è installato alcun plug-in per questo motore, quindi non cambia nulla.</translation>
+    </message>
+    <message id="PREF_Wallpaper_TITLE">
+        <source>Wallpaper</source>
+        <translation>Sfondo</translation>
+    </message>
+    <message id="PREF_ZoomEnable_TITLE">
+        <source>Enable Zoom</source>
+        <translation>Attiva zoom</translation>
+    </message>
+    <message id="PREF_FullScreen_TITLE">
+        <source>Enable FullScreen</source>
+        <translation>Attiva schermo intero</translation>
+    </message>
+    <message id="PREF_PreventSuspend_TITLE">
+        <source>Prevent Device Suspend</source>
+        <translation>Impedisci sospensione del dispositivo</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_TITLE">
+        <source>Wallpaper Style</source>
+        <translation>Stile sfondo</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Center">
+        <source>Center</source>
+        <translation>Centrato</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Stretch">
+        <source>Stretch</source>
+        <translation>Estendi</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_AspectFit">
+        <source>AspectFit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_TITLE">
+        <source>Browser Orientation</source>
+        <translation>Orientamento browser</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_None">
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Landscape">
+        <source>Landscape</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Portrait">
+        <source>Portrait</source>
+        <translation>Verticale</translation>
+    </message>
+    <message id="PREF_PasswordTimeout_TITLE">
+        <source>Restrict Settings after (Minutes)</source>
+        <translation>Blocca impostazioni dopo (minuti)</translation>
+    </message>
+    <message id="PREF_RestrictSettings_TITLE">
+        <source>Restrict Korvel Settings Menu</source>
+        <translation>Limita menu impostazioni di Korvel</translation>
+    </message>
+    <message id="PREF_UserAgents_TITLE">
+        <source>User Agent</source>
+        <translation>User agent</translation>
+    </message>
+    <message id="PREF_MakeToast_TITLE">
+        <source>Enable Toast Messages</source>
+        <translation>Attiva messaggi brevi</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_TITLE">
+        <source>Enable ScreenSaver</source>
+        <translation>Attiva salvaschermo</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_DETAIL">
+        <source>Starts after the idle timeout; any touch ends it.</source>
+        <translation>Si avvia dopo il tempo di inattività; basta un tocco per chiuderlo.</translation>
+    </message>
+    <message id="PREF_ScreenSaver_TITLE">
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message id="PREF_ScreenSaver_DETAIL">
+        <source>https://... or a file name</source>
+        <translation>https://... o un nome di file</translation>
+    </message>
+    <message id="PREF_EnableToolBar_TITLE">
+        <source>Show Navigation Toolbar</source>
+        <translation>Mostra barra di navigazione</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_TITLE">
+        <source>Tap count</source>
+        <translation>Numero di tocchi</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_DETAIL">
+        <source>Number of taps to access settings. Default 5.</source>
+        <translation>Tocchi necessari per aprire le impostazioni. Predefinito: 5.</translation>
+    </message>
+    <message id="PREF_AccessDenied_TITLE">
+        <source>Go to Home on Access Denied</source>
+        <translation>Torna alla Home se l'accesso è negato</translation>
+    </message>
+    <message id="PREF_ServerSwitch_TITLE">
+        <source>Enable Upload Server</source>
+        <translation>Attiva server di caricamento</translation>
+    </message>
+    <message id="PREF_Port_TITLE">
+        <source>Run on Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_TITLE">
+        <source>Upload Access Code</source>
+        <translation>Codice di accesso per caricamento</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_DETAIL">
+        <source>Asked of every other device that uses the upload server; empty leaves it open.</source>
+        <translation>Richiesto a ogni altro dispositivo che usa il server di caricamento; se vuoto, il server resta aperto.</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_TITLE">
+        <source>Use HTTPS</source>
+        <translation>Usa HTTPS</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_DETAIL">
+        <source>With the device's own certificate, which a phone checks by its fingerprint</source>
+        <translation>Con il certificato del dispositivo, che il telefono verifica tramite l'impronta digitale</translation>
+    </message>
+    <message id="PREF_Zoom_TITLE">
+        <source>Set Initial Zoom Level</source>
+        <translation>Imposta livello di zoom iniziale</translation>
+    </message>
+    <message id="PREF_Bounce_TITLE">
+        <source>WebView Bounce</source>
+        <translation>Rimbalzo delle pagine</translation>
+    </message>
+    <message id="PREF_Bounce_DETAIL">
+        <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
+        <translation>Nessun effetto su questo dispositivo: il motore web scorre le pagine senza rimbalzo.</translation>
+    </message>
+    <message id="PREF_AllowPopup_TITLE">
+        <source>Allow Pop-Ups</source>
+        <translation>Consenti pop-up</translation>
+    </message>
+    <message id="PREF_AllowPopupInSameWindow_TITLE">
+        <source>Show Pop-Ups in same window</source>
+        <translation>Mostra pop-up nella stessa finestra</translation>
+    </message>
+    <message id="PREF_EnableRefreshButton_TITLE">
+        <source>Show Refresh Button</source>
+        <translation>Mostra pulsante Ricarica</translation>
+    </message>
+    <message id="PREF_EnableHomeButton_TITLE">
+        <source>Show Home Button</source>
+        <translation>Mostra pulsante Home</translation>
+    </message>
+    <message id="PREF_EnableBackButton_TITLE">
+        <source>Show Back Button</source>
+        <translation>Mostra pulsante Indietro</translation>
+    </message>
+    <message id="PREF_EnableForwardButton_TITLE">
+        <source>Show Forward Button</source>
+        <translation>Mostra pulsante Avanti</translation>
+    </message>
+    <message id="PREF_EnablePrintButton_TITLE">
+        <source>Show Print Button</source>
+        <translation>Mostra pulsante Stampa</translation>
+    </message>
+    <message id="PREF_RefreshImage_TITLE">
+        <source>Refresh Button Image</source>
+        <translation>Immagine pulsante Ricarica</translation>
+    </message>
+    <message id="PREF_RefreshImage_DETAIL">
+        <source>Image used to show Refresh Button. Recommended size: 44*44</source>
+        <translation>Immagine del pulsante Ricarica. Dimensione consigliata: 44*44</translation>
+    </message>
+    <message id="PREF_HomeImage_TITLE">
+        <source>Home Button Image</source>
+        <translation>Immagine pulsante Home</translation>
+    </message>
+    <message id="PREF_HomeImage_DETAIL">
+        <source>Image used to show Home Button. Recommended size: 44*44</source>
+        <translation>Immagine del pulsante Home. Dimensione consigliata: 44*44</translation>
+    </message>
+    <message id="PREF_BackImage_TITLE">
+        <source>Back Button Image</source>
+        <translation>Immagine pulsante Indietro</translation>
+    </message>
+    <message id="PREF_BackImage_DETAIL">
+        <source>Image used to show Back Button. Recommended size: 44*44</source>
+        <translation>Immagine del pulsante Indietro. Dimensione consigliata: 44*44</translation>
+    </message>
+    <message id="PREF_ForwardImage_TITLE">
+        <source>Forward Button Image</source>
+        <translation>Immagine pulsante Avanti</translation>
+    </message>
+    <message id="PREF_ForwardImage_DETAIL">
+        <source>Image used to show Forward Button. Recommended size: 44*44</source>
+        <translation>Immagine del pulsante Avanti. Dimensione consigliata: 44*44</translation>
+    </message>
+    <message id="PREF_PrintImage_TITLE">
+        <source>Print Button Image</source>
+        <translation>Immagine pulsante Stampa</translation>
+    </message>
+    <message id="PREF_PrintImage_DETAIL">
+        <source>Image used to show Print Button. Recommended size: 44*44</source>
+        <translation>Immagine del pulsante Stampa. Dimensione consigliata: 44*44</translation>
+    </message>
+    <message id="PREF_ToolbarImage_TITLE">
+        <source>Toolbar Background</source>
+        <translation>Sfondo barra degli strumenti</translation>
+    </message>
+    <message id="PREF_ToolbarImage_DETAIL">
+        <source>Image for Navigation Toolbar Background</source>
+        <translation>Immagine di sfondo della barra di navigazione</translation>
+    </message>
+    <message id="PREF_Brightness_TITLE">
+        <source>Adjust Brightness</source>
+        <translation>Regola luminosità</translation>
+    </message>
+    <message id="PREF_AllowDragDrop_TITLE">
+        <source>Allow Icon Relocation</source>
+        <translation>Consenti spostamento icone</translation>
+    </message>
+    <message id="PREF_AllowResize_TITLE">
+        <source>Allow Icon Resize</source>
+        <translation>Consenti ridimensionamento icone</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_TITLE">
+        <source>Schedule Power Saver</source>
+        <translation>Pianifica risparmio energetico</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_DETAIL">
+        <source>Dim after the idle timeout only inside these hours</source>
+        <translation>Attenua dopo il tempo di inattività solo in queste ore</translation>
+    </message>
+    <message id="PREF_StartTime_TITLE">
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message id="PREF_StartTime_DETAIL">
+        <source>Hours</source>
+        <translation>Orari</translation>
+    </message>
+    <message id="PREF_EndTime_TITLE">
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message id="PREF_EndTime_DETAIL">
+        <source>Hours</source>
+        <translation>Orari</translation>
+    </message>
+    <message id="PREF_DaySelected_TITLE">
+        <source>Days</source>
+        <translation>Giorni</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_TITLE">
+        <source>Always Save Power</source>
+        <translation>Risparmia sempre energia</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_DETAIL">
+        <source>Dim the screen after every idle timeout</source>
+        <translation>Attenua lo schermo dopo ogni tempo di inattività</translation>
+    </message>
+    <message id="PREF_UseMultiTab_TITLE">
+        <source>Enable Multi-Tab</source>
+        <translation>Attiva più schede</translation>
+    </message>
+    <message id="PREF_EnableLoadingIcon_TITLE">
+        <source>Enable Loading Icon</source>
+        <translation>Attiva icona di caricamento</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_TITLE">
+        <source>Custom User Agent Header</source>
+        <translation>Intestazione user agent personalizzata</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_DETAIL">
+        <source>Note:If Header field is empty.Default header is set to Korvel.</source>
+        <translation>Nota: se il campo è vuoto, viene usata l'intestazione predefinita di Korvel.</translation>
+    </message>
+    <message id="PREF_EnableCustomUserAgentHeader_TITLE">
+        <source>Enable Custom User Agent Header</source>
+        <translation>Attiva intestazione user agent personalizzata</translation>
+    </message>
+    <message id="PREF_CountOfTabs_TITLE">
+        <source>Maximum Number of Tab(s)</source>
+        <translation>Numero massimo di schede</translation>
+    </message>
+    <message id="PREF_CountOfTabs_DETAIL">
+        <source>Enter a value between 1 to 8.</source>
+        <translation>Inserisci un valore da 1 a 8.</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_TITLE">
+        <source>Show Files Using Google Docs</source>
+        <translation>Mostra file con Documenti Google</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_DETAIL">
+        <source>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</source>
+        <translation>I documenti che il chiosco non può mostrare si aprono nel visualizzatore online di Google (docs.google.com), che li recupera dal loro indirizzo: consenti anche docs.google.com.</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_TITLE">
+        <source>PDF Viewer</source>
+        <translation>Visualizzatore PDF</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_DETAIL">
+        <source>Opens PDF documents in the kiosk's own reader.</source>
+        <translation>Apre i documenti PDF nel visualizzatore integrato del chiosco.</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_TITLE">
+        <source>Allow Download</source>
+        <translation>Consenti download</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_DETAIL">
+        <source>The reader's Download button saves the document in Documents.</source>
+        <translation>Il pulsante Scarica del visualizzatore salva il documento in Documenti.</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_TITLE">
+        <source>Allow Print</source>
+        <translation>Consenti stampa</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_DETAIL">
+        <source>The reader's Share sheet offers printing.</source>
+        <translation>Il menu Condividi del visualizzatore offre la stampa.</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_TITLE">
+        <source>Allow Downloads</source>
+        <translation>Consenti download</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_DETAIL">
+        <source>Allows files to be downloaded to this device</source>
+        <translation>Consente di scaricare file su questo dispositivo</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_TITLE">
+        <source>Open File After Download</source>
+        <translation>Apri file dopo il download</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_DETAIL">
+        <source>Opens a file as soon as it has downloaded</source>
+        <translation>Apre un file appena è stato scaricato</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_TITLE">
+        <source>Keep Download History</source>
+        <translation>Conserva cronologia download</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_DETAIL">
+        <source>Keeps a list of downloaded files</source>
+        <translation>Conserva un elenco dei file scaricati</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_TITLE">
+        <source>Page Memory Limit (MB)</source>
+        <translation>Limite memoria pagina (MB)</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_DETAIL">
+        <source>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</source>
+        <translation>Una pagina il cui renderer supera questo limite viene ricaricata appena nessuno tocca il chiosco. 0: 1 GiB o metà della memoria, il valore minore.</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_TITLE">
+        <source>Restart Daily At (HH:MM)</source>
+        <translation>Riavvio giornaliero alle (HH:MM)</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_DETAIL">
+        <source>Korvel restarts at this time, or later once nobody uses it. Empty: never.</source>
+        <translation>Korvel si riavvia a quest'ora, o più tardi appena nessuno lo usa. Vuoto: mai.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_TITLE">
+        <source>Strict Loading</source>
+        <translation>Caricamento rigoroso</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_TITLE">
+        <source>Also allowed for loading</source>
+        <translation>Consentiti anche per il caricamento</translation>
+    </message>
+    <message id="PREF_LearnSubresources_TITLE">
+        <source>Learn What Pages Load</source>
+        <translation>Impara cosa caricano le pagine</translation>
+    </message>
+    <message id="ADMIN_ABOUT">
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message id="ADMIN_ABOUT_APPLICATION">
+        <source>Application</source>
+        <translation>Applicazione</translation>
+    </message>
+    <message id="ADMIN_ABOUT_VERSION">
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message id="SETTINGS_UPDATE">
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message id="SETTINGS_ADD">
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message id="SETTINGS_URL_LABEL">
+        <source>URL:</source>
+        <translation>URL:</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITE_DETAILS">
+        <source>Blocked Website Details</source>
+        <translation>Dettagli sito web bloccato</translation>
+    </message>
+    <message id="SETTINGS_DELETE_WEBSITE_QUESTION">
+        <source>Are you sure you want to delete this website?</source>
+        <translation>Eliminare questo sito web?</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_ADVANCED">
+        <source>Advanced Settings</source>
+        <translation>Impostazioni avanzate</translation>
+    </message>
+    <message id="SETTINGS_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_NONE">
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message id="SETTINGS_WEBSITE_DETAILS">
+        <source>Website Details</source>
+        <translation>Dettagli sito web</translation>
+    </message>
+    <message id="SETTINGS_ASSIGN_CATEGORY">
+        <source>Assign Category:</source>
+        <translation>Assegna categoria:</translation>
+    </message>
+    <message id="SETTINGS_TITLE_LABEL">
+        <source>Title:</source>
+        <translation>Titolo:</translation>
+    </message>
+    <message id="SETTINGS_ICON_PATH_LABEL">
+        <source>Icon Path:</source>
+        <translation>Percorso icona:</translation>
+    </message>
+    <message id="SETTINGS_RUN_AT_STARTUP">
+        <source>Run At Startup</source>
+        <translation>Apri all'avvio</translation>
+    </message>
+    <message id="SETTINGS_HIDE_ICON">
+        <source>Hide Icon</source>
+        <translation>Nascondi icona</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_SUBDOMAIN">
+        <source>Allow SubDomain</source>
+        <translation>Consenti sottodomini</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_ONLY_THIS_URL">
+        <source>Allow Only This URL</source>
+        <translation>Consenti solo questo URL</translation>
+    </message>
+    <message id="SETTINGS_USE_FAVICON">
+        <source>Use Favicon</source>
+        <translation>Usa favicon</translation>
+    </message>
+    <message id="SETTINGS_SET_AS_ERROR_PAGE">
+        <source>Set as Error Page</source>
+        <translation>Imposta come pagina di errore</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES">
+        <source>Save Changes?</source>
+        <translation>Salvare le modifiche?</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES_QUESTION">
+        <source>Do you wish to save the changes?</source>
+        <translation>Vuoi salvare le modifiche?</translation>
+    </message>
+    <message id="SETTINGS_ADD_NEW_CATEGORY">
+        <source>+ Add New Category</source>
+        <translation>+ Aggiungi categoria</translation>
+    </message>
+    <message id="SETTINGS_CURRENT_BRIGHTNESS">
+        <source>Current Brightness: %d %%</source>
+        <translation>Luminosità attuale: %d %%</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_BROWSER_PREFERENCES">
+        <source>Browser Preferences</source>
+        <translation>Preferenze browser</translation>
+    </message>
+    <message id="SETTINGS_SERVER_OFF">
+        <source>Server is OFF</source>
+        <translation>Il server è spento</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON">
+        <source>Server Running on: %@:%ld</source>
+        <translation>Server attivo su: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_DEFAULT">
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT">
+        <source>Reset Icon Layout</source>
+        <translation>Ripristina disposizione icone</translation>
+    </message>
+    <message id="SETTINGS_WALLPAPER_PLACEHOLDER">
+        <source>&lt;enter file name in documents directory&gt;</source>
+        <translation>&lt;nome di un file nella cartella Documenti&gt;</translation>
+    </message>
+    <message id="SETTINGS_SECTION_ADMIN">
+        <source>Browser Admin Settings</source>
+        <translation>Impostazioni amministratore browser</translation>
+    </message>
+    <message id="SETTINGS_SECTION_PRIVACY">
+        <source>Privacy Settings</source>
+        <translation>Impostazioni privacy</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WINDOW">
+        <source>Browser Window Settings</source>
+        <translation>Impostazioni finestra browser</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WALLPAPER">
+        <source>Wallpaper Settings</source>
+        <translation>Impostazioni sfondo</translation>
+    </message>
+    <message id="SETTINGS_SECTION_IDLE">
+        <source>Idle Timeout Settings</source>
+        <translation>Impostazioni tempo di inattività</translation>
+    </message>
+    <message id="SETTINGS_SECTION_SERVER">
+        <source>Server Settings</source>
+        <translation>Impostazioni server</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_NAVIGATION_TOOLBAR">
+        <source>Configure Navigation Toolbar</source>
+        <translation>Configura barra di navigazione</translation>
+    </message>
+    <message id="SETTINGS_CONFIGURE_TOOLBAR_DETAIL">
+        <source>Tap to configure the toolbar.</source>
+        <translation>Tocca per configurare la barra degli strumenti.</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SPECIAL_LINKS">
+        <source>Enable Special Links</source>
+        <translation>Attiva link speciali</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE">
+        <source>ScreenSaver Mode</source>
+        <translation>Modalità salvaschermo</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE_DETAIL">
+        <source>Tap to configure ScreenSaver on idletimeout</source>
+        <translation>Tocca per configurare il salvaschermo dopo il tempo di inattività</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_POWER_SAVER">
+        <source>Power Saver Mode</source>
+        <translation>Modalità risparmio energetico</translation>
+    </message>
+    <message id="SETTINGS_POWER_SAVER_MODE_DETAIL">
+        <source>Tap to configure Power Saver on idletimeout</source>
+        <translation>Tocca per configurare il risparmio energetico dopo il tempo di inattività</translation>
+    </message>
+    <message id="SETTINGS_NOT_SAVED">
+        <source>The settings could not be saved.</source>
+        <translation>Impossibile salvare le impostazioni.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON_URL">
+        <source>Running on URL: %@:%ld</source>
+        <translation>Attivo all'URL: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_SERVER_ERROR">
+        <source>Error running the server</source>
+        <translation>Errore di esecuzione del server</translation>
+    </message>
+    <message id="SETTINGS_SERVER_NO_ADDRESS">
+        <source>Local ip could not be retrieved. Please check your wifi settings.</source>
+        <translation>Impossibile ottenere l'indirizzo IP locale. Controlla le impostazioni Wi-Fi.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RESTART">
+        <source>Error running server. Please switch on/off again</source>
+        <translation>Errore di esecuzione del server. Spegnilo e riaccendilo.</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT_QUESTION">
+        <source>Do you want to reset the icon layout on Korvel HomeScreen ?</source>
+        <translation>Ripristinare la disposizione delle icone nella schermata Home di Korvel?</translation>
+    </message>
+    <message id="SETTINGS_ICON_LAYOUT_RESET">
+        <source>Icon Layout set to default</source>
+        <translation>Disposizione icone ripristinata</translation>
+    </message>
+    <message id="SETTINGS_ENABLE_TOOLBAR_FIRST">
+        <source>Enable 'Show Navigation Toolbar' to configure.</source>
+        <translation>Per configurarla, attiva “Mostra barra di navigazione”.</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_FILE">
+        <source>Please select a valid file</source>
+        <translation>Seleziona un file valido</translation>
+    </message>
+    <message id="SETTINGS_INVALID_FILE">
+        <source>Invalid File!</source>
+        <translation>File non valido!</translation>
+    </message>
+    <message id="LOG_TITLE">
+        <source>Korvel Log</source>
+        <translation>Registro di Korvel</translation>
+    </message>
+    <message id="LOG_CLEAR">
+        <source>Clear Log</source>
+        <translation>Cancella registro</translation>
+    </message>
+    <message id="LOG_CLEAR_QUESTION">
+        <source>Are you sure?</source>
+        <translation>Confermi?</translation>
+    </message>
+    <message id="LOG_ALLOW_WEBSITE_QUESTION">
+        <source>Allow this WebSite: %@ ?</source>
+        <translation>Consentire questo sito web: %@?</translation>
+    </message>
+    <message id="LOG_ALLOW">
+        <source>Allow</source>
+        <translation>Consenti</translation>
+    </message>
+    <message id="LOG_DELETE_WEBSITE_QUESTION">
+        <source>Delete this URL from Allowed WebSites: %@ ?</source>
+        <translation>Eliminare questo URL dai siti web consentiti: %@?</translation>
+    </message>
+    <message id="LOG_WEBSITE_ALLOWED">
+        <source>Website Allowed!</source>
+        <translation>Sito web consentito!</translation>
+    </message>
+    <message id="LOG_WEBSITE_DELETED">
+        <source> Website Deleted!</source>
+        <translation> Sito web eliminato!</translation>
+    </message>
+    <message id="SETTINGS_TITLE">
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message id="LOG_PREPARING">
+        <source>Preparing Logs...</source>
+        <translation>Preparazione del registro...</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_DETAILS">
+        <source>Enter Category Details</source>
+        <translation>Inserisci i dettagli della categoria</translation>
+    </message>
+    <message id="SETTINGS_DELETE_CATEGORY_QUESTION">
+        <source>Are you sure you want to delete this category?</source>
+        <translation>Eliminare questa categoria?</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_BUTTONS">
+        <source>Buttons</source>
+        <translation>Pulsanti</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_IMAGES">
+        <source>Images</source>
+        <translation>Immagini</translation>
+    </message>
+    <message id="SETTINGS_CHECK_AND_RETRY">
+        <source>Please check and try again</source>
+        <translation>Controlla e riprova</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IMAGE_FILE">
+        <source>Invalid Image File!</source>
+        <translation>File immagine non valido!</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_IMAGE">
+        <source>Please select a valid image file</source>
+        <translation>Seleziona un file immagine valido</translation>
+    </message>
+    <message id="SETTINGS_ALLOWED_WEBSITES">
+        <source>Allowed Websites</source>
+        <translation>Siti web consentiti</translation>
+    </message>
+    <message id="SETTINGS_EDIT_CATEGORIES">
+        <source>Add/Edit Categories</source>
+        <translation>Aggiungi/modifica categorie</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_CATEGORY">
+        <source>Search Category</source>
+        <translation>Cerca categoria</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITES">
+        <source>Blocked Websites</source>
+        <translation>Siti web bloccati</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SCREENSAVER">
+        <source>Screensaver Mode</source>
+        <translation>Modalità salvaschermo</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_SCREENSAVER_FILE">
+        <source>Please select a valid Image/Video/HTML file</source>
+        <translation>Seleziona un file immagine, video o HTML valido</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_TITLE">
+        <source>Search Settings</source>
+        <translation>Cerca impostazioni</translation>
+    </message>
+    <message id="SETTINGS_SET">
+        <source>Set</source>
+        <translation>Imposta</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GET_STARTED">
+        <source>Get Started</source>
+        <translation>Inizia</translation>
+    </message>
+    <message id="CLOUD_IMPORT_FROM_CLOUD">
+        <source>Import from Cloud</source>
+        <translation>Importa dal cloud</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GOT_IT">
+        <source>OK, Got it</source>
+        <translation>OK, ho capito</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAB_COUNT">
+        <source>Invalid Number of Tabs. Please enter value between or equal to 1 - 8.</source>
+        <translation>Numero di schede non valido. Inserisci un valore da 1 a 8.</translation>
+    </message>
+    <message id="SETTINGS_MENU_ALLOWED_DETAIL">
+        <source>List of allowed websites</source>
+        <translation>Elenco dei siti web consentiti</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES">
+        <source>Manage Categories</source>
+        <translation>Gestisci categorie</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES_DETAIL">
+        <source>Add/Edit/Remove Categories</source>
+        <translation>Aggiungi, modifica o rimuovi categorie</translation>
+    </message>
+    <message id="SETTINGS_MENU_BROWSER_PREFERENCES_DETAIL">
+        <source>Korvel Browser Preferences</source>
+        <translation>Preferenze del browser Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_ADVANCED_DETAIL">
+        <source>Korvel Advanced Settings</source>
+        <translation>Impostazioni avanzate di Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_IMPORT_EXPORT">
+        <source>Import/Export</source>
+        <translation>Importa/esporta</translation>
+    </message>
+    <message id="TRANSFER_TITLE">
+        <source>Import/Export Settings</source>
+        <translation>Importa/esporta impostazioni</translation>
+    </message>
+    <message id="SETTINGS_MENU_LOG">
+        <source>View Korvel Log</source>
+        <translation>Mostra registro di Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_BLOCKED_DETAIL">
+        <source>List of blocked websites</source>
+        <translation>Elenco dei siti web bloccati</translation>
+    </message>
+    <message id="SETTINGS_ADMIN_PASSWORD_DETAIL">
+        <source>The password that opens these settings</source>
+        <translation>La password che apre queste impostazioni</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_FILE">
+        <source>Export to File</source>
+        <translation>Esporta su file</translation>
+    </message>
+    <message id="TRANSFER_TO_FILE_DETAIL">
+        <source>To a file in Documents Directory</source>
+        <translation>In un file nella cartella Documenti</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD">
+        <source>Export to Cloud</source>
+        <translation>Esporta nel cloud</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD_DETAIL">
+        <source>Export Settings to Cloud storage</source>
+        <translation>Esporta le impostazioni nell'archivio cloud</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR">
+        <source>Export Settings to Cloud and Generate QR Code</source>
+        <translation>Esporta nel cloud e genera codice QR</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR_DETAIL">
+        <source>Export Settings to Cloud storage and show Cloud ID as QR Code</source>
+        <translation>Esporta le impostazioni nell'archivio cloud e mostra l'ID cloud come codice QR</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR">
+        <source>Export for Pellmor</source>
+        <translation>Esporta per Pellmor</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR_DETAIL">
+        <source>Export as txt file for Pellmor Configuration</source>
+        <translation>Esporta come file txt per la configurazione di Pellmor</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_FILE">
+        <source>Import from File</source>
+        <translation>Importa da file</translation>
+    </message>
+    <message id="TRANSFER_FROM_FILE_DETAIL">
+        <source>From a file in Documents Directory</source>
+        <translation>Da un file nella cartella Documenti</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_CLOUD_DETAIL">
+        <source>Import settings from Cloud storage</source>
+        <translation>Importa le impostazioni dall'archivio cloud</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL">
+        <source>Import from URL</source>
+        <translation>Importa da URL</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL_DETAIL">
+        <source>Import settings from URL</source>
+        <translation>Importa le impostazioni da un URL</translation>
+    </message>
+    <message id="TRANSFER_RESET">
+        <source>Reset Settings</source>
+        <translation>Ripristina impostazioni</translation>
+    </message>
+    <message id="TRANSFER_RESET_DETAIL">
+        <source>Set settings to default</source>
+        <translation>Riporta le impostazioni ai valori predefiniti</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT">
+        <source>AutoImport Korvel Settings:</source>
+        <translation>Importazione automatica impostazioni Korvel:</translation>
+    </message>
+    <message id="TRANSFER_AUTOMATIC_IMPORT">
+        <source>Automatic Import</source>
+        <translation>Importazione automatica</translation>
+    </message>
+    <message id="TRANSFER_PERIOD">
+        <source>Periodically Check (Minutes)</source>
+        <translation>Controlla periodicamente (minuti)</translation>
+    </message>
+    <message id="CLOUD_EXPORT_NEW_ID">
+        <source>Export to New Cloud ID</source>
+        <translation>Esporta in un nuovo ID cloud</translation>
+    </message>
+    <message id="CLOUD_EXPORT_EXISTING_ID">
+        <source>Export to existing ID</source>
+        <translation>Esporta in un ID esistente</translation>
+    </message>
+    <message id="CLOUD_EXPORTING">
+        <source>Exporting..</source>
+        <translation>Esportazione...</translation>
+    </message>
+    <message id="CLOUD_COPY_ID">
+        <source>Copy ID</source>
+        <translation>Copia ID</translation>
+    </message>
+    <message id="QR_SCAN_FOR_CLOUD_ID">
+        <source>Scan this QRCode for Cloud ID: %1</source>
+        <translation>Scansiona questo codice QR per l'ID cloud: %1</translation>
+    </message>
+    <message id="QR_SAVE">
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message id="QR_SHARE">
+        <source>Share</source>
+        <translation>Condividi</translation>
+    </message>
+    <message id="QR_SAVED">
+        <source>Successfully saved photo</source>
+        <translation>Foto salvata</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_SETTINGS">
+        <source>Export Settings</source>
+        <translation>Esporta impostazioni</translation>
+    </message>
+    <message id="CLOUD_AUTO_IMPORT_TITLE">
+        <source>Auto Import from Cloud</source>
+        <translation>Importazione automatica dal cloud</translation>
+    </message>
+    <message id="CLOUD_IMPORTING">
+        <source>Importing..</source>
+        <translation>Importazione...</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_FROM">
+        <source>Auto Import From</source>
+        <translation>Importa automaticamente da</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_FILE">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_CLOUD">
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_URL">
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message id="TRANSFER_PATH">
+        <source>Path:</source>
+        <translation>Percorso:</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_CLOUD">
+        <source>Automatic import from Cloud</source>
+        <translation>Importazione automatica dal cloud</translation>
+    </message>
+    <message id="TRANSFER_CLOUD_ID_IN_USE">
+        <source>Cloud ID in use: %1</source>
+        <translation>ID cloud in uso: %1</translation>
+    </message>
+    <message id="TRANSFER_NOT_SET">
+        <source>Not Set</source>
+        <translation>Non impostato</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_SETTINGS">
+        <source>Import Settings</source>
+        <translation>Importa impostazioni</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_FILE_PROMPT">
+        <source>Please enter the Filename to export settings</source>
+        <translation>Inserisci il nome del file in cui esportare le impostazioni</translation>
+    </message>
+    <message id="TRANSFER_EXPORT">
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FILE_PROMPT">
+        <source>Please enter the Filename to import settings</source>
+        <translation>Inserisci il nome del file da cui importare le impostazioni</translation>
+    </message>
+    <message id="TRANSFER_IMPORT">
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_URL_PROMPT">
+        <source>Please enter the file URL to import settings</source>
+        <translation>Inserisci l'URL del file da cui importare le impostazioni</translation>
+    </message>
+    <message id="TRANSFER_RESET_QUESTION">
+        <source>This will reset Korvel settings to defaults. Are you sure?</source>
+        <translation>Le impostazioni di Korvel verranno riportate ai valori predefiniti. Confermi?</translation>
+    </message>
+    <message id="QR_INVALID_ID">
+        <source>Invalid ID</source>
+        <translation>ID non valido</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_MULTITAB">
+        <source>MultiTab Settings</source>
+        <translation>Impostazioni schede multiple</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_PDF_VIEWER">
+        <source>Change PDF Viewer preferences</source>
+        <translation>Modifica preferenze visualizzatore PDF</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_IMPORT_EXPORT">
+        <source>Import/Export settings</source>
+        <translation>Importa/esporta impostazioni</translation>
+    </message>
+    <message id="TRANSFER_FIELD_EMPTY">
+        <source>Textfield cannot be empty</source>
+        <translation>Il campo non può essere vuoto</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IDLE_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 9 and less than 60000.</source>
+        <translation>Tempo non valido. Inserisci un valore maggiore di 9 e minore di 60000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PASSWORD_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 0 and less than 1000.</source>
+        <translation>Tempo non valido. Inserisci un valore maggiore di 0 e minore di 1000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAP_COUNT">
+        <source>Invalid Number of Taps. Please enter value between or equal to 4 - 40.</source>
+        <translation>Numero di tocchi non valido. Inserisci un valore da 4 a 40.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PORT">
+        <source>Port cannot be used. Please use port between 1024 and 65535</source>
+        <translation>Impossibile usare la porta. Usa una porta tra 1024 e 65535</translation>
+    </message>
+    <message id="SETTINGS_INVALID_ZOOM">
+        <source>Invalid scale: Please enter between 100 and 999</source>
+        <translation>Scala non valida: inserisci un valore tra 100 e 999</translation>
+    </message>
+    <message id="SETTINGS_STRICT_LOADING_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Le pagine caricano solo dai siti web consentiti e dagli host qui sotto</translation>
+    </message>
+    <message id="SETTINGS_ALSO_ALLOWED_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Host da cui ogni pagina può caricare, con i loro sottodomini</translation>
+    </message>
+    <message id="SETTINGS_LEARN_LOADING_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Registra gli host; korvelctl learn show e learn apply</translation>
+    </message>
+    <message id="ADMIN_WELCOME_INSTRUCTIONS">
+        <source> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</source>
+        <translation> 1. Apri “Impostazioni di Korvel” toccando la schermata di benvenuto 6 volte entro 3 secondi.
+ 2. Tocca “Siti web consentiti” e seleziona “Aggiungi URL” nella barra di navigazione.
+ 3. Inserisci l'URL del sito web da consentire.
+ 4. Tocca “Aggiungi” nella barra di navigazione e torna indietro con la barra di navigazione a sinistra fino a uscire.</translation>
     </message>
 </context>
 </TS>

@@ -883,7 +883,7 @@
     </message>
     <message id="TEXT_ENGINE_HARDENING">
         <source>Engine hardening</source>
-        <translation>Beveiliging van de engine</translation>
+        <translation>Engine-beveiliging</translation>
     </message>
     <message id="TEXT_HARDENING_NO_DEBUGGING">
         <source>remote debugging refused</source>
@@ -1147,6 +1147,1092 @@
     <message id="BROWSER_ERROR_TITLE">
         <source>ERROR</source>
         <translation>FOUT</translation>
+    </message>
+    <message id="PREF_RefreshOnError_TITLE">
+        <source>Refresh Current Page on Recovering from Error</source>
+        <translation>Huidige pagina vernieuwen na herstel van een fout</translation>
+    </message>
+    <message id="PREF_CopyPaste_TITLE">
+        <source>Enable Copy Paste</source>
+        <translation>Kopiëren en plakken inschakelen</translation>
+    </message>
+    <message id="PREF_PhoneLinks_TITLE">
+        <source>Phone Numbers</source>
+        <translation>Telefoonnummers</translation>
+    </message>
+    <message id="PREF_PhoneLinks_DETAIL">
+        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
+        <translation>Dit apparaat belt niet: een aangetikte link naar een telefoonnummer, e-mail of bericht wordt alleen gelogd en nooit aan een andere app doorgegeven.</translation>
+    </message>
+    <message id="PREF_PrintLinks_TITLE">
+        <source>Print Links</source>
+        <translation>Afdruklinks</translation>
+    </message>
+    <message id="PREF_DrivingMode_TITLE">
+        <source>Motion Detection</source>
+        <translation>Bewegingsdetectie</translation>
+    </message>
+    <message id="PREF_DrivingMode_DETAIL">
+        <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
+        <translation>Scherm vergrendelen terwijl het apparaat beweegt (apparaten met een modem voor mobiele data)</translation>
+    </message>
+    <message id="PREF_MotionType_TITLE">
+        <source>Sensitivity</source>
+        <translation>Gevoeligheid</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Walking">
+        <source>Walking</source>
+        <translation>Wandelen</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Running">
+        <source>Running</source>
+        <translation>Hardlopen</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Automotive">
+        <source>Automotive</source>
+        <translation>Voertuig</translation>
+    </message>
+    <message id="PREF_IdleTimeout_TITLE">
+        <source>Idle Timeout (Seconds)</source>
+        <translation>Time-out bij inactiviteit (seconden)</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_TITLE">
+        <source>Allow All Websites</source>
+        <translation>Alle websites toestaan</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_DETAIL">
+        <source>Every website except the blocked ones; the menu lists them</source>
+        <translation>Elke website behalve de geblokkeerde; het menu toont ze</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_TITLE">
+        <source>Enable Content Blocking</source>
+        <translation>Inhoud blokkeren inschakelen</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_DETAIL">
+        <source>Enable to allow content blocking</source>
+        <translation>Hiermee kan inhoud worden geblokkeerd</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_TITLE">
+        <source>Add keywords to block access</source>
+        <translation>Trefwoorden toevoegen om te blokkeren</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_DETAIL">
+        <source>Block sites containing the keywords</source>
+        <translation>Blokkeert sites die de trefwoorden bevatten</translation>
+    </message>
+    <message id="PREF_IgnoreSSLWarnings_TITLE">
+        <source>Ignore SSL Warnings</source>
+        <translation>SSL-waarschuwingen negeren</translation>
+    </message>
+    <message id="PREF_GoHomeOnNetworkGain_TITLE">
+        <source>Go to Home on Network Gain</source>
+        <translation>Naar startpagina bij herstel van netwerk</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_TITLE">
+        <source>Go to Home</source>
+        <translation>Naar startpagina</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_DETAIL">
+        <source>Goto Home Screen on idletimeout</source>
+        <translation>Naar de startpagina na de time-out bij inactiviteit</translation>
+    </message>
+    <message id="PREF_EnableMenu_TITLE">
+        <source>Show Options Menu on Browser Screen</source>
+        <translation>Optiemenu tonen in browserscherm</translation>
+    </message>
+    <message id="PREF_PrivateBrowsing_TITLE">
+        <source>Clear Cookies on Home</source>
+        <translation>Cookies wissen bij terugkeer naar startpagina</translation>
+    </message>
+    <message id="PREF_OfflineCacheBrowsing_TITLE">
+        <source>Clear App Cache on Home</source>
+        <translation>App-cache wissen bij terugkeer naar startpagina</translation>
+    </message>
+    <message id="PREF_PluginsEnable_TITLE">
+        <source>Enable Browser Plugins</source>
+        <translation>Browserplug-ins inschakelen</translation>
+    </message>
+    <message id="PREF_PluginsEnable_DETAIL">
+        <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
+        <translation>Laat pagina's de plug-ins van de webengine gebruiken. Hier is geen plug-in voor deze engine geïnstalleerd, dus het verandert niets.</translation>
+    </message>
+    <message id="PREF_Wallpaper_TITLE">
+        <source>Wallpaper</source>
+        <translation>Achtergrond</translation>
+    </message>
+    <message id="PREF_ZoomEnable_TITLE">
+        <source>Enable Zoom</source>
+        <translation>Zoomen inschakelen</translation>
+    </message>
+    <message id="PREF_FullScreen_TITLE">
+        <source>Enable FullScreen</source>
+        <translation>Volledig scherm inschakelen</translation>
+    </message>
+    <message id="PREF_PreventSuspend_TITLE">
+        <source>Prevent Device Suspend</source>
+        <translation>Slaapstand van apparaat voorkomen</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_TITLE">
+        <source>Wallpaper Style</source>
+        <translation>Achtergrondstijl</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Center">
+        <source>Center</source>
+        <translation>Centreren</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Stretch">
+        <source>Stretch</source>
+        <translation>Uitrekken</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_AspectFit">
+        <source>AspectFit</source>
+        <translation>Passend maken</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_TITLE">
+        <source>Browser Orientation</source>
+        <translation>Browserstand</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_None">
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Landscape">
+        <source>Landscape</source>
+        <translation>Liggend</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Portrait">
+        <source>Portrait</source>
+        <translation>Staand</translation>
+    </message>
+    <message id="PREF_PasswordTimeout_TITLE">
+        <source>Restrict Settings after (Minutes)</source>
+        <translation>Instellingen vergrendelen na (minuten)</translation>
+    </message>
+    <message id="PREF_RestrictSettings_TITLE">
+        <source>Restrict Korvel Settings Menu</source>
+        <translation>Instellingenmenu van Korvel beperken</translation>
+    </message>
+    <message id="PREF_UserAgents_TITLE">
+        <source>User Agent</source>
+        <translation>User-agent</translation>
+    </message>
+    <message id="PREF_MakeToast_TITLE">
+        <source>Enable Toast Messages</source>
+        <translation>Korte meldingen inschakelen</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_TITLE">
+        <source>Enable ScreenSaver</source>
+        <translation>Schermbeveiliging inschakelen</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_DETAIL">
+        <source>Starts after the idle timeout; any touch ends it.</source>
+        <translation>Start na de time-out bij inactiviteit; elke aanraking beëindigt deze.</translation>
+    </message>
+    <message id="PREF_ScreenSaver_TITLE">
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message id="PREF_ScreenSaver_DETAIL">
+        <source>https://... or a file name</source>
+        <translation>https://... of een bestandsnaam</translation>
+    </message>
+    <message id="PREF_EnableToolBar_TITLE">
+        <source>Show Navigation Toolbar</source>
+        <translation>Navigatiewerkbalk tonen</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_TITLE">
+        <source>Tap count</source>
+        <translation>Aantal tikken</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_DETAIL">
+        <source>Number of taps to access settings. Default 5.</source>
+        <translation>Aantal tikken om de instellingen te openen. Standaard: 5.</translation>
+    </message>
+    <message id="PREF_AccessDenied_TITLE">
+        <source>Go to Home on Access Denied</source>
+        <translation>Naar startpagina bij geweigerde toegang</translation>
+    </message>
+    <message id="PREF_ServerSwitch_TITLE">
+        <source>Enable Upload Server</source>
+        <translation>Uploadserver inschakelen</translation>
+    </message>
+    <message id="PREF_Port_TITLE">
+        <source>Run on Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_TITLE">
+        <source>Upload Access Code</source>
+        <translation>Toegangscode voor uploaden</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_DETAIL">
+        <source>Asked of every other device that uses the upload server; empty leaves it open.</source>
+        <translation>Gevraagd aan elk ander apparaat dat de uploadserver gebruikt; leeg laat de server open.</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_TITLE">
+        <source>Use HTTPS</source>
+        <translation>HTTPS gebruiken</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_DETAIL">
+        <source>With the device's own certificate, which a phone checks by its fingerprint</source>
+        <translation>Met het eigen certificaat van het apparaat, dat een telefoon controleert aan de vingerafdruk</translation>
+    </message>
+    <message id="PREF_Zoom_TITLE">
+        <source>Set Initial Zoom Level</source>
+        <translation>Beginzoomniveau instellen</translation>
+    </message>
+    <message id="PREF_Bounce_TITLE">
+        <source>WebView Bounce</source>
+        <translation>Stuiteren van pagina's</translation>
+    </message>
+    <message id="PREF_Bounce_DETAIL">
+        <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
+        <translation>Geen effect op dit apparaat: de webengine scrolt pagina's zonder te stuiteren.</translation>
+    </message>
+    <message id="PREF_AllowPopup_TITLE">
+        <source>Allow Pop-Ups</source>
+        <translation>Pop-ups toestaan</translation>
+    </message>
+    <message id="PREF_AllowPopupInSameWindow_TITLE">
+        <source>Show Pop-Ups in same window</source>
+        <translation>Pop-ups in hetzelfde venster tonen</translation>
+    </message>
+    <message id="PREF_EnableRefreshButton_TITLE">
+        <source>Show Refresh Button</source>
+        <translation>Knop Vernieuwen tonen</translation>
+    </message>
+    <message id="PREF_EnableHomeButton_TITLE">
+        <source>Show Home Button</source>
+        <translation>Knop Startpagina tonen</translation>
+    </message>
+    <message id="PREF_EnableBackButton_TITLE">
+        <source>Show Back Button</source>
+        <translation>Knop Terug tonen</translation>
+    </message>
+    <message id="PREF_EnableForwardButton_TITLE">
+        <source>Show Forward Button</source>
+        <translation>Knop Vooruit tonen</translation>
+    </message>
+    <message id="PREF_EnablePrintButton_TITLE">
+        <source>Show Print Button</source>
+        <translation>Knop Afdrukken tonen</translation>
+    </message>
+    <message id="PREF_RefreshImage_TITLE">
+        <source>Refresh Button Image</source>
+        <translation>Afbeelding knop Vernieuwen</translation>
+    </message>
+    <message id="PREF_RefreshImage_DETAIL">
+        <source>Image used to show Refresh Button. Recommended size: 44*44</source>
+        <translation>Afbeelding voor de knop Vernieuwen. Aanbevolen grootte: 44*44</translation>
+    </message>
+    <message id="PREF_HomeImage_TITLE">
+        <source>Home Button Image</source>
+        <translation>Afbeelding knop Startpagina</translation>
+    </message>
+    <message id="PREF_HomeImage_DETAIL">
+        <source>Image used to show Home Button. Recommended size: 44*44</source>
+        <translation>Afbeelding voor de knop Startpagina. Aanbevolen grootte: 44*44</translation>
+    </message>
+    <message id="PREF_BackImage_TITLE">
+        <source>Back Button Image</source>
+        <translation>Afbeelding knop Terug</translation>
+    </message>
+    <message id="PREF_BackImage_DETAIL">
+        <source>Image used to show Back Button. Recommended size: 44*44</source>
+        <translation>Afbeelding voor de knop Terug. Aanbevolen grootte: 44*44</translation>
+    </message>
+    <message id="PREF_ForwardImage_TITLE">
+        <source>Forward Button Image</source>
+        <translation>Afbeelding knop Vooruit</translation>
+    </message>
+    <message id="PREF_ForwardImage_DETAIL">
+        <source>Image used to show Forward Button. Recommended size: 44*44</source>
+        <translation>Afbeelding voor de knop Vooruit. Aanbevolen grootte: 44*44</translation>
+    </message>
+    <message id="PREF_PrintImage_TITLE">
+        <source>Print Button Image</source>
+        <translation>Afbeelding knop Afdrukken</translation>
+    </message>
+    <message id="PREF_PrintImage_DETAIL">
+        <source>Image used to show Print Button. Recommended size: 44*44</source>
+        <translation>Afbeelding voor de knop Afdrukken. Aanbevolen grootte: 44*44</translation>
+    </message>
+    <message id="PREF_ToolbarImage_TITLE">
+        <source>Toolbar Background</source>
+        <translation>Werkbalkachtergrond</translation>
+    </message>
+    <message id="PREF_ToolbarImage_DETAIL">
+        <source>Image for Navigation Toolbar Background</source>
+        <translation>Achtergrondafbeelding van de navigatiewerkbalk</translation>
+    </message>
+    <message id="PREF_Brightness_TITLE">
+        <source>Adjust Brightness</source>
+        <translation>Helderheid aanpassen</translation>
+    </message>
+    <message id="PREF_AllowDragDrop_TITLE">
+        <source>Allow Icon Relocation</source>
+        <translation>Pictogrammen verplaatsen toestaan</translation>
+    </message>
+    <message id="PREF_AllowResize_TITLE">
+        <source>Allow Icon Resize</source>
+        <translation>Pictogramgrootte wijzigen toestaan</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_TITLE">
+        <source>Schedule Power Saver</source>
+        <translation>Energiebesparing plannen</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_DETAIL">
+        <source>Dim after the idle timeout only inside these hours</source>
+        <translation>Alleen binnen deze tijden dimmen na de time-out bij inactiviteit</translation>
+    </message>
+    <message id="PREF_StartTime_TITLE">
+        <source>Start</source>
+        <translation>Begin</translation>
+    </message>
+    <message id="PREF_StartTime_DETAIL">
+        <source>Hours</source>
+        <translation>Tijden</translation>
+    </message>
+    <message id="PREF_EndTime_TITLE">
+        <source>End</source>
+        <translation>Einde</translation>
+    </message>
+    <message id="PREF_EndTime_DETAIL">
+        <source>Hours</source>
+        <translation>Tijden</translation>
+    </message>
+    <message id="PREF_DaySelected_TITLE">
+        <source>Days</source>
+        <translation>Dagen</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_TITLE">
+        <source>Always Save Power</source>
+        <translation>Altijd energie besparen</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_DETAIL">
+        <source>Dim the screen after every idle timeout</source>
+        <translation>Scherm dimmen na elke time-out bij inactiviteit</translation>
+    </message>
+    <message id="PREF_UseMultiTab_TITLE">
+        <source>Enable Multi-Tab</source>
+        <translation>Meerdere tabbladen inschakelen</translation>
+    </message>
+    <message id="PREF_EnableLoadingIcon_TITLE">
+        <source>Enable Loading Icon</source>
+        <translation>Laadpictogram inschakelen</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_TITLE">
+        <source>Custom User Agent Header</source>
+        <translation>Aangepaste user-agent-header</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_DETAIL">
+        <source>Note:If Header field is empty.Default header is set to Korvel.</source>
+        <translation>Let op: als het veld leeg is, wordt de standaardheader van Korvel gebruikt.</translation>
+    </message>
+    <message id="PREF_EnableCustomUserAgentHeader_TITLE">
+        <source>Enable Custom User Agent Header</source>
+        <translation>Aangepaste user-agent-header inschakelen</translation>
+    </message>
+    <message id="PREF_CountOfTabs_TITLE">
+        <source>Maximum Number of Tab(s)</source>
+        <translation>Maximaal aantal tabbladen</translation>
+    </message>
+    <message id="PREF_CountOfTabs_DETAIL">
+        <source>Enter a value between 1 to 8.</source>
+        <translation>Voer een waarde van 1 tot en met 8 in.</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_TITLE">
+        <source>Show Files Using Google Docs</source>
+        <translation>Bestanden tonen met Google Documenten</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_DETAIL">
+        <source>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</source>
+        <translation>Documenten die de kiosk niet kan tonen, worden geopend in de onlineviewer van Google (docs.google.com), die ze van hun adres ophaalt: sta docs.google.com ook toe.</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_TITLE">
+        <source>PDF Viewer</source>
+        <translation>PDF-viewer</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_DETAIL">
+        <source>Opens PDF documents in the kiosk's own reader.</source>
+        <translation>Opent PDF-documenten in de eigen viewer van de kiosk.</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_TITLE">
+        <source>Allow Download</source>
+        <translation>Downloaden toestaan</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_DETAIL">
+        <source>The reader's Download button saves the document in Documents.</source>
+        <translation>De knop Downloaden van de viewer slaat het document op in Documenten.</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_TITLE">
+        <source>Allow Print</source>
+        <translation>Afdrukken toestaan</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_DETAIL">
+        <source>The reader's Share sheet offers printing.</source>
+        <translation>Het menu Delen van de viewer biedt afdrukken aan.</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_TITLE">
+        <source>Allow Downloads</source>
+        <translation>Downloads toestaan</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_DETAIL">
+        <source>Allows files to be downloaded to this device</source>
+        <translation>Staat downloads naar dit apparaat toe</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_TITLE">
+        <source>Open File After Download</source>
+        <translation>Bestand openen na download</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_DETAIL">
+        <source>Opens a file as soon as it has downloaded</source>
+        <translation>Opent een bestand zodra het is gedownload</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_TITLE">
+        <source>Keep Download History</source>
+        <translation>Downloadgeschiedenis bewaren</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_DETAIL">
+        <source>Keeps a list of downloaded files</source>
+        <translation>Houdt een lijst van gedownloade bestanden bij</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_TITLE">
+        <source>Page Memory Limit (MB)</source>
+        <translation>Geheugenlimiet per pagina (MB)</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_DETAIL">
+        <source>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</source>
+        <translation>Een pagina waarvan de renderer hierboven uitkomt, wordt opnieuw geladen zodra niemand de kiosk aanraakt. 0: 1 GiB of de helft van het geheugen, wat het minst is.</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_TITLE">
+        <source>Restart Daily At (HH:MM)</source>
+        <translation>Dagelijks herstarten om (HH:MM)</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_DETAIL">
+        <source>Korvel restarts at this time, or later once nobody uses it. Empty: never.</source>
+        <translation>Korvel herstart op dit tijdstip, of later zodra niemand het gebruikt. Leeg: nooit.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_TITLE">
+        <source>Strict Loading</source>
+        <translation>Strikt laden</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_TITLE">
+        <source>Also allowed for loading</source>
+        <translation>Ook toegestaan om te laden</translation>
+    </message>
+    <message id="PREF_LearnSubresources_TITLE">
+        <source>Learn What Pages Load</source>
+        <translation>Leren wat pagina's laden</translation>
+    </message>
+    <message id="ADMIN_ABOUT">
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message id="ADMIN_ABOUT_APPLICATION">
+        <source>Application</source>
+        <translation>Toepassing</translation>
+    </message>
+    <message id="ADMIN_ABOUT_VERSION">
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message id="SETTINGS_UPDATE">
+        <source>Update</source>
+        <translation>Bijwerken</translation>
+    </message>
+    <message id="SETTINGS_ADD">
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message id="SETTINGS_URL_LABEL">
+        <source>URL:</source>
+        <translation>URL:</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITE_DETAILS">
+        <source>Blocked Website Details</source>
+        <translation>Gegevens geblokkeerde website</translation>
+    </message>
+    <message id="SETTINGS_DELETE_WEBSITE_QUESTION">
+        <source>Are you sure you want to delete this website?</source>
+        <translation>Deze website verwijderen?</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_ADVANCED">
+        <source>Advanced Settings</source>
+        <translation>Geavanceerde instellingen</translation>
+    </message>
+    <message id="SETTINGS_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_NONE">
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message id="SETTINGS_WEBSITE_DETAILS">
+        <source>Website Details</source>
+        <translation>Websitegegevens</translation>
+    </message>
+    <message id="SETTINGS_ASSIGN_CATEGORY">
+        <source>Assign Category:</source>
+        <translation>Categorie toewijzen:</translation>
+    </message>
+    <message id="SETTINGS_TITLE_LABEL">
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message id="SETTINGS_ICON_PATH_LABEL">
+        <source>Icon Path:</source>
+        <translation>Pictogrampad:</translation>
+    </message>
+    <message id="SETTINGS_RUN_AT_STARTUP">
+        <source>Run At Startup</source>
+        <translation>Openen bij opstarten</translation>
+    </message>
+    <message id="SETTINGS_HIDE_ICON">
+        <source>Hide Icon</source>
+        <translation>Pictogram verbergen</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_SUBDOMAIN">
+        <source>Allow SubDomain</source>
+        <translation>Subdomeinen toestaan</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_ONLY_THIS_URL">
+        <source>Allow Only This URL</source>
+        <translation>Alleen deze URL toestaan</translation>
+    </message>
+    <message id="SETTINGS_USE_FAVICON">
+        <source>Use Favicon</source>
+        <translation>Favicon gebruiken</translation>
+    </message>
+    <message id="SETTINGS_SET_AS_ERROR_PAGE">
+        <source>Set as Error Page</source>
+        <translation>Instellen als foutpagina</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES">
+        <source>Save Changes?</source>
+        <translation>Wijzigingen opslaan?</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES_QUESTION">
+        <source>Do you wish to save the changes?</source>
+        <translation>Wilt u de wijzigingen opslaan?</translation>
+    </message>
+    <message id="SETTINGS_ADD_NEW_CATEGORY">
+        <source>+ Add New Category</source>
+        <translation>+ Nieuwe categorie toevoegen</translation>
+    </message>
+    <message id="SETTINGS_CURRENT_BRIGHTNESS">
+        <source>Current Brightness: %d %%</source>
+        <translation>Huidige helderheid: %d %%</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_BROWSER_PREFERENCES">
+        <source>Browser Preferences</source>
+        <translation>Browservoorkeuren</translation>
+    </message>
+    <message id="SETTINGS_SERVER_OFF">
+        <source>Server is OFF</source>
+        <translation>Server is uit</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON">
+        <source>Server Running on: %@:%ld</source>
+        <translation>Server actief op: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_DEFAULT">
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT">
+        <source>Reset Icon Layout</source>
+        <translation>Pictogramindeling herstellen</translation>
+    </message>
+    <message id="SETTINGS_WALLPAPER_PLACEHOLDER">
+        <source>&lt;enter file name in documents directory&gt;</source>
+        <translation>&lt;bestandsnaam in de map Documenten&gt;</translation>
+    </message>
+    <message id="SETTINGS_SECTION_ADMIN">
+        <source>Browser Admin Settings</source>
+        <translation>Beheerinstellingen browser</translation>
+    </message>
+    <message id="SETTINGS_SECTION_PRIVACY">
+        <source>Privacy Settings</source>
+        <translation>Privacyinstellingen</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WINDOW">
+        <source>Browser Window Settings</source>
+        <translation>Instellingen browservenster</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WALLPAPER">
+        <source>Wallpaper Settings</source>
+        <translation>Achtergrondinstellingen</translation>
+    </message>
+    <message id="SETTINGS_SECTION_IDLE">
+        <source>Idle Timeout Settings</source>
+        <translation>Instellingen time-out bij inactiviteit</translation>
+    </message>
+    <message id="SETTINGS_SECTION_SERVER">
+        <source>Server Settings</source>
+        <translation>Serverinstellingen</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_NAVIGATION_TOOLBAR">
+        <source>Configure Navigation Toolbar</source>
+        <translation>Navigatiewerkbalk instellen</translation>
+    </message>
+    <message id="SETTINGS_CONFIGURE_TOOLBAR_DETAIL">
+        <source>Tap to configure the toolbar.</source>
+        <translation>Tik om de werkbalk in te stellen.</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SPECIAL_LINKS">
+        <source>Enable Special Links</source>
+        <translation>Speciale links inschakelen</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE">
+        <source>ScreenSaver Mode</source>
+        <translation>Schermbeveiligingsmodus</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE_DETAIL">
+        <source>Tap to configure ScreenSaver on idletimeout</source>
+        <translation>Tik om de schermbeveiliging na de time-out bij inactiviteit in te stellen</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_POWER_SAVER">
+        <source>Power Saver Mode</source>
+        <translation>Energiebesparingsmodus</translation>
+    </message>
+    <message id="SETTINGS_POWER_SAVER_MODE_DETAIL">
+        <source>Tap to configure Power Saver on idletimeout</source>
+        <translation>Tik om energiebesparing na de time-out bij inactiviteit in te stellen</translation>
+    </message>
+    <message id="SETTINGS_NOT_SAVED">
+        <source>The settings could not be saved.</source>
+        <translation>De instellingen kunnen niet worden opgeslagen.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON_URL">
+        <source>Running on URL: %@:%ld</source>
+        <translation>Actief op URL: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_SERVER_ERROR">
+        <source>Error running the server</source>
+        <translation>Fout bij uitvoeren van de server</translation>
+    </message>
+    <message id="SETTINGS_SERVER_NO_ADDRESS">
+        <source>Local ip could not be retrieved. Please check your wifi settings.</source>
+        <translation>Het lokale IP-adres kan niet worden opgehaald. Controleer de wifi-instellingen.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RESTART">
+        <source>Error running server. Please switch on/off again</source>
+        <translation>Fout bij uitvoeren van de server. Zet hem uit en weer aan.</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT_QUESTION">
+        <source>Do you want to reset the icon layout on Korvel HomeScreen ?</source>
+        <translation>De pictogramindeling op de startpagina van Korvel herstellen?</translation>
+    </message>
+    <message id="SETTINGS_ICON_LAYOUT_RESET">
+        <source>Icon Layout set to default</source>
+        <translation>Pictogramindeling teruggezet naar standaard</translation>
+    </message>
+    <message id="SETTINGS_ENABLE_TOOLBAR_FIRST">
+        <source>Enable 'Show Navigation Toolbar' to configure.</source>
+        <translation>Schakel ‘Navigatiewerkbalk tonen’ in om deze in te stellen.</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_FILE">
+        <source>Please select a valid file</source>
+        <translation>Selecteer een geldig bestand</translation>
+    </message>
+    <message id="SETTINGS_INVALID_FILE">
+        <source>Invalid File!</source>
+        <translation>Ongeldig bestand!</translation>
+    </message>
+    <message id="LOG_TITLE">
+        <source>Korvel Log</source>
+        <translation>Korvel-logboek</translation>
+    </message>
+    <message id="LOG_CLEAR">
+        <source>Clear Log</source>
+        <translation>Logboek wissen</translation>
+    </message>
+    <message id="LOG_CLEAR_QUESTION">
+        <source>Are you sure?</source>
+        <translation>Weet u het zeker?</translation>
+    </message>
+    <message id="LOG_ALLOW_WEBSITE_QUESTION">
+        <source>Allow this WebSite: %@ ?</source>
+        <translation>Deze website toestaan: %@?</translation>
+    </message>
+    <message id="LOG_ALLOW">
+        <source>Allow</source>
+        <translation>Toestaan</translation>
+    </message>
+    <message id="LOG_DELETE_WEBSITE_QUESTION">
+        <source>Delete this URL from Allowed WebSites: %@ ?</source>
+        <translation>Deze URL verwijderen uit de toegestane websites: %@?</translation>
+    </message>
+    <message id="LOG_WEBSITE_ALLOWED">
+        <source>Website Allowed!</source>
+        <translation>Website toegestaan!</translation>
+    </message>
+    <message id="LOG_WEBSITE_DELETED">
+        <source> Website Deleted!</source>
+        <translation> Website verwijderd!</translation>
+    </message>
+    <message id="SETTINGS_TITLE">
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message id="LOG_PREPARING">
+        <source>Preparing Logs...</source>
+        <translation>Logboek voorbereiden...</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_DETAILS">
+        <source>Enter Category Details</source>
+        <translation>Categoriegegevens invoeren</translation>
+    </message>
+    <message id="SETTINGS_DELETE_CATEGORY_QUESTION">
+        <source>Are you sure you want to delete this category?</source>
+        <translation>Deze categorie verwijderen?</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_BUTTONS">
+        <source>Buttons</source>
+        <translation>Knoppen</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_IMAGES">
+        <source>Images</source>
+        <translation>Afbeeldingen</translation>
+    </message>
+    <message id="SETTINGS_CHECK_AND_RETRY">
+        <source>Please check and try again</source>
+        <translation>Controleer het en probeer het opnieuw</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IMAGE_FILE">
+        <source>Invalid Image File!</source>
+        <translation>Ongeldig afbeeldingsbestand!</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_IMAGE">
+        <source>Please select a valid image file</source>
+        <translation>Selecteer een geldig afbeeldingsbestand</translation>
+    </message>
+    <message id="SETTINGS_ALLOWED_WEBSITES">
+        <source>Allowed Websites</source>
+        <translation>Toegestane websites</translation>
+    </message>
+    <message id="SETTINGS_EDIT_CATEGORIES">
+        <source>Add/Edit Categories</source>
+        <translation>Categorieën toevoegen/bewerken</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_CATEGORY">
+        <source>Search Category</source>
+        <translation>Categorie zoeken</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITES">
+        <source>Blocked Websites</source>
+        <translation>Geblokkeerde websites</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SCREENSAVER">
+        <source>Screensaver Mode</source>
+        <translation>Schermbeveiligingsmodus</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_SCREENSAVER_FILE">
+        <source>Please select a valid Image/Video/HTML file</source>
+        <translation>Selecteer een geldig afbeeldings-, video- of HTML-bestand</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_TITLE">
+        <source>Search Settings</source>
+        <translation>Instellingen doorzoeken</translation>
+    </message>
+    <message id="SETTINGS_SET">
+        <source>Set</source>
+        <translation>Instellen</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GET_STARTED">
+        <source>Get Started</source>
+        <translation>Aan de slag</translation>
+    </message>
+    <message id="CLOUD_IMPORT_FROM_CLOUD">
+        <source>Import from Cloud</source>
+        <translation>Importeren uit de cloud</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GOT_IT">
+        <source>OK, Got it</source>
+        <translation>OK, begrepen</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAB_COUNT">
+        <source>Invalid Number of Tabs. Please enter value between or equal to 1 - 8.</source>
+        <translation>Ongeldig aantal tabbladen. Voer een waarde van 1 tot en met 8 in.</translation>
+    </message>
+    <message id="SETTINGS_MENU_ALLOWED_DETAIL">
+        <source>List of allowed websites</source>
+        <translation>Lijst met toegestane websites</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES">
+        <source>Manage Categories</source>
+        <translation>Categorieën beheren</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES_DETAIL">
+        <source>Add/Edit/Remove Categories</source>
+        <translation>Categorieën toevoegen, bewerken of verwijderen</translation>
+    </message>
+    <message id="SETTINGS_MENU_BROWSER_PREFERENCES_DETAIL">
+        <source>Korvel Browser Preferences</source>
+        <translation>Browservoorkeuren van Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_ADVANCED_DETAIL">
+        <source>Korvel Advanced Settings</source>
+        <translation>Geavanceerde instellingen van Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_IMPORT_EXPORT">
+        <source>Import/Export</source>
+        <translation>Import/export</translation>
+    </message>
+    <message id="TRANSFER_TITLE">
+        <source>Import/Export Settings</source>
+        <translation>Instellingen importeren/exporteren</translation>
+    </message>
+    <message id="SETTINGS_MENU_LOG">
+        <source>View Korvel Log</source>
+        <translation>Korvel-logboek bekijken</translation>
+    </message>
+    <message id="SETTINGS_MENU_BLOCKED_DETAIL">
+        <source>List of blocked websites</source>
+        <translation>Lijst met geblokkeerde websites</translation>
+    </message>
+    <message id="SETTINGS_ADMIN_PASSWORD_DETAIL">
+        <source>The password that opens these settings</source>
+        <translation>Het wachtwoord waarmee deze instellingen opengaan</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_FILE">
+        <source>Export to File</source>
+        <translation>Exporteren naar bestand</translation>
+    </message>
+    <message id="TRANSFER_TO_FILE_DETAIL">
+        <source>To a file in Documents Directory</source>
+        <translation>Naar een bestand in de map Documenten</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD">
+        <source>Export to Cloud</source>
+        <translation>Exporteren naar de cloud</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD_DETAIL">
+        <source>Export Settings to Cloud storage</source>
+        <translation>Instellingen exporteren naar cloudopslag</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR">
+        <source>Export Settings to Cloud and Generate QR Code</source>
+        <translation>Exporteren naar de cloud en QR-code maken</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR_DETAIL">
+        <source>Export Settings to Cloud storage and show Cloud ID as QR Code</source>
+        <translation>Instellingen exporteren naar cloudopslag en de cloud-ID als QR-code tonen</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR">
+        <source>Export for Pellmor</source>
+        <translation>Exporteren voor Pellmor</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR_DETAIL">
+        <source>Export as txt file for Pellmor Configuration</source>
+        <translation>Exporteren als txt-bestand voor Pellmor-configuratie</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_FILE">
+        <source>Import from File</source>
+        <translation>Importeren uit bestand</translation>
+    </message>
+    <message id="TRANSFER_FROM_FILE_DETAIL">
+        <source>From a file in Documents Directory</source>
+        <translation>Uit een bestand in de map Documenten</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_CLOUD_DETAIL">
+        <source>Import settings from Cloud storage</source>
+        <translation>Instellingen importeren uit cloudopslag</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL">
+        <source>Import from URL</source>
+        <translation>Importeren via URL</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL_DETAIL">
+        <source>Import settings from URL</source>
+        <translation>Instellingen importeren via een URL</translation>
+    </message>
+    <message id="TRANSFER_RESET">
+        <source>Reset Settings</source>
+        <translation>Instellingen herstellen</translation>
+    </message>
+    <message id="TRANSFER_RESET_DETAIL">
+        <source>Set settings to default</source>
+        <translation>Instellingen terugzetten naar standaard</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT">
+        <source>AutoImport Korvel Settings:</source>
+        <translation>Korvel-instellingen automatisch importeren:</translation>
+    </message>
+    <message id="TRANSFER_AUTOMATIC_IMPORT">
+        <source>Automatic Import</source>
+        <translation>Automatisch importeren</translation>
+    </message>
+    <message id="TRANSFER_PERIOD">
+        <source>Periodically Check (Minutes)</source>
+        <translation>Periodiek controleren (minuten)</translation>
+    </message>
+    <message id="CLOUD_EXPORT_NEW_ID">
+        <source>Export to New Cloud ID</source>
+        <translation>Exporteren naar nieuwe cloud-ID</translation>
+    </message>
+    <message id="CLOUD_EXPORT_EXISTING_ID">
+        <source>Export to existing ID</source>
+        <translation>Exporteren naar bestaande ID</translation>
+    </message>
+    <message id="CLOUD_EXPORTING">
+        <source>Exporting..</source>
+        <translation>Exporteren...</translation>
+    </message>
+    <message id="CLOUD_COPY_ID">
+        <source>Copy ID</source>
+        <translation>ID kopiëren</translation>
+    </message>
+    <message id="QR_SCAN_FOR_CLOUD_ID">
+        <source>Scan this QRCode for Cloud ID: %1</source>
+        <translation>Scan deze QR-code voor de cloud-ID: %1</translation>
+    </message>
+    <message id="QR_SAVE">
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message id="QR_SHARE">
+        <source>Share</source>
+        <translation>Delen</translation>
+    </message>
+    <message id="QR_SAVED">
+        <source>Successfully saved photo</source>
+        <translation>Foto opgeslagen</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_SETTINGS">
+        <source>Export Settings</source>
+        <translation>Instellingen exporteren</translation>
+    </message>
+    <message id="CLOUD_AUTO_IMPORT_TITLE">
+        <source>Auto Import from Cloud</source>
+        <translation>Automatisch importeren uit de cloud</translation>
+    </message>
+    <message id="CLOUD_IMPORTING">
+        <source>Importing..</source>
+        <translation>Importeren...</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_FROM">
+        <source>Auto Import From</source>
+        <translation>Automatisch importeren uit</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_FILE">
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_CLOUD">
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_URL">
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message id="TRANSFER_PATH">
+        <source>Path:</source>
+        <translation>Pad:</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_CLOUD">
+        <source>Automatic import from Cloud</source>
+        <translation>Automatisch importeren uit de cloud</translation>
+    </message>
+    <message id="TRANSFER_CLOUD_ID_IN_USE">
+        <source>Cloud ID in use: %1</source>
+        <translation>Cloud-ID in gebruik: %1</translation>
+    </message>
+    <message id="TRANSFER_NOT_SET">
+        <source>Not Set</source>
+        <translation>Niet ingesteld</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_SETTINGS">
+        <source>Import Settings</source>
+        <translation>Instellingen importeren</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_FILE_PROMPT">
+        <source>Please enter the Filename to export settings</source>
+        <translation>Voer de bestandsnaam in voor de export van de instellingen</translation>
+    </message>
+    <message id="TRANSFER_EXPORT">
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FILE_PROMPT">
+        <source>Please enter the Filename to import settings</source>
+        <translation>Voer de bestandsnaam in voor de import van de instellingen</translation>
+    </message>
+    <message id="TRANSFER_IMPORT">
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_URL_PROMPT">
+        <source>Please enter the file URL to import settings</source>
+        <translation>Voer de URL in van het bestand met de instellingen</translation>
+    </message>
+    <message id="TRANSFER_RESET_QUESTION">
+        <source>This will reset Korvel settings to defaults. Are you sure?</source>
+        <translation>Hiermee worden de instellingen van Korvel teruggezet naar de standaardwaarden. Weet u het zeker?</translation>
+    </message>
+    <message id="QR_INVALID_ID">
+        <source>Invalid ID</source>
+        <translation>Ongeldige ID</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_MULTITAB">
+        <source>MultiTab Settings</source>
+        <translation>Instellingen voor meerdere tabbladen</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_PDF_VIEWER">
+        <source>Change PDF Viewer preferences</source>
+        <translation>Voorkeuren PDF-viewer wijzigen</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_IMPORT_EXPORT">
+        <source>Import/Export settings</source>
+        <translation>Instellingen importeren/exporteren</translation>
+    </message>
+    <message id="TRANSFER_FIELD_EMPTY">
+        <source>Textfield cannot be empty</source>
+        <translation>Het tekstveld mag niet leeg zijn</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IDLE_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 9 and less than 60000.</source>
+        <translation>Ongeldige time-out. Voer een waarde in groter dan 9 en kleiner dan 60000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PASSWORD_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 0 and less than 1000.</source>
+        <translation>Ongeldige time-out. Voer een waarde in groter dan 0 en kleiner dan 1000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAP_COUNT">
+        <source>Invalid Number of Taps. Please enter value between or equal to 4 - 40.</source>
+        <translation>Ongeldig aantal tikken. Voer een waarde van 4 tot en met 40 in.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PORT">
+        <source>Port cannot be used. Please use port between 1024 and 65535</source>
+        <translation>Deze poort kan niet worden gebruikt. Gebruik een poort tussen 1024 en 65535</translation>
+    </message>
+    <message id="SETTINGS_INVALID_ZOOM">
+        <source>Invalid scale: Please enter between 100 and 999</source>
+        <translation>Ongeldige schaal: voer een waarde tussen 100 en 999 in</translation>
+    </message>
+    <message id="SETTINGS_STRICT_LOADING_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Pagina's laden alleen van de toegestane websites en de hosts hieronder</translation>
+    </message>
+    <message id="SETTINGS_ALSO_ALLOWED_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosts waarvan elke pagina mag laden, met hun subdomeinen</translation>
+    </message>
+    <message id="SETTINGS_LEARN_LOADING_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Hosts vastleggen; korvelctl learn show en learn apply</translation>
+    </message>
+    <message id="ADMIN_WELCOME_INSTRUCTIONS">
+        <source> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</source>
+        <translation> 1. Open ‘Korvel-instellingen’ door binnen 3 seconden 6 keer op het welkomstscherm te tikken.
+ 2. Tik op ‘Toegestane websites’ en kies ‘URL toevoegen’ in de navigatiebalk.
+ 3. Voer de URL in van de website die u wilt toestaan.
+ 4. Tik op ‘Toevoegen’ in de navigatiebalk en ga met de navigatiebalk links terug tot u de instellingen verlaat.</translation>
     </message>
 </context>
 </TS>

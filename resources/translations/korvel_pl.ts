@@ -1149,5 +1149,1091 @@
         <source>ERROR</source>
         <translation>BŁĄD</translation>
     </message>
+    <message id="PREF_RefreshOnError_TITLE">
+        <source>Refresh Current Page on Recovering from Error</source>
+        <translation>Odśwież bieżącą stronę po ustąpieniu błędu</translation>
+    </message>
+    <message id="PREF_CopyPaste_TITLE">
+        <source>Enable Copy Paste</source>
+        <translation>Włącz kopiowanie i wklejanie</translation>
+    </message>
+    <message id="PREF_PhoneLinks_TITLE">
+        <source>Phone Numbers</source>
+        <translation>Numery telefonów</translation>
+    </message>
+    <message id="PREF_PhoneLinks_DETAIL">
+        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
+        <translation>To urządzenie nie wykonuje połączeń: dotknięty link do numeru telefonu, poczty lub wiadomości jest tylko zapisywany w dzienniku i nigdy nie trafia do innej aplikacji.</translation>
+    </message>
+    <message id="PREF_PrintLinks_TITLE">
+        <source>Print Links</source>
+        <translation>Linki drukowania</translation>
+    </message>
+    <message id="PREF_DrivingMode_TITLE">
+        <source>Motion Detection</source>
+        <translation>Wykrywanie ruchu</translation>
+    </message>
+    <message id="PREF_DrivingMode_DETAIL">
+        <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
+        <translation>Blokowanie ekranu, gdy urządzenie jest w ruchu (urządzenia z modemem komórkowym)</translation>
+    </message>
+    <message id="PREF_MotionType_TITLE">
+        <source>Sensitivity</source>
+        <translation>Czułość</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Walking">
+        <source>Walking</source>
+        <translation>Chód</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Running">
+        <source>Running</source>
+        <translation>Bieg</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Automotive">
+        <source>Automotive</source>
+        <translation>Pojazd</translation>
+    </message>
+    <message id="PREF_IdleTimeout_TITLE">
+        <source>Idle Timeout (Seconds)</source>
+        <translation>Czas bezczynności (sekundy)</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_TITLE">
+        <source>Allow All Websites</source>
+        <translation>Zezwalaj na wszystkie witryny</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_DETAIL">
+        <source>Every website except the blocked ones; the menu lists them</source>
+        <translation>Każda witryna oprócz zablokowanych; ich lista jest w menu</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_TITLE">
+        <source>Enable Content Blocking</source>
+        <translation>Włącz blokowanie treści</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_DETAIL">
+        <source>Enable to allow content blocking</source>
+        <translation>Umożliwia blokowanie treści</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_TITLE">
+        <source>Add keywords to block access</source>
+        <translation>Dodaj słowa kluczowe do blokowania</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_DETAIL">
+        <source>Block sites containing the keywords</source>
+        <translation>Blokuje witryny zawierające te słowa kluczowe</translation>
+    </message>
+    <message id="PREF_IgnoreSSLWarnings_TITLE">
+        <source>Ignore SSL Warnings</source>
+        <translation>Ignoruj ostrzeżenia SSL</translation>
+    </message>
+    <message id="PREF_GoHomeOnNetworkGain_TITLE">
+        <source>Go to Home on Network Gain</source>
+        <translation>Wróć do strony głównej po odzyskaniu sieci</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_TITLE">
+        <source>Go to Home</source>
+        <translation>Wróć do strony głównej</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_DETAIL">
+        <source>Goto Home Screen on idletimeout</source>
+        <translation>Powrót do strony głównej po upływie czasu bezczynności</translation>
+    </message>
+    <message id="PREF_EnableMenu_TITLE">
+        <source>Show Options Menu on Browser Screen</source>
+        <translation>Pokazuj menu opcji w przeglądarce</translation>
+    </message>
+    <message id="PREF_PrivateBrowsing_TITLE">
+        <source>Clear Cookies on Home</source>
+        <translation>Usuwaj pliki cookie po powrocie do strony głównej</translation>
+    </message>
+    <message id="PREF_OfflineCacheBrowsing_TITLE">
+        <source>Clear App Cache on Home</source>
+        <translation>Czyść pamięć podręczną po powrocie do strony głównej</translation>
+    </message>
+    <message id="PREF_PluginsEnable_TITLE">
+        <source>Enable Browser Plugins</source>
+        <translation>Włącz wtyczki przeglądarki</translation>
+    </message>
+    <message id="PREF_PluginsEnable_DETAIL">
+        <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
+        <translation>Pozwala stronom korzystać z wtyczek silnika przeglądarki. Nie zainstalowano tu żadnej wtyczki dla tego silnika, więc nic to nie zmienia.</translation>
+    </message>
+    <message id="PREF_Wallpaper_TITLE">
+        <source>Wallpaper</source>
+        <translation>Tapeta</translation>
+    </message>
+    <message id="PREF_ZoomEnable_TITLE">
+        <source>Enable Zoom</source>
+        <translation>Włącz powiększanie</translation>
+    </message>
+    <message id="PREF_FullScreen_TITLE">
+        <source>Enable FullScreen</source>
+        <translation>Włącz pełny ekran</translation>
+    </message>
+    <message id="PREF_PreventSuspend_TITLE">
+        <source>Prevent Device Suspend</source>
+        <translation>Zapobiegaj uśpieniu urządzenia</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_TITLE">
+        <source>Wallpaper Style</source>
+        <translation>Styl tapety</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Center">
+        <source>Center</source>
+        <translation>Wyśrodkuj</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Stretch">
+        <source>Stretch</source>
+        <translation>Rozciągnij</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_AspectFit">
+        <source>AspectFit</source>
+        <translation>Dopasuj</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_TITLE">
+        <source>Browser Orientation</source>
+        <translation>Orientacja przeglądarki</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_None">
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Landscape">
+        <source>Landscape</source>
+        <translation>Pozioma</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Portrait">
+        <source>Portrait</source>
+        <translation>Pionowa</translation>
+    </message>
+    <message id="PREF_PasswordTimeout_TITLE">
+        <source>Restrict Settings after (Minutes)</source>
+        <translation>Blokuj ustawienia po (minutach)</translation>
+    </message>
+    <message id="PREF_RestrictSettings_TITLE">
+        <source>Restrict Korvel Settings Menu</source>
+        <translation>Ogranicz menu ustawień Korvel</translation>
+    </message>
+    <message id="PREF_UserAgents_TITLE">
+        <source>User Agent</source>
+        <translation>Agent użytkownika</translation>
+    </message>
+    <message id="PREF_MakeToast_TITLE">
+        <source>Enable Toast Messages</source>
+        <translation>Włącz krótkie powiadomienia</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_TITLE">
+        <source>Enable ScreenSaver</source>
+        <translation>Włącz wygaszacz ekranu</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_DETAIL">
+        <source>Starts after the idle timeout; any touch ends it.</source>
+        <translation>Włącza się po upływie czasu bezczynności; każde dotknięcie go wyłącza.</translation>
+    </message>
+    <message id="PREF_ScreenSaver_TITLE">
+        <source>Show</source>
+        <translation>Wyświetlaj</translation>
+    </message>
+    <message id="PREF_ScreenSaver_DETAIL">
+        <source>https://... or a file name</source>
+        <translation>https://... lub nazwa pliku</translation>
+    </message>
+    <message id="PREF_EnableToolBar_TITLE">
+        <source>Show Navigation Toolbar</source>
+        <translation>Pokazuj pasek nawigacji</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_TITLE">
+        <source>Tap count</source>
+        <translation>Liczba dotknięć</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_DETAIL">
+        <source>Number of taps to access settings. Default 5.</source>
+        <translation>Liczba dotknięć potrzebna do otwarcia ustawień. Domyślnie 5.</translation>
+    </message>
+    <message id="PREF_AccessDenied_TITLE">
+        <source>Go to Home on Access Denied</source>
+        <translation>Wróć do strony głównej po odmowie dostępu</translation>
+    </message>
+    <message id="PREF_ServerSwitch_TITLE">
+        <source>Enable Upload Server</source>
+        <translation>Włącz serwer przesyłania</translation>
+    </message>
+    <message id="PREF_Port_TITLE">
+        <source>Run on Port</source>
+        <translation>Port serwera</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_TITLE">
+        <source>Upload Access Code</source>
+        <translation>Kod dostępu do przesyłania</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_DETAIL">
+        <source>Asked of every other device that uses the upload server; empty leaves it open.</source>
+        <translation>Wymagany od każdego innego urządzenia korzystającego z serwera przesyłania; puste pole pozostawia serwer otwarty.</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_TITLE">
+        <source>Use HTTPS</source>
+        <translation>Używaj HTTPS</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_DETAIL">
+        <source>With the device's own certificate, which a phone checks by its fingerprint</source>
+        <translation>Z własnym certyfikatem urządzenia, który telefon sprawdza po odcisku palca</translation>
+    </message>
+    <message id="PREF_Zoom_TITLE">
+        <source>Set Initial Zoom Level</source>
+        <translation>Ustaw początkowe powiększenie</translation>
+    </message>
+    <message id="PREF_Bounce_TITLE">
+        <source>WebView Bounce</source>
+        <translation>Efekt odbicia stron</translation>
+    </message>
+    <message id="PREF_Bounce_DETAIL">
+        <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
+        <translation>Bez znaczenia na tym urządzeniu: silnik przeglądarki przewija strony bez efektu odbicia.</translation>
+    </message>
+    <message id="PREF_AllowPopup_TITLE">
+        <source>Allow Pop-Ups</source>
+        <translation>Zezwalaj na wyskakujące okienka</translation>
+    </message>
+    <message id="PREF_AllowPopupInSameWindow_TITLE">
+        <source>Show Pop-Ups in same window</source>
+        <translation>Wyskakujące okienka w tym samym oknie</translation>
+    </message>
+    <message id="PREF_EnableRefreshButton_TITLE">
+        <source>Show Refresh Button</source>
+        <translation>Pokazuj przycisk Odśwież</translation>
+    </message>
+    <message id="PREF_EnableHomeButton_TITLE">
+        <source>Show Home Button</source>
+        <translation>Pokazuj przycisk Strona główna</translation>
+    </message>
+    <message id="PREF_EnableBackButton_TITLE">
+        <source>Show Back Button</source>
+        <translation>Pokazuj przycisk Wstecz</translation>
+    </message>
+    <message id="PREF_EnableForwardButton_TITLE">
+        <source>Show Forward Button</source>
+        <translation>Pokazuj przycisk Dalej</translation>
+    </message>
+    <message id="PREF_EnablePrintButton_TITLE">
+        <source>Show Print Button</source>
+        <translation>Pokazuj przycisk Drukuj</translation>
+    </message>
+    <message id="PREF_RefreshImage_TITLE">
+        <source>Refresh Button Image</source>
+        <translation>Obraz przycisku Odśwież</translation>
+    </message>
+    <message id="PREF_RefreshImage_DETAIL">
+        <source>Image used to show Refresh Button. Recommended size: 44*44</source>
+        <translation>Obraz przycisku Odśwież. Zalecany rozmiar: 44*44</translation>
+    </message>
+    <message id="PREF_HomeImage_TITLE">
+        <source>Home Button Image</source>
+        <translation>Obraz przycisku Strona główna</translation>
+    </message>
+    <message id="PREF_HomeImage_DETAIL">
+        <source>Image used to show Home Button. Recommended size: 44*44</source>
+        <translation>Obraz przycisku Strona główna. Zalecany rozmiar: 44*44</translation>
+    </message>
+    <message id="PREF_BackImage_TITLE">
+        <source>Back Button Image</source>
+        <translation>Obraz przycisku Wstecz</translation>
+    </message>
+    <message id="PREF_BackImage_DETAIL">
+        <source>Image used to show Back Button. Recommended size: 44*44</source>
+        <translation>Obraz przycisku Wstecz. Zalecany rozmiar: 44*44</translation>
+    </message>
+    <message id="PREF_ForwardImage_TITLE">
+        <source>Forward Button Image</source>
+        <translation>Obraz przycisku Dalej</translation>
+    </message>
+    <message id="PREF_ForwardImage_DETAIL">
+        <source>Image used to show Forward Button. Recommended size: 44*44</source>
+        <translation>Obraz przycisku Dalej. Zalecany rozmiar: 44*44</translation>
+    </message>
+    <message id="PREF_PrintImage_TITLE">
+        <source>Print Button Image</source>
+        <translation>Obraz przycisku Drukuj</translation>
+    </message>
+    <message id="PREF_PrintImage_DETAIL">
+        <source>Image used to show Print Button. Recommended size: 44*44</source>
+        <translation>Obraz przycisku Drukuj. Zalecany rozmiar: 44*44</translation>
+    </message>
+    <message id="PREF_ToolbarImage_TITLE">
+        <source>Toolbar Background</source>
+        <translation>Tło paska narzędzi</translation>
+    </message>
+    <message id="PREF_ToolbarImage_DETAIL">
+        <source>Image for Navigation Toolbar Background</source>
+        <translation>Obraz tła paska nawigacji</translation>
+    </message>
+    <message id="PREF_Brightness_TITLE">
+        <source>Adjust Brightness</source>
+        <translation>Dostosuj jasność</translation>
+    </message>
+    <message id="PREF_AllowDragDrop_TITLE">
+        <source>Allow Icon Relocation</source>
+        <translation>Zezwalaj na przenoszenie ikon</translation>
+    </message>
+    <message id="PREF_AllowResize_TITLE">
+        <source>Allow Icon Resize</source>
+        <translation>Zezwalaj na zmianę rozmiaru ikon</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_TITLE">
+        <source>Schedule Power Saver</source>
+        <translation>Harmonogram oszczędzania energii</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_DETAIL">
+        <source>Dim after the idle timeout only inside these hours</source>
+        <translation>Przyciemnianie po czasie bezczynności tylko w tych godzinach</translation>
+    </message>
+    <message id="PREF_StartTime_TITLE">
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message id="PREF_StartTime_DETAIL">
+        <source>Hours</source>
+        <translation>Godziny</translation>
+    </message>
+    <message id="PREF_EndTime_TITLE">
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+    <message id="PREF_EndTime_DETAIL">
+        <source>Hours</source>
+        <translation>Godziny</translation>
+    </message>
+    <message id="PREF_DaySelected_TITLE">
+        <source>Days</source>
+        <translation>Dni</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_TITLE">
+        <source>Always Save Power</source>
+        <translation>Zawsze oszczędzaj energię</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_DETAIL">
+        <source>Dim the screen after every idle timeout</source>
+        <translation>Przyciemnianie ekranu po każdym upływie czasu bezczynności</translation>
+    </message>
+    <message id="PREF_UseMultiTab_TITLE">
+        <source>Enable Multi-Tab</source>
+        <translation>Włącz wiele kart</translation>
+    </message>
+    <message id="PREF_EnableLoadingIcon_TITLE">
+        <source>Enable Loading Icon</source>
+        <translation>Włącz ikonę wczytywania</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_TITLE">
+        <source>Custom User Agent Header</source>
+        <translation>Własny nagłówek agenta użytkownika</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_DETAIL">
+        <source>Note:If Header field is empty.Default header is set to Korvel.</source>
+        <translation>Uwaga: jeśli pole jest puste, używany jest domyślny nagłówek Korvel.</translation>
+    </message>
+    <message id="PREF_EnableCustomUserAgentHeader_TITLE">
+        <source>Enable Custom User Agent Header</source>
+        <translation>Włącz własny nagłówek agenta użytkownika</translation>
+    </message>
+    <message id="PREF_CountOfTabs_TITLE">
+        <source>Maximum Number of Tab(s)</source>
+        <translation>Maksymalna liczba kart</translation>
+    </message>
+    <message id="PREF_CountOfTabs_DETAIL">
+        <source>Enter a value between 1 to 8.</source>
+        <translation>Należy podać wartość od 1 do 8.</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_TITLE">
+        <source>Show Files Using Google Docs</source>
+        <translation>Pokazuj pliki w Dokumentach Google</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_DETAIL">
+        <source>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</source>
+        <translation>Dokumenty, których kiosk nie może wyświetlić, otwierają się w internetowej przeglądarce Google (docs.google.com), która pobiera je z ich adresu: należy zezwolić także na docs.google.com.</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_TITLE">
+        <source>PDF Viewer</source>
+        <translation>Przeglądarka PDF</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_DETAIL">
+        <source>Opens PDF documents in the kiosk's own reader.</source>
+        <translation>Otwiera dokumenty PDF we wbudowanej przeglądarce kiosku.</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_TITLE">
+        <source>Allow Download</source>
+        <translation>Zezwalaj na pobieranie</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_DETAIL">
+        <source>The reader's Download button saves the document in Documents.</source>
+        <translation>Przycisk Pobierz w przeglądarce zapisuje dokument w Dokumentach.</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_TITLE">
+        <source>Allow Print</source>
+        <translation>Zezwalaj na drukowanie</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_DETAIL">
+        <source>The reader's Share sheet offers printing.</source>
+        <translation>Menu Udostępnij w przeglądarce umożliwia drukowanie.</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_TITLE">
+        <source>Allow Downloads</source>
+        <translation>Zezwalaj na pobieranie</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_DETAIL">
+        <source>Allows files to be downloaded to this device</source>
+        <translation>Umożliwia pobieranie plików na to urządzenie</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_TITLE">
+        <source>Open File After Download</source>
+        <translation>Otwieraj plik po pobraniu</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_DETAIL">
+        <source>Opens a file as soon as it has downloaded</source>
+        <translation>Otwiera plik od razu po pobraniu</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_TITLE">
+        <source>Keep Download History</source>
+        <translation>Zachowuj historię pobierania</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_DETAIL">
+        <source>Keeps a list of downloaded files</source>
+        <translation>Przechowuje listę pobranych plików</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_TITLE">
+        <source>Page Memory Limit (MB)</source>
+        <translation>Limit pamięci strony (MB)</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_DETAIL">
+        <source>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</source>
+        <translation>Strona, której proces renderujący przekroczy ten limit, zostanie ponownie wczytana, gdy nikt nie będzie dotykać kiosku. 0: 1 GiB lub połowa pamięci, zależnie od tego, co mniejsze.</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_TITLE">
+        <source>Restart Daily At (HH:MM)</source>
+        <translation>Codzienny restart o (HH:MM)</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_DETAIL">
+        <source>Korvel restarts at this time, or later once nobody uses it. Empty: never.</source>
+        <translation>Korvel uruchamia się ponownie o tej godzinie lub później, gdy nikt z niego nie korzysta. Puste: nigdy.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_TITLE">
+        <source>Strict Loading</source>
+        <translation>Ścisłe wczytywanie</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_TITLE">
+        <source>Also allowed for loading</source>
+        <translation>Dozwolone również do wczytywania</translation>
+    </message>
+    <message id="PREF_LearnSubresources_TITLE">
+        <source>Learn What Pages Load</source>
+        <translation>Ucz się, co wczytują strony</translation>
+    </message>
+    <message id="ADMIN_ABOUT">
+        <source>About</source>
+        <translation>Informacje</translation>
+    </message>
+    <message id="ADMIN_ABOUT_APPLICATION">
+        <source>Application</source>
+        <translation>Aplikacja</translation>
+    </message>
+    <message id="ADMIN_ABOUT_VERSION">
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message id="SETTINGS_UPDATE">
+        <source>Update</source>
+        <translation>Aktualizuj</translation>
+    </message>
+    <message id="SETTINGS_ADD">
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message id="SETTINGS_URL_LABEL">
+        <source>URL:</source>
+        <translation>Adres URL:</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITE_DETAILS">
+        <source>Blocked Website Details</source>
+        <translation>Szczegóły zablokowanej witryny</translation>
+    </message>
+    <message id="SETTINGS_DELETE_WEBSITE_QUESTION">
+        <source>Are you sure you want to delete this website?</source>
+        <translation>Usunąć tę witrynę?</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_ADVANCED">
+        <source>Advanced Settings</source>
+        <translation>Ustawienia zaawansowane</translation>
+    </message>
+    <message id="SETTINGS_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_NONE">
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message id="SETTINGS_WEBSITE_DETAILS">
+        <source>Website Details</source>
+        <translation>Szczegóły witryny</translation>
+    </message>
+    <message id="SETTINGS_ASSIGN_CATEGORY">
+        <source>Assign Category:</source>
+        <translation>Przypisz kategorię:</translation>
+    </message>
+    <message id="SETTINGS_TITLE_LABEL">
+        <source>Title:</source>
+        <translation>Tytuł:</translation>
+    </message>
+    <message id="SETTINGS_ICON_PATH_LABEL">
+        <source>Icon Path:</source>
+        <translation>Ścieżka ikony:</translation>
+    </message>
+    <message id="SETTINGS_RUN_AT_STARTUP">
+        <source>Run At Startup</source>
+        <translation>Otwieraj przy uruchomieniu</translation>
+    </message>
+    <message id="SETTINGS_HIDE_ICON">
+        <source>Hide Icon</source>
+        <translation>Ukryj ikonę</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_SUBDOMAIN">
+        <source>Allow SubDomain</source>
+        <translation>Zezwalaj na subdomeny</translation>
+    </message>
+    <message id="SETTINGS_ALLOW_ONLY_THIS_URL">
+        <source>Allow Only This URL</source>
+        <translation>Zezwalaj tylko na ten URL</translation>
+    </message>
+    <message id="SETTINGS_USE_FAVICON">
+        <source>Use Favicon</source>
+        <translation>Używaj favikony</translation>
+    </message>
+    <message id="SETTINGS_SET_AS_ERROR_PAGE">
+        <source>Set as Error Page</source>
+        <translation>Ustaw jako stronę błędu</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES">
+        <source>Save Changes?</source>
+        <translation>Zapisać zmiany?</translation>
+    </message>
+    <message id="SETTINGS_SAVE_CHANGES_QUESTION">
+        <source>Do you wish to save the changes?</source>
+        <translation>Czy zapisać zmiany?</translation>
+    </message>
+    <message id="SETTINGS_ADD_NEW_CATEGORY">
+        <source>+ Add New Category</source>
+        <translation>+ Dodaj kategorię</translation>
+    </message>
+    <message id="SETTINGS_CURRENT_BRIGHTNESS">
+        <source>Current Brightness: %d %%</source>
+        <translation>Bieżąca jasność: %d %%</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_BROWSER_PREFERENCES">
+        <source>Browser Preferences</source>
+        <translation>Preferencje przeglądarki</translation>
+    </message>
+    <message id="SETTINGS_SERVER_OFF">
+        <source>Server is OFF</source>
+        <translation>Serwer wyłączony</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON">
+        <source>Server Running on: %@:%ld</source>
+        <translation>Serwer działa pod adresem: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_DEFAULT">
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT">
+        <source>Reset Icon Layout</source>
+        <translation>Przywróć układ ikon</translation>
+    </message>
+    <message id="SETTINGS_WALLPAPER_PLACEHOLDER">
+        <source>&lt;enter file name in documents directory&gt;</source>
+        <translation>&lt;nazwa pliku w folderze Dokumenty&gt;</translation>
+    </message>
+    <message id="SETTINGS_SECTION_ADMIN">
+        <source>Browser Admin Settings</source>
+        <translation>Ustawienia administratora przeglądarki</translation>
+    </message>
+    <message id="SETTINGS_SECTION_PRIVACY">
+        <source>Privacy Settings</source>
+        <translation>Ustawienia prywatności</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WINDOW">
+        <source>Browser Window Settings</source>
+        <translation>Ustawienia okna przeglądarki</translation>
+    </message>
+    <message id="SETTINGS_SECTION_WALLPAPER">
+        <source>Wallpaper Settings</source>
+        <translation>Ustawienia tapety</translation>
+    </message>
+    <message id="SETTINGS_SECTION_IDLE">
+        <source>Idle Timeout Settings</source>
+        <translation>Ustawienia czasu bezczynności</translation>
+    </message>
+    <message id="SETTINGS_SECTION_SERVER">
+        <source>Server Settings</source>
+        <translation>Ustawienia serwera</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_NAVIGATION_TOOLBAR">
+        <source>Configure Navigation Toolbar</source>
+        <translation>Konfiguruj pasek nawigacji</translation>
+    </message>
+    <message id="SETTINGS_CONFIGURE_TOOLBAR_DETAIL">
+        <source>Tap to configure the toolbar.</source>
+        <translation>Konfiguracja paska narzędzi.</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SPECIAL_LINKS">
+        <source>Enable Special Links</source>
+        <translation>Włącz linki specjalne</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE">
+        <source>ScreenSaver Mode</source>
+        <translation>Tryb wygaszacza ekranu</translation>
+    </message>
+    <message id="SETTINGS_SCREENSAVER_MODE_DETAIL">
+        <source>Tap to configure ScreenSaver on idletimeout</source>
+        <translation>Konfiguracja wygaszacza ekranu po upływie czasu bezczynności</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_POWER_SAVER">
+        <source>Power Saver Mode</source>
+        <translation>Tryb oszczędzania energii</translation>
+    </message>
+    <message id="SETTINGS_POWER_SAVER_MODE_DETAIL">
+        <source>Tap to configure Power Saver on idletimeout</source>
+        <translation>Konfiguracja oszczędzania energii po upływie czasu bezczynności</translation>
+    </message>
+    <message id="SETTINGS_NOT_SAVED">
+        <source>The settings could not be saved.</source>
+        <translation>Nie można zapisać ustawień.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RUNNING_ON_URL">
+        <source>Running on URL: %@:%ld</source>
+        <translation>Działa pod adresem URL: %@:%ld</translation>
+    </message>
+    <message id="SETTINGS_SERVER_ERROR">
+        <source>Error running the server</source>
+        <translation>Błąd działania serwera</translation>
+    </message>
+    <message id="SETTINGS_SERVER_NO_ADDRESS">
+        <source>Local ip could not be retrieved. Please check your wifi settings.</source>
+        <translation>Nie można ustalić lokalnego adresu IP. Należy sprawdzić ustawienia Wi-Fi.</translation>
+    </message>
+    <message id="SETTINGS_SERVER_RESTART">
+        <source>Error running server. Please switch on/off again</source>
+        <translation>Błąd działania serwera. Należy go wyłączyć i włączyć ponownie.</translation>
+    </message>
+    <message id="SETTINGS_RESET_ICON_LAYOUT_QUESTION">
+        <source>Do you want to reset the icon layout on Korvel HomeScreen ?</source>
+        <translation>Przywrócić układ ikon na ekranie głównym Korvel?</translation>
+    </message>
+    <message id="SETTINGS_ICON_LAYOUT_RESET">
+        <source>Icon Layout set to default</source>
+        <translation>Przywrócono domyślny układ ikon</translation>
+    </message>
+    <message id="SETTINGS_ENABLE_TOOLBAR_FIRST">
+        <source>Enable 'Show Navigation Toolbar' to configure.</source>
+        <translation>Aby skonfigurować, należy włączyć opcję „Pokazuj pasek nawigacji”.</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_FILE">
+        <source>Please select a valid file</source>
+        <translation>Należy wybrać prawidłowy plik</translation>
+    </message>
+    <message id="SETTINGS_INVALID_FILE">
+        <source>Invalid File!</source>
+        <translation>Nieprawidłowy plik!</translation>
+    </message>
+    <message id="LOG_TITLE">
+        <source>Korvel Log</source>
+        <translation>Dziennik Korvel</translation>
+    </message>
+    <message id="LOG_CLEAR">
+        <source>Clear Log</source>
+        <translation>Wyczyść dziennik</translation>
+    </message>
+    <message id="LOG_CLEAR_QUESTION">
+        <source>Are you sure?</source>
+        <translation>Czy na pewno?</translation>
+    </message>
+    <message id="LOG_ALLOW_WEBSITE_QUESTION">
+        <source>Allow this WebSite: %@ ?</source>
+        <translation>Zezwolić na tę witrynę: %@?</translation>
+    </message>
+    <message id="LOG_ALLOW">
+        <source>Allow</source>
+        <translation>Zezwól</translation>
+    </message>
+    <message id="LOG_DELETE_WEBSITE_QUESTION">
+        <source>Delete this URL from Allowed WebSites: %@ ?</source>
+        <translation>Usunąć ten URL z dozwolonych witryn: %@?</translation>
+    </message>
+    <message id="LOG_WEBSITE_ALLOWED">
+        <source>Website Allowed!</source>
+        <translation>Witryna dozwolona!</translation>
+    </message>
+    <message id="LOG_WEBSITE_DELETED">
+        <source> Website Deleted!</source>
+        <translation> Witryna usunięta!</translation>
+    </message>
+    <message id="SETTINGS_TITLE">
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message id="LOG_PREPARING">
+        <source>Preparing Logs...</source>
+        <translation>Przygotowywanie dziennika...</translation>
+    </message>
+    <message id="SETTINGS_CATEGORY_DETAILS">
+        <source>Enter Category Details</source>
+        <translation>Szczegóły kategorii</translation>
+    </message>
+    <message id="SETTINGS_DELETE_CATEGORY_QUESTION">
+        <source>Are you sure you want to delete this category?</source>
+        <translation>Usunąć tę kategorię?</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_BUTTONS">
+        <source>Buttons</source>
+        <translation>Przyciski</translation>
+    </message>
+    <message id="SETTINGS_TOOLBAR_IMAGES">
+        <source>Images</source>
+        <translation>Obrazy</translation>
+    </message>
+    <message id="SETTINGS_CHECK_AND_RETRY">
+        <source>Please check and try again</source>
+        <translation>Należy sprawdzić i spróbować ponownie</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IMAGE_FILE">
+        <source>Invalid Image File!</source>
+        <translation>Nieprawidłowy plik obrazu!</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_IMAGE">
+        <source>Please select a valid image file</source>
+        <translation>Należy wybrać prawidłowy plik obrazu</translation>
+    </message>
+    <message id="SETTINGS_ALLOWED_WEBSITES">
+        <source>Allowed Websites</source>
+        <translation>Dozwolone witryny</translation>
+    </message>
+    <message id="SETTINGS_EDIT_CATEGORIES">
+        <source>Add/Edit Categories</source>
+        <translation>Dodaj/edytuj kategorie</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_CATEGORY">
+        <source>Search Category</source>
+        <translation>Szukaj kategorii</translation>
+    </message>
+    <message id="SETTINGS_BLOCKED_WEBSITES">
+        <source>Blocked Websites</source>
+        <translation>Zablokowane witryny</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_SCREENSAVER">
+        <source>Screensaver Mode</source>
+        <translation>Tryb wygaszacza ekranu</translation>
+    </message>
+    <message id="SETTINGS_SELECT_VALID_SCREENSAVER_FILE">
+        <source>Please select a valid Image/Video/HTML file</source>
+        <translation>Należy wybrać prawidłowy plik obrazu, wideo lub HTML</translation>
+    </message>
+    <message id="SETTINGS_SEARCH_TITLE">
+        <source>Search Settings</source>
+        <translation>Szukaj w ustawieniach</translation>
+    </message>
+    <message id="SETTINGS_SET">
+        <source>Set</source>
+        <translation>Ustaw</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GET_STARTED">
+        <source>Get Started</source>
+        <translation>Rozpocznij</translation>
+    </message>
+    <message id="CLOUD_IMPORT_FROM_CLOUD">
+        <source>Import from Cloud</source>
+        <translation>Importuj z chmury</translation>
+    </message>
+    <message id="ADMIN_WELCOME_GOT_IT">
+        <source>OK, Got it</source>
+        <translation>OK, rozumiem</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAB_COUNT">
+        <source>Invalid Number of Tabs. Please enter value between or equal to 1 - 8.</source>
+        <translation>Nieprawidłowa liczba kart. Należy podać wartość od 1 do 8.</translation>
+    </message>
+    <message id="SETTINGS_MENU_ALLOWED_DETAIL">
+        <source>List of allowed websites</source>
+        <translation>Lista dozwolonych witryn</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES">
+        <source>Manage Categories</source>
+        <translation>Zarządzaj kategoriami</translation>
+    </message>
+    <message id="SETTINGS_MENU_CATEGORIES_DETAIL">
+        <source>Add/Edit/Remove Categories</source>
+        <translation>Dodawanie, edycja i usuwanie kategorii</translation>
+    </message>
+    <message id="SETTINGS_MENU_BROWSER_PREFERENCES_DETAIL">
+        <source>Korvel Browser Preferences</source>
+        <translation>Preferencje przeglądarki Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_ADVANCED_DETAIL">
+        <source>Korvel Advanced Settings</source>
+        <translation>Ustawienia zaawansowane Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_IMPORT_EXPORT">
+        <source>Import/Export</source>
+        <translation>Import/eksport</translation>
+    </message>
+    <message id="TRANSFER_TITLE">
+        <source>Import/Export Settings</source>
+        <translation>Import/eksport ustawień</translation>
+    </message>
+    <message id="SETTINGS_MENU_LOG">
+        <source>View Korvel Log</source>
+        <translation>Wyświetl dziennik Korvel</translation>
+    </message>
+    <message id="SETTINGS_MENU_BLOCKED_DETAIL">
+        <source>List of blocked websites</source>
+        <translation>Lista zablokowanych witryn</translation>
+    </message>
+    <message id="SETTINGS_ADMIN_PASSWORD_DETAIL">
+        <source>The password that opens these settings</source>
+        <translation>Hasło otwierające te ustawienia</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_FILE">
+        <source>Export to File</source>
+        <translation>Eksportuj do pliku</translation>
+    </message>
+    <message id="TRANSFER_TO_FILE_DETAIL">
+        <source>To a file in Documents Directory</source>
+        <translation>Do pliku w folderze Dokumenty</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD">
+        <source>Export to Cloud</source>
+        <translation>Eksportuj do chmury</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_TO_CLOUD_DETAIL">
+        <source>Export Settings to Cloud storage</source>
+        <translation>Eksport ustawień do magazynu w chmurze</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR">
+        <source>Export Settings to Cloud and Generate QR Code</source>
+        <translation>Eksportuj do chmury i utwórz kod QR</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_QR_DETAIL">
+        <source>Export Settings to Cloud storage and show Cloud ID as QR Code</source>
+        <translation>Eksport ustawień do magazynu w chmurze i pokazanie ID w chmurze jako kodu QR</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR">
+        <source>Export for Pellmor</source>
+        <translation>Eksportuj dla Pellmor</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_PELLMOR_DETAIL">
+        <source>Export as txt file for Pellmor Configuration</source>
+        <translation>Eksport jako plik txt do konfiguracji Pellmor</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_FILE">
+        <source>Import from File</source>
+        <translation>Importuj z pliku</translation>
+    </message>
+    <message id="TRANSFER_FROM_FILE_DETAIL">
+        <source>From a file in Documents Directory</source>
+        <translation>Z pliku w folderze Dokumenty</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_CLOUD_DETAIL">
+        <source>Import settings from Cloud storage</source>
+        <translation>Import ustawień z magazynu w chmurze</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL">
+        <source>Import from URL</source>
+        <translation>Importuj z adresu URL</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FROM_URL_DETAIL">
+        <source>Import settings from URL</source>
+        <translation>Import ustawień z adresu URL</translation>
+    </message>
+    <message id="TRANSFER_RESET">
+        <source>Reset Settings</source>
+        <translation>Resetuj ustawienia</translation>
+    </message>
+    <message id="TRANSFER_RESET_DETAIL">
+        <source>Set settings to default</source>
+        <translation>Przywrócenie ustawień domyślnych</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT">
+        <source>AutoImport Korvel Settings:</source>
+        <translation>Automatyczny import ustawień Korvel:</translation>
+    </message>
+    <message id="TRANSFER_AUTOMATIC_IMPORT">
+        <source>Automatic Import</source>
+        <translation>Automatyczny import</translation>
+    </message>
+    <message id="TRANSFER_PERIOD">
+        <source>Periodically Check (Minutes)</source>
+        <translation>Sprawdzaj okresowo (minuty)</translation>
+    </message>
+    <message id="CLOUD_EXPORT_NEW_ID">
+        <source>Export to New Cloud ID</source>
+        <translation>Eksportuj do nowego ID w chmurze</translation>
+    </message>
+    <message id="CLOUD_EXPORT_EXISTING_ID">
+        <source>Export to existing ID</source>
+        <translation>Eksportuj do istniejącego ID</translation>
+    </message>
+    <message id="CLOUD_EXPORTING">
+        <source>Exporting..</source>
+        <translation>Eksportowanie...</translation>
+    </message>
+    <message id="CLOUD_COPY_ID">
+        <source>Copy ID</source>
+        <translation>Kopiuj ID</translation>
+    </message>
+    <message id="QR_SCAN_FOR_CLOUD_ID">
+        <source>Scan this QRCode for Cloud ID: %1</source>
+        <translation>Ten kod QR zawiera ID w chmurze: %1</translation>
+    </message>
+    <message id="QR_SAVE">
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message id="QR_SHARE">
+        <source>Share</source>
+        <translation>Udostępnij</translation>
+    </message>
+    <message id="QR_SAVED">
+        <source>Successfully saved photo</source>
+        <translation>Zapisano zdjęcie</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_SETTINGS">
+        <source>Export Settings</source>
+        <translation>Eksportuj ustawienia</translation>
+    </message>
+    <message id="CLOUD_AUTO_IMPORT_TITLE">
+        <source>Auto Import from Cloud</source>
+        <translation>Automatyczny import z chmury</translation>
+    </message>
+    <message id="CLOUD_IMPORTING">
+        <source>Importing..</source>
+        <translation>Importowanie...</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_FROM">
+        <source>Auto Import From</source>
+        <translation>Automatyczny import z</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_FILE">
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_CLOUD">
+        <source>Cloud</source>
+        <translation>Chmura</translation>
+    </message>
+    <message id="TRANSFER_SOURCE_URL">
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message id="TRANSFER_PATH">
+        <source>Path:</source>
+        <translation>Ścieżka:</translation>
+    </message>
+    <message id="TRANSFER_AUTO_IMPORT_CLOUD">
+        <source>Automatic import from Cloud</source>
+        <translation>Automatyczny import z chmury</translation>
+    </message>
+    <message id="TRANSFER_CLOUD_ID_IN_USE">
+        <source>Cloud ID in use: %1</source>
+        <translation>Używane ID w chmurze: %1</translation>
+    </message>
+    <message id="TRANSFER_NOT_SET">
+        <source>Not Set</source>
+        <translation>Nie ustawiono</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_SETTINGS">
+        <source>Import Settings</source>
+        <translation>Importuj ustawienia</translation>
+    </message>
+    <message id="TRANSFER_EXPORT_FILE_PROMPT">
+        <source>Please enter the Filename to export settings</source>
+        <translation>Należy podać nazwę pliku do eksportu ustawień</translation>
+    </message>
+    <message id="TRANSFER_EXPORT">
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_FILE_PROMPT">
+        <source>Please enter the Filename to import settings</source>
+        <translation>Należy podać nazwę pliku do importu ustawień</translation>
+    </message>
+    <message id="TRANSFER_IMPORT">
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message id="TRANSFER_IMPORT_URL_PROMPT">
+        <source>Please enter the file URL to import settings</source>
+        <translation>Należy podać adres URL pliku do importu ustawień</translation>
+    </message>
+    <message id="TRANSFER_RESET_QUESTION">
+        <source>This will reset Korvel settings to defaults. Are you sure?</source>
+        <translation>Ustawienia Korvel zostaną przywrócone do domyślnych. Czy na pewno?</translation>
+    </message>
+    <message id="QR_INVALID_ID">
+        <source>Invalid ID</source>
+        <translation>Nieprawidłowe ID</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_MULTITAB">
+        <source>MultiTab Settings</source>
+        <translation>Ustawienia wielu kart</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_PDF_VIEWER">
+        <source>Change PDF Viewer preferences</source>
+        <translation>Zmień preferencje przeglądarki PDF</translation>
+    </message>
+    <message id="SETTINGS_SCREEN_IMPORT_EXPORT">
+        <source>Import/Export settings</source>
+        <translation>Import/eksport ustawień</translation>
+    </message>
+    <message id="TRANSFER_FIELD_EMPTY">
+        <source>Textfield cannot be empty</source>
+        <translation>Pole tekstowe nie może być puste</translation>
+    </message>
+    <message id="SETTINGS_INVALID_IDLE_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 9 and less than 60000.</source>
+        <translation>Nieprawidłowy limit czasu. Należy podać wartość większą niż 9 i mniejszą niż 60000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PASSWORD_TIMEOUT">
+        <source>Invalid Timeout. Please enter value greater than 0 and less than 1000.</source>
+        <translation>Nieprawidłowy limit czasu. Należy podać wartość większą niż 0 i mniejszą niż 1000.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_TAP_COUNT">
+        <source>Invalid Number of Taps. Please enter value between or equal to 4 - 40.</source>
+        <translation>Nieprawidłowa liczba dotknięć. Należy podać wartość od 4 do 40.</translation>
+    </message>
+    <message id="SETTINGS_INVALID_PORT">
+        <source>Port cannot be used. Please use port between 1024 and 65535</source>
+        <translation>Nie można użyć tego portu. Należy użyć portu od 1024 do 65535</translation>
+    </message>
+    <message id="SETTINGS_INVALID_ZOOM">
+        <source>Invalid scale: Please enter between 100 and 999</source>
+        <translation>Nieprawidłowa skala: należy podać wartość od 100 do 999</translation>
+    </message>
+    <message id="SETTINGS_STRICT_LOADING_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Strony wczytują zasoby tylko z dozwolonych witryn i poniższych hostów</translation>
+    </message>
+    <message id="SETTINGS_ALSO_ALLOWED_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosty, z których każda strona może wczytywać zasoby, wraz z subdomenami</translation>
+    </message>
+    <message id="SETTINGS_LEARN_LOADING_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Rejestrowanie hostów; korvelctl learn show i learn apply</translation>
+    </message>
+    <message id="ADMIN_WELCOME_INSTRUCTIONS">
+        <source> 1. Go to 'Korvel Settings' by tapping on the Welcome Screen 6 times within 3 seconds.
+ 2. Tap on 'Allowed Websites' and select 'Add Url' on the Navigation Bar.
+ 3. Enter Website Url to be allowed.
+ 4. Tap 'Add' on the Navigation Bar and go back using left navigation bar till exit.</source>
+        <translation> 1. Otworzyć „Ustawienia Korvel”, dotykając ekranu powitalnego 6 razy w ciągu 3 sekund.
+ 2. Dotknąć „Dozwolone witryny” i wybrać „Dodaj URL” na pasku nawigacji.
+ 3. Wpisać adres URL witryny, która ma być dozwolona.
+ 4. Dotknąć „Dodaj” na pasku nawigacji i wracać lewym przyciskiem paska nawigacji aż do wyjścia.</translation>
+    </message>
 </context>
 </TS>
