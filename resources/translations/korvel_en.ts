@@ -3,6 +3,510 @@
 <TS version="2.1" language="en">
 <context>
     <name></name>
+    <message id="PREF_RefreshOnError_TITLE">
+        <source>Refresh Current Page on Recovering from Error</source>
+        <translation>Refresh Current Page on Recovering from Error</translation>
+    </message>
+    <message id="PREF_CopyPaste_TITLE">
+        <source>Enable Copy Paste</source>
+        <translation>Enable Copy Paste</translation>
+    </message>
+    <message id="PREF_PhoneLinks_TITLE">
+        <source>Phone Numbers</source>
+        <translation>Phone Numbers</translation>
+    </message>
+    <message id="PREF_PhoneLinks_DETAIL">
+        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
+        <translation>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</translation>
+    </message>
+    <message id="PREF_PrintLinks_TITLE">
+        <source>Print Links</source>
+        <translation>Print Links</translation>
+    </message>
+    <message id="PREF_DrivingMode_TITLE">
+        <source>Motion Detection</source>
+        <translation>Motion Detection</translation>
+    </message>
+    <message id="PREF_DrivingMode_DETAIL">
+        <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
+        <translation>Lock the screen while the device moves (devices with a mobile data modem)</translation>
+    </message>
+    <message id="PREF_MotionType_TITLE">
+        <source>Sensitivity</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Walking">
+        <source>Walking</source>
+        <translation>Walking</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Running">
+        <source>Running</source>
+        <translation>Running</translation>
+    </message>
+    <message id="PREF_MotionType_VALUE_Automotive">
+        <source>Automotive</source>
+        <translation>Automotive</translation>
+    </message>
+    <message id="PREF_IdleTimeout_TITLE">
+        <source>Idle Timeout (Seconds)</source>
+        <translation>Idle Timeout (Seconds)</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_TITLE">
+        <source>Allow All Websites</source>
+        <translation>Allow All Websites</translation>
+    </message>
+    <message id="PREF_AllowAllWebsites_DETAIL">
+        <source>Every website except the blocked ones; the menu lists them</source>
+        <translation>Every website except the blocked ones; the menu lists them</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_TITLE">
+        <source>Enable Content Blocking</source>
+        <translation>Enable Content Blocking</translation>
+    </message>
+    <message id="PREF_AllowContentBlocking_DETAIL">
+        <source>Enable to allow content blocking</source>
+        <translation>Enable to allow content blocking</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_TITLE">
+        <source>Add keywords to block access</source>
+        <translation>Add keywords to block access</translation>
+    </message>
+    <message id="PREF_StrBlockedKeyWord_DETAIL">
+        <source>Block sites containing the keywords</source>
+        <translation>Block sites containing the keywords</translation>
+    </message>
+    <message id="PREF_IgnoreSSLWarnings_TITLE">
+        <source>Ignore SSL Warnings</source>
+        <translation>Ignore SSL Warnings</translation>
+    </message>
+    <message id="PREF_GoHomeOnNetworkGain_TITLE">
+        <source>Go to Home on Network Gain</source>
+        <translation>Go to Home on Network Gain</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_TITLE">
+        <source>Go to Home</source>
+        <translation>Go to Home</translation>
+    </message>
+    <message id="PREF_GoHomeOnIdleTimeout_DETAIL">
+        <source>Goto Home Screen on idletimeout</source>
+        <translation>Goto Home Screen on idletimeout</translation>
+    </message>
+    <message id="PREF_EnableMenu_TITLE">
+        <source>Show Options Menu on Browser Screen</source>
+        <translation>Show Options Menu on Browser Screen</translation>
+    </message>
+    <message id="PREF_PrivateBrowsing_TITLE">
+        <source>Clear Cookies on Home</source>
+        <translation>Clear Cookies on Home</translation>
+    </message>
+    <message id="PREF_OfflineCacheBrowsing_TITLE">
+        <source>Clear App Cache on Home</source>
+        <translation>Clear App Cache on Home</translation>
+    </message>
+    <message id="PREF_PluginsEnable_TITLE">
+        <source>Enable Browser Plugins</source>
+        <translation>Enable Browser Plugins</translation>
+    </message>
+    <message id="PREF_PluginsEnable_DETAIL">
+        <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
+        <translation>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</translation>
+    </message>
+    <message id="PREF_Wallpaper_TITLE">
+        <source>Wallpaper</source>
+        <translation>Wallpaper</translation>
+    </message>
+    <message id="PREF_ZoomEnable_TITLE">
+        <source>Enable Zoom</source>
+        <translation>Enable Zoom</translation>
+    </message>
+    <message id="PREF_FullScreen_TITLE">
+        <source>Enable FullScreen</source>
+        <translation>Enable FullScreen</translation>
+    </message>
+    <message id="PREF_PreventSuspend_TITLE">
+        <source>Prevent Device Suspend</source>
+        <translation>Prevent Device Suspend</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_TITLE">
+        <source>Wallpaper Style</source>
+        <translation>Wallpaper Style</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Center">
+        <source>Center</source>
+        <translation>Center</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_Stretch">
+        <source>Stretch</source>
+        <translation>Stretch</translation>
+    </message>
+    <message id="PREF_WallpaperStyle_VALUE_AspectFit">
+        <source>AspectFit</source>
+        <translation>AspectFit</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_TITLE">
+        <source>Browser Orientation</source>
+        <translation>Browser Orientation</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_None">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Landscape">
+        <source>Landscape</source>
+        <translation>Landscape</translation>
+    </message>
+    <message id="PREF_BrowserOrientation_VALUE_Portrait">
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message id="PREF_PasswordTimeout_TITLE">
+        <source>Restrict Settings after (Minutes)</source>
+        <translation>Restrict Settings after (Minutes)</translation>
+    </message>
+    <message id="PREF_RestrictSettings_TITLE">
+        <source>Restrict Korvel Settings Menu</source>
+        <translation>Restrict Korvel Settings Menu</translation>
+    </message>
+    <message id="PREF_UserAgents_TITLE">
+        <source>User Agent</source>
+        <translation>User Agent</translation>
+    </message>
+    <message id="PREF_MakeToast_TITLE">
+        <source>Enable Toast Messages</source>
+        <translation>Enable Toast Messages</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_TITLE">
+        <source>Enable ScreenSaver</source>
+        <translation>Enable ScreenSaver</translation>
+    </message>
+    <message id="PREF_EnableScreenSaver_DETAIL">
+        <source>Starts after the idle timeout; any touch ends it.</source>
+        <translation>Starts after the idle timeout; any touch ends it.</translation>
+    </message>
+    <message id="PREF_ScreenSaver_TITLE">
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message id="PREF_ScreenSaver_DETAIL">
+        <source>https://... or a file name</source>
+        <translation>https://... or a file name</translation>
+    </message>
+    <message id="PREF_EnableToolBar_TITLE">
+        <source>Show Navigation Toolbar</source>
+        <translation>Show Navigation Toolbar</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_TITLE">
+        <source>Tap count</source>
+        <translation>Tap count</translation>
+    </message>
+    <message id="PREF_NumberOfTaps_DETAIL">
+        <source>Number of taps to access settings. Default 5.</source>
+        <translation>Number of taps to access settings. Default 5.</translation>
+    </message>
+    <message id="PREF_AccessDenied_TITLE">
+        <source>Go to Home on Access Denied</source>
+        <translation>Go to Home on Access Denied</translation>
+    </message>
+    <message id="PREF_ServerSwitch_TITLE">
+        <source>Enable Upload Server</source>
+        <translation>Enable Upload Server</translation>
+    </message>
+    <message id="PREF_Port_TITLE">
+        <source>Run on Port</source>
+        <translation>Run on Port</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_TITLE">
+        <source>Upload Access Code</source>
+        <translation>Upload Access Code</translation>
+    </message>
+    <message id="PREF_UploadAccessCode_DETAIL">
+        <source>Asked of every other device that uses the upload server; empty leaves it open.</source>
+        <translation>Asked of every other device that uses the upload server; empty leaves it open.</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_TITLE">
+        <source>Use HTTPS</source>
+        <translation>Use HTTPS</translation>
+    </message>
+    <message id="PREF_UploadServerTLS_DETAIL">
+        <source>With the device's own certificate, which a phone checks by its fingerprint</source>
+        <translation>With the device's own certificate, which a phone checks by its fingerprint</translation>
+    </message>
+    <message id="PREF_Zoom_TITLE">
+        <source>Set Initial Zoom Level</source>
+        <translation>Set Initial Zoom Level</translation>
+    </message>
+    <message id="PREF_Bounce_TITLE">
+        <source>WebView Bounce</source>
+        <translation>WebView Bounce</translation>
+    </message>
+    <message id="PREF_Bounce_DETAIL">
+        <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
+        <translation>No effect on this device: the web engine scrolls pages without bouncing.</translation>
+    </message>
+    <message id="PREF_AllowPopup_TITLE">
+        <source>Allow Pop-Ups</source>
+        <translation>Allow Pop-Ups</translation>
+    </message>
+    <message id="PREF_AllowPopupInSameWindow_TITLE">
+        <source>Show Pop-Ups in same window</source>
+        <translation>Show Pop-Ups in same window</translation>
+    </message>
+    <message id="PREF_EnableRefreshButton_TITLE">
+        <source>Show Refresh Button</source>
+        <translation>Show Refresh Button</translation>
+    </message>
+    <message id="PREF_EnableHomeButton_TITLE">
+        <source>Show Home Button</source>
+        <translation>Show Home Button</translation>
+    </message>
+    <message id="PREF_EnableBackButton_TITLE">
+        <source>Show Back Button</source>
+        <translation>Show Back Button</translation>
+    </message>
+    <message id="PREF_EnableForwardButton_TITLE">
+        <source>Show Forward Button</source>
+        <translation>Show Forward Button</translation>
+    </message>
+    <message id="PREF_EnablePrintButton_TITLE">
+        <source>Show Print Button</source>
+        <translation>Show Print Button</translation>
+    </message>
+    <message id="PREF_RefreshImage_TITLE">
+        <source>Refresh Button Image</source>
+        <translation>Refresh Button Image</translation>
+    </message>
+    <message id="PREF_RefreshImage_DETAIL">
+        <source>Image used to show Refresh Button. Recommended size: 44*44</source>
+        <translation>Image used to show Refresh Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_HomeImage_TITLE">
+        <source>Home Button Image</source>
+        <translation>Home Button Image</translation>
+    </message>
+    <message id="PREF_HomeImage_DETAIL">
+        <source>Image used to show Home Button. Recommended size: 44*44</source>
+        <translation>Image used to show Home Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_BackImage_TITLE">
+        <source>Back Button Image</source>
+        <translation>Back Button Image</translation>
+    </message>
+    <message id="PREF_BackImage_DETAIL">
+        <source>Image used to show Back Button. Recommended size: 44*44</source>
+        <translation>Image used to show Back Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_ForwardImage_TITLE">
+        <source>Forward Button Image</source>
+        <translation>Forward Button Image</translation>
+    </message>
+    <message id="PREF_ForwardImage_DETAIL">
+        <source>Image used to show Forward Button. Recommended size: 44*44</source>
+        <translation>Image used to show Forward Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_PrintImage_TITLE">
+        <source>Print Button Image</source>
+        <translation>Print Button Image</translation>
+    </message>
+    <message id="PREF_PrintImage_DETAIL">
+        <source>Image used to show Print Button. Recommended size: 44*44</source>
+        <translation>Image used to show Print Button. Recommended size: 44*44</translation>
+    </message>
+    <message id="PREF_ToolbarImage_TITLE">
+        <source>Toolbar Background</source>
+        <translation>Toolbar Background</translation>
+    </message>
+    <message id="PREF_ToolbarImage_DETAIL">
+        <source>Image for Navigation Toolbar Background</source>
+        <translation>Image for Navigation Toolbar Background</translation>
+    </message>
+    <message id="PREF_Brightness_TITLE">
+        <source>Adjust Brightness</source>
+        <translation>Adjust Brightness</translation>
+    </message>
+    <message id="PREF_AllowDragDrop_TITLE">
+        <source>Allow Icon Relocation</source>
+        <translation>Allow Icon Relocation</translation>
+    </message>
+    <message id="PREF_AllowResize_TITLE">
+        <source>Allow Icon Resize</source>
+        <translation>Allow Icon Resize</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_TITLE">
+        <source>Schedule Power Saver</source>
+        <translation>Schedule Power Saver</translation>
+    </message>
+    <message id="PREF_EnableSchedulePowerSaver_DETAIL">
+        <source>Dim after the idle timeout only inside these hours</source>
+        <translation>Dim after the idle timeout only inside these hours</translation>
+    </message>
+    <message id="PREF_StartTime_TITLE">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message id="PREF_StartTime_DETAIL">
+        <source>Hours</source>
+        <translation>Hours</translation>
+    </message>
+    <message id="PREF_EndTime_TITLE">
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message id="PREF_EndTime_DETAIL">
+        <source>Hours</source>
+        <translation>Hours</translation>
+    </message>
+    <message id="PREF_DaySelected_TITLE">
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_TITLE">
+        <source>Always Save Power</source>
+        <translation>Always Save Power</translation>
+    </message>
+    <message id="PREF_AlwaysSavePower_DETAIL">
+        <source>Dim the screen after every idle timeout</source>
+        <translation>Dim the screen after every idle timeout</translation>
+    </message>
+    <message id="PREF_UseMultiTab_TITLE">
+        <source>Enable Multi-Tab</source>
+        <translation>Enable Multi-Tab</translation>
+    </message>
+    <message id="PREF_EnableLoadingIcon_TITLE">
+        <source>Enable Loading Icon</source>
+        <translation>Enable Loading Icon</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_TITLE">
+        <source>Custom User Agent Header</source>
+        <translation>Custom User Agent Header</translation>
+    </message>
+    <message id="PREF_CustomUserAgentHeader_DETAIL">
+        <source>Note:If Header field is empty.Default header is set to Korvel.</source>
+        <translation>Note:If Header field is empty.Default header is set to Korvel.</translation>
+    </message>
+    <message id="PREF_EnableCustomUserAgentHeader_TITLE">
+        <source>Enable Custom User Agent Header</source>
+        <translation>Enable Custom User Agent Header</translation>
+    </message>
+    <message id="PREF_CountOfTabs_TITLE">
+        <source>Maximum Number of Tab(s)</source>
+        <translation>Maximum Number of Tab(s)</translation>
+    </message>
+    <message id="PREF_CountOfTabs_DETAIL">
+        <source>Enter a value between 1 to 8.</source>
+        <translation>Enter a value between 1 to 8.</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_TITLE">
+        <source>Show Files Using Google Docs</source>
+        <translation>Show Files Using Google Docs</translation>
+    </message>
+    <message id="PREF_AllowOpenFileInGoogleDocs_DETAIL">
+        <source>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</source>
+        <translation>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_TITLE">
+        <source>PDF Viewer</source>
+        <translation>PDF Viewer</translation>
+    </message>
+    <message id="PREF_AllowPDFViewer_DETAIL">
+        <source>Opens PDF documents in the kiosk's own reader.</source>
+        <translation>Opens PDF documents in the kiosk's own reader.</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_TITLE">
+        <source>Allow Download</source>
+        <translation>Allow Download</translation>
+    </message>
+    <message id="PREF_AllowDownloadInPDFViewer_DETAIL">
+        <source>The reader's Download button saves the document in Documents.</source>
+        <translation>The reader's Download button saves the document in Documents.</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_TITLE">
+        <source>Allow Print</source>
+        <translation>Allow Print</translation>
+    </message>
+    <message id="PREF_AllowPrintInPDFViewer_DETAIL">
+        <source>The reader's Share sheet offers printing.</source>
+        <translation>The reader's Share sheet offers printing.</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_TITLE">
+        <source>Allow Downloads</source>
+        <translation>Allow Downloads</translation>
+    </message>
+    <message id="PREF_AllowFileDownloadInDevice_DETAIL">
+        <source>Allows files to be downloaded to this device</source>
+        <translation>Allows files to be downloaded to this device</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_TITLE">
+        <source>Open File After Download</source>
+        <translation>Open File After Download</translation>
+    </message>
+    <message id="PREF_AllowOpenFileAfterDownload_DETAIL">
+        <source>Opens a file as soon as it has downloaded</source>
+        <translation>Opens a file as soon as it has downloaded</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_TITLE">
+        <source>Keep Download History</source>
+        <translation>Keep Download History</translation>
+    </message>
+    <message id="PREF_KeepDownloadHistory_DETAIL">
+        <source>Keeps a list of downloaded files</source>
+        <translation>Keeps a list of downloaded files</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_TITLE">
+        <source>Page Memory Limit (MB)</source>
+        <translation>Page Memory Limit (MB)</translation>
+    </message>
+    <message id="PREF_RendererMemoryLimitMB_DETAIL">
+        <source>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</source>
+        <translation>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_TITLE">
+        <source>Restart Daily At (HH:MM)</source>
+        <translation>Restart Daily At (HH:MM)</translation>
+    </message>
+    <message id="PREF_RestartDailyAt_DETAIL">
+        <source>Korvel restarts at this time, or later once nobody uses it. Empty: never.</source>
+        <translation>Korvel restarts at this time, or later once nobody uses it. Empty: never.</translation>
+    </message>
+    <message id="PREF_Language_TITLE">
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="PREF_Language_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_TITLE">
+        <source>Strict Loading</source>
+        <translation>Strict Loading</translation>
+    </message>
+    <message id="PREF_StrictSubresources_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Pages load only from the allowed websites and the hosts below</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_TITLE">
+        <source>Also allowed for loading</source>
+        <translation>Also allowed for loading</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosts every page may load from, with their sub-domains</translation>
+    </message>
+    <message id="PREF_LearnSubresources_TITLE">
+        <source>Learn What Pages Load</source>
+        <translation>Learn What Pages Load</translation>
+    </message>
+    <message id="PREF_LearnSubresources_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Record the hosts; korvelctl learn show and learn apply</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_TITLE">
+        <source>Arrow Key Navigation</source>
+        <translation>Arrow Key Navigation</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_DETAIL">
+        <source>Arrow keys move between the links and fields of a page</source>
+        <translation>Arrow keys move between the links and fields of a page</translation>
+    </message>
     <message id="ALLOW_DOWNLOADING_FILES_TO_DEVICE">
         <source>Allows files to be downloaded to this device</source>
         <translation>Allows files to be downloaded to this device</translation>
@@ -1147,482 +1651,6 @@
     <message id="BROWSER_ERROR_TITLE">
         <source>ERROR</source>
         <translation>ERROR</translation>
-    </message>
-    <message id="PREF_RefreshOnError_TITLE">
-        <source>Refresh Current Page on Recovering from Error</source>
-        <translation>Refresh Current Page on Recovering from Error</translation>
-    </message>
-    <message id="PREF_CopyPaste_TITLE">
-        <source>Enable Copy Paste</source>
-        <translation>Enable Copy Paste</translation>
-    </message>
-    <message id="PREF_PhoneLinks_TITLE">
-        <source>Phone Numbers</source>
-        <translation>Phone Numbers</translation>
-    </message>
-    <message id="PREF_PhoneLinks_DETAIL">
-        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
-        <translation>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</translation>
-    </message>
-    <message id="PREF_PrintLinks_TITLE">
-        <source>Print Links</source>
-        <translation>Print Links</translation>
-    </message>
-    <message id="PREF_DrivingMode_TITLE">
-        <source>Motion Detection</source>
-        <translation>Motion Detection</translation>
-    </message>
-    <message id="PREF_DrivingMode_DETAIL">
-        <source>Lock the screen while the device moves (devices with a mobile data modem)</source>
-        <translation>Lock the screen while the device moves (devices with a mobile data modem)</translation>
-    </message>
-    <message id="PREF_MotionType_TITLE">
-        <source>Sensitivity</source>
-        <translation>Sensitivity</translation>
-    </message>
-    <message id="PREF_MotionType_VALUE_Walking">
-        <source>Walking</source>
-        <translation>Walking</translation>
-    </message>
-    <message id="PREF_MotionType_VALUE_Running">
-        <source>Running</source>
-        <translation>Running</translation>
-    </message>
-    <message id="PREF_MotionType_VALUE_Automotive">
-        <source>Automotive</source>
-        <translation>Automotive</translation>
-    </message>
-    <message id="PREF_IdleTimeout_TITLE">
-        <source>Idle Timeout (Seconds)</source>
-        <translation>Idle Timeout (Seconds)</translation>
-    </message>
-    <message id="PREF_AllowAllWebsites_TITLE">
-        <source>Allow All Websites</source>
-        <translation>Allow All Websites</translation>
-    </message>
-    <message id="PREF_AllowAllWebsites_DETAIL">
-        <source>Every website except the blocked ones; the menu lists them</source>
-        <translation>Every website except the blocked ones; the menu lists them</translation>
-    </message>
-    <message id="PREF_AllowContentBlocking_TITLE">
-        <source>Enable Content Blocking</source>
-        <translation>Enable Content Blocking</translation>
-    </message>
-    <message id="PREF_AllowContentBlocking_DETAIL">
-        <source>Enable to allow content blocking</source>
-        <translation>Enable to allow content blocking</translation>
-    </message>
-    <message id="PREF_StrBlockedKeyWord_TITLE">
-        <source>Add keywords to block access</source>
-        <translation>Add keywords to block access</translation>
-    </message>
-    <message id="PREF_StrBlockedKeyWord_DETAIL">
-        <source>Block sites containing the keywords</source>
-        <translation>Block sites containing the keywords</translation>
-    </message>
-    <message id="PREF_IgnoreSSLWarnings_TITLE">
-        <source>Ignore SSL Warnings</source>
-        <translation>Ignore SSL Warnings</translation>
-    </message>
-    <message id="PREF_GoHomeOnNetworkGain_TITLE">
-        <source>Go to Home on Network Gain</source>
-        <translation>Go to Home on Network Gain</translation>
-    </message>
-    <message id="PREF_GoHomeOnIdleTimeout_TITLE">
-        <source>Go to Home</source>
-        <translation>Go to Home</translation>
-    </message>
-    <message id="PREF_GoHomeOnIdleTimeout_DETAIL">
-        <source>Goto Home Screen on idletimeout</source>
-        <translation>Goto Home Screen on idletimeout</translation>
-    </message>
-    <message id="PREF_EnableMenu_TITLE">
-        <source>Show Options Menu on Browser Screen</source>
-        <translation>Show Options Menu on Browser Screen</translation>
-    </message>
-    <message id="PREF_PrivateBrowsing_TITLE">
-        <source>Clear Cookies on Home</source>
-        <translation>Clear Cookies on Home</translation>
-    </message>
-    <message id="PREF_OfflineCacheBrowsing_TITLE">
-        <source>Clear App Cache on Home</source>
-        <translation>Clear App Cache on Home</translation>
-    </message>
-    <message id="PREF_PluginsEnable_TITLE">
-        <source>Enable Browser Plugins</source>
-        <translation>Enable Browser Plugins</translation>
-    </message>
-    <message id="PREF_PluginsEnable_DETAIL">
-        <source>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</source>
-        <translation>Lets pages use the web engine's plug-ins. No plug-in is installed for this engine here, so it changes nothing.</translation>
-    </message>
-    <message id="PREF_Wallpaper_TITLE">
-        <source>Wallpaper</source>
-        <translation>Wallpaper</translation>
-    </message>
-    <message id="PREF_ZoomEnable_TITLE">
-        <source>Enable Zoom</source>
-        <translation>Enable Zoom</translation>
-    </message>
-    <message id="PREF_FullScreen_TITLE">
-        <source>Enable FullScreen</source>
-        <translation>Enable FullScreen</translation>
-    </message>
-    <message id="PREF_PreventSuspend_TITLE">
-        <source>Prevent Device Suspend</source>
-        <translation>Prevent Device Suspend</translation>
-    </message>
-    <message id="PREF_WallpaperStyle_TITLE">
-        <source>Wallpaper Style</source>
-        <translation>Wallpaper Style</translation>
-    </message>
-    <message id="PREF_WallpaperStyle_VALUE_Center">
-        <source>Center</source>
-        <translation>Center</translation>
-    </message>
-    <message id="PREF_WallpaperStyle_VALUE_Stretch">
-        <source>Stretch</source>
-        <translation>Stretch</translation>
-    </message>
-    <message id="PREF_WallpaperStyle_VALUE_AspectFit">
-        <source>AspectFit</source>
-        <translation>AspectFit</translation>
-    </message>
-    <message id="PREF_BrowserOrientation_TITLE">
-        <source>Browser Orientation</source>
-        <translation>Browser Orientation</translation>
-    </message>
-    <message id="PREF_BrowserOrientation_VALUE_None">
-        <source>None</source>
-        <translation>None</translation>
-    </message>
-    <message id="PREF_BrowserOrientation_VALUE_Landscape">
-        <source>Landscape</source>
-        <translation>Landscape</translation>
-    </message>
-    <message id="PREF_BrowserOrientation_VALUE_Portrait">
-        <source>Portrait</source>
-        <translation>Portrait</translation>
-    </message>
-    <message id="PREF_PasswordTimeout_TITLE">
-        <source>Restrict Settings after (Minutes)</source>
-        <translation>Restrict Settings after (Minutes)</translation>
-    </message>
-    <message id="PREF_RestrictSettings_TITLE">
-        <source>Restrict Korvel Settings Menu</source>
-        <translation>Restrict Korvel Settings Menu</translation>
-    </message>
-    <message id="PREF_UserAgents_TITLE">
-        <source>User Agent</source>
-        <translation>User Agent</translation>
-    </message>
-    <message id="PREF_MakeToast_TITLE">
-        <source>Enable Toast Messages</source>
-        <translation>Enable Toast Messages</translation>
-    </message>
-    <message id="PREF_EnableScreenSaver_TITLE">
-        <source>Enable ScreenSaver</source>
-        <translation>Enable ScreenSaver</translation>
-    </message>
-    <message id="PREF_EnableScreenSaver_DETAIL">
-        <source>Starts after the idle timeout; any touch ends it.</source>
-        <translation>Starts after the idle timeout; any touch ends it.</translation>
-    </message>
-    <message id="PREF_ScreenSaver_TITLE">
-        <source>Show</source>
-        <translation>Show</translation>
-    </message>
-    <message id="PREF_ScreenSaver_DETAIL">
-        <source>https://... or a file name</source>
-        <translation>https://... or a file name</translation>
-    </message>
-    <message id="PREF_EnableToolBar_TITLE">
-        <source>Show Navigation Toolbar</source>
-        <translation>Show Navigation Toolbar</translation>
-    </message>
-    <message id="PREF_NumberOfTaps_TITLE">
-        <source>Tap count</source>
-        <translation>Tap count</translation>
-    </message>
-    <message id="PREF_NumberOfTaps_DETAIL">
-        <source>Number of taps to access settings. Default 5.</source>
-        <translation>Number of taps to access settings. Default 5.</translation>
-    </message>
-    <message id="PREF_AccessDenied_TITLE">
-        <source>Go to Home on Access Denied</source>
-        <translation>Go to Home on Access Denied</translation>
-    </message>
-    <message id="PREF_ServerSwitch_TITLE">
-        <source>Enable Upload Server</source>
-        <translation>Enable Upload Server</translation>
-    </message>
-    <message id="PREF_Port_TITLE">
-        <source>Run on Port</source>
-        <translation>Run on Port</translation>
-    </message>
-    <message id="PREF_UploadAccessCode_TITLE">
-        <source>Upload Access Code</source>
-        <translation>Upload Access Code</translation>
-    </message>
-    <message id="PREF_UploadAccessCode_DETAIL">
-        <source>Asked of every other device that uses the upload server; empty leaves it open.</source>
-        <translation>Asked of every other device that uses the upload server; empty leaves it open.</translation>
-    </message>
-    <message id="PREF_UploadServerTLS_TITLE">
-        <source>Use HTTPS</source>
-        <translation>Use HTTPS</translation>
-    </message>
-    <message id="PREF_UploadServerTLS_DETAIL">
-        <source>With the device's own certificate, which a phone checks by its fingerprint</source>
-        <translation>With the device's own certificate, which a phone checks by its fingerprint</translation>
-    </message>
-    <message id="PREF_Zoom_TITLE">
-        <source>Set Initial Zoom Level</source>
-        <translation>Set Initial Zoom Level</translation>
-    </message>
-    <message id="PREF_Bounce_TITLE">
-        <source>WebView Bounce</source>
-        <translation>WebView Bounce</translation>
-    </message>
-    <message id="PREF_Bounce_DETAIL">
-        <source>No effect on this device: the web engine scrolls pages without bouncing.</source>
-        <translation>No effect on this device: the web engine scrolls pages without bouncing.</translation>
-    </message>
-    <message id="PREF_AllowPopup_TITLE">
-        <source>Allow Pop-Ups</source>
-        <translation>Allow Pop-Ups</translation>
-    </message>
-    <message id="PREF_AllowPopupInSameWindow_TITLE">
-        <source>Show Pop-Ups in same window</source>
-        <translation>Show Pop-Ups in same window</translation>
-    </message>
-    <message id="PREF_EnableRefreshButton_TITLE">
-        <source>Show Refresh Button</source>
-        <translation>Show Refresh Button</translation>
-    </message>
-    <message id="PREF_EnableHomeButton_TITLE">
-        <source>Show Home Button</source>
-        <translation>Show Home Button</translation>
-    </message>
-    <message id="PREF_EnableBackButton_TITLE">
-        <source>Show Back Button</source>
-        <translation>Show Back Button</translation>
-    </message>
-    <message id="PREF_EnableForwardButton_TITLE">
-        <source>Show Forward Button</source>
-        <translation>Show Forward Button</translation>
-    </message>
-    <message id="PREF_EnablePrintButton_TITLE">
-        <source>Show Print Button</source>
-        <translation>Show Print Button</translation>
-    </message>
-    <message id="PREF_RefreshImage_TITLE">
-        <source>Refresh Button Image</source>
-        <translation>Refresh Button Image</translation>
-    </message>
-    <message id="PREF_RefreshImage_DETAIL">
-        <source>Image used to show Refresh Button. Recommended size: 44*44</source>
-        <translation>Image used to show Refresh Button. Recommended size: 44*44</translation>
-    </message>
-    <message id="PREF_HomeImage_TITLE">
-        <source>Home Button Image</source>
-        <translation>Home Button Image</translation>
-    </message>
-    <message id="PREF_HomeImage_DETAIL">
-        <source>Image used to show Home Button. Recommended size: 44*44</source>
-        <translation>Image used to show Home Button. Recommended size: 44*44</translation>
-    </message>
-    <message id="PREF_BackImage_TITLE">
-        <source>Back Button Image</source>
-        <translation>Back Button Image</translation>
-    </message>
-    <message id="PREF_BackImage_DETAIL">
-        <source>Image used to show Back Button. Recommended size: 44*44</source>
-        <translation>Image used to show Back Button. Recommended size: 44*44</translation>
-    </message>
-    <message id="PREF_ForwardImage_TITLE">
-        <source>Forward Button Image</source>
-        <translation>Forward Button Image</translation>
-    </message>
-    <message id="PREF_ForwardImage_DETAIL">
-        <source>Image used to show Forward Button. Recommended size: 44*44</source>
-        <translation>Image used to show Forward Button. Recommended size: 44*44</translation>
-    </message>
-    <message id="PREF_PrintImage_TITLE">
-        <source>Print Button Image</source>
-        <translation>Print Button Image</translation>
-    </message>
-    <message id="PREF_PrintImage_DETAIL">
-        <source>Image used to show Print Button. Recommended size: 44*44</source>
-        <translation>Image used to show Print Button. Recommended size: 44*44</translation>
-    </message>
-    <message id="PREF_ToolbarImage_TITLE">
-        <source>Toolbar Background</source>
-        <translation>Toolbar Background</translation>
-    </message>
-    <message id="PREF_ToolbarImage_DETAIL">
-        <source>Image for Navigation Toolbar Background</source>
-        <translation>Image for Navigation Toolbar Background</translation>
-    </message>
-    <message id="PREF_Brightness_TITLE">
-        <source>Adjust Brightness</source>
-        <translation>Adjust Brightness</translation>
-    </message>
-    <message id="PREF_AllowDragDrop_TITLE">
-        <source>Allow Icon Relocation</source>
-        <translation>Allow Icon Relocation</translation>
-    </message>
-    <message id="PREF_AllowResize_TITLE">
-        <source>Allow Icon Resize</source>
-        <translation>Allow Icon Resize</translation>
-    </message>
-    <message id="PREF_EnableSchedulePowerSaver_TITLE">
-        <source>Schedule Power Saver</source>
-        <translation>Schedule Power Saver</translation>
-    </message>
-    <message id="PREF_EnableSchedulePowerSaver_DETAIL">
-        <source>Dim after the idle timeout only inside these hours</source>
-        <translation>Dim after the idle timeout only inside these hours</translation>
-    </message>
-    <message id="PREF_StartTime_TITLE">
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message id="PREF_StartTime_DETAIL">
-        <source>Hours</source>
-        <translation>Hours</translation>
-    </message>
-    <message id="PREF_EndTime_TITLE">
-        <source>End</source>
-        <translation>End</translation>
-    </message>
-    <message id="PREF_EndTime_DETAIL">
-        <source>Hours</source>
-        <translation>Hours</translation>
-    </message>
-    <message id="PREF_DaySelected_TITLE">
-        <source>Days</source>
-        <translation>Days</translation>
-    </message>
-    <message id="PREF_AlwaysSavePower_TITLE">
-        <source>Always Save Power</source>
-        <translation>Always Save Power</translation>
-    </message>
-    <message id="PREF_AlwaysSavePower_DETAIL">
-        <source>Dim the screen after every idle timeout</source>
-        <translation>Dim the screen after every idle timeout</translation>
-    </message>
-    <message id="PREF_UseMultiTab_TITLE">
-        <source>Enable Multi-Tab</source>
-        <translation>Enable Multi-Tab</translation>
-    </message>
-    <message id="PREF_EnableLoadingIcon_TITLE">
-        <source>Enable Loading Icon</source>
-        <translation>Enable Loading Icon</translation>
-    </message>
-    <message id="PREF_CustomUserAgentHeader_TITLE">
-        <source>Custom User Agent Header</source>
-        <translation>Custom User Agent Header</translation>
-    </message>
-    <message id="PREF_CustomUserAgentHeader_DETAIL">
-        <source>Note:If Header field is empty.Default header is set to Korvel.</source>
-        <translation>Note:If Header field is empty.Default header is set to Korvel.</translation>
-    </message>
-    <message id="PREF_EnableCustomUserAgentHeader_TITLE">
-        <source>Enable Custom User Agent Header</source>
-        <translation>Enable Custom User Agent Header</translation>
-    </message>
-    <message id="PREF_CountOfTabs_TITLE">
-        <source>Maximum Number of Tab(s)</source>
-        <translation>Maximum Number of Tab(s)</translation>
-    </message>
-    <message id="PREF_CountOfTabs_DETAIL">
-        <source>Enter a value between 1 to 8.</source>
-        <translation>Enter a value between 1 to 8.</translation>
-    </message>
-    <message id="PREF_AllowOpenFileInGoogleDocs_TITLE">
-        <source>Show Files Using Google Docs</source>
-        <translation>Show Files Using Google Docs</translation>
-    </message>
-    <message id="PREF_AllowOpenFileInGoogleDocs_DETAIL">
-        <source>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</source>
-        <translation>Documents the kiosk cannot show open in Google's online viewer (docs.google.com), which fetches them from their address: allow docs.google.com too.</translation>
-    </message>
-    <message id="PREF_AllowPDFViewer_TITLE">
-        <source>PDF Viewer</source>
-        <translation>PDF Viewer</translation>
-    </message>
-    <message id="PREF_AllowPDFViewer_DETAIL">
-        <source>Opens PDF documents in the kiosk's own reader.</source>
-        <translation>Opens PDF documents in the kiosk's own reader.</translation>
-    </message>
-    <message id="PREF_AllowDownloadInPDFViewer_TITLE">
-        <source>Allow Download</source>
-        <translation>Allow Download</translation>
-    </message>
-    <message id="PREF_AllowDownloadInPDFViewer_DETAIL">
-        <source>The reader's Download button saves the document in Documents.</source>
-        <translation>The reader's Download button saves the document in Documents.</translation>
-    </message>
-    <message id="PREF_AllowPrintInPDFViewer_TITLE">
-        <source>Allow Print</source>
-        <translation>Allow Print</translation>
-    </message>
-    <message id="PREF_AllowPrintInPDFViewer_DETAIL">
-        <source>The reader's Share sheet offers printing.</source>
-        <translation>The reader's Share sheet offers printing.</translation>
-    </message>
-    <message id="PREF_AllowFileDownloadInDevice_TITLE">
-        <source>Allow Downloads</source>
-        <translation>Allow Downloads</translation>
-    </message>
-    <message id="PREF_AllowFileDownloadInDevice_DETAIL">
-        <source>Allows files to be downloaded to this device</source>
-        <translation>Allows files to be downloaded to this device</translation>
-    </message>
-    <message id="PREF_AllowOpenFileAfterDownload_TITLE">
-        <source>Open File After Download</source>
-        <translation>Open File After Download</translation>
-    </message>
-    <message id="PREF_AllowOpenFileAfterDownload_DETAIL">
-        <source>Opens a file as soon as it has downloaded</source>
-        <translation>Opens a file as soon as it has downloaded</translation>
-    </message>
-    <message id="PREF_KeepDownloadHistory_TITLE">
-        <source>Keep Download History</source>
-        <translation>Keep Download History</translation>
-    </message>
-    <message id="PREF_KeepDownloadHistory_DETAIL">
-        <source>Keeps a list of downloaded files</source>
-        <translation>Keeps a list of downloaded files</translation>
-    </message>
-    <message id="PREF_RendererMemoryLimitMB_TITLE">
-        <source>Page Memory Limit (MB)</source>
-        <translation>Page Memory Limit (MB)</translation>
-    </message>
-    <message id="PREF_RendererMemoryLimitMB_DETAIL">
-        <source>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</source>
-        <translation>A page whose renderer grows past this is reloaded once nobody touches the kiosk. 0: 1 GiB or half the memory, whichever is less.</translation>
-    </message>
-    <message id="PREF_RestartDailyAt_TITLE">
-        <source>Restart Daily At (HH:MM)</source>
-        <translation>Restart Daily At (HH:MM)</translation>
-    </message>
-    <message id="PREF_RestartDailyAt_DETAIL">
-        <source>Korvel restarts at this time, or later once nobody uses it. Empty: never.</source>
-        <translation>Korvel restarts at this time, or later once nobody uses it. Empty: never.</translation>
-    </message>
-    <message id="PREF_StrictSubresources_TITLE">
-        <source>Strict Loading</source>
-        <translation>Strict Loading</translation>
-    </message>
-    <message id="PREF_AlsoAllowedForLoading_TITLE">
-        <source>Also allowed for loading</source>
-        <translation>Also allowed for loading</translation>
-    </message>
-    <message id="PREF_LearnSubresources_TITLE">
-        <source>Learn What Pages Load</source>
-        <translation>Learn What Pages Load</translation>
     </message>
     <message id="ADMIN_ABOUT">
         <source>About</source>
