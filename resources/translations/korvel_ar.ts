@@ -2238,5 +2238,33 @@
  3. أدخل عنوان URL للموقع المراد السماح به.
  4. انقر على «إضافة» في شريط التنقل، ثم ارجع بزر الرجوع في شريط التنقل حتى الخروج.</translation>
     </message>
+    <message id="PREF_Language_TITLE">
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message id="PREF_Language_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>لغة الشاشات ولوحة المفاتيح على الشاشة، واللغة المطلوبة من صفحات الويب.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>لا تُحمَّل الصفحات إلا من المواقع المسموح بها والمضيفين أدناه</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>مضيفون يمكن لأي صفحة التحميل منهم، مع نطاقاتهم الفرعية</translation>
+    </message>
+    <message id="PREF_LearnSubresources_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>تسجيل المضيفين؛ korvelctl learn show و learn apply</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_TITLE">
+        <source>Arrow Key Navigation</source>
+        <translation>التنقل بمفاتيح الأسهم</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_DETAIL">
+        <source>Arrow keys move between the links and fields of a page</source>
+        <translation>تنقل مفاتيح الأسهم بين روابط الصفحة وحقولها</translation>
+    </message>
 </context>
 </TS>

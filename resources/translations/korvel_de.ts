@@ -2234,5 +2234,33 @@
  3. Geben Sie die URL der Website ein, die erlaubt werden soll.
  4. Tippen Sie in der Navigationsleiste auf „Hinzufügen“ und gehen Sie mit der linken Navigationsleiste zurück, bis Sie die Einstellungen verlassen.</translation>
     </message>
+    <message id="PREF_Language_TITLE">
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message id="PREF_Language_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>Die Sprache der Bildschirme und der Bildschirmtastatur sowie die Sprache, in der Webseiten angefragt werden.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Seiten laden nur von den erlaubten Websites und den Hosts unten</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosts, von denen jede Seite laden darf, samt ihren Subdomains</translation>
+    </message>
+    <message id="PREF_LearnSubresources_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Hosts aufzeichnen; korvelctl learn show und learn apply</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_TITLE">
+        <source>Arrow Key Navigation</source>
+        <translation>Navigation mit Pfeiltasten</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_DETAIL">
+        <source>Arrow keys move between the links and fields of a page</source>
+        <translation>Pfeiltasten springen zwischen den Links und Feldern einer Seite</translation>
+    </message>
 </context>
 </TS>

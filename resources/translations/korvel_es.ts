@@ -2234,5 +2234,33 @@
  3. Introduzca la URL del sitio web que quiere permitir.
  4. Toque «Añadir» en la barra de navegación y vuelva atrás con la barra de navegación izquierda hasta salir.</translation>
     </message>
+    <message id="PREF_Language_TITLE">
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message id="PREF_Language_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>El idioma de las pantallas y del teclado en pantalla, y el que se pide a las páginas web.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Las páginas solo cargan desde los sitios web permitidos y los hosts de abajo</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosts desde los que cualquier página puede cargar, con sus subdominios</translation>
+    </message>
+    <message id="PREF_LearnSubresources_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Registrar los hosts; korvelctl learn show y learn apply</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_TITLE">
+        <source>Arrow Key Navigation</source>
+        <translation>Navegación con flechas</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_DETAIL">
+        <source>Arrow keys move between the links and fields of a page</source>
+        <translation>Las teclas de flecha pasan de un enlace o campo a otro de la página</translation>
+    </message>
 </context>
 </TS>

@@ -2234,5 +2234,33 @@
  3. Saisissez l'URL du site à autoriser.
  4. Touchez « Ajouter » dans la barre de navigation, puis revenez en arrière avec la barre de navigation de gauche jusqu'à la sortie.</translation>
     </message>
+    <message id="PREF_Language_TITLE">
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message id="PREF_Language_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>La langue des écrans et du clavier à l'écran, et celle demandée aux pages web.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Les pages ne se chargent que depuis les sites autorisés et les hôtes ci-dessous</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hôtes depuis lesquels toute page peut charger, avec leurs sous-domaines</translation>
+    </message>
+    <message id="PREF_LearnSubresources_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Enregistrer les hôtes ; korvelctl learn show et learn apply</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_TITLE">
+        <source>Arrow Key Navigation</source>
+        <translation>Navigation avec les flèches</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_DETAIL">
+        <source>Arrow keys move between the links and fields of a page</source>
+        <translation>Les touches fléchées passent d'un lien ou d'un champ à l'autre sur la page</translation>
+    </message>
 </context>
 </TS>

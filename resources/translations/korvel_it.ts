@@ -2234,5 +2234,33 @@
  3. Inserisci l'URL del sito web da consentire.
  4. Tocca “Aggiungi” nella barra di navigazione e torna indietro con la barra di navigazione a sinistra fino a uscire.</translation>
     </message>
+    <message id="PREF_Language_TITLE">
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message id="PREF_Language_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>La lingua delle schermate e della tastiera sullo schermo, e la lingua preferita per le pagine web.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Le pagine caricano solo dai siti web consentiti e dagli host qui sotto</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Host da cui ogni pagina può caricare, con i loro sottodomini</translation>
+    </message>
+    <message id="PREF_LearnSubresources_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Registra gli host; korvelctl learn show e learn apply</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_TITLE">
+        <source>Arrow Key Navigation</source>
+        <translation>Navigazione con i tasti freccia</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_DETAIL">
+        <source>Arrow keys move between the links and fields of a page</source>
+        <translation>I tasti freccia spostano tra i link e i campi di una pagina</translation>
+    </message>
 </context>
 </TS>

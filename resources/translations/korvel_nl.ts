@@ -2234,5 +2234,33 @@
  3. Voer de URL in van de website die u wilt toestaan.
  4. Tik op ‘Toevoegen’ in de navigatiebalk en ga met de navigatiebalk links terug tot u de instellingen verlaat.</translation>
     </message>
+    <message id="PREF_Language_TITLE">
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message id="PREF_Language_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>De taal van de schermen en het schermtoetsenbord, en de voorkeurstaal voor webpagina's.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Pagina's laden alleen van de toegestane websites en de hosts hieronder</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosts waarvan elke pagina mag laden, met hun subdomeinen</translation>
+    </message>
+    <message id="PREF_LearnSubresources_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Hosts vastleggen; korvelctl learn show en learn apply</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_TITLE">
+        <source>Arrow Key Navigation</source>
+        <translation>Navigatie met pijltjestoetsen</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_DETAIL">
+        <source>Arrow keys move between the links and fields of a page</source>
+        <translation>Met de pijltjestoetsen gaat u tussen de links en velden van een pagina</translation>
+    </message>
 </context>
 </TS>

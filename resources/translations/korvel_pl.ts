@@ -2235,5 +2235,33 @@
  3. Wpisać adres URL witryny, która ma być dozwolona.
  4. Dotknąć „Dodaj” na pasku nawigacji i wracać lewym przyciskiem paska nawigacji aż do wyjścia.</translation>
     </message>
+    <message id="PREF_Language_TITLE">
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message id="PREF_Language_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>Język ekranów i klawiatury ekranowej oraz preferowany język stron internetowych.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>Strony wczytują zasoby tylko z dozwolonych witryn i poniższych hostów</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Hosty, z których każda strona może wczytywać zasoby, wraz z subdomenami</translation>
+    </message>
+    <message id="PREF_LearnSubresources_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Rejestrowanie hostów; korvelctl learn show i learn apply</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_TITLE">
+        <source>Arrow Key Navigation</source>
+        <translation>Nawigacja klawiszami strzałek</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_DETAIL">
+        <source>Arrow keys move between the links and fields of a page</source>
+        <translation>Klawisze strzałek przechodzą między linkami i polami strony</translation>
+    </message>
 </context>
 </TS>

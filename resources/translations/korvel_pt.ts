@@ -2234,5 +2234,33 @@
  3. Introduza o URL do site a permitir.
  4. Toque em 'Adicionar' na barra de navegação e volte atrás com a barra de navegação à esquerda até sair.</translation>
     </message>
+    <message id="PREF_Language_TITLE">
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message id="PREF_Language_DETAIL">
+        <source>The language of the screens, of the on-screen keyboard and the one web pages are asked for.</source>
+        <translation>O idioma dos ecrãs, do teclado no ecrã e o idioma pedido às páginas web.</translation>
+    </message>
+    <message id="PREF_StrictSubresources_DETAIL">
+        <source>Pages load only from the allowed websites and the hosts below</source>
+        <translation>As páginas só carregam a partir dos sites permitidos e dos anfitriões abaixo</translation>
+    </message>
+    <message id="PREF_AlsoAllowedForLoading_DETAIL">
+        <source>Hosts every page may load from, with their sub-domains</source>
+        <translation>Anfitriões a partir dos quais qualquer página pode carregar, com os seus subdomínios</translation>
+    </message>
+    <message id="PREF_LearnSubresources_DETAIL">
+        <source>Record the hosts; korvelctl learn show and learn apply</source>
+        <translation>Registar os anfitriões; korvelctl learn show e learn apply</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_TITLE">
+        <source>Arrow Key Navigation</source>
+        <translation>Navegação com as setas</translation>
+    </message>
+    <message id="PREF_SpatialNavigation_DETAIL">
+        <source>Arrow keys move between the links and fields of a page</source>
+        <translation>As teclas de seta passam de link em link e de campo em campo na página</translation>
+    </message>
 </context>
 </TS>
