@@ -12,12 +12,12 @@ const QString proxySwitch = QStringLiteral("--proxy-server=");
 // One proxy of the engine's list: "[kind://]host[:port]", or "direct://".
 std::optional<EngineProxy> parseOne(const QString& text, bool& understood)
 {
-    QString spec = text.trimmed();
-    if (spec.compare(QLatin1String("direct://"), Qt::CaseInsensitive) == 0)
+    QString address = text.trimmed();
+    if (address.compare(QLatin1String("direct://"), Qt::CaseInsensitive) == 0)
         return std::nullopt;
-    if (!spec.contains(QLatin1String("://")))
-        spec.prepend(QLatin1String("http://"));
-    const QUrl url(spec, QUrl::StrictMode);
+    if (!address.contains(QLatin1String("://")))
+        address.prepend(QLatin1String("http://"));
+    const QUrl url(address, QUrl::StrictMode);
     const QString kind = url.scheme().toLower();
     EngineProxy proxy;
     proxy.host = url.host();
