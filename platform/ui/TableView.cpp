@@ -27,7 +27,7 @@ namespace korvel {
 namespace {
 
 constexpr int sliderSteps = 1000;
-constexpr int accessoryRoom = 36;   // right margin kept for a drawn chevron or check mark
+constexpr int accessoryRoom = 36;   // end margin kept for a drawn chevron or check mark
 constexpr int tapSlop = 12;         // a finger that moved further was scrolling, not tapping
 constexpr int widestContent = 760;  // rows wider than this are hard to read across
 
@@ -93,8 +93,7 @@ TableCell::TableCell(const TableRow& row, QWidget* parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     setEnabled(row.enabled);
     auto* layout = new QHBoxLayout(this);
-    const bool drawnAccessory = row.accessory == Accessory::Disclosure || row.accessory == Accessory::Checkmark;
-    layout->setContentsMargins(Theme::margin, 6, drawnAccessory ? accessoryRoom : Theme::margin - 4, 6);
+    placeMargins();
     layout->setSpacing(12);
     m_textLeft = Theme::margin;
 
@@ -237,6 +236,33 @@ TableCell::TableCell(const TableRow& row, QWidget* parent)
         setAccessibleName(row.title);
         break;
     }
+}
+
+// A layout's margins are not mirrored with its items: right to left, the room kept for the drawn
+// chevron or check mark must be on the left, where they are drawn, or a value runs under them.
+void TableCell::placeMargins()
+{
+    const bool drawnAccessory = m_row.accessory == Accessory::Disclosure || m_row.accessory == Accessory::Checkmark;
+    const int start = Theme::margin;
+    const int end = drawnAccessory ? accessoryRoom : Theme::margin - 4;
+    if (isRightToLeft())
+        layout()->setContentsMargins(end, 6, start, 6);
+    else
+        layout()->setContentsMargins(start, 6, end, 6);
+}
+
+QRect TableCell::accessoryRect() const
+{
+    if (m_row.accessory != Accessory::Disclosure && m_row.accessory != Accessory::Checkmark)
+        return QRect();
+    return isRightToLeft() ? QRect(0, 0, accessoryRoom, height()) : QRect(width() - accessoryRoom, 0, accessoryRoom, height());
+}
+
+void TableCell::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeMargins();
 }
 
 void TableCell::setLast(bool last)

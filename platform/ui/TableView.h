@@ -75,6 +75,8 @@ public:
     // Marks or unmarks a Checkmark row in place.
     void setChecked(bool checked);
     bool isHighlighted() const { return m_pressed; }
+    // Where the chevron or check mark is drawn, at the row's end; empty for other accessories.
+    QRect accessoryRect() const;
 
 Q_SIGNALS:
     void tapped();
@@ -85,6 +87,7 @@ Q_SIGNALS:
     void sliderChanged(double value);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -92,6 +95,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void placeMargins();
+
     TableRow m_row;
     QLabel* m_image = nullptr;
     QLabel* m_title = nullptr;

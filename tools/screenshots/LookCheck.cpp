@@ -214,6 +214,26 @@ QString needs(int needW, int needH, const QSize& has)
     return QStringLiteral("text cut off: needs %1x%2 px, has %3x%4").arg(needW).arg(needH).arg(has.width()).arg(has.height());
 }
 
+// A row's title or value that reaches into the room of its drawn chevron or check mark, where the
+// two are painted over each other.
+QString underAccessory(const QWidget* w)
+{
+    const auto* cell = qobject_cast<const TableCell*>(w->parentWidget());
+    const auto* label = qobject_cast<const QLabel*>(w);
+    if (!cell || !label || label->text().trimmed().isEmpty() || (label != cell->titleLabel() && label != cell->detailLabel()))
+        return QString();
+    const QRect accessory = cell->accessoryRect();
+    const QRect text = label->geometry();
+    if (accessory.isEmpty() || !text.intersects(accessory))
+        return QString();
+    return QStringLiteral("runs under the row's %1: x %2 to %3, the accessory x %4 to %5")
+        .arg(cell->row().accessory == Accessory::Disclosure ? QStringLiteral("chevron") : QStringLiteral("check mark"))
+        .arg(text.left())
+        .arg(text.right())
+        .arg(accessory.left())
+        .arg(accessory.right());
+}
+
 }  // namespace
 
 QString LookCheck::overflow(const QWidget* w)
@@ -272,11 +292,11 @@ double LookCheck::contrast(const QColor& a, const QColor& b)
     return (la + 0.05) / (lb + 0.05);
 }
 
-QStringList LookCheck::offenders(const QString& screen)
+QStringList LookCheck::offenders(const QString& screen, bool fitOnly)
 {
     QStringList found;
     const QList<QRect> covered = foreignWindows();
-    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = fitOnly ? QImage() : QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible() || window->windowOpacity() == 0)
@@ -300,7 +320,7 @@ QStringList LookCheck::offenders(const QString& screen)
             const QWidget* onTop = QApplication::widgetAt(onScreen.center());
             if (onTop && onTop != w && !w->isAncestorOf(onTop) && !onTop->isAncestorOf(w))
                 continue;
-            if (interactive(w) && whole) {
+            if (interactive(w) && whole && !fitOnly) {
                 const QSize target = targetSize(w);
                 if (target.width() < minimumTarget || target.height() < minimumTarget)
                     found << QStringLiteral("%1: %2: %3x%4 px").arg(screen, describe(w)).arg(target.width()).arg(target.height());
@@ -308,9 +328,11 @@ QStringList LookCheck::offenders(const QString& screen)
             if (whole) {
                 if (const QString cut = overflow(w); !cut.isEmpty())
                     found << QStringLiteral("%1: %2: %3").arg(screen, describe(w), cut);
+                if (const QString under = underAccessory(w); !under.isEmpty())
+                    found << QStringLiteral("%1: %2: %3").arg(screen, describe(w), under);
             }
             QColor text;
-            if (w->isEnabled() && whole && textColour(w, &text)) {
+            if (!fitOnly && w->isEnabled() && whole && textColour(w, &text)) {
                 const QColor behind = backgroundColour(shot, onScreen);
                 const double ratio = contrast(over(text, behind), behind);
                 if (ratio < minimumContrast)

@@ -21,7 +21,8 @@ struct LookCheck {
     // WCAG relative-luminance contrast of two opaque colours, 1 to 21.
     static double contrast(const QColor& a, const QColor& b);
     // One line per offender, "<screen>: <widget>: <what>", for every visible top-level window.
-    static QStringList offenders(const QString& screen);
+    // fitOnly judges only whether the texts fit, which is what changes with the language.
+    static QStringList offenders(const QString& screen, bool fitOnly = false);
     // Why `w`'s text does not fit it ("needs 212x20 px, has 180x20"); empty when it fits, or when
     // it shortens its text by design (the property "elidesByDesign").
     static QString overflow(const QWidget* w);

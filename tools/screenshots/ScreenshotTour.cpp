@@ -110,6 +110,8 @@ QString outputDirectory;
 int failures = 0;
 // With --check every picture is also judged for finger size and text contrast.
 bool checkLook = false;
+// With --fit only the fit of every text in its control is judged: what a language changes.
+bool checkFit = false;
 QStringList lookOffenders;
 bool darkRun = false;
 // With --lang the kiosk speaks that language, as its "Language" preference makes it.
@@ -152,6 +154,11 @@ void shoot(const QString& name)
     if (walkOnly || checkLook)
         lookOffenders += AccessibilityWalk::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()));
     if (walkOnly) {
+        if (checkLook || checkFit) {
+            // The layouts of the step before run first; no picture needs a longer pause.
+            waitFor(60, [] { return false; });
+            lookOffenders += LookCheck::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()), !checkLook);
+        }
         std::printf("%s\n", qPrintable(name));
         std::fflush(stdout);
         return;
@@ -166,8 +173,8 @@ void shoot(const QString& name)
         return;
     }
     std::printf("%s\n", qPrintable(file));
-    if (checkLook)
-        lookOffenders += LookCheck::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()));
+    if (checkLook || checkFit)
+        lookOffenders += LookCheck::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()), !checkLook);
 }
 
 template <typename T>
@@ -397,12 +404,14 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         checkLook = checkLook || qstrcmp(argv[i], "--check") == 0;
         walkOnly = walkOnly || qstrcmp(argv[i], "--walk") == 0;
+        checkFit = checkFit || qstrcmp(argv[i], "--fit") == 0;
     }
     if (walkOnly)
         outputDirectory = QDir::tempPath();
     if (outputDirectory.isEmpty()) {
-        std::fprintf(stderr, "usage: screenshot_tour --out DIR [--appearance light|dark] [--lang LANG] [--check] (under an X server)\n"
-                             "       screenshot_tour --walk [--appearance light|dark] (any platform; no pictures)\n");
+        std::fprintf(stderr, "usage: screenshot_tour --out DIR [--appearance light|dark] [--lang LANG] [--check|--fit] (under an X server)\n"
+                             "       screenshot_tour --walk [--appearance light|dark] [--lang LANG] [--check|--fit] (no pictures;\n"
+                             "       --check and --fit need an X server)\n");
         return 2;
     }
     QDir().mkpath(outputDirectory);
@@ -916,7 +925,7 @@ int main(int argc, char** argv)
     // teardown order of a program that ends right after showing it, and nothing here needs it.
     for (const QString& offender : std::as_const(lookOffenders))
         std::fprintf(stderr, "look: %s\n", qPrintable(offender));
-    if (checkLook || walkOnly)
+    if (checkLook || checkFit || walkOnly)
         std::fprintf(stderr, "look: %lld offender(s)\n", static_cast<long long>(lookOffenders.size()));
     std::fflush(stdout);
     std::fflush(stderr);
