@@ -9,6 +9,7 @@
 #include "app/ui/KVPasswordAlert.h"
 #include "app/ui/KVStatusBar.h"
 #include "app/ui/LanguageSwitch.h"
+#include "app/ui/MotionLock.h"
 #include "browser/AdminAccess.h"
 #include "browser/HandedOverAddress.h"
 #include "browser/PowerSaver.h"
@@ -32,8 +33,6 @@
 
 #include <QEvent>
 #include <QFile>
-#include <QLabel>
-#include <QVBoxLayout>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -177,20 +176,7 @@ void KorvelShell::installIdleBehaviour(NavigationStack* stack)
     m_delegate->powerStateOff = [saver] { saver->powerStateOff(); };
     KVScreensaver* screensaver = KVScreensaver::getScreensaverObject();
     screensaver->setHost(stack);
-    // The motion lock: the visible screen dimmed and out of reach until the device is at rest.
-    auto* lock = new DimmingOverlay(QColor(0, 0, 0, 191), stack);
-    lock->setObjectName(QStringLiteral("drivingModeView"));
-    auto* words = new QLabel(lock);
-    //% "The screen is locked while the device is moving."
-    words->setText(qtTrId("TEXT_MOTION_LOCKED"));
-    words->setAlignment(Qt::AlignCenter);
-    words->setWordWrap(true);
-    // On a panel of its own, so it reads over any page.
-    words->setStyleSheet(QStringLiteral("color: white; background: rgba(0, 0, 0, 230); border-radius: 16px; padding: 28px 36px;"));
-    words->setFont(Theme::titleFont());
-    words->setMaximumWidth(560);
-    auto* lockLayout = new QVBoxLayout(lock);
-    lockLayout->addWidget(words, 0, Qt::AlignCenter);
+    DimmingOverlay* lock = MotionLock::make(stack);
     m_delegate->showDrivingModeView = [lock, stack](bool shown) {
         if (shown)
             lock->showOver(stack);
