@@ -17,6 +17,7 @@
 #include "platform/NotificationNames.h"
 #include "platform/Timer.h"
 #include "platform/ui/Images.h"
+#include "platform/ui/Accessibility.h"
 #include "platform/ui/Theme.h"
 #include "platform/ui/Toast.h"
 #include "policy/WebsiteRules.h"
@@ -390,6 +391,13 @@ void BrowserTabsController::refreshCollectionViewSize()
             c->setFixedSize(cellWidth, heightForTabbarController() - 6);
     }
     m_stripContent->setFixedSize(cellWidth * int(m_cells.size()), heightForTabbarController() - 6);
+    // The Tab key goes through the tabs as they stand, then to the new-tab button after them.
+    QList<QWidget*> strip;
+    for (TabCell* c : std::as_const(m_cells)) {
+        if (c)
+            strip << c << c->closeButton();
+    }
+    Accessibility::tabInOrder(strip << m_addButton);
 }
 
 void BrowserTabsController::resizeEvent(QResizeEvent* event)

@@ -20,6 +20,7 @@
 #include "platform/ui/Alert.h"
 #include "platform/Clock.h"
 #include "platform/ui/Images.h"
+#include "platform/ui/Accessibility.h"
 #include "platform/ui/Theme.h"
 #include "platform/Device.h"
 #include "platform/KeepAwake.h"
@@ -97,6 +98,8 @@ KVHomePageViewController::KVHomePageViewController(QWidget* parent)
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The Tab key goes from icon to icon (the list scrolls to each) and on to the downloads bar.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_grid = new HomeGridView;
     m_scroll->setWidget(m_grid);
     layout->addWidget(m_scroll);
@@ -440,6 +443,9 @@ void KVHomePageViewController::reloadData()
     layoutCells();
     for (HomeIconCell* cell : std::as_const(m_cells))
         cell->show();
+    // The Tab key goes through the icons, then on to the downloads bar under them.
+    if (!m_cells.isEmpty())
+        Accessibility::tabInOrder({m_cells.last(), m_downloadsBarView->findChild<QToolButton*>(QStringLiteral("downloadsItem"))});
 }
 
 void KVHomePageViewController::layoutCells()

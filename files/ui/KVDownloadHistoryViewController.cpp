@@ -2,6 +2,7 @@
 
 #include "files/ui/FileSheet.h"
 #include "platform/NotificationCenter.h"
+#include "platform/ui/Accessibility.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/KeyWindow.h"
 #include "platform/ui/NavigationStack.h"
@@ -131,6 +132,10 @@ void KVDownloadHistoryViewController::reloadData()
     }
     m_selected = stillListed;
     m_table->setSections(m_entries.isEmpty() ? QList<TableSection>{} : QList<TableSection>{section});
+    // The Tab key reaches the edit bar under the list after the rows, which are made anew here.
+    if (const QList<TableCell*> rows = m_table->visibleCells(); !rows.isEmpty()) {
+        Accessibility::tabInOrder({rows.last(), m_selectAll, m_delete});
+    }
     updateEditBar();
     updateBarButton();
 }

@@ -135,6 +135,20 @@ void Accessibility::markControl(QWidget* widget, QAccessible::Role role, const Q
         widget->setFocusPolicy(Qt::TabFocus);
 }
 
+void Accessibility::tabInOrder(const QList<QWidget*>& widgets)
+{
+    QWidget* before = nullptr;
+    for (QWidget* widget : widgets) {
+        if (!widget)
+            continue;
+        if (qobject_cast<QAbstractButton*>(widget) && widget->focusPolicy() == Qt::NoFocus)
+            widget->setFocusPolicy(Qt::TabFocus);
+        if (before)
+            QWidget::setTabOrder(before, widget);
+        before = widget;
+    }
+}
+
 void Accessibility::setChecked(QWidget* widget, bool checked)
 {
     if (widget->property(kChecked).toBool() == checked && widget->property(kChecked).isValid())

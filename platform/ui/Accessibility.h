@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QList>
 
 class QApplication;
 class QWidget;
@@ -24,6 +25,10 @@ struct Accessibility {
     static void setChecked(QWidget* widget, bool checked);
     // The current value a control reports (the chosen segment, for example).
     static void setValue(QWidget* widget, const QString& value);
+    // Puts the widgets one after another in the Tab order, as they are shown. A button is made
+    // reachable with Tab first, as it will be when shown: Qt leaves the order of a widget that
+    // takes no focus as it is.
+    static void tabInOrder(const QList<QWidget*>& widgets);
 };
 
 }  // namespace korvel

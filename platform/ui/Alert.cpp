@@ -1,5 +1,7 @@
 #include "platform/ui/Alert.h"
 
+#include "platform/ui/Accessibility.h"
+
 #include "platform/Timer.h"
 #include "platform/ui/KeyWindow.h"
 #include "platform/ui/Theme.h"
@@ -362,13 +364,17 @@ void Alert::arrangeButtons()
     for (int i = 0; i < m_buttons.size(); ++i)
         (m_roles.at(i) == Role::Cancel ? cancels : others).append(i);
     const QList<int> order = stacked ? others + cancels : cancels + others;
+    QList<QWidget*> shown;
     for (const int index : order) {
         if (stacked && m_style == Style::Sheet && index == cancels.value(0, -1) && !others.isEmpty())
             box->addSpacing(8);
         QPushButton* button = m_buttons.at(index);
         button->setProperty("besideOther", !stacked && box->count() > 0);
         box->addWidget(button);
+        shown << button;
     }
+    // The Tab key goes through the buttons in the order they are shown in.
+    Accessibility::tabInOrder(shown);
 }
 
 // The part of the alert's area that an on-screen keyboard leaves free.

@@ -12,22 +12,24 @@ namespace korvel {
 
 namespace {
 
-// Keeps a widget at one end of its field, whatever the field's size.
+// Keeps a widget at one end of its field, whatever the field's size and direction: right to left
+// the end is on the left. The typed text keeps clear of it.
 class EndPlacer final : public QObject {
 public:
-    EndPlacer(QLineEdit* field, QWidget* placed, bool right)
+    EndPlacer(QLineEdit* field, QWidget* placed, bool atEnd, int room)
         : QObject(placed)
         , m_field(field)
         , m_placed(placed)
-        , m_right(right)
+        , m_atEnd(atEnd)
     {
+        field->setProperty(atEnd ? "endTextRoom" : "startTextRoom", room);
         field->installEventFilter(this);
         place();
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_field && event->type() == QEvent::Resize)
+        if (watched == m_field && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutDirectionChange))
             place();
         return false;
     }
@@ -35,12 +37,18 @@ public:
 private:
     void place()
     {
-        m_placed->move(m_right ? m_field->width() - m_placed->width() : 0, (m_field->height() - m_placed->height()) / 2);
+        const bool rtl = m_field->isRightToLeft();
+        const bool right = m_atEnd != rtl;
+        m_placed->move(right ? m_field->width() - m_placed->width() : 0, (m_field->height() - m_placed->height()) / 2);
+        const int start = m_field->property("startTextRoom").toInt();
+        const int end = m_field->property("endTextRoom").toInt();
+        const QMargins margins = m_field->textMargins();
+        m_field->setTextMargins(rtl ? end : start, margins.top(), rtl ? start : end, margins.bottom());
     }
 
     QLineEdit* m_field;
     QWidget* m_placed;
-    bool m_right;
+    bool m_atEnd;
 };
 
 }  // namespace
@@ -59,16 +67,14 @@ QToolButton* addClearButton(QLineEdit* field)
     button->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; }"));
     //% "Clear"
     button->setAccessibleName(qtTrId("TEXT_CLEAR_FIELD"));
-    // The typed text stops before the button instead of running under it.
-    const QMargins margins = field->textMargins();
-    field->setTextMargins(margins.left(), margins.top(), side - 8, margins.bottom());
     button->setVisible(!field->text().isEmpty());
     QObject::connect(field, &QLineEdit::textChanged, button, [button](const QString& text) { button->setVisible(!text.isEmpty()); });
     QObject::connect(button, &QToolButton::clicked, field, [field] {
         field->clear();
         Q_EMIT field->textEdited(QString());
     });
-    new EndPlacer(field, button, true);
+    // The typed text stops before the button instead of running under it.
+    new EndPlacer(field, button, true, side - 8);
     return button;
 }
 
@@ -82,9 +88,7 @@ QLabel* addLeadingIcon(QLineEdit* field, const QIcon& icon)
     label->setPixmap(icon.pixmap(QSize(20, 20), field->devicePixelRatioF()));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setStyleSheet(QStringLiteral("background: transparent;"));
-    const QMargins margins = field->textMargins();
-    field->setTextMargins(side - 8, margins.top(), margins.right(), margins.bottom());
-    new EndPlacer(field, label, false);
+    new EndPlacer(field, label, false, side - 8);
     return label;
 }
 

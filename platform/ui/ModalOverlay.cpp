@@ -100,10 +100,10 @@ void ModalOverlay::keyReleaseEvent(QKeyEvent* event)
 // Tab and Backtab go round the overlay's own controls and never out to the window under it.
 bool ModalOverlay::focusNextPrevChild(bool next)
 {
+    // In the window's Tab order, as the screens under it go.
     QList<QWidget*> chain;
-    const QList<QWidget*> descendants = findChildren<QWidget*>();
-    for (QWidget* widget : descendants) {
-        if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
+    for (QWidget* widget = nextInFocusChain(); widget && widget != this; widget = widget->nextInFocusChain()) {
+        if (isAncestorOf(widget) && widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
             chain.append(widget);
     }
     if (chain.isEmpty())

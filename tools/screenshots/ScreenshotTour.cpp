@@ -151,12 +151,14 @@ void waitForKeyboard()
 
 void shoot(const QString& name)
 {
+    // The layouts of the step before run first: the walk judges where the controls stand. No
+    // picture needs a longer pause.
+    if (walkOnly)
+        waitFor(60, [] { return false; });
     if (walkOnly || checkLook)
         lookOffenders += AccessibilityWalk::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()));
     if (walkOnly) {
         if (checkLook || checkFit) {
-            // The layouts of the step before run first; no picture needs a longer pause.
-            waitFor(60, [] { return false; });
             lookOffenders += LookCheck::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()), !checkLook);
         }
         std::printf("%s\n", qPrintable(name));
