@@ -72,7 +72,8 @@ Alert::Alert(Style style, const QString& title, const QString& message, QWidget*
                        "QFrame#alertPanel QPushButton:pressed { background: %6; }"
                        "QFrame#alertPanel QPushButton[alertRole=\"cancel\"] { font-weight: 600; }"
                        "QFrame#alertPanel QPushButton[alertRole=\"destructive\"] { color: %7; }"
-                       "QFrame#alertPanel QPushButton[besideOther=\"true\"] { border-left: 1px solid %3; }")
+                       "QFrame#alertPanel QPushButton[besideOther=\"left\"] { border-left: 1px solid %3; }"
+                       "QFrame#alertPanel QPushButton[besideOther=\"right\"] { border-right: 1px solid %3; }")
             .arg(theme.cell.name(), theme.label.name(), theme.separator.name(), theme.tint.name())
             .arg(Theme::touchTarget)
             .arg(theme.selection.name(), theme.destructive.name()));
@@ -369,7 +370,9 @@ void Alert::arrangeButtons()
         if (stacked && m_style == Style::Sheet && index == cancels.value(0, -1) && !others.isEmpty())
             box->addSpacing(8);
         QPushButton* button = m_buttons.at(index);
-        button->setProperty("besideOther", !stacked && box->count() > 0);
+        // The line between two buttons side by side; style sheets do not mirror it right to left.
+        const bool beside = !stacked && box->count() > 0;
+        button->setProperty("besideOther", beside ? (isRightToLeft() ? QStringLiteral("right") : QStringLiteral("left")) : QString());
         box->addWidget(button);
         shown << button;
     }

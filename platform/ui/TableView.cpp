@@ -93,7 +93,6 @@ TableCell::TableCell(const TableRow& row, QWidget* parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     setEnabled(row.enabled);
     auto* layout = new QHBoxLayout(this);
-    placeMargins();
     layout->setSpacing(12);
     m_textLeft = Theme::margin;
 
@@ -236,6 +235,7 @@ TableCell::TableCell(const TableRow& row, QWidget* parent)
         setAccessibleName(row.title);
         break;
     }
+    placeMargins();
 }
 
 // A layout's margins are not mirrored with its items: right to left, the room kept for the drawn
@@ -249,6 +249,13 @@ void TableCell::placeMargins()
         layout()->setContentsMargins(end, 6, start, 6);
     else
         layout()->setContentsMargins(start, 6, end, 6);
+    // A wrapped text takes its direction from its first letters: a subtitle that starts with a
+    // Latin name ("Korvel ...") would stand at the left of a right-to-left row.
+    const Qt::Alignment side = isRightToLeft() ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft | Qt::AlignAbsolute;
+    for (QLabel* label : {m_title, m_detail}) {
+        if (label && label->wordWrap())
+            label->setAlignment(side | Qt::AlignVCenter);
+    }
 }
 
 QRect TableCell::accessoryRect() const
