@@ -91,7 +91,8 @@ void HomeIconCell::resizeEvent(QResizeEvent*)
 void HomeIconCell::layoutContent()
 {
     // Subviews follow the cell, so a resized icon keeps its proportions.
-    const int titleHeight = std::min(ThemeLegibility::scaled(kTitleHeight), height() / 4);
+    // A line of the title's font (larger text makes it taller), at most a third of the cell.
+    const int titleHeight = std::min(std::max(kTitleHeight, m_titleLabel->fontMetrics().height()), height() / 3);
     m_imageLabel->setGeometry(0, 0, width(), height() - titleHeight);
     m_titleLabel->setGeometry(0, height() - titleHeight, width(), titleHeight);
     // A long title ends in an ellipsis under its icon rather than being cut at the cell's edges.
