@@ -201,8 +201,11 @@ void Theme::apply(QApplication& application)
     palette.setColor(QPalette::Button, t.cell);
     palette.setColor(QPalette::ButtonText, t.tint);
     palette.setColor(QPalette::Highlight, t.tint);
-    // Whichever stands out more from the tint (the pale tint of dark high contrast takes black).
-    const QColor onTint = Legibility::contrast(t.tint.rgb() & 0xFFFFFF, 0xFFFFFF) >= Legibility::contrast(t.tint.rgb() & 0xFFFFFF, 0) ? QColor(Qt::white) : QColor(Qt::black);
+    // White on the tint as designed; with high contrast whichever stands out more (the pale tint
+    // of dark high contrast takes black).
+    const quint32 tint = t.tint.rgb() & 0xFFFFFF;
+    const bool blackOnTint = ThemeLegibility::highContrast() && Legibility::contrast(tint, 0) > Legibility::contrast(tint, 0xFFFFFF);
+    const QColor onTint = blackOnTint ? QColor(Qt::black) : QColor(Qt::white);
     palette.setColor(QPalette::HighlightedText, onTint);
     palette.setColor(QPalette::Link, t.tint);
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, t.secondaryLabel);
