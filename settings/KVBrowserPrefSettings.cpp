@@ -132,6 +132,8 @@ const P::Field fieldTable[] = {
     P::Field{"AlsoAllowedForLoading", T::String, &P::alsoAllowedForLoading, "Hosts every page may load from in strict mode, separated by commas (each with its sub-domains)"}.shownAt({advanced, 2, 1, "Also allowed for loading", "Hosts every page may load from, with their sub-domains"}),
     P::Field{"LearnSubresources", T::Bool, &P::learnSubresources, "Record the hosts the allowed websites' pages load from, and the refused navigations (korvelctl learn show)"}.shownAt({advanced, 2, 2, "Learn What Pages Load", "Record the hosts; korvelctl learn show and learn apply"}),
     P::Field{"SpatialNavigation", T::Bool, &P::spatialNavigation, "Let the arrow keys move between the links and fields of a page, for kiosks with a keypad or a remote control"}.shownAt({advanced, 3, 0, "Arrow Key Navigation", "Arrow keys move between the links and fields of a page"}),
+    P::Field{"LargerText", T::Int, &P::largerText, "Size of the kiosk's own texts and the zoom of pages: 100%, 125% or 150% (0, 1, 2)", P::Range{0, 2}}.named("100%|125%|150%").shownAt({advanced, 4, 0, "Larger Text", "The kiosk's texts and the pages grow together"}),
+    P::Field{"HighContrast", T::Bool, &P::highContrast, "Draw the kiosk's own screens in colours whose text contrast is at least 7:1"}.shownAt({advanced, 4, 1, "High Contrast", "Text stands out at least 7:1 from its background"}),
 };
 
 const QString browserPreferencesKey = QStringLiteral("BrowserPreferences");

@@ -103,6 +103,8 @@ struct KVBrowserPrefSettings {
     QString alsoAllowedForLoading;  // hosts separated by commas
     bool learnSubresources = false;
     bool spatialNavigation = false;  // the arrow keys move between a page's links and fields
+    qint32 largerText = 0;      // 0 as designed, 1 125 %, 2 150 % (the kiosk's texts and page zoom)
+    bool highContrast = false;  // text contrast of the kiosk's own screens at least 7:1
     // The HTTPS control and status API; its bearer token's hash is kept apart from the settings.
     bool remoteControl = false;
     qint32 remoteControlPort = 0;

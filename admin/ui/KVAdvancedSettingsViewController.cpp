@@ -26,7 +26,20 @@ KVAdvancedSettingsViewController::KVAdvancedSettingsViewController(QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
-    PreferenceRows::follow(m_table, KVBrowserPrefSettings::Screens::advancedSettings, &m_input);
+    // Text size and contrast are seen at once: kept as soon as they are chosen, so the screens are
+    // made anew in them; the other rows are kept on leaving, as ever.
+    PreferenceRows::follow(m_table, KVBrowserPrefSettings::Screens::advancedSettings, &m_input, [this](int rowId, const QVariant& control) {
+        const PreferenceRows::Field* f = PreferenceRows::fieldOf(KVBrowserPrefSettings::Screens::advancedSettings, rowId);
+        const bool look = f && (f->member == KVBrowserPrefSettings::Member(&KVBrowserPrefSettings::largerText)
+                                || f->member == KVBrowserPrefSettings::Member(&KVBrowserPrefSettings::highContrast));
+        if (look && PreferenceRows::take(*f, m_input, control)) {
+            KVSettings& settings = KVSettings::getSettingsObject();
+            PreferenceRows::take(*f, settings.kvBrowPref, control);
+            if (!settings.save())
+                makeToast(nullptr, qtTrId("TEXT_SETTINGS_NOT_SAVED"));
+        }
+        return look;
+    });
 }
 
 void KVAdvancedSettingsViewController::viewDidLoad()

@@ -10,6 +10,7 @@
 #include "platform/ui/Images.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
 #include "transfer/ui/WelcomeCloudImportScreen.h"
@@ -121,8 +122,10 @@ KVWelcomeScreenViewController::KVWelcomeScreenViewController(QWidget* parent)
     m_panel = new QWidget(this);
     m_panel->setObjectName(QStringLiteral("instructionsPanel"));
     m_panel->setAttribute(Qt::WA_StyledBackground);
-    m_panel->setStyleSheet(QStringLiteral("#instructionsPanel { background: rgba(0, 0, 0, 153); border-radius: 14px; }"
-                                          "QLabel { color: white; }"));
+    // Darker with high contrast, so its white text reaches 7:1 over a white screen.
+    m_panel->setStyleSheet(QStringLiteral("#instructionsPanel { background: rgba(0, 0, 0, %1); border-radius: 14px; }"
+                                          "QLabel { color: white; }")
+                               .arg(ThemeLegibility::highContrast() ? 230 : 153));
     auto* text = new QLabel(instructionsText(), m_panel);
     text->setObjectName(QStringLiteral("instructionsText"));
     text->setWordWrap(true);

@@ -9,6 +9,8 @@
 #include "transfer/UploadServerControl.h"
 
 #include <QFontDatabase>
+#include <QScrollArea>
+#include <QScroller>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -99,7 +101,10 @@ void UploadServerAddressScreen::viewDidLoad()
         //% "The upload server is not running, or this device has no address on the network."
         texts->addWidget(label(qtTrId("TEXT_UPLOAD_SERVER_NO_ADDRESS"), Theme::bodyFont(), this));
     } else {
+        // An address cannot wrap: it stays at the large title's own size, large enough to read
+        // whatever the text size, so it fits the narrow half of a small panel.
         QFont large = Theme::largeTitleFont();
+        large.setPointSize(Theme::largeTitlePointSize);
         auto* address = label(m_address, large, this);
         address->setObjectName(QStringLiteral("address"));
         texts->addWidget(address);
@@ -132,7 +137,18 @@ void UploadServerAddressScreen::viewDidLoad()
     layout->setSpacing(2 * Theme::margin);
     if (!m_address.isEmpty())
         layout->addWidget(new QrCodeView(CloudQrCode::image(m_address), this), 1);
-    layout->addLayout(texts, 1);
+    // The texts scroll where they are taller than the screen (larger text on a small panel).
+    auto* column = new QWidget;
+    column->setLayout(texts);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(column);
+    scroll->viewport()->setAutoFillBackground(false);
+    column->setAutoFillBackground(false);
+    QScroller::grabGesture(scroll->viewport(), QScroller::LeftMouseButtonGesture);
+    layout->addWidget(scroll, 1);
 }
 
 void UploadServerAddressScreen::viewWillAppear(bool)

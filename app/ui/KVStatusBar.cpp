@@ -5,6 +5,7 @@
 #include "platform/Reachability.h"
 #include "platform/Timer.h"
 #include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,10 +20,12 @@ KVStatusBar::KVStatusBar(Reachability* reachability, QWidget* parent)
     , m_minute(new Timer(this))
 {
     setObjectName(QStringLiteral("KVStatusBar"));
-    setFixedHeight(20);
+    // Grows with larger text from the next start (the bar belongs to the window, not to a screen).
+    setFixedHeight(ThemeLegibility::scaled(20));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#KVStatusBar { background: %1; } QLabel { font-size: 12px; font-weight: 600; color: %2; }")
-                      .arg(Theme::current().cell.name(), Theme::current().label.name()));
+    setStyleSheet(QStringLiteral("#KVStatusBar { background: %1; } QLabel { font-size: %3px; font-weight: 600; color: %2; }")
+                      .arg(Theme::current().cell.name(), Theme::current().label.name())
+                      .arg(ThemeLegibility::scaled(12)));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 0, 8, 0);
     layout->addWidget(m_network);

@@ -1,6 +1,7 @@
 #include "app/ui/KorvelShell.h"
 
 #include "admin/AdminState.h"
+#include "admin/ui/KVAdvancedSettingsViewController.h"
 #include "admin/ui/KVBrowserPreferences.h"
 #include "admin/ui/LockdownViewController.h"
 #include "admin/ui/KVWelcomeScreenViewController.h"
@@ -9,6 +10,7 @@
 #include "app/ui/KVPasswordAlert.h"
 #include "app/ui/KVStatusBar.h"
 #include "app/ui/LanguageSwitch.h"
+#include "app/ui/LookSwitch.h"
 #include "app/ui/MotionLock.h"
 #include "browser/AdminAccess.h"
 #include "browser/HandedOverAddress.h"
@@ -47,6 +49,8 @@ KorvelShell::KorvelShell()
     m_delegate->didFinishLaunching();
     m_delegate->lockdownReport = [] { return LockdownReport::current(); };
     LockdownViewController::setReportSource([] { return LockdownReport::current(); });
+    // The first screens are made in the chosen text size and colours.
+    LookSwitch::follow();
     m_window = std::make_unique<KVMainWindow>();
     m_window->setStatusBar(new KVStatusBar(m_delegate->reachability.get()));
     NavigationStack* stack = m_window->navigationStack();
@@ -150,14 +154,18 @@ void KorvelShell::installLanguageSwitch(NavigationStack* stack)
     hooks.rebuild = [stack](bool settingsOpen) {
         const QList<Screen*> before = stack->screens();
         const bool inPreferences = std::any_of(before.begin(), before.end(), [](Screen* s) { return qobject_cast<KVBrowserPreferences*>(s); });
+        const bool inAdvanced = std::any_of(before.begin(), before.end(), [](Screen* s) { return qobject_cast<KVAdvancedSettingsViewController*>(s); });
         stack->startOver(new KVWelcomeScreenViewController);
         if (!settingsOpen || !Routes::current().showSettings)
             return;
         Routes::current().showSettings(stack);
         if (inPreferences)
             stack->push(new KVBrowserPreferences, NavigationStack::Animation::None);
+        if (inAdvanced)
+            stack->push(new KVAdvancedSettingsViewController, NavigationStack::Animation::None);
     };
-    new LanguageSwitch(stack, std::move(hooks), m_window.get());
+    new LanguageSwitch(stack, hooks, m_window.get());
+    new LookSwitch(stack, std::move(hooks), m_window.get());
 }
 
 void KorvelShell::installIdleBehaviour(NavigationStack* stack)

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Images.h"
 #include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 #include "policy/WebsiteAddress.h"
 
 #include <QFileInfo>
@@ -14,6 +15,17 @@
 
 namespace korvel {
 
+namespace {
+
+// The bar grows by what its titles grow with larger text; the icons keep their size.
+int barHeight()
+{
+    constexpr int titleLine = 16;
+    return Theme::toolbarHeight + ThemeLegibility::scaled(titleLine) - titleLine;
+}
+
+}  // namespace
+
 BrowserToolbar::BrowserToolbar(QWidget* parent)
     : QWidget(parent)
 {
@@ -21,7 +33,7 @@ BrowserToolbar::BrowserToolbar(QWidget* parent)
     layout->setContentsMargins(8, 1, 8, 0);
     layout->setSpacing(4);
     // A bar of buttons: only as tall as its buttons, the page takes the rest.
-    setFixedHeight(Theme::toolbarHeight);
+    setFixedHeight(barHeight());
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     const Theme& theme = Theme::current();
     setStyleSheet(QStringLiteral("QToolButton { border: none; border-radius: 10px; color: %1; padding: 2px 4px; }"
@@ -80,7 +92,7 @@ void BrowserToolbar::setItems(const QList<ToolbarItem>& items)
         button->setIconSize(QSize(Theme::toolbarImageSize, Theme::toolbarImageSize));
         button->setIcon(imageFor(item));
         button->setProperty("usesCustomImage", !imageFileFor(item).isEmpty());
-        button->setMinimumSize(Theme::touchTarget + 30, Theme::toolbarHeight - 6);
+        button->setMinimumSize(Theme::touchTarget + 30, barHeight() - 6);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoRaise(true);

@@ -3,6 +3,7 @@
 #include "browser/IconDrop.h"
 #include "platform/ui/Accessibility.h"
 #include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 #include "settings/Frame.h"
 
 #include <QApplication>
@@ -46,7 +47,7 @@ HomeIconCell::HomeIconCell(int tag, QWidget* parent)
     m_titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_titleLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont font = Theme::detailFont();
-    font.setPixelSize(12);
+    font.setPixelSize(ThemeLegibility::scaled(12));
     font.setWeight(QFont::Medium);
     m_titleLabel->setFont(font);
     Accessibility::markControl(this, QAccessible::Button, QString());
@@ -90,7 +91,8 @@ void HomeIconCell::resizeEvent(QResizeEvent*)
 void HomeIconCell::layoutContent()
 {
     // Subviews follow the cell, so a resized icon keeps its proportions.
-    const int titleHeight = std::min(kTitleHeight, height() / 4);
+    // A line of the title's font (larger text makes it taller), at most a third of the cell.
+    const int titleHeight = std::min(std::max(kTitleHeight, m_titleLabel->fontMetrics().height()), height() / 3);
     m_imageLabel->setGeometry(0, 0, width(), height() - titleHeight);
     m_titleLabel->setGeometry(0, height() - titleHeight, width(), titleHeight);
     // A long title ends in an ellipsis under its icon rather than being cut at the cell's edges.

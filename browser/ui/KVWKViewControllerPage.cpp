@@ -25,6 +25,8 @@
 #include "browser/ui/PageRecovery.h"
 #include "browser/ui/PopupWindows.h"
 #include "browser/ui/WindowPage.h"
+#include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 #include "files/VisitQuota.h"
 #include "files/VisitorFiles.h"
 #include "log/KVLog.h"
@@ -364,7 +366,7 @@ void KVWKViewController::pageFinishedSteps(bool ok)
                 QPointer<KVWKViewController> self(this);
                 singleShot(std::chrono::milliseconds(300), this, [self, zoom] {
                     if (self && self->m_view)
-                        self->m_view->setZoomFactor(*zoom);
+                        self->m_view->setZoomFactor(*zoom * ThemeLegibility::textScale());
                 });
             }
             m_page->runJavaScript(PageZoom::viewportScript(scale, prefs));

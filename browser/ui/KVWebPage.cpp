@@ -4,6 +4,8 @@
 #include "browser/ui/PageHost.h"
 #include "log/KVLog.h"
 #include "platform/Clock.h"
+#include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 
 #include <QPointer>
 
@@ -21,6 +23,8 @@ KVWebPage::KVWebPage(PageHost* window, PageRole role, QObject* parent)
     , m_opensNewWindow(role == PageRole::NewWindowCandidate)
 {
     EngineProfiles::instance().adopt(this);
+    // Larger text reaches pages as their zoom (the engine keeps it across navigations).
+    setZoomFactor(ThemeLegibility::textScale());
     // Camera, microphone, location, notifications, screen capture: a kiosk grants none.
     connect(this, &QWebEnginePage::featurePermissionRequested, this, [this](const QUrl& origin, Feature feature) {
         setFeaturePermission(origin, feature, PermissionDeniedByUser);

@@ -5,6 +5,7 @@
 #include "platform/Timer.h"
 #include "platform/ui/KeyWindow.h"
 #include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -401,7 +402,8 @@ void Alert::placePanel()
         return;
     const QRect free = uncoveredArea(this);
     int side = m_style == Style::Sheet ? 8 : 20;
-    const int widest = m_style == Style::Sheet ? Theme::widestPanel : 360;
+    // Wider with larger text, so a message keeps about as many words to a line.
+    const int widest = ThemeLegibility::scaled(m_style == Style::Sheet ? Theme::widestPanel : 360);
     const int panelWidth = std::max(0, std::min(widest, width() - 2 * side));
     auto* layout = static_cast<QVBoxLayout*>(m_panel->layout());
     const auto heightFor = [layout, panelWidth] {

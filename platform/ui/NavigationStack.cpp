@@ -3,6 +3,7 @@
 #include "platform/ui/Images.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -22,7 +23,11 @@ bool animationsOn = true;
 // The platform's push lasts about a third of a second; the leaving screen drifts a third of the
 // width, so the eye follows the arriving one.
 constexpr int transitionMs = 300;
-constexpr int barHeight = Theme::navigationBarHeight;
+// The bar holds a title: it grows with larger text.
+int barHeight()
+{
+    return ThemeLegibility::scaled(Theme::navigationBarHeight);
+}
 
 // The bar's surface with its hairline at the bottom, in the theme's colours.
 class NavigationBar final : public QWidget {
@@ -50,15 +55,12 @@ NavigationStack::NavigationStack(QWidget* parent)
     , m_barRight(new QPushButton(m_bar))
 {
     m_bar->setObjectName(QStringLiteral("navigationBar"));
-    m_bar->setFixedHeight(barHeight);
     m_bar->hide();
     m_barTitle->setObjectName(QStringLiteral("navigationTitle"));
-    m_barTitle->setFont(Theme::titleFont());
     m_barTitle->setAlignment(Qt::AlignCenter);
     m_barTitle->setTextFormat(Qt::PlainText);
     for (QPushButton* button : {m_barLeft, m_barRight}) {
         button->setFlat(true);
-        button->setFont(Theme::bodyFont());
         button->setIconSize(QSize(22, 22));
         // Bar buttons are touched, never reached with the keyboard.
         button->setFocusPolicy(Qt::NoFocus);
@@ -392,7 +394,7 @@ void NavigationStack::forgetScreen(QObject* screen)
 
 void NavigationStack::layoutChildren()
 {
-    const int bar = m_barShown ? barHeight : 0;
+    const int bar = m_barShown ? barHeight() : 0;
     m_bar->setGeometry(0, 0, width(), bar);
     m_bar->setVisible(m_barShown);
     m_content->setGeometry(0, bar, width(), height() - bar);
@@ -463,6 +465,10 @@ void NavigationStack::keepOverlaysOnTop()
 void NavigationStack::updateNavigationBar()
 {
     Screen* top = topScreen();
+    // In the fonts of the moment: the text size may have changed since the bar was made.
+    m_barTitle->setFont(Theme::titleFont());
+    for (QPushButton* button : {m_barLeft, m_barRight})
+        button->setFont(Theme::bodyFont());
     m_barTitle->setText(top ? top->title() : QString());
     auto fill = [top](QPushButton* button, const BarButton& item) {
         button->setText(item.text);

@@ -74,7 +74,8 @@ void SegmentedControl::paintEvent(QPaintEvent*)
             painter.setPen(QPen(theme.separator, 1));
             painter.drawLine(QPointF(r.left(), r.top() + 8), QPointF(r.left(), r.bottom() - 8));
         }
-        painter.setPen(i == m_selected ? QColor(Qt::white) : (isEnabled() ? theme.label : theme.secondaryLabel));
+        // The text on the tint is the one the palette puts on a highlight (black on a pale tint).
+        painter.setPen(i == m_selected ? palette().color(QPalette::HighlightedText) : (isEnabled() ? theme.label : theme.secondaryLabel));
         painter.drawText(r, Qt::AlignCenter, fontMetrics().elidedText(m_segments.at(i), Qt::ElideRight, int(r.width()) - 8));
     }
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {

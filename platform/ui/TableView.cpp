@@ -5,6 +5,7 @@
 #include "platform/ui/Images.h"
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 #include "platform/ui/ToggleSwitch.h"
 
 #include <QHBoxLayout>
@@ -89,7 +90,7 @@ TableCell::TableCell(const TableRow& row, QWidget* parent)
     , m_row(row)
 {
     const Theme& theme = Theme::current();
-    setMinimumHeight(Theme::rowHeight);
+    setMinimumHeight(ThemeLegibility::scaled(Theme::rowHeight));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     setEnabled(row.enabled);
     auto* layout = new QHBoxLayout(this);

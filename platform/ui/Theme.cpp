@@ -1,5 +1,8 @@
 #include "platform/ui/Theme.h"
 
+#include "platform/Legibility.h"
+#include "platform/ui/ThemeLegibility.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -43,6 +46,36 @@ Theme makeDark()
     return t;
 }
 
+// High contrast: black or white text, secondary text close to it and a deep (light) or pale
+// (dark) tint, so every text reaches 7:1 on the backgrounds, rows and buttons it stands on.
+Theme makeLightHighContrast()
+{
+    Theme t = makeLight();
+    t.groupedBackground = QColor(0xF2, 0xF2, 0xF7);
+    t.label = QColor(0x00, 0x00, 0x00);
+    t.secondaryLabel = QColor(0x3C, 0x3C, 0x43);
+    t.separator = QColor(0x6C, 0x6C, 0x72);
+    t.tint = QColor(0x00, 0x40, 0xA8);
+    t.destructive = QColor(0x8E, 0x00, 0x00);
+    t.selection = QColor(0xE0, 0xE0, 0xE6);
+    t.toastBackground = QColor(0x00, 0x00, 0x00, 240);
+    return t;
+}
+
+Theme makeDarkHighContrast()
+{
+    Theme t = makeDark();
+    t.label = QColor(0xFF, 0xFF, 0xFF);
+    t.secondaryLabel = QColor(0xD1, 0xD1, 0xD6);
+    t.separator = QColor(0x8E, 0x8E, 0x93);
+    t.tint = QColor(0x9C, 0xCB, 0xFF);
+    t.destructive = QColor(0xFF, 0xB0, 0xA8);
+    t.selection = QColor(0x2C, 0x2C, 0x2E);
+    t.toastBackground = QColor(0xFF, 0xFF, 0xFF, 245);
+    t.toastText = QColor(0x00, 0x00, 0x00);
+    return t;
+}
+
 Appearance currentAppearance = Appearance::Light;
 
 Theme& shared()
@@ -56,7 +89,7 @@ QFont font(int pointSize, QFont::Weight weight)
     QFont f = QApplication::font();
     // Noto where it is installed (it covers most scripts); DejaVu is on every Debian system.
     f.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
-    f.setPointSize(pointSize);
+    f.setPointSizeF(pointSize * ThemeLegibility::textScale());
     f.setWeight(weight);
     return f;
 }
@@ -83,10 +116,10 @@ void Theme::setAppearance(Appearance appearance)
     currentAppearance = appearance;
     switch (appearance) {
     case Appearance::Light:
-        shared() = makeLight();
+        shared() = ThemeLegibility::highContrast() ? makeLightHighContrast() : makeLight();
         break;
     case Appearance::Dark:
-        shared() = makeDark();
+        shared() = ThemeLegibility::highContrast() ? makeDarkHighContrast() : makeDark();
         break;
     }
 }
@@ -119,16 +152,7 @@ QFont Theme::largeTitleFont()
 QString Theme::styleSheet()
 {
     const Theme& t = current();
-    const bool dark = appearance() == Appearance::Dark;
-    // Button texts reach 4.5:1: the tint on a button's grey falls short (4.1:1 light, 3.5:1 dark),
-    // so plain buttons take a shade further from the grey; in the dark the tint is lightened for
-    // text and darkened behind white text.
-    const auto mixed = [](const QColor& a, const QColor& b, float f) {
-        return QColor::fromRgbF(a.redF() * (1 - f) + b.redF() * f, a.greenF() * (1 - f) + b.greenF() * f, a.blueF() * (1 - f) + b.blueF() * f);
-    };
-    const QColor readableTint = dark ? mixed(t.tint, Qt::white, 0.4f) : t.tint;
-    const QColor plainText = dark ? readableTint : t.tint.darker(118);
-    const QColor filled = dark ? t.tint.darker(135) : t.tint;
+    const auto [plainText, filled, readableTint] = ThemeLegibility::buttonColours();
     // Only standard widgets are styled here; our own widgets paint with the colours directly.
     return QStringLiteral(
                "QPushButton { min-height: %1px; padding: 0 16px; border: none;"
@@ -139,7 +163,7 @@ QString Theme::styleSheet()
                "QPushButton[role=\"primary\"]:pressed { background: %9; }"
                "QPushButton[flat=\"true\"] { background: transparent; color: %12; }"
                "QPushButton[flat=\"true\"]:pressed { background: %4; }"
-               "QLineEdit { min-height: 44px; padding: 0 12px; border: 1px solid %6; border-radius: 10px;"
+               "QLineEdit { min-height: %13px; padding: 0 12px; border: 1px solid %6; border-radius: 10px;"
                " background: %7; color: %8; selection-background-color: %3; }"
                "QLineEdit:focus { border: 2px solid %3; }"
                // A field that cannot be edited must not look as if it could: no white box, grey text.
@@ -155,10 +179,11 @@ QString Theme::styleSheet()
                "QScrollBar::handle:vertical { min-height: 40px; border-radius: 3px; background: rgba(120,120,128,128); }"
                "QScrollBar::add-line, QScrollBar::sub-line { height: 0; width: 0; }"
                "QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }")
-        .arg(touchTarget)
+        .arg(ThemeLegibility::scaled(touchTarget))
         .arg(rgba(t.selection), t.tint.name(), rgba(t.separator), t.secondaryLabel.name(), t.separator.name(),
              t.cell.name(), t.label.name(), filled.darker(125).name())
-        .arg(plainText.name(), filled.name(), readableTint.name());
+        .arg(plainText.name(), filled.name(), readableTint.name())
+        .arg(ThemeLegibility::scaled(44));
 }
 
 void Theme::apply(QApplication& application)
@@ -176,7 +201,12 @@ void Theme::apply(QApplication& application)
     palette.setColor(QPalette::Button, t.cell);
     palette.setColor(QPalette::ButtonText, t.tint);
     palette.setColor(QPalette::Highlight, t.tint);
-    palette.setColor(QPalette::HighlightedText, Qt::white);
+    // White on the tint as designed; with high contrast whichever stands out more (the pale tint
+    // of dark high contrast takes black).
+    const quint32 tint = t.tint.rgb() & 0xFFFFFF;
+    const bool blackOnTint = ThemeLegibility::highContrast() && Legibility::contrast(tint, 0) > Legibility::contrast(tint, 0xFFFFFF);
+    const QColor onTint = blackOnTint ? QColor(Qt::black) : QColor(Qt::white);
+    palette.setColor(QPalette::HighlightedText, onTint);
     palette.setColor(QPalette::Link, t.tint);
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, t.secondaryLabel);
     palette.setColor(QPalette::Disabled, QPalette::Text, t.secondaryLabel);

@@ -2266,5 +2266,33 @@
         <source>Arrow keys move between the links and fields of a page</source>
         <translation>تنقل مفاتيح الأسهم بين روابط الصفحة وحقولها</translation>
     </message>
+    <message id="PREF_LargerText_TITLE">
+        <source>Larger Text</source>
+        <translation>نص أكبر</translation>
+    </message>
+    <message id="PREF_LargerText_DETAIL">
+        <source>The kiosk's texts and the pages grow together</source>
+        <translation>تكبر نصوص الكشك والصفحات معًا</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_100%">
+        <source>100%</source>
+        <translation>100٪</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_125%">
+        <source>125%</source>
+        <translation>125٪</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_150%">
+        <source>150%</source>
+        <translation>150٪</translation>
+    </message>
+    <message id="PREF_HighContrast_TITLE">
+        <source>High Contrast</source>
+        <translation>تباين عالٍ</translation>
+    </message>
+    <message id="PREF_HighContrast_DETAIL">
+        <source>Text stands out at least 7:1 from its background</source>
+        <translation>يبرز النص عن خلفيته بتباين لا يقل عن 7:1</translation>
+    </message>
 </context>
 </TS>

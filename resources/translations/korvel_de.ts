@@ -2262,5 +2262,33 @@
         <source>Arrow keys move between the links and fields of a page</source>
         <translation>Pfeiltasten springen zwischen den Links und Feldern einer Seite</translation>
     </message>
+    <message id="PREF_LargerText_TITLE">
+        <source>Larger Text</source>
+        <translation>Größere Schrift</translation>
+    </message>
+    <message id="PREF_LargerText_DETAIL">
+        <source>The kiosk's texts and the pages grow together</source>
+        <translation>Die Texte des Kiosks und die Seiten wachsen gemeinsam</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_100%">
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_125%">
+        <source>125%</source>
+        <translation>125 %</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_150%">
+        <source>150%</source>
+        <translation>150 %</translation>
+    </message>
+    <message id="PREF_HighContrast_TITLE">
+        <source>High Contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
+    <message id="PREF_HighContrast_DETAIL">
+        <source>Text stands out at least 7:1 from its background</source>
+        <translation>Text hebt sich mindestens 7:1 von seinem Hintergrund ab</translation>
+    </message>
 </context>
 </TS>

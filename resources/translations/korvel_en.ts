@@ -507,6 +507,34 @@
         <source>Arrow keys move between the links and fields of a page</source>
         <translation>Arrow keys move between the links and fields of a page</translation>
     </message>
+    <message id="PREF_LargerText_TITLE">
+        <source>Larger Text</source>
+        <translation>Larger Text</translation>
+    </message>
+    <message id="PREF_LargerText_DETAIL">
+        <source>The kiosk's texts and the pages grow together</source>
+        <translation>The kiosk's texts and the pages grow together</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_100%">
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_125%">
+        <source>125%</source>
+        <translation>125%</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_150%">
+        <source>150%</source>
+        <translation>150%</translation>
+    </message>
+    <message id="PREF_HighContrast_TITLE">
+        <source>High Contrast</source>
+        <translation>High Contrast</translation>
+    </message>
+    <message id="PREF_HighContrast_DETAIL">
+        <source>Text stands out at least 7:1 from its background</source>
+        <translation>Text stands out at least 7:1 from its background</translation>
+    </message>
     <message id="ALLOW_DOWNLOADING_FILES_TO_DEVICE">
         <source>Allows files to be downloaded to this device</source>
         <translation>Allows files to be downloaded to this device</translation>

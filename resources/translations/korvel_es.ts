@@ -2262,5 +2262,33 @@
         <source>Arrow keys move between the links and fields of a page</source>
         <translation>Las teclas de flecha pasan de un enlace o campo a otro de la página</translation>
     </message>
+    <message id="PREF_LargerText_TITLE">
+        <source>Larger Text</source>
+        <translation>Texto más grande</translation>
+    </message>
+    <message id="PREF_LargerText_DETAIL">
+        <source>The kiosk's texts and the pages grow together</source>
+        <translation>Los textos del quiosco y las páginas crecen a la vez</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_100%">
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_125%">
+        <source>125%</source>
+        <translation>125 %</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_150%">
+        <source>150%</source>
+        <translation>150 %</translation>
+    </message>
+    <message id="PREF_HighContrast_TITLE">
+        <source>High Contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
+    <message id="PREF_HighContrast_DETAIL">
+        <source>Text stands out at least 7:1 from its background</source>
+        <translation>El texto destaca al menos 7:1 sobre su fondo</translation>
+    </message>
 </context>
 </TS>

@@ -2262,5 +2262,33 @@
         <source>Arrow keys move between the links and fields of a page</source>
         <translation>Les touches fléchées passent d'un lien ou d'un champ à l'autre sur la page</translation>
     </message>
+    <message id="PREF_LargerText_TITLE">
+        <source>Larger Text</source>
+        <translation>Texte plus grand</translation>
+    </message>
+    <message id="PREF_LargerText_DETAIL">
+        <source>The kiosk's texts and the pages grow together</source>
+        <translation>Les textes du kiosque et les pages s'agrandissent ensemble</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_100%">
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_125%">
+        <source>125%</source>
+        <translation>125 %</translation>
+    </message>
+    <message id="PREF_LargerText_VALUE_150%">
+        <source>150%</source>
+        <translation>150 %</translation>
+    </message>
+    <message id="PREF_HighContrast_TITLE">
+        <source>High Contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
+    <message id="PREF_HighContrast_DETAIL">
+        <source>Text stands out at least 7:1 from its background</source>
+        <translation>Le texte ressort d'au moins 7:1 sur son arrière-plan</translation>
+    </message>
 </context>
 </TS>

@@ -1,7 +1,10 @@
 #include "tools/screenshots/LookCheck.h"
 
+#include "platform/Legibility.h"
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/TableView.h"
+#include "platform/ui/Theme.h"
+#include "platform/ui/ThemeLegibility.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -335,7 +338,7 @@ QStringList LookCheck::offenders(const QString& screen, bool fitOnly)
             if (!fitOnly && w->isEnabled() && whole && textColour(w, &text)) {
                 const QColor behind = backgroundColour(shot, onScreen);
                 const double ratio = contrast(over(text, behind), behind);
-                if (ratio < minimumContrast)
+                if (ratio < minimumContrast())
                     found << QStringLiteral("%1: %2: contrast %3:1 (%4 on %5)")
                                  .arg(screen, describe(w))
                                  .arg(ratio, 0, 'f', 2)
@@ -344,6 +347,11 @@ QStringList LookCheck::offenders(const QString& screen, bool fitOnly)
         }
     }
     return found;
+}
+
+double LookCheck::minimumContrast()
+{
+    return Legibility::minimumContrast(ThemeLegibility::highContrast());
 }
 
 }  // namespace korvel

@@ -16,7 +16,8 @@ namespace korvel {
 // rather than a cluster of pixels.
 struct LookCheck {
     static constexpr int minimumTarget = 44;
-    static constexpr double minimumContrast = 4.5;
+    // 4.5:1, or 7:1 while the high-contrast colours are on.
+    static double minimumContrast();
 
     // WCAG relative-luminance contrast of two opaque colours, 1 to 21.
     static double contrast(const QColor& a, const QColor& b);

@@ -78,6 +78,8 @@
 #include "tools/screenshots/AccessibilityWalk.h"
 #include "tools/screenshots/LookCheck.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -116,6 +118,8 @@ QStringList lookOffenders;
 bool darkRun = false;
 // With --lang the kiosk speaks that language, as its "Language" preference makes it.
 QString language;
+int largerText = 0;
+bool highContrast = false;
 
 // With --walk no picture is taken: every screen's accessibility tree is walked instead, and pauses
 // that only let a picture settle are cut short, so the walk fits in the test suite.
@@ -402,16 +406,20 @@ int main(int argc, char** argv)
             darkRun = qstrcmp(argv[i + 1], "dark") == 0;
         if (qstrcmp(argv[i], "--lang") == 0)
             language = QString::fromLocal8Bit(argv[i + 1]);
+        if (qstrcmp(argv[i], "--larger-text") == 0)
+            largerText = std::clamp(QByteArray(argv[i + 1]).toInt(), 0, 2);
     }
     for (int i = 1; i < argc; ++i) {
         checkLook = checkLook || qstrcmp(argv[i], "--check") == 0;
         walkOnly = walkOnly || qstrcmp(argv[i], "--walk") == 0;
         checkFit = checkFit || qstrcmp(argv[i], "--fit") == 0;
+        highContrast = highContrast || qstrcmp(argv[i], "--high-contrast") == 0;
     }
     if (walkOnly)
         outputDirectory = QDir::tempPath();
     if (outputDirectory.isEmpty()) {
-        std::fprintf(stderr, "usage: screenshot_tour --out DIR [--appearance light|dark] [--lang LANG] [--check|--fit] (under an X server)\n"
+        std::fprintf(stderr, "usage: screenshot_tour --out DIR [--appearance light|dark] [--lang LANG] [--larger-text 0|1|2]\n"
+                             "                       [--high-contrast] [--check|--fit] (under an X server)\n"
                              "       screenshot_tour --walk [--appearance light|dark] [--lang LANG] [--check|--fit] (no pictures;\n"
                              "       --check and --fit need an X server)\n");
         return 2;
@@ -459,9 +467,12 @@ int main(int argc, char** argv)
     } cloudStop{cloudServer, cloudThread};
     CloudService::setCommandLineAddress(QStringLiteral("http://127.0.0.1:%1").arg(cloudPort));
 
-    if (!language.isEmpty()) {
+    if (!language.isEmpty() || largerText || highContrast) {
         KVSettings& settings = KVSettings::getSettingsObject();
-        settings.kvBrowPref.language = language;
+        if (!language.isEmpty())
+            settings.kvBrowPref.language = language;
+        settings.kvBrowPref.largerText = largerText;
+        settings.kvBrowPref.highContrast = highContrast;
         settings.save();
     }
     KorvelShell shell;

@@ -7,11 +7,12 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Reachability.h"
 #include "platform/ui/Alert.h"
+#include "platform/ui/Theme.h"
 #include "tests/browser/ui/WebWindowTest.h"
 #include "tests/cli/KorvelctlProcess.h"
 
 #include <QDirIterator>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -314,4 +315,41 @@ TEST_F(KioskJourneyTest, TheSettingsAndTheBackgroundQuietTheBrowser)
     EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->url() == QUrl(QStringLiteral("about:blank")); }))
         << "a hidden kiosk is in the background";
     Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
+}
+
+// Larger text and high contrast reach the page on screen at once (its zoom), and the screens
+// (the application's font and colours); the next page opens zoomed as well.
+TEST_F(KioskJourneyTest, LargerTextAndHighContrastReachPagesAndScreens)
+{
+    WebTestServer& server = WebTestServer::shared();
+    server.setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Visit</title></head><body>visit</body></html>"));
+    KVSettings& settings = KVSettings::getSettingsObject();
+    allowOnly(server.url(QStringLiteral("look.test")));
+    settings.save();
+    NavigationStack* stack = start();
+    KVWKViewController* window = openTheWebsite(stack);
+    ASSERT_NE(window, nullptr);
+    EXPECT_DOUBLE_EQ(window->webView()->zoomFactor(), 1.0);
+    const QColor ordinaryLabel = Theme::current().label;
+
+    settings.kvBrowPref.largerText = 2;
+    settings.kvBrowPref.highContrast = true;
+    settings.save();
+    EXPECT_TRUE(test::processEventsUntil([&] { return qFuzzyCompare(window->webView()->zoomFactor(), 1.5); }));
+    EXPECT_DOUBLE_EQ(QApplication::font().pointSizeF(), Theme::bodyPointSize * 1.5);
+    EXPECT_NE(Theme::current().label, ordinaryLabel);
+    EXPECT_EQ(stack->topScreen(), window) << "the page stays with its visitor";
+
+    window->homeButtonPressed();
+    // Back home the screens are made anew in the new look.
+    test::processEventsUntil([] { return false; }, 500);
+    window = openTheWebsite(stack);
+    ASSERT_NE(window, nullptr);
+    EXPECT_DOUBLE_EQ(window->webView()->zoomFactor(), 1.5);
+
+    settings.kvBrowPref.largerText = 0;
+    settings.kvBrowPref.highContrast = false;
+    settings.save();
+    EXPECT_TRUE(test::processEventsUntil([] { return QApplication::font().pointSizeF() == Theme::bodyPointSize; }));
+    EXPECT_EQ(Theme::current().label, ordinaryLabel);
 }
