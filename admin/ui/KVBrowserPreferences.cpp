@@ -13,7 +13,7 @@
 #include "browser/DailyRestart.h"
 #include "admin/ui/KVPowerSaverSettingsViewController.h"
 #include "admin/ui/KVScreenSaverSettingsViewController.h"
-#include "files/ui/KVPDFViewerSettingsViewController.h"
+#include "admin/ui/KVPDFViewerSettingsViewController.h"
 #include "log/KVLog.h"
 #include "platform/Device.h"
 #include "platform/FormatString.h"

@@ -16,7 +16,7 @@
 #include "transfer/ui/KVImportExportCloudViewController.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
-#include "files/ui/KVPDFViewerSettingsViewController.h"
+#include "admin/ui/KVPDFViewerSettingsViewController.h"
 #include "files/ui/KVReaderVC.h"
 #include "files/ui/ReaderPageView.h"
 #include "files/ui/ReaderContentsPanel.h"
