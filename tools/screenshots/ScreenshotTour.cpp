@@ -212,7 +212,7 @@ void tourTabs(NavigationStack* stack)
         shoot(QStringLiteral("22-tabs-home") + suffix);
         for (const int website : {0, 1}) {
             tabs->onAddActionBtnPressed();
-            KVWKViewController* tab = tabs->tab(tabs->selectInt());
+            BrowserTab* tab = tabs->tab(tabs->selectInt());
             tab->webView()->load(QUrl(settings.allowedWebsites.at(website).url));
             waitFor(15000, [&] { return tab->webView()->title() == QLatin1String("Town hall"); });
         }
