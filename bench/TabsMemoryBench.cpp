@@ -6,9 +6,10 @@
 #include "bench/PageServer.h"
 #include "bench/ProcessMemory.h"
 #include "browser/ui/TabCell.h"
-#include "browser/ui/KVWKViewController.h"
+#include "browser/ui/BrowserTab.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/BrowserTabsController.h"
+#include "browser/ui/StandardRoutes.h"
 #include "log/KVLogger.h"
 #include "platform/Paths.h"
 #include "platform/ui/NavigationStack.h"
@@ -90,7 +91,7 @@ void openAndClose(BrowserTabsController& tabs, const QString& address, int total
     while (opened < total) {
         while (opened < total && tabs.tabCount() < 8) {
             tabs.onAddActionBtnPressed();
-            KVWKViewController* tab = tabs.tab(tabs.selectInt());
+            BrowserTab* tab = tabs.tab(tabs.selectInt());
             bool finished = false;
             QObject::connect(tab->webView()->page(), &QWebEnginePage::loadFinished, tab, [&finished, tab](bool) {
                 finished = tab->webView()->title() == QLatin1String("Start");
@@ -122,6 +123,7 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     Paths::setHome(home.path());
     Paths::setManagedConfigurationFile(home.path() + QStringLiteral("/managed/managed.plist"));
+    Routes::install(StandardRoutes::make());
     KVLogger::createDatabase_Tables();
     for (const QString& name : Paths::homePageResources())
         QFile::copy(Paths::resourceFile(name), Paths::documentsDirectory() + QLatin1Char('/') + name);

@@ -7,13 +7,14 @@
 #include "admin/ui/KVSpecialLinksViewController.h"
 #include "admin/ui/KVUserAgentsViewController.h"
 #include "admin/ui/LanguageScreen.h"
+#include "admin/ui/PreferenceRows.h"
 #include "admin/ui/KVWkWebviewSettingsController.h"
 #include "admin/ui/UploadServerAddressScreen.h"
 #include "admin/ui/KVMotionDetectionSettingsViewController.h"
 #include "browser/DailyRestart.h"
 #include "admin/ui/KVPowerSaverSettingsViewController.h"
 #include "admin/ui/KVScreenSaverSettingsViewController.h"
-#include "files/ui/KVPDFViewerSettingsViewController.h"
+#include "admin/ui/KVPDFViewerSettingsViewController.h"
 #include "log/KVLog.h"
 #include "platform/Device.h"
 #include "platform/FormatString.h"
@@ -27,7 +28,6 @@
 #include "platform/ui/ToggleSwitch.h"
 #include "policy/IconLayout.h"
 #include "settings/KVSettings.h"
-#include "settings/ShownText.h"
 #include "transfer/ImportExport.h"
 #include "transfer/UploadServerControl.h"
 
@@ -36,7 +36,6 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSlider>
 #include <QVBoxLayout>
 
 namespace korvel {
@@ -46,41 +45,26 @@ namespace {
 using P = KVBrowserPrefSettings;
 using S = KVBrowserPreferences;
 
-// Rows by place.
+// Rows by place: the schema's rows that need more than their control, and the rows that open
+// another screen or act, in the places the schema leaves free.
 constexpr int PasswordRow = S::id(S::AdminSection, 0);
 constexpr int TapsRow = S::id(S::AdminSection, 1);
-constexpr int AccessDeniedRow = S::id(S::AdminSection, 2);
 constexpr int RestrictRow = S::id(S::AdminSection, 3);
 constexpr int RestrictMinutesRow = S::id(S::AdminSection, 4);
-constexpr int IgnoreSslRow = S::id(S::AdminSection, 5);
-constexpr int NetworkGainRow = S::id(S::AdminSection, 6);
 constexpr int IconResizeRow = S::id(S::AdminSection, 7);
 constexpr int IconRelocationRow = S::id(S::AdminSection, 8);
 constexpr int ResetIconsRow = S::id(S::AdminSection, 9);
 constexpr int BrightnessRow = S::id(S::AdminSection, 10);
 constexpr int UserAgentRow = S::id(S::AdminSection, 11);
-constexpr int PreventSuspendRow = S::id(S::AdminSection, 12);
-constexpr int CustomHeaderSwitchRow = S::id(S::AdminSection, 13);
 constexpr int CustomHeaderRow = S::id(S::AdminSection, 14);
-constexpr int CookiesRow = S::id(S::PrivacySection, 0);
-constexpr int CacheRow = S::id(S::PrivacySection, 1);
 constexpr int MenuRow = S::id(S::WindowSection, 0);
 constexpr int ConfigureToolbarRow = S::id(S::WindowSection, 1);
 constexpr int ToolbarRow = S::id(S::WindowSection, 2);
 constexpr int SpecialLinksRow = S::id(S::WindowSection, 3);
-constexpr int ToastRow = S::id(S::WindowSection, 4);
-constexpr int PopupRow = S::id(S::WindowSection, 5);
 constexpr int PopupSameWindowRow = S::id(S::WindowSection, 6);
-constexpr int CopyPasteRow = S::id(S::WindowSection, 7);
-constexpr int ZoomRow = S::id(S::WindowSection, 8);
 constexpr int InitialZoomRow = S::id(S::WindowSection, 9);
-constexpr int BounceRow = S::id(S::WindowSection, 10);
-constexpr int FullScreenRow = S::id(S::WindowSection, 11);
-constexpr int RefreshOnErrorRow = S::id(S::WindowSection, 12);
 constexpr int OrientationRow = S::id(S::WindowSection, 13);
 constexpr int TabbedBrowsingRow = S::id(S::WindowSection, 14);
-constexpr int LoadingIconRow = S::id(S::WindowSection, 15);
-constexpr int PluginsRow = S::id(S::WindowSection, 16);
 constexpr int WallpaperRow = S::id(S::WallpaperSection, 0);
 constexpr int WallpaperStyleRow = S::id(S::WallpaperSection, 1);
 constexpr int IdleTimeoutRow = S::id(S::IdleSection, 0);
@@ -96,7 +80,6 @@ constexpr int ServerAddressRow = S::id(S::ServerSection, 4);
 constexpr int ServerTlsRow = S::id(S::ServerSection, 5);
 constexpr int GoogleDocsRow = S::id(S::FileSection, 0);
 constexpr int PdfViewerRow = S::id(S::FileSection, 1);
-constexpr int DownloadsRow = S::id(S::DownloadSection, 0);
 constexpr int OpenAfterDownloadRow = S::id(S::DownloadSection, 1);
 constexpr int KeepHistoryRow = S::id(S::DownloadSection, 2);
 constexpr int MemoryLimitRow = S::id(S::RecoverySection, 0);
@@ -108,19 +91,6 @@ bool P::*switchField(int rowId)
 {
     const P::Field* f = P::fieldAt(P::Screens::browserPreferences, rowId / 100, rowId % 100);
     return f && std::holds_alternative<bool P::*>(f->member) ? std::get<bool P::*>(f->member) : nullptr;
-}
-
-// The translated title and subtitle of a preference's row, from the schema.
-QString rowTitle(int rowId)
-{
-    const P::Field* f = P::fieldAt(P::Screens::browserPreferences, rowId / 100, rowId % 100);
-    return f ? shownTitle(*f) : QString();
-}
-
-QString rowDetail(int rowId)
-{
-    const P::Field* f = P::fieldAt(P::Screens::browserPreferences, rowId / 100, rowId % 100);
-    return f ? shownDetail(*f) : QString();
 }
 
 std::optional<PreferenceNumber> numberOf(int rowId)
@@ -248,25 +218,7 @@ void KVBrowserPreferences::loadSettingsOfBrowserPreferences()
 void KVBrowserPreferences::showRows()
 {
     const P& v = m_form.values;
-    const auto toggle = [&](int rowId, const QString& title, const QString& detail = QString()) {
-        TableRow row;
-        row.id = rowId;
-        row.title = title;
-        row.detail = detail;
-        row.accessory = Accessory::Switch;
-        row.checked = v.*switchField(rowId);
-        return row;
-    };
-    const auto text = [&](int rowId, const QString& title, const QString& value, const QString& detail = QString()) {
-        TableRow row;
-        row.id = rowId;
-        row.title = title;
-        row.detail = detail;
-        row.accessory = Accessory::TextField;
-        row.text = value;
-        return row;
-    };
-    const auto link = [&](int rowId, const QString& title, const QString& detail = QString()) {
+    const auto link = [](int rowId, const QString& title, const QString& detail = QString()) {
         TableRow row;
         row.id = rowId;
         row.title = title;
@@ -274,129 +226,120 @@ void KVBrowserPreferences::showRows()
         row.accessory = Accessory::Disclosure;
         return row;
     };
-    const auto segments = [&](int rowId, const QString& title, const QStringList& names, int selected) {
-        TableRow row;
-        row.id = rowId;
-        row.title = title;
-        row.accessory = Accessory::Segmented;
-        row.segments = names;
-        row.selectedSegment = selected;
-        return row;
+    // The rows that open another screen or act sit in the places the schema leaves free.
+    const auto adjust = [&](const P::Field&, QList<TableRow>& rows) {
+        TableRow& row = rows.first();
+        if (std::optional<PreferenceNumber> number = numberOf(row.id))
+            row.text = *numberText(m_form, *number);  // as typed
+        switch (row.id) {
+        case TapsRow: {
+            //% "Administrator Password"
+            TableRow password;
+            password.id = PasswordRow;
+            password.title = qtTrId("TEXT_ADMIN_PASSWORD");
+            password.accessory = Accessory::TextField;
+            password.text = m_form.password;
+            password.secure = true;
+            //% "Unchanged"
+            password.placeholder = qtTrId("TEXT_PASSWORD_UNCHANGED");
+            rows.prepend(password);
+            break;
+        }
+        case IconRelocationRow:
+            //% "Reset Icon Layout"
+            rows << link(ResetIconsRow, qtTrId("SETTINGS_RESET_ICON_LAYOUT"));
+            break;
+        case BrightnessRow:
+            row.detail = brightnessText(v.brightness);
+            break;
+        case UserAgentRow:
+            //% "Default"
+            row = link(UserAgentRow, row.title, v.userAgents.isEmpty() || v.userAgents == QLatin1String("Default") ? qtTrId("SETTINGS_DEFAULT") : v.userAgents);
+            row.detailStyle = DetailStyle::Value;
+            break;
+        case MenuRow:
+            //% "Configure Navigation Toolbar"
+            //% "Tap to configure the toolbar."
+            rows << link(ConfigureToolbarRow, qtTrId("SETTINGS_SCREEN_NAVIGATION_TOOLBAR"), qtTrId("SETTINGS_CONFIGURE_TOOLBAR_DETAIL"));
+            break;
+        case ToolbarRow:
+            //% "Tap to configure special links."
+            //% "Enable Special Links"
+            rows << link(SpecialLinksRow, qtTrId("SETTINGS_SCREEN_SPECIAL_LINKS"), qtTrId("TEXT_SPECIAL_LINKS_DETAIL"));
+            break;
+        case OrientationRow:
+            //% "Configure Tabbed Browsing"
+            rows << link(TabbedBrowsingRow, qtTrId("TEXT_CONFIGURE_TABBED_BROWSING"));
+            break;
+        case WallpaperRow:
+            //% "<enter file name in documents directory>"
+            row.placeholder = qtTrId("SETTINGS_WALLPAPER_PLACEHOLDER");
+            break;
+        case GoHomeRow:
+            //% "ScreenSaver Mode"
+            //% "Tap to configure ScreenSaver on idletimeout"
+            rows << link(ScreenSaverRow, qtTrId("SETTINGS_SCREENSAVER_MODE"), qtTrId("SETTINGS_SCREENSAVER_MODE_DETAIL"))
+                 //% "Power Saver Mode"
+                 //% "Tap to configure Power Saver on idletimeout"
+                 << link(PowerSaverRow, qtTrId("SETTINGS_SCREEN_POWER_SAVER"), qtTrId("SETTINGS_POWER_SAVER_MODE_DETAIL"))
+                 //% "Motion Detection Settings"
+                 //% "Lock the screen while the device moves (devices with a mobile data modem)"
+                 << link(MotionRow, qtTrId("TEXT_MOTION_DETECTION_SETTINGS"), qtTrId("TEXT_MOTION_DETECTION_DETAIL"));
+            break;
+        case ServerRow:
+            row.detail = m_serverDetail;
+            if (v.serverSwitchOnOFF && v.uploadAccessCode.isEmpty()) {
+                //% "Anyone on this network can change the documents folder"
+                //% "Set access code"
+                TableRow warning = link(OpenServerWarningRow, qtTrId("TEXT_UPLOAD_SERVER_OPEN_WARNING"), qtTrId("TEXT_SET_ACCESS_CODE"));
+                warning.image = QStringLiteral("open_server_warning");
+                warning.destructive = true;
+                rows << warning;
+            }
+            if (v.serverSwitchOnOFF) {
+                //% "Open on a Phone"
+                //% "The address as a QR code, and the certificate's fingerprint"
+                rows << link(ServerAddressRow, qtTrId("TEXT_UPLOAD_SERVER_ON_A_PHONE"), qtTrId("TEXT_UPLOAD_SERVER_ON_A_PHONE_DETAIL"));
+            }
+            break;
+        case GoogleDocsRow:
+            rows << link(PdfViewerRow, qtTrId("PDF_VIEWER"), qtTrId("CHANGE_PDF_VIEWER_SETTINGS"));
+            break;
+        case LanguageRow:
+            row = link(LanguageRow, qtTrId("APP_LANGUAGE"), Languages::nativeName(Translations::installedLocale().name()));
+            row.detailStyle = DetailStyle::Value;
+            break;
+        default:
+            break;
+        }
     };
-
-    //% "Administrator Password"
-    TableRow password = text(PasswordRow, qtTrId("TEXT_ADMIN_PASSWORD"), m_form.password);
-    password.secure = true;
-    //% "Unchanged"
-    password.placeholder = qtTrId("TEXT_PASSWORD_UNCHANGED");
-    TableRow brightness;
-    brightness.id = BrightnessRow;
-    brightness.title = rowTitle(BrightnessRow);
-    brightness.detail = brightnessText(v.brightness);
-    brightness.accessory = Accessory::Slider;
-    brightness.value = v.brightness;
-    //% "Default"
-    TableRow userAgent = link(UserAgentRow, rowTitle(UserAgentRow), v.userAgents.isEmpty() || v.userAgents == QLatin1String("Default") ? qtTrId("SETTINGS_DEFAULT") : v.userAgents);
-    userAgent.detailStyle = DetailStyle::Value;
-    TableRow header = text(CustomHeaderRow, rowTitle(CustomHeaderRow), v.customUserAgentHeader, rowDetail(CustomHeaderRow));
-    //% "Reset Icon Layout"
-    TableRow reset = link(ResetIconsRow, qtTrId("SETTINGS_RESET_ICON_LAYOUT"));
-    TableRow wallpaper = text(WallpaperRow, rowTitle(WallpaperRow), v.wallpaper);
-    //% "<enter file name in documents directory>"
-    wallpaper.placeholder = qtTrId("SETTINGS_WALLPAPER_PLACEHOLDER");
-
-    QList<TableRow> serverRows{toggle(ServerRow, rowTitle(ServerRow), m_serverDetail)};
-    if (v.serverSwitchOnOFF && v.uploadAccessCode.isEmpty()) {
-        //% "Anyone on this network can change the documents folder"
-        //% "Set access code"
-        TableRow warning = link(OpenServerWarningRow, qtTrId("TEXT_UPLOAD_SERVER_OPEN_WARNING"), qtTrId("TEXT_SET_ACCESS_CODE"));
-        warning.image = QStringLiteral("open_server_warning");
-        warning.destructive = true;
-        serverRows << warning;
-    }
-    if (v.serverSwitchOnOFF) {
-        //% "Open on a Phone"
-        //% "The address as a QR code, and the certificate's fingerprint"
-        serverRows << link(ServerAddressRow, qtTrId("TEXT_UPLOAD_SERVER_ON_A_PHONE"), qtTrId("TEXT_UPLOAD_SERVER_ON_A_PHONE_DETAIL"));
-    }
-    serverRows << text(PortRow, rowTitle(PortRow), m_form.port)
-               << text(AccessCodeRow, rowTitle(AccessCodeRow), v.uploadAccessCode, rowDetail(AccessCodeRow))
-               << toggle(ServerTlsRow, rowTitle(ServerTlsRow), rowDetail(ServerTlsRow));
-
-    QList<TableSection> sections{
+    QList<TableSection> sections = PreferenceRows::sections(P::Screens::browserPreferences, v, adjust);
+    const QString headers[] = {
         //% "Browser Admin Settings"
-        TableSection{qtTrId("SETTINGS_SECTION_ADMIN"), {},
-                     {password, text(TapsRow, rowTitle(TapsRow), m_form.numberTaps, rowDetail(TapsRow)),
-                      toggle(AccessDeniedRow, rowTitle(AccessDeniedRow)),
-                      toggle(RestrictRow, rowTitle(RestrictRow)),
-                      text(RestrictMinutesRow, rowTitle(RestrictMinutesRow), m_form.passwordTimeout),
-                      toggle(IgnoreSslRow, rowTitle(IgnoreSslRow)),
-                      toggle(NetworkGainRow, rowTitle(NetworkGainRow)),
-                      toggle(IconResizeRow, rowTitle(IconResizeRow)),
-                      toggle(IconRelocationRow, rowTitle(IconRelocationRow)), reset, brightness, userAgent,
-                      toggle(PreventSuspendRow, rowTitle(PreventSuspendRow)),
-                      toggle(CustomHeaderSwitchRow, rowTitle(CustomHeaderSwitchRow)), header}},
+        qtTrId("SETTINGS_SECTION_ADMIN"),
         //% "Privacy Settings"
-        TableSection{qtTrId("SETTINGS_SECTION_PRIVACY"), {},
-                     {toggle(CookiesRow, rowTitle(CookiesRow)), toggle(CacheRow, rowTitle(CacheRow))}},
+        qtTrId("SETTINGS_SECTION_PRIVACY"),
         //% "Browser Window Settings"
-        TableSection{qtTrId("SETTINGS_SECTION_WINDOW"), {},
-                     {toggle(MenuRow, rowTitle(MenuRow)),
-                      //% "Configure Navigation Toolbar"
-                      //% "Tap to configure the toolbar."
-                      link(ConfigureToolbarRow, qtTrId("SETTINGS_SCREEN_NAVIGATION_TOOLBAR"), qtTrId("SETTINGS_CONFIGURE_TOOLBAR_DETAIL")),
-                      toggle(ToolbarRow, rowTitle(ToolbarRow)),
-                      //% "Tap to configure special links."
-                      //% "Enable Special Links"
-                      link(SpecialLinksRow, qtTrId("SETTINGS_SCREEN_SPECIAL_LINKS"), qtTrId("TEXT_SPECIAL_LINKS_DETAIL")),
-                      toggle(ToastRow, rowTitle(ToastRow)), toggle(PopupRow, rowTitle(PopupRow)),
-                      toggle(PopupSameWindowRow, rowTitle(PopupSameWindowRow)),
-                      toggle(CopyPasteRow, rowTitle(CopyPasteRow)), toggle(ZoomRow, rowTitle(ZoomRow)),
-                      text(InitialZoomRow, rowTitle(InitialZoomRow), m_form.zoom),
-                      toggle(BounceRow, rowTitle(BounceRow), rowDetail(BounceRow)),
-                      toggle(FullScreenRow, rowTitle(FullScreenRow)),
-                      toggle(RefreshOnErrorRow, rowTitle(RefreshOnErrorRow)),
-                      segments(OrientationRow, rowTitle(OrientationRow), shownValueNames("BrowserOrientation"), v.browserOrientation),
-                      //% "Configure Tabbed Browsing"
-                      link(TabbedBrowsingRow, qtTrId("TEXT_CONFIGURE_TABBED_BROWSING")),
-                      toggle(LoadingIconRow, rowTitle(LoadingIconRow)),
-                      toggle(PluginsRow, rowTitle(PluginsRow), rowDetail(PluginsRow))}},
+        qtTrId("SETTINGS_SECTION_WINDOW"),
         //% "Wallpaper Settings"
-        TableSection{qtTrId("SETTINGS_SECTION_WALLPAPER"), {},
-                     {wallpaper, segments(WallpaperStyleRow, rowTitle(WallpaperStyleRow), shownValueNames("WallpaperStyle"), v.wallpaperStyle)}},
+        qtTrId("SETTINGS_SECTION_WALLPAPER"),
         //% "Idle Timeout Settings"
-        TableSection{qtTrId("SETTINGS_SECTION_IDLE"), {},
-                     {text(IdleTimeoutRow, rowTitle(IdleTimeoutRow), m_form.idleTimeout),
-                      toggle(GoHomeRow, rowTitle(GoHomeRow), rowDetail(GoHomeRow)),
-                      //% "ScreenSaver Mode"
-                      //% "Tap to configure ScreenSaver on idletimeout"
-                      link(ScreenSaverRow, qtTrId("SETTINGS_SCREENSAVER_MODE"), qtTrId("SETTINGS_SCREENSAVER_MODE_DETAIL")),
-                      //% "Power Saver Mode"
-                      //% "Tap to configure Power Saver on idletimeout"
-                      link(PowerSaverRow, qtTrId("SETTINGS_SCREEN_POWER_SAVER"), qtTrId("SETTINGS_POWER_SAVER_MODE_DETAIL")),
-                      //% "Motion Detection Settings"
-                      //% "Lock the screen while the device moves (devices with a mobile data modem)"
-                      link(MotionRow, qtTrId("TEXT_MOTION_DETECTION_SETTINGS"), qtTrId("TEXT_MOTION_DETECTION_DETAIL"))}},
+        qtTrId("SETTINGS_SECTION_IDLE"),
         //% "Server Settings"
-        TableSection{qtTrId("SETTINGS_SECTION_SERVER"), {}, serverRows},
+        qtTrId("SETTINGS_SECTION_SERVER"),
         //% "File Settings"
-        TableSection{qtTrId("FILE_SETTINGS"), {},
-                     {toggle(GoogleDocsRow, rowTitle(GoogleDocsRow), rowDetail(GoogleDocsRow)),
-                      link(PdfViewerRow, qtTrId("PDF_VIEWER"), qtTrId("CHANGE_PDF_VIEWER_SETTINGS"))}},
+        qtTrId("FILE_SETTINGS"),
         //% "Download Settings"
-        TableSection{qtTrId("DOWNLOADS"), {},
-                     {toggle(DownloadsRow, rowTitle(DownloadsRow), rowDetail(DownloadsRow)),
-                      toggle(OpenAfterDownloadRow, rowTitle(OpenAfterDownloadRow), rowDetail(OpenAfterDownloadRow)),
-                      toggle(KeepHistoryRow, rowTitle(KeepHistoryRow), rowDetail(KeepHistoryRow))}},
+        qtTrId("DOWNLOADS"),
         //% "Recovery"
-        TableSection{qtTrId("TEXT_RECOVERY_SETTINGS"), {},
-                     {text(MemoryLimitRow, rowTitle(MemoryLimitRow), m_form.memoryLimit, rowDetail(MemoryLimitRow)),
-                      text(RestartDailyRow, rowTitle(RestartDailyRow), v.restartDailyAt, rowDetail(RestartDailyRow))}},
+        qtTrId("TEXT_RECOVERY_SETTINGS"),
+        qtTrId("APP_LANGUAGE"),
     };
-    // First, where someone who cannot read the others looks.
-    TableRow language = link(LanguageRow, qtTrId("APP_LANGUAGE"), Languages::nativeName(Translations::installedLocale().name()));
-    language.detailStyle = DetailStyle::Value;
-    sections.prepend(TableSection{qtTrId("APP_LANGUAGE"), {}, {language}});
+    for (qsizetype i = 0; i < sections.size() && i < qsizetype(std::size(headers)); ++i)
+        sections[i].header = headers[i];
+    // The language first, where someone who cannot read the others looks.
+    if (sections.size() > LanguageSection)
+        sections.move(LanguageSection, 0);
     m_table->setSections(sections);
     for (int rowId : {IdleTimeoutRow, RestrictMinutesRow, TapsRow, PortRow, InitialZoomRow, MemoryLimitRow}) {
         if (QLineEdit* f = field(rowId)) {

@@ -23,7 +23,6 @@ public:
     enum Section { AdminSection, PrivacySection, WindowSection, WallpaperSection, IdleSection, ServerSection, FileSection, DownloadSection, RecoverySection, LanguageSection };
     // The rows' ids: section x 100 + row; the rows are in these fixed places.
     static constexpr int id(int section, int row) { return section * 100 + row; }
-    static constexpr int rowCounts[8] = {15, 2, 16, 2, 5, 6, 2, 3};
 
     explicit KVBrowserPreferences(QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "admin/ui/KVMotionDetectionSettingsViewController.h"
 
+#include "admin/ui/PreferenceRows.h"
 #include "browser/MotionType.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
@@ -12,7 +13,8 @@ namespace korvel {
 
 namespace {
 
-enum Row { EnableRow = 1, SensitivityRow };
+using P = KVBrowserPrefSettings;
+constexpr const char* shownOn = P::Screens::motion;
 
 TableView* fill(Screen* screen)
 {
@@ -23,6 +25,11 @@ TableView* fill(Screen* screen)
     return table;
 }
 
+bool isSensitivity(const P::Field* field)
+{
+    return field && field->member == P::Member(&P::motionType);
+}
+
 }  // namespace
 
 KVMotionDetectionSettingsViewController::KVMotionDetectionSettingsViewController(QWidget* parent)
@@ -31,19 +38,16 @@ KVMotionDetectionSettingsViewController::KVMotionDetectionSettingsViewController
     //% "Motion Detection Settings"
     setTitle(qtTrId("TEXT_MOTION_DETECTION_SETTINGS"));
     m_table = fill(this);
-    connect(m_table, &TableView::switchToggled, this, [this](int id, bool on) {
-        if (id == EnableRow)
-            m_enabled = on;
-    });
+    PreferenceRows::follow(m_table, shownOn, &m_edited);
     connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) {
-        if (id == SensitivityRow)
+        if (isSensitivity(PreferenceRows::fieldOf(shownOn, id)))
             openSensitivity();
     });
 }
 
 void KVMotionDetectionSettingsViewController::viewDidLoad()
 {
-    m_enabled = KVSettings::getSettingsObject().kvBrowPref.enableDrivingMode;
+    m_edited = KVSettings::getSettingsObject().kvBrowPref;
 }
 
 void KVMotionDetectionSettingsViewController::viewWillAppear(bool animated)
@@ -54,26 +58,24 @@ void KVMotionDetectionSettingsViewController::viewWillAppear(bool animated)
 
 void KVMotionDetectionSettingsViewController::reload()
 {
-    TableRow enable;
-    enable.id = EnableRow;
-    enable.title = shownTitle("DrivingMode");
-    enable.detail = shownDetail("DrivingMode");
-    enable.accessory = Accessory::Switch;
-    enable.checked = m_enabled;
-    TableRow sensitivity;
-    sensitivity.id = SensitivityRow;
-    sensitivity.title = shownTitle("MotionType");
-    sensitivity.detail = shownValueNames("MotionType").value(MotionType::getMotionType(KVSettings::getSettingsObject()));
-    sensitivity.detailStyle = DetailStyle::Value;
-    sensitivity.accessory = Accessory::Disclosure;
-    m_table->setSections({TableSection{QString(), QString(), {enable, sensitivity}}});
+    // The sensitivity is chosen and stored on its own screen.
+    m_edited.motionType = MotionType::getMotionType(KVSettings::getSettingsObject());
+    m_table->setSections(PreferenceRows::sections(shownOn, m_edited, [this](const P::Field& field, QList<TableRow>& rows) {
+        if (!isSensitivity(&field))
+            return;
+        TableRow& row = rows.first();
+        row.detail = row.segments.value(m_edited.motionType);
+        row.detailStyle = DetailStyle::Value;
+        row.accessory = Accessory::Disclosure;
+        row.segments.clear();
+    }));
 }
 
 void KVMotionDetectionSettingsViewController::viewWillDisappear(bool animated)
 {
     Screen::viewWillDisappear(animated);
     KVSettings& settings = KVSettings::getSettingsObject();
-    settings.kvBrowPref.enableDrivingMode = m_enabled;
+    settings.kvBrowPref.takeShownOn(shownOn, m_edited);
     settings.save();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Screen.h"
+#include "settings/KVBrowserPrefSettings.h"
 
 namespace korvel {
 
@@ -24,7 +25,7 @@ private:
     void reload();
 
     TableView* m_table = nullptr;
-    bool m_enabled = false;
+    KVBrowserPrefSettings m_edited;
 };
 
 // "Sensitivity": walking, running or automotive, one checked. Leaving stores the checked row as

@@ -3,12 +3,11 @@
 #include "admin/FilePickerLists.h"
 #include "admin/OtherSettingsRules.h"
 #include "admin/SettingsSearch.h"
+#include "admin/ui/PreferenceRows.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
-#include "platform/ui/ToggleSwitch.h"
 #include "settings/KVSettings.h"
-#include "settings/ShownText.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -19,30 +18,12 @@ namespace {
 
 using P = KVBrowserPrefSettings;
 
-constexpr int buttonCount = 5;
+constexpr const char* shownOn = P::Screens::navigationToolbar;
 
-// A row's translated title or subtitle, from the preference the schema shows there.
-QString shown(int section, int row, QString (*text)(const P::Field&))
+bool isImage(const P::Field* field)
 {
-    const P::Field* f = P::fieldAt(P::Screens::navigationToolbar, section, row);
-    return f ? text(*f) : QString();
+    return field && field->type == P::FieldType::String;
 }
-
-bool P::*buttonField(int index)
-{
-    static bool P::*const fields[] = {&P::enableRefreshButton, &P::enableForwardButton, &P::enableHomeButton, &P::enableBackButton,
-                                      &P::enablePrintButton};
-    return fields[index];
-}
-
-QString P::*imageField(int index)
-{
-    static QString P::*const fields[] = {&P::refreshImage, &P::forwardImage, &P::homeImage, &P::backImage, &P::printImage, &P::toolbarImage};
-    return fields[index];
-}
-
-constexpr int imageRows = 6;
-constexpr int imageBase = 100;
 
 }  // namespace
 
@@ -55,8 +36,18 @@ KVNavigationToolbarTableViewController::KVNavigationToolbarTableViewController(Q
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
+    // A name that is no image keeps the stored one rather than breaking the toolbar.
+    PreferenceRows::follow(m_table, shownOn, &m_edited, [this](int id, const QVariant& control) {
+        const P::Field* f = PreferenceRows::fieldOf(shownOn, id);
+        if (!isImage(f))
+            return false;
+        QString P::*image = std::get<QString P::*>(f->member);
+        const QString name = control.toString();
+        m_edited.*image = OtherSettingsRules::isImageName(name) ? name : KVSettings::getSettingsObject().kvBrowPref.*image;
+        return true;
+    });
     connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) {
-        if (id >= imageBase)
+        if (isImage(PreferenceRows::fieldOf(shownOn, id)))
             chooseImage(id);
     });
 }
@@ -67,35 +58,26 @@ void KVNavigationToolbarTableViewController::viewWillAppear(bool)
         stack->showNavigationBar();
     if (!m_table->sections().isEmpty())
         return;  // back from the picker: keep what is typed
-    const P& p = KVSettings::getSettingsObject().kvBrowPref;
-    //% "Buttons"
-    TableSection buttons{qtTrId("SETTINGS_TOOLBAR_BUTTONS"), {}, {}};
-    for (int i = 0; i < buttonCount; ++i) {
-        TableRow row;
-        row.id = i;
-        row.title = shown(0, i, shownTitle);
-        row.accessory = Accessory::Switch;
-        row.checked = p.*buttonField(i);
-        buttons.rows.append(row);
+    m_edited = KVSettings::getSettingsObject().kvBrowPref;
+    QList<TableSection> sections = PreferenceRows::sections(shownOn, m_edited, [](const P::Field& field, QList<TableRow>& rows) {
+        if (isImage(&field))
+            //% "Default"
+            rows.first().placeholder = qtTrId("SETTINGS_DEFAULT");
+    });
+    if (sections.size() == 2) {
+        //% "Buttons"
+        sections[0].header = qtTrId("SETTINGS_TOOLBAR_BUTTONS");
+        //% "Images"
+        sections[1].header = qtTrId("SETTINGS_TOOLBAR_IMAGES");
+        //% "Images in Documents; empty uses the built-in image. Tap a row to pick one."
+        sections[1].footer = qtTrId("TEXT_TOOLBAR_IMAGES_FOOTER");
     }
-    //% "Images in Documents; empty uses the built-in image. Tap a row to pick one."
-    //% "Images"
-    TableSection images{qtTrId("SETTINGS_TOOLBAR_IMAGES"), qtTrId("TEXT_TOOLBAR_IMAGES_FOOTER"), {}};
-    for (int i = 0; i < imageRows; ++i) {
-        TableRow row;
-        row.id = imageBase + i;
-        row.title = shown(1, i, shownTitle);
-        row.detail = shown(1, i, shownDetail);
-        row.accessory = Accessory::TextField;
-        row.text = p.*imageField(i);
-        //% "Default"
-        row.placeholder = qtTrId("SETTINGS_DEFAULT");
-        images.rows.append(row);
-    }
-    m_table->setSections({buttons, images});
-    for (int i = 0; i < imageRows; ++i) {
-        if (TableCell* cell = m_table->cellWithId(imageBase + i))
-            connect(cell->textField(), &QLineEdit::editingFinished, this, [this, id = imageBase + i] { imageNameEnded(id); });
+    m_table->setSections(sections);
+    for (const TableSection& section : sections) {
+        for (const TableRow& row : section.rows) {
+            if (TableCell* cell = m_table->cellWithId(row.id); cell && cell->textField())
+                connect(cell->textField(), &QLineEdit::editingFinished, this, [this, id = row.id] { imageNameEnded(id); });
+        }
     }
 }
 
@@ -140,15 +122,7 @@ void KVNavigationToolbarTableViewController::viewWillDisappear(bool)
     if (NavigationStack* stack = navigationStack(); stack && stack->presentedScreen())
         return;
     KVSettings& settings = KVSettings::getSettingsObject();
-    for (int i = 0; i < buttonCount; ++i) {
-        if (TableCell* cell = m_table->cellWithId(i); cell && cell->toggle())
-            settings.kvBrowPref.*buttonField(i) = cell->toggle()->isChecked();
-    }
-    // A name that is no image is left out rather than breaking the toolbar.
-    for (int i = 0; i < imageRows; ++i) {
-        if (TableCell* cell = m_table->cellWithId(imageBase + i); cell && cell->textField() && OtherSettingsRules::isImageName(cell->textField()->text()))
-            settings.kvBrowPref.*imageField(i) = cell->textField()->text();
-    }
+    settings.kvBrowPref.takeShownOn(shownOn, m_edited);
     settings.save();
 }
 

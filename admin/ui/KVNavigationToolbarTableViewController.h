@@ -2,6 +2,7 @@
 
 #include "admin/ui/KVFilePickerController.h"
 #include "platform/ui/Screen.h"
+#include "settings/KVBrowserPrefSettings.h"
 
 namespace korvel {
 
@@ -28,6 +29,7 @@ public:
 private:
     TableView* m_table = nullptr;
     int m_picking = -1;
+    KVBrowserPrefSettings m_edited;
 };
 
 }  // namespace korvel

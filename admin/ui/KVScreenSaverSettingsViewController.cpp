@@ -1,11 +1,11 @@
 #include "admin/ui/KVScreenSaverSettingsViewController.h"
 
+#include "admin/ui/PreferenceRows.h"
 #include "browser/ScreensaverSource.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
 #include "settings/KVSettings.h"
-#include "settings/ShownText.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -14,7 +14,15 @@ namespace korvel {
 
 namespace {
 
-enum Row { EnableRow = 1, SourceRow, ChooseRow };
+using P = KVBrowserPrefSettings;
+constexpr const char* shownOn = P::Screens::screensaver;
+// Past the schema's rows (section * 100 + row).
+constexpr int ChooseRow = 10000;
+
+bool isSource(const P::Field* field)
+{
+    return field && field->member == P::Member(&P::screenSaverURL);
+}
 
 QString kindText(const QString& source)
 {
@@ -46,17 +54,14 @@ KVScreenSaverSettingsViewController::KVScreenSaverSettingsViewController(QWidget
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
-    connect(m_table, &TableView::switchToggled, this, [this](int id, bool on) {
-        if (id == EnableRow)
-            m_enabled = on;
-    });
-    connect(m_table, &TableView::textChanged, this, [this](int id, const QString& text) {
-        if (id != SourceRow)
-            return;
-        m_source = text.trimmed();
-        // Only the footer changes: the field keeps the focus while typing.
-        if (TableCell* cell = m_table->cellWithId(SourceRow); cell && cell->detailLabel())
-            cell->detailLabel()->setText(kindText(m_source));
+    PreferenceRows::follow(m_table, shownOn, &m_edited, [this](int id, const QVariant& control) {
+        if (!isSource(PreferenceRows::fieldOf(shownOn, id)))
+            return false;
+        m_edited.screenSaverURL = control.toString().trimmed();
+        // Only the line under the field changes: the field keeps the focus while typing.
+        if (TableCell* cell = m_table->cellWithId(id); cell && cell->detailLabel())
+            cell->detailLabel()->setText(kindText(m_edited.screenSaverURL));
+        return true;
     });
     connect(m_table, &TableView::rowSelected, this, [this](int, int, int id) {
         if (id == ChooseRow)
@@ -66,9 +71,7 @@ KVScreenSaverSettingsViewController::KVScreenSaverSettingsViewController(QWidget
 
 void KVScreenSaverSettingsViewController::viewDidLoad()
 {
-    const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
-    m_enabled = p.enableScreenSaver;
-    m_source = p.screenSaverURL;
+    m_edited = KVSettings::getSettingsObject().kvBrowPref;
 }
 
 void KVScreenSaverSettingsViewController::viewWillAppear(bool animated)
@@ -80,37 +83,30 @@ void KVScreenSaverSettingsViewController::viewWillAppear(bool animated)
 
 void KVScreenSaverSettingsViewController::reload()
 {
-    TableRow enable;
-    enable.id = EnableRow;
-    enable.title = shownTitle("EnableScreenSaver");
-    enable.detail = shownDetail("EnableScreenSaver");
-    enable.accessory = Accessory::Switch;
-    enable.checked = m_enabled;
-    TableRow source;
-    source.id = SourceRow;
-    source.title = shownTitle("ScreenSaver");
-    source.accessory = Accessory::TextField;
-    source.text = m_source;
-    source.placeholder = shownDetail("ScreenSaver");
-    source.detail = kindText(m_source);
-    TableRow choose;
-    choose.id = ChooseRow;
-    //% "Choose a File"
-    choose.title = qtTrId("TEXT_SCREENSAVER_CHOOSE_FILE");
-    //% "An image, video or page in the documents folder"
-    choose.detail = qtTrId("TEXT_SCREENSAVER_CHOOSE_FILE_DETAIL");
-    choose.accessory = Accessory::Disclosure;
+    QList<TableSection> sections = PreferenceRows::sections(shownOn, m_edited, [this](const P::Field& field, QList<TableRow>& rows) {
+        if (!isSource(&field))
+            return;
+        rows.first().placeholder = rows.first().detail;
+        rows.first().detail = kindText(m_edited.screenSaverURL);
+        TableRow choose;
+        choose.id = ChooseRow;
+        //% "Choose a File"
+        choose.title = qtTrId("TEXT_SCREENSAVER_CHOOSE_FILE");
+        //% "An image, video or page in the documents folder"
+        choose.detail = qtTrId("TEXT_SCREENSAVER_CHOOSE_FILE_DETAIL");
+        choose.accessory = Accessory::Disclosure;
+        rows << choose;
+    });
     //% "Videos end in .mp4, .mov, .mpv or .3gp and images in .jpg, .png or .tif, in small letters; anything else is shown as a web page."
-    const QString naming = qtTrId("TEXT_SCREENSAVER_NAMING");
-    m_table->setSections({TableSection{QString(), QString(), {enable}}, TableSection{QString(), naming, {source, choose}}});
+    sections.last().footer = qtTrId("TEXT_SCREENSAVER_NAMING");
+    m_table->setSections(sections);
 }
 
 void KVScreenSaverSettingsViewController::viewWillDisappear(bool animated)
 {
     Screen::viewWillDisappear(animated);
     KVSettings& settings = KVSettings::getSettingsObject();
-    settings.kvBrowPref.enableScreenSaver = m_enabled;
-    settings.kvBrowPref.screenSaverURL = m_source;
+    settings.kvBrowPref.takeShownOn(shownOn, m_edited);
     settings.save();
 }
 
@@ -137,7 +133,7 @@ void KVScreenSaverSettingsViewController::filePicker(KVFilePickerController* pic
         makeToast(this, qtTrId("SETTINGS_SELECT_VALID_SCREENSAVER_FILE"), options);
         return;
     }
-    m_source = picker->fileSelected();
+    m_edited.screenSaverURL = picker->fileSelected();
     reload();
 }
 

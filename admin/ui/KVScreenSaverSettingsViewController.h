@@ -2,6 +2,7 @@
 
 #include "admin/ui/KVFilePickerController.h"
 #include "platform/ui/Screen.h"
+#include "settings/KVBrowserPrefSettings.h"
 
 namespace korvel {
 
@@ -26,8 +27,7 @@ private:
     void filePicker(KVFilePickerController* picker, int didFinishSelectingFileWithAction) override;
 
     TableView* m_table = nullptr;
-    bool m_enabled = false;
-    QString m_source;
+    KVBrowserPrefSettings m_edited;
 };
 
 }  // namespace korvel

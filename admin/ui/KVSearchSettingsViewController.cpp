@@ -9,7 +9,7 @@
 #include "admin/ui/KVScreenSaverSettingsViewController.h"
 #include "admin/ui/KVSpecialLinksViewController.h"
 #include "admin/ui/KVWkWebviewSettingsController.h"
-#include "files/ui/KVPDFViewerSettingsViewController.h"
+#include "admin/ui/KVPDFViewerSettingsViewController.h"
 #include "log/KVLog.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/Images.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Screen.h"
+#include "settings/KVBrowserPrefSettings.h"
 
 namespace korvel {
 
@@ -17,6 +18,7 @@ public:
 
 private:
     TableView* m_table = nullptr;
+    KVBrowserPrefSettings m_edited;
 };
 
 }  // namespace korvel

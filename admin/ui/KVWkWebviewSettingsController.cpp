@@ -2,11 +2,11 @@
 
 #include "admin/OtherSettingsRules.h"
 #include "admin/SettingsSearch.h"
+#include "admin/ui/PreferenceRows.h"
 #include "log/KVLog.h"
 #include "platform/ui/NavigationStack.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toast.h"
-#include "platform/ui/ToggleSwitch.h"
 #include "settings/KVSettings.h"
 #include "settings/ShownText.h"
 
@@ -15,6 +15,13 @@
 #include <QVBoxLayout>
 
 namespace korvel {
+
+namespace {
+
+using P = KVBrowserPrefSettings;
+constexpr const char* shownOn = P::Screens::multiTab;
+
+}  // namespace
 
 KVWkWebviewSettingsController::KVWkWebviewSettingsController(QWidget* parent)
     : Screen(parent)
@@ -25,11 +32,13 @@ KVWkWebviewSettingsController::KVWkWebviewSettingsController(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
-    connect(m_table, &TableView::switchToggled, this, [this](int id, bool on) {
-        if (id != MultiTabRow)
-            return;
-        if (TableCell* count = m_table->cellWithId(CountRow))
-            count->setEnabled(on);
+    // The count is read from its field when the screen goes: a refused count is reset there.
+    PreferenceRows::follow(m_table, shownOn, &m_edited, [this](int id, const QVariant& control) {
+        if (id == MultiTabRow) {
+            if (TableCell* count = m_table->cellWithId(CountRow))
+                count->setEnabled(control.toBool());
+        }
+        return id == CountRow;
     });
 }
 
@@ -37,26 +46,23 @@ void KVWkWebviewSettingsController::viewWillAppear(bool)
 {
     if (NavigationStack* stack = navigationStack())
         stack->showNavigationBar();
-    const KVBrowserPrefSettings& p = KVSettings::getSettingsObject().kvBrowPref;
-    TableRow multiTab;
-    multiTab.id = MultiTabRow;
-    multiTab.title = shownTitle("UseMultiTab");
-    multiTab.accessory = Accessory::Switch;
-    multiTab.checked = p.useMultiTab;
-    TableRow count;
-    count.id = CountRow;
-    count.title = shownTitle("CountOfTabs");
-    count.accessory = Accessory::TextField;
-    count.text = QString::number(OtherSettingsRules::shownTabCount(p.countOfTabs));
-    count.enabled = p.useMultiTab;
+    m_edited = KVSettings::getSettingsObject().kvBrowPref;
+    QList<TableSection> sections = PreferenceRows::sections(shownOn, m_edited, [this](const P::Field& field, QList<TableRow>& rows) {
+        if (field.member != P::Member(&P::countOfTabs))
+            return;
+        rows.first().detail.clear();  // said in the footer
+        rows.first().text = QString::number(OtherSettingsRules::shownTabCount(m_edited.countOfTabs));
+        rows.first().enabled = m_edited.useMultiTab;
+    });
     // The sentence is read, not scanned: a footer in sentence case rather than a capitalised header.
     //% "Korvel does not support these features with tabbed browsing:\n• Allow Icon Relocation\n• Allow Icon Resize\n• Wallpaper Settings"
     const QString excludes = qtTrId("TEXT_MULTITAB_EXCLUDES");
-    m_table->setSections({TableSection{{}, shownDetail("CountOfTabs") + QStringLiteral("\n\n") + excludes, {multiTab, count}}});
+    sections.first().footer = shownDetail("CountOfTabs") + QStringLiteral("\n\n") + excludes;
+    m_table->setSections(sections);
     if (TableCell* cell = m_table->cellWithId(CountRow)) {
         // The short title stays on one line; the field takes what is left.
         QLabel* title = cell->titleLabel();
-        title->setMinimumWidth(title->fontMetrics().horizontalAdvance(count.title) + 2);
+        title->setMinimumWidth(title->fontMetrics().horizontalAdvance(title->text()) + 2);
         cell->textField()->setInputMethodHints(Qt::ImhDigitsOnly);
         connect(cell->textField(), &QLineEdit::editingFinished, this, &KVWkWebviewSettingsController::countEnded);
     }
@@ -75,11 +81,10 @@ bool KVWkWebviewSettingsController::countEnded()
 
 void KVWkWebviewSettingsController::viewWillDisappear(bool)
 {
-    KVSettings& settings = KVSettings::getSettingsObject();
-    if (TableCell* cell = m_table->cellWithId(MultiTabRow); cell && cell->toggle())
-        settings.kvBrowPref.useMultiTab = cell->toggle()->isChecked();
     if (TableCell* cell = m_table->cellWithId(CountRow); cell && cell->textField())
-        settings.kvBrowPref.countOfTabs = OtherSettingsRules::acceptTabCount(cell->textField()->text()).value_or(OtherSettingsRules::largestTabCount());
+        m_edited.countOfTabs = OtherSettingsRules::acceptTabCount(cell->textField()->text()).value_or(OtherSettingsRules::largestTabCount());
+    KVSettings& settings = KVSettings::getSettingsObject();
+    settings.kvBrowPref.takeShownOn(shownOn, m_edited);
     // Tabbed browsing lays the icons out itself.
     if (settings.kvBrowPref.useMultiTab)
         settings.kvBrowPref.allowResize = settings.kvBrowPref.allowDragDrop = false;

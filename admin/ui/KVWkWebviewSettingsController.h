@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Screen.h"
+#include "settings/KVBrowserPrefSettings.h"
 
 namespace korvel {
 
@@ -11,7 +12,8 @@ class TableView;
 class KVWkWebviewSettingsController final : public Screen {
     Q_OBJECT
 public:
-    enum Row { MultiTabRow, CountRow };
+    // The rows' ids, as the schema places them (section * 100 + row).
+    enum Row { MultiTabRow = 0, CountRow = 1 };
 
     explicit KVWkWebviewSettingsController(QWidget* parent = nullptr);
     TableView* tableView() const { return m_table; }
@@ -22,6 +24,7 @@ public:
 
 private:
     TableView* m_table = nullptr;
+    KVBrowserPrefSettings m_edited;
 };
 
 }  // namespace korvel

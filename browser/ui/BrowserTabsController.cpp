@@ -8,10 +8,11 @@
 #include "browser/ui/IdleActionPerformer.h"
 #include "browser/ui/VisitEndPerformer.h"
 #include "browser/ui/TabCell.h"
-#include "browser/ui/KVWKViewController.h"
+#include "browser/ui/BrowserTab.h"
 #include "browser/ui/KVWebPage.h"
 #include "browser/ui/KVWebView.h"
 #include "browser/ui/RemoteImage.h"
+#include "browser/ui/Routes.h"
 #include "log/KVLog.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
@@ -46,6 +47,13 @@ KVSettings& settings()
 const KVBrowserPrefSettings& preferences()
 {
     return settings().kvBrowPref;
+}
+
+// A tab's window, made by the routes (the tabs do not know the window itself).
+BrowserTab* newWindow(const std::optional<allowedWebsite>& website, const QString& address)
+{
+    const auto& make = Routes::current().tabWindow;
+    return make ? make(website, address) : nullptr;
 }
 
 }  // namespace
@@ -162,7 +170,7 @@ Qt::ScreenOrientations BrowserTabsController::supportedInterfaceOrientations() c
     return WindowOrientation::supportedOrientations(preferences().browserOrientation);
 }
 
-KVWKViewController* BrowserTabsController::tab(int index) const
+BrowserTab* BrowserTabsController::tab(int index) const
 {
     return index >= 0 && index < m_windows.size() ? m_windows.at(index).data() : nullptr;
 }
@@ -175,7 +183,7 @@ TabCell* BrowserTabsController::cell(int index) const
 void BrowserTabsController::firstOne()
 {
     const int index = m_rules.firstOne();
-    insertTab(KVWKViewController::initWithWebsite(std::nullopt), index);
+    insertTab(newWindow(std::nullopt, QString()), index);
 }
 
 void BrowserTabsController::onAddActionBtnPressed()
@@ -185,7 +193,7 @@ void BrowserTabsController::onAddActionBtnPressed()
         makeToast(viewControllerContainer(), *opening.refusal);
         return;
     }
-    insertTab(KVWKViewController::initWithWebsite(std::nullopt), *opening.index);
+    insertTab(newWindow(std::nullopt, QString()), *opening.index);
 }
 
 void BrowserTabsController::openInNewTab(KVWebPage* page, const QUrl& url)
@@ -197,13 +205,16 @@ void BrowserTabsController::openInNewTab(KVWebPage* page, const QUrl& url)
     }
     // The page is taken over now, inside the engine's call that opened it; it is shown once that
     // call has returned.
-    KVWKViewController* window = KVWKViewController::initWithPage(page, this);
+    const auto& forPage = Routes::current().tabWindowForPage;
+    BrowserTab* window = forPage ? forPage(page, this) : nullptr;
+    if (!window)
+        return;
     allowedWebsite website;
     website.url = url.toString(QUrl::FullyEncoded);
-    window->windowState().selectedWebsite = website;
+    window->setSelectedWebsite(website);
     window->hide();
     const int index = *opening.index;
-    QPointer<KVWKViewController> guard(window);
+    QPointer<BrowserTab> guard(window);
     m_windows.insert(index, guard);
     m_cells.insert(index, nullptr);
     QMetaObject::invokeMethod(this, [this, guard] {
@@ -216,8 +227,10 @@ void BrowserTabsController::openInNewTab(KVWebPage* page, const QUrl& url)
     }, Qt::QueuedConnection);
 }
 
-void BrowserTabsController::insertTab(KVWKViewController* window, int index)
+void BrowserTabsController::insertTab(BrowserTab* window, int index)
 {
+    if (!window)
+        return;
     m_windows.insert(index, window);
     auto* cell = new TabCell(m_stripContent);
     //% "Home"
@@ -227,7 +240,7 @@ void BrowserTabsController::insertTab(KVWKViewController* window, int index)
     m_cells.insert(index, cell);
     m_stripLayout->insertWidget(index, cell);
     QList<Screen*> screens;
-    for (const QPointer<KVWKViewController>& w : std::as_const(m_windows))
+    for (const QPointer<BrowserTab>& w : std::as_const(m_windows))
         screens.append(w.data());
     setViewControllers(screens);
     refreshCollectionViewSize();
@@ -255,22 +268,22 @@ void BrowserTabsController::selectTab(int index)
     if (!m_rules.select(index) && getSelectedIndex() == index)
         return;
     if (old != index) {
-        if (KVWKViewController* leaving = tab(old)) {
+        if (BrowserTab* leaving = tab(old)) {
             leaving->stopMediaOfHiddenTab();
             discardWhenLongHidden(leaving);
         }
     }
     // The home page is rebuilt from the settings as they are now.
-    if (KVWKViewController* arriving = tab(index); arriving && arriving->showsHomePage())
+    if (BrowserTab* arriving = tab(index); arriving && arriving->showsHomePage())
         arriving->webView()->reload();
     showTab(index);
 }
 
-void BrowserTabsController::discardWhenLongHidden(KVWKViewController* window)
+void BrowserTabsController::discardWhenLongHidden(BrowserTab* window)
 {
     // A tab left alone for long gives its renderer's memory back; the engine loads the page again
     // when the tab is shown.
-    QPointer<KVWKViewController> guard(window);
+    QPointer<BrowserTab> guard(window);
     singleShot(discardAfter, this, [this, guard] {
         if (!guard || guard == tab(m_rules.selectInt()) || !guard->webView() || guard->isVisible())
             return;
@@ -290,7 +303,7 @@ void BrowserTabsController::crossPressedForTabCell(TabCell* cell)
 
 void BrowserTabsController::closeTab(int index)
 {
-    KVWKViewController* window = tab(index);
+    BrowserTab* window = tab(index);
     const std::optional<int> next = m_rules.close(index);
     if (!next || !window)
         return;
@@ -307,7 +320,7 @@ void BrowserTabsController::closeTab(int index)
     showTab(*next);
     // The last website of the visit went with its tab: the visit is over.
     bool websitesStillOpen = false;
-    for (const QPointer<KVWKViewController>& w : std::as_const(m_windows)) {
+    for (const QPointer<BrowserTab>& w : std::as_const(m_windows)) {
         const QString scheme = w && w->webView() ? w->webView()->url().scheme() : QString();
         websitesStillOpen = websitesStillOpen || scheme == QLatin1String("http") || scheme == QLatin1String("https");
     }
@@ -345,7 +358,7 @@ void BrowserTabsController::collectionRefreshMethod()
 void BrowserTabsController::refreshCell(int index)
 {
     TabCell* c = cell(index);
-    KVWKViewController* window = tab(index);
+    BrowserTab* window = tab(index);
     if (!c || !window || !window->webView())
         return;
     c->setCloseButtonVisible(TabRules::closeButtonsShown(m_rules.count()));
@@ -419,9 +432,9 @@ void BrowserTabsController::isActive(const QUrl& externalURL)
     const std::optional<allowedWebsite> website = WebsiteRules::getAllowedWebsiteForExternalURL(externalURL, settings().allowedWebsites, &effects);
     if (!website)
         return;
-    KVWKViewController* selected = tab(m_rules.selectInt());
+    BrowserTab* selected = tab(m_rules.selectInt());
     if (selected && selected->showsHomePage()) {
-        selected->windowState().selectedWebsite = website;
+        selected->setSelectedWebsite(*website);
         selected->webView()->load(WebsiteRules::urlWithScheme(externalURL));
         return;
     }
@@ -430,7 +443,7 @@ void BrowserTabsController::isActive(const QUrl& externalURL)
         makeToast(viewControllerContainer(), *opening.refusal);
         return;
     }
-    insertTab(KVWKViewController::initWithWebsite(*website, externalURL.toString(QUrl::FullyEncoded)), *opening.index);
+    insertTab(newWindow(*website, externalURL.toString(QUrl::FullyEncoded)), *opening.index);
 }
 
 void BrowserTabsController::callMultiTabDisappear()

@@ -17,7 +17,7 @@ namespace korvel {
 
 class TabCell;
 class IdleTimer;
-class KVWKViewController;
+class BrowserTab;
 class KVWebPage;
 struct allowedWebsite;
 
@@ -49,7 +49,7 @@ public:
     int tabCount() const { return m_rules.count(); }
     int selectInt() const { return m_rules.selectInt(); }
     const TabRules& rules() const { return m_rules; }
-    KVWKViewController* tab(int index) const;
+    BrowserTab* tab(int index) const;
     TabCell* cell(int index) const;
     QPushButton* addButton() const { return m_addButton; }
     IdleTimer& idleTimer() { return *m_idle; }
@@ -61,7 +61,7 @@ protected:
 private:
     void firstOne();
     // Puts `window` into the strip at `index` (its cell too) and shows it.
-    void insertTab(KVWKViewController* window, int index);
+    void insertTab(BrowserTab* window, int index);
     void closeTab(int index);
     void removecell();
     void autodeletetab();
@@ -74,10 +74,10 @@ private:
     void idleTimerExceeded();
     int countOfTabs() const;
     void showTab(int index);
-    void discardWhenLongHidden(KVWKViewController* window);
+    void discardWhenLongHidden(BrowserTab* window);
 
     TabRules m_rules;
-    QList<QPointer<KVWKViewController>> m_windows;
+    QList<QPointer<BrowserTab>> m_windows;
     QList<TabCell*> m_cells;
     QScrollArea* m_strip = nullptr;
     QWidget* m_stripContent = nullptr;

@@ -125,7 +125,7 @@ const KVBrowserPrefSettings& preferences()
 }  // namespace
 
 KVWKViewController::KVWKViewController(QWidget* parent)
-    : Screen(parent)
+    : BrowserTab(parent)
     , m_services(NavigationServices::standard())
     , m_performer(this, this)
 {

@@ -9,6 +9,7 @@
 #include "browser/ToolbarItem.h"
 #include "browser/UserActivation.h"
 #include "browser/VisitRules.h"
+#include "browser/ui/BrowserTab.h"
 #include "browser/ui/EffectPerformer.h"
 #include "browser/ui/PageDialogs.h"
 #include "browser/ui/PageHost.h"
@@ -49,7 +50,7 @@ struct KVBrowserPrefSettings;
 
 // The browser window: one web view showing one allowed website and what is reached from it. Every
 // navigation is put to the navigation policy and the effects it returns are carried out here.
-class KVWKViewController : public Screen, private EffectTarget, public PageHost {
+class KVWKViewController : public BrowserTab, private EffectTarget, public PageHost {
     Q_OBJECT
 public:
     using PageDialog = PageDialogs::Kind;
@@ -67,10 +68,11 @@ public:
     // Configures the web view from the preferences and loads the website.
     void Init();
 
-    KVWebView* webView() const { return m_view; }
+    KVWebView* webView() const override { return m_view; }
     BrowserWindowState& windowState() { return m_state; }
     NavigationServices& services() { return m_services; }
     const std::optional<allowedWebsite>& selectedWebsite() const { return m_state.selectedWebsite; }
+    void setSelectedWebsite(const allowedWebsite& website) override { m_state.selectedWebsite = website; }
 
     // The page's question "may I go there?"; carries out the decision's effects.
     bool decideNavigation(KVWebPage* page, const NavigationAction& action) override;
@@ -119,11 +121,11 @@ public:
     bool isFileURLAllowed(const QUrl& url) const;
     // A tab that is no longer shown: its video pauses, its audio pauses and rewinds, and its
     // page leaves full screen.
-    void stopMediaOfHiddenTab();
+    void stopMediaOfHiddenTab() override;
     // Tabbed: the entries the tabbed home page was last given, and its local icons.
     const HomePageEntries& homePageEntries() const { return m_entries; }
     // Whether the page shows the tabbed home page.
-    bool showsHomePage() const;
+    bool showsHomePage() const override;
     QWebEngineView* popupView() const;
     // A page is loading: the page takes no touches and the spinner runs (when it is enabled).
     bool isLoading() const;

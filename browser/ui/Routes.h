@@ -4,10 +4,15 @@
 #include <QStringList>
 #include <QUrl>
 
+class QWidget;
+
 #include <functional>
+#include <optional>
 
 namespace korvel {
 
+class BrowserTab;
+class KVWebPage;
 class NavigationStack;
 class Screen;
 struct allowedWebsite;
@@ -24,6 +29,10 @@ struct Routes {
     std::function<void(NavigationStack* stack)> showDownloads;
     // The tabbed browser, pushed on `stack`.
     std::function<Screen*(NavigationStack* stack)> openTabs;
+    // The windows of the tabs: one for `website` at `address` (none: the tab's home page), and one
+    // that takes over `page`, which another tab's page opened as a new window.
+    std::function<BrowserTab*(const std::optional<allowedWebsite>& website, const QString& address)> tabWindow;
+    std::function<BrowserTab*(KVWebPage* page, QWidget* parent)> tabWindowForPage;
     std::function<void(NavigationStack* stack)> goHome;
     // Sends the browser window open on `stack` Home, as the kiosk's own rules do, after `first`;
     // nothing when none is open.

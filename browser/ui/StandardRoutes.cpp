@@ -49,6 +49,12 @@ Routes StandardRoutes::make()
         stack->push(window, NavigationStack::Animation::Animated);
         return window;
     };
+    routes.tabWindow = [](const std::optional<allowedWebsite>& website, const QString& address) -> BrowserTab* {
+        if (!website)
+            return KVWKViewController::initWithWebsite(std::nullopt);
+        return address.isEmpty() ? KVWKViewController::initWithWebsite(*website) : KVWKViewController::initWithWebsite(*website, address);
+    };
+    routes.tabWindowForPage = [](KVWebPage* page, QWidget* parent) -> BrowserTab* { return KVWKViewController::initWithPage(page, parent); };
     routes.openDocument = [](const QUrl& document, NavigationStack* stack) {
         if (stack && !document.isEmpty())
             stack->push(KVReaderVC::getPDFViewerClassObject(document), NavigationStack::Animation::Animated);

@@ -593,22 +593,6 @@
         <source>Unchanged</source>
         <translation>بلا تغيير</translation>
     </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD">
-        <source>Allow Download</source>
-        <translation>السماح بالتنزيل</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD_DETAIL">
-        <source>The reader's Download button saves the document in Documents.</source>
-        <translation>زر «تنزيل» في القارئ يحفظ المستند في المستندات.</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT">
-        <source>Allow Print</source>
-        <translation>السماح بالطباعة</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT_DETAIL">
-        <source>The reader's Share sheet offers printing.</source>
-        <translation>قائمة «مشاركة» في القارئ تتيح الطباعة.</translation>
-    </message>
     <message id="TEXT_PDF_ALREADY_IN_DOCUMENTS">
         <source>This document is already saved in Documents.</source>
         <translation>هذا المستند محفوظ بالفعل في المستندات.</translation>
@@ -681,14 +665,6 @@
         <source>Share</source>
         <translation>مشاركة</translation>
     </message>
-    <message id="TEXT_PDF_VIEWER_DETAIL">
-        <source>Opens PDF documents in the kiosk's own reader.</source>
-        <translation>يفتح مستندات PDF في القارئ الخاص بالكشك.</translation>
-    </message>
-    <message id="TEXT_PHONE_LINKS_DETAIL">
-        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
-        <translation>لا يُجري هذا الجهاز مكالمات: النقر على رقم هاتف أو رابط بريد أو رسالة يُسجَّل فقط، ولا يُمرَّر أبدًا إلى تطبيق آخر.</translation>
-    </message>
     <message id="TEXT_POWER_ALWAYS_DETAIL">
         <source>Dim the screen after every idle timeout</source>
         <translation>تعتيم الشاشة بعد كل انتهاء لمهلة الخمول</translation>
@@ -732,10 +708,6 @@
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>طباعة</translation>
-    </message>
-    <message id="TEXT_PRINT_LINKS_DETAIL">
-        <source>A page's own print link prints the page.</source>
-        <translation>رابط الطباعة الخاص بالصفحة يطبع الصفحة.</translation>
     </message>
     <message id="TEXT_PROTOCOL">
         <source>Protocol</source>
@@ -1171,6 +1143,10 @@
     <message id="PREF_PrintLinks_TITLE">
         <source>Print Links</source>
         <translation>روابط الطباعة</translation>
+    </message>
+    <message id="PREF_PrintLinks_DETAIL">
+        <source>A page's own print link prints the page.</source>
+        <translation>رابط الطباعة الخاص بالصفحة يطبع الصفحة.</translation>
     </message>
     <message id="PREF_DrivingMode_TITLE">
         <source>Motion Detection</source>

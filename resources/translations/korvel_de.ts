@@ -593,22 +593,6 @@
         <source>Unchanged</source>
         <translation>Unverändert</translation>
     </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD">
-        <source>Allow Download</source>
-        <translation>Download erlauben</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD_DETAIL">
-        <source>The reader's Download button saves the document in Documents.</source>
-        <translation>Die Schaltfläche „Download“ im PDF-Viewer speichert das Dokument in „Dokumente“.</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT">
-        <source>Allow Print</source>
-        <translation>Drucken erlauben</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT_DETAIL">
-        <source>The reader's Share sheet offers printing.</source>
-        <translation>Das Menü „Teilen“ im PDF-Viewer bietet Drucken an.</translation>
-    </message>
     <message id="TEXT_PDF_ALREADY_IN_DOCUMENTS">
         <source>This document is already saved in Documents.</source>
         <translation>Dieses Dokument ist bereits in „Dokumente“ gespeichert.</translation>
@@ -681,14 +665,6 @@
         <source>Share</source>
         <translation>Teilen</translation>
     </message>
-    <message id="TEXT_PDF_VIEWER_DETAIL">
-        <source>Opens PDF documents in the kiosk's own reader.</source>
-        <translation>Öffnet PDF-Dokumente im eigenen PDF-Viewer des Kiosks.</translation>
-    </message>
-    <message id="TEXT_PHONE_LINKS_DETAIL">
-        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
-        <translation>Dieses Gerät telefoniert nicht: Ein angetippter Telefon-, E-Mail- oder Nachrichtenlink wird nur protokolliert, nie an eine andere Anwendung übergeben.</translation>
-    </message>
     <message id="TEXT_POWER_ALWAYS_DETAIL">
         <source>Dim the screen after every idle timeout</source>
         <translation>Bildschirm nach jeder Leerlaufzeit dimmen</translation>
@@ -732,10 +708,6 @@
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>Drucken</translation>
-    </message>
-    <message id="TEXT_PRINT_LINKS_DETAIL">
-        <source>A page's own print link prints the page.</source>
-        <translation>Der eigene Drucklink einer Seite druckt die Seite.</translation>
     </message>
     <message id="TEXT_PROTOCOL">
         <source>Protocol</source>
@@ -1167,6 +1139,10 @@
     <message id="PREF_PrintLinks_TITLE">
         <source>Print Links</source>
         <translation>Drucklinks</translation>
+    </message>
+    <message id="PREF_PrintLinks_DETAIL">
+        <source>A page's own print link prints the page.</source>
+        <translation>Der eigene Drucklink einer Seite druckt die Seite.</translation>
     </message>
     <message id="PREF_DrivingMode_TITLE">
         <source>Motion Detection</source>

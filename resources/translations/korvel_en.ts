@@ -23,6 +23,10 @@
         <source>Print Links</source>
         <translation>Print Links</translation>
     </message>
+    <message id="PREF_PrintLinks_DETAIL">
+        <source>A page's own print link prints the page.</source>
+        <translation>A page's own print link prints the page.</translation>
+    </message>
     <message id="PREF_DrivingMode_TITLE">
         <source>Motion Detection</source>
         <translation>Motion Detection</translation>
@@ -1125,22 +1129,6 @@
         <source>Unchanged</source>
         <translation>Unchanged</translation>
     </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD">
-        <source>Allow Download</source>
-        <translation>Allow Download</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD_DETAIL">
-        <source>The reader's Download button saves the document in Documents.</source>
-        <translation>The reader's Download button saves the document in Documents.</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT">
-        <source>Allow Print</source>
-        <translation>Allow Print</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT_DETAIL">
-        <source>The reader's Share sheet offers printing.</source>
-        <translation>The reader's Share sheet offers printing.</translation>
-    </message>
     <message id="TEXT_PDF_ALREADY_IN_DOCUMENTS">
         <source>This document is already saved in Documents.</source>
         <translation>This document is already saved in Documents.</translation>
@@ -1213,14 +1201,6 @@
         <source>Share</source>
         <translation>Share</translation>
     </message>
-    <message id="TEXT_PDF_VIEWER_DETAIL">
-        <source>Opens PDF documents in the kiosk's own reader.</source>
-        <translation>Opens PDF documents in the kiosk's own reader.</translation>
-    </message>
-    <message id="TEXT_PHONE_LINKS_DETAIL">
-        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
-        <translation>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</translation>
-    </message>
     <message id="TEXT_POWER_ALWAYS_DETAIL">
         <source>Dim the screen after every idle timeout</source>
         <translation>Dim the screen after every idle timeout</translation>
@@ -1264,10 +1244,6 @@
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>Print</translation>
-    </message>
-    <message id="TEXT_PRINT_LINKS_DETAIL">
-        <source>A page's own print link prints the page.</source>
-        <translation>A page's own print link prints the page.</translation>
     </message>
     <message id="TEXT_PROTOCOL">
         <source>Protocol</source>

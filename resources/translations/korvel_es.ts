@@ -593,22 +593,6 @@
         <source>Unchanged</source>
         <translation>Sin cambios</translation>
     </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD">
-        <source>Allow Download</source>
-        <translation>Permitir descarga</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD_DETAIL">
-        <source>The reader's Download button saves the document in Documents.</source>
-        <translation>El botón Descargar del lector guarda el documento en Documentos.</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT">
-        <source>Allow Print</source>
-        <translation>Permitir impresión</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT_DETAIL">
-        <source>The reader's Share sheet offers printing.</source>
-        <translation>El menú Compartir del lector ofrece imprimir.</translation>
-    </message>
     <message id="TEXT_PDF_ALREADY_IN_DOCUMENTS">
         <source>This document is already saved in Documents.</source>
         <translation>Este documento ya está guardado en Documentos.</translation>
@@ -681,14 +665,6 @@
         <source>Share</source>
         <translation>Compartir</translation>
     </message>
-    <message id="TEXT_PDF_VIEWER_DETAIL">
-        <source>Opens PDF documents in the kiosk's own reader.</source>
-        <translation>Abre los documentos PDF en el lector propio del quiosco.</translation>
-    </message>
-    <message id="TEXT_PHONE_LINKS_DETAIL">
-        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
-        <translation>Este dispositivo no hace llamadas: un enlace de teléfono, correo o mensaje que se toque solo se registra, nunca se pasa a otra aplicación.</translation>
-    </message>
     <message id="TEXT_POWER_ALWAYS_DETAIL">
         <source>Dim the screen after every idle timeout</source>
         <translation>Atenuar la pantalla tras cada tiempo de inactividad</translation>
@@ -732,10 +708,6 @@
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>Imprimir</translation>
-    </message>
-    <message id="TEXT_PRINT_LINKS_DETAIL">
-        <source>A page's own print link prints the page.</source>
-        <translation>El enlace de impresión propio de una página imprime la página.</translation>
     </message>
     <message id="TEXT_PROTOCOL">
         <source>Protocol</source>
@@ -1167,6 +1139,10 @@
     <message id="PREF_PrintLinks_TITLE">
         <source>Print Links</source>
         <translation>Enlaces de impresión</translation>
+    </message>
+    <message id="PREF_PrintLinks_DETAIL">
+        <source>A page's own print link prints the page.</source>
+        <translation>El enlace de impresión propio de una página imprime la página.</translation>
     </message>
     <message id="PREF_DrivingMode_TITLE">
         <source>Motion Detection</source>

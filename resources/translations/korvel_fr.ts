@@ -593,22 +593,6 @@
         <source>Unchanged</source>
         <translation>Inchangé</translation>
     </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD">
-        <source>Allow Download</source>
-        <translation>Autoriser le téléchargement</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD_DETAIL">
-        <source>The reader's Download button saves the document in Documents.</source>
-        <translation>Le bouton Télécharger du lecteur enregistre le document dans Documents.</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT">
-        <source>Allow Print</source>
-        <translation>Autoriser l'impression</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT_DETAIL">
-        <source>The reader's Share sheet offers printing.</source>
-        <translation>Le menu Partager du lecteur propose l'impression.</translation>
-    </message>
     <message id="TEXT_PDF_ALREADY_IN_DOCUMENTS">
         <source>This document is already saved in Documents.</source>
         <translation>Ce document est déjà enregistré dans Documents.</translation>
@@ -681,14 +665,6 @@
         <source>Share</source>
         <translation>Partager</translation>
     </message>
-    <message id="TEXT_PDF_VIEWER_DETAIL">
-        <source>Opens PDF documents in the kiosk's own reader.</source>
-        <translation>Ouvre les documents PDF dans le lecteur intégré de la borne.</translation>
-    </message>
-    <message id="TEXT_PHONE_LINKS_DETAIL">
-        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
-        <translation>Cet appareil ne passe pas d'appels : un lien de téléphone, d'e-mail ou de message touché est seulement consigné, jamais transmis à une autre application.</translation>
-    </message>
     <message id="TEXT_POWER_ALWAYS_DETAIL">
         <source>Dim the screen after every idle timeout</source>
         <translation>Assombrir l'écran après chaque délai d'inactivité</translation>
@@ -732,10 +708,6 @@
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>Imprimer</translation>
-    </message>
-    <message id="TEXT_PRINT_LINKS_DETAIL">
-        <source>A page's own print link prints the page.</source>
-        <translation>Le lien d'impression propre à une page imprime la page.</translation>
     </message>
     <message id="TEXT_PROTOCOL">
         <source>Protocol</source>
@@ -1167,6 +1139,10 @@
     <message id="PREF_PrintLinks_TITLE">
         <source>Print Links</source>
         <translation>Liens d'impression</translation>
+    </message>
+    <message id="PREF_PrintLinks_DETAIL">
+        <source>A page's own print link prints the page.</source>
+        <translation>Le lien d'impression propre à une page imprime la page.</translation>
     </message>
     <message id="PREF_DrivingMode_TITLE">
         <source>Motion Detection</source>

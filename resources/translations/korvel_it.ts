@@ -593,22 +593,6 @@
         <source>Unchanged</source>
         <translation>Non modificata</translation>
     </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD">
-        <source>Allow Download</source>
-        <translation>Consenti download</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_DOWNLOAD_DETAIL">
-        <source>The reader's Download button saves the document in Documents.</source>
-        <translation>Il pulsante Scarica del visualizzatore salva il documento in Documenti.</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT">
-        <source>Allow Print</source>
-        <translation>Consenti stampa</translation>
-    </message>
-    <message id="TEXT_PDF_ALLOW_PRINT_DETAIL">
-        <source>The reader's Share sheet offers printing.</source>
-        <translation>Il menu Condividi del visualizzatore offre la stampa.</translation>
-    </message>
     <message id="TEXT_PDF_ALREADY_IN_DOCUMENTS">
         <source>This document is already saved in Documents.</source>
         <translation>Questo documento è già salvato in Documenti.</translation>
@@ -681,14 +665,6 @@
         <source>Share</source>
         <translation>Condividi</translation>
     </message>
-    <message id="TEXT_PDF_VIEWER_DETAIL">
-        <source>Opens PDF documents in the kiosk's own reader.</source>
-        <translation>Apre i documenti PDF nel visualizzatore integrato del chiosco.</translation>
-    </message>
-    <message id="TEXT_PHONE_LINKS_DETAIL">
-        <source>This device makes no calls: a tapped phone number, mail or message link is only logged, never handed to another application.</source>
-        <translation>Questo dispositivo non effettua chiamate: un link toccato a un numero di telefono, un'e-mail o un messaggio viene solo registrato, mai passato a un'altra applicazione.</translation>
-    </message>
     <message id="TEXT_POWER_ALWAYS_DETAIL">
         <source>Dim the screen after every idle timeout</source>
         <translation>Attenua lo schermo dopo ogni tempo di inattività</translation>
@@ -732,10 +708,6 @@
     <message id="TEXT_PRINT">
         <source>Print</source>
         <translation>Stampa</translation>
-    </message>
-    <message id="TEXT_PRINT_LINKS_DETAIL">
-        <source>A page's own print link prints the page.</source>
-        <translation>Il link di stampa di una pagina stampa la pagina.</translation>
     </message>
     <message id="TEXT_PROTOCOL">
         <source>Protocol</source>
@@ -1167,6 +1139,10 @@
     <message id="PREF_PrintLinks_TITLE">
         <source>Print Links</source>
         <translation>Link di stampa</translation>
+    </message>
+    <message id="PREF_PrintLinks_DETAIL">
+        <source>A page's own print link prints the page.</source>
+        <translation>Il link di stampa di una pagina stampa la pagina.</translation>
     </message>
     <message id="PREF_DrivingMode_TITLE">
         <source>Motion Detection</source>

@@ -16,7 +16,7 @@
 #include "transfer/ui/KVImportExportCloudViewController.h"
 #include "files/ui/KVDownloadHistoryViewController.h"
 #include "files/ui/KVFileDownloader.h"
-#include "files/ui/KVPDFViewerSettingsViewController.h"
+#include "admin/ui/KVPDFViewerSettingsViewController.h"
 #include "files/ui/KVReaderVC.h"
 #include "files/ui/ReaderPageView.h"
 #include "files/ui/ReaderContentsPanel.h"
@@ -225,7 +225,7 @@ void tourTabs(NavigationStack* stack)
         shoot(QStringLiteral("22-tabs-home") + suffix);
         for (const int website : {0, 1}) {
             tabs->onAddActionBtnPressed();
-            KVWKViewController* tab = tabs->tab(tabs->selectInt());
+            BrowserTab* tab = tabs->tab(tabs->selectInt());
             tab->webView()->load(QUrl(settings.allowedWebsites.at(website).url));
             waitFor(15000, [&] { return tab->webView()->title() == QLatin1String("Town hall"); });
         }

@@ -11,7 +11,7 @@
 #include "admin/ui/KVWkWebviewSettingsController.h"
 #include "admin/ui/OpenSourceLicensesViewController.h"
 #include "admin/ui/SystemInformationViewController.h"
-#include "files/ui/KVPDFViewerSettingsViewController.h"
+#include "admin/ui/KVPDFViewerSettingsViewController.h"
 #include "platform/Paths.h"
 #include "transfer/ui/KVImportExportViewController.h"
 #include "log/KVLogger.h"
@@ -178,6 +178,30 @@ TEST_F(OtherSettingsTest, ToolbarNeedsTheToolbarAndStoresOnlyImageNames)
     EXPECT_EQ(settings().kvBrowPref.homeImage, QStringLiteral("home.png"));
     EXPECT_NE(settings().kvBrowPref.enableBackButton, backBefore);
     EXPECT_EQ(stack->topScreen(), editor);
+}
+
+// The reader's settings show the stored switches each time it appears and writes what was set back
+// when it goes.
+TEST_F(OtherSettingsTest, ReaderSettingsWriteTheirSwitchesBack)
+{
+    settings().kvBrowPref.isAllowDownloadInPDFViewer = true;
+    settings().kvBrowPref.isAllowPrintInPDFViewer = false;
+    for (int round = 0; round < 2; ++round) {
+        auto* screen = new KVPDFViewerSettingsViewController;
+        stack->push(screen, NavigationStack::Animation::None);
+        const bool shown[] = {settings().kvBrowPref.isAllowPDFViewer, settings().kvBrowPref.isAllowDownloadInPDFViewer,
+                              settings().kvBrowPref.isAllowPrintInPDFViewer};
+        for (int id = 0; id < 3; ++id) {
+            ToggleSwitch* toggle = screen->tableView()->cellWithId(id)->toggle();
+            ASSERT_NE(toggle, nullptr);
+            EXPECT_EQ(toggle->isChecked(), shown[id]) << round << id;
+            toggle->click();
+        }
+        stack->pop(NavigationStack::Animation::None);
+        EXPECT_EQ(settings().kvBrowPref.isAllowPDFViewer, !shown[0]);
+        EXPECT_EQ(settings().kvBrowPref.isAllowDownloadInPDFViewer, !shown[1]);
+        EXPECT_EQ(settings().kvBrowPref.isAllowPrintInPDFViewer, !shown[2]);
+    }
 }
 
 TEST_F(OtherSettingsTest, UserAgentIsSetOrLeft)

@@ -220,8 +220,8 @@ TEST_F(KioskJourneyTest, AnAddressFromAnotherProgramOpensItsWebsite)
     const auto opened = [&]() -> KVWKViewController* {
         tabs = qobject_cast<BrowserTabsController*>(stack->topScreen());
         for (int i = 0; tabs && i < tabs->tabCount(); ++i) {
-            if (tabs->tab(i) && tabs->tab(i)->selectedWebsite())
-                return tabs->tab(i);
+            if (test::windowOf(tabs, i) && test::windowOf(tabs, i)->selectedWebsite())
+                return test::windowOf(tabs, i);
         }
         return nullptr;
     };

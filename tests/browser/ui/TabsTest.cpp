@@ -44,7 +44,7 @@ protected:
     {
         auto* tabs = new BrowserTabsController;
         stack->push(tabs, NavigationStack::Animation::None);
-        EXPECT_TRUE(homePageShows(tabs->tab(0), icons));
+        EXPECT_TRUE(homePageShows(test::windowOf(tabs, 0), icons));
         return tabs;
     }
 
@@ -97,7 +97,7 @@ TEST_F(TabsTest, TheLimitRefusesATabWithAToastUntilOneCloses)
     EXPECT_TRUE(tabs->cell(0)->isCloseButtonVisible() && tabs->cell(1)->isCloseButtonVisible()) << "two tabs can close";
     press(tabs->addButton());
     ASSERT_EQ(tabs->tabCount(), 3);
-    EXPECT_TRUE(homePageShows(tabs->tab(2))) << "a new tab starts on the home page";
+    EXPECT_TRUE(homePageShows(test::windowOf(tabs, 2))) << "a new tab starts on the home page";
     press(tabs->addButton());
     EXPECT_EQ(tabs->tabCount(), 3);
     EXPECT_TRUE(toastShown(QStringLiteral("You cannot open more than 3 tab(s)")));
@@ -110,7 +110,7 @@ TEST_F(TabsTest, TheLimitRefusesATabWithAToastUntilOneCloses)
     press(tabs->addButton());
     EXPECT_EQ(tabs->tabCount(), 3) << "after closing one, '+' opens a tab again";
     clickAt(tabs->cell(0), QPoint(40, 20));
-    EXPECT_TRUE(test::processEventsUntil([&] { return tabs->selectInt() == 0 && tabs->tab(0)->isVisible(); })) << "a tap on a tab shows it";
+    EXPECT_TRUE(test::processEventsUntil([&] { return tabs->selectInt() == 0 && test::windowOf(tabs, 0)->isVisible(); })) << "a tap on a tab shows it";
 }
 
 TEST_F(TabsTest, StoredCountsOutsideTheRangeBecomeEight)
@@ -134,8 +134,8 @@ TEST_F(TabsTest, ClosingATabShowsTheOneBeforeItAndReleasesItsPage)
         BrowserTabsController* tabs = showTabs();
         press(tabs->addButton());
         press(tabs->addButton());
-        const QPointer<KVWKViewController> shown = tabs->tab(c.shownBefore);
-        const QPointer<KVWKViewController> closed = tabs->tab(c.closed);
+        const QPointer<KVWKViewController> shown = test::windowOf(tabs, c.shownBefore);
+        const QPointer<KVWKViewController> closed = test::windowOf(tabs, c.closed);
         const QPointer<QWebEnginePage> page = closed->webView()->page();
         press(tabs->cell(c.closed)->closeButton());
         EXPECT_EQ(tabs->getSelectedViewController(), shown.data()) << c.closed;
@@ -155,12 +155,12 @@ TEST_F(TabsTest, APagesWindowOpensAsTheNextTabAndClosesWithIt)
     BrowserTabsController* tabs = showTabs();
     press(tabs->addButton());
     tabs->selectTab(0);
-    KVWKViewController* first = tabs->tab(0);
+    KVWKViewController* first = test::windowOf(tabs, 0);
     first->webView()->load(QUrl(url("allowed.test")));
     ASSERT_TRUE(showsTitle(first, "Start"));
     evaluate(first, QStringLiteral("window.open('%1'); 0").arg(url("allowed.test", "/second")));
-    ASSERT_TRUE(test::processEventsUntil([&] { return tabs->tabCount() == 3 && tabs->tab(1); }));
-    KVWKViewController* opened = tabs->tab(1);
+    ASSERT_TRUE(test::processEventsUntil([&] { return tabs->tabCount() == 3 && test::windowOf(tabs, 1); }));
+    KVWKViewController* opened = test::windowOf(tabs, 1);
     EXPECT_EQ(tabs->selectInt(), 1) << "the page's window is the next tab, selected";
     EXPECT_TRUE(showsTitle(opened, "Second"));
     EXPECT_TRUE(test::processEventsUntil([&] { return tabs->cell(1)->label() == QLatin1String("allowed.test"); })) << "labelled with the host";
@@ -170,7 +170,7 @@ TEST_F(TabsTest, APagesWindowOpensAsTheNextTabAndClosesWithIt)
     EXPECT_EQ(tabs->tabCount(), 3) << "the tab waits 0.7 seconds";
     clock.advance(std::chrono::milliseconds(10));
     EXPECT_EQ(tabs->tabCount(), 2);
-    EXPECT_EQ(tabs->tab(0), first);
+    EXPECT_EQ(test::windowOf(tabs, 0), first);
     EXPECT_EQ(tabs->selectInt(), 0) << "the tab before it is selected";
 }
 
@@ -193,7 +193,7 @@ TEST_F(TabsTest, LeavingATabStopsAndRewindsItsSound)
     BrowserTabsController* tabs = showTabs();
     press(tabs->addButton());
     tabs->selectTab(0);
-    KVWKViewController* first = tabs->tab(0);
+    KVWKViewController* first = test::windowOf(tabs, 0);
     first->webView()->load(QUrl(url("allowed.test", "/audio")));
     ASSERT_TRUE(showsTitle(first, "Audio"));
     ASSERT_TRUE(test::processEventsUntil([&] { return evaluate(first, QStringLiteral("document.getElementById('a').readyState")).toInt() >= 1; }));
@@ -218,7 +218,7 @@ TEST_F(TabsTest, TheHomePageListsACategoryWithBackAndTapsNavigate)
     folder.categoryTitle = QStringLiteral("Folder");
     settings().allowedWebsitesCategories = {folder};
     BrowserTabsController* tabs = showTabs(2);
-    KVWKViewController* window = tabs->tab(0);
+    KVWKViewController* window = test::windowOf(tabs, 0);
     EXPECT_EQ(iconTitles(window), (QStringList{"Allowed", "Folder"}));
     EXPECT_EQ(tabs->cell(0)->label(), qtTrId("TEXT_HOME"));
     ASSERT_TRUE(tapIcon(window, 1, [&] { return iconTitles(window).contains(QStringLiteral("In the folder")); }));
@@ -246,7 +246,7 @@ TEST_F(TabsTest, IconsArriveAsDataAndTitlesStayText)
     second.iconURL = url("127.0.0.1", "/icon.png");
     settings().allowedWebsites.append(second);
     BrowserTabsController* tabs = showTabs(2);
-    KVWKViewController* window = tabs->tab(0);
+    KVWKViewController* window = test::windowOf(tabs, 0);
     EXPECT_EQ(iconTitles(window), (QStringList{hostile, QStringLiteral("Second")}));
     for (const int index : {0, 1}) {
         EXPECT_TRUE(test::processEventsUntil([&] {
@@ -265,7 +265,7 @@ TEST_F(TabsTest, ADiscardedHiddenTabLoadsAgainWhenShown)
     BrowserTabsController* tabs = showTabs();
     press(tabs->addButton());
     tabs->selectTab(0);
-    KVWKViewController* first = tabs->tab(0);
+    KVWKViewController* first = test::windowOf(tabs, 0);
     first->webView()->load(QUrl(url("allowed.test")));
     ASSERT_TRUE(showsTitle(first, "Start"));
     tabs->selectTab(1);
@@ -304,7 +304,7 @@ TEST_F(TabsTest, TheHomeScreenHandsOverAndAnExternalAddressOpensInTheTab)
     stack->push(home, NavigationStack::Animation::None);
     BrowserTabsController* tabs = nullptr;
     ASSERT_TRUE(test::processEventsUntil([&] { return (tabs = qobject_cast<BrowserTabsController*>(stack->topScreen())) != nullptr; }));
-    KVWKViewController* first = tabs->tab(0);
+    KVWKViewController* first = test::windowOf(tabs, 0);
     ASSERT_TRUE(homePageShows(first, 2));
     const QVariantMap handedOver{{QStringLiteral("url"), QUrl(QStringLiteral("https://www.example.com/news"))}};
     NotificationCenter::defaultCenter().post(QStringLiteral("ExternalURL"), nullptr, handedOver);
@@ -330,8 +330,8 @@ TEST_F(TabsTest, TurningTheScreenRelaysTheStripAndTheShownTab)
         stack->resize(c.screen);
         QCoreApplication::processEvents();
         EXPECT_EQ(tabs->cell(0)->width(), c.cellWidth) << c.screen.width();
-        EXPECT_EQ(tabs->tab(1)->size(), tabs->getViewControllerContainerFrame().size()) << c.screen.width();
-        EXPECT_EQ(tabs->tab(1)->width(), c.screen.width());
+        EXPECT_EQ(test::windowOf(tabs, 1)->size(), tabs->getViewControllerContainerFrame().size()) << c.screen.width();
+        EXPECT_EQ(test::windowOf(tabs, 1)->width(), c.screen.width());
     }
 }
 
@@ -341,7 +341,7 @@ TEST_F(TabsTest, ABlockedKeywordInAnAddressSendsTheTabHome)
     settings().kvBrowPref.allowContentBlocking = true;
     settings().kvBrowPref.strBlockedKeyWord = QStringLiteral("casino");
     BrowserTabsController* tabs = showTabs();
-    KVWKViewController* window = tabs->tab(0);
+    KVWKViewController* window = test::windowOf(tabs, 0);
     // The second time comes within the 15 seconds that hold the person's Home back: the filter's
     // Home happens all the same.
     for (int visit = 0; visit < 2; ++visit) {
@@ -359,7 +359,7 @@ TEST_F(TabsTest, TheHomePageHasTheDownloadsBar)
 {
     settings().kvBrowPref.isAllowFileDownloadInDevice = true;
     settings().kvBrowPref.isAllowKeepDownloadHistory = true;
-    KVWKViewController* window = showTabs()->tab(0);
+    KVWKViewController* window = test::windowOf(showTabs(), 0);
     ASSERT_TRUE(test::processEventsUntil([&] { return window->downloadsBar() && window->downloadsBar()->isVisible(); }, 10000));
     window->webView()->load(QUrl(url("allowed.test")));
     ASSERT_TRUE(showsTitle(window, "Start"));
@@ -439,20 +439,20 @@ open.onsuccess = e => {
     };
     BrowserTabsController* tabs = showTabs();
     for (const auto& w : ways) {
-        KVWKViewController* window = tabs->tab(0);
+        KVWKViewController* window = test::windowOf(tabs, 0);
         window->webView()->load(QUrl(url("allowed.test", "/store")));
         ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title().startsWith(QLatin1String("clean")); }, 20000))
             << w.way << ": " << qPrintable(window->webView()->title());
         QGuiApplication::clipboard()->setText(QStringLiteral("the visitor's card number"));
         w.end(window);
-        ASSERT_TRUE(homePageShows(tabs->tab(0))) << w.way;
-        EXPECT_TRUE(test::processEventsUntil([&] { return !tabs->tab(0)->isLoading(); }, 5000)) << w.way << ": the tab stays loading";
+        ASSERT_TRUE(homePageShows(test::windowOf(tabs, 0))) << w.way;
+        EXPECT_TRUE(test::processEventsUntil([&] { return !test::windowOf(tabs, 0)->isLoading(); }, 5000)) << w.way << ": the tab stays loading";
         EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty()) << w.way;
         // The next visitor opens the same site.
-        tabs->tab(0)->webView()->load(QUrl(url("allowed.test", "/store")));
-        EXPECT_TRUE(showsTitle(tabs->tab(0), "clean")) << w.way << ": " << qPrintable(tabs->tab(0)->webView()->title());
-        home(tabs->tab(0));
-        ASSERT_TRUE(homePageShows(tabs->tab(0))) << w.way;
+        test::windowOf(tabs, 0)->webView()->load(QUrl(url("allowed.test", "/store")));
+        EXPECT_TRUE(showsTitle(test::windowOf(tabs, 0), "clean")) << w.way << ": " << qPrintable(test::windowOf(tabs, 0)->webView()->title());
+        home(test::windowOf(tabs, 0));
+        ASSERT_TRUE(homePageShows(test::windowOf(tabs, 0))) << w.way;
     }
 }
 
@@ -472,24 +472,24 @@ TEST_F(TabsTest, LeavingStopsEveryTimerAndANetworkGainSendsEveryTabHome)
 
     BrowserTabsController* tabs = showTabs();
     tabs->onAddActionBtnPressed();
-    ASSERT_TRUE(homePageShows(tabs->tab(1)));
+    ASSERT_TRUE(homePageShows(test::windowOf(tabs, 1)));
     for (int i : {0, 1}) {
-        tabs->tab(i)->webView()->load(QUrl(url("allowed.test")));
-        ASSERT_TRUE(showsTitle(tabs->tab(i), "Start")) << i;
+        test::windowOf(tabs, i)->webView()->load(QUrl(url("allowed.test")));
+        ASSERT_TRUE(showsTitle(test::windowOf(tabs, i), "Start")) << i;
     }
     FakeReachabilityBackend::latest()->setStatus(NetworkStatus::NotReachable);
     FakeReachabilityBackend::latest()->setStatus(NetworkStatus::ReachableViaWWAN);
-    EXPECT_TRUE(homePageShows(tabs->tab(0)));
-    EXPECT_TRUE(homePageShows(tabs->tab(1))) << "the hidden tab too";
+    EXPECT_TRUE(homePageShows(test::windowOf(tabs, 0)));
+    EXPECT_TRUE(homePageShows(test::windowOf(tabs, 1))) << "the hidden tab too";
     Reachability::setBackendFactory(nullptr);
 
-    ASSERT_TRUE(tabs->tab(0)->idleTimer().isActive());
+    ASSERT_TRUE(test::windowOf(tabs, 0)->idleTimer().isActive());
     NotificationCenter::defaultCenter().post(kStopTimerNotification);
-    EXPECT_FALSE(tabs->tab(0)->idleTimer().isActive());
-    EXPECT_FALSE(tabs->tab(0)->idleTimer().isObservingEvents());
+    EXPECT_FALSE(test::windowOf(tabs, 0)->idleTimer().isActive());
+    EXPECT_FALSE(test::windowOf(tabs, 0)->idleTimer().isObservingEvents());
 
-    tabs->tab(0)->webView()->load(QUrl(url("allowed.test")));
-    ASSERT_TRUE(showsTitle(tabs->tab(0), "Start"));
+    test::windowOf(tabs, 0)->webView()->load(QUrl(url("allowed.test")));
+    ASSERT_TRUE(showsTitle(test::windowOf(tabs, 0), "Start"));
     // Repeats within a minute are folded into one counting line.
     const auto deletions = [this] {
         const QString line = QStringLiteral("Cookies for allowed.test deleted successfully");

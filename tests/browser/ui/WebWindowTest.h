@@ -1,6 +1,7 @@
 #pragma once
 
 // A kiosk browser window on a real engine, its pages served by the tests' local server.
+#include "browser/ui/BrowserTabsController.h"
 #include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVWebView.h"
 #include "log/KVLogger.h"
@@ -21,6 +22,12 @@
 #include <memory>
 
 namespace korvel::test {
+
+// The window of tab `index`, as the routes made it.
+inline KVWKViewController* windowOf(const BrowserTabsController* tabs, int index)
+{
+    return qobject_cast<KVWKViewController*>(tabs->tab(index));
+}
 
 // What `script` gives back in `view`'s page.
 inline QVariant evaluate(QWebEngineView* view, const QString& script)

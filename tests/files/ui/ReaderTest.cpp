@@ -1,7 +1,6 @@
 #include "browser/ui/ReaderHooks.h"
 #include "files/DownloadFiles.h"
 #include "files/ui/KVFileDownloader.h"
-#include "files/ui/KVPDFViewerSettingsViewController.h"
 #include "files/ui/KVReaderVC.h"
 #include "files/ui/ReaderContentsPanel.h"
 #include "files/ui/ReaderDocument.h"
@@ -11,7 +10,6 @@
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/SegmentedControl.h"
-#include "platform/ui/ToggleSwitch.h"
 #include "tests/browser/ui/WebWindowTest.h"
 #include "tests/files/ui/TestDocuments.h"
 
@@ -404,31 +402,6 @@ TEST_F(ReaderTest, OpenReaderAndTheFileSheetPushTheReader)
     reader = qobject_cast<KVReaderVC*>(stack->topScreen());
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(reader->pdfFileUrl().toLocalFile(), QFileInfo(document.toLocalFile()).canonicalFilePath());
-}
-
-// The settings screen shows the stored switches each time it appears and writes what was set back
-// when it goes.
-TEST_F(ReaderTest, SettingsScreenWritesItsSwitchesBack)
-{
-    settings().kvBrowPref.isAllowDownloadInPDFViewer = true;
-    settings().kvBrowPref.isAllowPrintInPDFViewer = false;
-    stack->push(new Screen, NavigationStack::Animation::None);
-    for (int round = 0; round < 2; ++round) {
-        auto* screen = new KVPDFViewerSettingsViewController;
-        stack->push(screen, NavigationStack::Animation::None);
-        const bool shown[] = {settings().kvBrowPref.isAllowPDFViewer, settings().kvBrowPref.isAllowDownloadInPDFViewer,
-                              settings().kvBrowPref.isAllowPrintInPDFViewer};
-        for (int id = 0; id < 3; ++id) {
-            ToggleSwitch* toggle = screen->tableView()->cellWithId(id)->toggle();
-            ASSERT_NE(toggle, nullptr);
-            EXPECT_EQ(toggle->isChecked(), shown[id]) << round << id;
-            toggle->click();
-        }
-        stack->pop(NavigationStack::Animation::None);
-        EXPECT_EQ(settings().kvBrowPref.isAllowPDFViewer, !shown[0]);
-        EXPECT_EQ(settings().kvBrowPref.isAllowDownloadInPDFViewer, !shown[1]);
-        EXPECT_EQ(settings().kvBrowPref.isAllowPrintInPDFViewer, !shown[2]);
-    }
 }
 
 // A link in a document goes through the navigation decision: a refused address gives the usual

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Screen.h"
+#include "settings/KVBrowserPrefSettings.h"
 
 namespace korvel {
 
@@ -20,6 +21,7 @@ public:
 
 private:
     TableView* m_table = nullptr;
+    KVBrowserPrefSettings m_edited;
 };
 
 }  // namespace korvel
