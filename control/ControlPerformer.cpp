@@ -127,6 +127,10 @@ void prefSet(const Arguments& a, ControlPerformer&, const Done& done)
     const std::optional<QVariant> parsed = PreferenceText::parse(*field, *value, &problem);
     if (!parsed)
         return done(ControlReply::refused(problem + QStringLiteral("; nothing was changed\n")));
+    if (field->member == KVBrowserPrefSettings::Member(&KVBrowserPrefSettings::alsoAllowedForLoading)) {
+        if (const std::optional<QString> refusal = AdvancedSettingsEditing::loadingHostsRefusal(parsed->toString()))
+            return done(ControlReply::refused(line(*refusal)));
+    }
     KVSettings& s = settings();
     s.kvBrowPref.setValueFromDictionary(*field, *parsed);
     done(s.save() ? ControlReply::done() : ControlReply::failed(ExitStatus::Failed, QStringLiteral("the settings could not be saved\n")));

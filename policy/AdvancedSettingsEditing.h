@@ -15,6 +15,9 @@ class AdvancedSettingsEditing {
 public:
     // The alert that keeps the administrator on the screen: content blocking without a keyword.
     static std::optional<QString> leaveRefusal(const KVBrowserPrefSettings& edited);
+    // The refusal of a comma-separated "also allowed for loading" list that names a public suffix
+    // ("com", "co.uk"): such an entry would open every site under it, and the index ignores it.
+    static std::optional<QString> loadingHostsRefusal(const QString& hosts);
     // Writes the screen's preferences back and saves; content blocking without a keyword is
     // switched off.
     static EditOutcome save(KVSettings& settings, const KVBrowserPrefSettings& edited);

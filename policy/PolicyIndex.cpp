@@ -1,5 +1,6 @@
 #include "policy/PolicyIndex.h"
 
+#include "policy/DomainHelper.h"
 #include "policy/WebsiteAddress.h"
 #include "policy/WebsiteRules.h"
 #include "settings/KVSettings.h"
@@ -21,6 +22,11 @@ bool anyLabelSuffix(const QString& key, Found found)
             return true;
     }
     return false;
+}
+
+const TLDParser* parserOf(const DomainHelper& domains)
+{
+    return domains.extractor() ? &domains.extractor()->tldParser() : nullptr;
 }
 
 }  // namespace
@@ -55,6 +61,7 @@ void PolicyIndex::rebuild(const KVSettings& settings)
 
 void PolicyIndex::buildAllowed()
 {
+    std::shared_ptr<const DomainHelper> suffixes;  // taken once, when the first list needs it
     m_exactHosts.reserve(m_allowedSource.size());
     m_subdomainHosts.reserve(m_allowedSource.size() / 2);
     m_onlyThisAddresses.reserve(m_allowedSource.size());
@@ -72,10 +79,12 @@ void PolicyIndex::buildAllowed()
         }
         const QString host = url->host();
         if (!w.alsoAllowedForLoading.isEmpty()) {
+            if (!suffixes)
+                suffixes = DomainHelper::shared();
             const QString site = websiteKey(w);
             for (const QString& entry : w.alsoAllowedForLoading) {
                 const QString key = loadingHostKey(entry);
-                if (!site.isEmpty() && !key.isEmpty())
+                if (!site.isEmpty() && !key.isEmpty() && !isPublicSuffix(key, parserOf(*suffixes)))
                     m_alsoAllowedBySite.insert(site + QLatin1Char('\n') + key);
             }
         }
@@ -95,9 +104,10 @@ void PolicyIndex::buildAllowed()
 
 void PolicyIndex::buildBlocked()
 {
+    const std::shared_ptr<const DomainHelper> suffixes = m_alsoAllowedSource.isEmpty() ? nullptr : DomainHelper::shared();
     for (const QString& entry : m_alsoAllowedSource.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QString key = loadingHostKey(entry);
-        if (!key.isEmpty())
+        if (!key.isEmpty() && !isPublicSuffix(key, parserOf(*suffixes)))
             m_alsoAllowedGlobal.insert(key);
     }
     m_blockedHosts.reserve(m_blockedSource.size());
@@ -175,6 +185,30 @@ QString PolicyIndex::loadingHostKey(const QString& entry)
     if (text.startsWith(QLatin1String("*.")))
         text = text.mid(2);
     return WebsiteRules::requestHostKey(text);
+}
+
+bool PolicyIndex::isPublicSuffix(const QString& key)
+{
+    return isPublicSuffix(key, parserOf(*DomainHelper::shared()));
+}
+
+bool PolicyIndex::isPublicSuffix(const QString& key, const TLDParser* suffixes)
+{
+    if (key.isEmpty() || !suffixes)
+        return false;
+    // The suffix of a name one label longer is the key itself exactly when the key is a suffix.
+    const std::optional<TLDResult> split = suffixes->parse(QStringLiteral("x.") + key, false);
+    return split && split->topLevelDomain && split->topLevelDomain->compare(key, Qt::CaseInsensitive) == 0;
+}
+
+QStringList PolicyIndex::publicSuffixEntries(const QString& commaSeparated)
+{
+    QStringList found;
+    for (const QString& entry : commaSeparated.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (isPublicSuffix(loadingHostKey(entry)))
+            found.append(entry.trimmed());
+    }
+    return found;
 }
 
 QString PolicyIndex::websiteKey(const allowedWebsite& w)

@@ -15,6 +15,7 @@
 namespace korvel {
 
 class KVSettings;
+class TLDParser;
 
 // Hash lookups over the allowed and blocked lists, so a decision costs the same with ten websites
 // or a hundred thousand. It keeps shallow copies of the lists it was built from: any change to a
@@ -47,6 +48,13 @@ public:
     // The host key of an "also allowed for loading" entry: a host, "*." and a host, or an
     // address (its host is taken). Empty when it names none.
     static QString loadingHostKey(const QString& entry);
+    // An entry that names a public suffix ("com", "co.uk", "github.io") would open every site
+    // under it; such entries are left out of the index and refused where they are typed.
+    static bool isPublicSuffix(const QString& loadingHostKey);
+    // The same by a given list's rules (none: nothing is a suffix), for a whole list at a time.
+    static bool isPublicSuffix(const QString& loadingHostKey, const TLDParser* suffixes);
+    // The entries of a comma-separated list that name a public suffix, as written.
+    static QStringList publicSuffixEntries(const QString& commaSeparated);
     // A host one may load from in strict mode: on the global list, or on the list of a website
     // the page belongs to. Entries cover their sub-domains; keys as WebsiteRules::requestHostKey.
     bool alsoAllowsLoading(const QString& requestHostKey, const QString& pageHost, const QString& pageHostNoWWW,

@@ -106,6 +106,7 @@ TEST_F(KorvelctlTest, RefusalsAndBadUsageExitTwoAndChangeNothing)
         {{"pref", "set", "Brightness", "1.5"}, "0 to 1"},
         {{"pref", "set", "ZoomEnable", "maybe"}, ""},
         {{"pref", "set", "StartTime", "25:00"}, ""},
+        {{"pref", "set", "AlsoAllowedForLoading", "cdn.example.com, co.uk"}, "\"co.uk\" is a public suffix"},
         {{"pref", "set", "DaySelected", "Mon,Funday"}, ""},
         {{"pref", "set", "Brightness", "nan"}, ""},
         {{"pref", "get", "NoSuchKey"}, ""},

@@ -395,6 +395,9 @@ TEST_F(EditingTest, ContentBlockingNeedsAKeyword)
     blank.allowContentBlocking = true;
     blank.strBlockedKeyWord = QStringLiteral(" ");
     EXPECT_EQ(AdvancedSettingsEditing::leaveRefusal(blank).value_or(QString()), QStringLiteral("Enter the keyword for content blocking"));
+    KVBrowserPrefSettings broad;
+    broad.alsoAllowedForLoading = QStringLiteral("fonts.example.net, *.github.io");
+    EXPECT_TRUE(AdvancedSettingsEditing::leaveRefusal(broad).value_or(QString()).startsWith(QStringLiteral("\"*.github.io\" is a public suffix")));
 }
 
 TEST_F(EditingTest, ResettingTheIconLayoutClearsEveryFrame)

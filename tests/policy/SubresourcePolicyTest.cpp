@@ -31,7 +31,7 @@ class SubresourcePolicyTest : public test::TestHome {};
 TEST_F(SubresourcePolicyTest, DecidesEveryRequestByTheIndex)
 {
     const QList<allowedWebsite> sites = {
-        website(QStringLiteral("https://www.shop.test/"), false, false, {QStringLiteral("cdn.shop-static.test"), QStringLiteral("https://img.pics.test/x")}),
+        website(QStringLiteral("https://www.shop.test/"), false, false, {QStringLiteral("cdn.shop-static.test"), QStringLiteral("https://img.pics.test/x"), QStringLiteral("github.io")}),
         website(QStringLiteral("https://news.test/"), true),
         website(QStringLiteral("https://only.test/a"), false, true, {QStringLiteral("*.fonts.test")}),
         website(QStringLiteral("https://plain.test/")),
@@ -78,6 +78,10 @@ TEST_F(SubresourcePolicyTest, DecidesEveryRequestByTheIndex)
         {"strict: no host of the network in data", strict, "data:image/png;base64,AAAA", "https://news.test/", LoadRefusal::None},
         {"strict: blob addresses are the page's own", strict, "blob:https://news.test/1234", "https://news.test/", LoadRefusal::None},
         {"strict: a local file page loads no unlisted host", strict, "https://evil.test/a.js", "file:///docs/home.html", LoadRefusal::Unlisted},
+        {"strict: a public suffix on the global list opens nothing", Rules{true, false, {}, QStringLiteral("com, *.co.uk,cdn.example.com")}, "https://tracker.com/t.js", "https://news.test/", LoadRefusal::Unlisted},
+        {"strict: nor a public suffix under a wildcard", Rules{true, false, {}, QStringLiteral("com, *.co.uk,cdn.example.com")}, "https://ads.co.uk/t.js", "https://news.test/", LoadRefusal::Unlisted},
+        {"strict: the list's other hosts still load", Rules{true, false, {}, QStringLiteral("com, *.co.uk,cdn.example.com")}, "https://eu.cdn.example.com/a.js", "https://news.test/", LoadRefusal::None},
+        {"strict: a public suffix on a website's list opens nothing", strict, "https://evil.github.io/x.js", "https://www.shop.test/", LoadRefusal::Unlisted},
         {"strict: upper case hosts", strict, "https://CDN.Shop-Static.TEST/a.css", "https://www.shop.test/", LoadRefusal::None},
     };
     for (const Case& c : cases) {

@@ -79,6 +79,29 @@ TEST_F(OnScreenKeyboardTest, ThePasswordPromptBringsUpAnEnglishKeyboardOverTheLo
         Alert::visibleAlert()->dismiss();
 }
 
+TEST_F(OnScreenKeyboardTest, ACancelledPasswordPromptDoesNotGiveThePagesFieldItsKeyboardBack)
+{
+    // A visitor was typing into a page's field when the administrator's gesture brought the prompt.
+    auto* layout = new QVBoxLayout(window.get());
+    auto* field = new QLineEdit;
+    layout->addWidget(field);
+    layout->addStretch();
+    QTest::qWait(50);
+    QTest::mouseClick(field, Qt::LeftButton);
+    ASSERT_TRUE(keyboardShown());
+
+    KVPasswordAlert::initViewController(makeStack());
+    KVPasswordAlert::showPasswordAlert(window.get());
+    ASSERT_NE(Alert::visibleAlert(), nullptr);
+    Alert::visibleAlert()->dismissWithButton(0);
+    ASSERT_TRUE(QTest::qWaitFor([] { return Alert::visibleAlert() == nullptr; }, 5000));
+    QTest::qWait(300);
+    // The window kept its activation on a real display; the offscreen platform gave it to the
+    // keyboard, so the window's own focus is what tells.
+    EXPECT_NE(window->focusWidget(), field) << "the field got the focus back from the cancelled prompt";
+    EXPECT_TRUE(keyboardHidden(1000)) << "the keyboard came back over the page";
+}
+
 TEST_F(OnScreenKeyboardTest, ATextFieldBringsItUpAndAButtonTakesItAway)
 {
     auto* layout = new QVBoxLayout(window.get());

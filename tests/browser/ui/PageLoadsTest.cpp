@@ -189,6 +189,40 @@ TEST_F(PageLoadsTest, StrictModeRefusesEveryKindToAnUnlistedHostAndLoadsListedOn
     EXPECT_EQ(connections, 0) << "a preconnect opened a connection to an unlisted host";
 }
 
+TEST_F(PageLoadsTest, AnAllowedPagesServiceWorkerReachesNoUnlistedHostInStrictMode)
+{
+    // Service workers need a secure origin: the page is served from 127.0.0.1.
+    store([&](KVSettings& s) {
+        s.allowedWebsites.append(site(url("127.0.0.1")));
+        s.kvBrowPref.strictSubresources = true;
+        s.kvBrowPref.alsoAllowedForLoading = QStringLiteral("cdn.test");
+    });
+    test::WebTestServer::Page worker;
+    worker.mimeType = "text/javascript";
+    worker.body = QStringLiteral(
+        "self.addEventListener('install', e => { self.skipWaiting();"
+        "  e.waitUntil(Promise.all([fetch('%1/sw-install').catch(() => 0), fetch('%2/sw-install').catch(() => 0)])); });"
+        "self.addEventListener('activate', e => e.waitUntil(clients.claim()));"
+        "self.addEventListener('fetch', e => { if (e.request.url.endsWith('/through-worker'))"
+        "  e.respondWith(fetch('%1/sw-fetch').then(r => r.text(), () => 'refused').then(t => new Response(t))); });")
+                      .arg(elsewhere.base("evil.test"), elsewhere.base("cdn.test"))
+                      .toUtf8();
+    server().setPage(QStringLiteral("/sw.js"), worker);
+    server().setPage(QStringLiteral("/sw-page"),
+                     QByteArrayLiteral("<html><body><script>var results = {};"
+                                       "navigator.serviceWorker.register('/sw.js').then(() => navigator.serviceWorker.ready)"
+                                       ".then(() => navigator.serviceWorker.controller ? 0 : new Promise(r => navigator.serviceWorker.oncontrollerchange = r))"
+                                       ".then(() => fetch('/through-worker')).then(r => r.text())"
+                                       ".then(t => results.worker = t, e => results.worker = 'failed ' + e);"
+                                       "</script></body></html>"));
+    KVWKViewController* window = open(url("127.0.0.1", "/sw-page"));
+    ASSERT_TRUE(test::processEventsUntil([&] { return !result(window, QStringLiteral("worker")).isEmpty(); }, 20000));
+    EXPECT_EQ(result(window, QStringLiteral("worker")), QStringLiteral("refused")) << "answered by the worker, whose fetch was refused";
+    EXPECT_TRUE(test::processEventsUntil([&] { return elsewhere.hitsOf("cdn.test").contains(QStringLiteral("cdn.test /sw-install")); }, 5000))
+        << "the worker reaches a host also allowed for loading";
+    EXPECT_EQ(elsewhere.hitsOf("evil.test"), QStringList()) << "neither on install nor for the page";
+}
+
 TEST_F(PageLoadsTest, WithStrictModeOffBlockedHostsAndKeywordsStillRefuse)
 {
     store([](KVSettings& s) {
