@@ -57,16 +57,17 @@ void LanguageSwitch::apply(const QLocale& locale)
     KioskInput::offerKeyboardLayouts(Languages::keyboardLayouts(locale, VirtualKeyboard::builtInLayouts()));
 }
 
+void LanguageSwitch::Hooks::rebuildNowOrLater(bool& pending) const
+{
+    const bool open = settingsOpen && settingsOpen();
+    pending = !open && !(atStart && atStart());
+    if (!pending && rebuild)
+        rebuild(open);
+}
+
 void LanguageSwitch::rebuildWhenPossible()
 {
-    const bool settings = m_hooks.settingsOpen && m_hooks.settingsOpen();
-    if (!settings && !(m_hooks.atStart && m_hooks.atStart())) {
-        m_rebuildPending = true;
-        return;
-    }
-    m_rebuildPending = false;
-    if (m_hooks.rebuild)
-        m_hooks.rebuild(settings);
+    m_hooks.rebuildNowOrLater(m_rebuildPending);
 }
 
 }  // namespace korvel

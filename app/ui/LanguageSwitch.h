@@ -24,6 +24,10 @@ public:
         std::function<bool()> atStart;
         // Makes every screen anew (settings open: reopens them).
         std::function<void(bool settingsOpen)> rebuild;
+
+        // Makes the screens anew now if nobody is visiting a page, else sets `pending` (before
+        // the rebuild, which changes the screen it is waiting for).
+        void rebuildNowOrLater(bool& pending) const;
     };
     LanguageSwitch(NavigationStack* stack, Hooks hooks, QObject* parent = nullptr);
 

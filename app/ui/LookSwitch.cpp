@@ -54,14 +54,7 @@ bool LookSwitch::follow()
 
 void LookSwitch::rebuildWhenPossible()
 {
-    const bool settings = m_hooks.settingsOpen && m_hooks.settingsOpen();
-    if (!settings && !(m_hooks.atStart && m_hooks.atStart())) {
-        m_rebuildPending = true;
-        return;
-    }
-    m_rebuildPending = false;
-    if (m_hooks.rebuild)
-        m_hooks.rebuild(settings);
+    m_hooks.rebuildNowOrLater(m_rebuildPending);
 }
 
 }  // namespace korvel
