@@ -159,12 +159,22 @@ void shoot(const QString& name)
     // picture needs a longer pause.
     if (walkOnly)
         waitFor(60, [] { return false; });
-    if (walkOnly || checkLook)
-        lookOffenders += AccessibilityWalk::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()));
-    if (walkOnly) {
-        if (checkLook || checkFit) {
-            lookOffenders += LookCheck::offenders(name + (darkRun ? QStringLiteral(" (dark)") : QString()), !checkLook);
+    const QString shot = name + (darkRun ? QStringLiteral(" (dark)") : QString());
+    // A screen still settling (a fade, a dimming on its way out, a layout after a resize) is
+    // judged again once it has had time to: what is still wrong then is an offender.
+    const auto settled = [](const std::function<QStringList()>& check) {
+        QStringList found = check();
+        if (!found.isEmpty() && walkOnly) {
+            waitFor(800, [] { return false; });
+            found = check();
         }
+        return found;
+    };
+    if (walkOnly || checkLook)
+        lookOffenders += settled([&] { return AccessibilityWalk::offenders(shot); });
+    if (walkOnly) {
+        if (checkLook || checkFit)
+            lookOffenders += settled([&] { return LookCheck::offenders(shot, !checkLook); });
         std::printf("%s\n", qPrintable(name));
         std::fflush(stdout);
         return;
