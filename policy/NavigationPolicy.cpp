@@ -60,7 +60,7 @@ public:
         effects.append(NavigationEffect::log(QStringLiteral("debug"), QStringLiteral("decidePolicyForNavigationAction")));
         abs = url.toString(QUrl::FullyEncoded);
         host = url.host();
-        hostNoWWW = host.contains(QLatin1String("www.")) ? QString(host).remove(QStringLiteral("www.")) : host;
+        hostNoWWW = PolicyIndex::withoutWWW(host);
 
         if (std::optional<Verdict> answered = specialLinks())
             return finish(*answered);
@@ -215,10 +215,24 @@ private:
         return index.hasFileNamed(WebsiteAddress::lastPathComponent(url));
     }
 
+    // A frame from a host the page may load from (a payment form, a map, a video player): what
+    // the administrator lets a page load, its frames may show. The page itself never goes there.
+    bool frameAlsoAllowed() const
+    {
+        if (action.frame != NavigationFrame::Sub || action.page.isEmpty())
+            return false;
+        const QString scheme = url.scheme();
+        if (scheme != QLatin1String("https") && scheme != QLatin1String("http"))
+            return false;
+        const QString pageHost = action.page.host();
+        return index.alsoAllowsLoading(WebsiteRules::requestHostKey(host), pageHost, PolicyIndex::withoutWWW(pageHost),
+                                       action.page.toString(QUrl::FullyEncoded));
+    }
+
     Verdict websiteRules()
     {
         bool allowed = index.matchesWebsite(host, hostNoWWW, abs) || reloadCountsAsAllowed || fileWebsiteAllows()
-                       || sameLocalFile(url, services.errorPageFile);
+                       || sameLocalFile(url, services.errorPageFile) || frameAlsoAllowed();
 
         if (tabbed && !abs.isEmpty() && !isOwnHomePage() && p.allowContentBlocking && window.tabControllerOnTop
             && WebsiteRules::checkBlockedKeyWordIsExistOrNot(abs, true, p, &effects)) {

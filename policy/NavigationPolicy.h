@@ -26,6 +26,7 @@ struct NavigationAction {
     NavigationType type = NavigationType::LinkActivated;
     bool opensNewWindow = false;  // the page asked for a new window (no target frame)
     NavigationFrame frame = NavigationFrame::Main;
+    QUrl page;  // for a frame: the address of the page it is in
 };
 
 // The online viewer that shows documents the engine cannot ("Show Files Using Google Docs"); the

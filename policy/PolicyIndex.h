@@ -55,6 +55,11 @@ public:
     static bool isPublicSuffix(const QString& loadingHostKey, const TLDParser* suffixes);
     // The entries of a comma-separated list that name a public suffix, as written.
     static QStringList publicSuffixEntries(const QString& commaSeparated);
+    // A host as the lists match it: every "www." taken out.
+    static QString withoutWWW(const QString& host)
+    {
+        return host.contains(QLatin1String("www.")) ? QString(host).remove(QStringLiteral("www.")) : host;
+    }
     // A host one may load from in strict mode: on the global list, or on the list of a website
     // the page belongs to. Entries cover their sub-domains; keys as WebsiteRules::requestHostKey.
     bool alsoAllowsLoading(const QString& requestHostKey, const QString& pageHost, const QString& pageHostNoWWW,

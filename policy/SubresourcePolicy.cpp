@@ -14,11 +14,6 @@ bool travelsTheNetwork(const QUrl& url)
         || scheme == QLatin1String("ws");
 }
 
-QString withoutWWW(const QString& host)
-{
-    return host.contains(QLatin1String("www.")) ? QString(host).remove(QStringLiteral("www.")) : host;
-}
-
 }  // namespace
 
 QString loadTypeName(LoadType type)
@@ -82,9 +77,9 @@ LoadDecision SubresourcePolicy::decide(const QUrl& url, const QUrl& page) const
     const QString pageHost = page.host();
     if (!key.isEmpty() && key == WebsiteRules::requestHostKey(pageHost))
         return {};
-    if (m_index.matchesWebsite(host, withoutWWW(host), url.toString(QUrl::FullyEncoded)))
+    if (m_index.matchesWebsite(host, PolicyIndex::withoutWWW(host), url.toString(QUrl::FullyEncoded)))
         return {};
-    if (m_index.alsoAllowsLoading(key, pageHost, withoutWWW(pageHost), page.toString(QUrl::FullyEncoded)))
+    if (m_index.alsoAllowsLoading(key, pageHost, PolicyIndex::withoutWWW(pageHost), page.toString(QUrl::FullyEncoded)))
         return {};
     return {LoadRefusal::Unlisted, QString()};
 }
@@ -92,7 +87,7 @@ LoadDecision SubresourcePolicy::decide(const QUrl& url, const QUrl& page) const
 QString SubresourcePolicy::websiteOf(const QUrl& page) const
 {
     QString website;
-    m_index.forEachWebsiteKey(page.host(), withoutWWW(page.host()), page.toString(QUrl::FullyEncoded),
+    m_index.forEachWebsiteKey(page.host(), PolicyIndex::withoutWWW(page.host()), page.toString(QUrl::FullyEncoded),
                               [&](const QString& key) {
                                   website = key;
                                   return true;

@@ -174,7 +174,7 @@ bool KVWKViewController::decideNavigation(KVWebPage* page, const NavigationActio
             KioskCounters::shared().refusedNavigations++;
     }
     if (decision.verdict == Verdict::Cancel)
-        PageLoadRules::refusedNavigation(page->url(), url);
+        PageLoadRules::refusedNavigation(page->url(), url, action.frame == NavigationFrame::Sub);
     perform(decision.effects);
     // A page made for a new window that does not open as a pop-up has no further use.
     const auto dropCandidate = [this, page, opensNewWindow] {

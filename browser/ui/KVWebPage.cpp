@@ -46,7 +46,8 @@ bool KVWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bo
     const bool asNewWindow = m_opensNewWindow;
     m_opensNewWindow = false;
     const NavigationAction action{url, type == NavigationTypeLinkClicked ? korvel::NavigationType::LinkActivated : korvel::NavigationType::Other,
-                                  asNewWindow, isMainFrame ? NavigationFrame::Main : NavigationFrame::Sub};
+                                  asNewWindow, isMainFrame ? NavigationFrame::Main : NavigationFrame::Sub,
+                                  isMainFrame ? QUrl() : this->url()};
     const bool accepted = m_window->decideNavigation(this, action);
     if (accepted && isMainFrame)
         m_dialogs.navigated();

@@ -76,13 +76,17 @@ void PageLoadRules::stored(const KVSettings& settings)
     }
 }
 
-void PageLoadRules::refusedNavigation(const QUrl& page, const QUrl& refused)
+void PageLoadRules::refusedNavigation(const QUrl& page, const QUrl& refused, bool frame)
 {
     PageLoadRules* rules = instance();
     if (!rules || !rules->m_learningOn)
         return;
     const std::shared_ptr<const SubresourcePolicy> policy = rules->m_interceptor->loadGuard().policy();
-    rules->m_learning.recordRefusedNavigation(policy->websiteOf(page), refused.toString(QUrl::FullyEncoded));
+    const QString website = policy->websiteOf(page);
+    rules->m_learning.recordRefusedNavigation(website, refused.toString(QUrl::FullyEncoded));
+    const QString scheme = refused.scheme();
+    if (frame && (scheme == QLatin1String("https") || scheme == QLatin1String("http")))
+        rules->m_learning.record(website, refused.host(), LoadType::Frame);
 }
 
 bool PageLoadRules::saveLearning()

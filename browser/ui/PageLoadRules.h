@@ -18,8 +18,9 @@ class PageLoadRules final : public QObject {
 public:
     // Once, when the interceptor is made.
     static void install(UserAgentInterceptor* interceptor);
-    // A navigation refused while `page` was showing (learn mode only).
-    static void refusedNavigation(const QUrl& page, const QUrl& refused);
+    // A navigation refused while `page` was showing (learn mode only). A frame's is also a host
+    // the page would load from, so learn apply can let the frame in.
+    static void refusedNavigation(const QUrl& page, const QUrl& refused, bool frame);
     // Writes learn mode's record now (learn mode also writes it every two seconds it changed).
     static bool saveLearning();
 

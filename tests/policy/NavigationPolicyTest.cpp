@@ -36,6 +36,7 @@ struct Case {
     NavigationType type = NavigationType::LinkActivated;
     bool newWindow = false;
     NavigationFrame frame = NavigationFrame::Main;
+    const char* page = nullptr;  // for a frame: the page it is in
 };
 
 class NavigationPolicyTest : public test::TestHome {
@@ -74,7 +75,7 @@ protected:
         BrowserWindowState window;
         if (c.setup)
             c.setup(s, window);
-        NavigationAction action{QUrl(c.url), c.type, c.newWindow, c.frame};
+        NavigationAction action{QUrl(c.url), c.type, c.newWindow, c.frame, c.page ? QUrl(QString::fromUtf8(c.page)) : QUrl()};
         const NavigationDecision d = policy.decide(s, action, window, services, c.mode);
         QStringList lines;
         for (const NavigationEffect& e : d.effects)
@@ -322,6 +323,37 @@ TEST_F(NavigationPolicyTest, CommandsAndSpecialLinks)
     EXPECT_FALSE(lastWindow.firstToReload.has_value());
     run({"category", nullptr, "kvcallback://categoryLoad_12", Verdict::Cancel, {windowBars, "show-visible-websites"}});
     EXPECT_EQ(lastWindow.selectedCategoryId, 12);
+}
+
+// A frame may show what its page may load; the page itself may not go there.
+TEST_F(NavigationPolicyTest, AFrameMayComeFromAHostThePageMayLoadFrom)
+{
+    const auto lists = [](KVSettings& s, BrowserWindowState&) {
+        allowedWebsite shop = website(QStringLiteral("https://shop.example.com/"));
+        shop.alsoAllowedForLoading = {QStringLiteral("pay.test")};
+        s.allowedWebsites = {shop, website(QStringLiteral("https://news.example.com/"))};
+        s.kvBrowPref.alsoAllowedForLoading = QStringLiteral("maps.test");
+    };
+    const char* shopPage = "https://shop.example.com/cart";
+    const char* newsPage = "https://news.example.com/";
+    const auto frame = [&](const char* name, const char* url, const char* page, Verdict verdict) {
+        return Case{name, lists, url, verdict,
+                    verdict == Verdict::Allow ? allowedEffects(QString::fromUtf8(url)) : refusedEffects(QString::fromUtf8(url)),
+                    WindowMode::SingleWindow, NavigationType::Other, false, NavigationFrame::Sub, page};
+    };
+    const Case cases[] = {
+        frame("global list", "https://maps.test/embed", newsPage, Verdict::Allow),
+        frame("a sub-domain of a global entry", "https://www.maps.test/embed", newsPage, Verdict::Allow),
+        frame("the website's own list", "https://pay.test/form", shopPage, Verdict::Allow),
+        frame("another website's list", "https://pay.test/form", newsPage, Verdict::Cancel),
+        frame("an unlisted host", "https://evil.test/", shopPage, Verdict::Cancel),
+        frame("no page known", "https://maps.test/embed", nullptr, Verdict::Cancel),
+        frame("not a web address", "ftp://maps.test/file", newsPage, Verdict::Cancel),
+        {"the page itself may not go there", lists, "https://maps.test/embed", Verdict::Cancel, refusedEffects("https://maps.test/embed"),
+         WindowMode::SingleWindow, NavigationType::LinkActivated, false, NavigationFrame::Main, newsPage},
+    };
+    for (const Case& c : cases)
+        run(c);
 }
 
 // The device id goes only to the page itself, and only to a function named in the address: the name

@@ -102,7 +102,8 @@ QByteArray redTeamFor(const QString& base, const QString& allowedBase)
         .toUtf8();
 }
 
-// A frame is a document: the navigation rules decide it, and only an allowed website's loads.
+// A frame is a document: it loads from an allowed website or a host also allowed for loading,
+// which the tests check apart.
 const QStringList batchPaths = {QStringLiteral("/img"), QStringLiteral("/style"), QStringLiteral("/script"),
                                 QStringLiteral("/fetch"), QStringLiteral("/xhr"), QStringLiteral("/ws"), QStringLiteral("/beacon")};
 
@@ -161,6 +162,7 @@ TEST_F(PageLoadsTest, StrictModeRefusesEveryKindToAnUnlistedHostAndLoadsListedOn
                 << host << " " << qPrintable(path);
     }
     EXPECT_TRUE(elsewhere.hitsOf("plain.test").contains(QStringLiteral("plain.test /frame"))) << "an allowed website's frame";
+    EXPECT_TRUE(elsewhere.hitsOf("cdn.test").contains(QStringLiteral("cdn.test /frame"))) << "a frame from a host also allowed for loading";
     EXPECT_EQ(result(window, QStringLiteral("evil fetch")), QStringLiteral("refused"));
     EXPECT_EQ(result(window, QStringLiteral("evil xhr")), QStringLiteral("refused"));
     EXPECT_EQ(result(window, QStringLiteral("cdn fetch")), QStringLiteral("ok")) << "the body of an allowed CORS fetch is read";
@@ -269,7 +271,7 @@ TEST_F(PageLoadsTest, LearnModeRecordsAPagesHostsAndApplyingThemLoadsThePageInSt
     const QString website = QUrl(url("allowed.test")).host();
     ASSERT_TRUE(learned->contains(website));
     const QMap<QString, qint64> types = learned->value(website).loads.value(QStringLiteral("cdn.test"));
-    for (const char* type : {"image", "stylesheet", "script", "fetch", "websocket", "beacon"})
+    for (const char* type : {"image", "stylesheet", "script", "frame", "fetch", "websocket", "beacon"})
         EXPECT_GE(types.value(QString::fromLatin1(type)), 1) << type;
     const QStringList refusedNavigations = learned->value(website).refusedNavigations.keys();
     EXPECT_TRUE(refusedNavigations.contains(elsewhere.base("cdn.test") + QStringLiteral("/frame"))) << qPrintable(refusedNavigations.join(QLatin1Char(' ')));
@@ -284,6 +286,8 @@ TEST_F(PageLoadsTest, LearnModeRecordsAPagesHostsAndApplyingThemLoadsThePageInSt
     KVWKViewController* window = openPage(page, fetched);
     EXPECT_EQ(result(window, QStringLiteral("cdn fetch")), QStringLiteral("ok"));
     EXPECT_EQ(refused(window), 0) << "the whole page loads in strict mode";
+    EXPECT_TRUE(test::processEventsUntil([&] { return elsewhere.hitsOf("cdn.test").contains(QStringLiteral("cdn.test /frame")); }, 10000))
+        << "the frame, refused while learning, is let in";
 }
 
 }  // namespace
