@@ -1,6 +1,9 @@
 #include "browser/VisitRules.h"
 
 #include "settings/KVBrowserPrefSettings.h"
+#include "settings/allowedWebsite.h"
+
+#include <algorithm>
 
 namespace korvel::VisitRules {
 
@@ -65,6 +68,12 @@ QList<VisitEffect> endOfVisit(const KVBrowserPrefSettings& p, VisitEnd end, cons
         effects << VisitEffect::ClearCache;
     effects << VisitEffect::ClearClipboard << VisitEffect::WithholdVisitorFiles;
     return effects;
+}
+
+bool stillListed(const allowedWebsite& website, const QList<allowedWebsite>& list)
+{
+    const std::optional<QUrl> address = website.parsedURL();
+    return std::any_of(list.begin(), list.end(), [&](const allowedWebsite& w) { return w.parsedURL() == address; });
 }
 
 }  // namespace korvel::VisitRules

@@ -71,6 +71,10 @@ bool visitsApart(const KVBrowserPrefSettings& p);
 // The effects of the visit ending by `end`, in order; empty when the visit goes on.
 QList<VisitEffect> endOfVisit(const KVBrowserPrefSettings& p, VisitEnd end, const VisitState& state);
 
+// Whether a window opened for `website` still has it after the allowed list became `list` (the
+// same address listed); opened again, a website no longer listed would only show its refusal.
+bool stillListed(const allowedWebsite& website, const QList<allowedWebsite>& list);
+
 }  // namespace VisitRules
 
 }  // namespace korvel

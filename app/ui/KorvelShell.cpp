@@ -19,7 +19,9 @@
 #include "app/ui/LockdownReport.h"
 #include "app/ui/RemoteKiosk.h"
 #include "app/ui/ShellRoutes.h"
+#include "browser/VisitRules.h"
 #include "browser/ui/KVHomePageViewController.h"
+#include "browser/ui/KVWKViewController.h"
 #include "browser/ui/KVScreensaver.h"
 #include "browser/ui/Routes.h"
 #include "platform/Clock.h"
@@ -105,8 +107,16 @@ KorvelShell::KorvelShell()
         message->setAutoDismiss(std::chrono::seconds(seconds));
         message->showOver(stack);
     };
-    m_delegate->rebuildVisibleScreen = [stack] {
-        if (Screen* visible = stack->topScreen()) {
+    // A document from the device management: the screen on top is made again from it. A window
+    // whose website the document no longer lists would only show its refusal (a blank page until
+    // someone came by): the kiosk goes back to its start, where the new list is.
+    m_delegate->rebuildVisibleScreen = [this, stack] {
+        Screen* visible = stack->topScreen();
+        auto* window = qobject_cast<KVWKViewController*>(visible);
+        if (window && window->selectedWebsite()
+            && !VisitRules::stillListed(*window->selectedWebsite(), KVSettings::getSettingsObject().allowedWebsites)) {
+            m_delegate->returnToStart();
+        } else if (visible) {
             visible->viewDidLoad();
             visible->viewWillAppear(false);
         }

@@ -317,6 +317,31 @@ TEST_F(KioskJourneyTest, TheSettingsAndTheBackgroundQuietTheBrowser)
     Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
 }
 
+// A document from the device management makes the screen on top again; a window whose website the
+// document dropped goes back to the start rather than stay on a refused, blank page.
+TEST_F(KioskJourneyTest, ADocumentThatDropsTheShownWebsiteBringsTheKioskBackToItsStart)
+{
+    WebTestServer& server = WebTestServer::shared();
+    server.setPage(QStringLiteral("/"), QByteArrayLiteral("<html><head><title>Visit</title></head><body>visit</body></html>"));
+    KVSettings& settings = KVSettings::getSettingsObject();
+    allowOnly(server.url(QStringLiteral("kept.test")));
+    settings.save();
+    NavigationStack* stack = start();
+    KVWKViewController* window = openTheWebsite(stack);
+    ASSERT_NE(window, nullptr);
+
+    // The same website under a new title: the window stays and loads it again.
+    settings.allowedWebsites.first().title = QStringLiteral("Renamed");
+    shell->delegate().rebuildVisibleScreen();
+    EXPECT_EQ(stack->topScreen(), window);
+    EXPECT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Visit"); }, 20000));
+
+    allowOnly(server.url(QStringLiteral("other.test")));
+    shell->delegate().rebuildVisibleScreen();
+    EXPECT_TRUE(test::processEventsUntil([&] { return qobject_cast<KVHomePageViewController*>(stack->topScreen()) != nullptr; }))
+        << "the home screen, with the new list";
+}
+
 // Larger text and high contrast reach the page on screen at once (its zoom), and the screens
 // (the application's font and colours); the next page opens zoomed as well.
 TEST_F(KioskJourneyTest, LargerTextAndHighContrastReachPagesAndScreens)
