@@ -7,6 +7,7 @@
 #include "platform/ui/Theme.h"
 #include "platform/ui/ThemeLegibility.h"
 
+#include <QColor>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -20,12 +21,8 @@ KVStatusBar::KVStatusBar(Reachability* reachability, QWidget* parent)
     , m_minute(new Timer(this))
 {
     setObjectName(QStringLiteral("KVStatusBar"));
-    // Grows with larger text from the next start (the bar belongs to the window, not to a screen).
-    setFixedHeight(ThemeLegibility::scaled(20));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#KVStatusBar { background: %1; } QLabel { font-size: %3px; font-weight: 600; color: %2; }")
-                      .arg(Theme::current().cell.name(), Theme::current().label.name())
-                      .arg(ThemeLegibility::scaled(12)));
+    applyLook();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 0, 8, 0);
     layout->addWidget(m_network);
@@ -40,6 +37,18 @@ KVStatusBar::KVStatusBar(Reachability* reachability, QWidget* parent)
         connect(m_reachability, &Reachability::changed, this, &KVStatusBar::refresh);
     refresh();
     scheduleMinute();
+}
+
+void KVStatusBar::applyLook()
+{
+    const Look look{ThemeLegibility::scaled(20), ThemeLegibility::scaled(12), Theme::current().cell.rgba(), Theme::current().label.rgba()};
+    if (look == m_look)
+        return;
+    m_look = look;
+    setFixedHeight(look.height);
+    setStyleSheet(QStringLiteral("#KVStatusBar { background: %1; } QLabel { font-size: %3px; font-weight: 600; color: %2; }")
+                      .arg(QColor::fromRgba(look.background).name(), QColor::fromRgba(look.text).name())
+                      .arg(look.fontPixels));
 }
 
 QString KVStatusBar::clockText() const

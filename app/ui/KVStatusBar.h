@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRgb>
 #include <QWidget>
 
 class QLabel;
@@ -19,7 +20,18 @@ public:
     QString clockText() const;
     QString networkText() const;
 
+    // The size and colours of the present text scale and contrast. The bar belongs to the window,
+    // which no screen rebuild makes again, so it is told when they change.
+    void applyLook();
+
 private:
+    struct Look {
+        int height = 0;
+        int fontPixels = 0;
+        QRgb background = 0;
+        QRgb text = 0;
+        bool operator==(const Look&) const = default;
+    };
     void refresh();
     void scheduleMinute();
 
@@ -27,6 +39,7 @@ private:
     QLabel* m_clock;
     QLabel* m_network;
     Timer* m_minute;
+    Look m_look;
 };
 
 }  // namespace korvel

@@ -175,7 +175,9 @@ void KorvelShell::installLanguageSwitch(NavigationStack* stack)
             stack->push(new KVAdvancedSettingsViewController, NavigationStack::Animation::None);
     };
     new LanguageSwitch(stack, hooks, m_window.get());
-    new LookSwitch(stack, std::move(hooks), m_window.get());
+    auto* look = new LookSwitch(stack, std::move(hooks), m_window.get());
+    if (auto* bar = qobject_cast<KVStatusBar*>(m_window->statusBar()))
+        QObject::connect(look, &LookSwitch::lookChanged, bar, &KVStatusBar::applyLook);
 }
 
 void KorvelShell::installIdleBehaviour(NavigationStack* stack)

@@ -24,6 +24,7 @@ LookSwitch::LookSwitch(NavigationStack* stack, LanguageSwitch::Hooks hooks, QObj
     connect(&UserDefaults::standard(), &UserDefaults::changed, this, [this] {
         if (!follow())
             return;
+        Q_EMIT lookChanged();
         rebuildWhenPossible();
     });
     connect(m_stack, &NavigationStack::transitionCompleted, this, [this] {

@@ -21,6 +21,10 @@ public:
     // Called once before the first screen is made, so that it is made in the right look.
     static bool follow();
 
+Q_SIGNALS:
+    // After the preferences changed the look, before the screens are made anew.
+    void lookChanged();
+
 private:
     void rebuildWhenPossible();
 

@@ -364,6 +364,10 @@ TEST_F(KioskJourneyTest, LargerTextAndHighContrastReachPagesAndScreens)
     EXPECT_DOUBLE_EQ(QApplication::font().pointSizeF(), Theme::bodyPointSize * 1.5);
     EXPECT_NE(Theme::current().label, ordinaryLabel);
     EXPECT_EQ(stack->topScreen(), window) << "the page stays with its visitor";
+    QWidget* bar = shell->window().statusBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->maximumHeight(), 30) << "the window's status bar grows too";
+    EXPECT_TRUE(bar->styleSheet().contains(Theme::current().label.name())) << "and takes the new colours";
 
     window->homeButtonPressed();
     // Back home the screens are made anew in the new look.
@@ -377,4 +381,5 @@ TEST_F(KioskJourneyTest, LargerTextAndHighContrastReachPagesAndScreens)
     settings.save();
     EXPECT_TRUE(test::processEventsUntil([] { return QApplication::font().pointSizeF() == Theme::bodyPointSize; }));
     EXPECT_EQ(Theme::current().label, ordinaryLabel);
+    EXPECT_EQ(shell->window().statusBar()->maximumHeight(), 20);
 }
