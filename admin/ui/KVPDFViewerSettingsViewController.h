@@ -1,27 +1,17 @@
 #pragma once
 
-#include "platform/ui/Screen.h"
-#include "settings/KVBrowserPrefSettings.h"
+#include "admin/ui/PreferencesScreen.h"
 
 namespace korvel {
 
-class TableView;
-
-// The reader's three switches: the reader itself, downloads from it and printing from it. Shown
-// from the preference record on every appearance, written back and saved when the screen goes.
-class KVPDFViewerSettingsViewController final : public Screen {
+// The reader's three switches: the reader itself, downloads from it and printing from it.
+class KVPDFViewerSettingsViewController final : public PreferencesScreen {
     Q_OBJECT
 public:
     explicit KVPDFViewerSettingsViewController(QWidget* parent = nullptr);
 
-    TableView* tableView() const { return m_table; }
-
-    void viewWillAppear(bool animated) override;
-    void viewWillDisappear(bool animated) override;
-
 private:
-    TableView* m_table = nullptr;
-    KVBrowserPrefSettings m_edited;
+    void saved(const KVBrowserPrefSettings& p) override;
 };
 
 }  // namespace korvel

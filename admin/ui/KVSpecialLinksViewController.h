@@ -1,24 +1,14 @@
 #pragma once
 
-#include "platform/ui/Screen.h"
-#include "settings/KVBrowserPrefSettings.h"
+#include "admin/ui/PreferencesScreen.h"
 
 namespace korvel {
 
-class TableView;
-
-// Whether phone numbers and print links in pages act; written back and saved when the screen goes.
-class KVSpecialLinksViewController final : public Screen {
+// Whether phone numbers and print links in pages act.
+class KVSpecialLinksViewController final : public PreferencesScreen {
     Q_OBJECT
 public:
     explicit KVSpecialLinksViewController(QWidget* parent = nullptr);
-    TableView* tableView() const { return m_table; }
-    void viewWillAppear(bool animated) override;
-    void viewWillDisappear(bool animated) override;
-
-private:
-    TableView* m_table = nullptr;
-    KVBrowserPrefSettings m_edited;
 };
 
 }  // namespace korvel
