@@ -96,20 +96,28 @@ Road fromVariable(QString value, QString kind)
     return parseProxy(kind + QLatin1String("://") + value, kind);
 }
 
-// '*' stands for any run of characters, '?' for one.
+// '*' stands for any run of characters, '?' for one. Backtracks to the last '*' only, so a list
+// full of stars costs no more than the product of the lengths.
 bool wildcardMatch(QStringView text, QStringView pattern)
 {
-    if (pattern.isEmpty())
-        return text.isEmpty();
-    if (pattern.front() == QLatin1Char('*')) {
-        for (qsizetype i = 0; i <= text.size(); ++i) {
-            if (wildcardMatch(text.mid(i), pattern.mid(1)))
-                return true;
+    qsizetype t = 0, p = 0, star = -1, resume = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() && (pattern[p] == QLatin1Char('?') || pattern[p] == text[t])) {
+            ++t;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+            star = p++;
+            resume = t;
+        } else if (star >= 0) {
+            p = star + 1;
+            t = ++resume;
+        } else {
+            return false;
         }
-        return false;
     }
-    return !text.isEmpty() && (pattern.front() == QLatin1Char('?') || pattern.front() == text.front())
-        && wildcardMatch(text.mid(1), pattern.mid(1));
+    while (p < pattern.size() && pattern[p] == QLatin1Char('*'))
+        ++p;
+    return p == pattern.size();
 }
 
 // One rule of a bypass list: "<local>" (host names without a dot), "<-loopback>" (loopback and

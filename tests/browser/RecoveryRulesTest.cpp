@@ -120,6 +120,8 @@ TEST(EngineProxy, TheHostIsKnockedAtAlongTheEnginesRoad)
         {"--proxy-server=p:1 --proxy-bypass-list=*.example.org", {}, "http://example.org/", "http p:1"},
         {"--proxy-server=p:1 --proxy-bypass-list=example.org", {}, "http://www.example.org/", "http p:1"},
         {"--proxy-server=p:1 --proxy-bypass-list=https://*", {}, "http://www.example.org/", "http p:1"},
+        {"--proxy-server=p:1 --proxy-bypass-list=w?w.*.org", {}, "http://www.example.org/", ""},
+        {"--proxy-server=p:1 --proxy-bypass-list=w?w.*.org", {}, "http://www.example.com/", "http p:1"},
         {"--proxy-server=p:1", {}, "http://127.0.0.1:8080/", ""},
         {"--proxy-server=p:1", {}, "http://app.localhost/", ""},
         {"--proxy-server=p:1 --proxy-bypass-list=<-loopback>", {}, "http://127.0.0.1:8080/", "http p:1"},
