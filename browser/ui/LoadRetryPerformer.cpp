@@ -92,7 +92,7 @@ void LoadRetryPerformer::probe()
     // Through the engine's own proxy, if it has one (asked to open a connection to the host, not
     // for a page); behind a proxy the kiosk cannot knock at the host directly.
     bool understood = true;
-    const std::optional<EngineProxy> proxy = EngineProxy::forScheme(EngineProxy::processSwitches(), url.scheme(), &understood);
+    const std::optional<EngineProxy> proxy = EngineProxy::forUrl(EngineProxy::processSources(), url, &understood);
     if (!understood)
         return;
     // One knock at a time: one still waiting by now counts as no answer.
@@ -116,9 +116,10 @@ void LoadRetryPerformer::probe()
             probeAnswered(false);
         }
     });
-    if (proxy)
-        socket->setProxy(QNetworkProxy(proxy->type == EngineProxy::Type::Socks5 ? QNetworkProxy::Socks5Proxy : QNetworkProxy::HttpProxy,
-                                       proxy->host, proxy->port));
+    // Direct means direct: Qt's own idea of the system's proxy (libproxy) is not the engine's.
+    socket->setProxy(proxy ? QNetworkProxy(proxy->type == EngineProxy::Type::Socks5 ? QNetworkProxy::Socks5Proxy : QNetworkProxy::HttpProxy,
+                                           proxy->host, proxy->port)
+                           : QNetworkProxy(QNetworkProxy::NoProxy));
     socket->connectToHost(url.host(), quint16(port));
 }
 

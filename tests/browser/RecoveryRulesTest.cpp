@@ -88,31 +88,84 @@ TEST(LoadRetry, WaitsDoubleFromFiveSecondsToFiveMinutes)
     EXPECT_EQ(waits, (std::vector<long>{5, 10, 20, 40, 80, 160, 300, 300, 300}));
 }
 
-TEST(EngineProxy, TheHostIsKnockedAtThroughTheProxyTheEngineUsesForTheScheme)
+TEST(EngineProxy, TheHostIsKnockedAtAlongTheEnginesRoad)
 {
     struct Case {
-        QStringList switches;
-        QString scheme;
-        QString expected;  // "type host:port", "" for direct, "?" for a proxy a socket cannot use
+        const char* flags;        // as in QTWEBENGINE_CHROMIUM_FLAGS
+        QStringList environment;  // "name=value"
+        const char* url;
+        const char* expected;  // "type host:port", "" for direct, "?" for a road a socket cannot follow
+        std::optional<QNetworkProxy> application = std::nullopt;
     };
     const Case cases[] = {
-        {{QStringLiteral("korvel")}, QStringLiteral("http"), QString()},
-        {{QStringLiteral("--proxy-server=127.0.0.1:3128")}, QStringLiteral("https"), QStringLiteral("http 127.0.0.1:3128")},
-        {{QStringLiteral("--proxy-server=a:1"), QStringLiteral("--proxy-server=http://b")}, QStringLiteral("http"), QStringLiteral("http b:80")},
-        {{QStringLiteral("--proxy-server=socks5://s:9050")}, QStringLiteral("http"), QStringLiteral("socks5 s:9050")},
-        {{QStringLiteral("--proxy-server=http=h:8080;https=direct://")}, QStringLiteral("http"), QStringLiteral("http h:8080")},
-        {{QStringLiteral("--proxy-server=http=h:8080;https=direct://")}, QStringLiteral("https"), QString()},
-        {{QStringLiteral("--proxy-server=http=h:8080;socks=s:1080")}, QStringLiteral("https"), QStringLiteral("?")},
-        {{QStringLiteral("--proxy-server=https://p:443")}, QStringLiteral("http"), QStringLiteral("?")},
-        {{QStringLiteral("--proxy-server=p:1,q:2")}, QStringLiteral("http"), QStringLiteral("http p:1")},
+        // The switches
+        {"", {}, "http://www.example.org/", ""},
+        {"--proxy-server=127.0.0.1:3128", {}, "https://www.example.org/", "http 127.0.0.1:3128"},
+        {"--proxy-server=a:1 -proxy-server=http://b", {}, "http://www.example.org/", "http b:80"},
+        {"--proxy-server=socks5://s:9050", {}, "http://www.example.org/", "socks5 s:9050"},
+        {"--proxy-server=socks://s", {}, "http://www.example.org/", "socks5 s:1080"},
+        {"--proxy-server=http=h:8080;https=direct://", {}, "http://www.example.org/", "http h:8080"},
+        {"--proxy-server=http=h:8080;https=direct://", {}, "https://www.example.org/", ""},
+        {"--proxy-server=http=h:8080;socks=s:1080", {}, "https://www.example.org/", "?"},
+        {"--proxy-server=http=h:8080;socks=socks5://s", {}, "https://www.example.org/", "socks5 s:1080"},
+        {"--proxy-server=https://p:443", {}, "http://www.example.org/", "?"},
+        {"--proxy-server=p:1,q:2", {}, "http://www.example.org/", "http p:1"},
+        {"--proxy-server=", {"http_proxy=e:2"}, "http://www.example.org/", ""},
+        {"--proxy-server=p:1 --proxy-pac-url=file:///etc/kiosk.pac", {}, "http://www.example.org/", "?"},
+        {"--proxy-auto-detect", {"http_proxy=e:2"}, "http://www.example.org/", "?"},
+        {"--proxy-server=p:1 --no-proxy-server", {"http_proxy=e:2"}, "http://www.example.org/", ""},
+        // The bypass list of the switches: no suffix matching; loopback is direct unless "<-loopback>"
+        {R"(--proxy-server=p:1 --proxy-bypass-list="*.example.org; <local>")", {}, "http://www.example.org/", ""},
+        {R"(--proxy-server=p:1 --proxy-bypass-list="*.example.org; <local>")", {}, "http://intranet/", ""},
+        {"--proxy-server=p:1 --proxy-bypass-list=*.example.org", {}, "http://example.org/", "http p:1"},
+        {"--proxy-server=p:1 --proxy-bypass-list=example.org", {}, "http://www.example.org/", "http p:1"},
+        {"--proxy-server=p:1 --proxy-bypass-list=https://*", {}, "http://www.example.org/", "http p:1"},
+        {"--proxy-server=p:1 --proxy-bypass-list=w?w.*.org", {}, "http://www.example.org/", ""},
+        {"--proxy-server=p:1 --proxy-bypass-list=w?w.*.org", {}, "http://www.example.com/", "http p:1"},
+        {"--proxy-server=p:1", {}, "http://127.0.0.1:8080/", ""},
+        {"--proxy-server=p:1", {}, "http://app.localhost/", ""},
+        {"--proxy-server=p:1 --proxy-bypass-list=<-loopback>", {}, "http://127.0.0.1:8080/", "http p:1"},
+        {"--proxy-bypass-list=www.example.org", {"http_proxy=e:2"}, "http://www.example.org/", "http e:2"},
+        // The environment, when no switch decides
+        {"", {"http_proxy=http://e:3128/"}, "http://www.example.org/", "http e:3128"},
+        {"", {"http_proxy=http://e:3128/"}, "https://www.example.org/", ""},
+        {"", {"HTTPS_PROXY=e:8443"}, "https://www.example.org/", "http e:8443"},
+        {"", {"http_proxy=a:1", "HTTP_PROXY=b:2"}, "http://www.example.org/", "http a:1"},
+        {"", {"http_proxy=", "HTTP_PROXY=b:2"}, "http://www.example.org/", ""},
+        {"--proxy-server=s:1", {"http_proxy=e:2"}, "http://www.example.org/", "http s:1"},
+        {"", {"http_proxy=http://user:secret@e:3128"}, "http://www.example.org/", "http e:3128"},
+        {"", {"all_proxy=a:1", "http_proxy=e:2"}, "https://www.example.org/", "http a:1"},
+        {"", {"all_proxy=a:1/path", "http_proxy=e:2"}, "http://www.example.org/", "http e:2"},
+        {"", {"all_proxy=socks5://s:1080"}, "http://www.example.org/", "http s:1080"},
+        {"", {"SOCKS_SERVER=s"}, "https://www.example.org/", "socks5 s:1080"},
+        {"", {"SOCKS_SERVER=s", "SOCKS_VERSION=4"}, "https://www.example.org/", "?"},
+        {"", {"SOCKS_SERVER=s", "https_proxy=e:2"}, "http://www.example.org/", ""},
+        {"", {"auto_proxy=", "http_proxy=e:2"}, "http://www.example.org/", "?"},
+        // no_proxy: suffixes, "*", ports, addresses and blocks
+        {"", {"http_proxy=e:2", "no_proxy=localdomain, example.org"}, "http://www.example.org/", ""},
+        {"", {"http_proxy=e:2", "NO_PROXY=.example.org"}, "http://www.example.org/", ""},
+        {"", {"http_proxy=e:2", "no_proxy=other.org"}, "http://www.example.org/", "http e:2"},
+        {"", {"http_proxy=e:2", "no_proxy=*"}, "http://www.example.org/", ""},
+        {"", {"http_proxy=e:2", "no_proxy=www.example.org:8080"}, "http://www.example.org/", "http e:2"},
+        {"", {"http_proxy=e:2", "no_proxy=www.example.org:80"}, "http://www.example.org/", ""},
+        {"", {"http_proxy=e:2", "no_proxy=192.0.2.1"}, "http://192.0.2.1/", ""},
+        {"", {"http_proxy=e:2", "no_proxy=192.0.2.0/24,[2001:db8::1]"}, "http://[2001:db8::1]/", ""},
+        {"", {"http_proxy=e:2", "no_proxy=192.0.2.0/24"}, "http://192.0.3.1/", "http e:2"},
+        // An application proxy is followed alone, but not for simple host names
+        {"--proxy-server=s:1", {"http_proxy=e:2"}, "http://www.example.org/", "http h:3128",
+         QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("h"), 3128)},
+        {"", {}, "http://intranet/", "", QNetworkProxy(QNetworkProxy::Socks5Proxy, QStringLiteral("h"), 1080)},
     };
     for (const Case& c : cases) {
+        EngineProxy::Sources sources{EngineProxy::splitFlags(QString::fromLatin1(c.flags)), {}, c.application};
+        for (const QString& variable : c.environment)
+            sources.environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
         bool understood = true;
-        const std::optional<EngineProxy> proxy = EngineProxy::forScheme(c.switches, c.scheme, &understood);
+        const std::optional<EngineProxy> proxy = EngineProxy::forUrl(sources, QUrl(QString::fromLatin1(c.url)), &understood);
         const QString got = !understood ? QStringLiteral("?")
             : !proxy ? QString()
             : QStringLiteral("%1 %2:%3").arg(proxy->type == EngineProxy::Type::Http ? "http" : "socks5", proxy->host).arg(proxy->port);
-        EXPECT_EQ(got, c.expected) << qPrintable(c.switches.join(QLatin1Char(' '))) << " for " << qPrintable(c.scheme);
+        EXPECT_EQ(got, QString::fromLatin1(c.expected)) << c.flags << " | " << qPrintable(c.environment.join(QLatin1Char(' '))) << " | " << c.url;
     }
 }
 
