@@ -109,6 +109,30 @@ protected:
         }
         return files;
     }
+    // The managed configuration as device management writes it; `variant` trailing spaces make
+    // another text of the same settings, since the same text is not looked at twice.
+    static void writeManaged(const QVariantMap& document, int variant = 0, bool enforced = false)
+    {
+        const QString managed = Paths::managedConfigurationFile();
+        QDir().mkpath(QFileInfo(managed).path());
+        QVariantMap configuration{{QStringLiteral("SettingsXML"), QString::fromUtf8(PropertyList::toXml(document)) + QString(variant, QLatin1Char(' '))}};
+        if (enforced)
+            configuration.insert(QStringLiteral("Enforced"), true);
+        ASSERT_TRUE(writeFile(managed, PropertyList::toXml(configuration)));
+    }
+    // The automatic import armed with a document whose start website is site("new"), after settings
+    // whose start website is site("old"); `round` makes it another document each time.
+    void armNewStartSite(int round)
+    {
+        ASSERT_TRUE(ImportExport::applySettingsDocument(documentWith(site("old")), atTheDevice, false));
+        QVariantMap fresh = documentWith(site("new"));
+        fresh.insert(QStringLiteral("BlockedWebsites"),
+                     QVariantList{QVariantMap{{QStringLiteral("URL"), QStringLiteral("http://%1.blocked.example").arg(round)}}});
+        putDocument(QStringLiteral("auto.plist"), fresh);
+        KVAutoImport::storeSection({true, 0, QStringLiteral("auto.plist"), QStringLiteral("10")});
+        settings().kvAutoImport.oldXMLSettings.clear();
+        ASSERT_TRUE(settings().save());
+    }
     void tick()
     {
         bool ended = false;
@@ -176,10 +200,7 @@ TEST_F(TrustTest, OnceKeysAreTrustedOnlyDocumentsSignedByOneComeInFromOutside)
          }},
         {"the managed configuration",
          [&](const QVariantMap& document) {
-             const QString managed = Paths::managedConfigurationFile();
-             QDir().mkpath(QFileInfo(managed).path());
-             const QString text = QString::fromUtf8(PropertyList::toXml(document)) + QString(++round, QLatin1Char(' '));
-             EXPECT_TRUE(writeFile(managed, PropertyList::toXml(QVariantMap{{QStringLiteral("SettingsXML"), text}})));
+             writeManaged(document, ++round);
              reopen();
              return ManagedConfiguration::defaultsChanged(UserDefaults::standard()).outcome == ManagedConfiguration::Outcome::Imported;
          }},
@@ -222,24 +243,19 @@ TEST_F(TrustTest, OnceKeysAreTrustedOnlyDocumentsSignedByOneComeInFromOutside)
             }
             EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://kept.example")});
             EXPECT_TRUE(passwordIs("secret"));
+            // Not compared: the test's own input (the documents the roads put in place, the record of
+            // where they came from, the managed file) and, for the managed road, the defaults that
+            // remember the managed checksum even of a refused text.
+            const QString folder = QFileInfo(Paths::defaultsFile()).absolutePath();
+            QStringList inputs{Paths::managedConfigurationFile(), documents() + QStringLiteral("/command.plist"), documents() + QStringLiteral("/auto.plist"),
+                               folder + QStringLiteral("/document-origins.plist"), folder + QStringLiteral("/document-origins.plist.lock")};
+            if (QLatin1String(road.name) == QLatin1String("the managed configuration"))
+                inputs << Paths::defaultsFile();
             QMap<QString, QByteArray> after = homeFiles();
-            // The managed file is the test's own, and the managed checksum is remembered even for a refused text.
-            after.remove(Paths::managedConfigurationFile());
             QMap<QString, QByteArray> expected = before;
-            expected.remove(Paths::managedConfigurationFile());
-            // The documents the roads put in place, and the record of where they came from, are the
-            // test's input.
-            for (const QString& input : {documents() + QStringLiteral("/command.plist"), documents() + QStringLiteral("/auto.plist"),
-                                         QFileInfo(Paths::defaultsFile()).absolutePath() + QStringLiteral("/document-origins.plist"),
-                                         QFileInfo(Paths::defaultsFile()).absolutePath() + QStringLiteral("/document-origins.plist.lock")}) {
+            for (const QString& input : inputs) {
                 after.remove(input);
                 expected.remove(input);
-            }
-            if (QLatin1String(road.name) == QLatin1String("the managed configuration")) {
-                after.remove(Paths::defaultsFile());
-                expected.remove(Paths::defaultsFile());
-            } else {
-                EXPECT_EQ(after.value(Paths::defaultsFile()), before.value(Paths::defaultsFile()));
             }
             EXPECT_EQ(after.keys(), expected.keys());
             for (auto it = expected.cbegin(); it != expected.cend(); ++it)
@@ -457,11 +473,7 @@ TEST_F(TrustTest, TheHistoryKeepsTenAndARollbackWithdrawsTheDocumentsGivenUp)
         EXPECT_EQ(urls(settings().allowedWebsites), QStringList{QStringLiteral("http://12.example")});
         const QStringList said = loggedEvents(QStringLiteral("AutoImport")).mid(logged);
         EXPECT_EQ(said.filter(QStringLiteral("withdrawn.plist cannot be read")).size(), 1) << qPrintable(said.join('\n'));
-        const QString managed = Paths::managedConfigurationFile();
-        QDir().mkpath(QFileInfo(managed).path());
-        ASSERT_TRUE(writeFile(managed, PropertyList::toXml(QVariantMap{
-                                           {QStringLiteral("SettingsXML"), QString::fromUtf8(PropertyList::toXml(documentWith(QStringLiteral("http://15.example"))))
-                                                                               + QString(++variant, QLatin1Char(' '))}})));
+        writeManaged(documentWith(QStringLiteral("http://15.example")), ++variant);
         reopen();
         const ManagedConfiguration::Check check = ManagedConfiguration::defaultsChanged(UserDefaults::standard());
         EXPECT_EQ(check.outcome, ManagedConfiguration::Outcome::Refused);
@@ -482,14 +494,7 @@ TEST_F(TrustTest, AnEnforcedManagedDocumentWinsOverLocalChangesAtEveryStart)
 {
     for (const bool enforced : {false, true}) {
         SCOPED_TRACE(enforced ? "enforced" : "not enforced");
-        const QString managed = Paths::managedConfigurationFile();
-        QDir().mkpath(QFileInfo(managed).path());
-        const QString text = QString::fromUtf8(PropertyList::toXml(documentWith(QStringLiteral("http://managed.example"))))
-                             + (enforced ? QStringLiteral(" ") : QString());
-        QVariantMap configuration{{QStringLiteral("SettingsXML"), text}};
-        if (enforced)
-            configuration.insert(QStringLiteral("Enforced"), true);
-        ASSERT_TRUE(writeFile(managed, PropertyList::toXml(configuration)));
+        writeManaged(documentWith(QStringLiteral("http://managed.example")), enforced ? 1 : 0, enforced);
         reopen();
         ASSERT_EQ(ManagedConfiguration::defaultsChanged(UserDefaults::standard()).outcome, ManagedConfiguration::Outcome::Imported);
 
@@ -535,15 +540,8 @@ TEST_F(TrustTest, SettingsWhoseStartWebsiteStopsLoadingGoBackByThemselves)
         ImportExport::setImportObserver([&](const AppliedImport& applied) { guard.importApplied(applied); });
         setDown("old", c.previousDown);
         setDown("new", c.newDown);
-        ASSERT_TRUE(ImportExport::applySettingsDocument(documentWith(site("old")), atTheDevice, false));
         // Another document each round: a rolled-back one is never applied again.
-        QVariantMap fresh = documentWith(site("new"));
-        fresh.insert(QStringLiteral("BlockedWebsites"),
-                     QVariantList{QVariantMap{{QStringLiteral("URL"), QStringLiteral("http://%1.blocked.example").arg(++round)}}});
-        putDocument(QStringLiteral("auto.plist"), fresh);
-        KVAutoImport::storeSection({true, 0, QStringLiteral("auto.plist"), QStringLiteral("10")});
-        settings().kvAutoImport.oldXMLSettings.clear();
-        ASSERT_TRUE(settings().save());
+        armNewStartSite(++round);
         tick();
         ASSERT_EQ(urls(settings().allowedWebsites), QStringList{site("new")});
         EXPECT_TRUE(loggedEvents(QStringLiteral("Import")).last().startsWith(QLatin1String("Watching the start website")))
@@ -592,14 +590,7 @@ TEST_F(TrustTest, TheWatchOfTheStartWebsiteOutlivesARestart)
     int round = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(ImportExport::applySettingsDocument(documentWith(site("old")), atTheDevice, false));
-        QVariantMap fresh = documentWith(site("new"));
-        fresh.insert(QStringLiteral("BlockedWebsites"),
-                     QVariantList{QVariantMap{{QStringLiteral("URL"), QStringLiteral("http://%1.restart.example").arg(++round)}}});
-        putDocument(QStringLiteral("auto.plist"), fresh);
-        KVAutoImport::storeSection({true, 0, QStringLiteral("auto.plist"), QStringLiteral("10")});
-        settings().kvAutoImport.oldXMLSettings.clear();
-        ASSERT_TRUE(settings().save());
+        armNewStartSite(++round);
         QDateTime firstFailure;
         {
             StartSiteGuard before([] { return true; });
@@ -638,8 +629,9 @@ TEST_F(TrustTest, TheWatchOfTheStartWebsiteOutlivesARestart)
         }
         const bool rolledBack = c.rollBackAt > 0s;
         EXPECT_EQ(rollbacks, rolledBack ? 1 : 0);
-        if (rolledBack)
+        if (rolledBack) {
             EXPECT_EQ(firstFailure.secsTo(clock.now()), c.rollBackAt.count()) << "counted from the first failure, across the restart";
+        }
         EXPECT_EQ(urls(settings().allowedWebsites), QStringList{site(rolledBack ? "old" : "new")});
         EXPECT_FALSE(QFileInfo::exists(file)) << "a watch that ended leaves nothing to take up";
     }

@@ -129,6 +129,13 @@ TEST_F(BrowserWindowTest, PopupsFollowThePreferencesAndLeaveNoStrayPage)
         EXPECT_EQ(starts, c.shown == Shown::InTheWindow ? 1 : 0) << c.name;
         const int pages = c.shown == Shown::InAPopup ? 2 : 1;
         EXPECT_TRUE(test::processEventsUntil([&] { return pagesOf(window) == pages; })) << c.name << ": " << pagesOf(window) << " pages";
+        if (c.shown == Shown::InAPopup && window->popupView()) {
+            // The pop-up's own window.close() closes it and releases its page.
+            QPointer<QWebEnginePage> page = window->popupView()->page();
+            page->runJavaScript(QStringLiteral("window.close()"));
+            EXPECT_TRUE(test::processEventsUntil([&] { return window->popupView() == nullptr && page.isNull(); }, 10000));
+            EXPECT_EQ(pagesOf(window), 1);
+        }
         closeWindows();
     }
 }
@@ -327,6 +334,9 @@ TEST_F(BrowserWindowTest, ToolbarActions)
     settings().kvBrowPref.toolbarImage = QStringLiteral("bar.png");
     KVWKViewController* window = open(url("allowed.test"));
     BrowserToolbar* bar = window->toolbar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_LT(bar->height(), 120);
+    EXPECT_EQ(window->webView()->height() + bar->height() + window->layout()->spacing(), window->height()) << "the page takes the rest";
     EXPECT_TRUE(BrowserToolbar::imageFileFor(ToolbarItem{ToolbarItem::Back, {}, {}, QStringLiteral("missing-back.png")}).isEmpty())
         << "a custom image that does not load falls back to the built-in one";
     EXPECT_TRUE(bar->hasBackgroundImage()) << "the toolbar's background picture";
@@ -427,14 +437,6 @@ TEST_F(BrowserWindowTest, WhileAPageLoadsItTakesNoTouches)
         EXPECT_FALSE(window->spinner()->isVisible());
         closeWindows();
     }
-}
-
-TEST_F(BrowserWindowTest, ThePageTakesTheWindowAboveTheToolbar)
-{
-    KVWKViewController* window = open(url("allowed.test"));
-    ASSERT_TRUE(window->toolbar()->isVisible());
-    EXPECT_LT(window->toolbar()->height(), 120);
-    EXPECT_EQ(window->webView()->height() + window->toolbar()->height() + window->layout()->spacing(), window->height());
 }
 
 TEST_F(BrowserWindowTest, LocalServerPagesAreRecognisedAndRead)
@@ -608,19 +610,6 @@ TEST_F(BrowserWindowTest, APopupOpensOverADimmedWindowAndItsCloseButtonReleasesI
         << "the pop-up's frame, view and page are all released";
     EXPECT_EQ(pagesOf(window), 1);
     EXPECT_TRUE(tapReachesThePage(inMargin)) << "the page takes touches again once the pop-up is gone";
-}
-
-TEST_F(BrowserWindowTest, APopupsOwnWindowCloseClosesIt)
-{
-    settings().kvBrowPref.allowPopup = true;
-    settings().kvBrowPref.allowPopupInSameWindow = false;
-    KVWKViewController* window = open(url("allowed.test"));
-    evaluate(window, QStringLiteral("window.open('%1')").arg(url("allowed.test", "/second")));
-    ASSERT_TRUE(popupShows(window));
-    QPointer<QWebEnginePage> page = window->popupView()->page();
-    page->runJavaScript(QStringLiteral("window.close()"));
-    EXPECT_TRUE(test::processEventsUntil([&] { return window->popupView() == nullptr && page.isNull(); }, 10000));
-    EXPECT_EQ(pagesOf(window), 1);
 }
 
 TEST_F(BrowserWindowTest, AColourInputIsAnsweredInsideTheKioskWindow)
