@@ -404,8 +404,10 @@ void BrowserTabsController::refreshCollectionViewSize()
             c->setFixedSize(cellWidth, heightForTabbarController() - 6);
     }
     m_stripContent->setFixedSize(cellWidth * int(m_cells.size()), heightForTabbarController() - 6);
-    // The Tab key goes through the tabs as they stand, then to the new-tab button after them.
-    QList<QWidget*> strip;
+    // The Tab key goes through the tabs as they stand, then to the new-tab button after them, all
+    // right after the strip itself: the strip was made before any tab's window, so its tabs come
+    // before every window's toolbar, however late a tab was added.
+    QList<QWidget*> strip{m_strip};
     for (TabCell* c : std::as_const(m_cells)) {
         if (c)
             strip << c << c->closeButton();

@@ -143,6 +143,10 @@ void Accessibility::tabInOrder(const QList<QWidget*>& widgets)
             continue;
         if (qobject_cast<QAbstractButton*>(widget) && widget->focusPolicy() == Qt::NoFocus)
             widget->setFocusPolicy(Qt::TabFocus);
+        // Qt ignores a pair with a widget that takes no focus: the others are linked past it, or
+        // they would keep the order they were made in.
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
         if (before)
             QWidget::setTabOrder(before, widget);
         before = widget;

@@ -26,8 +26,8 @@ struct Accessibility {
     // The current value a control reports (the chosen segment, for example).
     static void setValue(QWidget* widget, const QString& value);
     // Puts the widgets one after another in the Tab order, as they are shown. A button is made
-    // reachable with Tab first, as it will be when shown: Qt leaves the order of a widget that
-    // takes no focus as it is.
+    // reachable with Tab first, as it will be when shown; other widgets that take no focus are
+    // passed over (Qt keeps no order for them).
     static void tabInOrder(const QList<QWidget*>& widgets);
 };
 

@@ -132,3 +132,25 @@ TEST_F(AccessibilityTest, ButtonsAreReachedByTabNotTakenByATapAndPressedByEnter)
     QTest::keyClick(icon, Qt::Key_Return);
     EXPECT_TRUE(clicks.wait(1000));
 }
+
+// The order holds whatever order the widgets were made in, also past a widget that takes no focus
+// (a tab's cell, made before the strip's first stop, around its close button).
+TEST_F(AccessibilityTest, TabInOrderLinksTheFocusableWidgetsPastOnesThatTakeNone)
+{
+    auto* cell = new QWidget(window.get());
+    auto* close = new QToolButton(cell);
+    close->setFocusPolicy(Qt::NoFocus);
+    auto* first = new QLineEdit(window.get());
+    auto* second = new QToolButton(window.get());
+    auto* other = new QLineEdit(window.get());
+    Accessibility::tabInOrder({first, cell, close, second});
+    const auto nextStop = [](QWidget* w) {
+        do
+            w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus);
+        return w;
+    };
+    EXPECT_EQ(nextStop(first), close);
+    EXPECT_EQ(nextStop(close), second);
+    EXPECT_EQ(nextStop(second), other) << "what was not ordered keeps its place";
+}
