@@ -3,6 +3,7 @@
 #include "browser/EngineHardening.h"
 #include "browser/VisitRules.h"
 #include "browser/ui/KorvelWebEngine.h"
+#include "browser/ui/LinkDragGuard.h"
 #include "browser/ui/UserAgentInterceptor.h"
 #include "files/VisitQuota.h"
 #include "files/ui/EngineFetch.h"
@@ -121,6 +122,7 @@ void EngineProfiles::watch(QWebEngineProfile* profile)
     applyUserAgent(profile);
     if (!m_acceptLanguage.isEmpty())
         profile->setHttpAcceptLanguage(m_acceptLanguage);
+    LinkDragGuard::follow(profile);
     static auto* commands = new CommandSchemeHandler;
     for (const QByteArray& scheme : KorvelWebEngine::decidedSchemes())
         profile->installUrlSchemeHandler(scheme, commands);

@@ -18,6 +18,8 @@ namespace korvel::test {
 struct KioskProcess {
     QTemporaryDir home;
     QProcess korvel;
+    // Added to the kiosk's environment at start (its engine's flags, for one).
+    QProcessEnvironment environment;
 
     ~KioskProcess() { stop(korvel); }
 
@@ -41,6 +43,7 @@ struct KioskProcess {
         env.insert(QStringLiteral("KORVEL_REACHABILITY_HOST"), QStringLiteral("127.0.0.1"));
         env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/xdg-data"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/xdg-config"));
+        env.insert(environment);
         korvel.setProcessEnvironment(env);
         korvel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         korvel.start(bin("korvel"), {QStringLiteral("--home"), home.path()});
