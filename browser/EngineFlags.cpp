@@ -51,9 +51,8 @@ QStringList EngineFlags::sanitizedArguments(const QStringList& arguments)
     return kept;
 }
 
-QString EngineFlags::sanitizedFlags(const QString& flags)
+QStringList EngineFlags::splitFlags(const QString& flags)
 {
-    // Split at spaces outside double quotes, so a quoted rule list stays one flag.
     QStringList parts;
     QString current;
     bool quoted = false;
@@ -70,7 +69,12 @@ QString EngineFlags::sanitizedFlags(const QString& flags)
     }
     if (!current.isEmpty())
         parts.append(current);
-    return sanitizedArguments(parts).join(QLatin1Char(' '));
+    return parts;
+}
+
+QString EngineFlags::sanitizedFlags(const QString& flags)
+{
+    return sanitizedArguments(splitFlags(flags)).join(QLatin1Char(' '));
 }
 
 }  // namespace korvel

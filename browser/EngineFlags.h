@@ -12,6 +12,9 @@ public:
     static QStringList sanitizedArguments(const QStringList& arguments);
     // The flags text without the dangerous switches; quoting is kept for the rest.
     static QString sanitizedFlags(const QString& flags);
+    // Flags text broken into switches as the engine breaks it: spaces outside double quotes
+    // separate, so a quoted rule list stays one switch (its quotes kept).
+    static QStringList splitFlags(const QString& flags);
     static bool isDangerous(const QString& argument);
 };
 

@@ -1,5 +1,7 @@
 #include "browser/EngineProxy.h"
 
+#include "browser/EngineFlags.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QHostAddress>
@@ -376,21 +378,10 @@ EngineProxy::Sources EngineProxy::processSources()
 
 QStringList EngineProxy::splitFlags(const QString& flags)
 {
-    QStringList switches;
-    QString current;
-    bool quoted = false;
-    for (const QChar c : flags) {
-        if (c == QLatin1Char('"'))
-            quoted = !quoted;
-        else if (c == QLatin1Char(' ') && !quoted) {
-            if (!current.isEmpty())
-                switches << current;
-            current.clear();
-        } else
-            current += c;
-    }
-    if (!current.isEmpty())
-        switches << current;
+    QStringList switches = EngineFlags::splitFlags(flags);
+    for (QString& s : switches)
+        s.remove(QLatin1Char('"'));
+    switches.removeAll(QString());
     return switches;
 }
 

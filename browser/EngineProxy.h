@@ -37,7 +37,8 @@ struct EngineProxy {
     // This process's sources as the engine reads them: QTWEBENGINE_CHROMIUM_FLAGS when it is set
     // (the program's arguments are then not passed on), else the arguments after "--webEngineArgs".
     static Sources processSources();
-    // Flags text broken into switches as the engine breaks it: spaces separate, quotes group.
+    // Flags text broken into switches as the engine breaks it (EngineFlags::splitFlags), with the
+    // quotes taken out of the values.
     static QStringList splitFlags(const QString& flags);
 };
 
