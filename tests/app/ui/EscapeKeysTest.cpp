@@ -1,7 +1,4 @@
-#include "app/ui/KVMainWindow.h"
-#include "app/ui/KorvelShell.h"
-#include "browser/ui/KVHomePageViewController.h"
-#include "tests/browser/ui/WebWindowTest.h"
+#include "tests/app/ui/KioskOnAPage.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -13,14 +10,8 @@ using korvel::test::WebTestServer;
 
 namespace {
 
-class EscapeKeysTest : public test::TestHome {
+class EscapeKeysTest : public test::KioskOnAPage {
 protected:
-    void TearDown() override
-    {
-        shell.reset();
-        TestHome::TearDown();
-    }
-
     static QList<QWidget*> visibleTopLevels()
     {
         QList<QWidget*> shown;
@@ -30,8 +21,6 @@ protected:
         }
         return shown;
     }
-
-    std::unique_ptr<KorvelShell> shell;
 };
 
 }  // namespace
@@ -47,26 +36,13 @@ TEST_F(EscapeKeysTest, NoKeyOrPointerActionLeavesTheKiosk)
         "<a id='link' href='/second' style='display:block;height:300px;background:#ccc'>a link</a>"
         "<input id='field' value='text'></body></html>"));
     server.setPage(QStringLiteral("/second"), QByteArrayLiteral("<html><head><title>Second</title></head><body>2</body></html>"));
-    allowedWebsite site;
-    site.url = server.url(QStringLiteral("keys.test"));
-    site.title = QStringLiteral("Visit");
     KVSettings& s = settings();
-    s.allowedWebsites = {site};
     s.kvBrowPref.allowPopup = false;
     s.kvBrowPref.zoomEnable = false;
     s.kvBrowPref.enableCopyPaste = false;
-    s.save();
-
-    KVLogger::createDatabase_Tables();
-    shell = std::make_unique<KorvelShell>();
-    shell->show();
-    NavigationStack* stack = shell->window().navigationStack();
-    KVHomePageViewController* home = nullptr;
-    ASSERT_TRUE(test::processEventsUntil([&] { return (home = qobject_cast<KVHomePageViewController*>(stack->topScreen())) != nullptr; }));
-    home->didSelectItem(0);
-    auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
+    KVWKViewController* window = openOnly(server.url(QStringLiteral("keys.test")), QStringLiteral("Visit"));
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(test::processEventsUntil([&] { return window->webView()->title() == QLatin1String("Visit"); }, 20000));
+    NavigationStack* stack = shell->window().navigationStack();
     QWebEngineView* view = window->webView();
     QWindow* handle = shell->window().windowHandle();
     ASSERT_NE(handle, nullptr);

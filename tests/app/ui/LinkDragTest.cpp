@@ -1,7 +1,4 @@
-#include "app/ui/KVMainWindow.h"
-#include "app/ui/KorvelShell.h"
-#include "browser/ui/KVHomePageViewController.h"
-#include "tests/browser/ui/WebWindowTest.h"
+#include "tests/app/ui/KioskOnAPage.h"
 
 #include <QBuffer>
 #include <QDrag>
@@ -48,15 +45,7 @@ QByteArray picture()
     return png;
 }
 
-class LinkDragTest : public test::TestHome {
-protected:
-    void TearDown() override
-    {
-        shell.reset();
-        TestHome::TearDown();
-    }
-    std::unique_ptr<KorvelShell> shell;
-};
+class LinkDragTest : public test::KioskOnAPage {};
 
 }  // namespace
 
@@ -80,26 +69,12 @@ TEST_F(LinkDragTest, WithoutCopyAndPasteNoLinkImageOrTextIsDraggedOutOfTheKiosk)
     image.body = picture();
     image.mimeType = "image/png";
     server.setPage(QStringLiteral("/picture.png"), image);
-    const QString page = server.url(QStringLiteral("drag.test"), QStringLiteral("/drag"));
-    allowedWebsite site;
-    site.url = page;
-    site.title = QStringLiteral("Drag");
     KVSettings& s = settings();
-    s.allowedWebsites = {site};
     s.kvBrowPref.enableCopyPaste = false;
-    s.save();
-
-    KVLogger::createDatabase_Tables();
-    shell = std::make_unique<KorvelShell>();
-    shell->show();
-    NavigationStack* stack = shell->window().navigationStack();
-    KVHomePageViewController* start = nullptr;
-    ASSERT_TRUE(test::processEventsUntil([&] { return (start = qobject_cast<KVHomePageViewController*>(stack->topScreen())) != nullptr; }));
-    start->didSelectItem(0);
-    auto* window = qobject_cast<KVWKViewController*>(stack->topScreen());
+    const QString page = server.url(QStringLiteral("drag.test"), QStringLiteral("/drag"));
+    KVWKViewController* window = openOnly(page, QStringLiteral("Drag"));
     ASSERT_NE(window, nullptr);
     QWebEngineView* view = window->webView();
-    ASSERT_TRUE(test::processEventsUntil([&] { return view->title() == QLatin1String("Drag"); }, 20000));
     QWindow* handle = shell->window().windowHandle();
     ASSERT_NE(handle, nullptr);
     DragWatch watch;
@@ -154,7 +129,7 @@ TEST_F(LinkDragTest, WithoutCopyAndPasteNoLinkImageOrTextIsDraggedOutOfTheKiosk)
         EXPECT_EQ(watch.started, c.dragStarts) << c.name;
         if (c.dragStarts && element == QLatin1String("link"))
             EXPECT_EQ(watch.urls, QList<QUrl>{QUrl(server.url(QStringLiteral("drag.test"), QStringLiteral("/second")))}) << c.name;
-        EXPECT_EQ(stack->topScreen(), window) << c.name;
+        EXPECT_EQ(shell->window().navigationStack()->topScreen(), window) << c.name;
         EXPECT_EQ(view->url(), QUrl(page)) << c.name;
     }
     qApp->removeEventFilter(&watch);
