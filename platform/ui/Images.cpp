@@ -57,19 +57,34 @@ QIcon Images::icon(const QString& name)
     const QString path = file(name);
     if (path.isEmpty())
         return QIcon();
+    // One icon per image and direction for the program's life. Qt's SVG icon engine keeps what it
+    // renders in the shared pixmap cache under the icon's own serial number: an icon made afresh
+    // for every window filled that cache with copies of the same few toolbar images, one set per
+    // window ever opened, and pushed out everything else in it.
+    static QHash<QString, QIcon>& made = [] () -> QHash<QString, QIcon>& {
+        static auto* icons = new QHash<QString, QIcon>;
+        qAddPostRoutine([] { icons->clear(); });
+        return *icons;
+    }();
     // Arrows point the way the screen reads: back points right in a right-to-left language.
     static const QStringList arrows{QStringLiteral("navigation_back_category"), QStringLiteral("tab_back_icon"),
                                     QStringLiteral("tab_forward_icon")};
-    if (QGuiApplication::layoutDirection() == Qt::RightToLeft && arrows.contains(QFileInfo(name).completeBaseName())) {
-        QIcon mirrored;
+    const bool mirror = QGuiApplication::layoutDirection() == Qt::RightToLeft && arrows.contains(QFileInfo(name).completeBaseName());
+    const QString key = mirror ? path + QStringLiteral("@mirrored") : path;
+    if (const auto found = made.constFind(key); found != made.constEnd())
+        return *found;
+    QIcon result;
+    if (mirror) {
         for (const int side : {24, 48, 96}) {
             const QPixmap drawn = pixmap(name, QSize(side, side), 1.0, Fit::Contain);
-            mirrored.addPixmap(QPixmap::fromImage(drawn.toImage().mirrored(true, false)));
+            result.addPixmap(QPixmap::fromImage(drawn.toImage().mirrored(true, false)));
         }
-        return mirrored;
+    } else {
+        // Qt's SVG icon engine renders the file afresh for every size and pixel ratio it is drawn at.
+        result = QIcon(path);
     }
-    // Qt's SVG icon engine renders the file afresh for every size and pixel ratio it is drawn at.
-    return QIcon(path);
+    made.insert(key, result);
+    return result;
 }
 
 }  // namespace korvel
