@@ -168,6 +168,8 @@ void EngineProfiles::adopt(QWebEnginePage* page)
             m_sites[profile].insert(url.host());
     });
     hold(profile, page);
+    // Pages that have gone leave no entry behind: a kiosk opens a window for every visit.
+    m_livePages.removeAll(nullptr);
     m_livePages.append(page);
 }
 
