@@ -22,6 +22,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Timer.h"
 #include "platform/Paths.h"
+#include "platform/ProcessHeap.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
 #include "settings/SettingsFingerprint.h"
@@ -40,6 +41,9 @@
 int main(int argc, char** argv)
 {
     using namespace korvel;
+    // Before the first thread.
+    if (!ProcessHeap::limitArenas())
+        std::fprintf(stderr, "korvel: the C library refused a limit on its memory arenas\n");
     // A file-size limit fails a write, reported as a failure, instead of ending the kiosk.
     AtomicFile::ignoreFileSizeSignal();
     QStringList arguments;
