@@ -11,6 +11,23 @@
 
 namespace korvel {
 
+namespace {
+
+// A table kept for the program's life; what it holds must go before the application object does,
+// not at the program's exit.
+template <typename T>
+QHash<QString, T>& keptUntilQuit()
+{
+    static auto* table = [] {
+        auto* made = new QHash<QString, T>;
+        qAddPostRoutine([] { keptUntilQuit<T>().clear(); });
+        return made;
+    }();
+    return *table;
+}
+
+}  // namespace
+
 QString Images::file(const QString& name)
 {
     if (name.isEmpty())
@@ -22,13 +39,8 @@ QString Images::file(const QString& name)
 
 QPixmap Images::pixmap(const QString& name, QSize size, qreal devicePixelRatio, Fit fit)
 {
-    // Screens ask for the same few images at the same few sizes over and over. Pixmaps must go
-    // before the application object does, not at the program's exit.
-    static QHash<QString, QPixmap>& cache = [] () -> QHash<QString, QPixmap>& {
-        static auto* pixmaps = new QHash<QString, QPixmap>;
-        qAddPostRoutine([] { pixmaps->clear(); });
-        return *pixmaps;
-    }();
+    // Screens ask for the same few images at the same few sizes over and over.
+    QHash<QString, QPixmap>& cache = keptUntilQuit<QPixmap>();
     const QString key = name + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x')
                         + QString::number(size.height()) + QLatin1Char('@') + QString::number(devicePixelRatio)
                         + (fit == Fit::Cover ? QLatin1Char('c') : QLatin1Char('f'));
@@ -61,11 +73,7 @@ QIcon Images::icon(const QString& name)
     // renders in the shared pixmap cache under the icon's own serial number: an icon made afresh
     // for every window filled that cache with copies of the same few toolbar images, one set per
     // window ever opened, and pushed out everything else in it.
-    static QHash<QString, QIcon>& made = [] () -> QHash<QString, QIcon>& {
-        static auto* icons = new QHash<QString, QIcon>;
-        qAddPostRoutine([] { icons->clear(); });
-        return *icons;
-    }();
+    QHash<QString, QIcon>& made = keptUntilQuit<QIcon>();
     // Arrows point the way the screen reads: back points right in a right-to-left language.
     static const QStringList arrows{QStringLiteral("navigation_back_category"), QStringLiteral("tab_back_icon"),
                                     QStringLiteral("tab_forward_icon")};
