@@ -10,6 +10,7 @@
 #include "files/ui/KVFileDownloader.h"
 #include "log/KVLog.h"
 #include "platform/Paths.h"
+#include "platform/ProcessHeap.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
 
@@ -189,6 +190,7 @@ void EngineProfiles::hold(QWebEngineProfile* profile, QObject* holder)
 {
     ++m_pages[profile];
     connect(holder, &QObject::destroyed, this, [this, profile] {
+        ProcessHeap::FreedMemory::shared().freed();
         if (--m_pages[profile] <= 0) {
             m_pages.remove(profile);
             releaseIfUnused(profile);

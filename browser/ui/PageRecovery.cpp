@@ -9,6 +9,7 @@
 #include "log/KVLog.h"
 #include "platform/Clock.h"
 #include "platform/FormatString.h"
+#include "platform/ProcessHeap.h"
 
 #include <QEvent>
 #include <QWebEngineHistory>
@@ -164,6 +165,7 @@ void PageRecovery::rendererTerminated(QWebEnginePage::RenderProcessTerminationSt
     const QString website = url.host().isEmpty() ? url.scheme() : url.host();
     // The engine reports from inside its own bookkeeping of the dead process: act after it.
     KioskCounters::shared().rendererCrashes++;
+    ProcessHeap::FreedMemory::shared().freed();
     switch (RendererRecovery::shared().ended(website, Clock::instance().now())) {
     case RendererRecovery::Action::Reload:
         KVLog(QStringLiteral("Error"), QStringLiteral("Render process of %@ %@ (status %d, exit code %d); reloading"), address, reason,

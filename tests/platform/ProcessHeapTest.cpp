@@ -1,8 +1,10 @@
 #include "platform/ProcessHeap.h"
 
 #include <barrier>
+#include <fstream>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -53,6 +55,43 @@ TEST(ProcessHeap, ThreadsAllocatingTogetherShareTheLimitedArenas)
     for (std::thread& thread : running)
         thread.join();
     EXPECT_LE(arenas(), ProcessHeap::arenaLimit);
+}
+
+long residentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == "VmRSS:") {
+            long kilobytes = 0;
+            status >> kilobytes;
+            return kilobytes;
+        }
+    }
+    return -1;
+}
+
+// Small blocks freed below a live one stay in the heap until they are handed back.
+TEST(ProcessHeap, FreePagesBelowLiveBlocksGoBackToTheSystem)
+{
+    constexpr size_t blocks = 16 * 1024;
+    constexpr size_t blockSize = 2048;  // far under the size the C library maps on its own
+    std::vector<char*> made;
+    made.reserve(blocks);
+    for (size_t i = 0; i < blocks; ++i) {
+        made.push_back(static_cast<char*>(std::malloc(blockSize)));
+        std::memset(made.back(), 1, blockSize);
+    }
+    char* pin = static_cast<char*>(std::malloc(blockSize));  // keeps the heap's top in use
+    std::memset(pin, 1, blockSize);
+    for (char* block : made)
+        std::free(block);
+    const long before = residentKilobytes();
+    ProcessHeap::returnFreePages();
+    const long after = residentKilobytes();
+    std::free(pin);
+    ASSERT_GT(before, 0);
+    EXPECT_GT(before - after, long(blocks * blockSize / 1024 / 2)) << before << " kB -> " << after << " kB";
 }
 
 }  // namespace
