@@ -169,6 +169,8 @@ void EngineProfiles::adopt(QWebEnginePage* page)
             m_sites[profile].insert(url.host());
     });
     hold(profile, page);
+    // A page that goes drops megabytes of the engine's browser side at once.
+    connect(page, &QObject::destroyed, this, [] { ProcessHeap::FreedMemory::shared().freed(); });
     // Pages that have gone leave no entry behind: a kiosk opens a window for every visit.
     m_livePages.removeAll(nullptr);
     m_livePages.append(page);
@@ -190,7 +192,6 @@ void EngineProfiles::hold(QWebEngineProfile* profile, QObject* holder)
 {
     ++m_pages[profile];
     connect(holder, &QObject::destroyed, this, [this, profile] {
-        ProcessHeap::FreedMemory::shared().freed();
         if (--m_pages[profile] <= 0) {
             m_pages.remove(profile);
             releaseIfUnused(profile);
