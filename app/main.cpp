@@ -23,6 +23,7 @@
 #include "platform/Timer.h"
 #include "platform/Paths.h"
 #include "platform/ProcessHeap.h"
+#include "platform/SessionBus.h"
 #include "platform/UserDefaults.h"
 #include "settings/KVSettings.h"
 #include "settings/SettingsFingerprint.h"
@@ -129,6 +130,9 @@ int main(int argc, char** argv)
     // not by GStreamer, whose codec plugins a kiosk image rarely carries.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    // Without a session bus the D-Bus library would fork dbus-launch for each of the engine's
+    // attempts to reach one (one per video played) and keep a little of each.
+    SessionBus::prepareEnvironment();
     KVApplication application(kept.argc(), kept.argv());
 
     // A second start only hands its address to the Korvel already running on this home.
