@@ -131,7 +131,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     // Without a session bus the D-Bus library would fork dbus-launch for each of the engine's
-    // attempts to reach one (one per video played) and keep a little of each.
+    // attempts to reach one (a few for every video played) and keep a little of each.
     SessionBus::prepareEnvironment();
     KVApplication application(kept.argc(), kept.argv());
 
