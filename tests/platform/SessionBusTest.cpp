@@ -1,4 +1,5 @@
 #include "platform/SessionBus.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QFile>
 #include <QLocalServer>
@@ -36,29 +37,12 @@ TEST(SessionBusTest, TakesTheSessionsAddressElseTheUsersBusElseNone)
 
 class SessionBusEnvironmentTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"})
-            m_saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
-        ASSERT_TRUE(m_runtime.isValid());
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
-    }
-    void TearDown() override
-    {
-        for (const auto& [name, value] : m_saved) {
-            if (value)
-                qputenv(name, *value);
-            else
-                qunsetenv(name);
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(m_runtime.isValid()); }
     QString busPath() const { return m_runtime.filePath(QStringLiteral("bus")); }
 
     QTemporaryDir m_runtime;
-
-private:
-    std::vector<std::pair<const char*, std::optional<QByteArray>>> m_saved;
+    const korvel::test::ScopedEnv m_address{"DBUS_SESSION_BUS_ADDRESS", std::nullopt};
+    const korvel::test::ScopedEnv m_runtimeDir{"XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path())};
 };
 
 TEST_F(SessionBusEnvironmentTest, FindsTheUsersBusOnlyWhenItIsASocket)
